@@ -1,0 +1,5 @@
+// Marks the exports of a deliverable; everything else is hidden.
+#ifndef NDL_EXPORT_H
+#define NDL_EXPORT_H
+#define NDL_EXPORT extern "C" __attribute__((visibility("default")))
+#endif
