@@ -2,7 +2,7 @@
 # Installs the Debian packages the build needs, when any is missing.
 set -euo pipefail
 pkgs=(g++ clang cmake ninja-build libsqlite3-dev sqlite3 googletest libgtest-dev
-      libbenchmark-dev libssl-dev)
+      libbenchmark-dev libssl-dev python3)
 missing=()
 for p in "${pkgs[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")
