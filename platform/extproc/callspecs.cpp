@@ -19,6 +19,30 @@ const CallSpec kCallSpecs[] = {
     // The marshalling test library: one export per parameter kind.
     {"hosttest", "T_echo", 5, {text_in("text"), int_in("number"), text_out("result", 4000), int_out("length"), text_out("error", 4000)}},
     {"hosttest", "T_clob", 5, {ctx, clob_in("input"), clob_out("output"), int_out("length"), text_out("error", 4000)}},
+    {"hosttest", "T_write", 4, {ctx, text_in("value"), int_in("status"), text_out("error", 4000)}},
+    {"hosttest", "T_parsefile", 6, {ctx, clob_out("log"), text_in("repository"), text_in("files"), text_in("mode"), text_out("message", 4000)}},
+    {"cfgproc", "NDL_parsefile", 6, {ctx, clob_out("log"), text_in("repository"), text_in("files"), text_in("mode"), text_out("message", 4000)}},
+    // The address library: validation.
+    {"addrkit", "C_validate_multicastaddr", 2, {text_in("address"), text_out("error", 4000)}},
+    {"addrkit", "C_check_subipaddress2", 4, {text_in("network"), int_in("prefix"), text_in("address"), text_out("error", 4000)}},
+    {"addrkit", "C_check_subipaddress", 5, {text_in("first"), text_in("last"), text_in("network"), int_in("prefix"), text_out("error", 4000)}},
+    {"addrkit", "C_ipaddress_innet", 5, {text_in("network"), int_in("prefix"), text_in("parent"), int_in("parentprefix"), text_out("error", 4000)}},
+    {"addrkit", "C_validate_ipaddress_fornw", 4, {text_in("network"), int_in("prefix"), text_in("addresses"), text_out("error", 4000)}},
+    {"addrkit", "C_validate_network", 5, {text_in("network"), int_in("prefix"), text_in("assigned"), text_in("assignedprefixes"), text_out("error", 4000)}},
+    {"addrkit", "C_validate_subnetwork", 7, {text_in("network"), int_in("prefix"), text_in("parent"), int_in("parentprefix"), text_in("assigned"), text_in("assignedprefixes"), text_out("error", 4000)}},
+    {"addrkit", "C_ValidateAddressRange", 3, {text_in("first"), text_in("last"), text_out("error", 4000)}},
+    {"addrkit", "C_ValidateIPAddressInRange", 4, {text_in("first"), text_in("last"), text_in("address"), text_out("error", 4000)}},
+    // The address library: masks, conversions, lists and ranges.
+    {"addrkit", "C_compute_network", 4, {text_in("address"), int_in("prefix"), text_out("result", 4000), text_out("error", 4000)}},
+    {"addrkit", "C_compute_mask", 3, {int_in("prefix"), text_out("result", 4000), text_out("error", 4000)}},
+    {"addrkit", "C_compute_inversemask", 3, {int_in("prefix"), text_out("result", 4000), text_out("error", 4000)}},
+    {"addrkit", "C_ExtractNetworkBroadcast", 5, {text_in("address"), int_in("prefix"), text_out("network", 4000), text_out("broadcast", 4000), text_out("error", 4000)}},
+    {"addrkit", "C_ConvertIP", 4, {text_in("address"), text_in("mode"), text_out("result", 4000), text_out("error", 4000)}},
+    {"addrkit", "C_GetIPAddressList", 6, {text_out("result", 32767), text_in("network"), int_in("prefix"), int_in("start"), int_out("next"), text_out("error", 4000)}},
+    {"addrkit", "C_GetAddressRange", 4, {text_out("result", 32767), text_in("first"), text_in("last"), text_out("error", 4000)}},
+    {"addrkit", "C_PoolRanges", 5, {text_in("addresses"), text_out("ranges", 32767), text_out("masks", 32767), text_out("commonmask", 4000), text_out("error", 4000)}},
+    {"addrkit", "C_NetPoolRanges", 7, {text_in("networks"), text_in("prefixes"), int_in("hostonly"), text_out("ranges", 32767), text_out("masks", 32767), text_out("commonmask", 4000), text_out("error", 4000)}},
+    {"addrkit", "C_evaluate_expression", 5, {text_in("prefix"), text_in("name"), text_in("expression"), text_out("result", 4000), text_out("error", 4000)}},
     {nullptr, nullptr, 0, {}},
 };
 // clang-format on

@@ -1,0 +1,403 @@
+#include "host.h"
+
+#include <dlfcn.h>
+#include <unistd.h>
+
+#include <array>
+#include <cerrno>
+#include <climits>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <utility>
+
+#include "oci.h"
+#include "outparam.h"
+
+namespace extproc {
+
+struct Session::Handles {
+    OCIEnv *env = nullptr;
+    OCIError *err = nullptr;
+    OCIServer *srv = nullptr;
+    OCISvcCtx *svc = nullptr;
+    OCISession *ses = nullptr;
+    OCIExtProcContext *ctx = nullptr;
+    bool begun = false;
+    std::string error;
+};
+
+namespace {
+
+// The first error record of the handle, or the bare status.
+std::string oci_text(OCIError *err, sword status) {
+    text buf[512] = {};
+    sb4 code = 0;
+    if (err && OCIErrorGet(err, 1, nullptr, &code, buf, sizeof buf, OCI_HTYPE_ERROR) == OCI_SUCCESS) {
+        std::string s(reinterpret_cast<const char *>(buf), strnlen(reinterpret_cast<const char *>(buf), sizeof buf));
+        while (!s.empty() && (s.back() == '\n' || s.back() == ' ')) s.pop_back();
+        if (!s.empty()) return s;
+    }
+    return "status " + std::to_string(status);
+}
+
+bool is_path(const std::string &library) { return library.find('/') != std::string::npos; }
+
+// The deliverable's name of a library given as a path: lib<name>.so gives <name>.
+std::string library_name(const std::string &library) {
+    if (!is_path(library)) return library;
+    std::string base = library.substr(library.rfind('/') + 1);
+    if (base.size() > 6 && base.starts_with("lib") && base.ends_with(".so"))
+        return base.substr(3, base.size() - 6);
+    return base;
+}
+
+std::string exe_dir() {
+    char buf[PATH_MAX];
+    ssize_t n = readlink("/proc/self/exe", buf, sizeof buf - 1);
+    if (n <= 0) return ".";
+    std::string p(buf, static_cast<size_t>(n));
+    return p.substr(0, p.rfind('/'));
+}
+
+std::string library_file(const std::string &library) {
+    if (is_path(library)) return library;
+    const char *dir = std::getenv("NDL_LIBDIR");
+    return (dir && *dir ? std::string(dir) : exe_dir()) + "/lib" + library + ".so";
+}
+
+// Libraries stay loaded for the life of the process, as the agent keeps
+// them: their global state (the evaluator's variables, the last error code)
+// must survive from one call to the next.
+void *resolve(const std::string &library, const std::string &procedure, std::string &error) {
+    std::string file = library_file(library);
+    void *lib = dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL);
+    if (!lib) {
+        const char *why = dlerror();
+        error = "cannot load library " + file + ": " + (why ? why : "unknown reason");
+        return nullptr;
+    }
+    dlerror();
+    void *fn = dlsym(lib, procedure.c_str());
+    if (!fn) error = "procedure " + procedure + " not found in " + file;
+    return fn;
+}
+
+bool is_in(ParamKind k) { return k == ParamKind::TextIn || k == ParamKind::IntIn || k == ParamKind::ClobIn; }
+bool is_out(ParamKind k) { return k == ParamKind::TextOut || k == ParamKind::IntOut || k == ParamKind::ClobOut; }
+
+// Every argument is one machine word: a pointer, or an int widened to a
+// word. Calling through a function type of N words is sound where ints and
+// pointers travel in word-sized registers and stack slots and the caller
+// cleans up (x86-64 and aarch64 on Linux), the only platforms we build for.
+using Word = intptr_t;
+using Invoker = int (*)(void *, const Word *);
+constexpr size_t kMaxWords = 3 * kMaxParams;
+
+template <size_t... I>
+#if defined(__clang__)
+__attribute__((no_sanitize("function")))
+#endif
+int invoke(void *fn, const Word *w, std::index_sequence<I...>) {
+    using Fn = int (*)(decltype((void)I, Word{})...);
+    return reinterpret_cast<Fn>(fn)(w[I]...);
+}
+
+template <size_t N>
+int invoke_n(void *fn, const Word *w) {
+    return invoke(fn, w, std::make_index_sequence<N>{});
+}
+
+template <size_t... N>
+constexpr std::array<Invoker, sizeof...(N)> make_invokers(std::index_sequence<N...>) {
+    return {&invoke_n<N>...};
+}
+
+constexpr auto kInvokers = make_invokers(std::make_index_sequence<kMaxWords + 1>{});
+
+// What the agent holds for one parameter while the export runs.
+struct Slot {
+    std::string text;               // TextIn
+    int number = 0;                 // IntIn, IntOut
+    std::vector<char> buf;          // TextOut
+    int ind = OUT_NULL;             // TextOut: an out-parameter starts NULL
+    OCILobLocator *lob = nullptr;   // ClobIn, ClobOut (the export may replace it)
+    OCILobLocator *made = nullptr;  // the locator we allocated, freed by us
+};
+
+struct Slots {
+    std::vector<Slot> s;
+    explicit Slots(int n) : s(static_cast<size_t>(n)) {}
+    ~Slots() {
+        for (Slot &x : s)
+            if (x.made) OCIDescriptorFree(x.made, OCI_DTYPE_LOB);
+    }
+};
+
+bool read_file(const std::string &path, std::string &out) {
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec)) return false;
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
+    out.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return !in.bad();
+}
+
+// Fills the in-parameters from the argument texts; false with error set.
+bool take_args(const CallSpec &spec, const std::vector<std::string> &args, Slots &slots,
+               std::string &error) {
+    size_t wanted = 0;
+    for (int i = 0; i < spec.nparams; ++i) wanted += is_in(spec.params[i].kind);
+    if (args.size() != wanted) {
+        error = "wrong number of arguments for " + std::string(spec.procedure) + ": " +
+                std::to_string(args.size()) + " given, " + std::to_string(wanted) + " expected";
+        return false;
+    }
+    size_t a = 0;
+    for (int i = 0; i < spec.nparams; ++i) {
+        const ParamSpec &p = spec.params[i];
+        Slot &slot = slots.s[static_cast<size_t>(i)];
+        if (!is_in(p.kind)) continue;
+        const std::string &arg = args[a++];
+        if (p.kind == ParamKind::IntIn) {
+            errno = 0;
+            char *end = nullptr;
+            long v = std::strtol(arg.c_str(), &end, 10);
+            if (arg.empty() || *end != '\0' || errno == ERANGE || v < INT_MIN || v > INT_MAX) {
+                error = "argument " + std::string(p.name) + " is not a 32-bit decimal integer: '" + arg + "'";
+                return false;
+            }
+            slot.number = static_cast<int>(v);
+        } else if (p.kind == ParamKind::ClobIn && arg.starts_with("@")) {
+            if (!read_file(arg.substr(1), slot.text)) {
+                error = "cannot read " + arg.substr(1) + " for argument " + p.name;
+                return false;
+            }
+        } else {
+            slot.text = arg;
+        }
+    }
+    return true;
+}
+
+// Allocates the CLOBs (CLOB ins get their content) and lays out the words.
+bool build_words(const CallSpec &spec, Session::Handles &h, Slots &slots, std::vector<Word> &w,
+                 std::string &error) {
+    for (int i = 0; i < spec.nparams; ++i) {
+        const ParamSpec &p = spec.params[i];
+        Slot &slot = slots.s[static_cast<size_t>(i)];
+        switch (p.kind) {
+            case ParamKind::Context:
+                w.push_back(reinterpret_cast<Word>(h.ctx));
+                break;
+            case ParamKind::TextIn:
+                w.push_back(reinterpret_cast<Word>(slot.text.c_str()));
+                break;
+            case ParamKind::IntIn:
+                w.push_back(static_cast<Word>(slot.number));
+                break;
+            case ParamKind::TextOut:
+                // Exactly the declared size: an export that writes past it
+                // is caught by the sanitizer build.
+                slot.buf.assign(static_cast<size_t>(p.size > 0 ? p.size : 1), '\0');
+                w.push_back(reinterpret_cast<Word>(slot.buf.data()));
+                w.push_back(static_cast<Word>(p.size));
+                w.push_back(reinterpret_cast<Word>(&slot.ind));
+                break;
+            case ParamKind::IntOut:
+                w.push_back(reinterpret_cast<Word>(&slot.number));
+                break;
+            case ParamKind::ClobIn:
+            case ParamKind::ClobOut: {
+                sword st = OCIDescriptorAlloc(h.env, reinterpret_cast<dvoid **>(&slot.made), OCI_DTYPE_LOB, 0, nullptr);
+                if (st != OCI_SUCCESS || !slot.made) {
+                    error = "cannot allocate a CLOB for " + std::string(p.name) + ": status " + std::to_string(st);
+                    return false;
+                }
+                slot.lob = slot.made;
+                if (p.kind == ParamKind::ClobIn) {
+                    if (!slot.text.empty()) {
+                        if (slot.text.size() > UINT32_MAX) {
+                            error = "CLOB content too long for " + std::string(p.name);
+                            return false;
+                        }
+                        ub4 amount = static_cast<ub4>(slot.text.size());
+                        st = OCILobWrite(h.svc, h.err, slot.lob, &amount, 1, slot.text.data(), amount,
+                                         OCI_ONE_PIECE, nullptr, nullptr, 0, SQLCS_IMPLICIT);
+                        if (st != OCI_SUCCESS) {
+                            error = "cannot fill the CLOB " + std::string(p.name) + ": " + oci_text(h.err, st);
+                            return false;
+                        }
+                    }
+                    w.push_back(reinterpret_cast<Word>(slot.lob));
+                } else {
+                    w.push_back(reinterpret_cast<Word>(&slot.lob));
+                }
+                break;
+            }
+        }
+    }
+    if (w.size() > kMaxWords) {
+        error = "too many arguments for " + std::string(spec.procedure);
+        return false;
+    }
+    return true;
+}
+
+OutValue read_out(const ParamSpec &p, const Slot &slot) {
+    OutValue v;
+    v.name = p.name;
+    v.kind = p.kind;
+    switch (p.kind) {
+        case ParamKind::TextOut:
+            v.null = slot.ind == OUT_NULL;
+            // Bounded: an export may leave its buffer without a NUL.
+            v.value.assign(slot.buf.data(), strnlen(slot.buf.data(), slot.buf.size()));
+            break;
+        case ParamKind::IntOut:
+            v.value = std::to_string(slot.number);
+            break;
+        case ParamKind::ClobOut: {
+            ub4 len = 0;
+            const char *t = slot.lob ? ocix_lob_text(slot.lob, &len) : nullptr;
+            if (t) v.value.assign(t, len);
+            break;
+        }
+        default:
+            break;
+    }
+    return v;
+}
+
+}  // namespace
+
+const OutValue *CallResult::out(std::string_view name) const {
+    for (const OutValue &v : outs)
+        if (v.name == name) return &v;
+    return nullptr;
+}
+
+// The client's logon: environment, handles, attach, session. Returns why
+// it failed, or nothing.
+static std::string logon(Session::Handles &h, const std::string &repository) {
+    // The host stands for the database that cfgproc writes to.
+    ocix_expect_layout(OCIX_LAYOUT_VERSIONED);
+    if (OCIInitialize(OCI_DEFAULT, nullptr, nullptr, nullptr, nullptr) != OCI_SUCCESS ||
+        OCIEnvInit(&h.env, OCI_DEFAULT, 0, nullptr) != OCI_SUCCESS || !h.env)
+        return "no OCI environment";
+    if (OCIHandleAlloc(h.env, reinterpret_cast<dvoid **>(&h.err), OCI_HTYPE_ERROR, 0, nullptr) != OCI_SUCCESS ||
+        OCIHandleAlloc(h.env, reinterpret_cast<dvoid **>(&h.srv), OCI_HTYPE_SERVER, 0, nullptr) != OCI_SUCCESS ||
+        OCIHandleAlloc(h.env, reinterpret_cast<dvoid **>(&h.svc), OCI_HTYPE_SVCCTX, 0, nullptr) != OCI_SUCCESS ||
+        OCIHandleAlloc(h.env, reinterpret_cast<dvoid **>(&h.ses), OCI_HTYPE_SESSION, 0, nullptr) != OCI_SUCCESS)
+        return "cannot allocate handles";
+    sword st = OCIServerAttach(h.srv, h.err, reinterpret_cast<const text *>(repository.c_str()),
+                               static_cast<sb4>(repository.size()), OCI_DEFAULT);
+    if (st != OCI_SUCCESS) return oci_text(h.err, st);
+    OCIAttrSet(h.svc, OCI_HTYPE_SVCCTX, h.srv, 0, OCI_ATTR_SERVER, h.err);
+    static char user[] = "extproc";
+    OCIAttrSet(h.ses, OCI_HTYPE_SESSION, user, sizeof user - 1, OCI_ATTR_USERNAME, h.err);
+    OCIAttrSet(h.ses, OCI_HTYPE_SESSION, user, sizeof user - 1, OCI_ATTR_PASSWORD, h.err);
+    st = OCISessionBegin(h.svc, h.err, h.ses, OCI_CRED_RDBMS, OCI_DEFAULT);
+    if (st != OCI_SUCCESS) return oci_text(h.err, st);
+    h.begun = true;
+    OCIAttrSet(h.svc, OCI_HTYPE_SVCCTX, h.ses, 0, OCI_ATTR_SESSION, h.err);
+    h.ctx = ocix_context_create(h.env, h.svc, h.err);
+    if (!h.ctx) {
+        OCISessionEnd(h.svc, h.err, h.ses, OCI_DEFAULT);
+        h.begun = false;
+        return "cannot create the external-procedure context";
+    }
+    return {};
+}
+
+Session::Session(const std::string &repository) : h_(std::make_unique<Handles>()) {
+    std::string why = logon(*h_, repository);
+    if (why.empty()) return;
+    h_->error = "logon failed: " + why;
+    if (h_->env) OCIHandleFree(h_->env, OCI_HTYPE_ENV);
+    h_->env = nullptr;
+}
+
+Session::~Session() { close(); }
+
+bool Session::ok() const { return h_->env != nullptr; }
+
+const std::string &Session::error() const { return h_->error; }
+
+bool Session::close() {
+    Handles &h = *h_;
+    if (!h.env) return h.error.empty();
+    bool good = true;
+    if (h.begun) {
+        sword st = OCISessionEnd(h.svc, h.err, h.ses, OCI_DEFAULT);
+        if (st != OCI_SUCCESS) {
+            h.error = "cannot end the session: " + oci_text(h.err, st);
+            good = false;
+        }
+        h.begun = false;
+    }
+    if (h.ctx) ocix_context_free(h.ctx);
+    h.ctx = nullptr;
+    OCIHandleFree(h.env, OCI_HTYPE_ENV);
+    h.env = nullptr;
+    return good;
+}
+
+CallResult Session::call(const std::string &library, const std::string &procedure,
+                         const std::vector<std::string> &args) {
+    CallResult r;
+    Handles &h = *h_;
+    if (!ok()) {
+        r.error = "no open session";
+        return r;
+    }
+    const CallSpec *spec = find_procedure(library, procedure);
+    if (!spec) {
+        r.error = "unknown procedure " + procedure + " of library " + library_name(library);
+        return r;
+    }
+    Slots slots(spec->nparams);
+    std::vector<Word> words;
+    if (!take_args(*spec, args, slots, r.error)) return r;
+    void *fn = resolve(library, procedure, r.error);
+    if (!fn || !build_words(*spec, h, slots, words, r.error)) return r;
+
+    r.ret = kInvokers[words.size()](fn, words.data());
+    r.called = true;
+    for (int i = 0; i < spec->nparams; ++i)
+        if (is_out(spec->params[i].kind))
+            r.outs.push_back(read_out(spec->params[i], slots.s[static_cast<size_t>(i)]));
+
+    // As the PL/SQL caller: keep the work of a call that succeeded, drop the
+    // rest of one that failed.
+    sword st = r.ret == 0 ? OCITransCommit(h.svc, h.err, OCI_DEFAULT) : OCITransRollback(h.svc, h.err, OCI_DEFAULT);
+    if (st != OCI_SUCCESS)
+        r.error = std::string(r.ret == 0 ? "commit" : "rollback") + " failed: " + oci_text(h.err, st);
+    return r;
+}
+
+const CallSpec *find_procedure(const std::string &library, const std::string &procedure) {
+    return find_callspec(library_name(library).c_str(), procedure.c_str());
+}
+
+std::string format_call(const CallResult &r) {
+    std::string s = "return: " + std::to_string(r.ret) + "\n";
+    for (const OutValue &v : r.outs) s += v.name + ": " + (v.null ? "<null>" : v.value) + "\n";
+    return s;
+}
+
+std::string format_log(const std::string &log, bool raw) {
+    if (raw) return log;
+    static constexpr std::string_view br = "<br>";
+    std::string s;
+    size_t from = 0;
+    for (size_t at; (at = log.find(br, from)) != std::string::npos; from = at + br.size())
+        s.append(log, from, at - from).push_back('\n');
+    s.append(log, from, std::string::npos);
+    return s;
+}
+
+}  // namespace extproc

@@ -1,0 +1,78 @@
+// The host: plays the database's external-procedure agent and the PL/SQL
+// wrappers around it. A session on a repository file calls an export of a
+// deliverable as its call spec says, then commits when the export
+// returned 0 and rolls back otherwise.
+#ifndef NDL_EXTPROC_HOST_H
+#define NDL_EXTPROC_HOST_H
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "callspecs.h"
+
+namespace extproc {
+
+struct OutValue {
+    std::string name;
+    ParamKind kind = ParamKind::TextOut;
+    bool null = false;  // the indicator said NULL (text outs only)
+    std::string value;
+};
+
+struct CallResult {
+    bool called = false;  // the export ran
+    int ret = 0;          // what it returned
+    std::vector<OutValue> outs;  // the out-parameters, in the call's order
+    // Why the export was not called, or why its transaction could not be
+    // ended; empty when all went well.
+    std::string error;
+
+    bool ok() const { return called && error.empty(); }
+    // The out-parameter of that name, or nullptr.
+    const OutValue *out(std::string_view name) const;
+};
+
+class Session {
+public:
+    // Logs on to the repository file; an empty name means the OCI layer's
+    // default ($NDL_REPOSITORY, else repository.db).
+    explicit Session(const std::string &repository = "");
+    ~Session();
+    Session(const Session &) = delete;
+    Session &operator=(const Session &) = delete;
+
+    bool ok() const;
+    const std::string &error() const;  // why the logon failed
+
+    // Calls PROCEDURE of LIBRARY (a deliverable's name, or a path to
+    // lib<name>.so). ARGS fill the in-parameters in order: a text as given,
+    // an int in decimal, a CLOB's content as given or "@FILE" for a file's.
+    CallResult call(const std::string &library, const std::string &procedure,
+                    const std::vector<std::string> &args);
+
+    // Ends the session (the destructor does it too); false with error() set
+    // when the layer refused.
+    bool close();
+
+    struct Handles;
+
+private:
+    std::unique_ptr<Handles> h_;
+};
+
+// The call spec of PROCEDURE in LIBRARY (a name or a path), or
+// nullptr.
+const CallSpec *find_procedure(const std::string &library, const std::string &procedure);
+
+// What `extproc call` prints: "return: N", then "NAME: VALUE" or
+// "NAME: <null>" per out-parameter.
+std::string format_call(const CallResult &r);
+
+// A log CLOB for a shell: each "<br>" becomes a line break unless raw.
+std::string format_log(const std::string &log, bool raw);
+
+}  // namespace extproc
+
+#endif

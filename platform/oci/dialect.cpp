@@ -1,0 +1,189 @@
+// The one place where the callers' statement texts meet SQLite's dialect:
+// SYSDATE becomes the current timestamp and "DELETE table" gains its FROM
+// (NVL is a registered function, LIKE is made case-sensitive per
+// connection). Also recognises the writers' literal INSERTs, so that they
+// can run as one cached statement with bound values.
+#include "oci_internal.h"
+
+#include <cctype>
+#include <cstring>
+
+namespace ndloci {
+
+const char kSysdateSql[] = "datetime('now','localtime')";
+
+namespace {
+
+bool is_blank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v'; }
+
+bool is_word_char(char c) {
+    auto u = static_cast<unsigned char>(c);
+    return std::isalnum(u) || c == '_' || c == '$' || c == '#' || u >= 0x80;
+}
+
+bool same_word(std::string_view a, const char *b) {
+    size_t n = std::strlen(b);
+    if (a.size() != n) return false;
+    for (size_t i = 0; i < n; ++i)
+        if (std::toupper(static_cast<unsigned char>(a[i])) != b[i]) return false;
+    return true;
+}
+
+// Index just past the quoted text that starts at i (doubled quotes stay
+// inside); the end of the text when it is not closed.
+size_t skip_quoted(std::string_view s, size_t i) {
+    char q = s[i];
+    for (size_t j = i + 1; j < s.size(); ++j) {
+        if (s[j] != q) continue;
+        if (j + 1 < s.size() && s[j + 1] == q) {
+            ++j;
+            continue;
+        }
+        return j + 1;
+    }
+    return s.size();
+}
+
+// Index just past a comment that starts at i, or i when none starts there.
+size_t skip_comment(std::string_view s, size_t i) {
+    if (i + 1 >= s.size()) return i;
+    if (s[i] == '-' && s[i + 1] == '-') {
+        size_t nl = s.find('\n', i);
+        return nl == std::string_view::npos ? s.size() : nl + 1;
+    }
+    if (s[i] == '/' && s[i + 1] == '*') {
+        size_t end = s.find("*/", i + 2);
+        return end == std::string_view::npos ? s.size() : end + 2;
+    }
+    return i;
+}
+
+}  // namespace
+
+std::string map_dialect(std::string_view s) {
+    std::string out;
+    out.reserve(s.size() + 32);
+    size_t i = 0;
+    bool first_token = true;
+    bool delete_target = false;  // the text began with DELETE; its table comes next
+    char last = 0;               // last significant character copied
+    while (i < s.size()) {
+        char c = s[i];
+        size_t after_comment = skip_comment(s, i);
+        if (after_comment != i) {
+            out.append(s.substr(i, after_comment - i));
+            i = after_comment;
+            continue;
+        }
+        if (is_blank(c)) {
+            out += c;
+            ++i;
+            continue;
+        }
+        size_t j = i + 1;
+        bool word = is_word_char(c);
+        if (c == '\'' || c == '"') {
+            j = skip_quoted(s, i);
+        } else if (word) {
+            while (j < s.size() && is_word_char(s[j])) ++j;
+        }
+        std::string_view tok = s.substr(i, j - i);
+        if (delete_target) {
+            if ((word && !same_word(tok, "FROM")) || c == '"') out += "FROM ";
+            delete_target = false;
+        }
+        if (first_token && word && same_word(tok, "DELETE")) delete_target = true;
+        if (word && last != '.' && same_word(tok, "SYSDATE"))
+            out += kSysdateSql;
+        else
+            out.append(tok);
+        first_token = false;
+        last = word ? 'a' : c;
+        i = j;
+    }
+    return out;
+}
+
+bool parse_literal_insert(std::string_view s, std::string &key, std::vector<Literal> &vals) {
+    size_t i = 0;
+    const size_t n = s.size();
+    auto blanks = [&] {
+        while (i < n && is_blank(s[i])) ++i;
+    };
+    auto keyword = [&](const char *k) {
+        size_t len = std::strlen(k);
+        if (i + len > n || !same_word(s.substr(i, len), k) || (i + len < n && is_word_char(s[i + len])))
+            return false;
+        i += len;
+        return true;
+    };
+    blanks();
+    if (!keyword("INSERT")) return false;
+    blanks();
+    if (!keyword("INTO")) return false;
+    blanks();
+    size_t t0 = i;
+    if (i >= n || !(std::isalpha(static_cast<unsigned char>(s[i])) || s[i] == '_')) return false;
+    while (i < n && is_word_char(s[i])) ++i;
+    std::string_view table = s.substr(t0, i - t0);
+    blanks();
+    if (!keyword("VALUES")) return false;
+    blanks();
+    if (i >= n || s[i] != '(') return false;
+    ++i;
+    key.assign("INSERT INTO ").append(table).append(" VALUES (");
+    vals.clear();
+    for (;;) {
+        blanks();
+        if (i >= n) return false;
+        Literal lit{Literal::Int, 0, {}, false};
+        if (s[i] == '\'') {
+            size_t end = skip_quoted(s, i);
+            if (end >= n) return false;  // not closed, or nothing can follow
+            lit.kind = Literal::Text;
+            lit.raw = s.substr(i + 1, end - i - 2);
+            if (lit.raw.find('\0') != std::string_view::npos) return false;
+            lit.doubled = lit.raw.find('\'') != std::string_view::npos;
+            i = end;
+            key += '?';
+        } else if (s[i] == '-' || std::isdigit(static_cast<unsigned char>(s[i]))) {
+            bool negative = s[i] == '-';
+            if (negative) ++i;
+            if (i >= n || !std::isdigit(static_cast<unsigned char>(s[i]))) return false;
+            unsigned long long v = 0;
+            for (; i < n && std::isdigit(static_cast<unsigned char>(s[i])); ++i) {
+                v = v * 10 + static_cast<unsigned>(s[i] - '0');
+                if (v > 9223372036854775807ULL) return false;  // SQLite reads it as a real
+            }
+            if (i < n && (is_word_char(s[i]) || s[i] == '.')) return false;  // 1.5, 1e3, 0x1
+            lit.value = negative ? -static_cast<sqlite3_int64>(v) : static_cast<sqlite3_int64>(v);
+            key += '?';
+        } else if (keyword("SYSDATE")) {
+            lit.kind = Literal::Sysdate;
+            key += kSysdateSql;
+        } else {
+            return false;
+        }
+        vals.push_back(lit);
+        blanks();
+        if (i < n && s[i] == ',') {
+            key += ',';
+            ++i;
+            continue;
+        }
+        if (i < n && s[i] == ')') {
+            ++i;
+            break;
+        }
+        return false;
+    }
+    key += ')';
+    blanks();
+    if (i < n && s[i] == ';') {
+        ++i;
+        blanks();
+    }
+    return i == n;
+}
+
+}  // namespace ndloci

@@ -1,0 +1,122 @@
+// Faults on purpose: tests make the k-th call of a kind fail, in this
+// process (ocix_inject_fault) or in a child (NDL_OCI_FAULT).
+#include "oci_internal.h"
+
+#include <atomic>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <mutex>
+
+namespace ndloci {
+
+namespace {
+
+constexpr int kKinds = static_cast<int>(Fault::Count);
+const char *const kKindNames[kKinds] = {"prepare",   "define",    "execute",      "fetch",     "lobwrite",
+                                        "lobread",   "loblength", "sessionbegin", "extprocenv"};
+
+struct Armed {
+    int left = 0;  // calls to go; the fault fires when it reaches 0
+    sword status = 0;
+};
+
+std::mutex g_mu;
+Armed g_armed[kKinds];
+std::atomic<int> g_narmed{0};  // lets the common case skip the lock
+
+int kind_index(std::string_view name) {
+    for (int k = 0; k < kKinds; ++k)
+        if (name == kKindNames[k]) return k;
+    return -1;
+}
+
+void arm(int k, int nth, sword status) {
+    std::lock_guard<std::mutex> lock(g_mu);
+    g_armed[k] = (nth < 1 || status == 0) ? Armed{} : Armed{nth, status};
+    int n = 0;
+    for (const Armed &a : g_armed) n += a.left > 0;
+    g_narmed.store(n);
+}
+
+// One entry "kind:nth[:status]"; false when it does not read so.
+bool arm_entry(std::string_view entry) {
+    size_t c1 = entry.find(':');
+    if (c1 == std::string_view::npos) return false;
+    int k = kind_index(entry.substr(0, c1));
+    if (k < 0) return false;
+    std::string rest(entry.substr(c1 + 1));
+    char *end = nullptr;
+    long nth = std::strtol(rest.c_str(), &end, 10);
+    long status = OCI_ERROR;
+    if (end == rest.c_str() || nth < 1 || nth > 1000000000) return false;
+    if (*end == ':') {
+        const char *s = end + 1;
+        status = std::strtol(s, &end, 10);
+        if (end == s || status < -1000000000 || status > 1000000000) return false;
+    }
+    if (*end != 0) return false;
+    arm(k, static_cast<int>(nth), static_cast<sword>(status));
+    return true;
+}
+
+void read_environment() {
+    const char *v = std::getenv("NDL_OCI_FAULT");
+    if (!v) return;
+    std::string_view all(v);
+    while (!all.empty()) {
+        size_t comma = all.find(',');
+        std::string_view entry = all.substr(0, comma);
+        if (!entry.empty() && !arm_entry(entry))
+            std::fprintf(stderr, "ndloci: NDL_OCI_FAULT: ignored entry \"%.*s\"\n",
+                         static_cast<int>(entry.size()), entry.data());
+        if (comma == std::string_view::npos) break;
+        all.remove_prefix(comma + 1);
+    }
+}
+
+}  // namespace
+
+void layer_init() {
+    static const bool read = (read_environment(), true);
+    (void)read;
+}
+
+sword fault_take(Fault kind, Error *e) {
+    layer_init();
+    if (g_narmed.load(std::memory_order_relaxed) == 0) return 0;
+    int k = static_cast<int>(kind);
+    sword status;
+    {
+        std::lock_guard<std::mutex> lock(g_mu);
+        Armed &a = g_armed[k];
+        if (a.left == 0 || --a.left > 0) return 0;
+        status = a.status;
+        a = Armed{};
+        g_narmed.fetch_sub(1);
+    }
+    if (e) {
+        e->code = kErrInjected;
+        e->text = format("fault injected on purpose: %s call", kKindNames[k]);
+    }
+    return status;
+}
+
+}  // namespace ndloci
+
+using namespace ndloci;
+
+extern "C" {
+
+void ocix_inject_fault(const char *kind, int nth, sword status) {
+    layer_init();
+    int k = kind ? kind_index(kind) : -1;
+    if (k >= 0) arm(k, nth, status);
+}
+
+void ocix_clear_faults(void) {
+    layer_init();
+    for (int k = 0; k < kKinds; ++k) arm(k, 0, 0);
+}
+
+}  // extern "C"

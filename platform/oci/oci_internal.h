@@ -1,0 +1,205 @@
+// Inside the OCI layer: the handle objects, the registry that tells live
+// handles from anything else, error recording and fault injection.
+#ifndef NDL_OCI_INTERNAL_H
+#define NDL_OCI_INTERNAL_H
+
+#include "oci.h"
+
+#include <sqlite3.h>
+
+#include <memory>
+#include <new>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <unordered_set>
+#include <vector>
+
+namespace ndloci {
+
+// Our own handle type for external-procedure contexts; no OCI type uses it.
+constexpr ub4 kHtypeContext = 0x4e01;
+
+// Error codes handed out by OCIErrorGet. SQLite failures give SQLite's
+// extended result code (always below these).
+enum ErrorCode : sb4 {
+    kErrUsage = 30001,      // bad argument or call out of sequence
+    kErrLogon = 30002,      // attach, session begin, not logged on
+    kErrLayout = 30003,     // repository of another or unknown layout
+    kErrNullFetch = 30004,  // NULL fetched into a define
+    kErrNumber = 30005,     // value not convertible into SQLT_INT
+    kErrTruncated = 30006,  // SQLT_STR value cut (with OCI_SUCCESS_WITH_INFO)
+    kErrInjected = 30007,   // fault injected on purpose
+    kErrLob = 30008,        // LOB offset or size out of bounds
+    kErrMemory = 30009,     // allocation failed
+};
+
+struct Env;
+struct Stmt;
+struct Session;
+
+struct Handle {
+    Handle(ub4 t, Env *e) : type(t), env(e) {}
+    virtual ~Handle() = default;
+    Handle(const Handle &) = delete;
+    Handle &operator=(const Handle &) = delete;
+    const ub4 type;
+    Env *const env;  // owner; null for contexts and defines
+};
+
+struct Env : Handle {
+    static constexpr ub4 kType = OCI_HTYPE_ENV;
+    Env() : Handle(kType, this) {}
+    std::unordered_set<Handle *> children;
+};
+
+struct Error : Handle {
+    static constexpr ub4 kType = OCI_HTYPE_ERROR;
+    explicit Error(Env *e) : Handle(kType, e) {}
+    sb4 code = 0;
+    std::string text;
+};
+
+// One open repository file and what is prepared on it.
+struct Conn {
+    ~Conn();
+    sqlite3 *db = nullptr;
+    std::string path;
+    Session *active = nullptr;              // the session whose transaction is open
+    std::unordered_set<Stmt *> users;       // statements holding a prepared statement here
+    std::unordered_map<std::string, sqlite3_stmt *> inserts;  // normalised INSERT text
+};
+
+struct Server : Handle {
+    static constexpr ub4 kType = OCI_HTYPE_SERVER;
+    explicit Server(Env *e) : Handle(kType, e) {}
+    ~Server() override;
+    std::unique_ptr<Conn> conn;
+    bool attach_tried = false;
+    std::string attach_error;  // why the attach failed, for the session begin
+};
+
+struct Session : Handle {
+    static constexpr ub4 kType = OCI_HTYPE_SESSION;
+    explicit Session(Env *e) : Handle(kType, e) {}
+    ~Session() override;
+    std::string user, password;  // kept; the repository has no accounts
+    Server *server = nullptr;    // set while active
+    bool active = false;
+};
+
+struct SvcCtx : Handle {
+    static constexpr ub4 kType = OCI_HTYPE_SVCCTX;
+    explicit SvcCtx(Env *e) : Handle(kType, e) {}
+    Server *server = nullptr;    // checked against the registry before use
+    Session *session = nullptr;
+};
+
+struct Define : Handle {
+    static constexpr ub4 kType = OCI_HTYPE_DEFINE;
+    Define() : Handle(kType, nullptr) {}
+    Stmt *stmt = nullptr;
+    ub4 pos = 0;
+    void *buf = nullptr;
+    sb4 size = 0;
+    ub2 dty = 0;
+};
+
+enum class Cursor { None, Pending, Open, Done };
+
+struct Stmt : Handle {
+    static constexpr ub4 kType = OCI_HTYPE_STMT;
+    explicit Stmt(Env *e) : Handle(kType, e) {}
+    ~Stmt() override;
+    std::string text;
+    bool prepared = false;
+    Conn *conn = nullptr;         // where sql is prepared
+    sqlite3_stmt *sql = nullptr;  // plain path only; cached INSERTs are never kept here
+    bool query = false;
+    Cursor cursor = Cursor::None;
+    std::vector<Define *> defines;  // sorted by position
+};
+
+struct Lob : Handle {
+    static constexpr ub4 kType = OCI_DTYPE_LOB;
+    explicit Lob(Env *e) : Handle(kType, e) {}
+    std::string data;
+};
+
+struct Context : Handle {
+    static constexpr ub4 kType = kHtypeContext;
+    Context() : Handle(kType, nullptr) {}
+    OCIEnv *envh = nullptr;
+    OCISvcCtx *svch = nullptr;
+    OCIError *errh = nullptr;
+};
+
+// ---- registry (registry.cpp) ----
+Handle *lookup(const void *p, ub4 type);
+template <class T> T *as(const void *p) { return static_cast<T *>(lookup(p, T::kType)); }
+void enroll(Handle *h);
+void unenroll(Handle *h);
+// Frees a handle and, for an environment, everything allocated under it.
+void destroy(Handle *h);
+
+// ---- errors (registry.cpp) ----
+void clear(Error *e);
+sword fail(Error *e, sb4 code, std::string text);
+sword fail_sql(Error *e, sqlite3 *db, std::string_view what);
+sword info(Error *e, sb4 code, std::string text);
+std::string format(const char *fmt, ...) __attribute__((format(printf, 1, 2)));
+
+// ---- faults (faults.cpp) ----
+enum class Fault { Prepare, Define, Execute, Fetch, LobWrite, LobRead, LobLength,
+                   SessionBegin, ExtprocEnv, Count };
+// Reads NDL_OCI_FAULT once per process.
+void layer_init();
+// 0 unless an armed fault of this kind fires now; then its status, with a
+// message left in e.
+sword fault_take(Fault kind, Error *e);
+
+// The frame of every call that reports into an error handle: handles that
+// are not live give OCI_INVALID_HANDLE, the error record is cleared, an
+// armed fault of the kind fires (Fault::Count: none), and an allocation
+// failure becomes OCI_ERROR.
+template <class F> sword api_call(Error *e, bool handles_live, Fault kind, F &&body) {
+    if (!e || !handles_live) return OCI_INVALID_HANDLE;
+    clear(e);
+    try {
+        if (kind != Fault::Count)
+            if (sword f = fault_take(kind, e)) return f;
+        return body();
+    } catch (const std::bad_alloc &) {
+        return fail(e, kErrMemory, "out of memory");
+    }
+}
+
+// ---- sessions (session.cpp) ----
+// The connection of a logged-on service context, or null with a message.
+Conn *session_conn(SvcCtx *svc, Error *e);
+// Keeps one transaction open while a session is active (after a failed
+// statement or a COMMIT text that ended it).
+void keep_transaction(Conn *c);
+void release_sql(Stmt *st);
+
+// ---- dialect (dialect.cpp) ----
+extern const char kSysdateSql[];
+std::string map_dialect(std::string_view text);
+
+struct Literal {
+    enum Kind { Int, Text, Sysdate } kind;
+    sqlite3_int64 value;    // Int
+    std::string_view raw;   // Text: between the quotes, quotes still doubled
+    bool doubled;           // Text: raw holds '' pairs
+};
+// Recognises "INSERT INTO t VALUES (literals)"; fills the normalised text
+// (literals as parameters) and the literals. False: use the plain path.
+bool parse_literal_insert(std::string_view text, std::string &key, std::vector<Literal> &vals);
+
+// ---- schema texts (generated at build time) ----
+extern const unsigned char kSchemaVersioned[];
+extern const unsigned char kSchemaUnversioned[];
+
+}  // namespace ndloci
+
+#endif

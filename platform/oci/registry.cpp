@@ -1,0 +1,286 @@
+// Handles: allocation, the registry of live handles, attributes, errors and
+// external-procedure contexts.
+#include "oci_internal.h"
+
+#include <algorithm>
+#include <cstdarg>
+#include <cstdio>
+#include <cstring>
+#include <mutex>
+
+namespace ndloci {
+
+namespace {
+
+// Every live handle, so that a null, freed or foreign pointer is answered
+// with OCI_INVALID_HANDLE instead of being dereferenced. Never destroyed:
+// a process may exit with handles still allocated.
+struct Registry {
+    std::mutex mu;
+    std::unordered_map<const void *, Handle *> live;
+};
+
+Registry &registry() {
+    static Registry *r = new Registry;
+    return *r;
+}
+
+// Free order under an environment: statements before the connections they
+// use, sessions (roll back) before their servers (close).
+int free_rank(const Handle *h) {
+    switch (h->type) {
+    case OCI_HTYPE_STMT: return 0;
+    case OCI_HTYPE_SESSION: return 1;
+    case OCI_HTYPE_SVCCTX: return 2;
+    case OCI_HTYPE_SERVER: return 3;
+    default: return 4;
+    }
+}
+
+template <class P> P *handed_out(Handle *h) { return static_cast<P *>(static_cast<void *>(h)); }
+
+// A handle or LOB descriptor under an environment, which frees it with
+// itself unless it is freed before.
+sword allocate(const dvoid *parenth, dvoid **out, ub4 type, size_t xtramem_sz, dvoid **usrmempp) {
+    Env *env = as<Env>(parenth);
+    if (!env || !out) return OCI_INVALID_HANDLE;
+    if (xtramem_sz) return OCI_ERROR;  // no user memory is offered
+    try {
+        std::unique_ptr<Handle> h;
+        switch (type) {
+        case OCI_HTYPE_ERROR: h = std::make_unique<Error>(env); break;
+        case OCI_HTYPE_SVCCTX: h = std::make_unique<SvcCtx>(env); break;
+        case OCI_HTYPE_STMT: h = std::make_unique<Stmt>(env); break;
+        case OCI_HTYPE_SERVER: h = std::make_unique<Server>(env); break;
+        case OCI_HTYPE_SESSION: h = std::make_unique<Session>(env); break;
+        case OCI_DTYPE_LOB: h = std::make_unique<Lob>(env); break;
+        default: return OCI_ERROR;
+        }
+        env->children.insert(h.get());
+        enroll(h.get());
+        *out = handed_out<dvoid>(h.release());
+    } catch (const std::bad_alloc &) {
+        return OCI_ERROR;
+    }
+    if (usrmempp) *usrmempp = nullptr;
+    return OCI_SUCCESS;
+}
+
+}  // namespace
+
+Handle *lookup(const void *p, ub4 type) {
+    if (!p) return nullptr;
+    Registry &r = registry();
+    std::lock_guard<std::mutex> lock(r.mu);
+    auto it = r.live.find(p);
+    if (it == r.live.end() || it->second->type != type) return nullptr;
+    return it->second;
+}
+
+void enroll(Handle *h) {
+    Registry &r = registry();
+    std::lock_guard<std::mutex> lock(r.mu);
+    r.live.emplace(static_cast<const void *>(h), h);
+}
+
+void unenroll(Handle *h) {
+    Registry &r = registry();
+    std::lock_guard<std::mutex> lock(r.mu);
+    r.live.erase(static_cast<const void *>(h));
+}
+
+void destroy(Handle *h) {
+    if (h->type == OCI_HTYPE_ENV) {
+        auto *env = static_cast<Env *>(h);
+        std::vector<Handle *> kids(env->children.begin(), env->children.end());
+        std::stable_sort(kids.begin(), kids.end(),
+                         [](const Handle *a, const Handle *b) { return free_rank(a) < free_rank(b); });
+        for (Handle *k : kids) {
+            unenroll(k);
+            delete k;
+        }
+        env->children.clear();
+    } else if (h->env) {
+        h->env->children.erase(h);
+    }
+    unenroll(h);
+    delete h;
+}
+
+std::string format(const char *fmt, ...) {
+    va_list ap;
+    va_start(ap, fmt);
+    va_list again;
+    va_copy(again, ap);
+    int n = std::vsnprintf(nullptr, 0, fmt, ap);
+    va_end(ap);
+    std::string out;
+    if (n > 0) {
+        out.resize(static_cast<size_t>(n) + 1);
+        std::vsnprintf(out.data(), out.size(), fmt, again);
+        out.resize(static_cast<size_t>(n));
+    }
+    va_end(again);
+    return out;
+}
+
+void clear(Error *e) {
+    e->code = 0;
+    e->text.clear();
+}
+
+sword fail(Error *e, sb4 code, std::string text) {
+    e->code = code;
+    e->text = std::move(text);
+    return OCI_ERROR;
+}
+
+sword fail_sql(Error *e, sqlite3 *db, std::string_view what) {
+    std::string text(what);
+    if (!text.empty()) text += ": ";
+    text += sqlite3_errmsg(db);
+    int code = sqlite3_extended_errcode(db);
+    return fail(e, code ? code : SQLITE_ERROR, std::move(text));
+}
+
+sword info(Error *e, sb4 code, std::string text) {
+    e->code = code;
+    e->text = std::move(text);
+    return OCI_SUCCESS_WITH_INFO;
+}
+
+}  // namespace ndloci
+
+using namespace ndloci;
+
+extern "C" {
+
+sword OCIInitialize(ub4, dvoid *, dvoid *(*)(dvoid *, size_t), dvoid *(*)(dvoid *, dvoid *, size_t),
+                    void (*)(dvoid *, dvoid *)) {
+    layer_init();
+    return OCI_SUCCESS;
+}
+
+sword OCIEnvInit(OCIEnv **envp, ub4, size_t xtramem_sz, dvoid **usrmempp) {
+    layer_init();
+    if (!envp || xtramem_sz) return OCI_ERROR;
+    try {
+        auto env = std::make_unique<Env>();
+        enroll(env.get());
+        *envp = handed_out<OCIEnv>(env.release());
+    } catch (const std::bad_alloc &) {
+        return OCI_ERROR;
+    }
+    if (usrmempp) *usrmempp = nullptr;
+    return OCI_SUCCESS;
+}
+
+sword OCIHandleAlloc(const dvoid *parenth, dvoid **hndlpp, ub4 type, size_t xtramem_sz,
+                     dvoid **usrmempp) {
+    return type == OCI_DTYPE_LOB ? OCI_ERROR : allocate(parenth, hndlpp, type, xtramem_sz, usrmempp);
+}
+
+sword OCIHandleFree(dvoid *hndlp, ub4 type) {
+    Handle *h = type == OCI_DTYPE_LOB ? nullptr : lookup(hndlp, type);
+    if (!h) return OCI_INVALID_HANDLE;
+    if (type == OCI_HTYPE_DEFINE) {
+        auto *d = static_cast<Define *>(h);
+        auto &defs = d->stmt->defines;
+        defs.erase(std::remove(defs.begin(), defs.end(), d), defs.end());
+        unenroll(d);
+        delete d;
+        return OCI_SUCCESS;
+    }
+    destroy(h);
+    return OCI_SUCCESS;
+}
+
+sword OCIDescriptorAlloc(const dvoid *parenth, dvoid **descpp, ub4 type, size_t xtramem_sz,
+                         dvoid **usrmempp) {
+    return type == OCI_DTYPE_LOB ? allocate(parenth, descpp, type, xtramem_sz, usrmempp) : OCI_ERROR;
+}
+
+sword OCIDescriptorFree(dvoid *descp, ub4 type) {
+    Handle *h = lookup(descp, type);
+    if (!h || type != OCI_DTYPE_LOB) return OCI_INVALID_HANDLE;
+    destroy(h);
+    return OCI_SUCCESS;
+}
+
+sword OCIAttrSet(dvoid *trgthndlp, ub4 trghndltyp, dvoid *attributep, ub4 size, ub4 attrtype,
+                 OCIError *errhp) {
+    Error *e = as<Error>(errhp);
+    Handle *target = lookup(trgthndlp, trghndltyp);
+    return api_call(e, target, Fault::Count, [&]() -> sword {
+        if (trghndltyp == OCI_HTYPE_SVCCTX && attrtype == OCI_ATTR_SERVER) {
+            auto *srv = as<Server>(attributep);
+            if (!srv) return OCI_INVALID_HANDLE;
+            static_cast<SvcCtx *>(target)->server = srv;
+            return OCI_SUCCESS;
+        }
+        if (trghndltyp == OCI_HTYPE_SVCCTX && attrtype == OCI_ATTR_SESSION) {
+            auto *ses = as<Session>(attributep);
+            if (!ses) return OCI_INVALID_HANDLE;
+            static_cast<SvcCtx *>(target)->session = ses;
+            return OCI_SUCCESS;
+        }
+        if (trghndltyp == OCI_HTYPE_SESSION &&
+            (attrtype == OCI_ATTR_USERNAME || attrtype == OCI_ATTR_PASSWORD)) {
+            if (!attributep && size) return fail(e, kErrUsage, "attribute value is null");
+            auto *ses = static_cast<Session *>(target);
+            std::string value = attributep ? std::string(static_cast<const char *>(attributep), size)
+                                           : std::string();
+            (attrtype == OCI_ATTR_USERNAME ? ses->user : ses->password) = std::move(value);
+            return OCI_SUCCESS;
+        }
+        return fail(e, kErrUsage,
+                    format("attribute %u cannot be set on a handle of type %u", attrtype, trghndltyp));
+    });
+}
+
+sword OCIErrorGet(dvoid *hndlp, ub4 recordno, text *, sb4 *errcodep, text *bufp, ub4 bufsiz,
+                  ub4 type) {
+    Error *e = type == OCI_HTYPE_ERROR ? as<Error>(hndlp) : nullptr;
+    if (!e) return OCI_INVALID_HANDLE;
+    if (recordno != 1 || e->code == 0) {
+        if (bufp && bufsiz) bufp[0] = 0;
+        return OCI_NO_DATA;
+    }
+    if (errcodep) *errcodep = e->code;
+    if (bufp && bufsiz) {
+        size_t n = std::min<size_t>(e->text.size(), bufsiz - 1);
+        std::memcpy(bufp, e->text.data(), n);
+        bufp[n] = 0;
+    }
+    return OCI_SUCCESS;
+}
+
+OCIExtProcContext *ocix_context_create(OCIEnv *envh, OCISvcCtx *svch, OCIError *errh) {
+    if (!as<Env>(envh) || !as<SvcCtx>(svch) || !as<Error>(errh)) return nullptr;
+    try {
+        auto ctx = std::make_unique<Context>();
+        ctx->envh = envh;
+        ctx->svch = svch;
+        ctx->errh = errh;
+        enroll(ctx.get());
+        return handed_out<OCIExtProcContext>(ctx.release());
+    } catch (const std::bad_alloc &) {
+        return nullptr;
+    }
+}
+
+void ocix_context_free(OCIExtProcContext *ctx) {
+    if (Context *c = as<Context>(ctx)) destroy(c);
+}
+
+sword ociepgoe(OCIExtProcContext *with_context, OCIEnv **envh, OCISvcCtx **svch, OCIError **errh) {
+    Context *c = as<Context>(with_context);
+    if (!c) return OCI_INVALID_HANDLE;
+    if (sword f = fault_take(Fault::ExtprocEnv, as<Error>(c->errh))) return f;
+    if (envh) *envh = c->envh;
+    if (svch) *svch = c->svch;
+    if (errh) *errh = c->errh;
+    return OCI_SUCCESS;
+}
+
+}  // extern "C"

@@ -1,0 +1,325 @@
+// Statements: prepare keeps the text, defines bind positions to buffers,
+// execute runs the text in the session's transaction, fetch delivers rows
+// under the rules of defines without indicators.
+#include "oci_internal.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace ndloci {
+
+namespace {
+
+// Distinct INSERT shapes kept prepared per connection; the writers have
+// about a hundred tables.
+constexpr size_t kInsertCacheMax = 256;
+
+bool blank_range(const char *p, const char *end) {
+    for (; p < end; ++p)
+        if (!std::strchr(" \t\n\r\f\v", *p) || *p == 0) return false;
+    return true;
+}
+
+void drop_defines(Stmt *st) {
+    for (Define *d : st->defines) {
+        unenroll(d);
+        delete d;
+    }
+    st->defines.clear();
+}
+
+// A numeric text as the database would convert it: blanks around, a sign, digits
+// with an optional fraction and exponent.
+bool number_text(const char *p, double &v) {
+    while (*p && std::strchr(" \t\n\r\f\v", *p)) ++p;
+    const char *b = p;
+    if (*p == '+' || *p == '-') ++p;
+    size_t digits = 0;
+    for (; std::isdigit(static_cast<unsigned char>(*p)); ++p) ++digits;
+    if (*p == '.')
+        for (++p; std::isdigit(static_cast<unsigned char>(*p)); ++p) ++digits;
+    if (!digits) return false;
+    if (*p == 'e' || *p == 'E') {
+        ++p;
+        if (*p == '+' || *p == '-') ++p;
+        if (!std::isdigit(static_cast<unsigned char>(*p))) return false;
+        while (std::isdigit(static_cast<unsigned char>(*p))) ++p;
+    }
+    const char *e = p;
+    while (*p && std::strchr(" \t\n\r\f\v", *p)) ++p;
+    if (*p) return false;
+    v = std::strtod(std::string(b, e).c_str(), nullptr);
+    return true;
+}
+
+// Why a column value does not fit SQLT_INT, or null when it does.
+const char *int32_problem(sqlite3_stmt *s, int col, int type, int32_t &out) {
+    double v = 0;
+    if (type == SQLITE_INTEGER) {
+        sqlite3_int64 i = sqlite3_column_int64(s, col);
+        if (i < INT32_MIN || i > INT32_MAX) return "is out of the 32-bit range";
+        out = static_cast<int32_t>(i);
+        return nullptr;
+    }
+    if (type == SQLITE_FLOAT)
+        v = sqlite3_column_double(s, col);
+    else if (type != SQLITE_TEXT || !number_text(reinterpret_cast<const char *>(sqlite3_column_text(s, col)), v))
+        return "is not a number";
+    if (!std::isfinite(v) || v != std::trunc(v)) return "is not an integer";
+    if (v < -2147483648.0 || v > 2147483647.0) return "is out of the 32-bit range";
+    out = static_cast<int32_t>(v);
+    return nullptr;
+}
+
+size_t real_text(double v, char *buf, size_t size) {
+    int n = std::fabs(v) < 9e15 && v == std::trunc(v) ? std::snprintf(buf, size, "%.0f", v)
+                                                      : std::snprintf(buf, size, "%.15g", v);
+    return static_cast<size_t>(std::clamp(n, 0, static_cast<int>(size) - 1));
+}
+
+// Copies the current row into the defines.
+sword deliver(Stmt *st, Error *e) {
+    sqlite3_stmt *s = st->sql;
+    ub4 cut = 0;
+    for (Define *d : st->defines) {
+        int col = static_cast<int>(d->pos - 1);
+        int type = sqlite3_column_type(s, col);
+        if (type == SQLITE_NULL)
+            return fail(e, kErrNullFetch, format("fetched column value is NULL (position %u)", d->pos));
+        if (d->dty == SQLT_INT) {
+            int32_t v = 0;
+            if (const char *why = int32_problem(s, col, type, v)) {
+                const char *shown = reinterpret_cast<const char *>(sqlite3_column_text(s, col));
+                return fail(e, kErrNumber, format("fetched value \"%.60s\" at position %u %s for a 4-byte integer",
+                                                  shown ? shown : "", d->pos, why));
+            }
+            std::memcpy(d->buf, &v, sizeof v);
+            continue;
+        }
+        char num[48];
+        const char *p = num;
+        size_t len;
+        if (type == SQLITE_INTEGER) {
+            len = static_cast<size_t>(
+                std::snprintf(num, sizeof num, "%lld", static_cast<long long>(sqlite3_column_int64(s, col))));
+        } else if (type == SQLITE_FLOAT) {
+            len = real_text(sqlite3_column_double(s, col), num, sizeof num);
+        } else {
+            p = reinterpret_cast<const char *>(sqlite3_column_text(s, col));
+            len = p ? static_cast<size_t>(sqlite3_column_bytes(s, col)) : 0;
+            if (!p) p = "";
+        }
+        size_t room = static_cast<size_t>(d->size) - 1;
+        if (len > room) {
+            len = room;
+            if (!cut) cut = d->pos;
+        }
+        std::memcpy(d->buf, p, len);
+        static_cast<char *>(d->buf)[len] = 0;
+    }
+    if (cut) return info(e, kErrTruncated, format("fetched column value was truncated (position %u)", cut));
+    return OCI_SUCCESS;
+}
+
+sword step_row(Stmt *st, Error *e) {
+    int rc = sqlite3_step(st->sql);
+    if (rc == SQLITE_ROW) {
+        st->cursor = Cursor::Open;
+        return deliver(st, e);
+    }
+    st->cursor = Cursor::Done;
+    if (rc == SQLITE_DONE) return OCI_NO_DATA;
+    sword r = fail_sql(e, st->conn->db, "");
+    keep_transaction(st->conn);
+    return r;
+}
+
+// The writers' "INSERT INTO t VALUES (literals)": one prepared statement per
+// shape, the literals bound. False when the text has another form.
+bool try_cached_insert(Conn *c, std::string_view text, Error *e, sword &status) {
+    thread_local std::string key;
+    thread_local std::vector<Literal> vals;
+    if (!parse_literal_insert(text, key, vals)) return false;
+    sqlite3_stmt *s = nullptr;
+    auto it = c->inserts.find(key);
+    if (it != c->inserts.end()) {
+        s = it->second;
+    } else {
+        if (c->inserts.size() >= kInsertCacheMax) {
+            for (auto &entry : c->inserts) sqlite3_finalize(entry.second);
+            c->inserts.clear();
+        }
+        if (sqlite3_prepare_v3(c->db, key.data(), static_cast<int>(key.size()), SQLITE_PREPARE_PERSISTENT, &s,
+                               nullptr) != SQLITE_OK) {
+            status = fail_sql(e, c->db, "");
+            sqlite3_finalize(s);
+            return true;
+        }
+        c->inserts.emplace(key, s);
+    }
+    int param = 0;
+    for (const Literal &v : vals) {
+        if (v.kind == Literal::Int) {
+            sqlite3_bind_int64(s, ++param, v.value);
+        } else if (v.kind == Literal::Text && !v.doubled) {
+            sqlite3_bind_text(s, ++param, v.raw.data(), static_cast<int>(v.raw.size()), SQLITE_STATIC);
+        } else if (v.kind == Literal::Text) {
+            std::string once;
+            for (size_t i = 0; i < v.raw.size(); ++i) {
+                once += v.raw[i];
+                if (v.raw[i] == '\'') ++i;  // '' stands for one quote
+            }
+            sqlite3_bind_text(s, ++param, once.data(), static_cast<int>(once.size()), SQLITE_TRANSIENT);
+        }
+    }
+    int rc = sqlite3_step(s);
+    status = rc == SQLITE_DONE ? OCI_SUCCESS : fail_sql(e, c->db, "");
+    sqlite3_reset(s);
+    sqlite3_clear_bindings(s);  // the bound texts point into the statement handle
+    return true;
+}
+
+sword run_plain(Conn *c, Stmt *st, Error *e, ub4 iters) {
+    if (st->sql && st->conn == c) {
+        sqlite3_reset(st->sql);
+    } else {
+        release_sql(st);
+        std::string sql = map_dialect(st->text);
+        sqlite3_stmt *s = nullptr;
+        const char *tail = nullptr;
+        if (sqlite3_prepare_v2(c->db, sql.data(), static_cast<int>(sql.size()), &s, &tail) != SQLITE_OK)
+            return fail_sql(e, c->db, "");
+        if (!s) return fail(e, kErrUsage, "the statement text is empty");
+        if (!blank_range(tail, sql.data() + sql.size())) {
+            sqlite3_finalize(s);
+            return fail(e, kErrUsage, "one statement per text: text follows the first statement");
+        }
+        st->sql = s;
+        st->conn = c;
+        c->users.insert(st);
+        st->query = sqlite3_column_count(s) > 0;
+    }
+    sqlite3_stmt *s = st->sql;
+    if (!st->query) {
+        if (iters == 0) return fail(e, kErrUsage, "a statement that is not a query needs one iteration");
+        int rc;
+        while ((rc = sqlite3_step(s)) == SQLITE_ROW) {
+        }
+        sword r = rc == SQLITE_DONE ? OCI_SUCCESS : fail_sql(e, c->db, "");
+        sqlite3_reset(s);
+        return r;
+    }
+    int ncol = sqlite3_column_count(s);
+    for (Define *d : st->defines)
+        if (d->pos > static_cast<ub4>(ncol))
+            return fail(e, kErrUsage, format("define position %u is beyond the %d columns of the query", d->pos, ncol));
+    if (iters == 1) return step_row(st, e);
+    // Zero iterations: run the query now, so that its failures show here,
+    // and keep the first row for the first fetch.
+    int rc = sqlite3_step(s);
+    st->cursor = rc == SQLITE_ROW ? Cursor::Pending : Cursor::Done;
+    return rc == SQLITE_ROW || rc == SQLITE_DONE ? OCI_SUCCESS : fail_sql(e, c->db, "");
+}
+
+}  // namespace
+
+Stmt::~Stmt() {
+    release_sql(this);
+    drop_defines(this);
+}
+
+}  // namespace ndloci
+
+using namespace ndloci;
+
+extern "C" {
+
+sword OCIStmtPrepare(OCIStmt *stmtp, OCIError *errhp, const text *stmt, ub4 stmt_len, ub4, ub4) {
+    Stmt *st = as<Stmt>(stmtp);
+    Error *e = as<Error>(errhp);
+    return api_call(e, st, Fault::Prepare, [&]() -> sword {
+        if (!stmt && stmt_len) return fail(e, kErrUsage, "the statement text is null");
+        release_sql(st);
+        drop_defines(st);
+        st->text.assign(stmt ? reinterpret_cast<const char *>(stmt) : "", stmt_len);
+        st->prepared = true;
+        return OCI_SUCCESS;
+    });
+}
+
+sword OCIDefineByPos(OCIStmt *stmtp, OCIDefine **defnp, OCIError *errhp, ub4 position, dvoid *valuep,
+                     sb4 value_sz, ub2 dty, dvoid *indp, ub2 *rlenp, ub2 *rcodep, ub4) {
+    Stmt *st = as<Stmt>(stmtp);
+    Error *e = as<Error>(errhp);
+    return api_call(e, st, Fault::Define, [&]() -> sword {
+        if (!st->prepared) return fail(e, kErrUsage, "define before the statement was prepared");
+        if (position < 1) return fail(e, kErrUsage, "define positions count from 1");
+        if (!valuep) return fail(e, kErrUsage, "the define buffer is null");
+        if (indp || rlenp || rcodep) return fail(e, kErrUsage, "indicator, length and code arrays are not supported");
+        if (dty == SQLT_INT && value_sz != 4)
+            return fail(e, kErrUsage, format("an SQLT_INT define takes a 4-byte integer, not %d bytes", value_sz));
+        if (dty == SQLT_STR && value_sz < 1)
+            return fail(e, kErrUsage, "an SQLT_STR define needs room for the terminating NUL");
+        if (dty != SQLT_INT && dty != SQLT_STR)
+            return fail(e, kErrUsage, format("data type %u is not supported in defines (SQLT_INT, SQLT_STR)", dty));
+        auto at = std::lower_bound(st->defines.begin(), st->defines.end(), position,
+                                   [](const Define *d, ub4 pos) { return d->pos < pos; });
+        Define *d;
+        if (at != st->defines.end() && (*at)->pos == position) {
+            d = *at;  // defining a position again replaces its buffer
+        } else {
+            auto fresh = std::make_unique<Define>();
+            st->defines.insert(at, fresh.get());
+            d = fresh.release();
+            d->stmt = st;
+            d->pos = position;
+            enroll(d);
+        }
+        d->buf = valuep;
+        d->size = value_sz;
+        d->dty = dty;
+        if (defnp) *defnp = static_cast<OCIDefine *>(static_cast<void *>(static_cast<Handle *>(d)));
+        return OCI_SUCCESS;
+    });
+}
+
+sword OCIStmtExecute(OCISvcCtx *svchp, OCIStmt *stmtp, OCIError *errhp, ub4 iters, ub4, const OCISnapshot *,
+                     OCISnapshot *, ub4) {
+    SvcCtx *svc = as<SvcCtx>(svchp);
+    Stmt *st = as<Stmt>(stmtp);
+    Error *e = as<Error>(errhp);
+    return api_call(e, svc && st, Fault::Execute, [&]() -> sword {
+        if (!st->prepared) return fail(e, kErrUsage, "the statement was executed before it was prepared");
+        if (iters > 1) return fail(e, kErrUsage, "iteration counts above 1 are not supported");
+        Conn *c = session_conn(svc, e);
+        if (!c) return OCI_ERROR;
+        st->cursor = Cursor::None;
+        sword status = OCI_SUCCESS;
+        bool kept = st->sql && st->conn == c;  // executed again without a new prepare
+        if (kept || iters != 1 || !try_cached_insert(c, st->text, e, status)) status = run_plain(c, st, e, iters);
+        keep_transaction(c);
+        return status;
+    });
+}
+
+sword OCIStmtFetch(OCIStmt *stmtp, OCIError *errhp, ub4 nrows, ub2 orientation, ub4) {
+    Stmt *st = as<Stmt>(stmtp);
+    Error *e = as<Error>(errhp);
+    return api_call(e, st, Fault::Fetch, [&]() -> sword {
+        if (nrows != 1) return fail(e, kErrUsage, "rows are fetched one at a time");
+        if (orientation != OCI_FETCH_NEXT && orientation != OCI_DEFAULT)
+            return fail(e, kErrUsage, "only OCI_FETCH_NEXT is supported");
+        switch (st->cursor) {
+        case Cursor::None: return fail(e, kErrUsage, "fetch out of sequence: no query was executed");
+        case Cursor::Done: return OCI_NO_DATA;
+        case Cursor::Pending: st->cursor = Cursor::Open; return deliver(st, e);
+        case Cursor::Open: break;
+        }
+        return step_row(st, e);
+    });
+}
+
+}  // extern "C"

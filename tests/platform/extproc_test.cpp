@@ -1,0 +1,308 @@
+// The host through its C++ API and through the extproc program, on the
+// exports of libhosttest.so.
+#include <gtest/gtest.h>
+#include <spawn.h>
+#include <sqlite3.h>
+#include <sys/wait.h>
+
+#include <fcntl.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <sstream>
+
+#include "host.h"
+#include "oci.h"
+
+extern char **environ;
+
+namespace fs = std::filesystem;
+using extproc::CallResult;
+using extproc::Session;
+
+namespace {
+
+const std::string kBin = NDL_BIN_DIR;
+
+class ExtprocHost : public ::testing::Test {
+protected:
+    fs::path dir;
+    std::string repo;
+
+    void SetUp() override {
+        char t[] = "/tmp/extproc_testXXXXXX";
+        ASSERT_NE(mkdtemp(t), nullptr);
+        dir = t;
+        repo = (dir / "repo.db").string();
+    }
+    void TearDown() override {
+        ocix_clear_faults();
+        fs::remove_all(dir);
+    }
+    std::string file(const std::string &name, const std::string &content) {
+        fs::path p = dir / name;
+        fs::create_directories(p.parent_path());
+        std::ofstream(p, std::ios::binary) << content;
+        return p.string();
+    }
+    // The rows of HOSTROWS as another connection sees them.
+    std::vector<std::string> rows() {
+        std::vector<std::string> out;
+        sqlite3 *db = nullptr;
+        EXPECT_EQ(sqlite3_open_v2(repo.c_str(), &db, SQLITE_OPEN_READONLY, nullptr), SQLITE_OK);
+        sqlite3_stmt *st = nullptr;
+        if (sqlite3_prepare_v2(db, "SELECT VAL FROM HOSTROWS ORDER BY rowid", -1, &st, nullptr) == SQLITE_OK)
+            while (sqlite3_step(st) == SQLITE_ROW)
+                out.emplace_back(reinterpret_cast<const char *>(sqlite3_column_text(st, 0)));
+        sqlite3_finalize(st);
+        sqlite3_close(db);
+        return out;
+    }
+
+    struct Run {
+        int status = -1;
+        std::string out, err;
+    };
+    // Runs extproc on the test repository; ENV entries "NAME=value" set a
+    // variable, "NAME" removes it.
+    Run extproc(std::vector<std::string> args, const std::vector<std::string> &env = {},
+                bool with_repo = true) {
+        if (with_repo) args.insert(args.begin(), {"--repository", repo});
+        std::vector<std::string> envs;
+        for (char **e = environ; *e; ++e) {
+            std::string kv = *e, name = kv.substr(0, kv.find('='));
+            bool replaced = false;
+            for (const std::string &c : env) replaced |= c.substr(0, c.find('=')) == name;
+            if (!replaced) envs.push_back(kv);
+        }
+        for (const std::string &c : env)
+            if (c.find('=') != std::string::npos) envs.push_back(c);
+        std::string exe = kBin + "/extproc", out = (dir / "out").string(), err = (dir / "err").string();
+        std::vector<char *> argv{exe.data()}, envp;
+        for (std::string &a : args) argv.push_back(a.data());
+        for (std::string &e : envs) envp.push_back(e.data());
+        argv.push_back(nullptr);
+        envp.push_back(nullptr);
+        posix_spawn_file_actions_t fa;
+        posix_spawn_file_actions_init(&fa);
+        posix_spawn_file_actions_addopen(&fa, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        posix_spawn_file_actions_addopen(&fa, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        pid_t pid;
+        Run r;
+        if (posix_spawn(&pid, exe.c_str(), &fa, nullptr, argv.data(), envp.data()) == 0) {
+            int ws = 0;
+            waitpid(pid, &ws, 0);
+            r.status = WIFEXITED(ws) ? WEXITSTATUS(ws) : -1;
+        }
+        posix_spawn_file_actions_destroy(&fa);
+        auto slurp = [](const std::string &p) {
+            std::stringstream s;
+            s << std::ifstream(p).rdbuf();
+            return s.str();
+        };
+        r.out = slurp(out);
+        r.err = slurp(err);
+        return r;
+    }
+};
+
+TEST(ExtprocCallSpecs, EveryLineIsWellFormed) {
+    std::set<std::string> seen;
+    for (const extproc::CallSpec *s = extproc::kCallSpecs; s->library; ++s) {
+        SCOPED_TRACE(std::string(s->library) + " " + s->procedure);
+        EXPECT_TRUE(seen.insert(std::string(s->library) + "/" + s->procedure).second) << "listed twice";
+        ASSERT_GE(s->nparams, 0);
+        ASSERT_LE(s->nparams, extproc::kMaxParams);
+        // A count that disagrees with the list would shift every argument.
+        for (int i = 0; i < extproc::kMaxParams; ++i)
+            EXPECT_EQ(s->params[i].name != nullptr, i < s->nparams) << "parameter " << i;
+        for (int i = 0; i < s->nparams; ++i) {
+            if (s->params[i].kind == extproc::ParamKind::TextOut) {
+                EXPECT_GT(s->params[i].size, 0);
+            }
+        }
+    }
+}
+
+TEST(ExtprocFormat, LogBreaksAndCallLines) {
+    EXPECT_EQ(extproc::format_log("a<br>b \n<br><br>c<br", false), "a\nb \n\n\nc<br");
+    EXPECT_EQ(extproc::format_log("a<br>b", true), "a<br>b");
+    CallResult r;
+    r.ret = 2;
+    r.outs = {{"result", extproc::ParamKind::TextOut, true, "stale"}, {"n", extproc::ParamKind::IntOut, false, "7"}};
+    EXPECT_EQ(extproc::format_call(r), "return: 2\nresult: <null>\nn: 7\n");
+}
+
+TEST_F(ExtprocHost, TextIntAndIndicatorsRoundTrip) {
+    Session s(repo);
+    ASSERT_TRUE(s.ok()) << s.error();
+    CallResult r = s.call("hosttest", "T_echo", {"ab", "3"});
+    ASSERT_TRUE(r.ok()) << r.error;
+    EXPECT_EQ(extproc::format_call(r), "return: 0\nresult: ababab\nlength: 6\nerror: <null>\n");
+
+    r = s.call("hosttest", "T_echo", {"", "2"});  // NULL result on success
+    EXPECT_EQ(r.ret, 0);
+    EXPECT_TRUE(r.out("result")->null);
+
+    r = s.call("hosttest", "T_echo", {"x", "-1"});
+    EXPECT_EQ(r.ret, 2);
+    EXPECT_TRUE(r.out("result")->null);
+    EXPECT_FALSE(r.out("error")->null);
+    EXPECT_EQ(r.out("error")->value, "Error : negative count -1\n");
+
+    // The buffer and the length passed are the declared 4000.
+    r = s.call("hosttest", "T_echo", {"x", "3999"});
+    EXPECT_EQ(r.ret, 0);
+    EXPECT_EQ(r.out("result")->value, std::string(3999, 'x'));
+    r = s.call("hosttest", "T_echo", {"x", "4000"});
+    EXPECT_EQ(r.ret, 2);
+    EXPECT_EQ(r.out("error")->value, "Error : result longer than 4000\n");
+    EXPECT_TRUE(s.close()) << s.error();
+}
+
+TEST_F(ExtprocHost, ClobsInAndOut) {
+    Session s(repo);
+    ASSERT_TRUE(s.ok()) << s.error();
+    CallResult r = s.call("hosttest", "T_clob", {"  a bb   c "});
+    ASSERT_TRUE(r.ok()) << r.error;
+    EXPECT_EQ(r.out("output")->value, "a bb c ");
+    EXPECT_EQ(r.out("length")->value, "11");
+
+    std::string big;
+    for (int i = 0; i < 3000; ++i) big += "10.0.0." + std::to_string(i % 256) + " ";
+    r = s.call(kBin + "/libhosttest.so", "T_clob", {"@" + file("in.txt", big)});
+    ASSERT_TRUE(r.ok()) << r.error;
+    EXPECT_EQ(r.out("output")->value, big);
+
+    r = s.call("hosttest", "T_clob", {""});
+    EXPECT_EQ(r.ret, 0);
+    EXPECT_EQ(r.out("output")->value, "");
+
+    for (const fs::path &unreadable : {dir / "absent", dir}) {
+        r = s.call("hosttest", "T_clob", {"@" + unreadable.string()});
+        EXPECT_FALSE(r.called);
+        EXPECT_NE(r.error.find("cannot read"), std::string::npos) << r.error;
+    }
+
+    // The host's own CLOB write failing stops the call; the export's failing
+    // comes back as its error text.
+    ocix_inject_fault("lobwrite", 1, OCI_ERROR);
+    r = s.call("hosttest", "T_clob", {"a b"});
+    EXPECT_FALSE(r.called);
+    ocix_inject_fault("lobwrite", 2, OCI_ERROR);
+    r = s.call("hosttest", "T_clob", {"a b"});
+    EXPECT_EQ(r.ret, 2);
+    EXPECT_EQ(r.out("error")->value.rfind("Error in OCILobWrite -- -1 ", 0), 0u) << r.out("error")->value;
+}
+
+TEST_F(ExtprocHost, RefusesWhatItCannotCall) {
+    Session s(repo);
+    ASSERT_TRUE(s.ok()) << s.error();
+    for (const std::vector<std::string> &args :
+         std::vector<std::vector<std::string>>{{"a"}, {"a", "1", "2"}, {"a", "1x"}, {"a", ""}, {"a", "2147483648"}}) {
+        CallResult r = s.call("hosttest", "T_echo", args);
+        EXPECT_FALSE(r.called) << args.size();
+        EXPECT_FALSE(r.error.empty());
+    }
+    EXPECT_EQ(s.call("hosttest", "T_echo", {"a", "-2147483648"}).ret, 2);
+    EXPECT_NE(s.call("hosttest", "T_nope", {}).error.find("unknown procedure"), std::string::npos);
+    EXPECT_NE(s.call("/no/such/libhosttest.so", "T_echo", {"a", "1"}).error.find("cannot load"), std::string::npos);
+
+    Session bad((dir / "no" / "such" / "x.db").string());
+    EXPECT_FALSE(bad.ok());
+    EXPECT_FALSE(bad.error().empty());
+    EXPECT_FALSE(bad.call("hosttest", "T_echo", {"a", "1"}).called);
+}
+
+TEST_F(ExtprocHost, CommitsOnZeroRollsBackOtherwise) {
+    Session s(repo);
+    ASSERT_TRUE(s.ok()) << s.error();
+    EXPECT_TRUE(s.call("hosttest", "T_write", {"it's", "0"}).ok());
+    EXPECT_TRUE(s.call("hosttest", "T_write", {"dropped", "2"}).ok());
+    EXPECT_EQ(rows(), std::vector<std::string>{"it's"});  // visible while the session is open
+    EXPECT_TRUE(s.call("hosttest", "T_write", {"later", "0"}).ok());
+    EXPECT_TRUE(s.close()) << s.error();
+    EXPECT_EQ(rows(), (std::vector<std::string>{"it's", "later"}));
+
+    // The same through the program, one session per run.
+    EXPECT_EQ(extproc({"call", "hosttest", "T_write", "x", "2"}).status, 0);
+    EXPECT_EQ(extproc({"call", "hosttest", "T_write", "y", "0"}).status, 0);
+    EXPECT_EQ(rows(), (std::vector<std::string>{"it's", "later", "y"}));
+}
+
+TEST_F(ExtprocHost, ProgramPrintsCalls) {
+    Run r = extproc({"call", "hosttest", "T_echo", "ab", "3"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "return: 0\nresult: ababab\nlength: 6\nerror: <null>\n");
+
+    r = extproc({"call", "hosttest", "T_echo", "x", "-1"}, {"NDL_LIBDIR"});  // found beside extproc
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "return: 2\nresult: <null>\nlength: 0\nerror: Error : negative count -1\n\n");
+
+    r = extproc({"call", kBin + "/libhosttest.so", "T_clob", "@" + file("l.txt", "1.2.3.4  5.6.7.8")});
+    EXPECT_EQ(r.out, "return: 0\noutput: 1.2.3.4 5.6.7.8 \nlength: 16\nerror: <null>\n");
+
+    r = extproc({"call", "hosttest", "T_parsefile", "d", "a,b", "m"});
+    EXPECT_EQ(r.out,
+              "return: 0\nlog: \n --- FILE:  d\\a --- \n<br>\n --- FILE:  d\\b --- \n<br>mode m\n<br>\n"
+              "message: <null>\n");
+}
+
+TEST_F(ExtprocHost, ProgramExitsTwoOnErrors) {
+    fs::create_directories(dir / "empty");
+    fs::create_directories(dir / "fake");
+    fs::copy_file(kBin + "/libndloci.so", dir / "fake" / "libhosttest.so", fs::copy_options::none);
+    std::string notdb = file("notdb.db", "just text\n");
+    struct Case {
+        std::vector<std::string> args;
+        std::vector<std::string> env;
+        bool with_repo;
+    };
+    std::vector<Case> cases = {
+        {{}, {}, true},
+        {{"frobnicate"}, {}, true},
+        {{"--repository"}, {}, false},
+        {{"call", "hosttest"}, {}, true},
+        {{"--repository", (dir / "typo.db").string(), "call", "hosttest", "T_nope"}, {}, false},
+        {{"call", "nolib", "T_echo", "a", "1"}, {}, true},
+        {{"call", "hosttest", "T_echo", "a"}, {}, true},
+        {{"call", "hosttest", "T_echo", "a", "one"}, {}, true},
+        {{"call", "hosttest", "T_echo", "a", "1"}, {"NDL_LIBDIR=" + (dir / "empty").string()}, true},
+        {{"call", (dir / "fake" / "libhosttest.so").string(), "T_echo", "a", "1"}, {}, true},
+        {{"--repository", (dir / "no" / "x.db").string(), "call", "hosttest", "T_echo", "a", "1"}, {}, false},
+        {{"--repository", notdb, "call", "hosttest", "T_echo", "a", "1"}, {}, false},
+        {{"parse"}, {}, true},
+        {{"parse", "--files"}, {}, true},
+        {{"parse", "--files", "a", "--bogus"}, {}, true},
+    };
+    for (const Case &c : cases) {
+        Run r = extproc(c.args, c.env, c.with_repo);
+        std::string what = c.args.empty() ? "(none)" : c.args.back();
+        EXPECT_EQ(r.status, 2) << what;
+        EXPECT_FALSE(r.err.empty()) << what;
+        EXPECT_EQ(r.out, "") << what;
+    }
+    // Neither a mistyped name nor a refused repository is touched.
+    EXPECT_FALSE(fs::exists(dir / "typo.db"));
+    std::stringstream s;
+    s << std::ifstream(notdb).rdbuf();
+    EXPECT_EQ(s.str(), "just text\n");
+}
+
+TEST_F(ExtprocHost, ProgramParsePrintsTheLog) {
+    if (!fs::exists(kBin + "/libcfgproc.so") || !extproc::find_procedure("cfgproc", "NDL_parsefile"))
+        GTEST_SKIP() << "the loader is not built yet";
+    Run r = extproc({"parse", "--files", ""});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("files  successfully loaded \n\n"), std::string::npos) << r.out;
+    r = extproc({"parse", "--files", "", "--raw"});
+    EXPECT_NE(r.out.find("files  successfully loaded \n<br>"), std::string::npos) << r.out;
+    r = extproc({"parse", "--dir", dir.string(), "--files", "absent.ndl", "--mode", "createversion"});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.out.find("ERROR: File cannot be opened for parsing: "), std::string::npos) << r.out;
+}
+
+}  // namespace

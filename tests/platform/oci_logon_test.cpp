@@ -1,0 +1,131 @@
+// Logon: which file a session opens, the layout it records or refuses, and
+// what a bad file or handle gets.
+#include "oci_client.h"
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+std::string slurp(const std::string &path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+}
+
+TEST(OciLogon, NewFileGetsTheExpectedLayout) {
+    TempDir dir;
+    {
+        Logon v(dir.file("v.db"));
+        ASSERT_EQ(v.begin_status, OCI_SUCCESS) << v.begin_error;
+        EXPECT_EQ(v.end(), OCI_SUCCESS);
+    }
+    EXPECT_EQ(raw_value(dir.file("v.db"), "PRAGMA user_version"), "1");
+    EXPECT_EQ(raw_value(dir.file("v.db"), "SELECT count(*) FROM sqlite_master WHERE name='POLICYVERSIONS'"), "1");
+    {
+        Logon u(dir.file("u.db"), OCIX_LAYOUT_UNVERSIONED);
+        ASSERT_EQ(u.begin_status, OCI_SUCCESS) << u.begin_error;
+    }
+    EXPECT_EQ(raw_value(dir.file("u.db"), "PRAGMA user_version"), "2");
+    EXPECT_EQ(raw_value(dir.file("u.db"), "SELECT count(*) FROM sqlite_master WHERE name='POLICYVERSIONS'"), "0");
+    EXPECT_EQ(raw_value(dir.file("u.db"), "SELECT count(*) FROM sqlite_master WHERE name='NETWORKS'"), "1");
+}
+
+TEST(OciLogon, DatabaseOfTheOtherLayoutIsRefused) {
+    TempDir dir;
+    { Logon v(dir.file("r.db")); }
+    Logon u(dir.file("r.db"), OCIX_LAYOUT_UNVERSIONED);
+    EXPECT_EQ(u.begin_status, OCI_ERROR);
+    EXPECT_NE(u.begin_error.find("has the versioned layout; this program expects the unversioned layout"),
+              std::string::npos)
+        << u.begin_error;
+    EXPECT_EQ(u.exec("SELECT 1", 0), OCI_ERROR);  // not logged on
+    Logon again(dir.file("r.db"));
+    EXPECT_EQ(again.begin_status, OCI_SUCCESS) << again.begin_error;
+}
+
+TEST(OciLogon, EmptyConnectStringNamesTheDefaultRepository) {
+    TempDir dir;
+    setenv("NDL_REPOSITORY", dir.file("env.db").c_str(), 1);
+    {
+        Logon l("");
+        EXPECT_EQ(l.begin_status, OCI_SUCCESS) << l.begin_error;
+    }
+    EXPECT_TRUE(std::filesystem::exists(dir.file("env.db")));
+    unsetenv("NDL_REPOSITORY");
+    auto cwd = std::filesystem::current_path();
+    std::filesystem::current_path(dir.path);
+    {
+        Logon l("");
+        EXPECT_EQ(l.begin_status, OCI_SUCCESS) << l.begin_error;
+    }
+    std::filesystem::current_path(cwd);
+    EXPECT_TRUE(std::filesystem::exists(dir.file("repository.db")));
+}
+
+TEST(OciLogon, FileThatIsNoDatabaseFailsBeginAndStaysUntouched) {
+    TempDir dir;
+    const std::string contents[] = {"hello\n", std::string(5000, 'x') + "\nnot a database at all\n"};
+    for (const std::string &content : contents) {
+        std::string path = dir.file("notes.txt");
+        std::ofstream(path, std::ios::binary) << content;
+        {
+            Logon l(path);
+            EXPECT_EQ(l.begin_status, OCI_ERROR);
+            EXPECT_NE(l.begin_error.find("not a database"), std::string::npos) << l.begin_error;
+            EXPECT_NE(l.begin_error.find(path), std::string::npos) << l.begin_error;
+        }
+        EXPECT_EQ(slurp(path), content);
+    }
+}
+
+TEST(OciLogon, UnopenablePathFailsAttachAndBegin) {
+    TempDir dir;
+    for (const std::string &path : {dir.path, dir.file("missing/sub/x.db")}) {
+        Logon l(path);
+        EXPECT_EQ(l.attach_status, OCI_ERROR);
+        EXPECT_EQ(l.begin_status, OCI_ERROR);
+        EXPECT_NE(l.begin_error.find("cannot open the repository \"" + path + "\""), std::string::npos)
+            << l.begin_error;
+    }
+    EXPECT_FALSE(std::filesystem::exists(dir.file("missing")));
+}
+
+TEST(OciLogon, SessionAttributeMayBeSetBeforeBegin) {
+    TempDir dir;
+    Logon l(dir.file("a.db"));
+    ASSERT_EQ(l.end(), OCI_SUCCESS);
+    OCISession *second = nullptr;
+    OCIHandleAlloc(l.env, reinterpret_cast<dvoid **>(&second), OCI_HTYPE_SESSION, 0, nullptr);
+    EXPECT_EQ(OCIAttrSet(l.svc, OCI_HTYPE_SVCCTX, second, 0, OCI_ATTR_SESSION, l.err), OCI_SUCCESS);
+    EXPECT_EQ(OCISessionBegin(l.svc, l.err, second, OCI_CRED_RDBMS, OCI_DEFAULT), OCI_SUCCESS) << l.error();
+    EXPECT_EQ(l.value("SELECT 7"), "7");
+    EXPECT_EQ(OCISessionBegin(l.svc, l.err, second, OCI_CRED_RDBMS, OCI_DEFAULT), OCI_ERROR);
+}
+
+TEST(OciLogon, NullFreedAndWrongHandlesAreInvalid) {
+    TempDir dir;
+    Logon l(dir.file("h.db"));
+    EXPECT_EQ(OCIHandleFree(nullptr, OCI_HTYPE_ENV), OCI_INVALID_HANDLE);
+    EXPECT_EQ(OCIHandleFree(l.err, OCI_HTYPE_STMT), OCI_INVALID_HANDLE);
+    int not_a_handle = 0;
+    EXPECT_EQ(OCIHandleFree(&not_a_handle, OCI_HTYPE_ERROR), OCI_INVALID_HANDLE);
+    EXPECT_EQ(OCIStmtExecute(l.svc, reinterpret_cast<OCIStmt *>(l.err), l.err, 1, 0, nullptr, nullptr, 0),
+              OCI_INVALID_HANDLE);
+    EXPECT_EQ(OCIStmtPrepare(l.stmt, nullptr, reinterpret_cast<const text *>("x"), 1, 1, 0), OCI_INVALID_HANDLE);
+    EXPECT_EQ(OCIAttrSet(l.svc, OCI_HTYPE_SVCCTX, l.err, 0, OCI_ATTR_SERVER, l.err), OCI_INVALID_HANDLE);
+    OCIStmt *st = nullptr;
+    ASSERT_EQ(OCIHandleAlloc(l.env, reinterpret_cast<dvoid **>(&st), OCI_HTYPE_STMT, 0, nullptr), OCI_SUCCESS);
+    EXPECT_EQ(OCIHandleFree(st, OCI_HTYPE_STMT), OCI_SUCCESS);
+    EXPECT_EQ(OCIHandleFree(st, OCI_HTYPE_STMT), OCI_INVALID_HANDLE);
+    EXPECT_EQ(OCIStmtFetch(st, l.err, 1, OCI_FETCH_NEXT, 0), OCI_INVALID_HANDLE);
+    EXPECT_EQ(OCIHandleAlloc(nullptr, reinterpret_cast<dvoid **>(&st), OCI_HTYPE_STMT, 0, nullptr),
+              OCI_INVALID_HANDLE);
+}
+
+}  // namespace

@@ -1,0 +1,202 @@
+// Statements: the dialect mapping, execute with 0 and 1 iterations, the
+// fetch rules of defines without indicators, and the literal-INSERT cache.
+#include "oci_client.h"
+
+#include <gtest/gtest.h>
+
+#include <ctime>
+#include <regex>
+
+namespace {
+
+class OciStmt : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_EQ(l.begin_status, OCI_SUCCESS) << l.begin_error;
+        ASSERT_EQ(l.exec("CREATE TABLE T (a NUMBER(10), s VARCHAR2(300), d DATE, r NUMBER)"), OCI_SUCCESS);
+    }
+    // Rows of T as typeof:quote pairs, through SQLite itself.
+    std::string dump(const char *where = "1") {
+        return l.value(std::string("SELECT group_concat(x, ' | ') FROM (SELECT typeof(a)||':'||quote(a)||' '||"
+                                   "typeof(s)||':'||quote(s)||' '||typeof(r)||':'||quote(r) AS x "
+                                   "FROM T WHERE ") + where + " ORDER BY rowid)");
+    }
+    TempDir dir;
+    Logon l{dir.file("s.db")};
+};
+
+TEST_F(OciStmt, DialectMapsWhatSQLiteLacks) {
+    EXPECT_EQ(l.value("SELECT NVL(NULL,'x') || NVL('a','y') || NVL(NULL,0)"), "xa0");
+    std::string now = l.value("SELECT SYSDATE");
+    EXPECT_TRUE(std::regex_match(now, std::regex(R"(\d{4}-\d\d-\d\d \d\d:\d\d:\d\d)"))) << now;
+    char year[8];
+    time_t t = time(nullptr);
+    strftime(year, sizeof year, "%Y", localtime(&t));
+    EXPECT_EQ(now.substr(0, 4), year);
+    EXPECT_EQ(l.value("SELECT 'SYSDATE' || \"sysdate\" FROM (SELECT 1 AS \"sysdate\")"), "SYSDATE1");
+    EXPECT_EQ(l.value("select sysdate = SysDate"), "1");
+
+    for (int i = 1; i <= 4; ++i) ASSERT_EQ(l.exec("INSERT INTO T VALUES (" + std::to_string(i) + ",'abc',NULL,0)"), 0);
+    ASSERT_EQ(l.exec("INSERT INTO T VALUES (5,'ABC',NULL,0)"), OCI_SUCCESS);
+    EXPECT_EQ(l.value("SELECT count(*) FROM T WHERE s LIKE 'ab%'"), "4");
+    EXPECT_EQ(l.exec("DELETE  T WHERE a=1"), OCI_SUCCESS) << l.error();
+    EXPECT_EQ(l.exec("\n\tdelete T\nWHERE a=2\n"), OCI_SUCCESS) << l.error();
+    EXPECT_EQ(l.exec("DELETE FROM T WHERE a=3"), OCI_SUCCESS) << l.error();
+    EXPECT_EQ(l.value("SELECT group_concat(a) FROM T"), "4,5");
+}
+
+TEST_F(OciStmt, OneStatementPerText) {
+    EXPECT_EQ(l.exec("INSERT INTO T VALUES (1,'a',NULL,0); INSERT INTO T VALUES (2,'b',NULL,0)"), OCI_ERROR);
+    EXPECT_NE(l.error().find("one statement per text"), std::string::npos) << l.error();
+    EXPECT_EQ(l.exec("INSERT INTO T VALUES (3,'c',NULL,0); DELETE FROM T"), OCI_ERROR);
+    EXPECT_EQ(l.exec("  \n"), OCI_ERROR);
+    EXPECT_EQ(l.exec("INSERT INTO T VALUES (4,'d',NULL,0) \t\n"), OCI_SUCCESS) << l.error();
+    EXPECT_EQ(l.value("SELECT group_concat(a) FROM T"), "4");
+    // the policy-version query of the loader, tabs and all
+    EXPECT_EQ(l.exec("INSERT INTO POLICYVERSIONS VALUES (7,1,'')"), OCI_SUCCESS);
+    EXPECT_EQ(l.exec("INSERT INTO POLICYVERSIONS VALUES (7,3,'')"), OCI_SUCCESS);
+    EXPECT_EQ(l.value("SELECT ndlversion FROM policyversions \t\t\t\t WHERE \t\t\t\t (networkid,ndlversion) "
+                      "\t\t\t\t in \t\t\t\t (select networkid,max(ndlversion) \t\t\t\t\tfrom policyversions "
+                      "\t\t\t\t\twhere \t\t\t\t\t\tnetworkid=7 \t\t\t\t\tgroup by networkid \t\t\t\t )"),
+              "3");
+}
+
+TEST_F(OciStmt, ZeroAndOneIterations) {
+    for (int i = 1; i <= 3; ++i) ASSERT_EQ(l.exec("INSERT INTO T VALUES (" + std::to_string(i) + ",'x',NULL,0)"), 0);
+    int32_t a = -7;
+    ASSERT_EQ(l.prepare("SELECT a FROM T ORDER BY a"), OCI_SUCCESS);
+    ASSERT_EQ(l.define_int(1, &a), OCI_SUCCESS);
+    ASSERT_EQ(OCIStmtExecute(l.svc, l.stmt, l.err, 0, 0, nullptr, nullptr, OCI_DEFAULT), OCI_SUCCESS);
+    EXPECT_EQ(a, -7);  // no row fetched by the execute
+    for (int want = 1; want <= 3; ++want) {
+        ASSERT_EQ(l.fetch(), OCI_SUCCESS) << l.error();
+        EXPECT_EQ(a, want);
+    }
+    EXPECT_EQ(l.fetch(), OCI_NO_DATA);
+    EXPECT_EQ(l.fetch(), OCI_NO_DATA);
+
+    ASSERT_EQ(OCIStmtExecute(l.svc, l.stmt, l.err, 1, 0, nullptr, nullptr, OCI_DEFAULT), OCI_SUCCESS);
+    EXPECT_EQ(a, 1);  // executed again without a new prepare: the first row
+    ASSERT_EQ(l.prepare("SELECT a FROM T WHERE a > 10"), OCI_SUCCESS);
+    ASSERT_EQ(l.define_int(1, &a), OCI_SUCCESS);
+    EXPECT_EQ(OCIStmtExecute(l.svc, l.stmt, l.err, 1, 0, nullptr, nullptr, OCI_DEFAULT), OCI_NO_DATA);
+
+    EXPECT_EQ(l.exec("DELETE FROM T", 0), OCI_ERROR);
+    EXPECT_NE(l.error().find("needs one iteration"), std::string::npos) << l.error();
+    EXPECT_EQ(l.value("SELECT count(*) FROM T"), "3");
+    ASSERT_EQ(l.prepare("SELECT a FROM T"), OCI_SUCCESS);
+    EXPECT_EQ(l.fetch(), OCI_ERROR);  // nothing executed yet
+    ASSERT_EQ(l.define_int(2, &a), OCI_SUCCESS);
+    EXPECT_EQ(OCIStmtExecute(l.svc, l.stmt, l.err, 1, 0, nullptr, nullptr, OCI_DEFAULT), OCI_ERROR);
+}
+
+TEST_F(OciStmt, FetchRulesOfDefinesWithoutIndicators) {
+    struct Case {
+        const char *expr;
+        ub2 dty;
+        sword status;
+        const char *value;  // SQLT_STR text, or SQLT_INT in decimal
+    } cases[] = {
+        {"NULL", SQLT_INT, OCI_ERROR, ""},
+        {"NULL", SQLT_STR, OCI_ERROR, ""},
+        {"'abc'", SQLT_INT, OCI_ERROR, ""},
+        {"''", SQLT_INT, OCI_ERROR, ""},
+        {"' 12 '", SQLT_INT, OCI_SUCCESS, "12"},
+        {"'1e3'", SQLT_INT, OCI_SUCCESS, "1000"},
+        {"2147483647", SQLT_INT, OCI_SUCCESS, "2147483647"},
+        {"-2147483648", SQLT_INT, OCI_SUCCESS, "-2147483648"},
+        {"2147483648", SQLT_INT, OCI_ERROR, ""},
+        {"'-2147483649'", SQLT_INT, OCI_ERROR, ""},
+        {"3.0", SQLT_INT, OCI_SUCCESS, "3"},
+        {"2.5", SQLT_INT, OCI_ERROR, ""},
+        {"42", SQLT_STR, OCI_SUCCESS, "42"},
+        {"-2.5", SQLT_STR, OCI_SUCCESS, "-2.5"},
+        {"1e3", SQLT_STR, OCI_SUCCESS, "1000"},
+        {"''", SQLT_STR, OCI_SUCCESS, ""},
+        {"'abcd'", SQLT_STR, OCI_SUCCESS, "abcd"},
+        {"'abcdef'", SQLT_STR, OCI_SUCCESS_WITH_INFO, "abcd"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.expr);
+        int32_t v = 0;
+        char buf[5] = "";
+        ASSERT_EQ(l.prepare(std::string("SELECT ") + c.expr), OCI_SUCCESS);
+        ASSERT_EQ(c.dty == SQLT_INT ? l.define_int(1, &v) : l.define_str(1, buf, sizeof buf), OCI_SUCCESS);
+        sword s = OCIStmtExecute(l.svc, l.stmt, l.err, 1, 0, nullptr, nullptr, OCI_DEFAULT);
+        EXPECT_EQ(s, c.status) << l.error();
+        if (s == OCI_ERROR) {
+            EXPECT_FALSE(l.error().empty());
+        } else {
+            EXPECT_EQ(c.dty == SQLT_INT ? std::to_string(v) : std::string(buf), c.value);
+        }
+    }
+    // a cut value still delivers the row, and the next fetch goes on
+    ASSERT_EQ(l.exec("INSERT INTO T VALUES (1,'a long text',NULL,0)"), OCI_SUCCESS);
+    ASSERT_EQ(l.exec("INSERT INTO T VALUES (2,'ok',NULL,0)"), OCI_SUCCESS);
+    char s[5];
+    int32_t a = 0;
+    ASSERT_EQ(l.prepare("SELECT a, s FROM T ORDER BY a"), OCI_SUCCESS);
+    ASSERT_EQ(l.define_int(1, &a), OCI_SUCCESS);
+    ASSERT_EQ(l.define_str(2, s, sizeof s), OCI_SUCCESS);
+    ASSERT_EQ(OCIStmtExecute(l.svc, l.stmt, l.err, 0, 0, nullptr, nullptr, OCI_DEFAULT), OCI_SUCCESS);
+    EXPECT_EQ(l.fetch(), OCI_SUCCESS_WITH_INFO);
+    EXPECT_EQ(a, 1);
+    EXPECT_STREQ(s, "a lo");
+    EXPECT_EQ(l.fetch(), OCI_SUCCESS);
+    EXPECT_STREQ(s, "ok");
+    EXPECT_EQ(l.fetch(), OCI_NO_DATA);
+}
+
+TEST_F(OciStmt, DefinesTakeIntAndStrOnly) {
+    char buf[8];
+    int64_t wide = 0;
+    ASSERT_EQ(l.prepare("SELECT 1"), OCI_SUCCESS);
+    EXPECT_EQ(OCIDefineByPos(l.stmt, nullptr, l.err, 1, buf, 8, 1, nullptr, nullptr, nullptr, 0), OCI_ERROR);
+    EXPECT_EQ(OCIDefineByPos(l.stmt, nullptr, l.err, 1, &wide, 8, SQLT_INT, nullptr, nullptr, nullptr, 0),
+              OCI_ERROR);
+    EXPECT_EQ(OCIDefineByPos(l.stmt, nullptr, l.err, 0, buf, 8, SQLT_STR, nullptr, nullptr, nullptr, 0), OCI_ERROR);
+    OCIDefine *d = nullptr;
+    EXPECT_EQ(OCIDefineByPos(l.stmt, &d, l.err, 1, buf, 8, SQLT_STR, nullptr, nullptr, nullptr, 0), OCI_SUCCESS);
+    EXPECT_EQ(OCIHandleFree(d, OCI_HTYPE_DEFINE), OCI_SUCCESS);
+    EXPECT_EQ(OCIHandleFree(d, OCI_HTYPE_DEFINE), OCI_INVALID_HANDLE);
+}
+
+// The cached path must store exactly what the plain statement stores.
+TEST_F(OciStmt, LiteralInsertsStoreWhatThePlainPathStores) {
+    const char *values[] = {
+        "1, 'abc', SYSDATE, 0",
+        "-42, 'it''s', NULL, -0",
+        "007, '', SYSDATE, '12'",
+        "9223372036854775807, '''', NULL, -9223372036854775808",
+        "-5, 'a, b) c', NULL, 1.5",
+        "12, 'line\none\ttab', 'SYSDATE', ' 7'",
+        "'13', '-3', sysdate, 99999999999999999999",
+        "0,'x''''y',SYSDATE,'x'",
+    };
+    int n = 0;
+    for (const char *v : values) {
+        SCOPED_TRACE(v);
+        ++n;
+        std::string fast = std::string("INSERT INTO T VALUES (") + v + ")";
+        std::string plain = std::string("INSERT INTO T (a, s, d, r) VALUES (") + v + ")";
+        ASSERT_EQ(l.exec(fast), OCI_SUCCESS) << l.error();
+        ASSERT_EQ(l.exec(plain), OCI_SUCCESS) << l.error();
+        std::string rows = dump(("rowid > " + std::to_string(2 * n - 2)).c_str());
+        size_t bar = rows.find(" | ");
+        ASSERT_NE(bar, std::string::npos) << rows;
+        EXPECT_EQ(rows.substr(0, bar), rows.substr(bar + 3));
+    }
+    EXPECT_EQ(l.value("SELECT count(*) FROM T WHERE d = 'SYSDATE'"), "2");
+    EXPECT_EQ(l.value("SELECT count(*) FROM T WHERE d LIKE '2___-__-__ __:__:__'"), "8");
+    EXPECT_EQ(l.value("SELECT s FROM T WHERE a = 0"), "x''y");
+    // failures read the same on both paths
+    EXPECT_EQ(l.exec("INSERT INTO T VALUES (1, 'two')"), OCI_ERROR);
+    std::string fast_error = l.error();
+    EXPECT_EQ(l.exec("INSERT INTO T VALUES (1, 'two' || '')"), OCI_ERROR);
+    EXPECT_EQ(fast_error, l.error());
+    EXPECT_NE(fast_error.find("4 columns but 2 values"), std::string::npos) << fast_error;
+    EXPECT_EQ(l.exec("insert into t values (20, 'lower', NULL, 0)"), OCI_SUCCESS);
+    EXPECT_EQ(l.value("SELECT s FROM T WHERE a = 20"), "lower");
+}
+
+}  // namespace

@@ -1,0 +1,124 @@
+// Transactions as the callers rely on them: nothing commits unless the
+// session ends or commits; a lock held elsewhere is an error, not a hang.
+#include "oci_client.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdio>
+
+namespace {
+
+const char kTable[] = "CREATE TABLE T (a NUMBER(10) PRIMARY KEY, s VARCHAR2(30))";
+
+std::string count(const std::string &db) { return raw_value(db, "SELECT count(*) FROM T"); }
+
+// Runs the client process; its printed statuses.
+std::string run_child(const std::string &args, const char *fault = nullptr) {
+    std::string cmd = std::string(fault ? "NDL_OCI_FAULT='" + std::string(fault) + "' " : "") + NDL_BIN_DIR +
+                      "/oci_child " + args + " 2>&1";
+    std::string out;
+    if (FILE *p = popen(cmd.c_str(), "r")) {
+        char buf[512];
+        while (fgets(buf, sizeof buf, p)) out += buf;
+        EXPECT_EQ(pclose(p), 0) << out;
+    }
+    return out;
+}
+
+class OciTxn : public ::testing::Test {
+protected:
+    void SetUp() override {
+        Logon l(db);
+        ASSERT_EQ(l.exec(kTable), OCI_SUCCESS) << l.error();
+        ASSERT_EQ(l.end(), OCI_SUCCESS);
+    }
+    TempDir dir;
+    std::string db = dir.file("t.db");
+};
+
+TEST_F(OciTxn, SessionEndCommitsAndNothingElseDoes) {
+    {
+        Logon l(db);
+        ASSERT_EQ(l.exec("INSERT INTO T VALUES (1,'a')"), OCI_SUCCESS) << l.error();
+        EXPECT_EQ(count(db), "0");  // not visible to others yet
+        EXPECT_EQ(l.end(), OCI_SUCCESS);
+        EXPECT_EQ(count(db), "1");
+        EXPECT_EQ(l.exec("INSERT INTO T VALUES (2,'b')"), OCI_ERROR);
+        EXPECT_NE(l.error().find("not logged on"), std::string::npos);
+    }
+    {
+        Logon l(db);
+        ASSERT_EQ(l.exec("INSERT INTO T VALUES (3,'c')"), OCI_SUCCESS);
+    }  // environment freed without ending the session
+    EXPECT_EQ(count(db), "1");
+}
+
+TEST_F(OciTxn, CommitAndRollbackOpenTheNextTransaction) {
+    Logon l(db);
+    ASSERT_EQ(l.exec("INSERT INTO T VALUES (1,'a')"), OCI_SUCCESS);
+    EXPECT_EQ(l.rollback(), OCI_SUCCESS);
+    ASSERT_EQ(l.exec("INSERT INTO T VALUES (2,'b')"), OCI_SUCCESS);
+    EXPECT_EQ(l.commit(), OCI_SUCCESS);
+    EXPECT_EQ(count(db), "1");
+    ASSERT_EQ(l.exec("INSERT INTO T VALUES (3,'c')"), OCI_SUCCESS);
+    // a COMMIT text ends the transaction too, but the next one stays open
+    ASSERT_EQ(l.exec("COMMIT"), OCI_SUCCESS) << l.error();
+    ASSERT_EQ(l.exec("INSERT INTO T VALUES (4,'d')"), OCI_SUCCESS);
+    EXPECT_EQ(l.rollback(), OCI_SUCCESS);
+    EXPECT_EQ(raw_value(db, "SELECT group_concat(a) FROM (SELECT a FROM T ORDER BY a)"), "2,3");
+}
+
+TEST_F(OciTxn, FailedStatementKeepsTheTransaction) {
+    Logon l(db);
+    ASSERT_EQ(l.exec("INSERT INTO T VALUES (1,'a')"), OCI_SUCCESS);
+    EXPECT_EQ(l.exec("INSERT INTO T VALUES (1,'again')"), OCI_ERROR);
+    EXPECT_NE(l.error().find("UNIQUE constraint failed"), std::string::npos) << l.error();
+    EXPECT_EQ(l.exec("INSERT INTO NOWHERE VALUES (1)"), OCI_ERROR);
+    EXPECT_EQ(l.end(), OCI_SUCCESS);
+    EXPECT_EQ(count(db), "1");
+}
+
+TEST_F(OciTxn, ProcessExitingWithoutSessionEndCommitsNothing) {
+    std::string out = run_child(db + " \"INSERT INTO T VALUES (1,'a')\" \"INSERT INTO T VALUES (2,'b')\"");
+    EXPECT_NE(out.find("INSERT INTO T VALUES (2,'b'): 0"), std::string::npos) << out;
+    EXPECT_EQ(count(db), "0");
+    out = run_child(db + " --end \"INSERT INTO T VALUES (1,'a')\"");
+    EXPECT_NE(out.find("end: 0"), std::string::npos) << out;
+    EXPECT_EQ(count(db), "1");
+}
+
+TEST_F(OciTxn, LockedDatabaseAnswersErrorWithinSeconds) {
+    Logon l(db);
+    sqlite3 *other = nullptr;
+    ASSERT_EQ(sqlite3_open(db.c_str(), &other), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(other, "BEGIN EXCLUSIVE; INSERT INTO T VALUES (9,'z')", nullptr, nullptr, nullptr),
+              SQLITE_OK);
+    for (const char *sql : {"INSERT INTO T VALUES (1,'a')", "SELECT count(*) FROM T"}) {
+        auto start = std::chrono::steady_clock::now();
+        EXPECT_EQ(l.exec(sql), OCI_ERROR) << sql;
+        double waited = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        EXPECT_LT(waited, 3.0) << sql;
+        EXPECT_NE(l.error().find("locked"), std::string::npos) << l.error();
+    }
+    sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
+    sqlite3_close(other);
+    EXPECT_EQ(l.exec("INSERT INTO T VALUES (1,'a')"), OCI_SUCCESS) << l.error();
+    EXPECT_EQ(l.end(), OCI_SUCCESS);
+    EXPECT_EQ(count(db), "1");
+}
+
+TEST_F(OciTxn, FaultArmedThroughTheEnvironment) {
+    std::string out = run_child(db + " --end \"INSERT INTO T VALUES (1,'a')\" \"INSERT INTO T VALUES (2,'b')\"",
+                                "execute:2,bogus:1");
+    EXPECT_NE(out.find("INSERT INTO T VALUES (1,'a'): 0 \n"), std::string::npos) << out;
+    EXPECT_NE(out.find("INSERT INTO T VALUES (2,'b'): -1 fault injected on purpose: execute call"),
+              std::string::npos)
+        << out;
+    EXPECT_NE(out.find("ignored entry \"bogus:1\""), std::string::npos) << out;
+    EXPECT_EQ(count(db), "1");
+    out = run_child(db + " \"SELECT 1\"", "sessionbegin:1:-2");
+    EXPECT_NE(out.find("begin: -2"), std::string::npos) << out;
+}
+
+}  // namespace
