@@ -1,0 +1,83 @@
+// The frame every address procedure runs in: the error triple, the text
+// results and the one writer behind them.
+//
+// A text result is written straight into the caller's buffer, bounded by the
+// declared length when that is positive. A result that does not fit fails
+// the whole call (status 2, error text) instead of returning a cut list, and
+// a failed call leaves every result empty and NULL.
+#ifndef NDL_PROCFRAME_H
+#define NDL_PROCFRAME_H
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "addrmodel.h"
+#include "export.h"
+
+// Secondary result code of the subnet searches; kept between calls.
+NDL_EXPORT int g_errorcode;
+
+// The error triple that ends every procedure's arguments.
+#define ERR_ARGS char *err, int errlen, int *errind
+
+constexpr int kStatusOk = 0;
+constexpr int kStatusFailed = 2;
+
+// One text out-parameter: buffer, declared length, indicator.
+class OutText {
+public:
+    OutText() = default;
+    // Empty and NOT NULL.
+    OutText(char *buf, int len, int *ind);
+
+    // Appends PIECE; false once the result no longer fits (the buffer is then
+    // emptied and later pieces are dropped).
+    bool put(std::string_view piece);
+    // Appends the dotted address and then SUFFIX.
+    bool put_ip(ip_t addr, std::string_view suffix = {});
+    bool overflowed() const { return overflow_; }
+    int declared() const { return static_cast<int>(cap_); }
+    // Empty and NULL.
+    void set_null();
+
+private:
+    char *buf_ = nullptr;
+    std::size_t cap_ = 0;  // 0: no declared length
+    std::size_t len_ = 0;
+    int *ind_ = nullptr;
+    bool overflow_ = false;
+};
+
+class Proc {
+public:
+    // The entry of the frame: error text empty, error indicator NULL (unless
+    // SET_ERROR_INDICATOR is false: some procedures keep the caller's value).
+    Proc(char *err, int errlen, int *errind, bool set_error_indicator = true);
+
+    // Registers a text result (at most three); it starts empty, NOT NULL.
+    OutText &result(char *buf, int len, int *ind);
+
+    // Where the model's checks leave their messages.
+    std::string &message() { return message_; }
+
+    // Failure: the error text, error indicator NOT NULL, every result empty
+    // and NULL. Returns the status 2.
+    int fail();
+    int fail(const char *format, ...) __attribute__((format(printf, 2, 3)));
+    // Success, unless a result overflowed its declared length.
+    int done();
+    // Leaves a text in the error buffer without failing.
+    void note(const std::string &text);
+
+private:
+    static constexpr int kMaxResults = 3;
+    char *err_;
+    int errlen_;
+    int *errind_;
+    OutText results_[kMaxResults];
+    int nresults_ = 0;
+    std::string message_;
+};
+
+#endif
