@@ -19,4 +19,15 @@ if [ ! -f "$bin/libcfgproc.so" ]; then
   "$bin/extproc" --repository repository.db call "$bin/libhosttest.so" T_echo hello 3
   exit 0
 fi
-"$bin/extproc" --repository repository.db parse --dir examples --files network.ndl
+# updateversion lets a network already stored take its topology again, so the
+# script can run any number of times.
+status=0
+"$bin/extproc" --repository repository.db parse --dir examples --files network.ndl \
+  --mode updateversion || status=$?
+echo
+if [ "$status" -eq 0 ]; then
+  echo "Loaded examples/network.ndl into repository.db (read it with: sqlite3 repository.db)."
+else
+  echo "The load of examples/network.ndl failed (return code $status); the log above says why." >&2
+fi
+exit "$status"

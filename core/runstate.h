@@ -1,0 +1,79 @@
+// Run state of the loader, the log and its message conventions, and the run
+// and section driver. All state is global: one run at a time per process.
+#ifndef NDL_CORE_RUNSTATE_H
+#define NDL_CORE_RUNSTATE_H
+
+#include <cstdio>
+
+struct OCILobLocator;
+
+constexpr int kMsgSize = 1000;         // a formatted message holds 999 characters
+constexpr int kTokenSize = 300;        // a token holds 299 characters
+constexpr int kNetworkNameSize = 100;  // a network name holds 99 characters
+
+// ---- messages ----
+extern char g_errormsg[kMsgSize];
+extern int g_error;             // an input error was reported in this run
+extern int g_prevtokentype;     // the token at the last error, for skip_block
+extern char g_prevtoken[kTokenSize];
+extern int Line;                // line of the file being read
+extern int outputindex;         // next 1-based write offset in the log CLOB
+extern OCILobLocator **g_outputlob;
+
+// Appends g_errormsg and "<br>" to the log. The library build writes the
+// caller's CLOB, the command-line build standard output: which one is chosen
+// by what the deliverable links.
+int addtooutput();
+// Formats into g_errormsg (cut at 999 characters) without logging it.
+void setmsg(const char *fmt, ...) __attribute__((format(printf, 1, 2)));
+// Formats into g_errormsg and logs it.
+void logmsg(const char *fmt, ...) __attribute__((format(printf, 1, 2)));
+
+// ---- run state ----
+extern int networkid;
+extern int overwrite;        // a stored network may take a new TOPOLOGY section
+extern int overwritedata;    // mode initializedata
+extern int g_createversion;  // start a new policy version
+extern int createfile;       // statements go to a load file (command line only)
+extern int g_topologyparsed, g_customerparsed, g_routingparsed, g_firewallparsed, g_qosparsed;
+extern int g_newnetwork;
+extern int g_topologymodified;
+extern int policeuniquenumber, matchuniquenumber, policynumber, g_connectionno;
+
+// Names of the last section header, upper case.
+struct section_header {
+    char networkname[kNetworkNameSize];
+    char sectionname[kTokenSize];
+};
+extern section_header g_section;
+extern char oldnetworkname[kNetworkNameSize];  // the network the run is bound to
+
+// Resets the run state at the start of a call (record lists excepted: every
+// run ends with them released).
+void InitialiseGlobalData();
+
+// ---- driver ----
+// The driver functions return 1 for success and 0 for failure.
+// fileno: 1 the first section of the run, 2 the first of a later file, 0 a
+// later section of the same file (its NETWORKNAME already read).
+int parse(FILE *fp, FILE *loadfp, int fileno);
+int parse_section(FILE *fp, FILE *loadfp);
+// 1 bound (or refused with g_error set), 0 network unknown, -1 database failure.
+int set_networkid(const char *name);
+int parsetopologysec(FILE *fp, FILE *loadfp);
+int parsecustomersec(FILE *fp, FILE *loadfp);
+int parseroutingsec(FILE *fp, FILE *loadfp);
+int parsefirewallsec(FILE *fp, FILE *loadfp);
+int parseqossec(FILE *fp, FILE *loadfp);
+// Skips to the next END or NETWORKNAME after a block error: 1 resumed (with
+// *found set at a NETWORKNAME), 0 at the end of the file.
+int skip_block(FILE *fp, FILE *loadfp, int *found);
+
+// Dotted quad into four bytes in text order: 1 valid, 0 invalid.
+int inet_pton4(const char *src, unsigned char *dst);
+
+// Frees the record lists of one group ("TOPOLOGY", "CUSTOMER", "ROUTING",
+// "FIREWALL", "QOS", "ACCESSLIST") or of all ("ALL"), sub-lists included.
+void releasememory(const char *section);
+
+#endif

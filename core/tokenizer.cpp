@@ -1,0 +1,433 @@
+// NDL tokenizer and keyword tables.
+#include "tokenizer.h"
+
+#include <cstring>
+#include <string>
+
+#include "evaluator.h"
+#include "runstate.h"
+#include "validations.h"
+
+// clang-format off
+token_entry majortokens[] = {
+    {"NETWORKNAME", 11, 0, 0, KW_NETWORKNAME, 0, 0, nullptr},
+    {"SECTION", 7, 0, 0, TOKEN_ATTRIBUTE, 0, 0, nullptr},
+    {"NETWORK", 7, 0, 0, KW_NETWORK, 0, 0, nullptr},
+    {"LISTDEFS", 8, 0, 0, KW_LISTDEFS, 0, 0, nullptr},
+    {"INTERFACE-BANDWIDTH-LIST", 24, 0, 0, KW_INTERFACE_BANDWIDTH_LIST, 0, 0, nullptr},
+    {"DOMAIN", 6, 0, 0, KW_DOMAIN, 0, 0, nullptr},
+    {"NODES", 5, 0, 0, KW_NODES, 0, 0, nullptr},
+    {"ADDRESSPOOL", 11, 0, 0, KW_ADDRESSPOOL, 0, 0, nullptr},
+    {"LOGICALINTERFACE", 16, 0, 0, KW_LOGICALINTERFACE, 0, 0, nullptr},
+    {"CONNECTIONS", 11, 0, 0, KW_CONNECTIONS, 0, 0, nullptr},
+    {"CONNECTIONTYPE", 14, 0, 0, KW_CONNECTIONTYPE, 0, 0, nullptr},
+    {"LOGICAL-PATH", 12, 0, 0, KW_LOGICAL_PATH, 0, 0, nullptr},
+    {"ROUTING-STATIC", 14, 0, 0, KW_ROUTING_STATIC, 0, 0, nullptr},
+    {"ROUTING-OSPF", 12, 0, 0, KW_ROUTING_OSPF, 0, 0, nullptr},
+    {"ROUTING-EIGRP", 13, 0, 0, KW_ROUTING_EIGRP, 0, 0, nullptr},
+    {"ROUTING-IGRP", 12, 0, 0, KW_ROUTING_IGRP, 0, 0, nullptr},
+    {"ROUTING-RIP", 11, 0, 0, KW_ROUTING_RIP, 0, 0, nullptr},
+    {"ROUTING-BGP", 11, 0, 0, KW_ROUTING_BGP, 0, 0, nullptr},
+    {"ROUTEMAP", 8, 0, 0, KW_ROUTEMAP, 0, 0, nullptr},
+    {"PREFIXLIST", 10, 0, 0, KW_PREFIXLIST, 0, 0, nullptr},
+    {"ASNLIST", 7, 0, 0, KW_ASNLIST, 0, 0, nullptr},
+    {"COMMUNITYLIST", 13, 0, 0, KW_COMMUNITYLIST, 0, 0, nullptr},
+    {"ACCESSLIST", 10, 0, 0, KW_ACCESSLIST, 0, 0, nullptr},
+    {"CUSTOM-QUEUE", 12, 0, 0, KW_CUSTOM_QUEUE, 0, 0, nullptr},
+    {"NETWORKVARS", 11, 0, 0, KW_NETWORKVARS, 0, 0, nullptr},
+    {"SERVICE-TYPE", 12, 0, 0, KW_SERVICE_TYPE, 0, 0, nullptr},
+    {"POOL-CLASS", 10, 0, 0, KW_POOL_CLASS, 0, 0, nullptr},
+    {"POOL-TYPE", 9, 0, 0, KW_POOL_TYPE, 0, 0, nullptr},
+    {"CUSTOMER-TYPE", 13, 0, 0, KW_CUSTOMER_TYPE, 0, 0, nullptr},
+    {"MAP-CLASS", 9, 0, 0, KW_MAP_CLASS, 0, 0, nullptr},
+    {"SYSTEMLIST", 10, 0, 0, KW_SYSTEMLIST, 0, 0, nullptr},
+    {"QOSMATCHRULES", 13, 0, 0, KW_QOSMATCHRULES, 0, 0, nullptr},
+    {"QOSMARKRULES", 12, 0, 0, KW_QOSMARKRULES, 0, 0, nullptr},
+    {"QOSPOLICERULES", 14, 0, 0, KW_QOSPOLICERULES, 0, 0, nullptr},
+    {"QOSSHAPERULES", 13, 0, 0, KW_QOSSHAPERULES, 0, 0, nullptr},
+    {"QOSDROPRULES", 12, 0, 0, KW_QOSDROPRULES, 0, 0, nullptr},
+    {"QOSPOLICY", 9, 0, 0, KW_QOSPOLICY, 0, 0, nullptr},
+    {"QOS-SERVICE-ENROLLVAR", 21, 0, 0, KW_QOS_SERVICE_ENROLLVAR, 0, 0, nullptr},
+    {"ROUTING-PIM", 11, 0, 0, KW_ROUTING_PIM, 0, 0, nullptr},
+    {"ROUTING-MSDP", 12, 0, 0, KW_ROUTING_MSDP, 0, 0, nullptr},
+    {"ROUTING-IGMP", 12, 0, 0, KW_ROUTING_IGMP, 0, 0, nullptr},
+    {"ROUTING-DVMRP", 13, 0, 0, KW_ROUTING_DVMRP, 0, 0, nullptr},
+    {"VRF", 3, 0, 0, KW_VRF, 0, 0, nullptr},
+    {"MPLS", 4, 0, 0, KW_MPLS, 0, 0, nullptr},
+    {"LDP", 3, 0, 0, KW_LDP, 0, 0, nullptr},
+    {"RSPVP", 5, 0, 0, KW_RSPVP, 0, 0, nullptr},
+    {"TAGSWITCHING", 12, 0, 0, KW_TAGSWITCHING, 0, 0, nullptr},
+    {"GLOBALLISTS", 11, 0, 0, KW_GLOBALLISTS, 0, 0, nullptr},
+    {nullptr, 0, 0, 0, 0, 0, 0, nullptr},
+};
+
+token_entry mainsectiontokens[] = {
+    {"NETWORKNAME", 11, 0, 0, KW_NETWORKNAME, 0, 0, nullptr},
+    {"SECTION", 7, 0, 0, TOKEN_ATTRIBUTE, 0, 0, nullptr},
+    {"=", 1, 0, 0, TOKEN_EQUAL, 0, 0, nullptr},
+    {nullptr, 0, 0, 0, 0, 0, 0, nullptr},
+};
+// clang-format on
+
+const value_table sectionnames[] = {"TOPOLOGY", "QOS", "FIREWALL", "ROUTING", "CUSTOMER", ""};
+
+static const vendor_flag_entry cisco_matchmap_flags[] = {
+    {"MATCHNAME", 1}, {"MATCHVALUE", 1}, {nullptr, 0}};
+static const vendor_flag_entry juniper_accesslist_flags[] = {{"ACL_TYPE", 3}, {nullptr, 0}};
+
+const vendor_map_entry globalvendormap[] = {
+    {"CISCO", "matchmaptokens", cisco_matchmap_flags},
+    {"JUNIPER", "accesslist", juniper_accesslist_flags},
+    {nullptr, nullptr, nullptr},
+};
+
+int Line = 1;
+
+namespace {
+
+// Case folding for keyword hashing and comparison; indexed by unsigned byte.
+struct CharMap {
+    unsigned char fold[256];
+    constexpr CharMap() : fold() {
+        for (int i = 0; i < 256; ++i)
+            fold[i] = static_cast<unsigned char>(i >= 'A' && i <= 'Z' ? i - 'A' + 'a' : i);
+    }
+};
+constexpr CharMap charmap;
+
+constexpr char punct[] = "=();,#.&>";
+
+// The look-ahead character: the byte that ended the last word, or a blank.
+int last = ' ';
+// One token can wait in the push-back slot.
+bool b_nexttokeninmem = false;
+char nextinmemtoken[301];
+int nextinmemtokentype = 0;
+
+int fold(int c) { return charmap.fold[static_cast<unsigned char>(c)]; }
+
+bool is_space(int c) {
+    // A NUL byte separates tokens like a blank: it cannot live inside a text.
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f' || c == '\0';
+}
+
+// Reads one byte, counting lines as they are read.
+int next_char(FILE *fp) {
+    int c = std::getc(fp);
+    if (c == '\n') ++Line;
+    return c;
+}
+
+int text_hash(const char *s) {
+    int h = 0;
+    for (; *s; ++s) h += fold(*s);
+    return h;
+}
+
+int lookup(const char *text, token_entry **buckets, int hash) {
+    for (token_entry *e = buckets[hash & (kBuckets - 1)]; e; e = e->next)
+        if (e->hash == hash && casestrcmp(e->name, text) == 0) return e->type;
+    return 0;
+}
+
+void copy_bounded(char *dst, const char *src, size_t size) {
+    size_t n = std::strlen(src);
+    if (n >= size) n = size - 1;
+    std::memmove(dst, src, n);
+    dst[n] = '\0';
+}
+
+}  // namespace
+
+void hash_init(token_entry *table, token_entry **buckets) {
+    for (int i = 0; i < kBuckets; ++i) buckets[i] = nullptr;
+    for (token_entry *e = table; e->name; ++e) {
+        e->hash = text_hash(e->name);
+        e->next = buckets[e->hash & (kBuckets - 1)];
+        buckets[e->hash & (kBuckets - 1)] = e;
+    }
+}
+
+void reset_tokenizer() {
+    Line = 1;
+    b_nexttokeninmem = false;
+    // A look-ahead left by an earlier file or a failed call must not start
+    // the next file's first token.
+    last = ' ';
+}
+
+void setnexttoken(const char *token, int kind) {
+    copy_bounded(nextinmemtoken, token, sizeof nextinmemtoken);
+    nextinmemtokentype = kind;
+    b_nexttokeninmem = true;
+}
+
+int ispun(int c) { return c != '\0' && std::strchr(punct, c) != nullptr; }
+
+int casestrcmp(const char *a, const char *b) {
+    size_t n = std::strlen(a);
+    if (n != std::strlen(b)) return 1;
+    for (size_t i = 0; i < n; ++i)
+        if (fold(a[i]) != fold(b[i])) return 1;
+    return 0;
+}
+
+int parseQuoteString(FILE *fp, char *token) {
+    int n = 0;
+    for (;;) {
+        int c = next_char(fp);
+        if (c == EOF) {
+            token[n] = '\0';
+            return TOKEN_ERROR;
+        }
+        if (n == kTokenSize - 1) {
+            token[n] = '\0';
+            logmsg("ERROR : quoted string exceeds maximum character length : %s @ %d\n", token, Line);
+            g_error = 1;
+            return TOKEN_ERROR;
+        }
+        if (c == '"') break;
+        if (c == '\n') continue;
+        token[n++] = static_cast<char>(c);
+    }
+    token[n] = '\0';
+    last = ' ';
+    return TOKEN_QUOTED;
+}
+
+int get_token(FILE *fp, char *token, token_entry **buckets) {
+    if (b_nexttokeninmem) {
+        b_nexttokeninmem = false;
+        copy_bounded(token, nextinmemtoken, kTokenSize);
+        if (nextinmemtokentype == TOKEN_EOF || nextinmemtokentype == TOKEN_NUMBER)
+            return nextinmemtokentype;
+        int kind = lookup(token, buckets, text_hash(token));
+        return kind ? kind : TOKEN_WORD;
+    }
+    for (;;) {
+        token[0] = '\0';
+        int c = last;
+        while (c != EOF && is_space(c)) c = next_char(fp);
+        if (c == EOF) {
+            last = EOF;
+            return TOKEN_EOF;
+        }
+        if (c == '"') return parseQuoteString(fp, token);
+
+        int n = 0, hash = 0;
+        bool ended_by_newline = false;
+        for (;;) {
+            if (c == EOF) {
+                // The input ended inside the word: only a keyword survives.
+                token[n] = '\0';
+                last = EOF;
+                int kind = lookup(token, buckets, hash);
+                return kind ? kind : TOKEN_EOF;
+            }
+            if (is_space(c)) {
+                if (c == '\n') {
+                    ended_by_newline = true;
+                    last = ' ';
+                } else {
+                    last = c;
+                }
+                break;
+            }
+            if (ispun(c)) {
+                if (n == 0) {
+                    token[n++] = static_cast<char>(c);
+                    hash += fold(c);
+                    last = ' ';
+                } else {
+                    last = c;
+                }
+                break;
+            }
+            if (n == kTokenSize - 1) {
+                token[n] = '\0';
+                last = c;
+                logmsg("ERROR : Token length exceeds maximum token length  : %s @ %d\n", token, Line);
+                g_error = 1;
+                return TOKEN_ERROR;
+            }
+            token[n++] = static_cast<char>(c);
+            hash += fold(c);
+            c = next_char(fp);
+        }
+        token[n] = '\0';
+
+        int kind = lookup(token, buckets, hash);
+        if (kind) return kind;
+        if (token[0] == '-' && token[1] == '-') {
+            if (!ended_by_newline) {
+                do {
+                    c = next_char(fp);
+                } while (c != EOF && c != '\n');
+                if (c == EOF) {
+                    last = EOF;
+                    return TOKEN_EOF;
+                }
+            }
+            last = '\n';
+            continue;
+        }
+        return checkisnumber(token) ? TOKEN_NUMBER : TOKEN_WORD;
+    }
+}
+
+int clear_foundflag(token_entry *table) {
+    if (!table) return 1;
+    for (token_entry *e = table; e->name; ++e) e->found = 0;
+    return 1;
+}
+
+int set_foundflag(token_entry *table, const char *keyword) {
+    for (token_entry *e = table; e->name; ++e) {
+        if (std::strcmp(e->name, keyword) != 0) continue;
+        if (e->found) return 0;
+        e->found = 1;
+    }
+    return 1;
+}
+
+int check_tokenlength(token_entry *table, const char *keyword, const char *value) {
+    size_t len = std::strlen(value);
+    if (table)
+        for (token_entry *e = table; e->name; ++e)
+            if (std::strcmp(e->name, keyword) == 0) return len <= static_cast<size_t>(e->maxlen);
+    return len == 0;
+}
+
+int get_vendorspecific_flag(const char *vendor, const char *tablename, const char *keyword) {
+    const vendor_map_entry *m = globalvendormap;
+    for (; m->vendor; ++m)
+        if (std::strcmp(m->tablename, tablename) == 0 && std::strcmp(m->vendor, vendor) == 0) break;
+    if (!m->vendor) {
+        logmsg("vendor (%s) specific data-block for %s is not found\n", vendor, tablename);
+        return 0;
+    }
+    for (const vendor_flag_entry *f = m->flags; f->keyword; ++f)
+        if (std::strcmp(f->keyword, keyword) == 0) return f->flag;
+    logmsg("Error: Token '%s' flag value is not found in vendor specific data\n", keyword);
+    return 0;
+}
+
+int validate_mandatoryfields(const char *vendor, const char *tablename, token_entry *table,
+                             char *missing) {
+    if (!table) return 1;
+    for (token_entry *e = table; e->name; ++e) {
+        if (e->mandatory && !e->found) {
+            copy_bounded(missing, e->name, 31);
+            return 0;
+        }
+        if (e->mandatory == 2 && e->found) {
+            int flag = get_vendorspecific_flag(vendor, tablename, e->name);
+            if (flag == 0) return 0;
+            if (flag == 3) {
+                logmsg("The token '%s' is not applicable for vendor %s:@%d\n", e->name, vendor, Line);
+                copy_bounded(missing, e->name, 31);
+                return 0;
+            }
+        }
+    }
+    return 1;
+}
+
+static void convert_case(char *dest, const char *src, size_t size, char from, char to) {
+    size_t i = 0;
+    for (; src[i] && i + 1 < size; ++i) {
+        char c = src[i];
+        dest[i] = (c >= from && c <= from + 25) ? static_cast<char>(c - from + to) : c;
+    }
+    dest[i] = '\0';
+}
+
+void converttocap(char *dest, const char *src, size_t size) { convert_case(dest, src, size, 'a', 'A'); }
+void converttolow(char *dest, const char *src, size_t size) { convert_case(dest, src, size, 'A', 'a'); }
+
+int checkisnumber(const char *text) {
+    for (; *text; ++text)
+        if (*text < '0' || *text > '9') return 0;
+    return 1;
+}
+
+int validate_evalexp(const char *domainname, const char *nodetype, const char *context1,
+                     const char *context2, const char *context3, const char *value) {
+    std::string work(value);
+    size_t start = work.find_first_not_of(" \t");
+    work.erase(0, start == std::string::npos ? work.size() : start);
+    size_t open = work.find('(');
+    if (open == std::string::npos) {
+        if (checkisnumber(work.c_str())) return 1;
+        logmsg("ERROR: Invalid expression function: '%s' @ %d\n", value, Line);
+        return 0;
+    }
+    if (work.compare(0, open, "EVALEXP") != 0) {
+        logmsg("ERROR: Invalid expression function: '%s' @ %d\n", value, Line);
+        return 0;
+    }
+    int depth = 0;
+    size_t close = std::string::npos;
+    for (size_t i = open; i < work.size(); ++i) {
+        if (work[i] == '(') ++depth;
+        else if (work[i] == ')' && --depth == 0) {
+            close = i;
+            break;
+        }
+    }
+    if (close == std::string::npos) {
+        logmsg("ERROR: Syntax error, unmatched paranthesis: '%s' @ %d\n", value, Line);
+        return 0;
+    }
+    if (close + 1 < work.size()) {
+        logmsg("ERROR: Invalid characted after EVALEXP: '%s' @ %d\n", value, Line);
+        return 0;
+    }
+    std::string expr = work.substr(open, close - open + 1);
+
+    int type = 0;
+    if (!validate_commandvar(domainname, nodetype, context1, context2, context3, expr.c_str(), &type)) {
+        addtooutput();
+        return 0;
+    }
+    if (type != 12 && type != 8) {
+        logmsg("ERROR: One of variable in expression is not of type 'NUMBER': '%s' @ %d\n",
+               expr.c_str(), Line);
+        return 0;
+    }
+
+    // Every <variable> becomes a test number; the blanks after it go too.
+    std::string test;
+    size_t i = expr.find_first_not_of(' ');
+    while (i != std::string::npos && i < expr.size()) {
+        if (expr[i] == '<') {
+            size_t end = expr.find('>', i);
+            test += "123.987468";
+            if (end == std::string::npos) break;
+            i = expr.find_first_not_of(' ', end + 1);
+        } else {
+            test += expr[i++];
+        }
+    }
+    // Division becomes multiplication so that a test value cannot divide by
+    // zero; a slash that cannot be a division is a syntax error.
+    for (size_t k = 0; k < test.size(); ++k) {
+        if (test[k] != '/') continue;
+        if (k == 0 || test[k - 1] == '*' || (k + 1 < test.size() && test[k + 1] == '*')) {
+            logmsg("ERROR: Expression syntax error: '%s' @ %d\n", value, Line);
+            return 0;
+        }
+        test[k] = '*';
+    }
+
+    resetVariables();
+    if (evaluateExpression(test.c_str()) != 0) {
+        logmsg("ERROR: Expression syntax error: '%s' @ %d\n", value, Line);
+        return 0;
+    }
+    if (nVariables > 0) {
+        logmsg("Error in eval expression: variables not defined in <>: '%s' @ %d\n", value, Line);
+        return 0;
+    }
+    return 1;
+}

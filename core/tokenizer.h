@@ -1,0 +1,111 @@
+// The NDL tokenizer, the keyword tables and the small text services that
+// every parser shares.
+#ifndef NDL_CORE_TOKENIZER_H
+#define NDL_CORE_TOKENIZER_H
+
+#include <cstddef>
+#include <cstdio>
+
+// Token kinds returned by get_token; a keyword returns its own kind.
+enum {
+    TOKEN_EOF = -2,
+    TOKEN_ERROR = -1,
+    TOKEN_WORD = 1,
+    TOKEN_NUMBER = 3,
+    TOKEN_LPAREN = 4,
+    TOKEN_RPAREN = 5,
+    TOKEN_EQUAL = 6,
+    TOKEN_END = 7,
+    TOKEN_HASH = 27,
+    TOKEN_GROUP = 28,
+    TOKEN_ATTRIBUTE = 29,
+    TOKEN_LOOPBACK = 31,
+    TOKEN_QUOTED = 32,
+    TOKEN_BEGIN = 33,
+    TOKEN_TO = 34,
+    TOKEN_SCOPE = 35,
+    TOKEN_LIST = 38,
+    TOKEN_AREA = 39,
+};
+
+// Block and section keywords of majortokens.
+enum {
+    KW_NETWORK = 8, KW_DOMAIN = 9, KW_NODES = 10, KW_ADDRESSPOOL = 11,
+    KW_LOGICALINTERFACE = 12, KW_CONNECTIONS = 13, KW_CONNECTIONTYPE = 14,
+    KW_ROUTING_STATIC = 15, KW_ROUTING_OSPF = 16, KW_ROUTING_EIGRP = 17,
+    KW_ROUTING_IGRP = 18, KW_ROUTING_RIP = 19, KW_ROUTING_BGP = 20, KW_ROUTEMAP = 21,
+    KW_PREFIXLIST = 22, KW_ASNLIST = 24, KW_COMMUNITYLIST = 25, KW_ACCESSLIST = 26,
+    KW_CUSTOM_QUEUE = 41, KW_NETWORKVARS = 42, KW_SERVICE_TYPE = 43, KW_POOL_TYPE = 44,
+    KW_CUSTOMER_TYPE = 45, KW_MAP_CLASS = 46, KW_LISTDEFS = 47, KW_QOSMATCHRULES = 48,
+    KW_QOSMARKRULES = 49, KW_QOSPOLICERULES = 50, KW_QOSSHAPERULES = 51,
+    KW_QOSDROPRULES = 52, KW_QOSPOLICY = 53, KW_SYSTEMLIST = 55, KW_NETWORKNAME = 56,
+    KW_POOL_CLASS = 57, KW_QOS_SERVICE_ENROLLVAR = 58, KW_LOGICAL_PATH = 59,
+    KW_ROUTING_PIM = 60, KW_ROUTING_MSDP = 61, KW_ROUTING_IGMP = 62, KW_ROUTING_DVMRP = 63,
+    KW_INTERFACE_BANDWIDTH_LIST = 64, KW_VRF = 65, KW_MPLS = 66, KW_LDP = 67, KW_RSPVP = 68,
+    KW_TAGSWITCHING = 69, KW_GLOBALLISTS = 70,
+};
+
+// One row of a keyword table; a table ends with a row whose name is null.
+struct token_entry {
+    const char *name;  // upper case
+    int namelen;       // as typed into the table; nothing reads it
+    int mandatory;     // 0 optional; nonzero mandatory; 2 also vendor-checked
+    int found;         // met in the current block
+    int type;          // kind returned for the keyword
+    int maxlen;        // longest value allowed
+    int hash;          // set by hash_init
+    token_entry *next; // bucket chain, set by hash_init
+};
+
+constexpr int kBuckets = 32;
+// A table of values an attribute may take: rows of 301 bytes, ended by an
+// empty row.
+typedef char value_table[301];
+
+extern token_entry majortokens[];
+extern token_entry mainsectiontokens[];
+extern const value_table sectionnames[];
+
+struct vendor_flag_entry {
+    const char *keyword;
+    int flag;  // 1 mandatory for the vendor, 3 not applicable
+};
+struct vendor_map_entry {
+    const char *vendor;  // null ends the map
+    const char *tablename;
+    const vendor_flag_entry *flags;  // ends with a null keyword
+};
+extern const vendor_map_entry globalvendormap[];
+
+// Hashes a table into 32 buckets: a keyword is then found in any case.
+void hash_init(token_entry *table, token_entry **buckets);
+// Reads the next token into `token` (room for 300 bytes) and gives its kind.
+int get_token(FILE *fp, char *token, token_entry **buckets);
+// Pushes one token back: the next get_token serves it.
+void setnexttoken(const char *token, int kind);
+// Before each file: line 1, no pushed-back token, no look-ahead character.
+void reset_tokenizer();
+int parseQuoteString(FILE *fp, char *token);
+int ispun(int c);
+// 0 when equal ignoring case, 1 otherwise.
+int casestrcmp(const char *a, const char *b);
+
+int clear_foundflag(token_entry *table);
+int set_foundflag(token_entry *table, const char *keyword);
+int check_tokenlength(token_entry *table, const char *keyword, const char *value);
+// `missing` receives the first missing keyword (room for 31 bytes).
+int validate_mandatoryfields(const char *vendor, const char *tablename, token_entry *table,
+                             char *missing);
+int get_vendorspecific_flag(const char *vendor, const char *tablename, const char *keyword);
+
+// Checks an EVALEXP value by evaluating it once with a test number.
+int validate_evalexp(const char *domainname, const char *nodetype, const char *context1,
+                     const char *context2, const char *context3, const char *value);
+
+// Copies with letters raised (lowered); `dest` may be `src`. At most size-1
+// bytes are written before the terminator.
+void converttocap(char *dest, const char *src, size_t size);
+void converttolow(char *dest, const char *src, size_t size);
+int checkisnumber(const char *text);
+
+#endif

@@ -1,0 +1,5 @@
+# The NDL tokenizer.
+if(TARGET ndlcore)
+  ndl_add_fuzz(tokenizer SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/tokenizer_fuzz.cpp LIBS ndlcore
+               CORPUS ${CMAKE_CURRENT_SOURCE_DIR}/seeds/tokenizer)
+endif()
