@@ -22,13 +22,46 @@ T *alloc_record() {
     return rec;
 }
 
-// Lists keep input (or row) order: records go to the tail.
+// Lists keep input (or row) order: records go to the tail. A sub-list that
+// hangs under a record is a plain head pointer and is walked to its end.
 template <class T>
 void append_record(T *&head, T *rec) {
     rec->next = nullptr;
     T **link = &head;
     while (*link) link = &(*link)->next;
     *link = rec;
+}
+
+// The head of a global record list, with its tail kept so that appending
+// stays constant-time however long the list grows. It reads like the head
+// pointer it stands for: `prdomains->domainname`, `for (r = prdomains; r;
+// r = r->next)`, `if (!prnetwork)`, and `prdomains = load_domains()` takes a
+// list built elsewhere.
+template <class T>
+struct record_list {
+    T *head = nullptr;
+    T *tail = nullptr;
+
+    operator T *() const { return head; }
+    T *operator->() const { return head; }
+
+    record_list &operator=(T *first) {
+        head = tail = first;
+        while (tail && tail->next) tail = tail->next;
+        return *this;
+    }
+
+    void append(T *rec) {
+        rec->next = nullptr;
+        if (tail) tail->next = rec;
+        else head = rec;
+        tail = rec;
+    }
+};
+
+template <class T>
+void append_record(record_list<T> &list, T *rec) {
+    list.append(rec);
 }
 
 #endif

@@ -157,15 +157,15 @@ struct cust_conn_filter_rec {  // CUSTCONNFILTERS
     cust_conn_filter_rec *next;
 };
 
-extern cust_conn_type_rec *prcustconntypes;
-extern cust_conn_addr_type_rec *prcustconnaddrtypes;
-extern cust_conn_node_rec *prcustconnnodes;
-extern cust_conn_interface_rec *prcustconninterfaces;
-extern cust_var_rec *prcustvars;
-extern cust_node_var_rec *prcustnodevars;
-extern cust_conn_var_rec *prcustconnvars;
-extern cust_conn_hsrp_var_rec *prcusthsrpvars;
-extern cust_conn_filter_rec *prcustconnfilters;
-extern pool_class_mapping_rec *prpoolclassmap;
+extern record_list<cust_conn_type_rec> prcustconntypes;
+extern record_list<cust_conn_addr_type_rec> prcustconnaddrtypes;
+extern record_list<cust_conn_node_rec> prcustconnnodes;
+extern record_list<cust_conn_interface_rec> prcustconninterfaces;
+extern record_list<cust_var_rec> prcustvars;
+extern record_list<cust_node_var_rec> prcustnodevars;
+extern record_list<cust_conn_var_rec> prcustconnvars;
+extern record_list<cust_conn_hsrp_var_rec> prcusthsrpvars;
+extern record_list<cust_conn_filter_rec> prcustconnfilters;
+extern record_list<pool_class_mapping_rec> prpoolclassmap;
 
 #endif

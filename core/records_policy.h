@@ -366,25 +366,25 @@ struct service_enroll_var_rec {  // SERVICEENROLLVARS
     service_enroll_var_rec *next;
 };
 
-extern domain_route_map_rec *prdomainroutemap;
-extern route_map_match_list_rec *prroutemapmatchlist;
-extern route_map_set_list_rec *prroutemapsetlist;
-extern domain_prefix_hdr_rec *prdomainprefixhdr;
-extern domain_prefix_list_rec *prdomainprefixlist;
-extern domain_filter_list_rec *prdomainfilterlist;
-extern domain_map_class_rec *prdomainmapclass;
-extern domain_access_list_rec *prdomainaccesslist;
-extern domain_acl_list_rec *prdomainacllist;
-extern domain_ext_acl_rec *prdomainextacl;
-extern domain_queue_rec *prdomainqueues;
-extern domain_cust_subq_rec *prdomaincustsubq;
-extern qos_match_rule_class_rec *prmatchruledesclist;
-extern qos_mark_rule_class_rec *prmarkruledesclist;
-extern qos_police_rule_class_rec *prpoliceruledesclist;
-extern qos_shape_rule_class_rec *prshaperuledesclist;
-extern qos_drop_rule_class_rec *prdropruledesclist;
-extern qos_policy_class_rec *prqospolicydesclist;
-extern service_enroll_var_rec *prqosservenrollvar;
+extern record_list<domain_route_map_rec> prdomainroutemap;
+extern record_list<route_map_match_list_rec> prroutemapmatchlist;
+extern record_list<route_map_set_list_rec> prroutemapsetlist;
+extern record_list<domain_prefix_hdr_rec> prdomainprefixhdr;
+extern record_list<domain_prefix_list_rec> prdomainprefixlist;
+extern record_list<domain_filter_list_rec> prdomainfilterlist;
+extern record_list<domain_map_class_rec> prdomainmapclass;
+extern record_list<domain_access_list_rec> prdomainaccesslist;
+extern record_list<domain_acl_list_rec> prdomainacllist;
+extern record_list<domain_ext_acl_rec> prdomainextacl;
+extern record_list<domain_queue_rec> prdomainqueues;
+extern record_list<domain_cust_subq_rec> prdomaincustsubq;
+extern record_list<qos_match_rule_class_rec> prmatchruledesclist;
+extern record_list<qos_mark_rule_class_rec> prmarkruledesclist;
+extern record_list<qos_police_rule_class_rec> prpoliceruledesclist;
+extern record_list<qos_shape_rule_class_rec> prshaperuledesclist;
+extern record_list<qos_drop_rule_class_rec> prdropruledesclist;
+extern record_list<qos_policy_class_rec> prqospolicydesclist;
+extern record_list<service_enroll_var_rec> prqosservenrollvar;
 
 // ---- block parsers (built with the policy sections) ----
 // Each reads one block after its keyword: 0 when read, 1 after a logged error.

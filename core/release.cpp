@@ -8,110 +8,110 @@
 #include "records_topology.h"
 #include "runstate.h"
 
-network_rec *prnetwork;
-domain_rec *prdomains;
-list_value_rec *prlistvalues;
-domain_variable_rec *prdomainvariables;
-domain_conn_var_rec *prdomainconnvars;
-domain_node_rec *prdomainnodes;
-domain_node_var_rec *prdomainnodevars;
-domain_service_rec *prdomainservices;
-domain_connection_rec *prdomainconnections;
-domain_fixed_conn_rec *prdomainfixedconn;
-domain_int_name_rec *prdomainintnames;
-domain_conn_type_rec *prdomainconntypes;
-domain_remote_type_rec *prdomainremotetypes;
-domain_int_type_rec *prdomaininttypes;
-domain_inst_var_rec *prdomaininstancevars;
-hsrp_member_rec *prhsrpmember;
-hsrp_connection_rec *prhsrpconnections;
-ip_address_pool_rec *praddresspools;
-address_assign_rec *praddressassign;
-address_dependency_rec *praddressdependency;
-domain_node_conn_bkp_rec *prdomainnodeconnbkp;
-domain_node_log_int_rec *prdomainnodelogint;
-service_type_rec *prservicetypes;
-service_type_name_rec *prservicetypenames;
-service_type_var_rec *prservicetypevars;
-network_var_rec *prnetworkvars;
-pool_type_rec *prpooltypes;
-pool_sequence_rec *prpoolsequence;
-aps_member_rec *prconnapsdatalist;
-system_list_rec *pr_systemlist;
-valid_int_bandwidth_rec *prvalidintbandwidth;
-domain_snmp_community_rec *prdomainsnmpcommunity;
-pool_class_rec *prpoolclass;
-com_pool_type_rec *prpooltypemap;
-vc_class_rec *prlogconntypes;
-vc_member_filter_rec *prvcconnfilters;
-vc_member_class_rec *prvcmembers;
-domain_conn_filter_rec *prdomconnfilters;
-global_list_var_rec *prgloballistvars;
+record_list<network_rec> prnetwork;
+record_list<domain_rec> prdomains;
+record_list<list_value_rec> prlistvalues;
+record_list<domain_variable_rec> prdomainvariables;
+record_list<domain_conn_var_rec> prdomainconnvars;
+record_list<domain_node_rec> prdomainnodes;
+record_list<domain_node_var_rec> prdomainnodevars;
+record_list<domain_service_rec> prdomainservices;
+record_list<domain_connection_rec> prdomainconnections;
+record_list<domain_fixed_conn_rec> prdomainfixedconn;
+record_list<domain_int_name_rec> prdomainintnames;
+record_list<domain_conn_type_rec> prdomainconntypes;
+record_list<domain_remote_type_rec> prdomainremotetypes;
+record_list<domain_int_type_rec> prdomaininttypes;
+record_list<domain_inst_var_rec> prdomaininstancevars;
+record_list<hsrp_member_rec> prhsrpmember;
+record_list<hsrp_connection_rec> prhsrpconnections;
+record_list<ip_address_pool_rec> praddresspools;
+record_list<address_assign_rec> praddressassign;
+record_list<address_dependency_rec> praddressdependency;
+record_list<domain_node_conn_bkp_rec> prdomainnodeconnbkp;
+record_list<domain_node_log_int_rec> prdomainnodelogint;
+record_list<service_type_rec> prservicetypes;
+record_list<service_type_name_rec> prservicetypenames;
+record_list<service_type_var_rec> prservicetypevars;
+record_list<network_var_rec> prnetworkvars;
+record_list<pool_type_rec> prpooltypes;
+record_list<pool_sequence_rec> prpoolsequence;
+record_list<aps_member_rec> prconnapsdatalist;
+record_list<system_list_rec> pr_systemlist;
+record_list<valid_int_bandwidth_rec> prvalidintbandwidth;
+record_list<domain_snmp_community_rec> prdomainsnmpcommunity;
+record_list<pool_class_rec> prpoolclass;
+record_list<com_pool_type_rec> prpooltypemap;
+record_list<vc_class_rec> prlogconntypes;
+record_list<vc_member_filter_rec> prvcconnfilters;
+record_list<vc_member_class_rec> prvcmembers;
+record_list<domain_conn_filter_rec> prdomconnfilters;
+record_list<global_list_var_rec> prgloballistvars;
 
-cust_conn_type_rec *prcustconntypes;
-cust_conn_addr_type_rec *prcustconnaddrtypes;
-cust_conn_node_rec *prcustconnnodes;
-cust_conn_interface_rec *prcustconninterfaces;
-cust_var_rec *prcustvars;
-cust_node_var_rec *prcustnodevars;
-cust_conn_var_rec *prcustconnvars;
-cust_conn_hsrp_var_rec *prcusthsrpvars;
-cust_conn_filter_rec *prcustconnfilters;
-pool_class_mapping_rec *prpoolclassmap;
+record_list<cust_conn_type_rec> prcustconntypes;
+record_list<cust_conn_addr_type_rec> prcustconnaddrtypes;
+record_list<cust_conn_node_rec> prcustconnnodes;
+record_list<cust_conn_interface_rec> prcustconninterfaces;
+record_list<cust_var_rec> prcustvars;
+record_list<cust_node_var_rec> prcustnodevars;
+record_list<cust_conn_var_rec> prcustconnvars;
+record_list<cust_conn_hsrp_var_rec> prcusthsrpvars;
+record_list<cust_conn_filter_rec> prcustconnfilters;
+record_list<pool_class_mapping_rec> prpoolclassmap;
 
-domain_protocol_rec *prdomainprotocols;
-domain_addr_summary_rec *prdomainaddrsummary;
-domain_bgp_network_rec *prdomainbgpnetwork;
-domain_node_area_rec *prdomainnodeareas;
-domain_conn_area_rec *prdomainconnareas;
-domain_redist_rec *prdomainredist;
-domain_ospf_default_rec *prdomainospfdefault;
-domain_dist_list_rec *prdomaindistlist;
-domain_bgp_addr_agrr_rec *prdomainbgpaddragrr;
-domain_bgp_peer_rec *prdomainbgppeer;
-domain_bgp_info_rec *prdomainbgpinfo;
-domain_bgp_peer_rule_rec *prdomainbgppeerrule;
-domain_node_area_range_rec *prdomainnodearearanges;
-domain_static_route_rec *prdomainstaticroute;
-domain_offset_list_rec *prdomainoffsetlist;
-domain_passive_int_rec *prdomainpassiveint;
-pim_auto_rp_class_rec *prmappingagent;
-pim_rp_filter_class_rec *prautorpfilter;
-pim_rp_class_rec *prpimrp;
-pim_accept_class_rec *prpimacceptrp;
-pim_bsr_class_rec *prpimbsr;
-pim_register_class_rec *prpimregister;
-pim_member_rate_class_rec *prpimrate;
-pim_member_class_rec *prpimmember;
-msdp_class_rec *prmsdpclass;
-msdp_neighbor_class_rec *prmsdppeer;
-igmp_int_class_rec *prigmpmember;
-igmp_int_addr_class_rec *prigmpgroup;
-dvmrp_int_class_rec *prdvmrpmember;
-vrf_class_rec *prvrfclass;
-vrf_member_filter_rec *prvrfmemberfilter;
-vrf_route_target_rec *prvrfroutetarget;
-vrf_description_rec *prvrfdescription;
+record_list<domain_protocol_rec> prdomainprotocols;
+record_list<domain_addr_summary_rec> prdomainaddrsummary;
+record_list<domain_bgp_network_rec> prdomainbgpnetwork;
+record_list<domain_node_area_rec> prdomainnodeareas;
+record_list<domain_conn_area_rec> prdomainconnareas;
+record_list<domain_redist_rec> prdomainredist;
+record_list<domain_ospf_default_rec> prdomainospfdefault;
+record_list<domain_dist_list_rec> prdomaindistlist;
+record_list<domain_bgp_addr_agrr_rec> prdomainbgpaddragrr;
+record_list<domain_bgp_peer_rec> prdomainbgppeer;
+record_list<domain_bgp_info_rec> prdomainbgpinfo;
+record_list<domain_bgp_peer_rule_rec> prdomainbgppeerrule;
+record_list<domain_node_area_range_rec> prdomainnodearearanges;
+record_list<domain_static_route_rec> prdomainstaticroute;
+record_list<domain_offset_list_rec> prdomainoffsetlist;
+record_list<domain_passive_int_rec> prdomainpassiveint;
+record_list<pim_auto_rp_class_rec> prmappingagent;
+record_list<pim_rp_filter_class_rec> prautorpfilter;
+record_list<pim_rp_class_rec> prpimrp;
+record_list<pim_accept_class_rec> prpimacceptrp;
+record_list<pim_bsr_class_rec> prpimbsr;
+record_list<pim_register_class_rec> prpimregister;
+record_list<pim_member_rate_class_rec> prpimrate;
+record_list<pim_member_class_rec> prpimmember;
+record_list<msdp_class_rec> prmsdpclass;
+record_list<msdp_neighbor_class_rec> prmsdppeer;
+record_list<igmp_int_class_rec> prigmpmember;
+record_list<igmp_int_addr_class_rec> prigmpgroup;
+record_list<dvmrp_int_class_rec> prdvmrpmember;
+record_list<vrf_class_rec> prvrfclass;
+record_list<vrf_member_filter_rec> prvrfmemberfilter;
+record_list<vrf_route_target_rec> prvrfroutetarget;
+record_list<vrf_description_rec> prvrfdescription;
 
-domain_route_map_rec *prdomainroutemap;
-route_map_match_list_rec *prroutemapmatchlist;
-route_map_set_list_rec *prroutemapsetlist;
-domain_prefix_hdr_rec *prdomainprefixhdr;
-domain_prefix_list_rec *prdomainprefixlist;
-domain_filter_list_rec *prdomainfilterlist;
-domain_map_class_rec *prdomainmapclass;
-domain_access_list_rec *prdomainaccesslist;
-domain_acl_list_rec *prdomainacllist;
-domain_ext_acl_rec *prdomainextacl;
-domain_queue_rec *prdomainqueues;
-domain_cust_subq_rec *prdomaincustsubq;
-qos_match_rule_class_rec *prmatchruledesclist;
-qos_mark_rule_class_rec *prmarkruledesclist;
-qos_police_rule_class_rec *prpoliceruledesclist;
-qos_shape_rule_class_rec *prshaperuledesclist;
-qos_drop_rule_class_rec *prdropruledesclist;
-qos_policy_class_rec *prqospolicydesclist;
-service_enroll_var_rec *prqosservenrollvar;
+record_list<domain_route_map_rec> prdomainroutemap;
+record_list<route_map_match_list_rec> prroutemapmatchlist;
+record_list<route_map_set_list_rec> prroutemapsetlist;
+record_list<domain_prefix_hdr_rec> prdomainprefixhdr;
+record_list<domain_prefix_list_rec> prdomainprefixlist;
+record_list<domain_filter_list_rec> prdomainfilterlist;
+record_list<domain_map_class_rec> prdomainmapclass;
+record_list<domain_access_list_rec> prdomainaccesslist;
+record_list<domain_acl_list_rec> prdomainacllist;
+record_list<domain_ext_acl_rec> prdomainextacl;
+record_list<domain_queue_rec> prdomainqueues;
+record_list<domain_cust_subq_rec> prdomaincustsubq;
+record_list<qos_match_rule_class_rec> prmatchruledesclist;
+record_list<qos_mark_rule_class_rec> prmarkruledesclist;
+record_list<qos_police_rule_class_rec> prpoliceruledesclist;
+record_list<qos_shape_rule_class_rec> prshaperuledesclist;
+record_list<qos_drop_rule_class_rec> prdropruledesclist;
+record_list<qos_policy_class_rec> prqospolicydesclist;
+record_list<service_enroll_var_rec> prqosservenrollvar;
 
 namespace {
 
@@ -124,15 +124,22 @@ void free_list(T *&head) {
     }
 }
 
+template <class T>
+void free_list(record_list<T> &list) {
+    free_list(list.head);
+    list.tail = nullptr;
+}
+
 // Records that carry a list of their own: the sub-list goes first.
 template <class T, class E>
-void free_list(T *&head, E *T::*sub) {
-    while (head) {
-        T *next = head->next;
-        free_list(head->*sub);
-        std::free(head);
-        head = next;
+void free_list(record_list<T> &list, E *T::*sub) {
+    while (list.head) {
+        T *next = list.head->next;
+        free_list(list.head->*sub);
+        std::free(list.head);
+        list.head = next;
     }
+    list.tail = nullptr;
 }
 
 template <class... Heads>

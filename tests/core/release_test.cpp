@@ -10,15 +10,16 @@
 
 namespace {
 
-template <class T>
-T *add(T *&head) {
+template <class List>
+auto add(List &head) {
+    using T = std::remove_pointer_t<decltype(&*head)>;
     T *rec = alloc_record<T>();
     append_record(head, rec);
     return rec;
 }
 
 template <class T, class E>
-void add_with_sub(T *&head, E *T::*sub, int n) {
+void add_with_sub(record_list<T> &head, E *T::*sub, int n) {
     T *rec = add(head);
     for (int i = 0; i < n; ++i) add(rec->*sub);
 }
@@ -101,6 +102,33 @@ TEST(ReleaseMemory, AllReleasesEverythingWithSubLists) {
     releasememory("ALL");
     EXPECT_TRUE(topology_empty() && customer_empty() && routing_empty() && firewall_empty() &&
                 qos_empty() && access_empty());
+}
+
+// A list's tail survives appends, taking a list built elsewhere, and release:
+// a list released and filled again starts from its new first record.
+TEST(RecordList, KeepsOrderAcrossAssignAndRelease) {
+    auto names = [] {
+        std::string s;
+        for (domain_rec *r = prdomains; r; r = r->next) s += r->domainname;
+        return s;
+    };
+    auto named = [](const char *n) {
+        domain_rec *r = alloc_record<domain_rec>();
+        std::snprintf(r->domainname, sizeof r->domainname, "%s", n);
+        return r;
+    };
+    domain_rec *local = nullptr;  // as a reader builds its list
+    append_record(local, named("a"));
+    append_record(local, named("b"));
+    prdomains = local;
+    append_record(prdomains, named("c"));
+    EXPECT_EQ(names(), "abc");
+    releasememory("TOPOLOGY");
+    EXPECT_EQ(prdomains.tail, nullptr);
+    append_record(prdomains, named("d"));
+    append_record(prdomains, named("e"));
+    EXPECT_EQ(names(), "de");
+    releasememory("ALL");
 }
 
 }  // namespace
