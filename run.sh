@@ -5,19 +5,12 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/deps.sh
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DNDL_TESTS=OFF
 cmake --build build
 bin=build/bin
-if [ ! -x "$bin/extproc" ]; then
-  echo "The host (extproc) is not built yet: nothing to run." >&2
-  exit 1
-fi
 if [ ! -f "$bin/libcfgproc.so" ]; then
-  echo "Built: the repository layer and the host (build/bin/extproc)."
-  echo "The loader (libcfgproc.so) is not built yet, so the sample network cannot be loaded."
-  echo "Try the host on its test library: $bin/extproc call hosttest T_echo hello 3"
-  "$bin/extproc" --repository repository.db call "$bin/libhosttest.so" T_echo hello 3
-  exit 0
+  echo "The loader (libcfgproc.so) is not built: nothing to load." >&2
+  exit 1
 fi
 # updateversion lets a network already stored take its topology again, so the
 # script can run any number of times.
