@@ -1,7 +1,7 @@
 // What the loader needs of the database layer: the OCI handle set of a run,
 // the load state, and the readers, writers and inventory checks. Until the
-// database layer is built, load_policyversion, retrieve_data, print_info and
-// the two inventory checks are stand-ins (see standins.cpp).
+// inventory checks are built, NDL_validateTopology and NDL_validateCustomer
+// are stand-ins (see standins.cpp).
 #ifndef NDL_CORE_DATABASE_H
 #define NDL_CORE_DATABASE_H
 
@@ -28,12 +28,13 @@ extern int g_ndlversion;      // policy version of the run
 // g_loaderror and drop the environment.
 void checkerr(OCIError *err, sword status);
 // Stops the run from using the environment. The library build never frees
-// the caller's handles, so this only forgets the environment handle.
+// the caller's handles: it forgets the environment handle, after which no
+// reader or writer makes an OCI call, and raises g_loaderror.
 sword cleanup();
 
 // Copies `src` into a field of `size` bytes, storing "IS NULL" as the empty
-// string; a longer text is cut to the field.
-void locstrcpy(char *dst, size_t size, const char *src);
+// string. False, with the field empty, when the text does not fit.
+bool locstrcpy(char *dst, size_t size, const char *src);
 
 // Writes `src` into `dst` (of `size` bytes) with every single quote doubled,
 // ready to stand between quotes in a statement. False, with `dst` empty, when
@@ -48,14 +49,72 @@ int load_policyversion();
 // Reads the whole stored network into the record lists: 1, or 0 at the first
 // section reader that failed.
 int retrieve_data();
-// Writes every table from the record lists; without a load file every
-// statement runs. 1 when all were written, 0 at the first failure.
+// Writes every table from the record lists in the fixed writer order; in
+// file mode (createfile) the statements go to `loadfp` instead of running.
+// 1 when all were written, 0 at the first failure (g_tablename names it).
 int print_info(FILE *loadfp);
+// Runs the statement last formatted by a writer: 1 ran, 0 failed.
+int load_data();
 // Inventory checks: nonzero keeps the parsed section, 0 refuses it.
 int NDL_validateTopology();
 int NDL_validateCustomer();
 
-// Customer-table readers (built with the database layer).
+// Table readers for the inventory checks: each returns a new list of its
+// table's rows for the run's network (null for none, or after a failure,
+// which g_loaderror tells apart).
+struct network_rec;
+struct domain_rec;
+struct domain_variable_rec;
+struct domain_conn_type_rec;
+struct domain_fixed_conn_rec;
+struct domain_conn_var_rec;
+struct domain_node_rec;
+struct domain_node_var_rec;
+struct domain_remote_type_rec;
+struct domain_int_type_rec;
+struct domain_inst_var_rec;
+struct hsrp_member_rec;
+struct hsrp_connection_rec;
+struct address_assign_rec;
+struct domain_node_log_int_rec;
+struct service_type_rec;
+struct service_type_var_rec;
+struct network_var_rec;
+struct pool_type_rec;
+struct com_pool_type_rec;
+struct pool_class_rec;
+struct pool_sequence_rec;
+struct aps_member_rec;
+struct vc_class_rec;
+struct vc_member_class_rec;
+network_rec *load_network();
+domain_rec *load_domains();
+domain_variable_rec *load_domainvariables();
+domain_conn_type_rec *load_domainconntypes();
+domain_fixed_conn_rec *load_domainfixedconn();
+domain_conn_var_rec *load_domainconnvars();
+domain_node_rec *load_domainnodes();
+domain_node_var_rec *load_domainnodevars();
+domain_remote_type_rec *load_domainremotetypes();
+domain_int_type_rec *load_domaininttypes();
+domain_inst_var_rec *load_domaininstancevars();
+hsrp_member_rec *load_hsrpmember();
+hsrp_connection_rec *load_hsrpconnections();
+address_assign_rec *load_addressassign();
+domain_node_log_int_rec *load_domainnodelogint();
+service_type_rec *load_servicetypes();
+service_type_var_rec *load_servicetypevars();
+network_var_rec *load_networkvars();
+pool_type_rec *load_pooltypes();
+com_pool_type_rec *load_pooltypemap();
+pool_class_rec *load_poolclass();
+pool_sequence_rec *load_poolsequence();
+aps_member_rec *load_connapsmember();
+vc_class_rec *load_vcclass();
+vc_member_class_rec *load_vcmembers();
+pool_class_mapping_rec *load_poolclassmap();
+
+// Customer-table readers.
 cust_var_rec *load_custvars();
 cust_conn_type_rec *load_custconntypes();
 int load_custconnqospolicies(cust_conn_type_rec *list);

@@ -88,11 +88,6 @@ int inet_pton4(const char *src, unsigned char *dst) {
 
 namespace {
 
-void keep_error_token(int kind, const char *token) {
-    g_prevtokentype = kind;
-    std::snprintf(g_prevtoken, sizeof g_prevtoken, "%s", token);
-}
-
 // ---- binding a run to its network ----
 
 // Runs a one-row integer query on stmthp1: its status (success or no data),

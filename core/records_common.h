@@ -32,6 +32,21 @@ void append_record(T *&head, T *rec) {
     *link = rec;
 }
 
+// Something kept in step with a list, such as a lookup index: told of every
+// record appended, and told to start over when the list is replaced or was
+// found emptied. A record of a watched list keeps its key fields once the
+// next record is appended, and records leave the list only all at once
+// (release or replacement).
+template <class T>
+struct list_watcher {
+    virtual void reset() = 0;
+    virtual void added(T *rec) = 0;
+    list_watcher *chained = nullptr;  // the next watcher of the same list
+
+protected:
+    ~list_watcher() = default;
+};
+
 // The head of a global record list, with its tail kept so that appending
 // stays constant-time however long the list grows. It reads like the head
 // pointer it stands for: `prdomains->domainname`, `for (r = prdomains; r;
@@ -41,6 +56,17 @@ template <class T>
 struct record_list {
     T *head = nullptr;
     T *tail = nullptr;
+    list_watcher<T> *watchers = nullptr;
+
+    record_list() = default;
+    // A copy shares the records but not the watchers.
+    record_list(const record_list &other) : head(other.head), tail(other.tail) {}
+    record_list &operator=(const record_list &other) {
+        head = other.head;
+        tail = other.tail;
+        rewatch();
+        return *this;
+    }
 
     operator T *() const { return head; }
     T *operator->() const { return head; }
@@ -48,14 +74,34 @@ struct record_list {
     record_list &operator=(T *first) {
         head = tail = first;
         while (tail && tail->next) tail = tail->next;
+        rewatch();
         return *this;
     }
 
     void append(T *rec) {
         rec->next = nullptr;
+        // No tail: empty, or emptied by a release that did not tell us.
+        if (!tail)
+            for (list_watcher<T> *w = watchers; w; w = w->chained) w->reset();
         if (tail) tail->next = rec;
         else head = rec;
         tail = rec;
+        for (list_watcher<T> *w = watchers; w; w = w->chained) w->added(rec);
+    }
+
+    void watch(list_watcher<T> *w) {
+        w->chained = watchers;
+        watchers = w;
+        w->reset();
+        for (T *r = head; r; r = r->next) w->added(r);
+    }
+
+private:
+    void rewatch() {
+        for (list_watcher<T> *w = watchers; w; w = w->chained) {
+            w->reset();
+            for (T *r = head; r; r = r->next) w->added(r);
+        }
     }
 };
 

@@ -69,6 +69,20 @@ int parseqossec(FILE *fp, FILE *loadfp);
 // *found set at a NETWORKNAME), 0 at the end of the file.
 int skip_block(FILE *fp, FILE *loadfp, int *found);
 
+// Keeps the token at which an error was found, for skip_block.
+void keep_error_token(int kind, const char *token);
+// Flags an input error: formats the message, sets g_error, keeps the token
+// and logs the message. The caller reads on or stops its block.
+void flag_error(int kind, const char *token, const char *fmt, ...)
+    __attribute__((format(printf, 3, 4)));
+
+struct token_entry;
+// Reads "domain . nodetype" with the caller's keyword buckets into two
+// fields of 31 bytes; validate_node fills `devicetype` (31 bytes) for a
+// known node. 0 read (errors may be flagged), 1 syntax error.
+int parse_validate_domainnode(FILE *fp, token_entry **buckets, char *domainname, char *nodetype,
+                              char *devicetype);
+
 // Dotted quad into four bytes in text order: 1 valid, 0 invalid.
 int inet_pton4(const char *src, unsigned char *dst);
 

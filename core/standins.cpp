@@ -2,22 +2,11 @@
 // and does nothing, so that a run goes from the section headers to the end
 // with empty record lists. Remove each one when its real code arrives.
 #include <cstdio>
+#include <cstring>
 
 #include "database.h"
 #include "records_policy.h"
 #include "validations.h"
-
-// stand-in until the stored network is read: no policy version stored.
-int load_policyversion() {
-    g_ndlversion = 0;
-    return 1;
-}
-
-// stand-in until the stored network is read: every list stays empty.
-int retrieve_data() { return 1; }
-
-// stand-in until the table writers are built: nothing is written.
-int print_info(FILE * /*loadfp*/) { return 1; }
 
 // stand-in until the inventory checks are built: every change is kept.
 int NDL_validateTopology() { return 1; }
@@ -34,21 +23,25 @@ int validate_filters() { return 1; }
 // stand-in until the QoS policy check is built.
 int validate_custpolicies() { return 1; }
 
-// stand-in until the variable reference checks are built.
-int validateuser_vars() { return 1; }
+// stand-in until the access-list blocks are built: an access list of that
+// name declared for the domain and node type.
+int validate_accesslistexists(const char *domainname, const char *nodetype,
+                              const char * /*context1*/, const char * /*context2*/,
+                              const char * /*context3*/, const char *aclname, int /*flag*/) {
+    for (domain_access_list_rec *r = prdomainaccesslist; r; r = r->next)
+        if (!strcmp(r->domainname, domainname) && !strcmp(r->nodetype, nodetype) &&
+            !strcmp(r->aclname, aclname))
+            return 1;
+    return 0;
+}
 
-// stand-in until the variable reference checks are built.
-int validatecustuser_vars() { return 1; }
-
-// stand-in until the access-list filter is built (nothing is stored in the
-// lists before then).
-void filter_accesslists() {}
-
-// stand-in until the command-variable checks are built: every value is valid,
-// of the mixed-text kind (8), the empty value of kind 0.
-int validate_commandvar(const char * /*domainname*/, const char * /*nodetype*/,
-                        const char * /*context1*/, const char * /*context2*/,
-                        const char * /*context3*/, const char *value, int *type) {
-    *type = value[0] ? 8 : 0;
-    return 1;
+// stand-in until the QoS blocks are built: a match rule of that name on the
+// domain and node type (the kind is not compared yet).
+int matchrule_exists(const char *domainname, const char *nodetype, const char *rulename,
+                     int32_t /*kind*/) {
+    for (qos_match_rule_class_rec *r = prmatchruledesclist; r; r = r->next)
+        if (!strcmp(r->domainname, domainname) && !strcmp(r->nodetype, nodetype) &&
+            !strcmp(r->matchrulename, rulename))
+            return 1;
+    return 0;
 }

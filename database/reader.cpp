@@ -1,0 +1,410 @@
+// The one table reader: a SELECT of the described columns for the run's
+// network, one define per column, one record per fetched row appended at
+// the tail of its list. The few tables whose rows build two-level lists
+// (system lists, QoS rules, nested actions and subqueues, customer
+// sub-lists) use the same query routine with their own row handling.
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "database.h"
+#include "records_customer.h"
+#include "records_policy.h"
+#include "records_topology.h"
+#include "runstate.h"
+#include "table_desc.h"
+
+namespace ndldb {
+namespace {
+
+constexpr int kDefineText = 300;  // a fetched text holds 299 characters
+
+struct cell {
+    int32_t i;
+    char s[kDefineText];
+};
+
+bool is_number(col_kind k) { return k == col_int || k == col_flag16 || k == col_runid; }
+
+void *&link_at(void *rec, size_t off) { return *reinterpret_cast<void **>(static_cast<char *>(rec) + off); }
+
+void append(raw_list &l, void *rec, size_t nextoff) {
+    link_at(rec, nextoff) = nullptr;
+    if (l.tail) link_at(l.tail, nextoff) = rec;
+    else l.head = rec;
+    l.tail = rec;
+}
+
+void *new_record(size_t size) {
+    void *rec = Malloc(size);
+    std::memset(rec, 0, size);
+    return rec;
+}
+
+void free_chain(void *rec, size_t nextoff) {
+    while (rec) {
+        void *next = link_at(rec, nextoff);
+        std::free(rec);
+        rec = next;
+    }
+}
+
+// Leading decimal number of a text: blanks skipped, one sign, digits up to
+// the first other character; 0 without digits. Kept within 32 bits.
+int32_t leading_number(const char *s) {
+    while (*s == ' ' || *s == '\t' || *s == '\n' || *s == '\r' || *s == '\f' || *s == '\v') ++s;
+    bool negative = *s == '-';
+    if (*s == '-' || *s == '+') ++s;
+    long long v = 0;
+    for (; *s >= '0' && *s <= '9'; ++s) {
+        v = v * 10 + (*s - '0');
+        if (v > static_cast<long long>(INT_MAX) + 1) v = static_cast<long long>(INT_MAX) + 1;
+    }
+    if (negative) return static_cast<int32_t>(-v);
+    return static_cast<int32_t>(v > INT_MAX ? INT_MAX : v);
+}
+
+// Copies the fetched row into the fields of one target; false when a text
+// does not fit its field (the load then fails with the table's label).
+bool fill(const reader_desc &d, const std::vector<cell> &cells, int target, void *rec) {
+    char *base = static_cast<char *>(rec);
+    for (size_t i = 0; i < d.ncols; ++i) {
+        const column_desc &c = d.cols[i];
+        if (c.target != target || c.offset == kDropped) continue;
+        char *field = base + c.offset;
+        switch (c.kind) {
+        case col_int:
+            std::memcpy(field, &cells[i].i, sizeof(int32_t));
+            break;
+        case col_runid: {
+            int32_t v = networkid;
+            std::memcpy(field, &v, sizeof v);
+            break;
+        }
+        case col_flag16: {
+            uint16_t v = static_cast<uint16_t>(cells[i].i);
+            std::memcpy(field, &v, sizeof v);
+            break;
+        }
+        case col_numtext: {
+            int32_t v = leading_number(cells[i].s);
+            std::memcpy(field, &v, sizeof v);
+            break;
+        }
+        case col_text: {
+            const char *src = cells[i].s;
+            if (c.copy == copy_loc && std::strcmp(src, "IS NULL") == 0) src = "";
+            size_t n = std::strlen(src);
+            if (n >= c.size) return false;
+            std::memcpy(field, src, n + 1);
+            break;
+        }
+        }
+    }
+    return true;
+}
+
+// Single quotes doubled, for a key text between quotes in a statement.
+std::string quoted(const char *s) {
+    std::string out;
+    for (; *s; ++s) {
+        out += *s;
+        if (*s == '\'') out += '\'';
+    }
+    return out;
+}
+
+std::string network_filter(const reader_desc &d) {
+    std::string f = "networkid=" + std::to_string(networkid);
+    if (d.versioned) f += " and ndlversion=" + std::to_string(g_ndlversion);
+    return f;
+}
+
+std::string select_text(const reader_desc &d, const std::string &filter) {
+    std::string sql = "SELECT ";
+    for (size_t i = 0; i < d.ncols; ++i) {
+        if (i) sql += ',';
+        sql += d.cols[i].expr;
+    }
+    sql += " FROM ";
+    sql += d.table;
+    sql += " WHERE ";
+    sql += filter;
+    if (d.order) {
+        sql += ' ';
+        sql += d.order;
+    }
+    return sql;
+}
+
+// Runs `sql` on `stmt` with one define per column of `d` and hands every row
+// to `row`, which answers false when the row cannot be kept. 1 read to the
+// end, 0 a failed fetch (logged, g_loaderror raised), -1 a failed prepare,
+// define or execute. Once the environment is dropped nothing more is asked
+// of it and the load has failed.
+template <class Row>
+int query(OCIStmt *stmt, const std::string &sql, const reader_desc &d, std::vector<cell> &cells, Row &&row) {
+    if (!envhp) {
+        g_loaderror = 1;
+        return -1;
+    }
+    checkerr(errhp, OCIStmtPrepare(stmt, errhp, reinterpret_cast<const text *>(sql.c_str()),
+                                   static_cast<ub4>(sql.size()), OCI_NTV_SYNTAX, OCI_DEFAULT));
+    if (!envhp) {
+        g_loaderror = 1;
+        return -1;
+    }
+    cells.assign(d.ncols, cell{});
+    for (size_t i = 0; i < d.ncols; ++i) {
+        bool number = is_number(d.cols[i].kind);
+        void *buffer = number ? static_cast<void *>(&cells[i].i) : static_cast<void *>(cells[i].s);
+        sword status = OCIDefineByPos(stmt, &defnp, errhp, static_cast<ub4>(i + 1), buffer,
+                                      number ? 4 : kDefineText, number ? SQLT_INT : SQLT_STR, nullptr,
+                                      nullptr, nullptr, OCI_DEFAULT);
+        if (status != OCI_SUCCESS) {
+            checkerr(errhp, status);
+            cleanup();
+            return -1;
+        }
+    }
+    sword status = OCIStmtExecute(svchp, stmt, errhp, 0, 0, nullptr, nullptr, OCI_DEFAULT);
+    if (status != OCI_SUCCESS && status != OCI_NO_DATA) {
+        logmsg("Table : %s\n", d.label);
+        checkerr(errhp, status);
+        cleanup();
+        return -1;
+    }
+    bool refused = false;
+    for (;;) {
+        status = OCIStmtFetch(stmt, errhp, 1, OCI_FETCH_NEXT, OCI_DEFAULT);
+        if (status != OCI_SUCCESS && status != OCI_SUCCESS_WITH_INFO) break;
+        if (!row()) {
+            refused = true;
+            break;
+        }
+        // A nested reader that dropped the environment ends the parent too.
+        if (!envhp) return -1;
+    }
+    if (!refused && status == OCI_NO_DATA) return 1;
+    logmsg("Table : %s\n", d.fetch_label);
+    if (!refused && d.form == form_filling_status) checkerr(errhp, status);
+    logmsg("Error in loading data.\n");
+    g_loaderror = 1;
+    return 0;
+}
+
+// Reads a nested sub-list with `filter` on `stmt` into `out`.
+int read_sublist(OCIStmt *stmt, const reader_desc &d, const std::string &filter, raw_list &out) {
+    std::vector<cell> cells;
+    return query(stmt, select_text(d, filter), d, cells, [&] {
+        void *rec = new_record(d.recsize);
+        if (!fill(d, cells, 0, rec)) {
+            std::free(rec);
+            return false;
+        }
+        append(out, rec, d.nextoff);
+        return true;
+    });
+}
+
+std::string key_filter(const reader_desc &d, std::initializer_list<std::pair<const char *, const char *>> keys) {
+    std::string f = network_filter(d);
+    for (const auto &[column, value] : keys) f += std::string(" AND ") + column + "='" + quoted(value) + "'";
+    return f;
+}
+
+// Rows of a rule table: one row per entry, the row of sequence 1 opening a
+// new rule; entries before any rule belong to none and are dropped.
+template <class Rule, class Entry>
+int read_folded(const reader_desc &d) {
+    d.list.set(nullptr, nullptr);
+    raw_list rules;
+    Entry *last_entry = nullptr;
+    std::vector<cell> cells;
+    return query(stmthp, select_text(d, network_filter(d)), d, cells, [&] {
+        auto *rule = static_cast<Rule *>(new_record(sizeof(Rule)));
+        auto *entry = static_cast<Entry *>(new_record(sizeof(Entry)));
+        if (!fill(d, cells, 0, rule) || !fill(d, cells, 1, entry)) {
+            std::free(rule);
+            std::free(entry);
+            return false;
+        }
+        if (rule->sequence == 1) {
+            rule->elemlist = entry;
+            append(rules, rule, offsetof(Rule, next));
+            d.list.set(rules.head, rules.tail);
+        } else {
+            std::free(rule);
+            if (!last_entry) {
+                std::free(entry);
+                return true;
+            }
+            last_entry->next = entry;
+        }
+        last_entry = entry;
+        return true;
+    });
+}
+
+// A parent table whose every row runs a nested query on the second
+// statement handle while its own fetch stays open.
+template <class Parent, class Filter, class Attach>
+int read_nested(const reader_desc &d, const reader_desc &child, Filter filter, Attach attach) {
+    d.list.set(nullptr, nullptr);
+    raw_list parents;
+    std::vector<cell> cells;
+    return query(stmthp, select_text(d, network_filter(d)), d, cells, [&] {
+        auto *rec = static_cast<Parent *>(new_record(sizeof(Parent)));
+        if (!fill(d, cells, 0, rec)) {
+            std::free(rec);
+            return false;
+        }
+        raw_list sub;
+        read_sublist(stmthp1, child, filter(*rec), sub);
+        attach(*rec, sub.head);
+        append(parents, rec, offsetof(Parent, next));
+        d.list.set(parents.head, parents.tail);
+        return true;
+    });
+}
+
+// Customer sub-lists: one query per record of the parent list, on the main
+// statement handle once the parent's own read is over.
+template <class Parent, class Filter, class Attach>
+int read_per_parent(Parent *parent, const reader_desc &child, Filter filter, Attach attach) {
+    for (; parent; parent = parent->next) {
+        raw_list sub;
+        int result = read_sublist(stmthp, child, filter(*parent), sub);
+        if (result != 1) {
+            if (result == 0) free_chain(sub.head, child.nextoff);
+            return result;
+        }
+        attach(*parent, sub.head);
+    }
+    return 1;
+}
+
+}  // namespace
+
+int read_table(const reader_desc &d, raw_list *out) {
+    bool filling = d.form != form_returning;
+    if (filling) d.list.set(nullptr, nullptr);
+    raw_list local;
+    std::vector<cell> cells;
+    int result = query(stmthp, select_text(d, network_filter(d)), d, cells, [&] {
+        void *rec = new_record(d.recsize);
+        if (!fill(d, cells, 0, rec)) {
+            std::free(rec);
+            return false;
+        }
+        append(local, rec, d.nextoff);
+        if (filling) d.list.set(local.head, local.tail);
+        return true;
+    });
+    if (filling) return result;
+    if (result != 1) {
+        free_chain(local.head, d.nextoff);
+        local = raw_list{};
+    }
+    if (out) *out = local;
+    return result;
+}
+
+int read_systemlist(const reader_desc &d, const reader_desc *) {
+    raw_list lists;
+    system_list_rec *current = nullptr;
+    system_list_elem_rec *last = nullptr;
+    std::vector<cell> cells;
+    int result = query(stmthp, select_text(d, network_filter(d)), d, cells, [&] {
+        system_list_rec probe{};
+        if (!fill(d, cells, 0, &probe)) return false;
+        auto *elem = static_cast<system_list_elem_rec *>(new_record(sizeof(system_list_elem_rec)));
+        if (!fill(d, cells, 1, elem)) {
+            std::free(elem);
+            return false;
+        }
+        if (!current || std::strcmp(current->listname, probe.listname) != 0) {
+            current = static_cast<system_list_rec *>(new_record(sizeof(system_list_rec)));
+            std::memcpy(current->listname, probe.listname, sizeof probe.listname);
+            append(lists, current, offsetof(system_list_rec, next));
+            last = nullptr;
+        }
+        if (last) last->next = elem;
+        else current->elemlist = elem;
+        last = elem;
+        return true;
+    });
+    if (result != 1) {
+        for (auto *l = static_cast<system_list_rec *>(lists.head); l;) {
+            auto *next = l->next;
+            free_chain(l->elemlist, offsetof(system_list_elem_rec, next));
+            std::free(l);
+            l = next;
+        }
+        lists = raw_list{};
+    }
+    d.list.set(lists.head, lists.tail);
+    return result;
+}
+
+int read_matchrules(const reader_desc &d, const reader_desc *) {
+    return read_folded<qos_match_rule_class_rec, qos_match_rule_class_elem_rec>(d);
+}
+
+int read_droprules(const reader_desc &d, const reader_desc *) {
+    return read_folded<qos_drop_rule_class_rec, qos_drop_rule_class_elem_rec>(d);
+}
+
+int read_policerules(const reader_desc &d, const reader_desc *actions) {
+    return read_nested<qos_police_rule_class_rec>(
+        d, *actions,
+        [&](const qos_police_rule_class_rec &r) {
+            return key_filter(*actions, {{"domainname", r.domainname},
+                                         {"nodetype", r.nodetype},
+                                         {"policerulename", r.policerulename}}) +
+                   " AND sequence=" + std::to_string(r.sequence);
+        },
+        [](qos_police_rule_class_rec &r, void *list) {
+            r.actionlist = static_cast<qos_police_action_class_rec *>(list);
+        });
+}
+
+int read_policyclasses(const reader_desc &d, const reader_desc *subqueues) {
+    return read_nested<qos_policy_class_rec>(
+        d, *subqueues,
+        [&](const qos_policy_class_rec &r) {
+            // A NULL class name reads as "IS NULL", as the rows were keyed.
+            const char *name = r.classrulename[0] ? r.classrulename : "IS NULL";
+            return key_filter(*subqueues,
+                              {{"domainname", r.domainname}, {"nodetype", r.nodetype}, {"classrulename", name}});
+        },
+        [](qos_policy_class_rec &r, void *list) { r.subqueuelist = static_cast<qos_sub_queue_class_rec *>(list); });
+}
+
+int read_custqospolicies_of(const reader_desc &d, cust_conn_type_rec *list) {
+    return read_per_parent(
+        list, d,
+        [&](const cust_conn_type_rec &p) {
+            return key_filter(d, {{"servicetype", p.servicetype}, {"conntypename", p.conntypename}});
+        },
+        [](cust_conn_type_rec &p, void *list) { p.qospolicylist = static_cast<cust_conn_qos_policy_rec *>(list); });
+}
+
+int read_custloopbacks_of(const reader_desc &d, cust_conn_node_rec *list) {
+    return read_per_parent(
+        list, d,
+        [&](const cust_conn_node_rec &p) {
+            return key_filter(
+                d, {{"servicetype", p.servicetype}, {"conntypename", p.conntypename}, {"nodetype", p.nodetype}});
+        },
+        [](cust_conn_node_rec &p, void *list) { p.loopbacklist = static_cast<cust_conn_node_lb_rec *>(list); });
+}
+
+int read_custqospolicies(const reader_desc &d, const reader_desc *) { return read_custqospolicies_of(d, prcustconntypes); }
+
+int read_custloopbacks(const reader_desc &d, const reader_desc *) { return read_custloopbacks_of(d, prcustconnnodes); }
+
+}  // namespace ndldb

@@ -1,0 +1,267 @@
+// The statement writer: one writer routine for every described table, the
+// NETWORKS/PROJECT and POLICYVERSIONS writers, load_data and print_info.
+// Statements are built in a growable buffer, so no row is ever cut, and
+// every text value has its quotes doubled on the way in.
+#include <cstdio>
+#include <cstring>
+#include <iterator>
+#include <string>
+
+#include "database.h"
+#include "records_policy.h"
+#include "records_topology.h"
+#include "runstate.h"
+#include "table_desc.h"
+
+namespace ndldb {
+namespace {
+
+std::string insert_buffer;  // the statement being written
+
+const void *field(const value_desc &v, const void *rec, const void *entry) {
+    return static_cast<const char *>(v.target ? entry : rec) + v.offset;
+}
+
+int32_t int_value(const value_desc &v, const void *rec, const void *entry, int pos, int qosseq) {
+    switch (v.kind) {
+    case val_netid:
+        return networkid;
+    case val_version:
+        return g_ndlversion;
+    case val_pos:
+        return pos;
+    case val_qosseq:
+        return qosseq;
+    default:
+        break;
+    }
+    if (v.size == sizeof(uint16_t)) {
+        uint16_t u;
+        std::memcpy(&u, field(v, rec, entry), sizeof u);
+        return u;
+    }
+    int32_t i;
+    std::memcpy(&i, field(v, rec, entry), sizeof i);
+    return i;
+}
+
+// Formats `fmt` into `out`: each "%d" and "%s" takes the next value; the
+// entry's values are skipped for a record written without an entry.
+void format_row(std::string &out, const char *fmt, const writer_desc &d, const void *rec, const void *entry,
+                int pos, int qosseq) {
+    out.clear();
+    size_t next = 0;
+    for (const char *p = fmt; *p; ++p) {
+        if (p[0] != '%' || (p[1] != 'd' && p[1] != 's')) {
+            out += *p;
+            continue;
+        }
+        while (next < d.nvals && !entry && d.vals[next].target == 1) ++next;
+        const value_desc &v = d.vals[next++];
+        if (*++p == 'd') {
+            out += std::to_string(int_value(v, rec, entry, pos, qosseq));
+        } else {
+            for (const char *s = static_cast<const char *>(field(v, rec, entry)); *s; ++s) {
+                out += *s;
+                if (*s == '\'') out += '\'';
+            }
+        }
+    }
+}
+
+void set_label(const char *label) { std::snprintf(g_tablename, sizeof g_tablename, "%s", label); }
+
+// Runs the statement, or writes it to the load file in file mode.
+int emit(FILE *loadfp, const std::string &sql) {
+    if (createfile) {
+        std::fputs(sql.c_str(), loadfp);
+        std::fputs(";\n", loadfp);
+        return 1;
+    }
+    return run_statement(sql.c_str());
+}
+
+int emit_delete(FILE *loadfp, const char *del, const char *comment) {
+    char sql[200];
+    std::snprintf(sql, sizeof sql, del, networkid);
+    if (createfile && comment) std::fputs(comment, loadfp);
+    return emit(loadfp, sql);
+}
+
+// The list number of a QoS policy entry: it rises with every change of
+// the entry's list name (its first text value).
+int next_qosseq(const writer_desc &d, const void *entry, const void *prev, int seq) {
+    if (!prev) return 1;
+    for (size_t i = 0; i < d.nvals; ++i) {
+        const value_desc &v = d.vals[i];
+        if (v.target != 1 || v.kind != val_text) continue;
+        const char *a = static_cast<const char *>(field(v, nullptr, entry));
+        const char *b = static_cast<const char *>(field(v, nullptr, prev));
+        return std::strcmp(a, b) != 0 ? seq + 1 : seq;
+    }
+    return seq;
+}
+
+const void *link_of(const void *rec, size_t off) {
+    const void *next;
+    std::memcpy(&next, static_cast<const char *>(rec) + off, sizeof next);
+    return next;
+}
+
+}  // namespace
+
+int run_statement(const char *sql) {
+    if (!envhp) {
+        g_loaderror = 1;
+        return 0;
+    }
+    sword status = OCIStmtPrepare(stmthp, errhp, reinterpret_cast<const text *>(sql),
+                                  static_cast<ub4>(std::strlen(sql)), OCI_NTV_SYNTAX, OCI_DEFAULT);
+    checkerr(errhp, status);
+    if (status != OCI_SUCCESS && status != OCI_SUCCESS_WITH_INFO) {
+        g_loaderror = 1;
+        return 0;
+    }
+    status = OCIStmtExecute(svchp, stmthp, errhp, 1, 0, nullptr, nullptr, OCI_DEFAULT);
+    if (status == OCI_SUCCESS || status == OCI_SUCCESS_WITH_INFO) return 1;
+    checkerr(errhp, status);
+    cleanup();
+    return g_loaderror == 1 ? 0 : 1;
+}
+
+int write_table(const writer_desc &d, FILE *loadfp) {
+    set_label(d.label);
+    if (d.del && !emit_delete(loadfp, d.del, d.comment)) return 0;
+    std::string &sql = insert_buffer;
+    for (const void *rec = d.list.head(); rec; rec = link_of(rec, d.nextoff)) {
+        if (d.sub.headoff == kDropped) {
+            format_row(sql, d.insert, d, rec, nullptr, 0, 0);
+            if (!emit(loadfp, sql)) return 0;
+            continue;
+        }
+        const void *entry = link_of(rec, d.sub.headoff);
+        if (!entry && d.insert_empty) {
+            format_row(sql, d.insert_empty, d, rec, nullptr, 1, 0);
+            if (!emit(loadfp, sql)) return 0;
+            continue;
+        }
+        int pos = 0, seq = 0;
+        for (const void *prev = nullptr; entry; prev = entry, entry = link_of(entry, d.sub.nextoff)) {
+            seq = next_qosseq(d, entry, prev, seq);
+            format_row(sql, d.insert, d, rec, entry, ++pos, seq);
+            if (!emit(loadfp, sql)) return 0;
+        }
+    }
+    if (createfile) std::fputs("\n\n", loadfp);
+    g_tablename[0] = '\0';
+    return 1;
+}
+
+int print_network(const writer_desc *, FILE *loadfp) {
+    set_label("table NETWORKS");
+    bool initialize = overwritedata && g_topologyparsed;
+    if (initialize && !emit_delete(loadfp, "DELETE NETWORKS WHERE networkid=%d", "-- Delete network\n")) return 0;
+    if (!initialize && !g_newnetwork) {
+        g_tablename[0] = '\0';
+        return 1;
+    }
+    static const value_desc kNetworkValues[] = {
+        {val_netid, 0, 0, 0},
+        {val_text, 0, offsetof(network_rec, networkname), sizeof(network_rec::networkname)},
+        {val_text, 0, offsetof(network_rec, organization), sizeof(network_rec::organization)},
+        {val_text, 0, offsetof(network_rec, address), sizeof(network_rec::address)},
+        {val_text, 0, offsetof(network_rec, city), sizeof(network_rec::city)},
+        {val_text, 0, offsetof(network_rec, country), sizeof(network_rec::country)},
+        {val_text, 0, offsetof(network_rec, networkzonename), sizeof(network_rec::networkzonename)},
+        {val_text, 0, offsetof(network_rec, exportedzonename), sizeof(network_rec::exportedzonename)},
+        {val_text, 0, offsetof(network_rec, securitygroup), sizeof(network_rec::securitygroup)},
+    };
+    static const writer_desc kNetworks = {
+        "table NETWORKS", nullptr, nullptr, "INSERT INTO NETWORKS VALUES (%d,'%s','%s','%s','%s','%s','%s','%s','%s')",
+        nullptr, kNetworkValues, std::size(kNetworkValues), {nullptr, nullptr}, 0, {kDropped, 0}};
+    // Without a NETWORK record the row still names the network the run is
+    // bound to, rather than reading through an empty list.
+    network_rec bound{};
+    std::memcpy(bound.networkname, oldnetworkname, strnlen(oldnetworkname, sizeof bound.networkname - 1));
+    const network_rec *rec = prnetwork ? static_cast<network_rec *>(prnetwork) : &bound;
+    format_row(insert_buffer, kNetworks.insert, kNetworks, rec, nullptr, 0, 0);
+    if (!emit(loadfp, insert_buffer)) return 0;
+    if (createfile) std::fputs("\n\n", loadfp);
+
+    // The PROJECT row is checked against the database in every mode.
+    if (!envhp) {
+        g_loaderror = 1;
+        return 0;
+    }
+    char query[1000];
+    std::snprintf(query, sizeof query, " SELECT version FROM project WHERE networkid = %d", networkid);
+    checkerr(errhp, OCIStmtPrepare(stmthp1, errhp, reinterpret_cast<const text *>(query),
+                                   static_cast<ub4>(std::strlen(query)), OCI_NTV_SYNTAX, OCI_DEFAULT));
+    if (g_loaderror == 1 || !envhp) return 0;
+    int version = 0;
+    sword status = OCIDefineByPos(stmthp1, &defnp, errhp, 1, &version, 4, SQLT_INT, nullptr, nullptr, nullptr,
+                                  OCI_DEFAULT);
+    if (status != OCI_SUCCESS) {
+        checkerr(errhp, status);
+        cleanup();
+        return 0;
+    }
+    status = OCIStmtExecute(svchp, stmthp1, errhp, 1, 0, nullptr, nullptr, OCI_DEFAULT);
+    if (status == OCI_NO_DATA) {
+        set_label("table PROJECT");
+        char sql[300];
+        std::snprintf(sql, sizeof sql,
+                      "INSERT INTO PROJECT VALUES (%d,%d,'%s','%s',%d,'%s',SYSDATE,SYSDATE,%d,'%s')", networkid, 1,
+                      "ALPHA", "Initial Version", 1, "tavlo", 0, "");
+        if (!emit(loadfp, sql)) return 0;
+        if (createfile) std::fputs("\n\n", loadfp);
+    } else if (status != OCI_SUCCESS) {
+        checkerr(errhp, status);
+        cleanup();
+        return 0;
+    }
+    g_tablename[0] = '\0';
+    return 1;
+}
+
+int print_policyversions(const writer_desc *, FILE *loadfp) {
+    set_label("table POLICYVERSIONS");
+    char sql[200];
+    if (overwritedata && (g_topologyparsed || g_customerparsed)) {
+        if (!emit_delete(loadfp, "DELETE POLICYVERSIONS WHERE networkid=%d \n", "-- Delete POLICYVERSIONS\n"))
+            return 0;
+        g_ndlversion = 1;
+    } else if (g_createversion || g_ndlversion < 1) {
+        ++g_ndlversion;
+    } else {
+        std::snprintf(sql, sizeof sql, "DELETE POLICYVERSIONS WHERE networkid=%d and ndlversion=%d \n", networkid,
+                      g_ndlversion);
+        if (!emit(loadfp, sql)) return 0;
+    }
+    std::snprintf(sql, sizeof sql, "INSERT INTO POLICYVERSIONS VALUES (%d,%d,' ')", networkid, g_ndlversion);
+    return emit(loadfp, sql);
+}
+
+int print_domainaccesslist(const writer_desc *d, FILE *loadfp) {
+    // Access lists of a QoS policy are stored with the usage QOS.
+    for (domain_access_list_rec *r = prdomainaccesslist; r; r = r->next)
+        if (std::strcmp(r->usage, "QOSPOLICY") == 0) std::snprintf(r->usage, sizeof r->usage, "%s", "QOS");
+    return write_table(*d, loadfp);
+}
+
+}  // namespace ndldb
+
+using namespace ndldb;
+
+int load_data() { return run_statement(insert_buffer.c_str()); }
+
+int print_info(FILE *loadfp) {
+    g_tablename[0] = '\0';
+    for (size_t i = 0; i < kWriteOrderCount; ++i) {
+        const write_step &step = kWriteOrder[i];
+        int ok = step.special ? step.special(step.first, loadfp)
+                              : write_table(*step.first, loadfp) && (!step.second || write_table(*step.second, loadfp));
+        if (!ok) return 0;
+    }
+    return 1;
+}

@@ -1,0 +1,312 @@
+// The database layer in process: every described statement against fresh
+// repositories of both layouts, the reader paths (empty table, "IS NULL",
+// NULL without NVL, over-long values, folded and nested tables) and the
+// writer (quotes, long statements, file mode, order, version rule).
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <string>
+
+#include "database.h"
+#include "records_customer.h"
+#include "records_policy.h"
+#include "records_routing.h"
+#include "records_topology.h"
+#include "runstate.h"
+#include "table_desc.h"
+
+namespace fs = std::filesystem;
+using namespace ndldb;
+
+std::string log_text;
+
+namespace {
+
+// A repository session of our own, its handles installed as the run's.
+class Db : public ::testing::Test {
+protected:
+    void SetUp() override { open(OCIX_LAYOUT_VERSIONED); }
+    void TearDown() override {
+        close();
+        ocix_clear_faults();
+        fs::remove_all(dir);
+        releasememory("ALL");
+    }
+
+    void open(int layout) {
+        char tmpl[] = "/tmp/ndl-db-XXXXXX";
+        ASSERT_NE(mkdtemp(tmpl), nullptr);
+        dir = tmpl;
+        path = dir + "/repository.db";
+        ocix_expect_layout(layout);
+        ASSERT_EQ(OCIInitialize(OCI_DEFAULT, nullptr, nullptr, nullptr, nullptr), OCI_SUCCESS);
+        ASSERT_EQ(OCIEnvInit(&env, OCI_DEFAULT, 0, nullptr), OCI_SUCCESS);
+        OCIHandleAlloc(env, reinterpret_cast<dvoid **>(&err), OCI_HTYPE_ERROR, 0, nullptr);
+        OCIHandleAlloc(env, reinterpret_cast<dvoid **>(&srv), OCI_HTYPE_SERVER, 0, nullptr);
+        OCIHandleAlloc(env, reinterpret_cast<dvoid **>(&svc), OCI_HTYPE_SVCCTX, 0, nullptr);
+        OCIHandleAlloc(env, reinterpret_cast<dvoid **>(&ses), OCI_HTYPE_SESSION, 0, nullptr);
+        OCIServerAttach(srv, err, reinterpret_cast<const text *>(path.c_str()), static_cast<sb4>(path.size()),
+                        OCI_DEFAULT);
+        OCIAttrSet(svc, OCI_HTYPE_SVCCTX, srv, 0, OCI_ATTR_SERVER, err);
+        ASSERT_EQ(OCISessionBegin(svc, err, ses, OCI_CRED_RDBMS, OCI_DEFAULT), OCI_SUCCESS);
+        OCIAttrSet(svc, OCI_HTYPE_SVCCTX, ses, 0, OCI_ATTR_SESSION, err);
+        InitialiseGlobalData();
+        g_ndlversion = 0;
+        envhp = env;
+        svchp = svc;
+        errhp = err;
+        OCIHandleAlloc(env, reinterpret_cast<dvoid **>(&stmthp), OCI_HTYPE_STMT, 0, nullptr);
+        OCIHandleAlloc(env, reinterpret_cast<dvoid **>(&stmthp1), OCI_HTYPE_STMT, 0, nullptr);
+        log_text.clear();
+    }
+    void close() {
+        if (!env) return;
+        OCIHandleFree(stmthp, OCI_HTYPE_STMT);
+        OCIHandleFree(stmthp1, OCI_HTYPE_STMT);
+        stmthp = stmthp1 = nullptr;
+        OCISessionEnd(svc, err, ses, OCI_DEFAULT);
+        OCIHandleFree(env, OCI_HTYPE_ENV);
+        env = nullptr;
+    }
+    // Statements of the test itself, in the session's transaction.
+    bool exec(const std::string &sql) {
+        OCIEnv *saved = envhp;
+        envhp = env;
+        int ok = run_statement(sql.c_str());
+        envhp = saved;
+        return ok == 1;
+    }
+    int count(const std::string &table, const std::string &where = "1=1") {
+        int n = -1;
+        OCIStmtPrepare(stmthp1, err, reinterpret_cast<const text *>(("SELECT COUNT(*) FROM " + table + " WHERE " + where).c_str()),
+                       static_cast<ub4>(("SELECT COUNT(*) FROM " + table + " WHERE " + where).size()), OCI_NTV_SYNTAX,
+                       OCI_DEFAULT);
+        OCIDefineByPos(stmthp1, &defnp, err, 1, &n, 4, SQLT_INT, nullptr, nullptr, nullptr, OCI_DEFAULT);
+        if (OCIStmtExecute(svc, stmthp1, err, 1, 0, nullptr, nullptr, OCI_DEFAULT) != OCI_SUCCESS) return -1;
+        return n;
+    }
+
+    std::string dir, path;
+    OCIEnv *env = nullptr;
+    OCIError *err = nullptr;
+    OCIServer *srv = nullptr;
+    OCISvcCtx *svc = nullptr;
+    OCISession *ses = nullptr;
+};
+
+// ---- every statement against the schema ----
+
+// One zeroed record for every writer (and one entry for the two-level ones),
+// written and read back through the descriptions: a wrong column count or
+// name fails here.
+TEST_F(Db, EveryStatementFitsTheSchema) {
+    alignas(16) static char rec[16384], entry[16384];
+    std::memset(rec, 0, sizeof rec);
+    std::memset(entry, 0, sizeof entry);
+    for (size_t i = 0; i < kAllWritersCount; ++i) {
+        writer_desc d = *kAllWriters[i];
+        d.list = {[]() -> void * { return rec; }, nullptr};
+        d.nextoff = sizeof(rec) - sizeof(void *);
+        if (d.sub.headoff != kDropped) {
+            void *e = entry;
+            std::memcpy(rec + d.sub.headoff, &e, sizeof e);
+            d.sub.nextoff = sizeof(entry) - sizeof(void *);
+        }
+        // The loopback instance goes unquoted: it must hold a number.
+        std::memcpy(entry + offsetof(cust_conn_node_lb_rec, lbinstance), "7", 2);
+        EXPECT_EQ(write_table(d, nullptr), 1) << d.label << "\n" << log_text;
+        if (d.sub.headoff != kDropped) std::memset(rec + d.sub.headoff, 0, sizeof(void *));
+        ASSERT_NE(envhp, nullptr) << d.label;
+    }
+    for (size_t i = 0; i < kAllReadersCount; ++i) {
+        const reader_desc &d = *kAllReaders[i];
+        raw_list list;
+        if (d.form == form_returning) {
+            EXPECT_EQ(read_table(d, &list), 1) << d.table << "\n" << log_text;
+            if (d.list.set) d.list.set(list.head, list.tail);
+            else free(list.head);  // a sub-list reader: nothing stored
+        } else if (d.list.set) {
+            EXPECT_EQ(read_table(d, nullptr), 1) << d.table << "\n" << log_text;
+        }
+        ASSERT_EQ(g_loaderror, 0) << d.table << "\n" << log_text;
+        releasememory("ALL");
+    }
+}
+
+TEST_F(Db, UnversionedLayoutHoldsTheOlderTables) {
+    close();
+    open(OCIX_LAYOUT_UNVERSIONED);
+    EXPECT_EQ(count("DOMAINREDIST"), 0);
+    EXPECT_EQ(count("POOLCLASS"), 0);
+    EXPECT_TRUE(exec("INSERT INTO POOLCLASS VALUES (1, 'a','b', 0)"));
+    EXPECT_TRUE(exec("INSERT INTO DOMAINREDIST VALUES (1,'d','n','p','a','r','ra','m','mt','rm','t','w','x')"));
+    EXPECT_FALSE(exec("INSERT INTO POLICYVERSIONS VALUES (1,1,' ')"));
+}
+
+// ---- readers ----
+
+TEST_F(Db, ReaderPaths) {
+    // An empty table: no list, nothing logged.
+    ASSERT_EQ(retrieve_data(), 1);
+    EXPECT_EQ(log_text, "");
+    EXPECT_EQ(static_cast<domain_node_rec *>(prdomainnodes), nullptr);
+
+    // "IS NULL" through locstrcpy, kept where copied as read.
+    ASSERT_TRUE(exec("INSERT INTO DOMAINNODES VALUES (1,'D','N',1,5,1,NULL,'IS NULL',0,0,'a',0,'b',0,0)"));
+    ASSERT_TRUE(exec("INSERT INTO SERVICETYPEVARS VALUES (1,'S',1,'IS NULL','d','t','u',0,0,0,NULL,NULL,NULL,NULL)"));
+    ASSERT_TRUE(exec("INSERT INTO DOMAINVARIABLES VALUES (1,'D',1,'IS NULL','d','t','u',0,NULL,NULL,NULL,NULL,NULL,NULL)"));
+    ASSERT_EQ(retrieve_data(), 1) << log_text;
+    domain_node_rec *node = prdomainnodes;
+    ASSERT_NE(node, nullptr);
+    EXPECT_STREQ(node->hostname, "");
+    EXPECT_STREQ(node->devicetype, "IS NULL");
+    EXPECT_EQ(node->maxnode, 5);
+    EXPECT_EQ(node->minnode, 1);
+    EXPECT_STREQ(static_cast<service_type_var_rec *>(prservicetypevars)->variablename, "IS NULL");
+    EXPECT_STREQ(static_cast<domain_variable_rec *>(prdomainvariables)->variablename, "");
+
+    // A NULL where no NVL guards it fails the load with both messages.
+    releasememory("ALL");
+    ASSERT_TRUE(exec("UPDATE DOMAINNODES SET devicetype = NULL"));
+    log_text.clear();
+    EXPECT_EQ(retrieve_data(), 0);
+    EXPECT_EQ(log_text, "Table : Domainnodes\n<br>Error in loading data.\n<br>");
+    EXPECT_EQ(g_loaderror, 1);
+    EXPECT_EQ(static_cast<domain_node_rec *>(prdomainnodes), nullptr);
+    EXPECT_EQ(static_cast<service_type_var_rec *>(prservicetypevars), nullptr);  // never reached
+}
+
+TEST_F(Db, OverlongValueFailsInsteadOfOverrunning) {
+    std::string name(31, 'X');
+    ASSERT_TRUE(exec("INSERT INTO DOMAIN VALUES (1,'" + name + "')"));
+    EXPECT_EQ(retrieve_data(), 0);
+    EXPECT_EQ(log_text, "Table : Domain\n<br>Error in loading data.\n<br>");
+    EXPECT_EQ(static_cast<domain_rec *>(prdomains), nullptr);
+}
+
+TEST_F(Db, LoggedOnlyStatusStillFailsTheReader) {
+    ocix_inject_fault("define", 1, OCI_SUCCESS_WITH_INFO);
+    EXPECT_EQ(retrieve_data(), 0);
+    EXPECT_EQ(g_loaderror, 1);
+    EXPECT_EQ(envhp, nullptr);
+    EXPECT_EQ(log_text, "Error  - OCI_SUCCESS_WITH_INFO\n<br>");
+}
+
+TEST_F(Db, TwoLevelTables) {
+    g_ndlversion = 2;
+    const char *rule = "(1,'D','N','O','u1','u2','c1',NULL,NULL,'R',0,%d,'t%d','v',%d,NULL,2)";
+    for (int s : {1, 2, 3}) {
+        char row[200];
+        std::snprintf(row, sizeof row, rule, s, s, s == 2);
+        ASSERT_TRUE(exec(std::string("INSERT INTO QOSMATCHRULECLASS VALUES ") + row));
+    }
+    ASSERT_TRUE(exec("INSERT INTO QOSMATCHRULECLASS VALUES (1,'D','N','O','u1','u2',NULL,NULL,NULL,'S',0,1,'x','y',0,NULL,3)"));
+    ASSERT_TRUE(exec("INSERT INTO SYSTEMLISTVALUES VALUES (1,'BANDWIDTH','a','64K')"));
+    ASSERT_TRUE(exec("INSERT INTO SYSTEMLISTVALUES VALUES (1,'PRIORITY','c','HIGH')"));
+    ASSERT_TRUE(exec("INSERT INTO SYSTEMLISTVALUES VALUES (1,'BANDWIDTH','b','128K')"));
+    ASSERT_TRUE(exec("INSERT INTO QOSPOLICERULECLASS VALUES (1,'D','N','O','u1','u2',NULL,NULL,NULL,'P''Q',4,'m','b','s','e','x','v',NULL,2)"));
+    for (int sub : {2, 1})
+        ASSERT_TRUE(exec("INSERT INTO QOSPOLICEACTIONCLASS VALUES (1,'D','N','O','u1','u2',NULL,NULL,NULL,'P''Q',4," +
+                         std::to_string(sub) + ",'t" + std::to_string(sub) + "','a',NULL,NULL,2)"));
+    ASSERT_EQ(retrieve_data(), 1) << log_text;
+
+    qos_match_rule_class_rec *m = prmatchruledesclist;
+    ASSERT_NE(m, nullptr);
+    EXPECT_EQ(m->next, nullptr);  // the version-3 rule is not read
+    int n = 0;
+    for (auto *e = m->elemlist; e; e = e->next) EXPECT_EQ(std::string(e->matchtype), "t" + std::to_string(++n));
+    EXPECT_EQ(n, 3);
+    EXPECT_EQ(m->elemlist->next->matchnegated, 1);
+    EXPECT_STREQ(m->context2, "");
+
+    system_list_rec *l = pr_systemlist;
+    ASSERT_NE(l, nullptr);
+    EXPECT_STREQ(l->listname, "BANDWIDTH");
+    EXPECT_STREQ(l->elemlist->elementvalue, "64K");
+    EXPECT_STREQ(l->elemlist->next->elementvalue, "128K");
+    ASSERT_NE(l->next, nullptr);
+    EXPECT_STREQ(l->next->listname, "PRIORITY");
+
+    qos_police_rule_class_rec *p = prpoliceruledesclist;
+    ASSERT_NE(p, nullptr);  // a quote in the key reaches the nested query doubled
+    ASSERT_NE(p->actionlist, nullptr);
+    EXPECT_STREQ(p->actionlist->actiontype, "t1");
+    EXPECT_STREQ(p->actionlist->next->actiontype, "t2");
+}
+
+// ---- writers ----
+
+TEST_F(Db, WriterQuotesLongRowsAndSublists) {
+    auto *v = alloc_record<domain_variable_rec>();
+    std::snprintf(v->domainname, sizeof v->domainname, "O'Brien");
+    for (char *f : {v->displayname, v->variabletype, v->updatestatus, v->defaultvalue, v->listname,
+                    v->variablevalue, v->uniquec})
+        std::memset(f, '\'', kText - 1);  // doubled, far beyond 2000 bytes
+    append_record(prdomainvariables, v);
+    auto *t = alloc_record<cust_conn_type_rec>();
+    std::snprintf(t->servicetype, sizeof t->servicetype, "S");
+    cust_conn_qos_policy_rec **link = &t->qospolicylist;
+    for (const char *name : {"A", "A", "B", "A"}) {
+        *link = alloc_record<cust_conn_qos_policy_rec>();
+        std::snprintf((*link)->qospolicylistname, sizeof (*link)->qospolicylistname, "%s", name);
+        link = &(*link)->next;
+    }
+    append_record(prcustconntypes, t);
+    ASSERT_EQ(print_info(nullptr), 1) << log_text;
+    EXPECT_EQ(count("DOMAINVARIABLES", "domainname = 'O''Brien' AND length(uniquec) = 300"), 1);
+    EXPECT_EQ(count("CUSTCONNQOSPOLICY", "1=1"), 4);
+    EXPECT_EQ(count("CUSTCONNQOSPOLICY", "sequence = 1"), 2);
+    EXPECT_EQ(count("CUSTCONNQOSPOLICY", "sequence = 3 AND qospolicylistname = 'A'"), 1);
+    EXPECT_EQ(count("POLICYVERSIONS", "ndlversion = 1"), 1);
+    EXPECT_EQ(g_tablename[0], '\0');
+}
+
+TEST_F(Db, FileModeWritesTheLoadFile) {
+    createfile = 1;
+    std::string file = dir + "/load.sql";
+    FILE *fp = std::fopen(file.c_str(), "w");
+    append_record(prdomains, alloc_record<domain_rec>());
+    std::snprintf(static_cast<domain_rec *>(prdomains)->domainname, kName, "CORE");
+    ASSERT_EQ(print_info(fp), 1);
+    std::fclose(fp);
+    std::string text;
+    if (FILE *in = std::fopen(file.c_str(), "r")) {
+        char buf[4096];
+        size_t n;
+        while ((n = std::fread(buf, 1, sizeof buf, in)) > 0) text.append(buf, n);
+        std::fclose(in);
+    }
+    EXPECT_NE(text.find("-- Delete domain\nDELETE DOMAIN WHERE networkid=1\n;\nINSERT INTO DOMAIN VALUES (1,'CORE');\n\n\n"),
+              std::string::npos);
+    EXPECT_NE(text.find("INSERT INTO POLICYVERSIONS VALUES (1,1,' ');\n-- Delete listvalues\n"), std::string::npos);
+    EXPECT_EQ(count("DOMAIN"), 0);  // nothing ran
+    EXPECT_EQ(count("PROJECT"), 0);
+}
+
+TEST_F(Db, PolicyVersionRule) {
+    struct Case {
+        int stored, overwritedata, createversion, topology;
+        int expect;
+    } cases[] = {{0, 0, 0, 0, 1}, {3, 0, 0, 0, 3}, {3, 0, 1, 0, 4}, {3, 1, 0, 1, 1}, {3, 1, 0, 0, 3}};
+    for (const Case &c : cases) {
+        g_ndlversion = c.stored;
+        overwritedata = c.overwritedata;
+        g_createversion = c.createversion;
+        g_topologyparsed = c.topology;
+        ASSERT_EQ(print_policyversions(nullptr, nullptr), 1);
+        EXPECT_EQ(g_ndlversion, c.expect) << c.stored << c.overwritedata << c.createversion;
+        EXPECT_EQ(load_policyversion(), 1);
+    }
+}
+
+}  // namespace
+
+int addtooutput() {
+    log_text += g_errormsg;
+    log_text += "<br>";
+    return 1;
+}

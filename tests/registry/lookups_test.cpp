@@ -1,0 +1,378 @@
+// Registry lookups by family: found, not found, case, which entry wins, the
+// duplicate tests' inverted answers, and the index kept in step with its list.
+#include <cstring>
+
+#include "fixture.h"
+
+namespace {
+
+domain_node_rec *node(const char *domain, const char *type, const char *device, int maxnode) {
+    domain_node_rec *r = add(prdomainnodes);
+    set(r->domainname, domain);
+    set(r->nodetype, type);
+    set(r->devicetype, device);
+    r->maxnode = maxnode;
+    return r;
+}
+
+domain_conn_type_rec *conntype(int no, const char *name) {
+    domain_conn_type_rec *r = add(prdomainconntypes);
+    r->connectionno = no;
+    set(r->connectionname, name);
+    return r;
+}
+
+void fixedconn(int no, const char *domain, const char *type) {
+    domain_fixed_conn_rec *r = add(prdomainfixedconn);
+    r->connectionno = no;
+    set(r->domainname, domain);
+    set(r->nodetype, type);
+}
+
+TEST_F(Registry, NamesMatchWholeAndWithCase) {
+    EXPECT_EQ(validate_domain("CORE"), 0);  // empty list
+    set(add(prdomains)->domainname, "CORE");
+    set(add(prdomains)->domainname, "EDGE");
+    EXPECT_EQ(validate_domain("CORE"), 1);
+    EXPECT_EQ(validate_domain("EDGE"), 1);
+    EXPECT_EQ(validate_domain("core"), 0);
+    EXPECT_EQ(validate_domain("COR"), 0);
+    EXPECT_EQ(validate_domain("CORES"), 0);
+    EXPECT_EQ(validate_domain(""), 0);
+
+    service_type_rec *s = add(prservicetypes);
+    set(s->servicetype, "VPN");
+    set(s->hosttype, "PE");
+    EXPECT_EQ(validate_servicetype("VPN", "PE"), 1);
+    EXPECT_EQ(validate_servicetype("VPN", "CE"), 0);
+    EXPECT_EQ(validate_hosttype("PE"), 1);
+    EXPECT_EQ(validate_hosttype("VPN"), 0);
+
+    list_value_rec *l = add(prlistvalues);
+    set(l->listname, "SPEEDS");
+    set(l->elementvalue, "64");
+    EXPECT_EQ(validate_listvalues("SPEEDS"), 1);
+    EXPECT_EQ(validate_listelements("SPEEDS", "64"), 1);
+    EXPECT_EQ(validate_listelements("SPEEDS", "128"), 0);
+    EXPECT_EQ(validate_listelements("speeds", "64"), 0);
+
+    EXPECT_EQ(validate_domainsnmpcommunity("public"), 0);
+}
+
+TEST_F(Registry, TwoFieldKeysDoNotRunTogether) {
+    // "AB"+"C" and "A"+"BC" are different keys.
+    service_type_rec *s = add(prservicetypes);
+    set(s->servicetype, "AB");
+    set(s->hosttype, "C");
+    EXPECT_EQ(validate_servicetype("A", "BC"), 0);
+    EXPECT_EQ(validate_servicetype("AB", "C"), 1);
+}
+
+TEST_F(Registry, DuplicateTestsAnswerOneForNew) {
+    com_pool_type_rec cand{};
+    set(cand.servicetype, "VPN");
+    set(cand.hosttype, "PE");
+    set(cand.communicationtype, "P2P");
+    EXPECT_EQ(validate_pooltypemapentry(&cand), 1);
+    *add(prpooltypemap) = cand;
+    prpooltypemap->next = nullptr;
+    EXPECT_EQ(validate_pooltypemapentry(&cand), 0);
+    set(cand.communicationtype, "MP");
+    EXPECT_EQ(validate_pooltypemapentry(&cand), 1);
+
+    aps_member_rec aps{};
+    set(aps.domainname, "D");
+    set(aps.nodetype, "N");
+    aps.connectionno = 3;
+    EXPECT_EQ(validata_APS(&aps), 1);
+    aps_member_rec *stored = add(prconnapsdatalist);
+    set(stored->domainname, "D");
+    set(stored->nodetype, "N");
+    stored->connectionno = 3;
+    EXPECT_EQ(validata_APS(&aps), 0);
+    aps.connectionno = 4;
+    EXPECT_EQ(validata_APS(&aps), 1);
+}
+
+TEST_F(Registry, PoolClassMapRoles) {
+    EXPECT_EQ(validate_poolclassmap("DSL", "HUB", "PE", "NONE", 0), 1);
+    pool_class_mapping_rec *m = add(prpoolclassmap);
+    set(m->conntypename, "DSL");
+    set(m->roletype, "HUB");
+    set(m->hosttype, "PE");
+    set(m->nattype, "NONE");
+    EXPECT_EQ(validate_poolclassmap("DSL", "HUB", "PE", "NONE", 0), 0);
+    EXPECT_EQ(validate_poolclassmap("DSL", "SPOKE", "PE", "NONE", 0), 1);
+    // All roles at once collide with a mapping of any role.
+    EXPECT_EQ(validate_poolclassmap("DSL", "SPOKE", "PE", "NONE", 1), 0);
+    EXPECT_EQ(validate_poolclassmap("DSL", "SPOKE", "PE", "STATIC", 1), 1);
+    // A mapping made for all roles collides with every role.
+    m->enrollforall = 1;
+    EXPECT_EQ(validate_poolclassmap("DSL", "SPOKE", "PE", "NONE", 0), 0);
+}
+
+TEST_F(Registry, OutArgumentsOnlyOnSuccess) {
+    char device[kName] = "untouched";
+    EXPECT_EQ(validate_node("D", "PE", device), 0);
+    EXPECT_STREQ(device, "untouched");
+    node("D", "PE", "ROUTER-A", 4);
+    node("D", "PE", "ROUTER-B", 9);  // the first entry wins
+    EXPECT_EQ(validate_node("D", "PE", device), 1);
+    EXPECT_STREQ(device, "ROUTER-A");
+
+    // A device type wider than the caller's 31 bytes is cut, not overrun.
+    node("D", "CE", std::string(200, 'X').c_str(), 1);
+    node("D", "P", "", 1);
+    char small[kName];
+    EXPECT_EQ(validate_node("D", "CE", small), 1);
+    EXPECT_EQ(std::strlen(small), 30u);
+    EXPECT_EQ(validate_node("D", "PE", device), 1);
+    EXPECT_STREQ(device, "ROUTER-A");
+
+    address_assign_rec *a = add(praddressassign);
+    a->namedpointtype = 3;
+    set(a->poolname, "LAN");
+    set(a->namedendpoint, "HSRP1");
+    char endpoint[kText] = "";
+    EXPECT_EQ(validate_domainconnpools("LAN", endpoint), 0);  // type 3 does not count
+    a = add(praddressassign);
+    a->namedpointtype = 1;
+    set(a->poolname, "LAN");
+    set(a->namedendpoint, "UPLINK");
+    EXPECT_EQ(validate_domainconnpools("LAN", endpoint), 1);
+    EXPECT_STREQ(endpoint, "UPLINK");
+
+    cust_conn_node_rec *entry = nullptr;
+    EXPECT_EQ(validate_customernode("VPN", "DSL", "CE", &entry), 0);
+    EXPECT_EQ(entry, nullptr);
+    cust_conn_node_rec *cn = add(prcustconnnodes);
+    set(cn->servicetype, "VPN");
+    set(cn->conntypename, "DSL");
+    set(cn->nodetype, "CE");
+    EXPECT_EQ(validate_customernode("VPN", "DSL", "CE", &entry), 1);
+    EXPECT_EQ(entry, cn);
+}
+
+TEST_F(Registry, ConnectionNamesAndNumbers) {
+    EXPECT_EQ(getconnidfromname("UPLINK"), 0);
+    EXPECT_EQ(getconnnamefromid(1), nullptr);
+    conntype(1, "UPLINK");
+    conntype(2, "BACKUP");
+    conntype(3, "UPLINK");  // the first declaration wins
+    conntype(4, "SPARE");
+    EXPECT_EQ(getconnidfromname("UPLINK"), 1);
+    EXPECT_EQ(getconnidfromname("BACKUP"), 2);
+    EXPECT_STREQ(getconnnamefromid(3), "UPLINK");
+    EXPECT_STREQ(getconnnamefromid(4), "SPARE");
+    EXPECT_EQ(getconnnamefromid(5), nullptr);
+    EXPECT_EQ(validate_domainconntypes("BACKUP"), 1);
+    EXPECT_EQ(validate_domainconntypes("backup"), 0);
+
+    domain_int_type_rec *it = add(prdomaininttypes);
+    it->connectionno = 2;
+    set(it->interfacetype, "SERIAL");
+    set(it->encapsulationtype, "PPP");
+    EXPECT_EQ(validate_domaininttypes(2, "SERIAL", "PPP"), 1);
+    EXPECT_EQ(validate_domaininttypes(1, "SERIAL", "PPP"), 0);
+
+    domain_connection_rec *dc = add(prdomainconnections);
+    set(dc->domainname1, "A");
+    set(dc->domainname2, "B");
+    set(dc->conntype, "UPLINK");
+    EXPECT_EQ(validate_domainconnections("A", "B", "UPLINK"), 1);
+    EXPECT_EQ(validate_domainconnections("B", "A", "UPLINK"), 0);
+}
+
+TEST_F(Registry, NodeConnectionInstance) {
+    int no = 99;
+    g_errormsg[0] = '\0';
+    Line = 12;
+    EXPECT_EQ(validate_nodeconninst("D", "PE", "UPLINK", 1, 0, &no), 0);
+    EXPECT_EQ(no, 0);
+    EXPECT_STREQ(g_errormsg, "Invalid connection name :  UPLINK @12\n");
+    conntype(5, "UPLINK");
+    node("D", "PE", "R", 2);
+    EXPECT_EQ(validate_nodeconninst("D", "PE", "UPLINK", 2, 0, &no), 1);
+    EXPECT_EQ(no, 5);
+    EXPECT_EQ(validate_nodeconninst("D", "PE", "UPLINK", 3, 0, &no), 0);
+    EXPECT_EQ(no, 5);
+    EXPECT_STREQ(g_errormsg, "Invalid node instance value : 3 @ 12\n");
+    EXPECT_EQ(log_text, "");  // left for the caller to log
+}
+
+TEST_F(Registry, NodeConnections) {
+    Line = 7;
+    EXPECT_EQ(validate_nodeconnections("D", "PE", 1, 0, "PPP", "SERIAL", "UPLINK"), 0);
+    EXPECT_EQ(log_text, "ERROR: Invalid connection name : UPLINK @7\n<br>");
+    conntype(5, "UPLINK");
+    log_text.clear();
+    EXPECT_EQ(validate_nodeconnections("D", "PE", 1, 0, "PPP", "SERIAL", "UPLINK"), 0);
+    EXPECT_EQ(log_text,
+              "ERROR: Invalid encapsulation/interface type for connection UPLINK : SERIAL PPP "
+              "@7\n<br>");
+    domain_int_type_rec *it = add(prdomaininttypes);
+    it->connectionno = 5;
+    set(it->interfacetype, "SERIAL");
+    set(it->encapsulationtype, "PPP");
+    log_text.clear();
+    // No domain: the types fitting the connection is enough.
+    EXPECT_EQ(validate_nodeconnections("", "PE", 1, 0, "PPP", "SERIAL", "UPLINK"), 1);
+    EXPECT_EQ(validate_nodeconnections("D", "PE", 1, 0, "PPP", "SERIAL", "UPLINK"), 0);
+    fixedconn(5, "D", "PE");
+    EXPECT_EQ(validate_nodeconnections("D", "", 1, 0, "PPP", "SERIAL", "UPLINK"), 1);
+    EXPECT_EQ(validate_nodeconnections("D", "PE", 1, 0, "PPP", "SERIAL", "UPLINK"), 0);  // no node
+    node("D", "PE", "R", 2);
+    EXPECT_EQ(validate_nodeconnections("D", "PE", 2, 0, "PPP", "SERIAL", "UPLINK"), 1);
+    EXPECT_EQ(validate_nodeconnections("D", "PE", 3, 0, "PPP", "SERIAL", "UPLINK"), 0);
+    EXPECT_EQ(log_text, "");
+}
+
+TEST_F(Registry, LogicalInterfaceOrdinal) {
+    int count = 0;
+    EXPECT_EQ(check_logint("D", "PE", "R", "0", &count), 0);  // unknown node
+    node("D", "PE", "R", 1);
+    EXPECT_EQ(check_logint("D", "PE", "R", "X1", &count), 0);
+    EXPECT_EQ(check_logint("D", "PE", "R", "NN", &count), 0);
+    EXPECT_EQ(check_logint("D", "PE", "R", "N", &count), 1);
+    EXPECT_EQ(count, 1);
+    for (int i = 0; i < 2; ++i) {
+        domain_node_log_int_rec *li = add(prdomainnodelogint);
+        set(li->domainname, "D");
+        set(li->nodetype, "PE");
+        set(li->devicetype, "R");
+        set(li->inttype, "LOOPBACK");
+        set(li->intno, "0");
+    }
+    EXPECT_EQ(check_logint("D", "PE", "R", "0", &count), 1);
+    EXPECT_EQ(count, 3);
+    EXPECT_EQ(validate_logint("D", "PE", "R", "LOOPBACK", "0"), 1);
+    EXPECT_EQ(validate_logint("D", "PE", "R", "TUNNEL", "0"), 0);
+}
+
+TEST_F(Registry, SystemLists) {
+    system_list_rec *sl = add(pr_systemlist);
+    set(sl->listname, "VENDORS");
+    for (const char *v : {"ALPHA", "BETA"}) {
+        system_list_elem_rec *e = alloc_record<system_list_elem_rec>();
+        set(e->displayname, v);
+        append_record(sl->elemlist, e);
+    }
+    system_list_rec *entry = nullptr;
+    EXPECT_EQ(validate_systemlist("VENDORS", &entry), 1);
+    EXPECT_EQ(entry, sl);
+    EXPECT_EQ(systemlist_varfound(sl, "BETA"), 1);
+    EXPECT_EQ(systemlist_varfound(sl, "GAMMA"), 0);
+
+    const value_table values[] = {"ALPHA", "GAMMA", "BETA"};
+    int index = -1;
+    EXPECT_EQ(validate_systemlistentries("VENDORS", values, 1, &index), 1);
+    EXPECT_EQ(index, -1);
+    EXPECT_EQ(validate_systemlistentries("VENDORS", values, 0, &index), 1);
+    EXPECT_EQ(validate_systemlistentries("VENDORS", values, 3, &index), 0);
+    EXPECT_EQ(index, 1);
+    EXPECT_EQ(validate_systemlistentries("OTHER", values, 0, &index), 0);
+}
+
+TEST_F(Registry, RoutePolicyLists) {
+    domain_map_class_rec *mc = add(prdomainmapclass);
+    set(mc->domainname, "D");
+    set(mc->nodetype, "PE");
+    set(mc->mapclassname, "GOLD");
+    set(mc->context2, "VRF1");
+    EXPECT_EQ(validate_domainmapclass("D", "PE", "", "VRF1", "X", "GOLD"), 1);
+    EXPECT_EQ(validate_domainmapclass("D", "PE", "VRF1", "X", "X", "GOLD"), 0);  // wrong place
+
+    int next = 0;
+    EXPECT_EQ(validate_domainnodeareas("D", "PE", "OSPF", "IP", "1", &next), 0);
+    EXPECT_EQ(next, 1);
+    for (int seq : {4, 8}) {
+        domain_node_area_rec *a = add(prdomainnodeareas);
+        set(a->domainname, "D");
+        set(a->nodetype, "PE");
+        set(a->routingprotocol, "OSPF");
+        set(a->routedprotocol, "IP");
+        a->sequenceno = seq;
+    }
+    EXPECT_EQ(validate_domainnodeareas("D", "PE", "OSPF", "IP", "other", &next), 1);
+    EXPECT_EQ(next, 5);  // the first entry's number
+
+    domain_route_map_rec *rm = add(prdomainroutemap);
+    set(rm->domainname, "D");
+    set(rm->nodetype, "PE");
+    set(rm->routemap, "RM-IN");
+    rm->sequence = 10;
+    EXPECT_EQ(validate_routemap("D", "PE", "a", "b", "c", "RM-IN"), 1);
+    EXPECT_EQ(validate_routemapseq("D", "PE", "RM-IN", 10), 1);
+    EXPECT_EQ(validate_routemapseq("D", "PE", "RM-IN", 20), 0);
+    route_map_match_list_rec *m = add(prroutemapmatchlist);
+    set(m->domainname, "D");
+    set(m->nodetype, "PE");
+    set(m->routemap, "RM-IN");
+    m->sequence = 10;
+    m->matchsequence = 2;
+    EXPECT_EQ(validate_routemapmatchlist("D", "PE", "RM-IN", 10, 2), 1);
+    EXPECT_EQ(validate_routemapmatchlist("D", "PE", "RM-IN", 10, 3), 0);
+    EXPECT_EQ(validate_routemapsetlist("D", "PE", "RM-IN", 10, 2), 0);
+}
+
+TEST_F(Registry, AccessListNameTypesAndWarning) {
+    domain_access_list_rec *acl = add(prdomainaccesslist);
+    set(acl->domainname, "D");
+    set(acl->nodetype, "PE");
+    set(acl->aclname, "MGMT");
+    acl->aclstart = 100;
+    Line = 40;
+    EXPECT_EQ(validate_accesslist("D", "PE", "", "", "", "STRING", "MGMT", 0, 0), 1);
+    EXPECT_EQ(validate_accesslist("D", "PE", "", "", "", "SEQUENCE", "MGMT", 7, 0), 0);
+    EXPECT_EQ(validate_accesslist("D", "PE", "", "", "", "SEQUENCE", "", 100, 0), 1);
+    EXPECT_EQ(validate_accesslist("D", "PE", "", "", "", "OTHER", "MGMT", 100, 0), 0);
+    EXPECT_EQ(log_text, "");
+    // A context with a SEQUENCE name warns, matched or not, unless quiet.
+    const char *warning =
+        "WARNING: Possible duplicate acl sequence. Usage of context could result in multiple "
+        "acls of the same sequence 7 for : D/PE @40\n<br>";
+    EXPECT_EQ(validate_accesslist("D", "PE", "VRF1", "", "", "SEQUENCE", "", 7, 0), 0);
+    EXPECT_EQ(log_text, warning);
+    log_text.clear();
+    EXPECT_EQ(validate_accesslist("D", "PE", "VRF1", "", "", "SEQUENCE", "", 7, 1), 0);
+    EXPECT_EQ(validate_accesslist("D", "PE", "VRF1", "", "", "STRING", "MGMT", 7, 0), 1);
+    EXPECT_EQ(log_text, "");
+}
+
+// The index answers as the walk would after every way a list changes.
+TEST_F(Registry, IndexFollowsItsList) {
+    set(add(prdomains)->domainname, "A");
+    EXPECT_EQ(validate_domain("A"), 1);  // the index attaches here
+    domain_rec *b = add(prdomains);
+    EXPECT_EQ(validate_domain("B"), 0);
+    set(b->domainname, "B");  // the last record is filled after its append
+    EXPECT_EQ(validate_domain("B"), 1);
+    set(add(prdomains)->domainname, "C");
+    EXPECT_EQ(validate_domain("B"), 1);
+
+    // Released behind the index's back, then filled anew.
+    releasememory("TOPOLOGY");
+    EXPECT_EQ(validate_domain("A"), 0);
+    set(add(prdomains)->domainname, "X");
+    set(add(prdomains)->domainname, "Y");
+    EXPECT_EQ(validate_domain("A"), 0);
+    EXPECT_EQ(validate_domain("X"), 1);
+    EXPECT_EQ(validate_domain("Y"), 1);
+
+    // A list built elsewhere and handed over.
+    domain_rec *built = alloc_record<domain_rec>();
+    ASSERT_NE(built, nullptr);
+    set(built->domainname, "Z");
+    releasememory("TOPOLOGY");
+    prdomains = built;
+    EXPECT_EQ(validate_domain("Z"), 1);
+    EXPECT_EQ(validate_domain("X"), 0);
+
+    // A key changed after indexing: the walk decides.
+    set(add(prdomains)->domainname, "W");
+    set(built->domainname, "V");
+    EXPECT_EQ(validate_domain("Z"), 0);
+    EXPECT_EQ(validate_domain("W"), 1);
+}
+
+}  // namespace
