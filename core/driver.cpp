@@ -10,6 +10,7 @@
 #include "records_topology.h"
 #include "runstate.h"
 #include "tokenizer.h"
+#include "topology.h"
 #include "validations.h"
 
 char g_errormsg[kMsgSize];
@@ -131,20 +132,20 @@ struct section_def {
 // The block parsers join these tables as they are built; until then every
 // block keyword reads as an invalid block type.
 const block_entry topology_blocks[] = {
-    {KW_NETWORK, nullptr, nullptr},                   // parse_network
-    {KW_LISTDEFS, nullptr, nullptr},                  // parse_listdefs
+    {KW_NETWORK, parse_network, nullptr},             // parse_network
+    {KW_LISTDEFS, parse_listdefs, nullptr},           // parse_listdefs
     {KW_INTERFACE_BANDWIDTH_LIST, nullptr, nullptr},  // parse_intbandwidthlist
-    {KW_NETWORKVARS, nullptr, nullptr},               // parse_networkvars
+    {KW_NETWORKVARS, parse_networkvars, nullptr},     // parse_networkvars
     {KW_SERVICE_TYPE, nullptr, nullptr},              // parse_servicetypes
     {KW_POOL_TYPE, nullptr, nullptr},                 // parse_pooltypes
     {KW_POOL_CLASS, nullptr, nullptr},                // parse_poolclass
-    {KW_DOMAIN, nullptr, nullptr},                    // parse_domains
-    {KW_NODES, nullptr, nullptr},                     // parse_nodes
-    {KW_ADDRESSPOOL, nullptr, nullptr},               // parse_addresspools
+    {KW_DOMAIN, parse_domains, nullptr},              // parse_domains
+    {KW_NODES, parse_nodes, nullptr},                 // parse_nodes
+    {KW_ADDRESSPOOL, parse_addresspools, nullptr},    // parse_addresspools
     {KW_CONNECTIONS, nullptr, nullptr},               // parse_connections
     {KW_LOGICALINTERFACE, nullptr, nullptr},          // parse_logint
     {KW_CONNECTIONTYPE, nullptr, nullptr},            // parse_connectiontypes
-    {KW_SYSTEMLIST, nullptr, nullptr},                // parse_systemlist
+    {KW_SYSTEMLIST, parse_systemlist, nullptr},       // parse_systemlist
     {KW_LOGICAL_PATH, nullptr, nullptr},              // parse_logicalconnection
     {KW_GLOBALLISTS, nullptr, nullptr},               // parse_globallists
     {0, nullptr, nullptr},

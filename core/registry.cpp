@@ -56,6 +56,12 @@ keyed_index<domain_int_type_rec, &domain_int_type_rec::connectionno,
     inttypes_by_key(prdomaininttypes);
 keyed_index<cust_conn_type_rec, &cust_conn_type_rec::conntypename> custtypes_by_name(
     prcustconntypes);
+keyed_index<domain_service_rec, &domain_service_rec::domainname, &domain_service_rec::nodetype,
+            &domain_service_rec::servicename>
+    services_by_key(prdomainservices);
+keyed_index<ip_address_pool_rec, &ip_address_pool_rec::addresspoolname,
+            &ip_address_pool_rec::protocoltype>
+    pools_by_key(praddresspools);
 
 }  // namespace
 
@@ -135,9 +141,7 @@ int validate_domainsnmpcommunity(const char *name) {
 }
 
 int validate_addresspools(const char *addresspoolname, const char *protocoltype) {
-    return found(find_first(praddresspools,
-                            key(&ip_address_pool_rec::addresspoolname, addresspoolname),
-                            key(&ip_address_pool_rec::protocoltype, protocoltype)));
+    return found(pools_by_key.find(addresspoolname, protocoltype));
 }
 
 int validate_node(const char *domainname, const char *nodetype, char *devicetype, size_t size) {
@@ -178,9 +182,7 @@ int validate_domainnodevar(const char *domainname, const char *nodetype, const c
 
 int validate_domainservices(const char *domainname, const char *nodetype,
                             const char *servicename) {
-    return found(find_first(prdomainservices, key(&domain_service_rec::domainname, domainname),
-                            key(&domain_service_rec::nodetype, nodetype),
-                            key(&domain_service_rec::servicename, servicename)));
+    return found(services_by_key.find(domainname, nodetype, servicename));
 }
 
 int validate_customertypes(const char *conntypename) {
@@ -335,7 +337,10 @@ int systemlist_varfound(const system_list_rec *list, const char *value) {
 int validate_systemlistentries(const char *listname, const value_table *values, int count,
                                int *index) {
     system_list_rec *list = nullptr;
-    if (!validate_systemlist(listname, &list)) return 0;
+    if (!validate_systemlist(listname, &list)) {
+        *index = -1;  // no value is at fault: the caller names the list
+        return 0;
+    }
     for (int i = 0; i < count; ++i) {
         if (!systemlist_varfound(list, values[i])) {
             *index = i;

@@ -90,7 +90,8 @@ int validate_intbandwidth(const char *interfacetype, const char *bandwidth);
 int validate_systemlist(const char *listname, system_list_rec **entry);
 int systemlist_varfound(const system_list_rec *list, const char *value);
 // 1 when the list exists and holds every value; at the first missing one its
-// index goes into *index and the answer is 0.
+// index goes into *index and the answer is 0. A list that does not exist
+// gives 0 with *index -1, so that the caller's message names the list.
 int validate_systemlistentries(const char *listname, const value_table *values, int count,
                                int *index);
 int validata_APS(const aps_member_rec *candidate);

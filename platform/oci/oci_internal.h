@@ -159,12 +159,12 @@ void layer_init();
 sword fault_take(Fault kind, Error *e);
 
 // The frame of every call that reports into an error handle: handles that
-// are not live give OCI_INVALID_HANDLE, the error record is cleared, an
-// armed fault of the kind fires (Fault::Count: none), and an allocation
-// failure becomes OCI_ERROR.
+// are not live give OCI_INVALID_HANDLE, an armed fault of the kind fires
+// (Fault::Count: none), and an allocation failure becomes OCI_ERROR. The
+// error record keeps the last failure until the next one: callers log a
+// line (a LOB write on the same handle) before they read the error text.
 template <class F> sword api_call(Error *e, bool handles_live, Fault kind, F &&body) {
     if (!e || !handles_live) return OCI_INVALID_HANDLE;
-    clear(e);
     try {
         if (kind != Fault::Count)
             if (sword f = fault_take(kind, e)) return f;

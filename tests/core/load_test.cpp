@@ -2,7 +2,6 @@
 // the database calls it, on files under tests/data/core and on files made
 // here. Checks the log's exact text, the return code and the repository.
 #include <gtest/gtest.h>
-#include <sqlite3.h>
 
 #include <dirent.h>
 #include <sys/stat.h>
@@ -15,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "host.h"
+#include "repo_test.h"
 #include "oci.h"
 
 namespace fs = std::filesystem;
@@ -46,20 +45,8 @@ const std::string kGlobal = "<left>---- Global Validations ----</left><br>";
 const std::string kLoaded = "files  successfully loaded \n<br>";
 const std::string kExit = "EXITING DUE TO ERRORS, DATABASE TABLES ARE NOT CHANGED\n<br>";
 
-class Load : public ::testing::Test {
+class Load : public RepoTest {
 protected:
-    void SetUp() override {
-        char tmpl[] = "/tmp/ndl-core-XXXXXX";
-        ASSERT_NE(mkdtemp(tmpl), nullptr);
-        dir = tmpl;
-        db = dir + "/repository.db";
-        extproc::Session s(db);  // a new repository gets its schema
-        ASSERT_TRUE(s.ok()) << s.error();
-    }
-    void TearDown() override {
-        ocix_clear_faults();
-        fs::remove_all(dir);
-    }
 
     Outcome run(const std::string &repository, const std::string &files, const std::string &mode = "") {
         Outcome r;
@@ -74,24 +61,9 @@ protected:
         return r;
     }
 
-    void sql(const std::string &text) {
-        sqlite3 *h = nullptr;
-        ASSERT_EQ(sqlite3_open(db.c_str(), &h), SQLITE_OK);
-        char *err = nullptr;
-        EXPECT_EQ(sqlite3_exec(h, text.c_str(), nullptr, nullptr, &err), SQLITE_OK) << (err ? err : "");
-        sqlite3_free(err);
-        sqlite3_close(h);
-    }
     int count(const std::string &query) {
-        sqlite3 *h = nullptr;
-        sqlite3_stmt *st = nullptr;
-        int n = -1;
-        if (sqlite3_open(db.c_str(), &h) == SQLITE_OK &&
-            sqlite3_prepare_v2(h, query.c_str(), -1, &st, nullptr) == SQLITE_OK && sqlite3_step(st) == SQLITE_ROW)
-            n = sqlite3_column_int(st, 0);
-        sqlite3_finalize(st);
-        sqlite3_close(h);
-        return n;
+        std::vector<std::string> r = rows(query);
+        return r.empty() ? -1 : std::stoi(r.front());
     }
     // The stored network row: its text columns are read without NVL, so
     // they hold empty texts, as the writer leaves them.
@@ -104,7 +76,6 @@ protected:
     }
     std::string in_data(const std::string &name) const { return kData + "\\" + name; }
 
-    std::string dir, db;
     std::function<void()> before_call;  // runs after the logon, right before the call
 };
 

@@ -2,71 +2,26 @@
 // and POLICYVERSIONS rows, the version rule with its trigger, and a fault in
 // every statement of a run leaving the repository as it was.
 #include <gtest/gtest.h>
-#include <sqlite3.h>
-#include <unistd.h>
 
-#include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
 
-#include "host.h"
+#include "repo_test.h"
 #include "oci.h"
-
-namespace fs = std::filesystem;
 
 namespace {
 
-class DbLoad : public ::testing::Test {
+class DbLoad : public RepoTest {
 protected:
     void SetUp() override {
-        char tmpl[] = "/tmp/ndl-dbload-XXXXXX";
-        ASSERT_NE(mkdtemp(tmpl), nullptr);
-        dir = tmpl;
-        db = dir + "/repository.db";
-        extproc::Session s(db);
-        ASSERT_TRUE(s.ok()) << s.error();
+        RepoTest::SetUp();
         std::ofstream(dir + "/topo.ndl") << "NETWORKNAME = NEW, SECTION = TOPOLOGY\n";
         std::ofstream(dir + "/fw.ndl") << "NETWORKNAME = NEW, SECTION = FIREWALL\n";
     }
-    void TearDown() override {
-        ocix_clear_faults();
-        fs::remove_all(dir);
-    }
 
     int run(const std::string &file, const std::string &mode, int fault = 0) {
-        extproc::Session s(db);
-        EXPECT_TRUE(s.ok()) << s.error();
-        if (fault) ocix_inject_fault("execute", fault, OCI_ERROR);
-        extproc::CallResult r = s.call("cfgproc", "NDL_parsefile", {dir, file, mode});
-        ocix_clear_faults();
-        EXPECT_TRUE(r.called) << r.error;
-        log.clear();
-        if (const extproc::OutValue *out = r.out("log")) log = out->value;
-        return r.ret;
-    }
-    std::vector<std::string> rows(const std::string &query) {
-        std::vector<std::string> out;
-        sqlite3 *h = nullptr;
-        sqlite3_stmt *st = nullptr;
-        if (sqlite3_open(db.c_str(), &h) == SQLITE_OK && sqlite3_prepare_v2(h, query.c_str(), -1, &st, nullptr) == SQLITE_OK)
-            while (sqlite3_step(st) == SQLITE_ROW) {
-                std::string row;
-                for (int i = 0; i < sqlite3_column_count(st); ++i) {
-                    const unsigned char *t = sqlite3_column_text(st, i);
-                    row += (i ? "|" : "") + std::string(t ? reinterpret_cast<const char *>(t) : "<null>");
-                }
-                out.push_back(row);
-            }
-        sqlite3_finalize(st);
-        sqlite3_close(h);
-        return out;
-    }
-    void sql(const std::string &text) {
-        sqlite3 *h = nullptr;
-        ASSERT_EQ(sqlite3_open(db.c_str(), &h), SQLITE_OK);
-        ASSERT_EQ(sqlite3_exec(h, text.c_str(), nullptr, nullptr, nullptr), SQLITE_OK) << text;
-        sqlite3_close(h);
+        return parse(dir, file, mode, fault ? "execute" : nullptr, fault).ret;
     }
     // Every table's row count, one line each.
     std::vector<std::string> counts() {
@@ -78,8 +33,6 @@ protected:
     void protocol_row(int version) {
         sql("INSERT INTO DOMAINPROTOCOLS VALUES (1,'D','N','OSPF','1','0',NULL,NULL,NULL," + std::to_string(version) + ")");
     }
-
-    std::string dir, db, log;
 };
 
 TEST_F(DbLoad, VersionsAcrossRuns) {
@@ -129,6 +82,18 @@ TEST_F(DbLoad, AFaultInAnyStatementChangesNothing) {
     }
     EXPECT_GE(write_failures, 25);
     EXPECT_EQ(counts(), before);
+}
+
+}  // namespace
+
+namespace {
+
+// A reader whose statement fails logs its table line and then the
+// database's own text, which the log line written in between must not lose.
+TEST_F(DbLoad, AFailedReaderShowsTheDatabaseText) {
+    sql("DROP TABLE DOMAIN");
+    EXPECT_EQ(run("topo.ndl", ""), 2);
+    EXPECT_NE(log.find("Table : Domain\n<br>Error  - no such table: domain\n<br>"), std::string::npos) << log;
 }
 
 }  // namespace

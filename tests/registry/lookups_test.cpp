@@ -271,6 +271,7 @@ TEST_F(Registry, SystemLists) {
     EXPECT_EQ(validate_systemlistentries("VENDORS", values, 3, &index), 0);
     EXPECT_EQ(index, 1);
     EXPECT_EQ(validate_systemlistentries("OTHER", values, 0, &index), 0);
+    EXPECT_EQ(index, -1);
 }
 
 TEST_F(Registry, RoutePolicyLists) {

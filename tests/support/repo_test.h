@@ -1,0 +1,83 @@
+// A fresh repository in a folder of its own, loads of NDL files through the
+// host as the database calls the loader, and the stored rows read with SQL:
+// the frame of every end-to-end test of the loader.
+#ifndef NDL_TESTS_SUPPORT_REPO_TEST_H
+#define NDL_TESTS_SUPPORT_REPO_TEST_H
+
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "host.h"
+#include "oci.h"
+
+class RepoTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        char tmpl[] = "/tmp/ndl-test-XXXXXX";
+        ASSERT_NE(mkdtemp(tmpl), nullptr);
+        dir = tmpl;
+        db = dir + "/repository.db";
+        extproc::Session s(db);  // a new repository gets its schema
+        ASSERT_TRUE(s.ok()) << s.error();
+    }
+    void TearDown() override {
+        ocix_clear_faults();
+        std::filesystem::remove_all(dir);
+    }
+
+    // NDL_parsefile on FILES of the folder REPOSITORY, in a session of its
+    // own; the log lands in `log`. `fault` arms an OCI fault after the logon.
+    extproc::CallResult parse(const std::string &repository, const std::string &files,
+                              const std::string &mode = "", const char *fault = nullptr, int nth = 0) {
+        extproc::Session s(db);
+        EXPECT_TRUE(s.ok()) << s.error();
+        if (fault) ocix_inject_fault(fault, nth, OCI_ERROR);
+        extproc::CallResult r = s.call("cfgproc", "NDL_parsefile", {repository, files, mode});
+        ocix_clear_faults();
+        EXPECT_TRUE(r.called) << r.error;
+        log.clear();
+        if (const extproc::OutValue *out = r.out("log")) log = out->value;
+        return r;
+    }
+
+    // Rows of a query, columns joined by "|", NULL shown as <null>.
+    std::vector<std::string> rows(const std::string &query) const {
+        std::vector<std::string> out;
+        sqlite3 *h = nullptr;
+        sqlite3_stmt *st = nullptr;
+        if (sqlite3_open(db.c_str(), &h) == SQLITE_OK &&
+            sqlite3_prepare_v2(h, query.c_str(), -1, &st, nullptr) == SQLITE_OK) {
+            while (sqlite3_step(st) == SQLITE_ROW) {
+                std::string row;
+                for (int c = 0; c < sqlite3_column_count(st); ++c) {
+                    const unsigned char *t = sqlite3_column_text(st, c);
+                    row += (c ? "|" : "") + std::string(t ? reinterpret_cast<const char *>(t) : "<null>");
+                }
+                out.push_back(row);
+            }
+        } else {
+            ADD_FAILURE() << "query failed: " << query << ": " << sqlite3_errmsg(h);
+        }
+        sqlite3_finalize(st);
+        sqlite3_close(h);
+        return out;
+    }
+
+    void sql(const std::string &text) const {
+        sqlite3 *h = nullptr;
+        ASSERT_EQ(sqlite3_open(db.c_str(), &h), SQLITE_OK);
+        char *err = nullptr;
+        EXPECT_EQ(sqlite3_exec(h, text.c_str(), nullptr, nullptr, &err), SQLITE_OK) << text << ": " << (err ? err : "");
+        sqlite3_free(err);
+        sqlite3_close(h);
+    }
+
+    std::string dir, db, log;
+};
+
+#endif

@@ -1,0 +1,98 @@
+// The DOMAIN block: one domain and the variables every node of it carries.
+#include <cstdlib>
+#include <cstring>
+
+#include "block.h"
+#include "records_topology.h"
+#include "registry.h"
+#include "topology.h"
+#include "validations.h"
+
+// clang-format off
+token_entry domaintokens[] = {
+    {"BEGIN", 5, 0, 0, TOKEN_BEGIN, 0, 0, nullptr},
+    {"VARIABLE", 8, 0, 0, TOKEN_GROUP, 0, 0, nullptr},
+    {"(", 1, 0, 0, TOKEN_LPAREN, 0, 0, nullptr},
+    {")", 1, 0, 0, TOKEN_RPAREN, 0, 0, nullptr},
+    {"=", 1, 0, 0, TOKEN_EQUAL, 0, 0, nullptr},
+    {"END", 3, 0, 0, TOKEN_END, 0, 0, nullptr},
+    {nullptr, 0, 0, 0, 0, 0, 0, nullptr},
+};
+// clang-format on
+
+namespace {
+
+// The variables every domain must declare, by their exact names.
+const char *const kRequired[] = {"COUNTRYCODE", "LOCATIONCODE", "SITENAME"};
+constexpr int kRequiredCount = 3;
+
+struct domain_ctx {
+    const char *domainname;
+    int sequence = 1;
+    bool present[kRequiredCount] = {};
+};
+
+// A message a check left in g_errormsg, logged with the block's token.
+void flag_pending(block_reader &r) {
+    char text[kMsgSize];
+    std::memcpy(text, g_errormsg, sizeof text);
+    r.flag("%s", text);
+}
+
+int file_domainvar(block_reader &r, var_def &def, void *arg) {
+    domain_ctx &ctx = *static_cast<domain_ctx *>(arg);
+    if (std::strcmp(def.mode, "DYNAMIC-ASSIGNED") == 0 &&
+        !validate_dynamicvar(ctx.domainname, "TOKEN", def.value))
+        flag_pending(r);
+    if (!validate_var(VariableTypes, def.mode))
+        r.flag("ERROR: Syntax error . Invalid mode specified :%s @%d\n", def.mode, Line);
+    if (!validate_var(DomainVarTypes, def.type))
+        r.flag("ERROR: Syntax error . Invalid type specified : %s @%d\n", def.type, Line);
+    int datatype = 0;
+    if (validate_domainvariable(ctx.domainname, def.name, &datatype))
+        r.flag("ERROR : Duplicate definition of domain variable : %s @ %d\n", def.name, Line);
+    for (int i = 0; i < kRequiredCount; ++i)
+        if (std::strcmp(def.name, kRequired[i]) == 0) ctx.present[i] = true;
+
+    domain_variable_rec *rec = alloc_record<domain_variable_rec>();
+    std::strcpy(rec->domainname, ctx.domainname);
+    rec->sequence = ctx.sequence++;
+    fill_variable_record(def, rec);
+    append_record(prdomainvariables, rec);
+    return 0;
+}
+
+}  // namespace
+
+int32_t variable_bound(const char *text) {
+    int32_t n = 0;
+    parse_int32(text, &n);
+    return n;
+}
+
+int parse_domains(FILE *fp, FILE *, const char *) {
+    block_reader r(fp, domaintokens, kEofSpacedMsg);
+    domain_rec *rec = alloc_record<domain_rec>();
+    if (!r.read_name(rec->domainname, kName - 1, "ERROR: Token exceeds maximum size: '%s' @ %d\n")) {
+        std::free(rec);
+        return 1;
+    }
+    if (validate_domain(rec->domainname)) {
+        std::free(rec);
+        return r.fail("ERROR : Duplicate definition of domain: %s @%d \n", r.tok, Line);
+    }
+    // The domain exists from here on, even if the block stops later.
+    append_record(prdomains, rec);
+    if (!r.expect("BEGIN", "ERROR : Keyword 'BEGIN' expected: %s @ %d \n")) return 1;
+
+    domain_ctx ctx{rec->domainname};
+    if (read_variable_block(r, "ERROR : Invalid Input : %s @%d\n", file_domainvar, &ctx)) return 1;
+    for (bool present : ctx.present) {
+        if (present) continue;
+        r.flag("ERROR: All mandatory variables for domain '%s' are not given, variables COUNTRYCODE, "
+               "LOCATIONCODE and SITENAME are essential: @ %d\n",
+               rec->domainname, r.start_line);
+        break;
+    }
+    return 0;
+}

@@ -1,0 +1,249 @@
+// The NODES block: one node type of a domain. Its properties come as
+// variables with reserved names; every other variable is a node variable.
+#include <cctype>
+#include <cstdlib>
+#include <cstring>
+
+#include "block.h"
+#include "records_topology.h"
+#include "registry.h"
+#include "topology.h"
+#include "validations.h"
+
+namespace {
+
+const value_table RemoteAddrTypes[] = {"STATIC", "DYNAMIC", "PAT", "NONE", ""};
+const value_table DeviceTypes[] = {"SWITCH", "ROUTER", ""};
+const value_table RoutedProtocols[] = {"IP", "IPX", "BOTH", ""};
+
+const char kTooLong[] = "ERROR: Token length exceeds maximum size: '%s' @ %d\n";
+
+struct node_ctx {
+    domain_node_rec *node;
+    int sequence = 1;
+    bool hostname = false;
+    bool nodeid = false;  // a NODEID with a MAXVALUE
+    bool extservices = false;
+    char services[kText] = "";
+    char source[kText] = "";
+};
+
+struct reserved_name;
+// What a reserved name does with its definition; false: file it as an
+// ordinary node variable afterwards.
+using reserved_action = bool (*)(block_reader &r, var_def &def, node_ctx &ctx, const reserved_name &row);
+
+struct reserved_name {
+    const char *name;
+    const char *type;  // the type the name demands up front, or null
+    reserved_action action;
+    int32_t domain_node_rec::*number = nullptr;           // a flag or a count
+    char (domain_node_rec::*text)[kText] = nullptr;        // a value of a fixed list
+    const value_table *choices = nullptr;
+    const char *choice_msg = nullptr;                      // (value, Line)
+};
+
+bool set_flag(block_reader &, var_def &def, node_ctx &ctx, const reserved_name &row) {
+    ctx.node->*row.number = std::strcmp(def.value, "TRUE") == 0 ? 1 : 0;
+    return true;
+}
+
+// MINNODE and MAXNODE are node variables too; the number goes into the node.
+// A text that is no number was reported by parse_variables; one beyond 32
+// bits gets the number message here, and 0.
+bool set_count(block_reader &r, var_def &def, node_ctx &ctx, const reserved_name &row) {
+    if (!parse_int32(def.value, &(ctx.node->*row.number)) && def.value[0] && checkisnumber(def.value))
+        r.flag("ERROR : Invalid value for NUMBER attribute. Must be a number : %s @%d\n", def.value, Line);
+    return false;
+}
+
+bool set_hostname(block_reader &, var_def &def, node_ctx &ctx, const reserved_name &) {
+    ctx.hostname = true;
+    std::snprintf(ctx.node->hostname, sizeof ctx.node->hostname, "%s", def.value);
+    return false;
+}
+
+// A value of a fixed list, upper-cased, stored even when it is not one of
+// the list (the message fails the run).
+bool set_choice(block_reader &r, var_def &def, node_ctx &ctx, const reserved_name &row) {
+    converttocap(def.value, def.value, sizeof def.value);
+    if (!validate_var(row.choices, def.value)) r.flag(row.choice_msg, def.value, Line);
+    if (row.text) std::snprintf(ctx.node->*row.text, kText, "%s", def.value);
+    return true;
+}
+
+bool set_routedprotocols(block_reader &r, var_def &def, node_ctx &ctx, const reserved_name &row) {
+    set_choice(r, def, ctx, row);
+    ctx.node->routedprotocols = !std::strcmp(def.value, "IP") ? 0 : !std::strcmp(def.value, "IPX") ? 1 : 2;
+    return true;
+}
+
+bool set_nodeid(block_reader &r, var_def &def, node_ctx &ctx, const reserved_name &) {
+    if (std::strcmp(def.type, "RANGE") != 0)
+        r.flag("ERROR : The NODEID field has a mandatory type 'RANGE' : %s @%d \n", def.type, Line);
+    ctx.node->nodeidstart = variable_bound(def.minvalue);
+    ctx.node->maxnode = variable_bound(def.maxvalue);
+    if (def.maxvalue[0]) ctx.nodeid = true;
+    return true;
+}
+
+bool set_extservices(block_reader &r, var_def &def, node_ctx &ctx, const reserved_name &) {
+    if (std::strcmp(def.type, "LIST") != 0)
+        r.flag("ERROR : The EXTSERVICES field has a mandatory type 'LIST' : %s @%d \n", def.type, Line);
+    ctx.extservices = true;
+    std::memcpy(ctx.services, def.value, sizeof ctx.services);
+    return true;
+}
+
+bool set_source(block_reader &r, var_def &def, node_ctx &ctx, const reserved_name &) {
+    if (std::strcmp(def.type, "STRING") != 0)
+        r.flag("ERROR : The SOURCE field has a mandatory type 'STRING' : %s @%d \n", def.type, Line);
+    std::memcpy(ctx.source, def.value, sizeof ctx.source);
+    return true;
+}
+
+using N = domain_node_rec;
+// The reserved names, compared exactly (upper case). An action answers true
+// when the variable is a property only and is not stored.
+const reserved_name kReserved[] = {
+    {"HOSTNAME", nullptr, set_hostname},
+    {"DEVICETYPE", nullptr, set_choice, nullptr, &N::devicetype, DeviceTypes,
+     "ERROR : Invalid value for DEVICETYPE, ('SWITCH' or 'ROUTER' expected) : %s @%d\n"},
+    {"NODEID", nullptr, set_nodeid},
+    {"MINNODE", "NUMBER", set_count, &N::minnode},
+    {"MAXNODE", "NUMBER", set_count, &N::maxnode},
+    {"ISCPE", "BOOLEAN", set_flag, &N::iscpe},
+    {"REMOTEACCESS", "BOOLEAN", set_flag, &N::remoteaccess},
+    {"NATINSIDE", "BOOLEAN", set_flag, &N::natinside},
+    {"CONTROLLER", "BOOLEAN", set_flag, &N::controller},
+    {"REMOTEADDRTYPE", nullptr, set_choice, nullptr, &N::remoteaddrtype, RemoteAddrTypes,
+     "ERROR : Invalid value for REMOTEADDRTYPE, Valid values are 'STATIC','DYNAMIC' or 'NONE' : %s @%d\n"},
+    {"NATADDRTYPE", nullptr, set_choice, nullptr, &N::nataddrtype, NatTypes,
+     "ERROR : Invalid value for NATADDRTYPE, Valid values are 'STATIC','DYNAMIC','BOTH' or 'NONE'  : %s @%d\n"},
+    {"ROUTEDPROTOCOLS", nullptr, set_routedprotocols, nullptr, nullptr, RoutedProtocols,
+     "ERROR : Invalid value for ROUTEDPROTOCOLS, ('IP','IPX'  or 'BOTH') : %s @%d\n"},
+    {"EXTSERVICES", nullptr, set_extservices},
+    {"SOURCE", nullptr, set_source},
+    {nullptr, nullptr, nullptr},
+};
+
+int file_nodevar(block_reader &r, var_def &def, void *arg) {
+    node_ctx &ctx = *static_cast<node_ctx *>(arg);
+    domain_node_rec *node = ctx.node;
+    if (std::strcmp(def.mode, "DYNAMIC-ASSIGNED") == 0 &&
+        !validate_dynamicvar(node->domainname, node->nodetype, def.value)) {
+        char text[kMsgSize];
+        std::memcpy(text, g_errormsg, sizeof text);
+        r.flag("%s", text);
+    }
+    if (!validate_var(VariableTypes, def.mode))
+        r.flag("ERROR :Syntax error . Invalid mode specified %s @%d\n", def.mode, Line);
+    if (!validate_var(DomainVarTypes, def.type))
+        r.flag("ERROR : Syntax error . Invalid type specified %s @%d\n", def.type, Line);
+    int datatype = 0;
+    if (validate_domainnodevar(node->domainname, node->nodetype, def.name, &datatype))
+        r.flag("duplicate definition of domain node variable: '%s' @ %d \n", def.name, Line);
+
+    const reserved_name *res = kReserved;
+    while (res->name && std::strcmp(res->name, def.name) != 0) ++res;
+    if (res->type && std::strcmp(def.type, res->type) != 0) {
+        r.flag("ERROR : The %s variable has a mandatory type of %s @%d\n", def.name, res->type, Line);
+        if (res->action == set_count) std::strcpy(def.value, "0");
+    }
+    if (res->name && res->action(r, def, ctx, *res)) return 0;
+    if (!res->name && std::strcmp(def.type, "LIST") == 0) {
+        r.flag("ERROR : LIST types are supported only for mandatory fields: %s @%d \n", def.type, Line);
+        return 0;
+    }
+
+    domain_node_var_rec *rec = alloc_record<domain_node_var_rec>();
+    std::strcpy(rec->domainname, node->domainname);
+    std::strcpy(rec->nodetype, node->nodetype);
+    rec->sequence = ctx.sequence++;
+    fill_variable_record(def, rec);
+    append_record(prdomainnodevars, rec);
+    return 0;
+}
+
+}  // namespace
+
+int parse_nodes(FILE *fp, FILE *, const char *) {
+    block_reader r(fp, domaintokens, kEofSpacedMsg);
+    r.read();
+    if (r.ended) return 1;
+    if (r.kind == TOKEN_ERROR) return r.fail(kEofSpacedMsg, Line);
+    domain_node_rec *node = alloc_record<domain_node_rec>();
+    if (!validate_domain(r.tok)) r.flag("ERROR : Domain undefined :%s @ %d\n", r.tok, Line);
+    // Only flagged, but a name that does not fit is refused all the same.
+    if (!store_text(node->domainname, sizeof node->domainname, r.tok, kName - 1)) r.flag(kTooLong, r.tok, Line);
+
+    auto drop = [node](int result) {
+        std::free(node);
+        return result;
+    };
+    if (!r.expect(".", "ERROR :'.' expected as a qualifer for node type : %s @ %d\n")) return drop(1);
+    if (!r.read_name(node->nodetype, kName - 1, kTooLong)) return drop(1);
+    char devicetype[kName];
+    if (validate_node(node->domainname, node->nodetype, devicetype))
+        return drop(r.fail("ERROR : Duplicate definition for node :%s @%d\n", r.tok, Line));
+
+    // The node type exists from here on, even if the block stops later.
+    std::strcpy(node->remoteaddrtype, "NONE");
+    std::strcpy(node->nataddrtype, "NONE");
+    append_record(prdomainnodes, node);
+    if (!r.expect("BEGIN", "ERROR :KeyWord 'BEGIN' expected : %s @ %d \n")) return 1;
+
+    node_ctx ctx{node};
+    if (read_variable_block(r, "ERROR : Invalid Input %s @%d \n", file_nodevar, &ctx)) return 1;
+    if (!ctx.hostname || !node->devicetype[0] || !ctx.nodeid)
+        r.flag("ERROR : 'DEVICETYPE' , 'HOSTNAME' and 'NODEID' are mandatory fields for nodes :%s @%d \n",
+               r.tok, Line);
+    if (ctx.extservices && formatSource(node->domainname, node->nodetype, ctx.services, ctx.source)) {
+        char text[kMsgSize];
+        std::memcpy(text, g_errormsg, sizeof text);
+        // The END is the token kept: the driver resumes right after it.
+        return r.fail("%s", text);
+    }
+    return 0;
+}
+
+int formatSource(const char *domainname, const char *nodetype, const char *services, const char *source) {
+    // Service names land in a field of 30 characters; a longer one is
+    // refused with the size message.
+    char item[kName];
+    const char *p = services;
+    auto space = [](char c) { return c && std::strchr(" \t\n\r\v\f", c); };
+    while (*p) {
+        while (space(*p)) ++p;
+        if (!*p) break;
+        size_t n = 0;
+        const char *from = p;
+        while (std::isalpha(static_cast<unsigned char>(*p)) || *p == '-') ++p;
+        n = static_cast<size_t>(p - from);
+        if (n >= sizeof item) {
+            setmsg("ERROR: token size exceeds datbase field size :  '%.*s' @ %d\n", static_cast<int>(n), from,
+                   Line);
+            return 1;
+        }
+        std::memcpy(item, from, n);
+        item[n] = '\0';
+        if (validate_domainservices(domainname, nodetype, item)) {
+            setmsg("ERROR : Duplicate service for node %s %s : %s @ %d\n", domainname, nodetype, item, Line);
+            return 1;
+        }
+        domain_service_rec *rec = alloc_record<domain_service_rec>();
+        std::strcpy(rec->domainname, domainname);
+        std::strcpy(rec->nodetype, nodetype);
+        std::strcpy(rec->servicename, item);
+        std::snprintf(rec->sourceaddress, sizeof rec->sourceaddress, "%s", source);
+        append_record(prdomainservices, rec);
+        while (space(*p)) ++p;
+        if (!*p) break;
+        if (*p != ',') {
+            setmsg("ERROR :Invalid format for list attribute : %s @%d\n", services, Line);
+            return 1;
+        }
+        ++p;
+    }
+    return 0;
+}
