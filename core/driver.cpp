@@ -129,8 +129,8 @@ struct section_def {
     int (*closing)();      // at the end of the file and at the next header
 };
 
-// The block parsers join these tables as they are built; until then every
-// block keyword reads as an invalid block type.
+// The block parsers join these tables as they are built. Stand-in until
+// then: a block keyword without its parser reads as an invalid block type.
 const block_entry topology_blocks[] = {
     {KW_NETWORK, parse_network, nullptr},             // parse_network
     {KW_LISTDEFS, parse_listdefs, nullptr},           // parse_listdefs

@@ -111,7 +111,9 @@ bool is_space(int c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f' || c == '\0';
 }
 
-// Reads one byte, counting lines as they are read.
+// Reads one byte, counting lines as they are read. Only the real end of the
+// input ends it: a byte 0xFF is an ordinary byte, so that a stray one cannot
+// silently cut off the rest of a file (and the stored rows of its blocks).
 int next_char(FILE *fp) {
     int c = std::getc(fp);
     if (c == '\n') ++Line;

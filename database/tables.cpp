@@ -777,6 +777,8 @@ const column_desc k_r_ospfdefault_cols[] = {
     {"NVL(metric,'IS NULL')", col_text, copy_loc, 0, FIELD(domain_ospf_default_rec, metric)},
     {"NVL(metrictype,'IS NULL')", col_text, copy_loc, 0, FIELD(domain_ospf_default_rec, metrictype)},
     {"NVL(routemap,'IS NULL')", col_text, copy_loc, 0, FIELD(domain_ospf_default_rec, routemap)},
+    // tag, weight and match: fetched and dropped; the table keeps only the
+    // nine columns its writer stores, so constants stand in for them.
     {"'IS NULL'", col_text, copy_loc, 0, kNoField},
     {"'IS NULL'", col_text, copy_loc, 0, kNoField},
     {"'IS NULL'", col_text, copy_loc, 0, kNoField},

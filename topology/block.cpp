@@ -202,7 +202,8 @@ int read_attributes(block_reader &r, const attr_loop &loop, void *rec) {
     for (;;) {
         r.read_upper();
         if (r.ended) return 1;
-        const attr_rule *rule = find_rule(loop.rules, r.tok);
+        // A quoted string is a value, never a keyword, whatever its text.
+        const attr_rule *rule = r.kind == TOKEN_QUOTED ? nullptr : find_rule(loop.rules, r.tok);
         if (!rule) {
             if (!loop.separated && r.kind == TOKEN_END) return 0;
             if (loop.other) {

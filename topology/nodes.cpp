@@ -58,6 +58,8 @@ bool set_count(block_reader &r, var_def &def, node_ctx &ctx, const reserved_name
 }
 
 bool set_hostname(block_reader &, var_def &def, node_ctx &ctx, const reserved_name &) {
+    // A LIST HOSTNAME is refused like any other LIST variable: no hostname.
+    if (std::strcmp(def.type, "LIST") == 0) return false;
     ctx.hostname = true;
     std::snprintf(ctx.node->hostname, sizeof ctx.node->hostname, "%s", def.value);
     return false;
@@ -151,7 +153,9 @@ int file_nodevar(block_reader &r, var_def &def, void *arg) {
         if (res->action == set_count) std::strcpy(def.value, "0");
     }
     if (res->name && res->action(r, def, ctx, *res)) return 0;
-    if (!res->name && std::strcmp(def.type, "LIST") == 0) {
+    // What is to be stored as a node variable (HOSTNAME, MINNODE and MAXNODE
+    // included) must not be a LIST.
+    if (std::strcmp(def.type, "LIST") == 0) {
         r.flag("ERROR : LIST types are supported only for mandatory fields: %s @%d \n", def.type, Line);
         return 0;
     }

@@ -308,6 +308,23 @@ TEST_F(Load, HeaderSyntax) {
     EXPECT_EQ(r.ret, 0) << r.log;
 }
 
+TEST_F(Load, NetworkBlockMustNameTheHeadersNetwork) {
+    const std::string body =
+        " BEGIN ORGANIZATION = \"o\" ADDRESS = \"a\" CITY = \"c\" COUNTRY = \"p\"\n"
+        "NETWORKZONENAME = \"z\" EXPORTEDZONENAME = \"e\" END\n";
+    // The mismatch ends the section at once: FOO is never read.
+    write("n.ndl", "NETWORKNAME = LAB1, SECTION = TOPOLOGY\nNETWORK LAB2" + body + "FOO END\n");
+    Outcome r = run(dir, "n.ndl");
+    EXPECT_EQ(r.ret, 2);
+    EXPECT_EQ(r.log, file_line(dir + "\\n.ndl") + "ERROR:Network name does not match with the section header\n<br>" +
+                         kExit);
+    EXPECT_EQ(count("SELECT COUNT(*) FROM networks"), 0);
+
+    write("n.ndl", "NETWORKNAME = LAB1, SECTION = TOPOLOGY\nNETWORK LAB1" + body);
+    r = run(dir, "n.ndl");
+    EXPECT_EQ(r.ret, 0) << r.log;
+}
+
 TEST_F(Load, BlockErrorsAreSkippedToTheNextEnd) {
     store_lab1();
     Outcome r = run(kData, "truncated_block.ndl");

@@ -180,6 +180,61 @@ TEST_F(Db, ReaderPaths) {
     EXPECT_EQ(static_cast<service_type_var_rec *>(prservicetypevars), nullptr);  // never reached
 }
 
+// Texts read as numbers, NVL defaults other than "IS NULL", and the tables
+// whose messages differ from the plain pattern.
+TEST_F(Db, ConversionsDefaultsAndFailureLabels) {
+    ASSERT_TRUE(exec("INSERT INTO CUSTCONNTYPES VALUES (1,'S','C',NULL,NULL,NULL,NULL,NULL,NULL,NULL,NULL,'site')"));
+    ASSERT_TRUE(exec("INSERT INTO CUSTVARS (networkid,servicetype,conntypename,sequence,variablename,displayname,"
+                     "variabletype,updatestatus,isoptional) VALUES (1,'S','C','12','v','d','t','u',0)"));
+    ASSERT_TRUE(exec("INSERT INTO ADDRESSDEPENDENCY VALUES (1,0,'E','P',1,'v','10','20x')"));
+    ASSERT_TRUE(exec("INSERT INTO DOMAINSTATICROUTE (networkid,domainname,nodetype,protocol,addrno,sourceaddr,"
+                     "sourcemask,destination,ndlversion) VALUES (1,'D','N','IP',1,'10.0.0.0','255.255.255.0','x',0)"));
+    ASSERT_EQ(retrieve_data(), 1) << log_text;
+    cust_conn_type_rec *ct = prcustconntypes;
+    ASSERT_NE(ct, nullptr);
+    EXPECT_STREQ(ct->addressmode, "AUTOMATIC");
+    EXPECT_STREQ(ct->connectto, "");
+    EXPECT_STREQ(ct->custsitetype, "site");
+    EXPECT_EQ(static_cast<cust_var_rec *>(prcustvars)->sequence, 12);
+    address_dependency_rec *dep = praddressdependency;
+    ASSERT_NE(dep, nullptr);
+    EXPECT_EQ(dep->minvalue, 10);
+    EXPECT_EQ(dep->maxvalue, 20);
+    EXPECT_EQ(static_cast<domain_static_route_rec *>(prdomainstaticroute)->sourcemask, 255);
+
+    // One NULL where no NVL guards it, table by table: the label of a failed
+    // fetch, and the status line only where the table reports it.
+    struct Case {
+        const char *row, *table, *log;
+        bool status_line;
+    } cases[] = {
+        {"INSERT INTO CUSTCONNHSRPVARS VALUES (1,'S','C','N',1,'c',1,1,NULL,'x')", "CUSTCONNHSRPVARS",
+         "Table : Custhsrpvars\n<br>", false},
+        {"INSERT INTO SERVICEENROLLVARS (networkid,sequence,variablename) VALUES (1,1,NULL)", "SERVICEENROLLVARS",
+         "Table : Serviceenrollvars\n<br>", false},
+        {"INSERT INTO PIMRPCLASS (networkid,domainname,nodetype,sequence,ndlversion) VALUES (1,'D','N',1,0)",
+         "PIMRPCLASS", "Table : Pimrpclass\n<br>", false},
+        {"INSERT INTO IGMPINTCLASS (networkid,domainname,nodetype,sequence,ndlversion) VALUES (1,NULL,'N',1,0)",
+         "IGMPINTCLASS", "Table : Igmpintclass\n<br>", true},
+    };
+    for (const Case &c : cases) {
+        releasememory("ALL");
+        envhp = env;
+        g_loaderror = 0;
+        ASSERT_TRUE(exec(c.row)) << c.table;
+        log_text.clear();
+        EXPECT_EQ(retrieve_data(), 0) << c.table;
+        EXPECT_EQ(log_text.rfind(c.log, 0), 0u) << log_text;
+        const std::string tail = "Error in loading data.\n<br>";
+        ASSERT_GE(log_text.size(), tail.size());
+        EXPECT_EQ(log_text.substr(log_text.size() - tail.size()), tail) << log_text;
+        if (c.status_line) EXPECT_EQ(log_text.find("<br>Error  - "), std::strlen(c.log) - 4) << log_text;
+        else EXPECT_EQ(log_text, c.log + tail);
+        envhp = env;
+        ASSERT_TRUE(exec(std::string("DELETE FROM ") + c.table));
+    }
+}
+
 TEST_F(Db, OverlongValueFailsInsteadOfOverrunning) {
     std::string name(31, 'X');
     ASSERT_TRUE(exec("INSERT INTO DOMAIN VALUES (1,'" + name + "')"));

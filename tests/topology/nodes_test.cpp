@@ -82,6 +82,19 @@ TEST_F(TopoLoad, NodeTypeChecksAndSyntax) {
                   var("SLOTS", "MODE = FIXED-ASSIGNED , TYPE = NUMBER , VALUE = 4") + "END\n");
     EXPECT_EQ(errors_of(r.messages), (V{"ERROR : LIST types are supported only for mandatory fields: LIST @11 \n"}));
 
+    // HOSTNAME, MINNODE and MAXNODE are stored as node variables, so a LIST
+    // type refuses them too; a LIST HOSTNAME counts as not given.
+    r = load_text(std::string(kHeader) + domain("EAST") + "NODES EAST.PE BEGIN\n" +
+                  var("HOSTNAME", "MODE = FIXED-ASSIGNED , TYPE = LIST , VALUE = \"h\"") +
+                  var("DEVICETYPE", "MODE = FIXED-ASSIGNED , TYPE = STRING , VALUE = \"router\"") +
+                  var("NODEID", "MODE = VARIABLE-UNASSIGNED , TYPE = RANGE , MINVALUE = 1 , MAXVALUE = 9") +
+                  var("MINNODE", "MODE = FIXED-ASSIGNED , TYPE = LIST , VALUE = \"3\"") + "END\n");
+    EXPECT_EQ(errors_of(r.messages),
+              (V{"ERROR : LIST types are supported only for mandatory fields: LIST @8 \n",
+                 "ERROR : The MINNODE variable has a mandatory type of NUMBER @11\n",
+                 "ERROR : LIST types are supported only for mandatory fields: LIST @11 \n",
+                 "ERROR : 'DEVICETYPE' , 'HOSTNAME' and 'NODEID' are mandatory fields for nodes :END @13 \n"}));
+
     // The whole block in the wrong shape.
     r = load_text(std::string(kHeader) + domain("EAST") + "NODES EAST.PE START\nEND\n");
     EXPECT_EQ(errors_of(r.messages), (V{"ERROR :KeyWord 'BEGIN' expected : START @ 8 \n"}));

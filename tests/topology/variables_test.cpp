@@ -91,6 +91,9 @@ TEST_F(Block, DefinitionStructure) {
     EXPECT_EQ(log(), "ERROR : Syntax error '(' expected : NAME @1\n<br>");
     EXPECT_EQ(run(one_variable, "= ( COLOUR = X )"), 1);
     EXPECT_EQ(log(), "ERROR :Syntax error 'NAME' 'MODE','TYPE'  'VALUE' or 'OPTIONAL' expected: COLOUR @1\n<br>");
+    // A keyword written in quotes is a value, not a keyword.
+    EXPECT_EQ(run(one_variable, "= ( \"NAME\" = X )"), 1);
+    EXPECT_EQ(log(), "ERROR :Syntax error 'NAME' 'MODE','TYPE'  'VALUE' or 'OPTIONAL' expected: NAME @1\n<br>");
     EXPECT_EQ(run(one_variable, "= ( NAME = X MODE = FIXED-ASSIGNED )"), 1);
     EXPECT_EQ(log(), "ERROR : Syntax error ',' or ')' expected :MODE @1\n<br>");
     EXPECT_EQ(run(one_variable, "= ( NAME = " + std::string(31, 'n') + " )"), 1);
