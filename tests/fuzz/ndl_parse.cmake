@@ -1,0 +1,8 @@
+# Whole load runs: the driver and every built block parser on arbitrary files.
+if(TARGET ndlcore)
+  ndl_add_fuzz(ndl_parse
+               SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/ndl_parse_fuzz.cpp
+                       ${CMAKE_SOURCE_DIR}/core/entry.cpp ${CMAKE_SOURCE_DIR}/core/log_clob.cpp
+               LIBS ndlcore
+               CORPUS ${CMAKE_CURRENT_SOURCE_DIR}/seeds/ndl_parse)
+endif()
