@@ -6,35 +6,31 @@
 
 #include <unistd.h>
 
+#include <cstdlib>
 #include <filesystem>
+#include <memory>
 #include <string>
 
 #include "database.h"
+#include "host.h"
 #include "runstate.h"
 
 struct Repo {
     std::string dir, path;
+    std::unique_ptr<extproc::Session> session;
     OCIEnv *env = nullptr;
     OCIError *err = nullptr;
-    OCIServer *srv = nullptr;
     OCISvcCtx *svc = nullptr;
-    OCISession *ses = nullptr;
 
     Repo() {
         char tmpl[] = "/tmp/ndl-dbbench-XXXXXX";
         dir = mkdtemp(tmpl);
         path = dir + "/repository.db";
-        ocix_expect_layout(OCIX_LAYOUT_VERSIONED);
-        OCIInitialize(OCI_DEFAULT, nullptr, nullptr, nullptr, nullptr);
-        OCIEnvInit(&env, OCI_DEFAULT, 0, nullptr);
-        OCIHandleAlloc(env, reinterpret_cast<dvoid **>(&err), OCI_HTYPE_ERROR, 0, nullptr);
-        OCIHandleAlloc(env, reinterpret_cast<dvoid **>(&srv), OCI_HTYPE_SERVER, 0, nullptr);
-        OCIHandleAlloc(env, reinterpret_cast<dvoid **>(&svc), OCI_HTYPE_SVCCTX, 0, nullptr);
-        OCIHandleAlloc(env, reinterpret_cast<dvoid **>(&ses), OCI_HTYPE_SESSION, 0, nullptr);
-        OCIServerAttach(srv, err, reinterpret_cast<const text *>(path.c_str()), static_cast<sb4>(path.size()), 0);
-        OCIAttrSet(svc, OCI_HTYPE_SVCCTX, srv, 0, OCI_ATTR_SERVER, err);
-        OCISessionBegin(svc, err, ses, OCI_CRED_RDBMS, OCI_DEFAULT);
-        OCIAttrSet(svc, OCI_HTYPE_SVCCTX, ses, 0, OCI_ATTR_SESSION, err);
+        session = std::make_unique<extproc::Session>(path);
+        if (!session->ok()) std::abort();
+        env = session->handles().env;
+        err = session->handles().err;
+        svc = session->handles().svc;
         bind();
         OCIHandleAlloc(env, reinterpret_cast<dvoid **>(&stmthp), OCI_HTYPE_STMT, 0, nullptr);
         OCIHandleAlloc(env, reinterpret_cast<dvoid **>(&stmthp1), OCI_HTYPE_STMT, 0, nullptr);
@@ -50,8 +46,7 @@ struct Repo {
         OCIHandleFree(stmthp, OCI_HTYPE_STMT);
         OCIHandleFree(stmthp1, OCI_HTYPE_STMT);
         OCITransRollback(svc, err, 0);
-        OCISessionEnd(svc, err, ses, OCI_DEFAULT);
-        OCIHandleFree(env, OCI_HTYPE_ENV);
+        session.reset();
         std::filesystem::remove_all(dir);
     }
 };

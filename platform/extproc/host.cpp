@@ -19,17 +19,6 @@
 
 namespace extproc {
 
-struct Session::Handles {
-    OCIEnv *env = nullptr;
-    OCIError *err = nullptr;
-    OCIServer *srv = nullptr;
-    OCISvcCtx *svc = nullptr;
-    OCISession *ses = nullptr;
-    OCIExtProcContext *ctx = nullptr;
-    bool begun = false;
-    std::string error;
-};
-
 namespace {
 
 // The first error record of the handle, or the bare status.

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "callspecs.h"
+#include "oci.h"
 
 namespace extproc {
 
@@ -56,7 +57,19 @@ public:
     // when the layer refused.
     bool close();
 
-    struct Handles;
+    // The session's handles and its context, for callers that drive the
+    // layer or the loader directly (benchmarks, fuzz targets).
+    struct Handles {
+        OCIEnv *env = nullptr;
+        OCIError *err = nullptr;
+        OCIServer *srv = nullptr;
+        OCISvcCtx *svc = nullptr;
+        OCISession *ses = nullptr;
+        OCIExtProcContext *ctx = nullptr;
+        bool begun = false;
+        std::string error;
+    };
+    const Handles &handles() const { return *h_; }
 
 private:
     std::unique_ptr<Handles> h_;

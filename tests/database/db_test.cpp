@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <string>
 
+#include "memory_log.h"
 #include "database.h"
 #include "records_customer.h"
 #include "records_policy.h"
@@ -22,7 +23,6 @@
 namespace fs = std::filesystem;
 using namespace ndldb;
 
-std::string log_text;
 
 namespace {
 
@@ -359,9 +359,3 @@ TEST_F(Db, PolicyVersionRule) {
 }
 
 }  // namespace
-
-int addtooutput() {
-    log_text += g_errormsg;
-    log_text += "<br>";
-    return 1;
-}

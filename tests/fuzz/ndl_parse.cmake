@@ -3,6 +3,6 @@ if(TARGET ndlcore)
   ndl_add_fuzz(ndl_parse
                SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/ndl_parse_fuzz.cpp
                        ${CMAKE_SOURCE_DIR}/core/entry.cpp ${CMAKE_SOURCE_DIR}/core/log_clob.cpp
-               LIBS ndlcore
+               LIBS ndlcore extprochost
                CORPUS ${CMAKE_CURRENT_SOURCE_DIR}/seeds/ndl_parse)
 endif()

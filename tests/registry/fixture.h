@@ -12,7 +12,7 @@
 #include "registry.h"
 #include "runstate.h"
 
-extern std::string log_text;
+#include "memory_log.h"
 
 // Every test starts and ends with empty lists and an empty log.
 class Registry : public ::testing::Test {

@@ -160,13 +160,3 @@ TEST_F(Block, EndOfFileInsideABlockIsAnError) {
 
 }  // namespace
 
-std::string &block_log() {
-    static std::string text;
-    return text;
-}
-
-int addtooutput() {
-    block_log() += g_errormsg;
-    block_log() += "<br>";
-    return 1;
-}

@@ -11,14 +11,14 @@
 #include "runstate.h"
 #include "tokenizer.h"
 
-std::string &block_log();
+#include "memory_log.h"
 
 class Block : public ::testing::Test {
 protected:
     void SetUp() override {
         InitialiseGlobalData();
         releasememory("ALL");
-        block_log().clear();
+        log_text.clear();
     }
     void TearDown() override {
         close();
@@ -34,7 +34,7 @@ protected:
     }
     template <class Parser>
     int run(Parser parser, const std::string &text) {
-        block_log().clear();
+        log_text.clear();
         g_error = 0;
         return parser(open(text), nullptr, nullptr);
     }
@@ -42,7 +42,7 @@ protected:
         if (fp) std::fclose(fp);
         fp = nullptr;
     }
-    const std::string &log() const { return block_log(); }
+    const std::string &log() const { return log_text; }
 
     std::string data;
     FILE *fp = nullptr;

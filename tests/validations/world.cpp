@@ -6,15 +6,6 @@
 #include "records_policy.h"
 #include "records_topology.h"
 
-std::string log_text;
-
-// The log of these tests: every message with its "<br>", in order.
-int addtooutput() {
-    log_text += g_errormsg;
-    log_text += "<br>";
-    outputindex += static_cast<int>(std::strlen(g_errormsg)) + 4;
-    return 1;
-}
 
 void build_world() {
     for (const char *d : {"CORE", "EDGE"}) add(prdomains, [&](domain_rec &r) { set(r.domainname, d); });

@@ -19,7 +19,7 @@
 #include "runstate.h"
 #include "validations.h"
 
-extern std::string log_text;
+#include "memory_log.h"
 
 constexpr int kTestLine = 7;
 
