@@ -1,7 +1,7 @@
 // What the loader needs of the database layer: the OCI handle set of a run,
 // the load state, and the readers, writers and inventory checks. Until the
 // inventory checks are built, NDL_validateTopology and NDL_validateCustomer
-// are stand-ins (see standins.cpp).
+// are stand-ins (database/standins.cpp).
 #ifndef NDL_CORE_DATABASE_H
 #define NDL_CORE_DATABASE_H
 

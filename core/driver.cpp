@@ -10,7 +10,7 @@
 #include "records_topology.h"
 #include "runstate.h"
 #include "tokenizer.h"
-#include "topology.h"
+#include "sections.h"
 #include "validations.h"
 
 char g_errormsg[kMsgSize];
@@ -114,88 +114,22 @@ int query_int(const char *sql, int *value) {
 
 // ---- sections ----
 
-using block_parser = int (*)(FILE *, FILE *, const char *);
-
-struct block_entry {
-    int kind;
-    block_parser parse;  // null while the block's parser is not built
-    const char *arg;     // protocol or list kind handed to the parser
+struct registered_section {
+    const char *name;
+    section_dispatcher dispatcher;
 };
 
-struct section_def {
+// Function-local: registration objects run before main, in any order.
+registered_section *registrations() {
+    static registered_section table[8] = {};
+    return table;
+}
+
+// The driver's part of each section: its flag and its order rules.
+struct section_frame {
+    const char *name;
     int *flag;
-    const block_entry *blocks;
     int (*start_check)();  // 0 refuses the section (message logged)
-    int (*closing)();      // at the end of the file and at the next header
-};
-
-// The block parsers join these tables as they are built. Stand-in until
-// then: a block keyword without its parser reads as an invalid block type.
-const block_entry topology_blocks[] = {
-    {KW_NETWORK, parse_network, nullptr},             // parse_network
-    {KW_LISTDEFS, parse_listdefs, nullptr},           // parse_listdefs
-    {KW_INTERFACE_BANDWIDTH_LIST, nullptr, nullptr},  // parse_intbandwidthlist
-    {KW_NETWORKVARS, parse_networkvars, nullptr},     // parse_networkvars
-    {KW_SERVICE_TYPE, nullptr, nullptr},              // parse_servicetypes
-    {KW_POOL_TYPE, nullptr, nullptr},                 // parse_pooltypes
-    {KW_POOL_CLASS, nullptr, nullptr},                // parse_poolclass
-    {KW_DOMAIN, parse_domains, nullptr},              // parse_domains
-    {KW_NODES, parse_nodes, nullptr},                 // parse_nodes
-    {KW_ADDRESSPOOL, parse_addresspools, nullptr},    // parse_addresspools
-    {KW_CONNECTIONS, nullptr, nullptr},               // parse_connections
-    {KW_LOGICALINTERFACE, nullptr, nullptr},          // parse_logint
-    {KW_CONNECTIONTYPE, nullptr, nullptr},            // parse_connectiontypes
-    {KW_SYSTEMLIST, parse_systemlist, nullptr},       // parse_systemlist
-    {KW_LOGICAL_PATH, nullptr, nullptr},              // parse_logicalconnection
-    {KW_GLOBALLISTS, nullptr, nullptr},               // parse_globallists
-    {0, nullptr, nullptr},
-};
-
-const block_entry customer_blocks[] = {
-    {KW_CUSTOMER_TYPE, nullptr, nullptr},  // parse_customertype
-    {0, nullptr, nullptr},
-};
-
-const block_entry routing_blocks[] = {
-    {KW_ROUTING_STATIC, nullptr, nullptr},     // parse_staticroute
-    {KW_ROUTING_OSPF, nullptr, nullptr},       // parse_ospf
-    {KW_ROUTING_BGP, nullptr, nullptr},        // parse_bgp
-    {KW_ROUTING_EIGRP, nullptr, "EIGRP"},      // parse_eigrp
-    {KW_ROUTING_IGRP, nullptr, "IGRP"},        // parse_eigrp
-    {KW_ROUTING_RIP, nullptr, nullptr},        // parse_rip
-    {KW_COMMUNITYLIST, nullptr, "COMMUNITY"},  // parse_asncommlist
-    {KW_ASNLIST, nullptr, "ASN"},              // parse_asncommlist
-    {KW_ROUTEMAP, nullptr, nullptr},           // parse_routemap
-    {KW_ACCESSLIST, nullptr, nullptr},         // parse_accesslist
-    {KW_PREFIXLIST, nullptr, nullptr},         // parse_prefixlist
-    {KW_MAP_CLASS, nullptr, nullptr},          // parse_domainmapclass
-    {KW_ROUTING_PIM, nullptr, nullptr},        // parse_pim
-    {KW_ROUTING_MSDP, nullptr, nullptr},       // parse_msdp
-    {KW_ROUTING_IGMP, nullptr, nullptr},       // parse_igmp
-    {KW_ROUTING_DVMRP, nullptr, nullptr},      // parse_dvmrp
-    {KW_VRF, nullptr, nullptr},                // parse_vrf
-    {KW_MPLS, nullptr, "MPLS"},                // parse_protocolblock
-    {KW_LDP, nullptr, "LDP"},                  // parse_protocolblock
-    {KW_RSPVP, nullptr, "RSVP"},               // parse_protocolblock
-    {KW_TAGSWITCHING, nullptr, "TAGSWITCHING"},  // parse_protocolblock
-    {0, nullptr, nullptr},
-};
-
-const block_entry firewall_blocks[] = {
-    {KW_ACCESSLIST, nullptr, nullptr},  // parse_accesslist
-    {0, nullptr, nullptr},
-};
-
-const block_entry qos_blocks[] = {
-    {KW_QOSMATCHRULES, nullptr, nullptr},          // parse_qosmatchrules
-    {KW_QOSMARKRULES, nullptr, nullptr},           // parse_qosmarkrules
-    {KW_QOSPOLICERULES, nullptr, nullptr},         // parse_qospolicerules
-    {KW_QOSSHAPERULES, nullptr, nullptr},          // parse_qosshaperules
-    {KW_QOSDROPRULES, nullptr, nullptr},           // parse_qosdroprules
-    {KW_QOSPOLICY, nullptr, nullptr},              // parse_qospolicy
-    {KW_ACCESSLIST, nullptr, nullptr},             // parse_accesslist
-    {KW_QOS_SERVICE_ENROLLVAR, nullptr, nullptr},  // parse_serviceenrollvar
-    {0, nullptr, nullptr},
 };
 
 int refuse_second(int parsed, const char *fmt) {
@@ -219,73 +153,19 @@ int routing_start() { return refuse_second(g_routingparsed, "Error: Multiple rou
 int firewall_start() { return refuse_second(g_firewallparsed, "Error: Multiple firewall sections :  @ %d\n"); }
 int qos_start() { return refuse_second(g_qosparsed, "Error: Multiple qos sections :  @ %d\n"); }
 
-int topology_closing() {
-    validateuser_vars();
-    if (!overwritedata && !g_error) return NDL_validateTopology() ? 1 : 0;
-    return 1;
-}
-int customer_closing() {
-    validatecustuser_vars();
-    if (!overwritedata && !g_error) return NDL_validateCustomer() ? 1 : 0;
-    return 1;
-}
-int routing_closing() {
-    validate_filters();
-    return 1;
-}
-int firewall_closing() { return 1; }
-int qos_closing() { return validate_custpolicies() ? 1 : 0; }
+const section_frame frames[] = {
+    {"TOPOLOGY", &g_topologyparsed, nullptr},
+    {"CUSTOMER", &g_customerparsed, customer_start},
+    {"ROUTING", &g_routingparsed, routing_start},
+    {"FIREWALL", &g_firewallparsed, firewall_start},
+    {"QOS", &g_qosparsed, qos_start},
+    {nullptr, nullptr, nullptr},
+};
 
-const section_def topology_def{&g_topologyparsed, topology_blocks, nullptr, topology_closing};
-const section_def customer_def{&g_customerparsed, customer_blocks, customer_start, customer_closing};
-const section_def routing_def{&g_routingparsed, routing_blocks, routing_start, routing_closing};
-const section_def firewall_def{&g_firewallparsed, firewall_blocks, firewall_start, firewall_closing};
-const section_def qos_def{&g_qosparsed, qos_blocks, qos_start, qos_closing};
-
-// The NETWORK block must name the network of its section header.
-bool network_matches_header() {
-    return prnetwork && std::strcmp(prnetwork->networkname, g_section.networkname) == 0;
-}
-
-int run_section(FILE *fp, FILE *loadfp, const section_def &def) {
-    token_entry *buckets[kBuckets];
-    hash_init(majortokens, buckets);
-    if (def.start_check && !def.start_check()) {
-        g_error = 1;
-        g_prevtokentype = 0;
-        return 1;
-    }
-    *def.flag = 1;
-
-    char token[kTokenSize];
-    int at_header = 0;
-    for (;;) {
-        int kind = KW_NETWORKNAME;
-        if (!at_header) kind = get_token(fp, token, buckets);
-        at_header = 0;
-        if (kind == TOKEN_EOF) return def.closing();
-        if (kind == KW_NETWORKNAME) {
-            if (!def.closing()) return 0;
-            return parse(fp, loadfp, 0) ? 1 : 0;
-        }
-        const block_entry *block = def.blocks;
-        while (block->kind && block->kind != kind) ++block;
-        int failed = 1;
-        if (block->kind && block->parse) {
-            failed = block->parse(fp, loadfp, block->arg);
-            if (!failed && kind == KW_NETWORK && !network_matches_header()) {
-                logmsg("ERROR:Network name does not match with the section header\n");
-                g_error = 1;
-                keep_error_token(KW_NETWORK, token);
-                return 1;
-            }
-        } else {
-            logmsg("Error: Invalid block type : %s @ %d\n", token, Line);
-            g_error = 1;
-            keep_error_token(kind, token);
-        }
-        if (failed && !skip_block(fp, loadfp, &at_header)) return 0;
-    }
+const section_frame *frame_of(const char *name) {
+    const section_frame *f = frames;
+    while (f->name && std::strcmp(f->name, name) != 0) ++f;
+    return f->name ? f : nullptr;
 }
 
 bool is_section_name(const char *name) {
@@ -296,11 +176,58 @@ bool is_section_name(const char *name) {
 
 }  // namespace
 
-int parsetopologysec(FILE *fp, FILE *loadfp) { return run_section(fp, loadfp, topology_def); }
-int parsecustomersec(FILE *fp, FILE *loadfp) { return run_section(fp, loadfp, customer_def); }
-int parseroutingsec(FILE *fp, FILE *loadfp) { return run_section(fp, loadfp, routing_def); }
-int parsefirewallsec(FILE *fp, FILE *loadfp) { return run_section(fp, loadfp, firewall_def); }
-int parseqossec(FILE *fp, FILE *loadfp) { return run_section(fp, loadfp, qos_def); }
+void register_section(const char *name, section_dispatcher dispatcher) {
+    registered_section *table = registrations();
+    for (int i = 0; i < 7; ++i) {
+        if (!table[i].name || std::strcmp(table[i].name, name) == 0) {
+            table[i] = {name, dispatcher};
+            return;
+        }
+    }
+}
+
+section_services &services() {
+    static section_services provided;
+    return provided;
+}
+
+int run_section(FILE *fp, FILE *loadfp, const section_def &def) {
+    token_entry *buckets[kBuckets];
+    hash_init(majortokens, buckets);
+    const section_frame *frame = frame_of(def.name);
+    if (frame->start_check && !frame->start_check()) {
+        g_error = 1;
+        g_prevtokentype = 0;
+        return 1;
+    }
+    *frame->flag = 1;
+    auto closing = [&def] { return def.closing ? def.closing() : 1; };
+
+    char token[kTokenSize];
+    int at_header = 0;
+    for (;;) {
+        int kind = KW_NETWORKNAME;
+        if (!at_header) kind = get_token(fp, token, buckets);
+        at_header = 0;
+        if (kind == TOKEN_EOF) return closing();
+        if (kind == KW_NETWORKNAME) {
+            if (!closing()) return 0;
+            return parse(fp, loadfp, 0) ? 1 : 0;
+        }
+        const block_entry *block = def.blocks;
+        while (block && block->kind && block->kind != kind) ++block;
+        int failed = 1;
+        if (block && block->kind && block->parse) {
+            failed = block->parse(fp, loadfp, block->arg);
+            if (!failed && def.after_block && def.after_block(kind, token)) return 1;
+        } else {
+            logmsg("Error: Invalid block type : %s @ %d\n", token, Line);
+            g_error = 1;
+            keep_error_token(kind, token);
+        }
+        if (failed && !skip_block(fp, loadfp, &at_header)) return 0;
+    }
+}
 
 int skip_block(FILE *fp, FILE * /*loadfp*/, int *found) {
     token_entry *buckets[kBuckets];
@@ -418,21 +345,13 @@ int parse(FILE *fp, FILE *loadfp, int fileno) {
     filter_accesslists();
 
     const char *section = g_section.sectionname;
-    int ok = 0;
-    if (std::strcmp(section, "TOPOLOGY") == 0) {
-        if (fileno != 1) {
-            logmsg("Error:TOPOLOGY section has to be defined first\n");
-            return 0;
-        }
-        ok = parsetopologysec(fp, loadfp);
-    } else if (std::strcmp(section, "ROUTING") == 0) {
-        ok = parseroutingsec(fp, loadfp);
-    } else if (std::strcmp(section, "FIREWALL") == 0) {
-        ok = parsefirewallsec(fp, loadfp);
-    } else if (std::strcmp(section, "QOS") == 0) {
-        ok = parseqossec(fp, loadfp);
-    } else if (std::strcmp(section, "CUSTOMER") == 0) {
-        ok = parsecustomersec(fp, loadfp);
+    if (std::strcmp(section, "TOPOLOGY") == 0 && fileno != 1) {
+        logmsg("Error:TOPOLOGY section has to be defined first\n");
+        return 0;
     }
-    return ok ? 1 : 0;
+    // The section's own dispatcher, or the bare frame while no library
+    // offers its blocks.
+    for (registered_section *r = registrations(); r->name; ++r)
+        if (std::strcmp(r->name, section) == 0) return r->dispatcher(fp, loadfp) ? 1 : 0;
+    return run_section(fp, loadfp, section_def{section, nullptr}) ? 1 : 0;
 }

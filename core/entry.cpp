@@ -8,6 +8,7 @@
 #include "export.h"
 #include "records_policy.h"
 #include "runstate.h"
+#include "sections.h"
 #include "tokenizer.h"
 
 namespace {
@@ -167,7 +168,8 @@ int run(OCIExtProcContext *ctx, const char *repository, char *names, const char 
     list.release();
 
     logmsg("<left>---- Global Validations ----</left>");
-    if (g_firewallparsed || g_routingparsed || g_qosparsed) validate_aclfilters();
+    if ((g_firewallparsed || g_routingparsed || g_qosparsed) && services().after_last_file)
+        services().after_last_file();
 
     if (!overwritedata && g_topologymodified && !g_customerparsed) {
         logmsg("\n\nERROR: Entried in topology section seems to be modified or deleted, you should parse "

@@ -8,6 +8,7 @@
 #include "records_topology.h"
 #include "registry.h"
 #include "runstate.h"
+#include "sections.h"
 #include "validations.h"
 #include "valtext.h"
 
@@ -220,7 +221,8 @@ int validatecfgvaltypes(const vendor_value_entry *table, const char *word, const
     switch (row->kind) {
         case 1:
         case 2:
-            if (validate_accesslistexists(domainname, nodetype, context1, context2, context3, value, 0))
+            if (services().accesslist_exists &&
+                services().accesslist_exists(domainname, nodetype, context1, context2, context3, value, 0))
                 return 0;
             std::snprintf(message, kMsgSize, "WARNING: ACL '%s' not defined ", value);
             return 2;
@@ -229,7 +231,8 @@ int validatecfgvaltypes(const vendor_value_entry *table, const char *word, const
             std::snprintf(message, kMsgSize, "ERROR: Wrong value '%s', should be empty", value);
             return 1;
         case 4:
-            if (matchrule_exists(domainname, nodetype, value, 1)) return 0;
+            if (services().matchrule_exists && services().matchrule_exists(domainname, nodetype, value, 1))
+                return 0;
             std::snprintf(message, kMsgSize, "ERROR: match rule '%s' does not exists ", value);
             return 1;
         case 5:

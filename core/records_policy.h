@@ -386,35 +386,4 @@ extern record_list<qos_drop_rule_class_rec> prdropruledesclist;
 extern record_list<qos_policy_class_rec> prqospolicydesclist;
 extern record_list<service_enroll_var_rec> prqosservenrollvar;
 
-// ---- block parsers (built with the policy sections) ----
-// Each reads one block after its keyword: 0 when read, 1 after a logged error.
-int parse_routemap(FILE *fp, FILE *loadfp);
-int parse_prefixlist(FILE *fp, FILE *loadfp);
-int parse_accesslist(FILE *fp, FILE *loadfp);
-int parse_domainmapclass(FILE *fp, FILE *loadfp);
-int parse_qosmatchrules(FILE *fp, FILE *loadfp);
-int parse_qosmarkrules(FILE *fp, FILE *loadfp);
-int parse_qospolicerules(FILE *fp, FILE *loadfp);
-int parse_qosshaperules(FILE *fp, FILE *loadfp);
-int parse_qosdroprules(FILE *fp, FILE *loadfp);
-int parse_qospolicy(FILE *fp, FILE *loadfp);
-int parse_serviceenrollvar(FILE *fp, FILE *loadfp);
-int parse_asncommlist(FILE *fp, FILE *loadfp, const char *kind);  // "COMMUNITY" or "ASN"
-
-// ---- cross-reference checks ----
-// Missing route maps, filter and prefix lists referred to by routing records:
-// warnings only; run at the end of a ROUTING section.
-int validate_filters();
-// Missing access lists referred to by routing records: warnings only; run
-// after the last file when a ROUTING, FIREWALL or QOS section was parsed.
-int validate_aclfilters();
-// Every QoS policy named by a customer type is defined: 1, else 0 with its
-// message logged; run at the end of a QOS section.
-int validate_custpolicies();
-int validate_accesslistexists(const char *domainname, const char *nodetype, const char *context1,
-                              const char *context2, const char *context3, const char *aclname,
-                              int flag);
-int matchrule_exists(const char *domainname, const char *nodetype, const char *rulename,
-                     int32_t kind);
-
 #endif

@@ -498,19 +498,4 @@ extern record_list<vrf_member_filter_rec> prvrfmemberfilter;
 extern record_list<vrf_route_target_rec> prvrfroutetarget;
 extern record_list<vrf_description_rec> prvrfdescription;
 
-// ---- block parsers (built with the routing sections) ----
-// Each reads one block after its keyword: 0 when read, 1 after a logged error
-// with g_error set and the offending token kept for skip_block.
-int parse_staticroute(FILE *fp, FILE *loadfp);
-int parse_ospf(FILE *fp, FILE *loadfp);
-int parse_bgp(FILE *fp, FILE *loadfp);
-int parse_rip(FILE *fp, FILE *loadfp);
-int parse_pim(FILE *fp, FILE *loadfp);
-int parse_msdp(FILE *fp, FILE *loadfp);
-int parse_igmp(FILE *fp, FILE *loadfp);
-int parse_dvmrp(FILE *fp, FILE *loadfp);
-int parse_vrf(FILE *fp, FILE *loadfp);
-int parse_eigrp(FILE *fp, FILE *loadfp, const char *protocol);          // "EIGRP" or "IGRP"
-int parse_protocolblock(FILE *fp, FILE *loadfp, const char *protocol);  // MPLS, LDP, RSVP, TAGSWITCHING
-
 #endif

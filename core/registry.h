@@ -142,6 +142,12 @@ extern const system_var_entry domainsystemvar[];
 extern const system_var_entry communitysystemvar[];
 extern const system_var_entry customersystemvars[];
 
+// The value lists of variable definitions.
+extern const value_table Boolean[];
+extern const value_table Constraints[];
+extern const value_table VariableTypes[];   // the modes
+extern const value_table DomainVarTypes[];  // the types
+
 // 1 when the value is a row of the table (the table ends at its first empty
 // row, so an empty value never matches).
 int validate_var(const value_table *table, const char *value);

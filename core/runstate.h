@@ -60,11 +60,6 @@ int parse(FILE *fp, FILE *loadfp, int fileno);
 int parse_section(FILE *fp, FILE *loadfp);
 // 1 bound (or refused with g_error set), 0 network unknown, -1 database failure.
 int set_networkid(const char *name);
-int parsetopologysec(FILE *fp, FILE *loadfp);
-int parsecustomersec(FILE *fp, FILE *loadfp);
-int parseroutingsec(FILE *fp, FILE *loadfp);
-int parsefirewallsec(FILE *fp, FILE *loadfp);
-int parseqossec(FILE *fp, FILE *loadfp);
 // Skips to the next END or NETWORKNAME after a block error: 1 resumed (with
 // *found set at a NETWORKNAME), 0 at the end of the file.
 int skip_block(FILE *fp, FILE *loadfp, int *found);

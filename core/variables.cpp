@@ -37,6 +37,13 @@ const system_var_entry customersystemvars[] = {
     {nullptr, 0},
 };
 
+const value_table Boolean[] = {"TRUE", "FALSE", ""};
+const value_table Constraints[] = {"GLOBAL", "DOMAIN", "NODE", "CONN", ""};
+const value_table VariableTypes[] = {"VARIABLE-UNASSIGNED", "FIXED-ASSIGNED", "DYNAMIC-ASSIGNED",
+                                     "DERIVED-VAR", ""};
+const value_table DomainVarTypes[] = {"NUMBER", "STRING",       "BOOLEAN",      "LIST",
+                                      "RANGE",  "STATIC-LIST", "DYNAMIC-LIST", ""};
+
 int validate_var(const value_table *table, const char *value) {
     for (; table[0][0]; ++table)
         if (same(*table, value)) return 1;

@@ -2,23 +2,10 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "block.h"
 #include "records_topology.h"
 #include "registry.h"
-#include "topology.h"
+#include "topology_blocks.h"
 #include "validations.h"
-
-// clang-format off
-token_entry domaintokens[] = {
-    {"BEGIN", 5, 0, 0, TOKEN_BEGIN, 0, 0, nullptr},
-    {"VARIABLE", 8, 0, 0, TOKEN_GROUP, 0, 0, nullptr},
-    {"(", 1, 0, 0, TOKEN_LPAREN, 0, 0, nullptr},
-    {")", 1, 0, 0, TOKEN_RPAREN, 0, 0, nullptr},
-    {"=", 1, 0, 0, TOKEN_EQUAL, 0, 0, nullptr},
-    {"END", 3, 0, 0, TOKEN_END, 0, 0, nullptr},
-    {nullptr, 0, 0, 0, 0, 0, 0, nullptr},
-};
-// clang-format on
 
 namespace {
 
@@ -64,6 +51,9 @@ int file_domainvar(block_reader &r, var_def &def, void *arg) {
 
 }  // namespace
 
+keyword_table domaintokens =
+    variable_block_keys(file_definition<file_domainvar>, "ERROR : Invalid Input : %s @%d\n");
+
 int32_t variable_bound(const char *text) {
     int32_t n = 0;
     parse_int32(text, &n);
@@ -86,7 +76,7 @@ int parse_domains(FILE *fp, FILE *, const char *) {
     if (!r.expect("BEGIN", "ERROR : Keyword 'BEGIN' expected: %s @ %d \n")) return 1;
 
     domain_ctx ctx{rec->domainname};
-    if (read_variable_block(r, "ERROR : Invalid Input : %s @%d\n", file_domainvar, &ctx)) return 1;
+    if (read_attributes(r, &ctx)) return 1;
     for (bool present : ctx.present) {
         if (present) continue;
         r.flag("ERROR: All mandatory variables for domain '%s' are not given, variables COUNTRYCODE, "

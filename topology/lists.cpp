@@ -1,12 +1,11 @@
-// LISTDEFS (user lists of values), SYSTEMLIST (entries of the system-defined
-// lists) and the splitter of comma-separated attribute values.
+// LISTDEFS (user lists of values) and SYSTEMLIST (entries of the
+// system-defined lists).
 #include <cstdlib>
 #include <cstring>
 
-#include "block.h"
 #include "records_topology.h"
 #include "registry.h"
-#include "topology.h"
+#include "topology_blocks.h"
 
 const value_table systemlists[] = {
     "COMPRESSION", "BANDWIDTH", "APPL-PRIORITY", "HSRPPRIORITY", "LINE-ENCODING", "CHECKSUM",
@@ -16,63 +15,11 @@ const value_table systemlists[] = {
 
 namespace {
 
-// clang-format off
-token_entry listtokens[] = {
-    {"BEGIN", 5, 0, 0, TOKEN_BEGIN, 0, 0, nullptr},
-    {"LIST", 4, 1, 0, TOKEN_GROUP, 0, 0, nullptr},
-    {"END", 3, 0, 0, TOKEN_END, 0, 0, nullptr},
-    {nullptr, 0, 0, 0, 0, 0, 0, nullptr},
-};
-token_entry listelemtokens[] = {
-    {"ELEMENT", 7, 1, 0, TOKEN_ATTRIBUTE, 30, 0, nullptr},
-    {"NAME", 4, 1, 0, TOKEN_ATTRIBUTE, 30, 0, nullptr},
-    {"(", 1, 0, 0, TOKEN_LPAREN, 0, 0, nullptr},
-    {")", 1, 0, 0, TOKEN_RPAREN, 0, 0, nullptr},
-    {"=", 1, 0, 0, TOKEN_EQUAL, 0, 0, nullptr},
-    {nullptr, 0, 0, 0, 0, 0, 0, nullptr},
-};
-token_entry systemlisttokens[] = {
-    {"BEGIN", 5, 0, 0, TOKEN_BEGIN, 0, 0, nullptr},
-    {"LISTVARIABLE", 12, 1, 0, TOKEN_GROUP, 0, 0, nullptr},
-    {"(", 1, 0, 0, TOKEN_LPAREN, 0, 0, nullptr},
-    {")", 1, 0, 0, TOKEN_RPAREN, 0, 0, nullptr},
-    {"=", 1, 0, 0, TOKEN_EQUAL, 0, 0, nullptr},
-    {"END", 3, 0, 0, TOKEN_END, 0, 0, nullptr},
-    {nullptr, 0, 0, 0, 0, 0, 0, nullptr},
-};
-token_entry systemlistdatatokens[] = {
-    {"(", 1, 0, 0, TOKEN_LPAREN, 0, 0, nullptr},
-    {")", 1, 0, 0, TOKEN_RPAREN, 0, 0, nullptr},
-    {"=", 1, 0, 0, TOKEN_EQUAL, 0, 0, nullptr},
-    {"NAME", 4, 1, 0, TOKEN_ATTRIBUTE, 30, 0, nullptr},
-    {"VALUE", 5, 1, 0, TOKEN_ATTRIBUTE, 30, 0, nullptr},
-    {nullptr, 0, 0, 0, 0, 0, 0, nullptr},
-};
-// clang-format on
-
 constexpr char kSeparatorMsg[] = "ERROR : Syntax error ','  expected :%s @%d\n";
 constexpr char kCloseMsg[] = "ERROR : Syntax error ')'  expected :%s @%d\n";
 constexpr char kEqualMsg[] = "ERROR : Syntax error '=' expected : %s @%d\n";
 
-bool is_blank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; }
-bool ends_list_item(char c) { return is_blank(c) || c == ','; }
-bool ends_element(char c) { return ends_list_item(c) || c == '\''; }
-
-struct rows_ctx {
-    value_table *rows;
-    int capacity;
-    int count;
-};
-
-int put_row(const char *item, size_t len, void *p) {
-    rows_ctx &ctx = *static_cast<rows_ctx *>(p);
-    // More items than the caller's rows, or an item beyond a row: refused.
-    if (ctx.count >= ctx.capacity || len >= sizeof(value_table)) return 1;
-    std::memcpy(ctx.rows[ctx.count], item, len);
-    ctx.rows[ctx.count][len] = '\0';
-    ++ctx.count;
-    return 0;
-}
+bool ends_element(char c) { return is_blank(c) || c == ',' || c == '\''; }
 
 struct element_ctx {
     const char *text;
@@ -102,39 +49,6 @@ int put_element(const char *item, size_t len, void *p) {
 
 }  // namespace
 
-int scan_list(const char *text, bool (*ends_item)(char c),
-              int (*each)(const char *item, size_t len, void *ctx), void *ctx) {
-    bool want_item = true;
-    for (const char *p = text; *p;) {
-        if (is_blank(*p)) {
-            ++p;
-            continue;
-        }
-        if (want_item) {
-            const char *start = p;
-            while (*p && !ends_item(*p)) ++p;
-            if (each(start, static_cast<size_t>(p - start), ctx)) return 1;
-            want_item = false;
-        } else if (*p == ',') {
-            want_item = true;
-            ++p;
-        } else {
-            return 2;
-        }
-    }
-    return 0;
-}
-
-int extractlist(const char *text, value_table *rows, int capacity, int *count) {
-    rows_ctx ctx{rows, capacity, 0};
-    if (scan_list(text, ends_list_item, put_row, &ctx)) {
-        setmsg("ERROR : Invalid format for list attribute : %s @ %d \n", text, Line);
-        return 1;
-    }
-    *count = ctx.count;
-    return 0;
-}
-
 int extract_listelements(const char *text, const char *listname) {
     element_ctx ctx{text, listname};
     int status = scan_list(text, ends_element, put_element, &ctx);
@@ -143,96 +57,129 @@ int extract_listelements(const char *text, const char *listname) {
     return status ? 1 : 0;
 }
 
-int extract_lists(FILE *fp) {
-    block_reader r(fp, listelemtokens);
-    char listname[kName] = "";
-    if (!r.expect("=", kEqualMsg)) return 1;
-    if (!r.expect("(", "ERROR : Syntax error '(' expected : %s @%d\n")) return 1;
-    r.read_upper();
-    if (!r.is("NAME")) return r.fail("ERROR :Syntax error NAME expected': %s @%d\n", r.tok, Line);
-    if (!r.expect("=", kEqualMsg)) return 1;
-    r.read();
-    if (r.ended) return 1;
-    // An over-long name is reported and its elements are filed under "".
-    if (!store_text(listname, sizeof listname, r.tok, kName - 1)) r.flag(kTooLongMsg, r.tok, Line);
-    if (!r.expect(",", kSeparatorMsg)) return 1;
-    r.read_upper();
-    if (!r.is("ELEMENT")) return r.fail("ERROR :Syntax error ELEMENT expected': %s @%d\n", r.tok, Line);
-    if (!r.expect("=", kEqualMsg)) return 1;
-    r.read();
-    if (r.kind != TOKEN_QUOTED) return r.fail("ERROR : Quoted string expected :%s @%d\n", r.tok, Line);
-    if (extract_listelements(r.tok, listname)) return 1;
-    if (!r.expect(")", kCloseMsg)) return 1;
+namespace {
+
+// ---- LISTDEFS: LIST = ( NAME = name , ELEMENT = "e1, e2 ..." ) ----
+
+struct list_entry {
+    char listname[kName];
+};
+
+int file_elements(block_reader &r, const keyword_rule &, void *rec) {
+    return extract_listelements(r.tok, static_cast<list_entry *>(rec)->listname);
+}
+
+keyword_table listelemtokens{
+    {
+        // An over-long name is reported and its elements are filed under "".
+        {.name = "NAME", .mandatory = 1, .maxlen = 30, .order_msg = "ERROR :Syntax error NAME expected': %s @%d\n",
+         .field = NDL_TEXT(list_entry, listname)},
+        {.name = "ELEMENT", .mandatory = 1, .maxlen = 30, .kind = value_kind::quoted,
+         .length = length_rule::own, .kind_msg = "ERROR : Quoted string expected :%s @%d\n",
+         .order_msg = "ERROR :Syntax error ELEMENT expected': %s @%d\n", .after = file_elements},
+        token_row("(", TOKEN_LPAREN),
+        token_row(")", TOKEN_RPAREN),
+        token_row("=", TOKEN_EQUAL),
+    },
+    {.style = loop_style::ordered, .equal_msg = kEqualMsg, .separator_msg = kSeparatorMsg,
+     .close_msg = kCloseMsg}};
+
+const entry_def list_entry_def{.keys = &listelemtokens,
+                               .equal_msg = kEqualMsg,
+                               .open_msg = "ERROR : Syntax error '(' expected : %s @%d\n",
+                               .size = sizeof(list_entry)};
+
+keyword_table listtokens{
+    {
+        token_row("BEGIN", TOKEN_BEGIN),
+        {.name = "LIST", .type = TOKEN_GROUP, .mandatory = 1, .kind = value_kind::entry,
+         .repeatable = true, .entry = &list_entry_def},
+        token_row("END", TOKEN_END),
+    },
+    {.invalid_msg = "ERROR : Invalid Input %s @%d %d\n"}};
+
+// ---- SYSTEMLIST name BEGIN LISTVARIABLE = ( NAME = n , VALUE = v ) ... END ----
+
+keyword_table systemlistdatatokens{
+    {
+        token_row("(", TOKEN_LPAREN),
+        token_row(")", TOKEN_RPAREN),
+        token_row("=", TOKEN_EQUAL),
+        {.name = "NAME", .mandatory = 1, .maxlen = 30, .kind = value_kind::name,
+         .toolong_err = on_error::fail, .equal_msg = "ERROR : EQUAL operator expected: %s @ %d \n",
+         .order_msg = "ERROR : NAME expected @ %d \n", .order_token = false,
+         .field = NDL_TEXT(system_list_elem_rec, displayname)},
+        {.name = "VALUE", .mandatory = 1, .maxlen = 30, .kind = value_kind::name,
+         .toolong_err = on_error::fail, .equal_msg = "ERROR : EQUAL expected : %s @ %d \n",
+         .order_msg = kEofSpacedMsg, .order_token = false,
+         .field = NDL_TEXT(system_list_elem_rec, elementvalue)},
+    },
+    {.style = loop_style::ordered, .separator_msg = kSeparatorMsg, .close_msg = kCloseMsg}};
+
+const entry_def systemlist_entry{.keys = &systemlistdatatokens,
+                                 .eof_msg = kEofSpacedMsg,
+                                 .equal_msg = "ERROR : EQUAL expected : %s @ %d \n",
+                                 .open_msg = "ERROR : openparenthesis '(' expected @ %d \n",
+                                 .open_token = false,
+                                 .size = sizeof(system_list_elem_rec)};
+
+struct systemlist_ctx {
+    char listname[kText];
+    system_list_rec *list = nullptr;
+    system_list_elem_rec **tail = nullptr;
+};
+
+// The list record comes with the first entry; later entries are checked
+// for a repeated name.
+int file_systemlist_entry(block_reader &r, const keyword_rule &, void *entry, void *owner) {
+    systemlist_ctx &ctx = *static_cast<systemlist_ctx *>(owner);
+    system_list_elem_rec *elem = static_cast<system_list_elem_rec *>(entry);
+    if (!ctx.list) {
+        ctx.list = alloc_record<system_list_rec>();
+        std::memcpy(ctx.list->listname, ctx.listname, sizeof ctx.listname);
+        append_record(pr_systemlist, ctx.list);
+        ctx.tail = &ctx.list->elemlist;
+    } else if (systemlist_varfound(ctx.list, elem->displayname)) {
+        r.flag("ERROR: Duplicate variable '%s' in the System list %s @ %d \n", elem->displayname,
+               ctx.listname, Line);
+    }
+    *ctx.tail = elem;
+    ctx.tail = &elem->next;
     return 0;
 }
+
+keyword_table systemlisttokens{
+    {
+        token_row("BEGIN", TOKEN_BEGIN),
+        {.name = "LISTVARIABLE", .type = TOKEN_GROUP, .mandatory = 1, .kind = value_kind::entry,
+         .repeatable = true, .entry = &systemlist_entry, .file = file_systemlist_entry},
+        token_row("(", TOKEN_LPAREN),
+        token_row(")", TOKEN_RPAREN),
+        token_row("=", TOKEN_EQUAL),
+        token_row("END", TOKEN_END),
+    },
+    {.invalid_msg = "ERROR : Keyword 'LISTVARIABLE' expected: %s @ %d \n"}};
+
+}  // namespace
 
 int parse_listdefs(FILE *fp, FILE *, const char *) {
     block_reader r(fp, listtokens);
     r.read();
     if (r.kind != TOKEN_BEGIN)
         return r.fail("ERROR : Invalid token,  'BEGIN' expected : '%s' @ %d \n", r.tok, Line);
-    for (;;) {
-        r.read_upper();
-        if (r.ended) return 1;
-        if (r.kind == TOKEN_END) return 0;
-        if (r.kind != TOKEN_GROUP) return r.fail("ERROR : Invalid Input %s @%d %d\n", r.tok, Line, r.kind);
-        if (extract_lists(fp)) return 1;
-    }
-}
-
-int extract_systemlist(FILE *fp, char *displayname, char *value) {
-    block_reader r(fp, systemlistdatatokens, kEofSpacedMsg);
-    displayname[0] = value[0] = '\0';
-    if (!r.expect("(", "ERROR : openparenthesis '(' expected @ %d \n", false)) return 1;
-    r.read_upper();
-    if (!r.is("NAME")) return r.fail("ERROR : NAME expected @ %d \n", Line);
-    if (!r.expect("=", "ERROR : EQUAL operator expected: %s @ %d \n")) return 1;
-    if (!r.read_name(displayname, kText, kName - 1, kTooLongMsg)) return 1;
-    if (!r.expect(",", kSeparatorMsg)) return 1;
-    r.read_upper();
-    if (!r.is("VALUE")) return r.fail(kEofSpacedMsg, Line);
-    if (!r.expect("=", "ERROR : EQUAL expected : %s @ %d \n")) return 1;
-    if (!r.read_name(value, kText, kName - 1, kTooLongMsg)) return 1;
-    if (!r.expect(")", kCloseMsg)) return 1;
-    return 0;
+    return read_attributes(r, nullptr);
 }
 
 int parse_systemlist(FILE *fp, FILE *, const char *) {
     block_reader r(fp, systemlisttokens, kEofSpacedMsg);
-    char listname[kText];
-    if (!r.read_name(listname, kText - 1, kTooLongMsg)) return 1;
-    converttocap(listname, listname, sizeof listname);
-    if (!validate_var(systemlists, listname))
-        r.flag("ERROR: list '%s' is not a system defined list: @ %d\n", listname, Line);
+    systemlist_ctx ctx;
+    if (!r.read_name(ctx.listname, kText - 1, kTooLongMsg)) return 1;
+    converttocap(ctx.listname, ctx.listname, sizeof ctx.listname);
+    if (!validate_var(systemlists, ctx.listname))
+        r.flag("ERROR: list '%s' is not a system defined list: @ %d\n", ctx.listname, Line);
     system_list_rec *found = nullptr;
-    if (validate_systemlist(listname, &found))
-        r.flag("ERROR: System list already exists %s @ %d \n", listname, Line);
+    if (validate_systemlist(ctx.listname, &found))
+        r.flag("ERROR: System list already exists %s @ %d \n", ctx.listname, Line);
     if (!r.expect("BEGIN", "ERROR : Keyword 'BEGIN' expected: %s @ %d \n")) return 1;
-
-    system_list_rec *list = nullptr;
-    system_list_elem_rec **tail = nullptr;
-    for (;;) {
-        r.read_upper();
-        if (r.ended) return 1;
-        if (r.kind == TOKEN_END) return 0;
-        if (!r.is("LISTVARIABLE"))
-            return r.fail("ERROR : Keyword 'LISTVARIABLE' expected: %s @ %d \n", r.tok, Line);
-        if (!r.expect("=", "ERROR : EQUAL expected : %s @ %d \n")) return 1;
-        system_list_elem_rec *elem = alloc_record<system_list_elem_rec>();
-        if (extract_systemlist(fp, elem->displayname, elem->elementvalue)) {
-            std::free(elem);
-            return 1;
-        }
-        if (!list) {
-            list = alloc_record<system_list_rec>();
-            std::memcpy(list->listname, listname, sizeof listname);
-            append_record(pr_systemlist, list);
-            tail = &list->elemlist;
-        } else if (systemlist_varfound(list, elem->displayname)) {
-            r.flag("ERROR: Duplicate variable '%s' in the System list %s @ %d \n", elem->displayname,
-                   listname, Line);
-        }
-        *tail = elem;
-        tail = &elem->next;
-    }
+    return read_attributes(r, &ctx);
 }

@@ -4,10 +4,9 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "block.h"
 #include "records_topology.h"
 #include "registry.h"
-#include "topology.h"
+#include "topology_blocks.h"
 #include "validations.h"
 
 namespace {
@@ -169,10 +168,13 @@ int file_nodevar(block_reader &r, var_def &def, void *arg) {
     return 0;
 }
 
+keyword_table nodetokens =
+    variable_block_keys(file_definition<file_nodevar>, "ERROR : Invalid Input %s @%d \n");
+
 }  // namespace
 
 int parse_nodes(FILE *fp, FILE *, const char *) {
-    block_reader r(fp, domaintokens, kEofSpacedMsg);
+    block_reader r(fp, nodetokens, kEofSpacedMsg);
     r.read();
     if (r.ended) return 1;
     if (r.kind == TOKEN_ERROR) return r.fail(kEofSpacedMsg, Line);
@@ -198,7 +200,7 @@ int parse_nodes(FILE *fp, FILE *, const char *) {
     if (!r.expect("BEGIN", "ERROR :KeyWord 'BEGIN' expected : %s @ %d \n")) return 1;
 
     node_ctx ctx{node};
-    if (read_variable_block(r, "ERROR : Invalid Input %s @%d \n", file_nodevar, &ctx)) return 1;
+    if (read_attributes(r, &ctx)) return 1;
     if (!ctx.hostname || !node->devicetype[0] || !ctx.nodeid)
         r.flag("ERROR : 'DEVICETYPE' , 'HOSTNAME' and 'NODEID' are mandatory fields for nodes :%s @%d \n",
                r.tok, Line);

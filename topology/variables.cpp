@@ -2,67 +2,23 @@
 // the NETWORKVARS block of network-wide variables.
 #include <cstring>
 
-#include "block.h"
 #include "records_topology.h"
 #include "registry.h"
-#include "topology.h"
-
-const value_table Boolean[] = {"TRUE", "FALSE", ""};
-const value_table Constraints[] = {"GLOBAL", "DOMAIN", "NODE", "CONN", ""};
-const value_table VariableTypes[] = {"VARIABLE-UNASSIGNED", "FIXED-ASSIGNED", "DYNAMIC-ASSIGNED",
-                                     "DERIVED-VAR", ""};
-const value_table DomainVarTypes[] = {"NUMBER", "STRING",       "BOOLEAN",      "LIST",
-                                      "RANGE",  "STATIC-LIST", "DYNAMIC-LIST", ""};
+#include "topology_blocks.h"
 
 namespace {
 
-// clang-format off
-token_entry inpvartokens[] = {
-    {"NAME", 4, 1, 0, TOKEN_ATTRIBUTE, 30, 0, nullptr},
-    {"MODE", 4, 1, 0, TOKEN_ATTRIBUTE, 30, 0, nullptr},
-    {"TYPE", 4, 0, 0, TOKEN_ATTRIBUTE, 30, 0, nullptr},
-    {"VALUE", 5, 0, 0, TOKEN_ATTRIBUTE, 100, 0, nullptr},
-    {"MINVALUE", 8, 0, 0, TOKEN_ATTRIBUTE, 0, 0, nullptr},
-    {"MAXVALUE", 8, 0, 0, TOKEN_ATTRIBUTE, 0, 0, nullptr},
-    {"DEFAULTVALUE", 12, 0, 0, TOKEN_ATTRIBUTE, 100, 0, nullptr},
-    {"LISTNAME", 8, 0, 0, TOKEN_ATTRIBUTE, 100, 0, nullptr},
-    {"UNIQUECONS", 10, 0, 0, TOKEN_ATTRIBUTE, 100, 0, nullptr},
-    {"DISPLAYNAME", 11, 0, 0, TOKEN_ATTRIBUTE, 30, 0, nullptr},
-    {"OPTIONAL", 8, 0, 0, TOKEN_ATTRIBUTE, 0, 0, nullptr},
-    {"(", 1, 0, 0, TOKEN_LPAREN, 0, 0, nullptr},
-    {")", 1, 0, 0, TOKEN_RPAREN, 0, 0, nullptr},
-    {"=", 1, 0, 0, TOKEN_EQUAL, 0, 0, nullptr},
-    {nullptr, 0, 0, 0, 0, 0, 0, nullptr},
-};
-
-token_entry networkvarstokens[] = {
-    {"BEGIN", 5, 0, 0, TOKEN_BEGIN, 0, 0, nullptr},
-    {"VARIABLE", 8, 0, 0, TOKEN_GROUP, 0, 0, nullptr},
-    {"(", 1, 0, 0, TOKEN_LPAREN, 0, 0, nullptr},
-    {")", 1, 0, 0, TOKEN_RPAREN, 0, 0, nullptr},
-    {"=", 1, 0, 0, TOKEN_EQUAL, 0, 0, nullptr},
-    {"END", 3, 0, 0, TOKEN_END, 0, 0, nullptr},
-    {nullptr, 0, 0, 0, 0, 0, 0, nullptr},
-};
-// clang-format on
-
-bool keyword_found(const token_entry *table, const char *keyword) {
-    for (; table->name; ++table)
-        if (std::strcmp(table->name, keyword) == 0) return table->found != 0;
-    return false;
-}
-
 var_def &def_of(void *rec) { return *static_cast<var_def *>(rec); }
 
-int type_first(block_reader &r, const attr_rule &, void *) {
-    if (keyword_found(r.table, "VALUE") || keyword_found(r.table, "DEFAULTVALUE"))
+int type_first(block_reader &r, const keyword_rule &, void *) {
+    if (r.keys->found("VALUE") || r.keys->found("DEFAULTVALUE"))
         return r.fail("ERROR: Give TYPE before DEFAULTVALUE,VALUE or LISTNAME fields : @ %d\n", Line);
     return 0;
 }
 
 // VALUE (tag 0) and DEFAULTVALUE (tag 1), checked against the type known so
 // far.
-int typed_value(block_reader &r, const attr_rule &rule, void *rec) {
+int typed_value(block_reader &r, const keyword_rule &rule, void *rec) {
     var_def &def = def_of(rec);
     char *field = rule.tag ? def.defaultvalue : def.value;
     if (std::strcmp(def.type, "BOOLEAN") == 0) {
@@ -87,14 +43,14 @@ int typed_value(block_reader &r, const attr_rule &rule, void *rec) {
     return 0;
 }
 
-int uniquecons(block_reader &r, const attr_rule &, void *) {
+int uniquecons(block_reader &r, const keyword_rule &, void *) {
     if (!validate_var(Constraints, r.tok))
         r.flag("ERROR :Syntax error . Invalid constraint specified :%s @%d\n", r.tok, Line);
     return 0;
 }
 
 // MINVALUE (tag 0) and MAXVALUE (tag 1): the text is kept either way.
-int range_bound(block_reader &r, const attr_rule &rule, void *rec) {
+int range_bound(block_reader &r, const keyword_rule &rule, void *rec) {
     int32_t n;
     if (r.kind == TOKEN_NUMBER && !parse_int32(r.tok, &n)) r.flag(rule.kind_msg, r.tok, Line);
     if (std::strcmp(def_of(rec).type, "RANGE") != 0)
@@ -104,7 +60,7 @@ int range_bound(block_reader &r, const attr_rule &rule, void *rec) {
     return 0;
 }
 
-int optional_flag(block_reader &r, const attr_rule &, void *rec) {
+int optional_flag(block_reader &r, const keyword_rule &, void *rec) {
     var_def &def = def_of(rec);
     def.isoptional = 1;
     if (std::strcmp(def.mode, "VARIABLE-UNASSIGNED") != 0)
@@ -118,43 +74,42 @@ int optional_flag(block_reader &r, const attr_rule &, void *rec) {
     return 0;
 }
 
-constexpr attr_rule name_rule(const char *keyword, field_ref field, bool upper = false) {
-    return attr_rule{.keyword = keyword, .maxlen = 30, .toolong_err = on_error::fail,
-                     .field = field, .upper = upper};
+constexpr keyword_rule name_rule(const char *keyword, int mandatory, field_ref field, bool upper = false) {
+    return keyword_rule{.name = keyword, .mandatory = mandatory, .maxlen = 30,
+                        .toolong_err = on_error::fail, .field = field, .upper = upper};
 }
 
-const attr_rule varrules[] = {
-    name_rule("NAME", NDL_TEXT(var_def, name)),
-    name_rule("DISPLAYNAME", NDL_TEXT(var_def, displayname)),
-    name_rule("MODE", NDL_TEXT(var_def, mode), true),
-    {.keyword = "TYPE", .maxlen = 30, .toolong_err = on_error::fail,
-     .field = NDL_TEXT(var_def, type), .upper = true, .before = type_first},
-    {.keyword = "VALUE", .after = typed_value, .tag = 0},
-    {.keyword = "DEFAULTVALUE", .after = typed_value, .tag = 1},
-    {.keyword = "LISTNAME", .maxlen = 100, .toolong_err = on_error::fail,
-     .field = NDL_TEXT(var_def, listname)},
-    {.keyword = "UNIQUECONS", .field = NDL_TEXT(var_def, uniquec), .upper = true,
-     .after = uniquecons},
-    {.keyword = "MINVALUE", .kind = value_kind::number,
-     .kind_msg = "ERROR : Invalid value for MINVALUE attribute. Must be a number : %s @%d\n",
-     .kind_err = on_error::flag, .field = NDL_TEXT(var_def, minvalue), .after = range_bound,
-     .tag = 0},
-    {.keyword = "MAXVALUE", .kind = value_kind::number,
-     .kind_msg = "ERROR : Invalid value for MAXVALUE attribute. Must be a number : %s @%d\n",
-     .kind_err = on_error::flag, .field = NDL_TEXT(var_def, maxvalue), .after = range_bound,
-     .tag = 1},
-    {.keyword = "OPTIONAL", .kind = value_kind::none, .after = optional_flag},
-    {},
-};
-
-const attr_loop varloop = {
-    .rules = varrules,
-    .separated = true,
-    .invalid_msg = "ERROR :Syntax error 'NAME' 'MODE','TYPE'  'VALUE' or 'OPTIONAL' expected: %s @%d\n",
-    .dup_msg = "ERROR: Duplicate token : '%s' @ %d\n",
-    .equal_msg = "ERROR : Syntax error '=' expected : %s @%d\n",
-    .separator_msg = "ERROR : Syntax error ',' or ')' expected :%s @%d\n",
-};
+keyword_table inpvartokens{
+    {
+        name_rule("NAME", 1, NDL_TEXT(var_def, name)),
+        name_rule("MODE", 1, NDL_TEXT(var_def, mode), true),
+        {.name = "TYPE", .maxlen = 30, .toolong_err = on_error::fail, .field = NDL_TEXT(var_def, type),
+         .upper = true, .before = type_first},
+        // The value's length is checked only for quoted types.
+        {.name = "VALUE", .maxlen = 100, .length = length_rule::own, .after = typed_value, .tag = 0},
+        {.name = "MINVALUE", .kind = value_kind::number,
+         .kind_msg = "ERROR : Invalid value for MINVALUE attribute. Must be a number : %s @%d\n",
+         .kind_err = on_error::flag, .field = NDL_TEXT(var_def, minvalue), .after = range_bound, .tag = 0},
+        {.name = "MAXVALUE", .kind = value_kind::number,
+         .kind_msg = "ERROR : Invalid value for MAXVALUE attribute. Must be a number : %s @%d\n",
+         .kind_err = on_error::flag, .field = NDL_TEXT(var_def, maxvalue), .after = range_bound, .tag = 1},
+        {.name = "DEFAULTVALUE", .maxlen = 100, .length = length_rule::own, .after = typed_value, .tag = 1},
+        {.name = "LISTNAME", .maxlen = 100, .toolong_err = on_error::fail,
+         .field = NDL_TEXT(var_def, listname)},
+        // Held to its field only.
+        {.name = "UNIQUECONS", .maxlen = 100, .length = length_rule::field,
+         .field = NDL_TEXT(var_def, uniquec), .upper = true, .after = uniquecons},
+        name_rule("DISPLAYNAME", 0, NDL_TEXT(var_def, displayname)),
+        {.name = "OPTIONAL", .kind = value_kind::none, .after = optional_flag},
+        token_row("(", TOKEN_LPAREN),
+        token_row(")", TOKEN_RPAREN),
+        token_row("=", TOKEN_EQUAL),
+    },
+    {.style = loop_style::separated,
+     .invalid_msg = "ERROR :Syntax error 'NAME' 'MODE','TYPE'  'VALUE' or 'OPTIONAL' expected: %s @%d\n",
+     .dup_msg = "ERROR: Duplicate token : '%s' @ %d\n",
+     .equal_msg = "ERROR : Syntax error '=' expected : %s @%d\n",
+     .separator_msg = "ERROR : Syntax error ',' or ')' expected :%s @%d\n"}};
 
 // "object.variable": exactly two pieces once empty ones are dropped.
 bool is_derived_reference(const char *value) {
@@ -170,18 +125,19 @@ bool is_derived_reference(const char *value) {
 
 }  // namespace
 
-int parse_variables(FILE *fp, var_def *def) {
-    block_reader r(fp, inpvartokens);
+namespace {
+
+void variable_defaults(void *entry, void *) {
+    var_def *def = static_cast<var_def *>(entry);
     *def = var_def{};
     def->line = Line;
     std::strcpy(def->mode, "VARIABLE-UNASSIGNED");
     std::strcpy(def->type, "STRING");
+}
 
-    if (!r.expect("=", "ERROR : Syntax error '=' expected : %s @%d\n")) return 1;
-    if (!r.expect("(", "ERROR : Syntax error '(' expected : %s @%d\n")) return 1;
-    if (read_attributes(r, varloop, def)) return 1;
-
-    // Checks after ")": the ")" is the token kept with them.
+// Checks after ")": the ")" is the token kept with them.
+int variable_checks(block_reader &r, void *entry, void *) {
+    var_def *def = static_cast<var_def *>(entry);
     if (std::strcmp(def->type, "STATIC-LIST") == 0) {
         if (!validate_listvalues(def->listname))
             r.flag("ERROR : Syntax error . Please specify a valid list name: %s @%d\n", def->listname,
@@ -203,17 +159,32 @@ int parse_variables(FILE *fp, var_def *def) {
     return 0;
 }
 
-int read_variable_block(block_reader &r, const char *invalid_msg,
-                        int (*each)(block_reader &r, var_def &def, void *ctx), void *ctx) {
-    for (;;) {
-        r.read_upper();
-        if (r.ended) return 1;
-        if (r.kind == TOKEN_END) return 0;
-        if (r.kind != TOKEN_GROUP && r.kind != TOKEN_WORD) return r.fail(invalid_msg, r.tok, Line, r.kind);
-        var_def def;
-        if (parse_variables(r.fp, &def)) return 1;
-        if (each(r, def, ctx)) return 1;
-    }
+}  // namespace
+
+const entry_def variable_entry{.keys = &inpvartokens,
+                               .equal_msg = "ERROR : Syntax error '=' expected : %s @%d\n",
+                               .open_msg = "ERROR : Syntax error '(' expected : %s @%d\n",
+                               .size = sizeof(var_def),
+                               .init = variable_defaults,
+                               .check = variable_checks};
+
+int parse_variables(FILE *fp, var_def *def) {
+    variable_defaults(def, nullptr);
+    return read_entry(fp, variable_entry, def, nullptr);
+}
+
+int word_opens_variable(block_reader &r, void *rec) {
+    if (r.kind != TOKEN_WORD) return -1;
+    return read_keyword(r, *r.keys->row("VARIABLE"), rec) == 1 ? 1 : 0;
+}
+
+keyword_table variable_block_keys(entry_file file, const char *invalid_msg) {
+    return keyword_table{{token_row("BEGIN", TOKEN_BEGIN),
+                          {.name = "VARIABLE", .type = TOKEN_GROUP, .kind = value_kind::entry,
+                           .repeatable = true, .entry = &variable_entry, .file = file},
+                          token_row("(", TOKEN_LPAREN), token_row(")", TOKEN_RPAREN),
+                          token_row("=", TOKEN_EQUAL), token_row("END", TOKEN_END)},
+                         {.invalid_msg = invalid_msg, .other = word_opens_variable}};
 }
 
 namespace {
@@ -241,11 +212,14 @@ int file_networkvar(block_reader &r, var_def &def, void *ctx) {
     return 0;
 }
 
+keyword_table networkvarstokens =
+    variable_block_keys(file_definition<file_networkvar>, "ERROR : Invalid Input : %s @%d %d\n");
+
 }  // namespace
 
 int parse_networkvars(FILE *fp, FILE *, const char *) {
     block_reader r(fp, networkvarstokens);
     if (!r.expect("BEGIN", "ERROR: Keyword 'BEGIN' expected : %s @%d\n")) return 1;
     int sequence = 1;
-    return read_variable_block(r, "ERROR : Invalid Input : %s @%d %d\n", file_networkvar, &sequence);
+    return read_attributes(r, &sequence);
 }

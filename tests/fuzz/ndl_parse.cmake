@@ -5,4 +5,5 @@ if(TARGET ndlcore)
                        ${CMAKE_SOURCE_DIR}/core/entry.cpp ${CMAKE_SOURCE_DIR}/core/log_clob.cpp
                LIBS ndlcore extprochost
                CORPUS ${CMAKE_CURRENT_SOURCE_DIR}/seeds/ndl_parse)
+  ndl_link_sections(ndl_parse)
 endif()

@@ -3,7 +3,7 @@
 
 #include "block_test.h"
 #include "records_topology.h"
-#include "topology.h"
+#include "topology_blocks.h"
 
 namespace {
 

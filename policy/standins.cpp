@@ -1,18 +1,11 @@
-// Stand-ins for what the loader calls and later work builds. Each succeeds
-// and does nothing, so that a run goes from the section headers to the end
-// with empty record lists. Remove each one when its real code arrives.
-#include <cstdio>
+// Stand-ins for what the policy sections build later. Each succeeds and
+// does nothing (or looks up what the stored rows hold), so that a run goes
+// from the section headers to the end. Remove each one when its real code
+// arrives.
 #include <cstring>
 
-#include "database.h"
+#include "policy.h"
 #include "records_policy.h"
-#include "validations.h"
-
-// stand-in until the inventory checks are built: every change is kept.
-int NDL_validateTopology() { return 1; }
-
-// stand-in until the inventory checks are built: every change is kept.
-int NDL_validateCustomer() { return 1; }
 
 // stand-in until the route-policy reference checks are built.
 int validate_aclfilters() { return 1; }

@@ -1,0 +1,408 @@
+// The block-reading framework: keyword tables, token reading with
+// end-of-file detection, the flag/fail conventions, the table-driven
+// attribute loop and entries nested to any depth.
+#include "block.h"
+
+#include <cerrno>
+#include <cstdarg>
+#include <cstdlib>
+#include <cstring>
+
+const char kTooLongMsg[] = "ERROR: token size exceeds datbase field size :  '%s' @ %d\n";
+const char kEofMsg[] = "ERROR: Unexpected end of file @ %d \n";
+const char kEofSpacedMsg[] = "ERROR : Unexpected end of file @ %d \n";
+
+bool parse_int32(const char *text, int32_t *out) {
+    *out = 0;
+    const char *p = text;
+    if (*p == '-' || *p == '+') ++p;
+    if (!*p) return false;
+    for (const char *q = p; *q; ++q)
+        if (*q < '0' || *q > '9') return false;
+    errno = 0;
+    char *end = nullptr;
+    long long v = std::strtoll(text, &end, 10);
+    if (errno == ERANGE || *end || v < INT32_MIN || v > INT32_MAX) return false;
+    *out = static_cast<int32_t>(v);
+    return true;
+}
+
+bool store_text(char *field, size_t size, const char *value, size_t maxlen) {
+    size_t len = std::strlen(value);
+    if (len > maxlen || len >= size) {
+        field[0] = '\0';
+        return false;
+    }
+    std::memcpy(field, value, len + 1);
+    return true;
+}
+
+// ---- lists ----
+
+bool is_blank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; }
+
+namespace {
+
+bool ends_list_item(char c) { return is_blank(c) || c == ','; }
+
+struct rows_ctx {
+    value_table *rows;
+    int capacity;
+    int count;
+};
+
+int put_row(const char *item, size_t len, void *p) {
+    rows_ctx &ctx = *static_cast<rows_ctx *>(p);
+    // More items than the caller's rows, or an item beyond a row: refused.
+    if (ctx.count >= ctx.capacity || len >= sizeof(value_table)) return 1;
+    std::memcpy(ctx.rows[ctx.count], item, len);
+    ctx.rows[ctx.count][len] = '\0';
+    ++ctx.count;
+    return 0;
+}
+
+}  // namespace
+
+int scan_list(const char *text, bool (*ends_item)(char c),
+              int (*each)(const char *item, size_t len, void *ctx), void *ctx) {
+    bool want_item = true;
+    for (const char *p = text; *p;) {
+        if (is_blank(*p)) {
+            ++p;
+            continue;
+        }
+        if (want_item) {
+            const char *start = p;
+            while (*p && !ends_item(*p)) ++p;
+            if (each(start, static_cast<size_t>(p - start), ctx)) return 1;
+            want_item = false;
+        } else if (*p == ',') {
+            want_item = true;
+            ++p;
+        } else {
+            return 2;
+        }
+    }
+    return 0;
+}
+
+int extractlist(const char *text, value_table *rows, int capacity, int *count) {
+    rows_ctx ctx{rows, capacity, 0};
+    if (scan_list(text, ends_list_item, put_row, &ctx)) {
+        setmsg("ERROR : Invalid format for list attribute : %s @ %d \n", text, Line);
+        return 1;
+    }
+    *count = ctx.count;
+    return 0;
+}
+
+// ---- keyword tables ----
+
+keyword_table::keyword_table(std::initializer_list<keyword_rule> rows, loop_options opts)
+    : options(opts), rows_(rows) {
+    tokens_.reserve(rows_.size() + 1);
+    for (const keyword_rule &k : rows_) {
+        token_entry e{};
+        e.name = k.name;
+        e.namelen = static_cast<int>(std::strlen(k.name));
+        e.mandatory = k.mandatory;
+        e.type = k.type;
+        e.maxlen = k.maxlen;
+        tokens_.push_back(e);
+    }
+    tokens_.push_back(token_entry{});
+}
+
+const keyword_rule *keyword_table::row(const char *name) const {
+    for (const keyword_rule &k : rows_)
+        if (std::strcmp(k.name, name) == 0) return &k;
+    return nullptr;
+}
+
+const keyword_rule *keyword_table::rule(const char *name) const {
+    const keyword_rule *k = row(name);
+    return k && k->kind != value_kind::token ? k : nullptr;
+}
+
+bool keyword_table::found(const char *name) const {
+    for (size_t i = 0; i < rows_.size(); ++i)
+        if (std::strcmp(rows_[i].name, name) == 0) return tokens_[i].found != 0;
+    return false;
+}
+
+// ---- the reader ----
+
+block_reader::block_reader(FILE *f, keyword_table &k, const char *eof)
+    : fp(f), keys(&k), table(k.tokens()), start_line(Line), eof_msg(eof) {
+    tok[0] = '\0';
+    hash_init(table, buckets);
+    clear_foundflag(table);
+}
+
+int block_reader::read() {
+    if (ended) return kind = TOKEN_EOF;
+    kind = get_token(fp, tok, buckets);
+    // A quoted string cut by the end of the file comes back as a token
+    // error: the file ended inside the block all the same.
+    if (kind == TOKEN_EOF || (kind == TOKEN_ERROR && std::feof(fp))) {
+        ended = true;
+        kind = TOKEN_EOF;
+        flag_error(TOKEN_EOF, "", eof_msg, Line);
+    }
+    return kind;
+}
+
+int block_reader::read_upper() {
+    read();
+    converttocap(tok, tok, sizeof tok);
+    return kind;
+}
+
+bool block_reader::is(const char *text) const { return casestrcmp(tok, text) == 0; }
+
+void block_reader::push_back() { setnexttoken(tok, kind); }
+
+void block_reader::vreport(const char *fmt, va_list ap) {
+    std::vsnprintf(g_errormsg, sizeof g_errormsg, fmt, ap);
+    g_error = 1;
+    keep_error_token(kind, tok);
+    addtooutput();
+}
+
+int block_reader::fail(const char *fmt, ...) {
+    if (ended) return 1;
+    va_list ap;
+    va_start(ap, fmt);
+    vreport(fmt, ap);
+    va_end(ap);
+    return 1;
+}
+
+void block_reader::flag(const char *fmt, ...) {
+    va_list ap;
+    va_start(ap, fmt);
+    vreport(fmt, ap);
+    va_end(ap);
+}
+
+int block_reader::report(on_error how, const char *fmt, bool with_token) {
+    if (how == on_error::fail) return with_token ? fail(fmt, tok, Line) : fail(fmt, Line);
+    if (with_token) flag(fmt, tok, Line);
+    else flag(fmt, Line);
+    return 0;
+}
+
+bool block_reader::expect(const char *text, const char *fmt, bool with_token) {
+    read();
+    if (ended) return false;
+    if (is(text)) return true;
+    report(on_error::fail, fmt, with_token);
+    return false;
+}
+
+bool block_reader::read_name(char *field, size_t size, size_t maxlen, const char *toolong_fmt) {
+    read();
+    if (ended) return false;
+    if (kind == TOKEN_ERROR) {
+        fail(eof_msg, Line);
+        return false;
+    }
+    if (!store_text(field, size, tok, maxlen)) {
+        fail(toolong_fmt, tok, Line);
+        return false;
+    }
+    return true;
+}
+
+int block_reader::check_mandatory(const char *objectword, const char *fmt, int line) {
+    char missing[kName] = "";
+    if (validate_mandatoryfields("CISCO", objectword, table, missing)) return 1;
+    flag(fmt, missing, line);
+    return 0;
+}
+
+char *rule_text(const keyword_rule &rule, void *rec) {
+    if (!rule.field.size || rule.field.type != field_ref::text) return nullptr;
+    return static_cast<char *>(rec) + rule.field.offset;
+}
+
+// ---- the attribute loop ----
+
+namespace {
+
+bool kind_matches(value_kind want, int kind) {
+    switch (want) {
+    case value_kind::quoted:
+    case value_kind::list: return kind == TOKEN_QUOTED;
+    case value_kind::number: return kind == TOKEN_NUMBER;
+    case value_kind::word: return kind == TOKEN_WORD;
+    default: return true;
+    }
+}
+
+// The value token of `rule` is in r.tok: check it and store it.
+int take_value(block_reader &r, const keyword_rule &rule, void *rec) {
+    char *base = static_cast<char *>(rec);
+    if (rule.before && rule.before(r, rule, rec)) return 1;
+    if (rule.kind == value_kind::name && r.kind == TOKEN_ERROR) return r.fail(r.eof_msg, Line);
+    if (rule.kind_msg && !kind_matches(rule.kind, r.kind) && r.report(rule.kind_err, rule.kind_msg))
+        return 1;
+    const field_ref &f = rule.field;
+    if (rule.upper) converttocap(r.tok, r.tok, sizeof r.tok);
+    if (f.size && f.type == field_ref::int32) {
+        int32_t n = 0;
+        // An out-of-range number gets the field's own number message.
+        if (!parse_int32(r.tok, &n) && rule.kind_msg && kind_matches(rule.kind, r.kind) &&
+            r.report(rule.kind_err, rule.kind_msg))
+            return 1;
+        std::memcpy(base + f.offset, &n, sizeof n);
+    } else if (f.size && f.type == field_ref::rows) {
+        int count = 0;
+        int capacity = static_cast<int>(f.size / sizeof(value_table));
+        if (extractlist(r.tok, reinterpret_cast<value_table *>(base + f.offset), capacity, &count)) {
+            g_error = 1;
+            keep_error_token(r.kind, r.tok);
+            addtooutput();
+            return 1;
+        }
+        int32_t n = count;
+        std::memcpy(base + f.count, &n, sizeof n);
+    } else if (rule.length != length_rule::own) {
+        size_t maxlen = rule.length == length_rule::table && rule.maxlen
+                            ? static_cast<size_t>(rule.maxlen)
+                            : (f.size ? f.size - 1 : sizeof r.tok);
+        if (!f.size) {
+            // Not stored by the loop: only the length is checked.
+            if (std::strlen(r.tok) > maxlen && r.report(rule.toolong_err, rule.toolong_msg)) return 1;
+        } else if (!store_text(base + f.offset, f.size, r.tok, maxlen) &&
+                   r.report(rule.toolong_err, rule.toolong_msg)) {
+            return 1;
+        }
+    }
+    if (rule.after && rule.after(r, rule, rec)) return 1;
+    return 0;
+}
+
+// "=" then the value of `rule`.
+int read_value(block_reader &r, const keyword_rule &rule, void *rec) {
+    if (rule.kind == value_kind::none) return rule.after && rule.after(r, rule, rec) ? 1 : 0;
+    if (!r.expect("=", rule.equal_msg ? rule.equal_msg : r.keys->options.equal_msg)) return 1;
+    r.read();
+    if (r.ended) return 1;
+    return take_value(r, rule, rec);
+}
+
+enum entry_start { at_equal, after_open };
+
+int read_entry_from(FILE *fp, const entry_def &def, void *entry, void *owner, entry_start start) {
+    block_reader r(fp, *def.keys, def.eof_msg);
+    if (def.begin_end) {
+        if (!r.expect("BEGIN", def.open_msg, def.open_token)) return 1;
+    } else if (start == at_equal) {
+        if (!r.expect("=", def.equal_msg, def.equal_token)) return 1;
+        if (!r.expect("(", def.open_msg, def.open_token)) return 1;
+    }
+    if (read_attributes(r, entry)) return 1;
+    return def.check ? def.check(r, entry, owner) : 0;
+}
+
+// The entries after an entry keyword: 0 read (the next token is the
+// owner's), 1 stop, 2 read and the owner's "," separator taken with them.
+int read_entry_row(block_reader &r, const keyword_rule &row, void *owner) {
+    const entry_def &def = *row.entry;
+    entry_start start = at_equal;
+    for (;;) {
+        void *entry = std::calloc(1, def.size < 16 ? 16 : def.size);
+        if (def.init) def.init(entry, owner);
+        if (read_entry_from(r.fp, def, entry, owner, start)) {
+            std::free(entry);
+            return 1;
+        }
+        if (row.file) {
+            if (row.file(r, row, entry, owner)) return 1;
+        } else {
+            std::free(entry);
+        }
+        if (!def.repeated) return 0;
+        r.read();
+        if (r.ended) return 1;
+        if (!r.is(",")) {
+            r.push_back();
+            return 0;
+        }
+        r.read();
+        if (r.ended) return 1;
+        if (!r.is("(")) {
+            // In an entry the "," was the owner's separator.
+            if (r.keys->options.style == loop_style::separated) {
+                r.push_back();
+                return 2;
+            }
+            return r.report(on_error::fail, def.open_msg, def.open_token);
+        }
+        start = after_open;
+    }
+}
+
+}  // namespace
+
+int read_keyword(block_reader &r, const keyword_rule &rule, void *rec) {
+    if (rule.kind == value_kind::entry) return read_entry_row(r, rule, rec);
+    return read_value(r, rule, rec);
+}
+
+namespace {
+
+int read_ordered(block_reader &r, void *rec) {
+    const loop_options &o = r.keys->options;
+    const std::vector<keyword_rule> &rows = r.keys->rows();
+    const keyword_rule *last = nullptr;
+    for (const keyword_rule &k : rows)
+        if (k.kind != value_kind::token) last = &k;
+    for (const keyword_rule &k : rows) {
+        if (k.kind == value_kind::token) continue;
+        r.read_upper();
+        if (r.ended) return 1;
+        if (!r.is(k.name) && r.report(k.order_err, k.order_msg, k.order_token)) return 1;
+        set_foundflag(r.table, k.name);
+        if (read_keyword(r, k, rec) == 1) return 1;
+        if (!r.expect(&k == last ? ")" : ",", &k == last ? o.close_msg : o.separator_msg)) return 1;
+    }
+    return 0;
+}
+
+}  // namespace
+
+int read_attributes(block_reader &r, void *rec) {
+    const loop_options &o = r.keys->options;
+    if (o.style == loop_style::ordered) return read_ordered(r, rec);
+    bool separated = o.style == loop_style::separated;
+    for (;;) {
+        r.read_upper();
+        if (r.ended) return 1;
+        // A quoted string is a value, never a keyword, whatever its text.
+        const keyword_rule *rule = r.kind == TOKEN_QUOTED ? nullptr : r.keys->rule(r.tok);
+        if (!rule) {
+            if (!separated && r.kind == TOKEN_END) return 0;
+            if (o.other) {
+                int handled = o.other(r, rec);
+                if (handled == 1) return 1;
+                if (handled == 0) continue;
+            }
+            return r.fail(o.invalid_msg, r.tok, Line, r.kind);
+        }
+        if (!set_foundflag(r.table, rule->name) && !rule->repeatable) r.flag(o.dup_msg, r.tok, Line);
+        int status = read_keyword(r, *rule, rec);
+        if (status == 1) return 1;
+        if (separated && status != 2) {
+            r.read();
+            if (r.ended) return 1;
+            if (r.is(")")) return 0;
+            if (!r.is(",")) return r.fail(o.separator_msg, r.tok, Line);
+        }
+    }
+}
+
+int read_entry(FILE *fp, const entry_def &def, void *entry, void *owner) {
+    return read_entry_from(fp, def, entry, owner, at_equal);
+}

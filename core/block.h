@@ -1,0 +1,320 @@
+// The one way a block parser is written, in every section: a keyword_table
+// that declares each keyword of the block once (its token kind, mandatory
+// flag, longest value, value kind, field, messages and own checks), a
+// block_reader over the open file and that table, and read_attributes,
+// which walks the table. The tokenizer's keyword rows come from the same
+// table. A block then is its table plus the checks that really are its own.
+//
+// What the framework does for every block:
+//  - hashes the keyword rows and clears their found flags (block_reader);
+//  - a file that ends inside the block is "Unexpected end of file @ line"
+//    and stops the block, never an implicit END (read);
+//  - fail(...) formats, sets g_error, keeps the token for skip_block, logs
+//    and answers 1 (stop the block); flag(...) does the same and reads on;
+//  - the attribute loop refuses duplicates, checks "=", the value's kind
+//    (quoted / number / word / list), its length against the keyword's
+//    longest value and the field's size (a flagged value never overruns
+//    its field: it is refused and the field stays empty), converts numbers
+//    with range checks, stores, then runs the keyword's own check;
+//  - entries: a row of kind `entry` reads "KEY = ( ... )" (or, repeated,
+//    "KEY = ( ... ) , ( ... )", or a nested "KEY BEGIN ... END") with the
+//    entry's own table into a record of its own, then hands it to the row's
+//    `file` step; entry tables hold entry rows in turn, to any depth;
+//  - check_mandatory reports the first missing mandatory keyword at END
+//    (vendor "CISCO").
+//
+// Worked example, a block "THING name BEGIN COLOUR = "red" SIZE = 3 END":
+//
+//   keyword_table thingtokens{{
+//       token_row("BEGIN", TOKEN_BEGIN),
+//       {.name = "COLOUR", .mandatory = 1, .maxlen = 30, .kind = value_kind::quoted,
+//        .kind_msg = "ERROR : quoted string expected : %s @ %d\n",
+//        .field = NDL_TEXT(thing_rec, colour)},
+//       {.name = "SIZE", .kind = value_kind::number,
+//        .kind_msg = "ERROR : SIZE must be a number : %s @ %d\n",
+//        .kind_err = on_error::flag, .field = NDL_INT(thing_rec, size)},
+//       token_row("END", TOKEN_END)},
+//      {.invalid_msg = "ERROR : Invalid Input :%s @%d \n",
+//       .dup_msg = "ERROR: Duplicate token: '%s' @ %d\n",
+//       .equal_msg = "ERROR: '=' expected : %s @ %d\n"}};
+//
+//   int parse_thing(FILE *fp, FILE *, const char *) {
+//       block_reader r(fp, thingtokens);
+//       thing_rec *rec = alloc_record<thing_rec>();
+//       if (!r.read_name(rec->name, kName - 1, kTooLongMsg)) { free(rec); return 1; }
+//       if (!r.expect("BEGIN", "ERROR: 'BEGIN' expected : %s @ %d \n")) { ...; return 1; }
+//       if (read_attributes(r, rec)) { ...; return 1; }   // up to END
+//       r.check_mandatory("thing", "ERROR: '%s' not given : @ %d\n", r.start_line);
+//       append_record(prthings, rec);   // filled completely before appending
+//       return 0;
+//   }
+#ifndef NDL_CORE_BLOCK_H
+#define NDL_CORE_BLOCK_H
+
+#include <cstdarg>
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <initializer_list>
+#include <vector>
+
+#include "records_common.h"
+#include "runstate.h"
+#include "tokenizer.h"
+
+// The texts that most blocks share.
+extern const char kTooLongMsg[];  // "ERROR: token size exceeds datbase field size :  '%s' @ %d\n"
+extern const char kEofMsg[];      // "ERROR: Unexpected end of file @ %d \n"
+extern const char kEofSpacedMsg[];  // "ERROR : Unexpected end of file @ %d \n"
+
+// Range-checked conversion of a decimal text (optional sign, digits only):
+// false for anything else or a value outside 32 bits; *out is then 0.
+bool parse_int32(const char *text, int32_t *out);
+
+// Bounded copy: the value goes in when it has at most `maxlen` characters
+// and fits the field; else the field is emptied and the answer is false.
+bool store_text(char *field, size_t size, const char *value, size_t maxlen);
+
+// The scan that every list splitter shares: white space between items is
+// skipped, an item runs until `ends_item` says so (it may be empty, as
+// between two commas), after an item only "," may follow, and a trailing
+// comma adds nothing. `each` gets every item (0 go on, 1 stop). 0 done,
+// 1 stopped by `each`, 2 a character other than "," where one was expected.
+int scan_list(const char *text, bool (*ends_item)(char c),
+              int (*each)(const char *item, size_t len, void *ctx), void *ctx);
+// White space as the list splitters see it.
+bool is_blank(char c);
+// Splits a comma-separated text into `rows` (room for `capacity` rows of up
+// to 300 characters); *count takes the number of items. 0 done, 1 with the
+// message formatted into g_errormsg (not logged): a bad separator, more
+// items than the rows hold, or an item longer than 300 characters.
+int extractlist(const char *text, value_table *rows, int capacity, int *count);
+
+enum class value_kind {
+    token,   // a row for the tokenizer only (BEGIN, END, punctuation, a
+             // keyword the block reads itself): no attribute
+    quoted,  // a quoted string
+    number,  // a number token; into an int field with range checks
+    word,    // a plain word (not quoted)
+    name,    // any token but a token error (which is the end-of-file message)
+    any,     // any token; the rule's check decides
+    list,    // a quoted comma-separated list, split into value_table rows
+    none,    // a keyword that stands alone (no "=", no value)
+    entry,   // an entry with a table and record of its own (entry_def)
+};
+enum class on_error { fail, flag };
+// Who holds a value to its length: the loop, against the keyword's longest
+// value (or the field when that is 0); the loop against the field only; or
+// the keyword's own check.
+enum class length_rule { table, field, own };
+
+// Where a value goes in the record: a text array (bounded by its size), an
+// int32 field, or rows of value_table (capacity = size / 301).
+struct field_ref {
+    size_t offset = 0;
+    size_t size = 0;  // 0: the value is not stored by the loop
+    enum { text, int32, rows } type = text;
+    size_t count = 0;  // rows: the int32 field that takes the number of items
+};
+#define NDL_TEXT(rec, member) \
+    field_ref { offsetof(rec, member), sizeof(static_cast<rec *>(nullptr)->member), field_ref::text }
+#define NDL_INT(rec, member) \
+    field_ref { offsetof(rec, member), sizeof(int32_t), field_ref::int32 }
+#define NDL_ROWS(rec, member, countmember)                                                     \
+    field_ref {                                                                               \
+        offsetof(rec, member), sizeof(static_cast<rec *>(nullptr)->member), field_ref::rows, \
+            offsetof(rec, countmember)                                                        \
+    }
+
+class block_reader;
+struct keyword_rule;
+struct entry_def;
+
+// A keyword's own check, run with the value token in r.tok / r.kind:
+// `before` ahead of the kind and length checks, `after` once the value is
+// stored. Answer 0 to read on, 1 to stop the block (after r.fail).
+using attr_check = int (*)(block_reader &r, const keyword_rule &rule, void *rec);
+// What the owner of an entry does with it once it is read: `r` is the
+// owner's reader, `entry` the entry's record (the step owns it from here:
+// it appends it or frees it). 0 read on, 1 stop.
+using entry_file = int (*)(block_reader &r, const keyword_rule &rule, void *entry, void *owner);
+
+// One keyword of a block, declared once: the tokenizer's row and the
+// attribute loop's rule. A table's rows keep their order (the first missing
+// mandatory keyword is the first in that order).
+struct keyword_rule {
+    const char *name = nullptr;   // upper case
+    int type = TOKEN_ATTRIBUTE;   // the token kind the tokenizer returns
+    int mandatory = 0;            // 0 optional; 1 mandatory; 2 also vendor-checked
+    int maxlen = 0;               // longest value
+    value_kind kind = value_kind::any;
+    length_rule length = length_rule::table;
+    const char *kind_msg = nullptr;  // wrong kind or bad number: (token, Line)
+    on_error kind_err = on_error::fail;
+    const char *toolong_msg = kTooLongMsg;  // (value, Line)
+    on_error toolong_err = on_error::flag;  // flagged: the field stays empty
+    const char *equal_msg = nullptr;  // no "=" after it: this text instead of the table's
+    // Ordered tables: another keyword in this place (token, Line), or
+    // (Line) without `order_token`.
+    const char *order_msg = nullptr;
+    on_error order_err = on_error::fail;
+    bool order_token = true;
+    field_ref field{};
+    bool upper = false;       // stored upper-cased
+    bool repeatable = false;  // may come again (each entry opens a record)
+    attr_check before = nullptr;
+    attr_check after = nullptr;
+    int tag = 0;              // free for the block's checks
+    const entry_def *entry = nullptr;  // kind entry: how the entry is read
+    entry_file file = nullptr;         // kind entry: what the owner does with it
+};
+
+// A row the tokenizer needs but the attribute loop does not read.
+constexpr keyword_rule token_row(const char *name, int type, int maxlen = 0, int mandatory = 0) {
+    return keyword_rule{.name = name, .type = type, .mandatory = mandatory, .maxlen = maxlen,
+                        .kind = value_kind::token};
+}
+
+// How a run of attributes is written:
+//  block     "KEY = value ..." up to END;
+//  separated "KEY = value , KEY = value )", the "(" already read;
+//  ordered   the table's attribute rows each once, in their order, separated
+//            by "," and closed by ")".
+enum class loop_style { block, separated, ordered };
+
+struct loop_options {
+    loop_style style = loop_style::block;
+    const char *invalid_msg = nullptr;    // not a keyword of the table: fails (token, Line, kind)
+    const char *dup_msg = nullptr;        // a keyword again: flagged (token, Line)
+    const char *equal_msg = nullptr;      // no "=" after the keyword: fails (token, Line)
+    const char *separator_msg = nullptr;  // separated: neither "," nor ")"; ordered: no "," (token, Line)
+    const char *close_msg = nullptr;      // ordered: no ")" after the last value (token, Line)
+    // A token that is no keyword of the table (e.g. a word that opens a
+    // definition): -1 not handled (the invalid message follows), 0 handled,
+    // 1 stop the block.
+    int (*other)(block_reader &r, void *rec) = nullptr;
+};
+
+// A block's (or an entry's) keywords and how its attribute loop runs.
+class keyword_table {
+public:
+    keyword_table(std::initializer_list<keyword_rule> rows, loop_options options = {});
+    keyword_table(const keyword_table &) = delete;
+    keyword_table &operator=(const keyword_table &) = delete;
+
+    // The tokenizer's rows, in declaration order, ended by an empty row.
+    token_entry *tokens() { return tokens_.data(); }
+    // The attribute row of `name` (upper case), or null.
+    const keyword_rule *rule(const char *name) const;
+    // The row of `name` whatever its kind, or null.
+    const keyword_rule *row(const char *name) const;
+    const std::vector<keyword_rule> &rows() const { return rows_; }
+    // The keyword was met in the current block.
+    bool found(const char *name) const;
+
+    loop_options options;
+
+private:
+    std::vector<keyword_rule> rows_;
+    std::vector<token_entry> tokens_;
+};
+
+class block_reader {
+public:
+    // Hashes the table's rows (none: no keywords) and clears their found
+    // flags. `eof_msg` takes the line: the block's own "Unexpected end of
+    // file".
+    block_reader(FILE *fp, keyword_table &keys, const char *eof_msg = kEofMsg);
+
+    // Reads the next token into tok/kind. At the end of the file (or a
+    // quoted string cut by it) logs eof_msg, keeps TOKEN_EOF for skip_block
+    // and sets `ended`; the kind is then TOKEN_EOF.
+    int read();
+    // The same, with tok upper-cased (keywords; names kept as written need
+    // read()).
+    int read_upper();
+    // tok equals `text` ignoring case.
+    bool is(const char *text) const;
+    // Hands the current token back: the next read (of any reader) gets it.
+    void push_back();
+
+    // Formats the message into g_errormsg, sets g_error, keeps the current
+    // token (kind and text) for skip_block and logs. fail answers 1 so that
+    // a parser can `return r.fail(...)`; after `ended` it only answers 1
+    // (the end of the file has been reported already).
+    int fail(const char *fmt, ...) __attribute__((format(printf, 2, 3)));
+    void flag(const char *fmt, ...) __attribute__((format(printf, 2, 3)));
+    // fail or flag with (token, Line), or (Line) only.
+    int report(on_error how, const char *fmt, bool with_token = true);
+
+    // Reads one token that must be `text` (any case). Else fails with
+    // `fmt`, given (token, Line), or only Line when `with_token` is false.
+    bool expect(const char *text, const char *fmt, bool with_token = true);
+
+    // Reads a name (any token but the end of the file or a token error,
+    // which give the EOF message): longer than `maxlen` (or the field)
+    // fails with `toolong_fmt` (token, Line); else it is stored as written.
+    bool read_name(char *field, size_t size, size_t maxlen, const char *toolong_fmt);
+    template <size_t N>
+    bool read_name(char (&field)[N], size_t maxlen, const char *toolong_fmt) {
+        return read_name(field, N, maxlen, toolong_fmt);
+    }
+
+    // At END: the first mandatory keyword not met is logged with `fmt`
+    // (keyword, line) and g_error set; vendor "CISCO". 1 complete, 0 not.
+    int check_mandatory(const char *objectword, const char *fmt, int line);
+
+    FILE *fp;
+    keyword_table *keys;
+    token_entry *table;  // keys->tokens()
+    token_entry *buckets[kBuckets];
+    char tok[kTokenSize];
+    int kind = 0;
+    int start_line;     // Line when the reader was made
+    bool ended = false; // the file ended inside the block (reported)
+    const char *eof_msg;
+
+private:
+    void vreport(const char *fmt, va_list ap);
+};
+
+// How an entry is read. Forms: "= ( ... )" (the attribute loop of the
+// entry's table, separated or ordered) or "BEGIN ... END" (block style);
+// `repeated` takes "( ... ) , ( ... )" after one keyword.
+struct entry_def {
+    keyword_table *keys = nullptr;
+    const char *eof_msg = kEofMsg;
+    bool begin_end = false;
+    const char *equal_msg = nullptr;  // "=" before "(" (token, Line)
+    bool equal_token = true;
+    const char *open_msg = nullptr;   // "(" or BEGIN (token, Line), or (Line)
+    bool open_token = true;
+    bool repeated = false;
+    // A fresh record for one entry (default: `size` zeroed bytes), set up
+    // for `owner` (its defaults).
+    size_t size = 0;
+    void (*init)(void *entry, void *owner) = nullptr;
+    // Checks after ")" or END, on the entry's reader: 0 the entry stands
+    // (errors may be flagged), 1 stop.
+    int (*check)(block_reader &r, void *entry, void *owner) = nullptr;
+};
+
+// Reads attributes into `rec` until END (block style) or ")" (separated
+// and ordered styles): 0 at the end of the run, 1 when the block must stop
+// (reported).
+int read_attributes(block_reader &r, void *rec);
+
+// What follows a keyword of the table that the caller has just read (for
+// `other` handlers that open an entry with a word): its "=" and value, or
+// its entries. 0 read on, 1 stop, 2 read and the owner's "," taken too.
+int read_keyword(block_reader &r, const keyword_rule &rule, void *rec);
+
+// Reads one entry of `def` into the caller's record: from its "=" (or
+// BEGIN) to its ")" (or END) and its checks. 0 read, 1 stopped.
+int read_entry(FILE *fp, const entry_def &def, void *entry, void *owner);
+
+// The text field of a rule inside `rec` (null when the rule stores none).
+char *rule_text(const keyword_rule &rule, void *rec);
+
+#endif

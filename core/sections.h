@@ -1,0 +1,61 @@
+// How the section libraries join the driver. The driver owns the section
+// frame (headers, the order rules, the block loop and skip_block); each
+// section library owns its dispatcher, its block rows and its closing
+// steps, and registers the dispatcher under its section name. A section
+// that no library registers is still read: every block keyword of it is an
+// invalid block type.
+//
+// The core asks a few services of the sections above it (an access list or
+// a match rule exists, the checks run after the last file); a section
+// provides them when it registers. The core includes no section's header.
+#ifndef NDL_CORE_SECTIONS_H
+#define NDL_CORE_SECTIONS_H
+
+#include <cstdint>
+#include <cstdio>
+
+using block_parser = int (*)(FILE *fp, FILE *loadfp, const char *arg);
+
+// One block keyword of a section and its parser; a table ends with kind 0.
+struct block_entry {
+    int kind;
+    block_parser parse;
+    const char *arg;  // protocol or list kind handed to the parser
+};
+
+struct section_def {
+    const char *name;           // as in sectionnames
+    const block_entry *blocks;  // null: none yet
+    // At the end of the file and at the next header; 0 fails the section.
+    int (*closing)() = nullptr;
+    // After a block read without error: nonzero ends the section at once
+    // (the check has logged and kept the token).
+    int (*after_block)(int kind, const char *token) = nullptr;
+};
+
+// The block loop of a section (start checks, blocks, skip_block, closing
+// steps, the next header): 1 success, 0 failure.
+int run_section(FILE *fp, FILE *loadfp, const section_def &def);
+
+using section_dispatcher = int (*)(FILE *fp, FILE *loadfp);
+// Called once per section library, from its registration object.
+void register_section(const char *name, section_dispatcher dispatcher);
+
+// ---- services the core asks of the sections ----
+struct section_services {
+    // An access list of that name for the node type (policy sections).
+    int (*accesslist_exists)(const char *domainname, const char *nodetype, const char *context1,
+                             const char *context2, const char *context3, const char *aclname,
+                             int flag) = nullptr;
+    // A match rule of that name for the node type (QoS section).
+    int (*matchrule_exists)(const char *domainname, const char *nodetype, const char *rulename,
+                            int32_t kind) = nullptr;
+    // After the last file, when a ROUTING, FIREWALL or QOS section was
+    // parsed: the route-policy reference checks (their result is logged
+    // only).
+    int (*after_last_file)() = nullptr;
+};
+// The services registered so far; an entry no section provides is null.
+section_services &services();
+
+#endif

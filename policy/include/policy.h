@@ -1,0 +1,31 @@
+// What the FIREWALL and QOS sections offer the other sections: the
+// route-policy reference checks and the lookups of access lists and match
+// rules.
+#ifndef NDL_POLICY_POLICY_H
+#define NDL_POLICY_POLICY_H
+
+#include <cstdint>
+#include <cstdio>
+
+// The section dispatchers (registered with the driver).
+int parsefirewallsec(FILE *fp, FILE *loadfp);
+int parseqossec(FILE *fp, FILE *loadfp);
+
+// Missing route maps, filter and prefix lists referred to by routing records:
+// warnings only; run at the end of a ROUTING section.
+int validate_filters();
+// Missing access lists referred to by routing records: warnings only; run
+// after the last file when a ROUTING, FIREWALL or QOS section was parsed.
+int validate_aclfilters();
+// Every QoS policy named by a customer type is defined: 1, else 0 with its
+// message logged; run at the end of a QOS section.
+int validate_custpolicies();
+// An access list of that name for the node type: 1, else 0.
+int validate_accesslistexists(const char *domainname, const char *nodetype, const char *context1,
+                              const char *context2, const char *context3, const char *aclname,
+                              int flag);
+// A match rule of that name for the node type: 1, else 0.
+int matchrule_exists(const char *domainname, const char *nodetype, const char *rulename,
+                     int32_t kind);
+
+#endif

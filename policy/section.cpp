@@ -1,0 +1,32 @@
+// The FIREWALL and QOS sections: their dispatchers, block rows and closing
+// steps, and the services the core asks of them. Block rows join as their
+// parsers are built.
+#include "policy.h"
+#include "sections.h"
+#include "tokenizer.h"
+
+namespace {
+
+int qos_closing() { return validate_custpolicies() ? 1 : 0; }
+
+const section_def firewall_section{"FIREWALL", nullptr};
+const section_def qos_section{"QOS", nullptr, qos_closing};
+
+}  // namespace
+
+int parsefirewallsec(FILE *fp, FILE *loadfp) { return run_section(fp, loadfp, firewall_section); }
+int parseqossec(FILE *fp, FILE *loadfp) { return run_section(fp, loadfp, qos_section); }
+
+namespace {
+
+const bool registered = [] {
+    register_section("FIREWALL", parsefirewallsec);
+    register_section("QOS", parseqossec);
+    section_services &s = services();
+    s.accesslist_exists = validate_accesslistexists;
+    s.matchrule_exists = matchrule_exists;
+    s.after_last_file = validate_aclfilters;
+    return true;
+}();
+
+}  // namespace

@@ -1,0 +1,351 @@
+// The block framework: conversions, the list scan, the attribute loop,
+// entries nested in entries and the end of the file inside a block.
+#include "block.h"
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "block_test.h"
+
+namespace {
+
+struct thing_rec {
+    char colour[6];
+    int32_t size;
+    value_table parts[3];
+    int32_t nparts;
+};
+
+keyword_table thingtokens{
+    {
+        {.name = "COLOUR", .mandatory = 1, .maxlen = 5, .kind = value_kind::quoted,
+         .kind_msg = "quoted: %s @ %d\n", .field = NDL_TEXT(thing_rec, colour)},
+        {.name = "SIZE", .kind = value_kind::number, .kind_msg = "number: %s @ %d\n",
+         .kind_err = on_error::flag, .field = NDL_INT(thing_rec, size)},
+        {.name = "PARTS", .kind = value_kind::list, .kind_msg = "quoted: %s @ %d\n",
+         .field = NDL_ROWS(thing_rec, parts, nparts)},
+        token_row("=", TOKEN_EQUAL),
+        token_row("END", TOKEN_END),
+    },
+    {.invalid_msg = "invalid: %s @ %d (%d)\n", .dup_msg = "dup: %s @ %d\n", .equal_msg = "equal: %s @ %d\n"}};
+
+thing_rec thing;
+int parse_thing(FILE *fp, FILE *, const char *) {
+    block_reader r(fp, thingtokens);
+    thing = thing_rec{};
+    if (read_attributes(r, &thing)) return 1;
+    r.check_mandatory("thing", "missing %s @ %d\n", r.start_line);
+    return 0;
+}
+
+TEST_F(Block, NumbersConvertWithRangeChecks) {
+    struct {
+        const char *text;
+        bool ok;
+        int32_t value;
+    } cases[] = {{"0", true, 0},          {"2147483647", true, INT32_MAX}, {"-2147483648", true, INT32_MIN},
+                 {"2147483648", false, 0}, {"4294967297", false, 0},       {"99999999999999999999999", false, 0},
+                 {"12a", false, 0},        {"", false, 0},                 {"-", false, 0}};
+    for (const auto &c : cases) {
+        int32_t v = 77;
+        EXPECT_EQ(parse_int32(c.text, &v), c.ok) << c.text;
+        EXPECT_EQ(v, c.value) << c.text;
+    }
+}
+
+TEST_F(Block, StoreTextRefusesWhatDoesNotFit) {
+    char field[6] = "old";
+    EXPECT_TRUE(store_text(field, sizeof field, "abcde", 5));
+    EXPECT_STREQ(field, "abcde");
+    EXPECT_FALSE(store_text(field, sizeof field, "abcdef", 30));  // beyond the field
+    EXPECT_STREQ(field, "");
+    EXPECT_FALSE(store_text(field, sizeof field, "abc", 2));  // beyond the maximum
+    EXPECT_STREQ(field, "");
+}
+
+TEST_F(Block, ExtractlistSplitsAndRefuses) {
+    value_table rows[3];
+    int count = -1;
+    auto split = [&](const std::string &text) {
+        count = -1;
+        return extractlist(text.c_str(), rows, 3, &count);
+    };
+    EXPECT_EQ(split(""), 0);
+    EXPECT_EQ(count, 0);
+    EXPECT_EQ(split(" a , b,\tc "), 0);
+    EXPECT_EQ(count, 3);
+    EXPECT_STREQ(rows[2], "c");
+    EXPECT_EQ(split("a,,b"), 0);
+    EXPECT_EQ(count, 3);
+    EXPECT_STREQ(rows[1], "");
+    EXPECT_EQ(split("x,y,"), 0);
+    EXPECT_EQ(count, 2);
+    EXPECT_EQ(split("  one  "), 0);
+    EXPECT_EQ(count, 1);
+
+    Line = 4;
+    EXPECT_EQ(split("a b"), 1);
+    EXPECT_EQ(count, -1);
+    EXPECT_STREQ(g_errormsg, "ERROR : Invalid format for list attribute : a b @ 4 \n");
+    EXPECT_EQ(split("a,b,c,d"), 1);  // more items than rows
+    EXPECT_STREQ(g_errormsg, "ERROR : Invalid format for list attribute : a,b,c,d @ 4 \n");
+    std::string longest(300, 'x');
+    EXPECT_EQ(split(longest), 0);
+    EXPECT_EQ(std::string(rows[0]), longest);
+    EXPECT_EQ(split(longest + "y"), 1);  // an item beyond a row
+    EXPECT_TRUE(log().empty());  // the splitter only formats
+}
+
+TEST_F(Block, AttributeLoopFlagsAndReadsOn) {
+    EXPECT_EQ(run(parse_thing, "COLOUR = \"toolong\"\nSIZE = 4294967296 SIZE = x\nEND"), 0);
+    EXPECT_EQ(log(),
+              "ERROR: token size exceeds datbase field size :  'toolong' @ 1\n<br>"
+              "number: 4294967296 @ 2\n<br>"
+              "dup: SIZE @ 2\n<br>"
+              "number: x @ 3\n<br>");  // the newline after x is read with it
+    EXPECT_EQ(g_error, 1);
+    EXPECT_STREQ(thing.colour, "");  // refused, never cut into the field
+    EXPECT_EQ(thing.size, 0);        // never wrapped into range
+
+    EXPECT_EQ(run(parse_thing, "SIZE = 12 COLOUR = \"red\" SIZE = 7 END"), 0);
+    EXPECT_EQ(log(), "dup: SIZE @ 1\n<br>");
+    EXPECT_EQ(thing.size, 7);  // the later value wins
+    EXPECT_STREQ(thing.colour, "red");
+}
+
+TEST_F(Block, AttributeLoopFailures) {
+    EXPECT_EQ(run(parse_thing, "COLOUR red END"), 1);
+    EXPECT_EQ(log(), "equal: red @ 1\n<br>");
+    EXPECT_EQ(g_prevtokentype, TOKEN_WORD);
+    EXPECT_STREQ(g_prevtoken, "red");
+
+    EXPECT_EQ(run(parse_thing, "COLOUR = red END"), 1);
+    EXPECT_EQ(log(), "quoted: red @ 1\n<br>");
+
+    EXPECT_EQ(run(parse_thing, "WEIGHT = 3 END"), 1);
+    EXPECT_EQ(log(), "invalid: WEIGHT @ 1 (1)\n<br>");
+}
+
+TEST_F(Block, MandatoryKeywordsAtEnd) {
+    EXPECT_EQ(run(parse_thing, "\n\nSIZE = 1\nEND"), 0);
+    EXPECT_EQ(log(), "missing COLOUR @ 1\n<br>");  // the block's first line
+    EXPECT_EQ(g_error, 1);
+}
+
+TEST_F(Block, ListValuesFillRowsWithinTheirCapacity) {
+    EXPECT_EQ(run(parse_thing, "COLOUR = \"a\" PARTS = \"p, q\" END"), 0);
+    EXPECT_EQ(thing.nparts, 2);
+    EXPECT_STREQ(thing.parts[1], "q");
+    EXPECT_EQ(run(parse_thing, "PARTS = \"p,q,r,s\" END"), 1);
+    EXPECT_EQ(log(), "ERROR : Invalid format for list attribute : p,q,r,s @ 1 \n<br>");
+    EXPECT_EQ(g_error, 1);
+}
+
+TEST_F(Block, EndOfFileInsideABlockIsAnError) {
+    for (const char *text : {"COLOUR = \"red\"\nSIZE = ", "COLOUR = \"red\nEND\n", "COLOUR = \"red\"\n",
+                             "COLOUR"}) {
+        EXPECT_EQ(run(parse_thing, text), 1) << text;
+        EXPECT_EQ(log(), "ERROR: Unexpected end of file @ " + std::to_string(Line) + " \n<br>") << text;
+        EXPECT_EQ(g_prevtokentype, TOKEN_EOF) << text;  // skip_block stops the run
+        EXPECT_EQ(g_error, 1);
+    }
+}
+
+
+
+
+// ---- entries ----
+
+struct tag_rec {
+    int32_t t;
+};
+struct member_rec {
+    char name[31];
+    int32_t weight;
+    int32_t ntags;
+    int32_t tags[2];
+};
+std::vector<std::string> filed;  // what the owners filed, in order
+
+int file_tag(block_reader &r, const keyword_rule &, void *entry, void *owner) {
+    member_rec &m = *static_cast<member_rec *>(owner);
+    int32_t t = static_cast<tag_rec *>(entry)->t;
+    std::free(entry);
+    if (m.ntags == 2) return r.fail("too many tags @ %d\n", Line);
+    m.tags[m.ntags++] = t;
+    return 0;
+}
+
+int file_member(block_reader &, const keyword_rule &rule, void *entry, void *) {
+    member_rec &m = *static_cast<member_rec *>(entry);
+    std::string line = std::string(rule.name) + ":" + m.name + " w" + std::to_string(m.weight);
+    for (int i = 0; i < m.ntags; ++i) line += " t" + std::to_string(m.tags[i]);
+    filed.push_back(line);
+    std::free(entry);
+    return 0;
+}
+
+int tag_checks(block_reader &r, void *, void *) {
+    r.check_mandatory("tag", "tag lacks %s @ %d\n", Line);
+    return 0;
+}
+
+keyword_table tagtokens{
+    {
+        {.name = "T", .mandatory = 1, .kind = value_kind::number, .kind_msg = "number: %s @ %d\n",
+         .field = NDL_INT(tag_rec, t)},
+        token_row("(", TOKEN_LPAREN), token_row(")", TOKEN_RPAREN), token_row("=", TOKEN_EQUAL),
+    },
+    {.style = loop_style::separated, .invalid_msg = "tag key: %s @ %d\n", .dup_msg = "dup: %s @ %d\n",
+     .equal_msg = "equal: %s @ %d\n", .separator_msg = "sep: %s @ %d\n"}};
+const entry_def tag_entry{.keys = &tagtokens, .equal_msg = "tags equal: %s @ %d\n",
+                          .open_msg = "tags open: %s @ %d\n", .repeated = true,
+                          .size = sizeof(tag_rec), .check = tag_checks};
+
+keyword_table membertokens{
+    {
+        {.name = "NAME", .maxlen = 30, .kind = value_kind::quoted, .kind_msg = "quoted: %s @ %d\n",
+         .field = NDL_TEXT(member_rec, name)},
+        {.name = "TAGS", .type = TOKEN_GROUP, .kind = value_kind::entry, .entry = &tag_entry, .file = file_tag},
+        {.name = "WEIGHT", .kind = value_kind::number, .kind_msg = "number: %s @ %d\n",
+         .field = NDL_INT(member_rec, weight)},
+        token_row("(", TOKEN_LPAREN), token_row(")", TOKEN_RPAREN), token_row("=", TOKEN_EQUAL),
+    },
+    {.style = loop_style::separated, .invalid_msg = "member key: %s @ %d\n", .dup_msg = "dup: %s @ %d\n",
+     .equal_msg = "equal: %s @ %d\n", .separator_msg = "sep: %s @ %d\n"}};
+const entry_def member_entry{.keys = &membertokens, .equal_msg = "member equal: %s @ %d\n",
+                             .open_msg = "member open: %s @ %d\n", .repeated = true,
+                             .size = sizeof(member_rec)};
+
+// A nested block: SUB BEGIN NAME = "x" END.
+keyword_table subtokens{
+    {
+        {.name = "NAME", .maxlen = 30, .kind = value_kind::quoted, .kind_msg = "quoted: %s @ %d\n",
+         .field = NDL_TEXT(member_rec, name)},
+        token_row("BEGIN", TOKEN_BEGIN), token_row("=", TOKEN_EQUAL), token_row("END", TOKEN_END),
+    },
+    {.invalid_msg = "sub key: %s @ %d\n", .dup_msg = "dup: %s @ %d\n", .equal_msg = "equal: %s @ %d\n"}};
+const entry_def sub_entry{.keys = &subtokens, .begin_end = true, .open_msg = "sub begin: %s @ %d\n",
+                          .size = sizeof(member_rec)};
+
+keyword_table groupstokens{
+    {
+        {.name = "MEMBER", .type = TOKEN_GROUP, .kind = value_kind::entry, .repeatable = true,
+         .entry = &member_entry, .file = file_member},
+        {.name = "SUB", .type = TOKEN_GROUP, .kind = value_kind::entry, .repeatable = true,
+         .entry = &sub_entry, .file = file_member},
+        token_row("BEGIN", TOKEN_BEGIN), token_row("(", TOKEN_LPAREN), token_row(")", TOKEN_RPAREN),
+        token_row("=", TOKEN_EQUAL), token_row("END", TOKEN_END),
+    },
+    {.invalid_msg = "group key: %s @ %d (%d)\n"}};
+
+int parse_groups(FILE *fp, FILE *, const char *) {
+    block_reader r(fp, groupstokens);
+    filed.clear();
+    return read_attributes(r, nullptr);
+}
+
+TEST_F(Block, KeywordRowsComeFromTheOneDeclaration) {
+    token_entry *t = membertokens.tokens();
+    ASSERT_STREQ(t[0].name, "NAME");
+    EXPECT_EQ(t[0].type, TOKEN_ATTRIBUTE);
+    EXPECT_EQ(t[0].maxlen, 30);
+    EXPECT_EQ(t[1].type, TOKEN_GROUP);
+    EXPECT_STREQ(t[5].name, "=");
+    EXPECT_EQ(t[5].type, TOKEN_EQUAL);
+    EXPECT_EQ(t[6].name, nullptr);  // the end row
+    EXPECT_EQ(membertokens.rule("("), nullptr);  // a token row is no attribute
+    EXPECT_NE(membertokens.row("("), nullptr);
+}
+
+TEST_F(Block, EntriesRepeatAndNestToAnyDepth) {
+    EXPECT_EQ(run(parse_groups,
+                  "MEMBER = ( NAME = \"a\" , TAGS = ( T = 1 ) , ( T = 2 ) , WEIGHT = 3 ) , ( NAME = \"b\" )\n"
+                  "SUB BEGIN NAME = \"c\" END\n"
+                  "MEMBER = ( TAGS = ( T = 5 ) )\n"
+                  "END"),
+              0);
+    EXPECT_EQ(log(), "");
+    EXPECT_EQ(filed, (std::vector<std::string>{"MEMBER:a w3 t1 t2", "MEMBER:b w0", "SUB:c w0", "MEMBER: w0 t5"}));
+}
+
+TEST_F(Block, EntryErrorsStopAtTheirToken) {
+    struct {
+        const char *text;
+        const char *log;
+        int kind;
+    } cases[] = {
+        {"MEMBER ( NAME = \"a\" ) END", "member equal: ( @ 1\n<br>", TOKEN_LPAREN},
+        {"MEMBER = NAME END", "member open: NAME @ 1\n<br>", TOKEN_ATTRIBUTE},
+        {"MEMBER = ( TAGS = ( T = x ) ) END", "number: x @ 1\n<br>", TOKEN_WORD},
+        {"MEMBER = ( TAGS = ( T = 1 ) , ( T = 2 ) , ( T = 3 ) ) END", "too many tags @ 1\n<br>", TOKEN_LPAREN},
+        {"MEMBER = ( NAME = \"a\" ) , NAME END", "member open: NAME @ 1\n<br>", TOKEN_WORD},
+        {"MEMBER = ( NAME = \"a\" ; ) END", "sep: ; @ 1\n<br>", TOKEN_WORD},
+        {"SUB NAME = \"c\" END END", "sub begin: NAME @ 1\n<br>", TOKEN_ATTRIBUTE},
+        {"SUB BEGIN SIZE = 1 END END", "sub key: SIZE @ 1\n<br>", TOKEN_WORD},
+        {"MEMBER = ( TAGS = ( ) ) END", "tag key: ) @ 1\n<br>", TOKEN_RPAREN},
+    };
+    for (const auto &c : cases) {
+        EXPECT_EQ(run(parse_groups, c.text), 1) << c.text;
+        EXPECT_EQ(log(), c.log) << c.text;
+        EXPECT_EQ(g_prevtokentype, c.kind) << c.text;
+        EXPECT_EQ(g_error, 1);
+    }
+    // The entry's own checks run after its ")": a missing key is flagged.
+    EXPECT_EQ(run(parse_groups, "MEMBER = ( TAGS = ( T = 1 , T = 2 ) ) END"), 0);
+    EXPECT_EQ(log(), "dup: T @ 1\n<br>");
+    EXPECT_EQ(filed, std::vector<std::string>{"MEMBER: w0 t2"});
+}
+
+TEST_F(Block, EndOfFileInsideAnEntryIsAnError) {
+    for (const char *text : {"MEMBER = ( TAGS = ( T = 1 ) , ", "MEMBER = ( NAME = \"a\" ) ", "SUB BEGIN NAME = \"c\""}) {
+        EXPECT_EQ(run(parse_groups, text), 1) << text;
+        EXPECT_EQ(log(), "ERROR: Unexpected end of file @ 1 \n<br>") << text;
+        EXPECT_EQ(g_prevtokentype, TOKEN_EOF) << text;
+    }
+}
+
+// ---- fixed order: each keyword once at its place ----
+
+struct pair_rec {
+    char a[31];
+    char b[31];
+};
+keyword_table pairtokens{
+    {
+        {.name = "A", .order_msg = "A expected: %s @ %d\n", .order_err = on_error::flag,
+         .field = NDL_TEXT(pair_rec, a)},
+        {.name = "B", .order_msg = "B expected @ %d\n", .order_token = false, .field = NDL_TEXT(pair_rec, b)},
+        token_row("(", TOKEN_LPAREN), token_row(")", TOKEN_RPAREN), token_row("=", TOKEN_EQUAL),
+    },
+    {.style = loop_style::ordered, .equal_msg = "equal: %s @ %d\n", .separator_msg = "comma: %s @ %d\n",
+     .close_msg = "close: %s @ %d\n"}};
+const entry_def pair_entry{.keys = &pairtokens, .equal_msg = "pair equal: %s @ %d\n",
+                           .open_msg = "pair open: %s @ %d\n"};
+
+TEST_F(Block, OrderedEntriesFlagOrFailAKeywordOutOfPlace) {
+    pair_rec p{};
+    auto read = [&](const char *text) {
+        p = pair_rec{};
+        log_text.clear();
+        return read_entry(open(text), pair_entry, &p, nullptr);
+    };
+    EXPECT_EQ(read("= ( A = x , B = y )"), 0);
+    EXPECT_STREQ(p.a, "x");
+    EXPECT_STREQ(p.b, "y");
+    EXPECT_EQ(log(), "");
+    EXPECT_EQ(read("= ( C = x , B = y )"), 0);  // flagged, read as A
+    EXPECT_EQ(log(), "A expected: C @ 1\n<br>");
+    EXPECT_STREQ(p.a, "x");
+    EXPECT_EQ(read("= ( A = x , C = y )"), 1);
+    EXPECT_EQ(log(), "B expected @ 1\n<br>");
+    EXPECT_EQ(read("= ( A = x B = y )"), 1);
+    EXPECT_EQ(log(), "comma: B @ 1\n<br>");
+    EXPECT_EQ(read("= ( A = x , B = y , )"), 1);
+    EXPECT_EQ(log(), "close: , @ 1\n<br>");
+    EXPECT_EQ(read("= ( A x\n"), 1);
+    EXPECT_EQ(log(), "equal: x @ 2\n<br>");  // the line end is read with x
+}
+
+}  // namespace
