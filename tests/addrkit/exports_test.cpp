@@ -28,6 +28,7 @@ TEST(AddrExports, DynamicSymbolTableHoldsExactlyTheProcedures) {
         "C_ValidateIPAddressInRange", "C_compute_network", "C_compute_mask", "C_compute_inversemask",
         "C_ExtractNetworkBroadcast", "C_ConvertIP", "C_GetIPAddressList", "C_GetAddressRange", "C_PoolRanges",
         "C_NetPoolRanges", "C_evaluate_expression", "g_errorcode",
+        "C_check_dir", "C_create_dir", "C_remove_dir",
     };
     EXPECT_EQ(exported, expected);
 }
