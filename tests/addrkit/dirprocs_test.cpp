@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "call_check.h"
-#include "host.h"
+#include "host_suite.h"
 #include "temp_tree.h"
 
 namespace {
@@ -17,17 +17,9 @@ namespace {
 using addrtest::Case;
 const std::string N = "<null>";
 
-class DirProcedures : public ::testing::Test {
+class DirProcedures : public HostSuite {
 protected:
-    static void SetUpTestSuite() {
-        setenv("NDL_LIBDIR", NDL_BIN_DIR, 0);
-        session_ = new extproc::Session(::testing::TempDir() + "addrkit_dirprocs.db");
-        ASSERT_TRUE(session_->ok()) << session_->error();
-    }
-    static void TearDownTestSuite() {
-        delete session_;
-        session_ = nullptr;
-    }
+    static void SetUpTestSuite() { open_session("addrkit_dirprocs.db"); }
     void run(const std::vector<Case> &cases) {
         for (const Case &c : cases) {
             std::string diff = addrtest::check(session_->call("addrkit", c.procedure, c.args), c);
@@ -37,11 +29,9 @@ protected:
     // BASE\NAME as the messages show it.
     std::string shown(const std::string &name) const { return base + "\\" + name; }
 
-    static extproc::Session *session_;
     TempTree tree;
     std::string base = tree.dir("base");
 };
-extproc::Session *DirProcedures::session_ = nullptr;
 
 TEST_F(DirProcedures, CheckFindsDirectoriesOnly) {
     tree.dir("base/plain/nested");

@@ -1,12 +1,12 @@
 // dirlist through the host, on temporary trees, and its decorated export.
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <cstdlib>
+#include <map>
 #include <set>
 #include <string>
 
-#include "host.h"
+#include "dynamic_symbols.h"
+#include "host_suite.h"
 #include "temp_tree.h"
 
 namespace {
@@ -14,17 +14,9 @@ namespace {
 // The call spec names the export by its decorated name.
 const std::string kDirlist = "_Z7dirlistPcS_";
 
-class Dirlist : public ::testing::Test {
+class Dirlist : public HostSuite {
 protected:
-    static void SetUpTestSuite() {
-        setenv("NDL_LIBDIR", NDL_BIN_DIR, 0);
-        session_ = new extproc::Session(::testing::TempDir() + "folderwalk_dirlist.db");
-        ASSERT_TRUE(session_->ok()) << session_->error();
-    }
-    static void TearDownTestSuite() {
-        delete session_;
-        session_ = nullptr;
-    }
+    static void SetUpTestSuite() { open_session("folderwalk_dirlist.db"); }
     struct Listing {
         int ret = -1;
         std::string out;
@@ -44,10 +36,8 @@ protected:
         if (const extproc::OutValue *v = r.out("out")) l.out = v->value;
         return l;
     }
-    static extproc::Session *session_;
     TempTree tree;
 };
-extproc::Session *Dirlist::session_ = nullptr;
 
 using Names = std::multiset<std::string>;
 
@@ -129,20 +119,13 @@ TEST_F(Dirlist, ResultIsBoundedByItsCapacity) {
 }
 
 TEST(FolderwalkExports, DirlistUnderItsDecoratedNameOnly) {
-    std::string cmd = "nm -D --defined-only " + std::string(NDL_BIN_DIR) + "/libfolderwalk.so 2>/dev/null";
-    FILE *p = popen(cmd.c_str(), "r");
-    ASSERT_NE(p, nullptr);
+    std::map<std::string, char> symbols;
+    if (!dynamic_symbols(std::string(NDL_BIN_DIR) + "/libfolderwalk.so", symbols)) GTEST_SKIP() << "nm is not available";
     std::set<std::string> exported;
-    char line[1024];
-    while (std::fgets(line, sizeof line, p)) {
-        char type = 0;
-        char name[900];
-        if (std::sscanf(line, "%*s %c %899s", &type, name) == 2 && type == 'T') exported.insert(name);
-    }
-    int rc = pclose(p);
-    if (rc != 0 && exported.empty()) GTEST_SKIP() << "nm is not available";
+    for (const auto &[name, type] : symbols)
+        if (type == 'T') exported.insert(name);
     EXPECT_TRUE(exported.count(kDirlist)) << "no dirlist(char*, char*)";
-    EXPECT_FALSE(exported.count("dirlist"));
+    EXPECT_FALSE(symbols.count("dirlist"));
     // Nothing else of the library's own.
     for (const std::string &name : exported)
         EXPECT_TRUE(name == kDirlist || (name.starts_with("_") && !name.starts_with("_Z"))) << name;
