@@ -87,8 +87,10 @@ TEST_F(DirProcedures, UnsafeNamesAreRefusedAndTouchNothing) {
     tree.dir("sibling");
     // "%s\%s" of the base and the name must fit 300 characters with its end.
     std::string fits;
-    for (size_t room = 299 - base.size() - 1; fits.size() < room;)
-        fits += (fits.empty() ? "" : "\\") + std::string(std::min<size_t>(100, room - fits.size() - !fits.empty()), 'n');
+    for (size_t room = 299 - base.size() - 1; fits.size() < room;) {
+        if (!fits.empty()) fits += '\\';
+        fits.append(std::min<size_t>(100, room - fits.size()), 'n');
+    }
     std::string too_long = fits + "n";
     std::vector<std::string> names = {"",         ".",      "..",      "keep\\..", "keep/../..", "..\\sibling",
                                       "\\keep",   "/keep",  "C:keep",  "keep:s",   "ke*p",       "kee?",
