@@ -2,4 +2,6 @@
 #ifndef NDL_EXPORT_H
 #define NDL_EXPORT_H
 #define NDL_EXPORT extern "C" __attribute__((visibility("default")))
+// An export under the compiler's decorated (C++) name.
+#define NDL_EXPORT_CXX __attribute__((visibility("default")))
 #endif

@@ -12,6 +12,7 @@ constexpr ParamSpec text_out(const char *n, int size) { return {ParamKind::TextO
 constexpr ParamSpec int_out(const char *n) { return {ParamKind::IntOut, n, 0}; }
 constexpr ParamSpec clob_in(const char *n) { return {ParamKind::ClobIn, n, 0}; }
 constexpr ParamSpec clob_out(const char *n) { return {ParamKind::ClobOut, n, 0}; }
+constexpr ParamSpec buf_out(const char *n, int size) { return {ParamKind::BufOut, n, size}; }
 }  // namespace
 
 // clang-format off
@@ -43,6 +44,12 @@ const CallSpec kCallSpecs[] = {
     {"addrkit", "C_PoolRanges", 5, {text_in("addresses"), text_out("ranges", 32767), text_out("masks", 32767), text_out("commonmask", 4000), text_out("error", 4000)}},
     {"addrkit", "C_NetPoolRanges", 7, {text_in("networks"), text_in("prefixes"), int_in("hostonly"), text_out("ranges", 32767), text_out("masks", 32767), text_out("commonmask", 4000), text_out("error", 4000)}},
     {"addrkit", "C_evaluate_expression", 5, {text_in("prefix"), text_in("name"), text_in("expression"), text_out("result", 4000), text_out("error", 4000)}},
+    // The address library: directories under a base directory.
+    {"addrkit", "C_check_dir", 3, {text_in("base"), text_in("name"), text_out("error", 4000)}},
+    {"addrkit", "C_create_dir", 3, {text_in("base"), text_in("name"), text_out("error", 4000)}},
+    {"addrkit", "C_remove_dir", 3, {text_in("base"), text_in("name"), text_out("error", 4000)}},
+    // The directory lister, under the decorated name of dirlist(char*, char*).
+    {"folderwalk", "_Z7dirlistPcS_", 2, {text_in("dir"), buf_out("out", 32768)}},
     {nullptr, nullptr, 0, {}},
 };
 // clang-format on

@@ -13,12 +13,13 @@ enum class ParamKind {
     IntOut,   // int*
     ClobIn,   // OCILobLocator* by value, content given by the caller
     ClobOut,  // OCILobLocator** by reference, starts empty, read back after the call
+    BufOut,   // char* buffer alone (size), for exports that take no length nor indicator
 };
 
 struct ParamSpec {
     ParamKind kind;
     const char *name;
-    int size;  // TextOut: the declared length of the buffer; 0 otherwise
+    int size;  // TextOut, BufOut: the declared length of the buffer; 0 otherwise
 };
 
 constexpr int kMaxParams = 24;

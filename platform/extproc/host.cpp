@@ -76,7 +76,9 @@ void *resolve(const std::string &library, const std::string &procedure, std::str
 }
 
 bool is_in(ParamKind k) { return k == ParamKind::TextIn || k == ParamKind::IntIn || k == ParamKind::ClobIn; }
-bool is_out(ParamKind k) { return k == ParamKind::TextOut || k == ParamKind::IntOut || k == ParamKind::ClobOut; }
+bool is_out(ParamKind k) {
+    return k == ParamKind::TextOut || k == ParamKind::IntOut || k == ParamKind::ClobOut || k == ParamKind::BufOut;
+}
 
 // Every argument is one machine word: a pointer, or an int widened to a
 // word. Calling through a function type of N words is sound where ints and
@@ -111,7 +113,7 @@ constexpr auto kInvokers = make_invokers(std::make_index_sequence<kMaxWords + 1>
 struct Slot {
     std::string text;               // TextIn
     int number = 0;                 // IntIn, IntOut
-    std::vector<char> buf;          // TextOut
+    std::vector<char> buf;          // TextOut, BufOut
     int ind = OUT_NULL;             // TextOut: an out-parameter starts NULL
     OCILobLocator *lob = nullptr;   // ClobIn, ClobOut (the export may replace it)
     OCILobLocator *made = nullptr;  // the locator we allocated, freed by us
@@ -189,10 +191,12 @@ bool build_words(const CallSpec &spec, Session::Handles &h, Slots &slots, std::v
                 w.push_back(static_cast<Word>(slot.number));
                 break;
             case ParamKind::TextOut:
+            case ParamKind::BufOut:
                 // Exactly the declared size: an export that writes past it
                 // is caught by the sanitizer build.
                 slot.buf.assign(static_cast<size_t>(p.size > 0 ? p.size : 1), '\0');
                 w.push_back(reinterpret_cast<Word>(slot.buf.data()));
+                if (p.kind == ParamKind::BufOut) break;
                 w.push_back(static_cast<Word>(p.size));
                 w.push_back(reinterpret_cast<Word>(&slot.ind));
                 break;
@@ -242,7 +246,9 @@ OutValue read_out(const ParamSpec &p, const Slot &slot) {
     v.kind = p.kind;
     switch (p.kind) {
         case ParamKind::TextOut:
-            v.null = slot.ind == OUT_NULL;
+        case ParamKind::BufOut:
+            // A bare buffer has no indicator: it is never NULL.
+            v.null = p.kind == ParamKind::TextOut && slot.ind == OUT_NULL;
             // Bounded: an export may leave its buffer without a NUL.
             v.value.assign(slot.buf.data(), strnlen(slot.buf.data(), slot.buf.size()));
             break;

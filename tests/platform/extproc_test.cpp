@@ -120,7 +120,7 @@ TEST(ExtprocCallSpecs, EveryLineIsWellFormed) {
         for (int i = 0; i < extproc::kMaxParams; ++i)
             EXPECT_EQ(s->params[i].name != nullptr, i < s->nparams) << "parameter " << i;
         for (int i = 0; i < s->nparams; ++i) {
-            if (s->params[i].kind == extproc::ParamKind::TextOut) {
+            if (s->params[i].kind == extproc::ParamKind::TextOut || s->params[i].kind == extproc::ParamKind::BufOut) {
                 EXPECT_GT(s->params[i].size, 0);
             }
         }
