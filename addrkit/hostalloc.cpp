@@ -189,11 +189,6 @@ int C_get_ipaddress_natx(char *res, int reslen, int *resind, const char *pool, i
         g_errorcode = code;
         return failed();
     }
-    // More than the pool holds ends as the search would, with nothing left.
-    if (static_cast<std::uint64_t>(count) > block_size(prefix)) {
-        g_errorcode = 4;
-        return failed();
-    }
     FreeSpace space(block_span(n, prefix), std::move(spans));
     std::vector<Block> blocks;
     std::uint64_t taken = 0, after_last = 0;
@@ -254,10 +249,6 @@ int C_get_ipaddress_natnet(char *nets, int netslen, int *netsind, char *prefs, i
         std::vector<Span> spans;
         if (int code = open_pool(pool, prefix, used, usedprefixes, n, spans, p.message())) {
             g_errorcode = code;
-            return failed();
-        }
-        if (wanted > block_size(prefix)) {
-            g_errorcode = 4;
             return failed();
         }
         spans.insert(spans.end(), reserved.begin(), reserved.end());
