@@ -21,9 +21,11 @@ enum class Band { Hosts, Nat, PointToPoint };
 // the band, and none twice. False after p.fail().
 bool read_used_hosts(Proc &p, const char *network, int prefix, const char *used, Band band, ip_t &n,
                      std::vector<Span> &spans) {
-    if (validate_network(network, prefix, &n, p.message())) return false;
     std::vector<Address> items;
-    if (!read_addresses(used, kMaxListItems, items, p.message())) return false;
+    if (validate_network(network, prefix, &n, p.message()) || !read_addresses(used, kMaxListItems, items, p.message())) {
+        p.fail();
+        return false;
+    }
     const std::uint64_t b = block_last(n, prefix);
     char net[16];
     format_ip(n, net);

@@ -336,4 +336,65 @@ TEST(AllocationReference, AggregationAgreesOnDisjointInputAndCoversUnionsExactly
     }
 }
 
+TEST(AllocationReference, ErrorCodesAndArrayBounds) {
+    Call c;
+    auto next = [&](const char *parent, int prefix, const char *nets, const char *prefixes, int wanted) {
+        g_errorcode = -1;
+        C_get_next_subnw(parent, prefix, nets, prefixes, wanted, c.a.buf, 4000, &c.a.ind, c.err.buf, 4000, &c.err.ind);
+        return g_errorcode;
+    };
+    EXPECT_EQ(next("10.0.0.0", 24, "", "", 26), 0);
+    EXPECT_EQ(next("10.0.0.1", 24, "", "", 26), 3);
+    EXPECT_EQ(next("10.0.0.0", 24, "", "", 23), 2);
+    EXPECT_EQ(next("10.0.0.0", 24, "10.0.0.1", "24", 26), 2);
+    EXPECT_EQ(next("10.0.0.0", 24, "10.0.0.0", "24", 26), 4);
+
+    auto natx = [&](const char *pool, const char *nets, const char *prefixes, int count) {
+        g_errorcode = -1;
+        int rc = C_get_ipaddress_natx(c.a.buf, 4000, &c.a.ind, pool, 24, nets, prefixes, count, 0, c.err.buf, 4000,
+                                      &c.err.ind);
+        return std::pair<int, int>{rc, g_errorcode};
+    };
+    EXPECT_EQ(natx("10.0.0.0", "", "", 3), (std::pair<int, int>{0, 0}));
+    EXPECT_EQ(natx("10.0.0.0", "", "", 0), (std::pair<int, int>{0, -1}));  // no search made
+    EXPECT_EQ(natx("10.0.0.1", "", "", 3), (std::pair<int, int>{2, 3}));
+    EXPECT_EQ(natx("10.0.0.0", "10.0.0.0", "", 3), (std::pair<int, int>{2, 2}));
+    EXPECT_EQ(natx("10.0.0.0", "", "", -3), (std::pair<int, int>{2, 2}));
+    EXPECT_EQ(natx("10.0.0.0", "", "", 257), (std::pair<int, int>{2, 4}));
+    EXPECT_STREQ(c.err.buf, "Error :Failed to allocated 257 of addresses from this pool : 10.0.0.0 24\n");
+
+    // The size procedure leaves g_errorcode at 0, even when nothing is free.
+    g_errorcode = -1;
+    EXPECT_EQ(C_get_maxsubnw_size("10.0.0.0", 24, "10.0.0.0", "24", &c.n1, &c.n2, &c.n3, c.err.buf, 4000, &c.err.ind), 0);
+    EXPECT_EQ(g_errorcode, 0);
+
+    // The array procedure bounds its arrays itself.
+    unsigned nets[] = {0x0A000000u, 0x0A000080u};
+    int prefixes[] = {25, 25}, bad[] = {25, 33};
+    int best = 0;
+    auto largest = [&](const char *parent, const unsigned *n, const int *p, int count) {
+        c.a.ind = c.err.ind = 7;
+        return C_get_largest_subnw(parent, 24, n, p, count, &best, c.a.buf, 4000, &c.a.ind, c.err.buf, 4000, &c.err.ind);
+    };
+    EXPECT_EQ(largest("10.0.0.0", nets, prefixes, 1), 0);
+    EXPECT_STREQ(c.a.buf, "10.0.0.128");
+    EXPECT_EQ(best, 25);
+    EXPECT_EQ(largest("10.0.0.0", nets, prefixes, 2), 4);
+    EXPECT_EQ(g_errorcode, 4);
+    EXPECT_EQ(c.a.ind, 0);
+    EXPECT_EQ(c.err.ind, -1);
+    EXPECT_EQ(best, 32);
+    EXPECT_EQ(largest("10.0.0.0", nets, bad, 2), 2);
+    EXPECT_STREQ(c.err.buf, "Error : Invalid prefix specified: 33\n");
+    EXPECT_EQ(g_errorcode, 2);
+    EXPECT_EQ(largest("10.0.0.0", nets, prefixes, -1), 2);
+    EXPECT_STREQ(c.err.buf, "Error : Invalid number of used networks: -1\n");
+    EXPECT_EQ(largest("10.0.0.0", nets, prefixes, 5001), 2);
+    EXPECT_EQ(largest("10.0.0.0", nullptr, nullptr, 0), 0);
+    EXPECT_EQ(best, 24);
+    EXPECT_EQ(largest("10.0.0.9", nullptr, nullptr, 0), 2);
+    EXPECT_EQ(g_errorcode, 3);
+    EXPECT_EQ(c.a.ind, -1);
+}
+
 }  // namespace
