@@ -116,9 +116,13 @@ std::vector<Span> spans_of(const std::vector<Network> &nets) {
 }
 
 std::vector<Span> merge_spans(std::vector<Span> spans) {
-    std::sort(spans.begin(), spans.end(), [](const Span &a, const Span &b) { return a.first < b.first; });
+    // Plain integers sort fastest: the first address above, the position below.
+    std::vector<u64> order(spans.size());
+    for (size_t i = 0; i < spans.size(); ++i) order[i] = spans[i].first << 32 | i;
+    std::sort(order.begin(), order.end());
     std::vector<Span> out;
-    for (const Span &s : spans) {
+    for (u64 key : order) {
+        const Span &s = spans[key & 0xFFFFFFFFu];
         if (s.first >= s.end) continue;
         if (!out.empty() && s.first <= out.back().end)
             out.back().end = std::max(out.back().end, s.end);

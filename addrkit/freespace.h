@@ -33,7 +33,8 @@ struct Block {
 inline Span block_span(ip_t network, int prefix) { return {network, network + block_size(prefix)}; }
 std::vector<Span> spans_of(const std::vector<Network> &nets);
 
-// Sorted by address, spans that overlap or touch merged into one.
+// Sorted by address, spans that overlap or touch merged into one (every
+// span starts below 2^32).
 std::vector<Span> merge_spans(std::vector<Span> spans);
 // Appends the fewest aligned blocks that cover SPAN exactly, in address order.
 void cover_span(Span span, std::vector<Block> &out);
