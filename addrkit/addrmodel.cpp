@@ -170,6 +170,16 @@ void SortIPAddress(ip_t *addrs, int count) {
     if (count > 1) std::sort(addrs, addrs + count);
 }
 
+size_t first_repeat(const std::vector<ip_t> &values) {
+    std::vector<std::pair<ip_t, size_t>> v(values.size());
+    for (size_t i = 0; i < values.size(); ++i) v[i] = {values[i], i};
+    std::sort(v.begin(), v.end());
+    size_t at = values.size();
+    for (size_t i = 1; i < v.size(); ++i)
+        if (v[i].first == v[i - 1].first) at = std::min(at, v[i].second);
+    return at;
+}
+
 void SortIPAddressPrefix(ip_t *networks, int *prefixes, int *count) {
     std::vector<std::pair<ip_t, int>> v(static_cast<size_t>(std::max(*count, 0)));
     for (size_t i = 0; i < v.size(); ++i) v[i] = {networks[i], prefixes[i]};
@@ -282,25 +292,31 @@ bool read_addresses(std::string_view list, int max, std::vector<Address> &addrs,
     return true;
 }
 
-bool read_networks(std::string_view networks, std::string_view prefixes, const char *count_message,
+bool read_networks(std::string_view networks, std::string_view prefixes, const PairedLists &how,
                    std::vector<Network> &out, std::string &err) {
     std::vector<int> pfx;
     if (!read_prefixes(prefixes, kMaxListItems, pfx, err)) return false;
     std::vector<std::string_view> items;
     if (!read_items(networks, kMaxListItems, items, err)) return false;
+    const char *end_message = how.end_message ? how.end_message : how.count_message;
     out.clear();
     out.reserve(items.size());
     for (size_t i = 0; i < items.size(); ++i) {
         if (i >= pfx.size()) {
-            err = strprintf(count_message, static_cast<int>(pfx.size()), static_cast<int>(i + 1));
+            err = strprintf(how.count_message, static_cast<int>(pfx.size()), static_cast<int>(i + 1));
             return false;
         }
         ip_t a;
-        if (validate_network(items[i], pfx[i], &a, err)) return false;
+        int bad = how.clear_host_bits ? compute_network(items[i], pfx[i], &a, err)
+                                      : validate_network(items[i], pfx[i], &a, err);
+        if (bad) {
+            if (how.bad_message) err = strprintf(how.bad_message, str(items[i]).c_str(), pfx[i]);
+            return false;
+        }
         out.push_back({a, pfx[i], items[i]});
     }
-    if (out.size() != pfx.size()) {
-        err = strprintf(count_message, static_cast<int>(pfx.size()), static_cast<int>(out.size()));
+    if (out.size() != pfx.size() || (how.refuse_empty && out.empty())) {
+        err = strprintf(end_message, static_cast<int>(pfx.size()), static_cast<int>(out.size()));
         return false;
     }
     return true;

@@ -63,6 +63,9 @@ int compute_network(std::string_view text, int prefix, ip_t *network, std::strin
 ip_t set_bits_from_right(int n);
 
 void SortIPAddress(ip_t *addrs, int count);
+// The position of the earliest second appearance of a value; VALUES.size()
+// when every value is there once.
+std::size_t first_repeat(const std::vector<ip_t> &values);
 // Sorts the networks ascending (prefixes move along) and keeps one entry per
 // network address: the widest block, so no address is lost.
 void SortIPAddressPrefix(ip_t *networks, int *prefixes, int *count);
@@ -100,11 +103,23 @@ int list_int(std::string_view item);
 bool read_prefixes(std::string_view list, int max, std::vector<int> &prefixes, std::string &err);
 // Every item through validate_ipaddress; the first bad one ends the read.
 bool read_addresses(std::string_view list, int max, std::vector<Address> &addrs, std::string &err);
-// The prefix list first, then the networks, item i with prefix i through
-// validate_network. COUNT_MESSAGE ("...%d %d\n": prefix count, network
-// count) reports a network without a prefix, and unequal counts at the end.
-bool read_networks(std::string_view networks, std::string_view prefixes, const char *count_message,
+// How a pair of network and prefix lists is read. The messages take the
+// prefix count and the network count ("...%d %d").
+struct PairedLists {
+    const char *count_message;             // a network without a prefix
+    const char *end_message = nullptr;     // unequal counts at the end (else count_message)
+    bool refuse_empty = false;             // no items at all fails with end_message
+    bool clear_host_bits = false;          // compute_network instead of validate_network
+    const char *bad_message = nullptr;     // "...%s...%d" in place of the check's own message
+};
+// The prefix list first, then the networks, item i with prefix i.
+bool read_networks(std::string_view networks, std::string_view prefixes, const PairedLists &how,
                    std::vector<Network> &out, std::string &err);
+// Through validate_network, with one message for both count checks.
+inline bool read_networks(std::string_view networks, std::string_view prefixes, const char *count_message,
+                          std::vector<Network> &out, std::string &err) {
+    return read_networks(networks, prefixes, PairedLists{count_message}, out, err);
+}
 // The paired reader with its own counting message; 0 or 2.
 int extractipandprefixlst(std::string_view networks, std::string_view prefixes,
                           std::vector<Network> &out, std::string &err);

@@ -41,6 +41,37 @@ NDL_EXPORT int C_NetPoolRanges(const char *networks, const char *prefixes, int h
                                int rangeslen, int *rangesind, char *masks, int maskslen, int *masksind,
                                char *common, int commonlen, int *commonind, NDL_ERR);
 
+// Subnet allocation; these set g_errorcode.
+NDL_EXPORT int C_get_next_subnw(const char *parent, int prefix, const char *used, const char *usedprefixes,
+                                int wanted, char *res, int reslen, int *resind, NDL_ERR);
+NDL_EXPORT int C_get_largest_subnw(const char *parent, int prefix, const unsigned int *used, const int *usedprefixes,
+                                   int count, int *best, char *res, int reslen, int *resind, NDL_ERR);
+NDL_EXPORT int C_get_maxsubnw_size(const char *parent, int prefix, const char *used, const char *usedprefixes,
+                                   int *parentsize, int *usedtotal, int *largest, NDL_ERR);
+
+// Aggregation.
+NDL_EXPORT int C_aggregate_toone(const char *networks, const char *prefixes, char *res, int reslen, int *resind,
+                                 int *prefix, NDL_ERR);
+NDL_EXPORT int C_aggregate_toprefix(const char *networks, const char *prefixes, char *res, int reslen, int *resind,
+                                    int limit, NDL_ERR);
+NDL_EXPORT int C_aggregate(const char *networks, const char *prefixes, char *nets, int netslen, int *netsind,
+                           char *prefs, int prefslen, int *prefsind, NDL_ERR);
+
+// Host, point-to-point and NAT addresses.
+NDL_EXPORT int C_get_ipaddress_fornw(char *res, int reslen, int *resind, const char *network, int prefix,
+                                     const char *used, NDL_ERR);
+NDL_EXPORT int C_get_ipaddress_nat(char *res, int reslen, int *resind, const char *network, int prefix,
+                                   const char *used, NDL_ERR);
+NDL_EXPORT int C_get_ipaddress_forptopnw(char *first, int firstlen, int *firstind, char *second, int secondlen,
+                                         int *secondind, const char *network, int prefix, const char *used, NDL_ERR);
+NDL_EXPORT int C_get_ipaddress_foroff(char *res, int reslen, int *resind, const char *network, int prefix,
+                                      unsigned int offset, NDL_ERR);
+NDL_EXPORT int C_get_ipaddress_natx(char *res, int reslen, int *resind, const char *pool, int prefix,
+                                    const char *used, const char *usedprefixes, int count, int contiguous, NDL_ERR);
+NDL_EXPORT int C_get_ipaddress_natnet(char *nets, int netslen, int *netsind, char *prefs, int prefslen,
+                                      int *prefsind, const char *pool, int prefix, const char *used,
+                                      const char *usedprefixes, int count, int contiguous, int expand, NDL_ERR);
+
 #undef NDL_ERR
 
 #endif

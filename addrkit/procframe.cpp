@@ -37,10 +37,15 @@ bool OutText::put_ip(ip_t addr, std::string_view suffix) {
     return put(std::string_view(text, n + s));
 }
 
-void OutText::set_null() {
+void OutText::clear() {
     if (!buf_) return;
     buf_[0] = '\0';
     len_ = 0;
+}
+
+void OutText::set_null() {
+    if (!buf_) return;
+    clear();
     *ind_ = OUT_NULL;
 }
 
@@ -50,13 +55,19 @@ Proc::Proc(char *err, int errlen, int *errind, bool set_error_indicator)
     if (set_error_indicator) *errind_ = OUT_NULL;
 }
 
-OutText &Proc::result(char *buf, int len, int *ind) {
+OutText &Proc::result(char *buf, int len, int *ind, bool keep_indicator) {
     results_[nresults_] = OutText(buf, len, ind);
+    keep_indicator_[nresults_] = keep_indicator;
     return results_[nresults_++];
 }
 
 int Proc::fail() {
-    for (int i = 0; i < nresults_; ++i) results_[i].set_null();
+    for (int i = 0; i < nresults_; ++i) {
+        if (keep_indicator_[i])
+            results_[i].clear();
+        else
+            results_[i].set_null();
+    }
     out_error(err_, errlen_, errind_, message_.c_str());
     return kStatusFailed;
 }

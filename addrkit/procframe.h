@@ -40,6 +40,8 @@ public:
     int declared() const { return static_cast<int>(cap_); }
     // Empty and NULL.
     void set_null();
+    // Empty; the indicator stays.
+    void clear();
 
 private:
     char *buf_ = nullptr;
@@ -56,7 +58,8 @@ public:
     Proc(char *err, int errlen, int *errind, bool set_error_indicator = true);
 
     // Registers a text result (at most three); it starts empty, NOT NULL.
-    OutText &result(char *buf, int len, int *ind);
+    // A failure empties it and, unless KEEP_INDICATOR, marks it NULL.
+    OutText &result(char *buf, int len, int *ind, bool keep_indicator = false);
 
     // Where the model's checks leave their messages.
     std::string &message() { return message_; }
@@ -76,6 +79,7 @@ private:
     int errlen_;
     int *errind_;
     OutText results_[kMaxResults];
+    bool keep_indicator_[kMaxResults] = {};
     int nresults_ = 0;
     std::string message_;
 };

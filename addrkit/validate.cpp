@@ -86,7 +86,7 @@ int C_validate_ipaddress_fornw(const char *network, int prefix, const char *addr
     if (!read_items(addresses, kMaxListItems, items, p.message())) return p.fail();
     std::uint64_t b = end_of(n, prefix);
     // Items are checked in list order; the first bad one ends the check.
-    std::vector<std::uint64_t> good;  // value in the high half, position in the low
+    std::vector<ip_t> good;  // the items before the first bad one
     good.reserve(items.size());
     bool bad = false;
     std::string bad_message;
@@ -99,16 +99,13 @@ int C_validate_ipaddress_fornw(const char *network, int prefix, const char *addr
                                     std::string(items[i]).c_str(), network, prefix);
             bad = true;
         } else {
-            good.push_back(std::uint64_t{a} << 32 | i);
+            good.push_back(a);
         }
     }
     // A repeated address fails at its second appearance, if that comes
     // before the first bad item.
-    std::sort(good.begin(), good.end());
-    size_t dup = items.size();
-    for (size_t i = 1; i < good.size(); ++i)
-        if (good[i] >> 32 == good[i - 1] >> 32) dup = std::min<size_t>(dup, good[i] & 0xFFFFFFFFu);
-    if (dup < items.size())
+    size_t dup = first_repeat(good);
+    if (dup < good.size())
         return p.fail("Error : Duplicate ip address %s . Address already assigned\n", std::string(items[dup]).c_str());
     if (bad) {
         p.message() = bad_message;

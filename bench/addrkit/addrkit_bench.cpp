@@ -1,7 +1,10 @@
-// Validation and list procedures on 5000-item lists, called as the agent
-// calls them. Each benchmark reports its calls per second, those of Python's
-// ipaddress doing the same work on the same lists (measured in this run by
-// ipaddress_baseline.py), and the ratio of the two.
+// Validation, list, allocation and aggregation procedures on lists of up to
+// 5000 items, called as the agent calls them. Each benchmark reports its
+// calls per second, those of Python's ipaddress doing the same work on the
+// same lists (measured in this run by ipaddress_baseline.py), and the ratio
+// of the two; the allocation benchmarks also their ratio to the step-by-step
+// searches of tests/addrkit/bruteforce.cpp, timed in this run on the same
+// lists already read into numbers.
 #include <benchmark/benchmark.h>
 
 #include <unistd.h>
@@ -16,6 +19,8 @@
 #include <string>
 #include <vector>
 
+#include "addrmodel.h"
+#include "bruteforce.h"
 #include "procedures.h"
 
 namespace {
@@ -39,6 +44,20 @@ struct Lists {
     std::string blocks;        // 5000 /24 blocks of 10/8, shuffled
     std::string block_prefixes;
     std::string pool;          // 5000 addresses in runs, shuffled
+    // 5000 blocks of /28 to /32 packed from the start of 10.0.0.0/8,
+    // shuffled: the next free /32 lies past all of them.
+    std::string packed, packed_prefixes;
+    // Blocks scattered over the NAT pool 10.0.0.0/16.
+    std::string nat_used, nat_prefixes, contiguous_used, contiguous_prefixes;
+    static void texts(const std::vector<brute::Net> &nets, std::string &addrs, std::string &prefixes) {
+        std::vector<std::string> a, p;
+        for (const brute::Net &n : nets) {
+            a.push_back(dotted(n.address));
+            p.push_back(std::to_string(n.prefix));
+        }
+        addrs = join(a);
+        prefixes = join(p);
+    }
     Lists() {
         std::mt19937 rng(5000);
         std::vector<std::string> h, b, p, pool_items;
@@ -60,6 +79,37 @@ struct Lists {
             a += 1 + rng() % 300;
         }
         std::shuffle(pool_items.begin(), pool_items.end(), rng);
+        std::vector<brute::Net> packed_nets, nat_nets, contiguous_nets;
+        // Largest first, so that every block is aligned and no hole is left.
+        std::vector<int> sizes;
+        for (int i = 0; i < kItems; ++i) sizes.push_back(28 + static_cast<int>(rng() % 5));
+        std::sort(sizes.begin(), sizes.end());
+        unsigned at = 0x0A000000u;
+        for (int prefix : sizes) {
+            packed_nets.push_back({at, prefix});
+            at += 1u << (32 - prefix);
+        }
+        std::shuffle(packed_nets.begin(), packed_nets.end(), rng);
+        auto scatter = [&](int count, int shortest, std::vector<brute::Net> &out) {
+            for (int i = 0; i < count; ++i) {
+                int prefix = shortest + static_cast<int>(rng() % static_cast<unsigned>(31 - shortest));
+                unsigned a = (0x0A000000u + static_cast<unsigned>(rng() & 0xFFFFu)) & ~((1u << (32 - prefix)) - 1);
+                out.push_back({a, prefix});
+            }
+        };
+        // Scattered blocks: no /22 is left free for natx, a few long runs
+        // for the contiguous search.
+        scatter(1000, 28, nat_nets);
+        scatter(200, 26, contiguous_nets);
+        std::vector<std::string> pk, pkp;
+        for (const brute::Net &n : packed_nets) {
+            pk.push_back(dotted(n.address));
+            pkp.push_back(std::to_string(n.prefix));
+        }
+        packed = join(pk);
+        packed_prefixes = join(pkp);
+        texts(nat_nets, nat_used, nat_prefixes);
+        texts(contiguous_nets, contiguous_used, contiguous_prefixes);
         hosts = join(h);
         blocks = join(b);
         block_prefixes = join(p);
@@ -96,6 +146,10 @@ void measure_baseline() {
         w << "pool_ranges\t" << l.pool << "\n";
         w << "net_pool_ranges\t" << l.blocks << "\t" << l.block_prefixes << "\t1\n";
         w << "address_list\t10.0.0.0\t16\t0\n";
+        w << "next_subnw\t10.0.0.0\t8\t" << l.packed << "\t" << l.packed_prefixes << "\t32\n";
+        w << "aggregate\t" << l.blocks << "\t" << l.block_prefixes << "\n";
+        w << "natx\t10.0.0.0\t16\t" << l.nat_used << "\t" << l.nat_prefixes << "\t1024\n";
+        w << "natnet_contiguous\t10.0.0.0\t16\t" << l.contiguous_used << "\t" << l.contiguous_prefixes << "\t1024\n";
     }
     std::string cmd = std::string(NDL_PYTHON) + " " + NDL_BENCH_BASELINE + " " + path;
     if (FILE *p = popen(cmd.c_str(), "r")) {
@@ -105,6 +159,47 @@ void measure_baseline() {
         pclose(p);
     }
     unlink(path);
+}
+
+// The step-by-step searches' calls per second, by workload name.
+std::map<std::string, double> &brute_rates() {
+    static std::map<std::string, double> b;
+    return b;
+}
+
+template <class F>
+void time_brute(const char *workload, F call) {
+    int calls = 0;
+    auto t0 = std::chrono::steady_clock::now();
+    double seconds = 0;
+    do {
+        benchmark::DoNotOptimize(call());
+        ++calls;
+        seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+    } while (seconds < 0.3);
+    brute_rates()[workload] = calls / seconds;
+}
+
+// The lists read as the procedures read them, for the step-by-step searches.
+std::vector<brute::Net> read(const std::string &nets, const std::string &prefixes) {
+    std::vector<Network> items;
+    std::string err;
+    extractipandprefixlst(nets, prefixes, items, err);
+    std::vector<brute::Net> out;
+    for (const Network &n : items) out.push_back({n.address, n.prefix});
+    return out;
+}
+
+void measure_brute() {
+    const Lists &l = lists();
+    time_brute("next_subnw", [&] {
+        return brute::next_subnw(0x0A000000u, 8, read(l.packed, l.packed_prefixes), 32).address;
+    });
+    time_brute("aggregate", [&] { return brute::aggregate(read(l.blocks, l.block_prefixes)).size(); });
+    time_brute("natx", [&] { return brute::natx(0x0A000000u, 16, read(l.nat_used, l.nat_prefixes), 1024, false).ok; });
+    time_brute("natnet_contiguous", [&] {
+        return brute::natnet(0x0A000000u, 16, read(l.contiguous_used, l.contiguous_prefixes), 1024, 1, 0).ok;
+    });
 }
 
 // Runs CALL for the benchmark's iterations and reports the rates.
@@ -121,6 +216,11 @@ void run(benchmark::State &state, const char *workload, F call) {
     if (it != baseline().end() && it->second > 0) {
         state.counters["python calls/s"] = it->second;
         state.counters["x python"] = rate / it->second;
+    }
+    it = brute_rates().find(workload);
+    if (it != brute_rates().end() && it->second > 0) {
+        state.counters["brute calls/s"] = it->second;
+        state.counters["x brute"] = rate / it->second;
     }
 }
 
@@ -185,6 +285,43 @@ void BM_GetIPAddressListPage(benchmark::State &state) {
     });
 }
 
+void BM_NextSubnetOf5000Used(benchmark::State &state) {
+    Buffers o;
+    const Lists &l = lists();
+    run(state, "next_subnw", [&] {
+        return C_get_next_subnw("10.0.0.0", 8, l.packed.c_str(), l.packed_prefixes.c_str(), 32, o.c.data(),
+                                o.len(o.c), &o.ic, o.err.data(), o.len(o.err), &o.ierr);
+    });
+}
+
+void BM_Aggregate5000(benchmark::State &state) {
+    Buffers o;
+    const Lists &l = lists();
+    run(state, "aggregate", [&] {
+        return C_aggregate(l.blocks.c_str(), l.block_prefixes.c_str(), o.a.data(), o.len(o.a), &o.ia, o.b.data(),
+                           o.len(o.b), &o.ib, o.err.data(), o.len(o.err), &o.ierr);
+    });
+}
+
+void BM_NatxBlocksOf1024(benchmark::State &state) {
+    Buffers o;
+    const Lists &l = lists();
+    run(state, "natx", [&] {
+        return C_get_ipaddress_natx(o.a.data(), o.len(o.a), &o.ia, "10.0.0.0", 16, l.nat_used.c_str(),
+                                    l.nat_prefixes.c_str(), 1024, 0, o.err.data(), o.len(o.err), &o.ierr);
+    });
+}
+
+void BM_NatnetContiguous1024(benchmark::State &state) {
+    Buffers o;
+    const Lists &l = lists();
+    run(state, "natnet_contiguous", [&] {
+        return C_get_ipaddress_natnet(o.a.data(), o.len(o.a), &o.ia, o.b.data(), o.len(o.b), &o.ib, "10.0.0.0", 16,
+                                      l.contiguous_used.c_str(), l.contiguous_prefixes.c_str(), 1024, 1, 0, o.err.data(),
+                                      o.len(o.err), &o.ierr);
+    });
+}
+
 // The same checks on growing lists: the fitted complexity shows n log n.
 std::string first_items(const std::string &list, int n) {
     size_t at = 0;
@@ -219,6 +356,10 @@ BENCHMARK(BM_ValidateSubnetwork);
 BENCHMARK(BM_PoolRanges);
 BENCHMARK(BM_NetPoolRanges);
 BENCHMARK(BM_GetIPAddressListPage);
+BENCHMARK(BM_NextSubnetOf5000Used);
+BENCHMARK(BM_Aggregate5000);
+BENCHMARK(BM_NatxBlocksOf1024);
+BENCHMARK(BM_NatnetContiguous1024);
 
 }  // namespace
 
@@ -226,6 +367,7 @@ int main(int argc, char **argv) {
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     measure_baseline();
+    measure_brute();
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;

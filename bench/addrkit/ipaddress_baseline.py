@@ -79,6 +79,99 @@ def address_list(net, prefix, start):
     return "".join("%s " % n[i] for i in range(start, min(start + 1000, n.num_addresses)))
 
 
+def used_gaps(pool, nets, prefixes, reserve_ends=False):
+    """The free spans [first, end) of POOL around the collapsed used blocks."""
+    ps = [int(p) for p in prefixes.split()]
+    used = [N((A(t), ps[i])) for i, t in enumerate(nets.split())]
+    if reserve_ends:
+        used += [N((pool.network_address, 32)), N((pool.broadcast_address, 32))]
+    lo, end = int(pool.network_address), int(pool.broadcast_address) + 1
+    gaps, at = [], lo
+    for b in ipaddress.collapse_addresses(used):
+        first, last = int(b.network_address), int(b.broadcast_address)
+        if last < at or first >= end:
+            continue
+        if first > at:
+            gaps.append([at, first])
+        at = max(at, last + 1)
+    if at < end:
+        gaps.append([at, end])
+    return gaps
+
+
+def first_fit(gaps, size, skip=None):
+    for g in gaps:
+        lo, end = g
+        if skip:
+            lo, end = max(lo, skip[0] + 1), min(end, skip[1])
+        c = (lo + size - 1) // size * size
+        if c + size <= end:
+            return c
+    return None
+
+
+def take(gaps, first, end):
+    out = []
+    for lo, hi in gaps:
+        if hi <= first or lo >= end:
+            out.append([lo, hi])
+            continue
+        if lo < first:
+            out.append([lo, first])
+        if end < hi:
+            out.append([end, hi])
+    gaps[:] = out
+
+
+def next_subnw(parent, prefix, nets, prefixes, wanted):
+    pool = N((A(parent), int(prefix)))
+    size = 1 << (32 - int(wanted))
+    skip = (int(pool.network_address), int(pool.broadcast_address)) if int(wanted) == 32 else None
+    c = first_fit(used_gaps(pool, nets, prefixes), size, skip)
+    return str(A(c)) if c is not None else None
+
+
+def aggregate(nets, prefixes):
+    ps = [int(p) for p in prefixes.split()]
+    blocks = ipaddress.collapse_addresses(N((A(t), ps[i]), strict=False) for i, t in enumerate(nets.split()))
+    return " ".join(str(b) for b in blocks)
+
+
+def natx(pool_text, prefix, nets, prefixes, count):
+    pool = N((A(pool_text), int(prefix)))
+    gaps = used_gaps(pool, nets, prefixes)
+    ends = (int(pool.network_address), int(pool.broadcast_address))
+    count, taken, out = int(count), 0, []
+    while taken < count:
+        d = (count - taken).bit_length() - 1
+        while True:
+            c = first_fit(gaps, 1 << d, ends if d == 0 else None) if 32 - d >= pool.prefixlen else None
+            if c is not None or d == 0:
+                break
+            d //= 2
+        if c is None:
+            return None
+        take(gaps, c, c + (1 << d))
+        taken += 1 << d
+        out.extend(str(A(a)) for a in range(c, c + (1 << d)))
+    return " ".join(out)
+
+
+def natnet_contiguous(pool_text, prefix, nets, prefixes, count):
+    pool = N((A(pool_text), int(prefix)))
+    count = int(count)
+    least = bin(count).count("1")
+    best = None
+    for lo, end in used_gaps(pool, nets, prefixes, count == 1):
+        for w in range(lo, end - count + 1):
+            blocks = list(ipaddress.summarize_address_range(A(w), A(w + count - 1)))
+            if best is None or len(blocks) < len(best):
+                best = blocks
+            if len(best) == least:
+                return best
+    return best
+
+
 WORK = {
     "fornw": fornw,
     "validate_network": validate_network,
@@ -86,6 +179,10 @@ WORK = {
     "pool_ranges": pool_ranges,
     "net_pool_ranges": net_pool_ranges,
     "address_list": address_list,
+    "next_subnw": next_subnw,
+    "aggregate": aggregate,
+    "natx": natx,
+    "natnet_contiguous": natnet_contiguous,
 }
 
 

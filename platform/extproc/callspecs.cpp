@@ -43,6 +43,19 @@ const CallSpec kCallSpecs[] = {
     {"addrkit", "C_GetAddressRange", 4, {text_out("result", 32767), text_in("first"), text_in("last"), text_out("error", 4000)}},
     {"addrkit", "C_PoolRanges", 5, {text_in("addresses"), text_out("ranges", 32767), text_out("masks", 32767), text_out("commonmask", 4000), text_out("error", 4000)}},
     {"addrkit", "C_NetPoolRanges", 7, {text_in("networks"), text_in("prefixes"), int_in("hostonly"), text_out("ranges", 32767), text_out("masks", 32767), text_out("commonmask", 4000), text_out("error", 4000)}},
+    // The address library: subnets, aggregation, host and NAT addresses. C_get_largest_subnw takes
+    // arrays, which no call specification can pass: it has no line here.
+    {"addrkit", "C_get_next_subnw", 7, {text_in("parent"), int_in("prefix"), text_in("used"), text_in("usedprefixes"), int_in("wanted"), text_out("result", 4000), text_out("error", 4000)}},
+    {"addrkit", "C_get_maxsubnw_size", 8, {text_in("parent"), int_in("prefix"), text_in("used"), text_in("usedprefixes"), int_out("parentsize"), int_out("usedtotal"), int_out("largest"), text_out("error", 4000)}},
+    {"addrkit", "C_aggregate_toone", 5, {text_in("networks"), text_in("prefixes"), text_out("result", 4000), int_out("prefix"), text_out("error", 4000)}},
+    {"addrkit", "C_aggregate_toprefix", 5, {text_in("networks"), text_in("prefixes"), text_out("result", 4000), int_in("limit"), text_out("error", 4000)}},
+    {"addrkit", "C_aggregate", 5, {text_in("networks"), text_in("prefixes"), text_out("networklist", 32767), text_out("prefixlist", 32767), text_out("error", 4000)}},
+    {"addrkit", "C_get_ipaddress_fornw", 5, {text_out("result", 4000), text_in("network"), int_in("prefix"), text_in("used"), text_out("error", 4000)}},
+    {"addrkit", "C_get_ipaddress_nat", 5, {text_out("result", 4000), text_in("network"), int_in("prefix"), text_in("used"), text_out("error", 4000)}},
+    {"addrkit", "C_get_ipaddress_forptopnw", 6, {text_out("first", 4000), text_out("second", 4000), text_in("network"), int_in("prefix"), text_in("used"), text_out("error", 4000)}},
+    {"addrkit", "C_get_ipaddress_foroff", 5, {text_out("result", 4000), text_in("network"), int_in("prefix"), int_in("offset"), text_out("error", 4000)}},
+    {"addrkit", "C_get_ipaddress_natx", 8, {text_out("result", 32767), text_in("pool"), int_in("prefix"), text_in("used"), text_in("usedprefixes"), int_in("count"), int_in("contiguous"), text_out("error", 4000)}},
+    {"addrkit", "C_get_ipaddress_natnet", 10, {text_out("networklist", 32767), text_out("prefixlist", 32767), text_in("pool"), int_in("prefix"), text_in("used"), text_in("usedprefixes"), int_in("count"), int_in("contiguous"), int_in("expand"), text_out("error", 4000)}},
     {"addrkit", "C_evaluate_expression", 5, {text_in("prefix"), text_in("name"), text_in("expression"), text_out("result", 4000), text_out("error", 4000)}},
     // The address library: directories under a base directory.
     {"addrkit", "C_check_dir", 3, {text_in("base"), text_in("name"), text_out("error", 4000)}},

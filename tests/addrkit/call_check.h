@@ -3,6 +3,9 @@
 #ifndef NDL_TESTS_CALL_CHECK_H
 #define NDL_TESTS_CALL_CHECK_H
 
+#include <gtest/gtest.h>
+
+#include <cstdlib>
 #include <string>
 #include <utility>
 #include <vector>
@@ -45,6 +48,29 @@ inline std::string check(const extproc::CallResult &r, const Case &c) {
     }
     return diff.empty() ? diff : describe(c) + ":" + diff;
 }
+
+// One host session for a suite; run() calls every case and reports what
+// differed.
+class ProcedureSuite : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        setenv("NDL_LIBDIR", NDL_BIN_DIR, 0);
+        session_ = new extproc::Session(::testing::TempDir() + "addrkit_procedures.db");
+        ASSERT_TRUE(session_->ok()) << session_->error();
+    }
+    static void TearDownTestSuite() {
+        delete session_;
+        session_ = nullptr;
+    }
+    static void run(const std::vector<Case> &cases) {
+        for (const Case &c : cases) {
+            extproc::CallResult r = session_->call("addrkit", c.procedure, c.args);
+            std::string diff = check(r, c);
+            EXPECT_TRUE(diff.empty()) << diff;
+        }
+    }
+    static inline extproc::Session *session_ = nullptr;
+};
 
 }  // namespace addrtest
 

@@ -22,8 +22,10 @@ TEST(AddrExports, DynamicSymbolTableHoldsExactlyTheProcedures) {
         "C_validate_ipaddress_fornw", "C_validate_network", "C_validate_subnetwork", "C_ValidateAddressRange",
         "C_ValidateIPAddressInRange", "C_compute_network", "C_compute_mask", "C_compute_inversemask",
         "C_ExtractNetworkBroadcast", "C_ConvertIP", "C_GetIPAddressList", "C_GetAddressRange", "C_PoolRanges",
-        "C_NetPoolRanges", "C_evaluate_expression", "g_errorcode",
-        "C_check_dir", "C_create_dir", "C_remove_dir",
+        "C_NetPoolRanges", "C_get_next_subnw", "C_get_largest_subnw", "C_get_maxsubnw_size", "C_aggregate_toone",
+        "C_aggregate_toprefix", "C_aggregate", "C_get_ipaddress_fornw", "C_get_ipaddress_nat",
+        "C_get_ipaddress_forptopnw", "C_get_ipaddress_foroff", "C_get_ipaddress_natx", "C_get_ipaddress_natnet",
+        "C_evaluate_expression", "g_errorcode", "C_check_dir", "C_create_dir", "C_remove_dir",
     };
     EXPECT_EQ(exported, expected);
 }

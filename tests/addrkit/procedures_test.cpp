@@ -15,27 +15,7 @@ namespace {
 using addrtest::Case;
 const std::string N = "<null>";
 
-class AddrProcedures : public ::testing::Test {
-protected:
-    static void SetUpTestSuite() {
-        setenv("NDL_LIBDIR", NDL_BIN_DIR, 0);
-        session_ = new extproc::Session(::testing::TempDir() + "addrkit_procedures.db");
-        ASSERT_TRUE(session_->ok()) << session_->error();
-    }
-    static void TearDownTestSuite() {
-        delete session_;
-        session_ = nullptr;
-    }
-    static void run(const std::vector<Case> &cases) {
-        for (const Case &c : cases) {
-            extproc::CallResult r = session_->call("addrkit", c.procedure, c.args);
-            std::string diff = addrtest::check(r, c);
-            EXPECT_TRUE(diff.empty()) << diff;
-        }
-    }
-    static extproc::Session *session_;
-};
-extproc::Session *AddrProcedures::session_ = nullptr;
+using AddrProcedures = addrtest::ProcedureSuite;
 
 std::string addresses(const char *prefix, int from, int to) {
     std::string s;

@@ -50,5 +50,27 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     C_GetAddressRange(a.buf.get(), a.len, &a.ind, first.c_str(), second.c_str(), e.buf.get(), e.len, &e.ind);
     C_check_subipaddress2(first.c_str(), small % 34, second.c_str(), e.buf.get(), e.len, &e.ind);
     C_ConvertIP(first.c_str(), second.c_str(), a.buf.get(), a.len, &a.ind, e.buf.get(), e.len, &e.ind);
+
+    // The allocation procedures read the same lists as used blocks or
+    // networks; small pools keep every call cheap.
+    int wanted = 22 + static_cast<int>(size % 12), count = static_cast<int>(size % 300) - 20;
+    int n1, n2, n3;
+    C_get_next_subnw("10.0.0.0", 22, first.c_str(), second.c_str(), wanted, a.buf.get(), a.len, &a.ind, e.buf.get(),
+                     e.len, &e.ind);
+    C_get_maxsubnw_size("10.0.0.0", 22, first.c_str(), second.c_str(), &n1, &n2, &n3, e.buf.get(), e.len, &e.ind);
+    C_aggregate(first.c_str(), second.c_str(), a.buf.get(), a.len, &a.ind, b.buf.get(), b.len, &b.ind, e.buf.get(),
+                e.len, &e.ind);
+    C_aggregate_toone(first.c_str(), second.c_str(), a.buf.get(), a.len, &a.ind, &n1, e.buf.get(), e.len, &e.ind);
+    C_aggregate_toprefix(first.c_str(), second.c_str(), a.buf.get(), a.len, &a.ind, wanted - 10, e.buf.get(), e.len,
+                         &e.ind);
+    C_get_ipaddress_fornw(a.buf.get(), a.len, &a.ind, "10.0.0.0", 24, first.c_str(), e.buf.get(), e.len, &e.ind);
+    C_get_ipaddress_nat(a.buf.get(), a.len, &a.ind, "10.0.0.0", 24, first.c_str(), e.buf.get(), e.len, &e.ind);
+    C_get_ipaddress_forptopnw(a.buf.get(), a.len, &a.ind, b.buf.get(), b.len, &b.ind, "10.0.0.0", 24, first.c_str(),
+                              e.buf.get(), e.len, &e.ind);
+    C_get_ipaddress_natx(a.buf.get(), a.len, &a.ind, "10.0.0.0", 24, first.c_str(), second.c_str(), count,
+                         static_cast<int>(size & 1), e.buf.get(), e.len, &e.ind);
+    C_get_ipaddress_natnet(a.buf.get(), a.len, &a.ind, b.buf.get(), b.len, &b.ind, "10.0.0.0", 24, first.c_str(),
+                           second.c_str(), count, static_cast<int>(size % 3), static_cast<int>(size / 3 % 3),
+                           e.buf.get(), e.len, &e.ind);
     return 0;
 }
