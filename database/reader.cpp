@@ -20,7 +20,7 @@
 namespace ndldb {
 namespace {
 
-constexpr int kDefineText = 300;  // a fetched text holds 299 characters
+constexpr int kDefineText = kText;  // a fetched text holds what the widest field holds
 
 struct cell {
     int32_t i;
