@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "database.h"
+#include "lookup.h"
 #include "records_policy.h"
 #include "records_routing.h"
 #include "records_topology.h"
@@ -58,6 +59,8 @@ void InitialiseGlobalData() {
     g_loaderror = 0;
     g_tablename[0] = '\0';
     policeuniquenumber = matchuniquenumber = policynumber = g_connectionno = 0;
+    // Nothing an index held in an earlier run of the library may answer now.
+    lookup::resync_indexes();
 }
 
 void *Malloc(size_t count) { return std::malloc(count < 16 ? 16 : count); }

@@ -18,8 +18,8 @@ namespace {
 #define COLS(a) a, std::size(a)
 #define VALS(a) a, std::size(a)
 #define RECORD(R) sizeof(R), offsetof(R, next)
-#define RLIST(R, head) list_ref{&list_head<R, head>, &list_set<R, head>}
-#define LIST(R, head) list_ref{&list_head<R, head>, &list_set<R, head>}, offsetof(R, next)
+#define RLIST(R, head) list_ref{&list_head<R, head>, &list_set<R, head>, &list_append<R, head>}
+#define LIST(R, head) RLIST(R, head), offsetof(R, next)
 #define SUBLIST(R, f, E) sublist_ref{offsetof(R, f), offsetof(E, next)}
 #define VO_I(R, f) value_desc{val_int, 0, FIELD(R, f)}
 #define VO_S(R, f) value_desc{val_text, 0, FIELD(R, f)}
@@ -29,7 +29,7 @@ namespace {
 #define V_VERSION value_desc{val_version, 0, 0, 0}
 #define V_POS value_desc{val_pos, 0, 0, 0}
 #define V_QOSSEQ value_desc{val_qosseq, 0, 0, 0}
-constexpr list_ref kNoList{nullptr, nullptr};
+constexpr list_ref kNoList{nullptr, nullptr, nullptr};
 constexpr sublist_ref kNoSublist{kDropped, 0};
 
 // ---------------------------------------------------------------- readers
