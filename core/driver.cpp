@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "database.h"
+#include "lookup.h"
 #include "records_policy.h"
 #include "records_routing.h"
 #include "records_topology.h"
@@ -58,6 +59,8 @@ void InitialiseGlobalData() {
     g_loaderror = 0;
     g_tablename[0] = '\0';
     policeuniquenumber = matchuniquenumber = policynumber = g_connectionno = 0;
+    // Nothing an index held in an earlier run of the library may answer now.
+    lookup::resync_indexes();
 }
 
 void *Malloc(size_t count) { return std::malloc(count < 16 ? 16 : count); }
@@ -269,6 +272,10 @@ int parse_section(FILE *fp, FILE * /*loadfp*/) {
     // the name buffer whole.
     if (get_token(fp, token, buckets) != TOKEN_WORD || std::strlen(token) >= kNetworkNameSize)
         return fail("ERROR: Invalid syntax, network name expected: '%s' @ %d\n", token);
+    // NETWORKS keeps 30 characters: a longer name would never be found again
+    // and every reload would make another network of it.
+    if (std::strlen(token) >= sizeof(network_rec::networkname))
+        return fail("ERROR: token size exceeds datbase field size :  '%s' @ %d\n", token);
     converttocap(g_section.networkname, token, sizeof g_section.networkname);
     get_token(fp, token, buckets);
     if (std::strcmp(token, ",") != 0) return fail("ERROR: Invalid syntax ',' expected: @ %d\n", nullptr);

@@ -70,15 +70,46 @@ int count_matches(const record_list<T> &list, const Keys &...keys) {
     return n;
 }
 
+// Every keyed index of the library, so that a run can start them all over
+// from their lists (the library outlives its runs in the agent).
+class any_index {
+public:
+    virtual void resync() = 0;
+    any_index *next_index = nullptr;
+
+protected:
+    ~any_index() = default;
+};
+
+inline any_index *&all_indexes() {
+    static any_index *first = nullptr;
+    return first;
+}
+
+// Every index forgets what it held and takes its list as it stands.
+inline void resync_indexes() {
+    for (any_index *i = all_indexes(); i; i = i->next_index) i->resync();
+}
+
 // A hash index of a list on some of its fields (texts or 32-bit integers),
 // answering what find_first would: the first record of the list with those
 // values. It attaches itself to the list at its first use and is kept in
 // step by the list's appends from then on. It serves lookups whose answer
 // does not depend on the order of the search beyond "the first entry wins".
 template <class T, auto... Fields>
-class keyed_index final : public list_watcher<T> {
+class keyed_index final : public list_watcher<T>, public any_index {
 public:
-    explicit keyed_index(record_list<T> &list) : list_(list) {}
+    explicit keyed_index(record_list<T> &list) : list_(list) {
+        next_index = all_indexes();
+        all_indexes() = this;
+    }
+    ~keyed_index() {
+        for (any_index **at = &all_indexes(); *at; at = &(*at)->next_index)
+            if (*at == this) {
+                *at = next_index;
+                break;
+            }
+    }
     keyed_index(const keyed_index &) = delete;
     keyed_index &operator=(const keyed_index &) = delete;
 
@@ -107,6 +138,11 @@ public:
     void reset() override {
         first_.clear();
         last_ = nullptr;
+    }
+    void resync() override {
+        reset();
+        if (attached_)
+            for (T *r = list_.head; r; r = r->next) added(r);
     }
     // The last record may still be being filled: it is indexed only once the
     // next one arrives, and compared directly until then.

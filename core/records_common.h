@@ -33,10 +33,11 @@ void append_record(T *&head, T *rec) {
 }
 
 // Something kept in step with a list, such as a lookup index: told of every
-// record appended, and told to start over when the list is replaced or was
-// found emptied. A record of a watched list keeps its key fields once the
-// next record is appended, and records leave the list only all at once
-// (release or replacement).
+// record appended, and told to start over when the list is replaced or
+// emptied. A record of a watched list keeps its key fields once the next
+// record is appended, and records leave the list only all at once (release
+// or replacement). Every change of a list goes through append, replace or
+// clear, which tell its watchers.
 template <class T>
 struct list_watcher {
     virtual void reset() = 0;
@@ -62,9 +63,7 @@ struct record_list {
     // A copy shares the records but not the watchers.
     record_list(const record_list &other) : head(other.head), tail(other.tail) {}
     record_list &operator=(const record_list &other) {
-        head = other.head;
-        tail = other.tail;
-        rewatch();
+        replace(other.head, other.tail);
         return *this;
     }
 
@@ -72,11 +71,21 @@ struct record_list {
     T *operator->() const { return head; }
 
     record_list &operator=(T *first) {
-        head = tail = first;
-        while (tail && tail->next) tail = tail->next;
-        rewatch();
+        T *last = first;
+        while (last && last->next) last = last->next;
+        replace(first, last);
         return *this;
     }
+
+    // Takes a list built elsewhere (its last record given); the watchers
+    // start over from it.
+    void replace(T *first, T *last) {
+        head = first;
+        tail = last;
+        rewatch();
+    }
+    // Forgets every record (their memory is the caller's to free).
+    void clear() { replace(nullptr, nullptr); }
 
     void append(T *rec) {
         rec->next = nullptr;
@@ -96,7 +105,7 @@ struct record_list {
         for (T *r = head; r; r = r->next) w->added(r);
     }
 
-private:
+    // The watchers start over from what the list holds now.
     void rewatch() {
         for (list_watcher<T> *w = watchers; w; w = w->chained) {
             w->reset();

@@ -335,8 +335,9 @@ struct qos_policy_class_rec {  // QOSPOLICYCLASS
     char policyname[kText];
     char owner[kText];
     char context1[kText], context2[kText], context3[kText];
-    char direction[kText];  // written as both the direction and usage2 columns
+    char direction[kText];
     char usage1[kText];
+    char usage2[kText];  // kept apart from direction, so that a stored row comes back whole; a parsed class sets it to its direction
     char queuetype[kText];
     char markrule[kText];
     char policerule[kText];

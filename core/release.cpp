@@ -126,20 +126,22 @@ void free_list(T *&head) {
 
 template <class T>
 void free_list(record_list<T> &list) {
-    free_list(list.head);
-    list.tail = nullptr;
+    T *head = list.head;
+    list.clear();
+    free_list(head);
 }
 
 // Records that carry a list of their own: the sub-list goes first.
 template <class T, class E>
 void free_list(record_list<T> &list, E *T::*sub) {
-    while (list.head) {
-        T *next = list.head->next;
-        free_list(list.head->*sub);
-        std::free(list.head);
-        list.head = next;
+    T *head = list.head;
+    list.clear();
+    while (head) {
+        T *next = head->next;
+        free_list(head->*sub);
+        std::free(head);
+        head = next;
     }
-    list.tail = nullptr;
 }
 
 template <class... Heads>

@@ -114,8 +114,14 @@ bool is_space(int c) {
 // Reads one byte, counting lines as they are read. Only the real end of the
 // input ends it: a byte 0xFF is an ordinary byte, so that a stray one cannot
 // silently cut off the rest of a file (and the stored rows of its blocks).
+// As a text-mode read on the original platform, CR LF is one line end.
 int next_char(FILE *fp) {
     int c = std::getc(fp);
+    if (c == '\r') {
+        int after = std::getc(fp);
+        if (after == '\n') c = '\n';
+        else if (after != EOF) std::ungetc(after, fp);
+    }
     if (c == '\n') ++Line;
     return c;
 }
@@ -190,6 +196,16 @@ int parseQuoteString(FILE *fp, char *token) {
         }
         if (c == '"') break;
         if (c == '\n') continue;
+        if (c == '\0') {
+            // The value would end there: refused whole, read to its closing
+            // quote so that its rest is not taken for tokens.
+            token[n] = '\0';
+            logmsg("ERROR : quoted string contains a NUL byte : %s @ %d\n", token, Line);
+            g_error = 1;
+            while (c != EOF && c != '"') c = next_char(fp);
+            last = ' ';
+            return TOKEN_ERROR;
+        }
         token[n++] = static_cast<char>(c);
     }
     token[n] = '\0';

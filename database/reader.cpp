@@ -20,7 +20,7 @@
 namespace ndldb {
 namespace {
 
-constexpr int kDefineText = 300;  // a fetched text holds 299 characters
+constexpr int kDefineText = kText;  // a fetched text holds what the widest field holds
 
 struct cell {
     int32_t i;
@@ -221,7 +221,6 @@ std::string key_filter(const reader_desc &d, std::initializer_list<std::pair<con
 template <class Rule, class Entry>
 int read_folded(const reader_desc &d) {
     d.list.set(nullptr, nullptr);
-    raw_list rules;
     Entry *last_entry = nullptr;
     std::vector<cell> cells;
     return query(stmthp, select_text(d, network_filter(d)), d, cells, [&] {
@@ -234,8 +233,7 @@ int read_folded(const reader_desc &d) {
         }
         if (rule->sequence == 1) {
             rule->elemlist = entry;
-            append(rules, rule, offsetof(Rule, next));
-            d.list.set(rules.head, rules.tail);
+            d.list.append(rule);
         } else {
             std::free(rule);
             if (!last_entry) {
@@ -254,7 +252,6 @@ int read_folded(const reader_desc &d) {
 template <class Parent, class Filter, class Attach>
 int read_nested(const reader_desc &d, const reader_desc &child, Filter filter, Attach attach) {
     d.list.set(nullptr, nullptr);
-    raw_list parents;
     std::vector<cell> cells;
     return query(stmthp, select_text(d, network_filter(d)), d, cells, [&] {
         auto *rec = static_cast<Parent *>(new_record(sizeof(Parent)));
@@ -265,8 +262,7 @@ int read_nested(const reader_desc &d, const reader_desc &child, Filter filter, A
         raw_list sub;
         read_sublist(stmthp1, child, filter(*rec), sub);
         attach(*rec, sub.head);
-        append(parents, rec, offsetof(Parent, next));
-        d.list.set(parents.head, parents.tail);
+        d.list.append(rec);
         return true;
     });
 }
@@ -300,8 +296,8 @@ int read_table(const reader_desc &d, raw_list *out) {
             std::free(rec);
             return false;
         }
-        append(local, rec, d.nextoff);
-        if (filling) d.list.set(local.head, local.tail);
+        if (filling) d.list.append(rec);
+        else append(local, rec, d.nextoff);
         return true;
     });
     if (filling) return result;

@@ -34,10 +34,13 @@ struct column_desc {
     size_t size;
 };
 
-// A global list head of any record type, seen through its head and tail.
+// A global list head of any record type: its first record, and the list's
+// own ways of replacing it and appending to it, which keep its lookup
+// indexes in step.
 struct list_ref {
     void *(*head)();
     void (*set)(void *head, void *tail);
+    void (*append)(void *rec);
 };
 
 template <class T, record_list<T> &L>
@@ -46,8 +49,11 @@ void *list_head() {
 }
 template <class T, record_list<T> &L>
 void list_set(void *head, void *tail) {
-    L.head = static_cast<T *>(head);
-    L.tail = static_cast<T *>(tail);
+    L.replace(static_cast<T *>(head), static_cast<T *>(tail));
+}
+template <class T, record_list<T> &L>
+void list_append(void *rec) {
+    L.append(static_cast<T *>(rec));
 }
 
 enum reader_form : uint8_t {

@@ -178,7 +178,7 @@ int print_network(const writer_desc *, FILE *loadfp) {
     };
     static const writer_desc kNetworks = {
         "table NETWORKS", nullptr, nullptr, "INSERT INTO NETWORKS VALUES (%d,'%s','%s','%s','%s','%s','%s','%s','%s')",
-        nullptr, kNetworkValues, std::size(kNetworkValues), {nullptr, nullptr}, 0, {kDropped, 0}};
+        nullptr, kNetworkValues, std::size(kNetworkValues), {nullptr, nullptr, nullptr}, 0, {kDropped, 0}};
     // Without a NETWORK record the row still names the network the run is
     // bound to, rather than reading through an empty list.
     network_rec bound{};

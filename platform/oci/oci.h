@@ -151,7 +151,8 @@ OCI_API const char *ocix_lob_text(const OCILobLocator *locp, ub4 *lenp);
 /* Fault injection for tests: the nth call (1 = the next one) of the given
    kind, counted from now, returns status instead of running. Kinds are
    named "prepare", "define", "execute", "fetch", "lobwrite", "lobread",
-   "loblength", "sessionbegin", "extprocenv". A status of 0 clears the kind.
+   "loblength", "sessionbegin", "extprocenv", "commit" (the commit fails
+   and its transaction is rolled back). A status of 0 clears the kind.
    The variable NDL_OCI_FAULT ("execute:5" or "execute:5:-1,fetch:2")
    arms the same faults at the first call of a process. */
 OCI_API void ocix_inject_fault(const char *kind, int nth, sword status);

@@ -65,7 +65,8 @@ struct Conn {
     ~Conn();
     sqlite3 *db = nullptr;
     std::string path;
-    Session *active = nullptr;              // the session whose transaction is open
+    Session *active = nullptr;              // the session logged on here
+    int busy_ms = 0;                        // how long a statement waits for a lock
     std::unordered_set<Stmt *> users;       // statements holding a prepared statement here
     std::unordered_map<std::string, sqlite3_stmt *> inserts;  // normalised INSERT text
 };
@@ -151,7 +152,7 @@ std::string format(const char *fmt, ...) __attribute__((format(printf, 1, 2)));
 
 // ---- faults (faults.cpp) ----
 enum class Fault { Prepare, Define, Execute, Fetch, LobWrite, LobRead, LobLength,
-                   SessionBegin, ExtprocEnv, Count };
+                   SessionBegin, ExtprocEnv, Commit, Count };
 // Reads NDL_OCI_FAULT once per process.
 void layer_init();
 // 0 unless an armed fault of this kind fires now; then its status, with a
@@ -177,9 +178,9 @@ template <class F> sword api_call(Error *e, bool handles_live, Fault kind, F &&b
 // ---- sessions (session.cpp) ----
 // The connection of a logged-on service context, or null with a message.
 Conn *session_conn(SvcCtx *svc, Error *e);
-// Keeps one transaction open while a session is active (after a failed
-// statement or a COMMIT text that ended it).
-void keep_transaction(Conn *c);
+// A session's transaction opens at its first statement, with the write
+// lock (waiting up to the busy timeout); OCI_SUCCESS or the error.
+sword open_transaction(Conn *c, Error *e);
 void release_sql(Stmt *st);
 
 // ---- dialect (dialect.cpp) ----

@@ -12,8 +12,17 @@ namespace {
 
 std::atomic<int> g_expected_layout{OCIX_LAYOUT_VERSIONED};
 
-// A locked repository answers within about a second instead of waiting.
-constexpr int kBusyTimeoutMs = 1000;
+// Loads wait for each other this long (NDL_BUSY_TIMEOUT_MS may set it, in
+// milliseconds), then give up with an error rather than hang.
+constexpr int kBusyTimeoutMs = 60000;
+
+int busy_timeout_ms() {
+    const char *env = std::getenv("NDL_BUSY_TIMEOUT_MS");
+    if (!env || !*env) return kBusyTimeoutMs;
+    char *end = nullptr;
+    long ms = std::strtol(env, &end, 10);
+    return *end || ms < 0 || ms > 3600000 ? kBusyTimeoutMs : static_cast<int>(ms);
+}
 
 const char *layout_name(int layout) {
     return layout == OCIX_LAYOUT_VERSIONED ? "versioned" : "unversioned";
@@ -36,7 +45,10 @@ std::unique_ptr<Conn> open_repository(const std::string &path, std::string &why)
                              SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr);
     if (rc == SQLITE_OK) {
         sqlite3_extended_result_codes(c->db, 1);
-        sqlite3_busy_timeout(c->db, kBusyTimeoutMs);
+        c->busy_ms = busy_timeout_ms();
+        sqlite3_busy_timeout(c->db, c->busy_ms);
+        // Readers then never block a commit; the mode stays with the file.
+        sqlite3_exec(c->db, "PRAGMA journal_mode=WAL", nullptr, nullptr, nullptr);
         rc = sqlite3_create_function(c->db, "NVL", 2, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, nvl,
                                      nullptr, nullptr);
     }
@@ -105,20 +117,31 @@ void end_cursors(Conn &c) {
     }
 }
 
-// COMMIT or ROLLBACK, then the next transaction.
-sword end_transaction(OCISvcCtx *svchp, OCIError *errhp, const char *verb) {
+bool in_transaction(const Conn &c) { return !sqlite3_get_autocommit(c.db); }
+
+// Ends the open transaction, if any. A commit that fails rolls the
+// transaction back: its work is never committed later by someone else.
+sword finish(Conn &c, Error *e, bool commit) {
+    end_cursors(c);
+    if (!in_transaction(c)) return OCI_SUCCESS;
+    if (!commit) return exec(c.db, "ROLLBACK") ? OCI_SUCCESS : fail_sql(e, c.db, "ROLLBACK");
+    sword status = fault_take(Fault::Commit, e);
+    if (!status) {
+        if (exec(c.db, "COMMIT")) return OCI_SUCCESS;
+        status = fail_sql(e, c.db, "");
+    }
+    exec(c.db, "ROLLBACK");
+    e->text = "COMMIT failed, the transaction was rolled back: " + e->text;
+    return status;
+}
+
+sword end_transaction(OCISvcCtx *svchp, OCIError *errhp, bool commit) {
     Error *e = as<Error>(errhp);
     SvcCtx *svc = as<SvcCtx>(svchp);
     return api_call(e, svc, Fault::Count, [&]() -> sword {
         Conn *c = session_conn(svc, e);
         if (!c) return OCI_ERROR;
-        if (!exec(c->db, verb)) {
-            sword r = fail_sql(e, c->db, verb);
-            keep_transaction(c);
-            return r;
-        }
-        if (!exec(c->db, "BEGIN")) return fail_sql(e, c->db, "cannot open the next transaction");
-        return OCI_SUCCESS;
+        return finish(*c, e, commit);
     });
 }
 
@@ -144,7 +167,7 @@ Server::~Server() = default;
 Session::~Session() {
     if (active && server && server->conn) {
         end_cursors(*server->conn);
-        exec(server->conn->db, "ROLLBACK");
+        if (in_transaction(*server->conn)) exec(server->conn->db, "ROLLBACK");
         server->conn->active = nullptr;
     }
 }
@@ -158,8 +181,16 @@ Conn *session_conn(SvcCtx *svc, Error *e) {
     return srv->conn.get();
 }
 
-void keep_transaction(Conn *c) {
-    if (c->active && sqlite3_get_autocommit(c->db)) exec(c->db, "BEGIN");
+sword open_transaction(Conn *c, Error *e) {
+    if (in_transaction(*c)) return OCI_SUCCESS;
+    // The write lock from the first statement on: what a load reads stays
+    // true until it commits, and no load fails for another's commit.
+    if (exec(c->db, "BEGIN IMMEDIATE")) return OCI_SUCCESS;
+    int code = sqlite3_extended_errcode(c->db);
+    if ((code & 0xff) != SQLITE_BUSY) return fail_sql(e, c->db, "cannot open a transaction");
+    return fail(e, code,
+                format("the repository \"%s\" is locked by another session; gave up after waiting %d ms",
+                       c->path.c_str(), c->busy_ms));
 }
 
 void release_sql(Stmt *st) {
@@ -210,7 +241,6 @@ sword OCISessionBegin(OCISvcCtx *svchp, OCIError *errhp, OCISession *usrhp, ub4,
         if (srv->conn->active) return fail(e, kErrLogon, "another session is active on this server");
         Conn &c = *srv->conn;
         if (!settle_layout(c, g_expected_layout.load(), e)) return OCI_ERROR;
-        if (!exec(c.db, "BEGIN")) return fail_sql(e, c.db, "cannot open a transaction");
         ses->active = true;
         ses->server = srv;
         c.active = ses;
@@ -226,12 +256,7 @@ sword OCISessionEnd(OCISvcCtx *svchp, OCIError *errhp, OCISession *usrhp, ub4) {
     return api_call(e, svc && ses, Fault::Count, [&]() -> sword {
         if (!ses->active) return fail(e, kErrLogon, "the session is not active");
         Conn &c = *ses->server->conn;
-        end_cursors(c);
-        if (!exec(c.db, "COMMIT")) {
-            sword r = fail_sql(e, c.db, "cannot commit at the end of the session");
-            keep_transaction(&c);
-            return r;
-        }
+        if (sword r = finish(c, e, true); r != OCI_SUCCESS) return r;
         ses->active = false;
         ses->server = nullptr;
         c.active = nullptr;
@@ -240,11 +265,11 @@ sword OCISessionEnd(OCISvcCtx *svchp, OCIError *errhp, OCISession *usrhp, ub4) {
 }
 
 sword OCITransCommit(OCISvcCtx *svchp, OCIError *errhp, ub4) {
-    return end_transaction(svchp, errhp, "COMMIT");
+    return end_transaction(svchp, errhp, true);
 }
 
 sword OCITransRollback(OCISvcCtx *svchp, OCIError *errhp, ub4) {
-    return end_transaction(svchp, errhp, "ROLLBACK");
+    return end_transaction(svchp, errhp, false);
 }
 
 }  // extern "C"

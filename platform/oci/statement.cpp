@@ -132,9 +132,7 @@ sword step_row(Stmt *st, Error *e) {
     }
     st->cursor = Cursor::Done;
     if (rc == SQLITE_DONE) return OCI_NO_DATA;
-    sword r = fail_sql(e, st->conn->db, "");
-    keep_transaction(st->conn);
-    return r;
+    return fail_sql(e, st->conn->db, "");
 }
 
 // The writers' "INSERT INTO t VALUES (literals)": one prepared statement per
@@ -297,10 +295,10 @@ sword OCIStmtExecute(OCISvcCtx *svchp, OCIStmt *stmtp, OCIError *errhp, ub4 iter
         Conn *c = session_conn(svc, e);
         if (!c) return OCI_ERROR;
         st->cursor = Cursor::None;
-        sword status = OCI_SUCCESS;
+        sword status = open_transaction(c, e);
+        if (status != OCI_SUCCESS) return status;
         bool kept = st->sql && st->conn == c;  // executed again without a new prepare
         if (kept || iters != 1 || !try_cached_insert(c, st->text, e, status)) status = run_plain(c, st, e, iters);
-        keep_transaction(c);
         return status;
     });
 }

@@ -155,6 +155,24 @@ TEST_F(Tokenizer, QuotedStringLimitAndLines) {
     EXPECT_EQ(log_text, "");  // end of input inside quotes is not logged
 }
 
+// Files read as text: CR LF ends a line, inside quotes too; a lone CR is a
+// blank. A NUL inside quotes refuses the value at its line.
+TEST_F(Tokenizer, CrLfLineEndsAndNulInQuotes) {
+    auto toks = all("NAME = \"a\r\nb\"\r\nx\ry\r\n");
+    EXPECT_EQ(toks[2], (Tok{TOKEN_QUOTED, "ab", 2}));
+    EXPECT_EQ(toks[3], (Tok{TOKEN_WORD, "x", 3}));
+    EXPECT_EQ(toks[4], (Tok{TOKEN_WORD, "y", 4}));
+    EXPECT_EQ(toks[5].kind, TOKEN_EOF);
+
+    log_text.clear();
+    open(std::string("x\n\"ab\0cd\" END\n", 13));
+    EXPECT_EQ(next().text, "x");
+    EXPECT_EQ(next().kind, TOKEN_ERROR);
+    EXPECT_EQ(log_text, "ERROR : quoted string contains a NUL byte : ab @ 2\n<br>");
+    EXPECT_EQ(g_error, 1);
+    EXPECT_EQ(next(), (Tok{TOKEN_END, "END", 2}));  // the rest of the value is not read as tokens
+}
+
 TEST_F(Tokenizer, CommentsAndLineNumbers) {
     auto toks = all("a -- comment END\n--whole line\nb--notcomment c\n  --\nd");
     std::vector<Tok> want = {

@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <string>
 
 #include "memory_log.h"
@@ -17,6 +18,7 @@
 #include "records_policy.h"
 #include "records_routing.h"
 #include "records_topology.h"
+#include "registry.h"
 #include "runstate.h"
 #include "table_desc.h"
 
@@ -109,7 +111,7 @@ TEST_F(Db, EveryStatementFitsTheSchema) {
     std::memset(entry, 0, sizeof entry);
     for (size_t i = 0; i < kAllWritersCount; ++i) {
         writer_desc d = *kAllWriters[i];
-        d.list = {[]() -> void * { return rec; }, nullptr};
+        d.list = {[]() -> void * { return rec; }, nullptr, nullptr};
         d.nextoff = sizeof(rec) - sizeof(void *);
         if (d.sub.headoff != kDropped) {
             void *e = entry;
@@ -355,6 +357,40 @@ TEST_F(Db, PolicyVersionRule) {
         ASSERT_EQ(print_policyversions(nullptr, nullptr), 1);
         EXPECT_EQ(g_ndlversion, c.expect) << c.stored << c.overwritedata << c.createversion;
         EXPECT_EQ(load_policyversion(), 1);
+    }
+}
+
+// The library lives on between runs: a second run reads the stored topology
+// back and looks its names up through the indexes the first run filled.
+// Under the sanitizers a stale index entry is a read of freed memory.
+TEST_F(Db, ASecondRunLooksUpWhatItReadBack) {
+    auto run = [](const std::string &file) {
+        reset_tokenizer();
+        FILE *fp = std::fopen(file.c_str(), "r");
+        EXPECT_NE(fp, nullptr) << file;
+        int ok = fp ? parse(fp, nullptr, 1) : 0;
+        if (fp) std::fclose(fp);
+        return ok;
+    };
+    ASSERT_EQ(run(NDL_TEST_DATA "/topology/roundtrip_topology.ndl"), 1) << log_text;
+    ASSERT_EQ(g_error, 0) << log_text;
+    EXPECT_EQ(validate_domain("NORTH"), 1);
+    ASSERT_EQ(print_info(nullptr), 1) << log_text;
+    releasememory("ALL");
+
+    InitialiseGlobalData();
+    std::ofstream(dir + "/fw.ndl") << "NETWORKNAME = RTNET, SECTION = FIREWALL\n";
+    ASSERT_EQ(run(dir + "/fw.ndl"), 1) << log_text;
+    char devicetype[kName];
+    for (int pass = 0; pass < 2; ++pass) {
+        EXPECT_EQ(validate_domain("NORTH"), 1) << pass;
+        EXPECT_EQ(validate_domain("SOUTH"), 1) << pass;
+        EXPECT_EQ(validate_domain("WEST"), 0) << pass;
+        EXPECT_EQ(validate_node("NORTH", "PE", devicetype), 1) << pass;
+        EXPECT_STREQ(devicetype, "ROUTER");
+        // The readers replace the lists once more, within the run.
+        releasememory("ALL");
+        ASSERT_EQ(retrieve_data(), 1) << log_text;
     }
 }
 

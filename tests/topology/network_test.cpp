@@ -109,4 +109,38 @@ TEST_F(NetworkLoad, CutOffFileKeepsTheStoredRows) {
     EXPECT_EQ(all_tables(), stored);
 }
 
+// Names, files and bytes as a designer's editor leaves them.
+TEST_F(NetworkLoad, HeaderNamesCrLfFilesAndNulBytes) {
+    auto load = [&](const std::string &text, const std::string &mode = "") {
+        std::ofstream(dir + "/t.ndl", std::ios::binary) << text;
+        return parse(dir, "t.ndl", mode).ret;
+    };
+    // A name NETWORKS cannot keep is refused at the header, every time.
+    const std::string long_name(31, 'N');
+    for (int i = 0; i < 2; ++i) {
+        EXPECT_EQ(load("NETWORKNAME = " + long_name + ", SECTION = TOPOLOGY\n"), 2);
+        expect_logged("ERROR: token size exceeds datbase field size :  '" + long_name + "' @ 1\n");
+    }
+    EXPECT_EQ(rows("SELECT count(*) FROM networks"), std::vector<std::string>{"0"});
+    const std::string name(30, 'N');
+    ASSERT_EQ(load("NETWORKNAME = " + name + ", SECTION = TOPOLOGY\n"), 0) << log;
+    EXPECT_EQ(rows("SELECT networkname FROM networks"), std::vector<std::string>{name});
+
+    // CR LF line ends, a quoted value across two of them.
+    ASSERT_EQ(load("NETWORKNAME = CRLF, SECTION = TOPOLOGY\r\n"
+                   "NETWORK CRLF BEGIN\r\n  ORGANIZATION = \"Two\r\nLines\"\r\n  ADDRESS = \"1 Main St.\"\r\n"
+                   "  CITY = \"Porto\" COUNTRY = \"PT\"\r\n  NETWORKZONENAME = \"z\" EXPORTEDZONENAME = \"e\"\r\nEND\r\n"),
+              0)
+        << log;
+    EXPECT_EQ(rows("SELECT organization || '|' || city FROM networks WHERE networkname = 'CRLF'"),
+              std::vector<std::string>{"TwoLines|Porto"});
+
+    // A NUL byte inside a quoted value: refused with its line, nothing stored.
+    std::string text = "NETWORKNAME = NUL, SECTION = TOPOLOGY\nNETWORK NUL BEGIN\n  ORGANIZATION = \"O@K\"\nEND\n";
+    text[text.find('@')] = '\0';
+    EXPECT_EQ(load(text), 2);
+    expect_logged("ERROR : quoted string contains a NUL byte : O @ 3\n");
+    EXPECT_EQ(rows("SELECT count(*) FROM networks WHERE networkname = 'NUL'"), std::vector<std::string>{"0"});
+}
+
 }  // namespace
