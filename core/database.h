@@ -1,7 +1,5 @@
 // What the loader needs of the database layer: the OCI handle set of a run,
-// the load state, and the readers, writers and inventory checks. Until the
-// inventory checks are built, NDL_validateTopology and NDL_validateCustomer
-// are stand-ins (database/standins.cpp).
+// the load state, and the readers, writers and inventory checks.
 #ifndef NDL_CORE_DATABASE_H
 #define NDL_CORE_DATABASE_H
 
@@ -55,7 +53,10 @@ int retrieve_data();
 int print_info(FILE *loadfp);
 // Runs the statement last formatted by a writer: 1 ran, 0 failed.
 int load_data();
-// Inventory checks: nonzero keeps the parsed section, 0 refuses it.
+// Inventory checks: the stored rows of the section's tables against the
+// parsed ones. Nonzero keeps the parsed section, 0 refuses it (a changed row
+// that live instances use, or a failed read or count). A changed topology
+// row that no instance uses is warned about and raises g_topologymodified.
 int NDL_validateTopology();
 int NDL_validateCustomer();
 

@@ -1439,6 +1439,13 @@ CREATE TABLE domaininstance (
   changetype           NUMBER(10)
 );
 
+-- The instances of one design value are found by it: the live-instance
+-- counts of the loader's checks read only those rows.
+CREATE INDEX custsite_connectiontype ON custsite (networkid, connectiontype);
+CREATE INDEX nodeconn_connectionname ON nodeconn (networkid, connectionname);
+CREATE INDEX nodeinst_nodetype ON nodeinst (networkid, domainname, nodetype);
+CREATE INDEX domaininstance_domainname ON domaininstance (networkid, domainname);
+
 -- A policy version's rule rows live and die with its POLICYVERSIONS row:
 -- a rewritten version never holds its rows twice, and initializing a
 -- network leaves no older rules behind.

@@ -1360,3 +1360,10 @@ CREATE TABLE domaininstance (
   seqno                NUMBER(10),
   changetype           NUMBER(10)
 );
+
+-- The instances of one design value are found by it: the live-instance
+-- counts of the loader's checks read only those rows.
+CREATE INDEX custsite_connectiontype ON custsite (networkid, connectiontype);
+CREATE INDEX nodeconn_connectionname ON nodeconn (networkid, connectionname);
+CREATE INDEX nodeinst_nodetype ON nodeinst (networkid, domainname, nodetype);
+CREATE INDEX domaininstance_domainname ON domaininstance (networkid, domainname);

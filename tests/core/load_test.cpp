@@ -67,7 +67,8 @@ protected:
     }
     // The stored network row: its text columns are read without NVL, so
     // they hold empty texts, as the writer leaves them.
-    void store_lab1() { sql("INSERT INTO networks VALUES (1, 'LAB1', '', '', '', '', '', '', '')"); }
+    // The network as topo.ndl describes it: its TOPOLOGY section changes nothing stored.
+    void store_lab1() { sql("INSERT INTO networks VALUES (1, 'LAB1', 'Lab', '1 Main St', 'Porto', 'PT', 'lab.example', 'ext.lab.example', 'ALL')"); }
 
     std::string write(const std::string &name, const std::string &text, const std::string &in = "") {
         std::string path = (in.empty() ? dir : in) + "/" + name;
@@ -147,7 +148,7 @@ TEST_F(Load, RepositoryAndPathLimits) {
 }
 
 TEST_F(Load, BlankAfterCommaBelongsToTheName) {
-    write("a.ndl", "NETWORKNAME = NEW, SECTION = TOPOLOGY\n");
+    write("a.ndl", "NETWORKNAME = NEW, SECTION = TOPOLOGY\nNETWORK NEW BEGIN ORGANIZATION = \"Lab\" ADDRESS = \"1 Main St\" CITY = \"Porto\" COUNTRY = \"PT\" NETWORKZONENAME = \"lab.example\" EXPORTEDZONENAME = \"ext.lab.example\" END\n");
     write(" b.ndl", "NETWORKNAME = NEW, SECTION = ROUTING\n");
     Outcome r = run(dir, "a.ndl, b.ndl");
     EXPECT_EQ(r.ret, 0) << r.log;

@@ -108,8 +108,9 @@ TEST_F(TopoLoad, NodeServicesAreSplitAndChecked) {
                        var("DEVICETYPE", "MODE = FIXED-ASSIGNED , TYPE = STRING , VALUE = \"router\"") +
                        var("NODEID", "MODE = VARIABLE-UNASSIGNED , TYPE = RANGE , MINVALUE = 1 , MAXVALUE = 9");
     auto services = [&](const std::string &list) {
+        // The stored network stays as described, so that each reload changes nothing checked.
         return load_text(head + var("EXTSERVICES", "MODE = FIXED-ASSIGNED , TYPE = LIST , VALUE = \"" + list + "\"") +
-                             "END\n",
+                             "END\nNETWORK LAB BEGIN ORGANIZATION = \"Lab\" ADDRESS = \"1 Main St\" CITY = \"Porto\" COUNTRY = \"PT\" NETWORKZONENAME = \"lab.example\" EXPORTEDZONENAME = \"ext.lab.example\" END\n",
                          "updateversion");
     };
     // Blanks around items, a trailing comma, names with "-"; no SOURCE.
