@@ -46,8 +46,12 @@ void *list_head() {
 }
 template <class T, record_list<T> &L>
 void list_set(void *head, void *tail) {
-    L.head = static_cast<T *>(head);
-    L.tail = static_cast<T *>(tail);
+    // Through the list's assignment, so that its lookup indexes forget the
+    // records of an earlier run and learn these.
+    record_list<T> list;
+    list.head = static_cast<T *>(head);
+    list.tail = static_cast<T *>(tail);
+    L = list;
 }
 
 enum reader_form : uint8_t {
