@@ -11,13 +11,13 @@
 #include "runstate.h"
 #include "validations.h"
 
-namespace {
-
 const value_table RoutingAccessUsages[] = {"route-filter", ""};
 const value_table QosAccessUsages[] = {"QOS", ""};
 const value_table FirewallAccessUsages[] = {"snmp",    "vty",     "aux",       "patpool",
                                             "tftp",    "pim",     "console",   "interface",
                                             "dynamicpool", "distributelist", ""};
+
+namespace {
 
 // The kept access lists by domain, node type and sequence.
 lookup::keyed_index<domain_access_list_rec, &domain_access_list_rec::domainname,

@@ -286,7 +286,9 @@ int take_value(block_reader &r, const keyword_rule &rule, void *rec) {
 // "=" then the value of `rule`.
 int read_value(block_reader &r, const keyword_rule &rule, void *rec) {
     if (rule.kind == value_kind::none) return rule.after && rule.after(r, rule, rec) ? 1 : 0;
-    if (!r.expect("=", rule.equal_msg ? rule.equal_msg : r.keys->options.equal_msg)) return 1;
+    const loop_options &o = r.keys->options;
+    if (!r.expect("=", rule.equal_msg ? rule.equal_msg : o.equal_msg, rule.equal_msg || o.equal_token))
+        return 1;
     r.read();
     if (r.ended) return 1;
     return take_value(r, rule, rec);

@@ -188,6 +188,7 @@ struct loop_options {
     const char *invalid_msg = nullptr;    // not a keyword of the table: fails (token, Line, kind)
     const char *dup_msg = nullptr;        // a keyword again: flagged (token, Line)
     const char *equal_msg = nullptr;      // no "=" after the keyword: fails (token, Line)
+    bool equal_token = true;              // false: the table's "=" message takes (Line) only
     const char *separator_msg = nullptr;  // separated: neither "," nor ")"; ordered: no "," (token, Line)
     const char *close_msg = nullptr;      // ordered: no ")" after the last value (token, Line)
     // A token that is no keyword of the table (e.g. a word that opens a

@@ -17,6 +17,11 @@ int validatecustuser_vars();
 // Drops the stored access lists that the section about to be parsed declares
 // anew.
 void filter_accesslists();
+// The usages of access lists that each section declares (the filter and the
+// ACCESSLIST block agree through them).
+extern const value_table RoutingAccessUsages[];
+extern const value_table QosAccessUsages[];
+extern const value_table FirewallAccessUsages[];
 
 // ---- shared data ----
 

@@ -102,10 +102,12 @@ int clear_structures(const char *section) {
         if (all)
             for (const char *group : {"ROUTING", "FIREWALL", "QOS", "ACCESSLIST"}) releasememory(group);
         releasememory("CUSTOMER");
-    } else if (std::strcmp(section, "ROUTING") == 0 || std::strcmp(section, "FIREWALL") == 0 ||
-               std::strcmp(section, "QOS") == 0) {
+    } else if (std::strcmp(section, "ROUTING") == 0 || std::strcmp(section, "QOS") == 0) {
         releasememory(section);
     }
+    // FIREWALL: its queue lists are built by no block, only carried forward
+    // from the stored rows; releasing them would lose them for good. Its
+    // access lists are replaced by the access-list filter.
     return 0;
 }
 

@@ -9,8 +9,18 @@ namespace {
 
 int qos_closing() { return validate_custpolicies() ? 1 : 0; }
 
-const section_def firewall_section{"FIREWALL", nullptr};
-const section_def qos_section{"QOS", nullptr, qos_closing};
+const block_entry firewall_blocks[] = {
+    {KW_ACCESSLIST, parse_accesslist, nullptr},
+    {0, nullptr, nullptr},
+};
+
+const block_entry qos_blocks[] = {
+    {KW_ACCESSLIST, parse_accesslist, nullptr},
+    {0, nullptr, nullptr},
+};
+
+const section_def firewall_section{"FIREWALL", firewall_blocks};
+const section_def qos_section{"QOS", qos_blocks, qos_closing};
 
 }  // namespace
 

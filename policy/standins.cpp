@@ -16,18 +16,6 @@ int validate_filters() { return 1; }
 // stand-in until the QoS policy check is built.
 int validate_custpolicies() { return 1; }
 
-// stand-in until the access-list blocks are built: an access list of that
-// name declared for the domain and node type.
-int validate_accesslistexists(const char *domainname, const char *nodetype,
-                              const char * /*context1*/, const char * /*context2*/,
-                              const char * /*context3*/, const char *aclname, int /*flag*/) {
-    for (domain_access_list_rec *r = prdomainaccesslist; r; r = r->next)
-        if (!strcmp(r->domainname, domainname) && !strcmp(r->nodetype, nodetype) &&
-            !strcmp(r->aclname, aclname))
-            return 1;
-    return 0;
-}
-
 // stand-in until the QoS blocks are built: a match rule of that name on the
 // domain and node type (the kind is not compared yet).
 int matchrule_exists(const char *domainname, const char *nodetype, const char *rulename,

@@ -11,6 +11,11 @@
 int parsefirewallsec(FILE *fp, FILE *loadfp);
 int parseqossec(FILE *fp, FILE *loadfp);
 
+// The ACCESSLIST block, after its keyword; it stands in the FIREWALL, QOS
+// and ROUTING sections (the usages it accepts are the current section's).
+// 0 read to its END (errors may be flagged), 1 stopped (reported).
+int parse_accesslist(FILE *fp, FILE *loadfp = nullptr, const char *arg = nullptr);
+
 // Missing route maps, filter and prefix lists referred to by routing records:
 // warnings only; run at the end of a ROUTING section.
 int validate_filters();
@@ -20,7 +25,9 @@ int validate_aclfilters();
 // Every QoS policy named by a customer type is defined: 1, else 0 with its
 // message logged; run at the end of a QOS section.
 int validate_custpolicies();
-// An access list of that name for the node type: 1, else 0.
+// An access list of that name (or start number) for the node type under the
+// reference's contexts (any context when `flag` is nonzero or the name holds
+// no variable): 1, else 0.
 int validate_accesslistexists(const char *domainname, const char *nodetype, const char *context1,
                               const char *context2, const char *context3, const char *aclname,
                               int flag);

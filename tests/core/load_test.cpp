@@ -346,7 +346,9 @@ TEST_F(Load, BlockErrorsAreSkippedToTheNextEnd) {
     EXPECT_EQ(r.log, file_line(dir + "\\b.ndl") + "Error: Invalid block type : QOSPOLICY @ 2\n<br>" +
                          "Error: Invalid block type : y @ 2\n<br>" + "Error: Invalid block type : CUSTOM-QUEUE @ 3\n<br>" +
                          "Error: Invalid block type : 12 @ 4\n<br>" +
-                         "Error: Invalid block type : ACCESSLIST @ 6\n<br>" + "Exiting due to errors \n<br>" + kExit);
+                         // The FIREWALL section's ACCESSLIST block ends with the file.
+                         "ERROR: Domain undefined a \n @7<br>" + "ERROR: Unexpected end of file @ 7 \n<br>" +
+                         "Exiting due to errors \n<br>" + kExit);
 }
 
 TEST_F(Load, DatabaseFailures) {
