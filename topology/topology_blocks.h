@@ -54,4 +54,9 @@ int parse_networkpool(FILE *fp);
 int formatSource(const char *domainname, const char *nodetype, const char *services,
                  const char *source);
 
+// ---- SERVICE-TYPE, POOL-CLASS, POOL-TYPE ----
+int parse_servicetypes(FILE *fp, FILE *loadfp = nullptr, const char *arg = nullptr);
+int parse_poolclass(FILE *fp, FILE *loadfp = nullptr, const char *arg = nullptr);
+int parse_pooltypes(FILE *fp, FILE *loadfp = nullptr, const char *arg = nullptr);
+
 #endif
