@@ -109,10 +109,7 @@ keyword_table intbandwidthentrytokens{
          .order_msg = "ERROR :Syntax error BANDWIDTH expected': %s @%d\n",
          .field = NDL_ROWS(bandwidth_entry, bandwidths, count), .after = file_bandwidths},
     },
-    {.style = loop_style::ordered,
-     .equal_msg = kListEqualMsg,
-     .separator_msg = kListSeparatorMsg,
-     .close_msg = kListCloseMsg}};
+    kListEntryOptions};
 
 const entry_def bandwidth_def{.keys = &intbandwidthentrytokens,
                               .equal_msg = kListEqualMsg,
