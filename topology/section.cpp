@@ -19,6 +19,7 @@ const block_entry topology_blocks[] = {
     {KW_NODES, parse_nodes, nullptr},
     {KW_ADDRESSPOOL, parse_addresspools, nullptr},
     {KW_SYSTEMLIST, parse_systemlist, nullptr},
+    {KW_LOGICALINTERFACE, parse_logint, nullptr},
     {0, nullptr, nullptr},
 };
 
