@@ -15,10 +15,6 @@ const value_table systemlists[] = {
 
 namespace {
 
-constexpr char kSeparatorMsg[] = "ERROR : Syntax error ','  expected :%s @%d\n";
-constexpr char kCloseMsg[] = "ERROR : Syntax error ')'  expected :%s @%d\n";
-constexpr char kEqualMsg[] = "ERROR : Syntax error '=' expected : %s @%d\n";
-
 bool ends_element(char c) { return is_blank(c) || c == ',' || c == '\''; }
 
 struct element_ctx {
@@ -38,7 +34,7 @@ int put_element(const char *item, size_t len, void *p) {
     std::memcpy(element, item, len);
     element[len] = '\0';
     if (validate_listelements(ctx.listname, element))
-        flag_error(TOKEN_WORD, ctx.text, "ERROR : Duplicate element value for list :%s %s  @ %d\n",
+        flag_error(TOKEN_WORD, ctx.text, kDuplicateElementMsg,
                    ctx.listname, element, Line);
     list_value_rec *rec = alloc_record<list_value_rec>();
     std::memcpy(rec->listname, ctx.listname, sizeof rec->listname);
@@ -72,21 +68,21 @@ int file_elements(block_reader &r, const keyword_rule &, void *rec) {
 keyword_table listelemtokens{
     {
         // An over-long name is reported and its elements are filed under "".
-        {.name = "NAME", .mandatory = 1, .maxlen = 30, .order_msg = "ERROR :Syntax error NAME expected': %s @%d\n",
+        {.name = "NAME", .mandatory = 1, .maxlen = 30, .order_msg = kListNameMsg,
          .field = NDL_TEXT(list_entry, listname)},
         {.name = "ELEMENT", .mandatory = 1, .maxlen = 30, .kind = value_kind::quoted,
-         .length = length_rule::own, .kind_msg = "ERROR : Quoted string expected :%s @%d\n",
+         .length = length_rule::own, .kind_msg = kListQuotedMsg,
          .order_msg = "ERROR :Syntax error ELEMENT expected': %s @%d\n", .after = file_elements},
         token_row("(", TOKEN_LPAREN),
         token_row(")", TOKEN_RPAREN),
         token_row("=", TOKEN_EQUAL),
     },
-    {.style = loop_style::ordered, .equal_msg = kEqualMsg, .separator_msg = kSeparatorMsg,
-     .close_msg = kCloseMsg}};
+    {.style = loop_style::ordered, .equal_msg = kListEqualMsg, .separator_msg = kListSeparatorMsg,
+     .close_msg = kListCloseMsg}};
 
 const entry_def list_entry_def{.keys = &listelemtokens,
-                               .equal_msg = kEqualMsg,
-                               .open_msg = "ERROR : Syntax error '(' expected : %s @%d\n",
+                               .equal_msg = kListEqualMsg,
+                               .open_msg = kListOpenMsg,
                                .size = sizeof(list_entry)};
 
 keyword_table listtokens{
@@ -96,7 +92,7 @@ keyword_table listtokens{
          .repeatable = true, .entry = &list_entry_def},
         token_row("END", TOKEN_END),
     },
-    {.invalid_msg = "ERROR : Invalid Input %s @%d %d\n"}};
+    {.invalid_msg = kListInvalidMsg}};
 
 // ---- SYSTEMLIST name BEGIN LISTVARIABLE = ( NAME = n , VALUE = v ) ... END ----
 
@@ -114,7 +110,7 @@ keyword_table systemlistdatatokens{
          .order_msg = kEofSpacedMsg, .order_token = false,
          .field = NDL_TEXT(system_list_elem_rec, elementvalue)},
     },
-    {.style = loop_style::ordered, .separator_msg = kSeparatorMsg, .close_msg = kCloseMsg}};
+    {.style = loop_style::ordered, .separator_msg = kListSeparatorMsg, .close_msg = kListCloseMsg}};
 
 const entry_def systemlist_entry{.keys = &systemlistdatatokens,
                                  .eof_msg = kEofSpacedMsg,
@@ -162,13 +158,15 @@ keyword_table systemlisttokens{
 
 }  // namespace
 
-int parse_listdefs(FILE *fp, FILE *, const char *) {
-    block_reader r(fp, listtokens);
+int read_list_block(FILE *fp, keyword_table &keys) {
+    block_reader r(fp, keys);
     r.read();
-    if (r.kind != TOKEN_BEGIN)
-        return r.fail("ERROR : Invalid token,  'BEGIN' expected : '%s' @ %d \n", r.tok, Line);
+    if (r.ended) return 1;
+    if (r.kind != TOKEN_BEGIN) return r.fail(kListBeginMsg, r.tok, Line);
     return read_attributes(r, nullptr);
 }
+
+int parse_listdefs(FILE *fp, FILE *, const char *) { return read_list_block(fp, listtokens); }
 
 int parse_systemlist(FILE *fp, FILE *, const char *) {
     block_reader r(fp, systemlisttokens, kEofSpacedMsg);

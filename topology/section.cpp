@@ -19,6 +19,11 @@ const block_entry topology_blocks[] = {
     {KW_NODES, parse_nodes, nullptr},
     {KW_ADDRESSPOOL, parse_addresspools, nullptr},
     {KW_SYSTEMLIST, parse_systemlist, nullptr},
+    {KW_GLOBALLISTS, parse_globallists, nullptr},
+    {KW_INTERFACE_BANDWIDTH_LIST, parse_intbandwidthlist, nullptr},
+    {KW_SERVICE_TYPE, parse_servicetypes, nullptr},
+    {KW_POOL_CLASS, parse_poolclass, nullptr},
+    {KW_POOL_TYPE, parse_pooltypes, nullptr},
     {KW_LOGICALINTERFACE, parse_logint, nullptr},
     {0, nullptr, nullptr},
 };

@@ -38,13 +38,28 @@ int file_definition(block_reader &r, const keyword_rule &, void *entry, void *ow
 int parse_network(FILE *fp, FILE *loadfp = nullptr, const char *arg = nullptr);
 int parse_networkvars(FILE *fp, FILE *loadfp = nullptr, const char *arg = nullptr);
 
-// ---- LISTDEFS, SYSTEMLIST ----
+// ---- LISTDEFS, SYSTEMLIST, GLOBALLISTS, INTERFACE-BANDWIDTH-LIST ----
+// The texts that the list blocks share: their BEGIN, their entries
+// "KEY = ( NAME = n , KEY = "a, b ..." )" and a repeated element.
+inline constexpr char kListBeginMsg[] = "ERROR : Invalid token,  'BEGIN' expected : '%s' @ %d \n";
+inline constexpr char kListInvalidMsg[] = "ERROR : Invalid Input %s @%d %d\n";
+inline constexpr char kListEqualMsg[] = "ERROR : Syntax error '=' expected : %s @%d\n";
+inline constexpr char kListOpenMsg[] = "ERROR : Syntax error '(' expected : %s @%d\n";
+inline constexpr char kListSeparatorMsg[] = "ERROR : Syntax error ','  expected :%s @%d\n";
+inline constexpr char kListCloseMsg[] = "ERROR : Syntax error ')'  expected :%s @%d\n";
+inline constexpr char kListQuotedMsg[] = "ERROR : Quoted string expected :%s @%d\n";
+inline constexpr char kListNameMsg[] = "ERROR :Syntax error NAME expected': %s @%d\n";
+inline constexpr char kDuplicateElementMsg[] = "ERROR : Duplicate element value for list :%s %s  @ %d\n";
 extern const value_table systemlists[];
 int parse_listdefs(FILE *fp, FILE *loadfp = nullptr, const char *arg = nullptr);
 int parse_systemlist(FILE *fp, FILE *loadfp = nullptr, const char *arg = nullptr);
 // Files the elements of a LIST's quoted text under `listname`: 0, or 1
 // after a logged error.
 int extract_listelements(const char *text, const char *listname);
+// A block "BEGIN entries END" of `keys` (LISTDEFS and the lists below).
+int read_list_block(FILE *fp, keyword_table &keys);
+int parse_globallists(FILE *fp, FILE *loadfp = nullptr, const char *arg = nullptr);
+int parse_intbandwidthlist(FILE *fp, FILE *loadfp = nullptr, const char *arg = nullptr);
 
 // ---- DOMAIN, NODES, ADDRESSPOOL ----
 extern keyword_table domaintokens;
@@ -161,5 +176,10 @@ void file_address_dependencies(const address_assignment &a, int pointtype, const
 
 // ---- LOGICALINTERFACE ----
 int parse_logint(FILE *fp, FILE *loadfp = nullptr, const char *arg = nullptr);
+
+// ---- SERVICE-TYPE, POOL-CLASS, POOL-TYPE ----
+int parse_servicetypes(FILE *fp, FILE *loadfp = nullptr, const char *arg = nullptr);
+int parse_poolclass(FILE *fp, FILE *loadfp = nullptr, const char *arg = nullptr);
+int parse_pooltypes(FILE *fp, FILE *loadfp = nullptr, const char *arg = nullptr);
 
 #endif

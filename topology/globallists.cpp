@@ -1,0 +1,135 @@
+// GLOBALLISTS (named lists of variables, one name space over all lists) and
+// INTERFACE-BANDWIDTH-LIST (the bandwidths each interface type may take).
+#include <cstring>
+
+#include "records_topology.h"
+#include "registry.h"
+#include "topology_blocks.h"
+
+namespace {
+
+// ---- GLOBALLISTS BEGIN listid = ( variable , variable ... ) ... END ----
+
+keyword_table globallistentrytokens{
+    {token_row("(", TOKEN_LPAREN), token_row(")", TOKEN_RPAREN), token_row("=", TOKEN_EQUAL)}};
+
+void add_listvar(const char *listid, int sequence, const char *variablename) {
+    global_list_var_rec *rec = alloc_record<global_list_var_rec>();
+    std::strcpy(rec->listid, listid);
+    rec->sequence = sequence;
+    // A word holds at most 299 characters: it fits the field.
+    std::snprintf(rec->variablename, sizeof rec->variablename, "%s", variablename);
+    append_record(prgloballistvars, rec);
+}
+
+// The rest of one list, from its "=" to its ")". A list without variables
+// stores nothing, so its identifier stays free.
+int parse_globallistentry(FILE *fp, const char *listid) {
+    block_reader r(fp, globallistentrytokens);
+    if (!r.expect("=", "ERROR: Invalid syntax '=' expected @ %d\n", false)) return 1;
+    if (!r.expect("(", "ERROR: Invalid syntax '(' expected @ %d\n", false)) return 1;
+    r.read();
+    for (int sequence = 1;; ++sequence) {
+        if (r.ended) return 1;
+        if (r.kind == TOKEN_RPAREN) return 0;  // empty list, or a trailing ","
+        if (r.kind != TOKEN_WORD)
+            return r.fail("ERROR: Invalid token, variable name expected : %s @ %d\n", r.tok, Line);
+        if (globallistname_exists(r.tok))
+            r.flag("ERROR: Duplicate variable '%s' in the Global list@ %d \n", r.tok, Line);
+        add_listvar(listid, sequence, r.tok);
+        r.read();
+        if (r.ended) return 1;
+        if (r.kind == TOKEN_RPAREN) return 0;
+        if (!r.is(",")) return r.fail("ERROR: ',' or ')' expected : %s @ %d\n", r.tok, Line);
+        r.read();
+    }
+}
+
+// Every token that is not END opens a list: its identifier, upper case.
+int read_globallist(block_reader &r, void *) {
+    char listid[sizeof global_list_var_rec::listid];
+    // An identifier that does not fit its field is refused like a list of
+    // the wrong format.
+    if (!store_text(listid, sizeof listid, r.tok, sizeof listid - 1))
+        return r.fail("ERROR : Invalid format for list attribute : %s @ %d \n", r.tok, Line);
+    if (globallistname_exists(listid)) r.flag("ERROR: Duplicate listid '%s' in the Global list@ %d \n", listid, Line);
+    return parse_globallistentry(r.fp, listid);
+}
+
+keyword_table globallisttokens{{token_row("BEGIN", TOKEN_BEGIN), token_row("END", TOKEN_END)},
+                               {.other = read_globallist}};
+
+// ---- INTERFACE-BANDWIDTH-LIST BEGIN INTERFACE = ( NAME = t , BANDWIDTH = "b1, b2" ) ... END ----
+
+constexpr int kBandwidths = 100;
+constexpr size_t kBandwidthMax = 100;
+
+struct bandwidth_entry {
+    char interfacetype[kName];
+    value_table bandwidths[kBandwidths];
+    int32_t count;
+};
+
+// Every bandwidth must be an entry of the system list BANDWIDTH, else none
+// is stored. The errors here keep a blank word as their token.
+int file_bandwidths(block_reader &, const keyword_rule &, void *rec) {
+    const bandwidth_entry &e = *static_cast<bandwidth_entry *>(rec);
+    int index = 0;
+    if (!validate_systemlistentries("BANDWIDTH", e.bandwidths, e.count, &index)) {
+        // No such list: the message names it.
+        flag_error(TOKEN_WORD, " ",
+                   "One of entry in BANDWIDTH list is not present in Systemlist definitions: '%s' @ %d\n",
+                   index < 0 ? "BANDWIDTH" : e.bandwidths[index], Line);
+        return 1;
+    }
+    for (int i = 0; i < e.count; ++i) {
+        const char *bandwidth = e.bandwidths[i];
+        if (std::strlen(bandwidth) > kBandwidthMax) {
+            flag_error(TOKEN_WORD, " ", kTooLongMsg, bandwidth, Line);
+            return 1;
+        }
+        if (validate_intbandwidth(e.interfacetype, bandwidth))
+            flag_error(TOKEN_WORD, " ", kDuplicateElementMsg, e.interfacetype, bandwidth, Line);
+        valid_int_bandwidth_rec *vib = alloc_record<valid_int_bandwidth_rec>();
+        std::strcpy(vib->interfacetype, e.interfacetype);
+        std::strcpy(vib->bandwidth, bandwidth);
+        append_record(prvalidintbandwidth, vib);
+    }
+    return 0;
+}
+
+keyword_table intbandwidthentrytokens{
+    {
+        token_row("(", TOKEN_LPAREN),
+        token_row(")", TOKEN_RPAREN),
+        token_row("=", TOKEN_EQUAL),
+        {.name = "NAME", .mandatory = 1, .maxlen = 30, .toolong_err = on_error::fail, .order_msg = kListNameMsg,
+         .field = NDL_TEXT(bandwidth_entry, interfacetype)},
+        {.name = "BANDWIDTH", .mandatory = 1, .maxlen = 100, .kind = value_kind::list, .kind_msg = kListQuotedMsg,
+         .order_msg = "ERROR :Syntax error BANDWIDTH expected': %s @%d\n",
+         .field = NDL_ROWS(bandwidth_entry, bandwidths, count), .after = file_bandwidths},
+    },
+    {.style = loop_style::ordered,
+     .equal_msg = kListEqualMsg,
+     .separator_msg = kListSeparatorMsg,
+     .close_msg = kListCloseMsg}};
+
+const entry_def bandwidth_def{.keys = &intbandwidthentrytokens,
+                              .equal_msg = kListEqualMsg,
+                              .open_msg = kListOpenMsg,
+                              .size = sizeof(bandwidth_entry)};
+
+keyword_table intbandwidthtokens{
+    {
+        token_row("BEGIN", TOKEN_BEGIN),
+        {.name = "INTERFACE", .type = TOKEN_GROUP, .mandatory = 1, .kind = value_kind::entry, .repeatable = true,
+         .entry = &bandwidth_def},
+        token_row("END", TOKEN_END),
+    },
+    {.invalid_msg = kListInvalidMsg}};
+
+}  // namespace
+
+int parse_globallists(FILE *fp, FILE *, const char *) { return read_list_block(fp, globallisttokens); }
+
+int parse_intbandwidthlist(FILE *fp, FILE *, const char *) { return read_list_block(fp, intbandwidthtokens); }
