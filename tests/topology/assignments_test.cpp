@@ -299,3 +299,44 @@ TEST_F(Block, VariablesOfAnAssignmentAreKnownToItsOwner) {
     EXPECT_EQ(validate_instancevars("OTHER", both, "D", "N", prdomaininstancevars.head, name), 0);
     EXPECT_STREQ(name, "ELSEWHERE");
 }
+
+TEST_F(Block, LogicalInterfaceFilesARefusedAddressOnlyInTheMiddle) {
+    std::strcpy(add(prdomains)->domainname, "D");
+    domain_node_rec *node = add(prdomainnodes);
+    std::strcpy(node->domainname, "D");
+    std::strcpy(node->nodetype, "N");
+    std::strcpy(node->devicetype, "ROUTER");
+    const std::string head =
+        "D.N BEGIN\n LOOPBACK#0.IPADDRESS = ( ADDRESSTYPE = ADDRESS-FIXED , ADDRESS = \"300.0.0.1\" , PREFIX = 32 )\n"
+        " LOOPBACK#0.VALIDATION = NONE\n";
+    // At END the refusal stops the block before anything is filed.
+    EXPECT_EQ(run(parse_logint, head + "END\n"), 1);
+    EXPECT_EQ(log(), "IPaddress octet has value > 255 @ 2\n<br>");
+    EXPECT_EQ(prdomainnodelogint.head, nullptr);
+    EXPECT_EQ(praddressassign.head, nullptr);
+    // Finished by the next IPADDRESS it is flagged and filed.
+    EXPECT_EQ(run(parse_logint, head + " LOOPBACK#1.IPADDRESS = ( ADDRESSTYPE = ADDRESS-UNASSIGNED )\n"
+                                       " LOOPBACK#1.VALIDATION = NONE\nEND\n"),
+              0);
+    EXPECT_EQ(log(), "IPaddress octet has value > 255 @ 2\n<br>");
+    ASSERT_NE(praddressassign.head, nullptr);
+    EXPECT_STREQ(praddressassign->ipaddress, "300.0.0.1");
+    EXPECT_EQ(praddressassign->next, nullptr);
+    ASSERT_NE(prdomainnodelogint.head, nullptr);
+    EXPECT_STREQ(prdomainnodelogint->intno, "0");
+    ASSERT_NE(prdomainnodelogint->next, nullptr);
+    EXPECT_STREQ(prdomainnodelogint->next->intno, "1");
+
+    // A failed filing keeps END as the token: the driver goes on with the
+    // next block instead of skipping it.
+    EXPECT_EQ(run(parse_logint, "D.N BEGIN\n LOOPBACK#2.IPADDRESS = ( ADDRESSTYPE = ADDRESS-FIXED , ADDRESS = "
+                                "\"10.0.0.2\" , PREFIX = 32 )\n LOOPBACK#2.VALIDATION = NONE\n"
+                                " LOOPBACK#2.DEPENDENCY = ( NAME = A , MINVALUE = 1 , MAXVALUE = 2 )\n"
+                                " LOOPBACK#2.DEPENDENCY = ( NAME = B , MINVALUE = 1 , MAXVALUE = 2 )\nEND\n"),
+              1);
+    EXPECT_EQ(log(), "ERROR: Loopback addresses can have atmost one dependendent variable @7\n<br>");
+    EXPECT_STREQ(g_prevtoken, "END");
+    EXPECT_EQ(g_prevtokentype, TOKEN_END);
+    EXPECT_EQ(praddressassign->next->sequence, 0);  // the address record stays
+    EXPECT_EQ(praddressdependency.head, nullptr);
+}
