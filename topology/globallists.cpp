@@ -62,7 +62,6 @@ keyword_table globallisttokens{{token_row("BEGIN", TOKEN_BEGIN), token_row("END"
 // ---- INTERFACE-BANDWIDTH-LIST BEGIN INTERFACE = ( NAME = t , BANDWIDTH = "b1, b2" ) ... END ----
 
 constexpr int kBandwidths = 100;
-constexpr size_t kBandwidthMax = 100;
 
 struct bandwidth_entry {
     char interfacetype[kName];
@@ -72,7 +71,7 @@ struct bandwidth_entry {
 
 // Every bandwidth must be an entry of the system list BANDWIDTH, else none
 // is stored. The errors here keep a blank word as their token.
-int file_bandwidths(block_reader &, const keyword_rule &, void *rec) {
+int file_bandwidths(block_reader &, const keyword_rule &rule, void *rec) {
     const bandwidth_entry &e = *static_cast<bandwidth_entry *>(rec);
     int index = 0;
     if (!validate_systemlistentries("BANDWIDTH", e.bandwidths, e.count, &index)) {
@@ -84,7 +83,7 @@ int file_bandwidths(block_reader &, const keyword_rule &, void *rec) {
     }
     for (int i = 0; i < e.count; ++i) {
         const char *bandwidth = e.bandwidths[i];
-        if (std::strlen(bandwidth) > kBandwidthMax) {
+        if (std::strlen(bandwidth) > static_cast<size_t>(rule.maxlen)) {
             flag_error(TOKEN_WORD, " ", kTooLongMsg, bandwidth, Line);
             return 1;
         }
@@ -109,10 +108,7 @@ keyword_table intbandwidthentrytokens{
          .order_msg = "ERROR :Syntax error BANDWIDTH expected': %s @%d\n",
          .field = NDL_ROWS(bandwidth_entry, bandwidths, count), .after = file_bandwidths},
     },
-    {.style = loop_style::ordered,
-     .equal_msg = kListEqualMsg,
-     .separator_msg = kListSeparatorMsg,
-     .close_msg = kListCloseMsg}};
+    kListEntryOptions};
 
 const entry_def bandwidth_def{.keys = &intbandwidthentrytokens,
                               .equal_msg = kListEqualMsg,

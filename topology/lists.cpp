@@ -77,8 +77,7 @@ keyword_table listelemtokens{
         token_row(")", TOKEN_RPAREN),
         token_row("=", TOKEN_EQUAL),
     },
-    {.style = loop_style::ordered, .equal_msg = kListEqualMsg, .separator_msg = kListSeparatorMsg,
-     .close_msg = kListCloseMsg}};
+    kListEntryOptions};
 
 const entry_def list_entry_def{.keys = &listelemtokens,
                                .equal_msg = kListEqualMsg,

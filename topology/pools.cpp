@@ -124,11 +124,16 @@ struct pooltype_ctx {
     int32_t subcount = 0;
 };
 
-int type_hosttypes(block_reader &r, const keyword_rule &, void *entry) {
-    type_entry &t = *static_cast<type_entry *>(entry);
-    for (int i = 0; i < t.hostcount; ++i)
-        if (std::strlen(t.hosttypes[i]) >= kName) return r.fail(kTooLongMsg, t.hosttypes[i], Line);
+// Every row of a list holds at most the keyword's longest value.
+int check_rows(block_reader &r, const keyword_rule &rule, const value_table *rows, int count) {
+    for (int i = 0; i < count; ++i)
+        if (std::strlen(rows[i]) > static_cast<size_t>(rule.maxlen)) return r.fail(kTooLongMsg, rows[i], Line);
     return 0;
+}
+
+int type_hosttypes(block_reader &r, const keyword_rule &rule, void *entry) {
+    type_entry &t = *static_cast<type_entry *>(entry);
+    return check_rows(r, rule, t.hosttypes, t.hostcount);
 }
 
 int type_validation(block_reader &r, const keyword_rule &, void *entry) {
@@ -262,10 +267,9 @@ const keyword_rule map_row{.name = "POOLTYPEMAP", .type = TOKEN_GROUP, .kind = v
 
 // One sequence per (host type, sub-pool) of the current TYPE; before any
 // TYPE nothing is stored.
-int file_subpools(block_reader &r, const keyword_rule &, void *owner) {
+int file_subpools(block_reader &r, const keyword_rule &rule, void *owner) {
     pooltype_ctx &ctx = *static_cast<pooltype_ctx *>(owner);
-    for (int i = 0; i < ctx.subcount; ++i)
-        if (std::strlen(ctx.subpools[i]) >= kName) return r.fail(kTooLongMsg, ctx.subpools[i], Line);
+    if (check_rows(r, rule, ctx.subpools, ctx.subcount)) return 1;
     if (!ctx.typed) return 0;
     const type_entry &t = ctx.type;
     for (int h = 0; h < t.hostcount; ++h) {

@@ -21,12 +21,12 @@ struct servicetype_ctx {
 
 servicetype_ctx &ctx_of(void *rec) { return *static_cast<servicetype_ctx *>(rec); }
 
-int file_hosttypes(block_reader &r, const keyword_rule &, void *rec) {
+int file_hosttypes(block_reader &r, const keyword_rule &rule, void *rec) {
     servicetype_ctx &ctx = ctx_of(rec);
     const char *servicetype = ctx.name->servicetype;
     for (int i = 0; i < ctx.hostcount; ++i) {
         const char *hosttype = ctx.hosttypes[i];
-        if (std::strlen(hosttype) >= kName) return r.fail(kTooLongMsg, hosttype, Line);
+        if (std::strlen(hosttype) > static_cast<size_t>(rule.maxlen)) return r.fail(kTooLongMsg, hosttype, Line);
         if (validate_servicetype(servicetype, hosttype))
             r.flag("ERROR :Duplicate servicename/hosttype : %s %s @ %d\n", servicetype, hosttype, Line);
         service_type_rec *st = alloc_record<service_type_rec>();

@@ -50,6 +50,11 @@ inline constexpr char kListCloseMsg[] = "ERROR : Syntax error ')'  expected :%s 
 inline constexpr char kListQuotedMsg[] = "ERROR : Quoted string expected :%s @%d\n";
 inline constexpr char kListNameMsg[] = "ERROR :Syntax error NAME expected': %s @%d\n";
 inline constexpr char kDuplicateElementMsg[] = "ERROR : Duplicate element value for list :%s %s  @ %d\n";
+// How such an entry is read: its two keywords in order.
+inline constexpr loop_options kListEntryOptions{.style = loop_style::ordered,
+                                                .equal_msg = kListEqualMsg,
+                                                .separator_msg = kListSeparatorMsg,
+                                                .close_msg = kListCloseMsg};
 extern const value_table systemlists[];
 int parse_listdefs(FILE *fp, FILE *loadfp = nullptr, const char *arg = nullptr);
 int parse_systemlist(FILE *fp, FILE *loadfp = nullptr, const char *arg = nullptr);

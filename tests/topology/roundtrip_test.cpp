@@ -55,6 +55,18 @@ TEST_F(RoundTrip, EveryTableIsReadBackAndWrittenUnchanged) {
     EXPECT_EQ(rows("SELECT organization FROM networks"), V{"O'Brien & Sons"});
     EXPECT_EQ(rows("SELECT variablevalue FROM domainvariables WHERE domainname = 'SOUTH' AND sequence = 2"),
               V{"it's"});
+    EXPECT_EQ(first["GLOBALLISTVARS"].size(), 3u);
+    EXPECT_EQ(first["VALIDINTBANDWIDTH"].size(), 3u);
+    EXPECT_EQ(first["SERVICETYPENAMES"].size(), 2u);
+    EXPECT_EQ(first["SERVICETYPES"].size(), 3u);
+    EXPECT_EQ(first["SERVICETYPEVARS"].size(), 4u);
+    EXPECT_EQ(first["POOLCLASS"].size(), 2u);
+    EXPECT_EQ(first["POOLTYPES"].size(), 3u);
+    EXPECT_EQ(first["COMPOOLTYPES"].size(), 2u);
+    EXPECT_EQ(first["POOLSEQUENCE"].size(), 5u);
+    EXPECT_EQ(rows("SELECT servicename FROM servicetypenames WHERE servicetype = 'VPN'"), V{"Joe's VPN"});
+    EXPECT_EQ(rows("SELECT * FROM servicetypevars WHERE variablename = 'RDBASE'"),
+              V{"1|VPN|2|RDBASE|RDBASE|RANGE|FIXED-ASSIGNED|0|7|99|8||it's|NODE"});
 
     // Another section only: the topology goes through the readers and the
     // writers untouched.
