@@ -24,6 +24,7 @@ const block_entry topology_blocks[] = {
     {KW_SERVICE_TYPE, parse_servicetypes, nullptr},
     {KW_POOL_CLASS, parse_poolclass, nullptr},
     {KW_POOL_TYPE, parse_pooltypes, nullptr},
+    {KW_LOGICALINTERFACE, parse_logint, nullptr},
     {0, nullptr, nullptr},
 };
 

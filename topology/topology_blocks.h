@@ -6,11 +6,15 @@
 #ifndef NDL_TOPOLOGY_BLOCKS_H
 #define NDL_TOPOLOGY_BLOCKS_H
 
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <vector>
 
 #include "block.h"
+#include "records_topology.h"
 #include "topology.h"
+#include "validations.h"
 
 // ---- VARIABLE definitions ----
 // The keywords of a block made of VARIABLE definitions up to END
@@ -73,6 +77,110 @@ int parse_networkpool(FILE *fp);
 // g_errormsg (not logged).
 int formatSource(const char *domainname, const char *nodetype, const char *services,
                  const char *source);
+
+// ---- address assignment groups ----
+// IPADDRESS, DEPENDENCY, SELECTIONMETHOD and INSTANCEID, shared by the
+// blocks that say how their addresses are assigned. Every reader returns 0
+// when its group was read (errors may have been flagged) and 1 after an
+// error that stops the calling block (reported, the token kept).
+extern const value_table AddressTypes[];
+extern const value_table ValidationTypes[];
+extern const value_table hostpoolowners[];
+// The longest instance identifier.
+constexpr int kInstanceIdMax = 30;
+
+// "= ( ADDRESSTYPE = t [, ADDRESS = "a" | , OFFSET = "o"] [, PREFIX = p] )":
+// the type upper-cased, the prefix "0" and the rest empty until given.
+struct ipaddress_group {
+    char addresstype[kText];
+    char address[kText];
+    char prefix[kText];
+    char offset[kText];
+};
+// `context` "LOGICALINT" or "CONNECTION" (where a host pool's prefix may be
+// any token).
+int extract_ipaddress(FILE *fp, ipaddress_group *group, const char *context);
+
+// "= ( NAME = n , MINVALUE = m , MAXVALUE = x )": appended once read whole.
+struct dependency_entry {
+    char name[kName];
+    int32_t minvalue;
+    int32_t maxvalue;
+};
+using dependency_list = std::vector<dependency_entry>;
+int extract_dependency(FILE *fp, dependency_list &entries);
+
+// "= ( KEY = value , ... )" for the pool an address is drawn from; only
+// for ADDRESS-HOST-POOL and ADDRESS-CONNECTION-POOL assignments.
+struct selmethod_group {
+    char poolname[kText];
+    char servicetype[kText];
+    char hosttype[kText];
+    char nattype[kText];
+    char poolowner[kText];  // "GLOBAL" unless given
+    char poolownervar[kText];
+    char poolclass[kText];
+};
+int extract_selmethod(FILE *fp, const char *addresstype, selmethod_group *group);
+
+// "= ( id , id ... )": one domain_inst_var_rec per identifier under
+// `endpoint` and `sequence`; *first the first one filed (null for none).
+int extract_instances(FILE *fp, const char *endpoint, int sequence, domain_inst_var_rec **first);
+
+// The owner of an assignment as validate_owner gives it (all empty when no
+// owner was given). A variable is known to it when every connection of the
+// list declares it, or else the owner's node or its connections do.
+// validate_instancevars: 1 when every identifier filed under `endpoint`
+// from `first` on is known, else 0 with the first unknown in `name` (of
+// kText bytes).
+int validate_instancevars(const char *endpoint, const int *connlist, const char *domainname,
+                          const char *nodetype, const domain_inst_var_rec *first, char *name);
+int validate_poolvar(const char *endpoint, const int *connlist, const char *domainname,
+                     const char *nodetype, const char *variable);
+
+// What one IPADDRESS assignment collects until it is finished.
+struct assignment_attrs {  // the attributes a block reads into it
+    char owner[kText];     // ADDRESSOWNER
+    char ownerdomain[kName];
+    char ownernode[kName];
+    int connlist[kConnListSize];
+    char validation[kName];
+    char validationpool[kName];
+};
+struct address_assignment {
+    ipaddress_group ip;
+    selmethod_group sel;
+    assignment_attrs attrs;
+    dependency_list dependencies;
+    // The variables of the address expression, as validate_ipaddress left them.
+    value_table names[kAddrVarNames];
+    int namecount;
+    domain_inst_var_rec *instances;
+    int line, selline, instline;  // of IPADDRESS, SELECTIONMETHOD, INSTANCEID
+    // Everything empty, as when an IPADDRESS opens the assignment.
+    void reset();
+};
+// ADDRESSOWNER's own check: the owner's domain, node type and connections.
+int check_addressowner(block_reader &r, const keyword_rule &rule, void *attrs);
+// validate_ipaddress on the assignment's address for its owner, with Line at
+// the IPADDRESS line meanwhile: 0 valid, 1 refused (message in g_errormsg).
+int check_fixed_address(address_assignment &a);
+// ADDRESS-FIXED, NETWORK-FIXED, ADDRESS-HOST-POOL or ADDRESS-CONNECTION-POOL:
+// the types that get address records.
+bool has_address_records(const char *addresstype);
+// The address record of a finished assignment.
+void file_address_assign(const address_assignment &a, int pointtype, const char *endpoint,
+                         int sequence);
+// The address-expression variables: DOMAINID, NODEID and LINKID join the
+// dependencies, the first dependency's own name is accepted, any other is
+// flagged.
+void check_address_variables(address_assignment &a);
+// One address_dependency_rec per dependency, in order.
+void file_address_dependencies(const address_assignment &a, int pointtype, const char *endpoint,
+                               int sequence);
+
+// ---- LOGICALINTERFACE ----
+int parse_logint(FILE *fp, FILE *loadfp = nullptr, const char *arg = nullptr);
 
 // ---- SERVICE-TYPE, POOL-CLASS, POOL-TYPE ----
 int parse_servicetypes(FILE *fp, FILE *loadfp = nullptr, const char *arg = nullptr);

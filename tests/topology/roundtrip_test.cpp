@@ -47,6 +47,11 @@ TEST_F(RoundTrip, EveryTableIsReadBackAndWrittenUnchanged) {
     EXPECT_EQ(first["DOMAINNODEVARS"].size(), 7u);
     EXPECT_EQ(first["DOMAINSERVICES"].size(), 2u);
     EXPECT_EQ(first["IPADDRESSPOOLS"].size(), 3u);
+    EXPECT_EQ(first["DOMAINNODELOGINT"].size(), 4u);
+    EXPECT_EQ(first["ADDRESSASSIGN"].size(), 3u);
+    EXPECT_EQ(first["ADDRESSDEPENDENCY"].size(), 2u);
+    EXPECT_EQ(first["DOMAININSTVARS"].size(), 1u);
+    EXPECT_EQ(rows("SELECT offset FROM addressassign WHERE namedpointtype = 4"), V{"it's 2"});
     EXPECT_EQ(rows("SELECT organization FROM networks"), V{"O'Brien & Sons"});
     EXPECT_EQ(rows("SELECT variablevalue FROM domainvariables WHERE domainname = 'SOUTH' AND sequence = 2"),
               V{"it's"});
