@@ -349,7 +349,10 @@ int read_entry_row(block_reader &r, const keyword_rule &row, void *owner) {
 }  // namespace
 
 int read_keyword(block_reader &r, const keyword_rule &rule, void *rec) {
-    if (rule.kind == value_kind::entry) return read_entry_row(r, rule, rec);
+    if (rule.kind == value_kind::entry) {
+        if (rule.before && rule.before(r, rule, rec)) return 1;
+        return read_entry_row(r, rule, rec);
+    }
     return read_value(r, rule, rec);
 }
 
@@ -393,7 +396,9 @@ int read_attributes(block_reader &r, void *rec) {
             }
             return r.fail(o.invalid_msg, r.tok, Line, r.kind);
         }
-        if (!set_foundflag(r.table, rule->name) && !rule->repeatable) r.flag(o.dup_msg, r.tok, Line);
+        if (!set_foundflag(r.table, rule->name) && !rule->repeatable && o.dup_msg &&
+            r.report(o.dup_err, o.dup_msg))
+            return 1;
         int status = read_keyword(r, *rule, rec);
         if (status == 1) return 1;
         if (separated && status != 2) {

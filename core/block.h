@@ -163,6 +163,8 @@ struct keyword_rule {
     field_ref field{};
     bool upper = false;       // stored upper-cased
     bool repeatable = false;  // may come again (each entry opens a record)
+    // Values: ahead of the kind and length checks. Entries: once the
+    // keyword is read, before the entry (with the owner's record).
     attr_check before = nullptr;
     attr_check after = nullptr;
     int tag = 0;              // free for the block's checks
@@ -186,7 +188,8 @@ enum class loop_style { block, separated, ordered };
 struct loop_options {
     loop_style style = loop_style::block;
     const char *invalid_msg = nullptr;    // not a keyword of the table: fails (token, Line, kind)
-    const char *dup_msg = nullptr;        // a keyword again: flagged (token, Line)
+    const char *dup_msg = nullptr;        // a keyword again (token, Line); none: accepted
+    on_error dup_err = on_error::flag;    // a keyword again: flagged, or the block stops
     const char *equal_msg = nullptr;      // no "=" after the keyword: fails (token, Line)
     bool equal_token = true;              // false: the table's "=" message takes (Line) only
     const char *separator_msg = nullptr;  // separated: neither "," nor ")"; ordered: no "," (token, Line)

@@ -349,3 +349,58 @@ TEST_F(Block, OrderedEntriesFlagOrFailAKeywordOutOfPlace) {
 }
 
 }  // namespace
+
+namespace {
+
+// A keyword given twice stops the block where the table says so; a table
+// without a duplicate message accepts it. An entry's own check runs at its
+// keyword, before its "=".
+int members_allowed = 1;
+int count_member(block_reader &r, const keyword_rule &, void *) {
+    if (!members_allowed) return r.fail("no members here @ %d\n", Line);
+    return 0;
+}
+keyword_table stricttokens{
+    {
+        {.name = "SIZE", .kind = value_kind::number, .field = NDL_INT(thing_rec, size)},
+        {.name = "MEMBER", .type = TOKEN_GROUP, .kind = value_kind::entry, .repeatable = true,
+         .before = count_member, .entry = &member_entry, .file = file_member},
+        token_row("(", TOKEN_LPAREN), token_row(")", TOKEN_RPAREN), token_row("=", TOKEN_EQUAL),
+        token_row("END", TOKEN_END),
+    },
+    {.invalid_msg = "invalid: %s @ %d\n", .dup_msg = "twice: %s @ %d\n", .dup_err = on_error::fail,
+     .equal_msg = "equal: %s @ %d\n"}};
+keyword_table quiettokens{
+    {
+        {.name = "SIZE", .kind = value_kind::number, .field = NDL_INT(thing_rec, size)},
+        token_row("=", TOKEN_EQUAL), token_row("END", TOKEN_END),
+    },
+    {.invalid_msg = "invalid: %s @ %d\n", .equal_msg = "equal: %s @ %d\n"}};
+
+TEST_F(Block, DuplicatesFailOrPassAsTheTableSays) {
+    auto parse_with = [&](keyword_table &keys, const char *text) {
+        thing = thing_rec{};
+        filed.clear();
+        log_text.clear();
+        block_reader r(open(text), keys);
+        return read_attributes(r, &thing);
+    };
+    EXPECT_EQ(parse_with(stricttokens, "SIZE = 1 SIZE = 2 END"), 1);
+    EXPECT_EQ(log(), "twice: SIZE @ 1\n<br>");
+    EXPECT_STREQ(g_prevtoken, "SIZE");
+    EXPECT_EQ(parse_with(quiettokens, "SIZE = 1 SIZE = 2 END"), 0);
+    EXPECT_EQ(log(), "");
+    EXPECT_EQ(thing.size, 2);
+
+    members_allowed = 1;
+    EXPECT_EQ(parse_with(stricttokens, "MEMBER = ( NAME = \"a\" ) END"), 0);
+    EXPECT_EQ(filed, std::vector<std::string>{"MEMBER:a w0"});
+    members_allowed = 0;
+    EXPECT_EQ(parse_with(stricttokens, "MEMBER = ( NAME = \"a\" ) END"), 1);
+    EXPECT_EQ(log(), "no members here @ 1\n<br>");
+    EXPECT_STREQ(g_prevtoken, "MEMBER");  // stopped at the keyword, before its "="
+    EXPECT_TRUE(filed.empty());
+    members_allowed = 1;
+}
+
+}  // namespace
