@@ -44,10 +44,14 @@ template <class T, record_list<T> &L>
 void *list_head() {
     return L.head;
 }
+// Through the list's assignment, so that its watchers (the lookup indexes)
+// drop what they held of an earlier run and index the rows read now.
 template <class T, record_list<T> &L>
 void list_set(void *head, void *tail) {
-    L.head = static_cast<T *>(head);
-    L.tail = static_cast<T *>(tail);
+    record_list<T> read;
+    read.head = static_cast<T *>(head);
+    read.tail = static_cast<T *>(tail);
+    L = read;
 }
 
 enum reader_form : uint8_t {
