@@ -20,8 +20,7 @@ TEST_F(RoutingLoad, CorpusStoresEveryBlockInColumnOrder) {
     EXPECT_EQ(table("DOMAINPASSIVEINT"),
               (V{"1|CORE|PE|OSPF|10|LOCALINT(INTERFACE.Loopback0)|1", "1|CORE|PE|OSPF|10|INT(INTERFACE.Serial9)|1",
                  "1|CORE|P|RIP|0|INT(INTERFACE.Ethernet2)|1"}));
-    // The writer's blank behind the process.
-    EXPECT_EQ(table("DOMAINADDRSUMMARY"), (V{"1|CORE|PE|OSPF|10 |EVALIP(10.128.0.0)|9|77|1"}));
+    EXPECT_EQ(table("DOMAINADDRSUMMARY"), (V{"1|CORE|PE|OSPF|10|EVALIP(10.128.0.0)|9|77|1"}));
     // Protocols lower-cased; the sequence between the version and the end.
     EXPECT_EQ(table("DOMAINREDIST"),
               (V{"1|CORE|PE|OSPF|10|static||10|type-1|STATIC-IN||||1||||1",
