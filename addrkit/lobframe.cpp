@@ -78,6 +78,7 @@ bool LobOut::append(std::string_view piece) {
         failed_ = true;
         return false;
     }
+    if (pending_.capacity() < kChunk) pending_.reserve(2 * kChunk);
     total_ += piece.size();
     pending_.append(piece);
     return pending_.size() < kChunk || flush(message_);
