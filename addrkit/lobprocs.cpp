@@ -171,8 +171,11 @@ int C_GetIPAddressListLob(OCIExtProcContext *ctx, ClobRef out, const char *netwo
     LobOut o(lobs, out);
     OutText &list = p.result(o);
     if (!lobs.ok()) return p.fail();
-    // No pages: everything from START to the end of the network.
-    return address_list(p, list, network, prefix, start, 0, next);
+    // No pages: everything from START to the end of the network. A failed
+    // write, even the last one, leaves no place to go on from.
+    int status = address_list(p, list, network, prefix, start, 0, next);
+    if (status != kStatusOk) *next = 0;
+    return status;
 }
 
 int C_GetAddressRangeLob(OCIExtProcContext *ctx, ClobRef out, const char *first, const char *last, ERR_ARGS) {
