@@ -98,7 +98,7 @@ private:
     bool flush(const char *message);
     bool oci_failed(const char *message, sword status);
 
-    static constexpr std::size_t kChunk = 64 * 1024;
+    static constexpr std::size_t kChunk = 32 * 1024;
     const Lobs &lobs_;
     OCILobLocator **lob_;
     const char *message_, *last_;
