@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "addrmodel.h"
+#include "listprocs.h"
 #include "procedures.h"
 #include "procframe.h"
 
@@ -27,10 +28,7 @@ void put_range(OutText &ranges, OutText &masks, ip_t first, ip_t last, int mask_
 
 }  // namespace
 
-int C_GetIPAddressList(char *res, int reslen, int *resind, const char *network, int prefix, int start, int *next,
-                       ERR_ARGS) {
-    Proc p(err, errlen, errind);
-    OutText &out = p.result(res, reslen, resind);
+int address_list(Proc &p, OutText &out, const char *network, int prefix, int start, std::uint64_t page, int *next) {
     *next = 0;
     if (start < 0) return p.fail("Error : Invalid starting index :%d\n", start);
     if (prefix < 0 || prefix > 32) return p.fail("Error : Invalid prefix :%d\n", prefix);
@@ -44,16 +42,20 @@ int C_GetIPAddressList(char *res, int reslen, int *resind, const char *network, 
         *next = -1;
         return p.done();
     }
-    std::uint64_t to = std::min(last, from + kPageSize - 1);
+    std::uint64_t to = page ? std::min(last, from + page - 1) : last;
     put_addresses(out, n + from, n + to);
-    *next = to < last ? kPageSize : -1;
+    *next = to < last ? static_cast<int>(page) : -1;
     if (out.overflowed()) *next = 0;
     return p.done();
 }
 
-int C_GetAddressRange(char *res, int reslen, int *resind, const char *first, const char *last, ERR_ARGS) {
+int C_GetIPAddressList(char *res, int reslen, int *resind, const char *network, int prefix, int start, int *next,
+                       ERR_ARGS) {
     Proc p(err, errlen, errind);
-    OutText &out = p.result(res, reslen, resind);
+    return address_list(p, p.result(res, reslen, resind), network, prefix, start, kPageSize, next);
+}
+
+int address_range(Proc &p, OutText &out, const char *first, const char *last) {
     ip_t f, l;
     if (validate_ipaddress(first, &f, p.message()) || validate_ipaddress(last, &l, p.message())) return p.fail();
     if (f >= l) return p.fail("Error : Start ip ipaddress (%s) greater than or equal to end ip address\n", first);
@@ -61,12 +63,12 @@ int C_GetAddressRange(char *res, int reslen, int *resind, const char *first, con
     return p.done();
 }
 
-int C_PoolRanges(const char *addresses, char *ranges, int rangeslen, int *rangesind, char *masks, int maskslen,
-                 int *masksind, char *common, int commonlen, int *commonind, ERR_ARGS) {
+int C_GetAddressRange(char *res, int reslen, int *resind, const char *first, const char *last, ERR_ARGS) {
     Proc p(err, errlen, errind);
-    OutText &r = p.result(ranges, rangeslen, rangesind);
-    OutText &m = p.result(masks, maskslen, masksind);
-    OutText &c = p.result(common, commonlen, commonind);
+    return address_range(p, p.result(res, reslen, resind), first, last);
+}
+
+int pool_ranges(Proc &p, const char *addresses, OutText &r, OutText &m, OutText &c) {
     std::vector<Address> items;
     if (!read_addresses(addresses, kMaxPoolAddresses, items, p.message())) return p.fail();
     if (items.empty()) return p.fail("Error: No ip address specified. Address range computation failed \n");
@@ -89,13 +91,16 @@ int C_PoolRanges(const char *addresses, char *ranges, int rangeslen, int *ranges
     return p.done();
 }
 
-int C_NetPoolRanges(const char *networks, const char *prefixes, int hostonly, char *ranges, int rangeslen,
-                    int *rangesind, char *masks, int maskslen, int *masksind, char *common, int commonlen,
-                    int *commonind, ERR_ARGS) {
+int C_PoolRanges(const char *addresses, char *ranges, int rangeslen, int *rangesind, char *masks, int maskslen,
+                 int *masksind, char *common, int commonlen, int *commonind, ERR_ARGS) {
     Proc p(err, errlen, errind);
     OutText &r = p.result(ranges, rangeslen, rangesind);
     OutText &m = p.result(masks, maskslen, masksind);
-    OutText &c = p.result(common, commonlen, commonind);
+    return pool_ranges(p, addresses, r, m, p.result(common, commonlen, commonind));
+}
+
+int net_pool_ranges(Proc &p, const char *networks, const char *prefixes, int hostonly, OutText &r, OutText &m,
+                    OutText &c) {
     std::vector<Network> nets;
     if (!read_networks(networks, prefixes, "Error : No of prefix is less than the no of addr : %d %d\n", nets,
                        p.message()))
@@ -114,4 +119,13 @@ int C_NetPoolRanges(const char *networks, const char *prefixes, int hostonly, ch
     }
     c.put_ip(mask_of(smallest), " ");
     return p.done();
+}
+
+int C_NetPoolRanges(const char *networks, const char *prefixes, int hostonly, char *ranges, int rangeslen,
+                    int *rangesind, char *masks, int maskslen, int *masksind, char *common, int commonlen,
+                    int *commonind, ERR_ARGS) {
+    Proc p(err, errlen, errind);
+    OutText &r = p.result(ranges, rangeslen, rangesind);
+    OutText &m = p.result(masks, maskslen, masksind);
+    return net_pool_ranges(p, networks, prefixes, hostonly, r, m, p.result(common, commonlen, commonind));
 }

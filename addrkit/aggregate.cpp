@@ -6,6 +6,7 @@
 
 #include "addrmodel.h"
 #include "freespace.h"
+#include "listprocs.h"
 #include "procedures.h"
 #include "procframe.h"
 
@@ -70,11 +71,7 @@ int C_aggregate_toprefix(const char *networks, const char *prefixes, char *res, 
     return p.done();
 }
 
-int C_aggregate(const char *networks, const char *prefixes, char *nets, int netslen, int *netsind, char *prefs,
-                int prefslen, int *prefsind, ERR_ARGS) {
-    Proc p(err, errlen, errind);
-    OutText &out_nets = p.result(nets, netslen, netsind);
-    OutText &out_prefs = p.result(prefs, prefslen, prefsind);
+int aggregate_blocks(Proc &p, const char *networks, const char *prefixes, OutText &out_nets, OutText &out_prefs) {
     std::vector<Network> items;
     if (!read_aggregated(p, networks, prefixes, kFewerPrefixes, items)) return p.fail();
     // The union of the inputs, run by run, in the fewest aligned blocks.
@@ -85,4 +82,11 @@ int C_aggregate(const char *networks, const char *prefixes, char *nets, int nets
         out_prefs.put(strprintf("%d ", b.prefix));
     }
     return p.done();
+}
+
+int C_aggregate(const char *networks, const char *prefixes, char *nets, int netslen, int *netsind, char *prefs,
+                int prefslen, int *prefsind, ERR_ARGS) {
+    Proc p(err, errlen, errind);
+    OutText &out_nets = p.result(nets, netslen, netsind);
+    return aggregate_blocks(p, networks, prefixes, out_nets, p.result(prefs, prefslen, prefsind));
 }

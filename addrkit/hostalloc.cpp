@@ -8,6 +8,7 @@
 
 #include "addrmodel.h"
 #include "freespace.h"
+#include "listprocs.h"
 #include "procedures.h"
 #include "procframe.h"
 
@@ -208,12 +209,8 @@ int C_get_ipaddress_natx(char *res, int reslen, int *resind, const char *pool, i
     return p.done();
 }
 
-int C_get_ipaddress_natnet(char *nets, int netslen, int *netsind, char *prefs, int prefslen, int *prefsind,
-                           const char *pool, int prefix, const char *used, const char *usedprefixes, int count,
-                           int contiguous, int expand, ERR_ARGS) {
-    Proc p(err, errlen, errind);
-    OutText &out_nets = p.result(nets, netslen, netsind);
-    OutText &out_prefs = p.result(prefs, prefslen, prefsind);
+int nat_networks(Proc &p, OutText &out_nets, OutText &out_prefs, const char *pool, int prefix, const char *used,
+                 const char *usedprefixes, int count, int contiguous, int expand) {
     if (count == 0) return p.done();
     ip_t n;
     if (validate_network(pool, prefix, &n, p.message()))
@@ -279,4 +276,13 @@ int C_get_ipaddress_natnet(char *nets, int netslen, int *netsind, char *prefs, i
         }
     }
     return p.done();
+}
+
+int C_get_ipaddress_natnet(char *nets, int netslen, int *netsind, char *prefs, int prefslen, int *prefsind,
+                           const char *pool, int prefix, const char *used, const char *usedprefixes, int count,
+                           int contiguous, int expand, ERR_ARGS) {
+    Proc p(err, errlen, errind);
+    OutText &out_nets = p.result(nets, netslen, netsind);
+    return nat_networks(p, out_nets, p.result(prefs, prefslen, prefsind), pool, prefix, used, usedprefixes, count,
+                        contiguous, expand);
 }

@@ -44,8 +44,16 @@ NDL_EXPORT int C_NetPoolRanges(const char *networks, const char *prefixes, int h
 // Subnet allocation; these set g_errorcode.
 NDL_EXPORT int C_get_next_subnw(const char *parent, int prefix, const char *used, const char *usedprefixes,
                                 int wanted, char *res, int reslen, int *resind, NDL_ERR);
-NDL_EXPORT int C_get_largest_subnw(const char *parent, int prefix, const unsigned int *used, const int *usedprefixes,
-                                   int count, int *best, char *res, int reslen, int *resind, NDL_ERR);
+// A build may leave this one out of its exports (NDL_HIDE_LARGEST_SUBNW).
+#ifdef NDL_HIDE_LARGEST_SUBNW
+#define NDL_LARGEST_EXPORT extern "C"
+#else
+#define NDL_LARGEST_EXPORT NDL_EXPORT
+#endif
+NDL_LARGEST_EXPORT int C_get_largest_subnw(const char *parent, int prefix, const unsigned int *used,
+                                           const int *usedprefixes, int count, int *best, char *res, int reslen,
+                                           int *resind, NDL_ERR);
+#undef NDL_LARGEST_EXPORT
 NDL_EXPORT int C_get_maxsubnw_size(const char *parent, int prefix, const char *used, const char *usedprefixes,
                                    int *parentsize, int *usedtotal, int *largest, NDL_ERR);
 

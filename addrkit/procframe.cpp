@@ -17,6 +17,10 @@ OutText::OutText(char *buf, int len, int *ind)
 
 bool OutText::put(std::string_view piece) {
     if (overflow_) return false;
+    if (sink_) {
+        overflow_ = !sink_->append(piece);
+        return !overflow_;
+    }
     if (cap_ && len_ + piece.size() >= cap_) {
         overflow_ = true;
         buf_[0] = '\0';
@@ -38,15 +42,15 @@ bool OutText::put_ip(ip_t addr, std::string_view suffix) {
 }
 
 void OutText::clear() {
+    if (sink_) sink_->discard();
     if (!buf_) return;
     buf_[0] = '\0';
     len_ = 0;
 }
 
 void OutText::set_null() {
-    if (!buf_) return;
     clear();
-    *ind_ = OUT_NULL;
+    if (ind_) *ind_ = OUT_NULL;
 }
 
 Proc::Proc(char *err, int errlen, int *errind, bool set_error_indicator)
@@ -58,6 +62,11 @@ Proc::Proc(char *err, int errlen, int *errind, bool set_error_indicator)
 OutText &Proc::result(char *buf, int len, int *ind, bool keep_indicator) {
     results_[nresults_] = OutText(buf, len, ind);
     keep_indicator_[nresults_] = keep_indicator;
+    return results_[nresults_++];
+}
+
+OutText &Proc::result(TextSink &sink) {
+    results_[nresults_] = OutText(&sink);
     return results_[nresults_++];
 }
 
@@ -90,9 +99,14 @@ int Proc::fail(const char *format, ...) {
 }
 
 int Proc::done() {
-    for (int i = 0; i < nresults_; ++i)
-        if (results_[i].overflowed())
-            return fail("Error : Result too long for its buffer of %d bytes\n", results_[i].declared());
+    for (int i = 0; i < nresults_; ++i) {
+        OutText &r = results_[i];
+        if (TextSink *s = r.sink()) {
+            if (r.overflowed() || !s->finish()) return fail("%s", s->why().c_str());
+        } else if (r.overflowed()) {
+            return fail("Error : Result too long for its buffer of %d bytes\n", r.declared());
+        }
+    }
     return kStatusOk;
 }
 

@@ -24,12 +24,28 @@ NDL_EXPORT int g_errorcode;
 constexpr int kStatusOk = 0;
 constexpr int kStatusFailed = 2;
 
-// One text out-parameter: buffer, declared length, indicator.
+// Where a text result goes when it is no caller's buffer (a CLOB).
+class TextSink {
+public:
+    // Appends PIECE; false once the result failed (why() says how).
+    virtual bool append(std::string_view piece) = 0;
+    // The result is complete; false when it failed.
+    virtual bool finish() = 0;
+    // The call failed: nothing of the result stays, and it reads NULL.
+    virtual void discard() = 0;
+    virtual const std::string &why() const = 0;
+
+protected:
+    ~TextSink() = default;
+};
+
+// One text out-parameter: buffer, declared length, indicator; or a sink.
 class OutText {
 public:
     OutText() = default;
     // Empty and NOT NULL.
     OutText(char *buf, int len, int *ind);
+    explicit OutText(TextSink *sink) : sink_(sink) {}
 
     // Appends PIECE; false once the result no longer fits (the buffer is then
     // emptied and later pieces are dropped).
@@ -42,8 +58,10 @@ public:
     void set_null();
     // Empty; the indicator stays.
     void clear();
+    TextSink *sink() const { return sink_; }
 
 private:
+    TextSink *sink_ = nullptr;
     char *buf_ = nullptr;
     std::size_t cap_ = 0;  // 0: no declared length
     std::size_t len_ = 0;
@@ -60,6 +78,8 @@ public:
     // Registers a text result (at most three); it starts empty, NOT NULL.
     // A failure empties it and, unless KEEP_INDICATOR, marks it NULL.
     OutText &result(char *buf, int len, int *ind, bool keep_indicator = false);
+    // A result that goes to SINK (which must outlive the call).
+    OutText &result(TextSink &sink);
 
     // Where the model's checks leave their messages.
     std::string &message() { return message_; }
@@ -68,7 +88,8 @@ public:
     // and NULL. Returns the status 2.
     int fail();
     int fail(const char *format, ...) __attribute__((format(printf, 2, 3)));
-    // Success, unless a result overflowed its declared length.
+    // Success, unless a result overflowed its declared length or its sink
+    // failed.
     int done();
     // Leaves a text in the error buffer without failing.
     void note(const std::string &text);

@@ -100,8 +100,20 @@ int C_get_maxsubnw_size(const char *parent, int prefix, const char *used, const 
     std::uint64_t total = 0;
     for (const Network &b : blocks) total += block_size(b.prefix);
     *usedtotal = static_cast<int>(std::min<std::uint64_t>(total, INT_MAX));
+    FreeSpace space(block_span(n, prefix), spans_of(blocks));
     Block b;
-    if (FreeSpace(block_span(n, prefix), spans_of(blocks)).largest_fit(b))
-        *largest = static_cast<int>(block_size(b.prefix));
+    if (space.largest_fit(b)) *largest = static_cast<int>(block_size(b.prefix));
+#ifdef NDL_MAXSUBNW_BY_NEXT_SUBNW
+    // This build asks the next-subnet search, prefix by prefix, and that
+    // search never answers the parent's network or broadcast address as a
+    // single host: when only those are free the largest size is 0, and the
+    // code stays as the last search left it.
+    if (*largest == 1 && !space.first_fit(0, true)) {
+        *largest = 0;
+        g_errorcode = kNothingFree;
+    } else if (*largest == 0) {
+        g_errorcode = kNothingFree;
+    }
+#endif
     return p.done();
 }

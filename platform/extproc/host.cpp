@@ -256,6 +256,8 @@ OutValue read_out(const ParamSpec &p, const Slot &slot) {
             v.value = std::to_string(slot.number);
             break;
         case ParamKind::ClobOut: {
+            // An export that failed may hand back no locator: a NULL CLOB.
+            v.null = !slot.lob;
             ub4 len = 0;
             const char *t = slot.lob ? ocix_lob_text(slot.lob, &len) : nullptr;
             if (t) v.value.assign(t, len);

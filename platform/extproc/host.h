@@ -18,7 +18,7 @@ namespace extproc {
 struct OutValue {
     std::string name;
     ParamKind kind = ParamKind::TextOut;
-    bool null = false;  // the indicator said NULL (text outs only)
+    bool null = false;  // the indicator said NULL, or a CLOB out came back without a locator
     std::string value;
 };
 

@@ -1,0 +1,66 @@
+#include "solaris.h"
+
+#include <bit>
+#include <cstdio>
+#include <string>
+
+#include "addrmodel.h"
+#include "lobframe.h"
+#include "pathmap.h"
+#include "procedures.h"
+#include "procframe.h"
+
+namespace {
+
+// Where the debugging log lives, in the original platform's form.
+constexpr const char *kLogFile = "d:\\tavlo\\log.txt";
+
+template <class... A>
+void append_log(const char *format, A... args) {
+    FILE *f = std::fopen(pathmap::native(kLogFile).c_str(), "a");
+    if (!f) return;
+    std::fprintf(f, format, args...);
+    std::fclose(f);
+}
+
+}  // namespace
+
+int C_get_ipaddress_natLob(OCIExtProcContext *ctx, char *res, int reslen, int *resind, const char *network,
+                           int prefix, OCILobLocator *used, char *err, int errlen, int *errind) {
+    Proc p(err, errlen, errind);
+    p.result(res, reslen, resind);
+    Lobs lobs(p, ctx);
+    std::string list;
+    if (!lobs.read(used, kIpaddressTab, list)) return p.fail();
+    return C_get_ipaddress_nat(res, reslen, resind, network, prefix, list.c_str(), err, errlen, errind);
+}
+
+void writelog(const char *text) { append_log("%s", text); }
+
+void writeint(int value) { append_log("%d", value); }
+
+char *cidrize(unsigned int low, unsigned int high) {
+    static char buffer[128];
+    int n = std::bit_width(low ^ high);
+    // All 32 bits differ: the whole space, 0.0.0.0/0.
+    ip_t network = n == 32 ? 0 : low & ~set_bits_from_right(n);
+    char text[16];
+    format_ip(network, text);
+    std::snprintf(buffer, sizeof buffer, "%s/%d", text, 32 - n);
+    return buffer;
+}
+
+std::int64_t add_offset(const char *base, int prefix) {
+    if (prefix < 0 || prefix > 32) {
+        std::fputs("CIDR offsets are between 0 and 32\n", stderr);
+        return -1;
+    }
+    ip_t b = numberize(base);
+    if (b & ~mask_of(prefix)) {
+        std::fputs("CIDR base address didn't start at subnet boundary\n", stderr);
+        return -1;
+    }
+    return static_cast<std::int64_t>(block_last(b, prefix));
+}
+
+int count_on_bits(unsigned int number) { return std::popcount(number); }
