@@ -102,6 +102,30 @@ TEST_F(OlderLayout, EveryWriterFitsTheOlderSchemaAndRewritesItsTable) {
     EXPECT_EQ(columns("POLICYVERSIONS"), 0);
 }
 
+// The older layout is derived from the one schema text when a repository
+// is made: what the versioned layout alone has is not there.
+TEST_F(OlderLayout, TheOlderSchemaIsDerivedFromTheOneSchemaText) {
+    auto all = [&](const char *q) {
+        std::string out;
+        sqlite3_stmt *st = nullptr;
+        sqlite3_prepare_v2(direct, q, -1, &st, nullptr);
+        while (sqlite3_step(st) == SQLITE_ROW) out += std::string(reinterpret_cast<const char *>(sqlite3_column_text(st, 0))) + ";";
+        sqlite3_finalize(st);
+        return out;
+    };
+    EXPECT_EQ(all("SELECT m.name FROM sqlite_master m JOIN pragma_table_info(m.name) p "
+                  "WHERE m.type='table' AND p.name='ndlversion'"),
+              "");
+    EXPECT_EQ(all("SELECT name FROM sqlite_master WHERE type='trigger' OR name IN "
+                  "('POLICYVERSIONS','VALIDINTBANDWIDTH','GLOBALLISTVARS')"),
+              "");
+    EXPECT_EQ(all("SELECT name FROM pragma_table_info('DOMAINREDIST') WHERE cid >= 12"), "match;");
+    EXPECT_EQ(all("SELECT name FROM pragma_table_info('DOMAINBGPADDRAGRR') WHERE cid >= 10"), "attributemap;");
+    EXPECT_EQ(all("SELECT type FROM pragma_table_info('DOMAINFILTERLIST') WHERE name='aclseqstart'"), "NUMBER(10);");
+    EXPECT_EQ(all("SELECT name FROM pragma_table_info('POOLCLASS')"), "networkid;name;value;isdefault;");
+    EXPECT_EQ(columns("ADDRESSASSIGN"), 14);
+}
+
 TEST_F(OlderLayout, EveryReaderReadsTheOlderSchemaWithoutVersions) {
     networkid = 1;
     g_ndlversion = 7;  // never asked for
