@@ -4,7 +4,6 @@
 // "versioned only", and "older layout: TYPE" gives a column its older type.
 #include "oci_internal.h"
 
-#include <sstream>
 #include <vector>
 
 namespace ndloci {
@@ -37,7 +36,9 @@ std::string older_column(std::string_view line) {
     std::string_view body = trim_right(line.substr(0, std::min(marker, line.find("--"))));
     if (marker == std::string_view::npos) return std::string(body);
     std::string_view type = line.substr(marker + kOlderType.size());
-    return std::string(body.substr(0, body.find_last_of(' ') + 1)) + std::string(type);
+    std::string column(body.substr(0, body.find_last_of(' ') + 1));
+    column.append(type);
+    return column;
 }
 
 // A CREATE TABLE paragraph: the columns filtered and joined with commas again.
@@ -52,7 +53,10 @@ std::string older_table(const std::vector<std::string_view> &lines) {
         std::string column = older_column(lines[i]);
         if (!column.empty()) columns.push_back(column);
     }
-    for (size_t c = 0; c < columns.size(); ++c) out += columns[c] + (c + 1 < columns.size() ? ",\n" : "\n");
+    for (size_t c = 0; c < columns.size(); ++c) {
+        out += columns[c];
+        out += c + 1 < columns.size() ? ",\n" : "\n";
+    }
     for (; i < lines.size(); ++i) out.append(lines[i]).append("\n");
     return out;
 }
@@ -87,7 +91,8 @@ std::string older_schema(std::string_view versioned) {
         bool dropped = false;
         for (std::string_view line : p) dropped = dropped || (line.rfind("CREATE", 0) == 0 && has(line, kVersionedOnly));
         if (dropped) continue;
-        out += "\n" + older_table(p);
+        out += '\n';
+        out += older_table(p);
     }
     return out;
 }
