@@ -60,6 +60,21 @@ int load_data();
 int NDL_validateTopology();
 int NDL_validateCustomer();
 
+// ---- checks only the command-line build makes ----
+// Its own unit, linked into cfgload only, installs them; in the library
+// build they are null.
+enum cli_inventory_point { after_domainvariables = 1, after_domainnodevars, after_hsrpconnections };
+struct cli_checks {
+    // Its comparisons within the topology inventory check, at the step they
+    // follow; they run under overwritedata too, and only warn then. 1 to go
+    // on, 0 refused.
+    int (*inventory_step)(int point);
+    // At an AS-path or community list header that gives its start number:
+    // 1 to go on, 0 refused (logged, g_error set; the parser keeps its token).
+    int (*filterlist_header)(const char *domainname, const char *nodetype, const char *seqstart);
+};
+extern cli_checks g_cli_checks;
+
 // Table readers for the inventory checks: each returns a new list of its
 // table's rows for the run's network (null for none, or after a failure,
 // which g_loaderror tells apart).

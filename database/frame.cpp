@@ -18,6 +18,7 @@ OCIDefine *defnp;
 int g_loaderror;
 char g_tablename[100];
 int g_ndlversion;
+cli_checks g_cli_checks;
 
 void checkerr(OCIError *err, sword status) {
     switch (status) {
@@ -112,6 +113,10 @@ int clear_structures(const char *section) {
 }
 
 int load_policyversion() {
+    if (!ndldb::layout().versioned) {
+        g_ndlversion = 0;
+        return 1;
+    }
     std::snprintf(g_tablename, sizeof g_tablename, "%s", "table POLICYVERSIONS");
     char sql[1000];
     std::snprintf(sql, sizeof sql,
@@ -149,12 +154,22 @@ int load_policyversion() {
     return 1;
 }
 
+namespace ndldb {
+
 namespace {
+const layout_rules *installed;  // null: the library's
+}  // namespace
+
+const layout_rules &layout() {
+    static const layout_rules library{kWriteOrder, kWriteOrderCount, nullptr, true, nullptr};
+    return installed ? *installed : library;
+}
+void install_layout(const layout_rules *rules) { installed = rules; }
 
 // Runs the readers of one section in their order, stopping at the first
 // after which the load has failed. A returning reader's list goes to its
 // head even after a failure, which leaves the head empty.
-int load_section(const ndldb::read_section &section) {
+int load_section(const read_section &section) {
     for (size_t i = 0; i < section.count; ++i) {
         const ndldb::read_step &step = section.steps[i];
         if (step.special) {
@@ -171,10 +186,11 @@ int load_section(const ndldb::read_section &section) {
     return g_loaderror == 1 ? 0 : 1;
 }
 
-}  // namespace
+}  // namespace ndldb
 
 int retrieve_data() {
+    if (ndldb::layout().retrieve) return ndldb::layout().retrieve();
     for (const ndldb::read_section &section : ndldb::kSections)
-        if (!load_section(section)) return 0;
+        if (!ndldb::load_section(section)) return 0;
     return 1;
 }

@@ -181,22 +181,31 @@ int check_table(T *(*reader)(), int (*validator)(T *, T *), const record_list<T>
     return validator(stored.head, parsed.head);
 }
 
+// The command-line build's own comparisons at one point of the order.
+int cli_step(int point) { return !g_cli_checks.inventory_step || g_cli_checks.inventory_step(point); }
+
 }  // namespace
 
 int NDL_validateTopology() {
+    // Under overwritedata only the command-line build's comparisons run.
+    if (overwritedata)
+        return cli_step(after_domainvariables) && cli_step(after_domainnodevars) && cli_step(after_hsrpconnections);
     return check_table(load_network, NDL_validate_network, prnetwork) &&
            check_table(load_domains, NDL_validate_domains, prdomains) &&
            check_table(load_domainvariables, NDL_validate_domainvariables, prdomainvariables) &&
+           cli_step(after_domainvariables) &&
            check_table(load_domainconntypes, NDL_validate_domainconntypes, prdomainconntypes) &&
            check_table(load_domainfixedconn, NDL_validate_domainfixedconn, prdomainfixedconn) &&
            check_table(load_domainconnvars, NDL_validate_domainconnvars, prdomainconnvars) &&
            check_table(load_domainnodes, NDL_validate_domainnodes, prdomainnodes) &&
            check_table(load_domainnodevars, NDL_validate_domainnodevars, prdomainnodevars) &&
+           cli_step(after_domainnodevars) &&
            check_table(load_domainremotetypes, NDL_validate_domainremotetypes, prdomainremotetypes) &&
            check_table(load_domaininttypes, NDL_validate_domaininttypes, prdomaininttypes) &&
            check_table(load_domaininstancevars, NDL_validate_domaininstancevars, prdomaininstancevars) &&
            check_table(load_hsrpmember, NDL_validate_hsrpmember, prhsrpmember) &&
            check_table(load_hsrpconnections, NDL_validate_hsrpconnections, prhsrpconnections) &&
+           cli_step(after_hsrpconnections) &&
            check_table(load_addressassign, NDL_validate_addressassign, praddressassign) &&
            check_table(load_domainnodelogint, NDL_validate_domainnodelogint, prdomainnodelogint) &&
            check_table(load_servicetypes, NDL_validate_servicetypes, prservicetypes) &&

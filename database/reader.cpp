@@ -119,7 +119,7 @@ std::string quoted(const char *s) {
 
 std::string network_filter(const reader_desc &d) {
     std::string f = "networkid=" + std::to_string(networkid);
-    if (d.versioned) f += " and ndlversion=" + std::to_string(g_ndlversion);
+    if (d.versioned && layout().versioned) f += " and ndlversion=" + std::to_string(g_ndlversion);
     return f;
 }
 
@@ -127,7 +127,8 @@ std::string select_text(const reader_desc &d, const std::string &filter) {
     std::string sql = "SELECT ";
     for (size_t i = 0; i < d.ncols; ++i) {
         if (i) sql += ',';
-        sql += d.cols[i].expr;
+        const char *expr = layout().column_expr ? layout().column_expr(d, i) : nullptr;
+        sql += expr ? expr : d.cols[i].expr;
     }
     sql += " FROM ";
     sql += d.table;

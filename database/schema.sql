@@ -1,6 +1,11 @@
 -- The repository, versioned layout: what cfgproc reads and writes.
 -- Column order is the writers' INSERT value order (their INSERTs name no
 -- columns); the readers select the same columns by name.
+--
+-- The older, unversioned layout that cfgload writes is derived from this
+-- file when a repository is created (platform/oci/schema.cpp): it has no
+-- ndlversion columns, no table, column or trigger marked "versioned only",
+-- and the type that "older layout:" gives where the two differ.
 
 CREATE TABLE NETWORKS (
   networkid        NUMBER(10) NOT NULL PRIMARY KEY,
@@ -27,7 +32,7 @@ CREATE TABLE PROJECT (
   remarks     VARCHAR2(300)
 );
 
-CREATE TABLE POLICYVERSIONS (
+CREATE TABLE POLICYVERSIONS ( -- versioned only
   networkid  NUMBER(10) NOT NULL,
   ndlversion NUMBER(10) NOT NULL,
   remarks    VARCHAR2(300)
@@ -41,7 +46,7 @@ CREATE TABLE LISTVALUES (
   elementvalue         VARCHAR2(300)
 );
 
-CREATE TABLE VALIDINTBANDWIDTH (
+CREATE TABLE VALIDINTBANDWIDTH ( -- versioned only
   networkid            NUMBER(10),
   interfacetype        VARCHAR2(300),
   bandwidth            VARCHAR2(300)
@@ -252,7 +257,7 @@ CREATE TABLE ADDRESSASSIGN (
   nattype              VARCHAR2(300),
   poolowner            VARCHAR2(300),
   poolownervar         VARCHAR2(300),
-  poolclass            VARCHAR2(300)
+  poolclass            VARCHAR2(300) -- versioned only
 );
 
 CREATE TABLE ADDRESSDEPENDENCY (
@@ -363,7 +368,7 @@ CREATE TABLE POOLCLASS (
   name                 VARCHAR2(300),
   value                VARCHAR2(300),
   isdefault            NUMBER(10),
-  isshared             NUMBER(10)
+  isshared             NUMBER(10) -- versioned only
 );
 
 CREATE TABLE POOLCLASSMAPPING (
@@ -417,7 +422,7 @@ CREATE TABLE VCMEMBERCLASS (
   tunnelsource         VARCHAR2(300)
 );
 
-CREATE TABLE GLOBALLISTVARS (
+CREATE TABLE GLOBALLISTVARS ( -- versioned only
   networkid            NUMBER(10),
   listid               VARCHAR2(300),
   sequence             NUMBER(10),
@@ -633,10 +638,10 @@ CREATE TABLE DOMAINREDIST (
   weight               VARCHAR2(300),
   match                VARCHAR2(300),
   ndlversion           NUMBER(10),
-  context1             VARCHAR2(300),
-  context2             VARCHAR2(300),
-  context3             VARCHAR2(300),
-  sequence             NUMBER(10)
+  context1             VARCHAR2(300), -- versioned only
+  context2             VARCHAR2(300), -- versioned only
+  context3             VARCHAR2(300), -- versioned only
+  sequence             NUMBER(10) -- versioned only
 );
 
 CREATE TABLE DOMAINOSPFDEFAULT (
@@ -728,9 +733,9 @@ CREATE TABLE DOMAINBGPADDRAGRR (
   advertisemap         VARCHAR2(300),
   supressmap           VARCHAR2(300),
   attributemap         VARCHAR2(300),
-  context1             VARCHAR2(300),
-  context2             VARCHAR2(300),
-  context3             VARCHAR2(300),
+  context1             VARCHAR2(300), -- versioned only
+  context2             VARCHAR2(300), -- versioned only
+  context3             VARCHAR2(300), -- versioned only
   ndlversion           NUMBER(10)
 );
 
@@ -1146,7 +1151,7 @@ CREATE TABLE DOMAINFILTERLIST (
   domainname           VARCHAR2(300),
   nodetype             VARCHAR2(300),
   sequence             NUMBER(10),
-  aclseqstart          VARCHAR2(300),
+  aclseqstart          VARCHAR2(300), -- older layout: NUMBER(10)
   aclseqinc            NUMBER(10),
   context1             VARCHAR2(300),
   context2             VARCHAR2(300),
@@ -1449,7 +1454,7 @@ CREATE INDEX domaininstance_domainname ON domaininstance (networkid, domainname)
 -- A policy version's rule rows live and die with its POLICYVERSIONS row:
 -- a rewritten version never holds its rows twice, and initializing a
 -- network leaves no older rules behind.
-CREATE TRIGGER policyversions_rules AFTER DELETE ON POLICYVERSIONS
+CREATE TRIGGER policyversions_rules AFTER DELETE ON POLICYVERSIONS -- versioned only
 FOR EACH ROW BEGIN
   DELETE FROM DOMAINSTATICROUTE WHERE networkid = OLD.networkid AND ndlversion = OLD.ndlversion;
   DELETE FROM DOMAINPROTOCOLS WHERE networkid = OLD.networkid AND ndlversion = OLD.ndlversion;

@@ -87,6 +87,7 @@ enum value_kind : uint8_t {
     val_text,     // text field
     val_pos,      // 1-based position of the entry within its record
     val_qosseq,   // list number of a QoS policy entry (changes of list name)
+    val_digits,   // text field of decimal digits, written as a number
 };
 
 struct value_desc {
@@ -164,6 +165,25 @@ int read_custloopbacks_of(const reader_desc &d, cust_conn_node_rec *list);
 int print_network(const writer_desc *, FILE *loadfp);
 int print_policyversions(const writer_desc *, FILE *loadfp);
 int print_domainaccesslist(const writer_desc *d, FILE *loadfp);
+
+// The rules of the repository layout a deliverable writes. The library's
+// (versioned) are the defaults; the command-line build's own unit installs
+// the older ones (older_layout.cpp), so no writer or reader is copied.
+struct layout_rules {
+    const write_step *order;  // print_info's writers
+    size_t count;
+    int (*retrieve)();        // reading at the start; null: every section
+    bool versioned;           // policy versions are read and written
+    // The select item of a column the layout lacks, or null: as described.
+    const char *(*column_expr)(const reader_desc &d, size_t col);
+};
+const layout_rules &layout();
+void install_layout(const layout_rules *rules);  // null: the library's
+
+// Runs one section's readers in order: 1, or 0 after a failed one.
+int load_section(const read_section &section);
+// NETWORKS rewritten on every run, PROJECT checked: the older rule.
+int print_network_always(const writer_desc *, FILE *loadfp);
 
 // Every description, for the schema test and the benchmark.
 extern const reader_desc *const kAllReaders[];

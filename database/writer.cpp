@@ -2,7 +2,9 @@
 // NETWORKS/PROJECT and POLICYVERSIONS writers, load_data and print_info.
 // Statements are built in a growable buffer, so no row is ever cut, and
 // every text value has its quotes doubled on the way in.
+#include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <iterator>
 #include <string>
@@ -32,6 +34,8 @@ int32_t int_value(const value_desc &v, const void *rec, const void *entry, int p
         return pos;
     case val_qosseq:
         return qosseq;
+    case val_digits:  // its writer has refused any other text
+        return static_cast<int32_t>(std::strtol(static_cast<const char *>(field(v, rec, entry)), nullptr, 10));
     default:
         break;
     }
@@ -71,22 +75,28 @@ void format_row(std::string &out, const char *fmt, const writer_desc &d, const v
 
 void set_label(const char *label) { std::snprintf(g_tablename, sizeof g_tablename, "%s", label); }
 
+// Writes into the load file; a failed write fails the table, so a load
+// file is never taken for whole when part of it is missing.
+int put(FILE *loadfp, const char *text) {
+    if (std::fputs(text, loadfp) != EOF) return 1;
+    logmsg("ERROR: cannot write the load file: %s\n", std::strerror(errno));
+    return 0;
+}
+
 // Runs the statement, or writes it to the load file in file mode.
 int emit(FILE *loadfp, const std::string &sql) {
-    if (createfile) {
-        std::fputs(sql.c_str(), loadfp);
-        std::fputs(";\n", loadfp);
-        return 1;
-    }
+    if (createfile) return put(loadfp, sql.c_str()) && put(loadfp, ";\n");
     return run_statement(sql.c_str());
 }
 
 int emit_delete(FILE *loadfp, const char *del, const char *comment) {
     char sql[200];
     std::snprintf(sql, sizeof sql, del, networkid);
-    if (createfile && comment) std::fputs(comment, loadfp);
+    if (createfile && comment && !put(loadfp, comment)) return 0;
     return emit(loadfp, sql);
 }
+
+int table_end(FILE *loadfp) { return !createfile || put(loadfp, "\n\n"); }
 
 // The list number of a QoS policy entry: it rises with every change of
 // the entry's list name (its first text value).
@@ -152,16 +162,19 @@ int write_table(const writer_desc &d, FILE *loadfp) {
             if (!emit(loadfp, sql)) return 0;
         }
     }
-    if (createfile) std::fputs("\n\n", loadfp);
+    if (!table_end(loadfp)) return 0;
     g_tablename[0] = '\0';
     return 1;
 }
 
-int print_network(const writer_desc *, FILE *loadfp) {
+namespace {
+
+// NETWORKS and PROJECT: `rewrite` deletes and inserts the network's row
+// (else only a new network gets one), and the PROJECT check follows.
+int write_network(FILE *loadfp, bool rewrite) {
     set_label("table NETWORKS");
-    bool initialize = overwritedata && g_topologyparsed;
-    if (initialize && !emit_delete(loadfp, "DELETE NETWORKS WHERE networkid=%d", "-- Delete network\n")) return 0;
-    if (!initialize && !g_newnetwork) {
+    if (rewrite && !emit_delete(loadfp, "DELETE NETWORKS WHERE networkid=%d", "-- Delete network\n")) return 0;
+    if (!rewrite && !g_newnetwork) {
         g_tablename[0] = '\0';
         return 1;
     }
@@ -185,8 +198,7 @@ int print_network(const writer_desc *, FILE *loadfp) {
     std::memcpy(bound.networkname, oldnetworkname, strnlen(oldnetworkname, sizeof bound.networkname - 1));
     const network_rec *rec = prnetwork ? static_cast<network_rec *>(prnetwork) : &bound;
     format_row(insert_buffer, kNetworks.insert, kNetworks, rec, nullptr, 0, 0);
-    if (!emit(loadfp, insert_buffer)) return 0;
-    if (createfile) std::fputs("\n\n", loadfp);
+    if (!emit(loadfp, insert_buffer) || !table_end(loadfp)) return 0;
 
     // The PROJECT row is checked against the database in every mode.
     if (!envhp) {
@@ -213,8 +225,7 @@ int print_network(const writer_desc *, FILE *loadfp) {
         std::snprintf(sql, sizeof sql,
                       "INSERT INTO PROJECT VALUES (%d,%d,'%s','%s',%d,'%s',SYSDATE,SYSDATE,%d,'%s')", networkid, 1,
                       "ALPHA", "Initial Version", 1, "tavlo", 0, "");
-        if (!emit(loadfp, sql)) return 0;
-        if (createfile) std::fputs("\n\n", loadfp);
+        if (!emit(loadfp, sql) || !table_end(loadfp)) return 0;
     } else if (status != OCI_SUCCESS) {
         checkerr(errhp, status);
         cleanup();
@@ -223,6 +234,14 @@ int print_network(const writer_desc *, FILE *loadfp) {
     g_tablename[0] = '\0';
     return 1;
 }
+
+}  // namespace
+
+int print_network(const writer_desc *, FILE *loadfp) {
+    return write_network(loadfp, overwritedata && g_topologyparsed);
+}
+
+int print_network_always(const writer_desc *, FILE *loadfp) { return write_network(loadfp, true); }
 
 int print_policyversions(const writer_desc *, FILE *loadfp) {
     set_label("table POLICYVERSIONS");
@@ -257,8 +276,9 @@ int load_data() { return run_statement(insert_buffer.c_str()); }
 
 int print_info(FILE *loadfp) {
     g_tablename[0] = '\0';
-    for (size_t i = 0; i < kWriteOrderCount; ++i) {
-        const write_step &step = kWriteOrder[i];
+    const layout_rules &rules = layout();
+    for (size_t i = 0; i < rules.count; ++i) {
+        const write_step &step = rules.order[i];
         int ok = step.special ? step.special(step.first, loadfp)
                               : write_table(*step.first, loadfp) && (!step.second || write_table(*step.second, loadfp));
         if (!ok) return 0;

@@ -30,7 +30,8 @@ const block_entry topology_blocks[] = {
 
 int topology_closing() {
     validateuser_vars();
-    if (!overwritedata && !g_error) return NDL_validateTopology() ? 1 : 0;
+    // The command-line build checks under overwritedata too (and only warns).
+    if ((!overwritedata || g_cli_checks.inventory_step) && !g_error) return NDL_validateTopology() ? 1 : 0;
     return 1;
 }
 

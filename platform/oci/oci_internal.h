@@ -199,7 +199,8 @@ bool parse_literal_insert(std::string_view text, std::string &key, std::vector<L
 
 // ---- schema texts (generated at build time) ----
 extern const unsigned char kSchemaVersioned[];
-extern const unsigned char kSchemaUnversioned[];
+// The older, unversioned layout, derived from the versioned schema text.
+std::string older_schema(std::string_view versioned);
 
 }  // namespace ndloci
 

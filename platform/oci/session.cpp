@@ -87,8 +87,9 @@ bool settle_layout(Conn &c, int expected, Error *e) {
         if (!exec(c.db, "BEGIN IMMEDIATE")) return fail_sql(e, c.db, where), false;
         bool ok = read_layout(c.db, tables, layout);
         if (ok && tables == 0) {
-            const auto *schema = expected == OCIX_LAYOUT_VERSIONED ? kSchemaVersioned : kSchemaUnversioned;
-            ok = exec(c.db, reinterpret_cast<const char *>(schema)) &&
+            const char *versioned = reinterpret_cast<const char *>(kSchemaVersioned);
+            std::string schema = expected == OCIX_LAYOUT_VERSIONED ? versioned : older_schema(versioned);
+            ok = exec(c.db, schema.c_str()) &&
                  exec(c.db, format("PRAGMA user_version=%d", expected).c_str());
             layout = expected;
         }

@@ -1,0 +1,157 @@
+// The checks only the command-line build makes: four more comparisons of
+// the stored topology with the parsed one inside the topology inventory
+// check, and the start number of an AS-path or community list. Linked into
+// cfgload only, this unit installs them before main.
+#include <cstdlib>
+#include <cstring>
+
+#include "cli_checks.h"
+#include "database.h"
+#include "lookup.h"
+#include "older_layout.h"
+#include "records_policy.h"
+#include "records_topology.h"
+#include "runstate.h"
+#include "table_desc.h"
+
+namespace {
+
+// Walks the stored rows; one without a matching parsed row is reported, and
+// refuses the section unless overwritedata makes it a warning. The first
+// parsed row with the keys is found through an index; `matches` may ask
+// more of it, and of the later rows with the same keys.
+template <auto... Keys, class T, class Matches, class Report>
+int compare(T *stored, T *parsed, Matches matches, Report report) {
+    if (!stored) return 1;
+    record_list<T> list;
+    list = parsed;
+    lookup::keyed_index<T, Keys...> index(list);
+    for (T *s = stored; s; s = s->next) {
+        T *p = index.find(s->*Keys...);
+        while (p && !matches(*s, *p)) p = lookup::find_first(p->next, lookup::key(Keys, s->*Keys)...);
+        if (p) continue;
+        report(*s, overwritedata ? "WARNING" : "ERROR");
+        if (!overwritedata) return 0;
+    }
+    return 1;
+}
+
+bool equal(const char *a, const char *b) { return std::strcmp(a, b) == 0; }
+
+template <class T>
+int any(const T &, const T &) { return 1; }
+
+// The stored rows of one table, read afresh for the check and freed after.
+template <class T>
+struct stored_rows {
+    T *head = nullptr;
+    explicit stored_rows(const char *table) {
+        for (size_t i = 0; i < ndldb::kAllReadersCount; ++i) {
+            const ndldb::reader_desc &d = *ndldb::kAllReaders[i];
+            if (strcasecmp(d.table, table) != 0) continue;
+            ndldb::raw_list list;
+            ndldb::read_table(d, &list);
+            head = static_cast<T *>(list.head);
+            return;
+        }
+    }
+    ~stored_rows() {
+        while (head) {
+            T *next = head->next;
+            std::free(head);
+            head = next;
+        }
+    }
+    stored_rows(const stored_rows &) = delete;
+    stored_rows &operator=(const stored_rows &) = delete;
+};
+
+template <class T, class Check>
+int check_table(const char *table, const record_list<T> &parsed, Check check) {
+    stored_rows<T> stored(table);
+    if (g_loaderror == 1) return 0;
+    return check(stored.head, parsed.head);
+}
+
+int inventory_step(int point) {
+    switch (point) {
+    case after_domainvariables:
+        return check_table("domainconnections", prdomainconnections, NDL_validate_domainconnections);
+    case after_domainnodevars:
+        return check_table("domainservices", prdomainservices, NDL_validate_domainservice) &&
+               check_table("domainintnames", prdomainintnames, NDL_validate_domainintnames);
+    case after_hsrpconnections:
+        return check_table("ipaddresspools", praddresspools, NDL_validate_ipaddresspools);
+    default:
+        return 1;
+    }
+}
+
+int filterlist_header(const char *domainname, const char *nodetype, const char *seqstart) {
+    int sequence = filterlist_start_number(seqstart);
+    if (sequence < 0) {
+        logmsg("ERROR: FLT-SEQSTART must be a number for this loader, no variable: %s @%d\n", seqstart, Line);
+        g_error = 1;
+        return 0;
+    }
+    if (validate_filterlist(domainname, nodetype, sequence)) {
+        logmsg("ERROR: Duplicate use of community/asn list sequence (%d) for : %s/%s @%d\n", sequence, domainname,
+               nodetype, Line);
+        g_error = 1;
+        return 0;
+    }
+    return 1;
+}
+
+const bool installed = [] {
+    g_cli_checks.inventory_step = inventory_step;
+    g_cli_checks.filterlist_header = filterlist_header;
+    return true;
+}();
+
+}  // namespace
+
+int NDL_validate_ipaddresspools(ip_address_pool_rec *stored, ip_address_pool_rec *parsed) {
+    using R = ip_address_pool_rec;
+    return compare<&R::addresspoolname, &R::protocoltype, &R::startaddress, &R::endaddress>(
+        stored, parsed, any<R>, [](const R &s, const char *level) {
+            logmsg("%s: Validation address pool %s is changed/deleted. \n", level, s.addresspoolname);
+        });
+}
+
+int NDL_validate_domainintnames(domain_int_name_rec *stored, domain_int_name_rec *parsed) {
+    using R = domain_int_name_rec;
+    return compare<&R::connectionno, &R::domainname, &R::nodetype, &R::interfacename>(
+        stored, parsed, any<R>, [](const R &s, const char *level) {
+            logmsg("%s:Domain : %s\nNodetype :%s\nInterface : %s for connection %d is missing.\n", level,
+                   s.domainname, s.nodetype, s.interfacename, s.connectionno);
+        });
+}
+
+int NDL_validate_domainconnections(domain_connection_rec *stored, domain_connection_rec *parsed) {
+    using R = domain_connection_rec;
+    // The new range must cover the stored one.
+    auto covers = [](const R &s, const R &p) { return s.maxconn <= p.maxconn && s.minconn >= p.minconn; };
+    return compare<&R::domainname1, &R::domainname2, &R::conntype>(
+        stored, parsed, covers, [](const R &s, const char *level) {
+            logmsg("%s:Connection specification between  Domain1 '%s' Domain2 '%s' is modified/deleted\n", level,
+                   s.domainname1, s.domainname2);
+        });
+}
+
+int NDL_validate_domainservice(domain_service_rec *stored, domain_service_rec *parsed) {
+    using R = domain_service_rec;
+    return compare<&R::domainname, &R::nodetype, &R::servicename>(
+        stored, parsed, any<R>, [](const R &s, const char *level) {
+            logmsg("%s:Service '%s' of Domain '%s' Nodetype '%s' is being deleted\n", level, s.servicename,
+                   s.domainname, s.nodetype);
+        });
+}
+
+int validate_filterlist(const char *domainname, const char *nodetype, int sequence) {
+    for (const domain_filter_list_rec *r = prdomainfilterlist; r; r = r->next)
+        if (equal(r->domainname, domainname) && equal(r->nodetype, nodetype) &&
+            filterlist_start_number(r->aclseqstart) == sequence)
+            return 1;
+    return 0;
+}

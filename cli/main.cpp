@@ -1,0 +1,229 @@
+// cfgload: loads one NDL file into the repository from a shell, with a
+// logon of its own, or writes the statements into a ".sql" load file.
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "database.h"
+#include "runstate.h"
+#include "tokenizer.h"
+
+namespace {
+
+constexpr size_t kArgSize = 320;  // input name, login, load-file name
+
+const char kUsageShort[] =
+    "Usage: <input file> <Oracle usercode>/<Oracle password>[/<connectionid>]  "
+    "[<overwrite/overwritedata/createfile> <outputfile name>]\n";
+const char kUsage[] =
+    "Usage: <input file> <Oracle usercode>/<Oracle password>[/<connectionid>] "
+    "[<overwrite/createfile> <outputfile name>]\n";
+const char kUsageNoOutput[] =
+    "Usage: <input file> <Oracle usercode> <Oracle password> [<owerrite/createfile> <outputfile name>]\n";
+
+char default_user[] = "tavlo";
+char default_password[] = "wexpa";
+char empty_id[] = "";
+char *username = default_user;
+char *password = default_password;
+char *connectionid = empty_id;
+
+OCIServer *srvhp;
+OCISession *authp;
+
+char inputname[kArgSize];
+char login[kArgSize];
+char loadname[kArgSize];
+// The load file is written under a name of its own and renamed into place
+// only when it is whole.
+char loadtemp[kArgSize + 8];
+
+int fail(const char *text) {
+    std::fputs(text, stdout);
+    return 1;
+}
+
+// Copies an argument into its buffer; false when it does not fit.
+bool copy_arg(char (&buffer)[kArgSize], const char *arg) {
+    if (std::strlen(arg) >= sizeof buffer) return false;
+    std::strcpy(buffer, arg);
+    return true;
+}
+
+// Cuts the login copy at every "/": user, password, connection id; a
+// fourth part is ignored.
+bool split_login() {
+    char *parts[3] = {login, nullptr, nullptr};
+    char *p = login;
+    for (int i = 1; i < 3; ++i) {
+        p = std::strchr(p, '/');
+        if (!p) break;
+        *p++ = '\0';
+        parts[i] = p;
+    }
+    if (parts[2]) {
+        char *fourth = std::strchr(parts[2], '/');
+        if (fourth) *fourth = '\0';
+    }
+    if (!parts[0][0] || !parts[1] || !parts[1][0]) return false;
+    username = parts[0];
+    password = parts[1];
+    connectionid = parts[2] ? parts[2] : empty_id;
+    return true;
+}
+
+int do_dbinitialization() {
+    OCIInitialize(OCI_DEFAULT, nullptr, nullptr, nullptr, nullptr);
+    OCIEnvInit(&envhp, OCI_DEFAULT, 0, nullptr);
+    OCIHandleAlloc(envhp, reinterpret_cast<dvoid **>(&errhp), OCI_HTYPE_ERROR, 0, nullptr);
+    OCIHandleAlloc(envhp, reinterpret_cast<dvoid **>(&srvhp), OCI_HTYPE_SERVER, 0, nullptr);
+    OCIHandleAlloc(envhp, reinterpret_cast<dvoid **>(&svchp), OCI_HTYPE_SVCCTX, 0, nullptr);
+    OCIServerAttach(srvhp, errhp, reinterpret_cast<const text *>(connectionid),
+                    static_cast<sb4>(std::strlen(connectionid)), OCI_DEFAULT);
+    OCIAttrSet(svchp, OCI_HTYPE_SVCCTX, srvhp, 0, OCI_ATTR_SERVER, errhp);
+    OCIHandleAlloc(envhp, reinterpret_cast<dvoid **>(&authp), OCI_HTYPE_SESSION, 0, nullptr);
+    OCIAttrSet(authp, OCI_HTYPE_SESSION, username, static_cast<ub4>(std::strlen(username)), OCI_ATTR_USERNAME,
+               errhp);
+    OCIAttrSet(authp, OCI_HTYPE_SESSION, password, static_cast<ub4>(std::strlen(password)), OCI_ATTR_PASSWORD,
+               errhp);
+    checkerr(errhp, OCISessionBegin(svchp, errhp, authp, OCI_CRED_RDBMS, OCI_DEFAULT));
+    if (g_loaderror) return 0;
+    OCIAttrSet(svchp, OCI_HTYPE_SVCCTX, authp, 0, OCI_ATTR_SESSION, errhp);
+    checkerr(errhp, OCIHandleAlloc(envhp, reinterpret_cast<dvoid **>(&stmthp), OCI_HTYPE_STMT, 0, nullptr));
+    if (g_loaderror) return 0;
+    checkerr(errhp, OCIHandleAlloc(envhp, reinterpret_cast<dvoid **>(&stmthp1), OCI_HTYPE_STMT, 0, nullptr));
+    return g_loaderror ? 0 : 1;
+}
+
+FILE *open_loadfile() {
+    std::snprintf(loadtemp, sizeof loadtemp, "%sXXXXXX", loadname);
+    int fd = mkstemp(loadtemp);
+    if (fd < 0) return nullptr;
+    FILE *fp = fdopen(fd, "w");
+    if (!fp) {
+        close(fd);
+        unlink(loadtemp);
+    }
+    return fp;
+}
+
+// A run that fails leaves no load file behind, never a partial one.
+void drop_loadfile(FILE *loadfp) {
+    if (!loadfp) return;
+    std::fclose(loadfp);
+    unlink(loadtemp);
+}
+
+// Closes the load file and moves it into place: false (logged) when any
+// of its bytes may be missing.
+bool finish_loadfile(FILE *loadfp) {
+    bool ok = std::fflush(loadfp) == 0 && !std::ferror(loadfp) && fsync(fileno(loadfp)) == 0;
+    int err = errno;
+    if (std::fclose(loadfp) != 0 && ok) {
+        ok = false;
+        err = errno;
+    }
+    if (ok && std::rename(loadtemp, loadname) != 0) {
+        ok = false;
+        err = errno;
+    }
+    if (!ok) {
+        unlink(loadtemp);
+        logmsg("ERROR: cannot write the load file %s: %s\n", loadname, std::strerror(err));
+    }
+    return ok;
+}
+
+int run(int argc, char **argv) {
+    InitialiseGlobalData();
+    g_tablename[0] = '\0';
+    createfile = overwrite = overwritedata = 0;
+    if (argc < 3) return fail(kUsageShort);
+    // Longer arguments than the buffers hold are refused, never cut.
+    if (!copy_arg(inputname, argv[1]) || !copy_arg(login, argv[2])) return fail(kUsage);
+    if (!split_login()) return fail(kUsage);
+    if (argc > 3) {
+        const char *mode = argv[3];
+        if (casestrcmp(mode, "overwrite") == 0) {
+            overwrite = 1;
+        } else if (casestrcmp(mode, "overwritedata") == 0) {
+            overwrite = overwritedata = 1;
+        } else if (casestrcmp(mode, "createfile") == 0) {
+            createfile = 1;
+        } else if (casestrcmp(mode, "ovcreatefile") == 0) {
+            overwrite = createfile = 1;
+        } else {
+            return fail(kUsage);
+        }
+        if (createfile) {
+            if (argc < 5) {
+                std::fputs("Output file name not specified \n", stdout);
+                return fail(kUsageNoOutput);
+            }
+            if (std::strlen(argv[4]) + 4 >= kArgSize) return fail(kUsage);
+            std::snprintf(loadname, sizeof loadname, "%s.sql", argv[4]);
+        }
+    }
+
+    FILE *fp = std::fopen(inputname, "r");
+    if (!fp) {
+        std::fprintf(stderr, "open failed for %s\n", inputname);
+        return 1;
+    }
+    FILE *loadfp = nullptr;
+    if (createfile && !(loadfp = open_loadfile())) {
+        std::fprintf(stderr, "open failed for %s\n", loadname);
+        return 1;
+    }
+    // Nothing to release yet: the environment is made by the logon.
+    if (!do_dbinitialization()) {
+        drop_loadfile(loadfp);
+        return fail("Error in db initialization..\n");
+    }
+    std::printf("Connected to ORACLE as %s\n", username);
+
+    reset_tokenizer();
+    auto stop = [&](const char *text) {
+        drop_loadfile(loadfp);
+        std::fputs(text, stdout);
+        releasememory("ALL");
+        return 1;
+    };
+    if (!parse(fp, loadfp, 1)) return stop("Error in parsing.\n");
+    if (g_error) return stop("EXITING DUE TO ERRORS, DATABASE TABLES ARE NOT CHANGED\n");
+    if (!print_info(loadfp)) return stop("EXITING DUE TO ERRORS.\n");
+    std::fclose(fp);
+    if (loadfp) {
+        bool whole = finish_loadfile(loadfp);
+        loadfp = nullptr;
+        if (!whole) return stop("EXITING DUE TO ERRORS.\n");
+    }
+    // The session ends (and commits) before success is told: a commit that
+    // fails is a failed run.
+    std::snprintf(g_tablename, sizeof g_tablename, "%s", "session end");
+    sword status = OCISessionEnd(svchp, errhp, authp, OCI_DEFAULT);
+    if (status != OCI_SUCCESS) {
+        checkerr(errhp, status);
+        return stop("EXITING DUE TO ERRORS.\n");
+    }
+    g_tablename[0] = '\0';
+    if (createfile) {
+        std::printf("Load file %s successfully created \n", loadname);
+        std::fputs("Load the file using sqlplus utility.\n", stdout);
+    } else {
+        std::fputs("file  successfully loaded \n", stdout);
+    }
+    releasememory("ALL");
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char **argv) {
+    int status = run(argc, argv);
+    std::fflush(stdout);
+    return status;
+}

@@ -1,0 +1,100 @@
+// The older, unversioned layout derived from the one schema text, so that
+// a table is defined in one place: paragraphs (blocks between empty lines)
+// marked "versioned only" go, so do ndlversion columns and columns marked
+// "versioned only", and "older layout: TYPE" gives a column its older type.
+#include "oci_internal.h"
+
+#include <vector>
+
+namespace ndloci {
+
+namespace {
+
+constexpr std::string_view kVersionedOnly = "-- versioned only";
+constexpr std::string_view kOlderType = "-- older layout: ";
+
+const char kOlderHeader[] =
+    "-- The repository, older unversioned layout: what cfgload writes. No policy\n"
+    "-- versions; the policy tables carry no version column.\n";
+
+bool has(std::string_view line, std::string_view what) { return line.find(what) != std::string_view::npos; }
+
+std::string_view trim_right(std::string_view s) {
+    while (!s.empty() && (s.back() == ' ' || s.back() == ',')) s.remove_suffix(1);
+    return s;
+}
+
+// One column line of a CREATE TABLE: its text without the comma and the
+// marker comment, with the older type where one is given; empty when the
+// older layout has no such column.
+std::string older_column(std::string_view line) {
+    size_t first = line.find_first_not_of(' ');
+    if (first == std::string_view::npos) return std::string(line);
+    std::string_view name = line.substr(first, line.find(' ', first) - first);
+    if (name == "ndlversion" || has(line, kVersionedOnly)) return "";
+    size_t marker = line.find(kOlderType);
+    std::string_view body = trim_right(line.substr(0, std::min(marker, line.find("--"))));
+    if (marker == std::string_view::npos) return std::string(body);
+    std::string_view type = line.substr(marker + kOlderType.size());
+    std::string column(body.substr(0, body.find_last_of(' ') + 1));
+    column.append(type);
+    return column;
+}
+
+// A CREATE TABLE paragraph: the columns filtered and joined with commas again.
+std::string older_table(const std::vector<std::string_view> &lines) {
+    std::string out;
+    std::vector<std::string> columns;
+    size_t i = 0;
+    for (; i < lines.size() && !has(lines[i], "CREATE TABLE"); ++i) out.append(lines[i]).append("\n");
+    if (i == lines.size()) return out;
+    out.append(lines[i++]).append("\n");
+    for (; i < lines.size() && lines[i].rfind(")", 0) != 0; ++i) {
+        std::string column = older_column(lines[i]);
+        if (!column.empty()) columns.push_back(column);
+    }
+    for (size_t c = 0; c < columns.size(); ++c) {
+        out += columns[c];
+        out += c + 1 < columns.size() ? ",\n" : "\n";
+    }
+    for (; i < lines.size(); ++i) out.append(lines[i]).append("\n");
+    return out;
+}
+
+}  // namespace
+
+std::string older_schema(std::string_view versioned) {
+    std::vector<std::vector<std::string_view>> paragraphs(1);
+    size_t pos = 0;
+    while (pos < versioned.size()) {
+        size_t end = versioned.find('\n', pos);
+        if (end == std::string_view::npos) end = versioned.size();
+        std::string_view line = versioned.substr(pos, end - pos);
+        pos = end + 1;
+        if (line.empty()) {
+            if (!paragraphs.back().empty()) paragraphs.emplace_back();
+            continue;
+        }
+        paragraphs.back().push_back(line);
+    }
+    std::string out = kOlderHeader;
+    bool header = true;  // the versioned layout's own opening comment
+    for (const auto &p : paragraphs) {
+        if (p.empty()) continue;
+        bool comment = true;
+        for (std::string_view line : p) comment = comment && line.rfind("--", 0) == 0;
+        if (header && comment) {
+            header = false;
+            continue;
+        }
+        header = false;
+        bool dropped = false;
+        for (std::string_view line : p) dropped = dropped || (line.rfind("CREATE", 0) == 0 && has(line, kVersionedOnly));
+        if (dropped) continue;
+        out += '\n';
+        out += older_table(p);
+    }
+    return out;
+}
+
+}  // namespace ndloci

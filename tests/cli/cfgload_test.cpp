@@ -1,0 +1,310 @@
+// cfgload as a process: its command line, logon, modes, load file, exits,
+// and that a failed run commits nothing.
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "host.h"
+#include "oci.h"
+#include "run_program.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::string kCfgload = std::string(NDL_BIN_DIR) + "/cfgload";
+const std::string kData = std::string(NDL_TEST_DATA) + "/cli/";
+
+const char kUsageShort[] =
+    "Usage: <input file> <Oracle usercode>/<Oracle password>[/<connectionid>]  "
+    "[<overwrite/overwritedata/createfile> <outputfile name>]\n";
+const char kUsage[] =
+    "Usage: <input file> <Oracle usercode>/<Oracle password>[/<connectionid>] "
+    "[<overwrite/createfile> <outputfile name>]\n";
+
+std::string read_file(const std::string &path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+class Cfgload : public ::testing::Test {
+protected:
+    void SetUp() override {
+        char tmpl[] = "/tmp/cfgload-test-XXXXXX";
+        ASSERT_NE(mkdtemp(tmpl), nullptr);
+        dir = tmpl;
+        // The connection id names the repository file relative to the
+        // working directory: it cannot hold a "/".
+        home = fs::current_path();
+        fs::current_path(dir);
+        db = dir + "/repo.db";
+        login = "scott/tiger/repo.db";
+    }
+    void TearDown() override {
+        unsetenv("NDL_OCI_FAULT");
+        unsetenv("NDL_REPOSITORY");
+        fs::current_path(home);
+        fs::remove_all(dir);
+    }
+
+    ProgramRun cfgload(std::vector<std::string> args) { return run_program(kCfgload, std::move(args)); }
+    ProgramRun load(const std::string &file, std::vector<std::string> more = {}) {
+        std::vector<std::string> args{kData + file, login};
+        args.insert(args.end(), more.begin(), more.end());
+        return cfgload(args);
+    }
+
+    std::vector<std::string> rows(const std::string &query) const {
+        std::vector<std::string> out;
+        sqlite3 *h = nullptr;
+        sqlite3_stmt *st = nullptr;
+        if (sqlite3_open_v2(db.c_str(), &h, SQLITE_OPEN_READWRITE, nullptr) == SQLITE_OK &&
+            sqlite3_prepare_v2(h, query.c_str(), -1, &st, nullptr) == SQLITE_OK) {
+            while (sqlite3_step(st) == SQLITE_ROW) {
+                std::string row;
+                for (int c = 0; c < sqlite3_column_count(st); ++c) {
+                    const unsigned char *t = sqlite3_column_text(st, c);
+                    row += (c ? "|" : "") + std::string(t ? reinterpret_cast<const char *>(t) : "<null>");
+                }
+                out.push_back(row);
+            }
+        } else {
+            ADD_FAILURE() << "query failed: " << query << ": " << (h ? sqlite3_errmsg(h) : "");
+        }
+        sqlite3_finalize(st);
+        sqlite3_close(h);
+        return out;
+    }
+    void sql(const std::string &text) const {
+        sqlite3 *h = nullptr;
+        ASSERT_EQ(sqlite3_open(db.c_str(), &h), SQLITE_OK);
+        char *err = nullptr;
+        EXPECT_EQ(sqlite3_exec(h, text.c_str(), nullptr, nullptr, &err), SQLITE_OK) << (err ? err : "");
+        sqlite3_free(err);
+        sqlite3_close(h);
+    }
+    std::vector<std::string> files() const {
+        std::vector<std::string> names;
+        for (const auto &e : fs::directory_iterator(dir)) names.push_back(e.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
+    fs::path home;
+    std::string dir, db, login;
+};
+
+TEST_F(Cfgload, UsageTextsAndRefusedArguments) {
+    ProgramRun r = cfgload({});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, kUsageShort);
+    r = cfgload({"only-one"});
+    EXPECT_EQ(r.out, kUsageShort);
+
+    for (const char *bad : {"scott", "scott/", "/tiger", "", "scott//x"}) {
+        r = cfgload({kData + "small.ndl", bad});
+        EXPECT_EQ(r.status, 1) << bad;
+        EXPECT_EQ(r.out, kUsage) << bad;
+    }
+    r = load("small.ndl", {"reload"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, kUsage);
+    for (const char *mode : {"createfile", "OVCreateFile"}) {
+        r = load("small.ndl", {mode});
+        EXPECT_EQ(r.status, 1);
+        EXPECT_EQ(r.out, "Output file name not specified \n"
+                         "Usage: <input file> <Oracle usercode> <Oracle password> [<owerrite/createfile> "
+                         "<outputfile name>]\n");
+    }
+    // Longer than the 320-byte buffers: refused whole, never cut.
+    std::string long_name(330, 'a');
+    r = cfgload({long_name, login});
+    EXPECT_EQ(r.out, kUsage);
+    r = cfgload({kData + "small.ndl", "scott/" + std::string(330, 't')});
+    EXPECT_EQ(r.out, kUsage);
+    r = load("small.ndl", {"createfile", dir + "/" + std::string(316 - dir.size(), 'o')});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, kUsage);
+    EXPECT_TRUE(files().empty()) << "nothing attached, nothing written";
+}
+
+TEST_F(Cfgload, OpenFailuresGoToStandardErrorBeforeTheLogon) {
+    ProgramRun r = cfgload({dir + "/missing.ndl", login});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "open failed for " + dir + "/missing.ndl\n");
+    EXPECT_EQ(r.out, "");
+    r = load("small.ndl", {"createfile", dir + "/no/such/dir/out"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "open failed for " + dir + "/no/such/dir/out.sql\n");
+    EXPECT_FALSE(fs::exists(db)) << "the load file is opened before the logon";
+}
+
+TEST_F(Cfgload, LoginSplitsAtEverySlashAndDefaultsToTheClientDatabase) {
+    // A fourth part is ignored.
+    ProgramRun r = cfgload({kData + "small.ndl", "scott/tiger/repo.db/extra"});
+    EXPECT_EQ(r.status, 0) << r.out;
+    EXPECT_EQ(r.out.substr(0, 26), "Connected to ORACLE as sco");
+    // No connection id, with or without the trailing slash: $NDL_REPOSITORY.
+    std::string other = dir + "/default.db";
+    setenv("NDL_REPOSITORY", other.c_str(), 1);
+    for (const char *user : {"u/p", "u/p/"}) {
+        r = cfgload({kData + "small.ndl", user, "overwrite"});
+        EXPECT_EQ(r.status, 0) << r.out;
+        EXPECT_NE(r.out.find("Connected to ORACLE as u\n"), std::string::npos);
+    }
+    EXPECT_TRUE(fs::exists(other));
+}
+
+TEST_F(Cfgload, ModesPlainOverwriteAndOverwritedata) {
+    ProgramRun r = load("small.ndl");
+    ASSERT_EQ(r.status, 0) << r.out;
+    EXPECT_EQ(r.out, "Connected to ORACLE as scott\nfile  successfully loaded \n");
+    EXPECT_EQ(rows("SELECT networkid, networkname, organization FROM networks"),
+              (std::vector<std::string>{"1|SMALL|O'Brien Labs"}));
+    EXPECT_EQ(rows("SELECT addresspoolname, startaddress FROM ipaddresspools"),
+              (std::vector<std::string>{"P1|10.0.0.1"}));
+    EXPECT_EQ(rows("PRAGMA user_version"), (std::vector<std::string>{"2"})) << "the older layout";
+
+    // A stored network takes its TOPOLOGY again only in a mode that allows it.
+    r = load("small.ndl");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.out.find("Network data already exists."), std::string::npos);
+    EXPECT_NE(r.out.find("EXITING DUE TO ERRORS, DATABASE TABLES ARE NOT CHANGED\n"), std::string::npos);
+    for (const char *mode : {"OverWrite", "OVERWRITEDATA"}) {
+        r = load("small.ndl", {mode});
+        EXPECT_EQ(r.status, 0) << mode << r.out;
+    }
+    // NETWORKS rewritten on every run, never doubled; PROJECT once.
+    EXPECT_EQ(rows("SELECT count(*) FROM networks"), (std::vector<std::string>{"1"}));
+    EXPECT_EQ(rows("SELECT count(*) FROM project"), (std::vector<std::string>{"1"}));
+    EXPECT_EQ(rows("SELECT count(*) FROM listvalues"), (std::vector<std::string>{"2"}));
+}
+
+TEST_F(Cfgload, OtherSectionsKeepTheStoredTopologyAndRewriteTheirTables) {
+    ASSERT_EQ(load("small.ndl").status, 0);
+    sql("INSERT INTO DOMAINSTATICROUTE VALUES (1,'EAST','PE','10.9.0.0','255.255.0.0','n','1','','','','','')");
+    ProgramRun r = load("small_routing.ndl");
+    ASSERT_EQ(r.status, 0) << r.out;
+    // The parsed (empty) ROUTING section replaced the stored routes; the
+    // topology read at the start was written back as it was.
+    EXPECT_EQ(rows("SELECT count(*) FROM domainstaticroute"), (std::vector<std::string>{"0"}));
+    EXPECT_EQ(rows("SELECT networkname, organization FROM networks"),
+              (std::vector<std::string>{"SMALL|O'Brien Labs"}));
+    EXPECT_EQ(rows("SELECT count(*) FROM domainvariables"), (std::vector<std::string>{"3"}));
+    r = load("small_qos.ndl");
+    EXPECT_EQ(r.status, 0) << r.out;
+    EXPECT_EQ(rows("SELECT count(*) FROM ipaddresspools"), (std::vector<std::string>{"1"}));
+}
+
+TEST_F(Cfgload, FailedParseAndFailedWriteCommitNothing) {
+    ASSERT_EQ(load("small.ndl").status, 0);
+    std::vector<std::string> before = rows("SELECT * FROM domainvariables");
+
+    ProgramRun r = load("small_error.ndl", {"overwrite"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.out.find("NOSUCHKEY"), std::string::npos);
+    EXPECT_NE(r.out.find("EXITING DUE TO ERRORS, DATABASE TABLES ARE NOT CHANGED\n"), std::string::npos);
+
+    // A read that fails at the start of the run.
+    setenv("NDL_OCI_FAULT", "execute:5", 1);
+    r = load("small_nopool.ndl", {"overwrite"});
+    unsetenv("NDL_OCI_FAULT");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out.substr(r.out.size() - 18), "Error in parsing.\n");
+
+    // A write that fails part-way: the rows written before it stay
+    // uncommitted and go with the process.
+    sql("CREATE TRIGGER refuse AFTER DELETE ON IPADDRESSPOOLS BEGIN SELECT RAISE(ABORT, 'refused here'); END");
+    r = load("small.ndl", {"overwrite"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.out.find("Error table IPADDRESSPOOLS - "), std::string::npos) << r.out;
+    EXPECT_EQ(r.out.substr(r.out.size() - 23), "EXITING DUE TO ERRORS.\n");
+    EXPECT_EQ(rows("SELECT * FROM domainvariables"), before);
+    EXPECT_EQ(rows("SELECT count(*) FROM ipaddresspools"), (std::vector<std::string>{"1"}));
+    sql("DROP TRIGGER refuse");
+
+    // A commit that fails is a failed run, not a success.
+    setenv("NDL_OCI_FAULT", "commit:1", 1);
+    r = load("small_nopool.ndl", {"overwrite"});
+    unsetenv("NDL_OCI_FAULT");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out.find("successfully"), std::string::npos) << r.out;
+    EXPECT_EQ(rows("SELECT count(*) FROM ipaddresspools"), (std::vector<std::string>{"1"}));
+}
+
+TEST_F(Cfgload, LoadFileIsTheGoldenTextAndNothingIsExecuted) {
+    ProgramRun r = load("small.ndl", {"createfile", dir + "/out"});
+    ASSERT_EQ(r.status, 0) << r.out;
+    EXPECT_EQ(r.out, "Connected to ORACLE as scott\nLoad file " + dir +
+                         "/out.sql successfully created \nLoad the file using sqlplus utility.\n");
+    EXPECT_EQ(read_file(dir + "/out.sql"), read_file(kData + "small.sql"));
+    EXPECT_EQ(rows("SELECT count(*) FROM networks"), (std::vector<std::string>{"0"}));
+    for (const std::string &name : files())
+        EXPECT_TRUE(name == "out.sql" || name.rfind("repo.db", 0) == 0) << name;
+
+    // The stored network is still read and checked: a plain TOPOLOGY run
+    // of a stored network is refused in file mode too.
+    ASSERT_EQ(load("small.ndl").status, 0);
+    r = load("small.ndl", {"createfile", dir + "/again"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.out.find("Network data already exists."), std::string::npos);
+    r = load("small.ndl", {"ovcreatefile", dir + "/again"});
+    EXPECT_EQ(r.status, 0) << r.out;
+    // The network has its PROJECT row now: no PROJECT INSERT in the file.
+    std::string again = read_file(dir + "/again.sql");
+    EXPECT_EQ(again.find("INSERT INTO PROJECT"), std::string::npos);
+    EXPECT_NE(again.find("INSERT INTO IPADDRESSPOOLS"), std::string::npos);
+}
+
+TEST_F(Cfgload, FailedRunsLeaveNoLoadFile) {
+    ProgramRun r = load("small_error.ndl", {"createfile", dir + "/out"});
+    EXPECT_EQ(r.status, 1);
+    // A write that fails part-way (no file of the run may grow past 64 KiB)
+    // is refused and its partial file removed.
+    ASSERT_EQ(load("small.ndl").status, 0);
+    {
+        std::string text = read_file(kData + "small.ndl"), lists;
+        for (int i = 0; i < 3000; ++i) lists += "  LIST = ( NAME = L" + std::to_string(i) + " , ELEMENT = \"V\" )\n";
+        const std::string kinds = "  LIST = ( NAME = KINDS";
+        text.insert(text.find(kinds), lists);
+        std::ofstream(dir + "/big.ndl") << text;
+    }
+    r = run_program("/bin/bash", {"-c", "trap '' XFSZ; ulimit -f 64; exec \"$0\" \"$@\"", kCfgload, dir + "/big.ndl",
+                                  login, "ovcreatefile", dir + "/out"});
+    EXPECT_EQ(r.status, 1) << r.out;
+    EXPECT_NE(r.out.find("ERROR: cannot write the load file"), std::string::npos) << r.out;
+    EXPECT_EQ(r.out.substr(r.out.size() - 23), "EXITING DUE TO ERRORS.\n");
+    for (const std::string &name : files()) EXPECT_EQ(name.find("out"), std::string::npos) << name;
+}
+
+TEST_F(Cfgload, EachLoaderRefusesTheOtherLayout) {
+    {
+        extproc::Session versioned(db);  // the library's layout
+        ASSERT_TRUE(versioned.ok()) << versioned.error();
+    }
+    ProgramRun r = load("small.ndl");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.out.find("has the versioned layout; this program expects the unversioned layout"), std::string::npos)
+        << r.out;
+    EXPECT_EQ(r.out.substr(r.out.size() - 29), "Error in db initialization..\n");
+
+    std::string older = dir + "/older.db";
+    login = "scott/tiger/older.db";
+    ASSERT_EQ(load("small.ndl").status, 0);
+    extproc::Session library(older);
+    EXPECT_FALSE(library.ok());
+    EXPECT_NE(library.error().find("has the unversioned layout; this program expects the versioned layout"),
+              std::string::npos)
+        << library.error();
+}
+
+}  // namespace
