@@ -2,6 +2,7 @@
 // steps, and the services the core asks of them. Block rows join as their
 // parsers are built.
 #include "policy.h"
+#include "policy_blocks.h"
 #include "sections.h"
 #include "tokenizer.h"
 
@@ -9,8 +10,17 @@ namespace {
 
 int qos_closing() { return validate_custpolicies() ? 1 : 0; }
 
+const block_entry qos_blocks[] = {
+    {KW_QOSMATCHRULES, parse_qosmatchrules, nullptr},
+    {KW_QOSMARKRULES, parse_qosmarkrules, nullptr},
+    {KW_QOSPOLICERULES, parse_qospolicerules, nullptr},
+    {KW_QOSSHAPERULES, parse_qosshaperules, nullptr},
+    {KW_QOSDROPRULES, parse_qosdroprules, nullptr},
+    {0, nullptr, nullptr},
+};
+
 const section_def firewall_section{"FIREWALL", nullptr};
-const section_def qos_section{"QOS", nullptr, qos_closing};
+const section_def qos_section{"QOS", qos_blocks, qos_closing};
 
 }  // namespace
 

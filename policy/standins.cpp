@@ -27,14 +27,3 @@ int validate_accesslistexists(const char *domainname, const char *nodetype,
             return 1;
     return 0;
 }
-
-// stand-in until the QoS blocks are built: a match rule of that name on the
-// domain and node type (the kind is not compared yet).
-int matchrule_exists(const char *domainname, const char *nodetype, const char *rulename,
-                     int32_t /*kind*/) {
-    for (qos_match_rule_class_rec *r = prmatchruledesclist; r; r = r->next)
-        if (!strcmp(r->domainname, domainname) && !strcmp(r->nodetype, nodetype) &&
-            !strcmp(r->matchrulename, rulename))
-            return 1;
-    return 0;
-}
