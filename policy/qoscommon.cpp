@@ -168,6 +168,10 @@ void check_vendor(block_reader &r, const char *tablename, const char *word, cons
 
 int open_rule_block(block_reader &r, char *domainname, char *nodetype) {
     char devicetype[kName];
+    // A file that ends right after the block keyword ends inside the block.
+    r.read();
+    if (r.ended) return 1;
+    r.push_back();
     if (parse_validate_domainnode(r.fp, r.buckets, domainname, nodetype, devicetype)) return 1;
     return r.expect("BEGIN", "Error: Keyword 'BEGIN' expected : %s @%d\n") ? 0 : 1;
 }

@@ -130,6 +130,8 @@ TEST_F(QosLoad, ErrorsAreReportedInOnePass) {
 
 TEST_F(QosLoad, AFileEndingInsideARuleBlockIsAnError) {
     const char *cut[] = {
+        "QOSMATCHRULES",
+        "QOSSHAPERULES CORE.PE",
         "QOSMATCHRULES CORE.PE BEGIN\n  DESCRIPTION = ( NAME = M , USAGE = CLASS )\n  MATCH # 1 = ( TYPE = \"cos\" ,",
         "QOSMATCHRULES CORE.PE BEGIN\n  DESCRIPTION = ( NAME = M , USAGE = CLASS )\n  MATCH # 1 = ( TYPE = \"cos\" , "
         "VALUE = \"1\" )\n",
