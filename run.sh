@@ -15,7 +15,7 @@ fi
 # updateversion lets a network already stored take its topology again, so the
 # script can run any number of times.
 status=0
-"$bin/extproc" --repository repository.db parse --dir examples --files network.ndl,routing.ndl,firewall.ndl \
+"$bin/extproc" --repository repository.db parse --dir examples --files network.ndl,routing.ndl,firewall.ndl,qos.ndl \
   --mode updateversion || status=$?
 echo
 if [ "$status" -eq 0 ]; then

@@ -1,16 +1,160 @@
 // The block parsers of the FIREWALL and QOS sections and what they share
-// among themselves. Every block parser has the driver's signature: it is
-// called after its block keyword, returns 0 when the block was read to its
-// END (errors may have been flagged) and 1 after an error that stopped it
-// (logged, g_error set, the token kept for skip_block).
-#ifndef NDL_POLICY_BLOCKS_H
-#define NDL_POLICY_BLOCKS_H
+// among themselves: access lists, the QoS match, mark, police, shape and
+// drop rules, their lookups, and the embedded readers that a QOSPOLICY
+// calls. Every block parser has the driver's signature and returns 0 when
+// the block was read (errors may be flagged) and 1 after an error that
+// stopped it (logged, g_error set, the token kept for skip_block).
+#ifndef NDL_POLICY_POLICY_BLOCKS_H
+#define NDL_POLICY_POLICY_BLOCKS_H
 
+#include <cstdint>
 #include <cstdio>
+#include <vector>
 
 #include "block.h"
 #include "policy.h"
 #include "records_policy.h"
+
+// Where a rule reader is called from: a free-standing block, or a QOSPOLICY
+// at its policy level (INT) or in one of its classes (CLASS).
+enum qos_level { QOS_GLOBAL = 0, QOSINTPOLICE, QOSINTSHAPE, QOSCLASSPOLICE, QOSCLASSSHAPE };
+
+// ---- the shared attribute list: "= ( KEY = value , ... )" ----
+
+struct attribute_entry {
+    char name[300];   // the keyword, upper case
+    char value[300];  // the value token as read
+    int kind;         // the keyword's token kind
+    int valuekind;    // the value's token kind
+    int line;         // Line when the value was read
+};
+
+// Reads the list with `r` (made over the list's table), up to and with its
+// ")": 0, or 1 after a reported error. The list grows as it is read.
+int extract_variablelist(block_reader &r, std::vector<attribute_entry> &entries);
+
+// Bit of keyword_rule::tag: the value is stored lower-cased.
+constexpr int kLower = 1;
+
+// What every QoS rule reader checks with; the context of every list
+// reader begins with one.
+struct qos_scope {
+    const char *domainname;
+    const char *nodetype;
+    char *context1, *context2, *context3;  // the record's
+    char previous[300];  // the keyword of the entry before this one
+    int line;            // the line of the entry in hand
+    int embedded;        // read inside a QOSPOLICY
+    qos_level level;     // and from which level
+};
+
+// The scope of a rule record (anything with the names and contexts).
+template <class Rule>
+qos_scope scope_of(Rule &rule, int embedded = 0, qos_level level = QOS_GLOBAL) {
+    qos_scope s{};
+    s.domainname = rule.domainname;
+    s.nodetype = rule.nodetype;
+    s.context1 = rule.context1;
+    s.context2 = rule.context2;
+    s.context3 = rule.context3;
+    s.embedded = embedded;
+    s.level = level;
+    return s;
+}
+
+// Reads a list whose entries are handled as they come (`ctx` begins with a
+// qos_scope): each KEY = value goes to take_entry, each group keyword
+// (marked found) to `group`, which reads what follows it. 0, or 1 stopped.
+int read_rule_list(block_reader &r, void *ctx, int (*group)(block_reader &r, void *ctx));
+// Walks a list read by extract_variablelist, the found flags cleared first.
+int walk_list(block_reader &r, const std::vector<attribute_entry> &entries, void *ctx);
+
+// Acts on one entry through its table row (`ctx` begins with a qos_scope):
+// the duplicate check (unless the
+// row is repeatable), the row's `before` check, the quotes check, the
+// length check (unless the row checks its own), the stored value and the
+// row's `after` check. The value stands in r.tok / r.kind for the checks.
+// 0 go on, 1 stop (reported).
+int take_entry(block_reader &r, const attribute_entry &e, void *rec);
+
+// CONTEXT: quotes (by the row), a valid context with an aggregation
+// function (flagged), at most three (fail), length 100, the next free
+// context of `s`.
+int take_context(block_reader &r, const qos_scope &s);
+// A check has left its message in g_errormsg: it is logged and flagged,
+// and the reading goes on.
+void flag_check(block_reader &r);
+// A CONTEXT row's `after` check (take_context on the list's scope).
+int context_check(block_reader &r, const keyword_rule &rule, void *ctx);
+// TRUE 1, FALSE 0 (the value upper-cased), else `msg` (Line) fails.
+int true_false(block_reader &r, const char *msg, uint16_t *flag);
+// The vendor check of a word and its value against the CISCO table
+// `tablename`: an error is flagged, a warning logged, both with the text
+// and `line`; *result as validatecfgvaltypes answers.
+void check_vendor(block_reader &r, const char *tablename, const char *word, const char *value,
+                  const qos_scope &s, int line, int *result);
+// REPEATBY of an embedded rule: quoted, a valid aggregation function, at
+// most 100 characters, into `field` (kText).
+int take_repeatby(block_reader &r, const qos_scope &s, char *field);
+// The NAME's variables against the qualifier and the contexts (a failure
+// is flagged) and the warning on a CONTEXT that the NAME does not use.
+void check_rule_name(block_reader &r, const qos_scope &s, const char *name, const char *warning);
+
+// ---- the frame of every rule block ----
+
+// The qualifier ("domain . nodetype") and BEGIN: 0, or 1 after an error.
+int open_rule_block(block_reader &r, char *domainname, char *nodetype);
+// Group keywords up to END, each upper-cased, marked found and handed to
+// `item`: 0 at END (the END token in r.tok), 1 stopped.
+int read_rule_items(block_reader &r, int (*item)(block_reader &r, void *ctx), void *ctx);
+// A whole block of DESCRIPTION lists: `item` gets the qualifier as two
+// texts (domain, node type). A block without DESCRIPTION is flagged with
+// `missing` (keyword, the block's line) and answers `missing_result`.
+int rule_block(FILE *fp, int (*item)(block_reader &r, void *ctx), const char *objectword, const char *missing,
+               int missing_result);
+
+// ---- match rules ----
+int parse_qosmatchrules(FILE *fp, FILE *loadfp = nullptr, const char *arg = nullptr);
+int extract_matchrule_description(FILE *fp, const char *domainname, const char *nodetype,
+                                  qos_match_rule_class_rec **current);
+// One MATCH entry list into `rule`; the vendor table follows its usage1.
+int extract_matchdata(FILE *fp, qos_match_rule_class_rec *rule);
+// A match rule built by an embedding rule or class from `tmpl` (its names,
+// owner, usages, contexts and repeatby): checked for a duplicate (logged
+// and flagged; the rule is added all the same) and appended.
+qos_match_rule_class_rec *add_embedded_matchrule(const qos_match_rule_class_rec &tmpl);
+int validate_matchdesc(const qos_match_rule_class_rec *rule, char *message);
+int validate_matchusage(const char *name, const char *domainname, const char *nodetype,
+                        const char *usage);
+
+// ---- mark and drop rules ----
+int parse_qosmarkrules(FILE *fp, FILE *loadfp = nullptr, const char *arg = nullptr);
+int parse_qosdroprules(FILE *fp, FILE *loadfp = nullptr, const char *arg = nullptr);
+int extract_markrule_description(FILE *fp, const char *domainname, const char *nodetype,
+                                 const qos_mark_rule_class_rec *tmpl, int embedded);
+int extract_droprule_description(FILE *fp, const char *domainname, const char *nodetype,
+                                 const qos_drop_rule_class_rec *tmpl, int embedded);
+int markrule_exists(const char *domainname, const char *nodetype, const char *name, int32_t sequence);
+int droprule_exists(const char *domainname, const char *nodetype, const char *name, int32_t firstsequence);
+int validate_qosmarklist(const qos_mark_rule_class_rec *rule, char *message);
+int validate_droprules(const qos_drop_rule_class_rec *rule, char *message);
+// A drop rule without sub-rules: 1 appended; 0 with "%s @%d\n" formatted
+// into g_errormsg, not logged (the caller logs and flags).
+int setdroptype(const char *droptype, const char *domainname, const char *nodetype, const char *context1,
+                const char *context2, const char *context3, const char *owner, const char *usage1,
+                const char *usage2, const char *name);
+
+// ---- police and shape rules ----
+int parse_qospolicerules(FILE *fp, FILE *loadfp = nullptr, const char *arg = nullptr);
+int parse_qosshaperules(FILE *fp, FILE *loadfp = nullptr, const char *arg = nullptr);
+int extract_policerule_description(FILE *fp, const char *domainname, const char *nodetype,
+                                   const qos_police_rule_class_rec *tmpl, int embedded, qos_level kind);
+int extract_shaperule_description(FILE *fp, const char *domainname, const char *nodetype,
+                                  const qos_shape_rule_class_rec *tmpl, int embedded, qos_level kind);
+int policerule_exists(const char *domainname, const char *nodetype, const char *name, int32_t sequence);
+int shaperule_exists(const char *domainname, const char *nodetype, const char *name, int32_t sequence);
+int validate_qospolicelist(const qos_police_rule_class_rec *rule, char *message);
+int validate_qosshaperulelist(const qos_shape_rule_class_rec *rule, char *message);
 
 // ---- access lists ----
 

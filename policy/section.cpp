@@ -2,6 +2,7 @@
 // steps, and the services the core asks of them. Block rows join as their
 // parsers are built.
 #include "policy.h"
+#include "policy_blocks.h"
 #include "sections.h"
 #include "tokenizer.h"
 
@@ -15,6 +16,11 @@ const block_entry firewall_blocks[] = {
 };
 
 const block_entry qos_blocks[] = {
+    {KW_QOSMATCHRULES, parse_qosmatchrules, nullptr},
+    {KW_QOSMARKRULES, parse_qosmarkrules, nullptr},
+    {KW_QOSPOLICERULES, parse_qospolicerules, nullptr},
+    {KW_QOSSHAPERULES, parse_qosshaperules, nullptr},
+    {KW_QOSDROPRULES, parse_qosdroprules, nullptr},
     {KW_ACCESSLIST, parse_accesslist, nullptr},
     {0, nullptr, nullptr},
 };

@@ -31,7 +31,8 @@ int validate_custpolicies();
 int validate_accesslistexists(const char *domainname, const char *nodetype, const char *context1,
                               const char *context2, const char *context3, const char *aclname,
                               int flag);
-// A match rule of that name for the node type: 1, else 0.
+// A match rule of that name for the node type whose first entry is
+// `kind` (callers pass 1): 1, else 0.
 int matchrule_exists(const char *domainname, const char *nodetype, const char *rulename,
                      int32_t kind);
 

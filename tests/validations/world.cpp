@@ -89,5 +89,6 @@ void build_world() {
         set(r.domainname, "CORE");
         set(r.nodetype, "PE");
         set(r.matchrulename, "M1");
+        r.sequence = 1;  // the first entry, as every stored or parsed rule has
     });
 }

@@ -1,0 +1,300 @@
+// QOSMARKRULES and QOSDROPRULES: mark rules (a marking type and value) and
+// drop rules (a discipline with numbered sub-rules), free-standing or read
+// inside a QOSPOLICY from a template record.
+#include <cstring>
+
+#include "policy_blocks.h"
+
+namespace {
+
+struct mark_desc {
+    qos_scope scope;
+    qos_mark_rule_class_rec rec;
+};
+
+struct drop_desc {
+    qos_scope scope;
+    qos_drop_rule_class_rec rec;
+};
+
+struct drop_sub {
+    qos_scope scope;
+    qos_drop_rule_class_elem_rec rec;
+};
+
+// Inside a policy the rule takes its name and contexts from the policy.
+int mark_name_global(block_reader &r, const keyword_rule &rule, void *ctx) {
+    if (static_cast<qos_scope *>(ctx)->embedded) return r.fail("ERROR: Invalid keywork : '%s' @ %d\n", rule.name, Line);
+    return 0;
+}
+
+int context_global(block_reader &r, const keyword_rule &, void *ctx) {
+    if (static_cast<qos_scope *>(ctx)->embedded) return r.fail("ERROR: CONTEXT can appear only for global QOS blocks : @ %d\n", Line);
+    return 0;
+}
+
+int drop_type(block_reader &r, const keyword_rule &, void *ctx) {
+    if (std::strcmp(r.tok, "TAILDROP") && std::strcmp(r.tok, "RED") && std::strcmp(r.tok, "HEADDROP"))
+        return r.fail("Error: Invalid DROP TYPE %s @%d\n", r.tok, static_cast<qos_scope *>(ctx)->line);
+    return 0;
+}
+
+constexpr keyword_rule context_row() {
+    return {.name = "CONTEXT", .maxlen = 100, .kind = value_kind::quoted, .length = length_rule::own,
+            .kind_msg = "Error: Specify CONTEXT within quotes: %s @ %d\n", .repeatable = true,
+            .before = context_global, .after = context_check};
+}
+
+keyword_table markrules_desctokens{
+    {
+        {.name = "NAME", .mandatory = 1, .maxlen = 100, .field = NDL_TEXT(mark_desc, rec.markrulename),
+         .before = mark_name_global},
+        context_row(),
+        {.name = "TYPE", .mandatory = 1, .maxlen = 30, .kind = value_kind::quoted,
+         .kind_msg = "Error: Specify Mark Rule type within quotes: %s @ %d\n", .field = NDL_TEXT(mark_desc, rec.marktype),
+         .tag = kLower},
+        {.name = "VALUE", .mandatory = 1, .maxlen = 30, .kind = value_kind::quoted,
+         .kind_msg = "Error: Specify Mark Rule value within quotes: %s @ %d\n",
+         .field = NDL_TEXT(mark_desc, rec.markvalue)},
+        token_row("(", TOKEN_LPAREN),
+        token_row(")", TOKEN_RPAREN),
+        token_row("=", TOKEN_EQUAL),
+    },
+    {.dup_msg = "Error: Duplicate token :  %s  @ %d\n"}};
+
+keyword_table droprules_desctokens{
+    {
+        {.name = "NAME", .mandatory = 1, .maxlen = 30, .field = NDL_TEXT(drop_desc, rec.droprulename)},
+        context_row(),
+        {.name = "TYPE", .mandatory = 1, .maxlen = 30, .field = NDL_TEXT(drop_desc, rec.droptype), .upper = true,
+         .after = drop_type},
+        token_row("(", TOKEN_LPAREN),
+        token_row(")", TOKEN_RPAREN),
+        token_row("=", TOKEN_EQUAL),
+    },
+    {.dup_msg = "ERROR: Duplicate keyword : '%s' @ %d\n"}};
+
+keyword_table dropsubrulestokens{{
+    token_row("DROPSUBRULE", TOKEN_GROUP),
+    token_row("#", TOKEN_HASH),
+    token_row("(", TOKEN_LPAREN),
+    token_row(")", TOKEN_RPAREN),
+    token_row("=", TOKEN_EQUAL),
+    token_row("END", TOKEN_END),
+}};
+
+keyword_table dropsubrulesdatatokens{
+    {
+        {.name = "TYPE", .mandatory = 1, .maxlen = 30, .field = NDL_TEXT(drop_sub, rec.dropsubtype), .tag = kLower},
+        {.name = "PARAM1", .maxlen = 30, .field = NDL_TEXT(drop_sub, rec.dropparam1)},
+        {.name = "PARAM2", .maxlen = 30, .field = NDL_TEXT(drop_sub, rec.dropparam2)},
+        token_row("(", TOKEN_LPAREN),
+        token_row(")", TOKEN_RPAREN),
+        token_row("=", TOKEN_EQUAL),
+    },
+    {.dup_msg = "Error: Duplicate token :  %s  @ %d\n"}};
+
+void free_subrules(qos_drop_rule_class_rec *rule) {
+    for (qos_drop_rule_class_elem_rec *e = rule->elemlist; e;) {
+        qos_drop_rule_class_elem_rec *next = e->next;
+        std::free(e);
+        e = next;
+    }
+    rule->elemlist = nullptr;
+}
+
+int extract_subdropdata(FILE *fp, qos_drop_rule_class_rec *rule) {
+    drop_sub d{};
+    d.scope = scope_of(*rule);
+    int line = Line;
+    block_reader r(fp, dropsubrulesdatatokens);
+    std::vector<attribute_entry> entries;
+    if (extract_variablelist(r, entries) || walk_list(r, entries, &d)) return 1;
+    if (!r.check_mandatory("qossubdroptype", "Error: Token '%s' not found in SUBDROPTYPE block :  @ %d\n", line))
+        return 1;
+    auto *sub = alloc_record<qos_drop_rule_class_elem_rec>();
+    *sub = d.rec;
+    append_record(rule->elemlist, sub);
+    return 0;
+}
+
+// DROPSUBRULE # 1, # 2 ... after a drop DESCRIPTION; the first other token
+// goes back to the block.
+int extract_subdroptypes(FILE *fp, qos_drop_rule_class_rec *rule) {
+    block_reader r(fp, dropsubrulestokens);
+    for (int expected = 1;; ++expected) {
+        r.read();
+        // A file that ends here ends inside the block: reported by read.
+        if (r.ended) return 1;
+        if (std::strcmp(r.tok, "DROPSUBRULE") != 0) {
+            r.push_back();
+            return 0;
+        }
+        if (!r.expect("#", "Error: Keyword '#' expected: %s @%d\n")) return 1;
+        r.read();
+        if (r.ended) return 1;
+        if (r.kind != TOKEN_NUMBER) return r.fail("drop subtype sequence  number expected: %s  @%d\n", r.tok, Line);
+        int32_t number = 0;
+        if (!parse_int32(r.tok, &number) || number != expected)
+            return r.fail("Error: Subdrop rule do not follow the proper sequence: %d %s @ %d\n", expected, r.tok, Line);
+        if (extract_subdropdata(fp, rule)) return 1;
+    }
+}
+
+int mark_item(block_reader &r, void *ctx) {
+    const char *const *q = static_cast<const char *const *>(ctx);
+    return extract_markrule_description(r.fp, q[0], q[1], nullptr, 0);
+}
+
+int drop_item(block_reader &r, void *ctx) {
+    const char *const *q = static_cast<const char *const *>(ctx);
+    return extract_droprule_description(r.fp, q[0], q[1], nullptr, 0);
+}
+
+}  // namespace
+
+int markrule_exists(const char *domainname, const char *nodetype, const char *name, int32_t sequence) {
+    for (qos_mark_rule_class_rec *m = prmarkruledesclist; m; m = m->next)
+        if (!std::strcmp(m->domainname, domainname) && !std::strcmp(m->nodetype, nodetype) &&
+            !std::strcmp(m->markrulename, name) && m->sequence == sequence)
+            return 1;
+    return 0;
+}
+
+int droprule_exists(const char *domainname, const char *nodetype, const char *name, int32_t) {
+    for (qos_drop_rule_class_rec *d = prdropruledesclist; d; d = d->next)
+        if (!std::strcmp(d->domainname, domainname) && !std::strcmp(d->nodetype, nodetype) &&
+            !std::strcmp(d->droprulename, name))
+            return 1;
+    return 0;
+}
+
+int validate_qosmarklist(const qos_mark_rule_class_rec *rule, char *message) {
+    const char *text = !rule->markrulename[0] ? "Error: NAME not mentioned  in markrule "
+                       : !rule->marktype[0]   ? "Error: TYPE not mentioned in markrule "
+                       : !rule->markvalue[0]  ? "Error: VALUE not mentioned in markrule "
+                                              : nullptr;
+    if (text) {
+        std::snprintf(message, kMsgSize, "%s", text);
+        return 0;
+    }
+    if (!markrule_exists(rule->domainname, rule->nodetype, rule->markrulename, rule->sequence)) return 1;
+    std::snprintf(message, kMsgSize, "Error: Duplicate MARK RULE %s ", rule->markrulename);
+    return 0;
+}
+
+int validate_droprules(const qos_drop_rule_class_rec *rule, char *message) {
+    if (!droprule_exists(rule->domainname, rule->nodetype, rule->droprulename, rule->sequence)) return 1;
+    std::snprintf(message, kMsgSize, "Error: duplicate qos drop rule %s ", rule->droprulename);
+    return 0;
+}
+
+int setdroptype(const char *droptype, const char *domainname, const char *nodetype, const char *context1,
+                const char *context2, const char *context3, const char *owner, const char *usage1,
+                const char *usage2, const char *name) {
+    auto *rec = alloc_record<qos_drop_rule_class_rec>();
+    const char *from[] = {droptype, domainname, nodetype, context1, context2, context3, owner, usage1, usage2, name};
+    char *to[] = {rec->droptype, rec->domainname, rec->nodetype, rec->context1, rec->context2, rec->context3,
+                  rec->owner,    rec->usage1,     rec->usage2,   rec->droprulename};
+    for (size_t i = 0; i < std::size(to); ++i) std::snprintf(to[i], kText, "%s", from[i]);
+    rec->sequence = 1;
+    char message[kMsgSize];
+    if (!validate_droprules(rec, message)) {
+        std::free(rec);
+        setmsg("%s @%d\n", message, Line);
+        return 0;
+    }
+    prdropruledesclist.append(rec);
+    return 1;
+}
+
+int extract_markrule_description(FILE *fp, const char *domainname, const char *nodetype,
+                                 const qos_mark_rule_class_rec *tmpl, int embedded) {
+    mark_desc d{};
+    qos_mark_rule_class_rec &rec = d.rec;
+    if (embedded) {
+        rec = *tmpl;
+    } else {
+        store_text(rec.domainname, kText, domainname, kText - 1);
+        store_text(rec.nodetype, kText, nodetype, kText - 1);
+        std::strcpy(rec.owner, "GLOBAL");
+        std::strcpy(rec.usage1, " ");
+        std::strcpy(rec.usage2, " ");
+        std::strcpy(rec.repeatby, " ");
+        rec.sequence = 1;
+    }
+    d.scope = scope_of(rec, embedded);
+    int line = Line;
+
+    block_reader r(fp, markrules_desctokens);
+    std::vector<attribute_entry> entries;
+    if (extract_variablelist(r, entries) || walk_list(r, entries, &d)) return 1;
+    if (embedded) set_foundflag(r.table, "NAME");
+    if (!r.check_mandatory("qosmarkdesc", "Error: Token '%s' not found in MARKRULE block :  @ %d\n", line)) return 1;
+    if (!embedded)
+        check_rule_name(r, d.scope, rec.markrulename,
+                        "WARNING: QOSMARKRULE '%s' for '%s.%s' has a CONTEXT and does not have any variables in the "
+                        "NAME, may cause duplicate entries:  \n");
+    char message[kMsgSize];
+    if (!validate_qosmarklist(&rec, message)) return r.fail("%s @%d\n", message, Line);
+    int result = 0;
+    check_vendor(r, "qosmarktypes", rec.marktype, rec.markvalue, d.scope, Line, &result);
+    if (result == 1) return 1;
+    auto *added = alloc_record<qos_mark_rule_class_rec>();
+    *added = rec;
+    prmarkruledesclist.append(added);
+    return 0;
+}
+
+int extract_droprule_description(FILE *fp, const char *domainname, const char *nodetype,
+                                 const qos_drop_rule_class_rec *tmpl, int embedded) {
+    drop_desc d{};
+    qos_drop_rule_class_rec &rec = d.rec;
+    if (embedded) {
+        rec = *tmpl;
+        rec.elemlist = nullptr;
+    } else {
+        store_text(rec.domainname, kText, domainname, kText - 1);
+        store_text(rec.nodetype, kText, nodetype, kText - 1);
+        std::strcpy(rec.owner, "GLOBAL");
+        std::strcpy(rec.usage1, " ");
+        std::strcpy(rec.usage2, " ");
+        std::strcpy(rec.repeatby, " ");
+        rec.sequence = 1;
+    }
+    d.scope = scope_of(rec, embedded);
+    int line = Line;
+
+    block_reader r(fp, droprules_desctokens);
+    std::vector<attribute_entry> entries;
+    if (extract_variablelist(r, entries) || walk_list(r, entries, &d)) return 1;
+    if (embedded) set_foundflag(r.table, "NAME");
+    if (!r.check_mandatory("qosdropdesc", "Error: Token '%s' not found in DROPTYPE block :  @ %d\n", line)) return 1;
+    if (!embedded)
+        check_rule_name(r, d.scope, rec.droprulename,
+                        "WARNING: QOSDROPRULE '%s' for '%s.%s' has a CONTEXT and does not have any variables in the "
+                        "NAME, may cause duplicate entries:  \n");
+    char message[kMsgSize];
+    if (extract_subdroptypes(fp, &rec)) {
+        free_subrules(&rec);
+        return 1;
+    }
+    if (!validate_droprules(&rec, message)) {
+        free_subrules(&rec);
+        return r.fail("%s @%d\n", message, Line);
+    }
+    auto *added = alloc_record<qos_drop_rule_class_rec>();
+    *added = rec;
+    prdropruledesclist.append(added);
+    return 0;
+}
+
+int parse_qosmarkrules(FILE *fp, FILE *, const char *) {
+    return rule_block(fp, mark_item, "qosmarkrule", "ERROR: Token '%s' not found in QOSMARKRULES @ %d\n",
+                      0);
+}
+
+int parse_qosdroprules(FILE *fp, FILE *, const char *) {
+    return rule_block(fp, drop_item, "qosdroprule",
+                      "Error: Token '%s' not found in DROPTYPE block :  @ %d\n", 1);
+}

@@ -1,0 +1,223 @@
+// QOSMATCHRULES: match rules, each a DESCRIPTION followed by numbered MATCH
+// entries, and the lookups of match rules that the other QoS blocks and the
+// value checks make.
+#include <cstring>
+
+#include "policy.h"
+#include "policy_blocks.h"
+#include "registry.h"
+
+namespace {
+
+const value_table matchruleusages[] = {"CLASS", "POLICERULE", "SHAPERULE", "CUSTOMQUEUE", "PRIORITYQUEUE", ""};
+
+struct match_desc {
+    qos_scope scope;
+    qos_match_rule_class_rec rec;
+};
+
+struct match_entry {
+    qos_scope scope;
+    qos_match_rule_class_elem_rec rec;
+};
+
+int usage_check(block_reader &r, const keyword_rule &, void *) {
+    if (!validate_var(matchruleusages, r.tok)) r.flag("Error: Invalid USAGE  :  '%s' @ %d\n", r.tok, Line);
+    return 0;
+}
+
+int matchdnf_check(block_reader &r, const keyword_rule &, void *ctx) {
+    return true_false(r, "Error: MatchDNF can have have TRUE or FALSE values only @%d\n",
+                      &static_cast<match_desc *>(ctx)->rec.matchdnf);
+}
+
+int negated_check(block_reader &r, const keyword_rule &, void *ctx) {
+    return true_false(r, "NEGATED can have only TRUE or FALSE Values @%d\n",
+                      &static_cast<match_entry *>(ctx)->rec.matchnegated);
+}
+
+keyword_table matchrulestokens{{
+    token_row("BEGIN", TOKEN_BEGIN),
+    token_row("DESCRIPTION", TOKEN_GROUP, 0, 1),
+    token_row("MATCH", TOKEN_GROUP, 0, 1),
+    token_row("#", TOKEN_HASH),
+    token_row("(", TOKEN_LPAREN),
+    token_row(")", TOKEN_RPAREN),
+    token_row("=", TOKEN_EQUAL),
+    token_row("END", TOKEN_END),
+}};
+
+keyword_table matchrules_desctokens{
+    {
+        {.name = "NAME", .mandatory = 1, .maxlen = 100, .field = NDL_TEXT(match_desc, rec.matchrulename)},
+        {.name = "USAGE", .mandatory = 1, .maxlen = 30, .field = NDL_TEXT(match_desc, rec.usage1), .upper = true,
+         .after = usage_check},
+        {.name = "MATCHDNF", .maxlen = 1, .length = length_rule::own, .upper = true, .after = matchdnf_check},
+        {.name = "CONTEXT", .maxlen = 100, .kind = value_kind::quoted, .length = length_rule::own,
+         .kind_msg = "Error: Specify CONTEXT within quotes: %s @ %d\n", .repeatable = true, .after = context_check},
+        token_row("(", TOKEN_LPAREN),
+        token_row(")", TOKEN_RPAREN),
+        token_row("=", TOKEN_EQUAL),
+    },
+    {.dup_msg = "Error: Duplicate token :  %s  @ %d\n"}};
+
+keyword_table matchrules_matchtokens{
+    {
+        {.name = "TYPE", .mandatory = 1, .maxlen = 30, .kind = value_kind::quoted,
+         .kind_msg = "Error: Specify Match type within quotes: %s @ %d\n", .field = NDL_TEXT(match_entry, rec.matchtype),
+         .tag = kLower},
+        {.name = "VALUE", .mandatory = 1, .maxlen = 100, .kind = value_kind::quoted,
+         .kind_msg = "Error: Specify Match Rule Value within quotes: %s @ %d\n",
+         .field = NDL_TEXT(match_entry, rec.matchvalue)},
+        {.name = "NEGATED", .length = length_rule::own, .upper = true, .after = negated_check},
+        token_row("(", TOKEN_LPAREN),
+        token_row(")", TOKEN_RPAREN),
+        token_row("=", TOKEN_EQUAL),
+    },
+    {.dup_msg = "Error: Duplicate token :  %s  @ %d\n"}};
+
+struct match_block {
+    char domainname[kName];
+    char nodetype[kName];
+    qos_match_rule_class_rec *current;
+    int expected;  // the next MATCH number; 1 right after a DESCRIPTION
+};
+
+constexpr const char kNoMatchMsg[] = "Error: Atleast one MATCH should be specified after previous match descripton @%d\n";
+
+int match_item(block_reader &r, void *ctx) {
+    match_block &b = *static_cast<match_block *>(ctx);
+    if (r.is("DESCRIPTION")) {
+        if (b.expected == 1) return r.fail(kNoMatchMsg, Line);
+        if (extract_matchrule_description(r.fp, b.domainname, b.nodetype, &b.current)) return 1;
+        b.expected = 1;
+        return 0;
+    }
+    if (!b.current) return r.fail("Error: DESCRIPTION needs to be given before match @%d\n", Line);
+    if (!r.expect("#", "Error: Keyword '#' expected: %s @%d\n")) return 1;
+    r.read();
+    if (r.ended) return 1;
+    if (r.kind != TOKEN_NUMBER) return r.fail("route map sequence  number expected: %s  @%d\n", r.tok, Line);
+    int32_t number = 0;
+    if (!parse_int32(r.tok, &number) || number != b.expected)
+        return r.fail("Error: Match in QosMatch rule do not follow the proper sequence: %d %s @ %d\n", b.expected,
+                      r.tok, Line);
+    if (extract_matchdata(r.fp, b.current)) return 1;
+    ++b.expected;
+    return 0;
+}
+
+// The vendor table of a match entry follows the usage of its rule.
+const char *match_table(const char *usage) {
+    if (!std::strcmp(usage, "CLASS") || !std::strcmp(usage, "CUSTOMQUEUE") || !std::strcmp(usage, "PRIORITYQUEUE"))
+        return "qosclassmatchtypes";
+    if (!std::strcmp(usage, "SHAPERULE")) return "qosintshapematchtypes";
+    if (!std::strcmp(usage, "POLICERULE")) return "qosintpolicematchtypes";
+    return nullptr;
+}
+
+}  // namespace
+
+int matchrule_exists(const char *domainname, const char *nodetype, const char *rulename, int32_t firstsequence) {
+    for (qos_match_rule_class_rec *m = prmatchruledesclist; m; m = m->next)
+        if (!std::strcmp(m->domainname, domainname) && !std::strcmp(m->nodetype, nodetype) &&
+            !std::strcmp(m->matchrulename, rulename) && m->sequence == firstsequence)
+            return 1;
+    return 0;
+}
+
+int validate_matchdesc(const qos_match_rule_class_rec *rule, char *message) {
+    if (!matchrule_exists(rule->domainname, rule->nodetype, rule->matchrulename, rule->sequence)) return 1;
+    std::snprintf(message, kMsgSize, "Error: duplicate Match name %s  ", rule->matchrulename);
+    return 0;
+}
+
+int validate_matchusage(const char *name, const char *domainname, const char *nodetype, const char *usage) {
+    // A warning only: the run does not fail on it.
+    for (qos_match_rule_class_rec *m = prmatchruledesclist; m; m = m->next)
+        if (!std::strcmp(m->domainname, domainname) && !std::strcmp(m->nodetype, nodetype) &&
+            !std::strcmp(m->matchrulename, name) && std::strcmp(m->usage1, usage) != 0)
+            logmsg("ERROR: Wrong USAGE for referred MATCHRULE '%s' : @ %d\n", name, Line);
+    return 1;
+}
+
+qos_match_rule_class_rec *add_embedded_matchrule(const qos_match_rule_class_rec &tmpl) {
+    auto *rec = alloc_record<qos_match_rule_class_rec>();
+    *rec = tmpl;
+    rec->matchdnf = 1;
+    rec->sequence = 1;
+    rec->elemlist = nullptr;
+    char message[kMsgSize];
+    if (!validate_matchdesc(rec, message)) {
+        logmsg("%s @%d\n", message, Line);
+        g_error = 1;
+    }
+    prmatchruledesclist.append(rec);
+    return rec;
+}
+
+int extract_matchrule_description(FILE *fp, const char *domainname, const char *nodetype,
+                                  qos_match_rule_class_rec **current) {
+    match_desc d{};
+    qos_match_rule_class_rec &rec = d.rec;
+    store_text(rec.domainname, kText, domainname, kText - 1);
+    store_text(rec.nodetype, kText, nodetype, kText - 1);
+    std::strcpy(rec.owner, "GLOBAL");
+    std::strcpy(rec.usage1, " ");
+    std::strcpy(rec.usage2, " ");
+    rec.matchdnf = 1;
+    rec.sequence = 1;
+    d.scope = scope_of(rec);
+    int line = Line;
+
+    block_reader r(fp, matchrules_desctokens);
+    std::vector<attribute_entry> entries;
+    if (extract_variablelist(r, entries) || walk_list(r, entries, &d)) return 1;
+    check_rule_name(r, d.scope, rec.matchrulename,
+                    "WARNING: QOSMATCHRULE '%s' for '%s.%s' has a CONTEXT and does not have any variables in the "
+                    "NAME, may cause duplicate entries:  \n\n");
+    if (!r.check_mandatory("qosmatchdesc", "Error: Token '%s' not found in DESCRIPTION of MATCHRULE block:  @ %d\n",
+                           line))
+        return 1;
+    char message[kMsgSize];
+    if (!validate_matchdesc(&rec, message)) return r.fail("%s @%d\n", message, Line);
+    auto *added = alloc_record<qos_match_rule_class_rec>();
+    *added = rec;
+    prmatchruledesclist.append(added);
+    *current = added;
+    return 0;
+}
+
+int extract_matchdata(FILE *fp, qos_match_rule_class_rec *rule) {
+    match_entry m{};
+    m.scope = scope_of(*rule);
+    int line = Line;
+    block_reader r(fp, matchrules_matchtokens);
+    std::vector<attribute_entry> entries;
+    if (extract_variablelist(r, entries) || walk_list(r, entries, &m)) return 1;
+    if (!r.check_mandatory("qossubmatch", "Error: Token '%s' not found in MATCH subblock of QOSMATCHRULES:  @ %d\n",
+                           line))
+        return 1;
+    int result = 0;
+    // A rule of an invalid usage has been reported: no table to check with.
+    if (const char *table = match_table(rule->usage1))
+        check_vendor(r, table, m.rec.matchtype, m.rec.matchvalue, m.scope, Line, &result);
+    auto *entry = alloc_record<qos_match_rule_class_elem_rec>();
+    *entry = m.rec;
+    entry->next = nullptr;
+    append_record(rule->elemlist, entry);
+    return 0;
+}
+
+int parse_qosmatchrules(FILE *fp, FILE *, const char *) {
+    block_reader r(fp, matchrulestokens);
+    match_block b{};
+    if (open_rule_block(r, b.domainname, b.nodetype) || read_rule_items(r, match_item, &b)) return 1;
+    // Missing DESCRIPTION or MATCH: flagged, and the block counts as read.
+    if (!r.check_mandatory("qosmatchrule", "Error: Token '%s' not found in MATCHRULE block :  @ %d\n", r.start_line))
+        return 0;
+    // A rule without entries would store no row, and references to it
+    // would dangle after a reload: refused at END.
+    if (b.expected == 1) return r.fail(kNoMatchMsg, Line);
+    return 0;
+}

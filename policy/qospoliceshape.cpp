@@ -1,0 +1,432 @@
+// QOSPOLICERULES and QOSSHAPERULES: police rules with their actions and
+// shape rules, free-standing or read inside a QOSPOLICY; at the policy level
+// they may carry REPEATBY and a match rule of their own, named or embedded.
+#include <cstring>
+
+#include "policy.h"
+#include "policy_blocks.h"
+#include "validations.h"
+
+namespace {
+
+struct police_desc {
+    qos_scope scope;
+    qos_police_rule_class_rec rec;
+    qos_match_rule_class_rec *match;  // the embedded match rule, once made
+};
+
+struct shape_desc {
+    qos_scope scope;
+    qos_shape_rule_class_rec rec;
+    qos_match_rule_class_rec *match;
+};
+
+police_desc &police(void *ctx) { return *static_cast<police_desc *>(ctx); }
+shape_desc &shape(void *ctx) { return *static_cast<shape_desc *>(ctx); }
+
+// Messages that differ between the police and the shape reader.
+struct rule_texts {
+    const char *name_embedded;
+    const char *repeatby_place;
+    const char *matchrulename_place;
+    const char *matchrule_place;
+    const char *missing_match;
+    const char *usage;
+    qos_level level;  // where REPEATBY and match rules may stand
+};
+
+const rule_texts kPolice{"ERROR: Invalid keyword : %s @ %d\n",
+                         "Error: REPEATBY in POLICERULE can appear only when embedded in QOSPOLICY @%d\n",
+                         "Error: MATCHRULENAME in POLICERULE can appear only when embedded in QOSPOLICY @%d\n",
+                         "Error: MATCHRULE in POLICERULE can appear only when embedded in QOSPOLICY @%d\n",
+                         "Error: MATCHRULE %s @%d referred by POLICE RULE in QOSPOLICY is missing \n",
+                         "POLICERULE",
+                         QOSINTPOLICE};
+const rule_texts kShape{"Error: Invalid keyword : '%s' @ %d\n",
+                        "Error: REPEATBY in SHAPERULE can appear only when embedded in QOSPOLICY @%d\n",
+                        "Error: MATCHRULENAME in SHAPERULE can appear only when embedded in QOSPOLICY @%d\n",
+                        "Error: MATCHRULE in SHAPERULE can appear only when embedded in QOSPOLICY @%d\n",
+                        "Error: MATCHRULE %s @%d referred by SHAPE RULE in QOSPOLICY is missing \n",
+                        "SHAPERULE",
+                        QOSINTSHAPE};
+
+const rule_texts &texts_of(block_reader &r);
+
+bool at_policy_level(const qos_scope &s, const rule_texts &t) { return s.embedded && s.level == t.level; }
+
+int name_global(block_reader &r, const keyword_rule &rule, void *ctx) {
+    if (static_cast<qos_scope *>(ctx)->embedded) return r.fail(texts_of(r).name_embedded, rule.name, Line);
+    return 0;
+}
+
+int repeatby_place(block_reader &r, const keyword_rule &, void *ctx) {
+    const rule_texts &t = texts_of(r);
+    if (!at_policy_level(*static_cast<qos_scope *>(ctx), t)) return r.fail(t.repeatby_place, Line);
+    return 0;
+}
+
+int police_repeatby(block_reader &r, const keyword_rule &, void *ctx) {
+    return take_repeatby(r, police(ctx).scope, police(ctx).rec.repeatby);
+}
+
+int shape_repeatby(block_reader &r, const keyword_rule &, void *ctx) {
+    return take_repeatby(r, shape(ctx).scope, shape(ctx).rec.repeatby);
+}
+
+int matchrulename_place(block_reader &r, const keyword_rule &, void *ctx) {
+    const rule_texts &t = texts_of(r);
+    if (r.keys->found("MATCHRULE"))
+        return r.fail("ERROR: MATCHRULENAME cannot be given along with MATCHRULE : @ %d\n", Line);
+    if (!at_policy_level(*static_cast<qos_scope *>(ctx), t)) return r.fail(t.matchrulename_place, Line);
+    return 0;
+}
+
+// A police rule's referred match rule must exist; a shape rule's is held to
+// the same, so that a policy never stores a reference to nothing.
+int matchrulename_value(block_reader &r, const keyword_rule &, void *ctx) {
+    const qos_scope &s = *static_cast<qos_scope *>(ctx);
+    const rule_texts &t = texts_of(r);
+    if (!matchrule_exists(s.domainname, s.nodetype, r.tok, 1)) return r.fail(t.missing_match, r.tok, Line);
+    validate_matchusage(r.tok, s.domainname, s.nodetype, t.usage);
+    return 0;
+}
+
+// MATCHRULE: the first builds the rule's own match rule, named after the
+// rule and the run-wide counter; each reads one match entry into it.
+int matchrule_group(block_reader &r, qos_scope &s, qos_match_rule_class_rec *&match, const char *rulename,
+                    const char *usage2, const char *repeatby, char *matchrulename) {
+    const rule_texts &t = texts_of(r);
+    if (r.keys->found("MATCHRULENAME"))
+        return r.fail("ERROR: MATCHRULE cannot be given along with MATCHRULENAME : @ %d\n", Line);
+    if (!at_policy_level(s, t)) return r.fail(t.matchrule_place, Line);
+    if (!match) {
+        qos_match_rule_class_rec tmpl{};
+        std::memcpy(tmpl.domainname, s.domainname, sizeof tmpl.domainname);
+        std::memcpy(tmpl.nodetype, s.nodetype, sizeof tmpl.nodetype);
+        bool police_rule = &t == &kPolice;
+        int &counter = police_rule ? policeuniquenumber : matchuniquenumber;
+        std::snprintf(tmpl.matchrulename, sizeof tmpl.matchrulename, police_rule ? "%s-POL-%d" : "%s-SH-%d",
+                      rulename, counter++);
+        std::snprintf(tmpl.owner, sizeof tmpl.owner, "%s", rulename);
+        std::snprintf(tmpl.usage1, sizeof tmpl.usage1, "%s", t.usage);
+        std::snprintf(tmpl.usage2, sizeof tmpl.usage2, "%s", usage2);
+        std::memcpy(tmpl.context1, s.context1, sizeof tmpl.context1);
+        std::memcpy(tmpl.context2, s.context2, sizeof tmpl.context2);
+        std::memcpy(tmpl.context3, s.context3, sizeof tmpl.context3);
+        std::snprintf(tmpl.repeatby, sizeof tmpl.repeatby, "%s", repeatby);
+        match = add_embedded_matchrule(tmpl);
+        std::memcpy(matchrulename, match->matchrulename, kText);
+    }
+    if (extract_matchdata(r.fp, match)) return 1;
+    std::strcpy(s.previous, "MATCHRULE");
+    return 0;
+}
+
+int police_matchrule(block_reader &r, void *ctx) {
+    police_desc &d = police(ctx);
+    return matchrule_group(r, d.scope, d.match, d.rec.policerulename, d.rec.usage2, d.rec.repeatby,
+                           d.rec.matchrulename);
+}
+
+int shape_matchrule(block_reader &r, void *ctx) {
+    shape_desc &d = shape(ctx);
+    return matchrule_group(r, d.scope, d.match, d.rec.shaperulename, d.rec.usage2, d.rec.repeatby,
+                           d.rec.matchrulename);
+}
+
+int new_action(block_reader &r, const keyword_rule &rule, void *ctx) {
+    auto *a = alloc_record<qos_police_action_class_rec>();
+    std::snprintf(a->actiontype, sizeof a->actiontype, "%s", rule.name);
+    std::snprintf(a->action, sizeof a->action, "%s", r.tok);
+    append_record(police(ctx).rec.actionlist, a);
+    return 0;
+}
+
+// EXCEEDACTIONVALUE and the others stand right after their action.
+int action_value_place(block_reader &r, const keyword_rule &rule, void *ctx) {
+    size_t n = std::strlen(rule.name) - std::strlen("VALUE");
+    const char *previous = static_cast<qos_scope *>(ctx)->previous;
+    if (std::strlen(previous) != n || std::strncmp(previous, rule.name, n) != 0) return r.fail(rule.order_msg, Line);
+    return 0;
+}
+
+int action_value(block_reader &r, const keyword_rule &, void *ctx) {
+    qos_police_action_class_rec *a = police(ctx).rec.actionlist;
+    while (a->next) a = a->next;
+    std::snprintf(a->actionvalue, sizeof a->actionvalue, "%s", r.tok);
+    return 0;
+}
+
+int bitratetype_value(block_reader &r, const keyword_rule &, void *) {
+    if (std::strcmp(r.tok, "average") && std::strcmp(r.tok, "peak"))
+        return r.fail("Error: Invalid value for BITRATETYPE  %s @%d\n", r.tok, Line);
+    return 0;
+}
+
+constexpr keyword_rule text_row(const char *name, int mandatory, int maxlen, field_ref field) {
+    return {.name = name, .mandatory = mandatory, .maxlen = maxlen, .field = field};
+}
+
+constexpr keyword_rule context_row() {
+    return {.name = "CONTEXT", .maxlen = 100, .kind = value_kind::quoted, .length = length_rule::own,
+            .kind_msg = "Error: Specify CONTEXT within quotes: %s @ %d\n", .repeatable = true, .after = context_check};
+}
+
+constexpr keyword_rule repeatby_row(attr_check store) {
+    return {.name = "REPEATBY", .maxlen = 100, .kind = value_kind::quoted, .length = length_rule::own,
+            .kind_msg = "Error: Specify repeatby value within quotes: %s @ %d\n", .before = repeatby_place,
+            .after = store};
+}
+
+constexpr keyword_rule action_row(const char *name, int mandatory) {
+    return {.name = name, .mandatory = mandatory, .maxlen = 30, .after = new_action, .tag = kLower};
+}
+
+constexpr keyword_rule action_value_row(const char *name, const char *order_msg) {
+    return {.name = name, .maxlen = 30, .kind = value_kind::quoted,
+            .kind_msg = "Error: Specify Police Rule action within quotes: %s @ %d\n", .order_msg = order_msg,
+            .before = action_value_place, .after = action_value};
+}
+
+constexpr keyword_rule matchrulename_row(int maxlen, field_ref field) {
+    return {.name = "MATCHRULENAME", .maxlen = maxlen, .field = field, .before = matchrulename_place,
+            .after = matchrulename_value};
+}
+
+keyword_table policerules_desctokens{
+    {
+        {.name = "NAME", .mandatory = 1, .maxlen = 100, .field = NDL_TEXT(police_desc, rec.policerulename),
+         .before = name_global},
+        context_row(),
+        repeatby_row(police_repeatby),
+        text_row("BITRATE", 1, 100, NDL_TEXT(police_desc, rec.bitrate)),
+        text_row("BURSTSIZE", 1, 100, NDL_TEXT(police_desc, rec.burstsize)),
+        text_row("EXCEEDRATE", 0, 100, NDL_TEXT(police_desc, rec.exceedrate)),
+        text_row("VIOLATERATE", 0, 100, NDL_TEXT(police_desc, rec.violaterate)),
+        action_row("EXCEEDACTION", 1),
+        action_value_row("EXCEEDACTIONVALUE", "Error EXCEEDACTIONVALUE should come immediately after EXCEEDACTION @%d\n"),
+        action_row("CONFIRMACTION", 1),
+        action_value_row("CONFIRMACTIONVALUE",
+                         "Error CONFIRMACTIONVALUE should come immediately after CONFIRMACTION @%d\n"),
+        action_row("VIOLATEACTION", 0),
+        action_value_row("VIOLATEACTIONVALUE",
+                         "Error VIOLATEACTIONVALUE should come immediately after VIOLATEACTION @%d\n"),
+        matchrulename_row(30, NDL_TEXT(police_desc, rec.matchrulename)),
+        text_row("EXCESSBURSTSIZE", 0, 100, NDL_TEXT(police_desc, rec.excessburstsize)),
+        token_row("MATCHRULE", TOKEN_GROUP, 100),
+        token_row("(", TOKEN_LPAREN),
+        token_row(")", TOKEN_RPAREN),
+        token_row("=", TOKEN_EQUAL),
+    },
+    {.dup_msg = "Error: Duplicate token :  %s  @ %d\n"}};
+
+keyword_table shaperules_desctokens{
+    {
+        {.name = "NAME", .maxlen = 100, .field = NDL_TEXT(shape_desc, rec.shaperulename), .before = name_global},
+        repeatby_row(shape_repeatby),
+        context_row(),
+        text_row("BITRATE", 0, 100, NDL_TEXT(shape_desc, rec.bitrate)),
+        text_row("BURSTSIZE", 0, 100, NDL_TEXT(shape_desc, rec.burstsize)),
+        {.name = "BITRATETYPE", .maxlen = 30, .field = NDL_TEXT(shape_desc, rec.bitratetype),
+         .after = bitratetype_value, .tag = kLower},
+        text_row("SUSTAINEDRATE", 0, 100, NDL_TEXT(shape_desc, rec.sustainedrate)),
+        text_row("QUEUELENGTH", 0, 100, NDL_TEXT(shape_desc, rec.queuelength)),
+        text_row("EXCESSBURSTSIZE", 0, 100, NDL_TEXT(shape_desc, rec.excessburstsize)),
+        matchrulename_row(100, NDL_TEXT(shape_desc, rec.matchrulename)),
+        token_row("MATCHRULE", TOKEN_GROUP),
+        text_row("EXCEEDRATE", 0, 100, NDL_TEXT(shape_desc, rec.excessrate)),
+        token_row("(", TOKEN_LPAREN),
+        token_row(")", TOKEN_RPAREN),
+        token_row("=", TOKEN_EQUAL),
+    },
+    {.dup_msg = "ERROR: Duplicate keyword : '%s' @ %d\n"}};
+
+const rule_texts &texts_of(block_reader &r) { return r.keys == &policerules_desctokens ? kPolice : kShape; }
+
+void free_actions(qos_police_rule_class_rec &rec) {
+    for (qos_police_action_class_rec *a = rec.actionlist; a;) {
+        qos_police_action_class_rec *next = a->next;
+        std::free(a);
+        a = next;
+    }
+    rec.actionlist = nullptr;
+}
+
+// A number, a NUMBER variable or a number function; empty values are not
+// given and not checked.
+bool number_ok(const qos_scope &s, const char *value) {
+    return !value[0] || validate_numberfunction(s.domainname, s.nodetype, s.context1, s.context2, s.context3, value);
+}
+
+int police_checks(block_reader &r, police_desc &d, int line) {
+    qos_police_rule_class_rec &rec = d.rec;
+    const qos_scope &s = d.scope;
+    char message[kMsgSize];
+    if (!validate_qospolicelist(&rec, message)) return r.fail("%s @%d\n", message, Line);
+    if (s.embedded) set_foundflag(r.table, "NAME");
+    if (!r.check_mandatory("qospoliceruledesc", "Error: Token '%s' not found in POLICERULE block :  @ %d\n", line))
+        return 1;
+    if (!s.embedded)
+        check_rule_name(r, s, rec.policerulename,
+                        "WARNING: QOSPOLICERULE '%s' for '%s.%s' has a CONTEXT and does not have any variables in "
+                        "the NAME, may cause duplicate entries:  \n");
+    if (!number_ok(s, rec.bitrate)) flag_check(r);
+    for (const char *value : {rec.burstsize, rec.exceedrate, rec.excessburstsize})
+        if (!number_ok(s, value)) {
+            flag_check(r);
+            return 1;
+        }
+    if (!number_ok(s, rec.violaterate))
+        return r.fail("Error: Expression '%s' for VIOLATERATE in POLICERULE is in wrong format or one of the variable "
+                      "is not defined, integer expression expected: @ %d\n\n",
+                      rec.violaterate, line);
+    for (qos_police_action_class_rec *a = rec.actionlist; a; a = a->next) {
+        int result = 0;
+        if (s.embedded) {
+            check_vendor(r, s.level == QOSCLASSPOLICE ? "qosclasspoliceactions" : "qosintpoliceactions", a->action,
+                         a->actionvalue, s, line, &result);
+        } else {
+            // A free-standing rule may be used at either level: it passes
+            // when either table takes the action.
+            const vendor_value_entry *table = nullptr;
+            get_vendorspecific_validation("CISCO", "qosintpoliceactions", &table);
+            if (validatecfgvaltypes(table, a->action, a->actionvalue, message, s.domainname, s.nodetype, s.context1,
+                                    s.context2, s.context3))
+                check_vendor(r, "qosclasspoliceactions", a->action, a->actionvalue, s, line, &result);
+        }
+        if (result == 1) return 1;
+    }
+    return 0;
+}
+
+int shape_checks(block_reader &r, shape_desc &d, int line) {
+    qos_shape_rule_class_rec &rec = d.rec;
+    const qos_scope &s = d.scope;
+    char message[kMsgSize];
+    if (!validate_qosshaperulelist(&rec, message)) r.flag("%s @%d\n", message, Line);
+    if (s.embedded) set_foundflag(r.table, "NAME");
+    r.check_mandatory("qosshaperuledesc", "Error: Token '%s' not found in SHAPERULE DESCRIPTION block :  @ %d\n",
+                      line);
+    if (!s.embedded)
+        check_rule_name(r, s, rec.shaperulename,
+                        "WARNING: QOSSHAPERULE '%s' for '%s.%s' has a CONTEXT and does not have any variables in "
+                        "the NAME, may cause duplicate entries:  \n");
+    for (const char *value :
+         {rec.bitrate, rec.sustainedrate, rec.burstsize, rec.excessburstsize, rec.excessrate, rec.queuelength})
+        if (!number_ok(s, value)) {
+            flag_check(r);
+            return 1;
+        }
+    return 0;
+}
+
+int police_item(block_reader &r, void *ctx) {
+    const char *const *q = static_cast<const char *const *>(ctx);
+    return extract_policerule_description(r.fp, q[0], q[1], nullptr, 0, QOS_GLOBAL);
+}
+
+int shape_item(block_reader &r, void *ctx) {
+    const char *const *q = static_cast<const char *const *>(ctx);
+    return extract_shaperule_description(r.fp, q[0], q[1], nullptr, 0, QOS_GLOBAL);
+}
+
+// The start values of a free-standing rule.
+template <class Rule>
+void global_rule(Rule &rec, const char *domainname, const char *nodetype) {
+    store_text(rec.domainname, kText, domainname, kText - 1);
+    store_text(rec.nodetype, kText, nodetype, kText - 1);
+    std::strcpy(rec.owner, "GLOBAL");
+    std::strcpy(rec.usage1, " ");
+    std::strcpy(rec.usage2, " ");
+    std::strcpy(rec.repeatby, " ");
+    rec.sequence = 1;
+}
+
+}  // namespace
+
+int policerule_exists(const char *domainname, const char *nodetype, const char *name, int32_t sequence) {
+    for (qos_police_rule_class_rec *p = prpoliceruledesclist; p; p = p->next)
+        if (!std::strcmp(p->domainname, domainname) && !std::strcmp(p->nodetype, nodetype) &&
+            !std::strcmp(p->policerulename, name) && p->sequence == sequence)
+            return 1;
+    return 0;
+}
+
+int shaperule_exists(const char *domainname, const char *nodetype, const char *name, int32_t sequence) {
+    for (qos_shape_rule_class_rec *p = prshaperuledesclist; p; p = p->next)
+        if (!std::strcmp(p->domainname, domainname) && !std::strcmp(p->nodetype, nodetype) &&
+            !std::strcmp(p->shaperulename, name) && p->sequence == sequence)
+            return 1;
+    return 0;
+}
+
+int validate_qospolicelist(const qos_police_rule_class_rec *rule, char *message) {
+    const char *text = !rule->policerulename[0] ? "Error: police rule name not mentioned "
+                       : !rule->bitrate[0]      ? "Error: BITRATE not mentioned "
+                       : !rule->burstsize[0]    ? "Error: BURSTSIZE not mentioned "
+                                                : nullptr;
+    if (text) {
+        std::snprintf(message, kMsgSize, "%s", text);
+        return 0;
+    }
+    if (!policerule_exists(rule->domainname, rule->nodetype, rule->policerulename, rule->sequence)) return 1;
+    std::snprintf(message, kMsgSize, "Error: duplicate or multiple qos police rule %s ", rule->policerulename);
+    return 0;
+}
+
+int validate_qosshaperulelist(const qos_shape_rule_class_rec *rule, char *message) {
+    if (!shaperule_exists(rule->domainname, rule->nodetype, rule->shaperulename, rule->sequence)) return 1;
+    std::snprintf(message, kMsgSize, "Error: duplicate qos shape rule %s ", rule->shaperulename);
+    return 0;
+}
+
+int extract_policerule_description(FILE *fp, const char *domainname, const char *nodetype,
+                                   const qos_police_rule_class_rec *tmpl, int embedded, qos_level kind) {
+    police_desc d{};
+    if (embedded) {
+        d.rec = *tmpl;
+        d.rec.actionlist = nullptr;
+    } else {
+        global_rule(d.rec, domainname, nodetype);
+    }
+    d.scope = scope_of(d.rec, embedded, kind);
+    int line = Line;
+    block_reader r(fp, policerules_desctokens);
+    if (read_rule_list(r, &d, police_matchrule) || police_checks(r, d, line)) {
+        free_actions(d.rec);
+        return 1;
+    }
+    auto *added = alloc_record<qos_police_rule_class_rec>();
+    *added = d.rec;
+    prpoliceruledesclist.append(added);
+    return 0;
+}
+
+int extract_shaperule_description(FILE *fp, const char *domainname, const char *nodetype,
+                                  const qos_shape_rule_class_rec *tmpl, int embedded, qos_level kind) {
+    shape_desc d{};
+    if (embedded) {
+        d.rec = *tmpl;
+    } else {
+        global_rule(d.rec, domainname, nodetype);
+    }
+    std::strcpy(d.rec.bitratetype, "AVERAGE");
+    d.scope = scope_of(d.rec, embedded, kind);
+    int line = Line;
+    block_reader r(fp, shaperules_desctokens);
+    if (read_rule_list(r, &d, shape_matchrule) || shape_checks(r, d, line)) return 1;
+    auto *added = alloc_record<qos_shape_rule_class_rec>();
+    *added = d.rec;
+    prshaperuledesclist.append(added);
+    return 0;
+}
+
+int parse_qospolicerules(FILE *fp, FILE *, const char *) {
+    return rule_block(fp, police_item, "qospolicerule",
+                      "Error: Token '%s' not found in POLICERULE block :  @ %d\n", 1);
+}
+
+int parse_qosshaperules(FILE *fp, FILE *, const char *) {
+    return rule_block(fp, shape_item, "qosshaperule",
+                      "Error: Token '%s' not found in SHAPERULE block :  @ %d\n", 1);
+}

@@ -1,0 +1,152 @@
+// QOS rule blocks loaded through the host after their topology: the rows of
+// every rule kind, the rules read back (entries folded, actions by the
+// nested query) under a new version, every message of an invalid file in
+// one pass, and files that end inside a block.
+#include "topo_load.h"
+
+using V = std::vector<std::string>;
+
+namespace {
+
+class QosLoad : public TopoLoad {
+protected:
+    static constexpr const char *kPolicy = NDL_TEST_DATA "/policy";
+    Outcome load_qos(const std::string &qosfile, const std::string &mode = "") {
+        return load("qos_topology.ndl," + qosfile, mode, kPolicy);
+    }
+    // A QOS section written into the test's folder, after the topology.
+    Outcome load_qos_text(const std::string &text, const std::string &mode = "") {
+        std::ofstream(dir + "/q.ndl") << "NETWORKNAME = QOSLAB, SECTION = QOS\n" << text;
+        std::filesystem::copy_file(std::string(kPolicy) + "/qos_topology.ndl", dir + "/qos_topology.ndl",
+                                   std::filesystem::copy_options::overwrite_existing);
+        return load("qos_topology.ndl,q.ndl", mode, dir);
+    }
+    V table(const std::string &name, int version = 1) {
+        return rows("SELECT * FROM " + name + " WHERE ndlversion = " + std::to_string(version) + " ORDER BY rowid");
+    }
+};
+
+const std::string kLong = "O'BRIEN-" + std::string(92, 'X');
+
+}  // namespace
+
+TEST_F(QosLoad, EveryRuleKindIsStored) {
+    Outcome r = load_qos("qos_rules.ndl");
+    ASSERT_EQ(r.ret, 0) << ::testing::PrintToString(r.messages);
+    EXPECT_EQ(r.messages, (V{"\n --- FILE:  " + std::string(kPolicy) + "\\qos_rules.ndl --- \n",
+                             "WARNING: QOSMATCHRULE 'SILVER' for 'CORE.PE' has a CONTEXT and does not have any "
+                             "variables in the NAME, may cause duplicate entries:  \n\n",
+                             "<left>---- Global Validations ----</left>", "files  successfully loaded \n"}));
+    EXPECT_EQ(table("qosmatchruleclass"), (V{"1|CORE|PE|GLOBAL|CLASS| ||||GOLD|0|1|ip dscp|ef|0||1",
+                                              "1|CORE|PE|GLOBAL|CLASS| ||||GOLD|0|2|any||1||1",
+                                              "1|CORE|PE|GLOBAL|POLICERULE| |BYHOST()|||SILVER|1|1|qos-group|5|0||1"}));
+    EXPECT_EQ(table("qosmarkruleclass"), (V{"1|CORE|PE|GLOBAL| | ||||SETPREC|1|ip precedence|5| |1"}));
+    EXPECT_EQ(table("qospoliceruleclass"), (V{"1|CORE|PE|GLOBAL| | ||||LIMIT|1||8000|1500|||| |1",
+                                               "1|CORE|PE|GLOBAL| | ||||LIMIT-<VAR(RATE)>|1||<VAR(RATE)>|1500|||| |1",
+                                               "1|CORE|PE|GLOBAL| | ||||" + kLong + "|1||1|2|||| |1"}));
+    EXPECT_EQ(table("qospoliceactionclass"),
+              (V{"1|CORE|PE|GLOBAL| | ||||LIMIT|1|1|EXCEEDACTION|drop|| |1",
+                 "1|CORE|PE|GLOBAL| | ||||LIMIT|1|2|CONFIRMACTION|set-prec-transmit|3| |1",
+                 "1|CORE|PE|GLOBAL| | ||||LIMIT|1|3|VIOLATEACTION|drop|| |1",
+                 "1|CORE|PE|GLOBAL| | ||||LIMIT-<VAR(RATE)>|1|1|EXCEEDACTION|transmit|| |1",
+                 "1|CORE|PE|GLOBAL| | ||||LIMIT-<VAR(RATE)>|1|2|CONFIRMACTION|transmit|| |1",
+                 "1|CORE|PE|GLOBAL| | ||||" + kLong + "|1|1|EXCEEDACTION|continue|| |1",
+                 "1|CORE|PE|GLOBAL| | ||||" + kLong + "|1|2|CONFIRMACTION|set-qos-continue|4| |1"}));
+    EXPECT_EQ(table("qosshaperuleclass"), (V{"1|CORE|PE|GLOBAL| | ||||SHAPE1|1||peak|64000|||||40| |1",
+                                              "1|CORE|PE|GLOBAL| | ||||SHAPE2|1||AVERAGE|128000|||||| |1"}));
+    EXPECT_EQ(table("qosdropruleclass"), (V{"1|CORE|PE|GLOBAL| | ||||WRED1|RED|1|precedence|10|40| |1",
+                                             "1|CORE|PE|GLOBAL| | ||||WRED1|RED|2|precedence|20|| |1",
+                                             "1|CORE|PE|GLOBAL| | ||||TAIL|TAILDROP|1|||| |1"}));
+}
+
+TEST_F(QosLoad, StoredRulesComeBackWholeUnderANewVersion) {
+    ASSERT_EQ(load_qos("qos_rules.ndl").ret, 0);
+    // A run of another section reads the rules (entries folded into their
+    // rules, actions by the nested query) and writes them again.
+    std::ofstream(dir + "/fw.ndl") << "NETWORKNAME = QOSLAB, SECTION = FIREWALL\n";
+    Outcome r = load("fw.ndl", "createversion", dir);
+    ASSERT_EQ(r.ret, 0) << ::testing::PrintToString(r.messages);
+    for (const char *t : {"qosmatchruleclass", "qosmarkruleclass", "qospoliceruleclass", "qospoliceactionclass",
+                          "qosshaperuleclass", "qosdropruleclass"}) {
+        V first = table(t, 1), second = table(t, 2);
+        for (std::string &row : first) row.back() = '2';
+        std::sort(first.begin(), first.end());
+        std::sort(second.begin(), second.end());
+        EXPECT_EQ(first, second) << t;
+    }
+
+    // A new QOS section replaces the stored rules: the same name is no
+    // duplicate of a stored rule.
+    r = load_qos_text("QOSMATCHRULES CORE.PE BEGIN\n"
+                      "  DESCRIPTION = ( NAME = GOLD , USAGE = CLASS )\n"
+                      "  MATCH # 1 = ( TYPE = \"cos\" , VALUE = \"1\" )\n"
+                      "END\n",
+                      "updateversion");
+    ASSERT_EQ(r.ret, 0) << ::testing::PrintToString(r.messages);
+    EXPECT_EQ(rows("SELECT matchrulename, sequence, matchtype FROM qosmatchruleclass WHERE ndlversion = 2"),
+              (V{"GOLD|1|cos"}));
+    EXPECT_TRUE(table("qosmarkruleclass", 2).empty());
+}
+
+TEST_F(QosLoad, ErrorsAreReportedInOnePass) {
+    Outcome r = load_qos("qos_errors.ndl");
+    EXPECT_EQ(r.ret, 2);
+    V errors = errors_of(r.messages);
+    errors.erase(errors.begin());  // the second file's line
+    EXPECT_EQ(errors,
+              (V{"Error: Invalid USAGE  :  'BOGUS' @ 5\n",
+                 "WARNING: QOSMATCHRULE 'M1' for 'CORE.PE' has a CONTEXT and does not have any variables in the NAME, "
+                 "may cause duplicate entries:  \n\n",
+                 "Error: Match in QosMatch rule do not follow the proper sequence: 2 3 @ 7\n",
+                 // Two DESCRIPTIONs in a row, and a rule without entries at END.
+                 "Error: Atleast one MATCH should be specified after previous match descripton @11\n",
+                 "NEGATED can have only TRUE or FALSE Values @15\n",
+                 "Error: Atleast one MATCH should be specified after previous match descripton @22\n",
+                 "Error: duplicate Match name M5   @23\n",
+                 "Error: DESCRIPTION needs to be given before match @26\n",
+                 "Error: Token 'DESCRIPTION' not found in MATCHRULE block :  @ 28\n",
+                 "ERROR: Token 'DESCRIPTION' not found in QOSMARKRULES @ 30\n",
+                 "ERROR: Wrong value: 'nonsense'  : @ 33\n",
+                 "Error: Specify Mark Rule type within quotes: TYPE @ 36\n",
+                 // An empty drop block keeps its END: the next block is read.
+                 "Error: Token 'DESCRIPTION' not found in DROPTYPE block :  @ 38\n",
+                 "Error: Invalid DROP TYPE WRED @41\n",
+                 "Error: Subdrop rule do not follow the proper sequence: 1 2 @ 45\n",
+                 "Error: Token 'EXCEEDACTION' not found in POLICERULE block :  @ 48\n",
+                 "Error CONFIRMACTIONVALUE should come immediately after CONFIRMACTION @51\n",
+                 "Error: REPEATBY in POLICERULE can appear only when embedded in QOSPOLICY @55\n",
+                 "ERROR: Wrong value: 'fly'  : @ 58\n",
+                 "Error: Token 'DESCRIPTION' not found in POLICERULE block :  @ 61\n",
+                 "Error: Invalid value for BITRATETYPE  fast @64\n",
+                 "Error: MATCHRULENAME in SHAPERULE can appear only when embedded in QOSPOLICY @67\n",
+                 "Error: Token 'DESCRIPTION' not found in SHAPERULE block :  @ 69\n",
+                 "ERROR: token size exceeds datbase field size :  '1234567890123456789012345678901' @ 72\n",
+                 // The line of the repeated keyword, not of the list's end.
+                 "Error: Duplicate token :  NAME  @ 76\n",
+                 "ERROR: match rule 'NOSUCH' does not exists  : @ 80\n",
+                 "Error: Maximum of three contexts can be defined :  @84\n"}));
+    EXPECT_TRUE(rows("SELECT * FROM qosmatchruleclass").empty());
+}
+
+TEST_F(QosLoad, AFileEndingInsideARuleBlockIsAnError) {
+    const char *cut[] = {
+        "QOSMATCHRULES",
+        "QOSSHAPERULES CORE.PE",
+        "QOSMATCHRULES CORE.PE BEGIN\n  DESCRIPTION = ( NAME = M , USAGE = CLASS )\n  MATCH # 1 = ( TYPE = \"cos\" ,",
+        "QOSMATCHRULES CORE.PE BEGIN\n  DESCRIPTION = ( NAME = M , USAGE = CLASS )\n  MATCH # 1 = ( TYPE = \"cos\" , "
+        "VALUE = \"1\" )\n",
+        "QOSMARKRULES CORE.PE BEGIN\n  DESCRIPTION = ( NAME = K , TYPE = \"cos\" , VALUE = \"1\" )\n",
+        "QOSPOLICERULES CORE.PE BEGIN\n  DESCRIPTION = ( NAME = P , BITRATE = 1 , BURSTSIZE = 1 ,\n",
+        "QOSSHAPERULES CORE.PE BEGIN\n  DESCRIPTION = ( NAME = S , BITRATE = 1 )\n",
+        "QOSDROPRULES CORE.PE BEGIN\n  DESCRIPTION = ( NAME = D , TYPE = RED )\n  DROPSUBRULE # 1 = ( TYPE = X )\n",
+        "QOSDROPRULES CORE.PE BEGIN\n  DESCRIPTION = ( NAME = D , TYPE = RED )\n  DROPSUBRULE # 1 = ( TYPE = \"X",
+    };
+    for (const char *text : cut) {
+        Outcome r = load_qos_text(text);
+        EXPECT_EQ(r.ret, 2) << text;
+        V errors = errors_of(r.messages);
+        ASSERT_GE(errors.size(), 2u) << text;
+        EXPECT_EQ(errors[errors.size() - 2].rfind("ERROR: Unexpected end of file @ ", 0), 0u) << text;
+        EXPECT_EQ(errors.back(), "Exiting due to errors \n") << text;
+    }
+}
