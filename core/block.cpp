@@ -249,6 +249,7 @@ int take_value(block_reader &r, const keyword_rule &rule, void *rec) {
         return 1;
     const field_ref &f = rule.field;
     if (rule.upper) converttocap(r.tok, r.tok, sizeof r.tok);
+    if (rule.lower) converttolow(r.tok, r.tok, sizeof r.tok);
     if (f.size && f.type == field_ref::int32) {
         int32_t n = 0;
         // An out-of-range number gets the field's own number message.
@@ -389,6 +390,7 @@ int read_attributes(block_reader &r, void *rec) {
         const keyword_rule *rule = r.kind == TOKEN_QUOTED ? nullptr : r.keys->rule(r.tok);
         if (!rule) {
             if (!separated && r.kind == TOKEN_END) return 0;
+            if (separated && o.close_early && r.kind != TOKEN_QUOTED && r.is(")")) return 0;
             if (o.other) {
                 int handled = o.other(r, rec);
                 if (handled == 1) return 1;

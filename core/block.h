@@ -162,6 +162,7 @@ struct keyword_rule {
     bool order_token = true;
     field_ref field{};
     bool upper = false;       // stored upper-cased
+    bool lower = false;       // stored lower-cased
     bool repeatable = false;  // may come again (each entry opens a record)
     // Values: ahead of the kind and length checks. Entries: once the
     // keyword is read, before the entry (with the owner's record).
@@ -194,6 +195,9 @@ struct loop_options {
     bool equal_token = true;              // false: the table's "=" message takes (Line) only
     const char *separator_msg = nullptr;  // separated: neither "," nor ")"; ordered: no "," (token, Line)
     const char *close_msg = nullptr;      // ordered: no ")" after the last value (token, Line)
+    // separated: a ")" where a keyword is expected ends the run too (an
+    // empty "( )", a "," before the ")").
+    bool close_early = false;
     // A token that is no keyword of the table (e.g. a word that opens a
     // definition): -1 not handled (the invalid message follows), 0 handled,
     // 1 stop the block.

@@ -404,3 +404,36 @@ TEST_F(Block, DuplicatesFailOrPassAsTheTableSays) {
 }
 
 }  // namespace
+
+namespace {
+
+struct word_rec {
+    char word[31];
+};
+keyword_table lenienttokens{
+    {
+        {.name = "W", .kind = value_kind::word, .kind_msg = "word: %s @ %d\n", .field = NDL_TEXT(word_rec, word),
+         .lower = true},
+        token_row("(", TOKEN_LPAREN), token_row(")", TOKEN_RPAREN), token_row("=", TOKEN_EQUAL),
+    },
+    {.style = loop_style::separated, .invalid_msg = "key: %s @ %d\n", .equal_msg = "equal: %s @ %d\n",
+     .separator_msg = "sep: %s @ %d\n", .close_early = true}};
+const entry_def lenient_entry{.keys = &lenienttokens, .equal_msg = "eq: %s @ %d\n", .open_msg = "open: %s @ %d\n"};
+
+TEST_F(Block, SeparatedListsMayCloseEarlyAndValuesBeLowered) {
+    word_rec w{};
+    auto read = [&](const char *text) {
+        w = word_rec{};
+        log_text.clear();
+        return read_entry(open(text), lenient_entry, &w, nullptr);
+    };
+    EXPECT_EQ(read("= ( )\n"), 0);
+    EXPECT_STREQ(w.word, "");
+    EXPECT_EQ(read("= ( W = MiXed , )\n"), 0);
+    EXPECT_STREQ(w.word, "mixed");
+    EXPECT_EQ(log(), "");
+    EXPECT_EQ(read("= ( W = a , \")\" )\n"), 1);  // a quoted ")" is a value, not the close
+    EXPECT_EQ(log(), "key: ) @ 1\n<br>");
+}
+
+}  // namespace
