@@ -15,12 +15,12 @@ fi
 # updateversion lets a network already stored take its topology again, so the
 # script can run any number of times.
 status=0
-"$bin/extproc" --repository repository.db parse --dir examples --files network.ndl,firewall.ndl \
+"$bin/extproc" --repository repository.db parse --dir examples --files network.ndl,firewall.ndl,routing.ndl \
   --mode updateversion || status=$?
 echo
 if [ "$status" -eq 0 ]; then
-  echo "Loaded examples/network.ndl and firewall.ndl into repository.db (read it with: sqlite3 repository.db)."
+  echo "Loaded examples/network.ndl, firewall.ndl and routing.ndl into repository.db (read it with: sqlite3 repository.db)."
 else
-  echo "The load of examples/network.ndl and firewall.ndl failed (return code $status); the log above says why." >&2
+  echo "The load of examples/network.ndl, firewall.ndl and routing.ndl failed (return code $status); the log above says why." >&2
 fi
 exit "$status"

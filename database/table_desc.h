@@ -47,6 +47,8 @@ template <class T, record_list<T> &L>
 void *list_head() {
     return L.head;
 }
+// Through the list's assignment, so that its watchers (the lookup indexes)
+// drop what they held of an earlier run and index the rows read now.
 template <class T, record_list<T> &L>
 void list_set(void *head, void *tail) {
     L.replace(static_cast<T *>(head), static_cast<T *>(tail));

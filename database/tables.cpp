@@ -694,7 +694,9 @@ const column_desc k_r_domainaddrsummary_cols[] = {
     {"domainname", col_text, copy_plain, 0, FIELD(domain_addr_summary_rec, domainname)},
     {"nodetype", col_text, copy_plain, 0, FIELD(domain_addr_summary_rec, nodetype)},
     {"protocol", col_text, copy_plain, 0, FIELD(domain_addr_summary_rec, protocol)},
-    {"asn", col_text, copy_plain, 0, FIELD(domain_addr_summary_rec, asn)},
+    // The writer puts a blank behind the value ('%s '): read without it, so
+    // that a copy into the next version is the same row, not one blank longer.
+    {"RTRIM(asn)", col_text, copy_plain, 0, FIELD(domain_addr_summary_rec, asn)},
     {"summary", col_text, copy_plain, 0, FIELD(domain_addr_summary_rec, summary)},
     {"prefix", col_int, copy_loc, 0, FIELD(domain_addr_summary_rec, prefix)},
     {"NVL(tag,'IS NULL')", col_text, copy_loc, 0, FIELD(domain_addr_summary_rec, tag)},

@@ -1,0 +1,46 @@
+// The ROUTING section: its dispatcher, block rows and closing step. The
+// route-policy blocks of the section (ROUTEMAP, PREFIXLIST, ASNLIST,
+// COMMUNITYLIST, ACCESSLIST, MAP-CLASS) and BGP, the multicast blocks and
+// VRF join as their parsers are built; until then their keywords read as
+// invalid block types.
+#include "policy.h"
+#include "routing.h"
+#include "routing_blocks.h"
+#include "sections.h"
+
+namespace {
+
+const block_entry routing_blocks[] = {
+    {KW_ROUTING_STATIC, parse_staticroute, nullptr},
+    {KW_ROUTING_OSPF, parse_ospf, nullptr},
+    {KW_ROUTING_EIGRP, parse_eigrp, "EIGRP"},
+    {KW_ROUTING_IGRP, parse_eigrp, "IGRP"},
+    {KW_ROUTING_RIP, parse_rip, nullptr},
+    {KW_MPLS, parse_protocolblock, "MPLS"},
+    {KW_LDP, parse_protocolblock, "LDP"},
+    // The keyword is spelled RSPVP; the protocol it declares is RSVP.
+    {KW_RSPVP, parse_protocolblock, "RSVP"},
+    {KW_TAGSWITCHING, parse_protocolblock, "TAGSWITCHING"},
+    {0, nullptr, nullptr},
+};
+
+// The references to route maps, filter and prefix lists are warnings only.
+int routing_closing() {
+    validate_filters();
+    return 1;
+}
+
+const section_def routing_section{"ROUTING", routing_blocks, routing_closing};
+
+}  // namespace
+
+int parseroutingsec(FILE *fp, FILE *loadfp) { return run_section(fp, loadfp, routing_section); }
+
+namespace {
+
+const bool registered = [] {
+    register_section("ROUTING", parseroutingsec);
+    return true;
+}();
+
+}  // namespace

@@ -1,0 +1,47 @@
+// Loads of ROUTING files through the host, each after the topology of
+// tests/data/routing/topo.ndl in the same run.
+#ifndef NDL_TESTS_ROUTING_ROUTING_LOAD_H
+#define NDL_TESTS_ROUTING_ROUTING_LOAD_H
+
+#include <filesystem>
+
+#include "topo_load.h"
+
+using V = std::vector<std::string>;
+
+class RoutingLoad : public TopoLoad {
+protected:
+    void SetUp() override {
+        TopoLoad::SetUp();
+        std::filesystem::copy_file(std::string(kRouting) + "/topo.ndl", dir + "/topo.ndl");
+    }
+
+    // The topology, then a ROUTING section of `blocks` (from line 2 on);
+    // the file lines are left out of the messages.
+    Outcome blocks(const std::string &text, const std::string &mode = "") {
+        std::ofstream(dir + "/r.ndl") << kRoutingHeader << text;
+        return without_file_lines(load("topo.ndl,r.ndl", mode, dir));
+    }
+    // Files of tests/data/routing.
+    Outcome files(const std::string &names, const std::string &mode = "") {
+        return without_file_lines(load(names, mode, kRouting));
+    }
+
+    // Rows of a table, in the order they were written.
+    V table(const std::string &name, const std::string &where = "") const {
+        return rows("SELECT * FROM " + name + (where.empty() ? "" : " WHERE " + where) + " ORDER BY rowid");
+    }
+
+    static Outcome without_file_lines(Outcome r) {
+        V kept;
+        for (const std::string &m : r.messages)
+            if (m.find("--- FILE:") == std::string::npos) kept.push_back(m);
+        r.messages = kept;
+        return r;
+    }
+
+    static constexpr const char *kRouting = NDL_TEST_DATA "/routing";
+    static constexpr const char *kRoutingHeader = "NETWORKNAME = RTLAB, SECTION = ROUTING\n";
+};
+
+#endif
