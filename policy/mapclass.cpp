@@ -68,7 +68,7 @@ keyword_table mapclassdescriptiontokens{
     {
         quoted_key("NAME", 1, 80, "ERROR: Specify map name within quotes: %s @ %d\n", NDL_TEXT(R, mapclassname)),
         {.name = "USAGE", .mandatory = 1, .maxlen = 80, .toolong_msg = kMaxLength, .toolong_err = on_error::fail,
-         .field = NDL_TEXT(R, usage), .after = class_usage},
+         .field = NDL_TEXT(R, usage), .before = class_usage},
         {.name = "OWNER", .mandatory = 1, .maxlen = 80, .kind = value_kind::quoted,
          .kind_msg = "ERROR :Specify mapclass owner within quotes: %s @ %d\n", .toolong_msg = kMaxLength,
          .toolong_err = on_error::fail, .field = NDL_TEXT(R, owner), .before = class_owner},

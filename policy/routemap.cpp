@@ -75,7 +75,7 @@ keyword_table routedesctokens{
          .kind_msg = "ERROR: Specify context value within quotes: %s @ %d\n", .toolong_msg = kMaxLength,
          .toolong_err = on_error::fail, .repeatable = true, .after = map_context},
         {.name = "USAGE", .mandatory = 1, .maxlen = 200, .toolong_msg = kMaxLength, .toolong_err = on_error::fail,
-         .field = NDL_TEXT(routemap_desc, usage), .after = map_usage},
+         .field = NDL_TEXT(routemap_desc, usage), .before = map_usage},
         quoted_key("OWNER", 1, 200, "ERROR: Specify routemap owner within quotes: %s @ %d\n",
                    NDL_TEXT(routemap_desc, owner)),
         token_row("(", TOKEN_LPAREN),
