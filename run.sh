@@ -19,9 +19,9 @@ status=0
   --mode updateversion || status=$?
 echo
 if [ "$status" -eq 0 ]; then
-  echo "Loaded examples/network.ndl and firewall.ndl into repository.db (read it with: sqlite3 repository.db)."
+  echo "Loaded the sample network (examples/network.ndl, routing.ndl, firewall.ndl, qos.ndl) into repository.db (read it with: sqlite3 repository.db)."
 else
-  echo "The load of examples/network.ndl and firewall.ndl failed (return code $status); the log above says why." >&2
+  echo "The load of the sample network failed (return code $status); the log above says why." >&2
 fi
 [ "$status" -eq 0 ] || exit "$status"
 

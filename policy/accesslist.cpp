@@ -7,29 +7,17 @@
 
 #include "policy_blocks.h"
 #include "registry.h"
+#include "routepolicy.h"
 #include "validations.h"
 
 namespace {
 
 const value_table AccessTypes[] = {"extended", "extended-named", "standard", "standard-named", ""};
 const value_table Direction[] = {"in", "out", ""};
-const value_table AccessListTypes[] = {"permit", "deny", ""};
 const value_table operators[] = {"lt", "gt", "eq", "auto", "range", ""};
 
 const char kInvalidName[] = "ERROR: Invalid attribute name : %s @ %d\n";
-const char kMaxLength[] = "Token exceeded the max length: %s @%d\n";
 const char kListSeparator[] = "ERROR:',' or ')' expected : %s @ %d\n";
-
-// A message that a check left in g_errormsg, logged with the reader's token.
-void flag_pending(block_reader &r) {
-    char text[kMsgSize];
-    std::memcpy(text, g_errormsg, sizeof text);
-    r.flag("%s", text);
-}
-int fail_pending(block_reader &r) {
-    flag_pending(r);
-    return 1;
-}
 
 // A name from a wider field of the caller (a QoS policy holds 300
 // characters): it was checked against the 30-character names already.
@@ -134,7 +122,7 @@ int sequence_only(block_reader &r, const keyword_rule &rule, void *rec) {
 int context(block_reader &r, const keyword_rule &, void *rec) {
     const description_args &a = *desc_of(rec).args;
     int kind = 0;
-    if (!validate_context(a.domainname, a.nodetype, r.tok, &kind)) flag_pending(r);
+    if (!validate_context(a.domainname, a.nodetype, r.tok, &kind)) flag_check_msg(r);
     else if (kind != 1) r.flag("ERROR:context should have a aggregation function: %s @ %d\n", r.tok, Line);
     char *slot = !a.context1[0] ? a.context1 : !a.context2[0] ? a.context2 : !a.context3[0] ? a.context3 : nullptr;
     if (!slot) return r.fail("ERROR: Maximum of three contexts can be given: @ %d\n", Line);
@@ -161,7 +149,7 @@ int description_checks(block_reader &r, void *entry, void *) {
     int type = 0;
     if (!validate_commandvar(a.domainname, a.nodetype, a.context1, a.context2, a.context3, acl.owner, &type) ||
         !validate_commandvar(a.domainname, a.nodetype, a.context1, a.context2, a.context3, acl.aclname, &type))
-        return fail_pending(r);
+        return fail_check_msg(r);
     if (!g_varused && a.context1[0] && !std::strcmp(acl.nametype, "STRING") && !is_ifcontext(a.context1))
         logmsg("WARNING: ACCESSLIST '%s' for '%s.%s' has a CONTEXT and does not have any variables in the "
                "ACL-NAME, may cause duplicate entries : @ %d. \n\n",
@@ -262,7 +250,7 @@ int entry_type(block_reader &r, const keyword_rule &, void *) {
 int repeatby(block_reader &r, const keyword_rule &, void *rec) {
     const format_args &a = *format_of(rec).args;
     int kind = 0;
-    if (!validate_context(a.domainname, a.nodetype, r.tok, &kind)) flag_pending(r);
+    if (!validate_context(a.domainname, a.nodetype, r.tok, &kind)) flag_check_msg(r);
     else if (kind != 1) r.flag("ERROR: Repeatby field should have a aggregation function: %s @ %d\n", r.tok, Line);
     return 0;
 }
@@ -369,7 +357,7 @@ int address(block_reader &r, const keyword_rule &rule, void *rec) {
     const format_args &a = *format_of(rec).args;
     int kind = 0, type = 0;
     if (!check_addrandvars(a.domainname, a.nodetype, a.context1, a.context2, a.context3, r.tok, &kind, &type))
-        return fail_pending(r);
+        return fail_check_msg(r);
     if (kind == 1) return 0;
     return r.fail(rule.tag & kNetwork ? "ERROR: Network should have a aggregation function: %s @ %d\n"
                   : rule.tag & kDest  ? "ERROR: Dest should have a aggregation function: %s @ %d\n"

@@ -1,9 +1,12 @@
-// Lookups of the route-policy objects that other records refer to by name.
+// Lookups of the route-policy objects that other records refer to by name,
+// and the sweeps that report every reference finding nothing.
 #include <cstdio>
 #include <cstring>
 
 #include "policy_blocks.h"
 #include "records_policy.h"
+#include "records_routing.h"
+#include "runstate.h"
 
 const char *g_policyname = "";
 
@@ -44,4 +47,231 @@ int validate_accesslistexists(const char *domainname, const char *nodetype, cons
         return 1;
     }
     return 0;
+}
+
+int validate_routemapexists(const char *domainname, const char *nodetype, const char *context1,
+                            const char *context2, const char *context3, const char *name, int loose) {
+    bool strict = !loose && names_variable(name);
+    for (domain_route_map_rec *r = prdomainroutemap; r; r = r->next)
+        if (!std::strcmp(r->domainname, domainname) && !std::strcmp(r->nodetype, nodetype) &&
+            !std::strcmp(r->routemap, name) &&
+            context_matches(r->context1, r->context2, r->context3, context1, context2, context3, strict))
+            return 1;
+    return 0;
+}
+
+int validate_prefixlistexists(const char *domainname, const char *nodetype, const char *context1,
+                              const char *context2, const char *context3, const char *name, int loose) {
+    bool strict = !loose && names_variable(name);
+    for (domain_prefix_hdr_rec *r = prdomainprefixhdr; r; r = r->next)
+        if (!std::strcmp(r->domainname, domainname) && !std::strcmp(r->nodetype, nodetype) &&
+            !std::strcmp(r->listname, name) &&
+            context_matches(r->context1, r->context2, r->context3, context1, context2, context3, strict))
+            return 1;
+    return 0;
+}
+
+int validate_filterlistexists(const char *domainname, const char *nodetype, const char *name, const char *listtype) {
+    for (domain_filter_list_rec *r = prdomainfilterlist; r; r = r->next)
+        if (!std::strcmp(r->domainname, domainname) && !std::strcmp(r->nodetype, nodetype) &&
+            !std::strcmp(r->filtertype, listtype) && !std::strcmp(r->aclseqstart, name))
+            return 1;
+    return 0;
+}
+
+int get_routemapcontext(const char *domainname, const char *nodetype, const char *name, char *context1,
+                        char *context2, char *context3, char *repeatby) {
+    for (domain_route_map_rec *r = prdomainroutemap; r; r = r->next)
+        if (!std::strcmp(r->domainname, domainname) && !std::strcmp(r->nodetype, nodetype) &&
+            !std::strcmp(r->routemap, name)) {
+            std::memcpy(context1, r->context1, kText);
+            std::memcpy(context2, r->context2, kText);
+            std::memcpy(context3, r->context3, kText);
+            std::memcpy(repeatby, r->repeatby, kText);
+            return 1;
+        }
+    return 0;
+}
+
+namespace {
+
+// One sweep's findings: each missing object is one message; none changes
+// the run's state, so a load with findings is still written.
+struct sweep {
+    bool found_any = false;
+
+    template <class... Args>
+    void report(const char *fmt, Args... args) {
+        logmsg(fmt, args...);
+        found_any = true;
+    }
+
+    using exists_fn = int (*)(const char *, const char *, const char *, const char *, const char *, const char *,
+                              int);
+    // A non-empty reference that `exists` does not find, under the contexts.
+    void check(exists_fn exists, const char *domainname, const char *nodetype, const char *name, const char *fmt,
+               const char *c1 = "", const char *c2 = "", const char *c3 = "", int loose = 0) {
+        if (name[0] && !exists(domainname, nodetype, c1, c2, c3, name, loose))
+            report(fmt, domainname, nodetype, name);
+    }
+    void check_filter(const char *domainname, const char *nodetype, const char *name, const char *fmt) {
+        if (name[0] && !validate_filterlistexists(domainname, nodetype, name, "ASN"))
+            report(fmt, domainname, nodetype, name);
+    }
+};
+
+// The route map of a match clause with its contexts and whether it repeats.
+struct clause_map {
+    char context1[kText] = "", context2[kText] = "", context3[kText] = "", repeatby[kText] = "";
+};
+
+// Looks up the clause's route map; one that is missing is reported (the
+// clause is then checked without contexts).
+clause_map map_of(sweep &s, const route_map_match_list_rec &m) {
+    clause_map c;
+    if (!get_routemapcontext(m.domainname, m.nodetype, m.routemap, c.context1, c.context2, c.context3,
+                             c.repeatby))
+        s.report("ERROR : Routemap in match list not found in routemap table :\nDomainname:  %s\nNodeType:  "
+                 "%s\nRouteMapName: %s\n",
+                 m.domainname, m.nodetype, m.routemap);
+    return c;
+}
+
+const char kRouteMapIn[] =
+    "WARNING: RouteMap used for BGP ROUTEMAP-IN not defined :\nDomainname:  %s\nNodeType:  %s\nRouteMapName: %s\n";
+const char kRouteMapOut[] =
+    "WARNING: RouteMap used for BGP ROUTEMAP-OUT not defined :\nDomainname:  %s\nNodeType:  %s\nRouteMapName: %s\n";
+const char kDefaultRm[] = "WARNING: RouteMap used for BGP DEFAULTORIGINATE_RM not defined :\nDomainname:  "
+                          "%s\nNodeType:  %s\nRouteMapName: %s\n";
+const char kDistIn[] = "WARNING: ACL used for BGP DISTLIST-IN not defined :\nDomainname:  %s\nNodeType:  %s\nACLName: %s\n";
+const char kDistOut[] =
+    "WARNING: ACL used for BGP DISTLIST-OUT not defined :\nDomainname:  %s\nNodeType:  %s\nACLName: %s\n";
+
+}  // namespace
+
+int validate_filters() {
+    sweep s;
+    for (domain_bgp_network_rec *r = prdomainbgpnetwork; r; r = r->next)
+        s.check(validate_routemapexists, r->domainname, r->nodetype, r->routemapname,
+                "WARNING: RouteMap used for BGP-NETWORK not defined :\nDomainname:  %s\nNodeType:  %s\nRouteMapName: "
+                "%s\n");
+    for (domain_ospf_default_rec *r = prdomainospfdefault; r; r = r->next)
+        s.check(validate_routemapexists, r->domainname, r->nodetype, r->routemap,
+                "WARNING: RouteMap used for DEFAULT-ORIGINATE not defined :\nDomainname:  %s\nNodeType:  "
+                "%s\nRouteMapName: %s\n");
+    for (domain_bgp_peer_rec *r = prdomainbgppeer; r; r = r->next) {
+        s.check(validate_routemapexists, r->domainname, r->nodetype, r->routemapin, kRouteMapIn);
+        s.check(validate_routemapexists, r->domainname, r->nodetype, r->routemapout, kRouteMapOut);
+        s.check(validate_routemapexists, r->domainname, r->nodetype, r->defaultoriginate_rm, kDefaultRm);
+        s.check_filter(r->domainname, r->nodetype, r->filterlistin,
+                       "WARNING: FILTERLIST used for BGP FILTERLIST-IN not defined :\nDomainname:  %s\nNodeType:  "
+                       "%s\nASNListName: %s\n");
+        s.check_filter(r->domainname, r->nodetype, r->filterlistout,
+                       "WARNING: FILTERLIST used for BGP FILTERLIST-OUT not defined :\nDomainname:  %s\nNodeType:  "
+                       "%s\nASNListName: %s\n");
+        s.check(validate_prefixlistexists, r->domainname, r->nodetype, r->prefixlistin,
+                "WARNING: PREFIXLIST used for BGP PREFIXLIST-IN not defined :\nDomainname:  %s\nNodeType:  "
+                "%s\nPreFixListName: %s\n");
+        s.check(validate_prefixlistexists, r->domainname, r->nodetype, r->prefixlistout,
+                "WARNING: PREFIXLIST used for BGP PREFIXLIST-OUT not defined :\nDomainname:  %s\nNodeType:  "
+                "%s\nPreFixListName: %s\n");
+    }
+    for (domain_redist_rec *r = prdomainredist; r; r = r->next)
+        s.check(validate_routemapexists, r->domainname, r->nodetype, r->route_map,
+                "WARNING: RouteMap used for REDISTRIBUTE ROUTEMAP not defined :\nDomainname:  %s\nNodeType:  "
+                "%s\nRouteMapName: %s\n");
+    for (domain_dist_list_rec *r = prdomaindistlist; r; r = r->next)
+        if (r->listtype == 1)
+            s.check(validate_prefixlistexists, r->domainname, r->nodetype, r->acl,
+                    "WARNING: PREFIXLIST used for DISTRIBUTE LIST not defined :\nDomainname:  %s\nNodeType:  "
+                    "%s\nPreFixName: %s\n",
+                    r->context1, r->context2, r->context3);
+    for (domain_bgp_addr_agrr_rec *r = prdomainbgpaddragrr; r; r = r->next) {
+        s.check(validate_routemapexists, r->domainname, r->nodetype, r->attributemap,
+                "WARNING: RouteMap used for BGP AGGREGATE ATTRIBUTE-MAP not defined :\nDomainname:  %s\nNodeType:  "
+                "%s\nRouteMapName: %s\n",
+                r->context1, r->context2, r->context3);
+        s.check(validate_routemapexists, r->domainname, r->nodetype, r->supressmap,
+                "WARNING: RouteMap used for BGP AGGREGATE SUPPRESS-MAP not defined :\nDomainname:  %s\nNodeType:  "
+                "%s\nRouteMapName: %s\n");
+        s.check(validate_routemapexists, r->domainname, r->nodetype, r->advertisemap,
+                "WARNING: RouteMap used for BGP AGGREGATE ADVERTISE-MAP not defined :\nDomainname:  %s\nNodeType:  "
+                "%s\nRouteMapName: %s\n");
+    }
+    for (domain_bgp_info_rec *r = prdomainbgpinfo; r; r = r->next) {
+        s.check(validate_routemapexists, r->domainname, r->nodetype, r->routemapin, kRouteMapIn, r->context1,
+                r->context2, r->context3);
+        s.check(validate_routemapexists, r->domainname, r->nodetype, r->routemapout, kRouteMapOut, r->context1,
+                r->context2, r->context3);
+        s.check(validate_routemapexists, r->domainname, r->nodetype, r->defaultoriginate_rm, kDefaultRm,
+                r->context1, r->context2, r->context3);
+        s.check_filter(r->domainname, r->nodetype, r->filterlistin,
+                       "WARNING: FILTERLIST used for BGP FILTERLIST-IN not defined ::\nDomainname:  %s\nNodeType:  "
+                       "%s\nFilterListName: %s\n");
+        s.check_filter(r->domainname, r->nodetype, r->filterlistout,
+                       "WARNING: FILTERLIST used for BGP FILTERLIST-OUT not defined : :\nDomainname:  %s\nNodeType:  "
+                       "%s\nFilterListName: %s\n");
+        s.check(validate_prefixlistexists, r->domainname, r->nodetype, r->prefixlistin,
+                "WARNING: PREFIXLIST used for BGP PREFIXLIST-IN not defined ::\nDomainname:  %s\nNodeType:  "
+                "%s\nPrefixListName: %s\n",
+                r->context1, r->context2, r->context3);
+        s.check(validate_prefixlistexists, r->domainname, r->nodetype, r->prefixlistout,
+                "WARNING: PREFIXLIST used for BGP PREFIXLIST-OUT not defined ::\nDomainname:  %s\nNodeType:  "
+                "%s\nPrefixListName: %s\n",
+                r->context1, r->context2, r->context3);
+    }
+    for (route_map_match_list_rec *m = prroutemapmatchlist; m; m = m->next) {
+        clause_map c = map_of(s, *m);
+        int loose = c.repeatby[0] ? 1 : 0;
+        const char *value = m->matchvalue;
+        if (!value[0]) continue;
+        if (!std::strcmp(m->matchtype, "ip address prefix-list")) {
+            if (!validate_prefixlistexists(m->domainname, m->nodetype, c.context1, c.context2, c.context3, value,
+                                           loose))
+                s.report("WARNING: PREFIX LIST used for ROUTE MAP not defined :\nDomainname:  %s\nNodeType:  "
+                         "%s\nRouteMapName: %s \nPrefixList Name :%s\n",
+                         m->domainname, m->nodetype, m->routemap, value);
+        } else if (!std::strcmp(m->matchtype, "community")) {
+            if (!validate_filterlistexists(m->domainname, m->nodetype, value, "COMMUNITY"))
+                s.report("WARNING: FILTERLIST used for ROUTE MAP not defined :\nDomainname:  %s\nNodeType:  "
+                         "%s\nRouteMapName: %s \nCommunity List Name :%s\n",
+                         m->domainname, m->nodetype, m->routemap, value);
+        } else if (!std::strcmp(m->matchtype, "as-path")) {
+            if (!validate_filterlistexists(m->domainname, m->nodetype, value, "ASN"))
+                s.report("WARNING: ASN LIST used for ROUTE MAP not defined :\nDomainname:  %s\nNodeType:  "
+                         "%s\nRouteMapName: %s \nASN List Name :%s\n",
+                         m->domainname, m->nodetype, m->routemap, value);
+        }
+    }
+    return s.found_any ? 1 : 0;
+}
+
+int validate_aclfilters() {
+    sweep s;
+    for (domain_bgp_peer_rec *r = prdomainbgppeer; r; r = r->next) {
+        s.check(validate_accesslistexists, r->domainname, r->nodetype, r->distlistin, kDistIn);
+        s.check(validate_accesslistexists, r->domainname, r->nodetype, r->distlistout, kDistOut);
+    }
+    for (domain_dist_list_rec *r = prdomaindistlist; r; r = r->next)
+        if (r->listtype != 1)
+            s.check(validate_accesslistexists, r->domainname, r->nodetype, r->acl,
+                    "WARNING: ACL used for DISTRIBUTE LIST not defined :\nDomainname:  %s\nNodeType:  %s\nACLName: "
+                    "%s\n",
+                    r->context1, r->context2, r->context3);
+    for (domain_bgp_info_rec *r = prdomainbgpinfo; r; r = r->next) {
+        s.check(validate_accesslistexists, r->domainname, r->nodetype, r->distlistin, kDistIn, r->context1,
+                r->context2, r->context3);
+        s.check(validate_accesslistexists, r->domainname, r->nodetype, r->distlistout, kDistOut, r->context1,
+                r->context2, r->context3);
+    }
+    for (route_map_match_list_rec *m = prroutemapmatchlist; m; m = m->next) {
+        clause_map c = map_of(s, *m);
+        if (!m->matchvalue[0] || std::strcmp(m->matchtype, "ip address")) continue;
+        if (!validate_accesslistexists(m->domainname, m->nodetype, c.context1, c.context2, c.context3,
+                                       m->matchvalue, c.repeatby[0] ? 1 : 0))
+            s.report("WARNING: ACL used for ROUTE MAP not defined :\nDomainname: %s\nNodeType:  %s\nRouteMapName: %s "
+                     "\nACL Name :%s\n",
+                     m->domainname, m->nodetype, m->routemap, m->matchvalue);
+    }
+    return s.found_any ? 1 : 0;
 }

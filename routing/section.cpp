@@ -1,8 +1,8 @@
 // The ROUTING section: its dispatcher, block rows and closing step. The
 // route-policy blocks of the section (ROUTEMAP, PREFIXLIST, ASNLIST,
-// COMMUNITYLIST, ACCESSLIST, MAP-CLASS) and BGP, the multicast blocks and
-// VRF join as their parsers are built; until then their keywords read as
-// invalid block types.
+// COMMUNITYLIST, ACCESSLIST, MAP-CLASS) are policy/'s; BGP, the multicast
+// blocks and VRF join as their parsers are built; until then their keywords
+// read as invalid block types.
 #include "policy.h"
 #include "routing.h"
 #include "routing_blocks.h"
@@ -21,6 +21,12 @@ const block_entry routing_blocks[] = {
     // The keyword is spelled RSPVP; the protocol it declares is RSVP.
     {KW_RSPVP, parse_protocolblock, "RSVP"},
     {KW_TAGSWITCHING, parse_protocolblock, "TAGSWITCHING"},
+    {KW_ROUTEMAP, parse_routemap, nullptr},
+    {KW_PREFIXLIST, parse_prefixlist, nullptr},
+    {KW_ASNLIST, parse_asncommlist, "ASN"},
+    {KW_COMMUNITYLIST, parse_asncommlist, "COMMUNITY"},
+    {KW_ACCESSLIST, parse_accesslist, nullptr},
+    {KW_MAP_CLASS, parse_domainmapclass, nullptr},
     {0, nullptr, nullptr},
 };
 

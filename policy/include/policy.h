@@ -16,6 +16,14 @@ int parseqossec(FILE *fp, FILE *loadfp);
 // 0 read to its END (errors may be flagged), 1 stopped (reported).
 int parse_accesslist(FILE *fp, FILE *loadfp = nullptr, const char *arg = nullptr);
 
+// The route-policy blocks of the ROUTING section, after their keywords: 0
+// read to END (errors may be flagged), 1 stopped (reported).
+int parse_routemap(FILE *fp, FILE *loadfp = nullptr, const char *arg = nullptr);
+int parse_prefixlist(FILE *fp, FILE *loadfp = nullptr, const char *arg = nullptr);
+// ASNLIST (`listtype` "ASN") and COMMUNITYLIST ("COMMUNITY").
+int parse_asncommlist(FILE *fp, FILE *loadfp, const char *listtype);
+int parse_domainmapclass(FILE *fp, FILE *loadfp = nullptr, const char *arg = nullptr);
+
 // Missing route maps, filter and prefix lists referred to by routing records:
 // warnings only; run at the end of a ROUTING section.
 int validate_filters();
@@ -31,6 +39,19 @@ int validate_custpolicies();
 int validate_accesslistexists(const char *domainname, const char *nodetype, const char *context1,
                               const char *context2, const char *context3, const char *aclname,
                               int flag);
+// A route map (prefix list) of that name for the node type under the
+// reference's contexts, matched as access lists are: 1, else 0.
+int validate_routemapexists(const char *domainname, const char *nodetype, const char *context1,
+                            const char *context2, const char *context3, const char *name, int flag);
+int validate_prefixlistexists(const char *domainname, const char *nodetype, const char *context1,
+                              const char *context2, const char *context3, const char *name, int flag);
+// A filter list of type "ASN" or "COMMUNITY" with that start text: 1, else 0.
+int validate_filterlistexists(const char *domainname, const char *nodetype, const char *name,
+                              const char *listtype);
+// The first route map of that name: its contexts and repeatby (301 bytes
+// each) copied out, 1; 0 when there is none (outputs untouched).
+int get_routemapcontext(const char *domainname, const char *nodetype, const char *name, char *context1,
+                        char *context2, char *context3, char *repeatby);
 // A match rule of that name for the node type whose first entry is
 // `kind` (callers pass 1): 1, else 0.
 int matchrule_exists(const char *domainname, const char *nodetype, const char *rulename,

@@ -1,0 +1,226 @@
+// The ASNLIST and COMMUNITYLIST blocks of the ROUTING section: one grammar,
+// one parser. A DESCRIPTION gives a list's start number, increment and
+// contexts; each FORMAT after it is one DOMAINFILTERLIST row.
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+
+#include "policy.h"
+#include "records_policy.h"
+#include "registry.h"
+#include "routepolicy.h"
+#include "validations.h"
+
+namespace {
+
+const char kInvalidName[] = "ERROR: Invalid attribute name : %s @ %d\n";
+const char kDuplicate[] = "ERROR: Duplicate token: '%s' @ %d\n";
+const char kSeparator[] = "ERROR:',' or ')' expected : %s @ %d\n";
+const char kEqualLine[] = "ERROR: Invalid syntax '=' expected @ %d\n";
+
+// The current description and what its entries take from the block.
+struct list_desc {
+    const char *domainname, *nodetype;
+    const char *filtertype;
+    char start[kText];
+    int32_t increment;
+    char context1[kText], context2[kText], context3[kText];
+};
+
+list_desc &desc_of(void *rec) { return *static_cast<list_desc *>(rec); }
+
+// ------------------------------------------------------------ DESCRIPTION
+
+// A number as written, or a quoted value whose variables resolve on the
+// node. The start column is read back without a NULL default, so an empty
+// value is refused.
+int start(block_reader &r, const keyword_rule &, void *rec) {
+    const list_desc &d = desc_of(rec);
+    if (r.kind == TOKEN_NUMBER) return 0;
+    if (r.kind != TOKEN_QUOTED) return r.fail("Error: Specify FLT-SEQSTART value within quotes: %s @ %d\n", r.tok, Line);
+    if (!r.tok[0]) return r.fail("ERROR: FLT-SEQSTART must not be empty : @ %d\n", Line);
+    int type = 0;
+    if (!validate_commandvar(d.domainname, d.nodetype, "", "", "", r.tok, &type)) return fail_check_msg(r);
+    return 0;
+}
+
+int list_context(block_reader &r, const keyword_rule &, void *rec) {
+    list_desc &d = desc_of(rec);
+    return add_context(r, {d.domainname, d.nodetype, d.context1, d.context2, d.context3},
+                       "ERROR: Context should have a aggregation function: %s @ %d\n",
+                       "ERROR: Maximum of three contexts can be given: @ %d \n");
+}
+
+// Two lists of one start number on the node type would share their entries'
+// numbers: the second is refused.
+bool start_taken(const list_desc &d) {
+    for (domain_filter_list_rec *f = prdomainfilterlist; f; f = f->next)
+        if (!std::strcmp(f->domainname, d.domainname) && !std::strcmp(f->nodetype, d.nodetype) &&
+            !std::strcmp(f->filtertype, d.filtertype) && !std::strcmp(f->aclseqstart, d.start))
+            return true;
+    return false;
+}
+
+int description_checks(block_reader &r, void *rec, void *) {
+    const list_desc &d = desc_of(rec);
+    if (!r.check_mandatory("asncomhdrtokens", "ERROR : Mandatory field '%s' for DESCRIPTION is not defined: %d\n",
+                           r.start_line))
+        return 1;
+    if (start_taken(d))
+        return r.fail("ERROR: Duplicate FLT-SEQSTART '%s' for %s list of %s.%s @ %d\n", d.start, d.filtertype,
+                      d.domainname, d.nodetype, Line);
+    return 0;
+}
+
+keyword_table asncomhdrtokens{
+    {
+        {.name = "FLT-SEQSTART", .mandatory = 1, .maxlen = 200, .toolong_msg = kMaxLength,
+         .toolong_err = on_error::fail, .field = NDL_TEXT(list_desc, start), .before = start},
+        {.name = "FLT-SEQINC", .mandatory = 1, .kind = value_kind::number,
+         .kind_msg = "ERROR : Specify increment number  for community/asn filter list number: %s @ %d\n",
+         .field = NDL_INT(list_desc, increment)},
+        {.name = "CONTEXT", .maxlen = 200, .kind = value_kind::quoted,
+         .kind_msg = "ERROR: Specify context value within quotes: %s @ %d\n", .toolong_msg = kMaxLength,
+         .toolong_err = on_error::fail, .repeatable = true, .after = list_context},
+        token_row("(", TOKEN_LPAREN),
+        token_row(")", TOKEN_RPAREN),
+        token_row("=", TOKEN_EQUAL),
+    },
+    {.style = loop_style::separated,
+     .invalid_msg = kInvalidName,
+     .dup_msg = kDuplicate,
+     .dup_err = on_error::fail,
+     .equal_msg = kEqualLine,
+     .equal_token = false,
+     .separator_msg = kSeparator,
+     .other = empty_list<description_checks>}};
+
+const entry_def description_def{.keys = &asncomhdrtokens,
+                                .equal_msg = kEqualLine,
+                                .equal_token = false,
+                                .open_msg = "ERROR: Invalid syntax '(' expected @ %d\n",
+                                .open_token = false,
+                                .check = description_checks};
+
+// ----------------------------------------------------------------- FORMAT
+
+struct format_entry {
+    char type[kText];
+    char substring[kText];
+    const list_desc *desc;
+};
+
+int entry_type(block_reader &r, const keyword_rule &, void *) {
+    return lower_value_in(r, AccessListTypes, "ERROR: permit/deny expected : %s @ %d\n");
+}
+
+int substring(block_reader &r, const keyword_rule &, void *rec) {
+    const list_desc &d = *static_cast<format_entry *>(rec)->desc;
+    int type = 0;
+    if (!validate_commandvar(d.domainname, d.nodetype, d.context1, d.context2, d.context3, r.tok, &type))
+        return fail_check_msg(r);
+    return 0;
+}
+
+int format_checks(block_reader &r, void *, void *) {
+    return r.check_mandatory("asncomtokens", "ERROR : Mandatory field '%s' for FORMAT is not defined: @ %d\n",
+                             r.start_line)
+               ? 0
+               : 1;
+}
+
+keyword_table asncomtokens{
+    {
+        {.name = "TYPE", .mandatory = 1, .maxlen = 30, .toolong_msg = kMaxLength, .toolong_err = on_error::fail,
+         .field = NDL_TEXT(format_entry, type), .before = entry_type},
+        quoted_key("SUBSTRING", 1, 200, "ERROR: Specify substring within quotes: %s @ %d\n",
+                   NDL_TEXT(format_entry, substring), substring),
+        token_row("(", TOKEN_LPAREN),
+        token_row(")", TOKEN_RPAREN),
+        token_row("=", TOKEN_EQUAL),
+    },
+    {.style = loop_style::separated,
+     .invalid_msg = kInvalidName,
+     .dup_msg = kDuplicate,
+     .dup_err = on_error::fail,
+     .equal_msg = "ERROR: Invalid syntax '=' expected : %s @ %d\n",
+     .separator_msg = kSeparator,
+     .other = empty_list<format_checks>}};
+
+const entry_def format_def{.keys = &asncomtokens,
+                           .equal_msg = "ERROR: Invalid syntax '=' expected : %s @ %d\n",
+                           .open_msg = "ERROR: Invalid syntax '(' expected : %s @ %d\n",
+                           .check = format_checks};
+
+// ------------------------------------------------------------ the block
+
+struct list_block {
+    char domainname[kName] = "";
+    char nodetype[kName] = "";
+    list_desc desc{};
+    int formats = 0;  // FORMAT lines since the description
+};
+
+list_block &block_of(void *rec) { return *static_cast<list_block *>(rec); }
+
+int open_description(block_reader &r, const keyword_rule &, void *rec) {
+    list_block &b = block_of(rec);
+    list_desc &d = b.desc;
+    d.start[0] = d.context1[0] = d.context2[0] = d.context3[0] = '\0';
+    d.increment = -1;
+    b.formats = 0;
+    if (read_entry(r.fp, description_def, &d, &b)) {
+        d.start[0] = '\0';
+        return 1;
+    }
+    return 0;
+}
+
+int open_format(block_reader &r, const keyword_rule &, void *rec) {
+    list_block &b = block_of(rec);
+    const list_desc &d = b.desc;
+    if (!d.start[0]) return r.fail("ERROR: asn/community list number has to be specified first @%d \n", Line);
+    format_entry f{};
+    f.desc = &d;
+    ++b.formats;
+    if (read_entry(r.fp, format_def, &f, &b)) return 1;
+    domain_filter_list_rec *e = alloc_record<domain_filter_list_rec>();
+    std::memcpy(e->domainname, b.domainname, kName);
+    std::memcpy(e->nodetype, b.nodetype, kName);
+    std::memcpy(e->context1, d.context1, kText);
+    std::memcpy(e->context2, d.context2, kText);
+    std::memcpy(e->context3, d.context3, kText);
+    std::memcpy(e->type, f.type, kText);
+    e->sequence = b.formats;
+    std::snprintf(e->filtertype, kName, "%s", d.filtertype);
+    std::memcpy(e->aclseqstart, d.start, kText);
+    e->aclseqinc = d.increment;
+    std::memcpy(e->substring, f.substring, kText);
+    append_record(prdomainfilterlist, e);
+    return 0;
+}
+
+keyword_table asncomlisttokens{
+    {
+        token_row("BEGIN", TOKEN_BEGIN),
+        {.name = "DESCRIPTION", .type = TOKEN_GROUP, .mandatory = 1, .kind = value_kind::none, .repeatable = true,
+         .after = open_description},
+        {.name = "FORMAT", .type = TOKEN_GROUP, .mandatory = 1, .kind = value_kind::none, .repeatable = true,
+         .after = open_format},
+        token_row("END", TOKEN_END),
+    },
+    {.invalid_msg = "ERROR: Invalid attribute name : %s @%d\n"}};
+
+}  // namespace
+
+int parse_asncommlist(FILE *fp, FILE *, const char *listtype) {
+    block_reader r(fp, asncomlisttokens);
+    list_block b;
+    b.desc.domainname = b.domainname;
+    b.desc.nodetype = b.nodetype;
+    b.desc.filtertype = listtype && !std::strcmp(listtype, "COMMUNITY") ? "COMMUNITY" : "ASN";
+    if (!read_head(r, b.domainname, b.nodetype,
+                   {"ERROR:'.' expected as a qualifer for node type : %s @ %d\n", true, false}))
+        return 1;
+    return read_attributes(r, &b) ? 1 : 0;
+}

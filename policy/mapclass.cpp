@@ -1,0 +1,235 @@
+// The MAP-CLASS block of the ROUTING section: a DESCRIPTION names a frame
+// relay or ATM map class, and each ATTRIBUTES line after it is one
+// DOMAINMAPCLASS row with its rates and queues. The usage chooses the
+// attribute words; both kinds share the columns.
+#include <cstdint>
+#include <cstring>
+
+#include "policy.h"
+#include "records_policy.h"
+#include "registry.h"
+#include "routepolicy.h"
+#include "validations.h"
+
+namespace {
+
+const value_table MapClassUsage[] = {"framerelay", "atm", ""};
+
+const char kInvalidName[] = "ERROR: Invalid attribute name : %s @ %d\n";
+const char kDuplicate[] = "ERROR: Duplicate token: '%s' @ %d\n";
+const char kEqualLine[] = "ERROR: Invalid syntax '=' expected @ %d\n";
+const char kOpenLine[] = "ERROR: Invalid syntax '(' expected @ %d\n";
+
+using R = domain_map_class_rec;
+
+R &class_of(void *rec) { return *static_cast<R *>(rec); }
+
+// ------------------------------------------------------------ DESCRIPTION
+
+int class_usage(block_reader &r, const keyword_rule &, void *) {
+    return lower_value_in(r, MapClassUsage, "ERROR: Invalid  name specified  for mapclass usage : %s @ %d\n");
+}
+
+// The owner column is read back without a NULL default.
+int class_owner(block_reader &r, const keyword_rule &, void *) {
+    return r.tok[0] ? 0 : r.fail("ERROR: OWNER must not be empty : @ %d\n", Line);
+}
+
+int class_context(block_reader &r, const keyword_rule &, void *rec) {
+    R &c = class_of(rec);
+    return add_context(r, {c.domainname, c.nodetype, c.context1, c.context2, c.context3},
+                       "ERROR: context should have a aggregation function: %s @ %d\n",
+                       "ERROR: Maximum of three contexts can be given: @ %d\n");
+}
+
+int description_checks(block_reader &r, void *rec, void *) {
+    R &c = class_of(rec);
+    if (!r.check_mandatory("mapclassdescriptiontokens",
+                           "ERROR : Mandatory field '%s' for DESCRIPTION in MAPCLASS not defined: %d\n", r.start_line))
+        return 1;
+    int type = 0;
+    if (!validate_commandvar(c.domainname, c.nodetype, c.context1, c.context2, c.context3, c.mapclassname, &type))
+        flag_check_msg(r);
+    bool variables = g_varused;
+    if (!validate_commandvar(c.domainname, c.nodetype, c.context1, c.context2, c.context3, c.owner, &type))
+        flag_check_msg(r);
+    if (!variables && c.context1[0] && !is_ifcontext(c.context1))
+        logmsg("WARNING: MAP CLASS '%s' for '%s.%s' has a CONTEXT and does not have any variables in the NAME, "
+               "may cause duplicate entries : @ %d. \n\n",
+               c.mapclassname, c.domainname, c.nodetype, r.start_line);
+    // Accepted all the same: the block reads on, the file fails.
+    if (validate_domainmapclass(c.domainname, c.nodetype, c.context1, c.context2, c.context3, c.mapclassname))
+        r.flag("ERROR: Duplicate definition for mapclass. Already defined for node : %s @ %d\n", c.mapclassname,
+               Line);
+    return 0;
+}
+
+keyword_table mapclassdescriptiontokens{
+    {
+        quoted_key("NAME", 1, 80, "ERROR: Specify map name within quotes: %s @ %d\n", NDL_TEXT(R, mapclassname)),
+        {.name = "USAGE", .mandatory = 1, .maxlen = 80, .toolong_msg = kMaxLength, .toolong_err = on_error::fail,
+         .field = NDL_TEXT(R, usage), .before = class_usage},
+        {.name = "OWNER", .mandatory = 1, .maxlen = 80, .kind = value_kind::quoted,
+         .kind_msg = "ERROR :Specify mapclass owner within quotes: %s @ %d\n", .toolong_msg = kMaxLength,
+         .toolong_err = on_error::fail, .field = NDL_TEXT(R, owner), .before = class_owner},
+        {.name = "CONTEXT", .maxlen = 200, .kind = value_kind::quoted,
+         .kind_msg = "ERROR: Specify context value within quotes: %s @ %d\n", .toolong_msg = kMaxLength,
+         .toolong_err = on_error::fail, .repeatable = true, .after = class_context},
+        // A keyword of the table that no description takes.
+        token_row("TYPE", TOKEN_ATTRIBUTE),
+        token_row("(", TOKEN_LPAREN),
+        token_row(")", TOKEN_RPAREN),
+        token_row("=", TOKEN_EQUAL),
+    },
+    {.style = loop_style::separated,
+     .invalid_msg = kInvalidName,
+     .dup_msg = kDuplicate,
+     .dup_err = on_error::fail,
+     .equal_msg = kEqualLine,
+     .equal_token = false,
+     .separator_msg = "ERROR: ',' or ')' expected : %s @ %d\n",
+     .other = empty_list<description_checks>}};
+
+const entry_def description_def{.keys = &mapclassdescriptiontokens,
+                                .equal_msg = kEqualLine,
+                                .equal_token = false,
+                                .open_msg = kOpenLine,
+                                .open_token = false,
+                                .check = description_checks};
+
+// ------------------------------------------------------------- ATTRIBUTES
+
+int number_value(block_reader &r, const keyword_rule &rule, void *rec) {
+    const R &c = class_of(rec);
+    if (!validate_numberfunction(c.domainname, c.nodetype, c.context1, c.context2, c.context3, r.tok))
+        return r.fail("ERROR: Numeric value expected for %s : %s @ %d\n", rule.name, r.tok, Line);
+    return 0;
+}
+
+int queue_value(block_reader &r, const keyword_rule &, void *rec) {
+    const R &c = class_of(rec);
+    int type = 0;
+    if (!validate_commandvar(c.domainname, c.nodetype, c.context1, c.context2, c.context3, r.tok, &type))
+        flag_check_msg(r);
+    return 0;
+}
+
+constexpr keyword_rule rate(const char *name, field_ref field) {
+    return keyword_rule{.name = name, .maxlen = 80, .toolong_msg = kMaxLength, .toolong_err = on_error::fail,
+                        .field = field, .before = number_value};
+}
+constexpr keyword_rule queue(const char *name, field_ref field) {
+    return keyword_rule{.name = name, .maxlen = 80, .toolong_msg = kMaxLength, .toolong_err = on_error::fail,
+                        .field = field, .after = queue_value};
+}
+
+constexpr loop_options attribute_options{.style = loop_style::separated,
+                                         .invalid_msg = kInvalidName,
+                                         .dup_msg = kDuplicate,
+                                         .dup_err = on_error::fail,
+                                         .equal_msg = kEqualLine,
+                                         .equal_token = false,
+                                         .separator_msg = "ERROR : ',' or ')' expected : %s @ %d\n"};
+
+keyword_table mapclassattributesFRtokens{
+    {
+        rate("PEAK", NDL_TEXT(R, peak)),
+        rate("AVERAGE", NDL_TEXT(R, average)),
+        queue("CUSTOMQUEUE", NDL_TEXT(R, customqueue)),
+        queue("PRIORITYQUEUE", NDL_TEXT(R, priorityqueue)),
+        rate("BURSTSIZEIN", NDL_TEXT(R, burstsizein)),
+        rate("BURSTEXCESSIN", NDL_TEXT(R, burstexcessin)),
+        rate("COMMITTEDRATEIN", NDL_TEXT(R, cirin)),
+        rate("BURSTSIZEOUT", NDL_TEXT(R, burstsizeout)),
+        rate("BURSTEXCESSOUT", NDL_TEXT(R, burstexcessout)),
+        rate("COMMITTEDRATEOUT", NDL_TEXT(R, cirout)),
+        token_row("(", TOKEN_LPAREN),
+        token_row(")", TOKEN_RPAREN),
+        token_row("=", TOKEN_EQUAL),
+    },
+    attribute_options};
+
+keyword_table mapclassattributesATMtokens{
+    {
+        rate("PEAK", NDL_TEXT(R, peak)),
+        rate("AVERAGE", NDL_TEXT(R, average)),
+        queue("CUSTOMQUEUE", NDL_TEXT(R, customqueue)),
+        queue("PRIORITYQUEUE", NDL_TEXT(R, priorityqueue)),
+        rate("PEAKCELLRATEBACKWARD", NDL_TEXT(R, burstsizein)),
+        rate("MAXBURSTSIZEBACKWARD", NDL_TEXT(R, burstexcessin)),
+        rate("SUSTCELLRATEBACKWARD", NDL_TEXT(R, cirin)),
+        rate("PEAKCELLRATEFORWARD", NDL_TEXT(R, burstsizeout)),
+        rate("MAXBURSTSIZEFORWARD", NDL_TEXT(R, burstexcessout)),
+        rate("SUSTCELLRATEFORWARD", NDL_TEXT(R, cirout)),
+        token_row("(", TOKEN_LPAREN),
+        token_row(")", TOKEN_RPAREN),
+        token_row("=", TOKEN_EQUAL),
+    },
+    attribute_options};
+
+// "= ( ... )", where "( )" is a class with no values; the mandatory check
+// passes, as no attribute is mandatory.
+int read_attributes_of(FILE *fp, keyword_table &keys, const char *tablename, R &c) {
+    block_reader r(fp, keys);
+    if (!r.expect("=", kEqualLine, false) || !r.expect("(", kOpenLine, false)) return 1;
+    r.read();
+    if (r.ended) return 1;
+    if (r.kind != TOKEN_RPAREN) {
+        r.push_back();
+        if (read_attributes(r, &c)) return 1;
+    }
+    return r.check_mandatory(tablename, "ERROR : Mandatory field '%s' is not defined: %d\n", r.start_line) ? 0 : 1;
+}
+
+// ------------------------------------------------------------ the block
+
+struct class_block {
+    R desc;  // the current description; its values start every record
+};
+
+int open_description(block_reader &r, const keyword_rule &, void *rec) {
+    R &d = static_cast<class_block *>(rec)->desc;
+    d.mapclassname[0] = d.context1[0] = d.context2[0] = d.context3[0] = '\0';
+    if (read_entry(r.fp, description_def, &d, rec)) {
+        d.mapclassname[0] = '\0';
+        return 1;
+    }
+    return 0;
+}
+
+int open_attributes(block_reader &r, const keyword_rule &, void *rec) {
+    const R &d = static_cast<class_block *>(rec)->desc;
+    if (!d.mapclassname[0]) return r.fail("ERROR: Map class name has to be specified first : %s  @%d\n", r.tok, Line);
+    R c = d;
+    bool framerelay = !std::strcmp(d.usage, "framerelay");
+    if (read_attributes_of(r.fp, framerelay ? mapclassattributesFRtokens : mapclassattributesATMtokens,
+                           framerelay ? "mapclassattributesFRtokens" : "mapclassattributesATMtokens", c))
+        return 1;
+    R *m = alloc_record<R>();
+    *m = c;
+    m->next = nullptr;
+    append_record(prdomainmapclass, m);
+    return 0;
+}
+
+keyword_table domainmapclasstokens{
+    {
+        token_row("BEGIN", TOKEN_BEGIN),
+        {.name = "DESCRIPTION", .type = TOKEN_GROUP, .kind = value_kind::none, .repeatable = true,
+         .after = open_description},
+        {.name = "ATTRIBUTES", .type = TOKEN_GROUP, .kind = value_kind::none, .repeatable = true,
+         .after = open_attributes},
+        token_row("END", TOKEN_END),
+    },
+    {.invalid_msg = "ERROR: Invalid attribute name : %s @%d\n"}};
+
+}  // namespace
+
+int parse_domainmapclass(FILE *fp, FILE *, const char *) {
+    block_reader r(fp, domainmapclasstokens);
+    class_block b{};
+    if (!read_head(r, b.desc.domainname, b.desc.nodetype,
+                   {"ERROR: '.' expected as a qualifer for node type @ %d\n", false, true}))
+        return 1;
+    return read_attributes(r, &b) ? 1 : 0;
+}

@@ -1,0 +1,254 @@
+// The PREFIXLIST block of the ROUTING section: each DESCRIPTION opens a
+// prefix list (DOMAINPREFIXHDR) and each FORMAT after it adds an entry
+// (DOMAINPREFIXLIST).
+#include <cstdint>
+#include <cstring>
+
+#include "policy.h"
+#include "records_policy.h"
+#include "registry.h"
+#include "routepolicy.h"
+#include "validations.h"
+
+namespace {
+
+const char kInvalidName[] = "ERROR: Invalid attribute name : %s @ %d\n";
+const char kDuplicate[] = "ERROR: Duplicate token: '%s' @ %d\n";
+const char kSeparator[] = "ERROR:',' or ')' expected : %s @ %d\n";
+
+// ------------------------------------------------------------ DESCRIPTION
+
+struct header_entry {
+    domain_prefix_hdr_rec hdr;
+};
+
+domain_prefix_hdr_rec &hdr_of(void *rec) { return static_cast<header_entry *>(rec)->hdr; }
+
+int header_context(block_reader &r, const keyword_rule &, void *rec) {
+    domain_prefix_hdr_rec &h = hdr_of(rec);
+    return add_context(r, {h.domainname, h.nodetype, h.context1, h.context2, h.context3},
+                       "ERROR: Context should have a aggregation function: %s @ %d\n",
+                       "ERROR: Maximum of three contexts can be given: @ %d\n");
+}
+
+// The name is read back without a NULL default: an empty one would make the
+// next load of the network fail.
+int list_name(block_reader &r, const keyword_rule &, void *) {
+    return r.tok[0] ? 0 : r.fail("ERROR: PFX-NAME must not be empty : @ %d\n", Line);
+}
+
+int header_checks(block_reader &r, void *rec, void *) {
+    domain_prefix_hdr_rec &h = hdr_of(rec);
+    if (!r.check_mandatory("prefixhdrtokens", "ERROR : Mandatory field '%s' is not defined: %d\n", r.start_line))
+        return 1;
+    int type = 0;
+    if (!validate_commandvar(h.domainname, h.nodetype, h.context1, h.context2, h.context3, h.listname, &type))
+        return fail_check_msg(r);
+    if (!g_varused && h.context1[0] && !is_ifcontext(h.context1))
+        logmsg("WARNING: PREFIX LIST '%s' for '%s.%s' has a CONTEXT and does not have any variables in the "
+               "PFX-NAME, may cause duplicate entries : @ %d. \n\n",
+               h.listname, h.domainname, h.nodetype, r.start_line);
+    if (validate_prefixlist(h.domainname, h.nodetype, h.listname, h.context1, h.context2, h.context3))
+        logmsg("WARNING: Possible Duplicate definition for prefix list.  : %s @ %d\n", h.listname, Line);
+    return 0;
+}
+
+keyword_table prefixhdrtokens{
+    {
+        {.name = "PFX-NAME", .mandatory = 1, .maxlen = 200, .kind = value_kind::quoted,
+         .kind_msg = "ERROR: Specify prefixlist name within quotes: %s @ %d\n", .toolong_msg = kMaxLength,
+         .toolong_err = on_error::fail, .field = NDL_TEXT(header_entry, hdr.listname), .before = list_name},
+        {.name = "CONTEXT", .maxlen = 200, .kind = value_kind::quoted,
+         .kind_msg = "ERROR: Specify context value within quotes: %s @ %d\n", .toolong_msg = kMaxLength,
+         .toolong_err = on_error::fail, .repeatable = true, .after = header_context},
+        token_row("(", TOKEN_LPAREN),
+        token_row(")", TOKEN_RPAREN),
+        token_row("=", TOKEN_EQUAL),
+    },
+    {.style = loop_style::separated,
+     .invalid_msg = kInvalidName,
+     .dup_msg = kDuplicate,
+     .dup_err = on_error::fail,
+     .equal_msg = "ERROR: Invalid syntax '=' expected : %s  @%d\n",
+     .separator_msg = kSeparator,
+     .other = empty_list<header_checks>}};
+
+const entry_def header_def{.keys = &prefixhdrtokens,
+                           .equal_msg = "ERROR: Invalid syntax '=' expected @ %d\n",
+                           .equal_token = false,
+                           .open_msg = "ERROR: Invalid syntax '(' expected : %s  @%d\n",
+                           .check = header_checks};
+
+// ----------------------------------------------------------------- FORMAT
+
+struct format_entry {
+    domain_prefix_list_rec entry;
+    const domain_prefix_hdr_rec *hdr;
+};
+
+format_entry &format_of(void *rec) { return *static_cast<format_entry *>(rec); }
+
+int network(block_reader &r, const keyword_rule &, void *rec) {
+    const domain_prefix_hdr_rec &h = *format_of(rec).hdr;
+    int kind = 0, type = 0;
+    if (!check_addrandvars(h.domainname, h.nodetype, h.context1, h.context2, h.context3, r.tok, &kind, &type))
+        return fail_check_msg(r);
+    if (kind != 1) return r.fail("ERROR: ip address/network is required for the prefix network: %s @ %d\n", r.tok, Line);
+    return 0;
+}
+
+int entry_type(block_reader &r, const keyword_rule &, void *) {
+    return lower_value_in(r, AccessListTypes, "ERROR: permit/deny expected : %s @ %d\n");
+}
+
+int repeatby(block_reader &r, const keyword_rule &, void *rec) {
+    const domain_prefix_hdr_rec &h = *format_of(rec).hdr;
+    int kind = 0;
+    if (!validate_context(h.domainname, h.nodetype, r.tok, &kind)) return fail_check_msg(r);
+    if (kind != 1) return r.fail("ERROR: Repeatby field should have a aggregation function: %s @ %d\n", r.tok, Line);
+    return 0;
+}
+
+// A length from 1 to 32, or AUTO (-1); the loop stores the number that this
+// leaves in r.tok. GREATER and LESS (tag 1) follow a PREFIX.
+int length(block_reader &r, const keyword_rule &rule, void *) {
+    if (rule.tag && !r.keys->found("PREFIX"))
+        return r.fail("ERROR: Token '%s' should come after PREFIX: @ %d\n", rule.name, Line);
+    converttocap(r.tok, r.tok, sizeof r.tok);
+    if (!std::strcmp(r.tok, "AUTO")) {
+        std::strcpy(r.tok, "-1");
+        return 0;
+    }
+    int32_t n = 0;
+    if (r.kind != TOKEN_NUMBER || !parse_int32(r.tok, &n) || n < 1 || n > 32)
+        return r.fail("ERROR:Number (1 to 32) expected : %s @ %d\n", r.tok, Line);
+    return 0;
+}
+
+int format_checks(block_reader &r, void *, void *) {
+    return r.check_mandatory("prefixtokens", "ERROR : Mandatory field '%s' for FORMAT in PREFIXLIST is not defined: %d\n",
+                             r.start_line)
+               ? 0
+               : 1;
+}
+
+constexpr keyword_rule length_key(const char *name, int tag, field_ref field) {
+    return keyword_rule{.name = name, .field = field, .before = length, .tag = tag};
+}
+
+keyword_table prefixtokens{
+    {
+        {.name = "TYPE", .mandatory = 1, .maxlen = 30, .toolong_msg = kMaxLength, .toolong_err = on_error::fail,
+         .field = NDL_TEXT(format_entry, entry.type), .before = entry_type},
+        quoted_key("REPEATBY", 0, 200, "ERROR: Specify context value within quotes: %s @ %d\n",
+                   NDL_TEXT(format_entry, entry.repeatby), repeatby),
+        quoted_key("NETWORK", 1, 200, "ERROR: Specify network address within quotes: %s @ %d\n",
+                   NDL_TEXT(format_entry, entry.network), network),
+        length_key("PREFIX", 0, NDL_INT(format_entry, entry.length)),
+        length_key("GREATER", 1, NDL_INT(format_entry, entry.gelen)),
+        length_key("LESS", 1, NDL_INT(format_entry, entry.lelen)),
+        token_row("(", TOKEN_LPAREN),
+        token_row(")", TOKEN_RPAREN),
+        token_row("=", TOKEN_EQUAL),
+    },
+    {.style = loop_style::separated,
+     .invalid_msg = kInvalidName,
+     .dup_msg = kDuplicate,
+     .dup_err = on_error::fail,
+     .equal_msg = "ERROR: Invalid syntax '=' expected : %s @ %d\n",
+     .separator_msg = kSeparator,
+     .other = empty_list<format_checks>}};
+
+const entry_def format_def{.keys = &prefixtokens,
+                           .equal_msg = "ERROR: Invalid syntax '=' expected : %s @ %d\n",
+                           .open_msg = "ERROR: Invalid syntax '(' expected : %s @ %d\n",
+                           .check = format_checks};
+
+// ------------------------------------------------------------ the block
+
+struct prefix_block {
+    char domainname[kName] = "";
+    char nodetype[kName] = "";
+    int32_t sequence = 0;
+    domain_prefix_hdr_rec hdr{};  // the current description
+    bool described = false;
+    int formats = 0;  // FORMAT lines since the description
+};
+
+prefix_block &block_of(void *rec) { return *static_cast<prefix_block *>(rec); }
+
+// Lists of earlier blocks of the node type keep their numbers: a block
+// numbers on after them, so that two blocks never share a list's entries.
+int32_t largest_sequence(const char *domainname, const char *nodetype) {
+    int32_t largest = 0;
+    for (domain_prefix_hdr_rec *h = prdomainprefixhdr; h; h = h->next)
+        if (!std::strcmp(h->domainname, domainname) && !std::strcmp(h->nodetype, nodetype) && h->sequence > largest)
+            largest = h->sequence;
+    return largest;
+}
+
+int no_filters(block_reader &r) { return r.fail("ERROR: No  filters specified for filterlist @%d \n", Line); }
+
+int open_description(block_reader &r, const keyword_rule &, void *rec) {
+    prefix_block &b = block_of(rec);
+    if (b.described && !b.formats) return no_filters(r);
+    b.formats = 0;
+    b.described = false;
+    if (b.sequence == INT32_MAX)
+        return r.fail("ERROR: No sequence number left for prefix lists of %s.%s @ %d\n", b.domainname, b.nodetype,
+                      Line);
+    header_entry e{};
+    std::memcpy(e.hdr.domainname, b.domainname, kName);
+    std::memcpy(e.hdr.nodetype, b.nodetype, kName);
+    e.hdr.sequence = ++b.sequence;
+    if (read_entry(r.fp, header_def, &e, &b)) return 1;
+    b.hdr = e.hdr;
+    b.described = true;
+    domain_prefix_hdr_rec *h = alloc_record<domain_prefix_hdr_rec>();
+    *h = e.hdr;
+    h->next = nullptr;
+    append_record(prdomainprefixhdr, h);
+    return 0;
+}
+
+int open_format(block_reader &r, const keyword_rule &, void *rec) {
+    prefix_block &b = block_of(rec);
+    if (!b.described) return r.fail("ERROR: Prefix list name has to be specified first @%d \n", Line);
+    format_entry f{};
+    f.hdr = &b.hdr;
+    ++b.formats;
+    if (read_entry(r.fp, format_def, &f, &b)) return 1;
+    domain_prefix_list_rec *e = alloc_record<domain_prefix_list_rec>();
+    *e = f.entry;
+    std::memcpy(e->domainname, b.domainname, kName);
+    std::memcpy(e->nodetype, b.nodetype, kName);
+    e->sequence = b.hdr.sequence;
+    e->subsequence = b.formats;
+    e->next = nullptr;
+    append_record(prdomainprefixlist, e);
+    return 0;
+}
+
+keyword_table prefixlisttokens{
+    {
+        token_row("BEGIN", TOKEN_BEGIN),
+        {.name = "DESCRIPTION", .type = TOKEN_GROUP, .mandatory = 1, .kind = value_kind::none, .repeatable = true,
+         .after = open_description},
+        {.name = "FORMAT", .type = TOKEN_GROUP, .mandatory = 1, .kind = value_kind::none, .repeatable = true,
+         .after = open_format},
+        token_row("END", TOKEN_END),
+    },
+    {.invalid_msg = "ERROR: Invalid attribute name : %s @%d\n"}};
+
+}  // namespace
+
+int parse_prefixlist(FILE *fp, FILE *, const char *) {
+    block_reader r(fp, prefixlisttokens);
+    prefix_block b;
+    if (!read_head(r, b.domainname, b.nodetype, {"ERROR : '.' expected as a qualifer for node type @ %d\n", false, false}))
+        return 1;
+    b.sequence = largest_sequence(b.domainname, b.nodetype);
+    if (read_attributes(r, &b)) return 1;
+    if (b.described && !b.formats) return no_filters(r);
+    return 0;
+}

@@ -1,0 +1,422 @@
+// The ROUTEMAP block of the ROUTING section: a DESCRIPTION names a route map,
+// each TYPE # n opens its sequence n (one DOMAINROUTEMAP row), and MATCH # n
+// and SET # n add clauses to sequence n.
+#include <cstdint>
+#include <cstring>
+#include <vector>
+
+#include "policy.h"
+#include "records_policy.h"
+#include "registry.h"
+#include "routepolicy.h"
+#include "validations.h"
+
+namespace {
+
+const value_table RouteMapUsage[] = {"routepolicy", "ospf", "bgp", "dynamicpool", "patpool", "rip", ""};
+
+const char kInvalidName[] = "ERROR: Invalid attribute name : %s @ %d\n";
+const char kDuplicate[] = "ERROR: Duplicate token: '%s' @ %d\n";
+const char kSeparator[] = "ERROR:',' or ')' expected : %s @ %d\n";
+const char kEqualLine[] = "ERROR: Invalid syntax '=' expected @ %d\n";
+const char kOpenLine[] = "ERROR: Invalid syntax '(' expected @ %d\n";
+
+// The route map the last DESCRIPTION named: what its TYPE, MATCH and SET
+// lines take.
+struct routemap_desc {
+    const char *domainname, *nodetype;
+    char name[kText];
+    char usage[kText];
+    char owner[kText];
+    char context1[kText], context2[kText], context3[kText];
+};
+
+routemap_desc &desc_of(void *rec) { return *static_cast<routemap_desc *>(rec); }
+
+// ------------------------------------------------------------ DESCRIPTION
+
+int map_usage(block_reader &r, const keyword_rule &, void *) {
+    return lower_value_in(r, RouteMapUsage, "ERROR: Invalid  name specified  for routemap usage : %s @ %d\n");
+}
+
+int map_context(block_reader &r, const keyword_rule &, void *rec) {
+    routemap_desc &d = desc_of(rec);
+    return add_context(r, {d.domainname, d.nodetype, d.context1, d.context2, d.context3},
+                       "ERROR: Context should have a aggregation function: %s @ %d\n",
+                       "ERROR: maximum of three contexts can be specified: @ %d\n");
+}
+
+int description_checks(block_reader &r, void *rec, void *) {
+    routemap_desc &d = desc_of(rec);
+    if (!r.check_mandatory("routedesctokens", "ERROR : Mandatory field '%s' is not defined: %d\n", r.start_line))
+        return 1;
+    if (!d.name[0]) return r.fail("ERROR: route map name not specifed. @ %d\n", Line);
+    int type = 0;
+    if (!validate_commandvar(d.domainname, d.nodetype, d.context1, d.context2, d.context3, d.name, &type))
+        flag_check_msg(r);
+    bool variables = g_varused;
+    if (!validate_commandvar(d.domainname, d.nodetype, d.context1, d.context2, d.context3, d.owner, &type))
+        flag_check_msg(r);
+    if (!variables && d.context1[0] && !is_ifcontext(d.context1))
+        logmsg("WARNING: ROUTEMAP '%s' for '%s.%s' has a CONTEXT and does not have any variables in the NAME, "
+               "may cause duplicate entries : @ %d. \n\n",
+               d.name, d.domainname, d.nodetype, r.start_line);
+    // Accepted all the same: the block reads on, the file fails.
+    if (validate_routemap(d.domainname, d.nodetype, d.context1, d.context2, d.context3, d.name))
+        r.flag("ERROR: Duplicate definition for route map. Already defined for node : %s @ %d\n", d.name, Line);
+    return 0;
+}
+
+keyword_table routedesctokens{
+    {
+        quoted_key("NAME", 1, 200, "ERROR: Specify map name within quotes: %s @ %d\n",
+                   NDL_TEXT(routemap_desc, name)),
+        {.name = "CONTEXT", .maxlen = 200, .kind = value_kind::quoted,
+         .kind_msg = "ERROR: Specify context value within quotes: %s @ %d\n", .toolong_msg = kMaxLength,
+         .toolong_err = on_error::fail, .repeatable = true, .after = map_context},
+        {.name = "USAGE", .mandatory = 1, .maxlen = 200, .toolong_msg = kMaxLength, .toolong_err = on_error::fail,
+         .field = NDL_TEXT(routemap_desc, usage), .before = map_usage},
+        quoted_key("OWNER", 1, 200, "ERROR: Specify routemap owner within quotes: %s @ %d\n",
+                   NDL_TEXT(routemap_desc, owner)),
+        token_row("(", TOKEN_LPAREN),
+        token_row(")", TOKEN_RPAREN),
+        token_row("=", TOKEN_EQUAL),
+    },
+    {.style = loop_style::separated,
+     .invalid_msg = kInvalidName,
+     .dup_msg = kDuplicate,
+     .dup_err = on_error::fail,
+     .equal_msg = kEqualLine,
+     .equal_token = false,
+     .separator_msg = kSeparator,
+     .other = empty_list<description_checks>}};
+
+const entry_def description_def{.keys = &routedesctokens,
+                                .equal_msg = kEqualLine,
+                                .equal_token = false,
+                                .open_msg = kOpenLine,
+                                .open_token = false,
+                                .check = description_checks};
+
+// ------------------------------------------------------------------ TYPE
+
+struct type_entry {
+    char action[kName];
+    char repeatby[kText];
+    int32_t mapseqinc;
+    const routemap_desc *desc;
+};
+
+type_entry &type_of(void *rec) { return *static_cast<type_entry *>(rec); }
+
+// An unknown action is reported and stored all the same.
+int action(block_reader &r, const keyword_rule &, void *) {
+    converttolow(r.tok, r.tok, sizeof r.tok);
+    if (!validate_var(AccessListTypes, r.tok)) r.flag("ERROR: permit/deny expected : %s @ %d\n", r.tok, Line);
+    return 0;
+}
+
+int repeatby(block_reader &r, const keyword_rule &, void *rec) {
+    const routemap_desc &d = *type_of(rec).desc;
+    int kind = 0;
+    if (!validate_context(d.domainname, d.nodetype, r.tok, &kind)) flag_check_msg(r);
+    else if (kind != 1)
+        r.flag("ERROR: Repeatby field should have a aggregation function: %s @ %d\n", r.tok, Line);
+    return 0;
+}
+
+int type_checks(block_reader &r, void *rec, void *) {
+    const type_entry &t = type_of(rec);
+    if (t.repeatby[0] && !t.mapseqinc)
+        return r.fail("ERROR: An increment value has to be specified for the routemap action field. @ %d\n", Line);
+    if (!t.action[0]) return r.fail("ERROR: Action field (permit/deny) has not been specified :  @ %d\n", Line);
+    r.check_mandatory("routetypetokens", "ERROR : Mandatory field '%s' for PERMIT in ROUTEMAP is not defined: %d\n",
+                      r.start_line);
+    return 0;
+}
+
+keyword_table routetypetokens{
+    {
+        // An action longer than its field is refused, not cut.
+        {.name = "ACTION", .mandatory = 1, .maxlen = 30, .toolong_msg = kMaxLength, .toolong_err = on_error::fail,
+         .field = NDL_TEXT(type_entry, action), .before = action},
+        quoted_key("REPEATBY", 0, 200, "ERROR: Specify context value within quotes: %s @ %d\n",
+                   NDL_TEXT(type_entry, repeatby), repeatby),
+        {.name = "MAP-SEQINC", .kind = value_kind::number,
+         .kind_msg = "ERROR: Number expected for MAP-SEQINC field: %s @ %d\n",
+         .field = NDL_INT(type_entry, mapseqinc)},
+        token_row("(", TOKEN_LPAREN),
+        token_row(")", TOKEN_RPAREN),
+        token_row("=", TOKEN_EQUAL),
+    },
+    {.style = loop_style::separated,
+     .invalid_msg = kInvalidName,
+     .dup_msg = kDuplicate,
+     .dup_err = on_error::fail,
+     .equal_msg = kEqualLine,
+     .equal_token = false,
+     .separator_msg = kSeparator,
+     .other = empty_list<type_checks>}};
+
+const entry_def type_def{.keys = &routetypetokens,
+                         .equal_msg = kEqualLine,
+                         .equal_token = false,
+                         .open_msg = kOpenLine,
+                         .open_token = false,
+                         .check = type_checks};
+
+// ------------------------------------------------------------ MATCH, SET
+
+struct clause_entry {
+    char name[kText];
+    char value[kText];
+};
+
+// MATCH and SET differ only in their words and their list.
+struct clause_kind {
+    const char *table;        // the keyword table's name for the mandatory check
+    const char *vendortable;  // the vendor's value table
+    const char *mandatory_msg;
+    const char *name_msg, *value_msg;  // empty name or value
+    const char *undefined_msg;         // no TYPE of that sequence
+    const char *duplicate_msg;
+};
+
+const clause_kind kMatch{"matchmaptokens",
+                         "routemapmatchval",
+                         "ERROR : Mandatory field '%s' MATCH in ROUTEMAP is not defined: %d\n",
+                         "ERROR: Match name not specifed. @ %d\n",
+                         "ERROR: Match value not specifed. @ %d\n",
+                         "ERROR : Route map (%s) with sequence %d not defined before the match directive. Use the "
+                         "TYPE directive @%d",
+                         "ERROR: Duplicate value for routemap match list : %s %s %s %d %d\n"};
+// An empty SET name or value would be read back as no value at all by the
+// next load: refused like MATCH's.
+const clause_kind kSet{"mapsettokens",
+                       "routemapsetval",
+                       "ERROR : Mandatory field '%s' for SET in ROUTEMAP is not defined: %d\n",
+                       "ERROR: Set name not specifed. @ %d\n",
+                       "ERROR: Set value not specifed. @ %d\n",
+                       "ERROR : Route map (%s) with sequence %d not defined before the set directive. Use the "
+                       "TYPE directive @%d",
+                       "ERROR: Duplicate value for routemap set list : %s %s %s %d %d\n"};
+
+int clause_checks(block_reader &r, const clause_kind &k, const clause_entry &c) {
+    if (!r.check_mandatory(k.table, k.mandatory_msg, r.start_line)) return 1;
+    if (!c.name[0]) return r.fail(k.name_msg, Line);
+    if (!c.value[0]) return r.fail(k.value_msg, Line);
+    return 0;
+}
+int match_checks(block_reader &r, void *rec, void *) {
+    return clause_checks(r, kMatch, *static_cast<clause_entry *>(rec));
+}
+int set_checks(block_reader &r, void *rec, void *) {
+    return clause_checks(r, kSet, *static_cast<clause_entry *>(rec));
+}
+
+constexpr loop_options clause_options(int (*other)(block_reader &, void *)) {
+    return {.style = loop_style::separated,
+            .invalid_msg = kInvalidName,
+            .dup_msg = kDuplicate,
+            .dup_err = on_error::fail,
+            .equal_msg = kEqualLine,
+            .equal_token = false,
+            .separator_msg = kSeparator,
+            .other = other};
+}
+
+keyword_table matchmaptokens{
+    {
+        {.name = "MATCHNAME", .mandatory = 1, .maxlen = 200, .kind = value_kind::quoted,
+         .kind_msg = "ERROR: Specify match name within quotes: %s @ %d\n", .toolong_msg = kMaxLength,
+         .toolong_err = on_error::fail, .field = NDL_TEXT(clause_entry, name)},
+        quoted_key("MATCHVALUE", 1, 200, "ERROR: Specify match value within quotes: %s @ %d\n",
+                   NDL_TEXT(clause_entry, value)),
+        token_row("(", TOKEN_LPAREN),
+        token_row(")", TOKEN_RPAREN),
+        token_row("=", TOKEN_EQUAL),
+    },
+    clause_options(empty_list<match_checks>)};
+
+keyword_table mapsettokens{
+    {
+        quoted_key("SETNAME", 1, 30, "ERROR: Specify set name within quotes: %s @ %d\n",
+                   NDL_TEXT(clause_entry, name)),
+        quoted_key("SETVALUE", 1, 200, "ERROR: Specify set value within quotes: %s @ %d\n",
+                   NDL_TEXT(clause_entry, value)),
+        token_row("(", TOKEN_LPAREN),
+        token_row(")", TOKEN_RPAREN),
+        token_row("=", TOKEN_EQUAL),
+    },
+    clause_options(empty_list<set_checks>)};
+
+const entry_def match_def{.keys = &matchmaptokens,
+                          .equal_msg = kEqualLine,
+                          .equal_token = false,
+                          .open_msg = kOpenLine,
+                          .open_token = false,
+                          .check = match_checks};
+const entry_def set_def{.keys = &mapsettokens,
+                        .equal_msg = kEqualLine,
+                        .equal_token = false,
+                        .open_msg = kOpenLine,
+                        .open_token = false,
+                        .check = set_checks};
+
+// ------------------------------------------------------------ the block
+
+struct routemap_block {
+    char domainname[kName] = "";
+    char nodetype[kName] = "";
+    routemap_desc desc{};
+    std::vector<int32_t> types;  // TYPE numbers since the DESCRIPTION
+    int matches = 0, sets = 0;   // clauses since the TYPE
+};
+
+routemap_block &block_of(void *rec) { return *static_cast<routemap_block *>(rec); }
+
+int open_description(block_reader &r, const keyword_rule &, void *rec) {
+    routemap_block &b = block_of(rec);
+    routemap_desc &d = b.desc;
+    d.name[0] = d.context1[0] = d.context2[0] = d.context3[0] = '\0';
+    b.types.clear();
+    if (read_entry(r.fp, description_def, &d, &b)) {
+        d.name[0] = '\0';
+        return 1;
+    }
+    return 0;
+}
+
+// "# n" after TYPE, MATCH or SET, once a DESCRIPTION has named the map.
+bool read_sequence(block_reader &r, const routemap_block &b, int32_t *n) {
+    if (!b.desc.name[0]) {
+        r.fail("ERROR: Route map name has to be specified first : %s  @%d\n", r.tok, Line);
+        return false;
+    }
+    if (!r.expect("#", "ERROR: Keyword '#' expected: %s @%d\n")) return false;
+    r.read();
+    if (r.ended) return false;
+    if (r.kind != TOKEN_NUMBER || !parse_int32(r.tok, n)) {
+        r.fail("route map sequence  number expected: %s  @%d\n", r.tok, Line);
+        return false;
+    }
+    return true;
+}
+
+// Copies one 301-byte text into another of the same size.
+void copy_text(char (&to)[kText], const char (&from)[kText]) { std::memcpy(to, from, kText); }
+
+int open_type(block_reader &r, const keyword_rule &, void *rec) {
+    routemap_block &b = block_of(rec);
+    const routemap_desc &d = b.desc;
+    int32_t n = 0;
+    if (!read_sequence(r, b, &n)) return 1;
+    for (int32_t used : b.types)
+        if (used == n) return r.fail("ERROR: Duplicate TYPE in ROUTEMAP: @ %d \n", Line);
+    b.types.push_back(n);
+    b.matches = b.sets = 0;
+    type_entry t{};
+    t.desc = &d;
+    if (read_entry(r.fp, type_def, &t, &b)) return 1;
+    if (!d.owner[0] || !d.usage[0])
+        return r.fail("ERROR: owner/usage not specified for routemap : %s @ %d\n", d.name, Line);
+    domain_route_map_rec *m = alloc_record<domain_route_map_rec>();
+    std::memcpy(m->domainname, b.domainname, kName);
+    std::memcpy(m->nodetype, b.nodetype, kName);
+    copy_text(m->context1, d.context1);
+    copy_text(m->context2, d.context2);
+    copy_text(m->context3, d.context3);
+    copy_text(m->routemap, d.name);
+    copy_text(m->usage, d.usage);
+    copy_text(m->owner, d.owner);
+    m->sequence = n;
+    std::memcpy(m->type, t.action, kName);
+    copy_text(m->repeatby, t.repeatby);
+    m->mapseqinc = t.mapseqinc;
+    append_record(prdomainroutemap, m);
+    return 0;
+}
+
+// The clause's list checks, the vendor's values, its sequence and its
+// number; stored even when one of these is reported.
+template <class Rec>
+int add_clause(block_reader &r, routemap_block &b, const clause_kind &k, const entry_def &def, int &counter,
+               record_list<Rec> &list, int32_t Rec::*clauseseq, char (Rec::*type)[kText],
+               char (Rec::*value)[kText], int (*exists)(const char *, const char *, const char *, int, int)) {
+    const routemap_desc &d = b.desc;
+    int32_t n = 0;
+    if (!read_sequence(r, b, &n)) return 1;
+    int line = Line;
+    clause_entry c{};
+    if (read_entry(r.fp, def, &c, &b)) return 1;
+    converttolow(c.name, c.name, sizeof c.name);
+    const vendor_value_entry *table = nullptr;
+    if (get_vendorspecific_validation("CISCO", k.vendortable, &table)) {
+        char message[kMsgSize];
+        int status = validatecfgvaltypes(table, c.name, c.value, message, b.domainname, b.nodetype, d.context1,
+                                         d.context2, d.context3);
+        if (status == 1) r.flag("%s : @ %d\n", message, line);
+        else if (status) logmsg("%s : @ %d\n", message, line);
+    }
+    if (!validate_routemapseq(b.domainname, b.nodetype, d.name, n)) r.flag(k.undefined_msg, d.name, n, Line);
+    ++counter;
+    if (exists(b.domainname, b.nodetype, d.name, n, counter))
+        r.flag(k.duplicate_msg, b.domainname, b.nodetype, d.name, n, counter);
+    Rec *rec = alloc_record<Rec>();
+    std::memcpy(rec->domainname, b.domainname, kName);
+    std::memcpy(rec->nodetype, b.nodetype, kName);
+    copy_text(rec->routemap, d.name);
+    rec->sequence = n;
+    rec->*clauseseq = counter;
+    copy_text(rec->*type, c.name);
+    copy_text(rec->*value, c.value);
+    append_record(list, rec);
+    return 0;
+}
+
+int open_match(block_reader &r, const keyword_rule &, void *rec) {
+    routemap_block &b = block_of(rec);
+    return add_clause(r, b, kMatch, match_def, b.matches, prroutemapmatchlist,
+                      &route_map_match_list_rec::matchsequence, &route_map_match_list_rec::matchtype,
+                      &route_map_match_list_rec::matchvalue, validate_routemapmatchlist);
+}
+
+int open_set(block_reader &r, const keyword_rule &, void *rec) {
+    routemap_block &b = block_of(rec);
+    return add_clause(r, b, kSet, set_def, b.sets, prroutemapsetlist, &route_map_set_list_rec::setsequence,
+                      &route_map_set_list_rec::settype, &route_map_set_list_rec::setvalue,
+                      validate_routemapsetlist);
+}
+
+constexpr keyword_rule group_key(const char *name, int mandatory, attr_check open) {
+    return keyword_rule{.name = name, .type = TOKEN_GROUP, .mandatory = mandatory, .kind = value_kind::none,
+                        .repeatable = true, .after = open};
+}
+
+keyword_table routemaptokens{
+    {
+        token_row("BEGIN", TOKEN_BEGIN),
+        group_key("DESCRIPTION", 1, open_description),
+        group_key("TYPE", 0, open_type),
+        group_key("MATCH", 0, open_match),
+        group_key("SET", 0, open_set),
+        token_row("#", TOKEN_HASH),
+        token_row("(", TOKEN_LPAREN),
+        token_row(")", TOKEN_RPAREN),
+        token_row("=", TOKEN_EQUAL),
+        token_row("END", TOKEN_END),
+    },
+    {.invalid_msg = "ERROR: Invalid attribute name : %s @%d\n"}};
+
+}  // namespace
+
+int parse_routemap(FILE *fp, FILE *, const char *) {
+    block_reader r(fp, routemaptokens);
+    routemap_block b;
+    b.desc.domainname = b.domainname;
+    b.desc.nodetype = b.nodetype;
+    if (!read_head(r, b.domainname, b.nodetype,
+                   {"ERROR:  '.' expected as a qualifer for node type @ %d\n", false, false}))
+        return 1;
+    return read_attributes(r, &b) ? 1 : 0;
+}
