@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "database.h"
 #include "policy.h"
 #include "records_policy.h"
 #include "registry.h"
@@ -66,6 +67,12 @@ int description_checks(block_reader &r, void *rec, void *) {
     if (!r.check_mandatory("asncomhdrtokens", "ERROR : Mandatory field '%s' for DESCRIPTION is not defined: %d\n",
                            r.start_line))
         return 1;
+    // The command-line build checks the start number against every list of
+    // the node type (it logs and flags); the library has no such check.
+    if (g_cli_checks.filterlist_header && !g_cli_checks.filterlist_header(d.domainname, d.nodetype, d.start)) {
+        keep_error_token(r.kind, r.tok);
+        return 1;
+    }
     if (start_taken(d))
         return r.fail("ERROR: Duplicate FLT-SEQSTART '%s' for %s list of %s.%s @ %d\n", d.start, d.filtertype,
                       d.domainname, d.nodetype, Line);

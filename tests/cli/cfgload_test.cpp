@@ -308,3 +308,24 @@ TEST_F(Cfgload, EachLoaderRefusesTheOtherLayout) {
 }
 
 }  // namespace
+
+namespace {
+
+// A start number already used by a filter list of the node type is refused
+// by cfgload alone; cfgproc takes both lists (they differ in type).
+TEST_F(Cfgload, FilterListStartNumbersAreUniquePerNodeType) {
+    ProgramRun r = load("filterlists.ndl");
+    EXPECT_EQ(r.status, 1) << r.out;
+    // The ")" of the second header ends its line: the line after it is told.
+    EXPECT_NE(r.out.find("ERROR: Duplicate use of community/asn list sequence (10) for : EAST/PE @30\n"),
+              std::string::npos)
+        << r.out;
+    EXPECT_EQ(rows("SELECT count(*) FROM networks"), (std::vector<std::string>{"0"}));
+
+    extproc::Session session(dir + "/lib.db");
+    ASSERT_TRUE(session.ok()) << session.error();
+    extproc::CallResult c = session.call("cfgproc", "NDL_parsefile", {kData, "filterlists.ndl", ""});
+    EXPECT_EQ(c.ret, 0) << extproc::format_call(c);
+}
+
+}  // namespace
