@@ -79,3 +79,32 @@ TEST_F(BgpVersions, CutOffBgpFileKeepsTheStoredRows) {
         for (const char *t : kBgpTables) EXPECT_EQ(table(t), before[t]) << name << " " << t;
     }
 }
+
+TEST_F(BgpVersions, StoredNullsAreReadByEachColumnsRule) {
+    ASSERT_EQ(files("topo.ndl,bgp.ndl").ret, 0);
+    // A null mask is -1, null flags and sequence 0, null texts empty; a
+    // text "IS NULL" is empty where its column may be null and kept where
+    // it may not.
+    sql("INSERT INTO domainbgpnetwork VALUES (1, 'CORE', 'PE', 'BGP', '9', 7, 'EVALIP(10.7.0.0)', NULL, NULL, 1)");
+    sql("INSERT INTO domainbgpinfo (networkid, domainname, nodetype, neighbor, weight, ndlversion) "
+        "VALUES (1, 'CORE', 'PE', 'EVALIP(10.7.0.1)', 'IS NULL', 1)");
+    sql("INSERT INTO domainbgppeerrule VALUES (1, 'CORE', 'PE', 'ZZ', 'HOSTNAME', 'IS NULL', 1)");
+    std::ofstream(dir + "/fw.ndl") << "NETWORKNAME = RTLAB, SECTION = FIREWALL\n";
+    Outcome r = load("fw.ndl", "createversion", dir);
+    ASSERT_EQ(r.ret, 0) << ::testing::PrintToString(r.messages);
+    EXPECT_EQ(rows("SELECT networkmask, routemapname FROM domainbgpnetwork WHERE ndlversion = 2 AND networkno = 7"),
+              V{"-1|"});
+    EXPECT_EQ(rows("SELECT sequence, passwordreqd, peername, weight, sendcommunity FROM domainbgpinfo "
+                   "WHERE ndlversion = 2 AND neighbor = 'EVALIP(10.7.0.1)'"),
+              V{"0|0|||0"});
+    EXPECT_EQ(rows("SELECT variablevalue FROM domainbgppeerrule WHERE ndlversion = 2 AND peername = 'ZZ'"),
+              V{"IS NULL"});
+    // A peer's name and password flag may not be null: the read fails and
+    // nothing is written.
+    sql("INSERT INTO domainbgppeer (networkid, domainname, nodetype, peername, ndlversion) "
+        "VALUES (1, 'CORE', 'PE', 'NP', 2)");
+    r = load("fw.ndl", "createversion", dir);
+    EXPECT_EQ(r.ret, 2);
+    EXPECT_EQ(errors_of(r.messages), (V{"Table : Domainbgppeer\n", "Error in loading data.\n"}));
+    EXPECT_EQ(rows("SELECT MAX(ndlversion) FROM policyversions"), V{"2"});
+}
