@@ -333,6 +333,8 @@ struct domain_node_area_range_rec {  // DOMAINNODEAREARANGES
 
 // ---- BGP ----
 
+// Each BGP row keeps the instance name of the block that read it; no
+// column holds it, and rows read back leave it empty.
 struct domain_bgp_network_rec {  // DOMAINBGPNETWORK
     int32_t networkid;
     char domainname[kName];
@@ -343,6 +345,7 @@ struct domain_bgp_network_rec {  // DOMAINBGPNETWORK
     char networkaddr[kText];
     int32_t networkmask;
     char routemapname[kText];
+    char instancename[kName];
     domain_bgp_network_rec *next;
 };
 
@@ -359,9 +362,12 @@ struct domain_bgp_addr_agrr_rec {  // DOMAINBGPADDRAGRR
     char supressmap[kText];
     char attributemap[kText];
     char context1[kText], context2[kText], context3[kText];
+    char instancename[kName];
     domain_bgp_addr_agrr_rec *next;
 };
 
+// The route map out comes before the route map in here; the table's
+// columns have them the other way round.
 struct domain_bgp_peer_rec {  // DOMAINBGPPEER
     int32_t networkid;
     char domainname[kName];
@@ -370,7 +376,7 @@ struct domain_bgp_peer_rec {  // DOMAINBGPPEER
     char updatesource[kText];
     char remoteas[kName];
     int32_t passwordreqd;
-    char routemapin[kText], routemapout[kText];
+    char routemapout[kText], routemapin[kText];
     char filterlistin[kText], filterlistout[kText];
     char distlistin[kText], distlistout[kText];
     char prefixlistin[kText], prefixlistout[kText];
@@ -381,18 +387,23 @@ struct domain_bgp_peer_rec {  // DOMAINBGPPEER
     int32_t defaultoriginate;
     char defaultoriginate_rm[kText];
     int32_t sendcommunity;
+    char instancename[kName];
     domain_bgp_peer_rec *next;
 };
 
+// As the peer: route map out before in; peername after the default
+// originate route map, sendcommunity after it.
 struct domain_bgp_info_rec {  // DOMAINBGPINFO
     int32_t networkid;
     char domainname[kName];
     char nodetype[kName];
-    char peername[kText];
+    int32_t sequence;
+    char neighbor[kText];
+    char context1[kText], context2[kText], context3[kText];
     char updatesource[kText];
     char remoteas[kName];
     int32_t passwordreqd;
-    char routemapin[kText], routemapout[kText];
+    char routemapout[kText], routemapin[kText];
     char filterlistin[kText], filterlistout[kText];
     char distlistin[kText], distlistout[kText];
     char prefixlistin[kText], prefixlistout[kText];
@@ -402,10 +413,10 @@ struct domain_bgp_info_rec {  // DOMAINBGPINFO
     char ebgpmultihop[kText];
     int32_t defaultoriginate;
     char defaultoriginate_rm[kText];
+    char peername[kText];
     int32_t sendcommunity;
-    char context1[kText], context2[kText], context3[kText];
-    char neighbor[kText];
-    int32_t sequence;
+    char instancename[kName];
+    char addrtype[kName];  // kept in memory only
     domain_bgp_info_rec *next;
 };
 
@@ -416,6 +427,7 @@ struct domain_bgp_peer_rule_rec {  // DOMAINBGPPEERRULE
     char peername[kText];
     char variablename[kText];
     char variablevalue[kText];
+    char instancename[kName];
     domain_bgp_peer_rule_rec *next;
 };
 

@@ -69,6 +69,7 @@ int read_header(block_reader &r, const header_spec &h, routing_block &b) {
         if (!h.lenient) return r.fail(h.node_msg, r.tok, Line);
         r.flag(h.node_msg, r.tok, Line);
     }
+    if (h.after_node && h.after_node(r, b)) return 1;
     if (h.process_msg) {
         r.read_upper();
         if (r.ended) return 1;
@@ -173,7 +174,7 @@ int prefix_value(block_reader &r, const keyword_rule &rule, void *rec) {
         int32_t n = 0;
         int low = rule.tag ? 0 : 1;
         if (r.kind != TOKEN_NUMBER || !parse_int32(r.tok, &n) || n < low || n > 32)
-            return r.fail(kNumberMsg, r.tok, Line);
+            return r.fail(rule.kind_msg ? rule.kind_msg : kNumberMsg, r.tok, Line);
         base.prefix = n;
     }
     base.prefix_given = true;
@@ -182,22 +183,23 @@ int prefix_value(block_reader &r, const keyword_rule &rule, void *rec) {
     return 0;
 }
 
-int check_prefix(block_reader &r, const list_base &base, const char *address) {
+int check_prefix(block_reader &r, const list_base &base, const char *address, const char *range_msg) {
     if (!base.prefix_given || base.prefix < 0) return 0;
     bool anyaddress = std::strcmp(address, "0.0.0.0") == 0;
     if (anyaddress && base.prefix != 0)
         return r.fail("Error:Value 0 expected for prefix : %s @ %d\n", base.prefixtext, Line);
-    if (!anyaddress && base.prefix == 0) return r.fail(kNumberMsg, base.prefixtext, Line);
+    if (!anyaddress && base.prefix == 0) return r.fail(range_msg, base.prefixtext, Line);
     return 0;
 }
 
-void put_context(block_reader &r, std::initializer_list<char *> slots, const char *max_msg) {
+bool put_context(block_reader &r, std::initializer_list<char *> slots, const char *max_msg) {
     for (char *slot : slots)
         if (!slot[0]) {
             store_text(slot, kText, r.tok, kText - 1);
-            return;
+            return true;
         }
     r.flag(max_msg, Line);
+    return false;
 }
 
 int context_checked(block_reader &r, const char *domainname, const char *nodetype, int *kind) {

@@ -322,15 +322,6 @@ int check_offset(block_reader &r, void *entry, void *) {
     return e.interfacename[0] ? interface_checked(r, e, kInterfaceMsg) : 0;
 }
 
-// Moves the record out of its entry onto its list.
-template <class R, class E>
-void file_record(record_list<R> &list, void *entry) {
-    R *rec = alloc_record<R>();
-    std::memcpy(static_cast<void *>(rec), &static_cast<E *>(entry)->rec, sizeof(R));
-    std::free(entry);
-    append_record(list, rec);
-}
-
 }  // namespace
 
 const entry_def redistribution_entry{.keys = &redistributiontokens,

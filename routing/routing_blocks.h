@@ -15,6 +15,8 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <initializer_list>
 
 #include "block.h"
@@ -71,6 +73,9 @@ struct header_spec {
     const char *mo_msg;       // M/O wrong (token); null: no M/O
     const char *begin_msg;    // BEGIN missing (token)
     bool lenient;             // unknown domain or node only flagged
+    // What a block reads between the node type and M/O (BGP's ASN n):
+    // 0 read, 1 stopped.
+    int (*after_node)(block_reader &r, routing_block &b) = nullptr;
 };
 
 // Starts a block: instance "GLOBAL", the protocol name and counters.
@@ -111,13 +116,14 @@ struct list_base {
 int key_once(block_reader &r, const keyword_rule &rule, void *rec);
 // PREFIX: AUTO (-1) or a number; tag 0: 1 to 32; tag 1: 0 to 32, the rule
 // of the address "0.0.0.0" checked once the list is read (check_prefix).
+// The row's kind_msg, when it has one, is its range message.
 int prefix_value(block_reader &r, const keyword_rule &rule, void *rec);
 // After ")": with the address "0.0.0.0" a given number must be 0, with any
-// other address 1 to 32. 0 fine, 1 failed.
-int check_prefix(block_reader &r, const list_base &base, const char *address);
+// other address 1 to 32 (else `range_msg`). 0 fine, 1 failed.
+int check_prefix(block_reader &r, const list_base &base, const char *address, const char *range_msg = kNumberMsg);
 // Stores a CONTEXT value in the first empty of three slots; a fourth is
-// flagged with `max_msg` (Line) and dropped.
-void put_context(block_reader &r, std::initializer_list<char *> slots, const char *max_msg);
+// flagged with `max_msg` (Line), dropped, and the answer is false.
+bool put_context(block_reader &r, std::initializer_list<char *> slots, const char *max_msg);
 // validate_context on the current token: 1 passed with *kind set; 0 failed
 // (its message logged).
 int context_checked(block_reader &r, const char *domainname, const char *nodetype, int *kind);
@@ -129,6 +135,16 @@ int address_kind(const char *domainname, const char *nodetype, const char *value
 // A list entry's reader after its ")": the mandatory keys, `fmt` gets
 // (keyword, start line). 0 complete, 1 failed (logged).
 int mandatory_or_fail(block_reader &r, const char *tablename, const char *fmt);
+
+// Moves an entry's record onto its list (the entry is freed).
+template <class R, class E>
+R *file_record(record_list<R> &list, void *entry) {
+    R *rec = alloc_record<R>();
+    std::memcpy(static_cast<void *>(rec), &static_cast<E *>(entry)->rec, sizeof(R));
+    std::free(entry);
+    append_record(list, rec);
+    return rec;
+}
 
 // ---- the shared sub-readers (REDISTRIBUTION, DEFAULT, DISTRIBUTE, OFFSET,
 // PASSIVE-INTERFACE) ----

@@ -1,8 +1,9 @@
 // The ROUTING section: its dispatcher, block rows and closing step. The
 // route-policy blocks of the section (ROUTEMAP, PREFIXLIST, ASNLIST,
-// COMMUNITYLIST, ACCESSLIST, MAP-CLASS) are policy/'s; BGP, the multicast
+// COMMUNITYLIST, ACCESSLIST, MAP-CLASS) are policy/'s; the multicast
 // blocks and VRF join as their parsers are built; until then their keywords
 // read as invalid block types.
+#include "bgp.h"
 #include "policy.h"
 #include "routing.h"
 #include "routing_blocks.h"
@@ -16,6 +17,7 @@ const block_entry routing_blocks[] = {
     {KW_ROUTING_EIGRP, parse_eigrp, "EIGRP"},
     {KW_ROUTING_IGRP, parse_eigrp, "IGRP"},
     {KW_ROUTING_RIP, parse_rip, nullptr},
+    {KW_ROUTING_BGP, parse_bgp, nullptr},
     {KW_MPLS, parse_protocolblock, "MPLS"},
     {KW_LDP, parse_protocolblock, "LDP"},
     // The keyword is spelled RSPVP; the protocol it declares is RSVP.

@@ -175,7 +175,7 @@ TEST_F(Load, ErrorInSecondFileEndsTheRun) {
     EXPECT_EQ(r.ret, 2);
     EXPECT_EQ(r.log, file_line(in_data("topo.ndl")) + file_line(in_data("routing_blocks.ndl")) +
                          "Error: Invalid block type : FOO @ 3\n<br>"
-                         "Error: Invalid block type : ROUTING-BGP @ 4\n<br>" +
+                         "Error: Invalid block type : CUSTOM-QUEUE @ 4\n<br>" +
                          kExit);
     EXPECT_EQ(count("SELECT COUNT(*) FROM networks"), 0);
 }
