@@ -5,7 +5,13 @@
 TEST_F(RoutingLoad, BgpCorpusStoresEveryTableInColumnOrder) {
     Outcome r = files("topo.ndl,bgp.ndl");
     ASSERT_EQ(r.ret, 0) << ::testing::PrintToString(r.messages);
-    EXPECT_EQ(r.messages, kClean);
+    // The corpus names route maps and lists it does not define: the
+    // reference checks warn about each, and nothing else is said.
+    V said;
+    for (const std::string &m : r.messages)
+        if (m.rfind("WARNING: ", 0) != 0) said.push_back(m);
+    EXPECT_EQ(said, kClean);
+    EXPECT_EQ(r.messages.size(), kClean.size() + 24);
 
     // The router and cluster ids go with the declaration (the second
     // ROUTERID wins); another instance of the same AS is a process of its
