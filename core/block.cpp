@@ -385,6 +385,7 @@ int read_attributes(block_reader &r, void *rec) {
     for (;;) {
         r.read_upper();
         if (r.ended) return 1;
+        if (separated && o.close_anywhere && r.kind != TOKEN_QUOTED && r.is(")")) return 0;
         // A quoted string is a value, never a keyword, whatever its text.
         const keyword_rule *rule = r.kind == TOKEN_QUOTED ? nullptr : r.keys->rule(r.tok);
         if (!rule) {

@@ -194,6 +194,9 @@ struct loop_options {
     bool equal_token = true;              // false: the table's "=" message takes (Line) only
     const char *separator_msg = nullptr;  // separated: neither "," nor ")"; ordered: no "," (token, Line)
     const char *close_msg = nullptr;      // ordered: no ")" after the last value (token, Line)
+    // Separated: a ")" where a keyword is due ends the run too, so "( )"
+    // and a "," right before the ")" are accepted.
+    bool close_anywhere = false;
     // A token that is no keyword of the table (e.g. a word that opens a
     // definition): -1 not handled (the invalid message follows), 0 handled,
     // 1 stop the block.

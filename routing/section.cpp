@@ -1,8 +1,7 @@
 // The ROUTING section: its dispatcher, block rows and closing step. The
 // route-policy blocks of the section (ROUTEMAP, PREFIXLIST, ASNLIST,
-// COMMUNITYLIST, ACCESSLIST, MAP-CLASS) and BGP, the multicast blocks and
-// VRF join as their parsers are built; until then their keywords read as
-// invalid block types.
+// COMMUNITYLIST, ACCESSLIST, MAP-CLASS) and BGP join as their parsers are
+// built; until then their keywords read as invalid block types.
 #include "policy.h"
 #include "routing.h"
 #include "routing_blocks.h"
@@ -21,6 +20,11 @@ const block_entry routing_blocks[] = {
     // The keyword is spelled RSPVP; the protocol it declares is RSVP.
     {KW_RSPVP, parse_protocolblock, "RSVP"},
     {KW_TAGSWITCHING, parse_protocolblock, "TAGSWITCHING"},
+    {KW_ROUTING_PIM, parse_pim, nullptr},
+    {KW_ROUTING_MSDP, parse_msdp, nullptr},
+    {KW_ROUTING_IGMP, parse_igmp, nullptr},
+    {KW_ROUTING_DVMRP, parse_dvmrp, nullptr},
+    {KW_VRF, parse_vrf, nullptr},
     {0, nullptr, nullptr},
 };
 
