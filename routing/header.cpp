@@ -228,6 +228,8 @@ keyword_table protocolblocktokens{{token_row("BEGIN", TOKEN_BEGIN), token_row("E
                                   {.invalid_msg = "Error: Invalid attribute name : %s @ %d\n",
                                    .other = stop_at_token_error}};
 
+}  // namespace
+
 const header_spec kLabelHeader{
     .domain_msg = "Error: Domain undefined %s \n @%d",
     .dot_msg = "Error:  '.' expected as a qualifer for node type @ %d\n",
@@ -240,8 +242,6 @@ const header_spec kLabelHeader{
     .begin_msg = "Error: Keyword 'BEGIN' expected : %s @%d\n",
     .lenient = false,
 };
-
-}  // namespace
 
 int parse_protocolblock(FILE *fp, FILE *, const char *protocol) {
     block_reader r(fp, protocolblocktokens, kRoutingEofMsg);

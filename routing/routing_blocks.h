@@ -78,6 +78,10 @@ struct header_spec {
     int (*after_node)(block_reader &r, routing_block &b) = nullptr;
 };
 
+// The header of the label-switching blocks, which ROUTING-PIM, ROUTING-IGMP
+// and ROUTING-DVMRP share.
+extern const header_spec kLabelHeader;
+
 // Starts a block: instance "GLOBAL", the protocol name and counters.
 void start_block(routing_block &b, const char *protocol);
 // Reads the header: 0 read (errors may be flagged), 1 stopped.
@@ -170,5 +174,10 @@ int parse_staticroute(FILE *fp, FILE *loadfp = nullptr, const char *arg = nullpt
 int parse_ospf(FILE *fp, FILE *loadfp = nullptr, const char *arg = nullptr);
 int parse_rip(FILE *fp, FILE *loadfp = nullptr, const char *arg = nullptr);
 int parse_eigrp(FILE *fp, FILE *loadfp, const char *name);
+int parse_pim(FILE *fp, FILE *loadfp = nullptr, const char *arg = nullptr);
+int parse_igmp(FILE *fp, FILE *loadfp = nullptr, const char *arg = nullptr);
+int parse_msdp(FILE *fp, FILE *loadfp = nullptr, const char *arg = nullptr);
+int parse_dvmrp(FILE *fp, FILE *loadfp = nullptr, const char *arg = nullptr);
+int parse_vrf(FILE *fp, FILE *loadfp = nullptr, const char *arg = nullptr);
 
 #endif

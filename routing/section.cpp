@@ -1,8 +1,6 @@
 // The ROUTING section: its dispatcher, block rows and closing step. The
 // route-policy blocks of the section (ROUTEMAP, PREFIXLIST, ASNLIST,
-// COMMUNITYLIST, ACCESSLIST, MAP-CLASS) are policy/'s; the multicast
-// blocks and VRF join as their parsers are built; until then their keywords
-// read as invalid block types.
+// COMMUNITYLIST, ACCESSLIST, MAP-CLASS) are policy/'s.
 #include "bgp.h"
 #include "policy.h"
 #include "routing.h"
@@ -29,6 +27,11 @@ const block_entry routing_blocks[] = {
     {KW_COMMUNITYLIST, parse_asncommlist, "COMMUNITY"},
     {KW_ACCESSLIST, parse_accesslist, nullptr},
     {KW_MAP_CLASS, parse_domainmapclass, nullptr},
+    {KW_ROUTING_PIM, parse_pim, nullptr},
+    {KW_ROUTING_MSDP, parse_msdp, nullptr},
+    {KW_ROUTING_IGMP, parse_igmp, nullptr},
+    {KW_ROUTING_DVMRP, parse_dvmrp, nullptr},
+    {KW_VRF, parse_vrf, nullptr},
     {0, nullptr, nullptr},
 };
 

@@ -348,6 +348,39 @@ TEST_F(Block, OrderedEntriesFlagOrFailAKeywordOutOfPlace) {
     EXPECT_EQ(log(), "equal: x @ 2\n<br>");  // the line end is read with x
 }
 
+// ---- a list that may close where a key is due ----
+
+keyword_table opentokens{
+    {
+        {.name = "A", .field = NDL_TEXT(pair_rec, a)},
+        token_row("(", TOKEN_LPAREN), token_row(")", TOKEN_RPAREN), token_row("=", TOKEN_EQUAL),
+    },
+    {.style = loop_style::separated, .invalid_msg = "open key: %s @ %d\n", .equal_msg = "equal: %s @ %d\n",
+     .separator_msg = "sep: %s @ %d\n", .close_early = true}};
+const entry_def open_entry{.keys = &opentokens, .equal_msg = "open equal: %s @ %d\n",
+                           .open_msg = "open open: %s @ %d\n"};
+
+TEST_F(Block, AListMayCloseWhereAKeyIsDue) {
+    pair_rec p{};
+    auto read = [&](const char *text) {
+        p = pair_rec{};
+        log_text.clear();
+        return read_entry(open(text), open_entry, &p, nullptr);
+    };
+    EXPECT_EQ(read("= ( )"), 0);
+    EXPECT_STREQ(p.a, "");
+    EXPECT_EQ(read("= ( A = x , )"), 0);
+    EXPECT_STREQ(p.a, "x");
+    EXPECT_EQ(read("= ( A = \")\" )"), 0);
+    EXPECT_STREQ(p.a, ")");
+    EXPECT_EQ(log(), "");
+    // A quoted ")" is a value, never the end; two commas are no close.
+    EXPECT_EQ(read("= ( \")\" )"), 1);
+    EXPECT_EQ(log(), "open key: ) @ 1\n<br>");
+    EXPECT_EQ(read("= ( A = x , , )"), 1);
+    EXPECT_EQ(log(), "open key: , @ 1\n<br>");
+}
+
 }  // namespace
 
 namespace {

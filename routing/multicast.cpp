@@ -1,0 +1,118 @@
+// What the multicast blocks share: the block frame (header, body,
+// declaration at END) and the checks their sub-block readers make.
+#include <cstring>
+
+#include "database.h"
+#include "multicast.h"
+#include "validations.h"
+
+const char kMcastEqualMsg[] = "Error: Invalid syntax '=' expected @ %d\n";
+const char kMaxGivenMsg[] = "ERROR: Maximum of three contexts can be given: @ %d\n";
+const char kInterfaceMsg[] = "Error: Interfacename  expected: %s @ %d\n";
+
+// A token the tokenizer refused stops the block: it is never an END.
+const loop_options kMcastBody{.invalid_msg = kBadKeyMsg, .other = stop_at_token_error};
+
+const loop_options kMcastList{.style = loop_style::separated,
+                              .invalid_msg = kBadKeyMsg,
+                              .dup_msg = kDupMsg,
+                              .dup_err = on_error::fail,
+                              .equal_msg = kMcastEqualMsg,
+                              .equal_token = false,
+                              .separator_msg = kSeparatorMsg,
+                              .close_early = true};
+
+entry_def mcast_entry(keyword_table &keys, size_t size, void (*init)(void *, void *),
+                      int (*check)(block_reader &, void *, void *)) {
+    return {.keys = &keys,
+            .eof_msg = kRoutingEofMsg,
+            .equal_msg = kMcastEqualMsg,
+            .equal_token = false,
+            .open_msg = "Error: Invalid syntax '(' expected @ %d\n",
+            .open_token = false,
+            .size = size,
+            .init = init,
+            .check = check};
+}
+
+keyword_rule subblock_row(const char *name, const entry_def &def, entry_file file) {
+    return {.name = name, .type = TOKEN_GROUP, .kind = value_kind::entry, .repeatable = true, .entry = &def,
+            .file = file};
+}
+
+// The tables give longest values that nothing checks; what a value must
+// fit is its field.
+keyword_rule mcast_key(const char *name, field_ref field, int mandatory, int maxlen) {
+    return {.name = name, .mandatory = mandatory, .maxlen = maxlen, .length = length_rule::field,
+            .toolong_msg = kMaxLenMsg, .toolong_err = on_error::fail, .field = field};
+}
+
+keyword_rule mcast_usage_row() {
+    keyword_rule k = usagecondition_row();
+    k.type = TOKEN_ATTRIBUTE;
+    return k;
+}
+
+void start_mcast(mcast_block &m, const char *protocol) {
+    start_block(m.b, protocol);
+    for (int32_t &s : m.seq) s = 1;
+    m.msdp = msdp_class_rec{};
+}
+
+int read_mcast(block_reader &r, mcast_block &m, const header_spec &h) {
+    if (read_header(r, h, m.b) || read_attributes(r, &m)) return 1;
+    if (!declare_protocol(m.b, "1"))
+        return r.fail("Error: Protocl %s has already been defined for %s:%s @%d\n", m.b.protocol, m.b.domainname,
+                      m.b.nodetype, Line);
+    return 0;
+}
+
+int parse_mcast(FILE *fp, keyword_table &keys, const char *protocol) {
+    block_reader r(fp, keys, kRoutingEofMsg);
+    mcast_block m;
+    start_mcast(m, protocol);
+    return read_mcast(r, m, kLabelHeader);
+}
+
+// ---- checks ----
+
+int kind_of(const char *domainname, const char *nodetype, const char *c1, const char *c2, const char *c3,
+            const char *value) {
+    int kind = 0, type = 0;
+    if (!check_addrandvars(domainname, nodetype, c1, c2, c3, value, &kind, &type)) return -1;
+    return kind;
+}
+
+int interface_or_fail(block_reader &r, const char *domainname, const char *nodetype, const char *c1,
+                      const char *c2, const char *c3, const char *value, const char *msg, const char *shown) {
+    int kind = kind_of(domainname, nodetype, c1, c2, c3, value);
+    if (kind < 0) return fail_pending(r);
+    if (kind != 2) return r.fail(msg, shown, Line);
+    return 0;
+}
+
+int numeric_or_fail(block_reader &r, const char *domainname, const char *nodetype, const char *c1,
+                    const char *c2, const char *c3, const char *value, const char *msg, const char *shown) {
+    if (validate_numberfunction(domainname, nodetype, c1, c2, c3, value)) return 0;
+    return r.fail(msg, shown, Line);
+}
+
+int mcast_mandatory(block_reader &r, const char *tablename, const char *fmt) {
+    return r.check_mandatory(tablename, fmt, Line) ? 0 : 1;
+}
+
+int truth_of(block_reader &r, const keyword_rule &rule) {
+    if (casestrcmp(r.tok, "TRUE") == 0) return 1;
+    if (casestrcmp(r.tok, "FALSE") == 0) return 0;
+    r.fail("Error: TRUE or FALSE expected for %s : %s @ %d\n", rule.name, r.tok, Line);
+    return -1;
+}
+
+void null_marker_empty(std::initializer_list<char *> fields) {
+    // Every such field is a 301-byte text: the copy always fits.
+    for (char *f : fields) {
+        char value[kText];
+        std::memcpy(value, f, sizeof value);
+        locstrcpy(f, kText, value);
+    }
+}

@@ -1,0 +1,62 @@
+// ROUTING-DVMRP: per interface of a node type its metric, filters, summary
+// address and metric offsets (MEMBER).
+#include "multicast.h"
+
+namespace {
+
+using DM = dvmrp_int_class_rec;
+
+// A mask belongs to the summary address given before it in the same list.
+int mask_after_address(block_reader &r, const keyword_rule &, void *) {
+    if (r.keys->found("SUMMARYADDRESS")) return 0;
+    return r.fail("ERROR: Please specify summary address before mask: @ %d\n", Line);
+}
+
+keyword_table dvmrpmembertokens{
+    {
+        mcast_key("INTERFACE", NDL_TEXT(DM, namedinterface), 1),
+        mcast_key("METRIC", NDL_TEXT(DM, metric)),
+        mcast_key("METRICACL", NDL_TEXT(DM, metricacl)),
+        mcast_key("ACCEPTFILTER", NDL_TEXT(DM, acceptfilter)),
+        mcast_key("NEIGHBORFILTER", NDL_TEXT(DM, neighborfilter)),
+        mcast_key("SUMMARYADDRESS", NDL_TEXT(DM, summaryaddr)),
+        [] {
+            keyword_rule k = mcast_key("SUMMARYMASK", NDL_TEXT(DM, summarymask));
+            k.before = mask_after_address;
+            return k;
+        }(),
+        mcast_key("SUMMARYMETRIC", NDL_TEXT(DM, summarymetric)),
+        mcast_key("OFFSETIN", NDL_TEXT(DM, inoffset)),
+        mcast_key("OFFSETOUT", NDL_TEXT(DM, outoffset)),
+        mcast_context<DM>(),
+        MCAST_PUNCTUATION,
+        token_row("END", TOKEN_END),
+    },
+    kMcastList};
+
+int check_member(block_reader &r, void *entry, void *) {
+    DM &e = *static_cast<DM *>(entry);
+    if (mcast_mandatory(r, "dvmrpmembertokens",
+                        "Error : Mandatory field '%s' for 'MEMBER' in 'ROUTING-DVMRP' block is not defined: %d\n") ||
+        interface_of(r, e, e.namedinterface, kInterfaceMsg, e.namedinterface))
+        return 1;
+    if (e.metric[0] && numeric_of(r, e, e.metric, "Error: Numeric expression is expected for metric: %s @ %d\n", e.metric))
+        return 1;
+    return 0;
+}
+
+const entry_def member_entry = mcast_entry(dvmrpmembertokens, sizeof(DM), init_mcast<DM, kSeqMember>, check_member);
+
+keyword_table dvmrptokens{
+    {
+        token_row("BEGIN", TOKEN_BEGIN),
+        mcast_usage_row(),
+        subblock_row("MEMBER", member_entry, file_mcast<DM, prdvmrpmember, kSeqMember>),
+        MCAST_PUNCTUATION,
+        token_row("END", TOKEN_END),
+    },
+    kMcastBody};
+
+}  // namespace
+
+int parse_dvmrp(FILE *fp, FILE *, const char *) { return parse_mcast(fp, dvmrptokens, "DVMRP"); }

@@ -1,0 +1,150 @@
+// ROUTING-MSDP: multicast source discovery on a node type. The block's own
+// settings (originator interface, border address, what it redistributes)
+// become one record at END; each PEER one record of its own.
+#include "multicast.h"
+#include "validations.h"
+
+namespace {
+
+// ---- PEER ----
+
+using MP = msdp_neighbor_class_rec;
+
+keyword_table msdppeertokens{
+    {
+        mcast_key("NEIGHBOR", NDL_TEXT(MP, neighbor), 1, 100),
+        mcast_key("CONNECTSOURCE", NDL_TEXT(MP, connectsource), 0, 100),
+        mcast_key("REMOTEAS", NDL_TEXT(MP, remoteas), 0, 100),
+        mcast_key("DESCRIPTION", NDL_TEXT(MP, description), 0, 100),
+        mcast_key("ACLIN", NDL_TEXT(MP, safilterinacl), 0, 100),
+        mcast_key("ACLOUT", NDL_TEXT(MP, safilteroutacl), 0, 100),
+        mcast_key("ROUTEMAPIN", NDL_TEXT(MP, safilterinmap), 0, 100),
+        mcast_key("ROUTEMAPOUT", NDL_TEXT(MP, safilteroutmap), 0, 100),
+        truth_key<MP, &MP::defaultpeer>("DEFAULTPEER", 100),
+        mcast_key("DEFAULTPREFIXLIST", NDL_TEXT(MP, defprefixlist), 0, 100),
+        mcast_key("MESHGROUP", NDL_TEXT(MP, meshgroup), 0, 100),
+        mcast_context<MP>(),
+        MCAST_PUNCTUATION,
+    },
+    kMcastList};
+
+// The peer's address and filter names are stored unchecked.
+int check_peer(block_reader &r, void *entry, void *) {
+    MP &e = *static_cast<MP *>(entry);
+    if (mcast_mandatory(r, "msdppeertokens",
+                        "Error : Mandatory field '%s' for 'PEER' in 'ROUTING-MSDP' block is not defined: %d\n"))
+        return 1;
+    return interface_of(r, e, e.connectsource, kInterfaceMsg, e.connectsource);
+}
+
+const entry_def peer_entry = mcast_entry(msdppeertokens, sizeof(MP), init_mcast<MP, kSeqPeer>, check_peer);
+
+// ---- REDISTRIBUTE: sets the block's values, appends nothing ----
+
+struct redistribute_entry {
+    char acl[kText];
+    char asnlist[kText];
+    char routemap[kText];
+};
+using RD = redistribute_entry;
+
+keyword_table msdpredistributetokens{{
+                                         mcast_key("ACL", NDL_TEXT(RD, acl), 0, 100),
+                                         mcast_key("ASNLIST", NDL_TEXT(RD, asnlist), 0, 100),
+                                         mcast_key("ROUTEMAP", NDL_TEXT(RD, routemap), 0, 100),
+                                         MCAST_PUNCTUATION,
+                                         token_row("END", TOKEN_END),
+                                     },
+                                     kMcastList};
+
+// A later REDISTRIBUTE replaces only the keys it gives.
+int check_redistribute(block_reader &r, void *entry, void *owner) {
+    if (mcast_mandatory(
+            r, "msdpredistributetokens",
+            "Error : Mandatory field '%s' for 'REDISTRIBUTE' in 'ROUTING-MSDP' block is not defined: %d\n"))
+        return 1;
+    const RD &e = *static_cast<RD *>(entry);
+    msdp_class_rec &block = static_cast<mcast_block *>(owner)->msdp;
+    if (r.keys->found("ACL")) std::memcpy(block.redistacl, e.acl, kText);
+    if (r.keys->found("ASNLIST")) std::memcpy(block.redistasnpathacl, e.asnlist, kText);
+    if (r.keys->found("ROUTEMAP")) std::memcpy(block.redistroutemap, e.routemap, kText);
+    return 0;
+}
+
+const entry_def redistribute_def = mcast_entry(msdpredistributetokens, sizeof(RD), nullptr, check_redistribute);
+
+// ---- the block ----
+
+// The flag is checked once the value is read; the value is upper-cased.
+int usage_condition(block_reader &r, const keyword_rule &, void *rec) {
+    const routing_block &b = static_cast<mcast_block *>(rec)->b;
+    if (std::strcmp(b.mandatory, "O") != 0)
+        return r.fail("Error: USAGE-CONDITION is applicable only for Optional protocols.@ %d\n", Line);
+    int kind = 0;
+    if (!validate_context(b.domainname, b.nodetype, r.tok, &kind)) return fail_pending(r);
+    return 0;
+}
+
+// Block attributes: "=" and a value, upper-cased; a later one replaces it.
+keyword_rule block_key(const char *name, field_ref field) {
+    keyword_rule k = mcast_key(name, field);
+    k.upper = true;
+    k.repeatable = true;
+    return k;
+}
+
+keyword_table msdptokens{
+    {
+        token_row("BEGIN", TOKEN_BEGIN),
+        [] {
+            keyword_rule k = block_key("USAGE-CONDITION", NDL_TEXT(mcast_block, b.usagecondition));
+            k.after = usage_condition;
+            return k;
+        }(),
+        block_key("ORIGINATORID", NDL_TEXT(mcast_block, msdp.originatorid)),
+        block_key("BORDERSAADDRESS", NDL_TEXT(mcast_block, msdp.borderasaddr)),
+        {.name = "REDISTRIBUTE", .type = TOKEN_GROUP, .kind = value_kind::entry, .repeatable = true,
+         .entry = &redistribute_def},
+        subblock_row("PEER", peer_entry, file_mcast<MP, prmsdppeer, kSeqPeer>),
+        MCAST_PUNCTUATION,
+        token_row("END", TOKEN_END),
+    },
+    {.invalid_msg = kBadKeyMsg,
+     .equal_msg = "ERROR: token '=' is expected:  @ %d\n",
+     .equal_token = false,
+     .other = stop_at_token_error}};
+
+const header_spec kMsdpHeader{
+    .domain_msg = kLabelHeader.domain_msg,
+    .dot_msg = kLabelHeader.dot_msg,
+    .dot_line_only = true,
+    .node_msg = "Error: Invalid node. Not defined : %s  @%d\n",
+    .process_msg = nullptr,
+    .number_msg = nullptr,
+    .number_named = false,
+    .mo_msg = kLabelHeader.mo_msg,
+    .begin_msg = kLabelHeader.begin_msg,
+    .lenient = false,
+};
+
+}  // namespace
+
+// The declaration stays when the originator check fails; the run fails
+// then all the same.
+int parse_msdp(FILE *fp, FILE *, const char *) {
+    block_reader r(fp, msdptokens, kRoutingEofMsg);
+    mcast_block m;
+    start_mcast(m, "MSDP");
+    if (read_mcast(r, m, kMsdpHeader) ||
+        mcast_mandatory(r, "msdptokens",
+                        "Error : Mandatory field '%s'  in 'ROUTING-MSDP' block is not defined: %d\n") ||
+        interface_or_fail(r, m.b.domainname, m.b.nodetype, "", "", "", m.msdp.originatorid, kInterfaceMsg,
+                          m.msdp.originatorid))
+        return 1;
+    msdp_class_rec *rec = alloc_record<msdp_class_rec>();
+    *rec = m.msdp;
+    std::memcpy(rec->domainname, m.b.domainname, sizeof rec->domainname);
+    std::memcpy(rec->nodetype, m.b.nodetype, sizeof rec->nodetype);
+    append_record(prmsdpclass, rec);
+    return 0;
+}
