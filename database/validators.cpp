@@ -8,6 +8,7 @@
 #include "lookup.h"
 #include "registry.h"
 #include "runstate.h"
+#include "table_desc.h"
 
 namespace {
 
@@ -330,10 +331,13 @@ int NDL_validate_pooltypemap(com_pool_type_rec *stored, com_pool_type_rec *parse
 
 int NDL_validate_poolclass(pool_class_rec *stored, pool_class_rec *parsed) {
     using R = pool_class_rec;
-    return walk<&R::value, &R::isdefault, &R::isshared>(stored, parsed, [](const R &s) {
+    auto refuse = [](const R &s) {
         logmsg("ERROR: Poolclass  %s  changed/deleted.\n", s.value);
         return 0;
-    });
+    };
+    // The older layout stores no isshared: what it reads back is no change.
+    if (!ndldb::layout().versioned) return walk<&R::value, &R::isdefault>(stored, parsed, refuse);
+    return walk<&R::value, &R::isdefault, &R::isshared>(stored, parsed, refuse);
 }
 
 int NDL_validate_poolsequence(pool_sequence_rec *stored, pool_sequence_rec *parsed) {

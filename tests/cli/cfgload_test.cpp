@@ -329,3 +329,17 @@ TEST_F(Cfgload, FilterListStartNumbersAreUniquePerNodeType) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(Cfgload, ASharedPoolClassReloadsUnchanged) {
+    for (int run = 0; run < 2; ++run) {
+        ProgramRun r = load("sharedclass.ndl", {"overwrite"});
+        EXPECT_EQ(r.status, 0) << run << r.out;
+        EXPECT_EQ(r.out.find("changed/deleted"), std::string::npos) << run << r.out;
+    }
+    EXPECT_EQ(rows("SELECT value, isdefault FROM poolclass ORDER BY value"),
+              (std::vector<std::string>{"GOLD|1", "SILVER|0"}));
+}
+
+}  // namespace
