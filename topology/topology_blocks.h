@@ -182,6 +182,11 @@ void file_address_dependencies(const address_assignment &a, int pointtype, const
 // ---- LOGICALINTERFACE ----
 int parse_logint(FILE *fp, FILE *loadfp = nullptr, const char *arg = nullptr);
 
+// ---- CONNECTIONS ----
+// The scopes of connections: INTERNAL, EXTERNAL.
+extern const value_table Scope[];
+int parse_connections(FILE *fp, FILE *loadfp = nullptr, const char *arg = nullptr);
+
 // ---- SERVICE-TYPE, POOL-CLASS, POOL-TYPE ----
 int parse_servicetypes(FILE *fp, FILE *loadfp = nullptr, const char *arg = nullptr);
 int parse_poolclass(FILE *fp, FILE *loadfp = nullptr, const char *arg = nullptr);
