@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "block.h"
+#include "records_customer.h"
 #include "records_topology.h"
 #include "topology.h"
 #include "validations.h"
@@ -186,6 +187,57 @@ int parse_logint(FILE *fp, FILE *loadfp = nullptr, const char *arg = nullptr);
 // The scopes of connections: INTERNAL, EXTERNAL.
 extern const value_table Scope[];
 int parse_connections(FILE *fp, FILE *loadfp = nullptr, const char *arg = nullptr);
+
+// ---- connection members, interface types and filters ----
+// How a "domain . nodetype" pair is read, its domain already in r.tok: the
+// messages of the block that reads it (null: that check is not made). Both
+// names are only flagged when unknown, and refused (flagged, the field left
+// empty) when they do not fit their 30 characters.
+struct domain_node_rules {
+    const char *domain_eof_msg = nullptr;  // a token error as the domain (token, Line)
+    const char *domain_msg = nullptr;      // the domain is not a word (token, Line)
+    const char *unknown_domain = nullptr;  // (token, Line)
+    const char *dot_msg = nullptr;         // no "." (token, Line), or (Line) without dot_token
+    bool dot_token = true;
+    const char *node_msg = nullptr;      // the node type is not a word (token, Line)
+    const char *unknown_node = nullptr;  // the pair is no node type (token, Line)
+};
+// 0 read (errors may be flagged), 1 stop.
+int read_domain_node(block_reader &r, char (&domainname)[kName], char (&nodetype)[kName],
+                     const domain_node_rules &rules);
+// After the fixed head of a "( ... )" group of a separated table: ")" ends
+// it, "," goes on with the attribute loop, anything else is the table's
+// separator message. 0 read, 1 stop.
+int read_after_head(block_reader &r, void *rec);
+
+// "= ( NODE = domain . nodetype , KEY = value ... )" of a connection type
+// `connectionno` named `connectionname`, its TYPE so far `networktype`
+// (NETWORK-REMOTE members may take the dial-up flags).
+int extract_members(FILE *fp, int connectionno, const char *connectionname, const char *networktype);
+// "= ( TYPE = type , KEY = value ... )".
+int extract_interfaces(FILE *fp, int connectionno);
+// 1 when the node type is a member of the connection.
+int validate_domainfixedconn(const char *domainname, const char *nodetype, int connectionno);
+
+// The longest member-filter variable.
+constexpr int kMemberFilterMax = 30;
+// "= ( name , name ... )": each name (a word of at most kMemberFilterMax
+// characters) goes to `file` with its sequence from 1; a name that `known`
+// finds for the connection is flagged and filed again. 0, or 1 stop.
+int read_filter_names(FILE *fp, int connectionno, int (*known)(int connectionno, const char *name),
+                      void (*file)(int connectionno, int sequence, const char *name));
+int extract_memberfilters(FILE *fp, int connectionno);
+int validate_domainconnfilters(int connectionno, const char *name);
+// "= ( variable = SAME|DIFFERENT , ... )" of a customer interface: each
+// variable must be known to the node type and the named connection.
+int extract_custconnfilters(FILE *fp, int nodeinstance, int instanceno, const char *servicetype,
+                            const char *conntypename, const char *connectionname, const char *domainname,
+                            const char *nodetype);
+// 1 when the loopback sub-list from `first` on holds that entry.
+int validate_custconnlb(const cust_conn_node_lb_rec *first, const char *loopbacktype, int nodeinstance,
+                        const char *lbinstance);
+// 1 when the node type has that logical interface.
+int validate_nodelogint(const char *domainname, const char *nodetype, const char *intno, const char *inttype);
 
 // ---- SERVICE-TYPE, POOL-CLASS, POOL-TYPE ----
 int parse_servicetypes(FILE *fp, FILE *loadfp = nullptr, const char *arg = nullptr);
