@@ -172,6 +172,10 @@ bool has_address_records(const char *addresstype);
 // The address record of a finished assignment.
 void file_address_assign(const address_assignment &a, int pointtype, const char *endpoint,
                          int sequence);
+// The same from its parts (an HSRP group's address in its connection type's
+// pool and owner).
+void file_address_record(const ipaddress_group &ip, const selmethod_group &sel, const assignment_attrs &attrs,
+                         int pointtype, const char *endpoint, int sequence);
 // The address-expression variables: DOMAINID, NODEID and LINKID join the
 // dependencies, the first dependency's own name is accepted, any other is
 // flagged.
@@ -238,6 +242,17 @@ int validate_custconnlb(const cust_conn_node_lb_rec *first, const char *loopback
                         const char *lbinstance);
 // 1 when the node type has that logical interface.
 int validate_nodelogint(const char *domainname, const char *nodetype, const char *intno, const char *inttype);
+
+// ---- HSRP and APS ----
+// One statement "# n . MEMBER = ( ... )", "# n . AUTHENTICATION = flag",
+// "# n . IPADDRESS = ( ... )" or "# n . HSRPPRIORITY = "list"" of a
+// connection type, after its HSRP; the group's address takes the pool,
+// owner and selection method of `a`, the connection type's open
+// assignment. `authenticated` is the connection type's flag, in and out.
+int extract_hsrp(FILE *fp, int connectionno, const char *connectionname, const address_assignment &a,
+                 int *authenticated);
+// "= ( MEMBER = domain . nodetype , MODE = WORKING|PROTECTED )".
+int extract_APS(FILE *fp, int connectionno);
 
 // ---- SERVICE-TYPE, POOL-CLASS, POOL-TYPE ----
 int parse_servicetypes(FILE *fp, FILE *loadfp = nullptr, const char *arg = nullptr);
