@@ -254,6 +254,12 @@ int extract_hsrp(FILE *fp, int connectionno, const char *connectionname, const a
 // "= ( MEMBER = domain . nodetype , MODE = WORKING|PROTECTED )".
 int extract_APS(FILE *fp, int connectionno);
 
+// ---- CONNECTIONTYPE ----
+int parse_connectiontypes(FILE *fp, FILE *loadfp = nullptr, const char *arg = nullptr);
+// 1 when every member-filter variable of the connection is known to every
+// member node type of it.
+int validate_memberfiltervars(const char *connectionname, int connectionno);
+
 // ---- SERVICE-TYPE, POOL-CLASS, POOL-TYPE ----
 int parse_servicetypes(FILE *fp, FILE *loadfp = nullptr, const char *arg = nullptr);
 int parse_poolclass(FILE *fp, FILE *loadfp = nullptr, const char *arg = nullptr);
