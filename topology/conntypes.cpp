@@ -287,13 +287,14 @@ int read_group(block_reader &r, conntype_ctx &ctx) {
 
 int validate_memberfiltervars(const char *, int connectionno) {
     int connlist[2] = {connectionno, 0};
-    for (const domain_conn_filter_rec *f = prdomconnfilters; f; f = f->next) {
-        if (f->connectionno != connectionno) continue;
-        for (const domain_fixed_conn_rec *m = prdomainfixedconn; m; m = m->next) {
+    // Only the block of a connection number files its filters and members,
+    // one after the other: they stand together in their lists.
+    for (const domain_conn_filter_rec *f = first_filter(connectionno); f && f->connectionno == connectionno;
+         f = f->next) {
+        for (const domain_fixed_conn_rec *m = first_member(connectionno); m && m->connectionno == connectionno;
+             m = m->next) {
             int type = 0;
-            if (m->connectionno == connectionno &&
-                !validate_vars(m->domainname, m->nodetype, f->variablename, "VAR", &type, connlist))
-                return 0;
+            if (!validate_vars(m->domainname, m->nodetype, f->variablename, "VAR", &type, connlist)) return 0;
         }
     }
     return 1;

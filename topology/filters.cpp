@@ -3,12 +3,19 @@
 // interface) and the lookups the customer blocks make in the topology.
 #include <cstring>
 
+#include "lookup.h"
 #include "records_customer.h"
 #include "records_topology.h"
 #include "registry.h"
 #include "topology_blocks.h"
 
 namespace {
+
+lookup::keyed_index<domain_conn_filter_rec, &domain_conn_filter_rec::connectionno,
+                    &domain_conn_filter_rec::variablename>
+    filters_by_name(prdomconnfilters);
+lookup::keyed_index<domain_conn_filter_rec, &domain_conn_filter_rec::connectionno> filters_by_connection(
+    prdomconnfilters);
 
 // Variable names come back as words.
 keyword_table memberfiltertokens{{
@@ -55,10 +62,10 @@ int read_filter_names(FILE *fp, int connectionno, int (*known)(int connectionno,
 }
 
 int validate_domainconnfilters(int connectionno, const char *name) {
-    for (const domain_conn_filter_rec *f = prdomconnfilters; f; f = f->next)
-        if (f->connectionno == connectionno && !std::strcmp(f->variablename, name)) return 1;
-    return 0;
+    return filters_by_name.find(connectionno, name) ? 1 : 0;
 }
+
+domain_conn_filter_rec *first_filter(int connectionno) { return filters_by_connection.find(connectionno); }
 
 int extract_memberfilters(FILE *fp, int connectionno) {
     return read_filter_names(fp, connectionno, validate_domainconnfilters, file_connfilter);

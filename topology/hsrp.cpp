@@ -3,11 +3,19 @@
 // protected members of a protection pair).
 #include <cstring>
 
+#include "lookup.h"
 #include "records_topology.h"
 #include "registry.h"
 #include "topology_blocks.h"
 
 namespace {
+
+lookup::keyed_index<hsrp_connection_rec, &hsrp_connection_rec::connectionno, &hsrp_connection_rec::sequenceno,
+                    &hsrp_connection_rec::subsequenceno>
+    hsrp_by_entry(prhsrpconnections);
+lookup::keyed_index<hsrp_member_rec, &hsrp_member_rec::connectionno, &hsrp_member_rec::sequenceno,
+                    &hsrp_member_rec::subsequenceno>
+    members_by_entry(prhsrpmember);
 
 const char kOpenMsg[] = "ERROR: Invalid syntax '(' expected :%s @ %d\n";
 const char kDuplicateMsg[] = "ERROR: Duplicate token: '%s' @ %d\n";
@@ -72,11 +80,7 @@ struct hsrp_statement {
 };
 
 // The group's address record (subsequence 1), or null.
-hsrp_connection_rec *group_address(int connectionno, int group) {
-    for (hsrp_connection_rec *h = prhsrpconnections; h; h = h->next)
-        if (h->connectionno == connectionno && h->sequenceno == group && h->subsequenceno == 1) return h;
-    return nullptr;
-}
+hsrp_connection_rec *group_address(int connectionno, int group) { return hsrp_by_entry.find(connectionno, group, 1); }
 
 int read_member(hsrp_statement &s, int subsequence) {
     block_reader &r = s.r;
@@ -198,14 +202,15 @@ int read_priorities(hsrp_statement &s) {
     if (!validate_systemlistentries("HSRPPRIORITY", entries, count, &index))
         r.flag("One of the entries in HSRP PRIORITY list is not present in Systemlist definitions: '%s' @%d\n",
                index < 0 ? "HSRPPRIORITY" : entries[index], Line);
-    // A second list of the group would file its rows twice: refused.
-    for (const hsrp_connection_rec *h = prhsrpconnections; h; h = h->next)
-        if (h->connectionno == s.connectionno && h->sequenceno == s.group && h->hsrppriority[0]) {
-            r.flag(kDuplicateMsg, "HSRPPRIORITY", Line);
-            return 0;
-        }
+    // A second list of the group would file its rows twice: refused. A
+    // list fills the address record's priority, or files subsequence 2 on.
+    hsrp_connection_rec *first = group_address(s.connectionno, s.group);
+    if ((first && first->hsrppriority[0]) || hsrp_by_entry.find(s.connectionno, s.group, 2)) {
+        r.flag(kDuplicateMsg, "HSRPPRIORITY", Line);
+        return 0;
+    }
     char addresstype[kName] = "";
-    if (hsrp_connection_rec *first = group_address(s.connectionno, s.group)) {
+    if (first) {
         set_priority(*first, entries[0]);
         first->authenticated = *s.authenticated;
         std::memcpy(addresstype, first->addresstype, sizeof addresstype);
@@ -286,10 +291,10 @@ int extract_hsrp(FILE *fp, int connectionno, const char *connectionname, const a
     if (r.kind != TOKEN_NUMBER || !parse_int32(r.tok, &group))
         return r.fail("ERROR: HSRP connection number expected :%s @%d\n", r.tok, Line);
     if (!r.expect(".", "ERROR : Attribute qualifier '.' expected :%s @%d\n")) return 1;
+    // The members of a group are numbered 1, 2, 3 ... without gaps: the
+    // next free number is one above the highest.
     int subsequence = 1;
-    for (const hsrp_member_rec *m = prhsrpmember; m; m = m->next)
-        if (m->connectionno == connectionno && m->sequenceno == group && m->subsequenceno >= subsequence)
-            subsequence = m->subsequenceno + 1;
+    while (members_by_entry.find(connectionno, group, subsequence)) ++subsequence;
     r.read_upper();
     if (r.ended) return 1;
     hsrp_statement s{r, connectionno, connectionname, group, a, authenticated};

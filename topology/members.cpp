@@ -4,11 +4,18 @@
 #include <cstring>
 #include <memory>
 
+#include "lookup.h"
 #include "records_topology.h"
 #include "registry.h"
 #include "topology_blocks.h"
 
 namespace {
+
+lookup::keyed_index<domain_fixed_conn_rec, &domain_fixed_conn_rec::domainname, &domain_fixed_conn_rec::nodetype,
+                    &domain_fixed_conn_rec::connectionno>
+    members_by_node(prdomainfixedconn);
+lookup::keyed_index<domain_fixed_conn_rec, &domain_fixed_conn_rec::connectionno> members_by_connection(
+    prdomainfixedconn);
 
 const value_table NatIntTypes[] = {"INSIDE", "OUTSIDE", "NONE", ""};
 const value_table AuthServers[] = {"TACACS", "RADIUS", "NONE", "LOCAL", ""};
@@ -286,12 +293,10 @@ int read_after_head(block_reader &r, void *rec) {
 }
 
 int validate_domainfixedconn(const char *domainname, const char *nodetype, int connectionno) {
-    for (const domain_fixed_conn_rec *f = prdomainfixedconn; f; f = f->next)
-        if (f->connectionno == connectionno && !std::strcmp(f->domainname, domainname) &&
-            !std::strcmp(f->nodetype, nodetype))
-            return 1;
-    return 0;
+    return members_by_node.find(domainname, nodetype, connectionno) ? 1 : 0;
 }
+
+domain_fixed_conn_rec *first_member(int connectionno) { return members_by_connection.find(connectionno); }
 
 int extract_members(FILE *fp, int connectionno, const char *connectionname, const char *networktype) {
     block_reader r(fp, membertokens);

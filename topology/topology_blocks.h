@@ -222,6 +222,9 @@ int extract_members(FILE *fp, int connectionno, const char *connectionname, cons
 int extract_interfaces(FILE *fp, int connectionno);
 // 1 when the node type is a member of the connection.
 int validate_domainfixedconn(const char *domainname, const char *nodetype, int connectionno);
+// The first member (filter) record of a connection number, or null: the
+// records of one connection type's block follow each other in their list.
+domain_fixed_conn_rec *first_member(int connectionno);
 
 // The longest member-filter variable.
 constexpr int kMemberFilterMax = 30;
@@ -232,6 +235,7 @@ int read_filter_names(FILE *fp, int connectionno, int (*known)(int connectionno,
                       void (*file)(int connectionno, int sequence, const char *name));
 int extract_memberfilters(FILE *fp, int connectionno);
 int validate_domainconnfilters(int connectionno, const char *name);
+domain_conn_filter_rec *first_filter(int connectionno);
 // "= ( variable = SAME|DIFFERENT , ... )" of a customer interface: each
 // variable must be known to the node type and the named connection.
 int extract_custconnfilters(FILE *fp, int nodeinstance, int instanceno, const char *servicetype,
