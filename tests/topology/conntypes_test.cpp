@@ -168,6 +168,15 @@ TEST_F(TopoLoad, ConnectionNumbersRiseAtEveryBlock) {
     EXPECT_EQ(rows("SELECT connectionno, connectionname FROM domainconntypes ORDER BY rowid"), (V{"1|A", "2|B"}));
 }
 
+TEST_F(TopoLoad, ConnectionNameWithPercentSignsIsFiledUnchanged) {
+    Outcome r = load_text(with_topology("CONNECTIONTYPE 50%s%d BEGIN\n"
+                                "  IPADDRESS = ( ADDRESSTYPE = ADDRESS-FIXED , ADDRESS = \"10.0.0.1\" , PREFIX = 30 )\n"
+                                "  HSRP#1.IPADDRESS = ( ADDRESSTYPE = ADDRESS-FIXED , ADDRESS = \"10.0.0.2\" )\n"
+                                "END\n"));
+    ASSERT_EQ(r.ret, 0) << ::testing::PrintToString(r.messages);
+    EXPECT_EQ(rows("SELECT namedendpoint FROM addressassign ORDER BY rowid"), (V{"50%s%d:HSRP1", "50%s%d"}));
+}
+
 TEST_F(TopoLoad, FileEndingInsideConnectionTypeKeepsTheStoredRows) {
     ASSERT_EQ(load("conntype_valid.ndl").ret, 0);
     V before = rows("SELECT * FROM domainconntypes ORDER BY rowid");
