@@ -59,6 +59,11 @@ keyed_index<cust_conn_type_rec, &cust_conn_type_rec::conntypename> custtypes_by_
 keyed_index<domain_service_rec, &domain_service_rec::domainname, &domain_service_rec::nodetype,
             &domain_service_rec::servicename>
     services_by_key(prdomainservices);
+keyed_index<domain_connection_rec, &domain_connection_rec::domainname1, &domain_connection_rec::domainname2,
+            &domain_connection_rec::conntype>
+    connections_by_pair(prdomainconnections);
+keyed_index<aps_member_rec, &aps_member_rec::domainname, &aps_member_rec::nodetype, &aps_member_rec::connectionno>
+    aps_by_member(prconnapsdatalist);
 keyed_index<ip_address_pool_rec, &ip_address_pool_rec::addresspoolname,
             &ip_address_pool_rec::protocoltype>
     pools_by_key(praddresspools);
@@ -279,10 +284,7 @@ int validate_nodeconnections(const char *domainname, const char *nodetype, int n
 
 int validate_domainconnections(const char *domainname1, const char *domainname2,
                                const char *conntype) {
-    return found(find_first(prdomainconnections,
-                            key(&domain_connection_rec::domainname1, domainname1),
-                            key(&domain_connection_rec::domainname2, domainname2),
-                            key(&domain_connection_rec::conntype, conntype)));
+    return found(connections_by_pair.find(domainname1, domainname2, conntype));
 }
 
 int validate_conninstvars(const char *connectionname, const char *variablename) {
@@ -351,9 +353,7 @@ int validate_systemlistentries(const char *listname, const value_table *values, 
 }
 
 int validata_APS(const aps_member_rec *c) {
-    return is_new(find_first(prconnapsdatalist, key(&aps_member_rec::domainname, c->domainname),
-                             key(&aps_member_rec::nodetype, c->nodetype),
-                             key(&aps_member_rec::connectionno, c->connectionno)));
+    return is_new(aps_by_member.find(c->domainname, c->nodetype, c->connectionno));
 }
 
 int getconnidfromname(const char *connectionname) {

@@ -12,7 +12,16 @@
 
 using lookup::find_first;
 using lookup::key;
+using lookup::keyed_index;
 using lookup::same;
+
+namespace {
+
+// Every connection type's variables are looked up as its block is read.
+keyed_index<domain_conn_var_rec, &domain_conn_var_rec::connectionno, &domain_conn_var_rec::variablename>
+    connvars_by_name(prdomainconnvars);
+
+}  // namespace
 
 const system_var_entry connsystemvar[] = {
     {"BW", 12},     {"LINKID", 12}, {"CIRIN", 12},  {"CIROUT", 12}, {"CBSIN", 12},
@@ -63,9 +72,7 @@ int validate_systemvar(const system_var_entry *table, const char *name, int *typ
 
 int validate_domainconnvars(int connectionno, const char *variablename, int *type) {
     if (validate_systemvar(connsystemvar, variablename, type)) return 1;
-    domain_conn_var_rec *r =
-        find_first(prdomainconnvars, key(&domain_conn_var_rec::connectionno, connectionno),
-                   key(&domain_conn_var_rec::variablename, variablename));
+    domain_conn_var_rec *r = connvars_by_name.find(connectionno, variablename);
     if (!r) return 0;
     report_datatype(r->variabletype, variablename, type);
     return 1;

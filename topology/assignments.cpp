@@ -377,22 +377,27 @@ bool has_address_records(const char *type) {
 }
 
 void file_address_assign(const address_assignment &a, int pointtype, const char *endpoint, int sequence) {
+    file_address_record(a.ip, a.sel, a.attrs, pointtype, endpoint, sequence);
+}
+
+void file_address_record(const ipaddress_group &ip, const selmethod_group &sel, const assignment_attrs &attrs,
+                         int pointtype, const char *endpoint, int sequence) {
     address_assign_rec *rec = alloc_record<address_assign_rec>();
     auto put = [](auto &field, const char *value) { std::snprintf(field, sizeof field, "%s", value); };
     rec->namedpointtype = pointtype;
     put(rec->namedendpoint, endpoint);
-    put(rec->addresspoolname, a.attrs.validationpool);
-    put(rec->scope, a.attrs.owner);
-    put(rec->poolname, a.sel.poolname);
-    put(rec->offset, a.ip.offset);
+    put(rec->addresspoolname, attrs.validationpool);
+    put(rec->scope, attrs.owner);
+    put(rec->poolname, sel.poolname);
+    put(rec->offset, ip.offset);
     rec->sequence = sequence;
-    put(rec->ipaddress, a.ip.address);
-    put(rec->servicetype, a.sel.servicetype);
-    put(rec->hosttype, a.sel.hosttype);
-    put(rec->nattype, a.sel.nattype);
-    put(rec->poolowner, a.sel.poolowner);
-    put(rec->poolownervar, a.sel.poolownervar);
-    put(rec->poolclass, a.sel.poolclass);
+    put(rec->ipaddress, ip.address);
+    put(rec->servicetype, sel.servicetype);
+    put(rec->hosttype, sel.hosttype);
+    put(rec->nattype, sel.nattype);
+    put(rec->poolowner, sel.poolowner);
+    put(rec->poolownervar, sel.poolownervar);
+    put(rec->poolclass, sel.poolclass);
     append_record(praddressassign, rec);
 }
 

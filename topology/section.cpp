@@ -25,6 +25,8 @@ const block_entry topology_blocks[] = {
     {KW_POOL_CLASS, parse_poolclass, nullptr},
     {KW_POOL_TYPE, parse_pooltypes, nullptr},
     {KW_LOGICALINTERFACE, parse_logint, nullptr},
+    {KW_CONNECTIONS, parse_connections, nullptr},
+    {KW_CONNECTIONTYPE, parse_connectiontypes, nullptr},
     {0, nullptr, nullptr},
 };
 

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "block.h"
+#include "records_customer.h"
 #include "records_topology.h"
 #include "topology.h"
 #include "validations.h"
@@ -171,6 +172,10 @@ bool has_address_records(const char *addresstype);
 // The address record of a finished assignment.
 void file_address_assign(const address_assignment &a, int pointtype, const char *endpoint,
                          int sequence);
+// The same from its parts (an HSRP group's address in its connection type's
+// pool and owner).
+void file_address_record(const ipaddress_group &ip, const selmethod_group &sel, const assignment_attrs &attrs,
+                         int pointtype, const char *endpoint, int sequence);
 // The address-expression variables: DOMAINID, NODEID and LINKID join the
 // dependencies, the first dependency's own name is accepted, any other is
 // flagged.
@@ -181,6 +186,83 @@ void file_address_dependencies(const address_assignment &a, int pointtype, const
 
 // ---- LOGICALINTERFACE ----
 int parse_logint(FILE *fp, FILE *loadfp = nullptr, const char *arg = nullptr);
+
+// ---- CONNECTIONS ----
+// The scopes of connections: INTERNAL, EXTERNAL.
+extern const value_table Scope[];
+int parse_connections(FILE *fp, FILE *loadfp = nullptr, const char *arg = nullptr);
+
+// ---- connection members, interface types and filters ----
+// How a "domain . nodetype" pair is read, its domain already in r.tok: the
+// messages of the block that reads it (null: that check is not made). Both
+// names are only flagged when unknown, and refused (flagged, the field left
+// empty) when they do not fit their 30 characters.
+struct domain_node_rules {
+    const char *domain_eof_msg = nullptr;  // a token error as the domain (token, Line)
+    const char *domain_msg = nullptr;      // the domain is not a word (token, Line)
+    const char *unknown_domain = nullptr;  // (token, Line)
+    const char *dot_msg = nullptr;         // no "." (token, Line), or (Line) without dot_token
+    bool dot_token = true;
+    const char *node_msg = nullptr;      // the node type is not a word (token, Line)
+    const char *unknown_node = nullptr;  // the pair is no node type (token, Line)
+};
+// 0 read (errors may be flagged), 1 stop.
+int read_domain_node(block_reader &r, char (&domainname)[kName], char (&nodetype)[kName],
+                     const domain_node_rules &rules);
+// After the fixed head of a "( ... )" group of a separated table: ")" ends
+// it, "," goes on with the attribute loop, anything else is the table's
+// separator message. 0 read, 1 stop.
+int read_after_head(block_reader &r, void *rec);
+
+// "= ( NODE = domain . nodetype , KEY = value ... )" of a connection type
+// `connectionno` named `connectionname`, its TYPE so far `networktype`
+// (NETWORK-REMOTE members may take the dial-up flags).
+int extract_members(FILE *fp, int connectionno, const char *connectionname, const char *networktype);
+// "= ( TYPE = type , KEY = value ... )".
+int extract_interfaces(FILE *fp, int connectionno);
+// 1 when the node type is a member of the connection.
+int validate_domainfixedconn(const char *domainname, const char *nodetype, int connectionno);
+// The first member (filter) record of a connection number, or null: the
+// records of one connection type's block follow each other in their list.
+domain_fixed_conn_rec *first_member(int connectionno);
+
+// The longest member-filter variable.
+constexpr int kMemberFilterMax = 30;
+// "= ( name , name ... )": each name (a word of at most kMemberFilterMax
+// characters) goes to `file` with its sequence from 1; a name that `known`
+// finds for the connection is flagged and filed again. 0, or 1 stop.
+int read_filter_names(FILE *fp, int connectionno, int (*known)(int connectionno, const char *name),
+                      void (*file)(int connectionno, int sequence, const char *name));
+int extract_memberfilters(FILE *fp, int connectionno);
+int validate_domainconnfilters(int connectionno, const char *name);
+domain_conn_filter_rec *first_filter(int connectionno);
+// "= ( variable = SAME|DIFFERENT , ... )" of a customer interface: each
+// variable must be known to the node type and the named connection.
+int extract_custconnfilters(FILE *fp, int nodeinstance, int instanceno, const char *servicetype,
+                            const char *conntypename, const char *connectionname, const char *domainname,
+                            const char *nodetype);
+// 1 when the loopback sub-list from `first` on holds that entry.
+int validate_custconnlb(const cust_conn_node_lb_rec *first, const char *loopbacktype, int nodeinstance,
+                        const char *lbinstance);
+// 1 when the node type has that logical interface.
+int validate_nodelogint(const char *domainname, const char *nodetype, const char *intno, const char *inttype);
+
+// ---- HSRP and APS ----
+// One statement "# n . MEMBER = ( ... )", "# n . AUTHENTICATION = flag",
+// "# n . IPADDRESS = ( ... )" or "# n . HSRPPRIORITY = "list"" of a
+// connection type, after its HSRP; the group's address takes the pool,
+// owner and selection method of `a`, the connection type's open
+// assignment. `authenticated` is the connection type's flag, in and out.
+int extract_hsrp(FILE *fp, int connectionno, const char *connectionname, const address_assignment &a,
+                 int *authenticated);
+// "= ( MEMBER = domain . nodetype , MODE = WORKING|PROTECTED )".
+int extract_APS(FILE *fp, int connectionno);
+
+// ---- CONNECTIONTYPE ----
+int parse_connectiontypes(FILE *fp, FILE *loadfp = nullptr, const char *arg = nullptr);
+// 1 when every member-filter variable of the connection is known to every
+// member node type of it.
+int validate_memberfiltervars(const char *connectionname, int connectionno);
 
 // ---- SERVICE-TYPE, POOL-CLASS, POOL-TYPE ----
 int parse_servicetypes(FILE *fp, FILE *loadfp = nullptr, const char *arg = nullptr);

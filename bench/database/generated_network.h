@@ -6,7 +6,9 @@
 #include <string>
 
 // N domains with their three required variables, one node type per domain
-// with two services, and one address pool per ten domains.
+// with two services, one address pool per ten domains, and one connection
+// type per domain joining its node type to the next domain's, with every
+// group a connection type has (one HSRP group and one APS member).
 inline std::string generate(int n) {
     std::string s = "NETWORKNAME = BENCHNET, SECTION = TOPOLOGY\n";
     char buf[1024];
@@ -40,6 +42,35 @@ inline std::string generate(int n) {
         s += buf;
     }
     s += "END\n";
+    s += "SYSTEMLIST HSRPPRIORITY BEGIN\n  LISTVARIABLE = ( NAME = 100 , VALUE = 100 )\nEND\n";
+    s += "CONNECTIONS BEGIN\n";
+    for (int i = 0; i < n; ++i) {
+        std::snprintf(buf, sizeof buf, "  D%d TO D%d = ( SCOPE = INTERNAL , MIN = 0 , MAX = 4 )\n", i, (i + 1) % n);
+        s += buf;
+    }
+    s += "END\n";
+    for (int i = 0; i < n; ++i) {
+        int next = (i + 1) % n;
+        std::snprintf(buf, sizeof buf,
+                      "CONNECTIONTYPE C%d BEGIN\n"
+                      "  TYPE = POINT-TO-POINT\n  SCOPE = INTERNAL\n"
+                      "  VARIABLE = ( NAME = VLAN , MODE = VARIABLE-UNASSIGNED , TYPE = NUMBER )\n"
+                      "  MEMBER = ( NODE = D%d.PE , MINCONN = 0 , MAXCONN = 4 , INTERFACES = \"Serial0, Serial1\" )\n"
+                      "  MEMBER = ( NODE = D%d.PE , MINCONN = 0 , MAXCONN = 4 )\n"
+                      "  INTERFACETYPES = ( TYPE = SERIAL , ENCAPSULATION = PPP , AUTHENTICATION = FALSE , SUBINTERFACE = FALSE )\n"
+                      "  MEMBERFILTER = ( SITENAME )\n"
+                      "  VALIDATIONPOOL = P%d\n"
+                      "  IPADDRESS = ( ADDRESSTYPE = ADDRESS-FIXED , ADDRESS = \"10.0.VLAN.1\" , PREFIX = 30 )\n"
+                      "  DEPENDENCY = ( NAME = VLAN , MINVALUE = 1 , MAXVALUE = 200 )\n"
+                      "  INSTANCEID = ( VLAN )\n"
+                      "  APS = ( MEMBER = D%d.PE , MODE = WORKING )\n"
+                      "  HSRP#1.MEMBER = ( D%d.PE )\n"
+                      "  HSRP#1.IPADDRESS = ( ADDRESSTYPE = ADDRESS-FIXED , ADDRESS = \"10.0.VLAN.2\" )\n"
+                      "  HSRP#1.HSRPPRIORITY = \"100\"\n"
+                      "END\n",
+                      i, i, next, i / 10, i, i);
+        s += buf;
+    }
     return s;
 }
 

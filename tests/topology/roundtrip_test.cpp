@@ -48,9 +48,22 @@ TEST_F(RoundTrip, EveryTableIsReadBackAndWrittenUnchanged) {
     EXPECT_EQ(first["DOMAINSERVICES"].size(), 2u);
     EXPECT_EQ(first["IPADDRESSPOOLS"].size(), 3u);
     EXPECT_EQ(first["DOMAINNODELOGINT"].size(), 4u);
-    EXPECT_EQ(first["ADDRESSASSIGN"].size(), 3u);
-    EXPECT_EQ(first["ADDRESSDEPENDENCY"].size(), 2u);
-    EXPECT_EQ(first["DOMAININSTVARS"].size(), 1u);
+    EXPECT_EQ(first["ADDRESSASSIGN"].size(), 5u);
+    EXPECT_EQ(first["ADDRESSDEPENDENCY"].size(), 3u);
+    EXPECT_EQ(first["DOMAININSTVARS"].size(), 2u);
+    EXPECT_EQ(first["DOMAINCONNECTIONS"].size(), 1u);
+    EXPECT_EQ(first["DOMAINCONNTYPES"].size(), 2u);
+    EXPECT_EQ(first["DOMAINCONNVARS"].size(), 2u);
+    EXPECT_EQ(first["DOMAINFIXEDCONN"].size(), 3u);
+    EXPECT_EQ(first["DOMAININTNAMES"].size(), 2u);
+    EXPECT_EQ(first["DOMAINREMOTETYPES"].size(), 1u);
+    EXPECT_EQ(first["DOMAININTTYPES"].size(), 2u);
+    EXPECT_EQ(first["DOMAINNODECONNBKP"].size(), 1u);
+    EXPECT_EQ(first["HSRPMEMBER"].size(), 1u);
+    EXPECT_EQ(first["HSRPCONNECTIONS"].size(), 1u);
+    EXPECT_EQ(first["APSMEMBER"].size(), 1u);
+    EXPECT_EQ(first["DOMAINCONNFILTERS"].size(), 1u);
+    EXPECT_EQ(rows("SELECT variablevalue FROM domainconnvars WHERE variablename = 'CARRIER'"), V{"Joe's"});
     EXPECT_EQ(rows("SELECT offset FROM addressassign WHERE namedpointtype = 4"), V{"it's 2"});
     EXPECT_EQ(rows("SELECT organization FROM networks"), V{"O'Brien & Sons"});
     EXPECT_EQ(rows("SELECT variablevalue FROM domainvariables WHERE domainname = 'SOUTH' AND sequence = 2"),

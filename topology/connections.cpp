@@ -1,0 +1,153 @@
+// The CONNECTIONS block: which domains may be connected to which, with the
+// scope of such connections and how many a pair may have. Each entry is
+// written "domain1 TO domain2 = ( SCOPE = s , MIN = n , MAX = n )", MIN and
+// MAX in either order.
+#include <cstring>
+#include <string>
+
+#include "records_topology.h"
+#include "registry.h"
+#include "topology_blocks.h"
+
+const value_table Scope[] = {"INTERNAL", "EXTERNAL", ""};
+
+namespace {
+
+const char kEqualMsg[] = "ERROR: Invalid syntax '=' expected: %s @ %d\n";
+const char kCommaMsg[] = "ERROR: Invalid syntax ',' expected: %s @ %d\n";
+const char kScopeMsg[] = "ERROR: Invalid syntax . Scope type 'INTERNAL' or 'EXTERNAL' expected @ %d\n";
+
+keyword_table connectiontokens{{
+    token_row("TO", TOKEN_TO, 0, 1),
+    token_row("BEGIN", TOKEN_BEGIN),
+    token_row("MIN", TOKEN_ATTRIBUTE, 0, 1),
+    token_row("MAX", TOKEN_ATTRIBUTE, 0, 1),
+    token_row("SCOPE", TOKEN_SCOPE, 30, 1),
+    token_row("(", TOKEN_LPAREN),
+    token_row(")", TOKEN_RPAREN),
+    token_row("=", TOKEN_EQUAL),
+    token_row("END", TOKEN_END),
+}};
+
+struct limits {
+    bool min_seen = false, max_seen = false;
+    bool repeated = false;  // MIN or MAX twice: the entry is refused
+    int32_t minconn = 0, maxconn = 0;
+    char maxtext[kTokenSize] = "";
+};
+
+// ", MIN = n" or ", MAX = n": `second` picks the messages of the second pair.
+int read_limit(block_reader &r, limits &l, bool second) {
+    if (!r.expect(",", kCommaMsg)) return 1;
+    r.read_upper();
+    if (r.ended) return 1;
+    if (r.kind != TOKEN_ATTRIBUTE)
+        return r.fail(second ? "ERROR: Invalid syntax variable type expected: %s @ %d\n"
+                             : "ERROR: Invalid syntax variable type expected :%s @ %d\n",
+                      r.tok, Line);
+    bool is_min = r.is("MIN");
+    char name[kName];
+    std::snprintf(name, sizeof name, "%s", is_min ? "MIN" : "MAX");
+    bool &seen = is_min ? l.min_seen : l.max_seen;
+    // The same limit twice would leave the other one unset.
+    if (seen) {
+        r.flag("ERROR: Duplicate token: '%s' @ %d\n", name, Line);
+        l.repeated = true;
+    }
+    seen = true;
+    if (!r.expect("=", "ERROR: Invalid syntax '=' expected :%s@ %d\n")) return 1;
+    r.read();
+    if (r.ended) return 1;
+    int32_t n = 0;
+    if (r.kind != TOKEN_NUMBER || !parse_int32(r.tok, &n)) {
+        if (second) return r.fail("ERROR: Invalid syntax a number value expected for %s :%s @d\n", name, r.tok);
+        return r.fail("ERROR: Invalid syntax  value expeced for :%s @d\n", name);
+    }
+    if (is_min) {
+        l.minconn = n;
+    } else {
+        l.maxconn = n;
+        std::memcpy(l.maxtext, r.tok, sizeof l.maxtext);
+    }
+    return 0;
+}
+
+// A domain of an entry: unknown ones are flagged, and one that does not fit
+// its field is refused (the field stays empty).
+void take_domain(block_reader &r, char (&field)[kName], const char *unknown_msg) {
+    if (!validate_domain(r.tok)) r.flag(unknown_msg, r.tok, Line);
+    if (!store_text(field, sizeof field, r.tok, kName - 1)) r.flag(kTooLongMsg, r.tok, Line);
+}
+
+// The message of the TO that the file's end replaced, for the reader's
+// end-of-file report: the first domain with its "%" doubled.
+void expect_to_after(char *buf, size_t size, const char *first) {
+    std::string escaped;
+    for (const char *p = first; *p; ++p) {
+        escaped += *p;
+        if (*p == '%') escaped += '%';
+    }
+    std::snprintf(buf, size, "ERROR: Keyword 'TO' expected after %s :  @ %%d\n", escaped.c_str());
+}
+
+// One entry, its first domain in r.tok: 0 read on, 1 stop.
+int read_connection(block_reader &r) {
+    domain_connection_rec rec{};
+    take_domain(r, rec.domainname1, "ERROR: Invalid (FOR) domain name for connection definition : %s @ %d\n");
+    char first[kTokenSize];
+    std::memcpy(first, r.tok, sizeof first);
+    // The file ending here is reported as the missing TO, with its line.
+    char eof_at_to[kMsgSize];
+    expect_to_after(eof_at_to, sizeof eof_at_to, first);
+    r.eof_msg = eof_at_to;
+    r.read();
+    r.eof_msg = kEofMsg;
+    if (r.ended) return 1;
+    if (r.kind != TOKEN_TO) return r.fail("ERROR: Keyword 'TO' expected after %s : %s @ %d\n", first, r.tok, Line);
+    r.read();
+    if (r.ended) return 1;
+    take_domain(r, rec.domainname2, "ERROR: Invalid (TO) domain name for connection definition : %s @ %d\n");
+    if (!r.expect("=", kEqualMsg)) return 1;
+    if (!r.expect("(", "ERROR: Invalid syntax '(' expected @ %d\n", false)) return 1;
+    r.read_upper();
+    if (r.ended) return 1;
+    if (r.kind != TOKEN_SCOPE) return r.fail("ERROR: Invalid syntax keyword 'SCOPE' expected :%s @ %d\n", r.tok, Line);
+    if (!r.expect("=", kEqualMsg)) return 1;
+    r.read_upper();
+    if (r.ended) return 1;
+    if (!validate_var(Scope, r.tok)) return r.fail(kScopeMsg, Line);
+    std::strcpy(rec.conntype, r.tok);  // one of the scopes
+    limits l;
+    if (read_limit(r, l, false) || read_limit(r, l, true)) return 1;
+    if (!r.expect(")", "ERROR: Invalid syntax ')' expected:%s @ %d\n")) return 1;
+    if (validate_domainconnections(rec.domainname1, rec.domainname2, rec.conntype))
+        r.flag("ERROR: Duplicate definition of connections : %s TO %s  @%d \n", rec.domainname1, rec.domainname2,
+               Line);
+    if (l.repeated) return 0;
+    rec.maxconn = l.maxconn;
+    rec.minconn = l.minconn;
+    domain_connection_rec *filed = alloc_record<domain_connection_rec>();
+    *filed = rec;
+    append_record(prdomainconnections, filed);
+    if (rec.maxconn == 0 || rec.maxconn < rec.minconn)
+        r.flag("ERROR: Invalid value for max connections : %s @%d \n", l.maxtext, Line);
+    return 0;
+}
+
+}  // namespace
+
+int parse_connections(FILE *fp, FILE *, const char *) {
+    block_reader r(fp, connectiontokens);
+    if (prdomainconnections) {
+        flag_error(TOKEN_WORD, "", "ERROR: Redefinition of CONNECTIONS block: @ %d\n", Line);
+        return 1;
+    }
+    if (!r.expect("BEGIN", "ERROR: Keyword 'BEGIN' expected : %s @ %d \n")) return 1;
+    for (;;) {
+        r.read();
+        if (r.ended) return 1;
+        if (r.kind == TOKEN_END) return 0;
+        if (r.kind == TOKEN_ERROR) return r.fail("ERROR: Invalid Input %s @%d\n", r.tok, Line);
+        if (read_connection(r)) return 1;
+    }
+}

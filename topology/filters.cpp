@@ -1,0 +1,131 @@
+// Filter lists of connections (the variables the member nodes of a
+// connection type must share, and the remote-node conditions of a customer
+// interface) and the lookups the customer blocks make in the topology.
+#include <cstring>
+
+#include "lookup.h"
+#include "records_customer.h"
+#include "records_topology.h"
+#include "registry.h"
+#include "topology_blocks.h"
+
+namespace {
+
+lookup::keyed_index<domain_conn_filter_rec, &domain_conn_filter_rec::connectionno,
+                    &domain_conn_filter_rec::variablename>
+    filters_by_name(prdomconnfilters);
+lookup::keyed_index<domain_conn_filter_rec, &domain_conn_filter_rec::connectionno> filters_by_connection(
+    prdomconnfilters);
+
+// Variable names come back as words.
+keyword_table memberfiltertokens{{
+    token_row("(", TOKEN_LPAREN),
+    token_row(")", TOKEN_RPAREN),
+    token_row("=", TOKEN_EQUAL),
+}};
+
+const char kListEndMsg[] = "ERROR: ',' or ')' expected : %s @ %d\n";
+
+void file_connfilter(int connectionno, int sequence, const char *name) {
+    domain_conn_filter_rec *rec = alloc_record<domain_conn_filter_rec>();
+    rec->networkid = networkid;
+    rec->connectionno = connectionno;
+    rec->sequence = sequence;
+    std::strcpy(rec->variablename, name);  // at most 30 characters
+    append_record(prdomconnfilters, rec);
+}
+
+}  // namespace
+
+int read_filter_names(FILE *fp, int connectionno, int (*known)(int connectionno, const char *name),
+                      void (*file)(int connectionno, int sequence, const char *name)) {
+    block_reader r(fp, memberfiltertokens);
+    if (!r.expect("=", "ERROR: Invalid syntax '=' expected @ %d\n", false)) return 1;
+    if (!r.expect("(", "ERROR: Invalid syntax '(' expected @ %d\n", false)) return 1;
+    r.read();
+    if (r.ended) return 1;
+    if (r.kind == TOKEN_RPAREN) return 0;
+    for (int sequence = 1;; ++sequence) {
+        if (r.kind != TOKEN_WORD)
+            return r.fail("ERROR: Invalid token, variable name expected : %s @ %d\n", r.tok, Line);
+        if (std::strlen(r.tok) > static_cast<size_t>(kMemberFilterMax))
+            return r.fail("ERROR: Token exceed maximum size: '%s' @ %d\n", r.tok, Line);
+        if (known(connectionno, r.tok)) r.flag("ERROR: Duplicate MEMBERFILTER variable: '%s' @ %d\n", r.tok, Line);
+        file(connectionno, sequence, r.tok);
+        r.read();
+        if (r.ended) return 1;
+        if (r.kind == TOKEN_RPAREN) return 0;
+        if (!r.is(",")) return r.fail(kListEndMsg, r.tok, Line);
+        r.read();
+        if (r.ended) return 1;
+    }
+}
+
+int validate_domainconnfilters(int connectionno, const char *name) {
+    return filters_by_name.find(connectionno, name) ? 1 : 0;
+}
+
+domain_conn_filter_rec *first_filter(int connectionno) { return filters_by_connection.find(connectionno); }
+
+int extract_memberfilters(FILE *fp, int connectionno) {
+    return read_filter_names(fp, connectionno, validate_domainconnfilters, file_connfilter);
+}
+
+int extract_custconnfilters(FILE *fp, int nodeinstance, int instanceno, const char *servicetype,
+                            const char *conntypename, const char *connectionname, const char *domainname,
+                            const char *nodetype) {
+    int connlist[2] = {getconnidfromname(connectionname), 0};
+    block_reader r(fp, memberfiltertokens);
+    if (!r.expect("=", "ERROR: Invalid syntax '=' expected @ %d\n", false)) return 1;
+    if (!r.expect("(", "ERROR: Invalid syntax '(' expected @ %d\n", false)) return 1;
+    r.read();
+    if (r.ended) return 1;
+    if (r.kind == TOKEN_RPAREN) return 0;
+    for (;;) {
+        char variable[kTokenSize];
+        std::memcpy(variable, r.tok, sizeof variable);
+        if (!r.expect("=", "ERROR: Invalid syntax '=' expected @ %d\n", false)) return 1;
+        r.read_upper();
+        if (r.ended) return 1;
+        if (std::strcmp(r.tok, "SAME") != 0 && std::strcmp(r.tok, "DIFFERENT") != 0)
+            return r.fail("Variable value can be only SAME/DIFFERENT : %s @ %d\n", r.tok, Line);
+        int type = 0;
+        if (!validate_vars(domainname, nodetype, variable, "VAR", &type, connlist))
+            return r.fail("Variable '%s' is not defined.  @ %d\n", variable, Line);
+        cust_conn_filter_rec *rec = alloc_record<cust_conn_filter_rec>();
+        auto put = [](auto &field, const char *value) { std::snprintf(field, sizeof field, "%s", value); };
+        rec->networkid = networkid;
+        put(rec->servicetype, servicetype);
+        put(rec->conntypename, conntypename);
+        put(rec->nodetype, nodetype);
+        rec->nodeinstance = nodeinstance;
+        put(rec->connectionname, connectionname);
+        rec->instanceno = instanceno;
+        put(rec->remotevariablename, variable);  // a token fits the 300 characters
+        put(rec->remotevarcondition, r.tok);
+        append_record(prcustconnfilters, rec);
+        r.read();
+        if (r.ended) return 1;
+        if (r.kind == TOKEN_RPAREN) return 0;
+        if (!r.is(",")) return r.fail(kListEndMsg, r.tok, Line);
+        r.read();
+        if (r.ended) return 1;
+    }
+}
+
+int validate_custconnlb(const cust_conn_node_lb_rec *first, const char *loopbacktype, int nodeinstance,
+                        const char *lbinstance) {
+    for (const cust_conn_node_lb_rec *lb = first; lb; lb = lb->next)
+        if (!std::strcmp(lb->loopbacktype, loopbacktype) && lb->nodeinstance == nodeinstance &&
+            !std::strcmp(lb->lbinstance, lbinstance))
+            return 1;
+    return 0;
+}
+
+int validate_nodelogint(const char *domainname, const char *nodetype, const char *intno, const char *inttype) {
+    for (const domain_node_log_int_rec *l = prdomainnodelogint; l; l = l->next)
+        if (!std::strcmp(l->domainname, domainname) && !std::strcmp(l->nodetype, nodetype) &&
+            !std::strcmp(l->intno, intno) && !std::strcmp(l->inttype, inttype))
+            return 1;
+    return 0;
+}

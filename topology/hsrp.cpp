@@ -1,0 +1,312 @@
+// HSRP statements of a connection type (the members of a hot-standby group,
+// its address and its priority list) and APS groups (the working and
+// protected members of a protection pair).
+#include <cstring>
+
+#include "lookup.h"
+#include "records_topology.h"
+#include "registry.h"
+#include "topology_blocks.h"
+
+namespace {
+
+lookup::keyed_index<hsrp_connection_rec, &hsrp_connection_rec::connectionno, &hsrp_connection_rec::sequenceno,
+                    &hsrp_connection_rec::subsequenceno>
+    hsrp_by_entry(prhsrpconnections);
+lookup::keyed_index<hsrp_member_rec, &hsrp_member_rec::connectionno, &hsrp_member_rec::sequenceno,
+                    &hsrp_member_rec::subsequenceno>
+    members_by_entry(prhsrpmember);
+
+const char kOpenMsg[] = "ERROR: Invalid syntax '(' expected :%s @ %d\n";
+const char kDuplicateMsg[] = "ERROR: Duplicate token: '%s' @ %d\n";
+const char kGroupEqualMsg[] = "ERROR :Invalid syntax '=' expected :%s @ %d\n";
+
+bool same(const char *a, const char *b) { return std::strcmp(a, b) == 0; }
+
+// ---- HSRP ----
+
+// AUTHENTICATION is a statement of its own, no attribute of a member.
+int not_a_member_attribute(block_reader &r, const keyword_rule &rule, void *) {
+    return r.fail("ERROR: Invalid attribute : %s @%d\n", rule.name, Line);
+}
+
+int check_trackinterface(block_reader &r, const keyword_rule &, void *rec) {
+    hsrp_member_rec &m = *static_cast<hsrp_member_rec *>(rec);
+    int type = 0;
+    if (!validate_commandvar(m.domainname, m.nodetype, "", "", "", m.trackinterface, &type)) {
+        char text[kMsgSize];
+        std::memcpy(text, g_errormsg, sizeof text);
+        return r.fail("%s", text);
+    }
+    return 0;
+}
+
+keyword_table hsrptokens{
+    {
+        token_row("MEMBER", TOKEN_LIST, 0, 1),
+        token_row("IPADDRESS", TOKEN_GROUP, 80, 1),
+        {.name = "AUTHENTICATION", .mandatory = 1, .before = not_a_member_attribute},
+        {.name = "TRACKINTERFACE", .mandatory = 1, .length = length_rule::field,
+         .field = NDL_TEXT(hsrp_member_rec, trackinterface), .after = check_trackinterface},
+        {.name = "TRACKPRIORITY", .mandatory = 1, .kind = value_kind::number,
+         .kind_msg = "Track priority has to be numeric. :%s @ %d\n", .field = NDL_INT(hsrp_member_rec, trackpriority)},
+        token_row("#", TOKEN_HASH),
+        token_row("(", TOKEN_LPAREN),
+        token_row(")", TOKEN_RPAREN),
+        token_row("=", TOKEN_EQUAL),
+        token_row("END", TOKEN_END),
+    },
+    {.style = loop_style::separated,
+     .invalid_msg = "ERROR: Invalid attribute name : %s @ %d\n",
+     .dup_msg = kDuplicateMsg,
+     .equal_msg = "ERROR: Invalid syntax '=' expected :%s @ %d\n",
+     .separator_msg = "ERROR: Invalid syntax ',' or ')'  expected :%s @ %d\n"}};
+
+const domain_node_rules kHsrpNode{
+    .domain_msg = "ERROR: Syntax error . Domain name expected : %s @ %d \n",
+    .unknown_domain = "ERROR: Domain undefined %s @%d \n",
+    .dot_msg = "ERROR: '.' expected as a qualifer for node type: %s @%d\n",
+    .node_msg = "Unexpected end of file : %s @%d\n",
+    .unknown_node = "ERROR: Invalid node . Not defined : %s  @%d\n",
+};
+
+struct hsrp_statement {
+    block_reader &r;
+    int connectionno;
+    const char *connectionname;
+    int group;
+    const address_assignment &a;
+    int *authenticated;
+};
+
+// The group's address record (subsequence 1), or null.
+hsrp_connection_rec *group_address(int connectionno, int group) { return hsrp_by_entry.find(connectionno, group, 1); }
+
+int read_member(hsrp_statement &s, int subsequence) {
+    block_reader &r = s.r;
+    if (!r.expect("=", "ERROR: Invalid syntax '=' expected: %s @%d\n")) return 1;
+    if (!r.expect("(", "ERROR: Invalid syntax '(' expected: %s @%d\n")) return 1;
+    r.read();
+    if (r.ended) return 1;
+    hsrp_member_rec m{};
+    if (read_domain_node(r, m.domainname, m.nodetype, kHsrpNode) || read_after_head(r, &m)) return 1;
+    if (m.trackpriority > 0 && !r.keys->found("TRACKINTERFACE"))
+        return r.fail("TRACKINTERFACE is not specified for the priority :  @%d\n", Line);
+    m.connectionno = s.connectionno;
+    m.sequenceno = s.group;
+    m.subsequenceno = subsequence;
+    hsrp_member_rec *rec = alloc_record<hsrp_member_rec>();
+    *rec = m;
+    append_record(prhsrpmember, rec);
+    return 0;
+}
+
+int read_authentication(hsrp_statement &s) {
+    block_reader &r = s.r;
+    if (!r.expect("=", "ERROR: Invalid syntax '=' expected:%s @ %d\n")) return 1;
+    r.read_upper();
+    if (r.ended) return 1;
+    if (!validate_var(Boolean, r.tok))
+        r.flag("ERROR: Invalid value for BOOLEAN attribute . Valid values are TRUE/FALSE : %s @%d\n", r.tok, Line);
+    *s.authenticated = same(r.tok, "TRUE") ? 1 : 0;
+    return 0;
+}
+
+// ", KEYWORD = "text"" into `field` (301 bytes): 0 read, 1 stop.
+int read_quoted_in_place(block_reader &r, const char *keyword, const char *comma_msg, const char *keyword_msg,
+                         const char *equal_msg, const char *kind_msg, char *field) {
+    if (!r.expect(",", comma_msg)) return 1;
+    r.read_upper();
+    if (r.ended) return 1;
+    if (!r.is(keyword)) return r.fail(keyword_msg, r.tok, Line);
+    if (!r.expect("=", equal_msg)) return 1;
+    r.read();
+    if (r.ended) return 1;
+    if (r.kind != TOKEN_QUOTED) return r.fail(kind_msg, r.tok, Line);
+    std::memcpy(field, r.tok, kTokenSize);  // a token fits the field
+    return 0;
+}
+
+int read_group_address(hsrp_statement &s) {
+    block_reader &r = s.r;
+    if (!r.expect("=", "ERROR: Invalid syntax '=' expected: %s @%d\n")) return 1;
+    if (!r.expect("(", "ERROR: Invalid syntax '(' expected : %s @%d\n")) return 1;
+    r.read_upper();
+    if (r.ended) return 1;
+    if (!r.is("ADDRESSTYPE")) return r.fail("ERROR: Invalid syntax Keyword 'ADDRESSTYPE' expected : %s @%d\n", r.tok, Line);
+    if (!r.expect("=", kGroupEqualMsg)) return 1;
+    r.read();
+    if (r.ended) return 1;
+    if (r.kind != TOKEN_WORD) return r.fail("ERROR: Invalid syntax variable name expected :%s @ %d\n", r.tok, Line);
+    if (!validate_var(AddressTypes, r.tok)) r.flag("ERROR: Address type %s is invalid : @ %d\n", r.tok, Line);
+    hsrp_connection_rec h{};
+    if (!store_text(h.addresstype, sizeof h.addresstype, r.tok, kName - 1)) r.flag(kTooLongMsg, r.tok, Line);
+    // A second address of the group would file its rows twice: refused.
+    bool repeated = group_address(s.connectionno, s.group) != nullptr;
+    if (repeated) r.flag(kDuplicateMsg, "IPADDRESS", Line);
+    h.connectionno = s.connectionno;
+    h.sequenceno = s.group;
+    h.subsequenceno = 1;
+    h.authenticated = *s.authenticated;
+    if (!repeated) {
+        hsrp_connection_rec *rec = alloc_record<hsrp_connection_rec>();
+        *rec = h;
+        append_record(prhsrpconnections, rec);
+    }
+    ipaddress_group ip{};
+    const char *type = h.addresstype;
+    bool has_address = false;
+    if (same(type, "ADDRESS-FIXED") || same(type, "NETWORK-FIXED")) {
+        if (read_quoted_in_place(r, "ADDRESS", "ERROR: Invalid syntax ',' expected:%s @ %d\n",
+                                 "ERROR: Invalid syntax Keyword 'ADDRESS' expected :%s @ %d\n", kGroupEqualMsg,
+                                 "ERROR: Invalid syntax ipaddress expected :%s @ %d\n", ip.address))
+            return 1;
+        has_address = true;
+    } else if (same(type, "ADDRESS-HOST-POOL") || same(type, "ADDRESS-CONNECTION-POOL")) {
+        if (read_quoted_in_place(r, "OFFSET", "ERROR: Invalid syntax ',' expected :%s @ %d\n",
+                                 "ERROR: Invalid syntax Keyword 'OFFSET' expected:%s @ %d\n",
+                                 "ERROR: Invalid syntax '=' expected :%s @ %d\n",
+                                 "ERROR: Number expected for offset :%s @ %d\n", ip.offset))
+            return 1;
+        has_address = true;
+    }
+    if (has_address && !repeated) {
+        char endpoint[kText];
+        std::snprintf(endpoint, sizeof endpoint, "%s:HSRP%d", s.connectionname, s.group);
+        file_address_record(ip, s.a.sel, s.a.attrs, 3, endpoint, 1);
+    }
+    return r.expect(")", "ERROR: Invalid syntax ')' expected :%s @ %d\n") ? 0 : 1;
+}
+
+// An entry of a 298-character list fits the 299 characters of the field.
+void set_priority(hsrp_connection_rec &h, const char *entry) {
+    std::snprintf(h.hsrppriority, sizeof h.hsrppriority, "%.*s", static_cast<int>(sizeof h.hsrppriority - 1), entry);
+}
+
+int read_priorities(hsrp_statement &s) {
+    block_reader &r = s.r;
+    if (!r.expect("=", "ERROR : Invalid syntax '=' expected: %s @%d\n")) return 1;
+    r.read();
+    if (r.ended) return 1;
+    if (r.kind != TOKEN_QUOTED) return r.fail("ERROR : String expected for PRIORITY list: %s @ %d\n", r.tok, Line);
+    // A quoted string of 298 characters holds at most 150 entries.
+    value_table entries[150];
+    int count = 0;
+    if (extractlist(r.tok, entries, 150, &count)) {
+        char text[kMsgSize];
+        std::memcpy(text, g_errormsg, sizeof text);
+        return r.fail("%s", text);
+    }
+    if (count == 0) return 0;
+    int index = 0;
+    if (!validate_systemlistentries("HSRPPRIORITY", entries, count, &index))
+        r.flag("One of the entries in HSRP PRIORITY list is not present in Systemlist definitions: '%s' @%d\n",
+               index < 0 ? "HSRPPRIORITY" : entries[index], Line);
+    // A second list of the group would file its rows twice: refused. A
+    // list fills the address record's priority, or files subsequence 2 on.
+    hsrp_connection_rec *first = group_address(s.connectionno, s.group);
+    if ((first && first->hsrppriority[0]) || hsrp_by_entry.find(s.connectionno, s.group, 2)) {
+        r.flag(kDuplicateMsg, "HSRPPRIORITY", Line);
+        return 0;
+    }
+    char addresstype[kName] = "";
+    if (first) {
+        set_priority(*first, entries[0]);
+        first->authenticated = *s.authenticated;
+        std::memcpy(addresstype, first->addresstype, sizeof addresstype);
+    } else {
+        r.flag("IPADDRESS for this HSRP group is not defined :@ %d\n", Line);
+    }
+    for (int i = 1; i < count; ++i) {
+        hsrp_connection_rec *rec = alloc_record<hsrp_connection_rec>();
+        rec->connectionno = s.connectionno;
+        rec->sequenceno = s.group;
+        std::memcpy(rec->addresstype, addresstype, sizeof rec->addresstype);
+        rec->authenticated = *s.authenticated;
+        rec->subsequenceno = i + 1;
+        set_priority(*rec, entries[i]);
+        append_record(prhsrpconnections, rec);
+    }
+    return 0;
+}
+
+// ---- APS ----
+
+int take_aps_member(block_reader &r, const keyword_rule &, void *rec) {
+    static const domain_node_rules rules{.dot_msg = "ERROR: . expected for domain.nodetype @%d\n",
+                                         .dot_token = false,
+                                         .unknown_node = "ERROR: Invalid node type : %s  @%d\n"};
+    aps_member_rec &m = *static_cast<aps_member_rec *>(rec);
+    return read_domain_node(r, m.domainname, m.nodetype, rules);
+}
+
+int take_aps_mode(block_reader &r, const keyword_rule &, void *rec) {
+    int32_t &mode = static_cast<aps_member_rec *>(rec)->interfacemode;
+    if (same(r.tok, "WORKING")) mode = 0;
+    else if (same(r.tok, "PROTECTED")) mode = 1;
+    else r.flag("ERROR: Invalid value ('WORKING' or 'PROTECTED' expected)for attribute: %s @%d\n", r.tok, Line);
+    return 0;
+}
+
+keyword_table connectionAPStokens{
+    {
+        {.name = "MEMBER", .mandatory = 1, .maxlen = 100, .length = length_rule::own, .before = take_aps_member},
+        {.name = "MODE", .mandatory = 1, .length = length_rule::own, .upper = true, .after = take_aps_mode},
+        token_row("(", TOKEN_LPAREN),
+        token_row(")", TOKEN_RPAREN),
+        token_row("=", TOKEN_EQUAL),
+    },
+    {.style = loop_style::separated,
+     .invalid_msg = "ERROR: Invalid attribute: %s @%d\n",
+     .dup_msg = kDuplicateMsg,
+     .equal_msg = "ERROR: Invalid syntax '=' expected :%s @ %d\n",
+     .separator_msg = "ERROR:',' or ')' expected : %s @ %d\n"}};
+
+// Filed even when flagged.
+int file_aps(block_reader &r, void *entry, void *) {
+    aps_member_rec &m = *static_cast<aps_member_rec *>(entry);
+    r.check_mandatory("connectionAPS", "ERROR: token '%s' not found in POOLTYPES block @ %d\n", r.start_line);
+    if (!validata_APS(&m))
+        r.flag("ERROR: Duplicate APS block for same nodetype and domainname in connectiontype @%d\n", Line);
+    aps_member_rec *rec = alloc_record<aps_member_rec>();
+    *rec = m;
+    append_record(prconnapsdatalist, rec);
+    return 0;
+}
+
+const entry_def aps_def{.keys = &connectionAPStokens,
+                        .equal_msg = "ERROR: Invalid syntax '=' expected :%s @ %d\n",
+                        .open_msg = kOpenMsg,
+                        .check = file_aps};
+
+}  // namespace
+
+int extract_hsrp(FILE *fp, int connectionno, const char *connectionname, const address_assignment &a,
+                 int *authenticated) {
+    block_reader r(fp, hsrptokens);
+    if (!r.expect("#", "ERROR: Keyword '#' expected: %s @%d\n")) return 1;
+    r.read();
+    if (r.ended) return 1;
+    int32_t group = 0;
+    if (r.kind != TOKEN_NUMBER || !parse_int32(r.tok, &group))
+        return r.fail("ERROR: HSRP connection number expected :%s @%d\n", r.tok, Line);
+    if (!r.expect(".", "ERROR : Attribute qualifier '.' expected :%s @%d\n")) return 1;
+    // The members of a group are numbered 1, 2, 3 ... without gaps: the
+    // next free number is one above the highest.
+    int subsequence = 1;
+    while (members_by_entry.find(connectionno, group, subsequence)) ++subsequence;
+    r.read_upper();
+    if (r.ended) return 1;
+    hsrp_statement s{r, connectionno, connectionname, group, a, authenticated};
+    if (r.is("MEMBER")) return read_member(s, subsequence);
+    if (r.is("AUTHENTICATION")) return read_authentication(s);
+    if (r.is("IPADDRESS")) return read_group_address(s);
+    if (r.is("HSRPPRIORITY")) return read_priorities(s);
+    return r.fail("ERROR :Invalid attribute name for HSRP : %s @%d\n", r.tok, Line);
+}
+
+int extract_APS(FILE *fp, int connectionno) {
+    aps_member_rec m{};
+    m.connectionno = connectionno;
+    return read_entry(fp, aps_def, &m, nullptr);
+}
