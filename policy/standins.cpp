@@ -9,6 +9,3 @@ int validate_aclfilters() { return 1; }
 
 // stand-in until the route-policy reference checks are built.
 int validate_filters() { return 1; }
-
-// stand-in until the QoS policy check is built.
-int validate_custpolicies() { return 1; }
