@@ -4,6 +4,7 @@
 // embedded mode, under names generated from the run's policy count.
 #include <cstring>
 
+#include "lookup.h"
 #include "policy_blocks.h"
 #include "registry.h"
 #include "validations.h"
@@ -50,17 +51,21 @@ keyword_table QOSpolicies_desctokens{
     },
     {.dup_msg = "ERROR: Duplicate token: '%s' @ %d\n", .other = not_an_attribute}};
 
+using Q = qos_policy_class_rec;
+lookup::keyed_index<Q, &Q::domainname, &Q::nodetype, &Q::policyname> policy_by_name(prqospolicydesclist);
+lookup::keyed_index<Q, &Q::domainname, &Q::nodetype, &Q::classrulename> policy_by_group(prqospolicydesclist);
+lookup::keyed_index<Q, &Q::domainname, &Q::nodetype, &Q::policyid> policy_by_id(prqospolicydesclist);
+
 // Duplicates and the variables of the names: 1 ok, 0 reported. Sub-queues
 // are read back by their queue group name alone, so one name serves one
 // policy of a node type whatever its queue type: a second policy of that
 // name would get the first one's classes at every reload.
 int validate_policydesc(block_reader &r, const qos_policy_class_rec &rec) {
-    for (const qos_policy_class_rec *p = prqospolicydesclist; p; p = p->next)
-        if (!std::strcmp(p->domainname, rec.domainname) && !std::strcmp(p->nodetype, rec.nodetype) &&
-            (!std::strcmp(p->policyname, rec.policyname) || !std::strcmp(p->classrulename, rec.classrulename))) {
-            r.fail("Error: duplicate QOSPOLICY description: '%s' @ %d\n ", rec.policyname, Line);
-            return 0;
-        }
+    if (policy_by_name.find(rec.domainname, rec.nodetype, rec.policyname) ||
+        policy_by_group.find(rec.domainname, rec.nodetype, rec.classrulename)) {
+        r.fail("Error: duplicate QOSPOLICY description: '%s' @ %d\n ", rec.policyname, Line);
+        return 0;
+    }
     int type = 0;
     if (!validate_commandvar(rec.domainname, rec.nodetype, rec.context1, rec.context2, rec.context3,
                              rec.classrulename, &type)) {
@@ -79,13 +84,13 @@ int validate_policydesc(block_reader &r, const qos_policy_class_rec &rec) {
     return 1;
 }
 
+// One more than the largest id of the node type's policies. The list is
+// emptied before a QOS section and every policy takes the next id, so the
+// ids of a node type are 1, 2, ... without a gap.
 int32_t next_policyid(const qos_policy_class_rec &rec) {
-    int32_t largest = 0;
-    for (const qos_policy_class_rec *p = prqospolicydesclist; p; p = p->next)
-        if (!std::strcmp(p->domainname, rec.domainname) && !std::strcmp(p->nodetype, rec.nodetype) &&
-            p->policyid > largest)
-            largest = p->policyid;
-    return largest + 1;
+    int32_t id = 1;
+    while (policy_by_id.find(rec.domainname, rec.nodetype, id)) ++id;
+    return id;
 }
 
 // One DESCRIPTION list, from its "=" to its ")": the policy appended and
