@@ -102,9 +102,12 @@ void check_rule_name(block_reader &r, const qos_scope &s, const char *name, cons
 
 // ---- the frame of every rule block ----
 
-// The qualifier ("domain . nodetype") and BEGIN: 0, or 1 after an error.
+// The qualifier ("domain . nodetype"): 0, or 1 after an error.
+int read_rule_qualifier(block_reader &r, char *domainname, char *nodetype);
+// The qualifier and BEGIN: 0, or 1 after an error.
 int open_rule_block(block_reader &r, char *domainname, char *nodetype);
-// Group keywords up to END, each upper-cased, marked found and handed to
+// Group keywords (and the attributes a table declares) up to END, each
+// upper-cased, marked found and handed to
 // `item`: 0 at END (the END token in r.tok), 1 stopped.
 int read_rule_items(block_reader &r, int (*item)(block_reader &r, void *ctx), void *ctx);
 // A whole block of DESCRIPTION lists: `item` gets the qualifier as two
@@ -155,6 +158,48 @@ int policerule_exists(const char *domainname, const char *nodetype, const char *
 int shaperule_exists(const char *domainname, const char *nodetype, const char *name, int32_t sequence);
 int validate_qospolicelist(const qos_police_rule_class_rec *rule, char *message);
 int validate_qosshaperulelist(const qos_shape_rule_class_rec *rule, char *message);
+
+// ---- policies, their classes and enrolment variables ----
+
+int parse_qospolicy(FILE *fp, FILE *loadfp = nullptr, const char *arg = nullptr);
+int parse_serviceenrollvar(FILE *fp, FILE *loadfp = nullptr, const char *arg = nullptr);
+
+// The rules a policy or one of its classes attaches, by kind.
+enum qos_rule_kind { QOS_MARK = 0, QOS_POLICE, QOS_SHAPE, QOS_DROP, QOS_RULE_KINDS };
+
+// Where a policy (level 1) or a class (level 2) attaches a rule: what the
+// rule's record takes from it, the name it gets, and the out-fields that
+// take the rule names.
+struct qos_rule_site {
+    qos_policy_class_rec *policy;
+    int level;
+    const char *owner;     // the queue group name, or the class name
+    const char *usage1;    // "POLICY" or "CLASS"
+    const char *repeatby;
+    const char *name;      // the generated name of the rules made here
+    char *out[QOS_RULE_KINDS];
+    bool named[QOS_RULE_KINDS];  // the out-field came from a ...RULENAME
+    int *counts;  // the policy's running mark, police and shape counts
+};
+
+// A rule keyword of a policy or a class: MARKRULE, POLICERULE and
+// SHAPERULE read their rule (embedded) from the list that follows;
+// MARKRULENAME, POLICERULENAME, SHAPERULENAME and DROPRULENAME name a rule
+// (`value`). 0, or 1 after a reported error.
+int extract_commonqosdata(block_reader &r, const char *keyword, const char *value, qos_rule_site &site);
+
+// One CLASS list of `policy`, numbered `number`, appended to its
+// sub-queues: 0, or 1 after a reported error.
+int extract_QOSPolicy_class(FILE *fp, qos_policy_class_rec *policy, int number, int *counts);
+
+// The DROPTYPE of a policy or class: the value checked against the vendor
+// table, a drop rule of that type made under `site`'s name, and its
+// out-field set. 0, or 1 after a reported error.
+int attach_droptype(block_reader &r, qos_rule_site &site, const qos_scope &scope);
+
+// 1 when no enrolment variable of that name was read yet; else 0 with the
+// message formatted into g_errormsg.
+int validate_servenrollvar(const char *name);
 
 // ---- access lists ----
 

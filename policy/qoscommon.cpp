@@ -47,7 +47,10 @@ int read_list(block_reader &r, Entry &&entry, int (*group)(block_reader &r, void
             e.line = Line;
             if (entry(e)) return 1;
         } else {
-            return r.fail("invalid attribute in variable list: %s @%d\n", r.tok, Line);
+            // A list may word this refusal its own way.
+            int handled = r.keys->options.other ? r.keys->options.other(r, ctx) : -1;
+            if (handled == 1) return 1;
+            if (handled == -1) return r.fail("invalid attribute in variable list: %s @%d\n", r.tok, Line);
         }
         r.read();
         if (r.ended) return 1;
@@ -95,7 +98,7 @@ int take_entry(block_reader &r, const attribute_entry &e, void *ctx) {
     // Every value bound for a field is held to its keyword's longest value.
     if (rule->length != length_rule::own && rule->maxlen &&
         std::strlen(r.tok) > static_cast<size_t>(rule->maxlen))
-        return r.fail(kTooLongMsg, r.tok, e.line);
+        return r.fail(rule->toolong_msg, r.tok, e.line);
     if (rule->upper) converttocap(r.tok, r.tok, sizeof r.tok);
     if (rule->tag & kLower) converttolow(r.tok, r.tok, sizeof r.tok);
     if (rule->field.size) store_text(static_cast<char *>(ctx) + rule->field.offset, rule->field.size, r.tok,
@@ -166,13 +169,17 @@ void check_vendor(block_reader &r, const char *tablename, const char *word, cons
     else if (*result) logmsg("%s : @ %d\n", message, line);
 }
 
-int open_rule_block(block_reader &r, char *domainname, char *nodetype) {
+int read_rule_qualifier(block_reader &r, char *domainname, char *nodetype) {
     char devicetype[kName];
     // A file that ends right after the block keyword ends inside the block.
     r.read();
     if (r.ended) return 1;
     r.push_back();
-    if (parse_validate_domainnode(r.fp, r.buckets, domainname, nodetype, devicetype)) return 1;
+    return parse_validate_domainnode(r.fp, r.buckets, domainname, nodetype, devicetype) ? 1 : 0;
+}
+
+int open_rule_block(block_reader &r, char *domainname, char *nodetype) {
+    if (read_rule_qualifier(r, domainname, nodetype)) return 1;
     return r.expect("BEGIN", "Error: Keyword 'BEGIN' expected : %s @%d\n") ? 0 : 1;
 }
 
@@ -186,7 +193,9 @@ int read_rule_items(block_reader &r, int (*item)(block_reader &r, void *ctx), vo
             keep_error_token(r.kind, r.tok);
             return 1;
         }
-        if (r.kind != TOKEN_GROUP) return r.fail("Error: Invalid attribute name : %s @%d\n", r.tok, Line);
+        // Attributes stand only in tables that declare them (QOSPOLICY).
+        if (r.kind != TOKEN_GROUP && r.kind != TOKEN_ATTRIBUTE)
+            return r.fail("Error: Invalid attribute name : %s @%d\n", r.tok, Line);
         set_foundflag(r.table, r.tok);
         if (item(r, ctx)) return 1;
     }

@@ -3,6 +3,7 @@
 // inside a QOSPOLICY from a template record.
 #include <cstring>
 
+#include "lookup.h"
 #include "policy_blocks.h"
 
 namespace {
@@ -153,20 +154,21 @@ int drop_item(block_reader &r, void *ctx) {
 
 }  // namespace
 
+namespace {
+// Rules are looked up by name for every rule and class: indexed, so that a
+// whole load stays linear in its rules.
+using K = qos_mark_rule_class_rec;
+using D = qos_drop_rule_class_rec;
+lookup::keyed_index<K, &K::domainname, &K::nodetype, &K::markrulename, &K::sequence> mark_by_name(prmarkruledesclist);
+lookup::keyed_index<D, &D::domainname, &D::nodetype, &D::droprulename> drop_by_name(prdropruledesclist);
+}  // namespace
+
 int markrule_exists(const char *domainname, const char *nodetype, const char *name, int32_t sequence) {
-    for (qos_mark_rule_class_rec *m = prmarkruledesclist; m; m = m->next)
-        if (!std::strcmp(m->domainname, domainname) && !std::strcmp(m->nodetype, nodetype) &&
-            !std::strcmp(m->markrulename, name) && m->sequence == sequence)
-            return 1;
-    return 0;
+    return mark_by_name.find(domainname, nodetype, name, sequence) ? 1 : 0;
 }
 
 int droprule_exists(const char *domainname, const char *nodetype, const char *name, int32_t) {
-    for (qos_drop_rule_class_rec *d = prdropruledesclist; d; d = d->next)
-        if (!std::strcmp(d->domainname, domainname) && !std::strcmp(d->nodetype, nodetype) &&
-            !std::strcmp(d->droprulename, name))
-            return 1;
-    return 0;
+    return drop_by_name.find(domainname, nodetype, name) ? 1 : 0;
 }
 
 int validate_qosmarklist(const qos_mark_rule_class_rec *rule, char *message) {

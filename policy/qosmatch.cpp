@@ -3,6 +3,7 @@
 // value checks make.
 #include <cstring>
 
+#include "lookup.h"
 #include "policy.h"
 #include "policy_blocks.h"
 #include "registry.h"
@@ -118,12 +119,17 @@ const char *match_table(const char *usage) {
 
 }  // namespace
 
+namespace {
+// Every rule and class of a QOS section looks rules up by name: an index
+// keeps a whole load linear in its rules.
+using M = qos_match_rule_class_rec;
+lookup::keyed_index<M, &M::domainname, &M::nodetype, &M::matchrulename, &M::sequence> match_by_name(
+    prmatchruledesclist);
+lookup::keyed_index<M, &M::domainname, &M::nodetype, &M::matchrulename> match_by_rule(prmatchruledesclist);
+}  // namespace
+
 int matchrule_exists(const char *domainname, const char *nodetype, const char *rulename, int32_t firstsequence) {
-    for (qos_match_rule_class_rec *m = prmatchruledesclist; m; m = m->next)
-        if (!std::strcmp(m->domainname, domainname) && !std::strcmp(m->nodetype, nodetype) &&
-            !std::strcmp(m->matchrulename, rulename) && m->sequence == firstsequence)
-            return 1;
-    return 0;
+    return match_by_name.find(domainname, nodetype, rulename, firstsequence) ? 1 : 0;
 }
 
 int validate_matchdesc(const qos_match_rule_class_rec *rule, char *message) {
@@ -133,11 +139,12 @@ int validate_matchdesc(const qos_match_rule_class_rec *rule, char *message) {
 }
 
 int validate_matchusage(const char *name, const char *domainname, const char *nodetype, const char *usage) {
-    // A warning only: the run does not fail on it.
-    for (qos_match_rule_class_rec *m = prmatchruledesclist; m; m = m->next)
-        if (!std::strcmp(m->domainname, domainname) && !std::strcmp(m->nodetype, nodetype) &&
-            !std::strcmp(m->matchrulename, name) && std::strcmp(m->usage1, usage) != 0)
-            logmsg("ERROR: Wrong USAGE for referred MATCHRULE '%s' : @ %d\n", name, Line);
+    // A warning only: the run does not fail on it. A name stands for one
+    // rule of the node type (a second one is refused or flagged), so the
+    // first rule of that name is the one to compare.
+    const qos_match_rule_class_rec *m = match_by_rule.find(domainname, nodetype, name);
+    if (m && std::strcmp(m->usage1, usage) != 0)
+        logmsg("ERROR: Wrong USAGE for referred MATCHRULE '%s' : @ %d\n", name, Line);
     return 1;
 }
 

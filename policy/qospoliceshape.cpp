@@ -3,6 +3,7 @@
 // they may carry REPEATBY and a match rule of their own, named or embedded.
 #include <cstring>
 
+#include "lookup.h"
 #include "policy.h"
 #include "policy_blocks.h"
 #include "validations.h"
@@ -344,20 +345,22 @@ void global_rule(Rule &rec, const char *domainname, const char *nodetype) {
 
 }  // namespace
 
+namespace {
+// Indexed: every rule and class looks rules up by name.
+using P = qos_police_rule_class_rec;
+using S = qos_shape_rule_class_rec;
+lookup::keyed_index<P, &P::domainname, &P::nodetype, &P::policerulename, &P::sequence> police_by_name(
+    prpoliceruledesclist);
+lookup::keyed_index<S, &S::domainname, &S::nodetype, &S::shaperulename, &S::sequence> shape_by_name(
+    prshaperuledesclist);
+}  // namespace
+
 int policerule_exists(const char *domainname, const char *nodetype, const char *name, int32_t sequence) {
-    for (qos_police_rule_class_rec *p = prpoliceruledesclist; p; p = p->next)
-        if (!std::strcmp(p->domainname, domainname) && !std::strcmp(p->nodetype, nodetype) &&
-            !std::strcmp(p->policerulename, name) && p->sequence == sequence)
-            return 1;
-    return 0;
+    return police_by_name.find(domainname, nodetype, name, sequence) ? 1 : 0;
 }
 
 int shaperule_exists(const char *domainname, const char *nodetype, const char *name, int32_t sequence) {
-    for (qos_shape_rule_class_rec *p = prshaperuledesclist; p; p = p->next)
-        if (!std::strcmp(p->domainname, domainname) && !std::strcmp(p->nodetype, nodetype) &&
-            !std::strcmp(p->shaperulename, name) && p->sequence == sequence)
-            return 1;
-    return 0;
+    return shape_by_name.find(domainname, nodetype, name, sequence) ? 1 : 0;
 }
 
 int validate_qospolicelist(const qos_police_rule_class_rec *rule, char *message) {

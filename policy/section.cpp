@@ -22,6 +22,8 @@ const block_entry qos_blocks[] = {
     {KW_QOSSHAPERULES, parse_qosshaperules, nullptr},
     {KW_QOSDROPRULES, parse_qosdroprules, nullptr},
     {KW_ACCESSLIST, parse_accesslist, nullptr},
+    {KW_QOSPOLICY, parse_qospolicy, nullptr},
+    {KW_QOS_SERVICE_ENROLLVAR, parse_serviceenrollvar, nullptr},
     {0, nullptr, nullptr},
 };
 

@@ -13,13 +13,12 @@
 #include <string>
 
 #include "bench_repo.h"
+#include "raw_insert.h"
 #include "generated_network.h"
 #include "database.h"
 #include "runstate.h"
 #include "table_desc.h"
 #include "tokenizer.h"
-
-using namespace ndldb;
 
 namespace {
 
@@ -27,37 +26,6 @@ using clock_type = std::chrono::steady_clock;
 
 double seconds_since(clock_type::time_point from) {
     return std::chrono::duration<double>(clock_type::now() - from).count();
-}
-
-// The rows of every one-level list that the parse filled, inserted through
-// prepared statements bound from the same record fields the writers print.
-void raw_insert(sqlite3 *h) {
-    sqlite3_exec(h, "BEGIN", nullptr, nullptr, nullptr);
-    for (size_t w = 0; w < kAllWritersCount; ++w) {
-        const writer_desc &d = *kAllWriters[w];
-        if (d.sub.headoff != kDropped || !d.list.head || !d.list.head()) continue;
-        const char *from = std::strstr(d.insert, "INTO ") + 5;
-        std::string table(from, std::strcspn(from, " "));
-        std::string sql = "INSERT INTO " + table + " VALUES (?";
-        for (size_t c = 1; c < d.nvals; ++c) sql += ",?";
-        sql += ")";
-        sqlite3_stmt *st = nullptr;
-        sqlite3_prepare_v2(h, sql.c_str(), -1, &st, nullptr);
-        for (char *rec = static_cast<char *>(d.list.head()); rec;
-             std::memcpy(&rec, rec + d.nextoff, sizeof rec)) {
-            for (size_t c = 0; c < d.nvals; ++c) {
-                const value_desc &v = d.vals[c];
-                int pos = static_cast<int>(c) + 1;
-                if (v.kind == val_text) sqlite3_bind_text(st, pos, rec + v.offset, -1, SQLITE_STATIC);
-                else if (v.kind == val_int && v.size == 4) sqlite3_bind_int(st, pos, *reinterpret_cast<int32_t *>(rec + v.offset));
-                else sqlite3_bind_int(st, pos, 1);
-            }
-            sqlite3_step(st);
-            sqlite3_reset(st);
-        }
-        sqlite3_finalize(st);
-    }
-    sqlite3_exec(h, "ROLLBACK", nullptr, nullptr, nullptr);
 }
 
 void BM_TopologyLoad(benchmark::State &state) {

@@ -335,7 +335,7 @@ TEST_F(Load, BlockErrorsAreSkippedToTheNextEnd) {
 
     write("b.ndl",
           "NETWORKNAME = LAB1, SECTION = QOS\n"
-          "QOSPOLICY p BEGIN x = \"END\" y END\n"
+          "QOSBOGUS p BEGIN x = \"END\" y END\n"
           "CUSTOM-QUEUE END\n"
           "12 END\n"
           "NETWORKNAME = LAB1, SECTION = FIREWALL\n"
@@ -343,7 +343,7 @@ TEST_F(Load, BlockErrorsAreSkippedToTheNextEnd) {
     r = run(dir, "b.ndl");
     EXPECT_EQ(r.ret, 2);
     // A quoted END ends the skip too; each block is reported once.
-    EXPECT_EQ(r.log, file_line(dir + "\\b.ndl") + "Error: Invalid block type : QOSPOLICY @ 2\n<br>" +
+    EXPECT_EQ(r.log, file_line(dir + "\\b.ndl") + "Error: Invalid block type : QOSBOGUS @ 2\n<br>" +
                          "Error: Invalid block type : y @ 2\n<br>" + "Error: Invalid block type : CUSTOM-QUEUE @ 3\n<br>" +
                          "Error: Invalid block type : 12 @ 4\n<br>" +
                          // The FIREWALL section's ACCESSLIST block ends with the file.

@@ -237,6 +237,9 @@ TEST_F(RoundTripAll, AnEmptySectionLeavesEveryOtherTableAsItWas) {
     for (int s : {2, 4, 3, 1}) {
         std::string what = std::string("an empty ") + sections[s] + " load";
         fill(f, own);
+        // An empty QOS section defines no policy: no customer type may
+        // name one, or the section fails its closing check.
+        if (s == 4) sql("DELETE FROM custconnqospolicy");
         std::map<std::string, V> before = snapshot();
         ASSERT_EQ(load(sections[s]), 0) << log;
         std::map<std::string, V> after = snapshot();

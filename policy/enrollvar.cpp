@@ -1,0 +1,72 @@
+// QOS-SERVICE-ENROLLVAR: the variables that a service enrolment asks for,
+// read with the topology's VARIABLE reader; and the check, at the end of a
+// QOS section, that every QoS policy a customer type names is defined.
+#include <cstring>
+
+#include "policy_blocks.h"
+#include "records_customer.h"
+#include "topology.h"
+
+namespace {
+
+struct enroll_block {
+    int32_t sequence;  // of the next variable; restarts with each block
+};
+
+int file_enrollvar(block_reader &r, const keyword_rule &, void *entry, void *owner) {
+    var_def *def = static_cast<var_def *>(entry);
+    enroll_block &b = *static_cast<enroll_block *>(owner);
+    if (!validate_servenrollvar(def->name)) {
+        std::free(def);
+        char text[kMsgSize];
+        std::memcpy(text, g_errormsg, sizeof text);
+        return r.fail("%s", text);
+    }
+    auto *rec = alloc_record<service_enroll_var_rec>();
+    rec->networkid = networkid;
+    rec->sequence = b.sequence++;
+    fill_variable_record(*def, rec);
+    std::free(def);
+    prqosservenrollvar.append(rec);
+    return 0;
+}
+
+keyword_table QOSserviceenroll_vartokens{
+    {token_row("BEGIN", TOKEN_BEGIN),
+     {.name = "VARIABLE", .type = TOKEN_GROUP, .kind = value_kind::entry, .repeatable = true,
+      .entry = &variable_entry, .file = file_enrollvar},
+     token_row("(", TOKEN_LPAREN), token_row(")", TOKEN_RPAREN), token_row("=", TOKEN_EQUAL),
+     token_row("END", TOKEN_END)},
+    {.invalid_msg = "ERROR : Invalid Input : %s @%d\n"}};
+
+}  // namespace
+
+int validate_servenrollvar(const char *name) {
+    for (const service_enroll_var_rec *v = prqosservenrollvar; v; v = v->next)
+        if (!std::strcmp(v->variablename, name)) {
+            setmsg("Error: duplicate serviceenroll variablename : '%s' @ %d\n ", name, Line);
+            return 0;
+        }
+    return 1;
+}
+
+int parse_serviceenrollvar(FILE *fp, FILE *, const char *) {
+    block_reader r(fp, QOSserviceenroll_vartokens);
+    if (!r.expect("BEGIN", "ERROR : Keyword 'BEGIN' expected: %s @ %d \n")) return 1;
+    enroll_block b{1};
+    return read_attributes(r, &b);
+}
+
+int validate_custpolicies() {
+    for (const cust_conn_type_rec *t = prcustconntypes; t; t = t->next)
+        for (const cust_conn_qos_policy_rec *q = t->qospolicylist; q; q = q->next) {
+            const qos_policy_class_rec *p = prqospolicydesclist;
+            while (p && std::strcmp(p->policyname, q->policyname) != 0) p = p->next;
+            if (!p) {
+                logmsg("ERROR: QOS policy '%s' referred by a customer type is not defined in QOS section\n",
+                       q->policyname);
+                return 0;
+            }
+        }
+    return 1;
+}

@@ -1,0 +1,262 @@
+// The CLASS lists of a QOSPOLICY: one sub-queue each, with its queue
+// attributes, its match rule (named or embedded) and, in a CLASS-BASED
+// policy, its own mark, police, shape and drop rules.
+#include <cstring>
+
+#include "policy_blocks.h"
+#include "registry.h"
+#include "validations.h"
+
+namespace {
+
+const char kClassTooLong[] = "Error: token size exceeds datbase field size :  '%s' @ %d\n";
+const char kClassBasedRules[] =
+    "ERROR: 'POLICERULE, SHAPERULE, MARKRULE, DROPRULE' can be given to only queuetype 'CLASS-BASED': @ %d\n";
+const value_table BandwidthTypes[] = {"PERCENT", "ABSOLUTE", ""};
+const value_table QueuePriorities[] = {"HIGH", "MEDIUM", "NORMAL", "LOW", ""};
+
+struct class_desc {
+    qos_scope scope;  // the policy's names and contexts
+    qos_sub_queue_class_rec rec;
+    qos_policy_class_rec *policy;
+    int number;
+    const char *usage;       // of the match rules a class refers to
+    bool rules;              // a keyword that makes a rule of the class was met
+    bool name_has_variable;  // the class NAME holds a variable
+    qos_match_rule_class_rec *match;
+    char name[kText];  // "%d-%s-cl-%d": the rules made in the class
+    qos_rule_site site;
+};
+
+class_desc &cls(void *ctx) { return *static_cast<class_desc *>(ctx); }
+
+bool is_type(const class_desc &c, const char *queuetype) { return !std::strcmp(c.policy->queuetype, queuetype); }
+
+// What a class's own rules take as their repeatby: the class's, when given.
+qos_rule_site &site_now(class_desc &c) {
+    c.site.repeatby = c.rec.repeatby[0] ? c.rec.repeatby : " ";
+    return c.site;
+}
+
+int name_first(block_reader &r, const keyword_rule &rule, void *ctx) {
+    if (cls(ctx).rules)
+        return r.fail("ERROR: token '%s' should be given before 'POLICERULE', 'SHAPERULE', 'DROPRULE', 'MATCHRULE', "
+                      "'MARKRULE': @ %d\n",
+                      rule.name, Line);
+    return 0;
+}
+
+int name_value(block_reader &r, const keyword_rule &, void *ctx) {
+    class_desc &c = cls(ctx);
+    const qos_scope &s = c.scope;
+    int type = 0;
+    if (!validate_commandvar(s.domainname, s.nodetype, s.context1, s.context2, s.context3, r.tok, &type)) {
+        flag_check(r);
+        return 1;
+    }
+    c.name_has_variable = g_varused != 0;
+    if (!casestrcmp(r.tok, "DEFAULT")) {
+        if (!is_type(c, "CLASS-BASED"))
+            return r.fail("ERROR: 'DEFAULT' can be given to only queuetype 'CLASS-BASED': @ %d\n", Line);
+        c.rec.isdefault = 1;
+    }
+    return 0;
+}
+
+int class_based_only(block_reader &r, const keyword_rule &rule, void *ctx) {
+    if (!is_type(cls(ctx), "CLASS-BASED"))
+        return r.fail("ERROR: '%s' can be given to only queuetype 'CLASS-BASED': @ %d\n", rule.name, Line);
+    return 0;
+}
+
+int bytes_place(block_reader &r, const keyword_rule &rule, void *ctx) {
+    if (!is_type(cls(ctx), "CLASS-BASED") && !is_type(cls(ctx), "CUSTOM"))
+        return r.fail("ERROR: '%s' can be given to only queuetype 'CLASS-BASED' or 'CUSTOM': @ %d\n", rule.name, Line);
+    return 0;
+}
+
+int priority_place(block_reader &r, const keyword_rule &rule, void *ctx) {
+    if (!is_type(cls(ctx), "PRIORITY"))
+        return r.fail("ERROR: '%s' can be given to only queuetype 'PRIORITY': @ %d\n", rule.name, Line);
+    return 0;
+}
+
+int fairqueue_place(block_reader &r, const keyword_rule &rule, void *ctx) {
+    if (!is_type(cls(ctx), "CLASS-BASED") || !cls(ctx).rec.isdefault)
+        return r.fail("ERROR: '%s' can be given to only to 'DEFAULT' queuetype 'CLASS-BASED': @ %d\n", rule.name,
+                      Line);
+    return 0;
+}
+
+int number_value(block_reader &r, const keyword_rule &, void *ctx) {
+    const qos_scope &s = cls(ctx).scope;
+    if (!validate_numberfunction(s.domainname, s.nodetype, s.context1, s.context2, s.context3, r.tok)) {
+        flag_check(r);
+        return 1;
+    }
+    return 0;
+}
+
+int bandwidthtype_value(block_reader &r, const keyword_rule &, void *) {
+    if (!validate_var(BandwidthTypes, r.tok))
+        return r.fail("Error: Bandwidth type can only be either ABSOLUTE or PERCENT @%d\n", Line);
+    return 0;
+}
+
+int priority_value(block_reader &r, const keyword_rule &, void *) {
+    if (!validate_var(QueuePriorities, r.tok))
+        return r.fail("Error: QUEUEPRIORITY can be either high,medium,low,normal @%d\n", Line);
+    return 0;
+}
+
+int droptype_value(block_reader &r, const keyword_rule &, void *ctx) {
+    class_desc &c = cls(ctx);
+    c.rules = true;
+    return attach_droptype(r, site_now(c), c.scope);
+}
+
+int matchrulename_place(block_reader &r, const keyword_rule &, void *ctx) {
+    if (cls(ctx).rec.isdefault) return r.fail("ERROR: MATCHRULENAME cannot be given for default class: @ %d\n", Line);
+    if (r.keys->found("MATCHRULE"))
+        return r.fail("ERROR: MATCHRULENAME cannot be given along with MATCHRULE: @ %d\n", Line);
+    return 0;
+}
+
+int matchrulename_value(block_reader &r, const keyword_rule &, void *ctx) {
+    const class_desc &c = cls(ctx);
+    const qos_scope &s = c.scope;
+    if (!matchrule_exists(s.domainname, s.nodetype, r.tok, 1))
+        return r.fail("Error: MATCHRULE %s @%d referred by CLASS in QOSPOLICY is missing \n", r.tok, Line);
+    validate_matchusage(r.tok, s.domainname, s.nodetype, c.usage);
+    return 0;
+}
+
+int rulename_place(block_reader &r, const keyword_rule &, void *ctx) {
+    if (!is_type(cls(ctx), "CLASS-BASED")) return r.fail(kClassBasedRules, Line);
+    return 0;
+}
+
+int rulename_value(block_reader &r, const keyword_rule &rule, void *ctx) {
+    return extract_commonqosdata(r, rule.name, r.tok, site_now(cls(ctx)));
+}
+
+int repeatby_value(block_reader &r, const keyword_rule &, void *ctx) {
+    return take_repeatby(r, cls(ctx).scope, cls(ctx).rec.repeatby);
+}
+
+// The first MATCHRULE makes the class's match rule; each reads one entry.
+int class_matchrule(block_reader &r, class_desc &c) {
+    if (c.rec.isdefault) return r.fail("ERROR: MATCHRULE cannot be given for default class: @ %d\n", Line);
+    if (r.keys->found("MATCHRULENAME"))
+        return r.fail("ERROR: MATCHRULE cannot be given along with MATCHRULENAME: @ %d\n", Line);
+    if (!r.keys->found("NAME")) return r.fail("Error: class name should be given before giving match rules @%d\n", Line);
+    c.rules = true;
+    if (!c.match) {
+        const qos_policy_class_rec &p = *c.policy;
+        qos_match_rule_class_rec t{};
+        std::memcpy(t.domainname, p.domainname, kText);
+        std::memcpy(t.nodetype, p.nodetype, kText);
+        std::memcpy(t.context1, p.context1, kText);
+        std::memcpy(t.context2, p.context2, kText);
+        std::memcpy(t.context3, p.context3, kText);
+        if (is_type(c, "CLASS-BASED"))
+            std::snprintf(t.matchrulename, kText, "%.100s-%d-%d", c.rec.subqueuename, p.policyid, c.number);
+        else
+            std::snprintf(t.matchrulename, kText, "%s", c.name);
+        std::memcpy(t.owner, c.rec.subqueuename, kText);
+        std::strcpy(t.usage1, "CLASS");
+        std::memcpy(t.usage2, p.direction, kText);
+        std::snprintf(t.repeatby, kText, "%s", site_now(c).repeatby);
+        c.match = add_embedded_matchrule(t);
+        std::memcpy(c.rec.matchrule, c.match->matchrulename, kText);
+        c.rec.matchdnf = 1;
+    }
+    return extract_matchdata(r.fp, c.match);
+}
+
+int class_group(block_reader &r, void *ctx) {
+    class_desc &c = cls(ctx);
+    if (r.is("MATCHRULE")) return class_matchrule(r, c);
+    if (!is_type(c, "CLASS-BASED")) return r.fail(kClassBasedRules, Line);
+    c.rules = true;
+    char keyword[kTokenSize];
+    std::memcpy(keyword, r.tok, sizeof keyword);
+    return extract_commonqosdata(r, keyword, "", site_now(c));
+}
+
+// A class keyword with a value: its own too-long message.
+constexpr keyword_rule class_row(const char *name, int maxlen, field_ref field, attr_check before,
+                                 attr_check after, bool upper = false) {
+    return {.name = name, .maxlen = maxlen, .toolong_msg = kClassTooLong, .field = field, .upper = upper,
+            .before = before, .after = after};
+}
+
+keyword_table QOSpolicies_classtokens{
+    {
+        {.name = "NAME", .mandatory = 1, .maxlen = 100, .toolong_msg = kClassTooLong,
+         .field = NDL_TEXT(class_desc, rec.subqueuename), .before = name_first, .after = name_value},
+        class_row("BANDWIDTH", 100, NDL_TEXT(class_desc, rec.queuebandwidth), class_based_only, number_value),
+        class_row("BANDWIDTHTYPE", 30, NDL_TEXT(class_desc, rec.queuebwtype), class_based_only, bandwidthtype_value,
+                  true),
+        class_row("QUEUELENGTH", 100, NDL_TEXT(class_desc, rec.queuelength), nullptr, number_value),
+        class_row("QUEUEPRIORITY", 30, NDL_TEXT(class_desc, rec.queuepriority), priority_place, priority_value, true),
+        class_row("BYTESPERCYCLE", 100, NDL_TEXT(class_desc, rec.queuebytespercycle), bytes_place, number_value),
+        class_row("DROPTYPE", 30, {}, class_based_only, droptype_value, true),
+        class_row("MARKRULENAME", 100, {}, rulename_place, rulename_value),
+        class_row("MATCHRULENAME", 100, NDL_TEXT(class_desc, rec.matchrule), matchrulename_place,
+                  matchrulename_value),
+        class_row("POLICERULENAME", 100, {}, rulename_place, rulename_value),
+        class_row("SHAPERULENAME", 100, {}, rulename_place, rulename_value),
+        class_row("DROPRULENAME", 100, {}, rulename_place, rulename_value),
+        token_row("MATCHRULE", TOKEN_GROUP, 100),
+        token_row("MARKRULE", TOKEN_GROUP, 100),
+        token_row("POLICERULE", TOKEN_GROUP, 100),
+        token_row("SHAPERULE", TOKEN_GROUP, 100),
+        class_row("FAIRQUEUECOUNT", 30, NDL_TEXT(class_desc, rec.fairqueuecount), fairqueue_place, nullptr),
+        {.name = "REPEATBY", .maxlen = 100, .kind = value_kind::quoted, .length = length_rule::own,
+         .kind_msg = "Error: Specify repeatby value within quotes: %s @ %d\n", .after = repeatby_value},
+        token_row("(", TOKEN_LPAREN),
+        token_row(")", TOKEN_RPAREN),
+        token_row("=", TOKEN_EQUAL),
+    },
+    {.dup_msg = "ERROR: Duplicate token: '%s' @ %d\n"}};
+
+const char *match_usage(const char *queuetype) {
+    if (!std::strcmp(queuetype, "CUSTOM")) return "CUSTOMQUEUE";
+    if (!std::strcmp(queuetype, "PRIORITY")) return "PRIORITYQUEUE";
+    return "CLASS";
+}
+
+}  // namespace
+
+int extract_QOSPolicy_class(FILE *fp, qos_policy_class_rec *policy, int number, int *counts) {
+    block_reader r(fp, QOSpolicies_classtokens);
+    if (!std::strcmp(policy->queuetype, "INTPOLICY"))
+        return r.fail("Policy description for class  @ %d , should contain queuetype\n", Line);
+    class_desc c{};
+    c.scope = scope_of(*policy);
+    c.policy = policy;
+    c.number = number;
+    c.usage = match_usage(policy->queuetype);
+    std::snprintf(c.name, sizeof c.name, "%d-%.100s-cl-%d", policynumber, policy->classrulename, number);
+    qos_sub_queue_class_rec &rec = c.rec;
+    c.site = qos_rule_site{policy, 2, rec.subqueuename, "CLASS", " ", c.name,
+                           {rec.markrule, rec.policerule, rec.shaperule, rec.droprule}, {}, counts};
+    int line = Line;
+
+    if (read_rule_list(r, &c, class_group)) return 1;
+    if (!r.check_mandatory("qosclass", "ERROR: Token '%s' not found in QOSMARKRULES @ %d\n", line)) return 1;
+    if (!c.name_has_variable && rec.matchrule[0] && policy->context1[0] && !is_ifcontext(policy->context1))
+        logmsg("WARNING: QOSPolicy '%s' for '%s.%s' has a CONTEXT and does not have any variables in the NAME for "
+               "CLASS '%s', may cause duplicate entries: @ %d \n\n",
+               policy->classrulename, policy->domainname, policy->nodetype, rec.subqueuename, Line);
+    for (const qos_sub_queue_class_rec *s = policy->subqueuelist; s; s = s->next)
+        if (!std::strcmp(s->subqueuename, rec.subqueuename))
+            return r.fail("ERROR: Duplicate class : '%s' @ %d\n", rec.subqueuename, Line);
+    rec.sequence = number;
+    auto *added = alloc_record<qos_sub_queue_class_rec>();
+    *added = rec;
+    added->next = nullptr;
+    append_record(policy->subqueuelist, added);
+    return 0;
+}

@@ -1,0 +1,403 @@
+// QOSPOLICY: the quality-of-service policies of a node type. Each policy is
+// a DESCRIPTION followed by its policy-level rules, its own access lists and
+// its numbered CLASS lists; the rules are read by the rule readers in their
+// embedded mode, under names generated from the run's policy count.
+#include <cstring>
+
+#include "lookup.h"
+#include "policy_blocks.h"
+#include "registry.h"
+#include "validations.h"
+
+namespace {
+
+const value_table QOSQueuetypes[] = {"CLASS-BASED", "PRIORITY", "CUSTOM", ""};
+const value_table Direction[] = {"in", "out", ""};
+
+// ---------------------------------------------------------- description
+
+struct policy_desc {
+    qos_scope scope;
+    qos_policy_class_rec rec;
+};
+
+int direction_value(block_reader &r, const keyword_rule &, void *) {
+    if (!validate_var(Direction, r.tok)) return r.fail("ERROR: Invalid value for DIRECTION: '%s' @ %d\n", r.tok, Line);
+    return 0;
+}
+
+int queuetype_value(block_reader &r, const keyword_rule &, void *) {
+    if (!validate_var(QOSQueuetypes, r.tok)) return r.fail("ERROR: Wrong value for QUEUETYPE: '%s' @ %d\n", r.tok, Line);
+    return 0;
+}
+
+int not_an_attribute(block_reader &r, void *) { return r.fail("invalid attribute in variable list @%d\n", Line); }
+
+keyword_table QOSpolicies_desctokens{
+    {
+        {.name = "NAME", .mandatory = 1, .maxlen = 100, .field = NDL_TEXT(policy_desc, rec.policyname)},
+        {.name = "OWNER", .mandatory = 1, .maxlen = 100, .field = NDL_TEXT(policy_desc, rec.owner)},
+        {.name = "QUEUEGROUPNAME", .mandatory = 1, .maxlen = 100, .field = NDL_TEXT(policy_desc, rec.classrulename)},
+        {.name = "CONTEXT", .maxlen = 100, .kind = value_kind::quoted, .length = length_rule::own,
+         .kind_msg = "Error: Specify CONTEXT within quotes: %s @ %d\n", .repeatable = true, .after = context_check},
+        {.name = "DIRECTION", .mandatory = 1, .maxlen = 30, .field = NDL_TEXT(policy_desc, rec.direction),
+         .after = direction_value, .tag = kLower},
+        {.name = "USAGE", .mandatory = 1, .maxlen = 30, .field = NDL_TEXT(policy_desc, rec.usage1), .upper = true},
+        {.name = "QUEUETYPE", .maxlen = 30, .field = NDL_TEXT(policy_desc, rec.queuetype), .upper = true,
+         .after = queuetype_value},
+        token_row("(", TOKEN_LPAREN),
+        token_row(")", TOKEN_RPAREN),
+        token_row("=", TOKEN_EQUAL),
+    },
+    {.dup_msg = "ERROR: Duplicate token: '%s' @ %d\n", .other = not_an_attribute}};
+
+using Q = qos_policy_class_rec;
+lookup::keyed_index<Q, &Q::domainname, &Q::nodetype, &Q::policyname> policy_by_name(prqospolicydesclist);
+lookup::keyed_index<Q, &Q::domainname, &Q::nodetype, &Q::classrulename> policy_by_group(prqospolicydesclist);
+lookup::keyed_index<Q, &Q::domainname, &Q::nodetype, &Q::policyid> policy_by_id(prqospolicydesclist);
+
+// Duplicates and the variables of the names: 1 ok, 0 reported. Sub-queues
+// are read back by their queue group name alone, so one name serves one
+// policy of a node type whatever its queue type: a second policy of that
+// name would get the first one's classes at every reload.
+int validate_policydesc(block_reader &r, const qos_policy_class_rec &rec) {
+    if (policy_by_name.find(rec.domainname, rec.nodetype, rec.policyname) ||
+        policy_by_group.find(rec.domainname, rec.nodetype, rec.classrulename)) {
+        r.fail("Error: duplicate QOSPOLICY description: '%s' @ %d\n ", rec.policyname, Line);
+        return 0;
+    }
+    int type = 0;
+    if (!validate_commandvar(rec.domainname, rec.nodetype, rec.context1, rec.context2, rec.context3,
+                             rec.classrulename, &type)) {
+        flag_check(r);
+        return 0;
+    }
+    if (!g_varused && rec.context1[0] && !is_ifcontext(rec.context1))
+        logmsg("WARNING: QOSPolicy '%s' for '%s.%s' has a CONTEXT and does not have any variables in the "
+               "QUEUEGROUPNAME, may cause duplicate entries: @ %d \n",
+               rec.classrulename, rec.domainname, rec.nodetype, Line);
+    if (!validate_commandvar(rec.domainname, rec.nodetype, rec.context1, rec.context2, rec.context3, rec.owner,
+                             &type)) {
+        flag_check(r);
+        return 0;
+    }
+    return 1;
+}
+
+// One more than the largest id of the node type's policies. The list is
+// emptied before a QOS section and every policy takes the next id, so the
+// ids of a node type are 1, 2, ... without a gap.
+int32_t next_policyid(const qos_policy_class_rec &rec) {
+    int32_t id = 1;
+    while (policy_by_id.find(rec.domainname, rec.nodetype, id)) ++id;
+    return id;
+}
+
+// One DESCRIPTION list, from its "=" to its ")": the policy appended and
+// handed back.
+int extract_QOSPolicy_description(FILE *fp, const char *domainname, const char *nodetype, int mandatory,
+                                  qos_policy_class_rec **out) {
+    policy_desc d{};
+    qos_policy_class_rec &rec = d.rec;
+    store_text(rec.domainname, kText, domainname, kText - 1);
+    store_text(rec.nodetype, kText, nodetype, kText - 1);
+    std::strcpy(rec.queuetype, "INTPOLICY");
+    std::strcpy(rec.owner, " ");
+    std::strcpy(rec.direction, " ");
+    std::strcpy(rec.usage1, " ");
+    rec.mandatory = mandatory;
+    d.scope = scope_of(rec);
+    int line = Line;
+
+    block_reader r(fp, QOSpolicies_desctokens);
+    if (read_rule_list(r, &d, nullptr)) return 1;
+    if (!r.check_mandatory("qospolicydesc", "ERROR: Token '%s' not found in QOSMARKRULES @ %d\n", line)) return 1;
+    if (!validate_policydesc(r, rec)) return 1;
+    rec.policyid = next_policyid(rec);
+    // Both columns of the table are the direction for a parsed policy.
+    std::memcpy(rec.usage2, rec.direction, sizeof rec.usage2);
+    auto *added = alloc_record<qos_policy_class_rec>();
+    *added = rec;
+    prqospolicydesclist.append(added);
+    *out = added;
+    return 0;
+}
+
+// ---------------------------------------------------------- access lists
+
+keyword_table acltokens{{
+    token_row("ACCESSLIST", TOKEN_GROUP),
+    token_row("FORMAT", TOKEN_GROUP),
+    token_row("(", TOKEN_LPAREN),
+    token_row(")", TOKEN_RPAREN),
+    token_row("=", TOKEN_EQUAL),
+}};
+
+// The policy's own access lists: ACCESSLIST descriptions (embedded, usage
+// QOSPOLICY, owned by the queue group name) and their FORMAT lines, up to
+// the first other token, which goes back to the block.
+int extract_acl(FILE *fp, const qos_policy_class_rec &policy) {
+    block_reader r(fp, acltokens);
+    domain_access_list_rec templ{};
+    std::snprintf(templ.owner, sizeof templ.owner, "%s", policy.classrulename);
+    std::strcpy(templ.usage, "QOSPOLICY");
+    std::snprintf(templ.direction, sizeof templ.direction, "%.30s", policy.direction);
+    char context1[kText], context2[kText], context3[kText];
+    int sequence = 0, formats = 0, kind = 2;
+    bool described = false;
+    for (;;) {
+        r.read_upper();
+        if (r.ended) return 1;
+        if (r.kind == TOKEN_GROUP && r.is("ACCESSLIST")) {
+            if (described && !formats) return r.fail("Error: No formats declared for access list @d\n");
+            described = true;
+            formats = 0;
+            kind = 2;
+            // Each list starts from the policy's contexts.
+            std::memcpy(context1, policy.context1, kText);
+            std::memcpy(context2, policy.context2, kText);
+            std::memcpy(context3, policy.context3, kText);
+            if (extract_description(fp, policy.domainname, policy.nodetype, &sequence, context1, context2, context3,
+                                    &templ, 1))
+                return 1;
+        } else if (r.kind == TOKEN_GROUP && r.is("FORMAT")) {
+            if (!described) return r.fail("Error: Acl Description  has to specifed first. : %s  @%d\n", r.tok, Line);
+            if (extract_format(fp, policy.domainname, policy.nodetype, sequence, &formats, &kind, context1, context2,
+                               context3))
+                return 1;
+        } else {
+            r.push_back();
+            return 0;
+        }
+    }
+}
+
+// ---------------------------------------------------------- rules
+
+struct rule_words {
+    const char *rule;   // the keyword that embeds one (none for drop rules)
+    const char *named;  // the keyword that names one
+    const char *both;
+    const char *multiple;
+    const char *missing;
+    int (*exists)(const char *domainname, const char *nodetype, const char *name, int32_t sequence);
+};
+
+const rule_words kWords[QOS_RULE_KINDS] = {
+    {"MARKRULE", "MARKRULENAME",
+     "ERROR: Both MARKRULE and MARKRULENAME cannot be given for same Policy or Class: '%s' @ %d\n",
+     "ERROR:Multiple MARKRULENAME or both MARKRULE and MARKRULENAME cannot be given for same Policy or Class: '%s' "
+     "@ %d\n",
+     "Error: MARKRULENAME %s referred by QOSPOLICY Description @%d is missing\n", markrule_exists},
+    {"POLICERULE", "POLICERULENAME",
+     "ERROR:Both POLICERULE and POLICERULENAME cannot be given for same Policy or Class: '%s' @ %d\n",
+     "ERROR:Multiple POLICERULENAME or both POLICERULE and POLICERULENAME cannot be given for same Policy or "
+     "Class: '%s' @ %d\n",
+     "Error: POLICERULENAME %s referred by QOSPOLICY Description @%d is missing\n", policerule_exists},
+    {"SHAPERULE", "SHAPERULENAME",
+     "ERROR:Both SHAPERULE and SHAPERULENAME cannot be given for same Policy or Class: '%s' @ %d\n",
+     "ERROR:Multiple SHAPERULENAME or both SHAPERULE and SHAPERULENAME cannot be given for same Policy or "
+     "Class: '%s' @ %d\n",
+     "Error: SHAPERULE %s referred by QOSPOLICY Description @%d is missing\n", shaperule_exists},
+    {nullptr, "DROPRULENAME", nullptr, "ERROR:Multiple drop rules cannot be given for same Policy or Class: '%s' @ %d\n",
+     "Error: DROPRULENAME %s referred by QOSPOLICY Description @%d is missing\n", droprule_exists},
+};
+
+// The record an embedded rule starts from: the policy's names and
+// contexts, the site's owner, usage and repeatby.
+template <class Rule>
+Rule rule_template(const qos_rule_site &site, char (Rule::*name)[kText], int32_t sequence) {
+    const qos_policy_class_rec &p = *site.policy;
+    Rule t{};
+    std::memcpy(t.domainname, p.domainname, kText);
+    std::memcpy(t.nodetype, p.nodetype, kText);
+    std::memcpy(t.context1, p.context1, kText);
+    std::memcpy(t.context2, p.context2, kText);
+    std::memcpy(t.context3, p.context3, kText);
+    std::snprintf(t.owner, kText, "%s", site.owner);
+    std::snprintf(t.usage1, kText, "%s", site.usage1);
+    std::memcpy(t.usage2, p.direction, kText);
+    std::snprintf(t.repeatby, kText, "%s", site.repeatby);
+    std::snprintf(t.*name, kText, "%s", site.name);
+    t.sequence = sequence;
+    return t;
+}
+
+int read_embedded(block_reader &r, const qos_rule_site &site, int kind, int32_t sequence) {
+    bool policy_level = site.level == 1;
+    if (kind == QOS_MARK) {
+        auto t = rule_template(site, &qos_mark_rule_class_rec::markrulename, sequence);
+        return extract_markrule_description(r.fp, t.domainname, t.nodetype, &t, 1);
+    }
+    if (kind == QOS_POLICE) {
+        auto t = rule_template(site, &qos_police_rule_class_rec::policerulename, sequence);
+        return extract_policerule_description(r.fp, t.domainname, t.nodetype, &t, 1,
+                                              policy_level ? QOSINTPOLICE : QOSCLASSPOLICE);
+    }
+    auto t = rule_template(site, &qos_shape_rule_class_rec::shaperulename, sequence);
+    return extract_shaperule_description(r.fp, t.domainname, t.nodetype, &t, 1,
+                                         policy_level ? QOSINTSHAPE : QOSCLASSSHAPE);
+}
+
+// ---------------------------------------------------------- the block
+
+struct policy_block {
+    char domainname[kName];
+    char nodetype[kName];
+    int mandatory;
+    qos_policy_class_rec *policy;  // the current one
+    int expected;                  // the next CLASS number
+    bool classes;                  // a class of it was read
+    int counts[3];                 // running mark, police and shape counts
+    char name[kText];              // "%d-plcy-%s"
+    qos_rule_site site;
+};
+
+int start_policy(block_reader &r, policy_block &b) {
+    qos_policy_class_rec *p = nullptr;
+    if (extract_QOSPolicy_description(r.fp, b.domainname, b.nodetype, b.mandatory, &p)) return 1;
+    b.policy = p;
+    g_policyname = p->classrulename;
+    b.expected = 1;
+    b.classes = false;
+    b.counts[0] = b.counts[1] = b.counts[2] = 1;
+    ++policynumber;
+    std::snprintf(b.name, sizeof b.name, "%d-plcy-%.100s", policynumber, p->classrulename);
+    b.site = qos_rule_site{p, 1, p->classrulename, "POLICY", " ", b.name,
+                           {p->markrule, p->policerule, p->shaperule, p->droprule}, {}, b.counts};
+    return 0;
+}
+
+int read_class(block_reader &r, policy_block &b) {
+    if (!b.policy) return r.fail("Error: Description needs to be given before class @%d\n", Line);
+    if (!r.expect("#", "Error: Keyword '#' expected: %s @%d\n")) return 1;
+    r.read();
+    if (r.ended) return 1;
+    if (r.kind != TOKEN_NUMBER) return r.fail("route map sequence  number expected: %s  @%d\n", r.tok, Line);
+    int32_t number = 0;
+    if (!parse_int32(r.tok, &number) || number != b.expected)
+        return r.fail("Error: class in Qospolicy rule do not follow the proper sequence: %d %s @ %d\n", b.expected,
+                      r.tok, Line);
+    if (extract_QOSPolicy_class(r.fp, b.policy, number, b.counts)) return 1;
+    ++b.expected;
+    b.classes = true;
+    return 0;
+}
+
+int policy_item(block_reader &r, void *ctx) {
+    policy_block &b = *static_cast<policy_block *>(ctx);
+    char keyword[kTokenSize];
+    std::memcpy(keyword, r.tok, sizeof keyword);
+    bool attribute = r.kind == TOKEN_ATTRIBUTE;
+    if (attribute) {
+        if (!r.expect("=", "Error: Invalid syntax '=' expected @ %d\n", false)) return 1;
+        r.read();
+        if (r.ended) return 1;
+    }
+    if (!std::strcmp(keyword, "DESCRIPTION")) return start_policy(r, b);
+    if (!std::strcmp(keyword, "CLASS")) return read_class(r, b);
+    if (!std::strcmp(keyword, "ACCESSLIST")) {
+        if (!b.policy || b.classes)
+            return r.fail("Error: ACCESSLIST should be given only between POLICY DESCRIPTION and CLASS @%d\n", Line);
+        r.push_back();
+        return extract_acl(r.fp, *b.policy);
+    }
+    if (!std::strcmp(keyword, "DROPTYPE")) {
+        if (!b.policy) return r.fail("Error: Invalid Attribute @%d\n", Line);
+        return attach_droptype(r, b.site, scope_of(*b.policy));
+    }
+    // The rules of the policy level stand before its first class.
+    if (!b.policy || b.classes) return r.fail("ERROR: Invalid Attribute @%d\n", Line);
+    const keyword_rule *row = r.keys->row(keyword);
+    if (attribute && std::strlen(r.tok) > static_cast<size_t>(row->maxlen)) return r.fail(kTooLongMsg, r.tok, Line);
+    return extract_commonqosdata(r, keyword, attribute ? r.tok : "", b.site);
+}
+
+keyword_table QOSpoliciesrulestokens{{
+    token_row("BEGIN", TOKEN_BEGIN),
+    token_row("DESCRIPTION", TOKEN_GROUP, 0, 1),
+    token_row("CLASS", TOKEN_GROUP),
+    token_row("ACCESSLIST", TOKEN_GROUP),
+    token_row("DROPTYPE", TOKEN_ATTRIBUTE, 30),
+    token_row("MARKRULENAME", TOKEN_ATTRIBUTE, 100),
+    token_row("POLICERULENAME", TOKEN_ATTRIBUTE, 100),
+    token_row("SHAPERULENAME", TOKEN_ATTRIBUTE, 100),
+    token_row("DROPRULENAME", TOKEN_ATTRIBUTE, 100),
+    token_row("POLICERULE", TOKEN_GROUP, 100),
+    token_row("SHAPERULE", TOKEN_GROUP, 100),
+    token_row("#", TOKEN_HASH),
+    token_row("(", TOKEN_LPAREN),
+    token_row(")", TOKEN_RPAREN),
+    token_row("=", TOKEN_EQUAL),
+    token_row("END", TOKEN_END),
+}};
+
+// g_policyname names the current policy only while its block is read.
+struct policy_name_scope {
+    ~policy_name_scope() { g_policyname = ""; }
+};
+
+}  // namespace
+
+int attach_droptype(block_reader &r, qos_rule_site &site, const qos_scope &scope) {
+    if (site.out[QOS_DROP][0]) return r.fail("ERROR: Drop rule redefinition: @ %d\n", Line);
+    if (std::strlen(r.tok) > 30) return r.fail(kTooLongMsg, r.tok, Line);
+    converttocap(r.tok, r.tok, sizeof r.tok);
+    int result = 0;
+    check_vendor(r, "qosdroptypes", r.tok, "", scope, Line, &result);
+    if (result) return 1;
+    const qos_policy_class_rec &p = *site.policy;
+    if (!setdroptype(r.tok, p.domainname, p.nodetype, p.context1, p.context2, p.context3, site.owner, site.usage1,
+                     p.direction, site.name)) {
+        flag_check(r);
+        return 1;
+    }
+    std::snprintf(site.out[QOS_DROP], kText, "%s", site.name);
+    return 0;
+}
+
+int extract_commonqosdata(block_reader &r, const char *keyword, const char *value, qos_rule_site &site) {
+    const qos_policy_class_rec &p = *site.policy;
+    for (int k = 0; k < QOS_RULE_KINDS; ++k) {
+        const rule_words &w = kWords[k];
+        char *out = site.out[k];
+        if (w.rule && !std::strcmp(keyword, w.rule)) {
+            if (k == QOS_MARK && site.level == 1) return r.fail("ERROR: Invalid token: '%s' @ %d\n", keyword, Line);
+            // A rule named by its ...RULENAME keyword is the one rule of
+            // its kind here.
+            if (site.named[k]) return r.fail(w.both, keyword, Line);
+            // A class polices once: its police rule is always the first.
+            bool single = k == QOS_POLICE && site.level == 2;
+            if (read_embedded(r, site, k, single ? 1 : site.counts[k])) return 1;
+            if (!single) ++site.counts[k];
+            std::snprintf(out, kText, "%s", site.name);
+            return 0;
+        }
+        if (!std::strcmp(keyword, w.named)) {
+            if (out[0]) return r.fail(w.multiple, value, Line);
+            if (!w.exists(p.domainname, p.nodetype, value, 1)) return r.fail(w.missing, value, Line);
+            std::snprintf(out, kText, "%s", value);
+            site.named[k] = true;
+            return 0;
+        }
+    }
+    return r.fail("ERROR: Unknown attribute : '%s' @ %d\n", keyword, Line);
+}
+
+int parse_qospolicy(FILE *fp, FILE *, const char *) {
+    policy_name_scope clear_on_exit;
+    block_reader r(fp, QOSpoliciesrulestokens);
+    policy_block b{};
+    if (read_rule_qualifier(r, b.domainname, b.nodetype)) return 1;
+    r.read_upper();
+    if (r.ended) return 1;
+    if (r.is("M")) {
+        b.mandatory = 1;
+    } else if (!r.is("O")) {
+        r.flag("Error: M or O needs to be specified for qospolicy @%d\n", Line);
+        // Without the word, BEGIN stands in its place.
+        if (r.kind == TOKEN_BEGIN) r.push_back();
+    }
+    if (!r.expect("BEGIN", "Error: Keyword 'BEGIN' expected : %s @%d\n")) return 1;
+    return read_rule_items(r, policy_item, &b);
+}
