@@ -9,6 +9,7 @@
 #include <functional>
 #include <string_view>
 #include <unordered_map>
+#include <vector>
 
 #include "records_common.h"
 
@@ -173,6 +174,98 @@ private:
     T *last_ = nullptr;
     // Records by the hash of their key: the records, not the hashes, decide.
     std::unordered_multimap<size_t, T *> first_;
+};
+
+
+// The records of a list that share some fields (texts or 32-bit integers),
+// in list order: a search that walks only the records of one domain and
+// node type, say, visits them through `each` and keeps its own rule for
+// which record answers. Kept in step with its list as keyed_index is.
+template <class T, auto... Fields>
+class group_index final : public list_watcher<T>, public any_index {
+public:
+    explicit group_index(record_list<T> &list) : list_(list) {
+        next_index = all_indexes();
+        all_indexes() = this;
+    }
+    ~group_index() {
+        for (any_index **at = &all_indexes(); *at; at = &(*at)->next_index)
+            if (*at == this) {
+                *at = next_index;
+                break;
+            }
+    }
+    group_index(const group_index &) = delete;
+    group_index &operator=(const group_index &) = delete;
+
+    // Calls visit(record) for the records with these values, in list
+    // order, until it answers true; that record, or null.
+    template <class Visit, class... Values>
+    T *each(Visit visit, const Values &...values) {
+        static_assert(sizeof...(Values) == sizeof...(Fields));
+        if (!list_.head) return nullptr;
+        if (!attached_) {
+            attached_ = true;
+            list_.watch(this);
+        }
+        auto [from, to] = groups_.equal_range(hash_of(values...));
+        for (auto it = from; it != to; ++it) {
+            std::vector<T *> &members = it->second;
+            if (members.empty() || !(same(members.front()->*Fields, values) && ...)) continue;
+            for (T *r : members) {
+                // A key changed after its record was indexed: the walk decides.
+                if (!(same(r->*Fields, values) && ...)) return walk(visit, values...);
+                if (visit(*r)) return r;
+            }
+            break;
+        }
+        if (last_ && (same(last_->*Fields, values) && ...) && visit(*last_)) return last_;
+        return nullptr;
+    }
+
+    void reset() override {
+        groups_.clear();
+        last_ = nullptr;
+    }
+    void resync() override {
+        reset();
+        if (attached_)
+            for (T *r = list_.head; r; r = r->next) added(r);
+    }
+    // The last record may still be being filled: it joins its group only
+    // once the next one arrives, and is compared directly until then.
+    void added(T *rec) override {
+        if (last_) {
+            size_t h = hash_of(last_->*Fields...);
+            auto [from, to] = groups_.equal_range(h);
+            auto it = from;
+            while (it != to && !(same(it->second.front()->*Fields, last_->*Fields) && ...)) ++it;
+            if (it == to) it = groups_.emplace(h, std::vector<T *>{});
+            it->second.push_back(last_);
+        }
+        last_ = rec;
+    }
+
+private:
+    template <class Visit, class... Values>
+    T *walk(Visit visit, const Values &...values) {
+        for (T *r = list_.head; r; r = r->next)
+            if ((same(r->*Fields, values) && ...) && visit(*r)) return r;
+        return nullptr;
+    }
+    static size_t part(const char *text) { return std::hash<std::string_view>{}(text); }
+    static size_t part(int32_t n) { return std::hash<int32_t>{}(n); }
+    template <class... Values>
+    static size_t hash_of(const Values &...values) {
+        size_t h = 0;
+        ((h ^= part(values) + 0x9e3779b97f4a7c15ULL + (h << 6) + (h >> 2)), ...);
+        return h;
+    }
+
+    record_list<T> &list_;
+    bool attached_ = false;
+    T *last_ = nullptr;
+    std::unordered_multimap<size_t, std::vector<T *>> groups_;
 };
 
 }  // namespace lookup

@@ -29,6 +29,9 @@ int is_new(const T *rec) {
 
 // The indexes of the lists that every block consults.
 keyed_index<domain_rec, &domain_rec::domainname> domains_by_name(prdomains);
+lookup::group_index<domain_access_list_rec, &domain_access_list_rec::domainname,
+                    &domain_access_list_rec::nodetype>
+    acls_by_node(prdomainaccesslist);
 keyed_index<domain_node_rec, &domain_node_rec::domainname, &domain_node_rec::nodetype>
     nodes_by_type(prdomainnodes);
 keyed_index<domain_variable_rec, &domain_variable_rec::domainname,
@@ -413,11 +416,11 @@ int validate_accesslist(const char *domainname, const char *nodetype, const char
     using R = domain_access_list_rec;
     bool byname = same(nametype, "STRING");
     bool bysequence = same(nametype, "SEQUENCE");
-    R *r = find_first(prdomainaccesslist, key(&R::domainname, domainname),
-                      key(&R::nodetype, nodetype), [&](const R &e) {
-                          return (byname && same(e.aclname, aclname)) ||
-                                 (bysequence && e.aclstart == sequence);
-                      });
+    R *r = acls_by_node.each(
+        [&](const R &e) {
+            return (byname && same(e.aclname, aclname)) || (bysequence && e.aclstart == sequence);
+        },
+        domainname, nodetype);
     if (bysequence && context1[0] && quiet == 0)
         logmsg("WARNING: Possible duplicate acl sequence. Usage of context could result in "
                "multiple acls of the same sequence %d for : %s/%s @%d\n",

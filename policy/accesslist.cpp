@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "lookup.h"
 #include "policy_blocks.h"
 #include "registry.h"
 #include "routepolicy.h"
@@ -24,12 +25,18 @@ const char kListSeparator[] = "ERROR:',' or ')' expected : %s @ %d\n";
 void copy_name(char (&field)[kName], const char *name) { std::snprintf(field, kName, "%s", name); }
 
 // The largest description number of the node type, 0 when it has none.
+lookup::group_index<domain_access_list_rec, &domain_access_list_rec::domainname,
+                    &domain_access_list_rec::nodetype>
+    acls_of_node(prdomainaccesslist);
+
 int32_t largest_sequence(const char *domainname, const char *nodetype) {
     int32_t largest = 0;
-    for (domain_access_list_rec *r = prdomainaccesslist; r; r = r->next)
-        if (!std::strcmp(r->domainname, domainname) && !std::strcmp(r->nodetype, nodetype) &&
-            r->sequence > largest)
-            largest = r->sequence;
+    acls_of_node.each(
+        [&](const domain_access_list_rec &r) {
+            if (r.sequence > largest) largest = r.sequence;
+            return false;
+        },
+        domainname, nodetype);
     return largest;
 }
 

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "lookup.h"
 #include "policy_blocks.h"
 #include "records_policy.h"
 #include "records_routing.h"
@@ -29,46 +30,63 @@ bool context_matches(const char *c1, const char *c2, const char *c3, const char 
 
 }  // namespace
 
+namespace {
+
+// The references of a node type are looked up among its own lists only.
+lookup::group_index<domain_access_list_rec, &domain_access_list_rec::domainname,
+                    &domain_access_list_rec::nodetype>
+    acls_by_node(prdomainaccesslist);
+lookup::group_index<domain_route_map_rec, &domain_route_map_rec::domainname, &domain_route_map_rec::nodetype>
+    routemaps_by_node(prdomainroutemap);
+lookup::group_index<domain_prefix_hdr_rec, &domain_prefix_hdr_rec::domainname,
+                    &domain_prefix_hdr_rec::nodetype>
+    prefixes_by_node(prdomainprefixhdr);
+
+}  // namespace
+
 int validate_accesslistexists(const char *domainname, const char *nodetype, const char *context1,
                               const char *context2, const char *context3, const char *aclname, int loose) {
     bool strict = !loose && names_variable(aclname);
-    for (domain_access_list_rec *r = prdomainaccesslist; r; r = r->next) {
-        if (std::strcmp(r->domainname, domainname) || std::strcmp(r->nodetype, nodetype)) continue;
-        if (!context_matches(r->context1, r->context2, r->context3, context1, context2, context3, strict))
-            continue;
+    auto answers = [&](const domain_access_list_rec &r) {
+        if (!context_matches(r.context1, r.context2, r.context3, context1, context2, context3, strict))
+            return false;
         char start[16];
-        std::snprintf(start, sizeof start, "%d", r->aclstart);
-        if (std::strcmp(r->aclname, aclname) && std::strcmp(start, aclname)) continue;
+        std::snprintf(start, sizeof start, "%d", r.aclstart);
+        if (std::strcmp(r.aclname, aclname) && std::strcmp(start, aclname)) return false;
         // A QoS policy's own access list serves only that policy, while it
         // is read.
-        if (!std::strcmp(r->usage, "QOSPOLICY") &&
-            !(g_policyname && g_policyname[0] && !std::strcmp(r->owner, g_policyname)))
-            continue;
-        return 1;
-    }
-    return 0;
+        return std::strcmp(r.usage, "QOSPOLICY") != 0 ||
+               (g_policyname && g_policyname[0] && !std::strcmp(r.owner, g_policyname));
+    };
+    return acls_by_node.each(answers, domainname, nodetype) ? 1 : 0;
 }
 
 int validate_routemapexists(const char *domainname, const char *nodetype, const char *context1,
                             const char *context2, const char *context3, const char *name, int loose) {
     bool strict = !loose && names_variable(name);
-    for (domain_route_map_rec *r = prdomainroutemap; r; r = r->next)
-        if (!std::strcmp(r->domainname, domainname) && !std::strcmp(r->nodetype, nodetype) &&
-            !std::strcmp(r->routemap, name) &&
-            context_matches(r->context1, r->context2, r->context3, context1, context2, context3, strict))
-            return 1;
-    return 0;
+    return routemaps_by_node.each(
+               [&](const domain_route_map_rec &r) {
+                   return !std::strcmp(r.routemap, name) &&
+                          context_matches(r.context1, r.context2, r.context3, context1, context2, context3,
+                                          strict);
+               },
+               domainname, nodetype)
+               ? 1
+               : 0;
 }
 
 int validate_prefixlistexists(const char *domainname, const char *nodetype, const char *context1,
                               const char *context2, const char *context3, const char *name, int loose) {
     bool strict = !loose && names_variable(name);
-    for (domain_prefix_hdr_rec *r = prdomainprefixhdr; r; r = r->next)
-        if (!std::strcmp(r->domainname, domainname) && !std::strcmp(r->nodetype, nodetype) &&
-            !std::strcmp(r->listname, name) &&
-            context_matches(r->context1, r->context2, r->context3, context1, context2, context3, strict))
-            return 1;
-    return 0;
+    return prefixes_by_node.each(
+               [&](const domain_prefix_hdr_rec &r) {
+                   return !std::strcmp(r.listname, name) &&
+                          context_matches(r.context1, r.context2, r.context3, context1, context2, context3,
+                                          strict);
+               },
+               domainname, nodetype)
+               ? 1
+               : 0;
 }
 
 int validate_filterlistexists(const char *domainname, const char *nodetype, const char *name, const char *listtype) {

@@ -377,3 +377,54 @@ TEST_F(Registry, IndexFollowsItsList) {
 }
 
 }  // namespace
+
+namespace {
+
+// Access lists of one node type are visited in list order whatever the
+// other node types hold, and the groups follow the list as it changes.
+TEST_F(Registry, GroupIndexVisitsTheNodeTypesOwnRecordsInOrder) {
+    using R = domain_access_list_rec;
+    auto acl = [](const char *domain, const char *type, const char *name, int start) {
+        R *r = add(prdomainaccesslist);
+        set(r->domainname, domain);
+        set(r->nodetype, type);
+        set(r->aclname, name);
+        r->aclstart = start;
+        return r;
+    };
+    auto byname = [](const char *domain, const char *type, const char *name) {
+        return validate_accesslist(domain, type, "", "", "", "STRING", name, 0, 1);
+    };
+    auto bystart = [](const char *domain, const char *type, int start) {
+        return validate_accesslist(domain, type, "", "", "", "SEQUENCE", "", start, 1);
+    };
+    acl("D", "PE", "A", 10);
+    EXPECT_EQ(byname("D", "PE", "A"), 1);  // the index attaches here
+    acl("D", "CE", "B", 20);
+    R *pending = acl("D", "PE", "", 0);  // the last record is filled after its append
+    EXPECT_EQ(byname("D", "PE", "C"), 0);
+    set(pending->aclname, "C");
+    pending->aclstart = 30;
+    EXPECT_EQ(byname("D", "PE", "C"), 1);
+    EXPECT_EQ(bystart("D", "PE", 30), 1);
+    EXPECT_EQ(bystart("D", "PE", 20), 0);  // another node type's
+    EXPECT_EQ(bystart("D", "CE", 20), 1);
+    acl("E", "PE", "A", 10);
+    EXPECT_EQ(byname("E", "PE", "A"), 1);
+    EXPECT_EQ(byname("E", "CE", "A"), 0);
+
+    // Released and filled anew: the old groups are gone.
+    releasememory("ALL");
+    EXPECT_EQ(byname("D", "PE", "A"), 0);
+    acl("D", "PE", "N", 1);
+    acl("X", "Y", "Z", 2);
+    EXPECT_EQ(byname("D", "PE", "N"), 1);
+    EXPECT_EQ(byname("D", "PE", "A"), 0);
+
+    // A key changed after indexing (against the lists' contract) is not
+    // taken for its old group: the walk decides.
+    set(prdomainaccesslist->nodetype, "CE");
+    EXPECT_EQ(byname("D", "PE", "N"), 0);
+}
+
+}  // namespace
