@@ -39,9 +39,6 @@ const value_table InterfaceTypes[] = {
     "SERIAL-E3",           "SERIAL-T1",          "SERIAL-E1",          "ATM-T3",
     "ATM-E3",              "ATM-OC3",            "ATM-OC12",           ""};
 
-const char kEqualMsg[] = "ERROR: Invalid syntax '=' expected :%s @ %d\n";
-const char kOpenMsg[] = "ERROR: Invalid syntax '(' expected :%s @ %d\n";
-const char kGroupEofMsg[] = "ERROR: Unexpected end of file :%s @ %d\n";
 
 // A value of a fixed list (upper-cased by its row) that is only flagged.
 int flag_unless(block_reader &r, const value_table *table, const char *msg) {
@@ -157,7 +154,7 @@ keyword_table membertokens{
     {.style = loop_style::separated,
      .invalid_msg = "ERROR: Invalid attribute name : %s @ %d\n",
      .dup_msg = "ERROR: Duplicate token: '%s' @ %d\n",
-     .equal_msg = kEqualMsg,
+     .equal_msg = kMemberEqualMsg,
      .separator_msg = "ERROR: Invalid syntax ',' expected:%s @ %d\n"}};
 
 const domain_node_rules kMemberNode{
@@ -249,12 +246,13 @@ keyword_table interfacetypetokens{
     {.style = loop_style::separated,
      .invalid_msg = "ERROR: Invalid attribute name : %s @ %d\n",
      .dup_msg = "ERROR: Duplicate token: '%s' @ %d\n",
-     .equal_msg = kEqualMsg,
+     .equal_msg = kMemberEqualMsg,
      .separator_msg = "ERROR: Invalid syntax ',' expected :%s @ %d\n"}};
 
-// "= ( KEYWORD =": the opening every group of this file shares.
+}  // namespace
+
 bool open_group(block_reader &r, const char *keyword, const char *keyword_msg) {
-    if (!r.expect("=", kEqualMsg) || !r.expect("(", kOpenMsg)) return false;
+    if (!r.expect("=", kMemberEqualMsg) || !r.expect("(", kMemberOpenMsg)) return false;
     r.read_upper();
     if (r.ended) return false;
     if (!r.is(keyword)) {
@@ -262,10 +260,8 @@ bool open_group(block_reader &r, const char *keyword, const char *keyword_msg) {
         return false;
     }
     set_foundflag(r.table, keyword);
-    return r.expect("=", kEqualMsg);
+    return r.expect("=", kMemberEqualMsg);
 }
-
-}  // namespace
 
 int read_domain_node(block_reader &r, char (&domainname)[kName], char (&nodetype)[kName],
                      const domain_node_rules &rules) {

@@ -27,6 +27,7 @@ const block_entry topology_blocks[] = {
     {KW_LOGICALINTERFACE, parse_logint, nullptr},
     {KW_CONNECTIONS, parse_connections, nullptr},
     {KW_CONNECTIONTYPE, parse_connectiontypes, nullptr},
+    {KW_LOGICAL_PATH, parse_logicalconnection, nullptr},
     {0, nullptr, nullptr},
 };
 

@@ -209,6 +209,15 @@ struct domain_node_rules {
 // 0 read (errors may be flagged), 1 stop.
 int read_domain_node(block_reader &r, char (&domainname)[kName], char (&nodetype)[kName],
                      const domain_node_rules &rules);
+// The texts of the member and interface groups of connection types and
+// logical paths.
+inline constexpr char kMemberEqualMsg[] = "ERROR: Invalid syntax '=' expected :%s @ %d\n";
+inline constexpr char kMemberOpenMsg[] = "ERROR: Invalid syntax '(' expected :%s @ %d\n";
+inline constexpr char kGroupEofMsg[] = "ERROR: Unexpected end of file :%s @ %d\n";
+// "= ( KEYWORD =": the opening of a member or interface group, with their
+// "=" and "(" messages; another first keyword fails with `keyword_msg`
+// (token, Line). The keyword is marked found.
+bool open_group(block_reader &r, const char *keyword, const char *keyword_msg);
 // After the fixed head of a "( ... )" group of a separated table: ")" ends
 // it, "," goes on with the attribute loop, anything else is the table's
 // separator message. 0 read, 1 stop.
@@ -263,6 +272,16 @@ int parse_connectiontypes(FILE *fp, FILE *loadfp = nullptr, const char *arg = nu
 // 1 when every member-filter variable of the connection is known to every
 // member node type of it.
 int validate_memberfiltervars(const char *connectionname, int connectionno);
+
+// ---- LOGICAL-PATH ----
+int parse_logicalconnection(FILE *fp, FILE *loadfp = nullptr, const char *arg = nullptr);
+// "= ( NODE = domain . nodetype , KEY = value ... )" of logical path `connectionno`.
+int extract_vcmembers(FILE *fp, int connectionno);
+// "= ( name , name ... )", numbered from 1 in each group.
+int extract_vcmemberfilters(FILE *fp, int connectionno);
+// 1 when a logical path of that name (exact) has been filed.
+int validate_logicalconntypes(const char *name);
+int validate_vcconnfilters(int connectionno, const char *name);
 
 // ---- SERVICE-TYPE, POOL-CLASS, POOL-TYPE ----
 int parse_servicetypes(FILE *fp, FILE *loadfp = nullptr, const char *arg = nullptr);

@@ -63,6 +63,10 @@ TEST_F(RoundTrip, EveryTableIsReadBackAndWrittenUnchanged) {
     EXPECT_EQ(first["HSRPCONNECTIONS"].size(), 1u);
     EXPECT_EQ(first["APSMEMBER"].size(), 1u);
     EXPECT_EQ(first["DOMAINCONNFILTERS"].size(), 1u);
+    EXPECT_EQ(first["VCCLASS"], V{"1|3|Core-Gre|GRE|TUNNEL|STRICT|BIDIRECTIONAL|INTERNAL|20|1"});
+    EXPECT_EQ(first["VCMEMBERCLASS"], (V{"1|3|1|NORTH|PE|2|10|INGRESS|Tunnel0, it's||Joe's loopback",
+                                         "1|3|2|SOUTH|CPE|0|1|EGRESS||PE-CPE|"}));
+    EXPECT_EQ(first["VCMEMBERFILTERS"], (V{"1|3|1|NODEID", "1|3|1|SITENAME", "1|3|2|CUSTOMERID"}));
     EXPECT_EQ(rows("SELECT variablevalue FROM domainconnvars WHERE variablename = 'CARRIER'"), V{"Joe's"});
     EXPECT_EQ(rows("SELECT offset FROM addressassign WHERE namedpointtype = 4"), V{"it's 2"});
     EXPECT_EQ(rows("SELECT organization FROM networks"), V{"O'Brien & Sons"});
