@@ -461,7 +461,6 @@ int extract_custnodeinterfaces(FILE *fp, const customer_block &b, int mode) {
     auto g = std::make_unique<interface_group>();
     g->scope = checked_scope(b, mode, ref);
     cust_conn_interface_rec &rec = g->rec;
-    rec.networkid = networkid;
     keep(rec.servicetype, b.type->servicetype);
     keep(rec.conntypename, b.type->conntypename);
     keep(rec.nodetype, ref.nodetype);
