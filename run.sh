@@ -15,11 +15,11 @@ fi
 # updateversion lets a network already stored take its topology again, so the
 # script can run any number of times.
 status=0
-"$bin/extproc" --repository repository.db parse --dir examples --files network.ndl,routing.ndl,firewall.ndl,qos.ndl \
+"$bin/extproc" --repository repository.db parse --dir examples --files network.ndl,customer.ndl,routing.ndl,firewall.ndl,qos.ndl \
   --mode updateversion || status=$?
 echo
 if [ "$status" -eq 0 ]; then
-  echo "Loaded the sample network (examples/network.ndl, routing.ndl, firewall.ndl, qos.ndl) into repository.db (read it with: sqlite3 repository.db)."
+  echo "Loaded the sample network (examples/network.ndl, customer.ndl, routing.ndl, firewall.ndl, qos.ndl) into repository.db (read it with: sqlite3 repository.db)."
 else
   echo "The load of the sample network failed (return code $status); the log above says why." >&2
 fi

@@ -221,6 +221,18 @@ int block_reader::check_mandatory(const char *objectword, const char *fmt, int l
     return 0;
 }
 
+int fail_pending(block_reader &r) {
+    char text[kMsgSize];
+    std::memcpy(text, g_errormsg, sizeof text);
+    return r.fail("%s", text);
+}
+
+void flag_pending(block_reader &r) {
+    char text[kMsgSize];
+    std::memcpy(text, g_errormsg, sizeof text);
+    r.flag("%s", text);
+}
+
 char *rule_text(const keyword_rule &rule, void *rec) {
     if (!rule.field.size || rule.field.type != field_ref::text) return nullptr;
     return static_cast<char *>(rec) + rule.field.offset;

@@ -322,6 +322,11 @@ int read_keyword(block_reader &r, const keyword_rule &rule, void *rec);
 // BEGIN) to its ")" (or END) and its checks. 0 read, 1 stopped.
 int read_entry(FILE *fp, const entry_def &def, void *entry, void *owner);
 
+// The message a check left in g_errormsg (checks format without logging),
+// logged under the reader's token: fail answers 1, flag reads on.
+int fail_pending(block_reader &r);
+void flag_pending(block_reader &r);
+
 // The text field of a rule inside `rec` (null when the rule stores none).
 char *rule_text(const keyword_rule &rule, void *rec);
 

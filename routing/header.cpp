@@ -21,18 +21,6 @@ const char kSeparatorMsg[] = "Error:',' or ')' expected : %s @ %d\n";
 const char kNumberMsg[] = "Error:Number (1 to 32) expected : %s @ %d\n";
 const char kMaxDefinedMsg[] = "ERROR: Maximum of three contexts can be defined: @ %d\n";
 
-int fail_pending(block_reader &r) {
-    char text[kMsgSize];
-    std::memcpy(text, g_errormsg, sizeof text);
-    return r.fail("%s", text);
-}
-
-void flag_pending(block_reader &r) {
-    char text[kMsgSize];
-    std::memcpy(text, g_errormsg, sizeof text);
-    r.flag("%s", text);
-}
-
 // ---- header and body ----
 
 void start_block(routing_block &b, const char *protocol) {

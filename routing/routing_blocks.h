@@ -100,11 +100,6 @@ keyword_rule usagecondition_row();
 // never an implicit END.
 int stop_at_token_error(block_reader &r, void *rec);
 
-// Logs the message a core check left in g_errormsg under the block's
-// token: fail answers 1, flag reads on.
-int fail_pending(block_reader &r);
-void flag_pending(block_reader &r);
-
 // ---- sub-attribute lists ----
 
 // The first member of every list entry (entries start zeroed): the keys

@@ -33,13 +33,6 @@ struct conntype_ctx {
 
 conntype_ctx &ctx_of(void *rec) { return *static_cast<conntype_ctx *>(rec); }
 
-// A message a check left in g_errormsg, logged with the block's token.
-void flag_pending(block_reader &r) {
-    char text[kMsgSize];
-    std::memcpy(text, g_errormsg, sizeof text);
-    r.flag("%s", text);
-}
-
 // ---- attributes: each keyword's own step, with the value in r.tok ----
 
 void keep(char (&field)[kText], const char *value) { std::snprintf(field, sizeof field, "%s", value); }

@@ -19,13 +19,6 @@ struct domain_ctx {
     bool present[kRequiredCount] = {};
 };
 
-// A message a check left in g_errormsg, logged with the block's token.
-void flag_pending(block_reader &r) {
-    char text[kMsgSize];
-    std::memcpy(text, g_errormsg, sizeof text);
-    r.flag("%s", text);
-}
-
 int file_domainvar(block_reader &r, var_def &def, void *arg) {
     domain_ctx &ctx = *static_cast<domain_ctx *>(arg);
     if (std::strcmp(def.mode, "DYNAMIC-ASSIGNED") == 0 &&

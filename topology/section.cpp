@@ -31,6 +31,11 @@ const block_entry topology_blocks[] = {
     {0, nullptr, nullptr},
 };
 
+const block_entry customer_blocks[] = {
+    {KW_CUSTOMER_TYPE, parse_customertype, nullptr},
+    {0, nullptr, nullptr},
+};
+
 int topology_closing() {
     validateuser_vars();
     // The command-line build checks under overwritedata too (and only warns).
@@ -56,7 +61,7 @@ int network_matches_header(int kind, const char *token) {
 }
 
 const section_def topology_section{"TOPOLOGY", topology_blocks, topology_closing, network_matches_header};
-const section_def customer_section{"CUSTOMER", nullptr, customer_closing};
+const section_def customer_section{"CUSTOMER", customer_blocks, customer_closing};
 
 }  // namespace
 

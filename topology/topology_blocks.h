@@ -283,6 +283,60 @@ int extract_vcmemberfilters(FILE *fp, int connectionno);
 int validate_logicalconntypes(const char *name);
 int validate_vcconnfilters(int connectionno, const char *name);
 
+// ---- CUSTOMER-TYPE ----
+int parse_customertype(FILE *fp, FILE *loadfp = nullptr, const char *arg = nullptr);
+
+// What one CUSTOMER-TYPE block has read so far, for its group entries.
+struct customer_block {
+    cust_conn_type_rec *type;  // the block's record, appended at its END
+    bool domain_given, service_given, conntype_given;
+    // The domain and node type that the CONNECTTO names.
+    char connectdomain[kName];
+    char connectnode[kName];
+    cust_conn_node_rec *node;  // the last NODETYPE group's record
+    int nodetypes;             // NODETYPE groups read
+    int variables;             // VARIABLE groups read
+    value_table addrtypes[20];
+    int addrcount;
+};
+// The modes of the connection entries: node mode refers to the block's
+// domain and its NODETYPE groups, connect-to mode (a block without them) to
+// the node type that its CONNECTTO names.
+enum { kNodeMode = 0, kConnectToMode = 1 };
+
+// "# instance" (a block with at most one NODETYPE group: its last one) or
+// "# nodetype # instance" after a group keyword; `instance_msg` (token, Line)
+// when no instance number follows. 0 read, 1 stop.
+struct custnode_ref {
+    cust_conn_node_rec *node;  // null: no NODETYPE group
+    const char *nodetype;
+    int32_t nodeinstance;
+};
+int read_custnode_ref(block_reader &r, const customer_block &b, const char *instance_msg, custnode_ref *ref);
+
+// The group entries: each reads from the token after its keyword to its
+// ")" and appends its records. 0 read (errors may be flagged), 1 stop.
+extern const entry_def custconntype_entry;  // CONNECTIONTYPE: a custconntype_group
+struct custconntype_group {
+    char connectto[kText];
+    char scope[3][kText];
+    int32_t directconnect;
+};
+extern const entry_def custqoslist_entry;  // QOSPOLICYLIST: a custqoslist_group
+struct custqoslist_group {
+    char name[kText];
+    value_table policies[100];
+    int32_t count;
+};
+// Appends one record per policy of the list to the sub-list: 0, or 1 stop.
+int store_qospolicylist(block_reader &r, cust_conn_qos_policy_rec *&head, const char *listname,
+                        const value_table *policies, int count);
+extern const entry_def poolclassmap_entry;  // POOLCLASSMAP: files its pool_class_mapping_rec
+int extract_custnodeinterfaces(FILE *fp, const customer_block &b, int mode);
+int extract_custconnvariables(FILE *fp, const customer_block &b, int mode);
+int extract_custnodevariables(FILE *fp, const customer_block &b);
+int extract_custhsrpvariables(FILE *fp, const customer_block &b);
+
 // ---- SERVICE-TYPE, POOL-CLASS, POOL-TYPE ----
 int parse_servicetypes(FILE *fp, FILE *loadfp = nullptr, const char *arg = nullptr);
 int parse_poolclass(FILE *fp, FILE *loadfp = nullptr, const char *arg = nullptr);
