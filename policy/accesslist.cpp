@@ -129,7 +129,7 @@ int sequence_only(block_reader &r, const keyword_rule &rule, void *rec) {
 int context(block_reader &r, const keyword_rule &, void *rec) {
     const description_args &a = *desc_of(rec).args;
     int kind = 0;
-    if (!validate_context(a.domainname, a.nodetype, r.tok, &kind)) flag_check_msg(r);
+    if (!validate_context(a.domainname, a.nodetype, r.tok, &kind)) flag_pending(r);
     else if (kind != 1) r.flag("ERROR:context should have a aggregation function: %s @ %d\n", r.tok, Line);
     char *slot = !a.context1[0] ? a.context1 : !a.context2[0] ? a.context2 : !a.context3[0] ? a.context3 : nullptr;
     if (!slot) return r.fail("ERROR: Maximum of three contexts can be given: @ %d\n", Line);
@@ -156,7 +156,7 @@ int description_checks(block_reader &r, void *entry, void *) {
     int type = 0;
     if (!validate_commandvar(a.domainname, a.nodetype, a.context1, a.context2, a.context3, acl.owner, &type) ||
         !validate_commandvar(a.domainname, a.nodetype, a.context1, a.context2, a.context3, acl.aclname, &type))
-        return fail_check_msg(r);
+        return fail_pending(r);
     if (!g_varused && a.context1[0] && !std::strcmp(acl.nametype, "STRING") && !is_ifcontext(a.context1))
         logmsg("WARNING: ACCESSLIST '%s' for '%s.%s' has a CONTEXT and does not have any variables in the "
                "ACL-NAME, may cause duplicate entries : @ %d. \n\n",
@@ -257,7 +257,7 @@ int entry_type(block_reader &r, const keyword_rule &, void *) {
 int repeatby(block_reader &r, const keyword_rule &, void *rec) {
     const format_args &a = *format_of(rec).args;
     int kind = 0;
-    if (!validate_context(a.domainname, a.nodetype, r.tok, &kind)) flag_check_msg(r);
+    if (!validate_context(a.domainname, a.nodetype, r.tok, &kind)) flag_pending(r);
     else if (kind != 1) r.flag("ERROR: Repeatby field should have a aggregation function: %s @ %d\n", r.tok, Line);
     return 0;
 }
@@ -364,7 +364,7 @@ int address(block_reader &r, const keyword_rule &rule, void *rec) {
     const format_args &a = *format_of(rec).args;
     int kind = 0, type = 0;
     if (!check_addrandvars(a.domainname, a.nodetype, a.context1, a.context2, a.context3, r.tok, &kind, &type))
-        return fail_check_msg(r);
+        return fail_pending(r);
     if (kind == 1) return 0;
     return r.fail(rule.tag & kNetwork ? "ERROR: Network should have a aggregation function: %s @ %d\n"
                   : rule.tag & kDest  ? "ERROR: Dest should have a aggregation function: %s @ %d\n"

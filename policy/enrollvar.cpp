@@ -18,9 +18,7 @@ int file_enrollvar(block_reader &r, const keyword_rule &, void *entry, void *own
     enroll_block &b = *static_cast<enroll_block *>(owner);
     if (!validate_servenrollvar(def->name)) {
         std::free(def);
-        char text[kMsgSize];
-        std::memcpy(text, g_errormsg, sizeof text);
-        return r.fail("%s", text);
+        return fail_pending(r);
     }
     auto *rec = alloc_record<service_enroll_var_rec>();
     rec->networkid = networkid;

@@ -41,7 +41,7 @@ int start(block_reader &r, const keyword_rule &, void *rec) {
     if (r.kind != TOKEN_QUOTED) return r.fail("Error: Specify FLT-SEQSTART value within quotes: %s @ %d\n", r.tok, Line);
     if (!r.tok[0]) return r.fail("ERROR: FLT-SEQSTART must not be empty : @ %d\n", Line);
     int type = 0;
-    if (!validate_commandvar(d.domainname, d.nodetype, "", "", "", r.tok, &type)) return fail_check_msg(r);
+    if (!validate_commandvar(d.domainname, d.nodetype, "", "", "", r.tok, &type)) return fail_pending(r);
     return 0;
 }
 
@@ -125,7 +125,7 @@ int substring(block_reader &r, const keyword_rule &, void *rec) {
     const list_desc &d = *static_cast<format_entry *>(rec)->desc;
     int type = 0;
     if (!validate_commandvar(d.domainname, d.nodetype, d.context1, d.context2, d.context3, r.tok, &type))
-        return fail_check_msg(r);
+        return fail_pending(r);
     return 0;
 }
 

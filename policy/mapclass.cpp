@@ -49,10 +49,10 @@ int description_checks(block_reader &r, void *rec, void *) {
         return 1;
     int type = 0;
     if (!validate_commandvar(c.domainname, c.nodetype, c.context1, c.context2, c.context3, c.mapclassname, &type))
-        flag_check_msg(r);
+        flag_pending(r);
     bool variables = g_varused;
     if (!validate_commandvar(c.domainname, c.nodetype, c.context1, c.context2, c.context3, c.owner, &type))
-        flag_check_msg(r);
+        flag_pending(r);
     if (!variables && c.context1[0] && !is_ifcontext(c.context1))
         logmsg("WARNING: MAP CLASS '%s' for '%s.%s' has a CONTEXT and does not have any variables in the NAME, "
                "may cause duplicate entries : @ %d. \n\n",
@@ -110,7 +110,7 @@ int queue_value(block_reader &r, const keyword_rule &, void *rec) {
     const R &c = class_of(rec);
     int type = 0;
     if (!validate_commandvar(c.domainname, c.nodetype, c.context1, c.context2, c.context3, r.tok, &type))
-        flag_check_msg(r);
+        flag_pending(r);
     return 0;
 }
 

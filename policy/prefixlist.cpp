@@ -43,7 +43,7 @@ int header_checks(block_reader &r, void *rec, void *) {
         return 1;
     int type = 0;
     if (!validate_commandvar(h.domainname, h.nodetype, h.context1, h.context2, h.context3, h.listname, &type))
-        return fail_check_msg(r);
+        return fail_pending(r);
     if (!g_varused && h.context1[0] && !is_ifcontext(h.context1))
         logmsg("WARNING: PREFIX LIST '%s' for '%s.%s' has a CONTEXT and does not have any variables in the "
                "PFX-NAME, may cause duplicate entries : @ %d. \n\n",
@@ -92,7 +92,7 @@ int network(block_reader &r, const keyword_rule &, void *rec) {
     const domain_prefix_hdr_rec &h = *format_of(rec).hdr;
     int kind = 0, type = 0;
     if (!check_addrandvars(h.domainname, h.nodetype, h.context1, h.context2, h.context3, r.tok, &kind, &type))
-        return fail_check_msg(r);
+        return fail_pending(r);
     if (kind != 1) return r.fail("ERROR: ip address/network is required for the prefix network: %s @ %d\n", r.tok, Line);
     return 0;
 }
@@ -104,7 +104,7 @@ int entry_type(block_reader &r, const keyword_rule &, void *) {
 int repeatby(block_reader &r, const keyword_rule &, void *rec) {
     const domain_prefix_hdr_rec &h = *format_of(rec).hdr;
     int kind = 0;
-    if (!validate_context(h.domainname, h.nodetype, r.tok, &kind)) return fail_check_msg(r);
+    if (!validate_context(h.domainname, h.nodetype, r.tok, &kind)) return fail_pending(r);
     if (kind != 1) return r.fail("ERROR: Repeatby field should have a aggregation function: %s @ %d\n", r.tok, Line);
     return 0;
 }

@@ -53,10 +53,10 @@ int description_checks(block_reader &r, void *rec, void *) {
     if (!d.name[0]) return r.fail("ERROR: route map name not specifed. @ %d\n", Line);
     int type = 0;
     if (!validate_commandvar(d.domainname, d.nodetype, d.context1, d.context2, d.context3, d.name, &type))
-        flag_check_msg(r);
+        flag_pending(r);
     bool variables = g_varused;
     if (!validate_commandvar(d.domainname, d.nodetype, d.context1, d.context2, d.context3, d.owner, &type))
-        flag_check_msg(r);
+        flag_pending(r);
     if (!variables && d.context1[0] && !is_ifcontext(d.context1))
         logmsg("WARNING: ROUTEMAP '%s' for '%s.%s' has a CONTEXT and does not have any variables in the NAME, "
                "may cause duplicate entries : @ %d. \n\n",
@@ -119,7 +119,7 @@ int action(block_reader &r, const keyword_rule &, void *) {
 int repeatby(block_reader &r, const keyword_rule &, void *rec) {
     const routemap_desc &d = *type_of(rec).desc;
     int kind = 0;
-    if (!validate_context(d.domainname, d.nodetype, r.tok, &kind)) flag_check_msg(r);
+    if (!validate_context(d.domainname, d.nodetype, r.tok, &kind)) flag_pending(r);
     else if (kind != 1)
         r.flag("ERROR: Repeatby field should have a aggregation function: %s @ %d\n", r.tok, Line);
     return 0;

@@ -10,17 +10,6 @@
 const value_table AccessListTypes[] = {"permit", "deny", ""};
 const char kMaxLength[] = "Token exceeded the max length: %s @%d\n";
 
-void flag_check_msg(block_reader &r) {
-    char text[kMsgSize];
-    std::memcpy(text, g_errormsg, sizeof text);
-    r.flag("%s", text);
-}
-
-int fail_check_msg(block_reader &r) {
-    flag_check_msg(r);
-    return 1;
-}
-
 int lower_value_in(block_reader &r, const value_table *table, const char *msg) {
     converttolow(r.tok, r.tok, sizeof r.tok);
     return validate_var(table, r.tok) ? 0 : r.fail(msg, r.tok, Line);
@@ -64,7 +53,7 @@ bool read_head(block_reader &r, char (&domainname)[kName], char (&nodetype)[kNam
 
 int add_context(block_reader &r, const context_slots &s, const char *aggregation_msg, const char *fourth_msg) {
     int kind = 0;
-    if (!validate_context(s.domainname, s.nodetype, r.tok, &kind)) return fail_check_msg(r);
+    if (!validate_context(s.domainname, s.nodetype, r.tok, &kind)) return fail_pending(r);
     if (kind != 1) return r.fail(aggregation_msg, r.tok, Line);
     char *slot = !s.context1[0] ? s.context1 : !s.context2[0] ? s.context2 : !s.context3[0] ? s.context3 : nullptr;
     if (!slot) return r.fail(fourth_msg, Line);

@@ -31,10 +31,6 @@ struct context_slots {
 };
 int add_context(block_reader &r, const context_slots &s, const char *aggregation_msg, const char *fourth_msg);
 
-// A check left its message in g_errormsg: log it with the reader's token.
-void flag_check_msg(block_reader &r);
-int fail_check_msg(block_reader &r);
-
 // The value, lower-cased in place, is one of `table`: 0, else fails with
 // `msg` (token, Line).
 int lower_value_in(block_reader &r, const value_table *table, const char *msg);

@@ -355,9 +355,7 @@ void address_assignment::reset() {
 int check_addressowner(block_reader &r, const keyword_rule &, void *rec) {
     assignment_attrs &a = *static_cast<assignment_attrs *>(rec);
     if (!validate_owner(a.owner, a.ownerdomain, a.ownernode, a.connlist)) {
-        char text[kMsgSize];
-        std::memcpy(text, g_errormsg, sizeof text);
-        r.flag("%s", text);
+        flag_pending(r);
     }
     return 0;
 }

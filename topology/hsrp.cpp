@@ -34,9 +34,7 @@ int check_trackinterface(block_reader &r, const keyword_rule &, void *rec) {
     hsrp_member_rec &m = *static_cast<hsrp_member_rec *>(rec);
     int type = 0;
     if (!validate_commandvar(m.domainname, m.nodetype, "", "", "", m.trackinterface, &type)) {
-        char text[kMsgSize];
-        std::memcpy(text, g_errormsg, sizeof text);
-        return r.fail("%s", text);
+        return fail_pending(r);
     }
     return 0;
 }
@@ -193,9 +191,7 @@ int read_priorities(hsrp_statement &s) {
     value_table entries[150];
     int count = 0;
     if (extractlist(r.tok, entries, 150, &count)) {
-        char text[kMsgSize];
-        std::memcpy(text, g_errormsg, sizeof text);
-        return r.fail("%s", text);
+        return fail_pending(r);
     }
     if (count == 0) return 0;
     int index = 0;

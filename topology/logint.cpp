@@ -94,10 +94,8 @@ int finish_assignment(block_reader &r, logint_ctx &ctx, bool at_end) {
     if (!std::strcmp(type, "ADDRESS-FIXED") || !std::strcmp(type, "NETWORK-FIXED")) {
         // Mid-block a refused address is filed all the same.
         if (check_fixed_address(a)) {
-            char text[kMsgSize];
-            std::memcpy(text, g_errormsg, sizeof text);
-            if (at_end) return r.fail("%s", text);
-            r.flag("%s", text);
+            if (at_end) return fail_pending(r);
+            flag_pending(r);
         }
     } else if (!std::strcmp(type, "ADDRESS-HOST-POOL")) {
         if (!a.sel.servicetype[0]) return r.fail(hostpool_msg, type, ctx.endpoint, a.line);

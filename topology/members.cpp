@@ -88,9 +88,7 @@ int take_interfaces(block_reader &r, const keyword_rule &, void *rec) {
     member_reading &m = member_of(rec);
     int count = 0;
     if (extractlist(r.tok, m.interfaces, kMaxInterfaceNames, &count)) {
-        char text[kMsgSize];
-        std::memcpy(text, g_errormsg, sizeof text);
-        return r.fail("%s", text);
+        return fail_pending(r);
     }
     for (int i = 0; i < count; ++i)
         if (std::strlen(m.interfaces[i]) > static_cast<size_t>(kName - 1))

@@ -133,9 +133,7 @@ int file_nodevar(block_reader &r, var_def &def, void *arg) {
     domain_node_rec *node = ctx.node;
     if (std::strcmp(def.mode, "DYNAMIC-ASSIGNED") == 0 &&
         !validate_dynamicvar(node->domainname, node->nodetype, def.value)) {
-        char text[kMsgSize];
-        std::memcpy(text, g_errormsg, sizeof text);
-        r.flag("%s", text);
+        flag_pending(r);
     }
     if (!validate_var(VariableTypes, def.mode))
         r.flag("ERROR :Syntax error . Invalid mode specified %s @%d\n", def.mode, Line);
@@ -205,10 +203,8 @@ int parse_nodes(FILE *fp, FILE *, const char *) {
         r.flag("ERROR : 'DEVICETYPE' , 'HOSTNAME' and 'NODEID' are mandatory fields for nodes :%s @%d \n",
                r.tok, Line);
     if (ctx.extservices && formatSource(node->domainname, node->nodetype, ctx.services, ctx.source)) {
-        char text[kMsgSize];
-        std::memcpy(text, g_errormsg, sizeof text);
         // The END is the token kept: the driver resumes right after it.
-        return r.fail("%s", text);
+        return fail_pending(r);
     }
     return 0;
 }
