@@ -71,20 +71,44 @@ int count_matches(const record_list<T> &list, const Keys &...keys) {
     return n;
 }
 
-// Every keyed index of the library, so that a run can start them all over
-// from their lists (the library outlives its runs in the agent).
+// Every index of the library, so that a run can start them all over from
+// their lists (the library outlives its runs in the agent). An index joins
+// the roll when it is made and leaves it when it goes.
+class any_index;
+inline any_index *&all_indexes() {
+    static any_index *first = nullptr;
+    return first;
+}
+
 class any_index {
 public:
     virtual void resync() = 0;
     any_index *next_index = nullptr;
 
 protected:
-    ~any_index() = default;
+    any_index() {
+        next_index = all_indexes();
+        all_indexes() = this;
+    }
+    ~any_index() {
+        for (any_index **at = &all_indexes(); *at; at = &(*at)->next_index)
+            if (*at == this) {
+                *at = next_index;
+                break;
+            }
+    }
+    any_index(const any_index &) = delete;
+    any_index &operator=(const any_index &) = delete;
 };
 
-inline any_index *&all_indexes() {
-    static any_index *first = nullptr;
-    return first;
+// The hash of a key's values (texts or 32-bit integers).
+inline size_t key_part(const char *text) { return std::hash<std::string_view>{}(text); }
+inline size_t key_part(int32_t n) { return std::hash<int32_t>{}(n); }
+template <class... Values>
+size_t key_hash(const Values &...values) {
+    size_t h = 0;
+    ((h ^= key_part(values) + 0x9e3779b97f4a7c15ULL + (h << 6) + (h >> 2)), ...);
+    return h;
 }
 
 // Every index forgets what it held and takes its list as it stands.
@@ -100,19 +124,7 @@ inline void resync_indexes() {
 template <class T, auto... Fields>
 class keyed_index final : public list_watcher<T>, public any_index {
 public:
-    explicit keyed_index(record_list<T> &list) : list_(list) {
-        next_index = all_indexes();
-        all_indexes() = this;
-    }
-    ~keyed_index() {
-        for (any_index **at = &all_indexes(); *at; at = &(*at)->next_index)
-            if (*at == this) {
-                *at = next_index;
-                break;
-            }
-    }
-    keyed_index(const keyed_index &) = delete;
-    keyed_index &operator=(const keyed_index &) = delete;
+    explicit keyed_index(record_list<T> &list) : list_(list) {}
 
     template <class... Values>
     T *find(const Values &...values) {
@@ -124,7 +136,7 @@ public:
             list_.watch(this);
         }
         bool stale = false;
-        auto [from, to] = first_.equal_range(hash_of(values...));
+        auto [from, to] = first_.equal_range(key_hash(values...));
         for (auto it = from; it != to; ++it) {
             if ((same(it->second->*Fields, values) && ...)) return it->second;
             stale = true;
@@ -149,7 +161,7 @@ public:
     // next one arrives, and compared directly until then.
     void added(T *rec) override {
         if (last_) {
-            size_t h = hash_of(last_->*Fields...);
+            size_t h = key_hash(last_->*Fields...);
             auto [from, to] = first_.equal_range(h);
             bool known = false;  // the first entry of a key wins
             for (auto it = from; it != to && !known; ++it)
@@ -160,15 +172,6 @@ public:
     }
 
 private:
-    static size_t part(const char *text) { return std::hash<std::string_view>{}(text); }
-    static size_t part(int32_t n) { return std::hash<int32_t>{}(n); }
-    template <class... Values>
-    static size_t hash_of(const Values &...values) {
-        size_t h = 0;
-        ((h ^= part(values) + 0x9e3779b97f4a7c15ULL + (h << 6) + (h >> 2)), ...);
-        return h;
-    }
-
     record_list<T> &list_;
     bool attached_ = false;
     T *last_ = nullptr;
@@ -184,19 +187,7 @@ private:
 template <class T, auto... Fields>
 class group_index final : public list_watcher<T>, public any_index {
 public:
-    explicit group_index(record_list<T> &list) : list_(list) {
-        next_index = all_indexes();
-        all_indexes() = this;
-    }
-    ~group_index() {
-        for (any_index **at = &all_indexes(); *at; at = &(*at)->next_index)
-            if (*at == this) {
-                *at = next_index;
-                break;
-            }
-    }
-    group_index(const group_index &) = delete;
-    group_index &operator=(const group_index &) = delete;
+    explicit group_index(record_list<T> &list) : list_(list) {}
 
     // Calls visit(record) for the records with these values, in list
     // order, until it answers true; that record, or null.
@@ -208,7 +199,7 @@ public:
             attached_ = true;
             list_.watch(this);
         }
-        auto [from, to] = groups_.equal_range(hash_of(values...));
+        auto [from, to] = groups_.equal_range(key_hash(values...));
         for (auto it = from; it != to; ++it) {
             std::vector<T *> &members = it->second;
             if (members.empty() || !(same(members.front()->*Fields, values) && ...)) continue;
@@ -236,7 +227,7 @@ public:
     // once the next one arrives, and is compared directly until then.
     void added(T *rec) override {
         if (last_) {
-            size_t h = hash_of(last_->*Fields...);
+            size_t h = key_hash(last_->*Fields...);
             auto [from, to] = groups_.equal_range(h);
             auto it = from;
             while (it != to && !(same(it->second.front()->*Fields, last_->*Fields) && ...)) ++it;
@@ -252,14 +243,6 @@ private:
         for (T *r = list_.head; r; r = r->next)
             if ((same(r->*Fields, values) && ...) && visit(*r)) return r;
         return nullptr;
-    }
-    static size_t part(const char *text) { return std::hash<std::string_view>{}(text); }
-    static size_t part(int32_t n) { return std::hash<int32_t>{}(n); }
-    template <class... Values>
-    static size_t hash_of(const Values &...values) {
-        size_t h = 0;
-        ((h ^= part(values) + 0x9e3779b97f4a7c15ULL + (h << 6) + (h >> 2)), ...);
-        return h;
     }
 
     record_list<T> &list_;
