@@ -21,9 +21,11 @@ const char kDuplicateMsg[] = "ERROR: Duplicate token: '%s' @ %d\n";
 const char kEqualMsg[] = "ERROR: Invalid syntax '=' expected : %s @ %d\n";
 const char kHashMsg[] = "ERROR: Keyword '#' expected: %s @%d\n";
 
+// Bounded: a value that does not fit (it has been reported already, or
+// cannot occur) leaves the field empty rather than cut.
 template <size_t N>
 void keep(char (&field)[N], const char *value) {
-    std::snprintf(field, N, "%s", value);
+    store_text(field, N, value, N - 1);
 }
 
 // The block's working state; what it has not handed to the lists is freed
