@@ -9,6 +9,12 @@
 
 using V = std::vector<std::string>;
 
+// A ROUTING text from line 2 on, and every error its load reports, in order.
+struct MessageCase {
+    std::string text;
+    V errors;
+};
+
 class RoutingLoad : public TopoLoad {
 protected:
     void SetUp() override {
@@ -21,6 +27,23 @@ protected:
     Outcome blocks(const std::string &text, const std::string &mode = "") {
         std::ofstream(dir + "/r.ndl") << kRoutingHeader << text;
         return without_file_lines(load("topo.ndl,r.ndl", mode, dir));
+    }
+    // Each text fails the load with exactly its errors.
+    void check(const std::vector<MessageCase> &cases) {
+        for (const MessageCase &c : cases) {
+            Outcome r = blocks(c.text + "\n");
+            EXPECT_EQ(r.ret, 2) << c.text;
+            EXPECT_EQ(errors_of(r.messages), c.errors) << c.text;
+        }
+    }
+    // Each text ends inside a block: an error, never a silent END.
+    void check_cut_short(const V &texts) {
+        for (const std::string &text : texts) {
+            Outcome r = blocks(text);
+            EXPECT_EQ(r.ret, 2) << text;
+            EXPECT_EQ(errors_of(r.messages), (V{"Error: Unexpected end of file @ 2 \n", "Exiting due to errors \n"}))
+                << text;
+        }
     }
     // Files of tests/data/routing.
     Outcome files(const std::string &names, const std::string &mode = "") {
