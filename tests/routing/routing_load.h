@@ -4,6 +4,7 @@
 #define NDL_TESTS_ROUTING_ROUTING_LOAD_H
 
 #include <filesystem>
+#include <map>
 
 #include "topo_load.h"
 
@@ -43,6 +44,20 @@ protected:
             EXPECT_EQ(r.ret, 2) << text;
             EXPECT_EQ(errors_of(r.messages), (V{"Error: Unexpected end of file @ 2 \n", "Exiting due to errors \n"}))
                 << text;
+        }
+    }
+    // Each text, a file cut off inside a block, fails as an update and
+    // leaves `tables` as they were.
+    template <class Tables>
+    void expect_cuts_keep(const V &cuts, const Tables &tables) {
+        std::map<std::string, V> before;
+        for (const std::string t : tables) before[t] = table(t);
+        for (size_t i = 0; i < cuts.size(); ++i) {
+            const std::string name = "cut" + std::to_string(i + 1) + ".ndl";
+            write_file(name, cuts[i]);
+            Outcome r = load(name, "updateversion", dir);
+            EXPECT_EQ(r.ret, 2) << name;
+            for (const std::string t : tables) EXPECT_EQ(table(t), before[t]) << name << " " << t;
         }
     }
     // Files of tests/data/routing.
