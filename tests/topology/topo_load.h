@@ -59,6 +59,14 @@ protected:
         EXPECT_EQ(r.ret, 0) << ::testing::PrintToString(r.messages);
         EXPECT_EQ(rows(query), before);
     }
+    // A run that failed on a file ending inside a block, on whatever line.
+    static void expect_unexpected_end(const Outcome &r, const std::string &note) {
+        EXPECT_EQ(r.ret, 2) << note;
+        std::vector<std::string> errors = errors_of(r.messages);
+        ASSERT_GE(errors.size(), 2u) << note;
+        EXPECT_EQ(errors[errors.size() - 2].rfind("ERROR: Unexpected end of file @ ", 0), 0u) << note;
+        EXPECT_EQ(errors.back(), "Exiting due to errors \n") << note;
+    }
     // `text` ends inside a block: loaded as an update, it fails on the line
     // after its last.
     void expect_cut_short(const std::string &text, const std::string &note = "") {
