@@ -14,13 +14,12 @@
 #include <string>
 
 #include "bench_repo.h"
+#include "timed_load.h"
 #include "database.h"
 #include "records_topology.h"
 #include "runstate.h"
 
 namespace {
-
-using clock_type = std::chrono::steady_clock;
 
 template <size_t N>
 void put(char (&field)[N], const char *fmt, int a, int b = 0) {
@@ -142,7 +141,7 @@ void check(benchmark::State &state, bool drop) {
         networkid = 1;
         auto t0 = clock_type::now();
         int kept = NDL_validateTopology();
-        check_s += std::chrono::duration<double>(clock_type::now() - t0).count();
+        check_s += seconds_since(t0);
         if (!kept || g_topologymodified != (drop ? 1 : 0)) {
             state.SkipWithError("unexpected check result");
             break;
@@ -150,7 +149,7 @@ void check(benchmark::State &state, bool drop) {
         state.PauseTiming();
         t0 = clock_type::now();
         raw_read(raw);
-        raw_s += std::chrono::duration<double>(clock_type::now() - t0).count();
+        raw_s += seconds_since(t0);
         state.ResumeTiming();
     }
     sqlite3_close(raw);

@@ -7,27 +7,15 @@
 // the same iteration; the per-node-type time shows whether the load grows
 // linearly.
 #include <benchmark/benchmark.h>
-#include <sqlite3.h>
 
-#include <chrono>
 #include <cstdio>
 #include <string>
 
-#include "bench_repo.h"
-#include "database.h"
 #include "generated_network.h"
-#include "raw_insert.h"
-#include "runstate.h"
 #include "sections.h"
-#include "tokenizer.h"
+#include "timed_load.h"
 
 namespace {
-
-using clock_type = std::chrono::steady_clock;
-
-double seconds_since(clock_type::time_point from) {
-    return std::chrono::duration<double>(clock_type::now() - from).count();
-}
 
 std::string generate_sections(int n) {
     std::string s = generate(n);
@@ -86,58 +74,18 @@ std::string generate_sections(int n) {
 }
 
 void BM_FiveSectionLoad(benchmark::State &state) {
-    Repo repo;
-    std::string ndl = repo.dir + "/bench.ndl";
     int n = static_cast<int>(state.range(0));
-    std::string text = generate_sections(n);
-    if (FILE *f = std::fopen(ndl.c_str(), "w")) {
-        std::fwrite(text.data(), 1, text.size(), f);
-        std::fclose(f);
-    }
-    sqlite3 *raw = nullptr;
-    sqlite3_open(repo.path.c_str(), &raw);
-    double parse_s = 0, checks_s = 0, write_s = 0, raw_s = 0;
-    for (auto _ : state) {
-        repo.bind();
-        FILE *fp = std::fopen(ndl.c_str(), "r");
-        reset_tokenizer();
-        auto t0 = clock_type::now();
-        int parsed = parse(fp, nullptr, 1);
-        parse_s += seconds_since(t0);
-        std::fclose(fp);
-        if (!parsed || g_error) {
-            state.SkipWithError("the generated network did not parse");
-            break;
-        }
-        t0 = clock_type::now();
+    LoadTimes t = time_loads(state, generate_sections(n), [] {
         if (services().after_last_file) services().after_last_file();
-        checks_s += seconds_since(t0);
-        t0 = clock_type::now();
-        int written = print_info(nullptr);
-        write_s += seconds_since(t0);
-        OCITransRollback(repo.svc, repo.err, 0);
-        if (!written) {
-            state.SkipWithError("write failed");
-            break;
-        }
-        state.PauseTiming();
-        t0 = clock_type::now();
-        raw_insert(raw);
-        raw_s += seconds_since(t0);
-        releasememory("ALL");
-        state.ResumeTiming();
-    }
-    sqlite3_close(raw);
-    releasememory("ALL");
-    double it = static_cast<double>(state.iterations());
-    if (it == 0) return;
-    double load = parse_s + checks_s + write_s;
-    state.counters["parse_ms"] = parse_s / it * 1e3;
-    state.counters["checks_ms"] = checks_s / it * 1e3;
-    state.counters["write_ms"] = write_s / it * 1e3;
-    state.counters["raw_insert_ms"] = raw_s / it * 1e3;
-    state.counters["us_per_nodetype"] = load / it / n * 1e6;
-    state.counters["load_vs_raw"] = load / raw_s;
+    });
+    if (!t.ok) return;
+    double load = t.parse + t.checks + t.write;
+    state.counters["parse_ms"] = t.parse * 1e3;
+    state.counters["checks_ms"] = t.checks * 1e3;
+    state.counters["write_ms"] = t.write * 1e3;
+    state.counters["raw_insert_ms"] = t.raw * 1e3;
+    state.counters["us_per_nodetype"] = load / n * 1e6;
+    state.counters["load_vs_raw"] = load / t.raw;
 }
 
 BENCHMARK(BM_FiveSectionLoad)->Arg(1000)->Arg(2500)->Arg(5000)->Arg(10000)->Unit(benchmark::kMillisecond)->Iterations(2);

@@ -135,6 +135,21 @@ std::optional<ip> free_host(u64 start, u64 last, std::vector<ip> used) {
     }
 }
 
+namespace {
+
+// The largest free block of at most 2^d addresses, halving d until one is
+// found or d is 0; d is left at the block's size.
+Found largest_free(ip pool, int prefix, const std::vector<Net> &used, int &d, int &errorcode) {
+    while (true) {
+        Found f = next_subnw(pool, prefix, used, 32 - d);
+        errorcode = f.code;
+        if (f.address || d == 0) return f;
+        d /= 2;
+    }
+}
+
+}  // namespace
+
 Nat natx(ip pool, int prefix, std::vector<Net> used, int count, bool contiguous) {
     Nat r;
     int taken = 0;
@@ -142,13 +157,7 @@ Nat natx(ip pool, int prefix, std::vector<Net> used, int count, bool contiguous)
     u64 after = 0;
     while (taken < count) {
         int d = static_cast<int>(std::bit_width(static_cast<unsigned>(count - taken))) - 1;
-        Found f;
-        while (true) {
-            f = next_subnw(pool, prefix, used, 32 - d);
-            r.errorcode = f.code;
-            if (f.address || d == 0) break;
-            d /= 2;
-        }
+        Found f = largest_free(pool, prefix, used, d, r.errorcode);
         if (!f.address) break;
         if (contiguous && !first && *f.address != after) break;
         first = false;
@@ -173,13 +182,7 @@ Nat natnet(ip pool, int prefix, std::vector<Net> used, int count, int contiguous
     int taken = 0;
     while (taken < count) {
         int d = static_cast<int>(std::bit_width(static_cast<unsigned>(count - taken))) - 1;
-        Found f;
-        while (true) {
-            f = next_subnw(pool, prefix, used, 32 - d);
-            r.errorcode = f.code;
-            if (f.address || d == 0) break;
-            d /= 2;
-        }
+        Found f = largest_free(pool, prefix, used, d, r.errorcode);
         if (!f.address) break;
         taken += 1 << d;
         used.push_back({*f.address, 32 - d});

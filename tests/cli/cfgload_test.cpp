@@ -13,6 +13,7 @@
 
 #include "host.h"
 #include "oci.h"
+#include "repo_test.h"
 #include "run_program.h"
 
 namespace fs = std::filesystem;
@@ -28,13 +29,6 @@ const char kUsageShort[] =
 const char kUsage[] =
     "Usage: <input file> <Oracle usercode>/<Oracle password>[/<connectionid>] "
     "[<overwrite/createfile> <outputfile name>]\n";
-
-std::string read_file(const std::string &path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 class Cfgload : public ::testing::Test {
 protected:
@@ -63,35 +57,8 @@ protected:
         return cfgload(args);
     }
 
-    std::vector<std::string> rows(const std::string &query) const {
-        std::vector<std::string> out;
-        sqlite3 *h = nullptr;
-        sqlite3_stmt *st = nullptr;
-        if (sqlite3_open_v2(db.c_str(), &h, SQLITE_OPEN_READWRITE, nullptr) == SQLITE_OK &&
-            sqlite3_prepare_v2(h, query.c_str(), -1, &st, nullptr) == SQLITE_OK) {
-            while (sqlite3_step(st) == SQLITE_ROW) {
-                std::string row;
-                for (int c = 0; c < sqlite3_column_count(st); ++c) {
-                    const unsigned char *t = sqlite3_column_text(st, c);
-                    row += (c ? "|" : "") + std::string(t ? reinterpret_cast<const char *>(t) : "<null>");
-                }
-                out.push_back(row);
-            }
-        } else {
-            ADD_FAILURE() << "query failed: " << query << ": " << (h ? sqlite3_errmsg(h) : "");
-        }
-        sqlite3_finalize(st);
-        sqlite3_close(h);
-        return out;
-    }
-    void sql(const std::string &text) const {
-        sqlite3 *h = nullptr;
-        ASSERT_EQ(sqlite3_open(db.c_str(), &h), SQLITE_OK);
-        char *err = nullptr;
-        EXPECT_EQ(sqlite3_exec(h, text.c_str(), nullptr, nullptr, &err), SQLITE_OK) << (err ? err : "");
-        sqlite3_free(err);
-        sqlite3_close(h);
-    }
+    std::vector<std::string> rows(const std::string &query) const { return query_rows(db, query); }
+    void sql(const std::string &text) const { run_sql(db, text); }
     std::vector<std::string> files() const {
         std::vector<std::string> names;
         for (const auto &e : fs::directory_iterator(dir)) names.push_back(e.path().filename().string());
@@ -246,7 +213,7 @@ TEST_F(Cfgload, LoadFileIsTheGoldenTextAndNothingIsExecuted) {
     ASSERT_EQ(r.status, 0) << r.out;
     EXPECT_EQ(r.out, "Connected to ORACLE as scott\nLoad file " + dir +
                          "/out.sql successfully created \nLoad the file using sqlplus utility.\n");
-    EXPECT_EQ(read_file(dir + "/out.sql"), read_file(kData + "small.sql"));
+    EXPECT_EQ(read_text(dir + "/out.sql"), read_text(kData + "small.sql"));
     EXPECT_EQ(rows("SELECT count(*) FROM networks"), (std::vector<std::string>{"0"}));
     for (const std::string &name : files())
         EXPECT_TRUE(name == "out.sql" || name.rfind("repo.db", 0) == 0) << name;
@@ -260,7 +227,7 @@ TEST_F(Cfgload, LoadFileIsTheGoldenTextAndNothingIsExecuted) {
     r = load("small.ndl", {"ovcreatefile", dir + "/again"});
     EXPECT_EQ(r.status, 0) << r.out;
     // The network has its PROJECT row now: no PROJECT INSERT in the file.
-    std::string again = read_file(dir + "/again.sql");
+    std::string again = read_text(dir + "/again.sql");
     EXPECT_EQ(again.find("INSERT INTO PROJECT"), std::string::npos);
     EXPECT_NE(again.find("INSERT INTO IPADDRESSPOOLS"), std::string::npos);
 }
@@ -272,7 +239,7 @@ TEST_F(Cfgload, FailedRunsLeaveNoLoadFile) {
     // is refused and its partial file removed.
     ASSERT_EQ(load("small.ndl").status, 0);
     {
-        std::string text = read_file(kData + "small.ndl"), lists;
+        std::string text = read_text(kData + "small.ndl"), lists;
         for (int i = 0; i < 3000; ++i) lists += "  LIST = ( NAME = L" + std::to_string(i) + " , ELEMENT = \"V\" )\n";
         const std::string kinds = "  LIST = ( NAME = KINDS";
         text.insert(text.find(kinds), lists);

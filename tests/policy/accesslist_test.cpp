@@ -14,15 +14,7 @@ protected:
     void SetUp() override {
         Block::SetUp();
         section("FIREWALL");
-        domain_rec *d = alloc_record<domain_rec>();
-        std::strcpy(d->domainname, "D");
-        append_record(prdomains, d);
-        for (const char *type : {"PE", "CE"}) {
-            domain_node_rec *n = alloc_record<domain_node_rec>();
-            std::strcpy(n->domainname, "D");
-            std::strcpy(n->nodetype, type);
-            append_record(prdomainnodes, n);
-        }
+        add_domain("D", {"PE", "CE"});
     }
     static void section(const char *name) { std::strcpy(g_section.sectionname, name); }
     // One block for D.PE holding `body` between BEGIN and END.
@@ -31,11 +23,6 @@ protected:
     int named(const std::string &formats, const std::string &extra = "") {
         return block("DESCRIPTION = ( ACL-TYPE = standard , ACL-NAME = \"A\" , NAME-TYPE = STRING , USAGE = snmp , "
                      "OWNER = \"D\"" + extra + " )\n" + formats);
-    }
-    static int count_acls() {
-        int n = 0;
-        for (domain_access_list_rec *r = prdomainaccesslist; r; r = r->next) ++n;
-        return n;
     }
 };
 
@@ -209,7 +196,7 @@ TEST_F(Acl, DescriptionMessages) {
     EXPECT_EQ(named("FORMAT = ( TYPE = permit )"), 0);
     EXPECT_EQ(named("FORMAT = ( TYPE = permit )"), 1);
     EXPECT_EQ(log(), "ERROR : Duplicate aclname/sequence (A/0) for domain/node (D/PE) @2\n<br>");
-    EXPECT_EQ(count_acls(), 2);
+    EXPECT_EQ(count(prdomainaccesslist), 2);
     // A block with no description at all adds nothing.
     EXPECT_EQ(block(""), 0);
     EXPECT_EQ(run(parse_accesslist, "X . PE BEGIN END"), 0);

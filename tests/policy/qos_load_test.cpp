@@ -142,11 +142,6 @@ TEST_F(QosLoad, AFileEndingInsideARuleBlockIsAnError) {
         "QOSDROPRULES CORE.PE BEGIN\n  DESCRIPTION = ( NAME = D , TYPE = RED )\n  DROPSUBRULE # 1 = ( TYPE = \"X",
     };
     for (const char *text : cut) {
-        Outcome r = load_qos_text(text);
-        EXPECT_EQ(r.ret, 2) << text;
-        V errors = errors_of(r.messages);
-        ASSERT_GE(errors.size(), 2u) << text;
-        EXPECT_EQ(errors[errors.size() - 2].rfind("ERROR: Unexpected end of file @ ", 0), 0u) << text;
-        EXPECT_EQ(errors.back(), "Exiting due to errors \n") << text;
+        expect_unexpected_end(load_qos_text(text), text);
     }
 }

@@ -206,12 +206,7 @@ TEST_F(QosPolicyLoad, AFileEndingInsideAPolicyIsAnError) {
         "QOS-SERVICE-ENROLLVAR BEGIN\n  VARIABLE = ( NAME = V , MODE = VARIABLE-UNASSIGNED , TYPE = STRING )\n",
     };
     for (const std::string &text : cut) {
-        Outcome r = load_qos_text(text);
-        EXPECT_EQ(r.ret, 2) << text;
-        V errors = errors_of(r.messages);
-        ASSERT_GE(errors.size(), 2u) << text;
-        EXPECT_EQ(errors[errors.size() - 2].rfind("ERROR: Unexpected end of file @ ", 0), 0u) << text;
-        EXPECT_EQ(errors.back(), "Exiting due to errors \n") << text;
+        expect_unexpected_end(load_qos_text(text), text);
     }
     EXPECT_TRUE(rows("SELECT * FROM qospolicyclass").empty());
 }

@@ -23,15 +23,7 @@ protected:
     void SetUp() override {
         Block::SetUp();
         std::strcpy(g_section.sectionname, "ROUTING");
-        domain_rec *d = alloc_record<domain_rec>();
-        std::strcpy(d->domainname, "D");
-        append_record(prdomains, d);
-        for (const char *type : {"PE", "CE"}) {
-            domain_node_rec *n = alloc_record<domain_node_rec>();
-            std::strcpy(n->domainname, "D");
-            std::strcpy(n->nodetype, type);
-            append_record(prdomainnodes, n);
-        }
+        add_domain("D", {"PE", "CE"});
     }
     int routemap(const std::string &body) { return run(parse_routemap, "D . PE BEGIN\n" + body + "\nEND\n"); }
     int prefixlist(const std::string &body) { return run(parse_prefixlist, "D . PE BEGIN\n" + body + "\nEND\n"); }
@@ -44,12 +36,6 @@ protected:
         return run(parse_domainmapclass, head + " BEGIN\n" + body + "\nEND\n");
     }
     static constexpr const char *kMap = "DESCRIPTION = ( NAME = \"RM\" , USAGE = BGP , OWNER = \"D.PE\" )\n";
-    template <class T>
-    static int count(T *head) {
-        int n = 0;
-        for (; head; head = head->next) ++n;
-        return n;
-    }
 };
 
 // ---------------------------------------------------------------- ROUTEMAP

@@ -14,20 +14,13 @@ class Bgp : public Block {
 protected:
     void SetUp() override {
         Block::SetUp();
-        domain_rec *d = alloc_record<domain_rec>();
-        std::strcpy(d->domainname, "D");
-        append_record(prdomains, d);
-        domain_node_rec *n = alloc_record<domain_node_rec>();
-        std::strcpy(n->domainname, "D");
-        std::strcpy(n->nodetype, "R");
-        append_record(prdomainnodes, n);
+        add_domain("D", {"R"});
         for (const char *name : {"HOSTNAME", "NODEID"}) {
-            domain_node_var_rec *v = alloc_record<domain_node_var_rec>();
+            domain_node_var_rec *v = add(prdomainnodevars);
             std::strcpy(v->domainname, "D");
             std::strcpy(v->nodetype, "R");
             std::strcpy(v->variablename, name);
             std::strcpy(v->variabletype, "STRING");
-            append_record(prdomainnodevars, v);
         }
     }
     int bgp(const std::string &text) { return run(parse_bgp, text); }

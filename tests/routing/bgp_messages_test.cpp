@@ -4,11 +4,6 @@
 
 namespace {
 
-struct Case {
-    std::string text;  // from line 2 of the ROUTING section
-    V errors;          // every error of the run, in order
-};
-
 const std::string kBlock = "ROUTING-BGP CORE.PE ASN 1 M BEGIN\n";
 
 // One list of the block on line 3 (a peer G declared on line 2 first when
@@ -20,16 +15,7 @@ std::string list(const std::string &keyword, const std::string &body, bool peer 
 
 }  // namespace
 
-class BgpMessages : public RoutingLoad {
-protected:
-    void check(const std::vector<Case> &cases) {
-        for (const Case &c : cases) {
-            Outcome r = blocks(c.text + "\n");
-            EXPECT_EQ(r.ret, 2) << c.text;
-            EXPECT_EQ(errors_of(r.messages), c.errors) << c.text;
-        }
-    }
-};
+using BgpMessages = RoutingLoad;
 
 TEST_F(BgpMessages, HeaderAndBlockAttributes) {
     const std::string longid = "\"LOCALIP(INTERFACE.GigabitEthernet0)\"";
@@ -244,9 +230,5 @@ TEST_F(BgpMessages, FileEndingInsideTheBlockOrAListIsAnError) {
         "ROUTING-BGP CORE.PE ASN 1 M BEGIN AGGREGATE = ( NETWORK = \"EVALIP(10.0.0.0)\"",
         "ROUTING-BGP CORE.PE ASN 1 M BEGIN REDISTRIBUTION = (",
     };
-    for (const std::string &text : cut) {
-        Outcome r = blocks(text);
-        EXPECT_EQ(r.ret, 2) << text;
-        EXPECT_EQ(errors_of(r.messages), (V{"Error: Unexpected end of file @ 2 \n", "Exiting due to errors \n"})) << text;
-    }
+    check_cut_short(cut);
 }

@@ -36,7 +36,6 @@ protected:
             EXPECT_EQ(a, b) << t << " version " << from << " against " << to;
         }
     }
-    void write_file(const std::string &name, const std::string &text) { std::ofstream(dir + "/" + name) << text; }
 };
 
 TEST_F(BgpVersions, LaterLoadsCopyEveryBgpRowUnchanged) {
@@ -65,19 +64,11 @@ TEST_F(BgpVersions, LaterLoadsCopyEveryBgpRowUnchanged) {
 
 TEST_F(BgpVersions, CutOffBgpFileKeepsTheStoredRows) {
     ASSERT_EQ(files("topo.ndl,bgp.ndl").ret, 0);
-    std::map<std::string, V> before;
-    for (const char *t : kBgpTables) before[t] = table(t);
-    std::ifstream in(std::string(kRouting) + "/bgp.ndl");
-    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::string text = read_text(std::string(kRouting) + "/bgp.ndl");
     // Cut inside a header, inside a body and inside a list.
-    write_file("cut1.ndl", text.substr(0, text.find("ROUTING-BGP EDGE") + 24));
-    write_file("cut2.ndl", text.substr(0, text.find("INSTANCENAME = BLUE")));
-    write_file("cut3.ndl", text.substr(0, text.find("AS-SET = false")));
-    for (const char *name : {"cut1.ndl", "cut2.ndl", "cut3.ndl"}) {
-        Outcome r = load(name, "updateversion", dir);
-        EXPECT_EQ(r.ret, 2) << name;
-        for (const char *t : kBgpTables) EXPECT_EQ(table(t), before[t]) << name << " " << t;
-    }
+    expect_cuts_keep({text.substr(0, text.find("ROUTING-BGP EDGE") + 24),
+                      text.substr(0, text.find("INSTANCENAME = BLUE")), text.substr(0, text.find("AS-SET = false"))},
+                     kBgpTables);
 }
 
 TEST_F(BgpVersions, StoredNullsAreReadByEachColumnsRule) {

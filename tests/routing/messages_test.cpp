@@ -2,25 +2,7 @@
 // and the file that ends inside a block.
 #include "routing_load.h"
 
-namespace {
-
-struct Case {
-    std::string text;  // from line 2 of the ROUTING section
-    V errors;          // every error of the run, in order
-};
-
-}  // namespace
-
-class RoutingMessages : public RoutingLoad {
-protected:
-    void check(const std::vector<Case> &cases) {
-        for (const Case &c : cases) {
-            Outcome r = blocks(c.text + "\n");
-            EXPECT_EQ(r.ret, 2) << c.text;
-            EXPECT_EQ(errors_of(r.messages), c.errors) << c.text;
-        }
-    }
-};
+using RoutingMessages = RoutingLoad;
 
 TEST_F(RoutingMessages, HeadersOfEveryBlock) {
     check({
@@ -246,9 +228,5 @@ TEST_F(RoutingMessages, FileEndingInsideABlockIsAnError) {
         "ROUTING-STATIC CORE.PE BEGIN IP = ( NETWORK = \"0.0.0.0\" , DESTINATION = \"INT(INTERFACE.A)\" )",
         "MPLS CORE.P M BEGIN",
     };
-    for (const std::string &text : cut) {
-        Outcome r = blocks(text);
-        EXPECT_EQ(r.ret, 2) << text;
-        EXPECT_EQ(errors_of(r.messages), (V{"Error: Unexpected end of file @ 2 \n", "Exiting due to errors \n"})) << text;
-    }
+    check_cut_short(cut);
 }

@@ -4,11 +4,6 @@
 
 namespace {
 
-struct Case {
-    std::string text;  // from line 2 of the ROUTING section
-    V errors;          // every error of the run, in order
-};
-
 const std::string kIf = "INTERFACE = \"INT(INTERFACE.A)\"";
 
 std::string pim(const std::string &body) { return "ROUTING-PIM CORE.PE M BEGIN " + body + " END"; }
@@ -21,16 +16,7 @@ std::string vrf(const std::string &body) {
 
 }  // namespace
 
-class MulticastMessages : public RoutingLoad {
-protected:
-    void check(const std::vector<Case> &cases) {
-        for (const Case &c : cases) {
-            Outcome r = blocks(c.text + "\n");
-            EXPECT_EQ(r.ret, 2) << c.text;
-            EXPECT_EQ(errors_of(r.messages), c.errors) << c.text;
-        }
-    }
-};
+using MulticastMessages = RoutingLoad;
 
 TEST_F(MulticastMessages, HeadersAndBodies) {
     check({
@@ -209,10 +195,5 @@ TEST_F(MulticastMessages, AFileThatEndsInsideABlock) {
                      "ROUTING-PIM CORE.PE M BEGIN ",
                      "VRF CORE.PE BEGIN DESCRIPTION = ( VRFGROUPNAME = \"G",
                      "VRF CORE.PE BEGIN"};
-    for (const std::string &text : texts) {
-        std::ofstream(dir + "/r.ndl") << kRoutingHeader << text;
-        Outcome r = without_file_lines(load("topo.ndl,r.ndl", "", dir));
-        EXPECT_EQ(r.ret, 2) << text;
-        EXPECT_EQ(errors_of(r.messages), (V{"Error: Unexpected end of file @ 2 \n", "Exiting due to errors \n"})) << text;
-    }
+    check_cut_short(texts);
 }

@@ -14,19 +14,7 @@ class MulticastBlock : public Block {
 protected:
     void SetUp() override {
         Block::SetUp();
-        domain_rec *d = alloc_record<domain_rec>();
-        std::strcpy(d->domainname, "D");
-        append_record(prdomains, d);
-        domain_node_rec *n = alloc_record<domain_node_rec>();
-        std::strcpy(n->domainname, "D");
-        std::strcpy(n->nodetype, "PE");
-        append_record(prdomainnodes, n);
-    }
-    template <class T>
-    static int count(T *head) {
-        int n = 0;
-        for (; head; head = head->next) ++n;
-        return n;
+        add_domain("D", {"PE"});
     }
 };
 

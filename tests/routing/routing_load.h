@@ -4,10 +4,17 @@
 #define NDL_TESTS_ROUTING_ROUTING_LOAD_H
 
 #include <filesystem>
+#include <map>
 
 #include "topo_load.h"
 
 using V = std::vector<std::string>;
+
+// A ROUTING text from line 2 on, and every error its load reports, in order.
+struct MessageCase {
+    std::string text;
+    V errors;
+};
 
 class RoutingLoad : public TopoLoad {
 protected:
@@ -21,6 +28,37 @@ protected:
     Outcome blocks(const std::string &text, const std::string &mode = "") {
         std::ofstream(dir + "/r.ndl") << kRoutingHeader << text;
         return without_file_lines(load("topo.ndl,r.ndl", mode, dir));
+    }
+    // Each text fails the load with exactly its errors.
+    void check(const std::vector<MessageCase> &cases) {
+        for (const MessageCase &c : cases) {
+            Outcome r = blocks(c.text + "\n");
+            EXPECT_EQ(r.ret, 2) << c.text;
+            EXPECT_EQ(errors_of(r.messages), c.errors) << c.text;
+        }
+    }
+    // Each text ends inside a block: an error, never a silent END.
+    void check_cut_short(const V &texts) {
+        for (const std::string &text : texts) {
+            Outcome r = blocks(text);
+            EXPECT_EQ(r.ret, 2) << text;
+            EXPECT_EQ(errors_of(r.messages), (V{"Error: Unexpected end of file @ 2 \n", "Exiting due to errors \n"}))
+                << text;
+        }
+    }
+    // Each text, a file cut off inside a block, fails as an update and
+    // leaves `tables` as they were.
+    template <class Tables>
+    void expect_cuts_keep(const V &cuts, const Tables &tables) {
+        std::map<std::string, V> before;
+        for (const std::string t : tables) before[t] = table(t);
+        for (size_t i = 0; i < cuts.size(); ++i) {
+            const std::string name = "cut" + std::to_string(i + 1) + ".ndl";
+            write_file(name, cuts[i]);
+            Outcome r = load(name, "updateversion", dir);
+            EXPECT_EQ(r.ret, 2) << name;
+            for (const std::string t : tables) EXPECT_EQ(table(t), before[t]) << name << " " << t;
+        }
     }
     // Files of tests/data/routing.
     Outcome files(const std::string &names, const std::string &mode = "") {

@@ -40,7 +40,6 @@ protected:
             EXPECT_EQ(a, b) << t << " version " << from << " against " << to;
         }
     }
-    void write_file(const std::string &name, const std::string &text) { std::ofstream(dir + "/" + name) << text; }
 };
 
 TEST_F(RoutingVersions, LaterLoadsCarryTheRowsIntoTheNextVersionUnchanged) {
@@ -80,15 +79,8 @@ TEST_F(RoutingVersions, RoutingLoadsFollowTheVersionRule) {
 
 TEST_F(RoutingVersions, CutOffRoutingFileKeepsTheStoredRows) {
     ASSERT_EQ(files("topo.ndl,corpus.ndl").ret, 0);
-    std::map<std::string, V> before;
-    for (const char *t : kTables) before[t] = table(t);
-    std::ifstream in(std::string(kRouting) + "/corpus.ndl");
-    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    write_file("cut.ndl", text.substr(0, text.find("ROUTING-RIP") + 40));
-    write_file("cut2.ndl", text.substr(0, text.find("\"EVALIP(10.128")) + "\"EVALIP(10.12");
-    for (const char *name : {"cut.ndl", "cut2.ndl"}) {
-        Outcome r = load(name, "updateversion", dir);
-        EXPECT_EQ(r.ret, 2) << name;
-        for (const char *t : kTables) EXPECT_EQ(table(t), before[t]) << name << " " << t;
-    }
+    const std::string text = read_text(std::string(kRouting) + "/corpus.ndl");
+    expect_cuts_keep({text.substr(0, text.find("ROUTING-RIP") + 40),
+                      text.substr(0, text.find("\"EVALIP(10.128")) + "\"EVALIP(10.12"},
+                     kTables);
 }

@@ -9,11 +9,54 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "host.h"
 #include "oci.h"
+
+// The whole content of a file, byte for byte.
+inline std::string read_text(const std::string &path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+// Rows of a query on the repository file `db` (which must exist), columns
+// joined by "|", NULL shown as <null>.
+inline std::vector<std::string> query_rows(const std::string &db, const std::string &query) {
+    std::vector<std::string> out;
+    sqlite3 *h = nullptr;
+    sqlite3_stmt *st = nullptr;
+    if (sqlite3_open_v2(db.c_str(), &h, SQLITE_OPEN_READWRITE, nullptr) == SQLITE_OK &&
+        sqlite3_prepare_v2(h, query.c_str(), -1, &st, nullptr) == SQLITE_OK) {
+        while (sqlite3_step(st) == SQLITE_ROW) {
+            std::string row;
+            for (int c = 0; c < sqlite3_column_count(st); ++c) {
+                const unsigned char *t = sqlite3_column_text(st, c);
+                row += (c ? "|" : "") + std::string(t ? reinterpret_cast<const char *>(t) : "<null>");
+            }
+            out.push_back(row);
+        }
+    } else {
+        ADD_FAILURE() << "query failed: " << query << ": " << (h ? sqlite3_errmsg(h) : "");
+    }
+    sqlite3_finalize(st);
+    sqlite3_close(h);
+    return out;
+}
+
+inline void run_sql(const std::string &db, const std::string &text) {
+    sqlite3 *h = nullptr;
+    ASSERT_EQ(sqlite3_open(db.c_str(), &h), SQLITE_OK);
+    char *err = nullptr;
+    EXPECT_EQ(sqlite3_exec(h, text.c_str(), nullptr, nullptr, &err), SQLITE_OK) << text << ": " << (err ? err : "");
+    sqlite3_free(err);
+    sqlite3_close(h);
+}
 
 class RepoTest : public ::testing::Test {
 protected:
@@ -45,37 +88,10 @@ protected:
         return r;
     }
 
-    // Rows of a query, columns joined by "|", NULL shown as <null>.
-    std::vector<std::string> rows(const std::string &query) const {
-        std::vector<std::string> out;
-        sqlite3 *h = nullptr;
-        sqlite3_stmt *st = nullptr;
-        if (sqlite3_open(db.c_str(), &h) == SQLITE_OK &&
-            sqlite3_prepare_v2(h, query.c_str(), -1, &st, nullptr) == SQLITE_OK) {
-            while (sqlite3_step(st) == SQLITE_ROW) {
-                std::string row;
-                for (int c = 0; c < sqlite3_column_count(st); ++c) {
-                    const unsigned char *t = sqlite3_column_text(st, c);
-                    row += (c ? "|" : "") + std::string(t ? reinterpret_cast<const char *>(t) : "<null>");
-                }
-                out.push_back(row);
-            }
-        } else {
-            ADD_FAILURE() << "query failed: " << query << ": " << sqlite3_errmsg(h);
-        }
-        sqlite3_finalize(st);
-        sqlite3_close(h);
-        return out;
-    }
-
-    void sql(const std::string &text) const {
-        sqlite3 *h = nullptr;
-        ASSERT_EQ(sqlite3_open(db.c_str(), &h), SQLITE_OK);
-        char *err = nullptr;
-        EXPECT_EQ(sqlite3_exec(h, text.c_str(), nullptr, nullptr, &err), SQLITE_OK) << text << ": " << (err ? err : "");
-        sqlite3_free(err);
-        sqlite3_close(h);
-    }
+    std::vector<std::string> rows(const std::string &query) const { return query_rows(db, query); }
+    void sql(const std::string &text) const { run_sql(db, text); }
+    // Writes `text` as the file `name` of the test's folder.
+    void write_file(const std::string &name, const std::string &text) const { std::ofstream(dir + "/" + name) << text; }
 
     std::string dir, db, log;
 };

@@ -23,13 +23,6 @@ auto selmethod(const char *type) {
 }
 int instances(FILE *fp, FILE *, const char *) { return extract_instances(fp, "D:N:LOOPBACK0", 0, &first); }
 
-template <class R>
-R *add(record_list<R> &list) {
-    R *rec = alloc_record<R>();
-    append_record(list, rec);
-    return rec;
-}
-
 void add_servicetype(const char *servicetype, const char *hosttype) {
     service_type_rec *r = add(prservicetypes);
     std::strcpy(r->servicetype, servicetype);
@@ -255,9 +248,7 @@ TEST_F(Block, InstanceIdentifiersAreFiledAsWritten) {
         EXPECT_EQ(log(), c.message + "<br>") << c.text;
     }
     // Those filed before the failure stay.
-    int n = 0;
-    for (domain_inst_var_rec *r = prdomaininstancevars; r; r = r->next) ++n;
-    EXPECT_EQ(n, 3);
+    EXPECT_EQ(count(prdomaininstancevars), 3);
 }
 
 TEST_F(Block, VariablesOfAnAssignmentAreKnownToItsOwner) {

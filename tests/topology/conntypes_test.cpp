@@ -37,10 +37,7 @@ TEST_F(TopoLoad, ConnectionTypeWithEveryGroup) {
     EXPECT_EQ(rows("SELECT * FROM addressdependency"), V{"1|1|PE-CE|LINKS|1|VLAN|1|200"});
     EXPECT_EQ(rows("SELECT * FROM domaininstvars"), V{"1|PE-CE|1|VLAN"});
     // Loaded again, nothing changes.
-    V before = rows("SELECT * FROM domainconntypes ORDER BY rowid");
-    r = load("conntype_valid.ndl", "updateversion");
-    EXPECT_EQ(r.ret, 0) << ::testing::PrintToString(r.messages);
-    EXPECT_EQ(rows("SELECT * FROM domainconntypes ORDER BY rowid"), before);
+    expect_reload_unchanged("conntype_valid.ndl", "SELECT * FROM domainconntypes ORDER BY rowid");
 }
 
 namespace {
@@ -48,8 +45,7 @@ namespace {
 // The domain, node types, pool and system list of conntype_valid.ndl, then
 // `blocks`; *first_line takes the line on which `blocks` begins.
 std::string with_topology(const std::string &blocks, int *first_line = nullptr) {
-    std::ifstream in(std::string(NDL_TEST_DATA) + "/topology/conntype_valid.ndl");
-    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::string text = data_text("conntype_valid.ndl");
     std::string head = text.substr(0, text.find("CONNECTIONS BEGIN"));
     if (first_line) *first_line = static_cast<int>(std::count(head.begin(), head.end(), '\n')) + 1;
     return head + blocks;
@@ -180,17 +176,10 @@ TEST_F(TopoLoad, ConnectionNameWithPercentSignsIsFiledUnchanged) {
 TEST_F(TopoLoad, FileEndingInsideConnectionTypeKeepsTheStoredRows) {
     ASSERT_EQ(load("conntype_valid.ndl").ret, 0);
     V before = rows("SELECT * FROM domainconntypes ORDER BY rowid");
-    std::ifstream in(std::string(kData) + "/conntype_valid.ndl");
-    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::string text = data_text("conntype_valid.ndl");
     // Between statements, inside a group, inside a quoted value.
     for (const char *cut_at : {"  INTERFACETYPES = ( TYPE = BRI", "VLAN , MINVALUE", "rial0/1\""}) {
-        std::string cut = text.substr(0, text.find(cut_at));
-        Outcome r = load_text(cut, "updateversion");
-        EXPECT_EQ(r.ret, 2) << cut_at;
-        int lines = static_cast<int>(std::count(cut.begin(), cut.end(), '\n'));
-        EXPECT_EQ(errors_of(r.messages),
-                  (V{"ERROR: Unexpected end of file @ " + std::to_string(lines + 1) + " \n", "Exiting due to errors \n"}))
-            << cut_at;
+        expect_cut_short(text.substr(0, text.find(cut_at)), cut_at);
         EXPECT_EQ(rows("SELECT * FROM domainconntypes ORDER BY rowid"), before);
     }
 }

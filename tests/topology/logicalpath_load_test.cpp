@@ -23,10 +23,7 @@ TEST_F(TopoLoad, LogicalPathRows) {
     EXPECT_EQ(rows("SELECT typeof(isauthenticated) FROM vcclass"), (V{"integer", "integer"}));
 
     // Loaded again, the stored paths pass the inventory checks unchanged.
-    V before = rows("SELECT * FROM vcmemberclass ORDER BY rowid");
-    r = load("logicalpath_valid.ndl", "updateversion");
-    EXPECT_EQ(r.ret, 0) << ::testing::PrintToString(r.messages);
-    EXPECT_EQ(rows("SELECT * FROM vcmemberclass ORDER BY rowid"), before);
+    expect_reload_unchanged("logicalpath_valid.ndl", "SELECT * FROM vcmemberclass ORDER BY rowid");
 }
 
 TEST_F(TopoLoad, LogicalPathErrorsAreAllReportedInOnePass) {
@@ -62,18 +59,11 @@ TEST_F(TopoLoad, FileEndingInsideLogicalPathKeepsTheStoredRows) {
         return all;
     };
     const V before = tables();
-    std::ifstream in(std::string(kData) + "/logicalpath_valid.ndl");
-    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::string text = data_text("logicalpath_valid.ndl");
     // Between statements, inside a member group, inside a filter group,
     // inside a quoted value, after the last groups of the last block.
     for (const char *cut_at : {"  PATHTYPE", "MAXCONN = 8", "SITENAME )", "nel1\"", "MEMBERFILTER = ( )", "\nEND\n"}) {
-        std::string cut = text.substr(0, text.rfind(cut_at));
-        Outcome r = load_text(cut, "updateversion");
-        EXPECT_EQ(r.ret, 2) << cut_at;
-        int lines = static_cast<int>(std::count(cut.begin(), cut.end(), '\n'));
-        EXPECT_EQ(errors_of(r.messages),
-                  (V{"ERROR: Unexpected end of file @ " + std::to_string(lines + 1) + " \n", "Exiting due to errors \n"}))
-            << cut_at;
+        expect_cut_short(text.substr(0, text.rfind(cut_at)), cut_at);
         EXPECT_EQ(tables(), before) << cut_at;
     }
 }

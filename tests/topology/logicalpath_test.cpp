@@ -11,22 +11,9 @@
 
 namespace {
 
-template <class R>
-R *add(record_list<R> &list) {
-    R *rec = alloc_record<R>();
-    append_record(list, rec);
-    return rec;
-}
-
 // Domain NORTH with node types PE and CE, and a connection type PE-CE.
 void topology() {
-    std::strcpy(add(prdomains)->domainname, "NORTH");
-    for (const char *node : {"PE", "CE"}) {
-        domain_node_rec *n = add(prdomainnodes);
-        std::strcpy(n->domainname, "NORTH");
-        std::strcpy(n->nodetype, node);
-        std::strcpy(n->devicetype, "ROUTER");
-    }
+    add_domain("NORTH", {"PE", "CE"}, "ROUTER");
     domain_conn_type_rec *ct = add(prdomainconntypes);
     ct->connectionno = 9;
     std::strcpy(ct->connectionname, "PE-CE");
@@ -39,14 +26,10 @@ auto filters(int connectionno) {
     return [connectionno](FILE *fp, FILE *, const char *) { return extract_vcmemberfilters(fp, connectionno); };
 }
 
-template <class R>
-int count(const record_list<R> &list) {
-    int n = 0;
-    for (R *r = list; r; r = r->next) ++n;
-    return n;
+void fresh_topology() {
+    releasememory("TOPOLOGY");
+    topology();
 }
-
-std::string first_line(const std::string &log) { return log.substr(0, log.find('\n') + 1); }
 
 const char kPE[] = "= ( NODE = NORTH.PE , MINCONN = 1 , MAXCONN = 2 , MEMBERTYPE = INGRESS";
 
@@ -105,11 +88,8 @@ TEST_F(Block, PathMemberFlagsKeepTheMember) {
 }
 
 TEST_F(Block, PathMemberErrorsFileNothing) {
-    struct Case {
-        std::string text, message;
-    };
     const std::string pe = kPE;
-    const Case cases[] = {
+    const std::vector<Refused> cases = {
         {"( NODE", "ERROR: Invalid syntax '=' expected :( @ 1\n"},
         {"= NODE", "ERROR: Invalid syntax '(' expected :NODE @ 1\n"},
         {"= ( MINCONN = 1 )", "ERROR: Invalid sytax Keword 'NODE' expected :MINCONN @ 1\n"},
@@ -131,13 +111,7 @@ TEST_F(Block, PathMemberErrorsFileNothing) {
         {pe + " , INTERFACE = Tunnel0 ,\n CONNECTION = PE-CE )",
          "ERROR: Both Interface and Connection cannot be specified. @ 2\n"},
     };
-    for (const Case &c : cases) {
-        releasememory("TOPOLOGY");
-        topology();
-        EXPECT_EQ(run(members(4), c.text), 1) << c.text;
-        EXPECT_EQ(first_line(log()), c.message) << c.text;
-        EXPECT_EQ(prvcmembers, nullptr) << c.text;
-    }
+    expect_refused(members(4), cases, fresh_topology, [](const std::string &text) { EXPECT_EQ(prvcmembers, nullptr) << text; });
     // The duplicate NODE is flagged before it is refused.
     EXPECT_EQ(run(members(4), "= ( NODE = NORTH.PE , NODE = NORTH.CE )"), 1);
     EXPECT_EQ(log(), "ERROR: Duplicate token: 'NODE' @ 1\n<br>ERROR: Invalid attribute name : NODE @ 1\n<br>");
@@ -226,10 +200,7 @@ TEST_F(Block, PathBlockFilesItsDefaultsAndTakesTheNextNumber) {
 }
 
 TEST_F(Block, PathBlockErrors) {
-    struct Case {
-        std::string text, message;
-    };
-    const Case cases[] = {
+    const std::vector<Refused> cases = {
         {"P\nTYPE = TUNNEL", "ERROR: Keword 'BEGIN' expected :TYPE @2\n"},
         {"P BEGIN\n  COLOUR = RED END", "ERROR: Invalid attribute name : COLOUR @2\n"},
         {"P BEGIN\n  \"TYPE\" = TUNNEL END", "ERROR: Invalid attribute name : TYPE @2\n"},
@@ -249,13 +220,7 @@ TEST_F(Block, PathBlockErrors) {
         {"P BEGIN\n  TYPE = TUNNEL\n  MEMBER = ( NODE = NORTH.PE , MINCONN = 1 , MAXCONN = 2 , MEMBERTYPE = INGRESS )\nEND",
          "ERROR: token 'ENCAPSULATION' is missing for logicalconnection block 'P':  @ 4\n"},
     };
-    for (const Case &c : cases) {
-        releasememory("TOPOLOGY");
-        topology();
-        EXPECT_EQ(run(parse_logicalconnection, c.text), 1) << c.text;
-        EXPECT_EQ(first_line(log()), c.message) << c.text;
-        EXPECT_EQ(prlogconntypes, nullptr) << c.text;
-    }
+    expect_refused(parse_logicalconnection, cases, fresh_topology, [](const std::string &text) { EXPECT_EQ(prlogconntypes, nullptr) << text; });
     // A block that fails keeps the groups it filed.
     EXPECT_EQ(count(prvcmembers), 1);
     // A token the tokenizer refuses (reported there) stops the block: it is

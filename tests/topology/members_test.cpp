@@ -12,22 +12,9 @@
 
 namespace {
 
-template <class R>
-R *add(record_list<R> &list) {
-    R *rec = alloc_record<R>();
-    append_record(list, rec);
-    return rec;
-}
-
 // Domain NORTH with node types PE and CE, and a connection type BACKUP.
 void topology() {
-    std::strcpy(add(prdomains)->domainname, "NORTH");
-    for (const char *node : {"PE", "CE"}) {
-        domain_node_rec *n = add(prdomainnodes);
-        std::strcpy(n->domainname, "NORTH");
-        std::strcpy(n->nodetype, node);
-        std::strcpy(n->devicetype, "ROUTER");
-    }
+    add_domain("NORTH", {"PE", "CE"}, "ROUTER");
     domain_conn_type_rec *ct = add(prdomainconntypes);
     ct->connectionno = 9;
     std::strcpy(ct->connectionname, "BACKUP");
@@ -39,11 +26,9 @@ auto members(const char *networktype) {
 int interfaces(FILE *fp, FILE *, const char *) { return extract_interfaces(fp, 3); }
 int memberfilters(FILE *fp, FILE *, const char *) { return extract_memberfilters(fp, 3); }
 
-template <class R>
-int count(const record_list<R> &list) {
-    int n = 0;
-    for (R *r = list; r; r = r->next) ++n;
-    return n;
+void fresh_topology() {
+    releasememory("TOPOLOGY");
+    topology();
 }
 
 }  // namespace
@@ -136,34 +121,25 @@ TEST_F(Block, MemberMessages) {
     EXPECT_STREQ(prdomainfixedconn->nattype, "");
     EXPECT_EQ(prdomainfixedconn->minconn, 6);
 
-    struct Case {
-        std::string text, message;
-    };
     const std::string longname(31, 'I');
-    const Case cases[] = {
-        {"( NODE", "ERROR: Invalid syntax '=' expected :( @ 1"},
-        {"= NODE", "ERROR: Invalid syntax '(' expected :NODE @ 1"},
-        {"= ( NATTYPE = NONE )", "ERROR: Invalid syntax Keword 'NODE' expected :NATTYPE @ 1"},
-        {"= ( NODE = NORTH PE )", "ERROR:'.' expected as a qualifer for node type:PE @ 1"},
-        {"= ( NODE = NORTH.\"PE\" )", "ERROR: Node expected expected : PE @1"},
-        {"= ( NODE = NORTH.PE MINCONN = 1 )", "ERROR: Invalid syntax ',' expected:MINCONN @ 1"},
-        {"= ( NODE = NORTH.PE , COLOUR = 1 )", "ERROR: Invalid attribute name : COLOUR @ 1"},
-        {"= ( NODE = NORTH.PE , NODE = NORTH.CE )", "ERROR: Duplicate token: 'NODE' @ 1"},
-        {"= ( NODE = NORTH.PE , INTERFACES = e0 )", "ERROR: String expected for Interfaces: e0 @ 1"},
+    const std::vector<Refused> cases = {
+        {"( NODE", "ERROR: Invalid syntax '=' expected :( @ 1\n"},
+        {"= NODE", "ERROR: Invalid syntax '(' expected :NODE @ 1\n"},
+        {"= ( NATTYPE = NONE )", "ERROR: Invalid syntax Keword 'NODE' expected :NATTYPE @ 1\n"},
+        {"= ( NODE = NORTH PE )", "ERROR:'.' expected as a qualifer for node type:PE @ 1\n"},
+        {"= ( NODE = NORTH.\"PE\" )", "ERROR: Node expected expected : PE @1\n"},
+        {"= ( NODE = NORTH.PE MINCONN = 1 )", "ERROR: Invalid syntax ',' expected:MINCONN @ 1\n"},
+        {"= ( NODE = NORTH.PE , COLOUR = 1 )", "ERROR: Invalid attribute name : COLOUR @ 1\n"},
+        {"= ( NODE = NORTH.PE , NODE = NORTH.CE )", "ERROR: Duplicate token: 'NODE' @ 1\n"},
+        {"= ( NODE = NORTH.PE , INTERFACES = e0 )", "ERROR: String expected for Interfaces: e0 @ 1\n"},
         {"= ( NODE = NORTH.PE , INTERFACES = \"e0, " + longname + "\" )",
-         "ERROR: Token exceed maximum size: '" + longname + "' @ 1"},
+         "ERROR: Token exceed maximum size: '" + longname + "' @ 1\n"},
         {"= ( NODE = NORTH.PE , INTERFACES = \"e0 e1\" )",
          "ERROR : Invalid format for list attribute : e0 e1 @ 1 \n"},
     };
-    for (const Case &c : cases) {
-        releasememory("TOPOLOGY");
-        topology();
-        EXPECT_EQ(run(members("POINT-TO-POINT"), c.text), 1) << c.text;
-        EXPECT_EQ(log().substr(0, log().find('\n') + 1), c.message.back() == '\n' ? c.message : c.message + "\n")
-            << c.text;
-        // A failing member files nothing of its own.
-        EXPECT_EQ(prdomainfixedconn, nullptr) << c.text;
-    }
+    // A failing member files nothing of its own.
+    expect_refused(members("POINT-TO-POINT"), cases, fresh_topology,
+                   [](const std::string &text) { EXPECT_EQ(prdomainfixedconn, nullptr) << text; });
     // The end of the file inside the group is an error with its line.
     EXPECT_EQ(run(members("POINT-TO-POINT"), "= ( NODE = NORTH.PE ,\n MINCONN = "), 1);
     EXPECT_EQ(log(), "ERROR: Unexpected end of file @ 2 \n<br>");
@@ -209,17 +185,13 @@ TEST_F(Block, InterfaceTypes) {
     EXPECT_STREQ(prdomaininttypes->next->next->authenticationtype, "NONE");
     EXPECT_STREQ(prdomaininttypes->next->next->conntype, "POINT-TO-POINT");
 
-    const char *const failing[][2] = {
+    expect_refused(interfaces, {
         {"= ( ENCAPSULATION = PPP )", "ERROR: Invalid sytax Keword 'TYPE' expected :ENCAPSULATION @ 1\n"},
         {"= ( TYPE = TOKENRING )", "ERROR: Invalid interface type : TOKENRING @1\n"},
         {"= ( TYPE = ATM ; ENCAPSULATION = PPP )", "ERROR: Invalid syntax ',' expected :; @ 1\n"},
         {"= ( TYPE = ATM , AUTHENTICATION = YES )", "ERROR: Invalid value for boolean attribute: YES @ 1\n"},
         {"= ( TYPE = ATM , TYPE = POS )", "ERROR: Duplicate token: 'TYPE' @ 1\n"},
-    };
-    for (const auto &c : failing) {
-        EXPECT_EQ(run(interfaces, c[0]), 1) << c[0];
-        EXPECT_EQ(log().substr(0, log().find('\n') + 1), c[1]) << c[0];
-    }
+    });
     EXPECT_EQ(run(interfaces, "= ( TYPE = ATM , TYPE = POS )"), 1);
     EXPECT_EQ(log(), "ERROR: Duplicate token: 'TYPE' @ 1\n<br>ERROR: Invalid attribute : TYPE @1\n<br>");
 }
@@ -238,16 +210,12 @@ TEST_F(Block, MemberFiltersNumberEachGroupFromOne) {
     EXPECT_EQ(count(prdomconnfilters), 4);
 
     const std::string longname(31, 'V');
-    const char *const failing[][2] = {
+    expect_refused(memberfilters, {
         {"( VLAN )", "ERROR: Invalid syntax '=' expected @ 1\n"},
         {"= VLAN )", "ERROR: Invalid syntax '(' expected @ 1\n"},
         {"= ( \"VLAN\" )", "ERROR: Invalid token, variable name expected : VLAN @ 1\n"},
         {"= ( ZONE ; SITEID )", "ERROR: ',' or ')' expected : ; @ 1\n"},
-    };
-    for (const auto &c : failing) {
-        EXPECT_EQ(run(memberfilters, c[0]), 1) << c[0];
-        EXPECT_EQ(log().substr(0, log().find('\n') + 1), c[1]) << c[0];
-    }
+    });
     EXPECT_EQ(run(memberfilters, "= ( " + longname + " )"), 1);
     EXPECT_EQ(log(), "ERROR: Token exceed maximum size: '" + longname + "' @ 1\n<br>");
 }

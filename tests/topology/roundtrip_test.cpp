@@ -106,8 +106,7 @@ TEST_F(RoundTrip, FailedReloadLeavesEveryTableAsItWas) {
     ASSERT_EQ(load("roundtrip_topology.ndl").ret, 0);
     std::map<std::string, V> first = snapshot();
     // The same network, cut off inside a block.
-    std::ifstream in(std::string(kData) + "/roundtrip_topology.ndl");
-    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::string text = data_text("roundtrip_topology.ndl");
     Outcome r = load_text(text.substr(0, text.find("NODES SOUTH.CPE") + 40), "updateversion");
     EXPECT_EQ(r.ret, 2);
     expect_same(first, snapshot());

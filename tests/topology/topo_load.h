@@ -13,6 +13,17 @@
 
 #include "repo_test.h"
 
+// The messages of a failed run: every entry but the closing two.
+inline std::vector<std::string> errors_of(const std::vector<std::string> &messages) {
+    std::vector<std::string> out(messages);
+    while (!out.empty() && (out.back().empty() || out.back().rfind("EXITING DUE TO ERRORS", 0) == 0))
+        out.pop_back();
+    return out;
+}
+
+// A file of tests/data/topology.
+inline std::string data_text(const std::string &name) { return read_text(NDL_TEST_DATA "/topology/" + name); }
+
 class TopoLoad : public RepoTest {
 protected:
     struct Outcome {
@@ -41,6 +52,32 @@ protected:
         return load("t.ndl", mode, dir);
     }
 
+    // Loaded again as an update, `file` leaves what `query` reads as it was.
+    void expect_reload_unchanged(const std::string &file, const std::string &query) {
+        const std::vector<std::string> before = rows(query);
+        Outcome r = load(file, "updateversion");
+        EXPECT_EQ(r.ret, 0) << ::testing::PrintToString(r.messages);
+        EXPECT_EQ(rows(query), before);
+    }
+    // A run that failed on a file ending inside a block, on whatever line.
+    static void expect_unexpected_end(const Outcome &r, const std::string &note) {
+        EXPECT_EQ(r.ret, 2) << note;
+        std::vector<std::string> errors = errors_of(r.messages);
+        ASSERT_GE(errors.size(), 2u) << note;
+        EXPECT_EQ(errors[errors.size() - 2].rfind("ERROR: Unexpected end of file @ ", 0), 0u) << note;
+        EXPECT_EQ(errors.back(), "Exiting due to errors \n") << note;
+    }
+    // `text` ends inside a block: loaded as an update, it fails on the line
+    // after its last.
+    void expect_cut_short(const std::string &text, const std::string &note = "") {
+        Outcome r = load_text(text, "updateversion");
+        EXPECT_EQ(r.ret, 2) << note;
+        int lines = static_cast<int>(std::count(text.begin(), text.end(), '\n'));
+        EXPECT_EQ(errors_of(r.messages), (std::vector<std::string>{"ERROR: Unexpected end of file @ " +
+                                                                       std::to_string(lines + 1) + " \n",
+                                                                   "Exiting due to errors \n"}))
+            << note;
+    }
     static constexpr const char *kData = NDL_TEST_DATA "/topology";
     static constexpr const char *kHeader = "NETWORKNAME = LAB, SECTION = TOPOLOGY\n";
     // What a clean run logs after its file line.
@@ -59,13 +96,5 @@ protected:
     }
 
 };
-
-// The messages of a failed run: every entry but the closing two.
-inline std::vector<std::string> errors_of(const std::vector<std::string> &messages) {
-    std::vector<std::string> out(messages);
-    while (!out.empty() && (out.back().empty() || out.back().rfind("EXITING DUE TO ERRORS", 0) == 0))
-        out.pop_back();
-    return out;
-}
 
 #endif

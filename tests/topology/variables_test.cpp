@@ -39,9 +39,7 @@ TEST_F(Block, NetworkVariableChecksFlagAndStillStore) {
               "ERROR: Only FIXED-ASSIGNED type of variables are allowd for Network variables :BOGUS @1\n<br>"
               "ERROR: Syntsx error . Invalid mode specified :BOGUS @1\n<br>"
               "ERROR :Syntax error . Invalid type specified :COLOUR @1\n<br>");
-    int n = 0;
-    for (network_var_rec *r = prnetworkvars; r; r = r->next) ++n;
-    EXPECT_EQ(n, 3);
+    EXPECT_EQ(count(prnetworkvars), 3);
     EXPECT_EQ(g_error, 1);
 
     EXPECT_EQ(run(parse_networkvars, "VARIABLE"), 1);
