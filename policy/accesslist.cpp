@@ -282,14 +282,7 @@ int boolean(block_reader &r, const keyword_rule &rule, void *rec) {
 
 int prefix(block_reader &r, const keyword_rule &rule, void *rec) {
     if (entry_kind(r, rule, rec)) return 1;
-    if (!casestrcmp(r.tok, "AUTO")) {
-        std::strcpy(r.tok, "-1");
-        return 0;
-    }
-    int32_t n = 0;
-    if (r.kind != TOKEN_NUMBER || !parse_int32(r.tok, &n) || n < 1 || n > 32)
-        return r.fail("ERROR:Number (1 to 32) expected : %s @ %d\n", r.tok, Line);
-    return 0;
+    return prefix_length(r);
 }
 
 int precedence(block_reader &r, const keyword_rule &rule, void *rec) {
@@ -443,11 +436,7 @@ keyword_table formattokens{
      .separator_msg = kSeparator,
      .other = empty_format}};
 
-const entry_def format_def{.keys = &formattokens,
-                           .equal_msg = "ERROR: Invalid syntax '=' expected : %s @ %d\n",
-                           .open_msg = "ERROR: Invalid syntax '(' expected : %s @ %d\n",
-                           .size = sizeof(format_entry),
-                           .check = format_checks};
+const entry_def format_def = list_entry(&formattokens, format_checks, sizeof(format_entry));
 
 // ------------------------------------------------------------ the block
 

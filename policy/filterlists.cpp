@@ -119,12 +119,9 @@ keyword_table asncomtokens{
         token_row(")", TOKEN_RPAREN),
         token_row("=", TOKEN_EQUAL),
     },
-    list_options("ERROR: Invalid syntax '=' expected : %s @ %d\n", true, kSeparator, empty_list<format_checks>)};
+    list_options(kEqualToken, true, kSeparator, empty_list<format_checks>)};
 
-const entry_def format_def{.keys = &asncomtokens,
-                           .equal_msg = "ERROR: Invalid syntax '=' expected : %s @ %d\n",
-                           .open_msg = "ERROR: Invalid syntax '(' expected : %s @ %d\n",
-                           .check = format_checks};
+const entry_def format_def = list_entry(&asncomtokens, format_checks);
 
 // ------------------------------------------------------------ the block
 

@@ -99,14 +99,7 @@ int length(block_reader &r, const keyword_rule &rule, void *) {
     if (rule.tag && !r.keys->found("PREFIX"))
         return r.fail("ERROR: Token '%s' should come after PREFIX: @ %d\n", rule.name, Line);
     converttocap(r.tok, r.tok, sizeof r.tok);
-    if (!std::strcmp(r.tok, "AUTO")) {
-        std::strcpy(r.tok, "-1");
-        return 0;
-    }
-    int32_t n = 0;
-    if (r.kind != TOKEN_NUMBER || !parse_int32(r.tok, &n) || n < 1 || n > 32)
-        return r.fail("ERROR:Number (1 to 32) expected : %s @ %d\n", r.tok, Line);
-    return 0;
+    return prefix_length(r);
 }
 
 int format_checks(block_reader &r, void *, void *) {
@@ -131,12 +124,9 @@ keyword_table prefixtokens{
         token_row(")", TOKEN_RPAREN),
         token_row("=", TOKEN_EQUAL),
     },
-    list_options("ERROR: Invalid syntax '=' expected : %s @ %d\n", true, kSeparator, empty_list<format_checks>)};
+    list_options(kEqualToken, true, kSeparator, empty_list<format_checks>)};
 
-const entry_def format_def{.keys = &prefixtokens,
-                           .equal_msg = "ERROR: Invalid syntax '=' expected : %s @ %d\n",
-                           .open_msg = "ERROR: Invalid syntax '(' expected : %s @ %d\n",
-                           .check = format_checks};
+const entry_def format_def = list_entry(&prefixtokens, format_checks);
 
 // ------------------------------------------------------------ the block
 

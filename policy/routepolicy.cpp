@@ -14,6 +14,8 @@ const char kDuplicate[] = "ERROR: Duplicate token: '%s' @ %d\n";
 const char kSeparator[] = "ERROR:',' or ')' expected : %s @ %d\n";
 const char kEqualLine[] = "ERROR: Invalid syntax '=' expected @ %d\n";
 const char kOpenLine[] = "ERROR: Invalid syntax '(' expected @ %d\n";
+const char kEqualToken[] = "ERROR: Invalid syntax '=' expected : %s @ %d\n";
+const char kOpenToken[] = "ERROR: Invalid syntax '(' expected : %s @ %d\n";
 const char kBlockInvalid[] = "ERROR: Invalid attribute name : %s @%d\n";
 
 int lower_value_in(block_reader &r, const value_table *table, const char *msg) {
@@ -23,6 +25,17 @@ int lower_value_in(block_reader &r, const value_table *table, const char *msg) {
 
 int mandatory_only(block_reader &r, const char *table, const char *msg) {
     return r.check_mandatory(table, msg, r.start_line) ? 0 : 1;
+}
+
+int prefix_length(block_reader &r) {
+    if (!casestrcmp(r.tok, "AUTO")) {
+        std::strcpy(r.tok, "-1");
+        return 0;
+    }
+    int32_t n = 0;
+    if (r.kind != TOKEN_NUMBER || !parse_int32(r.tok, &n) || n < 1 || n > 32)
+        return r.fail("ERROR:Number (1 to 32) expected : %s @ %d\n", r.tok, Line);
+    return 0;
 }
 
 int permit_deny(block_reader &r, const keyword_rule &, void *) {

@@ -57,6 +57,8 @@ extern const char kDuplicate[];    // (token, Line)
 extern const char kSeparator[];    // (token, Line)
 extern const char kEqualLine[];    // (Line)
 extern const char kOpenLine[];     // (Line)
+extern const char kEqualToken[];   // (token, Line)
+extern const char kOpenToken[];    // (token, Line)
 // A word in a block that is none of its keywords (token, Line).
 extern const char kBlockInvalid[];
 
@@ -83,6 +85,12 @@ constexpr entry_def line_entry(keyword_table *keys, int (*check)(block_reader &,
             .check = check};
 }
 
+// An entry "= ( ... )" whose "=" and "(" messages take the token.
+constexpr entry_def list_entry(keyword_table *keys, int (*check)(block_reader &, void *, void *),
+                               size_t size = 0) {
+    return {.keys = keys, .equal_msg = kEqualToken, .open_msg = kOpenToken, .size = size, .check = check};
+}
+
 // A word of the block that opens an entry, any number of times.
 constexpr keyword_rule group_key(const char *name, int mandatory, attr_check open) {
     return keyword_rule{.name = name, .type = TOKEN_GROUP, .mandatory = mandatory, .kind = value_kind::none,
@@ -91,6 +99,10 @@ constexpr keyword_rule group_key(const char *name, int mandatory, attr_check ope
 
 // The list's mandatory keywords: 0 all there, else 1 (logged with `msg`).
 int mandatory_only(block_reader &r, const char *table, const char *msg);
+
+// A prefix length in r.tok: AUTO (any case) leaves "-1", else a number
+// from 1 to 32. 0, or 1 stopped.
+int prefix_length(block_reader &r);
 
 // A permit/deny TYPE, lower-cased; another word stops the block.
 int permit_deny(block_reader &r, const keyword_rule &, void *);
