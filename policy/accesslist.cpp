@@ -38,14 +38,6 @@ int32_t largest_sequence(const char *domainname, const char *nodetype) {
     return largest;
 }
 
-// A list "( )" without a single attribute: the entry's own checks say what
-// is missing (they always refuse it).
-bool nothing_read(const block_reader &r) {
-    for (const token_entry *e = r.table; e->name; ++e)
-        if (e->found) return false;
-    return true;
-}
-
 // ---------------------------------------------------------- descriptions
 
 struct description_args {
@@ -164,12 +156,6 @@ int description_checks(block_reader &r, void *entry, void *) {
     return 0;
 }
 
-int empty_description(block_reader &r, void *rec) {
-    if (r.kind != TOKEN_RPAREN || !nothing_read(r)) return -1;
-    description_checks(r, rec, nullptr);
-    return 1;
-}
-
 keyword_table accessdesctokens{
     {
         // Held to their value lists (or read as numbers), not to their
@@ -202,7 +188,7 @@ keyword_table accessdesctokens{
      .equal_msg = kEqualLine,
      .equal_token = false,
      .separator_msg = kSeparator,
-     .other = empty_description}};
+     .other = empty_list<description_checks>}};
 
 const entry_def description_def{.keys = &accessdesctokens,
                                 .equal_msg = kEqualLine,
@@ -391,12 +377,6 @@ int format_checks(block_reader &r, void *entry, void *) {
     return 0;
 }
 
-int empty_format(block_reader &r, void *rec) {
-    if (r.kind != TOKEN_RPAREN || !nothing_read(r)) return -1;
-    format_checks(r, rec, nullptr);
-    return 1;
-}
-
 keyword_table formattokens{
     {
         {.name = "PROTOCOL", .maxlen = 30, .length = length_rule::own, .repeatable = true, .after = protocol},
@@ -434,7 +414,7 @@ keyword_table formattokens{
      .dup_msg = "ERROR: Duplicate field '%s' in FORMAT : @ %d\n",
      .equal_msg = "ERROR: Invalid syntax '=' expected: %s @ %d\n",
      .separator_msg = kSeparator,
-     .other = empty_format}};
+     .other = empty_list<format_checks>}};
 
 const entry_def format_def = list_entry(&formattokens, format_checks, sizeof(format_entry));
 

@@ -103,7 +103,8 @@ int length(block_reader &r, const keyword_rule &rule, void *) {
 }
 
 int format_checks(block_reader &r, void *, void *) {
-    return mandatory_only(r, "prefixtokens", "ERROR : Mandatory field '%s' for FORMAT in PREFIXLIST is not defined: %d\n");
+    return mandatory_only(r, "prefixtokens",
+                          "ERROR : Mandatory field '%s' for FORMAT in PREFIXLIST is not defined: %d\n");
 }
 
 constexpr keyword_rule length_key(const char *name, int tag, field_ref field) {

@@ -212,7 +212,9 @@ int extract_markrule_description(FILE *fp, const char *domainname, const char *n
     d.scope = scope_of(rec, embedded);
 
     block_reader r(fp, markrules_desctokens);
-    if (read_checked_list(r, &d, "qosmarkdesc", "Error: Token '%s' not found in MARKRULE block :  @ %d\n", embedded ? "NAME" : nullptr)) return 1;
+    if (read_checked_list(r, &d, "qosmarkdesc", "Error: Token '%s' not found in MARKRULE block :  @ %d\n",
+                          embedded ? "NAME" : nullptr))
+        return 1;
     if (!embedded)
         check_rule_name(r, d.scope, rec.markrulename,
                         "WARNING: QOSMARKRULE '%s' for '%s.%s' has a CONTEXT and does not have any variables in the "
@@ -241,7 +243,9 @@ int extract_droprule_description(FILE *fp, const char *domainname, const char *n
     d.scope = scope_of(rec, embedded);
 
     block_reader r(fp, droprules_desctokens);
-    if (read_checked_list(r, &d, "qosdropdesc", "Error: Token '%s' not found in DROPTYPE block :  @ %d\n", embedded ? "NAME" : nullptr)) return 1;
+    if (read_checked_list(r, &d, "qosdropdesc", "Error: Token '%s' not found in DROPTYPE block :  @ %d\n",
+                          embedded ? "NAME" : nullptr))
+        return 1;
     if (!embedded)
         check_rule_name(r, d.scope, rec.droprulename,
                         "WARNING: QOSDROPRULE '%s' for '%s.%s' has a CONTEXT and does not have any variables in the "
