@@ -17,8 +17,6 @@ const value_table AccessTypes[] = {"extended", "extended-named", "standard", "st
 const value_table Direction[] = {"in", "out", ""};
 const value_table operators[] = {"lt", "gt", "eq", "auto", "range", ""};
 
-const char kInvalidName[] = "ERROR: Invalid attribute name : %s @ %d\n";
-const char kListSeparator[] = "ERROR:',' or ')' expected : %s @ %d\n";
 
 // A name from a wider field of the caller (a QoS policy holds 300
 // characters): it was checked against the 30-character names already.
@@ -38,14 +36,6 @@ int32_t largest_sequence(const char *domainname, const char *nodetype) {
         },
         domainname, nodetype);
     return largest;
-}
-
-// A list "( )" without a single attribute: the entry's own checks say what
-// is missing (they always refuse it).
-bool nothing_read(const block_reader &r) {
-    for (const token_entry *e = r.table; e->name; ++e)
-        if (e->found) return false;
-    return true;
 }
 
 // ---------------------------------------------------------- descriptions
@@ -166,12 +156,6 @@ int description_checks(block_reader &r, void *entry, void *) {
     return 0;
 }
 
-int empty_description(block_reader &r, void *rec) {
-    if (r.kind != TOKEN_RPAREN || !nothing_read(r)) return -1;
-    description_checks(r, rec, nullptr);
-    return 1;
-}
-
 keyword_table accessdesctokens{
     {
         // Held to their value lists (or read as numbers), not to their
@@ -188,9 +172,7 @@ keyword_table accessdesctokens{
          .kind_msg = "ERROR :Number expected fro field ACL-SEQINC: %s @ %d\n",
          .field = NDL_INT(description_entry, acl.aclinc), .after = sequence_only, .tag = 1},
         limited("NAME-TYPE", 1, 30, NDL_TEXT(description_entry, acl.nametype), name_type),
-        {.name = "CONTEXT", .maxlen = 200, .kind = value_kind::quoted,
-         .kind_msg = "ERROR: Specify context value within quotes: %s @ %d\n", .toolong_msg = kMaxLength,
-         .toolong_err = on_error::fail, .repeatable = true, .after = context},
+        context_key(context),
         {.name = "USAGE", .maxlen = 30, .length = length_rule::field,
          .field = NDL_TEXT(description_entry, acl.usage), .before = usage},
         {.name = "DIRECTION", .maxlen = 100, .length = length_rule::field,
@@ -202,16 +184,16 @@ keyword_table accessdesctokens{
     },
     {.style = loop_style::separated,
      .invalid_msg = kInvalidName,
-     .dup_msg = "ERROR: Duplicate token: '%s' @ %d\n",
-     .equal_msg = "ERROR: Invalid syntax '=' expected @ %d\n",
+     .dup_msg = kDuplicate,
+     .equal_msg = kEqualLine,
      .equal_token = false,
-     .separator_msg = kListSeparator,
-     .other = empty_description}};
+     .separator_msg = kSeparator,
+     .other = empty_list<description_checks>}};
 
 const entry_def description_def{.keys = &accessdesctokens,
-                                .equal_msg = "ERROR: Invalid syntax '=' expected @ %d\n",
+                                .equal_msg = kEqualLine,
                                 .equal_token = false,
-                                .open_msg = "ERROR: Invalid syntax '(' expected @ %d\n",
+                                .open_msg = kOpenLine,
                                 .open_token = false,
                                 .size = sizeof(description_entry),
                                 .check = description_checks};
@@ -286,14 +268,7 @@ int boolean(block_reader &r, const keyword_rule &rule, void *rec) {
 
 int prefix(block_reader &r, const keyword_rule &rule, void *rec) {
     if (entry_kind(r, rule, rec)) return 1;
-    if (!casestrcmp(r.tok, "AUTO")) {
-        std::strcpy(r.tok, "-1");
-        return 0;
-    }
-    int32_t n = 0;
-    if (r.kind != TOKEN_NUMBER || !parse_int32(r.tok, &n) || n < 1 || n > 32)
-        return r.fail("ERROR:Number (1 to 32) expected : %s @ %d\n", r.tok, Line);
-    return 0;
+    return prefix_length(r);
 }
 
 int precedence(block_reader &r, const keyword_rule &rule, void *rec) {
@@ -402,12 +377,6 @@ int format_checks(block_reader &r, void *entry, void *) {
     return 0;
 }
 
-int empty_format(block_reader &r, void *rec) {
-    if (r.kind != TOKEN_RPAREN || !nothing_read(r)) return -1;
-    format_checks(r, rec, nullptr);
-    return 1;
-}
-
 keyword_table formattokens{
     {
         {.name = "PROTOCOL", .maxlen = 30, .length = length_rule::own, .repeatable = true, .after = protocol},
@@ -444,14 +413,10 @@ keyword_table formattokens{
      .invalid_msg = kInvalidName,
      .dup_msg = "ERROR: Duplicate field '%s' in FORMAT : @ %d\n",
      .equal_msg = "ERROR: Invalid syntax '=' expected: %s @ %d\n",
-     .separator_msg = kListSeparator,
-     .other = empty_format}};
+     .separator_msg = kSeparator,
+     .other = empty_list<format_checks>}};
 
-const entry_def format_def{.keys = &formattokens,
-                           .equal_msg = "ERROR: Invalid syntax '=' expected : %s @ %d\n",
-                           .open_msg = "ERROR: Invalid syntax '(' expected : %s @ %d\n",
-                           .size = sizeof(format_entry),
-                           .check = format_checks};
+const entry_def format_def = list_entry(&formattokens, format_checks, sizeof(format_entry));
 
 // ------------------------------------------------------------ the block
 
@@ -494,21 +459,7 @@ keyword_table accesstokens{
          .after = open_format},
         token_row("END", TOKEN_END),
     },
-    {.invalid_msg = "ERROR: Invalid attribute name : %s @%d\n"}};
-
-// The block's domain or node type: any name but the end of the file.
-bool read_name(block_reader &r, char (&field)[kName]) {
-    r.read();
-    if (r.ended) return false;
-    if (r.kind == TOKEN_ERROR) {
-        r.fail(kEofMsg, Line);
-        return false;
-    }
-    // A longer name is no declared one (reported as such): the field stays
-    // empty.
-    store_text(field, kName, r.tok, kName - 1);
-    return true;
-}
+    {.invalid_msg = kBlockInvalid}};
 
 }  // namespace
 
@@ -593,15 +544,11 @@ int extract_format(FILE *fp, const char *domainname, const char *nodetype, int s
 int parse_accesslist(FILE *fp, FILE *, const char *) {
     block_reader r(fp, accesstokens);
     access_block b;
-    if (!read_name(r, b.domainname)) return 1;
-    if (!validate_domain(r.tok)) r.flag("ERROR: Domain undefined %s \n @%d", r.tok, Line);
-    if (!r.expect(".", "ERROR: '.' expected as a qualifer for node type @ %d\n", false)) return 1;
-    if (!read_name(r, b.nodetype)) return 1;
-    char devicetype[kName];
-    if (!validate_node(b.domainname, r.tok, devicetype))
-        r.flag("ERROR: Invalid node . Not defined : %s  @%d\n", r.tok, Line);
+    if (!read_head(r, b.domainname, b.nodetype,
+                   {"ERROR: '.' expected as a qualifer for node type @ %d\n", false, false,
+                    "ERROR: Keyword 'BEGIN' expected : %s  @%d\n"}))
+        return 1;
     b.sequence = largest_sequence(b.domainname, b.nodetype);
-    if (!r.expect("BEGIN", "ERROR: Keyword 'BEGIN' expected : %s  @%d\n")) return 1;
     if (read_attributes(r, &b)) return 1;
     if (b.described && !b.formats) return no_formats(r);
     return 0;

@@ -14,11 +14,6 @@
 
 namespace {
 
-const char kInvalidName[] = "ERROR: Invalid attribute name : %s @ %d\n";
-const char kDuplicate[] = "ERROR: Duplicate token: '%s' @ %d\n";
-const char kSeparator[] = "ERROR:',' or ')' expected : %s @ %d\n";
-const char kEqualLine[] = "ERROR: Invalid syntax '=' expected @ %d\n";
-
 // The current description and what its entries take from the block.
 struct list_desc {
     const char *domainname, *nodetype;
@@ -86,28 +81,14 @@ keyword_table asncomhdrtokens{
         {.name = "FLT-SEQINC", .mandatory = 1, .kind = value_kind::number,
          .kind_msg = "ERROR : Specify increment number  for community/asn filter list number: %s @ %d\n",
          .field = NDL_INT(list_desc, increment)},
-        {.name = "CONTEXT", .maxlen = 200, .kind = value_kind::quoted,
-         .kind_msg = "ERROR: Specify context value within quotes: %s @ %d\n", .toolong_msg = kMaxLength,
-         .toolong_err = on_error::fail, .repeatable = true, .after = list_context},
+        context_key(list_context),
         token_row("(", TOKEN_LPAREN),
         token_row(")", TOKEN_RPAREN),
         token_row("=", TOKEN_EQUAL),
     },
-    {.style = loop_style::separated,
-     .invalid_msg = kInvalidName,
-     .dup_msg = kDuplicate,
-     .dup_err = on_error::fail,
-     .equal_msg = kEqualLine,
-     .equal_token = false,
-     .separator_msg = kSeparator,
-     .other = empty_list<description_checks>}};
+    list_options(kEqualLine, false, kSeparator, empty_list<description_checks>)};
 
-const entry_def description_def{.keys = &asncomhdrtokens,
-                                .equal_msg = kEqualLine,
-                                .equal_token = false,
-                                .open_msg = "ERROR: Invalid syntax '(' expected @ %d\n",
-                                .open_token = false,
-                                .check = description_checks};
+const entry_def description_def = line_entry(&asncomhdrtokens, description_checks);
 
 // ----------------------------------------------------------------- FORMAT
 
@@ -116,10 +97,6 @@ struct format_entry {
     char substring[kText];
     const list_desc *desc;
 };
-
-int entry_type(block_reader &r, const keyword_rule &, void *) {
-    return lower_value_in(r, AccessListTypes, "ERROR: permit/deny expected : %s @ %d\n");
-}
 
 int substring(block_reader &r, const keyword_rule &, void *rec) {
     const list_desc &d = *static_cast<format_entry *>(rec)->desc;
@@ -130,34 +107,21 @@ int substring(block_reader &r, const keyword_rule &, void *rec) {
 }
 
 int format_checks(block_reader &r, void *, void *) {
-    return r.check_mandatory("asncomtokens", "ERROR : Mandatory field '%s' for FORMAT is not defined: @ %d\n",
-                             r.start_line)
-               ? 0
-               : 1;
+    return mandatory_only(r, "asncomtokens", "ERROR : Mandatory field '%s' for FORMAT is not defined: @ %d\n");
 }
 
 keyword_table asncomtokens{
     {
-        {.name = "TYPE", .mandatory = 1, .maxlen = 30, .toolong_msg = kMaxLength, .toolong_err = on_error::fail,
-         .field = NDL_TEXT(format_entry, type), .before = entry_type},
+        permit_deny_key(NDL_TEXT(format_entry, type)),
         quoted_key("SUBSTRING", 1, 200, "ERROR: Specify substring within quotes: %s @ %d\n",
                    NDL_TEXT(format_entry, substring), substring),
         token_row("(", TOKEN_LPAREN),
         token_row(")", TOKEN_RPAREN),
         token_row("=", TOKEN_EQUAL),
     },
-    {.style = loop_style::separated,
-     .invalid_msg = kInvalidName,
-     .dup_msg = kDuplicate,
-     .dup_err = on_error::fail,
-     .equal_msg = "ERROR: Invalid syntax '=' expected : %s @ %d\n",
-     .separator_msg = kSeparator,
-     .other = empty_list<format_checks>}};
+    list_options(kEqualToken, true, kSeparator, empty_list<format_checks>)};
 
-const entry_def format_def{.keys = &asncomtokens,
-                           .equal_msg = "ERROR: Invalid syntax '=' expected : %s @ %d\n",
-                           .open_msg = "ERROR: Invalid syntax '(' expected : %s @ %d\n",
-                           .check = format_checks};
+const entry_def format_def = list_entry(&asncomtokens, format_checks);
 
 // ------------------------------------------------------------ the block
 
@@ -173,14 +137,10 @@ list_block &block_of(void *rec) { return *static_cast<list_block *>(rec); }
 int open_description(block_reader &r, const keyword_rule &, void *rec) {
     list_block &b = block_of(rec);
     list_desc &d = b.desc;
-    d.start[0] = d.context1[0] = d.context2[0] = d.context3[0] = '\0';
     d.increment = -1;
     b.formats = 0;
-    if (read_entry(r.fp, description_def, &d, &b)) {
-        d.start[0] = '\0';
-        return 1;
-    }
-    return 0;
+    return read_description(r, description_def, &d, &b, d.start,
+                            {d.domainname, d.nodetype, d.context1, d.context2, d.context3});
 }
 
 int open_format(block_reader &r, const keyword_rule &, void *rec) {
@@ -210,13 +170,11 @@ int open_format(block_reader &r, const keyword_rule &, void *rec) {
 keyword_table asncomlisttokens{
     {
         token_row("BEGIN", TOKEN_BEGIN),
-        {.name = "DESCRIPTION", .type = TOKEN_GROUP, .mandatory = 1, .kind = value_kind::none, .repeatable = true,
-         .after = open_description},
-        {.name = "FORMAT", .type = TOKEN_GROUP, .mandatory = 1, .kind = value_kind::none, .repeatable = true,
-         .after = open_format},
+        group_key("DESCRIPTION", 1, open_description),
+        group_key("FORMAT", 1, open_format),
         token_row("END", TOKEN_END),
     },
-    {.invalid_msg = "ERROR: Invalid attribute name : %s @%d\n"}};
+    {.invalid_msg = kBlockInvalid}};
 
 }  // namespace
 

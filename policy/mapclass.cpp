@@ -15,11 +15,6 @@ namespace {
 
 const value_table MapClassUsage[] = {"framerelay", "atm", ""};
 
-const char kInvalidName[] = "ERROR: Invalid attribute name : %s @ %d\n";
-const char kDuplicate[] = "ERROR: Duplicate token: '%s' @ %d\n";
-const char kEqualLine[] = "ERROR: Invalid syntax '=' expected @ %d\n";
-const char kOpenLine[] = "ERROR: Invalid syntax '(' expected @ %d\n";
-
 using R = domain_map_class_rec;
 
 R &class_of(void *rec) { return *static_cast<R *>(rec); }
@@ -47,16 +42,9 @@ int description_checks(block_reader &r, void *rec, void *) {
     if (!r.check_mandatory("mapclassdescriptiontokens",
                            "ERROR : Mandatory field '%s' for DESCRIPTION in MAPCLASS not defined: %d\n", r.start_line))
         return 1;
-    int type = 0;
-    if (!validate_commandvar(c.domainname, c.nodetype, c.context1, c.context2, c.context3, c.mapclassname, &type))
-        flag_pending(r);
-    bool variables = g_varused;
-    if (!validate_commandvar(c.domainname, c.nodetype, c.context1, c.context2, c.context3, c.owner, &type))
-        flag_pending(r);
-    if (!variables && c.context1[0] && !is_ifcontext(c.context1))
-        logmsg("WARNING: MAP CLASS '%s' for '%s.%s' has a CONTEXT and does not have any variables in the NAME, "
-               "may cause duplicate entries : @ %d. \n\n",
-               c.mapclassname, c.domainname, c.nodetype, r.start_line);
+    check_name_owner(r, {c.domainname, c.nodetype, c.context1, c.context2, c.context3}, c.mapclassname, c.owner,
+                     "WARNING: MAP CLASS '%s' for '%s.%s' has a CONTEXT and does not have any variables in the NAME, "
+                     "may cause duplicate entries : @ %d. \n\n");
     // Accepted all the same: the block reads on, the file fails.
     if (validate_domainmapclass(c.domainname, c.nodetype, c.context1, c.context2, c.context3, c.mapclassname))
         r.flag("ERROR: Duplicate definition for mapclass. Already defined for node : %s @ %d\n", c.mapclassname,
@@ -72,30 +60,16 @@ keyword_table mapclassdescriptiontokens{
         {.name = "OWNER", .mandatory = 1, .maxlen = 80, .kind = value_kind::quoted,
          .kind_msg = "ERROR :Specify mapclass owner within quotes: %s @ %d\n", .toolong_msg = kMaxLength,
          .toolong_err = on_error::fail, .field = NDL_TEXT(R, owner), .before = class_owner},
-        {.name = "CONTEXT", .maxlen = 200, .kind = value_kind::quoted,
-         .kind_msg = "ERROR: Specify context value within quotes: %s @ %d\n", .toolong_msg = kMaxLength,
-         .toolong_err = on_error::fail, .repeatable = true, .after = class_context},
+        context_key(class_context),
         // A keyword of the table that no description takes.
         token_row("TYPE", TOKEN_ATTRIBUTE),
         token_row("(", TOKEN_LPAREN),
         token_row(")", TOKEN_RPAREN),
         token_row("=", TOKEN_EQUAL),
     },
-    {.style = loop_style::separated,
-     .invalid_msg = kInvalidName,
-     .dup_msg = kDuplicate,
-     .dup_err = on_error::fail,
-     .equal_msg = kEqualLine,
-     .equal_token = false,
-     .separator_msg = "ERROR: ',' or ')' expected : %s @ %d\n",
-     .other = empty_list<description_checks>}};
+    list_options(kEqualLine, false, "ERROR: ',' or ')' expected : %s @ %d\n", empty_list<description_checks>)};
 
-const entry_def description_def{.keys = &mapclassdescriptiontokens,
-                                .equal_msg = kEqualLine,
-                                .equal_token = false,
-                                .open_msg = kOpenLine,
-                                .open_token = false,
-                                .check = description_checks};
+const entry_def description_def = line_entry(&mapclassdescriptiontokens, description_checks);
 
 // ------------------------------------------------------------- ATTRIBUTES
 
@@ -123,13 +97,8 @@ constexpr keyword_rule queue(const char *name, field_ref field) {
                         .field = field, .after = queue_value};
 }
 
-constexpr loop_options attribute_options{.style = loop_style::separated,
-                                         .invalid_msg = kInvalidName,
-                                         .dup_msg = kDuplicate,
-                                         .dup_err = on_error::fail,
-                                         .equal_msg = kEqualLine,
-                                         .equal_token = false,
-                                         .separator_msg = "ERROR : ',' or ')' expected : %s @ %d\n"};
+constexpr loop_options attribute_options =
+    list_options(kEqualLine, false, "ERROR : ',' or ')' expected : %s @ %d\n", nullptr);
 
 keyword_table mapclassattributesFRtokens{
     {
@@ -189,12 +158,8 @@ struct class_block {
 
 int open_description(block_reader &r, const keyword_rule &, void *rec) {
     R &d = static_cast<class_block *>(rec)->desc;
-    d.mapclassname[0] = d.context1[0] = d.context2[0] = d.context3[0] = '\0';
-    if (read_entry(r.fp, description_def, &d, rec)) {
-        d.mapclassname[0] = '\0';
-        return 1;
-    }
-    return 0;
+    return read_description(r, description_def, &d, rec, d.mapclassname,
+                            {d.domainname, d.nodetype, d.context1, d.context2, d.context3});
 }
 
 int open_attributes(block_reader &r, const keyword_rule &, void *rec) {
@@ -215,13 +180,11 @@ int open_attributes(block_reader &r, const keyword_rule &, void *rec) {
 keyword_table domainmapclasstokens{
     {
         token_row("BEGIN", TOKEN_BEGIN),
-        {.name = "DESCRIPTION", .type = TOKEN_GROUP, .kind = value_kind::none, .repeatable = true,
-         .after = open_description},
-        {.name = "ATTRIBUTES", .type = TOKEN_GROUP, .kind = value_kind::none, .repeatable = true,
-         .after = open_attributes},
+        group_key("DESCRIPTION", 0, open_description),
+        group_key("ATTRIBUTES", 0, open_attributes),
         token_row("END", TOKEN_END),
     },
-    {.invalid_msg = "ERROR: Invalid attribute name : %s @%d\n"}};
+    {.invalid_msg = kBlockInvalid}};
 
 }  // namespace
 

@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <vector>
 
 #include "block.h"
@@ -62,12 +63,58 @@ qos_scope scope_of(Rule &rule, int embedded = 0, qos_level level = QOS_GLOBAL) {
     return s;
 }
 
+// The start values of a free-standing rule.
+template <class Rule>
+void global_rule(Rule &rec, const char *domainname, const char *nodetype) {
+    store_text(rec.domainname, kText, domainname, kText - 1);
+    store_text(rec.nodetype, kText, nodetype, kText - 1);
+    std::strcpy(rec.owner, "GLOBAL");
+    std::strcpy(rec.usage1, " ");
+    std::strcpy(rec.usage2, " ");
+    std::strcpy(rec.repeatby, " ");
+    rec.sequence = 1;
+}
+
+// Copies the names and contexts of one record into another.
+template <class To, class From>
+void copy_scope(To &to, const From &from) {
+    std::memcpy(to.domainname, from.domainname, kText);
+    std::memcpy(to.nodetype, from.nodetype, kText);
+    std::memcpy(to.context1, from.context1, kText);
+    std::memcpy(to.context2, from.context2, kText);
+    std::memcpy(to.context3, from.context3, kText);
+}
+
+// A rule's last check: 1 when it may be added; else 0 with `message` set to
+// `missing` (the first value it lacks) or, when a rule of its name and
+// sequence stands already, to `dup_fmt` with the name.
+template <class Rule>
+int rule_verdict(const Rule &rule, const char (Rule::*name)[kText],
+                 int (*exists)(const char *, const char *, const char *, int32_t), const char *missing,
+                 const char *dup_fmt, char *message) {
+    if (missing) {
+        std::snprintf(message, kMsgSize, "%s", missing);
+        return 0;
+    }
+    if (!exists(rule.domainname, rule.nodetype, rule.*name, rule.sequence)) return 1;
+    std::snprintf(message, kMsgSize, dup_fmt, rule.*name);
+    return 0;
+}
+
 // Reads a list whose entries are handled as they come (`ctx` begins with a
 // qos_scope): each KEY = value goes to take_entry, each group keyword
 // (marked found) to `group`, which reads what follows it. 0, or 1 stopped.
 int read_rule_list(block_reader &r, void *ctx, int (*group)(block_reader &r, void *ctx));
 // Walks a list read by extract_variablelist, the found flags cleared first.
 int walk_list(block_reader &r, const std::vector<attribute_entry> &entries, void *ctx);
+// Reads a whole list (extract_variablelist, then walk_list) and checks its
+// mandatory keywords from the list's first line; `given` (if any) counts as
+// found. 0, or 1 stopped.
+int read_checked_list(block_reader &r, void *ctx, const char *objectword, const char *missing,
+                      const char *given = nullptr);
+// "# n" after a group keyword, where n must be `expected` (else
+// `order_msg` with expected, token, Line): 0, or 1 stopped.
+int read_numbered(block_reader &r, int32_t expected, const char *order_msg, int32_t *number);
 
 // Acts on one entry through its table row (`ctx` begins with a qos_scope):
 // the duplicate check (unless the

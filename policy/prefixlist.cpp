@@ -12,10 +12,6 @@
 
 namespace {
 
-const char kInvalidName[] = "ERROR: Invalid attribute name : %s @ %d\n";
-const char kDuplicate[] = "ERROR: Duplicate token: '%s' @ %d\n";
-const char kSeparator[] = "ERROR:',' or ')' expected : %s @ %d\n";
-
 // ------------------------------------------------------------ DESCRIPTION
 
 struct header_entry {
@@ -58,23 +54,15 @@ keyword_table prefixhdrtokens{
         {.name = "PFX-NAME", .mandatory = 1, .maxlen = 200, .kind = value_kind::quoted,
          .kind_msg = "ERROR: Specify prefixlist name within quotes: %s @ %d\n", .toolong_msg = kMaxLength,
          .toolong_err = on_error::fail, .field = NDL_TEXT(header_entry, hdr.listname), .before = list_name},
-        {.name = "CONTEXT", .maxlen = 200, .kind = value_kind::quoted,
-         .kind_msg = "ERROR: Specify context value within quotes: %s @ %d\n", .toolong_msg = kMaxLength,
-         .toolong_err = on_error::fail, .repeatable = true, .after = header_context},
+        context_key(header_context),
         token_row("(", TOKEN_LPAREN),
         token_row(")", TOKEN_RPAREN),
         token_row("=", TOKEN_EQUAL),
     },
-    {.style = loop_style::separated,
-     .invalid_msg = kInvalidName,
-     .dup_msg = kDuplicate,
-     .dup_err = on_error::fail,
-     .equal_msg = "ERROR: Invalid syntax '=' expected : %s  @%d\n",
-     .separator_msg = kSeparator,
-     .other = empty_list<header_checks>}};
+    list_options("ERROR: Invalid syntax '=' expected : %s  @%d\n", true, kSeparator, empty_list<header_checks>)};
 
 const entry_def header_def{.keys = &prefixhdrtokens,
-                           .equal_msg = "ERROR: Invalid syntax '=' expected @ %d\n",
+                           .equal_msg = kEqualLine,
                            .equal_token = false,
                            .open_msg = "ERROR: Invalid syntax '(' expected : %s  @%d\n",
                            .check = header_checks};
@@ -97,10 +85,6 @@ int network(block_reader &r, const keyword_rule &, void *rec) {
     return 0;
 }
 
-int entry_type(block_reader &r, const keyword_rule &, void *) {
-    return lower_value_in(r, AccessListTypes, "ERROR: permit/deny expected : %s @ %d\n");
-}
-
 int repeatby(block_reader &r, const keyword_rule &, void *rec) {
     const domain_prefix_hdr_rec &h = *format_of(rec).hdr;
     int kind = 0;
@@ -115,21 +99,12 @@ int length(block_reader &r, const keyword_rule &rule, void *) {
     if (rule.tag && !r.keys->found("PREFIX"))
         return r.fail("ERROR: Token '%s' should come after PREFIX: @ %d\n", rule.name, Line);
     converttocap(r.tok, r.tok, sizeof r.tok);
-    if (!std::strcmp(r.tok, "AUTO")) {
-        std::strcpy(r.tok, "-1");
-        return 0;
-    }
-    int32_t n = 0;
-    if (r.kind != TOKEN_NUMBER || !parse_int32(r.tok, &n) || n < 1 || n > 32)
-        return r.fail("ERROR:Number (1 to 32) expected : %s @ %d\n", r.tok, Line);
-    return 0;
+    return prefix_length(r);
 }
 
 int format_checks(block_reader &r, void *, void *) {
-    return r.check_mandatory("prefixtokens", "ERROR : Mandatory field '%s' for FORMAT in PREFIXLIST is not defined: %d\n",
-                             r.start_line)
-               ? 0
-               : 1;
+    return mandatory_only(r, "prefixtokens",
+                          "ERROR : Mandatory field '%s' for FORMAT in PREFIXLIST is not defined: %d\n");
 }
 
 constexpr keyword_rule length_key(const char *name, int tag, field_ref field) {
@@ -138,8 +113,7 @@ constexpr keyword_rule length_key(const char *name, int tag, field_ref field) {
 
 keyword_table prefixtokens{
     {
-        {.name = "TYPE", .mandatory = 1, .maxlen = 30, .toolong_msg = kMaxLength, .toolong_err = on_error::fail,
-         .field = NDL_TEXT(format_entry, entry.type), .before = entry_type},
+        permit_deny_key(NDL_TEXT(format_entry, entry.type)),
         quoted_key("REPEATBY", 0, 200, "ERROR: Specify context value within quotes: %s @ %d\n",
                    NDL_TEXT(format_entry, entry.repeatby), repeatby),
         quoted_key("NETWORK", 1, 200, "ERROR: Specify network address within quotes: %s @ %d\n",
@@ -151,18 +125,9 @@ keyword_table prefixtokens{
         token_row(")", TOKEN_RPAREN),
         token_row("=", TOKEN_EQUAL),
     },
-    {.style = loop_style::separated,
-     .invalid_msg = kInvalidName,
-     .dup_msg = kDuplicate,
-     .dup_err = on_error::fail,
-     .equal_msg = "ERROR: Invalid syntax '=' expected : %s @ %d\n",
-     .separator_msg = kSeparator,
-     .other = empty_list<format_checks>}};
+    list_options(kEqualToken, true, kSeparator, empty_list<format_checks>)};
 
-const entry_def format_def{.keys = &prefixtokens,
-                           .equal_msg = "ERROR: Invalid syntax '=' expected : %s @ %d\n",
-                           .open_msg = "ERROR: Invalid syntax '(' expected : %s @ %d\n",
-                           .check = format_checks};
+const entry_def format_def = list_entry(&prefixtokens, format_checks);
 
 // ------------------------------------------------------------ the block
 
@@ -232,13 +197,11 @@ int open_format(block_reader &r, const keyword_rule &, void *rec) {
 keyword_table prefixlisttokens{
     {
         token_row("BEGIN", TOKEN_BEGIN),
-        {.name = "DESCRIPTION", .type = TOKEN_GROUP, .mandatory = 1, .kind = value_kind::none, .repeatable = true,
-         .after = open_description},
-        {.name = "FORMAT", .type = TOKEN_GROUP, .mandatory = 1, .kind = value_kind::none, .repeatable = true,
-         .after = open_format},
+        group_key("DESCRIPTION", 1, open_description),
+        group_key("FORMAT", 1, open_format),
         token_row("END", TOKEN_END),
     },
-    {.invalid_msg = "ERROR: Invalid attribute name : %s @%d\n"}};
+    {.invalid_msg = kBlockInvalid}};
 
 }  // namespace
 

@@ -154,11 +154,7 @@ int class_matchrule(block_reader &r, class_desc &c) {
     if (!c.match) {
         const qos_policy_class_rec &p = *c.policy;
         qos_match_rule_class_rec t{};
-        std::memcpy(t.domainname, p.domainname, kText);
-        std::memcpy(t.nodetype, p.nodetype, kText);
-        std::memcpy(t.context1, p.context1, kText);
-        std::memcpy(t.context2, p.context2, kText);
-        std::memcpy(t.context3, p.context3, kText);
+        copy_scope(t, p);
         if (is_type(c, "CLASS-BASED"))
             std::snprintf(t.matchrulename, kText, "%.100s-%d-%d", c.rec.subqueuename, p.policyid, c.number);
         else

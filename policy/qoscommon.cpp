@@ -79,6 +79,22 @@ int extract_variablelist(block_reader &r, std::vector<attribute_entry> &entries)
         nullptr, nullptr);
 }
 
+int read_checked_list(block_reader &r, void *ctx, const char *objectword, const char *missing, const char *given) {
+    std::vector<attribute_entry> entries;
+    if (extract_variablelist(r, entries) || walk_list(r, entries, ctx)) return 1;
+    if (given) set_foundflag(r.table, given);
+    return r.check_mandatory(objectword, missing, r.start_line) ? 0 : 1;
+}
+
+int read_numbered(block_reader &r, int32_t expected, const char *order_msg, int32_t *number) {
+    if (!r.expect("#", "Error: Keyword '#' expected: %s @%d\n")) return 1;
+    r.read();
+    if (r.ended) return 1;
+    if (r.kind != TOKEN_NUMBER) return r.fail("route map sequence  number expected: %s  @%d\n", r.tok, Line);
+    if (!parse_int32(r.tok, number) || *number != expected) return r.fail(order_msg, expected, r.tok, Line);
+    return 0;
+}
+
 int read_rule_list(block_reader &r, void *ctx, int (*group)(block_reader &r, void *ctx)) {
     return read_list(r, [&](const attribute_entry &e) { return take_entry(r, e, ctx); }, group, ctx);
 }

@@ -107,11 +107,8 @@ void free_subrules(qos_drop_rule_class_rec *rule) {
 int extract_subdropdata(FILE *fp, qos_drop_rule_class_rec *rule) {
     drop_sub d{};
     d.scope = scope_of(*rule);
-    int line = Line;
     block_reader r(fp, dropsubrulesdatatokens);
-    std::vector<attribute_entry> entries;
-    if (extract_variablelist(r, entries) || walk_list(r, entries, &d)) return 1;
-    if (!r.check_mandatory("qossubdroptype", "Error: Token '%s' not found in SUBDROPTYPE block :  @ %d\n", line))
+    if (read_checked_list(r, &d, "qossubdroptype", "Error: Token '%s' not found in SUBDROPTYPE block :  @ %d\n"))
         return 1;
     auto *sub = alloc_record<qos_drop_rule_class_elem_rec>();
     *sub = d.rec;
@@ -176,19 +173,12 @@ int validate_qosmarklist(const qos_mark_rule_class_rec *rule, char *message) {
                        : !rule->marktype[0]   ? "Error: TYPE not mentioned in markrule "
                        : !rule->markvalue[0]  ? "Error: VALUE not mentioned in markrule "
                                               : nullptr;
-    if (text) {
-        std::snprintf(message, kMsgSize, "%s", text);
-        return 0;
-    }
-    if (!markrule_exists(rule->domainname, rule->nodetype, rule->markrulename, rule->sequence)) return 1;
-    std::snprintf(message, kMsgSize, "Error: Duplicate MARK RULE %s ", rule->markrulename);
-    return 0;
+    return rule_verdict(*rule, &K::markrulename, markrule_exists, text, "Error: Duplicate MARK RULE %s ", message);
 }
 
 int validate_droprules(const qos_drop_rule_class_rec *rule, char *message) {
-    if (!droprule_exists(rule->domainname, rule->nodetype, rule->droprulename, rule->sequence)) return 1;
-    std::snprintf(message, kMsgSize, "Error: duplicate qos drop rule %s ", rule->droprulename);
-    return 0;
+    return rule_verdict(*rule, &D::droprulename, droprule_exists, nullptr, "Error: duplicate qos drop rule %s ",
+                        message);
 }
 
 int setdroptype(const char *droptype, const char *domainname, const char *nodetype, const char *context1,
@@ -217,22 +207,14 @@ int extract_markrule_description(FILE *fp, const char *domainname, const char *n
     if (embedded) {
         rec = *tmpl;
     } else {
-        store_text(rec.domainname, kText, domainname, kText - 1);
-        store_text(rec.nodetype, kText, nodetype, kText - 1);
-        std::strcpy(rec.owner, "GLOBAL");
-        std::strcpy(rec.usage1, " ");
-        std::strcpy(rec.usage2, " ");
-        std::strcpy(rec.repeatby, " ");
-        rec.sequence = 1;
+        global_rule(rec, domainname, nodetype);
     }
     d.scope = scope_of(rec, embedded);
-    int line = Line;
 
     block_reader r(fp, markrules_desctokens);
-    std::vector<attribute_entry> entries;
-    if (extract_variablelist(r, entries) || walk_list(r, entries, &d)) return 1;
-    if (embedded) set_foundflag(r.table, "NAME");
-    if (!r.check_mandatory("qosmarkdesc", "Error: Token '%s' not found in MARKRULE block :  @ %d\n", line)) return 1;
+    if (read_checked_list(r, &d, "qosmarkdesc", "Error: Token '%s' not found in MARKRULE block :  @ %d\n",
+                          embedded ? "NAME" : nullptr))
+        return 1;
     if (!embedded)
         check_rule_name(r, d.scope, rec.markrulename,
                         "WARNING: QOSMARKRULE '%s' for '%s.%s' has a CONTEXT and does not have any variables in the "
@@ -256,22 +238,14 @@ int extract_droprule_description(FILE *fp, const char *domainname, const char *n
         rec = *tmpl;
         rec.elemlist = nullptr;
     } else {
-        store_text(rec.domainname, kText, domainname, kText - 1);
-        store_text(rec.nodetype, kText, nodetype, kText - 1);
-        std::strcpy(rec.owner, "GLOBAL");
-        std::strcpy(rec.usage1, " ");
-        std::strcpy(rec.usage2, " ");
-        std::strcpy(rec.repeatby, " ");
-        rec.sequence = 1;
+        global_rule(rec, domainname, nodetype);
     }
     d.scope = scope_of(rec, embedded);
-    int line = Line;
 
     block_reader r(fp, droprules_desctokens);
-    std::vector<attribute_entry> entries;
-    if (extract_variablelist(r, entries) || walk_list(r, entries, &d)) return 1;
-    if (embedded) set_foundflag(r.table, "NAME");
-    if (!r.check_mandatory("qosdropdesc", "Error: Token '%s' not found in DROPTYPE block :  @ %d\n", line)) return 1;
+    if (read_checked_list(r, &d, "qosdropdesc", "Error: Token '%s' not found in DROPTYPE block :  @ %d\n",
+                          embedded ? "NAME" : nullptr))
+        return 1;
     if (!embedded)
         check_rule_name(r, d.scope, rec.droprulename,
                         "WARNING: QOSDROPRULE '%s' for '%s.%s' has a CONTEXT and does not have any variables in the "

@@ -95,14 +95,10 @@ int match_item(block_reader &r, void *ctx) {
         return 0;
     }
     if (!b.current) return r.fail("Error: DESCRIPTION needs to be given before match @%d\n", Line);
-    if (!r.expect("#", "Error: Keyword '#' expected: %s @%d\n")) return 1;
-    r.read();
-    if (r.ended) return 1;
-    if (r.kind != TOKEN_NUMBER) return r.fail("route map sequence  number expected: %s  @%d\n", r.tok, Line);
     int32_t number = 0;
-    if (!parse_int32(r.tok, &number) || number != b.expected)
-        return r.fail("Error: Match in QosMatch rule do not follow the proper sequence: %d %s @ %d\n", b.expected,
-                      r.tok, Line);
+    if (read_numbered(r, b.expected, "Error: Match in QosMatch rule do not follow the proper sequence: %d %s @ %d\n",
+                      &number))
+        return 1;
     if (extract_matchdata(r.fp, b.current)) return 1;
     ++b.expected;
     return 0;
@@ -133,9 +129,8 @@ int matchrule_exists(const char *domainname, const char *nodetype, const char *r
 }
 
 int validate_matchdesc(const qos_match_rule_class_rec *rule, char *message) {
-    if (!matchrule_exists(rule->domainname, rule->nodetype, rule->matchrulename, rule->sequence)) return 1;
-    std::snprintf(message, kMsgSize, "Error: duplicate Match name %s  ", rule->matchrulename);
-    return 0;
+    return rule_verdict(*rule, &qos_match_rule_class_rec::matchrulename, matchrule_exists, nullptr,
+                        "Error: duplicate Match name %s  ", message);
 }
 
 int validate_matchusage(const char *name, const char *domainname, const char *nodetype, const char *usage) {
@@ -198,12 +193,9 @@ int extract_matchrule_description(FILE *fp, const char *domainname, const char *
 int extract_matchdata(FILE *fp, qos_match_rule_class_rec *rule) {
     match_entry m{};
     m.scope = scope_of(*rule);
-    int line = Line;
     block_reader r(fp, matchrules_matchtokens);
-    std::vector<attribute_entry> entries;
-    if (extract_variablelist(r, entries) || walk_list(r, entries, &m)) return 1;
-    if (!r.check_mandatory("qossubmatch", "Error: Token '%s' not found in MATCH subblock of QOSMATCHRULES:  @ %d\n",
-                           line))
+    if (read_checked_list(r, &m, "qossubmatch",
+                          "Error: Token '%s' not found in MATCH subblock of QOSMATCHRULES:  @ %d\n"))
         return 1;
     int result = 0;
     // A rule of an invalid usage has been reported: no table to check with.

@@ -331,18 +331,6 @@ int shape_item(block_reader &r, void *ctx) {
     return extract_shaperule_description(r.fp, q[0], q[1], nullptr, 0, QOS_GLOBAL);
 }
 
-// The start values of a free-standing rule.
-template <class Rule>
-void global_rule(Rule &rec, const char *domainname, const char *nodetype) {
-    store_text(rec.domainname, kText, domainname, kText - 1);
-    store_text(rec.nodetype, kText, nodetype, kText - 1);
-    std::strcpy(rec.owner, "GLOBAL");
-    std::strcpy(rec.usage1, " ");
-    std::strcpy(rec.usage2, " ");
-    std::strcpy(rec.repeatby, " ");
-    rec.sequence = 1;
-}
-
 }  // namespace
 
 namespace {
@@ -368,19 +356,13 @@ int validate_qospolicelist(const qos_police_rule_class_rec *rule, char *message)
                        : !rule->bitrate[0]      ? "Error: BITRATE not mentioned "
                        : !rule->burstsize[0]    ? "Error: BURSTSIZE not mentioned "
                                                 : nullptr;
-    if (text) {
-        std::snprintf(message, kMsgSize, "%s", text);
-        return 0;
-    }
-    if (!policerule_exists(rule->domainname, rule->nodetype, rule->policerulename, rule->sequence)) return 1;
-    std::snprintf(message, kMsgSize, "Error: duplicate or multiple qos police rule %s ", rule->policerulename);
-    return 0;
+    return rule_verdict(*rule, &P::policerulename, policerule_exists, text,
+                        "Error: duplicate or multiple qos police rule %s ", message);
 }
 
 int validate_qosshaperulelist(const qos_shape_rule_class_rec *rule, char *message) {
-    if (!shaperule_exists(rule->domainname, rule->nodetype, rule->shaperulename, rule->sequence)) return 1;
-    std::snprintf(message, kMsgSize, "Error: duplicate qos shape rule %s ", rule->shaperulename);
-    return 0;
+    return rule_verdict(*rule, &qos_shape_rule_class_rec::shaperulename, shaperule_exists, nullptr,
+                        "Error: duplicate qos shape rule %s ", message);
 }
 
 int extract_policerule_description(FILE *fp, const char *domainname, const char *nodetype,

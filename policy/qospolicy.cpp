@@ -209,11 +209,7 @@ template <class Rule>
 Rule rule_template(const qos_rule_site &site, char (Rule::*name)[kText], int32_t sequence) {
     const qos_policy_class_rec &p = *site.policy;
     Rule t{};
-    std::memcpy(t.domainname, p.domainname, kText);
-    std::memcpy(t.nodetype, p.nodetype, kText);
-    std::memcpy(t.context1, p.context1, kText);
-    std::memcpy(t.context2, p.context2, kText);
-    std::memcpy(t.context3, p.context3, kText);
+    copy_scope(t, p);
     std::snprintf(t.owner, kText, "%s", site.owner);
     std::snprintf(t.usage1, kText, "%s", site.usage1);
     std::memcpy(t.usage2, p.direction, kText);
@@ -270,14 +266,10 @@ int start_policy(block_reader &r, policy_block &b) {
 
 int read_class(block_reader &r, policy_block &b) {
     if (!b.policy) return r.fail("Error: Description needs to be given before class @%d\n", Line);
-    if (!r.expect("#", "Error: Keyword '#' expected: %s @%d\n")) return 1;
-    r.read();
-    if (r.ended) return 1;
-    if (r.kind != TOKEN_NUMBER) return r.fail("route map sequence  number expected: %s  @%d\n", r.tok, Line);
     int32_t number = 0;
-    if (!parse_int32(r.tok, &number) || number != b.expected)
-        return r.fail("Error: class in Qospolicy rule do not follow the proper sequence: %d %s @ %d\n", b.expected,
-                      r.tok, Line);
+    if (read_numbered(r, b.expected, "Error: class in Qospolicy rule do not follow the proper sequence: %d %s @ %d\n",
+                      &number))
+        return 1;
     if (extract_QOSPolicy_class(r.fp, b.policy, number, b.counts)) return 1;
     ++b.expected;
     b.classes = true;

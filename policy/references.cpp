@@ -61,12 +61,17 @@ int validate_accesslistexists(const char *domainname, const char *nodetype, cons
     return acls_by_node.each(answers, domainname, nodetype) ? 1 : 0;
 }
 
-int validate_routemapexists(const char *domainname, const char *nodetype, const char *context1,
-                            const char *context2, const char *context3, const char *name, int loose) {
+namespace {
+
+// An object of the node type whose `field` is the name, under the
+// reference's contexts: 1, else 0.
+template <class Rec, class Index>
+int named_exists(Index &index, char (Rec::*field)[kText], const char *domainname, const char *nodetype,
+                 const char *context1, const char *context2, const char *context3, const char *name, int loose) {
     bool strict = !loose && names_variable(name);
-    return routemaps_by_node.each(
-               [&](const domain_route_map_rec &r) {
-                   return !std::strcmp(r.routemap, name) &&
+    return index.each(
+               [&](const Rec &r) {
+                   return !std::strcmp(r.*field, name) &&
                           context_matches(r.context1, r.context2, r.context3, context1, context2, context3,
                                           strict);
                },
@@ -75,18 +80,18 @@ int validate_routemapexists(const char *domainname, const char *nodetype, const 
                : 0;
 }
 
+}  // namespace
+
+int validate_routemapexists(const char *domainname, const char *nodetype, const char *context1,
+                            const char *context2, const char *context3, const char *name, int loose) {
+    return named_exists(routemaps_by_node, &domain_route_map_rec::routemap, domainname, nodetype, context1,
+                        context2, context3, name, loose);
+}
+
 int validate_prefixlistexists(const char *domainname, const char *nodetype, const char *context1,
                               const char *context2, const char *context3, const char *name, int loose) {
-    bool strict = !loose && names_variable(name);
-    return prefixes_by_node.each(
-               [&](const domain_prefix_hdr_rec &r) {
-                   return !std::strcmp(r.listname, name) &&
-                          context_matches(r.context1, r.context2, r.context3, context1, context2, context3,
-                                          strict);
-               },
-               domainname, nodetype)
-               ? 1
-               : 0;
+    return named_exists(prefixes_by_node, &domain_prefix_hdr_rec::listname, domainname, nodetype, context1,
+                        context2, context3, name, loose);
 }
 
 int validate_filterlistexists(const char *domainname, const char *nodetype, const char *name, const char *listtype) {

@@ -15,12 +15,6 @@ namespace {
 
 const value_table RouteMapUsage[] = {"routepolicy", "ospf", "bgp", "dynamicpool", "patpool", "rip", ""};
 
-const char kInvalidName[] = "ERROR: Invalid attribute name : %s @ %d\n";
-const char kDuplicate[] = "ERROR: Duplicate token: '%s' @ %d\n";
-const char kSeparator[] = "ERROR:',' or ')' expected : %s @ %d\n";
-const char kEqualLine[] = "ERROR: Invalid syntax '=' expected @ %d\n";
-const char kOpenLine[] = "ERROR: Invalid syntax '(' expected @ %d\n";
-
 // The route map the last DESCRIPTION named: what its TYPE, MATCH and SET
 // lines take.
 struct routemap_desc {
@@ -51,16 +45,9 @@ int description_checks(block_reader &r, void *rec, void *) {
     if (!r.check_mandatory("routedesctokens", "ERROR : Mandatory field '%s' is not defined: %d\n", r.start_line))
         return 1;
     if (!d.name[0]) return r.fail("ERROR: route map name not specifed. @ %d\n", Line);
-    int type = 0;
-    if (!validate_commandvar(d.domainname, d.nodetype, d.context1, d.context2, d.context3, d.name, &type))
-        flag_pending(r);
-    bool variables = g_varused;
-    if (!validate_commandvar(d.domainname, d.nodetype, d.context1, d.context2, d.context3, d.owner, &type))
-        flag_pending(r);
-    if (!variables && d.context1[0] && !is_ifcontext(d.context1))
-        logmsg("WARNING: ROUTEMAP '%s' for '%s.%s' has a CONTEXT and does not have any variables in the NAME, "
-               "may cause duplicate entries : @ %d. \n\n",
-               d.name, d.domainname, d.nodetype, r.start_line);
+    check_name_owner(r, {d.domainname, d.nodetype, d.context1, d.context2, d.context3}, d.name, d.owner,
+                     "WARNING: ROUTEMAP '%s' for '%s.%s' has a CONTEXT and does not have any variables in the NAME, "
+                     "may cause duplicate entries : @ %d. \n\n");
     // Accepted all the same: the block reads on, the file fails.
     if (validate_routemap(d.domainname, d.nodetype, d.context1, d.context2, d.context3, d.name))
         r.flag("ERROR: Duplicate definition for route map. Already defined for node : %s @ %d\n", d.name, Line);
@@ -71,9 +58,7 @@ keyword_table routedesctokens{
     {
         quoted_key("NAME", 1, 200, "ERROR: Specify map name within quotes: %s @ %d\n",
                    NDL_TEXT(routemap_desc, name)),
-        {.name = "CONTEXT", .maxlen = 200, .kind = value_kind::quoted,
-         .kind_msg = "ERROR: Specify context value within quotes: %s @ %d\n", .toolong_msg = kMaxLength,
-         .toolong_err = on_error::fail, .repeatable = true, .after = map_context},
+        context_key(map_context),
         {.name = "USAGE", .mandatory = 1, .maxlen = 200, .toolong_msg = kMaxLength, .toolong_err = on_error::fail,
          .field = NDL_TEXT(routemap_desc, usage), .before = map_usage},
         quoted_key("OWNER", 1, 200, "ERROR: Specify routemap owner within quotes: %s @ %d\n",
@@ -82,21 +67,9 @@ keyword_table routedesctokens{
         token_row(")", TOKEN_RPAREN),
         token_row("=", TOKEN_EQUAL),
     },
-    {.style = loop_style::separated,
-     .invalid_msg = kInvalidName,
-     .dup_msg = kDuplicate,
-     .dup_err = on_error::fail,
-     .equal_msg = kEqualLine,
-     .equal_token = false,
-     .separator_msg = kSeparator,
-     .other = empty_list<description_checks>}};
+    list_options(kEqualLine, false, kSeparator, empty_list<description_checks>)};
 
-const entry_def description_def{.keys = &routedesctokens,
-                                .equal_msg = kEqualLine,
-                                .equal_token = false,
-                                .open_msg = kOpenLine,
-                                .open_token = false,
-                                .check = description_checks};
+const entry_def description_def = line_entry(&routedesctokens, description_checks);
 
 // ------------------------------------------------------------------ TYPE
 
@@ -149,21 +122,9 @@ keyword_table routetypetokens{
         token_row(")", TOKEN_RPAREN),
         token_row("=", TOKEN_EQUAL),
     },
-    {.style = loop_style::separated,
-     .invalid_msg = kInvalidName,
-     .dup_msg = kDuplicate,
-     .dup_err = on_error::fail,
-     .equal_msg = kEqualLine,
-     .equal_token = false,
-     .separator_msg = kSeparator,
-     .other = empty_list<type_checks>}};
+    list_options(kEqualLine, false, kSeparator, empty_list<type_checks>)};
 
-const entry_def type_def{.keys = &routetypetokens,
-                         .equal_msg = kEqualLine,
-                         .equal_token = false,
-                         .open_msg = kOpenLine,
-                         .open_token = false,
-                         .check = type_checks};
+const entry_def type_def = line_entry(&routetypetokens, type_checks);
 
 // ------------------------------------------------------------ MATCH, SET
 
@@ -214,17 +175,6 @@ int set_checks(block_reader &r, void *rec, void *) {
     return clause_checks(r, kSet, *static_cast<clause_entry *>(rec));
 }
 
-constexpr loop_options clause_options(int (*other)(block_reader &, void *)) {
-    return {.style = loop_style::separated,
-            .invalid_msg = kInvalidName,
-            .dup_msg = kDuplicate,
-            .dup_err = on_error::fail,
-            .equal_msg = kEqualLine,
-            .equal_token = false,
-            .separator_msg = kSeparator,
-            .other = other};
-}
-
 keyword_table matchmaptokens{
     {
         {.name = "MATCHNAME", .mandatory = 1, .maxlen = 200, .kind = value_kind::quoted,
@@ -236,7 +186,7 @@ keyword_table matchmaptokens{
         token_row(")", TOKEN_RPAREN),
         token_row("=", TOKEN_EQUAL),
     },
-    clause_options(empty_list<match_checks>)};
+    list_options(kEqualLine, false, kSeparator, empty_list<match_checks>)};
 
 keyword_table mapsettokens{
     {
@@ -248,20 +198,10 @@ keyword_table mapsettokens{
         token_row(")", TOKEN_RPAREN),
         token_row("=", TOKEN_EQUAL),
     },
-    clause_options(empty_list<set_checks>)};
+    list_options(kEqualLine, false, kSeparator, empty_list<set_checks>)};
 
-const entry_def match_def{.keys = &matchmaptokens,
-                          .equal_msg = kEqualLine,
-                          .equal_token = false,
-                          .open_msg = kOpenLine,
-                          .open_token = false,
-                          .check = match_checks};
-const entry_def set_def{.keys = &mapsettokens,
-                        .equal_msg = kEqualLine,
-                        .equal_token = false,
-                        .open_msg = kOpenLine,
-                        .open_token = false,
-                        .check = set_checks};
+const entry_def match_def = line_entry(&matchmaptokens, match_checks);
+const entry_def set_def = line_entry(&mapsettokens, set_checks);
 
 // ------------------------------------------------------------ the block
 
@@ -278,13 +218,9 @@ routemap_block &block_of(void *rec) { return *static_cast<routemap_block *>(rec)
 int open_description(block_reader &r, const keyword_rule &, void *rec) {
     routemap_block &b = block_of(rec);
     routemap_desc &d = b.desc;
-    d.name[0] = d.context1[0] = d.context2[0] = d.context3[0] = '\0';
     b.types.clear();
-    if (read_entry(r.fp, description_def, &d, &b)) {
-        d.name[0] = '\0';
-        return 1;
-    }
-    return 0;
+    return read_description(r, description_def, &d, &b, d.name,
+                            {d.domainname, d.nodetype, d.context1, d.context2, d.context3});
 }
 
 // "# n" after TYPE, MATCH or SET, once a DESCRIPTION has named the map.
@@ -388,11 +324,6 @@ int open_set(block_reader &r, const keyword_rule &, void *rec) {
                       validate_routemapsetlist);
 }
 
-constexpr keyword_rule group_key(const char *name, int mandatory, attr_check open) {
-    return keyword_rule{.name = name, .type = TOKEN_GROUP, .mandatory = mandatory, .kind = value_kind::none,
-                        .repeatable = true, .after = open};
-}
-
 keyword_table routemaptokens{
     {
         token_row("BEGIN", TOKEN_BEGIN),
@@ -406,7 +337,7 @@ keyword_table routemaptokens{
         token_row("=", TOKEN_EQUAL),
         token_row("END", TOKEN_END),
     },
-    {.invalid_msg = "ERROR: Invalid attribute name : %s @%d\n"}};
+    {.invalid_msg = kBlockInvalid}};
 
 }  // namespace
 

@@ -17,6 +17,7 @@ struct head_spec {
     const char *dot_msg;
     bool dot_token;  // the message takes (token, Line), else (Line)
     bool strict;
+    const char *begin_msg = "ERROR: Keyword 'BEGIN' expected : %s @%d\n";
 };
 // Reads "domain . nodetype BEGIN" into two 31-byte fields: true read (an
 // unknown name may be flagged), false stopped (reported).
@@ -50,6 +51,66 @@ int empty_list(block_reader &r, void *rec) {
 // The longest-value message of these blocks (token, Line).
 extern const char kMaxLength[];
 
+// The messages the "( KEY = value , ... )" lists of these blocks share.
+extern const char kInvalidName[];  // (token, Line)
+extern const char kDuplicate[];    // (token, Line)
+extern const char kSeparator[];    // (token, Line)
+extern const char kEqualLine[];    // (Line)
+extern const char kOpenLine[];     // (Line)
+extern const char kEqualToken[];   // (token, Line)
+extern const char kOpenToken[];    // (token, Line)
+// A word in a block that is none of its keywords (token, Line).
+extern const char kBlockInvalid[];
+
+// A separated list's loop: an unknown or repeated keyword stops the block.
+constexpr loop_options list_options(const char *equal_msg, bool equal_token, const char *separator_msg,
+                                    int (*other)(block_reader &, void *)) {
+    return {.style = loop_style::separated,
+            .invalid_msg = kInvalidName,
+            .dup_msg = kDuplicate,
+            .dup_err = on_error::fail,
+            .equal_msg = equal_msg,
+            .equal_token = equal_token,
+            .separator_msg = separator_msg,
+            .other = other};
+}
+
+// An entry "= ( ... )" whose "=" and "(" messages take the line only.
+constexpr entry_def line_entry(keyword_table *keys, int (*check)(block_reader &, void *, void *)) {
+    return {.keys = keys,
+            .equal_msg = kEqualLine,
+            .equal_token = false,
+            .open_msg = kOpenLine,
+            .open_token = false,
+            .check = check};
+}
+
+// An entry "= ( ... )" whose "=" and "(" messages take the token.
+constexpr entry_def list_entry(keyword_table *keys, int (*check)(block_reader &, void *, void *),
+                               size_t size = 0) {
+    return {.keys = keys, .equal_msg = kEqualToken, .open_msg = kOpenToken, .size = size, .check = check};
+}
+
+// A word of the block that opens an entry, any number of times.
+constexpr keyword_rule group_key(const char *name, int mandatory, attr_check open) {
+    return keyword_rule{.name = name, .type = TOKEN_GROUP, .mandatory = mandatory, .kind = value_kind::none,
+                        .repeatable = true, .after = open};
+}
+
+// The list's mandatory keywords: 0 all there, else 1 (logged with `msg`).
+int mandatory_only(block_reader &r, const char *table, const char *msg);
+
+// A prefix length in r.tok: AUTO (any case) leaves "-1", else a number
+// from 1 to 32. 0, or 1 stopped.
+int prefix_length(block_reader &r);
+
+// A permit/deny TYPE, lower-cased; another word stops the block.
+int permit_deny(block_reader &r, const keyword_rule &, void *);
+constexpr keyword_rule permit_deny_key(field_ref field) {
+    return keyword_rule{.name = "TYPE", .mandatory = 1, .maxlen = 30, .toolong_msg = kMaxLength,
+                        .toolong_err = on_error::fail, .field = field, .before = permit_deny};
+}
+
 // A keyword whose value is a quoted string of at most `maxlen` characters.
 constexpr keyword_rule quoted_key(const char *name, int mandatory, int maxlen, const char *quote_msg,
                                   field_ref field, attr_check after = nullptr) {
@@ -57,5 +118,27 @@ constexpr keyword_rule quoted_key(const char *name, int mandatory, int maxlen, c
                         .kind_msg = quote_msg, .toolong_msg = kMaxLength, .toolong_err = on_error::fail,
                         .field = field, .after = after};
 }
+
+// A description's CONTEXT, up to three times; `add` files each one.
+constexpr keyword_rule context_key(attr_check add) {
+    keyword_rule k = quoted_key("CONTEXT", 0, 200, "ERROR: Specify context value within quotes: %s @ %d\n", {}, add);
+    k.repeatable = true;
+    return k;
+}
+
+// The name of the block head: any token but the end of the file, cut to
+// the field (a longer one is no declared one).
+bool read_head_name(block_reader &r, char (&field)[kName]);
+
+// A DESCRIPTION entry: its name and contexts start empty; a refused one
+// leaves the name empty, so that what follows it is refused too.
+int read_description(block_reader &r, const entry_def &def, void *entry, void *owner, char *name,
+                     const context_slots &s);
+
+// A description's NAME and OWNER may use the variables of its contexts
+// (flagged when not); a NAME without any under a non-interface CONTEXT
+// warns with `warning_msg` (name, domain, node type, line).
+void check_name_owner(block_reader &r, const context_slots &s, const char *name, const char *owner,
+                      const char *warning_msg);
 
 #endif

@@ -300,19 +300,12 @@ int read_asn(block_reader &r, routing_block &b) {
     return 0;
 }
 
-const header_spec kBgpHeader{
-    .domain_msg = "Error: Domain undefined %s \n @%d",
-    .dot_msg = "Error:  '.' expected as a qualifer for node type @ %d\n",
-    .dot_line_only = true,
-    .node_msg = "Error: Invalid node . Not defined : %s  @%d\n",
-    .process_msg = nullptr,
-    .number_msg = nullptr,
-    .number_named = false,
-    .mo_msg = "Error: Syntax error. M/O expected : %s @%d \n",
-    .begin_msg = "Error: Keyword 'BEGIN' expected : %s @%d\n",
-    .lenient = false,
-    .after_node = read_asn,
-};
+constexpr header_spec bgp_header() {
+    header_spec h = kLabelHeader;
+    h.after_node = read_asn;
+    return h;
+}
+constexpr header_spec kBgpHeader = bgp_header();
 
 }  // namespace
 

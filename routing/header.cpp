@@ -218,19 +218,6 @@ keyword_table protocolblocktokens{{token_row("BEGIN", TOKEN_BEGIN), token_row("E
 
 }  // namespace
 
-const header_spec kLabelHeader{
-    .domain_msg = "Error: Domain undefined %s \n @%d",
-    .dot_msg = "Error:  '.' expected as a qualifer for node type @ %d\n",
-    .dot_line_only = true,
-    .node_msg = "Error: Invalid node . Not defined : %s  @%d\n",
-    .process_msg = nullptr,
-    .number_msg = nullptr,
-    .number_named = false,
-    .mo_msg = "Error: Syntax error. M/O expected : %s @%d \n",
-    .begin_msg = "Error: Keyword 'BEGIN' expected : %s @%d\n",
-    .lenient = false,
-};
-
 int parse_protocolblock(FILE *fp, FILE *, const char *protocol) {
     block_reader r(fp, protocolblocktokens, kRoutingEofMsg);
     routing_block b;

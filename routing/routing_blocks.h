@@ -80,7 +80,19 @@ struct header_spec {
 
 // The header of the label-switching blocks, which ROUTING-PIM, ROUTING-IGMP
 // and ROUTING-DVMRP share.
-extern const header_spec kLabelHeader;
+// BGP's is the same with its ASN after the node type.
+inline constexpr header_spec kLabelHeader{
+    .domain_msg = "Error: Domain undefined %s \n @%d",
+    .dot_msg = "Error:  '.' expected as a qualifer for node type @ %d\n",
+    .dot_line_only = true,
+    .node_msg = "Error: Invalid node . Not defined : %s  @%d\n",
+    .process_msg = nullptr,
+    .number_msg = nullptr,
+    .number_named = false,
+    .mo_msg = "Error: Syntax error. M/O expected : %s @%d \n",
+    .begin_msg = "Error: Keyword 'BEGIN' expected : %s @%d\n",
+    .lenient = false,
+};
 
 // Starts a block: instance "GLOBAL", the protocol name and counters.
 void start_block(routing_block &b, const char *protocol);
