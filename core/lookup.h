@@ -116,40 +116,15 @@ inline void resync_indexes() {
     for (any_index *i = all_indexes(); i; i = i->next_index) i->resync();
 }
 
-// A hash index of a list on some of its fields (texts or 32-bit integers),
-// answering what find_first would: the first record of the list with those
-// values. It attaches itself to the list at its first use and is kept in
-// step by the list's appends from then on. It serves lookups whose answer
-// does not depend on the order of the search beyond "the first entry wins".
+// What every index of a list shares: it attaches itself to the list at its
+// first use and is kept in step by the list's appends from then on. The last
+// record may still be being filled: it is indexed only once the next one
+// arrives, and compared directly until then.
 template <class T, auto... Fields>
-class keyed_index final : public list_watcher<T>, public any_index {
+class list_index : public list_watcher<T>, public any_index {
 public:
-    explicit keyed_index(record_list<T> &list) : list_(list) {}
-
-    template <class... Values>
-    T *find(const Values &...values) {
-        static_assert(sizeof...(Values) == sizeof...(Fields));
-        // A released list has no head; the entries still indexed are gone.
-        if (!list_.head) return nullptr;
-        if (!attached_) {
-            attached_ = true;
-            list_.watch(this);
-        }
-        bool stale = false;
-        auto [from, to] = first_.equal_range(key_hash(values...));
-        for (auto it = from; it != to; ++it) {
-            if ((same(it->second->*Fields, values) && ...)) return it->second;
-            stale = true;
-        }
-        // Two keys with one hash, or a key changed after its record was
-        // indexed: the walk decides.
-        if (stale) return find_first(list_.head, key(Fields, values)...);
-        if (last_ && (same(last_->*Fields, values) && ...)) return last_;
-        return nullptr;
-    }
-
     void reset() override {
-        first_.clear();
+        forget();
         last_ = nullptr;
     }
     void resync() override {
@@ -157,97 +132,132 @@ public:
         if (attached_)
             for (T *r = list_.head; r; r = r->next) added(r);
     }
-    // The last record may still be being filled: it is indexed only once the
-    // next one arrives, and compared directly until then.
     void added(T *rec) override {
-        if (last_) {
-            size_t h = key_hash(last_->*Fields...);
-            auto [from, to] = first_.equal_range(h);
-            bool known = false;  // the first entry of a key wins
-            for (auto it = from; it != to && !known; ++it)
-                known = (same(it->second->*Fields, last_->*Fields) && ...);
-            if (!known) first_.emplace(h, last_);
-        }
+        if (last_) index(last_);
         last_ = rec;
     }
 
-private:
+protected:
+    explicit list_index(record_list<T> &list) : list_(list) {}
+    ~list_index() = default;
+
+    // False for a released list (the records still indexed are gone).
+    bool ready() {
+        if (!list_.head) return false;
+        if (!attached_) {
+            attached_ = true;
+            list_.watch(this);
+        }
+        return true;
+    }
+    template <class... Values>
+    static bool matches(const T *r, const Values &...values) {
+        static_assert(sizeof...(Values) == sizeof...(Fields));
+        return (same(r->*Fields, values) && ...);
+    }
+    // The record still being filled, when it has these values.
+    template <class... Values>
+    T *pending(const Values &...values) const {
+        return last_ && matches(last_, values...) ? last_ : nullptr;
+    }
+    virtual void forget() = 0;
+    virtual void index(T *rec) = 0;
+
     record_list<T> &list_;
+
+private:
     bool attached_ = false;
     T *last_ = nullptr;
+};
+
+// A hash index of a list on some of its fields (texts or 32-bit integers),
+// answering what find_first would: the first record of the list with those
+// values. It serves lookups whose answer does not depend on the order of the
+// search beyond "the first entry wins".
+template <class T, auto... Fields>
+class keyed_index final : public list_index<T, Fields...> {
+    using base = list_index<T, Fields...>;
+
+public:
+    explicit keyed_index(record_list<T> &list) : base(list) {}
+
+    template <class... Values>
+    T *find(const Values &...values) {
+        if (!this->ready()) return nullptr;
+        bool stale = false;
+        auto [from, to] = first_.equal_range(key_hash(values...));
+        for (auto it = from; it != to; ++it) {
+            if (base::matches(it->second, values...)) return it->second;
+            stale = true;
+        }
+        // Two keys with one hash, or a key changed after its record was
+        // indexed: the walk decides.
+        if (stale) return find_first(this->list_.head, key(Fields, values)...);
+        return this->pending(values...);
+    }
+
+private:
+    void forget() override { first_.clear(); }
+    void index(T *rec) override {
+        size_t h = key_hash(rec->*Fields...);
+        auto [from, to] = first_.equal_range(h);
+        for (auto it = from; it != to; ++it)
+            if (base::matches(it->second, rec->*Fields...)) return;  // the first entry of a key wins
+        first_.emplace(h, rec);
+    }
+
     // Records by the hash of their key: the records, not the hashes, decide.
     std::unordered_multimap<size_t, T *> first_;
 };
 
-
 // The records of a list that share some fields (texts or 32-bit integers),
 // in list order: a search that walks only the records of one domain and
 // node type, say, visits them through `each` and keeps its own rule for
-// which record answers. Kept in step with its list as keyed_index is.
+// which record answers.
 template <class T, auto... Fields>
-class group_index final : public list_watcher<T>, public any_index {
+class group_index final : public list_index<T, Fields...> {
+    using base = list_index<T, Fields...>;
+
 public:
-    explicit group_index(record_list<T> &list) : list_(list) {}
+    explicit group_index(record_list<T> &list) : base(list) {}
 
     // Calls visit(record) for the records with these values, in list
     // order, until it answers true; that record, or null.
     template <class Visit, class... Values>
     T *each(Visit visit, const Values &...values) {
-        static_assert(sizeof...(Values) == sizeof...(Fields));
-        if (!list_.head) return nullptr;
-        if (!attached_) {
-            attached_ = true;
-            list_.watch(this);
-        }
+        if (!this->ready()) return nullptr;
         auto [from, to] = groups_.equal_range(key_hash(values...));
         for (auto it = from; it != to; ++it) {
             std::vector<T *> &members = it->second;
-            if (members.empty() || !(same(members.front()->*Fields, values) && ...)) continue;
+            if (!base::matches(members.front(), values...)) continue;
             for (T *r : members) {
                 // A key changed after its record was indexed: the walk decides.
-                if (!(same(r->*Fields, values) && ...)) return walk(visit, values...);
+                if (!base::matches(r, values...)) return walk(visit, values...);
                 if (visit(*r)) return r;
             }
             break;
         }
-        if (last_ && (same(last_->*Fields, values) && ...) && visit(*last_)) return last_;
-        return nullptr;
-    }
-
-    void reset() override {
-        groups_.clear();
-        last_ = nullptr;
-    }
-    void resync() override {
-        reset();
-        if (attached_)
-            for (T *r = list_.head; r; r = r->next) added(r);
-    }
-    // The last record may still be being filled: it joins its group only
-    // once the next one arrives, and is compared directly until then.
-    void added(T *rec) override {
-        if (last_) {
-            size_t h = key_hash(last_->*Fields...);
-            auto [from, to] = groups_.equal_range(h);
-            auto it = from;
-            while (it != to && !(same(it->second.front()->*Fields, last_->*Fields) && ...)) ++it;
-            if (it == to) it = groups_.emplace(h, std::vector<T *>{});
-            it->second.push_back(last_);
-        }
-        last_ = rec;
+        T *last = this->pending(values...);
+        return last && visit(*last) ? last : nullptr;
     }
 
 private:
+    void forget() override { groups_.clear(); }
+    void index(T *rec) override {
+        size_t h = key_hash(rec->*Fields...);
+        auto [from, to] = groups_.equal_range(h);
+        auto it = from;
+        while (it != to && !base::matches(it->second.front(), rec->*Fields...)) ++it;
+        if (it == to) it = groups_.emplace(h, std::vector<T *>{});
+        it->second.push_back(rec);
+    }
     template <class Visit, class... Values>
     T *walk(Visit visit, const Values &...values) {
-        for (T *r = list_.head; r; r = r->next)
-            if ((same(r->*Fields, values) && ...) && visit(*r)) return r;
+        for (T *r = this->list_.head; r; r = r->next)
+            if (base::matches(r, values...) && visit(*r)) return r;
         return nullptr;
     }
 
-    record_list<T> &list_;
-    bool attached_ = false;
-    T *last_ = nullptr;
     std::unordered_multimap<size_t, std::vector<T *>> groups_;
 };
 
