@@ -161,7 +161,7 @@ const layout_rules *installed;  // null: the library's
 }  // namespace
 
 const layout_rules &layout() {
-    static const layout_rules library{kWriteOrder, kWriteOrderCount, nullptr, true, nullptr};
+    static const layout_rules library{kWriteOrder, kWriteOrderCount, nullptr, true, nullptr, nullptr};
     return installed ? *installed : library;
 }
 void install_layout(const layout_rules *rules) { installed = rules; }

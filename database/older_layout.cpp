@@ -94,12 +94,15 @@ std::string column_of(const char *expr) {
     return std::string(start, std::strcspn(start, ","));
 }
 
-const char *older_column_expr(const reader_desc &d, size_t col) {
-    std::string column = column_of(d.cols[col].expr);
+bool older_lacks(const char *table, const char *column) {
     for (const absent_column &a : kAbsentColumns)
-        if (same_name(a.table, d.table) && same_name(a.column, column.c_str()))
-            return d.cols[col].kind == col_text ? "''" : "0";
-    return nullptr;
+        if (same_name(a.table, table) && same_name(a.column, column)) return true;
+    return false;
+}
+
+const char *older_column_expr(const reader_desc &d, size_t col) {
+    if (!older_lacks(d.table, column_of(d.cols[col].expr).c_str())) return nullptr;
+    return d.cols[col].kind == col_text ? "''" : "0";
 }
 
 // `fmt` with its first `keep` placeholders ("%d", "%s" and the quotes
@@ -222,7 +225,7 @@ older_rules &build() {
     for (size_t i = 0; i < topology.count; ++i)
         if (!absent_table(topology.steps[i].d->table)) o.topology_steps.push_back(topology.steps[i]);
     o.topology = {o.topology_steps.data(), o.topology_steps.size()};
-    o.rules = {o.order.data(), o.order.size(), retrieve_older, false, older_column_expr};
+    o.rules = {o.order.data(), o.order.size(), retrieve_older, false, older_column_expr, older_lacks};
     return o;
 }
 

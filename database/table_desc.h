@@ -176,8 +176,15 @@ struct layout_rules {
     bool versioned;           // policy versions are read and written
     // The select item of a column the layout lacks, or null: as described.
     const char *(*column_expr)(const reader_desc &d, size_t col);
+    // The layout has no such column (null: it has every column).
+    bool (*lacks)(const char *table, const char *column);
 };
 const layout_rules &layout();
+// A column the layout does not store reads back empty: comparing it with
+// what was parsed would find a change that is none.
+inline bool layout_lacks(const char *table, const char *column) {
+    return layout().lacks && layout().lacks(table, column);
+}
 void install_layout(const layout_rules *rules);  // null: the library's
 
 // Runs one section's readers in order: 1, or 0 after a failed one.

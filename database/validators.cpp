@@ -261,14 +261,19 @@ int NDL_validate_hsrpconnections(hsrp_connection_rec *stored, hsrp_connection_re
 
 int NDL_validate_addressassign(address_assign_rec *stored, address_assign_rec *parsed) {
     using R = address_assign_rec;
-    return walk<&R::namedpointtype, &R::namedendpoint, &R::addresspoolname, &R::sequence, &R::scope, &R::offset,
-                &R::ipaddress, &R::poolname, &R::servicetype, &R::hosttype, &R::nattype, &R::poolowner,
-                &R::poolownervar, &R::poolclass>(stored, parsed, [](const R &s) {
+    auto changed = [](const R &s) {
         return counted(
             count_nodeconn(s.namedendpoint), raises_flag,
             [&] { logmsg("ERROR: Addressassign entry for %s is changed/deleted. \n", s.namedendpoint); },
             [&] { logmsg("WARNING: Addressassign entry for %s is changed/deleted. \n", s.namedendpoint); });
-    });
+    };
+    if (ndldb::layout_lacks("ADDRESSASSIGN", "poolclass"))
+        return walk<&R::namedpointtype, &R::namedendpoint, &R::addresspoolname, &R::sequence, &R::scope,
+                    &R::offset, &R::ipaddress, &R::poolname, &R::servicetype, &R::hosttype, &R::nattype,
+                    &R::poolowner, &R::poolownervar>(stored, parsed, changed);
+    return walk<&R::namedpointtype, &R::namedendpoint, &R::addresspoolname, &R::sequence, &R::scope, &R::offset,
+                &R::ipaddress, &R::poolname, &R::servicetype, &R::hosttype, &R::nattype, &R::poolowner,
+                &R::poolownervar, &R::poolclass>(stored, parsed, changed);
 }
 
 int NDL_validate_domainnodelogint(domain_node_log_int_rec *stored, domain_node_log_int_rec *parsed) {
@@ -335,8 +340,7 @@ int NDL_validate_poolclass(pool_class_rec *stored, pool_class_rec *parsed) {
         logmsg("ERROR: Poolclass  %s  changed/deleted.\n", s.value);
         return 0;
     };
-    // The older layout stores no isshared: what it reads back is no change.
-    if (!ndldb::layout().versioned) return walk<&R::value, &R::isdefault>(stored, parsed, refuse);
+    if (ndldb::layout_lacks("POOLCLASS", "isshared")) return walk<&R::value, &R::isdefault>(stored, parsed, refuse);
     return walk<&R::value, &R::isdefault, &R::isshared>(stored, parsed, refuse);
 }
 

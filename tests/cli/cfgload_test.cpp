@@ -299,7 +299,7 @@ TEST_F(Cfgload, FilterListStartNumbersAreUniquePerNodeType) {
 
 namespace {
 
-TEST_F(Cfgload, ASharedPoolClassReloadsUnchanged) {
+TEST_F(Cfgload, ColumnsTheOlderLayoutLacksAreNoChangeOnReload) {
     for (int run = 0; run < 2; ++run) {
         ProgramRun r = load("sharedclass.ndl", {"overwrite"});
         EXPECT_EQ(r.status, 0) << run << r.out;
@@ -307,6 +307,7 @@ TEST_F(Cfgload, ASharedPoolClassReloadsUnchanged) {
     }
     EXPECT_EQ(rows("SELECT value, isdefault FROM poolclass ORDER BY value"),
               (std::vector<std::string>{"GOLD|1", "SILVER|0"}));
+    EXPECT_EQ(rows("SELECT count(*) FROM addressassign"), (std::vector<std::string>{"1"}));
 }
 
 }  // namespace
