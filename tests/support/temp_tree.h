@@ -46,7 +46,7 @@ public:
         std::filesystem::create_symlink(target, path(rel));
         return path(rel);
     }
-    // No write permission for anyone: the read-only attribute's stand-in.
+    // No write permission for anyone: how a read-only folder shows here.
     void read_only(const std::string &rel) const {
         std::filesystem::permissions(path(rel),
                                      std::filesystem::perms::owner_write | std::filesystem::perms::group_write |
