@@ -140,16 +140,38 @@ block_reader::block_reader(FILE *f, keyword_table &k, const char *eof)
 }
 
 int block_reader::read() {
-    if (ended) return kind = TOKEN_EOF;
+    if (ended) {
+        ++eof_reads;
+        tok[0] = '\0';
+        return kind = TOKEN_EOF;
+    }
     kind = get_token(fp, tok, buckets);
-    // A quoted string cut by the end of the file comes back as a token
-    // error: the file ended inside the block all the same.
-    if (kind == TOKEN_EOF || (kind == TOKEN_ERROR && std::feof(fp))) {
+    if (kind == TOKEN_EOF) {
+        // Handed to the block's branches: each says what the end of the
+        // file means where it meets it.
         ended = true;
+        eof_reads = 1;
+        keep_error_token(TOKEN_EOF, tok);
+    } else if (kind == TOKEN_ERROR && std::feof(fp)) {
+        // A quoted string cut by the end of the file: nothing of it is a
+        // value, so the end of the file is all there is to say.
+        ended = true;
+        eof_reads = 1;
         kind = TOKEN_EOF;
-        flag_error(TOKEN_EOF, "", eof_msg, Line);
+        tok[0] = '\0';
+        eof();
     }
     return kind;
+}
+
+int block_reader::eof() {
+    if (!eof_said && !said_at_eof) {
+        flag(eof_msg, Line);
+        eof_said = true;
+    }
+    g_error = 1;
+    keep_error_token(TOKEN_EOF, "");
+    return 1;
 }
 
 int block_reader::read_upper() {
@@ -163,6 +185,7 @@ bool block_reader::is(const char *text) const { return casestrcmp(tok, text) == 
 void block_reader::push_back() { setnexttoken(tok, kind); }
 
 void block_reader::vreport(const char *fmt, va_list ap) {
+    if (ended) said_at_eof = true;
     std::vsnprintf(g_errormsg, sizeof g_errormsg, fmt, ap);
     g_error = 1;
     keep_error_token(kind, tok);
@@ -170,7 +193,7 @@ void block_reader::vreport(const char *fmt, va_list ap) {
 }
 
 int block_reader::fail(const char *fmt, ...) {
-    if (ended) return 1;
+    if (eof_said) return 1;
     va_list ap;
     va_start(ap, fmt);
     vreport(fmt, ap);
@@ -179,6 +202,7 @@ int block_reader::fail(const char *fmt, ...) {
 }
 
 void block_reader::flag(const char *fmt, ...) {
+    if (eof_said) return;
     va_list ap;
     va_start(ap, fmt);
     vreport(fmt, ap);
@@ -194,15 +218,17 @@ int block_reader::report(on_error how, const char *fmt, bool with_token) {
 
 bool block_reader::expect(const char *text, const char *fmt, bool with_token) {
     read();
-    if (ended) return false;
-    if (is(text)) return true;
+    if (kind != TOKEN_EOF && is(text)) return true;
     report(on_error::fail, fmt, with_token);
     return false;
 }
 
 bool block_reader::read_name(char *field, size_t size, size_t maxlen, const char *toolong_fmt) {
     read();
-    if (ended) return false;
+    if (ended) {
+        eof();
+        return false;
+    }
     if (kind == TOKEN_ERROR) {
         fail(eof_msg, Line);
         return false;
@@ -256,6 +282,7 @@ bool kind_matches(value_kind want, int kind) {
 int take_value(block_reader &r, const keyword_rule &rule, void *rec) {
     char *base = static_cast<char *>(rec);
     if (rule.before && rule.before(r, rule, rec)) return 1;
+    if (rule.kind == value_kind::name && r.kind == TOKEN_EOF) return r.eof();
     if (rule.kind == value_kind::name && r.kind == TOKEN_ERROR) return r.fail(r.eof_msg, Line);
     if (rule.kind_msg && !kind_matches(rule.kind, r.kind) && r.report(rule.kind_err, rule.kind_msg))
         return 1;
@@ -303,7 +330,7 @@ int read_value(block_reader &r, const keyword_rule &rule, void *rec) {
     if (!r.expect("=", rule.equal_msg ? rule.equal_msg : o.equal_msg, rule.equal_msg || o.equal_token))
         return 1;
     r.read();
-    if (r.ended) return 1;
+    if (r.eof_said) return 1;
     return take_value(r, rule, rec);
 }
 
@@ -340,14 +367,14 @@ int read_entry_row(block_reader &r, const keyword_rule &row, void *owner) {
         }
         if (!def.repeated) return 0;
         r.read();
-        if (r.ended) return 1;
-        if (!r.is(",")) {
+        if (r.eof_said) return 1;
+        if (r.kind == TOKEN_EOF || !r.is(",")) {
             r.push_back();
             return 0;
         }
         r.read();
-        if (r.ended) return 1;
-        if (!r.is("(")) {
+        if (r.eof_said) return 1;
+        if (r.kind == TOKEN_EOF || !r.is("(")) {
             // In an entry the "," was the owner's separator.
             if (r.keys->options.style == loop_style::separated) {
                 r.push_back();
@@ -380,8 +407,9 @@ int read_ordered(block_reader &r, void *rec) {
     for (const keyword_rule &k : rows) {
         if (k.kind == value_kind::token) continue;
         r.read_upper();
-        if (r.ended) return 1;
-        if (!r.is(k.name) && r.report(k.order_err, k.order_msg, k.order_token)) return 1;
+        if (r.eof_said || (r.ended && o.eof_ends)) return r.eof();
+        if ((r.kind == TOKEN_EOF || !r.is(k.name)) && r.report(k.order_err, k.order_msg, k.order_token))
+            return 1;
         set_foundflag(r.table, k.name);
         if (read_keyword(r, k, rec) == 1) return 1;
         if (!r.expect(&k == last ? ")" : ",", &k == last ? o.close_msg : o.separator_msg)) return 1;
@@ -396,13 +424,17 @@ int read_attributes(block_reader &r, void *rec) {
     if (o.style == loop_style::ordered) return read_ordered(r, rec);
     bool separated = o.style == loop_style::separated;
     for (;;) {
+        // The end of the file went through a branch that read on: stop.
+        if (r.ended && r.eof_reads >= 2) return r.eof();
         r.read_upper();
-        if (r.ended) return 1;
+        if (r.eof_said || (r.ended && o.eof_ends)) return r.eof();
         // A quoted string is a value, never a keyword, whatever its text.
-        const keyword_rule *rule = r.kind == TOKEN_QUOTED ? nullptr : r.keys->rule(r.tok);
+        const keyword_rule *rule =
+            r.kind == TOKEN_QUOTED || r.kind == TOKEN_EOF ? nullptr : r.keys->rule(r.tok);
         if (!rule) {
             if (!separated && r.kind == TOKEN_END) return 0;
-            if (separated && o.close_early && r.kind != TOKEN_QUOTED && r.is(")")) return 0;
+            if (separated && o.close_early && r.kind != TOKEN_QUOTED && r.kind != TOKEN_EOF && r.is(")"))
+                return 0;
             if (o.other) {
                 int handled = o.other(r, rec);
                 if (handled == 1) return 1;
@@ -417,9 +449,9 @@ int read_attributes(block_reader &r, void *rec) {
         if (status == 1) return 1;
         if (separated && status != 2) {
             r.read();
-            if (r.ended) return 1;
-            if (r.is(")")) return 0;
-            if (!r.is(",")) return r.fail(o.separator_msg, r.tok, Line);
+            if (r.eof_said || (r.ended && o.eof_ends)) return r.eof();
+            if (r.kind != TOKEN_EOF && r.is(")")) return 0;
+            if (r.kind == TOKEN_EOF || !r.is(",")) return r.fail(o.separator_msg, r.tok, Line);
         }
     }
 }

@@ -7,8 +7,11 @@
 //
 // What the framework does for every block:
 //  - hashes the keyword rows and clears their found flags (block_reader);
-//  - a file that ends inside the block is "Unexpected end of file @ line"
-//    and stops the block, never an implicit END (read);
+//  - a file that ends inside the block is never an implicit END: its token
+//    (TOKEN_EOF, empty text) goes to the branch that meets it, whose own
+//    message is logged (an expected "=" or ",", an invalid keyword...);
+//    where a loop would take it as END (loop_options::eof_ends, or a block
+//    that checks r.ended) it is "Unexpected end of file @ line" (eof());
 //  - fail(...) formats, sets g_error, keeps the token for skip_block, logs
 //    and answers 1 (stop the block); flag(...) does the same and reads on;
 //  - the attribute loop refuses duplicates, checks "=", the value's kind
@@ -198,6 +201,11 @@ struct loop_options {
     // separated: a ")" where a keyword is expected ends the run too (an
     // empty "( )", a "," before the ")").
     bool close_early = false;
+    // The end of the file where a keyword is expected (or, separated, a
+    // "," or ")") ends the run as END would: the block's end-of-file
+    // message, never an accepted block. Else the token goes to the
+    // branches (the invalid or separator message).
+    bool eof_ends = false;
     // A token that is no keyword of the table (e.g. a word that opens a
     // definition): -1 not handled (the invalid message follows), 0 handled,
     // 1 stop the block.
@@ -235,10 +243,16 @@ public:
     // file".
     block_reader(FILE *fp, keyword_table &keys, const char *eof_msg = kEofMsg);
 
-    // Reads the next token into tok/kind. At the end of the file (or a
-    // quoted string cut by it) logs eof_msg, keeps TOKEN_EOF for skip_block
-    // and sets `ended`; the kind is then TOKEN_EOF.
+    // Reads the next token into tok/kind. At the end of the file the kind
+    // is TOKEN_EOF (kept for skip_block), `ended` is set and the token is
+    // the caller's to report; every read after it is TOKEN_EOF again with
+    // an empty text. A quoted string cut by the end of the file logs
+    // eof_msg at once.
     int read();
+    // The end of the file where the block's steps would end the block as
+    // END: eof_msg with the line, unless a message was logged since the end
+    // was read. Sets g_error; answers 1 (stop the block).
+    int eof();
     // The same, with tok upper-cased (keywords; names kept as written need
     // read()).
     int read_upper();
@@ -249,10 +263,10 @@ public:
 
     // Formats the message into g_errormsg, sets g_error, keeps the current
     // token (kind and text) for skip_block and logs. fail answers 1 so that
-    // a parser can `return r.fail(...)`; after `ended` it only answers 1
-    // (the end of the file has been reported already).
+    // a parser can `return r.fail(...)`.
     int fail(const char *fmt, ...) __attribute__((format(printf, 2, 3)));
     void flag(const char *fmt, ...) __attribute__((format(printf, 2, 3)));
+    // fail and flag are silent once eof_msg has been logged.
     // fail or flag with (token, Line), or (Line) only.
     int report(on_error how, const char *fmt, bool with_token = true);
 
@@ -280,7 +294,10 @@ public:
     char tok[kTokenSize];
     int kind = 0;
     int start_line;     // Line when the reader was made
-    bool ended = false; // the file ended inside the block (reported)
+    bool ended = false; // the end of the file has been read
+    int eof_reads = 0;  // how often it was read
+    bool eof_said = false;    // eof_msg logged
+    bool said_at_eof = false; // a message logged after the end was read
     const char *eof_msg;
 
 private:

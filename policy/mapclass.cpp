@@ -142,7 +142,7 @@ int read_attributes_of(FILE *fp, keyword_table &keys, const char *tablename, R &
     block_reader r(fp, keys);
     if (!r.expect("=", kEqualLine, false) || !r.expect("(", kOpenLine, false)) return 1;
     r.read();
-    if (r.ended) return 1;
+    if (r.ended) return r.eof();
     if (r.kind != TOKEN_RPAREN) {
         r.push_back();
         if (read_attributes(r, &c)) return 1;

@@ -30,7 +30,7 @@ int read_list(block_reader &r, Entry &&entry, int (*group)(block_reader &r, void
     if (!r.expect("(", "Error: Invalid syntax '(' expected @ %d\n", false)) return 1;
     r.read_upper();
     for (;;) {
-        if (r.ended) return 1;
+        if (r.ended) return r.eof();
         if (r.kind == TOKEN_RPAREN) return 0;
         if (r.kind == TOKEN_GROUP && group) {
             set_foundflag(r.table, r.tok);
@@ -41,7 +41,7 @@ int read_list(block_reader &r, Entry &&entry, int (*group)(block_reader &r, void
             e.kind = r.kind;
             if (!r.expect("=", "Error: Invalid syntax '=' expected @ %d\n", false)) return 1;
             r.read();
-            if (r.ended) return 1;
+            if (r.ended) return r.eof();
             std::memcpy(e.value, r.tok, sizeof e.value);
             e.valuekind = r.kind;
             e.line = Line;
@@ -53,7 +53,7 @@ int read_list(block_reader &r, Entry &&entry, int (*group)(block_reader &r, void
             if (handled == -1) return r.fail("invalid attribute in variable list: %s @%d\n", r.tok, Line);
         }
         r.read();
-        if (r.ended) return 1;
+        if (r.ended) return r.eof();
         if (r.kind == TOKEN_RPAREN) return 0;
         if (!r.is(",")) return r.fail("Error:',' or ')' expected : %s @ %d\n", r.tok, Line);
         r.read_upper();
@@ -89,7 +89,7 @@ int read_checked_list(block_reader &r, void *ctx, const char *objectword, const 
 int read_numbered(block_reader &r, int32_t expected, const char *order_msg, int32_t *number) {
     if (!r.expect("#", "Error: Keyword '#' expected: %s @%d\n")) return 1;
     r.read();
-    if (r.ended) return 1;
+    if (r.ended) return r.eof();
     if (r.kind != TOKEN_NUMBER) return r.fail("route map sequence  number expected: %s  @%d\n", r.tok, Line);
     if (!parse_int32(r.tok, number) || *number != expected) return r.fail(order_msg, expected, r.tok, Line);
     return 0;
@@ -189,7 +189,7 @@ int read_rule_qualifier(block_reader &r, char *domainname, char *nodetype) {
     char devicetype[kName];
     // A file that ends right after the block keyword ends inside the block.
     r.read();
-    if (r.ended) return 1;
+    if (r.ended) return r.eof();
     r.push_back();
     return parse_validate_domainnode(r.fp, r.buckets, domainname, nodetype, devicetype) ? 1 : 0;
 }
@@ -202,7 +202,7 @@ int open_rule_block(block_reader &r, char *domainname, char *nodetype) {
 int read_rule_items(block_reader &r, int (*item)(block_reader &r, void *ctx), void *ctx) {
     for (;;) {
         r.read_upper();
-        if (r.ended) return 1;
+        if (r.ended) return r.eof();
         if (r.kind == TOKEN_END) return 0;
         // The tokenizer has reported it.
         if (r.kind == TOKEN_ERROR) {

@@ -123,14 +123,14 @@ int extract_subdroptypes(FILE *fp, qos_drop_rule_class_rec *rule) {
     for (int expected = 1;; ++expected) {
         r.read();
         // A file that ends here ends inside the block: reported by read.
-        if (r.ended) return 1;
+        if (r.ended) return r.eof();
         if (std::strcmp(r.tok, "DROPSUBRULE") != 0) {
             r.push_back();
             return 0;
         }
         if (!r.expect("#", "Error: Keyword '#' expected: %s @%d\n")) return 1;
         r.read();
-        if (r.ended) return 1;
+        if (r.ended) return r.eof();
         if (r.kind != TOKEN_NUMBER) return r.fail("drop subtype sequence  number expected: %s  @%d\n", r.tok, Line);
         int32_t number = 0;
         if (!parse_int32(r.tok, &number) || number != expected)

@@ -46,7 +46,7 @@ int permit_deny(block_reader &r, const keyword_rule &, void *) {
 // field stays empty.
 bool read_head_name(block_reader &r, char (&field)[kName]) {
     r.read();
-    if (r.ended) return false;
+    if (r.ended) return r.eof(), false;
     if (r.kind == TOKEN_ERROR) {
         r.fail(kEofMsg, Line);
         return false;

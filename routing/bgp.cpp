@@ -285,11 +285,11 @@ keyword_table bgptokens{
 // ASN and the AS number, kept as written (a number or a quoted value).
 int read_asn(block_reader &r, routing_block &b) {
     r.read();
-    if (r.ended) return 1;
+    if (r.ended) return r.eof();
     // Compared as written: "asn" is no keyword here.
     if (std::strcmp(r.tok, "ASN") != 0) return r.fail("Error: Syntax error . Keyword 'ASN' expected: %s  @%d\n", r.tok, Line);
     r.read();
-    if (r.ended) return 1;
+    if (r.ended) return r.eof();
     if (r.kind != TOKEN_NUMBER && r.kind != TOKEN_QUOTED)
         return r.fail("Error: Syntax error. Numeric field or Quoted string expected for ASN field: %s  @%d\n", r.tok,
                       Line);

@@ -202,7 +202,7 @@ int extract_network(block_reader &r, const routing_block &b, ospf_area &a) {
     a.interfaces.clear();
     for (;;) {
         r.read();
-        if (r.ended) return 1;
+        if (r.ended) return r.eof();
         if (r.kind != TOKEN_QUOTED)
             return r.fail("Error: Invalid syntax . Value  expected within quotes : %s @ %d\n", r.tok, Line);
         // Only flagged: the name stays in the area.
@@ -212,7 +212,7 @@ int extract_network(block_reader &r, const routing_block &b, ospf_area &a) {
             return r.fail("Error: More than 301 interfaces given for the area : %s @ %d\n", r.tok, Line);
         a.interfaces.emplace_back(r.tok);
         r.read();
-        if (r.ended) return 1;
+        if (r.ended) return r.eof();
         if (r.is(")")) return 0;
         if (!r.is(",")) return r.fail(kSeparatorOrMsg, r.tok, Line);
     }
@@ -243,14 +243,14 @@ int extract_range(block_reader &r, routing_block &b, ospf_area &a) {
 
 int extract_area(block_reader &r, routing_block &b, ospf_area &a) {
     r.read();
-    if (r.ended) return 1;
+    if (r.ended) return r.eof();
     if (!r.is(".")) return r.fail("Error: Attribute qualifier '.' expected: %s @ %d\n", r.tok, Line);
     r.read_upper();
-    if (r.ended) return 1;
+    if (r.ended) return r.eof();
     if (!std::strcmp(r.tok, "AUTHENTICATION")) {
         if (!r.expect("=", "Error: Invalid syntax '=' expected %s @ %d\n")) return 1;
         r.read_upper();
-        if (r.ended) return 1;
+        if (r.ended) return r.eof();
         if (!validate_var(Boolean, r.tok))
             return r.fail("Error: Invalid syntax boolean value expected : %s @ %d\n", r.tok, Line);
         a.authenticated = std::strcmp(r.tok, "TRUE") == 0 ? 1 : 0;
@@ -259,7 +259,7 @@ int extract_area(block_reader &r, routing_block &b, ospf_area &a) {
     if (!std::strcmp(r.tok, "STUB")) {
         if (!r.expect("=", "Error: Invalid syntax '=' expected : %s @ %d\n")) return 1;
         r.read();
-        if (r.ended) return 1;
+        if (r.ended) return r.eof();
         converttolow(r.tok, r.tok, sizeof r.tok);
         if (!validate_var(StubTypes, r.tok))
             return r.fail("Error: Invalid syntax boolean value expected : %s @ %d\n", r.tok, Line);
@@ -275,10 +275,10 @@ int read_area(block_reader &r, const keyword_rule &, void *rec) {
     routing_block &b = *static_cast<routing_block *>(rec);
     ospf_area &a = *b.area;
     r.read();
-    if (r.ended) return 1;
+    if (r.ended) return r.eof();
     if (r.kind != TOKEN_HASH) return r.fail("Error: Keyword '#' expected: %s @%d\n", r.tok, Line);
     r.read();
-    if (r.ended) return 1;
+    if (r.ended) return r.eof();
     int type = 0;
     if (r.kind != TOKEN_NUMBER && !connvar_exists(b.domainname, b.nodetype, "", r.tok, &type) &&
         !nodevar_exists(b.domainname, b.nodetype, r.tok, &type))

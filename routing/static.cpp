@@ -114,9 +114,9 @@ int file_static(block_reader &, const keyword_rule &, void *entry, void *owner) 
 int static_instance(block_reader &r, const keyword_rule &, void *rec) {
     routing_block &b = *static_cast<routing_block *>(rec);
     r.read();
-    if (r.ended) return 1;
+    if (r.ended) return r.eof();
     r.read();
-    if (r.ended) return 1;
+    if (r.ended) return r.eof();
     if (!store_text(b.instancename, sizeof b.instancename, r.tok, kName - 1)) return r.fail(kMaxLenMsg, r.tok, Line);
     return 0;
 }

@@ -40,7 +40,7 @@ struct limits {
 int read_limit(block_reader &r, limits &l, bool second) {
     if (!r.expect(",", kCommaMsg)) return 1;
     r.read_upper();
-    if (r.ended) return 1;
+    if (r.ended) return r.eof();
     if (r.kind != TOKEN_ATTRIBUTE)
         return r.fail(second ? "ERROR: Invalid syntax variable type expected: %s @ %d\n"
                              : "ERROR: Invalid syntax variable type expected :%s @ %d\n",
@@ -57,7 +57,7 @@ int read_limit(block_reader &r, limits &l, bool second) {
     seen = true;
     if (!r.expect("=", "ERROR: Invalid syntax '=' expected :%s@ %d\n")) return 1;
     r.read();
-    if (r.ended) return 1;
+    if (r.ended) return r.eof();
     int32_t n = 0;
     if (r.kind != TOKEN_NUMBER || !parse_int32(r.tok, &n)) {
         if (second) return r.fail("ERROR: Invalid syntax a number value expected for %s :%s @d\n", name, r.tok);
@@ -102,19 +102,19 @@ int read_connection(block_reader &r) {
     r.eof_msg = eof_at_to;
     r.read();
     r.eof_msg = kEofMsg;
-    if (r.ended) return 1;
+    if (r.ended) return r.eof();
     if (r.kind != TOKEN_TO) return r.fail("ERROR: Keyword 'TO' expected after %s : %s @ %d\n", first, r.tok, Line);
     r.read();
-    if (r.ended) return 1;
+    if (r.ended) return r.eof();
     take_domain(r, rec.domainname2, "ERROR: Invalid (TO) domain name for connection definition : %s @ %d\n");
     if (!r.expect("=", kEqualMsg)) return 1;
     if (!r.expect("(", "ERROR: Invalid syntax '(' expected @ %d\n", false)) return 1;
     r.read_upper();
-    if (r.ended) return 1;
+    if (r.ended) return r.eof();
     if (r.kind != TOKEN_SCOPE) return r.fail("ERROR: Invalid syntax keyword 'SCOPE' expected :%s @ %d\n", r.tok, Line);
     if (!r.expect("=", kEqualMsg)) return 1;
     r.read_upper();
-    if (r.ended) return 1;
+    if (r.ended) return r.eof();
     if (!validate_var(Scope, r.tok)) return r.fail(kScopeMsg, Line);
     std::strcpy(rec.conntype, r.tok);  // one of the scopes
     limits l;
@@ -145,7 +145,7 @@ int parse_connections(FILE *fp, FILE *, const char *) {
     if (!r.expect("BEGIN", "ERROR: Keyword 'BEGIN' expected : %s @ %d \n")) return 1;
     for (;;) {
         r.read();
-        if (r.ended) return 1;
+        if (r.ended) return r.eof();
         if (r.kind == TOKEN_END) return 0;
         if (r.kind == TOKEN_ERROR) return r.fail("ERROR: Invalid Input %s @%d\n", r.tok, Line);
         if (read_connection(r)) return 1;

@@ -303,7 +303,7 @@ int parse_connectiontypes(FILE *fp, FILE *, const char *) {
     a.attrs.connlist[0] = ctx->connectionno;
 
     r.read();
-    if (r.ended) return 1;
+    if (r.ended) return r.eof();
     if (r.kind == TOKEN_ERROR) return r.fail(kEofMsg, Line);
     if (validate_domainconntypes(r.tok)) r.flag("ERROR: Connection already defined :%s @%d\n", r.tok, Line);
     if (std::strlen(r.tok) > 80) return r.fail("ERROR: Token exceeds maximum size: '%s' @ %d\n", r.tok, Line);
@@ -312,7 +312,7 @@ int parse_connectiontypes(FILE *fp, FILE *, const char *) {
 
     for (;;) {
         r.read_upper();
-        if (r.ended) return 1;
+        if (r.ended) return r.eof();
         if (r.kind == TOKEN_END) break;
         // The tokenizer has reported a token it could not read: the block
         // stops there rather than being finished as if it had ended.

@@ -160,7 +160,7 @@ keyword_table systemlisttokens{
 int read_list_block(FILE *fp, keyword_table &keys) {
     block_reader r(fp, keys);
     r.read();
-    if (r.ended) return 1;
+    if (r.ended) return r.eof();
     if (r.kind != TOKEN_BEGIN) return r.fail(kListBeginMsg, r.tok, Line);
     return read_attributes(r, nullptr);
 }

@@ -188,7 +188,7 @@ int extract_vcmembers(FILE *fp, int connectionno) {
     m.maxconn = 99;
     if (!open_group(r, "NODE", "ERROR: Invalid sytax Keword 'NODE' expected :%s @ %d\n")) return 1;
     r.read();
-    if (r.ended) return 1;
+    if (r.ended) return r.eof();
     if (read_domain_node(r, m.domainname, m.nodetype, kPathMemberNode)) return 1;
     if (read_after_head(r, &m)) return 1;
     char missing[kName] = "";
@@ -217,7 +217,7 @@ int parse_logicalconnection(FILE *fp, FILE *, const char *) {
     path.connectionno = ++g_connectionno;
 
     r.read();
-    if (r.ended) return 1;
+    if (r.ended) return r.eof();
     if (r.kind == TOKEN_ERROR) return r.fail(kEofMsg, Line);
     if (validate_logicalconntypes(r.tok)) r.flag("ERROR: Logical Connection '%s' is already defined :@%d\n", r.tok, Line);
     std::strcpy(path.connectionname, r.tok);  // a token fits the 300 characters

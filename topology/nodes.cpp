@@ -174,7 +174,7 @@ keyword_table nodetokens =
 int parse_nodes(FILE *fp, FILE *, const char *) {
     block_reader r(fp, nodetokens, kEofSpacedMsg);
     r.read();
-    if (r.ended) return 1;
+    if (r.ended) return r.eof();
     if (r.kind == TOKEN_ERROR) return r.fail(kEofSpacedMsg, Line);
     domain_node_rec *node = alloc_record<domain_node_rec>();
     if (!validate_domain(r.tok)) r.flag("ERROR : Domain undefined :%s @ %d\n", r.tok, Line);
