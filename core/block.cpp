@@ -140,23 +140,23 @@ block_reader::block_reader(FILE *f, keyword_table &k, const char *eof)
 }
 
 int block_reader::read() {
-    if (ended) {
-        ++eof_reads;
-        tok[0] = '\0';
-        return kind = TOKEN_EOF;
-    }
     kind = get_token(fp, tok, buckets);
     if (kind == TOKEN_EOF) {
         // Handed to the block's branches: each says what the end of the
-        // file means where it meets it.
-        ended = true;
-        eof_reads = 1;
+        // file means where it meets it. Read again, it is the end again.
+        if (ended) {
+            ++eof_reads;
+            tok[0] = '\0';
+        } else {
+            ended = true;
+            eof_reads = 1;
+        }
         keep_error_token(TOKEN_EOF, tok);
     } else if (kind == TOKEN_ERROR && std::feof(fp)) {
         // A quoted string cut by the end of the file: nothing of it is a
         // value, so the end of the file is all there is to say.
         ended = true;
-        eof_reads = 1;
+        ++eof_reads;
         kind = TOKEN_EOF;
         tok[0] = '\0';
         eof();
