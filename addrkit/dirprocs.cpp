@@ -48,6 +48,29 @@ int open_dir_at(int dirfd, const char *name) {
     return openat(dirfd, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
 }
 
+// The components of PATH below where it starts, empty ones dropped, or why
+// it is refused. Without MOVES no "." or ".." may appear; with it they move
+// by the text, never above the start.
+const char *split_below(std::string_view path, bool moves, std::vector<std::string> &parts) {
+    std::size_t from = 0;
+    while (from <= path.size()) {
+        std::size_t end = from;
+        while (end < path.size() && !pathmap::is_separator(path[end])) ++end;
+        std::string_view part = path.substr(from, end - from);
+        from = end + 1;
+        if (!moves && pathmap::is_dot_entry(part)) return "\".\" or \"..\" component";
+        if (part.empty() || part == ".") continue;
+        if (part != "..") {
+            parts.emplace_back(part);
+        } else if (parts.empty()) {
+            return "\"..\" above its drive root";
+        } else {
+            parts.pop_back();
+        }
+    }
+    return nullptr;
+}
+
 // The components of NAME, or why it is refused: it must stay below the base
 // and name something other than the base itself.
 const char *split_name(std::string_view name, std::vector<std::string> &parts) {
@@ -55,15 +78,23 @@ const char *split_name(std::string_view name, std::vector<std::string> &parts) {
     if (pathmap::is_separator(name.front())) return "leading separator";
     if (name.find(':') != std::string_view::npos) return "drive or stream colon";
     if (name.find_first_of("*?") != std::string_view::npos) return "wildcard";
-    std::size_t from = 0;
-    while (from <= name.size()) {
-        std::size_t end = from;
-        while (end < name.size() && !pathmap::is_separator(name[end])) ++end;
-        std::string_view part = name.substr(from, end - from);
-        if (pathmap::is_dot_entry(part)) return "\".\" or \"..\" component";
-        if (!part.empty()) parts.emplace_back(part);
-        from = end + 1;
+    return split_below(name, false, parts);
+}
+
+// The file system's path of BASE, or why it is refused. A drive base is
+// resolved by its text, as the platform resolves "..", so that no ".."
+// climbs above its drive root, through a link or not; any other base is the
+// file system's to resolve.
+const char *native_base(std::string_view base, std::string &path) {
+    if (!pathmap::has_drive(base)) {
+        path = pathmap::native(base);
+        return nullptr;
     }
+    std::vector<std::string> parts;
+    if (const char *why = split_below(base.substr(2), true, parts)) return why;
+    std::string text(base.substr(0, 2));
+    for (const std::string &part : parts) text += '\\' + part;
+    path = pathmap::native(text);
     return nullptr;
 }
 
@@ -75,12 +106,17 @@ struct Target {
     std::string leaf;
 };
 
-// Fills T; false with the message left in P when the name is refused. A
-// missing or linked component leaves T.parent closed: the target then does
-// not exist for any of the procedures.
+// Fills T; false with the message left in P when the base or the name is
+// refused. A missing or linked component leaves T.parent closed: the target
+// then does not exist for any of the procedures.
 bool resolve(const char *base, const char *name, Proc &p, Target &t) {
     if (!*base) base = kDefaultBase;
     t.text = std::string(base) + "\\" + name;
+    std::string base_path;
+    if (const char *why = native_base(base, base_path)) {
+        p.message() = "Error : Invalid base directory (" + std::string(why) + "): " + base + "\n";
+        return false;
+    }
     std::vector<std::string> parts;
     if (const char *why = split_name(name, parts)) {
         p.message() = "Error : Invalid directory name (" + std::string(why) + "): " + name + "\n";
@@ -92,7 +128,7 @@ bool resolve(const char *base, const char *name, Proc &p, Target &t) {
         return false;
     }
     // The base itself is the caller's: links in it are followed.
-    Fd dir(open(pathmap::native(base).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    Fd dir(open(base_path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     for (std::size_t i = 0; dir.ok() && i + 1 < parts.size(); ++i) dir = Fd(open_dir_at(dir.get(), parts[i].c_str()));
     t.parent = std::move(dir);
     t.leaf = parts.back();

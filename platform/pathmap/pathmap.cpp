@@ -5,9 +5,13 @@
 
 namespace pathmap {
 
+bool has_drive(std::string_view path) {
+    return path.size() >= 2 && path[1] == ':' && std::isalpha(static_cast<unsigned char>(path[0]));
+}
+
 std::string native(std::string_view path) {
     std::string out;
-    if (path.size() >= 2 && path[1] == ':' && std::isalpha(static_cast<unsigned char>(path[0]))) {
+    if (has_drive(path)) {
         // "D:\x" and "D:x" alike: the drive's root, then the rest.
         const char *root = std::getenv("NDL_DRIVE_ROOT");
         out = root && *root ? root : "";

@@ -15,6 +15,9 @@ inline bool is_separator(char c) { return c == '\\' || c == '/'; }
 // The entries "." and ".." that every directory search yields.
 inline bool is_dot_entry(std::string_view name) { return name == "." || name == ".."; }
 
+// Whether PATH starts with a drive prefix ("D:").
+bool has_drive(std::string_view path);
+
 // The file system's path for PATH.
 std::string native(std::string_view path);
 

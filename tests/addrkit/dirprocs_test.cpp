@@ -81,6 +81,49 @@ TEST_F(DirProcedures, EmptyBaseIsTheDefaultUnderTheDriveRoot) {
     EXPECT_FALSE(drive.exists("tavlo/configfiles/proj"));
 }
 
+TEST_F(DirProcedures, DriveBasesStayBelowTheDriveRoot) {
+    std::string drive = tree.dir("drive");
+    tree.dir("drive/proj");
+    tree.dir("drive/tavlo/configfiles");
+    tree.dir("outside/only_outside");
+    tree.link("drive/link", tree.path("outside"));
+    setenv("NDL_DRIVE_ROOT", drive.c_str(), 1);
+    // Climbing above the drive root, at once or on the way, by either
+    // separator, through a link or not.
+    for (const std::string &climbs : {std::string("D:\\.."), std::string("D:.."), std::string("d:/../drive"),
+                                      std::string("D:\\tavlo\\..\\.."), std::string("D:\\.\\tavlo\\..\\..\\drive"),
+                                      std::string("D:\\link\\..\\..\\outside")}) {
+        SCOPED_TRACE("base '" + climbs + "'");
+        const std::string refused = "Error : Invalid base directory (\"..\" above its drive root): " + climbs + "\n";
+        run({
+            {"C_check_dir", {climbs, "outside"}, 2, {{"error", refused}}},
+            {"C_create_dir", {climbs, "x"}, -1, {{"error", refused}}},
+            {"C_remove_dir", {climbs, "outside"}, 2, {{"error", refused}}},
+            {"C_remove_dir", {climbs, "drive"}, 2, {{"error", refused}}},
+        });
+        ASSERT_FALSE(tree.exists("x"));
+        ASSERT_TRUE(tree.exists("outside/only_outside"));
+        ASSERT_TRUE(tree.exists("drive/proj"));
+    }
+    // ".." that stays below the root moves by the text, as the platform's
+    // paths do: "link\.." is the drive root, not the folder beside it.
+    run({
+        {"C_check_dir", {"D:\\tavlo\\..", "proj"}, 0, {{"error", N}}},
+        {"C_check_dir", {"D:/tavlo/./configfiles/../", "configfiles"}, 0, {{"error", N}}},
+        {"C_check_dir", {"D:\\link\\..", "proj"}, 0, {{"error", N}}},
+        {"C_check_dir", {"D:\\link\\..", "only_outside"}, 2,
+         {{"error", "Check directory failed for D:\\link\\..\\only_outside\n"}}},
+        {"C_create_dir", {"D:\\link\\..", "made"}, 0, {{"error", N}}},
+        {"C_remove_dir", {"D:\\tavlo\\..", "proj"}, 0, {{"error", N}}},
+        // A link in the base is still the caller's to follow.
+        {"C_check_dir", {"D:\\link", "only_outside"}, 0, {{"error", N}}},
+    });
+    unsetenv("NDL_DRIVE_ROOT");
+    EXPECT_TRUE(tree.exists("drive/made"));
+    EXPECT_FALSE(tree.exists("outside/made"));
+    EXPECT_FALSE(tree.exists("drive/proj"));
+}
+
 TEST_F(DirProcedures, UnsafeNamesAreRefusedAndTouchNothing) {
     tree.dir("base/keep/inner");
     tree.file("base/keep/inner/data");

@@ -57,7 +57,9 @@ TEST(Encrypt, RoundTripsWithAndWithoutAKey) {
     EXPECT_EQ(encrypt({"-d", sealed({"-e", "x"}), ""}).out, "x\n");
 }
 
-TEST(Encrypt, FailedDecryptionsExitOne) {
+// A failed call prints its error text where a result would go, as one line
+// on standard output, and nothing on standard error.
+TEST(Encrypt, FailedDecryptionsPrintTheErrorAndExitOne) {
     const std::string refused = "cipherkit: wrong key or damaged text\n";
     std::string keyed = sealed({"-e", "secret", "right"});
     std::string plain = sealed({"-e", "secret"});
@@ -69,8 +71,8 @@ TEST(Encrypt, FailedDecryptionsExitOne) {
              {"-d", ""}, {"-d", "not base64!"}, {"-d", std::string(300, 'A')}}) {
         ProgramRun r = encrypt(args);
         EXPECT_EQ(r.status, 1) << args[1];
-        EXPECT_EQ(r.out, "");
-        EXPECT_EQ(r.err, refused);
+        EXPECT_EQ(r.out, refused);
+        EXPECT_EQ(r.err, "");
     }
 }
 
@@ -79,13 +81,14 @@ TEST(Encrypt, TextsBeyondTheOutputAreRefused) {
     std::string line = sealed({"-e", longest, "k"});
     EXPECT_EQ(line.size(), 255u);
     EXPECT_EQ(encrypt({"-d", line, "k"}).out, longest + "\n");
-    for (const std::vector<std::string> &args :
-         std::vector<std::vector<std::string>>{{"-e", longest + "a"}, {"-e", std::string(4000, 'b'), "k"}}) {
-        ProgramRun r = encrypt(args);
-        EXPECT_EQ(r.status, 1);
-        EXPECT_EQ(r.out, "");
-        EXPECT_EQ(r.err.rfind("cipherkit: text too long to encrypt (", 0), 0u) << r.err;
-    }
+    ProgramRun r = encrypt({"-e", longest + "a"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, "cipherkit: text too long to encrypt (148 bytes, at most 147)\n");
+    EXPECT_EQ(r.err, "");
+    r = encrypt({"-e", std::string(4000, 'b'), "k"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, "cipherkit: text too long to encrypt (4000 bytes, at most 147)\n");
+    EXPECT_EQ(r.err, "");
 }
 
 }  // namespace
