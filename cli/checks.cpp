@@ -17,26 +17,22 @@
 namespace {
 
 // Walks the stored rows; one without a matching parsed row is reported, and
-// refuses the section unless overwritedata makes it a warning. The first
-// parsed row with the keys is found through an index; `matches` may ask
-// more of it, and of the later rows with the same keys.
+// refuses the section unless overwritedata makes it a warning. The parsed
+// rows with the keys are found through an index, in list order; `matches`
+// may ask more of them.
 template <auto... Keys, class T, class Matches, class Report>
 int compare(T *stored, T *parsed, Matches matches, Report report) {
     if (!stored) return 1;
     record_list<T> list;
     list = parsed;
-    lookup::keyed_index<T, Keys...> index(list);
+    lookup::group_index<T, Keys...> index(list);
     for (T *s = stored; s; s = s->next) {
-        T *p = index.find(s->*Keys...);
-        while (p && !matches(*s, *p)) p = lookup::find_first(p->next, lookup::key(Keys, s->*Keys)...);
-        if (p) continue;
+        if (index.each([&](const T &p) { return matches(*s, p) != 0; }, s->*Keys...)) continue;
         report(*s, overwritedata ? "WARNING" : "ERROR");
         if (!overwritedata) return 0;
     }
     return 1;
 }
-
-bool equal(const char *a, const char *b) { return std::strcmp(a, b) == 0; }
 
 template <class T>
 int any(const T &, const T &) { return 1; }
@@ -148,10 +144,15 @@ int NDL_validate_domainservice(domain_service_rec *stored, domain_service_rec *p
         });
 }
 
+namespace {
+
+int32_t start_number(const domain_filter_list_rec &r) { return filterlist_start_number(r.aclseqstart); }
+lookup::keyed_index<domain_filter_list_rec, &domain_filter_list_rec::domainname, &domain_filter_list_rec::nodetype,
+                    start_number>
+    filterlists_by_number(prdomainfilterlist);
+
+}  // namespace
+
 int validate_filterlist(const char *domainname, const char *nodetype, int sequence) {
-    for (const domain_filter_list_rec *r = prdomainfilterlist; r; r = r->next)
-        if (equal(r->domainname, domainname) && equal(r->nodetype, nodetype) &&
-            filterlist_start_number(r->aclseqstart) == sequence)
-            return 1;
-    return 0;
+    return filterlists_by_number.find(domainname, nodetype, sequence) ? 1 : 0;
 }

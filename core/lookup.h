@@ -8,6 +8,7 @@
 #include <cstring>
 #include <functional>
 #include <string_view>
+#include <type_traits>
 #include <unordered_map>
 #include <vector>
 
@@ -18,6 +19,14 @@ namespace lookup {
 // Texts compare whole and with case.
 inline bool same(const char *field, const char *value) { return std::strcmp(field, value) == 0; }
 inline bool same(int32_t field, int32_t value) { return field == value; }
+
+// A key part of a record: one of its fields, or what a function of the
+// record answers (a number its text stands for, say).
+template <auto F, class T>
+decltype(auto) part(const T *r) {
+    if constexpr (std::is_member_object_pointer_v<decltype(F)>) return (r->*F);
+    else return F(*r);
+}
 
 template <class T, size_t N>
 struct text_key {
@@ -153,7 +162,17 @@ protected:
     template <class... Values>
     static bool matches(const T *r, const Values &...values) {
         static_assert(sizeof...(Values) == sizeof...(Fields));
-        return (same(r->*Fields, values) && ...);
+        return (same(part<Fields>(r), values) && ...);
+    }
+    // The entry of `map` for the key of `rec`: the one whose record (`rec_of`
+    // of it) has that key, else one that `make` gives.
+    template <class Map, class RecOf, class Make>
+    static auto &entry_for(Map &map, T *rec, RecOf rec_of, Make make) {
+        size_t h = key_hash(part<Fields>(rec)...);
+        auto [from, to] = map.equal_range(h);
+        for (auto it = from; it != to; ++it)
+            if (matches(rec_of(it->second), part<Fields>(rec)...)) return it->second;
+        return map.emplace(h, make())->second;
     }
     // The record still being filled, when it has these values.
     template <class... Values>
@@ -192,18 +211,17 @@ public:
         }
         // Two keys with one hash, or a key changed after its record was
         // indexed: the walk decides.
-        if (stale) return find_first(this->list_.head, key(Fields, values)...);
+        if (stale)
+            for (T *r = this->list_.head; r; r = r->next)
+                if (base::matches(r, values...)) return r;
         return this->pending(values...);
     }
 
 private:
     void forget() override { first_.clear(); }
+    // The first entry of a key wins.
     void index(T *rec) override {
-        size_t h = key_hash(rec->*Fields...);
-        auto [from, to] = first_.equal_range(h);
-        for (auto it = from; it != to; ++it)
-            if (base::matches(it->second, rec->*Fields...)) return;  // the first entry of a key wins
-        first_.emplace(h, rec);
+        base::entry_for(first_, rec, [](T *r) { return r; }, [&] { return rec; });
     }
 
     // Records by the hash of their key: the records, not the hashes, decide.
@@ -244,12 +262,9 @@ public:
 private:
     void forget() override { groups_.clear(); }
     void index(T *rec) override {
-        size_t h = key_hash(rec->*Fields...);
-        auto [from, to] = groups_.equal_range(h);
-        auto it = from;
-        while (it != to && !base::matches(it->second.front(), rec->*Fields...)) ++it;
-        if (it == to) it = groups_.emplace(h, std::vector<T *>{});
-        it->second.push_back(rec);
+        base::entry_for(groups_, rec, [](const std::vector<T *> &g) { return g.front(); }, [] {
+            return std::vector<T *>{};
+        }).push_back(rec);
     }
     template <class Visit, class... Values>
     T *walk(Visit visit, const Values &...values) {
@@ -259,6 +274,115 @@ private:
     }
 
     std::unordered_multimap<size_t, std::vector<T *>> groups_;
+};
+
+// What the records with some values add up to, as the walk that folds
+// them in list order would: how many there are (counted), or the highest
+// of a number field, from 0 (highest<Field>).
+struct counted {
+    template <class T>
+    static int32_t add(int32_t n, const T &) {
+        return n < INT32_MAX ? n + 1 : n;
+    }
+};
+template <auto Field>
+struct highest {
+    template <class T>
+    static int32_t add(int32_t top, const T &r) {
+        return r.*Field > top ? r.*Field : top;
+    }
+};
+
+template <class T, class Fold, auto... Fields>
+class tally_index final : public list_index<T, Fields...> {
+    using base = list_index<T, Fields...>;
+
+public:
+    explicit tally_index(record_list<T> &list) : base(list) {}
+
+    template <class... Values>
+    int32_t get(const Values &...values) {
+        if (!this->ready()) return 0;
+        int32_t total = 0;
+        auto [from, to] = tallies_.equal_range(key_hash(values...));
+        for (auto it = from; it != to; ++it)
+            if (base::matches(it->second.first, values...)) {
+                total = it->second.second;
+                break;
+            }
+        if (T *last = this->pending(values...)) total = Fold::add(total, *last);
+        return total;
+    }
+
+private:
+    void forget() override { tallies_.clear(); }
+    void index(T *rec) override {
+        auto &tally = base::entry_for(tallies_, rec, [](const std::pair<T *, int32_t> &t) { return t.first; },
+                                      [&] { return std::pair<T *, int32_t>{rec, 0}; });
+        tally.second = Fold::add(tally.second, *rec);
+    }
+
+    // By the hash of a key: its first record, which stands for the key, and
+    // the tally.
+    std::unordered_multimap<size_t, std::pair<T *, int32_t>> tallies_;
+};
+
+// The sub-lists that hang under the records of a list (the entries of each
+// system list, say), searched by an owner and some fields of the entries:
+// the first entry of that owner's sub-list with those values. Entries are
+// appended to their sub-list complete, and the index takes in those it has
+// not seen when it is asked; a sub-list that starts over (another head) is
+// taken in again, and the whole index starts over with its owners' list.
+template <class O, class E, tail_list<E> O::*Sub, auto... Fields>
+class sub_index final : public list_watcher<O>, public any_index {
+public:
+    explicit sub_index(record_list<O> &owners) : owners_(owners) {}
+
+    template <class... Values>
+    E *find(const O *owner, const Values &...values) {
+        if (!owner) return nullptr;
+        if (!attached_) {
+            attached_ = true;
+            owners_.watch(this);
+        }
+        seen &s = catch_up(owner);
+        auto [from, to] = s.first.equal_range(key_hash(values...));
+        for (auto it = from; it != to; ++it)
+            if (matches(it->second, values...)) return it->second;
+        return nullptr;
+    }
+
+    void reset() override { by_owner_.clear(); }
+    void added(O *) override {}
+    void resync() override { reset(); }
+
+private:
+    struct seen {
+        E *head = nullptr, *last = nullptr;
+        std::unordered_multimap<size_t, E *> first;
+    };
+    template <class... Values>
+    static bool matches(const E *e, const Values &...values) {
+        return (same(part<Fields>(e), values) && ...);
+    }
+    seen &catch_up(const O *owner) {
+        const tail_list<E> &list = owner->*Sub;
+        seen &s = by_owner_[owner];
+        if (s.head != list.head) s = seen{list.head, nullptr, {}};
+        for (E *e = s.last ? s.last->next : list.head; e; e = e->next) {
+            s.last = e;
+            size_t h = key_hash(part<Fields>(e)...);
+            auto [from, to] = s.first.equal_range(h);
+            auto it = from;
+            while (it != to && !matches(it->second, part<Fields>(e)...)) ++it;
+            if (it == to) s.first.emplace(h, e);  // the first entry of a key wins
+        }
+        return s;
+    }
+
+    record_list<O> &owners_;
+    bool attached_ = false;
+    std::unordered_map<const O *, seen> by_owner_;
 };
 
 }  // namespace lookup

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <string>
 
+#include "lookup.h"
 #include "records_policy.h"
 #include "records_topology.h"
 #include "registry.h"
@@ -14,25 +15,40 @@
 
 // ---- connection lists ----
 
+namespace {
+
+using FC = domain_fixed_conn_rec;
+lookup::group_index<FC, &FC::domainname, &FC::nodetype> members_of_node(prdomainfixedconn);
+lookup::group_index<FC, &FC::connectionno, &FC::domainname, &FC::nodetype> members_of_connection(prdomainfixedconn);
+
+}  // namespace
+
 int updateconnlist(const char *domainname1, const char *nodetype1, const char *domainname2,
                    const char *nodetype2, int *connlist) {
     int count = 0;
     connlist[0] = 0;
-    auto at = [](const domain_fixed_conn_rec *r, const char *dom, const char *node) {
-        return std::strcmp(r->domainname, dom) == 0 && std::strcmp(r->nodetype, node) == 0;
-    };
-    for (domain_fixed_conn_rec *a = prdomainfixedconn; a; a = a->next) {
-        if (!at(a, domainname1, nodetype1)) continue;
-        for (domain_fixed_conn_rec *b = prdomainfixedconn; b; b = b->next) {
-            if (b->connectionno != a->connectionno || !at(b, domainname2, nodetype2)) continue;
-            if (count + 1 >= kConnListSize) {
-                setmsg("ERROR : Too many connections between '%s.%s' and '%s.%s' @ %d\n", domainname1,
-                       nodetype1, domainname2, nodetype2, Line);
-                return -1;
-            }
-            connlist[count++] = a->connectionno;
-            connlist[count] = 0;
-        }
+    // Every member of the first node type, with every member of the second
+    // in the same connection, in list order.
+    bool full = false;
+    members_of_node.each(
+        [&](const FC &a) {
+            return members_of_connection.each(
+                       [&](const FC &) {
+                           if (count + 1 >= kConnListSize) {
+                               full = true;
+                               return true;
+                           }
+                           connlist[count++] = a.connectionno;
+                           connlist[count] = 0;
+                           return false;
+                       },
+                       a.connectionno, domainname2, nodetype2) != nullptr;
+        },
+        domainname1, nodetype1);
+    if (full) {
+        setmsg("ERROR : Too many connections between '%s.%s' and '%s.%s' @ %d\n", domainname1, nodetype1,
+               domainname2, nodetype2, Line);
+        return -1;
     }
     return count;
 }

@@ -22,14 +22,44 @@ T *alloc_record() {
     return rec;
 }
 
-// Lists keep input (or row) order: records go to the tail. A sub-list that
-// hangs under a record is a plain head pointer and is walked to its end.
+// Lists keep input (or row) order: records go to the tail.
 template <class T>
-void append_record(T *&head, T *rec) {
-    rec->next = nullptr;
-    T **link = &head;
-    while (*link) link = &(*link)->next;
-    *link = rec;
+T *last_record(T *first) {
+    T *last = first;
+    while (last && last->next) last = last->next;
+    return last;
+}
+
+// A list's head with its tail, so that appending stays constant-time
+// however long the list grows. A sub-list that hangs under a record is one
+// (a plain struct, zero when the record is); it reads like the head pointer
+// it stands for, and taking a list built elsewhere finds its tail once.
+template <class T>
+struct tail_list {
+    T *head;
+    T *tail;
+
+    operator T *() const { return head; }
+    T *operator->() const { return head; }
+    tail_list &operator=(T *first) {
+        head = first;
+        tail = last_record(first);
+        return *this;
+    }
+    void link(T *rec) {
+        rec->next = nullptr;
+        // A tail that is not the list's own (the head was set directly) is
+        // found again.
+        if (head && (!tail || tail->next)) tail = last_record(head);
+        if (tail && head) tail->next = rec;
+        else head = rec;
+        tail = rec;
+    }
+};
+
+template <class T>
+void append_record(tail_list<T> &list, T *rec) {
+    list.link(rec);
 }
 
 // Something kept in step with a list, such as a lookup index: told of every
@@ -54,26 +84,21 @@ protected:
 // r = r->next)`, `if (!prnetwork)`, and `prdomains = load_domains()` takes a
 // list built elsewhere.
 template <class T>
-struct record_list {
-    T *head = nullptr;
-    T *tail = nullptr;
+struct record_list : tail_list<T> {
+    using tail_list<T>::head;
+    using tail_list<T>::tail;
     list_watcher<T> *watchers = nullptr;
 
-    record_list() = default;
+    record_list() : tail_list<T>{nullptr, nullptr} {}
     // A copy shares the records but not the watchers.
-    record_list(const record_list &other) : head(other.head), tail(other.tail) {}
+    record_list(const record_list &other) : tail_list<T>{other.head, other.tail} {}
     record_list &operator=(const record_list &other) {
         replace(other.head, other.tail);
         return *this;
     }
 
-    operator T *() const { return head; }
-    T *operator->() const { return head; }
-
     record_list &operator=(T *first) {
-        T *last = first;
-        while (last && last->next) last = last->next;
-        replace(first, last);
+        replace(first, last_record(first));
         return *this;
     }
 
@@ -88,13 +113,12 @@ struct record_list {
     void clear() { replace(nullptr, nullptr); }
 
     void append(T *rec) {
-        rec->next = nullptr;
         // No tail: empty, or emptied by a release that did not tell us.
-        if (!tail)
+        if (!tail) {
+            head = nullptr;
             for (list_watcher<T> *w = watchers; w; w = w->chained) w->reset();
-        if (tail) tail->next = rec;
-        else head = rec;
-        tail = rec;
+        }
+        this->link(rec);
         for (list_watcher<T> *w = watchers; w; w = w->chained) w->added(rec);
     }
 

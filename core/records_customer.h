@@ -25,7 +25,7 @@ struct cust_conn_type_rec {  // CUSTCONNTYPES
     char addressmode[kText];
     int32_t routingenabled;
     char custsitetype[kName];
-    cust_conn_qos_policy_rec *qospolicylist;
+    tail_list<cust_conn_qos_policy_rec> qospolicylist;
     cust_conn_type_rec *next;
 };
 
@@ -52,7 +52,7 @@ struct cust_conn_node_rec {  // CUSTCONNNODES
     char conntypename[kName];
     char nodetype[kText];
     int32_t noofnodeinstance;
-    cust_conn_node_lb_rec *loopbacklist;
+    tail_list<cust_conn_node_lb_rec> loopbacklist;
     cust_conn_node_rec *next;
 };
 

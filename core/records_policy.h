@@ -220,7 +220,7 @@ struct qos_match_rule_class_rec {  // QOSMATCHRULECLASS, one record a rule
     char usage2[kText];
     int32_t sequence;
     qos_match_rule_class_rec *next;
-    qos_match_rule_class_elem_rec *elemlist;
+    tail_list<qos_match_rule_class_elem_rec> elemlist;
 };
 
 struct qos_mark_rule_class_rec {  // QOSMARKRULECLASS
@@ -261,7 +261,7 @@ struct qos_police_rule_class_rec {  // QOSPOLICERULECLASS
     char violaterate[kText];
     int32_t sequence;
     char matchrulename[kText];
-    qos_police_action_class_rec *actionlist;
+    tail_list<qos_police_action_class_rec> actionlist;
     qos_police_rule_class_rec *next;
 };
 
@@ -305,7 +305,7 @@ struct qos_drop_rule_class_rec {  // QOSDROPRULECLASS, one record a rule
     char droptype[kText];
     int32_t sequence;
     qos_drop_rule_class_rec *next;
-    qos_drop_rule_class_elem_rec *elemlist;
+    tail_list<qos_drop_rule_class_elem_rec> elemlist;
 };
 
 struct qos_sub_queue_class_rec {  // QOSSUBQUEUECLASS
@@ -346,7 +346,7 @@ struct qos_policy_class_rec {  // QOSPOLICYCLASS
     int32_t policyid;
     int32_t mandatory;
     qos_policy_class_rec *next;
-    qos_sub_queue_class_rec *subqueuelist;
+    tail_list<qos_sub_queue_class_rec> subqueuelist;
 };
 
 struct service_enroll_var_rec {  // SERVICEENROLLVARS

@@ -46,7 +46,7 @@ struct system_list_elem_rec {
 
 struct system_list_rec {  // SYSTEMLISTVALUES grouped by list name
     char listname[kText];
-    system_list_elem_rec *elemlist;
+    tail_list<system_list_elem_rec> elemlist;
     system_list_rec *next;
 };
 

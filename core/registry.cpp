@@ -1,6 +1,6 @@
-// The registry of lookups. Each lookup names its list and keys; the walk
-// (lookup::find_first) or, for the lists that every block consults, a hash
-// index that gives the same first entry (lookup::keyed_index).
+// The registry of lookups. Each lookup names its list and keys, and a hash
+// index answers what the walk of the list would (lookup::keyed_index: the
+// same first entry), so that a load stays linear in its records.
 #include "registry.h"
 
 #include <cctype>
@@ -11,8 +11,7 @@
 #include "runstate.h"
 #include "validations.h"
 
-using lookup::find_first;
-using lookup::key;
+using lookup::group_index;
 using lookup::keyed_index;
 using lookup::same;
 
@@ -71,6 +70,70 @@ keyed_index<ip_address_pool_rec, &ip_address_pool_rec::addresspoolname,
             &ip_address_pool_rec::protocoltype>
     pools_by_key(praddresspools);
 
+using PM = com_pool_type_rec;
+keyed_index<PM, &PM::servicetype, &PM::hosttype, &PM::communicationtype> pooltypemaps_by_key(prpooltypemap);
+using PCM = pool_class_mapping_rec;
+group_index<PCM, &PCM::conntypename, &PCM::hosttype, &PCM::nattype> poolclassmaps_by_key(prpoolclassmap);
+keyed_index<pool_class_rec, &pool_class_rec::name> poolclasses_by_name(prpoolclass);
+keyed_index<global_list_var_rec, &global_list_var_rec::listid> globallists_by_id(prgloballistvars);
+keyed_index<global_list_var_rec, &global_list_var_rec::variablename> globallists_by_var(prgloballistvars);
+keyed_index<service_type_name_rec, &service_type_name_rec::servicename> servicenames_by_display(
+    prservicetypenames);
+keyed_index<service_type_name_rec, &service_type_name_rec::servicetype> servicenames_by_type(prservicetypenames);
+keyed_index<pool_type_rec, &pool_type_rec::servicetype, &pool_type_rec::hosttype, &pool_type_rec::poolowner>
+    pooltypes_by_key(prpooltypes);
+keyed_index<domain_snmp_community_rec, &domain_snmp_community_rec::name> communities_by_name(
+    prdomainsnmpcommunity);
+keyed_index<cust_var_rec, &cust_var_rec::servicetype, &cust_var_rec::conntypename, &cust_var_rec::variablename>
+    custvars_by_key(prcustvars);
+using CI = cust_conn_interface_rec;
+keyed_index<CI, &CI::servicetype, &CI::conntypename, &CI::nodetype, &CI::interfacetype, &CI::encapsulationtype,
+            &CI::connectionname, &CI::nodeinstance, &CI::instanceno>
+    custinterfaces_by_key(prcustconninterfaces);
+using CN = cust_conn_node_rec;
+keyed_index<CN, &CN::servicetype, &CN::conntypename, &CN::nodetype> custnodes_by_key(prcustconnnodes);
+keyed_index<address_assign_rec, &address_assign_rec::namedpointtype, &address_assign_rec::poolname>
+    assignments_by_pool(praddressassign);
+group_index<domain_node_rec, &domain_node_rec::domainname, &domain_node_rec::nodetype> nodes_in_group(
+    prdomainnodes);
+using FC = domain_fixed_conn_rec;
+keyed_index<FC, &FC::connectionno, &FC::domainname> fixed_by_domain(prdomainfixedconn);
+keyed_index<FC, &FC::connectionno, &FC::domainname, &FC::nodetype> fixed_by_node(prdomainfixedconn);
+keyed_index<domain_inst_var_rec, &domain_inst_var_rec::connectionname, &domain_inst_var_rec::variablename>
+    instvars_by_name(prdomaininstancevars);
+using LI = domain_node_log_int_rec;
+lookup::tally_index<LI, lookup::counted, &LI::domainname, &LI::nodetype, &LI::devicetype, &LI::intno>
+    logints_counted(prdomainnodelogint);
+keyed_index<LI, &LI::domainname, &LI::nodetype, &LI::devicetype, &LI::inttype, &LI::intno> logints_by_key(
+    prdomainnodelogint);
+keyed_index<valid_int_bandwidth_rec, &valid_int_bandwidth_rec::interfacetype, &valid_int_bandwidth_rec::bandwidth>
+    bandwidths_by_key(prvalidintbandwidth);
+keyed_index<system_list_rec, &system_list_rec::listname> systemlists_by_name(pr_systemlist);
+lookup::sub_index<system_list_rec, system_list_elem_rec, &system_list_rec::elemlist,
+                  &system_list_elem_rec::displayname>
+    systemlist_values(pr_systemlist);
+
+keyed_index<domain_bgp_peer_rec, &domain_bgp_peer_rec::domainname, &domain_bgp_peer_rec::nodetype,
+            &domain_bgp_peer_rec::peername>
+    bgppeers_by_name(prdomainbgppeer);
+using MC = domain_map_class_rec;
+group_index<MC, &MC::domainname, &MC::nodetype, &MC::mapclassname> mapclasses_by_name(prdomainmapclass);
+using PH = domain_prefix_hdr_rec;
+keyed_index<PH, &PH::domainname, &PH::nodetype, &PH::listname> prefixes_by_name(prdomainprefixhdr);
+using NA = domain_node_area_rec;
+keyed_index<NA, &NA::domainname, &NA::nodetype, &NA::routingprotocol, &NA::routedprotocol> areas_by_protocol(
+    prdomainnodeareas);
+using RM = domain_route_map_rec;
+keyed_index<RM, &RM::domainname, &RM::nodetype, &RM::routemap> routemaps_by_name(prdomainroutemap);
+keyed_index<RM, &RM::domainname, &RM::nodetype, &RM::routemap, &RM::sequence> routemaps_by_sequence(
+    prdomainroutemap);
+using RMM = route_map_match_list_rec;
+keyed_index<RMM, &RMM::domainname, &RMM::nodetype, &RMM::routemap, &RMM::sequence, &RMM::matchsequence>
+    matches_by_key(prroutemapmatchlist);
+using RMS = route_map_set_list_rec;
+keyed_index<RMS, &RMS::domainname, &RMS::nodetype, &RMS::routemap, &RMS::sequence, &RMS::setsequence>
+    sets_by_key(prroutemapsetlist);
+
 }  // namespace
 
 void copy_text(char *dst, size_t size, const char *src) {
@@ -92,30 +155,22 @@ domain_conn_type_rec *find_conntype(const char *connectionname) {
 // ---- topology and customer lists ----
 
 int validate_pooltypemapentry(const com_pool_type_rec *c) {
-    return is_new(find_first(prpooltypemap, key(&com_pool_type_rec::servicetype, c->servicetype),
-                             key(&com_pool_type_rec::hosttype, c->hosttype),
-                             key(&com_pool_type_rec::communicationtype, c->communicationtype)));
+    return is_new(pooltypemaps_by_key.find(c->servicetype, c->hosttype, c->communicationtype));
 }
 
 int validate_poolclassmap(const char *conntypename, const char *roletype, const char *hosttype,
                           const char *nattype, int allroles) {
-    using R = pool_class_mapping_rec;
-    return is_new(find_first(prpoolclassmap, key(&R::conntypename, conntypename),
-                             key(&R::hosttype, hosttype), key(&R::nattype, nattype),
-                             [&](const R &r) {
-                                 return allroles == 1 || r.enrollforall == 1 ||
-                                        same(r.roletype, roletype);
-                             }));
+    return is_new(poolclassmaps_by_key.each(
+        [&](const PCM &r) { return allroles == 1 || r.enrollforall == 1 || same(r.roletype, roletype); },
+        conntypename, hosttype, nattype));
 }
 
 int validate_poolclass(const char *name) {
-    return found(find_first(prpoolclass, key(&pool_class_rec::name, name)));
+    return found(poolclasses_by_name.find(name));
 }
 
 int globallistname_exists(const char *name) {
-    return found(find_first(prgloballistvars, [&](const global_list_var_rec &r) {
-        return same(r.listid, name) || same(r.variablename, name);
-    }));
+    return found(globallists_by_id.find(name)) || found(globallists_by_var.find(name));
 }
 
 int validate_servicetype(const char *servicetype, const char *hosttype) {
@@ -123,11 +178,11 @@ int validate_servicetype(const char *servicetype, const char *hosttype) {
 }
 
 int validate_servicedispname(const char *name) {
-    return found(find_first(prservicetypenames, key(&service_type_name_rec::servicename, name)));
+    return found(servicenames_by_display.find(name));
 }
 
 int validate_servicename(const char *name) {
-    return found(find_first(prservicetypenames, key(&service_type_name_rec::servicetype, name)));
+    return found(servicenames_by_type.find(name));
 }
 
 int validate_hosttype(const char *hosttype) { return found(servicetypes_by_host.find(hosttype)); }
@@ -137,15 +192,13 @@ int validate_servicetypevar(const char *servicetype, const char *variablename) {
 }
 
 int validate_pooltype(const char *servicetype, const char *hosttype, const char *poolowner) {
-    return found(find_first(prpooltypes, key(&pool_type_rec::servicetype, servicetype),
-                            key(&pool_type_rec::hosttype, hosttype),
-                            key(&pool_type_rec::poolowner, poolowner)));
+    return found(pooltypes_by_key.find(servicetype, hosttype, poolowner));
 }
 
 int validate_domain(const char *domainname) { return found(domains_by_name.find(domainname)); }
 
 int validate_domainsnmpcommunity(const char *name) {
-    return found(find_first(prdomainsnmpcommunity, key(&domain_snmp_community_rec::name, name)));
+    return found(communities_by_name.find(name));
 }
 
 int validate_addresspools(const char *addresspoolname, const char *protocoltype) {
@@ -175,9 +228,7 @@ int validate_networkvariable(const char *variablename, int *datatype) {
 }
 
 int validate_custvars(const char *servicetype, const char *conntypename, const char *variablename) {
-    return found(find_first(prcustvars, key(&cust_var_rec::servicetype, servicetype),
-                            key(&cust_var_rec::conntypename, conntypename),
-                            key(&cust_var_rec::variablename, variablename)));
+    return found(custvars_by_key.find(servicetype, conntypename, variablename));
 }
 
 int validate_domainnodevar(const char *domainname, const char *nodetype, const char *variablename,
@@ -201,21 +252,13 @@ int validate_customerinterfaces(const char *servicetype, const char *conntypenam
                                 const char *nodetype, const char *interfacetype,
                                 const char *encapsulationtype, const char *connectionname,
                                 int nodeinstance, int instanceno) {
-    using R = cust_conn_interface_rec;
-    return found(find_first(prcustconninterfaces, key(&R::servicetype, servicetype),
-                            key(&R::conntypename, conntypename), key(&R::nodetype, nodetype),
-                            key(&R::interfacetype, interfacetype),
-                            key(&R::encapsulationtype, encapsulationtype),
-                            key(&R::connectionname, connectionname),
-                            key(&R::nodeinstance, nodeinstance), key(&R::instanceno, instanceno)));
+    return found(custinterfaces_by_key.find(servicetype, conntypename, nodetype, interfacetype, encapsulationtype,
+                                            connectionname, nodeinstance, instanceno));
 }
 
 int validate_customernode(const char *servicetype, const char *conntypename, const char *nodetype,
                           cust_conn_node_rec **entry) {
-    cust_conn_node_rec *r =
-        find_first(prcustconnnodes, key(&cust_conn_node_rec::servicetype, servicetype),
-                   key(&cust_conn_node_rec::conntypename, conntypename),
-                   key(&cust_conn_node_rec::nodetype, nodetype));
+    cust_conn_node_rec *r = custnodes_by_key.find(servicetype, conntypename, nodetype);
     if (!r) return 0;
     *entry = r;
     return 1;
@@ -231,9 +274,7 @@ int validate_domainconntypes(const char *connectionname) {
 }
 
 int validate_domainconnpools(const char *poolname, char *namedendpoint, size_t size) {
-    address_assign_rec *r =
-        find_first(praddressassign, key(&address_assign_rec::namedpointtype, 1),
-                   key(&address_assign_rec::poolname, poolname));
+    address_assign_rec *r = assignments_by_pool.find(1, poolname);
     if (!r) return 0;
     copy_text(namedendpoint, size, r->namedendpoint);
     return 1;
@@ -248,10 +289,8 @@ int validate_nodeconninst(const char *domainname, const char *nodetype, const ch
         return 0;
     }
     *connectionno = ct->connectionno;
-    domain_node_rec *small = find_first(
-        prdomainnodes, key(&domain_node_rec::domainname, domainname),
-        key(&domain_node_rec::nodetype, nodetype),
-        [&](const domain_node_rec &r) { return r.maxnode < nodeinstance; });
+    domain_node_rec *small =
+        nodes_in_group.each([&](const domain_node_rec &r) { return r.maxnode < nodeinstance; }, domainname, nodetype);
     if (small) {
         setmsg("Invalid node instance value : %d @ %d\n", nodeinstance, Line);
         return 0;
@@ -274,15 +313,10 @@ int validate_nodeconnections(const char *domainname, const char *nodetype, int n
     }
     if (!domainname[0]) return 1;
     bool anynode = !nodetype[0];
-    domain_fixed_conn_rec *fixed = find_first(
-        prdomainfixedconn, key(&domain_fixed_conn_rec::connectionno, ct->connectionno),
-        key(&domain_fixed_conn_rec::domainname, domainname),
-        [&](const domain_fixed_conn_rec &r) { return anynode || same(r.nodetype, nodetype); });
-    if (!fixed) return 0;
-    if (anynode) return 1;
-    return found(find_first(prdomainnodes, key(&domain_node_rec::domainname, domainname),
-                            key(&domain_node_rec::nodetype, nodetype),
-                            [&](const domain_node_rec &r) { return r.maxnode >= nodeinstance; }));
+    if (anynode) return found(fixed_by_domain.find(ct->connectionno, domainname));
+    if (!fixed_by_node.find(ct->connectionno, domainname, nodetype)) return 0;
+    return found(
+        nodes_in_group.each([&](const domain_node_rec &r) { return r.maxnode >= nodeinstance; }, domainname, nodetype));
 }
 
 int validate_domainconnections(const char *domainname1, const char *domainname2,
@@ -291,9 +325,7 @@ int validate_domainconnections(const char *domainname1, const char *domainname2,
 }
 
 int validate_conninstvars(const char *connectionname, const char *variablename) {
-    return found(find_first(prdomaininstancevars,
-                            key(&domain_inst_var_rec::connectionname, connectionname),
-                            key(&domain_inst_var_rec::variablename, variablename)));
+    return found(instvars_by_name.find(connectionname, variablename));
 }
 
 int check_logint(const char *domainname, const char *nodetype, const char *devicetype,
@@ -301,19 +333,13 @@ int check_logint(const char *domainname, const char *nodetype, const char *devic
     if (!std::isdigit(static_cast<unsigned char>(intno[0])) && !same(intno, "N")) return 0;
     char known[kName];
     if (!validate_node(domainname, nodetype, known)) return 0;
-    using R = domain_node_log_int_rec;
-    *count = 1 + lookup::count_matches(prdomainnodelogint, key(&R::domainname, domainname),
-                                       key(&R::nodetype, nodetype),
-                                       key(&R::devicetype, devicetype), key(&R::intno, intno));
+    *count = 1 + logints_counted.get(domainname, nodetype, devicetype, intno);
     return 1;
 }
 
 int validate_logint(const char *domainname, const char *nodetype, const char *devicetype,
                     const char *inttype, const char *intno) {
-    using R = domain_node_log_int_rec;
-    return found(find_first(prdomainnodelogint, key(&R::domainname, domainname),
-                            key(&R::nodetype, nodetype), key(&R::devicetype, devicetype),
-                            key(&R::inttype, inttype), key(&R::intno, intno)));
+    return found(logints_by_key.find(domainname, nodetype, devicetype, inttype, intno));
 }
 
 int validate_listvalues(const char *listname) { return found(listvalues_by_list.find(listname)); }
@@ -323,20 +349,18 @@ int validate_listelements(const char *listname, const char *elementvalue) {
 }
 
 int validate_intbandwidth(const char *interfacetype, const char *bandwidth) {
-    return found(find_first(prvalidintbandwidth,
-                            key(&valid_int_bandwidth_rec::interfacetype, interfacetype),
-                            key(&valid_int_bandwidth_rec::bandwidth, bandwidth)));
+    return found(bandwidths_by_key.find(interfacetype, bandwidth));
 }
 
 int validate_systemlist(const char *listname, system_list_rec **entry) {
-    system_list_rec *r = find_first(pr_systemlist, key(&system_list_rec::listname, listname));
+    system_list_rec *r = systemlists_by_name.find(listname);
     if (!r) return 0;
     *entry = r;
     return 1;
 }
 
 int systemlist_varfound(const system_list_rec *list, const char *value) {
-    return found(find_first(list->elemlist, key(&system_list_elem_rec::displayname, value)));
+    return found(systemlist_values.find(list, value));
 }
 
 int validate_systemlistentries(const char *listname, const value_table *values, int count,
@@ -372,38 +396,29 @@ char *getconnnamefromid(int connectionno) {
 // ---- routing and route-policy lists ----
 
 int validate_domainbgppeer(const char *domainname, const char *nodetype, const char *peername) {
-    return found(find_first(prdomainbgppeer, key(&domain_bgp_peer_rec::domainname, domainname),
-                            key(&domain_bgp_peer_rec::nodetype, nodetype),
-                            key(&domain_bgp_peer_rec::peername, peername)));
+    return found(bgppeers_by_name.find(domainname, nodetype, peername));
 }
 
 int validate_domainmapclass(const char *domainname, const char *nodetype, const char *context1,
                             const char *context2, const char *context3, const char *mapclassname) {
-    using R = domain_map_class_rec;
-    return found(find_first(prdomainmapclass, key(&R::domainname, domainname),
-                            key(&R::nodetype, nodetype), key(&R::mapclassname, mapclassname),
-                            [&](const R &r) {
-                                return same(r.context1, context1) || same(r.context2, context2) ||
-                                       same(r.context3, context3);
-                            }));
+    return found(mapclasses_by_name.each(
+        [&](const MC &r) {
+            return same(r.context1, context1) || same(r.context2, context2) || same(r.context3, context3);
+        },
+        domainname, nodetype, mapclassname));
 }
 
 int validate_prefixlist(const char *domainname, const char *nodetype, const char *listname,
                         const char * /*context1*/, const char * /*context2*/,
                         const char * /*context3*/) {
-    return found(find_first(prdomainprefixhdr, key(&domain_prefix_hdr_rec::domainname, domainname),
-                            key(&domain_prefix_hdr_rec::nodetype, nodetype),
-                            key(&domain_prefix_hdr_rec::listname, listname)));
+    return found(prefixes_by_name.find(domainname, nodetype, listname));
 }
 
 int validate_domainnodeareas(const char *domainname, const char *nodetype,
                              const char *routingprotocol, const char *routedprotocol,
                              const char * /*process*/, int *nextseq) {
-    using R = domain_node_area_rec;
     *nextseq = 1;
-    R *r = find_first(prdomainnodeareas, key(&R::domainname, domainname),
-                      key(&R::nodetype, nodetype), key(&R::routingprotocol, routingprotocol),
-                      key(&R::routedprotocol, routedprotocol));
+    NA *r = areas_by_protocol.find(domainname, nodetype, routingprotocol, routedprotocol);
     if (!r) return 0;
     // A stored number at the top of the range stays there instead of wrapping.
     *nextseq = r->sequenceno < INT32_MAX ? r->sequenceno + 1 : INT32_MAX;
@@ -431,31 +446,24 @@ int validate_accesslist(const char *domainname, const char *nodetype, const char
 int validate_routemap(const char *domainname, const char *nodetype, const char * /*context1*/,
                       const char * /*context2*/, const char * /*context3*/,
                       const char *routemap) {
-    return found(find_first(prdomainroutemap, key(&domain_route_map_rec::domainname, domainname),
-                            key(&domain_route_map_rec::nodetype, nodetype),
-                            key(&domain_route_map_rec::routemap, routemap)));
+    return found(find_routemap(domainname, nodetype, routemap));
+}
+
+domain_route_map_rec *find_routemap(const char *domainname, const char *nodetype, const char *routemap) {
+    return routemaps_by_name.find(domainname, nodetype, routemap);
 }
 
 int validate_routemapseq(const char *domainname, const char *nodetype, const char *routemap,
                          int sequence) {
-    using R = domain_route_map_rec;
-    return found(find_first(prdomainroutemap, key(&R::domainname, domainname),
-                            key(&R::nodetype, nodetype), key(&R::routemap, routemap),
-                            key(&R::sequence, sequence)));
+    return found(routemaps_by_sequence.find(domainname, nodetype, routemap, sequence));
 }
 
 int validate_routemapmatchlist(const char *domainname, const char *nodetype, const char *routemap,
                                int sequence, int matchsequence) {
-    using R = route_map_match_list_rec;
-    return found(find_first(prroutemapmatchlist, key(&R::domainname, domainname),
-                            key(&R::nodetype, nodetype), key(&R::routemap, routemap),
-                            key(&R::sequence, sequence), key(&R::matchsequence, matchsequence)));
+    return found(matches_by_key.find(domainname, nodetype, routemap, sequence, matchsequence));
 }
 
 int validate_routemapsetlist(const char *domainname, const char *nodetype, const char *routemap,
                              int sequence, int setsequence) {
-    using R = route_map_set_list_rec;
-    return found(find_first(prroutemapsetlist, key(&R::domainname, domainname),
-                            key(&R::nodetype, nodetype), key(&R::routemap, routemap),
-                            key(&R::sequence, sequence), key(&R::setsequence, setsequence)));
+    return found(sets_by_key.find(domainname, nodetype, routemap, sequence, setsequence));
 }

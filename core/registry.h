@@ -119,6 +119,8 @@ int validate_accesslist(const char *domainname, const char *nodetype, const char
                         const char *aclname, int sequence, int quiet);
 int validate_routemap(const char *domainname, const char *nodetype, const char *context1,
                       const char *context2, const char *context3, const char *routemap);
+// The first route map record of that name for the node type, or null.
+domain_route_map_rec *find_routemap(const char *domainname, const char *nodetype, const char *routemap);
 int validate_routemapseq(const char *domainname, const char *nodetype, const char *routemap,
                          int sequence);
 int validate_routemapmatchlist(const char *domainname, const char *nodetype, const char *routemap,

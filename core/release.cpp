@@ -131,9 +131,16 @@ void free_list(record_list<T> &list) {
     free_list(head);
 }
 
+template <class T>
+void free_list(tail_list<T> &list) {
+    T *head = list.head;
+    list = nullptr;
+    free_list(head);
+}
+
 // Records that carry a list of their own: the sub-list goes first.
-template <class T, class E>
-void free_list(record_list<T> &list, E *T::*sub) {
+template <class T, class S>
+void free_list(record_list<T> &list, S T::*sub) {
     T *head = list.head;
     list.clear();
     while (head) {

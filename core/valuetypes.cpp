@@ -6,6 +6,7 @@
 #include <string>
 
 #include "evaluator.h"
+#include "lookup.h"
 #include "records_topology.h"
 #include "registry.h"
 #include "runstate.h"
@@ -197,10 +198,17 @@ int getdatatypes(const char *name, int *code) {
     return 0;
 }
 
+namespace {
+
+int32_t not_a_number(const list_value_rec &r) { return checkisnumber(r.elementvalue) ? 0 : 1; }
+lookup::keyed_index<list_value_rec, &list_value_rec::listname, not_a_number> listvalues_by_kind(prlistvalues);
+
+}  // namespace
+
 int check_listtype(const char *listname, int *code) {
     if (*code != 17) return 1;
-    for (list_value_rec *r = prlistvalues; r; r = r->next)
-        if (std::strcmp(r->listname, listname) == 0 && !checkisnumber(r->elementvalue)) return 1;
+    // A list with an element that is no number stays a list of texts.
+    if (listvalues_by_kind.find(listname, 1)) return 1;
     *code = 12;
     return 1;
 }

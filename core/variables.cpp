@@ -10,8 +10,7 @@
 #include "runstate.h"
 #include "validations.h"
 
-using lookup::find_first;
-using lookup::key;
+using lookup::group_index;
 using lookup::keyed_index;
 using lookup::same;
 
@@ -20,6 +19,32 @@ namespace {
 // Every connection type's variables are looked up as its block is read.
 keyed_index<domain_conn_var_rec, &domain_conn_var_rec::connectionno, &domain_conn_var_rec::variablename>
     connvars_by_name(prdomainconnvars);
+group_index<domain_conn_var_rec, &domain_conn_var_rec::connectionno, &domain_conn_var_rec::variablename>
+    connvars_in_order(prdomainconnvars);
+group_index<domain_fixed_conn_rec, &domain_fixed_conn_rec::domainname, &domain_fixed_conn_rec::nodetype>
+    fixedconns_of_node(prdomainfixedconn);
+group_index<domain_conn_type_rec, &domain_conn_type_rec::connectionno> conntypes_of_number(prdomainconntypes);
+keyed_index<domain_conn_type_rec, &domain_conn_type_rec::connectionno, &domain_conn_type_rec::connectionname>
+    conntypes_by_number_name(prdomainconntypes);
+keyed_index<address_dependency_rec, &address_dependency_rec::variablename, &address_dependency_rec::namedendpoint>
+    dependencies_by_name(praddressdependency);
+keyed_index<service_type_var_rec, &service_type_var_rec::variablename> servicetypevars_by_var(prservicetypevars);
+keyed_index<pool_sequence_rec, &pool_sequence_rec::variablename> poolsequences_by_var(prpoolsequence);
+keyed_index<cust_var_rec, &cust_var_rec::variablename> custvars_by_var(prcustvars);
+using PR = domain_protocol_rec;
+keyed_index<PR, &PR::domainname, &PR::nodetype, &PR::protocol, &PR::asn, &PR::instancename> protocols_by_key(
+    prdomainprotocols);
+
+// Visits every fixed connection of the node, in list order.
+template <class Visit>
+void for_node_fixedconns(const char *domainname, const char *nodetype, Visit visit) {
+    fixedconns_of_node.each(
+        [&](const domain_fixed_conn_rec &f) {
+            visit(f);
+            return false;
+        },
+        domainname, nodetype);
+}
 
 }  // namespace
 
@@ -86,14 +111,14 @@ template <class Visit>
 void for_node_conntypes(const char *domainname, const char *nodetype, const char *connectionname,
                         Visit visit) {
     bool named = connectionname && connectionname[0];
-    for (domain_fixed_conn_rec *f = prdomainfixedconn; f; f = f->next) {
-        if (!same(f->domainname, domainname) || !same(f->nodetype, nodetype)) continue;
-        for (domain_conn_type_rec *ct = prdomainconntypes; ct; ct = ct->next) {
-            if (ct->connectionno != f->connectionno) continue;
-            if (named && !same(ct->connectionname, connectionname)) continue;
-            visit(*ct);
-        }
-    }
+    for_node_fixedconns(domainname, nodetype, [&](const domain_fixed_conn_rec &f) {
+        conntypes_of_number.each(
+            [&](const domain_conn_type_rec &ct) {
+                if (!named || same(ct.connectionname, connectionname)) visit(ct);
+                return false;
+            },
+            f.connectionno);
+    });
 }
 
 }  // namespace
@@ -104,26 +129,23 @@ int connvar_exists(const char *domainname, const char *nodetype, const char *con
     // Every match is visited: the type of the last one stands.
     bool found = false;
     for_node_conntypes(domainname, nodetype, connectionname, [&](const domain_conn_type_rec &ct) {
-        for (address_dependency_rec *d = praddressdependency; d; d = d->next)
-            if (same(d->variablename, variablename) && same(d->namedendpoint, ct.connectionname)) {
-                found = true;
-                *type = DT_NUMBER;
-            }
+        if (dependencies_by_name.find(variablename, ct.connectionname)) {
+            found = true;
+            *type = DT_NUMBER;
+        }
     });
     if (found) return 1;
     bool named = connectionname && connectionname[0];
-    for (domain_fixed_conn_rec *f = prdomainfixedconn; f; f = f->next) {
-        if (!same(f->domainname, domainname) || !same(f->nodetype, nodetype)) continue;
-        if (named && !find_first(prdomainconntypes,
-                                 key(&domain_conn_type_rec::connectionno, f->connectionno),
-                                 key(&domain_conn_type_rec::connectionname, connectionname)))
-            continue;
-        for (domain_conn_var_rec *v = prdomainconnvars; v; v = v->next)
-            if (v->connectionno == f->connectionno && same(v->variablename, variablename)) {
+    for_node_fixedconns(domainname, nodetype, [&](const domain_fixed_conn_rec &f) {
+        if (named && !conntypes_by_number_name.find(f.connectionno, connectionname)) return;
+        connvars_in_order.each(
+            [&](const domain_conn_var_rec &v) {
                 found = true;
-                report_datatype(v->variabletype, variablename, type);
-            }
-    }
+                report_datatype(v.variabletype, variablename, type);
+                return false;
+            },
+            f.connectionno, variablename);
+    });
     return found ? 1 : 0;
 }
 
@@ -142,36 +164,30 @@ int nodevar_exists(const char *domainname, const char *nodetype, const char *var
 }
 
 int conn_exists(const char *domainname, const char *nodetype, const char *connectionname) {
-    return find_first(prdomainfixedconn, key(&domain_fixed_conn_rec::domainname, domainname),
-                      key(&domain_fixed_conn_rec::nodetype, nodetype),
-                      [&](const domain_fixed_conn_rec &f) {
-                          return find_first(prdomainconntypes,
-                                            key(&domain_conn_type_rec::connectionno,
-                                                f.connectionno),
-                                            key(&domain_conn_type_rec::connectionname,
-                                                connectionname)) != nullptr;
-                      })
+    return fixedconns_of_node.each(
+               [&](const domain_fixed_conn_rec &f) {
+                   return conntypes_by_number_name.find(f.connectionno, connectionname) != nullptr;
+               },
+               domainname, nodetype)
                ? 1
                : 0;
 }
 
 int validate_anycommunityvar(const char *variablename, int *type) {
     if (validate_systemvar(communitysystemvar, variablename, type)) return 1;
-    service_type_var_rec *r =
-        find_first(prservicetypevars, key(&service_type_var_rec::variablename, variablename));
+    service_type_var_rec *r = servicetypevars_by_var.find(variablename);
     if (!r) return 0;
     report_datatype(r->variabletype, variablename, type);
     return 1;
 }
 
 int validate_anycommunitypoolvar(const char *variablename) {
-    return find_first(prpoolsequence, key(&pool_sequence_rec::variablename, variablename)) ? 1
-                                                                                             : 0;
+    return poolsequences_by_var.find(variablename) ? 1 : 0;
 }
 
 int validate_customervars(const char *variablename, int *type) {
     if (validate_systemvar(customersystemvars, variablename, type)) return 1;
-    cust_var_rec *r = find_first(prcustvars, key(&cust_var_rec::variablename, variablename));
+    cust_var_rec *r = custvars_by_var.find(variablename);
     if (!r) return 0;
     report_datatype(r->variabletype, variablename, type);
     return 1;
@@ -307,12 +323,8 @@ int validate_protocols(const char *domainname, const char *nodetype, const char 
                        const char *asn, const char *mandatory, const char *routerid,
                        const char *clusterid, const char *usagecondition,
                        const char *ownercontext, const char *instancename) {
-    using R = domain_protocol_rec;
-    if (find_first(prdomainprotocols, key(&R::domainname, domainname), key(&R::nodetype, nodetype),
-                   key(&R::protocol, protocol), key(&R::asn, asn),
-                   key(&R::instancename, instancename)))
-        return 1;
-    R *rec = alloc_record<R>();
+    if (protocols_by_key.find(domainname, nodetype, protocol, asn, instancename)) return 1;
+    PR *rec = alloc_record<PR>();
     if (!rec) return 0;
     // The block parsers bound every value to its field; a longer one is cut.
     copy_text(rec->domainname, sizeof rec->domainname, domainname);

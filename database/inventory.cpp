@@ -150,11 +150,11 @@ void free_records(T *rec) {
     }
 }
 void free_records(cust_conn_type_rec *rec) {
-    for (cust_conn_type_rec *r = rec; r; r = r->next) free_records(r->qospolicylist);
+    for (cust_conn_type_rec *r = rec; r; r = r->next) free_records(r->qospolicylist.head);
     free_records<cust_conn_type_rec>(rec);
 }
 void free_records(cust_conn_node_rec *rec) {
-    for (cust_conn_node_rec *r = rec; r; r = r->next) free_records(r->loopbacklist);
+    for (cust_conn_node_rec *r = rec; r; r = r->next) free_records(r->loopbacklist.head);
     free_records<cust_conn_node_rec>(rec);
 }
 

@@ -408,7 +408,7 @@ int NDL_validate_custconntypes(cust_conn_type_rec *stored, cust_conn_type_rec *p
         // The type is found; its QoS policy list is compared element by
         // element with the list of the record that matched.
         [](const R &s, const R &p) {
-            return walk<&E::qospolicylistname, &E::policyname>(s.qospolicylist, p.qospolicylist, [&](const E &) {
+            return walk<&E::qospolicylistname, &E::policyname>(s.qospolicylist.head, p.qospolicylist.head, [&](const E &) {
                 return counted(
                     count_custsite(s.conntypename), keeps_flag,
                     [&] {
@@ -474,7 +474,7 @@ int NDL_validate_custconnnodes(cust_conn_node_rec *stored, cust_conn_node_rec *p
         },
         [](const R &s, const R &p) {
             return walk<&E::nodeinstance, &E::lbinstance, &E::loopbacktype, &E::isloopback>(
-                s.loopbacklist, p.loopbacklist, [&](const E &) {
+                s.loopbacklist.head, p.loopbacklist.head, [&](const E &) {
                     return counted(
                         count_custsite(s.conntypename), keeps_flag,
                         [&] {

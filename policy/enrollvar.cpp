@@ -3,6 +3,7 @@
 // QOS section, that every QoS policy a customer type names is defined.
 #include <cstring>
 
+#include "lookup.h"
 #include "policy_blocks.h"
 #include "records_customer.h"
 #include "topology.h"
@@ -39,13 +40,19 @@ keyword_table QOSserviceenroll_vartokens{
 
 }  // namespace
 
+namespace {
+
+lookup::keyed_index<service_enroll_var_rec, &service_enroll_var_rec::variablename> enrollvars_by_name(
+    prqosservenrollvar);
+lookup::keyed_index<qos_policy_class_rec, &qos_policy_class_rec::policyname> policies_by_name(
+    prqospolicydesclist);
+
+}  // namespace
+
 int validate_servenrollvar(const char *name) {
-    for (const service_enroll_var_rec *v = prqosservenrollvar; v; v = v->next)
-        if (!std::strcmp(v->variablename, name)) {
-            setmsg("Error: duplicate serviceenroll variablename : '%s' @ %d\n ", name, Line);
-            return 0;
-        }
-    return 1;
+    if (!enrollvars_by_name.find(name)) return 1;
+    setmsg("Error: duplicate serviceenroll variablename : '%s' @ %d\n ", name, Line);
+    return 0;
 }
 
 int parse_serviceenrollvar(FILE *fp, FILE *, const char *) {
@@ -58,9 +65,7 @@ int parse_serviceenrollvar(FILE *fp, FILE *, const char *) {
 int validate_custpolicies() {
     for (const cust_conn_type_rec *t = prcustconntypes; t; t = t->next)
         for (const cust_conn_qos_policy_rec *q = t->qospolicylist; q; q = q->next) {
-            const qos_policy_class_rec *p = prqospolicydesclist;
-            while (p && std::strcmp(p->policyname, q->policyname) != 0) p = p->next;
-            if (!p) {
+            if (!policies_by_name.find(q->policyname)) {
                 logmsg("ERROR: QOS policy '%s' referred by a customer type is not defined in QOS section\n",
                        q->policyname);
                 return 0;

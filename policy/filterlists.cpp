@@ -50,11 +50,7 @@ int list_context(block_reader &r, const keyword_rule &, void *rec) {
 // Two lists of one start number on the node type would share their entries'
 // numbers: the second is refused.
 bool start_taken(const list_desc &d) {
-    for (domain_filter_list_rec *f = prdomainfilterlist; f; f = f->next)
-        if (!std::strcmp(f->domainname, d.domainname) && !std::strcmp(f->nodetype, d.nodetype) &&
-            !std::strcmp(f->filtertype, d.filtertype) && !std::strcmp(f->aclseqstart, d.start))
-            return true;
-    return false;
+    return validate_filterlistexists(d.domainname, d.nodetype, d.start, d.filtertype) != 0;
 }
 
 int description_checks(block_reader &r, void *rec, void *) {

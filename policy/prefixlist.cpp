@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "lookup.h"
 #include "policy.h"
 #include "records_policy.h"
 #include "registry.h"
@@ -144,12 +145,12 @@ prefix_block &block_of(void *rec) { return *static_cast<prefix_block *>(rec); }
 
 // Lists of earlier blocks of the node type keep their numbers: a block
 // numbers on after them, so that two blocks never share a list's entries.
+lookup::tally_index<domain_prefix_hdr_rec, lookup::highest<&domain_prefix_hdr_rec::sequence>,
+                    &domain_prefix_hdr_rec::domainname, &domain_prefix_hdr_rec::nodetype>
+    prefix_sequences(prdomainprefixhdr);
+
 int32_t largest_sequence(const char *domainname, const char *nodetype) {
-    int32_t largest = 0;
-    for (domain_prefix_hdr_rec *h = prdomainprefixhdr; h; h = h->next)
-        if (!std::strcmp(h->domainname, domainname) && !std::strcmp(h->nodetype, nodetype) && h->sequence > largest)
-            largest = h->sequence;
-    return largest;
+    return prefix_sequences.get(domainname, nodetype);
 }
 
 int no_filters(block_reader &r) { return r.fail("ERROR: No  filters specified for filterlist @%d \n", Line); }

@@ -3,11 +3,17 @@
 // policy, its own mark, police, shape and drop rules.
 #include <cstring>
 
+#include "lookup.h"
 #include "policy_blocks.h"
 #include "registry.h"
 #include "validations.h"
 
 namespace {
+
+// The classes of each policy, by name.
+lookup::sub_index<qos_policy_class_rec, qos_sub_queue_class_rec, &qos_policy_class_rec::subqueuelist,
+                  &qos_sub_queue_class_rec::subqueuename>
+    classes_of_policy(prqospolicydesclist);
 
 const char kClassTooLong[] = "Error: token size exceeds datbase field size :  '%s' @ %d\n";
 const char kClassBasedRules[] =
@@ -246,9 +252,8 @@ int extract_QOSPolicy_class(FILE *fp, qos_policy_class_rec *policy, int number, 
         logmsg("WARNING: QOSPolicy '%s' for '%s.%s' has a CONTEXT and does not have any variables in the NAME for "
                "CLASS '%s', may cause duplicate entries: @ %d \n\n",
                policy->classrulename, policy->domainname, policy->nodetype, rec.subqueuename, Line);
-    for (const qos_sub_queue_class_rec *s = policy->subqueuelist; s; s = s->next)
-        if (!std::strcmp(s->subqueuename, rec.subqueuename))
-            return r.fail("ERROR: Duplicate class : '%s' @ %d\n", rec.subqueuename, Line);
+    if (classes_of_policy.find(policy, rec.subqueuename))
+        return r.fail("ERROR: Duplicate class : '%s' @ %d\n", rec.subqueuename, Line);
     rec.sequence = number;
     auto *added = alloc_record<qos_sub_queue_class_rec>();
     *added = rec;

@@ -152,8 +152,7 @@ int action_value_place(block_reader &r, const keyword_rule &rule, void *ctx) {
 }
 
 int action_value(block_reader &r, const keyword_rule &, void *ctx) {
-    qos_police_action_class_rec *a = police(ctx).rec.actionlist;
-    while (a->next) a = a->next;
+    qos_police_action_class_rec *a = police(ctx).rec.actionlist.tail;
     std::snprintf(a->actionvalue, sizeof a->actionvalue, "%s", r.tok);
     return 0;
 }

@@ -1,12 +1,15 @@
 // Lookups of the route-policy objects that other records refer to by name,
 // and the sweeps that report every reference finding nothing.
+#include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 #include "lookup.h"
 #include "policy_blocks.h"
 #include "records_policy.h"
 #include "records_routing.h"
+#include "registry.h"
 #include "runstate.h"
 
 const char *g_policyname = "";
@@ -32,15 +35,30 @@ bool context_matches(const char *c1, const char *c2, const char *c3, const char 
 
 namespace {
 
-// The references of a node type are looked up among its own lists only.
-lookup::group_index<domain_access_list_rec, &domain_access_list_rec::domainname,
-                    &domain_access_list_rec::nodetype>
-    acls_by_node(prdomainaccesslist);
-lookup::group_index<domain_route_map_rec, &domain_route_map_rec::domainname, &domain_route_map_rec::nodetype>
-    routemaps_by_node(prdomainroutemap);
-lookup::group_index<domain_prefix_hdr_rec, &domain_prefix_hdr_rec::domainname,
-                    &domain_prefix_hdr_rec::nodetype>
-    prefixes_by_node(prdomainprefixhdr);
+// The references of a node type are looked up among its own objects of
+// that name only; the contexts decide among those.
+using AL = domain_access_list_rec;
+lookup::group_index<AL, &AL::domainname, &AL::nodetype, &AL::aclname> acls_by_name(prdomainaccesslist);
+lookup::group_index<AL, &AL::domainname, &AL::nodetype, &AL::aclstart> acls_by_start(prdomainaccesslist);
+using RM = domain_route_map_rec;
+lookup::group_index<RM, &RM::domainname, &RM::nodetype, &RM::routemap> routemaps_by_name(prdomainroutemap);
+using PH = domain_prefix_hdr_rec;
+lookup::group_index<PH, &PH::domainname, &PH::nodetype, &PH::listname> prefixes_by_name(prdomainprefixhdr);
+using FL = domain_filter_list_rec;
+lookup::keyed_index<FL, &FL::domainname, &FL::nodetype, &FL::filtertype, &FL::aclseqstart> filterlists_by_start(
+    prdomainfilterlist);
+
+// The number a name stands for when it is one as "%d" writes it.
+bool written_number(const char *name, int32_t *n) {
+    char *end = nullptr;
+    long v = std::strtol(name, &end, 10);
+    if (end == name || *end || v < INT32_MIN || v > INT32_MAX) return false;
+    char again[16];
+    std::snprintf(again, sizeof again, "%ld", v);
+    if (std::strcmp(again, name) != 0) return false;
+    *n = static_cast<int32_t>(v);
+    return true;
+}
 
 }  // namespace
 
@@ -50,15 +68,15 @@ int validate_accesslistexists(const char *domainname, const char *nodetype, cons
     auto answers = [&](const domain_access_list_rec &r) {
         if (!context_matches(r.context1, r.context2, r.context3, context1, context2, context3, strict))
             return false;
-        char start[16];
-        std::snprintf(start, sizeof start, "%d", r.aclstart);
-        if (std::strcmp(r.aclname, aclname) && std::strcmp(start, aclname)) return false;
         // A QoS policy's own access list serves only that policy, while it
         // is read.
         return std::strcmp(r.usage, "QOSPOLICY") != 0 ||
                (g_policyname && g_policyname[0] && !std::strcmp(r.owner, g_policyname));
     };
-    return acls_by_node.each(answers, domainname, nodetype) ? 1 : 0;
+    // Named by its name, or by its start number as "%d" writes it.
+    if (acls_by_name.each(answers, domainname, nodetype, aclname)) return 1;
+    int32_t start = 0;
+    return written_number(aclname, &start) && acls_by_start.each(answers, domainname, nodetype, start) ? 1 : 0;
 }
 
 namespace {
@@ -66,16 +84,14 @@ namespace {
 // An object of the node type whose `field` is the name, under the
 // reference's contexts: 1, else 0.
 template <class Rec, class Index>
-int named_exists(Index &index, char (Rec::*field)[kText], const char *domainname, const char *nodetype,
-                 const char *context1, const char *context2, const char *context3, const char *name, int loose) {
+int named_exists(Index &index, const char *domainname, const char *nodetype, const char *context1,
+                 const char *context2, const char *context3, const char *name, int loose) {
     bool strict = !loose && names_variable(name);
     return index.each(
                [&](const Rec &r) {
-                   return !std::strcmp(r.*field, name) &&
-                          context_matches(r.context1, r.context2, r.context3, context1, context2, context3,
-                                          strict);
+                   return context_matches(r.context1, r.context2, r.context3, context1, context2, context3, strict);
                },
-               domainname, nodetype)
+               domainname, nodetype, name)
                ? 1
                : 0;
 }
@@ -84,36 +100,27 @@ int named_exists(Index &index, char (Rec::*field)[kText], const char *domainname
 
 int validate_routemapexists(const char *domainname, const char *nodetype, const char *context1,
                             const char *context2, const char *context3, const char *name, int loose) {
-    return named_exists(routemaps_by_node, &domain_route_map_rec::routemap, domainname, nodetype, context1,
-                        context2, context3, name, loose);
+    return named_exists<RM>(routemaps_by_name, domainname, nodetype, context1, context2, context3, name, loose);
 }
 
 int validate_prefixlistexists(const char *domainname, const char *nodetype, const char *context1,
                               const char *context2, const char *context3, const char *name, int loose) {
-    return named_exists(prefixes_by_node, &domain_prefix_hdr_rec::listname, domainname, nodetype, context1,
-                        context2, context3, name, loose);
+    return named_exists<PH>(prefixes_by_name, domainname, nodetype, context1, context2, context3, name, loose);
 }
 
 int validate_filterlistexists(const char *domainname, const char *nodetype, const char *name, const char *listtype) {
-    for (domain_filter_list_rec *r = prdomainfilterlist; r; r = r->next)
-        if (!std::strcmp(r->domainname, domainname) && !std::strcmp(r->nodetype, nodetype) &&
-            !std::strcmp(r->filtertype, listtype) && !std::strcmp(r->aclseqstart, name))
-            return 1;
-    return 0;
+    return filterlists_by_start.find(domainname, nodetype, listtype, name) ? 1 : 0;
 }
 
 int get_routemapcontext(const char *domainname, const char *nodetype, const char *name, char *context1,
                         char *context2, char *context3, char *repeatby) {
-    for (domain_route_map_rec *r = prdomainroutemap; r; r = r->next)
-        if (!std::strcmp(r->domainname, domainname) && !std::strcmp(r->nodetype, nodetype) &&
-            !std::strcmp(r->routemap, name)) {
-            std::memcpy(context1, r->context1, kText);
-            std::memcpy(context2, r->context2, kText);
-            std::memcpy(context3, r->context3, kText);
-            std::memcpy(repeatby, r->repeatby, kText);
-            return 1;
-        }
-    return 0;
+    const domain_route_map_rec *r = find_routemap(domainname, nodetype, name);
+    if (!r) return 0;
+    std::memcpy(context1, r->context1, kText);
+    std::memcpy(context2, r->context2, kText);
+    std::memcpy(context3, r->context3, kText);
+    std::memcpy(repeatby, r->repeatby, kText);
+    return 1;
 }
 
 namespace {

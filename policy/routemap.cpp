@@ -3,7 +3,7 @@
 // and SET # n add clauses to sequence n.
 #include <cstdint>
 #include <cstring>
-#include <vector>
+#include <unordered_set>
 
 #include "policy.h"
 #include "records_policy.h"
@@ -209,7 +209,7 @@ struct routemap_block {
     char domainname[kName] = "";
     char nodetype[kName] = "";
     routemap_desc desc{};
-    std::vector<int32_t> types;  // TYPE numbers since the DESCRIPTION
+    std::unordered_set<int32_t> types;  // TYPE numbers since the DESCRIPTION
     int matches = 0, sets = 0;   // clauses since the TYPE
 };
 
@@ -247,9 +247,7 @@ int open_type(block_reader &r, const keyword_rule &, void *rec) {
     const routemap_desc &d = b.desc;
     int32_t n = 0;
     if (!read_sequence(r, b, &n)) return 1;
-    for (int32_t used : b.types)
-        if (used == n) return r.fail("ERROR: Duplicate TYPE in ROUTEMAP: @ %d \n", Line);
-    b.types.push_back(n);
+    if (!b.types.insert(n).second) return r.fail("ERROR: Duplicate TYPE in ROUTEMAP: @ %d \n", Line);
     b.matches = b.sets = 0;
     type_entry t{};
     t.desc = &d;

@@ -1,5 +1,6 @@
 // ROUTING-IGMP: the interfaces of a node type that take part in IGMP
 // (MEMBER) and the groups an interface joins or carries (GROUP).
+#include "lookup.h"
 #include "multicast.h"
 
 namespace {
@@ -51,14 +52,10 @@ keyword_table igmpgrouptokens{
 
 // Groups are numbered per domain, node type and interface, counting every
 // group already listed for that interface.
-int32_t next_group(const IG &e) {
-    int32_t highest = 0;
-    for (const IG *g = prigmpgroup; g; g = g->next)
-        if (!std::strcmp(g->domainname, e.domainname) && !std::strcmp(g->nodetype, e.nodetype) &&
-            !std::strcmp(g->namedinterface, e.namedinterface) && g->sequence > highest)
-            highest = g->sequence;
-    return highest + 1;
-}
+lookup::tally_index<IG, lookup::highest<&IG::sequence>, &IG::domainname, &IG::nodetype, &IG::namedinterface>
+    group_numbers(prigmpgroup);
+
+int32_t next_group(const IG &e) { return group_numbers.get(e.domainname, e.nodetype, e.namedinterface) + 1; }
 
 // The group's context is not passed to the interface check.
 int check_group(block_reader &r, void *entry, void *) {

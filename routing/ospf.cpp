@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "lookup.h"
 #include "registry.h"
 #include "routing_blocks.h"
 #include "validations.h"
@@ -29,13 +30,12 @@ constexpr size_t kAreaInterfaces = 301;
 // Areas of a node are numbered max + 1 per domain, node and protocol, so
 // that no two areas of a node share a number and their interface and range
 // rows can be told apart.
+using NA = domain_node_area_rec;
+lookup::tally_index<NA, lookup::highest<&NA::sequenceno>, &NA::domainname, &NA::nodetype, &NA::routingprotocol>
+    area_numbers(prdomainnodeareas);
+
 int next_area_number(const char *domainname, const char *nodetype, const char *protocol) {
-    int top = 0;
-    for (domain_node_area_rec *a = prdomainnodeareas; a; a = a->next)
-        if (!std::strcmp(a->domainname, domainname) && !std::strcmp(a->nodetype, nodetype) &&
-            !std::strcmp(a->routingprotocol, protocol) && a->sequenceno > top)
-            top = a->sequenceno;
-    return top + 1;
+    return area_numbers.get(domainname, nodetype, protocol) + 1;
 }
 
 void insert_ospfareas(const routing_block &b, const ospf_area &a) {

@@ -3,6 +3,7 @@
 // finished assignment files.
 #include <cstring>
 
+#include "lookup.h"
 #include "records_topology.h"
 #include "registry.h"
 #include "topology_blocks.h"
@@ -14,6 +15,9 @@ const value_table ValidationTypes[] = {"NETWORK-UNIQUE", "NODE-UNIQUE", "NONE", 
 const value_table hostpoolowners[] = {"GLOBAL", "COMMUNITY", ""};
 
 namespace {
+
+lookup::group_index<domain_inst_var_rec, &domain_inst_var_rec::connectionname> instancevars_of_endpoint(
+    prdomaininstancevars);
 
 const char kLimitMsg[] = "ERROR: Token size exceed maximum limit : '%s' @ %d\n";
 
@@ -324,13 +328,25 @@ int extract_instances(FILE *fp, const char *endpoint, int sequence, domain_inst_
 
 int validate_instancevars(const char *endpoint, const int *connlist, const char *domainname,
                           const char *nodetype, const domain_inst_var_rec *first, char *name) {
-    for (const domain_inst_var_rec *r = first; r; r = r->next) {
-        if (!same(r->connectionname, endpoint)) continue;
-        if (!known_variable(connlist, domainname, nodetype, r->variablename)) {
-            std::snprintf(name, kText, "%s", r->variablename);
-            return 0;
-        }
-    }
+    auto unknown = [&](const domain_inst_var_rec &r) {
+        if (known_variable(connlist, domainname, nodetype, r.variablename)) return false;
+        std::snprintf(name, kText, "%s", r.variablename);
+        return true;
+    };
+    // The endpoint's identifiers from `first` on, in list order, when
+    // `first` is one of them.
+    bool from_first = false;
+    if (first && same(first->connectionname, endpoint) &&
+        instancevars_of_endpoint.each(
+            [&](const domain_inst_var_rec &r) {
+                from_first = from_first || &r == first;
+                return from_first && unknown(r);
+            },
+            endpoint))
+        return 0;
+    if (from_first) return 1;
+    for (const domain_inst_var_rec *r = first; r; r = r->next)
+        if (same(r->connectionname, endpoint) && unknown(*r)) return 0;
     return 1;
 }
 

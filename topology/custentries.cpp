@@ -4,12 +4,17 @@
 #include <cstring>
 #include <memory>
 
+#include "lookup.h"
 #include "records_customer.h"
 #include "records_topology.h"
 #include "registry.h"
 #include "topology_blocks.h"
 
 namespace {
+
+lookup::tally_index<domain_node_rec, lookup::highest<&domain_node_rec::maxnode>, &domain_node_rec::domainname,
+                    &domain_node_rec::nodetype>
+    largest_maxnode(prdomainnodes);
 
 const value_table NatTypes2[] = {"STATIC", "DYNAMIC", "PAT", "NONE", ""};
 
@@ -406,15 +411,11 @@ const entry_def poolclassmap_entry{.keys = &poolclassmaptokens,
                                    .init = poolclassmap_defaults,
                                    .check = poolclassmap_checks};
 
-int store_qospolicylist(block_reader &r, cust_conn_qos_policy_rec *&head, const char *listname,
-                        const value_table *policies, int count) {
+int store_qospolicylist(block_reader &r, tail_list<cust_conn_qos_policy_rec> &list,
+                        std::unordered_set<std::string> &names, const char *listname, const value_table *policies,
+                        int count) {
     if (count < 1) return 0;
-    for (const cust_conn_qos_policy_rec *p = head; p; p = p->next) {
-        if (std::strcmp(p->qospolicylistname, listname) == 0) {
-            flag_error(1, "", "ERROR: Duplicate policy list @ %d \n", Line);
-            break;
-        }
-    }
+    if (names.count(listname)) flag_error(1, "", "ERROR: Duplicate policy list @ %d \n", Line);
     // The longest value of QOSPOLICYLIST holds every name of the list.
     if (std::strlen(listname) > 100) return r.fail(kTooLongMsg, listname, Line);
     for (int i = 0; i < count; ++i)
@@ -423,7 +424,8 @@ int store_qospolicylist(block_reader &r, cust_conn_qos_policy_rec *&head, const 
         auto *rec = alloc_record<cust_conn_qos_policy_rec>();
         keep(rec->qospolicylistname, listname);
         keep(rec->policyname, policies[i]);
-        append_record(head, rec);
+        append_record(list, rec);
+        names.insert(rec->qospolicylistname);
     }
     return 0;
 }
@@ -556,11 +558,7 @@ int extract_custnodevariables(FILE *fp, const customer_block &b) {
     custnode_ref ref{};
     if (read_custnode_ref(r, b, "ERROR: Node instance  number expected :   %s @ %d\n", &ref)) return 1;
     entry_scope s = scope_of(b, kNodeMode);
-    int32_t largest = 0;
-    for (const domain_node_rec *n = prdomainnodes; n; n = n->next)
-        if (!std::strcmp(n->domainname, s.domainname) && !std::strcmp(n->nodetype, ref.nodetype) && n->maxnode > largest)
-            largest = n->maxnode;
-    if (ref.nodeinstance > largest) return r.fail("Invalid node instance value.  %s @ %d\n", r.tok, Line);
+    if (ref.nodeinstance > largest_maxnode.get(s.domainname, ref.nodetype)) return r.fail("Invalid node instance value.  %s @ %d\n", r.tok, Line);
     return read_pairs(r, [&](const char *key) {
         int type = 0;
         if (!validate_domainnodevar(s.domainname, ref.nodetype, key, &type))

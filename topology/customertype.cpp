@@ -49,6 +49,7 @@ struct customer_ctx : customer_block {
         std::free(type);
     }
     customer_ctx(const customer_ctx &) = delete;
+    std::unordered_set<std::string> qoslistnames;  // the names in the type's QoS policy list
     customer_ctx &operator=(const customer_ctx &) = delete;
 };
 
@@ -147,7 +148,7 @@ int take_loopback(block_reader &r, const keyword_rule &rule, void *rec) {
     if (!validate_nodelogint(ctx.type->domainname, node->nodetype, lbinstance, loopbacktype))
         return r.fail("ERROR: %s instance %s does not exist for nodetype %s @ %d\n", loopbacktype, lbinstance,
                       node->nodetype, Line);
-    if (validate_custconnlb(node->loopbacklist, loopbacktype, ref.nodeinstance, lbinstance))
+    if (validate_nodeloopback(node, loopbacktype, ref.nodeinstance, lbinstance))
         return r.fail("ERROR: duplicate definition of %s for node %d instance %s @ %d\n", loopbacktype,
                       ref.nodeinstance, lbinstance, Line);
     if (!r.expect("=", "ERROR: Invalid syntax '=' expected @ %d\n", false)) return 1;
@@ -207,7 +208,8 @@ int file_conntype(block_reader &, const keyword_rule &, void *entry, void *owner
 
 int file_qoslist(block_reader &r, const keyword_rule &, void *entry, void *owner) {
     std::unique_ptr<custqoslist_group, decltype(&std::free)> g(static_cast<custqoslist_group *>(entry), std::free);
-    return store_qospolicylist(r, ctx_of(owner).type->qospolicylist, g->name, g->policies, g->count);
+    customer_ctx &ctx = ctx_of(owner);
+    return store_qospolicylist(r, ctx.type->qospolicylist, ctx.qoslistnames, g->name, g->policies, g->count);
 }
 
 int file_poolclassmap(block_reader &, const keyword_rule &, void *entry, void *) {

@@ -16,6 +16,13 @@ lookup::keyed_index<domain_conn_filter_rec, &domain_conn_filter_rec::connectionn
     filters_by_name(prdomconnfilters);
 lookup::keyed_index<domain_conn_filter_rec, &domain_conn_filter_rec::connectionno> filters_by_connection(
     prdomconnfilters);
+using LB = cust_conn_node_lb_rec;
+lookup::sub_index<cust_conn_node_rec, LB, &cust_conn_node_rec::loopbacklist, &LB::loopbacktype, &LB::nodeinstance,
+                  &LB::lbinstance>
+    loopbacks_of_node(prcustconnnodes);
+using LI = domain_node_log_int_rec;
+lookup::keyed_index<LI, &LI::domainname, &LI::nodetype, &LI::intno, &LI::inttype> logints_by_number(
+    prdomainnodelogint);
 
 // Variable names come back as words.
 keyword_table memberfiltertokens{{
@@ -122,10 +129,11 @@ int validate_custconnlb(const cust_conn_node_lb_rec *first, const char *loopback
     return 0;
 }
 
+int validate_nodeloopback(const cust_conn_node_rec *node, const char *loopbacktype, int nodeinstance,
+                          const char *lbinstance) {
+    return loopbacks_of_node.find(node, loopbacktype, nodeinstance, lbinstance) ? 1 : 0;
+}
+
 int validate_nodelogint(const char *domainname, const char *nodetype, const char *intno, const char *inttype) {
-    for (const domain_node_log_int_rec *l = prdomainnodelogint; l; l = l->next)
-        if (!std::strcmp(l->domainname, domainname) && !std::strcmp(l->nodetype, nodetype) &&
-            !std::strcmp(l->intno, intno) && !std::strcmp(l->inttype, inttype))
-            return 1;
-    return 0;
+    return logints_by_number.find(domainname, nodetype, intno, inttype) ? 1 : 0;
 }

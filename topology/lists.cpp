@@ -121,7 +121,6 @@ const entry_def systemlist_entry{.keys = &systemlistdatatokens,
 struct systemlist_ctx {
     char listname[kText];
     system_list_rec *list = nullptr;
-    system_list_elem_rec **tail = nullptr;
 };
 
 // The list record comes with the first entry; later entries are checked
@@ -133,13 +132,11 @@ int file_systemlist_entry(block_reader &r, const keyword_rule &, void *entry, vo
         ctx.list = alloc_record<system_list_rec>();
         std::memcpy(ctx.list->listname, ctx.listname, sizeof ctx.listname);
         append_record(pr_systemlist, ctx.list);
-        ctx.tail = &ctx.list->elemlist;
     } else if (systemlist_varfound(ctx.list, elem->displayname)) {
         r.flag("ERROR: Duplicate variable '%s' in the System list %s @ %d \n", elem->displayname,
                ctx.listname, Line);
     }
-    *ctx.tail = elem;
-    ctx.tail = &elem->next;
+    append_record(ctx.list->elemlist, elem);
     return 0;
 }
 

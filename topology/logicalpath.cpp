@@ -156,13 +156,12 @@ const domain_node_rules kPathMemberNode{
     .unknown_node = "ERROR: Invalid node type : %s  @%d\n",
 };
 
+lookup::tally_index<vc_member_class_rec, lookup::highest<&vc_member_class_rec::sequence>,
+                    &vc_member_class_rec::connectionno>
+    member_sequences(prvcmembers);
+
 // 1 + the highest sequence already filed for the connection.
-int32_t next_member_sequence(int connectionno) {
-    int32_t highest = 0;
-    for (const vc_member_class_rec *m = prvcmembers; m; m = m->next)
-        if (m->connectionno == connectionno && m->sequence > highest) highest = m->sequence;
-    return highest + 1;
-}
+int32_t next_member_sequence(int connectionno) { return member_sequences.get(connectionno) + 1; }
 
 void file_vcfilter(int connectionno, int sequence, const char *name) {
     vc_member_filter_rec *rec = alloc_record<vc_member_filter_rec>();

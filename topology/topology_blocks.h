@@ -9,6 +9,8 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "block.h"
@@ -253,6 +255,9 @@ int extract_custconnfilters(FILE *fp, int nodeinstance, int instanceno, const ch
 // 1 when the loopback sub-list from `first` on holds that entry.
 int validate_custconnlb(const cust_conn_node_lb_rec *first, const char *loopbacktype, int nodeinstance,
                         const char *lbinstance);
+// validate_custconnlb on the node's whole loopback sub-list, by an index.
+int validate_nodeloopback(const cust_conn_node_rec *node, const char *loopbacktype, int nodeinstance,
+                          const char *lbinstance);
 // 1 when the node type has that logical interface.
 int validate_nodelogint(const char *domainname, const char *nodetype, const char *intno, const char *inttype);
 
@@ -328,9 +333,11 @@ struct custqoslist_group {
     value_table policies[100];
     int32_t count;
 };
-// Appends one record per policy of the list to the sub-list: 0, or 1 stop.
-int store_qospolicylist(block_reader &r, cust_conn_qos_policy_rec *&head, const char *listname,
-                        const value_table *policies, int count);
+// Appends one record per policy of the list to the sub-list, whose list
+// names so far are `names`: 0, or 1 stop.
+int store_qospolicylist(block_reader &r, tail_list<cust_conn_qos_policy_rec> &list,
+                        std::unordered_set<std::string> &names, const char *listname, const value_table *policies,
+                        int count);
 extern const entry_def poolclassmap_entry;  // POOLCLASSMAP: files its pool_class_mapping_rec
 int extract_custnodeinterfaces(FILE *fp, const customer_block &b, int mode);
 int extract_custconnvariables(FILE *fp, const customer_block &b, int mode);

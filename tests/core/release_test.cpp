@@ -18,8 +18,8 @@ auto add(List &head) {
     return rec;
 }
 
-template <class T, class E>
-void add_with_sub(record_list<T> &head, E *T::*sub, int n) {
+template <class T, class S>
+void add_with_sub(record_list<T> &head, S T::*sub, int n) {
     T *rec = add(head);
     for (int i = 0; i < n; ++i) add(rec->*sub);
 }
@@ -59,7 +59,7 @@ bool qos_empty() {
 bool access_empty() { return !prdomainaccesslist && !prdomainacllist && !prdomainextacl; }
 
 TEST(ReleaseMemory, RecordsStartEmptyAndKeepOrder) {
-    domain_rec *head = nullptr;
+    tail_list<domain_rec> head{};
     domain_rec *a = add(head);
     domain_rec *b = add(head);
     EXPECT_EQ(head, a);
@@ -117,7 +117,7 @@ TEST(RecordList, KeepsOrderAcrossAssignAndRelease) {
         std::snprintf(r->domainname, sizeof r->domainname, "%s", n);
         return r;
     };
-    domain_rec *local = nullptr;  // as a reader builds its list
+    tail_list<domain_rec> local{};  // as a reader builds its list
     append_record(local, named("a"));
     append_record(local, named("b"));
     prdomains = local;

@@ -275,7 +275,7 @@ TEST_F(Db, TwoLevelTables) {
     ASSERT_NE(m, nullptr);
     EXPECT_EQ(m->next, nullptr);  // the version-3 rule is not read
     int n = 0;
-    for (auto *e = m->elemlist; e; e = e->next) EXPECT_EQ(std::string(e->matchtype), "t" + std::to_string(++n));
+    for (auto *e = m->elemlist.head; e; e = e->next) EXPECT_EQ(std::string(e->matchtype), "t" + std::to_string(++n));
     EXPECT_EQ(n, 3);
     EXPECT_EQ(m->elemlist->next->matchnegated, 1);
     EXPECT_STREQ(m->context2, "");
@@ -306,7 +306,7 @@ TEST_F(Db, WriterQuotesLongRowsAndSublists) {
     append_record(prdomainvariables, v);
     auto *t = alloc_record<cust_conn_type_rec>();
     std::snprintf(t->servicetype, sizeof t->servicetype, "S");
-    cust_conn_qos_policy_rec **link = &t->qospolicylist;
+    cust_conn_qos_policy_rec **link = &t->qospolicylist.head;
     for (const char *name : {"A", "A", "B", "A"}) {
         *link = alloc_record<cust_conn_qos_policy_rec>();
         std::snprintf((*link)->qospolicylistname, sizeof (*link)->qospolicylistname, "%s", name);

@@ -3,6 +3,8 @@
 #include <cstring>
 
 #include "fixture.h"
+#include "lookup.h"
+#include "validations.h"
 
 namespace {
 
@@ -425,6 +427,133 @@ TEST_F(Registry, GroupIndexVisitsTheNodeTypesOwnRecordsInOrder) {
     // taken for its old group: the walk decides.
     set(prdomainaccesslist->nodetype, "CE");
     EXPECT_EQ(byname("D", "PE", "N"), 0);
+}
+
+}  // namespace
+
+namespace {
+
+// The tallies answer what the walks they replace answer: the count of the
+// records with a key, and the highest number among them, as the list grows,
+// while its last record is filled, and once it is released.
+TEST_F(Registry, TalliesAnswerAsTheWalk) {
+    record_list<domain_node_rec> nodes;
+    lookup::tally_index<domain_node_rec, lookup::highest<&domain_node_rec::maxnode>, &domain_node_rec::domainname,
+                        &domain_node_rec::nodetype>
+        top(nodes);
+    lookup::tally_index<domain_node_rec, lookup::counted, &domain_node_rec::domainname> counted(nodes);
+    auto walk_top = [&](const char *d, const char *t) {
+        int32_t best = 0;
+        for (domain_node_rec *r = nodes; r; r = r->next)
+            if (!std::strcmp(r->domainname, d) && !std::strcmp(r->nodetype, t) && r->maxnode > best) best = r->maxnode;
+        return best;
+    };
+    auto walk_count = [&](const char *d) {
+        int32_t n = 0;
+        for (domain_node_rec *r = nodes; r; r = r->next) n += !std::strcmp(r->domainname, d);
+        return n;
+    };
+    auto both_agree = [&] {
+        for (const char *d : {"A", "B", "C"}) {
+            EXPECT_EQ(counted.get(d), walk_count(d)) << d;
+            for (const char *t : {"PE", "CE"}) EXPECT_EQ(top.get(d, t), walk_top(d, t)) << d << "." << t;
+        }
+    };
+    both_agree();  // an empty list
+    int32_t sizes[] = {5, 9, 2, 7, -1, 40};
+    for (int i = 0; i < 6; ++i) {
+        domain_node_rec *r = alloc_record<domain_node_rec>();
+        nodes.append(r);
+        both_agree();  // appended, not filled yet
+        set(r->domainname, i % 3 ? "A" : "B");
+        set(r->nodetype, i % 2 ? "PE" : "CE");
+        r->maxnode = sizes[i];
+        both_agree();
+    }
+    domain_node_rec *kept = nodes.head;
+    nodes.clear();
+    both_agree();
+    nodes = kept;  // handed over again
+    both_agree();
+    lookup::resync_indexes();
+    both_agree();
+    for (domain_node_rec *r = kept; r;) {
+        domain_node_rec *next = r->next;
+        std::free(r);
+        r = next;
+    }
+    nodes.clear();
+}
+
+// An index of sub-lists finds the first entry of its owner's own list, takes
+// in entries linked without it (as the reader links them) and a replaced
+// head, and starts over when the owners' list does.
+TEST_F(Registry, SubListIndexAnswersAsTheWalk) {
+    auto list = [](const char *name) {
+        system_list_rec *l = add(pr_systemlist);
+        set(l->listname, name);
+        return l;
+    };
+    auto value = [](const char *display) {
+        system_list_elem_rec *e = alloc_record<system_list_elem_rec>();
+        set(e->displayname, display);
+        return e;
+    };
+    system_list_rec *a = list("A");
+    system_list_rec *b = list("B");
+    append_record(a->elemlist, value("1"));
+    EXPECT_EQ(systemlist_varfound(a, "1"), 1);  // the index attaches here
+    EXPECT_EQ(systemlist_varfound(b, "1"), 0);
+    append_record(a->elemlist, value("2"));
+    append_record(b->elemlist, value("1"));
+    EXPECT_EQ(systemlist_varfound(a, "2"), 1);
+    EXPECT_EQ(systemlist_varfound(b, "1"), 1);
+    EXPECT_EQ(systemlist_varfound(b, "2"), 0);
+    // Linked behind the list's back, then appended to.
+    a->elemlist.tail->next = value("3");
+    EXPECT_EQ(systemlist_varfound(a, "3"), 1);
+    append_record(a->elemlist, value("4"));
+    EXPECT_EQ(systemlist_varfound(a, "4"), 1);
+    int n = 0;
+    for (system_list_elem_rec *e = a->elemlist; e; e = e->next) ++n;
+    EXPECT_EQ(n, 4);
+    // A new head: the old entries are no longer the list's.
+    system_list_elem_rec *old = a->elemlist;
+    a->elemlist = value("9");
+    EXPECT_EQ(systemlist_varfound(a, "1"), 0);
+    EXPECT_EQ(systemlist_varfound(a, "9"), 1);
+    while (old) {
+        system_list_elem_rec *next = old->next;
+        std::free(old);
+        old = next;
+    }
+    releasememory("ALL");
+    system_list_rec *c = list("C");
+    EXPECT_EQ(systemlist_varfound(c, "9"), 0);
+}
+
+// A key part that is a function of the record: a list is a list of numbers
+// unless one of its elements, however late, is none.
+TEST_F(Registry, ListTypeFollowsEveryElement) {
+    auto element = [](const char *list, const char *value) {
+        list_value_rec *r = add(prlistvalues);
+        set(r->listname, list);
+        set(r->elementvalue, value);
+    };
+    auto type_of = [](const char *list) {
+        int code = 17;
+        check_listtype(list, &code);
+        return code;
+    };
+    element("L", "1");
+    EXPECT_EQ(type_of("L"), 12);
+    element("M", "x");
+    element("L", "2");
+    EXPECT_EQ(type_of("L"), 12);
+    EXPECT_EQ(type_of("M"), 17);
+    element("L", "two");
+    EXPECT_EQ(type_of("L"), 17);
+    EXPECT_EQ(type_of("N"), 12);
 }
 
 }  // namespace

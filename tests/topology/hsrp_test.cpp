@@ -18,7 +18,7 @@ void topology(bool with_priorities = true) {
     if (!with_priorities) return;
     system_list_rec *list = add(pr_systemlist);
     std::strcpy(list->listname, "HSRPPRIORITY");
-    system_list_elem_rec **link = &list->elemlist;
+    system_list_elem_rec **link = &list->elemlist.head;
     for (const char *value : {"100", "110", "120"}) {
         *link = alloc_record<system_list_elem_rec>();
         std::strcpy((*link)->displayname, value);
