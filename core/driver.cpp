@@ -212,7 +212,11 @@ int run_section(FILE *fp, FILE *loadfp, const section_def &def) {
         int kind = KW_NETWORKNAME;
         if (!at_header) kind = get_token(fp, token, buckets);
         at_header = 0;
-        if (kind == TOKEN_EOF) return closing();
+        // A word cut by the end of the file (no line end after it) comes
+        // with the end: it is the start of a block the file lost, never a
+        // quiet end of the section. A comment there is only a comment.
+        bool cut_word = kind == TOKEN_EOF && token[0] && std::strncmp(token, "--", 2) != 0;
+        if (kind == TOKEN_EOF && !cut_word) return closing();
         if (kind == KW_NETWORKNAME) {
             if (!closing()) return 0;
             return parse(fp, loadfp, 0) ? 1 : 0;

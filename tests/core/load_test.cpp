@@ -353,6 +353,22 @@ TEST_F(Load, BlockErrorsAreSkippedToTheNextEnd) {
                          "Exiting due to errors \n<br>" + kExit);
 }
 
+TEST_F(Load, AWordCutByTheEndOfTheFileIsALostBlock) {
+    store_lab1();
+    // Cut inside the keyword of the block that follows a whole one: the
+    // stored lists of what was lost must stay.
+    const std::string whole = "NETWORKNAME = LAB1, SECTION = FIREWALL\n";
+    write("cut.ndl", whole + "ACCESSLIS");
+    Outcome r = run(dir, "cut.ndl");
+    EXPECT_EQ(r.ret, 2);
+    EXPECT_EQ(r.log, file_line(dir + "\\cut.ndl") + "Error: Invalid block type : ACCESSLIS @ 2\n<br>" +
+                         "Exiting due to errors \n<br>" + kExit);
+    // A comment that runs to the end of the file is no block.
+    write("comment.ndl", whole + "-- the end");
+    r = run(dir, "comment.ndl");
+    EXPECT_EQ(r.ret, 0) << r.log;
+}
+
 TEST_F(Load, DatabaseFailures) {
     before_call = [] { ocix_inject_fault("extprocenv", 1, OCI_ERROR); };
     Outcome r = run(kData, "topo.ndl");
