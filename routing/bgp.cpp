@@ -285,11 +285,9 @@ keyword_table bgptokens{
 // ASN and the AS number, kept as written (a number or a quoted value).
 int read_asn(block_reader &r, routing_block &b) {
     r.read();
-    if (r.ended) return r.eof();
     // Compared as written: "asn" is no keyword here.
     if (std::strcmp(r.tok, "ASN") != 0) return r.fail("Error: Syntax error . Keyword 'ASN' expected: %s  @%d\n", r.tok, Line);
     r.read();
-    if (r.ended) return r.eof();
     if (r.kind != TOKEN_NUMBER && r.kind != TOKEN_QUOTED)
         return r.fail("Error: Syntax error. Numeric field or Quoted string expected for ASN field: %s  @%d\n", r.tok,
                       Line);
@@ -303,6 +301,9 @@ int read_asn(block_reader &r, routing_block &b) {
 constexpr header_spec bgp_header() {
     header_spec h = kLabelHeader;
     h.after_node = read_asn;
+    // Only a token error is the end of the file here: the end itself is a
+    // name the domain and node checks refuse.
+    h.eof_is_name = true;
     return h;
 }
 constexpr header_spec kBgpHeader = bgp_header();

@@ -276,11 +276,11 @@ int file_peer(block_reader &, const keyword_rule &, void *entry, void *) {
 int extract_bgppeermember(block_reader &owner, const keyword_rule &, void *rec) {
     const bgp_block &b = bgp_of(rec);
     block_reader r(owner.fp, bgpneighbortokens, kRoutingEofMsg);
+    // The end of the file is a token like any other here: each step's own
+    // check refuses it (an empty value is taken, the "," after it is not).
     r.read();
-    if (r.ended) return r.eof();
     if (r.kind != TOKEN_HASH) return r.fail("Error: Keyword '#' expected: %s @%d\n", r.tok, Line);
     r.read();
-    if (r.ended) return r.eof();
     if (r.kind != TOKEN_WORD) return r.fail("Error: bgp peer name expected : %s @%d\n", r.tok, Line);
     if (!validate_domainbgppeer(b.domainname, b.nodetype, r.tok)) return r.fail(kUndefinedPeerMsg, r.tok, Line);
     // A token holds at most 299 characters: every copy below fits.
@@ -288,7 +288,6 @@ int extract_bgppeermember(block_reader &owner, const keyword_rule &, void *rec) 
     store_text(peername, sizeof peername, r.tok, kText - 1);
     if (!r.expect("=", kLineEqualMsg, false) || !r.expect("(", kLineOpenMsg, false)) return 1;
     r.read();
-    if (r.ended) return r.eof();
     // An empty list, or a "," directly before ")", ends without a row.
     while (r.kind != TOKEN_RPAREN) {
         if (r.kind != TOKEN_WORD) return r.fail(kBadKeyMsg, r.tok, Line);
@@ -301,7 +300,7 @@ int extract_bgppeermember(block_reader &owner, const keyword_rule &, void *rec) 
             return 1;
         }
         r.read();
-        if ((r.ended && r.eof()) || stop_at_token_error(r, nullptr) == 1) {
+        if (stop_at_token_error(r, nullptr) == 1) {
             std::free(row);
             return 1;
         }
@@ -313,11 +312,9 @@ int extract_bgppeermember(block_reader &owner, const keyword_rule &, void *rec) 
         std::strcpy(row->instancename, b.instancename);
         append_record(prdomainbgppeerrule, row);
         r.read();
-        if (r.ended) return r.eof();
         if (r.kind == TOKEN_RPAREN) return 0;
         if (!r.is(",")) return r.fail(kSeparatorMsg, r.tok, Line);
         r.read();
-        if (r.ended) return r.eof();
     }
     return 0;
 }

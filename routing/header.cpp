@@ -42,16 +42,17 @@ bool header_name(block_reader &r, char (&field)[kName], Known known) {
 
 int read_header(block_reader &r, const header_spec &h, routing_block &b) {
     r.read();
-    if (r.ended) return r.eof();
+    if (r.ended && !h.eof_is_name) return r.eof();
     if (!header_name(r, b.domainname, [&] { return validate_domain(b.domainname) != 0; })) {
         if (!h.lenient) return r.fail(h.domain_msg, r.tok, Line);
         r.flag(h.domain_msg, r.tok, Line);
     }
+    // Where a word is expected, the end of the file is a token its check
+    // refuses.
     r.read();
-    if (r.ended) return r.eof();
     if (!r.is(".")) return h.dot_line_only ? r.fail(h.dot_msg, Line) : r.fail(h.dot_msg, r.tok, Line);
     r.read();
-    if (r.ended) return r.eof();
+    if (r.ended && !h.eof_is_name) return r.eof();
     char devicetype[kName];
     if (!header_name(r, b.nodetype, [&] { return validate_node(b.domainname, b.nodetype, devicetype) != 0; })) {
         if (!h.lenient) return r.fail(h.node_msg, r.tok, Line);
@@ -60,22 +61,18 @@ int read_header(block_reader &r, const header_spec &h, routing_block &b) {
     if (h.after_node && h.after_node(r, b)) return 1;
     if (h.process_msg) {
         r.read_upper();
-        if (r.ended) return r.eof();
         if (std::strcmp(r.tok, "PROCESS") != 0) return r.fail(h.process_msg, r.tok, Line);
         r.read();
-        if (r.ended) return r.eof();
         if (r.kind != TOKEN_NUMBER)
             return h.number_named ? r.fail(h.number_msg, b.protocol, r.tok, Line) : r.fail(h.number_msg, r.tok, Line);
         std::memcpy(b.process, r.tok, sizeof b.process - 1);
     }
     if (h.mo_msg) {
         r.read_upper();
-        if (r.ended) return r.eof();
         if (!validate_var(MandOpt, r.tok)) return r.fail(h.mo_msg, r.tok, Line);
         std::strcpy(b.mandatory, r.tok);
     }
     r.read();
-    if (r.ended) return r.eof();
     if (r.kind != TOKEN_BEGIN) return r.fail(h.begin_msg, r.tok, Line);
     return 0;
 }
@@ -111,8 +108,9 @@ int usage_condition(block_reader &r, const keyword_rule &, void *rec) {
     if (std::strcmp(b.mandatory, "O") != 0)
         return r.fail("Error: USAGE-CONDITION is applicable only for Optional protocols.@ %d\n", Line);
     if (!r.expect("=", "Error: Invalid syntax '=' expected @ %d\n", false)) return 1;
+    // At the end of the file the condition is empty, which is valid: the
+    // body's next token is the end again.
     r.read();
-    if (r.ended) return r.eof();
     int kind = 0;
     if (!validate_context(b.domainname, b.nodetype, r.tok, &kind)) return fail_pending(r);
     // A token holds at most 299 characters: it always fits.
@@ -124,18 +122,23 @@ constexpr char kBlockEqualMsg[] = "Error: '=' expected : %s @%d\n";
 
 }  // namespace
 
+int name_value(block_reader &r, const keyword_rule &, void *) {
+    return r.kind == TOKEN_ERROR ? r.fail(r.eof_msg, Line) : 0;
+}
+
 // The instance name and the owning context go into 30-character fields: a
 // longer value is refused and stops the block.
 keyword_rule instancename_row() {
-    return {.name = "INSTANCENAME", .kind = value_kind::name, .length = length_rule::field,
-            .toolong_msg = kMaxLenMsg, .toolong_err = on_error::fail, .equal_msg = kBlockEqualMsg,
-            .field = NDL_TEXT(routing_block, instancename), .repeatable = true};
+    return {.name = "INSTANCENAME", .length = length_rule::field, .toolong_msg = kMaxLenMsg,
+            .toolong_err = on_error::fail, .equal_msg = kBlockEqualMsg,
+            .field = NDL_TEXT(routing_block, instancename), .repeatable = true, .before = name_value};
 }
 
 keyword_rule ownercontext_row() {
-    return {.name = "OWNINGCONTEXT", .kind = value_kind::name, .length = length_rule::field,
-            .toolong_msg = kMaxLenMsg, .toolong_err = on_error::fail, .equal_msg = kBlockEqualMsg,
-            .field = NDL_TEXT(routing_block, ownercontext), .repeatable = true, .after = owner_context};
+    return {.name = "OWNINGCONTEXT", .length = length_rule::field, .toolong_msg = kMaxLenMsg,
+            .toolong_err = on_error::fail, .equal_msg = kBlockEqualMsg,
+            .field = NDL_TEXT(routing_block, ownercontext), .repeatable = true, .before = name_value,
+            .after = owner_context};
 }
 
 keyword_rule usagecondition_row() {

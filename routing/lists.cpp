@@ -395,9 +395,9 @@ int extract_passiveint(block_reader &r, const keyword_rule &, void *owner) {
     const routing_block &b = *static_cast<routing_block *>(owner);
     if (!r.expect("=", "Error: Invalid syntax '=' expected : %s @ %d\n")) return 1;
     if (!r.expect("(", "Error: Invalid syntax '(' expected @ %d\n", false)) return 1;
+    // The end of the file is refused as an unquoted name or a missing ")".
     for (;;) {
         r.read();
-        if (r.ended) return r.eof();
         if (r.kind != TOKEN_QUOTED)
             return r.fail("Error: Invalid syntax interface identifiers expected within quotes @ %d\n", Line);
         // Only flagged: the interface is recorded all the same.
@@ -411,7 +411,6 @@ int extract_passiveint(block_reader &r, const keyword_rule &, void *owner) {
         store_text(rec->interfacename, sizeof rec->interfacename, r.tok, kText - 1);
         append_record(prdomainpassiveint, rec);
         r.read();
-        if (r.ended) return r.eof();
         if (r.is(")")) return 0;
         if (!r.is(",")) return r.fail("Error: Invalid syntax '=' or ')' expected @ %d\n", Line);
     }

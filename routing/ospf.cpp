@@ -84,14 +84,19 @@ int range_address(block_reader &r, const keyword_rule &, void *rec) {
     return 0;
 }
 
+int range_instance(block_reader &r, const keyword_rule &rule, void *rec) {
+    return key_once(r, rule, rec) || name_value(r, rule, rec) ? 1 : 0;
+}
+
 keyword_table ospfrangetokens{
     {
         {.name = "ADDRESS", .maxlen = 100, .kind = value_kind::quoted,
          .kind_msg = "Error: Specify  range address within quotes: %s @ %d\n", .toolong_msg = kMaxLenMsg,
          .toolong_err = on_error::fail, .field = NDL_TEXT(RG, rec.summaryaddr), .repeatable = true,
          .before = key_once, .after = range_address},
-        {.name = "INSTANCENAME", .kind = value_kind::name, .length = length_rule::field, .toolong_msg = kMaxLenMsg,
-         .toolong_err = on_error::fail, .field = NDL_TEXT(RG, instancename), .repeatable = true, .before = key_once},
+        {.name = "INSTANCENAME", .length = length_rule::field, .toolong_msg = kMaxLenMsg,
+         .toolong_err = on_error::fail, .field = NDL_TEXT(RG, instancename), .repeatable = true,
+         .before = range_instance},
         {.name = "PREFIX", .maxlen = 3, .length = length_rule::own, .upper = true, .repeatable = true,
          .before = key_once, .after = prefix_value},
         token_row("(", TOKEN_LPAREN),
@@ -202,7 +207,6 @@ int extract_network(block_reader &r, const routing_block &b, ospf_area &a) {
     a.interfaces.clear();
     for (;;) {
         r.read();
-        if (r.ended) return r.eof();
         if (r.kind != TOKEN_QUOTED)
             return r.fail("Error: Invalid syntax . Value  expected within quotes : %s @ %d\n", r.tok, Line);
         // Only flagged: the name stays in the area.
@@ -212,7 +216,6 @@ int extract_network(block_reader &r, const routing_block &b, ospf_area &a) {
             return r.fail("Error: More than 301 interfaces given for the area : %s @ %d\n", r.tok, Line);
         a.interfaces.emplace_back(r.tok);
         r.read();
-        if (r.ended) return r.eof();
         if (r.is(")")) return 0;
         if (!r.is(",")) return r.fail(kSeparatorOrMsg, r.tok, Line);
     }
@@ -241,16 +244,15 @@ int extract_range(block_reader &r, routing_block &b, ospf_area &a) {
     return 0;
 }
 
+// The end of the file meets each step's own check: the "." and the
+// attribute name are refused, so are the empty values.
 int extract_area(block_reader &r, routing_block &b, ospf_area &a) {
     r.read();
-    if (r.ended) return r.eof();
     if (!r.is(".")) return r.fail("Error: Attribute qualifier '.' expected: %s @ %d\n", r.tok, Line);
     r.read_upper();
-    if (r.ended) return r.eof();
     if (!std::strcmp(r.tok, "AUTHENTICATION")) {
         if (!r.expect("=", "Error: Invalid syntax '=' expected %s @ %d\n")) return 1;
         r.read_upper();
-        if (r.ended) return r.eof();
         if (!validate_var(Boolean, r.tok))
             return r.fail("Error: Invalid syntax boolean value expected : %s @ %d\n", r.tok, Line);
         a.authenticated = std::strcmp(r.tok, "TRUE") == 0 ? 1 : 0;
@@ -259,7 +261,6 @@ int extract_area(block_reader &r, routing_block &b, ospf_area &a) {
     if (!std::strcmp(r.tok, "STUB")) {
         if (!r.expect("=", "Error: Invalid syntax '=' expected : %s @ %d\n")) return 1;
         r.read();
-        if (r.ended) return r.eof();
         converttolow(r.tok, r.tok, sizeof r.tok);
         if (!validate_var(StubTypes, r.tok))
             return r.fail("Error: Invalid syntax boolean value expected : %s @ %d\n", r.tok, Line);
@@ -275,10 +276,10 @@ int read_area(block_reader &r, const keyword_rule &, void *rec) {
     routing_block &b = *static_cast<routing_block *>(rec);
     ospf_area &a = *b.area;
     r.read();
-    if (r.ended) return r.eof();
     if (r.kind != TOKEN_HASH) return r.fail("Error: Keyword '#' expected: %s @%d\n", r.tok, Line);
+    // At the end of the file the id is empty: flagged, and the "." after it
+    // is missing.
     r.read();
-    if (r.ended) return r.eof();
     int type = 0;
     if (r.kind != TOKEN_NUMBER && !connvar_exists(b.domainname, b.nodetype, "", r.tok, &type) &&
         !nodevar_exists(b.domainname, b.nodetype, r.tok, &type))

@@ -73,6 +73,9 @@ struct header_spec {
     const char *mo_msg;       // M/O wrong (token); null: no M/O
     const char *begin_msg;    // BEGIN missing (token)
     bool lenient;             // unknown domain or node only flagged
+    // The end of the file where the domain or node type is expected: the
+    // eof message, or (true) a name like any other, which its check reports.
+    bool eof_is_name = false;
     // What a block reads between the node type and M/O (BGP's ASN n):
     // 0 read, 1 stopped.
     int (*after_node)(block_reader &r, routing_block &b) = nullptr;
@@ -103,6 +106,11 @@ int read_body(block_reader &r, routing_block &b);
 // Declares the protocol at END; a second declaration fails with `dup_msg`
 // formatted by the caller's arguments.
 bool declare_protocol(const routing_block &b, const char *asn);
+
+// A value taken whatever its kind (an instance name, an owning context): a
+// token error stops the block with its eof message; the end of the file is
+// an empty value, and the body then meets the end again.
+int name_value(block_reader &r, const keyword_rule &rule, void *rec);
 
 // Block-level rows that the unicast blocks share.
 keyword_rule instancename_row();

@@ -114,9 +114,10 @@ int file_static(block_reader &, const keyword_rule &, void *entry, void *owner) 
 int static_instance(block_reader &r, const keyword_rule &, void *rec) {
     routing_block &b = *static_cast<routing_block *>(rec);
     r.read();
-    if (r.ended) return r.eof();
     r.read();
-    if (r.ended) return r.eof();
+    // The end of the file for both: the name is empty and the body's next
+    // token, the end again, is no attribute.
+    if (r.eof_reads >= 2) return r.fail(r.keys->options.invalid_msg, r.tok, Line);
     if (!store_text(b.instancename, sizeof b.instancename, r.tok, kName - 1)) return r.fail(kMaxLenMsg, r.tok, Line);
     return 0;
 }

@@ -218,6 +218,9 @@ const header_spec kVrfHeader{
     .mo_msg = nullptr,
     .begin_msg = "Error: Keyword 'BEGIN' expected : %s @%d\n",
     .lenient = true,
+    // As the shared domain-node reader has it: the end of the file is an
+    // undefined domain, then the missing ".".
+    .eof_is_name = true,
 };
 
 }  // namespace

@@ -218,17 +218,20 @@ TEST_F(BgpMessages, NetworksAndAggregates) {
 }
 
 TEST_F(BgpMessages, FileEndingInsideTheBlockOrAListIsAnError) {
-    const std::vector<std::string> cut = {
-        "ROUTING-BGP CORE.PE ASN",
-        "ROUTING-BGP CORE.PE ASN 1 M BEGIN",
-        "ROUTING-BGP CORE.PE ASN 1 M BEGIN ROUTERID =",
-        "ROUTING-BGP CORE.PE ASN 1 M BEGIN NEIGHBOR = ( NEIGHBOR = \"EVALIP(10.0.0.1)\" ,",
-        "ROUTING-BGP CORE.PE ASN 1 M BEGIN PEER = ( PEER-NAME = G",
-        "ROUTING-BGP CORE.PE ASN 1 M BEGIN PEER = ( PEER-NAME = G ) PEER-MEMBER # G = ( HOSTNAME = h ,",
-        "ROUTING-BGP CORE.PE ASN 1 M BEGIN PEER = ( PEER-NAME = G ) PEER-MEMBER # G = ( HOSTNAME =",
-        "ROUTING-BGP CORE.PE ASN 1 M BEGIN NETWORK = ( NETWORK = \"EVALIP(10.0.",
-        "ROUTING-BGP CORE.PE ASN 1 M BEGIN AGGREGATE = ( NETWORK = \"EVALIP(10.0.0.0)\"",
-        "ROUTING-BGP CORE.PE ASN 1 M BEGIN REDISTRIBUTION = (",
-    };
-    check_cut_short(cut);
+    // "ASN" is the text of the token the file ends in: the number after it
+    // is missing.
+    const std::string b = "ROUTING-BGP CORE.PE ASN 1 M BEGIN";
+    check_cut_short({
+        {"ROUTING-BGP CORE.PE ASN",
+         {"Error: Syntax error. Numeric field or Quoted string expected for ASN field:   @2\n"}},
+        {b, {"Error: Invalid attribute name encountered :  @2\n"}},
+        {b + " ROUTERID =", {"Error: Specify bgp network within quotes:  @ 2\n"}},
+        {b + " NEIGHBOR = ( NEIGHBOR = \"EVALIP(10.0.0.1)\" ,", {"ERRor: Invalid attribute name :  @ 2\n"}},
+        {b + " PEER = ( PEER-NAME = G", {"Error: Peer group name expected : G @ 2\n"}},
+        {b + " PEER = ( PEER-NAME = G ) PEER-MEMBER # G = ( HOSTNAME = h ,", {"Error: Invalid attribute name :  @ 2\n"}},
+        {b + " PEER = ( PEER-NAME = G ) PEER-MEMBER # G = ( HOSTNAME =", {"Error:',' or ')' expected :  @ 2\n"}},
+        {b + " NETWORK = ( NETWORK = \"EVALIP(10.0.", {"Error: Unexpected end of file @ 2 \n"}},
+        {b + " AGGREGATE = ( NETWORK = \"EVALIP(10.0.0.0)\"", {"Error:',' or ')' expected :  @ 2\n"}},
+        {b + " REDISTRIBUTION = (", {"Error: Invalid attribute name :  @ 2\n"}},
+    });
 }

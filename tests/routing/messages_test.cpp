@@ -220,13 +220,17 @@ TEST_F(RoutingMessages, OspfAreasAndRipNetworks) {
 }
 
 TEST_F(RoutingMessages, FileEndingInsideABlockIsAnError) {
-    const std::vector<std::string> cut = {
-        "ROUTING-OSPF CORE.PE PROCESS 1 M BEGIN AREA # 0 . STUB = stub",
-        "ROUTING-OSPF CORE.PE PROCESS 1 M BEGIN AREA # 0 . NETWORK = ( \"INT(INTERFACE.A",
-        "ROUTING-RIP CORE.P M BEGIN NETWORK = ( INTERFACE = \"INT(INTERFACE.A)\"",
-        "ROUTING-EIGRP EDGE.CE PROCESS 5",
-        "ROUTING-STATIC CORE.PE BEGIN IP = ( NETWORK = \"0.0.0.0\" , DESTINATION = \"INT(INTERFACE.A)\" )",
-        "MPLS CORE.P M BEGIN",
-    };
-    check_cut_short(cut);
+    // The end of the file goes to the step that meets it; a word the file
+    // ends in is that token's text. A cut quoted string is the end of file.
+    check_cut_short({
+        {"ROUTING-OSPF CORE.PE PROCESS 1 M BEGIN AREA # 0 . STUB = stub", {"Error: Invalid attribute name :  @2\n"}},
+        {"ROUTING-OSPF CORE.PE PROCESS 1 M BEGIN AREA # 0 . NETWORK = ( \"INT(INTERFACE.A",
+         {"Error: Unexpected end of file @ 2 \n"}},
+        {"ROUTING-RIP CORE.P M BEGIN NETWORK = ( INTERFACE = \"INT(INTERFACE.A)\"",
+         {"Error:',' or ')' expected :  @ 2\n"}},
+        {"ROUTING-EIGRP EDGE.CE PROCESS 5", {"Error: Syntax error. Numeric field expected for EIGRP processid: 5  @2\n"}},
+        {"ROUTING-STATIC CORE.PE BEGIN IP = ( NETWORK = \"0.0.0.0\" , DESTINATION = \"INT(INTERFACE.A)\" )",
+         {"Error: Invalid attribute : @2\n"}},
+        {"MPLS CORE.P M BEGIN", {"Error: Invalid attribute name :  @ 2\n"}},
+    });
 }

@@ -187,13 +187,13 @@ TEST_F(MulticastMessages, VrfBlocks) {
 
 TEST_F(MulticastMessages, AFileThatEndsInsideABlock) {
     const std::string quoted = "( INTERFACE = \"INT(INTERFACE.A";
-    const V texts = {"ROUTING-PIM CORE.PE M BEGIN MEMBER = ( " + kIf + " ,",
-                     "ROUTING-PIM CORE.PE M BEGIN BSR = " + quoted,
-                     "ROUTING-IGMP CORE.P M BEGIN MEMBER = " + quoted,
-                     "ROUTING-MSDP CORE.PE M BEGIN PEER = ( NEIGHBOR = \"10.0",
-                     "ROUTING-DVMRP EDGE.CE M BEGIN MEMBER = ( " + kIf,
-                     "ROUTING-PIM CORE.PE M BEGIN ",
-                     "VRF CORE.PE BEGIN DESCRIPTION = ( VRFGROUPNAME = \"G",
-                     "VRF CORE.PE BEGIN"};
-    check_cut_short(texts);
+    const std::string eof = "Error: Unexpected end of file @ 2 \n";
+    check_cut_short({{"ROUTING-PIM CORE.PE M BEGIN MEMBER = ( " + kIf + " ,", {"Error: Invalid attribute name :  @ 2\n"}},
+                     {"ROUTING-PIM CORE.PE M BEGIN BSR = " + quoted, {eof}},
+                     {"ROUTING-IGMP CORE.P M BEGIN MEMBER = " + quoted, {eof}},
+                     {"ROUTING-MSDP CORE.PE M BEGIN PEER = ( NEIGHBOR = \"10.0", {eof}},
+                     {"ROUTING-DVMRP EDGE.CE M BEGIN MEMBER = ( " + kIf, {"Error:',' or ')' expected :  @ 2\n"}},
+                     {"ROUTING-PIM CORE.PE M BEGIN ", {"Error: Invalid attribute name :  @ 2\n"}},
+                     {"VRF CORE.PE BEGIN DESCRIPTION = ( VRFGROUPNAME = \"G", {eof}},
+                     {"VRF CORE.PE BEGIN", {"Error: Invalid attribute name :  @2\n"}}});
 }
