@@ -23,14 +23,14 @@ keyword_table rulestokens{{
 // The one loop of every QoS list: "=", "(", KEY = value items separated by
 // ",", up to ")"; a "," right before ")" and an empty list are taken.
 // `entry` gets each KEY = value; `group` each group keyword (null: a group
-// keyword is no attribute here).
+// keyword is no attribute here). The end of the file is a token like any
+// other: no keyword, no value that the list's checks take, no separator.
 template <class Entry>
 int read_list(block_reader &r, Entry &&entry, int (*group)(block_reader &r, void *ctx), void *ctx) {
     if (!r.expect("=", "Error: Invalid syntax '=' expected @ %d\n", false)) return 1;
     if (!r.expect("(", "Error: Invalid syntax '(' expected @ %d\n", false)) return 1;
     r.read_upper();
     for (;;) {
-        if (r.ended) return r.eof();
         if (r.kind == TOKEN_RPAREN) return 0;
         if (r.kind == TOKEN_GROUP && group) {
             set_foundflag(r.table, r.tok);
@@ -41,7 +41,6 @@ int read_list(block_reader &r, Entry &&entry, int (*group)(block_reader &r, void
             e.kind = r.kind;
             if (!r.expect("=", "Error: Invalid syntax '=' expected @ %d\n", false)) return 1;
             r.read();
-            if (r.ended) return r.eof();
             std::memcpy(e.value, r.tok, sizeof e.value);
             e.valuekind = r.kind;
             e.line = Line;
@@ -53,7 +52,6 @@ int read_list(block_reader &r, Entry &&entry, int (*group)(block_reader &r, void
             if (handled == -1) return r.fail("invalid attribute in variable list: %s @%d\n", r.tok, Line);
         }
         r.read();
-        if (r.ended) return r.eof();
         if (r.kind == TOKEN_RPAREN) return 0;
         if (!r.is(",")) return r.fail("Error:',' or ')' expected : %s @ %d\n", r.tok, Line);
         r.read_upper();
@@ -89,7 +87,6 @@ int read_checked_list(block_reader &r, void *ctx, const char *objectword, const 
 int read_numbered(block_reader &r, int32_t expected, const char *order_msg, int32_t *number) {
     if (!r.expect("#", "Error: Keyword '#' expected: %s @%d\n")) return 1;
     r.read();
-    if (r.ended) return r.eof();
     if (r.kind != TOKEN_NUMBER) return r.fail("route map sequence  number expected: %s  @%d\n", r.tok, Line);
     if (!parse_int32(r.tok, number) || *number != expected) return r.fail(order_msg, expected, r.tok, Line);
     return 0;
@@ -185,12 +182,10 @@ void check_vendor(block_reader &r, const char *tablename, const char *word, cons
     else if (*result) logmsg("%s : @ %d\n", message, line);
 }
 
+// The end of the file is an unknown domain (and then no "."), or an
+// unknown node type (and then no BEGIN).
 int read_rule_qualifier(block_reader &r, char *domainname, char *nodetype) {
     char devicetype[kName];
-    // A file that ends right after the block keyword ends inside the block.
-    r.read();
-    if (r.ended) return r.eof();
-    r.push_back();
     return parse_validate_domainnode(r.fp, r.buckets, domainname, nodetype, devicetype) ? 1 : 0;
 }
 
@@ -202,14 +197,14 @@ int open_rule_block(block_reader &r, char *domainname, char *nodetype) {
 int read_rule_items(block_reader &r, int (*item)(block_reader &r, void *ctx), void *ctx) {
     for (;;) {
         r.read_upper();
-        if (r.ended) return r.eof();
         if (r.kind == TOKEN_END) return 0;
         // The tokenizer has reported it.
         if (r.kind == TOKEN_ERROR) {
             keep_error_token(r.kind, r.tok);
             return 1;
         }
-        // Attributes stand only in tables that declare them (QOSPOLICY).
+        // Attributes stand only in tables that declare them (QOSPOLICY); the
+        // end of the file is neither.
         if (r.kind != TOKEN_GROUP && r.kind != TOKEN_ATTRIBUTE)
             return r.fail("Error: Invalid attribute name : %s @%d\n", r.tok, Line);
         set_foundflag(r.table, r.tok);

@@ -147,7 +147,6 @@ int extract_acl(FILE *fp, const qos_policy_class_rec &policy) {
     bool described = false;
     for (;;) {
         r.read_upper();
-        if (r.ended) return r.eof();
         if (r.kind == TOKEN_GROUP && r.is("ACCESSLIST")) {
             if (described && !formats) return r.fail("Error: No formats declared for access list @d\n");
             described = true;
@@ -284,7 +283,6 @@ int policy_item(block_reader &r, void *ctx) {
     if (attribute) {
         if (!r.expect("=", "Error: Invalid syntax '=' expected @ %d\n", false)) return 1;
         r.read();
-        if (r.ended) return r.eof();
     }
     if (!std::strcmp(keyword, "DESCRIPTION")) return start_policy(r, b);
     if (!std::strcmp(keyword, "CLASS")) return read_class(r, b);
@@ -382,10 +380,9 @@ int parse_qospolicy(FILE *fp, FILE *, const char *) {
     policy_block b{};
     if (read_rule_qualifier(r, b.domainname, b.nodetype)) return 1;
     r.read_upper();
-    if (r.ended) return r.eof();
-    if (r.is("M")) {
+    if (r.kind != TOKEN_EOF && r.is("M")) {
         b.mandatory = 1;
-    } else if (!r.is("O")) {
+    } else if (r.kind == TOKEN_EOF || !r.is("O")) {
         r.flag("Error: M or O needs to be specified for qospolicy @%d\n", Line);
         // Without the word, BEGIN stands in its place.
         if (r.kind == TOKEN_BEGIN) r.push_back();

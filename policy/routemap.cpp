@@ -231,7 +231,6 @@ bool read_sequence(block_reader &r, const routemap_block &b, int32_t *n) {
     }
     if (!r.expect("#", "ERROR: Keyword '#' expected: %s @%d\n")) return false;
     r.read();
-    if (r.ended) return r.eof(), false;
     if (r.kind != TOKEN_NUMBER || !parse_int32(r.tok, n)) {
         r.fail("route map sequence  number expected: %s  @%d\n", r.tok, Line);
         return false;

@@ -119,7 +119,7 @@ TEST_F(Block, ThePolicyNameLastsOnlyWhileItsBlockIsRead) {
     EXPECT_STREQ(g_policyname, "");
     releasememory("QOS");
     EXPECT_EQ(qospolicy(" CLASS # 1 = ( NAME = A )\n"), 1);
-    EXPECT_EQ(log(), "ERROR: Unexpected end of file @ 4 \n<br>");
+    EXPECT_EQ(log(), "Error: Invalid attribute name :  @4\n<br>");
     EXPECT_STREQ(g_policyname, "");
     // The policy count numbers the policies of the whole run.
     EXPECT_EQ(policynumber, 3);

@@ -173,11 +173,11 @@ TEST_F(RoutePolicy, RouteMapRefusals) {
         EXPECT_EQ(text(), d.message) << d.body;
         EXPECT_EQ(prdomainroutemap.head, nullptr) << d.body;
     }
-    // The file ends inside the block.
-    EXPECT_EQ(run(parse_routemap, "D . PE BEGIN\n" + std::string(kMap) + "TYPE # 10 = ( ACTION = permit"), 1);
-    EXPECT_EQ(text(), "ERROR: Unexpected end of file @ 3 \n");
+    // The file ends inside the block: no separator, no keyword.
+    EXPECT_EQ(run(parse_routemap, "D . PE BEGIN\n" + std::string(kMap) + "TYPE # 10 = ( ACTION = permit\n"), 1);
+    EXPECT_EQ(text(), "ERROR:',' or ')' expected :  @ 4\n");
     EXPECT_EQ(run(parse_routemap, "D . PE BEGIN\n" + std::string(kMap)), 1);
-    EXPECT_EQ(text(), "ERROR: Unexpected end of file @ 3 \n");
+    EXPECT_EQ(text(), "ERROR: Invalid attribute name :  @3\n");
     EXPECT_EQ(run(parse_routemap, "D PE BEGIN END"), 1);
     EXPECT_EQ(text(), "ERROR:  '.' expected as a qualifer for node type @ 1\n");
 }
@@ -262,7 +262,7 @@ TEST_F(RoutePolicy, PrefixListRefusals) {
         EXPECT_EQ(text(), c.message) << c.body;
     }
     EXPECT_EQ(run(parse_prefixlist, "D . PE BEGIN\n" + d + "FORMAT = ( TYPE = deny , NETWORK = \"EVALIP(10.0.0.0)\""), 1);
-    EXPECT_EQ(text(), "ERROR: Unexpected end of file @ 3 \n");
+    EXPECT_EQ(text(), "ERROR:',' or ')' expected :  @ 3\n");
     EXPECT_EQ(run(parse_prefixlist, "D PE BEGIN END"), 1);
     EXPECT_EQ(text(), "ERROR : '.' expected as a qualifer for node type @ 1\n");
     // An unknown node type is reported and the block read on.
@@ -343,7 +343,7 @@ TEST_F(RoutePolicy, FilterListRefusals) {
     releasememory("ROUTING");
     log_text.clear();
     EXPECT_EQ(parse_asncommlist(open("D . PE BEGIN\n" + d + "FORMAT = ( TYPE = permit ,"), nullptr, "ASN"), 1);
-    EXPECT_EQ(text(), "ERROR: Unexpected end of file @ 3 \n");
+    EXPECT_EQ(text(), "ERROR: Invalid attribute name :  @ 3\n");
     log_text.clear();
     EXPECT_EQ(parse_asncommlist(open("D PE BEGIN END"), nullptr, "ASN"), 1);
     EXPECT_EQ(text(), "ERROR:'.' expected as a qualifer for node type : PE @ 1\n");
@@ -425,8 +425,10 @@ TEST_F(RoutePolicy, MapClassRefusals) {
         EXPECT_EQ(text(), c.message) << c.body;
         EXPECT_EQ(prdomainmapclass.head, nullptr) << c.body;
     }
-    EXPECT_EQ(run(parse_domainmapclass, "D . CE BEGIN\n" + atm + "ATTRIBUTES = ( PEAK = 1"), 1);
-    EXPECT_EQ(text(), "ERROR: Unexpected end of file @ 3 \n");
+    EXPECT_EQ(run(parse_domainmapclass, "D . CE BEGIN\n" + atm + "ATTRIBUTES = ( PEAK = 1\n"), 1);
+    EXPECT_EQ(text(), "ERROR : ',' or ')' expected :  @ 4\n");
+    EXPECT_EQ(run(parse_domainmapclass, "D . CE BEGIN\n" + atm + "ATTRIBUTES = (\n"), 1);
+    EXPECT_EQ(text(), "ERROR: Invalid attribute name :  @ 4\n");
     // Unlike the other route-policy blocks, an unknown domain or node type
     // stops the block.
     EXPECT_EQ(mapclass("", "X . CE"), 1);
