@@ -346,8 +346,10 @@ TEST_F(Load, BlockErrorsAreSkippedToTheNextEnd) {
     EXPECT_EQ(r.log, file_line(dir + "\\b.ndl") + "Error: Invalid block type : QOSBOGUS @ 2\n<br>" +
                          "Error: Invalid block type : y @ 2\n<br>" + "Error: Invalid block type : CUSTOM-QUEUE @ 3\n<br>" +
                          "Error: Invalid block type : 12 @ 4\n<br>" +
-                         // The FIREWALL section's ACCESSLIST block ends with the file.
-                         "ERROR: Domain undefined a \n @7<br>" + "ERROR: Unexpected end of file @ 7 \n<br>" +
+                         // The FIREWALL section's ACCESSLIST block ends with the file, where
+                         // its "." should be.
+                         "ERROR: Domain undefined a \n @7<br>" +
+                         "ERROR: '.' expected as a qualifer for node type @ 7\n<br>" +
                          "Exiting due to errors \n<br>" + kExit);
 }
 
