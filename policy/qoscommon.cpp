@@ -7,6 +7,8 @@
 #include "registry.h"
 #include "validations.h"
 
+const char kQosTooLong[] = "Error: token size exceeds datbase field size :  '%s' @ %d\n";
+
 namespace {
 
 // The blocks of DESCRIPTION lists (QOSMARKRULES, QOSDROPRULES,
@@ -111,7 +113,7 @@ int take_entry(block_reader &r, const attribute_entry &e, void *ctx) {
     // Every value bound for a field is held to its keyword's longest value.
     if (rule->length != length_rule::own && rule->maxlen &&
         std::strlen(r.tok) > static_cast<size_t>(rule->maxlen))
-        return r.fail(rule->toolong_msg, r.tok, e.line);
+        return r.fail(kQosTooLong, r.tok, e.line);
     if (rule->upper) converttocap(r.tok, r.tok, sizeof r.tok);
     if (rule->tag & kLower) converttolow(r.tok, r.tok, sizeof r.tok);
     if (rule->field.size) store_text(static_cast<char *>(ctx) + rule->field.offset, rule->field.size, r.tok,
@@ -146,7 +148,7 @@ int take_context(block_reader &r, const qos_scope &s) {
     else if (kind != 1) r.flag("Error:context should have a aggregation function: %s @ %d\n", r.tok, Line);
     char *slot = !s.context1[0] ? s.context1 : !s.context2[0] ? s.context2 : !s.context3[0] ? s.context3 : nullptr;
     if (!slot) return r.fail("Error: Maximum of three contexts can be defined :  @%d\n", Line);
-    if (std::strlen(r.tok) > 100) return r.fail(kTooLongMsg, r.tok, s.line);
+    if (std::strlen(r.tok) > 100) return r.fail(kQosTooLong, r.tok, s.line);
     store_text(slot, kText, r.tok, 100);
     return 0;
 }

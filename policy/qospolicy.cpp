@@ -299,7 +299,7 @@ int policy_item(block_reader &r, void *ctx) {
     // The rules of the policy level stand before its first class.
     if (!b.policy || b.classes) return r.fail("ERROR: Invalid Attribute @%d\n", Line);
     const keyword_rule *row = r.keys->row(keyword);
-    if (attribute && std::strlen(r.tok) > static_cast<size_t>(row->maxlen)) return r.fail(kTooLongMsg, r.tok, Line);
+    if (attribute && std::strlen(r.tok) > static_cast<size_t>(row->maxlen)) return r.fail(kQosTooLong, r.tok, Line);
     return extract_commonqosdata(r, keyword, attribute ? r.tok : "", b.site);
 }
 
@@ -331,7 +331,7 @@ struct policy_name_scope {
 
 int attach_droptype(block_reader &r, qos_rule_site &site, const qos_scope &scope) {
     if (site.out[QOS_DROP][0]) return r.fail("ERROR: Drop rule redefinition: @ %d\n", Line);
-    if (std::strlen(r.tok) > 30) return r.fail(kTooLongMsg, r.tok, Line);
+    if (std::strlen(r.tok) > 30) return r.fail(kQosTooLong, r.tok, Line);
     converttocap(r.tok, r.tok, sizeof r.tok);
     int result = 0;
     check_vendor(r, "qosdroptypes", r.tok, "", scope, Line, &result);

@@ -120,7 +120,7 @@ TEST_F(QosLoad, ErrorsAreReportedInOnePass) {
                  "Error: Invalid value for BITRATETYPE  fast @64\n",
                  "Error: MATCHRULENAME in SHAPERULE can appear only when embedded in QOSPOLICY @67\n",
                  "Error: Token 'DESCRIPTION' not found in SHAPERULE block :  @ 69\n",
-                 "ERROR: token size exceeds datbase field size :  '1234567890123456789012345678901' @ 72\n",
+                 "Error: token size exceeds datbase field size :  '1234567890123456789012345678901' @ 72\n",
                  // The line of the repeated keyword, not of the list's end.
                  "Error: Duplicate token :  NAME  @ 76\n",
                  "ERROR: match rule 'NOSUCH' does not exists  : @ 80\n",
