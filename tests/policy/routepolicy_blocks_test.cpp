@@ -134,6 +134,13 @@ TEST_F(RoutePolicy, RouteMapRefusals) {
         {"TYPE # 10 = ( ACTION = permit , ACTION = deny )", "ERROR: Duplicate token: 'ACTION' @ 3\n"},
         {"TYPE # 10 = ( ACTION = permit )\nMATCH # 10 = ( MATCHNAME = \"tag\" , MATCHVALUE = \"\" )",
          "ERROR: Match value not specifed. @ 4\n"},
+        // A MATCH without its name or value: the empty-name and empty-value
+        // checks speak before the mandatory one.
+        {"TYPE # 10 = ( ACTION = permit )\nMATCH # 10 = ( MATCHNAME = \"tag\" )",
+         "ERROR: Match value not specifed. @ 4\n"},
+        {"TYPE # 10 = ( ACTION = permit )\nMATCH # 10 = ( MATCHVALUE = \"1\" )",
+         "ERROR: Match name not specifed. @ 4\n"},
+        {"TYPE # 10 = ( ACTION = permit )\nMATCH # 10 = ( )", "ERROR: Match name not specifed. @ 4\n"},
         // SET values are read back without a NULL default: an empty one is
         // refused as MATCH's are.
         {"TYPE # 10 = ( ACTION = permit )\nSET # 10 = ( SETNAME = \"tag\" , SETVALUE = \"\" )",
