@@ -3,7 +3,7 @@
 #ifndef NDL_TESTS_POLICY_POLICY_LOAD_H
 #define NDL_TESTS_POLICY_POLICY_LOAD_H
 
-#include "topo_load.h"
+#include "../topology/topo_load.h"
 
 // A cut file: its text and the messages its last block logs for the end.
 struct Cut {
