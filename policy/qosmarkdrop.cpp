@@ -122,7 +122,7 @@ int extract_subdroptypes(FILE *fp, qos_drop_rule_class_rec *rule) {
     block_reader r(fp, dropsubrulestokens);
     for (int expected = 1;; ++expected) {
         r.read();
-        if (r.kind == TOKEN_EOF || std::strcmp(r.tok, "DROPSUBRULE") != 0) {
+        if (std::strcmp(r.tok, "DROPSUBRULE") != 0) {
             r.push_back();
             return 0;
         }

@@ -380,9 +380,9 @@ int parse_qospolicy(FILE *fp, FILE *, const char *) {
     policy_block b{};
     if (read_rule_qualifier(r, b.domainname, b.nodetype)) return 1;
     r.read_upper();
-    if (r.kind != TOKEN_EOF && r.is("M")) {
+    if (r.is("M")) {
         b.mandatory = 1;
-    } else if (r.kind == TOKEN_EOF || !r.is("O")) {
+    } else if (!r.is("O")) {
         r.flag("Error: M or O needs to be specified for qospolicy @%d\n", Line);
         // Without the word, BEGIN stands in its place.
         if (r.kind == TOKEN_BEGIN) r.push_back();

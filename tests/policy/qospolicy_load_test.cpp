@@ -198,8 +198,9 @@ TEST_F(QosPolicyLoad, AFileEndingInsideAPolicyIsAnError) {
     const Cut cut[] = {
         {"QOSPOLICY", {"Error: domain undefined: '' @ 2 \n", "Error: '.' expected as a qualifer for node type @ 2\n"}},
         // The M or O word is missing, and so is BEGIN.
-        {"QOSPOLICY CORE.PE M",
+        {"QOSPOLICY CORE.PE ",
          {"Error: M or O needs to be specified for qospolicy @2\n", "Error: Keyword 'BEGIN' expected :  @2\n"}},
+        {"QOSPOLICY CORE.PE M\n", {"Error: Keyword 'BEGIN' expected :  @3\n"}},
         {"QOSPOLICY CORE.PE M BEGIN\n  DESCRIPTION = ( NAME = P ,", {"invalid attribute in variable list @3\n"}},
         {description, {"Error: Invalid attribute name :  @4\n"}},
         {description + "  CLASS # 1 = ( NAME = A ,", {"invalid attribute in variable list:  @4\n"}},
