@@ -279,16 +279,18 @@ TEST_F(Acl, SubsequencesRestartWithEachDescriptionAndKindsToo) {
 TEST_F(Acl, EndOfFileInsideTheBlockOrAnEntry) {
     const std::string desc = "D . PE BEGIN\nDESCRIPTION = ( ACL-TYPE = standard , NAME-TYPE = STRING , USAGE = snmp ,"
                              " OWNER = \"D\" )\n";
-    const Refused cases[] = {
+    const struct {
+        std::string text, log;
+    } cases[] = {
         {"D . PE BEGIN\nDESCRIPTION = ( ACL-TYPE = standard ,\n", "ERROR: Invalid attribute name :  @ 3\n<br>"},
         {desc + "FORMAT = ( TYPE = permit\n", "ERROR:',' or ')' expected :  @ 4\n<br>"},
         {desc + "FORMAT = ( TYPE = permit )\n", "ERROR: Invalid attribute name :  @4\n<br>"},
         {"D .", "ERROR: Invalid node . Not defined :   @1\n<br>ERROR: Keyword 'BEGIN' expected :   @1\n<br>"},
     };
-    for (const Refused &c : cases) {
+    for (const auto &c : cases) {
         releasememory("ACCESSLIST");
         EXPECT_EQ(run(parse_accesslist, c.text), 1);
-        EXPECT_EQ(log(), c.first_line) << c.text;
+        EXPECT_EQ(log(), c.log) << c.text;
         EXPECT_EQ(g_prevtokentype, TOKEN_EOF);
     }
 }
