@@ -164,7 +164,7 @@ keyword_table accessdesctokens{
          .field = NDL_TEXT(description_entry, acl.acltype), .before = acl_type},
         {.name = "ACL-NAME", .maxlen = 150, .kind = value_kind::quoted,
          .kind_msg = "ERROR: Specify accesslist name within quotes: %s @ %d\n", .toolong_msg = kMaxLength,
-         .toolong_err = on_error::fail, .field = NDL_TEXT(description_entry, acl.aclname), .before = acl_name},
+         .toolong_err = on_error::fail, .field = NDL_TEXT(description_entry, acl.aclname), .after = acl_name},
         {.name = "ACL-SEQSTART", .maxlen = 9, .kind = value_kind::number,
          .kind_msg = "ERROR : Number expected for ACL-SEQSTART field: %s @ %d\n",
          .field = NDL_INT(description_entry, acl.aclstart), .after = sequence_only, .tag = 0},

@@ -36,7 +36,8 @@ keyword_table QOSserviceenroll_vartokens{
       .entry = &variable_entry, .file = file_enrollvar},
      token_row("(", TOKEN_LPAREN), token_row(")", TOKEN_RPAREN), token_row("=", TOKEN_EQUAL),
      token_row("END", TOKEN_END)},
-    {.invalid_msg = "ERROR : Invalid Input : %s @%d\n"}};
+    // The end of the file ends the block as END would: never accepted.
+    {.invalid_msg = "ERROR : Invalid Input : %s @%d\n", .eof_ends = true}};
 
 }  // namespace
 

@@ -59,7 +59,7 @@ keyword_table mapclassdescriptiontokens{
          .field = NDL_TEXT(R, usage), .before = class_usage},
         {.name = "OWNER", .mandatory = 1, .maxlen = 80, .kind = value_kind::quoted,
          .kind_msg = "ERROR :Specify mapclass owner within quotes: %s @ %d\n", .toolong_msg = kMaxLength,
-         .toolong_err = on_error::fail, .field = NDL_TEXT(R, owner), .before = class_owner},
+         .toolong_err = on_error::fail, .field = NDL_TEXT(R, owner), .after = class_owner},
         context_key(class_context),
         // A keyword of the table that no description takes.
         token_row("TYPE", TOKEN_ATTRIBUTE),
@@ -137,14 +137,14 @@ keyword_table mapclassattributesATMtokens{
     attribute_options};
 
 // "= ( ... )", where "( )" is a class with no values; the mandatory check
-// passes, as no attribute is mandatory.
+// passes, as no attribute is mandatory. The end of the file right after "("
+// is read again by the loop, as the keyword it lacks.
 int read_attributes_of(FILE *fp, keyword_table &keys, const char *tablename, R &c) {
     block_reader r(fp, keys);
     if (!r.expect("=", kEqualLine, false) || !r.expect("(", kOpenLine, false)) return 1;
     r.read();
-    if (r.ended) return r.eof();
     if (r.kind != TOKEN_RPAREN) {
-        r.push_back();
+        if (!r.ended) r.push_back();
         if (read_attributes(r, &c)) return 1;
     }
     return r.check_mandatory(tablename, "ERROR : Mandatory field '%s' is not defined: %d\n", r.start_line) ? 0 : 1;

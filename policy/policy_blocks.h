@@ -37,6 +37,10 @@ int extract_variablelist(block_reader &r, std::vector<attribute_entry> &entries)
 // Bit of keyword_rule::tag: the value is stored lower-cased.
 constexpr int kLower = 1;
 
+// The longest-value message of every QoS list, policy and class (value,
+// line): not the framework's "ERROR: token size ..." but "Error: ...".
+extern const char kQosTooLong[];
+
 // What every QoS rule reader checks with; the context of every list
 // reader begins with one.
 struct qos_scope {
@@ -117,11 +121,10 @@ int read_checked_list(block_reader &r, void *ctx, const char *objectword, const 
 int read_numbered(block_reader &r, int32_t expected, const char *order_msg, int32_t *number);
 
 // Acts on one entry through its table row (`ctx` begins with a qos_scope):
-// the duplicate check (unless the
-// row is repeatable), the row's `before` check, the quotes check, the
-// length check (unless the row checks its own), the stored value and the
-// row's `after` check. The value stands in r.tok / r.kind for the checks.
-// 0 go on, 1 stop (reported).
+// the duplicate check (unless the row is repeatable), the row's `before`
+// check, the quotes check, the length check with kQosTooLong (unless the
+// row checks its own), the stored value and the row's `after` check. The
+// value stands in r.tok / r.kind for the checks. 0 go on, 1 stop (reported).
 int take_entry(block_reader &r, const attribute_entry &e, void *rec);
 
 // CONTEXT: quotes (by the row), a valid context with an aggregation

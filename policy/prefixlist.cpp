@@ -54,7 +54,7 @@ keyword_table prefixhdrtokens{
     {
         {.name = "PFX-NAME", .mandatory = 1, .maxlen = 200, .kind = value_kind::quoted,
          .kind_msg = "ERROR: Specify prefixlist name within quotes: %s @ %d\n", .toolong_msg = kMaxLength,
-         .toolong_err = on_error::fail, .field = NDL_TEXT(header_entry, hdr.listname), .before = list_name},
+         .toolong_err = on_error::fail, .field = NDL_TEXT(header_entry, hdr.listname), .after = list_name},
         context_key(header_context),
         token_row("(", TOKEN_LPAREN),
         token_row(")", TOKEN_RPAREN),

@@ -15,7 +15,6 @@ lookup::sub_index<qos_policy_class_rec, qos_sub_queue_class_rec, &qos_policy_cla
                   &qos_sub_queue_class_rec::subqueuename>
     classes_of_policy(prqospolicydesclist);
 
-const char kClassTooLong[] = "Error: token size exceeds datbase field size :  '%s' @ %d\n";
 const char kClassBasedRules[] =
     "ERROR: 'POLICERULE, SHAPERULE, MARKRULE, DROPRULE' can be given to only queuetype 'CLASS-BASED': @ %d\n";
 const value_table BandwidthTypes[] = {"PERCENT", "ABSOLUTE", ""};
@@ -186,17 +185,16 @@ int class_group(block_reader &r, void *ctx) {
     return extract_commonqosdata(r, keyword, "", site_now(c));
 }
 
-// A class keyword with a value: its own too-long message.
+// A class keyword with a value.
 constexpr keyword_rule class_row(const char *name, int maxlen, field_ref field, attr_check before,
                                  attr_check after, bool upper = false) {
-    return {.name = name, .maxlen = maxlen, .toolong_msg = kClassTooLong, .field = field, .upper = upper,
-            .before = before, .after = after};
+    return {.name = name, .maxlen = maxlen, .field = field, .upper = upper, .before = before, .after = after};
 }
 
 keyword_table QOSpolicies_classtokens{
     {
-        {.name = "NAME", .mandatory = 1, .maxlen = 100, .toolong_msg = kClassTooLong,
-         .field = NDL_TEXT(class_desc, rec.subqueuename), .before = name_first, .after = name_value},
+        {.name = "NAME", .mandatory = 1, .maxlen = 100, .field = NDL_TEXT(class_desc, rec.subqueuename),
+         .before = name_first, .after = name_value},
         class_row("BANDWIDTH", 100, NDL_TEXT(class_desc, rec.queuebandwidth), class_based_only, number_value),
         class_row("BANDWIDTHTYPE", 30, NDL_TEXT(class_desc, rec.queuebwtype), class_based_only, bandwidthtype_value,
                   true),

@@ -7,6 +7,8 @@
 #include "registry.h"
 #include "validations.h"
 
+const char kQosTooLong[] = "Error: token size exceeds datbase field size :  '%s' @ %d\n";
+
 namespace {
 
 // The blocks of DESCRIPTION lists (QOSMARKRULES, QOSDROPRULES,
@@ -23,14 +25,14 @@ keyword_table rulestokens{{
 // The one loop of every QoS list: "=", "(", KEY = value items separated by
 // ",", up to ")"; a "," right before ")" and an empty list are taken.
 // `entry` gets each KEY = value; `group` each group keyword (null: a group
-// keyword is no attribute here).
+// keyword is no attribute here). The end of the file is a token like any
+// other: no keyword, no value that the list's checks take, no separator.
 template <class Entry>
 int read_list(block_reader &r, Entry &&entry, int (*group)(block_reader &r, void *ctx), void *ctx) {
     if (!r.expect("=", "Error: Invalid syntax '=' expected @ %d\n", false)) return 1;
     if (!r.expect("(", "Error: Invalid syntax '(' expected @ %d\n", false)) return 1;
     r.read_upper();
     for (;;) {
-        if (r.ended) return r.eof();
         if (r.kind == TOKEN_RPAREN) return 0;
         if (r.kind == TOKEN_GROUP && group) {
             set_foundflag(r.table, r.tok);
@@ -41,7 +43,6 @@ int read_list(block_reader &r, Entry &&entry, int (*group)(block_reader &r, void
             e.kind = r.kind;
             if (!r.expect("=", "Error: Invalid syntax '=' expected @ %d\n", false)) return 1;
             r.read();
-            if (r.ended) return r.eof();
             std::memcpy(e.value, r.tok, sizeof e.value);
             e.valuekind = r.kind;
             e.line = Line;
@@ -53,7 +54,6 @@ int read_list(block_reader &r, Entry &&entry, int (*group)(block_reader &r, void
             if (handled == -1) return r.fail("invalid attribute in variable list: %s @%d\n", r.tok, Line);
         }
         r.read();
-        if (r.ended) return r.eof();
         if (r.kind == TOKEN_RPAREN) return 0;
         if (!r.is(",")) return r.fail("Error:',' or ')' expected : %s @ %d\n", r.tok, Line);
         r.read_upper();
@@ -89,7 +89,6 @@ int read_checked_list(block_reader &r, void *ctx, const char *objectword, const 
 int read_numbered(block_reader &r, int32_t expected, const char *order_msg, int32_t *number) {
     if (!r.expect("#", "Error: Keyword '#' expected: %s @%d\n")) return 1;
     r.read();
-    if (r.ended) return r.eof();
     if (r.kind != TOKEN_NUMBER) return r.fail("route map sequence  number expected: %s  @%d\n", r.tok, Line);
     if (!parse_int32(r.tok, number) || *number != expected) return r.fail(order_msg, expected, r.tok, Line);
     return 0;
@@ -114,7 +113,7 @@ int take_entry(block_reader &r, const attribute_entry &e, void *ctx) {
     // Every value bound for a field is held to its keyword's longest value.
     if (rule->length != length_rule::own && rule->maxlen &&
         std::strlen(r.tok) > static_cast<size_t>(rule->maxlen))
-        return r.fail(rule->toolong_msg, r.tok, e.line);
+        return r.fail(kQosTooLong, r.tok, e.line);
     if (rule->upper) converttocap(r.tok, r.tok, sizeof r.tok);
     if (rule->tag & kLower) converttolow(r.tok, r.tok, sizeof r.tok);
     if (rule->field.size) store_text(static_cast<char *>(ctx) + rule->field.offset, rule->field.size, r.tok,
@@ -149,7 +148,7 @@ int take_context(block_reader &r, const qos_scope &s) {
     else if (kind != 1) r.flag("Error:context should have a aggregation function: %s @ %d\n", r.tok, Line);
     char *slot = !s.context1[0] ? s.context1 : !s.context2[0] ? s.context2 : !s.context3[0] ? s.context3 : nullptr;
     if (!slot) return r.fail("Error: Maximum of three contexts can be defined :  @%d\n", Line);
-    if (std::strlen(r.tok) > 100) return r.fail(kTooLongMsg, r.tok, s.line);
+    if (std::strlen(r.tok) > 100) return r.fail(kQosTooLong, r.tok, s.line);
     store_text(slot, kText, r.tok, 100);
     return 0;
 }
@@ -185,12 +184,10 @@ void check_vendor(block_reader &r, const char *tablename, const char *word, cons
     else if (*result) logmsg("%s : @ %d\n", message, line);
 }
 
+// The end of the file is an unknown domain (and then no "."), or an
+// unknown node type (and then no BEGIN).
 int read_rule_qualifier(block_reader &r, char *domainname, char *nodetype) {
     char devicetype[kName];
-    // A file that ends right after the block keyword ends inside the block.
-    r.read();
-    if (r.ended) return r.eof();
-    r.push_back();
     return parse_validate_domainnode(r.fp, r.buckets, domainname, nodetype, devicetype) ? 1 : 0;
 }
 
@@ -202,14 +199,14 @@ int open_rule_block(block_reader &r, char *domainname, char *nodetype) {
 int read_rule_items(block_reader &r, int (*item)(block_reader &r, void *ctx), void *ctx) {
     for (;;) {
         r.read_upper();
-        if (r.ended) return r.eof();
         if (r.kind == TOKEN_END) return 0;
         // The tokenizer has reported it.
         if (r.kind == TOKEN_ERROR) {
             keep_error_token(r.kind, r.tok);
             return 1;
         }
-        // Attributes stand only in tables that declare them (QOSPOLICY).
+        // Attributes stand only in tables that declare them (QOSPOLICY); the
+        // end of the file is neither.
         if (r.kind != TOKEN_GROUP && r.kind != TOKEN_ATTRIBUTE)
             return r.fail("Error: Invalid attribute name : %s @%d\n", r.tok, Line);
         set_foundflag(r.table, r.tok);

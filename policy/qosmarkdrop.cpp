@@ -116,21 +116,18 @@ int extract_subdropdata(FILE *fp, qos_drop_rule_class_rec *rule) {
     return 0;
 }
 
-// DROPSUBRULE # 1, # 2 ... after a drop DESCRIPTION; the first other token
-// goes back to the block.
+// DROPSUBRULE # 1, # 2 ... after a drop DESCRIPTION; the first other token,
+// the end of the file too, goes back to the block.
 int extract_subdroptypes(FILE *fp, qos_drop_rule_class_rec *rule) {
     block_reader r(fp, dropsubrulestokens);
     for (int expected = 1;; ++expected) {
         r.read();
-        // A file that ends here ends inside the block: reported by read.
-        if (r.ended) return r.eof();
         if (std::strcmp(r.tok, "DROPSUBRULE") != 0) {
             r.push_back();
             return 0;
         }
         if (!r.expect("#", "Error: Keyword '#' expected: %s @%d\n")) return 1;
         r.read();
-        if (r.ended) return r.eof();
         if (r.kind != TOKEN_NUMBER) return r.fail("drop subtype sequence  number expected: %s  @%d\n", r.tok, Line);
         int32_t number = 0;
         if (!parse_int32(r.tok, &number) || number != expected)

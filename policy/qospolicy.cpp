@@ -147,7 +147,6 @@ int extract_acl(FILE *fp, const qos_policy_class_rec &policy) {
     bool described = false;
     for (;;) {
         r.read_upper();
-        if (r.ended) return r.eof();
         if (r.kind == TOKEN_GROUP && r.is("ACCESSLIST")) {
             if (described && !formats) return r.fail("Error: No formats declared for access list @d\n");
             described = true;
@@ -284,7 +283,6 @@ int policy_item(block_reader &r, void *ctx) {
     if (attribute) {
         if (!r.expect("=", "Error: Invalid syntax '=' expected @ %d\n", false)) return 1;
         r.read();
-        if (r.ended) return r.eof();
     }
     if (!std::strcmp(keyword, "DESCRIPTION")) return start_policy(r, b);
     if (!std::strcmp(keyword, "CLASS")) return read_class(r, b);
@@ -301,7 +299,7 @@ int policy_item(block_reader &r, void *ctx) {
     // The rules of the policy level stand before its first class.
     if (!b.policy || b.classes) return r.fail("ERROR: Invalid Attribute @%d\n", Line);
     const keyword_rule *row = r.keys->row(keyword);
-    if (attribute && std::strlen(r.tok) > static_cast<size_t>(row->maxlen)) return r.fail(kTooLongMsg, r.tok, Line);
+    if (attribute && std::strlen(r.tok) > static_cast<size_t>(row->maxlen)) return r.fail(kQosTooLong, r.tok, Line);
     return extract_commonqosdata(r, keyword, attribute ? r.tok : "", b.site);
 }
 
@@ -333,7 +331,7 @@ struct policy_name_scope {
 
 int attach_droptype(block_reader &r, qos_rule_site &site, const qos_scope &scope) {
     if (site.out[QOS_DROP][0]) return r.fail("ERROR: Drop rule redefinition: @ %d\n", Line);
-    if (std::strlen(r.tok) > 30) return r.fail(kTooLongMsg, r.tok, Line);
+    if (std::strlen(r.tok) > 30) return r.fail(kQosTooLong, r.tok, Line);
     converttocap(r.tok, r.tok, sizeof r.tok);
     int result = 0;
     check_vendor(r, "qosdroptypes", r.tok, "", scope, Line, &result);
@@ -382,7 +380,6 @@ int parse_qospolicy(FILE *fp, FILE *, const char *) {
     policy_block b{};
     if (read_rule_qualifier(r, b.domainname, b.nodetype)) return 1;
     r.read_upper();
-    if (r.ended) return r.eof();
     if (r.is("M")) {
         b.mandatory = 1;
     } else if (!r.is("O")) {

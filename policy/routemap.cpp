@@ -141,6 +141,7 @@ struct clause_kind {
     const char *name_msg, *value_msg;  // empty name or value
     const char *undefined_msg;         // no TYPE of that sequence
     const char *duplicate_msg;
+    bool empty_first;  // the empty name and value are refused before the mandatory check
 };
 
 const clause_kind kMatch{"matchmaptokens",
@@ -150,7 +151,8 @@ const clause_kind kMatch{"matchmaptokens",
                          "ERROR: Match value not specifed. @ %d\n",
                          "ERROR : Route map (%s) with sequence %d not defined before the match directive. Use the "
                          "TYPE directive @%d",
-                         "ERROR: Duplicate value for routemap match list : %s %s %s %d %d\n"};
+                         "ERROR: Duplicate value for routemap match list : %s %s %s %d %d\n",
+                         true};
 // An empty SET name or value would be read back as no value at all by the
 // next load: refused like MATCH's.
 const clause_kind kSet{"mapsettokens",
@@ -160,13 +162,20 @@ const clause_kind kSet{"mapsettokens",
                        "ERROR: Set value not specifed. @ %d\n",
                        "ERROR : Route map (%s) with sequence %d not defined before the set directive. Use the "
                        "TYPE directive @%d",
-                       "ERROR: Duplicate value for routemap set list : %s %s %s %d %d\n"};
+                       "ERROR: Duplicate value for routemap set list : %s %s %s %d %d\n",
+                       false};
 
-int clause_checks(block_reader &r, const clause_kind &k, const clause_entry &c) {
-    if (!r.check_mandatory(k.table, k.mandatory_msg, r.start_line)) return 1;
+int empty_clause(block_reader &r, const clause_kind &k, const clause_entry &c) {
     if (!c.name[0]) return r.fail(k.name_msg, Line);
     if (!c.value[0]) return r.fail(k.value_msg, Line);
     return 0;
+}
+// MATCH refuses an empty (or missing) name or value ahead of its mandatory
+// check; SET has the mandatory check alone, and its empty values after it.
+int clause_checks(block_reader &r, const clause_kind &k, const clause_entry &c) {
+    if (k.empty_first && empty_clause(r, k, c)) return 1;
+    if (!r.check_mandatory(k.table, k.mandatory_msg, r.start_line)) return 1;
+    return empty_clause(r, k, c);
 }
 int match_checks(block_reader &r, void *rec, void *) {
     return clause_checks(r, kMatch, *static_cast<clause_entry *>(rec));
@@ -231,7 +240,6 @@ bool read_sequence(block_reader &r, const routemap_block &b, int32_t *n) {
     }
     if (!r.expect("#", "ERROR: Keyword '#' expected: %s @%d\n")) return false;
     r.read();
-    if (r.ended) return r.eof(), false;
     if (r.kind != TOKEN_NUMBER || !parse_int32(r.tok, n)) {
         r.fail("route map sequence  number expected: %s  @%d\n", r.tok, Line);
         return false;

@@ -43,10 +43,10 @@ int permit_deny(block_reader &r, const keyword_rule &, void *) {
 }
 
 // A longer name than the field is no declared one (reported as such): the
-// field stays empty.
+// field stays empty. The end of the file is an empty name, which the
+// domain or node lookup refuses.
 bool read_head_name(block_reader &r, char (&field)[kName]) {
     r.read();
-    if (r.ended) return r.eof(), false;
     if (r.kind == TOKEN_ERROR) {
         r.fail(kEofMsg, Line);
         return false;

@@ -126,8 +126,8 @@ constexpr keyword_rule context_key(attr_check add) {
     return k;
 }
 
-// The name of the block head: any token but the end of the file, cut to
-// the field (a longer one is no declared one).
+// The name of the block head: any token but a token error, cut to the
+// field (a longer one is no declared one).
 bool read_head_name(block_reader &r, char (&field)[kName]);
 
 // A DESCRIPTION entry: its name and contexts start empty; a refused one

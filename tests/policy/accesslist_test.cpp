@@ -274,18 +274,23 @@ TEST_F(Acl, SubsequencesRestartWithEachDescriptionAndKindsToo) {
     EXPECT_EQ(prdomainextacl->sequence, 2);
 }
 
+// The end of the file reaches the branch that meets it: a missing keyword,
+// separator, node type and BEGIN.
 TEST_F(Acl, EndOfFileInsideTheBlockOrAnEntry) {
-    for (const std::string &text : {std::string("D . PE BEGIN\nDESCRIPTION = ( ACL-TYPE = standard ,\n"),
-                                    std::string("D . PE BEGIN\nDESCRIPTION = ( ACL-TYPE = standard , NAME-TYPE = "
-                                                "STRING , USAGE = snmp , OWNER = \"D\" )\nFORMAT = ( TYPE = permit\n"),
-                                    std::string("D . PE BEGIN\nDESCRIPTION = ( ACL-TYPE = standard , NAME-TYPE = "
-                                                "STRING , USAGE = snmp , OWNER = \"D\" )\nFORMAT = ( TYPE = permit )\n"),
-                                    std::string("D .")}) {
+    const std::string desc = "D . PE BEGIN\nDESCRIPTION = ( ACL-TYPE = standard , NAME-TYPE = STRING , USAGE = snmp ,"
+                             " OWNER = \"D\" )\n";
+    const struct {
+        std::string text, log;
+    } cases[] = {
+        {"D . PE BEGIN\nDESCRIPTION = ( ACL-TYPE = standard ,\n", "ERROR: Invalid attribute name :  @ 3\n<br>"},
+        {desc + "FORMAT = ( TYPE = permit\n", "ERROR:',' or ')' expected :  @ 4\n<br>"},
+        {desc + "FORMAT = ( TYPE = permit )\n", "ERROR: Invalid attribute name :  @4\n<br>"},
+        {"D .", "ERROR: Invalid node . Not defined :   @1\n<br>ERROR: Keyword 'BEGIN' expected :   @1\n<br>"},
+    };
+    for (const auto &c : cases) {
         releasememory("ACCESSLIST");
-        EXPECT_EQ(run(parse_accesslist, text), 1);
-        int lines = 1;
-        for (char c : text) lines += c == '\n';
-        EXPECT_EQ(log(), "ERROR: Unexpected end of file @ " + std::to_string(lines) + " \n<br>") << text;
+        EXPECT_EQ(run(parse_accesslist, c.text), 1);
+        EXPECT_EQ(log(), c.log) << c.text;
         EXPECT_EQ(g_prevtokentype, TOKEN_EOF);
     }
 }

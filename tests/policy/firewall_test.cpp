@@ -75,7 +75,7 @@ TEST_F(FirewallLoad, EveryErrorInOnePass) {
                                          "ERROR: ACL-NAME must not be empty : @ 21\n",
                                          "ERROR: NETWORK not specified for a network entry of an access list. @26\n",
                                          "ERROR: No formats declared for access list @32\n",
-                                         "ERROR: Unexpected end of file @ 36 \n",
+                                         "ERROR: Invalid attribute name :  @ 36\n",
                                          "Exiting due to errors \n",
                                      }));
     EXPECT_EQ(lists(), stored);  // a failed load changes nothing
@@ -143,7 +143,7 @@ TEST_F(FirewallLoad, CutOffInsideAnEntryKeepsTheStoredLists) {
                           " USAGE = snmp , OWNER = \"D\" )\nFORMAT = ( TYPE = permit ,\n");
     EXPECT_EQ(r.ret, 2);
     EXPECT_EQ(errors_of(r.messages),
-              (std::vector<std::string>{"ERROR: Unexpected end of file @ 5 \n", "Exiting due to errors \n"}));
+              (std::vector<std::string>{"ERROR: Invalid attribute name :  @ 5\n", "Exiting due to errors \n"}));
     EXPECT_EQ(lists(), stored);
     EXPECT_EQ(entries(), stored_entries);
 }

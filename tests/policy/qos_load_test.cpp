@@ -2,7 +2,7 @@
 // every rule kind, the rules read back (entries folded, actions by the
 // nested query) under a new version, every message of an invalid file in
 // one pass, and files that end inside a block.
-#include "topo_load.h"
+#include "policy_load.h"
 
 using V = std::vector<std::string>;
 
@@ -120,7 +120,7 @@ TEST_F(QosLoad, ErrorsAreReportedInOnePass) {
                  "Error: Invalid value for BITRATETYPE  fast @64\n",
                  "Error: MATCHRULENAME in SHAPERULE can appear only when embedded in QOSPOLICY @67\n",
                  "Error: Token 'DESCRIPTION' not found in SHAPERULE block :  @ 69\n",
-                 "ERROR: token size exceeds datbase field size :  '1234567890123456789012345678901' @ 72\n",
+                 "Error: token size exceeds datbase field size :  '1234567890123456789012345678901' @ 72\n",
                  // The line of the repeated keyword, not of the list's end.
                  "Error: Duplicate token :  NAME  @ 76\n",
                  "ERROR: match rule 'NOSUCH' does not exists  : @ 80\n",
@@ -129,19 +129,25 @@ TEST_F(QosLoad, ErrorsAreReportedInOnePass) {
 }
 
 TEST_F(QosLoad, AFileEndingInsideARuleBlockIsAnError) {
-    const char *cut[] = {
-        "QOSMATCHRULES",
-        "QOSSHAPERULES CORE.PE",
-        "QOSMATCHRULES CORE.PE BEGIN\n  DESCRIPTION = ( NAME = M , USAGE = CLASS )\n  MATCH # 1 = ( TYPE = \"cos\" ,",
-        "QOSMATCHRULES CORE.PE BEGIN\n  DESCRIPTION = ( NAME = M , USAGE = CLASS )\n  MATCH # 1 = ( TYPE = \"cos\" , "
-        "VALUE = \"1\" )\n",
-        "QOSMARKRULES CORE.PE BEGIN\n  DESCRIPTION = ( NAME = K , TYPE = \"cos\" , VALUE = \"1\" )\n",
-        "QOSPOLICERULES CORE.PE BEGIN\n  DESCRIPTION = ( NAME = P , BITRATE = 1 , BURSTSIZE = 1 ,\n",
-        "QOSSHAPERULES CORE.PE BEGIN\n  DESCRIPTION = ( NAME = S , BITRATE = 1 )\n",
-        "QOSDROPRULES CORE.PE BEGIN\n  DESCRIPTION = ( NAME = D , TYPE = RED )\n  DROPSUBRULE # 1 = ( TYPE = X )\n",
-        "QOSDROPRULES CORE.PE BEGIN\n  DESCRIPTION = ( NAME = D , TYPE = RED )\n  DROPSUBRULE # 1 = ( TYPE = \"X",
+    const std::string match = "QOSMATCHRULES CORE.PE BEGIN\n  DESCRIPTION = ( NAME = M , USAGE = CLASS )\n";
+    const std::string drop = "QOSDROPRULES CORE.PE BEGIN\n  DESCRIPTION = ( NAME = D , TYPE = RED )\n";
+    const Cut cut[] = {
+        // No qualifier: an unknown domain, then no ".".
+        {"QOSMATCHRULES",
+         {"Error: domain undefined: '' @ 2 \n", "Error: '.' expected as a qualifer for node type @ 2\n"}},
+        {"QOSSHAPERULES CORE.PE\n", {"Error: Keyword 'BEGIN' expected :  @3\n"}},
+        {match + "  MATCH # 1 = ( TYPE = \"cos\" ,", {"invalid attribute in variable list:  @4\n"}},
+        {match + "  MATCH # 1 = ( TYPE = \"cos\" , VALUE = \"1\" )\n", {"Error: Invalid attribute name :  @5\n"}},
+        {"QOSMARKRULES CORE.PE BEGIN\n  DESCRIPTION = ( NAME = K , TYPE = \"cos\" , VALUE = \"1\" )\n",
+         {"Error: Invalid attribute name :  @4\n"}},
+        {"QOSPOLICERULES CORE.PE BEGIN\n  DESCRIPTION = ( NAME = P , BITRATE = 1 , BURSTSIZE = 1 ,\n",
+         {"invalid attribute in variable list:  @4\n"}},
+        {"QOSSHAPERULES CORE.PE BEGIN\n  DESCRIPTION = ( NAME = S , BITRATE = 1 )\n",
+         {"Error: Invalid attribute name :  @4\n"}},
+        // The sub-rules end quietly; the block meets the end.
+        {drop + "  DROPSUBRULE # 1 = ( TYPE = X )\n", {"Error: Invalid attribute name :  @5\n"}},
+        {drop + "  DROPSUBRULE # 1 = ( TYPE = \"X", {"ERROR: Unexpected end of file @ 4 \n"}},
     };
-    for (const char *text : cut) {
-        expect_unexpected_end(load_qos_text(text), text);
-    }
+    for (const Cut &c : cut) expect_refused_at_end(load_qos_text(c.text), c.messages, c.text);
+    EXPECT_TRUE(rows("SELECT * FROM qosmatchruleclass").empty());
 }

@@ -4,7 +4,7 @@
 // new version, the enrolment variables rewritten, the customer policy check
 // against stored customer types, every message of an invalid file in one
 // pass, and files that end inside a policy.
-#include "topo_load.h"
+#include "policy_load.h"
 
 using V = std::vector<std::string>;
 
@@ -194,19 +194,24 @@ TEST_F(QosPolicyLoad, AFileEndingInsideAPolicyIsAnError) {
     ASSERT_EQ(load("qos_topology.ndl", "", kPolicy).ret, 0);
     const std::string description = "QOSPOLICY CORE.PE M BEGIN\n  DESCRIPTION = ( NAME = P , OWNER = \"CORE\" , "
                                     "QUEUEGROUPNAME = Q , DIRECTION = in , USAGE = X , QUEUETYPE = CLASS-BASED )\n";
-    const std::string cut[] = {
-        "QOSPOLICY",
-        "QOSPOLICY CORE.PE M",
-        "QOSPOLICY CORE.PE M BEGIN\n  DESCRIPTION = ( NAME = P ,",
-        description,
-        description + "  CLASS # 1 = ( NAME = A ,",
-        description + "  CLASS # 1 = ( NAME = A , MATCHRULE = ( TYPE = \"cos\" ,",
-        description + "  CLASS # 1 = ( NAME = A )\n",
-        description + "  ACCESSLIST = ( ACL-TYPE = extended , ACL-NAME = \"L\" , NAME-TYPE = STRING )\n",
-        "QOS-SERVICE-ENROLLVAR BEGIN\n  VARIABLE = ( NAME = V , MODE = VARIABLE-UNASSIGNED , TYPE = STRING )\n",
+    const std::string item_end = "Error: Invalid attribute name :  @5\n";
+    const Cut cut[] = {
+        {"QOSPOLICY", {"Error: domain undefined: '' @ 2 \n", "Error: '.' expected as a qualifer for node type @ 2\n"}},
+        // The M or O word is missing, and so is BEGIN.
+        {"QOSPOLICY CORE.PE ",
+         {"Error: M or O needs to be specified for qospolicy @2\n", "Error: Keyword 'BEGIN' expected :  @2\n"}},
+        {"QOSPOLICY CORE.PE M\n", {"Error: Keyword 'BEGIN' expected :  @3\n"}},
+        {"QOSPOLICY CORE.PE M BEGIN\n  DESCRIPTION = ( NAME = P ,", {"invalid attribute in variable list @3\n"}},
+        {description, {"Error: Invalid attribute name :  @4\n"}},
+        {description + "  CLASS # 1 = ( NAME = A ,", {"invalid attribute in variable list:  @4\n"}},
+        {description + "  CLASS # 1 = ( NAME = A , MATCHRULE = ( TYPE = \"cos\" ,",
+         {"invalid attribute in variable list:  @4\n"}},
+        {description + "  CLASS # 1 = ( NAME = A )\n", {item_end}},
+        {description + "  ACCESSLIST = ( ACL-TYPE = extended , ACL-NAME = \"L\" , NAME-TYPE = STRING )\n", {item_end}},
+        // Where the block would end as at END: never accepted.
+        {"QOS-SERVICE-ENROLLVAR BEGIN\n  VARIABLE = ( NAME = V , MODE = VARIABLE-UNASSIGNED , TYPE = STRING )\n",
+         {"ERROR: Unexpected end of file @ 4 \n"}},
     };
-    for (const std::string &text : cut) {
-        expect_unexpected_end(load_qos_text(text), text);
-    }
+    for (const Cut &c : cut) expect_refused_at_end(load_qos_text(c.text), c.messages, c.text);
     EXPECT_TRUE(rows("SELECT * FROM qospolicyclass").empty());
 }

@@ -119,8 +119,51 @@ TEST_F(Block, ThePolicyNameLastsOnlyWhileItsBlockIsRead) {
     EXPECT_STREQ(g_policyname, "");
     releasememory("QOS");
     EXPECT_EQ(qospolicy(" CLASS # 1 = ( NAME = A )\n"), 1);
-    EXPECT_EQ(log(), "ERROR: Unexpected end of file @ 4 \n<br>");
+    EXPECT_EQ(log(), "Error: Invalid attribute name :  @4\n<br>");
     EXPECT_STREQ(g_policyname, "");
     // The policy count numbers the policies of the whole run.
     EXPECT_EQ(policynumber, 3);
+}
+
+// Every QoS list, policy and class words an over-long value one way, with
+// the value and its line.
+TEST_F(Block, OverLongQosValuesAreRefusedWithTheQosText) {
+    add_node_type();
+    const std::string n31(31, 'N'), n101(101, 'N');
+    auto too_long = [](const std::string &value, int line) {
+        return "Error: token size exceeds datbase field size :  '" + value + "' @ " + std::to_string(line) + "\n";
+    };
+    const std::string head = "CORE . PE BEGIN\n";
+    expect_refused(parse_qosmatchrules, {{head + "DESCRIPTION = ( NAME = " + n101 + " , USAGE = CLASS )\nEND\n",
+                                          too_long(n101, 2)}});
+    // The context is no valid one either: flagged first, then refused.
+    EXPECT_EQ(run(parse_qosmatchrules, head + "DESCRIPTION = ( NAME = M , USAGE = CLASS , CONTEXT = \"" + n101 +
+                                           "\" )\nEND\n"),
+              1);
+    EXPECT_EQ(log().substr(log().find("<br>") + 4), too_long(n101, 2) + "<br>");
+    expect_refused(parse_qosmatchrules, {{head + "DESCRIPTION = ( NAME = M , USAGE = CLASS )\nMATCH # 1 = ( TYPE = \"" +
+                                              n31 + "\" , VALUE = \"1\" )\nEND\n",
+                                          too_long(n31, 3)}});
+    expect_refused(parse_qosmarkrules, {{head + "DESCRIPTION = ( NAME = K , TYPE = \"cos\" , VALUE = \"" + n31 +
+                                             "\" )\nEND\n",
+                                         too_long(n31, 2)}});
+    expect_refused(parse_qosdroprules,
+                   {{head + "DESCRIPTION = ( NAME = " + n31 + " , TYPE = RED )\nEND\n", too_long(n31, 2)},
+                    {head + "DESCRIPTION = ( NAME = D , TYPE = RED )\nDROPSUBRULE # 1 = ( TYPE = " + n31 + " )\nEND\n",
+                     too_long(n31, 3)}});
+    expect_refused(parse_qospolicerules, {{head + "DESCRIPTION = ( NAME = " + n101 +
+                                               " , BITRATE = 1 , BURSTSIZE = 1 , EXCEEDACTION = drop , "
+                                               "CONFIRMACTION = transmit )\nEND\n",
+                                           too_long(n101, 2)}});
+    expect_refused(parse_qosshaperules,
+                   {{head + "DESCRIPTION = ( NAME = S , BITRATE = " + n101 + " )\nEND\n", too_long(n101, 2)}});
+    const std::string policy = std::string(kDescription);
+    expect_refused(parse_qospolicy,
+                   {{" CORE.PE M BEGIN\n DESCRIPTION = ( NAME = " + n101 + " , OWNER = \"CORE\" )\nEND\n",
+                     too_long(n101, 2)},
+                    // The line after the word's line end, where the message is made.
+                    {policy + " MARKRULENAME = " + n101 + "\nEND\n", too_long(n101, 4)},
+                    {policy + " DROPTYPE = " + n31 + "\nEND\n", too_long(n31, 4)},
+                    {policy + " CLASS # 1 = ( NAME = " + n101 + " )\nEND\n", too_long(n101, 3)}},
+                   [] { releasememory("QOS"); });
 }

@@ -134,6 +134,13 @@ TEST_F(RoutePolicy, RouteMapRefusals) {
         {"TYPE # 10 = ( ACTION = permit , ACTION = deny )", "ERROR: Duplicate token: 'ACTION' @ 3\n"},
         {"TYPE # 10 = ( ACTION = permit )\nMATCH # 10 = ( MATCHNAME = \"tag\" , MATCHVALUE = \"\" )",
          "ERROR: Match value not specifed. @ 4\n"},
+        // A MATCH without its name or value: the empty-name and empty-value
+        // checks speak before the mandatory one.
+        {"TYPE # 10 = ( ACTION = permit )\nMATCH # 10 = ( MATCHNAME = \"tag\" )",
+         "ERROR: Match value not specifed. @ 4\n"},
+        {"TYPE # 10 = ( ACTION = permit )\nMATCH # 10 = ( MATCHVALUE = \"1\" )",
+         "ERROR: Match name not specifed. @ 4\n"},
+        {"TYPE # 10 = ( ACTION = permit )\nMATCH # 10 = ( )", "ERROR: Match name not specifed. @ 4\n"},
         // SET values are read back without a NULL default: an empty one is
         // refused as MATCH's are.
         {"TYPE # 10 = ( ACTION = permit )\nSET # 10 = ( SETNAME = \"tag\" , SETVALUE = \"\" )",
@@ -173,11 +180,11 @@ TEST_F(RoutePolicy, RouteMapRefusals) {
         EXPECT_EQ(text(), d.message) << d.body;
         EXPECT_EQ(prdomainroutemap.head, nullptr) << d.body;
     }
-    // The file ends inside the block.
-    EXPECT_EQ(run(parse_routemap, "D . PE BEGIN\n" + std::string(kMap) + "TYPE # 10 = ( ACTION = permit"), 1);
-    EXPECT_EQ(text(), "ERROR: Unexpected end of file @ 3 \n");
+    // The file ends inside the block: no separator, no keyword.
+    EXPECT_EQ(run(parse_routemap, "D . PE BEGIN\n" + std::string(kMap) + "TYPE # 10 = ( ACTION = permit\n"), 1);
+    EXPECT_EQ(text(), "ERROR:',' or ')' expected :  @ 4\n");
     EXPECT_EQ(run(parse_routemap, "D . PE BEGIN\n" + std::string(kMap)), 1);
-    EXPECT_EQ(text(), "ERROR: Unexpected end of file @ 3 \n");
+    EXPECT_EQ(text(), "ERROR: Invalid attribute name :  @3\n");
     EXPECT_EQ(run(parse_routemap, "D PE BEGIN END"), 1);
     EXPECT_EQ(text(), "ERROR:  '.' expected as a qualifer for node type @ 1\n");
 }
@@ -262,7 +269,7 @@ TEST_F(RoutePolicy, PrefixListRefusals) {
         EXPECT_EQ(text(), c.message) << c.body;
     }
     EXPECT_EQ(run(parse_prefixlist, "D . PE BEGIN\n" + d + "FORMAT = ( TYPE = deny , NETWORK = \"EVALIP(10.0.0.0)\""), 1);
-    EXPECT_EQ(text(), "ERROR: Unexpected end of file @ 3 \n");
+    EXPECT_EQ(text(), "ERROR:',' or ')' expected :  @ 3\n");
     EXPECT_EQ(run(parse_prefixlist, "D PE BEGIN END"), 1);
     EXPECT_EQ(text(), "ERROR : '.' expected as a qualifer for node type @ 1\n");
     // An unknown node type is reported and the block read on.
@@ -343,7 +350,7 @@ TEST_F(RoutePolicy, FilterListRefusals) {
     releasememory("ROUTING");
     log_text.clear();
     EXPECT_EQ(parse_asncommlist(open("D . PE BEGIN\n" + d + "FORMAT = ( TYPE = permit ,"), nullptr, "ASN"), 1);
-    EXPECT_EQ(text(), "ERROR: Unexpected end of file @ 3 \n");
+    EXPECT_EQ(text(), "ERROR: Invalid attribute name :  @ 3\n");
     log_text.clear();
     EXPECT_EQ(parse_asncommlist(open("D PE BEGIN END"), nullptr, "ASN"), 1);
     EXPECT_EQ(text(), "ERROR:'.' expected as a qualifer for node type : PE @ 1\n");
@@ -425,8 +432,10 @@ TEST_F(RoutePolicy, MapClassRefusals) {
         EXPECT_EQ(text(), c.message) << c.body;
         EXPECT_EQ(prdomainmapclass.head, nullptr) << c.body;
     }
-    EXPECT_EQ(run(parse_domainmapclass, "D . CE BEGIN\n" + atm + "ATTRIBUTES = ( PEAK = 1"), 1);
-    EXPECT_EQ(text(), "ERROR: Unexpected end of file @ 3 \n");
+    EXPECT_EQ(run(parse_domainmapclass, "D . CE BEGIN\n" + atm + "ATTRIBUTES = ( PEAK = 1\n"), 1);
+    EXPECT_EQ(text(), "ERROR : ',' or ')' expected :  @ 4\n");
+    EXPECT_EQ(run(parse_domainmapclass, "D . CE BEGIN\n" + atm + "ATTRIBUTES = (\n"), 1);
+    EXPECT_EQ(text(), "ERROR: Invalid attribute name :  @ 4\n");
     // Unlike the other route-policy blocks, an unknown domain or node type
     // stops the block.
     EXPECT_EQ(mapclass("", "X . CE"), 1);

@@ -141,7 +141,7 @@ TEST_F(RoutePolicyLoad, EveryErrorInOnePass) {
                   "ERROR: Duplicate definition for mapclass. Already defined for node : M @ 30\n",
                   "ERROR: Invalid attribute name : BURSTSIZEIN @ 31\n",
                   "ERROR: Domain undefined X \n @33",
-                  "ERROR: Unexpected end of file @ 38 \n",
+                  "ERROR:',' or ')' expected :  @ 38\n",
                   "Exiting due to errors \n",
               }));
     EXPECT_EQ(policy_rows(), stored);  // a failed load changes nothing
