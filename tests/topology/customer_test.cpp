@@ -295,10 +295,12 @@ TEST_F(CustomerLoad, BlockHeadersAndEnds) {
         // So do the role and host types of a pool-class mapping.
         {"CUSTOMER-TYPE X BEGIN\n  SERVICETYPE = VPN\n  POOLCLASSMAP = ( ROLETYPE = " + long30 + " )\nEND\n",
          {"ERROR: token size exceeds datbase field size :  '" + long30 + "' @ 4\n"}},
-        // The end of the file inside a block or one of its entries.
-        {"CUSTOMER-TYPE X BEGIN\n  SERVICETYPE = VPN\n", {"ERROR: Unexpected end of file @ 4 \n", exiting}},
+        // The end of the file inside a block or one of its entries: where an
+        // attribute is expected it is none; inside a quoted text the block's
+        // end-of-file text.
+        {"CUSTOMER-TYPE X BEGIN\n  SERVICETYPE = VPN\n", {"ERROR: Invalid attribute name :  @4\n", exiting}},
         {"CUSTOMER-TYPE X BEGIN\n  SERVICETYPE = VPN\n  NODETYPE = ( NODETYPE = CE ,\n",
-         {"ERROR: Invalid node . Not defined : CE  @4\n", "ERROR: Unexpected end of file @ 5 \n", exiting}},
+         {"ERROR: Invalid node . Not defined : CE  @4\n", "ERROR: Invalid attribute name :  @ 5\n", exiting}},
         {"CUSTOMER-TYPE X BEGIN\n  SERVICETYPE = VPN\n  QOSPOLICYLIST = ( NAME = A , LIST = \"B\n",
          {"ERROR: Unexpected end of file @ 5 \n", exiting}},
         // A token the tokenizer cannot read stops the block, which is then
