@@ -195,6 +195,10 @@ TEST_F(Block, InterfaceTypes) {
     });
     EXPECT_EQ(run(interfaces, "= ( TYPE = ATM , TYPE = POS )"), 1);
     EXPECT_EQ(log(), "ERROR: Duplicate token: 'TYPE' @ 1\n<br>ERROR: Invalid attribute : TYPE @1\n<br>");
+    // A quoted value cut by the end of the file: the group's own end-of-file
+    // text, its token empty.
+    EXPECT_EQ(run(interfaces, "= ( TYPE = ATM , ENCAPSULATION = \"PPP"), 1);
+    EXPECT_EQ(log(), "ERROR: Unexpected end of file : @ 1\n<br>");
 }
 
 TEST_F(Block, MemberFiltersNumberEachGroupFromOne) {
