@@ -141,7 +141,8 @@ int take_loopback(block_reader &r, const keyword_rule &rule, void *rec) {
     // no longer than its field. The end of the file is an empty instance,
     // which no interface has.
     char lbinstance[sizeof(cust_conn_node_lb_rec::lbinstance)];
-    if ((r.kind != TOKEN_NUMBER && r.kind != TOKEN_EOF) || !store_text(lbinstance, sizeof lbinstance, r.tok, sizeof lbinstance - 1))
+    if ((r.kind != TOKEN_NUMBER && r.kind != TOKEN_EOF) ||
+        !store_text(lbinstance, sizeof lbinstance, r.tok, sizeof lbinstance - 1))
         return r.fail("ERROR: Invalid %s instance, a number is expected : '%s' @ %d\n", loopbacktype, r.tok, Line);
     if (!validate_nodelogint(ctx.type->domainname, node->nodetype, lbinstance, loopbacktype))
         return r.fail("ERROR: %s instance %s does not exist for nodetype %s @ %d\n", loopbacktype, lbinstance,
