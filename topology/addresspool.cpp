@@ -99,7 +99,6 @@ int parse_networkpool(FILE *fp) {
     block_reader r(fp, networkpooltokens, kPoolEofMsg);
     for (;;) {
         r.read();
-        if (r.ended) return r.eof();
         if (r.kind == TOKEN_END) return 0;
         if (r.kind != TOKEN_WORD) return r.fail("ERROR: Invalid Input : %s @%d \n", r.tok, Line);
         if (read_pool(r)) return 1;
@@ -109,7 +108,6 @@ int parse_networkpool(FILE *fp) {
 int parse_addresspools(FILE *fp, FILE *, const char *) {
     block_reader r(fp, pooltokens, kPoolEofMsg);
     r.read_upper();
-    if (r.ended) return r.eof();
     if (r.kind == TOKEN_ERROR) return r.fail(kPoolEofMsg, Line);
     if (std::strcmp(r.tok, "NETWORK-ADDR-POOL") != 0)
         r.flag("ERROR: Unknown pool type encountered, 'NETWORK-ADDR-POOL' expected: %s @ %d ", r.tok, Line);

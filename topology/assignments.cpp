@@ -80,7 +80,6 @@ int read_in_place(block_reader &r, const char *keyword, const char *comma_msg, v
     if (comma_msg && !r.expect(",", comma_msg)) return 1;
     const keyword_rule &rule = *r.keys->rule(keyword);
     r.read_upper();
-    if (r.ended) return r.eof();
     if (!r.is(keyword)) return r.fail(rule.order_msg, r.tok, Line);
     set_foundflag(r.table, keyword);
     return read_keyword(r, rule, rec);
@@ -308,7 +307,6 @@ int extract_instances(FILE *fp, const char *endpoint, int sequence, domain_inst_
     if (!r.expect("(", "ERROR: Invalid syntax '(' expected : %s @ %d\n")) return 1;
     for (;;) {
         r.read();
-        if (r.ended) return r.eof();
         if (r.kind == TOKEN_RPAREN) return 0;
         if (r.kind != TOKEN_WORD)
             return r.fail("ERROR: Invalid syntax instance identifiers expected:%s @ %d\n", r.tok, Line);
@@ -320,7 +318,6 @@ int extract_instances(FILE *fp, const char *endpoint, int sequence, domain_inst_
         append_record(prdomaininstancevars, rec);
         if (!*first) *first = rec;
         r.read();
-        if (r.ended) return r.eof();
         if (r.kind == TOKEN_RPAREN) return 0;
         if (!r.is(",")) return r.fail("ERROR: Invalid syntax '=' or ')' expected :%s @ %d\n", r.tok, Line);
     }

@@ -3,7 +3,6 @@
 // written "domain1 TO domain2 = ( SCOPE = s , MIN = n , MAX = n )", MIN and
 // MAX in either order.
 #include <cstring>
-#include <string>
 
 #include "records_topology.h"
 #include "registry.h"
@@ -40,7 +39,6 @@ struct limits {
 int read_limit(block_reader &r, limits &l, bool second) {
     if (!r.expect(",", kCommaMsg)) return 1;
     r.read_upper();
-    if (r.ended) return r.eof();
     if (r.kind != TOKEN_ATTRIBUTE)
         return r.fail(second ? "ERROR: Invalid syntax variable type expected: %s @ %d\n"
                              : "ERROR: Invalid syntax variable type expected :%s @ %d\n",
@@ -57,7 +55,6 @@ int read_limit(block_reader &r, limits &l, bool second) {
     seen = true;
     if (!r.expect("=", "ERROR: Invalid syntax '=' expected :%s@ %d\n")) return 1;
     r.read();
-    if (r.ended) return r.eof();
     int32_t n = 0;
     if (r.kind != TOKEN_NUMBER || !parse_int32(r.tok, &n)) {
         if (second) return r.fail("ERROR: Invalid syntax a number value expected for %s :%s @d\n", name, r.tok);
@@ -79,42 +76,23 @@ void take_domain(block_reader &r, char (&field)[kName], const char *unknown_msg)
     if (!store_text(field, sizeof field, r.tok, kName - 1)) r.flag(kTooLongMsg, r.tok, Line);
 }
 
-// The message of the TO that the file's end replaced, for the reader's
-// end-of-file report: the first domain with its "%" doubled.
-void expect_to_after(char *buf, size_t size, const char *first) {
-    std::string escaped;
-    for (const char *p = first; *p; ++p) {
-        escaped += *p;
-        if (*p == '%') escaped += '%';
-    }
-    std::snprintf(buf, size, "ERROR: Keyword 'TO' expected after %s :  @ %%d\n", escaped.c_str());
-}
-
 // One entry, its first domain in r.tok: 0 read on, 1 stop.
 int read_connection(block_reader &r) {
     domain_connection_rec rec{};
     take_domain(r, rec.domainname1, "ERROR: Invalid (FOR) domain name for connection definition : %s @ %d\n");
     char first[kTokenSize];
     std::memcpy(first, r.tok, sizeof first);
-    // The file ending here is reported as the missing TO, with its line.
-    char eof_at_to[kMsgSize];
-    expect_to_after(eof_at_to, sizeof eof_at_to, first);
-    r.eof_msg = eof_at_to;
+    // The end of the file here is the missing TO too.
     r.read();
-    r.eof_msg = kEofMsg;
-    if (r.ended) return r.eof();
     if (r.kind != TOKEN_TO) return r.fail("ERROR: Keyword 'TO' expected after %s : %s @ %d\n", first, r.tok, Line);
     r.read();
-    if (r.ended) return r.eof();
     take_domain(r, rec.domainname2, "ERROR: Invalid (TO) domain name for connection definition : %s @ %d\n");
     if (!r.expect("=", kEqualMsg)) return 1;
     if (!r.expect("(", "ERROR: Invalid syntax '(' expected @ %d\n", false)) return 1;
     r.read_upper();
-    if (r.ended) return r.eof();
     if (r.kind != TOKEN_SCOPE) return r.fail("ERROR: Invalid syntax keyword 'SCOPE' expected :%s @ %d\n", r.tok, Line);
     if (!r.expect("=", kEqualMsg)) return 1;
     r.read_upper();
-    if (r.ended) return r.eof();
     if (!validate_var(Scope, r.tok)) return r.fail(kScopeMsg, Line);
     std::strcpy(rec.conntype, r.tok);  // one of the scopes
     limits l;
@@ -145,9 +123,9 @@ int parse_connections(FILE *fp, FILE *, const char *) {
     if (!r.expect("BEGIN", "ERROR: Keyword 'BEGIN' expected : %s @ %d \n")) return 1;
     for (;;) {
         r.read();
-        if (r.ended) return r.eof();
         if (r.kind == TOKEN_END) return 0;
         if (r.kind == TOKEN_ERROR) return r.fail("ERROR: Invalid Input %s @%d\n", r.tok, Line);
+        // Any other token, the end of the file too, is a first domain.
         if (read_connection(r)) return 1;
     }
 }

@@ -303,7 +303,6 @@ int parse_connectiontypes(FILE *fp, FILE *, const char *) {
     a.attrs.connlist[0] = ctx->connectionno;
 
     r.read();
-    if (r.ended) return r.eof();
     if (r.kind == TOKEN_ERROR) return r.fail(kEofMsg, Line);
     if (validate_domainconntypes(r.tok)) r.flag("ERROR: Connection already defined :%s @%d\n", r.tok, Line);
     if (std::strlen(r.tok) > 80) return r.fail("ERROR: Token exceeds maximum size: '%s' @ %d\n", r.tok, Line);
@@ -312,6 +311,8 @@ int parse_connectiontypes(FILE *fp, FILE *, const char *) {
 
     for (;;) {
         r.read_upper();
+        // The loop runs to END or the end of the file: a cut block is
+        // refused with the end-of-file message.
         if (r.ended) return r.eof();
         if (r.kind == TOKEN_END) break;
         // The tokenizer has reported a token it could not read: the block

@@ -265,7 +265,6 @@ const entry_def interface_entry{.keys = &customerinterfacetokens,
 int read_instance(block_reader &r, const char *number_msg, int32_t *value) {
     if (!r.expect("#", kHashMsg)) return 1;
     r.read();
-    if (r.ended) return r.eof();
     if (r.kind != TOKEN_NUMBER || !parse_int32(r.tok, value)) return r.fail(number_msg, r.tok, Line);
     return 0;
 }
@@ -311,20 +310,17 @@ int read_pairs(block_reader &r, Pair pair) {
     if (!r.expect("(", kFrameOpenMsg, false)) return 1;
     for (;;) {
         r.read_upper();
-        if (r.ended) return r.eof();
         if (r.kind == TOKEN_RPAREN) return 0;
         char key[kTokenSize];
         std::memcpy(key, r.tok, sizeof key);
         if (!r.expect("=", kPairEqualMsg)) return 1;
         r.read();
-        if (r.ended) return r.eof();
         if (r.kind == TOKEN_ERROR) {  // reported by the tokenizer
             keep_error_token(r.kind, r.tok);
             return 1;
         }
         if (pair(key)) return 1;
         r.read();
-        if (r.ended) return r.eof();
         if (r.kind == TOKEN_RPAREN) return 0;
         if (!r.is(",")) return r.fail(kPairEndMsg, r.tok, Line);
     }
@@ -433,7 +429,6 @@ int store_qospolicylist(block_reader &r, tail_list<cust_conn_qos_policy_rec> &li
 int read_custnode_ref(block_reader &r, const customer_block &b, const char *instance_msg, custnode_ref *ref) {
     if (!r.expect("#", kHashMsg)) return 1;
     r.read();
-    if (r.ended) return r.eof();
     if (r.kind == TOKEN_NUMBER) {
         if (b.nodetypes > 1)
             return r.fail(
@@ -450,7 +445,6 @@ int read_custnode_ref(block_reader &r, const customer_block &b, const char *inst
         ref->nodetype = node->nodetype;
         if (!r.expect("#", kHashMsg)) return 1;
         r.read();
-        if (r.ended) return r.eof();
     }
     if (r.kind != TOKEN_NUMBER || !parse_int32(r.tok, &ref->nodeinstance)) return r.fail(instance_msg, r.tok, Line);
     return 0;

@@ -60,7 +60,6 @@ customer_ctx &ctx_of(void *rec) { return *static_cast<customer_ctx *>(rec); }
 bool read_equal_value(block_reader &r, const char *equal_msg, bool with_token) {
     if (!r.expect("=", equal_msg, with_token)) return false;
     r.read();
-    if (r.ended) return r.eof(), false;
     if (r.kind == TOKEN_ERROR) {  // reported by the tokenizer
         keep_error_token(r.kind, r.tok);
         return false;
@@ -139,11 +138,12 @@ int take_loopback(block_reader &r, const keyword_rule &rule, void *rec) {
         return r.fail("ERROR: nodeinstance number exceeded max node instances for the nodetype @ %d \n", Line);
     if (!r.expect("#", kHashMsg)) return 1;
     r.read();
-    if (r.ended) return r.eof();
     // The instance is written into its row as a number: digits only, and
-    // no longer than its field.
+    // no longer than its field. The end of the file is an empty instance,
+    // which no interface has.
     char lbinstance[sizeof(cust_conn_node_lb_rec::lbinstance)];
-    if (r.kind != TOKEN_NUMBER || !store_text(lbinstance, sizeof lbinstance, r.tok, sizeof lbinstance - 1))
+    if ((r.kind != TOKEN_NUMBER && r.kind != TOKEN_EOF) ||
+        !store_text(lbinstance, sizeof lbinstance, r.tok, sizeof lbinstance - 1))
         return r.fail("ERROR: Invalid %s instance, a number is expected : '%s' @ %d\n", loopbacktype, r.tok, Line);
     if (!validate_nodelogint(ctx.type->domainname, node->nodetype, lbinstance, loopbacktype))
         return r.fail("ERROR: %s instance %s does not exist for nodetype %s @ %d\n", loopbacktype, lbinstance,
@@ -153,7 +153,6 @@ int take_loopback(block_reader &r, const keyword_rule &rule, void *rec) {
                       ref.nodeinstance, lbinstance, Line);
     if (!r.expect("=", "ERROR: Invalid syntax '=' expected @ %d\n", false)) return 1;
     r.read();
-    if (r.ended) return r.eof();
     bool on = std::strcmp(r.tok, "TRUE") == 0;
     if (!on && std::strcmp(r.tok, "FALSE") != 0) return r.fail("ERROR: Invalid value TRUE/FALSE is expected @ %d\n", Line);
     auto *lb = alloc_record<cust_conn_node_lb_rec>();
@@ -368,17 +367,14 @@ int parse_customertype(FILE *fp, FILE *, const char *) {
     cust_conn_type_rec &t = *ctx->type;
 
     r.read();
-    if (r.ended) return r.eof();
     if (r.kind == TOKEN_ERROR) return r.fail(kEofMsg, Line);
     if (validate_customertypes(r.tok)) return r.fail("ERROR: Customer type already defined : %s \n @%d", r.tok, Line);
     if (!store_text(t.conntypename, sizeof t.conntypename, r.tok, kName - 1))
         return r.fail("ERROR: Token exceeds maximum size: '%s' @ %d\n", r.tok, Line);
     r.read();
-    if (r.ended) return r.eof();
     if (validate_var(CustSiteTypes, r.tok)) {
         keep(t.custsitetype, r.tok);
         r.read();
-        if (r.ended) return r.eof();
     }
     if (r.kind != TOKEN_BEGIN) return r.fail("ERROR: Keyword 'BEGIN' expected : %s @%d\n", r.tok, Line);
 

@@ -50,7 +50,6 @@ int read_filter_names(FILE *fp, int connectionno, int (*known)(int connectionno,
     if (!r.expect("=", "ERROR: Invalid syntax '=' expected @ %d\n", false)) return 1;
     if (!r.expect("(", "ERROR: Invalid syntax '(' expected @ %d\n", false)) return 1;
     r.read();
-    if (r.ended) return r.eof();
     if (r.kind == TOKEN_RPAREN) return 0;
     for (int sequence = 1;; ++sequence) {
         if (r.kind != TOKEN_WORD)
@@ -60,11 +59,9 @@ int read_filter_names(FILE *fp, int connectionno, int (*known)(int connectionno,
         if (known(connectionno, r.tok)) r.flag("ERROR: Duplicate MEMBERFILTER variable: '%s' @ %d\n", r.tok, Line);
         file(connectionno, sequence, r.tok);
         r.read();
-        if (r.ended) return r.eof();
         if (r.kind == TOKEN_RPAREN) return 0;
         if (!r.is(",")) return r.fail(kListEndMsg, r.tok, Line);
         r.read();
-        if (r.ended) return r.eof();
     }
 }
 
@@ -86,14 +83,12 @@ int extract_custconnfilters(FILE *fp, int nodeinstance, int instanceno, const ch
     if (!r.expect("=", "ERROR: Invalid syntax '=' expected @ %d\n", false)) return 1;
     if (!r.expect("(", "ERROR: Invalid syntax '(' expected @ %d\n", false)) return 1;
     r.read();
-    if (r.ended) return r.eof();
     if (r.kind == TOKEN_RPAREN) return 0;
     for (;;) {
         char variable[kTokenSize];
         std::memcpy(variable, r.tok, sizeof variable);
         if (!r.expect("=", "ERROR: Invalid syntax '=' expected @ %d\n", false)) return 1;
         r.read_upper();
-        if (r.ended) return r.eof();
         if (std::strcmp(r.tok, "SAME") != 0 && std::strcmp(r.tok, "DIFFERENT") != 0)
             return r.fail("Variable value can be only SAME/DIFFERENT : %s @ %d\n", r.tok, Line);
         int type = 0;
@@ -112,11 +107,9 @@ int extract_custconnfilters(FILE *fp, int nodeinstance, int instanceno, const ch
         put(rec->remotevarcondition, r.tok);
         append_record(prcustconnfilters, rec);
         r.read();
-        if (r.ended) return r.eof();
         if (r.kind == TOKEN_RPAREN) return 0;
         if (!r.is(",")) return r.fail(kListEndMsg, r.tok, Line);
         r.read();
-        if (r.ended) return r.eof();
     }
 }
 

@@ -30,7 +30,6 @@ int parse_globallistentry(FILE *fp, const char *listid) {
     if (!r.expect("(", "ERROR: Invalid syntax '(' expected @ %d\n", false)) return 1;
     r.read();
     for (int sequence = 1;; ++sequence) {
-        if (r.ended) return r.eof();
         if (r.kind == TOKEN_RPAREN) return 0;  // empty list, or a trailing ","
         if (r.kind != TOKEN_WORD)
             return r.fail("ERROR: Invalid token, variable name expected : %s @ %d\n", r.tok, Line);
@@ -38,7 +37,6 @@ int parse_globallistentry(FILE *fp, const char *listid) {
             r.flag("ERROR: Duplicate variable '%s' in the Global list@ %d \n", r.tok, Line);
         add_listvar(listid, sequence, r.tok);
         r.read();
-        if (r.ended) return r.eof();
         if (r.kind == TOKEN_RPAREN) return 0;
         if (!r.is(",")) return r.fail("ERROR: ',' or ')' expected : %s @ %d\n", r.tok, Line);
         r.read();

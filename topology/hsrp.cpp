@@ -85,7 +85,6 @@ int read_member(hsrp_statement &s, int subsequence) {
     if (!r.expect("=", "ERROR: Invalid syntax '=' expected: %s @%d\n")) return 1;
     if (!r.expect("(", "ERROR: Invalid syntax '(' expected: %s @%d\n")) return 1;
     r.read();
-    if (r.ended) return r.eof();
     hsrp_member_rec m{};
     if (read_domain_node(r, m.domainname, m.nodetype, kHsrpNode) || read_after_head(r, &m)) return 1;
     if (m.trackpriority > 0 && !r.keys->found("TRACKINTERFACE"))
@@ -103,7 +102,6 @@ int read_authentication(hsrp_statement &s) {
     block_reader &r = s.r;
     if (!r.expect("=", "ERROR: Invalid syntax '=' expected:%s @ %d\n")) return 1;
     r.read_upper();
-    if (r.ended) return r.eof();
     if (!validate_var(Boolean, r.tok))
         r.flag("ERROR: Invalid value for BOOLEAN attribute . Valid values are TRUE/FALSE : %s @%d\n", r.tok, Line);
     *s.authenticated = same(r.tok, "TRUE") ? 1 : 0;
@@ -115,11 +113,9 @@ int read_quoted_in_place(block_reader &r, const char *keyword, const char *comma
                          const char *equal_msg, const char *kind_msg, char *field) {
     if (!r.expect(",", comma_msg)) return 1;
     r.read_upper();
-    if (r.ended) return r.eof();
     if (!r.is(keyword)) return r.fail(keyword_msg, r.tok, Line);
     if (!r.expect("=", equal_msg)) return 1;
     r.read();
-    if (r.ended) return r.eof();
     if (r.kind != TOKEN_QUOTED) return r.fail(kind_msg, r.tok, Line);
     std::memcpy(field, r.tok, kTokenSize);  // a token fits the field
     return 0;
@@ -130,11 +126,9 @@ int read_group_address(hsrp_statement &s) {
     if (!r.expect("=", "ERROR: Invalid syntax '=' expected: %s @%d\n")) return 1;
     if (!r.expect("(", "ERROR: Invalid syntax '(' expected : %s @%d\n")) return 1;
     r.read_upper();
-    if (r.ended) return r.eof();
     if (!r.is("ADDRESSTYPE")) return r.fail("ERROR: Invalid syntax Keyword 'ADDRESSTYPE' expected : %s @%d\n", r.tok, Line);
     if (!r.expect("=", kGroupEqualMsg)) return 1;
     r.read();
-    if (r.ended) return r.eof();
     if (r.kind != TOKEN_WORD) return r.fail("ERROR: Invalid syntax variable name expected :%s @ %d\n", r.tok, Line);
     if (!validate_var(AddressTypes, r.tok)) r.flag("ERROR: Address type %s is invalid : @ %d\n", r.tok, Line);
     hsrp_connection_rec h{};
@@ -185,7 +179,6 @@ int read_priorities(hsrp_statement &s) {
     block_reader &r = s.r;
     if (!r.expect("=", "ERROR : Invalid syntax '=' expected: %s @%d\n")) return 1;
     r.read();
-    if (r.ended) return r.eof();
     if (r.kind != TOKEN_QUOTED) return r.fail("ERROR : String expected for PRIORITY list: %s @ %d\n", r.tok, Line);
     // A quoted string of 298 characters holds at most 150 entries.
     value_table entries[150];
@@ -279,10 +272,10 @@ const entry_def aps_def{.keys = &connectionAPStokens,
 
 int extract_hsrp(FILE *fp, int connectionno, const char *connectionname, const address_assignment &a,
                  int *authenticated) {
-    block_reader r(fp, hsrptokens);
+    // The group's own end-of-file text, its token empty.
+    block_reader r(fp, hsrptokens, "Unexpected end of file :  @%d\n");
     if (!r.expect("#", "ERROR: Keyword '#' expected: %s @%d\n")) return 1;
     r.read();
-    if (r.ended) return r.eof();
     int32_t group = 0;
     if (r.kind != TOKEN_NUMBER || !parse_int32(r.tok, &group))
         return r.fail("ERROR: HSRP connection number expected :%s @%d\n", r.tok, Line);
@@ -292,7 +285,6 @@ int extract_hsrp(FILE *fp, int connectionno, const char *connectionname, const a
     int subsequence = 1;
     while (members_by_entry.find(connectionno, group, subsequence)) ++subsequence;
     r.read_upper();
-    if (r.ended) return r.eof();
     hsrp_statement s{r, connectionno, connectionname, group, a, authenticated};
     if (r.is("MEMBER")) return read_member(s, subsequence);
     if (r.is("AUTHENTICATION")) return read_authentication(s);

@@ -95,19 +95,25 @@ keyword_table listtokens{
 
 // ---- SYSTEMLIST name BEGIN LISTVARIABLE = ( NAME = n , VALUE = v ) ... END ----
 
+// A token error is the end of the file to this entry; the end of the file
+// itself is an empty value, which the "," or ")" after it refuses.
+int not_a_token_error(block_reader &r, const keyword_rule &, void *) {
+    return r.kind == TOKEN_ERROR ? r.fail(r.eof_msg, Line) : 0;
+}
+
 keyword_table systemlistdatatokens{
     {
         token_row("(", TOKEN_LPAREN),
         token_row(")", TOKEN_RPAREN),
         token_row("=", TOKEN_EQUAL),
-        {.name = "NAME", .mandatory = 1, .maxlen = 30, .kind = value_kind::name,
+        {.name = "NAME", .mandatory = 1, .maxlen = 30,
          .toolong_err = on_error::fail, .equal_msg = "ERROR : EQUAL operator expected: %s @ %d \n",
          .order_msg = "ERROR : NAME expected @ %d \n", .order_token = false,
-         .field = NDL_TEXT(system_list_elem_rec, displayname)},
-        {.name = "VALUE", .mandatory = 1, .maxlen = 30, .kind = value_kind::name,
+         .field = NDL_TEXT(system_list_elem_rec, displayname), .before = not_a_token_error},
+        {.name = "VALUE", .mandatory = 1, .maxlen = 30,
          .toolong_err = on_error::fail, .equal_msg = "ERROR : EQUAL expected : %s @ %d \n",
          .order_msg = kEofSpacedMsg, .order_token = false,
-         .field = NDL_TEXT(system_list_elem_rec, elementvalue)},
+         .field = NDL_TEXT(system_list_elem_rec, elementvalue), .before = not_a_token_error},
     },
     {.style = loop_style::ordered, .separator_msg = kListSeparatorMsg, .close_msg = kListCloseMsg}};
 
@@ -157,7 +163,6 @@ keyword_table systemlisttokens{
 int read_list_block(FILE *fp, keyword_table &keys) {
     block_reader r(fp, keys);
     r.read();
-    if (r.ended) return r.eof();
     if (r.kind != TOKEN_BEGIN) return r.fail(kListBeginMsg, r.tok, Line);
     return read_attributes(r, nullptr);
 }
@@ -167,7 +172,7 @@ int parse_listdefs(FILE *fp, FILE *, const char *) { return read_list_block(fp, 
 int parse_systemlist(FILE *fp, FILE *, const char *) {
     block_reader r(fp, systemlisttokens, kEofSpacedMsg);
     systemlist_ctx ctx;
-    if (!r.read_name(ctx.listname, kText - 1, kTooLongMsg)) return 1;
+    if (!read_block_name(r, ctx.listname, kText - 1, kTooLongMsg)) return 1;
     converttocap(ctx.listname, ctx.listname, sizeof ctx.listname);
     if (!validate_var(systemlists, ctx.listname))
         r.flag("ERROR: list '%s' is not a system defined list: @ %d\n", ctx.listname, Line);

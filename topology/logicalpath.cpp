@@ -82,8 +82,11 @@ keyword_table logicalconnectiontokens{
         token_row("=", TOKEN_EQUAL),
         token_row("END", TOKEN_END),
     },
+    // The block's loop runs to END or the end of the file: a cut block is
+    // refused with the end-of-file message.
     {.invalid_msg = "ERROR: Invalid attribute name : %s @%d\n",
      .equal_msg = "ERROR: Invalid syntax '=' expected:%s @%d\n",
+     .eof_ends = true,
      .other = read_group}};
 
 // MEMBER and MEMBERFILTER. A failed group does not stop the block, which
@@ -180,14 +183,13 @@ int validate_vcconnfilters(int connectionno, const char *name) {
 }
 
 int extract_vcmembers(FILE *fp, int connectionno) {
-    block_reader r(fp, logconnmembertokens);
+    block_reader r(fp, logconnmembertokens, kGroupEofLineMsg);
     vc_member_class_rec m{};
     m.connectionno = connectionno;
     m.minconn = 1;
     m.maxconn = 99;
     if (!open_group(r, "NODE", "ERROR: Invalid sytax Keword 'NODE' expected :%s @ %d\n")) return 1;
     r.read();
-    if (r.ended) return r.eof();
     if (read_domain_node(r, m.domainname, m.nodetype, kPathMemberNode)) return 1;
     if (read_after_head(r, &m)) return 1;
     char missing[kName] = "";
@@ -216,7 +218,6 @@ int parse_logicalconnection(FILE *fp, FILE *, const char *) {
     path.connectionno = ++g_connectionno;
 
     r.read();
-    if (r.ended) return r.eof();
     if (r.kind == TOKEN_ERROR) return r.fail(kEofMsg, Line);
     if (validate_logicalconntypes(r.tok)) r.flag("ERROR: Logical Connection '%s' is already defined :@%d\n", r.tok, Line);
     std::strcpy(path.connectionname, r.tok);  // a token fits the 300 characters

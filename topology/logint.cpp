@@ -11,7 +11,6 @@
 
 namespace {
 
-const char kBlockEofMsg[] = "ERROR: Unexpected end of file :%s @ %d\n";
 const char kAssignFirstMsg[] = "ERROR: IPADDRESS need to be given before giving '%s': @ %d\n";
 const char kPoolVarMsg[] =
     "ERROR: POOLOWNERVAR  '%s' used in SELECTIONMETHOD for logical interface block is not "
@@ -179,7 +178,6 @@ int read_statement(block_reader &r, logint_ctx &ctx) {
     const char *inttype = r.keys->row(r.tok)->name;  // LOOPBACK or TUNNEL
     if (!r.expect("#", "ERROR: Keyword '#' expected:%s @ %d\n")) return 1;
     r.read();
-    if (r.ended) return r.eof();
     if (r.kind != TOKEN_WORD && r.kind != TOKEN_NUMBER)
         return r.fail("ERROR: Logical interface NUM expected :%s @ %d\n", r.tok, Line);
     int count = 0;
@@ -191,7 +189,6 @@ int read_statement(block_reader &r, logint_ctx &ctx) {
     if (!store_text(intno, sizeof intno, r.tok, sizeof intno - 1)) return r.fail(kTooLongMsg, r.tok, Line);
     if (!r.expect(".", "ERROR: Attribute qualifier '.' expected :%s @ %d\n")) return 1;
     r.read_upper();
-    if (r.ended) return r.eof();
     if (r.kind == TOKEN_ATTRIBUTE) return read_attribute(r, ctx, intno);
     if (r.kind == TOKEN_GROUP) return read_group(r, ctx, inttype, intno);
     return r.fail("ERROR: Invalid attribute name : %s @%d\n", r.tok, Line);
@@ -243,21 +240,21 @@ int insert_loglnode(logint_ctx &ctx) {
 }  // namespace
 
 int parse_logint(FILE *fp, FILE *, const char *) {
-    block_reader r(fp, loopbacktokens);
+    block_reader r(fp, loopbacktokens, kGroupEofLineMsg);
     auto ctx = std::make_unique<logint_ctx>();
     r.read();
-    if (r.ended) return r.eof();
-    if (r.kind == TOKEN_ERROR) return r.fail(kBlockEofMsg, r.tok, Line);
+    if (r.kind == TOKEN_ERROR) return r.fail(kGroupEofMsg, r.tok, Line);
     if (read_head_name(r, ctx->domainname, validate_domain(r.tok), "ERROR: Domain undefined:%s @ %d\n")) return 1;
     if (!r.expect(".", "ERROR: '.' expected as a qualifier for node type:%s @ %d\n")) return 1;
     r.read();
-    if (r.ended) return r.eof();
-    if (r.kind == TOKEN_ERROR) return r.fail(kBlockEofMsg, r.tok, Line);
+    if (r.kind == TOKEN_ERROR) return r.fail(kGroupEofMsg, r.tok, Line);
     bool known = validate_node(ctx->domainname, r.tok, ctx->devicetype);
     if (read_head_name(r, ctx->nodetype, known, "ERROR: Invalid node type. Not defined : %s  @%d\n")) return 1;
     if (!r.expect("BEGIN", "ERROR: Keyword 'BEGIN' expected :%s @ %d\n")) return 1;
     for (;;) {
         r.read_upper();
+        // The statements run to END or the end of the file: a cut block is
+        // refused with the end-of-file message.
         if (r.ended) return r.eof();
         if (r.kind == TOKEN_END) return finish_assignment(r, *ctx, true);
         if (read_statement(r, *ctx)) return 1;

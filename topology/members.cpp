@@ -252,7 +252,6 @@ keyword_table interfacetypetokens{
 bool open_group(block_reader &r, const char *keyword, const char *keyword_msg) {
     if (!r.expect("=", kMemberEqualMsg) || !r.expect("(", kMemberOpenMsg)) return false;
     r.read_upper();
-    if (r.ended) return r.eof(), false;
     if (!r.is(keyword)) {
         r.fail(keyword_msg, r.tok, Line);
         return false;
@@ -270,7 +269,6 @@ int read_domain_node(block_reader &r, char (&domainname)[kName], char (&nodetype
     if (!store_text(domainname, kName, r.tok, kName - 1)) r.flag(kTooLongMsg, r.tok, Line);
     if (!r.expect(".", rules.dot_msg, rules.dot_token)) return 1;
     r.read();
-    if (r.ended) return r.eof();
     if (rules.node_msg && r.kind != TOKEN_WORD) return r.fail(rules.node_msg, r.tok, Line);
     char devicetype[kName];
     if (!validate_node(domainname, r.tok, devicetype)) r.flag(rules.unknown_node, r.tok, Line);
@@ -280,7 +278,6 @@ int read_domain_node(block_reader &r, char (&domainname)[kName], char (&nodetype
 
 int read_after_head(block_reader &r, void *rec) {
     r.read();
-    if (r.ended) return r.eof();
     if (r.is(")")) return 0;
     if (!r.is(",")) return r.fail(r.keys->options.separator_msg, r.tok, Line);
     return read_attributes(r, rec);
@@ -293,7 +290,7 @@ int validate_domainfixedconn(const char *domainname, const char *nodetype, int c
 domain_fixed_conn_rec *first_member(int connectionno) { return members_by_connection.find(connectionno); }
 
 int extract_members(FILE *fp, int connectionno, const char *connectionname, const char *networktype) {
-    block_reader r(fp, membertokens);
+    block_reader r(fp, membertokens, kGroupEofLineMsg);
     auto m = std::make_unique<member_reading>();
     m->is_remote = std::strcmp(networktype, "NETWORK-REMOTE") == 0;
     std::strcpy(m->fixed.nattype, "NONE");
@@ -302,7 +299,6 @@ int extract_members(FILE *fp, int connectionno, const char *connectionname, cons
     std::strcpy(m->backuptype, "NODE");
     if (!open_group(r, "NODE", "ERROR: Invalid syntax Keword 'NODE' expected :%s @ %d\n")) return 1;
     r.read();
-    if (r.ended) return r.eof();
     domain_fixed_conn_rec &f = m->fixed;
     if (read_domain_node(r, f.domainname, f.nodetype, kMemberNode)) return 1;
     if (validate_domainfixedconn(f.domainname, f.nodetype, connectionno))
@@ -314,7 +310,7 @@ int extract_members(FILE *fp, int connectionno, const char *connectionname, cons
 }
 
 int extract_interfaces(FILE *fp, int connectionno) {
-    block_reader r(fp, interfacetypetokens);
+    block_reader r(fp, interfacetypetokens, kGroupEofLineMsg);
     domain_int_type_rec rec{};
     rec.connectionno = connectionno;
     std::strcpy(rec.encapsulationtype, "NONE");
@@ -322,7 +318,6 @@ int extract_interfaces(FILE *fp, int connectionno) {
     std::strcpy(rec.conntype, "POINT-TO-POINT");
     if (!open_group(r, "TYPE", "ERROR: Invalid sytax Keword 'TYPE' expected :%s @ %d\n")) return 1;
     r.read_upper();
-    if (r.ended) return r.eof();
     if (r.kind == TOKEN_ERROR) return r.fail(kGroupEofMsg, r.tok, Line);
     if (!validate_var(InterfaceTypes, r.tok)) return r.fail("ERROR: Invalid interface type : %s @%d\n", r.tok, Line);
     std::strcpy(rec.interfacetype, r.tok);  // one of the interface types

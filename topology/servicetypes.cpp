@@ -94,7 +94,6 @@ constexpr char kServiceEofMsg[] = "ERROR :Unexpected end of file @ %d \n";
 int parse_servicetypes(FILE *fp, FILE *, const char *) {
     block_reader r(fp, servicetypestokens, kServiceEofMsg);
     r.read_upper();
-    if (r.ended) return r.eof();
     if (r.kind == TOKEN_ERROR) return r.fail(kServiceEofMsg, Line);
     if (!validate_var(ServiceTypes, r.tok))
         return r.fail("ERROR :Syntax error . Invalid service type specified :%s @%d\n", r.tok, Line);

@@ -37,6 +37,17 @@ int file_definition(block_reader &r, const keyword_rule &, void *entry, void *ow
     return status;
 }
 
+// The name after a block keyword, for the blocks that take any token as
+// their name: a token error fails with the reader's end-of-file message,
+// the end of the file itself is an empty name (the step after it refuses
+// it), a name over `maxlen` (or the field) fails with `toolong_fmt`
+// (token, Line). True when stored.
+bool read_block_name(block_reader &r, char *field, size_t size, size_t maxlen, const char *toolong_fmt);
+template <size_t N>
+bool read_block_name(block_reader &r, char (&field)[N], size_t maxlen, const char *toolong_fmt) {
+    return read_block_name(r, field, N, maxlen, toolong_fmt);
+}
+
 // ---- NETWORK, NETWORKVARS ----
 int parse_network(FILE *fp, FILE *loadfp = nullptr, const char *arg = nullptr);
 int parse_networkvars(FILE *fp, FILE *loadfp = nullptr, const char *arg = nullptr);
@@ -216,6 +227,8 @@ int read_domain_node(block_reader &r, char (&domainname)[kName], char (&nodetype
 inline constexpr char kMemberEqualMsg[] = "ERROR: Invalid syntax '=' expected :%s @ %d\n";
 inline constexpr char kMemberOpenMsg[] = "ERROR: Invalid syntax '(' expected :%s @ %d\n";
 inline constexpr char kGroupEofMsg[] = "ERROR: Unexpected end of file :%s @ %d\n";
+// The same where the end of the file itself is reported: its token is empty.
+inline constexpr char kGroupEofLineMsg[] = "ERROR: Unexpected end of file : @ %d\n";
 // "= ( KEYWORD =": the opening of a member or interface group, with their
 // "=" and "(" messages; another first keyword fails with `keyword_msg`
 // (token, Line). The keyword is marked found.

@@ -86,7 +86,8 @@ TEST_F(TopoLoad, CutOffPoolBlockIsAnErrorAndKeepsTheStoredPools) {
     ASSERT_EQ(load("pools_valid.ndl").ret, 0);
     Outcome r = load("pools_cutoff.ndl", "updateversion");
     EXPECT_EQ(r.ret, 2);
-    EXPECT_EQ(errors_of(r.messages), (V{"ERROR: Unexpected end of file @ 4 ", "Exiting due to errors \n"}));
+    // Where the next pool's name is expected.
+    EXPECT_EQ(errors_of(r.messages), (V{"ERROR: Invalid Input :  @4 \n", "Exiting due to errors \n"}));
     EXPECT_EQ(rows("SELECT COUNT(*) FROM ipaddresspools"), V{"3"});
     // Cut inside a quoted address.
     r = load_text("NETWORKNAME = LAB, SECTION = TOPOLOGY\nADDRESSPOOL NETWORK-ADDR-POOL BEGIN\n"

@@ -91,7 +91,7 @@ TEST_F(Block, IpaddressGroupSyntaxStopsTheBlock) {
     EXPECT_EQ(run(ipaddress("LOGICALINT"), "= ( ADDRESSTYPE = ADDRESS-FIXED , ADDRESS = \"" + a81 + "\""), 1);
     EXPECT_EQ(log(), "ERROR: Token size exceed maximum limit : '" + a81 + "' @ 1\n<br>");
     EXPECT_EQ(run(ipaddress("LOGICALINT"), "= ( ADDRESSTYPE = ADDRESS-FIXED , ADDRESS = \"1.1.1.1\" ,\n"), 1);
-    EXPECT_EQ(log(), "ERROR: Unexpected end of file @ 2 \n<br>");
+    EXPECT_EQ(log(), "ERROR:Invalid syntax Keyword 'PREFIX' expected: @ 2\n<br>");
 }
 
 TEST_F(Block, DependenciesGrowWithoutBoundAndCountOnlyWholeGroups) {

@@ -177,9 +177,18 @@ TEST_F(TopoLoad, FileEndingInsideConnectionTypeKeepsTheStoredRows) {
     ASSERT_EQ(load("conntype_valid.ndl").ret, 0);
     V before = rows("SELECT * FROM domainconntypes ORDER BY rowid");
     const std::string text = data_text("conntype_valid.ndl");
-    // Between statements, inside a group, inside a quoted value.
-    for (const char *cut_at : {"  INTERFACETYPES = ( TYPE = BRI", "VLAN , MINVALUE", "rial0/1\""}) {
-        expect_cut_short(text.substr(0, text.find(cut_at)), cut_at);
+    // Between statements (the block's end-of-file text), inside a group
+    // (the group's step), inside a quoted value (the group's end-of-file text).
+    const struct {
+        const char *cut_at;
+        V errors;
+    } cuts[] = {
+        {"  INTERFACETYPES = ( TYPE = BRI", {"ERROR: Unexpected end of file @ 70 \n"}},
+        {"VLAN , MINVALUE", {"ERROR: Invalid syntax variable name expected: @ 53\n"}},
+        {"rial0/1\"", {"ERROR: Unexpected end of file : @ 44\n"}},
+    };
+    for (const auto &[cut_at, errors] : cuts) {
+        expect_cut_short(text.substr(0, text.find(cut_at)), errors, cut_at);
         EXPECT_EQ(rows("SELECT * FROM domainconntypes ORDER BY rowid"), before);
     }
 }

@@ -295,10 +295,12 @@ TEST_F(CustomerLoad, BlockHeadersAndEnds) {
         // So do the role and host types of a pool-class mapping.
         {"CUSTOMER-TYPE X BEGIN\n  SERVICETYPE = VPN\n  POOLCLASSMAP = ( ROLETYPE = " + long30 + " )\nEND\n",
          {"ERROR: token size exceeds datbase field size :  '" + long30 + "' @ 4\n"}},
-        // The end of the file inside a block or one of its entries.
-        {"CUSTOMER-TYPE X BEGIN\n  SERVICETYPE = VPN\n", {"ERROR: Unexpected end of file @ 4 \n", exiting}},
+        // The end of the file inside a block or one of its entries: where an
+        // attribute is expected it is none; inside a quoted text the block's
+        // end-of-file text.
+        {"CUSTOMER-TYPE X BEGIN\n  SERVICETYPE = VPN\n", {"ERROR: Invalid attribute name :  @4\n", exiting}},
         {"CUSTOMER-TYPE X BEGIN\n  SERVICETYPE = VPN\n  NODETYPE = ( NODETYPE = CE ,\n",
-         {"ERROR: Invalid node . Not defined : CE  @4\n", "ERROR: Unexpected end of file @ 5 \n", exiting}},
+         {"ERROR: Invalid node . Not defined : CE  @4\n", "ERROR: Invalid attribute name :  @ 5\n", exiting}},
         {"CUSTOMER-TYPE X BEGIN\n  SERVICETYPE = VPN\n  QOSPOLICYLIST = ( NAME = A , LIST = \"B\n",
          {"ERROR: Unexpected end of file @ 5 \n", exiting}},
         // A token the tokenizer cannot read stops the block, which is then
@@ -340,4 +342,38 @@ TEST_F(CustomerLoad, QosPolicyNamesOfAHundredCharacters) {
     ASSERT_EQ(r.ret, 0) << ::testing::PrintToString(r.messages);
     EXPECT_EQ(table("custconnqospolicy"),
               (V{"1|VPN|X|1|" + name100 + "|" + name60, "1|VPN|X|1|" + name100 + "|" + name100}));
+}
+
+// A file that ends inside a CUSTOMER-TYPE block or one of its group entries,
+// cut from one whole file: refused at the step that meets the end, and no
+// stored row changes.
+TEST_F(CustomerLoad, EveryGroupEntryCutShort) {
+    expect_cuts(kCustomerData, "customer_valid.ndl", {
+        // The end of the file is an empty name, then no BEGIN.
+        {"CUSTOMER-TYPE GOLD", {"ERROR: Keyword 'BEGIN' expected :  @7\n"}, 13},
+        // Where an attribute is expected it is none.
+        {"CUSTOMER-TYPE GOLD DATACENTER BEGIN", {"ERROR: Invalid attribute name :  @7\n"}},
+        {"SERVICETYPE = vpn", {"ERROR: Invalid attribute name :  @8\n"}},
+        {"  DOMAIN =", {"ERROR : Domain not defined  :  \n @9", "ERROR: Invalid attribute name :  @9\n"}},
+        {"ADDRESSTYPE =", {"ERROR: Give ADDRESSTYPES in double quotes: '' @ 12\n"}},
+        {"CONNECTTO = \"NORTH.PE.CONN.PE-CE\" ,", {"ERROR: Invalid attribute name :  @ 13\n"}},
+        {"QOSPOLICYLIST = ( NAME = INBOUND ,", {"ERROR: Invalid attribute  @17 in CUSTOMERTYPES\n"}},
+        // A quoted text cut by the end: the block's end-of-file text.
+        {"LIST = \"VOICE,", {"ERROR: Unexpected end of file @ 17 \n"}},
+        {"NATTYPE = PAT , CLASS =", {"Invalid poolclass:   @20\n"}},
+        {"NODETYPE = ( NODETYPE = CE ,", {"ERROR: Invalid attribute name :  @ 21\n"}},
+        // An empty interface instance is no interface of the node type.
+        {"LOOPBACK # 1 #", {"ERROR: LOOPBACK instance  does not exist for nodetype CE @ 22\n"}},
+        {"TUNNEL # 2 # 1 =", {"ERROR: Invalid value TRUE/FALSE is expected @ 23\n"}},
+        {"LOOPBACK # CE #", {"ERROR: Node instance  number expected for loopback     @ 25\n"}},
+        {"CONNECTION # CE # 1 #", {"ERROR: Connection instance  number expected  @26\n"}},
+        {"REMOTENODEFILTER = ( SITEID = same", {"ERROR: ',' or ')' expected :  @ 28\n"}},
+        {"CONNECTION-VARIABLE # CE # 1 # 1 = ( NAME = PE-CE ,", {"ERROR: Invalid syntax '=' expected : @ 29\n"}},
+        {"HSRP-VARIABLE # CE # 2 # 1 #", {"ERROR: HSRP group  number expected  @30\n"}},
+        {"NODE-VARIABLE # PE # 1 = ( HOSTNAME =", {"ERROR: ',' or ')' expected :  @ 32\n"}},
+        {"NODE-VARIABLE # PE # 1 = ( HOSTNAME = \"pe1\" )", {"ERROR: Invalid attribute name :  @32\n"}},
+        // The connect-to mode of a block without node types.
+        {"CONNECTION # 3 = ( NAME = PE-CE ,", {"ERROR: Invalid attribute name :  @ 39\n"}},
+        {"CONNECTION-VARIABLE # 3", {"ERROR: Connection instance  number expected  @40\n"}, 21},
+    });
 }

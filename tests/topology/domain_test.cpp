@@ -78,12 +78,13 @@ TEST_F(TopoLoad, CutOffDomainIsAnErrorAndKeepsTheStoredRows) {
     // deleted.
     r = load("domain_cutoff.ndl", "updateversion");
     EXPECT_EQ(r.ret, 2);
-    EXPECT_EQ(errors_of(r.messages), (V{"ERROR : Unexpected end of file @ 5 \n", "Exiting due to errors \n"}));
+    EXPECT_EQ(errors_of(r.messages), (V{"ERROR : Invalid Input :  @5\n", "Exiting due to errors \n"}));
     EXPECT_EQ(rows("SELECT COUNT(*) FROM domainvariables"), V{"7"});
 
-    // Cut right after the keyword, and inside a quoted name.
+    // Cut right after the keyword (an empty name, then no BEGIN), and inside
+    // a quoted name.
     r = load_text(std::string(kHeader) + "DOMAIN", "updateversion");
-    EXPECT_EQ(errors_of(r.messages), (V{"ERROR : Unexpected end of file @ 2 \n", "Exiting due to errors \n"}));
+    EXPECT_EQ(errors_of(r.messages), (V{"ERROR : Keyword 'BEGIN' expected:  @ 2 \n", "Exiting due to errors \n"}));
     r = load_text(std::string(kHeader) + "DOMAIN \"EAST", "updateversion");
     EXPECT_EQ(r.ret, 2);
     EXPECT_EQ(errors_of(r.messages).front(), "ERROR : Unexpected end of file @ 2 \n");

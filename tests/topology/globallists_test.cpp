@@ -59,8 +59,10 @@ TEST_F(Block, GlobalListSyntaxStopsTheBlock) {
         {"BEGIN L1 = ( \"a\" )", "ERROR: Invalid token, variable name expected : a @ 1\n"},
         // An identifier longer than its field is refused.
         {"BEGIN " + id32 + " = ( a )", "ERROR : Invalid format for list attribute : " + id32 + " @ 1 \n"},
-        {"BEGIN L1 = ( a ,\n", "ERROR: Unexpected end of file @ 2 \n"},
-        {"BEGIN L1 = ( a )\n", "ERROR: Unexpected end of file @ 2 \n"},
+        // The end of the file after a "," is no name; after a list it is
+        // the next list's identifier, without its "=".
+        {"BEGIN L1 = ( a ,\n", "ERROR: Invalid token, variable name expected :  @ 2\n"},
+        {"BEGIN L1 = ( a )\n", "ERROR: Invalid syntax '=' expected @ 2\n"},
     };
     for (const auto &c : cases) {
         releasememory("ALL");
@@ -126,7 +128,7 @@ TEST_F(Bandwidths, EntrySyntaxStopsTheBlock) {
         {"BEGIN INTERFACE = ( NAME = S , BANDWIDTH = \"T1 E1\"",
          "ERROR : Invalid format for list attribute : T1 E1 @ 1 \n"},
         {"BEGIN INTERFACE = ( NAME = S , BANDWIDTH = \"T1\" ,", "ERROR : Syntax error ')'  expected :, @1\n"},
-        {"BEGIN INTERFACE = ( NAME = S2 , BANDWIDTH = \"T1\" )\n", "ERROR: Unexpected end of file @ 2 \n"},
+        {"BEGIN INTERFACE = ( NAME = S2 , BANDWIDTH = \"T1\" )\n", "ERROR : Invalid Input  @2 -2\n"},
     };
     for (const auto &c : cases) {
         EXPECT_EQ(run(parse_intbandwidthlist, c.text), 1) << c.text;

@@ -60,10 +60,24 @@ TEST_F(TopoLoad, FileEndingInsideLogicalPathKeepsTheStoredRows) {
     };
     const V before = tables();
     const std::string text = data_text("logicalpath_valid.ndl");
-    // Between statements, inside a member group, inside a filter group,
-    // inside a quoted value, after the last groups of the last block.
-    for (const char *cut_at : {"  PATHTYPE", "MAXCONN = 8", "SITENAME )", "nel1\"", "MEMBERFILTER = ( )", "\nEND\n"}) {
-        expect_cut_short(text.substr(0, text.rfind(cut_at)), cut_at);
+    // Between statements, after the last groups of the last block: the
+    // block's end-of-file text; inside a group its step's message; inside a
+    // quoted value the group's end-of-file text.
+    const struct {
+        const char *cut_at;
+        V errors;
+    } cuts[] = {
+        {"  PATHTYPE", {}},
+        {"MAXCONN = 8", {"ERROR: Invalid attribute name :  @ 39\n"}},
+        {"SITENAME )", {"ERROR: Invalid token, variable name expected :  @ 41\n"}},
+        {"nel1\"", {"ERROR: Unexpected end of file : @ 40\n"}},
+        {"MEMBERFILTER = ( )", {}},
+        {"\nEND\n", {}},
+    };
+    for (const auto &[cut_at, errors] : cuts) {
+        const std::string cut = text.substr(0, text.rfind(cut_at));
+        if (errors.empty()) expect_cut_short(cut, cut_at);
+        else expect_cut_short(cut, errors, cut_at);
         EXPECT_EQ(tables(), before) << cut_at;
     }
 }

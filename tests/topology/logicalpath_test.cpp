@@ -120,11 +120,12 @@ TEST_F(Block, PathMemberErrorsFileNothing) {
     EXPECT_EQ(run(members(4), "= ( NODE = " + huge + ".PE )"), 1);
     EXPECT_EQ(log(), "ERROR : Token length exceeds maximum token length  : " + cut + " @ 1\n<br>"
                      "ERROR: Unexpected end of file :" + cut + " @ 1\n<br>");
-    // The end of the file, in a value or in a quoted text, with its line.
+    // The end of the file as a value is an empty one that no "," follows;
+    // inside a quoted text it is the group's end-of-file message.
     EXPECT_EQ(run(members(4), pe + " ,\n TUNNELSOURCE = "), 1);
-    EXPECT_EQ(log(), "ERROR: Unexpected end of file @ 2 \n<br>");
+    EXPECT_EQ(log(), "ERROR: Invalid syntax ',' expected: @ 2\n<br>");
     EXPECT_EQ(run(members(4), pe + " , INTERFACE = \"Tun"), 1);
-    EXPECT_EQ(log(), "ERROR: Unexpected end of file @ 1 \n<br>");
+    EXPECT_EQ(log(), "ERROR: Unexpected end of file : @ 1\n<br>");
     EXPECT_EQ(prvcmembers, nullptr);
 }
 
@@ -237,19 +238,26 @@ TEST_F(Block, PathBlockErrors) {
 
 TEST_F(Block, PathBlockThatEndsInsideReportsTheEndOnce) {
     topology();
-    const char *const cut[] = {
-        "",                                                      // before the name
-        "P BEGIN\n  TYPE = TUNNEL\n",                            // between statements
-        "P BEGIN\n  TYPE =\n",                                   // before a value
-        "P BEGIN\n  TYPE = TUNNEL\n  MEMBER = ( NODE = NORTH.PE ,\n",  // inside a member group
-        "P BEGIN\n  MEMBERFILTER = ( SITEID ,\n",                // inside a filter group
-        "P BEGIN\n  MEMBER = ( NODE = NORTH.PE , INTERFACE = \"Tun\n",  // inside a quoted value
+    // Only between statements does the block's loop take the end as its END;
+    // everywhere else the step that meets it refuses it.
+    const struct {
+        const char *text, *message;
+    } cut[] = {
+        {"", "ERROR: Keword 'BEGIN' expected : @1\n"},                                 // before the name
+        {"P BEGIN\n  TYPE = TUNNEL\n", "ERROR: Unexpected end of file @ 3 \n"},        // between statements
+        {"P BEGIN\n  TYPE =\n", "ERROR: Invalid logical connection type: @3\n"},      // before a value
+        {"P BEGIN\n  TYPE = TUNNEL\n  MEMBER = ( NODE = NORTH.PE ,\n",                  // inside a member group
+         "ERROR: Invalid attribute name :  @ 4\n"},
+        {"P BEGIN\n  MEMBERFILTER = ( SITEID ,\n",                                     // inside a filter group
+         "ERROR: Invalid token, variable name expected :  @ 3\n"},
+        {"P BEGIN\n  MEMBER = ( NODE = NORTH.PE , INTERFACE = \"Tun\n",                 // inside a quoted value
+         "ERROR: Unexpected end of file : @ 3\n"},
     };
-    for (const char *text : cut) {
+    for (const auto &c : cut) {
+        const char *text = c.text;
         g_connectionno = 0;
         EXPECT_EQ(run(parse_logicalconnection, text), 1) << text;
-        int lines = 1 + static_cast<int>(std::count(text, text + std::strlen(text), '\n'));
-        EXPECT_EQ(log(), "ERROR: Unexpected end of file @ " + std::to_string(lines) + " \n<br>") << text;
+        EXPECT_EQ(log(), std::string(c.message) + "<br>") << text;
         EXPECT_EQ(g_prevtokentype, TOKEN_EOF) << text;
         EXPECT_EQ(g_connectionno, 1) << text;
     }

@@ -140,11 +140,12 @@ TEST_F(Block, MemberMessages) {
     // A failing member files nothing of its own.
     expect_refused(members("POINT-TO-POINT"), cases, fresh_topology,
                    [](const std::string &text) { EXPECT_EQ(prdomainfixedconn, nullptr) << text; });
-    // The end of the file inside the group is an error with its line.
+    // The end of the file as a value is no number, and no "," follows it;
+    // inside a quoted text it is the group's end-of-file message.
     EXPECT_EQ(run(members("POINT-TO-POINT"), "= ( NODE = NORTH.PE ,\n MINCONN = "), 1);
-    EXPECT_EQ(log(), "ERROR: Unexpected end of file @ 2 \n<br>");
+    EXPECT_EQ(log(), "ERROR: Number expected for MINCONN:  @ 2\n<br>ERROR: Invalid syntax ',' expected: @ 2\n<br>");
     EXPECT_EQ(run(members("POINT-TO-POINT"), "= ( NODE = NORTH.PE , INTERFACES = \"e0"), 1);
-    EXPECT_EQ(log(), "ERROR: Unexpected end of file @ 1 \n<br>");
+    EXPECT_EQ(log(), "ERROR: Unexpected end of file : @ 1\n<br>");
 }
 
 TEST_F(Block, InterfaceTypes) {
@@ -194,6 +195,10 @@ TEST_F(Block, InterfaceTypes) {
     });
     EXPECT_EQ(run(interfaces, "= ( TYPE = ATM , TYPE = POS )"), 1);
     EXPECT_EQ(log(), "ERROR: Duplicate token: 'TYPE' @ 1\n<br>ERROR: Invalid attribute : TYPE @1\n<br>");
+    // A quoted value cut by the end of the file: the group's own end-of-file
+    // text, its token empty.
+    EXPECT_EQ(run(interfaces, "= ( TYPE = ATM , ENCAPSULATION = \"PPP"), 1);
+    EXPECT_EQ(log(), "ERROR: Unexpected end of file : @ 1\n<br>");
 }
 
 TEST_F(Block, MemberFiltersNumberEachGroupFromOne) {

@@ -105,7 +105,8 @@ TEST_F(NetworkLoad, CutOffFileKeepsTheStoredRows) {
     ASSERT_EQ(run("network_valid.ndl"), 0) << log;
     const std::string stored = all_tables();
     EXPECT_EQ(run("network_cutoff.ndl", "updateversion"), 2);
-    expect_logged("ERROR: Unexpected end of file @ 8 \n");
+    // Where a definition or END is expected.
+    expect_logged("ERROR : Invalid Input :  @8 -2\n");
     EXPECT_EQ(all_tables(), stored);
 }
 

@@ -81,13 +81,16 @@ TEST_F(ServiceLoad, CutOffBlocksAreErrorsAndKeepTheStoredRows) {
     struct {
         std::string block, message;
     } cases[] = {
-        {"GLOBALLISTS BEGIN\n  L1 = ( a ,\n", "ERROR: Unexpected end of file @ 4 \n"},
-        {"GLOBALLISTS BEGIN\n  L1 = ( a )\n", "ERROR: Unexpected end of file @ 4 \n"},
-        {"INTERFACE-BANDWIDTH-LIST BEGIN\n  INTERFACE = ( NAME = Serial ,\n", "ERROR: Unexpected end of file @ 4 \n"},
-        {"SERVICE-TYPE VPN BEGIN\n  SERVICENAME = Corporate\n", "ERROR :Unexpected end of file @ 4 \n"},
-        {"SERVICE-TYPE VPN BEGIN\n  VARIABLE = ( NAME = X ,\n", "ERROR: Unexpected end of file @ 4 \n"},
-        {"POOL-CLASS BEGIN\n  CLASS = ( NAME = GOLD )\n", "ERROR : Unexpected end of file @ 4 \n"},
-        {"POOL-TYPE BEGIN\n  TYPE = ( SERVICETYPE = VPN ,\n", "ERROR : Unexpected end of file @ 4 \n"},
+        {"GLOBALLISTS BEGIN\n  L1 = ( a ,\n", "ERROR: Invalid token, variable name expected :  @ 4\n"},
+        {"GLOBALLISTS BEGIN\n  L1 = ( a )\n", "ERROR: Invalid syntax '=' expected @ 4\n"},
+        {"INTERFACE-BANDWIDTH-LIST BEGIN\n  INTERFACE = ( NAME = Serial ,\n",
+         "ERROR :Syntax error BANDWIDTH expected':  @4\n"},
+        {"SERVICE-TYPE VPN BEGIN\n  SERVICENAME = Corporate\n", "ERROR : Invalid Input :  @4 \n"},
+        {"SERVICE-TYPE VPN BEGIN\n  VARIABLE = ( NAME = X ,\n",
+         "ERROR :Syntax error 'NAME' 'MODE','TYPE'  'VALUE' or 'OPTIONAL' expected:  @4\n"},
+        {"POOL-CLASS BEGIN\n  CLASS = ( NAME = GOLD )\n", "ERROR : Invalid Input  @4 \n"},
+        {"POOL-TYPE BEGIN\n  TYPE = ( SERVICETYPE = VPN ,\n", "ERROR : Invalid attribute name :  @ 4\n"},
+        // Inside a quoted text the block's end-of-file text.
         {"POOL-TYPE BEGIN\n  SUBPOOLS = \"A, B", "ERROR : Unexpected end of file @ 3 \n"},
     };
     for (const auto &c : cases) {

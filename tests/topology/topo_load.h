@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <fstream>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -67,16 +68,65 @@ protected:
         EXPECT_EQ(errors[errors.size() - 2].rfind("ERROR: Unexpected end of file @ ", 0), 0u) << note;
         EXPECT_EQ(errors.back(), "Exiting due to errors \n") << note;
     }
-    // `text` ends inside a block: loaded as an update, it fails on the line
-    // after its last.
-    void expect_cut_short(const std::string &text, const std::string &note = "") {
+    // `text` ends inside a block: loaded as an update, it fails with
+    // `errors`, and the driver's skip meets the end of the file.
+    void expect_cut_short(const std::string &text, std::vector<std::string> errors, const std::string &note) {
         Outcome r = load_text(text, "updateversion");
         EXPECT_EQ(r.ret, 2) << note;
+        errors.push_back("Exiting due to errors \n");
+        EXPECT_EQ(errors_of(r.messages), errors) << note;
+    }
+    // The same where the block takes the end as its END: the end-of-file
+    // message on the line after the text's last.
+    void expect_cut_short(const std::string &text, const std::string &note = "") {
         int lines = static_cast<int>(std::count(text.begin(), text.end(), '\n'));
-        EXPECT_EQ(errors_of(r.messages), (std::vector<std::string>{"ERROR: Unexpected end of file @ " +
-                                                                       std::to_string(lines + 1) + " \n",
-                                                                   "Exiting due to errors \n"}))
-            << note;
+        expect_cut_short(text, {"ERROR: Unexpected end of file @ " + std::to_string(lines + 1) + " \n"}, note);
+    }
+    // Every table's rows, sorted: the readers may order rows otherwise than
+    // the file did, but no row may appear, vanish or change.
+    std::map<std::string, std::vector<std::string>> snapshot() const {
+        std::map<std::string, std::vector<std::string>> all;
+        for (const std::string &t : rows("SELECT name FROM sqlite_master WHERE type = 'table' ORDER BY name")) {
+            std::vector<std::string> r = rows("SELECT * FROM \"" + t + "\"");
+            std::sort(r.begin(), r.end());
+            all[t] = r;
+        }
+        return all;
+    }
+    static void expect_same(const std::map<std::string, std::vector<std::string>> &before,
+                            const std::map<std::string, std::vector<std::string>> &after, const std::string &note = "") {
+        ASSERT_EQ(before.size(), after.size()) << note;
+        for (const auto &[table, r] : before) {
+            auto it = after.find(table);
+            ASSERT_NE(it, after.end()) << table << " " << note;
+            EXPECT_EQ(r, it->second) << "table " << table << " " << note;
+        }
+    }
+    // A cut of a whole file: kept up to the end of the first occurrence of
+    // `marker` (or only `keep` characters of it), then ended by a line break
+    // so that no word is lost to the end; `errors` what the load logs.
+    struct Cut {
+        const char *marker;
+        std::vector<std::string> errors;
+        size_t keep = std::string::npos;
+    };
+    // Loads the whole file `name` of `folder`, then each of its cuts as an
+    // update. A refused load leaves the repository file as it was, byte for
+    // byte; the rows are compared once more at the end.
+    void expect_cuts(const char *folder, const std::string &name, const std::vector<Cut> &cuts) {
+        Outcome whole = load(name, "", folder);
+        ASSERT_EQ(whole.ret, 0) << ::testing::PrintToString(whole.messages);
+        const auto stored = snapshot();
+        const std::string bytes = read_text(db);
+        const std::string text = read_text(std::string(folder) + "/" + name);
+        for (const Cut &c : cuts) {
+            size_t at = text.find(c.marker);
+            ASSERT_NE(at, std::string::npos) << c.marker;
+            expect_cut_short(text.substr(0, at + std::min(std::string(c.marker).size(), c.keep)) + "\n", c.errors,
+                             c.marker);
+            EXPECT_EQ(read_text(db), bytes) << c.marker;
+        }
+        expect_same(stored, snapshot());
     }
     static constexpr const char *kData = NDL_TEST_DATA "/topology";
     static constexpr const char *kHeader = "NETWORKNAME = LAB, SECTION = TOPOLOGY\n";

@@ -48,7 +48,8 @@ TEST_F(Block, NetworkVariableChecksFlagAndStillStore) {
     EXPECT_EQ(log(), "ERROR : Invalid Input : X @1 32\n<br>");
     releasememory("ALL");
     EXPECT_EQ(run(parse_networkvars, std::string("BEGIN X ") + kFixed + "\n"), 1);  // cut off
-    EXPECT_EQ(log(), "ERROR: Unexpected end of file @ 2 \n<br>");
+    // The end of the file where a definition or END is expected.
+    EXPECT_EQ(log(), "ERROR : Invalid Input :  @2 -2\n<br>");
 }
 
 TEST_F(Block, ValuesAreCheckedAgainstTheTypeSoFar) {
