@@ -105,7 +105,7 @@ protected:
     // A cut of a whole file: kept up to the end of the first occurrence of
     // `marker` (or only `keep` characters of it), then ended by a line break
     // so that no word is lost to the end; `errors` what the load logs.
-    struct Cut {
+    struct CutPoint {
         const char *marker;
         std::vector<std::string> errors;
         size_t keep = std::string::npos;
@@ -113,13 +113,13 @@ protected:
     // Loads the whole file `name` of `folder`, then each of its cuts as an
     // update. A refused load leaves the repository file as it was, byte for
     // byte; the rows are compared once more at the end.
-    void expect_cuts(const char *folder, const std::string &name, const std::vector<Cut> &cuts) {
+    void expect_cuts(const char *folder, const std::string &name, const std::vector<CutPoint> &cuts) {
         Outcome whole = load(name, "", folder);
         ASSERT_EQ(whole.ret, 0) << ::testing::PrintToString(whole.messages);
         const auto stored = snapshot();
         const std::string bytes = read_text(db);
         const std::string text = read_text(std::string(folder) + "/" + name);
-        for (const Cut &c : cuts) {
+        for (const CutPoint &c : cuts) {
             size_t at = text.find(c.marker);
             ASSERT_NE(at, std::string::npos) << c.marker;
             expect_cut_short(text.substr(0, at + std::min(std::string(c.marker).size(), c.keep)) + "\n", c.errors,
