@@ -101,13 +101,6 @@ int mcast_mandatory(block_reader &r, const char *tablename, const char *fmt) {
     return r.check_mandatory(tablename, fmt, Line) ? 0 : 1;
 }
 
-int truth_of(block_reader &r, const keyword_rule &rule) {
-    if (casestrcmp(r.tok, "TRUE") == 0) return 1;
-    if (casestrcmp(r.tok, "FALSE") == 0) return 0;
-    r.fail("Error: TRUE or FALSE expected for %s : %s @ %d\n", rule.name, r.tok, Line);
-    return -1;
-}
-
 void null_marker_empty(std::initializer_list<char *> fields) {
     // Every such field is a 301-byte text: the copy always fits.
     for (char *f : fields) {

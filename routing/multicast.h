@@ -85,9 +85,6 @@ int numeric_or_fail(block_reader &r, const char *domainname, const char *nodetyp
                     const char *c2, const char *c3, const char *value, const char *msg, const char *shown);
 // The mandatory keys, reported with the current line. 0 complete, 1 not.
 int mcast_mandatory(block_reader &r, const char *tablename, const char *fmt);
-// TRUE or FALSE in any case: 1 or 0; any other value is refused (-1,
-// logged).
-int truth_of(block_reader &r, const keyword_rule &rule);
 // Texts stored the way the table readers store them: "IS NULL" is empty.
 void null_marker_empty(std::initializer_list<char *> fields);
 
@@ -127,17 +124,20 @@ keyword_rule mcast_context(bool repeatable = true) {
             .after = mcast_context_value<R>};
 }
 
-// A TRUE/FALSE key into an int32 flag of the record.
-template <class R, int32_t R::*Flag>
-int truth_value(block_reader &r, const keyword_rule &rule, void *rec) {
-    int v = truth_of(r, rule);
-    if (v < 0) return 1;
-    static_cast<R *>(rec)->*Flag = v;
+// A TRUE key into an int32 flag of the record; any value is taken.
+// exact: 1 for exactly TRUE, 0 for anything else. sticky: TRUE in any case
+// sets the flag, anything else leaves it as it was.
+enum class truth { exact, sticky };
+template <class R, int32_t R::*Flag, truth How>
+int truth_value(block_reader &r, const keyword_rule &, void *rec) {
+    int32_t &flag = static_cast<R *>(rec)->*Flag;
+    if (How == truth::exact) flag = std::strcmp(r.tok, "TRUE") == 0;
+    else if (casestrcmp(r.tok, "TRUE") == 0) flag = 1;
     return 0;
 }
-template <class R, int32_t R::*Flag>
+template <class R, int32_t R::*Flag, truth How>
 keyword_rule truth_key(const char *name, int maxlen) {
-    return {.name = name, .maxlen = maxlen, .length = length_rule::own, .after = truth_value<R, Flag>};
+    return {.name = name, .maxlen = maxlen, .length = length_rule::own, .after = truth_value<R, Flag, How>};
 }
 
 // A value that must be a row of `Table` (compared with its case), else

@@ -89,11 +89,11 @@ keyword_table vrfclasstokens{
     {
         vrf_key("VRFCLASS", 30, NDL_TEXT(VC, vrfclass)),
         vrf_key("VRFNAME", 200, NDL_TEXT(VC, vrfname)),
-        truth_key<VC, &VC::shared>("SHARED", 0),
+        truth_key<VC, &VC::shared, truth::sticky>("SHARED", 0),
         vrf_key("POOLCLASS", 200, NDL_TEXT(VC, poolclass)),
         vrf_key("RDSCHEME", 200, NDL_TEXT(VC, rdscheme)),
         vrf_key("RDPREFIX", 200, NDL_TEXT(VC, rdprefix)),
-        truth_key<VC, &VC::nodeunique>("NODEUNIQUE", 200),
+        truth_key<VC, &VC::nodeunique, truth::sticky>("NODEUNIQUE", 200),
         vrf_key("OWNER", 200, NDL_TEXT(VC, owner)),
         MCAST_PUNCTUATION,
     },

@@ -50,7 +50,7 @@ TEST_F(MulticastBlock, EntriesAreNumberedAndFollowTheirVrf) {
     EXPECT_STREQ(gold->vrfclass, "GOLD");
     EXPECT_STREQ(gold->vrfname, "gold vrf");
     EXPECT_EQ(gold->vrfno, 1);
-    EXPECT_EQ(gold->shared, 0);
+    EXPECT_EQ(gold->shared, 1);  // a later value never clears a TRUE
     EXPECT_EQ(gold->nodeunique, 1);
     EXPECT_STREQ(gold->rdscheme, "AUTO");
     EXPECT_STREQ(gold->rdprefix, "65000");
@@ -89,12 +89,37 @@ TEST_F(MulticastBlock, EntriesAreNumberedAndFollowTheirVrf) {
     EXPECT_EQ(prvrfroutetarget.head, nullptr);
 }
 
+// The TRUE keys take any value: AUTO-RP and DEFAULTPEER are set by exactly
+// TRUE, SHARED and NODEUNIQUE by TRUE in any case, which a later value of
+// the entry never clears.
+TEST_F(MulticastBlock, TrueKeysTakeAnyValue) {
+    struct {
+        const char *value;
+        int exact, sticky;
+    } cases[] = {{"TRUE", 1, 1}, {"true", 0, 1}, {"yes", 0, 0}, {"FALSE", 0, 0}, {"\"TRUE\"", 1, 1}};
+    for (const auto &c : cases) {
+        const std::string v = c.value;
+        ASSERT_EQ(run(parse_pim, "D . PE M BEGIN RPACCEPT = ( AUTO-RP = " + v + " ) END"), 0) << log();
+        EXPECT_EQ(log(), "") << v;
+        ASSERT_NE(prpimacceptrp.head, nullptr);
+        EXPECT_EQ(prpimacceptrp.tail->autorp, c.exact) << v;
+        ASSERT_EQ(run(parse_vrf, "D . PE BEGIN DESCRIPTION = ( ) VRF = ( SHARED = " + v + " , NODEUNIQUE = " + v + " ) END"), 0)
+            << log();
+        EXPECT_EQ(log(), "") << v;
+        EXPECT_EQ(prvrfclass.tail->shared, c.sticky) << v;
+        EXPECT_EQ(prvrfclass.tail->nodeunique, c.sticky) << v;
+        releasememory("ROUTING");
+    }
+    ASSERT_EQ(run(parse_vrf, "D . PE BEGIN DESCRIPTION = ( ) VRF = ( SHARED = TRUE , SHARED = no ) END"), 0) << log();
+    EXPECT_EQ(prvrfclass.tail->shared, 1);
+}
+
 TEST_F(MulticastBlock, EntriesReadBeforeAFailureStay) {
     EXPECT_EQ(run(parse_vrf,
                   "D . PE BEGIN DESCRIPTION = ( ) VRF = ( VRFCLASS = A ) ROUTETARGET = ( TYPE = x )"
-                  " VRF = ( SHARED = maybe ) END"),
+                  " VRF = ( VRFCLASS = A VRFNAME = B ) END"),
               1);
-    EXPECT_EQ(log(), "Error: TRUE or FALSE expected for SHARED : maybe @ 1\n<br>");
+    EXPECT_EQ(log(), "Error:',' or ')' expected : VRFNAME @ 1\n<br>");
     EXPECT_EQ(count(prvrfdescription.head), 1);
     EXPECT_EQ(count(prvrfclass.head), 1);
     EXPECT_EQ(count(prvrfroutetarget.head), 1);
