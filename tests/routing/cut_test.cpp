@@ -58,15 +58,15 @@ protected:
     }
 
     void expect_cuts(const std::vector<Cut> &cuts) {
-        std::vector<MessageCase> cases;
+        std::vector<CutText> texts;
         for (const Cut &c : cuts) {
             ASSERT_LE(static_cast<size_t>(c.line), lines.size()) << c.line;
             ASSERT_EQ(lines[c.line - 1].rfind(c.start, 0), 0u) << c.line << ": " << c.start;
             std::string text;
             for (int i = 0; i < c.line - 1; ++i) text += lines[i] + "\n";
-            cases.push_back({text + c.start, c.errors});
+            texts.push_back({text + c.start, c.errors});
         }
-        expect_cuts_keep(cases, kAllTables);
+        expect_cuts_refused(texts);
     }
 
     std::vector<std::string> lines;

@@ -40,7 +40,7 @@ protected:
     // Each text ends inside a block (no line end after it): an error, never
     // a silent END.
     void check_cut_short(const std::vector<MessageCase> &cases) {
-        for (const MessageCase &c : cases) expect_cut_errors(blocks(c.text), c.errors, c.text);
+        for (const MessageCase &c : cases) expect_refused(blocks(c.text), c.errors, c.text);
     }
     // Each text, a file cut off inside a block, fails as an update and
     // leaves `tables` as they were.
@@ -62,16 +62,10 @@ protected:
             if (cuts[i].errors.empty()) EXPECT_EQ(r.ret, 2) << name;
             // The file's last line says where it was cut.
             else
-                expect_cut_errors(r, cuts[i].errors,
+                expect_refused(r, cuts[i].errors,
                                   name + ": " + cuts[i].text.substr(cuts[i].text.rfind('\n') + 1));
             for (const std::string t : tables) EXPECT_EQ(table(t), before[t]) << name << " " << t;
         }
-    }
-    // A cut-off file failed with `errors`, then the skip met the end.
-    static void expect_cut_errors(const Outcome &r, V errors, const std::string &note) {
-        EXPECT_EQ(r.ret, 2) << note;
-        errors.push_back("Exiting due to errors \n");
-        EXPECT_EQ(errors_of(r.messages), errors) << note;
     }
     // Files of tests/data/routing.
     Outcome files(const std::string &names, const std::string &mode = "") {

@@ -68,13 +68,17 @@ protected:
         EXPECT_EQ(errors[errors.size() - 2].rfind("ERROR: Unexpected end of file @ ", 0), 0u) << note;
         EXPECT_EQ(errors.back(), "Exiting due to errors \n") << note;
     }
-    // `text` ends inside a block: loaded as an update, it fails with
-    // `errors`, and the driver's skip meets the end of the file.
-    void expect_cut_short(const std::string &text, std::vector<std::string> errors, const std::string &note) {
-        Outcome r = load_text(text, "updateversion");
+    // A run refused with exactly `errors`, after which the driver's skip
+    // meets the end of the file.
+    static void expect_refused(const Outcome &r, std::vector<std::string> errors, const std::string &note) {
         EXPECT_EQ(r.ret, 2) << note;
         errors.push_back("Exiting due to errors \n");
         EXPECT_EQ(errors_of(r.messages), errors) << note;
+    }
+    // `text` ends inside a block: loaded as an update, it fails with
+    // `errors`, and the driver's skip meets the end of the file.
+    void expect_cut_short(const std::string &text, std::vector<std::string> errors, const std::string &note) {
+        expect_refused(load_text(text, "updateversion"), std::move(errors), note);
     }
     // The same where the block takes the end as its END: the end-of-file
     // message on the line after the text's last.
@@ -102,6 +106,24 @@ protected:
             EXPECT_EQ(r, it->second) << "table " << table << " " << note;
         }
     }
+    // A file cut off inside a block, and what its load logs.
+    struct CutText {
+        std::string text;
+        std::vector<std::string> errors;
+    };
+    // Each cut, loaded as an update, is refused with exactly its errors and
+    // leaves the repository as it was, byte for byte; the rows are compared
+    // once more at the end. Noted by the cut's last line.
+    void expect_cuts_refused(const std::vector<CutText> &cuts) {
+        const auto stored = snapshot();
+        const std::string bytes = read_text(db);
+        for (const CutText &c : cuts) {
+            const std::string note = c.text.substr(c.text.rfind('\n', c.text.size() - 2) + 1);
+            expect_cut_short(c.text, c.errors, note);
+            EXPECT_EQ(read_text(db), bytes) << note;
+        }
+        expect_same(stored, snapshot());
+    }
     // A cut of a whole file: kept up to the end of the first occurrence of
     // `marker` (or only `keep` characters of it), then ended by a line break
     // so that no word is lost to the end; `errors` what the load logs.
@@ -110,23 +132,18 @@ protected:
         std::vector<std::string> errors;
         size_t keep = std::string::npos;
     };
-    // Loads the whole file `name` of `folder`, then each of its cuts as an
-    // update. A refused load leaves the repository file as it was, byte for
-    // byte; the rows are compared once more at the end.
+    // Loads the whole file `name` of `folder`, then each of its cuts.
     void expect_cuts(const char *folder, const std::string &name, const std::vector<CutPoint> &cuts) {
         Outcome whole = load(name, "", folder);
         ASSERT_EQ(whole.ret, 0) << ::testing::PrintToString(whole.messages);
-        const auto stored = snapshot();
-        const std::string bytes = read_text(db);
         const std::string text = read_text(std::string(folder) + "/" + name);
+        std::vector<CutText> texts;
         for (const CutPoint &c : cuts) {
             size_t at = text.find(c.marker);
             ASSERT_NE(at, std::string::npos) << c.marker;
-            expect_cut_short(text.substr(0, at + std::min(std::string(c.marker).size(), c.keep)) + "\n", c.errors,
-                             c.marker);
-            EXPECT_EQ(read_text(db), bytes) << c.marker;
+            texts.push_back({text.substr(0, at + std::min(std::string(c.marker).size(), c.keep)) + "\n", c.errors});
         }
-        expect_same(stored, snapshot());
+        expect_cuts_refused(texts);
     }
     static constexpr const char *kData = NDL_TEST_DATA "/topology";
     static constexpr const char *kHeader = "NETWORKNAME = LAB, SECTION = TOPOLOGY\n";
