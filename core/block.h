@@ -206,6 +206,10 @@ struct loop_options {
     // message, never an accepted block. Else the token goes to the
     // branches (the invalid or separator message).
     bool eof_ends = false;
+    // A token error where a keyword is expected (the tokenizer has logged
+    // it and set g_error) ends the run as END (separated: ")") does, with
+    // no message of its own: the block's closing steps follow.
+    bool error_ends = false;
     // A token that is no keyword of the table (e.g. a word that opens a
     // definition): -1 not handled (the invalid message follows), 0 handled,
     // 1 stop the block.
@@ -253,6 +257,11 @@ public:
     // END: eof_msg with the line, unless a message was logged since the end
     // was read. Sets g_error; answers 1 (stop the block).
     int eof();
+    // The current token is a token error (already logged by the
+    // tokenizer) that the block's steps take as the end of its loop:
+    // true, and remembered, so that a check that answers 1 on it ends the
+    // attribute loop as END does instead of stopping the block.
+    bool error_ends();
     // The same, with tok upper-cased (keywords; names kept as written need
     // read()).
     int read_upper();
@@ -298,6 +307,7 @@ public:
     int eof_reads = 0;  // how often it was read
     bool eof_said = false;    // eof_msg logged
     bool said_at_eof = false; // a message logged after the end was read
+    bool error_ended = false; // error_ends() took a token error as the end
     const char *eof_msg;
 
 private:

@@ -307,10 +307,6 @@ int file_nodetype(block_reader &, const keyword_rule &, void *entry, void *owner
 
 // Tokens that are no attribute of the block.
 int not_an_attribute(block_reader &r, void *) {
-    if (r.kind == TOKEN_ERROR) {  // reported by the tokenizer; the block stops there
-        keep_error_token(r.kind, r.tok);
-        return 1;
-    }
     // TYPE is a keyword of the block without a meaning.
     if (r.kind == TOKEN_GROUP || r.kind == TOKEN_ATTRIBUTE)
         return r.fail("ERROR: Invalid attribute name encountered : %s @%d\n", r.tok, Line);
@@ -357,7 +353,7 @@ keyword_table customertypestokens{
         token_row("END", TOKEN_END),
     },
     // Repeated keywords are each the keyword's own business.
-    {.invalid_msg = "ERROR: Invalid attribute name : %s @%d\n", .other = not_an_attribute}};
+    {.invalid_msg = "ERROR: Invalid attribute name : %s @%d\n", .error_ends = true, .other = not_an_attribute}};
 
 }  // namespace
 
