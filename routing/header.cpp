@@ -126,18 +126,25 @@ int name_value(block_reader &r, const keyword_rule &, void *) {
     return r.kind == TOKEN_ERROR ? r.fail(r.eof_msg, Line) : 0;
 }
 
+namespace {
+
+// A block-level value that is a token error ends the body as END does.
+int body_value(block_reader &r, const keyword_rule &, void *) { return r.error_ends() ? 1 : 0; }
+
+}  // namespace
+
 // The instance name and the owning context go into 30-character fields: a
 // longer value is refused and stops the block.
 keyword_rule instancename_row() {
     return {.name = "INSTANCENAME", .length = length_rule::field, .toolong_msg = kMaxLenMsg,
             .toolong_err = on_error::fail, .equal_msg = kBlockEqualMsg,
-            .field = NDL_TEXT(routing_block, instancename), .repeatable = true, .before = name_value};
+            .field = NDL_TEXT(routing_block, instancename), .repeatable = true, .before = body_value};
 }
 
 keyword_rule ownercontext_row() {
     return {.name = "OWNINGCONTEXT", .length = length_rule::field, .toolong_msg = kMaxLenMsg,
             .toolong_err = on_error::fail, .equal_msg = kBlockEqualMsg,
-            .field = NDL_TEXT(routing_block, ownercontext), .repeatable = true, .before = name_value,
+            .field = NDL_TEXT(routing_block, ownercontext), .repeatable = true, .before = body_value,
             .after = owner_context};
 }
 
@@ -217,7 +224,7 @@ namespace {
 
 keyword_table protocolblocktokens{{token_row("BEGIN", TOKEN_BEGIN), token_row("END", TOKEN_END)},
                                   {.invalid_msg = "Error: Invalid attribute name : %s @ %d\n",
-                                   .other = stop_at_token_error}};
+                                   .error_ends = true}};
 
 }  // namespace
 

@@ -321,7 +321,7 @@ keyword_table ospftokens{
         token_row("=", TOKEN_EQUAL),
         token_row("END", TOKEN_END),
     },
-    {.invalid_msg = "Error: Invalid attribute name : %s @%d\n", .other = stop_at_token_error}};
+    {.invalid_msg = "Error: Invalid attribute name : %s @%d\n", .error_ends = true}};
 
 const header_spec kOspfHeader{
     .domain_msg = "Error: Domain undefined: %s \n @%d",
