@@ -38,11 +38,18 @@ bool header_name(block_reader &r, char (&field)[kName], Known known) {
     return store_text(field, sizeof field, r.tok, kName - 1) && known();
 }
 
+// Where the domain or node type is expected: 1 when the block stops there.
+int header_end(block_reader &r, const header_spec &h) {
+    if (r.ended && !h.eof_is_name) return r.eof();
+    if (h.eof_is_name && r.kind == TOKEN_ERROR) return r.fail(r.eof_msg, Line);
+    return 0;
+}
+
 }  // namespace
 
 int read_header(block_reader &r, const header_spec &h, routing_block &b) {
     r.read();
-    if (r.ended && !h.eof_is_name) return r.eof();
+    if (header_end(r, h)) return 1;
     if (!header_name(r, b.domainname, [&] { return validate_domain(b.domainname) != 0; })) {
         if (!h.lenient) return r.fail(h.domain_msg, r.tok, Line);
         r.flag(h.domain_msg, r.tok, Line);
@@ -52,7 +59,7 @@ int read_header(block_reader &r, const header_spec &h, routing_block &b) {
     r.read();
     if (!r.is(".")) return h.dot_line_only ? r.fail(h.dot_msg, Line) : r.fail(h.dot_msg, r.tok, Line);
     r.read();
-    if (r.ended && !h.eof_is_name) return r.eof();
+    if (header_end(r, h)) return 1;
     char devicetype[kName];
     if (!header_name(r, b.nodetype, [&] { return validate_node(b.domainname, b.nodetype, devicetype) != 0; })) {
         if (!h.lenient) return r.fail(h.node_msg, r.tok, Line);

@@ -74,7 +74,8 @@ struct header_spec {
     const char *begin_msg;    // BEGIN missing (token)
     bool lenient;             // unknown domain or node only flagged
     // The end of the file where the domain or node type is expected: the
-    // eof message, or (true) a name like any other, which its check reports.
+    // eof message, or (true) a name like any other, which its check
+    // reports; a token error there is then the eof message.
     bool eof_is_name = false;
     // What a block reads between the node type and M/O (BGP's ASN n):
     // 0 read, 1 stopped.

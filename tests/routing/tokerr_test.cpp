@@ -41,5 +41,11 @@ TEST_F(RoutingLoad, TokenErrorsEndBodiesAndLists) {
         {"  REDISTRIBUTE = ( ACL = \"A1\" , ROUTEMAP = \"M1\" )", {overlong_msg(72), rest_at(73), kNetRm}},
         {"SUMMARYMASK = \"16\" )", {overlong_msg(75), rest_at(76), kNetRm}},
         {"  ROUTETARGET = ( TYPE = both , POLICY = \"P1\" )", {overlong_msg(81), rest_at(82), kNetRm}},
+        // Where BGP and VRF read the domain or the node type it is the end
+        // of the file to them.
+        {"ROUTING-BGP", {overlong_msg(39), "Error: Unexpected end of file @ 39 \n"}},
+        {"ROUTING-BGP CORE .", {overlong_msg(39), "Error: Unexpected end of file @ 39 \n"}},
+        {"VRF", {overlong_msg(77), "Error: Unexpected end of file @ 77 \n", kNetRm}},
+        {"VRF CORE .", {overlong_msg(77), "Error: Unexpected end of file @ 77 \n", kNetRm}},
     });
 }
