@@ -86,12 +86,6 @@ int read_header(block_reader &r, const header_spec &h, routing_block &b) {
 
 int read_body(block_reader &r, routing_block &b) { return read_attributes(r, &b); }
 
-int stop_at_token_error(block_reader &r, void *) {
-    if (r.kind != TOKEN_ERROR) return -1;
-    keep_error_token(r.kind, r.tok);
-    return 1;
-}
-
 bool declare_protocol(const routing_block &b, const char *asn) {
     return validate_protocols(b.domainname, b.nodetype, b.protocol, asn, b.mandatory, "", "", b.usagecondition,
                               b.ownercontext, b.instancename) == 0;
@@ -126,14 +120,6 @@ int usage_condition(block_reader &r, const keyword_rule &, void *rec) {
 }
 
 constexpr char kBlockEqualMsg[] = "Error: '=' expected : %s @%d\n";
-
-}  // namespace
-
-int name_value(block_reader &r, const keyword_rule &, void *) {
-    return r.kind == TOKEN_ERROR ? r.fail(r.eof_msg, Line) : 0;
-}
-
-namespace {
 
 // A block-level value that is a token error ends the body as END does.
 int body_value(block_reader &r, const keyword_rule &, void *) { return r.error_ends() ? 1 : 0; }

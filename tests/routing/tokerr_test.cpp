@@ -41,6 +41,12 @@ TEST_F(RoutingLoad, TokenErrorsEndBodiesAndLists) {
         {"  REDISTRIBUTE = ( ACL = \"A1\" , ROUTEMAP = \"M1\" )", {overlong_msg(72), rest_at(73), kNetRm}},
         {"SUMMARYMASK = \"16\" )", {overlong_msg(75), rest_at(76), kNetRm}},
         {"  ROUTETARGET = ( TYPE = both , POLICY = \"P1\" )", {overlong_msg(81), rest_at(82), kNetRm}},
+        // A RANGE's INSTANCENAME is a value like any other: too long for
+        // its field.
+        {"PREFIX = 16 , INSTANCENAME =", {overlong_msg(17), "Token exceeded the max length: " + std::string(299, 'W') + " @17\n", kNetRm}},
+        // A PEER-MEMBER value is taken whatever its kind; the token's last
+        // character then stands where "," or ")" must.
+        {"PEER-MEMBER # RR = ( HOSTNAME =", {overlong_msg(46), "Error:',' or ')' expected : W @ 46\n"}},
         // Where BGP and VRF read the domain or the node type it is the end
         // of the file to them.
         {"ROUTING-BGP", {overlong_msg(39), "Error: Unexpected end of file @ 39 \n"}},
