@@ -56,14 +56,10 @@ struct customer_ctx : customer_block {
 customer_ctx &ctx_of(void *rec) { return *static_cast<customer_ctx *>(rec); }
 
 // "=" (else `equal_msg`, given the token and Line, or Line only) and the
-// value into r.tok: false when the block stops.
+// value, any token, into r.tok: false when the block stops.
 bool read_equal_value(block_reader &r, const char *equal_msg, bool with_token) {
     if (!r.expect("=", equal_msg, with_token)) return false;
     r.read();
-    if (r.kind == TOKEN_ERROR) {  // reported by the tokenizer
-        keep_error_token(r.kind, r.tok);
-        return false;
-    }
     return true;
 }
 

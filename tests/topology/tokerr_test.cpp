@@ -52,5 +52,15 @@ TEST_F(TopoLoad, TokenErrorsWhereACustomerTypeExpectsAnAttribute) {
         {"CUSTOMER-TYPE GOLD DATACENTER BEGIN",
          {overlong_msg(6), "ERROR: ServiceType attribute has not been specified for customer connection : GOLD @ 6\n"}},
         {"  NODE-VARIABLE # PE # 1 = ( HOSTNAME = \"pe1\" )", {overlong_msg(31), rest_at(32)}},
+        // As a value it is a token like any other: its checks speak, and
+        // its last character is no attribute or no separator.
+        {"  DOMAIN =",
+         {overlong_msg(8), "ERROR : Domain not defined  : " + std::string(299, 'W') + " \n @8",
+          "ERROR: Invalid attribute name : W @8\n"}},
+        {"  ROUTINGENABLED =",
+         {overlong_msg(9),
+          "ERROR : Invalid value for BOOLEAN attribute . Valid values are TRUE/FALSE : " + std::string(299, 'W') + " @9\n",
+          "ERROR: Invalid attribute name : W @9\n"}},
+        {"( NAME = PE-CE , VLAN =", {overlong_msg(28), "ERROR: ',' or ')' expected : W @ 28\n"}},
     });
 }
