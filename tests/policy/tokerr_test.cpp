@@ -30,6 +30,11 @@ TEST_F(TopoLoad, TokenErrorsWherePolicyBlocksExpectAKeyword) {
         {"TYPE = \"ip precedence\" , VALUE = \"5\" )", {overlong_msg(43), rest_at(44)}},
         {"CONFIRMACTION = transmit )", {overlong_msg(47), rest_at(48)}},
         {"BITRATETYPE = peak )", {overlong_msg(50), rest_at(51)}},
+        // QOSDROPRULES: its end's mandatory check; the rule it lost is
+        // then missing where the policy names it.
+        {"QOSDROPRULES D.PE BEGIN",
+         {overlong_msg(52), "Error: Token 'DESCRIPTION' not found in DROPTYPE block :  @ 52\n",
+          "Error: DROPRULENAME WRED referred by QOSPOLICY Description @70 is missing\n"}},
         // The drop rule's sub-rules end at it, and the block meets the rest.
         {"PARAM1 = 10 )", {overlong_msg(54), "Error: Invalid attribute name : W @55\n"}},
         {"PROTOCOL = udp )", {overlong_msg(58), rest_at(59)}},

@@ -29,6 +29,7 @@ TEST_F(RoutingLoad, TokenErrorsEndBodiesAndLists) {
         {"  OFFSET = ( LIST-NAME = \"ACL-OFF\" , DIRECTION = in , OFFSET = 3 , INTERFACE = \"INT(INTERFACE.Eth1)\" )",
          {overlong_msg(27), rest_at(28), kNetRm}},
         {"  NETWORK = ( INTERFACE = \"INT(INTERFACE.Serial0)\" )", {overlong_msg(30), rest_at(31), kNetRm}},
+        {"ROUTING-IGRP EDGE . CE PROCESS 10 O BEGIN", {overlong_msg(32), rest_at(33), kNetRm}},
         {"MPLS CORE . P M BEGIN", {overlong_msg(34), rest_at(35), kNetRm}},
         {"  DISTRIBUTE = ( LIST-NAME = \"ACL-BGP\" , INTERFACE = \"INT(INTERFACE.Serial0)\" , DIRECTION = in )",
          {overlong_msg(51), rest_at(52), kNetRm}},
