@@ -12,6 +12,10 @@
 //    message is logged (an expected "=" or ",", an invalid keyword...);
 //    where a loop would take it as END (loop_options::eof_ends, or a block
 //    that checks r.ended) it is "Unexpected end of file @ line" (eof());
+//  - a token error (over-long: the tokenizer has logged it and set g_error)
+//    is a token like any other to the branch that meets it; where a loop
+//    takes it as its end (loop_options::error_ends, or r.error_ends() in a
+//    loop of the block's own) the loop ends as at END, with no message;
 //  - fail(...) formats, sets g_error, keeps the token for skip_block, logs
 //    and answers 1 (stop the block); flag(...) does the same and reads on;
 //  - the attribute loop refuses duplicates, checks "=", the value's kind
