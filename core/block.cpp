@@ -174,6 +174,12 @@ int block_reader::eof() {
     return 1;
 }
 
+bool block_reader::error_ends() {
+    if (kind != TOKEN_ERROR) return false;
+    error_ended = true;
+    return true;
+}
+
 int block_reader::read_upper() {
     read();
     converttocap(tok, tok, sizeof tok);
@@ -428,6 +434,7 @@ int read_attributes(block_reader &r, void *rec) {
         if (r.ended && r.eof_reads >= 2) return r.eof();
         r.read_upper();
         if (r.eof_said || (r.ended && o.eof_ends)) return r.eof();
+        if (o.error_ends && r.error_ends()) return 0;
         // A quoted string is a value, never a keyword, whatever its text.
         const keyword_rule *rule =
             r.kind == TOKEN_QUOTED || r.kind == TOKEN_EOF ? nullptr : r.keys->rule(r.tok);
@@ -446,7 +453,7 @@ int read_attributes(block_reader &r, void *rec) {
             r.report(o.dup_err, o.dup_msg))
             return 1;
         int status = read_keyword(r, *rule, rec);
-        if (status == 1) return 1;
+        if (status == 1) return r.error_ended ? 0 : 1;
         if (separated && status != 2) {
             r.read();
             if (r.eof_said || (r.ended && o.eof_ends)) return r.eof();

@@ -12,6 +12,10 @@
 //    message is logged (an expected "=" or ",", an invalid keyword...);
 //    where a loop would take it as END (loop_options::eof_ends, or a block
 //    that checks r.ended) it is "Unexpected end of file @ line" (eof());
+//  - a token error (over-long: the tokenizer has logged it and set g_error)
+//    is a token like any other to the branch that meets it; where a loop
+//    takes it as its end (loop_options::error_ends, or r.error_ends() in a
+//    loop of the block's own) the loop ends as at END, with no message;
 //  - fail(...) formats, sets g_error, keeps the token for skip_block, logs
 //    and answers 1 (stop the block); flag(...) does the same and reads on;
 //  - the attribute loop refuses duplicates, checks "=", the value's kind
@@ -206,6 +210,10 @@ struct loop_options {
     // message, never an accepted block. Else the token goes to the
     // branches (the invalid or separator message).
     bool eof_ends = false;
+    // A token error where a keyword is expected (the tokenizer has logged
+    // it and set g_error) ends the run as END (separated: ")") does, with
+    // no message of its own: the block's closing steps follow.
+    bool error_ends = false;
     // A token that is no keyword of the table (e.g. a word that opens a
     // definition): -1 not handled (the invalid message follows), 0 handled,
     // 1 stop the block.
@@ -253,6 +261,11 @@ public:
     // END: eof_msg with the line, unless a message was logged since the end
     // was read. Sets g_error; answers 1 (stop the block).
     int eof();
+    // The current token is a token error (already logged by the
+    // tokenizer) that the block's steps take as the end of its loop:
+    // true, and remembered, so that a check that answers 1 on it ends the
+    // attribute loop as END does instead of stopping the block.
+    bool error_ends();
     // The same, with tok upper-cased (keywords; names kept as written need
     // read()).
     int read_upper();
@@ -298,6 +311,7 @@ public:
     int eof_reads = 0;  // how often it was read
     bool eof_said = false;    // eof_msg logged
     bool said_at_eof = false; // a message logged after the end was read
+    bool error_ended = false; // error_ends() took a token error as the end
     const char *eof_msg;
 
 private:

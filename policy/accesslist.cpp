@@ -459,7 +459,7 @@ keyword_table accesstokens{
          .after = open_format},
         token_row("END", TOKEN_END),
     },
-    {.invalid_msg = kBlockInvalid}};
+    {.invalid_msg = kBlockInvalid, .error_ends = true}};
 
 }  // namespace
 

@@ -37,7 +37,7 @@ keyword_table QOSserviceenroll_vartokens{
      token_row("(", TOKEN_LPAREN), token_row(")", TOKEN_RPAREN), token_row("=", TOKEN_EQUAL),
      token_row("END", TOKEN_END)},
     // The end of the file ends the block as END would: never accepted.
-    {.invalid_msg = "ERROR : Invalid Input : %s @%d\n", .eof_ends = true}};
+    {.invalid_msg = "ERROR : Invalid Input : %s @%d\n", .eof_ends = true, .error_ends = true}};
 
 }  // namespace
 

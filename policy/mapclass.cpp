@@ -184,7 +184,7 @@ keyword_table domainmapclasstokens{
         group_key("ATTRIBUTES", 0, open_attributes),
         token_row("END", TOKEN_END),
     },
-    {.invalid_msg = kBlockInvalid}};
+    {.invalid_msg = kBlockInvalid, .error_ends = true}};
 
 }  // namespace
 

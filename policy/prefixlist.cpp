@@ -202,7 +202,7 @@ keyword_table prefixlisttokens{
         group_key("FORMAT", 1, open_format),
         token_row("END", TOKEN_END),
     },
-    {.invalid_msg = kBlockInvalid}};
+    {.invalid_msg = kBlockInvalid, .error_ends = true}};
 
 }  // namespace
 

@@ -199,12 +199,7 @@ int open_rule_block(block_reader &r, char *domainname, char *nodetype) {
 int read_rule_items(block_reader &r, int (*item)(block_reader &r, void *ctx), void *ctx) {
     for (;;) {
         r.read_upper();
-        if (r.kind == TOKEN_END) return 0;
-        // The tokenizer has reported it.
-        if (r.kind == TOKEN_ERROR) {
-            keep_error_token(r.kind, r.tok);
-            return 1;
-        }
+        if (r.kind == TOKEN_END || r.error_ends()) return 0;
         // Attributes stand only in tables that declare them (QOSPOLICY); the
         // end of the file is neither.
         if (r.kind != TOKEN_GROUP && r.kind != TOKEN_ATTRIBUTE)

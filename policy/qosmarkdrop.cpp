@@ -117,11 +117,13 @@ int extract_subdropdata(FILE *fp, qos_drop_rule_class_rec *rule) {
 }
 
 // DROPSUBRULE # 1, # 2 ... after a drop DESCRIPTION; the first other token,
-// the end of the file too, goes back to the block.
+// the end of the file too, goes back to the block. A token error ends them
+// and is not handed back.
 int extract_subdroptypes(FILE *fp, qos_drop_rule_class_rec *rule) {
     block_reader r(fp, dropsubrulestokens);
     for (int expected = 1;; ++expected) {
         r.read();
+        if (r.error_ends()) return 0;
         if (std::strcmp(r.tok, "DROPSUBRULE") != 0) {
             r.push_back();
             return 0;

@@ -343,7 +343,7 @@ keyword_table routemaptokens{
         token_row("=", TOKEN_EQUAL),
         token_row("END", TOKEN_END),
     },
-    {.invalid_msg = kBlockInvalid}};
+    {.invalid_msg = kBlockInvalid, .error_ends = true}};
 
 }  // namespace
 

@@ -280,7 +280,7 @@ keyword_table bgptokens{
         token_row("END", TOKEN_END),
     },
     {.invalid_msg = "Error: Invalid attribute name encountered : %s @%d\n", .equal_msg = kLineEqualMsg,
-     .equal_token = false, .other = stop_at_token_error}};
+     .equal_token = false, .error_ends = true}};
 
 // ASN and the AS number, kept as written (a number or a quoted value).
 int read_asn(block_reader &r, routing_block &b) {

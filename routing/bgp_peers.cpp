@@ -300,11 +300,7 @@ int extract_bgppeermember(block_reader &owner, const keyword_rule &, void *rec) 
             return 1;
         }
         r.read();
-        if (stop_at_token_error(r, nullptr) == 1) {
-            std::free(row);
-            return 1;
-        }
-        // Taken as written, whatever its kind.
+        // Taken as written, whatever its kind (a token error's text too).
         store_text(row->variablevalue, sizeof row->variablevalue, r.tok, kText - 1);
         std::strcpy(row->domainname, b.domainname);
         std::strcpy(row->nodetype, b.nodetype);

@@ -38,11 +38,18 @@ bool header_name(block_reader &r, char (&field)[kName], Known known) {
     return store_text(field, sizeof field, r.tok, kName - 1) && known();
 }
 
+// Where the domain or node type is expected: 1 when the block stops there.
+int header_end(block_reader &r, const header_spec &h) {
+    if (r.ended && !h.eof_is_name) return r.eof();
+    if (h.eof_is_name && r.kind == TOKEN_ERROR) return r.fail(r.eof_msg, Line);
+    return 0;
+}
+
 }  // namespace
 
 int read_header(block_reader &r, const header_spec &h, routing_block &b) {
     r.read();
-    if (r.ended && !h.eof_is_name) return r.eof();
+    if (header_end(r, h)) return 1;
     if (!header_name(r, b.domainname, [&] { return validate_domain(b.domainname) != 0; })) {
         if (!h.lenient) return r.fail(h.domain_msg, r.tok, Line);
         r.flag(h.domain_msg, r.tok, Line);
@@ -52,7 +59,7 @@ int read_header(block_reader &r, const header_spec &h, routing_block &b) {
     r.read();
     if (!r.is(".")) return h.dot_line_only ? r.fail(h.dot_msg, Line) : r.fail(h.dot_msg, r.tok, Line);
     r.read();
-    if (r.ended && !h.eof_is_name) return r.eof();
+    if (header_end(r, h)) return 1;
     char devicetype[kName];
     if (!header_name(r, b.nodetype, [&] { return validate_node(b.domainname, b.nodetype, devicetype) != 0; })) {
         if (!h.lenient) return r.fail(h.node_msg, r.tok, Line);
@@ -78,12 +85,6 @@ int read_header(block_reader &r, const header_spec &h, routing_block &b) {
 }
 
 int read_body(block_reader &r, routing_block &b) { return read_attributes(r, &b); }
-
-int stop_at_token_error(block_reader &r, void *) {
-    if (r.kind != TOKEN_ERROR) return -1;
-    keep_error_token(r.kind, r.tok);
-    return 1;
-}
 
 bool declare_protocol(const routing_block &b, const char *asn) {
     return validate_protocols(b.domainname, b.nodetype, b.protocol, asn, b.mandatory, "", "", b.usagecondition,
@@ -120,24 +121,23 @@ int usage_condition(block_reader &r, const keyword_rule &, void *rec) {
 
 constexpr char kBlockEqualMsg[] = "Error: '=' expected : %s @%d\n";
 
-}  // namespace
+// A block-level value that is a token error ends the body as END does.
+int body_value(block_reader &r, const keyword_rule &, void *) { return r.error_ends() ? 1 : 0; }
 
-int name_value(block_reader &r, const keyword_rule &, void *) {
-    return r.kind == TOKEN_ERROR ? r.fail(r.eof_msg, Line) : 0;
-}
+}  // namespace
 
 // The instance name and the owning context go into 30-character fields: a
 // longer value is refused and stops the block.
 keyword_rule instancename_row() {
     return {.name = "INSTANCENAME", .length = length_rule::field, .toolong_msg = kMaxLenMsg,
             .toolong_err = on_error::fail, .equal_msg = kBlockEqualMsg,
-            .field = NDL_TEXT(routing_block, instancename), .repeatable = true, .before = name_value};
+            .field = NDL_TEXT(routing_block, instancename), .repeatable = true, .before = body_value};
 }
 
 keyword_rule ownercontext_row() {
     return {.name = "OWNINGCONTEXT", .length = length_rule::field, .toolong_msg = kMaxLenMsg,
             .toolong_err = on_error::fail, .equal_msg = kBlockEqualMsg,
-            .field = NDL_TEXT(routing_block, ownercontext), .repeatable = true, .before = name_value,
+            .field = NDL_TEXT(routing_block, ownercontext), .repeatable = true, .before = body_value,
             .after = owner_context};
 }
 
@@ -217,7 +217,7 @@ namespace {
 
 keyword_table protocolblocktokens{{token_row("BEGIN", TOKEN_BEGIN), token_row("END", TOKEN_END)},
                                   {.invalid_msg = "Error: Invalid attribute name : %s @ %d\n",
-                                   .other = stop_at_token_error}};
+                                   .error_ends = true}};
 
 }  // namespace
 

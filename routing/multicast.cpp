@@ -10,8 +10,7 @@ const char kMcastEqualMsg[] = "Error: Invalid syntax '=' expected @ %d\n";
 const char kMaxGivenMsg[] = "ERROR: Maximum of three contexts can be given: @ %d\n";
 const char kInterfaceMsg[] = "Error: Interfacename  expected: %s @ %d\n";
 
-// A token the tokenizer refused stops the block: it is never an END.
-const loop_options kMcastBody{.invalid_msg = kBadKeyMsg, .other = stop_at_token_error};
+const loop_options kMcastBody{.invalid_msg = kBadKeyMsg, .error_ends = true};
 
 const loop_options kMcastList{.style = loop_style::separated,
                               .invalid_msg = kBadKeyMsg,
@@ -20,7 +19,8 @@ const loop_options kMcastList{.style = loop_style::separated,
                               .equal_msg = kMcastEqualMsg,
                               .equal_token = false,
                               .separator_msg = kSeparatorMsg,
-                              .close_early = true};
+                              .close_early = true,
+                              .error_ends = true};
 
 entry_def mcast_entry(keyword_table &keys, size_t size, void (*init)(void *, void *),
                       int (*check)(block_reader &, void *, void *)) {

@@ -112,7 +112,7 @@ keyword_table msdptokens{
     {.invalid_msg = kBadKeyMsg,
      .equal_msg = "ERROR: token '=' is expected:  @ %d\n",
      .equal_token = false,
-     .other = stop_at_token_error}};
+     .error_ends = true}};
 
 const header_spec kMsdpHeader{
     .domain_msg = kLabelHeader.domain_msg,

@@ -84,10 +84,6 @@ int range_address(block_reader &r, const keyword_rule &, void *rec) {
     return 0;
 }
 
-int range_instance(block_reader &r, const keyword_rule &rule, void *rec) {
-    return key_once(r, rule, rec) || name_value(r, rule, rec) ? 1 : 0;
-}
-
 keyword_table ospfrangetokens{
     {
         {.name = "ADDRESS", .maxlen = 100, .kind = value_kind::quoted,
@@ -96,7 +92,7 @@ keyword_table ospfrangetokens{
          .before = key_once, .after = range_address},
         {.name = "INSTANCENAME", .length = length_rule::field, .toolong_msg = kMaxLenMsg,
          .toolong_err = on_error::fail, .field = NDL_TEXT(RG, instancename), .repeatable = true,
-         .before = range_instance},
+         .before = key_once},
         {.name = "PREFIX", .maxlen = 3, .length = length_rule::own, .upper = true, .repeatable = true,
          .before = key_once, .after = prefix_value},
         token_row("(", TOKEN_LPAREN),
@@ -321,7 +317,7 @@ keyword_table ospftokens{
         token_row("=", TOKEN_EQUAL),
         token_row("END", TOKEN_END),
     },
-    {.invalid_msg = "Error: Invalid attribute name : %s @%d\n", .other = stop_at_token_error}};
+    {.invalid_msg = "Error: Invalid attribute name : %s @%d\n", .error_ends = true}};
 
 const header_spec kOspfHeader{
     .domain_msg = "Error: Domain undefined: %s \n @%d",

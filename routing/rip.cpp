@@ -110,7 +110,7 @@ keyword_rule network_row() {
 }
 
 constexpr loop_options kBodyOptions{.invalid_msg = "Error: Invalid attribute name : %s @%d\n",
-                                    .other = stop_at_token_error};
+                                    .error_ends = true};
 
 keyword_table riptokens{
     {

@@ -74,7 +74,8 @@ struct header_spec {
     const char *begin_msg;    // BEGIN missing (token)
     bool lenient;             // unknown domain or node only flagged
     // The end of the file where the domain or node type is expected: the
-    // eof message, or (true) a name like any other, which its check reports.
+    // eof message, or (true) a name like any other, which its check
+    // reports; a token error there is then the eof message.
     bool eof_is_name = false;
     // What a block reads between the node type and M/O (BGP's ASN n):
     // 0 read, 1 stopped.
@@ -107,18 +108,11 @@ int read_body(block_reader &r, routing_block &b);
 // formatted by the caller's arguments.
 bool declare_protocol(const routing_block &b, const char *asn);
 
-// A value taken whatever its kind (an instance name, an owning context): a
-// token error stops the block with its eof message; the end of the file is
-// an empty value, and the body then meets the end again.
-int name_value(block_reader &r, const keyword_rule &rule, void *rec);
 
 // Block-level rows that the unicast blocks share.
 keyword_rule instancename_row();
 keyword_rule ownercontext_row();
 keyword_rule usagecondition_row();
-// A token error that the tokenizer already reported stops the block: it is
-// never an implicit END.
-int stop_at_token_error(block_reader &r, void *rec);
 
 // ---- sub-attribute lists ----
 

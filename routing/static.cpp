@@ -113,8 +113,8 @@ int file_static(block_reader &, const keyword_rule &, void *entry, void *owner) 
 // the name of the routes that follow.
 int static_instance(block_reader &r, const keyword_rule &, void *rec) {
     routing_block &b = *static_cast<routing_block *>(rec);
-    r.read();
-    r.read();
+    // A token error among them ends the body as END does.
+    if (r.read() == TOKEN_ERROR || r.read() == TOKEN_ERROR) return r.error_ends() ? 1 : 0;
     // The end of the file for both: the name is empty and the body's next
     // token, the end again, is no attribute.
     if (r.eof_reads >= 2) return r.fail(r.keys->options.invalid_msg, r.tok, Line);
@@ -135,7 +135,7 @@ keyword_table staticroutetokens{
         {.name = "IPX", .type = TOKEN_GROUP, .kind = value_kind::none, .repeatable = true, .after = not_implemented},
         token_row("END", TOKEN_END),
     },
-    {.invalid_msg = "Error: Invalid attribute :%s @%d\n", .other = stop_at_token_error}};
+    {.invalid_msg = "Error: Invalid attribute :%s @%d\n", .error_ends = true}};
 
 const header_spec kStaticHeader{
     .domain_msg = "Error: Domain undefined : %s \n @%d",

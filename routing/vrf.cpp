@@ -204,7 +204,7 @@ keyword_table vrftokens{
     {.invalid_msg = "Error: Invalid attribute name : %s @%d\n",
      .dup_msg = kDupMsg,
      .dup_err = on_error::fail,
-     .other = stop_at_token_error}};
+     .error_ends = true}};
 
 // An unknown domain or node type is reported and the block read on.
 const header_spec kVrfHeader{

@@ -311,16 +311,10 @@ int parse_connectiontypes(FILE *fp, FILE *, const char *) {
 
     for (;;) {
         r.read_upper();
-        // The loop runs to END or the end of the file: a cut block is
-        // refused with the end-of-file message.
+        // The loop runs to END, the end of the file (a cut block is refused
+        // with the end-of-file message) or a token error.
         if (r.ended) return r.eof();
-        if (r.kind == TOKEN_END) break;
-        // The tokenizer has reported a token it could not read: the block
-        // stops there rather than being finished as if it had ended.
-        if (r.kind == TOKEN_ERROR) {
-            keep_error_token(r.kind, r.tok);
-            return 1;
-        }
+        if (r.kind == TOKEN_END || r.error_ends()) break;
         if (r.kind == TOKEN_GROUP || r.kind == TOKEN_LIST) {
             if (read_group(r, *ctx)) return 1;
             continue;

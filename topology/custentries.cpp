@@ -315,10 +315,6 @@ int read_pairs(block_reader &r, Pair pair) {
         std::memcpy(key, r.tok, sizeof key);
         if (!r.expect("=", kPairEqualMsg)) return 1;
         r.read();
-        if (r.kind == TOKEN_ERROR) {  // reported by the tokenizer
-            keep_error_token(r.kind, r.tok);
-            return 1;
-        }
         if (pair(key)) return 1;
         r.read();
         if (r.kind == TOKEN_RPAREN) return 0;

@@ -56,14 +56,10 @@ struct customer_ctx : customer_block {
 customer_ctx &ctx_of(void *rec) { return *static_cast<customer_ctx *>(rec); }
 
 // "=" (else `equal_msg`, given the token and Line, or Line only) and the
-// value into r.tok: false when the block stops.
+// value, any token, into r.tok: false when the block stops.
 bool read_equal_value(block_reader &r, const char *equal_msg, bool with_token) {
     if (!r.expect("=", equal_msg, with_token)) return false;
     r.read();
-    if (r.kind == TOKEN_ERROR) {  // reported by the tokenizer
-        keep_error_token(r.kind, r.tok);
-        return false;
-    }
     return true;
 }
 
@@ -307,10 +303,6 @@ int file_nodetype(block_reader &, const keyword_rule &, void *entry, void *owner
 
 // Tokens that are no attribute of the block.
 int not_an_attribute(block_reader &r, void *) {
-    if (r.kind == TOKEN_ERROR) {  // reported by the tokenizer; the block stops there
-        keep_error_token(r.kind, r.tok);
-        return 1;
-    }
     // TYPE is a keyword of the block without a meaning.
     if (r.kind == TOKEN_GROUP || r.kind == TOKEN_ATTRIBUTE)
         return r.fail("ERROR: Invalid attribute name encountered : %s @%d\n", r.tok, Line);
@@ -357,7 +349,7 @@ keyword_table customertypestokens{
         token_row("END", TOKEN_END),
     },
     // Repeated keywords are each the keyword's own business.
-    {.invalid_msg = "ERROR: Invalid attribute name : %s @%d\n", .other = not_an_attribute}};
+    {.invalid_msg = "ERROR: Invalid attribute name : %s @%d\n", .error_ends = true, .other = not_an_attribute}};
 
 }  // namespace
 

@@ -156,7 +156,7 @@ keyword_table systemlisttokens{
         token_row("=", TOKEN_EQUAL),
         token_row("END", TOKEN_END),
     },
-    {.invalid_msg = "ERROR : Keyword 'LISTVARIABLE' expected: %s @ %d \n"}};
+    {.invalid_msg = "ERROR : Keyword 'LISTVARIABLE' expected: %s @ %d \n", .error_ends = true}};
 
 }  // namespace
 

@@ -82,23 +82,18 @@ keyword_table logicalconnectiontokens{
         token_row("=", TOKEN_EQUAL),
         token_row("END", TOKEN_END),
     },
-    // The block's loop runs to END or the end of the file: a cut block is
-    // refused with the end-of-file message.
+    // The block's loop runs to END, the end of the file (a cut block is
+    // refused with the end-of-file message) or a token error.
     {.invalid_msg = "ERROR: Invalid attribute name : %s @%d\n",
      .equal_msg = "ERROR: Invalid syntax '=' expected:%s @%d\n",
      .eof_ends = true,
+     .error_ends = true,
      .other = read_group}};
 
 // MEMBER and MEMBERFILTER. A failed group does not stop the block, which
 // reads on from the next token; but a file that ended inside the group
 // (reported there) ends the block too.
 int read_group(block_reader &r, void *rec) {
-    // The tokenizer has reported a token it could not read: the block stops
-    // there rather than being filed as if it had ended.
-    if (r.kind == TOKEN_ERROR) {
-        keep_error_token(r.kind, r.tok);
-        return 1;
-    }
     if (r.kind != TOKEN_GROUP) return -1;
     set_foundflag(r.table, r.tok);
     int connectionno = static_cast<vc_class_rec *>(rec)->connectionno;

@@ -253,10 +253,10 @@ int parse_logint(FILE *fp, FILE *, const char *) {
     if (!r.expect("BEGIN", "ERROR: Keyword 'BEGIN' expected :%s @ %d\n")) return 1;
     for (;;) {
         r.read_upper();
-        // The statements run to END or the end of the file: a cut block is
-        // refused with the end-of-file message.
+        // The statements run to END, the end of the file (a cut block is
+        // refused with the end-of-file message) or a token error.
         if (r.ended) return r.eof();
-        if (r.kind == TOKEN_END) return finish_assignment(r, *ctx, true);
+        if (r.kind == TOKEN_END || r.error_ends()) return finish_assignment(r, *ctx, true);
         if (read_statement(r, *ctx)) return 1;
     }
 }

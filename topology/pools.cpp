@@ -101,7 +101,7 @@ keyword_table poolclasstokens{
          .entry = &class_def, .file = file_class},
         token_row("END", TOKEN_END),
     },
-    {.invalid_msg = kClassInvalidMsg}};
+    {.invalid_msg = kClassInvalidMsg, .error_ends = true}};
 
 // ---- POOL-TYPE BEGIN TYPE = ( ... ) SUBPOOLS = "..." POOLTYPEMAP = ( ... ) ... END ----
 
@@ -312,7 +312,8 @@ keyword_table pooltypestokens{
         token_row("=", TOKEN_EQUAL),
         token_row("END", TOKEN_END),
     },
-    {.invalid_msg = "ERROR : Invalid Input %s @%d %d\n", .equal_msg = kEqualSpacedMsg, .other = open_map}};
+    {.invalid_msg = "ERROR : Invalid Input %s @%d %d\n", .equal_msg = kEqualSpacedMsg, .error_ends = true,
+     .other = open_map}};
 
 }  // namespace
 

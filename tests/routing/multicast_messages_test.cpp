@@ -39,9 +39,11 @@ TEST_F(MulticastMessages, HeadersAndBodies) {
         {dvmrp("") + "\n" + dvmrp(""), {"Error: Protocl DVMRP has already been defined for EDGE:CE @4\n"}},
         {msdp("ORIGINATORID = \"INT(INTERFACE.A)\"") + "\n" + msdp(""),
          {"Error: Protocl MSDP has already been defined for CORE:PE @4\n"}},
-        // A token the tokenizer refused stops the block; it is no END.
+        // A token the tokenizer refused ends the body as END does; its last
+        // character is then read as a block keyword.
         {pim(std::string(300, 'W')),
-         {"ERROR : Token length exceeds maximum token length  : " + std::string(299, 'W') + " @ 2\n"}},
+         {"ERROR : Token length exceeds maximum token length  : " + std::string(299, 'W') + " @ 2\n",
+          "Error: Invalid block type : W @ 2\n"}},
     });
 }
 

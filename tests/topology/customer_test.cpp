@@ -303,10 +303,11 @@ TEST_F(CustomerLoad, BlockHeadersAndEnds) {
          {"ERROR: Invalid node . Not defined : CE  @4\n", "ERROR: Invalid attribute name :  @ 5\n", exiting}},
         {"CUSTOMER-TYPE X BEGIN\n  SERVICETYPE = VPN\n  QOSPOLICYLIST = ( NAME = A , LIST = \"B\n",
          {"ERROR: Unexpected end of file @ 5 \n", exiting}},
-        // A token the tokenizer cannot read stops the block, which is then
-        // skipped to its END: never closed there, with the rest read as blocks.
+        // A token the tokenizer cannot read ends the block as END does; the
+        // rest of it (the token's last character first) is read as blocks.
         {"CUSTOMER-TYPE X BEGIN\n  SERVICETYPE = VPN\n  " + std::string(300, 'T') + "\n  DOMAIN = NORTH\nEND\n",
-         {"ERROR : Token length exceeds maximum token length  : " + std::string(299, 'T') + " @ 4\n"}},
+         {"ERROR : Token length exceeds maximum token length  : " + std::string(299, 'T') + " @ 4\n",
+          "Error: Invalid block type : T @ 5\n"}},
     };
     for (const Case &c : cases) {
         Outcome r = load_customer(c.blocks);

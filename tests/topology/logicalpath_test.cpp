@@ -224,12 +224,13 @@ TEST_F(Block, PathBlockErrors) {
     expect_refused(parse_logicalconnection, cases, fresh_topology, [](const std::string &text) { EXPECT_EQ(prlogconntypes, nullptr) << text; });
     // A block that fails keeps the groups it filed.
     EXPECT_EQ(count(prvcmembers), 1);
-    // A token the tokenizer refuses (reported there) stops the block: it is
-    // not filed as if it had ended.
+    // A token the tokenizer refuses (reported there, the run failed) ends
+    // the loop as END does: the block is checked and filed, with no
+    // message of its own.
     const std::string huge(300, 'W');
-    EXPECT_EQ(run(parse_logicalconnection, "P BEGIN\n" + kBody + "  " + huge + "\nEND"), 1);
+    EXPECT_EQ(run(parse_logicalconnection, "P BEGIN\n" + kBody + "  " + huge + "\nEND"), 0);
     EXPECT_EQ(log(), "ERROR : Token length exceeds maximum token length  : " + huge.substr(0, 299) + " @ 6\n<br>");
-    EXPECT_EQ(prlogconntypes, nullptr);
+    EXPECT_EQ(count(prlogconntypes), 1);
     // So does a name it refuses: the block's end-of-file message.
     EXPECT_EQ(run(parse_logicalconnection, huge + " BEGIN\n" + kBody + "END"), 1);
     EXPECT_EQ(log(), "ERROR : Token length exceeds maximum token length  : " + huge.substr(0, 299) + " @ 1\n<br>"

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 #include <fstream>
 #include <map>
 #include <string>
@@ -145,6 +146,48 @@ protected:
         }
         expect_cuts_refused(texts);
     }
+    // A token the tokenizer cannot read: 300 characters, of which it logs
+    // the first 299; the last one is read as the next token.
+    static std::string overlong_msg(int line) {
+        return "ERROR : Token length exceeds maximum token length  : " + std::string(299, 'W') + " @ " +
+               std::to_string(line) + "\n";
+    }
+    struct TokenErrorAt {
+        const char *marker;
+        std::vector<std::string> errors;
+    };
+    // Loads `files` of `folder` whole, then each case as an update: the
+    // last file with an over-long token right after the first `marker`.
+    // Each is refused with exactly its errors (the file lines left out) and
+    // leaves the repository file as it was, byte for byte.
+    void expect_token_errors(const char *folder, const std::vector<std::string> &files,
+                             const std::vector<TokenErrorAt> &cases) {
+        std::string names;
+        for (const std::string &f : files) {
+            write_file(f, read_text(std::string(folder) + "/" + f));
+            names += (names.empty() ? "" : ",") + f;
+        }
+        Outcome whole = load(names, "", dir);
+        ASSERT_EQ(whole.ret, 0) << ::testing::PrintToString(whole.messages);
+        const auto stored = snapshot();
+        const std::string bytes = read_text(db);
+        const std::string text = read_text(std::string(folder) + "/" + files.back());
+        for (const TokenErrorAt &c : cases) {
+            size_t at = text.find(c.marker);
+            ASSERT_NE(at, std::string::npos) << c.marker;
+            at += std::strlen(c.marker);
+            write_file(files.back(), text.substr(0, at) + " " + std::string(300, 'W') + text.substr(at));
+            Outcome r = load(names, "updateversion", dir);
+            EXPECT_EQ(r.ret, 2) << c.marker;
+            std::vector<std::string> errors;
+            for (const std::string &m : errors_of(r.messages))
+                if (m.find("--- FILE:") == std::string::npos) errors.push_back(m);
+            EXPECT_EQ(errors, c.errors) << c.marker;
+            EXPECT_EQ(read_text(db), bytes) << c.marker;
+        }
+        expect_same(stored, snapshot());
+    }
+
     static constexpr const char *kData = NDL_TEST_DATA "/topology";
     static constexpr const char *kHeader = "NETWORKNAME = LAB, SECTION = TOPOLOGY\n";
     // What a clean run logs after its file line.
