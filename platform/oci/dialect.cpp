@@ -104,17 +104,29 @@ std::string map_dialect(std::string_view s) {
     return out;
 }
 
+namespace {
+
+// Whether the keyword `k` (upper case) starts at s[i] as a whole word; the
+// exact spelling is tried before the fold.
+bool keyword_at(std::string_view s, size_t i, std::string_view k) {
+    if (i + k.size() > s.size()) return false;
+    std::string_view w = s.substr(i, k.size());
+    if (w != k && !same_word(w, k.data())) return false;
+    return i + k.size() == s.size() || !is_word_char(s[i + k.size()]);
+}
+
+}  // namespace
+
 bool parse_literal_insert(std::string_view s, std::string &key, std::vector<Literal> &vals) {
     size_t i = 0;
     const size_t n = s.size();
+    const char *d = s.data();
     auto blanks = [&] {
-        while (i < n && is_blank(s[i])) ++i;
+        while (i < n && is_blank(d[i])) ++i;
     };
-    auto keyword = [&](const char *k) {
-        size_t len = std::strlen(k);
-        if (i + len > n || !same_word(s.substr(i, len), k) || (i + len < n && is_word_char(s[i + len])))
-            return false;
-        i += len;
+    auto keyword = [&](std::string_view k) {
+        if (!keyword_at(s, i, k)) return false;
+        i += k.size();
         return true;
     };
     blanks();
@@ -123,13 +135,13 @@ bool parse_literal_insert(std::string_view s, std::string &key, std::vector<Lite
     if (!keyword("INTO")) return false;
     blanks();
     size_t t0 = i;
-    if (i >= n || !(std::isalpha(static_cast<unsigned char>(s[i])) || s[i] == '_')) return false;
-    while (i < n && is_word_char(s[i])) ++i;
+    if (i >= n || !(std::isalpha(static_cast<unsigned char>(d[i])) || d[i] == '_')) return false;
+    while (i < n && is_word_char(d[i])) ++i;
     std::string_view table = s.substr(t0, i - t0);
     blanks();
     if (!keyword("VALUES")) return false;
     blanks();
-    if (i >= n || s[i] != '(') return false;
+    if (i >= n || d[i] != '(') return false;
     ++i;
     key.assign("INSERT INTO ").append(table).append(" VALUES (");
     vals.clear();
@@ -137,25 +149,37 @@ bool parse_literal_insert(std::string_view s, std::string &key, std::vector<Lite
         blanks();
         if (i >= n) return false;
         Literal lit{Literal::Int, 0, {}, false};
-        if (s[i] == '\'') {
-            size_t end = skip_quoted(s, i);
-            if (end >= n) return false;  // not closed, or nothing can follow
+        if (d[i] == '\'') {
+            // The closing quote is the first one not doubled; a run of plain
+            // bytes is skipped at a time.
+            size_t j = i + 1;
+            for (;;) {
+                const void *q = std::memchr(d + j, '\'', n - j);
+                if (!q) return false;  // not closed
+                j = static_cast<size_t>(static_cast<const char *>(q) - d);
+                if (j + 1 < n && d[j + 1] == '\'') {
+                    lit.doubled = true;
+                    j += 2;
+                    continue;
+                }
+                break;
+            }
+            if (j + 1 >= n) return false;  // nothing can follow
             lit.kind = Literal::Text;
-            lit.raw = s.substr(i + 1, end - i - 2);
-            if (lit.raw.find('\0') != std::string_view::npos) return false;
-            lit.doubled = lit.raw.find('\'') != std::string_view::npos;
-            i = end;
+            lit.raw = s.substr(i + 1, j - i - 1);
+            if (std::memchr(lit.raw.data(), '\0', lit.raw.size())) return false;
+            i = j + 1;
             key += '?';
-        } else if (s[i] == '-' || std::isdigit(static_cast<unsigned char>(s[i]))) {
-            bool negative = s[i] == '-';
+        } else if (d[i] == '-' || std::isdigit(static_cast<unsigned char>(d[i]))) {
+            bool negative = d[i] == '-';
             if (negative) ++i;
-            if (i >= n || !std::isdigit(static_cast<unsigned char>(s[i]))) return false;
+            if (i >= n || !std::isdigit(static_cast<unsigned char>(d[i]))) return false;
             unsigned long long v = 0;
-            for (; i < n && std::isdigit(static_cast<unsigned char>(s[i])); ++i) {
-                v = v * 10 + static_cast<unsigned>(s[i] - '0');
+            for (; i < n && std::isdigit(static_cast<unsigned char>(d[i])); ++i) {
+                v = v * 10 + static_cast<unsigned>(d[i] - '0');
                 if (v > 9223372036854775807ULL) return false;  // SQLite reads it as a real
             }
-            if (i < n && (is_word_char(s[i]) || s[i] == '.')) return false;  // 1.5, 1e3, 0x1
+            if (i < n && (is_word_char(d[i]) || d[i] == '.')) return false;  // 1.5, 1e3, 0x1
             lit.value = negative ? -static_cast<sqlite3_int64>(v) : static_cast<sqlite3_int64>(v);
             key += '?';
         } else if (keyword("SYSDATE")) {
@@ -166,12 +190,12 @@ bool parse_literal_insert(std::string_view s, std::string &key, std::vector<Lite
         }
         vals.push_back(lit);
         blanks();
-        if (i < n && s[i] == ',') {
+        if (i < n && d[i] == ',') {
             key += ',';
             ++i;
             continue;
         }
-        if (i < n && s[i] == ')') {
+        if (i < n && d[i] == ')') {
             ++i;
             break;
         }
@@ -179,7 +203,7 @@ bool parse_literal_insert(std::string_view s, std::string &key, std::vector<Lite
     }
     key += ')';
     blanks();
-    if (i < n && s[i] == ';') {
+    if (i < n && d[i] == ';') {
         ++i;
         blanks();
     }

@@ -69,6 +69,8 @@ struct Conn {
     int busy_ms = 0;                        // how long a statement waits for a lock
     std::unordered_set<Stmt *> users;       // statements holding a prepared statement here
     std::unordered_map<std::string, sqlite3_stmt *> inserts;  // normalised INSERT text
+    sqlite3_stmt *last_insert = nullptr;    // the shape used last, one of inserts
+    std::string last_key;
 };
 
 struct Server : Handle {

@@ -136,17 +136,21 @@ sword step_row(Stmt *st, Error *e) {
 }
 
 // The writers' "INSERT INTO t VALUES (literals)": one prepared statement per
-// shape, the literals bound. False when the text has another form.
+// shape, the literals bound. False when the text has another form. Rows
+// come table by table, so the last shape is tried before the cache.
 bool try_cached_insert(Conn *c, std::string_view text, Error *e, sword &status) {
     thread_local std::string key;
     thread_local std::vector<Literal> vals;
+    thread_local std::string once;  // a text with its '' pairs made single
     if (!parse_literal_insert(text, key, vals)) return false;
     sqlite3_stmt *s = nullptr;
-    auto it = c->inserts.find(key);
-    if (it != c->inserts.end()) {
+    if (c->last_insert && key == c->last_key) {
+        s = c->last_insert;
+    } else if (auto it = c->inserts.find(key); it != c->inserts.end()) {
         s = it->second;
     } else {
         if (c->inserts.size() >= kInsertCacheMax) {
+            c->last_insert = nullptr;
             for (auto &entry : c->inserts) sqlite3_finalize(entry.second);
             c->inserts.clear();
         }
@@ -158,6 +162,10 @@ bool try_cached_insert(Conn *c, std::string_view text, Error *e, sword &status) 
         }
         c->inserts.emplace(key, s);
     }
+    if (s != c->last_insert) {
+        c->last_insert = s;
+        c->last_key = key;
+    }
     int param = 0;
     for (const Literal &v : vals) {
         if (v.kind == Literal::Int) {
@@ -165,10 +173,15 @@ bool try_cached_insert(Conn *c, std::string_view text, Error *e, sword &status) 
         } else if (v.kind == Literal::Text && !v.doubled) {
             sqlite3_bind_text(s, ++param, v.raw.data(), static_cast<int>(v.raw.size()), SQLITE_STATIC);
         } else if (v.kind == Literal::Text) {
-            std::string once;
-            for (size_t i = 0; i < v.raw.size(); ++i) {
-                once += v.raw[i];
-                if (v.raw[i] == '\'') ++i;  // '' stands for one quote
+            once.clear();
+            for (size_t i = 0;;) {
+                size_t q = v.raw.find('\'', i);
+                if (q == std::string_view::npos) {
+                    once.append(v.raw.substr(i));
+                    break;
+                }
+                once.append(v.raw.substr(i, q + 1 - i));  // '' stands for one quote
+                i = q + 2;
             }
             sqlite3_bind_text(s, ++param, once.data(), static_cast<int>(once.size()), SQLITE_TRANSIENT);
         }
