@@ -16,9 +16,14 @@ namespace {
 
 bool is_blank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v'; }
 
+bool is_digit(char c) { return c >= '0' && c <= '9'; }
+
+// Letters and digits below 0x80 are the same in every locale, and every
+// byte above counts: one comparison chain, no library call per byte.
 bool is_word_char(char c) {
     auto u = static_cast<unsigned char>(c);
-    return std::isalnum(u) || c == '_' || c == '$' || c == '#' || u >= 0x80;
+    return u >= 0x80 || is_digit(c) || ((u | 0x20) >= 'a' && (u | 0x20) <= 'z') || c == '_' || c == '$' ||
+           c == '#';
 }
 
 bool same_word(std::string_view a, const char *b) {
@@ -170,12 +175,12 @@ bool parse_literal_insert(std::string_view s, std::string &key, std::vector<Lite
             if (std::memchr(lit.raw.data(), '\0', lit.raw.size())) return false;
             i = j + 1;
             key += '?';
-        } else if (d[i] == '-' || std::isdigit(static_cast<unsigned char>(d[i]))) {
+        } else if (d[i] == '-' || is_digit(d[i])) {
             bool negative = d[i] == '-';
             if (negative) ++i;
-            if (i >= n || !std::isdigit(static_cast<unsigned char>(d[i]))) return false;
+            if (i >= n || !is_digit(d[i])) return false;
             unsigned long long v = 0;
-            for (; i < n && std::isdigit(static_cast<unsigned char>(d[i])); ++i) {
+            for (; i < n && is_digit(d[i]); ++i) {
                 v = v * 10 + static_cast<unsigned>(d[i] - '0');
                 if (v > 9223372036854775807ULL) return false;  // SQLite reads it as a real
             }
