@@ -123,6 +123,7 @@ bool is_punct(int c) { return c != EOF && charmap.cls[static_cast<unsigned char>
 // The stream is the run's own: it is read without taking its lock per byte.
 int next_char(FILE *fp) {
     int c = getc_unlocked(fp);
+    if (c > '\r') return c;  // neither line end
     if (c == '\r') {
         int after = getc_unlocked(fp);
         if (after == '\n') c = '\n';
@@ -239,6 +240,20 @@ int get_token(FILE *fp, char *token, token_entry **buckets) {
         int n = 0, hash = 0;
         bool ended_by_newline = false;
         for (;;) {
+            if (c != EOF && charmap.cls[static_cast<unsigned char>(c)] == 0) {
+                // A byte of the word: the common case, asked first.
+                if (n == kTokenSize - 1) {
+                    token[n] = '\0';
+                    last = c;
+                    logmsg("ERROR : Token length exceeds maximum token length  : %s @ %d\n", token, Line);
+                    g_error = 1;
+                    return TOKEN_ERROR;
+                }
+                token[n++] = static_cast<char>(c);
+                hash += fold(c);
+                c = next_char(fp);
+                continue;
+            }
             if (c == EOF) {
                 // The input ended inside the word: only a keyword survives.
                 token[n] = '\0';
@@ -265,16 +280,6 @@ int get_token(FILE *fp, char *token, token_entry **buckets) {
                 }
                 break;
             }
-            if (n == kTokenSize - 1) {
-                token[n] = '\0';
-                last = c;
-                logmsg("ERROR : Token length exceeds maximum token length  : %s @ %d\n", token, Line);
-                g_error = 1;
-                return TOKEN_ERROR;
-            }
-            token[n++] = static_cast<char>(c);
-            hash += fold(c);
-            c = next_char(fp);
         }
         token[n] = '\0';
 
