@@ -110,8 +110,14 @@ protected:
     any_index &operator=(const any_index &) = delete;
 };
 
-// The hash of a key's values (texts or 32-bit integers).
-inline size_t key_part(const char *text) { return std::hash<std::string_view>{}(text); }
+// The hash of a key's values (texts or 32-bit integers). A text is hashed
+// as it is read (FNV-1a), without measuring it first: keys are short names.
+inline size_t key_part(const char *text) {
+    uint64_t h = 0xcbf29ce484222325ULL;
+    for (const unsigned char *p = reinterpret_cast<const unsigned char *>(text); *p; ++p)
+        h = (h ^ *p) * 0x100000001b3ULL;
+    return static_cast<size_t>(h);
+}
 inline size_t key_part(int32_t n) { return std::hash<int32_t>{}(n); }
 template <class... Values>
 size_t key_hash(const Values &...values) {
