@@ -155,24 +155,25 @@ bool parse_literal_insert(std::string_view s, std::string &key, std::vector<Lite
         if (i >= n) return false;
         Literal lit{Literal::Int, 0, {}, false};
         if (d[i] == '\'') {
-            // The closing quote is the first one not doubled; a run of plain
-            // bytes is skipped at a time.
+            // The closing quote is the first one not doubled; a NUL inside
+            // sends the text to the plain path.
             size_t j = i + 1;
-            for (;;) {
-                const void *q = std::memchr(d + j, '\'', n - j);
-                if (!q) return false;  // not closed
-                j = static_cast<size_t>(static_cast<const char *>(q) - d);
-                if (j + 1 < n && d[j + 1] == '\'') {
-                    lit.doubled = true;
-                    j += 2;
-                    continue;
+            for (;; ++j) {
+                if (j >= n) return false;  // not closed
+                char c = d[j];
+                if (c == '\'') {
+                    if (j + 1 < n && d[j + 1] == '\'') {
+                        lit.doubled = true;
+                        ++j;
+                        continue;
+                    }
+                    break;
                 }
-                break;
+                if (c == '\0') return false;
             }
             if (j + 1 >= n) return false;  // nothing can follow
             lit.kind = Literal::Text;
             lit.raw = s.substr(i + 1, j - i - 1);
-            if (std::memchr(lit.raw.data(), '\0', lit.raw.size())) return false;
             i = j + 1;
             key += '?';
         } else if (d[i] == '-' || is_digit(d[i])) {
