@@ -122,7 +122,7 @@ bool keyword_at(std::string_view s, size_t i, std::string_view k) {
 
 }  // namespace
 
-bool parse_literal_insert(std::string_view s, std::string &key, std::vector<Literal> &vals) {
+bool parse_literal_insert(std::string_view s, std::string_view &table, std::vector<Literal> &vals) {
     size_t i = 0;
     const size_t n = s.size();
     const char *d = s.data();
@@ -142,13 +142,12 @@ bool parse_literal_insert(std::string_view s, std::string &key, std::vector<Lite
     size_t t0 = i;
     if (i >= n || !(std::isalpha(static_cast<unsigned char>(d[i])) || d[i] == '_')) return false;
     while (i < n && is_word_char(d[i])) ++i;
-    std::string_view table = s.substr(t0, i - t0);
+    table = s.substr(t0, i - t0);
     blanks();
     if (!keyword("VALUES")) return false;
     blanks();
     if (i >= n || d[i] != '(') return false;
     ++i;
-    key.assign("INSERT INTO ").append(table).append(" VALUES (");
     vals.clear();
     for (;;) {
         blanks();
@@ -175,7 +174,6 @@ bool parse_literal_insert(std::string_view s, std::string &key, std::vector<Lite
             lit.kind = Literal::Text;
             lit.raw = s.substr(i + 1, j - i - 1);
             i = j + 1;
-            key += '?';
         } else if (d[i] == '-' || is_digit(d[i])) {
             bool negative = d[i] == '-';
             if (negative) ++i;
@@ -187,17 +185,14 @@ bool parse_literal_insert(std::string_view s, std::string &key, std::vector<Lite
             }
             if (i < n && (is_word_char(d[i]) || d[i] == '.')) return false;  // 1.5, 1e3, 0x1
             lit.value = negative ? -static_cast<sqlite3_int64>(v) : static_cast<sqlite3_int64>(v);
-            key += '?';
         } else if (keyword("SYSDATE")) {
             lit.kind = Literal::Sysdate;
-            key += kSysdateSql;
         } else {
             return false;
         }
         vals.push_back(lit);
         blanks();
         if (i < n && d[i] == ',') {
-            key += ',';
             ++i;
             continue;
         }
@@ -207,13 +202,22 @@ bool parse_literal_insert(std::string_view s, std::string &key, std::vector<Lite
         }
         return false;
     }
-    key += ')';
     blanks();
     if (i < n && d[i] == ';') {
         ++i;
         blanks();
     }
     return i == n;
+}
+
+void literal_insert_key(std::string_view table, const std::vector<Literal> &vals, std::string &key) {
+    key.assign("INSERT INTO ").append(table).append(" VALUES (");
+    for (size_t v = 0; v < vals.size(); ++v) {
+        if (v) key += ',';
+        if (vals[v].kind == Literal::Sysdate) key += kSysdateSql;
+        else key += '?';
+    }
+    key += ')';
 }
 
 }  // namespace ndloci
