@@ -110,14 +110,30 @@ protected:
     any_index &operator=(const any_index &) = delete;
 };
 
-// The hash of a key's values (texts or 32-bit integers).
-inline size_t key_part(const char *text) { return std::hash<std::string_view>{}(text); }
+// The hash of a key's values (texts or 32-bit integers). A text is hashed
+// as it is read (FNV-1a), without measuring it first: keys are short names.
+inline size_t key_part(const char *text) {
+    uint64_t h = 0xcbf29ce484222325ULL;
+    for (const unsigned char *p = reinterpret_cast<const unsigned char *>(text); *p; ++p)
+        h = (h ^ *p) * 0x100000001b3ULL;
+    return static_cast<size_t>(h);
+}
 inline size_t key_part(int32_t n) { return std::hash<int32_t>{}(n); }
+// Each part is folded in through a full 64-bit mix: two keys that share a
+// hash make a lookup walk the whole list, so near keys (numbers one apart,
+// one name) must not meet.
+inline uint64_t mix_bits(uint64_t x) {
+    x ^= x >> 30;
+    x *= 0xbf58476d1ce4e5b9ULL;
+    x ^= x >> 27;
+    x *= 0x94d049bb133111ebULL;
+    return x ^ (x >> 31);
+}
 template <class... Values>
 size_t key_hash(const Values &...values) {
-    size_t h = 0;
-    ((h ^= key_part(values) + 0x9e3779b97f4a7c15ULL + (h << 6) + (h >> 2)), ...);
-    return h;
+    uint64_t h = 0;
+    ((h = mix_bits(h + 0x9e3779b97f4a7c15ULL + key_part(values))), ...);
+    return static_cast<size_t>(h);
 }
 
 // Every index forgets what it held and takes its list as it stands.

@@ -85,17 +85,23 @@ int Line = 1;
 
 namespace {
 
-// Case folding for keyword hashing and comparison; indexed by unsigned byte.
+constexpr char punct[] = "=();,#.&>";
+
+// Case folding for keyword hashing and comparison, and the classes of the
+// bytes that end a word; indexed by unsigned byte, so that the reading loop
+// asks one table per character.
+enum : unsigned char { kSpace = 1, kPunct = 2 };
 struct CharMap {
     unsigned char fold[256];
-    constexpr CharMap() : fold() {
+    unsigned char cls[256];
+    constexpr CharMap() : fold(), cls() {
         for (int i = 0; i < 256; ++i)
             fold[i] = static_cast<unsigned char>(i >= 'A' && i <= 'Z' ? i - 'A' + 'a' : i);
+        for (char c : {' ', '\t', '\n', '\r', '\v', '\f', '\0'}) cls[static_cast<unsigned char>(c)] = kSpace;
+        for (const char *p = punct; *p; ++p) cls[static_cast<unsigned char>(*p)] = kPunct;
     }
 };
 constexpr CharMap charmap;
-
-constexpr char punct[] = "=();,#.&>";
 
 // The look-ahead character: the byte that ended the last word, or a blank.
 int last = ' ';
@@ -106,19 +112,20 @@ int nextinmemtokentype = 0;
 
 int fold(int c) { return charmap.fold[static_cast<unsigned char>(c)]; }
 
-bool is_space(int c) {
-    // A NUL byte separates tokens like a blank: it cannot live inside a text.
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f' || c == '\0';
-}
+// A NUL byte separates tokens like a blank: it cannot live inside a text.
+bool is_space(int c) { return c != EOF && charmap.cls[static_cast<unsigned char>(c)] == kSpace; }
+bool is_punct(int c) { return c != EOF && charmap.cls[static_cast<unsigned char>(c)] == kPunct; }
 
 // Reads one byte, counting lines as they are read. Only the real end of the
 // input ends it: a byte 0xFF is an ordinary byte, so that a stray one cannot
 // silently cut off the rest of a file (and the stored rows of its blocks).
 // As a text-mode read on the original platform, CR LF is one line end.
+// The stream is the run's own: it is read without taking its lock per byte.
 int next_char(FILE *fp) {
-    int c = std::getc(fp);
+    int c = getc_unlocked(fp);
+    if (c > '\r') return c;  // neither line end
     if (c == '\r') {
-        int after = std::getc(fp);
+        int after = getc_unlocked(fp);
         if (after == '\n') c = '\n';
         else if (after != EOF) std::ungetc(after, fp);
     }
@@ -170,14 +177,12 @@ void setnexttoken(const char *token, int kind) {
     b_nexttokeninmem = true;
 }
 
-int ispun(int c) { return c != '\0' && std::strchr(punct, c) != nullptr; }
+int ispun(int c) { return is_punct(c); }
 
 int casestrcmp(const char *a, const char *b) {
-    size_t n = std::strlen(a);
-    if (n != std::strlen(b)) return 1;
-    for (size_t i = 0; i < n; ++i)
-        if (fold(a[i]) != fold(b[i])) return 1;
-    return 0;
+    for (; *a && *b; ++a, ++b)
+        if (fold(*a) != fold(*b)) return 1;
+    return *a || *b;
 }
 
 int parseQuoteString(FILE *fp, char *token) {
@@ -235,6 +240,20 @@ int get_token(FILE *fp, char *token, token_entry **buckets) {
         int n = 0, hash = 0;
         bool ended_by_newline = false;
         for (;;) {
+            if (c != EOF && charmap.cls[static_cast<unsigned char>(c)] == 0) {
+                // A byte of the word: the common case, asked first.
+                if (n == kTokenSize - 1) {
+                    token[n] = '\0';
+                    last = c;
+                    logmsg("ERROR : Token length exceeds maximum token length  : %s @ %d\n", token, Line);
+                    g_error = 1;
+                    return TOKEN_ERROR;
+                }
+                token[n++] = static_cast<char>(c);
+                hash += fold(c);
+                c = next_char(fp);
+                continue;
+            }
             if (c == EOF) {
                 // The input ended inside the word: only a keyword survives.
                 token[n] = '\0';
@@ -251,7 +270,7 @@ int get_token(FILE *fp, char *token, token_entry **buckets) {
                 }
                 break;
             }
-            if (ispun(c)) {
+            if (is_punct(c)) {
                 if (n == 0) {
                     token[n++] = static_cast<char>(c);
                     hash += fold(c);
@@ -261,16 +280,6 @@ int get_token(FILE *fp, char *token, token_entry **buckets) {
                 }
                 break;
             }
-            if (n == kTokenSize - 1) {
-                token[n] = '\0';
-                last = c;
-                logmsg("ERROR : Token length exceeds maximum token length  : %s @ %d\n", token, Line);
-                g_error = 1;
-                return TOKEN_ERROR;
-            }
-            token[n++] = static_cast<char>(c);
-            hash += fold(c);
-            c = next_char(fp);
         }
         token[n] = '\0';
 
@@ -301,7 +310,7 @@ int clear_foundflag(token_entry *table) {
 
 int set_foundflag(token_entry *table, const char *keyword) {
     for (token_entry *e = table; e->name; ++e) {
-        if (std::strcmp(e->name, keyword) != 0) continue;
+        if (e->name[0] != keyword[0] || std::strcmp(e->name, keyword) != 0) continue;
         if (e->found) return 0;
         e->found = 1;
     }

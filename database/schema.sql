@@ -1451,6 +1451,14 @@ CREATE INDEX nodeconn_connectionname ON nodeconn (networkid, connectionname);
 CREATE INDEX nodeinst_nodetype ON nodeinst (networkid, domainname, nodetype);
 CREATE INDEX domaininstance_domainname ON domaininstance (networkid, domainname);
 
+-- Sub-lists read back one query per parent record are found by the parent's
+-- key, not by a walk of the whole table for each parent. Every column is one
+-- the query fixes, so the rows of a parent come in the order they always did.
+CREATE INDEX custconnqospolicy_conntype ON CUSTCONNQOSPOLICY (networkid, servicetype, conntypename);
+CREATE INDEX custconnnodeslb_node ON CUSTCONNNODESLB (networkid, servicetype, conntypename, nodetype);
+CREATE INDEX qospoliceactionclass_rule ON QOSPOLICEACTIONCLASS (networkid, domainname, nodetype, policerulename);
+CREATE INDEX qossubqueueclass_class ON QOSSUBQUEUECLASS (networkid, domainname, nodetype, classrulename);
+
 -- A policy version's rule rows live and die with its POLICYVERSIONS row:
 -- a rewritten version never holds its rows twice, and initializing a
 -- network leaves no older rules behind.

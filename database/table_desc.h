@@ -129,6 +129,7 @@ int read_table(const reader_desc &d, raw_list *out);
 int write_table(const writer_desc &d, FILE *loadfp);
 // Runs one statement (the writers' load_data): 1 ran, 0 failed.
 int run_statement(const char *sql);
+int run_statement(const char *sql, size_t len);
 
 // The section readers and the writers, in their fixed orders. A step with a
 // special routine runs it (with its description or descriptions); any other

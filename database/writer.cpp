@@ -3,6 +3,7 @@
 // Statements are built in a growable buffer, so no row is ever cut, and
 // every text value has its quotes doubled on the way in.
 #include <cerrno>
+#include <charconv>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -49,28 +50,51 @@ int32_t int_value(const value_desc &v, const void *rec, const void *entry, int p
     return i;
 }
 
+// Appends a number as "%d" writes it.
+void append_int(std::string &out, int32_t n) {
+    char buf[12];
+    auto [end, ec] = std::to_chars(buf, buf + sizeof buf, n);
+    out.append(buf, static_cast<size_t>(end - buf));
+}
+
+// Appends a text field with its quotes doubled, a run of plain bytes at a
+// time; the text ends at its NUL, and never beyond its field. It is read a
+// byte at a time: a wide scan would pull in cache lines of the field past
+// its text.
+void append_quoted(std::string &out, const char *s, size_t size) {
+    const char *run = s;
+    for (const char *end = s + size; s < end && *s; ++s) {
+        if (*s != '\'') continue;
+        out.append(run, static_cast<size_t>(s - run + 1));
+        out += '\'';
+        run = s + 1;
+    }
+    out.append(run, static_cast<size_t>(s - run));
+}
+
 // Formats `fmt` into `out`: each "%d" and "%s" takes the next value; the
-// entry's values are skipped for a record written without an entry.
+// entry's values are skipped for a record written without an entry. The
+// text between them is copied a run at a time; `out` keeps its room from
+// row to row.
 void format_row(std::string &out, const char *fmt, const writer_desc &d, const void *rec, const void *entry,
                 int pos, int qosseq) {
     out.clear();
     size_t next = 0;
-    for (const char *p = fmt; *p; ++p) {
-        if (p[0] != '%' || (p[1] != 'd' && p[1] != 's')) {
-            out += *p;
+    const char *run = fmt;
+    for (const char *p = std::strchr(fmt, '%'); p; p = std::strchr(p, '%')) {
+        if (p[1] != 'd' && p[1] != 's') {
+            ++p;
             continue;
         }
+        out.append(run, static_cast<size_t>(p - run));
         while (next < d.nvals && !entry && d.vals[next].target == 1) ++next;
         const value_desc &v = d.vals[next++];
-        if (*++p == 'd') {
-            out += std::to_string(int_value(v, rec, entry, pos, qosseq));
-        } else {
-            for (const char *s = static_cast<const char *>(field(v, rec, entry)); *s; ++s) {
-                out += *s;
-                if (*s == '\'') out += '\'';
-            }
-        }
+        if (p[1] == 'd') append_int(out, int_value(v, rec, entry, pos, qosseq));
+        else append_quoted(out, static_cast<const char *>(field(v, rec, entry)), v.size);
+        p += 2;
+        run = p;
     }
+    out.append(run);
 }
 
 void set_label(const char *label) { std::snprintf(g_tablename, sizeof g_tablename, "%s", label); }
@@ -86,7 +110,7 @@ int put(FILE *loadfp, const char *text) {
 // Runs the statement, or writes it to the load file in file mode.
 int emit(FILE *loadfp, const std::string &sql) {
     if (createfile) return put(loadfp, sql.c_str()) && put(loadfp, ";\n");
-    return run_statement(sql.c_str());
+    return run_statement(sql.data(), sql.size());
 }
 
 int emit_delete(FILE *loadfp, const char *del, const char *comment) {
@@ -120,13 +144,15 @@ const void *link_of(const void *rec, size_t off) {
 
 }  // namespace
 
-int run_statement(const char *sql) {
+int run_statement(const char *sql) { return run_statement(sql, std::strlen(sql)); }
+
+int run_statement(const char *sql, size_t len) {
     if (!envhp) {
         g_loaderror = 1;
         return 0;
     }
     sword status = OCIStmtPrepare(stmthp, errhp, reinterpret_cast<const text *>(sql),
-                                  static_cast<ub4>(std::strlen(sql)), OCI_NTV_SYNTAX, OCI_DEFAULT);
+                                  static_cast<ub4>(len), OCI_NTV_SYNTAX, OCI_DEFAULT);
     checkerr(errhp, status);
     if (status != OCI_SUCCESS && status != OCI_SUCCESS_WITH_INFO) {
         g_loaderror = 1;

@@ -21,6 +21,11 @@ void report(benchmark::State &state, const LoadTimes &t, double bytes, double en
     state.counters["s_per_MB"] = load / (bytes / 1e6);
     state.counters["raw_insert_s"] = t.raw;
     state.counters["load_vs_raw"] = load / t.raw;
+    state.counters["parse_s"] = t.parse;
+    state.counters["checks_s"] = t.checks;
+    state.counters["write_s"] = t.write;
+    state.counters["write_vs_raw"] = t.write / t.raw;
+    state.counters["parse_MB_per_s"] = bytes / 1e6 / t.parse;
     if (entries > 0) state.counters["us_per_entry"] = load / entries * 1e6;
 }
 
@@ -35,6 +40,35 @@ void BM_SampleNetworkInProcess(benchmark::State &state) {
     if (t.ok) report(state, t, static_cast<double>(text.size()), 0);
 }
 BENCHMARK(BM_SampleNetworkInProcess)->Arg(18)->Arg(180)->Arg(1800)->Unit(benchmark::kSecond)->Iterations(3);
+
+// The tokenizer alone over the same text, read from a file as a load reads
+// it: the share of the parse that is not the blocks.
+void BM_SampleNetworkTokens(benchmark::State &state) {
+    std::string text;
+    for (const std::string &f : sample::network(static_cast<int>(state.range(0)))) text += f;
+    Repo repo;
+    std::string path = repo.dir + "/tokens.ndl";
+    if (FILE *f = std::fopen(path.c_str(), "w")) {
+        std::fwrite(text.data(), 1, text.size(), f);
+        std::fclose(f);
+    }
+    token_entry *buckets[kBuckets];
+    hash_init(majortokens, buckets);
+    char token[kTokenSize];
+    size_t tokens = 0;
+    for (auto _ : state) {
+        FILE *fp = std::fopen(path.c_str(), "r");
+        reset_tokenizer();
+        while (get_token(fp, token, buckets) != TOKEN_EOF) ++tokens;
+        std::fclose(fp);
+    }
+    double it = static_cast<double>(state.iterations());
+    state.counters["ndl_MB"] = static_cast<double>(text.size()) / 1e6;
+    state.counters["tokens"] = static_cast<double>(tokens) / it;
+    state.counters["MB_per_s"] = benchmark::Counter(static_cast<double>(text.size()) / 1e6 * it,
+                                                    benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_SampleNetworkTokens)->Arg(1800)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 // The sample's TOPOLOGY and one block of `n` entries: MATCH groups of a
 // QOSMATCHRULES block (kind 0) or names of a GLOBALLISTS list (kind 1).

@@ -16,9 +16,14 @@ namespace {
 
 bool is_blank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v'; }
 
+bool is_digit(char c) { return c >= '0' && c <= '9'; }
+
+// Letters and digits below 0x80 are the same in every locale, and every
+// byte above counts: one comparison chain, no library call per byte.
 bool is_word_char(char c) {
     auto u = static_cast<unsigned char>(c);
-    return std::isalnum(u) || c == '_' || c == '$' || c == '#' || u >= 0x80;
+    return u >= 0x80 || is_digit(c) || ((u | 0x20) >= 'a' && (u | 0x20) <= 'z') || c == '_' || c == '$' ||
+           c == '#';
 }
 
 bool same_word(std::string_view a, const char *b) {
@@ -104,17 +109,29 @@ std::string map_dialect(std::string_view s) {
     return out;
 }
 
-bool parse_literal_insert(std::string_view s, std::string &key, std::vector<Literal> &vals) {
+namespace {
+
+// Whether the keyword `k` (upper case) starts at s[i] as a whole word; the
+// exact spelling is tried before the fold.
+bool keyword_at(std::string_view s, size_t i, std::string_view k) {
+    if (i + k.size() > s.size()) return false;
+    std::string_view w = s.substr(i, k.size());
+    if (w != k && !same_word(w, k.data())) return false;
+    return i + k.size() == s.size() || !is_word_char(s[i + k.size()]);
+}
+
+}  // namespace
+
+bool parse_literal_insert(std::string_view s, std::string_view &table, std::vector<Literal> &vals) {
     size_t i = 0;
     const size_t n = s.size();
+    const char *d = s.data();
     auto blanks = [&] {
-        while (i < n && is_blank(s[i])) ++i;
+        while (i < n && is_blank(d[i])) ++i;
     };
-    auto keyword = [&](const char *k) {
-        size_t len = std::strlen(k);
-        if (i + len > n || !same_word(s.substr(i, len), k) || (i + len < n && is_word_char(s[i + len])))
-            return false;
-        i += len;
+    auto keyword = [&](std::string_view k) {
+        if (!keyword_at(s, i, k)) return false;
+        i += k.size();
         return true;
     };
     blanks();
@@ -123,67 +140,84 @@ bool parse_literal_insert(std::string_view s, std::string &key, std::vector<Lite
     if (!keyword("INTO")) return false;
     blanks();
     size_t t0 = i;
-    if (i >= n || !(std::isalpha(static_cast<unsigned char>(s[i])) || s[i] == '_')) return false;
-    while (i < n && is_word_char(s[i])) ++i;
-    std::string_view table = s.substr(t0, i - t0);
+    if (i >= n || !(std::isalpha(static_cast<unsigned char>(d[i])) || d[i] == '_')) return false;
+    while (i < n && is_word_char(d[i])) ++i;
+    table = s.substr(t0, i - t0);
     blanks();
     if (!keyword("VALUES")) return false;
     blanks();
-    if (i >= n || s[i] != '(') return false;
+    if (i >= n || d[i] != '(') return false;
     ++i;
-    key.assign("INSERT INTO ").append(table).append(" VALUES (");
     vals.clear();
     for (;;) {
         blanks();
         if (i >= n) return false;
         Literal lit{Literal::Int, 0, {}, false};
-        if (s[i] == '\'') {
-            size_t end = skip_quoted(s, i);
-            if (end >= n) return false;  // not closed, or nothing can follow
+        if (d[i] == '\'') {
+            // The closing quote is the first one not doubled; a NUL inside
+            // sends the text to the plain path.
+            size_t j = i + 1;
+            for (;; ++j) {
+                if (j >= n) return false;  // not closed
+                char c = d[j];
+                if (c == '\'') {
+                    if (j + 1 < n && d[j + 1] == '\'') {
+                        lit.doubled = true;
+                        ++j;
+                        continue;
+                    }
+                    break;
+                }
+                if (c == '\0') return false;
+            }
+            if (j + 1 >= n) return false;  // nothing can follow
             lit.kind = Literal::Text;
-            lit.raw = s.substr(i + 1, end - i - 2);
-            if (lit.raw.find('\0') != std::string_view::npos) return false;
-            lit.doubled = lit.raw.find('\'') != std::string_view::npos;
-            i = end;
-            key += '?';
-        } else if (s[i] == '-' || std::isdigit(static_cast<unsigned char>(s[i]))) {
-            bool negative = s[i] == '-';
+            lit.raw = s.substr(i + 1, j - i - 1);
+            i = j + 1;
+        } else if (d[i] == '-' || is_digit(d[i])) {
+            bool negative = d[i] == '-';
             if (negative) ++i;
-            if (i >= n || !std::isdigit(static_cast<unsigned char>(s[i]))) return false;
+            if (i >= n || !is_digit(d[i])) return false;
             unsigned long long v = 0;
-            for (; i < n && std::isdigit(static_cast<unsigned char>(s[i])); ++i) {
-                v = v * 10 + static_cast<unsigned>(s[i] - '0');
+            for (; i < n && is_digit(d[i]); ++i) {
+                v = v * 10 + static_cast<unsigned>(d[i] - '0');
                 if (v > 9223372036854775807ULL) return false;  // SQLite reads it as a real
             }
-            if (i < n && (is_word_char(s[i]) || s[i] == '.')) return false;  // 1.5, 1e3, 0x1
+            if (i < n && (is_word_char(d[i]) || d[i] == '.')) return false;  // 1.5, 1e3, 0x1
             lit.value = negative ? -static_cast<sqlite3_int64>(v) : static_cast<sqlite3_int64>(v);
-            key += '?';
         } else if (keyword("SYSDATE")) {
             lit.kind = Literal::Sysdate;
-            key += kSysdateSql;
         } else {
             return false;
         }
         vals.push_back(lit);
         blanks();
-        if (i < n && s[i] == ',') {
-            key += ',';
+        if (i < n && d[i] == ',') {
             ++i;
             continue;
         }
-        if (i < n && s[i] == ')') {
+        if (i < n && d[i] == ')') {
             ++i;
             break;
         }
         return false;
     }
-    key += ')';
     blanks();
-    if (i < n && s[i] == ';') {
+    if (i < n && d[i] == ';') {
         ++i;
         blanks();
     }
     return i == n;
+}
+
+void literal_insert_key(std::string_view table, const std::vector<Literal> &vals, std::string &key) {
+    key.assign("INSERT INTO ").append(table).append(" VALUES (");
+    for (size_t v = 0; v < vals.size(); ++v) {
+        if (v) key += ',';
+        if (vals[v].kind == Literal::Sysdate) key += kSysdateSql;
+        else key += '?';
+    }
+    key += ')';
 }
 
 }  // namespace ndloci

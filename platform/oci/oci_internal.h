@@ -69,6 +69,9 @@ struct Conn {
     int busy_ms = 0;                        // how long a statement waits for a lock
     std::unordered_set<Stmt *> users;       // statements holding a prepared statement here
     std::unordered_map<std::string, sqlite3_stmt *> inserts;  // normalised INSERT text
+    sqlite3_stmt *last_insert = nullptr;    // the shape used last, one of inserts
+    std::string last_table;                 // ... its table as written
+    std::vector<bool> last_sysdate;         // ... and which of its values are SYSDATE
 };
 
 struct Server : Handle {
@@ -193,9 +196,11 @@ struct Literal {
     std::string_view raw;   // Text: between the quotes, quotes still doubled
     bool doubled;           // Text: raw holds '' pairs
 };
-// Recognises "INSERT INTO t VALUES (literals)"; fills the normalised text
-// (literals as parameters) and the literals. False: use the plain path.
-bool parse_literal_insert(std::string_view text, std::string &key, std::vector<Literal> &vals);
+// Recognises "INSERT INTO t VALUES (literals)"; gives the table as written
+// and the literals. False: use the plain path.
+bool parse_literal_insert(std::string_view text, std::string_view &table, std::vector<Literal> &vals);
+// The normalised text of such an INSERT: the literals as parameters.
+void literal_insert_key(std::string_view table, const std::vector<Literal> &vals, std::string &key);
 
 // ---- schema texts (generated at build time) ----
 extern const unsigned char kSchemaVersioned[];

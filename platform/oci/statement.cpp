@@ -136,27 +136,46 @@ sword step_row(Stmt *st, Error *e) {
 }
 
 // The writers' "INSERT INTO t VALUES (literals)": one prepared statement per
-// shape, the literals bound. False when the text has another form.
+// shape, the literals bound. False when the text has another form. Rows
+// come table by table, so the last shape is tried before the cache.
+bool same_shape(const Conn &c, std::string_view table, const std::vector<Literal> &vals) {
+    if (!c.last_insert || table != c.last_table || vals.size() != c.last_sysdate.size()) return false;
+    for (size_t v = 0; v < vals.size(); ++v)
+        if ((vals[v].kind == Literal::Sysdate) != c.last_sysdate[v]) return false;
+    return true;
+}
+
 bool try_cached_insert(Conn *c, std::string_view text, Error *e, sword &status) {
     thread_local std::string key;
     thread_local std::vector<Literal> vals;
-    if (!parse_literal_insert(text, key, vals)) return false;
+    thread_local std::string once;  // a text with its '' pairs made single
+    std::string_view table;
+    if (!parse_literal_insert(text, table, vals)) return false;
     sqlite3_stmt *s = nullptr;
-    auto it = c->inserts.find(key);
-    if (it != c->inserts.end()) {
-        s = it->second;
+    if (same_shape(*c, table, vals)) {
+        s = c->last_insert;
     } else {
-        if (c->inserts.size() >= kInsertCacheMax) {
-            for (auto &entry : c->inserts) sqlite3_finalize(entry.second);
-            c->inserts.clear();
+        literal_insert_key(table, vals, key);
+        if (auto it = c->inserts.find(key); it != c->inserts.end()) {
+            s = it->second;
+        } else {
+            if (c->inserts.size() >= kInsertCacheMax) {
+                c->last_insert = nullptr;
+                for (auto &entry : c->inserts) sqlite3_finalize(entry.second);
+                c->inserts.clear();
+            }
+            if (sqlite3_prepare_v3(c->db, key.data(), static_cast<int>(key.size()), SQLITE_PREPARE_PERSISTENT, &s,
+                                   nullptr) != SQLITE_OK) {
+                status = fail_sql(e, c->db, "");
+                sqlite3_finalize(s);
+                return true;
+            }
+            c->inserts.emplace(key, s);
         }
-        if (sqlite3_prepare_v3(c->db, key.data(), static_cast<int>(key.size()), SQLITE_PREPARE_PERSISTENT, &s,
-                               nullptr) != SQLITE_OK) {
-            status = fail_sql(e, c->db, "");
-            sqlite3_finalize(s);
-            return true;
-        }
-        c->inserts.emplace(key, s);
+        c->last_insert = s;
+        c->last_table.assign(table);
+        c->last_sysdate.assign(vals.size(), false);
+        for (size_t v = 0; v < vals.size(); ++v) c->last_sysdate[v] = vals[v].kind == Literal::Sysdate;
     }
     int param = 0;
     for (const Literal &v : vals) {
@@ -165,10 +184,15 @@ bool try_cached_insert(Conn *c, std::string_view text, Error *e, sword &status) 
         } else if (v.kind == Literal::Text && !v.doubled) {
             sqlite3_bind_text(s, ++param, v.raw.data(), static_cast<int>(v.raw.size()), SQLITE_STATIC);
         } else if (v.kind == Literal::Text) {
-            std::string once;
-            for (size_t i = 0; i < v.raw.size(); ++i) {
-                once += v.raw[i];
-                if (v.raw[i] == '\'') ++i;  // '' stands for one quote
+            once.clear();
+            for (size_t i = 0;;) {
+                size_t q = v.raw.find('\'', i);
+                if (q == std::string_view::npos) {
+                    once.append(v.raw.substr(i));
+                    break;
+                }
+                once.append(v.raw.substr(i, q + 1 - i));  // '' stands for one quote
+                i = q + 2;
             }
             sqlite3_bind_text(s, ++param, once.data(), static_cast<int>(once.size()), SQLITE_TRANSIENT);
         }

@@ -6,10 +6,13 @@
 #include <sqlite3.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
+#include <vector>
 #include <string>
 
 #include "memory_log.h"
@@ -320,6 +323,132 @@ TEST_F(Db, WriterQuotesLongRowsAndSublists) {
     EXPECT_EQ(count("CUSTCONNQOSPOLICY", "sequence = 3 AND qospolicylistname = 'A'"), 1);
     EXPECT_EQ(count("POLICYVERSIONS", "ndlversion = 1"), 1);
     EXPECT_EQ(g_tablename[0], '\0');
+}
+
+// The statement texts every writer gives, byte for byte as the writers have
+// always formatted them: each "%d" and "%s" of the format takes the next
+// value, every quote of a text doubled, one character at a time.
+std::string reference_row(const writer_desc &d, const char *fmt, const char *rec, const char *entry, int pos) {
+    std::string out;
+    size_t next = 0;
+    for (const char *p = fmt; *p; ++p) {
+        if (p[0] != '%' || (p[1] != 'd' && p[1] != 's')) {
+            out += *p;
+            continue;
+        }
+        while (next < d.nvals && !entry && d.vals[next].target == 1) ++next;
+        const value_desc &v = d.vals[next++];
+        const char *f = (v.target ? entry : rec) + v.offset;
+        if (*++p == 's') {
+            for (const char *s = f; *s; ++s) {
+                out += *s;
+                if (*s == '\'') out += '\'';
+            }
+            continue;
+        }
+        int32_t n = 0;
+        uint16_t u = 0;
+        switch (v.kind) {
+        case val_netid: n = networkid; break;
+        case val_version: n = g_ndlversion; break;
+        case val_pos: n = pos; break;
+        case val_qosseq: n = 1; break;  // the entries share their list name
+        case val_digits: n = static_cast<int32_t>(std::strtol(f, nullptr, 10)); break;
+        default:
+            if (v.size == sizeof u) std::memcpy(&u, f, sizeof u), n = u;
+            else std::memcpy(&n, f, sizeof n);
+        }
+        out += std::to_string(n);
+    }
+    return out;
+}
+
+// Fills every value field of one level (0 the record, 1 its entries) with
+// texts that need care (quotes, empty, per cent signs, full width) and
+// numbers at their limits, chosen by `round`.
+void fill_values(const writer_desc &d, int level, char *rec, int round) {
+    static const char *const texts[] = {"", "O'Brien", "''", "a,b) c", "%s%d", "it's 'x'", "SYSDATE", "-12", "\\'"};
+    static const int32_t ints[] = {0, -1, INT32_MIN, INT32_MAX, 42, -2000000000};
+    static const char *const digits[] = {"0042", "", "7", "2147483647"};
+    for (size_t i = 0; i < d.nvals; ++i) {
+        const value_desc &v = d.vals[i];
+        if (v.target != level) continue;
+        char *f = rec + v.offset;
+        size_t k = i + static_cast<size_t>(round);
+        if (v.kind == val_text) {
+            std::string t = k % 11 == 10 ? std::string(v.size - 1, '\'') : texts[k % std::size(texts)];
+            if (k % 11 == 9) t = std::string(v.size - 1, 'w');
+            std::snprintf(f, v.size, "%s", t.c_str());
+        } else if (v.kind == val_digits) {
+            std::snprintf(f, v.size, "%s", digits[k % std::size(digits)]);
+        } else if (v.kind == val_int && v.size == sizeof(uint16_t)) {
+            uint16_t u = k % 2 ? 65535 : static_cast<uint16_t>(k);
+            std::memcpy(f, &u, sizeof u);
+        } else if (v.kind == val_int) {
+            std::memcpy(f, &ints[k % std::size(ints)], sizeof(int32_t));
+        }
+    }
+}
+
+// Room for every field a description names at one level, and the links.
+size_t level_size(const writer_desc &d, int level, size_t link) {
+    size_t size = link + sizeof(void *);
+    for (size_t i = 0; i < d.nvals; ++i)
+        if (d.vals[i].target == level) size = std::max(size, d.vals[i].offset + d.vals[i].size);
+    return size + 64;
+}
+
+std::vector<std::string> insert_lines(const std::string &text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        if (line.rfind("INSERT", 0) == 0) lines.push_back(line);
+    return lines;
+}
+
+TEST_F(Db, EveryWriterFormatsItsStatementsAsBefore) {
+    createfile = 1;
+    networkid = -7;
+    g_ndlversion = 3;
+    for (size_t w = 0; w < kAllWritersCount; ++w) {
+        const writer_desc &d = *kAllWriters[w];
+        if (!d.list.head || !d.insert) continue;
+        SCOPED_TRACE(d.label);
+        bool folded = d.sub.headoff != kDropped;
+        for (int round = 0; round < 11; ++round) {
+            // A record with two entries (a folded table), one without any,
+            // or a plain record.
+            std::vector<char> rec(level_size(d, 0, std::max(d.nextoff, folded ? d.sub.headoff + 8 : 0)));
+            std::vector<char> e1(folded ? level_size(d, 1, d.sub.nextoff) : 0), e2(e1.size());
+            fill_values(d, 0, rec.data(), round);
+            std::vector<std::string> expect;
+            if (folded && round % 3 == 2 && d.insert_empty) {
+                expect.push_back(reference_row(d, d.insert_empty, rec.data(), nullptr, 1) + ";");
+            } else if (folded) {
+                fill_values(d, 1, e1.data(), round);
+                fill_values(d, 1, e2.data(), round);
+                char *p1 = e1.data(), *p2 = e2.data();
+                std::memcpy(rec.data() + d.sub.headoff, &p1, sizeof p1);
+                std::memcpy(e1.data() + d.sub.nextoff, &p2, sizeof p2);
+                expect.push_back(reference_row(d, d.insert, rec.data(), e1.data(), 1) + ";");
+                expect.push_back(reference_row(d, d.insert, rec.data(), e2.data(), 2) + ";");
+            } else {
+                expect.push_back(reference_row(d, d.insert, rec.data(), nullptr, 0) + ";");
+            }
+            FILE *fp = std::tmpfile();
+            ASSERT_NE(fp, nullptr);
+            ASSERT_EQ(d.list.head(), nullptr);
+            d.list.set(rec.data(), rec.data());
+            int written = write_table(d, fp);
+            d.list.set(nullptr, nullptr);
+            std::string text(static_cast<size_t>(std::ftell(fp)), '\0');
+            std::rewind(fp);
+            ASSERT_EQ(std::fread(text.data(), 1, text.size(), fp), text.size());
+            std::fclose(fp);
+            ASSERT_EQ(written, 1);
+            EXPECT_EQ(insert_lines(text), expect) << "round " << round;
+        }
+    }
 }
 
 TEST_F(Db, FileModeWritesTheLoadFile) {

@@ -199,4 +199,40 @@ TEST_F(OciStmt, LiteralInsertsStoreWhatThePlainPathStores) {
     EXPECT_EQ(l.value("SELECT s FROM T WHERE a = 20"), "lower");
 }
 
+// Shapes that alternate, and more shapes than the cache keeps: each row
+// still goes to its own table with its own values.
+TEST_F(OciStmt, LiteralInsertShapesNeverMix) {
+    const int tables = 70;
+    for (int t = 0; t < tables; ++t)
+        ASSERT_EQ(l.exec("CREATE TABLE U" + std::to_string(t) + " (a NUMBER, s VARCHAR2(30), d DATE)"), OCI_SUCCESS);
+    const char *tails[] = {"'x', NULL)", "'y''s', SYSDATE)", "SYSDATE, 'z')", "SYSDATE, SYSDATE)"};
+    for (int round = 0; round < 2; ++round)
+        for (int t = 0; t < tables; ++t)
+            for (int k = 0; k < 4; ++k) {
+                std::string sql = "INSERT INTO U" + std::to_string(t) + " VALUES (" +
+                                  std::to_string(round * 10 + k) + ", " + tails[k];
+                ASSERT_EQ(l.exec(sql), OCI_SUCCESS) << sql << ": " << l.error();
+            }
+    for (int t = 0; t < tables; t += 23) {
+        std::string u = "U" + std::to_string(t);
+        EXPECT_EQ(l.value("SELECT group_concat(a || ':' || s, ' ') FROM (SELECT * FROM " + u +
+                          " WHERE a % 10 < 2 ORDER BY rowid)"),
+                  "0:x 1:y's 10:x 11:y's")
+            << u;
+        EXPECT_EQ(l.value("SELECT count(*) FROM " + u + " WHERE a % 10 = 2 AND d = 'z' AND s LIKE '2___-%'"), "2")
+            << u;
+        EXPECT_EQ(l.value("SELECT count(*) FROM " + u + " WHERE a % 10 = 3 AND d LIKE '2___-%'"), "2") << u;
+    }
+    // Texts of quotes only, or ending in one, bound as the plain path stores them.
+    ASSERT_EQ(l.exec("INSERT INTO T VALUES (14, '''a''''b''', NULL, '%s%d')"), OCI_SUCCESS);
+    ASSERT_EQ(l.exec("INSERT INTO T VALUES (15, 'tail''', NULL, '''''')"), OCI_SUCCESS);
+    EXPECT_EQ(dump("a >= 14"), "integer:14 text:'''a''''b''' text:'%s%d' | integer:15 text:'tail''' text:''''''");
+    // An INSERT of another shape between two of one shape.
+    ASSERT_EQ(l.exec("INSERT INTO T VALUES (100, 'one', NULL, 1)"), OCI_SUCCESS);
+    ASSERT_EQ(l.exec("INSERT INTO U0 VALUES (100, 'two', NULL)"), OCI_SUCCESS);
+    ASSERT_EQ(l.exec("INSERT INTO T VALUES (101, 'three', NULL, 3)"), OCI_SUCCESS);
+    EXPECT_EQ(dump("a >= 100"), "integer:100 text:'one' integer:1 | integer:101 text:'three' integer:3");
+    EXPECT_EQ(l.value("SELECT s FROM U0 WHERE a = 100"), "two");
+}
+
 }  // namespace

@@ -1,6 +1,8 @@
 // Registry lookups by family: found, not found, case, which entry wins, the
 // duplicate tests' inverted answers, and the index kept in step with its list.
+#include <cstdio>
 #include <cstring>
+#include <unordered_set>
 
 #include "fixture.h"
 #include "lookup.h"
@@ -554,6 +556,24 @@ TEST_F(Registry, ListTypeFollowsEveryElement) {
     element("L", "two");
     EXPECT_EQ(type_of("L"), 17);
     EXPECT_EQ(type_of("N"), 12);
+}
+
+// Keys that differ a little (numbers one apart under one name, numbered
+// names) get hashes of their own: a shared hash sends every lookup of
+// either key through a walk of the whole list.
+TEST(KeyHash, NearKeysDoNotShareAHash) {
+    std::unordered_set<size_t> seen;
+    size_t keys = 0;
+    char name[16];
+    for (int32_t n = 0; n < 50000; ++n) {
+        std::snprintf(name, sizeof name, "D%d", n);
+        for (size_t h : {lookup::key_hash(n, "VLAN"), lookup::key_hash(name, "PE"), lookup::key_hash(n, n % 3, 2),
+                         lookup::key_hash(name)}) {
+            seen.insert(h);
+            ++keys;
+        }
+    }
+    EXPECT_EQ(seen.size(), keys);
 }
 
 }  // namespace
