@@ -130,12 +130,20 @@ bool keyword_table::found(const char *name) const {
     return false;
 }
 
+void keyword_table::copy_buckets(token_entry **buckets) {
+    if (!hashed_) {
+        hash_init(tokens_.data(), buckets_);
+        hashed_ = true;
+    }
+    std::memcpy(buckets, buckets_, sizeof buckets_);
+}
+
 // ---- the reader ----
 
 block_reader::block_reader(FILE *f, keyword_table &k, const char *eof)
     : fp(f), keys(&k), table(k.tokens()), start_line(Line), eof_msg(eof) {
     tok[0] = '\0';
-    hash_init(table, buckets);
+    k.copy_buckets(buckets);
     clear_foundflag(table);
 }
 

@@ -236,12 +236,17 @@ public:
     const std::vector<keyword_rule> &rows() const { return rows_; }
     // The keyword was met in the current block.
     bool found(const char *name) const;
+    // The rows' hash buckets, made once: every reader of the table starts
+    // from the same chains.
+    void copy_buckets(token_entry **buckets);
 
     loop_options options;
 
 private:
     std::vector<keyword_rule> rows_;
     std::vector<token_entry> tokens_;
+    token_entry *buckets_[kBuckets] = {};
+    bool hashed_ = false;
 };
 
 class block_reader {
