@@ -115,7 +115,7 @@ keyword_table::keyword_table(std::initializer_list<keyword_rule> rows, loop_opti
 
 const keyword_rule *keyword_table::row(const char *name) const {
     for (const keyword_rule &k : rows_)
-        if (std::strcmp(k.name, name) == 0) return &k;
+        if (k.name[0] == name[0] && std::strcmp(k.name, name) == 0) return &k;
     return nullptr;
 }
 
@@ -126,7 +126,7 @@ const keyword_rule *keyword_table::rule(const char *name) const {
 
 bool keyword_table::found(const char *name) const {
     for (size_t i = 0; i < rows_.size(); ++i)
-        if (std::strcmp(rows_[i].name, name) == 0) return tokens_[i].found != 0;
+        if (rows_[i].name[0] == name[0] && std::strcmp(rows_[i].name, name) == 0) return tokens_[i].found != 0;
     return false;
 }
 
