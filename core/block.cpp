@@ -194,7 +194,7 @@ int block_reader::read_upper() {
     return kind;
 }
 
-bool block_reader::is(const char *text) const { return casestrcmp(tok, text) == 0; }
+bool block_reader::is(const char *text) const { return kind != TOKEN_EOF && casestrcmp(tok, text) == 0; }
 
 void block_reader::push_back() { setnexttoken(tok, kind); }
 
@@ -232,17 +232,13 @@ int block_reader::report(on_error how, const char *fmt, bool with_token) {
 
 bool block_reader::expect(const char *text, const char *fmt, bool with_token) {
     read();
-    if (kind != TOKEN_EOF && is(text)) return true;
+    if (is(text)) return true;
     report(on_error::fail, fmt, with_token);
     return false;
 }
 
 bool block_reader::read_name(char *field, size_t size, size_t maxlen, const char *toolong_fmt) {
     read();
-    if (ended) {
-        eof();
-        return false;
-    }
     if (kind == TOKEN_ERROR) {
         fail(eof_msg, Line);
         return false;
@@ -382,13 +378,13 @@ int read_entry_row(block_reader &r, const keyword_rule &row, void *owner) {
         if (!def.repeated) return 0;
         r.read();
         if (r.eof_said) return 1;
-        if (r.kind == TOKEN_EOF || !r.is(",")) {
+        if (!r.is(",")) {
             r.push_back();
             return 0;
         }
         r.read();
         if (r.eof_said) return 1;
-        if (r.kind == TOKEN_EOF || !r.is("(")) {
+        if (!r.is("(")) {
             // In an entry the "," was the owner's separator.
             if (r.keys->options.style == loop_style::separated) {
                 r.push_back();
@@ -422,8 +418,7 @@ int read_ordered(block_reader &r, void *rec) {
         if (k.kind == value_kind::token) continue;
         r.read_upper();
         if (r.eof_said || (r.ended && o.eof_ends)) return r.eof();
-        if ((r.kind == TOKEN_EOF || !r.is(k.name)) && r.report(k.order_err, k.order_msg, k.order_token))
-            return 1;
+        if (!r.is(k.name) && r.report(k.order_err, k.order_msg, k.order_token)) return 1;
         set_foundflag(r.table, k.name);
         if (read_keyword(r, k, rec) == 1) return 1;
         if (!r.expect(&k == last ? ")" : ",", &k == last ? o.close_msg : o.separator_msg)) return 1;
@@ -448,8 +443,7 @@ int read_attributes(block_reader &r, void *rec) {
             r.kind == TOKEN_QUOTED || r.kind == TOKEN_EOF ? nullptr : r.keys->rule(r.tok);
         if (!rule) {
             if (!separated && r.kind == TOKEN_END) return 0;
-            if (separated && o.close_early && r.kind != TOKEN_QUOTED && r.kind != TOKEN_EOF && r.is(")"))
-                return 0;
+            if (separated && o.close_early && r.kind != TOKEN_QUOTED && r.is(")")) return 0;
             if (o.other) {
                 int handled = o.other(r, rec);
                 if (handled == 1) return 1;
@@ -465,8 +459,8 @@ int read_attributes(block_reader &r, void *rec) {
         if (separated && status != 2) {
             r.read();
             if (r.eof_said || (r.ended && o.eof_ends)) return r.eof();
-            if (r.kind != TOKEN_EOF && r.is(")")) return 0;
-            if (r.kind == TOKEN_EOF || !r.is(",")) return r.fail(o.separator_msg, r.tok, Line);
+            if (r.is(")")) return 0;
+            if (!r.is(",")) return r.fail(o.separator_msg, r.tok, Line);
         }
     }
 }

@@ -274,7 +274,7 @@ public:
     // The same, with tok upper-cased (keywords; names kept as written need
     // read()).
     int read_upper();
-    // tok equals `text` ignoring case.
+    // tok equals `text` ignoring case; never at the end of the file.
     bool is(const char *text) const;
     // Hands the current token back: the next read (of any reader) gets it.
     void push_back();
@@ -292,9 +292,11 @@ public:
     // `fmt`, given (token, Line), or only Line when `with_token` is false.
     bool expect(const char *text, const char *fmt, bool with_token = true);
 
-    // Reads a name (any token but the end of the file or a token error,
-    // which give the EOF message): longer than `maxlen` (or the field)
-    // fails with `toolong_fmt` (token, Line); else it is stored as written.
+    // Reads the name after a block keyword: a token error fails with the
+    // reader's end-of-file message; the end of the file itself is an empty
+    // name (the step after it refuses it); longer than `maxlen` (or the
+    // field) fails with `toolong_fmt` (token, Line); else it is stored as
+    // written.
     bool read_name(char *field, size_t size, size_t maxlen, const char *toolong_fmt);
     template <size_t N>
     bool read_name(char (&field)[N], size_t maxlen, const char *toolong_fmt) {

@@ -56,7 +56,7 @@ int32_t variable_bound(const char *text) {
 int parse_domains(FILE *fp, FILE *, const char *) {
     block_reader r(fp, domaintokens, kEofSpacedMsg);
     domain_rec *rec = alloc_record<domain_rec>();
-    if (!read_block_name(r, rec->domainname, kName - 1, "ERROR: Token exceeds maximum size: '%s' @ %d\n")) {
+    if (!r.read_name(rec->domainname, kName - 1, "ERROR: Token exceeds maximum size: '%s' @ %d\n")) {
         std::free(rec);
         return 1;
     }

@@ -172,7 +172,7 @@ int parse_listdefs(FILE *fp, FILE *, const char *) { return read_list_block(fp, 
 int parse_systemlist(FILE *fp, FILE *, const char *) {
     block_reader r(fp, systemlisttokens, kEofSpacedMsg);
     systemlist_ctx ctx;
-    if (!read_block_name(r, ctx.listname, kText - 1, kTooLongMsg)) return 1;
+    if (!r.read_name(ctx.listname, kText - 1, kTooLongMsg)) return 1;
     converttocap(ctx.listname, ctx.listname, sizeof ctx.listname);
     if (!validate_var(systemlists, ctx.listname))
         r.flag("ERROR: list '%s' is not a system defined list: @ %d\n", ctx.listname, Line);

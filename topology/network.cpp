@@ -35,19 +35,6 @@ keyword_table networktokens{
 
 }  // namespace
 
-bool read_block_name(block_reader &r, char *field, size_t size, size_t maxlen, const char *toolong_fmt) {
-    r.read();
-    if (r.kind == TOKEN_ERROR) {
-        r.fail(r.eof_msg, Line);
-        return false;
-    }
-    if (!store_text(field, size, r.tok, maxlen)) {
-        r.fail(toolong_fmt, r.tok, Line);
-        return false;
-    }
-    return true;
-}
-
 int parse_network(FILE *fp, FILE *, const char *) {
     block_reader r(fp, networktokens);
     if (prnetwork) {
@@ -62,7 +49,7 @@ int parse_network(FILE *fp, FILE *, const char *) {
     std::strcpy(rec->securitygroup, "ALL");
     append_record(prnetwork, rec);
 
-    if (!read_block_name(r, rec->networkname, kName - 1, kTooLongMsg)) return 1;
+    if (!r.read_name(rec->networkname, kName - 1, kTooLongMsg)) return 1;
     if (!r.expect("BEGIN", "ERROR: KeyWord 'BEGIN' expected : %s @ %d \n")) return 1;
     clear_foundflag(r.table);
     if (read_attributes(r, rec)) return 1;

@@ -185,7 +185,7 @@ int parse_nodes(FILE *fp, FILE *, const char *) {
         return result;
     };
     if (!r.expect(".", "ERROR :'.' expected as a qualifer for node type : %s @ %d\n")) return drop(1);
-    if (!read_block_name(r, node->nodetype, kName - 1, kTooLong)) return drop(1);
+    if (!r.read_name(node->nodetype, kName - 1, kTooLong)) return drop(1);
     char devicetype[kName];
     if (validate_node(node->domainname, node->nodetype, devicetype))
         return drop(r.fail("ERROR : Duplicate definition for node :%s @%d\n", r.tok, Line));

@@ -37,17 +37,6 @@ int file_definition(block_reader &r, const keyword_rule &, void *entry, void *ow
     return status;
 }
 
-// The name after a block keyword, for the blocks that take any token as
-// their name: a token error fails with the reader's end-of-file message,
-// the end of the file itself is an empty name (the step after it refuses
-// it), a name over `maxlen` (or the field) fails with `toolong_fmt`
-// (token, Line). True when stored.
-bool read_block_name(block_reader &r, char *field, size_t size, size_t maxlen, const char *toolong_fmt);
-template <size_t N>
-bool read_block_name(block_reader &r, char (&field)[N], size_t maxlen, const char *toolong_fmt) {
-    return read_block_name(r, field, N, maxlen, toolong_fmt);
-}
-
 // ---- NETWORK, NETWORKVARS ----
 int parse_network(FILE *fp, FILE *loadfp = nullptr, const char *arg = nullptr);
 int parse_networkvars(FILE *fp, FILE *loadfp = nullptr, const char *arg = nullptr);
