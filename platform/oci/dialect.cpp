@@ -35,12 +35,15 @@ bool same_word(std::string_view a, const char *b) {
 }
 
 // Index just past the quoted text that starts at i (doubled quotes stay
-// inside); the end of the text when it is not closed.
-size_t skip_quoted(std::string_view s, size_t i) {
+// inside); the end of the text when it is not closed. `doubled` and `nul`
+// are set when the text holds a doubled quote or a NUL byte.
+size_t skip_quoted(std::string_view s, size_t i, bool *doubled = nullptr, bool *nul = nullptr) {
     char q = s[i];
     for (size_t j = i + 1; j < s.size(); ++j) {
+        if (nul && s[j] == '\0') *nul = true;
         if (s[j] != q) continue;
         if (j + 1 < s.size() && s[j + 1] == q) {
+            if (doubled) *doubled = true;
             ++j;
             continue;
         }
@@ -154,26 +157,13 @@ bool parse_literal_insert(std::string_view s, std::string_view &table, std::vect
         if (i >= n) return false;
         Literal lit{Literal::Int, 0, {}, false};
         if (d[i] == '\'') {
-            // The closing quote is the first one not doubled; a NUL inside
-            // sends the text to the plain path.
-            size_t j = i + 1;
-            for (;; ++j) {
-                if (j >= n) return false;  // not closed
-                char c = d[j];
-                if (c == '\'') {
-                    if (j + 1 < n && d[j + 1] == '\'') {
-                        lit.doubled = true;
-                        ++j;
-                        continue;
-                    }
-                    break;
-                }
-                if (c == '\0') return false;
-            }
-            if (j + 1 >= n) return false;  // nothing can follow
+            // A NUL inside sends the text to the plain path.
+            bool nul = false;
+            size_t end = skip_quoted(s, i, &lit.doubled, &nul);
+            if (nul || end >= n) return false;  // not closed, or nothing can follow
             lit.kind = Literal::Text;
-            lit.raw = s.substr(i + 1, j - i - 1);
-            i = j + 1;
+            lit.raw = s.substr(i + 1, end - i - 2);
+            i = end;
         } else if (d[i] == '-' || is_digit(d[i])) {
             bool negative = d[i] == '-';
             if (negative) ++i;
