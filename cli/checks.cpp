@@ -111,7 +111,7 @@ int NDL_validate_ipaddresspools(ip_address_pool_rec *stored, ip_address_pool_rec
     using R = ip_address_pool_rec;
     return compare<&R::addresspoolname, &R::protocoltype, &R::startaddress, &R::endaddress>(
         stored, parsed, any<R>, [](const R &s, const char *level) {
-            logmsg("%s: Validation address pool %s is changed/deleted. \n", level, s.addresspoolname);
+            logmsg("%s: Validation address pool %s is changed/deleted. \n", level, s.addresspoolname.c_str());
         });
 }
 
@@ -120,7 +120,7 @@ int NDL_validate_domainintnames(domain_int_name_rec *stored, domain_int_name_rec
     return compare<&R::connectionno, &R::domainname, &R::nodetype, &R::interfacename>(
         stored, parsed, any<R>, [](const R &s, const char *level) {
             logmsg("%s:Domain : %s\nNodetype :%s\nInterface : %s for connection %d is missing.\n", level,
-                   s.domainname, s.nodetype, s.interfacename, s.connectionno);
+                   s.domainname.c_str(), s.nodetype.c_str(), s.interfacename.c_str(), s.connectionno);
         });
 }
 
@@ -131,7 +131,7 @@ int NDL_validate_domainconnections(domain_connection_rec *stored, domain_connect
     return compare<&R::domainname1, &R::domainname2, &R::conntype>(
         stored, parsed, covers, [](const R &s, const char *level) {
             logmsg("%s:Connection specification between  Domain1 '%s' Domain2 '%s' is modified/deleted\n", level,
-                   s.domainname1, s.domainname2);
+                   s.domainname1.c_str(), s.domainname2.c_str());
         });
 }
 
@@ -139,8 +139,8 @@ int NDL_validate_domainservice(domain_service_rec *stored, domain_service_rec *p
     using R = domain_service_rec;
     return compare<&R::domainname, &R::nodetype, &R::servicename>(
         stored, parsed, any<R>, [](const R &s, const char *level) {
-            logmsg("%s:Service '%s' of Domain '%s' Nodetype '%s' is being deleted\n", level, s.servicename,
-                   s.domainname, s.nodetype);
+            logmsg("%s:Service '%s' of Domain '%s' Nodetype '%s' is being deleted\n", level, s.servicename.c_str(),
+                   s.domainname.c_str(), s.nodetype.c_str());
         });
 }
 

@@ -37,6 +37,49 @@ bool store_text(char *field, size_t size, const char *value, size_t maxlen) {
     return true;
 }
 
+bool store_text_slot(text_slot &field, size_t size, const char *value, size_t maxlen) {
+    size_t len = std::strlen(value);
+    if (len > maxlen || len >= size) {
+        field.clear();
+        return false;
+    }
+    text_access::assign(&field, value, len);
+    return true;
+}
+
+bool text_ref::store(const char *value, size_t maxlen) {
+    if (slot_) return store_text_slot(*slot_, size_, value, maxlen);
+    if (array_) return store_text(array_, size_, value, maxlen);
+    return false;
+}
+
+void text_ref::store_cut(const char *value) {
+    size_t len = std::strlen(value);
+    if (len >= size_) len = size_ ? size_ - 1 : 0;
+    if (slot_) {
+        text_access::assign(slot_, value, len);
+    } else if (array_) {
+        std::memmove(array_, value, len);
+        array_[len] = '\0';
+    }
+}
+
+void text_ref::clear() {
+    if (slot_) slot_->clear();
+    else if (array_) array_[0] = '\0';
+}
+
+const char *field_text(const field_ref &f, const void *base) {
+    const char *p = static_cast<const char *>(base) + f.offset;
+    return f.slot ? text_access::get(p) : p;
+}
+
+bool store_field(const field_ref &f, void *base, const char *value, size_t maxlen) {
+    char *p = static_cast<char *>(base) + f.offset;
+    if (f.slot) return store_text_slot(*reinterpret_cast<text_slot *>(p), f.size, value, maxlen);
+    return store_text(p, f.size, value, maxlen);
+}
+
 // ---- lists ----
 
 bool is_blank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; }
@@ -237,13 +280,13 @@ bool block_reader::expect(const char *text, const char *fmt, bool with_token) {
     return false;
 }
 
-bool block_reader::read_name(char *field, size_t size, size_t maxlen, const char *toolong_fmt) {
+bool block_reader::read_name(const field_ref &f, void *field, size_t maxlen, const char *toolong_fmt) {
     read();
     if (kind == TOKEN_ERROR) {
         fail(eof_msg, Line);
         return false;
     }
-    if (!store_text(field, size, tok, maxlen)) {
+    if (!store_field(f, field, tok, maxlen)) {
         fail(toolong_fmt, tok, Line);
         return false;
     }
@@ -269,9 +312,23 @@ void flag_pending(block_reader &r) {
     r.flag("%s", text);
 }
 
-char *rule_text(const keyword_rule &rule, void *rec) {
+const char *rule_text(const keyword_rule &rule, const void *rec) {
     if (!rule.field.size || rule.field.type != field_ref::text) return nullptr;
-    return static_cast<char *>(rec) + rule.field.offset;
+    return field_text(rule.field, rec);
+}
+
+void set_rule_text(const keyword_rule &rule, void *rec, const char *value) {
+    const field_ref &f = rule.field;
+    if (!f.size || f.type != field_ref::text) return;
+    size_t len = std::strlen(value);
+    if (len >= f.size) len = f.size - 1;
+    char *p = static_cast<char *>(rec) + f.offset;
+    if (f.slot) {
+        text_access::assign(p, value, len);
+    } else {
+        std::memmove(p, value, len);
+        p[len] = '\0';
+    }
 }
 
 // ---- the attribute loop ----
@@ -324,7 +381,7 @@ int take_value(block_reader &r, const keyword_rule &rule, void *rec) {
         if (!f.size) {
             // Not stored by the loop: only the length is checked.
             if (std::strlen(r.tok) > maxlen && r.report(rule.toolong_err, rule.toolong_msg)) return 1;
-        } else if (!store_text(base + f.offset, f.size, r.tok, maxlen) &&
+        } else if (!store_field(f, rec, r.tok, maxlen) &&
                    r.report(rule.toolong_err, rule.toolong_msg)) {
             return 1;
         }

@@ -82,6 +82,44 @@ bool parse_int32(const char *text, int32_t *out);
 // Bounded copy: the value goes in when it has at most `maxlen` characters
 // and fits the field; else the field is emptied and the answer is false.
 bool store_text(char *field, size_t size, const char *value, size_t maxlen);
+bool store_text_slot(text_slot &field, size_t size, const char *value, size_t maxlen);
+template <size_t N>
+bool store_text(text_field<N> &field, const char *value, size_t maxlen) {
+    return store_text_slot(field, N, value, maxlen);
+}
+template <size_t N>
+bool store_text(char (&field)[N], const char *value, size_t maxlen) {
+    return store_text(field, N, value, maxlen);
+}
+
+// Either kind of text field (a record's text_field, or a char array of a
+// block's own struct), for the helpers that serve both. Empty when made
+// without one: reads as "", takes nothing.
+class text_ref {
+public:
+    text_ref() = default;
+    text_ref(const text_ref &other) : array_(other.array_), slot_(other.slot_), size_(other.size_) {}
+    text_ref &operator=(const text_ref &other) = default;
+    template <size_t N>
+    text_ref(char (&field)[N]) : array_(field), size_(N) {}
+    template <size_t N>
+    text_ref(text_field<N> &field) : slot_(&field), size_(N) {}
+
+    operator const char *() const { return slot_ ? slot_->c_str() : array_ ? array_ : ""; }
+    bool empty() const { return !*static_cast<const char *>(*this); }
+    size_t size() const { return size_; }
+    // store_text's rule: refused (and emptied) beyond `maxlen` or the field.
+    bool store(const char *value, size_t maxlen);
+    // A bounded copy, cut to the field.
+    void set(const char *value) { store_cut(value); }
+    void clear();
+
+private:
+    void store_cut(const char *value);
+    char *array_ = nullptr;
+    text_slot *slot_ = nullptr;
+    size_t size_ = 0;
+};
 
 // The scan that every list splitter shares: white space between items is
 // skipped, an item runs until `ends_item` says so (it may be empty, as
@@ -116,16 +154,21 @@ enum class on_error { fail, flag };
 // the keyword's own check.
 enum class length_rule { table, field, own };
 
-// Where a value goes in the record: a text array (bounded by its size), an
-// int32 field, or rows of value_table (capacity = size / 301).
+// Where a value goes in the record: a text (a record's text_field, or a
+// char array of a block's own struct; bounded by its width), an int32
+// field, or rows of value_table (capacity = size / 301).
 struct field_ref {
     size_t offset = 0;
     size_t size = 0;  // 0: the value is not stored by the loop
     enum { text, int32, rows } type = text;
     size_t count = 0;  // rows: the int32 field that takes the number of items
+    bool slot = false;  // text: a text_field (else a char array)
 };
-#define NDL_TEXT(rec, member) \
-    field_ref { offsetof(rec, member), sizeof(static_cast<rec *>(nullptr)->member), field_ref::text }
+#define NDL_TEXT(rec, member)                                                                   \
+    field_ref {                                                                                 \
+        offsetof(rec, member), text_width<decltype(rec::member)>::size, field_ref::text, 0, \
+            text_width<decltype(rec::member)>::slot                                             \
+    }
 #define NDL_INT(rec, member) \
     field_ref { offsetof(rec, member), sizeof(int32_t), field_ref::int32 }
 #define NDL_ROWS(rec, member, countmember)                                                     \
@@ -297,11 +340,15 @@ public:
     // name (the step after it refuses it); longer than `maxlen` (or the
     // field) fails with `toolong_fmt` (token, Line); else it is stored as
     // written.
-    bool read_name(char *field, size_t size, size_t maxlen, const char *toolong_fmt);
     template <size_t N>
     bool read_name(char (&field)[N], size_t maxlen, const char *toolong_fmt) {
-        return read_name(field, N, maxlen, toolong_fmt);
+        return read_name(field_ref{0, N, field_ref::text, 0, false}, field, maxlen, toolong_fmt);
     }
+    template <size_t N>
+    bool read_name(text_field<N> &field, size_t maxlen, const char *toolong_fmt) {
+        return read_name(field_ref{0, N, field_ref::text, 0, true}, &field, maxlen, toolong_fmt);
+    }
+    bool read_name(const field_ref &f, void *field, size_t maxlen, const char *toolong_fmt);
 
     // At END: the first mandatory keyword not met is logged with `fmt`
     // (keyword, line) and g_error set; vendor "CISCO". 1 complete, 0 not.
@@ -365,7 +412,12 @@ int read_entry(FILE *fp, const entry_def &def, void *entry, void *owner);
 int fail_pending(block_reader &r);
 void flag_pending(block_reader &r);
 
-// The text field of a rule inside `rec` (null when the rule stores none).
-char *rule_text(const keyword_rule &rule, void *rec);
+// The text field of a rule inside `rec` (null when the rule stores none),
+// and a new text for it (cut to its width).
+const char *rule_text(const keyword_rule &rule, const void *rec);
+void set_rule_text(const keyword_rule &rule, void *rec, const char *value);
+// A text field known by its offset: read, or stored by store_text's rule.
+const char *field_text(const field_ref &f, const void *base);
+bool store_field(const field_ref &f, void *base, const char *value, size_t maxlen);
 
 #endif

@@ -278,7 +278,7 @@ int parse_section(FILE *fp, FILE * /*loadfp*/) {
         return fail("ERROR: Invalid syntax, network name expected: '%s' @ %d\n", token);
     // NETWORKS keeps 30 characters: a longer name would never be found again
     // and every reload would make another network of it.
-    if (std::strlen(token) >= sizeof(network_rec::networkname))
+    if (std::strlen(token) >= decltype(network_rec::networkname)::capacity)
         return fail("ERROR: token size exceeds datbase field size :  '%s' @ %d\n", token);
     converttocap(g_section.networkname, token, sizeof g_section.networkname);
     get_token(fp, token, buckets);

@@ -30,7 +30,7 @@ decltype(auto) part(const T *r) {
 
 template <class T, size_t N>
 struct text_key {
-    char (T::*field)[N];
+    text_field<N> T::*field;
     const char *value;
     bool operator()(const T &r) const { return same(r.*field, value); }
 };
@@ -43,7 +43,7 @@ struct int_key {
 };
 
 template <class T, size_t N>
-text_key<T, N> key(char (T::*field)[N], const char *value) {
+text_key<T, N> key(text_field<N> T::*field, const char *value) {
     return {field, value};
 }
 template <class T>

@@ -5,11 +5,120 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdarg>
 #include <cstring>
 
 // Name fields hold 30 characters, free texts 300; the terminator is extra.
 constexpr int kName = 31;
 constexpr int kText = 301;
+
+// ---- texts of records ----
+//
+// A record's text field holds at most N-1 characters, as a char[N] column
+// buffer would, but keeps them in the run's text arena: a record costs a
+// pointer per text, and the text the bytes it needs. Zero bytes are the
+// empty text, so a zeroed record is a record of empty texts. Texts are never
+// changed in place: assigning makes a new one (or shares one that already
+// fits), so records copied whole may share their texts safely.
+//
+// The arena lives for the run: releasememory("ALL") frees it with the
+// records, and nothing may keep a record's text beyond that.
+char *text_arena_alloc(size_t bytes);
+void text_arena_reset();
+size_t text_arena_bytes();  // held now, for the benchmarks
+
+class text_slot {
+public:
+    text_slot() = default;
+    // User-provided, so that a record's text can never be handed to a
+    // "..." function (printf and friends) by mistake: the compiler refuses
+    // it, where a class passed that way would print garbage.
+    text_slot(const text_slot &other) : p_(other.p_) {}
+    text_slot &operator=(const text_slot &other) = default;
+
+    operator const char *() const { return p_ ? p_ : ""; }
+    const char *c_str() const { return p_ ? p_ : ""; }
+    bool empty() const { return !p_ || !*p_; }
+    void clear() { p_ = nullptr; }
+
+protected:
+    // Copies `len` bytes (no NUL among them) into the arena; the caller
+    // has bounded `len`.
+    void put(const char *s, size_t len);
+    const char *p_ = nullptr;
+
+    friend struct text_access;
+};
+
+template <size_t N>
+class text_field : public text_slot {
+public:
+    static_assert(N > 1);
+    static constexpr size_t capacity = N;  // the column's width, with the NUL
+
+    text_field() = default;
+    text_field(const text_field &other) = default;
+    text_field &operator=(const text_field &other) = default;
+
+    // A bounded copy: the first N-1 characters (all of a shorter text).
+    text_field &operator=(const char *s) {
+        assign(s, s ? std::strlen(s) : 0);
+        return *this;
+    }
+    // A text of a field no wider is shared, not copied.
+    template <size_t M>
+    text_field &operator=(const text_field<M> &other) {
+        if constexpr (M <= N) p_ = other.p_;
+        else assign(other.c_str(), std::strlen(other.c_str()));
+        return *this;
+    }
+    void assign(const char *s, size_t len) { put(s, len < N - 1 ? len : N - 1); }
+    // As snprintf into a char[N]: the text cut to fit; answers what
+    // snprintf answers.
+    int format(const char *fmt, ...) __attribute__((format(printf, 2, 3)));
+
+    template <size_t M>
+    friend class text_field;
+};
+
+// A text is compared by its characters (strcmp), never by where it lies:
+// == and != on a record's text do not compile.
+template <class T>
+bool operator==(const text_slot &, const T &) = delete;
+template <class T>
+bool operator!=(const text_slot &, const T &) = delete;
+
+// The reader's, writer's and block framework's way to a text field known
+// only by its offset.
+struct text_access {
+    static void assign(void *field, const char *s, size_t len) { static_cast<text_slot *>(field)->put(s, len); }
+    static const char *get(const void *field) { return static_cast<const text_slot *>(field)->c_str(); }
+    static void clear(void *field) { static_cast<text_slot *>(field)->clear(); }
+};
+
+int format_text(text_slot &field, size_t size, const char *fmt, va_list ap);
+
+template <size_t N>
+int text_field<N>::format(const char *fmt, ...) {
+    va_list ap;
+    va_start(ap, fmt);
+    int n = format_text(*this, N, fmt, ap);
+    va_end(ap);
+    return n;
+}
+
+// A field's width as the table descriptions see it: a text's column
+// width (with its NUL), any other field's size.
+template <class F>
+struct text_width {
+    static constexpr size_t size = sizeof(F);
+    static constexpr bool slot = false;
+};
+template <size_t N>
+struct text_width<text_field<N>> {
+    static constexpr size_t size = N;
+    static constexpr bool slot = true;
+};
 
 // At least 16 bytes, uninitialised; every record list is built from it.
 void *Malloc(size_t count);

@@ -12,62 +12,62 @@
 
 struct domain_route_map_rec {  // DOMAINROUTEMAP
     int32_t networkid;
-    char domainname[kName];
-    char nodetype[kName];
-    char context1[kText], context2[kText], context3[kText];
-    char usage[kText];
-    char owner[kText];
-    char routemap[kText];
+    text_field<kName> domainname;
+    text_field<kName> nodetype;
+    text_field<kText> context1, context2, context3;
+    text_field<kText> usage;
+    text_field<kText> owner;
+    text_field<kText> routemap;
     int32_t sequence;
-    char type[kName];
-    char repeatby[kText];
+    text_field<kName> type;
+    text_field<kText> repeatby;
     int32_t mapseqinc;
     domain_route_map_rec *next;
 };
 
 struct route_map_match_list_rec {  // ROUTEMAPMATCHLIST
     int32_t networkid;
-    char domainname[kName];
-    char nodetype[kName];
-    char routemap[kText];
+    text_field<kName> domainname;
+    text_field<kName> nodetype;
+    text_field<kText> routemap;
     int32_t sequence;
     int32_t matchsequence;
-    char matchtype[kText];
-    char matchvalue[kText];
+    text_field<kText> matchtype;
+    text_field<kText> matchvalue;
     route_map_match_list_rec *next;
 };
 
 struct route_map_set_list_rec {  // ROUTEMAPSETLIST
     int32_t networkid;
-    char domainname[kName];
-    char nodetype[kName];
-    char routemap[kText];
+    text_field<kName> domainname;
+    text_field<kName> nodetype;
+    text_field<kText> routemap;
     int32_t sequence;
     int32_t setsequence;
-    char settype[kText];
-    char setvalue[kText];
+    text_field<kText> settype;
+    text_field<kText> setvalue;
     route_map_set_list_rec *next;
 };
 
 struct domain_prefix_hdr_rec {  // DOMAINPREFIXHDR
     int32_t networkid;
-    char domainname[kName];
-    char nodetype[kName];
+    text_field<kName> domainname;
+    text_field<kName> nodetype;
     int32_t sequence;
-    char context1[kText], context2[kText], context3[kText];
-    char listname[kText];
+    text_field<kText> context1, context2, context3;
+    text_field<kText> listname;
     domain_prefix_hdr_rec *next;
 };
 
 struct domain_prefix_list_rec {  // DOMAINPREFIXLIST
     int32_t networkid;
-    char domainname[kName];
-    char nodetype[kName];
+    text_field<kName> domainname;
+    text_field<kName> nodetype;
     int32_t sequence;
     int32_t subsequence;
-    char repeatby[kText];
-    char type[kText];
-    char network[kText];
+    text_field<kText> repeatby;
+    text_field<kText> type;
+    text_field<kText> network;
     int32_t length;
     int32_t lelen;
     int32_t gelen;
@@ -76,36 +76,36 @@ struct domain_prefix_list_rec {  // DOMAINPREFIXLIST
 
 struct domain_filter_list_rec {  // DOMAINFILTERLIST
     int32_t networkid;
-    char domainname[kName];
-    char nodetype[kName];
+    text_field<kName> domainname;
+    text_field<kName> nodetype;
     int32_t sequence;
-    char filtertype[kName];
-    char aclseqstart[kText];
+    text_field<kName> filtertype;
+    text_field<kText> aclseqstart;
     int32_t aclseqinc;
-    char context1[kText], context2[kText], context3[kText];
-    char type[kText];
-    char substring[kText];
+    text_field<kText> context1, context2, context3;
+    text_field<kText> type;
+    text_field<kText> substring;
     domain_filter_list_rec *next;
 };
 
 struct domain_map_class_rec {  // DOMAINMAPCLASS
     int32_t networkid;
-    char domainname[kName];
-    char nodetype[kName];
-    char mapclassname[kText];
-    char context1[kText], context2[kText], context3[kText];
-    char usage[kText];
-    char owner[kText];
-    char burstsizein[kText];
-    char burstexcessin[kText];
-    char cirin[kText];
-    char burstsizeout[kText];
-    char burstexcessout[kText];
-    char cirout[kText];
-    char customqueue[kText];
-    char priorityqueue[kText];
-    char average[kText];
-    char peak[kText];
+    text_field<kName> domainname;
+    text_field<kName> nodetype;
+    text_field<kText> mapclassname;
+    text_field<kText> context1, context2, context3;
+    text_field<kText> usage;
+    text_field<kText> owner;
+    text_field<kText> burstsizein;
+    text_field<kText> burstexcessin;
+    text_field<kText> cirin;
+    text_field<kText> burstsizeout;
+    text_field<kText> burstexcessout;
+    text_field<kText> cirout;
+    text_field<kText> customqueue;
+    text_field<kText> priorityqueue;
+    text_field<kText> average;
+    text_field<kText> peak;
     domain_map_class_rec *next;
 };
 
@@ -113,31 +113,31 @@ struct domain_map_class_rec {  // DOMAINMAPCLASS
 
 struct domain_access_list_rec {  // DOMAINACCESSLIST
     int32_t networkid;
-    char domainname[kName];
-    char nodetype[kName];
+    text_field<kName> domainname;
+    text_field<kName> nodetype;
     int32_t sequence;
-    char acltype[kText];
-    char nametype[kText];
-    char aclname[kText];
+    text_field<kText> acltype;
+    text_field<kText> nametype;
+    text_field<kText> aclname;
     int32_t aclstart;
     int32_t aclinc;
-    char owner[kText];
-    char context1[kText], context2[kText], context3[kText];
-    char direction[kName];
-    char usage[kText];
+    text_field<kText> owner;
+    text_field<kText> context1, context2, context3;
+    text_field<kName> direction;
+    text_field<kText> usage;
     domain_access_list_rec *next;
 };
 
 struct domain_ext_acl_rec {  // DOMAINEXTACL
     int32_t networkid;
-    char domainname[kName];
-    char nodetype[kName];
+    text_field<kName> domainname;
+    text_field<kName> nodetype;
     int32_t sequence;
     int32_t subsequence;
-    char protocol[kText];
-    char repeatby[kText];
-    char type[kText];
-    char hostnetworkno[kText];
+    text_field<kText> protocol;
+    text_field<kText> repeatby;
+    text_field<kText> type;
+    text_field<kText> hostnetworkno;
     int32_t hostdncb;
     int32_t mask;
     int32_t maskdncb;
@@ -146,28 +146,28 @@ struct domain_ext_acl_rec {  // DOMAINEXTACL
 
 struct domain_acl_list_rec {  // DOMAINACLLIST
     int32_t networkid;
-    char domainname[kName];
-    char nodetype[kName];
+    text_field<kName> domainname;
+    text_field<kName> nodetype;
     int32_t sequence;
     int32_t subsequence;
-    char protocoltype[kName];
-    char protocol[kText];
-    char repeatby[kText];
-    char type[kText];
-    char source[kText];
+    text_field<kName> protocoltype;
+    text_field<kText> protocol;
+    text_field<kText> repeatby;
+    text_field<kText> type;
+    text_field<kText> source;
     int32_t sourceprefix;
-    char sourceportoptype[kName];
-    char sourceportop[kName];
-    char sourceporttype[kName];
-    char sourceport[kName];
-    char dest[kText];
+    text_field<kName> sourceportoptype;
+    text_field<kName> sourceportop;
+    text_field<kName> sourceporttype;
+    text_field<kName> sourceport;
+    text_field<kText> dest;
     int32_t destprefix;
-    char destportoptype[kName];
-    char destportop[kName];
-    char destporttype[kName];
-    char destport[kName];
-    char precedence[kName];
-    char tos[kName];
+    text_field<kName> destportoptype;
+    text_field<kName> destportop;
+    text_field<kName> destporttype;
+    text_field<kName> destport;
+    text_field<kName> precedence;
+    text_field<kName> tos;
     int32_t established;
     int32_t log;
     domain_acl_list_rec *next;
@@ -177,151 +177,151 @@ struct domain_acl_list_rec {  // DOMAINACLLIST
 
 struct domain_queue_rec {  // DOMAINQUEUES
     int32_t networkid;
-    char domainname[kName];
-    char nodetype[kName];
-    char queuetype[kText];
-    char queuename[kText];
-    char classifiertype[kText];
-    char usage[kText];
-    char owner[kText];
+    text_field<kName> domainname;
+    text_field<kName> nodetype;
+    text_field<kText> queuetype;
+    text_field<kText> queuename;
+    text_field<kText> classifiertype;
+    text_field<kText> usage;
+    text_field<kText> owner;
     domain_queue_rec *next;
 };
 
 struct domain_cust_subq_rec {  // DOMAINCUSTSUBQ
     int32_t networkid;
-    char domainname[kName];
-    char nodetype[kName];
-    char queuename[kText];
-    char subqueuename[kText];
-    char classifier[kText];
+    text_field<kName> domainname;
+    text_field<kName> nodetype;
+    text_field<kText> queuename;
+    text_field<kText> subqueuename;
+    text_field<kText> classifier;
     int32_t isdefault;
-    char bytecount[kText];
+    text_field<kText> bytecount;
     domain_cust_subq_rec *next;
 };
 
 // ---- QoS (no networkid field; domainname and nodetype are free texts) ----
 
 struct qos_match_rule_class_elem_rec {
-    char matchtype[kText];
-    char matchvalue[kText];
+    text_field<kText> matchtype;
+    text_field<kText> matchvalue;
     uint16_t matchnegated;
     qos_match_rule_class_elem_rec *next;
 };
 
 struct qos_match_rule_class_rec {  // QOSMATCHRULECLASS, one record a rule
-    char domainname[kText];
-    char nodetype[kText];
-    char matchrulename[kText];
-    char owner[kText];
-    char context1[kText], context2[kText], context3[kText];
-    char repeatby[kText];
+    text_field<kText> domainname;
+    text_field<kText> nodetype;
+    text_field<kText> matchrulename;
+    text_field<kText> owner;
+    text_field<kText> context1, context2, context3;
+    text_field<kText> repeatby;
     uint16_t matchdnf;
-    char usage1[kText];
-    char usage2[kText];
+    text_field<kText> usage1;
+    text_field<kText> usage2;
     int32_t sequence;
     qos_match_rule_class_rec *next;
     tail_list<qos_match_rule_class_elem_rec> elemlist;
 };
 
 struct qos_mark_rule_class_rec {  // QOSMARKRULECLASS
-    char domainname[kText];
-    char nodetype[kText];
-    char markrulename[kText];
-    char marktype[kText];
-    char markvalue[kText];
-    char owner[kText];
-    char context1[kText], context2[kText], context3[kText];
-    char repeatby[kText];
-    char usage1[kText];
-    char usage2[kText];
+    text_field<kText> domainname;
+    text_field<kText> nodetype;
+    text_field<kText> markrulename;
+    text_field<kText> marktype;
+    text_field<kText> markvalue;
+    text_field<kText> owner;
+    text_field<kText> context1, context2, context3;
+    text_field<kText> repeatby;
+    text_field<kText> usage1;
+    text_field<kText> usage2;
     int32_t sequence;
     qos_mark_rule_class_rec *next;
 };
 
 struct qos_police_action_class_rec {  // QOSPOLICEACTIONCLASS
-    char actiontype[kText];
-    char action[kText];
-    char actionvalue[kText];
+    text_field<kText> actiontype;
+    text_field<kText> action;
+    text_field<kText> actionvalue;
     qos_police_action_class_rec *next;
 };
 
 struct qos_police_rule_class_rec {  // QOSPOLICERULECLASS
-    char domainname[kText];
-    char nodetype[kText];
-    char policerulename[kText];
-    char owner[kText];
-    char usage1[kText];
-    char usage2[kText];
-    char context1[kText], context2[kText], context3[kText];
-    char repeatby[kText];
-    char bitrate[kText];
-    char burstsize[kText];
-    char exceedrate[kText];
-    char excessburstsize[kText];
-    char violaterate[kText];
+    text_field<kText> domainname;
+    text_field<kText> nodetype;
+    text_field<kText> policerulename;
+    text_field<kText> owner;
+    text_field<kText> usage1;
+    text_field<kText> usage2;
+    text_field<kText> context1, context2, context3;
+    text_field<kText> repeatby;
+    text_field<kText> bitrate;
+    text_field<kText> burstsize;
+    text_field<kText> exceedrate;
+    text_field<kText> excessburstsize;
+    text_field<kText> violaterate;
     int32_t sequence;
-    char matchrulename[kText];
+    text_field<kText> matchrulename;
     tail_list<qos_police_action_class_rec> actionlist;
     qos_police_rule_class_rec *next;
 };
 
 struct qos_shape_rule_class_rec {  // QOSSHAPERULECLASS
-    char domainname[kText];
-    char nodetype[kText];
-    char shaperulename[kText];
-    char owner[kText];
-    char context1[kText], context2[kText], context3[kText];
-    char repeatby[kText];
-    char usage1[kText];
-    char usage2[kText];
-    char bitratetype[kText];
-    char bitrate[kText];
-    char burstsize[kText];
-    char excessburstsize[kText];
-    char excessrate[kText];
-    char sustainedrate[kText];
-    char queuelength[kText];
+    text_field<kText> domainname;
+    text_field<kText> nodetype;
+    text_field<kText> shaperulename;
+    text_field<kText> owner;
+    text_field<kText> context1, context2, context3;
+    text_field<kText> repeatby;
+    text_field<kText> usage1;
+    text_field<kText> usage2;
+    text_field<kText> bitratetype;
+    text_field<kText> bitrate;
+    text_field<kText> burstsize;
+    text_field<kText> excessburstsize;
+    text_field<kText> excessrate;
+    text_field<kText> sustainedrate;
+    text_field<kText> queuelength;
     int32_t sequence;
-    char matchrulename[kText];
+    text_field<kText> matchrulename;
     qos_shape_rule_class_rec *next;
 };
 
 struct qos_drop_rule_class_elem_rec {
-    char dropsubtype[300];
-    char dropparam1[300];
-    char dropparam2[300];
+    text_field<300> dropsubtype;
+    text_field<300> dropparam1;
+    text_field<300> dropparam2;
     qos_drop_rule_class_elem_rec *next;
 };
 
 struct qos_drop_rule_class_rec {  // QOSDROPRULECLASS, one record a rule
-    char domainname[kText];
-    char nodetype[kText];
-    char droprulename[kText];
-    char owner[kText];
-    char usage1[kText];
-    char usage2[kText];
-    char context1[kText], context2[kText], context3[kText];
-    char repeatby[kText];
-    char droptype[kText];
+    text_field<kText> domainname;
+    text_field<kText> nodetype;
+    text_field<kText> droprulename;
+    text_field<kText> owner;
+    text_field<kText> usage1;
+    text_field<kText> usage2;
+    text_field<kText> context1, context2, context3;
+    text_field<kText> repeatby;
+    text_field<kText> droptype;
     int32_t sequence;
     qos_drop_rule_class_rec *next;
     tail_list<qos_drop_rule_class_elem_rec> elemlist;
 };
 
 struct qos_sub_queue_class_rec {  // QOSSUBQUEUECLASS
-    char subqueuename[kText];
-    char repeatby[kText];
-    char queuebandwidth[kText];
-    char queuebwtype[kText];
-    char queuelength[kText];
-    char queuebytespercycle[kText];
-    char matchrule[kText];
-    char markrule[kText];
-    char policerule[kText];
-    char shaperule[kText];
-    char droprule[kText];
-    char fairqueuecount[kText];
-    char queuepriority[kText];
+    text_field<kText> subqueuename;
+    text_field<kText> repeatby;
+    text_field<kText> queuebandwidth;
+    text_field<kText> queuebwtype;
+    text_field<kText> queuelength;
+    text_field<kText> queuebytespercycle;
+    text_field<kText> matchrule;
+    text_field<kText> markrule;
+    text_field<kText> policerule;
+    text_field<kText> shaperule;
+    text_field<kText> droprule;
+    text_field<kText> fairqueuecount;
+    text_field<kText> queuepriority;
     uint16_t isdefault;
     uint16_t matchdnf;
     int32_t sequence;
@@ -329,20 +329,20 @@ struct qos_sub_queue_class_rec {  // QOSSUBQUEUECLASS
 };
 
 struct qos_policy_class_rec {  // QOSPOLICYCLASS
-    char domainname[kText];
-    char nodetype[kText];
-    char classrulename[kText];
-    char policyname[kText];
-    char owner[kText];
-    char context1[kText], context2[kText], context3[kText];
-    char direction[kText];
-    char usage1[kText];
-    char usage2[kText];  // kept apart from direction, so that a stored row comes back whole; a parsed class sets it to its direction
-    char queuetype[kText];
-    char markrule[kText];
-    char policerule[kText];
-    char shaperule[kText];
-    char droprule[kText];
+    text_field<kText> domainname;
+    text_field<kText> nodetype;
+    text_field<kText> classrulename;
+    text_field<kText> policyname;
+    text_field<kText> owner;
+    text_field<kText> context1, context2, context3;
+    text_field<kText> direction;
+    text_field<kText> usage1;
+    text_field<kText> usage2;  // kept apart from direction, so that a stored row comes back whole; a parsed class sets it to its direction
+    text_field<kText> queuetype;
+    text_field<kText> markrule;
+    text_field<kText> policerule;
+    text_field<kText> shaperule;
+    text_field<kText> droprule;
     int32_t policyid;
     int32_t mandatory;
     qos_policy_class_rec *next;
@@ -353,16 +353,16 @@ struct service_enroll_var_rec {  // SERVICEENROLLVARS
     int32_t line;
     int32_t networkid;
     int32_t sequence;
-    char variablename[kText];
-    char displayname[kText];
-    char variabletype[kText];
-    char updatestatus[kText];
+    text_field<kText> variablename;
+    text_field<kText> displayname;
+    text_field<kText> variabletype;
+    text_field<kText> updatestatus;
     int32_t minvalue;
     int32_t maxvalue;
-    char defaultvalue[kText];
-    char listname[kText];
-    char variablevalue[kText];
-    char uniquec[kText];
+    text_field<kText> defaultvalue;
+    text_field<kText> listname;
+    text_field<kText> variablevalue;
+    text_field<kText> uniquec;
     int32_t isoptional;
     service_enroll_var_rec *next;
 };

@@ -12,185 +12,185 @@
 
 struct domain_protocol_rec {  // DOMAINPROTOCOLS
     int32_t networkid;
-    char domainname[kName];
-    char nodetype[kName];
-    char protocol[kName];
-    char asn[kText];
-    char mandatory[kName];
-    char routerid[kText];
-    char clusterid[kText];
-    char usagecondition[kText];
-    char instancename[kName];  // kept in memory only
-    char ownercontext[kName];  // kept in memory only
+    text_field<kName> domainname;
+    text_field<kName> nodetype;
+    text_field<kName> protocol;
+    text_field<kText> asn;
+    text_field<kName> mandatory;
+    text_field<kText> routerid;
+    text_field<kText> clusterid;
+    text_field<kText> usagecondition;
+    text_field<kName> instancename;  // kept in memory only
+    text_field<kName> ownercontext;  // kept in memory only
     domain_protocol_rec *next;
 };
 
 struct domain_passive_int_rec {  // DOMAINPASSIVEINT
     int32_t networkid;
-    char domainname[kName];
-    char nodetype[kName];
-    char protocol[kName];
-    char asn[kText];
-    char interfacename[kText];
+    text_field<kName> domainname;
+    text_field<kName> nodetype;
+    text_field<kName> protocol;
+    text_field<kText> asn;
+    text_field<kText> interfacename;
     domain_passive_int_rec *next;
 };
 
 // ---- multicast (no networkid field) ----
 
 struct igmp_int_addr_class_rec {  // IGMPINTADDRCLASS
-    char domainname[kName];
-    char nodetype[kName];
+    text_field<kName> domainname;
+    text_field<kName> nodetype;
     int32_t sequence;
-    char namedinterface[kText];
-    char addrtype[kText];
-    char groupaddress[kText];
-    char context1[kText], context2[kText], context3[kText];
+    text_field<kText> namedinterface;
+    text_field<kText> addrtype;
+    text_field<kText> groupaddress;
+    text_field<kText> context1, context2, context3;
     igmp_int_addr_class_rec *next;
 };
 
 struct igmp_int_class_rec {  // IGMPINTCLASS
-    char domainname[kName];
-    char nodetype[kName];
+    text_field<kName> domainname;
+    text_field<kName> nodetype;
     int32_t sequence;
-    char context1[kText], context2[kText], context3[kText];
-    char namedinterface[kText];
-    char accessgroup[kText];
+    text_field<kText> context1, context2, context3;
+    text_field<kText> namedinterface;
+    text_field<kText> accessgroup;
     igmp_int_class_rec *next;
 };
 
 struct msdp_class_rec {  // MSDPCLASS
-    char domainname[kName];
-    char nodetype[kName];
-    char redistacl[kText];
-    char redistasnpathacl[kText];
-    char redistroutemap[kText];
-    char originatorid[kText];
-    char borderasaddr[kText];
+    text_field<kName> domainname;
+    text_field<kName> nodetype;
+    text_field<kText> redistacl;
+    text_field<kText> redistasnpathacl;
+    text_field<kText> redistroutemap;
+    text_field<kText> originatorid;
+    text_field<kText> borderasaddr;
     msdp_class_rec *next;
 };
 
 struct dvmrp_int_class_rec {  // DVMRPINTCLASS
-    char domainname[kName];
-    char nodetype[kName];
+    text_field<kName> domainname;
+    text_field<kName> nodetype;
     int32_t sequence;
-    char namedinterface[kText];
-    char context1[kText], context2[kText], context3[kText];
-    char metric[kText];
-    char metricacl[kText];
-    char acceptfilter[kText];
-    char neighborfilter[kText];
-    char summaryaddr[kText];
-    char summarymask[kText];
-    char summarymetric[kText];
-    char inoffset[kText];
-    char outoffset[kText];
+    text_field<kText> namedinterface;
+    text_field<kText> context1, context2, context3;
+    text_field<kText> metric;
+    text_field<kText> metricacl;
+    text_field<kText> acceptfilter;
+    text_field<kText> neighborfilter;
+    text_field<kText> summaryaddr;
+    text_field<kText> summarymask;
+    text_field<kText> summarymetric;
+    text_field<kText> inoffset;
+    text_field<kText> outoffset;
     dvmrp_int_class_rec *next;
 };
 
 struct msdp_neighbor_class_rec {  // MSDPNEIGHBORCLASS
-    char domainname[kName];
-    char nodetype[kName];
+    text_field<kName> domainname;
+    text_field<kName> nodetype;
     int32_t sequence;
-    char neighbor[kText];
-    char context1[kText], context2[kText], context3[kText];
-    char connectsource[kText];
-    char remoteas[kText];
-    char description[kText];
-    char safilterinacl[kText];
-    char safilteroutacl[kText];
-    char safilterinmap[kText];
-    char safilteroutmap[kText];
+    text_field<kText> neighbor;
+    text_field<kText> context1, context2, context3;
+    text_field<kText> connectsource;
+    text_field<kText> remoteas;
+    text_field<kText> description;
+    text_field<kText> safilterinacl;
+    text_field<kText> safilteroutacl;
+    text_field<kText> safilterinmap;
+    text_field<kText> safilteroutmap;
     int32_t defaultpeer;
-    char defprefixlist[kText];
-    char meshgroup[kText];
+    text_field<kText> defprefixlist;
+    text_field<kText> meshgroup;
     msdp_neighbor_class_rec *next;
 };
 
 struct pim_register_class_rec {  // PIMREGISTERCLASS
-    char domainname[kName];
-    char nodetype[kName];
-    char registersource[kText];
-    char registerrate[kText];
-    char acceptregisteracl[kText];
-    char acceptregisterrate[kText];
+    text_field<kName> domainname;
+    text_field<kName> nodetype;
+    text_field<kText> registersource;
+    text_field<kText> registerrate;
+    text_field<kText> acceptregisteracl;
+    text_field<kText> acceptregisterrate;
     pim_register_class_rec *next;
 };
 
 struct pim_rp_filter_class_rec {  // PIMRPFILTERCLASS
-    char domainname[kName];
-    char nodetype[kName];
+    text_field<kName> domainname;
+    text_field<kName> nodetype;
     int32_t sequence;
-    char context1[kText], context2[kText], context3[kText];
-    char rpfilter[kText];
-    char rpgroupfilter[kText];
+    text_field<kText> context1, context2, context3;
+    text_field<kText> rpfilter;
+    text_field<kText> rpgroupfilter;
     pim_rp_filter_class_rec *next;
 };
 
 struct pim_auto_rp_class_rec {  // PIMAUTORPCLASS
-    char domainname[kName];
-    char nodetype[kName];
+    text_field<kName> domainname;
+    text_field<kName> nodetype;
     int32_t sequence;
-    char context1[kText], context2[kText], context3[kText];
-    char discoverint[kText];
+    text_field<kText> context1, context2, context3;
+    text_field<kText> discoverint;
     pim_auto_rp_class_rec *next;
 };
 
 struct pim_member_class_rec {  // PIMMEMBERCLASS
-    char domainname[kName];
-    char nodetype[kName];
+    text_field<kName> domainname;
+    text_field<kName> nodetype;
     int32_t sequence;
-    char context1[kText], context2[kText], context3[kText];
-    char namedinterface[kText];
-    char mcastmode[kName];
-    char neighborfilter[kText];
-    char inrate[kText];
-    char boundaryacl[kText];
+    text_field<kText> context1, context2, context3;
+    text_field<kText> namedinterface;
+    text_field<kName> mcastmode;
+    text_field<kText> neighborfilter;
+    text_field<kText> inrate;
+    text_field<kText> boundaryacl;
     pim_member_class_rec *next;
 };
 
 struct pim_member_rate_class_rec {  // PIMMEMBERRATECLASS
-    char domainname[kName];
-    char nodetype[kName];
+    text_field<kName> domainname;
+    text_field<kName> nodetype;
     int32_t sequence;
-    char context1[kText], context2[kText], context3[kText];
-    char namedinterface[kText];
-    char direction[kName];
-    char rate[kText];
-    char grouplist[kText];
-    char sourcelist[kText];
+    text_field<kText> context1, context2, context3;
+    text_field<kText> namedinterface;
+    text_field<kName> direction;
+    text_field<kText> rate;
+    text_field<kText> grouplist;
+    text_field<kText> sourcelist;
     pim_member_rate_class_rec *next;
 };
 
 struct pim_bsr_class_rec {  // PIMBSRCLASS
-    char domainname[kName];
-    char nodetype[kName];
+    text_field<kName> domainname;
+    text_field<kName> nodetype;
     int32_t sequence;
-    char context1[kText], context2[kText], context3[kText];
-    char bsrcandint[kText];
-    char bsrcandmasklen[kText];
-    char priority[kText];
+    text_field<kText> context1, context2, context3;
+    text_field<kText> bsrcandint;
+    text_field<kText> bsrcandmasklen;
+    text_field<kText> priority;
     pim_bsr_class_rec *next;
 };
 
 struct pim_accept_class_rec {  // PIMACCEPTCLASS
-    char domainname[kName];
-    char nodetype[kName];
+    text_field<kName> domainname;
+    text_field<kName> nodetype;
     int32_t sequence;
-    char context1[kText], context2[kText], context3[kText];
-    char acceptrpaddr[kText];
-    char acceptrpacl[kText];
+    text_field<kText> context1, context2, context3;
+    text_field<kText> acceptrpaddr;
+    text_field<kText> acceptrpacl;
     int32_t autorp;
     pim_accept_class_rec *next;
 };
 
 struct pim_rp_class_rec {  // PIMRPCLASS
-    char domainname[kName];
-    char nodetype[kName];
+    text_field<kName> domainname;
+    text_field<kName> nodetype;
     int32_t sequence;
-    char context1[kText], context2[kText], context3[kText];
-    char mcastmode[kName];
-    char rpaddress[kText];
-    char rpacl[kText];
+    text_field<kText> context1, context2, context3;
+    text_field<kName> mcastmode;
+    text_field<kText> rpaddress;
+    text_field<kText> rpacl;
     pim_rp_class_rec *next;
 };
 
@@ -198,56 +198,56 @@ struct pim_rp_class_rec {  // PIMRPCLASS
 
 struct domain_addr_summary_rec {  // DOMAINADDRSUMMARY
     int32_t networkid;
-    char domainname[kName];
-    char nodetype[kName];
-    char protocol[kName];
-    char asn[kText];
-    char summary[kText];
+    text_field<kName> domainname;
+    text_field<kName> nodetype;
+    text_field<kName> protocol;
+    text_field<kText> asn;
+    text_field<kText> summary;
     int32_t prefix;
-    char tag[kText];
+    text_field<kText> tag;
     domain_addr_summary_rec *next;
 };
 
 struct domain_static_route_rec {  // DOMAINSTATICROUTE
     int32_t networkid;
-    char domainname[kName];
-    char nodetype[kName];
-    char protocol[kName];
+    text_field<kName> domainname;
+    text_field<kName> nodetype;
+    text_field<kName> protocol;
     int32_t addrno;
-    char context1[kText], context2[kText], context3[kText];
-    char sourceaddr[kText];
+    text_field<kText> context1, context2, context3;
+    text_field<kText> sourceaddr;
     int32_t sourcemask;
-    char destination[kText];
-    char weight[kName];
+    text_field<kText> destination;
+    text_field<kName> weight;
     domain_static_route_rec *next;
 };
 
 // Also holds the RIP and EIGRP protocol entries of the block parsers.
 struct domain_node_area_rec {  // DOMAINNODEAREAS
     int32_t networkid;
-    char domainname[kName];
-    char nodetype[kName];
-    char routingprotocol[kName];
-    char routedprotocol[kName];
-    char asn[kText];
-    char areaid[kText];
+    text_field<kName> domainname;
+    text_field<kName> nodetype;
+    text_field<kName> routingprotocol;
+    text_field<kName> routedprotocol;
+    text_field<kText> asn;
+    text_field<kText> areaid;
     int32_t sequenceno;
-    char summaryaddr[kText];
+    text_field<kText> summaryaddr;
     int32_t summarmask;
-    char stubtype[kName];
+    text_field<kName> stubtype;
     domain_node_area_rec *next;
 };
 
 struct domain_conn_area_rec {  // DOMAINCONNAREAS
     int32_t networkid;
-    char domainname[kName];
-    char nodetype[kName];
-    char routingprotocol[kName];
-    char routedprotocol[kName];
-    char asn[kText];
+    text_field<kName> domainname;
+    text_field<kName> nodetype;
+    text_field<kName> routingprotocol;
+    text_field<kName> routedprotocol;
+    text_field<kText> asn;
     int32_t sequenceno;
-    char namedinterface[kText];
-    char summaryaddr[kText];
+    text_field<kText> namedinterface;
+    text_field<kText> summaryaddr;
     int32_t summarmask;
     int32_t authenticated;
     domain_conn_area_rec *next;
@@ -255,79 +255,79 @@ struct domain_conn_area_rec {  // DOMAINCONNAREAS
 
 struct domain_redist_rec {  // DOMAINREDIST
     int32_t networkid;
-    char domainname[kName];
-    char nodetype[kName];
-    char protocol[kName];
-    char asn[kText];
-    char redistprotocol[kName];
-    char redistasn[kText];
-    char metric[kText];
-    char metrictype[kText];
-    char route_map[kText];
-    char tag[kText];
-    char weight[kText];
-    char match[kText];
-    char context1[kText], context2[kText], context3[kText];
+    text_field<kName> domainname;
+    text_field<kName> nodetype;
+    text_field<kName> protocol;
+    text_field<kText> asn;
+    text_field<kName> redistprotocol;
+    text_field<kText> redistasn;
+    text_field<kText> metric;
+    text_field<kText> metrictype;
+    text_field<kText> route_map;
+    text_field<kText> tag;
+    text_field<kText> weight;
+    text_field<kText> match;
+    text_field<kText> context1, context2, context3;
     int32_t sequence;
     domain_redist_rec *next;
 };
 
 struct domain_ospf_default_rec {  // DOMAINOSPFDEFAULT
     int32_t networkid;
-    char domainname[kName];
-    char nodetype[kName];
-    char protocol[kName];
-    char asn[kText];
-    char metric[kText];
-    char metrictype[kText];
-    char routemap[kText];
+    text_field<kName> domainname;
+    text_field<kName> nodetype;
+    text_field<kName> protocol;
+    text_field<kText> asn;
+    text_field<kText> metric;
+    text_field<kText> metrictype;
+    text_field<kText> routemap;
     domain_ospf_default_rec *next;
 };
 
 struct domain_offset_list_rec {  // DOMAINOFFSETLIST
     int32_t networkid;
-    char domainname[kName];
-    char nodetype[kName];
-    char protocol[kName];
+    text_field<kName> domainname;
+    text_field<kName> nodetype;
+    text_field<kName> protocol;
     int32_t sequence;
-    char context1[kText], context2[kText], context3[kText];
-    char acl[kText];
-    char direction[kName];
-    char offset[kName];
-    char interfacename[kText];
+    text_field<kText> context1, context2, context3;
+    text_field<kText> acl;
+    text_field<kName> direction;
+    text_field<kName> offset;
+    text_field<kText> interfacename;
     domain_offset_list_rec *next;
 };
 
 struct domain_dist_list_rec {  // DOMAINDISTLIST
     int32_t networkid;
-    char domainname[kName];
-    char nodetype[kName];
-    char protocol[kName];
+    text_field<kName> domainname;
+    text_field<kName> nodetype;
+    text_field<kName> protocol;
     int32_t sequence;
-    char asn[kText];
-    char redistprotocol[kText];
-    char redistasn[kText];
-    char context1[kText], context2[kText], context3[kText];
+    text_field<kText> asn;
+    text_field<kText> redistprotocol;
+    text_field<kText> redistasn;
+    text_field<kText> context1, context2, context3;
     int32_t listtype;
-    char acl[kText];
-    char direction[kName];
+    text_field<kText> acl;
+    text_field<kName> direction;
     int32_t type;
-    char interfacename[kText];
+    text_field<kText> interfacename;
     domain_dist_list_rec *next;
 };
 
 struct domain_node_area_range_rec {  // DOMAINNODEAREARANGES
     int32_t networkid;
-    char domainname[kName];
-    char nodetype[kName];
-    char routingprotocol[kName];
-    char routedprotocol[kName];
-    char asn[kText];
+    text_field<kName> domainname;
+    text_field<kName> nodetype;
+    text_field<kName> routingprotocol;
+    text_field<kName> routedprotocol;
+    text_field<kText> asn;
     int32_t sequenceno;
     int32_t subsequenceno;
-    char summaryaddr[kText];
+    text_field<kText> summaryaddr;
     int32_t summarmask;
-    char areaid[kText];
+    text_field<kText> areaid;
     domain_node_area_range_rec *next;
 };
 
@@ -337,32 +337,32 @@ struct domain_node_area_range_rec {  // DOMAINNODEAREARANGES
 // column holds it, and rows read back leave it empty.
 struct domain_bgp_network_rec {  // DOMAINBGPNETWORK
     int32_t networkid;
-    char domainname[kName];
-    char nodetype[kName];
-    char protocol[kName];
-    char asn[kText];
+    text_field<kName> domainname;
+    text_field<kName> nodetype;
+    text_field<kName> protocol;
+    text_field<kText> asn;
     int32_t networkno;
-    char networkaddr[kText];
+    text_field<kText> networkaddr;
     int32_t networkmask;
-    char routemapname[kText];
-    char instancename[kName];
+    text_field<kText> routemapname;
+    text_field<kName> instancename;
     domain_bgp_network_rec *next;
 };
 
 struct domain_bgp_addr_agrr_rec {  // DOMAINBGPADDRAGRR
     int32_t networkid;
-    char domainname[kName];
-    char nodetype[kName];
+    text_field<kName> domainname;
+    text_field<kName> nodetype;
     int32_t networkno;
-    char networkaddr[kText];
+    text_field<kText> networkaddr;
     int32_t networkprefix;
     int32_t asset;
     int32_t summaryonly;
-    char advertisemap[kText];
-    char supressmap[kText];
-    char attributemap[kText];
-    char context1[kText], context2[kText], context3[kText];
-    char instancename[kName];
+    text_field<kText> advertisemap;
+    text_field<kText> supressmap;
+    text_field<kText> attributemap;
+    text_field<kText> context1, context2, context3;
+    text_field<kName> instancename;
     domain_bgp_addr_agrr_rec *next;
 };
 
@@ -370,24 +370,24 @@ struct domain_bgp_addr_agrr_rec {  // DOMAINBGPADDRAGRR
 // columns have them the other way round.
 struct domain_bgp_peer_rec {  // DOMAINBGPPEER
     int32_t networkid;
-    char domainname[kName];
-    char nodetype[kName];
-    char peername[kText];
-    char updatesource[kText];
-    char remoteas[kName];
+    text_field<kName> domainname;
+    text_field<kName> nodetype;
+    text_field<kText> peername;
+    text_field<kText> updatesource;
+    text_field<kName> remoteas;
     int32_t passwordreqd;
-    char routemapout[kText], routemapin[kText];
-    char filterlistin[kText], filterlistout[kText];
-    char distlistin[kText], distlistout[kText];
-    char prefixlistin[kText], prefixlistout[kText];
+    text_field<kText> routemapout, routemapin;
+    text_field<kText> filterlistin, filterlistout;
+    text_field<kText> distlistin, distlistout;
+    text_field<kText> prefixlistin, prefixlistout;
     int32_t routereflector;
     int32_t nexthopself;
-    char weight[kText];
-    char ebgp_multihop[kText];
+    text_field<kText> weight;
+    text_field<kText> ebgp_multihop;
     int32_t defaultoriginate;
-    char defaultoriginate_rm[kText];
+    text_field<kText> defaultoriginate_rm;
     int32_t sendcommunity;
-    char instancename[kName];
+    text_field<kName> instancename;
     domain_bgp_peer_rec *next;
 };
 
@@ -395,83 +395,83 @@ struct domain_bgp_peer_rec {  // DOMAINBGPPEER
 // originate route map, sendcommunity after it.
 struct domain_bgp_info_rec {  // DOMAINBGPINFO
     int32_t networkid;
-    char domainname[kName];
-    char nodetype[kName];
+    text_field<kName> domainname;
+    text_field<kName> nodetype;
     int32_t sequence;
-    char neighbor[kText];
-    char context1[kText], context2[kText], context3[kText];
-    char updatesource[kText];
-    char remoteas[kName];
+    text_field<kText> neighbor;
+    text_field<kText> context1, context2, context3;
+    text_field<kText> updatesource;
+    text_field<kName> remoteas;
     int32_t passwordreqd;
-    char routemapout[kText], routemapin[kText];
-    char filterlistin[kText], filterlistout[kText];
-    char distlistin[kText], distlistout[kText];
-    char prefixlistin[kText], prefixlistout[kText];
+    text_field<kText> routemapout, routemapin;
+    text_field<kText> filterlistin, filterlistout;
+    text_field<kText> distlistin, distlistout;
+    text_field<kText> prefixlistin, prefixlistout;
     int32_t routereflector;
     int32_t nexthopself;
-    char weight[kText];
-    char ebgpmultihop[kText];
+    text_field<kText> weight;
+    text_field<kText> ebgpmultihop;
     int32_t defaultoriginate;
-    char defaultoriginate_rm[kText];
-    char peername[kText];
+    text_field<kText> defaultoriginate_rm;
+    text_field<kText> peername;
     int32_t sendcommunity;
-    char instancename[kName];
-    char addrtype[kName];  // kept in memory only
+    text_field<kName> instancename;
+    text_field<kName> addrtype;  // kept in memory only
     domain_bgp_info_rec *next;
 };
 
 struct domain_bgp_peer_rule_rec {  // DOMAINBGPPEERRULE
     int32_t networkid;
-    char domainname[kName];
-    char nodetype[kName];
-    char peername[kText];
-    char variablename[kText];
-    char variablevalue[kText];
-    char instancename[kName];
+    text_field<kName> domainname;
+    text_field<kName> nodetype;
+    text_field<kText> peername;
+    text_field<kText> variablename;
+    text_field<kText> variablevalue;
+    text_field<kName> instancename;
     domain_bgp_peer_rule_rec *next;
 };
 
 // ---- VRF (checked and released, never stored) ----
 
 struct vrf_description_rec {
-    char vrfgroupname[kName];
-    char domainname[kName];
-    char nodetype[kName];
-    char context1[kText], context2[kText], context3[kText];
+    text_field<kName> vrfgroupname;
+    text_field<kName> domainname;
+    text_field<kName> nodetype;
+    text_field<kText> context1, context2, context3;
     vrf_description_rec *next;
 };
 
 struct vrf_class_rec {
-    char vrfname[kText];
-    char vrfclass[kName];
-    char domainname[kName];
-    char nodetype[kName];
+    text_field<kText> vrfname;
+    text_field<kName> vrfclass;
+    text_field<kName> domainname;
+    text_field<kName> nodetype;
     int32_t vrfno;
     int32_t shared;
-    char owner[kText];
-    char rdscheme[kName];
-    char rdprefix[kText];
+    text_field<kText> owner;
+    text_field<kName> rdscheme;
+    text_field<kText> rdprefix;
     int32_t nodeunique;
-    char poolclass[kName];
+    text_field<kName> poolclass;
     vrf_class_rec *next;
 };
 
 struct vrf_member_filter_rec {
-    char variablename[kName];
-    char variablevalue[kName];
-    char vrfclass[kName];
-    char domainname[kName];
-    char nodetype[kName];
+    text_field<kName> variablename;
+    text_field<kName> variablevalue;
+    text_field<kName> vrfclass;
+    text_field<kName> domainname;
+    text_field<kName> nodetype;
     vrf_member_filter_rec *next;
 };
 
 struct vrf_route_target_rec {
-    char type[kName];
-    char repeatby[kText];
-    char policy[kText];
-    char vrfclass[kName];
-    char domainname[kName];
-    char nodetype[kName];
+    text_field<kName> type;
+    text_field<kText> repeatby;
+    text_field<kText> policy;
+    text_field<kName> vrfclass;
+    text_field<kName> domainname;
+    text_field<kName> nodetype;
     int32_t sequence;
     vrf_route_target_rec *next;
 };

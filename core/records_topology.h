@@ -8,14 +8,14 @@
 
 struct network_rec {  // NETWORKS, at most one record
     int32_t networkid;
-    char networkname[kName];
-    char organization[kText];
-    char address[kText];
-    char city[kText];
-    char country[kText];
-    char securitygroup[kText];
-    char networkzonename[kText];
-    char exportedzonename[kText];
+    text_field<kName> networkname;
+    text_field<kText> organization;
+    text_field<kText> address;
+    text_field<kText> city;
+    text_field<kText> country;
+    text_field<kText> securitygroup;
+    text_field<kText> networkzonename;
+    text_field<kText> exportedzonename;
     network_rec *next;
 };
 
@@ -25,82 +25,82 @@ struct network_var_rec {  // NETWORKVARS
     int32_t line;
     int32_t networkid;
     int32_t sequence;
-    char variablename[kName];
-    char variabletype[kText];
-    char variablevalue[kText];
+    text_field<kName> variablename;
+    text_field<kText> variabletype;
+    text_field<kText> variablevalue;
     network_var_rec *next;
 };
 
 struct list_value_rec {  // LISTVALUES, one record a list element
     int32_t networkid;
-    char listname[kName];
-    char elementvalue[kText];
+    text_field<kName> listname;
+    text_field<kText> elementvalue;
     list_value_rec *next;
 };
 
 struct system_list_elem_rec {
-    char displayname[kText];
-    char elementvalue[kText];
+    text_field<kText> displayname;
+    text_field<kText> elementvalue;
     system_list_elem_rec *next;
 };
 
 struct system_list_rec {  // SYSTEMLISTVALUES grouped by list name
-    char listname[kText];
+    text_field<kText> listname;
     tail_list<system_list_elem_rec> elemlist;
     system_list_rec *next;
 };
 
 struct global_list_var_rec {  // GLOBALLISTVARS (no networkid field)
-    char listid[32];
+    text_field<32> listid;
     int32_t sequence;
-    char variablename[kText];
+    text_field<kText> variablename;
     global_list_var_rec *next;
 };
 
 struct valid_int_bandwidth_rec {  // VALIDINTBANDWIDTH
     int32_t networkid;
-    char interfacetype[kName];
-    char bandwidth[kText];
+    text_field<kName> interfacetype;
+    text_field<kText> bandwidth;
     valid_int_bandwidth_rec *next;
 };
 
 struct service_type_name_rec {  // SERVICETYPENAMES
     int32_t networkid;
-    char servicetype[kName];
-    char servicename[kName];
+    text_field<kName> servicetype;
+    text_field<kName> servicename;
     service_type_name_rec *next;
 };
 
 struct service_type_rec {  // SERVICETYPES
     int32_t networkid;
-    char servicetype[kName];
-    char hosttype[kName];
+    text_field<kName> servicetype;
+    text_field<kName> hosttype;
     service_type_rec *next;
 };
 
 struct service_type_var_rec {  // SERVICETYPEVARS
     int32_t line;
     int32_t networkid;
-    char servicetype[kName];
+    text_field<kName> servicetype;
     int32_t sequence;
-    char variablename[kName];
-    char displayname[kText];
-    char variabletype[kText];
-    char updatestatus[kText];
+    text_field<kName> variablename;
+    text_field<kText> displayname;
+    text_field<kText> variabletype;
+    text_field<kText> updatestatus;
     int32_t minvalue;
     int32_t maxvalue;
-    char defaultvalue[kText];
-    char listname[kText];
-    char variablevalue[kText];
-    char uniquec[kText];
+    text_field<kText> defaultvalue;
+    text_field<kText> listname;
+    text_field<kText> variablevalue;
+    text_field<kText> uniquec;
     int32_t isoptional;
     service_type_var_rec *next;
 };
 
 struct pool_class_rec {  // POOLCLASS
     int32_t networkid;
-    char value[kName];
-    char name[kName];
+    text_field<kName> value;
+    text_field<kName> name;
     int32_t isdefault;
     int32_t isshared;
     pool_class_rec *next;
@@ -108,71 +108,71 @@ struct pool_class_rec {  // POOLCLASS
 
 struct pool_type_rec {  // POOLTYPES
     int32_t networkid;
-    char servicetype[kName];
-    char hosttype[kName];
-    char poolowner[kText];
-    char validation[kName];
+    text_field<kName> servicetype;
+    text_field<kName> hosttype;
+    text_field<kText> poolowner;
+    text_field<kName> validation;
     pool_type_rec *next;
 };
 
 struct com_pool_type_rec {  // COMPOOLTYPES
     int32_t networkid;
-    char servicetype[kName];
-    char communicationtype[kText];
-    char hosttype[kName];
-    char addressmode[kText];
+    text_field<kName> servicetype;
+    text_field<kText> communicationtype;
+    text_field<kName> hosttype;
+    text_field<kText> addressmode;
     com_pool_type_rec *next;
 };
 
 struct pool_sequence_rec {  // POOLSEQUENCE
     int32_t networkid;
-    char servicetype[kName];
-    char poolowner[kName];
-    char hosttype[kName];
+    text_field<kName> servicetype;
+    text_field<kName> poolowner;
+    text_field<kName> hosttype;
     int32_t sequence;
-    char variablename[kName];
+    text_field<kName> variablename;
     pool_sequence_rec *next;
 };
 
 struct domain_rec {  // DOMAIN
     int32_t networkid;
-    char domainname[kName];
+    text_field<kName> domainname;
     domain_rec *next;
 };
 
 struct domain_variable_rec {  // DOMAINVARIABLES
     int32_t line;
     int32_t networkid;
-    char domainname[kName];
+    text_field<kName> domainname;
     int32_t sequence;
-    char variablename[kText];
-    char displayname[kText];
-    char variabletype[kText];
-    char updatestatus[kText];
+    text_field<kText> variablename;
+    text_field<kText> displayname;
+    text_field<kText> variabletype;
+    text_field<kText> updatestatus;
     int32_t minvalue;
     int32_t maxvalue;
-    char defaultvalue[kText];
-    char listname[kText];
-    char variablevalue[kText];
-    char uniquec[kText];
+    text_field<kText> defaultvalue;
+    text_field<kText> listname;
+    text_field<kText> variablevalue;
+    text_field<kText> uniquec;
     int32_t isoptional;
     domain_variable_rec *next;
 };
 
 struct domain_node_rec {  // DOMAINNODES
     int32_t networkid;
-    char domainname[kName];
-    char nodetype[kName];
+    text_field<kName> domainname;
+    text_field<kName> nodetype;
     int32_t nodeidstart;
     int32_t maxnode;
     int32_t minnode;
-    char hostname[kText];
-    char devicetype[kText];
+    text_field<kText> hostname;
+    text_field<kText> devicetype;
     int32_t iscpe;
     int32_t remoteaccess;
-    char remoteaddrtype[kText];
+    text_field<kText> remoteaddrtype;
     int32_t natinside;
-    char nataddrtype[kText];
+    text_field<kText> nataddrtype;
     int32_t routedprotocols;
     int32_t controller;
     domain_node_rec *next;
@@ -181,50 +181,50 @@ struct domain_node_rec {  // DOMAINNODES
 struct domain_node_var_rec {  // DOMAINNODEVARS
     int32_t line;
     int32_t networkid;
-    char domainname[kName];
-    char nodetype[kName];
+    text_field<kName> domainname;
+    text_field<kName> nodetype;
     int32_t sequence;
-    char variablename[kName];
-    char displayname[kText];
-    char variabletype[kText];
-    char updatestatus[kText];
+    text_field<kName> variablename;
+    text_field<kText> displayname;
+    text_field<kText> variabletype;
+    text_field<kText> updatestatus;
     int32_t minvalue;
     int32_t maxvalue;
-    char defaultvalue[kText];
-    char listname[kText];
-    char variablevalue[kText];
-    char uniquec[kText];
+    text_field<kText> defaultvalue;
+    text_field<kText> listname;
+    text_field<kText> variablevalue;
+    text_field<kText> uniquec;
     int32_t isoptional;
     domain_node_var_rec *next;
 };
 
 struct domain_service_rec {  // DOMAINSERVICES
     int32_t networkid;
-    char domainname[kName];
-    char nodetype[kName];
-    char servicename[kName];
-    char sourceaddress[kText];
+    text_field<kName> domainname;
+    text_field<kName> nodetype;
+    text_field<kName> servicename;
+    text_field<kText> sourceaddress;
     domain_service_rec *next;
 };
 
 struct ip_address_pool_rec {  // IPADDRESSPOOLS
     int32_t networkid;
-    char addresspoolname[kText];
-    char protocoltype[30];
-    char startaddress[kName];
-    char endaddress[kName];
+    text_field<kText> addresspoolname;
+    text_field<30> protocoltype;
+    text_field<kName> startaddress;
+    text_field<kName> endaddress;
     ip_address_pool_rec *next;
 };
 
 struct vc_class_rec {  // VCCLASS (logical paths)
     int32_t connectionno;
-    char connectionname[kText];
-    char connectiontype[kName];
-    char encapsulationtype[kText];
-    char pathmode[kText];
-    char pathtype[kName];
+    text_field<kText> connectionname;
+    text_field<kName> connectiontype;
+    text_field<kText> encapsulationtype;
+    text_field<kText> pathmode;
+    text_field<kName> pathtype;
     int32_t maxconn;
-    char scope[kName];
+    text_field<kName> scope;
     int32_t isauthenticated;
     vc_class_rec *next;
 };
@@ -232,29 +232,29 @@ struct vc_class_rec {  // VCCLASS (logical paths)
 struct vc_member_class_rec {  // VCMEMBERCLASS
     int32_t connectionno;
     int32_t sequence;
-    char domainname[kName];
-    char nodetype[kName];
+    text_field<kName> domainname;
+    text_field<kName> nodetype;
     int32_t minconn;
     int32_t maxconn;
-    char membertype[kText];
-    char interface[kText];
-    char connectionname[kText];
-    char tunnelsource[kText];
+    text_field<kText> membertype;
+    text_field<kText> interface;
+    text_field<kText> connectionname;
+    text_field<kText> tunnelsource;
     vc_member_class_rec *next;
 };
 
 struct vc_member_filter_rec {  // VCMEMBERFILTERS
     int32_t connectionno;
     int32_t sequence;
-    char variablename[kText];
+    text_field<kText> variablename;
     vc_member_filter_rec *next;
 };
 
 struct domain_connection_rec {  // DOMAINCONNECTIONS
     int32_t networkid;
-    char domainname1[kName];
-    char domainname2[kName];
-    char conntype[kName];
+    text_field<kName> domainname1;
+    text_field<kName> domainname2;
+    text_field<kName> conntype;
     int32_t maxconn;
     int32_t minconn;
     domain_connection_rec *next;
@@ -262,28 +262,28 @@ struct domain_connection_rec {  // DOMAINCONNECTIONS
 
 struct domain_node_log_int_rec {  // DOMAINNODELOGINT
     int32_t networkid;
-    char domainname[kName];
-    char devicetype[kName];
-    char nodetype[kName];
-    char inttype[kName];
-    char intno[30];
-    char addresstype[kText];
+    text_field<kName> domainname;
+    text_field<kName> devicetype;
+    text_field<kName> nodetype;
+    text_field<kName> inttype;
+    text_field<30> intno;
+    text_field<kText> addresstype;
     int32_t prefix;
-    char dependency[kName];
-    char valcheck[kName];
+    text_field<kName> dependency;
+    text_field<kName> valcheck;
     domain_node_log_int_rec *next;
 };
 
 struct domain_conn_type_rec {  // DOMAINCONNTYPES
     int32_t connectionno;
-    char connectionname[kText];
-    char connectionscope[kText];
-    char connectiontype[kText];
+    text_field<kText> connectionname;
+    text_field<kText> connectionscope;
+    text_field<kText> connectiontype;
     int32_t maxconn;
     int32_t networktypes;
-    char addresstype[kText];
-    char prefix[kText];
-    char valcheck[kName];
+    text_field<kText> addresstype;
+    text_field<kText> prefix;
+    text_field<kName> valcheck;
     domain_conn_type_rec *next;
 };
 
@@ -292,16 +292,16 @@ struct domain_conn_var_rec {  // DOMAINCONNVARS
     int32_t networkid;
     int32_t connectionno;
     int32_t sequence;
-    char displayname[kText];
-    char variablename[kText];
-    char variabletype[kText];
-    char updatestatus[kText];
+    text_field<kText> displayname;
+    text_field<kText> variablename;
+    text_field<kText> variabletype;
+    text_field<kText> updatestatus;
     int32_t minvalue;
     int32_t maxvalue;
-    char defaultvalue[kText];
-    char listname[kText];
-    char variablevalue[kText];
-    char uniquec[kText];
+    text_field<kText> defaultvalue;
+    text_field<kText> listname;
+    text_field<kText> variablevalue;
+    text_field<kText> uniquec;
     int32_t isoptional;
     domain_conn_var_rec *next;
 };
@@ -309,48 +309,48 @@ struct domain_conn_var_rec {  // DOMAINCONNVARS
 struct address_assign_rec {  // ADDRESSASSIGN
     int32_t networkid;
     int32_t namedpointtype;
-    char namedendpoint[kText];
-    char addresspoolname[kText];
-    char scope[kText];
-    char poolname[kText];
-    char offset[kText];
+    text_field<kText> namedendpoint;
+    text_field<kText> addresspoolname;
+    text_field<kText> scope;
+    text_field<kText> poolname;
+    text_field<kText> offset;
     int32_t sequence;
-    char ipaddress[kText];
-    char servicetype[kText];
-    char hosttype[kText];
-    char nattype[kText];
-    char poolowner[kText];
-    char poolownervar[kText];
-    char poolclass[kText];
+    text_field<kText> ipaddress;
+    text_field<kText> servicetype;
+    text_field<kText> hosttype;
+    text_field<kText> nattype;
+    text_field<kText> poolowner;
+    text_field<kText> poolownervar;
+    text_field<kText> poolclass;
     address_assign_rec *next;
 };
 
 struct address_dependency_rec {  // ADDRESSDEPENDENCY
     int32_t networkid;
     int32_t namedpointtype;
-    char namedendpoint[kText];
-    char addresspoolname[kName];
+    text_field<kText> namedendpoint;
+    text_field<kName> addresspoolname;
     int32_t sequence;
-    char variablename[kName];
+    text_field<kName> variablename;
     int32_t minvalue;
     int32_t maxvalue;
     address_dependency_rec *next;
 };
 
 struct domain_inst_var_rec {  // DOMAININSTVARS
-    char connectionname[kText];
+    text_field<kText> connectionname;
     int32_t sequenceno;
-    char variablename[kText];
+    text_field<kText> variablename;
     domain_inst_var_rec *next;
 };
 
 struct domain_fixed_conn_rec {  // DOMAINFIXEDCONN
     int32_t networkid;
     int32_t connectionno;
-    char domainname[kName];
-    char nodetype[kName];
-    char nattype[kName];
-    char authserver[kName];
+    text_field<kName> domainname;
+    text_field<kName> nodetype;
+    text_field<kName> nattype;
+    text_field<kName> authserver;
     int32_t maxconn;
     int32_t minconn;
     int32_t secondaryip;
@@ -359,10 +359,10 @@ struct domain_fixed_conn_rec {  // DOMAINFIXEDCONN
 
 struct domain_int_name_rec {  // DOMAININTNAMES
     int32_t connectionno;
-    char domainname[kName];
-    char nodetype[kName];
+    text_field<kName> domainname;
+    text_field<kName> nodetype;
     int32_t instanceno;
-    char interfacename[kName];
+    text_field<kName> interfacename;
     domain_int_name_rec *next;
 };
 
@@ -378,31 +378,31 @@ struct domain_remote_type_rec {  // DOMAINREMOTETYPES
 
 struct domain_node_conn_bkp_rec {  // DOMAINNODECONNBKP
     int32_t networkid;
-    char domainname[kName];
-    char nodetype[kName];
-    char scope[kName];
-    char connectionname[kText];
-    char backupconnname[kText];
+    text_field<kName> domainname;
+    text_field<kName> nodetype;
+    text_field<kName> scope;
+    text_field<kText> connectionname;
+    text_field<kText> backupconnname;
     domain_node_conn_bkp_rec *next;
 };
 
 struct domain_int_type_rec {  // DOMAININTTYPES
     int32_t connectionno;
-    char interfacetype[kName];
-    char encapsulationtype[kName];
+    text_field<kName> interfacetype;
+    text_field<kName> encapsulationtype;
     int32_t isauthenticated;
     int32_t subinterface;
-    char authenticationtype[kName];
-    char conntype[kName];
+    text_field<kName> authenticationtype;
+    text_field<kName> conntype;
     domain_int_type_rec *next;
 };
 
 struct hsrp_member_rec {  // HSRPMEMBER
     int32_t networkid;
     int32_t connectionno;
-    char domainname[kName];
-    char nodetype[kName];
-    char trackinterface[kText];
+    text_field<kName> domainname;
+    text_field<kName> nodetype;
+    text_field<kText> trackinterface;
     int32_t trackpriority;
     int32_t sequenceno;
     int32_t subsequenceno;
@@ -413,16 +413,16 @@ struct hsrp_connection_rec {  // HSRPCONNECTIONS
     int32_t networkid;
     int32_t connectionno;
     int32_t sequenceno;
-    char addresstype[kName];
+    text_field<kName> addresstype;
     int32_t authenticated;
     int32_t subsequenceno;
-    char hsrppriority[300];
+    text_field<300> hsrppriority;
     hsrp_connection_rec *next;
 };
 
 struct aps_member_rec {  // APSMEMBER
-    char domainname[kName];
-    char nodetype[kName];
+    text_field<kName> domainname;
+    text_field<kName> nodetype;
     int32_t connectionno;
     int32_t interfacemode;
     aps_member_rec *next;
@@ -432,13 +432,13 @@ struct domain_conn_filter_rec {  // DOMAINCONNFILTERS
     int32_t networkid;
     int32_t connectionno;
     int32_t sequence;
-    char variablename[kText];
+    text_field<kText> variablename;
     domain_conn_filter_rec *next;
 };
 
 // No block fills this list and no table holds it; lookups find nothing.
 struct domain_snmp_community_rec {
-    char name[kName];
+    text_field<kName> name;
     domain_snmp_community_rec *next;
 };
 

@@ -388,9 +388,9 @@ int getconnidfromname(const char *connectionname) {
     return r ? r->connectionno : 0;
 }
 
-char *getconnnamefromid(int connectionno) {
+const char *getconnnamefromid(int connectionno) {
     domain_conn_type_rec *r = conntypes_by_number.find(connectionno);
-    return r ? r->connectionname : nullptr;
+    return r ? r->connectionname.c_str() : nullptr;
 }
 
 // ---- routing and route-policy lists ----

@@ -98,7 +98,7 @@ int validata_APS(const aps_member_rec *candidate);
 // 0 when the connection type is unknown.
 int getconnidfromname(const char *connectionname);
 // The connection type's name, null when unknown.
-char *getconnnamefromid(int connectionno);
+const char *getconnnamefromid(int connectionno);
 
 // ---- routing and route-policy lists ----
 

@@ -219,4 +219,6 @@ void releasememory(const char *section) {
     bool all = std::strcmp(section, "ALL") == 0;
     for (const group &g : groups)
         if (all || std::strcmp(section, g.name) == 0) g.release();
+    // Every record is gone: so is every text they held.
+    if (all) text_arena_reset();
 }

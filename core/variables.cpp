@@ -327,16 +327,16 @@ int validate_protocols(const char *domainname, const char *nodetype, const char 
     PR *rec = alloc_record<PR>();
     if (!rec) return 0;
     // The block parsers bound every value to its field; a longer one is cut.
-    copy_text(rec->domainname, sizeof rec->domainname, domainname);
-    copy_text(rec->nodetype, sizeof rec->nodetype, nodetype);
-    copy_text(rec->protocol, sizeof rec->protocol, protocol);
-    copy_text(rec->asn, sizeof rec->asn, asn);
-    copy_text(rec->mandatory, sizeof rec->mandatory, mandatory);
-    copy_text(rec->routerid, sizeof rec->routerid, routerid);
-    copy_text(rec->clusterid, sizeof rec->clusterid, clusterid);
-    copy_text(rec->usagecondition, sizeof rec->usagecondition, usagecondition);
-    copy_text(rec->instancename, sizeof rec->instancename, instancename);
-    copy_text(rec->ownercontext, sizeof rec->ownercontext, ownercontext);
+    rec->domainname = domainname;
+    rec->nodetype = nodetype;
+    rec->protocol = protocol;
+    rec->asn = asn;
+    rec->mandatory = mandatory;
+    rec->routerid = routerid;
+    rec->clusterid = clusterid;
+    rec->usagecondition = usagecondition;
+    rec->instancename = instancename;
+    rec->ownercontext = ownercontext;
     append_record(prdomainprotocols, rec);
     return 0;
 }

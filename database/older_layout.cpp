@@ -189,7 +189,7 @@ int print_domainfilterlist(const writer_desc *d, FILE *loadfp) {
         if (filterlist_start_number(r->aclseqstart) < 0) {
             logmsg("ERROR: FLT-SEQSTART '%s' of the %s list of %s.%s is not a number; this loader writes it "
                    "as a number\n",
-                   r->aclseqstart, r->filtertype, r->domainname, r->nodetype);
+                   r->aclseqstart.c_str(), r->filtertype.c_str(), r->domainname.c_str(), r->nodetype.c_str());
             return 0;
         }
     }

@@ -99,7 +99,7 @@ bool fill(const reader_desc &d, const std::vector<cell> &cells, int target, void
             if (c.copy == copy_loc && std::strcmp(src, "IS NULL") == 0) src = "";
             size_t n = std::strlen(src);
             if (n >= c.size) return false;
-            std::memcpy(field, src, n + 1);
+            text_access::assign(field, src, n);
             break;
         }
         }
@@ -325,7 +325,7 @@ int read_systemlist(const reader_desc &d, const reader_desc *) {
         }
         if (!current || std::strcmp(current->listname, probe.listname) != 0) {
             current = static_cast<system_list_rec *>(new_record(sizeof(system_list_rec)));
-            std::memcpy(current->listname, probe.listname, sizeof probe.listname);
+            current->listname = probe.listname;
             append(lists, current, offsetof(system_list_rec, next));
             last = nullptr;
         }

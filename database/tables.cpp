@@ -3,6 +3,7 @@
 // order of the INSERT texts is the column order of database/schema.sql.
 #include <cstddef>
 #include <iterator>
+#include <type_traits>
 
 #include "database.h"
 #include "records_customer.h"
@@ -14,7 +15,14 @@
 namespace ndldb {
 namespace {
 
-#define FIELD(R, f) offsetof(R, f), sizeof(R::f)
+// A record's texts are text_fields (the reader and writer reach them as
+// such); its numbers plain fields.
+template <class F>
+constexpr size_t field_width() {
+    static_assert(!std::is_array_v<F>, "a described text field is a text_field");
+    return text_width<F>::size;
+}
+#define FIELD(R, f) offsetof(R, f), field_width<decltype(R::f)>()
 #define COLS(a) a, std::size(a)
 #define VALS(a) a, std::size(a)
 #define RECORD(R) sizeof(R), offsetof(R, next)

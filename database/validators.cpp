@@ -66,7 +66,7 @@ int NDL_validate_network(network_rec *stored, network_rec *parsed) {
     using R = network_rec;
     return walk<&R::networkname, &R::organization, &R::networkzonename, &R::exportedzonename, &R::country,
                 &R::securitygroup>(stored, parsed, [](const R &s) {
-        logmsg("ERROR:Network data for '%s' is changed\n", s.networkname);
+        logmsg("ERROR:Network data for '%s' is changed\n", s.networkname.c_str());
         return 0;
     });
 }
@@ -76,8 +76,8 @@ int NDL_validate_domains(domain_rec *stored, domain_rec *parsed) {
     return walk<&R::domainname>(stored, parsed, [](const R &s) {
         return counted(
             count_domaininstance(s.domainname), raises_flag,
-            [&] { logmsg("ERROR:Domain '%s' is being deleted, remove all domain instances first\n", s.domainname); },
-            [&] { logmsg("WARNING:Domain '%s' is deleted.\n", s.domainname); });
+            [&] { logmsg("ERROR:Domain '%s' is being deleted, remove all domain instances first\n", s.domainname.c_str()); },
+            [&] { logmsg("WARNING:Domain '%s' is deleted.\n", s.domainname.c_str()); });
     });
 }
 
@@ -89,11 +89,11 @@ int NDL_validate_domainvariables(domain_variable_rec *stored, domain_variable_re
             [&] {
                 logmsg("ERROR:Domain variable '%s'  for domain '%s' is modified/deleted, delete domain instaces "
                        "first\n",
-                       s.variablename, s.domainname);
+                       s.variablename.c_str(), s.domainname.c_str());
             },
             [&] {
-                logmsg("WARNING:Domain variable '%s'  for domain '%s' is modified/deleted.\n", s.variablename,
-                       s.domainname);
+                logmsg("WARNING:Domain variable '%s'  for domain '%s' is modified/deleted.\n", s.variablename.c_str(),
+                       s.domainname.c_str());
             });
     });
 }
@@ -104,8 +104,8 @@ int NDL_validate_domainconntypes(domain_conn_type_rec *stored, domain_conn_type_
                 &R::addresstype, &R::prefix, &R::valcheck>(stored, parsed, [](const R &s) {
         return counted(
             count_nodeconn(s.connectionname), raises_flag,
-            [&] { logmsg("ERROR:Connection '%s'  is modified/deleted, delete all instances first.\n", s.connectionname); },
-            [&] { logmsg("WARNING:Connection '%s'  is modified/deleted.\n", s.connectionname); });
+            [&] { logmsg("ERROR:Connection '%s'  is modified/deleted, delete all instances first.\n", s.connectionname.c_str()); },
+            [&] { logmsg("WARNING:Connection '%s'  is modified/deleted.\n", s.connectionname.c_str()); });
     });
 }
 
@@ -121,13 +121,13 @@ int NDL_validate_domainfixedconn(domain_fixed_conn_rec *stored, domain_fixed_con
                     logmsg("ERROR:Connection '%s' Domain %s Nodetype %s has modified/deleted  "
                            "nattype/authserver/secondaryip specification.\n Please check the MEMBER entry for this "
                            "connection.\n",
-                           name, s.domainname, s.nodetype);
+                           name, s.domainname.c_str(), s.nodetype.c_str());
                 },
                 [&] {
                     logmsg("WARNING:Connection '%s' Domain %s Nodetype %s has modified/deleted "
                            "nattype/authserver/secondaryip specification.\nPlease check the MEMBER entry for this "
                            "connection.\n",
-                           name, s.domainname, s.nodetype);
+                           name, s.domainname.c_str(), s.nodetype.c_str());
                 });
         });
 }
@@ -142,10 +142,10 @@ int NDL_validate_domainconnvars(domain_conn_var_rec *stored, domain_conn_var_rec
             [&] {
                 logmsg("ERROR:Connection variable '%s' for connectiontype '%s'  is being deleted, delete connection "
                        "instances first\n",
-                       s.variablename, name);
+                       s.variablename.c_str(), name);
             },
             [&] {
-                logmsg("WARNING:Connection variable '%s' for connectiontype '%s' is deleted.\n", s.variablename, name);
+                logmsg("WARNING:Connection variable '%s' for connectiontype '%s' is deleted.\n", s.variablename.c_str(), name);
             });
     });
 }
@@ -156,10 +156,10 @@ int NDL_validate_domainnodes(domain_node_rec *stored, domain_node_rec *parsed) {
         return counted(
             count_nodeinst(s.domainname, s.nodetype), raises_flag,
             [&] {
-                logmsg("ERROR:Domain '%s' Nodetype '%s' is being deleted, delete node instances first\n", s.domainname,
-                       s.nodetype);
+                logmsg("ERROR:Domain '%s' Nodetype '%s' is being deleted, delete node instances first\n", s.domainname.c_str(),
+                       s.nodetype.c_str());
             },
-            [&] { logmsg("WARNING:Domain '%s' Nodetype '%s' is being deleted\n", s.domainname, s.nodetype); });
+            [&] { logmsg("WARNING:Domain '%s' Nodetype '%s' is being deleted\n", s.domainname.c_str(), s.nodetype.c_str()); });
     });
 }
 
@@ -171,11 +171,11 @@ int NDL_validate_domainnodevars(domain_node_var_rec *stored, domain_node_var_rec
             [&] {
                 logmsg("ERROR:Variable '%s' of Domain '%s' :Nodetype '%s': is being deleted, delete node instances "
                        "first\n",
-                       s.variablename, s.domainname, s.nodetype);
+                       s.variablename.c_str(), s.domainname.c_str(), s.nodetype.c_str());
             },
             [&] {
-                logmsg("WARNING:Variable '%s' of Domain '%s' Nodetype '%s' is being deleted\n", s.variablename,
-                       s.domainname, s.nodetype);
+                logmsg("WARNING:Variable '%s' of Domain '%s' Nodetype '%s' is being deleted\n", s.variablename.c_str(),
+                       s.domainname.c_str(), s.nodetype.c_str());
             });
     });
 }
@@ -202,11 +202,11 @@ int NDL_validate_domaininttypes(domain_int_type_rec *stored, domain_int_type_rec
         return counted(
             count_nodeconn(name), raises_flag,
             [&] {
-                logmsg("ERROR:Connection no '%s'  interface type '%s' is modified/deleted.\n", name, s.interfacetype);
+                logmsg("ERROR:Connection no '%s'  interface type '%s' is modified/deleted.\n", name, s.interfacetype.c_str());
             },
             [&] {
                 logmsg("WARNING:Connection no '%s'  interface type '%s' is modified/deleted.\n", name,
-                       s.interfacetype);
+                       s.interfacetype.c_str());
             });
     });
 }
@@ -217,12 +217,12 @@ int NDL_validate_domaininstancevars(domain_inst_var_rec *stored, domain_inst_var
         return counted(
             count_nodeconn(s.connectionname), raises_flag,
             [&] {
-                logmsg("ERROR:Connection '%s' instanceid variable '%s' is deleted.\n", s.connectionname,
-                       s.variablename);
+                logmsg("ERROR:Connection '%s' instanceid variable '%s' is deleted.\n", s.connectionname.c_str(),
+                       s.variablename.c_str());
             },
             [&] {
-                logmsg("WARNING:Connection '%s'  instanceid variable '%s' is deleted.\n", s.connectionname,
-                       s.variablename);
+                logmsg("WARNING:Connection '%s'  instanceid variable '%s' is deleted.\n", s.connectionname.c_str(),
+                       s.variablename.c_str());
             });
     });
 }
@@ -237,11 +237,11 @@ int NDL_validate_hsrpmember(hsrp_member_rec *stored, hsrp_member_rec *parsed) {
             count_nodeconn(name), raises_flag,
             [&] {
                 logmsg("ERROR:Connection '%s' Domain: %s Node: %s HSRP member %d is changed/deleted.\n", name,
-                       s.domainname, s.nodetype, s.sequenceno);
+                       s.domainname.c_str(), s.nodetype.c_str(), s.sequenceno);
             },
             [&] {
                 logmsg("WARNING:Connection '%s' Domain: %s Node: %s HSRP member %d is changed/deleted.\n", name,
-                       s.domainname, s.nodetype, s.sequenceno);
+                       s.domainname.c_str(), s.nodetype.c_str(), s.sequenceno);
             });
     });
 }
@@ -264,8 +264,8 @@ int NDL_validate_addressassign(address_assign_rec *stored, address_assign_rec *p
     auto changed = [](const R &s) {
         return counted(
             count_nodeconn(s.namedendpoint), raises_flag,
-            [&] { logmsg("ERROR: Addressassign entry for %s is changed/deleted. \n", s.namedendpoint); },
-            [&] { logmsg("WARNING: Addressassign entry for %s is changed/deleted. \n", s.namedendpoint); });
+            [&] { logmsg("ERROR: Addressassign entry for %s is changed/deleted. \n", s.namedendpoint.c_str()); },
+            [&] { logmsg("WARNING: Addressassign entry for %s is changed/deleted. \n", s.namedendpoint.c_str()); });
     };
     if (ndldb::layout_lacks("ADDRESSASSIGN", "poolclass"))
         return walk<&R::namedpointtype, &R::namedendpoint, &R::addresspoolname, &R::sequence, &R::scope,
@@ -283,12 +283,12 @@ int NDL_validate_domainnodelogint(domain_node_log_int_rec *stored, domain_node_l
         return counted(
             count_nodeinst(s.domainname, s.nodetype), raises_flag,
             [&] {
-                logmsg("ERROR: Logicalinterface entry for domain %s nodetype %s is changed/deleted. \n", s.domainname,
-                       s.nodetype);
+                logmsg("ERROR: Logicalinterface entry for domain %s nodetype %s is changed/deleted. \n", s.domainname.c_str(),
+                       s.nodetype.c_str());
             },
             [&] {
                 logmsg("WARNING: Logicalinterface entry for domain %s nodetype %s is changed/deleted. \n",
-                       s.domainname, s.nodetype);
+                       s.domainname.c_str(), s.nodetype.c_str());
             });
     });
 }
@@ -296,7 +296,7 @@ int NDL_validate_domainnodelogint(domain_node_log_int_rec *stored, domain_node_l
 int NDL_validate_servicetypes(service_type_rec *stored, service_type_rec *parsed) {
     using R = service_type_rec;
     return walk<&R::servicetype, &R::hosttype>(stored, parsed, [](const R &s) {
-        logmsg("ERROR: Service type %s with hosttype %s is deleted.\n", s.servicetype, s.hosttype);
+        logmsg("ERROR: Service type %s with hosttype %s is deleted.\n", s.servicetype.c_str(), s.hosttype.c_str());
         return 0;
     });
 }
@@ -304,7 +304,7 @@ int NDL_validate_servicetypes(service_type_rec *stored, service_type_rec *parsed
 int NDL_validate_servicetypevars(service_type_var_rec *stored, service_type_var_rec *parsed) {
     using R = service_type_var_rec;
     return walk<&R::servicetype, &R::variablename, &R::variabletype>(stored, parsed, [](const R &s) {
-        logmsg("ERROR: Variable %s of servicetype %s is deleted.\n", s.variablename, s.servicetype);
+        logmsg("ERROR: Variable %s of servicetype %s is deleted.\n", s.variablename.c_str(), s.servicetype.c_str());
         return 0;
     });
 }
@@ -312,7 +312,7 @@ int NDL_validate_servicetypevars(service_type_var_rec *stored, service_type_var_
 int NDL_validate_networkvars(network_var_rec *stored, network_var_rec *parsed) {
     using R = network_var_rec;
     return walk<&R::variablename, &R::variabletype>(stored, parsed, [](const R &s) {
-        logmsg("ERROR: Network variable %s is deleted.\n", s.variablename);
+        logmsg("ERROR: Network variable %s is deleted.\n", s.variablename.c_str());
         return 0;
     });
 }
@@ -320,7 +320,7 @@ int NDL_validate_networkvars(network_var_rec *stored, network_var_rec *parsed) {
 int NDL_validate_pooltypes(pool_type_rec *stored, pool_type_rec *parsed) {
     using R = pool_type_rec;
     return walk<&R::servicetype, &R::hosttype, &R::poolowner, &R::validation>(stored, parsed, [](const R &s) {
-        logmsg("ERROR: Pooltype for service %s :hosttype %s is changed/deleted.\n", s.servicetype, s.hosttype);
+        logmsg("ERROR: Pooltype for service %s :hosttype %s is changed/deleted.\n", s.servicetype.c_str(), s.hosttype.c_str());
         return 0;
     });
 }
@@ -328,8 +328,8 @@ int NDL_validate_pooltypes(pool_type_rec *stored, pool_type_rec *parsed) {
 int NDL_validate_pooltypemap(com_pool_type_rec *stored, com_pool_type_rec *parsed) {
     using R = com_pool_type_rec;
     return walk<&R::servicetype, &R::hosttype, &R::addressmode, &R::communicationtype>(stored, parsed, [](const R &s) {
-        logmsg("ERROR: Pooltypemap for service %s :communication type %s is changed/deleted.\n", s.servicetype,
-               s.communicationtype);
+        logmsg("ERROR: Pooltypemap for service %s :communication type %s is changed/deleted.\n", s.servicetype.c_str(),
+               s.communicationtype.c_str());
         return 0;
     });
 }
@@ -337,7 +337,7 @@ int NDL_validate_pooltypemap(com_pool_type_rec *stored, com_pool_type_rec *parse
 int NDL_validate_poolclass(pool_class_rec *stored, pool_class_rec *parsed) {
     using R = pool_class_rec;
     auto refuse = [](const R &s) {
-        logmsg("ERROR: Poolclass  %s  changed/deleted.\n", s.value);
+        logmsg("ERROR: Poolclass  %s  changed/deleted.\n", s.value.c_str());
         return 0;
     };
     if (ndldb::layout_lacks("POOLCLASS", "isshared")) return walk<&R::value, &R::isdefault>(stored, parsed, refuse);
@@ -347,8 +347,8 @@ int NDL_validate_poolclass(pool_class_rec *stored, pool_class_rec *parsed) {
 int NDL_validate_poolsequence(pool_sequence_rec *stored, pool_sequence_rec *parsed) {
     using R = pool_sequence_rec;
     return walk<&R::servicetype, &R::hosttype, &R::poolowner, &R::variablename>(stored, parsed, [](const R &s) {
-        logmsg("ERROR: Poolsequence  variable %s for service %s :hosttype %s is changed/deleted.\n", s.variablename,
-               s.servicetype, s.hosttype);
+        logmsg("ERROR: Poolsequence  variable %s for service %s :hosttype %s is changed/deleted.\n", s.variablename.c_str(),
+               s.servicetype.c_str(), s.hosttype.c_str());
         return 0;
     });
 }
@@ -363,11 +363,11 @@ int NDL_validate_connapsmember(aps_member_rec *stored, aps_member_rec *parsed) {
             count_nodeconn(name), keeps_flag,
             [&] {
                 logmsg("ERROR: APSmember for connection '%s' , domain:%s nodetype:%s is changed/deleted\n", name,
-                       s.domainname, s.nodetype);
+                       s.domainname.c_str(), s.nodetype.c_str());
             },
             [&] {
                 logmsg("WARNING: APSmember for connection '%s' , domain:%s nodetype:%s is changed/deleted\n", name,
-                       s.domainname, s.nodetype);
+                       s.domainname.c_str(), s.nodetype.c_str());
             });
     });
 }
@@ -376,7 +376,7 @@ int NDL_validate_vcclass(vc_class_rec *stored, vc_class_rec *parsed) {
     using R = vc_class_rec;
     return walk<&R::connectionname, &R::connectiontype, &R::encapsulationtype, &R::pathmode, &R::maxconn,
                 &R::pathtype, &R::scope, &R::isauthenticated>(stored, parsed, [](const R &s) {
-        logmsg("ERROR: VCCLASS entry for Connection '%s': is modified/deleted. \n", s.connectionname);
+        logmsg("ERROR: VCCLASS entry for Connection '%s': is modified/deleted. \n", s.connectionname.c_str());
         return 0;
     });
 }
@@ -385,8 +385,8 @@ int NDL_validate_vcmemberclass(vc_member_class_rec *stored, vc_member_class_rec 
     using R = vc_member_class_rec;
     return walk<&R::connectionno, &R::domainname, &R::nodetype, &R::maxconn, &R::minconn, &R::membertype,
                 &R::interface, &R::connectionname, &R::tunnelsource>(stored, parsed, [](const R &s) {
-        logmsg("ERROR: member %s-%s entry for Connection '%s': is modified/deleted. \n", s.domainname, s.nodetype,
-               s.connectionname);
+        logmsg("ERROR: member %s-%s entry for Connection '%s': is modified/deleted. \n", s.domainname.c_str(), s.nodetype.c_str(),
+               s.connectionname.c_str());
         return 0;
     });
 }
@@ -402,8 +402,8 @@ int NDL_validate_custconntypes(cust_conn_type_rec *stored, cust_conn_type_rec *p
         [](const R &s) {
             return counted(
                 count_custsite(s.conntypename), keeps_flag,
-                [&] { logmsg("ERROR: Customer connectiontype '%s' is modified/deleted. \n", s.conntypename); },
-                [&] { logmsg("WARNING:Customer connectiontype '%s' is modified/deleted. \n", s.conntypename); });
+                [&] { logmsg("ERROR: Customer connectiontype '%s' is modified/deleted. \n", s.conntypename.c_str()); },
+                [&] { logmsg("WARNING:Customer connectiontype '%s' is modified/deleted. \n", s.conntypename.c_str()); });
         },
         // The type is found; its QoS policy list is compared element by
         // element with the list of the record that matched.
@@ -413,11 +413,11 @@ int NDL_validate_custconntypes(cust_conn_type_rec *stored, cust_conn_type_rec *p
                     count_custsite(s.conntypename), keeps_flag,
                     [&] {
                         logmsg("ERROR: Qospolicy list for Customer connectiontype '%s' is modified/deleted. \n",
-                               s.conntypename);
+                               s.conntypename.c_str());
                     },
                     [&] {
                         logmsg("WARNING:Qospolicy list for Customer connectiontype '%s' is modified/deleted. \n",
-                               s.conntypename);
+                               s.conntypename.c_str());
                     });
             });
         });
@@ -429,12 +429,12 @@ int NDL_validate_custvars(cust_var_rec *stored, cust_var_rec *parsed) {
         return counted(
             count_custsite(s.conntypename), keeps_flag,
             [&] {
-                logmsg("ERROR: Variable '%s' is modified/deleted for customertype '%s'\n", s.variablename,
-                       s.conntypename);
+                logmsg("ERROR: Variable '%s' is modified/deleted for customertype '%s'\n", s.variablename.c_str(),
+                       s.conntypename.c_str());
             },
             [&] {
-                logmsg("WARNING: Variable '%s' is modified/deleted for customertype '%s'\n", s.variablename,
-                       s.conntypename);
+                logmsg("WARNING: Variable '%s' is modified/deleted for customertype '%s'\n", s.variablename.c_str(),
+                       s.conntypename.c_str());
             });
     });
 }
@@ -446,11 +446,11 @@ int NDL_validate_custaddrtypes(cust_conn_addr_type_rec *stored, cust_conn_addr_t
             count_custsite(s.conntypename), keeps_flag,
             [&] {
                 logmsg("ERROR: Customer connectiontype '%s'  nataddresstype '%s'is modified/deleted. \n",
-                       s.conntypename, s.addrtype);
+                       s.conntypename.c_str(), s.addrtype.c_str());
             },
             [&] {
                 logmsg("WARNING:Customer connectiontype '%s'  nataddresstype '%s'is modified/deleted. \n",
-                       s.conntypename, s.addrtype);
+                       s.conntypename.c_str(), s.addrtype.c_str());
             });
     });
 }
@@ -465,11 +465,11 @@ int NDL_validate_custconnnodes(cust_conn_node_rec *stored, cust_conn_node_rec *p
                 count_custsite(s.conntypename), keeps_flag,
                 [&] {
                     logmsg("ERROR: Customer connectiontype '%s' has nodetype/nodeinstances  modified/deleted. \n",
-                           s.conntypename);
+                           s.conntypename.c_str());
                 },
                 [&] {
                     logmsg("WARNING:Customer connectiontype '%s' has nodetype/nodeinstances  modified/deleted. \n",
-                           s.conntypename);
+                           s.conntypename.c_str());
                 });
         },
         [](const R &s, const R &p) {
@@ -479,11 +479,11 @@ int NDL_validate_custconnnodes(cust_conn_node_rec *stored, cust_conn_node_rec *p
                         count_custsite(s.conntypename), keeps_flag,
                         [&] {
                             logmsg("ERROR: loopback list for Customer connectiontype '%s' is modified/deleted. \n",
-                                   s.conntypename);
+                                   s.conntypename.c_str());
                         },
                         [&] {
                             logmsg("WARNING:loopback list for Customer connectiontype '%s' is modified/deleted. \n",
-                                   s.conntypename);
+                                   s.conntypename.c_str());
                         });
                 });
         });
@@ -497,11 +497,11 @@ int NDL_validate_custconninterfaces(cust_conn_interface_rec *stored, cust_conn_i
             count_custsite(s.conntypename), keeps_flag,
             [&] {
                 logmsg("ERROR: Customer connectiontype '%s': Connection:%s: interface %s is modified/deleted. \n",
-                       s.conntypename, s.connectionname, s.interfacetype);
+                       s.conntypename.c_str(), s.connectionname.c_str(), s.interfacetype.c_str());
             },
             [&] {
                 logmsg("WARNING:Customer connectiontype '%s': Connection:%s: interface %s is modified/deleted. \n",
-                       s.conntypename, s.connectionname, s.interfacetype);
+                       s.conntypename.c_str(), s.connectionname.c_str(), s.interfacetype.c_str());
             });
     });
 }
@@ -515,7 +515,7 @@ int NDL_validate_poolclassmap(pool_class_mapping_rec *stored, pool_class_mapping
             auto message = [&] {
                 logmsg("ERROR: Poolclassmapping for Connectiontype '%s': hostype %s-- nattype %s is modified/deleted. "
                        "\n",
-                       s.conntypename, s.hosttype, s.nattype);
+                       s.conntypename.c_str(), s.hosttype.c_str(), s.nattype.c_str());
             };
             return counted(count_custsite(s.conntypename), keeps_flag, message, message);
         });

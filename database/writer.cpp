@@ -36,7 +36,7 @@ int32_t int_value(const value_desc &v, const void *rec, const void *entry, int p
     case val_qosseq:
         return qosseq;
     case val_digits:  // its writer has refused any other text
-        return static_cast<int32_t>(std::strtol(static_cast<const char *>(field(v, rec, entry)), nullptr, 10));
+        return static_cast<int32_t>(std::strtol(text_access::get(field(v, rec, entry)), nullptr, 10));
     default:
         break;
     }
@@ -90,7 +90,7 @@ void format_row(std::string &out, const char *fmt, const writer_desc &d, const v
         while (next < d.nvals && !entry && d.vals[next].target == 1) ++next;
         const value_desc &v = d.vals[next++];
         if (p[1] == 'd') append_int(out, int_value(v, rec, entry, pos, qosseq));
-        else append_quoted(out, static_cast<const char *>(field(v, rec, entry)), v.size);
+        else append_quoted(out, text_access::get(field(v, rec, entry)), v.size);
         p += 2;
         run = p;
     }
@@ -129,8 +129,8 @@ int next_qosseq(const writer_desc &d, const void *entry, const void *prev, int s
     for (size_t i = 0; i < d.nvals; ++i) {
         const value_desc &v = d.vals[i];
         if (v.target != 1 || v.kind != val_text) continue;
-        const char *a = static_cast<const char *>(field(v, nullptr, entry));
-        const char *b = static_cast<const char *>(field(v, nullptr, prev));
+        const char *a = text_access::get(field(v, nullptr, entry));
+        const char *b = text_access::get(field(v, nullptr, prev));
         return std::strcmp(a, b) != 0 ? seq + 1 : seq;
     }
     return seq;
@@ -206,14 +206,14 @@ int write_network(FILE *loadfp, bool rewrite) {
     }
     static const value_desc kNetworkValues[] = {
         {val_netid, 0, 0, 0},
-        {val_text, 0, offsetof(network_rec, networkname), sizeof(network_rec::networkname)},
-        {val_text, 0, offsetof(network_rec, organization), sizeof(network_rec::organization)},
-        {val_text, 0, offsetof(network_rec, address), sizeof(network_rec::address)},
-        {val_text, 0, offsetof(network_rec, city), sizeof(network_rec::city)},
-        {val_text, 0, offsetof(network_rec, country), sizeof(network_rec::country)},
-        {val_text, 0, offsetof(network_rec, networkzonename), sizeof(network_rec::networkzonename)},
-        {val_text, 0, offsetof(network_rec, exportedzonename), sizeof(network_rec::exportedzonename)},
-        {val_text, 0, offsetof(network_rec, securitygroup), sizeof(network_rec::securitygroup)},
+        {val_text, 0, offsetof(network_rec, networkname), decltype(network_rec::networkname)::capacity},
+        {val_text, 0, offsetof(network_rec, organization), decltype(network_rec::organization)::capacity},
+        {val_text, 0, offsetof(network_rec, address), decltype(network_rec::address)::capacity},
+        {val_text, 0, offsetof(network_rec, city), decltype(network_rec::city)::capacity},
+        {val_text, 0, offsetof(network_rec, country), decltype(network_rec::country)::capacity},
+        {val_text, 0, offsetof(network_rec, networkzonename), decltype(network_rec::networkzonename)::capacity},
+        {val_text, 0, offsetof(network_rec, exportedzonename), decltype(network_rec::exportedzonename)::capacity},
+        {val_text, 0, offsetof(network_rec, securitygroup), decltype(network_rec::securitygroup)::capacity},
     };
     static const writer_desc kNetworks = {
         "table NETWORKS", nullptr, nullptr, "INSERT INTO NETWORKS VALUES (%d,'%s','%s','%s','%s','%s','%s','%s','%s')",
@@ -221,7 +221,7 @@ int write_network(FILE *loadfp, bool rewrite) {
     // Without a NETWORK record the row still names the network the run is
     // bound to, rather than reading through an empty list.
     network_rec bound{};
-    std::memcpy(bound.networkname, oldnetworkname, strnlen(oldnetworkname, sizeof bound.networkname - 1));
+    bound.networkname = oldnetworkname;
     const network_rec *rec = prnetwork ? static_cast<network_rec *>(prnetwork) : &bound;
     format_row(insert_buffer, kNetworks.insert, kNetworks, rec, nullptr, 0, 0);
     if (!emit(loadfp, insert_buffer) || !table_end(loadfp)) return 0;
@@ -290,7 +290,7 @@ int print_policyversions(const writer_desc *, FILE *loadfp) {
 int print_domainaccesslist(const writer_desc *d, FILE *loadfp) {
     // Access lists of a QoS policy are stored with the usage QOS.
     for (domain_access_list_rec *r = prdomainaccesslist; r; r = r->next)
-        if (std::strcmp(r->usage, "QOSPOLICY") == 0) std::snprintf(r->usage, sizeof r->usage, "%s", "QOS");
+        if (std::strcmp(r->usage, "QOSPOLICY") == 0) r->usage = "QOS";
     return write_table(*d, loadfp);
 }
 

@@ -20,7 +20,7 @@ const value_table operators[] = {"lt", "gt", "eq", "auto", "range", ""};
 
 // A name from a wider field of the caller (a QoS policy holds 300
 // characters): it was checked against the 30-character names already.
-void copy_name(char (&field)[kName], const char *name) { std::snprintf(field, kName, "%s", name); }
+void copy_name(text_field<kName> &field, const char *name) { field = name; }
 
 // The largest description number of the node type, 0 when it has none.
 lookup::group_index<domain_access_list_rec, &domain_access_list_rec::domainname,
@@ -141,7 +141,7 @@ int description_checks(block_reader &r, void *entry, void *) {
     if (!acl.usage[0]) return r.fail("ERROR: ACL usage not specifed. @ %d\n", Line);
     if (validate_accesslist(a.domainname, a.nodetype, a.context1, a.context2, a.context3, acl.nametype,
                             acl.aclname, acl.aclstart, acl.aclinc))
-        return r.fail("ERROR : Duplicate aclname/sequence (%s/%d) for domain/node (%s/%s) @%d\n", acl.aclname,
+        return r.fail("ERROR : Duplicate aclname/sequence (%s/%d) for domain/node (%s/%s) @%d\n", acl.aclname.c_str(),
                       acl.aclstart, a.domainname, a.nodetype, Line);
     int type = 0;
     if (!validate_commandvar(a.domainname, a.nodetype, a.context1, a.context2, a.context3, acl.owner, &type) ||
@@ -150,7 +150,7 @@ int description_checks(block_reader &r, void *entry, void *) {
     if (!g_varused && a.context1[0] && !std::strcmp(acl.nametype, "STRING") && !is_ifcontext(a.context1))
         logmsg("WARNING: ACCESSLIST '%s' for '%s.%s' has a CONTEXT and does not have any variables in the "
                "ACL-NAME, may cause duplicate entries : @ %d. \n\n",
-               acl.aclname, a.domainname, a.nodetype, r.start_line);
+               acl.aclname.c_str(), a.domainname, a.nodetype, r.start_line);
     if (!r.check_mandatory("accessdesctokens", "ERROR : Mandatory field '%s' is not defined: %d\n", r.start_line))
         return 1;
     return 0;
@@ -251,8 +251,8 @@ int protocol(block_reader &r, const keyword_rule &rule, void *rec) {
         return 0;
     }
     bool automatic = !std::strcmp(r.tok, "AUTO");
-    std::strcpy(acl.protocoltype, automatic ? "AUTO" : "USER");
-    store_text(acl.protocol, sizeof acl.protocol, automatic ? "ip" : r.tok, static_cast<size_t>(rule.maxlen));
+    acl.protocoltype = automatic ? "AUTO" : "USER";
+    store_text(acl.protocol, automatic ? "ip" : r.tok, static_cast<size_t>(rule.maxlen));
     return 0;
 }
 
@@ -285,12 +285,12 @@ int precedence(block_reader &r, const keyword_rule &rule, void *rec) {
 }
 
 struct port_fields {
-    char *optype, *op, *type, *value;
+    text_field<kName> *optype, *op, *type, *value;
 };
 port_fields ports_of(const keyword_rule &rule, void *rec) {
     domain_acl_list_rec &acl = format_of(rec).acl;
-    if (rule.tag & kDest) return {acl.destportoptype, acl.destportop, acl.destporttype, acl.destport};
-    return {acl.sourceportoptype, acl.sourceportop, acl.sourceporttype, acl.sourceport};
+    if (rule.tag & kDest) return {&acl.destportoptype, &acl.destportop, &acl.destporttype, &acl.destport};
+    return {&acl.sourceportoptype, &acl.sourceportop, &acl.sourceporttype, &acl.sourceport};
 }
 
 int port_operator(block_reader &r, const keyword_rule &rule, void *rec) {
@@ -302,14 +302,14 @@ int port_operator(block_reader &r, const keyword_rule &rule, void *rec) {
             return r.fail(rule.tag & kDest ? "ERROR: Specify destportop within quotes (unless AUTO): %s @ %d\n"
                                            : "ERROR: Specify sourceportop within quotes (unless AUTO): %s @ %d\n",
                           r.tok, Line);
-        std::strcpy(f.optype, "AUTO");
-        f.op[0] = '\0';
+        *f.optype = "AUTO";
+        f.op->clear();
         return 0;
     }
     converttolow(r.tok, r.tok, sizeof r.tok);
     if (!validate_var(operators, r.tok)) return r.fail("ERROR: Wrong operator: '%s' @ %d \n", r.tok, Line);
-    std::strcpy(f.optype, "USER");
-    store_text(f.op, kName, r.tok, kName - 1);
+    *f.optype = "USER";
+    store_text(*f.op, r.tok, kName - 1);
     return 0;
 }
 
@@ -322,15 +322,15 @@ int port(block_reader &r, const keyword_rule &rule, void *rec) {
             return r.fail(rule.tag & kDest ? "ERROR: Specify destport within quotes (unless AUTO): %s @ %d\n"
                                            : "ERROR: Specify sourceport within quotes (unless AUTO): %s @ %d\n",
                           r.tok, Line);
-        std::strcpy(f.type, "AUTO");
-        f.value[0] = '\0';
+        *f.type = "AUTO";
+        f.value->clear();
         return 0;
     }
-    if (!store_text(f.value, kName, r.tok, static_cast<size_t>(rule.maxlen))) {
+    if (!store_text(*f.value, r.tok, static_cast<size_t>(rule.maxlen))) {
         r.flag(rule.toolong_msg, r.tok, Line);
         return 0;
     }
-    std::strcpy(f.type, "USER");
+    *f.type = "USER";
     return 0;
 }
 
@@ -469,13 +469,13 @@ int extract_description(FILE *fp, const char *domainname, const char *nodetype, 
     description_entry d{};
     d.args = &args;
     domain_access_list_rec &acl = d.acl;
-    std::strcpy(acl.aclname, " ");
+    acl.aclname = " ";
     if (embedded && templ) {
-        std::memcpy(acl.owner, templ->owner, sizeof acl.owner);
-        std::memcpy(acl.usage, templ->usage, sizeof acl.usage);
-        std::memcpy(acl.direction, templ->direction, sizeof acl.direction);
+        acl.owner = templ->owner;
+        acl.usage = templ->usage;
+        acl.direction = templ->direction;
     } else if (!embedded) {
-        std::strcpy(acl.direction, " ");
+        acl.direction = " ";
         context1[0] = context2[0] = context3[0] = '\0';
         if (*sequence == INT32_MAX) {
             flag_error(TOKEN_WORD, "", "ERROR: No sequence number left for access lists of %s.%s @ %d\n",
@@ -494,9 +494,9 @@ int extract_description(FILE *fp, const char *domainname, const char *nodetype, 
     copy_name(rec->domainname, domainname);
     copy_name(rec->nodetype, nodetype);
     rec->sequence = *sequence;
-    store_text(rec->context1, kText, context1, kText - 1);
-    store_text(rec->context2, kText, context2, kText - 1);
-    store_text(rec->context3, kText, context3, kText - 1);
+    store_text(rec->context1, context1, kText - 1);
+    store_text(rec->context2, context2, kText - 1);
+    store_text(rec->context3, context3, kText - 1);
     append_record(prdomainaccesslist, rec);
     return 0;
 }
@@ -507,10 +507,10 @@ int extract_format(FILE *fp, const char *domainname, const char *nodetype, int s
     format_entry f{};
     f.args = &args;
     domain_acl_list_rec &acl = f.acl;
-    for (char *field : {acl.protocoltype, acl.sourceportoptype, acl.sourceporttype, acl.destportoptype,
-                        acl.destporttype})
-        std::strcpy(field, "IGNORE");
-    std::strcpy(acl.protocol, "ip");
+    for (text_field<kName> *field : {&acl.protocoltype, &acl.sourceportoptype, &acl.sourceporttype,
+                                     &acl.destportoptype, &acl.destporttype})
+        *field = "IGNORE";
+    acl.protocol = "ip";
     acl.established = -1;
     ++*count;
     if (read_entry(fp, format_def, &f, &args)) return 1;
@@ -522,9 +522,9 @@ int extract_format(FILE *fp, const char *domainname, const char *nodetype, int s
         copy_name(rec->nodetype, nodetype);
         rec->sequence = sequence;
         rec->subsequence = *count;
-        std::memcpy(rec->type, acl.type, sizeof rec->type);
-        std::memcpy(rec->repeatby, acl.repeatby, sizeof rec->repeatby);
-        std::memcpy(rec->protocol, acl.protocol, sizeof rec->protocol);
+        rec->type = acl.type;
+        rec->repeatby = acl.repeatby;
+        rec->protocol = acl.protocol;
         append_record(prdomainextacl, rec);
         return 0;
     }

@@ -68,7 +68,7 @@ int validate_custpolicies() {
         for (const cust_conn_qos_policy_rec *q = t->qospolicylist; q; q = q->next) {
             if (!policies_by_name.find(q->policyname)) {
                 logmsg("ERROR: QOS policy '%s' referred by a customer type is not defined in QOS section\n",
-                       q->policyname);
+                       q->policyname.c_str());
                 return 0;
             }
         }

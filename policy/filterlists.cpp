@@ -148,17 +148,17 @@ int open_format(block_reader &r, const keyword_rule &, void *rec) {
     ++b.formats;
     if (read_entry(r.fp, format_def, &f, &b)) return 1;
     domain_filter_list_rec *e = alloc_record<domain_filter_list_rec>();
-    std::memcpy(e->domainname, b.domainname, kName);
-    std::memcpy(e->nodetype, b.nodetype, kName);
-    std::memcpy(e->context1, d.context1, kText);
-    std::memcpy(e->context2, d.context2, kText);
-    std::memcpy(e->context3, d.context3, kText);
-    std::memcpy(e->type, f.type, kText);
+    e->domainname = b.domainname;
+    e->nodetype = b.nodetype;
+    e->context1 = d.context1;
+    e->context2 = d.context2;
+    e->context3 = d.context3;
+    e->type = f.type;
     e->sequence = b.formats;
-    std::snprintf(e->filtertype, kName, "%s", d.filtertype);
-    std::memcpy(e->aclseqstart, d.start, kText);
+    e->filtertype = d.filtertype;
+    e->aclseqstart = d.start;
     e->aclseqinc = d.increment;
-    std::memcpy(e->substring, f.substring, kText);
+    e->substring = f.substring;
     append_record(prdomainfilterlist, e);
     return 0;
 }

@@ -47,7 +47,7 @@ int description_checks(block_reader &r, void *rec, void *) {
                      "may cause duplicate entries : @ %d. \n\n");
     // Accepted all the same: the block reads on, the file fails.
     if (validate_domainmapclass(c.domainname, c.nodetype, c.context1, c.context2, c.context3, c.mapclassname))
-        r.flag("ERROR: Duplicate definition for mapclass. Already defined for node : %s @ %d\n", c.mapclassname,
+        r.flag("ERROR: Duplicate definition for mapclass. Already defined for node : %s @ %d\n", c.mapclassname.c_str(),
                Line);
     return 0;
 }

@@ -46,7 +46,7 @@ extern const char kQosTooLong[];
 struct qos_scope {
     const char *domainname;
     const char *nodetype;
-    char *context1, *context2, *context3;  // the record's
+    text_ref context1, context2, context3;  // the record's
     char previous[300];  // the keyword of the entry before this one
     int line;            // the line of the entry in hand
     int embedded;        // read inside a QOSPOLICY
@@ -70,30 +70,30 @@ qos_scope scope_of(Rule &rule, int embedded = 0, qos_level level = QOS_GLOBAL) {
 // The start values of a free-standing rule.
 template <class Rule>
 void global_rule(Rule &rec, const char *domainname, const char *nodetype) {
-    store_text(rec.domainname, kText, domainname, kText - 1);
-    store_text(rec.nodetype, kText, nodetype, kText - 1);
-    std::strcpy(rec.owner, "GLOBAL");
-    std::strcpy(rec.usage1, " ");
-    std::strcpy(rec.usage2, " ");
-    std::strcpy(rec.repeatby, " ");
+    store_text(rec.domainname, domainname, kText - 1);
+    store_text(rec.nodetype, nodetype, kText - 1);
+    rec.owner = "GLOBAL";
+    rec.usage1 = " ";
+    rec.usage2 = " ";
+    rec.repeatby = " ";
     rec.sequence = 1;
 }
 
 // Copies the names and contexts of one record into another.
 template <class To, class From>
 void copy_scope(To &to, const From &from) {
-    std::memcpy(to.domainname, from.domainname, kText);
-    std::memcpy(to.nodetype, from.nodetype, kText);
-    std::memcpy(to.context1, from.context1, kText);
-    std::memcpy(to.context2, from.context2, kText);
-    std::memcpy(to.context3, from.context3, kText);
+    to.domainname = from.domainname;
+    to.nodetype = from.nodetype;
+    to.context1 = from.context1;
+    to.context2 = from.context2;
+    to.context3 = from.context3;
 }
 
 // A rule's last check: 1 when it may be added; else 0 with `message` set to
 // `missing` (the first value it lacks) or, when a rule of its name and
 // sequence stands already, to `dup_fmt` with the name.
 template <class Rule>
-int rule_verdict(const Rule &rule, const char (Rule::*name)[kText],
+int rule_verdict(const Rule &rule, const text_field<kText> Rule::*name,
                  int (*exists)(const char *, const char *, const char *, int32_t), const char *missing,
                  const char *dup_fmt, char *message) {
     if (missing) {
@@ -101,7 +101,7 @@ int rule_verdict(const Rule &rule, const char (Rule::*name)[kText],
         return 0;
     }
     if (!exists(rule.domainname, rule.nodetype, rule.*name, rule.sequence)) return 1;
-    std::snprintf(message, kMsgSize, dup_fmt, rule.*name);
+    std::snprintf(message, kMsgSize, dup_fmt, (rule.*name).c_str());
     return 0;
 }
 
@@ -145,7 +145,7 @@ void check_vendor(block_reader &r, const char *tablename, const char *word, cons
                   const qos_scope &s, int line, int *result);
 // REPEATBY of an embedded rule: quoted, a valid aggregation function, at
 // most 100 characters, into `field` (kText).
-int take_repeatby(block_reader &r, const qos_scope &s, char *field);
+int take_repeatby(block_reader &r, const qos_scope &s, text_ref field);
 // The NAME's variables against the qualifier and the contexts (a failure
 // is flagged) and the warning on a CONTEXT that the NAME does not use.
 void check_rule_name(block_reader &r, const qos_scope &s, const char *name, const char *warning);
@@ -223,11 +223,11 @@ enum qos_rule_kind { QOS_MARK = 0, QOS_POLICE, QOS_SHAPE, QOS_DROP, QOS_RULE_KIN
 struct qos_rule_site {
     qos_policy_class_rec *policy;
     int level;
-    const char *owner;     // the queue group name, or the class name
+    text_ref owner;        // the queue group name, or the class name (read as it is filled)
     const char *usage1;    // "POLICY" or "CLASS"
     const char *repeatby;
     const char *name;      // the generated name of the rules made here
-    char *out[QOS_RULE_KINDS];
+    text_ref out[QOS_RULE_KINDS];
     bool named[QOS_RULE_KINDS];  // the out-field came from a ...RULENAME
     int *counts;  // the policy's running mark, police and shape counts
 };

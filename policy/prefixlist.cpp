@@ -44,9 +44,9 @@ int header_checks(block_reader &r, void *rec, void *) {
     if (!g_varused && h.context1[0] && !is_ifcontext(h.context1))
         logmsg("WARNING: PREFIX LIST '%s' for '%s.%s' has a CONTEXT and does not have any variables in the "
                "PFX-NAME, may cause duplicate entries : @ %d. \n\n",
-               h.listname, h.domainname, h.nodetype, r.start_line);
+               h.listname.c_str(), h.domainname.c_str(), h.nodetype.c_str(), r.start_line);
     if (validate_prefixlist(h.domainname, h.nodetype, h.listname, h.context1, h.context2, h.context3))
-        logmsg("WARNING: Possible Duplicate definition for prefix list.  : %s @ %d\n", h.listname, Line);
+        logmsg("WARNING: Possible Duplicate definition for prefix list.  : %s @ %d\n", h.listname.c_str(), Line);
     return 0;
 }
 
@@ -164,8 +164,8 @@ int open_description(block_reader &r, const keyword_rule &, void *rec) {
         return r.fail("ERROR: No sequence number left for prefix lists of %s.%s @ %d\n", b.domainname, b.nodetype,
                       Line);
     header_entry e{};
-    std::memcpy(e.hdr.domainname, b.domainname, kName);
-    std::memcpy(e.hdr.nodetype, b.nodetype, kName);
+    e.hdr.domainname = b.domainname;
+    e.hdr.nodetype = b.nodetype;
     e.hdr.sequence = ++b.sequence;
     if (read_entry(r.fp, header_def, &e, &b)) return 1;
     b.hdr = e.hdr;
@@ -186,8 +186,8 @@ int open_format(block_reader &r, const keyword_rule &, void *rec) {
     if (read_entry(r.fp, format_def, &f, &b)) return 1;
     domain_prefix_list_rec *e = alloc_record<domain_prefix_list_rec>();
     *e = f.entry;
-    std::memcpy(e->domainname, b.domainname, kName);
-    std::memcpy(e->nodetype, b.nodetype, kName);
+    e->domainname = b.domainname;
+    e->nodetype = b.nodetype;
     e->sequence = b.hdr.sequence;
     e->subsequence = b.formats;
     e->next = nullptr;

@@ -161,15 +161,15 @@ int class_matchrule(block_reader &r, class_desc &c) {
         qos_match_rule_class_rec t{};
         copy_scope(t, p);
         if (is_type(c, "CLASS-BASED"))
-            std::snprintf(t.matchrulename, kText, "%.100s-%d-%d", c.rec.subqueuename, p.policyid, c.number);
+            t.matchrulename.format("%.100s-%d-%d", c.rec.subqueuename.c_str(), p.policyid, c.number);
         else
-            std::snprintf(t.matchrulename, kText, "%s", c.name);
-        std::memcpy(t.owner, c.rec.subqueuename, kText);
-        std::strcpy(t.usage1, "CLASS");
-        std::memcpy(t.usage2, p.direction, kText);
-        std::snprintf(t.repeatby, kText, "%s", site_now(c).repeatby);
+            t.matchrulename = c.name;
+        t.owner = c.rec.subqueuename;
+        t.usage1 = "CLASS";
+        t.usage2 = p.direction;
+        t.repeatby = site_now(c).repeatby;
         c.match = add_embedded_matchrule(t);
-        std::memcpy(c.rec.matchrule, c.match->matchrulename, kText);
+        c.rec.matchrule = c.match->matchrulename;
         c.rec.matchdnf = 1;
     }
     return extract_matchdata(r.fp, c.match);
@@ -238,7 +238,7 @@ int extract_QOSPolicy_class(FILE *fp, qos_policy_class_rec *policy, int number, 
     c.policy = policy;
     c.number = number;
     c.usage = match_usage(policy->queuetype);
-    std::snprintf(c.name, sizeof c.name, "%d-%.100s-cl-%d", policynumber, policy->classrulename, number);
+    std::snprintf(c.name, sizeof c.name, "%d-%.100s-cl-%d", policynumber, policy->classrulename.c_str(), number);
     qos_sub_queue_class_rec &rec = c.rec;
     c.site = qos_rule_site{policy, 2, rec.subqueuename, "CLASS", " ", c.name,
                            {rec.markrule, rec.policerule, rec.shaperule, rec.droprule}, {}, counts};
@@ -249,9 +249,9 @@ int extract_QOSPolicy_class(FILE *fp, qos_policy_class_rec *policy, int number, 
     if (!c.name_has_variable && rec.matchrule[0] && policy->context1[0] && !is_ifcontext(policy->context1))
         logmsg("WARNING: QOSPolicy '%s' for '%s.%s' has a CONTEXT and does not have any variables in the NAME for "
                "CLASS '%s', may cause duplicate entries: @ %d \n\n",
-               policy->classrulename, policy->domainname, policy->nodetype, rec.subqueuename, Line);
+               policy->classrulename.c_str(), policy->domainname.c_str(), policy->nodetype.c_str(), rec.subqueuename.c_str(), Line);
     if (classes_of_policy.find(policy, rec.subqueuename))
-        return r.fail("ERROR: Duplicate class : '%s' @ %d\n", rec.subqueuename, Line);
+        return r.fail("ERROR: Duplicate class : '%s' @ %d\n", rec.subqueuename.c_str(), Line);
     rec.sequence = number;
     auto *added = alloc_record<qos_sub_queue_class_rec>();
     *added = rec;

@@ -116,7 +116,7 @@ int take_entry(block_reader &r, const attribute_entry &e, void *ctx) {
         return r.fail(kQosTooLong, r.tok, e.line);
     if (rule->upper) converttocap(r.tok, r.tok, sizeof r.tok);
     if (rule->tag & kLower) converttolow(r.tok, r.tok, sizeof r.tok);
-    if (rule->field.size) store_text(static_cast<char *>(ctx) + rule->field.offset, rule->field.size, r.tok,
+    if (rule->field.size) store_field(rule->field, ctx, r.tok,
                                      rule->field.size - 1);
     if (rule->after && rule->after(r, *rule, ctx)) return 1;
     std::snprintf(s.previous, sizeof s.previous, "%s", rule->name);
@@ -146,21 +146,21 @@ int take_context(block_reader &r, const qos_scope &s) {
     // One context alone is what the combined address check would parse.
     if (!validate_context(s.domainname, s.nodetype, r.tok, &kind)) flag_check(r);
     else if (kind != 1) r.flag("Error:context should have a aggregation function: %s @ %d\n", r.tok, Line);
-    char *slot = !s.context1[0] ? s.context1 : !s.context2[0] ? s.context2 : !s.context3[0] ? s.context3 : nullptr;
-    if (!slot) return r.fail("Error: Maximum of three contexts can be defined :  @%d\n", Line);
+    text_ref slot = s.context1.empty() ? s.context1 : s.context2.empty() ? s.context2 : s.context3.empty() ? s.context3 : text_ref();
+    if (!slot.size()) return r.fail("Error: Maximum of three contexts can be defined :  @%d\n", Line);
     if (std::strlen(r.tok) > 100) return r.fail(kQosTooLong, r.tok, s.line);
-    store_text(slot, kText, r.tok, 100);
+    slot.store(r.tok, 100);
     return 0;
 }
 
-int take_repeatby(block_reader &r, const qos_scope &s, char *field) {
+int take_repeatby(block_reader &r, const qos_scope &s, text_ref field) {
     int kind = 0;
     if (!validate_context(s.domainname, s.nodetype, r.tok, &kind)) {
         flag_check(r);
         return 1;
     }
     if (kind != 1) return r.fail("Error: Repeatby field should have a aggregation function: %s @ %d\n", r.tok, Line);
-    if (!store_text(field, kText, r.tok, 100)) return r.fail("Token exceeded the max length: %s @%d\n", r.tok, Line);
+    if (!field.store(r.tok, 100)) return r.fail("Token exceeded the max length: %s @%d\n", r.tok, Line);
     return 0;
 }
 

@@ -185,9 +185,9 @@ int setdroptype(const char *droptype, const char *domainname, const char *nodety
                 const char *usage2, const char *name) {
     auto *rec = alloc_record<qos_drop_rule_class_rec>();
     const char *from[] = {droptype, domainname, nodetype, context1, context2, context3, owner, usage1, usage2, name};
-    char *to[] = {rec->droptype, rec->domainname, rec->nodetype, rec->context1, rec->context2, rec->context3,
-                  rec->owner,    rec->usage1,     rec->usage2,   rec->droprulename};
-    for (size_t i = 0; i < std::size(to); ++i) std::snprintf(to[i], kText, "%s", from[i]);
+    text_ref to[] = {rec->droptype, rec->domainname, rec->nodetype, rec->context1, rec->context2, rec->context3,
+                     rec->owner,    rec->usage1,     rec->usage2,   rec->droprulename};
+    for (size_t i = 0; i < std::size(to); ++i) to[i].set(from[i]);
     rec->sequence = 1;
     char message[kMsgSize];
     if (!validate_droprules(rec, message)) {

@@ -162,11 +162,11 @@ int extract_matchrule_description(FILE *fp, const char *domainname, const char *
                                   qos_match_rule_class_rec **current) {
     match_desc d{};
     qos_match_rule_class_rec &rec = d.rec;
-    store_text(rec.domainname, kText, domainname, kText - 1);
-    store_text(rec.nodetype, kText, nodetype, kText - 1);
-    std::strcpy(rec.owner, "GLOBAL");
-    std::strcpy(rec.usage1, " ");
-    std::strcpy(rec.usage2, " ");
+    store_text(rec.domainname, domainname, kText - 1);
+    store_text(rec.nodetype, nodetype, kText - 1);
+    rec.owner = "GLOBAL";
+    rec.usage1 = " ";
+    rec.usage2 = " ";
     rec.matchdnf = 1;
     rec.sequence = 1;
     d.scope = scope_of(rec);

@@ -95,28 +95,28 @@ int matchrulename_value(block_reader &r, const keyword_rule &, void *ctx) {
 // MATCHRULE: the first builds the rule's own match rule, named after the
 // rule and the run-wide counter; each reads one match entry into it.
 int matchrule_group(block_reader &r, qos_scope &s, qos_match_rule_class_rec *&match, const char *rulename,
-                    const char *usage2, const char *repeatby, char *matchrulename) {
+                    const char *usage2, const char *repeatby, text_field<kText> &matchrulename) {
     const rule_texts &t = texts_of(r);
     if (r.keys->found("MATCHRULENAME"))
         return r.fail("ERROR: MATCHRULE cannot be given along with MATCHRULENAME : @ %d\n", Line);
     if (!at_policy_level(s, t)) return r.fail(t.matchrule_place, Line);
     if (!match) {
         qos_match_rule_class_rec tmpl{};
-        std::memcpy(tmpl.domainname, s.domainname, sizeof tmpl.domainname);
-        std::memcpy(tmpl.nodetype, s.nodetype, sizeof tmpl.nodetype);
+        tmpl.domainname = s.domainname;
+        tmpl.nodetype = s.nodetype;
         bool police_rule = &t == &kPolice;
         int &counter = police_rule ? policeuniquenumber : matchuniquenumber;
-        std::snprintf(tmpl.matchrulename, sizeof tmpl.matchrulename, police_rule ? "%s-POL-%d" : "%s-SH-%d",
+        tmpl.matchrulename.format(police_rule ? "%s-POL-%d" : "%s-SH-%d",
                       rulename, counter++);
-        std::snprintf(tmpl.owner, sizeof tmpl.owner, "%s", rulename);
-        std::snprintf(tmpl.usage1, sizeof tmpl.usage1, "%s", t.usage);
-        std::snprintf(tmpl.usage2, sizeof tmpl.usage2, "%s", usage2);
-        std::memcpy(tmpl.context1, s.context1, sizeof tmpl.context1);
-        std::memcpy(tmpl.context2, s.context2, sizeof tmpl.context2);
-        std::memcpy(tmpl.context3, s.context3, sizeof tmpl.context3);
-        std::snprintf(tmpl.repeatby, sizeof tmpl.repeatby, "%s", repeatby);
+        tmpl.owner = rulename;
+        tmpl.usage1 = t.usage;
+        tmpl.usage2 = usage2;
+        tmpl.context1 = s.context1;
+        tmpl.context2 = s.context2;
+        tmpl.context3 = s.context3;
+        tmpl.repeatby = repeatby;
         match = add_embedded_matchrule(tmpl);
-        std::memcpy(matchrulename, match->matchrulename, kText);
+        matchrulename = match->matchrulename;
     }
     if (extract_matchdata(r.fp, match)) return 1;
     std::strcpy(s.previous, "MATCHRULE");
@@ -137,8 +137,8 @@ int shape_matchrule(block_reader &r, void *ctx) {
 
 int new_action(block_reader &r, const keyword_rule &rule, void *ctx) {
     auto *a = alloc_record<qos_police_action_class_rec>();
-    std::snprintf(a->actiontype, sizeof a->actiontype, "%s", rule.name);
-    std::snprintf(a->action, sizeof a->action, "%s", r.tok);
+    a->actiontype = rule.name;
+    a->action = r.tok;
     append_record(police(ctx).rec.actionlist, a);
     return 0;
 }
@@ -153,7 +153,7 @@ int action_value_place(block_reader &r, const keyword_rule &rule, void *ctx) {
 
 int action_value(block_reader &r, const keyword_rule &, void *ctx) {
     qos_police_action_class_rec *a = police(ctx).rec.actionlist.tail;
-    std::snprintf(a->actionvalue, sizeof a->actionvalue, "%s", r.tok);
+    a->actionvalue = r.tok;
     return 0;
 }
 
@@ -279,7 +279,7 @@ int police_checks(block_reader &r, police_desc &d, int line) {
     if (!number_ok(s, rec.violaterate))
         return r.fail("Error: Expression '%s' for VIOLATERATE in POLICERULE is in wrong format or one of the variable "
                       "is not defined, integer expression expected: @ %d\n\n",
-                      rec.violaterate, line);
+                      rec.violaterate.c_str(), line);
     for (qos_police_action_class_rec *a = rec.actionlist; a; a = a->next) {
         int result = 0;
         if (s.embedded) {
@@ -394,7 +394,7 @@ int extract_shaperule_description(FILE *fp, const char *domainname, const char *
     } else {
         global_rule(d.rec, domainname, nodetype);
     }
-    std::strcpy(d.rec.bitratetype, "AVERAGE");
+    d.rec.bitratetype = "AVERAGE";
     d.scope = scope_of(d.rec, embedded, kind);
     int line = Line;
     block_reader r(fp, shaperules_desctokens);

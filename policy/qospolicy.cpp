@@ -63,7 +63,7 @@ lookup::keyed_index<Q, &Q::domainname, &Q::nodetype, &Q::policyid> policy_by_id(
 int validate_policydesc(block_reader &r, const qos_policy_class_rec &rec) {
     if (policy_by_name.find(rec.domainname, rec.nodetype, rec.policyname) ||
         policy_by_group.find(rec.domainname, rec.nodetype, rec.classrulename)) {
-        r.fail("Error: duplicate QOSPOLICY description: '%s' @ %d\n ", rec.policyname, Line);
+        r.fail("Error: duplicate QOSPOLICY description: '%s' @ %d\n ", rec.policyname.c_str(), Line);
         return 0;
     }
     int type = 0;
@@ -75,7 +75,7 @@ int validate_policydesc(block_reader &r, const qos_policy_class_rec &rec) {
     if (!g_varused && rec.context1[0] && !is_ifcontext(rec.context1))
         logmsg("WARNING: QOSPolicy '%s' for '%s.%s' has a CONTEXT and does not have any variables in the "
                "QUEUEGROUPNAME, may cause duplicate entries: @ %d \n",
-               rec.classrulename, rec.domainname, rec.nodetype, Line);
+               rec.classrulename.c_str(), rec.domainname.c_str(), rec.nodetype.c_str(), Line);
     if (!validate_commandvar(rec.domainname, rec.nodetype, rec.context1, rec.context2, rec.context3, rec.owner,
                              &type)) {
         flag_check(r);
@@ -99,12 +99,12 @@ int extract_QOSPolicy_description(FILE *fp, const char *domainname, const char *
                                   qos_policy_class_rec **out) {
     policy_desc d{};
     qos_policy_class_rec &rec = d.rec;
-    store_text(rec.domainname, kText, domainname, kText - 1);
-    store_text(rec.nodetype, kText, nodetype, kText - 1);
-    std::strcpy(rec.queuetype, "INTPOLICY");
-    std::strcpy(rec.owner, " ");
-    std::strcpy(rec.direction, " ");
-    std::strcpy(rec.usage1, " ");
+    store_text(rec.domainname, domainname, kText - 1);
+    store_text(rec.nodetype, nodetype, kText - 1);
+    rec.queuetype = "INTPOLICY";
+    rec.owner = " ";
+    rec.direction = " ";
+    rec.usage1 = " ";
     rec.mandatory = mandatory;
     d.scope = scope_of(rec);
     int line = Line;
@@ -115,7 +115,7 @@ int extract_QOSPolicy_description(FILE *fp, const char *domainname, const char *
     if (!validate_policydesc(r, rec)) return 1;
     rec.policyid = next_policyid(rec);
     // Both columns of the table are the direction for a parsed policy.
-    std::memcpy(rec.usage2, rec.direction, sizeof rec.usage2);
+    rec.usage2 = rec.direction;
     auto *added = alloc_record<qos_policy_class_rec>();
     *added = rec;
     prqospolicydesclist.append(added);
@@ -139,9 +139,9 @@ keyword_table acltokens{{
 int extract_acl(FILE *fp, const qos_policy_class_rec &policy) {
     block_reader r(fp, acltokens);
     domain_access_list_rec templ{};
-    std::snprintf(templ.owner, sizeof templ.owner, "%s", policy.classrulename);
-    std::strcpy(templ.usage, "QOSPOLICY");
-    std::snprintf(templ.direction, sizeof templ.direction, "%.30s", policy.direction);
+    templ.owner = policy.classrulename.c_str();
+    templ.usage = "QOSPOLICY";
+    templ.direction.format("%.30s", policy.direction.c_str());
     char context1[kText], context2[kText], context3[kText];
     int sequence = 0, formats = 0, kind = 2;
     bool described = false;
@@ -153,9 +153,9 @@ int extract_acl(FILE *fp, const qos_policy_class_rec &policy) {
             formats = 0;
             kind = 2;
             // Each list starts from the policy's contexts.
-            std::memcpy(context1, policy.context1, kText);
-            std::memcpy(context2, policy.context2, kText);
-            std::memcpy(context3, policy.context3, kText);
+            std::snprintf(context1, kText, "%s", policy.context1.c_str());
+            std::snprintf(context2, kText, "%s", policy.context2.c_str());
+            std::snprintf(context3, kText, "%s", policy.context3.c_str());
             if (extract_description(fp, policy.domainname, policy.nodetype, &sequence, context1, context2, context3,
                                     &templ, 1))
                 return 1;
@@ -205,15 +205,15 @@ const rule_words kWords[QOS_RULE_KINDS] = {
 // The record an embedded rule starts from: the policy's names and
 // contexts, the site's owner, usage and repeatby.
 template <class Rule>
-Rule rule_template(const qos_rule_site &site, char (Rule::*name)[kText], int32_t sequence) {
+Rule rule_template(const qos_rule_site &site, text_field<kText> Rule::*name, int32_t sequence) {
     const qos_policy_class_rec &p = *site.policy;
     Rule t{};
     copy_scope(t, p);
-    std::snprintf(t.owner, kText, "%s", site.owner);
-    std::snprintf(t.usage1, kText, "%s", site.usage1);
-    std::memcpy(t.usage2, p.direction, kText);
-    std::snprintf(t.repeatby, kText, "%s", site.repeatby);
-    std::snprintf(t.*name, kText, "%s", site.name);
+    t.owner = site.owner;
+    t.usage1 = site.usage1;
+    t.usage2 = p.direction;
+    t.repeatby = site.repeatby;
+    t.*name = site.name;
     t.sequence = sequence;
     return t;
 }
@@ -257,7 +257,7 @@ int start_policy(block_reader &r, policy_block &b) {
     b.classes = false;
     b.counts[0] = b.counts[1] = b.counts[2] = 1;
     ++policynumber;
-    std::snprintf(b.name, sizeof b.name, "%d-plcy-%.100s", policynumber, p->classrulename);
+    std::snprintf(b.name, sizeof b.name, "%d-plcy-%.100s", policynumber, p->classrulename.c_str());
     b.site = qos_rule_site{p, 1, p->classrulename, "POLICY", " ", b.name,
                            {p->markrule, p->policerule, p->shaperule, p->droprule}, {}, b.counts};
     return 0;
@@ -342,7 +342,7 @@ int attach_droptype(block_reader &r, qos_rule_site &site, const qos_scope &scope
         flag_check(r);
         return 1;
     }
-    std::snprintf(site.out[QOS_DROP], kText, "%s", site.name);
+    site.out[QOS_DROP].set(site.name);
     return 0;
 }
 
@@ -350,7 +350,7 @@ int extract_commonqosdata(block_reader &r, const char *keyword, const char *valu
     const qos_policy_class_rec &p = *site.policy;
     for (int k = 0; k < QOS_RULE_KINDS; ++k) {
         const rule_words &w = kWords[k];
-        char *out = site.out[k];
+        text_ref out = site.out[k];
         if (w.rule && !std::strcmp(keyword, w.rule)) {
             if (k == QOS_MARK && site.level == 1) return r.fail("ERROR: Invalid token: '%s' @ %d\n", keyword, Line);
             // A rule named by its ...RULENAME keyword is the one rule of
@@ -360,13 +360,13 @@ int extract_commonqosdata(block_reader &r, const char *keyword, const char *valu
             bool single = k == QOS_POLICE && site.level == 2;
             if (read_embedded(r, site, k, single ? 1 : site.counts[k])) return 1;
             if (!single) ++site.counts[k];
-            std::snprintf(out, kText, "%s", site.name);
+            out.set(site.name);
             return 0;
         }
         if (!std::strcmp(keyword, w.named)) {
             if (out[0]) return r.fail(w.multiple, value, Line);
             if (!w.exists(p.domainname, p.nodetype, value, 1)) return r.fail(w.missing, value, Line);
-            std::snprintf(out, kText, "%s", value);
+            out.set(value);
             site.named[k] = true;
             return 0;
         }

@@ -1,5 +1,6 @@
 // Lookups of the route-policy objects that other records refer to by name,
 // and the sweeps that report every reference finding nothing.
+#include <type_traits>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -116,10 +117,10 @@ int get_routemapcontext(const char *domainname, const char *nodetype, const char
                         char *context2, char *context3, char *repeatby) {
     const domain_route_map_rec *r = find_routemap(domainname, nodetype, name);
     if (!r) return 0;
-    std::memcpy(context1, r->context1, kText);
-    std::memcpy(context2, r->context2, kText);
-    std::memcpy(context3, r->context3, kText);
-    std::memcpy(repeatby, r->repeatby, kText);
+    std::snprintf(context1, kText, "%s", r->context1.c_str());
+    std::snprintf(context2, kText, "%s", r->context2.c_str());
+    std::snprintf(context3, kText, "%s", r->context3.c_str());
+    std::snprintf(repeatby, kText, "%s", r->repeatby.c_str());
     return 1;
 }
 
@@ -130,9 +131,15 @@ namespace {
 struct sweep {
     bool found_any = false;
 
+    // A record's text goes to the log as its characters.
+    template <class T>
+    static auto plain(const T &value) {
+        if constexpr (std::is_base_of_v<text_slot, T>) return value.c_str();
+        else return value;
+    }
     template <class... Args>
-    void report(const char *fmt, Args... args) {
-        logmsg(fmt, args...);
+    void report(const char *fmt, const Args &...args) {
+        logmsg(fmt, plain(args)...);
         found_any = true;
     }
 

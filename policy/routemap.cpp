@@ -247,8 +247,6 @@ bool read_sequence(block_reader &r, const routemap_block &b, int32_t *n) {
     return true;
 }
 
-// Copies one 301-byte text into another of the same size.
-void copy_text(char (&to)[kText], const char (&from)[kText]) { std::memcpy(to, from, kText); }
 
 int open_type(block_reader &r, const keyword_rule &, void *rec) {
     routemap_block &b = block_of(rec);
@@ -263,17 +261,17 @@ int open_type(block_reader &r, const keyword_rule &, void *rec) {
     if (!d.owner[0] || !d.usage[0])
         return r.fail("ERROR: owner/usage not specified for routemap : %s @ %d\n", d.name, Line);
     domain_route_map_rec *m = alloc_record<domain_route_map_rec>();
-    std::memcpy(m->domainname, b.domainname, kName);
-    std::memcpy(m->nodetype, b.nodetype, kName);
-    copy_text(m->context1, d.context1);
-    copy_text(m->context2, d.context2);
-    copy_text(m->context3, d.context3);
-    copy_text(m->routemap, d.name);
-    copy_text(m->usage, d.usage);
-    copy_text(m->owner, d.owner);
+    m->domainname = b.domainname;
+    m->nodetype = b.nodetype;
+    m->context1 = d.context1;
+    m->context2 = d.context2;
+    m->context3 = d.context3;
+    m->routemap = d.name;
+    m->usage = d.usage;
+    m->owner = d.owner;
     m->sequence = n;
-    std::memcpy(m->type, t.action, kName);
-    copy_text(m->repeatby, t.repeatby);
+    m->type = t.action;
+    m->repeatby = t.repeatby;
     m->mapseqinc = t.mapseqinc;
     append_record(prdomainroutemap, m);
     return 0;
@@ -283,8 +281,8 @@ int open_type(block_reader &r, const keyword_rule &, void *rec) {
 // number; stored even when one of these is reported.
 template <class Rec>
 int add_clause(block_reader &r, routemap_block &b, const clause_kind &k, const entry_def &def, int &counter,
-               record_list<Rec> &list, int32_t Rec::*clauseseq, char (Rec::*type)[kText],
-               char (Rec::*value)[kText], int (*exists)(const char *, const char *, const char *, int, int)) {
+               record_list<Rec> &list, int32_t Rec::*clauseseq, text_field<kText> Rec::*type,
+               text_field<kText> Rec::*value, int (*exists)(const char *, const char *, const char *, int, int)) {
     const routemap_desc &d = b.desc;
     int32_t n = 0;
     if (!read_sequence(r, b, &n)) return 1;
@@ -305,13 +303,13 @@ int add_clause(block_reader &r, routemap_block &b, const clause_kind &k, const e
     if (exists(b.domainname, b.nodetype, d.name, n, counter))
         r.flag(k.duplicate_msg, b.domainname, b.nodetype, d.name, n, counter);
     Rec *rec = alloc_record<Rec>();
-    std::memcpy(rec->domainname, b.domainname, kName);
-    std::memcpy(rec->nodetype, b.nodetype, kName);
-    copy_text(rec->routemap, d.name);
+    rec->domainname = b.domainname;
+    rec->nodetype = b.nodetype;
+    rec->routemap = d.name;
     rec->sequence = n;
     rec->*clauseseq = counter;
-    copy_text(rec->*type, c.name);
-    copy_text(rec->*value, c.value);
+    rec->*type = c.name;
+    rec->*value = c.value;
     append_record(list, rec);
     return 0;
 }

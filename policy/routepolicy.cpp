@@ -45,17 +45,17 @@ int permit_deny(block_reader &r, const keyword_rule &, void *) {
 // A longer name than the field is no declared one (reported as such): the
 // field stays empty. The end of the file is an empty name, which the
 // domain or node lookup refuses.
-bool read_head_name(block_reader &r, char (&field)[kName]) {
+bool read_head_name(block_reader &r, text_ref field) {
     r.read();
     if (r.kind == TOKEN_ERROR) {
         r.fail(kEofMsg, Line);
         return false;
     }
-    store_text(field, kName, r.tok, kName - 1);
+    field.store(r.tok, kName - 1);
     return true;
 }
 
-bool read_head(block_reader &r, char (&domainname)[kName], char (&nodetype)[kName], const head_spec &h) {
+bool read_head(block_reader &r, text_ref domainname, text_ref nodetype, const head_spec &h) {
     const char *domain_msg = "ERROR: Domain undefined %s \n @%d";
     const char *node_msg = "ERROR: Invalid node . Not defined : %s  @%d\n";
     if (!read_head_name(r, domainname)) return false;
@@ -77,17 +77,17 @@ int add_context(block_reader &r, const context_slots &s, const char *aggregation
     int kind = 0;
     if (!validate_context(s.domainname, s.nodetype, r.tok, &kind)) return fail_pending(r);
     if (kind != 1) return r.fail(aggregation_msg, r.tok, Line);
-    char *slot = !s.context1[0] ? s.context1 : !s.context2[0] ? s.context2 : !s.context3[0] ? s.context3 : nullptr;
-    if (!slot) return r.fail(fourth_msg, Line);
-    store_text(slot, kText, r.tok, kText - 1);
+    text_ref slot = s.context1.empty() ? s.context1 : s.context2.empty() ? s.context2 : s.context3.empty() ? s.context3 : text_ref();
+    if (!slot.size()) return r.fail(fourth_msg, Line);
+    slot.store(r.tok, kText - 1);
     return 0;
 }
 
-int read_description(block_reader &r, const entry_def &def, void *entry, void *owner, char *name,
+int read_description(block_reader &r, const entry_def &def, void *entry, void *owner, text_ref name,
                      const context_slots &s) {
-    name[0] = s.context1[0] = s.context2[0] = s.context3[0] = '\0';
+    for (text_ref t : {name, s.context1, s.context2, s.context3}) t.clear();
     if (read_entry(r.fp, def, entry, owner)) {
-        name[0] = '\0';
+        name.clear();
         return 1;
     }
     return 0;
@@ -101,6 +101,6 @@ void check_name_owner(block_reader &r, const context_slots &s, const char *name,
     bool variables = g_varused;
     if (!validate_commandvar(s.domainname, s.nodetype, s.context1, s.context2, s.context3, owner, &type))
         flag_pending(r);
-    if (!variables && s.context1[0] && !is_ifcontext(s.context1))
+    if (!variables && !s.context1.empty() && !is_ifcontext(s.context1))
         logmsg(warning_msg, name, s.domainname, s.nodetype, r.start_line);
 }

@@ -21,14 +21,14 @@ struct head_spec {
 };
 // Reads "domain . nodetype BEGIN" into two 31-byte fields: true read (an
 // unknown name may be flagged), false stopped (reported).
-bool read_head(block_reader &r, char (&domainname)[kName], char (&nodetype)[kName], const head_spec &h);
+bool read_head(block_reader &r, text_ref domainname, text_ref nodetype, const head_spec &h);
 
 // Where a description keeps its contexts, and the block's messages for a
 // context without an aggregation function (token, Line) and a fourth one
 // (Line).
 struct context_slots {
     const char *domainname, *nodetype;
-    char *context1, *context2, *context3;
+    text_ref context1, context2, context3;
 };
 int add_context(block_reader &r, const context_slots &s, const char *aggregation_msg, const char *fourth_msg);
 
@@ -128,11 +128,11 @@ constexpr keyword_rule context_key(attr_check add) {
 
 // The name of the block head: any token but a token error, cut to the
 // field (a longer one is no declared one).
-bool read_head_name(block_reader &r, char (&field)[kName]);
+bool read_head_name(block_reader &r, text_ref field);
 
 // A DESCRIPTION entry: its name and contexts start empty; a refused one
 // leaves the name empty, so that what follows it is refused too.
-int read_description(block_reader &r, const entry_def &def, void *entry, void *owner, char *name,
+int read_description(block_reader &r, const entry_def &def, void *entry, void *owner, text_ref name,
                      const context_slots &s);
 
 // A description's NAME and OWNER may use the variables of its contexts

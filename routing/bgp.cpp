@@ -113,11 +113,11 @@ void init_network(void *entry, void *owner) {
     NE &e = *static_cast<NE *>(entry);
     bgp_block &b = bgp_of(owner);
     e.head.block = &b;
-    std::strcpy(e.rec.domainname, b.domainname);
-    std::strcpy(e.rec.nodetype, b.nodetype);
-    std::strcpy(e.rec.protocol, b.protocol);
-    std::strcpy(e.rec.asn, b.asn);
-    std::strcpy(e.rec.instancename, b.instancename);
+    e.rec.domainname = b.domainname;
+    e.rec.nodetype = b.nodetype;
+    e.rec.protocol = b.protocol;
+    e.rec.asn = b.asn;
+    e.rec.instancename = b.instancename;
     e.rec.networkno = ++b.bgpnetworks;
 }
 
@@ -195,9 +195,9 @@ void init_aggregate(void *entry, void *owner) {
     AE &e = *static_cast<AE *>(entry);
     bgp_block &b = bgp_of(owner);
     e.head.block = &b;
-    std::strcpy(e.rec.domainname, b.domainname);
-    std::strcpy(e.rec.nodetype, b.nodetype);
-    std::strcpy(e.rec.instancename, b.instancename);
+    e.rec.domainname = b.domainname;
+    e.rec.nodetype = b.nodetype;
+    e.rec.instancename = b.instancename;
     e.rec.networkno = ++b.aggregates;
 }
 

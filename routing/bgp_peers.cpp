@@ -132,11 +132,11 @@ void init_neighbor(void *entry, void *owner) {
     NB &e = *static_cast<NB *>(entry);
     const bgp_block &b = bgp_of(owner);
     e.head.block = &b;
-    std::strcpy(e.rec.domainname, b.domainname);
-    std::strcpy(e.rec.nodetype, b.nodetype);
-    std::strcpy(e.rec.instancename, b.instancename);
-    std::strcpy(e.rec.peername, " ");
-    std::strcpy(e.rec.addrtype, "IPV4");
+    e.rec.domainname = b.domainname;
+    e.rec.nodetype = b.nodetype;
+    e.rec.instancename = b.instancename;
+    e.rec.peername = " ";
+    e.rec.addrtype = "IPV4";
 }
 
 int check_neighbor(block_reader &r, void *entry, void *) {
@@ -146,7 +146,7 @@ int check_neighbor(block_reader &r, void *entry, void *) {
         return 1;
     int kind = address_kind(e.domainname, e.nodetype, e.neighbor, e.context1, e.context2, e.context3);
     if (!kind) return fail_pending(r);
-    if (kind != 1) return r.fail("Error:ip address  is required for neighbor: %s @ %d\n", e.neighbor, r.start_line);
+    if (kind != 1) return r.fail("Error:ip address  is required for neighbor: %s @ %d\n", e.neighbor.c_str(), r.start_line);
     // The names of route maps and lists, under the neighbor's contexts.
     for (const char *name : {e.defaultoriginate_rm, e.routemapin, e.routemapout, e.prefixlistin, e.prefixlistout,
                              e.distlistin, e.distlistout, e.filterlistin, e.filterlistout}) {
@@ -246,9 +246,9 @@ void init_peer(void *entry, void *owner) {
     PE &e = *static_cast<PE *>(entry);
     const bgp_block &b = bgp_of(owner);
     e.head.block = &b;
-    std::strcpy(e.rec.domainname, b.domainname);
-    std::strcpy(e.rec.nodetype, b.nodetype);
-    std::strcpy(e.rec.instancename, b.instancename);
+    e.rec.domainname = b.domainname;
+    e.rec.nodetype = b.nodetype;
+    e.rec.instancename = b.instancename;
 }
 
 int check_peer(block_reader &r, void *, void *) {
@@ -294,18 +294,18 @@ int extract_bgppeermember(block_reader &owner, const keyword_rule &, void *rec) 
         int type = 0;
         if (!validate_vars(b.domainname, b.nodetype, r.tok, "VAR", &type, nullptr)) return fail_pending(r);
         domain_bgp_peer_rule_rec *row = alloc_record<domain_bgp_peer_rule_rec>();
-        store_text(row->variablename, sizeof row->variablename, r.tok, kText - 1);
+        store_text(row->variablename, r.tok, kText - 1);
         if (!r.expect("=", kLineEqualMsg, false)) {
             std::free(row);
             return 1;
         }
         r.read();
         // Taken as written, whatever its kind (a token error's text too).
-        store_text(row->variablevalue, sizeof row->variablevalue, r.tok, kText - 1);
-        std::strcpy(row->domainname, b.domainname);
-        std::strcpy(row->nodetype, b.nodetype);
-        std::strcpy(row->peername, peername);
-        std::strcpy(row->instancename, b.instancename);
+        store_text(row->variablevalue, r.tok, kText - 1);
+        row->domainname = b.domainname;
+        row->nodetype = b.nodetype;
+        row->peername = peername;
+        row->instancename = b.instancename;
         append_record(prdomainbgppeerrule, row);
         r.read();
         if (r.kind == TOKEN_RPAREN) return 0;

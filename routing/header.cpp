@@ -183,10 +183,10 @@ int check_prefix(block_reader &r, const list_base &base, const char *address, co
     return 0;
 }
 
-bool put_context(block_reader &r, std::initializer_list<char *> slots, const char *max_msg) {
-    for (char *slot : slots)
-        if (!slot[0]) {
-            store_text(slot, kText, r.tok, kText - 1);
+bool put_context(block_reader &r, std::initializer_list<context_slot> slots, const char *max_msg) {
+    for (text_field<kText> &slot : slots)
+        if (slot.empty()) {
+            store_text(slot, r.tok, kText - 1);
             return true;
         }
     r.flag(max_msg, Line);

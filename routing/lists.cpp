@@ -57,8 +57,9 @@ int number_or_text(block_reader &r, const keyword_rule &rule, void *rec) {
 
 // A word of a value table, compared lower-cased; the field keeps it so.
 int lower_in(block_reader &r, const keyword_rule &rule, void *rec, const value_table *table, const char *msg) {
-    char *field = rule_text(rule, rec);
-    converttolow(field, field, rule.field.size);
+    char field[kText];
+    converttolow(field, rule_text(rule, rec), sizeof field);
+    set_rule_text(rule, rec, field);
     if (!validate_var(table, field)) return r.fail(msg, r.tok, Line);
     return 0;
 }
@@ -122,10 +123,10 @@ keyword_table redistributiontokens{
 void init_redist(void *entry, void *owner) {
     domain_redist_rec &e = static_cast<RE *>(entry)->rec;
     const routing_block &b = *static_cast<routing_block *>(owner);
-    std::strcpy(e.domainname, b.domainname);
-    std::strcpy(e.nodetype, b.nodetype);
-    std::strcpy(e.protocol, b.protocol);
-    std::strcpy(e.asn, b.asn);
+    e.domainname = b.domainname;
+    e.nodetype = b.nodetype;
+    e.protocol = b.protocol;
+    e.asn = b.asn;
     e.sequence = b.redistseq;
 }
 
@@ -165,10 +166,10 @@ keyword_table ospfdefaulttokens{
 void init_default(void *entry, void *owner) {
     domain_ospf_default_rec &e = static_cast<DE *>(entry)->rec;
     const routing_block &b = *static_cast<routing_block *>(owner);
-    std::strcpy(e.domainname, b.domainname);
-    std::strcpy(e.nodetype, b.nodetype);
-    std::strcpy(e.protocol, b.protocol);
-    std::strcpy(e.asn, b.asn);
+    e.domainname = b.domainname;
+    e.nodetype = b.nodetype;
+    e.protocol = b.protocol;
+    e.asn = b.asn;
 }
 
 int check_default(block_reader &r, void *, void *) {
@@ -246,10 +247,10 @@ keyword_table distributetokens{
 void init_dist(void *entry, void *owner) {
     domain_dist_list_rec &e = static_cast<DI *>(entry)->rec;
     const routing_block &b = *static_cast<routing_block *>(owner);
-    std::strcpy(e.domainname, b.domainname);
-    std::strcpy(e.nodetype, b.nodetype);
-    std::strcpy(e.protocol, b.protocol);
-    std::strcpy(e.asn, b.asn);
+    e.domainname = b.domainname;
+    e.nodetype = b.nodetype;
+    e.protocol = b.protocol;
+    e.asn = b.asn;
     e.sequence = b.distseq;
 }
 
@@ -257,7 +258,7 @@ void init_dist(void *entry, void *owner) {
 template <class R>
 int interface_checked(block_reader &r, const R &e, const char *msg) {
     if (address_kind(e.domainname, e.nodetype, e.interfacename, e.context1, e.context2, e.context3) != 2)
-        return r.fail(msg, e.interfacename, Line);
+        return r.fail(msg, e.interfacename.c_str(), Line);
     return 0;
 }
 
@@ -309,9 +310,9 @@ keyword_table offsetlisttokens{
 void init_offset(void *entry, void *owner) {
     domain_offset_list_rec &e = static_cast<OE *>(entry)->rec;
     const routing_block &b = *static_cast<routing_block *>(owner);
-    std::strcpy(e.domainname, b.domainname);
-    std::strcpy(e.nodetype, b.nodetype);
-    std::strcpy(e.protocol, b.protocol);
+    e.domainname = b.domainname;
+    e.nodetype = b.nodetype;
+    e.protocol = b.protocol;
     e.sequence = b.offsetseq;
 }
 
@@ -404,11 +405,11 @@ int extract_passiveint(block_reader &r, const keyword_rule &, void *owner) {
         if (address_kind(b.domainname, b.nodetype, r.tok) != 2)
             r.flag("Error: Interfacename  is required for passive interface : %s @ %d\n", r.tok, Line);
         domain_passive_int_rec *rec = alloc_record<domain_passive_int_rec>();
-        std::strcpy(rec->domainname, b.domainname);
-        std::strcpy(rec->nodetype, b.nodetype);
-        std::strcpy(rec->protocol, b.protocol);
-        std::strcpy(rec->asn, b.asn);
-        store_text(rec->interfacename, sizeof rec->interfacename, r.tok, kText - 1);
+        rec->domainname = b.domainname;
+        rec->nodetype = b.nodetype;
+        rec->protocol = b.protocol;
+        rec->asn = b.asn;
+        store_text(rec->interfacename, r.tok, kText - 1);
         append_record(prdomainpassiveint, rec);
         r.read();
         if (r.is(")")) return 0;

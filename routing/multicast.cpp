@@ -101,11 +101,7 @@ int mcast_mandatory(block_reader &r, const char *tablename, const char *fmt) {
     return r.check_mandatory(tablename, fmt, Line) ? 0 : 1;
 }
 
-void null_marker_empty(std::initializer_list<char *> fields) {
-    // Every such field is a 301-byte text: the copy always fits.
-    for (char *f : fields) {
-        char value[kText];
-        std::memcpy(value, f, sizeof value);
-        locstrcpy(f, kText, value);
-    }
+void null_marker_empty(std::initializer_list<std::reference_wrapper<text_field<kText>>> fields) {
+    for (text_field<kText> &f : fields)
+        if (std::strcmp(f, "IS NULL") == 0) f.clear();
 }

@@ -86,7 +86,7 @@ int numeric_or_fail(block_reader &r, const char *domainname, const char *nodetyp
 // The mandatory keys, reported with the current line. 0 complete, 1 not.
 int mcast_mandatory(block_reader &r, const char *tablename, const char *fmt);
 // Texts stored the way the table readers store them: "IS NULL" is empty.
-void null_marker_empty(std::initializer_list<char *> fields);
+void null_marker_empty(std::initializer_list<std::reference_wrapper<text_field<kText>>> fields);
 
 // ---- record templates (every multicast record starts with domainname and
 // nodetype; most have a sequence and three contexts) ----
@@ -95,8 +95,8 @@ template <class R, int C>
 void init_mcast(void *entry, void *owner) {
     R &e = *static_cast<R *>(entry);
     const mcast_block &m = *static_cast<mcast_block *>(owner);
-    std::memcpy(e.domainname, m.b.domainname, sizeof e.domainname);
-    std::memcpy(e.nodetype, m.b.nodetype, sizeof e.nodetype);
+    e.domainname = m.b.domainname;
+    e.nodetype = m.b.nodetype;
     if constexpr (C != kNoSeq) e.sequence = m.seq[C];
 }
 

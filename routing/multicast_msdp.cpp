@@ -65,9 +65,9 @@ int check_redistribute(block_reader &r, void *entry, void *owner) {
         return 1;
     const RD &e = *static_cast<RD *>(entry);
     msdp_class_rec &block = static_cast<mcast_block *>(owner)->msdp;
-    if (r.keys->found("ACL")) std::memcpy(block.redistacl, e.acl, kText);
-    if (r.keys->found("ASNLIST")) std::memcpy(block.redistasnpathacl, e.asnlist, kText);
-    if (r.keys->found("ROUTEMAP")) std::memcpy(block.redistroutemap, e.routemap, kText);
+    if (r.keys->found("ACL")) block.redistacl = e.acl;
+    if (r.keys->found("ASNLIST")) block.redistasnpathacl = e.asnlist;
+    if (r.keys->found("ROUTEMAP")) block.redistroutemap = e.routemap;
     return 0;
 }
 
@@ -143,8 +143,8 @@ int parse_msdp(FILE *fp, FILE *, const char *) {
         return 1;
     msdp_class_rec *rec = alloc_record<msdp_class_rec>();
     *rec = m.msdp;
-    std::memcpy(rec->domainname, m.b.domainname, sizeof rec->domainname);
-    std::memcpy(rec->nodetype, m.b.nodetype, sizeof rec->nodetype);
+    rec->domainname = m.b.domainname;
+    rec->nodetype = m.b.nodetype;
     append_record(prmsdpclass, rec);
     return 0;
 }

@@ -40,24 +40,24 @@ int next_area_number(const char *domainname, const char *nodetype, const char *p
 
 void insert_ospfareas(const routing_block &b, const ospf_area &a) {
     domain_node_area_rec *area = alloc_record<domain_node_area_rec>();
-    std::strcpy(area->domainname, b.domainname);
-    std::strcpy(area->nodetype, b.nodetype);
-    std::strcpy(area->routingprotocol, "OSPF");
-    std::strcpy(area->routedprotocol, "IP");
-    std::strcpy(area->asn, b.process);
-    std::strcpy(area->areaid, a.id);
+    area->domainname = b.domainname;
+    area->nodetype = b.nodetype;
+    area->routingprotocol = "OSPF";
+    area->routedprotocol = "IP";
+    area->asn = b.process;
+    area->areaid = a.id;
     area->sequenceno = a.number;
-    std::strcpy(area->stubtype, a.stubtype);
+    area->stubtype = a.stubtype;
     append_record(prdomainnodeareas, area);
     for (const std::string &name : a.interfaces) {
         domain_conn_area_rec *conn = alloc_record<domain_conn_area_rec>();
-        std::strcpy(conn->domainname, b.domainname);
-        std::strcpy(conn->nodetype, b.nodetype);
-        std::strcpy(conn->routingprotocol, "OSPF");
-        std::strcpy(conn->routedprotocol, "IP");
-        std::strcpy(conn->asn, b.process);
+        conn->domainname = b.domainname;
+        conn->nodetype = b.nodetype;
+        conn->routingprotocol = "OSPF";
+        conn->routedprotocol = "IP";
+        conn->asn = b.process;
         conn->sequenceno = a.number;
-        store_text(conn->namedinterface, sizeof conn->namedinterface, name.c_str(), kText - 1);
+        store_text(conn->namedinterface, name.c_str(), kText - 1);
         conn->authenticated = a.authenticated;
         append_record(prdomainconnareas, conn);
     }
@@ -161,10 +161,10 @@ keyword_table ospfsummarytokens{
 void init_summary(void *entry, void *owner) {
     domain_addr_summary_rec &e = static_cast<SU *>(entry)->rec;
     const routing_block &b = *static_cast<routing_block *>(owner);
-    std::strcpy(e.domainname, b.domainname);
-    std::strcpy(e.nodetype, b.nodetype);
-    std::strcpy(e.protocol, "OSPF");
-    std::strcpy(e.asn, b.process);
+    e.domainname = b.domainname;
+    e.nodetype = b.nodetype;
+    e.protocol = "OSPF";
+    e.asn = b.process;
 }
 
 int check_summary(block_reader &r, void *entry, void *) {
@@ -219,10 +219,11 @@ int extract_network(block_reader &r, const routing_block &b, ospf_area &a) {
 
 int extract_range(block_reader &r, routing_block &b, ospf_area &a) {
     RG *g = alloc_record<RG>();
-    std::strcpy(g->instancename, b.instancename);
+    if (!g) return 1;
+    std::snprintf(g->instancename, sizeof g->instancename, "%s", b.instancename);
     domain_node_area_range_rec &e = g->rec;
-    std::strcpy(e.domainname, b.domainname);
-    std::strcpy(e.nodetype, b.nodetype);
+    e.domainname = b.domainname;
+    e.nodetype = b.nodetype;
     if (read_entry(r.fp, range_entry_def, g, &b)) {
         std::free(g);
         return 1;
@@ -230,10 +231,10 @@ int extract_range(block_reader &r, routing_block &b, ospf_area &a) {
     domain_node_area_range_rec *rec = alloc_record<domain_node_area_range_rec>();
     std::memcpy(static_cast<void *>(rec), &e, sizeof *rec);
     std::free(g);
-    std::strcpy(rec->routingprotocol, "OSPF");
-    std::strcpy(rec->routedprotocol, "IP");
-    std::strcpy(rec->asn, b.process);
-    std::strcpy(rec->areaid, a.id);
+    rec->routingprotocol = "OSPF";
+    rec->routedprotocol = "IP";
+    rec->asn = b.process;
+    rec->areaid = a.id;
     rec->sequenceno = a.number;
     rec->subsequenceno = a.ranges++;
     append_record(prdomainnodearearanges, rec);

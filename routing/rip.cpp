@@ -67,11 +67,11 @@ keyword_table eigrpnetworktokens{
 void init_network(void *entry, void *owner) {
     domain_conn_area_rec &e = static_cast<NE *>(entry)->rec;
     const routing_block &b = *static_cast<routing_block *>(owner);
-    std::strcpy(e.domainname, b.domainname);
-    std::strcpy(e.nodetype, b.nodetype);
-    std::strcpy(e.routingprotocol, b.protocol);
-    std::strcpy(e.routedprotocol, "IP");
-    std::strcpy(e.asn, b.asn);
+    e.domainname = b.domainname;
+    e.nodetype = b.nodetype;
+    e.routingprotocol = b.protocol;
+    e.routedprotocol = "IP";
+    e.asn = b.asn;
     e.sequenceno = 1;
 }
 
@@ -178,12 +178,12 @@ const header_spec kEigrpHeader{
 void insert_area(const routing_block &b) {
     if (!b.networks) return;
     domain_node_area_rec *area = alloc_record<domain_node_area_rec>();
-    std::strcpy(area->domainname, b.domainname);
-    std::strcpy(area->nodetype, b.nodetype);
-    std::strcpy(area->routingprotocol, b.protocol);
-    std::strcpy(area->routedprotocol, "IP");
-    std::strcpy(area->asn, "0");
-    std::strcpy(area->areaid, "0");
+    area->domainname = b.domainname;
+    area->nodetype = b.nodetype;
+    area->routingprotocol = b.protocol;
+    area->routedprotocol = "IP";
+    area->asn = "0";
+    area->areaid = "0";
     area->sequenceno = 1;
     append_record(prdomainnodeareas, area);
 }

@@ -17,6 +17,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <initializer_list>
 
 #include "block.h"
@@ -136,7 +137,8 @@ int prefix_value(block_reader &r, const keyword_rule &rule, void *rec);
 int check_prefix(block_reader &r, const list_base &base, const char *address, const char *range_msg = kNumberMsg);
 // Stores a CONTEXT value in the first empty of three slots; a fourth is
 // flagged with `max_msg` (Line), dropped, and the answer is false.
-bool put_context(block_reader &r, std::initializer_list<char *> slots, const char *max_msg);
+using context_slot = std::reference_wrapper<text_field<kText>>;
+bool put_context(block_reader &r, std::initializer_list<context_slot> slots, const char *max_msg);
 // validate_context on the current token: 1 passed with *kind set; 0 failed
 // (its message logged).
 int context_checked(block_reader &r, const char *domainname, const char *nodetype, int *kind);

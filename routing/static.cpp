@@ -56,9 +56,9 @@ keyword_table ipstaticroutetokens{
 void init_static(void *entry, void *owner) {
     domain_static_route_rec &e = static_cast<SE *>(entry)->rec;
     const routing_block &b = *static_cast<routing_block *>(owner);
-    std::strcpy(e.domainname, b.domainname);
-    std::strcpy(e.nodetype, b.nodetype);
-    std::strcpy(e.protocol, "IP");
+    e.domainname = b.domainname;
+    e.nodetype = b.nodetype;
+    e.protocol = "IP";
 }
 
 int check_static(block_reader &r, void *entry, void *) {
@@ -76,16 +76,16 @@ int check_static(block_reader &r, void *entry, void *) {
     if (std::strcmp(e.sourceaddr, "0.0.0.0") != 0) {
         int kind = address_kind(e.domainname, e.nodetype, e.sourceaddr, e.context1, e.context2, e.context3);
         if (!kind) return fail_pending(r);
-        if (kind != 1) return r.fail("Error:ip address/network is required for the SOURCE: %s @ %d\n", e.sourceaddr, Line);
+        if (kind != 1) return r.fail("Error:ip address/network is required for the SOURCE: %s @ %d\n", e.sourceaddr.c_str(), Line);
     }
     int kind = address_kind(e.domainname, e.nodetype, e.destination, e.context1, e.context2, e.context3);
     if (!kind) return fail_pending(r);
     if (kind != 1 && kind != 2)
-        return r.fail("Error:ip address or interface is required for DESTINATION : %s @ %d\n", e.destination, Line);
+        return r.fail("Error:ip address or interface is required for DESTINATION : %s @ %d\n", e.destination.c_str(), Line);
     // The numbers check leaves no message of its own.
     if (e.weight[0] &&
         !validate_numberfunction(e.domainname, e.nodetype, e.context1, e.context2, e.context3, e.weight))
-        return r.fail("Error: Numeric value expected for WEIGHT : %s @ %d\n", e.weight, Line);
+        return r.fail("Error: Numeric value expected for WEIGHT : %s @ %d\n", e.weight.c_str(), Line);
     return 0;
 }
 

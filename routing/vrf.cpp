@@ -40,8 +40,8 @@ entry_def vrf_entry(keyword_table &keys, size_t size, void (*init)(void *, void 
 
 template <class R>
 void set_node(R &e, const vrf_block &v) {
-    std::memcpy(e.domainname, v.b.domainname, sizeof e.domainname);
-    std::memcpy(e.nodetype, v.b.nodetype, sizeof e.nodetype);
+    e.domainname = v.b.domainname;
+    e.nodetype = v.b.nodetype;
 }
 
 // ---- DESCRIPTION ----
@@ -138,7 +138,7 @@ void init_filter(void *entry, void *owner) {
     VM &e = *static_cast<VM *>(entry);
     const vrf_block &v = *static_cast<vrf_block *>(owner);
     set_node(e, v);
-    std::memcpy(e.vrfclass, v.current->vrfclass, sizeof e.vrfclass);
+    e.vrfclass = v.current->vrfclass;
 }
 
 const entry_def filter_entry = vrf_entry(vrfmemberfiltertokens, sizeof(VM), init_filter);
@@ -172,7 +172,7 @@ void init_target(void *entry, void *owner) {
     VT &e = *static_cast<VT *>(entry);
     const vrf_block &v = *static_cast<vrf_block *>(owner);
     set_node(e, v);
-    std::memcpy(e.vrfclass, v.current->vrfclass, sizeof e.vrfclass);
+    e.vrfclass = v.current->vrfclass;
     e.sequence = v.targetseq;
 }
 

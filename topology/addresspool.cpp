@@ -70,9 +70,9 @@ struct pool_ctx {
 int file_pool(block_reader &r, const keyword_rule &, void *entry, void *owner) {
     ip_address_pool_rec *rec = static_cast<ip_address_pool_rec *>(entry);
     pool_ctx &ctx = *static_cast<pool_ctx *>(owner);
-    std::snprintf(rec->addresspoolname, sizeof rec->addresspoolname, "%s", ctx.name);
+    rec->addresspoolname = ctx.name;
     if (validate_addresspools(rec->addresspoolname, rec->protocoltype))
-        r.flag("ERROR: Duplicate definition address pool : %s @%d\n", rec->addresspoolname, ctx.line);
+        r.flag("ERROR: Duplicate definition address pool : %s @%d\n", rec->addresspoolname.c_str(), ctx.line);
     append_record(praddresspools, rec);
     return 0;
 }

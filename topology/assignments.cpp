@@ -312,9 +312,9 @@ int extract_instances(FILE *fp, const char *endpoint, int sequence, domain_inst_
             return r.fail("ERROR: Invalid syntax instance identifiers expected:%s @ %d\n", r.tok, Line);
         if (std::strlen(r.tok) > static_cast<size_t>(kInstanceIdMax)) return r.fail(kLimitMsg, r.tok, Line);
         domain_inst_var_rec *rec = alloc_record<domain_inst_var_rec>();
-        std::snprintf(rec->connectionname, sizeof rec->connectionname, "%s", endpoint);
+        rec->connectionname = endpoint;
         rec->sequenceno = sequence;
-        std::strcpy(rec->variablename, r.tok);
+        rec->variablename = r.tok;
         append_record(prdomaininstancevars, rec);
         if (!*first) *first = rec;
         r.read();
@@ -327,7 +327,7 @@ int validate_instancevars(const char *endpoint, const int *connlist, const char 
                           const char *nodetype, const domain_inst_var_rec *first, char *name) {
     auto unknown = [&](const domain_inst_var_rec &r) {
         if (known_variable(connlist, domainname, nodetype, r.variablename)) return false;
-        std::snprintf(name, kText, "%s", r.variablename);
+        std::snprintf(name, kText, "%s", r.variablename.c_str());
         return true;
     };
     // The endpoint's identifiers from `first` on, in list order, when
@@ -394,7 +394,7 @@ void file_address_assign(const address_assignment &a, int pointtype, const char 
 void file_address_record(const ipaddress_group &ip, const selmethod_group &sel, const assignment_attrs &attrs,
                          int pointtype, const char *endpoint, int sequence) {
     address_assign_rec *rec = alloc_record<address_assign_rec>();
-    auto put = [](auto &field, const char *value) { std::snprintf(field, sizeof field, "%s", value); };
+    auto put = [](auto &field, const char *value) { field = value; };
     rec->namedpointtype = pointtype;
     put(rec->namedendpoint, endpoint);
     put(rec->addresspoolname, attrs.validationpool);
@@ -432,10 +432,10 @@ void file_address_dependencies(const address_assignment &a, int pointtype, const
     for (const dependency_entry &d : a.dependencies) {
         address_dependency_rec *rec = alloc_record<address_dependency_rec>();
         rec->namedpointtype = pointtype;
-        std::snprintf(rec->namedendpoint, sizeof rec->namedendpoint, "%s", endpoint);
-        std::snprintf(rec->addresspoolname, sizeof rec->addresspoolname, "%s", a.attrs.validationpool);
+        rec->namedendpoint = endpoint;
+        rec->addresspoolname = a.attrs.validationpool;
         rec->sequence = sequence;
-        std::memcpy(rec->variablename, d.name, sizeof rec->variablename);
+        rec->variablename = d.name;
         rec->minvalue = d.minvalue;
         rec->maxvalue = d.maxvalue;
         append_record(praddressdependency, rec);

@@ -71,9 +71,9 @@ int read_limit(block_reader &r, limits &l, bool second) {
 
 // A domain of an entry: unknown ones are flagged, and one that does not fit
 // its field is refused (the field stays empty).
-void take_domain(block_reader &r, char (&field)[kName], const char *unknown_msg) {
+void take_domain(block_reader &r, text_field<kName> &field, const char *unknown_msg) {
     if (!validate_domain(r.tok)) r.flag(unknown_msg, r.tok, Line);
-    if (!store_text(field, sizeof field, r.tok, kName - 1)) r.flag(kTooLongMsg, r.tok, Line);
+    if (!store_text(field, r.tok, kName - 1)) r.flag(kTooLongMsg, r.tok, Line);
 }
 
 // One entry, its first domain in r.tok: 0 read on, 1 stop.
@@ -94,12 +94,12 @@ int read_connection(block_reader &r) {
     if (!r.expect("=", kEqualMsg)) return 1;
     r.read_upper();
     if (!validate_var(Scope, r.tok)) return r.fail(kScopeMsg, Line);
-    std::strcpy(rec.conntype, r.tok);  // one of the scopes
+    rec.conntype = r.tok;  // one of the scopes
     limits l;
     if (read_limit(r, l, false) || read_limit(r, l, true)) return 1;
     if (!r.expect(")", "ERROR: Invalid syntax ')' expected:%s @ %d\n")) return 1;
     if (validate_domainconnections(rec.domainname1, rec.domainname2, rec.conntype))
-        r.flag("ERROR: Duplicate definition of connections : %s TO %s  @%d \n", rec.domainname1, rec.domainname2,
+        r.flag("ERROR: Duplicate definition of connections : %s TO %s  @%d \n", rec.domainname1.c_str(), rec.domainname2.c_str(),
                Line);
     if (l.repeated) return 0;
     rec.maxconn = l.maxconn;

@@ -36,6 +36,10 @@ conntype_ctx &ctx_of(void *rec) { return *static_cast<conntype_ctx *>(rec); }
 // ---- attributes: each keyword's own step, with the value in r.tok ----
 
 void keep(char (&field)[kText], const char *value) { std::snprintf(field, sizeof field, "%s", value); }
+template <size_t N>
+void keep(text_field<N> &field, const char *value) {
+    field = value;
+}
 
 int take_type(block_reader &r, const keyword_rule &, void *rec) {
     if (!validate_var(NetworkTypes, r.tok)) r.flag("ERROR: Invalid value for Network TYPE : %s @%d\n", r.tok, Line);
@@ -138,11 +142,11 @@ void insert_connection(conntype_ctx &ctx) {
             flag_error(TOKEN_WORD, "", "ERROR: Validation type %s is invalid @%d\n", a.attrs.validation, Line);
         if (!std::strcmp(type, "UNNUMBERED"))
             // The address holds at most 80 characters.
-            std::snprintf(rec->addresstype, sizeof rec->addresstype, "UNNUMBERED:%.280s", a.ip.address);
+            rec->addresstype.format("UNNUMBERED:%.280s", a.ip.address);
         else
             keep(rec->addresstype, type);
         keep(rec->prefix, a.ip.prefix);
-        std::memcpy(rec->valcheck, a.attrs.validation, sizeof rec->valcheck);
+        rec->valcheck = a.attrs.validation;
         append_record(prdomainconntypes, rec);
     }
     if (!has_address_records(type)) return;

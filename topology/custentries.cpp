@@ -32,6 +32,10 @@ template <size_t N>
 void keep(char (&field)[N], const char *value) {
     std::snprintf(field, N, "%s", value);
 }
+template <size_t N>
+void keep(text_field<N> &field, const char *value) {
+    field = value;
+}
 
 // ---- CONNECTIONTYPE ----
 
@@ -188,7 +192,7 @@ keyword_table poolclassmaptokens{
 void poolclassmap_defaults(void *entry, void *owner) {
     auto *rec = static_cast<pool_class_mapping_rec *>(entry);
     keep(rec->conntypename, static_cast<customer_block *>(owner)->type->conntypename);
-    std::strcpy(rec->nattype, "ALL");
+    rec->nattype = "ALL";
 }
 
 int poolclassmap_checks(block_reader &r, void *entry, void *) {
@@ -196,7 +200,7 @@ int poolclassmap_checks(block_reader &r, void *entry, void *) {
     r.check_mandatory("poolclassmap", "ERROR: token '%s' is missing in POOLCLASSMAP  block : @ %d\n", Line);
     if (!validate_poolclassmap(rec->conntypename, rec->roletype, rec->hosttype, rec->nattype, rec->enrollforall))
         r.flag("ERROR: duplicate/invalid poolclassmap entry for hosttype '%s', and nattype '%s' : @ %d\n",
-               rec->hosttype, rec->nattype, Line);
+               rec->hosttype.c_str(), rec->nattype.c_str(), Line);
     return 0;
 }
 
@@ -417,7 +421,7 @@ int store_qospolicylist(block_reader &r, tail_list<cust_conn_qos_policy_rec> &li
         keep(rec->qospolicylistname, listname);
         keep(rec->policyname, policies[i]);
         append_record(list, rec);
-        names.insert(rec->qospolicylistname);
+        names.insert(rec->qospolicylistname.c_str());
     }
     return 0;
 }
@@ -469,7 +473,7 @@ int extract_custnodeinterfaces(FILE *fp, const customer_block &b, int mode) {
     if (validate_customerinterfaces(rec.servicetype, rec.conntypename, rec.nodetype, rec.interfacetype,
                                     rec.encapsulationtype, rec.connectionname, rec.nodeinstance, rec.instanceno))
         r.flag("ERROR: Duplicate values for interfacetype/connectionname/encap type/instance no : %s @ %d \n",
-               rec.connectionname, r.start_line);
+               rec.connectionname.c_str(), r.start_line);
     cust_conn_interface_rec *filed = alloc_record<cust_conn_interface_rec>();
     *filed = rec;
     append_record(prcustconninterfaces, filed);

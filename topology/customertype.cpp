@@ -27,14 +27,18 @@ template <size_t N>
 void keep(char (&field)[N], const char *value) {
     store_text(field, N, value, N - 1);
 }
+template <size_t N>
+void keep(text_field<N> &field, const char *value) {
+    store_text(field, value, N - 1);
+}
 
 // The block's working state; what it has not handed to the lists is freed
 // with it.
 struct customer_ctx : customer_block {
     customer_ctx() : customer_block{} {
         type = alloc_record<cust_conn_type_rec>();
-        std::strcpy(type->addressmode, "AUTOMATIC");
-        std::strcpy(type->custsitetype, "CUSTOMER");
+        type->addressmode = "AUTOMATIC";
+        type->custsitetype = "CUSTOMER";
         type->routingenabled = 1;
         const char *defaults[] = {"STATIC", "DYNAMIC", "NONE"};
         for (const char *d : defaults) std::strcpy(addrtypes[addrcount++], d);
@@ -83,7 +87,7 @@ int take_servicetype(block_reader &r, const keyword_rule &, void *rec) {
     if (!read_equal_value(r, kEqualMsg, true)) return 1;
     converttocap(r.tok, r.tok, sizeof r.tok);
     // It goes into the 30 characters of every record of the block.
-    if (!store_text(ctx.type->servicetype, sizeof ctx.type->servicetype, r.tok, kName - 1))
+    if (!store_text(ctx.type->servicetype, r.tok, kName - 1))
         return r.fail(kTooLongMsg, r.tok, Line);
     if (!validate_servicename(r.tok)) r.flag("ERROR : Service not defined  : %s \n @%d", r.tok, Line);
     return 0;
@@ -137,13 +141,13 @@ int take_loopback(block_reader &r, const keyword_rule &rule, void *rec) {
     // The instance is written into its row as a number: digits only, and
     // no longer than its field. The end of the file is an empty instance,
     // which no interface has.
-    char lbinstance[sizeof(cust_conn_node_lb_rec::lbinstance)];
+    char lbinstance[decltype(cust_conn_node_lb_rec::lbinstance)::capacity];
     if ((r.kind != TOKEN_NUMBER && r.kind != TOKEN_EOF) ||
         !store_text(lbinstance, sizeof lbinstance, r.tok, sizeof lbinstance - 1))
         return r.fail("ERROR: Invalid %s instance, a number is expected : '%s' @ %d\n", loopbacktype, r.tok, Line);
     if (!validate_nodelogint(ctx.type->domainname, node->nodetype, lbinstance, loopbacktype))
         return r.fail("ERROR: %s instance %s does not exist for nodetype %s @ %d\n", loopbacktype, lbinstance,
-                      node->nodetype, Line);
+                      node->nodetype.c_str(), Line);
     if (validate_nodeloopback(node, loopbacktype, ref.nodeinstance, lbinstance))
         return r.fail("ERROR: duplicate definition of %s for node %d instance %s @ %d\n", loopbacktype,
                       ref.nodeinstance, lbinstance, Line);
@@ -154,7 +158,7 @@ int take_loopback(block_reader &r, const keyword_rule &rule, void *rec) {
     auto *lb = alloc_record<cust_conn_node_lb_rec>();
     lb->isloopback = on ? 1 : 0;
     lb->nodeinstance = ref.nodeinstance;
-    std::memcpy(lb->lbinstance, lbinstance, sizeof lbinstance);
+    lb->lbinstance = lbinstance;
     keep(lb->loopbacktype, loopbacktype);
     append_record(node->loopbacklist, lb);
     return 0;
@@ -216,11 +220,11 @@ int file_custvar(block_reader &r, var_def &def, void *owner) {
     customer_ctx &ctx = ctx_of(owner);
     const cust_conn_type_rec &t = *ctx.type;
     if (validate_custvars(t.servicetype, t.conntypename, def.name))
-        r.flag("ERROR: Duplicate variable defined for customer connectiontype : %s %s @%d\n", t.conntypename,
+        r.flag("ERROR: Duplicate variable defined for customer connectiontype : %s %s @%d\n", t.conntypename.c_str(),
                def.name, Line);
     cust_var_rec *rec = alloc_record<cust_var_rec>();
-    std::memcpy(rec->servicetype, t.servicetype, sizeof rec->servicetype);
-    std::memcpy(rec->conntypename, t.conntypename, sizeof rec->conntypename);
+    rec->servicetype = t.servicetype;
+    rec->conntypename = t.conntypename;
     fill_variable_record(def, rec);
     rec->line = Line;  // where the definition ended
     rec->sequence = ++ctx.variables;
@@ -239,7 +243,7 @@ int node_defined(block_reader &r, const keyword_rule &, void *entry) {
     auto &g = *static_cast<nodetype_group *>(entry);
     char devicetype[kName];
     if (!validate_node(g.block->type->domainname, g.rec.nodetype, devicetype))
-        r.flag("ERROR: Invalid node . Not defined : %s  @%d\n", g.rec.nodetype, Line);
+        r.flag("ERROR: Invalid node . Not defined : %s  @%d\n", g.rec.nodetype.c_str(), Line);
     return 0;
 }
 
@@ -266,18 +270,18 @@ keyword_table customernodetypetokens{
 void nodetype_defaults(void *entry, void *owner) {
     auto &g = *static_cast<nodetype_group *>(entry);
     g.block = &ctx_of(owner);
-    std::memcpy(g.rec.servicetype, g.block->type->servicetype, sizeof g.rec.servicetype);
-    std::memcpy(g.rec.conntypename, g.block->type->conntypename, sizeof g.rec.conntypename);
+    g.rec.servicetype = g.block->type->servicetype;
+    g.rec.conntypename = g.block->type->conntypename;
 }
 
 int nodetype_checks(block_reader &r, void *entry, void *) {
     const cust_conn_node_rec &n = static_cast<nodetype_group *>(entry)->rec;
     r.check_mandatory("cusomernodetypes",
                       "ERROR: token '%s' is missing for NODETYPE in CUSTOMER-TYPE  block : @ %d\n", r.start_line);
-    if (n.noofnodeinstance == 0) r.flag("ERROR :No of nodeinstances not specified  : %s @ %d \n", n.nodetype, Line);
+    if (n.noofnodeinstance == 0) r.flag("ERROR :No of nodeinstances not specified  : %s @ %d \n", n.nodetype.c_str(), Line);
     cust_conn_node_rec *known = nullptr;
     if (validate_customernode(n.servicetype, n.conntypename, n.nodetype, &known))
-        r.flag("ERROR :Duplicate entry for node type  : %s @ %d \n", n.nodetype, Line);
+        r.flag("ERROR :Duplicate entry for node type  : %s @ %d \n", n.nodetype.c_str(), Line);
     return 0;
 }
 
@@ -361,7 +365,7 @@ int parse_customertype(FILE *fp, FILE *, const char *) {
     r.read();
     if (r.kind == TOKEN_ERROR) return r.fail(kEofMsg, Line);
     if (validate_customertypes(r.tok)) return r.fail("ERROR: Customer type already defined : %s \n @%d", r.tok, Line);
-    if (!store_text(t.conntypename, sizeof t.conntypename, r.tok, kName - 1))
+    if (!store_text(t.conntypename, r.tok, kName - 1))
         return r.fail("ERROR: Token exceeds maximum size: '%s' @ %d\n", r.tok, Line);
     r.read();
     if (validate_var(CustSiteTypes, r.tok)) {
@@ -374,13 +378,13 @@ int parse_customertype(FILE *fp, FILE *, const char *) {
 
     if (!t.servicetype[0])
         return r.fail("ERROR: ServiceType attribute has not been specified for customer connection : %s @ %d\n",
-                      t.conntypename, Line);
+                      t.conntypename.c_str(), Line);
     r.check_mandatory("customertype", "ERROR: token '%s' is missing in CUSTOMER-TYPE  block : @ %d\n", r.start_line);
     append_record(prcustconntypes, ctx->type);
     for (int i = 0; i < ctx->addrcount; ++i) {
         auto *rec = alloc_record<cust_conn_addr_type_rec>();
-        std::memcpy(rec->servicetype, t.servicetype, sizeof rec->servicetype);
-        std::memcpy(rec->conntypename, t.conntypename, sizeof rec->conntypename);
+        rec->servicetype = t.servicetype;
+        rec->conntypename = t.conntypename;
         rec->sequence = i + 1;
         keep(rec->addrtype, ctx->addrtypes[i]);
         append_record(prcustconnaddrtypes, rec);

@@ -35,7 +35,7 @@ int file_domainvar(block_reader &r, var_def &def, void *arg) {
         if (std::strcmp(def.name, kRequired[i]) == 0) ctx.present[i] = true;
 
     domain_variable_rec *rec = alloc_record<domain_variable_rec>();
-    std::strcpy(rec->domainname, ctx.domainname);
+    rec->domainname = ctx.domainname;
     rec->sequence = ctx.sequence++;
     fill_variable_record(def, rec);
     append_record(prdomainvariables, rec);
@@ -74,7 +74,7 @@ int parse_domains(FILE *fp, FILE *, const char *) {
         if (present) continue;
         r.flag("ERROR: All mandatory variables for domain '%s' are not given, variables COUNTRYCODE, "
                "LOCATIONCODE and SITENAME are essential: @ %d\n",
-               rec->domainname, r.start_line);
+               rec->domainname.c_str(), r.start_line);
         break;
     }
     return 0;

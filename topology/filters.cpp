@@ -38,7 +38,7 @@ void file_connfilter(int connectionno, int sequence, const char *name) {
     rec->networkid = networkid;
     rec->connectionno = connectionno;
     rec->sequence = sequence;
-    std::strcpy(rec->variablename, name);  // at most 30 characters
+    rec->variablename = name;  // at most 30 characters
     append_record(prdomconnfilters, rec);
 }
 
@@ -95,7 +95,7 @@ int extract_custconnfilters(FILE *fp, int nodeinstance, int instanceno, const ch
         if (!validate_vars(domainname, nodetype, variable, "VAR", &type, connlist))
             return r.fail("Variable '%s' is not defined.  @ %d\n", variable, Line);
         cust_conn_filter_rec *rec = alloc_record<cust_conn_filter_rec>();
-        auto put = [](auto &field, const char *value) { std::snprintf(field, sizeof field, "%s", value); };
+        auto put = [](auto &field, const char *value) { field = value; };
         rec->networkid = networkid;
         put(rec->servicetype, servicetype);
         put(rec->conntypename, conntypename);

@@ -15,10 +15,10 @@ keyword_table globallistentrytokens{
 
 void add_listvar(const char *listid, int sequence, const char *variablename) {
     global_list_var_rec *rec = alloc_record<global_list_var_rec>();
-    std::strcpy(rec->listid, listid);
+    rec->listid = listid;
     rec->sequence = sequence;
     // A word holds at most 299 characters: it fits the field.
-    std::snprintf(rec->variablename, sizeof rec->variablename, "%s", variablename);
+    rec->variablename = variablename;
     append_record(prgloballistvars, rec);
 }
 
@@ -45,7 +45,7 @@ int parse_globallistentry(FILE *fp, const char *listid) {
 
 // Every token that is not END opens a list: its identifier, upper case.
 int read_globallist(block_reader &r, void *) {
-    char listid[sizeof global_list_var_rec::listid];
+    char listid[decltype(global_list_var_rec::listid)::capacity];
     // An identifier that does not fit its field is refused like a list of
     // the wrong format.
     if (!store_text(listid, sizeof listid, r.tok, sizeof listid - 1))
@@ -88,8 +88,8 @@ int file_bandwidths(block_reader &, const keyword_rule &rule, void *rec) {
         if (validate_intbandwidth(e.interfacetype, bandwidth))
             flag_error(TOKEN_WORD, " ", kDuplicateElementMsg, e.interfacetype, bandwidth, Line);
         valid_int_bandwidth_rec *vib = alloc_record<valid_int_bandwidth_rec>();
-        std::strcpy(vib->interfacetype, e.interfacetype);
-        std::strcpy(vib->bandwidth, bandwidth);
+        vib->interfacetype = e.interfacetype;
+        vib->bandwidth = bandwidth;
         append_record(prvalidintbandwidth, vib);
     }
     return 0;

@@ -132,7 +132,7 @@ int read_group_address(hsrp_statement &s) {
     if (r.kind != TOKEN_WORD) return r.fail("ERROR: Invalid syntax variable name expected :%s @ %d\n", r.tok, Line);
     if (!validate_var(AddressTypes, r.tok)) r.flag("ERROR: Address type %s is invalid : @ %d\n", r.tok, Line);
     hsrp_connection_rec h{};
-    if (!store_text(h.addresstype, sizeof h.addresstype, r.tok, kName - 1)) r.flag(kTooLongMsg, r.tok, Line);
+    if (!store_text(h.addresstype, r.tok, kName - 1)) r.flag(kTooLongMsg, r.tok, Line);
     // A second address of the group would file its rows twice: refused.
     bool repeated = group_address(s.connectionno, s.group) != nullptr;
     if (repeated) r.flag(kDuplicateMsg, "IPADDRESS", Line);
@@ -172,7 +172,7 @@ int read_group_address(hsrp_statement &s) {
 
 // An entry of a 298-character list fits the 299 characters of the field.
 void set_priority(hsrp_connection_rec &h, const char *entry) {
-    std::snprintf(h.hsrppriority, sizeof h.hsrppriority, "%.*s", static_cast<int>(sizeof h.hsrppriority - 1), entry);
+    h.hsrppriority = entry;  // cut to the field as before
 }
 
 int read_priorities(hsrp_statement &s) {
@@ -202,7 +202,7 @@ int read_priorities(hsrp_statement &s) {
     if (first) {
         set_priority(*first, entries[0]);
         first->authenticated = *s.authenticated;
-        std::memcpy(addresstype, first->addresstype, sizeof addresstype);
+        std::snprintf(addresstype, sizeof addresstype, "%s", first->addresstype.c_str());
     } else {
         r.flag("IPADDRESS for this HSRP group is not defined :@ %d\n", Line);
     }
@@ -210,7 +210,7 @@ int read_priorities(hsrp_statement &s) {
         hsrp_connection_rec *rec = alloc_record<hsrp_connection_rec>();
         rec->connectionno = s.connectionno;
         rec->sequenceno = s.group;
-        std::memcpy(rec->addresstype, addresstype, sizeof rec->addresstype);
+        rec->addresstype = addresstype;
         rec->authenticated = *s.authenticated;
         rec->subsequenceno = i + 1;
         set_priority(*rec, entries[i]);

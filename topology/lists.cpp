@@ -37,8 +37,8 @@ int put_element(const char *item, size_t len, void *p) {
         flag_error(TOKEN_WORD, ctx.text, kDuplicateElementMsg,
                    ctx.listname, element, Line);
     list_value_rec *rec = alloc_record<list_value_rec>();
-    std::memcpy(rec->listname, ctx.listname, sizeof rec->listname);
-    std::memcpy(rec->elementvalue, element, sizeof element);
+    rec->listname = ctx.listname;
+    rec->elementvalue = element;
     append_record(prlistvalues, rec);
     return 0;
 }
@@ -136,10 +136,10 @@ int file_systemlist_entry(block_reader &r, const keyword_rule &, void *entry, vo
     system_list_elem_rec *elem = static_cast<system_list_elem_rec *>(entry);
     if (!ctx.list) {
         ctx.list = alloc_record<system_list_rec>();
-        std::memcpy(ctx.list->listname, ctx.listname, sizeof ctx.listname);
+        ctx.list->listname = ctx.listname;
         append_record(pr_systemlist, ctx.list);
     } else if (systemlist_varfound(ctx.list, elem->displayname)) {
-        r.flag("ERROR: Duplicate variable '%s' in the System list %s @ %d \n", elem->displayname,
+        r.flag("ERROR: Duplicate variable '%s' in the System list %s @ %d \n", elem->displayname.c_str(),
                ctx.listname, Line);
     }
     append_record(ctx.list->elemlist, elem);

@@ -165,7 +165,7 @@ void file_vcfilter(int connectionno, int sequence, const char *name) {
     vc_member_filter_rec *rec = alloc_record<vc_member_filter_rec>();
     rec->connectionno = connectionno;
     rec->sequence = sequence;
-    std::strcpy(rec->variablename, name);  // at most 30 characters
+    rec->variablename = name;  // at most 30 characters
     append_record(prvcconnfilters, rec);
 }
 
@@ -207,22 +207,22 @@ int parse_logicalconnection(FILE *fp, FILE *, const char *) {
     block_reader r(fp, logicalconnectiontokens);
     vc_class_rec path{};
     path.maxconn = 99;
-    std::strcpy(path.pathmode, "LOOSE");
-    std::strcpy(path.pathtype, "UNIDIRECTIONAL");
+    path.pathmode = "LOOSE";
+    path.pathtype = "UNIDIRECTIONAL";
     // Taken before anything is read: a block that fails has its number too.
     path.connectionno = ++g_connectionno;
 
     r.read();
     if (r.kind == TOKEN_ERROR) return r.fail(kEofMsg, Line);
     if (validate_logicalconntypes(r.tok)) r.flag("ERROR: Logical Connection '%s' is already defined :@%d\n", r.tok, Line);
-    std::strcpy(path.connectionname, r.tok);  // a token fits the 300 characters
+    path.connectionname = r.tok;  // a token fits the 300 characters
     if (!r.expect("BEGIN", "ERROR: Keword 'BEGIN' expected :%s @%d\n")) return 1;
     if (read_attributes(r, &path)) return 1;
 
     char missing[kName] = "";
     if (!validate_mandatoryfields("CISCO", "logicalconnection", r.table, missing))
         return r.fail("ERROR: token '%s' is missing for logicalconnection block '%s':  @ %d\n", missing,
-                      path.connectionname, Line);
+                      path.connectionname.c_str(), Line);
     vc_class_rec *rec = alloc_record<vc_class_rec>();
     *rec = path;
     append_record(prlogconntypes, rec);

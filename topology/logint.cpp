@@ -209,19 +209,18 @@ int insert_loglnode(logint_ctx &ctx) {
     parse_int32(a.ip.prefix, &prefix);  // a flagged prefix counts as 0
     if (!validate_logint(ctx.domainname, ctx.nodetype, ctx.devicetype, ctx.inttype, ctx.intno)) {
         domain_node_log_int_rec *rec = alloc_record<domain_node_log_int_rec>();
-        std::memcpy(rec->domainname, ctx.domainname, sizeof rec->domainname);
-        std::memcpy(rec->devicetype, ctx.devicetype, sizeof rec->devicetype);
-        std::memcpy(rec->nodetype, ctx.nodetype, sizeof rec->nodetype);
-        std::memcpy(rec->inttype, ctx.inttype, sizeof rec->inttype);
-        std::memcpy(rec->intno, ctx.intno, sizeof rec->intno);
-        std::memcpy(rec->addresstype, type, sizeof rec->addresstype);
+        rec->domainname = ctx.domainname;
+        rec->devicetype = ctx.devicetype;
+        rec->nodetype = ctx.nodetype;
+        rec->inttype = ctx.inttype;
+        rec->intno = ctx.intno;
+        rec->addresstype = type;
         if (!validate_var(AddressTypes, type)) flag_error(TOKEN_WORD, "", "Address type %s is invalid @%d\n", type, Line);
         rec->prefix = prefix;
-        std::snprintf(rec->dependency, sizeof rec->dependency, "%s",
-                      a.dependencies.empty() ? " " : a.dependencies.front().name);
-        std::memcpy(rec->valcheck, a.attrs.validation, sizeof rec->valcheck);
+        rec->dependency = a.dependencies.empty() ? " " : a.dependencies.front().name;
+        rec->valcheck = a.attrs.validation;
         if (!validate_var(ValidationTypes, rec->valcheck))
-            flag_error(TOKEN_WORD, "", "ERROR: Validation type %s is invalid @%d\n", rec->valcheck, Line);
+            flag_error(TOKEN_WORD, "", "ERROR: Validation type %s is invalid @%d\n", rec->valcheck.c_str(), Line);
         append_record(prdomainnodelogint, rec);
     }
     if (!has_address_records(type)) return 0;

@@ -167,11 +167,11 @@ void file_member(const member_reading &m, int connectionno, const char *connecti
     const domain_fixed_conn_rec &f = m.fixed;
     if (m.backupconn[0]) {
         domain_node_conn_bkp_rec *b = alloc_record<domain_node_conn_bkp_rec>();
-        std::memcpy(b->domainname, f.domainname, sizeof b->domainname);
-        std::memcpy(b->nodetype, f.nodetype, sizeof b->nodetype);
-        std::memcpy(b->scope, m.backuptype, sizeof b->scope);
-        std::snprintf(b->connectionname, sizeof b->connectionname, "%s", connectionname);
-        std::memcpy(b->backupconnname, m.backupconn, sizeof b->backupconnname);
+        b->domainname = f.domainname;
+        b->nodetype = f.nodetype;
+        b->scope = m.backuptype;
+        b->connectionname = connectionname;
+        b->backupconnname = m.backupconn;
         append_record(prdomainnodeconnbkp, b);
     }
     if (m.is_remote) {
@@ -190,10 +190,10 @@ void file_member(const member_reading &m, int connectionno, const char *connecti
     for (int i = 0; i < m.interfacecount; ++i) {
         domain_int_name_rec *n = alloc_record<domain_int_name_rec>();
         n->connectionno = connectionno;
-        std::memcpy(n->domainname, f.domainname, sizeof n->domainname);
-        std::memcpy(n->nodetype, f.nodetype, sizeof n->nodetype);
+        n->domainname = f.domainname;
+        n->nodetype = f.nodetype;
         n->instanceno = i + 1;
-        std::memcpy(n->interfacename, m.interfaces[i], sizeof n->interfacename);  // checked to fit
+        n->interfacename = m.interfaces[i];  // checked to fit
         append_record(prdomainintnames, n);
     }
 }
@@ -260,19 +260,19 @@ bool open_group(block_reader &r, const char *keyword, const char *keyword_msg) {
     return r.expect("=", kMemberEqualMsg);
 }
 
-int read_domain_node(block_reader &r, char (&domainname)[kName], char (&nodetype)[kName],
+int read_domain_node(block_reader &r, text_field<kName> &domainname, text_field<kName> &nodetype,
                      const domain_node_rules &rules) {
     if (r.kind == TOKEN_ERROR && rules.domain_eof_msg) return r.fail(rules.domain_eof_msg, r.tok, Line);
     if (rules.domain_msg && r.kind != TOKEN_WORD) return r.fail(rules.domain_msg, r.tok, Line);
     if (rules.unknown_domain && !validate_domain(r.tok)) r.flag(rules.unknown_domain, r.tok, Line);
     // Only flagged, but never cut: a name beyond its field is refused.
-    if (!store_text(domainname, kName, r.tok, kName - 1)) r.flag(kTooLongMsg, r.tok, Line);
+    if (!store_text(domainname, r.tok, kName - 1)) r.flag(kTooLongMsg, r.tok, Line);
     if (!r.expect(".", rules.dot_msg, rules.dot_token)) return 1;
     r.read();
     if (rules.node_msg && r.kind != TOKEN_WORD) return r.fail(rules.node_msg, r.tok, Line);
     char devicetype[kName];
     if (!validate_node(domainname, r.tok, devicetype)) r.flag(rules.unknown_node, r.tok, Line);
-    if (!store_text(nodetype, kName, r.tok, kName - 1)) r.flag(kTooLongMsg, r.tok, Line);
+    if (!store_text(nodetype, r.tok, kName - 1)) r.flag(kTooLongMsg, r.tok, Line);
     return 0;
 }
 
@@ -293,8 +293,8 @@ int extract_members(FILE *fp, int connectionno, const char *connectionname, cons
     block_reader r(fp, membertokens, kGroupEofLineMsg);
     auto m = std::make_unique<member_reading>();
     m->is_remote = std::strcmp(networktype, "NETWORK-REMOTE") == 0;
-    std::strcpy(m->fixed.nattype, "NONE");
-    std::strcpy(m->fixed.authserver, "NONE");
+    m->fixed.nattype = "NONE";
+    m->fixed.authserver = "NONE";
     m->fixed.maxconn = 9999;
     std::strcpy(m->backuptype, "NODE");
     if (!open_group(r, "NODE", "ERROR: Invalid syntax Keword 'NODE' expected :%s @ %d\n")) return 1;
@@ -313,14 +313,14 @@ int extract_interfaces(FILE *fp, int connectionno) {
     block_reader r(fp, interfacetypetokens, kGroupEofLineMsg);
     domain_int_type_rec rec{};
     rec.connectionno = connectionno;
-    std::strcpy(rec.encapsulationtype, "NONE");
-    std::strcpy(rec.authenticationtype, "NONE");
-    std::strcpy(rec.conntype, "POINT-TO-POINT");
+    rec.encapsulationtype = "NONE";
+    rec.authenticationtype = "NONE";
+    rec.conntype = "POINT-TO-POINT";
     if (!open_group(r, "TYPE", "ERROR: Invalid sytax Keword 'TYPE' expected :%s @ %d\n")) return 1;
     r.read_upper();
     if (r.kind == TOKEN_ERROR) return r.fail(kGroupEofMsg, r.tok, Line);
     if (!validate_var(InterfaceTypes, r.tok)) return r.fail("ERROR: Invalid interface type : %s @%d\n", r.tok, Line);
-    std::strcpy(rec.interfacetype, r.tok);  // one of the interface types
+    rec.interfacetype = r.tok;  // one of the interface types
     if (read_after_head(r, &rec)) return 1;
     r.check_mandatory("connectioninterfaces",
                       "ERROR: token '%s' not found in INTERFACETYPES for CONNECTIONTYPE block @ %d\n", r.start_line);

@@ -46,7 +46,7 @@ int parse_network(FILE *fp, FILE *, const char *) {
     // The record counts from here on: a second NETWORK block is refused even
     // when this one stops.
     network_rec *rec = alloc_record<network_rec>();
-    std::strcpy(rec->securitygroup, "ALL");
+    rec->securitygroup = "ALL";
     append_record(prnetwork, rec);
 
     if (!r.read_name(rec->networkname, kName - 1, kTooLongMsg)) return 1;

@@ -37,7 +37,7 @@ struct reserved_name {
     const char *type;  // the type the name demands up front, or null
     reserved_action action;
     int32_t domain_node_rec::*number = nullptr;           // a flag or a count
-    char (domain_node_rec::*text)[kText] = nullptr;        // a value of a fixed list
+    text_field<kText> domain_node_rec::*text = nullptr;    // a value of a fixed list
     const value_table *choices = nullptr;
     const char *choice_msg = nullptr;                      // (value, Line)
 };
@@ -60,7 +60,7 @@ bool set_hostname(block_reader &, var_def &def, node_ctx &ctx, const reserved_na
     // A LIST HOSTNAME is refused like any other LIST variable: no hostname.
     if (std::strcmp(def.type, "LIST") == 0) return false;
     ctx.hostname = true;
-    std::snprintf(ctx.node->hostname, sizeof ctx.node->hostname, "%s", def.value);
+    ctx.node->hostname = def.value;
     return false;
 }
 
@@ -69,7 +69,7 @@ bool set_hostname(block_reader &, var_def &def, node_ctx &ctx, const reserved_na
 bool set_choice(block_reader &r, var_def &def, node_ctx &ctx, const reserved_name &row) {
     converttocap(def.value, def.value, sizeof def.value);
     if (!validate_var(row.choices, def.value)) r.flag(row.choice_msg, def.value, Line);
-    if (row.text) std::snprintf(ctx.node->*row.text, kText, "%s", def.value);
+    if (row.text) ctx.node->*row.text = def.value;
     return true;
 }
 
@@ -158,8 +158,8 @@ int file_nodevar(block_reader &r, var_def &def, void *arg) {
     }
 
     domain_node_var_rec *rec = alloc_record<domain_node_var_rec>();
-    std::strcpy(rec->domainname, node->domainname);
-    std::strcpy(rec->nodetype, node->nodetype);
+    rec->domainname = node->domainname;
+    rec->nodetype = node->nodetype;
     rec->sequence = ctx.sequence++;
     fill_variable_record(def, rec);
     append_record(prdomainnodevars, rec);
@@ -178,7 +178,7 @@ int parse_nodes(FILE *fp, FILE *, const char *) {
     domain_node_rec *node = alloc_record<domain_node_rec>();
     if (!validate_domain(r.tok)) r.flag("ERROR : Domain undefined :%s @ %d\n", r.tok, Line);
     // Only flagged, but a name that does not fit is refused all the same.
-    if (!store_text(node->domainname, sizeof node->domainname, r.tok, kName - 1)) r.flag(kTooLong, r.tok, Line);
+    if (!store_text(node->domainname, r.tok, kName - 1)) r.flag(kTooLong, r.tok, Line);
 
     auto drop = [node](int result) {
         std::free(node);
@@ -191,8 +191,8 @@ int parse_nodes(FILE *fp, FILE *, const char *) {
         return drop(r.fail("ERROR : Duplicate definition for node :%s @%d\n", r.tok, Line));
 
     // The node type exists from here on, even if the block stops later.
-    std::strcpy(node->remoteaddrtype, "NONE");
-    std::strcpy(node->nataddrtype, "NONE");
+    node->remoteaddrtype = "NONE";
+    node->nataddrtype = "NONE";
     append_record(prdomainnodes, node);
     if (!r.expect("BEGIN", "ERROR :KeyWord 'BEGIN' expected : %s @ %d \n")) return 1;
 
@@ -233,10 +233,10 @@ int formatSource(const char *domainname, const char *nodetype, const char *servi
             return 1;
         }
         domain_service_rec *rec = alloc_record<domain_service_rec>();
-        std::strcpy(rec->domainname, domainname);
-        std::strcpy(rec->nodetype, nodetype);
-        std::strcpy(rec->servicename, item);
-        std::snprintf(rec->sourceaddress, sizeof rec->sourceaddress, "%s", source);
+        rec->domainname = domainname;
+        rec->nodetype = nodetype;
+        rec->servicename = item;
+        rec->sourceaddress = source;
         append_record(prdomainservices, rec);
         while (space(*p)) ++p;
         if (!*p) break;

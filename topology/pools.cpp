@@ -32,7 +32,7 @@ int class_name(block_reader &r, const keyword_rule &, void *entry) {
     class_entry &c = class_of(entry);
     if (c.named) return r.fail("ERROR: Duplicate token NAME @ %d\n", Line);
     c.named = true;
-    if (!c.displayed) std::memcpy(c.rec.name, c.rec.value, sizeof c.rec.name);
+    if (!c.displayed) c.rec.name = c.rec.value;
     return 0;
 }
 
@@ -177,10 +177,10 @@ int type_complete(block_reader &r, void *entry, void *) {
             r.flag("ERROR : Syntax error. Service type not defined : %s/%s @ %d\n", t.servicetype, hosttype,
                    Line);
         pool_type_rec *rec = alloc_record<pool_type_rec>();
-        std::strcpy(rec->servicetype, t.servicetype);
-        std::strcpy(rec->hosttype, hosttype);
-        std::strcpy(rec->poolowner, t.poolowner);
-        std::strcpy(rec->validation, t.validation);
+        rec->servicetype = t.servicetype;
+        rec->hosttype = hosttype;
+        rec->poolowner = t.poolowner;
+        rec->validation = t.validation;
         append_record(prpooltypes, rec);
     }
     r.check_mandatory("poolowner", "ERROR: token '%s' is missing in TYPE for POOLTYPE block : @ %d\n",
@@ -238,8 +238,8 @@ void map_defaults(void *entry, void *owner) {
     com_pool_type_rec &m = *static_cast<com_pool_type_rec *>(entry);
     const type_entry &t = static_cast<pooltype_ctx *>(owner)->type;
     m.networkid = networkid;
-    std::strcpy(m.servicetype, t.servicetype);
-    std::strcpy(m.addressmode, t.poolowner);
+    m.servicetype = t.servicetype;
+    m.addressmode = t.poolowner;
 }
 
 int map_complete(block_reader &r, void *entry, void *) {
@@ -279,11 +279,11 @@ int file_subpools(block_reader &r, const keyword_rule &rule, void *owner) {
                    hosttype, t.poolowner, Line);
         for (int i = 0; i < ctx.subcount; ++i) {
             pool_sequence_rec *rec = alloc_record<pool_sequence_rec>();
-            std::strcpy(rec->servicetype, t.servicetype);
-            std::strcpy(rec->poolowner, t.poolowner);
-            std::strcpy(rec->hosttype, hosttype);
+            rec->servicetype = t.servicetype;
+            rec->poolowner = t.poolowner;
+            rec->hosttype = hosttype;
             rec->sequence = i + 1;
-            std::strcpy(rec->variablename, ctx.subpools[i]);
+            rec->variablename = ctx.subpools[i];
             append_record(prpoolsequence, rec);
         }
     }

@@ -30,8 +30,8 @@ int file_hosttypes(block_reader &r, const keyword_rule &rule, void *rec) {
         if (validate_servicetype(servicetype, hosttype))
             r.flag("ERROR :Duplicate servicename/hosttype : %s %s @ %d\n", servicetype, hosttype, Line);
         service_type_rec *st = alloc_record<service_type_rec>();
-        std::strcpy(st->servicetype, servicetype);
-        std::strcpy(st->hosttype, hosttype);
+        st->servicetype = servicetype;
+        st->hosttype = hosttype;
         append_record(prservicetypes, st);
     }
     return 0;
@@ -43,7 +43,7 @@ int take_servicename(block_reader &r, const keyword_rule &, void *rec) {
     servicetype_ctx &ctx = ctx_of(rec);
     if (validate_servicedispname(ctx.servicename))
         r.flag("ERROR: Service name already exists: '%s' @ %d\n", ctx.servicename, Line);
-    std::memcpy(ctx.name->servicename, ctx.servicename, sizeof ctx.servicename);
+    ctx.name->servicename = ctx.servicename;
     return 0;
 }
 
@@ -61,7 +61,7 @@ int file_servicetypevar(block_reader &r, var_def &def, void *owner) {
         r.flag("ERROR : Duplicate definition of servicetype variable  :%s @%d\n", def.name, Line);
 
     service_type_var_rec *rec = alloc_record<service_type_var_rec>();
-    std::strcpy(rec->servicetype, servicetype);
+    rec->servicetype = servicetype;
     rec->sequence = ctx.sequence++;
     fill_variable_record(def, rec);
     append_record(prservicetypevars, rec);
@@ -103,7 +103,7 @@ int parse_servicetypes(FILE *fp, FILE *, const char *) {
     // stops later.
     servicetype_ctx ctx;
     ctx.name = alloc_record<service_type_name_rec>();
-    std::strcpy(ctx.name->servicetype, r.tok);  // one of ServiceTypes: it fits
+    ctx.name->servicetype = r.tok;  // one of ServiceTypes: it fits
     append_record(prservicetypenames, ctx.name);
     if (!r.expect("BEGIN", "ERROR : KeyWord 'BEGIN' expected : %s @ %d \n")) return 1;
 

@@ -209,7 +209,7 @@ struct domain_node_rules {
     const char *unknown_node = nullptr;  // the pair is no node type (token, Line)
 };
 // 0 read (errors may be flagged), 1 stop.
-int read_domain_node(block_reader &r, char (&domainname)[kName], char (&nodetype)[kName],
+int read_domain_node(block_reader &r, text_field<kName> &domainname, text_field<kName> &nodetype,
                      const domain_node_rules &rules);
 // The texts of the member and interface groups of connection types and
 // logical paths.

@@ -205,9 +205,9 @@ int file_networkvar(block_reader &r, var_def &def, void *ctx) {
     network_var_rec *rec = alloc_record<network_var_rec>();
     rec->line = def.line;
     rec->sequence = sequence++;
-    std::memcpy(rec->variablename, def.name, sizeof rec->variablename);
-    std::memcpy(rec->variabletype, def.type, sizeof def.type);
-    std::memcpy(rec->variablevalue, def.value, sizeof rec->variablevalue);
+    rec->variablename = def.name;
+    rec->variabletype = def.type;
+    rec->variablevalue = def.value;
     append_record(prnetworkvars, rec);
     return 0;
 }

@@ -22,8 +22,8 @@
 namespace {
 
 template <size_t N>
-void put(char (&field)[N], const char *fmt, int a, int b = 0) {
-    std::snprintf(field, N, fmt, a, b);
+void put(text_field<N> &field, const char *fmt, int a, int b = 0) {
+    field.format(fmt, a, b);
 }
 
 // The parsed lists of the network; node types whose number ends in 99 are
@@ -37,7 +37,7 @@ void generate(int n, bool drop) {
         for (const char *name : {"COUNTRYCODE", "LOCATIONCODE", "SITENAME"}) {
             auto *v = alloc_record<domain_variable_rec>();
             put(v->domainname, "D%d", d);
-            std::snprintf(v->variablename, sizeof v->variablename, "%s", name);
+            v->variablename = name;
             append_record(prdomainvariables, v);
         }
     }
@@ -46,21 +46,21 @@ void generate(int n, bool drop) {
         auto *node = alloc_record<domain_node_rec>();
         put(node->domainname, "D%d", i / 100);
         put(node->nodetype, "N%d", i % 100);
-        std::strcpy(node->devicetype, "router");
+        node->devicetype = "router";
         append_record(prdomainnodes, node);
         for (const char *name : {"HOSTNAME", "NODEID"}) {
             auto *v = alloc_record<domain_node_var_rec>();
             put(v->domainname, "D%d", i / 100);
             put(v->nodetype, "N%d", i % 100);
-            std::snprintf(v->variablename, sizeof v->variablename, "%s", name);
+            v->variablename = name;
             append_record(prdomainnodevars, v);
         }
         auto *li = alloc_record<domain_node_log_int_rec>();
         put(li->domainname, "D%d", i / 100);
         put(li->nodetype, "N%d", i % 100);
-        std::strcpy(li->devicetype, "router");
-        std::strcpy(li->inttype, "Loopback");
-        std::strcpy(li->intno, "0");
+        li->devicetype = "router";
+        li->inttype = "Loopback";
+        li->intno = "0";
         append_record(prdomainnodelogint, li);
     }
 }

@@ -18,8 +18,8 @@ namespace {
 std::vector<std::string> names;
 
 template <size_t N>
-void set(char (&field)[N], const std::string &text) {
-    std::snprintf(field, N, "%s", text.c_str());
+void set(text_field<N> &field, const std::string &text) {
+    field = text.c_str();
 }
 
 // n domains with one node type, one variable and one connection type each,

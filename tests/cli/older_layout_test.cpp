@@ -144,20 +144,20 @@ TEST_F(OlderLayout, EveryReaderReadsTheOlderSchemaWithoutVersions) {
 TEST_F(OlderLayout, ShorterRowsAndTheirTexts) {
     networkid = 3;
     auto *pool = record<pool_class_rec>();
-    std::strcpy(pool->value, "V");
-    std::strcpy(pool->name, "N");
+    pool->value = "V";
+    pool->name = "N";
     pool->isdefault = 1;
     pool->isshared = 1;
     prpoolclass = pool;
     auto *redist = record<domain_redist_rec>();
-    std::strcpy(redist->domainname, "D");
-    std::strcpy(redist->match, "internal");
-    std::strcpy(redist->context1, "c1");
+    redist->domainname = "D";
+    redist->match = "internal";
+    redist->context1 = "c1";
     prdomainredist = redist;
     auto *filter = record<domain_filter_list_rec>();
-    std::strcpy(filter->domainname, "D");
-    std::strcpy(filter->aclseqstart, "120");
-    std::strcpy(filter->substring, "it's");
+    filter->domainname = "D";
+    filter->aclseqstart = "120";
+    filter->substring = "it's";
     prdomainfilterlist = filter;
 
     std::string text = load_file();
@@ -181,7 +181,7 @@ TEST_F(OlderLayout, ShorterRowsAndTheirTexts) {
     EXPECT_EQ(logon->value("SELECT typeof(aclseqstart) || aclseqstart FROM domainfilterlist"), "integer120");
 
     // A start number that is a variable cannot be written as a number.
-    std::strcpy(filter->aclseqstart, "$START");
+    filter->aclseqstart = "$START";
     log_text.clear();
     EXPECT_EQ(print_info(nullptr), 0);
     EXPECT_NE(log_text.find("ERROR: FLT-SEQSTART '$START' of the  list of D. is not a number"), std::string::npos)
@@ -195,9 +195,9 @@ TEST_F(OlderLayout, FilterListStartNumbers) {
         EXPECT_EQ(filterlist_start_number(bad), -1) << bad;
 
     auto *f = record<domain_filter_list_rec>();
-    std::strcpy(f->domainname, "EAST");
-    std::strcpy(f->nodetype, "PE");
-    std::strcpy(f->aclseqstart, "10");
+    f->domainname = "EAST";
+    f->nodetype = "PE";
+    f->aclseqstart = "10";
     prdomainfilterlist = f;
     EXPECT_EQ(validate_filterlist("EAST", "PE", 10), 1);
     EXPECT_EQ(validate_filterlist("EAST", "CE", 10), 0);
@@ -217,9 +217,9 @@ TEST_F(OlderLayout, FilterListStartNumbers) {
 
 domain_connection_rec *connection(const char *d1, const char *d2, int minconn, int maxconn) {
     auto *c = record<domain_connection_rec>();
-    std::strcpy(c->domainname1, d1);
-    std::strcpy(c->domainname2, d2);
-    std::strcpy(c->conntype, "WAN");
+    c->domainname1 = d1;
+    c->domainname2 = d2;
+    c->conntype = "WAN";
     c->minconn = minconn;
     c->maxconn = maxconn;
     return c;
@@ -250,23 +250,23 @@ TEST_F(OlderLayout, DomainConnectionRangesMayWidenNotNarrow) {
 
 TEST_F(OlderLayout, PoolsInterfacesAndServicesMustStay) {
     auto *pool = record<ip_address_pool_rec>();
-    std::strcpy(pool->addresspoolname, "P1");
-    std::strcpy(pool->startaddress, "10.0.0.1");
+    pool->addresspoolname = "P1";
+    pool->startaddress = "10.0.0.1";
     auto *moved = record<ip_address_pool_rec>();
     *moved = *pool;
-    std::strcpy(moved->startaddress, "10.0.0.2");
+    moved->startaddress = "10.0.0.2";
     EXPECT_EQ(NDL_validate_ipaddresspools(pool, pool), 1);
     EXPECT_EQ(NDL_validate_ipaddresspools(pool, moved), 0);
     auto *name = record<domain_int_name_rec>();
     name->connectionno = 4;
-    std::strcpy(name->domainname, "EAST");
-    std::strcpy(name->nodetype, "PE");
-    std::strcpy(name->interfacename, "Serial0");
+    name->domainname = "EAST";
+    name->nodetype = "PE";
+    name->interfacename = "Serial0";
     EXPECT_EQ(NDL_validate_domainintnames(name, nullptr), 0);
     auto *service = record<domain_service_rec>();
-    std::strcpy(service->domainname, "EAST");
-    std::strcpy(service->nodetype, "PE");
-    std::strcpy(service->servicename, "DNS");
+    service->domainname = "EAST";
+    service->nodetype = "PE";
+    service->servicename = "DNS";
     EXPECT_EQ(NDL_validate_domainservice(service, nullptr), 0);
     EXPECT_EQ(log_text,
               "ERROR: Validation address pool P1 is changed/deleted. \n<br>"

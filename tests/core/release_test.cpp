@@ -114,7 +114,7 @@ TEST(RecordList, KeepsOrderAcrossAssignAndRelease) {
     };
     auto named = [](const char *n) {
         domain_rec *r = alloc_record<domain_rec>();
-        std::snprintf(r->domainname, sizeof r->domainname, "%s", n);
+        r->domainname = n;
         return r;
     };
     tail_list<domain_rec> local{};  // as a reader builds its list

@@ -122,7 +122,7 @@ TEST_F(Db, EveryStatementFitsTheSchema) {
             d.sub.nextoff = sizeof(entry) - sizeof(void *);
         }
         // The loopback instance goes unquoted: it must hold a number.
-        std::memcpy(entry + offsetof(cust_conn_node_lb_rec, lbinstance), "7", 2);
+        text_access::assign(entry + offsetof(cust_conn_node_lb_rec, lbinstance), "7", 1);
         EXPECT_EQ(write_table(d, nullptr), 1) << d.label << "\n" << log_text;
         if (d.sub.headoff != kDropped) std::memset(rec + d.sub.headoff, 0, sizeof(void *));
         ASSERT_NE(envhp, nullptr) << d.label;
@@ -302,17 +302,18 @@ TEST_F(Db, TwoLevelTables) {
 
 TEST_F(Db, WriterQuotesLongRowsAndSublists) {
     auto *v = alloc_record<domain_variable_rec>();
-    std::snprintf(v->domainname, sizeof v->domainname, "O'Brien");
-    for (char *f : {v->displayname, v->variabletype, v->updatestatus, v->defaultvalue, v->listname,
-                    v->variablevalue, v->uniquec})
-        std::memset(f, '\'', kText - 1);  // doubled, far beyond 2000 bytes
+    v->domainname.format("O'Brien");
+    const std::string quotes(kText - 1, '\'');  // doubled, far beyond 2000 bytes
+    for (text_field<kText> *f : {&v->displayname, &v->variabletype, &v->updatestatus, &v->defaultvalue,
+                                 &v->listname, &v->variablevalue, &v->uniquec})
+        *f = quotes.c_str();
     append_record(prdomainvariables, v);
     auto *t = alloc_record<cust_conn_type_rec>();
-    std::snprintf(t->servicetype, sizeof t->servicetype, "S");
+    t->servicetype.format("S");
     cust_conn_qos_policy_rec **link = &t->qospolicylist.head;
     for (const char *name : {"A", "A", "B", "A"}) {
         *link = alloc_record<cust_conn_qos_policy_rec>();
-        std::snprintf((*link)->qospolicylistname, sizeof (*link)->qospolicylistname, "%s", name);
+        (*link)->qospolicylistname = name;
         link = &(*link)->next;
     }
     append_record(prcustconntypes, t);
@@ -340,7 +341,7 @@ std::string reference_row(const writer_desc &d, const char *fmt, const char *rec
         const value_desc &v = d.vals[next++];
         const char *f = (v.target ? entry : rec) + v.offset;
         if (*++p == 's') {
-            for (const char *s = f; *s; ++s) {
+            for (const char *s = text_access::get(f); *s; ++s) {
                 out += *s;
                 if (*s == '\'') out += '\'';
             }
@@ -353,7 +354,7 @@ std::string reference_row(const writer_desc &d, const char *fmt, const char *rec
         case val_version: n = g_ndlversion; break;
         case val_pos: n = pos; break;
         case val_qosseq: n = 1; break;  // the entries share their list name
-        case val_digits: n = static_cast<int32_t>(std::strtol(f, nullptr, 10)); break;
+        case val_digits: n = static_cast<int32_t>(std::strtol(text_access::get(f), nullptr, 10)); break;
         default:
             if (v.size == sizeof u) std::memcpy(&u, f, sizeof u), n = u;
             else std::memcpy(&n, f, sizeof n);
@@ -378,9 +379,10 @@ void fill_values(const writer_desc &d, int level, char *rec, int round) {
         if (v.kind == val_text) {
             std::string t = k % 11 == 10 ? std::string(v.size - 1, '\'') : texts[k % std::size(texts)];
             if (k % 11 == 9) t = std::string(v.size - 1, 'w');
-            std::snprintf(f, v.size, "%s", t.c_str());
+            text_access::assign(f, t.c_str(), std::min(t.size(), v.size - 1));
         } else if (v.kind == val_digits) {
-            std::snprintf(f, v.size, "%s", digits[k % std::size(digits)]);
+            const char *t = digits[k % std::size(digits)];
+            text_access::assign(f, t, std::min(std::strlen(t), v.size - 1));
         } else if (v.kind == val_int && v.size == sizeof(uint16_t)) {
             uint16_t u = k % 2 ? 65535 : static_cast<uint16_t>(k);
             std::memcpy(f, &u, sizeof u);
@@ -456,7 +458,7 @@ TEST_F(Db, FileModeWritesTheLoadFile) {
     std::string file = dir + "/load.sql";
     FILE *fp = std::fopen(file.c_str(), "w");
     append_record(prdomains, alloc_record<domain_rec>());
-    std::snprintf(static_cast<domain_rec *>(prdomains)->domainname, kName, "CORE");
+    static_cast<domain_rec *>(prdomains)->domainname = "CORE";
     ASSERT_EQ(print_info(fp), 1);
     std::fclose(fp);
     std::string text;

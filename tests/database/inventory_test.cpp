@@ -91,7 +91,7 @@ T *add(record_list<T> &list) {
 void parse_wan() {
     auto *c = add(prdomainconntypes);
     c->connectionno = 7;
-    std::strcpy(c->connectionname, "WAN");
+    c->connectionname = "WAN";
 }
 
 // One stored row of every checked table, with the instance row that keeps
@@ -260,11 +260,11 @@ TEST_F(Inventory, NothingStoredOrNothingChangedSaysNothing) {
     sql("INSERT INTO domainvariables VALUES (1,'EAST',1,'SITE','Old name','STRING','FIXED',0,0,0,NULL,NULL,NULL,NULL)");
     sql("INSERT INTO domainconntypes VALUES (1,7,'WAN','','',0,'','','',1)");
     sql(kLiveDomain);
-    std::strcpy(add(prdomains)->domainname, "EAST");
+    add(prdomains)->domainname = "EAST";
     auto *v = add(prdomainvariables);
-    std::strcpy(v->domainname, "EAST");
-    std::strcpy(v->variablename, "SITE");
-    std::strcpy(v->displayname, "New name");
+    v->domainname = "EAST";
+    v->variablename = "SITE";
+    v->displayname = "New name";
     EXPECT_EQ(NDL_validateTopology(), 1);
     EXPECT_EQ(log_text, "");
     EXPECT_EQ(g_topologymodified, 0);
@@ -276,18 +276,18 @@ TEST_F(Inventory, AChangedKeyCountsAsADeletion) {
     sql(kLiveWan);
     auto *c = add(prdomainconntypes);
     c->connectionno = 7;
-    std::strcpy(c->connectionname, "WAN");
-    std::strcpy(c->connectionscope, "LOCAL");
-    std::strcpy(c->connectiontype, "P2P");
-    std::strcpy(c->addresstype, "IPV4");
-    std::strcpy(c->prefix, "30");
-    std::strcpy(c->valcheck, "NONE");
+    c->connectionname = "WAN";
+    c->connectionscope = "LOCAL";
+    c->connectiontype = "P2P";
+    c->addresstype = "IPV4";
+    c->prefix = "30";
+    c->valcheck = "NONE";
     EXPECT_EQ(NDL_validateTopology(), 0);
     EXPECT_EQ(messages(), (V{"ERROR:Connection 'WAN'  is modified/deleted, delete all instances first.\n"}));
 
     // Back to GLOBAL, with a second equal record: the first one matches.
     fresh();
-    std::strcpy(c->connectionscope, "GLOBAL");
+    c->connectionscope = "GLOBAL";
     auto *twin = alloc_record<domain_conn_type_rec>();
     *twin = *c;
     append_record(prdomainconntypes, twin);
@@ -297,10 +297,14 @@ TEST_F(Inventory, AChangedKeyCountsAsADeletion) {
     // A changed logical interface dependency is a change too.
     sql("INSERT INTO domainnodelogint VALUES (1,'EAST','PE','router','Loopback','0','IPV4',32,'NONE','NONE')");
     auto *li = add(prdomainnodelogint);
-    for (auto [f, s] : {std::pair{li->domainname, "EAST"}, {li->nodetype, "PE"}, {li->devicetype, "router"},
-                        {li->inttype, "Loopback"}, {li->intno, "0"}, {li->addresstype, "IPV4"},
-                        {li->dependency, "NONE"}, {li->valcheck, "CHECK"}})
-        std::strcpy(f, s);
+    li->domainname = "EAST";
+    li->nodetype = "PE";
+    li->devicetype = "router";
+    li->inttype = "Loopback";
+    li->intno = "0";
+    li->addresstype = "IPV4";
+    li->dependency = "NONE";
+    li->valcheck = "CHECK";
     li->prefix = 32;
     EXPECT_EQ(NDL_validateTopology(), 1);
     EXPECT_EQ(messages(), (V{"WARNING: Logicalinterface entry for domain EAST nodetype PE is changed/deleted. \n"}));
@@ -358,23 +362,26 @@ TEST_F(Inventory, SubListsAreComparedWithTheMatchingRecord) {
     sql("INSERT INTO custconnnodes VALUES (1,'VPN','GOLD','CE',2)");
     sql("INSERT INTO custconnnodeslb VALUES (1,'VPN','GOLD','CE',1,'LOOP',1,'0')");
     auto *t = add(prcustconntypes);
-    for (auto [f, s] : {std::pair{t->servicetype, "VPN"}, {t->conntypename, "GOLD"}, {t->connectto, "EAST"},
-                        {t->domainname, "EAST"}, {t->addressmode, "AUTOMATIC"}, {t->custsitetype, "SITE"}})
-        std::strcpy(f, s);
+    t->servicetype = "VPN";
+    t->conntypename = "GOLD";
+    t->connectto = "EAST";
+    t->domainname = "EAST";
+    t->addressmode = "AUTOMATIC";
+    t->custsitetype = "SITE";
     t->routingenabled = 1;
     auto *q = alloc_record<cust_conn_qos_policy_rec>();
-    std::strcpy(q->qospolicylistname, "LIST1");
-    std::strcpy(q->policyname, "POLICY2");
+    q->qospolicylistname = "LIST1";
+    q->policyname = "POLICY2";
     append_record(t->qospolicylist, q);
     auto *n = add(prcustconnnodes);
-    std::strcpy(n->servicetype, "VPN");
-    std::strcpy(n->conntypename, "GOLD");
-    std::strcpy(n->nodetype, "CE");
+    n->servicetype = "VPN";
+    n->conntypename = "GOLD";
+    n->nodetype = "CE";
     n->noofnodeinstance = 2;
     auto *lb = alloc_record<cust_conn_node_lb_rec>();
     lb->nodeinstance = 1;
-    std::strcpy(lb->lbinstance, "0");
-    std::strcpy(lb->loopbacktype, "LOOP");
+    lb->lbinstance = "0";
+    lb->loopbacktype = "LOOP";
     lb->isloopback = 1;
     append_record(n->loopbacklist, lb);
 

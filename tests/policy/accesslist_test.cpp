@@ -298,9 +298,9 @@ TEST_F(Acl, EndOfFileInsideTheBlockOrAnEntry) {
 TEST_F(Acl, QosPolicyListsTakeTheTemplate) {
     section("QOS");
     domain_access_list_rec templ{};
-    std::strcpy(templ.owner, "POLICY1");
-    std::strcpy(templ.usage, "QOSPOLICY");
-    std::strcpy(templ.direction, "out");
+    templ.owner = "POLICY1";
+    templ.usage = "QOSPOLICY";
+    templ.direction = "out";
     char c1[kText] = "BYHOST()", c2[kText] = "", c3[kText] = "";
     int sequence = 0;
     open("= ( ACL-TYPE = standard , ACL-NAME = \"P\" , NAME-TYPE = STRING )");

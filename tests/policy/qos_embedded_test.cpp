@@ -14,43 +14,48 @@ namespace {
 template <class Rule>
 Rule policy_template(const char *name) {
     Rule t{};
-    std::strcpy(t.domainname, "CORE");
-    std::strcpy(t.nodetype, "PE");
-    std::strcpy(t.owner, "QG1");
-    std::strcpy(t.usage1, "POLICY");
-    std::strcpy(t.usage2, "in");
-    std::strcpy(t.repeatby, " ");
+    t.domainname = "CORE";
+    t.nodetype = "PE";
+    t.owner = "QG1";
+    t.usage1 = "POLICY";
+    t.usage2 = "in";
+    t.repeatby = " ";
     t.sequence = 2;
-    if constexpr (requires { t.policerulename; }) std::strcpy(t.policerulename, name);
-    if constexpr (requires { t.shaperulename; }) std::strcpy(t.shaperulename, name);
-    if constexpr (requires { t.markrulename; }) std::strcpy(t.markrulename, name);
-    if constexpr (requires { t.droprulename; }) std::strcpy(t.droprulename, name);
+    if constexpr (requires { t.policerulename; }) t.policerulename = name;
+    if constexpr (requires { t.shaperulename; }) t.shaperulename = name;
+    if constexpr (requires { t.markrulename; }) t.markrulename = name;
+    if constexpr (requires { t.droprulename; }) t.droprulename = name;
     return t;
 }
 
-const auto kMark = policy_template<qos_mark_rule_class_rec>("1-plcy-QG1");
-const auto kDrop = policy_template<qos_drop_rule_class_rec>("1-plcy-QG1");
-const auto kPoliceRule = policy_template<qos_police_rule_class_rec>("QG1");
-const auto kShapeRule = policy_template<qos_shape_rule_class_rec>("QG1");
-
-int mark(FILE *fp, FILE *, const char *) { return extract_markrule_description(fp, "", "", &kMark, 1); }
-int drop(FILE *fp, FILE *, const char *) { return extract_droprule_description(fp, "", "", &kDrop, 1); }
+// Made for each run: a record's texts last only as long as the run.
+int mark(FILE *fp, FILE *, const char *) {
+    const auto t = policy_template<qos_mark_rule_class_rec>("1-plcy-QG1");
+    return extract_markrule_description(fp, "", "", &t, 1);
+}
+int drop(FILE *fp, FILE *, const char *) {
+    const auto t = policy_template<qos_drop_rule_class_rec>("1-plcy-QG1");
+    return extract_droprule_description(fp, "", "", &t, 1);
+}
 int police_int(FILE *fp, FILE *, const char *) {
-    return extract_policerule_description(fp, "", "", &kPoliceRule, 1, QOSINTPOLICE);
+    const auto t = policy_template<qos_police_rule_class_rec>("QG1");
+    return extract_policerule_description(fp, "", "", &t, 1, QOSINTPOLICE);
 }
 int police_class(FILE *fp, FILE *, const char *) {
-    return extract_policerule_description(fp, "", "", &kPoliceRule, 1, QOSCLASSPOLICE);
+    const auto t = policy_template<qos_police_rule_class_rec>("QG1");
+    return extract_policerule_description(fp, "", "", &t, 1, QOSCLASSPOLICE);
 }
 int shape_int(FILE *fp, FILE *, const char *) {
-    return extract_shaperule_description(fp, "", "", &kShapeRule, 1, QOSINTSHAPE);
+    const auto t = policy_template<qos_shape_rule_class_rec>("QG1");
+    return extract_shaperule_description(fp, "", "", &t, 1, QOSINTSHAPE);
 }
 
 void add_matchrule(const char *name, const char *usage) {
     auto *m = alloc_record<qos_match_rule_class_rec>();
-    std::strcpy(m->domainname, "CORE");
-    std::strcpy(m->nodetype, "PE");
-    std::strcpy(m->matchrulename, name);
-    std::strcpy(m->usage1, usage);
+    m->domainname = "CORE";
+    m->nodetype = "PE";
+    m->matchrulename = name;
+    m->usage1 = usage;
     m->sequence = 1;
     prmatchruledesclist.append(m);
 }

@@ -15,18 +15,18 @@ namespace {
 
 void add_policy(const char *name) {
     auto *p = alloc_record<qos_policy_class_rec>();
-    std::strcpy(p->domainname, "CORE");
-    std::strcpy(p->nodetype, "PE");
-    std::strcpy(p->policyname, name);
+    p->domainname = "CORE";
+    p->nodetype = "PE";
+    p->policyname = name;
     prqospolicydesclist.append(p);
 }
 
 cust_conn_type_rec *add_customer_type(const char *name, std::initializer_list<const char *> policies) {
     auto *t = alloc_record<cust_conn_type_rec>();
-    std::strcpy(t->conntypename, name);
+    t->conntypename = name;
     for (const char *policy : policies) {
         auto *q = alloc_record<cust_conn_qos_policy_rec>();
-        std::strcpy(q->policyname, policy);
+        q->policyname = policy;
         append_record(t->qospolicylist, q);
     }
     prcustconntypes.append(t);
@@ -36,11 +36,11 @@ cust_conn_type_rec *add_customer_type(const char *name, std::initializer_list<co
 // The node type CORE.PE that a QOSPOLICY block names.
 void add_node_type() {
     auto *d = alloc_record<domain_rec>();
-    std::strcpy(d->domainname, "CORE");
+    d->domainname = "CORE";
     prdomains.append(d);
     auto *n = alloc_record<domain_node_rec>();
-    std::strcpy(n->domainname, "CORE");
-    std::strcpy(n->nodetype, "PE");
+    n->domainname = "CORE";
+    n->nodetype = "PE";
     prdomainnodes.append(n);
 }
 
@@ -82,9 +82,9 @@ TEST_F(Block, EnrolmentVariablesAreNumberedPerBlockAndUnique) {
         << log();
     std::string seen;
     for (service_enroll_var_rec *v = prqosservenrollvar; v; v = v->next)
-        seen += std::to_string(v->networkid) + ":" + std::to_string(v->sequence) + ":" + v->variablename + ":" +
-                v->displayname + ":" + v->updatestatus + ":" + std::to_string(v->minvalue) + "-" +
-                std::to_string(v->maxvalue) + ":" + v->defaultvalue + ":" + v->variablevalue + ":" +
+        seen += std::to_string(v->networkid) + ":" + std::to_string(v->sequence) + ":" + v->variablename.c_str() + ":" +
+                v->displayname.c_str() + ":" + v->updatestatus.c_str() + ":" + std::to_string(v->minvalue) + "-" +
+                std::to_string(v->maxvalue) + ":" + v->defaultvalue.c_str() + ":" + v->variablevalue.c_str() + ":" +
                 std::to_string(v->isoptional) + " ";
     EXPECT_EQ(seen, "7:1:SPEED:SPEED:VARIABLE-UNASSIGNED:64-2048:::0 7:2:COS:COS:VARIABLE-UNASSIGNED:0-0:G::0 "
                     "7:3:SITE:SITE:FIXED-ASSIGNED:0-0::3:0 7:1:PORT:PORT:VARIABLE-UNASSIGNED:0-0:::1 ");

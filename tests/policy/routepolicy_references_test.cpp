@@ -14,8 +14,8 @@
 namespace {
 
 template <size_t N>
-void put(char (&field)[N], const char *text) {
-    std::snprintf(field, N, "%s", text);
+void put(text_field<N> &field, const char *text) {
+    field = text;
 }
 
 std::string text() {
@@ -204,7 +204,7 @@ TEST_F(References, FiltersSweepReportsEachMissingObjectOnce) {
 
 TEST_F(References, AclSweepAndTheContextsOfReferences) {
     acl("ACL-<LOCALVAR(HOSTNAME)>", 0);
-    std::strcpy(prdomainaccesslist.tail->context1, "BYHOST()");
+    prdomainaccesslist.tail->context1 = "BYHOST()";
     acl(" ", 110);
     routemap("PE", "RM", "BYHOST()");
     routemap("PE", "RM-OTHER", "BYNODE()");

@@ -229,7 +229,7 @@ TEST_F(Registry, ProtocolDeclarations) {
     // An instance name wider than its field is cut, not overrun.
     std::string wide(100, 'I');
     EXPECT_EQ(validate_protocols("D", "PE", "OSPF", "1", "O", "", "", "", "", wide.c_str()), 0);
-    EXPECT_EQ(prdomainprotocols.tail->instancename, std::string(30, 'I'));
+    EXPECT_EQ(std::string(prdomainprotocols.tail->instancename), std::string(30, 'I'));
 }
 
 // Where the log names a line ("@ n" or "@n"), npos when it does not.

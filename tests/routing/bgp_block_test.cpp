@@ -17,10 +17,10 @@ protected:
         add_domain("D", {"R"});
         for (const char *name : {"HOSTNAME", "NODEID"}) {
             domain_node_var_rec *v = add(prdomainnodevars);
-            std::strcpy(v->domainname, "D");
-            std::strcpy(v->nodetype, "R");
-            std::strcpy(v->variablename, name);
-            std::strcpy(v->variabletype, "STRING");
+            v->domainname = "D";
+            v->nodetype = "R";
+            v->variablename = name;
+            v->variabletype = "STRING";
         }
     }
     int bgp(const std::string &text) { return run(parse_bgp, text); }

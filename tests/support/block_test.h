@@ -40,12 +40,12 @@ int count(const record_list<R> &list) {
 // Domain `domain` with its node types, each of `devicetype`.
 inline void add_domain(const char *domain, std::initializer_list<const char *> nodetypes,
                        const char *devicetype = "") {
-    std::strcpy(add(prdomains)->domainname, domain);
+    add(prdomains)->domainname = domain;
     for (const char *nodetype : nodetypes) {
         domain_node_rec *n = add(prdomainnodes);
-        std::strcpy(n->domainname, domain);
-        std::strcpy(n->nodetype, nodetype);
-        std::strcpy(n->devicetype, devicetype);
+        n->domainname = domain;
+        n->nodetype = nodetype;
+        n->devicetype = devicetype;
     }
 }
 

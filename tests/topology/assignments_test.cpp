@@ -25,8 +25,8 @@ int instances(FILE *fp, FILE *, const char *) { return extract_instances(fp, "D:
 
 void add_servicetype(const char *servicetype, const char *hosttype) {
     service_type_rec *r = add(prservicetypes);
-    std::strcpy(r->servicetype, servicetype);
-    std::strcpy(r->hosttype, hosttype);
+    r->servicetype = servicetype;
+    r->hosttype = hosttype;
 }
 
 }  // namespace
@@ -136,8 +136,8 @@ TEST_F(Block, DependenciesGrowWithoutBoundAndCountOnlyWholeGroups) {
 TEST_F(Block, SelectionMethodOfAHostPool) {
     add_servicetype("VPN", "CE");
     pool_class_rec *gold = add(prpoolclass);
-    std::strcpy(gold->value, "GOLD");
-    std::strcpy(gold->name, "Gold");
+    gold->value = "GOLD";
+    gold->name = "Gold";
 
     EXPECT_EQ(run(selmethod("ADDRESS-HOST-POOL"),
                   "= ( SERVICETYPE = vpn , HOSTTYPE = CE , NATTYPE = pat , POOLOWNER = community ,\n"
@@ -253,20 +253,20 @@ TEST_F(Block, InstanceIdentifiersAreFiledAsWritten) {
 
 TEST_F(Block, VariablesOfAnAssignmentAreKnownToItsOwner) {
     domain_node_var_rec *nv = add(prdomainnodevars);
-    std::strcpy(nv->domainname, "D");
-    std::strcpy(nv->nodetype, "N");
-    std::strcpy(nv->variablename, "RACK");
-    std::strcpy(nv->variabletype, "NUMBER");
+    nv->domainname = "D";
+    nv->nodetype = "N";
+    nv->variablename = "RACK";
+    nv->variabletype = "NUMBER";
     for (int c : {3, 4}) {
         domain_conn_var_rec *cv = add(prdomainconnvars);
         cv->connectionno = c;
-        std::strcpy(cv->variablename, c == 3 ? "VLAN" : "SLOT");
-        std::strcpy(cv->variabletype, "NUMBER");
+        cv->variablename = c == 3 ? "VLAN" : "SLOT";
+        cv->variabletype = "NUMBER";
     }
     domain_conn_var_rec *cv = add(prdomainconnvars);
     cv->connectionno = 4;
-    std::strcpy(cv->variablename, "VLAN");
-    std::strcpy(cv->variabletype, "NUMBER");
+    cv->variablename = "VLAN";
+    cv->variabletype = "NUMBER";
 
     const int both[] = {3, 4, 0}, none[] = {0};
     EXPECT_EQ(validate_poolvar("E", both, "", "", "VLAN"), 1);  // in every connection
@@ -292,11 +292,11 @@ TEST_F(Block, VariablesOfAnAssignmentAreKnownToItsOwner) {
 }
 
 TEST_F(Block, LogicalInterfaceFilesARefusedAddressOnlyInTheMiddle) {
-    std::strcpy(add(prdomains)->domainname, "D");
+    add(prdomains)->domainname = "D";
     domain_node_rec *node = add(prdomainnodes);
-    std::strcpy(node->domainname, "D");
-    std::strcpy(node->nodetype, "N");
-    std::strcpy(node->devicetype, "ROUTER");
+    node->domainname = "D";
+    node->nodetype = "N";
+    node->devicetype = "ROUTER";
     const std::string head =
         "D.N BEGIN\n LOOPBACK#0.IPADDRESS = ( ADDRESSTYPE = ADDRESS-FIXED , ADDRESS = \"300.0.0.1\" , PREFIX = 32 )\n"
         " LOOPBACK#0.VALIDATION = NONE\n";

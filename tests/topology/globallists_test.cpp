@@ -15,13 +15,13 @@ using V = std::vector<std::string>;
 V listvars() {
     V out;
     for (global_list_var_rec *r = prgloballistvars; r; r = r->next)
-        out.push_back(std::string(r->listid) + "/" + std::to_string(r->sequence) + "/" + r->variablename);
+        out.push_back(std::string(r->listid.c_str()) + "/" + std::to_string(r->sequence) + "/" + r->variablename.c_str());
     return out;
 }
 V bandwidths() {
     V out;
     for (valid_int_bandwidth_rec *r = prvalidintbandwidth; r; r = r->next)
-        out.push_back(std::string(r->interfacetype) + "/" + r->bandwidth);
+        out.push_back(std::string(r->interfacetype.c_str()) + "/" + r->bandwidth.c_str());
     return out;
 }
 
@@ -142,11 +142,11 @@ void add_bandwidth(const std::string &name) {
     system_list_rec *list = nullptr;
     if (!validate_systemlist("BANDWIDTH", &list)) {
         list = alloc_record<system_list_rec>();
-        std::strcpy(list->listname, "BANDWIDTH");
+        list->listname = "BANDWIDTH";
         append_record(pr_systemlist, list);
     }
     system_list_elem_rec *e = alloc_record<system_list_elem_rec>();
-    std::snprintf(e->displayname, sizeof e->displayname, "%s", name.c_str());
+    e->displayname = name.c_str();
     append_record(list->elemlist, e);
 }
 

@@ -17,11 +17,11 @@ void topology(bool with_priorities = true) {
     add_domain("NORTH", {"PE", "CE"});
     if (!with_priorities) return;
     system_list_rec *list = add(pr_systemlist);
-    std::strcpy(list->listname, "HSRPPRIORITY");
+    list->listname = "HSRPPRIORITY";
     system_list_elem_rec **link = &list->elemlist.head;
     for (const char *value : {"100", "110", "120"}) {
         *link = alloc_record<system_list_elem_rec>();
-        std::strcpy((*link)->displayname, value);
+        (*link)->displayname = value;
         link = &(*link)->next;
     }
 }
@@ -44,8 +44,8 @@ int aps(FILE *fp, FILE *, const char *) { return extract_APS(fp, 5); }
 std::string hsrp_rows() {
     std::string out;
     for (const hsrp_connection_rec *h = prhsrpconnections; h; h = h->next)
-        out += std::to_string(h->sequenceno) + "." + std::to_string(h->subsequenceno) + ":" + h->addresstype + ":" +
-               std::to_string(h->authenticated) + ":" + h->hsrppriority + " ";
+        out += std::to_string(h->sequenceno) + "." + std::to_string(h->subsequenceno) + ":" + h->addresstype.c_str() + ":" +
+               std::to_string(h->authenticated) + ":" + h->hsrppriority.c_str() + " ";
     return out;
 }
 
@@ -60,7 +60,7 @@ TEST_F(Block, HsrpMembersAreNumberedPerGroup) {
     std::string filed;
     for (const hsrp_member_rec *m = prhsrpmember; m; m = m->next)
         filed += std::to_string(m->connectionno) + ":" + std::to_string(m->sequenceno) + "." +
-                 std::to_string(m->subsequenceno) + ":" + m->nodetype + ":" + m->trackinterface + ":" +
+                 std::to_string(m->subsequenceno) + ":" + m->nodetype.c_str() + ":" + m->trackinterface.c_str() + ":" +
                  std::to_string(m->trackpriority) + " ";
     EXPECT_EQ(filed, "5:1.1:PE:Serial0:10 5:1.2:CE::0 5:2.1:PE::0 ");
 
@@ -108,9 +108,9 @@ TEST_F(Block, HsrpGroupAddressAndPriorities) {
                            "1.2:ADDRESS-FIXED:0:100 1.3:ADDRESS-FIXED:0:120 ");
     std::string addresses;
     for (const address_assign_rec *a = praddressassign; a; a = a->next)
-        addresses += std::to_string(a->namedpointtype) + ":" + a->namedendpoint + ":" + a->addresspoolname + ":" +
-                     a->scope + ":" + a->poolname + ":" + std::to_string(a->sequence) + ":" + a->ipaddress + ":" +
-                     a->offset + " ";
+        addresses += std::to_string(a->namedpointtype) + ":" + a->namedendpoint.c_str() + ":" + a->addresspoolname.c_str() + ":" +
+                     a->scope.c_str() + ":" + a->poolname.c_str() + ":" + std::to_string(a->sequence) + ":" + a->ipaddress.c_str() + ":" +
+                     a->offset.c_str() + " ";
     EXPECT_EQ(addresses, "3:P2P:HSRP1:LINKS:NORTH:CORE:1:10.0.0.1: 3:P2P:HSRP2:LINKS:NORTH:CORE:1::3 ");
 
     // Repeats of a group's address or list are refused, not filed twice.
@@ -120,7 +120,7 @@ TEST_F(Block, HsrpGroupAddressAndPriorities) {
     EXPECT_EQ(log(), "ERROR: Duplicate token: 'HSRPPRIORITY' @ 1\n<br>");
     EXPECT_EQ(hsrp_rows(), "1.1:ADDRESS-FIXED:0:110 2.1:ADDRESS-HOST-POOL:1: 3.1:ADDRESS-UNASSIGNED:1: "
                            "1.2:ADDRESS-FIXED:0:100 1.3:ADDRESS-FIXED:0:120 ");
-    EXPECT_EQ(praddressassign.tail->namedendpoint, std::string("P2P:HSRP2"));
+    EXPECT_EQ(std::string(praddressassign.tail->namedendpoint), std::string("P2P:HSRP2"));
 
     // A list before its group's address, an entry of no system list, an
     // unknown type and flag.
@@ -131,7 +131,7 @@ TEST_F(Block, HsrpGroupAddressAndPriorities) {
     EXPECT_EQ(log(), "ERROR: Invalid value for BOOLEAN attribute . Valid values are TRUE/FALSE : YES @2\n<br>");
     EXPECT_EQ(run(hsrp, "#5.IPADDRESS = ( ADDRESSTYPE = DHCP )"), 0);
     EXPECT_EQ(log(), "ERROR: Address type DHCP is invalid : @ 1\n<br>");
-    EXPECT_EQ(prhsrpconnections.tail->addresstype, std::string("DHCP"));
+    EXPECT_EQ(std::string(prhsrpconnections.tail->addresstype), std::string("DHCP"));
     EXPECT_EQ(prhsrpconnections.tail->sequenceno, 5);
 
     // A quoted list cut by the end of the file: the statement's own
@@ -185,7 +185,7 @@ TEST_F(Block, ApsGroups) {
                      "ERROR: token 'MEMBER' not found in POOLTYPES block @ 1\n<br>");
     std::string filed;
     for (const aps_member_rec *a = prconnapsdatalist; a; a = a->next)
-        filed += std::to_string(a->connectionno) + ":" + a->domainname + "." + a->nodetype + ":" +
+        filed += std::to_string(a->connectionno) + ":" + a->domainname.c_str() + "." + a->nodetype.c_str() + ":" +
                  std::to_string(a->interfacemode) + " ";
     EXPECT_EQ(filed, "5:NORTH.PE:1 5:NORTH.CE:0 5:NORTH.PE:0 5:.:1 ");
     // The pair is checked, not the domain alone.

@@ -11,7 +11,7 @@ namespace {
 
 std::vector<std::string> elements() {
     std::vector<std::string> out;
-    for (list_value_rec *r = prlistvalues; r; r = r->next) out.push_back(std::string(r->listname) + ":" + r->elementvalue);
+    for (list_value_rec *r = prlistvalues; r; r = r->next) out.push_back(std::string(r->listname.c_str()) + ":" + r->elementvalue.c_str());
     return out;
 }
 

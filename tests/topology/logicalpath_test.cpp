@@ -16,7 +16,7 @@ void topology() {
     add_domain("NORTH", {"PE", "CE"}, "ROUTER");
     domain_conn_type_rec *ct = add(prdomainconntypes);
     ct->connectionno = 9;
-    std::strcpy(ct->connectionname, "PE-CE");
+    ct->connectionname = "PE-CE";
 }
 
 auto members(int connectionno) {
@@ -62,7 +62,7 @@ TEST_F(Block, PathMembersAreNumberedPerConnection) {
     EXPECT_EQ(run(members(4), std::string(kPE) + " )"), 0);
     std::string filed;
     for (const vc_member_class_rec *r = prvcmembers; r; r = r->next)
-        filed += std::to_string(r->connectionno) + ":" + std::to_string(r->sequence) + ":" + r->connectionname + " ";
+        filed += std::to_string(r->connectionno) + ":" + std::to_string(r->sequence) + ":" + r->connectionname.c_str() + " ";
     EXPECT_EQ(filed, "4:1: 4:2:PE-CE 5:1: 4:3: ");
 }
 
@@ -139,7 +139,7 @@ TEST_F(Block, PathFiltersNumberEachGroupFromOne) {
     EXPECT_EQ(log(), "ERROR: Duplicate MEMBERFILTER variable: 'REGION' @ 1\n<br>");
     std::string filed;
     for (const vc_member_filter_rec *f = prvcconnfilters; f; f = f->next)
-        filed += std::to_string(f->connectionno) + ":" + std::to_string(f->sequence) + ":" + f->variablename + " ";
+        filed += std::to_string(f->connectionno) + ":" + std::to_string(f->sequence) + ":" + f->variablename.c_str() + " ";
     EXPECT_EQ(filed, "4:1:SITEID 4:2:REGION 4:1:VLAN 4:2:SITEID 5:1:SITEID 4:1:REGION ");
     EXPECT_EQ(validate_vcconnfilters(4, "VLAN"), 1);
     EXPECT_EQ(validate_vcconnfilters(5, "VLAN"), 0);

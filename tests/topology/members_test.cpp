@@ -17,7 +17,7 @@ void topology() {
     add_domain("NORTH", {"PE", "CE"}, "ROUTER");
     domain_conn_type_rec *ct = add(prdomainconntypes);
     ct->connectionno = 9;
-    std::strcpy(ct->connectionname, "BACKUP");
+    ct->connectionname = "BACKUP";
 }
 
 auto members(const char *networktype) {
@@ -207,7 +207,7 @@ TEST_F(Block, MemberFiltersNumberEachGroupFromOne) {
     EXPECT_EQ(log(), "ERROR: Duplicate MEMBERFILTER variable: 'VLAN' @ 1\n<br>");
     std::string filed;
     for (const domain_conn_filter_rec *f = prdomconnfilters; f; f = f->next)
-        filed += std::to_string(f->connectionno) + ":" + std::to_string(f->sequence) + ":" + f->variablename + " ";
+        filed += std::to_string(f->connectionno) + ":" + std::to_string(f->sequence) + ":" + f->variablename.c_str() + " ";
     EXPECT_EQ(filed, "3:1:VLAN 3:2:SITEID 3:1:REGION 3:2:VLAN ");
     EXPECT_EQ(validate_domainconnfilters(3, "REGION"), 1);
     EXPECT_EQ(validate_domainconnfilters(4, "REGION"), 0);
@@ -228,9 +228,9 @@ TEST_F(Block, MemberFiltersNumberEachGroupFromOne) {
 TEST_F(Block, CustomerFiltersAndLookups) {
     topology();
     domain_variable_rec *v = add(prdomainvariables);
-    std::strcpy(v->domainname, "NORTH");
-    std::strcpy(v->variablename, "VLAN");
-    std::strcpy(v->variabletype, "NUMBER");
+    v->domainname = "NORTH";
+    v->variablename = "VLAN";
+    v->variabletype = "NUMBER";
     auto filters = [](FILE *fp, FILE *, const char *) {
         return extract_custconnfilters(fp, 1, 2, "VPN", "GOLD", "BACKUP", "NORTH", "PE");
     };
@@ -251,22 +251,22 @@ TEST_F(Block, CustomerFiltersAndLookups) {
     EXPECT_EQ(count(prcustconnfilters), 2);
 
     cust_conn_node_lb_rec lb[2] = {};
-    std::strcpy(lb[0].loopbacktype, "LOOPBACK");
-    std::strcpy(lb[0].lbinstance, "0");
+    lb[0].loopbacktype = "LOOPBACK";
+    lb[0].lbinstance = "0";
     lb[0].nodeinstance = 1;
     lb[0].next = &lb[1];
-    std::strcpy(lb[1].loopbacktype, "TUNNEL");
-    std::strcpy(lb[1].lbinstance, "1");
+    lb[1].loopbacktype = "TUNNEL";
+    lb[1].lbinstance = "1";
     lb[1].nodeinstance = 2;
     EXPECT_EQ(validate_custconnlb(lb, "TUNNEL", 2, "1"), 1);
     EXPECT_EQ(validate_custconnlb(lb, "TUNNEL", 1, "1"), 0);
     EXPECT_EQ(validate_custconnlb(&lb[1], "LOOPBACK", 1, "0"), 0);
 
     domain_node_log_int_rec *l = add(prdomainnodelogint);
-    std::strcpy(l->domainname, "NORTH");
-    std::strcpy(l->nodetype, "PE");
-    std::strcpy(l->inttype, "LOOPBACK");
-    std::strcpy(l->intno, "0");
+    l->domainname = "NORTH";
+    l->nodetype = "PE";
+    l->inttype = "LOOPBACK";
+    l->intno = "0";
     EXPECT_EQ(validate_nodelogint("NORTH", "PE", "0", "LOOPBACK"), 1);
     EXPECT_EQ(validate_nodelogint("NORTH", "PE", "0", "TUNNEL"), 0);
     EXPECT_EQ(validate_nodelogint("NORTH", "CE", "0", "LOOPBACK"), 0);

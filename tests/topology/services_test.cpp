@@ -18,27 +18,27 @@ V rows_of(T *head, F show) {
     return out;
 }
 V servicetypes() {
-    return rows_of(prservicetypes.head, [](auto &r) { return std::string(r.servicetype) + "/" + r.hosttype; });
+    return rows_of(prservicetypes.head, [](auto &r) { return std::string(r.servicetype.c_str()) + "/" + r.hosttype.c_str(); });
 }
 V classes() {
     return rows_of(prpoolclass.head, [](auto &r) {
-        return std::string(r.value) + "/" + r.name + "/" + std::to_string(r.isdefault) + std::to_string(r.isshared);
+        return std::string(r.value.c_str()) + "/" + r.name.c_str() + "/" + std::to_string(r.isdefault) + std::to_string(r.isshared);
     });
 }
 V pooltypes() {
     return rows_of(prpooltypes.head, [](auto &r) {
-        return std::string(r.servicetype) + "/" + r.hosttype + "/" + r.poolowner + "/" + r.validation;
+        return std::string(r.servicetype.c_str()) + "/" + r.hosttype.c_str() + "/" + r.poolowner.c_str() + "/" + r.validation.c_str();
     });
 }
 V sequences() {
     return rows_of(prpoolsequence.head, [](auto &r) {
-        return std::string(r.servicetype) + "/" + r.poolowner + "/" + r.hosttype + "/" + std::to_string(r.sequence) +
-               "/" + r.variablename;
+        return std::string(r.servicetype.c_str()) + "/" + r.poolowner.c_str() + "/" + r.hosttype.c_str() + "/" + std::to_string(r.sequence) +
+               "/" + r.variablename.c_str();
     });
 }
 V maps() {
     return rows_of(prpooltypemap.head, [](auto &r) {
-        return std::string(r.servicetype) + "/" + r.communicationtype + "/" + r.hosttype + "/" + r.addressmode;
+        return std::string(r.servicetype.c_str()) + "/" + r.communicationtype.c_str() + "/" + r.hosttype.c_str() + "/" + r.addressmode.c_str();
     });
 }
 

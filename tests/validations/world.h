@@ -36,6 +36,10 @@ template <size_t N>
 void set(char (&field)[N], const char *text) {
     std::snprintf(field, N, "%s", text);
 }
+template <size_t N>
+void set(text_field<N> &field, const char *text) {
+    field = text;
+}
 
 void build_world();
 

@@ -53,10 +53,8 @@ int32_t variable_bound(const char *text);
 // those records is at least as wide as the definition's, so nothing is cut.
 template <class Rec>
 void fill_variable_record(const var_def &def, Rec *rec) {
-    auto put = [](auto &field, const char *value) {
-        std::snprintf(field, sizeof field, "%s", value);
-    };
-    static_assert(sizeof rec->variablename >= sizeof def.name);
+    auto put = [](auto &field, const char *value) { field = value; };
+    static_assert(decltype(rec->variablename)::capacity >= sizeof def.name);
     rec->line = def.line;
     put(rec->variablename, def.name);
     put(rec->displayname, def.displayname);
