@@ -12,6 +12,7 @@
 #include <cctype>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -39,20 +40,31 @@ bool has_error(const std::string &log) {
 // not return 0 or logged an error.
 using loader = std::function<bool(const std::string &dir, const std::string &db)>;
 
+// The largest peak resident memory of the load's program runs, each run
+// through peak_rss, which reports it on standard error.
+long peak_kb = 0;
+ProgramRun run_measured(const std::string &exe, std::vector<std::string> args) {
+    args.insert(args.begin(), exe);
+    ProgramRun r = run_program(kBin + "/peak_rss", std::move(args));
+    size_t at = r.err.rfind("peak_kb=");
+    if (at != std::string::npos) peak_kb = std::max(peak_kb, std::atol(r.err.c_str() + at + 8));
+    return r;
+}
+
 bool host_load(const std::string &dir, const std::string &db) {
     std::string files;
     for (const char *f : sample::kFiles) {
         if (!files.empty()) files += ',';
         files += f;
     }
-    ProgramRun r = run_program(kBin + "/extproc", {"--repository", db, "parse", "--dir", dir, "--files", files,
+    ProgramRun r = run_measured(kBin + "/extproc", {"--repository", db, "parse", "--dir", dir, "--files", files,
                                                    "--mode", "initializedata", "--raw"});
     return r.status == 0 && !has_error(r.out);
 }
 
 bool cfgload_load(const std::string &dir, const std::string &db) {
     for (const char *f : sample::kFiles) {
-        ProgramRun r = run_program(kBin + "/cfgload", {dir + "/" + f, "u/p/" + db});
+        ProgramRun r = run_measured(kBin + "/cfgload", {dir + "/" + f, "u/p/" + db});
         if (r.status != 0 || has_error(r.out)) return false;
     }
     return true;
@@ -76,6 +88,7 @@ void time_process(benchmark::State &state, const loader &load) {
     double load_s = 0, raw_s = 0;
     size_t rows = 0;
     remove_db("check.db");
+    peak_kb = 0;
     bool ok = load(dir, "check.db");
     if (!ok) state.SkipWithError("the generated network did not load cleanly");
     for (auto _ : state) {
@@ -101,6 +114,8 @@ void time_process(benchmark::State &state, const loader &load) {
     state.counters["s_per_MB"] = load_s / n / (bytes / 1e6);
     state.counters["raw_insert_s"] = raw_s / n;
     state.counters["load_vs_raw"] = load_s / raw_s;
+    state.counters["peak_MB"] = static_cast<double>(peak_kb) * 1024 / 1e6;
+    state.counters["peak_vs_ndl"] = static_cast<double>(peak_kb) * 1024 / bytes;
 }
 
 void BM_SampleNetworkHost(benchmark::State &state) { time_process(state, host_load); }
