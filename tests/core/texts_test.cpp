@@ -1,0 +1,123 @@
+// A record's text fields: they keep at most their column's width less one,
+// as the char buffers they replace did, share what fits and copy what does
+// not, and live until the run's records are released.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "block.h"
+#include "records_topology.h"
+#include "runstate.h"
+
+namespace {
+
+TEST(TextField, HoldsAtMostItsWidthLessOneAsABoundedCopyDid) {
+    text_field<kName> name{};
+    EXPECT_TRUE(name.empty());
+    EXPECT_STREQ(name, "");
+    name = std::string(30, 'a').c_str();
+    EXPECT_EQ(std::string(name), std::string(30, 'a'));
+    name = std::string(31, 'b').c_str();  // cut, never beyond the width
+    EXPECT_EQ(std::string(name), std::string(30, 'b'));
+    name = "";
+    EXPECT_TRUE(name.empty());
+    name = nullptr;
+    EXPECT_STREQ(name, "");
+
+    text_field<kText> text{};
+    text = std::string(400, 'x').c_str();
+    EXPECT_EQ(std::strlen(text), 300u);
+    // Bytes that are not characters of a name go in as they are.
+    text.assign("a'b\t\"c", 6);
+    EXPECT_STREQ(text, "a'b\t\"c");
+}
+
+TEST(TextField, FormatsAsSnprintfIntoItsWidth) {
+    text_field<kName> name{};
+    EXPECT_EQ(name.format("%s-%d", "POL", 7), 5);
+    EXPECT_STREQ(name, "POL-7");
+    std::string long_text(50, 'z');
+    EXPECT_EQ(name.format("%s", long_text.c_str()), 50);  // what snprintf answers
+    EXPECT_EQ(std::string(name), std::string(30, 'z'));
+    text_field<kText> text{};
+    std::string wide(1000, 'w');
+    text.format("%s!", wide.c_str());
+    EXPECT_EQ(std::string(text), std::string(300, 'w'));
+}
+
+TEST(TextField, CopiesShareATextThatFitsAndCutOneThatDoesNot) {
+    text_field<kName> name{};
+    name = "EDGE";
+    text_field<kText> wide{};
+    wide = name;  // fits: shared
+    EXPECT_EQ(static_cast<const char *>(wide), static_cast<const char *>(name));
+    name = "CORE";  // a new text; the copy keeps its own
+    EXPECT_STREQ(wide, "EDGE");
+    wide = std::string(200, 'q').c_str();
+    name = wide;  // wider than the field: cut
+    EXPECT_EQ(std::string(name), std::string(30, 'q'));
+
+    // Records copied whole keep their texts.
+    domain_rec a{}, b{};
+    a.domainname = "NORTH";
+    b = a;
+    a.domainname = "SOUTH";
+    EXPECT_STREQ(b.domainname, "NORTH");
+}
+
+TEST(TextField, StoreTextRefusesWhatTheLimitOrTheFieldCannotHold) {
+    text_field<kName> name{};
+    EXPECT_TRUE(store_text(name, "ABC", 3));
+    EXPECT_STREQ(name, "ABC");
+    EXPECT_FALSE(store_text(name, "ABCD", 3));  // beyond the limit: emptied
+    EXPECT_TRUE(name.empty());
+    EXPECT_TRUE(store_text(name, std::string(30, 'n').c_str(), 300));
+    EXPECT_FALSE(store_text(name, std::string(31, 'n').c_str(), 300));  // beyond the field
+    EXPECT_TRUE(name.empty());
+}
+
+TEST(TextField, ATextRefServesBothKindsOfField) {
+    char local[8] = "";
+    text_field<kName> field{};
+    for (text_ref t : {text_ref(local), text_ref(field)}) {
+        EXPECT_TRUE(t.empty());
+        t.set("0123456789");  // cut to the field
+        EXPECT_FALSE(t.empty());
+        EXPECT_FALSE(t.store("toolongforlocal", 14));
+    }
+    EXPECT_STREQ(local, "");
+    EXPECT_STREQ(field, "");
+    text_ref(local).set("0123456789");
+    text_ref(field).set("0123456789");
+    EXPECT_STREQ(local, "0123456");
+    EXPECT_STREQ(field, "0123456789");
+    // Read as it is filled: a reference made before the field is set.
+    text_field<kText> later{};
+    text_ref live(later);
+    later = "SET";
+    EXPECT_STREQ(live, "SET");
+    text_ref none;
+    EXPECT_STREQ(none, "");
+    EXPECT_FALSE(none.store("x", 10));
+}
+
+TEST(TextField, TheArenaGoesWithTheRunsRecords) {
+    releasememory("ALL");
+    EXPECT_EQ(text_arena_bytes(), 0u);
+    domain_rec *d = alloc_record<domain_rec>();
+    d->domainname = "NORTH";
+    append_record(prdomains, d);
+    // A text beyond a chunk's spare room gets a chunk of its own.
+    text_field<100000> huge{};
+    std::string big(99999, 'h');
+    huge = big.c_str();
+    EXPECT_EQ(std::string(huge), big);
+    EXPECT_STREQ(prdomains->domainname, "NORTH");
+    EXPECT_GT(text_arena_bytes(), big.size());
+    releasememory("ALL");
+    EXPECT_EQ(text_arena_bytes(), 0u);
+    EXPECT_EQ(prdomains.head, nullptr);
+}
+
+}  // namespace
