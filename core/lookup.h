@@ -136,6 +136,62 @@ size_t key_hash(const Values &...values) {
     return static_cast<size_t>(h);
 }
 
+// Values by the hash of their key, in one flat table (open addressing,
+// linear probing): a lookup reads neighbouring slots, not a chain of nodes,
+// and looks at a record only where the whole hash matches. Several values
+// may share a hash; nothing is taken out but all at once (clear).
+template <class V>
+class hash_slots {
+public:
+    // The first value of hash `h` that `accept` takes, or null.
+    template <class Accept>
+    V *find_if(size_t h, Accept accept) {
+        if (hashes_.empty()) return nullptr;
+        h = stored(h);
+        for (size_t i = h & mask(); hashes_[i]; i = (i + 1) & mask())
+            if (hashes_[i] == h && accept(values_[i])) return &values_[i];
+        return nullptr;
+    }
+    // A new value under `h`; the reference holds until the next insert.
+    V &insert(size_t h, V value) {
+        if ((count_ + 1) * 2 > hashes_.size()) grow();
+        h = stored(h);
+        size_t i = h & mask();
+        while (hashes_[i]) i = (i + 1) & mask();
+        hashes_[i] = h;
+        values_[i] = std::move(value);
+        ++count_;
+        return values_[i];
+    }
+    void clear() {
+        hashes_.clear();
+        values_.clear();
+        count_ = 0;
+    }
+
+private:
+    // 0 marks a free slot.
+    static size_t stored(size_t h) { return h ? h : 1; }
+    size_t mask() const { return hashes_.size() - 1; }
+    void grow() {
+        std::vector<size_t> hashes(hashes_.empty() ? 16 : hashes_.size() * 2, 0);
+        std::vector<V> values(hashes.size());
+        hashes.swap(hashes_);
+        values.swap(values_);
+        for (size_t j = 0; j < hashes.size(); ++j) {
+            if (!hashes[j]) continue;
+            size_t i = hashes[j] & mask();
+            while (hashes_[i]) i = (i + 1) & mask();
+            hashes_[i] = hashes[j];
+            values_[i] = std::move(values[j]);
+        }
+    }
+
+    std::vector<size_t> hashes_;
+    std::vector<V> values_;
+    size_t count_ = 0;
+};
+
 // Every index forgets what it held and takes its list as it stands.
 inline void resync_indexes() {
     for (any_index *i = all_indexes(); i; i = i->next_index) i->resync();
@@ -185,10 +241,8 @@ protected:
     template <class Map, class RecOf, class Make>
     static auto &entry_for(Map &map, T *rec, RecOf rec_of, Make make) {
         size_t h = key_hash(part<Fields>(rec)...);
-        auto [from, to] = map.equal_range(h);
-        for (auto it = from; it != to; ++it)
-            if (matches(rec_of(it->second), part<Fields>(rec)...)) return it->second;
-        return map.emplace(h, make())->second;
+        auto found = map.find_if(h, [&](const auto &v) { return matches(rec_of(v), part<Fields>(rec)...); });
+        return found ? *found : map.insert(h, make());
     }
     // The record still being filled, when it has these values.
     template <class... Values>
@@ -220,11 +274,12 @@ public:
     T *find(const Values &...values) {
         if (!this->ready()) return nullptr;
         bool stale = false;
-        auto [from, to] = first_.equal_range(key_hash(values...));
-        for (auto it = from; it != to; ++it) {
-            if (base::matches(it->second, values...)) return it->second;
+        T **found = first_.find_if(key_hash(values...), [&](T *r) {
+            if (base::matches(r, values...)) return true;
             stale = true;
-        }
+            return false;
+        });
+        if (found) return *found;
         // Two keys with one hash, or a key changed after its record was
         // indexed: the walk decides.
         if (stale)
@@ -241,7 +296,7 @@ private:
     }
 
     // Records by the hash of their key: the records, not the hashes, decide.
-    std::unordered_multimap<size_t, T *> first_;
+    hash_slots<T *> first_;
 };
 
 // The records of a list that share some fields (texts or 32-bit integers),
@@ -260,17 +315,14 @@ public:
     template <class Visit, class... Values>
     T *each(Visit visit, const Values &...values) {
         if (!this->ready()) return nullptr;
-        auto [from, to] = groups_.equal_range(key_hash(values...));
-        for (auto it = from; it != to; ++it) {
-            std::vector<T *> &members = it->second;
-            if (!base::matches(members.front(), values...)) continue;
-            for (T *r : members) {
+        std::vector<T *> *members = groups_.find_if(
+            key_hash(values...), [&](const std::vector<T *> &g) { return base::matches(g.front(), values...); });
+        if (members)
+            for (T *r : *members) {
                 // A key changed after its record was indexed: the walk decides.
                 if (!base::matches(r, values...)) return walk(visit, values...);
                 if (visit(*r)) return r;
             }
-            break;
-        }
         T *last = this->pending(values...);
         return last && visit(*last) ? last : nullptr;
     }
@@ -289,7 +341,7 @@ private:
         return nullptr;
     }
 
-    std::unordered_multimap<size_t, std::vector<T *>> groups_;
+    hash_slots<std::vector<T *>> groups_;
 };
 
 // What the records with some values add up to, as the walk that folds
@@ -320,12 +372,10 @@ public:
     int32_t get(const Values &...values) {
         if (!this->ready()) return 0;
         int32_t total = 0;
-        auto [from, to] = tallies_.equal_range(key_hash(values...));
-        for (auto it = from; it != to; ++it)
-            if (base::matches(it->second.first, values...)) {
-                total = it->second.second;
-                break;
-            }
+        auto *tally = tallies_.find_if(key_hash(values...), [&](const std::pair<T *, int32_t> &t) {
+            return base::matches(t.first, values...);
+        });
+        if (tally) total = tally->second;
         if (T *last = this->pending(values...)) total = Fold::add(total, *last);
         return total;
     }
@@ -340,7 +390,7 @@ private:
 
     // By the hash of a key: its first record, which stands for the key, and
     // the tally.
-    std::unordered_multimap<size_t, std::pair<T *, int32_t>> tallies_;
+    hash_slots<std::pair<T *, int32_t>> tallies_;
 };
 
 // The sub-lists that hang under the records of a list (the entries of each
@@ -362,10 +412,8 @@ public:
             owners_.watch(this);
         }
         seen &s = catch_up(owner);
-        auto [from, to] = s.first.equal_range(key_hash(values...));
-        for (auto it = from; it != to; ++it)
-            if (matches(it->second, values...)) return it->second;
-        return nullptr;
+        E **found = s.first.find_if(key_hash(values...), [&](E *e) { return matches(e, values...); });
+        return found ? *found : nullptr;
     }
 
     void reset() override { by_owner_.clear(); }
@@ -375,7 +423,7 @@ public:
 private:
     struct seen {
         E *head = nullptr, *last = nullptr;
-        std::unordered_multimap<size_t, E *> first;
+        hash_slots<E *> first;
     };
     template <class... Values>
     static bool matches(const E *e, const Values &...values) {
@@ -388,10 +436,9 @@ private:
         for (E *e = s.last ? s.last->next : list.head; e; e = e->next) {
             s.last = e;
             size_t h = key_hash(part<Fields>(e)...);
-            auto [from, to] = s.first.equal_range(h);
-            auto it = from;
-            while (it != to && !matches(it->second, part<Fields>(e)...)) ++it;
-            if (it == to) s.first.emplace(h, e);  // the first entry of a key wins
+            // The first entry of a key wins.
+            if (!s.first.find_if(h, [&](E *other) { return matches(other, part<Fields>(e)...); }))
+                s.first.insert(h, e);
         }
         return s;
     }

@@ -576,4 +576,25 @@ TEST(KeyHash, NearKeysDoNotShareAHash) {
     EXPECT_EQ(seen.size(), keys);
 }
 
+// The flat table behind the indexes: values that share a hash (0 too) are
+// all found, and nothing is lost as the table grows.
+TEST(HashSlots, SharedHashesAndGrowthKeepEveryValue) {
+    lookup::hash_slots<int> slots;
+    EXPECT_EQ(slots.find_if(7, [](int) { return true; }), nullptr);
+    for (int v = 0; v < 1000; ++v) slots.insert(static_cast<size_t>(v % 10), v);  // ten hashes, 0 among them
+    for (int v = 0; v < 1000; ++v) {
+        int *found = slots.find_if(static_cast<size_t>(v % 10), [&](int x) { return x == v; });
+        ASSERT_NE(found, nullptr) << v;
+        EXPECT_EQ(*found, v);
+    }
+    EXPECT_EQ(slots.find_if(1, [](int x) { return x == 2; }), nullptr);  // another hash's value
+    EXPECT_EQ(slots.find_if(11, [](int) { return true; }), nullptr);
+    slots.insert(size_t{1} << 40, -1);  // above the table's size: its low bits place it
+    EXPECT_NE(slots.find_if(size_t{1} << 40, [](int x) { return x == -1; }), nullptr);
+    slots.clear();
+    EXPECT_EQ(slots.find_if(0, [](int) { return true; }), nullptr);
+    slots.insert(0, 5);
+    EXPECT_EQ(*slots.find_if(0, [](int) { return true; }), 5);
+}
+
 }  // namespace
