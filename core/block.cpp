@@ -69,15 +69,12 @@ void text_ref::clear() {
     else if (array_) array_[0] = '\0';
 }
 
-const char *field_text(const field_ref &f, const void *base) {
-    const char *p = static_cast<const char *>(base) + f.offset;
-    return f.slot ? text_access::get(p) : p;
-}
-
-bool store_field(const field_ref &f, void *base, const char *value, size_t maxlen) {
+text_ref::text_ref(const field_ref &f, void *base) {
+    if (!f.size || f.type != field_ref::text) return;
     char *p = static_cast<char *>(base) + f.offset;
-    if (f.slot) return store_text_slot(*reinterpret_cast<text_slot *>(p), f.size, value, maxlen);
-    return store_text(p, f.size, value, maxlen);
+    if (f.slot) slot_ = reinterpret_cast<text_slot *>(p);
+    else array_ = p;
+    size_ = f.size;
 }
 
 // ---- lists ----
@@ -280,13 +277,13 @@ bool block_reader::expect(const char *text, const char *fmt, bool with_token) {
     return false;
 }
 
-bool block_reader::read_name(const field_ref &f, void *field, size_t maxlen, const char *toolong_fmt) {
+bool block_reader::read_name(text_ref field, size_t maxlen, const char *toolong_fmt) {
     read();
     if (kind == TOKEN_ERROR) {
         fail(eof_msg, Line);
         return false;
     }
-    if (!store_field(f, field, tok, maxlen)) {
+    if (!field.store(tok, maxlen)) {
         fail(toolong_fmt, tok, Line);
         return false;
     }
@@ -310,25 +307,6 @@ void flag_pending(block_reader &r) {
     char text[kMsgSize];
     std::memcpy(text, g_errormsg, sizeof text);
     r.flag("%s", text);
-}
-
-const char *rule_text(const keyword_rule &rule, const void *rec) {
-    if (!rule.field.size || rule.field.type != field_ref::text) return nullptr;
-    return field_text(rule.field, rec);
-}
-
-void set_rule_text(const keyword_rule &rule, void *rec, const char *value) {
-    const field_ref &f = rule.field;
-    if (!f.size || f.type != field_ref::text) return;
-    size_t len = std::strlen(value);
-    if (len >= f.size) len = f.size - 1;
-    char *p = static_cast<char *>(rec) + f.offset;
-    if (f.slot) {
-        text_access::assign(p, value, len);
-    } else {
-        std::memmove(p, value, len);
-        p[len] = '\0';
-    }
 }
 
 // ---- the attribute loop ----
@@ -381,7 +359,7 @@ int take_value(block_reader &r, const keyword_rule &rule, void *rec) {
         if (!f.size) {
             // Not stored by the loop: only the length is checked.
             if (std::strlen(r.tok) > maxlen && r.report(rule.toolong_err, rule.toolong_msg)) return 1;
-        } else if (!store_field(f, rec, r.tok, maxlen) &&
+        } else if (!text_ref(f, rec).store(r.tok, maxlen) &&
                    r.report(rule.toolong_err, rule.toolong_msg)) {
             return 1;
         }

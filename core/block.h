@@ -92,6 +92,8 @@ bool store_text(char (&field)[N], const char *value, size_t maxlen) {
     return store_text(field, N, value, maxlen);
 }
 
+struct field_ref;
+
 // Either kind of text field (a record's text_field, or a char array of a
 // block's own struct), for the helpers that serve both. Empty when made
 // without one: reads as "", takes nothing.
@@ -104,6 +106,9 @@ public:
     text_ref(char (&field)[N]) : array_(field), size_(N) {}
     template <size_t N>
     text_ref(text_field<N> &field) : slot_(&field), size_(N) {}
+    // The text field a table row names inside `base` (empty when the row
+    // stores no text).
+    text_ref(const field_ref &f, void *base);
 
     operator const char *() const { return slot_ ? slot_->c_str() : array_ ? array_ : ""; }
     bool empty() const { return !*static_cast<const char *>(*this); }
@@ -340,15 +345,7 @@ public:
     // name (the step after it refuses it); longer than `maxlen` (or the
     // field) fails with `toolong_fmt` (token, Line); else it is stored as
     // written.
-    template <size_t N>
-    bool read_name(char (&field)[N], size_t maxlen, const char *toolong_fmt) {
-        return read_name(field_ref{0, N, field_ref::text, 0, false}, field, maxlen, toolong_fmt);
-    }
-    template <size_t N>
-    bool read_name(text_field<N> &field, size_t maxlen, const char *toolong_fmt) {
-        return read_name(field_ref{0, N, field_ref::text, 0, true}, &field, maxlen, toolong_fmt);
-    }
-    bool read_name(const field_ref &f, void *field, size_t maxlen, const char *toolong_fmt);
+    bool read_name(text_ref field, size_t maxlen, const char *toolong_fmt);
 
     // At END: the first mandatory keyword not met is logged with `fmt`
     // (keyword, line) and g_error set; vendor "CISCO". 1 complete, 0 not.
@@ -412,12 +409,7 @@ int read_entry(FILE *fp, const entry_def &def, void *entry, void *owner);
 int fail_pending(block_reader &r);
 void flag_pending(block_reader &r);
 
-// The text field of a rule inside `rec` (null when the rule stores none),
-// and a new text for it (cut to its width).
-const char *rule_text(const keyword_rule &rule, const void *rec);
-void set_rule_text(const keyword_rule &rule, void *rec, const char *value);
-// A text field known by its offset: read, or stored by store_text's rule.
-const char *field_text(const field_ref &f, const void *base);
-bool store_field(const field_ref &f, void *base, const char *value, size_t maxlen);
+// The text field of a rule inside `rec` (empty when the rule stores none).
+inline text_ref rule_text(const keyword_rule &rule, void *rec) { return text_ref(rule.field, rec); }
 
 #endif

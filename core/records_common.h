@@ -25,7 +25,7 @@ constexpr int kText = 301;
 // records, and nothing may keep a record's text beyond that.
 char *text_arena_alloc(size_t bytes);
 void text_arena_reset();
-size_t text_arena_bytes();  // held now, for the benchmarks
+size_t text_arena_bytes();  // held now
 
 class text_slot {
 public:
@@ -93,7 +93,6 @@ bool operator!=(const text_slot &, const T &) = delete;
 struct text_access {
     static void assign(void *field, const char *s, size_t len) { static_cast<text_slot *>(field)->put(s, len); }
     static const char *get(const void *field) { return static_cast<const text_slot *>(field)->c_str(); }
-    static void clear(void *field) { static_cast<text_slot *>(field)->clear(); }
 };
 
 int format_text(text_slot &field, size_t size, const char *fmt, va_list ap);

@@ -18,9 +18,6 @@ const value_table Direction[] = {"in", "out", ""};
 const value_table operators[] = {"lt", "gt", "eq", "auto", "range", ""};
 
 
-// A name from a wider field of the caller (a QoS policy holds 300
-// characters): it was checked against the 30-character names already.
-void copy_name(text_field<kName> &field, const char *name) { field = name; }
 
 // The largest description number of the node type, 0 when it has none.
 lookup::group_index<domain_access_list_rec, &domain_access_list_rec::domainname,
@@ -491,8 +488,10 @@ int extract_description(FILE *fp, const char *domainname, const char *nodetype, 
     }
     domain_access_list_rec *rec = alloc_record<domain_access_list_rec>();
     *rec = acl;
-    copy_name(rec->domainname, domainname);
-    copy_name(rec->nodetype, nodetype);
+    // Names from a wider field of the caller (a QoS policy holds 300
+    // characters) are cut to 30: they were checked against the names already.
+    rec->domainname = domainname;
+    rec->nodetype = nodetype;
     rec->sequence = *sequence;
     store_text(rec->context1, context1, kText - 1);
     store_text(rec->context2, context2, kText - 1);
@@ -518,8 +517,8 @@ int extract_format(FILE *fp, const char *domainname, const char *nodetype, int s
     if (*kind == 0) {
         domain_ext_acl_rec *rec = alloc_record<domain_ext_acl_rec>();
         *rec = f.ext;
-        copy_name(rec->domainname, domainname);
-        copy_name(rec->nodetype, nodetype);
+        rec->domainname = domainname;
+        rec->nodetype = nodetype;
         rec->sequence = sequence;
         rec->subsequence = *count;
         rec->type = acl.type;
@@ -533,8 +532,8 @@ int extract_format(FILE *fp, const char *domainname, const char *nodetype, int s
     *kind = 1;
     domain_acl_list_rec *rec = alloc_record<domain_acl_list_rec>();
     *rec = acl;
-    copy_name(rec->domainname, domainname);
-    copy_name(rec->nodetype, nodetype);
+    rec->domainname = domainname;
+    rec->nodetype = nodetype;
     rec->sequence = sequence;
     rec->subsequence = *count;
     append_record(prdomainacllist, rec);

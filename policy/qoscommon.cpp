@@ -116,8 +116,7 @@ int take_entry(block_reader &r, const attribute_entry &e, void *ctx) {
         return r.fail(kQosTooLong, r.tok, e.line);
     if (rule->upper) converttocap(r.tok, r.tok, sizeof r.tok);
     if (rule->tag & kLower) converttolow(r.tok, r.tok, sizeof r.tok);
-    if (rule->field.size) store_field(rule->field, ctx, r.tok,
-                                     rule->field.size - 1);
+    if (rule->field.size) text_ref(rule->field, ctx).store(r.tok, rule->field.size - 1);
     if (rule->after && rule->after(r, *rule, ctx)) return 1;
     std::snprintf(s.previous, sizeof s.previous, "%s", rule->name);
     return 0;

@@ -57,10 +57,11 @@ int number_or_text(block_reader &r, const keyword_rule &rule, void *rec) {
 
 // A word of a value table, compared lower-cased; the field keeps it so.
 int lower_in(block_reader &r, const keyword_rule &rule, void *rec, const value_table *table, const char *msg) {
-    char field[kText];
-    converttolow(field, rule_text(rule, rec), sizeof field);
-    set_rule_text(rule, rec, field);
-    if (!validate_var(table, field)) return r.fail(msg, r.tok, Line);
+    text_ref field = rule_text(rule, rec);
+    char lower[kText];
+    converttolow(lower, field, sizeof lower);
+    field.set(lower);
+    if (!validate_var(table, lower)) return r.fail(msg, r.tok, Line);
     return 0;
 }
 

@@ -394,21 +394,20 @@ void file_address_assign(const address_assignment &a, int pointtype, const char 
 void file_address_record(const ipaddress_group &ip, const selmethod_group &sel, const assignment_attrs &attrs,
                          int pointtype, const char *endpoint, int sequence) {
     address_assign_rec *rec = alloc_record<address_assign_rec>();
-    auto put = [](auto &field, const char *value) { field = value; };
     rec->namedpointtype = pointtype;
-    put(rec->namedendpoint, endpoint);
-    put(rec->addresspoolname, attrs.validationpool);
-    put(rec->scope, attrs.owner);
-    put(rec->poolname, sel.poolname);
-    put(rec->offset, ip.offset);
+    rec->namedendpoint = endpoint;
+    rec->addresspoolname = attrs.validationpool;
+    rec->scope = attrs.owner;
+    rec->poolname = sel.poolname;
+    rec->offset = ip.offset;
     rec->sequence = sequence;
-    put(rec->ipaddress, ip.address);
-    put(rec->servicetype, sel.servicetype);
-    put(rec->hosttype, sel.hosttype);
-    put(rec->nattype, sel.nattype);
-    put(rec->poolowner, sel.poolowner);
-    put(rec->poolownervar, sel.poolownervar);
-    put(rec->poolclass, sel.poolclass);
+    rec->ipaddress = ip.address;
+    rec->servicetype = sel.servicetype;
+    rec->hosttype = sel.hosttype;
+    rec->nattype = sel.nattype;
+    rec->poolowner = sel.poolowner;
+    rec->poolownervar = sel.poolownervar;
+    rec->poolclass = sel.poolclass;
     append_record(praddressassign, rec);
 }
 

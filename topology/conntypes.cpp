@@ -35,11 +35,7 @@ conntype_ctx &ctx_of(void *rec) { return *static_cast<conntype_ctx *>(rec); }
 
 // ---- attributes: each keyword's own step, with the value in r.tok ----
 
-void keep(char (&field)[kText], const char *value) { std::snprintf(field, sizeof field, "%s", value); }
-template <size_t N>
-void keep(text_field<N> &field, const char *value) {
-    field = value;
-}
+void keep(text_ref field, const char *value) { field.set(value); }
 
 int take_type(block_reader &r, const keyword_rule &, void *rec) {
     if (!validate_var(NetworkTypes, r.tok)) r.flag("ERROR: Invalid value for Network TYPE : %s @%d\n", r.tok, Line);

@@ -28,14 +28,7 @@ const char kConnInstanceMsg[] = "ERROR: Connection instance  number expected %s 
 const char kNameFirstMsg[] = "Please specify the connection name before the variables. @ %d\n";
 const char kBooleanMsg[] = "ERROR : Invalid value for BOOLEAN attribute . Valid values are TRUE/FALSE : %s @%d\n";
 
-template <size_t N>
-void keep(char (&field)[N], const char *value) {
-    std::snprintf(field, N, "%s", value);
-}
-template <size_t N>
-void keep(text_field<N> &field, const char *value) {
-    field = value;
-}
+void keep(text_ref field, const char *value) { field.set(value); }
 
 // ---- CONNECTIONTYPE ----
 

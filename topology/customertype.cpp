@@ -23,14 +23,7 @@ const char kHashMsg[] = "ERROR: Keyword '#' expected: %s @%d\n";
 
 // Bounded: a value that does not fit (it has been reported already, or
 // cannot occur) leaves the field empty rather than cut.
-template <size_t N>
-void keep(char (&field)[N], const char *value) {
-    store_text(field, N, value, N - 1);
-}
-template <size_t N>
-void keep(text_field<N> &field, const char *value) {
-    store_text(field, value, N - 1);
-}
+void keep(text_ref field, const char *value) { field.store(value, field.size() - 1); }
 
 // The block's working state; what it has not handed to the lists is freed
 // with it.

@@ -95,16 +95,15 @@ int extract_custconnfilters(FILE *fp, int nodeinstance, int instanceno, const ch
         if (!validate_vars(domainname, nodetype, variable, "VAR", &type, connlist))
             return r.fail("Variable '%s' is not defined.  @ %d\n", variable, Line);
         cust_conn_filter_rec *rec = alloc_record<cust_conn_filter_rec>();
-        auto put = [](auto &field, const char *value) { field = value; };
         rec->networkid = networkid;
-        put(rec->servicetype, servicetype);
-        put(rec->conntypename, conntypename);
-        put(rec->nodetype, nodetype);
+        rec->servicetype = servicetype;
+        rec->conntypename = conntypename;
+        rec->nodetype = nodetype;
         rec->nodeinstance = nodeinstance;
-        put(rec->connectionname, connectionname);
+        rec->connectionname = connectionname;
         rec->instanceno = instanceno;
-        put(rec->remotevariablename, variable);  // a token fits the 300 characters
-        put(rec->remotevarcondition, r.tok);
+        rec->remotevariablename = variable;  // a token fits the 300 characters
+        rec->remotevarcondition = r.tok;
         append_record(prcustconnfilters, rec);
         r.read();
         if (r.kind == TOKEN_RPAREN) return 0;

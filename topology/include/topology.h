@@ -53,17 +53,16 @@ int32_t variable_bound(const char *text);
 // those records is at least as wide as the definition's, so nothing is cut.
 template <class Rec>
 void fill_variable_record(const var_def &def, Rec *rec) {
-    auto put = [](auto &field, const char *value) { field = value; };
     static_assert(decltype(rec->variablename)::capacity >= sizeof def.name);
     rec->line = def.line;
-    put(rec->variablename, def.name);
-    put(rec->displayname, def.displayname);
-    put(rec->variabletype, def.type);
-    put(rec->updatestatus, def.mode);
-    put(rec->defaultvalue, def.defaultvalue);
-    put(rec->listname, def.listname);
-    put(rec->variablevalue, def.value);
-    put(rec->uniquec, def.uniquec);
+    rec->variablename = def.name;
+    rec->displayname = def.displayname;
+    rec->variabletype = def.type;
+    rec->updatestatus = def.mode;
+    rec->defaultvalue = def.defaultvalue;
+    rec->listname = def.listname;
+    rec->variablevalue = def.value;
+    rec->uniquec = def.uniquec;
     rec->isoptional = def.isoptional;
     rec->minvalue = variable_bound(def.minvalue);
     rec->maxvalue = variable_bound(def.maxvalue);
