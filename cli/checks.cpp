@@ -54,7 +54,7 @@ struct stored_rows {
     ~stored_rows() {
         while (head) {
             T *next = head->next;
-            std::free(head);
+            free_record(head);
             head = next;
         }
     }

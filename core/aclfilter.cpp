@@ -37,7 +37,7 @@ void keep_only(record_list<T> &list, Keep keep) {
     }
     for (T *r = list.head; r;) {
         T *next = r->next;
-        std::free(r);
+        free_record(r);
         r = next;
     }
     list = kept;

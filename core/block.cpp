@@ -399,16 +399,17 @@ int read_entry_row(block_reader &r, const keyword_rule &row, void *owner) {
     const entry_def &def = *row.entry;
     entry_start start = at_equal;
     for (;;) {
-        void *entry = std::calloc(1, def.size < 16 ? 16 : def.size);
+        void *entry = Malloc(def.size);
+        std::memset(entry, 0, def.size);
         if (def.init) def.init(entry, owner);
         if (read_entry_from(r.fp, def, entry, owner, start)) {
-            std::free(entry);
+            free_record(entry);
             return 1;
         }
         if (row.file) {
             if (row.file(r, row, entry, owner)) return 1;
         } else {
-            std::free(entry);
+            free_record(entry);
         }
         if (!def.repeated) return 0;
         r.read();

@@ -63,8 +63,6 @@ void InitialiseGlobalData() {
     lookup::resync_indexes();
 }
 
-void *Malloc(size_t count) { return std::malloc(count < 16 ? 16 : count); }
-
 int inet_pton4(const char *src, unsigned char *dst) {
     unsigned char octets[4] = {0, 0, 0, 0};
     int started = 0;

@@ -12,7 +12,7 @@
 constexpr int kName = 31;
 constexpr int kText = 301;
 
-// ---- texts of records ----
+// ---- the run's memory: texts and records ----
 //
 // A record's text field holds at most N-1 characters, as a char[N] column
 // buffer would, but keeps them in the run's text arena: a record costs a
@@ -22,7 +22,7 @@ constexpr int kText = 301;
 // fits), so records copied whole may share their texts safely.
 //
 // The arena lives for the run: releasememory("ALL") frees it with the
-// records, and nothing may keep a record's text beyond that.
+// records, and nothing may keep a record or its text beyond that.
 char *text_arena_alloc(size_t bytes);
 void text_arena_reset();
 size_t text_arena_bytes();  // held now
@@ -119,8 +119,13 @@ struct text_width<text_field<N>> {
     static constexpr bool slot = true;
 };
 
-// At least 16 bytes, uninitialised; every record list is built from it.
+// Records (and the entries blocks read into) come from the run's arena too,
+// 16-byte aligned, in sizes rounded to 16 bytes: a record given back with
+// free_record is kept for the next record of its size, and every record goes
+// with the arena when the run's records are released. Malloc's memory is
+// uninitialised; it never answers null.
 void *Malloc(size_t count);
+void free_record(void *rec);
 
 // A record with every field zero and every text empty.
 template <class T>

@@ -115,11 +115,16 @@ record_list<service_enroll_var_rec> prqosservenrollvar;
 
 namespace {
 
+// Releasing everything: the lists are only emptied, their records go with
+// the arena at once.
+bool dropping_all = false;
+
 template <class T>
 void free_list(T *&head) {
+    if (dropping_all) head = nullptr;
     while (head) {
         T *next = head->next;
-        std::free(head);
+        free_record(head);
         head = next;
     }
 }
@@ -143,10 +148,11 @@ template <class T, class S>
 void free_list(record_list<T> &list, S T::*sub) {
     T *head = list.head;
     list.clear();
+    if (dropping_all) return;
     while (head) {
         T *next = head->next;
         free_list(head->*sub);
-        std::free(head);
+        free_record(head);
         head = next;
     }
 }
@@ -217,8 +223,10 @@ const group groups[] = {
 
 void releasememory(const char *section) {
     bool all = std::strcmp(section, "ALL") == 0;
+    dropping_all = all;
     for (const group &g : groups)
         if (all || std::strcmp(section, g.name) == 0) g.release();
-    // Every record is gone: so is every text they held.
+    dropping_all = false;
+    // Every record is gone: so is the memory of every record and text.
     if (all) text_arena_reset();
 }

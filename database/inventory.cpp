@@ -145,7 +145,7 @@ template <class T>
 void free_records(T *rec) {
     while (rec) {
         T *next = rec->next;
-        std::free(rec);
+        free_record(rec);
         rec = next;
     }
 }

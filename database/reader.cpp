@@ -47,7 +47,7 @@ void *new_record(size_t size) {
 void free_chain(void *rec, size_t nextoff) {
     while (rec) {
         void *next = link_at(rec, nextoff);
-        std::free(rec);
+        free_record(rec);
         rec = next;
     }
 }
@@ -203,7 +203,7 @@ int read_sublist(OCIStmt *stmt, const reader_desc &d, const std::string &filter,
     return query(stmt, select_text(d, filter), d, cells, [&] {
         void *rec = new_record(d.recsize);
         if (!fill(d, cells, 0, rec)) {
-            std::free(rec);
+            free_record(rec);
             return false;
         }
         append(out, rec, d.nextoff);
@@ -228,17 +228,17 @@ int read_folded(const reader_desc &d) {
         auto *rule = static_cast<Rule *>(new_record(sizeof(Rule)));
         auto *entry = static_cast<Entry *>(new_record(sizeof(Entry)));
         if (!fill(d, cells, 0, rule) || !fill(d, cells, 1, entry)) {
-            std::free(rule);
-            std::free(entry);
+            free_record(rule);
+            free_record(entry);
             return false;
         }
         if (rule->sequence == 1) {
             rule->elemlist = entry;
             d.list.append(rule);
         } else {
-            std::free(rule);
+            free_record(rule);
             if (!last_entry) {
-                std::free(entry);
+                free_record(entry);
                 return true;
             }
             last_entry->next = entry;
@@ -257,7 +257,7 @@ int read_nested(const reader_desc &d, const reader_desc &child, Filter filter, A
     return query(stmthp, select_text(d, network_filter(d)), d, cells, [&] {
         auto *rec = static_cast<Parent *>(new_record(sizeof(Parent)));
         if (!fill(d, cells, 0, rec)) {
-            std::free(rec);
+            free_record(rec);
             return false;
         }
         raw_list sub;
@@ -294,7 +294,7 @@ int read_table(const reader_desc &d, raw_list *out) {
     int result = query(stmthp, select_text(d, network_filter(d)), d, cells, [&] {
         void *rec = new_record(d.recsize);
         if (!fill(d, cells, 0, rec)) {
-            std::free(rec);
+            free_record(rec);
             return false;
         }
         if (filling) d.list.append(rec);
@@ -320,7 +320,7 @@ int read_systemlist(const reader_desc &d, const reader_desc *) {
         if (!fill(d, cells, 0, &probe)) return false;
         auto *elem = static_cast<system_list_elem_rec *>(new_record(sizeof(system_list_elem_rec)));
         if (!fill(d, cells, 1, elem)) {
-            std::free(elem);
+            free_record(elem);
             return false;
         }
         if (!current || std::strcmp(current->listname, probe.listname) != 0) {
@@ -338,7 +338,7 @@ int read_systemlist(const reader_desc &d, const reader_desc *) {
         for (auto *l = static_cast<system_list_rec *>(lists.head); l;) {
             auto *next = l->next;
             free_chain(l->elemlist, offsetof(system_list_elem_rec, next));
-            std::free(l);
+            free_record(l);
             l = next;
         }
         lists = raw_list{};

@@ -18,14 +18,14 @@ int file_enrollvar(block_reader &r, const keyword_rule &, void *entry, void *own
     var_def *def = static_cast<var_def *>(entry);
     enroll_block &b = *static_cast<enroll_block *>(owner);
     if (!validate_servenrollvar(def->name)) {
-        std::free(def);
+        free_record(def);
         return fail_pending(r);
     }
     auto *rec = alloc_record<service_enroll_var_rec>();
     rec->networkid = networkid;
     rec->sequence = b.sequence++;
     fill_variable_record(*def, rec);
-    std::free(def);
+    free_record(def);
     prqosservenrollvar.append(rec);
     return 0;
 }

@@ -98,7 +98,7 @@ keyword_table dropsubrulesdatatokens{
 void free_subrules(qos_drop_rule_class_rec *rule) {
     for (qos_drop_rule_class_elem_rec *e = rule->elemlist; e;) {
         qos_drop_rule_class_elem_rec *next = e->next;
-        std::free(e);
+        free_record(e);
         e = next;
     }
     rule->elemlist = nullptr;
@@ -191,7 +191,7 @@ int setdroptype(const char *droptype, const char *domainname, const char *nodety
     rec->sequence = 1;
     char message[kMsgSize];
     if (!validate_droprules(rec, message)) {
-        std::free(rec);
+        free_record(rec);
         setmsg("%s @%d\n", message, Line);
         return 0;
     }

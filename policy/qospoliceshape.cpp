@@ -246,7 +246,7 @@ const rule_texts &texts_of(block_reader &r) { return r.keys == &policerules_desc
 void free_actions(qos_police_rule_class_rec &rec) {
     for (qos_police_action_class_rec *a = rec.actionlist; a;) {
         qos_police_action_class_rec *next = a->next;
-        std::free(a);
+        free_record(a);
         a = next;
     }
     rec.actionlist = nullptr;

@@ -296,7 +296,7 @@ int extract_bgppeermember(block_reader &owner, const keyword_rule &, void *rec) 
         domain_bgp_peer_rule_rec *row = alloc_record<domain_bgp_peer_rule_rec>();
         store_text(row->variablename, r.tok, kText - 1);
         if (!r.expect("=", kLineEqualMsg, false)) {
-            std::free(row);
+            free_record(row);
             return 1;
         }
         r.read();

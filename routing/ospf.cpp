@@ -189,7 +189,7 @@ const entry_def summary_entry_def{.keys = &ospfsummarytokens,
 int file_summary(block_reader &, const keyword_rule &, void *entry, void *) {
     domain_addr_summary_rec *rec = alloc_record<domain_addr_summary_rec>();
     std::memcpy(static_cast<void *>(rec), &static_cast<SU *>(entry)->rec, sizeof *rec);
-    std::free(entry);
+    free_record(entry);
     append_record(prdomainaddrsummary, rec);
     return 0;
 }
@@ -225,12 +225,12 @@ int extract_range(block_reader &r, routing_block &b, ospf_area &a) {
     e.domainname = b.domainname;
     e.nodetype = b.nodetype;
     if (read_entry(r.fp, range_entry_def, g, &b)) {
-        std::free(g);
+        free_record(g);
         return 1;
     }
     domain_node_area_range_rec *rec = alloc_record<domain_node_area_range_rec>();
     std::memcpy(static_cast<void *>(rec), &e, sizeof *rec);
-    std::free(g);
+    free_record(g);
     rec->routingprotocol = "OSPF";
     rec->routedprotocol = "IP";
     rec->asn = b.process;

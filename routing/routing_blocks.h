@@ -156,7 +156,7 @@ template <class R, class E>
 R *file_record(record_list<R> &list, void *entry) {
     R *rec = alloc_record<R>();
     std::memcpy(static_cast<void *>(rec), &static_cast<E *>(entry)->rec, sizeof(R));
-    std::free(entry);
+    free_record(entry);
     append_record(list, rec);
     return rec;
 }

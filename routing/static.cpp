@@ -103,7 +103,7 @@ int file_static(block_reader &, const keyword_rule &, void *entry, void *owner) 
     routing_block &b = *static_cast<routing_block *>(owner);
     domain_static_route_rec *rec = alloc_record<domain_static_route_rec>();
     std::memcpy(static_cast<void *>(rec), &static_cast<SE *>(entry)->rec, sizeof *rec);
-    std::free(entry);
+    free_record(entry);
     rec->addrno = ++b.routes;
     append_record(prdomainstaticroute, rec);
     return 0;

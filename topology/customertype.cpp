@@ -40,10 +40,10 @@ struct customer_ctx : customer_block {
         if (!type) return;
         for (cust_conn_qos_policy_rec *p = type->qospolicylist; p;) {
             cust_conn_qos_policy_rec *next = p->next;
-            std::free(p);
+            free_record(p);
             p = next;
         }
-        std::free(type);
+        free_record(type);
     }
     customer_ctx(const customer_ctx &) = delete;
     std::unordered_set<std::string> qoslistnames;  // the names in the type's QoS policy list
@@ -182,7 +182,7 @@ int one_conntype(block_reader &r, const keyword_rule &, void *rec) {
 }
 
 int file_conntype(block_reader &, const keyword_rule &, void *entry, void *owner) {
-    std::unique_ptr<custconntype_group, decltype(&std::free)> g(static_cast<custconntype_group *>(entry), std::free);
+    std::unique_ptr<custconntype_group, decltype(&free_record)> g(static_cast<custconntype_group *>(entry), free_record);
     customer_ctx &ctx = ctx_of(owner);
     ctx.conntype_given = true;
     cust_conn_type_rec &t = *ctx.type;
@@ -199,7 +199,7 @@ int file_conntype(block_reader &, const keyword_rule &, void *entry, void *owner
 }
 
 int file_qoslist(block_reader &r, const keyword_rule &, void *entry, void *owner) {
-    std::unique_ptr<custqoslist_group, decltype(&std::free)> g(static_cast<custqoslist_group *>(entry), std::free);
+    std::unique_ptr<custqoslist_group, decltype(&free_record)> g(static_cast<custqoslist_group *>(entry), free_record);
     customer_ctx &ctx = ctx_of(owner);
     return store_qospolicylist(r, ctx.type->qospolicylist, ctx.qoslistnames, g->name, g->policies, g->count);
 }
@@ -288,7 +288,7 @@ const entry_def nodetype_entry{.keys = &customernodetypetokens,
                                .check = nodetype_checks};
 
 int file_nodetype(block_reader &, const keyword_rule &, void *entry, void *owner) {
-    std::unique_ptr<nodetype_group, decltype(&std::free)> g(static_cast<nodetype_group *>(entry), std::free);
+    std::unique_ptr<nodetype_group, decltype(&free_record)> g(static_cast<nodetype_group *>(entry), free_record);
     customer_ctx &ctx = ctx_of(owner);
     cust_conn_node_rec *rec = alloc_record<cust_conn_node_rec>();
     *rec = g->rec;

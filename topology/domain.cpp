@@ -57,11 +57,11 @@ int parse_domains(FILE *fp, FILE *, const char *) {
     block_reader r(fp, domaintokens, kEofSpacedMsg);
     domain_rec *rec = alloc_record<domain_rec>();
     if (!r.read_name(rec->domainname, kName - 1, "ERROR: Token exceeds maximum size: '%s' @ %d\n")) {
-        std::free(rec);
+        free_record(rec);
         return 1;
     }
     if (validate_domain(rec->domainname)) {
-        std::free(rec);
+        free_record(rec);
         return r.fail("ERROR : Duplicate definition of domain: %s @%d \n", r.tok, Line);
     }
     // The domain exists from here on, even if the block stops later.

@@ -181,7 +181,7 @@ int parse_nodes(FILE *fp, FILE *, const char *) {
     if (!store_text(node->domainname, r.tok, kName - 1)) r.flag(kTooLong, r.tok, Line);
 
     auto drop = [node](int result) {
-        std::free(node);
+        free_record(node);
         return result;
     };
     if (!r.expect(".", "ERROR :'.' expected as a qualifer for node type : %s @ %d\n")) return drop(1);

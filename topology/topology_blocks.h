@@ -33,7 +33,7 @@ template <var_step Step>
 int file_definition(block_reader &r, const keyword_rule &, void *entry, void *owner) {
     var_def *def = static_cast<var_def *>(entry);
     int status = Step(r, *def, owner);
-    std::free(def);
+    free_record(def);
     return status;
 }
 

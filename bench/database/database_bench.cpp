@@ -28,7 +28,8 @@ void generate(int n) {
         if (topo.steps[i].special || d.form != form_returning) continue;
         raw_list l;
         for (int k = 0; k < n; ++k) {
-            void *rec = std::calloc(1, d.recsize);
+            void *rec = Malloc(d.recsize);
+            std::memset(rec, 0, d.recsize);
             if (l.tail) std::memcpy(static_cast<char *>(l.tail) + d.nextoff, &rec, sizeof rec);
             else l.head = rec;
             l.tail = rec;

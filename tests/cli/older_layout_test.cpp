@@ -32,8 +32,7 @@ int placeholders(const char *fmt) {
 
 template <class T>
 T *record() {
-    auto *r = static_cast<T *>(std::calloc(1, sizeof(T)));
-    return r;
+    return alloc_record<T>();
 }
 
 class OlderLayout : public ::testing::Test {
@@ -245,7 +244,7 @@ TEST_F(OlderLayout, DomainConnectionRangesMayWidenNotNarrow) {
     EXPECT_EQ(log_text,
               "WARNING:Connection specification between  Domain1 'A' Domain2 'B' is modified/deleted\n<br>"
               "WARNING:Connection specification between  Domain1 'C' Domain2 'D' is modified/deleted\n<br>");
-    for (domain_connection_rec *r : {stored->next, stored, wider, narrower}) std::free(r);
+    for (domain_connection_rec *r : {stored->next, stored, wider, narrower}) free_record(r);
 }
 
 TEST_F(OlderLayout, PoolsInterfacesAndServicesMustStay) {
@@ -274,7 +273,7 @@ TEST_F(OlderLayout, PoolsInterfacesAndServicesMustStay) {
               "ERROR:Service 'DNS' of Domain 'EAST' Nodetype 'PE' is being deleted\n<br>");
     for (void *r : {static_cast<void *>(pool), static_cast<void *>(moved), static_cast<void *>(name),
                     static_cast<void *>(service)})
-        std::free(r);
+        free_record(r);
 }
 
 TEST_F(OlderLayout, TheTopologyCheckRunsItsComparisonsUnderOverwritedataAndOnlyWarns) {

@@ -208,7 +208,7 @@ std::vector<std::string> filed;  // what the owners filed, in order
 int file_tag(block_reader &r, const keyword_rule &, void *entry, void *owner) {
     member_rec &m = *static_cast<member_rec *>(owner);
     int32_t t = static_cast<tag_rec *>(entry)->t;
-    std::free(entry);
+    free_record(entry);
     if (m.ntags == 2) return r.fail("too many tags @ %d\n", Line);
     m.tags[m.ntags++] = t;
     return 0;
@@ -219,7 +219,7 @@ int file_member(block_reader &, const keyword_rule &rule, void *entry, void *) {
     std::string line = std::string(rule.name) + ":" + m.name + " w" + std::to_string(m.weight);
     for (int i = 0; i < m.ntags; ++i) line += " t" + std::to_string(m.tags[i]);
     filed.push_back(line);
-    std::free(entry);
+    free_record(entry);
     return 0;
 }
 

@@ -481,7 +481,7 @@ TEST_F(Registry, TalliesAnswerAsTheWalk) {
     both_agree();
     for (domain_node_rec *r = kept; r;) {
         domain_node_rec *next = r->next;
-        std::free(r);
+        free_record(r);
         r = next;
     }
     nodes.clear();
@@ -526,7 +526,7 @@ TEST_F(Registry, SubListIndexAnswersAsTheWalk) {
     EXPECT_EQ(systemlist_varfound(a, "9"), 1);
     while (old) {
         system_list_elem_rec *next = old->next;
-        std::free(old);
+        free_record(old);
         old = next;
     }
     releasememory("ALL");
