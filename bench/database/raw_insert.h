@@ -8,6 +8,7 @@
 #include <sqlite3.h>
 
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -19,7 +20,8 @@ inline void raw_bind(sqlite3_stmt *st, const ndldb::writer_desc &d, char *rec, c
         const value_desc &v = d.vals[c];
         char *base = v.target ? entry : rec;
         int pos = static_cast<int>(c) + 1;
-        if (v.kind == val_text || v.kind == val_digits) sqlite3_bind_text(st, pos, base + v.offset, -1, SQLITE_STATIC);
+        if (v.kind == val_text) sqlite3_bind_text(st, pos, text_access::get(base + v.offset), -1, SQLITE_STATIC);
+        else if (v.kind == val_digits) sqlite3_bind_int(st, pos, std::atoi(text_access::get(base + v.offset)));
         else if (v.kind == val_int && v.size == 4) sqlite3_bind_int(st, pos, *reinterpret_cast<int32_t *>(base + v.offset));
         else if (v.kind == val_int) sqlite3_bind_int(st, pos, *reinterpret_cast<uint16_t *>(base + v.offset));
         else if (v.kind == val_pos) sqlite3_bind_int(st, pos, position);
