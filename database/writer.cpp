@@ -9,6 +9,7 @@
 #include <cstring>
 #include <iterator>
 #include <string>
+#include <vector>
 
 #include "database.h"
 #include "records_policy.h"
@@ -72,12 +73,19 @@ void append_quoted(std::string &out, const char *s, size_t size) {
     out.append(run, static_cast<size_t>(s - run));
 }
 
-// Formats `fmt` into `out`: each "%d" and "%s" takes the next value; the
-// entry's values are skipped for a record written without an entry. The
-// text between them is copied a run at a time; `out` keeps its room from
-// row to row.
-void format_row(std::string &out, const char *fmt, const writer_desc &d, const void *rec, const void *entry,
-                int pos, int qosseq) {
+// A statement format split once per table: each piece is a run of its text
+// and the value that follows it ("%d" or "%s"), or the text's last run.
+struct piece {
+    const char *text;
+    size_t len;
+    const value_desc *val;  // null after the last value
+    bool number;
+};
+using pieces = std::vector<piece>;
+
+// Each "%d" and "%s" of `fmt` takes the next value; the entry's values are
+// skipped for a record written without an entry.
+void split_format(pieces &out, const char *fmt, const writer_desc &d, bool with_entry) {
     out.clear();
     size_t next = 0;
     const char *run = fmt;
@@ -86,15 +94,30 @@ void format_row(std::string &out, const char *fmt, const writer_desc &d, const v
             ++p;
             continue;
         }
-        out.append(run, static_cast<size_t>(p - run));
-        while (next < d.nvals && !entry && d.vals[next].target == 1) ++next;
-        const value_desc &v = d.vals[next++];
-        if (p[1] == 'd') append_int(out, int_value(v, rec, entry, pos, qosseq));
-        else append_quoted(out, text_access::get(field(v, rec, entry)), v.size);
+        while (next < d.nvals && !with_entry && d.vals[next].target == 1) ++next;
+        out.push_back({run, static_cast<size_t>(p - run), &d.vals[next++], p[1] == 'd'});
         p += 2;
         run = p;
     }
-    out.append(run);
+    out.push_back({run, std::strlen(run), nullptr, false});
+}
+
+// The statement of one row; `out` keeps its room from row to row.
+void format_row(std::string &out, const pieces &fmt, const void *rec, const void *entry, int pos, int qosseq) {
+    out.clear();
+    for (const piece &p : fmt) {
+        out.append(p.text, p.len);
+        if (!p.val) break;
+        if (p.number) append_int(out, int_value(*p.val, rec, entry, pos, qosseq));
+        else append_quoted(out, text_access::get(field(*p.val, rec, entry)), p.val->size);
+    }
+}
+
+void format_row(std::string &out, const char *fmt, const writer_desc &d, const void *rec, const void *entry,
+                int pos, int qosseq) {
+    pieces split;
+    split_format(split, fmt, d, entry != nullptr);
+    format_row(out, split, rec, entry, pos, qosseq);
 }
 
 void set_label(const char *label) { std::snprintf(g_tablename, sizeof g_tablename, "%s", label); }
@@ -142,6 +165,9 @@ const void *link_of(const void *rec, size_t off) {
     return next;
 }
 
+// The formats of the table being written, split once for all its rows.
+pieces table_format, empty_format;
+
 }  // namespace
 
 int run_statement(const char *sql) { return run_statement(sql, std::strlen(sql)); }
@@ -169,22 +195,26 @@ int write_table(const writer_desc &d, FILE *loadfp) {
     set_label(d.label);
     if (d.del && !emit_delete(loadfp, d.del, d.comment)) return 0;
     std::string &sql = insert_buffer;
+    pieces &with_entry = table_format, &empty = empty_format;
+    bool sub = d.sub.headoff != kDropped;
+    split_format(with_entry, d.insert, d, sub);
+    if (sub && d.insert_empty) split_format(empty, d.insert_empty, d, false);
     for (const void *rec = d.list.head(); rec; rec = link_of(rec, d.nextoff)) {
-        if (d.sub.headoff == kDropped) {
-            format_row(sql, d.insert, d, rec, nullptr, 0, 0);
+        if (!sub) {
+            format_row(sql, with_entry, rec, nullptr, 0, 0);
             if (!emit(loadfp, sql)) return 0;
             continue;
         }
         const void *entry = link_of(rec, d.sub.headoff);
         if (!entry && d.insert_empty) {
-            format_row(sql, d.insert_empty, d, rec, nullptr, 1, 0);
+            format_row(sql, empty, rec, nullptr, 1, 0);
             if (!emit(loadfp, sql)) return 0;
             continue;
         }
         int pos = 0, seq = 0;
         for (const void *prev = nullptr; entry; prev = entry, entry = link_of(entry, d.sub.nextoff)) {
             seq = next_qosseq(d, entry, prev, seq);
-            format_row(sql, d.insert, d, rec, entry, ++pos, seq);
+            format_row(sql, with_entry, rec, entry, ++pos, seq);
             if (!emit(loadfp, sql)) return 0;
         }
     }

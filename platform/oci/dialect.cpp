@@ -38,18 +38,23 @@ bool same_word(std::string_view a, const char *b) {
 // inside); the end of the text when it is not closed. `doubled` and `nul`
 // are set when the text holds a doubled quote or a NUL byte.
 size_t skip_quoted(std::string_view s, size_t i, bool *doubled = nullptr, bool *nul = nullptr) {
-    char q = s[i];
-    for (size_t j = i + 1; j < s.size(); ++j) {
-        if (nul && s[j] == '\0') *nul = true;
-        if (s[j] != q) continue;
-        if (j + 1 < s.size() && s[j + 1] == q) {
+    const char q = s[i];
+    const char *d = s.data();
+    size_t end = s.size();  // not closed
+    for (size_t j = i + 1; j < s.size();) {
+        const void *hit = std::memchr(d + j, q, s.size() - j);
+        if (!hit) break;
+        size_t k = static_cast<size_t>(static_cast<const char *>(hit) - d);
+        if (k + 1 < s.size() && d[k + 1] == q) {
             if (doubled) *doubled = true;
-            ++j;
+            j = k + 2;
             continue;
         }
-        return j + 1;
+        end = k + 1;
+        break;
     }
-    return s.size();
+    if (nul && end > i + 1 && std::memchr(d + i + 1, '\0', end - i - 1)) *nul = true;
+    return end;
 }
 
 // Index just past a comment that starts at i, or i when none starts there.

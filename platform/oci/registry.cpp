@@ -3,6 +3,7 @@
 #include "oci_internal.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
@@ -18,7 +19,21 @@ namespace {
 struct Registry {
     std::mutex mu;
     std::unordered_map<const void *, Handle *> live;
+    // Moves on whenever a handle leaves: what a thread remembers of an
+    // earlier generation is not trusted.
+    std::atomic<uint64_t> generation{0};
 };
+
+// The handles a thread found last: a load makes several calls a row on the
+// same few handles, each of which would otherwise take the lock.
+struct recent_handle {
+    const void *p = nullptr;
+    Handle *h = nullptr;
+    uint64_t generation = 0;
+};
+constexpr size_t kRecent = 4;
+thread_local recent_handle recent[kRecent];
+thread_local size_t recent_next = 0;
 
 Registry &registry() {
     static Registry *r = new Registry;
@@ -71,10 +86,14 @@ sword allocate(const dvoid *parenth, dvoid **out, ub4 type, size_t xtramem_sz, d
 Handle *lookup(const void *p, ub4 type) {
     if (!p) return nullptr;
     Registry &r = registry();
+    uint64_t generation = r.generation.load(std::memory_order_acquire);
+    for (const recent_handle &c : recent)
+        if (c.p == p && c.generation == generation) return c.h->type == type ? c.h : nullptr;
     std::lock_guard<std::mutex> lock(r.mu);
     auto it = r.live.find(p);
-    if (it == r.live.end() || it->second->type != type) return nullptr;
-    return it->second;
+    if (it == r.live.end()) return nullptr;
+    recent[recent_next++ % kRecent] = {p, it->second, r.generation.load(std::memory_order_relaxed)};
+    return it->second->type == type ? it->second : nullptr;
 }
 
 void enroll(Handle *h) {
@@ -87,6 +106,7 @@ void unenroll(Handle *h) {
     Registry &r = registry();
     std::lock_guard<std::mutex> lock(r.mu);
     r.live.erase(static_cast<const void *>(h));
+    r.generation.fetch_add(1, std::memory_order_release);
 }
 
 void destroy(Handle *h) {
