@@ -31,6 +31,10 @@ struct chunk {
 constexpr size_t kChunk = kHugePage - sizeof(chunk);
 
 chunk *chunks = nullptr;  // every chunk of the run, newest first
+// Huge chunks of earlier runs, for the next: a fresh huge page costs its
+// zeroing, which is much of a load's time in a process that loads again.
+// The system may take their pages back whenever it needs them.
+std::vector<chunk *> spares;
 size_t held = 0;
 
 // Texts and records fill chunks of their own, so that records stay aligned
@@ -41,9 +45,8 @@ struct region {
 };
 region texts, records;
 
-// A fresh mapping of one huge page, aligned to its size: taken from the
-// system each run, since memory recycled by malloc would already be
-// backed by small pages.
+// A fresh mapping of one huge page, aligned to its size: memory recycled by
+// malloc would already be backed by small pages.
 void *huge_page() {
     size_t span = 2 * kHugePage;
     void *m = mmap(nullptr, span, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
@@ -59,8 +62,24 @@ void *huge_page() {
     return reinterpret_cast<void *>(aligned);
 }
 
+void keep_spare(chunk *c) {
+#ifdef MADV_FREE
+    madvise(c, kHugePage, MADV_FREE);
+#endif
+    spares.push_back(c);  // kept outside: a write would keep the page from the system
+    // What pointed into the chunk in the last run must not read it now.
+    ASAN_POISON_MEMORY_REGION(c, kHugePage);
+}
+
 char *new_chunk(size_t bytes) {
-    void *m = bytes == kChunk ? huge_page() : std::malloc(sizeof(chunk) + bytes);
+    void *m;
+    if (bytes == kChunk && !spares.empty()) {
+        m = spares.back();
+        spares.pop_back();
+        ASAN_UNPOISON_MEMORY_REGION(m, sizeof(chunk));
+    } else {
+        m = bytes == kChunk ? huge_page() : std::malloc(sizeof(chunk) + bytes);
+    }
     if (!m) throw std::bad_alloc();
     auto *c = static_cast<chunk *>(m);
     c->size = bytes;
@@ -110,7 +129,7 @@ void text_arena_reset() {
     free_records.clear();
     while (chunks) {
         chunk *prev = chunks->prev;
-        if (chunks->size == kChunk) munmap(chunks, kHugePage);
+        if (chunks->size == kChunk) keep_spare(chunks);
         else std::free(chunks);
         chunks = prev;
     }
