@@ -151,6 +151,33 @@ keyword_table::keyword_table(std::initializer_list<keyword_rule> rows, loop_opti
         tokens_.push_back(e);
     }
     tokens_.push_back(token_entry{});
+    int n = static_cast<int>(rows_.size());
+    rule_of_.resize(rows_.size());
+    first_same_.assign(rows_.size(), -1);
+    next_same_.assign(rows_.size(), -1);
+    for (int i = 0; i < n; ++i) {
+        char upper[kTokenSize];
+        converttocap(upper, rows_[i].name, sizeof upper);
+        rule_of_[i] = rule(upper);
+        for (int j = 0; j < n && first_same_[i] < 0; ++j)
+            if (std::strcmp(rows_[j].name, rows_[i].name) == 0) first_same_[i] = j;
+        for (int j = i + 1; j < n && next_same_[i] < 0; ++j)
+            if (std::strcmp(rows_[j].name, rows_[i].name) == 0) next_same_[i] = j;
+    }
+}
+
+const keyword_rule *keyword_table::matched_rule(const token_entry *match, const char *tok) const {
+    if (!match) return nullptr;
+    if (match < tokens_.data() || match >= tokens_.data() + rows_.size()) return rule(tok);
+    return rule_of_[static_cast<size_t>(match - tokens_.data())];
+}
+
+int keyword_table::mark_found(const keyword_rule &rule) {
+    for (int i = first_same_[static_cast<size_t>(&rule - rows_.data())]; i >= 0; i = next_same_[i]) {
+        if (tokens_[i].found) return 0;
+        tokens_[i].found = 1;
+    }
+    return 1;
 }
 
 const keyword_rule *keyword_table::row(const char *name) const {
@@ -475,8 +502,11 @@ int read_attributes(block_reader &r, void *rec) {
         if (r.eof_said || (r.ended && o.eof_ends)) return r.eof();
         if (o.error_ends && r.error_ends()) return 0;
         // A quoted string is a value, never a keyword, whatever its text.
-        const keyword_rule *rule =
-            r.kind == TOKEN_QUOTED || r.kind == TOKEN_EOF ? nullptr : r.keys->rule(r.tok);
+        // Every row is in the table's buckets: a word the tokenizer matched
+        // to none is no row's name.
+        const keyword_rule *rule = r.kind == TOKEN_QUOTED || r.kind == TOKEN_EOF ? nullptr
+                                   : r.kind == TOKEN_ERROR                       ? r.keys->rule(r.tok)
+                                                                                 : r.keys->matched_rule(matched_keyword(), r.tok);
         if (!rule) {
             if (!separated && r.kind == TOKEN_END) return 0;
             if (separated && o.close_early && r.kind != TOKEN_QUOTED && r.is(")")) return 0;
@@ -487,7 +517,7 @@ int read_attributes(block_reader &r, void *rec) {
             }
             return r.fail(o.invalid_msg, r.tok, Line, r.kind);
         }
-        if (!set_foundflag(r.table, rule->name) && !rule->repeatable && o.dup_msg &&
+        if (!r.keys->mark_found(*rule) && !rule->repeatable && o.dup_msg &&
             r.report(o.dup_err, o.dup_msg))
             return 1;
         int status = read_keyword(r, *rule, rec);

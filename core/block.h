@@ -282,6 +282,11 @@ public:
     // The row of `name` whatever its kind, or null.
     const keyword_rule *row(const char *name) const;
     const std::vector<keyword_rule> &rows() const { return rows_; }
+    // rule() of the token that the tokenizer matched to `match` in this
+    // table's buckets (none: null).
+    const keyword_rule *matched_rule(const token_entry *match, const char *tok) const;
+    // set_foundflag(tokens(), rule.name), for a row of this table.
+    int mark_found(const keyword_rule &rule);
     // The keyword was met in the current block.
     bool found(const char *name) const;
     // The rows' hash buckets, made once: every reader of the table starts
@@ -293,6 +298,10 @@ public:
 private:
     std::vector<keyword_rule> rows_;
     std::vector<token_entry> tokens_;
+    // By row: rule() of the row's name in upper case, the first row of the
+    // same name, and the next row of the same name (-1: none).
+    std::vector<const keyword_rule *> rule_of_;
+    std::vector<int> first_same_, next_same_;
     token_entry *buckets_[kBuckets] = {};
     bool hashed_ = false;
 };

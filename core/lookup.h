@@ -146,49 +146,49 @@ public:
     // The first value of hash `h` that `accept` takes, or null.
     template <class Accept>
     V *find_if(size_t h, Accept accept) {
-        if (hashes_.empty()) return nullptr;
+        if (slots_.empty()) return nullptr;
         h = stored(h);
-        for (size_t i = h & mask(); hashes_[i]; i = (i + 1) & mask())
-            if (hashes_[i] == h && accept(values_[i])) return &values_[i];
+        for (size_t i = h & mask(); slots_[i].hash; i = (i + 1) & mask())
+            if (slots_[i].hash == h && accept(slots_[i].value)) return &slots_[i].value;
         return nullptr;
     }
     // A new value under `h`; the reference holds until the next insert.
     V &insert(size_t h, V value) {
-        if ((count_ + 1) * 2 > hashes_.size()) grow();
+        if ((count_ + 1) * 2 > slots_.size()) grow();
         h = stored(h);
         size_t i = h & mask();
-        while (hashes_[i]) i = (i + 1) & mask();
-        hashes_[i] = h;
-        values_[i] = std::move(value);
+        while (slots_[i].hash) i = (i + 1) & mask();
+        slots_[i].hash = h;
+        slots_[i].value = std::move(value);
         ++count_;
-        return values_[i];
+        return slots_[i].value;
     }
     void clear() {
-        hashes_.clear();
-        values_.clear();
+        slots_.clear();
         count_ = 0;
     }
 
 private:
-    // 0 marks a free slot.
+    // A hash beside its value: a lookup reads one place, not two.
+    struct slot {
+        size_t hash = 0;  // 0 marks a free slot
+        V value{};
+    };
     static size_t stored(size_t h) { return h ? h : 1; }
-    size_t mask() const { return hashes_.size() - 1; }
+    size_t mask() const { return slots_.size() - 1; }
     void grow() {
-        std::vector<size_t> hashes(hashes_.empty() ? 16 : hashes_.size() * 2, 0);
-        std::vector<V> values(hashes.size());
-        hashes.swap(hashes_);
-        values.swap(values_);
-        for (size_t j = 0; j < hashes.size(); ++j) {
-            if (!hashes[j]) continue;
-            size_t i = hashes[j] & mask();
-            while (hashes_[i]) i = (i + 1) & mask();
-            hashes_[i] = hashes[j];
-            values_[i] = std::move(values[j]);
+        std::vector<slot> old(slots_.empty() ? 16 : slots_.size() * 2);
+        old.swap(slots_);
+        for (slot &s : old) {
+            if (!s.hash) continue;
+            size_t i = s.hash & mask();
+            while (slots_[i].hash) i = (i + 1) & mask();
+            slots_[i].hash = s.hash;
+            slots_[i].value = std::move(s.value);
         }
     }
 
-    std::vector<size_t> hashes_;
-    std::vector<V> values_;
+    std::vector<slot> slots_;
     size_t count_ = 0;
 };
 

@@ -139,9 +139,16 @@ int text_hash(const char *s) {
     return h;
 }
 
+// The row the last lookup matched, whatever its kind.
+const token_entry *matched = nullptr;
+
 int lookup(const char *text, token_entry **buckets, int hash) {
     for (token_entry *e = buckets[hash & (kBuckets - 1)]; e; e = e->next)
-        if (e->hash == hash && casestrcmp(e->name, text) == 0) return e->type;
+        if (e->hash == hash && casestrcmp(e->name, text) == 0) {
+            matched = e;
+            return e->type;
+        }
+    matched = nullptr;
     return 0;
 }
 
@@ -218,7 +225,10 @@ int parseQuoteString(FILE *fp, char *token) {
     return TOKEN_QUOTED;
 }
 
+const token_entry *matched_keyword() { return matched; }
+
 int get_token(FILE *fp, char *token, token_entry **buckets) {
+    matched = nullptr;
     if (b_nexttokeninmem) {
         b_nexttokeninmem = false;
         copy_bounded(token, nextinmemtoken, kTokenSize);

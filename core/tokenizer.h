@@ -81,6 +81,9 @@ extern const vendor_map_entry globalvendormap[];
 void hash_init(token_entry *table, token_entry **buckets);
 // Reads the next token into `token` (room for 300 bytes) and gives its kind.
 int get_token(FILE *fp, char *token, token_entry **buckets);
+// The row of the buckets that the last get_token's word matched (any
+// kind), or null when it matched none.
+const token_entry *matched_keyword();
 // Pushes one token back: the next get_token serves it.
 void setnexttoken(const char *token, int kind);
 // Before each file: line 1, no pushed-back token, no look-ahead character.
