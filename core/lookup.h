@@ -315,10 +315,11 @@ public:
     template <class Visit, class... Values>
     T *each(Visit visit, const Values &...values) {
         if (!this->ready()) return nullptr;
-        std::vector<T *> *members = groups_.find_if(
-            key_hash(values...), [&](const std::vector<T *> &g) { return base::matches(g.front(), values...); });
-        if (members)
-            for (T *r : *members) {
+        group *g = groups_.find_if(key_hash(values...),
+                                   [&](const group &candidate) { return base::matches(candidate.first, values...); });
+        if (g)
+            for (uint32_t i = g->head; i != kEnd; i = members_[i].next) {
+                T *r = members_[i].rec;
                 // A key changed after its record was indexed: the walk decides.
                 if (!base::matches(r, values...)) return walk(visit, values...);
                 if (visit(*r)) return r;
@@ -328,11 +329,31 @@ public:
     }
 
 private:
-    void forget() override { groups_.clear(); }
+    // The members of every group in one array, each group chained through
+    // it from its first member: starting over frees two arrays, not a list
+    // per group.
+    static constexpr uint32_t kEnd = UINT32_MAX;
+    struct member {
+        T *rec;
+        uint32_t next;
+    };
+    struct group {
+        T *first = nullptr;  // stands for the key
+        uint32_t head = kEnd, tail = kEnd;
+    };
+
+    void forget() override {
+        groups_.clear();
+        members_.clear();
+    }
     void index(T *rec) override {
-        base::entry_for(groups_, rec, [](const std::vector<T *> &g) { return g.front(); }, [] {
-            return std::vector<T *>{};
-        }).push_back(rec);
+        group &g = base::entry_for(groups_, rec, [](const group &e) { return e.first; },
+                                   [&] { return group{rec, kEnd, kEnd}; });
+        auto at = static_cast<uint32_t>(members_.size());
+        members_.push_back({rec, kEnd});
+        if (g.tail == kEnd) g.head = at;
+        else members_[g.tail].next = at;
+        g.tail = at;
     }
     template <class Visit, class... Values>
     T *walk(Visit visit, const Values &...values) {
@@ -341,7 +362,8 @@ private:
         return nullptr;
     }
 
-    hash_slots<std::vector<T *>> groups_;
+    hash_slots<group> groups_;
+    std::vector<member> members_;
 };
 
 // What the records with some values add up to, as the walk that folds
