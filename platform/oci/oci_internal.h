@@ -60,6 +60,14 @@ struct Error : Handle {
     std::string text;
 };
 
+// A value of a literal INSERT (dialect.cpp).
+struct Literal {
+    enum Kind { Int, Text, Sysdate } kind;
+    sqlite3_int64 value;    // Int
+    std::string_view raw;   // Text: between the quotes, quotes still doubled
+    bool doubled;           // Text: raw holds '' pairs
+};
+
 // One open repository file and what is prepared on it.
 struct Conn {
     ~Conn();
@@ -72,6 +80,10 @@ struct Conn {
     sqlite3_stmt *last_insert = nullptr;    // the shape used last, one of inserts
     std::string last_table;                 // ... its table as written
     std::vector<bool> last_sysdate;         // ... and which of its values are SYSDATE
+    // Room reused from statement to statement.
+    std::string insert_key;
+    std::vector<Literal> literals;
+    std::string unquoted;                   // a text with its '' pairs made single
 };
 
 struct Server : Handle {
@@ -190,12 +202,6 @@ void release_sql(Stmt *st);
 extern const char kSysdateSql[];
 std::string map_dialect(std::string_view text);
 
-struct Literal {
-    enum Kind { Int, Text, Sysdate } kind;
-    sqlite3_int64 value;    // Int
-    std::string_view raw;   // Text: between the quotes, quotes still doubled
-    bool doubled;           // Text: raw holds '' pairs
-};
 // Recognises "INSERT INTO t VALUES (literals)"; gives the table as written
 // and the literals. False: use the plain path.
 bool parse_literal_insert(std::string_view text, std::string_view &table, std::vector<Literal> &vals);

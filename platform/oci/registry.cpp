@@ -32,8 +32,11 @@ struct recent_handle {
     uint64_t generation = 0;
 };
 constexpr size_t kRecent = 4;
-thread_local recent_handle recent[kRecent];
-thread_local size_t recent_next = 0;
+struct recent_handles {
+    recent_handle at[kRecent];
+    size_t next = 0;
+};
+thread_local recent_handles recent;  // one thread-local, reached once a call
 
 Registry &registry() {
     static Registry *r = new Registry;
@@ -87,12 +90,13 @@ Handle *lookup(const void *p, ub4 type) {
     if (!p) return nullptr;
     Registry &r = registry();
     uint64_t generation = r.generation.load(std::memory_order_acquire);
-    for (const recent_handle &c : recent)
+    recent_handles &mine = recent;
+    for (const recent_handle &c : mine.at)
         if (c.p == p && c.generation == generation) return c.h->type == type ? c.h : nullptr;
     std::lock_guard<std::mutex> lock(r.mu);
     auto it = r.live.find(p);
     if (it == r.live.end()) return nullptr;
-    recent[recent_next++ % kRecent] = {p, it->second, r.generation.load(std::memory_order_relaxed)};
+    mine.at[mine.next++ % kRecent] = {p, it->second, r.generation.load(std::memory_order_relaxed)};
     return it->second->type == type ? it->second : nullptr;
 }
 

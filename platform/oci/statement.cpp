@@ -146,9 +146,9 @@ bool same_shape(const Conn &c, std::string_view table, const std::vector<Literal
 }
 
 bool try_cached_insert(Conn *c, std::string_view text, Error *e, sword &status) {
-    thread_local std::string key;
-    thread_local std::vector<Literal> vals;
-    thread_local std::string once;  // a text with its '' pairs made single
+    std::string &key = c->insert_key;
+    std::vector<Literal> &vals = c->literals;
+    std::string &once = c->unquoted;
     std::string_view table;
     if (!parse_literal_insert(text, table, vals)) return false;
     sqlite3_stmt *s = nullptr;
