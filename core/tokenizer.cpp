@@ -133,6 +133,28 @@ int next_char(FILE *fp) {
     return c;
 }
 
+// The bytes that `fp` holds read ahead in its buffer, taken in place while
+// `more` accepts them and `room` lasts: a word's or a text's rest costs a
+// scan, not a call per byte. None of them may be a line end (lines are
+// counted by next_char). Elsewhere than glibc, every byte goes through
+// next_char.
+template <class More, class Take>
+size_t take_buffered(FILE *fp, size_t room, More more, Take take) {
+#ifdef __GLIBC__
+    auto *p = reinterpret_cast<const unsigned char *>(fp->_IO_read_ptr);
+    auto *end = reinterpret_cast<const unsigned char *>(fp->_IO_read_end);
+    if (!p || end - p <= 0) return 0;
+    if (static_cast<size_t>(end - p) > room) end = p + room;
+    const unsigned char *q = p;
+    while (q < end && more(*q)) take(*q++);
+    fp->_IO_read_ptr = reinterpret_cast<char *>(const_cast<unsigned char *>(q));
+    return static_cast<size_t>(q - p);
+#else
+    (void)fp, (void)room, (void)more, (void)take;
+    return 0;
+#endif
+}
+
 int text_hash(const char *s) {
     int h = 0;
     for (; *s; ++s) h += fold(*s);
@@ -219,6 +241,11 @@ int parseQuoteString(FILE *fp, char *token) {
             return TOKEN_ERROR;
         }
         token[n++] = static_cast<char>(c);
+        // The text's rest up to a line end, a NUL byte or its quote.
+        take_buffered(
+            fp, static_cast<size_t>(kTokenSize - 1 - n),
+            [](unsigned char b) { return b != '"' && b != '\n' && b != '\r' && b != '\0'; },
+            [&](unsigned char b) { token[n++] = static_cast<char>(b); });
     }
     token[n] = '\0';
     last = ' ';
@@ -240,7 +267,13 @@ int get_token(FILE *fp, char *token, token_entry **buckets) {
     for (;;) {
         token[0] = '\0';
         int c = last;
-        while (c != EOF && is_space(c)) c = next_char(fp);
+        while (c != EOF && is_space(c)) {
+            // A run of blanks (an indentation) at once.
+            if (c == ' ' || c == '\t')
+                take_buffered(
+                    fp, SIZE_MAX, [](unsigned char b) { return b == ' ' || b == '\t'; }, [](unsigned char) {});
+            c = next_char(fp);
+        }
         if (c == EOF) {
             last = EOF;
             return TOKEN_EOF;
@@ -261,6 +294,13 @@ int get_token(FILE *fp, char *token, token_entry **buckets) {
                 }
                 token[n++] = static_cast<char>(c);
                 hash += fold(c);
+                take_buffered(
+                    fp, static_cast<size_t>(kTokenSize - 1 - n),
+                    [](unsigned char b) { return charmap.cls[b] == 0; },
+                    [&](unsigned char b) {
+                        token[n++] = static_cast<char>(b);
+                        hash += charmap.fold[b];
+                    });
                 c = next_char(fp);
                 continue;
             }
