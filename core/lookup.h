@@ -4,6 +4,7 @@
 #ifndef NDL_CORE_LOOKUP_H
 #define NDL_CORE_LOOKUP_H
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <functional>
@@ -163,8 +164,14 @@ public:
         ++count_;
         return slots_[i].value;
     }
+    // A table that was well filled keeps its room for the next fill (the
+    // next run's index, in a process that loads again), so that it does
+    // not grow again through fresh memory; a sparse one is let go, so that
+    // emptying costs no more than the filling did.
     void clear() {
-        slots_.clear();
+        if (!count_) return;  // already empty, room and all
+        if (count_ * 8 >= slots_.size()) std::fill(slots_.begin(), slots_.end(), slot{});
+        else slots_.clear();
         count_ = 0;
     }
 
