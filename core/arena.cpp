@@ -45,22 +45,23 @@ struct region {
 };
 region texts, records;
 
-// A fresh mapping of one huge page, aligned to its size: memory recycled by
-// malloc would already be backed by small pages.
-void *huge_page() {
-    size_t span = 2 * kHugePage;
+// A fresh mapping of `bytes` (a multiple of a huge page), aligned to a huge
+// page: memory recycled by malloc would already be backed by small pages.
+void *huge_pages(size_t bytes) {
+    size_t span = bytes + kHugePage;
     void *m = mmap(nullptr, span, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
     if (m == MAP_FAILED) return nullptr;
     auto start = reinterpret_cast<uintptr_t>(m);
     uintptr_t aligned = (start + kHugePage - 1) & ~(kHugePage - 1);
     if (aligned > start) munmap(m, aligned - start);
-    uintptr_t tail = aligned + kHugePage;
+    uintptr_t tail = aligned + bytes;
     if (tail < start + span) munmap(reinterpret_cast<void *>(tail), start + span - tail);
 #ifdef MADV_HUGEPAGE
-    madvise(reinterpret_cast<void *>(aligned), kHugePage, MADV_HUGEPAGE);
+    madvise(reinterpret_cast<void *>(aligned), bytes, MADV_HUGEPAGE);
 #endif
     return reinterpret_cast<void *>(aligned);
 }
+void *huge_page() { return huge_pages(kHugePage); }
 
 void keep_spare(chunk *c) {
 #ifdef MADV_FREE
@@ -138,6 +139,24 @@ void text_arena_reset() {
 }
 
 size_t text_arena_bytes() { return held; }
+
+// Tables of a megabyte or more are read at random: huge pages spare them a
+// page walk per read. Smaller ones come from malloc.
+constexpr size_t kBigTable = kHugePage / 2;
+
+size_t big_table_span(size_t bytes) { return (bytes + kHugePage - 1) & ~(kHugePage - 1); }
+
+void *table_alloc(size_t bytes) {
+    void *p = bytes >= kBigTable ? huge_pages(big_table_span(bytes)) : std::malloc(bytes);
+    if (!p) throw std::bad_alloc();
+    return p;
+}
+
+void table_free(void *p, size_t bytes) {
+    if (!p) return;
+    if (bytes >= kBigTable) munmap(p, big_table_span(bytes));
+    else std::free(p);
+}
 
 // Every take from `records` is a multiple of 16 bytes, from a chunk start
 // that is 16-byte aligned: every record is.

@@ -137,6 +137,21 @@ size_t key_hash(const Values &...values) {
     return static_cast<size_t>(h);
 }
 
+// The allocator of the tables below.
+template <class T>
+struct table_allocator {
+    using value_type = T;
+    table_allocator() = default;
+    template <class U>
+    table_allocator(const table_allocator<U> &) {}
+    T *allocate(size_t n) { return static_cast<T *>(table_alloc(n * sizeof(T))); }
+    void deallocate(T *p, size_t n) { table_free(p, n * sizeof(T)); }
+    template <class U>
+    bool operator==(const table_allocator<U> &) const { return true; }
+};
+template <class T>
+using table = std::vector<T, table_allocator<T>>;
+
 // Values by the hash of their key, in one flat table (open addressing,
 // linear probing): a lookup reads neighbouring slots, not a chain of nodes,
 // and looks at a record only where the whole hash matches. Several values
@@ -184,7 +199,7 @@ private:
     static size_t stored(size_t h) { return h ? h : 1; }
     size_t mask() const { return slots_.size() - 1; }
     void grow() {
-        std::vector<slot> old(slots_.empty() ? 16 : slots_.size() * 2);
+        table<slot> old(slots_.empty() ? 16 : slots_.size() * 2);
         old.swap(slots_);
         for (slot &s : old) {
             if (!s.hash) continue;
@@ -195,7 +210,7 @@ private:
         }
     }
 
-    std::vector<slot> slots_;
+    table<slot> slots_;
     size_t count_ = 0;
 };
 
@@ -280,8 +295,21 @@ public:
     template <class... Values>
     T *find(const Values &...values) {
         if (!this->ready()) return nullptr;
+        // Lookups come in runs for one key (a domain's blocks, one after
+        // another): the last answer, still in the cache, is asked first,
+        // for the same key as then.
+        size_t h = key_hash(values...);
+        if (hit_ && hit_hash_ == h && base::matches(hit_, values...)) return hit_;
+        hit_ = search(h, values...);
+        hit_hash_ = h;
+        return hit_;
+    }
+
+private:
+    template <class... Values>
+    T *search(size_t h, const Values &...values) {
         bool stale = false;
-        T **found = first_.find_if(key_hash(values...), [&](T *r) {
+        T **found = first_.find_if(h, [&](T *r) {
             if (base::matches(r, values...)) return true;
             stale = true;
             return false;
@@ -295,8 +323,10 @@ public:
         return this->pending(values...);
     }
 
-private:
-    void forget() override { first_.clear(); }
+    void forget() override {
+        first_.clear();
+        hit_ = nullptr;
+    }
     // The first entry of a key wins.
     void index(T *rec) override {
         base::entry_for(first_, rec, [](T *r) { return r; }, [&] { return rec; });
@@ -304,6 +334,8 @@ private:
 
     // Records by the hash of their key: the records, not the hashes, decide.
     hash_slots<T *> first_;
+    T *hit_ = nullptr;  // the last answer, and the hash of its key then
+    size_t hit_hash_ = 0;
 };
 
 // The records of a list that share some fields (texts or 32-bit integers),
@@ -370,7 +402,7 @@ private:
     }
 
     hash_slots<group> groups_;
-    std::vector<member> members_;
+    table<member> members_;
 };
 
 // What the records with some values add up to, as the walk that folds

@@ -127,6 +127,10 @@ struct text_width<text_field<N>> {
 void *Malloc(size_t count);
 void free_record(void *rec);
 
+// Memory of the lookup tables: a large table is mapped in huge pages.
+void *table_alloc(size_t bytes);
+void table_free(void *p, size_t bytes);
+
 // A record with every field zero and every text empty.
 template <class T>
 T *alloc_record() {

@@ -378,6 +378,13 @@ TEST_F(Registry, IndexFollowsItsList) {
     set(built->domainname, "V");
     EXPECT_EQ(validate_domain("Z"), 0);
     EXPECT_EQ(validate_domain("W"), 1);
+
+    // The last answer is not kept for a key its record no longer has, nor
+    // given for another key its record has come to hold.
+    EXPECT_EQ(validate_domain("W"), 1);
+    set(prdomains.tail->domainname, "U");
+    EXPECT_EQ(validate_domain("W"), 0);
+    EXPECT_EQ(validate_domain("U"), 1);
 }
 
 }  // namespace
@@ -591,10 +598,22 @@ TEST(HashSlots, SharedHashesAndGrowthKeepEveryValue) {
     EXPECT_EQ(slots.find_if(11, [](int) { return true; }), nullptr);
     slots.insert(size_t{1} << 40, -1);  // above the table's size: its low bits place it
     EXPECT_NE(slots.find_if(size_t{1} << 40, [](int x) { return x == -1; }), nullptr);
-    slots.clear();
+    slots.clear();  // well filled: its room is kept, its values are not
     EXPECT_EQ(slots.find_if(0, [](int) { return true; }), nullptr);
     slots.insert(0, 5);
     EXPECT_EQ(*slots.find_if(0, [](int) { return true; }), 5);
+    slots.clear();  // sparse: let go
+    slots.clear();
+    EXPECT_EQ(slots.find_if(0, [](int) { return true; }), nullptr);
+
+    // A table of huge pages, filled, emptied and filled again.
+    lookup::hash_slots<int> big;
+    for (int v = 0; v < 200000; ++v) big.insert(static_cast<size_t>(v) * 7919, v);
+    EXPECT_EQ(*big.find_if(size_t{199999} * 7919, [](int x) { return x == 199999; }), 199999);
+    big.clear();
+    EXPECT_EQ(big.find_if(size_t{5} * 7919, [](int) { return true; }), nullptr);
+    big.insert(3, 3);
+    EXPECT_EQ(*big.find_if(3, [](int) { return true; }), 3);
 }
 
 }  // namespace
