@@ -118,6 +118,29 @@ static_assert(sizeof(record_head) == kAlign && sizeof(chunk) % kAlign == 0);
 // Per size class, the records given back, linked through their first word.
 std::vector<void *> free_records;
 
+// Texts repeat: a domain's name and a node type are in every record of the
+// domain. A text met lately is shared rather than stored again, which
+// texts allow since none is changed in place. The slot of a text is a hash
+// of its length and its first and last eight bytes; two texts on one slot
+// only cost a copy.
+struct recent_text {
+    const char *p = nullptr;
+    size_t len = 0;
+};
+constexpr size_t kRecentTexts = 4096;
+recent_text recent_texts[kRecentTexts];
+
+size_t recent_slot(const char *s, size_t len) {
+    uint64_t head = 0, tail = 0;
+    std::memcpy(&head, s, len < 8 ? len : 8);
+    std::memcpy(&tail, s + (len < 8 ? 0 : len - 8), len < 8 ? len : 8);
+    uint64_t h = (head * 0x9e3779b97f4a7c15ULL) ^ (tail * 0xc2b2ae3d27d4eb4fULL) ^ len;
+    h ^= h >> 31;
+    h *= 0xbf58476d1ce4e5b9ULL;
+    return static_cast<size_t>(h >> 52) & (kRecentTexts - 1);
+}
+
+
 }  // namespace
 
 char *text_arena_alloc(size_t bytes) {
@@ -128,6 +151,7 @@ char *text_arena_alloc(size_t bytes) {
 
 void text_arena_reset() {
     free_records.clear();
+    for (recent_text &t : recent_texts) t = {};
     while (chunks) {
         chunk *prev = chunks->prev;
         if (chunks->size == kChunk) keep_spare(chunks);
@@ -196,10 +220,16 @@ void text_slot::put(const char *s, size_t len) {
         p_ = nullptr;
         return;
     }
+    recent_text &seen = recent_texts[recent_slot(s, len)];
+    if (seen.len == len && std::memcmp(seen.p, s, len) == 0) {
+        p_ = seen.p;
+        return;
+    }
     char *p = text_arena_alloc(len + 1);
     std::memcpy(p, s, len);
     p[len] = '\0';
     p_ = p;
+    seen = {p, len};
 }
 
 int format_text(text_slot &field, size_t size, const char *fmt, va_list ap) {

@@ -121,6 +121,31 @@ TEST(TextField, TheArenaGoesWithTheRunsRecords) {
     EXPECT_EQ(prdomains.head, nullptr);
 }
 
+// A text met lately is shared, not stored again; texts that differ, even
+// only inside, stay apart; the sharing goes with the run.
+TEST(TextField, RepeatedTextsAreStoredOnce) {
+    releasememory("ALL");
+    text_field<31> a{}, b{}, c{}, d{};
+    a = "NORTH12";
+    b = std::string("NORTH12").c_str();
+    EXPECT_EQ(a.c_str(), b.c_str());
+    c = "NORTH13";
+    EXPECT_NE(c.c_str(), a.c_str());
+    EXPECT_STREQ(c, "NORTH13");
+    text_field<301> long1{}, long2{};
+    long1 = "a long description that differs only in its middle: one, then its end";
+    long2 = "a long description that differs only in its middle: two, then its end";
+    EXPECT_STREQ(long1, "a long description that differs only in its middle: one, then its end");
+    EXPECT_STREQ(long2, "a long description that differs only in its middle: two, then its end");
+    size_t held = text_arena_bytes();
+    releasememory("ALL");
+    EXPECT_EQ(text_arena_bytes(), 0u);
+    d = "NORTH12";  // stored anew in the next run
+    EXPECT_STREQ(d, "NORTH12");
+    EXPECT_GT(held, 0u);
+    releasememory("ALL");
+}
+
 // Records come from the same arena: aligned for any field, a record given
 // back serves the next of its size, and a record larger than a chunk's
 // spare room still fits whole.
