@@ -120,26 +120,37 @@ std::vector<void *> free_records;
 
 // Texts repeat: a domain's name and a node type are in every record of the
 // domain. A text met lately is shared rather than stored again, which
-// texts allow since none is changed in place. The slot of a text is a hash
-// of its length and its first and last eight bytes; two texts on one slot
-// only cost a copy.
-struct recent_text {
-    const char *p = nullptr;
+// texts allow since none is changed in place. A slot keeps a text's length
+// and its first and last eight bytes, which place it and, for a text of up
+// to sixteen bytes, are all of it: most texts are told without reading the
+// one kept.
+struct text_ends {
+    uint64_t head = 0, tail = 0;
     size_t len = 0;
+    bool operator==(const text_ends &) const = default;
+};
+struct recent_text {
+    text_ends ends;
+    const char *p = nullptr;
 };
 constexpr size_t kRecentTexts = 4096;
 recent_text recent_texts[kRecentTexts];
 
-size_t recent_slot(const char *s, size_t len) {
-    uint64_t head = 0, tail = 0;
-    std::memcpy(&head, s, len < 8 ? len : 8);
-    std::memcpy(&tail, s + (len < 8 ? 0 : len - 8), len < 8 ? len : 8);
-    uint64_t h = (head * 0x9e3779b97f4a7c15ULL) ^ (tail * 0xc2b2ae3d27d4eb4fULL) ^ len;
+text_ends ends_of(const char *s, size_t len) {
+    text_ends e;
+    size_t n = len < 8 ? len : 8;
+    std::memcpy(&e.head, s, n);
+    std::memcpy(&e.tail, s + len - n, n);
+    e.len = len;
+    return e;
+}
+
+size_t recent_slot(const text_ends &e) {
+    uint64_t h = (e.head * 0x9e3779b97f4a7c15ULL) ^ (e.tail * 0xc2b2ae3d27d4eb4fULL) ^ e.len;
     h ^= h >> 31;
     h *= 0xbf58476d1ce4e5b9ULL;
     return static_cast<size_t>(h >> 52) & (kRecentTexts - 1);
 }
-
 
 }  // namespace
 
@@ -220,8 +231,9 @@ void text_slot::put(const char *s, size_t len) {
         p_ = nullptr;
         return;
     }
-    recent_text &seen = recent_texts[recent_slot(s, len)];
-    if (seen.len == len && std::memcmp(seen.p, s, len) == 0) {
+    text_ends ends = ends_of(s, len);
+    recent_text &seen = recent_texts[recent_slot(ends)];
+    if (seen.ends == ends && (len <= 16 || std::memcmp(seen.p + 8, s + 8, len - 16) == 0)) {
         p_ = seen.p;
         return;
     }
@@ -229,7 +241,7 @@ void text_slot::put(const char *s, size_t len) {
     std::memcpy(p, s, len);
     p[len] = '\0';
     p_ = p;
-    seen = {p, len};
+    seen = {ends, p};
 }
 
 int format_text(text_slot &field, size_t size, const char *fmt, va_list ap) {
