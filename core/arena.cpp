@@ -175,9 +175,9 @@ void text_arena_reset() {
 
 size_t text_arena_bytes() { return held; }
 
-// Tables of a megabyte or more are read at random: huge pages spare them a
+// Tables of a huge page or more are read at random: huge pages spare them a
 // page walk per read. Smaller ones come from malloc.
-constexpr size_t kBigTable = kHugePage / 2;
+constexpr size_t kBigTable = kHugePage;  // tables grow by doubling: no page half used
 
 size_t big_table_span(size_t bytes) { return (bytes + kHugePage - 1) & ~(kHugePage - 1); }
 
