@@ -257,7 +257,7 @@ bool block_reader::error_ends() {
 
 int block_reader::read_upper() {
     read();
-    converttocap(tok, tok, sizeof tok);
+    if (token_has_lower()) converttocap(tok, tok, sizeof tok);
     return kind;
 }
 

@@ -163,6 +163,9 @@ int text_hash(const char *s) {
 
 // The row the last lookup matched, whatever its kind.
 const token_entry *matched = nullptr;
+// The last word read holds a lower-case letter.
+bool lower = true;
+bool is_lower(int c) { return static_cast<unsigned>(c - 'a') < 26u; }
 
 int lookup(const char *text, token_entry **buckets, int hash) {
     for (token_entry *e = buckets[hash & (kBuckets - 1)]; e; e = e->next)
@@ -253,9 +256,11 @@ int parseQuoteString(FILE *fp, char *token) {
 }
 
 const token_entry *matched_keyword() { return matched; }
+bool token_has_lower() { return lower; }
 
 int get_token(FILE *fp, char *token, token_entry **buckets) {
     matched = nullptr;
+    lower = true;  // unless a word read here says otherwise
     if (b_nexttokeninmem) {
         b_nexttokeninmem = false;
         copy_bounded(token, nextinmemtoken, kTokenSize);
@@ -281,6 +286,7 @@ int get_token(FILE *fp, char *token, token_entry **buckets) {
         if (c == '"') return parseQuoteString(fp, token);
 
         int n = 0, hash = 0;
+        lower = false;
         bool ended_by_newline = false;
         for (;;) {
             if (c != EOF && charmap.cls[static_cast<unsigned char>(c)] == 0) {
@@ -294,12 +300,14 @@ int get_token(FILE *fp, char *token, token_entry **buckets) {
                 }
                 token[n++] = static_cast<char>(c);
                 hash += fold(c);
+                lower |= is_lower(c);
                 take_buffered(
                     fp, static_cast<size_t>(kTokenSize - 1 - n),
                     [](unsigned char b) { return charmap.cls[b] == 0; },
                     [&](unsigned char b) {
                         token[n++] = static_cast<char>(b);
                         hash += charmap.fold[b];
+                        lower |= is_lower(b);
                     });
                 c = next_char(fp);
                 continue;

@@ -84,6 +84,8 @@ int get_token(FILE *fp, char *token, token_entry **buckets);
 // The row of the buckets that the last get_token's word matched (any
 // kind), or null when it matched none.
 const token_entry *matched_keyword();
+// False when the last get_token read a word without a lower-case letter.
+bool token_has_lower();
 // Pushes one token back: the next get_token serves it.
 void setnexttoken(const char *token, int kind);
 // Before each file: line 1, no pushed-back token, no look-ahead character.
