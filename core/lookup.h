@@ -170,7 +170,7 @@ public:
     }
     // A new value under `h`; the reference holds until the next insert.
     V &insert(size_t h, V value) {
-        if ((count_ + 1) * 2 > slots_.size()) grow();
+        if ((count_ + 1) * 4 > slots_.size() * 3) grow();  // at most three quarters full
         h = stored(h);
         size_t i = h & mask();
         while (slots_[i].hash) i = (i + 1) & mask();
