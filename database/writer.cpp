@@ -219,21 +219,20 @@ int write_table(const writer_desc &d, FILE *loadfp) {
     set_label(d.label);
     if (d.del && !emit_delete(loadfp, d.del, d.comment)) return 0;
     std::string &sql = insert_buffer;
-    pieces &with_entry = table_format, &empty = empty_format;
     bool sub = d.sub.headoff != kDropped;
-    split_format(with_entry, d.insert, d, sub);
-    if (sub && d.insert_empty) split_format(empty, d.insert_empty, d, false);
+    split_format(table_format, d.insert, d, sub);
+    if (sub && d.insert_empty) split_format(empty_format, d.insert_empty, d, false);
     for (const void *rec = d.list.head(); rec; rec = link_of(rec, d.nextoff)) {
         const void *next = link_of(rec, d.nextoff);
         ask_ahead(d, next, d.nextoff, 0);
         if (!sub) {
-            format_row(sql, with_entry, rec, nullptr, 0, 0);
+            format_row(sql, table_format, rec, nullptr, 0, 0);
             if (!emit(loadfp, sql)) return 0;
             continue;
         }
         const void *entry = link_of(rec, d.sub.headoff);
         if (!entry && d.insert_empty) {
-            format_row(sql, empty, rec, nullptr, 1, 0);
+            format_row(sql, empty_format, rec, nullptr, 1, 0);
             if (!emit(loadfp, sql)) return 0;
             continue;
         }
@@ -241,7 +240,7 @@ int write_table(const writer_desc &d, FILE *loadfp) {
         for (const void *prev = nullptr; entry; prev = entry, entry = link_of(entry, d.sub.nextoff)) {
             ask_ahead(d, link_of(entry, d.sub.nextoff), d.sub.nextoff, 1);
             seq = next_qosseq(d, entry, prev, seq);
-            format_row(sql, with_entry, rec, entry, ++pos, seq);
+            format_row(sql, table_format, rec, entry, ++pos, seq);
             if (!emit(loadfp, sql)) return 0;
         }
     }
