@@ -19,13 +19,14 @@ constexpr int kText = 301;
 // pointer per text, and the text the bytes it needs. Zero bytes are the
 // empty text, so a zeroed record is a record of empty texts. Texts are never
 // changed in place: assigning makes a new one (or shares one that already
-// fits), so records copied whole may share their texts safely.
+// fits, or an equal one stored lately), so records copied whole may share
+// their texts safely.
 //
 // The arena lives for the run: releasememory("ALL") frees it with the
 // records, and nothing may keep a record or its text beyond that.
 char *text_arena_alloc(size_t bytes);
 void text_arena_reset();
-size_t text_arena_bytes();  // held now
+size_t text_arena_bytes();  // held now, by texts and records
 
 class text_slot {
 public:
