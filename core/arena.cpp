@@ -136,13 +136,25 @@ struct recent_text {
 constexpr size_t kRecentTexts = 4096;
 recent_text recent_texts[kRecentTexts];
 
+uint64_t load64(const char *p) {
+    uint64_t v;
+    std::memcpy(&v, p, sizeof v);
+    return v;
+}
+uint64_t load32(const char *p) {
+    uint32_t v;
+    std::memcpy(&v, p, sizeof v);
+    return v;
+}
+
+// Fixed-size loads only (overlapping where the text is short), so the ends
+// stay in registers: a byte-wise copy into memory read back whole stalls.
+// With the length, `head` holds every byte of a text under eight.
 text_ends ends_of(const char *s, size_t len) {
-    text_ends e;
-    size_t n = len < 8 ? len : 8;
-    std::memcpy(&e.head, s, n);
-    std::memcpy(&e.tail, s + len - n, n);
-    e.len = len;
-    return e;
+    if (len >= 8) return {load64(s), load64(s + len - 8), len};
+    if (len >= 4) return {load32(s) | load32(s + len - 4) << 32, 0, len};
+    auto byte = [&](size_t i) { return static_cast<uint64_t>(static_cast<unsigned char>(s[i])); };
+    return {byte(0) | byte(len / 2) << 8 | byte(len - 1) << 16, 0, len};
 }
 
 size_t recent_slot(const text_ends &e) {
