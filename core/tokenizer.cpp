@@ -167,9 +167,18 @@ const token_entry *matched = nullptr;
 bool lower = true;
 bool is_lower(int c) { return static_cast<unsigned>(c - 'a') < 26u; }
 
-int lookup(const char *text, token_entry **buckets, int hash) {
+// casestrcmp's equality for a name and a word of `len` bytes each, faster
+// where it matters: keywords are upper case, as words mostly are, so bytes
+// are folded only when they differ.
+bool same_keyword(const char *name, const char *text, size_t len) {
+    for (size_t i = 0; i < len; ++i)
+        if (name[i] != text[i] && fold(name[i]) != fold(text[i])) return false;
+    return true;
+}
+
+int lookup(const char *text, size_t len, token_entry **buckets, int hash) {
     for (token_entry *e = buckets[hash & (kBuckets - 1)]; e; e = e->next)
-        if (e->hash == hash && casestrcmp(e->name, text) == 0) {
+        if (e->hash == hash && e->namelen == static_cast<int>(len) && same_keyword(e->name, text, len)) {
             matched = e;
             return e->type;
         }
@@ -190,6 +199,8 @@ void hash_init(token_entry *table, token_entry **buckets) {
     for (int i = 0; i < kBuckets; ++i) buckets[i] = nullptr;
     for (token_entry *e = table; e->name; ++e) {
         e->hash = text_hash(e->name);
+        // Lookups compare lengths before names: a typed length is made exact.
+        e->namelen = static_cast<int>(std::strlen(e->name));
         e->next = buckets[e->hash & (kBuckets - 1)];
         buckets[e->hash & (kBuckets - 1)] = e;
     }
@@ -266,7 +277,7 @@ int get_token(FILE *fp, char *token, token_entry **buckets) {
         copy_bounded(token, nextinmemtoken, kTokenSize);
         if (nextinmemtokentype == TOKEN_EOF || nextinmemtokentype == TOKEN_NUMBER)
             return nextinmemtokentype;
-        int kind = lookup(token, buckets, text_hash(token));
+        int kind = lookup(token, std::strlen(token), buckets, text_hash(token));
         return kind ? kind : TOKEN_WORD;
     }
     for (;;) {
@@ -316,7 +327,7 @@ int get_token(FILE *fp, char *token, token_entry **buckets) {
                 // The input ended inside the word: only a keyword survives.
                 token[n] = '\0';
                 last = EOF;
-                int kind = lookup(token, buckets, hash);
+                int kind = lookup(token, static_cast<size_t>(n), buckets, hash);
                 return kind ? kind : TOKEN_EOF;
             }
             if (is_space(c)) {
@@ -341,7 +352,7 @@ int get_token(FILE *fp, char *token, token_entry **buckets) {
         }
         token[n] = '\0';
 
-        int kind = lookup(token, buckets, hash);
+        int kind = lookup(token, static_cast<size_t>(n), buckets, hash);
         if (kind) return kind;
         if (token[0] == '-' && token[1] == '-') {
             if (!ended_by_newline) {

@@ -48,7 +48,7 @@ enum {
 // One row of a keyword table; a table ends with a row whose name is null.
 struct token_entry {
     const char *name;  // upper case
-    int namelen;       // as typed into the table; nothing reads it
+    int namelen;       // as typed into the table; hash_init makes it exact
     int mandatory;     // 0 optional; nonzero mandatory; 2 also vendor-checked
     int found;         // met in the current block
     int type;          // kind returned for the keyword

@@ -248,6 +248,27 @@ TEST_F(Tokenizer, HashingFindsLaterDuplicateFirst) {
     EXPECT_EQ(get_token(fp, token, b), 41);
 }
 
+// Lookups compare lengths first: a length typed wrong into a table still
+// finds its keyword, and a word of the same letter sum (and another length,
+// or the same length and other letters) is no keyword.
+TEST_F(Tokenizer, KeywordsMatchWhateverLengthWasTyped) {
+    token_entry rows[] = {
+        {"AB", 7, 0, 0, 40, 0, 0, nullptr},
+        {"BA", 0, 0, 0, 41, 0, 0, nullptr},
+        {nullptr, 0, 0, 0, 0, 0, 0, nullptr},
+    };
+    token_entry *b[kBuckets];
+    hash_init(rows, b);
+    EXPECT_EQ(rows[0].namelen, 2);
+    open("ab bA _D a11 AB");  // "_D" and "a11" sum as "ab" does
+    char token[kTokenSize];
+    EXPECT_EQ(get_token(fp, token, b), 40);
+    EXPECT_EQ(get_token(fp, token, b), 41);
+    EXPECT_EQ(get_token(fp, token, b), TOKEN_WORD);
+    EXPECT_EQ(get_token(fp, token, b), TOKEN_WORD);
+    EXPECT_EQ(get_token(fp, token, b), 40);
+}
+
 TEST(TextServices, CompareAndConvert) {
     EXPECT_EQ(casestrcmp("EnD", "end"), 0);
     EXPECT_EQ(casestrcmp("end", "ends"), 1);
