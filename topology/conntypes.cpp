@@ -19,6 +19,7 @@ const char kHostPoolMsg[] =
     "ERROR: SELECTIONMETHOD should be defined for addresstype '%s' in connection block '%s' : @ %d\n";
 
 struct conntype_ctx {
+    conntype_ctx() {}  // provided, so that the assignment's rows are not zeroed
     int connectionno = 0;
     char name[kText] = "";
     char type[kText] = "";

@@ -20,13 +20,14 @@ const char kInstanceMsg[] =
     "addressowner): @ %d  \n";
 
 struct logint_ctx {
-    char domainname[kName];
-    char nodetype[kName];
-    char devicetype[kName];
+    logint_ctx() {}  // provided, so that the assignment's rows are not zeroed
+    char domainname[kName] = "";
+    char nodetype[kName] = "";
+    char devicetype[kName] = "";
     bool open = false;  // an assignment is open
-    char inttype[kName];
-    char intno[30];
-    char endpoint[kText];  // "domain:nodetype:LOOPBACKn" of the open assignment
+    char inttype[kName] = "";
+    char intno[30] = "";
+    char endpoint[kText] = "";  // "domain:nodetype:LOOPBACKn" of the open assignment
     address_assignment a;
 };
 

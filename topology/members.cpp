@@ -58,13 +58,14 @@ int repeated_head(block_reader &r, const keyword_rule &rule, void *) {
 constexpr int kMaxInterfaceNames = 150;
 
 struct member_reading {
-    domain_fixed_conn_rec fixed;
-    domain_remote_type_rec remote;
-    bool is_remote;
-    char backupconn[kText];
-    char backuptype[kName];
-    value_table interfaces[kMaxInterfaceNames];
-    int interfacecount;
+    member_reading() {}  // provided, so that the interface rows are not zeroed
+    domain_fixed_conn_rec fixed{};
+    domain_remote_type_rec remote{};
+    bool is_remote = false;
+    char backupconn[kText] = "";
+    char backuptype[kName] = "";
+    value_table interfaces[kMaxInterfaceNames];  // written before read, up to interfacecount
+    int interfacecount = 0;
 };
 
 member_reading &member_of(void *rec) { return *static_cast<member_reading *>(rec); }

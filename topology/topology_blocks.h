@@ -151,6 +151,9 @@ struct assignment_attrs {  // the attributes a block reads into it
     char validationpool[kName];
 };
 struct address_assignment {
+    // Made as reset() leaves it: the variable rows (30 KB) are written
+    // before they are read, so they are not zeroed.
+    address_assignment() { reset(); }
     ipaddress_group ip;
     selmethod_group sel;
     assignment_attrs attrs;
