@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <deque>
+#include <future>
 #include <new>
 #include <vector>
 
@@ -63,6 +65,40 @@ void *huge_pages(size_t bytes) {
 }
 void *huge_page() { return huge_pages(kHugePage); }
 
+// A fresh chunk is zeroed by the kernel when it is first written, which on
+// some machines is a large share of a load. The next chunks are therefore
+// mapped and faulted in on helper threads while the run fills the current
+// one: the zeroing happens beside the parse, not in it. A helper takes
+// longer to fault a chunk in than a parse takes to fill one, so a few are
+// under way at once: as many as the run has taken already, up to kAhead,
+// so a small load is not given much more than it uses.
+constexpr size_t kAhead = 3;
+std::deque<std::future<void *>> ahead;
+size_t filled = 0;  // fresh chunks taken in this run
+
+void *faulted_huge_page() {
+    void *m = huge_page();
+    if (!m) return nullptr;
+    for (size_t at = 0; at < kHugePage; at += 4096) static_cast<volatile char *>(m)[at] = 0;
+    return m;
+}
+
+void *take_ahead() {
+    if (ahead.empty()) return nullptr;
+    void *m = ahead.front().get();
+    ahead.pop_front();
+    return m;
+}
+
+void start_ahead() {
+    size_t want = filled < kAhead ? filled : kAhead;
+    try {
+        while (ahead.size() < want) ahead.push_back(std::async(std::launch::async, faulted_huge_page));
+    } catch (const std::system_error &) {
+        // No thread to spare: chunks are then faulted in where they are used.
+    }
+}
+
 void keep_spare(chunk *c) {
 #ifdef MADV_FREE
     madvise(c, kHugePage, MADV_FREE);
@@ -78,8 +114,13 @@ char *new_chunk(size_t bytes) {
         m = spares.back();
         spares.pop_back();
         ASAN_UNPOISON_MEMORY_REGION(m, sizeof(chunk));
+    } else if (bytes == kChunk) {
+        m = take_ahead();
+        if (!m) m = huge_page();
+        ++filled;
+        start_ahead();  // the next ones, while this one fills
     } else {
-        m = bytes == kChunk ? huge_page() : std::malloc(sizeof(chunk) + bytes);
+        m = std::malloc(sizeof(chunk) + bytes);
     }
     if (!m) throw std::bad_alloc();
     auto *c = static_cast<chunk *>(m);
@@ -183,6 +224,7 @@ void text_arena_reset() {
     }
     texts = records = region{};
     held = 0;
+    filled = 0;
 }
 
 size_t text_arena_bytes() { return held; }

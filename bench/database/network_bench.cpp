@@ -26,6 +26,7 @@ void report(benchmark::State &state, const LoadTimes &t, double bytes, double en
     state.counters["write_s"] = t.write;
     state.counters["write_vs_raw"] = t.write / t.raw;
     state.counters["parse_MB_per_s"] = bytes / 1e6 / t.parse;
+    state.counters["records_MB"] = t.arena_bytes / 1e6;
     if (entries > 0) state.counters["us_per_entry"] = load / entries * 1e6;
 }
 

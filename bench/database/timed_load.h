@@ -28,6 +28,7 @@ inline double seconds_since(clock_type::time_point from) {
 // failed (the benchmark is then marked skipped).
 struct LoadTimes {
     double parse = 0, checks = 0, write = 0, raw = 0;
+    double arena_bytes = 0;  // records and texts held after the checks
     bool ok = false;
 };
 
@@ -60,6 +61,7 @@ inline LoadTimes time_loads(benchmark::State &state, const std::string &text,
         t0 = clock_type::now();
         if (checks) checks();
         t.checks += seconds_since(t0);
+        t.arena_bytes = static_cast<double>(text_arena_bytes());
         t0 = clock_type::now();
         int written = print_info(nullptr);
         t.write += seconds_since(t0);
