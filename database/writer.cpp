@@ -51,28 +51,6 @@ int32_t int_value(const value_desc &v, const void *rec, const void *entry, int p
     return i;
 }
 
-// Appends a number as "%d" writes it.
-void append_int(std::string &out, int32_t n) {
-    char buf[12];
-    auto [end, ec] = std::to_chars(buf, buf + sizeof buf, n);
-    out.append(buf, static_cast<size_t>(end - buf));
-}
-
-// Appends a text field with its quotes doubled, a run of plain bytes at a
-// time; the text ends at its NUL, and never beyond its field. It is read a
-// byte at a time: a wide scan would pull in cache lines of the field past
-// its text.
-void append_quoted(std::string &out, const char *s, size_t size) {
-    const char *run = s;
-    for (const char *end = s + size; s < end && *s; ++s) {
-        if (*s != '\'') continue;
-        out.append(run, static_cast<size_t>(s - run + 1));
-        out += '\'';
-        run = s + 1;
-    }
-    out.append(run, static_cast<size_t>(s - run));
-}
-
 // A statement format split once per table: each piece is a run of its text
 // and the value that follows it ("%d" or "%s"), or the text's last run.
 struct piece {
@@ -81,12 +59,16 @@ struct piece {
     const value_desc *val;  // null after the last value
     bool number;
 };
-using pieces = std::vector<piece>;
+struct pieces {
+    std::vector<piece> parts;
+    size_t bound = 0;  // the longest row: every text at its width, every quote doubled
+};
 
 // Each "%d" and "%s" of `fmt` takes the next value; the entry's values are
 // skipped for a record written without an entry.
 void split_format(pieces &out, const char *fmt, const writer_desc &d, bool with_entry) {
-    out.clear();
+    out.parts.clear();
+    out.bound = 1;  // the NUL
     size_t next = 0;
     const char *run = fmt;
     for (const char *p = std::strchr(fmt, '%'); p; p = std::strchr(p, '%')) {
@@ -95,22 +77,44 @@ void split_format(pieces &out, const char *fmt, const writer_desc &d, bool with_
             continue;
         }
         while (next < d.nvals && !with_entry && d.vals[next].target == 1) ++next;
-        out.push_back({run, static_cast<size_t>(p - run), &d.vals[next++], p[1] == 'd'});
+        const value_desc *v = &d.vals[next++];
+        out.parts.push_back({run, static_cast<size_t>(p - run), v, p[1] == 'd'});
+        out.bound += static_cast<size_t>(p - run) + (p[1] == 'd' ? 11 : 2 * v->size);
         p += 2;
         run = p;
     }
-    out.push_back({run, std::strlen(run), nullptr, false});
+    out.parts.push_back({run, std::strlen(run), nullptr, false});
+    out.bound += std::strlen(run);
 }
 
-// The statement of one row; `out` keeps its room from row to row.
-void format_row(std::string &out, const pieces &fmt, const void *rec, const void *entry, int pos, int qosseq) {
-    out.clear();
-    for (const piece &p : fmt) {
-        out.append(p.text, p.len);
-        if (!p.val) break;
-        if (p.number) append_int(out, int_value(*p.val, rec, entry, pos, qosseq));
-        else append_quoted(out, text_access::get(field(*p.val, rec, entry)), p.val->size);
+char *put_bytes(char *w, const char *s, size_t n) {
+    for (size_t i = 0; i < n; ++i) w[i] = s[i];
+    return w + n;
+}
+
+// A text field with its quotes doubled; the text ends at its NUL, and never
+// beyond its field.
+char *put_quoted(char *w, const char *s, size_t size) {
+    for (const char *end = s + size; s < end && *s; ++s) {
+        *w++ = *s;
+        if (*s == '\'') *w++ = '\'';
     }
+    return w;
+}
+
+// The statement of one row into `out`. It is written in place into room
+// for the table's longest row, kept from row to row, and copied once.
+void format_row(std::string &out, const pieces &fmt, const void *rec, const void *entry, int pos, int qosseq) {
+    static std::vector<char> room;
+    if (room.size() < fmt.bound) room.resize(fmt.bound);
+    char *w = room.data();
+    for (const piece &p : fmt.parts) {
+        w = put_bytes(w, p.text, p.len);
+        if (!p.val) break;
+        if (p.number) w = std::to_chars(w, w + 11, int_value(*p.val, rec, entry, pos, qosseq)).ptr;
+        else w = put_quoted(w, text_access::get(field(*p.val, rec, entry)), p.val->size);
+    }
+    out.assign(room.data(), static_cast<size_t>(w - room.data()));
 }
 
 void format_row(std::string &out, const char *fmt, const writer_desc &d, const void *rec, const void *entry,

@@ -35,9 +35,8 @@ bool same_word(std::string_view a, const char *b) {
 }
 
 // Index just past the quoted text that starts at i (doubled quotes stay
-// inside); the end of the text when it is not closed. `doubled` and `nul`
-// are set when the text holds a doubled quote or a NUL byte.
-size_t skip_quoted(std::string_view s, size_t i, bool *doubled = nullptr, bool *nul = nullptr) {
+// inside); the end of the text when it is not closed.
+size_t skip_quoted(std::string_view s, size_t i) {
     const char q = s[i];
     const char *d = s.data();
     size_t end = s.size();  // not closed
@@ -46,14 +45,12 @@ size_t skip_quoted(std::string_view s, size_t i, bool *doubled = nullptr, bool *
         if (!hit) break;
         size_t k = static_cast<size_t>(static_cast<const char *>(hit) - d);
         if (k + 1 < s.size() && d[k + 1] == q) {
-            if (doubled) *doubled = true;
             j = k + 2;
             continue;
         }
         end = k + 1;
         break;
     }
-    if (nul && end > i + 1 && std::memchr(d + i + 1, '\0', end - i - 1)) *nul = true;
     return end;
 }
 
@@ -128,6 +125,25 @@ bool keyword_at(std::string_view s, size_t i, std::string_view k) {
     return i + k.size() == s.size() || !is_word_char(s[i + k.size()]);
 }
 
+// The literal that opens with the quote at d[i]: the index just past its
+// closing quote (a doubled quote stays inside), or n when it is not closed.
+// One pass over its bytes: the writers' texts are short.
+size_t scan_literal(const char *d, size_t i, size_t n, bool &doubled, bool &nul) {
+    for (size_t j = i + 1; j < n; ++j) {
+        char c = d[j];
+        if (c == '\'') {
+            if (j + 1 < n && d[j + 1] == '\'') {
+                doubled = true;
+                ++j;
+                continue;
+            }
+            return j + 1;
+        }
+        if (c == '\0') nul = true;
+    }
+    return n;
+}
+
 }  // namespace
 
 bool parse_literal_insert(std::string_view s, std::string_view &table, std::vector<Literal> &vals) {
@@ -164,7 +180,7 @@ bool parse_literal_insert(std::string_view s, std::string_view &table, std::vect
         if (d[i] == '\'') {
             // A NUL inside sends the text to the plain path.
             bool nul = false;
-            size_t end = skip_quoted(s, i, &lit.doubled, &nul);
+            size_t end = scan_literal(d, i, n, lit.doubled, nul);
             if (nul || end >= n) return false;  // not closed, or nothing can follow
             lit.kind = Literal::Text;
             lit.raw = s.substr(i + 1, end - i - 2);

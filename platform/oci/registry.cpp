@@ -36,7 +36,11 @@ struct recent_handles {
     recent_handle at[kRecent];
     size_t next = 0;
 };
-thread_local recent_handles recent;  // one thread-local, reached once a call
+// Initial-exec: read at a fixed offset from the thread pointer, not through
+// a call, which a shared library would otherwise make for every lookup.
+// The library is loaded with its users, and its few bytes fit the room the
+// loader keeps for such variables.
+thread_local recent_handles recent __attribute__((tls_model("initial-exec")));
 
 Registry &registry() {
     static Registry *r = new Registry;
