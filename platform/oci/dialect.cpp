@@ -14,7 +14,8 @@ const char kSysdateSql[] = "datetime('now','localtime')";
 
 namespace {
 
-bool is_blank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v'; }
+// Space, or one of \t \n \v \f \r (which lie together).
+bool is_blank(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
 bool is_digit(char c) { return c >= '0' && c <= '9'; }
 
