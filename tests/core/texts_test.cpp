@@ -147,6 +147,32 @@ TEST(TextField, RepeatedTextsAreStoredOnce) {
     releasememory("ALL");
 }
 
+// The sharing key of a text is read in pieces whatever its length (single
+// bytes, overlapping halves, its two ends): at every length, a text that
+// differs from a stored one in any one byte is stored apart, and an equal
+// one is shared.
+TEST(TextField, TextsThatDifferInOneByteAreNeverShared) {
+    releasememory("ALL");
+    for (size_t len = 1; len <= 40; ++len) {
+        std::string base(len, 'a');
+        for (size_t i = 0; i < len; ++i) base[i] = static_cast<char>('a' + i % 26);
+        text_field<kText> kept{};
+        kept = base.c_str();
+        for (size_t at = 0; at < len; ++at) {
+            std::string other = base;
+            other[at] = 'Z';
+            text_field<kText> t{};
+            t = other.c_str();
+            ASSERT_STREQ(t, other.c_str()) << len << " " << at;
+            ASSERT_STREQ(kept, base.c_str()) << len << " " << at;
+            text_field<kText> again{};
+            again = base.c_str();
+            ASSERT_STREQ(again, base.c_str());
+        }
+    }
+    releasememory("ALL");
+}
+
 // Records come from the same arena: aligned for any field, a record given
 // back serves the next of its size, and a record larger than a chunk's
 // spare room still fits whole.
