@@ -295,14 +295,15 @@ public:
     template <class... Values>
     T *find(const Values &...values) {
         if (!this->ready()) return nullptr;
-        // Lookups come in runs for one key (a domain's blocks, one after
-        // another): the last answer, still in the cache, is asked first,
-        // for the same key as then.
+        // Lookups come in runs over a few keys (a domain and its peer, one
+        // block after another): the last answers, still in the cache, are
+        // asked first, each for the same key as then.
         size_t h = key_hash(values...);
-        if (hit_ && hit_hash_ == h && base::matches(hit_, values...)) return hit_;
-        hit_ = search(h, values...);
-        hit_hash_ = h;
-        return hit_;
+        for (const recent &r : recent_)
+            if (r.hash == h && r.rec && base::matches(r.rec, values...)) return r.rec;
+        T *rec = search(h, values...);
+        if (rec) recent_[next_recent_++ % kRecent] = {h, rec};
+        return rec;
     }
 
 private:
@@ -325,7 +326,7 @@ private:
 
     void forget() override {
         first_.clear();
-        hit_ = nullptr;
+        for (recent &r : recent_) r = {};
     }
     // The first entry of a key wins.
     void index(T *rec) override {
@@ -334,8 +335,14 @@ private:
 
     // Records by the hash of their key: the records, not the hashes, decide.
     hash_slots<T *> first_;
-    T *hit_ = nullptr;  // the last answer, and the hash of its key then
-    size_t hit_hash_ = 0;
+    // The last answers, with the hashes of their keys then.
+    struct recent {
+        size_t hash = 0;
+        T *rec = nullptr;
+    };
+    static constexpr size_t kRecent = 4;
+    recent recent_[kRecent];
+    size_t next_recent_ = 0;
 };
 
 // The records of a list that share some fields (texts or 32-bit integers),
