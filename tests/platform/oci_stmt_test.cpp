@@ -195,6 +195,13 @@ TEST_F(OciStmt, LiteralInsertsStoreWhatThePlainPathStores) {
     EXPECT_EQ(l.exec("INSERT INTO T VALUES (1, 'two' || '')"), OCI_ERROR);
     EXPECT_EQ(fast_error, l.error());
     EXPECT_NE(fast_error.find("4 columns but 2 values"), std::string::npos) << fast_error;
+    // A text cut by a NUL byte, or never closed, is no literal: the plain
+    // path refuses both, and nothing is stored.
+    std::string count = l.value("SELECT count(*) FROM T");
+    EXPECT_EQ(l.exec(std::string("INSERT INTO T VALUES (30, 'a\0b', NULL, 0)", 41)), OCI_ERROR);
+    EXPECT_EQ(l.exec("INSERT INTO T VALUES (31, 'abc, NULL, 0)"), OCI_ERROR);
+    EXPECT_EQ(l.exec("INSERT INTO T VALUES (32, 'abc'''"), OCI_ERROR);
+    EXPECT_EQ(l.value("SELECT count(*) FROM T"), count);
     EXPECT_EQ(l.exec("insert into t values (20, 'lower', NULL, 0)"), OCI_SUCCESS);
     EXPECT_EQ(l.value("SELECT s FROM T WHERE a = 20"), "lower");
 }
