@@ -79,7 +79,7 @@ struct Conn {
     std::unordered_map<std::string, sqlite3_stmt *> inserts;  // normalised INSERT text
     sqlite3_stmt *last_insert = nullptr;    // the shape used last, one of inserts
     std::string last_table;                 // ... its table as written
-    std::vector<bool> last_sysdate;         // ... and which of its values are SYSDATE
+    std::vector<char> last_sysdate;         // ... and which of its values are SYSDATE
     // Room reused from statement to statement.
     std::string insert_key;
     std::vector<Literal> literals;
