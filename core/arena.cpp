@@ -10,6 +10,7 @@
 #include <new>
 #include <vector>
 
+#include <pthread.h>
 #include <sys/mman.h>
 
 #include <sanitizer/asan_interface.h>
@@ -90,7 +91,16 @@ void *take_ahead() {
     return m;
 }
 
+// A process that forks while helpers run would leave its child waiting for
+// chunks that no thread of its own makes: they are taken before the fork.
+void take_all_ahead() {
+    while (!ahead.empty())
+        if (void *m = take_ahead()) spares.push_back(static_cast<chunk *>(m));
+}
+
 void start_ahead() {
+    static const bool forks_wait = pthread_atfork(take_all_ahead, nullptr, nullptr) == 0;
+    (void)forks_wait;
     size_t want = filled < kAhead ? filled : kAhead;
     try {
         while (ahead.size() < want) ahead.push_back(std::async(std::launch::async, faulted_huge_page));

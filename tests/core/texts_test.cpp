@@ -5,6 +5,8 @@
 
 #include <cstdint>
 #include <cstring>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <string>
 #include <vector>
 
@@ -218,6 +220,28 @@ TEST(TextField, RunsOfManyChunksKeepEveryRecord) {
         releasememory("ALL");
         EXPECT_EQ(text_arena_bytes(), 0u);
     }
+}
+
+// A process that forks while chunks are being made ahead: the child goes on
+// taking chunks (none is left half made for it) and the parent too.
+TEST(TextField, AForkWhileChunksAreMadeAheadLeavesBothWhole) {
+    releasememory("ALL");
+    auto fill = [](int n) {
+        for (int i = 0; i < n; ++i) alloc_record<domain_rec>()->domainname = "F";
+    };
+    fill(600000);  // past the chunks kept from earlier runs: helpers are under way
+    pid_t pid = fork();
+    ASSERT_GE(pid, 0);
+    if (pid == 0) {
+        alarm(30);  // a child left waiting fails, never hangs
+        fill(600000);
+        _exit(text_arena_bytes() > (40u << 20) ? 0 : 1);
+    }
+    fill(600000);
+    int status = 0;
+    ASSERT_EQ(waitpid(pid, &status, 0), pid);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    releasememory("ALL");
 }
 
 }  // namespace
