@@ -71,8 +71,9 @@ void *huge_page() { return huge_pages(kHugePage); }
 // mapped and faulted in on helper threads while the run fills the current
 // one: the zeroing happens beside the parse, not in it. A helper takes
 // longer to fault a chunk in than a parse takes to fill one, so a few are
-// under way at once: as many as the run has taken already, up to kAhead,
-// so a small load is not given much more than it uses.
+// under way at once: one fewer than the run has taken already, up to
+// kAhead, so a load of one chunk starts no helper and a small one is not
+// given much more than it uses.
 constexpr size_t kAhead = 3;
 std::deque<std::future<void *>> ahead;
 size_t filled = 0;  // fresh chunks taken in this run
@@ -101,7 +102,7 @@ void take_all_ahead() {
 void start_ahead() {
     static const bool forks_wait = pthread_atfork(take_all_ahead, nullptr, nullptr) == 0;
     (void)forks_wait;
-    size_t want = filled < kAhead ? filled : kAhead;
+    size_t want = filled < 2 ? 0 : filled - 1 < kAhead ? filled - 1 : kAhead;
     try {
         while (ahead.size() < want) ahead.push_back(std::async(std::launch::async, faulted_huge_page));
     } catch (const std::system_error &) {
