@@ -7,6 +7,7 @@
 #include <cstring>
 #include <deque>
 #include <future>
+#include <mutex>
 #include <new>
 #include <vector>
 
@@ -93,14 +94,20 @@ void *take_ahead() {
 }
 
 // A process that forks while helpers run would leave its child waiting for
-// chunks that no thread of its own makes: they are taken before the fork.
-void take_all_ahead() {
+// chunks that no thread of its own makes: they are taken before the fork,
+// and none is started until it is done. The lock is held across the fork
+// (whichever thread forks), so the run's own thread cannot start another
+// in between; it guards the spare chunks and those made ahead.
+std::mutex chunks_mu;
+void before_fork() {
+    chunks_mu.lock();
     while (!ahead.empty())
         if (void *m = take_ahead()) spares.push_back(static_cast<chunk *>(m));
 }
+void after_fork() { chunks_mu.unlock(); }
 
 void start_ahead() {
-    static const bool forks_wait = pthread_atfork(take_all_ahead, nullptr, nullptr) == 0;
+    static const bool forks_wait = pthread_atfork(before_fork, after_fork, after_fork) == 0;
     (void)forks_wait;
     size_t want = filled < 2 ? 0 : filled - 1 < kAhead ? filled - 1 : kAhead;
     try {
@@ -120,6 +127,7 @@ void keep_spare(chunk *c) {
 }
 
 char *new_chunk(size_t bytes) {
+    std::unique_lock<std::mutex> lock(chunks_mu);
     void *m;
     if (bytes == kChunk && !spares.empty()) {
         m = spares.back();
@@ -133,6 +141,7 @@ char *new_chunk(size_t bytes) {
     } else {
         m = std::malloc(sizeof(chunk) + bytes);
     }
+    lock.unlock();
     if (!m) throw std::bad_alloc();
     auto *c = static_cast<chunk *>(m);
     c->size = bytes;
@@ -227,6 +236,7 @@ char *text_arena_alloc(size_t bytes) {
 void text_arena_reset() {
     free_records.clear();
     for (recent_text &t : recent_texts) t = {};
+    std::lock_guard<std::mutex> lock(chunks_mu);
     while (chunks) {
         chunk *prev = chunks->prev;
         if (chunks->size == kChunk) keep_spare(chunks);
