@@ -35,24 +35,25 @@ bool same_word(std::string_view a, const char *b) {
     return true;
 }
 
-// Index just past the quoted text that starts at i (doubled quotes stay
-// inside); the end of the text when it is not closed.
-size_t skip_quoted(std::string_view s, size_t i) {
-    const char q = s[i];
-    const char *d = s.data();
-    size_t end = s.size();  // not closed
-    for (size_t j = i + 1; j < s.size();) {
-        const void *hit = std::memchr(d + j, q, s.size() - j);
-        if (!hit) break;
-        size_t k = static_cast<size_t>(static_cast<const char *>(hit) - d);
-        if (k + 1 < s.size() && d[k + 1] == q) {
-            j = k + 2;
-            continue;
+// The quoted text that opens with the quote (' or ") at d[i]: the index
+// just past its closing quote (a doubled quote stays inside), or n when it
+// is not closed. `doubled` and `nul` are set when it holds a doubled quote
+// or a NUL byte. One pass over its bytes: the writers' texts are short.
+size_t scan_quoted(const char *d, size_t i, size_t n, bool &doubled, bool &nul) {
+    const char q = d[i];
+    for (size_t j = i + 1; j < n; ++j) {
+        char c = d[j];
+        if (c == q) {
+            if (j + 1 < n && d[j + 1] == q) {
+                doubled = true;
+                ++j;
+                continue;
+            }
+            return j + 1;
         }
-        end = k + 1;
-        break;
+        if (c == '\0') nul = true;
     }
-    return end;
+    return n;
 }
 
 // Index just past a comment that starts at i, or i when none starts there.
@@ -94,7 +95,8 @@ std::string map_dialect(std::string_view s) {
         size_t j = i + 1;
         bool word = is_word_char(c);
         if (c == '\'' || c == '"') {
-            j = skip_quoted(s, i);
+            bool doubled = false, nul = false;
+            j = scan_quoted(s.data(), i, s.size(), doubled, nul);
         } else if (word) {
             while (j < s.size() && is_word_char(s[j])) ++j;
         }
@@ -124,25 +126,6 @@ bool keyword_at(std::string_view s, size_t i, std::string_view k) {
     std::string_view w = s.substr(i, k.size());
     if (w != k && !same_word(w, k.data())) return false;
     return i + k.size() == s.size() || !is_word_char(s[i + k.size()]);
-}
-
-// The literal that opens with the quote at d[i]: the index just past its
-// closing quote (a doubled quote stays inside), or n when it is not closed.
-// One pass over its bytes: the writers' texts are short.
-size_t scan_literal(const char *d, size_t i, size_t n, bool &doubled, bool &nul) {
-    for (size_t j = i + 1; j < n; ++j) {
-        char c = d[j];
-        if (c == '\'') {
-            if (j + 1 < n && d[j + 1] == '\'') {
-                doubled = true;
-                ++j;
-                continue;
-            }
-            return j + 1;
-        }
-        if (c == '\0') nul = true;
-    }
-    return n;
 }
 
 }  // namespace
@@ -181,7 +164,7 @@ bool parse_literal_insert(std::string_view s, std::string_view &table, std::vect
         if (d[i] == '\'') {
             // A NUL inside sends the text to the plain path.
             bool nul = false;
-            size_t end = scan_literal(d, i, n, lit.doubled, nul);
+            size_t end = scan_quoted(d, i, n, lit.doubled, nul);
             if (nul || end >= n) return false;  // not closed, or nothing can follow
             lit.kind = Literal::Text;
             lit.raw = s.substr(i + 1, end - i - 2);
