@@ -177,12 +177,12 @@ bool try_cached_insert(Conn *c, std::string_view text, Error *e, sword &status) 
         c->last_sysdate.assign(vals.size(), false);
         for (size_t v = 0; v < vals.size(); ++v) c->last_sysdate[v] = vals[v].kind == Literal::Sysdate;
     }
-    int param = 0;
+    int param = 0, bound = SQLITE_OK;
     for (const Literal &v : vals) {
         if (v.kind == Literal::Int) {
-            sqlite3_bind_int64(s, ++param, v.value);
+            bound |= sqlite3_bind_int64(s, ++param, v.value);
         } else if (v.kind == Literal::Text && !v.doubled) {
-            sqlite3_bind_text(s, ++param, v.raw.data(), static_cast<int>(v.raw.size()), SQLITE_STATIC);
+            bound |= sqlite3_bind_text(s, ++param, v.raw.data(), static_cast<int>(v.raw.size()), SQLITE_STATIC);
         } else if (v.kind == Literal::Text) {
             once.clear();
             for (size_t i = 0;;) {
@@ -194,13 +194,20 @@ bool try_cached_insert(Conn *c, std::string_view text, Error *e, sword &status) 
                 once.append(v.raw.substr(i, q + 1 - i));  // '' stands for one quote
                 i = q + 2;
             }
-            sqlite3_bind_text(s, ++param, once.data(), static_cast<int>(once.size()), SQLITE_TRANSIENT);
+            bound |= sqlite3_bind_text(s, ++param, once.data(), static_cast<int>(once.size()), SQLITE_TRANSIENT);
         }
+    }
+    if (bound != SQLITE_OK) {
+        // A value left from the row before must never be stored.
+        status = fail_sql(e, c->db, "");
+        sqlite3_clear_bindings(s);
+        return true;
     }
     int rc = sqlite3_step(s);
     status = rc == SQLITE_DONE ? OCI_SUCCESS : fail_sql(e, c->db, "");
+    // The bound texts go on pointing into this statement's text: harmless,
+    // since a cached shape is stepped only after every value is bound anew.
     sqlite3_reset(s);
-    sqlite3_clear_bindings(s);  // the bound texts point into the statement handle
     return true;
 }
 
