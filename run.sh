@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds (Release) and loads the sample network into
-# an embedded repository (repository.db) through the host, as the database
-# would call the loader, then prints the log.
+# Installs what is missing, builds (Release, guided by a profile of the
+# sample network's loads) and loads the sample network into an embedded
+# repository (repository.db) through the host, as the database would call
+# the loader, then prints the log.
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/deps.sh
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DNDL_TESTS=OFF
-cmake --build build
+scripts/release-build.sh build -DNDL_TESTS=OFF
 bin=build/bin
 if [ ! -f "$bin/libcfgproc.so" ]; then
   echo "The loader (libcfgproc.so) is not built: nothing to load." >&2
