@@ -128,37 +128,40 @@ bool keyword_at(std::string_view s, size_t i, std::string_view k) {
     return i + k.size() == s.size() || !is_word_char(s[i + k.size()]);
 }
 
+// The blanks from s[i] on.
+size_t skip_blanks(const char *d, size_t i, size_t n) {
+    while (i < n && is_blank(d[i])) ++i;
+    return i;
+}
+
 }  // namespace
 
-bool parse_literal_insert(std::string_view s, std::string_view &table, std::vector<Literal> &vals) {
-    size_t i = 0;
+size_t literal_insert_head(std::string_view s, std::string_view &table) {
     const size_t n = s.size();
     const char *d = s.data();
-    auto blanks = [&] {
-        while (i < n && is_blank(d[i])) ++i;
-    };
+    size_t i = skip_blanks(d, 0, n);
     auto keyword = [&](std::string_view k) {
         if (!keyword_at(s, i, k)) return false;
-        i += k.size();
+        i = skip_blanks(d, i + k.size(), n);
         return true;
     };
-    blanks();
-    if (!keyword("INSERT")) return false;
-    blanks();
-    if (!keyword("INTO")) return false;
-    blanks();
+    if (!keyword("INSERT") || !keyword("INTO")) return 0;
     size_t t0 = i;
-    if (i >= n || !(std::isalpha(static_cast<unsigned char>(d[i])) || d[i] == '_')) return false;
+    if (i >= n || !(std::isalpha(static_cast<unsigned char>(d[i])) || d[i] == '_')) return 0;
     while (i < n && is_word_char(d[i])) ++i;
     table = s.substr(t0, i - t0);
-    blanks();
-    if (!keyword("VALUES")) return false;
-    blanks();
-    if (i >= n || d[i] != '(') return false;
-    ++i;
+    i = skip_blanks(d, i, n);
+    if (!keyword("VALUES")) return 0;
+    if (i >= n || d[i] != '(') return 0;
+    return i + 1;
+}
+
+bool literal_insert_values(std::string_view s, size_t i, std::vector<Literal> &vals) {
+    const size_t n = s.size();
+    const char *d = s.data();
     vals.clear();
     for (;;) {
-        blanks();
+        i = skip_blanks(d, i, n);
         if (i >= n) return false;
         Literal lit{Literal::Int, 0, {}, false};
         if (d[i] == '\'') {
@@ -180,13 +183,14 @@ bool parse_literal_insert(std::string_view s, std::string_view &table, std::vect
             }
             if (i < n && (is_word_char(d[i]) || d[i] == '.')) return false;  // 1.5, 1e3, 0x1
             lit.value = negative ? -static_cast<sqlite3_int64>(v) : static_cast<sqlite3_int64>(v);
-        } else if (keyword("SYSDATE")) {
+        } else if (keyword_at(s, i, "SYSDATE")) {
             lit.kind = Literal::Sysdate;
+            i += 7;
         } else {
             return false;
         }
         vals.push_back(lit);
-        blanks();
+        i = skip_blanks(d, i, n);
         if (i < n && d[i] == ',') {
             ++i;
             continue;
@@ -197,11 +201,8 @@ bool parse_literal_insert(std::string_view s, std::string_view &table, std::vect
         }
         return false;
     }
-    blanks();
-    if (i < n && d[i] == ';') {
-        ++i;
-        blanks();
-    }
+    i = skip_blanks(d, i, n);
+    if (i < n && d[i] == ';') i = skip_blanks(d, i + 1, n);
     return i == n;
 }
 

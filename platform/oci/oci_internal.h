@@ -80,6 +80,10 @@ struct Conn {
     sqlite3_stmt *last_insert = nullptr;    // the shape used last, one of inserts
     std::string last_table;                 // ... its table as written
     std::vector<char> last_sysdate;         // ... and which of its values are SYSDATE
+    // The head of the last literal INSERT ("INSERT INTO t VALUES (") and
+    // where its table is: rows of one table repeat it byte for byte.
+    std::string last_head;
+    size_t head_table_at = 0, head_table_len = 0;
     // Room reused from statement to statement.
     std::string insert_key;
     std::vector<Literal> literals;
@@ -202,9 +206,11 @@ void release_sql(Stmt *st);
 extern const char kSysdateSql[];
 std::string map_dialect(std::string_view text);
 
-// Recognises "INSERT INTO t VALUES (literals)"; gives the table as written
-// and the literals. False: use the plain path.
-bool parse_literal_insert(std::string_view text, std::string_view &table, std::vector<Literal> &vals);
+// Recognises "INSERT INTO t VALUES (literals)" in two steps: the head up to
+// the "(" (the table as written; 0 when the text has another form), then
+// the literals from there (false: use the plain path).
+size_t literal_insert_head(std::string_view text, std::string_view &table);
+bool literal_insert_values(std::string_view text, size_t at, std::vector<Literal> &vals);
 // The normalised text of such an INSERT: the literals as parameters.
 void literal_insert_key(std::string_view table, const std::vector<Literal> &vals, std::string &key);
 

@@ -150,7 +150,18 @@ bool try_cached_insert(Conn *c, std::string_view text, Error *e, sword &status) 
     std::vector<Literal> &vals = c->literals;
     std::string &once = c->unquoted;
     std::string_view table;
-    if (!parse_literal_insert(text, table, vals)) return false;
+    const std::string &head = c->last_head;
+    size_t at = head.size();
+    if (!head.empty() && text.size() > at && std::memcmp(text.data(), head.data(), at) == 0) {
+        table = text.substr(c->head_table_at, c->head_table_len);
+    } else {
+        at = literal_insert_head(text, table);
+        if (!at) return false;
+        c->last_head.assign(text.substr(0, at));
+        c->head_table_at = static_cast<size_t>(table.data() - text.data());
+        c->head_table_len = table.size();
+    }
+    if (!literal_insert_values(text, at, vals)) return false;
     sqlite3_stmt *s = nullptr;
     if (same_shape(*c, table, vals)) {
         s = c->last_insert;
