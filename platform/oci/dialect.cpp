@@ -14,8 +14,8 @@ const char kSysdateSql[] = "datetime('now','localtime')";
 
 namespace {
 
-// Space, or one of \t \n \v \f \r (which lie together).
-bool is_blank(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+// SQLite's own blanks (a vertical tab is none to it).
+bool is_blank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\f' || c == '\r'; }
 
 bool is_digit(char c) { return c >= '0' && c <= '9'; }
 
@@ -178,8 +178,11 @@ bool literal_insert_values(std::string_view s, size_t i, std::vector<Literal> &v
             if (i >= n || !is_digit(d[i])) return false;
             unsigned long long v = 0;
             for (; i < n && is_digit(d[i]); ++i) {
-                v = v * 10 + static_cast<unsigned>(d[i] - '0');
-                if (v > 9223372036854775807ULL) return false;  // SQLite reads it as a real
+                // Past the largest integer SQLite reads it as a real; the
+                // test comes before the digit, so the sum never wraps.
+                unsigned digit = static_cast<unsigned>(d[i] - '0');
+                if (v > (9223372036854775807ULL - digit) / 10) return false;
+                v = v * 10 + digit;
             }
             if (i < n && (is_word_char(d[i]) || d[i] == '.')) return false;  // 1.5, 1e3, 0x1
             lit.value = negative ? -static_cast<sqlite3_int64>(v) : static_cast<sqlite3_int64>(v);

@@ -172,6 +172,7 @@ TEST_F(OciStmt, LiteralInsertsStoreWhatThePlainPathStores) {
         "12, 'line\none\ttab', 'SYSDATE', ' 7'",
         "'13', '-3', sysdate, 99999999999999999999",
         "0,'x''''y',SYSDATE,'x'",
+        "20000000000000000000, 'past 64 bits', SYSDATE, 077662796031452241920",
     };
     int n = 0;
     for (const char *v : values) {
@@ -187,7 +188,8 @@ TEST_F(OciStmt, LiteralInsertsStoreWhatThePlainPathStores) {
         EXPECT_EQ(rows.substr(0, bar), rows.substr(bar + 3));
     }
     EXPECT_EQ(l.value("SELECT count(*) FROM T WHERE d = 'SYSDATE'"), "2");
-    EXPECT_EQ(l.value("SELECT count(*) FROM T WHERE d LIKE '2___-__-__ __:__:__'"), "8");
+    EXPECT_EQ(l.value("SELECT count(*) FROM T WHERE d LIKE '2___-__-__ __:__:__'"), "10");
+    EXPECT_EQ(l.value("SELECT typeof(a) || typeof(r) FROM T WHERE s = 'past 64 bits' LIMIT 1"), "realreal");
     EXPECT_EQ(l.value("SELECT s FROM T WHERE a = 0"), "x''y");
     // failures read the same on both paths
     EXPECT_EQ(l.exec("INSERT INTO T VALUES (1, 'two')"), OCI_ERROR);
