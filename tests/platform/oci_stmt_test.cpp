@@ -244,15 +244,16 @@ TEST_F(OciStmt, LiteralInsertShapesNeverMix) {
     EXPECT_EQ(l.value("SELECT s FROM U0 WHERE a = 100"), "two");
     // Texts that begin as the last one did, spelled or spaced otherwise, or
     // with no literal after the same head.
-    ASSERT_EQ(l.exec("INSERT INTO T VALUES (102, 'a', NULL, 1)"), OCI_SUCCESS);
-    ASSERT_EQ(l.exec("INSERT INTO T VALUES (50 + 53, 'b', NULL, 1)"), OCI_SUCCESS);
+    ASSERT_EQ(l.exec("INSERT INTO T VALUES (102, 'a', SYSDATE, 1)"), OCI_SUCCESS);
+    ASSERT_EQ(l.exec("INSERT INTO T VALUES (50 + 53, 'b', SYSDATE, 1)"), OCI_SUCCESS);
     ASSERT_EQ(l.exec("insert  into t values(104, 'c', SYSDATE, 1)"), OCI_SUCCESS);
-    ASSERT_EQ(l.exec("INSERT INTO T VALUES (105, 'd', NULL, 1)"), OCI_SUCCESS);
+    ASSERT_EQ(l.exec("INSERT INTO T VALUES (105, 'd', SYSDATE, 1)"), OCI_SUCCESS);
+    ASSERT_EQ(l.exec("INSERT INTO T VALUES (106, 'e', SYSDATE, 1)"), OCI_SUCCESS);
     EXPECT_EQ(l.exec("INSERT INTO T VALUES ("), OCI_ERROR);
-    ASSERT_EQ(l.exec("INSERT INTO U0 VALUES (106, 'e', NULL)"), OCI_SUCCESS);
+    ASSERT_EQ(l.exec("INSERT INTO U0 VALUES (107, 'f', SYSDATE)"), OCI_SUCCESS);
     EXPECT_EQ(l.value("SELECT group_concat(a || s, ' ') FROM (SELECT * FROM T WHERE a > 101 ORDER BY a)"),
-              "102a 103b 104c 105d");
-    EXPECT_EQ(l.value("SELECT s FROM U0 WHERE a = 106"), "e");
+              "102a 103b 104c 105d 106e");
+    EXPECT_EQ(l.value("SELECT s FROM U0 WHERE a = 107"), "f");
 }
 
 }  // namespace
