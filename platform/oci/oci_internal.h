@@ -161,6 +161,9 @@ void enroll(Handle *h);
 void unenroll(Handle *h);
 // Frees a handle and, for an environment, everything allocated under it.
 void destroy(Handle *h);
+// Closes, when the process that opened them exits, the repository files
+// still open then. Called at each open; arranges it once.
+void close_repositories_at_exit();
 
 // ---- errors (registry.cpp) ----
 void clear(Error *e);

@@ -9,6 +9,8 @@
 #include <cstring>
 #include <mutex>
 
+#include <unistd.h>
+
 namespace ndloci {
 
 namespace {
@@ -115,6 +117,32 @@ void unenroll(Handle *h) {
     std::lock_guard<std::mutex> lock(r.mu);
     r.live.erase(static_cast<const void *>(h));
     r.generation.fetch_add(1, std::memory_order_release);
+}
+
+namespace {
+
+pid_t opener = 0;
+
+// A process may exit with its handles allocated; its repository files are
+// then closed as a server ends the sessions of a client that is gone: what
+// was committed lands in the file itself (no write-ahead log is left beside
+// it), what was not is rolled back. A forked child leaves them to its parent.
+void close_repositories() {
+    if (getpid() != opener) return;
+    Registry &r = registry();
+    std::lock_guard<std::mutex> lock(r.mu);
+    for (auto &entry : r.live)
+        if (entry.second->type == OCI_HTYPE_SERVER) static_cast<Server *>(entry.second)->conn.reset();
+}
+
+}  // namespace
+
+void close_repositories_at_exit() {
+    static std::once_flag once;
+    std::call_once(once, [] {
+        opener = getpid();
+        std::atexit(close_repositories);
+    });
 }
 
 void destroy(Handle *h) {

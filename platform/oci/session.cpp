@@ -39,6 +39,7 @@ std::string default_repository() {
 }
 
 std::unique_ptr<Conn> open_repository(const std::string &path, std::string &why) {
+    close_repositories_at_exit();
     auto c = std::make_unique<Conn>();
     c->path = path;
     int rc = sqlite3_open_v2(path.c_str(), &c->db,

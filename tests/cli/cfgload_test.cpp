@@ -135,6 +135,8 @@ TEST_F(Cfgload, ModesPlainOverwriteAndOverwritedata) {
     ProgramRun r = load("small.ndl");
     ASSERT_EQ(r.status, 0) << r.out;
     EXPECT_EQ(r.out, "Connected to ORACLE as scott\nfile  successfully loaded \n");
+    // The run closed its repository: the file alone holds what it stored.
+    EXPECT_EQ(files(), (std::vector<std::string>{"repo.db"}));
     EXPECT_EQ(rows("SELECT networkid, networkname, organization FROM networks"),
               (std::vector<std::string>{"1|SMALL|O'Brien Labs"}));
     EXPECT_EQ(rows("SELECT addresspoolname, startaddress FROM ipaddresspools"),
