@@ -2,8 +2,8 @@
 # Builds the Release deliverables into DIR (default: build), guided by a
 # profile: an instrumented build first loads the sample network of examples/
 # through the host and through cfgload, then everything is compiled again
-# with the counts that training left beside the objects. Extra arguments go
-# to cmake.
+# with the counts that training left beside the objects, and linked with
+# link-time optimisation. Extra arguments go to cmake.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 dir=${1:-build}
