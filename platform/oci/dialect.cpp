@@ -186,9 +186,9 @@ bool literal_insert_values(std::string_view s, size_t i, std::vector<Literal> &v
             }
             if (i < n && (is_word_char(d[i]) || d[i] == '.')) return false;  // 1.5, 1e3, 0x1
             lit.value = negative ? -static_cast<sqlite3_int64>(v) : static_cast<sqlite3_int64>(v);
-        } else if (keyword_at(s, i, "SYSDATE")) {
+        } else if (constexpr std::string_view sysdate = "SYSDATE"; keyword_at(s, i, sysdate)) {
             lit.kind = Literal::Sysdate;
-            i += 7;
+            i += sysdate.size();
         } else {
             return false;
         }
