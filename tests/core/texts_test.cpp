@@ -5,8 +5,6 @@
 
 #include <cstdint>
 #include <cstring>
-#include <sys/wait.h>
-#include <unistd.h>
 #include <string>
 #include <vector>
 
@@ -149,8 +147,7 @@ TEST(TextField, RepeatedTextsAreStoredOnce) {
     releasememory("ALL");
 }
 
-// The sharing key of a text is read in pieces whatever its length (single
-// bytes, overlapping halves, its two ends): at every length, a text that
+// At every length (the hash reads whole words and a rest), a text that
 // differs from a stored one in any one byte is stored apart, and an equal
 // one is shared.
 TEST(TextField, TextsThatDifferInOneByteAreNeverShared) {
@@ -201,9 +198,8 @@ TEST(TextField, RecordsComeFromTheArenaAndAreReused) {
     EXPECT_EQ(text_arena_bytes(), 0u);
 }
 
-// A run larger than a few chunks takes chunks faulted in ahead by helper
-// threads, then, in the next run, the chunks kept from this one: every
-// record comes zeroed and keeps what it was given.
+// A run of many chunks, then another: every record comes zeroed and keeps
+// what it was given, and each run's chunks go back when it ends.
 TEST(TextField, RunsOfManyChunksKeepEveryRecord) {
     releasememory("ALL");
     for (int run = 0; run < 2; ++run) {
@@ -220,28 +216,6 @@ TEST(TextField, RunsOfManyChunksKeepEveryRecord) {
         releasememory("ALL");
         EXPECT_EQ(text_arena_bytes(), 0u);
     }
-}
-
-// A process that forks while chunks are being made ahead: the child goes on
-// taking chunks (none is left half made for it) and the parent too.
-TEST(TextField, AForkWhileChunksAreMadeAheadLeavesBothWhole) {
-    releasememory("ALL");
-    auto fill = [](int n) {
-        for (int i = 0; i < n; ++i) alloc_record<domain_rec>()->domainname = "F";
-    };
-    fill(600000);  // past the chunks kept from earlier runs: helpers are under way
-    pid_t pid = fork();
-    ASSERT_GE(pid, 0);
-    if (pid == 0) {
-        alarm(30);  // a child left waiting fails, never hangs
-        fill(600000);
-        _exit(text_arena_bytes() > (40u << 20) ? 0 : 1);
-    }
-    fill(600000);
-    int status = 0;
-    ASSERT_EQ(waitpid(pid, &status, 0), pid);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
-    releasememory("ALL");
 }
 
 }  // namespace
