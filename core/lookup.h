@@ -137,21 +137,6 @@ size_t key_hash(const Values &...values) {
     return static_cast<size_t>(h);
 }
 
-// The allocator of the tables below.
-template <class T>
-struct table_allocator {
-    using value_type = T;
-    table_allocator() = default;
-    template <class U>
-    table_allocator(const table_allocator<U> &) {}
-    T *allocate(size_t n) { return static_cast<T *>(table_alloc(n * sizeof(T))); }
-    void deallocate(T *p, size_t n) { table_free(p, n * sizeof(T)); }
-    template <class U>
-    bool operator==(const table_allocator<U> &) const { return true; }
-};
-template <class T>
-using table = std::vector<T, table_allocator<T>>;
-
 // Values by the hash of their key, in one flat table (open addressing,
 // linear probing): a lookup reads neighbouring slots, not a chain of nodes,
 // and looks at a record only where the whole hash matches. Several values
@@ -179,14 +164,10 @@ public:
         ++count_;
         return slots_[i].value;
     }
-    // A table that was well filled keeps its room for the next fill (the
-    // next run's index, in a process that loads again), so that it does
-    // not grow again through fresh memory; a sparse one is let go, so that
-    // emptying costs no more than the filling did.
+    // Lets the table's room go: an index is emptied when its run ends,
+    // and what the run built goes back with it.
     void clear() {
-        if (!count_) return;  // already empty, room and all
-        if (count_ * 8 >= slots_.size()) std::fill(slots_.begin(), slots_.end(), slot{});
-        else slots_.clear();
+        slots_ = {};
         count_ = 0;
     }
 
@@ -199,7 +180,7 @@ private:
     static size_t stored(size_t h) { return h ? h : 1; }
     size_t mask() const { return slots_.size() - 1; }
     void grow() {
-        table<slot> old(slots_.empty() ? 16 : slots_.size() * 2);
+        std::vector<slot> old(slots_.empty() ? 16 : slots_.size() * 2);
         old.swap(slots_);
         for (slot &s : old) {
             if (!s.hash) continue;
@@ -210,7 +191,7 @@ private:
         }
     }
 
-    table<slot> slots_;
+    std::vector<slot> slots_;
     size_t count_ = 0;
 };
 
@@ -295,15 +276,7 @@ public:
     template <class... Values>
     T *find(const Values &...values) {
         if (!this->ready()) return nullptr;
-        // Lookups come in runs over a few keys (a domain and its peer, one
-        // block after another): the last answers, still in the cache, are
-        // asked first, each for the same key as then.
-        size_t h = key_hash(values...);
-        for (const recent &r : recent_)
-            if (r.hash == h && r.rec && base::matches(r.rec, values...)) return r.rec;
-        T *rec = search(h, values...);
-        if (rec) recent_[next_recent_++ % kRecent] = {h, rec};
-        return rec;
+        return search(key_hash(values...), values...);
     }
 
 private:
@@ -324,10 +297,7 @@ private:
         return this->pending(values...);
     }
 
-    void forget() override {
-        first_.clear();
-        for (recent &r : recent_) r = {};
-    }
+    void forget() override { first_.clear(); }
     // The first entry of a key wins.
     void index(T *rec) override {
         base::entry_for(first_, rec, [](T *r) { return r; }, [&] { return rec; });
@@ -335,14 +305,6 @@ private:
 
     // Records by the hash of their key: the records, not the hashes, decide.
     hash_slots<T *> first_;
-    // The last answers, with the hashes of their keys then.
-    struct recent {
-        size_t hash = 0;
-        T *rec = nullptr;
-    };
-    static constexpr size_t kRecent = 4;
-    recent recent_[kRecent];
-    size_t next_recent_ = 0;
 };
 
 // The records of a list that share some fields (texts or 32-bit integers),
@@ -390,7 +352,7 @@ private:
 
     void forget() override {
         groups_.clear();
-        members_.clear();
+        members_ = {};
     }
     void index(T *rec) override {
         group &g = base::entry_for(groups_, rec, [](const group &e) { return e.first; },
@@ -409,7 +371,7 @@ private:
     }
 
     hash_slots<group> groups_;
-    table<member> members_;
+    std::vector<member> members_;
 };
 
 // What the records with some values add up to, as the walk that folds
@@ -484,7 +446,7 @@ public:
         return found ? *found : nullptr;
     }
 
-    void reset() override { by_owner_.clear(); }
+    void reset() override { by_owner_ = {}; }
     void added(O *) override {}
     void resync() override { reset(); }
 

@@ -609,15 +609,15 @@ TEST(HashSlots, SharedHashesAndGrowthKeepEveryValue) {
     EXPECT_EQ(slots.find_if(11, [](int) { return true; }), nullptr);
     slots.insert(size_t{1} << 40, -1);  // above the table's size: its low bits place it
     EXPECT_NE(slots.find_if(size_t{1} << 40, [](int x) { return x == -1; }), nullptr);
-    slots.clear();  // well filled: its room is kept, its values are not
+    slots.clear();
     EXPECT_EQ(slots.find_if(0, [](int) { return true; }), nullptr);
     slots.insert(0, 5);
     EXPECT_EQ(*slots.find_if(0, [](int) { return true; }), 5);
-    slots.clear();  // sparse: let go
+    slots.clear();
     slots.clear();
     EXPECT_EQ(slots.find_if(0, [](int) { return true; }), nullptr);
 
-    // A table of huge pages, filled, emptied and filled again.
+    // A large table, filled, emptied and filled again.
     lookup::hash_slots<int> big;
     for (int v = 0; v < 200000; ++v) big.insert(static_cast<size_t>(v) * 7919, v);
     EXPECT_EQ(*big.find_if(size_t{199999} * 7919, [](int x) { return x == 199999; }), 199999);
