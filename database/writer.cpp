@@ -199,30 +199,6 @@ int run_statement(const char *sql, size_t len) {
     return g_loaderror == 1 ? 0 : 1;
 }
 
-namespace {
-
-// Rows are visited in list order, scattered over memory: while one row's
-// statement runs, the next row's texts and the record after it are asked
-// for. `level` 0 is a record, 1 an entry.
-void ask_fields(const writer_desc &d, const void *row, int level) {
-    for (size_t i = 0; i < d.nvals; ++i)
-        if (d.vals[i].target == level) __builtin_prefetch(static_cast<const char *>(row) + d.vals[i].offset);
-}
-void ask_texts(const writer_desc &d, const void *row, int level) {
-    for (size_t i = 0; i < d.nvals; ++i) {
-        const value_desc &v = d.vals[i];
-        if (v.target == level && (v.kind == val_text || v.kind == val_digits))
-            __builtin_prefetch(text_access::get(static_cast<const char *>(row) + v.offset));
-    }
-}
-void ask_ahead(const writer_desc &d, const void *next, size_t nextoff, int level) {
-    if (!next) return;
-    ask_texts(d, next, level);
-    if (const void *after = link_of(next, nextoff)) ask_fields(d, after, level);
-}
-
-}  // namespace
-
 int write_table(const writer_desc &d, FILE *loadfp) {
     set_label(d.label);
     if (d.del && !emit_delete(loadfp, d.del, d.comment)) return 0;
@@ -231,8 +207,6 @@ int write_table(const writer_desc &d, FILE *loadfp) {
     split_format(table_format, d.insert, d, sub);
     if (sub && d.insert_empty) split_format(empty_format, d.insert_empty, d, false);
     for (const void *rec = d.list.head(); rec; rec = link_of(rec, d.nextoff)) {
-        const void *next = link_of(rec, d.nextoff);
-        ask_ahead(d, next, d.nextoff, 0);
         if (!sub) {
             format_row(sql, table_format, rec, nullptr, 0, 0);
             if (!emit(loadfp, sql)) return 0;
@@ -246,7 +220,6 @@ int write_table(const writer_desc &d, FILE *loadfp) {
         }
         int pos = 0, seq = 0;
         for (const void *prev = nullptr; entry; prev = entry, entry = link_of(entry, d.sub.nextoff)) {
-            ask_ahead(d, link_of(entry, d.sub.nextoff), d.sub.nextoff, 1);
             seq = next_qosseq(d, entry, prev, seq);
             format_row(sql, table_format, rec, entry, ++pos, seq);
             if (!emit(loadfp, sql)) return 0;
