@@ -48,9 +48,9 @@
 //   int parse_thing(FILE *fp, FILE *, const char *) {
 //       block_reader r(fp, thingtokens);
 //       thing_rec *rec = alloc_record<thing_rec>();
-//       if (!r.read_name(rec->name, kName - 1, kTooLongMsg)) { free(rec); return 1; }
-//       if (!r.expect("BEGIN", "ERROR: 'BEGIN' expected : %s @ %d \n")) { ...; return 1; }
-//       if (read_attributes(r, rec)) { ...; return 1; }   // up to END
+//       if (!r.read_name(rec->name, kName - 1, kTooLongMsg)) { free_record(rec); return 1; }
+//       if (!r.expect("BEGIN", "ERROR: 'BEGIN' expected : %s @ %d \n")) { free_record(rec); return 1; }
+//       if (read_attributes(r, rec)) { free_record(rec); return 1; }   // up to END
 //       r.check_mandatory("thing", "ERROR: '%s' not given : @ %d\n", r.start_line);
 //       append_record(prthings, rec);   // filled completely before appending
 //       return 0;

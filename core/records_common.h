@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstdarg>
 #include <cstring>
+#include <type_traits>
 
 // Name fields hold 30 characters, free texts 300; the terminator is extra.
 constexpr int kName = 31;
@@ -28,13 +29,14 @@ char *text_arena_alloc(size_t bytes);
 void text_arena_reset();
 size_t text_arena_bytes();  // held now, by texts and records
 
+// A text is a pointer and nothing else: records stay plain data, zeroed with
+// memset and copied whole with memcpy. The format attribute of the log
+// writers and of format() is what catches a text handed to printf-like
+// functions without c_str().
 class text_slot {
 public:
     text_slot() = default;
-    // User-provided, so that a record's text can never be handed to a
-    // "..." function (printf and friends) by mistake: the compiler refuses
-    // it, where a class passed that way would print garbage.
-    text_slot(const text_slot &other) : p_(other.p_) {}
+    text_slot(const text_slot &other) = default;
     text_slot &operator=(const text_slot &other) = default;
 
     operator const char *() const { return p_ ? p_ : ""; }
@@ -98,6 +100,9 @@ struct text_access {
 
 int format_text(text_slot &field, size_t size, const char *fmt, va_list ap);
 
+static_assert(std::is_trivially_copyable_v<text_field<kName>> && std::is_trivially_copyable_v<text_field<kText>>,
+              "records are zeroed and copied as bytes");
+
 template <size_t N>
 int text_field<N>::format(const char *fmt, ...) {
     va_list ap;
@@ -128,15 +133,14 @@ struct text_width<text_field<N>> {
 void *Malloc(size_t count);
 void free_record(void *rec);
 
-// Memory of the lookup tables: a large table is mapped in huge pages.
-void *table_alloc(size_t bytes);
-void table_free(void *p, size_t bytes);
-
 // A record with every field zero and every text empty.
 template <class T>
 T *alloc_record() {
+    static_assert(std::is_trivially_copyable_v<T>, "a record is plain data: zeroed and copied as bytes");
     T *rec = static_cast<T *>(Malloc(sizeof(T)));
-    if (rec) std::memset(static_cast<void *>(rec), 0, sizeof(T));
+    // Through void *: a text's pointer starts null, which makes the record
+    // not trivial to GCC's memset check, yet all-zero bytes are that null.
+    std::memset(static_cast<void *>(rec), 0, sizeof(T));
     return rec;
 }
 
