@@ -38,11 +38,9 @@ struct recent_handles {
     recent_handle at[kRecent];
     size_t next = 0;
 };
-// Initial-exec: read at a fixed offset from the thread pointer, not through
-// a call, which a shared library would otherwise make for every lookup.
-// The library is loaded with its users, and its few bytes fit the room the
-// loader keeps for such variables.
-thread_local recent_handles recent __attribute__((tls_model("initial-exec")));
+// The default (global-dynamic) model: the layer is a dependency of libraries
+// that a host loads with dlopen, where the static TLS room may be used up.
+thread_local recent_handles recent;
 
 Registry &registry() {
     static Registry *r = new Registry;
@@ -125,8 +123,9 @@ pid_t opener = 0;
 
 // A process may exit with its handles allocated; its repository files are
 // then closed as a server ends the sessions of a client that is gone: what
-// was committed lands in the file itself (no write-ahead log is left beside
-// it), what was not is rolled back. A forked child leaves them to its parent.
+// was committed lands in the file itself, what was not is rolled back (a
+// write-ahead log that cannot be taken in is said on standard error, as any
+// close says it). A forked child leaves them to its parent.
 void close_repositories() {
     if (getpid() != opener) return;
     Registry &r = registry();
