@@ -174,7 +174,7 @@ std::string format(const char *fmt, ...) __attribute__((format(printf, 1, 2)));
 
 // ---- faults (faults.cpp) ----
 enum class Fault { Prepare, Define, Execute, Fetch, LobWrite, LobRead, LobLength,
-                   SessionBegin, ExtprocEnv, Commit, Count };
+                   SessionBegin, ExtprocEnv, Commit, Checkpoint, Count };
 // Reads NDL_OCI_FAULT once per process.
 void layer_init();
 // 0 unless an armed fault of this kind fires now; then its status, with a

@@ -4,6 +4,8 @@
 #include "oci_internal.h"
 
 #include <atomic>
+#include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 
 namespace ndloci {
@@ -147,6 +149,25 @@ sword end_transaction(OCISvcCtx *svchp, OCIError *errhp, bool commit) {
     });
 }
 
+// Before the file is closed its committed rows are moved out of the
+// write-ahead log into the file itself, as closing would. Where that cannot
+// finish (a full disk) they are only in the "-wal" file, which must then
+// stay beside the repository: the program says so. Another connection
+// still reading is no failure: the last to close moves them.
+void settle_wal(Conn &c) {
+    if (in_transaction(c)) exec(c.db, "ROLLBACK");
+    int rc = fault_take(Fault::Checkpoint, nullptr)
+                 ? SQLITE_FULL
+                 : sqlite3_wal_checkpoint_v2(c.db, nullptr, SQLITE_CHECKPOINT_PASSIVE, nullptr, nullptr);
+    if (rc == SQLITE_OK || (rc & 0xff) == SQLITE_BUSY || (rc & 0xff) == SQLITE_LOCKED) return;
+    // Closing would try again and fail the same way; the log stays whole.
+    sqlite3_db_config(c.db, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
+    std::fprintf(stderr,
+                 "%s: the repository \"%s\" could not be closed whole (%s): its committed rows are in "
+                 "\"%s-wal\", which must stay beside it\n",
+                 program_invocation_short_name, c.path.c_str(), sqlite3_errstr(rc), c.path.c_str());
+}
+
 }  // namespace
 
 Conn::~Conn() {
@@ -161,7 +182,8 @@ Conn::~Conn() {
         active->active = false;
         active->server = nullptr;
     }
-    sqlite3_close(db);  // rolls back what is not committed
+    if (db) settle_wal(*this);
+    sqlite3_close(db);
 }
 
 Server::~Server() = default;

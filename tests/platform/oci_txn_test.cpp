@@ -8,6 +8,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <thread>
 
 namespace {
@@ -140,6 +141,29 @@ TEST_F(OciTxn, FailedCommitRollsBack) {
     ocix_clear_faults();
     EXPECT_EQ(l.end(), OCI_SUCCESS) << l.error();
     EXPECT_EQ(count(db), "0");
+}
+
+// A closed repository holds its committed rows in its own file; where the
+// closing checkpoint cannot finish (a full disk, here on purpose) the
+// program says that the "-wal" file holds them and must stay beside it.
+TEST_F(OciTxn, ClosedRepositoryHoldsItsRowsOrSaysWhereTheyAre) {
+    namespace fs = std::filesystem;
+    std::string out = run_child(db + " --end \"INSERT INTO T VALUES (1,'a')\"");
+    EXPECT_EQ(out.find("must stay beside it"), std::string::npos) << out;
+    EXPECT_FALSE(fs::exists(db + "-wal") && fs::file_size(db + "-wal") > 0);
+    std::string alone = dir.file("alone.db");
+    fs::copy_file(db, alone);
+    EXPECT_EQ(count(alone), "1");
+
+    out = run_child(db + " --end \"INSERT INTO T VALUES (2,'b')\"", "checkpoint:1");
+    EXPECT_NE(out.find("oci_child: the repository \"" + db + "\" could not be closed whole (database or disk is full): "
+                       "its committed rows are in \"" + db + "-wal\", which must stay beside it\n"),
+              std::string::npos)
+        << out;
+    ASSERT_TRUE(fs::exists(db + "-wal"));
+    fs::copy_file(db, alone, fs::copy_options::overwrite_existing);
+    EXPECT_EQ(count(alone), "1");  // the file alone lacks the row
+    EXPECT_EQ(count(db), "2");     // beside its log it has it
 }
 
 TEST_F(OciTxn, FaultArmedThroughTheEnvironment) {
