@@ -138,6 +138,10 @@ sword step_row(Stmt *st, Error *e) {
 // The writers' "INSERT INTO t VALUES (literals)": one prepared statement per
 // shape, the literals bound. False when the text has another form. Rows
 // come table by table, so the last shape is tried before the cache.
+// Measured on the every-block load of 30 MB against preparing every text:
+// 2.6x faster (12 of 12 pairs). It rests on binding storing exactly what
+// the literal would (the literal_insert fuzz target compares the two);
+// anything the scan does not read so takes the plain statement.
 bool same_shape(const Conn &c, std::string_view table, const std::vector<Literal> &vals) {
     if (!c.last_insert || table != c.last_table || vals.size() != c.last_sysdate.size()) return false;
     for (size_t v = 0; v < vals.size(); ++v)
