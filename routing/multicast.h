@@ -124,15 +124,16 @@ keyword_rule mcast_context(bool repeatable = true) {
             .after = mcast_context_value<R>};
 }
 
-// A TRUE key into an int32 flag of the record; any value is taken.
-// exact: 1 for exactly TRUE, 0 for anything else. sticky: TRUE in any case
-// sets the flag, anything else leaves it as it was.
-enum class truth { exact, sticky };
+// A TRUE key into an int32 flag of the record; any value is taken, and
+// TRUE is TRUE in any case. latest: each value sets the flag (1 for TRUE,
+// 0 for anything else). sticky: TRUE sets it, anything else leaves it.
+enum class truth { latest, sticky };
 template <class R, int32_t R::*Flag, truth How>
 int truth_value(block_reader &r, const keyword_rule &, void *rec) {
     int32_t &flag = static_cast<R *>(rec)->*Flag;
-    if (How == truth::exact) flag = std::strcmp(r.tok, "TRUE") == 0;
-    else if (casestrcmp(r.tok, "TRUE") == 0) flag = 1;
+    bool is_true = casestrcmp(r.tok, "TRUE") == 0;
+    if (How == truth::latest) flag = is_true;
+    else if (is_true) flag = 1;
     return 0;
 }
 template <class R, int32_t R::*Flag, truth How>

@@ -20,7 +20,7 @@ keyword_table msdppeertokens{
         mcast_key("ACLOUT", NDL_TEXT(MP, safilteroutacl), 0, 100),
         mcast_key("ROUTEMAPIN", NDL_TEXT(MP, safilterinmap), 0, 100),
         mcast_key("ROUTEMAPOUT", NDL_TEXT(MP, safilteroutmap), 0, 100),
-        truth_key<MP, &MP::defaultpeer, truth::exact>("DEFAULTPEER", 100),
+        truth_key<MP, &MP::defaultpeer, truth::latest>("DEFAULTPEER", 100),
         mcast_key("DEFAULTPREFIXLIST", NDL_TEXT(MP, defprefixlist), 0, 100),
         mcast_key("MESHGROUP", NDL_TEXT(MP, meshgroup), 0, 100),
         mcast_context<MP>(),

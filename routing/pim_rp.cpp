@@ -49,7 +49,7 @@ keyword_table pimrpaccepttokens{
         quoted_key("RP", NDL_TEXT(RA, acceptrpaddr), kRpQuotesMsg, 0),
         quoted_key("ACL-NAME", NDL_TEXT(RA, acceptrpacl), kAclQuotesMsg, 0),
         mcast_context<RA>(),
-        truth_key<RA, &RA::autorp, truth::exact>("AUTO-RP", 30),
+        truth_key<RA, &RA::autorp, truth::latest>("AUTO-RP", 30),
         MCAST_PUNCTUATION,
     },
     kMcastList};

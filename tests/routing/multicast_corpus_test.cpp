@@ -21,7 +21,7 @@ TEST_F(RoutingLoad, MulticastCorpusStoresEverySubBlockInColumnOrder) {
     EXPECT_EQ(table("PIMMEMBERRATECLASS"), (V{"1|CORE|PE|INT(INTERFACE.Serial0)|1||||in|20|G|S|1"}));
     EXPECT_EQ(table("PIMRPCLASS"), (V{"1|CORE|PE|1|BYHOST()|||STATIC|EVALIP(10.0.0.1)|RP-ACL|1",
                                       "1|CORE|PE|2||||BSR|EVALIP(10.0.0.2)|RP-ACL2|1"}));
-    // AUTO-RP is TRUE or FALSE in any case.
+    // AUTO-RP: TRUE sets the flag, any other word (False) clears it.
     EXPECT_EQ(table("PIMACCEPTCLASS"),
               (V{"1|CORE|PE|1||||||1|1", "1|CORE|PE|2|IFHOST()|||EVALIP(10.0.0.3)|ACC|0|1"}));
     EXPECT_EQ(table("PIMBSRCLASS"), (V{"1|CORE|PE|1||||INT(INTERFACE.Loopback0)|30|7|1"}));
@@ -78,4 +78,16 @@ TEST_F(RoutingLoad, MulticastCountersRestartInEveryBlock) {
     EXPECT_EQ(rows("SELECT nodetype, sequence, rpaddress FROM pimrpclass ORDER BY rowid"),
               (V{"P|1|a", "P|2|c", "CE|1|e"}));
     EXPECT_EQ(rows("SELECT sequence FROM pimbsrclass"), V{"1"});
+}
+
+// AUTO-RP and DEFAULTPEER take TRUE in any case, quoted or not; any other
+// word is no TRUE and loads as 0.
+TEST_F(RoutingLoad, TrueKeysTakeTrueInAnyCase) {
+    Outcome r = files("topo.ndl,truth.ndl");
+    ASSERT_EQ(r.ret, 0) << ::testing::PrintToString(r.messages);
+    EXPECT_EQ(r.messages, kClean);
+    EXPECT_EQ(rows("SELECT sequence, acceptrpaddr, acceptrpacl, autorp FROM pimacceptclass ORDER BY sequence"),
+              (V{"1|||1", "2||ACC|1", "3|||1", "4|EVALIP(10.0.0.3)||0", "5|EVALIP(10.0.0.4)||0"}));
+    EXPECT_EQ(rows("SELECT neighbor, defaultpeer FROM msdpneighborclass ORDER BY rowid"),
+              (V{"10.0.0.9|1", "10.0.0.10|1", "10.0.0.11|0"}));
 }

@@ -95,6 +95,11 @@ TEST_F(MulticastMessages, RendezvousPointSubBlocks) {
          {"Error : Mandatory field 'ACL-NAME' for 'RP' in 'ROUTING-PIM' block is not defined: 2\n"}},
         {pim("RPACCEPT = ( AUTO-RP = TRUE , " + rp + " )"),
          {"Error : RP should not be specified when AUTO-RP is true. 2\n"}},
+        // TRUE in any case is TRUE.
+        {pim("RPACCEPT = ( AUTO-RP = true , RP = \"10.0.0.9\" , ACL-NAME = \"a1\" )"),
+         {"Error : RP should not be specified when AUTO-RP is true. 2\n"}},
+        {pim("RPACCEPT = ( RP = \"10.0.0.9\" , AUTO-RP = tRUE )"),
+         {"Error : RP should not be specified when AUTO-RP is true. 2\n"}},
         {pim("BSR = ( " + kIf + " , PRIORITY = abc )"),
          {"Error: Numeric expression is expected for priority: ) @ 2\n"}},
         {pim("BSR = ( " + kIf + " , HASH-MASK-LEN = x )"),
@@ -183,14 +188,16 @@ TEST_F(MulticastMessages, VrfBlocks) {
 }
 
 TEST_F(MulticastMessages, AFileThatEndsInsideABlock) {
+    // A value cut inside its quotes is taken as these keys take any value;
+    // then no "," or ")" follows.
     const std::string quoted = "( INTERFACE = \"INT(INTERFACE.A";
-    const std::string eof = "Error: Unexpected end of file @ 2 \n";
+    const std::string separator = "Error:',' or ')' expected :  @ 2\n";
     check_cut_short({{"ROUTING-PIM CORE.PE M BEGIN MEMBER = ( " + kIf + " ,", {"Error: Invalid attribute name :  @ 2\n"}},
-                     {"ROUTING-PIM CORE.PE M BEGIN BSR = " + quoted, {eof}},
-                     {"ROUTING-IGMP CORE.P M BEGIN MEMBER = " + quoted, {eof}},
-                     {"ROUTING-MSDP CORE.PE M BEGIN PEER = ( NEIGHBOR = \"10.0", {eof}},
-                     {"ROUTING-DVMRP EDGE.CE M BEGIN MEMBER = ( " + kIf, {"Error:',' or ')' expected :  @ 2\n"}},
+                     {"ROUTING-PIM CORE.PE M BEGIN BSR = " + quoted, {separator}},
+                     {"ROUTING-IGMP CORE.P M BEGIN MEMBER = " + quoted, {separator}},
+                     {"ROUTING-MSDP CORE.PE M BEGIN PEER = ( NEIGHBOR = \"10.0", {separator}},
+                     {"ROUTING-DVMRP EDGE.CE M BEGIN MEMBER = ( " + kIf, {separator}},
                      {"ROUTING-PIM CORE.PE M BEGIN ", {"Error: Invalid attribute name :  @ 2\n"}},
-                     {"VRF CORE.PE BEGIN DESCRIPTION = ( VRFGROUPNAME = \"G", {eof}},
+                     {"VRF CORE.PE BEGIN DESCRIPTION = ( VRFGROUPNAME = \"G", {separator}},
                      {"VRF CORE.PE BEGIN", {"Error: Invalid attribute name :  @2\n"}}});
 }

@@ -89,20 +89,21 @@ TEST_F(MulticastBlock, EntriesAreNumberedAndFollowTheirVrf) {
     EXPECT_EQ(prvrfroutetarget.head, nullptr);
 }
 
-// The TRUE keys take any value: AUTO-RP and DEFAULTPEER are set by exactly
-// TRUE, SHARED and NODEUNIQUE by TRUE in any case, which a later value of
-// the entry never clears.
+// The TRUE keys take any value, and TRUE in any case: AUTO-RP and
+// DEFAULTPEER are set or cleared by their value, SHARED and NODEUNIQUE set
+// by TRUE, which a later value of the entry never clears.
 TEST_F(MulticastBlock, TrueKeysTakeAnyValue) {
     struct {
         const char *value;
-        int exact, sticky;
-    } cases[] = {{"TRUE", 1, 1}, {"true", 0, 1}, {"yes", 0, 0}, {"FALSE", 0, 0}, {"\"TRUE\"", 1, 1}};
+        int latest, sticky;
+    } cases[] = {{"TRUE", 1, 1},  {"true", 1, 1},    {"True", 1, 1},        {"yes", 0, 0},
+                 {"FALSE", 0, 0}, {"TRUEX", 0, 0}, {"\"tRuE\"", 1, 1}, {"\"\"", 0, 0}};
     for (const auto &c : cases) {
         const std::string v = c.value;
         ASSERT_EQ(run(parse_pim, "D . PE M BEGIN RPACCEPT = ( AUTO-RP = " + v + " ) END"), 0) << log();
         EXPECT_EQ(log(), "") << v;
         ASSERT_NE(prpimacceptrp.head, nullptr);
-        EXPECT_EQ(prpimacceptrp.tail->autorp, c.exact) << v;
+        EXPECT_EQ(prpimacceptrp.tail->autorp, c.latest) << v;
         ASSERT_EQ(run(parse_vrf, "D . PE BEGIN DESCRIPTION = ( ) VRF = ( SHARED = " + v + " , NODEUNIQUE = " + v + " ) END"), 0)
             << log();
         EXPECT_EQ(log(), "") << v;
