@@ -207,6 +207,40 @@ void keyword_table::copy_buckets(token_entry **buckets) {
 
 // ---- the reader ----
 
+namespace {
+
+// A cut text that a block's steps took as their end, until the block is
+// done. Its error state is set aside meanwhile: what the steps refuse after
+// it raises g_error anew, and a block they accept gets the end of the file.
+struct cut_end {
+    const char *eof_msg = nullptr;  // null: none
+    int error = 0;                  // g_error before it
+} pending_cut;
+
+void note_cut_end(const char *eof_msg) {
+    if (pending_cut.eof_msg) return;
+    pending_cut.eof_msg = eof_msg;
+    pending_cut.error = g_error;
+    g_error = 0;
+}
+
+}  // namespace
+
+int run_block(int (*parse)(FILE *, FILE *, const char *), FILE *fp, FILE *loadfp, const char *arg) {
+    pending_cut.eof_msg = nullptr;
+    int rc = parse(fp, loadfp, arg);
+    const char *eof_msg = pending_cut.eof_msg;
+    if (!eof_msg) return rc;
+    pending_cut.eof_msg = nullptr;
+    bool refused = rc || g_error;
+    g_error |= pending_cut.error;
+    if (refused) return rc;
+    logmsg(eof_msg, Line);
+    g_error = 1;
+    keep_error_token(TOKEN_EOF, "");
+    return 1;
+}
+
 block_reader::block_reader(FILE *f, keyword_table &k, const char *eof)
     : fp(f), keys(&k), table(k.tokens()), start_line(Line), eof_msg(eof) {
     tok[0] = '\0';
@@ -227,15 +261,10 @@ int block_reader::read() {
             eof_reads = 1;
         }
         keep_error_token(TOKEN_EOF, tok);
-    } else if (kind == TOKEN_ERROR && std::feof(fp)) {
-        // A quoted string cut by the end of the file: nothing of it is a
-        // value, so the end of the file is all there is to say.
-        ended = true;
-        ++eof_reads;
-        kind = TOKEN_EOF;
-        tok[0] = '\0';
-        eof();
     }
+    // A quoted text cut by the end of the file is a token error like any
+    // other to the block's steps; only the end that follows it is the end.
+    cut = kind == TOKEN_ERROR && std::feof(fp);
     return kind;
 }
 
@@ -252,6 +281,7 @@ int block_reader::eof() {
 bool block_reader::error_ends() {
     if (kind != TOKEN_ERROR) return false;
     error_ended = true;
+    if (cut) note_cut_end(eof_msg);
     return true;
 }
 

@@ -12,10 +12,13 @@
 //    message is logged (an expected "=" or ",", an invalid keyword...);
 //    where a loop would take it as END (loop_options::eof_ends, or a block
 //    that checks r.ended) it is "Unexpected end of file @ line" (eof());
-//  - a token error (over-long: the tokenizer has logged it and set g_error)
-//    is a token like any other to the branch that meets it; where a loop
-//    takes it as its end (loop_options::error_ends, or r.error_ends() in a
-//    loop of the block's own) the loop ends as at END, with no message;
+//  - a token error (over-long: the tokenizer has logged it and set g_error;
+//    or a quoted text cut by the end of the file, its text what was read,
+//    nothing logged) is a token like any other to the branch that meets it;
+//    where a loop takes it as its end (loop_options::error_ends, or
+//    r.error_ends() in a loop of the block's own) the loop ends as at END,
+//    with no message; a cut text taken so, in a block whose steps then
+//    accept it, is "Unexpected end of file @ line" (run_block);
 //  - fail(...) formats, sets g_error, keeps the token for skip_block, logs
 //    and answers 1 (stop the block); flag(...) does the same and reads on;
 //  - the attribute loop refuses duplicates, checks "=", the value's kind
@@ -316,17 +319,20 @@ public:
     // Reads the next token into tok/kind. At the end of the file the kind
     // is TOKEN_EOF (kept for skip_block), `ended` is set and the token is
     // the caller's to report; every read after it is TOKEN_EOF again with
-    // an empty text. A quoted string cut by the end of the file logs
-    // eof_msg at once.
+    // an empty text. A quoted string cut by the end of the file is a token
+    // error (its text what was read, nothing logged; `cut` set), and the
+    // end of the file follows it.
     int read();
     // The end of the file where the block's steps would end the block as
     // END: eof_msg with the line, unless a message was logged since the end
     // was read. Sets g_error; answers 1 (stop the block).
     int eof();
     // The current token is a token error (already logged by the
-    // tokenizer) that the block's steps take as the end of its loop:
-    // true, and remembered, so that a check that answers 1 on it ends the
-    // attribute loop as END does instead of stopping the block.
+    // tokenizer, or a cut text) that the block's steps take as the end of
+    // its loop: true, and remembered, so that a check that answers 1 on it
+    // ends the attribute loop as END does instead of stopping the block.
+    // A cut text taken so is the end of the file once the block is done,
+    // unless its steps refuse it first (run_block).
     bool error_ends();
     // The same, with tok upper-cased (keywords; names kept as written need
     // read()).
@@ -372,6 +378,7 @@ public:
     bool eof_said = false;    // eof_msg logged
     bool said_at_eof = false; // a message logged after the end was read
     bool error_ended = false; // error_ends() took a token error as the end
+    bool cut = false;         // the token is a quoted text cut by the end of the file
     const char *eof_msg;
 
 private:
@@ -398,6 +405,17 @@ struct entry_def {
     // (errors may be flagged), 1 stop.
     int (*check)(block_reader &r, void *entry, void *owner) = nullptr;
 };
+
+// A block as its section's row runs it. Where the block's steps took a
+// quoted text cut by the end of the file as their end and then let the
+// block stand (0, and no error raised since), the cut block is "Unexpected
+// end of file" (the reader's own text, with the line): logged, the end kept
+// for skip_block, 1.
+int run_block(int (*parse)(FILE *, FILE *, const char *), FILE *fp, FILE *loadfp, const char *arg);
+template <int (*Parse)(FILE *, FILE *, const char *)>
+int cut_checked(FILE *fp, FILE *loadfp, const char *arg) {
+    return run_block(Parse, fp, loadfp, arg);
+}
 
 // Reads attributes into `rec` until END (block style) or ")" (separated
 // and ordered styles): 0 at the end of the run, 1 when the block must stop

@@ -318,8 +318,10 @@ int extract_interfaces(FILE *fp, int connectionno) {
     rec.authenticationtype = "NONE";
     rec.conntype = "POINT-TO-POINT";
     if (!open_group(r, "TYPE", "ERROR: Invalid sytax Keword 'TYPE' expected :%s @ %d\n")) return 1;
-    r.read_upper();
+    // A token error is reported as read; the type is compared upper-cased.
+    r.read();
     if (r.kind == TOKEN_ERROR) return r.fail(kGroupEofMsg, r.tok, Line);
+    converttocap(r.tok, r.tok, sizeof r.tok);
     if (!validate_var(InterfaceTypes, r.tok)) return r.fail("ERROR: Invalid interface type : %s @%d\n", r.tok, Line);
     rec.interfacetype = r.tok;  // one of the interface types
     if (read_after_head(r, &rec)) return 1;

@@ -17,12 +17,15 @@ struct thing_rec {
     int32_t nparts;
 };
 
+const keyword_rule kColourRow{.name = "COLOUR", .mandatory = 1, .maxlen = 5, .kind = value_kind::quoted,
+                              .kind_msg = "quoted: %s @ %d\n", .field = NDL_TEXT(thing_rec, colour)};
+const keyword_rule kSizeRow{.name = "SIZE", .kind = value_kind::number, .kind_msg = "number: %s @ %d\n",
+                            .kind_err = on_error::flag, .field = NDL_INT(thing_rec, size)};
+
 keyword_table thingtokens{
     {
-        {.name = "COLOUR", .mandatory = 1, .maxlen = 5, .kind = value_kind::quoted,
-         .kind_msg = "quoted: %s @ %d\n", .field = NDL_TEXT(thing_rec, colour)},
-        {.name = "SIZE", .kind = value_kind::number, .kind_msg = "number: %s @ %d\n",
-         .kind_err = on_error::flag, .field = NDL_INT(thing_rec, size)},
+        kColourRow,
+        kSizeRow,
         {.name = "PARTS", .kind = value_kind::list, .kind_msg = "quoted: %s @ %d\n",
          .field = NDL_ROWS(thing_rec, parts, nparts)},
         token_row("=", TOKEN_EQUAL),
@@ -31,13 +34,16 @@ keyword_table thingtokens{
     {.invalid_msg = "invalid: %s @ %d (%d)\n", .dup_msg = "dup: %s @ %d\n", .equal_msg = "equal: %s @ %d\n"}};
 
 thing_rec thing;
-int parse_thing(FILE *fp, FILE *, const char *) {
-    block_reader r(fp, thingtokens);
+// A thing read with `Keys` to its END, then its mandatory keyword.
+template <keyword_table &Keys>
+int parse_thing_of(FILE *fp, FILE *, const char *) {
+    block_reader r(fp, Keys);
     thing = thing_rec{};
     if (read_attributes(r, &thing)) return 1;
     r.check_mandatory("thing", "missing %s @ %d\n", r.start_line);
     return 0;
 }
+int parse_thing(FILE *fp, FILE *loadfp, const char *arg) { return parse_thing_of<thingtokens>(fp, loadfp, arg); }
 
 TEST_F(Block, NumbersConvertWithRangeChecks) {
     struct {
@@ -172,13 +178,16 @@ TEST_F(Block, EndOfFileInsideABlockIsAnError) {
         int (*parse)(FILE *, FILE *, const char *);
         const char *text;
         const char *log;
+        int kept = TOKEN_EOF;  // for skip_block, which then meets the end
     } cases[] = {
         {parse_thing, "COLOUR = \"red\"\nSIZE = ", "number:  @ 2\n<br>invalid:  @ 2 (-2)\n<br>"},
         {parse_thing, "COLOUR = \"red\"\n", "invalid:  @ 2 (-2)\n<br>"},
         {parse_thing, "COLOUR", "equal:  @ 1\n<br>"},
         {parse_thing, "COLOUR = ", "quoted:  @ 1\n<br>"},
-        // A quoted string cut by the end holds no value: the end is all.
-        {parse_thing, "COLOUR = \"red\nEND\n", "ERROR: Unexpected end of file @ 3 \n<br>"},
+        // A quoted string cut by the end is a token error, the text read so
+        // far, to the branch that meets it.
+        {parse_thing, "COLOUR = \"red\nEND\n", "quoted: redEND @ 3\n<br>", TOKEN_ERROR},
+        {parse_thing, "COLOUR = \"red\" \"cut", "invalid: CUT @ 1 (-1)\n<br>", TOKEN_ERROR},
         {parse_thing_eof_ends, "COLOUR = \"red\"\n", "ERROR: Unexpected end of file @ 2 \n<br>"},
         {parse_thing_eof_ends, "COLOUR", "equal:  @ 1\n<br>"},
         // Read on after the end once, then stopped: never an endless loop.
@@ -187,9 +196,47 @@ TEST_F(Block, EndOfFileInsideABlockIsAnError) {
     for (const auto &c : cases) {
         EXPECT_EQ(run(c.parse, c.text), 1) << c.text;
         EXPECT_EQ(log(), c.log) << c.text;
-        EXPECT_EQ(g_prevtokentype, TOKEN_EOF) << c.text;  // skip_block stops the run
+        EXPECT_EQ(g_prevtokentype, c.kept) << c.text;
         EXPECT_EQ(g_error, 1) << c.text;
     }
+}
+
+// A loop that takes a token error as its END. Cut inside a quoted text
+// there, the block is the end of the file where its own steps would take
+// it, and theirs to refuse where they do not.
+keyword_table thing_error_ends{
+    {kColourRow, kSizeRow, token_row("=", TOKEN_EQUAL), token_row("END", TOKEN_END)},
+    {.invalid_msg = "invalid: %s @ %d (%d)\n", .equal_msg = "equal: %s @ %d\n", .error_ends = true}};
+int run_thing_error_ends(FILE *fp, FILE *loadfp, const char *arg) {
+    return run_block(parse_thing_of<thing_error_ends>, fp, loadfp, arg);
+}
+
+TEST_F(Block, ACutTextTakenAsEndIsTheEndOfTheFileWhereTheBlockStands) {
+    struct {
+        const char *text;
+        int ret;
+        const char *log;
+    } cases[] = {
+        // Accepted by the block's steps: refused as the end of the file.
+        {"COLOUR = \"red\"\n\"SIZE = 4", 1, "ERROR: Unexpected end of file @ 2 \n<br>"},
+        // Errors flagged before the cut speak too, and the end follows.
+        {"SIZE = x COLOUR = \"red\" \"cut", 1, "number: x @ 1\n<br>ERROR: Unexpected end of file @ 1 \n<br>"},
+        // Refused by the steps that follow its END: theirs is the message.
+        {"SIZE = 3 \"cut", 0, "missing COLOUR @ 1\n<br>"},
+        // Where a keyword's value is due the value's own check speaks.
+        {"COLOUR = \"red\" SIZE = \"4", 1, "number: 4 @ 1\n<br>invalid:  @ 1 (-2)\n<br>"},
+    };
+    for (const auto &c : cases) {
+        EXPECT_EQ(run(run_thing_error_ends, c.text), c.ret) << c.text;
+        EXPECT_EQ(log(), c.log) << c.text;
+        EXPECT_EQ(g_error, 1) << c.text;
+    }
+    // Not cut, the token error ends the block quietly and it stands.
+    EXPECT_EQ(run(run_thing_error_ends, "COLOUR = \"red\" " + std::string(300, 'x') + " END"), 0);
+    EXPECT_STREQ(thing.colour, "red");
+    EXPECT_EQ(run(run_thing_error_ends, "COLOUR = \"red\" END"), 0);
+    EXPECT_EQ(log(), "");
+    EXPECT_EQ(g_error, 0);
 }
 
 // ---- entries ----

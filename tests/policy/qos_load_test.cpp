@@ -146,7 +146,8 @@ TEST_F(QosLoad, AFileEndingInsideARuleBlockIsAnError) {
          {"Error: Invalid attribute name :  @4\n"}},
         // The sub-rules end quietly; the block meets the end.
         {drop + "  DROPSUBRULE # 1 = ( TYPE = X )\n", {"Error: Invalid attribute name :  @5\n"}},
-        {drop + "  DROPSUBRULE # 1 = ( TYPE = \"X", {"ERROR: Unexpected end of file @ 4 \n"}},
+        // A value cut inside its quotes is taken; no "," or ")" follows.
+        {drop + "  DROPSUBRULE # 1 = ( TYPE = \"X", {"Error:',' or ')' expected :  @ 4\n"}},
     };
     for (const Cut &c : cut) expect_refused_at_end(load_qos_text(c.text), c.messages, c.text);
     EXPECT_TRUE(rows("SELECT * FROM qosmatchruleclass").empty());

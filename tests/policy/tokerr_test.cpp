@@ -45,3 +45,60 @@ TEST_F(TopoLoad, TokenErrorsWherePolicyBlocksExpectAKeyword) {
         {"MODE = VARIABLE-UNASSIGNED , TYPE = STRING )", {overlong_msg(73), rest_at(74)}},
     });
 }
+
+// A quoted text cut by the end of the file: a token error the tokenizer
+// says nothing of, then the end. Each step meets it as it meets any token
+// error; a block whose loop takes it as END and then stands is the end of
+// the file.
+TEST_F(TopoLoad, CutTextsMeetEachPolicyBlockAsItsStepsSay) {
+    expect_cut_texts(kPolicy, {"network.ndl", "cutoff.ndl"}, {
+        // ROUTEMAP: the qualifier's end-of-file text, values that must be
+        // quoted, keys, a flagged action, and the loop's END.
+        {"ROUTEMAP", {"ERROR: Unexpected end of file @ 4 \n", kSkipToEnd}},
+        {"ROUTEMAP D.PE", {"ERROR: Keyword 'BEGIN' expected : Cut @4\n", kSkipToEnd}},
+        {"  DESCRIPTION = ( NAME =", {"ERROR: Specify map name within quotes: Cut @ 6\n", kSkipToEnd}},
+        {"  DESCRIPTION = ( NAME = \"RM\" ,", {"ERROR: Invalid attribute name : CUT @ 6\n", kSkipToEnd}},
+        {"  TYPE # 10 = ( ACTION =",
+         {"ERROR: permit/deny expected : cut @ 7\n", "ERROR:',' or ')' expected :  @ 7\n", kSkipToEnd}},
+        {"  MATCH # 10 = (", {"ERROR: Invalid attribute name : CUT @ 8\n", kSkipToEnd}},
+        {"SETVALUE = \"7\" )", {"ERROR: Unexpected end of file @ 9 \n", kSkipToEnd}},
+        // PREFIXLIST, ASNLIST, COMMUNITYLIST, MAP-CLASS.
+        {"  FORMAT = ( TYPE = permit , NETWORK =", {"ERROR: Specify network address within quotes: Cut @ 14\n", kSkipToEnd}},
+        {"PREFIX = 8 )", {"ERROR: Unexpected end of file @ 14 \n", kSkipToEnd}},
+        {"SUBSTRING = \"_100_\" )", {"ERROR: Unexpected end of file @ 19 \n", kSkipToEnd}},
+        {"  FORMAT = ( TYPE = deny , SUBSTRING =", {"ERROR: Specify substring within quotes: Cut @ 24\n", kSkipToEnd}},
+        {"  ATTRIBUTES = (", {"ERROR: Invalid attribute name : CUT @ 29\n", kSkipToEnd}},
+        {"BURSTSIZEIN = 16 )", {"ERROR: Unexpected end of file @ 29 \n", kSkipToEnd}},
+        // ACCESSLIST: its end refuses a description without formats.
+        {"ACL-TYPE = standard , ACL-NAME =", {"ERROR: Specify accesslist name within quotes: Cut @ 34\n", kSkipToEnd}},
+        {"USAGE = snmp , OWNER = \"D.PE\" )", {"ERROR: No formats declared for access list @34\n", kSkipToEnd}},
+        {"SOURCE-PREFIX = AUTO )", {"ERROR: Unexpected end of file @ 35 \n", kSkipToEnd}},
+        // The QoS rule blocks: an end that flags its missing DESCRIPTION (the
+        // block then stands refused), values the lists take as they are.
+        {"QOSMATCHRULES D.PE BEGIN", {"Error: Token 'DESCRIPTION' not found in MATCHRULE block :  @ 38\n"}},
+        {"  MATCH # 1 = ( TYPE =", {"Error:',' or ')' expected :  @ 40\n", kSkipToEnd}},
+        {"VALUE = \"ef\" )", {"ERROR: Unexpected end of file @ 40 \n", kSkipToEnd}},
+        {"TYPE = \"ip precedence\" , VALUE = \"5\" )", {"ERROR: Unexpected end of file @ 43 \n", kSkipToEnd}},
+        {"CONFIRMACTION = transmit )", {"ERROR: Unexpected end of file @ 47 \n", kSkipToEnd}},
+        {"BITRATETYPE = peak )", {"ERROR: Unexpected end of file @ 50 \n", kSkipToEnd}},
+        {"QOSDROPRULES D.PE BEGIN", {"Error: Token 'DESCRIPTION' not found in DROPTYPE block :  @ 52\n", kSkipToEnd}},
+        {"  DESCRIPTION = ( NAME = WRED , TYPE =", {"Error:',' or ')' expected :  @ 53\n", kSkipToEnd}},
+        {"  DROPSUBRULE # 1 = ( TYPE =", {"Error:',' or ')' expected :  @ 54\n", kSkipToEnd}},
+        // After a drop rule's sub-rule it ends them quietly; the block then
+        // meets the end where a keyword is due.
+        {"PARAM1 = 10 )", {"Error: Invalid attribute name :  @54\n", kSkipToEnd}},
+        {"PROTOCOL = udp )", {"ERROR: Unexpected end of file @ 58 \n", kSkipToEnd}},
+        // QOSPOLICY: its loop ends at it; its access list hands it back,
+        // which comes back as a word.
+        {"QOSPOLICY D.PE M BEGIN", {"ERROR: Unexpected end of file @ 60 \n", kSkipToEnd}},
+        {"NAME-TYPE = STRING )", {"Error: Invalid attribute name : CUT @63\n", kSkipToEnd}},
+        {"  DROPTYPE =", {"ERROR: Wrong value: 'CUT'  : @ 67\n", kSkipToEnd}},
+        {"  CLASS # 1 = ( NAME = VOICE , BANDWIDTH = 30 , MATCHRULE = (",
+         {"invalid attribute in variable list: CUT @68\n", kSkipToEnd}},
+        {"DROPRULENAME = WRED )", {"ERROR: Unexpected end of file @ 70 \n", kSkipToEnd}},
+        // QOS-SERVICE-ENROLLVAR.
+        {"QOS-SERVICE-ENROLLVAR BEGIN", {"ERROR: Unexpected end of file @ 72 \n", kSkipToEnd}},
+        {"  VARIABLE = ( NAME =", {"ERROR : Syntax error ',' or ')' expected : @73\n", kSkipToEnd}},
+        {"MODE = VARIABLE-UNASSIGNED , TYPE = STRING )", {"ERROR: Unexpected end of file @ 73 \n", kSkipToEnd}},
+    });
+}

@@ -232,7 +232,7 @@ TEST_F(BgpMessages, FileEndingInsideTheBlockOrAListIsAnError) {
         {b + " PEER = ( PEER-NAME = G", {"Error: Peer group name expected : G @ 2\n"}},
         {b + " PEER = ( PEER-NAME = G ) PEER-MEMBER # G = ( HOSTNAME = h ,", {"Error: Invalid attribute name :  @ 2\n"}},
         {b + " PEER = ( PEER-NAME = G ) PEER-MEMBER # G = ( HOSTNAME =", {"Error:',' or ')' expected :  @ 2\n"}},
-        {b + " NETWORK = ( NETWORK = \"EVALIP(10.0.", {"Error: Unexpected end of file @ 2 \n"}},
+        {b + " NETWORK = ( NETWORK = \"EVALIP(10.0.", {"Error: Specify bgp network within quotes: EVALIP(10.0. @ 2\n"}},
         {b + " AGGREGATE = ( NETWORK = \"EVALIP(10.0.0.0)\"", {"Error:',' or ')' expected :  @ 2\n"}},
         {b + " REDISTRIBUTION = (", {"Error: Invalid attribute name :  @ 2\n"}},
     });

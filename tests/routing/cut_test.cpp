@@ -93,7 +93,8 @@ TEST_F(RoutingCuts, StaticAndOspfBlocks) {
         {7, "  IP = ( ", {bad_key(7)}},
         {7, "  IP = ( NETWORK ", {line_equal(7)}},
         {7, "  IP = ( NETWORK = ", {"Error: Specify Source IP address within quotes:  @ 7\n"}},
-        {7, "  IP = ( NETWORK = \"0.0", {eof_at(7)}},
+        // Cut inside its quotes, the value is a token error: no quoted text.
+        {7, "  IP = ( NETWORK = \"0.0", {"Error: Specify Source IP address within quotes: 0.0 @ 7\n"}},
         {7, ip1, {separator(7)}},
         {7, ip1 + ", ", {bad_key(7)}},
         {7, ip1 + ", PREFIX = ", {"Error:Number (1 to 32) expected :  @ 7\n"}},

@@ -223,11 +223,12 @@ TEST_F(RoutingMessages, OspfAreasAndRipNetworks) {
 
 TEST_F(RoutingMessages, FileEndingInsideABlockIsAnError) {
     // The end of the file goes to the step that meets it; a word the file
-    // ends in is that token's text. A cut quoted string is the end of file.
+    // ends in is that token's text. A cut quoted string is a token error,
+    // no quoted value.
     check_cut_short({
         {"ROUTING-OSPF CORE.PE PROCESS 1 M BEGIN AREA # 0 . STUB = stub", {"Error: Invalid attribute name :  @2\n"}},
         {"ROUTING-OSPF CORE.PE PROCESS 1 M BEGIN AREA # 0 . NETWORK = ( \"INT(INTERFACE.A",
-         {"Error: Unexpected end of file @ 2 \n"}},
+         {"Error: Invalid syntax . Value  expected within quotes : INT(INTERFACE.A @ 2\n"}},
         {"ROUTING-RIP CORE.P M BEGIN NETWORK = ( INTERFACE = \"INT(INTERFACE.A)\"",
          {"Error:',' or ')' expected :  @ 2\n"}},
         {"ROUTING-EIGRP EDGE.CE PROCESS 5", {"Error: Syntax error. Numeric field expected for EIGRP processid: 5  @2\n"}},

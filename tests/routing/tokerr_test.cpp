@@ -56,3 +56,75 @@ TEST_F(RoutingLoad, TokenErrorsEndBodiesAndLists) {
         {"VRF CORE .", {overlong_msg(77), "Error: Unexpected end of file @ 77 \n", kNetRm}},
     });
 }
+
+// A quoted text cut by the end of the file is a token error too, but the
+// tokenizer says nothing of it and the end follows. Where the block's steps
+// refuse a token error their message says so (no quoted value, no key, no
+// domain); where they take it as END and then stand, the block is the end
+// of the file; where the checks after END refuse it, theirs is the message.
+TEST_F(RoutingLoad, CutTextsMeetEachBlockAsItsStepsSay) {
+    expect_cut_texts(kRouting, {"topo.ndl", "cuts.ndl"}, {
+        // ROUTING-STATIC: header names are read as names, then flagged.
+        {"ROUTING-STATIC",
+         {"Error: Domain undefined : Cut \n @5", "Error: '.' expected as a qualifer for node type :  \n @5", kSkipToEnd}},
+        {"ROUTING-STATIC CORE", {"Error: '.' expected as a qualifer for node type : Cut \n @5", kSkipToEnd}},
+        {"ROUTING-STATIC CORE .",
+         {"Error: Invalid node . Not defined : Cut  @5\n", "Error: Keyword 'BEGIN' expected :  \n @5", kSkipToEnd}},
+        // As the instance name or in the body it ends the body as END.
+        {"  INSTANCENAME =", {"Error: Unexpected end of file @ 6 \n", kSkipToEnd}},
+        {"  INSTANCENAME = BLUE", {"Error: Unexpected end of file @ 6 \n", kSkipToEnd}},
+        // The IP list: no "(", no key, no quoted value; WEIGHT takes it.
+        {"  IP =", {"Error: Invalid syntax '(' expected @ 7\n", kSkipToEnd}},
+        {"  IP = (", {"Error: Invalid attribute name : CUT @ 7\n", kSkipToEnd}},
+        {"  IP = ( NETWORK =", {"Error: Specify Source IP address within quotes: Cut @ 7\n", kSkipToEnd}},
+        {"  IP = ( NETWORK = \"0.0.0.0\" ,", {"Error: Invalid attribute name : CUT @ 7\n", kSkipToEnd}},
+        {"DESTINATION = \"INT(INTERFACE.Serial0)\" , WEIGHT =", {"Error:',' or ')' expected :  @ 7\n", kSkipToEnd}},
+        // ROUTING-OSPF: the body ends at it, and the END checks speak.
+        {"ROUTING-OSPF CORE . PE PROCESS",
+         {"Error: Syntax error. Numeric field expected for OSPF processid: Cut  @10\n", kSkipToEnd}},
+        {"ROUTING-OSPF CORE . PE PROCESS 10 O", {"Error: Keyword 'BEGIN' expected : Cut @10\n", kSkipToEnd}},
+        {"PROCESS 10 O BEGIN", {"Error : Area not defined for OSPF : 10 @10\n", kSkipToEnd}},
+        {"  OWNINGCONTEXT =", {"Error : Area not defined for OSPF : 10 @12\n", kSkipToEnd}},
+        {"  USAGE-CONDITION =", {"ERROR : Function name expected : Cut @ 13\n", kSkipToEnd}},
+        {"  AREA #",
+         {"Error: Areaid must be a number or a connection variable @14\n", "Error: Attribute qualifier '.' expected:  @ 14\n",
+          kSkipToEnd}},
+        {"  AREA # 0 .", {"Error : Invalid attribute name for OSPF AREA : CUT @14\n", kSkipToEnd}},
+        {"  AREA # 0 . NETWORK = (", {"Error: Invalid syntax . Value  expected within quotes : Cut @ 14\n", kSkipToEnd}},
+        {"  AREA # 0 . AUTHENTICATION =", {"Error: Invalid syntax boolean value expected : CUT @ 15\n", kSkipToEnd}},
+        {"  AREA # 1 . RANGE = (", {"Error: Invalid attribute name : CUT @ 17\n", kSkipToEnd}},
+        {"PREFIX = 16 , INSTANCENAME =", {"Error: Invalid syntax '=' or ')' expected :  @ 17\n", kSkipToEnd}},
+        {"  DEFAULT = ( METRIC = 5 , METRIC-TYPE = type-2 )", {"Error: Unexpected end of file @ 22 \n", kSkipToEnd}},
+        // RIP, IGRP, the label-switching blocks.
+        {"  OFFSET = (", {"Error: Invalid attribute name : CUT @ 27\n", kSkipToEnd}},
+        {"ROUTING-IGRP EDGE . CE PROCESS 10 O BEGIN", {"Error: Unexpected end of file @ 32 \n", kSkipToEnd}},
+        {"MPLS CORE . P M BEGIN", {"Error: Unexpected end of file @ 34 \n", kSkipToEnd}},
+        // ROUTING-BGP: where the domain or node type is due it is the end.
+        {"ROUTING-BGP", {"Error: Unexpected end of file @ 39 \n", kSkipToEnd}},
+        {"ROUTING-BGP CORE .", {"Error: Unexpected end of file @ 39 \n", kSkipToEnd}},
+        {"ASN 65000 O BEGIN", {"Error: Unexpected end of file @ 39 \n", kSkipToEnd}},
+        {"  ROUTERID =", {"Error: Specify bgp network within quotes: Cut @ 43\n", kSkipToEnd}},
+        {"  PEER = (", {"Error: Invalid attribute name : CUT @ 45\n", kSkipToEnd}},
+        {"PEER-MEMBER # RR = ( HOSTNAME =", {"Error:',' or ')' expected :  @ 46\n", kSkipToEnd}},
+        {"  NETWORK = ( NETWORK =", {"Error: Specify bgp network within quotes: Cut @ 48\n", kSkipToEnd}},
+        {"  DISTRIBUTE = ( LIST-NAME = \"ACL-BGP\" , INTERFACE = \"INT(INTERFACE.Serial0)\" , DIRECTION = in )",
+         {"Error: Unexpected end of file @ 51 \n", kSkipToEnd}},
+        // Multicast lists end at it as at ")": the entry's checks, then the
+        // body meets the end.
+        {"  MEMBER = (", {"Error: Interfacename is expected:  @ 56\n", kSkipToEnd}},
+        {"MODE = sparse-mode ,", {"Error: Invalid attribute name :  @ 56\n", kSkipToEnd}},
+        {"  RPACCEPT = (", {"Error: Invalid attribute name :  @ 59\n", kSkipToEnd}},
+        {"  RP = ( MODE =", {"Error: Invalid RP mode :Cut @ 58\n", kSkipToEnd}},
+        {"  AUTORPFILTER = ( RPLIST = \"RPL\" , GROUPLIST = \"GL\" )", {"Error: Unexpected end of file @ 62 \n", kSkipToEnd}},
+        {"ADDRTYPE = STATIC , ADDRESS =", {"Error:',' or ')' expected :  @ 66\n", kSkipToEnd}},
+        {"  ORIGINATORID =", {"Error: Invalid attribute name :  @ 69\n", kSkipToEnd}},
+        {"  REDISTRIBUTE = ( ACL = \"A1\" , ROUTEMAP = \"M1\" )", {"Error: Unexpected end of file @ 72 \n", kSkipToEnd}},
+        {"SUMMARYMASK = \"16\" )", {"Error: Unexpected end of file @ 75 \n", kSkipToEnd}},
+        // VRF.
+        {"VRF", {"Error: Unexpected end of file @ 77 \n", kSkipToEnd}},
+        {"VRF CORE .", {"Error: Unexpected end of file @ 77 \n", kSkipToEnd}},
+        {"  DESCRIPTION = ( VRFGROUPNAME =", {"Error:',' or ')' expected :  @ 78\n", kSkipToEnd}},
+        {"  VRF = (", {"ERROR: Invalid attribute name : CUT @ 79\n", kSkipToEnd}},
+        {"  ROUTETARGET = ( TYPE = both , POLICY = \"P1\" )", {"Error: Unexpected end of file @ 81 \n", kSkipToEnd}},
+    });
+}

@@ -89,10 +89,10 @@ TEST_F(TopoLoad, CutOffPoolBlockIsAnErrorAndKeepsTheStoredPools) {
     // Where the next pool's name is expected.
     EXPECT_EQ(errors_of(r.messages), (V{"ERROR: Invalid Input :  @4 \n", "Exiting due to errors \n"}));
     EXPECT_EQ(rows("SELECT COUNT(*) FROM ipaddresspools"), V{"3"});
-    // Cut inside a quoted address.
+    // Cut inside a quoted address: no quoted text.
     r = load_text("NETWORKNAME = LAB, SECTION = TOPOLOGY\nADDRESSPOOL NETWORK-ADDR-POOL BEGIN\n"
                   "  P1 = ( STARTADDR = \"10.0.0.1\" , ENDADDR = \"10.0.0.2",
                   "updateversion");
     EXPECT_EQ(r.ret, 2);
-    EXPECT_EQ(errors_of(r.messages).front(), "ERROR: Unexpected end of file @ 3 ");
+    EXPECT_EQ(errors_of(r.messages).front(), "ERROR: Invalid keyword end ip address expected: 10.0.0.2 @3\n");
 }

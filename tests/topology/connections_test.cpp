@@ -109,7 +109,10 @@ TEST_F(Connections, FileEndingInsideTheBlockKeepsTheStoredRows) {
         {"  SOUTH\n", {"ERROR: Keyword 'TO' expected after SOUTH :  @ 15\n"}},
         // MIN is a keyword: the end of the file cut no word of it.
         {"  SOUTH TO NORTH = ( SCOPE = INTERNAL , MIN", {"ERROR: Invalid syntax '=' expected :@ 14\n"}},
-        {"  SOUTH TO \"NORTH", {"ERROR: Unexpected end of file @ 14 \n"}},
+        // A domain cut inside its quotes is still that domain; no "=" follows.
+        {"  SOUTH TO \"NORTH", {"ERROR: Invalid syntax '=' expected:  @ 14\n"}},
+        // Where an entry starts it is the block's invalid input.
+        {"  \"SOUTH", {"ERROR: Invalid Input SOUTH @14\n"}},
     };
     for (const Case &c : cases) {
         Outcome r = load_text(with_domains(entry + c.tail), "updateversion");

@@ -178,14 +178,15 @@ TEST_F(TopoLoad, FileEndingInsideConnectionTypeKeepsTheStoredRows) {
     V before = rows("SELECT * FROM domainconntypes ORDER BY rowid");
     const std::string text = data_text("conntype_valid.ndl");
     // Between statements (the block's end-of-file text), inside a group
-    // (the group's step), inside a quoted value (the group's end-of-file text).
+    // (the group's step), inside a quoted value (no quoted text to the
+    // group's step).
     const struct {
         const char *cut_at;
         V errors;
     } cuts[] = {
         {"  INTERFACETYPES = ( TYPE = BRI", {"ERROR: Unexpected end of file @ 70 \n"}},
         {"VLAN , MINVALUE", {"ERROR: Invalid syntax variable name expected: @ 53\n"}},
-        {"rial0/1\"", {"ERROR: Unexpected end of file : @ 44\n"}},
+        {"rial0/1\"", {"ERROR: String expected for Interfaces: Serial0/0, Se @ 44\n"}},
     };
     for (const auto &[cut_at, errors] : cuts) {
         expect_cut_short(text.substr(0, text.find(cut_at)), errors, cut_at);

@@ -296,13 +296,13 @@ TEST_F(CustomerLoad, BlockHeadersAndEnds) {
         {"CUSTOMER-TYPE X BEGIN\n  SERVICETYPE = VPN\n  POOLCLASSMAP = ( ROLETYPE = " + long30 + " )\nEND\n",
          {"ERROR: token size exceeds datbase field size :  '" + long30 + "' @ 4\n"}},
         // The end of the file inside a block or one of its entries: where an
-        // attribute is expected it is none; inside a quoted text the block's
-        // end-of-file text.
+        // attribute is expected it is none; a quoted text it cuts is no
+        // quoted text.
         {"CUSTOMER-TYPE X BEGIN\n  SERVICETYPE = VPN\n", {"ERROR: Invalid attribute name :  @4\n", exiting}},
         {"CUSTOMER-TYPE X BEGIN\n  SERVICETYPE = VPN\n  NODETYPE = ( NODETYPE = CE ,\n",
          {"ERROR: Invalid node . Not defined : CE  @4\n", "ERROR: Invalid attribute name :  @ 5\n", exiting}},
         {"CUSTOMER-TYPE X BEGIN\n  SERVICETYPE = VPN\n  QOSPOLICYLIST = ( NAME = A , LIST = \"B\n",
-         {"ERROR: Unexpected end of file @ 5 \n", exiting}},
+         {"ERROR: LIST in QOSPOLICYLIST should be in quoted strings @5\n", exiting}},
         // A token the tokenizer cannot read ends the block as END does; the
         // rest of it (the token's last character first) is read as blocks.
         {"CUSTOMER-TYPE X BEGIN\n  SERVICETYPE = VPN\n  " + std::string(300, 'T') + "\n  DOMAIN = NORTH\nEND\n",
@@ -359,8 +359,8 @@ TEST_F(CustomerLoad, EveryGroupEntryCutShort) {
         {"ADDRESSTYPE =", {"ERROR: Give ADDRESSTYPES in double quotes: '' @ 12\n"}},
         {"CONNECTTO = \"NORTH.PE.CONN.PE-CE\" ,", {"ERROR: Invalid attribute name :  @ 13\n"}},
         {"QOSPOLICYLIST = ( NAME = INBOUND ,", {"ERROR: Invalid attribute  @17 in CUSTOMERTYPES\n"}},
-        // A quoted text cut by the end: the block's end-of-file text.
-        {"LIST = \"VOICE,", {"ERROR: Unexpected end of file @ 17 \n"}},
+        // A quoted text cut by the end is no quoted text.
+        {"LIST = \"VOICE,", {"ERROR: LIST in QOSPOLICYLIST should be in quoted strings @17\n"}},
         {"NATTYPE = PAT , CLASS =", {"Invalid poolclass:   @20\n"}},
         {"NODETYPE = ( NODETYPE = CE ,", {"ERROR: Invalid attribute name :  @ 21\n"}},
         // An empty interface instance is no interface of the node type.

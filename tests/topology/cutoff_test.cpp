@@ -113,7 +113,7 @@ TEST_F(TopoLoad, EveryTopologyBlockCutShort) {
                                                  "ERROR: Invalid syntax variable type expected\n"}, 9},
         {"VARIABLE = ( NAME = CIRCUIT ,", {"ERROR :Syntax error 'NAME' 'MODE','TYPE'  'VALUE' or 'OPTIONAL' expected:  @173\n"}},
         {"MEMBER = ( NODE = NORTH.PE ,", {"ERROR: Invalid attribute name :  @ 175\n"}},
-        {"INTERFACES = \"Serial1/0,", {"ERROR: Unexpected end of file : @ 175\n"}},
+        {"INTERFACES = \"Serial1/0,", {"ERROR: String expected for Interfaces: Serial1/0, @ 175\n"}},
         {"INTERFACETYPES = ( TYPE =", {"ERROR: Invalid interface type :  @178\n"}},
         {"MEMBERFILTER = (", {"ERROR: Invalid token, variable name expected :  @ 180\n"}},
         {"IPADDRESS = ( ADDRESSTYPE = NETWORK-FIXED ,", {"ERROR: Invalid syntax Keyword,  'ADDRESS' expected : @ 182\n"}},
@@ -137,7 +137,7 @@ TEST_F(TopoLoad, EveryTopologyBlockCutShort) {
                                                          "ERROR:'.' expected as a qualifer for node type: @ 211\n"}, 19},
         {"  MEMBER = ( NODE = NORTH.PE , MINCONN = 2", {"ERROR: Node expected expected :  @211\n"}, 26},
         {"  MEMBER = ( NODE = NORTH.PE , MINCONN = 2 ,", {"ERROR: Invalid attribute name :  @ 211\n"}},
-        {"INTERFACE = \"Tunnel0,", {"ERROR: Unexpected end of file : @ 212\n"}},
+        {"INTERFACE = \"Tunnel0,", {"ERROR: Invalid syntax ',' expected: @ 212\n"}},
         {"MEMBERFILTER = ( SITENAME ,", {"ERROR: Invalid token, variable name expected :  @ 214\n"}},
         {"MEMBERFILTER = ( NODEID )", {"ERROR: Unexpected end of file @ 215 \n"}},
     });

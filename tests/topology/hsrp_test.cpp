@@ -134,10 +134,10 @@ TEST_F(Block, HsrpGroupAddressAndPriorities) {
     EXPECT_EQ(std::string(prhsrpconnections.tail->addresstype), std::string("DHCP"));
     EXPECT_EQ(prhsrpconnections.tail->sequenceno, 5);
 
-    // A quoted list cut by the end of the file: the statement's own
-    // end-of-file text, its token empty.
+    // A quoted list cut by the end of the file is a token error: no
+    // quoted text.
     EXPECT_EQ(run(hsrp, "#6.HSRPPRIORITY = \"110,"), 1);
-    EXPECT_EQ(log(), "Unexpected end of file :  @1\n<br>");
+    EXPECT_EQ(log(), "ERROR : String expected for PRIORITY list: 110, @ 1\n<br>");
 
     expect_refused(hsrp, {
         {"#11.AUTHENTICATION TRUE X", "ERROR: Invalid syntax '=' expected:TRUE @ 1\n"},

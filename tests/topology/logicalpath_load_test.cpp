@@ -62,7 +62,7 @@ TEST_F(TopoLoad, FileEndingInsideLogicalPathKeepsTheStoredRows) {
     const std::string text = data_text("logicalpath_valid.ndl");
     // Between statements, after the last groups of the last block: the
     // block's end-of-file text; inside a group its step's message; inside a
-    // quoted value the group's end-of-file text.
+    // quoted value that value is taken, and its "," is missing.
     const struct {
         const char *cut_at;
         V errors;
@@ -70,7 +70,7 @@ TEST_F(TopoLoad, FileEndingInsideLogicalPathKeepsTheStoredRows) {
         {"  PATHTYPE", {}},
         {"MAXCONN = 8", {"ERROR: Invalid attribute name :  @ 39\n"}},
         {"SITENAME )", {"ERROR: Invalid token, variable name expected :  @ 41\n"}},
-        {"nel1\"", {"ERROR: Unexpected end of file : @ 40\n"}},
+        {"nel1\"", {"ERROR: Invalid syntax ',' expected: @ 40\n"}},
         {"MEMBERFILTER = ( )", {}},
         {"\nEND\n", {}},
     };

@@ -121,11 +121,11 @@ TEST_F(Block, PathMemberErrorsFileNothing) {
     EXPECT_EQ(log(), "ERROR : Token length exceeds maximum token length  : " + cut + " @ 1\n<br>"
                      "ERROR: Unexpected end of file :" + cut + " @ 1\n<br>");
     // The end of the file as a value is an empty one that no "," follows;
-    // inside a quoted text it is the group's end-of-file message.
+    // a value cut inside its quotes is taken as written, and no "," follows.
     EXPECT_EQ(run(members(4), pe + " ,\n TUNNELSOURCE = "), 1);
     EXPECT_EQ(log(), "ERROR: Invalid syntax ',' expected: @ 2\n<br>");
     EXPECT_EQ(run(members(4), pe + " , INTERFACE = \"Tun"), 1);
-    EXPECT_EQ(log(), "ERROR: Unexpected end of file : @ 1\n<br>");
+    EXPECT_EQ(log(), "ERROR: Invalid syntax ',' expected: @ 1\n<br>");
     EXPECT_EQ(prvcmembers, nullptr);
 }
 
@@ -252,7 +252,7 @@ TEST_F(Block, PathBlockThatEndsInsideReportsTheEndOnce) {
         {"P BEGIN\n  MEMBERFILTER = ( SITEID ,\n",                                     // inside a filter group
          "ERROR: Invalid token, variable name expected :  @ 3\n"},
         {"P BEGIN\n  MEMBER = ( NODE = NORTH.PE , INTERFACE = \"Tun\n",                 // inside a quoted value
-         "ERROR: Unexpected end of file : @ 3\n"},
+         "ERROR: Invalid syntax ',' expected: @ 3\n"},
     };
     for (const auto &c : cut) {
         const char *text = c.text;

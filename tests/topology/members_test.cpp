@@ -141,11 +141,11 @@ TEST_F(Block, MemberMessages) {
     expect_refused(members("POINT-TO-POINT"), cases, fresh_topology,
                    [](const std::string &text) { EXPECT_EQ(prdomainfixedconn, nullptr) << text; });
     // The end of the file as a value is no number, and no "," follows it;
-    // inside a quoted text it is the group's end-of-file message.
+    // a quoted text it cuts is no quoted text.
     EXPECT_EQ(run(members("POINT-TO-POINT"), "= ( NODE = NORTH.PE ,\n MINCONN = "), 1);
     EXPECT_EQ(log(), "ERROR: Number expected for MINCONN:  @ 2\n<br>ERROR: Invalid syntax ',' expected: @ 2\n<br>");
     EXPECT_EQ(run(members("POINT-TO-POINT"), "= ( NODE = NORTH.PE , INTERFACES = \"e0"), 1);
-    EXPECT_EQ(log(), "ERROR: Unexpected end of file : @ 1\n<br>");
+    EXPECT_EQ(log(), "ERROR: String expected for Interfaces: e0 @ 1\n<br>");
 }
 
 TEST_F(Block, InterfaceTypes) {
@@ -195,10 +195,13 @@ TEST_F(Block, InterfaceTypes) {
     });
     EXPECT_EQ(run(interfaces, "= ( TYPE = ATM , TYPE = POS )"), 1);
     EXPECT_EQ(log(), "ERROR: Duplicate token: 'TYPE' @ 1\n<br>ERROR: Invalid attribute : TYPE @1\n<br>");
-    // A quoted value cut by the end of the file: the group's own end-of-file
-    // text, its token empty.
+    // A quoted value cut by the end of the file is a value like any other
+    // here; no "," follows it. As the type it is the group's end-of-file
+    // text, with the token as read.
     EXPECT_EQ(run(interfaces, "= ( TYPE = ATM , ENCAPSULATION = \"PPP"), 1);
-    EXPECT_EQ(log(), "ERROR: Unexpected end of file : @ 1\n<br>");
+    EXPECT_EQ(log(), "ERROR: Invalid syntax ',' expected : @ 1\n<br>");
+    EXPECT_EQ(run(interfaces, "= ( TYPE = \"atm"), 1);
+    EXPECT_EQ(log(), "ERROR: Unexpected end of file :atm @ 1\n<br>");
 }
 
 TEST_F(Block, MemberFiltersNumberEachGroupFromOne) {

@@ -90,8 +90,9 @@ TEST_F(ServiceLoad, CutOffBlocksAreErrorsAndKeepTheStoredRows) {
          "ERROR :Syntax error 'NAME' 'MODE','TYPE'  'VALUE' or 'OPTIONAL' expected:  @4\n"},
         {"POOL-CLASS BEGIN\n  CLASS = ( NAME = GOLD )\n", "ERROR : Invalid Input  @4 \n"},
         {"POOL-TYPE BEGIN\n  TYPE = ( SERVICETYPE = VPN ,\n", "ERROR : Invalid attribute name :  @ 4\n"},
-        // Inside a quoted text the block's end-of-file text.
-        {"POOL-TYPE BEGIN\n  SUBPOOLS = \"A, B", "ERROR : Unexpected end of file @ 3 \n"},
+        // A list cut inside its quotes is taken; the end of the file is then
+        // no statement.
+        {"POOL-TYPE BEGIN\n  SUBPOOLS = \"A, B", "ERROR : Invalid Input  @3 -2\n"},
     };
     for (const auto &c : cases) {
         Outcome r = load_text(kHeader + c.block, "updateversion");

@@ -162,6 +162,25 @@ protected:
     // leaves the repository file as it was, byte for byte.
     void expect_token_errors(const char *folder, const std::vector<std::string> &files,
                              const std::vector<TokenErrorAt> &cases) {
+        expect_altered(folder, files, cases, [](const std::string &text, size_t at) {
+            return text.substr(0, at) + " " + std::string(300, 'W') + text.substr(at);
+        });
+    }
+    // The same with the last file cut after the marker inside a quoted
+    // text that holds `kCutText`: a token error the tokenizer says nothing
+    // of, and then the end of the file.
+    static constexpr const char *kCutText = "Cut";
+    // What the skip after a stopped block says as it meets the end.
+    static constexpr const char *kSkipToEnd = "Exiting due to errors \n";
+    void expect_cut_texts(const char *folder, const std::vector<std::string> &files,
+                          const std::vector<TokenErrorAt> &cases) {
+        expect_altered(folder, files, cases, [](const std::string &text, size_t at) {
+            return text.substr(0, at) + " \"" + kCutText;
+        });
+    }
+    template <class Alter>
+    void expect_altered(const char *folder, const std::vector<std::string> &files,
+                        const std::vector<TokenErrorAt> &cases, Alter alter) {
         std::string names;
         for (const std::string &f : files) {
             write_file(f, read_text(std::string(folder) + "/" + f));
@@ -176,7 +195,7 @@ protected:
             size_t at = text.find(c.marker);
             ASSERT_NE(at, std::string::npos) << c.marker;
             at += std::strlen(c.marker);
-            write_file(files.back(), text.substr(0, at) + " " + std::string(300, 'W') + text.substr(at));
+            write_file(files.back(), alter(text, at));
             Outcome r = load(names, "updateversion", dir);
             EXPECT_EQ(r.ret, 2) << c.marker;
             std::vector<std::string> errors;
