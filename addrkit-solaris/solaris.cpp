@@ -15,9 +15,15 @@ namespace {
 // Where the debugging log lives, in the original platform's form.
 constexpr const char *kLogFile = "d:\\tavlo\\log.txt";
 
+// Short of memory for the path, the log is passed over as one that cannot
+// be opened: nothing is thrown to the caller.
 template <class... A>
-void append_log(const char *format, A... args) {
-    FILE *f = std::fopen(pathmap::native(kLogFile).c_str(), "a");
+void append_log(const char *format, A... args) noexcept {
+    FILE *f = nullptr;
+    try {
+        f = std::fopen(pathmap::native(kLogFile).c_str(), "a");
+    } catch (...) {
+    }
     if (!f) return;
     std::fprintf(f, format, args...);
     std::fclose(f);
@@ -26,7 +32,7 @@ void append_log(const char *format, A... args) {
 }  // namespace
 
 int C_get_ipaddress_natLob(OCIExtProcContext *ctx, char *res, int reslen, int *resind, const char *network,
-                           int prefix, OCILobLocator *used, char *err, int errlen, int *errind) {
+                           int prefix, OCILobLocator *used, char *err, int errlen, int *errind) try {
     Proc p(err, errlen, errind);
     p.result(res, reslen, resind);
     Lobs lobs(p, ctx);
@@ -34,6 +40,7 @@ int C_get_ipaddress_natLob(OCIExtProcContext *ctx, char *res, int reslen, int *r
     if (!lobs.read(used, kIpaddressTab, list)) return p.fail();
     return C_get_ipaddress_nat(res, reslen, resind, network, prefix, list.c_str(), err, errlen, errind);
 }
+PROC_GUARD
 
 void writelog(const char *text) { append_log("%s", text); }
 

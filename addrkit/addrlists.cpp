@@ -50,10 +50,11 @@ int address_list(Proc &p, OutText &out, const char *network, int prefix, int sta
 }
 
 int C_GetIPAddressList(char *res, int reslen, int *resind, const char *network, int prefix, int start, int *next,
-                       ERR_ARGS) {
+                       ERR_ARGS) try {
     Proc p(err, errlen, errind);
     return address_list(p, p.result(res, reslen, resind), network, prefix, start, kPageSize, next);
 }
+PROC_GUARD
 
 int address_range(Proc &p, OutText &out, const char *first, const char *last) {
     ip_t f, l;
@@ -63,10 +64,11 @@ int address_range(Proc &p, OutText &out, const char *first, const char *last) {
     return p.done();
 }
 
-int C_GetAddressRange(char *res, int reslen, int *resind, const char *first, const char *last, ERR_ARGS) {
+int C_GetAddressRange(char *res, int reslen, int *resind, const char *first, const char *last, ERR_ARGS) try {
     Proc p(err, errlen, errind);
     return address_range(p, p.result(res, reslen, resind), first, last);
 }
+PROC_GUARD
 
 int pool_ranges(Proc &p, const char *addresses, OutText &r, OutText &m, OutText &c) {
     std::vector<Address> items;
@@ -92,12 +94,13 @@ int pool_ranges(Proc &p, const char *addresses, OutText &r, OutText &m, OutText 
 }
 
 int C_PoolRanges(const char *addresses, char *ranges, int rangeslen, int *rangesind, char *masks, int maskslen,
-                 int *masksind, char *common, int commonlen, int *commonind, ERR_ARGS) {
+                 int *masksind, char *common, int commonlen, int *commonind, ERR_ARGS) try {
     Proc p(err, errlen, errind);
     OutText &r = p.result(ranges, rangeslen, rangesind);
     OutText &m = p.result(masks, maskslen, masksind);
     return pool_ranges(p, addresses, r, m, p.result(common, commonlen, commonind));
 }
+PROC_GUARD
 
 int net_pool_ranges(Proc &p, const char *networks, const char *prefixes, int hostonly, OutText &r, OutText &m,
                     OutText &c) {
@@ -123,9 +126,10 @@ int net_pool_ranges(Proc &p, const char *networks, const char *prefixes, int hos
 
 int C_NetPoolRanges(const char *networks, const char *prefixes, int hostonly, char *ranges, int rangeslen,
                     int *rangesind, char *masks, int maskslen, int *masksind, char *common, int commonlen,
-                    int *commonind, ERR_ARGS) {
+                    int *commonind, ERR_ARGS) try {
     Proc p(err, errlen, errind);
     OutText &r = p.result(ranges, rangeslen, rangesind);
     OutText &m = p.result(masks, maskslen, masksind);
     return net_pool_ranges(p, networks, prefixes, hostonly, r, m, p.result(common, commonlen, commonind));
 }
+PROC_GUARD

@@ -34,7 +34,7 @@ void span_ends(const std::vector<Network> &nets, ip_t &low, ip_t &high) {
 }  // namespace
 
 int C_aggregate_toone(const char *networks, const char *prefixes, char *res, int reslen, int *resind, int *prefix,
-                      ERR_ARGS) {
+                      ERR_ARGS) try {
     Proc p(err, errlen, errind);
     OutText &out = p.result(res, reslen, resind);
     std::vector<Network> nets;
@@ -46,9 +46,10 @@ int C_aggregate_toone(const char *networks, const char *prefixes, char *res, int
     out.put_ip(net);
     return p.done();
 }
+PROC_GUARD
 
 int C_aggregate_toprefix(const char *networks, const char *prefixes, char *res, int reslen, int *resind, int limit,
-                         ERR_ARGS) {
+                         ERR_ARGS) try {
     Proc p(err, errlen, errind);
     OutText &out = p.result(res, reslen, resind);
     std::vector<Network> nets;
@@ -70,6 +71,7 @@ int C_aggregate_toprefix(const char *networks, const char *prefixes, char *res, 
     }
     return p.done();
 }
+PROC_GUARD
 
 int aggregate_blocks(Proc &p, const char *networks, const char *prefixes, OutText &out_nets, OutText &out_prefs) {
     std::vector<Network> items;
@@ -85,8 +87,9 @@ int aggregate_blocks(Proc &p, const char *networks, const char *prefixes, OutTex
 }
 
 int C_aggregate(const char *networks, const char *prefixes, char *nets, int netslen, int *netsind, char *prefs,
-                int prefslen, int *prefsind, ERR_ARGS) {
+                int prefslen, int *prefsind, ERR_ARGS) try {
     Proc p(err, errlen, errind);
     OutText &out_nets = p.result(nets, netslen, netsind);
     return aggregate_blocks(p, networks, prefixes, out_nets, p.result(prefs, prefslen, prefsind));
 }
+PROC_GUARD

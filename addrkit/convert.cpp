@@ -19,7 +19,7 @@ int write_mask(int prefix, bool inverse, const char *bad_prefix, char *res, int 
 
 }  // namespace
 
-int C_compute_network(const char *address, int prefix, char *res, int reslen, int *resind, ERR_ARGS) {
+int C_compute_network(const char *address, int prefix, char *res, int reslen, int *resind, ERR_ARGS) try {
     Proc p(err, errlen, errind);
     OutText &out = p.result(res, reslen, resind);
     ip_t a;
@@ -28,17 +28,20 @@ int C_compute_network(const char *address, int prefix, char *res, int reslen, in
     out.put_ip(a & mask_of(prefix));
     return p.done();
 }
+PROC_GUARD
 
-int C_compute_mask(int prefix, char *res, int reslen, int *resind, ERR_ARGS) {
+int C_compute_mask(int prefix, char *res, int reslen, int *resind, ERR_ARGS) try {
     return write_mask(prefix, false, "Error :Invalid prefix :%d\n", res, reslen, resind, err, errlen, errind);
 }
+PROC_GUARD
 
-int C_compute_inversemask(int prefix, char *res, int reslen, int *resind, ERR_ARGS) {
+int C_compute_inversemask(int prefix, char *res, int reslen, int *resind, ERR_ARGS) try {
     return write_mask(prefix, true, "Error : Invalid prefix :%d\n", res, reslen, resind, err, errlen, errind);
 }
+PROC_GUARD
 
 int C_ExtractNetworkBroadcast(const char *address, int prefix, char *net, int netlen, int *netind, char *bcast,
-                              int bcastlen, int *bcastind, ERR_ARGS) {
+                              int bcastlen, int *bcastind, ERR_ARGS) try {
     Proc p(err, errlen, errind);
     OutText &network = p.result(net, netlen, netind);
     OutText &broadcast = p.result(bcast, bcastlen, bcastind);
@@ -52,8 +55,9 @@ int C_ExtractNetworkBroadcast(const char *address, int prefix, char *net, int ne
     *netind = *bcastind = 0;
     return p.done();
 }
+PROC_GUARD
 
-int C_ConvertIP(const char *address, const char *mode, char *res, int reslen, int *resind, ERR_ARGS) {
+int C_ConvertIP(const char *address, const char *mode, char *res, int reslen, int *resind, ERR_ARGS) try {
     Proc p(err, errlen, errind);
     OutText &out = p.result(res, reslen, resind);
     unsigned char bytes[4];
@@ -72,3 +76,4 @@ int C_ConvertIP(const char *address, const char *mode, char *res, int reslen, in
     out.put(text);
     return p.done();
 }
+PROC_GUARD

@@ -191,7 +191,7 @@ int remove_tree(int dirfd, const char *name) {
 
 }  // namespace
 
-int C_check_dir(const char *base, const char *name, ERR_ARGS) {
+int C_check_dir(const char *base, const char *name, ERR_ARGS) try {
     Proc p(err, errlen, errind);
     Target t;
     if (!resolve(base, name, p, t)) return p.fail();
@@ -200,8 +200,9 @@ int C_check_dir(const char *base, const char *name, ERR_ARGS) {
         return p.fail("Check directory failed for %s\n", t.text.c_str());
     return p.done();
 }
+PROC_GUARD
 
-int C_create_dir(const char *base, const char *name, ERR_ARGS) {
+int C_create_dir(const char *base, const char *name, ERR_ARGS) try {
     Proc p(err, errlen, errind);
     Target t;
     if (!resolve(base, name, p, t)) {
@@ -214,9 +215,12 @@ int C_create_dir(const char *base, const char *name, ERR_ARGS) {
         return -1;
     }
     return p.done();
+} catch (...) {
+    fail_exception(err, errlen, errind);
+    return -1;
 }
 
-int C_remove_dir(const char *base, const char *name, ERR_ARGS) {
+int C_remove_dir(const char *base, const char *name, ERR_ARGS) try {
     Proc p(err, errlen, errind);
     Target t;
     if (!resolve(base, name, p, t)) return p.fail();
@@ -227,3 +231,4 @@ int C_remove_dir(const char *base, const char *name, ERR_ARGS) {
         return p.fail("Remove directory failed for %s\n", t.text.c_str());
     return p.done();
 }
+PROC_GUARD

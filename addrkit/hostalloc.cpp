@@ -106,7 +106,7 @@ void put_addresses(const std::vector<Block> &blocks, OutText &addrs, OutText *pr
 }  // namespace
 
 int C_get_ipaddress_fornw(char *res, int reslen, int *resind, const char *network, int prefix, const char *used,
-                          ERR_ARGS) {
+                          ERR_ARGS) try {
     Proc p(err, errlen, errind);
     OutText &out = p.result(res, reslen, resind);
     ip_t n;
@@ -120,9 +120,10 @@ int C_get_ipaddress_fornw(char *res, int reslen, int *resind, const char *networ
     out.put_ip(*found);
     return p.done();
 }
+PROC_GUARD
 
 int C_get_ipaddress_nat(char *res, int reslen, int *resind, const char *network, int prefix, const char *used,
-                        ERR_ARGS) {
+                        ERR_ARGS) try {
     Proc p(err, errlen, errind);
     OutText &out = p.result(res, reslen, resind);
     ip_t n;
@@ -133,9 +134,10 @@ int C_get_ipaddress_nat(char *res, int reslen, int *resind, const char *network,
     out.put_ip(*found);
     return p.done();
 }
+PROC_GUARD
 
 int C_get_ipaddress_forptopnw(char *first, int firstlen, int *firstind, char *second, int secondlen, int *secondind,
-                              const char *network, int prefix, const char *used, ERR_ARGS) {
+                              const char *network, int prefix, const char *used, ERR_ARGS) try {
     Proc p(err, errlen, errind);
     OutText &one = p.result(first, firstlen, firstind);
     OutText &two = p.result(second, secondlen, secondind);
@@ -158,9 +160,10 @@ int C_get_ipaddress_forptopnw(char *first, int firstlen, int *firstind, char *se
     two.put_ip(*z);
     return p.done();
 }
+PROC_GUARD
 
 int C_get_ipaddress_foroff(char *res, int reslen, int *resind, const char *network, int prefix, unsigned int offset,
-                           ERR_ARGS) {
+                           ERR_ARGS) try {
     Proc p(err, errlen, errind);
     // Its failures leave the result's indicator NOT NULL.
     OutText &out = p.result(res, reslen, resind, true);
@@ -173,9 +176,10 @@ int C_get_ipaddress_foroff(char *res, int reslen, int *resind, const char *netwo
     out.put_ip(static_cast<ip_t>(a));
     return p.done();
 }
+PROC_GUARD
 
 int C_get_ipaddress_natx(char *res, int reslen, int *resind, const char *pool, int prefix, const char *used,
-                         const char *usedprefixes, int count, int contiguous, ERR_ARGS) {
+                         const char *usedprefixes, int count, int contiguous, ERR_ARGS) try {
     Proc p(err, errlen, errind);
     OutText &out = p.result(res, reslen, resind);
     if (count == 0) return p.done();
@@ -208,6 +212,7 @@ int C_get_ipaddress_natx(char *res, int reslen, int *resind, const char *pool, i
     put_addresses(blocks, out, nullptr);
     return p.done();
 }
+PROC_GUARD
 
 int nat_networks(Proc &p, OutText &out_nets, OutText &out_prefs, const char *pool, int prefix, const char *used,
                  const char *usedprefixes, int count, int contiguous, int expand) {
@@ -280,9 +285,10 @@ int nat_networks(Proc &p, OutText &out_nets, OutText &out_prefs, const char *poo
 
 int C_get_ipaddress_natnet(char *nets, int netslen, int *netsind, char *prefs, int prefslen, int *prefsind,
                            const char *pool, int prefix, const char *used, const char *usedprefixes, int count,
-                           int contiguous, int expand, ERR_ARGS) {
+                           int contiguous, int expand, ERR_ARGS) try {
     Proc p(err, errlen, errind);
     OutText &out_nets = p.result(nets, netslen, netsind);
     return nat_networks(p, out_nets, p.result(prefs, prefslen, prefsind), pool, prefix, used, usedprefixes, count,
                         contiguous, expand);
 }
+PROC_GUARD

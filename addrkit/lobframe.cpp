@@ -63,6 +63,10 @@ bool Lobs::read(OCILobLocator *lob, const ListClob &how, std::string &text, std:
 LobOut::LobOut(const Lobs &lobs, OCILobLocator **lob, const char *message, const char *last)
     : lobs_(lobs), lob_(lob), message_(message), last_(last ? last : message) {}
 
+LobOut::~LobOut() {
+    if (std::uncaught_exceptions() > exceptions_) discard();
+}
+
 bool LobOut::oci_failed(const char *message, sword status) {
     sb4 code;
     std::string text = oracle_text(lobs_.errh(), &code);

@@ -13,6 +13,7 @@
 #define NDL_ADDRKIT_LOBFRAME_H
 
 #include <cstddef>
+#include <exception>
 #include <string>
 
 #include "addrmodel.h"
@@ -86,6 +87,10 @@ public:
     // MESSAGE formats a failed write ("%d %d %s": status, Oracle error code,
     // text); LAST, when given, the write that ends the result.
     LobOut(const Lobs &lobs, OCILobLocator **lob, const char *message = kWriteFailed, const char *last = nullptr);
+    // A result that an exception cut short is discarded.
+    ~LobOut();
+    LobOut(const LobOut &) = delete;
+    LobOut &operator=(const LobOut &) = delete;
 
     bool append(std::string_view piece) override;
     bool finish() override;
@@ -99,6 +104,7 @@ private:
     bool oci_failed(const char *message, sword status);
 
     static constexpr std::size_t kChunk = 32 * 1024;
+    const int exceptions_ = std::uncaught_exceptions();
     const Lobs &lobs_;
     OCILobLocator **lob_;
     const char *message_, *last_;

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "guard.h"
 #include "outparam.h"
 
 int g_errorcode = 0;
@@ -70,13 +71,22 @@ OutText &Proc::result(TextSink &sink) {
     return results_[nresults_++];
 }
 
-int Proc::fail() {
+Proc::~Proc() {
+    if (std::uncaught_exceptions() > exceptions_) empty_results(false);
+}
+
+void Proc::empty_results(bool sinks) {
     for (int i = 0; i < nresults_; ++i) {
+        if (!sinks && results_[i].sink()) continue;
         if (keep_indicator_[i])
             results_[i].clear();
         else
             results_[i].set_null();
     }
+}
+
+int Proc::fail() {
+    empty_results(true);
     out_error(err_, errlen_, errind_, message_.c_str());
     return kStatusFailed;
 }
@@ -114,4 +124,11 @@ void Proc::note(const std::string &text) {
     int ind = *errind_;
     out_error(err_, errlen_, errind_, text.c_str());
     *errind_ = ind;
+}
+
+int fail_exception(ERR_ARGS) noexcept {
+    char text[256];
+    procedure_error_text(text, sizeof text);
+    out_error(err, errlen, errind, text);
+    return kStatusFailed;
 }

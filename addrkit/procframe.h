@@ -9,6 +9,7 @@
 #define NDL_PROCFRAME_H
 
 #include <cstddef>
+#include <exception>
 #include <string>
 #include <string_view>
 
@@ -74,6 +75,11 @@ public:
     // The entry of the frame: error text empty, error indicator NULL (unless
     // SET_ERROR_INDICATOR is false: some procedures keep the caller's value).
     Proc(char *err, int errlen, int *errind, bool set_error_indicator = true);
+    // A frame that an exception leaves empties its results as fail() does;
+    // PROC_GUARD then writes the error.
+    ~Proc();
+    Proc(const Proc &) = delete;
+    Proc &operator=(const Proc &) = delete;
 
     // Registers a text result (at most three); it starts empty, NOT NULL.
     // A failure empties it and, unless KEEP_INDICATOR, marks it NULL.
@@ -95,7 +101,13 @@ public:
     void note(const std::string &text);
 
 private:
+    // Every result empty, and NULL unless it keeps its indicator. A sink is
+    // left out when the frame unwinds: it is gone by then, and has
+    // discarded its result itself.
+    void empty_results(bool sinks);
+
     static constexpr int kMaxResults = 3;
+    const int exceptions_ = std::uncaught_exceptions();
     char *err_;
     int errlen_;
     int *errind_;
@@ -104,5 +116,20 @@ private:
     int nresults_ = 0;
     std::string message_;
 };
+
+// Every exported procedure is a function-try-block ended by this handler:
+// nothing thrown reaches the agent. The exception fails the call, with an
+// error text that says why ("Error : Out of memory\n" when memory ran out).
+//
+//     int C_something(const char *address, ERR_ARGS) try {
+//         Proc p(err, errlen, errind);
+//         ...
+//     }
+//     PROC_GUARD
+int fail_exception(ERR_ARGS) noexcept;
+#define PROC_GUARD                                  \
+    catch (...) {                                   \
+        return fail_exception(err, errlen, errind); \
+    }
 
 #endif

@@ -19,7 +19,7 @@ constexpr int kNothingFree = 4;
 }  // namespace
 
 int C_get_next_subnw(const char *parent, int prefix, const char *used, const char *usedprefixes, int wanted,
-                     char *res, int reslen, int *resind, ERR_ARGS) {
+                     char *res, int reslen, int *resind, ERR_ARGS) try {
     g_errorcode = 0;
     Proc p(err, errlen, errind);
     OutText &out = p.result(res, reslen, resind);
@@ -47,9 +47,10 @@ int C_get_next_subnw(const char *parent, int prefix, const char *used, const cha
     out.put_ip(*found);
     return p.done();
 }
+PROC_GUARD
 
 int C_get_largest_subnw(const char *parent, int prefix, const unsigned int *used, const int *usedprefixes, int count,
-                        int *best, char *res, int reslen, int *resind, ERR_ARGS) {
+                        int *best, char *res, int reslen, int *resind, ERR_ARGS) try {
     g_errorcode = 0;
     Proc p(err, errlen, errind);
     OutText &out = p.result(res, reslen, resind);
@@ -83,9 +84,10 @@ int C_get_largest_subnw(const char *parent, int prefix, const unsigned int *used
     *best = b.prefix;
     return p.done();
 }
+PROC_GUARD
 
 int C_get_maxsubnw_size(const char *parent, int prefix, const char *used, const char *usedprefixes, int *parentsize,
-                        int *usedtotal, int *largest, ERR_ARGS) {
+                        int *usedtotal, int *largest, ERR_ARGS) try {
     g_errorcode = 0;
     Proc p(err, errlen, errind);
     *usedtotal = 0;
@@ -117,3 +119,4 @@ int C_get_maxsubnw_size(const char *parent, int prefix, const char *used, const 
 #endif
     return p.done();
 }
+PROC_GUARD

@@ -33,7 +33,7 @@ int check_assigned(Proc &p, const char *network, int prefix, ip_t n, const char 
 
 }  // namespace
 
-int C_validate_multicastaddr(const char *address, ERR_ARGS) {
+int C_validate_multicastaddr(const char *address, ERR_ARGS) try {
     Proc p(err, errlen, errind);
     // An unreadable text reads as 255.255.255.255, which is no multicast
     // address either.
@@ -43,8 +43,9 @@ int C_validate_multicastaddr(const char *address, ERR_ARGS) {
         return p.fail("Error : %s is a reserved multicast address. \n", address);
     return p.done();
 }
+PROC_GUARD
 
-int C_check_subipaddress2(const char *network, int prefix, const char *address, ERR_ARGS) {
+int C_check_subipaddress2(const char *network, int prefix, const char *address, ERR_ARGS) try {
     Proc p(err, errlen, errind);
     if (prefix < 2 || prefix > 32) return p.fail("Error : Invalid prefix specified: %d\n", prefix);
     // Only readability is checked: host bits and classes pass as before.
@@ -54,8 +55,9 @@ int C_check_subipaddress2(const char *network, int prefix, const char *address, 
         return p.fail("Error : ip '%s' is not in network %s:%d \n", address, network, prefix);
     return p.done();
 }
+PROC_GUARD
 
-int C_check_subipaddress(const char *first, const char *last, const char *network, int prefix, ERR_ARGS) {
+int C_check_subipaddress(const char *first, const char *last, const char *network, int prefix, ERR_ARGS) try {
     Proc p(err, errlen, errind);
     ip_t n, f, l;
     if (validate_network(network, prefix, &n, p.message()) || validate_ipaddress(first, &f, p.message()) ||
@@ -65,8 +67,9 @@ int C_check_subipaddress(const char *first, const char *last, const char *networ
         return p.fail("Error : ip '%s:%d' is not between '%s' and '%s'\n", network, prefix, first, last);
     return p.done();
 }
+PROC_GUARD
 
-int C_ipaddress_innet(const char *network, int prefix, const char *parent, int parentprefix, ERR_ARGS) {
+int C_ipaddress_innet(const char *network, int prefix, const char *parent, int parentprefix, ERR_ARGS) try {
     Proc p(err, errlen, errind);
     ip_t par, n;
     if (validate_network(parent, parentprefix, &par, p.message()) ||
@@ -77,8 +80,9 @@ int C_ipaddress_innet(const char *network, int prefix, const char *parent, int p
                       parent, parentprefix);
     return p.done();
 }
+PROC_GUARD
 
-int C_validate_ipaddress_fornw(const char *network, int prefix, const char *addresses, ERR_ARGS) {
+int C_validate_ipaddress_fornw(const char *network, int prefix, const char *addresses, ERR_ARGS) try {
     Proc p(err, errlen, errind, false);
     ip_t n;
     if (validate_network(network, prefix, &n, p.message())) return p.fail();
@@ -113,9 +117,10 @@ int C_validate_ipaddress_fornw(const char *network, int prefix, const char *addr
     }
     return p.done();
 }
+PROC_GUARD
 
 int C_validate_network(const char *network, int prefix, const char *assigned, const char *assignedprefixes,
-                       ERR_ARGS) {
+                       ERR_ARGS) try {
     Proc p(err, errlen, errind);
     ip_t n;
     if (validate_network(network, prefix, &n, p.message())) return p.fail();
@@ -127,9 +132,10 @@ int C_validate_network(const char *network, int prefix, const char *assigned, co
         return p.fail("Error: pool contains ipaddress %s belonging to class %c \n", denumberize(b), cls);
     return check_assigned(p, network, prefix, n, assigned, assignedprefixes);
 }
+PROC_GUARD
 
 int C_validate_subnetwork(const char *network, int prefix, const char *parent, int parentprefix,
-                          const char *assigned, const char *assignedprefixes, ERR_ARGS) {
+                          const char *assigned, const char *assignedprefixes, ERR_ARGS) try {
     Proc p(err, errlen, errind);
     ip_t n, par;
     if (validate_network(network, prefix, &n, p.message()) ||
@@ -140,8 +146,9 @@ int C_validate_subnetwork(const char *network, int prefix, const char *parent, i
                       parent, parentprefix);
     return check_assigned(p, network, prefix, n, assigned, assignedprefixes);
 }
+PROC_GUARD
 
-int C_ValidateAddressRange(const char *first, const char *last, ERR_ARGS) {
+int C_ValidateAddressRange(const char *first, const char *last, ERR_ARGS) try {
     Proc p(err, errlen, errind);
     ip_t f, l;
     if (validate_ipaddress(first, &f, p.message()) || validate_ipaddress(last, &l, p.message())) return p.fail();
@@ -149,8 +156,9 @@ int C_ValidateAddressRange(const char *first, const char *last, ERR_ARGS) {
         return p.fail("Error : Start ip ipaddress (%s) greater than or equal to end ip address (%s)\n", first, last);
     return p.done();
 }
+PROC_GUARD
 
-int C_ValidateIPAddressInRange(const char *first, const char *last, const char *address, ERR_ARGS) {
+int C_ValidateIPAddressInRange(const char *first, const char *last, const char *address, ERR_ARGS) try {
     Proc p(err, errlen, errind);
     ip_t f, l, a;
     if (validate_ipaddress(first, &f, p.message()) || validate_ipaddress(last, &l, p.message()) ||
@@ -160,3 +168,4 @@ int C_ValidateIPAddressInRange(const char *first, const char *last, const char *
         return p.fail("Error : Ipaddress (%s) not within range for the pool (%s - %s)\n", address, first, last);
     return p.done();
 }
+PROC_GUARD

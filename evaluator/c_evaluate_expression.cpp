@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "../platform/export.h"
+#include "../platform/guard.h"
 #include "../platform/extproc/outparam.h"
 #include "evaluator.h"
 
@@ -26,7 +27,7 @@ int fail(int *resultInd, char *error, int errorLen, int *errorInd, const char *t
 
 NDL_EXPORT int C_evaluate_expression(char *prefix, char *name, char *expression, char *result,
                                      int resultLen, int *resultInd, char *error, int errorLen,
-                                     int *errorInd) {
+                                     int *errorInd) try {
     *errorInd = OUT_NULL;
     *resultInd = OUT_NOTNULL;
 
@@ -65,4 +66,9 @@ NDL_EXPORT int C_evaluate_expression(char *prefix, char *name, char *expression,
                         "Error : result longer than its buffer\n");
     }
     return 0;
+} catch (...) {
+    // Nothing thrown reaches the agent.
+    char text[256];
+    procedure_error_text(text, sizeof text);
+    return fail(resultInd, error, errorLen, errorInd, text);
 }

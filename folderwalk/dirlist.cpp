@@ -25,7 +25,9 @@ bool plain_directory(int dirfd, const char *name) {
 
 }  // namespace
 
-int dirlist(char *dir, char *out) {
+// Nothing thrown reaches the caller: short of memory for the pattern, the
+// directory cannot be searched.
+int dirlist(char *dir, char *out) try {
     out[0] = '\0';
     std::string pattern = std::string(dir) + "\\*";
     if (pattern.size() >= kPatternBuffer) return 1;
@@ -56,4 +58,7 @@ int dirlist(char *dir, char *out) {
     }
     closedir(d);
     return status;
+} catch (...) {
+    out[0] = '\0';
+    return 1;
 }
