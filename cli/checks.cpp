@@ -102,6 +102,7 @@ int filterlist_header(const char *domainname, const char *nodetype, const char *
 const bool installed = [] {
     g_cli_checks.inventory_step = inventory_step;
     g_cli_checks.filterlist_header = filterlist_header;
+    g_cli_checks.rp_beside_auto_rp = true;
     return true;
 }();
 

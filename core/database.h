@@ -72,6 +72,10 @@ struct cli_checks {
     // At an AS-path or community list header that gives its start number:
     // 1 to go on, 0 refused (logged, g_error set; the parser keeps its token).
     int (*filterlist_header)(const char *domainname, const char *nodetype, const char *seqstart);
+    // An RPACCEPT may name an RP beside AUTO-RP TRUE: this build does not
+    // make that check. (No member initializer: the global stays zeroed
+    // before any constructor runs, so the installer's value holds.)
+    bool rp_beside_auto_rp;
 };
 extern cli_checks g_cli_checks;
 

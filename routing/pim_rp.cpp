@@ -1,5 +1,6 @@
 // The rendezvous-point sub-blocks of ROUTING-PIM: RP, RPACCEPT, BSR,
 // MAPPINGAGENT and AUTORPFILTER.
+#include "database.h"
 #include "multicast.h"
 
 namespace {
@@ -59,7 +60,7 @@ int check_rpaccept(block_reader &r, void *entry, void *) {
     if (mcast_mandatory(r, "pimrpaccepttokens",
                         "Error : Mandatory field '%s' for 'RPACCEPT' in 'ROUTING-PIM' block is not defined: %d\n"))
         return 1;
-    if (e.autorp == 1 && std::strlen(e.acceptrpaddr) >= 2)
+    if (e.autorp == 1 && std::strlen(e.acceptrpaddr) >= 2 && !g_cli_checks.rp_beside_auto_rp)
         return r.fail("Error : RP should not be specified when AUTO-RP is true. %d\n", Line);
     return 0;
 }
