@@ -1,11 +1,41 @@
 // The log of the command-line build: every message on standard output,
 // followed by a line break.
+#include "log_stdout.h"
+
+#include <cerrno>
+#include <cstdarg>
 #include <cstdio>
+#include <cstring>
 
 #include "runstate.h"
 
+namespace {
+
+bool lost = false;
+int lost_errno = 0;  // of the first write that failed
+
+void note_failure() {
+    lost = true;
+    lost_errno = errno ? errno : EIO;
+}
+
+}  // namespace
+
+void print_log(const char *format, ...) {
+    if (lost) return;
+    va_list ap;
+    va_start(ap, format);
+    int n = std::vfprintf(stdout, format, ap);
+    va_end(ap);
+    if (n < 0 || std::ferror(stdout)) note_failure();
+}
+
+const char *log_lost() {
+    if (!lost && (std::fflush(stdout) != 0 || std::ferror(stdout))) note_failure();
+    return lost ? std::strerror(lost_errno) : nullptr;
+}
+
 int addtooutput() {
-    std::fputs(g_errormsg, stdout);
-    std::fputc('\n', stdout);
+    print_log("%s\n", g_errormsg);
     return 1;
 }

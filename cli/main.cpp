@@ -1,14 +1,18 @@
 // cfgload: loads one NDL file into the repository from a shell, with a
 // logon of its own, or writes the statements into a ".sql" load file.
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
 #include "database.h"
+#include "log_stdout.h"
 #include "runstate.h"
+#include "stopped_load.h"
 #include "tokenizer.h"
 
 namespace {
@@ -42,7 +46,7 @@ char loadname[kArgSize];
 char loadtemp[kArgSize + 8];
 
 int fail(const char *text) {
-    std::fputs(text, stdout);
+    print_log("%s", text);
     return 1;
 }
 
@@ -137,6 +141,29 @@ bool finish_loadfile(FILE *loadfp) {
     return ok;
 }
 
+// A directory opens as a stream on Linux but holds no text: it is a file
+// that cannot be opened.
+FILE *open_input(const char *path) {
+    FILE *fp = std::fopen(path, "r");
+    struct stat st;
+    if (fp && fstat(fileno(fp), &st) == 0 && S_ISDIR(st.st_mode)) {
+        std::fclose(fp);
+        return nullptr;
+    }
+    return fp;
+}
+
+// The log tells what the run already stored or refused: its loss is told,
+// and the exit status still says which.
+void report_lost_log(int status) {
+    const char *why = log_lost();
+    if (!why) return;
+    const char *outcome = status != 0 ? "nothing was stored"
+                          : createfile ? "the load file was created"
+                                       : "the load was committed";
+    std::fprintf(stderr, "cfgload: the log could not be written (%s): %s\n", why, outcome);
+}
+
 int run(int argc, char **argv) {
     InitialiseGlobalData();
     g_tablename[0] = '\0';
@@ -160,7 +187,7 @@ int run(int argc, char **argv) {
         }
         if (createfile) {
             if (argc < 5) {
-                std::fputs("Output file name not specified \n", stdout);
+                print_log("Output file name not specified \n");
                 return fail(kUsageNoOutput);
             }
             if (std::strlen(argv[4]) + 4 >= kArgSize) return fail(kUsage);
@@ -168,7 +195,7 @@ int run(int argc, char **argv) {
         }
     }
 
-    FILE *fp = std::fopen(inputname, "r");
+    FILE *fp = open_input(inputname);
     if (!fp) {
         std::fprintf(stderr, "open failed for %s\n", inputname);
         return 1;
@@ -183,12 +210,12 @@ int run(int argc, char **argv) {
         drop_loadfile(loadfp);
         return fail("Error in db initialization..\n");
     }
-    std::printf("Connected to ORACLE as %s\n", username);
+    print_log("Connected to ORACLE as %s\n", username);
 
     reset_tokenizer();
     auto stop = [&](const char *text) {
         drop_loadfile(loadfp);
-        std::fputs(text, stdout);
+        print_log("%s", text);
         releasememory("ALL");
         return 1;
     };
@@ -211,10 +238,10 @@ int run(int argc, char **argv) {
     }
     g_tablename[0] = '\0';
     if (createfile) {
-        std::printf("Load file %s successfully created \n", loadname);
-        std::fputs("Load the file using sqlplus utility.\n", stdout);
+        print_log("Load file %s successfully created \n", loadname);
+        print_log("Load the file using sqlplus utility.\n");
     } else {
-        std::fputs("file  successfully loaded \n", stdout);
+        print_log("file  successfully loaded \n");
     }
     releasememory("ALL");
     return 0;
@@ -222,8 +249,18 @@ int run(int argc, char **argv) {
 
 }  // namespace
 
-int main(int argc, char **argv) {
+int main(int argc, char **argv) try {
+    // A closed pipe is a write that fails, never a kill after the commit.
+    std::signal(SIGPIPE, SIG_IGN);
     int status = run(argc, argv);
-    std::fflush(stdout);
+    report_lost_log(status);
+    return status;
+} catch (...) {
+    // A run that an exception stopped is a failed one: its session is not
+    // ended, so nothing is committed, and no load file is left behind.
+    if (loadtemp[0]) unlink(loadtemp);
+    log_stopped_load();
+    int status = fail(kNotChanged);
+    report_lost_log(status);
     return status;
 }

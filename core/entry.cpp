@@ -1,7 +1,11 @@
 // NDL_parsefile: one load run from the database's external-procedure agent.
+#include <sys/stat.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
+#include <new>
 #include <string>
 
 #include "database.h"
@@ -9,6 +13,7 @@
 #include "records_policy.h"
 #include "runstate.h"
 #include "sections.h"
+#include "stopped_load.h"
 #include "tokenizer.h"
 
 namespace {
@@ -16,11 +21,17 @@ namespace {
 constexpr size_t kPathLimit = 500;  // repository, and repository + file name
 constexpr int kMaxInputFiles = 10;
 
-// The files of a run, opened before any is parsed.
+// The files of a run, opened before any is parsed; a run that an exception
+// ends closes them too.
 struct file_list {
     char *paths[kMaxInputFiles] = {};
     FILE *files[kMaxInputFiles] = {};
     int count = 0;
+
+    file_list() = default;
+    file_list(const file_list &) = delete;
+    file_list &operator=(const file_list &) = delete;
+    ~file_list() { release(); }
 
     void free_paths() {
         for (int i = 0; i < count; ++i) {
@@ -55,12 +66,19 @@ void final_cleanup() {
 }
 
 // Paths are joined with "\" and shown so; the file system reads it as a
-// separator.
+// separator. A directory opens as a stream on Linux but holds no text: it
+// is a file that cannot be opened.
 FILE *open_input(const char *path) {
     std::string native(path);
     for (char &c : native)
         if (c == '\\') c = '/';
-    return std::fopen(native.c_str(), "r");
+    FILE *fp = std::fopen(native.c_str(), "r");
+    struct stat st;
+    if (fp && fstat(fileno(fp), &st) == 0 && S_ISDIR(st.st_mode)) {
+        std::fclose(fp);
+        return nullptr;
+    }
+    return fp;
 }
 
 // Opens every named file; false (message logged, everything released) on the
@@ -94,9 +112,10 @@ bool open_files(char *names, const char *repository, file_list &list) {
             list.release();
             return false;
         }
-        list.paths[list.count] = strdup(path.c_str());
         list.files[list.count] = fp;
-        ++list.count;
+        list.paths[list.count] = strdup(path.c_str());
+        ++list.count;  // closed by the list from here on
+        if (!list.paths[list.count - 1]) throw std::bad_alloc();
     }
     return true;
 }
@@ -159,7 +178,7 @@ int run(OCIExtProcContext *ctx, const char *repository, char *names, const char 
         reset_tokenizer();
         if (!parse(list.files[i], nullptr, i == 0 ? 1 : 2) || g_error) {
             final_cleanup();
-            logmsg("EXITING DUE TO ERRORS, DATABASE TABLES ARE NOT CHANGED\n");
+            logmsg("%s", kNotChanged);
             *msgind = 0;
             list.release();
             return 2;
@@ -199,13 +218,23 @@ int run(OCIExtProcContext *ctx, const char *repository, char *names, const char 
 NDL_EXPORT int NDL_parsefile(OCIExtProcContext *ctx, OCILobLocator **log, char *repository,
                              char *filelist, char *mode, char *message, int /*messagelen*/,
                              int *messageind) {
-    InitialiseGlobalData();
-    if (message) message[0] = '\0';
-    g_createversion = 0;
-    g_outputlob = log;
-    char *names = strdup(filelist ? filelist : "");
     int ignored = 0;
-    int result = run(ctx, repository ? repository : "", names, mode, messageind ? messageind : &ignored);
-    std::free(names);
-    return result;
+    int *msgind = messageind ? messageind : &ignored;
+    g_outputlob = log;
+    // Nothing thrown reaches the agent: a run out of memory is a failed
+    // load, its rows left to the caller's rollback, and the library is
+    // ready for the next call.
+    try {
+        InitialiseGlobalData();
+        if (message) message[0] = '\0';
+        g_createversion = 0;
+        std::unique_ptr<char, decltype(&std::free)> names(strdup(filelist ? filelist : ""), &std::free);
+        if (!names) throw std::bad_alloc();
+        return run(ctx, repository ? repository : "", names.get(), mode, msgind);
+    } catch (...) {
+        final_cleanup();
+        *msgind = 0;
+        log_stopped_load(kNotChanged);
+        return 2;
+    }
 }

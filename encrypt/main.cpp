@@ -1,9 +1,12 @@
 // encrypt: encrypts ("-e") or decrypts ("-d") one string, with an optional
 // key, through cipherkit, and prints the result.
+#include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 
 #include "cipherkit.h"
+#include "../platform/guard.h"
 
 namespace {
 
@@ -12,12 +15,22 @@ int usage() {
     return 1;
 }
 
+// The printed line is the program's only result: one that did not reach
+// standard output is a failure, told on standard error.
+int finish(int status) {
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout)) return status;
+    std::fprintf(stderr, "encrypt: the output could not be written (%s)\n", std::strerror(errno ? errno : EIO));
+    return 1;
+}
+
 }  // namespace
 
-int main(int argc, char **argv) {
-    if (argc != 3 && argc != 4) return usage();
+int main(int argc, char **argv) try {
+    // A closed pipe is a write that fails, told like any other.
+    std::signal(SIGPIPE, SIG_IGN);
+    if (argc != 3 && argc != 4) return finish(usage());
     bool encrypt = std::strcmp(argv[1], "-e") == 0;
-    if (!encrypt && std::strcmp(argv[1], "-d") != 0) return usage();
+    if (!encrypt && std::strcmp(argv[1], "-d") != 0) return finish(usage());
     char buffer[kCipherTextSize] = {};
     int rc;
     if (argc == 3)
@@ -27,5 +40,9 @@ int main(int argc, char **argv) {
     // The buffer is printed whatever the call gave, so a caller reading the
     // output sees the error text too; the status still tells a failure.
     std::printf("%s\n", buffer);
-    return rc == 0 ? 0 : 1;
+    return finish(rc == 0 ? 0 : 1);
+} catch (...) {
+    // Nothing thrown ends the program unreported.
+    report_exception("encrypt");
+    return 1;
 }

@@ -13,6 +13,7 @@ constexpr ParamSpec int_out(const char *n) { return {ParamKind::IntOut, n, 0}; }
 constexpr ParamSpec clob_in(const char *n) { return {ParamKind::ClobIn, n, 0}; }
 constexpr ParamSpec clob_out(const char *n) { return {ParamKind::ClobOut, n, 0}; }
 constexpr ParamSpec buf_out(const char *n, int size) { return {ParamKind::BufOut, n, size}; }
+constexpr bool kRepository = true;
 }  // namespace
 
 // clang-format off
@@ -20,9 +21,9 @@ const CallSpec kCallSpecs[] = {
     // The marshalling test library: one export per parameter kind.
     {"hosttest", "T_echo", 5, {text_in("text"), int_in("number"), text_out("result", 4000), int_out("length"), text_out("error", 4000)}},
     {"hosttest", "T_clob", 5, {ctx, clob_in("input"), clob_out("output"), int_out("length"), text_out("error", 4000)}},
-    {"hosttest", "T_write", 4, {ctx, text_in("value"), int_in("status"), text_out("error", 4000)}},
+    {"hosttest", "T_write", 4, {ctx, text_in("value"), int_in("status"), text_out("error", 4000)}, kRepository},
     {"hosttest", "T_parsefile", 6, {ctx, clob_out("log"), text_in("repository"), text_in("files"), text_in("mode"), text_out("message", 4000)}},
-    {"cfgproc", "NDL_parsefile", 6, {ctx, clob_out("log"), text_in("repository"), text_in("files"), text_in("mode"), text_out("message", 4000)}},
+    {"cfgproc", "NDL_parsefile", 6, {ctx, clob_out("log"), text_in("repository"), text_in("files"), text_in("mode"), text_out("message", 4000)}, kRepository},
     // The address library: validation.
     {"addrkit", "C_validate_multicastaddr", 2, {text_in("address"), text_out("error", 4000)}},
     {"addrkit", "C_check_subipaddress2", 4, {text_in("network"), int_in("prefix"), text_in("address"), text_out("error", 4000)}},

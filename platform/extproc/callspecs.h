@@ -29,6 +29,9 @@ struct CallSpec {
     const char *procedure;  // exported symbol
     int nparams;
     ParamSpec params[kMaxParams];
+    // The export reads or writes the repository through its context. The
+    // others need no database: a context for their CLOBs at most.
+    bool repository = false;
 };
 
 // The one table, one line per export; ends with a null library.

@@ -277,9 +277,26 @@ const OutValue *CallResult::out(std::string_view name) const {
     return nullptr;
 }
 
-// The client's logon: environment, handles, attach, session. Returns why
-// it failed, or nothing.
-static std::string logon(Session::Handles &h, const std::string &repository) {
+// The attach and the session on the repository file. Returns why it
+// failed, or nothing.
+static std::string attach_repository(Session::Handles &h, const std::string &repository) {
+    sword st = OCIServerAttach(h.srv, h.err, reinterpret_cast<const text *>(repository.c_str()),
+                               static_cast<sb4>(repository.size()), OCI_DEFAULT);
+    if (st != OCI_SUCCESS) return oci_text(h.err, st);
+    OCIAttrSet(h.svc, OCI_HTYPE_SVCCTX, h.srv, 0, OCI_ATTR_SERVER, h.err);
+    static char user[] = "extproc";
+    OCIAttrSet(h.ses, OCI_HTYPE_SESSION, user, sizeof user - 1, OCI_ATTR_USERNAME, h.err);
+    OCIAttrSet(h.ses, OCI_HTYPE_SESSION, user, sizeof user - 1, OCI_ATTR_PASSWORD, h.err);
+    st = OCISessionBegin(h.svc, h.err, h.ses, OCI_CRED_RDBMS, OCI_DEFAULT);
+    if (st != OCI_SUCCESS) return oci_text(h.err, st);
+    h.attached = h.begun = true;
+    OCIAttrSet(h.svc, OCI_HTYPE_SVCCTX, h.ses, 0, OCI_ATTR_SESSION, h.err);
+    return {};
+}
+
+// The client's logon: environment, handles, the repository when asked for,
+// the context. Returns why it failed, or nothing.
+static std::string logon(Session::Handles &h, const std::string &repository, Attach attach) {
     // The host stands for the database that cfgproc writes to.
     ocix_expect_layout(OCIX_LAYOUT_VERSIONED);
     if (OCIInitialize(OCI_DEFAULT, nullptr, nullptr, nullptr, nullptr) != OCI_SUCCESS ||
@@ -290,28 +307,23 @@ static std::string logon(Session::Handles &h, const std::string &repository) {
         OCIHandleAlloc(h.env, reinterpret_cast<dvoid **>(&h.svc), OCI_HTYPE_SVCCTX, 0, nullptr) != OCI_SUCCESS ||
         OCIHandleAlloc(h.env, reinterpret_cast<dvoid **>(&h.ses), OCI_HTYPE_SESSION, 0, nullptr) != OCI_SUCCESS)
         return "cannot allocate handles";
-    sword st = OCIServerAttach(h.srv, h.err, reinterpret_cast<const text *>(repository.c_str()),
-                               static_cast<sb4>(repository.size()), OCI_DEFAULT);
-    if (st != OCI_SUCCESS) return oci_text(h.err, st);
-    OCIAttrSet(h.svc, OCI_HTYPE_SVCCTX, h.srv, 0, OCI_ATTR_SERVER, h.err);
-    static char user[] = "extproc";
-    OCIAttrSet(h.ses, OCI_HTYPE_SESSION, user, sizeof user - 1, OCI_ATTR_USERNAME, h.err);
-    OCIAttrSet(h.ses, OCI_HTYPE_SESSION, user, sizeof user - 1, OCI_ATTR_PASSWORD, h.err);
-    st = OCISessionBegin(h.svc, h.err, h.ses, OCI_CRED_RDBMS, OCI_DEFAULT);
-    if (st != OCI_SUCCESS) return oci_text(h.err, st);
-    h.begun = true;
-    OCIAttrSet(h.svc, OCI_HTYPE_SVCCTX, h.ses, 0, OCI_ATTR_SESSION, h.err);
+    // Without a repository the service context has no server: CLOB calls
+    // need no more.
+    if (attach == Attach::Repository) {
+        std::string why = attach_repository(h, repository);
+        if (!why.empty()) return why;
+    }
     h.ctx = ocix_context_create(h.env, h.svc, h.err);
     if (!h.ctx) {
-        OCISessionEnd(h.svc, h.err, h.ses, OCI_DEFAULT);
+        if (h.begun) OCISessionEnd(h.svc, h.err, h.ses, OCI_DEFAULT);
         h.begun = false;
         return "cannot create the external-procedure context";
     }
     return {};
 }
 
-Session::Session(const std::string &repository) : h_(std::make_unique<Handles>()) {
-    std::string why = logon(*h_, repository);
+Session::Session(const std::string &repository, Attach attach) : h_(std::make_unique<Handles>()) {
+    std::string why = logon(*h_, repository, attach);
     if (why.empty()) return;
     h_->error = "logon failed: " + why;
     if (h_->env) OCIHandleFree(h_->env, OCI_HTYPE_ENV);
@@ -356,6 +368,10 @@ CallResult Session::call(const std::string &library, const std::string &procedur
         r.error = "unknown procedure " + procedure + " of library " + library_name(library);
         return r;
     }
+    if (spec->repository && !h.attached) {
+        r.error = procedure + " needs a repository, and the session has none";
+        return r;
+    }
     Slots slots(spec->nparams);
     std::vector<Word> words;
     if (!take_args(*spec, args, slots, r.error)) return r;
@@ -364,15 +380,19 @@ CallResult Session::call(const std::string &library, const std::string &procedur
 
     r.ret = kInvokers[words.size()](fn, words.data());
     r.called = true;
+
+    // As the PL/SQL caller: keep the work of a call that succeeded, drop the
+    // rest of one that failed; at once, so that nothing thrown while the
+    // results are read leaves a failed call's rows for the session's end.
+    if (h.attached) {
+        sword st =
+            r.ret == 0 ? OCITransCommit(h.svc, h.err, OCI_DEFAULT) : OCITransRollback(h.svc, h.err, OCI_DEFAULT);
+        if (st != OCI_SUCCESS)
+            r.error = std::string(r.ret == 0 ? "commit" : "rollback") + " failed: " + oci_text(h.err, st);
+    }
     for (int i = 0; i < spec->nparams; ++i)
         if (is_out(spec->params[i].kind))
             r.outs.push_back(read_out(spec->params[i], slots.s[static_cast<size_t>(i)]));
-
-    // As the PL/SQL caller: keep the work of a call that succeeded, drop the
-    // rest of one that failed.
-    sword st = r.ret == 0 ? OCITransCommit(h.svc, h.err, OCI_DEFAULT) : OCITransRollback(h.svc, h.err, OCI_DEFAULT);
-    if (st != OCI_SUCCESS)
-        r.error = std::string(r.ret == 0 ? "commit" : "rollback") + " failed: " + oci_text(h.err, st);
     return r;
 }
 

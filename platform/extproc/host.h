@@ -35,11 +35,16 @@ struct CallResult {
     const OutValue *out(std::string_view name) const;
 };
 
+// What a session opens: the repository with a session on it, or only the
+// handles and the context that CLOB work needs, touching no database file.
+enum class Attach { Repository, None };
+
 class Session {
 public:
     // Logs on to the repository file; an empty name means the OCI layer's
-    // default ($NDL_REPOSITORY, else repository.db).
-    explicit Session(const std::string &repository = "");
+    // default ($NDL_REPOSITORY, else repository.db). Without a repository
+    // the procedures that need one are refused.
+    explicit Session(const std::string &repository = "", Attach attach = Attach::Repository);
     ~Session();
     Session(const Session &) = delete;
     Session &operator=(const Session &) = delete;
@@ -66,6 +71,7 @@ public:
         OCISvcCtx *svc = nullptr;
         OCISession *ses = nullptr;
         OCIExtProcContext *ctx = nullptr;
+        bool attached = false;  // a repository is attached
         bool begun = false;
         std::string error;
     };

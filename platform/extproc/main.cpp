@@ -1,23 +1,48 @@
 // extproc: calls the exports of the deliverables from a shell, as the
 // database's agent would, on an embedded repository.
+#include <strings.h>
+
+#include <cerrno>
+#include <csignal>
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <vector>
 
 #include "host.h"
+#include "../guard.h"
 
 namespace {
 
 constexpr const char *kUsage =
     "usage: extproc [--repository FILE] parse [--dir DIR] --files A,B [--mode MODE] [--raw]\n"
-    "       extproc [--repository FILE] call LIBRARY PROCEDURE [ARG...]\n";
+    "       extproc [--repository FILE] call LIBRARY PROCEDURE [ARG...]\n"
+    "       extproc --help\n"
+    "MODE is createversion, updateversion or initializedata, in any case; without it the load is plain.\n";
+
+// The modes the loader knows. It takes any other word for a plain load; a
+// shell user who mistyped one is told instead.
+constexpr const char *kModes[] = {"createversion", "updateversion", "initializedata"};
 
 int usage(const std::string &why) {
     std::fprintf(stderr, "extproc: %s\n%s", why.c_str(), kUsage);
     return 2;
 }
 
-void print(const std::string &s) { std::fwrite(s.data(), 1, s.size(), stdout); }
+// Writes TEXT on standard output and flushes it: false, with the reason,
+// when any of it was lost (a full device, a closed pipe).
+bool print(const std::string &text, std::string &why) {
+    if (std::fwrite(text.data(), 1, text.size(), stdout) == text.size() && std::fflush(stdout) == 0) return true;
+    why = std::strerror(errno);
+    return false;
+}
+
+bool known_mode(const std::string &mode) {
+    if (mode.empty()) return true;
+    for (const char *m : kModes)
+        if (strcasecmp(mode.c_str(), m) == 0) return true;
+    return false;
+}
 
 struct Command {
     bool parse = false;
@@ -49,6 +74,10 @@ bool read_parse(const std::vector<std::string> &a, size_t i, Command &c, std::st
         why = "parse needs --files";
         return false;
     }
+    if (!known_mode(mode)) {
+        why = "unknown mode " + mode;
+        return false;
+    }
     c.parse = true;
     c.library = "cfgproc";
     c.procedure = "NDL_parsefile";
@@ -58,7 +87,10 @@ bool read_parse(const std::vector<std::string> &a, size_t i, Command &c, std::st
 
 }  // namespace
 
-int main(int argc, char **argv) {
+int main(int argc, char **argv) try {
+    // A closed pipe is a write that fails, told below, never a kill after
+    // the load was committed.
+    std::signal(SIGPIPE, SIG_IGN);
     std::vector<std::string> a(argv + 1, argv + argc);
     std::string repository;
     size_t i = 0;
@@ -71,6 +103,12 @@ int main(int argc, char **argv) {
     Command c;
     std::string why;
     const std::string &cmd = a[i++];
+    std::string lost;
+    if (cmd == "--help" || cmd == "-h") {
+        if (print(kUsage, lost)) return 0;
+        std::fprintf(stderr, "extproc: the usage could not be written (%s)\n", lost.c_str());
+        return 1;
+    }
     if (cmd == "parse") {
         if (!read_parse(a, i, c, why)) return usage(why);
     } else if (cmd == "call") {
@@ -83,12 +121,14 @@ int main(int argc, char **argv) {
     }
 
     // Before logging on, so that a mistyped name leaves no repository behind.
-    if (!extproc::find_procedure(c.library, c.procedure)) {
+    const extproc::CallSpec *spec = extproc::find_procedure(c.library, c.procedure);
+    if (!spec) {
         std::fprintf(stderr, "extproc: unknown procedure %s of library %s\n", c.procedure.c_str(),
                      c.library.c_str());
         return 2;
     }
-    extproc::Session session(repository);
+    // A procedure that needs no repository leaves none behind.
+    extproc::Session session(repository, spec->repository ? extproc::Attach::Repository : extproc::Attach::None);
     if (!session.ok()) {
         std::fprintf(stderr, "extproc: %s\n", session.error().c_str());
         return 2;
@@ -98,20 +138,19 @@ int main(int argc, char **argv) {
         std::fprintf(stderr, "extproc: %s\n", r.error.c_str());
         return 2;
     }
+    std::string out;
     if (c.parse) {
-        std::string log;
         for (const extproc::OutValue &v : r.outs)
             if (v.kind == extproc::ParamKind::ClobOut) {
-                log = v.value;
+                out = v.value;
                 break;
             }
-        log = extproc::format_log(log, c.raw);
-        if (!log.empty() && log.back() != '\n') log.push_back('\n');
-        print(log);
+        out = extproc::format_log(out, c.raw);
+        if (!out.empty() && out.back() != '\n') out.push_back('\n');
     } else {
-        print(extproc::format_call(r));
+        out = extproc::format_call(r);
     }
-    std::fflush(stdout);
+    bool written = print(out, lost);
     int status = c.parse ? r.ret : 0;
     // A call whose work could not be committed did not succeed.
     if (!r.error.empty()) {
@@ -122,5 +161,19 @@ int main(int argc, char **argv) {
         std::fprintf(stderr, "extproc: %s\n", session.error().c_str());
         status = 2;
     }
-    return status;
+    if (written) return status;
+    // The log of a load tells what was already committed or rolled back: its
+    // loss changes neither, and the status keeps saying which. A call's
+    // printed values are its result: without them it failed.
+    if (c.parse) {
+        std::fprintf(stderr, "extproc: the log could not be written (%s): %s\n", lost.c_str(),
+                     r.ret == 0 && r.error.empty() ? "the load was committed" : "nothing was stored");
+        return status;
+    }
+    std::fprintf(stderr, "extproc: the result could not be written (%s)\n", lost.c_str());
+    return status == 0 ? 1 : status;
+} catch (...) {
+    // Nothing thrown ends the program unreported.
+    report_exception("extproc");
+    return 2;
 }

@@ -174,6 +174,15 @@ TEST_F(Cfgload, OtherSectionsKeepTheStoredTopologyAndRewriteTheirTables) {
     EXPECT_EQ(rows("SELECT count(*) FROM ipaddresspools"), (std::vector<std::string>{"1"}));
 }
 
+TEST_F(Cfgload, AnRpBesideAutoRpTrueIsNotChecked) {
+    ProgramRun r = cfgload({std::string(NDL_TEST_DATA) + "/routing/topo.ndl", login});
+    ASSERT_EQ(r.status, 0) << r.out;
+    r = load("autorp_routing.ndl");
+    EXPECT_EQ(r.status, 0) << r.out;
+    EXPECT_EQ(r.out.find("RP should not be specified"), std::string::npos) << r.out;
+    EXPECT_EQ(rows("SELECT autorp, acceptrpaddr FROM pimacceptclass"), (std::vector<std::string>{"1|EVALIP(10.0.0.3)"}));
+}
+
 TEST_F(Cfgload, FailedParseAndFailedWriteCommitNothing) {
     ASSERT_EQ(load("small.ndl").status, 0);
     std::vector<std::string> before = rows("SELECT * FROM domainvariables");
@@ -310,6 +319,92 @@ TEST_F(Cfgload, ColumnsTheOlderLayoutLacksAreNoChangeOnReload) {
     EXPECT_EQ(rows("SELECT value, isdefault FROM poolclass ORDER BY value"),
               (std::vector<std::string>{"GOLD|1", "SILVER|0"}));
     EXPECT_EQ(rows("SELECT count(*) FROM addressassign"), (std::vector<std::string>{"1"}));
+}
+
+}  // namespace
+
+namespace {
+
+// Both loaders from a shell: cfgload, and the library through extproc. Each
+// loads into a repository file of its own in the test's folder.
+struct Loader {
+    std::string name;
+    int refused;  // the exit status of a load that stored nothing
+};
+const Loader kLoaders[] = {{"cfgload", 1}, {"extproc", 2}};
+
+class BothLoaders : public Cfgload {
+protected:
+    std::string repo(const Loader &l, const std::string &tag = "") const { return dir + "/" + l.name + tag + ".db"; }
+    // Loads FILES (paths as given); AGAIN reloads a stored network.
+    ProgramRun run(const Loader &l, const std::string &files, bool again, Stdout to = Stdout::Captured,
+                   const std::string &tag = "") {
+        std::string db_file = repo(l, tag);
+        if (l.name == "cfgload") {
+            std::vector<std::string> args{files, "scott/tiger/" + fs::path(db_file).filename().string()};
+            if (again) args.push_back("overwrite");
+            return run_program(kCfgload, args, to);
+        }
+        std::vector<std::string> args{"--repository", db_file, "parse", "--files", files};
+        if (again) args.insert(args.end(), {"--mode", "UpdateVersion"});
+        return run_program(std::string(NDL_BIN_DIR) + "/extproc", args, to);
+    }
+    std::vector<std::string> stored(const Loader &l, const std::string &tag = "") const {
+        std::vector<std::string> all = query_rows(repo(l, tag), "SELECT networkname, organization FROM networks");
+        for (const std::string &row : query_rows(repo(l, tag), "SELECT * FROM domainvariables ORDER BY 1, 2, 3"))
+            all.push_back(row);
+        return all;
+    }
+};
+
+TEST_F(BothLoaders, ADirectoryIsAFileThatCannotBeOpened) {
+    fs::create_directories(dir + "/sub.ndl");
+    const std::string sub = dir + "/sub.ndl";
+    for (const Loader &l : kLoaders) {
+        SCOPED_TRACE(l.name);
+        ASSERT_EQ(run(l, kData + "small.ndl", false).status, 0);
+        std::vector<std::string> before = stored(l);
+        ASSERT_FALSE(before.empty());
+        // The library opens every file before it parses any.
+        for (const std::string &files : {sub, kData + "small.ndl," + sub}) {
+            if (l.name == "cfgload" && files != sub) continue;
+            ProgramRun r = run(l, files, true);
+            EXPECT_EQ(r.status, l.refused);
+            if (l.name == "cfgload") {
+                EXPECT_EQ(r.out, "");
+                EXPECT_EQ(r.err, "open failed for " + sub + "\n");
+            } else {
+                EXPECT_EQ(r.out, "ERROR: File cannot be opened for parsing: " + sub + " \n\n");
+                EXPECT_EQ(r.err, "");
+            }
+            EXPECT_EQ(stored(l), before);
+        }
+    }
+}
+
+// The log of a load tells what was stored or refused; when it cannot be
+// written that is told on standard error, and the exit status still says
+// what was stored: a committed load is not reported failed.
+TEST_F(BothLoaders, ALostLogIsToldAndTheStatusStillSaysWhatWasStored) {
+    for (const Loader &l : kLoaders) {
+        for (Stdout to : {Stdout::Full, Stdout::ClosedPipe}) {
+            std::string tag = to == Stdout::Full ? "-full" : "-pipe";
+            SCOPED_TRACE(l.name + tag);
+            std::string lost = l.name + ": the log could not be written (" +
+                               (to == Stdout::Full ? "No space left on device" : "Broken pipe") + "): ";
+            ProgramRun r = run(l, kData + "small.ndl", false, to, tag);
+            EXPECT_EQ(r.status, 0);
+            EXPECT_EQ(r.err, lost + "the load was committed\n");
+            std::vector<std::string> loaded = stored(l, tag);
+            ASSERT_FALSE(loaded.empty());
+            EXPECT_EQ(loaded[0], "SMALL|O'Brien Labs");
+
+            r = run(l, kData + "small_error.ndl", true, to, tag);
+            EXPECT_EQ(r.status, l.refused);
+            EXPECT_EQ(r.err, lost + "nothing was stored\n");
+            EXPECT_EQ(stored(l, tag), loaded);
+        }
+    }
 }
 
 }  // namespace

@@ -3,7 +3,6 @@
 // here. Checks the log's exact text, the return code and the repository.
 #include <gtest/gtest.h>
 
-#include <dirent.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -29,15 +28,6 @@ struct Outcome {
     const extproc::OutValue *message = nullptr;
     extproc::CallResult result;
 };
-
-int open_fds() {
-    int n = 0;
-    if (DIR *d = opendir("/proc/self/fd")) {
-        while (readdir(d)) ++n;
-        closedir(d);
-    }
-    return n;
-}
 
 std::string file_line(const std::string &path) { return "\n --- FILE:  " + path + " --- \n<br>"; }
 

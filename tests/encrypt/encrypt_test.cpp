@@ -91,4 +91,19 @@ TEST(Encrypt, TextsBeyondTheOutputAreRefused) {
     EXPECT_EQ(r.err, "");
 }
 
+// The printed line is the only result: a line that could not be written is
+// a failure, told on standard error, whatever the call gave.
+TEST(Encrypt, ALostOutputIsAFailure) {
+    std::string keyed = sealed({"-e", "secret", "k"});
+    for (Stdout to : {Stdout::Full, Stdout::ClosedPipe}) {
+        std::string why = to == Stdout::Full ? "No space left on device" : "Broken pipe";
+        for (const std::vector<std::string> &args : std::vector<std::vector<std::string>>{
+                 {"-e", "secret"}, {"-e", "secret", "k"}, {"-d", keyed, "k"}, {"-d", keyed, "wrong"}, {"-x", "text"}}) {
+            ProgramRun r = run_program(NDL_BIN_DIR "/encrypt", args, to);
+            EXPECT_EQ(r.status, 1) << args[0] << " " << why;
+            EXPECT_EQ(r.err, "encrypt: the output could not be written (" + why + ")\n");
+        }
+    }
+}
+
 }  // namespace

@@ -16,6 +16,7 @@
 
 #include "host.h"
 #include "oci.h"
+#include "run_program.h"
 
 extern char **environ;
 
@@ -215,6 +216,18 @@ TEST_F(ExtprocHost, RefusesWhatItCannotCall) {
     EXPECT_FALSE(bad.ok());
     EXPECT_FALSE(bad.error().empty());
     EXPECT_FALSE(bad.call("hosttest", "T_echo", {"a", "1"}).called);
+
+    // Without a repository: CLOB work runs, database work is refused, and
+    // no file is made.
+    std::string unused = (dir / "unused.db").string();
+    Session bare(unused, extproc::Attach::None);
+    ASSERT_TRUE(bare.ok()) << bare.error();
+    EXPECT_EQ(bare.call("hosttest", "T_clob", {"a  b"}).out("output")->value, "a b ");
+    CallResult r = bare.call("hosttest", "T_write", {"a", "0"});
+    EXPECT_FALSE(r.called);
+    EXPECT_EQ(r.error, "T_write needs a repository, and the session has none");
+    EXPECT_TRUE(bare.close()) << bare.error();
+    EXPECT_FALSE(fs::exists(unused));
 }
 
 TEST_F(ExtprocHost, CommitsOnZeroRollsBackOtherwise) {
@@ -272,11 +285,12 @@ TEST_F(ExtprocHost, ProgramExitsTwoOnErrors) {
         {{"call", "hosttest", "T_echo", "a", "one"}, {}, true},
         {{"call", "hosttest", "T_echo", "a", "1"}, {"NDL_LIBDIR=" + (dir / "empty").string()}, true},
         {{"call", (dir / "fake" / "libhosttest.so").string(), "T_echo", "a", "1"}, {}, true},
-        {{"--repository", (dir / "no" / "x.db").string(), "call", "hosttest", "T_echo", "a", "1"}, {}, false},
-        {{"--repository", notdb, "call", "hosttest", "T_echo", "a", "1"}, {}, false},
+        {{"--repository", (dir / "no" / "x.db").string(), "call", "hosttest", "T_write", "a", "0"}, {}, false},
+        {{"--repository", notdb, "call", "hosttest", "T_write", "a", "0"}, {}, false},
         {{"parse"}, {}, true},
         {{"parse", "--files"}, {}, true},
         {{"parse", "--files", "a", "--bogus"}, {}, true},
+        {{"--repository", (dir / "typo.db").string(), "parse", "--files", "a", "--mode", "createversoin"}, {}, false},
     };
     for (const Case &c : cases) {
         Run r = extproc(c.args, c.env, c.with_repo);
@@ -285,11 +299,99 @@ TEST_F(ExtprocHost, ProgramExitsTwoOnErrors) {
         EXPECT_FALSE(r.err.empty()) << what;
         EXPECT_EQ(r.out, "") << what;
     }
-    // Neither a mistyped name nor a refused repository is touched.
+    // Neither a mistyped name or mode nor a refused repository is touched.
     EXPECT_FALSE(fs::exists(dir / "typo.db"));
     std::stringstream s;
     s << std::ifstream(notdb).rdbuf();
     EXPECT_EQ(s.str(), "just text\n");
+}
+
+// --help and -h answer on standard output; a mode word the loader does
+// not know is a usage error, where the loader would run a plain load.
+TEST_F(ExtprocHost, ProgramFollowsCommandLineConventions) {
+    struct Case {
+        std::vector<std::string> args;
+        int status;
+        bool usage_out;      // the usage on standard output
+        std::string err;     // what standard error begins with
+    };
+    std::vector<Case> cases = {
+        {{"--help"}, 0, true, ""},
+        {{"-h"}, 0, true, ""},
+        {{"--repository", repo, "--help"}, 0, true, ""},
+        {{"parse", "--files", "a.ndl", "--mode", "createversoin"}, 2, false,
+         "extproc: unknown mode createversoin\nusage: extproc "},
+    };
+    for (const Case &c : cases) {
+        ProgramRun r = run_program(kBin + "/extproc", c.args);
+        SCOPED_TRACE(c.args.back());
+        EXPECT_EQ(r.status, c.status) << r.err;
+        if (c.usage_out) {
+            EXPECT_EQ(r.out.rfind("usage: extproc [--repository FILE] parse ", 0), 0u) << r.out;
+            EXPECT_NE(r.out.find("createversion, updateversion or initializedata"), std::string::npos) << r.out;
+        } else {
+            EXPECT_EQ(r.out, "");
+        }
+        EXPECT_EQ(r.err.rfind(c.err, 0), 0u) << r.err;
+    }
+    EXPECT_FALSE(fs::exists(repo));
+}
+
+// What extproc call prints is its result: lost, the call failed (status 1).
+TEST_F(ExtprocHost, ProgramTellsALostResult) {
+    for (Stdout to : {Stdout::Full, Stdout::ClosedPipe}) {
+        std::string why = to == Stdout::Full ? "(No space left on device)" : "(Broken pipe)";
+        ProgramRun r = run_program(kBin + "/extproc", {"--repository", repo, "call", "hosttest", "T_echo", "ab", "3"}, to);
+        EXPECT_EQ(r.status, 1);
+        EXPECT_EQ(r.err, "extproc: the result could not be written " + why + "\n");
+        r = run_program(kBin + "/extproc", {"--help"}, to);
+        EXPECT_EQ(r.status, 1);
+        EXPECT_EQ(r.err, "extproc: the usage could not be written " + why + "\n");
+    }
+}
+
+// Every procedure that needs no repository (the address, directory and
+// CLOB-only ones) runs without one: no database file appears in the working
+// folder, and it answers as it does in a session on a repository.
+TEST_F(ExtprocHost, CallsThatNeedNoRepositoryLeaveNone) {
+    fs::path bare = dir / "bare", with = dir / "with";
+    fs::create_directories(bare);
+    fs::create_directories(with);
+    fs::path home = fs::current_path();
+    unsetenv("NDL_REPOSITORY");
+    auto run_in = [&](const fs::path &cwd, std::vector<std::string> args) {
+        fs::current_path(cwd);
+        ProgramRun r = run_program(kBin + "/extproc", std::move(args));
+        fs::current_path(home);
+        return r;
+    };
+    int ran = 0;
+    for (const extproc::CallSpec *s = extproc::kCallSpecs; s->library; ++s) {
+        if (s->repository || !fs::exists(kBin + "/lib" + s->library + ".so")) continue;
+        std::vector<std::string> args{"call", s->library, s->procedure};
+        for (int i = 0; i < s->nparams; ++i) {
+            const extproc::ParamSpec &p = s->params[i];
+            if (p.kind == extproc::ParamKind::IntIn || std::strstr(p.name, "prefixes"))
+                args.push_back("24");
+            else if (p.kind == extproc::ParamKind::TextIn || p.kind == extproc::ParamKind::ClobIn)
+                args.push_back("10.0.0.0");
+        }
+        SCOPED_TRACE(std::string(s->library) + " " + s->procedure);
+        ProgramRun bare_run = run_in(bare, args);
+        args.insert(args.begin(), {"--repository", (with / "repo.db").string()});
+        ProgramRun with_run = run_in(with, args);
+        EXPECT_EQ(bare_run.status, 0) << bare_run.err;
+        EXPECT_EQ(bare_run.out, with_run.out);
+        EXPECT_EQ(bare_run.err, with_run.err);
+        EXPECT_FALSE(fs::exists(bare / "repository.db"));
+        ++ran;
+    }
+    EXPECT_GT(ran, 3);
+    // A procedure that writes finds its repository where it always did.
+    ProgramRun r = run_in(bare, {"call", "hosttest", "T_write", "kept", "0"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    repo = (bare / "repository.db").string();
+    EXPECT_EQ(rows(), std::vector<std::string>{"kept"});
 }
 
 TEST_F(ExtprocHost, ProgramParsePrintsTheLog) {

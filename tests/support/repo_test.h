@@ -4,10 +4,12 @@
 #ifndef NDL_TESTS_SUPPORT_REPO_TEST_H
 #define NDL_TESTS_SUPPORT_REPO_TEST_H
 
+#include <dirent.h>
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -23,6 +25,16 @@ inline std::string read_text(const std::string &path) {
     std::stringstream s;
     s << in.rdbuf();
     return s.str();
+}
+
+// The descriptors the process has open: a run must leave as many as it found.
+inline int open_fds() {
+    int n = 0;
+    if (DIR *d = opendir("/proc/self/fd")) {
+        while (readdir(d)) ++n;
+        closedir(d);
+    }
+    return n;
 }
 
 // Rows of a query on the repository file `db` (which must exist), columns
@@ -47,6 +59,20 @@ inline std::vector<std::string> query_rows(const std::string &db, const std::str
     sqlite3_finalize(st);
     sqlite3_close(h);
     return out;
+}
+
+// Every row of every table of the repository `db`, table by table, rows in
+// order: two dumps are equal when the stored data is.
+inline std::string repository_dump(const std::string &db) {
+    std::string dump;
+    for (const std::string &table :
+         query_rows(db, "SELECT name FROM sqlite_master WHERE type = 'table' ORDER BY name")) {
+        dump += "== " + table + "\n";
+        std::vector<std::string> rows = query_rows(db, "SELECT * FROM \"" + table + "\"");
+        std::sort(rows.begin(), rows.end());
+        for (const std::string &row : rows) dump += row + "\n";
+    }
+    return dump;
 }
 
 inline void run_sql(const std::string &db, const std::string &text) {

@@ -15,6 +15,10 @@
 
 extern char **environ;
 
+// Where the program's standard output goes: captured, or a place that takes
+// nothing (a full device, a pipe whose reader is gone).
+enum class Stdout { Captured, Full, ClosedPipe };
+
 struct ProgramRun {
     int status = -1;  // the exit status; -1 when it did not exit normally
     std::string out, err;
@@ -28,20 +32,27 @@ inline std::string slurp_fd(int fd) {
     return s;
 }
 
-inline ProgramRun run_program(const std::string &exe, std::vector<std::string> args) {
+inline ProgramRun run_program(const std::string &exe, std::vector<std::string> args,
+                              Stdout to = Stdout::Captured) {
     ProgramRun r;
     FILE *out = std::tmpfile(), *err = std::tmpfile();
-    if (!out || !err) {
+    int pipe_fds[2] = {-1, -1};
+    if (!out || !err || (to == Stdout::ClosedPipe && pipe2(pipe_fds, O_CLOEXEC) != 0)) {
         if (out) std::fclose(out);
         if (err) std::fclose(err);
         return r;
     }
+    // The reader is gone before the program starts: its first write fails.
+    if (to == Stdout::ClosedPipe) close(pipe_fds[0]);
     std::vector<char *> argv{const_cast<char *>(exe.c_str())};
     for (std::string &a : args) argv.push_back(a.data());
     argv.push_back(nullptr);
     posix_spawn_file_actions_t fa;
     posix_spawn_file_actions_init(&fa);
-    posix_spawn_file_actions_adddup2(&fa, fileno(out), STDOUT_FILENO);
+    if (to == Stdout::Full)
+        posix_spawn_file_actions_addopen(&fa, STDOUT_FILENO, "/dev/full", O_WRONLY, 0);
+    else
+        posix_spawn_file_actions_adddup2(&fa, to == Stdout::ClosedPipe ? pipe_fds[1] : fileno(out), STDOUT_FILENO);
     posix_spawn_file_actions_adddup2(&fa, fileno(err), STDERR_FILENO);
     posix_spawn_file_actions_addopen(&fa, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
     pid_t pid;
@@ -51,6 +62,7 @@ inline ProgramRun run_program(const std::string &exe, std::vector<std::string> a
         r.status = WIFEXITED(ws) ? WEXITSTATUS(ws) : -1;
     }
     posix_spawn_file_actions_destroy(&fa);
+    if (to == Stdout::ClosedPipe) close(pipe_fds[1]);
     r.out = slurp_fd(fileno(out));
     r.err = slurp_fd(fileno(err));
     std::fclose(out);
