@@ -32,7 +32,7 @@ void keep_only(record_list<T> &list, Keep keep) {
         if (!keep(*r)) continue;
         T *copy = alloc_record<T>();
         if (!copy) continue;
-        std::memcpy(static_cast<void *>(copy), r, sizeof(T));
+        std::memcpy(copy, r, sizeof(T));
         kept.append(copy);
     }
     for (T *r = list.head; r;) {

@@ -188,7 +188,7 @@ const entry_def summary_entry_def{.keys = &ospfsummarytokens,
 
 int file_summary(block_reader &, const keyword_rule &, void *entry, void *) {
     domain_addr_summary_rec *rec = alloc_record<domain_addr_summary_rec>();
-    std::memcpy(static_cast<void *>(rec), &static_cast<SU *>(entry)->rec, sizeof *rec);
+    std::memcpy(rec, &static_cast<SU *>(entry)->rec, sizeof *rec);
     free_record(entry);
     append_record(prdomainaddrsummary, rec);
     return 0;
@@ -229,7 +229,7 @@ int extract_range(block_reader &r, routing_block &b, ospf_area &a) {
         return 1;
     }
     domain_node_area_range_rec *rec = alloc_record<domain_node_area_range_rec>();
-    std::memcpy(static_cast<void *>(rec), &e, sizeof *rec);
+    std::memcpy(rec, &e, sizeof *rec);
     free_record(g);
     rec->routingprotocol = "OSPF";
     rec->routedprotocol = "IP";

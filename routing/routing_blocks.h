@@ -155,7 +155,7 @@ int mandatory_or_fail(block_reader &r, const char *tablename, const char *fmt);
 template <class R, class E>
 R *file_record(record_list<R> &list, void *entry) {
     R *rec = alloc_record<R>();
-    std::memcpy(static_cast<void *>(rec), &static_cast<E *>(entry)->rec, sizeof(R));
+    std::memcpy(rec, &static_cast<E *>(entry)->rec, sizeof(R));
     free_record(entry);
     append_record(list, rec);
     return rec;

@@ -102,7 +102,7 @@ const entry_def ip_entry{.keys = &ipstaticroutetokens,
 int file_static(block_reader &, const keyword_rule &, void *entry, void *owner) {
     routing_block &b = *static_cast<routing_block *>(owner);
     domain_static_route_rec *rec = alloc_record<domain_static_route_rec>();
-    std::memcpy(static_cast<void *>(rec), &static_cast<SE *>(entry)->rec, sizeof *rec);
+    std::memcpy(rec, &static_cast<SE *>(entry)->rec, sizeof *rec);
     free_record(entry);
     rec->addrno = ++b.routes;
     append_record(prdomainstaticroute, rec);
