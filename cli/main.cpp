@@ -1,6 +1,5 @@
 // cfgload: loads one NDL file into the repository from a shell, with a
 // logon of its own, or writes the statements into a ".sql" load file.
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -141,17 +140,6 @@ bool finish_loadfile(FILE *loadfp) {
     return ok;
 }
 
-// A directory opens as a stream on Linux but holds no text: it is a file
-// that cannot be opened.
-FILE *open_input(const char *path) {
-    FILE *fp = std::fopen(path, "r");
-    struct stat st;
-    if (fp && fstat(fileno(fp), &st) == 0 && S_ISDIR(st.st_mode)) {
-        std::fclose(fp);
-        return nullptr;
-    }
-    return fp;
-}
 
 // The log tells what the run already stored or refused: its loss is told,
 // and the exit status still says which.
@@ -195,7 +183,7 @@ int run(int argc, char **argv) {
         }
     }
 
-    FILE *fp = open_input(inputname);
+    FILE *fp = open_ndl_file(inputname);
     if (!fp) {
         std::fprintf(stderr, "open failed for %s\n", inputname);
         return 1;

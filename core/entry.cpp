@@ -1,6 +1,4 @@
 // NDL_parsefile: one load run from the database's external-procedure agent.
-#include <sys/stat.h>
-
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -66,19 +64,12 @@ void final_cleanup() {
 }
 
 // Paths are joined with "\" and shown so; the file system reads it as a
-// separator. A directory opens as a stream on Linux but holds no text: it
-// is a file that cannot be opened.
+// separator.
 FILE *open_input(const char *path) {
     std::string native(path);
     for (char &c : native)
         if (c == '\\') c = '/';
-    FILE *fp = std::fopen(native.c_str(), "r");
-    struct stat st;
-    if (fp && fstat(fileno(fp), &st) == 0 && S_ISDIR(st.st_mode)) {
-        std::fclose(fp);
-        return nullptr;
-    }
-    return fp;
+    return open_ndl_file(native.c_str());
 }
 
 // Opens every named file; false (message logged, everything released) on the

@@ -1,6 +1,8 @@
 // NDL tokenizer and keyword tables.
 #include "tokenizer.h"
 
+#include <sys/stat.h>
+
 #include <cstring>
 #include <string>
 
@@ -204,6 +206,16 @@ void hash_init(token_entry *table, token_entry **buckets) {
         e->next = buckets[e->hash & (kBuckets - 1)];
         buckets[e->hash & (kBuckets - 1)] = e;
     }
+}
+
+FILE *open_ndl_file(const char *path) {
+    FILE *fp = std::fopen(path, "r");
+    struct stat st;
+    if (fp && fstat(fileno(fp), &st) == 0 && S_ISDIR(st.st_mode)) {
+        std::fclose(fp);
+        return nullptr;
+    }
+    return fp;
 }
 
 void reset_tokenizer() {

@@ -90,6 +90,11 @@ bool token_has_lower();
 void setnexttoken(const char *token, int kind);
 // Before each file: line 1, no pushed-back token, no look-ahead character.
 void reset_tokenizer();
+
+// Opens an NDL file for reading; null when it cannot be opened. A directory
+// opens as a stream on Linux but holds no text: it is a file that cannot be
+// opened.
+FILE *open_ndl_file(const char *path);
 int parseQuoteString(FILE *fp, char *token);
 int ispun(int c);
 // 0 when equal ignoring case, 1 otherwise.
