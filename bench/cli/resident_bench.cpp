@@ -30,7 +30,10 @@ double resident_mb() {
 
 std::string file_list() {
     std::string files;
-    for (const char *f : sample::kFiles) files += (files.empty() ? "" : ",") + std::string(f);
+    for (const char *f : sample::kFiles) {
+        if (!files.empty()) files += ',';
+        files += f;
+    }
     return files;
 }
 
