@@ -27,7 +27,11 @@ struct Registry {
 };
 
 // The handles a thread found last: a load makes several calls a row on the
-// same few handles, each of which would otherwise take the lock.
+// same few handles, each of which would otherwise take the lock. Measured
+// on the every-block load of 30 MB: without it the write takes 1.07x as
+// long (median of 8 pairs, 6 above 1). It rests on unenroll moving the
+// generation on: an answer remembered before any handle left is trusted,
+// none after.
 struct recent_handle {
     const void *p = nullptr;
     Handle *h = nullptr;
