@@ -406,16 +406,12 @@ struct entry_def {
     int (*check)(block_reader &r, void *entry, void *owner) = nullptr;
 };
 
-// A block as its section's row runs it. Where the block's steps took a
+// A block as the section driver runs every block. Where the block's steps took a
 // quoted text cut by the end of the file as their end and then let the
 // block stand (0, and no error raised since), the cut block is "Unexpected
 // end of file" (the reader's own text, with the line): logged, the end kept
 // for skip_block, 1.
 int run_block(int (*parse)(FILE *, FILE *, const char *), FILE *fp, FILE *loadfp, const char *arg);
-template <int (*Parse)(FILE *, FILE *, const char *)>
-int cut_checked(FILE *fp, FILE *loadfp, const char *arg) {
-    return run_block(Parse, fp, loadfp, arg);
-}
 
 // Reads attributes into `rec` until END (block style) or ")" (separated
 // and ordered styles): 0 at the end of the run, 1 when the block must stop

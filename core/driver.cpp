@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "block.h"
 #include "database.h"
 #include "lookup.h"
 #include "records_policy.h"
@@ -223,7 +224,7 @@ int run_section(FILE *fp, FILE *loadfp, const section_def &def) {
         while (block && block->kind && block->kind != kind) ++block;
         int failed = 1;
         if (block && block->kind && block->parse) {
-            failed = block->parse(fp, loadfp, block->arg);
+            failed = run_block(block->parse, fp, loadfp, block->arg);
             if (!failed && def.after_block && def.after_block(kind, token)) return 1;
         } else {
             logmsg("Error: Invalid block type : %s @ %d\n", token, Line);

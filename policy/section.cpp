@@ -3,7 +3,6 @@
 // parsers are built.
 #include "policy.h"
 #include "policy_blocks.h"
-#include "block.h"
 #include "sections.h"
 #include "tokenizer.h"
 
@@ -12,19 +11,19 @@ namespace {
 int qos_closing() { return validate_custpolicies() ? 1 : 0; }
 
 const block_entry firewall_blocks[] = {
-    {KW_ACCESSLIST, cut_checked<parse_accesslist>, nullptr},
+    {KW_ACCESSLIST, parse_accesslist, nullptr},
     {0, nullptr, nullptr},
 };
 
 const block_entry qos_blocks[] = {
-    {KW_QOSMATCHRULES, cut_checked<parse_qosmatchrules>, nullptr},
-    {KW_QOSMARKRULES, cut_checked<parse_qosmarkrules>, nullptr},
-    {KW_QOSPOLICERULES, cut_checked<parse_qospolicerules>, nullptr},
-    {KW_QOSSHAPERULES, cut_checked<parse_qosshaperules>, nullptr},
-    {KW_QOSDROPRULES, cut_checked<parse_qosdroprules>, nullptr},
-    {KW_ACCESSLIST, cut_checked<parse_accesslist>, nullptr},
-    {KW_QOSPOLICY, cut_checked<parse_qospolicy>, nullptr},
-    {KW_QOS_SERVICE_ENROLLVAR, cut_checked<parse_serviceenrollvar>, nullptr},
+    {KW_QOSMATCHRULES, parse_qosmatchrules, nullptr},
+    {KW_QOSMARKRULES, parse_qosmarkrules, nullptr},
+    {KW_QOSPOLICERULES, parse_qospolicerules, nullptr},
+    {KW_QOSSHAPERULES, parse_qosshaperules, nullptr},
+    {KW_QOSDROPRULES, parse_qosdroprules, nullptr},
+    {KW_ACCESSLIST, parse_accesslist, nullptr},
+    {KW_QOSPOLICY, parse_qospolicy, nullptr},
+    {KW_QOS_SERVICE_ENROLLVAR, parse_serviceenrollvar, nullptr},
     {0, nullptr, nullptr},
 };
 

@@ -5,7 +5,6 @@
 
 #include "database.h"
 #include "records_topology.h"
-#include "block.h"
 #include "sections.h"
 #include "topology_blocks.h"
 #include "validations.h"
@@ -13,27 +12,27 @@
 namespace {
 
 const block_entry topology_blocks[] = {
-    {KW_NETWORK, cut_checked<parse_network>, nullptr},
-    {KW_LISTDEFS, cut_checked<parse_listdefs>, nullptr},
-    {KW_NETWORKVARS, cut_checked<parse_networkvars>, nullptr},
-    {KW_DOMAIN, cut_checked<parse_domains>, nullptr},
-    {KW_NODES, cut_checked<parse_nodes>, nullptr},
-    {KW_ADDRESSPOOL, cut_checked<parse_addresspools>, nullptr},
-    {KW_SYSTEMLIST, cut_checked<parse_systemlist>, nullptr},
-    {KW_GLOBALLISTS, cut_checked<parse_globallists>, nullptr},
-    {KW_INTERFACE_BANDWIDTH_LIST, cut_checked<parse_intbandwidthlist>, nullptr},
-    {KW_SERVICE_TYPE, cut_checked<parse_servicetypes>, nullptr},
-    {KW_POOL_CLASS, cut_checked<parse_poolclass>, nullptr},
-    {KW_POOL_TYPE, cut_checked<parse_pooltypes>, nullptr},
-    {KW_LOGICALINTERFACE, cut_checked<parse_logint>, nullptr},
-    {KW_CONNECTIONS, cut_checked<parse_connections>, nullptr},
-    {KW_CONNECTIONTYPE, cut_checked<parse_connectiontypes>, nullptr},
-    {KW_LOGICAL_PATH, cut_checked<parse_logicalconnection>, nullptr},
+    {KW_NETWORK, parse_network, nullptr},
+    {KW_LISTDEFS, parse_listdefs, nullptr},
+    {KW_NETWORKVARS, parse_networkvars, nullptr},
+    {KW_DOMAIN, parse_domains, nullptr},
+    {KW_NODES, parse_nodes, nullptr},
+    {KW_ADDRESSPOOL, parse_addresspools, nullptr},
+    {KW_SYSTEMLIST, parse_systemlist, nullptr},
+    {KW_GLOBALLISTS, parse_globallists, nullptr},
+    {KW_INTERFACE_BANDWIDTH_LIST, parse_intbandwidthlist, nullptr},
+    {KW_SERVICE_TYPE, parse_servicetypes, nullptr},
+    {KW_POOL_CLASS, parse_poolclass, nullptr},
+    {KW_POOL_TYPE, parse_pooltypes, nullptr},
+    {KW_LOGICALINTERFACE, parse_logint, nullptr},
+    {KW_CONNECTIONS, parse_connections, nullptr},
+    {KW_CONNECTIONTYPE, parse_connectiontypes, nullptr},
+    {KW_LOGICAL_PATH, parse_logicalconnection, nullptr},
     {0, nullptr, nullptr},
 };
 
 const block_entry customer_blocks[] = {
-    {KW_CUSTOMER_TYPE, cut_checked<parse_customertype>, nullptr},
+    {KW_CUSTOMER_TYPE, parse_customertype, nullptr},
     {0, nullptr, nullptr},
 };
 
