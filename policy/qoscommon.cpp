@@ -6,6 +6,7 @@
 #include "policy_blocks.h"
 #include "registry.h"
 #include "validations.h"
+#include "valtext.h"
 
 const char kQosTooLong[] = "Error: token size exceeds datbase field size :  '%s' @ %d\n";
 
@@ -118,7 +119,7 @@ int take_entry(block_reader &r, const attribute_entry &e, void *ctx) {
     if (rule->tag & kLower) converttolow(r.tok, r.tok, sizeof r.tok);
     if (rule->field.size) text_ref(rule->field, ctx).store(r.tok, rule->field.size - 1);
     if (rule->after && rule->after(r, *rule, ctx)) return 1;
-    std::snprintf(s.previous, sizeof s.previous, "%s", rule->name);
+    valtext::copy_field(s.previous, sizeof s.previous, rule->name);
     return 0;
 }
 

@@ -8,6 +8,7 @@
 #include "policy_blocks.h"
 #include "registry.h"
 #include "validations.h"
+#include "valtext.h"
 
 namespace {
 
@@ -153,9 +154,9 @@ int extract_acl(FILE *fp, const qos_policy_class_rec &policy) {
             formats = 0;
             kind = 2;
             // Each list starts from the policy's contexts.
-            std::snprintf(context1, kText, "%s", policy.context1.c_str());
-            std::snprintf(context2, kText, "%s", policy.context2.c_str());
-            std::snprintf(context3, kText, "%s", policy.context3.c_str());
+            valtext::copy_field(context1, kText, policy.context1.c_str());
+            valtext::copy_field(context2, kText, policy.context2.c_str());
+            valtext::copy_field(context3, kText, policy.context3.c_str());
             if (extract_description(fp, policy.domainname, policy.nodetype, &sequence, context1, context2, context3,
                                     &templ, 1))
                 return 1;

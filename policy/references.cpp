@@ -12,6 +12,7 @@
 #include "records_routing.h"
 #include "registry.h"
 #include "runstate.h"
+#include "valtext.h"
 
 const char *g_policyname = "";
 
@@ -117,10 +118,10 @@ int get_routemapcontext(const char *domainname, const char *nodetype, const char
                         char *context2, char *context3, char *repeatby) {
     const domain_route_map_rec *r = find_routemap(domainname, nodetype, name);
     if (!r) return 0;
-    std::snprintf(context1, kText, "%s", r->context1.c_str());
-    std::snprintf(context2, kText, "%s", r->context2.c_str());
-    std::snprintf(context3, kText, "%s", r->context3.c_str());
-    std::snprintf(repeatby, kText, "%s", r->repeatby.c_str());
+    valtext::copy_field(context1, kText, r->context1.c_str());
+    valtext::copy_field(context2, kText, r->context2.c_str());
+    valtext::copy_field(context3, kText, r->context3.c_str());
+    valtext::copy_field(repeatby, kText, r->repeatby.c_str());
     return 1;
 }
 
