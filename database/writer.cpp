@@ -20,8 +20,6 @@
 namespace ndldb {
 namespace {
 
-std::string insert_buffer;  // the statement being written
-
 const void *field(const value_desc &v, const void *rec, const void *entry) {
     return static_cast<const char *>(v.target ? entry : rec) + v.offset;
 }
@@ -54,13 +52,16 @@ int32_t int_value(const value_desc &v, const void *rec, const void *entry, int p
 // A statement format split once per table: each piece is a run of its text
 // and the value that follows it ("%d" or "%s"), or the text's last run.
 struct piece {
-    const char *text;
-    size_t len;
+    size_t at, len;         // the run, in pieces::runs
     const value_desc *val;  // null after the last value
     bool number;
 };
+// Runs up to this long are copied as one block: a row is mostly short runs
+// ("','") between short values.
+constexpr size_t kBlock = 16;
 struct pieces {
     std::vector<piece> parts;
+    std::string runs;  // every run, with a block's room after the last
     size_t bound = 0;  // the longest row: every text at its width, every quote doubled
 };
 
@@ -68,9 +69,15 @@ struct pieces {
 // skipped for a record written without an entry.
 void split_format(pieces &out, const char *fmt, const writer_desc &d, bool with_entry) {
     out.parts.clear();
+    out.runs.clear();
     out.bound = 1;  // the NUL
     size_t next = 0;
     const char *run = fmt;
+    auto add_run = [&out](const char *text, size_t len, const value_desc *v, bool number) {
+        out.parts.push_back({out.runs.size(), len, v, number});
+        out.runs.append(text, len);
+        out.bound += len;
+    };
     for (const char *p = std::strchr(fmt, '%'); p; p = std::strchr(p, '%')) {
         if (p[1] != 'd' && p[1] != 's') {
             ++p;
@@ -78,54 +85,68 @@ void split_format(pieces &out, const char *fmt, const writer_desc &d, bool with_
         }
         while (next < d.nvals && !with_entry && d.vals[next].target == 1) ++next;
         const value_desc *v = &d.vals[next++];
-        out.parts.push_back({run, static_cast<size_t>(p - run), v, p[1] == 'd'});
-        out.bound += static_cast<size_t>(p - run) + (p[1] == 'd' ? 11 : 2 * v->size);
+        add_run(run, static_cast<size_t>(p - run), v, p[1] == 'd');
+        out.bound += p[1] == 'd' ? 11 : 2 * v->size;
         p += 2;
         run = p;
     }
-    out.parts.push_back({run, std::strlen(run), nullptr, false});
-    out.bound += std::strlen(run);
+    add_run(run, std::strlen(run), nullptr, false);
+    out.runs.append(kBlock, '\0');
 }
 
-char *put_bytes(char *w, const char *s, size_t n) {
-    if (n > 16) {
-        std::memcpy(w, s, n);  // the table's "INSERT INTO ... VALUES ("
-    } else {
-        for (size_t i = 0; i < n; ++i) w[i] = s[i];
-    }
-    return w + n;
+char *put_run(char *w, const pieces &fmt, const piece &p) {
+    const char *s = fmt.runs.data() + p.at;
+    if (p.len <= kBlock) std::memcpy(w, s, kBlock);  // the rest is written over
+    else std::memcpy(w, s, p.len);                   // the table's "INSERT INTO ... VALUES ("
+    return w + p.len;
 }
 
 // A text field with its quotes doubled; the text ends at its NUL, and never
-// beyond its field.
+// beyond its field. NUL and the quote are both at most '\'': one
+// comparison passes most bytes.
 char *put_quoted(char *w, const char *s, size_t size) {
-    for (const char *end = s + size; s < end && *s; ++s) {
-        *w++ = *s;
-        if (*s == '\'') *w++ = '\'';
+    for (const char *end = s + size; s < end; ++s, ++w) {
+        const char c = *s;
+        *w = c;  // a NUL is written over or ends the row
+        if (static_cast<unsigned char>(c) <= '\'') {
+            if (c == '\0') break;
+            if (c == '\'') *++w = '\'';
+        }
     }
     return w;
 }
 
-// The statement of one row into `out`. It is written in place into room
-// for the table's longest row, kept from row to row, and copied once.
-void format_row(std::string &out, const pieces &fmt, const void *rec, const void *entry, int pos, int qosseq) {
-    static std::vector<char> room;
-    if (room.size() < fmt.bound) room.resize(fmt.bound);
-    char *w = room.data();
+// The room a row is written in, kept from row to row: the statement last
+// written, NUL-terminated, while `used` is not 0.
+struct row_room {
+    std::vector<char> bytes;
+    size_t used = 0;
+    const char *c_str() const { return used ? bytes.data() : ""; }
+};
+row_room insert_buffer;  // the statement being written
+
+// The statement of one row, written in place into room for the table's
+// longest row (and a block more); its length.
+size_t format_row(row_room &out, const pieces &fmt, const void *rec, const void *entry, int pos, int qosseq) {
+    if (out.bytes.size() < fmt.bound + kBlock) out.bytes.resize(fmt.bound + kBlock);
+    char *const start = out.bytes.data();
+    char *w = start;
     for (const piece &p : fmt.parts) {
-        w = put_bytes(w, p.text, p.len);
+        w = put_run(w, fmt, p);
         if (!p.val) break;
         if (p.number) w = std::to_chars(w, w + 11, int_value(*p.val, rec, entry, pos, qosseq)).ptr;
         else w = put_quoted(w, text_access::get(field(*p.val, rec, entry)), p.val->size);
     }
-    out.assign(room.data(), static_cast<size_t>(w - room.data()));
+    *w = '\0';
+    out.used = static_cast<size_t>(w - start) + 1;
+    return out.used - 1;
 }
 
-void format_row(std::string &out, const char *fmt, const writer_desc &d, const void *rec, const void *entry,
-                int pos, int qosseq) {
+size_t format_row(row_room &out, const char *fmt, const writer_desc &d, const void *rec, const void *entry,
+                  int pos, int qosseq) {
     pieces split;
     split_format(split, fmt, d, entry != nullptr);
-    format_row(out, split, rec, entry, pos, qosseq);
+    return format_row(out, split, rec, entry, pos, qosseq);
 }
 
 void set_label(const char *label) { std::snprintf(g_tablename, sizeof g_tablename, "%s", label); }
@@ -138,11 +159,16 @@ int put(FILE *loadfp, const char *text) {
     return 0;
 }
 
-// Runs the statement, or writes it to the load file in file mode.
-int emit(FILE *loadfp, const std::string &sql) {
-    if (createfile) return put(loadfp, sql.c_str()) && put(loadfp, ";\n");
-    return run_statement(sql.data(), sql.size());
+// Runs the statement (NUL-terminated, `len` long), or writes it to the
+// load file in file mode.
+int emit(FILE *loadfp, const char *sql, size_t len) {
+    if (createfile) return put(loadfp, sql) && put(loadfp, ";\n");
+    return run_statement(sql, len);
 }
+
+int emit(FILE *loadfp, const char *sql) { return emit(loadfp, sql, std::strlen(sql)); }
+
+int emit_row(FILE *loadfp, size_t len) { return emit(loadfp, insert_buffer.bytes.data(), len); }
 
 int emit_delete(FILE *loadfp, const char *del, const char *comment) {
     char sql[200];
@@ -202,27 +228,24 @@ int run_statement(const char *sql, size_t len) {
 int write_table(const writer_desc &d, FILE *loadfp) {
     set_label(d.label);
     if (d.del && !emit_delete(loadfp, d.del, d.comment)) return 0;
-    std::string &sql = insert_buffer;
+    row_room &sql = insert_buffer;
     bool sub = d.sub.headoff != kDropped;
     split_format(table_format, d.insert, d, sub);
     if (sub && d.insert_empty) split_format(empty_format, d.insert_empty, d, false);
     for (const void *rec = d.list.head(); rec; rec = link_of(rec, d.nextoff)) {
         if (!sub) {
-            format_row(sql, table_format, rec, nullptr, 0, 0);
-            if (!emit(loadfp, sql)) return 0;
+            if (!emit_row(loadfp, format_row(sql, table_format, rec, nullptr, 0, 0))) return 0;
             continue;
         }
         const void *entry = link_of(rec, d.sub.headoff);
         if (!entry && d.insert_empty) {
-            format_row(sql, empty_format, rec, nullptr, 1, 0);
-            if (!emit(loadfp, sql)) return 0;
+            if (!emit_row(loadfp, format_row(sql, empty_format, rec, nullptr, 1, 0))) return 0;
             continue;
         }
         int pos = 0, seq = 0;
         for (const void *prev = nullptr; entry; prev = entry, entry = link_of(entry, d.sub.nextoff)) {
             seq = next_qosseq(d, entry, prev, seq);
-            format_row(sql, table_format, rec, entry, ++pos, seq);
-            if (!emit(loadfp, sql)) return 0;
+            if (!emit_row(loadfp, format_row(sql, table_format, rec, entry, ++pos, seq))) return 0;
         }
     }
     if (!table_end(loadfp)) return 0;
@@ -260,8 +283,9 @@ int write_network(FILE *loadfp, bool rewrite) {
     network_rec bound{};
     bound.networkname = oldnetworkname;
     const network_rec *rec = prnetwork ? static_cast<network_rec *>(prnetwork) : &bound;
-    format_row(insert_buffer, kNetworks.insert, kNetworks, rec, nullptr, 0, 0);
-    if (!emit(loadfp, insert_buffer) || !table_end(loadfp)) return 0;
+    if (!emit_row(loadfp, format_row(insert_buffer, kNetworks.insert, kNetworks, rec, nullptr, 0, 0)) ||
+        !table_end(loadfp))
+        return 0;
 
     // The PROJECT row is checked against the database in every mode.
     if (!envhp) {

@@ -6,6 +6,7 @@
 #include "oci_internal.h"
 
 #include <cctype>
+#include <cstdint>
 #include <cstring>
 
 namespace ndloci {
@@ -53,6 +54,31 @@ size_t scan_quoted(const char *d, size_t i, size_t n, bool &doubled, bool &nul) 
         }
         if (c == '\0') nul = true;
     }
+    return n;
+}
+
+// The first quote or NUL from d[j] on, or n when none is. Both are below
+// '(': eight bytes a step where eight remain, for the first byte below it
+// (the borrow trick, exact at its lowest flag, which is all that is read),
+// and then a look at what that byte is.
+size_t next_quote_or_nul(const char *d, size_t j, size_t n) {
+#if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
+    constexpr uint64_t below = 0x2828282828282828ULL, highs = 0x8080808080808080ULL;
+    while (j + 8 <= n) {
+        uint64_t v;
+        std::memcpy(&v, d + j, sizeof v);
+        uint64_t hit = (v - below) & ~v & highs;
+        if (!hit) {
+            j += 8;
+            continue;
+        }
+        j += static_cast<size_t>(__builtin_ctzll(hit) >> 3);
+        if (d[j] == '\'' || d[j] == '\0') return j;
+        ++j;
+    }
+#endif
+    for (; j < n; ++j)
+        if (d[j] == '\'' || d[j] == '\0') return j;
     return n;
 }
 
@@ -128,9 +154,10 @@ bool keyword_at(std::string_view s, size_t i, std::string_view k) {
     return i + k.size() == s.size() || !is_word_char(s[i + k.size()]);
 }
 
-// The blanks from s[i] on.
+// The blanks from s[i] on. Every blank is at most ' ': one comparison
+// passes the other bytes.
 size_t skip_blanks(const char *d, size_t i, size_t n) {
-    while (i < n && is_blank(d[i])) ++i;
+    while (i < n && static_cast<unsigned char>(d[i]) <= ' ' && is_blank(d[i])) ++i;
     return i;
 }
 
@@ -156,43 +183,73 @@ size_t literal_insert_head(std::string_view s, std::string_view &table) {
     return i + 1;
 }
 
-bool literal_insert_values(std::string_view s, size_t i, std::vector<Literal> &vals) {
+bool literal_insert_values(std::string_view s, size_t i, Literals &vals, size_t &sysdates) {
     const size_t n = s.size();
     const char *d = s.data();
-    vals.clear();
+    sysdates = 0;
+    Literal *out = vals.restart(), *limit = vals.limit();
     for (;;) {
-        i = skip_blanks(d, i, n);
+        if (out == limit) {
+            out = vals.grow(out);
+            limit = vals.limit();
+        }
         if (i >= n) return false;
-        Literal lit{Literal::Int, 0, {}, false};
-        if (d[i] == '\'') {
-            // A NUL inside sends the text to the plain path.
-            bool nul = false;
-            size_t end = scan_quoted(d, i, n, lit.doubled, nul);
-            if (nul || end >= n) return false;  // not closed, or nothing can follow
-            lit.kind = Literal::Text;
-            lit.raw = s.substr(i + 1, end - i - 2);
-            i = end;
-        } else if (d[i] == '-' || is_digit(d[i])) {
-            bool negative = d[i] == '-';
+        char c = d[i];
+        if (static_cast<unsigned char>(c) <= ' ') {
+            i = skip_blanks(d, i, n);
+            if (i >= n) return false;
+            c = d[i];
+        }
+        if (c == '\'') {
+            // A NUL inside, or no closing quote, sends the text to the plain
+            // path; so does a text that nothing can follow.
+            bool doubled = false;
+            size_t j = i + 1;
+            for (;;) {
+                j = next_quote_or_nul(d, j, n);
+                if (j + 1 >= n || d[j] == '\0') return false;
+                if (d[j + 1] != '\'') break;
+                doubled = true;
+                j += 2;
+            }
+            // Only what binding reads is written: a text's raw and doubled,
+            // an integer's value.
+            out->kind = Literal::Text;
+            out->raw = std::string_view(d + i + 1, j - i - 1);
+            out->doubled = doubled;
+            ++out;
+            i = j + 1;
+        } else if (c == '-' || is_digit(c)) {
+            bool negative = c == '-';
             if (negative) ++i;
             if (i >= n || !is_digit(d[i])) return false;
+            const size_t first = i;
             unsigned long long v = 0;
             for (; i < n && is_digit(d[i]); ++i) {
-                // Past the largest integer SQLite reads it as a real; the
-                // test comes before the digit, so the sum never wraps.
                 unsigned digit = static_cast<unsigned>(d[i] - '0');
-                if (v > (9223372036854775807ULL - digit) / 10) return false;
+                // Past the largest integer SQLite reads it as a real; the
+                // test comes before the digit, so the sum never wraps. The
+                // first 18 digits never reach it.
+                if (i - first >= 18 && v > (9223372036854775807ULL - digit) / 10) return false;
                 v = v * 10 + digit;
             }
-            if (i < n && (is_word_char(d[i]) || d[i] == '.')) return false;  // 1.5, 1e3, 0x1
-            lit.value = negative ? -static_cast<sqlite3_int64>(v) : static_cast<sqlite3_int64>(v);
+            if (i < n && d[i] != ',' && d[i] != ')' && (is_word_char(d[i]) || d[i] == '.'))
+                return false;  // 1.5, 1e3, 0x1
+            out->kind = Literal::Int;
+            out->value = negative ? -static_cast<sqlite3_int64>(v) : static_cast<sqlite3_int64>(v);
+            ++out;
         } else if (constexpr std::string_view sysdate = "SYSDATE"; keyword_at(s, i, sysdate)) {
-            lit.kind = Literal::Sysdate;
+            out->kind = Literal::Sysdate;
+            ++out;
+            ++sysdates;
             i += sysdate.size();
         } else {
             return false;
         }
-        vals.push_back(lit);
+        if (i < n && d[i] == ',') {  // as the writers write it
+            ++i;
+            continue;
+        }
         i = skip_blanks(d, i, n);
         if (i < n && d[i] == ',') {
             ++i;
@@ -204,12 +261,13 @@ bool literal_insert_values(std::string_view s, size_t i, std::vector<Literal> &v
         }
         return false;
     }
+    vals.set_size(static_cast<size_t>(out - vals.begin()));
     i = skip_blanks(d, i, n);
     if (i < n && d[i] == ';') i = skip_blanks(d, i + 1, n);
     return i == n;
 }
 
-void literal_insert_key(std::string_view table, const std::vector<Literal> &vals, std::string &key) {
+void literal_insert_key(std::string_view table, const Literals &vals, std::string &key) {
     key.assign("INSERT INTO ").append(table).append(" VALUES (");
     for (size_t v = 0; v < vals.size(); ++v) {
         if (v) key += ',';

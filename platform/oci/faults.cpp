@@ -24,7 +24,6 @@ struct Armed {
 
 std::mutex g_mu;
 Armed g_armed[kKinds];
-std::atomic<int> g_narmed{0};  // lets the common case skip the lock
 
 int kind_index(std::string_view name) {
     for (int k = 0; k < kKinds; ++k)
@@ -37,7 +36,7 @@ void arm(int k, int nth, sword status) {
     g_armed[k] = (nth < 1 || status == 0) ? Armed{} : Armed{nth, status};
     int n = 0;
     for (const Armed &a : g_armed) n += a.left > 0;
-    g_narmed.store(n);
+    g_faults_armed.store(n);
 }
 
 // One entry "kind:nth[:status]"; false when it does not read so.
@@ -78,6 +77,8 @@ void read_environment() {
 
 }  // namespace
 
+std::atomic<int> g_faults_armed{0};
+
 void layer_init() {
     static const bool read = (read_environment(), true);
     (void)read;
@@ -85,7 +86,7 @@ void layer_init() {
 
 sword fault_take(Fault kind, Error *e) {
     layer_init();
-    if (g_narmed.load(std::memory_order_relaxed) == 0) return 0;
+    if (g_faults_armed.load(std::memory_order_relaxed) == 0) return 0;
     int k = static_cast<int>(kind);
     sword status;
     {
@@ -94,7 +95,7 @@ sword fault_take(Fault kind, Error *e) {
         if (a.left == 0 || --a.left > 0) return 0;
         status = a.status;
         a = Armed{};
-        g_narmed.fetch_sub(1);
+        g_faults_armed.fetch_sub(1);
     }
     if (e) {
         e->code = kErrInjected;

@@ -7,6 +7,8 @@
 
 #include <sqlite3.h>
 
+#include <atomic>
+#include <cstdint>
 #include <memory>
 #include <new>
 #include <string>
@@ -68,6 +70,49 @@ struct Literal {
     bool doubled;           // Text: raw holds '' pairs
 };
 
+// The values of one INSERT, in room kept from statement to statement.
+class Literals {
+public:
+    // Starts the values anew: where the first goes.
+    Literal *restart() {
+        count_ = 0;
+        if (room_.empty()) room_.resize(32);
+        return room_.data();
+    }
+    Literal *limit() { return room_.data() + room_.size(); }
+    // More room, when `at` (the next value's place) has reached the limit.
+    Literal *grow(Literal *at) {
+        size_t used = static_cast<size_t>(at - room_.data());
+        room_.resize(2 * room_.size());
+        return room_.data() + used;
+    }
+    void set_size(size_t n) { count_ = n; }
+    size_t size() const { return count_; }
+    const Literal &operator[](size_t i) const { return room_[i]; }
+    const Literal *begin() const { return room_.data(); }
+    const Literal *end() const { return room_.data() + count_; }
+
+private:
+    std::vector<Literal> room_;
+    size_t count_ = 0;
+};
+
+// What a parameter of a cached INSERT holds since it was last bound: an
+// integer, or a text where it lies (the statement's own text, bound
+// SQLITE_STATIC), or not known.
+struct Held {
+    enum Kind : unsigned char { Unknown, Int, Text } kind = Unknown;
+    sqlite3_int64 value = 0;
+    const char *text = nullptr;
+    size_t len = 0;
+};
+
+// A cached INSERT shape and what its parameters hold.
+struct CachedInsert {
+    sqlite3_stmt *stmt = nullptr;
+    std::vector<Held> held;  // by parameter
+};
+
 // One open repository file and what is prepared on it.
 struct Conn {
     ~Conn();
@@ -76,17 +121,22 @@ struct Conn {
     Session *active = nullptr;              // the session logged on here
     int busy_ms = 0;                        // how long a statement waits for a lock
     std::unordered_set<Stmt *> users;       // statements holding a prepared statement here
-    std::unordered_map<std::string, sqlite3_stmt *> inserts;  // normalised INSERT text
-    sqlite3_stmt *last_insert = nullptr;    // the shape used last, one of inserts
+    std::unordered_map<std::string, CachedInsert> inserts;  // by normalised INSERT text
+    CachedInsert *last_insert = nullptr;    // the shape used last, one of inserts
     std::string last_table;                 // ... its table as written
     std::vector<char> last_sysdate;         // ... and which of its values are SYSDATE
+    size_t last_sysdates = 0;               // ... how many of them are
     // The head of the last literal INSERT ("INSERT INTO t VALUES (") and
     // where its table is: rows of one table repeat it byte for byte.
     std::string last_head;
     size_t head_table_at = 0, head_table_len = 0;
+    // Whether SQLite keeps a text bound SQLITE_STATIC where it lies, as it
+    // does in a UTF-8 file (another encoding converts it into a copy);
+    // -1 until asked.
+    int texts_stay = -1;
     // Room reused from statement to statement.
     std::string insert_key;
-    std::vector<Literal> literals;
+    Literals literals;
     std::string unquoted;                   // a text with its '' pairs made single
 };
 
@@ -155,6 +205,45 @@ struct Context : Handle {
 };
 
 // ---- registry (registry.cpp) ----
+// The handles a thread found last: a load makes several calls a row on the
+// same few handles, each of which would otherwise take the registry's lock.
+// They are trusted while the registry's generation is the one they were
+// found in: unenroll moves it on, so nothing found before a handle left is
+// trusted after.
+struct recent_handles {
+    static constexpr size_t kSize = 4;
+    uint64_t generation = 0;
+    const void *p[kSize] = {};
+    Handle *h[kSize] = {};
+    size_t next = 0;
+};
+extern std::atomic<uint64_t> g_generation;
+recent_handles &thread_recent();
+// The registry's answer for a handle not among the recent ones, which it
+// joins when it is live.
+Handle *lookup_live(recent_handles &mine, const void *p);
+
+// The live handle `p` of the type, or null, for the lookups of one call:
+// the thread's cache is reached once for all of them.
+class Lookup {
+public:
+    Lookup() : mine_(thread_recent()) {}
+    Handle *find(const void *p, ub4 type) {
+        if (!p) return nullptr;
+        uint64_t generation = g_generation.load(std::memory_order_acquire);
+        Handle *h = nullptr;
+        if (mine_.generation == generation)
+            for (size_t i = 0; i < recent_handles::kSize && !h; ++i)
+                if (mine_.p[i] == p) h = mine_.h[i];
+        if (!h && !(h = lookup_live(mine_, p))) return nullptr;
+        return h->type == type ? h : nullptr;
+    }
+    template <class T> T *as(const void *p) { return static_cast<T *>(find(p, T::kType)); }
+
+private:
+    recent_handles &mine_;
+};
+
 Handle *lookup(const void *p, ub4 type);
 template <class T> T *as(const void *p) { return static_cast<T *>(lookup(p, T::kType)); }
 void enroll(Handle *h);
@@ -180,16 +269,20 @@ void layer_init();
 // 0 unless an armed fault of this kind fires now; then its status, with a
 // message left in e.
 sword fault_take(Fault kind, Error *e);
+// How many kinds are armed: calls skip fault_take while none is.
+extern std::atomic<int> g_faults_armed;
 
 // The frame of every call that reports into an error handle: handles that
 // are not live give OCI_INVALID_HANDLE, an armed fault of the kind fires
 // (Fault::Count: none), and an allocation failure becomes OCI_ERROR. The
 // error record keeps the last failure until the next one: callers log a
 // line (a LOB write on the same handle) before they read the error text.
+// A live handle means OCIEnvInit has run, and with it layer_init, so the
+// faults of NDL_OCI_FAULT are armed by the time the count is read.
 template <class F> sword api_call(Error *e, bool handles_live, Fault kind, F &&body) {
     if (!e || !handles_live) return OCI_INVALID_HANDLE;
     try {
-        if (kind != Fault::Count)
+        if (kind != Fault::Count && g_faults_armed.load(std::memory_order_relaxed) != 0)
             if (sword f = fault_take(kind, e)) return f;
         return body();
     } catch (const std::bad_alloc &) {
@@ -199,7 +292,7 @@ template <class F> sword api_call(Error *e, bool handles_live, Fault kind, F &&b
 
 // ---- sessions (session.cpp) ----
 // The connection of a logged-on service context, or null with a message.
-Conn *session_conn(SvcCtx *svc, Error *e);
+Conn *session_conn(SvcCtx *svc, Error *e, Lookup &found);
 // A session's transaction opens at its first statement, with the write
 // lock (waiting up to the busy timeout); OCI_SUCCESS or the error.
 sword open_transaction(Conn *c, Error *e);
@@ -211,11 +304,12 @@ std::string map_dialect(std::string_view text);
 
 // Recognises "INSERT INTO t VALUES (literals)" in two steps: the head up to
 // the "(" (the table as written; 0 when the text has another form), then
-// the literals from there (false: use the plain path).
+// the literals from there (false: use the plain path), with how many of
+// them are SYSDATE.
 size_t literal_insert_head(std::string_view text, std::string_view &table);
-bool literal_insert_values(std::string_view text, size_t at, std::vector<Literal> &vals);
+bool literal_insert_values(std::string_view text, size_t at, Literals &vals, size_t &sysdates);
 // The normalised text of such an INSERT: the literals as parameters.
-void literal_insert_key(std::string_view table, const std::vector<Literal> &vals, std::string &key);
+void literal_insert_key(std::string_view table, const Literals &vals, std::string &key);
 
 // ---- schema texts (generated at build time) ----
 extern const unsigned char kSchemaVersioned[];

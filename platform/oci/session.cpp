@@ -140,10 +140,11 @@ sword finish(Conn &c, Error *e, bool commit) {
 }
 
 sword end_transaction(OCISvcCtx *svchp, OCIError *errhp, bool commit) {
-    Error *e = as<Error>(errhp);
-    SvcCtx *svc = as<SvcCtx>(svchp);
+    Lookup found;
+    Error *e = found.as<Error>(errhp);
+    SvcCtx *svc = found.as<SvcCtx>(svchp);
     return api_call(e, svc, Fault::Count, [&]() -> sword {
-        Conn *c = session_conn(svc, e);
+        Conn *c = session_conn(svc, e, found);
         if (!c) return OCI_ERROR;
         return finish(*c, e, commit);
     });
@@ -177,7 +178,7 @@ Conn::~Conn() {
         st->conn = nullptr;
         st->cursor = Cursor::None;
     }
-    for (auto &entry : inserts) sqlite3_finalize(entry.second);
+    for (auto &entry : inserts) sqlite3_finalize(entry.second.stmt);
     if (active) {
         active->active = false;
         active->server = nullptr;
@@ -196,8 +197,8 @@ Session::~Session() {
     }
 }
 
-Conn *session_conn(SvcCtx *svc, Error *e) {
-    Server *srv = as<Server>(svc->server);
+Conn *session_conn(SvcCtx *svc, Error *e, Lookup &found) {
+    Server *srv = found.as<Server>(svc->server);
     if (!srv || !srv->conn || !srv->conn->active) {
         fail(e, kErrLogon, "not logged on: no session has begun on this service context");
         return nullptr;

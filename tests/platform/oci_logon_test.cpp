@@ -128,4 +128,40 @@ TEST(OciLogon, NullFreedAndWrongHandlesAreInvalid) {
               OCI_INVALID_HANDLE);
 }
 
+// The handles of every row are remembered: one freed after many rows is
+// still refused, and a remembered handle passed as another type too.
+TEST(OciLogon, HandlesOfEveryRowAreRefusedOnceFreed) {
+    TempDir dir;
+    Logon l(dir.file("r.db"));
+    ASSERT_EQ(l.begin_status, OCI_SUCCESS) << l.begin_error;
+    OCIStmt *st = nullptr;
+    OCIError *err = nullptr;
+    ASSERT_EQ(OCIHandleAlloc(l.env, reinterpret_cast<dvoid **>(&st), OCI_HTYPE_STMT, 0, nullptr), OCI_SUCCESS);
+    ASSERT_EQ(OCIHandleAlloc(l.env, reinterpret_cast<dvoid **>(&err), OCI_HTYPE_ERROR, 0, nullptr), OCI_SUCCESS);
+    const std::string sql = "SELECT 1";
+    auto prepare = [&](OCIStmt *s, OCIError *e) {
+        return OCIStmtPrepare(s, e, reinterpret_cast<const text *>(sql.data()), static_cast<ub4>(sql.size()),
+                              OCI_NTV_SYNTAX, OCI_DEFAULT);
+    };
+    auto execute = [&](OCIStmt *s, OCIError *e) {
+        return OCIStmtExecute(l.svc, s, e, 0, 0, nullptr, nullptr, OCI_DEFAULT);
+    };
+    for (int row = 0; row < 3; ++row) {
+        ASSERT_EQ(prepare(st, err), OCI_SUCCESS);
+        ASSERT_EQ(execute(st, err), OCI_SUCCESS);
+    }
+    EXPECT_EQ(prepare(reinterpret_cast<OCIStmt *>(err), err), OCI_INVALID_HANDLE);
+    EXPECT_EQ(execute(st, reinterpret_cast<OCIError *>(st)), OCI_INVALID_HANDLE);
+    EXPECT_EQ(OCIStmtExecute(reinterpret_cast<OCISvcCtx *>(st), st, err, 0, 0, nullptr, nullptr, OCI_DEFAULT),
+              OCI_INVALID_HANDLE);
+    ASSERT_EQ(OCIHandleFree(st, OCI_HTYPE_STMT), OCI_SUCCESS);
+    EXPECT_EQ(prepare(st, err), OCI_INVALID_HANDLE);
+    EXPECT_EQ(execute(st, err), OCI_INVALID_HANDLE);
+    ASSERT_EQ(prepare(l.stmt, err), OCI_SUCCESS);
+    ASSERT_EQ(OCIHandleFree(err, OCI_HTYPE_ERROR), OCI_SUCCESS);
+    EXPECT_EQ(prepare(l.stmt, err), OCI_INVALID_HANDLE);
+    EXPECT_EQ(execute(l.stmt, err), OCI_INVALID_HANDLE);
+    EXPECT_EQ(l.value("SELECT 2"), "2");
+}
+
 }  // namespace

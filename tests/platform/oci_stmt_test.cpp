@@ -256,4 +256,57 @@ TEST_F(OciStmt, LiteralInsertShapesNeverMix) {
     EXPECT_EQ(l.value("SELECT s FROM U0 WHERE a = 107"), "f");
 }
 
+// A parameter is bound again only when its value moved or changed: rows of
+// one shape whose texts lie where the last ones lay, as long, store their
+// own texts; so do rows through another statement handle, or after a text
+// that had its quotes undone, or after a text long enough to move the
+// statement's own.
+TEST_F(OciStmt, LiteralInsertsKeepNothingOfTheRowBefore) {
+    OCIStmt *other = nullptr;
+    ASSERT_EQ(OCIHandleAlloc(l.env, reinterpret_cast<dvoid **>(&other), OCI_HTYPE_STMT, 0, nullptr), OCI_SUCCESS);
+    auto exec_on = [&](OCIStmt *st, const std::string &sql) {
+        sword s = OCIStmtPrepare(st, l.err, reinterpret_cast<const text *>(sql.data()), static_cast<ub4>(sql.size()),
+                                 OCI_NTV_SYNTAX, OCI_DEFAULT);
+        return s != OCI_SUCCESS ? s : OCIStmtExecute(l.svc, st, l.err, 1, 0, nullptr, nullptr, OCI_DEFAULT);
+    };
+    const std::string rows[] = {
+        "INSERT INTO T VALUES (1, 'ab', SYSDATE, 7)",
+        "INSERT INTO T VALUES (2, 'cd', SYSDATE, 7)",
+        "INSERT INTO T VALUES (3, 'e''', SYSDATE, 7)",
+        "INSERT INTO T VALUES (4, 'fg', SYSDATE, 7)",
+        "INSERT INTO T VALUES (5, '" + std::string(280, 'h') + "', SYSDATE, 8)",
+        "INSERT INTO T VALUES (6, 'ij', SYSDATE, 8)",
+        "INSERT INTO T VALUES (7, 'kl', SYSDATE, 8)",
+    };
+    for (const std::string &r : rows) ASSERT_EQ(l.exec(r), OCI_SUCCESS) << r << ": " << l.error();
+    ASSERT_EQ(exec_on(other, "INSERT INTO T VALUES (8, 'mn', SYSDATE, 8)"), OCI_SUCCESS) << l.error();
+    ASSERT_EQ(l.exec("INSERT INTO T VALUES (9, 'op', SYSDATE, 8)"), OCI_SUCCESS) << l.error();
+    ASSERT_EQ(exec_on(other, "INSERT INTO T VALUES (9, 'qr', SYSDATE, 9)"), OCI_SUCCESS) << l.error();
+    EXPECT_EQ(l.value("SELECT group_concat(a || ':' || (CASE WHEN length(s) > 9 THEN length(s) ELSE s END) || ':' || "
+                      "r, ' ') FROM (SELECT * FROM T ORDER BY rowid)"),
+              "1:ab:7 2:cd:7 3:e':7 4:fg:7 5:280:8 6:ij:8 7:kl:8 8:mn:8 9:op:8 9:qr:9");
+    EXPECT_EQ(OCIHandleFree(other, OCI_HTYPE_STMT), OCI_SUCCESS);
+}
+
+// In a file of another encoding SQLite keeps a copy of each bound text:
+// every row is bound anew there.
+TEST(OciStmtEncoding, RowsOfAUtf16FileStoreTheirOwnTexts) {
+    TempDir dir;
+    std::string db = dir.file("u16.db");
+    sqlite3 *h = nullptr;
+    ASSERT_EQ(sqlite3_open(db.c_str(), &h), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(h, "PRAGMA encoding='UTF-16le'; CREATE TABLE x(a); DROP TABLE x;", nullptr, nullptr,
+                           nullptr),
+              SQLITE_OK);
+    sqlite3_close(h);
+    Logon l(db);
+    ASSERT_EQ(l.begin_status, OCI_SUCCESS) << l.begin_error;
+    ASSERT_EQ(l.value("PRAGMA encoding"), "UTF-16le");
+    ASSERT_EQ(l.exec("CREATE TABLE T (a NUMBER(10), s VARCHAR2(300))"), OCI_SUCCESS);
+    for (const char *r : {"INSERT INTO T VALUES (1, 'ab')", "INSERT INTO T VALUES (2, 'cd')",
+                          "INSERT INTO T VALUES (3, 'ef')"})
+        ASSERT_EQ(l.exec(r), OCI_SUCCESS) << r << ": " << l.error();
+    EXPECT_EQ(l.value("SELECT group_concat(a || s, ' ') FROM (SELECT * FROM T ORDER BY rowid)"), "1ab 2cd 3ef");
+}
+
 }  // namespace
