@@ -3,6 +3,7 @@
 
 #include <sys/stat.h>
 
+#include <cstdint>
 #include <cstring>
 #include <string>
 
@@ -99,6 +100,7 @@ struct CharMap {
     constexpr CharMap() : fold(), cls() {
         for (int i = 0; i < 256; ++i)
             fold[i] = static_cast<unsigned char>(i >= 'A' && i <= 'Z' ? i - 'A' + 'a' : i);
+        // A NUL byte separates tokens like a blank: it cannot live in a text.
         for (char c : {' ', '\t', '\n', '\r', '\v', '\f', '\0'}) cls[static_cast<unsigned char>(c)] = kSpace;
         for (const char *p = punct; *p; ++p) cls[static_cast<unsigned char>(*p)] = kPunct;
     }
@@ -114,8 +116,6 @@ int nextinmemtokentype = 0;
 
 int fold(int c) { return charmap.fold[static_cast<unsigned char>(c)]; }
 
-// A NUL byte separates tokens like a blank: it cannot live inside a text.
-bool is_space(int c) { return c != EOF && charmap.cls[static_cast<unsigned char>(c)] == kSpace; }
 bool is_punct(int c) { return c != EOF && charmap.cls[static_cast<unsigned char>(c)] == kPunct; }
 
 // Reads one byte, counting lines as they are read. Only the real end of the
@@ -135,27 +135,142 @@ int next_char(FILE *fp) {
     return c;
 }
 
-// The bytes that `fp` holds read ahead in its buffer, taken in place while
-// `more` accepts them and `room` lasts: a word's or a text's rest costs a
-// scan, not a call per byte. None of them may be a line end (lines are
-// counted by next_char). Elsewhere than glibc, every byte goes through
+// What a word's bytes add up to, one table read per byte: the folded byte
+// (the keyword hash) in the low half, a count of lower-case letters and a
+// count of non-digits above it; a byte that ends a word has the sign bit.
+constexpr int kLowerShift = 32, kOtherShift = 48;
+constexpr uint64_t kEndsWord = uint64_t{1} << 63;
+struct WordMap {
+    uint64_t v[256];
+    constexpr WordMap() : v() {
+        for (int i = 0; i < 256; ++i) {
+            if (charmap.cls[i]) {
+                v[i] = kEndsWord;
+                continue;
+            }
+            v[i] = charmap.fold[i];
+            if (i >= 'a' && i <= 'z') v[i] |= uint64_t{1} << kLowerShift;
+            if (i < '0' || i > '9') v[i] |= uint64_t{1} << kOtherShift;
+        }
+    }
+};
+constexpr WordMap wordmap;
+
+// The bytes that stop the bulk copy of a quoted text.
+struct QuoteMap {
+    bool stop[256];
+    constexpr QuoteMap() : stop() {
+        for (char c : {'"', '\n', '\r', '\0'}) stop[static_cast<unsigned char>(c)] = true;
+    }
+};
+constexpr QuoteMap quotemap;
+
+// What the fast path of get_token does with a byte.
+enum : unsigned char { kScanWord, kScanBlank, kScanNewline, kScanCr, kScanPunct, kScanQuote };
+struct ScanMap {
+    unsigned char k[256];
+    constexpr ScanMap() : k() {
+        for (int i = 0; i < 256; ++i)
+            k[i] = charmap.cls[i] == kPunct ? kScanPunct : charmap.cls[i] == kSpace ? kScanBlank : kScanWord;
+        k[static_cast<unsigned char>('\n')] = kScanNewline;
+        k[static_cast<unsigned char>('\r')] = kScanCr;
+        k[static_cast<unsigned char>('"')] = kScanQuote;
+    }
+};
+constexpr ScanMap scanmap;
+
+// Reads `fp` the way next_char does, but takes the bytes that its glibc
+// buffer holds in place: a blank, a line end or a word's byte costs no
+// call. A CR (which next_char pairs with the LF after it) and the buffer's
+// end go through next_char. The position is handed back to the stream by
+// store(), which must come before anything else reads `fp` and before
+// get_token returns. Elsewhere than glibc, every byte goes through
 // next_char.
-template <class More, class Take>
-size_t take_buffered(FILE *fp, size_t room, More more, Take take) {
+class Cursor {
+public:
+    explicit Cursor(FILE *fp) : fp_(fp) { load(); }
+
+    void store() {
 #ifdef __GLIBC__
-    auto *p = reinterpret_cast<const unsigned char *>(fp->_IO_read_ptr);
-    auto *end = reinterpret_cast<const unsigned char *>(fp->_IO_read_end);
-    if (!p || end - p <= 0) return 0;
-    if (static_cast<size_t>(end - p) > room) end = p + room;
-    const unsigned char *q = p;
-    while (q < end && more(*q)) take(*q++);
-    fp->_IO_read_ptr = reinterpret_cast<char *>(const_cast<unsigned char *>(q));
-    return static_cast<size_t>(q - p);
-#else
-    (void)fp, (void)room, (void)more, (void)take;
-    return 0;
+        fp_->_IO_read_ptr = reinterpret_cast<char *>(const_cast<unsigned char *>(p_));
 #endif
-}
+    }
+
+    // next_char(fp).
+    int get() {
+        if (p_ < end_) {
+            int b = *p_;
+            if (b != '\r') {
+                ++p_;
+                if (b == '\n') ++Line;
+                return b;
+            }
+        }
+        return slow();
+    }
+
+    // Reads on from a blank to the first byte that is none (or EOF).
+    int skip_blanks() {
+        for (;;) {
+            while (p_ < end_) {
+                int b = *p_;
+                if (charmap.cls[b] != kSpace) {
+                    ++p_;
+                    return b;
+                }
+                if (b == '\r') break;
+                ++p_;
+                if (b == '\n') ++Line;
+            }
+            int c = slow();
+            if (c == EOF || charmap.cls[static_cast<unsigned char>(c)] != kSpace) return c;
+        }
+    }
+
+    // Reads on to a line end (or EOF) and gives it. A CR on the way is
+    // passed as next_char would pass it: alone it is a byte, before an LF
+    // the LF ends the line.
+    int skip_line() {
+        for (;;) {
+            if (p_ < end_) {
+                auto *nl = static_cast<const unsigned char *>(
+                    std::memchr(p_, '\n', static_cast<size_t>(end_ - p_)));
+                if (nl) {
+                    p_ = nl + 1;
+                    ++Line;
+                    return '\n';
+                }
+                p_ = end_;
+            }
+            int c = slow();
+            if (c == EOF || c == '\n') return c;
+        }
+    }
+
+    // The buffered bytes ahead, at most `room` of them.
+    const unsigned char *pos() const { return p_; }
+    const unsigned char *limit(size_t room) const {
+        return static_cast<size_t>(end_ - p_) > room ? p_ + room : end_;
+    }
+    void advance_to(const unsigned char *q) { p_ = q; }
+
+private:
+    void load() {
+#ifdef __GLIBC__
+        p_ = reinterpret_cast<const unsigned char *>(fp_->_IO_read_ptr);
+        end_ = reinterpret_cast<const unsigned char *>(fp_->_IO_read_end);
+#endif
+    }
+    int slow() {
+        store();
+        int c = next_char(fp_);
+        load();
+        return c;
+    }
+
+    FILE *fp_;
+    const unsigned char *p_ = nullptr, *end_ = nullptr;
+};
 
 int text_hash(const char *s) {
     int h = 0;
@@ -167,20 +282,42 @@ int text_hash(const char *s) {
 const token_entry *matched = nullptr;
 // The last word read holds a lower-case letter.
 bool lower = true;
-bool is_lower(int c) { return static_cast<unsigned>(c - 'a') < 26u; }
+
+// Whether `a` and `b` hold the same `len` bytes, for a keyword's length:
+// a few loads that may overlap, none past either text's end.
+template <class T>
+bool same_at(const char *a, const char *b, size_t i) {
+    T x, y;
+    std::memcpy(&x, a + i, sizeof x);
+    std::memcpy(&y, b + i, sizeof y);
+    return x == y;
+}
+bool same_bytes(const char *a, const char *b, size_t len) {
+    if (len >= 8) {
+        for (size_t i = 0; i + 8 < len; i += 8)
+            if (!same_at<uint64_t>(a, b, i)) return false;
+        return same_at<uint64_t>(a, b, len - 8);
+    }
+    if (len >= 4) return same_at<uint32_t>(a, b, 0) && same_at<uint32_t>(a, b, len - 4);
+    if (len >= 2) return same_at<uint16_t>(a, b, 0) && same_at<uint16_t>(a, b, len - 2);
+    return len == 0 || a[0] == b[0];
+}
 
 // casestrcmp's equality for a name and a word of `len` bytes each, faster
 // where it matters: keywords are upper case, as words mostly are, so bytes
 // are folded only when they differ.
 bool same_keyword(const char *name, const char *text, size_t len) {
+    if (same_bytes(name, text, len)) return true;
     for (size_t i = 0; i < len; ++i)
         if (name[i] != text[i] && fold(name[i]) != fold(text[i])) return false;
     return true;
 }
 
-int lookup(const char *text, size_t len, token_entry **buckets, int hash) {
+inline int lookup(const char *text, size_t len, token_entry **buckets, int hash) {
     for (token_entry *e = buckets[hash & (kBuckets - 1)]; e; e = e->next)
-        if (e->hash == hash && e->namelen == static_cast<int>(len) && same_keyword(e->name, text, len)) {
+        // One byte of the same hash is the same byte folded.
+        if (e->hash == hash && e->namelen == static_cast<int>(len) &&
+            (len == 1 || same_keyword(e->name, text, len))) {
             matched = e;
             return e->type;
         }
@@ -235,15 +372,23 @@ void setnexttoken(const char *token, int kind) {
 int ispun(int c) { return is_punct(c); }
 
 int casestrcmp(const char *a, const char *b) {
-    for (; *a && *b; ++a, ++b)
-        if (fold(*a) != fold(*b)) return 1;
-    return *a || *b;
+    // Equal bytes need no folding; a text that ends first differs from the
+    // other's byte in any case.
+    for (;; ++a, ++b) {
+        if (*a == *b) {
+            if (!*a) return 0;
+        } else if (fold(*a) != fold(*b)) {
+            return 1;
+        }
+    }
 }
 
-int parseQuoteString(FILE *fp, char *token) {
+namespace {
+
+int read_quoted(Cursor &in, char *token) {
     int n = 0;
     for (;;) {
-        int c = next_char(fp);
+        int c = in.get();
         if (c == EOF) {
             token[n] = '\0';
             return TOKEN_ERROR;
@@ -262,26 +407,178 @@ int parseQuoteString(FILE *fp, char *token) {
             token[n] = '\0';
             logmsg("ERROR : quoted string contains a NUL byte : %s @ %d\n", token, Line);
             g_error = 1;
-            while (c != EOF && c != '"') c = next_char(fp);
+            while (c != EOF && c != '"') c = in.get();
             last = ' ';
             return TOKEN_ERROR;
         }
         token[n++] = static_cast<char>(c);
         // The text's rest up to a line end, a NUL byte or its quote.
-        take_buffered(
-            fp, static_cast<size_t>(kTokenSize - 1 - n),
-            [](unsigned char b) { return b != '"' && b != '\n' && b != '\r' && b != '\0'; },
-            [&](unsigned char b) { token[n++] = static_cast<char>(b); });
+        const unsigned char *q = in.pos(), *lim = in.limit(static_cast<size_t>(kTokenSize - 1 - n));
+        while (q < lim && !quotemap.stop[*q]) token[n++] = static_cast<char>(*q++);
+        in.advance_to(q);
     }
     token[n] = '\0';
     last = ' ';
     return TOKEN_QUOTED;
 }
 
+}  // namespace
+
+int parseQuoteString(FILE *fp, char *token) {
+    Cursor in(fp);
+    int kind = read_quoted(in, token);
+    in.store();
+    return kind;
+}
+
 const token_entry *matched_keyword() { return matched; }
 bool token_has_lower() { return lower; }
 
-int get_token(FILE *fp, char *token, token_entry **buckets) {
+namespace {
+
+// A punctuation byte is a token of its own; what follows it is read by the
+// next call. Its hash is the byte itself.
+inline int punct_token(char *token, token_entry **buckets, int c) {
+    token[0] = static_cast<char>(c);
+    token[1] = '\0';
+    lower = false;
+    last = ' ';
+    int kind = lookup(token, 1, buckets, c);
+    return kind ? kind : TOKEN_WORD;
+}
+
+// Copies the `n` bytes (1 to 299) of a word, in a few loads that may
+// overlap.
+inline void copy_word(char *dst, const unsigned char *src, size_t n) {
+    if (n >= 8) {
+        uint64_t x;
+        for (size_t i = 0; i + 8 < n; i += 8) {
+            std::memcpy(&x, src + i, 8);
+            std::memcpy(dst + i, &x, 8);
+        }
+        std::memcpy(&x, src + n - 8, 8);
+        std::memcpy(dst + n - 8, &x, 8);
+    } else if (n >= 4) {
+        uint32_t a, b;
+        std::memcpy(&a, src, 4);
+        std::memcpy(&b, src + n - 4, 4);
+        std::memcpy(dst, &a, 4);
+        std::memcpy(dst + n - 4, &b, 4);
+    } else {
+        dst[0] = static_cast<char>(src[0]);
+        dst[n / 2] = static_cast<char>(src[n / 2]);
+        dst[n - 1] = static_cast<char>(src[n - 1]);
+    }
+}
+
+// Reads a token from the look-ahead `last` on: the whole tokenizer, every
+// byte through a Cursor. get_token's fast path leaves anything unusual to
+// it.
+int read_token(FILE *fp, char *token, token_entry **buckets) {
+    Cursor in(fp);
+    for (;;) {
+        token[0] = '\0';
+        int c = last;
+        if (c != EOF && charmap.cls[static_cast<unsigned char>(c)] == kSpace) c = in.skip_blanks();
+        if (c == EOF) {
+            in.store();
+            last = EOF;
+            return TOKEN_EOF;
+        }
+        if (c == '"') {
+            in.store();
+            return parseQuoteString(fp, token);
+        }
+        if (charmap.cls[c] == kPunct) {
+            in.store();
+            return punct_token(token, buckets, c);
+        }
+
+        // A word: its bytes, then the byte that ends it.
+        int n = 0;
+        uint64_t sum = 0;
+        bool ended_by_newline = false;
+        for (;;) {
+            if (c != EOF && charmap.cls[static_cast<unsigned char>(c)] == 0) {
+                if (n == kTokenSize - 1) {
+                    in.store();
+                    token[n] = '\0';
+                    lower = (sum >> kLowerShift) & 0xFFFF;
+                    last = c;
+                    logmsg("ERROR : Token length exceeds maximum token length  : %s @ %d\n", token, Line);
+                    g_error = 1;
+                    return TOKEN_ERROR;
+                }
+                token[n++] = static_cast<char>(c);
+                sum += wordmap.v[c];
+                // The word's rest that the buffer holds.
+                const unsigned char *q = in.pos(), *lim = in.limit(static_cast<size_t>(kTokenSize - 1 - n));
+                while (q < lim) {
+                    uint64_t v = wordmap.v[*q];
+                    if (v & kEndsWord) break;
+                    sum += v;
+                    token[n++] = static_cast<char>(*q++);
+                }
+                in.advance_to(q);
+                c = in.get();
+                continue;
+            }
+            if (c == EOF) {
+                // The input ended inside the word: only a keyword survives.
+                in.store();
+                token[n] = '\0';
+                lower = (sum >> kLowerShift) & 0xFFFF;
+                last = EOF;
+                int kind = lookup(token, static_cast<size_t>(n), buckets, static_cast<int>(sum & 0xFFFFFFFF));
+                return kind ? kind : TOKEN_EOF;
+            }
+            if (c == '\n') {
+                ended_by_newline = true;
+                last = ' ';
+            } else {
+                last = c;  // a blank or a punctuation byte
+            }
+            break;
+        }
+        token[n] = '\0';
+        lower = (sum >> kLowerShift) & 0xFFFF;
+
+        int kind = lookup(token, static_cast<size_t>(n), buckets, static_cast<int>(sum & 0xFFFFFFFF));
+        if (kind) {
+            in.store();
+            return kind;
+        }
+        if (token[0] == '-' && token[1] == '-') {
+            if (!ended_by_newline && in.skip_line() == EOF) {
+                in.store();
+                last = EOF;
+                return TOKEN_EOF;
+            }
+            last = '\n';
+            continue;
+        }
+        in.store();
+        return sum >> kOtherShift ? TOKEN_WORD : TOKEN_NUMBER;
+    }
+}
+
+// After a "--" word the fast path read: the rest of its line goes, and the
+// token after it is read as if the loop had gone on.
+[[gnu::noinline]] int after_comment(FILE *fp, char *token, token_entry **buckets, bool ended_by_newline) {
+    if (!ended_by_newline) {
+        Cursor in(fp);
+        int c = in.skip_line();
+        in.store();
+        if (c == EOF) {
+            last = EOF;
+            return TOKEN_EOF;
+        }
+    }
+    last = '\n';
+    return read_token(fp, token, buckets);
+}
+
+[[gnu::noinline]] int read_token_afresh(FILE *fp, char *token, token_entry **buckets) {
     matched = nullptr;
     lower = true;  // unless a word read here says otherwise
     if (b_nexttokeninmem) {
@@ -292,95 +589,116 @@ int get_token(FILE *fp, char *token, token_entry **buckets) {
         int kind = lookup(token, std::strlen(token), buckets, text_hash(token));
         return kind ? kind : TOKEN_WORD;
     }
-    for (;;) {
-        token[0] = '\0';
+    return read_token(fp, token, buckets);
+}
+
+}  // namespace
+
+// The common token comes first: blanks and newlines, then punctuation, a
+// quoted text or a word ended by a blank, a newline or punctuation, all in
+// the stream's buffer. Nothing is taken until the token is known to be
+// such; anything else (the buffer's end, a CR, a token too long, a NUL in
+// quotes, a pushed-back token) is left whole to read_token_afresh.
+int get_token(FILE *fp, char *token, token_entry **buckets) {
+#ifdef __GLIBC__
+    if (!b_nexttokeninmem && last != EOF) {
         int c = last;
-        while (c != EOF && is_space(c)) {
-            // A run of blanks (an indentation) at once.
-            if (c == ' ' || c == '\t')
-                take_buffered(
-                    fp, SIZE_MAX, [](unsigned char b) { return b == ' ' || b == '\t'; }, [](unsigned char) {});
-            c = next_char(fp);
-        }
-        if (c == EOF) {
-            last = EOF;
-            return TOKEN_EOF;
-        }
-        if (c == '"') return parseQuoteString(fp, token);
-
-        int n = 0, hash = 0;
-        lower = false;
-        bool ended_by_newline = false;
-        for (;;) {
-            if (c != EOF && charmap.cls[static_cast<unsigned char>(c)] == 0) {
-                // A byte of the word: the common case, asked first.
-                if (n == kTokenSize - 1) {
+        unsigned k = scanmap.k[c];
+        if (k == kScanPunct) return punct_token(token, buckets, c);
+        if (k == kScanBlank || k == kScanNewline || k == kScanCr) {
+            auto *p = reinterpret_cast<const unsigned char *>(fp->_IO_read_ptr);
+            auto *end = reinterpret_cast<const unsigned char *>(fp->_IO_read_end);
+            int lines = 0;
+            for (;; ++p) {
+                if (p >= end) goto general;
+                c = *p;
+                k = scanmap.k[c];
+                if (k == kScanBlank) continue;
+                if (k != kScanNewline) break;
+                ++lines;
+            }
+            if (k == kScanPunct) {
+                fp->_IO_read_ptr = reinterpret_cast<char *>(const_cast<unsigned char *>(p + 1));
+                Line += lines;
+                return punct_token(token, buckets, c);
+            }
+            if (k == kScanQuote) {
+                // The text up to its quote, if no line end, NUL or limit
+                // comes first.
+                const unsigned char *q = ++p;
+                const unsigned char *lim = end - p > kTokenSize - 1 ? p + (kTokenSize - 1) : end;
+                while (q < lim && !quotemap.stop[*q]) ++q;
+                Line += lines;
+                matched = nullptr;
+                lower = true;
+                if (q < lim && *q == '"') {
+                    size_t n = static_cast<size_t>(q - p);
+                    if (n) copy_word(token, p, n);
                     token[n] = '\0';
-                    last = c;
-                    logmsg("ERROR : Token length exceeds maximum token length  : %s @ %d\n", token, Line);
-                    g_error = 1;
-                    return TOKEN_ERROR;
-                }
-                token[n++] = static_cast<char>(c);
-                hash += fold(c);
-                lower |= is_lower(c);
-                take_buffered(
-                    fp, static_cast<size_t>(kTokenSize - 1 - n),
-                    [](unsigned char b) { return charmap.cls[b] == 0; },
-                    [&](unsigned char b) {
-                        token[n++] = static_cast<char>(b);
-                        hash += charmap.fold[b];
-                        lower |= is_lower(b);
-                    });
-                c = next_char(fp);
-                continue;
-            }
-            if (c == EOF) {
-                // The input ended inside the word: only a keyword survives.
-                token[n] = '\0';
-                last = EOF;
-                int kind = lookup(token, static_cast<size_t>(n), buckets, hash);
-                return kind ? kind : TOKEN_EOF;
-            }
-            if (is_space(c)) {
-                if (c == '\n') {
-                    ended_by_newline = true;
                     last = ' ';
-                } else {
-                    last = c;
+                    fp->_IO_read_ptr = reinterpret_cast<char *>(const_cast<unsigned char *>(q + 1));
+                    return TOKEN_QUOTED;
                 }
-                break;
+                fp->_IO_read_ptr = reinterpret_cast<char *>(const_cast<unsigned char *>(p));
+                return parseQuoteString(fp, token);
             }
-            if (is_punct(c)) {
-                if (n == 0) {
-                    token[n++] = static_cast<char>(c);
-                    hash += fold(c);
-                    last = ' ';
-                } else {
-                    last = c;
+            if (k != kScanWord) goto general;  // a CR
+            // A word, up to the byte after it.
+            const unsigned char *q = p + 1;
+            const unsigned char *lim = end - p > kTokenSize - 1 ? p + (kTokenSize - 1) : end;
+            uint64_t sum = wordmap.v[c];
+            // Four bytes a round while the limit is that far off.
+            for (; lim - q >= 4; q += 4) {
+                uint64_t v = wordmap.v[q[0]];
+                if (v & kEndsWord) goto ended;
+                sum += v;
+                v = wordmap.v[q[1]];
+                if (v & kEndsWord) {
+                    q += 1;
+                    goto ended;
                 }
-                break;
+                sum += v;
+                v = wordmap.v[q[2]];
+                if (v & kEndsWord) {
+                    q += 2;
+                    goto ended;
+                }
+                sum += v;
+                v = wordmap.v[q[3]];
+                if (v & kEndsWord) {
+                    q += 3;
+                    goto ended;
+                }
+                sum += v;
             }
+            while (q < lim) {
+                uint64_t v = wordmap.v[*q];
+                if (v & kEndsWord) break;
+                sum += v;
+                ++q;
+            }
+        ended:
+            if (q == end) goto general;
+            int after = *q;
+            k = scanmap.k[after];
+            if (k == kScanWord || k == kScanQuote || k == kScanCr) goto general;
+            size_t n = static_cast<size_t>(q - p);
+            copy_word(token, p, n);
+            token[n] = '\0';
+            fp->_IO_read_ptr = reinterpret_cast<char *>(const_cast<unsigned char *>(q + 1));
+            bool ended_by_newline = k == kScanNewline;
+            Line += lines + ended_by_newline;
+            last = ended_by_newline ? ' ' : after;
+            lower = (sum >> kLowerShift) & 0xFFFF;
+            int kind = lookup(token, n, buckets, static_cast<int>(sum & 0xFFFFFFFF));
+            if (kind) return kind;
+            if (token[0] == '-' && token[1] == '-') return after_comment(fp, token, buckets, ended_by_newline);
+            return sum >> kOtherShift ? TOKEN_WORD : TOKEN_NUMBER;
         }
-        token[n] = '\0';
-
-        int kind = lookup(token, static_cast<size_t>(n), buckets, hash);
-        if (kind) return kind;
-        if (token[0] == '-' && token[1] == '-') {
-            if (!ended_by_newline) {
-                do {
-                    c = next_char(fp);
-                } while (c != EOF && c != '\n');
-                if (c == EOF) {
-                    last = EOF;
-                    return TOKEN_EOF;
-                }
-            }
-            last = '\n';
-            continue;
-        }
-        return checkisnumber(token) ? TOKEN_NUMBER : TOKEN_WORD;
     }
+general:
+#endif
+    return read_token_afresh(fp, token, buckets);
 }
 
 int clear_foundflag(token_entry *table) {

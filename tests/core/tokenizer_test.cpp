@@ -1,8 +1,12 @@
 // The tokenizer, its keyword tables and the small text services, read from
 // in-memory files.
 #include <gtest/gtest.h>
+#include <sys/types.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <utility>
@@ -253,6 +257,152 @@ TEST_F(Tokenizer, KeywordLookup) {
     open("Key ab bA _D a11 AB");  // "_D" and "a11" sum as "ab" does
     char token[kTokenSize];
     for (int kind : {41, 42, 43, int{TOKEN_WORD}, int{TOKEN_WORD}, 42}) EXPECT_EQ(get_token(fp, token, b), kind) << token;
+}
+
+// A stream that hands out its text a byte per read: nothing is ever
+// buffered ahead, so every byte goes the byte-wise way.
+struct Bytewise {
+    std::string text;
+    size_t pos = 0;
+    static ssize_t read(void *cookie, char *buf, size_t n) {
+        auto *s = static_cast<Bytewise *>(cookie);
+        if (n == 0 || s->pos == s->text.size()) return 0;
+        buf[0] = s->text[s->pos++];
+        return 1;
+    }
+};
+
+struct Step {
+    Tok tok;
+    bool eof;
+    bool operator==(const Step &o) const { return tok == o.tok && eof == o.eof; }
+};
+void PrintTo(const Step &s, std::ostream *os) {
+    PrintTo(s.tok, os);
+    *os << (s.eof ? " at eof" : "");
+}
+
+// Every token of `fp` with its line and end-of-file state, and the log.
+std::pair<std::vector<Step>, std::string> read_all(FILE *fp, token_entry **buckets) {
+    InitialiseGlobalData();
+    reset_tokenizer();
+    log_text.clear();
+    std::vector<Step> out;
+    char token[kTokenSize];
+    for (int i = 0; i < 100000; ++i) {
+        int kind = get_token(fp, token, buckets);
+        out.push_back({{kind, token, Line}, std::feof(fp) != 0});
+        if (kind == TOKEN_EOF) break;
+    }
+    std::fclose(fp);
+    return {out, log_text};
+}
+
+// The tokenizer takes what a stream holds buffered in place and leaves the
+// buffer's end to byte-wise reads: a word, a quoted text, a CR LF or a
+// comment cut by the end of a file's buffer (4096 bytes, or a small one)
+// reads as it does a byte at a time, and as it should.
+TEST_F(Tokenizer, TokensCutByTheStreamBuffer) {
+    const std::string w299(299, 'w'), v300(300, 'v'), q298(298, 'q'), r299(299, 'r');
+    struct Case {
+        std::string text;
+        std::vector<Tok> want;  // lines counted from the line the text starts on
+        std::string log = "";  // a message's text before "@ ", logged at line `log_line`
+        int log_line = 0;
+    } cases[] = {
+        {"NAME=(VALUE)\nEND\n",
+         {{TOKEN_ATTRIBUTE, "NAME", 0}, {TOKEN_EQUAL, "=", 0}, {TOKEN_LPAREN, "(", 0},
+          {TOKEN_WORD, "VALUE", 0}, {TOKEN_RPAREN, ")", 0}, {TOKEN_END, "END", 2}}},
+        {"a\r\nb\r\n\r\nEND\n", {{TOKEN_WORD, "a", 1}, {TOKEN_WORD, "b", 2}, {TOKEN_END, "END", 4}}},
+        {"x -- note\r\ny\nEND\n", {{TOKEN_WORD, "x", 0}, {TOKEN_WORD, "y", 2}, {TOKEN_END, "END", 3}}},
+        {"--whole line\nz END\n", {{TOKEN_WORD, "z", 1}, {TOKEN_END, "END", 2}}},
+        {"--x=(y)\r\nu\nEND\n", {{TOKEN_WORD, "u", 2}, {TOKEN_END, "END", 3}}},
+        {"\"quoted text\" w\nEND\n", {{TOKEN_QUOTED, "quoted text", 0}, {TOKEN_WORD, "w", 1}, {TOKEN_END, "END", 2}}},
+        {"\"a\r\nb\" END\n", {{TOKEN_QUOTED, "ab", 1}, {TOKEN_END, "END", 2}}},
+        {"p\rq\nEND\n", {{TOKEN_WORD, "p", 0}, {TOKEN_WORD, "q", 1}, {TOKEN_END, "END", 2}}},
+        {std::string("m\0n\nEND\n", 8), {{TOKEN_WORD, "m", 0}, {TOKEN_WORD, "n", 1}, {TOKEN_END, "END", 2}}},
+        {"\n\n\t k=12\nEND\n", {{TOKEN_WORD, "k", 2}, {TOKEN_EQUAL, "=", 2}, {TOKEN_NUMBER, "12", 3}, {TOKEN_END, "END", 4}}},
+        {w299 + "\nEND\n", {{TOKEN_WORD, w299, 1}, {TOKEN_END, "END", 2}}},
+        {v300 + "\nEND\n",
+         {{TOKEN_ERROR, std::string(299, 'v'), 0}, {TOKEN_WORD, "v", 1}, {TOKEN_END, "END", 2}},
+         "ERROR : Token length exceeds maximum token length  : " + std::string(299, 'v'), 0},
+        {"\"" + q298 + "\"\nEND\n", {{TOKEN_QUOTED, q298, 0}, {TOKEN_END, "END", 2}}},
+        {"\"" + r299 + "\"\nEND\n", {{TOKEN_ERROR, r299, 0}, {TOKEN_END, "END", 2}},
+         "ERROR : quoted string exceeds maximum character length : " + r299, 0},
+        {std::string("\n\"ab\0cd\" e\nEND\n", 15), {{TOKEN_ERROR, "ab", 1}, {TOKEN_WORD, "e", 2}, {TOKEN_END, "END", 3}},
+         "ERROR : quoted string contains a NUL byte : ab", 1},
+        // Files that end in the text.
+        {"a END", {{TOKEN_WORD, "a", 0}, {TOKEN_END, "END", 0}}},
+        {"a word", {{TOKEN_WORD, "a", 0}, {TOKEN_EOF, "word", 0}}},
+        {"a\r", {{TOKEN_WORD, "a", 0}}},
+        {"a \"open", {{TOKEN_WORD, "a", 0}, {TOKEN_ERROR, "open", 0}}},
+        {"a --note", {{TOKEN_WORD, "a", 0}}},
+    };
+    char path[] = "/tmp/ndl-tokenizer-XXXXXX";
+    int fd = mkstemp(path);
+    ASSERT_GE(fd, 0);
+    close(fd);
+    // Before the text: comment lines, one line of tokens, and blanks to bring
+    // the text to its offset.
+    const std::string comment = "-- " + std::string(60, 'c') + "\n", line = "  NAME = ( A , B )\n";
+    const size_t line_tokens = 7;
+    static char buf4096[4096], buf61[61];
+    for (const Case &c : cases) {
+        std::vector<size_t> cuts;  // how far into the text a buffer ends
+        for (size_t k = 0; k <= c.text.size(); ++k)
+            if (k < 24 || c.text.size() - k < 8 || k == c.text.size() / 2) cuts.push_back(k);
+        for (size_t boundary : {size_t{4096}, size_t{8192}}) {
+            for (size_t cut : cuts) {
+                if (boundary == 8192 && cut > 2 && c.text.size() - cut > 2) continue;
+                size_t offset = boundary - cut;
+                size_t comments = (offset - line.size()) / comment.size();
+                std::string text;
+                for (size_t i = 0; i < comments; ++i) text += comment;
+                text += line;
+                text.append(offset - text.size(), ' ');
+                text += c.text;
+                SCOPED_TRACE(testing::Message() << "text " << testing::PrintToString(c.text.substr(0, 24))
+                                                << " at offset " << offset);
+                FILE *out = std::fopen(path, "wb");
+                ASSERT_NE(out, nullptr);
+                std::fwrite(text.data(), 1, text.size(), out);
+                std::fclose(out);
+
+                Bytewise src{text};
+                FILE *ref = fopencookie(&src, "r", cookie_io_functions_t{Bytewise::read, nullptr, nullptr, nullptr});
+                ASSERT_NE(ref, nullptr);
+                auto [want, want_log] = read_all(ref, buckets);
+
+                // The text's tokens as they should be.
+                int base = static_cast<int>(comments) + 2;
+                ASSERT_GE(want.size(), line_tokens + c.want.size());
+                for (size_t i = 0; i < c.want.size(); ++i) {
+                    Tok t = c.want[i];
+                    t.line += base;
+                    EXPECT_EQ(want[line_tokens + i].tok, t) << i;
+                }
+                EXPECT_EQ(want.back().tok.kind, TOKEN_EOF);
+                EXPECT_EQ(want_log, c.log.empty() ? "" : c.log + " @ " + std::to_string(base + c.log_line) + "\n<br>");
+
+                // The same from every buffer.
+                FILE *whole = std::fopen(path, "r");
+                FILE *page = std::fopen(path, "r");
+                FILE *small = std::fopen(path, "r");
+                ASSERT_TRUE(whole && page && small);
+                setvbuf(page, buf4096, _IOFBF, sizeof buf4096);
+                setvbuf(small, buf61, _IOFBF, sizeof buf61);
+                std::string copy = text;
+                FILE *mem = fmemopen(copy.data(), copy.size(), "r");
+                ASSERT_NE(mem, nullptr);
+                for (FILE *f : {whole, page, small, mem}) {
+                    auto [got, got_log] = read_all(f, buckets);
+                    EXPECT_EQ(got, want);
+                    EXPECT_EQ(got_log, want_log);
+                }
+            }
+        }
+    }
+    std::remove(path);
 }
 
 TEST(TextServices, CompareAndConvert) {
