@@ -62,7 +62,9 @@ void *huge_page() {
     return reinterpret_cast<void *>(aligned);
 }
 
-char *new_chunk(size_t bytes) {
+// Out of line: the records' and texts' paths that find room save no
+// registers for it.
+__attribute__((noinline)) char *new_chunk(size_t bytes) {
     void *m = bytes == kChunk ? huge_page() : std::malloc(sizeof(chunk) + bytes);
     if (!m) throw std::bad_alloc();
     auto *c = static_cast<chunk *>(m);
@@ -90,14 +92,29 @@ char *take(region &r, size_t bytes) {
     return p;
 }
 
-// Records carry their size class in the 16 bytes before them, so that a
-// record given back is kept for the next one of its size.
+// Records come in size classes of 16 bytes; a record given back is kept
+// for the next one of its class. A record carries no size: whoever gives
+// it back says it (its type's size, or its entry's).
 constexpr size_t kAlign = 16;
-struct record_head {
-    size_t size_class;
-    size_t unused;
-};
-static_assert(sizeof(record_head) == kAlign && sizeof(chunk) % kAlign == 0);
+static_assert(sizeof(chunk) % kAlign == 0);
+size_t size_class(size_t count) { return count ? (count + kAlign - 1) / kAlign : 1; }
+
+// Under AddressSanitizer a record keeps its class in a poisoned head before
+// it: a record given back with a size of another class is reported, and
+// the heads part the records as red zones would.
+#if defined(__SANITIZE_ADDRESS__)
+#define NDL_RECORD_HEADS 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define NDL_RECORD_HEADS 1
+#endif
+#endif
+#ifdef NDL_RECORD_HEADS
+constexpr size_t kHead = kAlign;
+#else
+constexpr size_t kHead = 0;
+#endif
+
 // Per size class, the records given back, linked through their first word.
 std::vector<void *> free_records;
 
@@ -114,18 +131,51 @@ struct recent_text {
 constexpr size_t kRecentTexts = 4096;
 recent_text recent_texts[kRecentTexts];
 
+uint64_t word8(const char *s) {
+    uint64_t v;
+    std::memcpy(&v, s, sizeof v);
+    return v;
+}
+uint64_t word4(const char *s) {
+    uint32_t v;
+    std::memcpy(&v, s, sizeof v);
+    return v;
+}
+
+// All of a text of 1 to 7 bytes as one word, in at most two loads: texts
+// are mostly short names, and a copy of a length not known ahead costs
+// more than the rest of the hash.
+uint64_t short_word(const char *s, size_t len) {
+    if (len >= 4) return word4(s) | word4(s + len - 4) << 32;
+    return static_cast<unsigned char>(s[0]) | static_cast<uint64_t>(static_cast<unsigned char>(s[len / 2])) << 8 |
+           static_cast<uint64_t>(static_cast<unsigned char>(s[len - 1])) << 16;
+}
+
+// Of a text of at least one byte: every word but the last whole, then the
+// last 8 bytes (overlapping the word before them).
 size_t recent_slot(const char *s, size_t len) {
     uint64_t h = len * 0x9e3779b97f4a7c15ULL;
-    for (; len >= 8; s += 8, len -= 8) {
-        uint64_t v;
-        std::memcpy(&v, s, sizeof v);
-        h = (h ^ v) * 0xbf58476d1ce4e5b9ULL;
-        h ^= h >> 29;
+    uint64_t last;
+    if (len >= 8) {
+        for (size_t i = 0; i + 8 < len; i += 8) {
+            h = (h ^ word8(s + i)) * 0xbf58476d1ce4e5b9ULL;
+            h ^= h >> 29;
+        }
+        last = word8(s + len - 8);
+    } else {
+        last = short_word(s, len);
     }
-    uint64_t rest = 0;
-    std::memcpy(&rest, s, len);
-    h = (h ^ rest) * 0x94d049bb133111ebULL;
+    h = (h ^ last) * 0x94d049bb133111ebULL;
     return static_cast<size_t>(h >> 52) & (kRecentTexts - 1);
+}
+
+// memcmp's equality for `len` (at least one) bytes, inline: the texts
+// compared are mostly a few words long.
+bool same_bytes(const char *a, const char *b, size_t len) {
+    if (len < 8) return short_word(a, len) == short_word(b, len);
+    for (size_t i = 0; i + 8 < len; i += 8)
+        if (word8(a + i) != word8(b + i)) return false;
+    return word8(a + len - 8) == word8(b + len - 8);
 }
 
 }  // namespace
@@ -156,35 +206,57 @@ size_t text_arena_bytes() { return held; }
 // Every take from `records` is a multiple of 16 bytes, from a chunk start
 // that is 16-byte aligned: every record is.
 void *Malloc(size_t count) {
-    size_t size_class = count ? (count + kAlign - 1) / kAlign : 1;
-    if (size_class < free_records.size() && free_records[size_class]) {
-        void *rec = free_records[size_class];
-        ASAN_UNPOISON_MEMORY_REGION(rec, size_class * kAlign);
-        std::memcpy(&free_records[size_class], rec, sizeof(void *));
+    size_t size = size_class(count);
+    if (size < free_records.size() && free_records[size]) {
+        void *rec = free_records[size];
+        ASAN_UNPOISON_MEMORY_REGION(rec, size * kAlign);
+        std::memcpy(&free_records[size], rec, sizeof(void *));
         return rec;
     }
-    char *p = take(records, sizeof(record_head) + size_class * kAlign);
-    ASAN_UNPOISON_MEMORY_REGION(p, sizeof(record_head));
-    record_head head{size_class, 0};
-    std::memcpy(p, &head, sizeof head);
+    char *p = take(records, kHead + size * kAlign);
+#ifdef NDL_RECORD_HEADS
+    ASAN_UNPOISON_MEMORY_REGION(p, kHead);
+    std::memcpy(p, &size, sizeof size);
     // The head stays poisoned: a write before the record is reported.
-    ASAN_POISON_MEMORY_REGION(p, sizeof(record_head));
-    ASAN_UNPOISON_MEMORY_REGION(p + sizeof(record_head), size_class * kAlign);
-    return p + sizeof(record_head);
+    ASAN_POISON_MEMORY_REGION(p, kHead);
+#endif
+    ASAN_UNPOISON_MEMORY_REGION(p + kHead, size * kAlign);
+    return p + kHead;
 }
 
-void free_record(void *rec) {
+void free_record(void *rec, size_t bytes) {
     if (!rec) return;
-    record_head head;
-    char *at = static_cast<char *>(rec) - sizeof head;
-    ASAN_UNPOISON_MEMORY_REGION(at, sizeof head);
-    std::memcpy(&head, at, sizeof head);
-    ASAN_POISON_MEMORY_REGION(at, sizeof head);
-    if (head.size_class >= free_records.size()) free_records.resize(head.size_class + 1, nullptr);
-    std::memcpy(rec, &free_records[head.size_class], sizeof(void *));
-    free_records[head.size_class] = rec;
-    ASAN_POISON_MEMORY_REGION(rec, head.size_class * kAlign);
+    size_t size = size_class(bytes);
+#ifdef NDL_RECORD_HEADS
+    size_t taken;
+    char *at = static_cast<char *>(rec) - kHead;
+    ASAN_UNPOISON_MEMORY_REGION(at, kHead);
+    std::memcpy(&taken, at, sizeof taken);
+    ASAN_POISON_MEMORY_REGION(at, kHead);
+    if (taken != size) {
+        std::fprintf(stderr, "free_record: a record of %zu bytes given back as one of %zu\n", taken * kAlign, bytes);
+        std::abort();
+    }
+#endif
+    if (size >= free_records.size()) free_records.resize(size + 1, nullptr);
+    std::memcpy(rec, &free_records[size], sizeof(void *));
+    free_records[size] = rec;
+    ASAN_POISON_MEMORY_REGION(rec, size * kAlign);
 }
+
+namespace {
+
+// A text not met lately: stored into `to`, and kept in its slot. Out of
+// line, so that the path of a text met lately saves no registers.
+__attribute__((noinline)) void store_recent(const char *&to, recent_text &seen, const char *s, size_t len) {
+    char *p = text_arena_alloc(len + 1);
+    std::memcpy(p, s, len);
+    p[len] = '\0';
+    seen = {p, len};
+    to = p;
+}
+
+}  // namespace
 
 void text_slot::put(const char *s, size_t len) {
     if (!len) {
@@ -192,15 +264,8 @@ void text_slot::put(const char *s, size_t len) {
         return;
     }
     recent_text &seen = recent_texts[recent_slot(s, len)];
-    if (seen.len == len && std::memcmp(seen.p, s, len) == 0) {
-        p_ = seen.p;
-        return;
-    }
-    char *p = text_arena_alloc(len + 1);
-    std::memcpy(p, s, len);
-    p[len] = '\0';
-    p_ = p;
-    seen = {p, len};
+    if (seen.len == len && same_bytes(seen.p, s, len)) p_ = seen.p;
+    else store_recent(p_, seen, s, len);
 }
 
 int format_text(text_slot &field, size_t size, const char *fmt, va_list ap) {

@@ -3,7 +3,6 @@
 // attribute loop and entries nested to any depth.
 #include "block.h"
 
-#include <cerrno>
 #include <cstdarg>
 #include <cstdlib>
 #include <cstring>
@@ -15,14 +14,18 @@ const char kEofSpacedMsg[] = "ERROR : Unexpected end of file @ %d \n";
 bool parse_int32(const char *text, int32_t *out) {
     *out = 0;
     const char *p = text;
+    bool negative = *p == '-';
     if (*p == '-' || *p == '+') ++p;
     if (!*p) return false;
-    for (const char *q = p; *q; ++q)
-        if (*q < '0' || *q > '9') return false;
-    errno = 0;
-    char *end = nullptr;
-    long long v = std::strtoll(text, &end, 10);
-    if (errno == ERANGE || *end || v < INT32_MIN || v > INT32_MAX) return false;
+    // Past 2^31 no digit that follows brings the value back into range
+    // (leading zeros keep it small): the scan only looks for a non-digit.
+    int64_t v = 0;
+    for (; *p; ++p) {
+        if (*p < '0' || *p > '9') return false;
+        if (v <= INT64_C(1) << 31) v = v * 10 + (*p - '0');
+    }
+    if (negative) v = -v;
+    if (v < INT32_MIN || v > INT32_MAX) return false;
     *out = static_cast<int32_t>(v);
     return true;
 }
@@ -163,13 +166,29 @@ keyword_table::keyword_table(std::initializer_list<keyword_rule> rows, loop_opti
             if (std::strcmp(rows_[j].name, rows_[i].name) == 0) first_same_[i] = j;
         for (int j = i + 1; j < n && next_same_[i] < 0; ++j)
             if (std::strcmp(rows_[j].name, rows_[i].name) == 0) next_same_[i] = j;
+        if (rows_[i].mandatory) mandatory_.push_back(i);
+        if (rows_[i].mandatory == 2) vendor_checked_ = true;
+        const field_ref &f = rows_[i].field;
+        if (f.type == field_ref::rows && f.size > rows_size_) {
+            rows_offset_ = f.offset;
+            rows_size_ = f.size;
+        }
     }
 }
 
-const keyword_rule *keyword_table::matched_rule(const token_entry *match, const char *tok) const {
-    if (!match) return nullptr;
-    if (match < tokens_.data() || match >= tokens_.data() + rows_.size()) return rule(tok);
-    return rule_of_[static_cast<size_t>(match - tokens_.data())];
+void keyword_table::clear_entry(void *entry, size_t size) const {
+    auto *p = static_cast<char *>(entry);
+    size_t rows = rows_size_ / sizeof(value_table);
+    // Zeroing a list of a hundred rows costs more than reading its entry.
+    if (rows < 8 || rows_offset_ + rows_size_ > size) {
+        std::memset(p, 0, size);
+        return;
+    }
+    std::memset(p, 0, rows_offset_);
+    size_t after = rows_offset_ + rows_size_;
+    std::memset(p + after, 0, size - after);
+    auto *row = reinterpret_cast<value_table *>(p + rows_offset_);
+    for (size_t i = 0; i < rows; ++i) row[i][0] = '\0';
 }
 
 int keyword_table::mark_found(const keyword_rule &rule) {
@@ -197,12 +216,12 @@ bool keyword_table::found(const char *name) const {
     return false;
 }
 
-void keyword_table::copy_buckets(token_entry **buckets) {
+token_entry **keyword_table::buckets() {
     if (!hashed_) {
         hash_init(tokens_.data(), buckets_);
         hashed_ = true;
     }
-    std::memcpy(buckets, buckets_, sizeof buckets_);
+    return buckets_;
 }
 
 // ---- the reader ----
@@ -242,9 +261,8 @@ int run_block(int (*parse)(FILE *, FILE *, const char *), FILE *fp, FILE *loadfp
 }
 
 block_reader::block_reader(FILE *f, keyword_table &k, const char *eof)
-    : fp(f), keys(&k), table(k.tokens()), start_line(Line), eof_msg(eof) {
+    : fp(f), keys(&k), table(k.tokens()), buckets(k.buckets()), start_line(Line), eof_msg(eof) {
     tok[0] = '\0';
-    k.copy_buckets(buckets);
     clear_foundflag(table);
 }
 
@@ -291,8 +309,6 @@ int block_reader::read_upper() {
     return kind;
 }
 
-bool block_reader::is(const char *text) const { return kind != TOKEN_EOF && casestrcmp(tok, text) == 0; }
-
 void block_reader::push_back() { setnexttoken(tok, kind); }
 
 void block_reader::vreport(const char *fmt, va_list ap) {
@@ -327,13 +343,6 @@ int block_reader::report(on_error how, const char *fmt, bool with_token) {
     return 0;
 }
 
-bool block_reader::expect(const char *text, const char *fmt, bool with_token) {
-    read();
-    if (is(text)) return true;
-    report(on_error::fail, fmt, with_token);
-    return false;
-}
-
 bool block_reader::read_name(text_ref field, size_t maxlen, const char *toolong_fmt) {
     read();
     if (kind == TOKEN_ERROR) {
@@ -348,6 +357,7 @@ bool block_reader::read_name(text_ref field, size_t maxlen, const char *toolong_
 }
 
 int block_reader::check_mandatory(const char *objectword, const char *fmt, int line) {
+    if (table == keys->tokens() && keys->mandatory_met()) return 1;
     char missing[kName] = "";
     if (validate_mandatoryfields("CISCO", objectword, table, missing)) return 1;
     flag(fmt, missing, line);
@@ -457,16 +467,16 @@ int read_entry_row(block_reader &r, const keyword_rule &row, void *owner) {
     entry_start start = at_equal;
     for (;;) {
         void *entry = Malloc(def.size);
-        std::memset(entry, 0, def.size);
+        def.keys->clear_entry(entry, def.size);
         if (def.init) def.init(entry, owner);
         if (read_entry_from(r.fp, def, entry, owner, start)) {
-            free_record(entry);
+            free_record(entry, def.size);
             return 1;
         }
         if (row.file) {
             if (row.file(r, row, entry, owner)) return 1;
         } else {
-            free_record(entry);
+            free_record(entry, def.size);
         }
         if (!def.repeated) return 0;
         r.read();

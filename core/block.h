@@ -287,14 +287,34 @@ public:
     const std::vector<keyword_rule> &rows() const { return rows_; }
     // rule() of the token that the tokenizer matched to `match` in this
     // table's buckets (none: null).
-    const keyword_rule *matched_rule(const token_entry *match, const char *tok) const;
+    const keyword_rule *matched_rule(const token_entry *match, const char *tok) const {
+        if (!match) return nullptr;
+        // A row of another table (the buckets were not this table's): by name.
+        auto at = static_cast<size_t>(reinterpret_cast<uintptr_t>(match) - reinterpret_cast<uintptr_t>(tokens_.data()));
+        if (at >= rule_of_.size() * sizeof(token_entry)) return rule(tok);
+        return rule_of_[at / sizeof(token_entry)];
+    }
     // set_foundflag(tokens(), rule.name), for a row of this table.
     int mark_found(const keyword_rule &rule);
     // The keyword was met in the current block.
     bool found(const char *name) const;
-    // The rows' hash buckets, made once: every reader of the table starts
-    // from the same chains.
-    void copy_buckets(token_entry **buckets);
+    // Every mandatory row met, and none checked by vendor: what
+    // validate_mandatoryfields then answers (1), known without its walk.
+    bool mandatory_met() const {
+        if (vendor_checked_) return false;
+        for (int i : mandatory_)
+            if (!tokens_[static_cast<size_t>(i)].found) return false;
+        return true;
+    }
+    // The rows' hash buckets, made once: every reader of the table reads
+    // with the same chains (get_token does not change them).
+    token_entry **buckets();
+    // A fresh entry of `size` bytes read with this table: zero, but for the
+    // rows of its widest list field (NDL_ROWS) of 8 rows or more, of which
+    // only each first byte is (every row reads empty). The loop writes a
+    // list's rows with their count, and the entries' steps read no row
+    // past the count.
+    void clear_entry(void *entry, size_t size) const;
 
     loop_options options;
 
@@ -307,7 +327,28 @@ private:
     std::vector<int> first_same_, next_same_;
     token_entry *buckets_[kBuckets] = {};
     bool hashed_ = false;
+    std::vector<int> mandatory_;  // the rows of mandatory keywords
+    bool vendor_checked_ = false;  // a row of mandatory 2
+    // The widest list field's rows (none: 0 bytes).
+    size_t rows_offset_ = 0, rows_size_ = 0;
 };
+
+// casestrcmp's equality (A-Z and a-z alike), inline: what a reader compares
+// its token with is mostly one punctuation character, which for a literal
+// `b` comes down to two byte compares.
+inline bool same_word(const char *a, const char *b) {
+    unsigned char first = static_cast<unsigned char>(b[0]);
+    if (first && !b[1] && ((first | 0x20) < 'a' || (first | 0x20) > 'z')) return a[0] == b[0] && !a[1];
+    for (;; ++a, ++b) {
+        unsigned char x = static_cast<unsigned char>(*a), y = static_cast<unsigned char>(*b);
+        if (x != y) {
+            // Equal but for case: one bit apart, and a letter.
+            unsigned char lower = x | 0x20;
+            if (lower != (y | 0x20) || lower < 'a' || lower > 'z') return false;
+        }
+        if (!x) return true;
+    }
+}
 
 class block_reader {
 public:
@@ -338,7 +379,7 @@ public:
     // read()).
     int read_upper();
     // tok equals `text` ignoring case; never at the end of the file.
-    bool is(const char *text) const;
+    bool is(const char *text) const { return kind != TOKEN_EOF && same_word(tok, text); }
     // Hands the current token back: the next read (of any reader) gets it.
     void push_back();
 
@@ -353,7 +394,14 @@ public:
 
     // Reads one token that must be `text` (any case). Else fails with
     // `fmt`, given (token, Line), or only Line when `with_token` is false.
-    bool expect(const char *text, const char *fmt, bool with_token = true);
+    // Inline: a block reads most of its punctuation so, and its registers
+    // serve the call to the tokenizer better than a frame of its own.
+    bool expect(const char *text, const char *fmt, bool with_token = true) {
+        read();
+        if (is(text)) return true;
+        report(on_error::fail, fmt, with_token);
+        return false;
+    }
 
     // Reads the name after a block keyword: a token error fails with the
     // reader's end-of-file message; the end of the file itself is an empty
@@ -369,7 +417,7 @@ public:
     FILE *fp;
     keyword_table *keys;
     token_entry *table;  // keys->tokens()
-    token_entry *buckets[kBuckets];
+    token_entry **buckets;  // keys->buckets()
     char tok[kTokenSize];
     int kind = 0;
     int start_line;     // Line when the reader was made
@@ -397,7 +445,8 @@ struct entry_def {
     const char *open_msg = nullptr;   // "(" or BEGIN (token, Line), or (Line)
     bool open_token = true;
     bool repeated = false;
-    // A fresh record for one entry (default: `size` zeroed bytes), set up
+    // A fresh record for one entry (default: `size` bytes cleared by the
+    // table's clear_entry: zero, a long list's rows only empty), set up
     // for `owner` (its defaults).
     size_t size = 0;
     void (*init)(void *entry, void *owner) = nullptr;

@@ -44,10 +44,10 @@ void *new_record(size_t size) {
     return rec;
 }
 
-void free_chain(void *rec, size_t nextoff) {
+void free_chain(void *rec, size_t nextoff, size_t size) {
     while (rec) {
         void *next = link_at(rec, nextoff);
-        free_record(rec);
+        free_record(rec, size);
         rec = next;
     }
 }
@@ -203,7 +203,7 @@ int read_sublist(OCIStmt *stmt, const reader_desc &d, const std::string &filter,
     return query(stmt, select_text(d, filter), d, cells, [&] {
         void *rec = new_record(d.recsize);
         if (!fill(d, cells, 0, rec)) {
-            free_record(rec);
+            free_record(rec, d.recsize);
             return false;
         }
         append(out, rec, d.nextoff);
@@ -276,7 +276,7 @@ int read_per_parent(Parent *parent, const reader_desc &child, Filter filter, Att
         raw_list sub;
         int result = read_sublist(stmthp, child, filter(*parent), sub);
         if (result != 1) {
-            if (result == 0) free_chain(sub.head, child.nextoff);
+            if (result == 0) free_chain(sub.head, child.nextoff, child.recsize);
             return result;
         }
         attach(*parent, sub.head);
@@ -294,7 +294,7 @@ int read_table(const reader_desc &d, raw_list *out) {
     int result = query(stmthp, select_text(d, network_filter(d)), d, cells, [&] {
         void *rec = new_record(d.recsize);
         if (!fill(d, cells, 0, rec)) {
-            free_record(rec);
+            free_record(rec, d.recsize);
             return false;
         }
         if (filling) d.list.append(rec);
@@ -303,7 +303,7 @@ int read_table(const reader_desc &d, raw_list *out) {
     });
     if (filling) return result;
     if (result != 1) {
-        free_chain(local.head, d.nextoff);
+        free_chain(local.head, d.nextoff, d.recsize);
         local = raw_list{};
     }
     if (out) *out = local;
@@ -337,7 +337,7 @@ int read_systemlist(const reader_desc &d, const reader_desc *) {
     if (result != 1) {
         for (auto *l = static_cast<system_list_rec *>(lists.head); l;) {
             auto *next = l->next;
-            free_chain(l->elemlist, offsetof(system_list_elem_rec, next));
+            free_chain(l->elemlist, offsetof(system_list_elem_rec, next), sizeof(system_list_elem_rec));
             free_record(l);
             l = next;
         }

@@ -189,7 +189,7 @@ const entry_def summary_entry_def{.keys = &ospfsummarytokens,
 int file_summary(block_reader &, const keyword_rule &, void *entry, void *) {
     domain_addr_summary_rec *rec = alloc_record<domain_addr_summary_rec>();
     std::memcpy(rec, &static_cast<SU *>(entry)->rec, sizeof *rec);
-    free_record(entry);
+    free_record(static_cast<SU *>(entry));
     append_record(prdomainaddrsummary, rec);
     return 0;
 }

@@ -98,7 +98,7 @@ const entry_def network_entry_def{.keys = &eigrpnetworktokens,
 int file_network(block_reader &, const keyword_rule &, void *entry, void *owner) {
     domain_conn_area_rec *rec = alloc_record<domain_conn_area_rec>();
     std::memcpy(rec, &static_cast<NE *>(entry)->rec, sizeof *rec);
-    free_record(entry);
+    free_record(static_cast<NE *>(entry));
     append_record(prdomainconnareas, rec);
     ++static_cast<routing_block *>(owner)->networks;
     return 0;

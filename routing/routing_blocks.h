@@ -156,7 +156,7 @@ template <class R, class E>
 R *file_record(record_list<R> &list, void *entry) {
     R *rec = alloc_record<R>();
     std::memcpy(rec, &static_cast<E *>(entry)->rec, sizeof(R));
-    free_record(entry);
+    free_record(static_cast<E *>(entry));
     append_record(list, rec);
     return rec;
 }

@@ -103,7 +103,7 @@ int file_static(block_reader &, const keyword_rule &, void *entry, void *owner) 
     routing_block &b = *static_cast<routing_block *>(owner);
     domain_static_route_rec *rec = alloc_record<domain_static_route_rec>();
     std::memcpy(rec, &static_cast<SE *>(entry)->rec, sizeof *rec);
-    free_record(entry);
+    free_record(static_cast<SE *>(entry));
     rec->addrno = ++b.routes;
     append_record(prdomainstaticroute, rec);
     return 0;

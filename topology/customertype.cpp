@@ -182,7 +182,8 @@ int one_conntype(block_reader &r, const keyword_rule &, void *rec) {
 }
 
 int file_conntype(block_reader &, const keyword_rule &, void *entry, void *owner) {
-    std::unique_ptr<custconntype_group, decltype(&free_record)> g(static_cast<custconntype_group *>(entry), free_record);
+    std::unique_ptr<custconntype_group, decltype(&free_record<custconntype_group>)> g(
+        static_cast<custconntype_group *>(entry), free_record<custconntype_group>);
     customer_ctx &ctx = ctx_of(owner);
     ctx.conntype_given = true;
     cust_conn_type_rec &t = *ctx.type;
@@ -199,7 +200,8 @@ int file_conntype(block_reader &, const keyword_rule &, void *entry, void *owner
 }
 
 int file_qoslist(block_reader &r, const keyword_rule &, void *entry, void *owner) {
-    std::unique_ptr<custqoslist_group, decltype(&free_record)> g(static_cast<custqoslist_group *>(entry), free_record);
+    std::unique_ptr<custqoslist_group, decltype(&free_record<custqoslist_group>)> g(
+        static_cast<custqoslist_group *>(entry), free_record<custqoslist_group>);
     customer_ctx &ctx = ctx_of(owner);
     return store_qospolicylist(r, ctx.type->qospolicylist, ctx.qoslistnames, g->name, g->policies, g->count);
 }
@@ -288,7 +290,8 @@ const entry_def nodetype_entry{.keys = &customernodetypetokens,
                                .check = nodetype_checks};
 
 int file_nodetype(block_reader &, const keyword_rule &, void *entry, void *owner) {
-    std::unique_ptr<nodetype_group, decltype(&free_record)> g(static_cast<nodetype_group *>(entry), free_record);
+    std::unique_ptr<nodetype_group, decltype(&free_record<nodetype_group>)> g(static_cast<nodetype_group *>(entry),
+                                                                          free_record<nodetype_group>);
     customer_ctx &ctx = ctx_of(owner);
     cust_conn_node_rec *rec = alloc_record<cust_conn_node_rec>();
     *rec = g->rec;

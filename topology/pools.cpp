@@ -82,7 +82,7 @@ int class_complete(block_reader &r, void *entry, void *) {
 int file_class(block_reader &, const keyword_rule &, void *entry, void *) {
     pool_class_rec *rec = alloc_record<pool_class_rec>();
     *rec = class_of(entry).rec;
-    free_record(entry);
+    free_record(&class_of(entry));
     append_record(prpoolclass, rec);
     return 0;
 }
@@ -201,7 +201,7 @@ int take_type(block_reader &, const keyword_rule &, void *entry, void *owner) {
     pooltype_ctx &ctx = *static_cast<pooltype_ctx *>(owner);
     ctx.type = *static_cast<type_entry *>(entry);
     ctx.typed = true;
-    free_record(entry);
+    free_record(static_cast<type_entry *>(entry));
     return 0;
 }
 

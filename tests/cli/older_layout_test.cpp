@@ -271,9 +271,10 @@ TEST_F(OlderLayout, PoolsInterfacesAndServicesMustStay) {
               "ERROR: Validation address pool P1 is changed/deleted. \n<br>"
               "ERROR:Domain : EAST\nNodetype :PE\nInterface : Serial0 for connection 4 is missing.\n<br>"
               "ERROR:Service 'DNS' of Domain 'EAST' Nodetype 'PE' is being deleted\n<br>");
-    for (void *r : {static_cast<void *>(pool), static_cast<void *>(moved), static_cast<void *>(name),
-                    static_cast<void *>(service)})
-        free_record(r);
+    free_record(pool);
+    free_record(moved);
+    free_record(name);
+    free_record(service);
 }
 
 TEST_F(OlderLayout, TheTopologyCheckRunsItsComparisonsUnderOverwritedataAndOnlyWarns) {

@@ -52,7 +52,10 @@ TEST_F(Block, NumbersConvertWithRangeChecks) {
         int32_t value;
     } cases[] = {{"0", true, 0},          {"2147483647", true, INT32_MAX}, {"-2147483648", true, INT32_MIN},
                  {"2147483648", false, 0}, {"4294967297", false, 0},       {"99999999999999999999999", false, 0},
-                 {"12a", false, 0},        {"", false, 0},                 {"-", false, 0}};
+                 {"12a", false, 0},        {"", false, 0},                 {"-", false, 0},
+                 // Leading zeros past any int32's digits; a non-digit after an overflow.
+                 {"000000000000000000000007", true, 7}, {"-00000000000002147483648", true, INT32_MIN},
+                 {"+0042", true, 42},      {"99999999999x", false, 0},     {"1-", false, 0}};
     for (const auto &c : cases) {
         int32_t v = 77;
         EXPECT_EQ(parse_int32(c.text, &v), c.ok) << c.text;
@@ -255,7 +258,7 @@ std::vector<std::string> filed;  // what the owners filed, in order
 int file_tag(block_reader &r, const keyword_rule &, void *entry, void *owner) {
     member_rec &m = *static_cast<member_rec *>(owner);
     int32_t t = static_cast<tag_rec *>(entry)->t;
-    free_record(entry);
+    free_record(static_cast<tag_rec *>(entry));
     if (m.ntags == 2) return r.fail("too many tags @ %d\n", Line);
     m.tags[m.ntags++] = t;
     return 0;
@@ -266,7 +269,7 @@ int file_member(block_reader &, const keyword_rule &rule, void *entry, void *) {
     std::string line = std::string(rule.name) + ":" + m.name + " w" + std::to_string(m.weight);
     for (int i = 0; i < m.ntags; ++i) line += " t" + std::to_string(m.tags[i]);
     filed.push_back(line);
-    free_record(entry);
+    free_record(&m);
     return 0;
 }
 
@@ -565,6 +568,74 @@ TEST_F(Block, SeparatedListsMayCloseEarlyAndValuesBeLowered) {
     EXPECT_EQ(log(), "");
     EXPECT_EQ(read("= ( W = a , \")\" )\n"), 1);  // a quoted ")" is a value, not the close
     EXPECT_EQ(log(), "key: ) @ 1\n<br>");
+}
+
+}  // namespace
+
+namespace {
+
+// An entry with a long list: its rows are not zeroed, only emptied, and a
+// recycled entry (the one before it, given back) shows nothing of its last
+// use past the count, nor in its other fields.
+struct listed_rec {
+    int32_t before;
+    value_table items[12];
+    int32_t count;
+    char name[31];
+};
+std::vector<std::string> listed;
+int file_listed(block_reader &, const keyword_rule &, void *entry, void *) {
+    listed_rec &e = *static_cast<listed_rec *>(entry);
+    std::string line = std::string(e.name) + " " + std::to_string(e.before) + " " + std::to_string(e.count) + ":";
+    for (const value_table &row : e.items) line += std::string(" ") + row;
+    listed.push_back(line);
+    free_record(&e);
+    return 0;
+}
+keyword_table listedtokens{
+    {
+        {.name = "NAME", .kind = value_kind::quoted, .field = NDL_TEXT(listed_rec, name)},
+        {.name = "ITEMS", .kind = value_kind::list, .field = NDL_ROWS(listed_rec, items, count)},
+        token_row("(", TOKEN_LPAREN), token_row(")", TOKEN_RPAREN), token_row("=", TOKEN_EQUAL),
+    },
+    {.style = loop_style::separated, .invalid_msg = "key: %s @ %d\n", .equal_msg = "equal: %s @ %d\n",
+     .separator_msg = "sep: %s @ %d\n"}};
+const entry_def listed_entry{.keys = &listedtokens, .equal_msg = "eq: %s @ %d\n", .open_msg = "open: %s @ %d\n",
+                             .repeated = true, .size = sizeof(listed_rec)};
+keyword_table listsblocktokens{
+    {
+        {.name = "L", .type = TOKEN_GROUP, .kind = value_kind::entry, .repeatable = true, .entry = &listed_entry,
+         .file = file_listed},
+        token_row("(", TOKEN_LPAREN), token_row(")", TOKEN_RPAREN), token_row("=", TOKEN_EQUAL),
+        token_row("END", TOKEN_END),
+    },
+    {.invalid_msg = "invalid: %s @ %d (%d)\n"}};
+int parse_lists(FILE *fp, FILE *, const char *) {
+    block_reader r(fp, listsblocktokens);
+    listed.clear();
+    return read_attributes(r, nullptr);
+}
+
+TEST_F(Block, ARecycledEntryReadsEmptyPastItsListsCount) {
+    EXPECT_EQ(run(parse_lists, "L = ( NAME = \"a\" , ITEMS = \"p, q, r\" ) , ( ITEMS = \"s\" ) , ( NAME = \"c\" )\n"
+                               "END"),
+              0);
+    EXPECT_EQ(log(), "");
+    EXPECT_EQ(listed, (std::vector<std::string>{"a 0 3: p q r         ", " 0 1: s           ",
+                                                "c 0 0:            "}));
+}
+
+// The reader's comparison with a text (is, expect) is casestrcmp's
+// equality: letters in either case, every other byte as it is.
+TEST_F(Block, ATokenEqualsATextAsCasestrcmpSays) {
+    std::vector<std::string> texts{"", "=", ")", "(", ",", "a", "A", "z", "Z", "@", "`", "[", "{", "^", "~",
+                                   "\x80", "\xc1", "\xe1", "ab", "AB", "aB", "a@", "a`", "end", "END", "EnD",
+                                   "ends", "en", "=(", "==", "BEGIN", "begin", "be-gin"};
+    for (int c = 1; c < 256; ++c) texts.push_back(std::string(1, static_cast<char>(c)));
+    for (const std::string &a : texts)
+        for (const std::string &b : texts)
+            ASSERT_EQ(same_word(a.c_str(), b.c_str()), casestrcmp(a.c_str(), b.c_str()) == 0)
+                << "'" << a << "' '" << b << "'";
 }
 
 }  // namespace

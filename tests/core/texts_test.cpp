@@ -198,6 +198,19 @@ TEST(TextField, RecordsComeFromTheArenaAndAreReused) {
     EXPECT_EQ(text_arena_bytes(), 0u);
 }
 
+#if defined(__SANITIZE_ADDRESS__)
+// Records carry no size: under AddressSanitizer one given back with the
+// size of another class is reported, never kept for records it cannot hold.
+TEST(RecordsDeathTest, ARecordGivenBackAsAnotherSizeIsReported) {
+    releasememory("ALL");
+    domain_rec *a = alloc_record<domain_rec>();
+    EXPECT_DEATH(free_record(a, sizeof(domain_rec) + 16), "given back as one of");
+    free_record(a);
+    EXPECT_EQ(alloc_record<domain_rec>(), a);
+    releasememory("ALL");
+}
+#endif
+
 // A run of many chunks, then another: every record comes zeroed and keeps
 // what it was given, and each run's chunks go back when it ends.
 TEST(TextField, RunsOfManyChunksKeepEveryRecord) {
