@@ -13,6 +13,7 @@
 
 #include <sanitizer/asan_interface.h>
 
+#include "bytes.h"
 #include "records_common.h"
 
 namespace {
@@ -131,26 +132,6 @@ struct recent_text {
 constexpr size_t kRecentTexts = 4096;
 recent_text recent_texts[kRecentTexts];
 
-uint64_t word8(const char *s) {
-    uint64_t v;
-    std::memcpy(&v, s, sizeof v);
-    return v;
-}
-uint64_t word4(const char *s) {
-    uint32_t v;
-    std::memcpy(&v, s, sizeof v);
-    return v;
-}
-
-// All of a text of 1 to 7 bytes as one word, in at most two loads: texts
-// are mostly short names, and a copy of a length not known ahead costs
-// more than the rest of the hash.
-uint64_t short_word(const char *s, size_t len) {
-    if (len >= 4) return word4(s) | word4(s + len - 4) << 32;
-    return static_cast<unsigned char>(s[0]) | static_cast<uint64_t>(static_cast<unsigned char>(s[len / 2])) << 8 |
-           static_cast<uint64_t>(static_cast<unsigned char>(s[len - 1])) << 16;
-}
-
 // Of a text of at least one byte: every word but the last whole, then the
 // last 8 bytes (overlapping the word before them).
 size_t recent_slot(const char *s, size_t len) {
@@ -158,24 +139,15 @@ size_t recent_slot(const char *s, size_t len) {
     uint64_t last;
     if (len >= 8) {
         for (size_t i = 0; i + 8 < len; i += 8) {
-            h = (h ^ word8(s + i)) * 0xbf58476d1ce4e5b9ULL;
+            h = (h ^ bytes::word8(s + i)) * 0xbf58476d1ce4e5b9ULL;
             h ^= h >> 29;
         }
-        last = word8(s + len - 8);
+        last = bytes::word8(s + len - 8);
     } else {
-        last = short_word(s, len);
+        last = bytes::short_word(s, len);
     }
     h = (h ^ last) * 0x94d049bb133111ebULL;
     return static_cast<size_t>(h >> 52) & (kRecentTexts - 1);
-}
-
-// memcmp's equality for `len` (at least one) bytes, inline: the texts
-// compared are mostly a few words long.
-bool same_bytes(const char *a, const char *b, size_t len) {
-    if (len < 8) return short_word(a, len) == short_word(b, len);
-    for (size_t i = 0; i + 8 < len; i += 8)
-        if (word8(a + i) != word8(b + i)) return false;
-    return word8(a + len - 8) == word8(b + len - 8);
 }
 
 }  // namespace
@@ -264,7 +236,7 @@ void text_slot::put(const char *s, size_t len) {
         return;
     }
     recent_text &seen = recent_texts[recent_slot(s, len)];
-    if (seen.len == len && same_bytes(seen.p, s, len)) p_ = seen.p;
+    if (seen.len == len && bytes::same(seen.p, s, len)) p_ = seen.p;
     else store_recent(p_, seen, s, len);
 }
 

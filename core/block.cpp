@@ -3,6 +3,7 @@
 // attribute loop and entries nested to any depth.
 #include "block.h"
 
+#include <cerrno>
 #include <cstdarg>
 #include <cstdlib>
 #include <cstring>
@@ -14,18 +15,14 @@ const char kEofSpacedMsg[] = "ERROR : Unexpected end of file @ %d \n";
 bool parse_int32(const char *text, int32_t *out) {
     *out = 0;
     const char *p = text;
-    bool negative = *p == '-';
     if (*p == '-' || *p == '+') ++p;
     if (!*p) return false;
-    // Past 2^31 no digit that follows brings the value back into range
-    // (leading zeros keep it small): the scan only looks for a non-digit.
-    int64_t v = 0;
-    for (; *p; ++p) {
-        if (*p < '0' || *p > '9') return false;
-        if (v <= INT64_C(1) << 31) v = v * 10 + (*p - '0');
-    }
-    if (negative) v = -v;
-    if (v < INT32_MIN || v > INT32_MAX) return false;
+    for (const char *q = p; *q; ++q)
+        if (*q < '0' || *q > '9') return false;
+    errno = 0;
+    char *end = nullptr;
+    long long v = std::strtoll(text, &end, 10);
+    if (errno == ERANGE || *end || v < INT32_MIN || v > INT32_MAX) return false;
     *out = static_cast<int32_t>(v);
     return true;
 }
@@ -166,29 +163,7 @@ keyword_table::keyword_table(std::initializer_list<keyword_rule> rows, loop_opti
             if (std::strcmp(rows_[j].name, rows_[i].name) == 0) first_same_[i] = j;
         for (int j = i + 1; j < n && next_same_[i] < 0; ++j)
             if (std::strcmp(rows_[j].name, rows_[i].name) == 0) next_same_[i] = j;
-        if (rows_[i].mandatory) mandatory_.push_back(i);
-        if (rows_[i].mandatory == 2) vendor_checked_ = true;
-        const field_ref &f = rows_[i].field;
-        if (f.type == field_ref::rows && f.size > rows_size_) {
-            rows_offset_ = f.offset;
-            rows_size_ = f.size;
-        }
     }
-}
-
-void keyword_table::clear_entry(void *entry, size_t size) const {
-    auto *p = static_cast<char *>(entry);
-    size_t rows = rows_size_ / sizeof(value_table);
-    // Zeroing a list of a hundred rows costs more than reading its entry.
-    if (rows < 8 || rows_offset_ + rows_size_ > size) {
-        std::memset(p, 0, size);
-        return;
-    }
-    std::memset(p, 0, rows_offset_);
-    size_t after = rows_offset_ + rows_size_;
-    std::memset(p + after, 0, size - after);
-    auto *row = reinterpret_cast<value_table *>(p + rows_offset_);
-    for (size_t i = 0; i < rows; ++i) row[i][0] = '\0';
 }
 
 int keyword_table::mark_found(const keyword_rule &rule) {
@@ -357,7 +332,6 @@ bool block_reader::read_name(text_ref field, size_t maxlen, const char *toolong_
 }
 
 int block_reader::check_mandatory(const char *objectword, const char *fmt, int line) {
-    if (table == keys->tokens() && keys->mandatory_met()) return 1;
     char missing[kName] = "";
     if (validate_mandatoryfields("CISCO", objectword, table, missing)) return 1;
     flag(fmt, missing, line);
@@ -467,7 +441,7 @@ int read_entry_row(block_reader &r, const keyword_rule &row, void *owner) {
     entry_start start = at_equal;
     for (;;) {
         void *entry = Malloc(def.size);
-        def.keys->clear_entry(entry, def.size);
+        std::memset(entry, 0, def.size);
         if (def.init) def.init(entry, owner);
         if (read_entry_from(r.fp, def, entry, owner, start)) {
             free_record(entry, def.size);

@@ -298,23 +298,9 @@ public:
     int mark_found(const keyword_rule &rule);
     // The keyword was met in the current block.
     bool found(const char *name) const;
-    // Every mandatory row met, and none checked by vendor: what
-    // validate_mandatoryfields then answers (1), known without its walk.
-    bool mandatory_met() const {
-        if (vendor_checked_) return false;
-        for (int i : mandatory_)
-            if (!tokens_[static_cast<size_t>(i)].found) return false;
-        return true;
-    }
     // The rows' hash buckets, made once: every reader of the table reads
     // with the same chains (get_token does not change them).
     token_entry **buckets();
-    // A fresh entry of `size` bytes read with this table: zero, but for the
-    // rows of its widest list field (NDL_ROWS) of 8 rows or more, of which
-    // only each first byte is (every row reads empty). The loop writes a
-    // list's rows with their count, and the entries' steps read no row
-    // past the count.
-    void clear_entry(void *entry, size_t size) const;
 
     loop_options options;
 
@@ -327,28 +313,7 @@ private:
     std::vector<int> first_same_, next_same_;
     token_entry *buckets_[kBuckets] = {};
     bool hashed_ = false;
-    std::vector<int> mandatory_;  // the rows of mandatory keywords
-    bool vendor_checked_ = false;  // a row of mandatory 2
-    // The widest list field's rows (none: 0 bytes).
-    size_t rows_offset_ = 0, rows_size_ = 0;
 };
-
-// casestrcmp's equality (A-Z and a-z alike), inline: what a reader compares
-// its token with is mostly one punctuation character, which for a literal
-// `b` comes down to two byte compares.
-inline bool same_word(const char *a, const char *b) {
-    unsigned char first = static_cast<unsigned char>(b[0]);
-    if (first && !b[1] && ((first | 0x20) < 'a' || (first | 0x20) > 'z')) return a[0] == b[0] && !a[1];
-    for (;; ++a, ++b) {
-        unsigned char x = static_cast<unsigned char>(*a), y = static_cast<unsigned char>(*b);
-        if (x != y) {
-            // Equal but for case: one bit apart, and a letter.
-            unsigned char lower = x | 0x20;
-            if (lower != (y | 0x20) || lower < 'a' || lower > 'z') return false;
-        }
-        if (!x) return true;
-    }
-}
 
 class block_reader {
 public:
@@ -445,8 +410,7 @@ struct entry_def {
     const char *open_msg = nullptr;   // "(" or BEGIN (token, Line), or (Line)
     bool open_token = true;
     bool repeated = false;
-    // A fresh record for one entry (default: `size` bytes cleared by the
-    // table's clear_entry: zero, a long list's rows only empty), set up
+    // A fresh record for one entry (default: `size` zeroed bytes), set up
     // for `owner` (its defaults).
     size_t size = 0;
     void (*init)(void *entry, void *owner) = nullptr;

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <string>
 
+#include "bytes.h"
 #include "evaluator.h"
 #include "runstate.h"
 #include "validations.h"
@@ -283,31 +284,11 @@ const token_entry *matched = nullptr;
 // The last word read holds a lower-case letter.
 bool lower = true;
 
-// Whether `a` and `b` hold the same `len` bytes, for a keyword's length:
-// a few loads that may overlap, none past either text's end.
-template <class T>
-bool same_at(const char *a, const char *b, size_t i) {
-    T x, y;
-    std::memcpy(&x, a + i, sizeof x);
-    std::memcpy(&y, b + i, sizeof y);
-    return x == y;
-}
-bool same_bytes(const char *a, const char *b, size_t len) {
-    if (len >= 8) {
-        for (size_t i = 0; i + 8 < len; i += 8)
-            if (!same_at<uint64_t>(a, b, i)) return false;
-        return same_at<uint64_t>(a, b, len - 8);
-    }
-    if (len >= 4) return same_at<uint32_t>(a, b, 0) && same_at<uint32_t>(a, b, len - 4);
-    if (len >= 2) return same_at<uint16_t>(a, b, 0) && same_at<uint16_t>(a, b, len - 2);
-    return len == 0 || a[0] == b[0];
-}
-
 // casestrcmp's equality for a name and a word of `len` bytes each, faster
 // where it matters: keywords are upper case, as words mostly are, so bytes
 // are folded only when they differ.
 bool same_keyword(const char *name, const char *text, size_t len) {
-    if (same_bytes(name, text, len)) return true;
+    if (bytes::same(name, text, len)) return true;
     for (size_t i = 0; i < len; ++i)
         if (name[i] != text[i] && fold(name[i]) != fold(text[i])) return false;
     return true;
@@ -371,17 +352,7 @@ void setnexttoken(const char *token, int kind) {
 
 int ispun(int c) { return is_punct(c); }
 
-int casestrcmp(const char *a, const char *b) {
-    // Equal bytes need no folding; a text that ends first differs from the
-    // other's byte in any case.
-    for (;; ++a, ++b) {
-        if (*a == *b) {
-            if (!*a) return 0;
-        } else if (fold(*a) != fold(*b)) {
-            return 1;
-        }
-    }
-}
+int casestrcmp(const char *a, const char *b) { return same_word(a, b) ? 0 : 1; }
 
 namespace {
 
@@ -445,30 +416,6 @@ inline int punct_token(char *token, token_entry **buckets, int c) {
     last = ' ';
     int kind = lookup(token, 1, buckets, c);
     return kind ? kind : TOKEN_WORD;
-}
-
-// Copies the `n` bytes (1 to 299) of a word, in a few loads that may
-// overlap.
-inline void copy_word(char *dst, const unsigned char *src, size_t n) {
-    if (n >= 8) {
-        uint64_t x;
-        for (size_t i = 0; i + 8 < n; i += 8) {
-            std::memcpy(&x, src + i, 8);
-            std::memcpy(dst + i, &x, 8);
-        }
-        std::memcpy(&x, src + n - 8, 8);
-        std::memcpy(dst + n - 8, &x, 8);
-    } else if (n >= 4) {
-        uint32_t a, b;
-        std::memcpy(&a, src, 4);
-        std::memcpy(&b, src + n - 4, 4);
-        std::memcpy(dst, &a, 4);
-        std::memcpy(dst + n - 4, &b, 4);
-    } else {
-        dst[0] = static_cast<char>(src[0]);
-        dst[n / 2] = static_cast<char>(src[n / 2]);
-        dst[n - 1] = static_cast<char>(src[n - 1]);
-    }
 }
 
 // Reads a token from the look-ahead `last` on: the whole tokenizer, every
@@ -633,7 +580,7 @@ int get_token(FILE *fp, char *token, token_entry **buckets) {
                 lower = true;
                 if (q < lim && *q == '"') {
                     size_t n = static_cast<size_t>(q - p);
-                    if (n) copy_word(token, p, n);
+                    std::memcpy(token, p, n);
                     token[n] = '\0';
                     last = ' ';
                     fp->_IO_read_ptr = reinterpret_cast<char *>(const_cast<unsigned char *>(q + 1));
@@ -647,43 +594,18 @@ int get_token(FILE *fp, char *token, token_entry **buckets) {
             const unsigned char *q = p + 1;
             const unsigned char *lim = end - p > kTokenSize - 1 ? p + (kTokenSize - 1) : end;
             uint64_t sum = wordmap.v[c];
-            // Four bytes a round while the limit is that far off.
-            for (; lim - q >= 4; q += 4) {
-                uint64_t v = wordmap.v[q[0]];
-                if (v & kEndsWord) goto ended;
-                sum += v;
-                v = wordmap.v[q[1]];
-                if (v & kEndsWord) {
-                    q += 1;
-                    goto ended;
-                }
-                sum += v;
-                v = wordmap.v[q[2]];
-                if (v & kEndsWord) {
-                    q += 2;
-                    goto ended;
-                }
-                sum += v;
-                v = wordmap.v[q[3]];
-                if (v & kEndsWord) {
-                    q += 3;
-                    goto ended;
-                }
-                sum += v;
-            }
             while (q < lim) {
                 uint64_t v = wordmap.v[*q];
                 if (v & kEndsWord) break;
                 sum += v;
                 ++q;
             }
-        ended:
             if (q == end) goto general;
             int after = *q;
             k = scanmap.k[after];
             if (k == kScanWord || k == kScanQuote || k == kScanCr) goto general;
             size_t n = static_cast<size_t>(q - p);
-            copy_word(token, p, n);
+            std::memcpy(token, p, n);
             token[n] = '\0';
             fp->_IO_read_ptr = reinterpret_cast<char *>(const_cast<unsigned char *>(q + 1));
             bool ended_by_newline = k == kScanNewline;

@@ -97,6 +97,23 @@ void reset_tokenizer();
 FILE *open_ndl_file(const char *path);
 int parseQuoteString(FILE *fp, char *token);
 int ispun(int c);
+// Equal ignoring case (A-Z and a-z alike, every other byte as it is),
+// inline: what a block reader compares its token with is mostly one
+// punctuation character, which for a literal `b` comes down to two byte
+// compares.
+inline bool same_word(const char *a, const char *b) {
+    unsigned char first = static_cast<unsigned char>(b[0]);
+    if (first && !b[1] && ((first | 0x20) < 'a' || (first | 0x20) > 'z')) return a[0] == b[0] && !a[1];
+    for (;; ++a, ++b) {
+        unsigned char x = static_cast<unsigned char>(*a), y = static_cast<unsigned char>(*b);
+        if (x != y) {
+            // Equal but for case: one bit apart, and a letter.
+            unsigned char lower = x | 0x20;
+            if (lower != (y | 0x20) || lower < 'a' || lower > 'z') return false;
+        }
+        if (!x) return true;
+    }
+}
 // 0 when equal ignoring case, 1 otherwise.
 int casestrcmp(const char *a, const char *b);
 

@@ -36,32 +36,11 @@ bool same_word(std::string_view a, const char *b) {
     return true;
 }
 
-// The quoted text that opens with the quote (' or ") at d[i]: the index
-// just past its closing quote (a doubled quote stays inside), or n when it
-// is not closed. `doubled` and `nul` are set when it holds a doubled quote
-// or a NUL byte. One pass over its bytes: the writers' texts are short.
-size_t scan_quoted(const char *d, size_t i, size_t n, bool &doubled, bool &nul) {
-    const char q = d[i];
-    for (size_t j = i + 1; j < n; ++j) {
-        char c = d[j];
-        if (c == q) {
-            if (j + 1 < n && d[j + 1] == q) {
-                doubled = true;
-                ++j;
-                continue;
-            }
-            return j + 1;
-        }
-        if (c == '\0') nul = true;
-    }
-    return n;
-}
-
-// The first quote or NUL from d[j] on, or n when none is. Both are below
-// '(': eight bytes a step where eight remain, for the first byte below it
-// (the borrow trick, exact at its lowest flag, which is all that is read),
-// and then a look at what that byte is.
-size_t next_quote_or_nul(const char *d, size_t j, size_t n) {
+// The first byte from d[j] on that is the quote `q` (' or ") or a NUL, or
+// n when none is. All three are below '(': eight bytes a step where eight
+// remain, for the first byte below it (the borrow trick, exact at its
+// lowest flag, which is all that is read), then a look at that byte.
+size_t next_quote_or_nul(const char *d, size_t j, size_t n, char q) {
 #if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
     constexpr uint64_t below = 0x2828282828282828ULL, highs = 0x8080808080808080ULL;
     while (j + 8 <= n) {
@@ -73,13 +52,35 @@ size_t next_quote_or_nul(const char *d, size_t j, size_t n) {
             continue;
         }
         j += static_cast<size_t>(__builtin_ctzll(hit) >> 3);
-        if (d[j] == '\'' || d[j] == '\0') return j;
+        if (d[j] == q || d[j] == '\0') return j;
         ++j;
     }
 #endif
     for (; j < n; ++j)
-        if (d[j] == '\'' || d[j] == '\0') return j;
+        if (d[j] == q || d[j] == '\0') return j;
     return n;
+}
+
+// The quoted text that opens with the quote (' or ") at d[i]: the index
+// just past its closing quote (a doubled quote stays inside), or n when it
+// is not closed. `doubled` and `nul` are set when it holds a doubled quote
+// or a NUL byte.
+// Inline: the writers' texts are mostly a few bytes, and a call costs more.
+[[gnu::always_inline]] inline size_t scan_quoted(const char *d, size_t i, size_t n, bool &doubled, bool &nul) {
+    const char q = d[i];
+    for (size_t j = i + 1;;) {
+        j = next_quote_or_nul(d, j, n, q);
+        if (j >= n) return n;
+        if (d[j] == '\0') {
+            nul = true;
+            ++j;
+        } else if (j + 1 < n && d[j + 1] == q) {
+            doubled = true;
+            j += 2;
+        } else {
+            return j + 1;
+        }
+    }
 }
 
 // Index just past a comment that starts at i, or i when none starts there.
@@ -183,72 +184,45 @@ size_t literal_insert_head(std::string_view s, std::string_view &table) {
     return i + 1;
 }
 
-bool literal_insert_values(std::string_view s, size_t i, Literals &vals, size_t &sysdates) {
+bool literal_insert_values(std::string_view s, size_t i, std::vector<Literal> &vals, size_t &sysdates) {
     const size_t n = s.size();
     const char *d = s.data();
+    vals.clear();
     sysdates = 0;
-    Literal *out = vals.restart(), *limit = vals.limit();
     for (;;) {
-        if (out == limit) {
-            out = vals.grow(out);
-            limit = vals.limit();
-        }
+        i = skip_blanks(d, i, n);
         if (i >= n) return false;
-        char c = d[i];
-        if (static_cast<unsigned char>(c) <= ' ') {
-            i = skip_blanks(d, i, n);
-            if (i >= n) return false;
-            c = d[i];
-        }
-        if (c == '\'') {
-            // A NUL inside, or no closing quote, sends the text to the plain
-            // path; so does a text that nothing can follow.
-            bool doubled = false;
-            size_t j = i + 1;
-            for (;;) {
-                j = next_quote_or_nul(d, j, n);
-                if (j + 1 >= n || d[j] == '\0') return false;
-                if (d[j + 1] != '\'') break;
-                doubled = true;
-                j += 2;
-            }
-            // Only what binding reads is written: a text's raw and doubled,
-            // an integer's value.
-            out->kind = Literal::Text;
-            out->raw = std::string_view(d + i + 1, j - i - 1);
-            out->doubled = doubled;
-            ++out;
-            i = j + 1;
-        } else if (c == '-' || is_digit(c)) {
-            bool negative = c == '-';
+        // Filled in place; a text that is no literal INSERT leaves vals
+        // to the next statement.
+        Literal &lit = vals.emplace_back(Literal{Literal::Int, 0, {}, false});
+        if (d[i] == '\'') {
+            // A NUL inside sends the text to the plain path.
+            bool nul = false;
+            size_t end = scan_quoted(d, i, n, lit.doubled, nul);
+            if (nul || end >= n) return false;  // not closed, or nothing can follow
+            lit.kind = Literal::Text;
+            lit.raw = s.substr(i + 1, end - i - 2);
+            i = end;
+        } else if (d[i] == '-' || is_digit(d[i])) {
+            bool negative = d[i] == '-';
             if (negative) ++i;
             if (i >= n || !is_digit(d[i])) return false;
-            const size_t first = i;
             unsigned long long v = 0;
             for (; i < n && is_digit(d[i]); ++i) {
-                unsigned digit = static_cast<unsigned>(d[i] - '0');
                 // Past the largest integer SQLite reads it as a real; the
-                // test comes before the digit, so the sum never wraps. The
-                // first 18 digits never reach it.
-                if (i - first >= 18 && v > (9223372036854775807ULL - digit) / 10) return false;
+                // test comes before the digit, so the sum never wraps.
+                unsigned digit = static_cast<unsigned>(d[i] - '0');
+                if (v > (9223372036854775807ULL - digit) / 10) return false;
                 v = v * 10 + digit;
             }
-            if (i < n && d[i] != ',' && d[i] != ')' && (is_word_char(d[i]) || d[i] == '.'))
-                return false;  // 1.5, 1e3, 0x1
-            out->kind = Literal::Int;
-            out->value = negative ? -static_cast<sqlite3_int64>(v) : static_cast<sqlite3_int64>(v);
-            ++out;
+            if (i < n && (is_word_char(d[i]) || d[i] == '.')) return false;  // 1.5, 1e3, 0x1
+            lit.value = negative ? -static_cast<sqlite3_int64>(v) : static_cast<sqlite3_int64>(v);
         } else if (constexpr std::string_view sysdate = "SYSDATE"; keyword_at(s, i, sysdate)) {
-            out->kind = Literal::Sysdate;
-            ++out;
+            lit.kind = Literal::Sysdate;
             ++sysdates;
             i += sysdate.size();
         } else {
             return false;
-        }
-        if (i < n && d[i] == ',') {  // as the writers write it
-            ++i;
-            continue;
         }
         i = skip_blanks(d, i, n);
         if (i < n && d[i] == ',') {
@@ -261,13 +235,12 @@ bool literal_insert_values(std::string_view s, size_t i, Literals &vals, size_t 
         }
         return false;
     }
-    vals.set_size(static_cast<size_t>(out - vals.begin()));
     i = skip_blanks(d, i, n);
     if (i < n && d[i] == ';') i = skip_blanks(d, i + 1, n);
     return i == n;
 }
 
-void literal_insert_key(std::string_view table, const Literals &vals, std::string &key) {
+void literal_insert_key(std::string_view table, const std::vector<Literal> &vals, std::string &key) {
     key.assign("INSERT INTO ").append(table).append(" VALUES (");
     for (size_t v = 0; v < vals.size(); ++v) {
         if (v) key += ',';

@@ -70,33 +70,6 @@ struct Literal {
     bool doubled;           // Text: raw holds '' pairs
 };
 
-// The values of one INSERT, in room kept from statement to statement.
-class Literals {
-public:
-    // Starts the values anew: where the first goes.
-    Literal *restart() {
-        count_ = 0;
-        if (room_.empty()) room_.resize(32);
-        return room_.data();
-    }
-    Literal *limit() { return room_.data() + room_.size(); }
-    // More room, when `at` (the next value's place) has reached the limit.
-    Literal *grow(Literal *at) {
-        size_t used = static_cast<size_t>(at - room_.data());
-        room_.resize(2 * room_.size());
-        return room_.data() + used;
-    }
-    void set_size(size_t n) { count_ = n; }
-    size_t size() const { return count_; }
-    const Literal &operator[](size_t i) const { return room_[i]; }
-    const Literal *begin() const { return room_.data(); }
-    const Literal *end() const { return room_.data() + count_; }
-
-private:
-    std::vector<Literal> room_;
-    size_t count_ = 0;
-};
-
 // What a parameter of a cached INSERT holds since it was last bound: an
 // integer, or a text where it lies (the statement's own text, bound
 // SQLITE_STATIC), or not known.
@@ -136,7 +109,7 @@ struct Conn {
     int texts_stay = -1;
     // Room reused from statement to statement.
     std::string insert_key;
-    Literals literals;
+    std::vector<Literal> literals;
     std::string unquoted;                   // a text with its '' pairs made single
 };
 
@@ -307,9 +280,9 @@ std::string map_dialect(std::string_view text);
 // the literals from there (false: use the plain path), with how many of
 // them are SYSDATE.
 size_t literal_insert_head(std::string_view text, std::string_view &table);
-bool literal_insert_values(std::string_view text, size_t at, Literals &vals, size_t &sysdates);
+bool literal_insert_values(std::string_view text, size_t at, std::vector<Literal> &vals, size_t &sysdates);
 // The normalised text of such an INSERT: the literals as parameters.
-void literal_insert_key(std::string_view table, const Literals &vals, std::string &key);
+void literal_insert_key(std::string_view table, const std::vector<Literal> &vals, std::string &key);
 
 // ---- schema texts (generated at build time) ----
 extern const unsigned char kSchemaVersioned[];

@@ -158,7 +158,7 @@ bool texts_stay_bound(sqlite3 *db) {
 // step. Rows of a table repeat most values and places (the network, the
 // keys of the block): on the every-block load this spares 7 of 10 binds,
 // which cost more than the rest of the layer's work on a row.
-bool same_shape(const Conn &c, std::string_view table, const Literals &vals, size_t sysdates) {
+bool same_shape(const Conn &c, std::string_view table, const std::vector<Literal> &vals, size_t sysdates) {
     if (!c.last_insert || table != c.last_table || vals.size() != c.last_sysdate.size() ||
         sysdates != c.last_sysdates)
         return false;
@@ -170,7 +170,7 @@ bool same_shape(const Conn &c, std::string_view table, const Literals &vals, siz
 
 bool try_cached_insert(Conn *c, std::string_view text, Error *e, sword &status) {
     std::string &key = c->insert_key;
-    Literals &vals = c->literals;
+    std::vector<Literal> &vals = c->literals;
     std::string &once = c->unquoted;
     std::string_view table;
     const std::string &head = c->last_head;
