@@ -185,7 +185,6 @@ CachedInsert *cached_insert(Conn *c, const std::string &key, size_t params, Erro
         return nullptr;
     }
     fresh.held.resize(params);
-    assert(static_cast<int>(params) == sqlite3_bind_parameter_count(raw));
     if (c->texts_stay < 0) c->texts_stay = texts_stay_bound(c->db);
     return &c->inserts.emplace(key, std::move(fresh)).first->second;
 }

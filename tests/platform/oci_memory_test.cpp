@@ -33,6 +33,8 @@ struct Step {
     void (*then)(Client &);    // after the call went through: what must hold
 };
 
+void PrintTo(const Step &step, std::ostream *os) { *os << step.name; }
+
 void logon(Client &c) { ASSERT_EQ(c.logon(), OCI_SUCCESS) << c.error(); }
 void env_only(Client &c) { ASSERT_EQ(c.env_init(), OCI_SUCCESS); }
 void with_handles(Client &c) {
