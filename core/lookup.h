@@ -168,9 +168,10 @@ public:
         return slots_[i].value;
     }
     // Lets the table's room go: an index is emptied when its run ends,
-    // and what the run built goes back with it.
+    // and what the run built goes back with it. A fresh vector, since
+    // `slots_ = {}` assigns an empty list and keeps the capacity.
     void clear() {
-        slots_ = {};
+        slots_ = std::vector<slot>();
         count_ = 0;
     }
 

@@ -39,23 +39,28 @@ void arm(int k, int nth, sword status) {
     g_faults_armed.store(n);
 }
 
-// One entry "kind:nth[:status]"; false when it does not read so.
+// A decimal number that spans the whole of `t`, within the bound.
+bool whole_number(std::string_view t, long bound, long &out) {
+    if (t.empty() || t.size() > 12) return false;
+    char digits[16] = {};  // a copy of its own: the variable's text goes on after it
+    t.copy(digits, t.size());
+    char *end = nullptr;
+    out = std::strtol(digits, &end, 10);
+    return end == digits + t.size() && out >= -bound && out <= bound;
+}
+
+// One entry "kind:nth[:status]"; false when it does not read so. Read
+// while the layer starts, so it allocates nothing.
 bool arm_entry(std::string_view entry) {
     size_t c1 = entry.find(':');
     if (c1 == std::string_view::npos) return false;
     int k = kind_index(entry.substr(0, c1));
     if (k < 0) return false;
-    std::string rest(entry.substr(c1 + 1));
-    char *end = nullptr;
-    long nth = std::strtol(rest.c_str(), &end, 10);
-    long status = OCI_ERROR;
-    if (end == rest.c_str() || nth < 1 || nth > 1000000000) return false;
-    if (*end == ':') {
-        const char *s = end + 1;
-        status = std::strtol(s, &end, 10);
-        if (end == s || status < -1000000000 || status > 1000000000) return false;
-    }
-    if (*end != 0) return false;
+    std::string_view rest = entry.substr(c1 + 1);
+    size_t c2 = rest.find(':');
+    long nth = 0, status = OCI_ERROR;
+    if (!whole_number(rest.substr(0, c2), 1000000000, nth) || nth < 1) return false;
+    if (c2 != std::string_view::npos && !whole_number(rest.substr(c2 + 1), 1000000000, status)) return false;
     arm(k, static_cast<int>(nth), static_cast<sword>(status));
     return true;
 }

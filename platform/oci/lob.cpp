@@ -47,6 +47,7 @@ sword OCILobWrite(OCISvcCtx *svchp, OCIError *errhp, OCILobLocator *locp, ub4 *a
         size_t pos = offset - 1;
         if (pos + n > kLobMax) return fail(e, kErrLob, "a LOB cannot grow beyond 1 GiB");
         std::string &data = lob.data;
+        data.reserve(pos + n);  // the one allocation, before anything changes
         if (pos > data.size()) data.resize(pos, ' ');  // a write past the end pads with blanks
         if (pos + n > data.size()) data.resize(pos + n);
         std::memcpy(data.data() + pos, bufp, n);

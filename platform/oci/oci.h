@@ -85,6 +85,13 @@ OCI_API sword OCIInitialize(ub4 mode, dvoid *ctxp,
                             dvoid *(*malocfp)(dvoid *ctxp, size_t size),
                             dvoid *(*ralocfp)(dvoid *ctxp, dvoid *memptr, size_t newsize),
                             void (*mfreefp)(dvoid *ctxp, dvoid *memptr));
+/* Running out of memory: a call given an error handle fails with OCI_ERROR
+   and leaves "out of memory" for OCIErrorGet, its state as before the call.
+   The allocation calls have no error handle: OCIEnvInit returns OCI_ERROR
+   only when memory ran out (or extra user memory was asked for);
+   OCIHandleAlloc, OCIDescriptorAlloc and ocix_context_create (null) leave
+   why they failed with the environment, for OCIErrorGet on it with type
+   OCI_HTYPE_ENV. Freeing never fails for want of memory. */
 OCI_API sword OCIEnvInit(OCIEnv **envp, ub4 mode, size_t xtramem_sz, dvoid **usrmempp);
 OCI_API sword OCIHandleAlloc(const dvoid *parenth, dvoid **hndlpp, ub4 type,
                              size_t xtramem_sz, dvoid **usrmempp);

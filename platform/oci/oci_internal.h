@@ -53,6 +53,11 @@ struct Env : Handle {
     static constexpr ub4 kType = OCI_HTYPE_ENV;
     Env() : Handle(kType, this) {}
     std::unordered_set<Handle *> children;
+    // Why the last allocation under it failed, for OCIErrorGet on the
+    // environment: no error handle takes part in an allocation. Static
+    // texts, so recording one allocates nothing.
+    sb4 code = 0;
+    const char *why = nullptr;
 };
 
 struct Error : Handle {
@@ -80,10 +85,26 @@ struct Held {
     size_t len = 0;
 };
 
+struct Finalize {
+    void operator()(sqlite3_stmt *s) const noexcept { sqlite3_finalize(s); }
+};
+// A prepared statement finalized on every path that drops it.
+using PreparedSql = std::unique_ptr<sqlite3_stmt, Finalize>;
+
 // A cached INSERT shape and what its parameters hold.
 struct CachedInsert {
-    sqlite3_stmt *stmt = nullptr;
-    std::vector<Held> held;  // by parameter
+    PreparedSql stmt;
+    std::vector<Held> held;  // by parameter: as many as the statement has
+};
+
+// The shape used last, one of a connection's cached INSERTs, with its
+// table as written and which of its values are SYSDATE. One value,
+// replaced whole: a row is never matched against half of two shapes.
+struct LastShape {
+    CachedInsert *insert = nullptr;
+    std::string table;
+    std::vector<char> sysdate;
+    size_t sysdates = 0;  // how many of sysdate are set
 };
 
 // One open repository file and what is prepared on it.
@@ -95,10 +116,7 @@ struct Conn {
     int busy_ms = 0;                        // how long a statement waits for a lock
     std::unordered_set<Stmt *> users;       // statements holding a prepared statement here
     std::unordered_map<std::string, CachedInsert> inserts;  // by normalised INSERT text
-    CachedInsert *last_insert = nullptr;    // the shape used last, one of inserts
-    std::string last_table;                 // ... its table as written
-    std::vector<char> last_sysdate;         // ... and which of its values are SYSDATE
-    size_t last_sysdates = 0;               // ... how many of them are
+    LastShape last;
     // The head of the last literal INSERT ("INSERT INTO t VALUES (") and
     // where its table is: rows of one table repeat it byte for byte.
     std::string last_head;
@@ -222,7 +240,7 @@ template <class T> T *as(const void *p) { return static_cast<T *>(lookup(p, T::k
 void enroll(Handle *h);
 void unenroll(Handle *h);
 // Frees a handle and, for an environment, everything allocated under it.
-void destroy(Handle *h);
+void destroy(Handle *h) noexcept;
 // Closes, when the process that opened them exits, the repository files
 // still open then. Called at each open; arranges it once.
 void close_repositories_at_exit();
@@ -232,6 +250,10 @@ void clear(Error *e);
 sword fail(Error *e, sb4 code, std::string text);
 sword fail_sql(Error *e, sqlite3 *db, std::string_view what);
 sword info(Error *e, sb4 code, std::string text);
+// What every call that ran out of memory leaves in its error handle; it
+// fits a string's own room, so recording it allocates nothing.
+constexpr char kOutOfMemory[] = "out of memory";
+sword out_of_memory(Error *e) noexcept;
 std::string format(const char *fmt, ...) __attribute__((format(printf, 1, 2)));
 
 // ---- faults (faults.cpp) ----
@@ -259,7 +281,7 @@ template <class F> sword api_call(Error *e, bool handles_live, Fault kind, F &&b
             if (sword f = fault_take(kind, e)) return f;
         return body();
     } catch (const std::bad_alloc &) {
-        return fail(e, kErrMemory, "out of memory");
+        return out_of_memory(e);
     }
 }
 

@@ -3,6 +3,7 @@
 #include "oci_internal.h"
 
 #include <algorithm>
+#include <cassert>
 #include <atomic>
 #include <cstdarg>
 #include <cstdio>
@@ -37,24 +38,37 @@ Registry &registry() {
 
 // Free order under an environment: statements before the connections they
 // use, sessions (roll back) before their servers (close).
+constexpr int kLastRank = 4;
 int free_rank(const Handle *h) {
     switch (h->type) {
     case OCI_HTYPE_STMT: return 0;
     case OCI_HTYPE_SESSION: return 1;
     case OCI_HTYPE_SVCCTX: return 2;
     case OCI_HTYPE_SERVER: return 3;
-    default: return 4;
+    default: return kLastRank;
     }
 }
 
 template <class P> P *handed_out(Handle *h) { return static_cast<P *>(static_cast<void *>(h)); }
 
+// An allocation under `env` refused: the reason stays with the environment.
+sword refuse(Env *env, sb4 code, const char *why) {
+    env->code = code;
+    env->why = why;
+    return OCI_ERROR;
+}
+
 // A handle or LOB descriptor under an environment, which frees it with
 // itself unless it is freed before.
-sword allocate(const dvoid *parenth, dvoid **out, ub4 type, size_t xtramem_sz, dvoid **usrmempp) {
+sword allocate(const dvoid *parenth, dvoid **out, ub4 type, bool descriptor, size_t xtramem_sz,
+               dvoid **usrmempp) {
     Env *env = as<Env>(parenth);
     if (!env || !out) return OCI_INVALID_HANDLE;
-    if (xtramem_sz) return OCI_ERROR;  // no user memory is offered
+    env->code = 0;
+    env->why = nullptr;
+    if (xtramem_sz) return refuse(env, kErrUsage, "no extra user memory is offered");
+    if (descriptor != (type == OCI_DTYPE_LOB))
+        return refuse(env, kErrUsage, descriptor ? "descriptor type not supported" : "handle type not supported");
     try {
         std::unique_ptr<Handle> h;
         switch (type) {
@@ -64,15 +78,37 @@ sword allocate(const dvoid *parenth, dvoid **out, ub4 type, size_t xtramem_sz, d
         case OCI_HTYPE_SERVER: h = std::make_unique<Server>(env); break;
         case OCI_HTYPE_SESSION: h = std::make_unique<Session>(env); break;
         case OCI_DTYPE_LOB: h = std::make_unique<Lob>(env); break;
-        default: return OCI_ERROR;
+        default: return refuse(env, kErrUsage, "handle type not supported");
         }
-        env->children.insert(h.get());
-        enroll(h.get());
+        // Whole before it joins: listed under its environment and live, or
+        // neither (a listed handle is freed again with the environment).
+        auto listed = env->children.insert(h.get()).first;
+        try {
+            enroll(h.get());
+        } catch (const std::bad_alloc &) {
+            env->children.erase(listed);
+            throw;
+        }
         *out = handed_out<dvoid>(h.release());
     } catch (const std::bad_alloc &) {
-        return OCI_ERROR;
+        return refuse(env, kErrMemory, kOutOfMemory);
     }
     if (usrmempp) *usrmempp = nullptr;
+    return OCI_SUCCESS;
+}
+
+// Hands out an error record: OCI_NO_DATA when there is none.
+sword give_error(sb4 code, const char *what, size_t len, ub4 recordno, sb4 *errcodep, text *bufp, ub4 bufsiz) {
+    if (recordno != 1 || code == 0) {
+        if (bufp && bufsiz) bufp[0] = 0;
+        return OCI_NO_DATA;
+    }
+    if (errcodep) *errcodep = code;
+    if (bufp && bufsiz) {
+        size_t n = std::min<size_t>(len, bufsiz - 1);
+        std::memcpy(bufp, what, n);
+        bufp[n] = 0;
+    }
     return OCI_SUCCESS;
 }
 
@@ -142,17 +178,23 @@ void close_repositories_at_exit() {
     });
 }
 
-void destroy(Handle *h) {
+void destroy(Handle *h) noexcept {
     if (h->type == OCI_HTYPE_ENV) {
-        auto *env = static_cast<Env *>(h);
-        std::vector<Handle *> kids(env->children.begin(), env->children.end());
-        std::stable_sort(kids.begin(), kids.end(),
-                         [](const Handle *a, const Handle *b) { return free_rank(a) < free_rank(b); });
-        for (Handle *k : kids) {
-            unenroll(k);
-            delete k;
+        // Rank by rank, in place: freeing needs no memory.
+        auto &kids = static_cast<Env *>(h)->children;
+        for (int rank = 0; !kids.empty(); ++rank) {
+            assert(rank <= kLastRank);
+            for (auto it = kids.begin(); it != kids.end();) {
+                Handle *k = *it;
+                if (free_rank(k) != rank) {
+                    ++it;
+                    continue;
+                }
+                it = kids.erase(it);
+                unenroll(k);
+                delete k;
+            }
         }
-        env->children.clear();
     } else if (h->env) {
         h->env->children.erase(h);
     }
@@ -196,6 +238,14 @@ sword fail_sql(Error *e, sqlite3 *db, std::string_view what) {
     return fail(e, code ? code : SQLITE_ERROR, std::move(text));
 }
 
+sword out_of_memory(Error *e) noexcept {
+    if (e) {
+        e->code = kErrMemory;
+        e->text.assign(kOutOfMemory);  // within the string's own room
+    }
+    return OCI_ERROR;
+}
+
 sword info(Error *e, sb4 code, std::string text) {
     e->code = code;
     e->text = std::move(text);
@@ -216,7 +266,8 @@ sword OCIInitialize(ub4, dvoid *, dvoid *(*)(dvoid *, size_t), dvoid *(*)(dvoid 
 
 sword OCIEnvInit(OCIEnv **envp, ub4, size_t xtramem_sz, dvoid **usrmempp) {
     layer_init();
-    if (!envp || xtramem_sz) return OCI_ERROR;
+    if (!envp) return OCI_INVALID_HANDLE;
+    if (xtramem_sz) return OCI_ERROR;
     try {
         auto env = std::make_unique<Env>();
         enroll(env.get());
@@ -230,7 +281,7 @@ sword OCIEnvInit(OCIEnv **envp, ub4, size_t xtramem_sz, dvoid **usrmempp) {
 
 sword OCIHandleAlloc(const dvoid *parenth, dvoid **hndlpp, ub4 type, size_t xtramem_sz,
                      dvoid **usrmempp) {
-    return type == OCI_DTYPE_LOB ? OCI_ERROR : allocate(parenth, hndlpp, type, xtramem_sz, usrmempp);
+    return allocate(parenth, hndlpp, type, false, xtramem_sz, usrmempp);
 }
 
 sword OCIHandleFree(dvoid *hndlp, ub4 type) {
@@ -250,7 +301,7 @@ sword OCIHandleFree(dvoid *hndlp, ub4 type) {
 
 sword OCIDescriptorAlloc(const dvoid *parenth, dvoid **descpp, ub4 type, size_t xtramem_sz,
                          dvoid **usrmempp) {
-    return type == OCI_DTYPE_LOB ? allocate(parenth, descpp, type, xtramem_sz, usrmempp) : OCI_ERROR;
+    return allocate(parenth, descpp, type, true, xtramem_sz, usrmempp);
 }
 
 sword OCIDescriptorFree(dvoid *descp, ub4 type) {
@@ -293,23 +344,22 @@ sword OCIAttrSet(dvoid *trgthndlp, ub4 trghndltyp, dvoid *attributep, ub4 size, 
 
 sword OCIErrorGet(dvoid *hndlp, ub4 recordno, text *, sb4 *errcodep, text *bufp, ub4 bufsiz,
                   ub4 type) {
+    if (type == OCI_HTYPE_ENV) {
+        Env *env = as<Env>(hndlp);
+        if (!env) return OCI_INVALID_HANDLE;
+        const char *why = env->why ? env->why : "";
+        return give_error(env->code, why, std::strlen(why), recordno, errcodep, bufp, bufsiz);
+    }
     Error *e = type == OCI_HTYPE_ERROR ? as<Error>(hndlp) : nullptr;
     if (!e) return OCI_INVALID_HANDLE;
-    if (recordno != 1 || e->code == 0) {
-        if (bufp && bufsiz) bufp[0] = 0;
-        return OCI_NO_DATA;
-    }
-    if (errcodep) *errcodep = e->code;
-    if (bufp && bufsiz) {
-        size_t n = std::min<size_t>(e->text.size(), bufsiz - 1);
-        std::memcpy(bufp, e->text.data(), n);
-        bufp[n] = 0;
-    }
-    return OCI_SUCCESS;
+    return give_error(e->code, e->text.data(), e->text.size(), recordno, errcodep, bufp, bufsiz);
 }
 
 OCIExtProcContext *ocix_context_create(OCIEnv *envh, OCISvcCtx *svch, OCIError *errh) {
-    if (!as<Env>(envh) || !as<SvcCtx>(svch) || !as<Error>(errh)) return nullptr;
+    Env *env = as<Env>(envh);
+    if (!env || !as<SvcCtx>(svch) || !as<Error>(errh)) return nullptr;
+    env->code = 0;
+    env->why = nullptr;
     try {
         auto ctx = std::make_unique<Context>();
         ctx->envh = envh;
@@ -318,6 +368,7 @@ OCIExtProcContext *ocix_context_create(OCIEnv *envh, OCISvcCtx *svch, OCIError *
         enroll(ctx.get());
         return handed_out<OCIExtProcContext>(ctx.release());
     } catch (const std::bad_alloc &) {
+        refuse(env, kErrMemory, kOutOfMemory);
         return nullptr;
     }
 }
@@ -329,7 +380,12 @@ void ocix_context_free(OCIExtProcContext *ctx) {
 sword ociepgoe(OCIExtProcContext *with_context, OCIEnv **envh, OCISvcCtx **svch, OCIError **errh) {
     Context *c = as<Context>(with_context);
     if (!c) return OCI_INVALID_HANDLE;
-    if (sword f = fault_take(Fault::ExtprocEnv, as<Error>(c->errh))) return f;
+    Error *e = as<Error>(c->errh);
+    try {
+        if (sword f = fault_take(Fault::ExtprocEnv, e)) return f;
+    } catch (const std::bad_alloc &) {
+        return out_of_memory(e);  // the fault's message could not be made
+    }
     if (envh) *envh = c->envh;
     if (svch) *svch = c->svch;
     if (errh) *errh = c->errh;

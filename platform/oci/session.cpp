@@ -4,6 +4,7 @@
 #include "oci_internal.h"
 
 #include <atomic>
+#include <cassert>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -178,13 +179,23 @@ Conn::~Conn() {
         st->conn = nullptr;
         st->cursor = Cursor::None;
     }
-    for (auto &entry : inserts) sqlite3_finalize(entry.second.stmt);
+    last = LastShape{};
+    inserts.clear();
     if (active) {
         active->active = false;
         active->server = nullptr;
     }
-    if (db) settle_wal(*this);
-    sqlite3_close(db);
+    if (!db) return;
+    settle_wal(*this);
+    // Every statement prepared here is finalized by now; one left over
+    // would keep the file open.
+    assert(!sqlite3_next_stmt(db, nullptr));
+    if (int rc = sqlite3_close(db); rc != SQLITE_OK) {
+        std::fprintf(stderr, "%s: the repository \"%s\" could not be closed (%s): statements were left prepared\n",
+                     program_invocation_short_name, path.c_str(), sqlite3_errstr(rc));
+        while (sqlite3_stmt *s = sqlite3_next_stmt(db, nullptr)) sqlite3_finalize(s);
+        sqlite3_close(db);
+    }
 }
 
 Server::~Server() = default;
@@ -242,11 +253,17 @@ sword OCIServerAttach(OCIServer *srvhp, OCIError *errhp, const text *dblink, sb4
     Error *e = as<Error>(errhp);
     return api_call(e, srv, Fault::Count, [&]() -> sword {
         if (srv->conn) return fail(e, kErrLogon, "the server handle is already attached");
-        std::string path = dblink && dblink_len > 0
-                               ? std::string(reinterpret_cast<const char *>(dblink), dblink_len)
-                               : default_repository();
         srv->attach_tried = true;
-        srv->conn = open_repository(path, srv->attach_error);
+        try {
+            std::string path = dblink && dblink_len > 0
+                                   ? std::string(reinterpret_cast<const char *>(dblink), dblink_len)
+                                   : default_repository();
+            srv->conn = open_repository(path, srv->attach_error);
+        } catch (const std::bad_alloc &) {
+            // What the session begin reports after it.
+            srv->attach_error.assign(kOutOfMemory);
+            throw;
+        }
         if (!srv->conn) return fail(e, kErrLogon, srv->attach_error);
         srv->attach_error.clear();
         return OCI_SUCCESS;
@@ -265,7 +282,13 @@ sword OCISessionBegin(OCISvcCtx *svchp, OCIError *errhp, OCISession *usrhp, ub4,
         if (ses->active) return fail(e, kErrLogon, "the session has already begun");
         if (srv->conn->active) return fail(e, kErrLogon, "another session is active on this server");
         Conn &c = *srv->conn;
-        if (!settle_layout(c, g_expected_layout.load(), e)) return OCI_ERROR;
+        try {
+            if (!settle_layout(c, g_expected_layout.load(), e)) return OCI_ERROR;
+        } catch (const std::bad_alloc &) {
+            // A schema half made is not left in an open transaction.
+            if (in_transaction(c)) exec(c.db, "ROLLBACK");
+            throw;
+        }
         ses->active = true;
         ses->server = srv;
         c.active = ses;

@@ -4,6 +4,7 @@
 #include "oci_internal.h"
 
 #include <algorithm>
+#include <cassert>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -158,14 +159,34 @@ bool texts_stay_bound(sqlite3 *db) {
 // step. Rows of a table repeat most values and places (the network, the
 // keys of the block): on the every-block load this spares 7 of 10 binds,
 // which cost more than the rest of the layer's work on a row.
-bool same_shape(const Conn &c, std::string_view table, const std::vector<Literal> &vals, size_t sysdates) {
-    if (!c.last_insert || table != c.last_table || vals.size() != c.last_sysdate.size() ||
-        sysdates != c.last_sysdates)
+bool same_shape(const LastShape &last, std::string_view table, const std::vector<Literal> &vals, size_t sysdates) {
+    if (!last.insert || table != last.table || vals.size() != last.sysdate.size() || sysdates != last.sysdates)
         return false;
     if (sysdates == 0) return true;  // neither has one
     for (size_t v = 0; v < vals.size(); ++v)
-        if ((vals[v].kind == Literal::Sysdate) != c.last_sysdate[v]) return false;
+        if ((vals[v].kind == Literal::Sysdate) != last.sysdate[v]) return false;
     return true;
+}
+
+// The cached INSERT of `key`, prepared and added when it is new; null
+// with the error when it cannot be prepared.
+CachedInsert *cached_insert(Conn *c, const std::string &key, size_t params, Error *e) {
+    if (auto it = c->inserts.find(key); it != c->inserts.end()) return &it->second;
+    if (c->inserts.size() >= kInsertCacheMax) {
+        c->last = LastShape{};
+        c->inserts.clear();
+    }
+    sqlite3_stmt *raw = nullptr;
+    int rc = sqlite3_prepare_v3(c->db, key.data(), static_cast<int>(key.size()), SQLITE_PREPARE_PERSISTENT, &raw,
+                                nullptr);
+    CachedInsert fresh{PreparedSql(raw), {}};
+    if (rc != SQLITE_OK) {
+        fail_sql(e, c->db, "");
+        return nullptr;
+    }
+    fresh.held.resize(params);
+    if (c->texts_stay < 0) c->texts_stay = texts_stay_bound(c->db);
+    return &c->inserts.emplace(key, std::move(fresh)).first->second;
 }
 
 bool try_cached_insert(Conn *c, std::string_view text, Error *e, sword &status) {
@@ -187,35 +208,21 @@ bool try_cached_insert(Conn *c, std::string_view text, Error *e, sword &status) 
     size_t sysdates = 0;
     if (!literal_insert_values(text, at, vals, sysdates)) return false;
     CachedInsert *ins = nullptr;
-    if (same_shape(*c, table, vals, sysdates)) {
-        ins = c->last_insert;
+    if (same_shape(c->last, table, vals, sysdates)) {
+        ins = c->last.insert;
     } else {
         literal_insert_key(table, vals, key);
-        if (auto it = c->inserts.find(key); it != c->inserts.end()) {
-            ins = &it->second;
-        } else {
-            if (c->inserts.size() >= kInsertCacheMax) {
-                c->last_insert = nullptr;
-                for (auto &entry : c->inserts) sqlite3_finalize(entry.second.stmt);
-                c->inserts.clear();
-            }
-            sqlite3_stmt *s = nullptr;
-            if (sqlite3_prepare_v3(c->db, key.data(), static_cast<int>(key.size()), SQLITE_PREPARE_PERSISTENT, &s,
-                                   nullptr) != SQLITE_OK) {
-                status = fail_sql(e, c->db, "");
-                sqlite3_finalize(s);
-                return true;
-            }
-            if (c->texts_stay < 0) c->texts_stay = texts_stay_bound(c->db);
-            ins = &c->inserts.emplace(key, CachedInsert{s, std::vector<Held>(vals.size() - sysdates)}).first->second;
+        ins = cached_insert(c, key, vals.size() - sysdates, e);
+        if (!ins) {
+            status = OCI_ERROR;
+            return true;
         }
-        c->last_insert = ins;
-        c->last_table.assign(table);
-        c->last_sysdate.assign(vals.size(), false);
-        for (size_t v = 0; v < vals.size(); ++v) c->last_sysdate[v] = vals[v].kind == Literal::Sysdate;
-        c->last_sysdates = sysdates;
+        LastShape next{ins, std::string(table), std::vector<char>(vals.size()), sysdates};
+        for (size_t v = 0; v < vals.size(); ++v) next.sysdate[v] = vals[v].kind == Literal::Sysdate;
+        c->last = std::move(next);
     }
-    sqlite3_stmt *s = ins->stmt;
+    sqlite3_stmt *s = ins->stmt.get();
+    assert(ins->held.size() == static_cast<size_t>(sqlite3_bind_parameter_count(s)));
     Held *held = ins->held.data();
     int param = 0, bound = SQLITE_OK;
     for (const Literal &v : vals) {
@@ -268,19 +275,20 @@ sword run_plain(Conn *c, Stmt *st, Error *e, ub4 iters) {
     } else {
         release_sql(st);
         std::string sql = map_dialect(st->text);
-        sqlite3_stmt *s = nullptr;
+        sqlite3_stmt *raw = nullptr;
         const char *tail = nullptr;
-        if (sqlite3_prepare_v2(c->db, sql.data(), static_cast<int>(sql.size()), &s, &tail) != SQLITE_OK)
-            return fail_sql(e, c->db, "");
+        int rc = sqlite3_prepare_v2(c->db, sql.data(), static_cast<int>(sql.size()), &raw, &tail);
+        PreparedSql s(raw);
+        if (rc != SQLITE_OK) return fail_sql(e, c->db, "");
         if (!s) return fail(e, kErrUsage, "the statement text is empty");
-        if (!blank_range(tail, sql.data() + sql.size())) {
-            sqlite3_finalize(s);
+        if (!blank_range(tail, sql.data() + sql.size()))
             return fail(e, kErrUsage, "one statement per text: text follows the first statement");
-        }
-        st->sql = s;
-        st->conn = c;
+        // Listed on its connection before the statement holds it: a
+        // connection finalizes what its users hold when it closes first.
         c->users.insert(st);
-        st->query = sqlite3_column_count(s) > 0;
+        st->sql = s.release();
+        st->conn = c;
+        st->query = sqlite3_column_count(st->sql) > 0;
     }
     sqlite3_stmt *s = st->sql;
     if (!st->query) {
@@ -323,6 +331,7 @@ sword OCIStmtPrepare(OCIStmt *stmtp, OCIError *errhp, const text *stmt, ub4 stmt
     Error *e = found.as<Error>(errhp);
     return api_call(e, st, Fault::Prepare, [&]() -> sword {
         if (!stmt && stmt_len) return fail(e, kErrUsage, "the statement text is null");
+        st->text.reserve(stmt_len);  // the one allocation, before anything changes
         release_sql(st);
         drop_defines(st);
         st->text.assign(stmt ? reinterpret_cast<const char *>(stmt) : "", stmt_len);
@@ -351,17 +360,26 @@ sword OCIDefineByPos(OCIStmt *stmtp, OCIDefine **defnp, OCIError *errhp, ub4 pos
         Define *d;
         if (at != st->defines.end() && (*at)->pos == position) {
             d = *at;  // defining a position again replaces its buffer
+            d->buf = valuep;
+            d->size = value_sz;
+            d->dty = dty;
         } else {
+            // Whole, and live, before the statement lists it.
             auto fresh = std::make_unique<Define>();
-            st->defines.insert(at, fresh.get());
+            fresh->stmt = st;
+            fresh->pos = position;
+            fresh->buf = valuep;
+            fresh->size = value_sz;
+            fresh->dty = dty;
+            enroll(fresh.get());
+            try {
+                st->defines.insert(at, fresh.get());
+            } catch (const std::bad_alloc &) {
+                unenroll(fresh.get());
+                throw;
+            }
             d = fresh.release();
-            d->stmt = st;
-            d->pos = position;
-            enroll(d);
         }
-        d->buf = valuep;
-        d->size = value_sz;
-        d->dty = dty;
         if (defnp) *defnp = static_cast<OCIDefine *>(static_cast<void *>(static_cast<Handle *>(d)));
         return OCI_SUCCESS;
     });
