@@ -427,6 +427,57 @@ private:
     hash_slots<std::pair<T *, int32_t>> tallies_;
 };
 
+// The lowest number from 1 that no record with some values holds in a
+// number field, as trying 1, 2, 3 ... against the list would find it.
+// Records only join a list until it starts over, so that number only grows:
+// each key keeps where its last search stopped, and a search costs the
+// numbers it passes once.
+template <class T, auto Number, auto... Fields>
+class lowest_free final : public list_index<T, Fields...> {
+    using base = list_index<T, Fields...>;
+
+public:
+    explicit lowest_free(record_list<T> &list) : base(list) {}
+
+    template <class... Values>
+    int32_t get(const Values &...values) {
+        if (!this->ready()) return 1;
+        size_t h = key_hash(values...);
+        auto *from = starts_.find_if(h, [&](const std::pair<T *, int32_t> &s) { return base::matches(s.first, values...); });
+        int32_t n = from ? from->second : 1;
+        while (n < INT32_MAX && taken(n, values...)) ++n;
+        if (from) from->second = n;
+        return n;
+    }
+
+private:
+    template <class... Values>
+    bool taken(int32_t n, const Values &...values) {
+        // A key changed after its record was indexed leaves its stale
+        // entry behind: the record, not the hash, decides.
+        if (taken_.find_if(key_hash(values..., n),
+                           [&](T *r) { return part<Number>(r) == n && base::matches(r, values...); }))
+            return true;
+        T *last = this->pending(values...);
+        return last && part<Number>(last) == n;
+    }
+    void forget() override {
+        starts_.clear();
+        taken_.clear();
+    }
+    void index(T *rec) override {
+        base::entry_for(starts_, rec, [](const std::pair<T *, int32_t> &s) { return s.first; },
+                        [&] { return std::pair<T *, int32_t>{rec, 1}; });
+        taken_.insert(key_hash(part<Fields>(rec)..., part<Number>(rec)), rec);
+    }
+
+    // By the hash of a key: its first record, which stands for the key,
+    // and where the last search stopped.
+    hash_slots<std::pair<T *, int32_t>> starts_;
+    // Every record by the hash of its key and number.
+    hash_slots<T *> taken_;
+};
+
 // The sub-lists that hang under the records of a list (the entries of each
 // system list, say), searched by an owner and some fields of the entries:
 // the first entry of that owner's sub-list with those values. Entries are

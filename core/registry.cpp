@@ -28,9 +28,9 @@ int is_new(const T *rec) {
 
 // The indexes of the lists that every block consults.
 keyed_index<domain_rec, &domain_rec::domainname> domains_by_name(prdomains);
-lookup::group_index<domain_access_list_rec, &domain_access_list_rec::domainname,
-                    &domain_access_list_rec::nodetype>
-    acls_by_node(prdomainaccesslist);
+using ACL = domain_access_list_rec;
+keyed_index<ACL, &ACL::domainname, &ACL::nodetype, &ACL::aclname> acls_by_name(prdomainaccesslist);
+keyed_index<ACL, &ACL::domainname, &ACL::nodetype, &ACL::aclstart> acls_by_start(prdomainaccesslist);
 keyed_index<domain_node_rec, &domain_node_rec::domainname, &domain_node_rec::nodetype>
     nodes_by_type(prdomainnodes);
 keyed_index<domain_variable_rec, &domain_variable_rec::domainname,
@@ -150,6 +150,10 @@ void report_datatype(const char *variabletype, const char *variablename, int *da
 
 domain_conn_type_rec *find_conntype(const char *connectionname) {
     return conntypes_by_name.find(connectionname);
+}
+
+domain_fixed_conn_rec *find_fixedconn(int connectionno, const char *domainname, const char *nodetype) {
+    return fixed_by_node.find(connectionno, domainname, nodetype);
 }
 
 // ---- topology and customer lists ----
@@ -428,14 +432,10 @@ int validate_domainnodeareas(const char *domainname, const char *nodetype,
 int validate_accesslist(const char *domainname, const char *nodetype, const char *context1,
                         const char * /*context2*/, const char * /*context3*/,
                         const char *nametype, const char *aclname, int sequence, int quiet) {
-    using R = domain_access_list_rec;
-    bool byname = same(nametype, "STRING");
     bool bysequence = same(nametype, "SEQUENCE");
-    R *r = acls_by_node.each(
-        [&](const R &e) {
-            return (byname && same(e.aclname, aclname)) || (bysequence && e.aclstart == sequence);
-        },
-        domainname, nodetype);
+    ACL *r = same(nametype, "STRING") ? acls_by_name.find(domainname, nodetype, aclname)
+             : bysequence             ? acls_by_start.find(domainname, nodetype, sequence)
+                                      : nullptr;
     if (bysequence && context1[0] && quiet == 0)
         logmsg("WARNING: Possible duplicate acl sequence. Usage of context could result in "
                "multiple acls of the same sequence %d for : %s/%s @%d\n",

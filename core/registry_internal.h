@@ -12,5 +12,7 @@ void copy_text(char *dst, size_t size, const char *src);
 void report_datatype(const char *variabletype, const char *variablename, int *datatype);
 // The connection type of that name (the first declared), null when unknown.
 domain_conn_type_rec *find_conntype(const char *connectionname);
+// The first fixed connection of that number on the node, null when none.
+domain_fixed_conn_rec *find_fixedconn(int connectionno, const char *domainname, const char *nodetype);
 
 #endif

@@ -26,6 +26,7 @@ group_index<domain_fixed_conn_rec, &domain_fixed_conn_rec::domainname, &domain_f
 group_index<domain_conn_type_rec, &domain_conn_type_rec::connectionno> conntypes_of_number(prdomainconntypes);
 keyed_index<domain_conn_type_rec, &domain_conn_type_rec::connectionno, &domain_conn_type_rec::connectionname>
     conntypes_by_number_name(prdomainconntypes);
+group_index<domain_conn_type_rec, &domain_conn_type_rec::connectionname> conntypes_of_name(prdomainconntypes);
 keyed_index<address_dependency_rec, &address_dependency_rec::variablename, &address_dependency_rec::namedendpoint>
     dependencies_by_name(praddressdependency);
 keyed_index<service_type_var_rec, &service_type_var_rec::variablename> servicetypevars_by_var(prservicetypevars);
@@ -163,12 +164,15 @@ int nodevar_exists(const char *domainname, const char *nodetype, const char *var
     return nodefound;
 }
 
+// A fixed connection of the node whose number a connection type of that
+// name has: from the types of the name (one, as a rule), not from the
+// node's connections, which a node type may hold by the thousand.
 int conn_exists(const char *domainname, const char *nodetype, const char *connectionname) {
-    return fixedconns_of_node.each(
-               [&](const domain_fixed_conn_rec &f) {
-                   return conntypes_by_number_name.find(f.connectionno, connectionname) != nullptr;
+    return conntypes_of_name.each(
+               [&](const domain_conn_type_rec &ct) {
+                   return find_fixedconn(ct.connectionno, domainname, nodetype) != nullptr;
                },
-               domainname, nodetype)
+               connectionname)
                ? 1
                : 0;
 }

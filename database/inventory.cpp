@@ -7,6 +7,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
+#include <unordered_map>
 
 #include "database.h"
 #include "inventory.h"
@@ -62,6 +64,21 @@ int refuse_value(const char *table) {
     return -1;
 }
 
+// The counts of one check by their query: the instance tables do not
+// change while it runs, and many rows of one key (the variables of a
+// domain) are counted by the same query, so each is asked once.
+std::unordered_map<std::string, int> *g_counts = nullptr;
+
+struct counts_of_check {
+    std::unordered_map<std::string, int> counts;
+    counts_of_check() { g_counts = &counts; }
+    ~counts_of_check() { g_counts = nullptr; }
+    counts_of_check(const counts_of_check &) = delete;
+    counts_of_check &operator=(const counts_of_check &) = delete;
+};
+
+int run_count(const char *table, const char *query);
+
 }  // namespace
 
 int getinstancecount(const char *table, const char *format, ...) {
@@ -71,6 +88,18 @@ int getinstancecount(const char *table, const char *format, ...) {
     int length = std::vsnprintf(query, sizeof query, format, ap);
     va_end(ap);
     if (length < 0 || static_cast<size_t>(length) >= sizeof query) return refuse_value(table);
+    if (!g_counts) return run_count(table, query);
+    auto known = g_counts->find(query);
+    if (known != g_counts->end()) return known->second;
+    int count = run_count(table, query);
+    // A failed count stops the check: nothing to keep.
+    if (count >= 0) g_counts->emplace(query, count);
+    return count;
+}
+
+namespace {
+
+int run_count(const char *table, const char *query) {
     std::snprintf(g_tablename, sizeof g_tablename, "%s", table);
 
     // Once the environment is dropped nothing more is asked of it.
@@ -113,6 +142,8 @@ int getinstancecount(const char *table, const char *format, ...) {
     cleanup();
     return -1;
 }
+
+}  // namespace
 
 int count_custsite(const char *conntypename) {
     quoted_text c(conntypename);
@@ -187,6 +218,7 @@ int cli_step(int point) { return !g_cli_checks.inventory_step || g_cli_checks.in
 }  // namespace
 
 int NDL_validateTopology() {
+    counts_of_check counts;
     // Under overwritedata only the command-line build's comparisons run.
     if (overwritedata)
         return cli_step(after_domainvariables) && cli_step(after_domainnodevars) && cli_step(after_hsrpconnections);
@@ -221,6 +253,7 @@ int NDL_validateTopology() {
 }
 
 int NDL_validateCustomer() {
+    counts_of_check counts;
     return check_table(load_custconntypes, NDL_validate_custconntypes, prcustconntypes,
                        load_custconnqospolicies) &&
            check_table(load_custvars, NDL_validate_custvars, prcustvars) &&

@@ -1446,18 +1446,73 @@ CREATE TABLE domaininstance (
 
 -- The instances of one design value are found by it: the live-instance
 -- counts of the loader's checks read only those rows.
-CREATE INDEX custsite_connectiontype ON custsite (networkid, connectiontype);
-CREATE INDEX nodeconn_connectionname ON nodeconn (networkid, connectionname);
-CREATE INDEX nodeinst_nodetype ON nodeinst (networkid, domainname, nodetype);
-CREATE INDEX domaininstance_domainname ON domaininstance (networkid, domainname);
+CREATE INDEX IF NOT EXISTS custsite_connectiontype ON custsite (networkid, connectiontype);
+CREATE INDEX IF NOT EXISTS nodeconn_connectionname ON nodeconn (networkid, connectionname);
+CREATE INDEX IF NOT EXISTS nodeinst_nodetype ON nodeinst (networkid, domainname, nodetype);
+CREATE INDEX IF NOT EXISTS domaininstance_domainname ON domaininstance (networkid, domainname);
 
 -- Sub-lists read back one query per parent record are found by the parent's
 -- key, not by a walk of the whole table for each parent. Every column is one
 -- the query fixes, so the rows of a parent come in the order they always did.
-CREATE INDEX custconnqospolicy_conntype ON CUSTCONNQOSPOLICY (networkid, servicetype, conntypename);
-CREATE INDEX custconnnodeslb_node ON CUSTCONNNODESLB (networkid, servicetype, conntypename, nodetype);
-CREATE INDEX qospoliceactionclass_rule ON QOSPOLICEACTIONCLASS (networkid, domainname, nodetype, policerulename);
-CREATE INDEX qossubqueueclass_class ON QOSSUBQUEUECLASS (networkid, domainname, nodetype, classrulename);
+CREATE INDEX IF NOT EXISTS custconnqospolicy_conntype ON CUSTCONNQOSPOLICY (networkid, servicetype, conntypename);
+CREATE INDEX IF NOT EXISTS custconnnodeslb_node ON CUSTCONNNODESLB (networkid, servicetype, conntypename, nodetype);
+CREATE INDEX IF NOT EXISTS qospoliceactionclass_rule ON QOSPOLICEACTIONCLASS (networkid, domainname, nodetype, policerulename);
+CREATE INDEX IF NOT EXISTS qossubqueueclass_class ON QOSSUBQUEUECLASS (networkid, domainname, nodetype, classrulename);
+
+-- A policy version's rows are read, replaced and deleted by their network
+-- and version: a repository that keeps its versions for years reads only
+-- the version it asks for. The sub-lists read one query per parent carry
+-- the parent's key too.
+CREATE INDEX IF NOT EXISTS policyversions_version ON POLICYVERSIONS (networkid, ndlversion); -- versioned only
+CREATE INDEX IF NOT EXISTS domainstaticroute_version ON DOMAINSTATICROUTE (networkid, ndlversion); -- versioned only
+CREATE INDEX IF NOT EXISTS domainprotocols_version ON DOMAINPROTOCOLS (networkid, ndlversion); -- versioned only
+CREATE INDEX IF NOT EXISTS domainpassiveint_version ON DOMAINPASSIVEINT (networkid, ndlversion); -- versioned only
+CREATE INDEX IF NOT EXISTS domainaddrsummary_version ON DOMAINADDRSUMMARY (networkid, ndlversion); -- versioned only
+CREATE INDEX IF NOT EXISTS domainbgpnetwork_version ON DOMAINBGPNETWORK (networkid, ndlversion); -- versioned only
+CREATE INDEX IF NOT EXISTS domainredist_version ON DOMAINREDIST (networkid, ndlversion); -- versioned only
+CREATE INDEX IF NOT EXISTS domainospfdefault_version ON DOMAINOSPFDEFAULT (networkid, ndlversion); -- versioned only
+CREATE INDEX IF NOT EXISTS domainnodeareas_version ON DOMAINNODEAREAS (networkid, ndlversion); -- versioned only
+CREATE INDEX IF NOT EXISTS domainnodearearanges_version ON DOMAINNODEAREARANGES (networkid, ndlversion); -- versioned only
+CREATE INDEX IF NOT EXISTS domainconnareas_version ON DOMAINCONNAREAS (networkid, ndlversion); -- versioned only
+CREATE INDEX IF NOT EXISTS domaindistlist_version ON DOMAINDISTLIST (networkid, ndlversion); -- versioned only
+CREATE INDEX IF NOT EXISTS domainbgpaddragrr_version ON DOMAINBGPADDRAGRR (networkid, ndlversion); -- versioned only
+CREATE INDEX IF NOT EXISTS domainbgppeer_version ON DOMAINBGPPEER (networkid, ndlversion); -- versioned only
+CREATE INDEX IF NOT EXISTS domainbgpinfo_version ON DOMAINBGPINFO (networkid, ndlversion); -- versioned only
+CREATE INDEX IF NOT EXISTS domainbgppeerrule_version ON DOMAINBGPPEERRULE (networkid, ndlversion); -- versioned only
+CREATE INDEX IF NOT EXISTS domainoffsetlist_version ON DOMAINOFFSETLIST (networkid, ndlversion); -- versioned only
+CREATE INDEX IF NOT EXISTS pimrpclass_version ON PIMRPCLASS (networkid, ndlversion); -- versioned only
+CREATE INDEX IF NOT EXISTS pimacceptclass_version ON PIMACCEPTCLASS (networkid, ndlversion); -- versioned only
+CREATE INDEX IF NOT EXISTS pimbsrclass_version ON PIMBSRCLASS (networkid, ndlversion); -- versioned only
+CREATE INDEX IF NOT EXISTS pimregisterclass_version ON PIMREGISTERCLASS (networkid, ndlversion); -- versioned only
+CREATE INDEX IF NOT EXISTS pimmemberrateclass_version ON PIMMEMBERRATECLASS (networkid, ndlversion); -- versioned only
+CREATE INDEX IF NOT EXISTS pimmemberclass_version ON PIMMEMBERCLASS (networkid, ndlversion); -- versioned only
+CREATE INDEX IF NOT EXISTS pimrpfilterclass_version ON PIMRPFILTERCLASS (networkid, ndlversion); -- versioned only
+CREATE INDEX IF NOT EXISTS pimautorpclass_version ON PIMAUTORPCLASS (networkid, ndlversion); -- versioned only
+CREATE INDEX IF NOT EXISTS msdpclass_version ON MSDPCLASS (networkid, ndlversion); -- versioned only
+CREATE INDEX IF NOT EXISTS msdpneighborclass_version ON MSDPNEIGHBORCLASS (networkid, ndlversion); -- versioned only
+CREATE INDEX IF NOT EXISTS igmpintclass_version ON IGMPINTCLASS (networkid, ndlversion); -- versioned only
+CREATE INDEX IF NOT EXISTS igmpintaddrclass_version ON IGMPINTADDRCLASS (networkid, ndlversion); -- versioned only
+CREATE INDEX IF NOT EXISTS dvmrpintclass_version ON DVMRPINTCLASS (networkid, ndlversion); -- versioned only
+CREATE INDEX IF NOT EXISTS domainroutemap_version ON DOMAINROUTEMAP (networkid, ndlversion); -- versioned only
+CREATE INDEX IF NOT EXISTS routemapmatchlist_version ON ROUTEMAPMATCHLIST (networkid, ndlversion); -- versioned only
+CREATE INDEX IF NOT EXISTS routemapsetlist_version ON ROUTEMAPSETLIST (networkid, ndlversion); -- versioned only
+CREATE INDEX IF NOT EXISTS domainaccesslist_version ON DOMAINACCESSLIST (networkid, ndlversion); -- versioned only
+CREATE INDEX IF NOT EXISTS domainextacl_version ON DOMAINEXTACL (networkid, ndlversion); -- versioned only
+CREATE INDEX IF NOT EXISTS domainacllist_version ON DOMAINACLLIST (networkid, ndlversion); -- versioned only
+CREATE INDEX IF NOT EXISTS domainprefixhdr_version ON DOMAINPREFIXHDR (networkid, ndlversion); -- versioned only
+CREATE INDEX IF NOT EXISTS domainprefixlist_version ON DOMAINPREFIXLIST (networkid, ndlversion); -- versioned only
+CREATE INDEX IF NOT EXISTS domainfilterlist_version ON DOMAINFILTERLIST (networkid, ndlversion); -- versioned only
+CREATE INDEX IF NOT EXISTS domainqueues_version ON DOMAINQUEUES (networkid, ndlversion); -- versioned only
+CREATE INDEX IF NOT EXISTS domaincustsubq_version ON DOMAINCUSTSUBQ (networkid, ndlversion); -- versioned only
+CREATE INDEX IF NOT EXISTS domainmapclass_version ON DOMAINMAPCLASS (networkid, ndlversion); -- versioned only
+CREATE INDEX IF NOT EXISTS qospoliceruleclass_version ON QOSPOLICERULECLASS (networkid, ndlversion); -- versioned only
+CREATE INDEX IF NOT EXISTS qospoliceactionclass_version ON QOSPOLICEACTIONCLASS (networkid, ndlversion, domainname, nodetype, policerulename); -- versioned only
+CREATE INDEX IF NOT EXISTS qosdropruleclass_version ON QOSDROPRULECLASS (networkid, ndlversion); -- versioned only
+CREATE INDEX IF NOT EXISTS qosshaperuleclass_version ON QOSSHAPERULECLASS (networkid, ndlversion); -- versioned only
+CREATE INDEX IF NOT EXISTS qosmarkruleclass_version ON QOSMARKRULECLASS (networkid, ndlversion); -- versioned only
+CREATE INDEX IF NOT EXISTS qosmatchruleclass_version ON QOSMATCHRULECLASS (networkid, ndlversion); -- versioned only
+CREATE INDEX IF NOT EXISTS qospolicyclass_version ON QOSPOLICYCLASS (networkid, ndlversion); -- versioned only
+CREATE INDEX IF NOT EXISTS qossubqueueclass_version ON QOSSUBQUEUECLASS (networkid, ndlversion, domainname, nodetype, classrulename); -- versioned only
 
 -- A policy version's rule rows live and die with its POLICYVERSIONS row:
 -- a rewritten version never holds its rows twice, and initializing a

@@ -20,19 +20,12 @@ const value_table operators[] = {"lt", "gt", "eq", "auto", "range", ""};
 
 
 // The largest description number of the node type, 0 when it has none.
-lookup::group_index<domain_access_list_rec, &domain_access_list_rec::domainname,
-                    &domain_access_list_rec::nodetype>
-    acls_of_node(prdomainaccesslist);
+using ACL = domain_access_list_rec;
+lookup::tally_index<ACL, lookup::highest<&ACL::sequence>, &ACL::domainname, &ACL::nodetype> largest_of_node(
+    prdomainaccesslist);
 
 int32_t largest_sequence(const char *domainname, const char *nodetype) {
-    int32_t largest = 0;
-    acls_of_node.each(
-        [&](const domain_access_list_rec &r) {
-            if (r.sequence > largest) largest = r.sequence;
-            return false;
-        },
-        domainname, nodetype);
-    return largest;
+    return largest_of_node.get(domainname, nodetype);
 }
 
 // ---------------------------------------------------------- descriptions

@@ -55,7 +55,7 @@ keyword_table QOSpolicies_desctokens{
 using Q = qos_policy_class_rec;
 lookup::keyed_index<Q, &Q::domainname, &Q::nodetype, &Q::policyname> policy_by_name(prqospolicydesclist);
 lookup::keyed_index<Q, &Q::domainname, &Q::nodetype, &Q::classrulename> policy_by_group(prqospolicydesclist);
-lookup::keyed_index<Q, &Q::domainname, &Q::nodetype, &Q::policyid> policy_by_id(prqospolicydesclist);
+lookup::lowest_free<Q, &Q::policyid, &Q::domainname, &Q::nodetype> free_policyid(prqospolicydesclist);
 
 // Duplicates and the variables of the names: 1 ok, 0 reported. Sub-queues
 // are read back by their queue group name alone, so one name serves one
@@ -85,14 +85,10 @@ int validate_policydesc(block_reader &r, const qos_policy_class_rec &rec) {
     return 1;
 }
 
-// One more than the largest id of the node type's policies. The list is
+// The lowest id from 1 that no policy of the node type holds. The list is
 // emptied before a QOS section and every policy takes the next id, so the
 // ids of a node type are 1, 2, ... without a gap.
-int32_t next_policyid(const qos_policy_class_rec &rec) {
-    int32_t id = 1;
-    while (policy_by_id.find(rec.domainname, rec.nodetype, id)) ++id;
-    return id;
-}
+int32_t next_policyid(const qos_policy_class_rec &rec) { return free_policyid.get(rec.domainname, rec.nodetype); }
 
 // One DESCRIPTION list, from its "=" to its ")": the policy appended and
 // handed back.

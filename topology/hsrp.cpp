@@ -13,9 +13,9 @@ namespace {
 lookup::keyed_index<hsrp_connection_rec, &hsrp_connection_rec::connectionno, &hsrp_connection_rec::sequenceno,
                     &hsrp_connection_rec::subsequenceno>
     hsrp_by_entry(prhsrpconnections);
-lookup::keyed_index<hsrp_member_rec, &hsrp_member_rec::connectionno, &hsrp_member_rec::sequenceno,
-                    &hsrp_member_rec::subsequenceno>
-    members_by_entry(prhsrpmember);
+lookup::lowest_free<hsrp_member_rec, &hsrp_member_rec::subsequenceno, &hsrp_member_rec::connectionno,
+                    &hsrp_member_rec::sequenceno>
+    free_member_number(prhsrpmember);
 
 const char kOpenMsg[] = "ERROR: Invalid syntax '(' expected :%s @ %d\n";
 const char kDuplicateMsg[] = "ERROR: Duplicate token: '%s' @ %d\n";
@@ -280,10 +280,9 @@ int extract_hsrp(FILE *fp, int connectionno, const char *connectionname, const a
     if (r.kind != TOKEN_NUMBER || !parse_int32(r.tok, &group))
         return r.fail("ERROR: HSRP connection number expected :%s @%d\n", r.tok, Line);
     if (!r.expect(".", "ERROR : Attribute qualifier '.' expected :%s @%d\n")) return 1;
-    // The members of a group are numbered 1, 2, 3 ... without gaps: the
-    // next free number is one above the highest.
-    int subsequence = 1;
-    while (members_by_entry.find(connectionno, group, subsequence)) ++subsequence;
+    // The members of a group are numbered 1, 2, 3 ...: the lowest number
+    // no member of the group holds.
+    int subsequence = free_member_number.get(connectionno, group);
     r.read_upper();
     hsrp_statement s{r, connectionno, connectionname, group, a, authenticated};
     if (r.is("MEMBER")) return read_member(s, subsequence);

@@ -310,6 +310,9 @@ void literal_insert_key(std::string_view table, const std::vector<Literal> &vals
 extern const unsigned char kSchemaVersioned[];
 // The older, unversioned layout, derived from the versioned schema text.
 std::string older_schema(std::string_view versioned);
+// Gives a repository of the layout `schema` the indexes of that text it
+// lacks (one made by an earlier build); its rows stay as they are.
+void add_missing_indexes(sqlite3 *db, std::string_view schema);
 
 }  // namespace ndloci
 

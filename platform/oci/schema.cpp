@@ -61,7 +61,36 @@ std::string older_table(const std::vector<std::string_view> &lines) {
     return out;
 }
 
+std::unordered_set<std::string> index_names(sqlite3 *db) {
+    std::unordered_set<std::string> names;
+    sqlite3_stmt *s = nullptr;
+    if (sqlite3_prepare_v2(db, "SELECT name FROM sqlite_master WHERE type='index'", -1, &s, nullptr) == SQLITE_OK)
+        while (sqlite3_step(s) == SQLITE_ROW)
+            if (const unsigned char *name = sqlite3_column_text(s, 0)) names.emplace(reinterpret_cast<const char *>(name));
+    sqlite3_finalize(s);
+    return names;
+}
+
 }  // namespace
+
+void add_missing_indexes(sqlite3 *db, std::string_view schema) {
+    constexpr std::string_view kCreate = "CREATE INDEX IF NOT EXISTS ";
+    std::string missing;
+    std::unordered_set<std::string> present = index_names(db);
+    for (size_t at = schema.find(kCreate); at != std::string_view::npos; at = schema.find(kCreate, at + 1)) {
+        size_t name = at + kCreate.size();
+        size_t end = schema.find(';', name);
+        if (end == std::string_view::npos) break;
+        if (!present.count(std::string(schema.substr(name, schema.find(' ', name) - name))))
+            missing.append(schema.substr(at, end + 1 - at)).append("\n");
+    }
+    if (missing.empty()) return;
+    // Asked for only when one is missing; a repository that cannot take
+    // them now (busy, read-only) is used as it is and gets them next time.
+    if (sqlite3_exec(db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) != SQLITE_OK) return;
+    bool ok = sqlite3_exec(db, missing.c_str(), nullptr, nullptr, nullptr) == SQLITE_OK;
+    sqlite3_exec(db, ok ? "COMMIT" : "ROLLBACK", nullptr, nullptr, nullptr);
+}
 
 std::string older_schema(std::string_view versioned) {
     std::vector<std::vector<std::string_view>> paragraphs(1);

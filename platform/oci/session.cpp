@@ -103,7 +103,11 @@ bool settle_layout(Conn &c, int expected, Error *e) {
             return false;
         }
     }
-    if (layout == expected) return true;
+    if (layout == expected) {
+        const char *versioned = reinterpret_cast<const char *>(kSchemaVersioned);
+        add_missing_indexes(c.db, expected == OCIX_LAYOUT_VERSIONED ? versioned : older_schema(versioned));
+        return true;
+    }
     if (layout == OCIX_LAYOUT_VERSIONED || layout == OCIX_LAYOUT_UNVERSIONED)
         fail(e, kErrLayout,
              format("the repository \"%s\" has the %s layout; this program expects the %s layout",

@@ -401,6 +401,29 @@ TEST_F(Inventory, SubListsAreComparedWithTheMatchingRecord) {
     EXPECT_EQ(messages(), (V{"ERROR: loopback list for Customer connectiontype 'GOLD' is modified/deleted. \n"}));
 }
 
+// The dropped variables of one domain share their count: it is asked once
+// in a check, so a prepare that would be the second count's reads the next
+// table instead. The next check asks again.
+TEST_F(Inventory, EachKeyIsCountedOncePerCheck) {
+    for (int run = 0; run < 2; ++run) {
+        fresh();
+        sql("INSERT INTO domain VALUES (1,'EAST')");
+        for (const char *name : {"A", "B", "C"})
+            sql(std::string("INSERT INTO domainvariables VALUES (1,'EAST',1,'") + name +
+                "','','STRING','FIXED',0,0,0,NULL,NULL,NULL,NULL)");
+        releasememory("ALL");
+        add(prdomains)->domainname = "EAST";
+        // Prepares: networks, domain, domainvariables, the count, the next table.
+        ocix_inject_fault("prepare", 5, OCI_ERROR);
+        EXPECT_EQ(NDL_validateTopology(), 0);
+        ocix_clear_faults();
+        V got = messages();
+        ASSERT_EQ(got.size(), 4u) << log_text;
+        for (int i = 0; i < 3; ++i) EXPECT_EQ(got[i].substr(0, 25), "WARNING:Domain variable '");
+        EXPECT_EQ(got[3].substr(0, 8), "Error  -");
+    }
+}
+
 // ---- failures: reported with the table's label, the check refused ----
 
 TEST_F(Inventory, FailedCountsAndReadsRefuseTheCheck) {

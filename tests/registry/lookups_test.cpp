@@ -505,6 +505,53 @@ TEST_F(Registry, TalliesAnswerAsTheWalk) {
     nodes.clear();
 }
 
+// The lowest free number answers what trying 1, 2, 3 ... against the list
+// answers: past gaps, per key, while the last record is filled, and anew
+// once the list is emptied or handed over.
+TEST_F(Registry, LowestFreeNumberAnswersAsTheSearch) {
+    using R = hsrp_member_rec;
+    record_list<R> members;
+    lookup::lowest_free<R, &R::subsequenceno, &R::connectionno, &R::sequenceno> free_number(members);
+    auto search = [&](int32_t conn, int32_t group) {
+        int32_t n = 1;
+        for (bool taken = true; taken; n += taken) {
+            taken = false;
+            for (R *r = members; r; r = r->next)
+                taken = taken || (r->connectionno == conn && r->sequenceno == group && r->subsequenceno == n);
+        }
+        return n;
+    };
+    auto both_agree = [&] {
+        for (int32_t conn : {1, 2})
+            for (int32_t group : {1, 2}) EXPECT_EQ(free_number.get(conn, group), search(conn, group)) << conn << "#" << group;
+    };
+    both_agree();  // an empty list
+    // Stored numbers with gaps and out of order, then numbers taken as
+    // they come.
+    int32_t numbers[][3] = {{1, 1, 2}, {1, 1, 5}, {1, 1, 1}, {2, 1, 1}, {1, 2, 3}, {1, 1, 3}, {1, 1, 4}, {1, 1, 7}};
+    for (auto &n : numbers) {
+        R *r = alloc_record<R>();
+        members.append(r);
+        both_agree();  // appended, not filled yet
+        r->connectionno = n[0];
+        r->sequenceno = n[1];
+        r->subsequenceno = n[2];
+        both_agree();
+    }
+    EXPECT_EQ(free_number.get(1, 1), 6);
+    R *kept = members.head;
+    members.clear();
+    both_agree();
+    members = kept;  // handed over again
+    both_agree();
+    for (R *r = kept; r;) {
+        R *next = r->next;
+        free_record(r);
+        r = next;
+    }
+    members.clear();
+}
+
 // An index of sub-lists finds the first entry of its owner's own list, takes
 // in entries linked without it (as the reader links them) and a replaced
 // head, and starts over when the owners' list does.

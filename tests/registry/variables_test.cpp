@@ -165,6 +165,12 @@ TEST_F(Registry, ConnectionVariables) {
     EXPECT_EQ(conn_exists("D", "PE", "BACKUP"), 1);
     EXPECT_EQ(conn_exists("D", "PE", "OTHER"), 0);
     EXPECT_EQ(conn_exists("E", "PE", "BACKUP"), 0);
+    EXPECT_EQ(conn_exists("D", "PE", "backup"), 0);
+    // A name that two types declare: the node may hold the second's number.
+    conntype(3, "BACKUP");
+    fixedconn(3, "E", "CE");
+    EXPECT_EQ(conn_exists("E", "CE", "BACKUP"), 1);
+    EXPECT_EQ(conn_exists("E", "CE", "UPLINK"), 0);
     EXPECT_EQ(validate_domainconnvars(2, "TAG", &type), 1);
     EXPECT_EQ(validate_domainconnvars(3, "TAG", &type), 0);
     EXPECT_EQ(validate_domainconnvars(3, "BW", &type), 1);
