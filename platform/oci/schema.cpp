@@ -63,11 +63,12 @@ std::string older_table(const std::vector<std::string_view> &lines) {
 
 std::unordered_set<std::string> index_names(sqlite3 *db) {
     std::unordered_set<std::string> names;
-    sqlite3_stmt *s = nullptr;
-    if (sqlite3_prepare_v2(db, "SELECT name FROM sqlite_master WHERE type='index'", -1, &s, nullptr) == SQLITE_OK)
-        while (sqlite3_step(s) == SQLITE_ROW)
-            if (const unsigned char *name = sqlite3_column_text(s, 0)) names.emplace(reinterpret_cast<const char *>(name));
-    sqlite3_finalize(s);
+    sqlite3_stmt *raw = nullptr;
+    sqlite3_prepare_v2(db, "SELECT name FROM sqlite_master WHERE type='index'", -1, &raw, nullptr);
+    // Finalized when a name cannot be kept, too.
+    PreparedSql s(raw);
+    while (s && sqlite3_step(s.get()) == SQLITE_ROW)
+        if (const unsigned char *name = sqlite3_column_text(s.get(), 0)) names.emplace(reinterpret_cast<const char *>(name));
     return names;
 }
 
