@@ -45,6 +45,44 @@ int parse_thing_of(FILE *fp, FILE *, const char *) {
 }
 int parse_thing(FILE *fp, FILE *loadfp, const char *arg) { return parse_thing_of<thingtokens>(fp, loadfp, arg); }
 
+// One name twice: the tokenizer's buckets find the later row, the
+// attribute loop takes the first; found flags are kept by name.
+constinit keyword_table_of twicetokens{{token_row("BEGIN", TOKEN_BEGIN),
+                                         {.name = "TAG", .maxlen = 5},
+                                         {.name = "TAG", .type = TOKEN_GROUP},
+                                         token_row("END", TOKEN_END)}};
+
+TEST_F(Block, CompiledTableAnswersByNameAsHashedAtRunTime) {
+    token_entry *tokens = twicetokens.tokens();
+    // The same rows hashed now chain alike, row for row.
+    token_entry copy[5];
+    std::memcpy(copy, tokens, sizeof copy);
+    token_entry *buckets[kBuckets];
+    hash_init(copy, buckets);
+    for (int b = 0; b < kBuckets; ++b) {
+        const token_entry *e = twicetokens.buckets()[b], *f = buckets[b];
+        for (; e && f; e = e->next, f = f->next) {
+            EXPECT_EQ(e - tokens, f - copy) << b;
+            EXPECT_EQ(e->hash, keyword_hash(e->name));
+            EXPECT_EQ(e->namelen, static_cast<int>(std::strlen(e->name)));
+        }
+        EXPECT_EQ(e, nullptr);
+        EXPECT_EQ(f, nullptr);
+    }
+    const keyword_rule *first = &twicetokens.rows()[1];
+    EXPECT_EQ(twicetokens.rule("TAG"), first);
+    EXPECT_EQ(twicetokens.matched_rule(&tokens[2], "TAG"), first);
+    EXPECT_EQ(twicetokens.matched_rule(&tokens[0], "BEGIN"), nullptr);  // a token row
+    EXPECT_EQ(twicetokens.matched_rule(&copy[2], "TAG"), first);        // another table's row: by name
+    clear_foundflag(tokens);
+    EXPECT_FALSE(twicetokens.found("TAG"));
+    EXPECT_EQ(twicetokens.mark_found(twicetokens.rows()[2]), 1);
+    EXPECT_TRUE(tokens[1].found && tokens[2].found);
+    EXPECT_EQ(twicetokens.mark_found(*first), 0);  // again
+    EXPECT_TRUE(twicetokens.found("TAG"));
+    EXPECT_FALSE(twicetokens.found("END"));
+}
+
 TEST_F(Block, NumbersConvertWithRangeChecks) {
     struct {
         const char *text;
