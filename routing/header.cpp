@@ -192,8 +192,8 @@ int mandatory_or_fail(block_reader &r, const char *tablename, const char *fmt) {
 namespace {
 
 constinit keyword_table_of protocolblocktokens{{token_row("BEGIN", TOKEN_BEGIN), token_row("END", TOKEN_END)},
-                                  {.invalid_msg = "Error: Invalid attribute name : %s @ %d\n",
-                                   .error_ends = true}};
+                                               {.invalid_msg = "Error: Invalid attribute name : %s @ %d\n",
+                                                .error_ends = true}};
 
 }  // namespace
 

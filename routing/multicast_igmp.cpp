@@ -13,12 +13,12 @@ constexpr char kAddrTypeMsg[] = "Error: Invalid addresstype for IGMP : %s @ %d\n
 using IM = igmp_int_class_rec;
 
 constinit keyword_table_of igmpmembertokens{{
-                                   mcast_key("INTERFACE", NDL_TEXT(IM, namedinterface), 1),
-                                   mcast_key("ACL", NDL_TEXT(IM, accessgroup)),
-                                   mcast_context<IM>(),
-                                   MCAST_PUNCTUATION,
-                               },
-                               kMcastList};
+                                                mcast_key("INTERFACE", NDL_TEXT(IM, namedinterface), 1),
+                                                mcast_key("ACL", NDL_TEXT(IM, accessgroup)),
+                                                mcast_context<IM>(),
+                                                MCAST_PUNCTUATION,
+                                            },
+                                            kMcastList};
 
 int check_member(block_reader &r, void *entry, void *) {
     IM &e = *static_cast<IM *>(entry);

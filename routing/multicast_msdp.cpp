@@ -49,13 +49,13 @@ struct redistribute_entry {
 using RD = redistribute_entry;
 
 constinit keyword_table_of msdpredistributetokens{{
-                                         mcast_key("ACL", NDL_TEXT(RD, acl), 0, 100),
-                                         mcast_key("ASNLIST", NDL_TEXT(RD, asnlist), 0, 100),
-                                         mcast_key("ROUTEMAP", NDL_TEXT(RD, routemap), 0, 100),
-                                         MCAST_PUNCTUATION,
-                                         token_row("END", TOKEN_END),
-                                     },
-                                     kMcastList};
+                                                      mcast_key("ACL", NDL_TEXT(RD, acl), 0, 100),
+                                                      mcast_key("ASNLIST", NDL_TEXT(RD, asnlist), 0, 100),
+                                                      mcast_key("ROUTEMAP", NDL_TEXT(RD, routemap), 0, 100),
+                                                      MCAST_PUNCTUATION,
+                                                      token_row("END", TOKEN_END),
+                                                  },
+                                                  kMcastList};
 
 // A later REDISTRIBUTE replaces only the keys it gives.
 int check_redistribute(block_reader &r, void *entry, void *owner) {

@@ -14,13 +14,13 @@ constexpr char kDirectionMsg[] = "Error: Invalid Direction value :%s @ %d\n";
 using RG = pim_register_class_rec;
 
 constinit keyword_table_of pimregistertokens{{
-                                    mcast_key("SOURCE", NDL_TEXT(RG, registersource)),
-                                    mcast_key("RATE", NDL_TEXT(RG, registerrate)),
-                                    mcast_key("ACCEPTRATE", NDL_TEXT(RG, acceptregisterrate)),
-                                    mcast_key("ACCEPTACL", NDL_TEXT(RG, acceptregisteracl)),
-                                    MCAST_PUNCTUATION,
-                                },
-                                kMcastList};
+                                                 mcast_key("SOURCE", NDL_TEXT(RG, registersource)),
+                                                 mcast_key("RATE", NDL_TEXT(RG, registerrate)),
+                                                 mcast_key("ACCEPTRATE", NDL_TEXT(RG, acceptregisterrate)),
+                                                 mcast_key("ACCEPTACL", NDL_TEXT(RG, acceptregisteracl)),
+                                                 MCAST_PUNCTUATION,
+                                             },
+                                             kMcastList};
 
 // The messages after ")" name the last token read, the ")" itself.
 int check_register(block_reader &r, void *entry, void *) {

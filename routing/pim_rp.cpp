@@ -70,12 +70,12 @@ int check_rpaccept(block_reader &r, void *entry, void *) {
 using BS = pim_bsr_class_rec;
 
 constinit keyword_table_of pimbsrtokens{{
-                               mcast_key("INTERFACE", NDL_TEXT(BS, bsrcandint), 1, 100),
-                               mcast_key("HASH-MASK-LEN", NDL_TEXT(BS, bsrcandmasklen)),
-                               mcast_key("PRIORITY", NDL_TEXT(BS, priority)),
-                               MCAST_PUNCTUATION,
-                           },
-                           kMcastList};
+                                            mcast_key("INTERFACE", NDL_TEXT(BS, bsrcandint), 1, 100),
+                                            mcast_key("HASH-MASK-LEN", NDL_TEXT(BS, bsrcandmasklen)),
+                                            mcast_key("PRIORITY", NDL_TEXT(BS, priority)),
+                                            MCAST_PUNCTUATION,
+                                        },
+                                        kMcastList};
 
 int check_bsr(block_reader &r, void *entry, void *) {
     BS &e = *static_cast<BS *>(entry);
@@ -94,11 +94,11 @@ int check_bsr(block_reader &r, void *entry, void *) {
 using MA = pim_auto_rp_class_rec;
 
 constinit keyword_table_of mappingagenttokens{{
-                                     mcast_key("INTERFACE", NDL_TEXT(MA, discoverint), 1),
-                                     mcast_context<MA>(),
-                                     MCAST_PUNCTUATION,
-                                 },
-                                 kMcastList};
+                                                  mcast_key("INTERFACE", NDL_TEXT(MA, discoverint), 1),
+                                                  mcast_context<MA>(),
+                                                  MCAST_PUNCTUATION,
+                                              },
+                                              kMcastList};
 
 int check_mappingagent(block_reader &r, void *entry, void *) {
     MA &e = *static_cast<MA *>(entry);
@@ -114,12 +114,12 @@ int check_mappingagent(block_reader &r, void *entry, void *) {
 using RF = pim_rp_filter_class_rec;
 
 constinit keyword_table_of autorpfiltertokens{{
-                                     mcast_key("RPLIST", NDL_TEXT(RF, rpfilter)),
-                                     mcast_key("GROUPLIST", NDL_TEXT(RF, rpgroupfilter)),
-                                     mcast_context<RF>(),
-                                     MCAST_PUNCTUATION,
-                                 },
-                                 kMcastList};
+                                                  mcast_key("RPLIST", NDL_TEXT(RF, rpfilter)),
+                                                  mcast_key("GROUPLIST", NDL_TEXT(RF, rpgroupfilter)),
+                                                  mcast_context<RF>(),
+                                                  MCAST_PUNCTUATION,
+                                              },
+                                              kMcastList};
 
 int check_autorpfilter(block_reader &r, void *, void *) {
     return mcast_mandatory(

@@ -128,11 +128,11 @@ int file_class(block_reader &, const keyword_rule &, void *entry, void *owner) {
 using VM = vrf_member_filter_rec;
 
 constinit keyword_table_of vrfmemberfiltertokens{{
-                                        vrf_key("VARIABLENAME", 100, NDL_TEXT(VM, variablename)),
-                                        vrf_key("VARIABLEVALUE", 100, NDL_TEXT(VM, variablevalue)),
-                                        MCAST_PUNCTUATION,
-                                    },
-                                    kVrfList};
+                                                     vrf_key("VARIABLENAME", 100, NDL_TEXT(VM, variablename)),
+                                                     vrf_key("VARIABLEVALUE", 100, NDL_TEXT(VM, variablevalue)),
+                                                     MCAST_PUNCTUATION,
+                                                 },
+                                                 kVrfList};
 
 void init_filter(void *entry, void *owner) {
     VM &e = *static_cast<VM *>(entry);
@@ -161,12 +161,12 @@ int file_filter(block_reader &, const keyword_rule &, void *entry, void *) {
 using VT = vrf_route_target_rec;
 
 constinit keyword_table_of vrfroutetargettokens{{
-                                       vrf_key("REPEATBY", 100, NDL_TEXT(VT, repeatby)),
-                                       vrf_key("TYPE", 100, NDL_TEXT(VT, type)),
-                                       vrf_key("POLICY", 100, NDL_TEXT(VT, policy)),
-                                       MCAST_PUNCTUATION,
-                                   },
-                                   kVrfList};
+                                                    vrf_key("REPEATBY", 100, NDL_TEXT(VT, repeatby)),
+                                                    vrf_key("TYPE", 100, NDL_TEXT(VT, type)),
+                                                    vrf_key("POLICY", 100, NDL_TEXT(VT, policy)),
+                                                    MCAST_PUNCTUATION,
+                                                },
+                                                kVrfList};
 
 void init_target(void *entry, void *owner) {
     VT &e = *static_cast<VT *>(entry);

@@ -55,7 +55,7 @@ int read_globallist(block_reader &r, void *) {
 }
 
 constinit keyword_table_of globallisttokens{{token_row("BEGIN", TOKEN_BEGIN), token_row("END", TOKEN_END)},
-                               {.other = read_globallist}};
+                                            {.other = read_globallist}};
 
 // ---- INTERFACE-BANDWIDTH-LIST BEGIN INTERFACE = ( NAME = t , BANDWIDTH = "b1, b2" ) ... END ----
 
