@@ -48,9 +48,9 @@ int parse_thing(FILE *fp, FILE *loadfp, const char *arg) { return parse_thing_of
 // One name twice: the tokenizer's buckets find the later row, the
 // attribute loop takes the first; found flags are kept by name.
 constinit keyword_table_of twicetokens{{token_row("BEGIN", TOKEN_BEGIN),
-                                         {.name = "TAG", .maxlen = 5},
-                                         {.name = "TAG", .type = TOKEN_GROUP},
-                                         token_row("END", TOKEN_END)}};
+                                                      {.name = "TAG", .maxlen = 5},
+                                                      {.name = "TAG", .type = TOKEN_GROUP},
+                                                      token_row("END", TOKEN_END)}};
 
 TEST_F(Block, CompiledTableAnswersByNameAsHashedAtRunTime) {
     token_entry *tokens = twicetokens.tokens();

@@ -61,7 +61,7 @@ void add_matchrule(const char *name, const char *usage) {
 }
 
 constinit keyword_table_of namelist{{{.name = "NAME", .maxlen = 100}, token_row("(", TOKEN_LPAREN), token_row(")", TOKEN_RPAREN),
-                        token_row("=", TOKEN_EQUAL)}};
+                                     token_row("=", TOKEN_EQUAL)}};
 
 const char kRates[] = "BITRATE = 8000 , BURSTSIZE = 1500 , EXCEEDACTION = drop , CONFIRMACTION = transmit";
 
