@@ -138,36 +138,8 @@ int extractlist(const char *text, value_table *rows, int capacity, int *count) {
 
 // ---- keyword tables ----
 
-keyword_table::keyword_table(std::initializer_list<keyword_rule> rows, loop_options opts)
-    : options(opts), rows_(rows) {
-    tokens_.reserve(rows_.size() + 1);
-    for (const keyword_rule &k : rows_) {
-        token_entry e{};
-        e.name = k.name;
-        e.namelen = static_cast<int>(std::strlen(k.name));
-        e.mandatory = k.mandatory;
-        e.type = k.type;
-        e.maxlen = k.maxlen;
-        tokens_.push_back(e);
-    }
-    tokens_.push_back(token_entry{});
-    int n = static_cast<int>(rows_.size());
-    rule_of_.resize(rows_.size());
-    first_same_.assign(rows_.size(), -1);
-    next_same_.assign(rows_.size(), -1);
-    for (int i = 0; i < n; ++i) {
-        char upper[kTokenSize];
-        converttocap(upper, rows_[i].name, sizeof upper);
-        rule_of_[i] = rule(upper);
-        for (int j = 0; j < n && first_same_[i] < 0; ++j)
-            if (std::strcmp(rows_[j].name, rows_[i].name) == 0) first_same_[i] = j;
-        for (int j = i + 1; j < n && next_same_[i] < 0; ++j)
-            if (std::strcmp(rows_[j].name, rows_[i].name) == 0) next_same_[i] = j;
-    }
-}
-
 int keyword_table::mark_found(const keyword_rule &rule) {
-    for (int i = first_same_[static_cast<size_t>(&rule - rows_.data())]; i >= 0; i = next_same_[i]) {
+    for (int i = first_same_[&rule - rows_]; i >= 0; i = next_same_[i]) {
         if (tokens_[i].found) return 0;
         tokens_[i].found = 1;
     }
@@ -175,7 +147,7 @@ int keyword_table::mark_found(const keyword_rule &rule) {
 }
 
 const keyword_rule *keyword_table::row(const char *name) const {
-    for (const keyword_rule &k : rows_)
+    for (const keyword_rule &k : rows())
         if (k.name[0] == name[0] && std::strcmp(k.name, name) == 0) return &k;
     return nullptr;
 }
@@ -186,17 +158,9 @@ const keyword_rule *keyword_table::rule(const char *name) const {
 }
 
 bool keyword_table::found(const char *name) const {
-    for (size_t i = 0; i < rows_.size(); ++i)
+    for (size_t i = 0; i < count_; ++i)
         if (rows_[i].name[0] == name[0] && std::strcmp(rows_[i].name, name) == 0) return tokens_[i].found != 0;
     return false;
-}
-
-token_entry **keyword_table::buckets() {
-    if (!hashed_) {
-        hash_init(tokens_.data(), buckets_);
-        hashed_ = true;
-    }
-    return buckets_;
 }
 
 // ---- the reader ----
@@ -487,7 +451,7 @@ namespace {
 
 int read_ordered(block_reader &r, void *rec) {
     const loop_options &o = r.keys->options;
-    const std::vector<keyword_rule> &rows = r.keys->rows();
+    std::span<const keyword_rule> rows = r.keys->rows();
     const keyword_rule *last = nullptr;
     for (const keyword_rule &k : rows)
         if (k.kind != value_kind::token) last = &k;

@@ -6,7 +6,8 @@
 // table. A block then is its table plus the checks that really are its own.
 //
 // What the framework does for every block:
-//  - hashes the keyword rows and clears their found flags (block_reader);
+//  - hashes the keyword rows when it is compiled (keyword_table_of) and
+//    clears their found flags (block_reader);
 //  - a file that ends inside the block is never an implicit END: its token
 //    (TOKEN_EOF, empty text) goes to the branch that meets it, whose own
 //    message is logged (an expected "=" or ",", an invalid keyword...);
@@ -35,7 +36,7 @@
 //
 // Worked example, a block "THING name BEGIN COLOUR = "red" SIZE = 3 END":
 //
-//   keyword_table thingtokens{{
+//   constinit keyword_table_of thingtokens{{
 //       token_row("BEGIN", TOKEN_BEGIN),
 //       {.name = "COLOUR", .mandatory = 1, .maxlen = 30, .kind = value_kind::quoted,
 //        .kind_msg = "ERROR : quoted string expected : %s @ %d\n",
@@ -66,8 +67,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <initializer_list>
-#include <vector>
+#include <span>
 
 #include "records_common.h"
 #include "runstate.h"
@@ -271,48 +271,112 @@ struct loop_options {
     int (*other)(block_reader &r, void *rec) = nullptr;
 };
 
-// A block's (or an entry's) keywords and how its attribute loop runs.
+// A block's (or an entry's) keywords and how its attribute loop runs. The
+// rows live in a keyword_table_of, made when the program is compiled: a
+// library loads and a program starts without building one.
 class keyword_table {
 public:
-    keyword_table(std::initializer_list<keyword_rule> rows, loop_options options = {});
     keyword_table(const keyword_table &) = delete;
     keyword_table &operator=(const keyword_table &) = delete;
 
     // The tokenizer's rows, in declaration order, ended by an empty row.
-    token_entry *tokens() { return tokens_.data(); }
+    token_entry *tokens() { return tokens_; }
     // The attribute row of `name` (upper case), or null.
     const keyword_rule *rule(const char *name) const;
     // The row of `name` whatever its kind, or null.
     const keyword_rule *row(const char *name) const;
-    const std::vector<keyword_rule> &rows() const { return rows_; }
+    std::span<const keyword_rule> rows() const { return {rows_, count_}; }
     // rule() of the token that the tokenizer matched to `match` in this
     // table's buckets (none: null).
     const keyword_rule *matched_rule(const token_entry *match, const char *tok) const {
         if (!match) return nullptr;
         // A row of another table (the buckets were not this table's): by name.
-        auto at = static_cast<size_t>(reinterpret_cast<uintptr_t>(match) - reinterpret_cast<uintptr_t>(tokens_.data()));
-        if (at >= rule_of_.size() * sizeof(token_entry)) return rule(tok);
+        auto at = static_cast<size_t>(reinterpret_cast<uintptr_t>(match) - reinterpret_cast<uintptr_t>(tokens_));
+        if (at >= count_ * sizeof(token_entry)) return rule(tok);
         return rule_of_[at / sizeof(token_entry)];
     }
     // set_foundflag(tokens(), rule.name), for a row of this table.
     int mark_found(const keyword_rule &rule);
     // The keyword was met in the current block.
     bool found(const char *name) const;
-    // The rows' hash buckets, made once: every reader of the table reads
-    // with the same chains (get_token does not change them).
-    token_entry **buckets();
+    // The rows' hash buckets: every reader of the table reads with the same
+    // chains (get_token does not change them).
+    token_entry **buckets() { return buckets_; }
 
     loop_options options;
 
-private:
-    std::vector<keyword_rule> rows_;
-    std::vector<token_entry> tokens_;
+protected:
+    constexpr explicit keyword_table(const loop_options &opts) : options(opts) {}
+
+    // Set by keyword_table_of to its own arrays.
+    const keyword_rule *rows_ = nullptr;
+    size_t count_ = 0;
+    token_entry *tokens_ = nullptr;
     // By row: rule() of the row's name in upper case, the first row of the
     // same name, and the next row of the same name (-1: none).
-    std::vector<const keyword_rule *> rule_of_;
-    std::vector<int> first_same_, next_same_;
+    const keyword_rule *const *rule_of_ = nullptr;
+    const int *first_same_ = nullptr, *next_same_ = nullptr;
     token_entry *buckets_[kBuckets] = {};
-    bool hashed_ = false;
+};
+
+namespace keyword_detail {
+// Equal names, `a` taken in upper case as converttocap makes it.
+constexpr bool same_upper(const char *a, const char *b) {
+    for (;; ++a, ++b) {
+        char x = *a >= 'a' && *a <= 'z' ? static_cast<char>(*a - 'a' + 'A') : *a;
+        if (x != *b) return false;
+        if (!x) return true;
+    }
+}
+constexpr bool same(const char *a, const char *b) {
+    for (; *a == *b; ++a, ++b)
+        if (!*a) return true;
+    return false;
+}
+}  // namespace keyword_detail
+
+// A table of N keywords, everything the readers need computed by the
+// compiler (hashing included), so that it can be `constinit`:
+//   constinit keyword_table_of thingtokens{{ rows... }, { options }};
+// Only the found flags in its token rows change while blocks are read.
+template <size_t N>
+class keyword_table_of : public keyword_table {
+public:
+    constexpr keyword_table_of(const keyword_rule (&rows)[N], const loop_options &opts = {})
+        : keyword_table(opts) {
+        for (size_t i = 0; i < N; ++i) {
+            const keyword_rule &k = rows[i];
+            rows_of_[i] = k;
+            tokens_of_[i] = token_entry{k.name, 0, k.mandatory, 0, k.type, k.maxlen, 0, nullptr};
+        }
+        for (size_t i = 0; i < N; ++i) {
+            const char *name = rows[i].name;
+            // rule(): the first row of the upper-cased name, when it is no token row.
+            for (size_t j = 0; j < N; ++j) {
+                if (!keyword_detail::same_upper(name, rows[j].name)) continue;
+                if (rows[j].kind != value_kind::token) rule_of_of_[i] = &rows_of_[j];
+                break;
+            }
+            first_same_of_[i] = next_same_of_[i] = -1;
+            for (size_t j = 0; j < N && first_same_of_[i] < 0; ++j)
+                if (keyword_detail::same(rows[j].name, name)) first_same_of_[i] = static_cast<int>(j);
+            for (size_t j = i + 1; j < N && next_same_of_[i] < 0; ++j)
+                if (keyword_detail::same(rows[j].name, name)) next_same_of_[i] = static_cast<int>(j);
+        }
+        hash_init(tokens_of_, buckets_);
+        rows_ = rows_of_;
+        count_ = N;
+        tokens_ = tokens_of_;
+        rule_of_ = rule_of_of_;
+        first_same_ = first_same_of_;
+        next_same_ = next_same_of_;
+    }
+
+private:
+    keyword_rule rows_of_[N] = {};
+    token_entry tokens_of_[N + 1] = {};  // ended by an empty row
+    const keyword_rule *rule_of_of_[N] = {};
+    int first_same_of_[N] = {}, next_same_of_[N] = {};
 };
 
 class block_reader {

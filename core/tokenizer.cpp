@@ -100,7 +100,7 @@ struct CharMap {
     unsigned char cls[256];
     constexpr CharMap() : fold(), cls() {
         for (int i = 0; i < 256; ++i)
-            fold[i] = static_cast<unsigned char>(i >= 'A' && i <= 'Z' ? i - 'A' + 'a' : i);
+            fold[i] = keyword_fold(static_cast<unsigned char>(i));
         // A NUL byte separates tokens like a blank: it cannot live in a text.
         for (char c : {' ', '\t', '\n', '\r', '\v', '\f', '\0'}) cls[static_cast<unsigned char>(c)] = kSpace;
         for (const char *p = punct; *p; ++p) cls[static_cast<unsigned char>(*p)] = kPunct;
@@ -259,12 +259,6 @@ private:
     const unsigned char *p_ = nullptr, *end_ = nullptr;
 };
 
-int text_hash(const char *s) {
-    int h = 0;
-    for (; *s; ++s) h += fold(*s);
-    return h;
-}
-
 // The row the last lookup matched, whatever its kind.
 const token_entry *matched = nullptr;
 // The last word read holds a lower-case letter.
@@ -300,17 +294,6 @@ void copy_bounded(char *dst, const char *src, size_t size) {
 }
 
 }  // namespace
-
-void hash_init(token_entry *table, token_entry **buckets) {
-    for (int i = 0; i < kBuckets; ++i) buckets[i] = nullptr;
-    for (token_entry *e = table; e->name; ++e) {
-        e->hash = text_hash(e->name);
-        // Lookups compare lengths before names: a typed length is made exact.
-        e->namelen = static_cast<int>(std::strlen(e->name));
-        e->next = buckets[e->hash & (kBuckets - 1)];
-        buckets[e->hash & (kBuckets - 1)] = e;
-    }
-}
 
 FILE *open_ndl_file(const char *path) {
     FILE *fp = std::fopen(path, "r");
@@ -504,7 +487,7 @@ int get_token(FILE *fp, char *token, token_entry **buckets) {
         copy_bounded(token, nextinmemtoken, kTokenSize);
         if (nextinmemtokentype == TOKEN_EOF || nextinmemtokentype == TOKEN_NUMBER)
             return nextinmemtokentype;
-        int kind = lookup(token, std::strlen(token), buckets, text_hash(token));
+        int kind = lookup(token, std::strlen(token), buckets, keyword_hash(token));
         return kind ? kind : TOKEN_WORD;
     }
     return read_token(fp, token, buckets);

@@ -77,8 +77,33 @@ struct vendor_map_entry {
 };
 extern const vendor_map_entry globalvendormap[];
 
-// Hashes a table into 32 buckets: a keyword is then found in any case.
-void hash_init(token_entry *table, token_entry **buckets);
+// A keyword's byte as the hash and the lookups see it: letters folded to
+// lower case, every other byte as it is.
+constexpr unsigned char keyword_fold(unsigned char c) {
+    return static_cast<unsigned char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+}
+// The keyword hash: the sum of the folded bytes. The tokenizer sums a word
+// as it reads it, with the same fold.
+constexpr int keyword_hash(const char *s) {
+    int h = 0;
+    for (; *s; ++s) h += keyword_fold(static_cast<unsigned char>(*s));
+    return h;
+}
+// Hashes a table into 32 buckets: a keyword is then found in any case. A
+// later row heads its bucket's chain. Constant: the block tables are hashed
+// when they are compiled.
+constexpr void hash_init(token_entry *table, token_entry **buckets) {
+    for (int i = 0; i < kBuckets; ++i) buckets[i] = nullptr;
+    for (token_entry *e = table; e->name; ++e) {
+        e->hash = keyword_hash(e->name);
+        // Lookups compare lengths before names: a typed length is made exact.
+        int len = 0;
+        while (e->name[len]) ++len;
+        e->namelen = len;
+        e->next = buckets[e->hash & (kBuckets - 1)];
+        buckets[e->hash & (kBuckets - 1)] = e;
+    }
+}
 // Reads the next token into `token` (room for 300 bytes) and gives its kind.
 int get_token(FILE *fp, char *token, token_entry **buckets);
 // The row of the buckets that the last get_token's word matched (any

@@ -157,14 +157,14 @@ int load_policyversion() {
 namespace ndldb {
 
 namespace {
-const layout_rules *installed;  // null: the library's
+const layout_rules &(*installed)() = nullptr;  // null: the library's
 }  // namespace
 
 const layout_rules &layout() {
     static const layout_rules library{kWriteOrder, kWriteOrderCount, nullptr, true, nullptr, nullptr};
-    return installed ? *installed : library;
+    return installed ? installed() : library;
 }
-void install_layout(const layout_rules *rules) { installed = rules; }
+void install_layout(const layout_rules &(*rules)()) { installed = rules; }
 
 // Runs the readers of one section in their order, stopping at the first
 // after which the load has failed. A returning reader's list goes to its

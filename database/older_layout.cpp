@@ -2,7 +2,7 @@
 // writes, derived from the library's table descriptions rather than copied:
 // no policy versions, every table emptied and refilled, a few shorter rows
 // and tables that the layout does not have. Linked into cfgload only, this
-// unit installs its rules before main.
+// unit installs them before main; they are derived at the first run.
 #include <cctype>
 #include <climits>
 #include <cstdlib>
@@ -206,9 +206,13 @@ struct older_rules {
 
 int retrieve_older();
 
+// Built at the first run, not at load: a program starts without
+// allocating, and a failure here is the run's own (out of memory) and
+// leaves nothing half built for the next call.
 older_rules &build() {
     static older_rules o;
     if (!o.order.empty()) return o;
+    older_rules fresh;
     for (size_t i = 0; i < kWriteOrderCount; ++i) {
         write_step step = kWriteOrder[i];
         if (step.special == print_network) {
@@ -216,14 +220,18 @@ older_rules &build() {
         } else if (step.first == nullptr || absent_table(table_of(*step.first))) {
             continue;  // POLICYVERSIONS, and the tables the layout lacks
         }
-        if (step.first) step.first = derive(*step.first, o.writers);
-        if (step.second) step.second = derive(*step.second, o.writers);
+        if (step.first) step.first = derive(*step.first, fresh.writers);
+        if (step.second) step.second = derive(*step.second, fresh.writers);
         if (step.first && same_name(table_of(*step.first), kFilterList)) step.special = print_domainfilterlist;
-        o.order.push_back(step);
+        fresh.order.push_back(step);
     }
     const read_section &topology = kSections[0];
     for (size_t i = 0; i < topology.count; ++i)
-        if (!absent_table(topology.steps[i].d->table)) o.topology_steps.push_back(topology.steps[i]);
+        if (!absent_table(topology.steps[i].d->table)) fresh.topology_steps.push_back(topology.steps[i]);
+    // Swapped whole: the writers' texts and the steps keep their places.
+    o.writers.swap(fresh.writers);
+    o.topology_steps.swap(fresh.topology_steps);
+    o.order.swap(fresh.order);
     o.topology = {o.topology_steps.data(), o.topology_steps.size()};
     o.rules = {o.order.data(), o.order.size(), retrieve_older, false, older_column_expr, older_lacks};
     return o;
@@ -266,7 +274,7 @@ int filterlist_start_number(const char *text) {
 namespace {
 
 const bool installed = [] {
-    ndldb::install_layout(&ndldb::older_layout());
+    ndldb::install_layout(ndldb::older_layout);
     ocix_expect_layout(OCIX_LAYOUT_UNVERSIONED);
     return true;
 }();

@@ -186,7 +186,9 @@ const layout_rules &layout();
 inline bool layout_lacks(const char *table, const char *column) {
     return layout().lacks && layout().lacks(table, column);
 }
-void install_layout(const layout_rules *rules);  // null: the library's
+// The layout's rules, made by `rules` when a run first asks (null: the
+// library's).
+void install_layout(const layout_rules &(*rules)());
 
 // Runs one section's readers in order: 1, or 0 after a failed one.
 int load_section(const read_section &section);

@@ -146,7 +146,7 @@ int description_checks(block_reader &r, void *entry, void *) {
     return 0;
 }
 
-keyword_table accessdesctokens{
+constinit keyword_table_of accessdesctokens{
     {
         // Held to their value lists (or read as numbers), not to their
         // longest values: only the fields bound them.
@@ -367,7 +367,7 @@ int format_checks(block_reader &r, void *entry, void *) {
     return 0;
 }
 
-keyword_table formattokens{
+constinit keyword_table_of formattokens{
     {
         {.name = "PROTOCOL", .maxlen = 30, .length = length_rule::own, .repeatable = true, .after = protocol},
         {.name = "TYPE", .maxlen = 30, .length = length_rule::field, .field = NDL_TEXT(format_entry, acl.type),
@@ -439,7 +439,7 @@ int open_format(block_reader &r, const keyword_rule &, void *rec) {
                           b.context2, b.context3);
 }
 
-keyword_table accesstokens{
+constinit keyword_table_of accesstokens{
     {
         token_row("BEGIN", TOKEN_BEGIN),
         // Each opens an entry of its own once the block's order is checked.

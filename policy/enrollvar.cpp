@@ -30,7 +30,7 @@ int file_enrollvar(block_reader &r, const keyword_rule &, void *entry, void *own
     return 0;
 }
 
-keyword_table QOSserviceenroll_vartokens{
+constinit keyword_table_of QOSserviceenroll_vartokens{
     {token_row("BEGIN", TOKEN_BEGIN),
      {.name = "VARIABLE", .type = TOKEN_GROUP, .kind = value_kind::entry, .repeatable = true,
       .entry = &variable_entry, .file = file_enrollvar},

@@ -70,7 +70,7 @@ int description_checks(block_reader &r, void *rec, void *) {
     return 0;
 }
 
-keyword_table asncomhdrtokens{
+constinit keyword_table_of asncomhdrtokens{
     {
         {.name = "FLT-SEQSTART", .mandatory = 1, .maxlen = 200, .toolong_msg = kMaxLength,
          .toolong_err = on_error::fail, .field = NDL_TEXT(list_desc, start), .before = start},
@@ -106,7 +106,7 @@ int format_checks(block_reader &r, void *, void *) {
     return mandatory_only(r, "asncomtokens", "ERROR : Mandatory field '%s' for FORMAT is not defined: @ %d\n");
 }
 
-keyword_table asncomtokens{
+constinit keyword_table_of asncomtokens{
     {
         permit_deny_key(NDL_TEXT(format_entry, type)),
         quoted_key("SUBSTRING", 1, 200, "ERROR: Specify substring within quotes: %s @ %d\n",
@@ -163,7 +163,7 @@ int open_format(block_reader &r, const keyword_rule &, void *rec) {
     return 0;
 }
 
-keyword_table asncomlisttokens{
+constinit keyword_table_of asncomlisttokens{
     {
         token_row("BEGIN", TOKEN_BEGIN),
         group_key("DESCRIPTION", 1, open_description),

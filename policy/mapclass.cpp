@@ -52,7 +52,7 @@ int description_checks(block_reader &r, void *rec, void *) {
     return 0;
 }
 
-keyword_table mapclassdescriptiontokens{
+constinit keyword_table_of mapclassdescriptiontokens{
     {
         quoted_key("NAME", 1, 80, "ERROR: Specify map name within quotes: %s @ %d\n", NDL_TEXT(R, mapclassname)),
         {.name = "USAGE", .mandatory = 1, .maxlen = 80, .toolong_msg = kMaxLength, .toolong_err = on_error::fail,
@@ -100,7 +100,7 @@ constexpr keyword_rule queue(const char *name, field_ref field) {
 constexpr loop_options attribute_options =
     list_options(kEqualLine, false, "ERROR : ',' or ')' expected : %s @ %d\n", nullptr);
 
-keyword_table mapclassattributesFRtokens{
+constinit keyword_table_of mapclassattributesFRtokens{
     {
         rate("PEAK", NDL_TEXT(R, peak)),
         rate("AVERAGE", NDL_TEXT(R, average)),
@@ -118,7 +118,7 @@ keyword_table mapclassattributesFRtokens{
     },
     attribute_options};
 
-keyword_table mapclassattributesATMtokens{
+constinit keyword_table_of mapclassattributesATMtokens{
     {
         rate("PEAK", NDL_TEXT(R, peak)),
         rate("AVERAGE", NDL_TEXT(R, average)),
@@ -177,7 +177,7 @@ int open_attributes(block_reader &r, const keyword_rule &, void *rec) {
     return 0;
 }
 
-keyword_table domainmapclasstokens{
+constinit keyword_table_of domainmapclasstokens{
     {
         token_row("BEGIN", TOKEN_BEGIN),
         group_key("DESCRIPTION", 0, open_description),

@@ -50,7 +50,7 @@ int header_checks(block_reader &r, void *rec, void *) {
     return 0;
 }
 
-keyword_table prefixhdrtokens{
+constinit keyword_table_of prefixhdrtokens{
     {
         {.name = "PFX-NAME", .mandatory = 1, .maxlen = 200, .kind = value_kind::quoted,
          .kind_msg = "ERROR: Specify prefixlist name within quotes: %s @ %d\n", .toolong_msg = kMaxLength,
@@ -112,7 +112,7 @@ constexpr keyword_rule length_key(const char *name, int tag, field_ref field) {
     return keyword_rule{.name = name, .field = field, .before = length, .tag = tag};
 }
 
-keyword_table prefixtokens{
+constinit keyword_table_of prefixtokens{
     {
         permit_deny_key(NDL_TEXT(format_entry, entry.type)),
         quoted_key("REPEATBY", 0, 200, "ERROR: Specify context value within quotes: %s @ %d\n",
@@ -195,7 +195,7 @@ int open_format(block_reader &r, const keyword_rule &, void *rec) {
     return 0;
 }
 
-keyword_table prefixlisttokens{
+constinit keyword_table_of prefixlisttokens{
     {
         token_row("BEGIN", TOKEN_BEGIN),
         group_key("DESCRIPTION", 1, open_description),

@@ -191,7 +191,7 @@ constexpr keyword_rule class_row(const char *name, int maxlen, field_ref field, 
     return {.name = name, .maxlen = maxlen, .field = field, .upper = upper, .before = before, .after = after};
 }
 
-keyword_table QOSpolicies_classtokens{
+constinit keyword_table_of QOSpolicies_classtokens{
     {
         {.name = "NAME", .mandatory = 1, .maxlen = 100, .field = NDL_TEXT(class_desc, rec.subqueuename),
          .before = name_first, .after = name_value},

@@ -14,7 +14,7 @@ namespace {
 
 // The blocks of DESCRIPTION lists (QOSMARKRULES, QOSDROPRULES,
 // QOSPOLICERULES, QOSSHAPERULES) have one and the same keywords.
-keyword_table rulestokens{{
+constinit keyword_table_of rulestokens{{
     token_row("BEGIN", TOKEN_BEGIN),
     token_row("DESCRIPTION", TOKEN_GROUP, 0, 1),
     token_row("(", TOKEN_LPAREN),

@@ -46,7 +46,7 @@ constexpr keyword_rule context_row() {
             .before = context_global, .after = context_check};
 }
 
-keyword_table markrules_desctokens{
+constinit keyword_table_of markrules_desctokens{
     {
         {.name = "NAME", .mandatory = 1, .maxlen = 100, .field = NDL_TEXT(mark_desc, rec.markrulename),
          .before = mark_name_global},
@@ -63,7 +63,7 @@ keyword_table markrules_desctokens{
     },
     {.dup_msg = "Error: Duplicate token :  %s  @ %d\n"}};
 
-keyword_table droprules_desctokens{
+constinit keyword_table_of droprules_desctokens{
     {
         {.name = "NAME", .mandatory = 1, .maxlen = 30, .field = NDL_TEXT(drop_desc, rec.droprulename)},
         context_row(),
@@ -75,7 +75,7 @@ keyword_table droprules_desctokens{
     },
     {.dup_msg = "ERROR: Duplicate keyword : '%s' @ %d\n"}};
 
-keyword_table dropsubrulestokens{{
+constinit keyword_table_of dropsubrulestokens{{
     token_row("DROPSUBRULE", TOKEN_GROUP),
     token_row("#", TOKEN_HASH),
     token_row("(", TOKEN_LPAREN),
@@ -84,7 +84,7 @@ keyword_table dropsubrulestokens{{
     token_row("END", TOKEN_END),
 }};
 
-keyword_table dropsubrulesdatatokens{
+constinit keyword_table_of dropsubrulesdatatokens{
     {
         {.name = "TYPE", .mandatory = 1, .maxlen = 30, .field = NDL_TEXT(drop_sub, rec.dropsubtype), .tag = kLower},
         {.name = "PARAM1", .maxlen = 30, .field = NDL_TEXT(drop_sub, rec.dropparam1)},

@@ -37,7 +37,7 @@ int negated_check(block_reader &r, const keyword_rule &, void *ctx) {
                       &static_cast<match_entry *>(ctx)->rec.matchnegated);
 }
 
-keyword_table matchrulestokens{{
+constinit keyword_table_of matchrulestokens{{
     token_row("BEGIN", TOKEN_BEGIN),
     token_row("DESCRIPTION", TOKEN_GROUP, 0, 1),
     token_row("MATCH", TOKEN_GROUP, 0, 1),
@@ -48,7 +48,7 @@ keyword_table matchrulestokens{{
     token_row("END", TOKEN_END),
 }};
 
-keyword_table matchrules_desctokens{
+constinit keyword_table_of matchrules_desctokens{
     {
         {.name = "NAME", .mandatory = 1, .maxlen = 100, .field = NDL_TEXT(match_desc, rec.matchrulename)},
         {.name = "USAGE", .mandatory = 1, .maxlen = 30, .field = NDL_TEXT(match_desc, rec.usage1), .upper = true,
@@ -62,7 +62,7 @@ keyword_table matchrules_desctokens{
     },
     {.dup_msg = "Error: Duplicate token :  %s  @ %d\n"}};
 
-keyword_table matchrules_matchtokens{
+constinit keyword_table_of matchrules_matchtokens{
     {
         {.name = "TYPE", .mandatory = 1, .maxlen = 30, .kind = value_kind::quoted,
          .kind_msg = "Error: Specify Match type within quotes: %s @ %d\n", .field = NDL_TEXT(match_entry, rec.matchtype),

@@ -193,7 +193,7 @@ constexpr keyword_rule matchrulename_row(int maxlen, field_ref field) {
             .after = matchrulename_value};
 }
 
-keyword_table policerules_desctokens{
+constinit keyword_table_of policerules_desctokens{
     {
         {.name = "NAME", .mandatory = 1, .maxlen = 100, .field = NDL_TEXT(police_desc, rec.policerulename),
          .before = name_global},
@@ -220,7 +220,7 @@ keyword_table policerules_desctokens{
     },
     {.dup_msg = "Error: Duplicate token :  %s  @ %d\n"}};
 
-keyword_table shaperules_desctokens{
+constinit keyword_table_of shaperules_desctokens{
     {
         {.name = "NAME", .maxlen = 100, .field = NDL_TEXT(shape_desc, rec.shaperulename), .before = name_global},
         repeatby_row(shape_repeatby),

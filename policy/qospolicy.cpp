@@ -34,7 +34,7 @@ int queuetype_value(block_reader &r, const keyword_rule &, void *) {
 
 int not_an_attribute(block_reader &r, void *) { return r.fail("invalid attribute in variable list @%d\n", Line); }
 
-keyword_table QOSpolicies_desctokens{
+constinit keyword_table_of QOSpolicies_desctokens{
     {
         {.name = "NAME", .mandatory = 1, .maxlen = 100, .field = NDL_TEXT(policy_desc, rec.policyname)},
         {.name = "OWNER", .mandatory = 1, .maxlen = 100, .field = NDL_TEXT(policy_desc, rec.owner)},
@@ -122,7 +122,7 @@ int extract_QOSPolicy_description(FILE *fp, const char *domainname, const char *
 
 // ---------------------------------------------------------- access lists
 
-keyword_table acltokens{{
+constinit keyword_table_of acltokens{{
     token_row("ACCESSLIST", TOKEN_GROUP),
     token_row("FORMAT", TOKEN_GROUP),
     token_row("(", TOKEN_LPAREN),
@@ -300,7 +300,7 @@ int policy_item(block_reader &r, void *ctx) {
     return extract_commonqosdata(r, keyword, attribute ? r.tok : "", b.site);
 }
 
-keyword_table QOSpoliciesrulestokens{{
+constinit keyword_table_of QOSpoliciesrulestokens{{
     token_row("BEGIN", TOKEN_BEGIN),
     token_row("DESCRIPTION", TOKEN_GROUP, 0, 1),
     token_row("CLASS", TOKEN_GROUP),

@@ -54,7 +54,7 @@ int description_checks(block_reader &r, void *rec, void *) {
     return 0;
 }
 
-keyword_table routedesctokens{
+constinit keyword_table_of routedesctokens{
     {
         quoted_key("NAME", 1, 200, "ERROR: Specify map name within quotes: %s @ %d\n",
                    NDL_TEXT(routemap_desc, name)),
@@ -108,7 +108,7 @@ int type_checks(block_reader &r, void *rec, void *) {
     return 0;
 }
 
-keyword_table routetypetokens{
+constinit keyword_table_of routetypetokens{
     {
         // An action longer than its field is refused, not cut.
         {.name = "ACTION", .mandatory = 1, .maxlen = 30, .toolong_msg = kMaxLength, .toolong_err = on_error::fail,
@@ -184,7 +184,7 @@ int set_checks(block_reader &r, void *rec, void *) {
     return clause_checks(r, kSet, *static_cast<clause_entry *>(rec));
 }
 
-keyword_table matchmaptokens{
+constinit keyword_table_of matchmaptokens{
     {
         {.name = "MATCHNAME", .mandatory = 1, .maxlen = 200, .kind = value_kind::quoted,
          .kind_msg = "ERROR: Specify match name within quotes: %s @ %d\n", .toolong_msg = kMaxLength,
@@ -197,7 +197,7 @@ keyword_table matchmaptokens{
     },
     list_options(kEqualLine, false, kSeparator, empty_list<match_checks>)};
 
-keyword_table mapsettokens{
+constinit keyword_table_of mapsettokens{
     {
         quoted_key("SETNAME", 1, 30, "ERROR: Specify set name within quotes: %s @ %d\n",
                    NDL_TEXT(clause_entry, name)),
@@ -328,7 +328,7 @@ int open_set(block_reader &r, const keyword_rule &, void *rec) {
                       validate_routemapsetlist);
 }
 
-keyword_table routemaptokens{
+constinit keyword_table_of routemaptokens{
     {
         token_row("BEGIN", TOKEN_BEGIN),
         group_key("DESCRIPTION", 1, open_description),

@@ -12,12 +12,6 @@
 
 // ---- key rules the BGP lists share ----
 
-keyword_rule bgp_key(keyword_rule k, const char *toolong) {
-    k.toolong_msg = toolong;
-    k.toolong_err = on_error::fail;
-    return k;
-}
-
 int bgp_boolean(block_reader &r, const keyword_rule &rule, void *rec) {
     static const char *const msgs[] = {
         "ERRor: Invalid syntax boolean value expected @%d\n",
@@ -92,7 +86,7 @@ struct network_entry {
 };
 using NE = network_entry;
 
-keyword_table bgpnetworktokens{
+constinit keyword_table_of bgpnetworktokens{
     {
         bgp_key({.name = "NETWORK", .mandatory = 1, .maxlen = 100, .kind = value_kind::quoted,
                  .kind_msg = "Error: Specify bgp network within quotes: %s @ %d\n",
@@ -162,7 +156,7 @@ int aggregate_context(block_reader &r, const keyword_rule &, void *rec) {
                : 1;
 }
 
-keyword_table bgpaggregatetokens{
+constinit keyword_table_of bgpaggregatetokens{
     {
         bgp_key({.name = "NETWORK", .mandatory = 1, .maxlen = 100, .kind = value_kind::quoted,
                  .kind_msg = "Error: Specify aggregate address within quotes: %s @ %d\n",
@@ -251,12 +245,12 @@ int cluster_id(block_reader &r, const keyword_rule &, void *rec) {
 }
 
 // The block's "=" message takes the line only.
-keyword_rule block_row(keyword_rule k) {
+constexpr keyword_rule block_row(keyword_rule k) {
     k.equal_msg = nullptr;
     return k;
 }
 
-keyword_table bgptokens{
+constinit keyword_table_of bgptokens{
     {
         token_row("BEGIN", TOKEN_BEGIN),
         block_row(instancename_row()),

@@ -32,7 +32,11 @@ inline const bgp_block &block_of(void *entry) { return *static_cast<bgp_entry *>
 // ---- key rules of the BGP lists ----
 
 // A list key whose over-long value stops the list (`msg`, or kMaxLenMsg).
-keyword_rule bgp_key(keyword_rule k, const char *toolong = kMaxLenMsg);
+constexpr keyword_rule bgp_key(keyword_rule k, const char *toolong = kMaxLenMsg) {
+    k.toolong_msg = toolong;
+    k.toolong_err = on_error::fail;
+    return k;
+}
 // TRUE or FALSE into the row's int field (1 for TRUE); the row's tag picks
 // the message of any other word.
 enum bgp_boolean_msg { kBoolNeighbor, kBoolLine, kBoolToken };
@@ -46,9 +50,28 @@ int word_or_quoted(block_reader &r, const keyword_rule &rule, void *rec);
 int quoted_commandvar(block_reader &r, const keyword_rule &rule, void *rec);
 
 // ---- rows of the block table for the neighbor and peer readers ----
-keyword_rule neighbor_row();
-keyword_rule peer_row();
-keyword_rule peermember_row();
+extern const entry_def neighbor_entry_def;
+extern const entry_def peer_entry_def;
+// Numbered once it is read whole.
+int file_neighbor(block_reader &r, const keyword_rule &rule, void *entry, void *owner);
+int file_peer(block_reader &r, const keyword_rule &rule, void *entry, void *owner);
+// PEER-MEMBER # peer = ( variable = value , ... ): each variable a row.
+int extract_bgppeermember(block_reader &owner, const keyword_rule &rule, void *rec);
+
+constexpr keyword_rule neighbor_row() {
+    return {.name = "NEIGHBOR", .type = TOKEN_GROUP, .kind = value_kind::entry, .repeatable = true,
+            .entry = &neighbor_entry_def, .file = file_neighbor};
+}
+
+constexpr keyword_rule peer_row() {
+    return {.name = "PEER", .type = TOKEN_GROUP, .kind = value_kind::entry, .repeatable = true,
+            .entry = &peer_entry_def, .file = file_peer};
+}
+
+constexpr keyword_rule peermember_row() {
+    return {.name = "PEER-MEMBER", .type = TOKEN_GROUP, .kind = value_kind::none, .repeatable = true,
+            .after = extract_bgppeermember};
+}
 
 int parse_bgp(FILE *fp, FILE *loadfp = nullptr, const char *arg = nullptr);
 

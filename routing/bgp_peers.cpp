@@ -21,7 +21,7 @@ constexpr char kLineEqualMsg[] = "Error: Invalid syntax '=' expected @ %d\n";
 constexpr char kLineOpenMsg[] = "Error: Invalid syntax '(' expected @ %d\n";
 
 // A flag of a list: TRUE or FALSE into its int field.
-keyword_rule flag_key(const char *name, field_ref field, int msg) {
+constexpr keyword_rule flag_key(const char *name, field_ref field, int msg) {
     return {.name = name, .length = length_rule::own, .field = field, .upper = true, .after = bgp_boolean,
             .tag = msg};
 }
@@ -69,7 +69,7 @@ int neighbor_weight(block_reader &r, const keyword_rule &rule, void *rec) {
     return 0;
 }
 
-keyword_table bgpneighbortokens{
+constinit keyword_table_of bgpneighbortokens{
     {
         bgp_key({.name = "NEIGHBOR", .mandatory = 1, .maxlen = 100, .kind = value_kind::quoted,
                  .kind_msg = "Error: Specify  neighbor within quotes: %s @ %d\n", .field = NDL_TEXT(NB, rec.neighbor)}),
@@ -157,6 +157,8 @@ int check_neighbor(block_reader &r, void *entry, void *) {
     return 0;
 }
 
+}  // namespace
+
 const entry_def neighbor_entry_def{.keys = &bgpneighbortokens,
                                    .eof_msg = kRoutingEofMsg,
                                    .equal_msg = "ERRor: Invalid syntax '=' expected @ %d\n",
@@ -172,6 +174,8 @@ int file_neighbor(block_reader &, const keyword_rule &, void *entry, void *owner
     file_record<domain_bgp_info_rec, NB>(prdomainbgpinfo, entry)->sequence = bgp_of(owner).neighborseq++;
     return 0;
 }
+
+namespace {
 
 // ---- PEER ----
 
@@ -199,13 +203,13 @@ int update_source(block_reader &r, const keyword_rule &rule, void *rec) {
 }
 
 // A route map or list named in a peer: checked at once, without contexts.
-keyword_rule peer_list_key(const char *name, field_ref field, const char *quotes, const char *toolong) {
+constexpr keyword_rule peer_list_key(const char *name, field_ref field, const char *quotes, const char *toolong) {
     return bgp_key({.name = name, .maxlen = 100, .kind = value_kind::quoted, .kind_msg = quotes, .field = field,
                     .before = quoted_commandvar},
                    toolong);
 }
 
-keyword_table bgppeertokens{
+constinit keyword_table_of bgppeertokens{
     {
         bgp_key({.name = "PEER-NAME", .mandatory = 1, .maxlen = 100, .kind_msg = "Error: Peer group name expected : %s @ %d\n",
                  .field = NDL_TEXT(PE, rec.peername), .before = peer_name},
@@ -254,6 +258,8 @@ void init_peer(void *entry, void *owner) {
 int check_peer(block_reader &r, void *, void *) {
     return mandatory_or_fail(r, "bgppeertokens", "Error : Mandatory field '%s' in bgppeertokens is not defined: %d\n");
 }
+
+}  // namespace
 
 const entry_def peer_entry_def{.keys = &bgppeertokens,
                                .eof_msg = kRoutingEofMsg,
@@ -315,19 +321,3 @@ int extract_bgppeermember(block_reader &owner, const keyword_rule &, void *rec) 
     return 0;
 }
 
-}  // namespace
-
-keyword_rule neighbor_row() {
-    return {.name = "NEIGHBOR", .type = TOKEN_GROUP, .kind = value_kind::entry, .repeatable = true,
-            .entry = &neighbor_entry_def, .file = file_neighbor};
-}
-
-keyword_rule peer_row() {
-    return {.name = "PEER", .type = TOKEN_GROUP, .kind = value_kind::entry, .repeatable = true,
-            .entry = &peer_entry_def, .file = file_peer};
-}
-
-keyword_rule peermember_row() {
-    return {.name = "PEER-MEMBER", .type = TOKEN_GROUP, .kind = value_kind::none, .repeatable = true,
-            .after = extract_bgppeermember};
-}

@@ -93,7 +93,7 @@ bool declare_protocol(const routing_block &b, const char *asn) {
 
 // ---- block-level rows ----
 
-namespace {
+const char kBlockEqualMsg[] = "Error: '=' expected : %s @%d\n";
 
 int owner_context(block_reader &r, const keyword_rule &, void *rec) {
     routing_block &b = *static_cast<routing_block *>(rec);
@@ -119,32 +119,8 @@ int usage_condition(block_reader &r, const keyword_rule &, void *rec) {
     return 0;
 }
 
-constexpr char kBlockEqualMsg[] = "Error: '=' expected : %s @%d\n";
-
 // A block-level value that is a token error ends the body as END does.
 int body_value(block_reader &r, const keyword_rule &, void *) { return r.error_ends() ? 1 : 0; }
-
-}  // namespace
-
-// The instance name and the owning context go into 30-character fields: a
-// longer value is refused and stops the block.
-keyword_rule instancename_row() {
-    return {.name = "INSTANCENAME", .length = length_rule::field, .toolong_msg = kMaxLenMsg,
-            .toolong_err = on_error::fail, .equal_msg = kBlockEqualMsg,
-            .field = NDL_TEXT(routing_block, instancename), .repeatable = true, .before = body_value};
-}
-
-keyword_rule ownercontext_row() {
-    return {.name = "OWNINGCONTEXT", .length = length_rule::field, .toolong_msg = kMaxLenMsg,
-            .toolong_err = on_error::fail, .equal_msg = kBlockEqualMsg,
-            .field = NDL_TEXT(routing_block, ownercontext), .repeatable = true, .before = body_value,
-            .after = owner_context};
-}
-
-keyword_rule usagecondition_row() {
-    return {.name = "USAGE-CONDITION", .type = TOKEN_GROUP, .kind = value_kind::none, .repeatable = true,
-            .after = usage_condition};
-}
 
 // ---- sub-attribute lists ----
 
@@ -215,9 +191,9 @@ int mandatory_or_fail(block_reader &r, const char *tablename, const char *fmt) {
 
 namespace {
 
-keyword_table protocolblocktokens{{token_row("BEGIN", TOKEN_BEGIN), token_row("END", TOKEN_END)},
-                                  {.invalid_msg = "Error: Invalid attribute name : %s @ %d\n",
-                                   .error_ends = true}};
+constinit keyword_table_of protocolblocktokens{{token_row("BEGIN", TOKEN_BEGIN), token_row("END", TOKEN_END)},
+                                               {.invalid_msg = "Error: Invalid attribute name : %s @ %d\n",
+                                                .error_ends = true}};
 
 }  // namespace
 

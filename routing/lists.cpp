@@ -11,7 +11,7 @@
 namespace {
 
 // A key of a list: given once, its value held to the key's longest value.
-keyword_rule key(keyword_rule k) {
+constexpr keyword_rule key(keyword_rule k) {
     if (k.toolong_msg == kTooLongMsg) k.toolong_msg = kMaxLenMsg;
     k.toolong_err = on_error::fail;
     k.repeatable = true;
@@ -19,7 +19,7 @@ keyword_rule key(keyword_rule k) {
     return k;
 }
 // CONTEXT may come up to three times.
-keyword_rule context_key(keyword_rule k) {
+constexpr keyword_rule context_key(keyword_rule k) {
     k.name = "CONTEXT";
     k.kind = value_kind::quoted;
     k.toolong_msg = kMaxLenMsg;
@@ -88,7 +88,7 @@ int redist_context(block_reader &r, const keyword_rule &, void *rec) {
     return 0;
 }
 
-keyword_table redistributiontokens{
+constinit keyword_table_of redistributiontokens{
     {
         key({.name = "PROTOCOL", .mandatory = 1, .maxlen = 30, .kind = value_kind::word,
              .kind_msg = "Error:protocol type expected: %s @ %d\n", .field = NDL_TEXT(RE, rec.redistprotocol),
@@ -149,7 +149,7 @@ struct default_entry_rec {
 };
 using DE = default_entry_rec;
 
-keyword_table ospfdefaulttokens{
+constinit keyword_table_of ospfdefaulttokens{
     {
         key({.name = "METRIC", .maxlen = 30, .field = NDL_TEXT(DE, rec.metric), .after = number_or_text<DE, false>}),
         key({.name = "METRIC-TYPE", .maxlen = 30, .kind = value_kind::word,
@@ -221,7 +221,7 @@ int address_context(block_reader &r, const keyword_rule &, void *rec) {
     return 0;
 }
 
-keyword_table distributetokens{
+constinit keyword_table_of distributetokens{
     {
         key({.name = "LIST-NAME", .mandatory = 1, .maxlen = 80, .kind = value_kind::quoted,
              .kind_msg = kListQuotesMsg, .field = NDL_TEXT(DI, rec.acl)}),
@@ -287,7 +287,7 @@ struct offset_entry_rec {
 };
 using OE = offset_entry_rec;
 
-keyword_table offsetlisttokens{
+constinit keyword_table_of offsetlisttokens{
     {
         key({.name = "LIST-NAME", .mandatory = 1, .maxlen = 80, .kind = value_kind::quoted,
              .kind_msg = kListQuotesMsg, .field = NDL_TEXT(OE, rec.acl)}),
@@ -378,18 +378,6 @@ int file_offset(block_reader &, const keyword_rule &, void *entry, void *owner) 
     return 0;
 }
 
-keyword_rule redistribution_row() {
-    return {.name = "REDISTRIBUTION", .type = TOKEN_GROUP, .kind = value_kind::entry, .repeatable = true,
-            .entry = &redistribution_entry, .file = file_redistribution};
-}
-keyword_rule distribute_row() {
-    return {.name = "DISTRIBUTE", .type = TOKEN_GROUP, .kind = value_kind::entry, .repeatable = true,
-            .entry = &distribute_entry, .file = file_distribute};
-}
-keyword_rule passiveint_row() {
-    return {.name = "PASSIVE-INTERFACE", .type = TOKEN_LIST, .kind = value_kind::none, .repeatable = true,
-            .after = extract_passiveint};
-}
 
 // ---- PASSIVE-INTERFACE ----
 

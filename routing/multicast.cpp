@@ -10,49 +10,6 @@ const char kMcastEqualMsg[] = "Error: Invalid syntax '=' expected @ %d\n";
 const char kMaxGivenMsg[] = "ERROR: Maximum of three contexts can be given: @ %d\n";
 const char kInterfaceMsg[] = "Error: Interfacename  expected: %s @ %d\n";
 
-const loop_options kMcastBody{.invalid_msg = kBadKeyMsg, .error_ends = true};
-
-const loop_options kMcastList{.style = loop_style::separated,
-                              .invalid_msg = kBadKeyMsg,
-                              .dup_msg = kDupMsg,
-                              .dup_err = on_error::fail,
-                              .equal_msg = kMcastEqualMsg,
-                              .equal_token = false,
-                              .separator_msg = kSeparatorMsg,
-                              .close_early = true,
-                              .error_ends = true};
-
-entry_def mcast_entry(keyword_table &keys, size_t size, void (*init)(void *, void *),
-                      int (*check)(block_reader &, void *, void *)) {
-    return {.keys = &keys,
-            .eof_msg = kRoutingEofMsg,
-            .equal_msg = kMcastEqualMsg,
-            .equal_token = false,
-            .open_msg = "Error: Invalid syntax '(' expected @ %d\n",
-            .open_token = false,
-            .size = size,
-            .init = init,
-            .check = check};
-}
-
-keyword_rule subblock_row(const char *name, const entry_def &def, entry_file file) {
-    return {.name = name, .type = TOKEN_GROUP, .kind = value_kind::entry, .repeatable = true, .entry = &def,
-            .file = file};
-}
-
-// The tables give longest values that nothing checks; what a value must
-// fit is its field.
-keyword_rule mcast_key(const char *name, field_ref field, int mandatory, int maxlen) {
-    return {.name = name, .mandatory = mandatory, .maxlen = maxlen, .length = length_rule::field,
-            .toolong_msg = kMaxLenMsg, .toolong_err = on_error::fail, .field = field};
-}
-
-keyword_rule mcast_usage_row() {
-    keyword_rule k = usagecondition_row();
-    k.type = TOKEN_ATTRIBUTE;
-    return k;
-}
-
 void start_mcast(mcast_block &m, const char *protocol) {
     start_block(m.b, protocol);
     for (int32_t &s : m.seq) s = 1;

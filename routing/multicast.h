@@ -49,18 +49,53 @@ extern const char kMaxGivenMsg[];    // "ERROR: Maximum of three contexts can be
 extern const char kInterfaceMsg[];   // "Error: Interfacename  expected: %s @ %d\n"
 
 // The body loop of the blocks, and the loop of every sub-block list.
-extern const loop_options kMcastBody;
-extern const loop_options kMcastList;
-// USAGE-CONDITION of ROUTING-PIM, -IGMP and -DVMRP (an attribute there).
-keyword_rule mcast_usage_row();
+inline constexpr loop_options kMcastBody{.invalid_msg = kBadKeyMsg, .error_ends = true};
+
+inline constexpr loop_options kMcastList{.style = loop_style::separated,
+                                         .invalid_msg = kBadKeyMsg,
+                                         .dup_msg = kDupMsg,
+                                         .dup_err = on_error::fail,
+                                         .equal_msg = kMcastEqualMsg,
+                                         .equal_token = false,
+                                         .separator_msg = kSeparatorMsg,
+                                         .close_early = true,
+                                         .error_ends = true};
+
 // A sub-block of `keys` into a record of `size` bytes made by `init`,
 // checked by `check` after its ")".
-entry_def mcast_entry(keyword_table &keys, size_t size, void (*init)(void *, void *),
-                      int (*check)(block_reader &, void *, void *));
+constexpr entry_def mcast_entry(keyword_table &keys, size_t size, void (*init)(void *, void *),
+                                int (*check)(block_reader &, void *, void *)) {
+    return {.keys = &keys,
+            .eof_msg = kRoutingEofMsg,
+            .equal_msg = kMcastEqualMsg,
+            .equal_token = false,
+            .open_msg = "Error: Invalid syntax '(' expected @ %d\n",
+            .open_token = false,
+            .size = size,
+            .init = init,
+            .check = check};
+}
+
 // The block table's row of a sub-block keyword.
-keyword_rule subblock_row(const char *name, const entry_def &def, entry_file file);
-// A key whose value is kept as given (refused when it does not fit).
-keyword_rule mcast_key(const char *name, field_ref field, int mandatory = 0, int maxlen = 0);
+constexpr keyword_rule subblock_row(const char *name, const entry_def &def, entry_file file) {
+    return {.name = name, .type = TOKEN_GROUP, .kind = value_kind::entry, .repeatable = true, .entry = &def,
+            .file = file};
+}
+
+// A key whose value is kept as given (refused when it does not fit): the
+// tables give longest values that nothing checks; what a value must fit is
+// its field.
+constexpr keyword_rule mcast_key(const char *name, field_ref field, int mandatory = 0, int maxlen = 0) {
+    return {.name = name, .mandatory = mandatory, .maxlen = maxlen, .length = length_rule::field,
+            .toolong_msg = kMaxLenMsg, .toolong_err = on_error::fail, .field = field};
+}
+
+// USAGE-CONDITION of ROUTING-PIM, -IGMP and -DVMRP (an attribute there).
+constexpr keyword_rule mcast_usage_row() {
+    keyword_rule k = usagecondition_row();
+    k.type = TOKEN_ATTRIBUTE;
+    return k;
+}
 
 // The rendezvous-point sub-blocks of ROUTING-PIM (pim_rp.cpp).
 extern const entry_def rp_entry;
@@ -118,7 +153,7 @@ int mcast_context_value(block_reader &r, const keyword_rule &, void *rec) {
     return 0;
 }
 template <class R>
-keyword_rule mcast_context(bool repeatable = true) {
+constexpr keyword_rule mcast_context(bool repeatable = true) {
     return {.name = "CONTEXT", .maxlen = 100, .kind = value_kind::quoted, .length = length_rule::own,
             .kind_msg = "Error: Specify context  within quotes: %s @ %d\n", .repeatable = repeatable,
             .after = mcast_context_value<R>};
@@ -137,7 +172,7 @@ int truth_value(block_reader &r, const keyword_rule &, void *rec) {
     return 0;
 }
 template <class R, int32_t R::*Flag, truth How>
-keyword_rule truth_key(const char *name, int maxlen) {
+constexpr keyword_rule truth_key(const char *name, int maxlen) {
     return {.name = name, .maxlen = maxlen, .length = length_rule::own, .after = truth_value<R, Flag, How>};
 }
 

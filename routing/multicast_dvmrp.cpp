@@ -12,7 +12,7 @@ int mask_after_address(block_reader &r, const keyword_rule &, void *) {
     return r.fail("ERROR: Please specify summary address before mask: @ %d\n", Line);
 }
 
-keyword_table dvmrpmembertokens{
+constinit keyword_table_of dvmrpmembertokens{
     {
         mcast_key("INTERFACE", NDL_TEXT(DM, namedinterface), 1),
         mcast_key("METRIC", NDL_TEXT(DM, metric)),
@@ -47,7 +47,7 @@ int check_member(block_reader &r, void *entry, void *) {
 
 const entry_def member_entry = mcast_entry(dvmrpmembertokens, sizeof(DM), init_mcast<DM, kSeqMember>, check_member);
 
-keyword_table dvmrptokens{
+constinit keyword_table_of dvmrptokens{
     {
         token_row("BEGIN", TOKEN_BEGIN),
         mcast_usage_row(),

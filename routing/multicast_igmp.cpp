@@ -12,13 +12,13 @@ constexpr char kAddrTypeMsg[] = "Error: Invalid addresstype for IGMP : %s @ %d\n
 
 using IM = igmp_int_class_rec;
 
-keyword_table igmpmembertokens{{
-                                   mcast_key("INTERFACE", NDL_TEXT(IM, namedinterface), 1),
-                                   mcast_key("ACL", NDL_TEXT(IM, accessgroup)),
-                                   mcast_context<IM>(),
-                                   MCAST_PUNCTUATION,
-                               },
-                               kMcastList};
+constinit keyword_table_of igmpmembertokens{{
+                                                mcast_key("INTERFACE", NDL_TEXT(IM, namedinterface), 1),
+                                                mcast_key("ACL", NDL_TEXT(IM, accessgroup)),
+                                                mcast_context<IM>(),
+                                                MCAST_PUNCTUATION,
+                                            },
+                                            kMcastList};
 
 int check_member(block_reader &r, void *entry, void *) {
     IM &e = *static_cast<IM *>(entry);
@@ -36,7 +36,7 @@ const entry_def member_entry = mcast_entry(igmpmembertokens, sizeof(IM), init_mc
 
 using IG = igmp_int_addr_class_rec;
 
-keyword_table igmpgrouptokens{
+constinit keyword_table_of igmpgrouptokens{
     {
         mcast_key("INTERFACE", NDL_TEXT(IG, namedinterface), 1),
         [] {
@@ -72,7 +72,7 @@ int check_group(block_reader &r, void *entry, void *) {
 
 const entry_def group_entry = mcast_entry(igmpgrouptokens, sizeof(IG), init_mcast<IG, kNoSeq>, check_group);
 
-keyword_table igmptokens{
+constinit keyword_table_of igmptokens{
     {
         token_row("BEGIN", TOKEN_BEGIN),
         mcast_usage_row(),

@@ -10,7 +10,7 @@ namespace {
 
 using MP = msdp_neighbor_class_rec;
 
-keyword_table msdppeertokens{
+constinit keyword_table_of msdppeertokens{
     {
         mcast_key("NEIGHBOR", NDL_TEXT(MP, neighbor), 1, 100),
         mcast_key("CONNECTSOURCE", NDL_TEXT(MP, connectsource), 0, 100),
@@ -48,14 +48,14 @@ struct redistribute_entry {
 };
 using RD = redistribute_entry;
 
-keyword_table msdpredistributetokens{{
-                                         mcast_key("ACL", NDL_TEXT(RD, acl), 0, 100),
-                                         mcast_key("ASNLIST", NDL_TEXT(RD, asnlist), 0, 100),
-                                         mcast_key("ROUTEMAP", NDL_TEXT(RD, routemap), 0, 100),
-                                         MCAST_PUNCTUATION,
-                                         token_row("END", TOKEN_END),
-                                     },
-                                     kMcastList};
+constinit keyword_table_of msdpredistributetokens{{
+                                                      mcast_key("ACL", NDL_TEXT(RD, acl), 0, 100),
+                                                      mcast_key("ASNLIST", NDL_TEXT(RD, asnlist), 0, 100),
+                                                      mcast_key("ROUTEMAP", NDL_TEXT(RD, routemap), 0, 100),
+                                                      MCAST_PUNCTUATION,
+                                                      token_row("END", TOKEN_END),
+                                                  },
+                                                  kMcastList};
 
 // A later REDISTRIBUTE replaces only the keys it gives.
 int check_redistribute(block_reader &r, void *entry, void *owner) {
@@ -86,14 +86,14 @@ int usage_condition(block_reader &r, const keyword_rule &, void *rec) {
 }
 
 // Block attributes: "=" and a value, upper-cased; a later one replaces it.
-keyword_rule block_key(const char *name, field_ref field) {
+constexpr keyword_rule block_key(const char *name, field_ref field) {
     keyword_rule k = mcast_key(name, field);
     k.upper = true;
     k.repeatable = true;
     return k;
 }
 
-keyword_table msdptokens{
+constinit keyword_table_of msdptokens{
     {
         token_row("BEGIN", TOKEN_BEGIN),
         [] {

@@ -84,7 +84,7 @@ int range_address(block_reader &r, const keyword_rule &, void *rec) {
     return 0;
 }
 
-keyword_table ospfrangetokens{
+constinit keyword_table_of ospfrangetokens{
     {
         {.name = "ADDRESS", .maxlen = 100, .kind = value_kind::quoted,
          .kind_msg = "Error: Specify  range address within quotes: %s @ %d\n", .toolong_msg = kMaxLenMsg,
@@ -139,7 +139,7 @@ int summary_tag(block_reader &r, const keyword_rule &, void *rec) {
     return 0;
 }
 
-keyword_table ospfsummarytokens{
+constinit keyword_table_of ospfsummarytokens{
     {
         {.name = "ADDRESS", .mandatory = 1, .maxlen = 100, .kind = value_kind::quoted,
          .kind_msg = "Error: Specify Summary IP address within quotes: %s @ %d\n", .toolong_msg = kMaxLenMsg,
@@ -298,7 +298,7 @@ int read_area(block_reader &r, const keyword_rule &, void *rec) {
     return 0;
 }
 
-keyword_table ospftokens{
+constinit keyword_table_of ospftokens{
     {
         token_row("BEGIN", TOKEN_BEGIN),
         instancename_row(),

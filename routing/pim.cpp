@@ -13,14 +13,14 @@ constexpr char kDirectionMsg[] = "Error: Invalid Direction value :%s @ %d\n";
 
 using RG = pim_register_class_rec;
 
-keyword_table pimregistertokens{{
-                                    mcast_key("SOURCE", NDL_TEXT(RG, registersource)),
-                                    mcast_key("RATE", NDL_TEXT(RG, registerrate)),
-                                    mcast_key("ACCEPTRATE", NDL_TEXT(RG, acceptregisterrate)),
-                                    mcast_key("ACCEPTACL", NDL_TEXT(RG, acceptregisteracl)),
-                                    MCAST_PUNCTUATION,
-                                },
-                                kMcastList};
+constinit keyword_table_of pimregistertokens{{
+                                                 mcast_key("SOURCE", NDL_TEXT(RG, registersource)),
+                                                 mcast_key("RATE", NDL_TEXT(RG, registerrate)),
+                                                 mcast_key("ACCEPTRATE", NDL_TEXT(RG, acceptregisterrate)),
+                                                 mcast_key("ACCEPTACL", NDL_TEXT(RG, acceptregisteracl)),
+                                                 MCAST_PUNCTUATION,
+                                             },
+                                             kMcastList};
 
 // The messages after ")" name the last token read, the ")" itself.
 int check_register(block_reader &r, void *entry, void *) {
@@ -48,7 +48,7 @@ const entry_def register_entry =
 
 using PM = pim_member_class_rec;
 
-keyword_table pimmembertokens{
+constinit keyword_table_of pimmembertokens{
     {
         mcast_key("INTERFACE", NDL_TEXT(PM, namedinterface), 1, 100),
         mcast_key("INRATE", NDL_TEXT(PM, inrate)),
@@ -79,7 +79,7 @@ const entry_def member_entry = mcast_entry(pimmembertokens, sizeof(PM), init_mca
 
 using PR = pim_member_rate_class_rec;
 
-keyword_table pimratetokens{
+constinit keyword_table_of pimratetokens{
     {
         mcast_key("INTERFACE", NDL_TEXT(PR, namedinterface), 1, 100),
         mcast_key("RATE", NDL_TEXT(PR, rate), 1),
@@ -108,7 +108,7 @@ const entry_def rate_entry = mcast_entry(pimratetokens, sizeof(PR), init_mcast<P
 
 // ---- the block ----
 
-keyword_table pimtokens{
+constinit keyword_table_of pimtokens{
     {
         token_row("BEGIN", TOKEN_BEGIN),
         mcast_usage_row(),

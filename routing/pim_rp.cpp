@@ -11,7 +11,7 @@ constexpr char kRpQuotesMsg[] = "Error: Please specify RP within quotes: %s @ %d
 constexpr char kAclQuotesMsg[] = "Error: Please specify ACL within quotes: %s @ %d\n";
 
 // A key whose value must be a quoted string.
-keyword_rule quoted_key(const char *name, field_ref field, const char *msg, int mandatory) {
+constexpr keyword_rule quoted_key(const char *name, field_ref field, const char *msg, int mandatory) {
     keyword_rule k = mcast_key(name, field, mandatory, 100);
     k.kind = value_kind::quoted;
     k.kind_msg = msg;
@@ -22,7 +22,7 @@ keyword_rule quoted_key(const char *name, field_ref field, const char *msg, int 
 
 using RP = pim_rp_class_rec;
 
-keyword_table pimrptokens{
+constinit keyword_table_of pimrptokens{
     {
         [] {
             keyword_rule k = mcast_key("MODE", NDL_TEXT(RP, mcastmode), 1);
@@ -45,7 +45,7 @@ int check_rp(block_reader &r, void *, void *) {
 
 using RA = pim_accept_class_rec;
 
-keyword_table pimrpaccepttokens{
+constinit keyword_table_of pimrpaccepttokens{
     {
         quoted_key("RP", NDL_TEXT(RA, acceptrpaddr), kRpQuotesMsg, 0),
         quoted_key("ACL-NAME", NDL_TEXT(RA, acceptrpacl), kAclQuotesMsg, 0),
@@ -69,13 +69,13 @@ int check_rpaccept(block_reader &r, void *entry, void *) {
 
 using BS = pim_bsr_class_rec;
 
-keyword_table pimbsrtokens{{
-                               mcast_key("INTERFACE", NDL_TEXT(BS, bsrcandint), 1, 100),
-                               mcast_key("HASH-MASK-LEN", NDL_TEXT(BS, bsrcandmasklen)),
-                               mcast_key("PRIORITY", NDL_TEXT(BS, priority)),
-                               MCAST_PUNCTUATION,
-                           },
-                           kMcastList};
+constinit keyword_table_of pimbsrtokens{{
+                                            mcast_key("INTERFACE", NDL_TEXT(BS, bsrcandint), 1, 100),
+                                            mcast_key("HASH-MASK-LEN", NDL_TEXT(BS, bsrcandmasklen)),
+                                            mcast_key("PRIORITY", NDL_TEXT(BS, priority)),
+                                            MCAST_PUNCTUATION,
+                                        },
+                                        kMcastList};
 
 int check_bsr(block_reader &r, void *entry, void *) {
     BS &e = *static_cast<BS *>(entry);
@@ -93,12 +93,12 @@ int check_bsr(block_reader &r, void *entry, void *) {
 
 using MA = pim_auto_rp_class_rec;
 
-keyword_table mappingagenttokens{{
-                                     mcast_key("INTERFACE", NDL_TEXT(MA, discoverint), 1),
-                                     mcast_context<MA>(),
-                                     MCAST_PUNCTUATION,
-                                 },
-                                 kMcastList};
+constinit keyword_table_of mappingagenttokens{{
+                                                  mcast_key("INTERFACE", NDL_TEXT(MA, discoverint), 1),
+                                                  mcast_context<MA>(),
+                                                  MCAST_PUNCTUATION,
+                                              },
+                                              kMcastList};
 
 int check_mappingagent(block_reader &r, void *entry, void *) {
     MA &e = *static_cast<MA *>(entry);
@@ -113,13 +113,13 @@ int check_mappingagent(block_reader &r, void *entry, void *) {
 
 using RF = pim_rp_filter_class_rec;
 
-keyword_table autorpfiltertokens{{
-                                     mcast_key("RPLIST", NDL_TEXT(RF, rpfilter)),
-                                     mcast_key("GROUPLIST", NDL_TEXT(RF, rpgroupfilter)),
-                                     mcast_context<RF>(),
-                                     MCAST_PUNCTUATION,
-                                 },
-                                 kMcastList};
+constinit keyword_table_of autorpfiltertokens{{
+                                                  mcast_key("RPLIST", NDL_TEXT(RF, rpfilter)),
+                                                  mcast_key("GROUPLIST", NDL_TEXT(RF, rpgroupfilter)),
+                                                  mcast_context<RF>(),
+                                                  MCAST_PUNCTUATION,
+                                              },
+                                              kMcastList};
 
 int check_autorpfilter(block_reader &r, void *, void *) {
     return mcast_mandatory(

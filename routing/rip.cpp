@@ -43,7 +43,7 @@ int authentication(block_reader &r, const keyword_rule &, void *rec) {
 // SUMMARY-PREFIX and AUTHENTICATION are held to their values (a number up
 // to 32 or AUTO, TRUE or FALSE), not to the table's lengths, which AUTO and
 // TRUE exceed.
-keyword_table eigrpnetworktokens{
+constinit keyword_table_of eigrpnetworktokens{
     {
         {.name = "INTERFACE", .mandatory = 1, .maxlen = 100, .kind = value_kind::quoted,
          .kind_msg = "Error: Specify interfacename within quotes: %s @ %d\n", .toolong_msg = kMaxLenMsg,
@@ -104,7 +104,7 @@ int file_network(block_reader &, const keyword_rule &, void *entry, void *owner)
     return 0;
 }
 
-keyword_rule network_row() {
+constexpr keyword_rule network_row() {
     return {.name = "NETWORK", .type = TOKEN_GROUP, .kind = value_kind::entry, .repeatable = true,
             .entry = &network_entry_def, .file = file_network};
 }
@@ -112,7 +112,7 @@ keyword_rule network_row() {
 constexpr loop_options kBodyOptions{.invalid_msg = "Error: Invalid attribute name : %s @%d\n",
                                     .error_ends = true};
 
-keyword_table riptokens{
+constinit keyword_table_of riptokens{
     {
         token_row("BEGIN", TOKEN_BEGIN),
         usagecondition_row(),
@@ -131,7 +131,7 @@ keyword_table riptokens{
     },
     kBodyOptions};
 
-keyword_table eigrptokens{
+constinit keyword_table_of eigrptokens{
     {
         token_row("BEGIN", TOKEN_BEGIN),
         usagecondition_row(),

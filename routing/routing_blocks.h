@@ -110,10 +110,34 @@ int read_body(block_reader &r, routing_block &b);
 bool declare_protocol(const routing_block &b, const char *asn);
 
 
-// Block-level rows that the unicast blocks share.
-keyword_rule instancename_row();
-keyword_rule ownercontext_row();
-keyword_rule usagecondition_row();
+// Block-level rows that the unicast blocks share, and their checks.
+extern const char kBlockEqualMsg[];  // "Error: '=' expected : %s @%d\n"
+// A block-level value that is a token error ends the body as END does.
+int body_value(block_reader &r, const keyword_rule &, void *);
+int owner_context(block_reader &r, const keyword_rule &, void *rec);
+// Only an optional protocol has a usage condition; its "=" comes after
+// that check.
+int usage_condition(block_reader &r, const keyword_rule &, void *rec);
+
+// The instance name and the owning context go into 30-character fields: a
+// longer value is refused and stops the block.
+constexpr keyword_rule instancename_row() {
+    return {.name = "INSTANCENAME", .length = length_rule::field, .toolong_msg = kMaxLenMsg,
+            .toolong_err = on_error::fail, .equal_msg = kBlockEqualMsg,
+            .field = NDL_TEXT(routing_block, instancename), .repeatable = true, .before = body_value};
+}
+
+constexpr keyword_rule ownercontext_row() {
+    return {.name = "OWNINGCONTEXT", .length = length_rule::field, .toolong_msg = kMaxLenMsg,
+            .toolong_err = on_error::fail, .equal_msg = kBlockEqualMsg,
+            .field = NDL_TEXT(routing_block, ownercontext), .repeatable = true, .before = body_value,
+            .after = owner_context};
+}
+
+constexpr keyword_rule usagecondition_row() {
+    return {.name = "USAGE-CONDITION", .type = TOKEN_GROUP, .kind = value_kind::none, .repeatable = true,
+            .after = usage_condition};
+}
 
 // ---- sub-attribute lists ----
 
@@ -175,9 +199,18 @@ int file_offset(block_reader &r, const keyword_rule &rule, void *entry, void *ow
 int extract_passiveint(block_reader &r, const keyword_rule &rule, void *owner);
 
 // Rows of a block table for the shared sub-readers.
-keyword_rule redistribution_row();
-keyword_rule distribute_row();
-keyword_rule passiveint_row();
+constexpr keyword_rule redistribution_row() {
+    return {.name = "REDISTRIBUTION", .type = TOKEN_GROUP, .kind = value_kind::entry, .repeatable = true,
+            .entry = &redistribution_entry, .file = file_redistribution};
+}
+constexpr keyword_rule distribute_row() {
+    return {.name = "DISTRIBUTE", .type = TOKEN_GROUP, .kind = value_kind::entry, .repeatable = true,
+            .entry = &distribute_entry, .file = file_distribute};
+}
+constexpr keyword_rule passiveint_row() {
+    return {.name = "PASSIVE-INTERFACE", .type = TOKEN_LIST, .kind = value_kind::none, .repeatable = true,
+            .after = extract_passiveint};
+}
 
 // ---- block parsers ----
 int parse_protocolblock(FILE *fp, FILE *loadfp, const char *protocol);

@@ -28,7 +28,7 @@ int static_context(block_reader &r, const keyword_rule &, void *rec) {
     return 0;
 }
 
-keyword_table ipstaticroutetokens{
+constinit keyword_table_of ipstaticroutetokens{
     {
         {.name = "NETWORK", .mandatory = 1, .maxlen = 100, .kind = value_kind::quoted,
          .kind_msg = "Error: Specify Source IP address within quotes: %s @ %d\n", .toolong_msg = kMaxLenMsg,
@@ -126,7 +126,7 @@ int not_implemented(block_reader &r, const keyword_rule &, void *) {
     return r.fail("Error: Protocol Type IPX  not yet implemented : %s \n @%d", r.tok, Line);
 }
 
-keyword_table staticroutetokens{
+constinit keyword_table_of staticroutetokens{
     {
         token_row("BEGIN", TOKEN_BEGIN),
         {.name = "INSTANCENAME", .kind = value_kind::none, .repeatable = true, .after = static_instance},

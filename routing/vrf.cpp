@@ -17,7 +17,7 @@ struct vrf_block {
 constexpr char kEqualMsg[] = "ERROR: Invalid syntax '=' expected :%s @ %d\n";
 
 // A value kept as read, refused when it does not fit its field.
-keyword_rule vrf_key(const char *name, int maxlen, field_ref field) {
+constexpr keyword_rule vrf_key(const char *name, int maxlen, field_ref field) {
     return {.name = name, .maxlen = maxlen, .length = length_rule::field, .toolong_msg = kMaxLenMsg,
             .toolong_err = on_error::fail, .field = field};
 }
@@ -29,7 +29,7 @@ constexpr loop_options kVrfList{.style = loop_style::separated,
                                 .separator_msg = "Error:',' or ')' expected : %s @ %d\n",
                                 .close_early = true};
 
-entry_def vrf_entry(keyword_table &keys, size_t size, void (*init)(void *, void *)) {
+constexpr entry_def vrf_entry(keyword_table &keys, size_t size, void (*init)(void *, void *)) {
     return {.keys = &keys,
             .eof_msg = kRoutingEofMsg,
             .equal_msg = kEqualMsg,
@@ -59,7 +59,7 @@ int group_context(block_reader &r, const keyword_rule &rule, void *rec) {
     return 0;
 }
 
-keyword_table vrfdescriptiontokens{
+constinit keyword_table_of vrfdescriptiontokens{
     {
         [] {
             keyword_rule k = vrf_key("VRFGROUPNAME", 100, NDL_TEXT(VD, vrfgroupname));
@@ -85,7 +85,7 @@ int file_description(block_reader &, const keyword_rule &, void *entry, void *) 
 
 using VC = vrf_class_rec;
 
-keyword_table vrfclasstokens{
+constinit keyword_table_of vrfclasstokens{
     {
         vrf_key("VRFCLASS", 30, NDL_TEXT(VC, vrfclass)),
         vrf_key("VRFNAME", 200, NDL_TEXT(VC, vrfname)),
@@ -127,12 +127,12 @@ int file_class(block_reader &, const keyword_rule &, void *entry, void *owner) {
 
 using VM = vrf_member_filter_rec;
 
-keyword_table vrfmemberfiltertokens{{
-                                        vrf_key("VARIABLENAME", 100, NDL_TEXT(VM, variablename)),
-                                        vrf_key("VARIABLEVALUE", 100, NDL_TEXT(VM, variablevalue)),
-                                        MCAST_PUNCTUATION,
-                                    },
-                                    kVrfList};
+constinit keyword_table_of vrfmemberfiltertokens{{
+                                                     vrf_key("VARIABLENAME", 100, NDL_TEXT(VM, variablename)),
+                                                     vrf_key("VARIABLEVALUE", 100, NDL_TEXT(VM, variablevalue)),
+                                                     MCAST_PUNCTUATION,
+                                                 },
+                                                 kVrfList};
 
 void init_filter(void *entry, void *owner) {
     VM &e = *static_cast<VM *>(entry);
@@ -160,13 +160,13 @@ int file_filter(block_reader &, const keyword_rule &, void *entry, void *) {
 
 using VT = vrf_route_target_rec;
 
-keyword_table vrfroutetargettokens{{
-                                       vrf_key("REPEATBY", 100, NDL_TEXT(VT, repeatby)),
-                                       vrf_key("TYPE", 100, NDL_TEXT(VT, type)),
-                                       vrf_key("POLICY", 100, NDL_TEXT(VT, policy)),
-                                       MCAST_PUNCTUATION,
-                                   },
-                                   kVrfList};
+constinit keyword_table_of vrfroutetargettokens{{
+                                                    vrf_key("REPEATBY", 100, NDL_TEXT(VT, repeatby)),
+                                                    vrf_key("TYPE", 100, NDL_TEXT(VT, type)),
+                                                    vrf_key("POLICY", 100, NDL_TEXT(VT, policy)),
+                                                    MCAST_PUNCTUATION,
+                                                },
+                                                kVrfList};
 
 void init_target(void *entry, void *owner) {
     VT &e = *static_cast<VT *>(entry);
@@ -186,13 +186,13 @@ int file_target(block_reader &, const keyword_rule &, void *entry, void *owner) 
 
 // ---- the block ----
 
-keyword_rule entry_row(const char *name, const entry_def &def, entry_file file, attr_check before,
+constexpr keyword_rule entry_row(const char *name, const entry_def &def, entry_file file, attr_check before,
                        bool repeatable) {
     return {.name = name, .type = TOKEN_GROUP, .kind = value_kind::entry, .repeatable = repeatable,
             .before = before, .entry = &def, .file = file};
 }
 
-keyword_table vrftokens{
+constinit keyword_table_of vrftokens{
     {
         token_row("BEGIN", TOKEN_BEGIN),
         entry_row("DESCRIPTION", description_entry, file_description, nullptr, false),

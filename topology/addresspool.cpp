@@ -33,7 +33,7 @@ int check_protocol(block_reader &r, const keyword_rule &, void *) {
 // Each keyword at its fixed place: another keyword there is flagged and the
 // entry goes on. A value that does not fit its field is refused (the field
 // stays empty) after its own check, so the run fails either way.
-keyword_table networkpooltokens{
+constinit keyword_table_of networkpooltokens{
     {
         {.name = "STARTADDR", .mandatory = 1, .maxlen = 30,
          .kind_msg = "ERROR: Invalid keyword start ip address expected: %s @%d\n",
@@ -91,7 +91,7 @@ int read_pool(block_reader &r) {
     return read_keyword(r, pool_row, &ctx) == 1 ? 1 : 0;
 }
 
-keyword_table pooltokens{{token_row("BEGIN", TOKEN_BEGIN), token_row("END", TOKEN_END)}};
+constinit keyword_table_of pooltokens{{token_row("BEGIN", TOKEN_BEGIN), token_row("END", TOKEN_END)}};
 
 }  // namespace
 

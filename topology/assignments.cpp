@@ -50,7 +50,7 @@ const char kIpEqualMsg[] = "ERROR: Invalid syntax '=' expected :%s @ %d\n";
 
 // Which keywords follow ADDRESSTYPE depends on its value: the loop walks
 // them itself, each after its "," and at its place.
-keyword_table ipaddresstokens{
+constinit keyword_table_of ipaddresstokens{
     {
         // Any word fits the field; an unknown type is only flagged.
         {.name = "PREFIX", .maxlen = 100, .toolong_msg = kLimitMsg, .toolong_err = on_error::fail,
@@ -112,7 +112,7 @@ int number_length(block_reader &r, const keyword_rule &rule, void *) {
     return 0;
 }
 
-keyword_table dependencytokens{
+constinit keyword_table_of dependencytokens{
     {
         {.name = "NAME", .mandatory = 1, .maxlen = 30, .kind = value_kind::word,
          .kind_msg = "ERROR: Invalid syntax variable name expected:%s @ %d\n", .toolong_err = on_error::fail,
@@ -200,7 +200,7 @@ constexpr keyword_rule sel_rule(const char *name, int maxlen, field_ref field, i
                         .tag = tag};
 }
 
-keyword_table connpoolselmethtokens{
+constinit keyword_table_of connpoolselmethtokens{
     {
         sel_rule("POOLNAME", 80, NDL_TEXT(sel_reading, g.poolname), SEL_POOLNAME),
         sel_rule("SERVICETYPE", 30, NDL_TEXT(sel_reading, g.servicetype), SEL_SERVICETYPE, true),
@@ -245,7 +245,7 @@ const entry_def selmethod_def{.keys = &connpoolselmethtokens,
 
 // ---- INSTANCEID ----
 
-keyword_table instancetokens{{
+constinit keyword_table_of instancetokens{{
     token_row("(", TOKEN_LPAREN),
     token_row(")", TOKEN_RPAREN),
     token_row("=", TOKEN_EQUAL),

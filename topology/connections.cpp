@@ -16,7 +16,7 @@ const char kEqualMsg[] = "ERROR: Invalid syntax '=' expected: %s @ %d\n";
 const char kCommaMsg[] = "ERROR: Invalid syntax ',' expected: %s @ %d\n";
 const char kScopeMsg[] = "ERROR: Invalid syntax . Scope type 'INTERNAL' or 'EXTERNAL' expected @ %d\n";
 
-keyword_table connectiontokens{{
+constinit keyword_table_of connectiontokens{{
     token_row("TO", TOKEN_TO, 0, 1),
     token_row("BEGIN", TOKEN_BEGIN),
     token_row("MIN", TOKEN_ATTRIBUTE, 0, 1),

@@ -92,7 +92,7 @@ constexpr keyword_rule attribute(const char *name, int mandatory, int maxlen, at
                         .upper = upper, .after = step};
 }
 
-keyword_table connectiontypestokens{
+constinit keyword_table_of connectiontypestokens{
     {
         token_row("BEGIN", TOKEN_BEGIN),
         attribute("TYPE", 1, 30, take_type),

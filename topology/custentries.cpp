@@ -68,7 +68,7 @@ int take_directlyconnected(block_reader &r, const keyword_rule &, void *rec) {
     return 0;
 }
 
-keyword_table customerconntypetokens{
+constinit keyword_table_of customerconntypetokens{
     {
         {.name = "CONNECTTO", .maxlen = 80, .kind = value_kind::quoted, .length = length_rule::own,
          .kind_msg = "ERROR: Specify connecto value within quotes: %s @ %d\n", .after = take_connectto},
@@ -107,7 +107,7 @@ int list_after_name(block_reader &r, const keyword_rule &, void *) {
 
 // The names are held to 100 characters when they are stored, not by the
 // splitter.
-keyword_table customerqoslisttokens{
+constinit keyword_table_of customerqoslisttokens{
     {
         {.name = "NAME", .mandatory = 1, .maxlen = 100,
          .toolong_msg = "ERROR: Token size exceeds maximum size: '%s' @ %d\n", .toolong_err = on_error::fail,
@@ -164,7 +164,7 @@ constexpr keyword_rule mapping_text(const char *name, int maxlen, field_ref fiel
                         .toolong_err = on_error::fail, .field = field, .upper = true, .after = after};
 }
 
-keyword_table poolclassmaptokens{
+constinit keyword_table_of poolclassmaptokens{
     {
         mapping_text("ROLETYPE", 0, NDL_TEXT(pool_class_mapping_rec, roletype), nullptr),
         mapping_text("HOSTTYPE", 0, NDL_TEXT(pool_class_mapping_rec, hosttype), take_hosttype),
@@ -231,7 +231,7 @@ constexpr keyword_rule interface_text(const char *name, int mandatory, int maxle
 
 // Also the keywords of the variable entries, which read their pairs
 // themselves.
-keyword_table customerinterfacetokens{
+constinit keyword_table_of customerinterfacetokens{
     {
         interface_text("NAME", 1, 30, NDL_TEXT(interface_group, rec.connectionname)),
         interface_text("INTERFACETYPE", 1, 30, NDL_TEXT(interface_group, rec.interfacetype), true),

@@ -242,7 +242,7 @@ int node_defined(block_reader &r, const keyword_rule &, void *entry) {
     return 0;
 }
 
-keyword_table customernodetypetokens{
+constinit keyword_table_of customernodetypetokens{
     {
         {.name = "NODETYPE", .mandatory = 1, .maxlen = 80,
          .toolong_msg = "ERROR: Token size exceeds maximum limit: '%s' @ %d\n", .toolong_err = on_error::fail,
@@ -317,7 +317,7 @@ constexpr keyword_rule own_reader(const char *name, int type, int maxlen, attr_c
                         .kind = value_kind::none, .after = step, .tag = tag};
 }
 
-keyword_table customertypestokens{
+constinit keyword_table_of customertypestokens{
     {
         token_row("BEGIN", TOKEN_BEGIN),
         own_reader("SERVICETYPE", TOKEN_ATTRIBUTE, 30, take_servicetype, 0, 1),

@@ -44,7 +44,7 @@ int file_domainvar(block_reader &r, var_def &def, void *arg) {
 
 }  // namespace
 
-keyword_table domaintokens =
+constinit keyword_table_of domaintokens =
     variable_block_keys(file_definition<file_domainvar>, "ERROR : Invalid Input : %s @%d\n");
 
 int32_t variable_bound(const char *text) {

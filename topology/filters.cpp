@@ -25,7 +25,7 @@ lookup::keyed_index<LI, &LI::domainname, &LI::nodetype, &LI::intno, &LI::inttype
     prdomainnodelogint);
 
 // Variable names come back as words.
-keyword_table memberfiltertokens{{
+constinit keyword_table_of memberfiltertokens{{
     token_row("(", TOKEN_LPAREN),
     token_row(")", TOKEN_RPAREN),
     token_row("=", TOKEN_EQUAL),

@@ -10,7 +10,7 @@ namespace {
 
 // ---- GLOBALLISTS BEGIN listid = ( variable , variable ... ) ... END ----
 
-keyword_table globallistentrytokens{
+constinit keyword_table_of globallistentrytokens{
     {token_row("(", TOKEN_LPAREN), token_row(")", TOKEN_RPAREN), token_row("=", TOKEN_EQUAL)}};
 
 void add_listvar(const char *listid, int sequence, const char *variablename) {
@@ -54,8 +54,8 @@ int read_globallist(block_reader &r, void *) {
     return parse_globallistentry(r.fp, listid);
 }
 
-keyword_table globallisttokens{{token_row("BEGIN", TOKEN_BEGIN), token_row("END", TOKEN_END)},
-                               {.other = read_globallist}};
+constinit keyword_table_of globallisttokens{{token_row("BEGIN", TOKEN_BEGIN), token_row("END", TOKEN_END)},
+                                            {.other = read_globallist}};
 
 // ---- INTERFACE-BANDWIDTH-LIST BEGIN INTERFACE = ( NAME = t , BANDWIDTH = "b1, b2" ) ... END ----
 
@@ -95,7 +95,7 @@ int file_bandwidths(block_reader &, const keyword_rule &rule, void *rec) {
     return 0;
 }
 
-keyword_table intbandwidthentrytokens{
+constinit keyword_table_of intbandwidthentrytokens{
     {
         token_row("(", TOKEN_LPAREN),
         token_row(")", TOKEN_RPAREN),
@@ -113,7 +113,7 @@ const entry_def bandwidth_def{.keys = &intbandwidthentrytokens,
                               .open_msg = kListOpenMsg,
                               .size = sizeof(bandwidth_entry)};
 
-keyword_table intbandwidthtokens{
+constinit keyword_table_of intbandwidthtokens{
     {
         token_row("BEGIN", TOKEN_BEGIN),
         {.name = "INTERFACE", .type = TOKEN_GROUP, .mandatory = 1, .kind = value_kind::entry, .repeatable = true,

@@ -39,7 +39,7 @@ int check_trackinterface(block_reader &r, const keyword_rule &, void *rec) {
     return 0;
 }
 
-keyword_table hsrptokens{
+constinit keyword_table_of hsrptokens{
     {
         token_row("MEMBER", TOKEN_LIST, 0, 1),
         token_row("IPADDRESS", TOKEN_GROUP, 80, 1),
@@ -237,7 +237,7 @@ int take_aps_mode(block_reader &r, const keyword_rule &, void *rec) {
     return 0;
 }
 
-keyword_table connectionAPStokens{
+constinit keyword_table_of connectionAPStokens{
     {
         {.name = "MEMBER", .mandatory = 1, .maxlen = 100, .length = length_rule::own, .before = take_aps_member},
         {.name = "MODE", .mandatory = 1, .length = length_rule::own, .upper = true, .after = take_aps_mode},

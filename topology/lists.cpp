@@ -65,7 +65,7 @@ int file_elements(block_reader &r, const keyword_rule &, void *rec) {
     return extract_listelements(r.tok, static_cast<list_entry *>(rec)->listname);
 }
 
-keyword_table listelemtokens{
+constinit keyword_table_of listelemtokens{
     {
         // An over-long name is reported and its elements are filed under "".
         {.name = "NAME", .mandatory = 1, .maxlen = 30, .order_msg = kListNameMsg,
@@ -84,7 +84,7 @@ const entry_def list_entry_def{.keys = &listelemtokens,
                                .open_msg = kListOpenMsg,
                                .size = sizeof(list_entry)};
 
-keyword_table listtokens{
+constinit keyword_table_of listtokens{
     {
         token_row("BEGIN", TOKEN_BEGIN),
         {.name = "LIST", .type = TOKEN_GROUP, .mandatory = 1, .kind = value_kind::entry,
@@ -101,7 +101,7 @@ int not_a_token_error(block_reader &r, const keyword_rule &, void *) {
     return r.kind == TOKEN_ERROR ? r.fail(r.eof_msg, Line) : 0;
 }
 
-keyword_table systemlistdatatokens{
+constinit keyword_table_of systemlistdatatokens{
     {
         token_row("(", TOKEN_LPAREN),
         token_row(")", TOKEN_RPAREN),
@@ -146,7 +146,7 @@ int file_systemlist_entry(block_reader &r, const keyword_rule &, void *entry, vo
     return 0;
 }
 
-keyword_table systemlisttokens{
+constinit keyword_table_of systemlisttokens{
     {
         token_row("BEGIN", TOKEN_BEGIN),
         {.name = "LISTVARIABLE", .type = TOKEN_GROUP, .mandatory = 1, .kind = value_kind::entry,

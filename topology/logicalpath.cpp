@@ -67,7 +67,7 @@ constexpr keyword_rule listed(const char *name, int mandatory, int tag, field_re
 
 int read_group(block_reader &r, void *rec);
 
-keyword_table logicalconnectiontokens{
+constinit keyword_table_of logicalconnectiontokens{
     {
         token_row("BEGIN", TOKEN_BEGIN),
         listed("TYPE", 1, 0, NDL_TEXT(vc_class_rec, connectiontype)),
@@ -120,7 +120,7 @@ int check_connection(block_reader &r, const keyword_rule &, void *) {
 }
 
 // Texts of up to 300 characters: every token fits them.
-keyword_table logconnmembertokens{
+constinit keyword_table_of logconnmembertokens{
     {
         {.name = "NODE", .mandatory = 1, .maxlen = 30, .before = repeated_node},
         {.name = "MINCONN", .mandatory = 1, .kind = value_kind::number,

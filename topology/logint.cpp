@@ -45,7 +45,7 @@ int check_validation(block_reader &r, const keyword_rule &, void *) {
 
 // The attributes go into the open assignment; the groups are read by their
 // own readers. The found flags and the mandatory check are per assignment.
-keyword_table loopbacktokens{
+constinit keyword_table_of loopbacktokens{
     {
         token_row("BEGIN", TOKEN_BEGIN),
         token_row("LOOPBACK", TOKEN_LOOPBACK),

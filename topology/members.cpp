@@ -120,7 +120,7 @@ constexpr keyword_rule dial_rule(const char *name, int tag) {
 
 // Flagged texts of 30-character fields: a longer one is refused (size
 // message, the field stays empty).
-keyword_table membertokens{
+constinit keyword_table_of membertokens{
     {
         {.name = "NODE", .mandatory = 1, .maxlen = 30, .before = repeated_head},
         {.name = "AUTHSERVER", .maxlen = 30, .field = NDL_TEXT(member_reading, fixed.authserver), .upper = true,
@@ -225,7 +225,7 @@ int take_subinterface(block_reader &r, const keyword_rule &rule, void *rec) {
     return 0;
 }
 
-keyword_table interfacetypetokens{
+constinit keyword_table_of interfacetypetokens{
     {
         {.name = "TYPE", .mandatory = 1, .maxlen = 80, .before = repeated_head, .tag = 1},
         {.name = "ENCAPSULATION", .mandatory = 1, .maxlen = 80, .length = length_rule::field,

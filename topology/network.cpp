@@ -14,7 +14,7 @@ constexpr keyword_rule network_attr(const char *keyword, int mandatory, int maxl
                         .kind = value_kind::quoted, .kind_msg = kQuotedMsg, .field = field};
 }
 
-keyword_table networktokens{
+constinit keyword_table_of networktokens{
     {
         token_row("BEGIN", TOKEN_BEGIN, 30),
         network_attr("ORGANIZATION", 1, 80, NDL_TEXT(network_rec, organization)),

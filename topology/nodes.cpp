@@ -166,7 +166,7 @@ int file_nodevar(block_reader &r, var_def &def, void *arg) {
     return 0;
 }
 
-keyword_table nodetokens =
+constinit keyword_table_of nodetokens =
     variable_block_keys(file_definition<file_nodevar>, "ERROR : Invalid Input %s @%d \n");
 
 }  // namespace

@@ -55,7 +55,7 @@ int class_shared(block_reader &r, const keyword_rule &, void *entry) {
 }
 
 // A keyword may come again (NAME excepted): the later value is taken.
-keyword_table classtokens{
+constinit keyword_table_of classtokens{
     {
         {.name = "NAME", .mandatory = 1, .maxlen = 30, .toolong_err = on_error::fail,
          .field = NDL_TEXT(class_entry, rec.value), .repeatable = true, .after = class_name},
@@ -94,7 +94,7 @@ const entry_def class_def{.keys = &classtokens,
                           .size = sizeof(class_entry),
                           .check = class_complete};
 
-keyword_table poolclasstokens{
+constinit keyword_table_of poolclasstokens{
     {
         token_row("BEGIN", TOKEN_BEGIN),
         {.name = "CLASS", .type = TOKEN_GROUP, .kind = value_kind::entry, .repeatable = true,
@@ -142,7 +142,7 @@ int type_validation(block_reader &r, const keyword_rule &, void *entry) {
     return 0;
 }
 
-keyword_table pooltypestypetokens{
+constinit keyword_table_of pooltypestypetokens{
     {
         {.name = "SERVICETYPE", .mandatory = 1, .maxlen = 30, .toolong_err = on_error::fail,
          .field = NDL_TEXT(type_entry, servicetype), .upper = true},
@@ -216,7 +216,7 @@ int map_hosttype(block_reader &r, const keyword_rule &, void *) {
     return 0;
 }
 
-keyword_table pooltypesmaptokens{
+constinit keyword_table_of pooltypesmaptokens{
     {
         {.name = "COMMUNICATION-TYPE", .mandatory = 1, .maxlen = 30,
          .field = NDL_TEXT(com_pool_type_rec, communicationtype), .before = map_communication},
@@ -300,7 +300,7 @@ int open_map(block_reader &r, void *owner) {
 }
 
 // Every keyword may come again; the found flags serve the mandatory check.
-keyword_table pooltypestokens{
+constinit keyword_table_of pooltypestokens{
     {
         token_row("BEGIN", TOKEN_BEGIN),
         {.name = "TYPE", .type = TOKEN_GROUP, .mandatory = 1, .kind = value_kind::entry, .repeatable = true,

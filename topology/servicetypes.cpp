@@ -71,7 +71,7 @@ int file_servicetypevar(block_reader &r, var_def &def, void *owner) {
 constexpr char kEqualMsg[] = "ERROR : Invalid syntax '=' expected: %s @%d\n";
 
 // Every keyword may come again: the later value is taken.
-keyword_table servicetypestokens{
+constinit keyword_table_of servicetypestokens{
     {
         token_row("BEGIN", TOKEN_BEGIN),
         {.name = "SERVICENAME", .mandatory = 1, .maxlen = 30, .toolong_err = on_error::fail,

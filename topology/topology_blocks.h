@@ -24,7 +24,14 @@
 // (NETWORKVARS, DOMAIN, NODES): VARIABLE, or any plain word, opens a
 // definition that `file` files; any other token fails with `invalid_msg`
 // (token, Line, kind).
-keyword_table variable_block_keys(entry_file file, const char *invalid_msg);
+constexpr auto variable_block_keys(entry_file file, const char *invalid_msg) {
+    return keyword_table_of{{token_row("BEGIN", TOKEN_BEGIN),
+                             {.name = "VARIABLE", .type = TOKEN_GROUP, .kind = value_kind::entry,
+                              .repeatable = true, .entry = &variable_entry, .file = file},
+                             token_row("(", TOKEN_LPAREN), token_row(")", TOKEN_RPAREN),
+                             token_row("=", TOKEN_EQUAL), token_row("END", TOKEN_END)},
+                            {.invalid_msg = invalid_msg, .other = word_opens_variable}};
+}
 
 // A block's step for one definition, as an entry's file step: the
 // definition is freed after it.
@@ -70,7 +77,6 @@ int parse_globallists(FILE *fp, FILE *loadfp = nullptr, const char *arg = nullpt
 int parse_intbandwidthlist(FILE *fp, FILE *loadfp = nullptr, const char *arg = nullptr);
 
 // ---- DOMAIN, NODES, ADDRESSPOOL ----
-extern keyword_table domaintokens;
 int parse_domains(FILE *fp, FILE *loadfp = nullptr, const char *arg = nullptr);
 int parse_nodes(FILE *fp, FILE *loadfp = nullptr, const char *arg = nullptr);
 int parse_addresspools(FILE *fp, FILE *loadfp = nullptr, const char *arg = nullptr);

@@ -79,7 +79,7 @@ constexpr keyword_rule name_rule(const char *keyword, int mandatory, field_ref f
                         .toolong_err = on_error::fail, .field = field, .upper = upper};
 }
 
-keyword_table inpvartokens{
+constinit keyword_table_of inpvartokens{
     {
         name_rule("NAME", 1, NDL_TEXT(var_def, name)),
         name_rule("MODE", 1, NDL_TEXT(var_def, mode), true),
@@ -178,15 +178,6 @@ int word_opens_variable(block_reader &r, void *rec) {
     return read_keyword(r, *r.keys->row("VARIABLE"), rec) == 1 ? 1 : 0;
 }
 
-keyword_table variable_block_keys(entry_file file, const char *invalid_msg) {
-    return keyword_table{{token_row("BEGIN", TOKEN_BEGIN),
-                          {.name = "VARIABLE", .type = TOKEN_GROUP, .kind = value_kind::entry,
-                           .repeatable = true, .entry = &variable_entry, .file = file},
-                          token_row("(", TOKEN_LPAREN), token_row(")", TOKEN_RPAREN),
-                          token_row("=", TOKEN_EQUAL), token_row("END", TOKEN_END)},
-                         {.invalid_msg = invalid_msg, .other = word_opens_variable}};
-}
-
 namespace {
 
 int file_networkvar(block_reader &r, var_def &def, void *ctx) {
@@ -212,7 +203,7 @@ int file_networkvar(block_reader &r, var_def &def, void *ctx) {
     return 0;
 }
 
-keyword_table networkvarstokens =
+constinit keyword_table_of networkvarstokens =
     variable_block_keys(file_definition<file_networkvar>, "ERROR : Invalid Input : %s @%d %d\n");
 
 }  // namespace

@@ -6,10 +6,12 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <new>
 #include <string>
 
 #include "cli_checks.h"
 #include "database.h"
+#include "failing_new.h"
 #include "memory_log.h"
 #include "oci_client.h"
 #include "older_layout.h"
@@ -33,6 +35,35 @@ int placeholders(const char *fmt) {
 template <class T>
 T *record() {
     return alloc_record<T>();
+}
+
+// The rules are derived at the first run, not while the program starts; an
+// allocation that fails on the way leaves nothing half built, and the next
+// call derives them whole. First in the file: the tests after it derive
+// the rules too.
+TEST(OlderLayoutRules, DerivedWholeAfterAnyFailedAllocation) {
+    long failed = 0;
+    const layout_rules *rules = nullptr;
+    while (!rules) {
+        try {
+            rules = with_failing_allocation(failed + 1, [] { return &older_layout(); });
+        } catch (const std::bad_alloc &) {
+            ++failed;
+        }
+    }
+    EXPECT_GT(failed, 0) << "derived before the first call";
+    size_t steps = 0;
+    for (size_t i = 0; i < kWriteOrderCount; ++i) {
+        const writer_desc *d = kWriteOrder[i].first;
+        if (!d) continue;
+        const char *table = d->label + 6;
+        steps += std::strcmp(table, "POLICYVERSIONS") && std::strcmp(table, "VALIDINTBANDWIDTH") &&
+                 std::strcmp(table, "GLOBALLISTVARS");
+    }
+    ASSERT_EQ(rules->count, steps + 1);  // and the NETWORK step
+    for (size_t i = 0; i < rules->count; ++i)
+        for (const writer_desc *d : {rules->order[i].first, rules->order[i].second})
+            if (d) EXPECT_EQ(placeholders(d->insert), static_cast<int>(d->nvals)) << d->label;
 }
 
 class OlderLayout : public ::testing::Test {

@@ -17,12 +17,12 @@ struct thing_rec {
     int32_t nparts;
 };
 
-const keyword_rule kColourRow{.name = "COLOUR", .mandatory = 1, .maxlen = 5, .kind = value_kind::quoted,
-                              .kind_msg = "quoted: %s @ %d\n", .field = NDL_TEXT(thing_rec, colour)};
-const keyword_rule kSizeRow{.name = "SIZE", .kind = value_kind::number, .kind_msg = "number: %s @ %d\n",
-                            .kind_err = on_error::flag, .field = NDL_INT(thing_rec, size)};
+constexpr keyword_rule kColourRow{.name = "COLOUR", .mandatory = 1, .maxlen = 5, .kind = value_kind::quoted,
+                                  .kind_msg = "quoted: %s @ %d\n", .field = NDL_TEXT(thing_rec, colour)};
+constexpr keyword_rule kSizeRow{.name = "SIZE", .kind = value_kind::number, .kind_msg = "number: %s @ %d\n",
+                                .kind_err = on_error::flag, .field = NDL_INT(thing_rec, size)};
 
-keyword_table thingtokens{
+constinit keyword_table_of thingtokens{
     {
         kColourRow,
         kSizeRow,
@@ -35,7 +35,7 @@ keyword_table thingtokens{
 
 thing_rec thing;
 // A thing read with `Keys` to its END, then its mandatory keyword.
-template <keyword_table &Keys>
+template <auto &Keys>
 int parse_thing_of(FILE *fp, FILE *, const char *) {
     block_reader r(fp, Keys);
     thing = thing_rec{};
@@ -44,6 +44,44 @@ int parse_thing_of(FILE *fp, FILE *, const char *) {
     return 0;
 }
 int parse_thing(FILE *fp, FILE *loadfp, const char *arg) { return parse_thing_of<thingtokens>(fp, loadfp, arg); }
+
+// One name twice: the tokenizer's buckets find the later row, the
+// attribute loop takes the first; found flags are kept by name.
+constinit keyword_table_of twicetokens{{token_row("BEGIN", TOKEN_BEGIN),
+                                                      {.name = "TAG", .maxlen = 5},
+                                                      {.name = "TAG", .type = TOKEN_GROUP},
+                                                      token_row("END", TOKEN_END)}};
+
+TEST_F(Block, CompiledTableAnswersByNameAsHashedAtRunTime) {
+    token_entry *tokens = twicetokens.tokens();
+    // The same rows hashed now chain alike, row for row.
+    token_entry copy[5];
+    std::memcpy(copy, tokens, sizeof copy);
+    token_entry *buckets[kBuckets];
+    hash_init(copy, buckets);
+    for (int b = 0; b < kBuckets; ++b) {
+        const token_entry *e = twicetokens.buckets()[b], *f = buckets[b];
+        for (; e && f; e = e->next, f = f->next) {
+            EXPECT_EQ(e - tokens, f - copy) << b;
+            EXPECT_EQ(e->hash, keyword_hash(e->name));
+            EXPECT_EQ(e->namelen, static_cast<int>(std::strlen(e->name)));
+        }
+        EXPECT_EQ(e, nullptr);
+        EXPECT_EQ(f, nullptr);
+    }
+    const keyword_rule *first = &twicetokens.rows()[1];
+    EXPECT_EQ(twicetokens.rule("TAG"), first);
+    EXPECT_EQ(twicetokens.matched_rule(&tokens[2], "TAG"), first);
+    EXPECT_EQ(twicetokens.matched_rule(&tokens[0], "BEGIN"), nullptr);  // a token row
+    EXPECT_EQ(twicetokens.matched_rule(&copy[2], "TAG"), first);        // another table's row: by name
+    clear_foundflag(tokens);
+    EXPECT_FALSE(twicetokens.found("TAG"));
+    EXPECT_EQ(twicetokens.mark_found(twicetokens.rows()[2]), 1);
+    EXPECT_TRUE(tokens[1].found && tokens[2].found);
+    EXPECT_EQ(twicetokens.mark_found(*first), 0);  // again
+    EXPECT_TRUE(twicetokens.found("TAG"));
+    EXPECT_FALSE(twicetokens.found("END"));
+}
 
 TEST_F(Block, NumbersConvertWithRangeChecks) {
     struct {
@@ -154,7 +192,7 @@ TEST_F(Block, ListValuesFillRowsWithinTheirCapacity) {
 // The end of the file goes to the branch that meets it, with an empty
 // token; only a loop that would take it as END says "Unexpected end of
 // file". Either way the block stops and skip_block sees the end.
-keyword_table thing_eof_ends{
+constinit keyword_table_of thing_eof_ends{
     {
         {.name = "COLOUR", .kind = value_kind::quoted, .kind_msg = "quoted: %s @ %d\n",
          .field = NDL_TEXT(thing_rec, colour)},
@@ -170,7 +208,7 @@ int parse_thing_eof_ends(FILE *fp, FILE *, const char *) {
 
 // A block whose own handler takes any token that is no keyword and reads on.
 int take_anything(block_reader &, void *) { return 0; }
-keyword_table thing_takes_all{{token_row("END", TOKEN_END)}, {.other = take_anything}};
+constinit keyword_table_of thing_takes_all{{token_row("END", TOKEN_END)}, {.other = take_anything}};
 int parse_thing_takes_all(FILE *fp, FILE *, const char *) {
     block_reader r(fp, thing_takes_all);
     return read_attributes(r, nullptr);
@@ -207,7 +245,7 @@ TEST_F(Block, EndOfFileInsideABlockIsAnError) {
 // A loop that takes a token error as its END. Cut inside a quoted text
 // there, the block is the end of the file where its own steps would take
 // it, and theirs to refuse where they do not.
-keyword_table thing_error_ends{
+constinit keyword_table_of thing_error_ends{
     {kColourRow, kSizeRow, token_row("=", TOKEN_EQUAL), token_row("END", TOKEN_END)},
     {.invalid_msg = "invalid: %s @ %d (%d)\n", .equal_msg = "equal: %s @ %d\n", .error_ends = true}};
 int run_thing_error_ends(FILE *fp, FILE *loadfp, const char *arg) {
@@ -278,7 +316,7 @@ int tag_checks(block_reader &r, void *, void *) {
     return 0;
 }
 
-keyword_table tagtokens{
+constinit keyword_table_of tagtokens{
     {
         {.name = "T", .mandatory = 1, .kind = value_kind::number, .kind_msg = "number: %s @ %d\n",
          .field = NDL_INT(tag_rec, t)},
@@ -290,7 +328,7 @@ const entry_def tag_entry{.keys = &tagtokens, .equal_msg = "tags equal: %s @ %d\
                           .open_msg = "tags open: %s @ %d\n", .repeated = true,
                           .size = sizeof(tag_rec), .check = tag_checks};
 
-keyword_table membertokens{
+constinit keyword_table_of membertokens{
     {
         {.name = "NAME", .maxlen = 30, .kind = value_kind::quoted, .kind_msg = "quoted: %s @ %d\n",
          .field = NDL_TEXT(member_rec, name)},
@@ -306,7 +344,7 @@ const entry_def member_entry{.keys = &membertokens, .equal_msg = "member equal: 
                              .size = sizeof(member_rec)};
 
 // A nested block: SUB BEGIN NAME = "x" END.
-keyword_table subtokens{
+constinit keyword_table_of subtokens{
     {
         {.name = "NAME", .maxlen = 30, .kind = value_kind::quoted, .kind_msg = "quoted: %s @ %d\n",
          .field = NDL_TEXT(member_rec, name)},
@@ -316,7 +354,7 @@ keyword_table subtokens{
 const entry_def sub_entry{.keys = &subtokens, .begin_end = true, .open_msg = "sub begin: %s @ %d\n",
                           .size = sizeof(member_rec)};
 
-keyword_table groupstokens{
+constinit keyword_table_of groupstokens{
     {
         {.name = "MEMBER", .type = TOKEN_GROUP, .kind = value_kind::entry, .repeatable = true,
          .entry = &member_entry, .file = file_member},
@@ -413,7 +451,7 @@ struct pair_rec {
     char a[31];
     char b[31];
 };
-keyword_table pairtokens{
+constinit keyword_table_of pairtokens{
     {
         {.name = "A", .order_msg = "A expected: %s @ %d\n", .order_err = on_error::flag,
          .field = NDL_TEXT(pair_rec, a)},
@@ -451,7 +489,7 @@ TEST_F(Block, OrderedEntriesFlagOrFailAKeywordOutOfPlace) {
 
 // ---- a list that may close where a key is due ----
 
-keyword_table opentokens{
+constinit keyword_table_of opentokens{
     {
         {.name = "A", .field = NDL_TEXT(pair_rec, a)},
         token_row("(", TOKEN_LPAREN), token_row(")", TOKEN_RPAREN), token_row("=", TOKEN_EQUAL),
@@ -494,7 +532,7 @@ int count_member(block_reader &r, const keyword_rule &, void *) {
     if (!members_allowed) return r.fail("no members here @ %d\n", Line);
     return 0;
 }
-keyword_table stricttokens{
+constinit keyword_table_of stricttokens{
     {
         {.name = "SIZE", .kind = value_kind::number, .field = NDL_INT(thing_rec, size)},
         {.name = "MEMBER", .type = TOKEN_GROUP, .kind = value_kind::entry, .repeatable = true,
@@ -504,7 +542,7 @@ keyword_table stricttokens{
     },
     {.invalid_msg = "invalid: %s @ %d\n", .dup_msg = "twice: %s @ %d\n", .dup_err = on_error::fail,
      .equal_msg = "equal: %s @ %d\n"}};
-keyword_table quiettokens{
+constinit keyword_table_of quiettokens{
     {
         {.name = "SIZE", .kind = value_kind::number, .field = NDL_INT(thing_rec, size)},
         token_row("=", TOKEN_EQUAL), token_row("END", TOKEN_END),
@@ -544,7 +582,7 @@ namespace {
 struct word_rec {
     char word[31];
 };
-keyword_table lenienttokens{
+constinit keyword_table_of lenienttokens{
     {
         {.name = "W", .kind = value_kind::word, .kind_msg = "word: %s @ %d\n", .field = NDL_TEXT(word_rec, word),
          .lower = true},
@@ -592,7 +630,7 @@ int file_listed(block_reader &, const keyword_rule &, void *entry, void *) {
     free_record(&e);
     return 0;
 }
-keyword_table listedtokens{
+constinit keyword_table_of listedtokens{
     {
         {.name = "NAME", .kind = value_kind::quoted, .field = NDL_TEXT(listed_rec, name)},
         {.name = "ITEMS", .kind = value_kind::list, .field = NDL_ROWS(listed_rec, items, count)},
@@ -602,7 +640,7 @@ keyword_table listedtokens{
      .separator_msg = "sep: %s @ %d\n"}};
 const entry_def listed_entry{.keys = &listedtokens, .equal_msg = "eq: %s @ %d\n", .open_msg = "open: %s @ %d\n",
                              .repeated = true, .size = sizeof(listed_rec)};
-keyword_table listsblocktokens{
+constinit keyword_table_of listsblocktokens{
     {
         {.name = "L", .type = TOKEN_GROUP, .kind = value_kind::entry, .repeatable = true, .entry = &listed_entry,
          .file = file_listed},

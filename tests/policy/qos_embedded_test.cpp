@@ -60,8 +60,8 @@ void add_matchrule(const char *name, const char *usage) {
     prmatchruledesclist.append(m);
 }
 
-keyword_table namelist{{{.name = "NAME", .maxlen = 100}, token_row("(", TOKEN_LPAREN), token_row(")", TOKEN_RPAREN),
-                        token_row("=", TOKEN_EQUAL)}};
+constinit keyword_table_of namelist{{{.name = "NAME", .maxlen = 100}, token_row("(", TOKEN_LPAREN), token_row(")", TOKEN_RPAREN),
+                                     token_row("=", TOKEN_EQUAL)}};
 
 const char kRates[] = "BITRATE = 8000 , BURSTSIZE = 1500 , EXCEEDACTION = drop , CONFIRMACTION = transmit";
 
