@@ -60,3 +60,5 @@ keyword_table dvmrptokens{
 }  // namespace
 
 int parse_dvmrp(FILE *fp, FILE *, const char *) { return parse_mcast(fp, dvmrptokens, "DVMRP"); }
+
+block_keys dvmrp_keys() { return {&dvmrptokens}; }
