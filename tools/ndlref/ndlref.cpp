@@ -96,11 +96,15 @@ std::string longest_cell(const keyword_rule &rule) {
 
 std::string notes_cell(const keyword_rule &rule) {
     std::vector<std::string> notes;
-    if (rule.repeatable) notes.push_back("may repeat");
+    bool checked = rule.before || rule.after;
+    // The loop lets a repeatable keyword come again; a check of its own may
+    // still refuse a second one.
+    if (rule.repeatable)
+        notes.push_back(checked && rule.kind != value_kind::entry ? "repeats as its own check allows" : "may repeat");
     if (rule.upper) notes.push_back("stored upper case");
     if (rule.lower) notes.push_back("stored lower case");
     bool read_alone = rule.kind == value_kind::entry || rule.kind == value_kind::none;
-    if (!read_alone && (rule.before || rule.after)) notes.push_back("checked further");
+    if (!read_alone && checked) notes.push_back("checked further");
     std::string cell;
     for (const std::string &n : notes) cell += (cell.empty() ? "" : "; ") + n;
     return cell;
