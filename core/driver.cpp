@@ -3,6 +3,7 @@
 #include <cstdarg>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
 
 #include "block.h"
 #include "database.h"
@@ -116,14 +117,15 @@ int query_int(const char *sql, int *value) {
 
 // ---- sections ----
 
-struct registered_section {
+struct registration {
     const char *name;
     section_dispatcher dispatcher;
+    const section_def *def;
 };
 
 // Function-local: registration objects run before main, in any order.
-registered_section *registrations() {
-    static registered_section table[8] = {};
+registration *registrations() {
+    static registration table[8] = {};
     return table;
 }
 
@@ -178,14 +180,24 @@ bool is_section_name(const char *name) {
 
 }  // namespace
 
-void register_section(const char *name, section_dispatcher dispatcher) {
-    registered_section *table = registrations();
+void register_section(const char *name, section_dispatcher dispatcher, const section_def *def) {
+    registration *table = registrations();
     for (int i = 0; i < 7; ++i) {
         if (!table[i].name || std::strcmp(table[i].name, name) == 0) {
-            table[i] = {name, dispatcher};
+            table[i] = {name, dispatcher, def};
             return;
         }
     }
+}
+
+const char *section_name(int i) {
+    return i >= 0 && i < static_cast<int>(std::size(frames)) ? frames[i].name : nullptr;
+}
+
+const section_def *registered_section(const char *name) {
+    for (const registration *r = registrations(); r->name; ++r)
+        if (std::strcmp(r->name, name) == 0) return r->def;
+    return nullptr;
 }
 
 section_services &services() {
@@ -361,7 +373,7 @@ int parse(FILE *fp, FILE *loadfp, int fileno) {
     }
     // The section's own dispatcher, or the bare frame while no library
     // offers its blocks.
-    for (registered_section *r = registrations(); r->name; ++r)
+    for (registration *r = registrations(); r->name; ++r)
         if (std::strcmp(r->name, section) == 0) return r->dispatcher(fp, loadfp) ? 1 : 0;
     return run_section(fp, loadfp, section_def{section, nullptr}) ? 1 : 0;
 }

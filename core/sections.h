@@ -16,11 +16,23 @@
 
 using block_parser = int (*)(FILE *fp, FILE *loadfp, const char *arg);
 
+class keyword_table;
+struct keyword_rule;
+
+// What a block reads, as the language reference lists it: its keyword
+// table and, where its own code reads an entry after any word (a pool's
+// name), that entry's row.
+struct block_keys {
+    const keyword_table *table = nullptr;
+    const keyword_rule *word = nullptr;
+};
+
 // One block keyword of a section and its parser; a table ends with kind 0.
 struct block_entry {
     int kind;
     block_parser parse;
     const char *arg;  // protocol or list kind handed to the parser
+    block_keys (*keys)() = nullptr;  // the parser's keywords
 };
 
 struct section_def {
@@ -38,8 +50,13 @@ struct section_def {
 int run_section(FILE *fp, FILE *loadfp, const section_def &def);
 
 using section_dispatcher = int (*)(FILE *fp, FILE *loadfp);
-// Called once per section library, from its registration object.
-void register_section(const char *name, section_dispatcher dispatcher);
+// Called once per section library, from its registration object; `def` is
+// the section's block rows, for whoever lists them.
+void register_section(const char *name, section_dispatcher dispatcher, const section_def *def = nullptr);
+// The sections in the driver's order (i from 0; null past the last).
+const char *section_name(int i);
+// What a section library registered under `name` (null: none, or no rows).
+const section_def *registered_section(const char *name);
 
 // ---- services the core asks of the sections ----
 struct section_services {

@@ -545,3 +545,5 @@ int parse_accesslist(FILE *fp, FILE *, const char *) {
     if (b.described && !b.formats) return no_formats(r);
     return 0;
 }
+
+block_keys accesslist_keys() { return {&accesstokens}; }

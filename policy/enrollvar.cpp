@@ -74,3 +74,5 @@ int validate_custpolicies() {
         }
     return 1;
 }
+
+block_keys serviceenrollvar_keys() { return {&QOSserviceenroll_vartokens}; }

@@ -185,3 +185,5 @@ int parse_asncommlist(FILE *fp, FILE *, const char *listtype) {
         return 1;
     return read_attributes(r, &b) ? 1 : 0;
 }
+
+block_keys asncommlist_keys() { return {&asncomlisttokens}; }

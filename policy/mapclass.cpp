@@ -196,3 +196,5 @@ int parse_domainmapclass(FILE *fp, FILE *, const char *) {
         return 1;
     return read_attributes(r, &b) ? 1 : 0;
 }
+
+block_keys domainmapclass_keys() { return {&domainmapclasstokens}; }

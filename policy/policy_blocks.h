@@ -15,6 +15,7 @@
 #include "block.h"
 #include "policy.h"
 #include "records_policy.h"
+#include "sections.h"
 
 // Where a rule reader is called from: a free-standing block, or a QOSPOLICY
 // at its policy level (INT) or in one of its classes (CLASS).
@@ -274,5 +275,12 @@ int extract_format(FILE *fp, const char *domainname, const char *nodetype, int s
 // The queue group name of the QoS policy being read, empty when none: its
 // own access lists (usage QOSPOLICY) are found only while it is read.
 extern const char *g_policyname;
+
+// ---- the QoS blocks' keywords, for the dispatch rows ----
+// QOSMARKRULES, QOSDROPRULES, QOSPOLICERULES and QOSSHAPERULES share theirs.
+block_keys qosrules_keys();
+block_keys qosmatchrules_keys();
+block_keys qospolicy_keys();
+block_keys serviceenrollvar_keys();
 
 #endif

@@ -216,3 +216,5 @@ int parse_prefixlist(FILE *fp, FILE *, const char *) {
     if (b.described && !b.formats) return no_filters(r);
     return 0;
 }
+
+block_keys prefixlist_keys() { return {&prefixlisttokens}; }

@@ -220,3 +220,5 @@ int rule_block(FILE *fp, int (*item)(block_reader &r, void *ctx), const char *ob
     if (!r.check_mandatory(objectword, missing, r.start_line)) return missing_result;
     return 0;
 }
+
+block_keys qosrules_keys() { return {&rulestokens}; }

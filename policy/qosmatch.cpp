@@ -220,3 +220,5 @@ int parse_qosmatchrules(FILE *fp, FILE *, const char *) {
     if (b.expected == 1) return r.fail(kNoMatchMsg, Line);
     return 0;
 }
+
+block_keys qosmatchrules_keys() { return {&matchrulestokens}; }

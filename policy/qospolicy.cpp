@@ -387,3 +387,5 @@ int parse_qospolicy(FILE *fp, FILE *, const char *) {
     if (!r.expect("BEGIN", "Error: Keyword 'BEGIN' expected : %s @%d\n")) return 1;
     return read_rule_items(r, policy_item, &b);
 }
+
+block_keys qospolicy_keys() { return {&QOSpoliciesrulestokens}; }

@@ -355,3 +355,5 @@ int parse_routemap(FILE *fp, FILE *, const char *) {
         return 1;
     return read_attributes(r, &b) ? 1 : 0;
 }
+
+block_keys routemap_keys() { return {&routemaptokens}; }

@@ -11,19 +11,19 @@ namespace {
 int qos_closing() { return validate_custpolicies() ? 1 : 0; }
 
 const block_entry firewall_blocks[] = {
-    {KW_ACCESSLIST, parse_accesslist, nullptr},
+    {KW_ACCESSLIST, parse_accesslist, nullptr, accesslist_keys},
     {0, nullptr, nullptr},
 };
 
 const block_entry qos_blocks[] = {
-    {KW_QOSMATCHRULES, parse_qosmatchrules, nullptr},
-    {KW_QOSMARKRULES, parse_qosmarkrules, nullptr},
-    {KW_QOSPOLICERULES, parse_qospolicerules, nullptr},
-    {KW_QOSSHAPERULES, parse_qosshaperules, nullptr},
-    {KW_QOSDROPRULES, parse_qosdroprules, nullptr},
-    {KW_ACCESSLIST, parse_accesslist, nullptr},
-    {KW_QOSPOLICY, parse_qospolicy, nullptr},
-    {KW_QOS_SERVICE_ENROLLVAR, parse_serviceenrollvar, nullptr},
+    {KW_QOSMATCHRULES, parse_qosmatchrules, nullptr, qosmatchrules_keys},
+    {KW_QOSMARKRULES, parse_qosmarkrules, nullptr, qosrules_keys},
+    {KW_QOSPOLICERULES, parse_qospolicerules, nullptr, qosrules_keys},
+    {KW_QOSSHAPERULES, parse_qosshaperules, nullptr, qosrules_keys},
+    {KW_QOSDROPRULES, parse_qosdroprules, nullptr, qosrules_keys},
+    {KW_ACCESSLIST, parse_accesslist, nullptr, accesslist_keys},
+    {KW_QOSPOLICY, parse_qospolicy, nullptr, qospolicy_keys},
+    {KW_QOS_SERVICE_ENROLLVAR, parse_serviceenrollvar, nullptr, serviceenrollvar_keys},
     {0, nullptr, nullptr},
 };
 
@@ -38,8 +38,8 @@ int parseqossec(FILE *fp, FILE *loadfp) { return run_section(fp, loadfp, qos_sec
 namespace {
 
 const bool registered = [] {
-    register_section("FIREWALL", parsefirewallsec);
-    register_section("QOS", parseqossec);
+    register_section("FIREWALL", parsefirewallsec, &firewall_section);
+    register_section("QOS", parseqossec, &qos_section);
     section_services &s = services();
     s.accesslist_exists = validate_accesslistexists;
     s.matchrule_exists = matchrule_exists;

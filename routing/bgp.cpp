@@ -316,3 +316,5 @@ int parse_bgp(FILE *fp, FILE *, const char *) {
                       b.process, Line);
     return 0;
 }
+
+block_keys bgp_keys() { return {&bgptokens}; }

@@ -207,3 +207,5 @@ int parse_protocolblock(FILE *fp, FILE *, const char *protocol) {
                       b.nodetype, Line);
     return 0;
 }
+
+block_keys protocolblock_keys() { return {&protocolblocktokens}; }

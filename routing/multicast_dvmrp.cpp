@@ -60,3 +60,5 @@ constinit keyword_table_of dvmrptokens{
 }  // namespace
 
 int parse_dvmrp(FILE *fp, FILE *, const char *) { return parse_mcast(fp, dvmrptokens, "DVMRP"); }
+
+block_keys dvmrp_keys() { return {&dvmrptokens}; }

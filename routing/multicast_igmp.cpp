@@ -86,3 +86,5 @@ constinit keyword_table_of igmptokens{
 }  // namespace
 
 int parse_igmp(FILE *fp, FILE *, const char *) { return parse_mcast(fp, igmptokens, "IGMP"); }
+
+block_keys igmp_keys() { return {&igmptokens}; }

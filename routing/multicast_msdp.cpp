@@ -148,3 +148,5 @@ int parse_msdp(FILE *fp, FILE *, const char *) {
     append_record(prmsdpclass, rec);
     return 0;
 }
+
+block_keys msdp_keys() { return {&msdptokens}; }

@@ -349,3 +349,5 @@ int parse_ospf(FILE *fp, FILE *, const char *) {
     insert_ospfareas(b, area);
     return 0;
 }
+
+block_keys ospf_keys() { return {&ospftokens}; }

@@ -130,3 +130,5 @@ constinit keyword_table_of pimtokens{
 }  // namespace
 
 int parse_pim(FILE *fp, FILE *, const char *) { return parse_mcast(fp, pimtokens, "PIM"); }
+
+block_keys pim_keys() { return {&pimtokens}; }

@@ -213,3 +213,6 @@ int parse_eigrp(FILE *fp, FILE *, const char *name) {
     insert_area(b);
     return 0;
 }
+
+block_keys rip_keys() { return {&riptokens}; }
+block_keys eigrp_keys() { return {&eigrptokens}; }

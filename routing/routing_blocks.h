@@ -22,6 +22,7 @@
 
 #include "block.h"
 #include "records_routing.h"
+#include "sections.h"
 
 // ---- value lists ----
 extern const value_table MandOpt[];
@@ -223,5 +224,18 @@ int parse_igmp(FILE *fp, FILE *loadfp = nullptr, const char *arg = nullptr);
 int parse_msdp(FILE *fp, FILE *loadfp = nullptr, const char *arg = nullptr);
 int parse_dvmrp(FILE *fp, FILE *loadfp = nullptr, const char *arg = nullptr);
 int parse_vrf(FILE *fp, FILE *loadfp = nullptr, const char *arg = nullptr);
+
+// ---- the blocks' keywords, for the dispatch rows ----
+block_keys protocolblock_keys();
+block_keys staticroute_keys();
+block_keys ospf_keys();
+block_keys rip_keys();
+block_keys eigrp_keys();
+block_keys bgp_keys();
+block_keys pim_keys();
+block_keys igmp_keys();
+block_keys msdp_keys();
+block_keys dvmrp_keys();
+block_keys vrf_keys();
 
 #endif

@@ -10,28 +10,28 @@
 namespace {
 
 const block_entry routing_blocks[] = {
-    {KW_ROUTING_STATIC, parse_staticroute, nullptr},
-    {KW_ROUTING_OSPF, parse_ospf, nullptr},
-    {KW_ROUTING_EIGRP, parse_eigrp, "EIGRP"},
-    {KW_ROUTING_IGRP, parse_eigrp, "IGRP"},
-    {KW_ROUTING_RIP, parse_rip, nullptr},
-    {KW_ROUTING_BGP, parse_bgp, nullptr},
-    {KW_MPLS, parse_protocolblock, "MPLS"},
-    {KW_LDP, parse_protocolblock, "LDP"},
+    {KW_ROUTING_STATIC, parse_staticroute, nullptr, staticroute_keys},
+    {KW_ROUTING_OSPF, parse_ospf, nullptr, ospf_keys},
+    {KW_ROUTING_EIGRP, parse_eigrp, "EIGRP", eigrp_keys},
+    {KW_ROUTING_IGRP, parse_eigrp, "IGRP", eigrp_keys},
+    {KW_ROUTING_RIP, parse_rip, nullptr, rip_keys},
+    {KW_ROUTING_BGP, parse_bgp, nullptr, bgp_keys},
+    {KW_MPLS, parse_protocolblock, "MPLS", protocolblock_keys},
+    {KW_LDP, parse_protocolblock, "LDP", protocolblock_keys},
     // The keyword is spelled RSPVP; the protocol it declares is RSVP.
-    {KW_RSPVP, parse_protocolblock, "RSVP"},
-    {KW_TAGSWITCHING, parse_protocolblock, "TAGSWITCHING"},
-    {KW_ROUTEMAP, parse_routemap, nullptr},
-    {KW_PREFIXLIST, parse_prefixlist, nullptr},
-    {KW_ASNLIST, parse_asncommlist, "ASN"},
-    {KW_COMMUNITYLIST, parse_asncommlist, "COMMUNITY"},
-    {KW_ACCESSLIST, parse_accesslist, nullptr},
-    {KW_MAP_CLASS, parse_domainmapclass, nullptr},
-    {KW_ROUTING_PIM, parse_pim, nullptr},
-    {KW_ROUTING_MSDP, parse_msdp, nullptr},
-    {KW_ROUTING_IGMP, parse_igmp, nullptr},
-    {KW_ROUTING_DVMRP, parse_dvmrp, nullptr},
-    {KW_VRF, parse_vrf, nullptr},
+    {KW_RSPVP, parse_protocolblock, "RSVP", protocolblock_keys},
+    {KW_TAGSWITCHING, parse_protocolblock, "TAGSWITCHING", protocolblock_keys},
+    {KW_ROUTEMAP, parse_routemap, nullptr, routemap_keys},
+    {KW_PREFIXLIST, parse_prefixlist, nullptr, prefixlist_keys},
+    {KW_ASNLIST, parse_asncommlist, "ASN", asncommlist_keys},
+    {KW_COMMUNITYLIST, parse_asncommlist, "COMMUNITY", asncommlist_keys},
+    {KW_ACCESSLIST, parse_accesslist, nullptr, accesslist_keys},
+    {KW_MAP_CLASS, parse_domainmapclass, nullptr, domainmapclass_keys},
+    {KW_ROUTING_PIM, parse_pim, nullptr, pim_keys},
+    {KW_ROUTING_MSDP, parse_msdp, nullptr, msdp_keys},
+    {KW_ROUTING_IGMP, parse_igmp, nullptr, igmp_keys},
+    {KW_ROUTING_DVMRP, parse_dvmrp, nullptr, dvmrp_keys},
+    {KW_VRF, parse_vrf, nullptr, vrf_keys},
     {0, nullptr, nullptr},
 };
 
@@ -50,7 +50,7 @@ int parseroutingsec(FILE *fp, FILE *loadfp) { return run_section(fp, loadfp, rou
 namespace {
 
 const bool registered = [] {
-    register_section("ROUTING", parseroutingsec);
+    register_section("ROUTING", parseroutingsec, &routing_section);
     return true;
 }();
 

@@ -159,3 +159,5 @@ int parse_staticroute(FILE *fp, FILE *, const char *) {
     if (read_header(r, kStaticHeader, b)) return 1;
     return read_body(r, b);
 }
+
+block_keys staticroute_keys() { return {&staticroutetokens}; }

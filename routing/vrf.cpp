@@ -233,3 +233,5 @@ int parse_vrf(FILE *fp, FILE *, const char *) {
     v.targetseq = 1;
     return read_header(r, kVrfHeader, v.b) || read_attributes(r, &v) ? 1 : 0;
 }
+
+block_keys vrf_keys() { return {&vrftokens}; }

@@ -114,3 +114,5 @@ int parse_addresspools(FILE *fp, FILE *, const char *) {
     if (!r.expect("BEGIN", "ERROR: Keyword 'BEGIN' expected : %s @%d\n")) return 1;
     return parse_networkpool(fp);
 }
+
+block_keys addresspool_keys() { return {&pooltokens, &pool_row}; }

@@ -129,3 +129,5 @@ int parse_connections(FILE *fp, FILE *, const char *) {
         if (read_connection(r)) return 1;
     }
 }
+
+block_keys connections_keys() { return {&connectiontokens}; }

@@ -329,3 +329,5 @@ int parse_connectiontypes(FILE *fp, FILE *, const char *) {
     if (!ctx->assignments) return r.fail("ERROR: IP address not defined for connection : %s @%d\n", ctx->name, Line);
     return finish_assignment(r, *ctx, true);
 }
+
+block_keys connectiontypes_keys() { return {&connectiontypestokens}; }

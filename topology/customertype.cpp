@@ -388,3 +388,5 @@ int parse_customertype(FILE *fp, FILE *, const char *) {
     ctx->type = nullptr;  // the list holds it now
     return 0;
 }
+
+block_keys customertype_keys() { return {&customertypestokens}; }

@@ -79,3 +79,5 @@ int parse_domains(FILE *fp, FILE *, const char *) {
     }
     return 0;
 }
+
+block_keys domain_keys() { return {&domaintokens}; }

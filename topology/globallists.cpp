@@ -127,3 +127,6 @@ constinit keyword_table_of intbandwidthtokens{
 int parse_globallists(FILE *fp, FILE *, const char *) { return read_list_block(fp, globallisttokens); }
 
 int parse_intbandwidthlist(FILE *fp, FILE *, const char *) { return read_list_block(fp, intbandwidthtokens); }
+
+block_keys globallists_keys() { return {&globallisttokens}; }
+block_keys intbandwidthlist_keys() { return {&intbandwidthtokens}; }

@@ -182,3 +182,6 @@ int parse_systemlist(FILE *fp, FILE *, const char *) {
     if (!r.expect("BEGIN", "ERROR : Keyword 'BEGIN' expected: %s @ %d \n")) return 1;
     return read_attributes(r, &ctx);
 }
+
+block_keys listdefs_keys() { return {&listtokens}; }
+block_keys systemlist_keys() { return {&systemlisttokens}; }

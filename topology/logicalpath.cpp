@@ -228,3 +228,5 @@ int parse_logicalconnection(FILE *fp, FILE *, const char *) {
     append_record(prlogconntypes, rec);
     return 0;
 }
+
+block_keys logicalpath_keys() { return {&logicalconnectiontokens}; }

@@ -260,3 +260,5 @@ int parse_logint(FILE *fp, FILE *, const char *) {
         if (read_statement(r, *ctx)) return 1;
     }
 }
+
+block_keys logint_keys() { return {&loopbacktokens}; }

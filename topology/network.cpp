@@ -57,3 +57,5 @@ int parse_network(FILE *fp, FILE *, const char *) {
                       r.start_line);
     return 0;
 }
+
+block_keys network_keys() { return {&networktokens}; }

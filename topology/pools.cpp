@@ -331,3 +331,6 @@ int parse_pooltypes(FILE *fp, FILE *, const char *) {
     r.check_mandatory("pooltypes", "ERROR: token '%s' not found in POOLTYPES block @ %d\n", r.start_line);
     return 0;
 }
+
+block_keys poolclass_keys() { return {&poolclasstokens}; }
+block_keys pooltypes_keys() { return {&pooltypestokens}; }

@@ -12,27 +12,27 @@
 namespace {
 
 const block_entry topology_blocks[] = {
-    {KW_NETWORK, parse_network, nullptr},
-    {KW_LISTDEFS, parse_listdefs, nullptr},
-    {KW_NETWORKVARS, parse_networkvars, nullptr},
-    {KW_DOMAIN, parse_domains, nullptr},
-    {KW_NODES, parse_nodes, nullptr},
-    {KW_ADDRESSPOOL, parse_addresspools, nullptr},
-    {KW_SYSTEMLIST, parse_systemlist, nullptr},
-    {KW_GLOBALLISTS, parse_globallists, nullptr},
-    {KW_INTERFACE_BANDWIDTH_LIST, parse_intbandwidthlist, nullptr},
-    {KW_SERVICE_TYPE, parse_servicetypes, nullptr},
-    {KW_POOL_CLASS, parse_poolclass, nullptr},
-    {KW_POOL_TYPE, parse_pooltypes, nullptr},
-    {KW_LOGICALINTERFACE, parse_logint, nullptr},
-    {KW_CONNECTIONS, parse_connections, nullptr},
-    {KW_CONNECTIONTYPE, parse_connectiontypes, nullptr},
-    {KW_LOGICAL_PATH, parse_logicalconnection, nullptr},
+    {KW_NETWORK, parse_network, nullptr, network_keys},
+    {KW_LISTDEFS, parse_listdefs, nullptr, listdefs_keys},
+    {KW_NETWORKVARS, parse_networkvars, nullptr, networkvars_keys},
+    {KW_DOMAIN, parse_domains, nullptr, domain_keys},
+    {KW_NODES, parse_nodes, nullptr, nodes_keys},
+    {KW_ADDRESSPOOL, parse_addresspools, nullptr, addresspool_keys},
+    {KW_SYSTEMLIST, parse_systemlist, nullptr, systemlist_keys},
+    {KW_GLOBALLISTS, parse_globallists, nullptr, globallists_keys},
+    {KW_INTERFACE_BANDWIDTH_LIST, parse_intbandwidthlist, nullptr, intbandwidthlist_keys},
+    {KW_SERVICE_TYPE, parse_servicetypes, nullptr, servicetypes_keys},
+    {KW_POOL_CLASS, parse_poolclass, nullptr, poolclass_keys},
+    {KW_POOL_TYPE, parse_pooltypes, nullptr, pooltypes_keys},
+    {KW_LOGICALINTERFACE, parse_logint, nullptr, logint_keys},
+    {KW_CONNECTIONS, parse_connections, nullptr, connections_keys},
+    {KW_CONNECTIONTYPE, parse_connectiontypes, nullptr, connectiontypes_keys},
+    {KW_LOGICAL_PATH, parse_logicalconnection, nullptr, logicalpath_keys},
     {0, nullptr, nullptr},
 };
 
 const block_entry customer_blocks[] = {
-    {KW_CUSTOMER_TYPE, parse_customertype, nullptr},
+    {KW_CUSTOMER_TYPE, parse_customertype, nullptr, customertype_keys},
     {0, nullptr, nullptr},
 };
 
@@ -71,8 +71,8 @@ int parsecustomersec(FILE *fp, FILE *loadfp) { return run_section(fp, loadfp, cu
 namespace {
 
 const bool registered = [] {
-    register_section("TOPOLOGY", parsetopologysec);
-    register_section("CUSTOMER", parsecustomersec);
+    register_section("TOPOLOGY", parsetopologysec, &topology_section);
+    register_section("CUSTOMER", parsecustomersec, &customer_section);
     return true;
 }();
 

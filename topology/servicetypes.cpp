@@ -112,3 +112,5 @@ int parse_servicetypes(FILE *fp, FILE *, const char *) {
         r.flag("ERROR: Attribute SERVICENAME not given for SERVICE-TYPES : @ %d\n", r.start_line);
     return 0;
 }
+
+block_keys servicetypes_keys() { return {&servicetypestokens}; }

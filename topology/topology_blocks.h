@@ -16,6 +16,7 @@
 #include "block.h"
 #include "records_customer.h"
 #include "records_topology.h"
+#include "sections.h"
 #include "topology.h"
 #include "validations.h"
 
@@ -359,5 +360,24 @@ int extract_custhsrpvariables(FILE *fp, const customer_block &b);
 int parse_servicetypes(FILE *fp, FILE *loadfp = nullptr, const char *arg = nullptr);
 int parse_poolclass(FILE *fp, FILE *loadfp = nullptr, const char *arg = nullptr);
 int parse_pooltypes(FILE *fp, FILE *loadfp = nullptr, const char *arg = nullptr);
+
+// ---- the blocks' keywords, for the dispatch rows ----
+block_keys network_keys();
+block_keys listdefs_keys();
+block_keys systemlist_keys();
+block_keys networkvars_keys();
+block_keys domain_keys();
+block_keys nodes_keys();
+block_keys addresspool_keys();
+block_keys globallists_keys();
+block_keys intbandwidthlist_keys();
+block_keys servicetypes_keys();
+block_keys poolclass_keys();
+block_keys pooltypes_keys();
+block_keys logint_keys();
+block_keys connections_keys();
+block_keys connectiontypes_keys();
+block_keys logicalpath_keys();
+block_keys customertype_keys();
 
 #endif

@@ -214,3 +214,5 @@ int parse_networkvars(FILE *fp, FILE *, const char *) {
     int sequence = 1;
     return read_attributes(r, &sequence);
 }
+
+block_keys networkvars_keys() { return {&networkvarstokens}; }

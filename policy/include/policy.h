@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "sections.h"
+
 // The section dispatchers (registered with the driver).
 int parsefirewallsec(FILE *fp, FILE *loadfp);
 int parseqossec(FILE *fp, FILE *loadfp);
@@ -56,5 +58,12 @@ int get_routemapcontext(const char *domainname, const char *nodetype, const char
 // `kind` (callers pass 1): 1, else 0.
 int matchrule_exists(const char *domainname, const char *nodetype, const char *rulename,
                      int32_t kind);
+
+// The keywords of the blocks above, for the dispatch rows.
+block_keys accesslist_keys();
+block_keys routemap_keys();
+block_keys prefixlist_keys();
+block_keys asncommlist_keys();
+block_keys domainmapclass_keys();
 
 #endif

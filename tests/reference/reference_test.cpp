@@ -1,0 +1,88 @@
+// The reference against the loader: the keywords it marks mandatory in a
+// NETWORK block are those a load asks for, one after another, in its order.
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "repo_test.h"
+#include "run_program.h"
+
+namespace {
+
+struct keyword_row {
+    std::string name, mandatory, value;
+};
+
+// The rows of a block's own table ("### BLOCK" up to the next heading).
+std::vector<keyword_row> block_rows(const std::string &reference, const std::string &block) {
+    std::vector<keyword_row> rows;
+    size_t at = reference.find("\n### " + block + "\n");
+    if (at == std::string::npos) return rows;
+    std::istringstream in(reference.substr(at + 1));
+    std::string line;
+    std::getline(in, line);  // the heading
+    while (std::getline(in, line) && line.rfind("#", 0) != 0) {
+        if (line.rfind("| `", 0) != 0) continue;
+        std::vector<std::string> cells;
+        std::istringstream cols(line.substr(1));
+        for (std::string cell; std::getline(cols, cell, '|');) {
+            size_t from = cell.find_first_not_of(" `"), to = cell.find_last_not_of(" `");
+            cells.push_back(from == std::string::npos ? "" : cell.substr(from, to - from + 1));
+        }
+        if (cells.size() < 3) continue;
+        rows.push_back({cells[0], cells[1], cells[2]});
+    }
+    return rows;
+}
+
+class Reference : public RepoTest {
+protected:
+    std::string reference() {
+        ProgramRun run = run_program(NDL_REFERENCE_TOOL, {});
+        EXPECT_EQ(run.status, 0) << run.err;
+        return run.out;
+    }
+};
+
+TEST_F(Reference, NetworkAsksForItsMandatoryKeywordsInTheReferencesOrder) {
+    std::vector<keyword_row> rows = block_rows(reference(), "NETWORK");
+    std::vector<keyword_row> mandatory;
+    for (const keyword_row &row : rows)
+        if (row.mandatory.rfind("yes", 0) == 0) mandatory.push_back(row);
+    ASSERT_FALSE(mandatory.empty()) << "no mandatory NETWORK keyword in the reference";
+
+    // Each file gives the keywords before the k-th: the load names the k-th.
+    for (size_t k = 0; k <= mandatory.size(); ++k) {
+        std::string text = "NETWORKNAME = LAB, SECTION = TOPOLOGY\nNETWORK LAB BEGIN\n";
+        for (size_t i = 0; i < k; ++i)
+            text += "  " + mandatory[i].name + " = " + (mandatory[i].value == "quoted text" ? "\"v\"" : "v") + "\n";
+        write_file("network.ndl", text + "END\n");
+        int ret = parse(dir, "network.ndl").ret;
+        if (k < mandatory.size()) {
+            EXPECT_NE(log.find("ERROR: Mandatory variable '" + mandatory[k].name + "' not given in NETWORK block"),
+                      std::string::npos)
+                << "with " << k << " keywords:\n" << log;
+        } else {
+            EXPECT_EQ(ret, 0) << log;
+            EXPECT_EQ(log.find("not given"), std::string::npos) << log;
+        }
+    }
+}
+
+// Every section the driver knows has its heading, in the driver's order,
+// and every block keyword of the README's list has its own.
+TEST_F(Reference, ListsEverySectionInOrder) {
+    std::string text = reference();
+    size_t at = 0;
+    for (const char *section : {"TOPOLOGY", "CUSTOMER", "ROUTING", "FIREWALL", "QOS"}) {
+        size_t next = text.find("\n## " + std::string(section) + "\n", at);
+        ASSERT_NE(next, std::string::npos) << section;
+        at = next;
+    }
+    for (const char *block : {"NETWORK", "CUSTOMER-TYPE", "ROUTING-BGP", "ACCESSLIST", "QOSPOLICY"})
+        EXPECT_NE(text.find("\n### " + std::string(block) + "\n"), std::string::npos) << block;
+}
+
+}  // namespace

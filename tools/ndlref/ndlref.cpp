@@ -1,0 +1,213 @@
+// Prints the reference of NDL for designers, in Markdown, from the tables
+// the parser reads with: the sections in the driver's order, each section's
+// blocks in its dispatch rows, each block's keyword table and, to any
+// depth, the tables of its entries. Nothing here describes a keyword by
+// hand, so the reference says what the parser does.
+#include <cctype>
+#include <cstdio>
+#include <cstring>
+#include <exception>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "block.h"
+#include "runstate.h"
+#include "sections.h"
+#include "tokenizer.h"
+
+// The loader's code links a log writer; nothing here parses, so nothing logs.
+int addtooutput() {
+    std::fprintf(stderr, "%s\n", g_errormsg);
+    return 1;
+}
+
+namespace {
+
+std::string out;
+
+void put(const std::string &text) { out += text; }
+
+const char *block_name(int kind) {
+    for (const token_entry *e = majortokens; e->name; ++e)
+        if (e->type == kind) return e->name;
+    return "?";
+}
+
+bool is_word(const char *name) { return std::isalpha(static_cast<unsigned char>(name[0])) != 0; }
+
+// Rows a designer writes: attributes and entries, and the words a block
+// reads with its own code; BEGIN, END and punctuation are the frame.
+bool listed(const keyword_rule &rule) {
+    if (rule.kind != value_kind::token) return true;
+    return is_word(rule.name) && std::strcmp(rule.name, "BEGIN") != 0 && std::strcmp(rule.name, "END") != 0;
+}
+
+std::string keyword_cell(const keyword_rule &rule) {
+    return *rule.name ? "`" + std::string(rule.name) + "`" : "*any word*";
+}
+
+const char *mandatory_cell(const keyword_rule &rule) {
+    switch (rule.mandatory) {
+    case 0: return "";
+    case 2: return "yes, vendor-checked";
+    default: return "yes";
+    }
+}
+
+size_t list_capacity(const keyword_rule &rule) { return rule.field.size / sizeof(value_table); }
+
+std::string value_cell(const keyword_rule &rule) {
+    switch (rule.kind) {
+    case value_kind::token: return "read by the block's own code";
+    case value_kind::quoted: return "quoted text";
+    case value_kind::number: return "number";
+    case value_kind::word: return "word";
+    case value_kind::name:
+    case value_kind::any: return "any token";
+    case value_kind::list:
+        if (rule.field.size && rule.field.type == field_ref::rows)
+            return "quoted list, comma-separated, up to " + std::to_string(list_capacity(rule)) + " items";
+        return "quoted list, comma-separated";
+    // What follows such a keyword, if anything, its check reads.
+    case value_kind::none: return rule.after ? "read by the keyword's own code" : "none (the keyword alone)";
+    case value_kind::entry: return "entry (below)";
+    }
+    return "";
+}
+
+std::string longest_cell(const keyword_rule &rule) {
+    const field_ref &f = rule.field;
+    std::string own = rule.maxlen ? std::to_string(rule.maxlen) + " (own check)" : "own check";
+    switch (rule.kind) {
+    case value_kind::token: return rule.maxlen ? std::to_string(rule.maxlen) : "";
+    case value_kind::none:
+    case value_kind::entry: return "";
+    default: break;
+    }
+    if (f.size && f.type == field_ref::int32) return "32-bit";
+    // A list's rows are split by the loop; only a check of its own holds
+    // the items to a length.
+    if (f.size && f.type == field_ref::rows) return rule.maxlen ? own : "300 per item";
+    if (rule.length == length_rule::own) return own;
+    if (rule.length == length_rule::table && rule.maxlen) return std::to_string(rule.maxlen);
+    return std::to_string(f.size ? f.size - 1 : kTokenSize - 1);
+}
+
+std::string notes_cell(const keyword_rule &rule) {
+    std::vector<std::string> notes;
+    bool checked = rule.before || rule.after;
+    // The loop lets a repeatable keyword come again; a check of its own may
+    // still refuse a second one.
+    if (rule.repeatable)
+        notes.push_back(checked && rule.kind != value_kind::entry ? "repeats as its own check allows" : "may repeat");
+    if (rule.upper) notes.push_back("stored upper case");
+    if (rule.lower) notes.push_back("stored lower case");
+    bool read_alone = rule.kind == value_kind::entry || rule.kind == value_kind::none;
+    if (!read_alone && checked) notes.push_back("checked further");
+    std::string cell;
+    for (const std::string &n : notes) cell += (cell.empty() ? "" : "; ") + n;
+    return cell;
+}
+
+void style_line(const keyword_table &table, bool has_rows) {
+    const loop_options &o = table.options;
+    if (has_rows) {
+        switch (o.style) {
+        case loop_style::block: put("Written `KEYWORD = value`, one after another, up to `END`.\n"); break;
+        case loop_style::separated: put("Written `KEYWORD = value`, separated by `,`, up to `)`.\n"); break;
+        case loop_style::ordered:
+            put("Each keyword once, in this order, separated by `,`, up to `)`.\n");
+            break;
+        }
+    } else {
+        put("No keywords of its own.\n");
+    }
+    if (o.other) put("Other words are read by the block's own code.\n");
+}
+
+std::string entry_form(const keyword_rule &rule) {
+    const entry_def &e = *rule.entry;
+    std::string key = *rule.name ? rule.name : "word";
+    std::string form = e.begin_end ? "`" + key + " BEGIN ... END`" : "`" + key + " = ( ... )`";
+    if (e.repeated) form += ", and more entries after it as `, ( ... )`";
+    return "Written " + form + ".\n";
+}
+
+// Where each entry table was written first: an entry met again (in another
+// block, or inside itself) refers to it.
+std::map<const keyword_table *, std::string> written_at;
+
+// The table's rows, then each entry's own table under its path.
+void write_table(const keyword_table &table, const keyword_rule *word, const std::string &path) {
+    std::vector<const keyword_rule *> rows;
+    for (const keyword_rule &rule : table.rows())
+        if (listed(rule)) rows.push_back(&rule);
+    if (word) rows.push_back(word);
+    style_line(table, !rows.empty());
+    if (rows.empty()) return;
+    put("\n| Keyword | Mandatory | Value | Longest | Notes |\n|---|---|---|---|---|\n");
+    for (const keyword_rule *rule : rows)
+        put("| " + keyword_cell(*rule) + " | " + mandatory_cell(*rule) + " | " + value_cell(*rule) + " | " +
+            longest_cell(*rule) + " | " + notes_cell(*rule) + " |\n");
+    for (const keyword_rule *rule : rows) {
+        if (rule->kind != value_kind::entry || !rule->entry || !rule->entry->keys) continue;
+        std::string here = path + " › " + (*rule->name ? rule->name : "*word*");
+        put("\n#### " + here + "\n\n" + entry_form(*rule));
+        auto [at, added] = written_at.emplace(rule->entry->keys, here);
+        if (added)
+            write_table(*rule->entry->keys, nullptr, here);
+        else
+            put("Its keywords are those of " + at->second + ", above.\n");
+    }
+}
+
+void write_reference() {
+    put("# NDL reference\n\n"
+        "Generated by `ndlref` from the loader's own keyword tables: do not edit it by hand.\n"
+        "Sections come in the order the loader lists them, blocks in the order of their\n"
+        "section's dispatch rows. *Longest* is the longest value in characters; *own check*\n"
+        "means the keyword's own check holds the value to its length. Entries nested in a\n"
+        "block follow its table, named by their path.\n");
+    // A block whose parser is another's: its keywords are listed once.
+    std::map<block_keys (*)(), std::string> first_listed;
+    for (int i = 0; const char *name = section_name(i); ++i) {
+        put("\n## " + std::string(name) + "\n");
+        const section_def *def = registered_section(name);
+        if (!def || !def->blocks) {
+            put("\nNo blocks.\n");
+            continue;
+        }
+        for (const block_entry *b = def->blocks; b->kind; ++b) {
+            std::string block = block_name(b->kind);
+            put("\n### " + block + "\n\n");
+            if (!b->keys) {
+                put("Its parser names no keyword table.\n");
+                continue;
+            }
+            auto [at, added] = first_listed.emplace(b->keys, block + " (" + name + ")");
+            if (!added) {
+                put("Read by the parser of " + at->second + ": the same keywords.\n");
+                continue;
+            }
+            block_keys keys = b->keys();
+            write_table(*keys.table, keys.word, block);
+        }
+    }
+}
+
+}  // namespace
+
+int main() {
+    try {
+        write_reference();
+    } catch (const std::exception &e) {
+        std::fprintf(stderr, "ndlref: %s\n", e.what());
+        return 1;
+    }
+    if (std::fwrite(out.data(), 1, out.size(), stdout) != out.size() || std::fflush(stdout) != 0) {
+        std::perror("ndlref: standard output");
+        return 1;
+    }
+    return 0;
+}
