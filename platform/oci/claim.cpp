@@ -49,10 +49,11 @@ void claim_repository(Conn &c) {
     // A few rounds at most: each lost one is a removal that just finished.
     for (int round = 0; round < 8; ++round) {
         // SQLite's own mode for a new database file.
-        int fd = open(c.path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+        int fd = open(c.path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC | O_NONBLOCK, 0644);
         bool created = fd >= 0;
-        if (fd < 0 && errno == EEXIST) fd = open(c.path.c_str(), O_RDONLY | O_CLOEXEC);
-        // What cannot be opened here SQLite reports in its own words.
+        if (fd < 0 && errno == EEXIST) fd = open(c.path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+        // What cannot be opened here SQLite reports in its own words; a FIFO
+        // at the path does not hang the logon (O_NONBLOCK).
         if (fd < 0) return;
         if (flock(fd, LOCK_SH) == 0 && same_file(fd, c.path)) {
             c.claim_fd = fd;
