@@ -1,5 +1,6 @@
 // cfgload: loads one NDL file into the repository from a shell, with a
 // logon of its own, or writes the statements into a ".sql" load file.
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -105,7 +106,11 @@ FILE *open_loadfile() {
     std::snprintf(loadtemp, sizeof loadtemp, "%sXXXXXX", loadname);
     int fd = mkstemp(loadtemp);
     if (fd < 0) return nullptr;
-    FILE *fp = fdopen(fd, "w");
+    // mkstemp makes it 0600; the file is for whoever runs the SQL client, so
+    // it gets the mode a plain create would give it.
+    mode_t mask = umask(0);
+    umask(mask);
+    FILE *fp = fchmod(fd, 0666 & ~mask) == 0 ? fdopen(fd, "w") : nullptr;
     if (!fp) {
         close(fd);
         unlink(loadtemp);
@@ -183,9 +188,13 @@ int run(int argc, char **argv) {
         }
     }
 
-    FILE *fp = open_ndl_file(inputname);
+    bool utf16 = false;
+    FILE *fp = open_ndl_text(inputname, utf16);
     if (!fp) {
-        std::fprintf(stderr, "open failed for %s\n", inputname);
+        if (utf16)
+            std::fprintf(stderr, kUtf16Refusal, inputname);
+        else
+            std::fprintf(stderr, "open failed for %s\n", inputname);
         return 1;
     }
     FILE *loadfp = nullptr;

@@ -65,11 +65,11 @@ void final_cleanup() {
 
 // Paths are joined with "\" and shown so; the file system reads it as a
 // separator.
-FILE *open_input(const char *path) {
+FILE *open_input(const char *path, bool &utf16) {
     std::string native(path);
     for (char &c : native)
         if (c == '\\') c = '/';
-    return open_ndl_file(native.c_str());
+    return open_ndl_text(native.c_str(), utf16);
 }
 
 // Opens every named file; false (message logged, everything released) on the
@@ -97,9 +97,13 @@ bool open_files(char *names, const char *repository, file_list &list) {
         } else {
             path = name;
         }
-        FILE *fp = open_input(path.c_str());
+        bool utf16 = false;
+        FILE *fp = open_input(path.c_str(), utf16);
         if (!fp) {
-            logmsg("ERROR: File cannot be opened for parsing: %s \n", path.c_str());
+            if (utf16)
+                logmsg(kUtf16Refusal, path.c_str());
+            else
+                logmsg("ERROR: File cannot be opened for parsing: %s \n", path.c_str());
             list.release();
             return false;
         }

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <string>
 
@@ -303,6 +304,36 @@ FILE *open_ndl_file(const char *path) {
         return nullptr;
     }
     return fp;
+}
+
+namespace {
+
+// Every byte at FIRST, FIRST+2, ... of a text of two bytes or more is NUL:
+// UTF-16 of ASCII text, little-endian (FIRST 1) or big-endian (FIRST 0).
+bool every_second_nul(const unsigned char *b, size_t n, size_t first) {
+    if (n < 2) return false;
+    for (size_t i = first; i < n; i += 2)
+        if (b[i]) return false;
+    return true;
+}
+
+}  // namespace
+
+FILE *open_ndl_text(const char *path, bool &utf16) {
+    utf16 = false;
+    FILE *fp = open_ndl_file(path);
+    struct stat st;
+    if (!fp || fstat(fileno(fp), &st) != 0 || !S_ISREG(st.st_mode)) return fp;
+    // The first line, or as much of it as tells.
+    unsigned char line[256];
+    size_t n = 0;
+    for (int c; n < sizeof line && (c = std::getc(fp)) != EOF && c != '\n';) line[n++] = static_cast<unsigned char>(c);
+    bool mark16 = n >= 2 && ((line[0] == 0xFF && line[1] == 0xFE) || (line[0] == 0xFE && line[1] == 0xFF));
+    utf16 = mark16 || every_second_nul(line, n, 0) || every_second_nul(line, n, 1);
+    bool mark8 = n >= 3 && line[0] == 0xEF && line[1] == 0xBB && line[2] == 0xBF;
+    if (!utf16 && std::fseek(fp, mark8 ? 3 : 0, SEEK_SET) == 0) return fp;
+    std::fclose(fp);
+    return nullptr;
 }
 
 void reset_tokenizer() {

@@ -120,6 +120,15 @@ void reset_tokenizer();
 // opens as a stream on Linux but holds no text: it is a file that cannot be
 // opened.
 FILE *open_ndl_file(const char *path);
+// Opens an NDL file as editors save it: past a UTF-8 byte-order mark at its
+// very start (line numbers stay as they are). A UTF-16 file (its mark, or a
+// NUL in every second byte of its first line) is not opened: null with
+// `utf16` set, for the caller to report with kUtf16Refusal. Streams that
+// cannot be rewound are read as they come.
+FILE *open_ndl_text(const char *path, bool &utf16);
+// printf format of the refusal of a UTF-16 file; %s is its path.
+constexpr const char kUtf16Refusal[] =
+    "ERROR: File is UTF-16 text, save it as 8-bit text (UTF-8 or ASCII) and parse it again: %s \n";
 int parseQuoteString(FILE *fp, char *token);
 int ispun(int c);
 // Equal ignoring case (A-Z and a-z alike, every other byte as it is),

@@ -45,7 +45,7 @@ using loader = std::function<bool(const std::string &dir, const std::string &db)
 long peak_kb = 0;
 ProgramRun run_measured(const std::string &exe, std::vector<std::string> args) {
     args.insert(args.begin(), exe);
-    ProgramRun r = run_program(kBin + "/peak_rss", std::move(args));
+    ProgramRun r = run_program(NDL_BENCH_DIR "/peak_rss", std::move(args));
     size_t at = r.err.rfind("peak_kb=");
     if (at != std::string::npos) peak_kb = std::max(peak_kb, std::atol(r.err.c_str() + at + 8));
     return r;

@@ -1,28 +1,14 @@
 #include "callspecs.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace extproc {
 
-namespace {
-constexpr ParamSpec ctx{ParamKind::Context, "context", 0};
-constexpr ParamSpec text_in(const char *n) { return {ParamKind::TextIn, n, 0}; }
-constexpr ParamSpec int_in(const char *n) { return {ParamKind::IntIn, n, 0}; }
-constexpr ParamSpec text_out(const char *n, int size) { return {ParamKind::TextOut, n, size}; }
-constexpr ParamSpec int_out(const char *n) { return {ParamKind::IntOut, n, 0}; }
-constexpr ParamSpec clob_in(const char *n) { return {ParamKind::ClobIn, n, 0}; }
-constexpr ParamSpec clob_out(const char *n) { return {ParamKind::ClobOut, n, 0}; }
-constexpr ParamSpec buf_out(const char *n, int size) { return {ParamKind::BufOut, n, size}; }
-constexpr bool kRepository = true;
-}  // namespace
+using namespace param;
 
 // clang-format off
 const CallSpec kCallSpecs[] = {
-    // The marshalling test library: one export per parameter kind.
-    {"hosttest", "T_echo", 5, {text_in("text"), int_in("number"), text_out("result", 4000), int_out("length"), text_out("error", 4000)}},
-    {"hosttest", "T_clob", 5, {ctx, clob_in("input"), clob_out("output"), int_out("length"), text_out("error", 4000)}},
-    {"hosttest", "T_write", 4, {ctx, text_in("value"), int_in("status"), text_out("error", 4000)}, kRepository},
-    {"hosttest", "T_parsefile", 6, {ctx, clob_out("log"), text_in("repository"), text_in("files"), text_in("mode"), text_out("message", 4000)}},
     {"cfgproc", "NDL_parsefile", 6, {ctx, clob_out("log"), text_in("repository"), text_in("files"), text_in("mode"), text_out("message", 4000)}, kRepository},
     // The address library: validation.
     {"addrkit", "C_validate_multicastaddr", 2, {text_in("address"), text_out("error", 4000)}},
@@ -88,14 +74,85 @@ const CallSpec kCallSpecs[] = {
 };
 // clang-format on
 
+#ifndef NDL_TEST_CALLSPECS
+const CallSpec kTestCallSpecs[] = {{nullptr, nullptr, 0, {}}};
+#endif
+
+namespace {
+
+constexpr const CallSpec *kTables[] = {kCallSpecs, kTestCallSpecs};
+
+// The second build of the address library is bound by addrkit's lines too.
+constexpr const char *kSecondBuild = "tmplibaddrkit";
+constexpr const char *kFirstBuild = "addrkit";
+
+template <typename F>
+void each_line(F f) {
+    for (const CallSpec *table : kTables)
+        for (const CallSpec *s = table; s->library; ++s) f(*s);
+}
+
+const char *kind_text(ParamKind k) {
+    switch (k) {
+        case ParamKind::Context: return "context";
+        case ParamKind::TextIn: return "text in";
+        case ParamKind::IntIn: return "int in";
+        case ParamKind::TextOut: return "text out";
+        case ParamKind::IntOut: return "int out";
+        case ParamKind::ClobIn: return "clob in";
+        case ParamKind::ClobOut: return "clob out";
+        case ParamKind::BufOut: return "buffer out";
+    }
+    return "?";
+}
+
+}  // namespace
+
 const CallSpec *find_callspec(const char *library, const char *procedure) {
-    for (const CallSpec *s = kCallSpecs; s->library; ++s)
-        if (std::strcmp(s->library, library) == 0 && std::strcmp(s->procedure, procedure) == 0)
-            return s;
+    const CallSpec *found = nullptr;
+    each_line([&](const CallSpec &s) {
+        if (!found && std::strcmp(s.library, library) == 0 && std::strcmp(s.procedure, procedure) == 0)
+            found = &s;
+    });
+    if (found) return found;
     // The same declarations bind both builds of the address library; what the
     // second build does not export is not found when it is called.
-    if (std::strcmp(library, "tmplibaddrkit") == 0) return find_callspec("addrkit", procedure);
+    if (std::strcmp(library, kSecondBuild) == 0) return find_callspec(kFirstBuild, procedure);
     return nullptr;
+}
+
+bool known_library(const char *library) {
+    bool known = false;
+    each_line([&](const CallSpec &s) { known |= std::strcmp(s.library, library) == 0; });
+    return known;
+}
+
+std::vector<const CallSpec *> library_callspecs(const char *library) {
+    std::vector<const CallSpec *> lines;
+    if (std::strcmp(library, kSecondBuild) == 0) lines = library_callspecs(kFirstBuild);
+    each_line([&](const CallSpec &s) {
+        if (std::strcmp(s.library, library) == 0) lines.push_back(&s);
+    });
+    return lines;
+}
+
+std::vector<std::string> library_names() {
+    std::vector<std::string> names;
+    each_line([&](const CallSpec &s) {
+        if (std::find(names.begin(), names.end(), s.library) == names.end()) names.emplace_back(s.library);
+    });
+    return names;
+}
+
+std::string describe_params(const CallSpec &spec) {
+    std::string d;
+    for (int i = 0; i < spec.nparams; ++i) {
+        const ParamSpec &p = spec.params[i];
+        if (i) d += ", ";
+        d += std::string(p.name) + " " + kind_text(p.kind);
+        if (p.size) d += "(" + std::to_string(p.size) + ")";
+    }
+    return d;
 }
 
 }  // namespace extproc

@@ -35,15 +35,6 @@ std::string oci_text(OCIError *err, sword status) {
 
 bool is_path(const std::string &library) { return library.find('/') != std::string::npos; }
 
-// The deliverable's name of a library given as a path: lib<name>.so gives <name>.
-std::string library_name(const std::string &library) {
-    if (!is_path(library)) return library;
-    std::string base = library.substr(library.rfind('/') + 1);
-    if (base.size() > 6 && base.starts_with("lib") && base.ends_with(".so"))
-        return base.substr(3, base.size() - 6);
-    return base;
-}
-
 std::string exe_dir() {
     char buf[PATH_MAX];
     ssize_t n = readlink("/proc/self/exe", buf, sizeof buf - 1);
@@ -52,10 +43,20 @@ std::string exe_dir() {
     return p.substr(0, p.rfind('/'));
 }
 
+// Where an installed host finds the deliverables from its own folder.
+#ifndef NDL_LIBDIR_FROM_BIN
+#define NDL_LIBDIR_FROM_BIN "../lib"
+#endif
+
 std::string library_file(const std::string &library) {
     if (is_path(library)) return library;
     const char *dir = std::getenv("NDL_LIBDIR");
-    return (dir && *dir ? std::string(dir) : exe_dir()) + "/lib" + library + ".so";
+    if (dir && *dir) return std::string(dir) + "/lib" + library + ".so";
+    // Beside the program in a build; in the prefix's library folder once
+    // installed.
+    std::string beside = exe_dir() + "/lib" + library + ".so";
+    std::string installed = exe_dir() + "/" NDL_LIBDIR_FROM_BIN "/lib" + library + ".so";
+    return access(beside.c_str(), F_OK) != 0 && access(installed.c_str(), F_OK) == 0 ? installed : beside;
 }
 
 // Libraries stay loaded for the life of the process, as the agent keeps
@@ -144,7 +145,8 @@ bool take_args(const CallSpec &spec, const std::vector<std::string> &args, Slots
     for (int i = 0; i < spec.nparams; ++i) wanted += is_in(spec.params[i].kind);
     if (args.size() != wanted) {
         error = "wrong number of arguments for " + std::string(spec.procedure) + ": " +
-                std::to_string(args.size()) + " given, " + std::to_string(wanted) + " expected";
+                std::to_string(args.size()) + " given, " + std::to_string(wanted) + " expected; its parameters: " +
+                describe_params(spec);
         return false;
     }
     size_t a = 0;
@@ -365,7 +367,7 @@ CallResult Session::call(const std::string &library, const std::string &procedur
     }
     const CallSpec *spec = find_procedure(library, procedure);
     if (!spec) {
-        r.error = "unknown procedure " + procedure + " of library " + library_name(library);
+        r.error = unknown_procedure(library, procedure);
         return r;
     }
     if (spec->repository && !h.attached) {
@@ -398,6 +400,34 @@ CallResult Session::call(const std::string &library, const std::string &procedur
 
 const CallSpec *find_procedure(const std::string &library, const std::string &procedure) {
     return find_callspec(library_name(library).c_str(), procedure.c_str());
+}
+
+std::string library_name(const std::string &library) {
+    if (!is_path(library)) return library;
+    std::string base = library.substr(library.rfind('/') + 1);
+    if (base.size() > 6 && base.starts_with("lib") && base.ends_with(".so"))
+        return base.substr(3, base.size() - 6);
+    return base;
+}
+
+std::string unknown_procedure(const std::string &library, const std::string &procedure) {
+    std::string name = library_name(library);
+    if (known_library(name.c_str())) return "unknown procedure " + procedure + " of library " + name;
+    std::string known;
+    for (const std::string &n : library_names()) known += (known.empty() ? "" : ", ") + n;
+    return "unknown library " + name + " (the libraries are " + known + ")";
+}
+
+std::string list_procedures(const std::string &library) {
+    std::string name = library_name(library);
+    // Only what the library exports: the second build of the address
+    // library lacks some of the lines it shares with the first.
+    void *lib = dlopen(library_file(library).c_str(), RTLD_NOW | RTLD_LOCAL);
+    std::string list = name + ":\n";
+    for (const CallSpec *s : library_callspecs(name.c_str()))
+        if (!lib || dlsym(lib, s->procedure))
+            list += "  " + std::string(s->procedure) + "(" + describe_params(*s) + ")\n";
+    return list;
 }
 
 std::string format_call(const CallResult &r) {

@@ -85,6 +85,18 @@ private:
 // nullptr.
 const CallSpec *find_procedure(const std::string &library, const std::string &procedure);
 
+// The deliverable's name of a library given as a path: lib<name>.so gives
+// <name>; a name stays as it is.
+std::string library_name(const std::string &library);
+
+// Why PROCEDURE of LIBRARY has no call spec: an unknown library (the known
+// ones named) or an unknown procedure of a known one.
+std::string unknown_procedure(const std::string &library, const std::string &procedure);
+
+// "LIBRARY:" and a line per procedure it exports, with its parameters in
+// order ("  NAME(name kind, ...)").
+std::string list_procedures(const std::string &library);
+
 // What `extproc call` prints: "return: N", then "NAME: VALUE" or
 // "NAME: <null>" per out-parameter.
 std::string format_call(const CallResult &r);

@@ -17,8 +17,10 @@ namespace {
 constexpr const char *kUsage =
     "usage: extproc [--repository FILE] parse [--dir DIR] --files A,B [--mode MODE] [--raw]\n"
     "       extproc [--repository FILE] call LIBRARY PROCEDURE [ARG...]\n"
-    "       extproc --help\n"
-    "MODE is createversion, updateversion or initializedata, in any case; without it the load is plain.\n";
+    "       extproc call [LIBRARY]\n"
+    "       extproc --help | --version\n"
+    "MODE is createversion, updateversion or initializedata, in any case; without it the load is plain.\n"
+    "call without a procedure lists the procedures of LIBRARY (else of every library) with their parameters.\n";
 
 // The modes the loader knows. It takes any other word for a plain load; a
 // shell user who mistyped one is told instead.
@@ -104,6 +106,11 @@ int main(int argc, char **argv) try {
     std::string why;
     const std::string &cmd = a[i++];
     std::string lost;
+    if (cmd == "--version") {
+        if (print("extproc " NDL_VERSION "\n", lost)) return 0;
+        std::fprintf(stderr, "extproc: the version could not be written (%s)\n", lost.c_str());
+        return 1;
+    }
     if (cmd == "--help" || cmd == "-h") {
         if (print(kUsage, lost)) return 0;
         std::fprintf(stderr, "extproc: the usage could not be written (%s)\n", lost.c_str());
@@ -112,7 +119,23 @@ int main(int argc, char **argv) try {
     if (cmd == "parse") {
         if (!read_parse(a, i, c, why)) return usage(why);
     } else if (cmd == "call") {
-        if (a.size() - i < 2) return usage("call needs a library and a procedure");
+        // Without a procedure: what can be called, and with what.
+        if (a.size() - i < 2) {
+            std::string list;
+            if (i < a.size()) {
+                if (!extproc::known_library(extproc::library_name(a[i]).c_str())) {
+                    std::fprintf(stderr, "extproc: %s\n", extproc::unknown_procedure(a[i], "").c_str());
+                    return 2;
+                }
+                list = extproc::list_procedures(a[i]);
+            } else {
+                for (const std::string &name : extproc::library_names())
+                    list += (list.empty() ? "" : "\n") + extproc::list_procedures(name);
+            }
+            if (print(list, lost)) return 0;
+            std::fprintf(stderr, "extproc: the list could not be written (%s)\n", lost.c_str());
+            return 1;
+        }
         c.library = a[i];
         c.procedure = a[i + 1];
         c.args.assign(a.begin() + static_cast<long>(i) + 2, a.end());
@@ -123,8 +146,7 @@ int main(int argc, char **argv) try {
     // Before logging on, so that a mistyped name leaves no repository behind.
     const extproc::CallSpec *spec = extproc::find_procedure(c.library, c.procedure);
     if (!spec) {
-        std::fprintf(stderr, "extproc: unknown procedure %s of library %s\n", c.procedure.c_str(),
-                     c.library.c_str());
+        std::fprintf(stderr, "extproc: %s\n", extproc::unknown_procedure(c.library, c.procedure).c_str());
         return 2;
     }
     // A procedure that needs no repository leaves none behind.

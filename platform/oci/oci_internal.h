@@ -129,7 +129,22 @@ struct Conn {
     std::string insert_key;
     std::vector<Literal> literals;
     std::string unquoted;                   // a text with its '' pairs made single
+    // The file's claim (claim.cpp): a new repository whose only session
+    // failed is removed at close.
+    int claim_fd = -1;                      // holds the shared flock
+    bool created = false;                   // this process made the file
+    bool made_schema = false;               // ... and this connection its schema
+    long long schema_version = 0;           // PRAGMA data_version as it was written
+    bool failed = false;                    // the last transaction was rolled back
 };
+
+// Claims the file before SQLite opens it; notes the schema this connection
+// wrote; tells at close whether the file is to go (then held exclusive);
+// releases the claim, removing the file and its companions when told to.
+void claim_repository(Conn &c);
+void note_schema_written(Conn &c);
+bool unused_repository(Conn &c);
+void release_claim(Conn &c, bool remove);
 
 struct Server : Handle {
     static constexpr ub4 kType = OCI_HTYPE_SERVER;

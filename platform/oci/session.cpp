@@ -45,6 +45,7 @@ std::unique_ptr<Conn> open_repository(const std::string &path, std::string &why)
     close_repositories_at_exit();
     auto c = std::make_unique<Conn>();
     c->path = path;
+    claim_repository(*c);
     int rc = sqlite3_open_v2(path.c_str(), &c->db,
                              SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr);
     if (rc == SQLITE_OK) {
@@ -95,6 +96,7 @@ bool settle_layout(Conn &c, int expected, Error *e) {
             std::string schema = expected == OCIX_LAYOUT_VERSIONED ? versioned : older_schema(versioned);
             ok = exec(c.db, schema.c_str()) &&
                  exec(c.db, format("PRAGMA user_version=%d", expected).c_str());
+            if (ok) note_schema_written(c);
             layout = expected;
         }
         if (!ok || !exec(c.db, "COMMIT")) {
@@ -132,13 +134,19 @@ bool in_transaction(const Conn &c) { return !sqlite3_get_autocommit(c.db); }
 // transaction back: its work is never committed later by someone else.
 sword finish(Conn &c, Error *e, bool commit) {
     end_cursors(c);
+    // A rollback asked for ends a failed call, whatever it had written.
+    if (!commit) c.failed = true;
     if (!in_transaction(c)) return OCI_SUCCESS;
     if (!commit) return exec(c.db, "ROLLBACK") ? OCI_SUCCESS : fail_sql(e, c.db, "ROLLBACK");
     sword status = fault_take(Fault::Commit, e);
     if (!status) {
-        if (exec(c.db, "COMMIT")) return OCI_SUCCESS;
+        if (exec(c.db, "COMMIT")) {
+            c.failed = false;
+            return OCI_SUCCESS;
+        }
         status = fail_sql(e, c.db, "");
     }
+    c.failed = true;
     exec(c.db, "ROLLBACK");
     e->text = "COMMIT failed, the transaction was rolled back: " + e->text;
     return status;
@@ -186,10 +194,16 @@ Conn::~Conn() {
     last = LastShape{};
     inserts.clear();
     if (active) {
+        // A session never ended commits nothing: what it had begun failed.
+        if (db && in_transaction(*this)) failed = true;
         active->active = false;
         active->server = nullptr;
     }
-    if (!db) return;
+    if (!db) {
+        release_claim(*this, false);
+        return;
+    }
+    bool remove = unused_repository(*this);
     settle_wal(*this);
     // Every statement prepared here is finalized by now; one left over
     // would keep the file open.
@@ -200,12 +214,14 @@ Conn::~Conn() {
         while (sqlite3_stmt *s = sqlite3_next_stmt(db, nullptr)) sqlite3_finalize(s);
         sqlite3_close(db);
     }
+    release_claim(*this, remove);
 }
 
 Server::~Server() = default;
 
 Session::~Session() {
     if (active && server && server->conn) {
+        if (in_transaction(*server->conn)) server->conn->failed = true;
         end_cursors(*server->conn);
         if (in_transaction(*server->conn)) exec(server->conn->db, "ROLLBACK");
         server->conn->active = nullptr;

@@ -2,6 +2,7 @@
 // and that a failed run commits nothing.
 #include <gtest/gtest.h>
 #include <sqlite3.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -243,6 +244,39 @@ TEST_F(Cfgload, LoadFileIsTheGoldenTextAndNothingIsExecuted) {
     EXPECT_NE(again.find("INSERT INTO IPADDRESSPOOLS"), std::string::npos);
 }
 
+// A UTF-8 mark is skipped (lines numbered as without it); a UTF-16 file is
+// refused before the logon.
+TEST_F(Cfgload, FilesAsEditorsSaveThem) {
+    ProgramRun plain = load("small_error.ndl"), marked = load("small_error_bom.ndl");
+    EXPECT_EQ(marked.status, 1);
+    EXPECT_EQ(marked.out, plain.out);
+    const std::string utf16 = std::string(NDL_TEST_DATA) + "/core/topo_utf16le.ndl";
+    ProgramRun r = cfgload({utf16, "scott/tiger/utf16.db"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err, "ERROR: File is UTF-16 text, save it as 8-bit text (UTF-8 or ASCII) and parse it again: " +
+                         utf16 + " \n");
+    EXPECT_FALSE(fs::exists(dir + "/utf16.db"));
+}
+
+// The load file is read by whoever runs the SQL client: it gets the mode a
+// plain create gives under the caller's umask.
+TEST_F(Cfgload, LoadFileHonoursTheUmask) {
+    struct Case {
+        mode_t mask, mode;
+    } cases[] = {{022, 0644}, {027, 0640}};
+    for (const Case &c : cases) {
+        mode_t old = umask(c.mask);
+        std::string name = dir + "/out" + std::to_string(c.mode);
+        ProgramRun r = load("small.ndl", {"createfile", name});
+        umask(old);
+        ASSERT_EQ(r.status, 0) << r.out;
+        struct stat st {};
+        ASSERT_EQ(stat((name + ".sql").c_str(), &st), 0);
+        EXPECT_EQ(st.st_mode & 07777, c.mode) << std::oct << c.mask;
+    }
+}
+
 TEST_F(Cfgload, FailedRunsLeaveNoLoadFile) {
     ProgramRun r = load("small_error.ndl", {"createfile", dir + "/out"});
     EXPECT_EQ(r.status, 1);
@@ -298,7 +332,8 @@ TEST_F(Cfgload, FilterListStartNumbersAreUniquePerNodeType) {
     EXPECT_NE(r.out.find("ERROR: Duplicate use of community/asn list sequence (10) for : EAST/PE @30\n"),
               std::string::npos)
         << r.out;
-    EXPECT_EQ(rows("SELECT count(*) FROM networks"), (std::vector<std::string>{"0"}));
+    // The failed run made the repository: it leaves none.
+    EXPECT_FALSE(fs::exists(db));
 
     extproc::Session session(dir + "/lib.db");
     ASSERT_TRUE(session.ok()) << session.error();

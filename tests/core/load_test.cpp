@@ -170,6 +170,29 @@ TEST_F(Load, ErrorInSecondFileEndsTheRun) {
     EXPECT_EQ(count("SELECT COUNT(*) FROM networks"), 0);
 }
 
+// ---- files as editors save them ----
+
+TEST_F(Load, AUtf8MarkIsSkippedAUtf16FileRefused) {
+    Outcome r = run(kData, "topo_bom.ndl,routing.ndl");
+    EXPECT_EQ(r.ret, 0);
+    EXPECT_EQ(r.log, file_line(in_data("topo_bom.ndl")) + file_line(in_data("routing.ndl")) + kGlobal + kLoaded);
+    EXPECT_EQ(count("SELECT COUNT(*) FROM networks"), 1);
+    // Lines are numbered as without the mark.
+    r = run(kData, "topo.ndl,routing_blocks_bom.ndl", "updateversion");
+    EXPECT_EQ(r.ret, 2);
+    EXPECT_EQ(r.log, file_line(in_data("topo.ndl")) + file_line(in_data("routing_blocks_bom.ndl")) +
+                         "Error: Invalid block type : FOO @ 3\n<br>"
+                         "Error: Invalid block type : CUSTOM-QUEUE @ 4\n<br>" +
+                         kExit);
+    // Refused before anything is parsed, with or without a mark.
+    for (const char *utf16 : {"topo_utf16le.ndl", "topo_utf16be.ndl"}) {
+        r = run(kData, std::string("topo.ndl,") + utf16, "updateversion");
+        EXPECT_EQ(r.ret, 2);
+        EXPECT_EQ(r.log, "ERROR: File is UTF-16 text, save it as 8-bit text (UTF-8 or ASCII) and parse it again: " +
+                             in_data(utf16) + " \n<br>");
+    }
+}
+
 // ---- modes and the binding to a network ----
 
 TEST_F(Load, NewNetworkOnlyWithTopology) {

@@ -7,6 +7,8 @@
 #include <unistd.h>
 
 #include <fstream>
+#include <functional>
+#include <memory>
 #include <sstream>
 
 namespace {
@@ -34,6 +36,40 @@ TEST(OciLogon, NewFileGetsTheExpectedLayout) {
     EXPECT_EQ(raw_value(dir.file("u.db"), "PRAGMA user_version"), "2");
     EXPECT_EQ(raw_value(dir.file("u.db"), "SELECT count(*) FROM sqlite_master WHERE name='POLICYVERSIONS'"), "0");
     EXPECT_EQ(raw_value(dir.file("u.db"), "SELECT count(*) FROM sqlite_master WHERE name='NETWORKS'"), "1");
+}
+
+// A new repository whose only session failed goes again, with its -wal and
+// -shm; one that another session has open, that another wrote to, or that
+// was there before, stays.
+TEST(OciLogon, AFailedFirstSessionLeavesNoRepository) {
+    TempDir dir;
+    const std::string kRow = "INSERT INTO networks VALUES (1, 'N', 'O', 'A', 'C', 'PT', 'z', 'e', 'ALL')";
+    auto fail_in = [&](const std::string &db, const std::function<void()> &meanwhile) {
+        auto l = std::make_unique<Logon>(db);
+        ASSERT_EQ(l->begin_status, OCI_SUCCESS) << l->begin_error;
+        EXPECT_EQ(l->exec(kRow), OCI_SUCCESS) << l->error();
+        EXPECT_EQ(l->rollback(), OCI_SUCCESS);
+        meanwhile();
+        EXPECT_EQ(l->end(), OCI_SUCCESS);
+    };
+    fail_in(dir.file("new.db"), [] {});
+    EXPECT_TRUE(std::filesystem::is_empty(dir.path));
+
+    std::unique_ptr<Logon> other;
+    fail_in(dir.file("open.db"), [&] { other = std::make_unique<Logon>(dir.file("open.db")); });
+    EXPECT_TRUE(std::filesystem::exists(dir.file("open.db")));
+    other.reset();
+
+    fail_in(dir.file("written.db"), [&] {
+        Logon w(dir.file("written.db"));
+        EXPECT_EQ(w.exec(kRow), OCI_SUCCESS) << w.error();
+        EXPECT_EQ(w.end(), OCI_SUCCESS);
+    });
+    EXPECT_EQ(raw_value(dir.file("written.db"), "SELECT count(*) FROM networks"), "1");
+
+    { Logon made(dir.file("old.db")); }
+    fail_in(dir.file("old.db"), [] {});
+    EXPECT_EQ(raw_value(dir.file("old.db"), "PRAGMA user_version"), "1");
 }
 
 TEST(OciLogon, DatabaseOfTheOtherLayoutIsRefused) {

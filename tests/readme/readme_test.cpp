@@ -76,6 +76,8 @@ TEST(Readme, EveryCommandRunsAsWritten) {
     fs::create_directory_symlink(fs::path(NDL_SOURCE_DIR) / "examples", root + "/examples");
     fs::create_directory(root + "/build");
     fs::create_directory_symlink(NDL_BIN_DIR, root + "/build/bin");
+    // What `cmake --install build` reads of a build folder.
+    fs::create_symlink(fs::path(NDL_BIN_DIR).parent_path() / "cmake_install.cmake", root + "/build/cmake_install.cmake");
     unsetenv("NDL_REPOSITORY");
     // What ./run.sh loads once it has built.
     for (const char *setup :
