@@ -11,8 +11,10 @@
 namespace {
 
 // A key of a list: given once, its value held to the key's longest value.
-constexpr keyword_rule key(keyword_rule k) {
-    if (k.toolong_msg == kTooLongMsg) k.toolong_msg = kMaxLenMsg;
+// The message is an argument: comparing it with a default is no constant
+// expression to every compiler.
+constexpr keyword_rule key(keyword_rule k, const char *toolong_msg = kMaxLenMsg) {
+    k.toolong_msg = toolong_msg;
     k.toolong_err = on_error::fail;
     k.repeatable = true;
     if (!k.before) k.before = key_once;
@@ -299,8 +301,8 @@ constinit keyword_table_of offsetlisttokens{
         key({.name = "DIRECTION", .mandatory = 1, .maxlen = 100, .kind = value_kind::word,
              .kind_msg = kDirectionWordMsg, .field = NDL_TEXT(OE, rec.direction), .after = direction}),
         key({.name = "OFFSET", .mandatory = 1, .maxlen = 7, .kind = value_kind::number,
-             .kind_msg = "Error: Offset value can only be numeric: %s @%d\n",
-             .toolong_msg = "ERRORL Token exceeded the max length: %s @%d\n", .field = NDL_TEXT(OE, rec.offset)}),
+             .kind_msg = "Error: Offset value can only be numeric: %s @%d\n", .field = NDL_TEXT(OE, rec.offset)},
+            "ERRORL Token exceeded the max length: %s @%d\n"),
         token_row("(", TOKEN_LPAREN),
         token_row(")", TOKEN_RPAREN),
         token_row("=", TOKEN_EQUAL),
