@@ -326,9 +326,8 @@ using namespace ndloci;
 extern "C" {
 
 sword OCIStmtPrepare(OCIStmt *stmtp, OCIError *errhp, const text *stmt, ub4 stmt_len, ub4, ub4) {
-    Lookup found;
-    Stmt *st = found.as<Stmt>(stmtp);
-    Error *e = found.as<Error>(errhp);
+    Stmt *st = as<Stmt>(stmtp);
+    Error *e = as<Error>(errhp);
     return api_call(e, st, Fault::Prepare, [&]() -> sword {
         if (!stmt && stmt_len) return fail(e, kErrUsage, "the statement text is null");
         st->text.reserve(stmt_len);  // the one allocation, before anything changes
@@ -387,14 +386,13 @@ sword OCIDefineByPos(OCIStmt *stmtp, OCIDefine **defnp, OCIError *errhp, ub4 pos
 
 sword OCIStmtExecute(OCISvcCtx *svchp, OCIStmt *stmtp, OCIError *errhp, ub4 iters, ub4, const OCISnapshot *,
                      OCISnapshot *, ub4) {
-    Lookup found;
-    SvcCtx *svc = found.as<SvcCtx>(svchp);
-    Stmt *st = found.as<Stmt>(stmtp);
-    Error *e = found.as<Error>(errhp);
+    SvcCtx *svc = as<SvcCtx>(svchp);
+    Stmt *st = as<Stmt>(stmtp);
+    Error *e = as<Error>(errhp);
     return api_call(e, svc && st, Fault::Execute, [&]() -> sword {
         if (!st->prepared) return fail(e, kErrUsage, "the statement was executed before it was prepared");
         if (iters > 1) return fail(e, kErrUsage, "iteration counts above 1 are not supported");
-        Conn *c = session_conn(svc, e, found);
+        Conn *c = session_conn(svc, e);
         if (!c) return OCI_ERROR;
         st->cursor = Cursor::None;
         sword status = open_transaction(c, e);
