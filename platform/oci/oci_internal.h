@@ -211,45 +211,8 @@ struct Context : Handle {
 };
 
 // ---- registry (registry.cpp) ----
-// The handles a thread found last: a load makes several calls a row on the
-// same few handles, each of which would otherwise take the registry's lock.
-// They are trusted while the registry's generation is the one they were
-// found in: unenroll moves it on, so nothing found before a handle left is
-// trusted after.
-struct recent_handles {
-    static constexpr size_t kSize = 4;
-    uint64_t generation = 0;
-    const void *p[kSize] = {};
-    Handle *h[kSize] = {};
-    size_t next = 0;
-};
-extern std::atomic<uint64_t> g_generation;
-recent_handles &thread_recent();
-// The registry's answer for a handle not among the recent ones, which it
-// joins when it is live.
-Handle *lookup_live(recent_handles &mine, const void *p);
-
-// The live handle `p` of the type, or null, for the lookups of one call:
-// the thread's cache is reached once for all of them.
-class Lookup {
-public:
-    Lookup() : mine_(thread_recent()) {}
-    Handle *find(const void *p, ub4 type) {
-        if (!p) return nullptr;
-        uint64_t generation = g_generation.load(std::memory_order_acquire);
-        Handle *h = nullptr;
-        if (mine_.generation == generation)
-            for (size_t i = 0; i < recent_handles::kSize && !h; ++i)
-                if (mine_.p[i] == p) h = mine_.h[i];
-        if (!h && !(h = lookup_live(mine_, p))) return nullptr;
-        return h->type == type ? h : nullptr;
-    }
-    template <class T> T *as(const void *p) { return static_cast<T *>(find(p, T::kType)); }
-
-private:
-    recent_handles &mine_;
-};
-
+// The live handle `p` of the type, or null: a freed, foreign or null
+// pointer, or a live handle of another type.
 Handle *lookup(const void *p, ub4 type);
 template <class T> T *as(const void *p) { return static_cast<T *>(lookup(p, T::kType)); }
 void enroll(Handle *h);
@@ -302,7 +265,7 @@ template <class F> sword api_call(Error *e, bool handles_live, Fault kind, F &&b
 
 // ---- sessions (session.cpp) ----
 // The connection of a logged-on service context, or null with a message.
-Conn *session_conn(SvcCtx *svc, Error *e, Lookup &found);
+Conn *session_conn(SvcCtx *svc, Error *e);
 // A session's transaction opens at its first statement, with the write
 // lock (waiting up to the busy timeout); OCI_SUCCESS or the error.
 sword open_transaction(Conn *c, Error *e);

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cassert>
-#include <atomic>
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
@@ -23,13 +22,6 @@ struct Registry {
     std::mutex mu;
     std::unordered_map<const void *, Handle *> live;
 };
-
-// The thread's recent handles (oci_internal.h). Measured on the every-block
-// load of 30 MB: without them the write takes 1.07x as long (median of 8
-// pairs, 6 above 1).
-// The default (global-dynamic) model: the layer is a dependency of libraries
-// that a host loads with dlopen, where the static TLS room may be used up.
-thread_local recent_handles recent;
 
 Registry &registry() {
     static Registry *r = new Registry;
@@ -114,29 +106,13 @@ sword give_error(sb4 code, const char *what, size_t len, ub4 recordno, sb4 *errc
 
 }  // namespace
 
-// Moves on whenever a handle leaves: what a thread remembers of an earlier
-// generation is not trusted.
-std::atomic<uint64_t> g_generation{0};
-
-recent_handles &thread_recent() { return recent; }
-
-Handle *lookup_live(recent_handles &mine, const void *p) {
+Handle *lookup(const void *p, ub4 type) {
+    if (!p) return nullptr;
     Registry &r = registry();
     std::lock_guard<std::mutex> lock(r.mu);
     auto it = r.live.find(p);
-    if (it == r.live.end()) return nullptr;
-    uint64_t generation = g_generation.load(std::memory_order_relaxed);
-    if (mine.generation != generation) {
-        mine = recent_handles{};
-        mine.generation = generation;
-    }
-    mine.p[mine.next] = p;
-    mine.h[mine.next] = it->second;
-    mine.next = (mine.next + 1) % recent_handles::kSize;
-    return it->second;
+    return it != r.live.end() && it->second->type == type ? it->second : nullptr;
 }
-
-Handle *lookup(const void *p, ub4 type) { return Lookup().find(p, type); }
 
 void enroll(Handle *h) {
     Registry &r = registry();
@@ -148,7 +124,6 @@ void unenroll(Handle *h) {
     Registry &r = registry();
     std::lock_guard<std::mutex> lock(r.mu);
     r.live.erase(static_cast<const void *>(h));
-    g_generation.fetch_add(1, std::memory_order_release);
 }
 
 namespace {

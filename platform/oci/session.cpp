@@ -153,11 +153,10 @@ sword finish(Conn &c, Error *e, bool commit) {
 }
 
 sword end_transaction(OCISvcCtx *svchp, OCIError *errhp, bool commit) {
-    Lookup found;
-    Error *e = found.as<Error>(errhp);
-    SvcCtx *svc = found.as<SvcCtx>(svchp);
+    Error *e = as<Error>(errhp);
+    SvcCtx *svc = as<SvcCtx>(svchp);
     return api_call(e, svc, Fault::Count, [&]() -> sword {
-        Conn *c = session_conn(svc, e, found);
+        Conn *c = session_conn(svc, e);
         if (!c) return OCI_ERROR;
         return finish(*c, e, commit);
     });
@@ -228,8 +227,8 @@ Session::~Session() {
     }
 }
 
-Conn *session_conn(SvcCtx *svc, Error *e, Lookup &found) {
-    Server *srv = found.as<Server>(svc->server);
+Conn *session_conn(SvcCtx *svc, Error *e) {
+    Server *srv = as<Server>(svc->server);
     if (!srv || !srv->conn || !srv->conn->active) {
         fail(e, kErrLogon, "not logged on: no session has begun on this service context");
         return nullptr;

@@ -164,8 +164,8 @@ TEST(OciLogon, NullFreedAndWrongHandlesAreInvalid) {
               OCI_INVALID_HANDLE);
 }
 
-// The handles of every row are remembered: one freed after many rows is
-// still refused, and a remembered handle passed as another type too.
+// A handle used row after row is refused once freed, and when passed as
+// another type.
 TEST(OciLogon, HandlesOfEveryRowAreRefusedOnceFreed) {
     TempDir dir;
     Logon l(dir.file("r.db"));
