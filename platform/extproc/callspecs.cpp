@@ -149,8 +149,8 @@ std::string describe_params(const CallSpec &spec) {
     for (int i = 0; i < spec.nparams; ++i) {
         const ParamSpec &p = spec.params[i];
         if (i) d += ", ";
-        d += std::string(p.name) + " " + kind_text(p.kind);
-        if (p.size) d += "(" + std::to_string(p.size) + ")";
+        d.append(p.name).append(" ").append(kind_text(p.kind));
+        if (p.size) d.append("(").append(std::to_string(p.size)).append(")");
     }
     return d;
 }

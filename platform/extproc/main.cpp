@@ -129,8 +129,10 @@ int main(int argc, char **argv) try {
                 }
                 list = extproc::list_procedures(a[i]);
             } else {
-                for (const std::string &name : extproc::library_names())
-                    list += (list.empty() ? "" : "\n") + extproc::list_procedures(name);
+                for (const std::string &name : extproc::library_names()) {
+                    if (!list.empty()) list += '\n';
+                    list += extproc::list_procedures(name);
+                }
             }
             if (print(list, lost)) return 0;
             std::fprintf(stderr, "extproc: the list could not be written (%s)\n", lost.c_str());

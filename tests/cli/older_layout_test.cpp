@@ -62,8 +62,9 @@ TEST(OlderLayoutRules, DerivedWholeAfterAnyFailedAllocation) {
     }
     ASSERT_EQ(rules->count, steps + 1);  // and the NETWORK step
     for (size_t i = 0; i < rules->count; ++i)
-        for (const writer_desc *d : {rules->order[i].first, rules->order[i].second})
+        for (const writer_desc *d : {rules->order[i].first, rules->order[i].second}) {
             if (d) EXPECT_EQ(placeholders(d->insert), static_cast<int>(d->nvals)) << d->label;
+        }
 }
 
 class OlderLayout : public ::testing::Test {

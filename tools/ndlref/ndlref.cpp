@@ -44,7 +44,7 @@ bool listed(const keyword_rule &rule) {
 }
 
 std::string keyword_cell(const keyword_rule &rule) {
-    return *rule.name ? "`" + std::string(rule.name) + "`" : "*any word*";
+    return *rule.name ? std::string("`").append(rule.name).append("`") : std::string("*any word*");
 }
 
 const char *mandatory_cell(const keyword_rule &rule) {
