@@ -512,3 +512,9 @@ int read_attributes(block_reader &r, void *rec) {
 int read_entry(FILE *fp, const entry_def &def, void *entry, void *owner) {
     return read_entry_from(fp, def, entry, owner, at_equal);
 }
+
+const entry_def &entry_def::choose(const char *value) const {
+    const entry_def *def = this;
+    while (def->otherwise && std::strcmp(value, def->when) != 0) def = def->otherwise;
+    return *def;
+}

@@ -227,7 +227,10 @@ struct keyword_rule {
     attr_check before = nullptr;
     attr_check after = nullptr;
     int tag = 0;              // free for the block's checks
-    const entry_def *entry = nullptr;  // kind entry: how the entry is read
+    // Kind entry: how the entry is read. Other kinds: the entry that the
+    // keyword's own check reads (it reads through this, so the reference
+    // lists what is read).
+    const entry_def *entry = nullptr;
     entry_file file = nullptr;         // kind entry: what the owner does with it
 };
 
@@ -481,6 +484,12 @@ struct entry_def {
     // Checks after ")" or END, on the entry's reader: 0 the entry stands
     // (errors may be flagged), 1 stop.
     int (*check)(block_reader &r, void *entry, void *owner) = nullptr;
+    // An entry whose keywords a value read before it chooses: this one when
+    // the value is `when`, else `otherwise` (read by the keyword's own
+    // check, through choose()).
+    const char *when = nullptr;
+    const entry_def *otherwise = nullptr;
+    const entry_def &choose(const char *value) const;
 };
 
 // A block as the section driver runs every block. Where the block's steps took a

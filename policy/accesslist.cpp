@@ -442,11 +442,10 @@ int open_format(block_reader &r, const keyword_rule &, void *rec) {
 constinit keyword_table_of accesstokens{
     {
         token_row("BEGIN", TOKEN_BEGIN),
-        // Each opens an entry of its own once the block's order is checked.
-        {.name = "DESCRIPTION", .type = TOKEN_GROUP, .mandatory = 1, .kind = value_kind::none,
-         .repeatable = true, .after = open_description},
-        {.name = "FORMAT", .type = TOKEN_GROUP, .mandatory = 1, .kind = value_kind::none, .repeatable = true,
-         .after = open_format},
+        // Each opens an entry of its own once the block's order is checked;
+        // a QoS policy reads the same entries.
+        group_key("DESCRIPTION", 1, open_description, &description_def),
+        group_key("FORMAT", 1, open_format, &format_def),
         token_row("END", TOKEN_END),
     },
     {.invalid_msg = kBlockInvalid, .error_ends = true}};

@@ -130,23 +130,23 @@ struct list_block {
 
 list_block &block_of(void *rec) { return *static_cast<list_block *>(rec); }
 
-int open_description(block_reader &r, const keyword_rule &, void *rec) {
+int open_description(block_reader &r, const keyword_rule &rule, void *rec) {
     list_block &b = block_of(rec);
     list_desc &d = b.desc;
     d.increment = -1;
     b.formats = 0;
-    return read_description(r, description_def, &d, &b, d.start,
+    return read_description(r, *rule.entry, &d, &b, d.start,
                             {d.domainname, d.nodetype, d.context1, d.context2, d.context3});
 }
 
-int open_format(block_reader &r, const keyword_rule &, void *rec) {
+int open_format(block_reader &r, const keyword_rule &rule, void *rec) {
     list_block &b = block_of(rec);
     const list_desc &d = b.desc;
     if (!d.start[0]) return r.fail("ERROR: asn/community list number has to be specified first @%d \n", Line);
     format_entry f{};
     f.desc = &d;
     ++b.formats;
-    if (read_entry(r.fp, format_def, &f, &b)) return 1;
+    if (read_entry(r.fp, *rule.entry, &f, &b)) return 1;
     domain_filter_list_rec *e = alloc_record<domain_filter_list_rec>();
     e->domainname = b.domainname;
     e->nodetype = b.nodetype;
@@ -166,8 +166,8 @@ int open_format(block_reader &r, const keyword_rule &, void *rec) {
 constinit keyword_table_of asncomlisttokens{
     {
         token_row("BEGIN", TOKEN_BEGIN),
-        group_key("DESCRIPTION", 1, open_description),
-        group_key("FORMAT", 1, open_format),
+        group_key("DESCRIPTION", 1, open_description, &description_def),
+        group_key("FORMAT", 1, open_format, &format_def),
         token_row("END", TOKEN_END),
     },
     {.invalid_msg = kBlockInvalid, .error_ends = true}};

@@ -136,6 +136,10 @@ constinit keyword_table_of mapclassattributesATMtokens{
     },
     attribute_options};
 
+// The description's usage chooses the attribute words.
+const entry_def atm_attributes{.keys = &mapclassattributesATMtokens, .when = "atm"};
+const entry_def attributes_def{.keys = &mapclassattributesFRtokens, .when = "framerelay", .otherwise = &atm_attributes};
+
 // "= ( ... )", where "( )" is a class with no values; the mandatory check
 // passes, as no attribute is mandatory. The end of the file right after "("
 // is read again by the loop, as the keyword it lacks.
@@ -156,19 +160,19 @@ struct class_block {
     R desc;  // the current description; its values start every record
 };
 
-int open_description(block_reader &r, const keyword_rule &, void *rec) {
+int open_description(block_reader &r, const keyword_rule &rule, void *rec) {
     R &d = static_cast<class_block *>(rec)->desc;
-    return read_description(r, description_def, &d, rec, d.mapclassname,
+    return read_description(r, *rule.entry, &d, rec, d.mapclassname,
                             {d.domainname, d.nodetype, d.context1, d.context2, d.context3});
 }
 
-int open_attributes(block_reader &r, const keyword_rule &, void *rec) {
+int open_attributes(block_reader &r, const keyword_rule &rule, void *rec) {
     const R &d = static_cast<class_block *>(rec)->desc;
     if (!d.mapclassname[0]) return r.fail("ERROR: Map class name has to be specified first : %s  @%d\n", r.tok, Line);
     R c = d;
-    bool framerelay = !std::strcmp(d.usage, "framerelay");
-    if (read_attributes_of(r.fp, framerelay ? mapclassattributesFRtokens : mapclassattributesATMtokens,
-                           framerelay ? "mapclassattributesFRtokens" : "mapclassattributesATMtokens", c))
+    keyword_table &keys = *rule.entry->choose(d.usage).keys;
+    bool framerelay = &keys == &mapclassattributesFRtokens;
+    if (read_attributes_of(r.fp, keys, framerelay ? "mapclassattributesFRtokens" : "mapclassattributesATMtokens", c))
         return 1;
     R *m = alloc_record<R>();
     *m = c;
@@ -180,8 +184,8 @@ int open_attributes(block_reader &r, const keyword_rule &, void *rec) {
 constinit keyword_table_of domainmapclasstokens{
     {
         token_row("BEGIN", TOKEN_BEGIN),
-        group_key("DESCRIPTION", 0, open_description),
-        group_key("ATTRIBUTES", 0, open_attributes),
+        group_key("DESCRIPTION", 0, open_description, &description_def),
+        group_key("ATTRIBUTES", 0, open_attributes, &attributes_def),
         token_row("END", TOKEN_END),
     },
     {.invalid_msg = kBlockInvalid, .error_ends = true}};

@@ -153,6 +153,17 @@ void check_rule_name(block_reader &r, const qos_scope &s, const char *name, cons
 
 // ---- the frame of every rule block ----
 
+// The form of every QoS list, "= ( KEY = value , ... )", as the reference
+// names it (read_list reads it, not the table's loop).
+constexpr loop_style kQosListStyle = loop_style::separated;
+// A group keyword of a rule block that opens the list `entry` (its own code
+// reads the list with the entry's keywords).
+constexpr keyword_rule qos_group_row(const char *name, const entry_def *entry) {
+    keyword_rule k = token_row(name, TOKEN_GROUP, 0, 1);
+    k.entry = entry;
+    return k;
+}
+
 // The qualifier ("domain . nodetype"): 0, or 1 after an error.
 int read_rule_qualifier(block_reader &r, char *domainname, char *nodetype);
 // The qualifier and BEGIN: 0, or 1 after an error.

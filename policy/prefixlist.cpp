@@ -155,7 +155,7 @@ int32_t largest_sequence(const char *domainname, const char *nodetype) {
 
 int no_filters(block_reader &r) { return r.fail("ERROR: No  filters specified for filterlist @%d \n", Line); }
 
-int open_description(block_reader &r, const keyword_rule &, void *rec) {
+int open_description(block_reader &r, const keyword_rule &rule, void *rec) {
     prefix_block &b = block_of(rec);
     if (b.described && !b.formats) return no_filters(r);
     b.formats = 0;
@@ -167,7 +167,7 @@ int open_description(block_reader &r, const keyword_rule &, void *rec) {
     e.hdr.domainname = b.domainname;
     e.hdr.nodetype = b.nodetype;
     e.hdr.sequence = ++b.sequence;
-    if (read_entry(r.fp, header_def, &e, &b)) return 1;
+    if (read_entry(r.fp, *rule.entry, &e, &b)) return 1;
     b.hdr = e.hdr;
     b.described = true;
     domain_prefix_hdr_rec *h = alloc_record<domain_prefix_hdr_rec>();
@@ -177,13 +177,13 @@ int open_description(block_reader &r, const keyword_rule &, void *rec) {
     return 0;
 }
 
-int open_format(block_reader &r, const keyword_rule &, void *rec) {
+int open_format(block_reader &r, const keyword_rule &rule, void *rec) {
     prefix_block &b = block_of(rec);
     if (!b.described) return r.fail("ERROR: Prefix list name has to be specified first @%d \n", Line);
     format_entry f{};
     f.hdr = &b.hdr;
     ++b.formats;
-    if (read_entry(r.fp, format_def, &f, &b)) return 1;
+    if (read_entry(r.fp, *rule.entry, &f, &b)) return 1;
     domain_prefix_list_rec *e = alloc_record<domain_prefix_list_rec>();
     *e = f.entry;
     e->domainname = b.domainname;
@@ -198,8 +198,8 @@ int open_format(block_reader &r, const keyword_rule &, void *rec) {
 constinit keyword_table_of prefixlisttokens{
     {
         token_row("BEGIN", TOKEN_BEGIN),
-        group_key("DESCRIPTION", 1, open_description),
-        group_key("FORMAT", 1, open_format),
+        group_key("DESCRIPTION", 1, open_description, &header_def),
+        group_key("FORMAT", 1, open_format, &format_def),
         token_row("END", TOKEN_END),
     },
     {.invalid_msg = kBlockInvalid, .error_ends = true}};

@@ -37,17 +37,6 @@ int negated_check(block_reader &r, const keyword_rule &, void *ctx) {
                       &static_cast<match_entry *>(ctx)->rec.matchnegated);
 }
 
-constinit keyword_table_of matchrulestokens{{
-    token_row("BEGIN", TOKEN_BEGIN),
-    token_row("DESCRIPTION", TOKEN_GROUP, 0, 1),
-    token_row("MATCH", TOKEN_GROUP, 0, 1),
-    token_row("#", TOKEN_HASH),
-    token_row("(", TOKEN_LPAREN),
-    token_row(")", TOKEN_RPAREN),
-    token_row("=", TOKEN_EQUAL),
-    token_row("END", TOKEN_END),
-}};
-
 constinit keyword_table_of matchrules_desctokens{
     {
         {.name = "NAME", .mandatory = 1, .maxlen = 100, .field = NDL_TEXT(match_desc, rec.matchrulename)},
@@ -60,7 +49,7 @@ constinit keyword_table_of matchrules_desctokens{
         token_row(")", TOKEN_RPAREN),
         token_row("=", TOKEN_EQUAL),
     },
-    {.dup_msg = "Error: Duplicate token :  %s  @ %d\n"}};
+    {.style = kQosListStyle, .dup_msg = "Error: Duplicate token :  %s  @ %d\n"}};
 
 constinit keyword_table_of matchrules_matchtokens{
     {
@@ -75,7 +64,23 @@ constinit keyword_table_of matchrules_matchtokens{
         token_row(")", TOKEN_RPAREN),
         token_row("=", TOKEN_EQUAL),
     },
-    {.dup_msg = "Error: Duplicate token :  %s  @ %d\n"}};
+    {.style = kQosListStyle, .dup_msg = "Error: Duplicate token :  %s  @ %d\n"}};
+
+// The lists that DESCRIPTION and MATCH open (read by their block's code and
+// by the rules that embed a match).
+const entry_def match_description_def{.keys = &matchrules_desctokens};
+const entry_def match_data_def{.keys = &matchrules_matchtokens};
+
+constinit keyword_table_of matchrulestokens{{
+    token_row("BEGIN", TOKEN_BEGIN),
+    qos_group_row("DESCRIPTION", &match_description_def),
+    qos_group_row("MATCH", &match_data_def),
+    token_row("#", TOKEN_HASH),
+    token_row("(", TOKEN_LPAREN),
+    token_row(")", TOKEN_RPAREN),
+    token_row("=", TOKEN_EQUAL),
+    token_row("END", TOKEN_END),
+}};
 
 struct match_block {
     char domainname[kName];
@@ -172,7 +177,7 @@ int extract_matchrule_description(FILE *fp, const char *domainname, const char *
     d.scope = scope_of(rec);
     int line = Line;
 
-    block_reader r(fp, matchrules_desctokens);
+    block_reader r(fp, *match_description_def.keys);
     std::vector<attribute_entry> entries;
     if (extract_variablelist(r, entries) || walk_list(r, entries, &d)) return 1;
     check_rule_name(r, d.scope, rec.matchrulename,
@@ -193,7 +198,7 @@ int extract_matchrule_description(FILE *fp, const char *domainname, const char *
 int extract_matchdata(FILE *fp, qos_match_rule_class_rec *rule) {
     match_entry m{};
     m.scope = scope_of(*rule);
-    block_reader r(fp, matchrules_matchtokens);
+    block_reader r(fp, *match_data_def.keys);
     if (read_checked_list(r, &m, "qossubmatch",
                           "Error: Token '%s' not found in MATCH subblock of QOSMATCHRULES:  @ %d\n"))
         return 1;

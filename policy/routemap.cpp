@@ -224,11 +224,11 @@ struct routemap_block {
 
 routemap_block &block_of(void *rec) { return *static_cast<routemap_block *>(rec); }
 
-int open_description(block_reader &r, const keyword_rule &, void *rec) {
+int open_description(block_reader &r, const keyword_rule &rule, void *rec) {
     routemap_block &b = block_of(rec);
     routemap_desc &d = b.desc;
     b.types.clear();
-    return read_description(r, description_def, &d, &b, d.name,
+    return read_description(r, *rule.entry, &d, &b, d.name,
                             {d.domainname, d.nodetype, d.context1, d.context2, d.context3});
 }
 
@@ -248,7 +248,7 @@ bool read_sequence(block_reader &r, const routemap_block &b, int32_t *n) {
 }
 
 
-int open_type(block_reader &r, const keyword_rule &, void *rec) {
+int open_type(block_reader &r, const keyword_rule &rule, void *rec) {
     routemap_block &b = block_of(rec);
     const routemap_desc &d = b.desc;
     int32_t n = 0;
@@ -257,7 +257,7 @@ int open_type(block_reader &r, const keyword_rule &, void *rec) {
     b.matches = b.sets = 0;
     type_entry t{};
     t.desc = &d;
-    if (read_entry(r.fp, type_def, &t, &b)) return 1;
+    if (read_entry(r.fp, *rule.entry, &t, &b)) return 1;
     if (!d.owner[0] || !d.usage[0])
         return r.fail("ERROR: owner/usage not specified for routemap : %s @ %d\n", d.name, Line);
     domain_route_map_rec *m = alloc_record<domain_route_map_rec>();
@@ -314,16 +314,16 @@ int add_clause(block_reader &r, routemap_block &b, const clause_kind &k, const e
     return 0;
 }
 
-int open_match(block_reader &r, const keyword_rule &, void *rec) {
+int open_match(block_reader &r, const keyword_rule &rule, void *rec) {
     routemap_block &b = block_of(rec);
-    return add_clause(r, b, kMatch, match_def, b.matches, prroutemapmatchlist,
+    return add_clause(r, b, kMatch, *rule.entry, b.matches, prroutemapmatchlist,
                       &route_map_match_list_rec::matchsequence, &route_map_match_list_rec::matchtype,
                       &route_map_match_list_rec::matchvalue, validate_routemapmatchlist);
 }
 
-int open_set(block_reader &r, const keyword_rule &, void *rec) {
+int open_set(block_reader &r, const keyword_rule &rule, void *rec) {
     routemap_block &b = block_of(rec);
-    return add_clause(r, b, kSet, set_def, b.sets, prroutemapsetlist, &route_map_set_list_rec::setsequence,
+    return add_clause(r, b, kSet, *rule.entry, b.sets, prroutemapsetlist, &route_map_set_list_rec::setsequence,
                       &route_map_set_list_rec::settype, &route_map_set_list_rec::setvalue,
                       validate_routemapsetlist);
 }
@@ -331,10 +331,10 @@ int open_set(block_reader &r, const keyword_rule &, void *rec) {
 constinit keyword_table_of routemaptokens{
     {
         token_row("BEGIN", TOKEN_BEGIN),
-        group_key("DESCRIPTION", 1, open_description),
-        group_key("TYPE", 0, open_type),
-        group_key("MATCH", 0, open_match),
-        group_key("SET", 0, open_set),
+        group_key("DESCRIPTION", 1, open_description, &description_def),
+        group_key("TYPE", 0, open_type, &type_def),
+        group_key("MATCH", 0, open_match, &match_def),
+        group_key("SET", 0, open_set, &set_def),
         token_row("#", TOKEN_HASH),
         token_row("(", TOKEN_LPAREN),
         token_row(")", TOKEN_RPAREN),

@@ -91,10 +91,11 @@ constexpr entry_def list_entry(keyword_table *keys, int (*check)(block_reader &,
     return {.keys = keys, .equal_msg = kEqualToken, .open_msg = kOpenToken, .size = size, .check = check};
 }
 
-// A word of the block that opens an entry, any number of times.
-constexpr keyword_rule group_key(const char *name, int mandatory, attr_check open) {
+// A word of the block that opens an entry, any number of times: `open`
+// reads `entry` (through the rule) with what it reads first.
+constexpr keyword_rule group_key(const char *name, int mandatory, attr_check open, const entry_def *entry) {
     return keyword_rule{.name = name, .type = TOKEN_GROUP, .mandatory = mandatory, .kind = value_kind::none,
-                        .repeatable = true, .after = open};
+                        .repeatable = true, .after = open, .entry = entry};
 }
 
 // The list's mandatory keywords: 0 all there, else 1 (logged with `msg`).

@@ -15,10 +15,11 @@ struct keyword_row {
     std::string name, mandatory, value;
 };
 
-// The rows of a block's own table ("### BLOCK" up to the next heading).
-std::vector<keyword_row> block_rows(const std::string &reference, const std::string &block) {
+// The rows of the table under a heading ("### BLOCK", "#### BLOCK › ENTRY")
+// up to the next heading.
+std::vector<keyword_row> table_rows(const std::string &reference, const std::string &heading) {
     std::vector<keyword_row> rows;
-    size_t at = reference.find("\n### " + block + "\n");
+    size_t at = reference.find("\n" + heading + "\n");
     if (at == std::string::npos) return rows;
     std::istringstream in(reference.substr(at + 1));
     std::string line;
@@ -47,7 +48,7 @@ protected:
 };
 
 TEST_F(Reference, NetworkAsksForItsMandatoryKeywordsInTheReferencesOrder) {
-    std::vector<keyword_row> rows = block_rows(reference(), "NETWORK");
+    std::vector<keyword_row> rows = table_rows(reference(), "### NETWORK");
     std::vector<keyword_row> mandatory;
     for (const keyword_row &row : rows)
         if (row.mandatory.rfind("yes", 0) == 0) mandatory.push_back(row);
@@ -83,6 +84,15 @@ TEST_F(Reference, ListsEverySectionInOrder) {
     }
     for (const char *block : {"NETWORK", "CUSTOMER-TYPE", "ROUTING-BGP", "ACCESSLIST", "QOSPOLICY"})
         EXPECT_NE(text.find("\n### " + std::string(block) + "\n"), std::string::npos) << block;
+}
+
+// An entry that a keyword's own code reads (not the attribute loop) is
+// listed with its keywords, as the loop's entries are.
+TEST_F(Reference, ListsTheEntriesThatKeywordsReadThemselves) {
+    std::vector<keyword_row> rows = table_rows(reference(), "#### ACCESSLIST › DESCRIPTION");
+    bool acltype = false;
+    for (const keyword_row &row : rows) acltype |= row.name == "ACL-TYPE" && row.mandatory == "yes";
+    EXPECT_TRUE(acltype) << "ACCESSLIST's DESCRIPTION entry without its mandatory ACL-TYPE";
 }
 
 }  // namespace

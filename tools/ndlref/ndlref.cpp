@@ -57,7 +57,11 @@ const char *mandatory_cell(const keyword_rule &rule) {
 
 size_t list_capacity(const keyword_rule &rule) { return rule.field.size / sizeof(value_table); }
 
+// A row whose own check reads an entry names it: the entry is listed too.
+bool opens_entry(const keyword_rule &rule) { return rule.entry && rule.entry->keys; }
+
 std::string value_cell(const keyword_rule &rule) {
+    if (opens_entry(rule)) return "entry (below)";
     switch (rule.kind) {
     case value_kind::token: return "read by the block's own code";
     case value_kind::quoted: return "quoted text";
@@ -126,11 +130,13 @@ void style_line(const keyword_table &table, bool has_rows) {
     if (o.other) put("Other words are read by the block's own code.\n");
 }
 
-std::string entry_form(const keyword_rule &rule) {
-    const entry_def &e = *rule.entry;
+std::string entry_form(const keyword_rule &rule, const entry_def &e) {
     std::string key = *rule.name ? rule.name : "word";
+    // The keyword's own check may read words before the entry (a number).
+    if (rule.kind != value_kind::entry) key += " ...";
     std::string form = e.begin_end ? "`" + key + " BEGIN ... END`" : "`" + key + " = ( ... )`";
     if (e.repeated) form += ", and more entries after it as `, ( ... )`";
+    if (rule.kind != value_kind::entry) form += "; the keyword's own code reads what stands between, if anything";
     return "Written " + form + ".\n";
 }
 
@@ -151,14 +157,19 @@ void write_table(const keyword_table &table, const keyword_rule *word, const std
         put("| " + keyword_cell(*rule) + " | " + mandatory_cell(*rule) + " | " + value_cell(*rule) + " | " +
             longest_cell(*rule) + " | " + notes_cell(*rule) + " |\n");
     for (const keyword_rule *rule : rows) {
-        if (rule->kind != value_kind::entry || !rule->entry || !rule->entry->keys) continue;
+        if (!opens_entry(*rule)) continue;
         std::string here = path + " › " + (*rule->name ? rule->name : "*word*");
-        put("\n#### " + here + "\n\n" + entry_form(*rule));
-        auto [at, added] = written_at.emplace(rule->entry->keys, here);
-        if (added)
-            write_table(*rule->entry->keys, nullptr, here);
-        else
-            put("Its keywords are those of " + at->second + ", above.\n");
+        // Entries chosen by a value read before them: one heading each.
+        for (const entry_def *e = rule->entry; e; e = e->otherwise) {
+            std::string at_here = e->when ? here + " (`" + e->when + "`)" : here;
+            put("\n#### " + at_here + "\n\n" + entry_form(*rule, *e));
+            if (e->when) put("These keywords when the value the block has read before it is `" + std::string(e->when) + "`.\n");
+            auto [at, added] = written_at.emplace(e->keys, at_here);
+            if (added)
+                write_table(*e->keys, nullptr, at_here);
+            else
+                put("Its keywords are those of " + at->second + ", above.\n");
+        }
     }
 }
 
