@@ -96,7 +96,8 @@ bool settle_layout(Conn &c, int expected, Error *e) {
                  exec(c.db, format("PRAGMA user_version=%d", expected).c_str());
             layout = expected;
         }
-        if (!ok || !exec(c.db, "COMMIT")) {
+        c.committed = ok && exec(c.db, "COMMIT");
+        if (!c.committed) {
             fail_sql(e, c.db, format("cannot create the schema of the repository \"%s\"", c.path.c_str()));
             exec(c.db, "ROLLBACK");
             return false;
@@ -131,7 +132,7 @@ sword finish(Conn &c, Error *e, bool commit) {
     if (!commit) return exec(c.db, "ROLLBACK") ? OCI_SUCCESS : fail_sql(e, c.db, "ROLLBACK");
     sword status = fault_take(Fault::Commit, e);
     if (!status) {
-        if (exec(c.db, "COMMIT")) return OCI_SUCCESS;
+        if (exec(c.db, "COMMIT")) return c.committed = true, OCI_SUCCESS;
         status = fail_sql(e, c.db, "");
     }
     exec(c.db, "ROLLBACK");
@@ -163,6 +164,8 @@ void settle_wal(Conn &c) {
     if (rc == SQLITE_OK || (rc & 0xff) == SQLITE_BUSY || (rc & 0xff) == SQLITE_LOCKED) return;
     // Closing would try again and fail the same way; the log stays whole.
     sqlite3_db_config(c.db, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
+    // Rows this program did not commit are not its to speak of.
+    if (!c.committed) return;
     std::fprintf(stderr,
                  "%s: the repository \"%s\" could not be closed whole (%s): its committed rows are in "
                  "\"%s-wal\", which must stay beside it\n",
