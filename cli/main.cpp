@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <initializer_list>
 
 #include "database.h"
 #include "log_stdout.h"
@@ -44,6 +45,9 @@ char loadname[kArgSize];
 // The load file is written under a name of its own and renamed into place
 // only when it is whole.
 char loadtemp[kArgSize + 8];
+// The session ended: what was loaded is stored (or the load file is
+// whole), whatever fails later.
+bool committed = false;
 
 int fail(const char *text) {
     print_log("%s", text);
@@ -79,16 +83,31 @@ bool split_login() {
     return true;
 }
 
+// Set when an allocation of the logon failed: the one cause that
+// "Error in db initialization.." is then told with.
+bool logon_out_of_memory = false;
+
+// A handle of the logon; with a valid environment only memory can be
+// missing.
+bool allocated(sword status) {
+    logon_out_of_memory |= status != OCI_SUCCESS;
+    return status == OCI_SUCCESS;
+}
+
 int do_dbinitialization() {
     OCIInitialize(OCI_DEFAULT, nullptr, nullptr, nullptr, nullptr);
-    OCIEnvInit(&envhp, OCI_DEFAULT, 0, nullptr);
-    OCIHandleAlloc(envhp, reinterpret_cast<dvoid **>(&errhp), OCI_HTYPE_ERROR, 0, nullptr);
-    OCIHandleAlloc(envhp, reinterpret_cast<dvoid **>(&srvhp), OCI_HTYPE_SERVER, 0, nullptr);
-    OCIHandleAlloc(envhp, reinterpret_cast<dvoid **>(&svchp), OCI_HTYPE_SVCCTX, 0, nullptr);
+    // Steps whose statuses the logon does not examine, but an allocation
+    // that fails ends it: the next would only meet an invalid handle.
+    if (!allocated(OCIEnvInit(&envhp, OCI_DEFAULT, 0, nullptr)) ||
+        !allocated(OCIHandleAlloc(envhp, reinterpret_cast<dvoid **>(&errhp), OCI_HTYPE_ERROR, 0, nullptr)) ||
+        !allocated(OCIHandleAlloc(envhp, reinterpret_cast<dvoid **>(&srvhp), OCI_HTYPE_SERVER, 0, nullptr)) ||
+        !allocated(OCIHandleAlloc(envhp, reinterpret_cast<dvoid **>(&svchp), OCI_HTYPE_SVCCTX, 0, nullptr)))
+        return 0;
     OCIServerAttach(srvhp, errhp, reinterpret_cast<const text *>(connectionid),
                     static_cast<sb4>(std::strlen(connectionid)), OCI_DEFAULT);
     OCIAttrSet(svchp, OCI_HTYPE_SVCCTX, srvhp, 0, OCI_ATTR_SERVER, errhp);
-    OCIHandleAlloc(envhp, reinterpret_cast<dvoid **>(&authp), OCI_HTYPE_SESSION, 0, nullptr);
+    if (!allocated(OCIHandleAlloc(envhp, reinterpret_cast<dvoid **>(&authp), OCI_HTYPE_SESSION, 0, nullptr)))
+        return 0;
     OCIAttrSet(authp, OCI_HTYPE_SESSION, username, static_cast<ub4>(std::strlen(username)), OCI_ATTR_USERNAME,
                errhp);
     OCIAttrSet(authp, OCI_HTYPE_SESSION, password, static_cast<ub4>(std::strlen(password)), OCI_ATTR_PASSWORD,
@@ -96,10 +115,13 @@ int do_dbinitialization() {
     checkerr(errhp, OCISessionBegin(svchp, errhp, authp, OCI_CRED_RDBMS, OCI_DEFAULT));
     if (g_loaderror) return 0;
     OCIAttrSet(svchp, OCI_HTYPE_SVCCTX, authp, 0, OCI_ATTR_SESSION, errhp);
-    checkerr(errhp, OCIHandleAlloc(envhp, reinterpret_cast<dvoid **>(&stmthp), OCI_HTYPE_STMT, 0, nullptr));
-    if (g_loaderror) return 0;
-    checkerr(errhp, OCIHandleAlloc(envhp, reinterpret_cast<dvoid **>(&stmthp1), OCI_HTYPE_STMT, 0, nullptr));
-    return g_loaderror ? 0 : 1;
+    for (OCIStmt **stmt : {&stmthp, &stmthp1}) {
+        sword status = OCIHandleAlloc(envhp, reinterpret_cast<dvoid **>(stmt), OCI_HTYPE_STMT, 0, nullptr);
+        checkerr(errhp, status);
+        allocated(status);
+        if (g_loaderror) return 0;
+    }
+    return 1;
 }
 
 FILE *open_loadfile() {
@@ -205,6 +227,7 @@ int run(int argc, char **argv) {
     // Nothing to release yet: the environment is made by the logon.
     if (!do_dbinitialization()) {
         drop_loadfile(loadfp);
+        if (logon_out_of_memory) print_log("ERROR: Out of memory at the logon\n");
         return fail("Error in db initialization..\n");
     }
     print_log("Connected to ORACLE as %s\n", username);
@@ -234,6 +257,7 @@ int run(int argc, char **argv) {
         return stop("EXITING DUE TO ERRORS.\n");
     }
     g_tablename[0] = '\0';
+    committed = true;
     if (createfile) {
         print_log("Load file %s successfully created \n", loadname);
         print_log("Load the file using sqlplus utility.\n");
@@ -253,6 +277,14 @@ int main(int argc, char **argv) try {
     report_lost_log(status);
     return status;
 } catch (...) {
+    if (committed) {
+        // Only the end of the log is lost: the status stays the truth.
+        std::fprintf(stderr, "cfgload: %s after the session ended: %s\n",
+                     handling_out_of_memory() ? "out of memory" : handled_what(),
+                     createfile ? "the load file was created" : "the load was committed");
+        report_lost_log(0);
+        return 0;
+    }
     // A run that an exception stopped is a failed one: its session is not
     // ended, so nothing is committed, and no load file is left behind.
     if (loadtemp[0]) unlink(loadtemp);

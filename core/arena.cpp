@@ -164,6 +164,9 @@ void *Malloc(size_t count) {
         std::memcpy(&free_records[size], rec, sizeof(void *));
         return rec;
     }
+    // The slot its free_record needs is made now: giving a record back runs
+    // in destructors and must not allocate.
+    if (size >= free_records.size()) free_records.resize(size + 1, nullptr);
     char *p = take(records, kHead + size * kAlign);
 #ifdef NDL_RECORD_HEADS
     ASAN_UNPOISON_MEMORY_REGION(p, kHead);
@@ -189,7 +192,8 @@ void free_record(void *rec, size_t bytes) {
         std::abort();
     }
 #endif
-    if (size >= free_records.size()) free_records.resize(size + 1, nullptr);
+    // Only a record of an arena already released has no slot: it went with it.
+    if (size >= free_records.size()) return;
     std::memcpy(rec, &free_records[size], sizeof(void *));
     free_records[size] = rec;
     ASAN_POISON_MEMORY_REGION(rec, size * kAlign);

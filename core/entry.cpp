@@ -2,6 +2,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <initializer_list>
 #include <memory>
 #include <new>
 #include <string>
@@ -150,8 +151,13 @@ int run(OCIExtProcContext *ctx, const char *repository, char *names, const char 
         return 2;
     }
     stmthp = stmthp1 = nullptr;
-    checkerr(errhp, OCIHandleAlloc(envhp, reinterpret_cast<dvoid **>(&stmthp), OCI_HTYPE_STMT, 0, nullptr));
-    checkerr(errhp, OCIHandleAlloc(envhp, reinterpret_cast<dvoid **>(&stmthp1), OCI_HTYPE_STMT, 0, nullptr));
+    for (OCIStmt **stmt : {&stmthp, &stmthp1}) {
+        sword got = OCIHandleAlloc(envhp, reinterpret_cast<dvoid **>(stmt), OCI_HTYPE_STMT, 0, nullptr);
+        checkerr(errhp, got);
+        // From the caller's environment only memory can be missing: the load
+        // stops as any that runs out of it.
+        if (got != OCI_SUCCESS) throw std::bad_alloc();
+    }
 
     read_mode(mode);
 

@@ -1,7 +1,9 @@
 // NDL tokenizer and keyword tables.
 #include "tokenizer.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstdint>
 #include <cstdio>
@@ -297,12 +299,15 @@ void copy_bounded(char *dst, const char *src, size_t size) {
 }  // namespace
 
 FILE *open_ndl_file(const char *path) {
-    FILE *fp = std::fopen(path, "r");
+    // Without O_NONBLOCK a FIFO nobody writes would hold the open for ever;
+    // only a regular file is read (a device may never end).
+    int fd = open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return nullptr;
     struct stat st;
-    if (fp && fstat(fileno(fp), &st) == 0 && S_ISDIR(st.st_mode)) {
-        std::fclose(fp);
-        return nullptr;
-    }
+    FILE *fp = nullptr;
+    if (fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK) == 0)
+        fp = fdopen(fd, "r");
+    if (!fp) close(fd);
     return fp;
 }
 

@@ -116,9 +116,9 @@ void setnexttoken(const char *token, int kind);
 // Before each file: line 1, no pushed-back token, no look-ahead character.
 void reset_tokenizer();
 
-// Opens an NDL file for reading; null when it cannot be opened. A directory
-// opens as a stream on Linux but holds no text: it is a file that cannot be
-// opened.
+// Opens an NDL file for reading; null when it cannot be opened. Only a
+// regular file holds text: a directory, a FIFO, a device or a socket is a
+// file that cannot be opened, refused at once.
 FILE *open_ndl_file(const char *path);
 // Opens an NDL file as editors save it: past a UTF-8 byte-order mark at its
 // very start (line numbers stay as they are). A UTF-16 file (its mark, or a

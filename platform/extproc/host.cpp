@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <new>
 #include <utility>
 
 #include "oci.h"
@@ -208,8 +209,9 @@ bool build_words(const CallSpec &spec, Session::Handles &h, Slots &slots, std::v
             case ParamKind::ClobIn:
             case ParamKind::ClobOut: {
                 sword st = OCIDescriptorAlloc(h.env, reinterpret_cast<dvoid **>(&slot.made), OCI_DTYPE_LOB, 0, nullptr);
+                // With a valid environment only memory can be missing.
                 if (st != OCI_SUCCESS || !slot.made) {
-                    error = "cannot allocate a CLOB for " + std::string(p.name) + ": status " + std::to_string(st);
+                    error = "cannot allocate a CLOB for " + std::string(p.name) + ": out of memory";
                     return false;
                 }
                 slot.lob = slot.made;
@@ -303,12 +305,12 @@ static std::string logon(Session::Handles &h, const std::string &repository, Att
     ocix_expect_layout(OCIX_LAYOUT_VERSIONED);
     if (OCIInitialize(OCI_DEFAULT, nullptr, nullptr, nullptr, nullptr) != OCI_SUCCESS ||
         OCIEnvInit(&h.env, OCI_DEFAULT, 0, nullptr) != OCI_SUCCESS || !h.env)
-        return "no OCI environment";
+        return "no OCI environment (out of memory)";
     if (OCIHandleAlloc(h.env, reinterpret_cast<dvoid **>(&h.err), OCI_HTYPE_ERROR, 0, nullptr) != OCI_SUCCESS ||
         OCIHandleAlloc(h.env, reinterpret_cast<dvoid **>(&h.srv), OCI_HTYPE_SERVER, 0, nullptr) != OCI_SUCCESS ||
         OCIHandleAlloc(h.env, reinterpret_cast<dvoid **>(&h.svc), OCI_HTYPE_SVCCTX, 0, nullptr) != OCI_SUCCESS ||
         OCIHandleAlloc(h.env, reinterpret_cast<dvoid **>(&h.ses), OCI_HTYPE_SESSION, 0, nullptr) != OCI_SUCCESS)
-        return "cannot allocate handles";
+        return "cannot allocate handles (out of memory)";
     // Without a repository the service context has no server: CLOB calls
     // need no more.
     if (attach == Attach::Repository) {
@@ -319,7 +321,7 @@ static std::string logon(Session::Handles &h, const std::string &repository, Att
     if (!h.ctx) {
         if (h.begun) OCISessionEnd(h.svc, h.err, h.ses, OCI_DEFAULT);
         h.begun = false;
-        return "cannot create the external-procedure context";
+        return "cannot create the external-procedure context (out of memory)";
     }
     return {};
 }
@@ -392,9 +394,16 @@ CallResult Session::call(const std::string &library, const std::string &procedur
         if (st != OCI_SUCCESS)
             r.error = std::string(r.ret == 0 ? "commit" : "rollback") + " failed: " + oci_text(h.err, st);
     }
-    for (int i = 0; i < spec->nparams; ++i)
-        if (is_out(spec->params[i].kind))
-            r.outs.push_back(read_out(spec->params[i], slots.s[static_cast<size_t>(i)]));
+    // What was committed stays so: a failure from here on loses only the
+    // results, and says so.
+    try {
+        for (int i = 0; i < spec->nparams; ++i)
+            if (is_out(spec->params[i].kind))
+                r.outs.push_back(read_out(spec->params[i], slots.s[static_cast<size_t>(i)]));
+    } catch (const std::bad_alloc &) {
+        r.outs.clear();
+        r.after = "out of memory: the results could not be read";
+    }
     return r;
 }
 

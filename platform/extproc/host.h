@@ -29,6 +29,9 @@ struct CallResult {
     // Why the export was not called, or why its transaction could not be
     // ended; empty when all went well.
     std::string error;
+    // What could not be done once the transaction was ended (the results
+    // then are lost); empty when nothing.
+    std::string after;
 
     bool ok() const { return called && error.empty(); }
     // The out-parameter of that name, or nullptr.

@@ -24,6 +24,8 @@ constexpr const char *kUsage =
 
 // The modes the loader knows. It takes any other word for a plain load; a
 // shell user who mistyped one is told instead.
+constexpr char kNotCommitted[] = "ERROR: the load could not be committed: nothing was stored\n";
+
 constexpr const char *kModes[] = {"createversion", "updateversion", "initializedata"};
 
 int usage(const std::string &why) {
@@ -85,6 +87,51 @@ bool read_parse(const std::vector<std::string> &a, size_t i, Command &c, std::st
     c.procedure = "NDL_parsefile";
     c.args = {dir, files, mode};
     return true;
+}
+
+// Prints what the call gave back and ends the session; the exit status.
+int finish(const Command &c, const extproc::CallResult &r, extproc::Session &session, int status) {
+    bool committed = c.parse && r.ret == 0 && r.error.empty();
+    std::string out, lost;
+    if (c.parse) {
+        for (const extproc::OutValue &v : r.outs)
+            if (v.kind == extproc::ParamKind::ClobOut) {
+                out = v.value;
+                break;
+            }
+        out = extproc::format_log(out, c.raw);
+        if (!out.empty() && out.back() != '\n') out.push_back('\n');
+        // The log ends saying what was stored: a load whose commit failed
+        // said it was loaded before its commit was tried.
+        if (r.ret == 0 && !r.error.empty()) out += kNotCommitted;
+    } else {
+        out = extproc::format_call(r);
+    }
+    if (!r.after.empty()) {
+        std::fprintf(stderr, "extproc: %s%s\n", r.after.c_str(), committed ? ": the load was committed" : "");
+        if (!c.parse) return 1;
+    }
+    bool written = print(out, lost);
+    if (!r.error.empty()) std::fprintf(stderr, "extproc: %s\n", r.error.c_str());
+    if (c.parse && r.ret != 0 && r.after.empty() && out.empty())
+        std::fprintf(stderr, "extproc: NDL_parsefile returned %d and wrote nothing to its log (no handles from "
+                             "its context, or no memory for the log): nothing was stored\n", r.ret);
+    if (!session.close()) {
+        std::fprintf(stderr, "extproc: %s%s\n", session.error().c_str(),
+                     committed ? ": the load was committed" : "");
+        if (!committed) status = 2;
+    }
+    if (written) return status;
+    // The log of a load tells what was already committed or rolled back: its
+    // loss changes neither, and the status keeps saying which. A call's
+    // printed values are its result: without them it failed.
+    if (c.parse) {
+        std::fprintf(stderr, "extproc: the log could not be written (%s): %s\n", lost.c_str(),
+                     committed ? "the load was committed" : "nothing was stored");
+        return status;
+    }
+    std::fprintf(stderr, "extproc: the result could not be written (%s)\n", lost.c_str());
+    return status == 0 ? 1 : status;
 }
 
 }  // namespace
@@ -162,40 +209,23 @@ int main(int argc, char **argv) try {
         std::fprintf(stderr, "extproc: %s\n", r.error.c_str());
         return 2;
     }
-    std::string out;
-    if (c.parse) {
-        for (const extproc::OutValue &v : r.outs)
-            if (v.kind == extproc::ParamKind::ClobOut) {
-                out = v.value;
-                break;
-            }
-        out = extproc::format_log(out, c.raw);
-        if (!out.empty() && out.back() != '\n') out.push_back('\n');
-    } else {
-        out = extproc::format_call(r);
-    }
-    bool written = print(out, lost);
-    int status = c.parse ? r.ret : 0;
+    // From here on a load's status is what its call committed: nothing that
+    // fails later (memory, the output, the close) changes it.
+    bool committed = c.parse && r.ret == 0 && r.error.empty();
     // A call whose work could not be committed did not succeed.
-    if (!r.error.empty()) {
-        std::fprintf(stderr, "extproc: %s\n", r.error.c_str());
-        status = 2;
+    int status = !r.error.empty() ? 2 : c.parse ? r.ret : 0;
+    try {
+        return finish(c, r, session, status);
+    } catch (...) {
+        // Nothing of the output is trusted now: say what stands.
+        const char *what = handling_out_of_memory() ? "out of memory" : handled_what();
+        if (c.parse)
+            std::fprintf(stderr, "extproc: %s after the load: %s\n", what,
+                         committed ? "the load was committed" : "nothing was stored");
+        else
+            std::fprintf(stderr, "extproc: %s: the result could not be written\n", what);
+        return c.parse ? status : 1;
     }
-    if (!session.close()) {
-        std::fprintf(stderr, "extproc: %s\n", session.error().c_str());
-        status = 2;
-    }
-    if (written) return status;
-    // The log of a load tells what was already committed or rolled back: its
-    // loss changes neither, and the status keeps saying which. A call's
-    // printed values are its result: without them it failed.
-    if (c.parse) {
-        std::fprintf(stderr, "extproc: the log could not be written (%s): %s\n", lost.c_str(),
-                     r.ret == 0 && r.error.empty() ? "the load was committed" : "nothing was stored");
-        return status;
-    }
-    std::fprintf(stderr, "extproc: the result could not be written (%s)\n", lost.c_str());
-    return status == 0 ? 1 : status;
 } catch (...) {
     // Nothing thrown ends the program unreported.
     report_exception("extproc");

@@ -114,6 +114,7 @@ struct Conn {
     std::string path;
     Session *active = nullptr;              // the session logged on here
     int busy_ms = 0;                        // how long a statement waits for a lock
+    bool committed = false;                 // this connection committed a transaction
     std::unordered_set<Stmt *> users;       // statements holding a prepared statement here
     std::unordered_map<std::string, CachedInsert> inserts;  // by normalised INSERT text
     LastShape last;

@@ -99,7 +99,8 @@ bool settle_layout(Conn &c, int expected, Error *e) {
             if (ok) note_schema_written(c);
             layout = expected;
         }
-        if (!ok || !exec(c.db, "COMMIT")) {
+        c.committed = ok && exec(c.db, "COMMIT");
+        if (!c.committed) {
             fail_sql(e, c.db, format("cannot create the schema of the repository \"%s\"", c.path.c_str()));
             exec(c.db, "ROLLBACK");
             return false;
@@ -142,6 +143,7 @@ sword finish(Conn &c, Error *e, bool commit) {
     if (!status) {
         if (exec(c.db, "COMMIT")) {
             c.failed = false;
+            c.committed = true;
             return OCI_SUCCESS;
         }
         status = fail_sql(e, c.db, "");
@@ -175,6 +177,8 @@ void settle_wal(Conn &c) {
     if (rc == SQLITE_OK || (rc & 0xff) == SQLITE_BUSY || (rc & 0xff) == SQLITE_LOCKED) return;
     // Closing would try again and fail the same way; the log stays whole.
     sqlite3_db_config(c.db, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
+    // Rows this program did not commit are not its to speak of.
+    if (!c.committed) return;
     std::fprintf(stderr,
                  "%s: the repository \"%s\" could not be closed whole (%s): its committed rows are in "
                  "\"%s-wal\", which must stay beside it\n",

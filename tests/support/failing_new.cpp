@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <new>
 
+#include "delete_on_free.h"
+
 namespace {
 
 long made = 0;
@@ -32,9 +34,3 @@ void *operator new(std::size_t n, const std::nothrow_t &) noexcept {
     }
 }
 void *operator new[](std::size_t n, const std::nothrow_t &t) noexcept { return operator new(n, t); }
-void operator delete(void *p) noexcept { std::free(p); }
-void operator delete[](void *p) noexcept { std::free(p); }
-void operator delete(void *p, std::size_t) noexcept { std::free(p); }
-void operator delete[](void *p, std::size_t) noexcept { std::free(p); }
-void operator delete(void *p, const std::nothrow_t &) noexcept { std::free(p); }
-void operator delete[](void *p, const std::nothrow_t &) noexcept { std::free(p); }

@@ -32,8 +32,9 @@ inline std::string slurp_fd(int fd) {
     return s;
 }
 
+// ENV entries ("NAME=value") are added to the program's environment.
 inline ProgramRun run_program(const std::string &exe, std::vector<std::string> args,
-                              Stdout to = Stdout::Captured) {
+                              Stdout to = Stdout::Captured, std::vector<std::string> env = {}) {
     ProgramRun r;
     FILE *out = std::tmpfile(), *err = std::tmpfile();
     int pipe_fds[2] = {-1, -1};
@@ -47,6 +48,10 @@ inline ProgramRun run_program(const std::string &exe, std::vector<std::string> a
     std::vector<char *> argv{const_cast<char *>(exe.c_str())};
     for (std::string &a : args) argv.push_back(a.data());
     argv.push_back(nullptr);
+    std::vector<char *> envp;
+    for (std::string &e : env) envp.push_back(e.data());
+    for (char **e = environ; *e; ++e) envp.push_back(*e);
+    envp.push_back(nullptr);
     posix_spawn_file_actions_t fa;
     posix_spawn_file_actions_init(&fa);
     if (to == Stdout::Full)
@@ -56,7 +61,7 @@ inline ProgramRun run_program(const std::string &exe, std::vector<std::string> a
     posix_spawn_file_actions_adddup2(&fa, fileno(err), STDERR_FILENO);
     posix_spawn_file_actions_addopen(&fa, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
     pid_t pid;
-    if (posix_spawn(&pid, exe.c_str(), &fa, nullptr, argv.data(), environ) == 0) {
+    if (posix_spawn(&pid, exe.c_str(), &fa, nullptr, argv.data(), envp.data()) == 0) {
         int ws = 0;
         waitpid(pid, &ws, 0);
         r.status = WIFEXITED(ws) ? WEXITSTATUS(ws) : -1;

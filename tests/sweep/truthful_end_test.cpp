@@ -1,0 +1,71 @@
+// How the programs end where the sweep's criteria are too broad to tell:
+// what a failed commit leaves in the log, a call that could not start, the
+// "-wal" warning, and files that are not regular files.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/types.h>
+
+#include <filesystem>
+#include <string>
+
+#include "repo_test.h"
+#include "run_program.h"
+
+namespace {
+
+const std::string kBin = NDL_BIN_DIR;
+
+class TruthfulEnd : public RepoTest {
+protected:
+    ProgramRun extproc(const std::string &files, std::vector<std::string> env = {}) {
+        return run_program(kBin + "/extproc", {"--repository", db, "parse", "--dir", NDL_EXAMPLES, "--files", files},
+                           Stdout::Captured, std::move(env));
+    }
+};
+
+TEST_F(TruthfulEnd, ALoadWhoseCommitFailsEndsItsLogSayingNothingWasStored) {
+    std::string before = repository_dump(db);
+    ProgramRun r = extproc("network.ndl", {"NDL_OCI_FAULT=commit:1"});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_TRUE(r.out.ends_with("files  successfully loaded \n\nERROR: the load could not be committed: nothing was stored\n"))
+        << r.out;
+    EXPECT_NE(r.err.find("commit failed"), std::string::npos) << r.err;
+    EXPECT_EQ(repository_dump(db), before);
+}
+
+TEST_F(TruthfulEnd, ACallThatCannotReachItsLogSaysWhyOnStandardError) {
+    ProgramRun r = extproc("network.ndl", {"NDL_OCI_FAULT=extprocenv:1"});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.out, "");
+    EXPECT_NE(r.err.find("wrote nothing to its log"), std::string::npos) << r.err;
+}
+
+TEST_F(TruthfulEnd, TheWalWarningComesOnlyFromAProgramThatCommitted) {
+    const std::string warning = "could not be closed whole";
+    // A load refused: nothing of it committed, nothing to warn of.
+    ProgramRun r = extproc("missing.ndl", {"NDL_OCI_FAULT=checkpoint:1"});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.err.find(warning), std::string::npos) << r.err;
+    // A committed load whose rows stay in the -wal says so, and stays loaded.
+    r = extproc("network.ndl", {"NDL_OCI_FAULT=checkpoint:1"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_NE(r.err.find(warning), std::string::npos) << r.err;
+    EXPECT_FALSE(rows("SELECT * FROM networks").empty());
+}
+
+// A FIFO nobody writes and a device that never ends: both loaders refuse
+// them at once, as they refuse a directory (a hang fails the test's time).
+TEST_F(TruthfulEnd, OnlyARegularFileIsAnNdlFile) {
+    std::string fifo = dir + "/fifo.ndl";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    for (const std::string &file : {fifo, std::string("/dev/zero"), dir}) {
+        ProgramRun r = run_program(kBin + "/extproc", {"--repository", db, "parse", "--files", file});
+        EXPECT_EQ(r.status, 2) << file;
+        EXPECT_NE(r.out.find("ERROR: File cannot be opened for parsing: " + file), std::string::npos) << r.out;
+        r = run_program(kBin + "/cfgload", {file, "ndl/ndl"}, Stdout::Captured, {"NDL_REPOSITORY=" + dir + "/cli.db"});
+        EXPECT_EQ(r.status, 1) << file;
+        EXPECT_EQ(r.err, "open failed for " + file + "\n");
+    }
+}
+
+}  // namespace
