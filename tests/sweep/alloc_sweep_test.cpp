@@ -171,11 +171,14 @@ protected:
                 return "a committed load without its log that does not say it was committed";
             return {};
         }
-        // A procedure fails with its return, or its result is lost (1).
-        bool failed = r.status == s.failure ||
-                      (s.procedure && (r.status == 1 || (r.status == 0 && contains(r.out, "return: 2"))));
+        // A procedure fails with a return of its own (2, or dirlist's 1 and
+        // C_create_dir's -1), or its result is lost (1).
+        bool refused = s.procedure && r.status == 0 && !contains(r.out, "return: 0\n");
+        bool failed = r.status == s.failure || (s.procedure && r.status == 1) || refused;
         if (!failed) return "status " + std::to_string(r.status) + " is neither the whole run's nor a failure";
-        if (memory && !contains(r.out + r.err, "memory")) return "a failure for memory that does not say so";
+        // dirlist has no error text to say it in.
+        bool can_say = !refused || contains(r.out, "error: ");
+        if (memory && can_say && !contains(r.out + r.err, "memory")) return "a failure for memory that does not say so";
         if (!memory && r.err.empty() && !contains(r.out, "rror")) return "a failure without a message";
         if (s.base != Base::None && (o.bytes != base_ || o.dump != base_dump_))
             return "a failure that changed the repository";
