@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# The allocation sweep at every N (CI tries every 61st): each run of the
+# The allocation sweep at every N (CI tries every 97th): each run of the
 # sweep test fails one allocation, then each OCI fault point in turn.
 #   scripts/alloc-sweep.sh [BUILD_DIR] [JOBS] [GTEST_FILTER]
 # BUILD_DIR defaults to build-asan (LeakSanitizer on; about a second a
