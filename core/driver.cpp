@@ -97,10 +97,13 @@ namespace {
 // Runs a one-row integer query on stmthp1: its status (success or no data),
 // or -1 after the failure was reported.
 int query_int(const char *sql, int *value) {
-    OCIStmtPrepare(stmthp1, errhp, reinterpret_cast<const text *>(sql),
-                   static_cast<ub4>(std::strlen(sql)), OCI_NTV_SYNTAX, OCI_DEFAULT);
-    sword status = OCIDefineByPos(stmthp1, &defnp, errhp, 1, value, 4, SQLT_INT, nullptr, nullptr,
-                                  nullptr, OCI_DEFAULT);
+    // A prepare that failed (out of memory) is reported as itself, not as
+    // the define that follows it.
+    sword status = OCIStmtPrepare(stmthp1, errhp, reinterpret_cast<const text *>(sql),
+                                  static_cast<ub4>(std::strlen(sql)), OCI_NTV_SYNTAX, OCI_DEFAULT);
+    if (status == OCI_SUCCESS)
+        status = OCIDefineByPos(stmthp1, &defnp, errhp, 1, value, 4, SQLT_INT, nullptr, nullptr, nullptr,
+                                OCI_DEFAULT);
     if (status != OCI_SUCCESS) {
         checkerr(errhp, status);
         cleanup();
