@@ -490,6 +490,9 @@ struct entry_def {
     const char *when = nullptr;
     const entry_def *otherwise = nullptr;
     const entry_def &choose(const char *value) const;
+    // Keywords that may follow the entry, read by the code that read it
+    // (DROPSUBRULE # n after a drop rule): named for the reference only.
+    keyword_table *then = nullptr;
 };
 
 // A block as the section driver runs every block. Where the block's steps took a

@@ -10,6 +10,7 @@
 #include "registry.h"
 #include "routepolicy.h"
 #include "validations.h"
+#include "valtext.h"
 
 namespace {
 
@@ -450,7 +451,19 @@ constinit keyword_table_of accesstokens{
     },
     {.invalid_msg = kBlockInvalid, .error_ends = true}};
 
+// A QoS policy's own access lists: descriptions (as ACCESSLIST) and their
+// FORMAT lines, read by the policy's code (extract_policy_acl).
+constinit keyword_table_of acltokens{{
+    with_entry(token_row("ACCESSLIST", TOKEN_GROUP), &description_def),
+    with_entry(token_row("FORMAT", TOKEN_GROUP), &format_def),
+    token_row("(", TOKEN_LPAREN),
+    token_row(")", TOKEN_RPAREN),
+    token_row("=", TOKEN_EQUAL),
+}};
+
 }  // namespace
+
+const entry_def qos_access_def{.keys = &accessdesctokens, .then = &acltokens};
 
 int extract_description(FILE *fp, const char *domainname, const char *nodetype, int *sequence, char *context1,
                         char *context2, char *context3, const domain_access_list_rec *templ, int embedded) {
@@ -546,3 +559,38 @@ int parse_accesslist(FILE *fp, FILE *, const char *) {
 }
 
 block_keys accesslist_keys() { return {&accesstokens}; }
+
+int extract_policy_acl(FILE *fp, const qos_policy_class_rec &policy) {
+    block_reader r(fp, acltokens);
+    domain_access_list_rec templ{};
+    templ.owner = policy.classrulename.c_str();
+    templ.usage = "QOSPOLICY";
+    templ.direction.format("%.30s", policy.direction.c_str());
+    char context1[kText], context2[kText], context3[kText];
+    int sequence = 0, formats = 0, kind = 2;
+    bool described = false;
+    for (;;) {
+        r.read_upper();
+        if (r.kind == TOKEN_GROUP && r.is("ACCESSLIST")) {
+            if (described && !formats) return r.fail("Error: No formats declared for access list @d\n");
+            described = true;
+            formats = 0;
+            kind = 2;
+            // Each list starts from the policy's contexts.
+            valtext::copy_field(context1, kText, policy.context1.c_str());
+            valtext::copy_field(context2, kText, policy.context2.c_str());
+            valtext::copy_field(context3, kText, policy.context3.c_str());
+            if (extract_description(fp, policy.domainname, policy.nodetype, &sequence, context1, context2, context3,
+                                    &templ, 1))
+                return 1;
+        } else if (r.kind == TOKEN_GROUP && r.is("FORMAT")) {
+            if (!described) return r.fail("Error: Acl Description  has to specifed first. : %s  @%d\n", r.tok, Line);
+            if (extract_format(fp, policy.domainname, policy.nodetype, sequence, &formats, &kind, context1, context2,
+                               context3))
+                return 1;
+        } else {
+            r.push_back();
+            return 0;
+        }
+    }
+}

@@ -156,13 +156,36 @@ void check_rule_name(block_reader &r, const qos_scope &s, const char *name, cons
 // The form of every QoS list, "= ( KEY = value , ... )", as the reference
 // names it (read_list reads it, not the table's loop).
 constexpr loop_style kQosListStyle = loop_style::separated;
-// A group keyword of a rule block that opens the list `entry` (its own code
-// reads the list with the entry's keywords).
-constexpr keyword_rule qos_group_row(const char *name, const entry_def *entry) {
-    keyword_rule k = token_row(name, TOKEN_GROUP, 0, 1);
+// A group keyword row that names the list `entry` its own code reads: the
+// reference lists the entry's keywords under it; the loop does not use it.
+constexpr keyword_rule with_entry(keyword_rule k, const entry_def *entry) {
     k.entry = entry;
     return k;
 }
+// The mandatory group keyword of a rule block.
+constexpr keyword_rule qos_group_row(const char *name, const entry_def *entry) {
+    return with_entry(token_row(name, TOKEN_GROUP, 0, 1), entry);
+}
+// The keywords of a block of DESCRIPTION lists (QOSMARKRULES, QOSDROPRULES,
+// QOSPOLICERULES, QOSSHAPERULES), each list read with `description`'s.
+struct rule_block_rows {
+    keyword_rule rows[6];
+};
+constexpr rule_block_rows qos_rule_block_rows(const entry_def *description) {
+    return {{token_row("BEGIN", TOKEN_BEGIN), qos_group_row("DESCRIPTION", description), token_row("(", TOKEN_LPAREN),
+             token_row(")", TOKEN_RPAREN), token_row("=", TOKEN_EQUAL), token_row("END", TOKEN_END)}};
+}
+
+// The lists that one block reads and others embed (a QoS policy its rules,
+// classes and access lists; police and shape rules a match).
+extern const entry_def match_data_def;
+extern const entry_def mark_description_def;
+extern const entry_def police_description_def;
+extern const entry_def shape_description_def;
+extern const entry_def qos_class_def;
+// A QoS policy's ACCESSLIST: a description, then more of them and FORMAT
+// lines.
+extern const entry_def qos_access_def;
 
 // The qualifier ("domain . nodetype"): 0, or 1 after an error.
 int read_rule_qualifier(block_reader &r, char *domainname, char *nodetype);
@@ -175,8 +198,8 @@ int read_rule_items(block_reader &r, int (*item)(block_reader &r, void *ctx), vo
 // A whole block of DESCRIPTION lists: `item` gets the qualifier as two
 // texts (domain, node type). A block without DESCRIPTION is flagged with
 // `missing` (keyword, the block's line) and answers `missing_result`.
-int rule_block(FILE *fp, int (*item)(block_reader &r, void *ctx), const char *objectword, const char *missing,
-               int missing_result);
+int rule_block(FILE *fp, keyword_table &keys, int (*item)(block_reader &r, void *ctx), const char *objectword,
+               const char *missing, int missing_result);
 
 // ---- match rules ----
 int parse_qosmatchrules(FILE *fp, FILE *loadfp = nullptr, const char *arg = nullptr);
@@ -283,13 +306,20 @@ int extract_description(FILE *fp, const char *domainname, const char *nodetype, 
 int extract_format(FILE *fp, const char *domainname, const char *nodetype, int sequence, int *count,
                    int *kind, const char *context1, const char *context2, const char *context3);
 
+// A QoS policy's own access lists: ACCESSLIST descriptions (embedded, usage
+// QOSPOLICY, owned by the queue group name) and their FORMAT lines, up to
+// the first other token, which goes back to the block. 0 read, 1 stopped.
+int extract_policy_acl(FILE *fp, const qos_policy_class_rec &policy);
+
 // The queue group name of the QoS policy being read, empty when none: its
 // own access lists (usage QOSPOLICY) are found only while it is read.
 extern const char *g_policyname;
 
 // ---- the QoS blocks' keywords, for the dispatch rows ----
-// QOSMARKRULES, QOSDROPRULES, QOSPOLICERULES and QOSSHAPERULES share theirs.
-block_keys qosrules_keys();
+block_keys qosmarkrules_keys();
+block_keys qosdroprules_keys();
+block_keys qospolicerules_keys();
+block_keys qosshaperules_keys();
 block_keys qosmatchrules_keys();
 block_keys qospolicy_keys();
 block_keys serviceenrollvar_keys();

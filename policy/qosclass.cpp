@@ -208,10 +208,10 @@ constinit keyword_table_of QOSpolicies_classtokens{
         class_row("POLICERULENAME", 100, {}, rulename_place, rulename_value),
         class_row("SHAPERULENAME", 100, {}, rulename_place, rulename_value),
         class_row("DROPRULENAME", 100, {}, rulename_place, rulename_value),
-        token_row("MATCHRULE", TOKEN_GROUP, 100),
-        token_row("MARKRULE", TOKEN_GROUP, 100),
-        token_row("POLICERULE", TOKEN_GROUP, 100),
-        token_row("SHAPERULE", TOKEN_GROUP, 100),
+        with_entry(token_row("MATCHRULE", TOKEN_GROUP, 100), &match_data_def),
+        with_entry(token_row("MARKRULE", TOKEN_GROUP, 100), &mark_description_def),
+        with_entry(token_row("POLICERULE", TOKEN_GROUP, 100), &police_description_def),
+        with_entry(token_row("SHAPERULE", TOKEN_GROUP, 100), &shape_description_def),
         class_row("FAIRQUEUECOUNT", 30, NDL_TEXT(class_desc, rec.fairqueuecount), fairqueue_place, nullptr),
         {.name = "REPEATBY", .maxlen = 100, .kind = value_kind::quoted, .length = length_rule::own,
          .kind_msg = "Error: Specify repeatby value within quotes: %s @ %d\n", .after = repeatby_value},
@@ -219,7 +219,13 @@ constinit keyword_table_of QOSpolicies_classtokens{
         token_row(")", TOKEN_RPAREN),
         token_row("=", TOKEN_EQUAL),
     },
-    {.dup_msg = "ERROR: Duplicate token: '%s' @ %d\n"}};
+    {.style = kQosListStyle, .dup_msg = "ERROR: Duplicate token: '%s' @ %d\n"}};
+
+}  // namespace
+
+const entry_def qos_class_def{.keys = &QOSpolicies_classtokens};
+
+namespace {
 
 const char *match_usage(const char *queuetype) {
     if (!std::strcmp(queuetype, "CUSTOM")) return "CUSTOMQUEUE";

@@ -12,17 +12,6 @@ const char kQosTooLong[] = "Error: token size exceeds datbase field size :  '%s'
 
 namespace {
 
-// The blocks of DESCRIPTION lists (QOSMARKRULES, QOSDROPRULES,
-// QOSPOLICERULES, QOSSHAPERULES) have one and the same keywords.
-constinit keyword_table_of rulestokens{{
-    token_row("BEGIN", TOKEN_BEGIN),
-    token_row("DESCRIPTION", TOKEN_GROUP, 0, 1),
-    token_row("(", TOKEN_LPAREN),
-    token_row(")", TOKEN_RPAREN),
-    token_row("=", TOKEN_EQUAL),
-    token_row("END", TOKEN_END),
-}};
-
 // The one loop of every QoS list: "=", "(", KEY = value items separated by
 // ",", up to ")"; a "," right before ")" and an empty list are taken.
 // `entry` gets each KEY = value; `group` each group keyword (null: a group
@@ -209,9 +198,9 @@ int read_rule_items(block_reader &r, int (*item)(block_reader &r, void *ctx), vo
     }
 }
 
-int rule_block(FILE *fp, int (*item)(block_reader &r, void *ctx), const char *objectword, const char *missing,
-               int missing_result) {
-    block_reader r(fp, rulestokens);
+int rule_block(FILE *fp, keyword_table &keys, int (*item)(block_reader &r, void *ctx), const char *objectword,
+               const char *missing, int missing_result) {
+    block_reader r(fp, keys);
     char domainname[kName], nodetype[kName];
     const char *qualifier[2] = {domainname, nodetype};
     if (open_rule_block(r, domainname, nodetype) || read_rule_items(r, item, qualifier)) return 1;
@@ -220,5 +209,3 @@ int rule_block(FILE *fp, int (*item)(block_reader &r, void *ctx), const char *ob
     if (!r.check_mandatory(objectword, missing, r.start_line)) return missing_result;
     return 0;
 }
-
-block_keys qosrules_keys() { return {&rulestokens}; }

@@ -61,7 +61,7 @@ constinit keyword_table_of markrules_desctokens{
         token_row(")", TOKEN_RPAREN),
         token_row("=", TOKEN_EQUAL),
     },
-    {.dup_msg = "Error: Duplicate token :  %s  @ %d\n"}};
+    {.style = kQosListStyle, .dup_msg = "Error: Duplicate token :  %s  @ %d\n"}};
 
 constinit keyword_table_of droprules_desctokens{
     {
@@ -73,16 +73,7 @@ constinit keyword_table_of droprules_desctokens{
         token_row(")", TOKEN_RPAREN),
         token_row("=", TOKEN_EQUAL),
     },
-    {.dup_msg = "ERROR: Duplicate keyword : '%s' @ %d\n"}};
-
-constinit keyword_table_of dropsubrulestokens{{
-    token_row("DROPSUBRULE", TOKEN_GROUP),
-    token_row("#", TOKEN_HASH),
-    token_row("(", TOKEN_LPAREN),
-    token_row(")", TOKEN_RPAREN),
-    token_row("=", TOKEN_EQUAL),
-    token_row("END", TOKEN_END),
-}};
+    {.style = kQosListStyle, .dup_msg = "ERROR: Duplicate keyword : '%s' @ %d\n"}};
 
 constinit keyword_table_of dropsubrulesdatatokens{
     {
@@ -93,7 +84,18 @@ constinit keyword_table_of dropsubrulesdatatokens{
         token_row(")", TOKEN_RPAREN),
         token_row("=", TOKEN_EQUAL),
     },
-    {.dup_msg = "Error: Duplicate token :  %s  @ %d\n"}};
+    {.style = kQosListStyle, .dup_msg = "Error: Duplicate token :  %s  @ %d\n"}};
+
+const entry_def dropsub_data_def{.keys = &dropsubrulesdatatokens};
+
+constinit keyword_table_of dropsubrulestokens{{
+    with_entry(token_row("DROPSUBRULE", TOKEN_GROUP), &dropsub_data_def),
+    token_row("#", TOKEN_HASH),
+    token_row("(", TOKEN_LPAREN),
+    token_row(")", TOKEN_RPAREN),
+    token_row("=", TOKEN_EQUAL),
+    token_row("END", TOKEN_END),
+}};
 
 void free_subrules(qos_drop_rule_class_rec *rule) {
     for (qos_drop_rule_class_elem_rec *e = rule->elemlist; e;) {
@@ -148,6 +150,14 @@ int drop_item(block_reader &r, void *ctx) {
     return extract_droprule_description(r.fp, q[0], q[1], nullptr, 0);
 }
 
+}  // namespace
+
+const entry_def mark_description_def{.keys = &markrules_desctokens};
+
+namespace {
+const entry_def drop_description_def{.keys = &droprules_desctokens, .then = &dropsubrulestokens};
+constinit keyword_table_of markrulestokens{qos_rule_block_rows(&mark_description_def).rows};
+constinit keyword_table_of droprulestokens{qos_rule_block_rows(&drop_description_def).rows};
 }  // namespace
 
 namespace {
@@ -265,11 +275,14 @@ int extract_droprule_description(FILE *fp, const char *domainname, const char *n
 }
 
 int parse_qosmarkrules(FILE *fp, FILE *, const char *) {
-    return rule_block(fp, mark_item, "qosmarkrule", "ERROR: Token '%s' not found in QOSMARKRULES @ %d\n",
+    return rule_block(fp, markrulestokens, mark_item, "qosmarkrule", "ERROR: Token '%s' not found in QOSMARKRULES @ %d\n",
                       0);
 }
 
 int parse_qosdroprules(FILE *fp, FILE *, const char *) {
-    return rule_block(fp, drop_item, "qosdroprule",
+    return rule_block(fp, droprulestokens, drop_item, "qosdroprule",
                       "Error: Token '%s' not found in DROPTYPE block :  @ %d\n", 1);
 }
+
+block_keys qosmarkrules_keys() { return {&markrulestokens}; }
+block_keys qosdroprules_keys() { return {&droprulestokens}; }

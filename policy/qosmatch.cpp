@@ -69,7 +69,11 @@ constinit keyword_table_of matchrules_matchtokens{
 // The lists that DESCRIPTION and MATCH open (read by their block's code and
 // by the rules that embed a match).
 const entry_def match_description_def{.keys = &matchrules_desctokens};
+}  // namespace
+
 const entry_def match_data_def{.keys = &matchrules_matchtokens};
+
+namespace {
 
 constinit keyword_table_of matchrulestokens{{
     token_row("BEGIN", TOKEN_BEGIN),

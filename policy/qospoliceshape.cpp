@@ -213,12 +213,12 @@ constinit keyword_table_of policerules_desctokens{
                          "Error VIOLATEACTIONVALUE should come immediately after VIOLATEACTION @%d\n"),
         matchrulename_row(30, NDL_TEXT(police_desc, rec.matchrulename)),
         text_row("EXCESSBURSTSIZE", 0, 100, NDL_TEXT(police_desc, rec.excessburstsize)),
-        token_row("MATCHRULE", TOKEN_GROUP, 100),
+        with_entry(token_row("MATCHRULE", TOKEN_GROUP, 100), &match_data_def),
         token_row("(", TOKEN_LPAREN),
         token_row(")", TOKEN_RPAREN),
         token_row("=", TOKEN_EQUAL),
     },
-    {.dup_msg = "Error: Duplicate token :  %s  @ %d\n"}};
+    {.style = kQosListStyle, .dup_msg = "Error: Duplicate token :  %s  @ %d\n"}};
 
 constinit keyword_table_of shaperules_desctokens{
     {
@@ -233,13 +233,13 @@ constinit keyword_table_of shaperules_desctokens{
         text_row("QUEUELENGTH", 0, 100, NDL_TEXT(shape_desc, rec.queuelength)),
         text_row("EXCESSBURSTSIZE", 0, 100, NDL_TEXT(shape_desc, rec.excessburstsize)),
         matchrulename_row(100, NDL_TEXT(shape_desc, rec.matchrulename)),
-        token_row("MATCHRULE", TOKEN_GROUP),
+        with_entry(token_row("MATCHRULE", TOKEN_GROUP), &match_data_def),
         text_row("EXCEEDRATE", 0, 100, NDL_TEXT(shape_desc, rec.excessrate)),
         token_row("(", TOKEN_LPAREN),
         token_row(")", TOKEN_RPAREN),
         token_row("=", TOKEN_EQUAL),
     },
-    {.dup_msg = "ERROR: Duplicate keyword : '%s' @ %d\n"}};
+    {.style = kQosListStyle, .dup_msg = "ERROR: Duplicate keyword : '%s' @ %d\n"}};
 
 const rule_texts &texts_of(block_reader &r) { return r.keys == &policerules_desctokens ? kPolice : kShape; }
 
@@ -405,12 +405,23 @@ int extract_shaperule_description(FILE *fp, const char *domainname, const char *
     return 0;
 }
 
+const entry_def police_description_def{.keys = &policerules_desctokens};
+const entry_def shape_description_def{.keys = &shaperules_desctokens};
+
+namespace {
+constinit keyword_table_of policerulestokens{qos_rule_block_rows(&police_description_def).rows};
+constinit keyword_table_of shaperulestokens{qos_rule_block_rows(&shape_description_def).rows};
+}  // namespace
+
 int parse_qospolicerules(FILE *fp, FILE *, const char *) {
-    return rule_block(fp, police_item, "qospolicerule",
+    return rule_block(fp, policerulestokens, police_item, "qospolicerule",
                       "Error: Token '%s' not found in POLICERULE block :  @ %d\n", 1);
 }
 
 int parse_qosshaperules(FILE *fp, FILE *, const char *) {
-    return rule_block(fp, shape_item, "qosshaperule",
+    return rule_block(fp, shaperulestokens, shape_item, "qosshaperule",
                       "Error: Token '%s' not found in SHAPERULE block :  @ %d\n", 1);
 }
+
+block_keys qospolicerules_keys() { return {&policerulestokens}; }
+block_keys qosshaperules_keys() { return {&shaperulestokens}; }

@@ -8,7 +8,6 @@
 #include "policy_blocks.h"
 #include "registry.h"
 #include "validations.h"
-#include "valtext.h"
 
 namespace {
 
@@ -50,7 +49,9 @@ constinit keyword_table_of QOSpolicies_desctokens{
         token_row(")", TOKEN_RPAREN),
         token_row("=", TOKEN_EQUAL),
     },
-    {.dup_msg = "ERROR: Duplicate token: '%s' @ %d\n", .other = not_an_attribute}};
+    {.style = kQosListStyle, .dup_msg = "ERROR: Duplicate token: '%s' @ %d\n", .other = not_an_attribute}};
+
+const entry_def policy_description_def{.keys = &QOSpolicies_desctokens};
 
 using Q = qos_policy_class_rec;
 lookup::keyed_index<Q, &Q::domainname, &Q::nodetype, &Q::policyname> policy_by_name(prqospolicydesclist);
@@ -118,54 +119,6 @@ int extract_QOSPolicy_description(FILE *fp, const char *domainname, const char *
     prqospolicydesclist.append(added);
     *out = added;
     return 0;
-}
-
-// ---------------------------------------------------------- access lists
-
-constinit keyword_table_of acltokens{{
-    token_row("ACCESSLIST", TOKEN_GROUP),
-    token_row("FORMAT", TOKEN_GROUP),
-    token_row("(", TOKEN_LPAREN),
-    token_row(")", TOKEN_RPAREN),
-    token_row("=", TOKEN_EQUAL),
-}};
-
-// The policy's own access lists: ACCESSLIST descriptions (embedded, usage
-// QOSPOLICY, owned by the queue group name) and their FORMAT lines, up to
-// the first other token, which goes back to the block.
-int extract_acl(FILE *fp, const qos_policy_class_rec &policy) {
-    block_reader r(fp, acltokens);
-    domain_access_list_rec templ{};
-    templ.owner = policy.classrulename.c_str();
-    templ.usage = "QOSPOLICY";
-    templ.direction.format("%.30s", policy.direction.c_str());
-    char context1[kText], context2[kText], context3[kText];
-    int sequence = 0, formats = 0, kind = 2;
-    bool described = false;
-    for (;;) {
-        r.read_upper();
-        if (r.kind == TOKEN_GROUP && r.is("ACCESSLIST")) {
-            if (described && !formats) return r.fail("Error: No formats declared for access list @d\n");
-            described = true;
-            formats = 0;
-            kind = 2;
-            // Each list starts from the policy's contexts.
-            valtext::copy_field(context1, kText, policy.context1.c_str());
-            valtext::copy_field(context2, kText, policy.context2.c_str());
-            valtext::copy_field(context3, kText, policy.context3.c_str());
-            if (extract_description(fp, policy.domainname, policy.nodetype, &sequence, context1, context2, context3,
-                                    &templ, 1))
-                return 1;
-        } else if (r.kind == TOKEN_GROUP && r.is("FORMAT")) {
-            if (!described) return r.fail("Error: Acl Description  has to specifed first. : %s  @%d\n", r.tok, Line);
-            if (extract_format(fp, policy.domainname, policy.nodetype, sequence, &formats, &kind, context1, context2,
-                               context3))
-                return 1;
-        } else {
-            r.push_back();
-            return 0;
-        }
-    }
 }
 
 // ---------------------------------------------------------- rules
@@ -287,7 +240,7 @@ int policy_item(block_reader &r, void *ctx) {
         if (!b.policy || b.classes)
             return r.fail("Error: ACCESSLIST should be given only between POLICY DESCRIPTION and CLASS @%d\n", Line);
         r.push_back();
-        return extract_acl(r.fp, *b.policy);
+        return extract_policy_acl(r.fp, *b.policy);
     }
     if (!std::strcmp(keyword, "DROPTYPE")) {
         if (!b.policy) return r.fail("Error: Invalid Attribute @%d\n", Line);
@@ -302,16 +255,16 @@ int policy_item(block_reader &r, void *ctx) {
 
 constinit keyword_table_of QOSpoliciesrulestokens{{
     token_row("BEGIN", TOKEN_BEGIN),
-    token_row("DESCRIPTION", TOKEN_GROUP, 0, 1),
-    token_row("CLASS", TOKEN_GROUP),
-    token_row("ACCESSLIST", TOKEN_GROUP),
+    with_entry(token_row("DESCRIPTION", TOKEN_GROUP, 0, 1), &policy_description_def),
+    with_entry(token_row("CLASS", TOKEN_GROUP), &qos_class_def),
+    with_entry(token_row("ACCESSLIST", TOKEN_GROUP), &qos_access_def),
     token_row("DROPTYPE", TOKEN_ATTRIBUTE, 30),
     token_row("MARKRULENAME", TOKEN_ATTRIBUTE, 100),
     token_row("POLICERULENAME", TOKEN_ATTRIBUTE, 100),
     token_row("SHAPERULENAME", TOKEN_ATTRIBUTE, 100),
     token_row("DROPRULENAME", TOKEN_ATTRIBUTE, 100),
-    token_row("POLICERULE", TOKEN_GROUP, 100),
-    token_row("SHAPERULE", TOKEN_GROUP, 100),
+    with_entry(token_row("POLICERULE", TOKEN_GROUP, 100), &police_description_def),
+    with_entry(token_row("SHAPERULE", TOKEN_GROUP, 100), &shape_description_def),
     token_row("#", TOKEN_HASH),
     token_row("(", TOKEN_LPAREN),
     token_row(")", TOKEN_RPAREN),

@@ -17,10 +17,10 @@ const block_entry firewall_blocks[] = {
 
 const block_entry qos_blocks[] = {
     {KW_QOSMATCHRULES, parse_qosmatchrules, nullptr, qosmatchrules_keys},
-    {KW_QOSMARKRULES, parse_qosmarkrules, nullptr, qosrules_keys},
-    {KW_QOSPOLICERULES, parse_qospolicerules, nullptr, qosrules_keys},
-    {KW_QOSSHAPERULES, parse_qosshaperules, nullptr, qosrules_keys},
-    {KW_QOSDROPRULES, parse_qosdroprules, nullptr, qosrules_keys},
+    {KW_QOSMARKRULES, parse_qosmarkrules, nullptr, qosmarkrules_keys},
+    {KW_QOSPOLICERULES, parse_qospolicerules, nullptr, qospolicerules_keys},
+    {KW_QOSSHAPERULES, parse_qosshaperules, nullptr, qosshaperules_keys},
+    {KW_QOSDROPRULES, parse_qosdroprules, nullptr, qosdroprules_keys},
     {KW_ACCESSLIST, parse_accesslist, nullptr, accesslist_keys},
     {KW_QOSPOLICY, parse_qospolicy, nullptr, qospolicy_keys},
     {KW_QOS_SERVICE_ENROLLVAR, parse_serviceenrollvar, nullptr, serviceenrollvar_keys},

@@ -95,4 +95,27 @@ TEST_F(Reference, ListsTheEntriesThatKeywordsReadThemselves) {
     EXPECT_TRUE(acltype) << "ACCESSLIST's DESCRIPTION entry without its mandatory ACL-TYPE";
 }
 
+// The QoS rule blocks read their lists with tables of their own; the
+// reference names each list under the keyword that opens it, and what a
+// drop rule's list may be followed by.
+TEST_F(Reference, QosBlocksListTheirOwnLists) {
+    std::string text = reference();
+    const std::pair<const char *, const char *> lists[] = {
+        {"#### QOSMARKRULES › DESCRIPTION", "VALUE"},
+        {"#### QOSPOLICERULES › DESCRIPTION", "EXCEEDACTION"},
+        {"#### QOSSHAPERULES › DESCRIPTION", "BITRATETYPE"},
+        {"#### QOSDROPRULES › DESCRIPTION", "DROPSUBRULE"},
+        {"#### QOSDROPRULES › DESCRIPTION › DROPSUBRULE", "PARAM1"},
+        {"#### QOSPOLICY › DESCRIPTION", "QUEUEGROUPNAME"},
+        {"#### QOSPOLICY › CLASS", "FAIRQUEUECOUNT"},
+        {"#### QOSPOLICY › ACCESSLIST", "FORMAT"},
+    };
+    for (const auto &[heading, keyword] : lists) {
+        bool listed = false;
+        for (const keyword_row &row : table_rows(text, heading)) listed |= row.name == keyword;
+        EXPECT_TRUE(listed) << heading << " without " << keyword;
+    }
+    EXPECT_EQ(text.find("Read by the parser of QOSMARKRULES"), std::string::npos);
+}
+
 }  // namespace

@@ -83,6 +83,7 @@ std::string value_cell(const keyword_rule &rule) {
 std::string longest_cell(const keyword_rule &rule) {
     const field_ref &f = rule.field;
     std::string own = rule.maxlen ? std::to_string(rule.maxlen) + " (own check)" : "own check";
+    if (opens_entry(rule)) return "";
     switch (rule.kind) {
     case value_kind::token: return rule.maxlen ? std::to_string(rule.maxlen) : "";
     case value_kind::none:
@@ -144,13 +145,18 @@ std::string entry_form(const keyword_rule &rule, const entry_def &e) {
 // block, or inside itself) refers to it.
 std::map<const keyword_table *, std::string> written_at;
 
-// The table's rows, then each entry's own table under its path.
-void write_table(const keyword_table &table, const keyword_rule *word, const std::string &path) {
+// The table's rows, then each entry's own table under its path. `follows`:
+// the keywords that may come after an entry, not a list of their own.
+void write_table(const keyword_table &table, const keyword_rule *word, const std::string &path,
+                 bool follows = false) {
     std::vector<const keyword_rule *> rows;
     for (const keyword_rule &rule : table.rows())
         if (listed(rule)) rows.push_back(&rule);
     if (word) rows.push_back(word);
-    style_line(table, !rows.empty());
+    if (follows)
+        put("After it, these keywords, read by their own code, up to the first other word.\n");
+    else
+        style_line(table, !rows.empty());
     if (rows.empty()) return;
     put("\n| Keyword | Mandatory | Value | Longest | Notes |\n|---|---|---|---|---|\n");
     for (const keyword_rule *rule : rows)
@@ -169,6 +175,13 @@ void write_table(const keyword_table &table, const keyword_rule *word, const std
                 write_table(*e->keys, nullptr, at_here);
             else
                 put("Its keywords are those of " + at->second + ", above.\n");
+            if (!e->then) continue;
+            put("\n");
+            auto [then_at, then_added] = written_at.emplace(e->then, at_here);
+            if (then_added)
+                write_table(*e->then, nullptr, at_here, true);
+            else
+                put("After it, the keywords that may follow " + then_at->second + ", above.\n");
         }
     }
 }
