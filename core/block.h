@@ -239,6 +239,12 @@ constexpr keyword_rule token_row(const char *name, int type, int maxlen = 0, int
     return keyword_rule{.name = name, .type = type, .mandatory = mandatory, .maxlen = maxlen,
                         .kind = value_kind::token};
 }
+// A token row whose own code reads the list `entry`: the reference lists
+// the entry's keywords under it; the loop does not use it.
+constexpr keyword_rule with_entry(keyword_rule k, const entry_def *entry) {
+    k.entry = entry;
+    return k;
+}
 
 // How a run of attributes is written:
 //  block     "KEY = value ..." up to END;

@@ -156,12 +156,6 @@ void check_rule_name(block_reader &r, const qos_scope &s, const char *name, cons
 // The form of every QoS list, "= ( KEY = value , ... )", as the reference
 // names it (read_list reads it, not the table's loop).
 constexpr loop_style kQosListStyle = loop_style::separated;
-// A group keyword row that names the list `entry` its own code reads: the
-// reference lists the entry's keywords under it; the loop does not use it.
-constexpr keyword_rule with_entry(keyword_rule k, const entry_def *entry) {
-    k.entry = entry;
-    return k;
-}
 // The mandatory group keyword of a rule block.
 constexpr keyword_rule qos_group_row(const char *name, const entry_def *entry) {
     return with_entry(token_row(name, TOKEN_GROUP, 0, 1), entry);
