@@ -236,7 +236,7 @@ const char *match_usage(const char *queuetype) {
 }  // namespace
 
 int extract_QOSPolicy_class(FILE *fp, qos_policy_class_rec *policy, int number, int *counts) {
-    block_reader r(fp, QOSpolicies_classtokens);
+    block_reader r(fp, *qos_class_def.keys);
     if (!std::strcmp(policy->queuetype, "INTPOLICY"))
         return r.fail("Policy description for class  @ %d , should contain queuetype\n", Line);
     class_desc c{};

@@ -109,7 +109,7 @@ void free_subrules(qos_drop_rule_class_rec *rule) {
 int extract_subdropdata(FILE *fp, qos_drop_rule_class_rec *rule) {
     drop_sub d{};
     d.scope = scope_of(*rule);
-    block_reader r(fp, dropsubrulesdatatokens);
+    block_reader r(fp, *dropsub_data_def.keys);
     if (read_checked_list(r, &d, "qossubdroptype", "Error: Token '%s' not found in SUBDROPTYPE block :  @ %d\n"))
         return 1;
     auto *sub = alloc_record<qos_drop_rule_class_elem_rec>();
@@ -220,7 +220,7 @@ int extract_markrule_description(FILE *fp, const char *domainname, const char *n
     }
     d.scope = scope_of(rec, embedded);
 
-    block_reader r(fp, markrules_desctokens);
+    block_reader r(fp, *mark_description_def.keys);
     if (read_checked_list(r, &d, "qosmarkdesc", "Error: Token '%s' not found in MARKRULE block :  @ %d\n",
                           embedded ? "NAME" : nullptr))
         return 1;
@@ -251,7 +251,7 @@ int extract_droprule_description(FILE *fp, const char *domainname, const char *n
     }
     d.scope = scope_of(rec, embedded);
 
-    block_reader r(fp, droprules_desctokens);
+    block_reader r(fp, *drop_description_def.keys);
     if (read_checked_list(r, &d, "qosdropdesc", "Error: Token '%s' not found in DROPTYPE block :  @ %d\n",
                           embedded ? "NAME" : nullptr))
         return 1;

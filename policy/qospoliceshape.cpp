@@ -241,6 +241,13 @@ constinit keyword_table_of shaperules_desctokens{
     },
     {.style = kQosListStyle, .dup_msg = "ERROR: Duplicate keyword : '%s' @ %d\n"}};
 
+}  // namespace
+
+const entry_def police_description_def{.keys = &policerules_desctokens};
+const entry_def shape_description_def{.keys = &shaperules_desctokens};
+
+namespace {
+
 const rule_texts &texts_of(block_reader &r) { return r.keys == &policerules_desctokens ? kPolice : kShape; }
 
 void free_actions(qos_police_rule_class_rec &rec) {
@@ -375,7 +382,7 @@ int extract_policerule_description(FILE *fp, const char *domainname, const char 
     }
     d.scope = scope_of(d.rec, embedded, kind);
     int line = Line;
-    block_reader r(fp, policerules_desctokens);
+    block_reader r(fp, *police_description_def.keys);
     if (read_rule_list(r, &d, police_matchrule) || police_checks(r, d, line)) {
         free_actions(d.rec);
         return 1;
@@ -397,16 +404,13 @@ int extract_shaperule_description(FILE *fp, const char *domainname, const char *
     d.rec.bitratetype = "AVERAGE";
     d.scope = scope_of(d.rec, embedded, kind);
     int line = Line;
-    block_reader r(fp, shaperules_desctokens);
+    block_reader r(fp, *shape_description_def.keys);
     if (read_rule_list(r, &d, shape_matchrule) || shape_checks(r, d, line)) return 1;
     auto *added = alloc_record<qos_shape_rule_class_rec>();
     *added = d.rec;
     prshaperuledesclist.append(added);
     return 0;
 }
-
-const entry_def police_description_def{.keys = &policerules_desctokens};
-const entry_def shape_description_def{.keys = &shaperules_desctokens};
 
 namespace {
 constinit keyword_table_of policerulestokens{qos_rule_block_rows(&police_description_def).rows};

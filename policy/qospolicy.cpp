@@ -107,7 +107,7 @@ int extract_QOSPolicy_description(FILE *fp, const char *domainname, const char *
     d.scope = scope_of(rec);
     int line = Line;
 
-    block_reader r(fp, QOSpolicies_desctokens);
+    block_reader r(fp, *policy_description_def.keys);
     if (read_rule_list(r, &d, nullptr)) return 1;
     if (!r.check_mandatory("qospolicydesc", "ERROR: Token '%s' not found in QOSMARKRULES @ %d\n", line)) return 1;
     if (!validate_policydesc(r, rec)) return 1;
