@@ -73,7 +73,8 @@ constinit keyword_table_of ipaddresstokens{
         token_row(")", TOKEN_RPAREN),
         token_row("=", TOKEN_EQUAL),
     },
-    {.equal_msg = kIpEqualMsg}};
+    // The form the reference names: read_ipaddress walks the keywords itself.
+    {.style = loop_style::separated, .equal_msg = kIpEqualMsg}};
 
 // [","] KEYWORD "=" value, the keyword at its place: 0 read on, 1 stop.
 int read_in_place(block_reader &r, const char *keyword, const char *comma_msg, void *rec) {
@@ -135,10 +136,14 @@ constinit keyword_table_of dependencytokens{
      .separator_msg = "ERROR: Invalid syntax ',' expected :%s @ %d\n",
      .close_msg = "ERROR: Invalid syntax ')' expected :%s @ %d\n"}};
 
+}  // namespace
+
 const entry_def dependency_def{.keys = &dependencytokens,
                                .equal_msg = "ERROR: Invalid syntax '=' expected: %s @ %d\n",
                                .open_msg = "ERROR :Invalid syntax '(' expected: %s @ %d\n",
                                .size = sizeof(dependency_entry)};
+
+namespace {
 
 // ---- SELECTIONMETHOD ----
 
@@ -237,11 +242,15 @@ int check_hostpool(block_reader &r, void *rec, void *) {
     return 0;
 }
 
+}  // namespace
+
 const entry_def selmethod_def{.keys = &connpoolselmethtokens,
                               .equal_msg = "ERROR: Invalid syntax '=' expected :%s @ %d\n",
                               .open_msg = "ERROR: Invalid syntax '(' expected :%s @ %d\n",
                               .size = sizeof(sel_reading),
                               .check = check_hostpool};
+
+namespace {
 
 // ---- INSTANCEID ----
 
@@ -267,8 +276,12 @@ bool known_variable(const int *connlist, const char *domainname, const char *nod
 
 }  // namespace
 
+// Read by extract_ipaddress and extract_instances, not by read_entry.
+const entry_def ipaddress_def{.keys = &ipaddresstokens};
+const entry_def instances_def{.keys = &instancetokens};
+
 int extract_ipaddress(FILE *fp, ipaddress_group *group, const char *context) {
-    block_reader r(fp, ipaddresstokens);
+    block_reader r(fp, *ipaddress_def.keys);
     ip_reading ip{};
     std::strcpy(ip.g.prefix, "0");
     int status = read_ipaddress(r, ip, context);
@@ -302,7 +315,7 @@ int extract_selmethod(FILE *fp, const char *addresstype, selmethod_group *group)
 
 int extract_instances(FILE *fp, const char *endpoint, int sequence, domain_inst_var_rec **first) {
     *first = nullptr;
-    block_reader r(fp, instancetokens);
+    block_reader r(fp, *instances_def.keys);
     if (!r.expect("=", "ERROR: Invalid syntax '=' expected : %s @ %d\n")) return 1;
     if (!r.expect("(", "ERROR: Invalid syntax '(' expected : %s @ %d\n")) return 1;
     for (;;) {

@@ -252,11 +252,15 @@ constinit keyword_table_of customerinterfacetokens{
      .equal_msg = kPairEqualMsg,
      .separator_msg = kPairEndMsg}};
 
+}  // namespace
+
 const entry_def interface_entry{.keys = &customerinterfacetokens,
                                 .equal_msg = kFrameEqualMsg,
                                 .equal_token = false,
                                 .open_msg = kFrameOpenMsg,
                                 .open_token = false};
+
+namespace {
 
 // "# number" into *value, else `number_msg`.
 int read_instance(block_reader &r, const char *number_msg, int32_t *value) {
@@ -444,7 +448,7 @@ int read_custnode_ref(block_reader &r, const customer_block &b, const char *inst
 }
 
 int extract_custnodeinterfaces(FILE *fp, const customer_block &b, int mode) {
-    block_reader r(fp, customerinterfacetokens);
+    block_reader r(fp, *interface_entry.keys);
     connection_ref ref;
     if (read_connection_ref(r, b, mode, kNodeInstanceMsg, &ref)) return 1;
     auto g = std::make_unique<interface_group>();

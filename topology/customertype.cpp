@@ -334,7 +334,7 @@ constinit keyword_table_of customertypestokens{
         own_reader("LOOPBACK", TOKEN_GROUP, 0, take_loopback),
         {.name = "VARIABLE", .type = TOKEN_GROUP, .kind = value_kind::entry, .entry = &variable_entry,
          .file = file_definition<file_custvar>},
-        own_reader("CONNECTION", TOKEN_GROUP, 0, take_connection, 0),
+        with_entry(own_reader("CONNECTION", TOKEN_GROUP, 0, take_connection, 0), &interface_entry),
         {.name = "QOSPOLICYLIST", .type = TOKEN_GROUP, .maxlen = 100, .kind = value_kind::entry,
          .entry = &custqoslist_entry, .file = file_qoslist},
         own_reader("NODE-VARIABLE", TOKEN_GROUP, 0, take_nodevariables, 0),

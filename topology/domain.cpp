@@ -80,4 +80,4 @@ int parse_domains(FILE *fp, FILE *, const char *) {
     return 0;
 }
 
-block_keys domain_keys() { return {&domaintokens}; }
+block_keys domain_keys() { return {&domaintokens, &kVariableWord}; }

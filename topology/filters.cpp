@@ -44,9 +44,12 @@ void file_connfilter(int connectionno, int sequence, const char *name) {
 
 }  // namespace
 
+// Read by read_filter_names and extract_custconnfilters, not by read_entry.
+const entry_def memberfilter_def{.keys = &memberfiltertokens};
+
 int read_filter_names(FILE *fp, int connectionno, int (*known)(int connectionno, const char *name),
                       void (*file)(int connectionno, int sequence, const char *name)) {
-    block_reader r(fp, memberfiltertokens);
+    block_reader r(fp, *memberfilter_def.keys);
     if (!r.expect("=", "ERROR: Invalid syntax '=' expected @ %d\n", false)) return 1;
     if (!r.expect("(", "ERROR: Invalid syntax '(' expected @ %d\n", false)) return 1;
     r.read();
@@ -79,7 +82,7 @@ int extract_custconnfilters(FILE *fp, int nodeinstance, int instanceno, const ch
                             const char *conntypename, const char *connectionname, const char *domainname,
                             const char *nodetype) {
     int connlist[2] = {getconnidfromname(connectionname), 0};
-    block_reader r(fp, memberfiltertokens);
+    block_reader r(fp, *memberfilter_def.keys);
     if (!r.expect("=", "ERROR: Invalid syntax '=' expected @ %d\n", false)) return 1;
     if (!r.expect("(", "ERROR: Invalid syntax '(' expected @ %d\n", false)) return 1;
     r.read();

@@ -13,6 +13,12 @@ namespace {
 constinit keyword_table_of globallistentrytokens{
     {token_row("(", TOKEN_LPAREN), token_row(")", TOKEN_RPAREN), token_row("=", TOKEN_EQUAL)}};
 
+// A list, read by parse_globallistentry (not by read_entry), and the word
+// that opens it, as the reference names them.
+const entry_def globallist_def{.keys = &globallistentrytokens};
+const keyword_rule globallist_word{.name = "", .kind = value_kind::entry, .repeatable = true,
+                                   .entry = &globallist_def};
+
 void add_listvar(const char *listid, int sequence, const char *variablename) {
     global_list_var_rec *rec = alloc_record<global_list_var_rec>();
     rec->listid = listid;
@@ -25,7 +31,7 @@ void add_listvar(const char *listid, int sequence, const char *variablename) {
 // The rest of one list, from its "=" to its ")". A list without variables
 // stores nothing, so its identifier stays free.
 int parse_globallistentry(FILE *fp, const char *listid) {
-    block_reader r(fp, globallistentrytokens);
+    block_reader r(fp, *globallist_def.keys);
     if (!r.expect("=", "ERROR: Invalid syntax '=' expected @ %d\n", false)) return 1;
     if (!r.expect("(", "ERROR: Invalid syntax '(' expected @ %d\n", false)) return 1;
     r.read();
@@ -128,5 +134,5 @@ int parse_globallists(FILE *fp, FILE *, const char *) { return read_list_block(f
 
 int parse_intbandwidthlist(FILE *fp, FILE *, const char *) { return read_list_block(fp, intbandwidthtokens); }
 
-block_keys globallists_keys() { return {&globallisttokens}; }
+block_keys globallists_keys() { return {&globallisttokens, &globallist_word}; }
 block_keys intbandwidthlist_keys() { return {&intbandwidthtokens}; }

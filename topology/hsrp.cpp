@@ -263,17 +263,21 @@ int file_aps(block_reader &r, void *entry, void *) {
     return 0;
 }
 
+}  // namespace
+
 const entry_def aps_def{.keys = &connectionAPStokens,
                         .equal_msg = "ERROR: Invalid syntax '=' expected :%s @ %d\n",
                         .open_msg = kOpenMsg,
                         .check = file_aps};
 
-}  // namespace
+// Read by extract_hsrp, not by read_entry: the statements after "# n ." and
+// a member's keywords.
+const entry_def hsrp_def{.keys = &hsrptokens};
 
 int extract_hsrp(FILE *fp, int connectionno, const char *connectionname, const address_assignment &a,
                  int *authenticated) {
     // The group's own end-of-file text, its token empty.
-    block_reader r(fp, hsrptokens, "Unexpected end of file :  @%d\n");
+    block_reader r(fp, *hsrp_def.keys, "Unexpected end of file :  @%d\n");
     if (!r.expect("#", "ERROR: Keyword '#' expected: %s @%d\n")) return 1;
     r.read();
     int32_t group = 0;

@@ -77,8 +77,8 @@ constinit keyword_table_of logicalconnectiontokens{
         listed("MODE", 0, 3, NDL_TEXT(vc_class_rec, pathmode)),
         listed("PATHTYPE", 0, 4, NDL_TEXT(vc_class_rec, pathtype)),
         {.name = "MAXCONN", .maxlen = 80, .length = length_rule::own, .before = take_pathmaxconn},
-        token_row("MEMBER", TOKEN_GROUP, 80, 1),
-        token_row("MEMBERFILTER", TOKEN_GROUP, 80),
+        with_entry(token_row("MEMBER", TOKEN_GROUP, 80, 1), &vcmember_def),
+        with_entry(token_row("MEMBERFILTER", TOKEN_GROUP, 80), &memberfilter_def),
         token_row("=", TOKEN_EQUAL),
         token_row("END", TOKEN_END),
     },
@@ -171,6 +171,9 @@ void file_vcfilter(int connectionno, int sequence, const char *name) {
 
 }  // namespace
 
+// Read by extract_vcmembers, not by read_entry.
+const entry_def vcmember_def{.keys = &logconnmembertokens};
+
 int validate_logicalconntypes(const char *name) { return paths_by_name.find(name) ? 1 : 0; }
 
 int validate_vcconnfilters(int connectionno, const char *name) {
@@ -178,7 +181,7 @@ int validate_vcconnfilters(int connectionno, const char *name) {
 }
 
 int extract_vcmembers(FILE *fp, int connectionno) {
-    block_reader r(fp, logconnmembertokens, kGroupEofLineMsg);
+    block_reader r(fp, *vcmember_def.keys, kGroupEofLineMsg);
     vc_member_class_rec m{};
     m.connectionno = connectionno;
     m.minconn = 1;

@@ -250,6 +250,10 @@ constinit keyword_table_of interfacetypetokens{
 
 }  // namespace
 
+// Read by extract_members and extract_interfaces, not by read_entry.
+const entry_def member_def{.keys = &membertokens};
+const entry_def interfaces_def{.keys = &interfacetypetokens};
+
 bool open_group(block_reader &r, const char *keyword, const char *keyword_msg) {
     if (!r.expect("=", kMemberEqualMsg) || !r.expect("(", kMemberOpenMsg)) return false;
     r.read_upper();
@@ -291,7 +295,7 @@ int validate_domainfixedconn(const char *domainname, const char *nodetype, int c
 domain_fixed_conn_rec *first_member(int connectionno) { return members_by_connection.find(connectionno); }
 
 int extract_members(FILE *fp, int connectionno, const char *connectionname, const char *networktype) {
-    block_reader r(fp, membertokens, kGroupEofLineMsg);
+    block_reader r(fp, *member_def.keys, kGroupEofLineMsg);
     auto m = std::make_unique<member_reading>();
     m->is_remote = std::strcmp(networktype, "NETWORK-REMOTE") == 0;
     m->fixed.nattype = "NONE";
@@ -311,7 +315,7 @@ int extract_members(FILE *fp, int connectionno, const char *connectionname, cons
 }
 
 int extract_interfaces(FILE *fp, int connectionno) {
-    block_reader r(fp, interfacetypetokens, kGroupEofLineMsg);
+    block_reader r(fp, *interfaces_def.keys, kGroupEofLineMsg);
     domain_int_type_rec rec{};
     rec.connectionno = connectionno;
     rec.encapsulationtype = "NONE";

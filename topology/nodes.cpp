@@ -249,4 +249,4 @@ int formatSource(const char *domainname, const char *nodetype, const char *servi
     return 0;
 }
 
-block_keys nodes_keys() { return {&nodetokens}; }
+block_keys nodes_keys() { return {&nodetokens, &kVariableWord}; }

@@ -308,7 +308,7 @@ constinit keyword_table_of pooltypestokens{
         {.name = "SUBPOOLS", .type = TOKEN_LIST, .mandatory = 1, .maxlen = 30, .kind = value_kind::list,
          .field = NDL_ROWS(pooltype_ctx, subpools, subcount), .repeatable = true, .after = file_subpools},
         // Read by open_map, which checks for a TYPE first.
-        token_row("POOLTYPEMAP", TOKEN_GROUP, 30),
+        with_entry(token_row("POOLTYPEMAP", TOKEN_GROUP, 30), &map_def),
         token_row("=", TOKEN_EQUAL),
         token_row("END", TOKEN_END),
     },

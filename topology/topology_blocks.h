@@ -21,6 +21,10 @@
 #include "validations.h"
 
 // ---- VARIABLE definitions ----
+// A plain word that opens a definition, as the reference names it
+// (word_opens_variable reads it with the VARIABLE row, whose entry this is).
+inline constexpr keyword_rule kVariableWord{.name = "", .kind = value_kind::entry, .repeatable = true,
+                                            .entry = &variable_entry};
 // The keywords of a block made of VARIABLE definitions up to END
 // (NETWORKVARS, DOMAIN, NODES): VARIABLE, or any plain word, opens a
 // definition that `file` files; any other token fails with `invalid_msg`
@@ -28,7 +32,7 @@
 constexpr auto variable_block_keys(entry_file file, const char *invalid_msg) {
     return keyword_table_of{{token_row("BEGIN", TOKEN_BEGIN),
                              {.name = "VARIABLE", .type = TOKEN_GROUP, .kind = value_kind::entry,
-                              .repeatable = true, .entry = &variable_entry, .file = file},
+                              .repeatable = true, .entry = kVariableWord.entry, .file = file},
                              token_row("(", TOKEN_LPAREN), token_row(")", TOKEN_RPAREN),
                              token_row("=", TOKEN_EQUAL), token_row("END", TOKEN_END)},
                             {.invalid_msg = invalid_msg, .other = word_opens_variable}};
@@ -110,6 +114,13 @@ struct ipaddress_group {
 // `context` "LOGICALINT" or "CONNECTION" (where a host pool's prefix may be
 // any token).
 int extract_ipaddress(FILE *fp, ipaddress_group *group, const char *context);
+
+// The lists that the readers here read, for the rows that open them: each
+// reader reads through its entry, so the reference lists what is read.
+extern const entry_def ipaddress_def;   // IPADDRESS
+extern const entry_def dependency_def;  // DEPENDENCY
+extern const entry_def selmethod_def;   // SELECTIONMETHOD
+extern const entry_def instances_def;   // INSTANCEID: names, no keywords
 
 // "= ( NAME = n , MINVALUE = m , MAXVALUE = x )": appended once read whole.
 struct dependency_entry {
@@ -243,6 +254,9 @@ int read_after_head(block_reader &r, void *rec);
 int extract_members(FILE *fp, int connectionno, const char *connectionname, const char *networktype);
 // "= ( TYPE = type , KEY = value ... )".
 int extract_interfaces(FILE *fp, int connectionno);
+// What those two read, for the reference.
+extern const entry_def member_def;
+extern const entry_def interfaces_def;
 // 1 when the node type is a member of the connection.
 int validate_domainfixedconn(const char *domainname, const char *nodetype, int connectionno);
 // The first member (filter) record of a connection number, or null: the
@@ -256,6 +270,8 @@ constexpr int kMemberFilterMax = 30;
 // finds for the connection is flagged and filed again. 0, or 1 stop.
 int read_filter_names(FILE *fp, int connectionno, int (*known)(int connectionno, const char *name),
                       void (*file)(int connectionno, int sequence, const char *name));
+// What read_filter_names reads: names, no keywords.
+extern const entry_def memberfilter_def;
 int extract_memberfilters(FILE *fp, int connectionno);
 int validate_domainconnfilters(int connectionno, const char *name);
 domain_conn_filter_rec *first_filter(int connectionno);
@@ -283,6 +299,9 @@ int extract_hsrp(FILE *fp, int connectionno, const char *connectionname, const a
                  int *authenticated);
 // "= ( MEMBER = domain . nodetype , MODE = WORKING|PROTECTED )".
 int extract_APS(FILE *fp, int connectionno);
+// What extract_hsrp and extract_APS read, for the reference.
+extern const entry_def hsrp_def;
+extern const entry_def aps_def;
 
 // ---- CONNECTIONTYPE ----
 int parse_connectiontypes(FILE *fp, FILE *loadfp = nullptr, const char *arg = nullptr);
@@ -294,6 +313,7 @@ int validate_memberfiltervars(const char *connectionname, int connectionno);
 int parse_logicalconnection(FILE *fp, FILE *loadfp = nullptr, const char *arg = nullptr);
 // "= ( NODE = domain . nodetype , KEY = value ... )" of logical path `connectionno`.
 int extract_vcmembers(FILE *fp, int connectionno);
+extern const entry_def vcmember_def;  // what it reads, for the reference
 // "= ( name , name ... )", numbered from 1 in each group.
 int extract_vcmemberfilters(FILE *fp, int connectionno);
 // 1 when a logical path of that name (exact) has been filed.
@@ -351,6 +371,8 @@ int store_qospolicylist(block_reader &r, tail_list<cust_conn_qos_policy_rec> &li
                         std::unordered_set<std::string> &names, const char *listname, const value_table *policies,
                         int count);
 extern const entry_def poolclassmap_entry;  // POOLCLASSMAP: files its pool_class_mapping_rec
+// CONNECTION "# ... = ( NAME = n , ... )": the entry it reads.
+extern const entry_def interface_entry;
 int extract_custnodeinterfaces(FILE *fp, const customer_block &b, int mode);
 int extract_custconnvariables(FILE *fp, const customer_block &b, int mode);
 int extract_custnodevariables(FILE *fp, const customer_block &b);

@@ -215,4 +215,4 @@ int parse_networkvars(FILE *fp, FILE *, const char *) {
     return read_attributes(r, &sequence);
 }
 
-block_keys networkvars_keys() { return {&networkvarstokens}; }
+block_keys networkvars_keys() { return {&networkvarstokens, &kVariableWord}; }

@@ -38,6 +38,13 @@ std::vector<keyword_row> table_rows(const std::string &reference, const std::str
     return rows;
 }
 
+// The table under `heading` has a row for `keyword`.
+bool has_row(const std::string &reference, const std::string &heading, const std::string &keyword) {
+    for (const keyword_row &row : table_rows(reference, heading))
+        if (row.name == keyword) return true;
+    return false;
+}
+
 class Reference : public RepoTest {
 protected:
     std::string reference() {
@@ -110,12 +117,39 @@ TEST_F(Reference, QosBlocksListTheirOwnLists) {
         {"#### QOSPOLICY › CLASS", "FAIRQUEUECOUNT"},
         {"#### QOSPOLICY › ACCESSLIST", "FORMAT"},
     };
-    for (const auto &[heading, keyword] : lists) {
-        bool listed = false;
-        for (const keyword_row &row : table_rows(text, heading)) listed |= row.name == keyword;
-        EXPECT_TRUE(listed) << heading << " without " << keyword;
-    }
+    for (const auto &[heading, keyword] : lists)
+        EXPECT_TRUE(has_row(text, heading, keyword)) << heading << " without " << keyword;
     EXPECT_EQ(text.find("Read by the parser of QOSMARKRULES"), std::string::npos);
+}
+
+// The TOPOLOGY and CUSTOMER blocks read their groups with tables of their
+// own; each group is named under the keyword (or word) that opens it, with
+// a keyword of its table where it has one.
+TEST_F(Reference, TopologyBlocksListTheirOwnLists) {
+    std::string text = reference();
+    const std::pair<const char *, const char *> lists[] = {
+        {"#### LOGICALINTERFACE › IPADDRESS", "ADDRESSTYPE"},
+        {"#### LOGICALINTERFACE › DEPENDENCY", "MINVALUE"},
+        {"#### LOGICALINTERFACE › SELECTIONMETHOD", "POOLOWNER"},
+        {"#### LOGICALINTERFACE › INSTANCEID", nullptr},
+        {"#### CONNECTIONTYPE › MEMBER", "MINCONN"},
+        {"#### CONNECTIONTYPE › INTERFACETYPES", "SUBINTERFACE"},
+        {"#### CONNECTIONTYPE › HSRP", "TRACKPRIORITY"},
+        {"#### CONNECTIONTYPE › APS", "MODE"},
+        {"#### CONNECTIONTYPE › VARIABLE", nullptr},
+        {"#### LOGICAL-PATH › MEMBER", "MEMBERTYPE"},
+        {"#### LOGICAL-PATH › MEMBERFILTER", nullptr},
+        {"#### POOL-TYPE › POOLTYPEMAP", "COMMUNICATION-TYPE"},
+        {"#### NODES › *word*", nullptr},
+        {"#### GLOBALLISTS › *word*", nullptr},
+        {"#### CUSTOMER-TYPE › CONNECTION", "INTERFACETYPE"},
+    };
+    for (const auto &[heading, keyword] : lists) {
+        EXPECT_NE(text.find("\n" + std::string(heading) + "\n"), std::string::npos) << heading;
+        if (keyword) {
+            EXPECT_TRUE(has_row(text, heading, keyword)) << heading << " without " << keyword;
+        }
+    }
 }
 
 }  // namespace

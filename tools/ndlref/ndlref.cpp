@@ -115,7 +115,9 @@ std::string notes_cell(const keyword_rule &rule) {
     return cell;
 }
 
-void style_line(const keyword_table &table, bool has_rows) {
+// `word`: the block names what its other words open, so the line about
+// them is not needed.
+void style_line(const keyword_table &table, bool has_rows, bool word) {
     const loop_options &o = table.options;
     if (has_rows) {
         switch (o.style) {
@@ -128,7 +130,7 @@ void style_line(const keyword_table &table, bool has_rows) {
     } else {
         put("No keywords of its own.\n");
     }
-    if (o.other) put("Other words are read by the block's own code.\n");
+    if (o.other && !word) put("Other words are read by the block's own code.\n");
 }
 
 std::string entry_form(const keyword_rule &rule, const entry_def &e) {
@@ -156,7 +158,7 @@ void write_table(const keyword_table &table, const keyword_rule *word, const std
     if (follows)
         put("After it, these keywords, read by their own code, up to the first other word.\n");
     else
-        style_line(table, !rows.empty());
+        style_line(table, !rows.empty(), word != nullptr);
     if (rows.empty()) return;
     put("\n| Keyword | Mandatory | Value | Longest | Notes |\n|---|---|---|---|---|\n");
     for (const keyword_rule *rule : rows)
