@@ -222,6 +222,9 @@ struct keyword_rule {
     bool upper = false;       // stored upper-cased
     bool lower = false;       // stored lower-cased
     bool repeatable = false;  // may come again (each entry opens a record)
+    // In the table (so the tokenizer knows the word), yet refused wherever
+    // it stands: the reference says so.
+    bool refused = false;
     // Values: ahead of the kind and length checks. Entries: once the
     // keyword is read, before the entry (with the owner's record).
     attr_check before = nullptr;
@@ -238,6 +241,12 @@ struct keyword_rule {
 constexpr keyword_rule token_row(const char *name, int type, int maxlen = 0, int mandatory = 0) {
     return keyword_rule{.name = name, .type = type, .mandatory = mandatory, .maxlen = maxlen,
                         .kind = value_kind::token};
+}
+// A keyword of the table that its block refuses wherever it stands.
+constexpr keyword_rule refused_row(const char *name, int type, int maxlen = 0) {
+    keyword_rule k = token_row(name, type, maxlen);
+    k.refused = true;
+    return k;
 }
 // A token row whose own code reads the list `entry`: the reference lists
 // the entry's keywords under it; the loop does not use it.

@@ -61,8 +61,7 @@ constinit keyword_table_of mapclassdescriptiontokens{
          .kind_msg = "ERROR :Specify mapclass owner within quotes: %s @ %d\n", .toolong_msg = kMaxLength,
          .toolong_err = on_error::fail, .field = NDL_TEXT(R, owner), .after = class_owner},
         context_key(class_context),
-        // A keyword of the table that no description takes.
-        token_row("TYPE", TOKEN_ATTRIBUTE),
+        refused_row("TYPE", TOKEN_ATTRIBUTE),
         token_row("(", TOKEN_LPAREN),
         token_row(")", TOKEN_RPAREN),
         token_row("=", TOKEN_EQUAL),

@@ -238,7 +238,7 @@ constinit keyword_table_of customerinterfacetokens{
         interface_text("ENCAPSULATION", 1, 0, NDL_TEXT(interface_group, rec.encapsulationtype), true),
         interface_text("REMOTEDOMAINID", 0, 30, NDL_TEXT(interface_group, rec.remotedomain)),
         interface_text("REMOTENODEID", 0, 30, NDL_TEXT(interface_group, rec.remotenodetype)),
-        token_row("SPEED", TOKEN_ATTRIBUTE, 30),  // in the table, refused as an attribute
+        refused_row("SPEED", TOKEN_ATTRIBUTE, 30),
         {.name = "REMOTENODEFILTER", .type = TOKEN_GROUP, .kind = value_kind::none, .after = take_remotenodefilter},
         token_row("(", TOKEN_LPAREN),
         token_row(")", TOKEN_RPAREN),

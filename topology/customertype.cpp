@@ -321,7 +321,7 @@ constinit keyword_table_of customertypestokens{
     {
         token_row("BEGIN", TOKEN_BEGIN),
         own_reader("SERVICETYPE", TOKEN_ATTRIBUTE, 30, take_servicetype, 0, 1),
-        token_row("TYPE", TOKEN_ATTRIBUTE),
+        refused_row("TYPE", TOKEN_ATTRIBUTE),
         {.name = "CONNECTIONTYPE", .type = TOKEN_GROUP, .maxlen = 30, .kind = value_kind::entry,
          .before = one_conntype, .entry = &custconntype_entry, .file = file_conntype},
         own_reader("ROUTINGENABLED", TOKEN_ATTRIBUTE, 10, take_routingenabled),

@@ -62,6 +62,7 @@ bool opens_entry(const keyword_rule &rule) { return rule.entry && rule.entry->ke
 
 std::string value_cell(const keyword_rule &rule) {
     if (opens_entry(rule)) return "entry (below)";
+    if (rule.refused) return "none: the keyword is refused";
     switch (rule.kind) {
     case value_kind::token: return "read by the block's own code";
     case value_kind::quoted: return "quoted text";
@@ -83,7 +84,7 @@ std::string value_cell(const keyword_rule &rule) {
 std::string longest_cell(const keyword_rule &rule) {
     const field_ref &f = rule.field;
     std::string own = rule.maxlen ? std::to_string(rule.maxlen) + " (own check)" : "own check";
-    if (opens_entry(rule)) return "";
+    if (opens_entry(rule) || rule.refused) return "";
     switch (rule.kind) {
     case value_kind::token: return rule.maxlen ? std::to_string(rule.maxlen) : "";
     case value_kind::none:
