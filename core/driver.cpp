@@ -1,5 +1,6 @@
 // The run state and the run and section driver: section headers, the binding
 // of a run to its network, and the block loop of every section.
+#include <cassert>
 #include <cstdarg>
 #include <cstdlib>
 #include <cstring>
@@ -126,9 +127,12 @@ struct registration {
     const section_def *def;
 };
 
+// Room for every section and a few more, and an empty row that ends it.
+constexpr int kRegistrations = 7;
+
 // Function-local: registration objects run before main, in any order.
 registration *registrations() {
-    static registration table[8] = {};
+    static registration table[kRegistrations + 1] = {};
     return table;
 }
 
@@ -185,12 +189,13 @@ bool is_section_name(const char *name) {
 
 void register_section(const char *name, section_dispatcher dispatcher, const section_def *def) {
     registration *table = registrations();
-    for (int i = 0; i < 7; ++i) {
+    for (int i = 0; i < kRegistrations; ++i) {
         if (!table[i].name || std::strcmp(table[i].name, name) == 0) {
             table[i] = {name, dispatcher, def};
             return;
         }
     }
+    assert(!"more sections than kRegistrations");
 }
 
 const char *section_name(int i) {

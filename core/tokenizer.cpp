@@ -326,9 +326,8 @@ bool every_second_nul(const unsigned char *b, size_t n, size_t first) {
 
 FILE *open_ndl_text(const char *path, bool &utf16) {
     utf16 = false;
-    FILE *fp = open_ndl_file(path);
-    struct stat st;
-    if (!fp || fstat(fileno(fp), &st) != 0 || !S_ISREG(st.st_mode)) return fp;
+    FILE *fp = open_ndl_file(path);  // a regular file, or null
+    if (!fp) return fp;
     // The first line, or as much of it as tells.
     unsigned char line[256];
     size_t n = 0;
