@@ -14,6 +14,7 @@
 #include <set>
 #include <sstream>
 
+#include "fault_hook.h"
 #include "host.h"
 #include "oci.h"
 #include "run_program.h"
@@ -40,7 +41,7 @@ protected:
         repo = (dir / "repo.db").string();
     }
     void TearDown() override {
-        ocix_clear_faults();
+        clear_faults();
         fs::remove_all(dir);
     }
     std::string file(const std::string &name, const std::string &content) {
@@ -191,10 +192,10 @@ TEST_F(ExtprocHost, ClobsInAndOut) {
 
     // The host's own CLOB write failing stops the call; the export's failing
     // comes back as its error text.
-    ocix_inject_fault("lobwrite", 1, OCI_ERROR);
+    inject_fault("lobwrite", 1, OCI_ERROR);
     r = s.call("hosttest", "T_clob", {"a b"});
     EXPECT_FALSE(r.called);
-    ocix_inject_fault("lobwrite", 2, OCI_ERROR);
+    inject_fault("lobwrite", 2, OCI_ERROR);
     r = s.call("hosttest", "T_clob", {"a b"});
     EXPECT_EQ(r.ret, 2);
     EXPECT_EQ(r.out("error")->value.rfind("Error in OCILobWrite -- -1 ", 0), 0u) << r.out("error")->value;
