@@ -124,6 +124,13 @@ int do_dbinitialization() {
     return 1;
 }
 
+// A run that fails tells its session so before it goes (its transaction is
+// rolled back, as the exit would): a repository the run created, to which
+// nothing was committed, then goes with it.
+void roll_back() {
+    if (svchp) OCITransRollback(svchp, errhp, OCI_DEFAULT);
+}
+
 FILE *open_loadfile() {
     std::snprintf(loadtemp, sizeof loadtemp, "%sXXXXXX", loadname);
     int fd = mkstemp(loadtemp);
@@ -147,25 +154,27 @@ void drop_loadfile(FILE *loadfp) {
     unlink(loadtemp);
 }
 
-// Closes the load file and moves it into place: false (logged) when any
-// of its bytes may be missing.
-bool finish_loadfile(FILE *loadfp) {
+// The load file could not be made whole: none is left (logged).
+bool lose_loadfile(int err) {
+    unlink(loadtemp);
+    logmsg("ERROR: cannot write the load file %s: %s\n", loadname, std::strerror(err));
+    return false;
+}
+
+// Closes the load file, whole on disk under its temporary name: false
+// (logged) when any of its bytes may be missing.
+bool close_loadfile(FILE *loadfp) {
     bool ok = std::fflush(loadfp) == 0 && !std::ferror(loadfp) && fsync(fileno(loadfp)) == 0;
     int err = errno;
     if (std::fclose(loadfp) != 0 && ok) {
         ok = false;
         err = errno;
     }
-    if (ok && std::rename(loadtemp, loadname) != 0) {
-        ok = false;
-        err = errno;
-    }
-    if (!ok) {
-        unlink(loadtemp);
-        logmsg("ERROR: cannot write the load file %s: %s\n", loadname, std::strerror(err));
-    }
-    return ok;
+    return ok || lose_loadfile(err);
 }
+
+// Gives the closed load file its name, once the session ended well.
+bool place_loadfile() { return std::rename(loadtemp, loadname) == 0 || lose_loadfile(errno); }
 
 
 // The log tells what the run already stored or refused: its loss is told,
@@ -226,6 +235,7 @@ int run(int argc, char **argv) {
     }
     // Nothing to release yet: the environment is made by the logon.
     if (!do_dbinitialization()) {
+        roll_back();
         drop_loadfile(loadfp);
         if (logon_out_of_memory) print_log("ERROR: Out of memory at the logon\n");
         return fail("Error in db initialization..\n");
@@ -234,6 +244,7 @@ int run(int argc, char **argv) {
 
     reset_tokenizer();
     auto stop = [&](const char *text) {
+        roll_back();
         drop_loadfile(loadfp);
         print_log("%s", text);
         releasememory("ALL");
@@ -244,19 +255,21 @@ int run(int argc, char **argv) {
     if (!print_info(loadfp)) return stop("EXITING DUE TO ERRORS.\n");
     std::fclose(fp);
     if (loadfp) {
-        bool whole = finish_loadfile(loadfp);
+        bool whole = close_loadfile(loadfp);
         loadfp = nullptr;
         if (!whole) return stop("EXITING DUE TO ERRORS.\n");
     }
     // The session ends (and commits) before success is told: a commit that
-    // fails is a failed run.
+    // fails is a failed run, and its load file never appears.
     std::snprintf(g_tablename, sizeof g_tablename, "%s", "session end");
     sword status = OCISessionEnd(svchp, errhp, authp, OCI_DEFAULT);
     if (status != OCI_SUCCESS) {
         checkerr(errhp, status);
+        if (createfile) unlink(loadtemp);
         return stop("EXITING DUE TO ERRORS.\n");
     }
     g_tablename[0] = '\0';
+    if (createfile && !place_loadfile()) return stop("EXITING DUE TO ERRORS.\n");
     committed = true;
     if (createfile) {
         print_log("Load file %s successfully created \n", loadname);
@@ -288,6 +301,7 @@ int main(int argc, char **argv) try {
     // A run that an exception stopped is a failed one: its session is not
     // ended, so nothing is committed, and no load file is left behind.
     if (loadtemp[0]) unlink(loadtemp);
+    roll_back();
     log_stopped_load();
     int status = fail(kNotChanged);
     report_lost_log(status);

@@ -1,6 +1,5 @@
 // The run state and the run and section driver: section headers, the binding
 // of a run to its network, and the block loop of every section.
-#include <cassert>
 #include <cstdarg>
 #include <cstdlib>
 #include <cstring>
@@ -122,23 +121,17 @@ int query_int(const char *sql, int *value) {
 // ---- sections ----
 
 struct registration {
-    const char *name;
     section_dispatcher dispatcher;
     const section_def *def;
 };
 
-// Room for every section and a few more, and an empty row that ends it.
-constexpr int kRegistrations = 7;
-
-// Function-local: registration objects run before main, in any order.
-registration *registrations() {
-    static registration table[kRegistrations + 1] = {};
-    return table;
-}
+// A row per section, by its place in kSectionNames. Constant-initialised:
+// the registration objects, which run before main in any order, find it
+// ready.
+registration registered[kSections] = {};
 
 // The driver's part of each section: its flag and its order rules.
 struct section_frame {
-    const char *name;
     int *flag;
     int (*start_check)();  // 0 refuses the section (message logged)
 };
@@ -164,19 +157,21 @@ int routing_start() { return refuse_second(g_routingparsed, "Error: Multiple rou
 int firewall_start() { return refuse_second(g_firewallparsed, "Error: Multiple firewall sections :  @ %d\n"); }
 int qos_start() { return refuse_second(g_qosparsed, "Error: Multiple qos sections :  @ %d\n"); }
 
+// In the order of kSectionNames.
 const section_frame frames[] = {
-    {"TOPOLOGY", &g_topologyparsed, nullptr},
-    {"CUSTOMER", &g_customerparsed, customer_start},
-    {"ROUTING", &g_routingparsed, routing_start},
-    {"FIREWALL", &g_firewallparsed, firewall_start},
-    {"QOS", &g_qosparsed, qos_start},
-    {nullptr, nullptr, nullptr},
+    {&g_topologyparsed, nullptr},
+    {&g_customerparsed, customer_start},
+    {&g_routingparsed, routing_start},
+    {&g_firewallparsed, firewall_start},
+    {&g_qosparsed, qos_start},
 };
+static_assert(std::size(frames) == kSections, "a frame for every section");
 
-const section_frame *frame_of(const char *name) {
-    const section_frame *f = frames;
-    while (f->name && std::strcmp(f->name, name) != 0) ++f;
-    return f->name ? f : nullptr;
+// The place of a section in kSectionNames, or -1.
+int section_index(const char *name) {
+    for (int i = 0; i < kSections; ++i)
+        if (std::strcmp(kSectionNames[i], name) == 0) return i;
+    return -1;
 }
 
 bool is_section_name(const char *name) {
@@ -187,25 +182,15 @@ bool is_section_name(const char *name) {
 
 }  // namespace
 
-void register_section(const char *name, section_dispatcher dispatcher, const section_def *def) {
-    registration *table = registrations();
-    for (int i = 0; i < kRegistrations; ++i) {
-        if (!table[i].name || std::strcmp(table[i].name, name) == 0) {
-            table[i] = {name, dispatcher, def};
-            return;
-        }
-    }
-    assert(!"more sections than kRegistrations");
+void register_section(section_slot section, section_dispatcher dispatcher, const section_def *def) {
+    registered[section.index] = {dispatcher, def};
 }
 
-const char *section_name(int i) {
-    return i >= 0 && i < static_cast<int>(std::size(frames)) ? frames[i].name : nullptr;
-}
+const char *section_name(int i) { return i >= 0 && i < kSections ? kSectionNames[i] : nullptr; }
 
 const section_def *registered_section(const char *name) {
-    for (const registration *r = registrations(); r->name; ++r)
-        if (std::strcmp(r->name, name) == 0) return r->def;
-    return nullptr;
+    int i = section_index(name);
+    return i < 0 ? nullptr : registered[i].def;
 }
 
 section_services &services() {
@@ -216,7 +201,7 @@ section_services &services() {
 int run_section(FILE *fp, FILE *loadfp, const section_def &def) {
     token_entry *buckets[kBuckets];
     hash_init(majortokens, buckets);
-    const section_frame *frame = frame_of(def.name);
+    const section_frame *frame = &frames[section_index(def.name)];
     if (frame->start_check && !frame->start_check()) {
         g_error = 1;
         g_prevtokentype = 0;
@@ -381,7 +366,7 @@ int parse(FILE *fp, FILE *loadfp, int fileno) {
     }
     // The section's own dispatcher, or the bare frame while no library
     // offers its blocks.
-    for (registration *r = registrations(); r->name; ++r)
-        if (std::strcmp(r->name, section) == 0) return r->dispatcher(fp, loadfp) ? 1 : 0;
+    if (int i = section_index(section); i >= 0 && registered[i].dispatcher)
+        return registered[i].dispatcher(fp, loadfp) ? 1 : 0;
     return run_section(fp, loadfp, section_def{section, nullptr}) ? 1 : 0;
 }

@@ -13,6 +13,8 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <iterator>
+#include <string_view>
 
 using block_parser = int (*)(FILE *fp, FILE *loadfp, const char *arg);
 
@@ -49,10 +51,32 @@ struct section_def {
 // steps, the next header): 1 success, 0 failure.
 int run_section(FILE *fp, FILE *loadfp, const section_def &def);
 
+// The sections the driver reads, in its order.
+inline constexpr const char *kSectionNames[] = {"TOPOLOGY", "CUSTOMER", "ROUTING", "FIREWALL", "QOS"};
+constexpr int kSections = static_cast<int>(std::size(kSectionNames));
+
+// One of the driver's sections, as a library names it to register. The
+// name is checked where the library compiles: a name of no section is no
+// constant, and its registration does not compile. The driver keeps a row
+// for each section, so a registration never finds its table full.
+class section_slot {
+public:
+    consteval section_slot(const char *name) : index(index_of(name)) {}
+    const int index;
+
+private:
+    static consteval int index_of(const char *name) {
+        for (int i = 0; i < kSections; ++i)
+            if (std::string_view(kSectionNames[i]) == name) return i;
+        throw "not a section of the driver";
+    }
+};
+
 using section_dispatcher = int (*)(FILE *fp, FILE *loadfp);
 // Called once per section library, from its registration object; `def` is
-// the section's block rows, for whoever lists them.
-void register_section(const char *name, section_dispatcher dispatcher, const section_def *def = nullptr);
+// the section's block rows, for whoever lists them. A second registration
+// of a section replaces the first.
+void register_section(section_slot section, section_dispatcher dispatcher, const section_def *def = nullptr);
 // The sections in the driver's order (i from 0; null past the last).
 const char *section_name(int i);
 // What a section library registered under `name` (null: none, or no rows).

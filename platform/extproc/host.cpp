@@ -1,6 +1,8 @@
 #include "host.h"
 
 #include <dlfcn.h>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <array>
@@ -9,9 +11,6 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <new>
 #include <utility>
 
@@ -130,13 +129,28 @@ struct Slots {
     }
 };
 
+struct Fd {
+    int fd;
+    ~Fd() {
+        if (fd >= 0) close(fd);
+    }
+};
+
+// A CLOB's content from a file. Only a regular file holds it, as only one
+// holds an NDL file: a directory, a FIFO (opened without waiting for its
+// writer) or a device (which may never end) is refused at once.
 bool read_file(const std::string &path, std::string &out) {
-    std::error_code ec;
-    if (std::filesystem::is_directory(path, ec)) return false;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    out.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return !in.bad();
+    Fd f{open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)};
+    struct stat st;
+    if (f.fd < 0 || fstat(f.fd, &st) != 0 || !S_ISREG(st.st_mode)) return false;
+    out.clear();
+    char buf[65536];
+    for (;;) {
+        ssize_t n = read(f.fd, buf, sizeof buf);
+        if (n == 0) return true;
+        if (n < 0 && errno != EINTR) return false;
+        if (n > 0) out.append(buf, static_cast<size_t>(n));
+    }
 }
 
 // Fills the in-parameters from the argument texts; false with error set.
@@ -378,9 +392,14 @@ CallResult Session::call(const std::string &library, const std::string &procedur
     }
     Slots slots(spec->nparams);
     std::vector<Word> words;
-    if (!take_args(*spec, args, slots, r.error)) return r;
-    void *fn = resolve(library, procedure, r.error);
-    if (!fn || !build_words(*spec, h, slots, words, r.error)) return r;
+    void *fn = nullptr;
+    if (!take_args(*spec, args, slots, r.error) || !(fn = resolve(library, procedure, r.error)) ||
+        !build_words(*spec, h, slots, words, r.error)) {
+        // A call refused before it ran failed as one that ran: a repository
+        // the session created for it goes again at the close.
+        if (h.attached) OCITransRollback(h.svc, h.err, OCI_DEFAULT);
+        return r;
+    }
 
     r.ret = kInvokers[words.size()](fn, words.data());
     r.called = true;
@@ -405,6 +424,10 @@ CallResult Session::call(const std::string &library, const std::string &procedur
         r.after = "out of memory: the results could not be read";
     }
     return r;
+}
+
+bool load_procedure(const std::string &library, const std::string &procedure, std::string &error) {
+    return resolve(library, procedure, error) != nullptr;
 }
 
 const CallSpec *find_procedure(const std::string &library, const std::string &procedure) {

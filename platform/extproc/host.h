@@ -88,6 +88,10 @@ private:
 // nullptr.
 const CallSpec *find_procedure(const std::string &library, const std::string &procedure);
 
+// Loads LIBRARY and finds PROCEDURE in it, as a call does; false with
+// error set when it cannot. The library stays loaded.
+bool load_procedure(const std::string &library, const std::string &procedure, std::string &error);
+
 // The deliverable's name of a library given as a path: lib<name>.so gives
 // <name>; a name stays as it is.
 std::string library_name(const std::string &library);

@@ -198,6 +198,11 @@ int main(int argc, char **argv) try {
         std::fprintf(stderr, "extproc: %s\n", extproc::unknown_procedure(c.library, c.procedure).c_str());
         return 2;
     }
+    // Nor does a library that cannot be loaded.
+    if (!extproc::load_procedure(c.library, c.procedure, why)) {
+        std::fprintf(stderr, "extproc: %s\n", why.c_str());
+        return 2;
+    }
     // A procedure that needs no repository leaves none behind.
     extproc::Session session(repository, spec->repository ? extproc::Attach::Repository : extproc::Attach::None);
     if (!session.ok()) {

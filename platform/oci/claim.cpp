@@ -1,7 +1,8 @@
-// A repository file that a failed load created is removed again: a mistyped
-// file name must not leave an empty repository behind. Only a file this
-// process created, whose schema this connection wrote, that nobody has
-// committed to since and that no other connection of the layer has open.
+// A repository file that a failed run created is removed again: a mistyped
+// file name or a failed load must not leave a repository behind. Only a
+// file this process created, to which no session committed anything (the
+// schema written at the logon aside), that nobody else has committed to
+// since and that no other connection of the layer has open.
 //
 // Every connection holds a shared flock() on the file for its life (flock
 // and SQLite's fcntl locks do not meet). The remover holds it exclusive
@@ -33,13 +34,28 @@ bool same_file(int fd, const std::string &path) {
            held.st_ino == named.st_ino;
 }
 
-long long data_version(sqlite3 *db) {
-    sqlite3_stmt *s = nullptr;
-    long long v = -1;
-    if (sqlite3_prepare_v2(db, "PRAGMA data_version", -1, &s, nullptr) == SQLITE_OK && sqlite3_step(s) == SQLITE_ROW)
-        v = sqlite3_column_int64(s, 0);
-    sqlite3_finalize(s);
+// Read with the statement prepared when the file was opened: at close the
+// reading needs no parser. -1 when it cannot be read.
+long long data_version(Conn &c) {
+    if (!c.version) return -1;
+    long long v = sqlite3_step(c.version) == SQLITE_ROW ? sqlite3_column_int64(c.version, 0) : -1;
+    sqlite3_reset(c.version);
     return v;
+}
+
+// The path with a suffix, in the caller's buffer: nothing allocated, as
+// this runs in a destructor.
+bool companion(const Conn &c, const char *suffix, char (&name)[PATH_MAX + 16]) {
+    return c.path.size() < PATH_MAX && std::snprintf(name, sizeof name, "%s%s", c.path.c_str(), suffix) > 0;
+}
+
+// Nothing is in the file yet, nor in its write-ahead log, where a new
+// database's first pages go.
+bool empty_on_disk(const Conn &c) {
+    struct stat st;
+    char wal[PATH_MAX + 16];
+    if (fstat(c.claim_fd, &st) != 0 || st.st_size != 0 || !companion(c, "-wal", wal)) return false;
+    return stat(wal, &st) != 0 ? errno == ENOENT : st.st_size == 0;
 }
 
 }  // namespace
@@ -64,28 +80,26 @@ void claim_repository(Conn &c) {
     }
 }
 
-void note_schema_written(Conn &c) {
+void note_opened(Conn &c) {
     if (c.claim_fd < 0 || !c.created) return;
-    // Read under the write lock that wrote the schema: any later commit by
-    // another connection changes it.
-    c.schema_version = data_version(c.db);
-    c.made_schema = c.schema_version >= 0;
+    // The connection's own commits leave it as it is: what it counts are
+    // everyone else's.
+    if (sqlite3_prepare_v2(c.db, "PRAGMA data_version", -1, &c.version, nullptr) == SQLITE_OK)
+        c.opened_version = data_version(c);
 }
 
 bool unused_repository(Conn &c) {
-    return c.claim_fd >= 0 && c.made_schema && c.failed && data_version(c.db) == c.schema_version &&
-           flock(c.claim_fd, LOCK_EX | LOCK_NB) == 0;
+    if (c.claim_fd < 0 || !c.created || c.committed || !c.failed) return false;
+    bool untouched = (c.opened_version >= 0 && data_version(c) == c.opened_version) || empty_on_disk(c);
+    return untouched && flock(c.claim_fd, LOCK_EX | LOCK_NB) == 0;
 }
 
 void release_claim(Conn &c, bool remove) {
     if (c.claim_fd < 0) return;
-    // No allocation: this runs in a destructor.
     char name[PATH_MAX + 16];
-    if (remove && c.path.size() < PATH_MAX)
-        for (const char *suffix : {"", "-wal", "-shm", "-journal"}) {
-            std::snprintf(name, sizeof name, "%s%s", c.path.c_str(), suffix);
-            unlink(name);
-        }
+    if (remove)
+        for (const char *suffix : {"", "-wal", "-shm", "-journal"})
+            if (companion(c, suffix, name)) unlink(name);
     close(c.claim_fd);
     c.claim_fd = -1;
 }

@@ -1,5 +1,6 @@
 // Faults on purpose: tests make the k-th call of a kind fail, in this
-// process (ocix_inject_fault) or in a child (NDL_OCI_FAULT).
+// process (ocix_inject_fault) or in a child (NDL_OCI_FAULT). Only the layer
+// built for the tests has this file; the product's has no such hook.
 #include "oci_internal.h"
 
 #include <atomic>
@@ -114,6 +115,16 @@ sword fault_take(Fault kind, Error *e) {
 using namespace ndloci;
 
 extern "C" {
+
+// The nth call (1 = the next one) of the given kind, counted from now,
+// returns status instead of running. Kinds are named "prepare", "define",
+// "execute", "fetch", "lobwrite", "lobread", "loblength", "sessionbegin",
+// "extprocenv", "commit" (the commit fails and its transaction is rolled
+// back) and "checkpoint" (the closing one). A status of 0 clears the kind.
+// The variable NDL_OCI_FAULT ("execute:5" or "execute:5:-1,fetch:2") arms
+// the same faults at the first call of a process.
+OCI_API void ocix_inject_fault(const char *kind, int nth, sword status);
+OCI_API void ocix_clear_faults(void);
 
 void ocix_inject_fault(const char *kind, int nth, sword status) {
     layer_init();

@@ -1,9 +1,8 @@
 // Our own OCI subset over the embedded repository (SQLite).
 // Declares the handle types, constants and calls that the loader, the address
 // library and the host use, with the argument lists they pass. The ocix_*
-// calls at the end are this layer's own extensions (layouts, contexts,
-// fault injection); nothing in the deliverables but cfgload and the host
-// calls them.
+// calls at the end are this layer's own extensions (layouts, contexts);
+// nothing in the deliverables but cfgload and the host calls them.
 #ifndef NDL_OCI_H
 #define NDL_OCI_H
 
@@ -154,16 +153,6 @@ OCI_API void ocix_context_free(OCIExtProcContext *ctx);
 
 /* CLOB content access for the host (no handles needed). */
 OCI_API const char *ocix_lob_text(const OCILobLocator *locp, ub4 *lenp);
-
-/* Fault injection for tests: the nth call (1 = the next one) of the given
-   kind, counted from now, returns status instead of running. Kinds are
-   named "prepare", "define", "execute", "fetch", "lobwrite", "lobread",
-   "loblength", "sessionbegin", "extprocenv", "commit" (the commit fails
-   and its transaction is rolled back). A status of 0 clears the kind.
-   The variable NDL_OCI_FAULT ("execute:5" or "execute:5:-1,fetch:2")
-   arms the same faults at the first call of a process. */
-OCI_API void ocix_inject_fault(const char *kind, int nth, sword status);
-OCI_API void ocix_clear_faults(void);
 
 #ifdef __cplusplus
 }

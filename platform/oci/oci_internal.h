@@ -114,7 +114,9 @@ struct Conn {
     std::string path;
     Session *active = nullptr;              // the session logged on here
     int busy_ms = 0;                        // how long a statement waits for a lock
-    bool committed = false;                 // this connection committed a transaction
+    // A session committed a transaction here (the schema written at the
+    // first logon is not one).
+    bool committed = false;
     std::unordered_set<Stmt *> users;       // statements holding a prepared statement here
     std::unordered_map<std::string, CachedInsert> inserts;  // by normalised INSERT text
     LastShape last;
@@ -130,20 +132,25 @@ struct Conn {
     std::string insert_key;
     std::vector<Literal> literals;
     std::string unquoted;                   // a text with its '' pairs made single
-    // The file's claim (claim.cpp): a new repository whose only session
-    // failed is removed at close.
+    // The file's claim (claim.cpp): a repository this process created, to
+    // which nothing was ever committed but its schema, is removed at close
+    // when its use failed.
     int claim_fd = -1;                      // holds the shared flock
     bool created = false;                   // this process made the file
-    bool made_schema = false;               // ... and this connection its schema
-    long long schema_version = 0;           // PRAGMA data_version as it was written
-    bool failed = false;                    // the last transaction was rolled back
+    // PRAGMA data_version, prepared when the file was opened (a new file
+    // only) and read then: it changes when another connection commits.
+    sqlite3_stmt *version = nullptr;
+    long long opened_version = -1;
+    // No session has begun here yet, or the last transaction was rolled
+    // back (asked for, a commit that failed, a session never ended).
+    bool failed = true;
 };
 
-// Claims the file before SQLite opens it; notes the schema this connection
-// wrote; tells at close whether the file is to go (then held exclusive);
+// Claims the file before SQLite opens it; notes the file as SQLite opened
+// it; tells at close whether the file is to go (then held exclusive);
 // releases the claim, removing the file and its companions when told to.
 void claim_repository(Conn &c);
-void note_schema_written(Conn &c);
+void note_opened(Conn &c);
 bool unused_repository(Conn &c);
 void release_claim(Conn &c, bool remove);
 
@@ -238,13 +245,22 @@ std::string format(const char *fmt, ...) __attribute__((format(printf, 1, 2)));
 // ---- faults (faults.cpp) ----
 enum class Fault { Prepare, Define, Execute, Fetch, LobWrite, LobRead, LobLength,
                    SessionBegin, ExtprocEnv, Commit, Checkpoint, Count };
+#ifdef NDL_FAULT_HOOK
+// Only the layer built for the tests can fail a call on purpose.
 // Reads NDL_OCI_FAULT once per process.
 void layer_init();
 // 0 unless an armed fault of this kind fires now; then its status, with a
 // message left in e.
 sword fault_take(Fault kind, Error *e);
-// How many kinds are armed: calls skip fault_take while none is.
+// Whether any kind is armed: calls skip fault_take while none is.
 extern std::atomic<int> g_faults_armed;
+inline bool faults_armed() { return g_faults_armed.load(std::memory_order_relaxed) != 0; }
+#else
+// The product's layer fails no call on purpose and reads no variable for it.
+inline void layer_init() {}
+constexpr sword fault_take(Fault, Error *) { return 0; }
+constexpr bool faults_armed() { return false; }
+#endif
 
 // The frame of every call that reports into an error handle: handles that
 // are not live give OCI_INVALID_HANDLE, an armed fault of the kind fires
@@ -256,7 +272,7 @@ extern std::atomic<int> g_faults_armed;
 template <class F> sword api_call(Error *e, bool handles_live, Fault kind, F &&body) {
     if (!e || !handles_live) return OCI_INVALID_HANDLE;
     try {
-        if (kind != Fault::Count && g_faults_armed.load(std::memory_order_relaxed) != 0)
+        if (kind != Fault::Count && faults_armed())
             if (sword f = fault_take(kind, e)) return f;
         return body();
     } catch (const std::bad_alloc &) {

@@ -58,6 +58,7 @@ std::unique_ptr<Conn> open_repository(const std::string &path, std::string &why)
                                      nullptr, nullptr);
     }
     if (rc == SQLITE_OK) rc = sqlite3_exec(c->db, "PRAGMA case_sensitive_like=ON", nullptr, nullptr, nullptr);
+    if (rc == SQLITE_OK) note_opened(*c);
     if (rc != SQLITE_OK) {
         why = format("cannot open the repository \"%s\": %s", path.c_str(),
                      c->db ? sqlite3_errmsg(c->db) : sqlite3_errstr(rc));
@@ -96,11 +97,9 @@ bool settle_layout(Conn &c, int expected, Error *e) {
             std::string schema = expected == OCIX_LAYOUT_VERSIONED ? versioned : older_schema(versioned);
             ok = exec(c.db, schema.c_str()) &&
                  exec(c.db, format("PRAGMA user_version=%d", expected).c_str());
-            if (ok) note_schema_written(c);
             layout = expected;
         }
-        c.committed = ok && exec(c.db, "COMMIT");
-        if (!c.committed) {
+        if (!ok || !exec(c.db, "COMMIT")) {
             fail_sql(e, c.db, format("cannot create the schema of the repository \"%s\"", c.path.c_str()));
             exec(c.db, "ROLLBACK");
             return false;
@@ -168,16 +167,21 @@ sword end_transaction(OCISvcCtx *svchp, OCIError *errhp, bool commit) {
 // write-ahead log into the file itself, as closing would. Where that cannot
 // finish (a full disk) they are only in the "-wal" file, which must then
 // stay beside the repository: the program says so. Another connection
-// still reading is no failure: the last to close moves them.
-void settle_wal(Conn &c) {
-    if (in_transaction(c)) exec(c.db, "ROLLBACK");
+// still reading is no failure: the last to close moves them. A file about
+// to be removed keeps nothing.
+void settle_wal(Conn &c, bool removed) {
+    if (removed) {
+        sqlite3_db_config(c.db, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
+        return;
+    }
     int rc = fault_take(Fault::Checkpoint, nullptr)
                  ? SQLITE_FULL
                  : sqlite3_wal_checkpoint_v2(c.db, nullptr, SQLITE_CHECKPOINT_PASSIVE, nullptr, nullptr);
     if (rc == SQLITE_OK || (rc & 0xff) == SQLITE_BUSY || (rc & 0xff) == SQLITE_LOCKED) return;
     // Closing would try again and fail the same way; the log stays whole.
     sqlite3_db_config(c.db, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
-    // Rows this program did not commit are not its to speak of.
+    // Rows this program did not commit are not its to speak of; the schema
+    // of a new file is no rows.
     if (!c.committed) return;
     std::fprintf(stderr,
                  "%s: the repository \"%s\" could not be closed whole (%s): its committed rows are in "
@@ -203,11 +207,14 @@ Conn::~Conn() {
         active->server = nullptr;
     }
     if (!db) {
-        release_claim(*this, false);
+        release_claim(*this, unused_repository(*this));
         return;
     }
+    if (in_transaction(*this)) exec(db, "ROLLBACK");
     bool remove = unused_repository(*this);
-    settle_wal(*this);
+    sqlite3_finalize(version);
+    version = nullptr;
+    settle_wal(*this, remove);
     // Every statement prepared here is finalized by now; one left over
     // would keep the file open.
     assert(!sqlite3_next_stmt(db, nullptr));
@@ -315,6 +322,7 @@ sword OCISessionBegin(OCISvcCtx *svchp, OCIError *errhp, OCISession *usrhp, ub4,
         ses->active = true;
         ses->server = srv;
         c.active = ses;
+        c.failed = false;
         svc->session = ses;  // whether or not the caller sets it afterwards
         return OCI_SUCCESS;
     });

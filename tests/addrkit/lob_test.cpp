@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "fault_hook.h"
 #include "host.h"
 #include "host_suite.h"
 #include "oci.h"
@@ -31,7 +32,7 @@ std::string answer(const CallResult &r) {
 class LobVariants : public HostSuite {
 protected:
     static void SetUpTestSuite() { open_session("addrkit_lob.db"); }
-    void TearDown() override { ocix_clear_faults(); }
+    void TearDown() override { clear_faults(); }
 
     static CallResult call(const std::string &procedure, const std::vector<std::string> &args,
                            const std::string &library = "addrkit") {
@@ -207,9 +208,9 @@ TEST_F(LobVariants, LongCLOBsAreRefusedBeforeTheyAreRead) {
 // A failing OCI call of KIND (the NTH from now) during the call.
 CallResult with_fault(const char *kind, int nth, const std::string &procedure, const std::vector<std::string> &args,
                       extproc::Session &s) {
-    ocix_inject_fault(kind, nth, OCI_ERROR);
+    inject_fault(kind, nth, OCI_ERROR);
     CallResult r = s.call("addrkit", procedure, args);
-    ocix_clear_faults();
+    clear_faults();
     return r;
 }
 

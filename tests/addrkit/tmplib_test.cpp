@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "fault_hook.h"
 #include "host.h"
 #include "host_suite.h"
 #include "oci.h"
@@ -58,16 +59,16 @@ TEST_F(SecondBuild, NatAllocationFromACLOB) {
     CallResult r = call("C_get_ipaddress_natLob", {"10.0.0.0", "30", "10.0.0.9"});
     EXPECT_EQ(r.ret, 2);
     EXPECT_TRUE(r.out("result")->null);
-    ocix_inject_fault("loblength", 1, OCI_ERROR);
+    inject_fault("loblength", 1, OCI_ERROR);
     r = call("C_get_ipaddress_natLob", {"10.0.0.0", "30", ""});
     EXPECT_EQ(extproc::format_call(r), "return: 2\nresult: <null>\nerror: Error in get lob len for ipaddress tab -1\n");
-    ocix_inject_fault("lobread", 1, OCI_ERROR);
+    inject_fault("lobread", 1, OCI_ERROR);
     r = call("C_get_ipaddress_natLob", {"10.0.0.0", "30", "10.0.0.0"});
     EXPECT_EQ(r.out("error")->value, "Error in read on ipaddress tab -1");
-    ocix_inject_fault("extprocenv", 1, OCI_ERROR);
+    inject_fault("extprocenv", 1, OCI_ERROR);
     r = call("C_get_ipaddress_natLob", {"10.0.0.0", "30", ""});
     EXPECT_EQ(r.out("error")->value, "Error in get oci env -1");
-    ocix_clear_faults();
+    clear_faults();
 }
 
 TEST_F(SecondBuild, SharesTheProceduresAndTheirCLOBVariants) {

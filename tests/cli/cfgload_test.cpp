@@ -277,6 +277,36 @@ TEST_F(Cfgload, LoadFileHonoursTheUmask) {
     }
 }
 
+// A run that fails into a repository it would create leaves no file,
+// wherever it fails: at once (a file holding only a byte-order mark), at
+// the logon, at the commit. A load file appears only once the commit went
+// through, and the schema of a new file is no committed rows to warn of.
+TEST_F(Cfgload, AFailedRunLeavesNoNewRepositoryNorLoadFile) {
+    std::ofstream(dir + "/bom.ndl") << "\xEF\xBB\xBF";
+    struct Case {
+        std::string file;
+        std::string fault;
+        std::vector<std::string> mode;
+    } cases[] = {
+        {dir + "/bom.ndl", "", {}},
+        {kData + "small.ndl", "sessionbegin:1", {}},
+        {kData + "small.ndl", "commit:1,checkpoint:1", {}},
+        {kData + "small.ndl", "commit:1", {"createfile", dir + "/out"}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.file + " " + c.fault);
+        std::vector<std::string> args{c.file, login};
+        args.insert(args.end(), c.mode.begin(), c.mode.end());
+        ProgramRun r = run_program(kCfgload, args, Stdout::Captured,
+                                   c.fault.empty() ? std::vector<std::string>{}
+                                                   : std::vector<std::string>{"NDL_OCI_FAULT=" + c.fault});
+        EXPECT_EQ(r.status, 1) << r.out << r.err;
+        EXPECT_EQ(r.out.find("successfully"), std::string::npos) << r.out;
+        EXPECT_EQ(r.err.find("must stay beside it"), std::string::npos) << r.err;
+        EXPECT_EQ(files(), std::vector<std::string>{"bom.ndl"});
+    }
+}
+
 TEST_F(Cfgload, FailedRunsLeaveNoLoadFile) {
     ProgramRun r = load("small_error.ndl", {"createfile", dir + "/out"});
     EXPECT_EQ(r.status, 1);

@@ -383,14 +383,14 @@ TEST_F(Load, AWordCutByTheEndOfTheFileIsALostBlock) {
 }
 
 TEST_F(Load, DatabaseFailures) {
-    before_call = [] { ocix_inject_fault("extprocenv", 1, OCI_ERROR); };
+    before_call = [] { inject_fault("extprocenv", 1, OCI_ERROR); };
     Outcome r = run(kData, "topo.ndl");
     EXPECT_EQ(r.ret, 2);
     ASSERT_NE(r.message, nullptr);
     EXPECT_FALSE(r.message->null);
 
     // The network lookup fails: reported, and the run ends after the file.
-    before_call = [] { ocix_inject_fault("execute", 1, OCI_ERROR); };
+    before_call = [] { inject_fault("execute", 1, OCI_ERROR); };
     r = run(kData, "topo.ndl");
     EXPECT_EQ(r.ret, 2);
     std::string head = file_line(in_data("topo.ndl")) + "Error  - ";
@@ -399,7 +399,7 @@ TEST_F(Load, DatabaseFailures) {
     EXPECT_EQ(r.log.substr(r.log.size() - kExit.size()), kExit);
 
     // The second lookup of a new network (its highest id) fails too.
-    before_call = [] { ocix_inject_fault("execute", 2, OCI_ERROR); };
+    before_call = [] { inject_fault("execute", 2, OCI_ERROR); };
     r = run(kData, "topo.ndl");
     EXPECT_EQ(r.ret, 2);
     EXPECT_EQ(r.log.rfind(head, 0), 0u) << r.log;
@@ -409,7 +409,7 @@ TEST_F(Load, DatabaseFailures) {
 
 TEST_F(Load, FailedLogWriteDoesNotStopTheRun) {
     // The third write is the global-validations line.
-    ocix_inject_fault("lobwrite", 3, OCI_ERROR);
+    inject_fault("lobwrite", 3, OCI_ERROR);
     Outcome r = run(kData, "topo.ndl");
     EXPECT_EQ(r.ret, 0);
     EXPECT_EQ(r.log, file_line(in_data("topo.ndl")) + std::string(kGlobal.size() - 4, ' ') + "<br>" + kLoaded);

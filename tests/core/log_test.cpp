@@ -5,6 +5,7 @@
 #include <string>
 
 #include "database.h"
+#include "fault_hook.h"
 #include "oci.h"
 #include "runstate.h"
 
@@ -21,7 +22,7 @@ protected:
         g_outputlob = &lob;
     }
     void TearDown() override {
-        ocix_clear_faults();
+        clear_faults();
         g_outputlob = nullptr;
         OCIHandleFree(env, OCI_HTYPE_ENV);
         svchp = nullptr;
@@ -53,7 +54,7 @@ TEST_F(ClobLog, LongMessagesAreCut) {
 
 TEST_F(ClobLog, FailedWriteIsSilentAndKeepsTheOffset) {
     logmsg("one");
-    ocix_inject_fault("lobwrite", 1, OCI_ERROR);
+    inject_fault("lobwrite", 1, OCI_ERROR);
     logmsg("two");
     logmsg("three");
     // The lost text leaves blanks where it would have stood.

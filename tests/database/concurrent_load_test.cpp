@@ -88,9 +88,9 @@ TEST_F(ConcurrentLoad, FailedCommitIsReportedAndLeavesNothing) {
     {
         extproc::Session s(db);
         ASSERT_TRUE(s.ok()) << s.error();
-        ocix_inject_fault("commit", 1, OCI_ERROR);
+        inject_fault("commit", 1, OCI_ERROR);
         r = s.call("cfgproc", "NDL_parsefile", {dir, file, ""});
-        ocix_clear_faults();
+        clear_faults();
         EXPECT_TRUE(s.close()) << s.error();
     }
     EXPECT_TRUE(r.called);

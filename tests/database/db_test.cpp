@@ -17,6 +17,7 @@
 
 #include "memory_log.h"
 #include "database.h"
+#include "fault_hook.h"
 #include "records_customer.h"
 #include "records_policy.h"
 #include "records_routing.h"
@@ -37,7 +38,7 @@ protected:
     void SetUp() override { open(OCIX_LAYOUT_VERSIONED); }
     void TearDown() override {
         close();
-        ocix_clear_faults();
+        clear_faults();
         fs::remove_all(dir);
         releasememory("ALL");
     }
@@ -249,7 +250,7 @@ TEST_F(Db, OverlongValueFailsInsteadOfOverrunning) {
 }
 
 TEST_F(Db, LoggedOnlyStatusStillFailsTheReader) {
-    ocix_inject_fault("define", 1, OCI_SUCCESS_WITH_INFO);
+    inject_fault("define", 1, OCI_SUCCESS_WITH_INFO);
     EXPECT_EQ(retrieve_data(), 0);
     EXPECT_EQ(g_loaderror, 1);
     EXPECT_EQ(envhp, nullptr);

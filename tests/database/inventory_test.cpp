@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "database.h"
+#include "fault_hook.h"
 #include "host.h"
 #include "inventory.h"
 #include "memory_log.h"
@@ -37,7 +38,7 @@ protected:
         fresh();
     }
     void TearDown() override {
-        ocix_clear_faults();
+        clear_faults();
         releasememory("ALL");
         OCIHandleFree(stmthp, OCI_HTYPE_STMT);
         OCIHandleFree(stmthp1, OCI_HTYPE_STMT);
@@ -414,9 +415,9 @@ TEST_F(Inventory, EachKeyIsCountedOncePerCheck) {
         releasememory("ALL");
         add(prdomains)->domainname = "EAST";
         // Prepares: networks, domain, domainvariables, the count, the next table.
-        ocix_inject_fault("prepare", 5, OCI_ERROR);
+        inject_fault("prepare", 5, OCI_ERROR);
         EXPECT_EQ(NDL_validateTopology(), 0);
-        ocix_clear_faults();
+        clear_faults();
         V got = messages();
         ASSERT_EQ(got.size(), 4u) << log_text;
         for (int i = 0; i < 3; ++i) EXPECT_EQ(got[i].substr(0, 25), "WARNING:Domain variable '");
@@ -446,9 +447,9 @@ TEST_F(Inventory, FailedCountsAndReadsRefuseTheCheck) {
         SCOPED_TRACE(std::string(f.kind) + " " + std::to_string(f.nth));
         fresh();
         sql("INSERT INTO domain VALUES (1,'EAST')");
-        ocix_inject_fault(f.kind, f.nth, OCI_ERROR);
+        inject_fault(f.kind, f.nth, OCI_ERROR);
         EXPECT_EQ(NDL_validateTopology(), 0);
-        ocix_clear_faults();
+        clear_faults();
         // The layer's error text follows the label.
         V got = messages();
         ASSERT_EQ(got.size(), f.log.size());

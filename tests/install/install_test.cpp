@@ -1,5 +1,6 @@
 // cmake --install puts the programs and the libraries they load into a
 // prefix, nothing else; the prefix works wherever it is moved.
+#include <dlfcn.h>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -36,9 +37,11 @@ TEST(Install, APrefixLoadsTheSampleWhereverItIsMoved) {
                                      kLib + "/libfolderwalk.so"}));
     fs::rename(staged, moved);
 
-    // Only what the prefix holds: no library folder named, no build beside.
+    // Only what the prefix holds: no library folder named, no build beside,
+    // not the tests' layer with its fault hook.
     unsetenv("NDL_LIBDIR");
     unsetenv("NDL_REPOSITORY");
+    unsetenv("LD_LIBRARY_PATH");
     const std::string bin = moved + "/" + kBin;
     r = run_program(bin + "/extproc", {"--version"});
     EXPECT_EQ(r.status, 0) << r.err;
@@ -57,6 +60,38 @@ TEST(Install, APrefixLoadsTheSampleWhereverItIsMoved) {
     fs::current_path(home);
     EXPECT_EQ(r.status, 0) << r.out << r.err;
     EXPECT_NE(r.out.find("file  successfully loaded"), std::string::npos) << r.out;
+}
+
+// The product's OCI layer, built and installed, has no fault hook: nothing
+// exports ocix_inject_fault, and NDL_OCI_FAULT fails no call.
+TEST(Install, TheLayerCarriesNoFaultHook) {
+    TempTree tree;
+    const std::string prefix = tree.path("prefix");
+    ProgramRun r = run_program(NDL_CMAKE, {"--install", NDL_BUILD_DIR, "--prefix", prefix});
+    ASSERT_EQ(r.status, 0) << r.out << r.err;
+    for (const std::string &layer : {prefix + "/" + kLib + "/libndloci.so." NDL_SOVERSION,
+                                     std::string(NDL_BIN_DIR) + "/libndloci.so." NDL_SOVERSION}) {
+        // A copy of its own beside the tests' layer, which has the same name.
+        void *lib = dlopen(layer.c_str(), RTLD_NOW | RTLD_LOCAL);
+        ASSERT_NE(lib, nullptr) << dlerror();
+        EXPECT_EQ(dlsym(lib, "ocix_inject_fault"), nullptr) << layer;
+        EXPECT_EQ(dlsym(lib, "ocix_clear_faults"), nullptr) << layer;
+        EXPECT_NE(dlsym(lib, "OCIStmtExecute"), nullptr) << layer;
+        dlclose(lib);
+    }
+    unsetenv("NDL_LIBDIR");
+    unsetenv("LD_LIBRARY_PATH");
+    r = run_program(prefix + "/" + kBin + "/extproc",
+                    {"--repository", tree.path("r.db"), "parse", "--dir", NDL_EXAMPLES, "--files", "network.ndl"},
+                    Stdout::Captured, {"NDL_OCI_FAULT=execute:1,sessionbegin:1"});
+    EXPECT_EQ(r.status, 0) << r.out << r.err;
+    EXPECT_EQ(r.err, "");
+    fs::path home = fs::current_path();
+    fs::current_path(tree.root());
+    r = run_program(prefix + "/" + kBin + "/cfgload", {std::string(NDL_EXAMPLES) + "/network.ndl", "a/b/cli.db"},
+                    Stdout::Captured, {"NDL_OCI_FAULT=execute:1,commit:1"});
+    fs::current_path(home);
+    EXPECT_EQ(r.status, 0) << r.out << r.err;
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <spawn.h>
 #include <sqlite3.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <fcntl.h>
@@ -14,6 +15,7 @@
 #include <set>
 #include <sstream>
 
+#include "fault_hook.h"
 #include "host.h"
 #include "oci.h"
 #include "run_program.h"
@@ -28,6 +30,19 @@ namespace {
 
 const std::string kBin = NDL_BIN_DIR;
 
+// The first column of the first row, as another connection reads it.
+std::string query_value(const std::string &db_path, const char *query) {
+    std::string value;
+    sqlite3 *db = nullptr;
+    sqlite3_stmt *st = nullptr;
+    if (sqlite3_open_v2(db_path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK &&
+        sqlite3_prepare_v2(db, query, -1, &st, nullptr) == SQLITE_OK && sqlite3_step(st) == SQLITE_ROW)
+        value = reinterpret_cast<const char *>(sqlite3_column_text(st, 0));
+    sqlite3_finalize(st);
+    sqlite3_close(db);
+    return value;
+}
+
 class ExtprocHost : public ::testing::Test {
 protected:
     fs::path dir;
@@ -40,7 +55,7 @@ protected:
         repo = (dir / "repo.db").string();
     }
     void TearDown() override {
-        ocix_clear_faults();
+        clear_faults();
         fs::remove_all(dir);
     }
     std::string file(const std::string &name, const std::string &content) {
@@ -191,10 +206,10 @@ TEST_F(ExtprocHost, ClobsInAndOut) {
 
     // The host's own CLOB write failing stops the call; the export's failing
     // comes back as its error text.
-    ocix_inject_fault("lobwrite", 1, OCI_ERROR);
+    inject_fault("lobwrite", 1, OCI_ERROR);
     r = s.call("hosttest", "T_clob", {"a b"});
     EXPECT_FALSE(r.called);
-    ocix_inject_fault("lobwrite", 2, OCI_ERROR);
+    inject_fault("lobwrite", 2, OCI_ERROR);
     r = s.call("hosttest", "T_clob", {"a b"});
     EXPECT_EQ(r.ret, 2);
     EXPECT_EQ(r.out("error")->value.rfind("Error in OCILobWrite -- -1 ", 0), 0u) << r.out("error")->value;
@@ -381,6 +396,93 @@ TEST_F(ExtprocHost, AFailedParseLeavesNoNewRepository) {
     EXPECT_EQ(extproc({"call", "hosttest", "T_write", "x", "0"}).status, 0);
     EXPECT_EQ(extproc({"parse", "--files", "mistyped.ndl"}).status, 2);
     EXPECT_EQ(rows(), std::vector<std::string>{"x"});
+}
+
+// A session that committed keeps its repository, whatever fails after; one
+// whose only call was refused before it ran leaves none.
+TEST_F(ExtprocHost, ASessionThatCommittedKeepsItsRepository) {
+    if (!fs::exists(kBin + "/libcfgproc.so")) GTEST_SKIP() << "the loader is not built yet";
+    {
+        Session s(repo);
+        ASSERT_TRUE(s.ok()) << s.error();
+        EXPECT_EQ(s.call("cfgproc", "NDL_parsefile", {NDL_EXAMPLES, "network.ndl", ""}).ret, 0);
+        CallResult failed = s.call("cfgproc", "NDL_parsefile", {NDL_EXAMPLES, "missing.ndl", ""});
+        EXPECT_TRUE(failed.called);
+        EXPECT_EQ(failed.ret, 2);
+        EXPECT_TRUE(s.close()) << s.error();
+    }
+    EXPECT_EQ(query_value(repo, "SELECT networkname FROM networks"), "SAMPLENET");
+
+    const std::string fresh = (dir / "fresh.db").string();
+    {
+        Session s(fresh);
+        ASSERT_TRUE(s.ok()) << s.error();
+        EXPECT_FALSE(s.call("hosttest", "T_write", {"a"}).called);
+        EXPECT_TRUE(s.close()) << s.error();
+    }
+    EXPECT_FALSE(fs::exists(fresh));
+}
+
+// A run that fails into a repository it would create leaves no file,
+// wherever it fails: before the call (a library that cannot be loaded, a
+// wrong count of arguments), at the logon (a refused session, a full disk),
+// in the call, at the commit. Only a load that committed rows tells of a
+// "-wal" file that must stay.
+TEST_F(ExtprocHost, AFailedRunLeavesNoNewRepository) {
+    if (!fs::exists(kBin + "/libcfgproc.so")) GTEST_SKIP() << "the loader is not built yet";
+    const std::vector<std::string> load = {"parse", "--dir", NDL_EXAMPLES, "--files", "network.ndl"};
+    // No file may grow past 64 KiB, short of the schema.
+    const std::vector<std::string> full_disk = {"-c", "trap '' XFSZ; ulimit -f 64; exec \"$0\" \"$@\""};
+    struct Case {
+        std::vector<std::string> args;
+        std::string env;
+        bool disk_full = false;
+    } cases[] = {
+        {load, "NDL_LIBDIR=/nonexistent"},
+        {{"call", "cfgproc", "NDL_parsefile", "a", "b"}, ""},
+        {load, "NDL_OCI_FAULT=sessionbegin:1"},
+        {load, "", true},
+        {{"parse", "--files", "missing.ndl"}, "NDL_OCI_FAULT=checkpoint:1"},
+        {load, "NDL_OCI_FAULT=commit:1,checkpoint:1"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.args.back() + " " + c.env + (c.disk_full ? "full disk" : ""));
+        std::vector<std::string> args = c.disk_full ? full_disk : std::vector<std::string>{};
+        if (c.disk_full) args.push_back(kBin + "/extproc");
+        args.insert(args.end(), {"--repository", repo});
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        ProgramRun r = run_program(c.disk_full ? "/bin/bash" : kBin + "/extproc", args, Stdout::Captured,
+                                   c.env.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.env});
+        EXPECT_EQ(r.status, 2) << r.out << r.err;
+        EXPECT_FALSE(r.out.empty() && r.err.empty());  // the log or the program says why
+        EXPECT_EQ(r.err.find("must stay beside it"), std::string::npos) << r.err;
+        for (const char *suffix : {"", "-wal", "-shm"}) EXPECT_FALSE(fs::exists(repo + suffix)) << suffix;
+    }
+    ProgramRun r = run_program(kBin + "/extproc", {"--repository", repo, "call", "cfgproc", "NDL_parsefile", "a", "b"},
+                               Stdout::Captured, {"NDL_LIBDIR=/nonexistent"});
+    EXPECT_EQ(r.err.rfind("extproc: cannot load library /nonexistent/libcfgproc.so: ", 0), 0u) << r.err;
+
+    // A load that committed, whose rows cannot leave the log, says so.
+    std::vector<std::string> args{"--repository", repo};
+    args.insert(args.end(), load.begin(), load.end());
+    r = run_program(kBin + "/extproc", args, Stdout::Captured, {"NDL_OCI_FAULT=checkpoint:1"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.err, "extproc: the repository \"" + repo + "\" could not be closed whole (database or disk is full): "
+                     "its committed rows are in \"" + repo + "-wal\", which must stay beside it\n");
+    EXPECT_EQ(query_value(repo, "SELECT networkname FROM networks"), "SAMPLENET");
+}
+
+// A CLOB's file is a regular file, as an NDL file is: a FIFO, a device or a
+// folder is refused at once, by its name (timeout ends a run that hangs).
+TEST_F(ExtprocHost, ClobFilesAreRegularFiles) {
+    const std::string fifo = (dir / "fifo").string();
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    for (const std::string &path : {fifo, std::string("/dev/zero"), dir.string()}) {
+        ProgramRun r = run_program("/usr/bin/timeout", {"60", kBin + "/extproc", "call", "hosttest", "T_clob", "@" + path});
+        EXPECT_EQ(r.status, 2) << path;
+        EXPECT_EQ(r.err, "extproc: cannot read " + path + " for argument input\n");
+        EXPECT_EQ(r.out, "");
+    }
 }
 
 // What extproc call prints is its result: lost, the call failed (status 1).

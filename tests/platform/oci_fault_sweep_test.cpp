@@ -2,6 +2,7 @@
 // small session of a load: the call fails with the armed status and a
 // message, the session's work is rolled back (the repository byte for byte
 // as before), and the layer then runs the same session whole.
+#include "fault_hook.h"
 #include "oci_sweep.h"
 
 #include <gtest/gtest.h>
@@ -74,11 +75,11 @@ TEST_P(OciFaultSweep, EveryPointWhereTheKindFires) {
         SCOPED_TRACE(kind + " call " + std::to_string(nth));
         for (const char *companion : {"-wal", "-shm"}) std::filesystem::remove(db + companion);
         std::filesystem::copy_file(base(), db, std::filesystem::copy_options::overwrite_existing);
-        ocix_inject_fault(kind.c_str(), nth, OCI_ERROR);
+        inject_fault(kind.c_str(), nth, OCI_ERROR);
         testing::internal::CaptureStderr();
         Outcome out = load_session(db);
         std::string said = testing::internal::GetCapturedStderr();
-        ocix_clear_faults();
+        clear_faults();
         bool fired = at_close ? !said.empty() : out.status != OCI_SUCCESS;
         if (!fired) break;
         ++points;

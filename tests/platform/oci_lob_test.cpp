@@ -1,5 +1,6 @@
 // CLOB locators, error texts, fault injection and the external-procedure
 // context.
+#include "fault_hook.h"
 #include "oci_client.h"
 
 #include <gtest/gtest.h>
@@ -12,7 +13,7 @@ protected:
         ASSERT_EQ(OCIDescriptorAlloc(l.env, reinterpret_cast<dvoid **>(&lob), OCI_DTYPE_LOB, 0, nullptr),
                   OCI_SUCCESS);
     }
-    void TearDown() override { ocix_clear_faults(); }
+    void TearDown() override { clear_faults(); }
     sword write(const std::string &s, ub4 offset, ub4 *amount) {
         *amount = static_cast<ub4>(s.size());
         return OCILobWrite(l.svc, l.err, lob, amount, offset, const_cast<char *>(s.data()),
@@ -96,26 +97,26 @@ TEST_F(OciLob, ErrorTextsAreBounded) {
 }
 
 TEST_F(OciLob, InjectedFaultsFireOnceAtTheirCall) {
-    ocix_inject_fault("execute", 2, OCI_ERROR);
+    inject_fault("execute", 2, OCI_ERROR);
     EXPECT_EQ(l.value("SELECT 1"), "1");
     EXPECT_EQ(l.value("SELECT 2"), "status -1: fault injected on purpose: execute call");
     EXPECT_EQ(l.value("SELECT 3"), "3");
 
-    ocix_inject_fault("fetch", 1, OCI_INVALID_HANDLE);
+    inject_fault("fetch", 1, OCI_INVALID_HANDLE);
     ASSERT_EQ(l.exec("SELECT 1", 0), OCI_SUCCESS);
     EXPECT_EQ(l.fetch(), OCI_INVALID_HANDLE);
 
     ub4 amount = 0;
-    ocix_inject_fault("lobwrite", 1, OCI_ERROR);
+    inject_fault("lobwrite", 1, OCI_ERROR);
     EXPECT_EQ(write("lost", 1, &amount), OCI_ERROR);
     EXPECT_EQ(l.error(), "fault injected on purpose: lobwrite call");
     EXPECT_EQ(content(), "");
 
-    ocix_inject_fault("prepare", 1, OCI_ERROR);
-    ocix_inject_fault("prepare", 1, 0);  // status 0 disarms
+    inject_fault("prepare", 1, OCI_ERROR);
+    inject_fault("prepare", 1, 0);  // status 0 disarms
     EXPECT_EQ(l.prepare("SELECT 1"), OCI_SUCCESS);
-    ocix_inject_fault("define", 1, OCI_ERROR);
-    ocix_clear_faults();
+    inject_fault("define", 1, OCI_ERROR);
+    clear_faults();
     EXPECT_EQ(l.value("SELECT 4"), "4");
 }
 
@@ -129,7 +130,7 @@ TEST_F(OciLob, ContextHandsOutTheSessionHandles) {
     EXPECT_EQ(env, l.env);
     EXPECT_EQ(svc, l.svc);
     EXPECT_EQ(err, l.err);
-    ocix_inject_fault("extprocenv", 1, OCI_ERROR);
+    inject_fault("extprocenv", 1, OCI_ERROR);
     EXPECT_EQ(ociepgoe(ctx, &env, &svc, &err), OCI_ERROR);
     EXPECT_EQ(l.error(), "fault injected on purpose: extprocenv call");
     ocix_context_free(ctx);

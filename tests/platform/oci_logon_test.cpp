@@ -1,5 +1,6 @@
 // Logon: which file a session opens, the layout it records or refuses, and
 // what a bad file or handle gets.
+#include "fault_hook.h"
 #include "oci_client.h"
 
 #include <gtest/gtest.h>
@@ -70,6 +71,50 @@ TEST(OciLogon, AFailedFirstSessionLeavesNoRepository) {
     { Logon made(dir.file("old.db")); }
     fail_in(dir.file("old.db"), [] {});
     EXPECT_EQ(raw_value(dir.file("old.db"), "PRAGMA user_version"), "1");
+}
+
+// A new repository its session committed to stays, whatever fails after
+// the commit: an empty rollback, a failed statement rolled back, a session
+// never ended. The session's own commits count, which PRAGMA data_version
+// does not see.
+TEST(OciLogon, ACommittedRepositoryStaysWhateverFailsAfter) {
+    TempDir dir;
+    const std::string kRow = "INSERT INTO networks VALUES (1, 'N', 'O', 'A', 'C', 'PT', 'z', 'e', 'ALL')";
+    enum After { EmptyRollback, FailedStatement, NeverEnded };
+    for (After after : {EmptyRollback, FailedStatement, NeverEnded}) {
+        const std::string db = dir.file(("after" + std::to_string(after) + ".db").c_str());
+        {
+            Logon l(db);
+            ASSERT_EQ(l.begin_status, OCI_SUCCESS) << l.begin_error;
+            ASSERT_EQ(l.exec(kRow), OCI_SUCCESS) << l.error();
+            ASSERT_EQ(l.commit(), OCI_SUCCESS) << l.error();
+            if (after == FailedStatement) EXPECT_EQ(l.exec(kRow), OCI_ERROR);  // the same key again
+            if (after != NeverEnded) {
+                EXPECT_EQ(l.rollback(), OCI_SUCCESS);
+                EXPECT_EQ(l.end(), OCI_SUCCESS);
+            } else {
+                EXPECT_EQ(l.exec(kRow), OCI_ERROR);
+            }
+        }  // the environment freed
+        EXPECT_EQ(raw_value(db, "SELECT networkname FROM networks"), "N") << after;
+    }
+}
+
+// A logon that fails leaves no new file, as does a session that never
+// ends its work: nothing was committed to either.
+TEST(OciLogon, AFailedLogonLeavesNoRepository) {
+    TempDir dir;
+    inject_fault("sessionbegin", 1, OCI_ERROR);
+    {
+        Logon refused(dir.file("refused.db"));
+        EXPECT_EQ(refused.begin_status, OCI_ERROR);
+    }
+    {
+        Logon unended(dir.file("unended.db"));
+        EXPECT_EQ(unended.begin_status, OCI_SUCCESS) << unended.begin_error;
+        EXPECT_EQ(unended.exec("SELECT count(*) FROM networks"), OCI_SUCCESS) << unended.error();
+    }
+    EXPECT_TRUE(std::filesystem::is_empty(dir.path));
 }
 
 TEST(OciLogon, DatabaseOfTheOtherLayoutIsRefused) {

@@ -1,6 +1,7 @@
 // Transactions as the callers rely on them: nothing commits unless the
 // session ends or commits; a lock held elsewhere is waited for, a bounded
 // time, never without end.
+#include "fault_hook.h"
 #include "oci_client.h"
 
 #include <gtest/gtest.h>
@@ -136,9 +137,9 @@ TEST_F(OciTxn, LockedDatabaseWaitsBoundedThenAnswersError) {
 TEST_F(OciTxn, FailedCommitRollsBack) {
     Logon l(db);
     ASSERT_EQ(l.exec("INSERT INTO T VALUES (1,'a')"), OCI_SUCCESS);
-    ocix_inject_fault("commit", 1, OCI_ERROR);
+    inject_fault("commit", 1, OCI_ERROR);
     EXPECT_EQ(l.commit(), OCI_ERROR);
-    ocix_clear_faults();
+    clear_faults();
     EXPECT_EQ(l.end(), OCI_SUCCESS) << l.error();
     EXPECT_EQ(count(db), "0");
 }

@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "fault_hook.h"
 #include "host.h"
 #include "oci.h"
 
@@ -95,7 +96,7 @@ protected:
         ASSERT_TRUE(s.ok()) << s.error();
     }
     void TearDown() override {
-        ocix_clear_faults();
+        clear_faults();
         std::filesystem::remove_all(dir);
     }
 
@@ -105,9 +106,9 @@ protected:
                               const std::string &mode = "", const char *fault = nullptr, int nth = 0) {
         extproc::Session s(db);
         EXPECT_TRUE(s.ok()) << s.error();
-        if (fault) ocix_inject_fault(fault, nth, OCI_ERROR);
+        if (fault) inject_fault(fault, nth, OCI_ERROR);
         extproc::CallResult r = s.call("cfgproc", "NDL_parsefile", {repository, files, mode});
-        ocix_clear_faults();
+        clear_faults();
         EXPECT_TRUE(r.called) << r.error;
         log.clear();
         if (const extproc::OutValue *out = r.out("log")) log = out->value;

@@ -109,10 +109,12 @@ protected:
         const Sweep &s = GetParam();
         if (s.base != Base::None) {
             // A repository with its schema and nothing stored (cfgload makes
-            // its own layout's, refusing a file it cannot parse); the sample on it.
+            // its own layout's, writing a load file instead of rows); the
+            // sample on it.
             if (s.program == std::string("cfgload")) {
-                std::ofstream(dir_ + "/bad.ndl") << "x";
-                run_program(exe("cfgload"), {dir_ + "/bad.ndl", "ndl/ndl"}, Stdout::Captured, {"NDL_REPOSITORY=" + db_});
+                run_program(exe("cfgload"), {std::string(NDL_EXAMPLES) + "/network.ndl", "ndl/ndl", "createfile",
+                                             dir_ + "/base"},
+                            Stdout::Captured, {"NDL_REPOSITORY=" + db_});
             } else {
                 extproc::Session make(db_);
             }
