@@ -1,5 +1,5 @@
 -- The indexes of a repository that holds several policy versions or
--- several networks: a version's rows are read, replaced and deleted by
+-- several networks. A version's rows are read, replaced and deleted by
 -- their network and version, and a repository that keeps its versions for
 -- years reads only the version it asks for. The sub-lists read one query per
 -- parent carry the parent's key too. A repository of one network with one
@@ -57,3 +57,55 @@ CREATE INDEX IF NOT EXISTS qosmarkruleclass_version ON QOSMARKRULECLASS (network
 CREATE INDEX IF NOT EXISTS qosmatchruleclass_version ON QOSMATCHRULECLASS (networkid, ndlversion);
 CREATE INDEX IF NOT EXISTS qospolicyclass_version ON QOSPOLICYCLASS (networkid, ndlversion);
 CREATE INDEX IF NOT EXISTS qossubqueueclass_version ON QOSSUBQUEUECLASS (networkid, ndlversion, domainname, nodetype, classrulename);
+
+-- Every other table is read and deleted by its network: with several
+-- networks, by this index rather than a walk of every network's rows.
+CREATE INDEX IF NOT EXISTS addressassign_network ON ADDRESSASSIGN (networkid);
+CREATE INDEX IF NOT EXISTS addressdependency_network ON ADDRESSDEPENDENCY (networkid);
+CREATE INDEX IF NOT EXISTS apsmember_network ON APSMEMBER (networkid);
+CREATE INDEX IF NOT EXISTS compooltypes_network ON COMPOOLTYPES (networkid);
+CREATE INDEX IF NOT EXISTS custconnaddrtypes_network ON CUSTCONNADDRTYPES (networkid);
+CREATE INDEX IF NOT EXISTS custconnfilters_network ON CUSTCONNFILTERS (networkid);
+CREATE INDEX IF NOT EXISTS custconnhsrpvars_network ON CUSTCONNHSRPVARS (networkid);
+CREATE INDEX IF NOT EXISTS custconninterfaces_network ON CUSTCONNINTERFACES (networkid);
+CREATE INDEX IF NOT EXISTS custconnnodes_network ON CUSTCONNNODES (networkid);
+CREATE INDEX IF NOT EXISTS custconntypes_network ON CUSTCONNTYPES (networkid);
+CREATE INDEX IF NOT EXISTS custconnvars_network ON CUSTCONNVARS (networkid);
+CREATE INDEX IF NOT EXISTS custnodevars_network ON CUSTNODEVARS (networkid);
+CREATE INDEX IF NOT EXISTS custvars_network ON CUSTVARS (networkid);
+CREATE INDEX IF NOT EXISTS domain_network ON DOMAIN (networkid);
+CREATE INDEX IF NOT EXISTS domainconnections_network ON DOMAINCONNECTIONS (networkid);
+CREATE INDEX IF NOT EXISTS domainconnfilters_network ON DOMAINCONNFILTERS (networkid);
+CREATE INDEX IF NOT EXISTS domainconntypes_network ON DOMAINCONNTYPES (networkid);
+CREATE INDEX IF NOT EXISTS domainconnvars_network ON DOMAINCONNVARS (networkid);
+CREATE INDEX IF NOT EXISTS domainfixedconn_network ON DOMAINFIXEDCONN (networkid);
+CREATE INDEX IF NOT EXISTS domaininstvars_network ON DOMAININSTVARS (networkid);
+CREATE INDEX IF NOT EXISTS domainintnames_network ON DOMAININTNAMES (networkid);
+CREATE INDEX IF NOT EXISTS domaininttypes_network ON DOMAININTTYPES (networkid);
+CREATE INDEX IF NOT EXISTS domainnodeconnbkp_network ON DOMAINNODECONNBKP (networkid);
+CREATE INDEX IF NOT EXISTS domainnodelogint_network ON DOMAINNODELOGINT (networkid);
+CREATE INDEX IF NOT EXISTS domainnodes_network ON DOMAINNODES (networkid);
+CREATE INDEX IF NOT EXISTS domainnodevars_network ON DOMAINNODEVARS (networkid);
+CREATE INDEX IF NOT EXISTS domainremotetypes_network ON DOMAINREMOTETYPES (networkid);
+CREATE INDEX IF NOT EXISTS domainservices_network ON DOMAINSERVICES (networkid);
+CREATE INDEX IF NOT EXISTS domainvariables_network ON DOMAINVARIABLES (networkid);
+CREATE INDEX IF NOT EXISTS globallistvars_network ON GLOBALLISTVARS (networkid);
+CREATE INDEX IF NOT EXISTS hsrpconnections_network ON HSRPCONNECTIONS (networkid);
+CREATE INDEX IF NOT EXISTS hsrpmember_network ON HSRPMEMBER (networkid);
+CREATE INDEX IF NOT EXISTS ipaddresspools_network ON IPADDRESSPOOLS (networkid);
+CREATE INDEX IF NOT EXISTS listvalues_network ON LISTVALUES (networkid);
+CREATE INDEX IF NOT EXISTS networkvars_network ON NETWORKVARS (networkid);
+CREATE INDEX IF NOT EXISTS poolclass_network ON POOLCLASS (networkid);
+CREATE INDEX IF NOT EXISTS poolclassmapping_network ON POOLCLASSMAPPING (networkid);
+CREATE INDEX IF NOT EXISTS poolsequence_network ON POOLSEQUENCE (networkid);
+CREATE INDEX IF NOT EXISTS pooltypes_network ON POOLTYPES (networkid);
+CREATE INDEX IF NOT EXISTS project_network ON PROJECT (networkid);
+CREATE INDEX IF NOT EXISTS serviceenrollvars_network ON SERVICEENROLLVARS (networkid);
+CREATE INDEX IF NOT EXISTS servicetypenames_network ON SERVICETYPENAMES (networkid);
+CREATE INDEX IF NOT EXISTS servicetypes_network ON SERVICETYPES (networkid);
+CREATE INDEX IF NOT EXISTS servicetypevars_network ON SERVICETYPEVARS (networkid);
+CREATE INDEX IF NOT EXISTS systemlistvalues_network ON SYSTEMLISTVALUES (networkid);
+CREATE INDEX IF NOT EXISTS validintbandwidth_network ON VALIDINTBANDWIDTH (networkid);
+CREATE INDEX IF NOT EXISTS vcclass_network ON VCCLASS (networkid);
+CREATE INDEX IF NOT EXISTS vcmemberclass_network ON VCMEMBERCLASS (networkid);
+CREATE INDEX IF NOT EXISTS vcmemberfilters_network ON VCMEMBERFILTERS (networkid);
