@@ -58,8 +58,10 @@ CREATE INDEX IF NOT EXISTS qosmatchruleclass_version ON QOSMATCHRULECLASS (netwo
 CREATE INDEX IF NOT EXISTS qospolicyclass_version ON QOSPOLICYCLASS (networkid, ndlversion);
 CREATE INDEX IF NOT EXISTS qossubqueueclass_version ON QOSSUBQUEUECLASS (networkid, ndlversion, domainname, nodetype, classrulename);
 
--- Every other table is read and deleted by its network: with several
--- networks, by this index rather than a walk of every network's rows.
+-- With several networks (not versions: in a repository of one network they
+-- would be read instead of the table, every row of which matches), every
+-- other table is read and deleted by its network through this index rather
+-- than a walk of every network's rows.
 CREATE INDEX IF NOT EXISTS addressassign_network ON ADDRESSASSIGN (networkid);
 CREATE INDEX IF NOT EXISTS addressdependency_network ON ADDRESSDEPENDENCY (networkid);
 CREATE INDEX IF NOT EXISTS apsmember_network ON APSMEMBER (networkid);

@@ -91,26 +91,43 @@ std::string missing_indexes(sqlite3 *db, std::string_view schema) {
     return missing;
 }
 
-// Whether the repository keeps policy versions and holds two of them, or
-// two networks: found by the rowid bounds, never by reading the tables.
-// The older layout has no POLICYVERSIONS, and so no answer.
-bool holds_several(sqlite3 *db) {
+// What the repository holds two of, if it keeps policy versions: versions
+// or networks. Found by the rowid bounds, never by reading the tables. The
+// older layout has no POLICYVERSIONS, and so no answer.
+struct Several {
+    bool versions = false, networks = false;
+    bool any() const { return versions || networks; }
+};
+
+Several holds_several(sqlite3 *db) {
     static const char kSeveral[] =
-        "SELECT (SELECT max(rowid) FROM POLICYVERSIONS) > (SELECT min(rowid) FROM POLICYVERSIONS)"
-        " OR (SELECT max(rowid) FROM NETWORKS) > (SELECT min(rowid) FROM NETWORKS)";
+        "SELECT (SELECT max(rowid) FROM POLICYVERSIONS) > (SELECT min(rowid) FROM POLICYVERSIONS),"
+        " (SELECT max(rowid) FROM NETWORKS) > (SELECT min(rowid) FROM NETWORKS)";
     sqlite3_stmt *raw = nullptr;
     sqlite3_prepare_v2(db, kSeveral, -1, &raw, nullptr);
     PreparedSql s(raw);
-    return s && sqlite3_step(s.get()) == SQLITE_ROW && sqlite3_column_int(s.get(), 0) == 1;
+    Several out;
+    if (s && sqlite3_step(s.get()) == SQLITE_ROW) {
+        out.versions = sqlite3_column_int(s.get(), 0) == 1;
+        out.networks = sqlite3_column_int(s.get(), 1) == 1;
+    }
+    return out;
 }
 
-std::string_view version_indexes() { return reinterpret_cast<const char *>(kVersionIndexes); }
+// The version indexes that `several` calls for: those of several versions
+// or networks, then, from its marked paragraph on, those of several
+// networks alone.
+std::string_view version_indexes(Several several) {
+    constexpr std::string_view kNetworksOnly = "\n-- With several networks";
+    std::string_view all = reinterpret_cast<const char *>(kVersionIndexes);
+    if (!several.any()) return {};
+    return several.networks ? all : all.substr(0, all.find(kNetworksOnly));
+}
 
 }  // namespace
 
 void add_missing_indexes(sqlite3 *db, std::string_view schema) {
-    std::string missing = missing_indexes(db, schema);
-    if (holds_several(db)) missing += missing_indexes(db, version_indexes());
+    std::string missing = missing_indexes(db, schema) + missing_indexes(db, version_indexes(holds_several(db)));
     if (missing.empty()) return;
     // Asked for only when one is missing; a repository that cannot take
     // them now (busy, read-only) is used as it is and gets them next time.
@@ -120,9 +137,10 @@ void add_missing_indexes(sqlite3 *db, std::string_view schema) {
 }
 
 void add_version_indexes(sqlite3 *db) {
-    if (!holds_several(db)) return;
+    Several several = holds_several(db);
+    if (!several.any()) return;
     try {
-        std::string missing = missing_indexes(db, version_indexes());
+        std::string missing = missing_indexes(db, version_indexes(several));
         if (missing.empty()) return;
         // A savepoint inside the load's transaction: committed with its
         // rows, rolled back with them, and undone alone when one fails (the

@@ -217,16 +217,20 @@ TEST_F(QueryPlans, AnEarlierRepositoryGetsItsIndexesWhenOpened) {
 
 // A repository of one network with one policy version keeps no version
 // indexes: every row is that version's. The load that stores a second
-// version, or a second network, makes them in its own transaction: a load
+// version, or a second network, makes them (and a second network those of
+// every table read by its network) in its own transaction: a load
 // rolled back leaves none, one committed has every one, and the plans of
 // the next loads read by them.
 class VersionIndexes : public QueryPlans {
 protected:
-    V version_indexes(const std::string &path) const {
-        return query_rows(path, "SELECT name FROM sqlite_master WHERE type='index' AND name LIKE '%\\_version' "
-                                "ESCAPE '\\' ORDER BY name");
+    // The indexes named NAME_SUFFIX: "version" (several versions or
+    // networks), "network" (several networks).
+    V indexes(const std::string &path, const std::string &suffix = "version") const {
+        return query_rows(path, "SELECT name FROM sqlite_master WHERE type='index' AND name LIKE '%\\_" + suffix +
+                                    "' ESCAPE '\\' ORDER BY name");
     }
-    static constexpr size_t kVersionIndexes = 50;
+    V version_indexes(const std::string &path) const { return indexes(path); }
+    static constexpr size_t kVersionIndexes = 50, kNetworkIndexes = 49;
 };
 
 TEST_F(VersionIndexes, MadeWithTheSecondVersionAndCommittedWithItsRows) {
@@ -246,6 +250,7 @@ TEST_F(VersionIndexes, MadeWithTheSecondVersionAndCommittedWithItsRows) {
     g_traced = nullptr;
     EXPECT_EQ(rows("SELECT ndlversion FROM POLICYVERSIONS ORDER BY 1"), (V{"1", "2"}));
     EXPECT_EQ(version_indexes(db).size(), kVersionIndexes);
+    EXPECT_TRUE(indexes(db, "network").empty()) << "one network's tables are read whole";
 
     std::set<std::string> tables = growing(db);
     grow(tables);
@@ -267,6 +272,7 @@ TEST_F(VersionIndexes, MadeWithTheSecondNetwork) {
     ASSERT_EQ(parse(dir, files, "initializedata").ret, 0) << log;
     EXPECT_EQ(rows("SELECT count(*) FROM NETWORKS"), V{"2"});
     EXPECT_EQ(version_indexes(db).size(), kVersionIndexes);
+    EXPECT_EQ(indexes(db, "network").size(), kNetworkIndexes);
 }
 
 TEST_F(VersionIndexes, MadeAtLogonWhereSeveralVersionsStandWithoutThem) {
