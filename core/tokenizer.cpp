@@ -169,6 +169,20 @@ struct QuoteMap {
 };
 constexpr QuoteMap quotemap;
 
+// What the fast path of get_token does with a byte.
+enum : unsigned char { kScanWord, kScanBlank, kScanNewline, kScanCr, kScanPunct, kScanQuote };
+struct ScanMap {
+    unsigned char k[256];
+    constexpr ScanMap() : k() {
+        for (int i = 0; i < 256; ++i)
+            k[i] = charmap.cls[i] == kPunct ? kScanPunct : charmap.cls[i] == kSpace ? kScanBlank : kScanWord;
+        k[static_cast<unsigned char>('\n')] = kScanNewline;
+        k[static_cast<unsigned char>('\r')] = kScanCr;
+        k[static_cast<unsigned char>('"')] = kScanQuote;
+    }
+};
+constexpr ScanMap scanmap;
+
 // Reads `fp` the way next_char does, but takes the bytes that its glibc
 // buffer holds in place: a blank, a line end or a word's byte costs no
 // call. A CR (which next_char pairs with the LF after it) and the buffer's
@@ -423,7 +437,8 @@ inline int punct_token(char *token, token_entry **buckets, int c) {
 }
 
 // Reads a token from the look-ahead `last` on: the whole tokenizer, every
-// byte through a Cursor.
+// byte through a Cursor. get_token's fast path leaves anything unusual to
+// it.
 int read_token(FILE *fp, char *token, token_entry **buckets) {
     Cursor in(fp);
     for (;;) {
@@ -512,9 +527,23 @@ int read_token(FILE *fp, char *token, token_entry **buckets) {
     }
 }
 
-}  // namespace
+// After a "--" word the fast path read: the rest of its line goes, and the
+// token after it is read as if the loop had gone on.
+[[gnu::noinline]] int after_comment(FILE *fp, char *token, token_entry **buckets, bool ended_by_newline) {
+    if (!ended_by_newline) {
+        Cursor in(fp);
+        int c = in.skip_line();
+        in.store();
+        if (c == EOF) {
+            last = EOF;
+            return TOKEN_EOF;
+        }
+    }
+    last = '\n';
+    return read_token(fp, token, buckets);
+}
 
-int get_token(FILE *fp, char *token, token_entry **buckets) {
+[[gnu::noinline]] int read_token_afresh(FILE *fp, char *token, token_entry **buckets) {
     matched = nullptr;
     lower = true;  // unless a word read here says otherwise
     if (b_nexttokeninmem) {
@@ -526,6 +555,96 @@ int get_token(FILE *fp, char *token, token_entry **buckets) {
         return kind ? kind : TOKEN_WORD;
     }
     return read_token(fp, token, buckets);
+}
+
+}  // namespace
+
+// The common token comes first: blanks and newlines, then punctuation, a
+// quoted text or a word ended by a blank, a newline or punctuation, all in
+// the stream's buffer. Nothing is taken until the token is known to be
+// such; anything else (the buffer's end, a CR, a token too long, a NUL in
+// quotes, a pushed-back token) is left whole to read_token_afresh. It rests
+// on glibc's read buffer holding, between its read and end pointers, the
+// very bytes next_char would read next. Measured on the every-block load
+// against the Cursor alone: 592.2 M instructions against 598.4 M on 3 MB
+// (callgrind, 0.990x); CPU time (user+sys) on 30 MB the same within the
+// noise, 1.01x and 1.02x (medians of 15 and 20 interleaved pairs, ranges
+// 0.89-1.27 and 0.68-1.42).
+int get_token(FILE *fp, char *token, token_entry **buckets) {
+#ifdef __GLIBC__
+    if (!b_nexttokeninmem && last != EOF) {
+        int c = last;
+        unsigned k = scanmap.k[c];
+        if (k == kScanPunct) return punct_token(token, buckets, c);
+        if (k == kScanBlank || k == kScanNewline || k == kScanCr) {
+            auto *p = reinterpret_cast<const unsigned char *>(fp->_IO_read_ptr);
+            auto *end = reinterpret_cast<const unsigned char *>(fp->_IO_read_end);
+            int lines = 0;
+            for (;; ++p) {
+                if (p >= end) goto general;
+                c = *p;
+                k = scanmap.k[c];
+                if (k == kScanBlank) continue;
+                if (k != kScanNewline) break;
+                ++lines;
+            }
+            if (k == kScanPunct) {
+                fp->_IO_read_ptr = reinterpret_cast<char *>(const_cast<unsigned char *>(p + 1));
+                Line += lines;
+                return punct_token(token, buckets, c);
+            }
+            if (k == kScanQuote) {
+                // The text up to its quote, if no line end, NUL or limit
+                // comes first.
+                const unsigned char *q = ++p;
+                const unsigned char *lim = end - p > kTokenSize - 1 ? p + (kTokenSize - 1) : end;
+                while (q < lim && !quotemap.stop[*q]) ++q;
+                Line += lines;
+                matched = nullptr;
+                lower = true;
+                if (q < lim && *q == '"') {
+                    size_t n = static_cast<size_t>(q - p);
+                    std::memcpy(token, p, n);
+                    token[n] = '\0';
+                    last = ' ';
+                    fp->_IO_read_ptr = reinterpret_cast<char *>(const_cast<unsigned char *>(q + 1));
+                    return TOKEN_QUOTED;
+                }
+                fp->_IO_read_ptr = reinterpret_cast<char *>(const_cast<unsigned char *>(p));
+                return parseQuoteString(fp, token);
+            }
+            if (k != kScanWord) goto general;  // a CR
+            // A word, up to the byte after it.
+            const unsigned char *q = p + 1;
+            const unsigned char *lim = end - p > kTokenSize - 1 ? p + (kTokenSize - 1) : end;
+            uint64_t sum = wordmap.v[c];
+            while (q < lim) {
+                uint64_t v = wordmap.v[*q];
+                if (v & kEndsWord) break;
+                sum += v;
+                ++q;
+            }
+            if (q == end) goto general;
+            int after = *q;
+            k = scanmap.k[after];
+            if (k == kScanWord || k == kScanQuote || k == kScanCr) goto general;
+            size_t n = static_cast<size_t>(q - p);
+            std::memcpy(token, p, n);
+            token[n] = '\0';
+            fp->_IO_read_ptr = reinterpret_cast<char *>(const_cast<unsigned char *>(q + 1));
+            bool ended_by_newline = k == kScanNewline;
+            Line += lines + ended_by_newline;
+            last = ended_by_newline ? ' ' : after;
+            lower = (sum >> kLowerShift) & 0xFFFF;
+            int kind = lookup(token, n, buckets, static_cast<int>(sum & 0xFFFFFFFF));
+            if (kind) return kind;
+            if (token[0] == '-' && token[1] == '-') return after_comment(fp, token, buckets, ended_by_newline);
+            return sum >> kOtherShift ? TOKEN_WORD : TOKEN_NUMBER;
+        }
+    }
+general:
+#endif
+    return read_token_afresh(fp, token, buckets);
 }
 
 int clear_foundflag(token_entry *table) {

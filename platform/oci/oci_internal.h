@@ -303,11 +303,17 @@ void literal_insert_key(std::string_view table, const std::vector<Literal> &vals
 
 // ---- schema texts (generated at build time) ----
 extern const unsigned char kSchemaVersioned[];
+extern const unsigned char kVersionIndexes[];
 // The older, unversioned layout, derived from the versioned schema text.
 std::string older_schema(std::string_view versioned);
 // Gives a repository of the layout `schema` the indexes of that text it
-// lacks (one made by an earlier build); its rows stay as they are.
+// lacks (one made by an earlier build), and the version indexes when it
+// holds several versions or networks; its rows stay as they are.
 void add_missing_indexes(sqlite3 *db, std::string_view schema);
+// After a row of POLICYVERSIONS or NETWORKS is stored: the version indexes,
+// in the open transaction, once the repository holds a second version or
+// network. All of them or none: a failure leaves the load as it was.
+void add_version_indexes(sqlite3 *db);
 
 }  // namespace ndloci
 

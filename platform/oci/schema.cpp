@@ -74,7 +74,10 @@ std::unordered_set<std::string> index_names(sqlite3 *db) {
 
 }  // namespace
 
-void add_missing_indexes(sqlite3 *db, std::string_view schema) {
+namespace {
+
+// The CREATE INDEX statements of `schema` whose index `db` lacks.
+std::string missing_indexes(sqlite3 *db, std::string_view schema) {
     constexpr std::string_view kCreate = "CREATE INDEX IF NOT EXISTS ";
     std::string missing;
     std::unordered_set<std::string> present = index_names(db);
@@ -85,12 +88,70 @@ void add_missing_indexes(sqlite3 *db, std::string_view schema) {
         if (!present.count(std::string(schema.substr(name, schema.find(' ', name) - name))))
             missing.append(schema.substr(at, end + 1 - at)).append("\n");
     }
+    return missing;
+}
+
+// What the repository holds two of, if it keeps policy versions: versions
+// or networks. Found by the rowid bounds, never by reading the tables. The
+// older layout has no POLICYVERSIONS, and so no answer.
+struct Several {
+    bool versions = false, networks = false;
+    bool any() const { return versions || networks; }
+};
+
+Several holds_several(sqlite3 *db) {
+    static const char kSeveral[] =
+        "SELECT (SELECT max(rowid) FROM POLICYVERSIONS) > (SELECT min(rowid) FROM POLICYVERSIONS),"
+        " (SELECT max(rowid) FROM NETWORKS) > (SELECT min(rowid) FROM NETWORKS)";
+    sqlite3_stmt *raw = nullptr;
+    sqlite3_prepare_v2(db, kSeveral, -1, &raw, nullptr);
+    PreparedSql s(raw);
+    Several out;
+    if (s && sqlite3_step(s.get()) == SQLITE_ROW) {
+        out.versions = sqlite3_column_int(s.get(), 0) == 1;
+        out.networks = sqlite3_column_int(s.get(), 1) == 1;
+    }
+    return out;
+}
+
+// The version indexes that `several` calls for: those of several versions
+// or networks, then, from its marked paragraph on, those of several
+// networks alone.
+std::string_view version_indexes(Several several) {
+    constexpr std::string_view kNetworksOnly = "\n-- With several networks";
+    std::string_view all = reinterpret_cast<const char *>(kVersionIndexes);
+    if (!several.any()) return {};
+    return several.networks ? all : all.substr(0, all.find(kNetworksOnly));
+}
+
+}  // namespace
+
+void add_missing_indexes(sqlite3 *db, std::string_view schema) {
+    std::string missing = missing_indexes(db, schema) + missing_indexes(db, version_indexes(holds_several(db)));
     if (missing.empty()) return;
     // Asked for only when one is missing; a repository that cannot take
     // them now (busy, read-only) is used as it is and gets them next time.
     if (sqlite3_exec(db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) != SQLITE_OK) return;
     bool ok = sqlite3_exec(db, missing.c_str(), nullptr, nullptr, nullptr) == SQLITE_OK;
     sqlite3_exec(db, ok ? "COMMIT" : "ROLLBACK", nullptr, nullptr, nullptr);
+}
+
+void add_version_indexes(sqlite3 *db) {
+    Several several = holds_several(db);
+    if (!several.any()) return;
+    try {
+        std::string missing = missing_indexes(db, version_indexes(several));
+        if (missing.empty()) return;
+        // A savepoint inside the load's transaction: committed with its
+        // rows, rolled back with them, and undone alone when one fails (the
+        // next version or network stored tries again).
+        if (sqlite3_exec(db, "SAVEPOINT version_indexes", nullptr, nullptr, nullptr) != SQLITE_OK) return;
+        bool ok = sqlite3_exec(db, missing.c_str(), nullptr, nullptr, nullptr) == SQLITE_OK;
+        if (!ok) sqlite3_exec(db, "ROLLBACK TO version_indexes", nullptr, nullptr, nullptr);
+        sqlite3_exec(db, "RELEASE version_indexes", nullptr, nullptr, nullptr);
+    } catch (const std::bad_alloc &) {
+        // Without room for their texts the load goes on without them.
+    }
 }
 
 std::string older_schema(std::string_view versioned) {

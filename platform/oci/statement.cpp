@@ -168,6 +168,10 @@ bool same_shape(const LastShape &last, std::string_view table, const std::vector
     return true;
 }
 
+bool names(std::string_view table, std::string_view name) {
+    return table.size() == name.size() && sqlite3_strnicmp(table.data(), name.data(), static_cast<int>(name.size())) == 0;
+}
+
 // The cached INSERT of `key`, prepared and added when it is new; null
 // with the error when it cannot be prepared.
 CachedInsert *cached_insert(Conn *c, const std::string &key, size_t params, Error *e) {
@@ -266,6 +270,7 @@ bool try_cached_insert(Conn *c, std::string_view text, Error *e, sword &status) 
     // since a cached shape is stepped only when every parameter is bound
     // anew or holds what lies, this time, where its text lies.
     sqlite3_reset(s);
+    if (status == OCI_SUCCESS && (names(table, "POLICYVERSIONS") || names(table, "NETWORKS"))) add_version_indexes(c->db);
     return true;
 }
 

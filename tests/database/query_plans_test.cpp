@@ -215,4 +215,73 @@ TEST_F(QueryPlans, AnEarlierRepositoryGetsItsIndexesWhenOpened) {
     }
 }
 
+// A repository of one network with one policy version keeps no version
+// indexes: every row is that version's. The load that stores a second
+// version, or a second network, makes them (and a second network those of
+// every table read by its network) in its own transaction: a load
+// rolled back leaves none, one committed has every one, and the plans of
+// the next loads read by them.
+class VersionIndexes : public QueryPlans {
+protected:
+    // The indexes named NAME_SUFFIX: "version" (several versions or
+    // networks), "network" (several networks).
+    V indexes(const std::string &path, const std::string &suffix = "version") const {
+        return query_rows(path, "SELECT name FROM sqlite_master WHERE type='index' AND name LIKE '%\\_" + suffix +
+                                    "' ESCAPE '\\' ORDER BY name");
+    }
+    V version_indexes(const std::string &path) const { return indexes(path); }
+    static constexpr size_t kVersionIndexes = 50, kNetworkIndexes = 49;
+};
+
+TEST_F(VersionIndexes, MadeWithTheSecondVersionAndCommittedWithItsRows) {
+    ASSERT_EQ(load(all_files), 0) << log;
+    EXPECT_TRUE(version_indexes(db).empty());
+    load(all_files, "updateversion");  // the same version again
+    EXPECT_TRUE(version_indexes(db).empty());
+
+    std::string before = repository_dump(db);
+    EXPECT_FALSE(parse(NDL_EXAMPLES, "routing.ndl", "createversion", "commit", 1).error.empty());
+    EXPECT_TRUE(version_indexes(db).empty());
+    EXPECT_EQ(repository_dump(db), before);
+
+    std::set<std::string> statements;
+    g_traced = &statements;
+    ASSERT_EQ(load("routing.ndl", "createversion"), 0) << log;
+    g_traced = nullptr;
+    EXPECT_EQ(rows("SELECT ndlversion FROM POLICYVERSIONS ORDER BY 1"), (V{"1", "2"}));
+    EXPECT_EQ(version_indexes(db).size(), kVersionIndexes);
+    EXPECT_TRUE(indexes(db, "network").empty()) << "one network's tables are read whole";
+
+    std::set<std::string> tables = growing(db);
+    grow(tables);
+    statements.clear();
+    g_traced = &statements;
+    ASSERT_EQ(load("routing.ndl,firewall.ndl,qos.ndl", "createversion"), 0) << log;
+    g_traced = nullptr;
+    expect_no_scans(db, statements, tables, 10, reads_or_deletes);
+}
+
+TEST_F(VersionIndexes, MadeWithTheSecondNetwork) {
+    ASSERT_EQ(load(all_files), 0) << log;
+    std::string files;
+    for (const char *f : {"network.ndl", "customer.ndl", "routing.ndl", "firewall.ndl", "qos.ndl"}) {
+        write_file(f, std::regex_replace(read_text(std::string(NDL_EXAMPLES) + "/" + f), std::regex("SAMPLENET"),
+                                         "OTHERNET"));
+        files += (files.empty() ? "" : ",") + std::string(f);
+    }
+    ASSERT_EQ(parse(dir, files, "initializedata").ret, 0) << log;
+    EXPECT_EQ(rows("SELECT count(*) FROM NETWORKS"), V{"2"});
+    EXPECT_EQ(version_indexes(db).size(), kVersionIndexes);
+    EXPECT_EQ(indexes(db, "network").size(), kNetworkIndexes);
+}
+
+TEST_F(VersionIndexes, MadeAtLogonWhereSeveralVersionsStandWithoutThem) {
+    ASSERT_EQ(load(all_files), 0) << log;
+    sql("INSERT INTO POLICYVERSIONS SELECT networkid, 2, ' ' FROM NETWORKS");  // as an earlier build left it
+    std::string before = repository_dump(db);
+    { extproc::Session s(db); }
+    EXPECT_EQ(version_indexes(db).size(), kVersionIndexes);
+    EXPECT_EQ(repository_dump(db), before);
+}
+
 }  // namespace

@@ -10,7 +10,9 @@
 #include <fstream>
 #include <functional>
 #include <memory>
+#include <set>
 #include <sstream>
+#include <vector>
 
 namespace {
 
@@ -243,6 +245,51 @@ TEST(OciLogon, HandlesOfEveryRowAreRefusedOnceFreed) {
     EXPECT_EQ(prepare(l.stmt, err), OCI_INVALID_HANDLE);
     EXPECT_EQ(execute(l.stmt, err), OCI_INVALID_HANDLE);
     EXPECT_EQ(l.value("SELECT 2"), "2");
+}
+
+// Many handles at once, freed and allocated again in turn (their addresses
+// and the registry's places reused): each live one is found as its type,
+// each freed one refused while no live handle has its address.
+TEST(OciLogon, HandlesChurnedInTheThousandsAreFoundOnlyWhileLive) {
+    TempDir dir;
+    Logon l(dir.file("c.db"));
+    ASSERT_EQ(l.begin_status, OCI_SUCCESS) << l.begin_error;
+    std::vector<dvoid *> live;
+    std::set<dvoid *> freed;
+    auto alloc = [&](int i) {
+        dvoid *h = nullptr;
+        ASSERT_EQ(OCIHandleAlloc(l.env, &h, i % 2 ? OCI_HTYPE_STMT : OCI_HTYPE_ERROR, 0, nullptr), OCI_SUCCESS);
+        live.push_back(h);
+        freed.erase(h);
+    };
+    auto type_of = [&](size_t at) -> ub4 { return at % 2 ? OCI_HTYPE_STMT : OCI_HTYPE_ERROR; };
+    for (int i = 0; i < 3000; ++i) alloc(i);
+    for (int round = 0; round < 3; ++round) {
+        for (size_t at = static_cast<size_t>(round); at < live.size(); at += 3) {
+            if (!live[at]) continue;
+            ASSERT_EQ(OCIHandleFree(live[at], type_of(at)), OCI_SUCCESS);
+            freed.insert(live[at]);
+            live[at] = nullptr;
+        }
+        const std::string sql = "SELECT 1";
+        for (size_t at = 0; at < live.size(); ++at) {
+            if (!live[at]) continue;
+            ub4 other = type_of(at) == OCI_HTYPE_STMT ? OCI_HTYPE_ERROR : OCI_HTYPE_STMT;
+            EXPECT_EQ(OCIAttrSet(live[at], other, nullptr, 0, OCI_ATTR_USERNAME, l.err), OCI_INVALID_HANDLE);
+            if (type_of(at) == OCI_HTYPE_STMT)
+                EXPECT_EQ(OCIStmtPrepare(static_cast<OCIStmt *>(live[at]), l.err,
+                                         reinterpret_cast<const text *>(sql.data()), 8, OCI_NTV_SYNTAX, OCI_DEFAULT),
+                          OCI_SUCCESS);
+        }
+        for (dvoid *h : freed) {
+            EXPECT_EQ(OCIHandleFree(h, OCI_HTYPE_STMT), OCI_INVALID_HANDLE);
+            EXPECT_EQ(OCIHandleFree(h, OCI_HTYPE_ERROR), OCI_INVALID_HANDLE);
+        }
+        size_t before = live.size();
+        for (size_t i = 0; i < before / 3; ++i) alloc(static_cast<int>(live.size()));
+    }
+    for (size_t at = 0; at < live.size(); ++at)
+        if (live[at]) EXPECT_EQ(OCIHandleFree(live[at], type_of(at)), OCI_SUCCESS);
 }
 
 }  // namespace
