@@ -11,6 +11,7 @@
 
 #include "host.h"
 #include "../guard.h"
+#include "../version.h"
 
 namespace {
 
@@ -174,11 +175,7 @@ int main(int argc, char **argv) try {
     if (i >= a.size()) return usage("no command");
     const std::string &cmd = a[i++];
     std::string lost;
-    if (cmd == "--version") {
-        if (print("extproc " NDL_VERSION "\n", lost)) return 0;
-        std::fprintf(stderr, "extproc: the version could not be written (%s)\n", lost.c_str());
-        return 1;
-    }
+    if (cmd == "--version") return print_version("extproc");
     if (cmd == "--help" || cmd == "-h") {
         if (print(kUsage, lost)) return 0;
         std::fprintf(stderr, "extproc: the usage could not be written (%s)\n", lost.c_str());
