@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds (Release; a second run rebuilds only what
-# changed) and loads the sample network into an embedded repository
-# (repository.db) through the host, as the database would call the loader,
-# then prints the log.
+# Installs what its build uses when it is missing, builds (Release, the
+# deliverables and the benchmarks; a second run rebuilds only what changed)
+# and loads the sample network into an embedded repository (repository.db)
+# through the host, as the database would call the loader, then prints the
+# log.
 set -euo pipefail
 cd "$(dirname "$0")"
-scripts/deps.sh
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DNDL_PGO= -DNDL_TESTS=OFF >/dev/null
+scripts/deps.sh benchmark
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DNDL_PGO= -DNDL_TESTS=OFF -DNDL_BENCH=ON >/dev/null
 cmake --build build
 bin=build/bin
 if [ ! -f "$bin/libcfgproc.so" ]; then

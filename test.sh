@@ -5,7 +5,9 @@
 # themselves in the sanitized one.
 set -euo pipefail
 cd "$(dirname "$0")"
-scripts/deps.sh
+# The tests, their reference runs in Python, and the README's commands,
+# which read the repository with the SQLite shell.
+scripts/deps.sh gtest python3 sqlite3
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DNDL_SANITIZE=ON -DNDL_BENCH=OFF
 cmake --build build-asan
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0

@@ -15,6 +15,7 @@
 #include "runstate.h"
 #include "stopped_load.h"
 #include "tokenizer.h"
+#include "../platform/version.h"
 
 namespace {
 
@@ -286,6 +287,7 @@ int run(int argc, char **argv) {
 int main(int argc, char **argv) try {
     // A closed pipe is a write that fails, never a kill after the commit.
     std::signal(SIGPIPE, SIG_IGN);
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) return print_version("cfgload");
     int status = run(argc, argv);
     report_lost_log(status);
     return status;

@@ -327,13 +327,20 @@ FILE *open_ndl_file(const char *path) {
 
 namespace {
 
-// Every byte at FIRST, FIRST+2, ... of a text of two bytes or more is NUL:
-// UTF-16 of ASCII text, little-endian (FIRST 1) or big-endian (FIRST 0).
-bool every_second_nul(const unsigned char *b, size_t n, size_t first) {
-    if (n < 2) return false;
-    for (size_t i = first; i < n; i += 2)
-        if (b[i]) return false;
-    return true;
+bool ascii_text(unsigned char c) { return (c >= 0x20 && c < 0x7F) || c == '\t' || c == '\r' || c == '\n'; }
+
+// The first N bytes of B, in pairs, are UTF-16 of ASCII text: each pair holds
+// its NUL at NUL (1 little-endian, 0 big-endian) and ASCII text beside it,
+// and one is more than a blank. An 8-bit file whose first line holds NULs
+// has NUL beside NUL, or its line end beside the next line.
+bool utf16_ascii(const unsigned char *b, size_t n, size_t nul) {
+    bool printable = false;
+    for (size_t i = 0; i + 1 < n; i += 2) {
+        unsigned char c = b[i + 1 - nul];
+        if (b[i + nul] != 0 || !ascii_text(c)) return false;
+        printable |= c > ' ' && c < 0x7F;
+    }
+    return printable;
 }
 
 }  // namespace
@@ -342,13 +349,12 @@ FILE *open_ndl_text(const char *path, bool &utf16) {
     utf16 = false;
     FILE *fp = open_ndl_file(path);  // a regular file, or null
     if (!fp) return fp;
-    // The first line, or as much of it as tells.
-    unsigned char line[256];
-    size_t n = 0;
-    for (int c; n < sizeof line && (c = std::getc(fp)) != EOF && c != '\n';) line[n++] = static_cast<unsigned char>(c);
-    bool mark16 = n >= 2 && ((line[0] == 0xFF && line[1] == 0xFE) || (line[0] == 0xFE && line[1] == 0xFF));
-    utf16 = mark16 || every_second_nul(line, n, 0) || every_second_nul(line, n, 1);
-    bool mark8 = n >= 3 && line[0] == 0xEF && line[1] == 0xBB && line[2] == 0xBF;
+    // The first bytes, whatever lines they hold.
+    unsigned char head[256];
+    size_t n = std::fread(head, 1, sizeof head, fp);
+    bool mark16 = n >= 2 && ((head[0] == 0xFF && head[1] == 0xFE) || (head[0] == 0xFE && head[1] == 0xFF));
+    utf16 = mark16 || utf16_ascii(head, n, 0) || utf16_ascii(head, n, 1);
+    bool mark8 = n >= 3 && head[0] == 0xEF && head[1] == 0xBB && head[2] == 0xBF;
     if (!utf16 && std::fseek(fp, mark8 ? 3 : 0, SEEK_SET) == 0) return fp;
     std::fclose(fp);
     return nullptr;

@@ -121,10 +121,10 @@ void reset_tokenizer();
 // file that cannot be opened, refused at once.
 FILE *open_ndl_file(const char *path);
 // Opens an NDL file as editors save it: past a UTF-8 byte-order mark at its
-// very start (line numbers stay as they are). A UTF-16 file (its mark, or a
-// NUL in every second byte of its first line) is not opened: null with
-// `utf16` set, for the caller to report with kUtf16Refusal. Streams that
-// cannot be rewound are read as they come.
+// very start (line numbers stay as they are). A UTF-16 file (its mark, or
+// ASCII text with a NUL in every second byte of its first bytes, whatever
+// lines they hold) is not opened: null with `utf16` set, for the caller to
+// report with kUtf16Refusal.
 FILE *open_ndl_text(const char *path, bool &utf16);
 // printf format of the refusal of a UTF-16 file; %s is its path.
 constexpr const char kUtf16Refusal[] =

@@ -7,6 +7,7 @@
 
 #include "cipherkit.h"
 #include "../platform/guard.h"
+#include "../platform/version.h"
 
 namespace {
 
@@ -28,6 +29,7 @@ int finish(int status) {
 int main(int argc, char **argv) try {
     // A closed pipe is a write that fails, told like any other.
     std::signal(SIGPIPE, SIG_IGN);
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) return print_version("encrypt");
     if (argc != 3 && argc != 4) return finish(usage());
     bool encrypt = std::strcmp(argv[1], "-e") == 0;
     if (!encrypt && std::strcmp(argv[1], "-d") != 0) return finish(usage());

@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 target=${1:?usage: scripts/fuzz.sh TARGET [SECONDS]}
 secs=${2:-120}
-scripts/deps.sh clang libclang-rt-dev
+scripts/deps.sh gtest libfuzzer
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DNDL_FUZZ=ON -DNDL_SANITIZE=ON -DNDL_BENCH=OFF
 cmake --build build-fuzz --target "$target"

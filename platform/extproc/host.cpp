@@ -62,14 +62,19 @@ std::string library_file(const std::string &library) {
 // Libraries stay loaded for the life of the process, as the agent keeps
 // them: their global state (the evaluator's variables, the last error code)
 // must survive from one call to the next.
-void *resolve(const std::string &library, const std::string &procedure, std::string &error) {
-    std::string file = library_file(library);
+void *open_library(const std::string &file, std::string &error) {
     void *lib = dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (!lib) {
         const char *why = dlerror();
         error = "cannot load library " + file + ": " + (why ? why : "unknown reason");
-        return nullptr;
     }
+    return lib;
+}
+
+void *resolve(const std::string &library, const std::string &procedure, std::string &error) {
+    std::string file = library_file(library);
+    void *lib = open_library(file, error);
+    if (!lib) return nullptr;
     dlerror();
     void *fn = dlsym(lib, procedure.c_str());
     if (!fn) error = "procedure " + procedure + " not found in " + file;
@@ -450,14 +455,15 @@ std::string unknown_procedure(const std::string &library, const std::string &pro
     return "unknown library " + name + " (the libraries are " + known + ")";
 }
 
-std::string list_procedures(const std::string &library) {
+std::string list_procedures(const std::string &library, std::string &error) {
     std::string name = library_name(library);
     // Only what the library exports: the second build of the address
     // library lacks some of the lines it shares with the first.
-    void *lib = dlopen(library_file(library).c_str(), RTLD_NOW | RTLD_LOCAL);
+    void *lib = open_library(library_file(library), error);
+    if (!lib) return {};
     std::string list = name + ":\n";
     for (const CallSpec *s : library_callspecs(name.c_str()))
-        if (!lib || dlsym(lib, s->procedure))
+        if (dlsym(lib, s->procedure))
             list += "  " + std::string(s->procedure) + "(" + describe_params(*s) + ")\n";
     return list;
 }

@@ -101,8 +101,9 @@ std::string library_name(const std::string &library);
 std::string unknown_procedure(const std::string &library, const std::string &procedure);
 
 // "LIBRARY:" and a line per procedure it exports, with its parameters in
-// order ("  NAME(name kind, ...)").
-std::string list_procedures(const std::string &library);
+// order ("  NAME(name kind, ...)"); empty, with ERROR set, when the library
+// cannot be loaded.
+std::string list_procedures(const std::string &library, std::string &error);
 
 // What `extproc call` prints: "return: N", then "NAME: VALUE" or
 // "NAME: <null>" per out-parameter.

@@ -11,6 +11,7 @@
 
 #include "host.h"
 #include "../guard.h"
+#include "../version.h"
 
 namespace {
 
@@ -19,6 +20,7 @@ constexpr const char *kUsage =
     "       extproc [--repository FILE] call LIBRARY PROCEDURE [ARG...]\n"
     "       extproc call [LIBRARY]\n"
     "       extproc --help | --version\n"
+    "--repository FILE may also follow parse, among its options, or call, before LIBRARY.\n"
     "MODE is createversion, updateversion or initializedata, in any case; without it the load is plain.\n"
     "call without a procedure lists the procedures of LIBRARY (else of every library) with their parameters.\n";
 
@@ -51,12 +53,30 @@ bool known_mode(const std::string &mode) {
 struct Command {
     bool parse = false;
     bool raw = false;
+    std::string repository;
+    bool has_repository = false;
     std::string library, procedure;
     std::vector<std::string> args;
 };
 
-// parse [--dir DIR] --files A,B [--mode MODE] [--raw]: NDL_parsefile's
-// in-parameters are the repository directory, the file list and the mode.
+// --repository FILE at a[i], once on a command line; i moves to FILE.
+bool read_repository(const std::vector<std::string> &a, size_t &i, Command &c, std::string &why) {
+    if (i + 1 >= a.size()) {
+        why = "--repository needs a file name";
+        return false;
+    }
+    if (c.has_repository) {
+        why = "--repository given twice";
+        return false;
+    }
+    c.repository = a[++i];
+    c.has_repository = true;
+    return true;
+}
+
+// parse [--dir DIR] --files A,B [--mode MODE] [--raw] [--repository FILE]:
+// NDL_parsefile's in-parameters are the repository directory, the file
+// list and the mode.
 bool read_parse(const std::vector<std::string> &a, size_t i, Command &c, std::string &why) {
     std::string dir, mode, files;
     bool have_files = false;
@@ -64,6 +84,10 @@ bool read_parse(const std::vector<std::string> &a, size_t i, Command &c, std::st
         const std::string &o = a[i];
         if (o == "--raw") {
             c.raw = true;
+            continue;
+        }
+        if (o == "--repository") {
+            if (!read_repository(a, i, c, why)) return false;
             continue;
         }
         if ((o != "--dir" && o != "--files" && o != "--mode") || i + 1 >= a.size()) {
@@ -141,23 +165,17 @@ int main(int argc, char **argv) try {
     // the load was committed.
     std::signal(SIGPIPE, SIG_IGN);
     std::vector<std::string> a(argv + 1, argv + argc);
-    std::string repository;
-    size_t i = 0;
-    if (i < a.size() && a[i] == "--repository") {
-        if (i + 1 >= a.size()) return usage("--repository needs a file name");
-        repository = a[i + 1];
-        i += 2;
-    }
-    if (i >= a.size()) return usage("no command");
     Command c;
     std::string why;
+    size_t i = 0;
+    if (i < a.size() && a[i] == "--repository") {
+        if (!read_repository(a, i, c, why)) return usage(why);
+        ++i;
+    }
+    if (i >= a.size()) return usage("no command");
     const std::string &cmd = a[i++];
     std::string lost;
-    if (cmd == "--version") {
-        if (print("extproc " NDL_VERSION "\n", lost)) return 0;
-        std::fprintf(stderr, "extproc: the version could not be written (%s)\n", lost.c_str());
-        return 1;
-    }
+    if (cmd == "--version") return print_version("extproc");
     if (cmd == "--help" || cmd == "-h") {
         if (print(kUsage, lost)) return 0;
         std::fprintf(stderr, "extproc: the usage could not be written (%s)\n", lost.c_str());
@@ -166,24 +184,35 @@ int main(int argc, char **argv) try {
     if (cmd == "parse") {
         if (!read_parse(a, i, c, why)) return usage(why);
     } else if (cmd == "call") {
+        // After call only before LIBRARY: an ARG may be any text.
+        if (i < a.size() && a[i] == "--repository") {
+            if (!read_repository(a, i, c, why)) return usage(why);
+            ++i;
+        }
         // Without a procedure: what can be called, and with what.
         if (a.size() - i < 2) {
-            std::string list;
-            if (i < a.size()) {
-                if (!extproc::known_library(extproc::library_name(a[i]).c_str())) {
-                    std::fprintf(stderr, "extproc: %s\n", extproc::unknown_procedure(a[i], "").c_str());
-                    return 2;
-                }
-                list = extproc::list_procedures(a[i]);
-            } else {
-                for (const std::string &name : extproc::library_names()) {
-                    if (!list.empty()) list += '\n';
-                    list += extproc::list_procedures(name);
-                }
+            if (i < a.size() && !extproc::known_library(extproc::library_name(a[i]).c_str())) {
+                std::fprintf(stderr, "extproc: %s\n", extproc::unknown_procedure(a[i], "").c_str());
+                return 2;
             }
-            if (print(list, lost)) return 0;
+            // Alone, every library that loads is listed; one that does not
+            // is told, and fails the listing.
+            std::string list;
+            int status = 0;
+            for (const std::string &name :
+                 i < a.size() ? std::vector<std::string>{a[i]} : extproc::library_names()) {
+                std::string one = extproc::list_procedures(name, why);
+                if (one.empty()) {
+                    std::fprintf(stderr, "extproc: %s\n", why.c_str());
+                    status = 2;
+                    continue;
+                }
+                if (!list.empty()) list += '\n';
+                list += one;
+            }
+            if (print(list, lost)) return status;
             std::fprintf(stderr, "extproc: the list could not be written (%s)\n", lost.c_str());
-            return 1;
+            return status == 0 ? 1 : status;
         }
         c.library = a[i];
         c.procedure = a[i + 1];
@@ -204,7 +233,7 @@ int main(int argc, char **argv) try {
         return 2;
     }
     // A procedure that needs no repository leaves none behind.
-    extproc::Session session(repository, spec->repository ? extproc::Attach::Repository : extproc::Attach::None);
+    extproc::Session session(c.repository, spec->repository ? extproc::Attach::Repository : extproc::Attach::None);
     if (!session.ok()) {
         std::fprintf(stderr, "extproc: %s\n", session.error().c_str());
         return 2;
@@ -217,8 +246,9 @@ int main(int argc, char **argv) try {
     // From here on a load's status is what its call committed: nothing that
     // fails later (memory, the output, the close) changes it.
     bool committed = c.parse && r.ret == 0 && r.error.empty();
-    // A call whose work could not be committed did not succeed.
-    int status = !r.error.empty() ? 2 : c.parse ? r.ret : 0;
+    // A call whose work could not be committed did not succeed; a procedure
+    // that returned other than 0 failed.
+    int status = !r.error.empty() ? 2 : c.parse ? r.ret : r.ret == 0 ? 0 : 1;
     try {
         return finish(c, r, session, status);
     } catch (...) {

@@ -193,6 +193,36 @@ TEST_F(Load, AUtf8MarkIsSkippedAUtf16FileRefused) {
     }
 }
 
+// UTF-16 is told by its first bytes, not by its first line: an 8-bit file
+// whose first line holds NULs (blanks to the tokenizer) loads, and a UTF-16
+// file without a mark is refused whatever its first line holds.
+TEST_F(Load, Utf16IsToldByTheFirstBytesNotTheFirstLine) {
+    std::ifstream in(kData + "/topo.ndl", std::ios::binary);
+    const std::string topo((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    for (const std::string &first : {std::string("\0\0\n", 3), std::string("\0\r\n", 3), std::string(256, '\0'),
+                                     std::string(256, '\0') + "\n", std::string("\0 \0 \n", 5)}) {
+        write("nuls.ndl", first + topo);
+        Outcome r = run(dir, "nuls.ndl");
+        EXPECT_EQ(r.ret, 0) << first.size();
+        EXPECT_EQ(r.log, file_line(dir + "\\nuls.ndl") + kGlobal + kLoaded) << first.size();
+        sql("DELETE FROM networks");
+    }
+    auto utf16 = [](const std::string &text, bool little) {
+        std::string out;
+        for (char c : text) out += little ? std::string{c, '\0'} : std::string{'\0', c};
+        return out;
+    };
+    for (const char *first : {"\n", "\r\n", "   \n", "-- a comment\n", ""})
+        for (bool little : {true, false}) {
+            write("wide.ndl", utf16(first + topo, little));
+            Outcome r = run(dir, "wide.ndl");
+            EXPECT_EQ(r.ret, 2) << first << little;
+            EXPECT_EQ(r.log, "ERROR: File is UTF-16 text, save it as 8-bit text (UTF-8 or ASCII) and parse it again: " +
+                                 dir + "\\wide.ndl \n<br>")
+                << first << little;
+        }
+}
+
 // ---- modes and the binding to a network ----
 
 TEST_F(Load, NewNetworkOnlyWithTopology) {

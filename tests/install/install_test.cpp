@@ -43,9 +43,11 @@ TEST(Install, APrefixLoadsTheSampleWhereverItIsMoved) {
     unsetenv("NDL_REPOSITORY");
     unsetenv("LD_LIBRARY_PATH");
     const std::string bin = moved + "/" + kBin;
-    r = run_program(bin + "/extproc", {"--version"});
-    EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.out, "extproc " NDL_VERSION "\n");
+    for (const std::string program : {"extproc", "cfgload", "encrypt"}) {
+        r = run_program(bin + "/" + program, {"--version"});
+        EXPECT_EQ(r.status, 0) << r.err;
+        EXPECT_EQ(r.out, program + " " NDL_VERSION "\n");
+    }
     r = run_program(bin + "/extproc", {"--repository", tree.path("host.db"), "parse", "--dir", NDL_EXAMPLES, "--files",
                                        "network.ndl,customer.ndl,routing.ndl,firewall.ndl,qos.ndl"});
     EXPECT_EQ(r.status, 0) << r.out << r.err;
@@ -92,6 +94,16 @@ TEST(Install, TheLayerCarriesNoFaultHook) {
                     Stdout::Captured, {"NDL_OCI_FAULT=execute:1,commit:1"});
     fs::current_path(home);
     EXPECT_EQ(r.status, 0) << r.out << r.err;
+}
+
+// A version that could not be written is a failure, told on standard error.
+TEST(Version, ALostVersionIsAFailure) {
+    for (const std::string program : {"extproc", "cfgload", "encrypt"}) {
+        ProgramRun r = run_program(NDL_BIN_DIR "/" + program, {"--version"}, Stdout::Full);
+        EXPECT_EQ(r.status, 1) << program;
+        EXPECT_EQ(r.err, program + ": the version could not be written (No space left on device)\n");
+        EXPECT_EQ(r.out, "");
+    }
 }
 
 }  // namespace

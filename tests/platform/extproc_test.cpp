@@ -256,8 +256,9 @@ TEST_F(ExtprocHost, CommitsOnZeroRollsBackOtherwise) {
     EXPECT_TRUE(s.close()) << s.error();
     EXPECT_EQ(rows(), (std::vector<std::string>{"it's", "later"}));
 
-    // The same through the program, one session per run.
-    EXPECT_EQ(extproc({"call", "hosttest", "T_write", "x", "2"}).status, 0);
+    // The same through the program, one session per run: a procedure that
+    // returned other than 0 failed.
+    EXPECT_EQ(extproc({"call", "hosttest", "T_write", "x", "2"}).status, 1);
     EXPECT_EQ(extproc({"call", "hosttest", "T_write", "y", "0"}).status, 0);
     EXPECT_EQ(rows(), (std::vector<std::string>{"it's", "later", "y"}));
 }
@@ -268,7 +269,7 @@ TEST_F(ExtprocHost, ProgramPrintsCalls) {
     EXPECT_EQ(r.out, "return: 0\nresult: ababab\nlength: 6\nerror: <null>\n");
 
     r = extproc({"call", "hosttest", "T_echo", "x", "-1"}, {"NDL_LIBDIR"});  // found beside extproc
-    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.status, 1) << r.err;
     EXPECT_EQ(r.out, "return: 2\nresult: <null>\nlength: 0\nerror: Error : negative count -1\n\n");
 
     r = extproc({"call", kBin + "/libhosttest.so", "T_clob", "@" + file("l.txt", "1.2.3.4  5.6.7.8")});
@@ -294,11 +295,17 @@ TEST_F(ExtprocHost, ProgramExitsTwoOnErrors) {
         {{}, {}, true},
         {{"frobnicate"}, {}, true},
         {{"--repository"}, {}, false},
+        {{"parse", "--files", "a", "--repository"}, {}, true},
+        {{"call", "--repository"}, {}, false},
+        {{"parse", "--repository", (dir / "typo.db").string(), "--files", "a"}, {}, true},
+        {{"call", "hosttest"}, {"NDL_LIBDIR=" + (dir / "empty").string()}, true},
+        {{"call", (dir / "no" / "libhosttest.so").string()}, {}, true},
         {{"--repository", (dir / "typo.db").string(), "call", "hosttest", "T_nope"}, {}, false},
         {{"call", "nolib", "T_echo", "a", "1"}, {}, true},
         {{"call", "hosttest", "T_echo", "a"}, {}, true},
         {{"call", "hosttest", "T_echo", "a", "one"}, {}, true},
         {{"call", "hosttest", "T_echo", "a", "1"}, {"NDL_LIBDIR=" + (dir / "empty").string()}, true},
+        {{"call", "hosttest", "T_write", "a", "0"}, {"NDL_LIBDIR=" + (dir / "empty").string()}, true},
         {{"call", (dir / "fake" / "libhosttest.so").string(), "T_echo", "a", "1"}, {}, true},
         {{"--repository", (dir / "no" / "x.db").string(), "call", "hosttest", "T_write", "a", "0"}, {}, false},
         {{"--repository", notdb, "call", "hosttest", "T_write", "a", "0"}, {}, false},
@@ -373,6 +380,18 @@ TEST_F(ExtprocHost, ProgramListsProceduresAndTheirParameters) {
     EXPECT_NE(r.out.find("\n  C_get_ipaddress_natLob("), std::string::npos) << r.out;
     EXPECT_EQ(r.out.find("C_check_dir"), std::string::npos) << r.out;
 
+    // A library that cannot be loaded is told, and fails the listing of
+    // them all; the others are still listed.
+    fs::create_directories(dir / "some");
+    fs::create_symlink(kBin + "/libhosttest.so", dir / "some" / "libhosttest.so");
+    r = extproc({"call"}, {"NDL_LIBDIR=" + (dir / "some").string()});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.out.rfind("hosttest:\n  " + echo + "\n", 0), 0u) << r.out;
+    EXPECT_NE(r.err.find("extproc: cannot load library " + (dir / "some").string() + "/libaddrkit.so: "),
+              std::string::npos)
+        << r.err;
+    EXPECT_EQ(r.err.find("libhosttest"), std::string::npos) << r.err;
+
     r = extproc({"call", "hosttest", "T_echo", "a"});
     EXPECT_EQ(r.status, 2);
     EXPECT_EQ(r.err, "extproc: wrong number of arguments for T_echo: 1 given, 2 expected; its parameters: " +
@@ -384,6 +403,25 @@ TEST_F(ExtprocHost, ProgramListsProceduresAndTheirParameters) {
         EXPECT_EQ(r.err.rfind("extproc: unknown library addrkt (the libraries are cfgproc, addrkit, ", 0), 0u) << r.err;
     }
     EXPECT_FALSE(fs::exists(repo));
+}
+
+// --repository goes before the command, or after it: among parse's
+// options, or right after call.
+TEST_F(ExtprocHost, RepositoryBeforeOrAfterTheCommand) {
+    std::string other = (dir / "other.db").string();
+    EXPECT_EQ(extproc({"call", "--repository", other, "hosttest", "T_write", "after", "0"}, {}, false).status, 0);
+    EXPECT_EQ(extproc({"--repository", other, "call", "hosttest", "T_write", "before", "0"}, {}, false).status, 0);
+    repo = other;
+    EXPECT_EQ(rows(), (std::vector<std::string>{"after", "before"}));
+    // An ARG after LIBRARY is the procedure's, whatever it says.
+    Run r = extproc({"call", "hosttest", "T_echo", "--repository", "2"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out.rfind("return: 0\nresult: --repository--repository\n", 0), 0u) << r.out;
+    if (!fs::exists(kBin + "/libcfgproc.so")) return;
+    std::string third = (dir / "third.db").string();
+    r = extproc({"parse", "--files", "", "--repository", third, "--raw"}, {}, false);
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(fs::exists(third));
 }
 
 // A parse that fails into a repository it made leaves none; one already
@@ -529,7 +567,8 @@ TEST_F(ExtprocHost, CallsThatNeedNoRepositoryLeaveNone) {
         ProgramRun bare_run = run_in(bare, args);
         args.insert(args.begin(), {"--repository", (with / "repo.db").string()});
         ProgramRun with_run = run_in(with, args);
-        EXPECT_EQ(bare_run.status, 0) << bare_run.err;
+        EXPECT_NE(bare_run.status, 2) << bare_run.err;
+        EXPECT_EQ(bare_run.status, with_run.status);
         EXPECT_EQ(bare_run.out, with_run.out);
         EXPECT_EQ(bare_run.err, with_run.err);
         EXPECT_FALSE(fs::exists(bare / "repository.db"));

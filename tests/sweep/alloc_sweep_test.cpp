@@ -39,7 +39,7 @@ struct Sweep {
     std::vector<std::string> args;
     Base base;
     int failure;          // the status of a failed run
-    bool procedure;       // a failed procedure also ends 0 with "return: 2"
+    bool procedure;       // a failed procedure also ends 1 with "return: N"
 };
 void PrintTo(const Sweep &s, std::ostream *os) { *os << s.name; }
 
@@ -175,7 +175,7 @@ protected:
         }
         // A procedure fails with a return of its own (2, or dirlist's 1 and
         // C_create_dir's -1), or its result is lost (1).
-        bool refused = s.procedure && r.status == 0 && !contains(r.out, "return: 0\n");
+        bool refused = s.procedure && r.status == 1 && contains(r.out, "return: ") && !contains(r.out, "return: 0\n");
         bool failed = r.status == s.failure || (s.procedure && r.status == 1) || refused;
         if (!failed) return "status " + std::to_string(r.status) + " is neither the whole run's nor a failure";
         // dirlist has no error text to say it in.

@@ -1,0 +1,18 @@
+// --version of every program: the project's version, which the build
+// defines (the ndlversion target).
+#ifndef NDL_PLATFORM_VERSION_H
+#define NDL_PLATFORM_VERSION_H
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+// Prints "PROGRAM VERSION" on standard output: 0, or 1 with the reason on
+// standard error when it could not be written.
+inline int print_version(const char *program) {
+    if (std::printf("%s " NDL_VERSION "\n", program) > 0 && std::fflush(stdout) == 0) return 0;
+    std::fprintf(stderr, "%s: the version could not be written (%s)\n", program, std::strerror(errno));
+    return 1;
+}
+
+#endif
