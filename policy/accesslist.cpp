@@ -558,7 +558,63 @@ int parse_accesslist(FILE *fp, FILE *, const char *) {
     return 0;
 }
 
-block_keys accesslist_keys() { return {&accesstokens}; }
+namespace {
+
+// Each section's lists serve their own usages.
+constexpr block_rule kAclOwnerRule{.text = "Its DESCRIPTION gives OWNER", .part = "OWNER = \"NORTH.PE\" , ",
+                                   .message = "ERROR: ACL owner not specifed."};
+constexpr block_rule routing_acl_rules[] = {
+    kNodeTypeNameRule,
+    {.text = "Its DESCRIPTION gives USAGE, a usage of the ROUTING section", .values = RoutingAccessUsages,
+     .part = " , USAGE = route-filter", .message = "ERROR: ACL usage not specifed."},
+    kAclOwnerRule,
+};
+constexpr block_rule firewall_acl_rules[] = {
+    kNodeTypeNameRule,
+    {.text = "Its DESCRIPTION gives USAGE, a usage of the FIREWALL section", .values = FirewallAccessUsages,
+     .part = " , USAGE = snmp", .message = "ERROR: ACL usage not specifed."},
+    kAclOwnerRule,
+};
+constexpr block_rule qos_acl_rules[] = {
+    kNodeTypeNameRule,
+    {.text = "Its DESCRIPTION gives USAGE, a usage of the QOS section", .values = QosAccessUsages,
+     .part = " , USAGE = QOS", .message = "ERROR: ACL usage not specifed."},
+    kAclOwnerRule,
+};
+
+const block_doc routing_acl_doc{
+    .header = "DOMAIN.TYPE BEGIN",
+    .needs = "NODES",
+    .example = "ACCESSLIST NORTH.PE BEGIN\n"
+               "  DESCRIPTION = ( ACL-TYPE = standard , NAME-TYPE = STRING ,\n"
+               "                  OWNER = \"NORTH.PE\" , USAGE = route-filter )\n"
+               "  FORMAT = ( TYPE = permit )\n"
+               "END\n",
+    .rules = routing_acl_rules};
+const block_doc firewall_acl_doc{
+    .header = "DOMAIN.TYPE BEGIN",
+    .needs = "NODES",
+    .example = "ACCESSLIST NORTH.PE BEGIN\n"
+               "  DESCRIPTION = ( ACL-TYPE = standard , NAME-TYPE = STRING ,\n"
+               "                  OWNER = \"NORTH.PE\" , USAGE = snmp )\n"
+               "  FORMAT = ( TYPE = permit )\n"
+               "END\n",
+    .rules = firewall_acl_rules};
+const block_doc qos_acl_doc{
+    .header = "DOMAIN.TYPE BEGIN",
+    .needs = "NODES",
+    .example = "ACCESSLIST NORTH.PE BEGIN\n"
+               "  DESCRIPTION = ( ACL-TYPE = standard , NAME-TYPE = STRING ,\n"
+               "                  OWNER = \"NORTH.PE\" , USAGE = QOS )\n"
+               "  FORMAT = ( TYPE = permit )\n"
+               "END\n",
+    .rules = qos_acl_rules};
+
+}  // namespace
+
+block_keys accesslist_keys() { return {&accesstokens, nullptr, &routing_acl_doc}; }
+block_keys firewall_accesslist_keys() { return {&accesstokens, nullptr, &firewall_acl_doc}; }
+block_keys qos_accesslist_keys() { return {&accesstokens, nullptr, &qos_acl_doc}; }
 
 int extract_policy_acl(FILE *fp, const qos_policy_class_rec &policy) {
     block_reader r(fp, acltokens);

@@ -166,8 +166,8 @@ int open_format(block_reader &r, const keyword_rule &rule, void *rec) {
 constinit keyword_table_of asncomlisttokens{
     {
         token_row("BEGIN", TOKEN_BEGIN),
-        group_key("DESCRIPTION", 1, open_description, &description_def),
-        group_key("FORMAT", 1, open_format, &format_def),
+        group_key("DESCRIPTION", 0, open_description, &description_def),
+        group_key("FORMAT", 0, open_format, &format_def),
         token_row("END", TOKEN_END),
     },
     {.invalid_msg = kBlockInvalid, .error_ends = true}};
@@ -186,4 +186,25 @@ int parse_asncommlist(FILE *fp, FILE *, const char *listtype) {
     return read_attributes(r, &b) ? 1 : 0;
 }
 
-block_keys asncommlist_keys() { return {&asncomlisttokens}; }
+namespace {
+
+constexpr block_rule asncommlist_rules[] = {
+    kNodeTypeNameRule,
+    {.text = "A FORMAT follows the DESCRIPTION it belongs to",
+     .part = "  DESCRIPTION = ( FLT-SEQSTART = 50 , FLT-SEQINC = 1 )\n",
+     .message = "ERROR: asn/community list number has to be specified first",
+     .example = "ASNLIST NORTH.PE BEGIN\n"
+                "  DESCRIPTION = ( FLT-SEQSTART = 50 , FLT-SEQINC = 1 )\n"
+                "  FORMAT = ( TYPE = permit , SUBSTRING = \"_65001_\" )\n"
+                "END\n"},
+};
+
+const block_doc asncommlist_doc{.header = "DOMAIN.TYPE BEGIN",
+                                .needs = "NODES",
+                                .example = "ASNLIST NORTH.PE BEGIN\n"
+                                           "END\n",
+                                .rules = asncommlist_rules};
+
+}  // namespace
+
+block_keys asncommlist_keys() { return {&asncomlisttokens, nullptr, &asncommlist_doc}; }

@@ -200,4 +200,20 @@ int parse_domainmapclass(FILE *fp, FILE *, const char *) {
     return read_attributes(r, &b) ? 1 : 0;
 }
 
-block_keys domainmapclass_keys() { return {&domainmapclasstokens}; }
+namespace {
+
+constexpr block_rule mapclass_rules[] = {
+    kNodeTypeNameRule,
+};
+
+const block_doc mapclass_doc{.header = "DOMAIN.TYPE BEGIN",
+                             .needs = "NODES",
+                             .example = "MAP-CLASS NORTH.PE BEGIN\n"
+                                        "  DESCRIPTION = ( NAME = \"FR\" , USAGE = framerelay ,\n"
+                                        "                  OWNER = \"NORTH.PE\" )\n"
+                                        "END\n",
+                             .rules = mapclass_rules};
+
+}  // namespace
+
+block_keys domainmapclass_keys() { return {&domainmapclasstokens, nullptr, &mapclass_doc}; }

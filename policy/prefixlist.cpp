@@ -217,4 +217,20 @@ int parse_prefixlist(FILE *fp, FILE *, const char *) {
     return 0;
 }
 
-block_keys prefixlist_keys() { return {&prefixlisttokens}; }
+namespace {
+
+constexpr block_rule prefixlist_rules[] = {
+    kNodeTypeNameRule,
+};
+
+const block_doc prefixlist_doc{.header = "DOMAIN.TYPE BEGIN",
+                               .needs = "NODES",
+                               .example = "PREFIXLIST NORTH.PE BEGIN\n"
+                                          "  DESCRIPTION = ( PFX-NAME = \"PL\" )\n"
+                                          "  FORMAT = ( TYPE = permit , NETWORK = \"EVALIP(10.0.0.0)\" )\n"
+                                          "END\n",
+                               .rules = prefixlist_rules};
+
+}  // namespace
+
+block_keys prefixlist_keys() { return {&prefixlisttokens, nullptr, &prefixlist_doc}; }

@@ -284,5 +284,25 @@ int parse_qosdroprules(FILE *fp, FILE *, const char *) {
                       "Error: Token '%s' not found in DROPTYPE block :  @ %d\n", 1);
 }
 
-block_keys qosmarkrules_keys() { return {&markrulestokens}; }
-block_keys qosdroprules_keys() { return {&droprulestokens}; }
+namespace {
+
+constexpr block_rule qos_node_rules[] = {
+    kNodeTypeNameRule,
+};
+const block_doc qosmark_doc{.header = "DOMAIN.TYPE BEGIN",
+                            .needs = "NODES",
+                            .example = "QOSMARKRULES NORTH.PE BEGIN\n"
+                                       "  DESCRIPTION = ( NAME = MARK , TYPE = \"ip precedence\" , VALUE = \"5\" )\n"
+                                       "END\n",
+                            .rules = qos_node_rules};
+const block_doc qosdrop_doc{.header = "DOMAIN.TYPE BEGIN",
+                            .needs = "NODES",
+                            .example = "QOSDROPRULES NORTH.PE BEGIN\n"
+                                       "  DESCRIPTION = ( NAME = WRED , TYPE = RED )\n"
+                                       "END\n",
+                            .rules = qos_node_rules};
+
+}  // namespace
+
+block_keys qosmarkrules_keys() { return {&markrulestokens, nullptr, &qosmark_doc}; }
+block_keys qosdroprules_keys() { return {&droprulestokens, nullptr, &qosdrop_doc}; }

@@ -230,4 +230,20 @@ int parse_qosmatchrules(FILE *fp, FILE *, const char *) {
     return 0;
 }
 
-block_keys qosmatchrules_keys() { return {&matchrulestokens}; }
+namespace {
+
+constexpr block_rule qosmatch_rules[] = {
+    kNodeTypeNameRule,
+};
+
+const block_doc qosmatch_doc{.header = "DOMAIN.TYPE BEGIN",
+                             .needs = "NODES",
+                             .example = "QOSMATCHRULES NORTH.PE BEGIN\n"
+                                        "  DESCRIPTION = ( NAME = VOICE , USAGE = CLASS )\n"
+                                        "  MATCH # 1 = ( TYPE = \"ip dscp\" , VALUE = \"ef\" )\n"
+                                        "END\n",
+                             .rules = qosmatch_rules};
+
+}  // namespace
+
+block_keys qosmatchrules_keys() { return {&matchrulestokens, nullptr, &qosmatch_doc}; }

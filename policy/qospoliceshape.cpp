@@ -427,5 +427,26 @@ int parse_qosshaperules(FILE *fp, FILE *, const char *) {
                       "Error: Token '%s' not found in SHAPERULE block :  @ %d\n", 1);
 }
 
-block_keys qospolicerules_keys() { return {&policerulestokens}; }
-block_keys qosshaperules_keys() { return {&shaperulestokens}; }
+namespace {
+
+constexpr block_rule qos_node_rules[] = {
+    kNodeTypeNameRule,
+};
+const block_doc qospolice_doc{.header = "DOMAIN.TYPE BEGIN",
+                              .needs = "NODES",
+                              .example = "QOSPOLICERULES NORTH.PE BEGIN\n"
+                                         "  DESCRIPTION = ( NAME = LIMIT , BITRATE = 2000000 , BURSTSIZE = 375000 ,\n"
+                                         "                  CONFIRMACTION = transmit , EXCEEDACTION = drop )\n"
+                                         "END\n",
+                              .rules = qos_node_rules};
+const block_doc qosshape_doc{.header = "DOMAIN.TYPE BEGIN",
+                             .needs = "NODES",
+                             .example = "QOSSHAPERULES NORTH.PE BEGIN\n"
+                                        "  DESCRIPTION = ( NAME = SHAPE )\n"
+                                        "END\n",
+                             .rules = qos_node_rules};
+
+}  // namespace
+
+block_keys qospolicerules_keys() { return {&policerulestokens, nullptr, &qospolice_doc}; }
+block_keys qosshaperules_keys() { return {&shaperulestokens, nullptr, &qosshape_doc}; }

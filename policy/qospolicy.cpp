@@ -255,7 +255,7 @@ int policy_item(block_reader &r, void *ctx) {
 
 constinit keyword_table_of QOSpoliciesrulestokens{{
     token_row("BEGIN", TOKEN_BEGIN),
-    with_entry(token_row("DESCRIPTION", TOKEN_GROUP, 0, 1), &policy_description_def),
+    with_entry(token_row("DESCRIPTION", TOKEN_GROUP, 0), &policy_description_def),
     with_entry(token_row("CLASS", TOKEN_GROUP), &qos_class_def),
     with_entry(token_row("ACCESSLIST", TOKEN_GROUP), &qos_access_def),
     token_row("DROPTYPE", TOKEN_ATTRIBUTE, 30),
@@ -341,4 +341,18 @@ int parse_qospolicy(FILE *fp, FILE *, const char *) {
     return read_rule_items(r, policy_item, &b);
 }
 
-block_keys qospolicy_keys() { return {&QOSpoliciesrulestokens}; }
+namespace {
+
+constexpr block_rule qospolicy_rules[] = {
+    kNodeTypeNameRule,
+};
+
+const block_doc qospolicy_doc{.header = "DOMAIN.TYPE M BEGIN",
+                              .needs = "NODES",
+                              .example = "QOSPOLICY NORTH.PE M BEGIN\n"
+                                         "END\n",
+                              .rules = qospolicy_rules};
+
+}  // namespace
+
+block_keys qospolicy_keys() { return {&QOSpoliciesrulestokens, nullptr, &qospolicy_doc}; }

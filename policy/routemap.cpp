@@ -331,7 +331,7 @@ int open_set(block_reader &r, const keyword_rule &rule, void *rec) {
 constinit keyword_table_of routemaptokens{
     {
         token_row("BEGIN", TOKEN_BEGIN),
-        group_key("DESCRIPTION", 1, open_description, &description_def),
+        group_key("DESCRIPTION", 0, open_description, &description_def),
         group_key("TYPE", 0, open_type, &type_def),
         group_key("MATCH", 0, open_match, &match_def),
         group_key("SET", 0, open_set, &set_def),
@@ -356,4 +356,18 @@ int parse_routemap(FILE *fp, FILE *, const char *) {
     return read_attributes(r, &b) ? 1 : 0;
 }
 
-block_keys routemap_keys() { return {&routemaptokens}; }
+namespace {
+
+constexpr block_rule routemap_rules[] = {
+    kNodeTypeNameRule,
+};
+
+const block_doc routemap_doc{.header = "DOMAIN.TYPE BEGIN",
+                             .needs = "NODES",
+                             .example = "ROUTEMAP NORTH.PE BEGIN\n"
+                                        "END\n",
+                             .rules = routemap_rules};
+
+}  // namespace
+
+block_keys routemap_keys() { return {&routemaptokens, nullptr, &routemap_doc}; }

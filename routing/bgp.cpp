@@ -317,4 +317,19 @@ int parse_bgp(FILE *fp, FILE *, const char *) {
     return 0;
 }
 
-block_keys bgp_keys() { return {&bgptokens}; }
+namespace {
+
+constexpr block_rule bgp_rules[] = {
+    kNodeTypeNameRule,
+    kMandOptRule,
+};
+
+const block_doc bgp_doc{.header = "DOMAIN.TYPE ASN n M BEGIN",
+                        .needs = "NODES",
+                        .example = "ROUTING-BGP NORTH.PE ASN 65010 M BEGIN\n"
+                                   "END\n",
+                        .rules = bgp_rules};
+
+}  // namespace
+
+block_keys bgp_keys() { return {&bgptokens, nullptr, &bgp_doc}; }

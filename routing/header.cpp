@@ -208,4 +208,19 @@ int parse_protocolblock(FILE *fp, FILE *, const char *protocol) {
     return 0;
 }
 
-block_keys protocolblock_keys() { return {&protocolblocktokens}; }
+namespace {
+
+constexpr block_rule protocol_rules[] = {
+    kNodeTypeNameRule,
+    kMandOptRule,
+};
+
+const block_doc protocol_doc{.header = "DOMAIN.TYPE M BEGIN",
+                             .needs = "NODES",
+                             .example = "MPLS NORTH.PE M BEGIN\n"
+                                        "END\n",
+                             .rules = protocol_rules};
+
+}  // namespace
+
+block_keys protocolblock_keys() { return {&protocolblocktokens, nullptr, &protocol_doc}; }

@@ -61,4 +61,19 @@ constinit keyword_table_of dvmrptokens{
 
 int parse_dvmrp(FILE *fp, FILE *, const char *) { return parse_mcast(fp, dvmrptokens, "DVMRP"); }
 
-block_keys dvmrp_keys() { return {&dvmrptokens}; }
+namespace {
+
+constexpr block_rule dvmrp_rules[] = {
+    kNodeTypeNameRule,
+    kMandOptRule,
+};
+
+const block_doc dvmrp_doc{.header = "DOMAIN.TYPE M BEGIN",
+                          .needs = "NODES",
+                          .example = "ROUTING-DVMRP NORTH.PE M BEGIN\n"
+                                     "END\n",
+                          .rules = dvmrp_rules};
+
+}  // namespace
+
+block_keys dvmrp_keys() { return {&dvmrptokens, nullptr, &dvmrp_doc}; }

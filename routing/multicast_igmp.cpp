@@ -87,4 +87,19 @@ constinit keyword_table_of igmptokens{
 
 int parse_igmp(FILE *fp, FILE *, const char *) { return parse_mcast(fp, igmptokens, "IGMP"); }
 
-block_keys igmp_keys() { return {&igmptokens}; }
+namespace {
+
+constexpr block_rule igmp_rules[] = {
+    kNodeTypeNameRule,
+    kMandOptRule,
+};
+
+const block_doc igmp_doc{.header = "DOMAIN.TYPE M BEGIN",
+                         .needs = "NODES",
+                         .example = "ROUTING-IGMP NORTH.PE M BEGIN\n"
+                                    "END\n",
+                         .rules = igmp_rules};
+
+}  // namespace
+
+block_keys igmp_keys() { return {&igmptokens, nullptr, &igmp_doc}; }

@@ -350,4 +350,22 @@ int parse_ospf(FILE *fp, FILE *, const char *) {
     return 0;
 }
 
-block_keys ospf_keys() { return {&ospftokens}; }
+namespace {
+
+constexpr block_rule ospf_rules[] = {
+    kNodeTypeNameRule,
+    kMandOptRule,
+    {.text = "It defines an area, with `AREA # n . KEYWORD`", .part = "  AREA # 0 . AUTHENTICATION = TRUE\n",
+     .message = "Area not defined for OSPF"},
+};
+
+const block_doc ospf_doc{.header = "DOMAIN.TYPE PROCESS n M BEGIN",
+                         .needs = "NODES",
+                         .example = "ROUTING-OSPF NORTH.PE PROCESS 1 M BEGIN\n"
+                                    "  AREA # 0 . AUTHENTICATION = TRUE\n"
+                                    "END\n",
+                         .rules = ospf_rules};
+
+}  // namespace
+
+block_keys ospf_keys() { return {&ospftokens, nullptr, &ospf_doc}; }

@@ -131,4 +131,19 @@ constinit keyword_table_of pimtokens{
 
 int parse_pim(FILE *fp, FILE *, const char *) { return parse_mcast(fp, pimtokens, "PIM"); }
 
-block_keys pim_keys() { return {&pimtokens}; }
+namespace {
+
+constexpr block_rule pim_rules[] = {
+    kNodeTypeNameRule,
+    kMandOptRule,
+};
+
+const block_doc pim_doc{.header = "DOMAIN.TYPE M BEGIN",
+                        .needs = "NODES",
+                        .example = "ROUTING-PIM NORTH.PE M BEGIN\n"
+                                   "END\n",
+                        .rules = pim_rules};
+
+}  // namespace
+
+block_keys pim_keys() { return {&pimtokens, nullptr, &pim_doc}; }

@@ -214,5 +214,30 @@ int parse_eigrp(FILE *fp, FILE *, const char *name) {
     return 0;
 }
 
-block_keys rip_keys() { return {&riptokens}; }
-block_keys eigrp_keys() { return {&eigrptokens}; }
+namespace {
+
+constexpr block_rule rip_rules[] = {
+    kNodeTypeNameRule,
+    kMandOptRule,
+};
+
+const block_doc rip_doc{.header = "DOMAIN.TYPE M BEGIN",
+                        .needs = "NODES",
+                        .example = "ROUTING-RIP NORTH.PE M BEGIN\n"
+                                   "END\n",
+                        .rules = rip_rules};
+
+constexpr block_rule eigrp_rules[] = {
+    kNodeTypeNameRule,
+    kMandOptRule,
+};
+
+const block_doc eigrp_doc{.header = "DOMAIN.TYPE PROCESS n M BEGIN",
+                          .needs = "NODES",
+                          .example = "ROUTING-EIGRP NORTH.PE PROCESS 100 M BEGIN\nEND\n",
+                          .rules = eigrp_rules};
+
+}  // namespace
+
+block_keys rip_keys() { return {&riptokens, nullptr, &rip_doc}; }
+block_keys eigrp_keys() { return {&eigrptokens, nullptr, &eigrp_doc}; }

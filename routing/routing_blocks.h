@@ -225,6 +225,12 @@ int parse_msdp(FILE *fp, FILE *loadfp = nullptr, const char *arg = nullptr);
 int parse_dvmrp(FILE *fp, FILE *loadfp = nullptr, const char *arg = nullptr);
 int parse_vrf(FILE *fp, FILE *loadfp = nullptr, const char *arg = nullptr);
 
+// The word before BEGIN in the header of a protocol block, as the examples
+// write it.
+inline constexpr block_rule kMandOptRule{
+    .text = "Before BEGIN, `M` or `O`: the protocol is mandatory or optional for the node type",
+    .values = MandOpt, .part = " M BEGIN", .instead = " X BEGIN"};
+
 // ---- the blocks' keywords, for the dispatch rows ----
 block_keys protocolblock_keys();
 block_keys staticroute_keys();

@@ -160,4 +160,18 @@ int parse_staticroute(FILE *fp, FILE *, const char *) {
     return read_body(r, b);
 }
 
-block_keys staticroute_keys() { return {&staticroutetokens}; }
+namespace {
+
+constexpr block_rule staticroute_rules[] = {
+    kNodeTypeNameRule,
+};
+
+const block_doc staticroute_doc{.header = "DOMAIN.TYPE BEGIN",
+                                .needs = "NODES",
+                                .example = "ROUTING-STATIC NORTH.PE BEGIN\n"
+                                           "END\n",
+                                .rules = staticroute_rules};
+
+}  // namespace
+
+block_keys staticroute_keys() { return {&staticroutetokens, nullptr, &staticroute_doc}; }

@@ -234,4 +234,18 @@ int parse_vrf(FILE *fp, FILE *, const char *) {
     return read_header(r, kVrfHeader, v.b) || read_attributes(r, &v) ? 1 : 0;
 }
 
-block_keys vrf_keys() { return {&vrftokens}; }
+namespace {
+
+constexpr block_rule vrf_rules[] = {
+    kNodeTypeNameRule,
+};
+
+const block_doc vrf_doc{.header = "DOMAIN.TYPE BEGIN",
+                        .needs = "NODES",
+                        .example = "VRF NORTH.PE BEGIN\n"
+                                   "END\n",
+                        .rules = vrf_rules};
+
+}  // namespace
+
+block_keys vrf_keys() { return {&vrftokens, nullptr, &vrf_doc}; }

@@ -115,4 +115,18 @@ int parse_addresspools(FILE *fp, FILE *, const char *) {
     return parse_networkpool(fp);
 }
 
-block_keys addresspool_keys() { return {&pooltokens, &pool_row}; }
+namespace {
+
+constexpr block_rule addresspool_rules[] = {
+    {.text = "Its name is always NETWORK-ADDR-POOL", .part = "NETWORK-ADDR-POOL", .instead = "POOLS",
+     .message = "ERROR: Unknown pool type encountered, 'NETWORK-ADDR-POOL' expected"},
+};
+
+const block_doc addresspool_doc{.header = "NETWORK-ADDR-POOL BEGIN",
+                                .example = "ADDRESSPOOL NETWORK-ADDR-POOL BEGIN\n"
+                                           "END\n",
+                                .rules = addresspool_rules};
+
+}  // namespace
+
+block_keys addresspool_keys() { return {&pooltokens, &pool_row, &addresspool_doc}; }

@@ -389,4 +389,20 @@ int parse_customertype(FILE *fp, FILE *, const char *) {
     return 0;
 }
 
-block_keys customertype_keys() { return {&customertypestokens}; }
+namespace {
+
+constexpr block_rule customertype_rules[] = {
+    {.text = "SERVICETYPE names a SERVICE-TYPE block of the topology", .part = "SERVICETYPE = VPN",
+     .instead = "SERVICETYPE = DIA", .message = "ERROR : Service not defined"},
+};
+
+const block_doc customertype_doc{.header = "name BEGIN",
+                                 .needs = "SERVICE-TYPE",
+                                 .example = "CUSTOMER-TYPE BUSINESS BEGIN\n"
+                                            "  SERVICETYPE = VPN\n"
+                                            "END\n",
+                                 .rules = customertype_rules};
+
+}  // namespace
+
+block_keys customertype_keys() { return {&customertypestokens, nullptr, &customertype_doc}; }

@@ -59,7 +59,7 @@ constinit keyword_table_of classtokens{
     {
         {.name = "NAME", .mandatory = 1, .maxlen = 30, .toolong_err = on_error::fail,
          .field = NDL_TEXT(class_entry, rec.value), .repeatable = true, .after = class_name},
-        {.name = "DISPLAYNAME", .mandatory = 1, .maxlen = 30, .toolong_err = on_error::fail,
+        {.name = "DISPLAYNAME", .maxlen = 30, .toolong_err = on_error::fail,
          .field = NDL_TEXT(class_entry, rec.name), .repeatable = true, .after = class_displayname},
         // Compared only, never stored as text.
         {.name = "DEFAULT", .length = length_rule::own, .repeatable = true, .after = class_default},
@@ -332,5 +332,30 @@ int parse_pooltypes(FILE *fp, FILE *, const char *) {
     return 0;
 }
 
-block_keys poolclass_keys() { return {&poolclasstokens}; }
-block_keys pooltypes_keys() { return {&pooltypestokens}; }
+namespace {
+
+const block_doc poolclass_doc{.header = "BEGIN",
+                              .example = "POOL-CLASS BEGIN\n"
+                                         "  CLASS = ( NAME = GOLD )\n"
+                                         "END\n"};
+
+constexpr block_rule pooltype_rules[] = {
+    {.text = "A TYPE names a service type and host types that a SERVICE-TYPE block defined",
+     .part = "SERVICETYPE = VPN", .instead = "SERVICETYPE = DIA", .message = "Service type not defined"},
+};
+
+const block_doc pooltype_doc{.header = "BEGIN",
+                             .before = "SERVICE-TYPE VPN BEGIN\n"
+                                       "  SERVICENAME = Corporate\n"
+                                       "  HOSTTYPE = \"CE\"\n"
+                                       "END\n",
+                             .example = "POOL-TYPE BEGIN\n"
+                                        "  TYPE = ( SERVICETYPE = VPN , HOSTTYPE = \"CE\" , POOLOWNER = PROVIDER )\n"
+                                        "  SUBPOOLS = \"WAN\"\n"
+                                        "END\n",
+                             .rules = pooltype_rules};
+
+}  // namespace
+
+block_keys poolclass_keys() { return {&poolclasstokens, nullptr, &poolclass_doc}; }
+block_keys pooltypes_keys() { return {&pooltypestokens, nullptr, &pooltype_doc}; }

@@ -113,4 +113,19 @@ int parse_servicetypes(FILE *fp, FILE *, const char *) {
     return 0;
 }
 
-block_keys servicetypes_keys() { return {&servicetypestokens}; }
+namespace {
+
+constexpr block_rule servicetype_rules[] = {
+    {.text = "Its name is a service type", .values = ServiceTypes, .part = "SERVICE-TYPE VPN",
+     .instead = "SERVICE-TYPE XYZ", .message = "Invalid service type specified"},
+};
+
+const block_doc servicetype_doc{.header = "name BEGIN",
+                                .example = "SERVICE-TYPE VPN BEGIN\n"
+                                           "  SERVICENAME = Corporate\n"
+                                           "END\n",
+                                .rules = servicetype_rules};
+
+}  // namespace
+
+block_keys servicetypes_keys() { return {&servicetypestokens, nullptr, &servicetype_doc}; }
