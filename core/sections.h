@@ -62,6 +62,15 @@ inline constexpr block_rule kNodeTypeNameRule{
     .text = "Its name is a node type that a NODES block defined, `DOMAIN.TYPE`", .part = "NORTH.PE",
     .instead = "NORTH.CE"};
 
+inline constexpr block_rule kNodeTypeRules[] = {kNodeTypeNameRule};
+
+// The doc of a block named after a node type, loaded after the NODES
+// example.
+constexpr block_doc node_block_doc(const char *header, const char *example,
+                                   std::span<const block_rule> rules = kNodeTypeRules) {
+    return {.header = header, .needs = "NODES", .example = example, .rules = rules};
+}
+
 // What a block reads, as the language reference lists it: its keyword
 // table and, where its own code reads an entry after any word (a pool's
 // name), that entry's row; and what the reference says beside them.

@@ -73,7 +73,8 @@ int description_checks(block_reader &r, void *rec, void *) {
 constinit keyword_table_of asncomhdrtokens{
     {
         {.name = "FLT-SEQSTART", .mandatory = 1, .maxlen = 200, .toolong_msg = kMaxLength,
-         .toolong_err = on_error::fail, .field = NDL_TEXT(list_desc, start), .before = start},
+         .toolong_err = on_error::fail, .field = NDL_TEXT(list_desc, start), .before = start,
+         .checks = "a number or a quoted value; not empty"},
         {.name = "FLT-SEQINC", .mandatory = 1, .kind = value_kind::number,
          .kind_msg = "ERROR : Specify increment number  for community/asn filter list number: %s @ %d\n",
          .field = NDL_INT(list_desc, increment)},
@@ -110,7 +111,7 @@ constinit keyword_table_of asncomtokens{
     {
         permit_deny_key(NDL_TEXT(format_entry, type)),
         quoted_key("SUBSTRING", 1, 200, "ERROR: Specify substring within quotes: %s @ %d\n",
-                   NDL_TEXT(format_entry, substring), substring),
+                   NDL_TEXT(format_entry, substring), substring, "a value the node type can resolve"),
         token_row("(", TOKEN_LPAREN),
         token_row(")", TOKEN_RPAREN),
         token_row("=", TOKEN_EQUAL),

@@ -210,16 +210,9 @@ int parse_protocolblock(FILE *fp, FILE *, const char *protocol) {
 
 namespace {
 
-constexpr block_rule protocol_rules[] = {
-    kNodeTypeNameRule,
-    kMandOptRule,
-};
-
-const block_doc protocol_doc{.header = "DOMAIN.TYPE M BEGIN",
-                             .needs = "NODES",
-                             .example = "MPLS NORTH.PE M BEGIN\n"
-                                        "END\n",
-                             .rules = protocol_rules};
+const block_doc protocol_doc = node_block_doc("DOMAIN.TYPE M BEGIN",
+                                              "MPLS NORTH.PE M BEGIN\n"
+                                              "END\n", kProtocolRules);
 
 }  // namespace
 

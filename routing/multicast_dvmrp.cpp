@@ -23,6 +23,7 @@ constinit keyword_table_of dvmrpmembertokens{
         [] {
             keyword_rule k = mcast_key("SUMMARYMASK", NDL_TEXT(DM, summarymask));
             k.before = mask_after_address;
+            k.checks = "after SUMMARYADDRESS";
             return k;
         }(),
         mcast_key("SUMMARYMETRIC", NDL_TEXT(DM, summarymetric)),
@@ -63,16 +64,9 @@ int parse_dvmrp(FILE *fp, FILE *, const char *) { return parse_mcast(fp, dvmrpto
 
 namespace {
 
-constexpr block_rule dvmrp_rules[] = {
-    kNodeTypeNameRule,
-    kMandOptRule,
-};
-
-const block_doc dvmrp_doc{.header = "DOMAIN.TYPE M BEGIN",
-                          .needs = "NODES",
-                          .example = "ROUTING-DVMRP NORTH.PE M BEGIN\n"
-                                     "END\n",
-                          .rules = dvmrp_rules};
+const block_doc dvmrp_doc = node_block_doc("DOMAIN.TYPE M BEGIN",
+                                           "ROUTING-DVMRP NORTH.PE M BEGIN\n"
+                                           "END\n", kProtocolRules);
 
 }  // namespace
 

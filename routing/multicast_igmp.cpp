@@ -42,6 +42,7 @@ constinit keyword_table_of igmpgrouptokens{
         [] {
             keyword_rule k = mcast_key("ADDRTYPE", NDL_TEXT(IG, addrtype), 1);
             k.before = one_of<IGMPAddrTypes, kAddrTypeMsg>;
+            k.values = IGMPAddrTypes;
             return k;
         }(),
         mcast_context<IG>(false),
@@ -89,16 +90,9 @@ int parse_igmp(FILE *fp, FILE *, const char *) { return parse_mcast(fp, igmptoke
 
 namespace {
 
-constexpr block_rule igmp_rules[] = {
-    kNodeTypeNameRule,
-    kMandOptRule,
-};
-
-const block_doc igmp_doc{.header = "DOMAIN.TYPE M BEGIN",
-                         .needs = "NODES",
-                         .example = "ROUTING-IGMP NORTH.PE M BEGIN\n"
-                                    "END\n",
-                         .rules = igmp_rules};
+const block_doc igmp_doc = node_block_doc("DOMAIN.TYPE M BEGIN",
+                                          "ROUTING-IGMP NORTH.PE M BEGIN\n"
+                                          "END\n", kProtocolRules);
 
 }  // namespace
 

@@ -99,6 +99,7 @@ constinit keyword_table_of msdptokens{
         [] {
             keyword_rule k = block_key("USAGE-CONDITION", NDL_TEXT(mcast_block, b.usagecondition));
             k.after = usage_condition;
+            k.checks = usagecondition_row().checks;
             return k;
         }(),
         block_key("ORIGINATORID", NDL_TEXT(mcast_block, msdp.originatorid)),

@@ -67,7 +67,8 @@ constinit keyword_table_of vrfdescriptiontokens{
             return k;
         }(),
         {.name = "CONTEXT", .maxlen = 200, .kind = value_kind::quoted, .length = length_rule::own,
-         .kind_msg = "Error: Specify  context within quotes: %s @ %d\n", .after = group_context},
+         .kind_msg = "Error: Specify  context within quotes: %s @ %d\n", .after = group_context,
+         .checks = "a context of the node type, such as `\"BYHOST()\"`; at most three"},
         MCAST_PUNCTUATION,
     },
     kVrfList};
@@ -236,15 +237,9 @@ int parse_vrf(FILE *fp, FILE *, const char *) {
 
 namespace {
 
-constexpr block_rule vrf_rules[] = {
-    kNodeTypeNameRule,
-};
-
-const block_doc vrf_doc{.header = "DOMAIN.TYPE BEGIN",
-                        .needs = "NODES",
-                        .example = "VRF NORTH.PE BEGIN\n"
-                                   "END\n",
-                        .rules = vrf_rules};
+const block_doc vrf_doc = node_block_doc("DOMAIN.TYPE BEGIN",
+                                         "VRF NORTH.PE BEGIN\n"
+                                         "END\n");
 
 }  // namespace
 

@@ -87,26 +87,28 @@ int take_owner(block_reader &r, const keyword_rule &, void *rec) {
     return 0;
 }
 
-constexpr keyword_rule attribute(const char *name, int mandatory, int maxlen, attr_check step, bool upper = true) {
+constexpr keyword_rule attribute(const char *name, int mandatory, int maxlen, attr_check step, bool upper = true,
+                                 const value_table *values = nullptr, const char *checks = nullptr) {
     return keyword_rule{.name = name, .mandatory = mandatory, .maxlen = maxlen, .length = length_rule::own,
-                        .upper = upper, .after = step};
+                        .upper = upper, .after = step, .checks = checks, .values = values};
 }
 
 constinit keyword_table_of connectiontypestokens{
     {
         token_row("BEGIN", TOKEN_BEGIN),
-        attribute("TYPE", 0, 30, take_type),
-        attribute("SCOPE", 0, 30, take_scope),
+        attribute("TYPE", 0, 30, take_type, true, NetworkTypes),
+        attribute("SCOPE", 0, 30, take_scope, true, Scope),
         {.name = "MAXCONNECTIONS", .maxlen = 30, .kind = value_kind::number, .length = length_rule::own,
-         .kind_msg = "Numeric value is expected for max connections.%s @%d\n", .after = take_maxconn},
-        attribute("VALIDATION", 0, 30, take_validation),
+         .kind_msg = "Numeric value is expected for max connections.%s @%d\n", .after = take_maxconn,
+         .checks = "a number of 32 bits"},
+        attribute("VALIDATION", 0, 30, take_validation, true, ValidationTypes),
         with_entry(token_row("IPADDRESS", TOKEN_GROUP, 80, 1), &ipaddress_def),
         with_entry(token_row("SELECTIONMETHOD", TOKEN_GROUP, 80), &selmethod_def),
         with_entry(token_row("DEPENDENCY", TOKEN_GROUP), &dependency_def),
-        attribute("ADDRESSOWNER", 0, 200, take_owner, false),
-        attribute("VALIDATIONPOOL", 0, 30, take_validationpool, false),
+        attribute("ADDRESSOWNER", 0, 200, take_owner, false, nullptr, "an owner such as `DOMAIN.TYPE`; once"),
+        attribute("VALIDATIONPOOL", 0, 30, take_validationpool, false, nullptr, "a pool of the ADDRESSPOOL block"),
         with_entry(token_row("INSTANCEID", TOKEN_LIST, kInstanceIdMax), &instances_def),
-        attribute("ROUTEDPROTOCOLS", 0, 0, take_routedprotocols),
+        attribute("ROUTEDPROTOCOLS", 0, 0, take_routedprotocols, true, RoutedProtocols),
         with_entry(token_row("MEMBER", TOKEN_GROUP, 0), &member_def),
         with_entry(token_row("INTERFACETYPES", TOKEN_GROUP, 0), &interfaces_def),
         with_entry(token_row("VARIABLE", TOKEN_GROUP), &variable_entry),

@@ -110,7 +110,8 @@ constinit keyword_table_of intbandwidthentrytokens{
          .field = NDL_TEXT(bandwidth_entry, interfacetype)},
         {.name = "BANDWIDTH", .mandatory = 1, .maxlen = 100, .kind = value_kind::list, .kind_msg = kListQuotedMsg,
          .order_msg = "ERROR :Syntax error BANDWIDTH expected': %s @%d\n",
-         .field = NDL_ROWS(bandwidth_entry, bandwidths, count), .after = file_bandwidths},
+         .field = NDL_ROWS(bandwidth_entry, bandwidths, count), .after = file_bandwidths,
+         .checks = "values of the system list BANDWIDTH"},
     },
     kListEntryOptions};
 
