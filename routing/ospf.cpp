@@ -305,8 +305,10 @@ constinit keyword_table_of ospftokens{
         ownercontext_row(),
         usagecondition_row(),
         {.name = "AREA", .type = TOKEN_AREA, .kind = value_kind::none, .repeatable = true, .after = read_area,
-         .checks = "`AREA # id . KEYWORD ...`: the id a number or a variable of the node type; the area's "
-                   "keywords below"},
+         .checks = "`AREA # id . KEYWORD ...`, the id a number or a variable of the node type, KEYWORD one of "
+                   "`AUTHENTICATION = TRUE` (or FALSE), `STUB = stub` (or nssa), "
+                   "`NETWORK = ( \"interface\" , ... )`, "
+                   "`RANGE = ( ADDRESS = ... , PREFIX = n )`"},
         token_row("#", TOKEN_HASH),
         passiveint_row(),
         {.name = "SUMMARY", .type = TOKEN_GROUP, .kind = value_kind::entry, .repeatable = true,
