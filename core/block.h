@@ -235,6 +235,12 @@ struct keyword_rule {
     // lists what is read).
     const entry_def *entry = nullptr;
     entry_file file = nullptr;         // kind entry: what the owner does with it
+    // For the reference: what the keyword's own check (before, after, or
+    // the block's code for a token row) holds it to; and, for a keyword
+    // that is mandatory only with another value, that value.
+    const char *checks = nullptr;
+    const char *mandatory_when = nullptr;
+    const value_table *values = nullptr;  // the values its check allows, ended by ""
 };
 
 // A row the tokenizer needs but the attribute loop does not read.
@@ -252,6 +258,13 @@ constexpr keyword_rule refused_row(const char *name, int type, int maxlen = 0) {
 // the entry's keywords under it; the loop does not use it.
 constexpr keyword_rule with_entry(keyword_rule k, const entry_def *entry) {
     k.entry = entry;
+    return k;
+}
+
+// A row with what its own check holds it to, for the reference.
+constexpr keyword_rule with_checks(keyword_rule k, const char *checks, const value_table *values = nullptr) {
+    k.checks = checks;
+    k.values = values;
     return k;
 }
 

@@ -14,19 +14,72 @@
 #include <cstdint>
 #include <cstdio>
 #include <iterator>
+#include <span>
 #include <string_view>
+
+#include "tokenizer.h"
 
 using block_parser = int (*)(FILE *fp, FILE *loadfp, const char *arg);
 
 class keyword_table;
 struct keyword_rule;
 
+// A rule of a block that its table does not say (its own code holds it),
+// as the reference states it; the reference test holds it against a load.
+struct block_rule {
+    const char *text = nullptr;  // null: the table says it (a keyword's mark)
+    // The values the rule allows (ended by ""), listed after its text.
+    const value_table *values = nullptr;
+    // The text of the example that meets the rule: left out (or written
+    // `instead`), the load fails and its log holds `message`.
+    const char *part = nullptr;
+    const char *instead = "";
+    const char *message = nullptr;
+    // The whole block the rule needs, when the block's example does not
+    // meet it (a keyword mandatory only with a value); it loads.
+    const char *example = nullptr;
+};
+
+// What the reference says of a block beyond its keyword table, kept beside
+// that table: how it opens, what must be loaded before it, the smallest
+// block that loads, and the rules of its own code.
+struct block_doc {
+    const char *header = nullptr;  // after the block keyword, to BEGIN: "name PROCESS n M BEGIN"
+    // Blocks whose examples load before this one's, by keyword, blank
+    // separated: of its own section, else of the sections before it.
+    const char *needs = "";
+    // Blocks of its own section that only this example needs, loaded
+    // before it (and before it where another block needs it).
+    const char *before = "";
+    // Every keyword marked mandatory and the parts its rules need, nothing
+    // else; it opens with the block keyword (another block read by the same
+    // parser takes its own).
+    const char *example = nullptr;
+    std::span<const block_rule> rules{};
+};
+
+// The rule of every block named after a node type, as its example writes
+// it (NORTH.PE, of the NODES example).
+inline constexpr block_rule kNodeTypeNameRule{
+    .text = "Its name is a node type that a NODES block defined, `DOMAIN.TYPE`", .part = "NORTH.PE",
+    .instead = "NORTH.CE"};
+
+inline constexpr block_rule kNodeTypeRules[] = {kNodeTypeNameRule};
+
+// The doc of a block named after a node type, loaded after the NODES
+// example.
+constexpr block_doc node_block_doc(const char *header, const char *example,
+                                   std::span<const block_rule> rules = kNodeTypeRules) {
+    return {.header = header, .needs = "NODES", .example = example, .rules = rules};
+}
+
 // What a block reads, as the language reference lists it: its keyword
 // table and, where its own code reads an entry after any word (a pool's
-// name), that entry's row.
+// name), that entry's row; and what the reference says beside them.
 struct block_keys {
     const keyword_table *table = nullptr;
     const keyword_rule *word = nullptr;
+    const block_doc *doc = nullptr;
 };
 
 // One block keyword of a section and its parser; a table ends with kind 0.

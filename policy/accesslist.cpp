@@ -152,23 +152,32 @@ constinit keyword_table_of accessdesctokens{
         // Held to their value lists (or read as numbers), not to their
         // longest values: only the fields bound them.
         {.name = "ACL-TYPE", .mandatory = 1, .maxlen = 30, .length = length_rule::field,
-         .field = NDL_TEXT(description_entry, acl.acltype), .before = acl_type},
+         .field = NDL_TEXT(description_entry, acl.acltype), .before = acl_type, .checks = "in any case",
+         .values = AccessTypes},
         {.name = "ACL-NAME", .maxlen = 150, .kind = value_kind::quoted,
          .kind_msg = "ERROR: Specify accesslist name within quotes: %s @ %d\n", .toolong_msg = kMaxLength,
-         .toolong_err = on_error::fail, .field = NDL_TEXT(description_entry, acl.aclname), .after = acl_name},
+         .toolong_err = on_error::fail, .field = NDL_TEXT(description_entry, acl.aclname), .after = acl_name,
+         .checks = "not empty; with OWNER, a name the node type can resolve"},
         {.name = "ACL-SEQSTART", .maxlen = 9, .kind = value_kind::number,
          .kind_msg = "ERROR : Number expected for ACL-SEQSTART field: %s @ %d\n",
-         .field = NDL_INT(description_entry, acl.aclstart), .after = sequence_only, .tag = 0},
+         .field = NDL_INT(description_entry, acl.aclstart), .after = sequence_only, .tag = 0,
+         .checks = "only with NAME-TYPE SEQUENCE, given before it"},
         {.name = "ACL-SEQINC", .maxlen = 9, .kind = value_kind::number,
          .kind_msg = "ERROR :Number expected fro field ACL-SEQINC: %s @ %d\n",
-         .field = NDL_INT(description_entry, acl.aclinc), .after = sequence_only, .tag = 1},
-        limited("NAME-TYPE", 1, 30, NDL_TEXT(description_entry, acl.nametype), name_type),
-        context_key(context),
+         .field = NDL_INT(description_entry, acl.aclinc), .after = sequence_only, .tag = 1,
+         .checks = "only with NAME-TYPE SEQUENCE, given before it"},
+        with_checks(limited("NAME-TYPE", 1, 30, NDL_TEXT(description_entry, acl.nametype), name_type),
+                    "`STRING` or `SEQUENCE`, in any case; once"),
+        with_checks(context_key(context),
+                    "a context of the node type with an aggregation function, such as `\"BYHOST()\"`; at most three"),
         {.name = "USAGE", .maxlen = 30, .length = length_rule::field,
-         .field = NDL_TEXT(description_entry, acl.usage), .before = usage},
+         .field = NDL_TEXT(description_entry, acl.usage), .before = usage,
+         .checks = "a usage of the section, in any case (see the block's rules); not in a QoS policy's list"},
         {.name = "DIRECTION", .maxlen = 100, .length = length_rule::field,
-         .field = NDL_TEXT(description_entry, acl.direction), .before = direction},
-        limited("OWNER", 0, 200, NDL_TEXT(description_entry, acl.owner), not_embedded),
+         .field = NDL_TEXT(description_entry, acl.direction), .before = direction,
+         .checks = "in any case; not in a QoS policy's list", .values = Direction},
+        with_checks(limited("OWNER", 0, 200, NDL_TEXT(description_entry, acl.owner), not_embedded),
+                    "an owner the node type can resolve; not in a QoS policy's list"),
         token_row("(", TOKEN_LPAREN),
         token_row(")", TOKEN_RPAREN),
         token_row("=", TOKEN_EQUAL),
@@ -338,18 +347,31 @@ int address(block_reader &r, const keyword_rule &rule, void *rec) {
                   r.tok, Line);
 }
 
+// What the reference says of them.
+constexpr char kNetworkEntry[] =
+    "a network entry's keyword (no SOURCE or DEST keywords in the description's FORMATs); a prefix: 1 to 32, "
+    "or AUTO";
+constexpr char kAddressEntry[] =
+    "an address entry's keyword (no NETWORK keywords in the description's FORMATs); a prefix: 1 to 32 or AUTO; a "
+    "port or operator: quoted or AUTO; ESTABLISHED and LOG: TRUE or FALSE";
+constexpr char kNetworkAddress[] =
+    "a network entry's address of the node type, with an aggregation function, such as `\"IP(INTERFACE)\"`";
+constexpr char kAddressAddress[] =
+    "an address entry's address of the node type, with an aggregation function, such as `\"IP(INTERFACE)\"`";
+
 // An entry keyword with its own check of the value (which first decides the
 // entry's kind).
 constexpr keyword_rule entry_key(const char *name, int tag, int maxlen, field_ref field, attr_check before,
                                  length_rule length = length_rule::table) {
-    return keyword_rule{.name = name, .maxlen = maxlen, .length = length, .field = field, .before = before, .tag = tag};
+    return keyword_rule{.name = name, .maxlen = maxlen, .length = length, .field = field, .before = before, .tag = tag,
+                        .checks = tag & kNetwork ? kNetworkEntry : kAddressEntry};
 }
 constexpr keyword_rule address_key(const char *name, int tag, int maxlen, const char *quote_msg,
                                    field_ref field) {
     return keyword_rule{.name = name, .maxlen = maxlen, .kind = value_kind::quoted,
                         .length = maxlen ? length_rule::table : length_rule::field, .kind_msg = quote_msg,
-                        .field = field,
-                        .before = entry_kind, .after = address, .tag = tag};
+                        .field = field, .before = entry_kind, .after = address, .tag = tag,
+                        .checks = tag & kNetwork ? kNetworkAddress : kAddressAddress};
 }
 
 // After ")".
@@ -370,12 +392,17 @@ int format_checks(block_reader &r, void *entry, void *) {
 
 constinit keyword_table_of formattokens{
     {
-        {.name = "PROTOCOL", .maxlen = 30, .length = length_rule::own, .repeatable = true, .after = protocol},
-        {.name = "TYPE", .maxlen = 30, .length = length_rule::field, .field = NDL_TEXT(format_entry, acl.type),
-         .before = entry_type},
+        {.name = "PROTOCOL", .maxlen = 30, .length = length_rule::own, .repeatable = true, .after = protocol,
+         .checks = "a protocol, or AUTO (ip); required in a network entry"},
+        // Asked for by format_checks with a message of its own, ahead of the
+        // mandatory check.
+        {.name = "TYPE", .mandatory = 1, .maxlen = 30, .length = length_rule::field,
+         .field = NDL_TEXT(format_entry, acl.type), .before = entry_type, .checks = "in any case",
+         .values = AccessListTypes},
         {.name = "REPEATBY", .maxlen = 200, .kind = value_kind::quoted,
          .kind_msg = "ERROR: Specify context value within quotes: %s @ %d\n",
-         .field = NDL_TEXT(format_entry, acl.repeatby), .after = repeatby},
+         .field = NDL_TEXT(format_entry, acl.repeatby), .after = repeatby,
+         .checks = "a context of the node type with an aggregation function"},
         address_key("NETWORK", kNetwork, 0, "ERROR: Specify network value within quotes: %s @ %d\n",
                     NDL_TEXT(format_entry, ext.hostnetworkno)),
         entry_key("NETWORK-DNCB", kNetwork, 0, NDL_INT(format_entry, ext.hostdncb), prefix),
@@ -558,7 +585,63 @@ int parse_accesslist(FILE *fp, FILE *, const char *) {
     return 0;
 }
 
-block_keys accesslist_keys() { return {&accesstokens}; }
+namespace {
+
+// Each section's lists serve their own usages.
+constexpr block_rule kAclOwnerRule{.text = "Its DESCRIPTION gives OWNER", .part = "OWNER = \"NORTH.PE\" , ",
+                                   .message = "ERROR: ACL owner not specifed."};
+constexpr block_rule routing_acl_rules[] = {
+    kNodeTypeNameRule,
+    {.text = "Its DESCRIPTION gives USAGE, a usage of the ROUTING section", .values = RoutingAccessUsages,
+     .part = " , USAGE = route-filter", .message = "ERROR: ACL usage not specifed."},
+    kAclOwnerRule,
+};
+constexpr block_rule firewall_acl_rules[] = {
+    kNodeTypeNameRule,
+    {.text = "Its DESCRIPTION gives USAGE, a usage of the FIREWALL section", .values = FirewallAccessUsages,
+     .part = " , USAGE = snmp", .message = "ERROR: ACL usage not specifed."},
+    kAclOwnerRule,
+};
+constexpr block_rule qos_acl_rules[] = {
+    kNodeTypeNameRule,
+    {.text = "Its DESCRIPTION gives USAGE, a usage of the QOS section", .values = QosAccessUsages,
+     .part = " , USAGE = QOS", .message = "ERROR: ACL usage not specifed."},
+    kAclOwnerRule,
+};
+
+const block_doc routing_acl_doc{
+    .header = "DOMAIN.TYPE BEGIN",
+    .needs = "NODES",
+    .example = "ACCESSLIST NORTH.PE BEGIN\n"
+               "  DESCRIPTION = ( ACL-TYPE = standard , NAME-TYPE = STRING ,\n"
+               "                  OWNER = \"NORTH.PE\" , USAGE = route-filter )\n"
+               "  FORMAT = ( TYPE = permit )\n"
+               "END\n",
+    .rules = routing_acl_rules};
+const block_doc firewall_acl_doc{
+    .header = "DOMAIN.TYPE BEGIN",
+    .needs = "NODES",
+    .example = "ACCESSLIST NORTH.PE BEGIN\n"
+               "  DESCRIPTION = ( ACL-TYPE = standard , NAME-TYPE = STRING ,\n"
+               "                  OWNER = \"NORTH.PE\" , USAGE = snmp )\n"
+               "  FORMAT = ( TYPE = permit )\n"
+               "END\n",
+    .rules = firewall_acl_rules};
+const block_doc qos_acl_doc{
+    .header = "DOMAIN.TYPE BEGIN",
+    .needs = "NODES",
+    .example = "ACCESSLIST NORTH.PE BEGIN\n"
+               "  DESCRIPTION = ( ACL-TYPE = standard , NAME-TYPE = STRING ,\n"
+               "                  OWNER = \"NORTH.PE\" , USAGE = QOS )\n"
+               "  FORMAT = ( TYPE = permit )\n"
+               "END\n",
+    .rules = qos_acl_rules};
+
+}  // namespace
+
+block_keys accesslist_keys() { return {&accesstokens, nullptr, &routing_acl_doc}; }
+block_keys firewall_accesslist_keys() { return {&accesstokens, nullptr, &firewall_acl_doc}; }
+block_keys qos_accesslist_keys() { return {&accesstokens, nullptr, &qos_acl_doc}; }
 
 int extract_policy_acl(FILE *fp, const qos_policy_class_rec &policy) {
     block_reader r(fp, acltokens);

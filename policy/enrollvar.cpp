@@ -75,4 +75,12 @@ int validate_custpolicies() {
     return 1;
 }
 
-block_keys serviceenrollvar_keys() { return {&QOSserviceenroll_vartokens}; }
+namespace {
+
+const block_doc enrollvar_doc{.header = "BEGIN",
+                              .example = "QOS-SERVICE-ENROLLVAR BEGIN\n"
+                                         "END\n"};
+
+}  // namespace
+
+block_keys serviceenrollvar_keys() { return {&QOSserviceenroll_vartokens, nullptr, &enrollvar_doc}; }

@@ -73,7 +73,8 @@ int description_checks(block_reader &r, void *rec, void *) {
 constinit keyword_table_of asncomhdrtokens{
     {
         {.name = "FLT-SEQSTART", .mandatory = 1, .maxlen = 200, .toolong_msg = kMaxLength,
-         .toolong_err = on_error::fail, .field = NDL_TEXT(list_desc, start), .before = start},
+         .toolong_err = on_error::fail, .field = NDL_TEXT(list_desc, start), .before = start,
+         .checks = "a number or a quoted value; not empty"},
         {.name = "FLT-SEQINC", .mandatory = 1, .kind = value_kind::number,
          .kind_msg = "ERROR : Specify increment number  for community/asn filter list number: %s @ %d\n",
          .field = NDL_INT(list_desc, increment)},
@@ -110,7 +111,7 @@ constinit keyword_table_of asncomtokens{
     {
         permit_deny_key(NDL_TEXT(format_entry, type)),
         quoted_key("SUBSTRING", 1, 200, "ERROR: Specify substring within quotes: %s @ %d\n",
-                   NDL_TEXT(format_entry, substring), substring),
+                   NDL_TEXT(format_entry, substring), substring, "a value the node type can resolve"),
         token_row("(", TOKEN_LPAREN),
         token_row(")", TOKEN_RPAREN),
         token_row("=", TOKEN_EQUAL),
@@ -166,8 +167,8 @@ int open_format(block_reader &r, const keyword_rule &rule, void *rec) {
 constinit keyword_table_of asncomlisttokens{
     {
         token_row("BEGIN", TOKEN_BEGIN),
-        group_key("DESCRIPTION", 1, open_description, &description_def),
-        group_key("FORMAT", 1, open_format, &format_def),
+        group_key("DESCRIPTION", 0, open_description, &description_def),
+        group_key("FORMAT", 0, open_format, &format_def),
         token_row("END", TOKEN_END),
     },
     {.invalid_msg = kBlockInvalid, .error_ends = true}};
@@ -186,4 +187,25 @@ int parse_asncommlist(FILE *fp, FILE *, const char *listtype) {
     return read_attributes(r, &b) ? 1 : 0;
 }
 
-block_keys asncommlist_keys() { return {&asncomlisttokens}; }
+namespace {
+
+constexpr block_rule asncommlist_rules[] = {
+    kNodeTypeNameRule,
+    {.text = "A FORMAT follows the DESCRIPTION it belongs to",
+     .part = "  DESCRIPTION = ( FLT-SEQSTART = 50 , FLT-SEQINC = 1 )\n",
+     .message = "ERROR: asn/community list number has to be specified first",
+     .example = "ASNLIST NORTH.PE BEGIN\n"
+                "  DESCRIPTION = ( FLT-SEQSTART = 50 , FLT-SEQINC = 1 )\n"
+                "  FORMAT = ( TYPE = permit , SUBSTRING = \"_65001_\" )\n"
+                "END\n"},
+};
+
+const block_doc asncommlist_doc{.header = "DOMAIN.TYPE BEGIN",
+                                .needs = "NODES",
+                                .example = "ASNLIST NORTH.PE BEGIN\n"
+                                           "END\n",
+                                .rules = asncommlist_rules};
+
+}  // namespace
+
+block_keys asncommlist_keys() { return {&asncomlisttokens, nullptr, &asncommlist_doc}; }

@@ -56,10 +56,10 @@ constinit keyword_table_of mapclassdescriptiontokens{
     {
         quoted_key("NAME", 1, 80, "ERROR: Specify map name within quotes: %s @ %d\n", NDL_TEXT(R, mapclassname)),
         {.name = "USAGE", .mandatory = 1, .maxlen = 80, .toolong_msg = kMaxLength, .toolong_err = on_error::fail,
-         .field = NDL_TEXT(R, usage), .before = class_usage},
+         .field = NDL_TEXT(R, usage), .before = class_usage, .checks = "`framerelay` or `atm`, in any case"},
         {.name = "OWNER", .mandatory = 1, .maxlen = 80, .kind = value_kind::quoted,
          .kind_msg = "ERROR :Specify mapclass owner within quotes: %s @ %d\n", .toolong_msg = kMaxLength,
-         .toolong_err = on_error::fail, .field = NDL_TEXT(R, owner), .after = class_owner},
+         .toolong_err = on_error::fail, .field = NDL_TEXT(R, owner), .after = class_owner, .checks = "not empty"},
         context_key(class_context),
         refused_row("TYPE", TOKEN_ATTRIBUTE),
         token_row("(", TOKEN_LPAREN),
@@ -89,11 +89,13 @@ int queue_value(block_reader &r, const keyword_rule &, void *rec) {
 
 constexpr keyword_rule rate(const char *name, field_ref field) {
     return keyword_rule{.name = name, .maxlen = 80, .toolong_msg = kMaxLength, .toolong_err = on_error::fail,
-                        .field = field, .before = number_value};
+                        .field = field, .before = number_value,
+                        .checks = "a number, or a numeric function of the node type"};
 }
 constexpr keyword_rule queue(const char *name, field_ref field) {
     return keyword_rule{.name = name, .maxlen = 80, .toolong_msg = kMaxLength, .toolong_err = on_error::fail,
-                        .field = field, .after = queue_value};
+                        .field = field, .after = queue_value,
+                        .checks = "a value the node type can resolve"};
 }
 
 constexpr loop_options attribute_options =
@@ -200,4 +202,14 @@ int parse_domainmapclass(FILE *fp, FILE *, const char *) {
     return read_attributes(r, &b) ? 1 : 0;
 }
 
-block_keys domainmapclass_keys() { return {&domainmapclasstokens}; }
+namespace {
+
+const block_doc mapclass_doc = node_block_doc("DOMAIN.TYPE BEGIN",
+                                              "MAP-CLASS NORTH.PE BEGIN\n"
+                                              "  DESCRIPTION = ( NAME = \"FR\" , USAGE = framerelay ,\n"
+                                              "                  OWNER = \"NORTH.PE\" )\n"
+                                              "END\n");
+
+}  // namespace
+
+block_keys domainmapclass_keys() { return {&domainmapclasstokens, nullptr, &mapclass_doc}; }

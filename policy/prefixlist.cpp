@@ -54,7 +54,8 @@ constinit keyword_table_of prefixhdrtokens{
     {
         {.name = "PFX-NAME", .mandatory = 1, .maxlen = 200, .kind = value_kind::quoted,
          .kind_msg = "ERROR: Specify prefixlist name within quotes: %s @ %d\n", .toolong_msg = kMaxLength,
-         .toolong_err = on_error::fail, .field = NDL_TEXT(header_entry, hdr.listname), .after = list_name},
+         .toolong_err = on_error::fail, .field = NDL_TEXT(header_entry, hdr.listname), .after = list_name,
+         .checks = "not empty"},
         context_key(header_context),
         token_row("(", TOKEN_LPAREN),
         token_row(")", TOKEN_RPAREN),
@@ -109,16 +110,18 @@ int format_checks(block_reader &r, void *, void *) {
 }
 
 constexpr keyword_rule length_key(const char *name, int tag, field_ref field) {
-    return keyword_rule{.name = name, .field = field, .before = length, .tag = tag};
+    return keyword_rule{.name = name, .field = field, .before = length, .tag = tag, .checks = "after PREFIX"};
 }
 
 constinit keyword_table_of prefixtokens{
     {
         permit_deny_key(NDL_TEXT(format_entry, entry.type)),
         quoted_key("REPEATBY", 0, 200, "ERROR: Specify context value within quotes: %s @ %d\n",
-                   NDL_TEXT(format_entry, entry.repeatby), repeatby),
+                   NDL_TEXT(format_entry, entry.repeatby), repeatby,
+                   "a context of the node type with an aggregation function"),
         quoted_key("NETWORK", 1, 200, "ERROR: Specify network address within quotes: %s @ %d\n",
-                   NDL_TEXT(format_entry, entry.network), network),
+                   NDL_TEXT(format_entry, entry.network), network,
+                   "an address or network of the node type, such as `\"EVALIP(10.0.0.0)\"`"),
         length_key("PREFIX", 0, NDL_INT(format_entry, entry.length)),
         length_key("GREATER", 1, NDL_INT(format_entry, entry.gelen)),
         length_key("LESS", 1, NDL_INT(format_entry, entry.lelen)),
@@ -217,4 +220,14 @@ int parse_prefixlist(FILE *fp, FILE *, const char *) {
     return 0;
 }
 
-block_keys prefixlist_keys() { return {&prefixlisttokens}; }
+namespace {
+
+const block_doc prefixlist_doc = node_block_doc("DOMAIN.TYPE BEGIN",
+                                                "PREFIXLIST NORTH.PE BEGIN\n"
+                                                "  DESCRIPTION = ( PFX-NAME = \"PL\" )\n"
+                                                "  FORMAT = ( TYPE = permit , NETWORK = \"EVALIP(10.0.0.0)\" )\n"
+                                                "END\n");
+
+}  // namespace
+
+block_keys prefixlist_keys() { return {&prefixlisttokens, nullptr, &prefixlist_doc}; }

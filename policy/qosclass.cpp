@@ -187,34 +187,45 @@ int class_group(block_reader &r, void *ctx) {
 
 // A class keyword with a value.
 constexpr keyword_rule class_row(const char *name, int maxlen, field_ref field, attr_check before,
-                                 attr_check after, bool upper = false) {
-    return {.name = name, .maxlen = maxlen, .field = field, .upper = upper, .before = before, .after = after};
+                                 attr_check after, bool upper, const char *checks) {
+    return {.name = name, .maxlen = maxlen, .field = field, .upper = upper, .before = before, .after = after,
+            .checks = checks};
 }
+constexpr char kClassNumber[] = "a number, or a numeric function of the node type";
+constexpr char kClassRule[] = "in a CLASS-BASED policy: a rule of that kind for the node type";
 
 constinit keyword_table_of QOSpolicies_classtokens{
     {
         {.name = "NAME", .mandatory = 1, .maxlen = 100, .field = NDL_TEXT(class_desc, rec.subqueuename),
-         .before = name_first, .after = name_value},
-        class_row("BANDWIDTH", 100, NDL_TEXT(class_desc, rec.queuebandwidth), class_based_only, number_value),
+         .before = name_first, .after = name_value,
+         .checks = "first in the class; `DEFAULT` only for a CLASS-BASED queue"},
+        class_row("BANDWIDTH", 100, NDL_TEXT(class_desc, rec.queuebandwidth), class_based_only, number_value, false,
+                  "in a CLASS-BASED policy: a number, or a numeric function of the node type"),
         class_row("BANDWIDTHTYPE", 30, NDL_TEXT(class_desc, rec.queuebwtype), class_based_only, bandwidthtype_value,
-                  true),
-        class_row("QUEUELENGTH", 100, NDL_TEXT(class_desc, rec.queuelength), nullptr, number_value),
-        class_row("QUEUEPRIORITY", 30, NDL_TEXT(class_desc, rec.queuepriority), priority_place, priority_value, true),
-        class_row("BYTESPERCYCLE", 100, NDL_TEXT(class_desc, rec.queuebytespercycle), bytes_place, number_value),
-        class_row("DROPTYPE", 30, {}, class_based_only, droptype_value, true),
-        class_row("MARKRULENAME", 100, {}, rulename_place, rulename_value),
+                  true, "in a CLASS-BASED policy: `PERCENT` or `ABSOLUTE`"),
+        class_row("QUEUELENGTH", 100, NDL_TEXT(class_desc, rec.queuelength), nullptr, number_value, false,
+                  kClassNumber),
+        class_row("QUEUEPRIORITY", 30, NDL_TEXT(class_desc, rec.queuepriority), priority_place, priority_value, true,
+                  "in a PRIORITY policy: `HIGH`, `MEDIUM`, `NORMAL` or `LOW`"),
+        class_row("BYTESPERCYCLE", 100, NDL_TEXT(class_desc, rec.queuebytespercycle), bytes_place, number_value, false,
+                  "in a CLASS-BASED or CUSTOM policy: a number, or a numeric function of the node type"),
+        class_row("DROPTYPE", 30, {}, class_based_only, droptype_value, true, "in a CLASS-BASED policy"),
+        class_row("MARKRULENAME", 100, {}, rulename_place, rulename_value, false, kClassRule),
         class_row("MATCHRULENAME", 100, NDL_TEXT(class_desc, rec.matchrule), matchrulename_place,
-                  matchrulename_value),
-        class_row("POLICERULENAME", 100, {}, rulename_place, rulename_value),
-        class_row("SHAPERULENAME", 100, {}, rulename_place, rulename_value),
-        class_row("DROPRULENAME", 100, {}, rulename_place, rulename_value),
+                  matchrulename_value, false,
+                  "not for the default class, nor with MATCHRULE: a match rule of the node type"),
+        class_row("POLICERULENAME", 100, {}, rulename_place, rulename_value, false, kClassRule),
+        class_row("SHAPERULENAME", 100, {}, rulename_place, rulename_value, false, kClassRule),
+        class_row("DROPRULENAME", 100, {}, rulename_place, rulename_value, false, kClassRule),
         with_entry(token_row("MATCHRULE", TOKEN_GROUP, 100), &match_data_def),
         with_entry(token_row("MARKRULE", TOKEN_GROUP, 100), &mark_description_def),
         with_entry(token_row("POLICERULE", TOKEN_GROUP, 100), &police_description_def),
         with_entry(token_row("SHAPERULE", TOKEN_GROUP, 100), &shape_description_def),
-        class_row("FAIRQUEUECOUNT", 30, NDL_TEXT(class_desc, rec.fairqueuecount), fairqueue_place, nullptr),
+        class_row("FAIRQUEUECOUNT", 30, NDL_TEXT(class_desc, rec.fairqueuecount), fairqueue_place, nullptr, false,
+                  "only in the DEFAULT class of a CLASS-BASED policy"),
         {.name = "REPEATBY", .maxlen = 100, .kind = value_kind::quoted, .length = length_rule::own,
-         .kind_msg = "Error: Specify repeatby value within quotes: %s @ %d\n", .after = repeatby_value},
+         .kind_msg = "Error: Specify repeatby value within quotes: %s @ %d\n", .after = repeatby_value,
+         .checks = "a context of the node type, such as `\"BYHOST()\"`"},
         token_row("(", TOKEN_LPAREN),
         token_row(")", TOKEN_RPAREN),
         token_row("=", TOKEN_EQUAL),

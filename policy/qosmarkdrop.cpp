@@ -43,13 +43,14 @@ int drop_type(block_reader &r, const keyword_rule &, void *ctx) {
 constexpr keyword_rule context_row() {
     return {.name = "CONTEXT", .maxlen = 100, .kind = value_kind::quoted, .length = length_rule::own,
             .kind_msg = "Error: Specify CONTEXT within quotes: %s @ %d\n", .repeatable = true,
-            .before = context_global, .after = context_check};
+            .before = context_global, .after = context_check,
+            .checks = "only in a global QoS block; a context of the node type, such as `\"BYHOST()\"`"};
 }
 
 constinit keyword_table_of markrules_desctokens{
     {
         {.name = "NAME", .mandatory = 1, .maxlen = 100, .field = NDL_TEXT(mark_desc, rec.markrulename),
-         .before = mark_name_global},
+         .before = mark_name_global, .checks = "not in a rule written inside a QOSPOLICY"},
         context_row(),
         {.name = "TYPE", .mandatory = 1, .maxlen = 30, .kind = value_kind::quoted,
          .kind_msg = "Error: Specify Mark Rule type within quotes: %s @ %d\n", .field = NDL_TEXT(mark_desc, rec.marktype),
@@ -68,7 +69,7 @@ constinit keyword_table_of droprules_desctokens{
         {.name = "NAME", .mandatory = 1, .maxlen = 30, .field = NDL_TEXT(drop_desc, rec.droprulename)},
         context_row(),
         {.name = "TYPE", .mandatory = 1, .maxlen = 30, .field = NDL_TEXT(drop_desc, rec.droptype), .upper = true,
-         .after = drop_type},
+         .after = drop_type, .checks = "`TAILDROP`, `RED` or `HEADDROP`"},
         token_row("(", TOKEN_LPAREN),
         token_row(")", TOKEN_RPAREN),
         token_row("=", TOKEN_EQUAL),
@@ -284,5 +285,18 @@ int parse_qosdroprules(FILE *fp, FILE *, const char *) {
                       "Error: Token '%s' not found in DROPTYPE block :  @ %d\n", 1);
 }
 
-block_keys qosmarkrules_keys() { return {&markrulestokens}; }
-block_keys qosdroprules_keys() { return {&droprulestokens}; }
+namespace {
+
+const block_doc qosmark_doc = node_block_doc("DOMAIN.TYPE BEGIN",
+                                             "QOSMARKRULES NORTH.PE BEGIN\n"
+                                             "  DESCRIPTION = ( NAME = MARK , TYPE = \"ip precedence\" , VALUE = \"5\" )\n"
+                                             "END\n");
+const block_doc qosdrop_doc = node_block_doc("DOMAIN.TYPE BEGIN",
+                                             "QOSDROPRULES NORTH.PE BEGIN\n"
+                                             "  DESCRIPTION = ( NAME = WRED , TYPE = RED )\n"
+                                             "END\n");
+
+}  // namespace
+
+block_keys qosmarkrules_keys() { return {&markrulestokens, nullptr, &qosmark_doc}; }
+block_keys qosdroprules_keys() { return {&droprulestokens, nullptr, &qosdrop_doc}; }

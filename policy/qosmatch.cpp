@@ -41,10 +41,12 @@ constinit keyword_table_of matchrules_desctokens{
     {
         {.name = "NAME", .mandatory = 1, .maxlen = 100, .field = NDL_TEXT(match_desc, rec.matchrulename)},
         {.name = "USAGE", .mandatory = 1, .maxlen = 30, .field = NDL_TEXT(match_desc, rec.usage1), .upper = true,
-         .after = usage_check},
-        {.name = "MATCHDNF", .maxlen = 1, .length = length_rule::own, .upper = true, .after = matchdnf_check},
+         .after = usage_check, .checks = "`CLASS`, `POLICERULE`, `SHAPERULE`, `CUSTOMQUEUE` or `PRIORITYQUEUE`"},
+        {.name = "MATCHDNF", .maxlen = 1, .length = length_rule::own, .upper = true, .after = matchdnf_check,
+         .checks = "`TRUE` or `FALSE`"},
         {.name = "CONTEXT", .maxlen = 100, .kind = value_kind::quoted, .length = length_rule::own,
-         .kind_msg = "Error: Specify CONTEXT within quotes: %s @ %d\n", .repeatable = true, .after = context_check},
+         .kind_msg = "Error: Specify CONTEXT within quotes: %s @ %d\n", .repeatable = true, .after = context_check,
+         .checks = "a context of the node type, such as `\"BYHOST()\"`"},
         token_row("(", TOKEN_LPAREN),
         token_row(")", TOKEN_RPAREN),
         token_row("=", TOKEN_EQUAL),
@@ -59,7 +61,8 @@ constinit keyword_table_of matchrules_matchtokens{
         {.name = "VALUE", .mandatory = 1, .maxlen = 100, .kind = value_kind::quoted,
          .kind_msg = "Error: Specify Match Rule Value within quotes: %s @ %d\n",
          .field = NDL_TEXT(match_entry, rec.matchvalue)},
-        {.name = "NEGATED", .length = length_rule::own, .upper = true, .after = negated_check},
+        {.name = "NEGATED", .length = length_rule::own, .upper = true, .after = negated_check,
+         .checks = "`TRUE` or `FALSE`"},
         token_row("(", TOKEN_LPAREN),
         token_row(")", TOKEN_RPAREN),
         token_row("=", TOKEN_EQUAL),
@@ -230,4 +233,14 @@ int parse_qosmatchrules(FILE *fp, FILE *, const char *) {
     return 0;
 }
 
-block_keys qosmatchrules_keys() { return {&matchrulestokens}; }
+namespace {
+
+const block_doc qosmatch_doc = node_block_doc("DOMAIN.TYPE BEGIN",
+                                              "QOSMATCHRULES NORTH.PE BEGIN\n"
+                                              "  DESCRIPTION = ( NAME = VOICE , USAGE = CLASS )\n"
+                                              "  MATCH # 1 = ( TYPE = \"ip dscp\" , VALUE = \"ef\" )\n"
+                                              "END\n");
+
+}  // namespace
+
+block_keys qosmatchrules_keys() { return {&matchrulestokens, nullptr, &qosmatch_doc}; }

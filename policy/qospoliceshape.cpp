@@ -169,34 +169,37 @@ constexpr keyword_rule text_row(const char *name, int mandatory, int maxlen, fie
 
 constexpr keyword_rule context_row() {
     return {.name = "CONTEXT", .maxlen = 100, .kind = value_kind::quoted, .length = length_rule::own,
-            .kind_msg = "Error: Specify CONTEXT within quotes: %s @ %d\n", .repeatable = true, .after = context_check};
+            .kind_msg = "Error: Specify CONTEXT within quotes: %s @ %d\n", .repeatable = true, .after = context_check,
+            .checks = "a context of the node type, such as `\"BYHOST()\"`"};
 }
 
 constexpr keyword_rule repeatby_row(attr_check store) {
     return {.name = "REPEATBY", .maxlen = 100, .kind = value_kind::quoted, .length = length_rule::own,
             .kind_msg = "Error: Specify repeatby value within quotes: %s @ %d\n", .before = repeatby_place,
-            .after = store};
+            .after = store, .checks = "at the policy level: a context of the node type"};
 }
 
 constexpr keyword_rule action_row(const char *name, int mandatory) {
-    return {.name = name, .mandatory = mandatory, .maxlen = 30, .after = new_action, .tag = kLower};
+    return {.name = name, .mandatory = mandatory, .maxlen = 30, .after = new_action, .tag = kLower,
+            .checks = "an action; its value, where it takes one, follows as the keyword's ...VALUE"};
 }
 
 constexpr keyword_rule action_value_row(const char *name, const char *order_msg) {
     return {.name = name, .maxlen = 30, .kind = value_kind::quoted,
             .kind_msg = "Error: Specify Police Rule action within quotes: %s @ %d\n", .order_msg = order_msg,
-            .before = action_value_place, .after = action_value};
+            .before = action_value_place, .after = action_value, .checks = "after its action; the action's value"};
 }
 
 constexpr keyword_rule matchrulename_row(int maxlen, field_ref field) {
     return {.name = "MATCHRULENAME", .maxlen = maxlen, .field = field, .before = matchrulename_place,
-            .after = matchrulename_value};
+            .after = matchrulename_value,
+            .checks = "not for the default class, nor with MATCHRULE; a match rule of the node type"};
 }
 
 constinit keyword_table_of policerules_desctokens{
     {
         {.name = "NAME", .mandatory = 1, .maxlen = 100, .field = NDL_TEXT(police_desc, rec.policerulename),
-         .before = name_global},
+         .before = name_global, .checks = "not in a rule written inside a QOSPOLICY"},
         context_row(),
         repeatby_row(police_repeatby),
         text_row("BITRATE", 1, 100, NDL_TEXT(police_desc, rec.bitrate)),
@@ -222,13 +225,14 @@ constinit keyword_table_of policerules_desctokens{
 
 constinit keyword_table_of shaperules_desctokens{
     {
-        {.name = "NAME", .maxlen = 100, .field = NDL_TEXT(shape_desc, rec.shaperulename), .before = name_global},
+        {.name = "NAME", .maxlen = 100, .field = NDL_TEXT(shape_desc, rec.shaperulename), .before = name_global,
+         .checks = "not in a rule written inside a QOSPOLICY"},
         repeatby_row(shape_repeatby),
         context_row(),
         text_row("BITRATE", 0, 100, NDL_TEXT(shape_desc, rec.bitrate)),
         text_row("BURSTSIZE", 0, 100, NDL_TEXT(shape_desc, rec.burstsize)),
         {.name = "BITRATETYPE", .maxlen = 30, .field = NDL_TEXT(shape_desc, rec.bitratetype),
-         .after = bitratetype_value, .tag = kLower},
+         .after = bitratetype_value, .tag = kLower, .checks = "`average` or `peak`"},
         text_row("SUSTAINEDRATE", 0, 100, NDL_TEXT(shape_desc, rec.sustainedrate)),
         text_row("QUEUELENGTH", 0, 100, NDL_TEXT(shape_desc, rec.queuelength)),
         text_row("EXCESSBURSTSIZE", 0, 100, NDL_TEXT(shape_desc, rec.excessburstsize)),
@@ -427,5 +431,19 @@ int parse_qosshaperules(FILE *fp, FILE *, const char *) {
                       "Error: Token '%s' not found in SHAPERULE block :  @ %d\n", 1);
 }
 
-block_keys qospolicerules_keys() { return {&policerulestokens}; }
-block_keys qosshaperules_keys() { return {&shaperulestokens}; }
+namespace {
+
+const block_doc qospolice_doc = node_block_doc("DOMAIN.TYPE BEGIN",
+                                               "QOSPOLICERULES NORTH.PE BEGIN\n"
+                                               "  DESCRIPTION = ( NAME = LIMIT , BITRATE = 2000000 , BURSTSIZE = 375000 ,\n"
+                                               "                  CONFIRMACTION = transmit , EXCEEDACTION = drop )\n"
+                                               "END\n");
+const block_doc qosshape_doc = node_block_doc("DOMAIN.TYPE BEGIN",
+                                              "QOSSHAPERULES NORTH.PE BEGIN\n"
+                                              "  DESCRIPTION = ( NAME = SHAPE )\n"
+                                              "END\n");
+
+}  // namespace
+
+block_keys qospolicerules_keys() { return {&policerulestokens, nullptr, &qospolice_doc}; }
+block_keys qosshaperules_keys() { return {&shaperulestokens, nullptr, &qosshape_doc}; }

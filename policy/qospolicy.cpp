@@ -39,12 +39,13 @@ constinit keyword_table_of QOSpolicies_desctokens{
         {.name = "OWNER", .mandatory = 1, .maxlen = 100, .field = NDL_TEXT(policy_desc, rec.owner)},
         {.name = "QUEUEGROUPNAME", .mandatory = 1, .maxlen = 100, .field = NDL_TEXT(policy_desc, rec.classrulename)},
         {.name = "CONTEXT", .maxlen = 100, .kind = value_kind::quoted, .length = length_rule::own,
-         .kind_msg = "Error: Specify CONTEXT within quotes: %s @ %d\n", .repeatable = true, .after = context_check},
+         .kind_msg = "Error: Specify CONTEXT within quotes: %s @ %d\n", .repeatable = true, .after = context_check,
+         .checks = "a context of the node type, such as `\"BYHOST()\"`"},
         {.name = "DIRECTION", .mandatory = 1, .maxlen = 30, .field = NDL_TEXT(policy_desc, rec.direction),
-         .after = direction_value, .tag = kLower},
+         .after = direction_value, .tag = kLower, .checks = "`in` or `out`"},
         {.name = "USAGE", .mandatory = 1, .maxlen = 30, .field = NDL_TEXT(policy_desc, rec.usage1), .upper = true},
         {.name = "QUEUETYPE", .maxlen = 30, .field = NDL_TEXT(policy_desc, rec.queuetype), .upper = true,
-         .after = queuetype_value},
+         .after = queuetype_value, .checks = "`CLASS-BASED`, `PRIORITY` or `CUSTOM`"},
         token_row("(", TOKEN_LPAREN),
         token_row(")", TOKEN_RPAREN),
         token_row("=", TOKEN_EQUAL),
@@ -253,16 +254,19 @@ int policy_item(block_reader &r, void *ctx) {
     return extract_commonqosdata(r, keyword, attribute ? r.tok : "", b.site);
 }
 
+constexpr char kPolicyRuleName[] =
+    "`= name`, between the policy's DESCRIPTION and its first CLASS: a rule of that kind for the node type";
+
 constinit keyword_table_of QOSpoliciesrulestokens{{
     token_row("BEGIN", TOKEN_BEGIN),
-    with_entry(token_row("DESCRIPTION", TOKEN_GROUP, 0, 1), &policy_description_def),
+    with_entry(token_row("DESCRIPTION", TOKEN_GROUP, 0), &policy_description_def),
     with_entry(token_row("CLASS", TOKEN_GROUP), &qos_class_def),
     with_entry(token_row("ACCESSLIST", TOKEN_GROUP), &qos_access_def),
-    token_row("DROPTYPE", TOKEN_ATTRIBUTE, 30),
-    token_row("MARKRULENAME", TOKEN_ATTRIBUTE, 100),
-    token_row("POLICERULENAME", TOKEN_ATTRIBUTE, 100),
-    token_row("SHAPERULENAME", TOKEN_ATTRIBUTE, 100),
-    token_row("DROPRULENAME", TOKEN_ATTRIBUTE, 100),
+    with_checks(token_row("DROPTYPE", TOKEN_ATTRIBUTE, 30), "`= value`, after a DESCRIPTION"),
+    with_checks(token_row("MARKRULENAME", TOKEN_ATTRIBUTE, 100), kPolicyRuleName),
+    with_checks(token_row("POLICERULENAME", TOKEN_ATTRIBUTE, 100), kPolicyRuleName),
+    with_checks(token_row("SHAPERULENAME", TOKEN_ATTRIBUTE, 100), kPolicyRuleName),
+    with_checks(token_row("DROPRULENAME", TOKEN_ATTRIBUTE, 100), kPolicyRuleName),
     with_entry(token_row("POLICERULE", TOKEN_GROUP, 100), &police_description_def),
     with_entry(token_row("SHAPERULE", TOKEN_GROUP, 100), &shape_description_def),
     token_row("#", TOKEN_HASH),
@@ -341,4 +345,12 @@ int parse_qospolicy(FILE *fp, FILE *, const char *) {
     return read_rule_items(r, policy_item, &b);
 }
 
-block_keys qospolicy_keys() { return {&QOSpoliciesrulestokens}; }
+namespace {
+
+const block_doc qospolicy_doc = node_block_doc("DOMAIN.TYPE M BEGIN",
+                                               "QOSPOLICY NORTH.PE M BEGIN\n"
+                                               "END\n");
+
+}  // namespace
+
+block_keys qospolicy_keys() { return {&QOSpoliciesrulestokens, nullptr, &qospolicy_doc}; }

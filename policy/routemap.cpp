@@ -60,7 +60,8 @@ constinit keyword_table_of routedesctokens{
                    NDL_TEXT(routemap_desc, name)),
         context_key(map_context),
         {.name = "USAGE", .mandatory = 1, .maxlen = 200, .toolong_msg = kMaxLength, .toolong_err = on_error::fail,
-         .field = NDL_TEXT(routemap_desc, usage), .before = map_usage},
+         .field = NDL_TEXT(routemap_desc, usage), .before = map_usage,
+         .checks = "`routepolicy`, `ospf`, `bgp`, `dynamicpool`, `patpool` or `rip`, in any case"},
         quoted_key("OWNER", 1, 200, "ERROR: Specify routemap owner within quotes: %s @ %d\n",
                    NDL_TEXT(routemap_desc, owner)),
         token_row("(", TOKEN_LPAREN),
@@ -112,9 +113,10 @@ constinit keyword_table_of routetypetokens{
     {
         // An action longer than its field is refused, not cut.
         {.name = "ACTION", .mandatory = 1, .maxlen = 30, .toolong_msg = kMaxLength, .toolong_err = on_error::fail,
-         .field = NDL_TEXT(type_entry, action), .before = action},
+         .field = NDL_TEXT(type_entry, action), .before = action, .checks = "`permit` or `deny`"},
         quoted_key("REPEATBY", 0, 200, "ERROR: Specify context value within quotes: %s @ %d\n",
-                   NDL_TEXT(type_entry, repeatby), repeatby),
+                   NDL_TEXT(type_entry, repeatby), repeatby,
+                   "a context of the node type with an aggregation function"),
         {.name = "MAP-SEQINC", .kind = value_kind::number,
          .kind_msg = "ERROR: Number expected for MAP-SEQINC field: %s @ %d\n",
          .field = NDL_INT(type_entry, mapseqinc)},
@@ -331,7 +333,7 @@ int open_set(block_reader &r, const keyword_rule &rule, void *rec) {
 constinit keyword_table_of routemaptokens{
     {
         token_row("BEGIN", TOKEN_BEGIN),
-        group_key("DESCRIPTION", 1, open_description, &description_def),
+        group_key("DESCRIPTION", 0, open_description, &description_def),
         group_key("TYPE", 0, open_type, &type_def),
         group_key("MATCH", 0, open_match, &match_def),
         group_key("SET", 0, open_set, &set_def),
@@ -356,4 +358,12 @@ int parse_routemap(FILE *fp, FILE *, const char *) {
     return read_attributes(r, &b) ? 1 : 0;
 }
 
-block_keys routemap_keys() { return {&routemaptokens}; }
+namespace {
+
+const block_doc routemap_doc = node_block_doc("DOMAIN.TYPE BEGIN",
+                                              "ROUTEMAP NORTH.PE BEGIN\n"
+                                              "END\n");
+
+}  // namespace
+
+block_keys routemap_keys() { return {&routemaptokens, nullptr, &routemap_doc}; }

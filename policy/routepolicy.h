@@ -109,21 +109,23 @@ int prefix_length(block_reader &r);
 int permit_deny(block_reader &r, const keyword_rule &, void *);
 constexpr keyword_rule permit_deny_key(field_ref field) {
     return keyword_rule{.name = "TYPE", .mandatory = 1, .maxlen = 30, .toolong_msg = kMaxLength,
-                        .toolong_err = on_error::fail, .field = field, .before = permit_deny};
+                        .toolong_err = on_error::fail, .field = field, .before = permit_deny,
+                        .checks = "`permit` or `deny`, in any case"};
 }
 
 // A keyword whose value is a quoted string of at most `maxlen` characters.
 constexpr keyword_rule quoted_key(const char *name, int mandatory, int maxlen, const char *quote_msg,
-                                  field_ref field, attr_check after = nullptr) {
+                                  field_ref field, attr_check after = nullptr, const char *checks = nullptr) {
     return keyword_rule{.name = name, .mandatory = mandatory, .maxlen = maxlen, .kind = value_kind::quoted,
                         .kind_msg = quote_msg, .toolong_msg = kMaxLength, .toolong_err = on_error::fail,
-                        .field = field, .after = after};
+                        .field = field, .after = after, .checks = checks};
 }
 
 // A description's CONTEXT, up to three times; `add` files each one.
 constexpr keyword_rule context_key(attr_check add) {
     keyword_rule k = quoted_key("CONTEXT", 0, 200, "ERROR: Specify context value within quotes: %s @ %d\n", {}, add);
     k.repeatable = true;
+    k.checks = "a context of the node type with an aggregation function, such as `\"BYHOST()\"`; at most three";
     return k;
 }
 

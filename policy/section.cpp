@@ -11,7 +11,7 @@ namespace {
 int qos_closing() { return validate_custpolicies() ? 1 : 0; }
 
 const block_entry firewall_blocks[] = {
-    {KW_ACCESSLIST, parse_accesslist, nullptr, accesslist_keys},
+    {KW_ACCESSLIST, parse_accesslist, nullptr, firewall_accesslist_keys},
     {0, nullptr, nullptr},
 };
 
@@ -21,7 +21,7 @@ const block_entry qos_blocks[] = {
     {KW_QOSPOLICERULES, parse_qospolicerules, nullptr, qospolicerules_keys},
     {KW_QOSSHAPERULES, parse_qosshaperules, nullptr, qosshaperules_keys},
     {KW_QOSDROPRULES, parse_qosdroprules, nullptr, qosdroprules_keys},
-    {KW_ACCESSLIST, parse_accesslist, nullptr, accesslist_keys},
+    {KW_ACCESSLIST, parse_accesslist, nullptr, qos_accesslist_keys},
     {KW_QOSPOLICY, parse_qospolicy, nullptr, qospolicy_keys},
     {KW_QOS_SERVICE_ENROLLVAR, parse_serviceenrollvar, nullptr, serviceenrollvar_keys},
     {0, nullptr, nullptr},

@@ -90,11 +90,14 @@ constinit keyword_table_of bgpnetworktokens{
     {
         bgp_key({.name = "NETWORK", .mandatory = 1, .maxlen = 100, .kind = value_kind::quoted,
                  .kind_msg = "Error: Specify bgp network within quotes: %s @ %d\n",
-                 .field = NDL_TEXT(NE, rec.networkaddr), .before = bgp_address, .tag = 0}),
+                 .field = NDL_TEXT(NE, rec.networkaddr), .before = bgp_address, .tag = 0,
+                 .checks = "a quoted address or network of the node type, or `\"0.0.0.0\"`"}),
         {.name = "PREFIX", .maxlen = 2, .length = length_rule::own, .kind_msg = kNetworkRangeMsg, .upper = true,
-         .after = bgp_prefix<NE>, .tag = 1},
+         .after = bgp_prefix<NE>, .tag = 1,
+         .checks = "a number up to 32, or AUTO; 0 only with the address `\"0.0.0.0\"`"},
         bgp_key({.name = "ROUTEMAP", .maxlen = 30, .kind = value_kind::quoted, .kind_msg = kRoutemapQuotesMsg,
-                 .field = NDL_TEXT(NE, rec.routemapname), .before = quoted_commandvar}),
+                 .field = NDL_TEXT(NE, rec.routemapname), .before = quoted_commandvar,
+                 .checks = "quoted: a name the node type can resolve"}),
         token_row("(", TOKEN_LPAREN),
         token_row(")", TOKEN_RPAREN),
         token_row("=", TOKEN_EQUAL),
@@ -160,23 +163,28 @@ constinit keyword_table_of bgpaggregatetokens{
     {
         bgp_key({.name = "NETWORK", .mandatory = 1, .maxlen = 100, .kind = value_kind::quoted,
                  .kind_msg = "Error: Specify aggregate address within quotes: %s @ %d\n",
-                 .field = NDL_TEXT(AE, rec.networkaddr), .before = bgp_address, .tag = 1}),
+                 .field = NDL_TEXT(AE, rec.networkaddr), .before = bgp_address, .tag = 1,
+                 .checks = "a quoted address or network of the node type, or `\"0.0.0.0\"`"}),
         {.name = "PREFIX", .mandatory = 1, .maxlen = 3, .length = length_rule::own, .kind_msg = kAggregateRangeMsg,
-         .upper = true, .after = bgp_prefix<AE>, .tag = 1},
+         .upper = true, .after = bgp_prefix<AE>, .tag = 1,
+         .checks = "a number up to 32, or AUTO; 0 only with the address `\"0.0.0.0\"`"},
         {.name = "AS-SET", .mandatory = 1, .maxlen = 1, .length = length_rule::own, .field = NDL_INT(AE, rec.asset),
-         .upper = true, .after = bgp_boolean, .tag = kBoolLine},
+         .upper = true, .after = bgp_boolean, .tag = kBoolLine, .checks = "`TRUE` or `FALSE`"},
         {.name = "SUMMARY-ONLY", .maxlen = 1, .length = length_rule::own, .field = NDL_INT(AE, rec.summaryonly),
-         .upper = true, .after = bgp_boolean, .tag = kBoolToken},
+         .upper = true, .after = bgp_boolean, .tag = kBoolToken, .checks = "`TRUE` or `FALSE`"},
         bgp_key({.name = "SUPPRESS-MAP", .maxlen = 80, .kind = value_kind::quoted, .kind_msg = kRoutemapQuotesMsg,
-                 .field = NDL_TEXT(AE, rec.supressmap), .before = quoted_commandvar}),
+                 .field = NDL_TEXT(AE, rec.supressmap), .before = quoted_commandvar,
+                 .checks = "quoted: a name the node type can resolve"}),
         bgp_key({.name = "ADVERTISE-MAP", .maxlen = 80, .kind = value_kind::quoted, .kind_msg = kRoutemapQuotesMsg,
-                 .field = NDL_TEXT(AE, rec.advertisemap), .before = quoted_commandvar}),
+                 .field = NDL_TEXT(AE, rec.advertisemap), .before = quoted_commandvar,
+                 .checks = "quoted: a name the node type can resolve"}),
         bgp_key({.name = "ATTRIBUTE-MAP", .maxlen = 80, .kind = value_kind::quoted, .kind_msg = kRoutemapQuotesMsg,
-                 .field = NDL_TEXT(AE, rec.attributemap), .before = quoted_commandvar}),
+                 .field = NDL_TEXT(AE, rec.attributemap), .before = quoted_commandvar,
+                 .checks = "quoted: a name the node type can resolve"}),
         // Any context fits its slot: only the slots are counted.
         {.name = "CONTEXT", .maxlen = 200, .kind = value_kind::quoted, .length = length_rule::own,
          .kind_msg = "Error: Specify context  within quotes: %s @ %d\n", .repeatable = true,
-         .after = aggregate_context},
+         .after = aggregate_context, .checks = "a context of the node type, such as `\"BYHOST()\"`; at most three"},
         token_row("(", TOKEN_LPAREN),
         token_row(")", TOKEN_RPAREN),
         token_row("=", TOKEN_EQUAL),
@@ -255,9 +263,11 @@ constinit keyword_table_of bgptokens{
         token_row("BEGIN", TOKEN_BEGIN),
         block_row(instancename_row()),
         block_row(ownercontext_row()),
-        {.name = "ROUTERID", .maxlen = 30, .length = length_rule::own, .repeatable = true, .after = router_id},
+        {.name = "ROUTERID", .maxlen = 30, .length = length_rule::own, .repeatable = true, .after = router_id,
+         .checks = "a quoted address of the node type"},
         usagecondition_row(),
-        {.name = "CLUSTERID", .maxlen = 30, .length = length_rule::own, .repeatable = true, .after = cluster_id},
+        {.name = "CLUSTERID", .maxlen = 30, .length = length_rule::own, .repeatable = true, .after = cluster_id,
+         .checks = "quoted: a value the node type can resolve, up to 30 characters"},
         {.name = "NETWORK", .type = TOKEN_GROUP, .kind = value_kind::entry, .repeatable = true,
          .entry = &network_entry_def, .file = file_network},
         {.name = "AGGREGATE", .type = TOKEN_GROUP, .kind = value_kind::entry, .repeatable = true,
@@ -317,4 +327,12 @@ int parse_bgp(FILE *fp, FILE *, const char *) {
     return 0;
 }
 
-block_keys bgp_keys() { return {&bgptokens}; }
+namespace {
+
+const block_doc bgp_doc = node_block_doc("DOMAIN.TYPE ASN n M BEGIN",
+                                         "ROUTING-BGP NORTH.PE ASN 65010 M BEGIN\n"
+                                         "END\n", kProtocolRules);
+
+}  // namespace
+
+block_keys bgp_keys() { return {&bgptokens, nullptr, &bgp_doc}; }

@@ -70,7 +70,9 @@ constexpr keyword_rule peer_row() {
 
 constexpr keyword_rule peermember_row() {
     return {.name = "PEER-MEMBER", .type = TOKEN_GROUP, .kind = value_kind::none, .repeatable = true,
-            .after = extract_bgppeermember};
+            .after = extract_bgppeermember,
+            .checks = "`PEER-MEMBER # peer = ( variable = value , ... )`: a PEER given before it, node variables "
+                      "of the node type"};
 }
 
 int parse_bgp(FILE *fp, FILE *loadfp = nullptr, const char *arg = nullptr);

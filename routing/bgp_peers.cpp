@@ -23,7 +23,7 @@ constexpr char kLineOpenMsg[] = "Error: Invalid syntax '(' expected @ %d\n";
 // A flag of a list: TRUE or FALSE into its int field.
 constexpr keyword_rule flag_key(const char *name, field_ref field, int msg) {
     return {.name = name, .length = length_rule::own, .field = field, .upper = true, .after = bgp_boolean,
-            .tag = msg};
+            .tag = msg, .checks = "`TRUE` or `FALSE`"};
 }
 
 // ---- NEIGHBOR ----
@@ -74,10 +74,11 @@ constinit keyword_table_of bgpneighbortokens{
         bgp_key({.name = "NEIGHBOR", .mandatory = 1, .maxlen = 100, .kind = value_kind::quoted,
                  .kind_msg = "Error: Specify  neighbor within quotes: %s @ %d\n", .field = NDL_TEXT(NB, rec.neighbor)}),
         bgp_key({.name = "PEER-GROUP", .maxlen = 30, .kind_msg = "ERRor: Peer group name expected : %s @ %d\n",
-                 .field = NDL_TEXT(NB, rec.peername), .before = peer_group},
+                 .field = NDL_TEXT(NB, rec.peername), .before = peer_group, .checks = "a PEER given before it"},
                 kErrMaxLenMsg),
         bgp_key({.name = "CONTEXT", .maxlen = 100, .kind_msg = "Error: Specify  context within quotes: %s @ %d\n",
-                 .repeatable = true, .before = neighbor_context, .after = neighbor_context_slot}),
+                 .repeatable = true, .before = neighbor_context, .after = neighbor_context_slot,
+                 .checks = "a context of the node type, such as `\"BYHOST()\"`; at most three"}),
         flag_key("DEFAULT-ORIGINATE", NDL_INT(NB, rec.defaultoriginate), kBoolNeighbor),
         bgp_key({.name = "ROUTEMAP", .maxlen = 100, .kind = value_kind::quoted, .kind_msg = kRoutemapQuotesMsg,
                  .field = NDL_TEXT(NB, rec.defaultoriginate_rm)},
@@ -112,10 +113,12 @@ constinit keyword_table_of bgpneighbortokens{
         bgp_key({.name = "UPDATE-SOURCE", .maxlen = 100, .kind = value_kind::quoted, .kind_msg = kUpdateQuotesMsg,
                  .field = NDL_TEXT(NB, rec.updatesource)}),
         bgp_key({.name = "REMOTEAS", .maxlen = 30, .kind_msg = "ERRor: Temote asn expected (NUMBER or STRING) : %s @ %d\n",
-                 .field = NDL_TEXT(NB, rec.remoteas), .before = number_or_quoted},
+                 .field = NDL_TEXT(NB, rec.remoteas), .before = number_or_quoted,
+                 .checks = "a number or a quoted text"},
                 kErrMaxLenMsg),
         bgp_key({.name = "WEIGHT", .maxlen = 30, .kind_msg = "ERRor: Number expected for weight : %s @ %d\n",
-                 .field = NDL_TEXT(NB, rec.weight), .before = neighbor_weight},
+                 .field = NDL_TEXT(NB, rec.weight), .before = neighbor_weight,
+                 .checks = "a number, or a quoted value the node type can resolve"},
                 kErrMaxLenMsg),
         // Not stored: held to its 30-character field.
         bgp_key({.name = "ADDRTYPE", .maxlen = 30, .field = NDL_TEXT(NB, rec.addrtype), .upper = true}),
@@ -205,14 +208,15 @@ int update_source(block_reader &r, const keyword_rule &rule, void *rec) {
 // A route map or list named in a peer: checked at once, without contexts.
 constexpr keyword_rule peer_list_key(const char *name, field_ref field, const char *quotes, const char *toolong) {
     return bgp_key({.name = name, .maxlen = 100, .kind = value_kind::quoted, .kind_msg = quotes, .field = field,
-                    .before = quoted_commandvar},
+                    .before = quoted_commandvar, .checks = "quoted: a name the node type can resolve"},
                    toolong);
 }
 
 constinit keyword_table_of bgppeertokens{
     {
         bgp_key({.name = "PEER-NAME", .mandatory = 1, .maxlen = 100, .kind_msg = "Error: Peer group name expected : %s @ %d\n",
-                 .field = NDL_TEXT(PE, rec.peername), .before = peer_name},
+                 .field = NDL_TEXT(PE, rec.peername), .before = peer_name,
+                 .checks = "a name no other PEER of the node type has"},
                 kErrMaxLenMsg),
         flag_key("DEFAULT-ORIGINATE", NDL_INT(PE, rec.defaultoriginate), kBoolToken),
         peer_list_key("ROUTEMAP", NDL_TEXT(PE, rec.defaultoriginate_rm), kRoutemapQuotesMsg, kMaxLenMsg),
@@ -233,11 +237,13 @@ constinit keyword_table_of bgppeertokens{
         flag_key("AUTHENTICATED", NDL_INT(PE, rec.passwordreqd), kBoolLine),
         flag_key("SEND-COMMUNITY", NDL_INT(PE, rec.sendcommunity), kBoolLine),
         bgp_key({.name = "UPDATE-SOURCE", .maxlen = 100, .kind = value_kind::quoted, .kind_msg = kUpdateQuotesMsg,
-                 .field = NDL_TEXT(PE, rec.updatesource), .before = update_source}),
+                 .field = NDL_TEXT(PE, rec.updatesource), .before = update_source,
+                 .checks = "a quoted interface of the node type"}),
         bgp_key({.name = "WEIGHT", .maxlen = 30, .kind = value_kind::number,
                  .kind_msg = "Error: Number expected for weight : %s @ %d\n", .field = NDL_TEXT(PE, rec.weight)}),
         bgp_key({.name = "REMOTEAS", .maxlen = 30, .kind_msg = "Error: Remote asn expected : %s @ %d\n",
-                 .field = NDL_TEXT(PE, rec.remoteas), .before = number_or_quoted}),
+                 .field = NDL_TEXT(PE, rec.remoteas), .before = number_or_quoted,
+                 .checks = "a number or a quoted text"}),
         token_row("#", TOKEN_HASH),
         token_row("(", TOKEN_LPAREN),
         token_row(")", TOKEN_RPAREN),

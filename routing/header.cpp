@@ -208,4 +208,12 @@ int parse_protocolblock(FILE *fp, FILE *, const char *protocol) {
     return 0;
 }
 
-block_keys protocolblock_keys() { return {&protocolblocktokens}; }
+namespace {
+
+const block_doc protocol_doc = node_block_doc("DOMAIN.TYPE M BEGIN",
+                                              "MPLS NORTH.PE M BEGIN\n"
+                                              "END\n", kProtocolRules);
+
+}  // namespace
+
+block_keys protocolblock_keys() { return {&protocolblocktokens, nullptr, &protocol_doc}; }

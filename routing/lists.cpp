@@ -18,6 +18,7 @@ constexpr keyword_rule key(keyword_rule k, const char *toolong_msg = kMaxLenMsg)
     k.toolong_err = on_error::fail;
     k.repeatable = true;
     if (!k.before) k.before = key_once;
+    if (!k.checks) k.checks = "once in the list";
     return k;
 }
 // CONTEXT may come up to three times.
@@ -27,8 +28,12 @@ constexpr keyword_rule context_key(keyword_rule k) {
     k.toolong_msg = kMaxLenMsg;
     k.toolong_err = on_error::fail;
     k.repeatable = true;
+    if (!k.checks) k.checks = "a context of the node type; at most three";
     return k;
 }
+
+constexpr char kResolvable[] = "a value the node type can resolve (a variable, or a function of its variables)";
+constexpr char kNumberOrValue[] = "once; a number, or a quoted value the node type can resolve";
 
 // Entries know their node and contexts through their record.
 template <class E>
@@ -94,28 +99,29 @@ constinit keyword_table_of redistributiontokens{
     {
         key({.name = "PROTOCOL", .mandatory = 1, .maxlen = 30, .kind = value_kind::word,
              .kind_msg = "Error:protocol type expected: %s @ %d\n", .field = NDL_TEXT(RE, rec.redistprotocol),
-             .after = redist_protocol}),
+             .after = redist_protocol, .checks = "`connected`, `static`, `ospf`, `bgp`, `eigrp`, `rip` or `igrp`"}),
         context_key({.maxlen = 200, .kind_msg = "Error: Specify  context within quotes: %s @ %d\n",
                      .after = redist_context}),
         key({.name = "PROCESSID", .maxlen = 30, .field = NDL_TEXT(RE, rec.redistasn),
-             .after = number_or_text<RE, false>, .tag = 1}),
+             .after = number_or_text<RE, false>, .tag = 1, .checks = kNumberOrValue}),
         key({.name = "ASN", .maxlen = 30, .field = NDL_TEXT(RE, rec.redistasn), .after = number_or_text<RE, false>,
-             .tag = 1}),
-        key({.name = "METRIC", .maxlen = 30, .field = NDL_TEXT(RE, rec.metric), .after = number_or_text<RE, true>}),
+             .tag = 1, .checks = kNumberOrValue}),
+        key({.name = "METRIC", .maxlen = 30, .field = NDL_TEXT(RE, rec.metric), .after = number_or_text<RE, true>,
+             .checks = "once; a number, or a quoted numeric function of the node type"}),
         key({.name = "METRIC-TYPE", .maxlen = 30, .kind = value_kind::word,
              .kind_msg = "Error: value for metric-type expected : %s @ %d\n", .field = NDL_TEXT(RE, rec.metrictype)}),
         key({.name = "MATCH", .maxlen = 30, .kind = value_kind::quoted,
              .kind_msg = "Error: Specify match value within quotes: %s @ %d\n", .field = NDL_TEXT(RE, rec.match),
-             .after = commandvar<RE>}),
+             .after = commandvar<RE>, .checks = kResolvable}),
         key({.name = "TAG", .maxlen = 30, .kind = value_kind::quoted,
              .kind_msg = "Error: Specify tag value within quotes: %s @ %d\n", .field = NDL_TEXT(RE, rec.tag),
-             .after = commandvar<RE>}),
+             .after = commandvar<RE>, .checks = kResolvable}),
         key({.name = "ROUTEMAP", .maxlen = 30, .kind = value_kind::quoted,
              .kind_msg = "Error: Specify routemap value within quotes: %s @ %d\n",
-             .field = NDL_TEXT(RE, rec.route_map), .after = commandvar<RE>}),
+             .field = NDL_TEXT(RE, rec.route_map), .after = commandvar<RE>, .checks = kResolvable}),
         key({.name = "WEIGHT", .maxlen = 30, .kind = value_kind::quoted,
              .kind_msg = "Error: Specify weight value within quotes: %s @ %d\n", .field = NDL_TEXT(RE, rec.weight),
-             .after = commandvar<RE>}),
+             .after = commandvar<RE>, .checks = kResolvable}),
         token_row("(", TOKEN_LPAREN),
         token_row(")", TOKEN_RPAREN),
         token_row("=", TOKEN_EQUAL),
@@ -153,12 +159,13 @@ using DE = default_entry_rec;
 
 constinit keyword_table_of ospfdefaulttokens{
     {
-        key({.name = "METRIC", .maxlen = 30, .field = NDL_TEXT(DE, rec.metric), .after = number_or_text<DE, false>}),
+        key({.name = "METRIC", .maxlen = 30, .field = NDL_TEXT(DE, rec.metric), .after = number_or_text<DE, false>,
+             .checks = kNumberOrValue}),
         key({.name = "METRIC-TYPE", .maxlen = 30, .kind = value_kind::word,
              .kind_msg = "Error: value for metric-type expected : %s @ %d\n", .field = NDL_TEXT(DE, rec.metrictype)}),
         key({.name = "ROUTEMAP", .maxlen = 80, .kind = value_kind::quoted,
              .kind_msg = "Error: Specify routemap value within quotes: %s @ %d\n", .field = NDL_TEXT(DE, rec.routemap),
-             .after = commandvar<DE>}),
+             .after = commandvar<DE>, .checks = kResolvable}),
         token_row("(", TOKEN_LPAREN),
         token_row(")", TOKEN_RPAREN),
         token_row("=", TOKEN_EQUAL),
@@ -231,7 +238,7 @@ constinit keyword_table_of distributetokens{
              .field = NDL_TEXT(DI, rec.acl), .after = prefix_name}),
         key({.name = "PROTOCOL", .maxlen = 30, .kind = value_kind::word,
              .kind_msg = "Error: protocol name expected  : %s @ %d\n", .field = NDL_TEXT(DI, rec.redistprotocol),
-             .after = dist_protocol}),
+             .after = dist_protocol, .checks = "a routing protocol"}),
         key({.name = "ASN", .maxlen = 80, .field = NDL_TEXT(DI, rec.redistasn), .after = dist_asn}),
         context_key({.maxlen = 100, .kind_msg = "Error: Specify  context within quotes: %s @ %d\n",
                      .after = address_context<DI>}),
@@ -239,7 +246,8 @@ constinit keyword_table_of distributetokens{
              .kind_msg = "Error: Specify routemap value within quotes: %s @ %d\n",
              .field = NDL_TEXT(DI, rec.interfacename)}),
         key({.name = "DIRECTION", .mandatory = 1, .maxlen = 100, .kind = value_kind::word,
-             .kind_msg = kDirectionWordMsg, .field = NDL_TEXT(DI, rec.direction), .after = direction}),
+             .kind_msg = kDirectionWordMsg, .field = NDL_TEXT(DI, rec.direction), .after = direction,
+             .checks = "`in` or `out`"}),
         token_row("(", TOKEN_LPAREN),
         token_row(")", TOKEN_RPAREN),
         token_row("=", TOKEN_EQUAL),
@@ -299,7 +307,8 @@ constinit keyword_table_of offsetlisttokens{
              .kind_msg = "Error: Specify interface value within quotes: %s @ %d\n",
              .field = NDL_TEXT(OE, rec.interfacename)}),
         key({.name = "DIRECTION", .mandatory = 1, .maxlen = 100, .kind = value_kind::word,
-             .kind_msg = kDirectionWordMsg, .field = NDL_TEXT(OE, rec.direction), .after = direction}),
+             .kind_msg = kDirectionWordMsg, .field = NDL_TEXT(OE, rec.direction), .after = direction,
+             .checks = "`in` or `out`"}),
         key({.name = "OFFSET", .mandatory = 1, .maxlen = 7, .kind = value_kind::number,
              .kind_msg = "Error: Offset value can only be numeric: %s @%d\n", .field = NDL_TEXT(OE, rec.offset)},
             "ERRORL Token exceeded the max length: %s @%d\n"),

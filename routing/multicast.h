@@ -156,7 +156,7 @@ template <class R>
 constexpr keyword_rule mcast_context(bool repeatable = true) {
     return {.name = "CONTEXT", .maxlen = 100, .kind = value_kind::quoted, .length = length_rule::own,
             .kind_msg = "Error: Specify context  within quotes: %s @ %d\n", .repeatable = repeatable,
-            .after = mcast_context_value<R>};
+            .after = mcast_context_value<R>, .checks = "quoted: a context of the node type, such as `\"BYHOST()\"`"};
 }
 
 // A TRUE key into an int32 flag of the record; any value is taken, and
@@ -173,7 +173,9 @@ int truth_value(block_reader &r, const keyword_rule &, void *rec) {
 }
 template <class R, int32_t R::*Flag, truth How>
 constexpr keyword_rule truth_key(const char *name, int maxlen) {
-    return {.name = name, .maxlen = maxlen, .length = length_rule::own, .after = truth_value<R, Flag, How>};
+    return {.name = name, .maxlen = maxlen, .length = length_rule::own, .after = truth_value<R, Flag, How>,
+            .checks = How == truth::latest ? "`TRUE` (any case) sets it, any other word clears it"
+                                           : "`TRUE` (any case) sets it, any other word leaves it"};
 }
 
 // A value that must be a row of `Table` (compared with its case), else

@@ -23,6 +23,7 @@ constinit keyword_table_of dvmrpmembertokens{
         [] {
             keyword_rule k = mcast_key("SUMMARYMASK", NDL_TEXT(DM, summarymask));
             k.before = mask_after_address;
+            k.checks = "after SUMMARYADDRESS";
             return k;
         }(),
         mcast_key("SUMMARYMETRIC", NDL_TEXT(DM, summarymetric)),
@@ -61,4 +62,12 @@ constinit keyword_table_of dvmrptokens{
 
 int parse_dvmrp(FILE *fp, FILE *, const char *) { return parse_mcast(fp, dvmrptokens, "DVMRP"); }
 
-block_keys dvmrp_keys() { return {&dvmrptokens}; }
+namespace {
+
+const block_doc dvmrp_doc = node_block_doc("DOMAIN.TYPE M BEGIN",
+                                           "ROUTING-DVMRP NORTH.PE M BEGIN\n"
+                                           "END\n", kProtocolRules);
+
+}  // namespace
+
+block_keys dvmrp_keys() { return {&dvmrptokens, nullptr, &dvmrp_doc}; }

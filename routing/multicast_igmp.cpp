@@ -42,6 +42,7 @@ constinit keyword_table_of igmpgrouptokens{
         [] {
             keyword_rule k = mcast_key("ADDRTYPE", NDL_TEXT(IG, addrtype), 1);
             k.before = one_of<IGMPAddrTypes, kAddrTypeMsg>;
+            k.values = IGMPAddrTypes;
             return k;
         }(),
         mcast_context<IG>(false),
@@ -87,4 +88,12 @@ constinit keyword_table_of igmptokens{
 
 int parse_igmp(FILE *fp, FILE *, const char *) { return parse_mcast(fp, igmptokens, "IGMP"); }
 
-block_keys igmp_keys() { return {&igmptokens}; }
+namespace {
+
+const block_doc igmp_doc = node_block_doc("DOMAIN.TYPE M BEGIN",
+                                          "ROUTING-IGMP NORTH.PE M BEGIN\n"
+                                          "END\n", kProtocolRules);
+
+}  // namespace
+
+block_keys igmp_keys() { return {&igmptokens, nullptr, &igmp_doc}; }

@@ -99,6 +99,7 @@ constinit keyword_table_of msdptokens{
         [] {
             keyword_rule k = block_key("USAGE-CONDITION", NDL_TEXT(mcast_block, b.usagecondition));
             k.after = usage_condition;
+            k.checks = usagecondition_row().checks;
             return k;
         }(),
         block_key("ORIGINATORID", NDL_TEXT(mcast_block, msdp.originatorid)),
@@ -149,4 +150,22 @@ int parse_msdp(FILE *fp, FILE *, const char *) {
     return 0;
 }
 
-block_keys msdp_keys() { return {&msdptokens}; }
+namespace {
+
+constexpr block_rule msdp_rules[] = {
+    kNodeTypeNameRule,
+    kMandOptRule,
+    {.text = "It gives ORIGINATORID", .part = "  ORIGINATORID = \"LOCALINT(INTERFACE.Loopback0)\"\n",
+     .message = "Interfacename  expected"},
+};
+
+const block_doc msdp_doc{.header = "DOMAIN.TYPE M BEGIN",
+                         .needs = "NODES",
+                         .example = "ROUTING-MSDP NORTH.PE M BEGIN\n"
+                                    "  ORIGINATORID = \"LOCALINT(INTERFACE.Loopback0)\"\n"
+                                    "END\n",
+                         .rules = msdp_rules};
+
+}  // namespace
+
+block_keys msdp_keys() { return {&msdptokens, nullptr, &msdp_doc}; }

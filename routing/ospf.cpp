@@ -89,12 +89,12 @@ constinit keyword_table_of ospfrangetokens{
         {.name = "ADDRESS", .maxlen = 100, .kind = value_kind::quoted,
          .kind_msg = "Error: Specify  range address within quotes: %s @ %d\n", .toolong_msg = kMaxLenMsg,
          .toolong_err = on_error::fail, .field = NDL_TEXT(RG, rec.summaryaddr), .repeatable = true,
-         .before = key_once, .after = range_address},
+         .before = key_once, .after = range_address, .checks = "once; a quoted address or network of the node type"},
         {.name = "INSTANCENAME", .length = length_rule::field, .toolong_msg = kMaxLenMsg,
          .toolong_err = on_error::fail, .field = NDL_TEXT(RG, instancename), .repeatable = true,
-         .before = key_once},
+         .before = key_once, .checks = "once in the list"},
         {.name = "PREFIX", .maxlen = 3, .length = length_rule::own, .upper = true, .repeatable = true,
-         .before = key_once, .after = prefix_value},
+         .before = key_once, .after = prefix_value, .checks = "once; a number up to 32, or AUTO"},
         token_row("(", TOKEN_LPAREN),
         token_row(")", TOKEN_RPAREN),
         token_row("=", TOKEN_EQUAL),
@@ -144,13 +144,13 @@ constinit keyword_table_of ospfsummarytokens{
         {.name = "ADDRESS", .mandatory = 1, .maxlen = 100, .kind = value_kind::quoted,
          .kind_msg = "Error: Specify Summary IP address within quotes: %s @ %d\n", .toolong_msg = kMaxLenMsg,
          .toolong_err = on_error::fail, .field = NDL_TEXT(SU, rec.summary), .repeatable = true,
-         .before = key_once, .after = summary_address},
+         .before = key_once, .after = summary_address, .checks = "once; a quoted address or network of the node type"},
         {.name = "PREFIX", .mandatory = 1, .maxlen = 3, .length = length_rule::own, .upper = true,
-         .repeatable = true, .before = key_once, .after = prefix_value},
+         .repeatable = true, .before = key_once, .after = prefix_value, .checks = "once; a number up to 32, or AUTO"},
         {.name = "TAG", .maxlen = 80, .kind = value_kind::quoted,
          .kind_msg = "Error: Specify tag value within quotes: %s @ %d\n", .toolong_msg = kMaxLenMsg,
          .toolong_err = on_error::fail, .field = NDL_TEXT(SU, rec.tag), .repeatable = true, .before = key_once,
-         .after = summary_tag},
+         .after = summary_tag, .checks = "once; a value the node type can resolve"},
         token_row("(", TOKEN_LPAREN),
         token_row(")", TOKEN_RPAREN),
         token_row("=", TOKEN_EQUAL),
@@ -304,7 +304,11 @@ constinit keyword_table_of ospftokens{
         instancename_row(),
         ownercontext_row(),
         usagecondition_row(),
-        {.name = "AREA", .type = TOKEN_AREA, .kind = value_kind::none, .repeatable = true, .after = read_area},
+        {.name = "AREA", .type = TOKEN_AREA, .kind = value_kind::none, .repeatable = true, .after = read_area,
+         .checks = "`AREA # id . KEYWORD ...`, the id a number or a variable of the node type, KEYWORD one of "
+                   "`AUTHENTICATION = TRUE` (or FALSE), `STUB = stub` (or nssa), "
+                   "`NETWORK = ( \"interface\" , ... )`, "
+                   "`RANGE = ( ADDRESS = ... , PREFIX = n )`"},
         token_row("#", TOKEN_HASH),
         passiveint_row(),
         {.name = "SUMMARY", .type = TOKEN_GROUP, .kind = value_kind::entry, .repeatable = true,
@@ -350,4 +354,22 @@ int parse_ospf(FILE *fp, FILE *, const char *) {
     return 0;
 }
 
-block_keys ospf_keys() { return {&ospftokens}; }
+namespace {
+
+constexpr block_rule ospf_rules[] = {
+    kNodeTypeNameRule,
+    kMandOptRule,
+    {.text = "It defines an area, with `AREA # n . KEYWORD`", .part = "  AREA # 0 . AUTHENTICATION = TRUE\n",
+     .message = "Area not defined for OSPF"},
+};
+
+const block_doc ospf_doc{.header = "DOMAIN.TYPE PROCESS n M BEGIN",
+                         .needs = "NODES",
+                         .example = "ROUTING-OSPF NORTH.PE PROCESS 1 M BEGIN\n"
+                                    "  AREA # 0 . AUTHENTICATION = TRUE\n"
+                                    "END\n",
+                         .rules = ospf_rules};
+
+}  // namespace
+
+block_keys ospf_keys() { return {&ospftokens, nullptr, &ospf_doc}; }

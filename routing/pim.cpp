@@ -55,6 +55,7 @@ constinit keyword_table_of pimmembertokens{
         [] {
             keyword_rule k = mcast_key("MODE", NDL_TEXT(PM, mcastmode));
             k.before = one_of<PimModes, kModeMsg>;
+            k.values = PimModes;
             return k;
         }(),
         mcast_key("NEIGHBORFILTER", NDL_TEXT(PM, neighborfilter)),
@@ -86,6 +87,7 @@ constinit keyword_table_of pimratetokens{
         [] {
             keyword_rule k = mcast_key("DIRECTION", NDL_TEXT(PR, direction));
             k.before = one_of<Direction, kDirectionMsg>;
+            k.values = Direction;
             return k;
         }(),
         mcast_key("GROUPLIST", NDL_TEXT(PR, grouplist)),
@@ -131,4 +133,12 @@ constinit keyword_table_of pimtokens{
 
 int parse_pim(FILE *fp, FILE *, const char *) { return parse_mcast(fp, pimtokens, "PIM"); }
 
-block_keys pim_keys() { return {&pimtokens}; }
+namespace {
+
+const block_doc pim_doc = node_block_doc("DOMAIN.TYPE M BEGIN",
+                                         "ROUTING-PIM NORTH.PE M BEGIN\n"
+                                         "END\n", kProtocolRules);
+
+}  // namespace
+
+block_keys pim_keys() { return {&pimtokens, nullptr, &pim_doc}; }

@@ -27,6 +27,7 @@ constinit keyword_table_of pimrptokens{
         [] {
             keyword_rule k = mcast_key("MODE", NDL_TEXT(RP, mcastmode), 1);
             k.before = one_of<RPModes, kModeMsg>;
+            k.values = RPModes;
             return k;
         }(),
         quoted_key("RP", NDL_TEXT(RP, rpaddress), kRpQuotesMsg, 1),

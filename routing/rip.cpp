@@ -48,15 +48,15 @@ constinit keyword_table_of eigrpnetworktokens{
         {.name = "INTERFACE", .mandatory = 1, .maxlen = 100, .kind = value_kind::quoted,
          .kind_msg = "Error: Specify interfacename within quotes: %s @ %d\n", .toolong_msg = kMaxLenMsg,
          .toolong_err = on_error::fail, .field = NDL_TEXT(NE, rec.namedinterface), .repeatable = true,
-         .before = key_once, .after = network_interface},
+         .before = key_once, .after = network_interface, .checks = "once; a quoted interface of the node type"},
         {.name = "SUMMARY-ADDRESS", .maxlen = 100, .kind = value_kind::quoted,
          .kind_msg = "Error: Specify  range address within quotes: %s @ %d\n", .toolong_msg = kMaxLenMsg,
          .toolong_err = on_error::fail, .field = NDL_TEXT(NE, rec.summaryaddr), .repeatable = true,
-         .before = key_once, .after = summary_address},
+         .before = key_once, .after = summary_address, .checks = "once; a quoted address or network of the node type"},
         {.name = "SUMMARY-PREFIX", .maxlen = 3, .length = length_rule::own, .upper = true, .repeatable = true,
-         .before = key_once, .after = prefix_value, .tag = 1},
+         .before = key_once, .after = prefix_value, .tag = 1, .checks = "once; a number up to 32, or AUTO"},
         {.name = "AUTHENTICATION", .maxlen = 1, .length = length_rule::own, .upper = true, .repeatable = true,
-         .before = key_once, .after = authentication},
+         .before = key_once, .after = authentication, .checks = "once; `TRUE` or `FALSE`"},
         token_row("(", TOKEN_LPAREN),
         token_row(")", TOKEN_RPAREN),
         token_row("=", TOKEN_EQUAL),
@@ -214,5 +214,16 @@ int parse_eigrp(FILE *fp, FILE *, const char *name) {
     return 0;
 }
 
-block_keys rip_keys() { return {&riptokens}; }
-block_keys eigrp_keys() { return {&eigrptokens}; }
+namespace {
+
+const block_doc rip_doc = node_block_doc("DOMAIN.TYPE M BEGIN",
+                                         "ROUTING-RIP NORTH.PE M BEGIN\n"
+                                         "END\n", kProtocolRules);
+
+const block_doc eigrp_doc = node_block_doc("DOMAIN.TYPE PROCESS n M BEGIN",
+                                           "ROUTING-EIGRP NORTH.PE PROCESS 100 M BEGIN\nEND\n", kProtocolRules);
+
+}  // namespace
+
+block_keys rip_keys() { return {&riptokens, nullptr, &rip_doc}; }
+block_keys eigrp_keys() { return {&eigrptokens, nullptr, &eigrp_doc}; }

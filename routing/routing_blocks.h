@@ -125,19 +125,22 @@ int usage_condition(block_reader &r, const keyword_rule &, void *rec);
 constexpr keyword_rule instancename_row() {
     return {.name = "INSTANCENAME", .length = length_rule::field, .toolong_msg = kMaxLenMsg,
             .toolong_err = on_error::fail, .equal_msg = kBlockEqualMsg,
-            .field = NDL_TEXT(routing_block, instancename), .repeatable = true, .before = body_value};
+            .field = NDL_TEXT(routing_block, instancename), .repeatable = true, .before = body_value,
+            .checks = "a name of up to 30 characters"};
 }
 
 constexpr keyword_rule ownercontext_row() {
     return {.name = "OWNINGCONTEXT", .length = length_rule::field, .toolong_msg = kMaxLenMsg,
             .toolong_err = on_error::fail, .equal_msg = kBlockEqualMsg,
             .field = NDL_TEXT(routing_block, ownercontext), .repeatable = true, .before = body_value,
-            .after = owner_context};
+            .after = owner_context, .checks = "a context of the node type, such as `\"BYHOST()\"`"};
 }
 
 constexpr keyword_rule usagecondition_row() {
     return {.name = "USAGE-CONDITION", .type = TOKEN_GROUP, .kind = value_kind::none, .repeatable = true,
-            .after = usage_condition};
+            .after = usage_condition,
+            .checks = "`= \"condition\"`, only in an optional (`O`) block: a context of the node type, such as "
+                      "`\"BYHOST()\"`"};
 }
 
 // ---- sub-attribute lists ----
@@ -210,7 +213,8 @@ constexpr keyword_rule distribute_row() {
 }
 constexpr keyword_rule passiveint_row() {
     return {.name = "PASSIVE-INTERFACE", .type = TOKEN_LIST, .kind = value_kind::none, .repeatable = true,
-            .after = extract_passiveint};
+            .after = extract_passiveint,
+            .checks = "`= ( \"interface\" , ... )`: quoted interfaces of the node type, each a row"};
 }
 
 // ---- block parsers ----
@@ -224,6 +228,14 @@ int parse_igmp(FILE *fp, FILE *loadfp = nullptr, const char *arg = nullptr);
 int parse_msdp(FILE *fp, FILE *loadfp = nullptr, const char *arg = nullptr);
 int parse_dvmrp(FILE *fp, FILE *loadfp = nullptr, const char *arg = nullptr);
 int parse_vrf(FILE *fp, FILE *loadfp = nullptr, const char *arg = nullptr);
+
+// The word before BEGIN in the header of a protocol block, as the examples
+// write it.
+inline constexpr block_rule kMandOptRule{
+    .text = "Before BEGIN, `M` or `O`: the protocol is mandatory or optional for the node type",
+    .values = MandOpt, .part = " M BEGIN", .instead = " X BEGIN"};
+
+inline constexpr block_rule kProtocolRules[] = {kNodeTypeNameRule, kMandOptRule};
 
 // ---- the blocks' keywords, for the dispatch rows ----
 block_keys protocolblock_keys();

@@ -33,19 +33,20 @@ constinit keyword_table_of ipstaticroutetokens{
         {.name = "NETWORK", .mandatory = 1, .maxlen = 100, .kind = value_kind::quoted,
          .kind_msg = "Error: Specify Source IP address within quotes: %s @ %d\n", .toolong_msg = kMaxLenMsg,
          .toolong_err = on_error::fail, .field = NDL_TEXT(SE, rec.sourceaddr), .repeatable = true,
-         .before = key_once},
+         .before = key_once, .checks = "once in the list"},
         {.name = "PREFIX", .maxlen = 30, .length = length_rule::own, .upper = true, .repeatable = true,
-         .before = key_once, .after = prefix_value, .tag = 1},
+         .before = key_once, .after = prefix_value, .tag = 1, .checks = "once; a number up to 32, or AUTO"},
         {.name = "CONTEXT", .maxlen = 100, .kind = value_kind::quoted,
          .kind_msg = "Error: Specify context  within quotes: %s @ %d\n", .toolong_msg = kMaxLenMsg,
-         .toolong_err = on_error::fail, .repeatable = true, .after = static_context},
+         .toolong_err = on_error::fail, .repeatable = true, .after = static_context,
+         .checks = "a context of the node type, such as `\"BYHOST()\"`; at most three"},
         // Unquoted is reported, and the value is taken all the same.
         {.name = "DESTINATION", .mandatory = 1, .maxlen = 100, .kind = value_kind::quoted,
          .kind_msg = "Error: Specify destination address/name within quotes: %s @ %d\n", .kind_err = on_error::flag,
          .toolong_msg = kMaxLenMsg, .toolong_err = on_error::fail, .field = NDL_TEXT(SE, rec.destination),
-         .repeatable = true, .before = key_once},
+         .repeatable = true, .before = key_once, .checks = "once in the list"},
         {.name = "WEIGHT", .maxlen = 30, .toolong_msg = kMaxLenMsg, .toolong_err = on_error::fail,
-         .field = NDL_TEXT(SE, rec.weight), .repeatable = true, .before = key_once},
+         .field = NDL_TEXT(SE, rec.weight), .repeatable = true, .before = key_once, .checks = "once in the list"},
         token_row("(", TOKEN_LPAREN),
         token_row(")", TOKEN_RPAREN),
         token_row("=", TOKEN_EQUAL),
@@ -129,10 +130,12 @@ int not_implemented(block_reader &r, const keyword_rule &, void *) {
 constinit keyword_table_of staticroutetokens{
     {
         token_row("BEGIN", TOKEN_BEGIN),
-        {.name = "INSTANCENAME", .kind = value_kind::none, .repeatable = true, .after = static_instance},
+        {.name = "INSTANCENAME", .kind = value_kind::none, .repeatable = true, .after = static_instance,
+         .checks = "`= name`, up to 30 characters: the instance of the routes after it"},
         {.name = "IP", .type = TOKEN_GROUP, .kind = value_kind::entry, .repeatable = true, .entry = &ip_entry,
          .file = file_static},
-        {.name = "IPX", .type = TOKEN_GROUP, .kind = value_kind::none, .repeatable = true, .after = not_implemented},
+        {.name = "IPX", .type = TOKEN_GROUP, .kind = value_kind::none, .repeatable = true, .after = not_implemented,
+         .checks = "none: refused, IPX routes are not implemented"},
         token_row("END", TOKEN_END),
     },
     {.invalid_msg = "Error: Invalid attribute :%s @%d\n", .error_ends = true}};
@@ -160,4 +163,12 @@ int parse_staticroute(FILE *fp, FILE *, const char *) {
     return read_body(r, b);
 }
 
-block_keys staticroute_keys() { return {&staticroutetokens}; }
+namespace {
+
+const block_doc staticroute_doc = node_block_doc("DOMAIN.TYPE BEGIN",
+                                                 "ROUTING-STATIC NORTH.PE BEGIN\n"
+                                                 "END\n");
+
+}  // namespace
+
+block_keys staticroute_keys() { return {&staticroutetokens, nullptr, &staticroute_doc}; }

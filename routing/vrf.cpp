@@ -67,7 +67,8 @@ constinit keyword_table_of vrfdescriptiontokens{
             return k;
         }(),
         {.name = "CONTEXT", .maxlen = 200, .kind = value_kind::quoted, .length = length_rule::own,
-         .kind_msg = "Error: Specify  context within quotes: %s @ %d\n", .after = group_context},
+         .kind_msg = "Error: Specify  context within quotes: %s @ %d\n", .after = group_context,
+         .checks = "a context of the node type, such as `\"BYHOST()\"`; at most three"},
         MCAST_PUNCTUATION,
     },
     kVrfList};
@@ -234,4 +235,12 @@ int parse_vrf(FILE *fp, FILE *, const char *) {
     return read_header(r, kVrfHeader, v.b) || read_attributes(r, &v) ? 1 : 0;
 }
 
-block_keys vrf_keys() { return {&vrftokens}; }
+namespace {
+
+const block_doc vrf_doc = node_block_doc("DOMAIN.TYPE BEGIN",
+                                         "VRF NORTH.PE BEGIN\n"
+                                         "END\n");
+
+}  // namespace
+
+block_keys vrf_keys() { return {&vrftokens, nullptr, &vrf_doc}; }

@@ -38,14 +38,17 @@ constinit keyword_table_of networkpooltokens{
         {.name = "STARTADDR", .mandatory = 1, .maxlen = 30,
          .kind_msg = "ERROR: Invalid keyword start ip address expected: %s @%d\n",
          .order_msg = "ERROR: Invalid keyword 'STARTADDR' expected: %s @%d\n", .order_err = on_error::flag,
-         .field = NDL_TEXT(ip_address_pool_rec, startaddress), .before = check_address, .tag = 0},
+         .field = NDL_TEXT(ip_address_pool_rec, startaddress), .before = check_address, .tag = 0,
+         .checks = "a quoted IPv4 address"},
         {.name = "ENDADDR", .mandatory = 1, .maxlen = 30,
          .kind_msg = "ERROR: Invalid keyword end ip address expected: %s @%d\n",
          .order_msg = "ERROR: Invalid ketword 'ENDADDR' expected: %s @%d\n", .order_err = on_error::flag,
-         .field = NDL_TEXT(ip_address_pool_rec, endaddress), .before = check_address, .tag = 1},
+         .field = NDL_TEXT(ip_address_pool_rec, endaddress), .before = check_address, .tag = 1,
+         .checks = "a quoted IPv4 address"},
         {.name = "PROTOCOL", .mandatory = 1, .maxlen = 30,
          .order_msg = "ERROR: Invalid ketword 'PROTOCOL' expected: %s @%d\n", .order_err = on_error::flag,
-         .field = NDL_TEXT(ip_address_pool_rec, protocoltype), .before = check_protocol},
+         .field = NDL_TEXT(ip_address_pool_rec, protocoltype), .before = check_protocol,
+         .checks = "`IP` or `IPX`, in any case"},
         token_row("(", TOKEN_LPAREN),
         token_row(")", TOKEN_RPAREN),
         token_row("=", TOKEN_EQUAL),
@@ -115,4 +118,18 @@ int parse_addresspools(FILE *fp, FILE *, const char *) {
     return parse_networkpool(fp);
 }
 
-block_keys addresspool_keys() { return {&pooltokens, &pool_row}; }
+namespace {
+
+constexpr block_rule addresspool_rules[] = {
+    {.text = "Its name is always NETWORK-ADDR-POOL", .part = "NETWORK-ADDR-POOL", .instead = "POOLS",
+     .message = "ERROR: Unknown pool type encountered, 'NETWORK-ADDR-POOL' expected"},
+};
+
+const block_doc addresspool_doc{.header = "NETWORK-ADDR-POOL BEGIN",
+                                .example = "ADDRESSPOOL NETWORK-ADDR-POOL BEGIN\n"
+                                           "END\n",
+                                .rules = addresspool_rules};
+
+}  // namespace
+
+block_keys addresspool_keys() { return {&pooltokens, &pool_row, &addresspool_doc}; }

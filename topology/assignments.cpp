@@ -55,20 +55,25 @@ constinit keyword_table_of ipaddresstokens{
         // Any word fits the field; an unknown type is only flagged.
         {.name = "PREFIX", .maxlen = 100, .toolong_msg = kLimitMsg, .toolong_err = on_error::fail,
          .order_msg = "ERROR:Invalid syntax Keyword 'PREFIX' expected:%s @ %d\n",
-         .field = NDL_TEXT(ip_reading, g.prefix), .before = check_prefix},
+         .field = NDL_TEXT(ip_reading, g.prefix), .before = check_prefix,
+         .checks = "a number, last in the parentheses (any word for a connection type's ADDRESS-HOST-POOL)",
+         .mandatory_when = "ADDRESSTYPE is ADDRESS-FIXED, NETWORK-FIXED, ADDRESS-HOST-POOL or ADDRESS-CONNECTION-POOL"},
         {.name = "ADDRESSTYPE", .mandatory = 1, .maxlen = 80, .kind = value_kind::word,
          .length = length_rule::field, .kind_msg = "ERROR: Invalid syntax variable name expected :%s @ %d\n",
          .order_msg = "ERROR: Invalid syntax Keword 'ADDRESSTYPE' expected :%s @ %d\n",
-         .field = NDL_TEXT(ip_reading, g.addresstype), .upper = true, .after = check_addresstype},
+         .field = NDL_TEXT(ip_reading, g.addresstype), .upper = true, .after = check_addresstype,
+         .checks = "first in the parentheses", .values = AddressTypes},
         {.name = "OFFSET", .maxlen = 100, .kind = value_kind::quoted,
          .kind_msg = "ERROR: Number expected for offset :%s @ %d\n", .toolong_msg = kLimitMsg,
          .toolong_err = on_error::fail, .order_msg = "ERROR: Invalid syntax Keyword 'OFFSET' expected:%s @ %d\n",
-         .field = NDL_TEXT(ip_reading, g.offset)},
+         .field = NDL_TEXT(ip_reading, g.offset), .checks = "after ADDRESSTYPE",
+         .mandatory_when = "ADDRESSTYPE is ADDRESS-HOST-POOL or ADDRESS-CONNECTION-POOL"},
         {.name = "ADDRESS", .maxlen = 80, .kind = value_kind::quoted,
          .kind_msg = "ERROR: Invalid syntax ipaddress expected in quoted string:%s @ %d\n",
          .toolong_msg = kLimitMsg, .toolong_err = on_error::fail,
          .order_msg = "ERROR: Invalid syntax Keyword,  'ADDRESS' expected :%s @ %d\n",
-         .field = NDL_TEXT(ip_reading, g.address)},
+         .field = NDL_TEXT(ip_reading, g.address), .checks = "after ADDRESSTYPE",
+         .mandatory_when = "ADDRESSTYPE is ADDRESS-FIXED, UNNUMBERED or NETWORK-FIXED"},
         token_row("(", TOKEN_LPAREN),
         token_row(")", TOKEN_RPAREN),
         token_row("=", TOKEN_EQUAL),
@@ -122,11 +127,11 @@ constinit keyword_table_of dependencytokens{
         {.name = "MINVALUE", .mandatory = 1, .maxlen = 30, .kind = value_kind::number,
          .kind_msg = "ERROR:Invalid syntax min value expected:%s @ %d\n",
          .order_msg = "ERROR: Invalid syntax Keyword 'MINVALUE' expected :%s @ %d\n",
-         .field = NDL_INT(dependency_entry, minvalue), .before = number_length},
+         .field = NDL_INT(dependency_entry, minvalue), .before = number_length, .checks = "up to 30 digits"},
         {.name = "MAXVALUE", .mandatory = 1, .maxlen = 30, .kind = value_kind::number,
          .kind_msg = "ERROR: Invalid syntax min value expected :%s @ %d\n",
          .order_msg = "ERROR: Invalid syntax Keword 'MAXVALUE' expected :%s @ %d\n",
-         .field = NDL_INT(dependency_entry, maxvalue), .before = number_length},
+         .field = NDL_INT(dependency_entry, maxvalue), .before = number_length, .checks = "up to 30 digits"},
         token_row("(", TOKEN_LPAREN),
         token_row(")", TOKEN_RPAREN),
         token_row("=", TOKEN_EQUAL),
@@ -198,22 +203,27 @@ int check_poolowner(block_reader &r, const keyword_rule &, void *rec) {
     return 0;
 }
 
-constexpr keyword_rule sel_rule(const char *name, int maxlen, field_ref field, int tag, bool upper = false,
-                                attr_check after = nullptr) {
+constexpr keyword_rule sel_rule(const char *name, int maxlen, field_ref field, int tag, const char *checks,
+                                bool upper = false, attr_check after = nullptr, const value_table *values = nullptr) {
     return keyword_rule{.name = name, .maxlen = maxlen, .toolong_err = on_error::fail, .field = field,
                         .upper = upper, .repeatable = true, .before = selmethod_value, .after = after,
-                        .tag = tag};
+                        .tag = tag, .checks = checks, .values = values};
 }
+constexpr char kHostPoolOnly[] = "once; only with ADDRESSTYPE ADDRESS-HOST-POOL";
 
 constinit keyword_table_of connpoolselmethtokens{
     {
-        sel_rule("POOLNAME", 80, NDL_TEXT(sel_reading, g.poolname), SEL_POOLNAME),
-        sel_rule("SERVICETYPE", 30, NDL_TEXT(sel_reading, g.servicetype), SEL_SERVICETYPE, true),
-        sel_rule("HOSTTYPE", 30, NDL_TEXT(sel_reading, g.hosttype), SEL_HOSTTYPE),
-        sel_rule("NATTYPE", 30, NDL_TEXT(sel_reading, g.nattype), SEL_NATTYPE, true, check_nattype),
-        sel_rule("POOLOWNER", 30, NDL_TEXT(sel_reading, g.poolowner), SEL_POOLOWNER, true, check_poolowner),
-        sel_rule("POOLOWNERVAR", 30, NDL_TEXT(sel_reading, g.poolownervar), SEL_POOLOWNERVAR),
-        sel_rule("POOLCLASS", 30, NDL_TEXT(sel_reading, g.poolclass), SEL_POOLCLASS),
+        sel_rule("POOLNAME", 80, NDL_TEXT(sel_reading, g.poolname), SEL_POOLNAME,
+                 "once; only with ADDRESSTYPE ADDRESS-CONNECTION-POOL"),
+        sel_rule("SERVICETYPE", 30, NDL_TEXT(sel_reading, g.servicetype), SEL_SERVICETYPE, kHostPoolOnly, true),
+        sel_rule("HOSTTYPE", 30, NDL_TEXT(sel_reading, g.hosttype), SEL_HOSTTYPE, kHostPoolOnly),
+        sel_rule("NATTYPE", 30, NDL_TEXT(sel_reading, g.nattype), SEL_NATTYPE, kHostPoolOnly, true, check_nattype,
+                 NatTypes),
+        sel_rule("POOLOWNER", 30, NDL_TEXT(sel_reading, g.poolowner), SEL_POOLOWNER, kHostPoolOnly, true,
+                 check_poolowner, hostpoolowners),
+        sel_rule("POOLOWNERVAR", 30, NDL_TEXT(sel_reading, g.poolownervar), SEL_POOLOWNERVAR, kHostPoolOnly),
+        sel_rule("POOLCLASS", 30, NDL_TEXT(sel_reading, g.poolclass), SEL_POOLCLASS,
+                 "once; a class of the POOL-CLASS block"),
         token_row("(", TOKEN_LPAREN),
         token_row(")", TOKEN_RPAREN),
         token_row("=", TOKEN_EQUAL),

@@ -17,11 +17,12 @@ const char kCommaMsg[] = "ERROR: Invalid syntax ',' expected: %s @ %d\n";
 const char kScopeMsg[] = "ERROR: Invalid syntax . Scope type 'INTERNAL' or 'EXTERNAL' expected @ %d\n";
 
 constinit keyword_table_of connectiontokens{{
-    token_row("TO", TOKEN_TO, 0, 1),
+    with_checks(token_row("TO", TOKEN_TO, 0, 1), "between two domains defined before it: "
+                                                 "`DOMAIN TO DOMAIN = ( SCOPE = ... , MIN = n , MAX = n )`"),
     token_row("BEGIN", TOKEN_BEGIN),
-    token_row("MIN", TOKEN_ATTRIBUTE, 0, 1),
-    token_row("MAX", TOKEN_ATTRIBUTE, 0, 1),
-    token_row("SCOPE", TOKEN_SCOPE, 30, 1),
+    with_checks(token_row("MIN", TOKEN_ATTRIBUTE, 0, 1), "a number, after SCOPE (MIN and MAX in either order)"),
+    with_checks(token_row("MAX", TOKEN_ATTRIBUTE, 0, 1), "a number above 0 and not below MIN"),
+    with_checks(token_row("SCOPE", TOKEN_SCOPE, 30, 1), "first in the parentheses", Scope),
     token_row("(", TOKEN_LPAREN),
     token_row(")", TOKEN_RPAREN),
     token_row("=", TOKEN_EQUAL),
@@ -130,4 +131,21 @@ int parse_connections(FILE *fp, FILE *, const char *) {
     }
 }
 
-block_keys connections_keys() { return {&connectiontokens}; }
+namespace {
+
+constexpr block_rule connections_rules[] = {
+    {.text = "Each pair of domains is given once", .part = "END",
+     .instead = "  NORTH TO NORTH = ( SCOPE = INTERNAL , MIN = 0 , MAX = 100 )\nEND",
+     .message = "Duplicate definition of connections"},
+};
+
+const block_doc connections_doc{.header = "BEGIN",
+                                .needs = "DOMAIN",
+                                .example = "CONNECTIONS BEGIN\n"
+                                           "  NORTH TO NORTH = ( SCOPE = INTERNAL , MIN = 0 , MAX = 100 )\n"
+                                           "END\n",
+                                .rules = connections_rules};
+
+}  // namespace
+
+block_keys connections_keys() { return {&connectiontokens, nullptr, &connections_doc}; }

@@ -87,28 +87,30 @@ int take_owner(block_reader &r, const keyword_rule &, void *rec) {
     return 0;
 }
 
-constexpr keyword_rule attribute(const char *name, int mandatory, int maxlen, attr_check step, bool upper = true) {
+constexpr keyword_rule attribute(const char *name, int mandatory, int maxlen, attr_check step, bool upper = true,
+                                 const value_table *values = nullptr, const char *checks = nullptr) {
     return keyword_rule{.name = name, .mandatory = mandatory, .maxlen = maxlen, .length = length_rule::own,
-                        .upper = upper, .after = step};
+                        .upper = upper, .after = step, .checks = checks, .values = values};
 }
 
 constinit keyword_table_of connectiontypestokens{
     {
         token_row("BEGIN", TOKEN_BEGIN),
-        attribute("TYPE", 1, 30, take_type),
-        attribute("SCOPE", 1, 30, take_scope),
+        attribute("TYPE", 0, 30, take_type, true, NetworkTypes),
+        attribute("SCOPE", 0, 30, take_scope, true, Scope),
         {.name = "MAXCONNECTIONS", .maxlen = 30, .kind = value_kind::number, .length = length_rule::own,
-         .kind_msg = "Numeric value is expected for max connections.%s @%d\n", .after = take_maxconn},
-        attribute("VALIDATION", 1, 30, take_validation),
+         .kind_msg = "Numeric value is expected for max connections.%s @%d\n", .after = take_maxconn,
+         .checks = "a number of 32 bits"},
+        attribute("VALIDATION", 0, 30, take_validation, true, ValidationTypes),
         with_entry(token_row("IPADDRESS", TOKEN_GROUP, 80, 1), &ipaddress_def),
-        with_entry(token_row("SELECTIONMETHOD", TOKEN_GROUP, 80, 1), &selmethod_def),
+        with_entry(token_row("SELECTIONMETHOD", TOKEN_GROUP, 80), &selmethod_def),
         with_entry(token_row("DEPENDENCY", TOKEN_GROUP), &dependency_def),
-        attribute("ADDRESSOWNER", 0, 200, take_owner, false),
-        attribute("VALIDATIONPOOL", 1, 30, take_validationpool, false),
+        attribute("ADDRESSOWNER", 0, 200, take_owner, false, nullptr, "an owner such as `DOMAIN.TYPE`; once"),
+        attribute("VALIDATIONPOOL", 0, 30, take_validationpool, false, nullptr, "a pool of the ADDRESSPOOL block"),
         with_entry(token_row("INSTANCEID", TOKEN_LIST, kInstanceIdMax), &instances_def),
-        attribute("ROUTEDPROTOCOLS", 0, 0, take_routedprotocols),
-        with_entry(token_row("MEMBER", TOKEN_GROUP, 0, 1), &member_def),
-        with_entry(token_row("INTERFACETYPES", TOKEN_GROUP, 0, 1), &interfaces_def),
+        attribute("ROUTEDPROTOCOLS", 0, 0, take_routedprotocols, true, RoutedProtocols),
+        with_entry(token_row("MEMBER", TOKEN_GROUP, 0), &member_def),
+        with_entry(token_row("INTERFACETYPES", TOKEN_GROUP, 0), &interfaces_def),
         with_entry(token_row("VARIABLE", TOKEN_GROUP), &variable_entry),
         with_entry(token_row("HSRP", TOKEN_GROUP), &hsrp_def),
         with_entry(token_row("APS", TOKEN_GROUP), &aps_def),
@@ -330,4 +332,23 @@ int parse_connectiontypes(FILE *fp, FILE *, const char *) {
     return finish_assignment(r, *ctx, true);
 }
 
-block_keys connectiontypes_keys() { return {&connectiontypestokens}; }
+namespace {
+
+constexpr block_rule connectiontype_rules[] = {
+    {.text = "It gives IPADDRESS", .part = "  IPADDRESS = ( ADDRESSTYPE = ADDRESS-UNASSIGNED )\n",
+     .message = "ERROR: IP address not defined for connection"},
+    {.text = "Its name is given once", .part = "END\n",
+     .instead = "END\nCONNECTIONTYPE PE-PE BEGIN\n  IPADDRESS = ( ADDRESSTYPE = ADDRESS-UNASSIGNED )\nEND\n",
+     .message = "ERROR: Connection already defined"},
+};
+
+const block_doc connectiontype_doc{.header = "name BEGIN",
+                                   .needs = "NODES",
+                                   .example = "CONNECTIONTYPE PE-PE BEGIN\n"
+                                              "  IPADDRESS = ( ADDRESSTYPE = ADDRESS-UNASSIGNED )\n"
+                                              "END\n",
+                                   .rules = connectiontype_rules};
+
+}  // namespace
+
+block_keys connectiontypes_keys() { return {&connectiontypestokens, nullptr, &connectiontype_doc}; }

@@ -71,11 +71,13 @@ int take_directlyconnected(block_reader &r, const keyword_rule &, void *rec) {
 constinit keyword_table_of customerconntypetokens{
     {
         {.name = "CONNECTTO", .maxlen = 80, .kind = value_kind::quoted, .length = length_rule::own,
-         .kind_msg = "ERROR: Specify connecto value within quotes: %s @ %d\n", .after = take_connectto},
+         .kind_msg = "ERROR: Specify connecto value within quotes: %s @ %d\n", .after = take_connectto,
+         .checks = "an owner `DOMAIN.TYPE.CONN.CONNECTIONTYPE` that names a connection"},
         {.name = "SCOPE", .maxlen = 80, .kind = value_kind::quoted, .length = length_rule::own,
-         .kind_msg = "ERROR: Specify Scope within quotes: %s @ %d\n", .repeatable = true, .after = take_scope},
+         .kind_msg = "ERROR: Specify Scope within quotes: %s @ %d\n", .repeatable = true, .after = take_scope,
+         .checks = "an owner such as `DOMAIN`; at most three"},
         {.name = "DIRECTLYCONNECTED", .maxlen = 10, .length = length_rule::own, .upper = true,
-         .after = take_directlyconnected},
+         .after = take_directlyconnected, .values = Boolean},
         token_row("(", TOKEN_LPAREN),
         token_row(")", TOKEN_RPAREN),
         token_row("=", TOKEN_EQUAL),
@@ -113,7 +115,8 @@ constinit keyword_table_of customerqoslisttokens{
          .toolong_msg = "ERROR: Token size exceeds maximum size: '%s' @ %d\n", .toolong_err = on_error::fail,
          .field = NDL_TEXT(custqoslist_group, name)},
         {.name = "LIST", .type = TOKEN_GROUP, .mandatory = 1, .maxlen = 100, .kind = value_kind::list,
-         .field = NDL_ROWS(custqoslist_group, policies, count), .before = list_after_name},
+         .field = NDL_ROWS(custqoslist_group, policies, count), .before = list_after_name,
+         .checks = "after NAME"},
         token_row("(", TOKEN_LPAREN),
         token_row(")", TOKEN_RPAREN),
         token_row("=", TOKEN_EQUAL),
@@ -158,19 +161,24 @@ int take_enrollall(block_reader &r, const keyword_rule &, void *rec) {
 
 // Role and host types have no longest value of their own: their 30-character
 // fields hold them to that.
-constexpr keyword_rule mapping_text(const char *name, int maxlen, field_ref field, attr_check after) {
+constexpr keyword_rule mapping_text(const char *name, int maxlen, field_ref field, attr_check after,
+                                    const char *checks = nullptr, const value_table *values = nullptr) {
     return keyword_rule{.name = name, .mandatory = 1, .maxlen = maxlen,
                         .length = maxlen ? length_rule::table : length_rule::field,
-                        .toolong_err = on_error::fail, .field = field, .upper = true, .after = after};
+                        .toolong_err = on_error::fail, .field = field, .upper = true, .after = after,
+                        .checks = checks, .values = values};
 }
 
 constinit keyword_table_of poolclassmaptokens{
     {
         mapping_text("ROLETYPE", 0, NDL_TEXT(pool_class_mapping_rec, roletype), nullptr),
-        mapping_text("HOSTTYPE", 0, NDL_TEXT(pool_class_mapping_rec, hosttype), take_hosttype),
-        mapping_text("NATTYPE", 30, NDL_TEXT(pool_class_mapping_rec, nattype), take_nattype),
-        mapping_text("CLASS", 30, NDL_TEXT(pool_class_mapping_rec, poolclass), take_class),
-        {.name = "ENROLLALL", .maxlen = 30, .length = length_rule::own, .upper = true, .after = take_enrollall},
+        mapping_text("HOSTTYPE", 0, NDL_TEXT(pool_class_mapping_rec, hosttype), take_hosttype,
+                     "a host type of a SERVICE-TYPE"),
+        mapping_text("NATTYPE", 30, NDL_TEXT(pool_class_mapping_rec, nattype), take_nattype, nullptr, NatTypes2),
+        mapping_text("CLASS", 30, NDL_TEXT(pool_class_mapping_rec, poolclass), take_class,
+                     "a class of the POOL-CLASS block"),
+        {.name = "ENROLLALL", .maxlen = 30, .length = length_rule::own, .upper = true, .after = take_enrollall,
+         .checks = "`TRUE` enrols every customer; any other word does not"},
         token_row("(", TOKEN_LPAREN),
         token_row(")", TOKEN_RPAREN),
         token_row("=", TOKEN_EQUAL),
@@ -239,7 +247,9 @@ constinit keyword_table_of customerinterfacetokens{
         interface_text("REMOTEDOMAINID", 0, 30, NDL_TEXT(interface_group, rec.remotedomain)),
         interface_text("REMOTENODEID", 0, 30, NDL_TEXT(interface_group, rec.remotenodetype)),
         refused_row("SPEED", TOKEN_ATTRIBUTE, 30),
-        {.name = "REMOTENODEFILTER", .type = TOKEN_GROUP, .kind = value_kind::none, .after = take_remotenodefilter},
+        {.name = "REMOTENODEFILTER", .type = TOKEN_GROUP, .kind = value_kind::none, .after = take_remotenodefilter,
+         .checks = "`REMOTENODEFILTER = ( VARIABLE = SAME , ... )`: variables of the node type, each SAME or "
+                   "DIFFERENT"},
         token_row("(", TOKEN_LPAREN),
         token_row(")", TOKEN_RPAREN),
         token_row("=", TOKEN_EQUAL),

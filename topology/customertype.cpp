@@ -246,7 +246,8 @@ constinit keyword_table_of customernodetypetokens{
     {
         {.name = "NODETYPE", .mandatory = 1, .maxlen = 80,
          .toolong_msg = "ERROR: Token size exceeds maximum limit: '%s' @ %d\n", .toolong_err = on_error::fail,
-         .field = NDL_TEXT(nodetype_group, rec.nodetype), .after = node_defined},
+         .field = NDL_TEXT(nodetype_group, rec.nodetype), .after = node_defined,
+         .checks = "a node type of the block's DOMAIN"},
         {.name = "NOOFINSTANCES", .mandatory = 1, .kind = value_kind::number,
          .kind_msg = "ERROR: Number expected for nodeinstance : %s @ %d\n",
          .field = NDL_INT(nodetype_group, rec.noofnodeinstance)},
@@ -311,35 +312,50 @@ int not_an_attribute(block_reader &r, void *) {
 
 // The attributes read their own "=" and value (kind none): their messages
 // differ from keyword to keyword.
-constexpr keyword_rule own_reader(const char *name, int type, int maxlen, attr_check step, int tag = 0,
-                                  int mandatory = 0) {
+constexpr keyword_rule own_reader(const char *name, int type, int maxlen, attr_check step, int tag,
+                                  const char *checks, const value_table *values = nullptr, int mandatory = 0) {
     return keyword_rule{.name = name, .type = type, .mandatory = mandatory, .maxlen = maxlen,
-                        .kind = value_kind::none, .after = step, .tag = tag};
+                        .kind = value_kind::none, .after = step, .tag = tag, .checks = checks, .values = values};
 }
 
 constinit keyword_table_of customertypestokens{
     {
         token_row("BEGIN", TOKEN_BEGIN),
-        own_reader("SERVICETYPE", TOKEN_ATTRIBUTE, 30, take_servicetype, 0, 1),
+        own_reader("SERVICETYPE", TOKEN_ATTRIBUTE, 30, take_servicetype, 0,
+                   "`= name`, a SERVICE-TYPE of the topology, before any NODETYPE; once", nullptr, 1),
         refused_row("TYPE", TOKEN_ATTRIBUTE),
         {.name = "CONNECTIONTYPE", .type = TOKEN_GROUP, .maxlen = 30, .kind = value_kind::entry,
          .before = one_conntype, .entry = &custconntype_entry, .file = file_conntype},
-        own_reader("ROUTINGENABLED", TOKEN_ATTRIBUTE, 10, take_routingenabled),
-        own_reader("ADDRESSMODE", TOKEN_ATTRIBUTE, 30, take_addressmode),
-        own_reader("ADDRESSTYPE", TOKEN_ATTRIBUTE, 10, take_addresstype),
-        own_reader("DOMAIN", TOKEN_ATTRIBUTE, 30, take_domain),
+        own_reader("ROUTINGENABLED", TOKEN_ATTRIBUTE, 10, take_routingenabled, 0, "`= TRUE` or `= FALSE`", Boolean),
+        own_reader("ADDRESSMODE", TOKEN_ATTRIBUTE, 30, take_addressmode, 0, "`= value`, in any case", addressmodes),
+        own_reader("ADDRESSTYPE", TOKEN_ATTRIBUTE, 10, take_addresstype, 0,
+                   "`= \"A, B\"`, a quoted list, each item in any case", RemoteAddrTypes),
+        own_reader("DOMAIN", TOKEN_ATTRIBUTE, 30, take_domain, 0, "`= name`, a DOMAIN of the topology; once"),
         {.name = "NODETYPE", .type = TOKEN_GROUP, .maxlen = 30, .kind = value_kind::entry, .entry = &nodetype_entry,
          .file = file_nodetype},
-        own_reader("TUNNEL", TOKEN_GROUP, 0, take_loopback),
-        own_reader("LOOPBACK", TOKEN_GROUP, 0, take_loopback),
+        own_reader("TUNNEL", TOKEN_GROUP, 0, take_loopback, 0, "as LOOPBACK, for a tunnel interface"),
+        own_reader("LOOPBACK", TOKEN_GROUP, 0, take_loopback, 0,
+                   "`LOOPBACK # [TYPE #] n # m = TRUE`, after the NODETYPEs: node instance n (at most the node "
+                   "type's NOOFINSTANCES), interface instance m"),
         {.name = "VARIABLE", .type = TOKEN_GROUP, .kind = value_kind::entry, .entry = &variable_entry,
          .file = file_definition<file_custvar>},
-        with_entry(own_reader("CONNECTION", TOKEN_GROUP, 0, take_connection, 0), &interface_entry),
+        with_entry(own_reader("CONNECTION", TOKEN_GROUP, 0, take_connection, 0,
+                              "`CONNECTION # [TYPE #] n # m = ( ... )` after the NODETYPEs, or `CONNECTION # m = "
+                              "( ... )` after CONNECTIONTYPE's CONNECTTO"),
+                   &interface_entry),
         {.name = "QOSPOLICYLIST", .type = TOKEN_GROUP, .maxlen = 100, .kind = value_kind::entry,
          .entry = &custqoslist_entry, .file = file_qoslist},
-        own_reader("NODE-VARIABLE", TOKEN_GROUP, 0, take_nodevariables, 0),
-        own_reader("CONNECTION-VARIABLE", TOKEN_GROUP, 0, take_connection, 1),
-        own_reader("HSRP-VARIABLE", TOKEN_GROUP, 0, take_nodevariables, 1),
+        own_reader("NODE-VARIABLE", TOKEN_GROUP, 0, take_nodevariables, 0,
+                   "`NODE-VARIABLE # [TYPE #] n = ( VARIABLE = value , ... )`: variables of the node type, values of "
+                   "up to 100 characters"),
+        own_reader("CONNECTION-VARIABLE", TOKEN_GROUP, 0, take_connection, 1,
+                   "`CONNECTION-VARIABLE # [TYPE #] n # m = ( NAME = connection , VARIABLE = value , ... )`: NAME "
+                   "first, then variables of that connection type; BANDWIDTH a quoted list of the system list "
+                   "BANDWIDTH"),
+        own_reader("HSRP-VARIABLE", TOKEN_GROUP, 0, take_nodevariables, 1,
+                   "as CONNECTION-VARIABLE, with the HSRP group number after the instances: NAME first, then "
+                   "HSRPPRIORITY (a quoted list of the system list HSRPPRIORITY), TRACKINTERFACE or TRACKPRIORITY "
+                   "(a number)"),
         {.name = "POOLCLASSMAP", .type = TOKEN_GROUP, .kind = value_kind::entry, .entry = &poolclassmap_entry,
          .file = file_poolclassmap},
         token_row("#", TOKEN_HASH),
@@ -389,4 +405,20 @@ int parse_customertype(FILE *fp, FILE *, const char *) {
     return 0;
 }
 
-block_keys customertype_keys() { return {&customertypestokens}; }
+namespace {
+
+constexpr block_rule customertype_rules[] = {
+    {.text = "SERVICETYPE names a SERVICE-TYPE block of the topology", .part = "SERVICETYPE = VPN",
+     .instead = "SERVICETYPE = DIA", .message = "ERROR : Service not defined"},
+};
+
+const block_doc customertype_doc{.header = "name BEGIN",
+                                 .needs = "SERVICE-TYPE",
+                                 .example = "CUSTOMER-TYPE BUSINESS BEGIN\n"
+                                            "  SERVICETYPE = VPN\n"
+                                            "END\n",
+                                 .rules = customertype_rules};
+
+}  // namespace
+
+block_keys customertype_keys() { return {&customertypestokens, nullptr, &customertype_doc}; }

@@ -80,4 +80,26 @@ int parse_domains(FILE *fp, FILE *, const char *) {
     return 0;
 }
 
-block_keys domain_keys() { return {&domaintokens, &kVariableWord}; }
+namespace {
+
+constexpr char kDomainMissing[] = "variables COUNTRYCODE, LOCATIONCODE and SITENAME are essential";
+constexpr block_rule domain_rules[] = {
+    {.text = "It defines the variables COUNTRYCODE, LOCATIONCODE and SITENAME",
+     .part = "  VARIABLE = ( NAME = COUNTRYCODE , MODE = FIXED-ASSIGNED , VALUE = \"PT\" )\n",
+     .message = kDomainMissing},
+    {.part = "  VARIABLE = ( NAME = LOCATIONCODE , MODE = FIXED-ASSIGNED , VALUE = \"OPO\" )\n",
+     .message = kDomainMissing},
+    {.part = "  VARIABLE = ( NAME = SITENAME , MODE = VARIABLE-UNASSIGNED )\n", .message = kDomainMissing},
+};
+
+const block_doc domain_doc{.header = "name BEGIN",
+                           .example = "DOMAIN NORTH BEGIN\n"
+                                      "  VARIABLE = ( NAME = COUNTRYCODE , MODE = FIXED-ASSIGNED , VALUE = \"PT\" )\n"
+                                      "  VARIABLE = ( NAME = LOCATIONCODE , MODE = FIXED-ASSIGNED , VALUE = \"OPO\" )\n"
+                                      "  VARIABLE = ( NAME = SITENAME , MODE = VARIABLE-UNASSIGNED )\n"
+                                      "END\n",
+                           .rules = domain_rules};
+
+}  // namespace
+
+block_keys domain_keys() { return {&domaintokens, &kVariableWord, &domain_doc}; }

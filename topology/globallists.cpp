@@ -110,7 +110,8 @@ constinit keyword_table_of intbandwidthentrytokens{
          .field = NDL_TEXT(bandwidth_entry, interfacetype)},
         {.name = "BANDWIDTH", .mandatory = 1, .maxlen = 100, .kind = value_kind::list, .kind_msg = kListQuotedMsg,
          .order_msg = "ERROR :Syntax error BANDWIDTH expected': %s @%d\n",
-         .field = NDL_ROWS(bandwidth_entry, bandwidths, count), .after = file_bandwidths},
+         .field = NDL_ROWS(bandwidth_entry, bandwidths, count), .after = file_bandwidths,
+         .checks = "values of the system list BANDWIDTH"},
     },
     kListEntryOptions};
 
@@ -122,7 +123,7 @@ const entry_def bandwidth_def{.keys = &intbandwidthentrytokens,
 constinit keyword_table_of intbandwidthtokens{
     {
         token_row("BEGIN", TOKEN_BEGIN),
-        {.name = "INTERFACE", .type = TOKEN_GROUP, .mandatory = 1, .kind = value_kind::entry, .repeatable = true,
+        {.name = "INTERFACE", .type = TOKEN_GROUP, .kind = value_kind::entry, .repeatable = true,
          .entry = &bandwidth_def},
         token_row("END", TOKEN_END),
     },
@@ -134,5 +135,24 @@ int parse_globallists(FILE *fp, FILE *, const char *) { return read_list_block(f
 
 int parse_intbandwidthlist(FILE *fp, FILE *, const char *) { return read_list_block(fp, intbandwidthtokens); }
 
-block_keys globallists_keys() { return {&globallisttokens, &globallist_word}; }
-block_keys intbandwidthlist_keys() { return {&intbandwidthtokens}; }
+namespace {
+
+const block_doc globallists_doc{.header = "BEGIN",
+                                .example = "GLOBALLISTS BEGIN\n"
+                                           "END\n"};
+
+constexpr block_rule intbandwidth_rules[] = {
+    {.text = "Each bandwidth is a value of the system list BANDWIDTH", .part = "\"T1\"", .instead = "\"T9\""},
+};
+
+const block_doc intbandwidthlist_doc{.header = "BEGIN",
+                                     .needs = "SYSTEMLIST",
+                                     .example = "INTERFACE-BANDWIDTH-LIST BEGIN\n"
+                                                "  INTERFACE = ( NAME = Serial , BANDWIDTH = \"T1\" )\n"
+                                                "END\n",
+                                     .rules = intbandwidth_rules};
+
+}  // namespace
+
+block_keys globallists_keys() { return {&globallisttokens, &globallist_word, &globallists_doc}; }
+block_keys intbandwidthlist_keys() { return {&intbandwidthtokens, nullptr, &intbandwidthlist_doc}; }

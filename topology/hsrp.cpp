@@ -41,11 +41,16 @@ int check_trackinterface(block_reader &r, const keyword_rule &, void *rec) {
 
 constinit keyword_table_of hsrptokens{
     {
-        token_row("MEMBER", TOKEN_LIST, 0, 1),
-        token_row("IPADDRESS", TOKEN_GROUP, 80, 1),
-        {.name = "AUTHENTICATION", .mandatory = 1, .before = not_a_member_attribute},
+        with_checks(token_row("MEMBER", TOKEN_LIST, 0, 1),
+                    "`HSRP#n.MEMBER = ( node type , TRACKINTERFACE = ... , TRACKPRIORITY = n )`: a member of the "
+                    "connection type"),
+        with_checks(token_row("IPADDRESS", TOKEN_GROUP, 80, 1),
+                    "`HSRP#n.IPADDRESS = ( ... )`: the group's address, as the connection type's IPADDRESS"),
+        {.name = "AUTHENTICATION", .mandatory = 1, .before = not_a_member_attribute,
+         .checks = "a statement of its own, `HSRP#n.AUTHENTICATION = value`, not inside MEMBER"},
         {.name = "TRACKINTERFACE", .mandatory = 1, .length = length_rule::field,
-         .field = NDL_TEXT(hsrp_member_rec, trackinterface), .after = check_trackinterface},
+         .field = NDL_TEXT(hsrp_member_rec, trackinterface), .after = check_trackinterface,
+         .checks = "an interface of the member's node type"},
         {.name = "TRACKPRIORITY", .mandatory = 1, .kind = value_kind::number,
          .kind_msg = "Track priority has to be numeric. :%s @ %d\n", .field = NDL_INT(hsrp_member_rec, trackpriority)},
         token_row("#", TOKEN_HASH),
@@ -239,8 +244,10 @@ int take_aps_mode(block_reader &r, const keyword_rule &, void *rec) {
 
 constinit keyword_table_of connectionAPStokens{
     {
-        {.name = "MEMBER", .mandatory = 1, .maxlen = 100, .length = length_rule::own, .before = take_aps_member},
-        {.name = "MODE", .mandatory = 1, .length = length_rule::own, .upper = true, .after = take_aps_mode},
+        {.name = "MEMBER", .mandatory = 1, .maxlen = 100, .length = length_rule::own, .before = take_aps_member,
+         .checks = "a member node type of the connection type"},
+        {.name = "MODE", .mandatory = 1, .length = length_rule::own, .upper = true, .after = take_aps_mode,
+         .checks = "`WORKING` or `PROTECTED`"},
         token_row("(", TOKEN_LPAREN),
         token_row(")", TOKEN_RPAREN),
         token_row("=", TOKEN_EQUAL),

@@ -72,7 +72,8 @@ constinit keyword_table_of listelemtokens{
          .field = NDL_TEXT(list_entry, listname)},
         {.name = "ELEMENT", .mandatory = 1, .maxlen = 30, .kind = value_kind::quoted,
          .length = length_rule::own, .kind_msg = kListQuotedMsg,
-         .order_msg = "ERROR :Syntax error ELEMENT expected': %s @%d\n", .after = file_elements},
+         .order_msg = "ERROR :Syntax error ELEMENT expected': %s @%d\n", .after = file_elements,
+         .checks = "a quoted list: each item up to 30 characters"},
         token_row("(", TOKEN_LPAREN),
         token_row(")", TOKEN_RPAREN),
         token_row("=", TOKEN_EQUAL),
@@ -87,7 +88,7 @@ const entry_def list_entry_def{.keys = &listelemtokens,
 constinit keyword_table_of listtokens{
     {
         token_row("BEGIN", TOKEN_BEGIN),
-        {.name = "LIST", .type = TOKEN_GROUP, .mandatory = 1, .kind = value_kind::entry,
+        {.name = "LIST", .type = TOKEN_GROUP, .kind = value_kind::entry,
          .repeatable = true, .entry = &list_entry_def},
         token_row("END", TOKEN_END),
     },
@@ -109,11 +110,13 @@ constinit keyword_table_of systemlistdatatokens{
         {.name = "NAME", .mandatory = 1, .maxlen = 30,
          .toolong_err = on_error::fail, .equal_msg = "ERROR : EQUAL operator expected: %s @ %d \n",
          .order_msg = "ERROR : NAME expected @ %d \n", .order_token = false,
-         .field = NDL_TEXT(system_list_elem_rec, displayname), .before = not_a_token_error},
+         .field = NDL_TEXT(system_list_elem_rec, displayname), .before = not_a_token_error,
+         .checks = "a word, number or quoted text"},
         {.name = "VALUE", .mandatory = 1, .maxlen = 30,
          .toolong_err = on_error::fail, .equal_msg = "ERROR : EQUAL expected : %s @ %d \n",
          .order_msg = kEofSpacedMsg, .order_token = false,
-         .field = NDL_TEXT(system_list_elem_rec, elementvalue), .before = not_a_token_error},
+         .field = NDL_TEXT(system_list_elem_rec, elementvalue), .before = not_a_token_error,
+         .checks = "a word, number or quoted text"},
     },
     {.style = loop_style::ordered, .separator_msg = kListSeparatorMsg, .close_msg = kListCloseMsg}};
 
@@ -149,7 +152,7 @@ int file_systemlist_entry(block_reader &r, const keyword_rule &, void *entry, vo
 constinit keyword_table_of systemlisttokens{
     {
         token_row("BEGIN", TOKEN_BEGIN),
-        {.name = "LISTVARIABLE", .type = TOKEN_GROUP, .mandatory = 1, .kind = value_kind::entry,
+        {.name = "LISTVARIABLE", .type = TOKEN_GROUP, .kind = value_kind::entry,
          .repeatable = true, .entry = &systemlist_entry, .file = file_systemlist_entry},
         token_row("(", TOKEN_LPAREN),
         token_row(")", TOKEN_RPAREN),
@@ -183,5 +186,25 @@ int parse_systemlist(FILE *fp, FILE *, const char *) {
     return read_attributes(r, &ctx);
 }
 
-block_keys listdefs_keys() { return {&listtokens}; }
-block_keys systemlist_keys() { return {&systemlisttokens}; }
+namespace {
+
+const block_doc listdefs_doc{.header = "BEGIN",
+                             .example = "LISTDEFS BEGIN\n"
+                                        "  LIST = ( NAME = SITEKINDS , ELEMENT = \"POP, CORE\" )\n"
+                                        "END\n"};
+
+constexpr block_rule systemlist_rules[] = {
+    {.text = "Its name is a list of the system", .values = systemlists, .part = "SYSTEMLIST BANDWIDTH",
+     .instead = "SYSTEMLIST SPEEDS", .message = "is not a system defined list"},
+};
+
+const block_doc systemlist_doc{.header = "name BEGIN",
+                               .example = "SYSTEMLIST BANDWIDTH BEGIN\n"
+                                          "  LISTVARIABLE = ( NAME = T1 , VALUE = 1544 )\n"
+                                          "END\n",
+                               .rules = systemlist_rules};
+
+}  // namespace
+
+block_keys listdefs_keys() { return {&listtokens, nullptr, &listdefs_doc}; }
+block_keys systemlist_keys() { return {&systemlisttokens, nullptr, &systemlist_doc}; }

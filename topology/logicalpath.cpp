@@ -32,7 +32,7 @@ struct listed_value {
     const value_table *values;
     const char *msg;
 };
-const listed_value kListed[] = {
+constexpr listed_value kListed[] = {
     {LogConnTypes, "ERROR: Invalid logical connection type:%s @%d\n"},
     {LogEncapsulationTypes, "ERROR: Invalid Encapsulation type:%s @%d\n"},
     {Scope, "ERROR: Invalid Scope:%s @%d\n"},
@@ -62,7 +62,7 @@ int take_pathmaxconn(block_reader &r, const keyword_rule &rule, void *rec) {
 
 constexpr keyword_rule listed(const char *name, int mandatory, int tag, field_ref field) {
     return keyword_rule{.name = name, .mandatory = mandatory, .maxlen = 80, .length = length_rule::field,
-                        .field = field, .before = check_listed, .tag = tag};
+                        .field = field, .before = check_listed, .tag = tag, .values = kListed[tag].values};
 }
 
 int read_group(block_reader &r, void *rec);
@@ -72,11 +72,13 @@ constinit keyword_table_of logicalconnectiontokens{
         token_row("BEGIN", TOKEN_BEGIN),
         listed("TYPE", 1, 0, NDL_TEXT(vc_class_rec, connectiontype)),
         listed("ENCAPSULATION", 1, 1, NDL_TEXT(vc_class_rec, encapsulationtype)),
-        {.name = "AUTHENTICATION", .maxlen = 80, .length = length_rule::own, .after = take_authentication},
+        {.name = "AUTHENTICATION", .maxlen = 80, .length = length_rule::own, .after = take_authentication,
+         .checks = "TRUE authenticates; any other word does not"},
         listed("SCOPE", 1, 2, NDL_TEXT(vc_class_rec, scope)),
         listed("MODE", 0, 3, NDL_TEXT(vc_class_rec, pathmode)),
         listed("PATHTYPE", 0, 4, NDL_TEXT(vc_class_rec, pathtype)),
-        {.name = "MAXCONN", .maxlen = 80, .length = length_rule::own, .before = take_pathmaxconn},
+        {.name = "MAXCONN", .maxlen = 80, .length = length_rule::own, .before = take_pathmaxconn,
+         .checks = "a number of at least 1"},
         with_entry(token_row("MEMBER", TOKEN_GROUP, 80, 1), &vcmember_def),
         with_entry(token_row("MEMBERFILTER", TOKEN_GROUP, 80), &memberfilter_def),
         token_row("=", TOKEN_EQUAL),
@@ -122,18 +124,21 @@ int check_connection(block_reader &r, const keyword_rule &, void *) {
 // Texts of up to 300 characters: every token fits them.
 constinit keyword_table_of logconnmembertokens{
     {
-        {.name = "NODE", .mandatory = 1, .maxlen = 30, .before = repeated_node},
+        {.name = "NODE", .mandatory = 1, .maxlen = 30, .before = repeated_node,
+         .checks = "first in the parentheses, a node type `DOMAIN.TYPE`; not again"},
         {.name = "MINCONN", .mandatory = 1, .kind = value_kind::number,
          .kind_msg = "ERROR: Number is expected for minconn : %s @ %d\n", .field = NDL_INT(vc_member_class_rec, minconn)},
         {.name = "MAXCONN", .mandatory = 1, .kind = value_kind::number,
          .kind_msg = "ERROR: Number is expected for maxconn : %s @ %d\n", .field = NDL_INT(vc_member_class_rec, maxconn),
-         .after = check_membermaxconn},
+         .after = check_membermaxconn, .checks = "at least 1"},
         {.name = "MEMBERTYPE", .mandatory = 1, .length = length_rule::field,
-         .field = NDL_TEXT(vc_member_class_rec, membertype), .upper = true, .after = check_membertype},
+         .field = NDL_TEXT(vc_member_class_rec, membertype), .upper = true, .after = check_membertype,
+         .values = LogConnMemberTypes},
         {.name = "INTERFACE", .type = TOKEN_LIST, .maxlen = 80, .length = length_rule::field,
          .field = NDL_TEXT(vc_member_class_rec, interface)},
         {.name = "CONNECTION", .maxlen = 80, .length = length_rule::field,
-         .field = NDL_TEXT(vc_member_class_rec, connectionname), .before = check_connection},
+         .field = NDL_TEXT(vc_member_class_rec, connectionname), .before = check_connection,
+         .checks = "a CONNECTIONTYPE defined before it"},
         {.name = "TUNNELSOURCE", .maxlen = 80, .length = length_rule::field,
          .field = NDL_TEXT(vc_member_class_rec, tunnelsource)},
         token_row("(", TOKEN_LPAREN),
@@ -232,4 +237,18 @@ int parse_logicalconnection(FILE *fp, FILE *, const char *) {
     return 0;
 }
 
-block_keys logicalpath_keys() { return {&logicalconnectiontokens}; }
+namespace {
+
+const block_doc logicalpath_doc{.header = "name BEGIN",
+                                .needs = "NODES",
+                                .example = "LOGICAL-PATH PE-GRE BEGIN\n"
+                                           "  TYPE = TUNNEL\n"
+                                           "  ENCAPSULATION = GRE\n"
+                                           "  SCOPE = INTERNAL\n"
+                                           "  MEMBER = ( NODE = NORTH.PE , MINCONN = 0 , MAXCONN = 4 ,\n"
+                                           "             MEMBERTYPE = INGRESS )\n"
+                                           "END\n"};
+
+}  // namespace
+
+block_keys logicalpath_keys() { return {&logicalconnectiontokens, nullptr, &logicalpath_doc}; }

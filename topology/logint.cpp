@@ -48,8 +48,10 @@ int check_validation(block_reader &r, const keyword_rule &, void *) {
 constinit keyword_table_of loopbacktokens{
     {
         token_row("BEGIN", TOKEN_BEGIN),
-        token_row("LOOPBACK", TOKEN_LOOPBACK),
-        token_row("TUNNEL", TOKEN_LOOPBACK),
+        with_checks(token_row("LOOPBACK", TOKEN_LOOPBACK),
+                    "opens each statement: `LOOPBACK#n.KEYWORD`, n a number or a word, a loopback of the "
+                    "node type's interfaces"),
+        with_checks(token_row("TUNNEL", TOKEN_LOOPBACK), "opens a statement as LOOPBACK does: `TUNNEL#n.KEYWORD`"),
         token_row("#", TOKEN_HASH),
         with_entry(token_row("IPADDRESS", TOKEN_GROUP, 80, 1), &ipaddress_def),
         with_entry(token_row("DEPENDENCY", TOKEN_GROUP, 80), &dependency_def),
@@ -57,11 +59,13 @@ constinit keyword_table_of loopbacktokens{
         with_entry(token_row("SELECTIONMETHOD", TOKEN_GROUP, 30), &selmethod_def),
         {.name = "ADDRESSOWNER", .maxlen = 200,
          .toolong_msg = "ERROR: Token size exceed maximum limit : '%s' @ %d\n", .toolong_err = on_error::fail,
-         .field = NDL_TEXT(assignment_attrs, owner), .after = check_addressowner},
+         .field = NDL_TEXT(assignment_attrs, owner), .after = check_addressowner,
+         .checks = "an owner such as `DOMAIN.TYPE`"},
         {.name = "VALIDATIONPOOL", .maxlen = 30, .toolong_err = on_error::fail,
-         .field = NDL_TEXT(assignment_attrs, validationpool), .before = check_validationpool},
+         .field = NDL_TEXT(assignment_attrs, validationpool), .before = check_validationpool,
+         .checks = "a pool of the ADDRESSPOOL block"},
         {.name = "VALIDATION", .mandatory = 1, .maxlen = 30, .field = NDL_TEXT(assignment_attrs, validation),
-         .before = check_validation},
+         .before = check_validation, .values = ValidationTypes},
         token_row("(", TOKEN_LPAREN),
         token_row(")", TOKEN_RPAREN),
         token_row("=", TOKEN_EQUAL),
@@ -261,4 +265,38 @@ int parse_logint(FILE *fp, FILE *, const char *) {
     }
 }
 
-block_keys logint_keys() { return {&loopbacktokens}; }
+namespace {
+
+constexpr char kFixedLoopback[] =
+    "LOGICALINTERFACE NORTH.PE BEGIN\n"
+    "  LOOPBACK#0.IPADDRESS = ( ADDRESSTYPE = ADDRESS-FIXED , ADDRESS = \"10.0.0.1\" , PREFIX = 32 )\n"
+    "  LOOPBACK#0.VALIDATION = NONE\n"
+    "END\n";
+constexpr char kPoolLoopback[] =
+    "LOGICALINTERFACE NORTH.PE BEGIN\n"
+    "  LOOPBACK#1.IPADDRESS = ( ADDRESSTYPE = ADDRESS-CONNECTION-POOL , OFFSET = \"1\" , PREFIX = 32 )\n"
+    "  LOOPBACK#1.VALIDATION = NONE\n"
+    "END\n";
+constexpr block_rule logint_rules[] = {
+    {.text = "Its name is a node type of the NODES blocks, `DOMAIN.TYPE`", .part = "NORTH.PE",
+     .instead = "NORTH.CE", .message = "ERROR: Invalid node type. Not defined"},
+    {.text = "An interface's IPADDRESS comes before its other statements",
+     .part = "  LOOPBACK#0.IPADDRESS = ( ADDRESSTYPE = ADDRESS-UNASSIGNED )\n"},
+    // The keywords that ADDRESSTYPE asks for.
+    {.part = "ADDRESS = \"10.0.0.1\" , ", .example = kFixedLoopback},
+    {.part = " , PREFIX = 32", .example = kFixedLoopback},
+    {.part = "OFFSET = \"1\" , ", .message = "ERROR: Invalid syntax Keyword 'OFFSET' expected",
+     .example = kPoolLoopback},
+};
+
+const block_doc logint_doc{.header = "DOMAIN.TYPE BEGIN",
+                           .needs = "NODES",
+                           .example = "LOGICALINTERFACE NORTH.PE BEGIN\n"
+                                      "  LOOPBACK#0.IPADDRESS = ( ADDRESSTYPE = ADDRESS-UNASSIGNED )\n"
+                                      "  LOOPBACK#0.VALIDATION = NONE\n"
+                                      "END\n",
+                           .rules = logint_rules};
+
+}  // namespace
+
+block_keys logint_keys() { return {&loopbacktokens, nullptr, &logint_doc}; }

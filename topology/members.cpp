@@ -115,18 +115,20 @@ constexpr keyword_rule number_rule(const char *name, int mandatory, const char *
                         .kind_err = on_error::flag, .field = field};
 }
 constexpr keyword_rule dial_rule(const char *name, int tag) {
-    return keyword_rule{.name = name, .length = length_rule::own, .upper = true, .after = take_dialflag, .tag = tag};
+    return keyword_rule{.name = name, .length = length_rule::own, .upper = true, .after = take_dialflag, .tag = tag,
+                        .checks = "for a remote member only", .values = Boolean};
 }
 
 // Flagged texts of 30-character fields: a longer one is refused (size
 // message, the field stays empty).
 constinit keyword_table_of membertokens{
     {
-        {.name = "NODE", .mandatory = 1, .maxlen = 30, .before = repeated_head},
+        {.name = "NODE", .mandatory = 1, .maxlen = 30, .before = repeated_head,
+         .checks = "first in the parentheses, a node type `DOMAIN.TYPE`; not again"},
         {.name = "AUTHSERVER", .maxlen = 30, .field = NDL_TEXT(member_reading, fixed.authserver), .upper = true,
-         .after = check_authserver},
+         .after = check_authserver, .values = AuthServers},
         {.name = "NATTYPE", .maxlen = 30, .field = NDL_TEXT(member_reading, fixed.nattype), .upper = true,
-         .after = check_nattype},
+         .after = check_nattype, .values = NatIntTypes},
         number_rule("MINCONN", 1, "ERROR: Number expected for MINCONN: %s @ %d\n",
                     NDL_INT(member_reading, fixed.minconn)),
         number_rule("MAXCONN", 1, "ERROR: Number expected for MAXCONN: %s @ %d\n",
@@ -135,12 +137,13 @@ constinit keyword_table_of membertokens{
                     NDL_INT(member_reading, fixed.secondaryip)),
         {.name = "INTERFACES", .type = TOKEN_LIST, .maxlen = 80, .kind = value_kind::quoted,
          .length = length_rule::own, .kind_msg = "ERROR: String expected for Interfaces: %s @ %d\n",
-         .after = take_interfaces},
+         .after = take_interfaces, .checks = "a quoted list of interface names of up to 30 characters"},
         // A connection type's name: held to its field only.
         {.name = "BACKUPINTERFACE", .maxlen = 30, .length = length_rule::field,
-         .field = NDL_TEXT(member_reading, backupconn), .after = check_backupconn},
+         .field = NDL_TEXT(member_reading, backupconn), .after = check_backupconn,
+         .checks = "a CONNECTIONTYPE defined before it"},
         {.name = "BACKUPTYPE", .maxlen = 30, .field = NDL_TEXT(member_reading, backuptype), .upper = true,
-         .after = check_backuptype},
+         .after = check_backuptype, .values = BackupType},
         dial_rule("ISDN", 1),
         dial_rule("ASYNC", 2),
         dial_rule("DIALIN", 4),
@@ -227,17 +230,19 @@ int take_subinterface(block_reader &r, const keyword_rule &rule, void *rec) {
 
 constinit keyword_table_of interfacetypetokens{
     {
-        {.name = "TYPE", .mandatory = 1, .maxlen = 80, .before = repeated_head, .tag = 1},
+        {.name = "TYPE", .mandatory = 1, .maxlen = 80, .before = repeated_head, .tag = 1,
+         .checks = "first in the parentheses; not again", .values = InterfaceTypes},
         {.name = "ENCAPSULATION", .mandatory = 1, .maxlen = 80, .length = length_rule::field,
-         .field = NDL_TEXT(domain_int_type_rec, encapsulationtype), .upper = true, .after = check_encapsulation},
+         .field = NDL_TEXT(domain_int_type_rec, encapsulationtype), .upper = true, .after = check_encapsulation,
+         .values = EncapsulationTypes},
         {.name = "AUTHENTICATION", .mandatory = 1, .length = length_rule::own, .upper = true,
-         .after = take_authentication},
+         .after = take_authentication, .values = Boolean},
         {.name = "AUTHTYPE", .maxlen = 30, .field = NDL_TEXT(domain_int_type_rec, authenticationtype),
-         .upper = true, .after = check_authtype},
+         .upper = true, .after = check_authtype, .values = AuthTypes},
         {.name = "SUBINTERFACE", .mandatory = 1, .length = length_rule::own, .upper = true,
-         .after = take_subinterface},
+         .after = take_subinterface, .values = Boolean},
         {.name = "CONNECTIONTYPE", .maxlen = 30, .field = NDL_TEXT(domain_int_type_rec, conntype), .upper = true,
-         .after = check_conntype},
+         .after = check_conntype, .values = ConnectionTypes},
         token_row("(", TOKEN_LPAREN),
         token_row(")", TOKEN_RPAREN),
         token_row("=", TOKEN_EQUAL),

@@ -58,4 +58,24 @@ int parse_network(FILE *fp, FILE *, const char *) {
     return 0;
 }
 
-block_keys network_keys() { return {&networktokens}; }
+namespace {
+
+constexpr block_rule network_rules[] = {
+    {.text = "Its name is the network that the section header names", .part = "NETWORK LAB",
+     .instead = "NETWORK OTHER", .message = "ERROR:Network name does not match with the section header"},
+};
+
+const block_doc network_doc{.header = "name BEGIN",
+                            .example = "NETWORK LAB BEGIN\n"
+                                       "  ORGANIZATION = \"Lab Networks\"\n"
+                                       "  ADDRESS = \"1 Main Street\"\n"
+                                       "  CITY = \"Porto\"\n"
+                                       "  COUNTRY = \"Portugal\"\n"
+                                       "  NETWORKZONENAME = \"lab.example\"\n"
+                                       "  EXPORTEDZONENAME = \"ext.lab.example\"\n"
+                                       "END\n",
+                            .rules = network_rules};
+
+}  // namespace
+
+block_keys network_keys() { return {&networktokens, nullptr, &network_doc}; }

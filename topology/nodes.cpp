@@ -249,4 +249,33 @@ int formatSource(const char *domainname, const char *nodetype, const char *servi
     return 0;
 }
 
-block_keys nodes_keys() { return {&nodetokens, &kVariableWord}; }
+namespace {
+
+constexpr char kNodesMissing[] = "'DEVICETYPE' , 'HOSTNAME' and 'NODEID' are mandatory fields for nodes";
+constexpr block_rule nodes_rules[] = {
+    {.text = "Its name is a domain, a dot and a node type: `DOMAIN.TYPE`, the domain defined before it",
+     .part = "NODES NORTH.PE", .instead = "NODES WEST.PE"},
+    {.text = "It defines the variables HOSTNAME, NODEID and DEVICETYPE",
+     .part = "  VARIABLE = ( NAME = HOSTNAME , MODE = VARIABLE-UNASSIGNED )\n", .message = kNodesMissing},
+    {.part = "  VARIABLE = ( NAME = NODEID , MODE = VARIABLE-UNASSIGNED , TYPE = RANGE , MINVALUE = 1 , "
+             "MAXVALUE = 50 )\n",
+     .message = kNodesMissing},
+    {.part = "  VARIABLE = ( NAME = DEVICETYPE , MODE = FIXED-ASSIGNED , VALUE = \"router\" )\n",
+     .message = kNodesMissing},
+    {.text = "The value of DEVICETYPE is a device type, in any case", .values = DeviceTypes,
+     .part = "\"router\"", .instead = "\"hub\""},
+};
+
+const block_doc nodes_doc{.header = "DOMAIN.TYPE BEGIN",
+                          .needs = "DOMAIN",
+                          .example = "NODES NORTH.PE BEGIN\n"
+                                     "  VARIABLE = ( NAME = HOSTNAME , MODE = VARIABLE-UNASSIGNED )\n"
+                                     "  VARIABLE = ( NAME = NODEID , MODE = VARIABLE-UNASSIGNED , TYPE = RANGE , "
+                                     "MINVALUE = 1 , MAXVALUE = 50 )\n"
+                                     "  VARIABLE = ( NAME = DEVICETYPE , MODE = FIXED-ASSIGNED , VALUE = \"router\" )\n"
+                                     "END\n",
+                          .rules = nodes_rules};
+
+}  // namespace
+
+block_keys nodes_keys() { return {&nodetokens, &kVariableWord, &nodes_doc}; }

@@ -58,13 +58,16 @@ int class_shared(block_reader &r, const keyword_rule &, void *entry) {
 constinit keyword_table_of classtokens{
     {
         {.name = "NAME", .mandatory = 1, .maxlen = 30, .toolong_err = on_error::fail,
-         .field = NDL_TEXT(class_entry, rec.value), .repeatable = true, .after = class_name},
-        {.name = "DISPLAYNAME", .mandatory = 1, .maxlen = 30, .toolong_err = on_error::fail,
-         .field = NDL_TEXT(class_entry, rec.name), .repeatable = true, .after = class_displayname},
+         .field = NDL_TEXT(class_entry, rec.value), .repeatable = true, .after = class_name,
+         .checks = "once"},
+        {.name = "DISPLAYNAME", .maxlen = 30, .toolong_err = on_error::fail,
+         .field = NDL_TEXT(class_entry, rec.name), .repeatable = true, .after = class_displayname,
+         .checks = "the class's name when not given"},
         // Compared only, never stored as text.
-        {.name = "DEFAULT", .length = length_rule::own, .repeatable = true, .after = class_default},
+        {.name = "DEFAULT", .length = length_rule::own, .repeatable = true, .after = class_default,
+         .checks = "`TRUE` makes the class the default; any other word does not"},
         {.name = "SHAREDCLASS", .maxlen = 30, .length = length_rule::own, .repeatable = true,
-         .after = class_shared},
+         .after = class_shared, .values = Boolean},
         token_row("=", TOKEN_EQUAL),
         token_row("(", TOKEN_LPAREN),
         token_row(")", TOKEN_RPAREN),
@@ -148,11 +151,13 @@ constinit keyword_table_of pooltypestypetokens{
          .field = NDL_TEXT(type_entry, servicetype), .upper = true},
         {.name = "HOSTTYPE", .type = TOKEN_LIST, .mandatory = 1, .maxlen = 30, .kind = value_kind::list,
          .kind_msg = "ERROR : String expected for Interfaces: %s @ %d\n", .equal_msg = kEqualSpacedMsg,
-         .field = NDL_ROWS(type_entry, hosttypes, hostcount), .after = type_hosttypes},
+         .field = NDL_ROWS(type_entry, hosttypes, hostcount), .after = type_hosttypes,
+         .checks = "host types of the SERVICE-TYPE, each up to 30 characters"},
         {.name = "POOLOWNER", .mandatory = 1, .maxlen = 30, .toolong_err = on_error::fail,
          .field = NDL_TEXT(type_entry, poolowner)},
         {.name = "VALIDATION", .maxlen = 30, .toolong_err = on_error::fail,
-         .field = NDL_TEXT(type_entry, validation), .upper = true, .after = type_validation},
+         .field = NDL_TEXT(type_entry, validation), .upper = true, .after = type_validation,
+         .values = poolvalidationlist},
         token_row("(", TOKEN_LPAREN),
         token_row(")", TOKEN_RPAREN),
         token_row("=", TOKEN_EQUAL),
@@ -219,9 +224,10 @@ int map_hosttype(block_reader &r, const keyword_rule &, void *) {
 constinit keyword_table_of pooltypesmaptokens{
     {
         {.name = "COMMUNICATION-TYPE", .mandatory = 1, .maxlen = 30,
-         .field = NDL_TEXT(com_pool_type_rec, communicationtype), .before = map_communication},
+         .field = NDL_TEXT(com_pool_type_rec, communicationtype), .before = map_communication,
+         .values = communicationtypes},
         {.name = "HOSTTYPE", .mandatory = 1, .maxlen = 30, .field = NDL_TEXT(com_pool_type_rec, hosttype),
-         .before = map_hosttype},
+         .before = map_hosttype, .checks = "a host type of a SERVICE-TYPE"},
         token_row("(", TOKEN_LPAREN),
         token_row(")", TOKEN_RPAREN),
         token_row("=", TOKEN_EQUAL),
@@ -306,7 +312,8 @@ constinit keyword_table_of pooltypestokens{
         {.name = "TYPE", .type = TOKEN_GROUP, .mandatory = 1, .kind = value_kind::entry, .repeatable = true,
          .entry = &type_def, .file = take_type},
         {.name = "SUBPOOLS", .type = TOKEN_LIST, .mandatory = 1, .maxlen = 30, .kind = value_kind::list,
-         .field = NDL_ROWS(pooltype_ctx, subpools, subcount), .repeatable = true, .after = file_subpools},
+         .field = NDL_ROWS(pooltype_ctx, subpools, subcount), .repeatable = true, .after = file_subpools,
+         .checks = "after a TYPE, whose service type, host types and owner it pools; items up to 30 characters"},
         // Read by open_map, which checks for a TYPE first.
         with_entry(token_row("POOLTYPEMAP", TOKEN_GROUP, 30), &map_def),
         token_row("=", TOKEN_EQUAL),
@@ -332,5 +339,30 @@ int parse_pooltypes(FILE *fp, FILE *, const char *) {
     return 0;
 }
 
-block_keys poolclass_keys() { return {&poolclasstokens}; }
-block_keys pooltypes_keys() { return {&pooltypestokens}; }
+namespace {
+
+const block_doc poolclass_doc{.header = "BEGIN",
+                              .example = "POOL-CLASS BEGIN\n"
+                                         "  CLASS = ( NAME = GOLD )\n"
+                                         "END\n"};
+
+constexpr block_rule pooltype_rules[] = {
+    {.text = "A TYPE names a service type and host types that a SERVICE-TYPE block defined",
+     .part = "SERVICETYPE = VPN", .instead = "SERVICETYPE = DIA", .message = "Service type not defined"},
+};
+
+const block_doc pooltype_doc{.header = "BEGIN",
+                             .before = "SERVICE-TYPE VPN BEGIN\n"
+                                       "  SERVICENAME = Corporate\n"
+                                       "  HOSTTYPE = \"CE\"\n"
+                                       "END\n",
+                             .example = "POOL-TYPE BEGIN\n"
+                                        "  TYPE = ( SERVICETYPE = VPN , HOSTTYPE = \"CE\" , POOLOWNER = PROVIDER )\n"
+                                        "  SUBPOOLS = \"WAN\"\n"
+                                        "END\n",
+                             .rules = pooltype_rules};
+
+}  // namespace
+
+block_keys poolclass_keys() { return {&poolclasstokens, nullptr, &poolclass_doc}; }
+block_keys pooltypes_keys() { return {&pooltypestokens, nullptr, &pooltype_doc}; }

@@ -75,11 +75,13 @@ constinit keyword_table_of servicetypestokens{
     {
         token_row("BEGIN", TOKEN_BEGIN),
         {.name = "SERVICENAME", .mandatory = 1, .maxlen = 30, .toolong_err = on_error::fail,
-         .field = NDL_TEXT(servicetype_ctx, servicename), .repeatable = true, .after = take_servicename},
+         .field = NDL_TEXT(servicetype_ctx, servicename), .repeatable = true, .after = take_servicename,
+         .checks = "a name no other SERVICE-TYPE has"},
         {.name = "HOSTTYPE", .type = TOKEN_LIST, .maxlen = 30, .kind = value_kind::list,
          .kind_msg = "ERROR : String expected for HOSTTYPE'S: %s @ %d\n",
          .field = NDL_ROWS(servicetype_ctx, hosttypes, hostcount), .repeatable = true,
-         .after = file_hosttypes},
+         .after = file_hosttypes,
+         .checks = "host types not given before for the service type, each up to 30 characters"},
         {.name = "VARIABLE", .type = TOKEN_GROUP, .kind = value_kind::entry, .repeatable = true,
          .entry = &variable_entry, .file = file_definition<file_servicetypevar>},
         token_row("=", TOKEN_EQUAL),
@@ -113,4 +115,19 @@ int parse_servicetypes(FILE *fp, FILE *, const char *) {
     return 0;
 }
 
-block_keys servicetypes_keys() { return {&servicetypestokens}; }
+namespace {
+
+constexpr block_rule servicetype_rules[] = {
+    {.text = "Its name is a service type", .values = ServiceTypes, .part = "SERVICE-TYPE VPN",
+     .instead = "SERVICE-TYPE XYZ", .message = "Invalid service type specified"},
+};
+
+const block_doc servicetype_doc{.header = "name BEGIN",
+                                .example = "SERVICE-TYPE VPN BEGIN\n"
+                                           "  SERVICENAME = Corporate\n"
+                                           "END\n",
+                                .rules = servicetype_rules};
+
+}  // namespace
+
+block_keys servicetypes_keys() { return {&servicetypestokens, nullptr, &servicetype_doc}; }

@@ -82,25 +82,33 @@ constexpr keyword_rule name_rule(const char *keyword, int mandatory, field_ref f
 constinit keyword_table_of inpvartokens{
     {
         name_rule("NAME", 1, NDL_TEXT(var_def, name)),
-        name_rule("MODE", 1, NDL_TEXT(var_def, mode), true),
+        {.name = "MODE", .mandatory = 1, .maxlen = 30, .toolong_err = on_error::fail,
+         .field = NDL_TEXT(var_def, mode), .upper = true, .values = VariableTypes},
         {.name = "TYPE", .maxlen = 30, .toolong_err = on_error::fail, .field = NDL_TEXT(var_def, type),
-         .upper = true, .before = type_first},
+         .upper = true, .before = type_first, .checks = "given before VALUE, DEFAULTVALUE and LISTNAME",
+         .values = DomainVarTypes},
         // The value's length is checked only for quoted types.
-        {.name = "VALUE", .maxlen = 100, .length = length_rule::own, .after = typed_value, .tag = 0},
+        {.name = "VALUE", .maxlen = 100, .length = length_rule::own, .after = typed_value, .tag = 0,
+         .checks = "TRUE or FALSE for a BOOLEAN, a number for a NUMBER, else a quoted text of up to 100 characters",
+         .mandatory_when = "MODE is FIXED-ASSIGNED"},
         {.name = "MINVALUE", .kind = value_kind::number,
          .kind_msg = "ERROR : Invalid value for MINVALUE attribute. Must be a number : %s @%d\n",
-         .kind_err = on_error::flag, .field = NDL_TEXT(var_def, minvalue), .after = range_bound, .tag = 0},
+         .kind_err = on_error::flag, .field = NDL_TEXT(var_def, minvalue), .after = range_bound, .tag = 0,
+         .checks = "for a RANGE"},
         {.name = "MAXVALUE", .kind = value_kind::number,
          .kind_msg = "ERROR : Invalid value for MAXVALUE attribute. Must be a number : %s @%d\n",
-         .kind_err = on_error::flag, .field = NDL_TEXT(var_def, maxvalue), .after = range_bound, .tag = 1},
-        {.name = "DEFAULTVALUE", .maxlen = 100, .length = length_rule::own, .after = typed_value, .tag = 1},
+         .kind_err = on_error::flag, .field = NDL_TEXT(var_def, maxvalue), .after = range_bound, .tag = 1,
+         .checks = "for a RANGE"},
+        {.name = "DEFAULTVALUE", .maxlen = 100, .length = length_rule::own, .after = typed_value, .tag = 1,
+         .checks = "as VALUE"},
         {.name = "LISTNAME", .maxlen = 100, .toolong_err = on_error::fail,
          .field = NDL_TEXT(var_def, listname)},
         // Held to its field only.
         {.name = "UNIQUECONS", .maxlen = 100, .length = length_rule::field,
-         .field = NDL_TEXT(var_def, uniquec), .upper = true, .after = uniquecons},
+         .field = NDL_TEXT(var_def, uniquec), .upper = true, .after = uniquecons, .values = Constraints},
         name_rule("DISPLAYNAME", 0, NDL_TEXT(var_def, displayname)),
-        {.name = "OPTIONAL", .kind = value_kind::none, .after = optional_flag},
+        {.name = "OPTIONAL", .kind = value_kind::none, .after = optional_flag,
+         .checks = "none (the keyword alone): only for a VARIABLE-UNASSIGNED NUMBER or STRING"},
         token_row("(", TOKEN_LPAREN),
         token_row(")", TOKEN_RPAREN),
         token_row("=", TOKEN_EQUAL),
@@ -215,4 +223,25 @@ int parse_networkvars(FILE *fp, FILE *, const char *) {
     return read_attributes(r, &sequence);
 }
 
-block_keys networkvars_keys() { return {&networkvarstokens, &kVariableWord}; }
+namespace {
+
+constexpr char kFixedVariable[] =
+    "NETWORKVARS BEGIN\n"
+    "  VARIABLE = ( NAME = ASNUMBER , MODE = FIXED-ASSIGNED , VALUE = \"65010\" )\n"
+    "END\n";
+constexpr block_rule networkvars_rules[] = {
+    {.text = "Its variables are FIXED-ASSIGNED", .part = "MODE = FIXED-ASSIGNED",
+     .instead = "MODE = VARIABLE-UNASSIGNED",
+     .message = "Only FIXED-ASSIGNED type of variables are allowd for Network variables",
+     .example = kFixedVariable},
+    {.part = " , VALUE = \"65010\"", .message = "A value is expected for type STRING", .example = kFixedVariable},
+};
+
+const block_doc networkvars_doc{.header = "BEGIN",
+                                .example = "NETWORKVARS BEGIN\n"
+                                           "END\n",
+                                .rules = networkvars_rules};
+
+}  // namespace
+
+block_keys networkvars_keys() { return {&networkvarstokens, &kVariableWord, &networkvars_doc}; }

@@ -60,7 +60,10 @@ int matchrule_exists(const char *domainname, const char *nodetype, const char *r
                      int32_t kind);
 
 // The keywords of the blocks above, for the dispatch rows.
+// The same table in each section, each with its own example.
 block_keys accesslist_keys();
+block_keys firewall_accesslist_keys();
+block_keys qos_accesslist_keys();
 block_keys routemap_keys();
 block_keys prefixlist_keys();
 block_keys asncommlist_keys();

@@ -1,13 +1,19 @@
 // Prints the reference of NDL for designers, in Markdown, from the tables
 // the parser reads with: the sections in the driver's order, each section's
 // blocks in its dispatch rows, each block's keyword table and, to any
-// depth, the tables of its entries. Nothing here describes a keyword by
-// hand, so the reference says what the parser does.
+// depth, the tables of its entries, with what each block keeps beside its
+// table (how it opens, its own rules, its smallest example). The chapter on
+// the frame of a file is written by hand (frame.md beside this file) and
+// placed first; the example files of docs/examples/ are listed last.
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <cstring>
 #include <exception>
+#include <filesystem>
+#include <fstream>
 #include <map>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -47,7 +53,8 @@ std::string keyword_cell(const keyword_rule &rule) {
     return *rule.name ? std::string("`").append(rule.name).append("`") : std::string("*any word*");
 }
 
-const char *mandatory_cell(const keyword_rule &rule) {
+std::string mandatory_cell(const keyword_rule &rule) {
+    if (rule.mandatory_when) return std::string("when ") + rule.mandatory_when;
     switch (rule.mandatory) {
     case 0: return "";
     case 2: return "yes, vendor-checked";
@@ -64,7 +71,7 @@ std::string value_cell(const keyword_rule &rule) {
     if (opens_entry(rule)) return "entry (below)";
     if (rule.refused) return "none: the keyword is refused";
     switch (rule.kind) {
-    case value_kind::token: return "read by the block's own code";
+    case value_kind::token: return rule.checks ? rule.checks : "read by the block's own code";
     case value_kind::quoted: return "quoted text";
     case value_kind::number: return "number";
     case value_kind::word: return "word";
@@ -75,7 +82,9 @@ std::string value_cell(const keyword_rule &rule) {
             return "quoted list, comma-separated, up to " + std::to_string(list_capacity(rule)) + " items";
         return "quoted list, comma-separated";
     // What follows such a keyword, if anything, its check reads.
-    case value_kind::none: return rule.after ? "read by the keyword's own code" : "none (the keyword alone)";
+    case value_kind::none:
+        if (rule.checks) return rule.checks;
+        return rule.after ? "read by the keyword's own code" : "none (the keyword alone)";
     case value_kind::entry: return "entry (below)";
     }
     return "";
@@ -100,6 +109,13 @@ std::string longest_cell(const keyword_rule &rule) {
     return std::to_string(f.size ? f.size - 1 : kTokenSize - 1);
 }
 
+// "one of `A`, `B`": a list of fixed values.
+std::string one_of(const value_table *values) {
+    std::string text = "one of ";
+    for (const value_table *v = values; **v; ++v) text += (v == values ? "`" : ", `") + std::string(*v) + "`";
+    return text;
+}
+
 std::string notes_cell(const keyword_rule &rule) {
     std::vector<std::string> notes;
     bool checked = rule.before || rule.after;
@@ -110,7 +126,11 @@ std::string notes_cell(const keyword_rule &rule) {
     if (rule.upper) notes.push_back("stored upper case");
     if (rule.lower) notes.push_back("stored lower case");
     bool read_alone = rule.kind == value_kind::entry || rule.kind == value_kind::none;
-    if (!read_alone && checked) notes.push_back("checked further");
+    // A row without a value of its own says its check in the value column.
+    bool in_value = rule.kind == value_kind::token || rule.kind == value_kind::none;
+    if (rule.values) notes.push_back(one_of(rule.values));
+    if (rule.checks && !in_value) notes.push_back(rule.checks);
+    else if (!read_alone && checked && !rule.values) notes.push_back("checked further");
     std::string cell;
     for (const std::string &n : notes) cell += (cell.empty() ? "" : "; ") + n;
     return cell;
@@ -189,17 +209,102 @@ void write_table(const keyword_table &table, const keyword_rule *word, const std
     }
 }
 
+// GitHub's anchor of a heading: lower case, letters, digits, "-" and "_"
+// kept, blanks as "-"; the n-th heading of the same text gets "-n".
+std::map<std::string, int> anchors_used;
+std::string anchor(const std::string &heading) {
+    std::string a;
+    for (unsigned char c : heading) {
+        if (std::isalnum(c) || c == '-' || c == '_') a += static_cast<char>(std::tolower(c));
+        else if (c == ' ') a += '-';
+    }
+    int n = anchors_used[a]++;
+    return n ? a + "-" + std::to_string(n) : a;
+}
+
+std::string read_file(const std::filesystem::path &path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+std::string toc;
+
+void heading(const std::string &level, const std::string &text) {
+    std::string link = "[" + text + "](#" + anchor(text) + ")";
+    if (level == "##") toc += "- " + link + "\n";
+    if (level == "###") toc += "  - " + link + "\n";
+    put("\n" + level + " " + text + "\n");
+}
+
+// The example of `doc` as block `keyword` writes it: a block read by
+// another's parser takes its own keyword.
+std::string example_of(const block_doc &doc, const std::string &keyword) {
+    std::string text = doc.example;
+    return keyword + text.substr(text.find_first_of(" \n"));
+}
+
+void write_doc(const block_doc &doc, const std::string &keyword) {
+    put("Opens with `" + keyword + " " + doc.header + "` and ends with `END`.\n");
+    bool any = false;
+    for (const block_rule &rule : doc.rules) {
+        if (!rule.text) continue;
+        if (!any) put("\nIts own code holds:\n\n");
+        any = true;
+        put("- " + std::string(rule.text));
+        if (rule.values) put(": " + one_of(rule.values));
+        put(".\n");
+    }
+    if (!doc.example) return;
+    put("\nThe smallest block that loads (every keyword marked mandatory, nothing else)");
+    if (*doc.needs) put(", after the examples of " + std::string(doc.needs));
+    if (*doc.before) put(*doc.needs ? " and the blocks it shows first" : ", after the blocks it shows first");
+    put(":\n\n```\n");
+    if (*doc.before) put(std::string(doc.before) + "\n");
+    put(example_of(doc, keyword) + "```\n");
+}
+
+// The hand-written chapter; until it is written, its heading.
+void write_frame() {
+    std::string frame = read_file(std::filesystem::path(NDL_SOURCE_DIR) / "tools/ndlref/frame.md");
+    size_t at = 0;
+    while (at < frame.size()) {
+        size_t end = frame.find('\n', at);
+        std::string line = frame.substr(at, end == std::string::npos ? std::string::npos : end - at);
+        at = end == std::string::npos ? frame.size() : end + 1;
+        if (line.rfind("## ", 0) == 0) {
+            heading("##", line.substr(3));
+            continue;
+        }
+        if (line.rfind("### ", 0) == 0) {
+            heading("###", line.substr(4));
+            continue;
+        }
+        put(line + "\n");
+    }
+}
+
+// The complete example files, one per section, if there are any.
+void write_example_files() {
+    std::filesystem::path dir = std::filesystem::path(NDL_SOURCE_DIR) / "docs/examples";
+    std::vector<std::string> files;
+    std::error_code ec;
+    for (const auto &f : std::filesystem::directory_iterator(dir, ec))
+        if (f.is_regular_file()) files.push_back(f.path().filename().string());
+    if (files.empty()) return;
+    std::sort(files.begin(), files.end());
+    heading("##", "Example files");
+    put("\nOne complete file per section, each loading onto the ones before it:\n\n");
+    for (const std::string &f : files) put("- [" + f + "](examples/" + f + ")\n");
+}
+
 void write_reference() {
-    put("# NDL reference\n\n"
-        "Generated by `ndlref` from the loader's own keyword tables: do not edit it by hand.\n"
-        "Sections come in the order the loader lists them, blocks in the order of their\n"
-        "section's dispatch rows. *Longest* is the longest value in characters; *own check*\n"
-        "means the keyword's own check holds the value to its length. Entries nested in a\n"
-        "block follow its table, named by their path.\n");
+    write_frame();
     // A block whose parser is another's: its keywords are listed once.
-    std::map<block_keys (*)(), std::string> first_listed;
+    std::map<const keyword_table *, std::string> first_listed;
     for (int i = 0; const char *name = section_name(i); ++i) {
-        put("\n## " + std::string(name) + "\n");
+        heading("##", name);
         const section_def *def = registered_section(name);
         if (!def || !def->blocks) {
             put("\nNo blocks.\n");
@@ -207,20 +312,24 @@ void write_reference() {
         }
         for (const block_entry *b = def->blocks; b->kind; ++b) {
             std::string block = block_name(b->kind);
-            put("\n### " + block + "\n\n");
+            heading("###", block);
+            put("\n");
             if (!b->keys) {
                 put("Its parser names no keyword table.\n");
                 continue;
             }
-            auto [at, added] = first_listed.emplace(b->keys, block + " (" + name + ")");
+            block_keys keys = b->keys();
+            if (keys.doc) write_doc(*keys.doc, block);
+            auto [at, added] = first_listed.emplace(keys.table, block + " (" + name + ")");
             if (!added) {
-                put("Read by the parser of " + at->second + ": the same keywords.\n");
+                put("\nRead by the parser of " + at->second + ": the same keywords.\n");
                 continue;
             }
-            block_keys keys = b->keys();
+            if (keys.doc) put("\n");
             write_table(*keys.table, keys.word, block);
         }
     }
+    write_example_files();
 }
 
 }  // namespace
@@ -232,7 +341,13 @@ int main() {
         std::fprintf(stderr, "ndlref: %s\n", e.what());
         return 1;
     }
-    if (std::fwrite(out.data(), 1, out.size(), stdout) != out.size() || std::fflush(stdout) != 0) {
+    std::string text = "# NDL reference\n\n"
+        "Generated by `ndlref` from the loader's own keyword tables: do not edit it by hand.\n"
+        "Sections come in the order the loader lists them, blocks in the order of their\n"
+        "section's dispatch rows. *Longest* is the longest value in characters; *own check*\n"
+        "means the keyword's own check holds the value to its length. Entries nested in a\n"
+        "block follow its table, named by their path.\n\n## Contents\n\n" + toc + out;
+    if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() || std::fflush(stdout) != 0) {
         std::perror("ndlref: standard output");
         return 1;
     }

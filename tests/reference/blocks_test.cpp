@@ -1,0 +1,309 @@
+// What the reference says of every block, held against loads: its smallest
+// example loads onto the examples it names; without any one keyword marked
+// mandatory, or the part of the example that one of its rules needs, it
+// fails with the loader's message.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cstring>
+#include <filesystem>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "block.h"
+#include "repo_test.h"
+#include "sections.h"
+#include "tokenizer.h"
+
+namespace {
+
+const char *block_name(int kind) {
+    for (const token_entry *e = majortokens; e->name; ++e)
+        if (e->type == kind) return e->name;
+    return "?";
+}
+
+struct block_at {
+    int section;
+    const block_entry *entry;
+    block_keys keys;
+    std::string name() const { return block_name(entry->kind); }
+};
+
+std::vector<block_at> all_blocks() {
+    std::vector<block_at> blocks;
+    for (int i = 0; const char *name = section_name(i); ++i) {
+        const section_def *def = registered_section(name);
+        if (!def || !def->blocks) continue;
+        for (const block_entry *b = def->blocks; b->kind; ++b)
+            if (b->keys) blocks.push_back({i, b, b->keys()});
+    }
+    return blocks;
+}
+
+// The block a need names: of the needing block's section, else of the
+// nearest section before it.
+const block_at *find_need(const std::vector<block_at> &blocks, const std::string &name, int section) {
+    for (int s = section; s >= 0; --s)
+        for (const block_at &b : blocks)
+            if (b.section == s && b.name() == name && b.keys.doc && b.keys.doc->example) return &b;
+    return nullptr;
+}
+
+// A block's text as block `b` writes it: another block read by the same
+// parser takes its own keyword.
+std::string with_keyword(const block_at &b, const std::string &text) {
+    return b.name() + text.substr(text.find_first_of(" \n"));
+}
+
+std::string example_of(const block_at &b) { return with_keyword(b, b.keys.doc->example); }
+
+// ---- finding a keyword in an example ----
+
+bool word_char(char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '-' || c == '_'; }
+
+// The end of the value that starts at `at` (blanks first): a quoted text,
+// a group in parentheses, or a word.
+size_t value_end(const std::string &s, size_t at) {
+    while (at < s.size() && std::isspace(static_cast<unsigned char>(s[at]))) ++at;
+    if (at >= s.size()) return at;
+    if (s[at] == '"') return s.find('"', at + 1) + 1;
+    if (s[at] == '(') {
+        int depth = 0;
+        for (size_t i = at; i < s.size(); ++i) {
+            if (s[i] == '"') i = s.find('"', i + 1);
+            else if (s[i] == '(') ++depth;
+            else if (s[i] == ')' && --depth == 0) return i + 1;
+        }
+        return s.size();
+    }
+    while (at < s.size() && !std::isspace(static_cast<unsigned char>(s[at])) && s[at] != ',' && s[at] != '(' &&
+           s[at] != ')')
+        ++at;
+    return at;
+}
+
+// The first word `key` (any word when empty) in [from, to) outside quotes
+// and nested parentheses; with `opens`, only one whose "= (" follows on its
+// line (an entry). npos: none.
+size_t find_key(const std::string &s, size_t from, size_t to, const std::string &key, bool opens,
+                bool anywhere = false) {
+    int depth = 0;
+    for (size_t i = from; i < to; ++i) {
+        char c = s[i];
+        if (c == '"') {
+            i = s.find('"', i + 1);
+            continue;
+        }
+        if (c == '(') ++depth;
+        if (c == ')') --depth;
+        if ((depth && !anywhere) || !word_char(c) || (i > from && (word_char(s[i - 1]) || (s[i - 1] == '.' && key.empty()))))
+            continue;
+        size_t end = i;
+        while (end < to && (word_char(s[end]) || (key.empty() && s[end] == '.'))) ++end;
+        if (!key.empty() && s.compare(i, end - i, key) != 0) continue;
+        if (end == i) continue;
+        if (opens) {
+            size_t eq = s.find('=', end), nl = s.find('\n', end);
+            if (eq == std::string::npos || eq > nl) continue;
+            size_t open = s.find_first_not_of(" \t", eq + 1);
+            if (open == std::string::npos || s[open] != '(') continue;
+        }
+        return i;
+    }
+    return std::string::npos;
+}
+
+// The example without `key` inside the entries `path`: at the block's
+// level its whole line goes, in an entry the keyword, its value and one
+// comma; a word that the block's own code reads (`inline`) goes alone
+// wherever it stands, with its value and one comma. Empty when the
+// example does not hold it.
+std::string without(const std::string &example, const std::vector<std::string> &path, const std::string &key,
+                    bool inline_word = false) {
+    size_t from = example.find('\n') + 1, to = example.rfind("END");
+    for (const std::string &entry : path) {
+        size_t at = find_key(example, from, to, entry, true);
+        if (at == std::string::npos) return "";
+        size_t open = example.find('(', at);
+        to = value_end(example, open) - 1;
+        from = open + 1;
+    }
+    size_t at = find_key(example, from, to, key, false, inline_word);
+    if (at == std::string::npos) return "";
+    size_t end = at;
+    while (end < to && (word_char(example[end]) || (key.empty() && example[end] == '.'))) ++end;
+    // "# 1 # 1" or "#0." between a keyword and its "=".
+    size_t eq = example.find_first_not_of(" \t#0123456789.", end);
+    if (eq != std::string::npos && example[eq] == '=') end = value_end(example, eq + 1);
+    if (path.empty() && !inline_word) {
+        at = example.rfind('\n', at) + 1;
+        end = example.find('\n', end) + 1;
+        return example.substr(0, at) + example.substr(end);
+    }
+    size_t comma = example.find_first_not_of(" \t\n", end);
+    if (comma < to && example[comma] == ',') {
+        end = comma + 1;
+    } else {
+        size_t before = example.find_last_not_of(" \t\n", at - 1);
+        if (example[before] == ',') at = before;
+    }
+    return example.substr(0, at) + " " + example.substr(end);
+}
+
+// Every mandatory keyword of a table and, to any depth, of the entries it
+// opens, with the path of entries it stands in.
+struct mandatory_key {
+    std::vector<std::string> path;
+    const keyword_rule *rule;
+};
+
+void mandatory_keys(const keyword_table &table, const keyword_rule *word, const std::vector<std::string> &path,
+                    std::set<const keyword_table *> &open, std::vector<mandatory_key> &out) {
+    std::vector<const keyword_rule *> rows;
+    for (const keyword_rule &rule : table.rows()) rows.push_back(&rule);
+    if (word) rows.push_back(word);
+    for (const keyword_rule *rule : rows) {
+        if (rule->mandatory || rule->mandatory_when) out.push_back({path, rule});
+        if (!rule->entry || !rule->entry->keys) continue;
+        std::vector<std::string> inner = path;
+        inner.push_back(rule->name);
+        // An entry inside itself is walked once.
+        for (const entry_def *e = rule->entry; e; e = e->otherwise) {
+            if (!open.insert(e->keys).second) continue;
+            mandatory_keys(*e->keys, nullptr, inner, open, out);
+            open.erase(e->keys);
+        }
+    }
+}
+
+class BlockExamples : public RepoTest {
+protected:
+    std::vector<block_at> blocks = all_blocks();
+
+    // The files of a load of `text` as block `b`'s section holds it, after
+    // the examples `b` needs: one file per section up to its own.
+    int load(const block_at &b, const std::string &text) {
+        std::vector<const block_at *> order;
+        add_needs(b, order);
+        std::string files;
+        for (int s = 0; s <= b.section; ++s) {
+            std::string file = "NETWORKNAME = LAB, SECTION = " + std::string(section_name(s)) + "\n";
+            for (const block_at *n : order)
+                if (n->section == s) file += std::string(n->keys.doc->before) + example_of(*n);
+            if (s == b.section) file += b.keys.doc->before + text;
+            std::string name = "s" + std::to_string(s) + ".ndl";
+            write_file(name, file);
+            files += (files.empty() ? "" : ",") + name;
+        }
+        // Each load into a repository of its own.
+        std::filesystem::remove(db);
+        extproc::Session fresh(db);
+        EXPECT_TRUE(fresh.ok()) << fresh.error();
+        return parse(dir, files).ret;
+    }
+
+    void add_needs(const block_at &b, std::vector<const block_at *> &order) {
+        std::string needs = b.keys.doc->needs;
+        for (size_t at = 0; at < needs.size();) {
+            size_t end = needs.find(' ', at);
+            if (end == std::string::npos) end = needs.size();
+            std::string name = needs.substr(at, end - at);
+            at = end + 1;
+            if (name.empty()) continue;
+            const block_at *n = find_need(blocks, name, b.section);
+            ASSERT_NE(n, nullptr) << b.name() << " needs " << name << ", which has no example";
+            add_needs(*n, order);
+            if (std::find(order.begin(), order.end(), n) == order.end()) order.push_back(n);
+        }
+    }
+};
+
+TEST_F(BlockExamples, EveryBlockHasAnExample) {
+    for (const block_at &b : blocks) {
+        EXPECT_TRUE(b.keys.doc && b.keys.doc->example && b.keys.doc->header)
+            << section_name(b.section) << " " << b.name() << " keeps no example beside its table";
+    }
+}
+
+TEST_F(BlockExamples, TheExampleLoadsAndEachMandatoryKeywordIsAskedFor) {
+    // Keywords mandatory only with another value, and the rules whose
+    // examples meet that value (the rules' own test loads them).
+    std::set<const keyword_rule *> when_rows;
+    std::vector<std::string> shown;
+    for (const block_at &b : blocks)
+        if (b.keys.doc)
+            for (const block_rule &r : b.keys.doc->rules)
+                if (r.example && r.part) shown.push_back(r.part);
+    for (const block_at &b : blocks) {
+        if (!b.keys.doc || !b.keys.doc->example) continue;
+        SCOPED_TRACE(std::string(section_name(b.section)) + " " + b.name());
+        std::string example = example_of(b);
+        ASSERT_EQ(load(b, example), 0) << example << log;
+        std::vector<std::string> examples{example};
+        for (const block_rule &r : b.keys.doc->rules)
+            if (r.example) examples.push_back(with_keyword(b, r.example));
+
+        std::vector<mandatory_key> keys;
+        std::set<const keyword_table *> open{b.keys.table};
+        mandatory_keys(*b.keys.table, b.keys.word, {}, open, keys);
+        for (const mandatory_key &k : keys) {
+            std::string where;
+            for (const std::string &p : k.path) where += (p.empty() ? "*word*" : p) + " › ";
+            where += *k.rule->name ? k.rule->name : "*word*";
+            if (k.rule->mandatory_when) {
+                when_rows.insert(k.rule);
+                continue;
+            }
+            // Inside an entry: the first of the block's examples (its own,
+            // then its rules') that opens it; none, nothing is asked.
+            std::string base;
+            for (const std::string &candidate : examples) {
+                bool opened = true;
+                for (size_t n = 1; n <= k.path.size() && opened; ++n)
+                    opened = !without(candidate, {k.path.begin(), k.path.begin() + (n - 1)}, k.path[n - 1]).empty();
+                if (opened) {
+                    base = candidate;
+                    break;
+                }
+            }
+            if (base.empty()) continue;
+            bool inline_word = k.rule->kind == value_kind::token && !k.rule->entry;
+            std::string less = without(base, k.path, k.rule->name, inline_word);
+            ASSERT_FALSE(less.empty()) << "the example lacks the mandatory " << where << ":\n" << base;
+            EXPECT_NE(load(b, less), 0) << "loads without the mandatory " << where << ":\n" << less << log;
+            EXPECT_NE(log.find("ERROR"), std::string::npos) << where << ":\n" << log;
+        }
+    }
+    for (const keyword_rule *row : when_rows) {
+        bool held = false;
+        for (const std::string &part : shown) held |= part.find(row->name) != std::string::npos;
+        EXPECT_TRUE(held) << row->name << " is mandatory when " << row->mandatory_when
+                          << ", and no rule's example shows it";
+    }
+}
+
+TEST_F(BlockExamples, EachRuleOfABlocksOwnCodeIsHeld) {
+    for (const block_at &b : blocks) {
+        if (!b.keys.doc) continue;
+        for (const block_rule &r : b.keys.doc->rules) {
+            SCOPED_TRACE(b.name() + ": " + (r.text ? r.text : r.part ? r.part : ""));
+            if (!r.part) continue;
+            std::string example = r.example ? with_keyword(b, r.example) : example_of(b);
+            if (r.example) {
+                ASSERT_EQ(load(b, example), 0) << example << log;
+            }
+            size_t at = example.find(r.part);
+            ASSERT_NE(at, std::string::npos) << "the example lacks " << r.part;
+            std::string less = example.substr(0, at) + r.instead + example.substr(at + std::strlen(r.part));
+            EXPECT_NE(load(b, less), 0) << less << log;
+            if (r.message) {
+                EXPECT_NE(log.find(r.message), std::string::npos) << less << log;
+            }
+        }
+    }
+}
+
+}  // namespace
