@@ -10,7 +10,7 @@ build=${1:-build-asan}
 jobs=${2:-4}
 filter=${3:-*}
 cmake --build "$build" --target alloc_sweep_test
-export NDL_LIBDIR=$PWD/$build/bin NDL_SWEEP_STRIDE=1
+export NDL_LIBDIR=$PWD/$build/bin NDL_SWEEP_STRIDE=${NDL_SWEEP_STRIDE:-1}
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1}
 logs=$(mktemp -d)
 # Every sweep in JOBS shares, each share a process of its own.
