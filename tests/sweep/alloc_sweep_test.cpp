@@ -5,10 +5,12 @@
 // failing (lasting exhaustion), and in both ways with the C allocations
 // failing (a preloaded malloc, which needs a build without
 // AddressSanitizer). Every run must end as the whole run did, or fail with
-// its failure status and a message, the repository as it was, no crash,
-// no sanitizer report.
+// its failure status and a message (of memory, where an allocation
+// failed), the repository as it was (no file where there was none), no
+// crash, no sanitizer report.
 //
-// NDL_SWEEP_STRIDE=S tries every Sth N (CI's defaults below; 1 for all),
+// NDL_SWEEP_STRIDE=S tries every Sth N (CI's defaults below; 1 for all)
+// and each of the last few, which run after the commit,
 // NDL_SWEEP_SHARD=i/n only the ith of n shares of them
 // (scripts/alloc-sweep.sh runs every N in parallel shares),
 // NDL_SWEEP_FROM=N starts at N (default 1: the start-up too).
@@ -21,6 +23,7 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -32,6 +35,8 @@ namespace {
 
 constexpr long kCiStride = 97;  // CI's stride of OCI fault points
 constexpr long kMostFaultPoints = 100000;
+// The last allocations of a run, each swept whatever the stride.
+constexpr long kTail = 40;
 
 const std::string kLayer = "in the OCI layer: ";
 
@@ -255,10 +260,14 @@ protected:
         long stride = std::max(1L, env_long("NDL_SWEEP_STRIDE", lasting ? shim.lasting : shim.once));
         ASSERT_NO_FATAL_FAILURE(measure_whole(shim));
         std::map<std::string, std::vector<std::string>> wrong;
+        // Every Sth N, and each of the last ones: what runs after the commit.
         long first = env_long("NDL_SWEEP_FROM", 1);
+        std::set<long> points;
+        for (long n = first; n <= allocations_; n += stride) points.insert(n);
+        for (long n = std::max(first, allocations_ - kTail + 1); n <= allocations_; ++n) points.insert(n);
         long step = 0, runs = 0;
-        for (long n = first; n <= allocations_; n += stride, ++step) {
-            if (!mine(step)) continue;
+        for (long n : points) {
+            if (!mine(step++)) continue;
             std::string nth = std::to_string(n) + (lasting ? "+" : "");
             Outcome o = run({"LD_PRELOAD=" + std::string(shim.library), shim.fail + ("=" + nth), asan_options()});
             tally(wrong, judge(o, true), nth, o.run);
