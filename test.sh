@@ -16,4 +16,4 @@ export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 # and the sweeps that fail C allocations, need a build without it.
 cmake -S . -B build-plain -G Ninja -DCMAKE_BUILD_TYPE=Debug -DNDL_SANITIZE=OFF -DNDL_BENCH=OFF
 cmake --build build-plain --target core_memory_limit_test alloc_sweep_test
-cd build-plain && ctest --output-on-failure -j "$(nproc)" -R '^AddressSpaceLimit\.|^Runs/LoadSweep\.EveryCAllocation'
+cd build-plain && ctest --output-on-failure -j "$(nproc)" -R '^AddressSpaceLimit\.|^Runs/ExhaustionSweep\.EveryCAllocation'

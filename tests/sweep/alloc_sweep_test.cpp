@@ -1,9 +1,9 @@
 // The allocation sweep: each program of a sweep runs once whole, counting
 // its allocations, then once per N with the Nth failing (a preloaded
 // operator new), then once per point where each OCI fault can fire. The
-// loads are swept again with the Nth allocation and every later one
-// failing (lasting exhaustion), and in both ways with the C allocations
-// failing (a preloaded malloc, which needs a build without
+// loads and a call are swept again with the Nth allocation and every later
+// one failing (lasting exhaustion), and in both ways with the C
+// allocations failing (a preloaded malloc, which needs a build without
 // AddressSanitizer). Every run must end as the whole run did, or fail with
 // its failure status and a message (of memory, where an allocation
 // failed), the repository as it was (no file where there was none), no
@@ -315,8 +315,9 @@ TEST_P(AllocSweep, EveryOciFaultFiresInTurn) {
     report(wrong);
 }
 
-// The loads, swept in the other ways too.
-class LoadSweep : public AllocSweep {};
+// The loads and a call (most of whose C allocations load its library),
+// swept in the other ways too.
+class ExhaustionSweep : public AllocSweep {};
 
 #if defined(__SANITIZE_ADDRESS__)
 constexpr bool kOwnMalloc = true;
@@ -324,21 +325,21 @@ constexpr bool kOwnMalloc = true;
 constexpr bool kOwnMalloc = false;
 #endif
 
-TEST_P(LoadSweep, EveryAllocationFailsFromTheNthOn) { sweep(kNewShim, true); }
+TEST_P(ExhaustionSweep, EveryAllocationFailsFromTheNthOn) { sweep(kNewShim, true); }
 
-TEST_P(LoadSweep, EveryCAllocationFailsInTurn) {
+TEST_P(ExhaustionSweep, EveryCAllocationFailsInTurn) {
     if (kOwnMalloc) GTEST_SKIP() << "AddressSanitizer owns malloc: the plain build of test.sh runs this";
     sweep(kMallocShim, false);
 }
 
-TEST_P(LoadSweep, EveryCAllocationFailsFromTheNthOn) {
+TEST_P(ExhaustionSweep, EveryCAllocationFailsFromTheNthOn) {
     if (kOwnMalloc) GTEST_SKIP() << "AddressSanitizer owns malloc: the plain build of test.sh runs this";
     sweep(kMallocShim, true);
 }
 
 auto sweep_name = [](const ::testing::TestParamInfo<Sweep> &i) { return std::string(i.param.name); };
 INSTANTIATE_TEST_SUITE_P(Runs, AllocSweep, ::testing::ValuesIn(kSweeps), sweep_name);
-// The first three sweeps are the loads.
-INSTANTIATE_TEST_SUITE_P(Runs, LoadSweep, ::testing::ValuesIn(kSweeps, kSweeps + 3), sweep_name);
+// The first four sweeps: the loads and a call.
+INSTANTIATE_TEST_SUITE_P(Runs, ExhaustionSweep, ::testing::ValuesIn(kSweeps, kSweeps + 4), sweep_name);
 
 }  // namespace
