@@ -5,6 +5,7 @@
 #ifndef NDL_EXTPROC_HOST_H
 #define NDL_EXTPROC_HOST_H
 
+#include <climits>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -78,8 +79,9 @@ public:
         bool attached = false;  // a repository is attached
         bool begun = false;
         // Why the logon or the close failed: a fixed buffer, which the
-        // close fills without allocating.
-        char error[640] = "";
+        // close fills without allocating; room for a path and the layer's
+        // message.
+        char error[PATH_MAX + 512] = "";
     };
     const Handles &handles() const { return *h_; }
 
