@@ -2,7 +2,7 @@
 # Installs what is missing, builds with AddressSanitizer and
 # UndefinedBehaviorSanitizer, and runs every test; then, in a plain build of
 # just what they need, the loads under an address-space limit, which skip
-# themselves in the sanitized one.
+# themselves in the sanitized one, and the loads with C allocations failing.
 set -euo pipefail
 cd "$(dirname "$0")"
 # The tests, their reference runs in Python, and the README's commands,
@@ -14,8 +14,8 @@ export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 (cd build-asan && ctest --output-on-failure -j "$(nproc)")
 # AddressSanitizer reserves terabytes of address space, and its allocator
-# aborts where ours throws: a limit on the address space needs a build
-# without it.
+# aborts where ours throws and owns malloc: a limit on the address space,
+# and the sweeps that fail C allocations, need a build without it.
 cmake -S . -B build-plain -G Ninja -DCMAKE_BUILD_TYPE=Debug -DNDL_SANITIZE=OFF -DNDL_BENCH=OFF
-cmake --build build-plain --target core_memory_limit_test
-cd build-plain && ctest --output-on-failure -R '^AddressSpaceLimit\.'
+cmake --build build-plain --target core_memory_limit_test alloc_sweep_test
+cd build-plain && ctest --output-on-failure -j "$(nproc)" -R '^AddressSpaceLimit\.|^Runs/ExhaustionSweep\.EveryCAllocation'

@@ -226,12 +226,12 @@ int run(int argc, char **argv) {
         if (utf16)
             std::fprintf(stderr, kUtf16Refusal, inputname);
         else
-            std::fprintf(stderr, "open failed for %s\n", inputname);
+            std::fprintf(stderr, "open failed for %s%s\n", inputname, errno == ENOMEM ? " (out of memory)" : "");
         return 1;
     }
     FILE *loadfp = nullptr;
     if (createfile && !(loadfp = open_loadfile())) {
-        std::fprintf(stderr, "open failed for %s\n", loadname);
+        std::fprintf(stderr, "open failed for %s%s\n", loadname, errno == ENOMEM ? " (out of memory)" : "");
         return 1;
     }
     // Nothing to release yet: the environment is made by the logon.

@@ -25,6 +25,9 @@ extern int g_ndlversion;      // policy version of the run
 // Logs an OCI status ("Error <label> - ..."); fatal statuses raise
 // g_loaderror and drop the environment.
 void checkerr(OCIError *err, sword status);
+// Where the Parts log only "Error in loading data.": a failure for want of
+// memory (the error record says so) is told beside it, as checkerr would.
+void log_memory_cause(OCIError *err, sword status, const char *table);
 // Stops the run from using the environment. The library build never frees
 // the caller's handles: it forgets the environment handle, after which no
 // reader or writer makes an OCI call, and raises g_loaderror.

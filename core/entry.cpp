@@ -1,4 +1,5 @@
 // NDL_parsefile: one load run from the database's external-procedure agent.
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -104,7 +105,8 @@ bool open_files(char *names, const char *repository, file_list &list) {
             if (utf16)
                 logmsg(kUtf16Refusal, path.c_str());
             else
-                logmsg("ERROR: File cannot be opened for parsing: %s \n", path.c_str());
+                logmsg("ERROR: File cannot be opened for parsing: %s %s\n", path.c_str(),
+                       errno == ENOMEM ? "(out of memory) " : "");
             list.release();
             return false;
         }

@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -321,7 +322,12 @@ FILE *open_ndl_file(const char *path) {
     FILE *fp = nullptr;
     if (fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK) == 0)
         fp = fdopen(fd, "r");
-    if (!fp) close(fd);
+    if (!fp) {
+        // The caller tells a want of memory (ENOMEM) from the rest.
+        int err = errno;
+        close(fd);
+        errno = err;
+    }
     return fp;
 }
 

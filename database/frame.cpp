@@ -60,6 +60,15 @@ void checkerr(OCIError *err, sword status) {
     }
 }
 
+void log_memory_cause(OCIError *err, sword status, const char *table) {
+    if (status != OCI_ERROR) return;
+    char text[512] = "";
+    sb4 code = 0;
+    OCIErrorGet(err, 1, nullptr, &code, reinterpret_cast<OraText *>(text), sizeof text, OCI_HTYPE_ERROR);
+    text[sizeof text - 1] = '\0';
+    if (std::strstr(text, "memory")) logmsg("Error %s - %s\n", table, text);
+}
+
 sword cleanup() {
     // The environment belongs to the caller of the library: forget it, never
     // free it. Nothing more of the run may reach the database, so the load

@@ -136,6 +136,7 @@ int run_count(const char *table, const char *query) {
         return count;
     }
     logmsg("Table : %s \n", g_tablename);
+    log_memory_cause(errhp, status, g_tablename);
     logmsg("Error in loading data.\n");
     g_loaderror = 1;
     g_tablename[0] = '\0';

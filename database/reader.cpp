@@ -192,6 +192,7 @@ int query(OCIStmt *stmt, const std::string &sql, const reader_desc &d, std::vect
     if (!refused && status == OCI_NO_DATA) return 1;
     logmsg("Table : %s\n", d.fetch_label);
     if (!refused && d.form == form_filling_status) checkerr(errhp, status);
+    else if (!refused) log_memory_cause(errhp, status, d.fetch_label);
     logmsg("Error in loading data.\n");
     g_loaderror = 1;
     return 0;

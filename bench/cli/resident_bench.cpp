@@ -51,7 +51,7 @@ void BM_ResidentAfterCalls(benchmark::State &state) {
         std::filesystem::remove(dir + "/repo.db");
         extproc::Session session(dir + "/repo.db");
         if (!session.ok()) {
-            state.SkipWithError(session.error().c_str());
+            state.SkipWithError(std::string(session.error()).c_str());
             break;
         }
         auto load = [&](const std::string &from) {

@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <new>
@@ -21,16 +22,24 @@ namespace extproc {
 
 namespace {
 
-// The first error record of the handle, or the bare status.
-std::string oci_text(OCIError *err, sword status) {
-    text buf[512] = {};
+// The first error record of the handle, or the bare status, into OUT of
+// SIZE bytes, without allocating.
+void oci_text(OCIError *err, sword status, char *out, size_t size) noexcept {
     sb4 code = 0;
-    if (err && OCIErrorGet(err, 1, nullptr, &code, buf, sizeof buf, OCI_HTYPE_ERROR) == OCI_SUCCESS) {
-        std::string s(reinterpret_cast<const char *>(buf), strnlen(reinterpret_cast<const char *>(buf), sizeof buf));
-        while (!s.empty() && (s.back() == '\n' || s.back() == ' ')) s.pop_back();
-        if (!s.empty()) return s;
+    if (err && OCIErrorGet(err, 1, nullptr, &code, reinterpret_cast<text *>(out), static_cast<ub4>(size),
+                           OCI_HTYPE_ERROR) == OCI_SUCCESS) {
+        out[size - 1] = '\0';
+        size_t n = strlen(out);
+        while (n > 0 && (out[n - 1] == '\n' || out[n - 1] == ' ')) out[--n] = '\0';
+        if (n > 0) return;
     }
-    return "status " + std::to_string(status);
+    std::snprintf(out, size, "status %d", static_cast<int>(status));
+}
+
+std::string oci_text(OCIError *err, sword status) {
+    char buf[512];
+    oci_text(err, status, buf, sizeof buf);
+    return buf;
 }
 
 bool is_path(const std::string &library) { return library.find('/') != std::string::npos; }
@@ -63,10 +72,15 @@ std::string library_file(const std::string &library) {
 // them: their global state (the evaluator's variables, the last error code)
 // must survive from one call to the next.
 void *open_library(const std::string &file, std::string &error) {
+    errno = 0;
     void *lib = dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (!lib) {
+        // The loader's words may hide a want of memory ("cannot open shared
+        // object file", "failed to map segment"); its errno does not.
+        int cause = errno;
         const char *why = dlerror();
         error = "cannot load library " + file + ": " + (why ? why : "unknown reason");
+        if (cause == ENOMEM && error.find("memory") == std::string::npos) error += " (out of memory)";
     }
     return lib;
 }
@@ -348,7 +362,7 @@ static std::string logon(Session::Handles &h, const std::string &repository, Att
 Session::Session(const std::string &repository, Attach attach) : h_(std::make_unique<Handles>()) {
     std::string why = logon(*h_, repository, attach);
     if (why.empty()) return;
-    h_->error = "logon failed: " + why;
+    std::snprintf(h_->error, sizeof h_->error, "logon failed: %s", why.c_str());
     if (h_->env) OCIHandleFree(h_->env, OCI_HTYPE_ENV);
     h_->env = nullptr;
 }
@@ -357,16 +371,18 @@ Session::~Session() { close(); }
 
 bool Session::ok() const { return h_->env != nullptr; }
 
-const std::string &Session::error() const { return h_->error; }
+std::string_view Session::error() const { return h_->error; }
 
-bool Session::close() {
+bool Session::close() noexcept {
     Handles &h = *h_;
-    if (!h.env) return h.error.empty();
+    if (!h.env) return !h.error[0];
     bool good = true;
     if (h.begun) {
         sword st = OCISessionEnd(h.svc, h.err, h.ses, OCI_DEFAULT);
         if (st != OCI_SUCCESS) {
-            h.error = "cannot end the session: " + oci_text(h.err, st);
+            static constexpr char kHead[] = "cannot end the session: ";
+            std::memcpy(h.error, kHead, sizeof kHead);
+            oci_text(h.err, st, h.error + sizeof kHead - 1, sizeof h.error - (sizeof kHead - 1));
             good = false;
         }
         h.begun = false;

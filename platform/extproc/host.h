@@ -5,6 +5,7 @@
 #ifndef NDL_EXTPROC_HOST_H
 #define NDL_EXTPROC_HOST_H
 
+#include <climits>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -30,8 +31,8 @@ struct CallResult {
     // ended; empty when all went well.
     std::string error;
     // What could not be done once the transaction was ended (the results
-    // then are lost); empty when nothing.
-    std::string after;
+    // then are lost), a fixed text; null when nothing.
+    const char *after = nullptr;
 
     bool ok() const { return called && error.empty(); }
     // The out-parameter of that name, or nullptr.
@@ -53,7 +54,7 @@ public:
     Session &operator=(const Session &) = delete;
 
     bool ok() const;
-    const std::string &error() const;  // why the logon failed
+    std::string_view error() const;  // why the logon or the close failed
 
     // Calls PROCEDURE of LIBRARY (a deliverable's name, or a path to
     // lib<name>.so). ARGS fill the in-parameters in order: a text as given,
@@ -62,8 +63,9 @@ public:
                     const std::vector<std::string> &args);
 
     // Ends the session (the destructor does it too); false with error() set
-    // when the layer refused.
-    bool close();
+    // when the layer refused. Allocates nothing: it may run after a commit,
+    // with memory exhausted.
+    bool close() noexcept;
 
     // The session's handles and its context, for callers that drive the
     // layer or the loader directly (benchmarks, fuzz targets).
@@ -76,7 +78,10 @@ public:
         OCIExtProcContext *ctx = nullptr;
         bool attached = false;  // a repository is attached
         bool begun = false;
-        std::string error;
+        // Why the logon or the close failed: a fixed buffer, which the
+        // close fills without allocating; room for a path and the layer's
+        // message.
+        char error[PATH_MAX + 512] = "";
     };
     const Handles &handles() const { return *h_; }
 

@@ -131,17 +131,17 @@ int finish(const Command &c, const extproc::CallResult &r, extproc::Session &ses
     } else {
         out = extproc::format_call(r);
     }
-    if (!r.after.empty()) {
-        std::fprintf(stderr, "extproc: %s%s\n", r.after.c_str(), committed ? ": the load was committed" : "");
+    if (r.after) {
+        std::fprintf(stderr, "extproc: %s%s\n", r.after, committed ? ": the load was committed" : "");
         if (!c.parse) return 1;
     }
     bool written = print(out, lost);
     if (!r.error.empty()) std::fprintf(stderr, "extproc: %s\n", r.error.c_str());
-    if (c.parse && r.ret != 0 && r.after.empty() && out.empty())
+    if (c.parse && r.ret != 0 && !r.after && out.empty())
         std::fprintf(stderr, "extproc: NDL_parsefile returned %d and wrote nothing to its log (no handles from "
                              "its context, or no memory for the log): nothing was stored\n", r.ret);
     if (!session.close()) {
-        std::fprintf(stderr, "extproc: %s%s\n", session.error().c_str(),
+        std::fprintf(stderr, "extproc: %s%s\n", session.error().data(),
                      committed ? ": the load was committed" : "");
         if (!committed) status = 2;
     }
@@ -235,7 +235,7 @@ int main(int argc, char **argv) try {
     // A procedure that needs no repository leaves none behind.
     extproc::Session session(c.repository, spec->repository ? extproc::Attach::Repository : extproc::Attach::None);
     if (!session.ok()) {
-        std::fprintf(stderr, "extproc: %s\n", session.error().c_str());
+        std::fprintf(stderr, "extproc: %s\n", session.error().data());
         return 2;
     }
     extproc::CallResult r = session.call(c.library, c.procedure, c.args);

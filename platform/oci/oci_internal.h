@@ -235,6 +235,9 @@ void close_repositories_at_exit();
 void clear(Error *e);
 sword fail(Error *e, sb4 code, std::string text);
 sword fail_sql(Error *e, sqlite3 *db, std::string_view what);
+// What joins SQLite's words when its failure was for want of memory, which
+// they may not say ("disk I/O error"): " (out of memory)", else "".
+const char *memory_note(int code);
 sword info(Error *e, sb4 code, std::string text);
 // What every call that ran out of memory leaves in its error handle; it
 // fits a string's own room, so recording it allocates nothing.

@@ -246,11 +246,16 @@ sword fail(Error *e, sb4 code, std::string text) {
     return OCI_ERROR;
 }
 
+const char *memory_note(int code) {
+    return (code & 0xff) == SQLITE_NOMEM || code == SQLITE_IOERR_NOMEM ? " (out of memory)" : "";
+}
+
 sword fail_sql(Error *e, sqlite3 *db, std::string_view what) {
     std::string text(what);
     if (!text.empty()) text += ": ";
     text += sqlite3_errmsg(db);
     int code = sqlite3_extended_errcode(db);
+    if (text.find("memory") == std::string::npos) text += memory_note(code);
     return fail(e, code ? code : SQLITE_ERROR, std::move(text));
 }
 

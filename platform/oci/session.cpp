@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 namespace ndloci {
 
@@ -60,8 +61,10 @@ std::unique_ptr<Conn> open_repository(const std::string &path, std::string &why)
     if (rc == SQLITE_OK) rc = sqlite3_exec(c->db, "PRAGMA case_sensitive_like=ON", nullptr, nullptr, nullptr);
     if (rc == SQLITE_OK) note_opened(*c);
     if (rc != SQLITE_OK) {
-        why = format("cannot open the repository \"%s\": %s", path.c_str(),
-                     c->db ? sqlite3_errmsg(c->db) : sqlite3_errstr(rc));
+        const char *text = c->db ? sqlite3_errmsg(c->db) : sqlite3_errstr(rc);
+        int code = c->db ? sqlite3_extended_errcode(c->db) : rc;
+        why = format("cannot open the repository \"%s\": %s%s", path.c_str(), text,
+                     std::strstr(text, "memory") ? "" : memory_note(code));
         return nullptr;
     }
     return c;

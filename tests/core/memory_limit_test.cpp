@@ -110,7 +110,7 @@ TEST_F(AddressSpaceLimit, HostGetsAFailedLoadAndLoadsAgain) {
     // the sample again under the same limit, in the same session.
     std::string report = in_child([&] {
         extproc::Session s(db);
-        if (!s.ok()) return "logon failed: " + s.error();
+        if (!s.ok()) return "logon failed: " + std::string(s.error());
         // 16 MB more than the child has mapped: the sample loads in that.
         rlimit limit{mapped_now() + (rlim_t{16} << 20), RLIM_INFINITY};
         if (setrlimit(RLIMIT_AS, &limit) != 0) return std::string("setrlimit failed");

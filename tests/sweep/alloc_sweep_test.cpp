@@ -1,21 +1,29 @@
 // The allocation sweep: each program of a sweep runs once whole, counting
 // its allocations, then once per N with the Nth failing (a preloaded
-// operator new), then once per point where each OCI fault can fire. Every
-// run must end as the whole run did, or fail with its failure status and a
-// message, the repository as it was, no crash, no sanitizer report.
+// operator new), then once per point where each OCI fault can fire. The
+// loads and a call are swept again with the Nth allocation and every later
+// one failing (lasting exhaustion), and in both ways with the C
+// allocations failing (a preloaded malloc, which needs a build without
+// AddressSanitizer). Every run must end as the whole run did, or fail with
+// its failure status and a message (of memory, where an allocation
+// failed), the repository as it was (no file where there was none), no
+// crash, no sanitizer report.
 //
-// NDL_SWEEP_STRIDE=S tries every Sth N (CI's default below; 1 for all),
+// NDL_SWEEP_STRIDE=S tries every Sth N (CI's defaults below; 1 for all)
+// and each of the last few, which run after the commit,
 // NDL_SWEEP_SHARD=i/n only the ith of n shares of them
 // (scripts/alloc-sweep.sh runs every N in parallel shares),
 // NDL_SWEEP_FROM=N starts at N (default 1: the start-up too).
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <cctype>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <map>
-#include <regex>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -25,12 +33,27 @@
 
 namespace {
 
-constexpr long kCiStride = 97;
+constexpr long kCiStride = 97;  // CI's stride of OCI fault points
 constexpr long kMostFaultPoints = 100000;
+// The last allocations of a run, each swept whatever the stride.
+constexpr long kTail = 40;
 
 const std::string kLayer = "in the OCI layer: ";
 
-enum class Base { None, Empty, Sample };
+// The repository a load starts from: none (a call needs none), no file
+// yet, or the sample loaded.
+enum class Base { None, New, Sample };
+
+// A preloaded shim: the library, the variable that says which allocation
+// fails, the one that names the file for its count, and CI's strides of N
+// with one allocation failing and with every one from the Nth on (a run
+// makes ten times as many C allocations as operator new's).
+struct Shim {
+    const char *library, *fail, *count;
+    long once, lasting;
+};
+const Shim kNewShim{NDL_ALLOC_SHIM, "NDL_FAIL_NEW", "NDL_COUNT_NEW", 97, 101};
+const Shim kMallocShim{NDL_MALLOC_SHIM, "NDL_FAIL_MALLOC", "NDL_COUNT_MALLOC", 97, 211};
 
 struct Sweep {
     const char *name;
@@ -46,12 +69,12 @@ void PrintTo(const Sweep &s, std::ostream *os) { *os << s.name; }
 const std::string kSample = "network.ndl,customer.ndl,routing.ndl,firewall.ndl,qos.ndl";
 
 const Sweep kSweeps[] = {
-    {"fresh", "extproc", {"--repository", "@DB", "parse", "--dir", NDL_EXAMPLES, "--files", kSample}, Base::Empty, 2,
+    {"fresh", "extproc", {"--repository", "@DB", "parse", "--dir", NDL_EXAMPLES, "--files", kSample}, Base::New, 2,
      false},
     {"reload", "extproc",
      {"--repository", "@DB", "parse", "--dir", NDL_EXAMPLES, "--files", kSample, "--mode", "updateversion"},
      Base::Sample, 2, false},
-    {"cfgload", "cfgload", {NDL_EXAMPLES "/network.ndl", "ndl/ndl"}, Base::Empty, 1, false},
+    {"cfgload", "cfgload", {NDL_EXAMPLES "/network.ndl", "ndl/ndl"}, Base::New, 1, false},
     {"subnet", "extproc", {"call", "addrkit", "C_get_next_subnw", "10.0.0.0", "8", "10.0.0.0", "24", "24"},
      Base::None, 2, true},
     {"aggregateLob", "extproc", {"call", "addrkit", "C_aggregateLob", "@@DIR/networks", "@@DIR/prefixes"},
@@ -85,16 +108,36 @@ std::string asan_options() {
 
 bool contains(const std::string &s, const char *what) { return s.find(what) != std::string::npos; }
 
-// A timestamp stored by SYSDATE differs from run to run.
+// A timestamp stored by SYSDATE differs from run to run: each becomes
+// "<time>" (a scan: std::regex takes most of a run's time).
 std::string masked_dump(const std::string &db) {
-    static const std::regex stamp(R"(\d{4}-\d\d-\d\d \d\d:\d\d:\d\d)");
-    return std::regex_replace(repository_dump(db), stamp, "<time>");
+    static constexpr char kShape[] = "dddd-dd-dd dd:dd:dd";
+    constexpr size_t kLen = sizeof kShape - 1;
+    std::string dump = repository_dump(db), out;
+    size_t i = 0;
+    while (i < dump.size()) {
+        bool stamp = i + kLen <= dump.size();
+        for (size_t k = 0; stamp && k < kLen; ++k)
+            stamp = kShape[k] == 'd' ? std::isdigit(static_cast<unsigned char>(dump[i + k])) != 0
+                                     : dump[i + k] == kShape[k];
+        if (stamp) {
+            out += "<time>";
+            i += kLen;
+        } else {
+            out += dump[i++];
+        }
+    }
+    return out;
 }
 
 struct Outcome {
     ProgramRun run;
     std::string bytes, dump;  // of the repository after the run
+    bool file = false;        // any file of the repository is there
 };
+
+// The repository's file and those SQLite keeps beside it.
+const char *const kEnds[] = {"", "-wal", "-shm", "-journal"};
 
 class AllocSweep : public ::testing::TestWithParam<Sweep> {
 protected:
@@ -107,23 +150,10 @@ protected:
         std::ofstream(dir_ + "/prefixes") << "24 24";
         std::ofstream(dir_ + "/used") << "10.0.0.1 10.0.0.2";
         const Sweep &s = GetParam();
-        if (s.base != Base::None) {
-            // A repository with its schema and nothing stored (cfgload makes
-            // its own layout's, writing a load file instead of rows); the
-            // sample on it.
-            if (s.program == std::string("cfgload")) {
-                run_program(exe("cfgload"), {std::string(NDL_EXAMPLES) + "/network.ndl", "ndl/ndl", "createfile",
-                                             dir_ + "/base"},
-                            Stdout::Captured, {"NDL_REPOSITORY=" + db_});
-            } else {
-                extproc::Session make(db_);
-            }
-            if (s.base == Base::Sample) {
-                ProgramRun r = run_program(exe("extproc"), {"--repository", db_, "parse", "--dir", NDL_EXAMPLES,
-                                                            "--files", kSample});
-                ASSERT_EQ(r.status, 0) << r.out << r.err;
-            }
-            ASSERT_TRUE(std::filesystem::exists(db_));
+        if (s.base == Base::Sample) {
+            ProgramRun r =
+                run_program(exe("extproc"), {"--repository", db_, "parse", "--dir", NDL_EXAMPLES, "--files", kSample});
+            ASSERT_EQ(r.status, 0) << r.out << r.err;
             base_ = read_text(db_);
             base_dump_ = masked_dump(db_);
         }
@@ -136,8 +166,8 @@ protected:
     Outcome run(std::vector<std::string> args, std::vector<std::string> env) {
         const Sweep &s = GetParam();
         std::filesystem::remove_all(dir_ + "/made");
-        for (const char *end : {"", "-wal", "-shm"}) std::filesystem::remove(work_ + end);
-        if (s.base != Base::None) std::ofstream(work_, std::ios::binary) << base_;
+        for (const char *end : kEnds) std::filesystem::remove(work_ + end);
+        if (s.base == Base::Sample) std::ofstream(work_, std::ios::binary) << base_;
         for (std::string &a : args) {
             if (a == "@DB") a = work_;
             for (size_t at; (at = a.find("@DIR")) != std::string::npos;) a.replace(at, 4, dir_);
@@ -147,8 +177,11 @@ protected:
         o.run = run_program(exe(s.program), args, Stdout::Captured, env);
         if (s.base != Base::None && std::filesystem::exists(work_)) {
             o.bytes = read_text(work_);
-            o.dump = masked_dump(work_);
+            // Unchanged bytes hold the same rows (SQLite's -wal is empty then).
+            bool same = o.bytes == base_ && !std::filesystem::exists(work_ + "-wal");
+            o.dump = same ? base_dump_ : masked_dump(work_);
         }
+        for (const char *end : kEnds) o.file |= s.base != Base::None && std::filesystem::exists(work_ + end);
         return o;
     }
     Outcome run(std::vector<std::string> env) { return run(GetParam().args, std::move(env)); }
@@ -182,7 +215,10 @@ protected:
         bool can_say = !refused || contains(r.out, "error: ");
         if (memory && can_say && !contains(r.out + r.err, "memory")) return "a failure for memory that does not say so";
         if (!memory && r.err.empty() && !contains(r.out, "rror")) return "a failure without a message";
-        if (s.base != Base::None && (o.bytes != base_ || o.dump != base_dump_))
+        if (s.base != Base::None && o.dump == whole_.dump && whole_.dump != base_dump_)
+            return "a committed load reported as failed";
+        if (s.base == Base::New && o.file) return "a failure that left a file where there was none";
+        if (s.base == Base::Sample && (o.bytes != base_ || o.dump != base_dump_))
             return "a failure that changed the repository";
         return {};
     }
@@ -208,12 +244,38 @@ protected:
 
     bool mine(long i) const { return i % shards_ == shard_; }
 
-    void measure_whole() {
+    void measure_whole(const Shim &shim) {
         std::string count = dir_ + "/count";
-        whole_ = run({"LD_PRELOAD=" + std::string(NDL_ALLOC_SHIM), "NDL_COUNT_NEW=" + count, asan_options()});
+        whole_ = run({"LD_PRELOAD=" + std::string(shim.library), shim.count + ("=" + count), asan_options()});
         ASSERT_EQ(judge(whole_, false), "");
         allocations_ = std::stol(read_text(count));
         ASSERT_GT(allocations_, 0);
+    }
+
+    // Fails the Nth allocation of SHIM (with every later one when LASTING)
+    // for every Sth N.
+    void sweep(const Shim &shim, bool lasting) {
+        work_ = dir_ + "/work.db";
+        SetUpShards();
+        long stride = std::max(1L, env_long("NDL_SWEEP_STRIDE", lasting ? shim.lasting : shim.once));
+        ASSERT_NO_FATAL_FAILURE(measure_whole(shim));
+        std::map<std::string, std::vector<std::string>> wrong;
+        // Every Sth N, and each of the last ones: what runs after the commit.
+        long first = env_long("NDL_SWEEP_FROM", 1);
+        std::set<long> points;
+        for (long n = first; n <= allocations_; n += stride) points.insert(n);
+        for (long n = std::max(first, allocations_ - kTail + 1); n <= allocations_; ++n) points.insert(n);
+        long step = 0, runs = 0;
+        for (long n : points) {
+            if (!mine(step++)) continue;
+            std::string nth = std::to_string(n) + (lasting ? "+" : "");
+            Outcome o = run({"LD_PRELOAD=" + std::string(shim.library), shim.fail + ("=" + nth), asan_options()});
+            tally(wrong, judge(o, true), nth, o.run);
+            ++runs;
+        }
+        std::printf("%ld runs of %ld allocations, stride %ld: %zu ways of ending wrongly\n", runs, allocations_,
+                    stride, wrong.size());
+        report(wrong);
     }
 
     void SetUpShards() {
@@ -231,20 +293,7 @@ protected:
     long stride_ = std::max(1L, env_long("NDL_SWEEP_STRIDE", kCiStride));
 };
 
-TEST_P(AllocSweep, EveryAllocationFailsInTurn) {
-    work_ = dir_ + "/work.db";
-    SetUpShards();
-    measure_whole();
-    std::map<std::string, std::vector<std::string>> wrong;
-    long first = env_long("NDL_SWEEP_FROM", 1);
-    long step = 0;
-    for (long n = first; n <= allocations_; n += stride_, ++step) {
-        if (!mine(step)) continue;
-        Outcome o = run({"LD_PRELOAD=" + std::string(NDL_ALLOC_SHIM), "NDL_FAIL_NEW=" + std::to_string(n), asan_options()});
-        tally(wrong, judge(o, true), std::to_string(n), o.run);
-    }
-    report(wrong);
-}
+TEST_P(AllocSweep, EveryAllocationFailsInTurn) { sweep(kNewShim, false); }
 
 TEST_P(AllocSweep, EveryOciFaultFiresInTurn) {
     work_ = dir_ + "/work.db";
@@ -266,7 +315,31 @@ TEST_P(AllocSweep, EveryOciFaultFiresInTurn) {
     report(wrong);
 }
 
-INSTANTIATE_TEST_SUITE_P(Runs, AllocSweep, ::testing::ValuesIn(kSweeps),
-                         [](const ::testing::TestParamInfo<Sweep> &i) { return std::string(i.param.name); });
+// The loads and a call (most of whose C allocations load its library),
+// swept in the other ways too.
+class ExhaustionSweep : public AllocSweep {};
+
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kOwnMalloc = true;
+#else
+constexpr bool kOwnMalloc = false;
+#endif
+
+TEST_P(ExhaustionSweep, EveryAllocationFailsFromTheNthOn) { sweep(kNewShim, true); }
+
+TEST_P(ExhaustionSweep, EveryCAllocationFailsInTurn) {
+    if (kOwnMalloc) GTEST_SKIP() << "AddressSanitizer owns malloc: the plain build of test.sh runs this";
+    sweep(kMallocShim, false);
+}
+
+TEST_P(ExhaustionSweep, EveryCAllocationFailsFromTheNthOn) {
+    if (kOwnMalloc) GTEST_SKIP() << "AddressSanitizer owns malloc: the plain build of test.sh runs this";
+    sweep(kMallocShim, true);
+}
+
+auto sweep_name = [](const ::testing::TestParamInfo<Sweep> &i) { return std::string(i.param.name); };
+INSTANTIATE_TEST_SUITE_P(Runs, AllocSweep, ::testing::ValuesIn(kSweeps), sweep_name);
+// The first four sweeps: the loads and a call.
+INSTANTIATE_TEST_SUITE_P(Runs, ExhaustionSweep, ::testing::ValuesIn(kSweeps, kSweeps + 4), sweep_name);
 
 }  // namespace
