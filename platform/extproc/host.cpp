@@ -377,6 +377,11 @@ bool Session::close() noexcept {
     Handles &h = *h_;
     if (!h.env) return !h.error[0];
     bool good = true;
+    // A call that threw before it ran (out of memory while its arguments
+    // were made) failed: its repository goes as a refused call's does,
+    // never kept by the commit that ending the session makes.
+    if (h.calling && h.attached) OCITransRollback(h.svc, h.err, OCI_DEFAULT);
+    h.calling = false;
     if (h.begun) {
         sword st = OCISessionEnd(h.svc, h.err, h.ses, OCI_DEFAULT);
         if (st != OCI_SUCCESS) {
@@ -411,6 +416,7 @@ CallResult Session::call(const std::string &library, const std::string &procedur
         r.error = procedure + " needs a repository, and the session has none";
         return r;
     }
+    h.calling = true;
     Slots slots(spec->nparams);
     std::vector<Word> words;
     void *fn = nullptr;
@@ -419,11 +425,13 @@ CallResult Session::call(const std::string &library, const std::string &procedur
         // A call refused before it ran failed as one that ran: a repository
         // the session created for it goes again at the close.
         if (h.attached) OCITransRollback(h.svc, h.err, OCI_DEFAULT);
+        h.calling = false;
         return r;
     }
 
     r.ret = kInvokers[words.size()](fn, words.data());
     r.called = true;
+    h.calling = false;  // committed or rolled back below, whatever else fails
 
     // As the PL/SQL caller: keep the work of a call that succeeded, drop the
     // rest of one that failed; at once, so that nothing thrown while the

@@ -78,6 +78,9 @@ public:
         OCIExtProcContext *ctx = nullptr;
         bool attached = false;  // a repository is attached
         bool begun = false;
+        // A call is being made: its work is neither committed nor rolled
+        // back yet, and a close must not keep it.
+        bool calling = false;
         // Why the logon or the close failed: a fixed buffer, which the
         // close fills without allocating; room for a path and the layer's
         // message.

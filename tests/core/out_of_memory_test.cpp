@@ -8,6 +8,8 @@
 #include <dlfcn.h>
 
 #include <algorithm>
+#include <filesystem>
+#include <new>
 #include <string>
 
 #include "failing_new.h"
@@ -94,6 +96,32 @@ TEST_F(LoadOutOfMemory, EachFailingAllocationIsAFailedLoadAndTheNextLoadRuns) {
     EXPECT_GT(ours, 0);
     EXPECT_EQ(open_fds(), fds) << "a stopped load left files open";
     EXPECT_EQ(repository_dump(db), stored);
+}
+
+// Each allocation the host makes for a call before the library runs fails
+// in turn (the call throws): the repository the session created for the
+// call is not kept by the commit that ends the session.
+TEST_F(LoadOutOfMemory, ACallThatThrowsBeforeItRunsLeavesNoNewRepository) {
+    const std::string fresh = db + ".new";
+    const std::vector<std::string> args = {NDL_EXAMPLES, kSample, ""};
+    int thrown = 0;
+    for (long nth = 1;; ++nth) {
+        bool threw = false;
+        {
+            extproc::Session s(fresh);
+            ASSERT_TRUE(s.ok()) << s.error();
+            try {
+                with_failing_allocation(nth, [&] { return s.call("cfgproc", "NDL_parsefile", args); });
+            } catch (const std::bad_alloc &) {
+                threw = true;
+            }
+        }
+        if (!threw) break;
+        ++thrown;
+        EXPECT_FALSE(std::filesystem::exists(fresh)) << "allocation " << nth;
+        std::filesystem::remove(fresh);
+    }
+    EXPECT_GT(thrown, 0);
 }
 
 }  // namespace
