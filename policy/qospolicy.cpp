@@ -50,7 +50,10 @@ constinit keyword_table_of QOSpolicies_desctokens{
         token_row(")", TOKEN_RPAREN),
         token_row("=", TOKEN_EQUAL),
     },
-    {.style = kQosListStyle, .dup_msg = "ERROR: Duplicate token: '%s' @ %d\n", .other = not_an_attribute}};
+    {.style = kQosListStyle,
+     .dup_msg = "ERROR: Duplicate token: '%s' @ %d\n",
+     .other = not_an_attribute,
+     .others = "Any other word is refused with \"invalid attribute in variable list\"."}};
 
 const entry_def policy_description_def{.keys = &QOSpolicies_desctokens};
 

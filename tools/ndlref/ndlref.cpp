@@ -151,10 +151,11 @@ void style_line(const keyword_table &table, bool has_rows, bool word) {
     } else {
         put("No keywords of its own.\n");
     }
-    if (o.other && !word) put("Other words are read by the block's own code.\n");
+    if (o.other && !word) put(o.others ? std::string(o.others) + "\n" : "Other words are read by the block's own code.\n");
 }
 
 std::string entry_form(const keyword_rule &rule, const entry_def &e) {
+    if (rule.written) return "Written " + std::string(rule.written) + ".\n";
     std::string key = *rule.name ? rule.name : "word";
     // The keyword's own check may read words before the entry (a number).
     if (rule.kind != value_kind::entry) key += " ...";
