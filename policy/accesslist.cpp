@@ -486,8 +486,11 @@ constinit keyword_table_of accesstokens{
 // A QoS policy's own access lists: descriptions (as ACCESSLIST) and their
 // FORMAT lines, read by the policy's code (extract_policy_acl).
 constinit keyword_table_of acltokens{{
-    with_entry(token_row("ACCESSLIST", TOKEN_GROUP), &description_def),
-    with_entry(token_row("FORMAT", TOKEN_GROUP), &format_def),
+    with_entry(token_row("ACCESSLIST", TOKEN_GROUP), &description_def,
+               "`ACCESSLIST = ( ... )`: it opens an access list of the policy, as ACCESSLIST's DESCRIPTION"),
+    with_entry(token_row("FORMAT", TOKEN_GROUP), &format_def,
+               "`FORMAT = ( ... )`, after such an ACCESSLIST (else \"Error: Acl Description  has to specifed "
+               "first.\")"),
     token_row("(", TOKEN_LPAREN),
     token_row(")", TOKEN_RPAREN),
     token_row("=", TOKEN_EQUAL),
