@@ -241,6 +241,9 @@ struct keyword_rule {
     const char *checks = nullptr;
     const char *mandatory_when = nullptr;
     const value_table *values = nullptr;  // the values its check allows, ended by ""
+    // A row whose own code reads its entry: how the entry is written
+    // (`LOOPBACK#N.IPADDRESS = ( ... )`), for the reference.
+    const char *written = nullptr;
 };
 
 // A row the tokenizer needs but the attribute loop does not read.
@@ -256,8 +259,9 @@ constexpr keyword_rule refused_row(const char *name, int type, int maxlen = 0) {
 }
 // A token row whose own code reads the list `entry`: the reference lists
 // the entry's keywords under it; the loop does not use it.
-constexpr keyword_rule with_entry(keyword_rule k, const entry_def *entry) {
+constexpr keyword_rule with_entry(keyword_rule k, const entry_def *entry, const char *written = nullptr) {
     k.entry = entry;
+    k.written = written;
     return k;
 }
 
@@ -300,6 +304,8 @@ struct loop_options {
     // definition): -1 not handled (the invalid message follows), 0 handled,
     // 1 stop the block.
     int (*other)(block_reader &r, void *rec) = nullptr;
+    // For the reference: what `other` does with the words it is given.
+    const char *others = nullptr;
 };
 
 // A block's (or an entry's) keywords and how its attribute loop runs. The

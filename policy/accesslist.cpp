@@ -188,7 +188,8 @@ constinit keyword_table_of accessdesctokens{
      .equal_msg = kEqualLine,
      .equal_token = false,
      .separator_msg = kSeparator,
-     .other = empty_list<description_checks>}};
+     .other = empty_list<description_checks>,
+     .others = kEmptyListOthers}};
 
 const entry_def description_def{.keys = &accessdesctokens,
                                 .equal_msg = kEqualLine,
@@ -432,7 +433,8 @@ constinit keyword_table_of formattokens{
      .dup_msg = "ERROR: Duplicate field '%s' in FORMAT : @ %d\n",
      .equal_msg = "ERROR: Invalid syntax '=' expected: %s @ %d\n",
      .separator_msg = kSeparator,
-     .other = empty_list<format_checks>}};
+     .other = empty_list<format_checks>,
+     .others = kEmptyListOthers}};
 
 const entry_def format_def = list_entry(&formattokens, format_checks, sizeof(format_entry));
 
@@ -472,8 +474,11 @@ constinit keyword_table_of accesstokens{
         token_row("BEGIN", TOKEN_BEGIN),
         // Each opens an entry of its own once the block's order is checked;
         // a QoS policy reads the same entries.
-        group_key("DESCRIPTION", 1, open_description, &description_def),
-        group_key("FORMAT", 1, open_format, &format_def),
+        group_key("DESCRIPTION", 1, open_description, &description_def,
+                  "`DESCRIPTION = ( ... )`: it opens an access list, to which the FORMATs after it belong"),
+        group_key("FORMAT", 1, open_format, &format_def,
+                  "`FORMAT = ( ... )`, after a DESCRIPTION (else \"ERROR: Acl Description  has to specifed "
+                  "first.\")"),
         token_row("END", TOKEN_END),
     },
     {.invalid_msg = kBlockInvalid, .error_ends = true}};
@@ -481,8 +486,11 @@ constinit keyword_table_of accesstokens{
 // A QoS policy's own access lists: descriptions (as ACCESSLIST) and their
 // FORMAT lines, read by the policy's code (extract_policy_acl).
 constinit keyword_table_of acltokens{{
-    with_entry(token_row("ACCESSLIST", TOKEN_GROUP), &description_def),
-    with_entry(token_row("FORMAT", TOKEN_GROUP), &format_def),
+    with_entry(token_row("ACCESSLIST", TOKEN_GROUP), &description_def,
+               "`ACCESSLIST = ( ... )`: it opens an access list of the policy, as ACCESSLIST's DESCRIPTION"),
+    with_entry(token_row("FORMAT", TOKEN_GROUP), &format_def,
+               "`FORMAT = ( ... )`, after such an ACCESSLIST (else \"Error: Acl Description  has to specifed "
+               "first.\")"),
     token_row("(", TOKEN_LPAREN),
     token_row(")", TOKEN_RPAREN),
     token_row("=", TOKEN_EQUAL),

@@ -167,8 +167,11 @@ int open_format(block_reader &r, const keyword_rule &rule, void *rec) {
 constinit keyword_table_of asncomlisttokens{
     {
         token_row("BEGIN", TOKEN_BEGIN),
-        group_key("DESCRIPTION", 0, open_description, &description_def),
-        group_key("FORMAT", 0, open_format, &format_def),
+        group_key("DESCRIPTION", 0, open_description, &description_def,
+                  "`DESCRIPTION = ( ... )`: it opens a list, to which the FORMATs after it belong"),
+        group_key("FORMAT", 0, open_format, &format_def,
+                  "`FORMAT = ( ... )`, after a DESCRIPTION (else \"ERROR: asn/community list number has to be "
+                  "specified first\")"),
         token_row("END", TOKEN_END),
     },
     {.invalid_msg = kBlockInvalid, .error_ends = true}};

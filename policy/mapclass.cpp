@@ -99,7 +99,7 @@ constexpr keyword_rule queue(const char *name, field_ref field) {
 }
 
 constexpr loop_options attribute_options =
-    list_options(kEqualLine, false, "ERROR : ',' or ')' expected : %s @ %d\n", nullptr);
+    list_options(kEqualLine, false, "ERROR : ',' or ')' expected : %s @ %d\n", nullptr, nullptr);
 
 constinit keyword_table_of mapclassattributesFRtokens{
     {
@@ -185,8 +185,11 @@ int open_attributes(block_reader &r, const keyword_rule &rule, void *rec) {
 constinit keyword_table_of domainmapclasstokens{
     {
         token_row("BEGIN", TOKEN_BEGIN),
-        group_key("DESCRIPTION", 0, open_description, &description_def),
-        group_key("ATTRIBUTES", 0, open_attributes, &attributes_def),
+        group_key("DESCRIPTION", 0, open_description, &description_def,
+                  "`DESCRIPTION = ( ... )`: it opens a map class, to which the ATTRIBUTES after it belong"),
+        group_key("ATTRIBUTES", 0, open_attributes, &attributes_def,
+                  "`ATTRIBUTES = ( ... )`, after a DESCRIPTION (else \"ERROR: Map class name has to be specified "
+                  "first\")"),
         token_row("END", TOKEN_END),
     },
     {.invalid_msg = kBlockInvalid, .error_ends = true}};

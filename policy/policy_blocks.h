@@ -157,16 +157,20 @@ void check_rule_name(block_reader &r, const qos_scope &s, const char *name, cons
 // names it (read_list reads it, not the table's loop).
 constexpr loop_style kQosListStyle = loop_style::separated;
 // The mandatory group keyword of a rule block.
-constexpr keyword_rule qos_group_row(const char *name, const entry_def *entry) {
-    return with_entry(token_row(name, TOKEN_GROUP, 0, 1), entry);
+constexpr keyword_rule qos_group_row(const char *name, const entry_def *entry, const char *written) {
+    return with_entry(token_row(name, TOKEN_GROUP, 0, 1), entry, written);
 }
+// How a rule written inside another list is written, for the reference.
+inline constexpr char kInnerMatchRule[] = "`MATCHRULE = ( TYPE = ... , VALUE = ... )`, a match written in the list";
 // The keywords of a block of DESCRIPTION lists (QOSMARKRULES, QOSDROPRULES,
 // QOSPOLICERULES, QOSSHAPERULES), each list read with `description`'s.
 struct rule_block_rows {
     keyword_rule rows[6];
 };
 constexpr rule_block_rows qos_rule_block_rows(const entry_def *description) {
-    return {{token_row("BEGIN", TOKEN_BEGIN), qos_group_row("DESCRIPTION", description), token_row("(", TOKEN_LPAREN),
+    return {{token_row("BEGIN", TOKEN_BEGIN),
+             qos_group_row("DESCRIPTION", description, "`DESCRIPTION = ( ... )`: one rule each"),
+             token_row("(", TOKEN_LPAREN),
              token_row(")", TOKEN_RPAREN), token_row("=", TOKEN_EQUAL), token_row("END", TOKEN_END)}};
 }
 

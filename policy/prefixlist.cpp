@@ -201,8 +201,11 @@ int open_format(block_reader &r, const keyword_rule &rule, void *rec) {
 constinit keyword_table_of prefixlisttokens{
     {
         token_row("BEGIN", TOKEN_BEGIN),
-        group_key("DESCRIPTION", 1, open_description, &header_def),
-        group_key("FORMAT", 1, open_format, &format_def),
+        group_key("DESCRIPTION", 1, open_description, &header_def,
+                  "`DESCRIPTION = ( ... )`: it opens a prefix list, to which the FORMATs after it belong"),
+        group_key("FORMAT", 1, open_format, &format_def,
+                  "`FORMAT = ( ... )`, after a DESCRIPTION (else \"ERROR: Prefix list name has to be specified "
+                  "first\")"),
         token_row("END", TOKEN_END),
     },
     {.invalid_msg = kBlockInvalid, .error_ends = true}};

@@ -90,7 +90,9 @@ constinit keyword_table_of dropsubrulesdatatokens{
 const entry_def dropsub_data_def{.keys = &dropsubrulesdatatokens};
 
 constinit keyword_table_of dropsubrulestokens{{
-    with_entry(token_row("DROPSUBRULE", TOKEN_GROUP), &dropsub_data_def),
+    with_entry(token_row("DROPSUBRULE", TOKEN_GROUP), &dropsub_data_def,
+               "`DROPSUBRULE # n = ( ... )`, after the DESCRIPTION of a drop rule: its sub-rules numbered 1, 2, 3 "
+               "in order"),
     token_row("#", TOKEN_HASH),
     token_row("(", TOKEN_LPAREN),
     token_row(")", TOKEN_RPAREN),

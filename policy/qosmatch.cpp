@@ -80,8 +80,9 @@ namespace {
 
 constinit keyword_table_of matchrulestokens{{
     token_row("BEGIN", TOKEN_BEGIN),
-    qos_group_row("DESCRIPTION", &match_description_def),
-    qos_group_row("MATCH", &match_data_def),
+    qos_group_row("DESCRIPTION", &match_description_def,
+                  "`DESCRIPTION = ( ... )`: it opens a match rule, to which the MATCHes after it belong"),
+    qos_group_row("MATCH", &match_data_def, "`MATCH # n = ( ... )`: the rule's matches numbered 1, 2, 3 in order"),
     token_row("#", TOKEN_HASH),
     token_row("(", TOKEN_LPAREN),
     token_row(")", TOKEN_RPAREN),

@@ -50,7 +50,10 @@ constinit keyword_table_of QOSpolicies_desctokens{
         token_row(")", TOKEN_RPAREN),
         token_row("=", TOKEN_EQUAL),
     },
-    {.style = kQosListStyle, .dup_msg = "ERROR: Duplicate token: '%s' @ %d\n", .other = not_an_attribute}};
+    {.style = kQosListStyle,
+     .dup_msg = "ERROR: Duplicate token: '%s' @ %d\n",
+     .other = not_an_attribute,
+     .others = "Any other word is refused with \"invalid attribute in variable list\"."}};
 
 const entry_def policy_description_def{.keys = &QOSpolicies_desctokens};
 
@@ -259,16 +262,22 @@ constexpr char kPolicyRuleName[] =
 
 constinit keyword_table_of QOSpoliciesrulestokens{{
     token_row("BEGIN", TOKEN_BEGIN),
-    with_entry(token_row("DESCRIPTION", TOKEN_GROUP, 0), &policy_description_def),
-    with_entry(token_row("CLASS", TOKEN_GROUP), &qos_class_def),
-    with_entry(token_row("ACCESSLIST", TOKEN_GROUP), &qos_access_def),
+    with_entry(token_row("DESCRIPTION", TOKEN_GROUP, 0), &policy_description_def,
+               "`DESCRIPTION = ( ... )`: it opens a policy, to which the keywords after it belong"),
+    with_entry(token_row("CLASS", TOKEN_GROUP), &qos_class_def,
+               "`CLASS # n = ( ... )`, after the DESCRIPTION: the policy's classes numbered 1, 2, 3 in order"),
+    with_entry(token_row("ACCESSLIST", TOKEN_GROUP), &qos_access_def,
+               "`ACCESSLIST = ( ... )` and its `FORMAT = ( ... )` entries, as many lists as needed, between the "
+               "policy's DESCRIPTION and its first CLASS"),
     with_checks(token_row("DROPTYPE", TOKEN_ATTRIBUTE, 30), "`= value`, after a DESCRIPTION"),
     with_checks(token_row("MARKRULENAME", TOKEN_ATTRIBUTE, 100), kPolicyRuleName),
     with_checks(token_row("POLICERULENAME", TOKEN_ATTRIBUTE, 100), kPolicyRuleName),
     with_checks(token_row("SHAPERULENAME", TOKEN_ATTRIBUTE, 100), kPolicyRuleName),
     with_checks(token_row("DROPRULENAME", TOKEN_ATTRIBUTE, 100), kPolicyRuleName),
-    with_entry(token_row("POLICERULE", TOKEN_GROUP, 100), &police_description_def),
-    with_entry(token_row("SHAPERULE", TOKEN_GROUP, 100), &shape_description_def),
+    with_entry(token_row("POLICERULE", TOKEN_GROUP, 100), &police_description_def,
+               "`POLICERULE = ( ... )`, a police rule written between the policy's DESCRIPTION and its first CLASS"),
+    with_entry(token_row("SHAPERULE", TOKEN_GROUP, 100), &shape_description_def,
+               "`SHAPERULE = ( ... )`, a shape rule written between the policy's DESCRIPTION and its first CLASS"),
     token_row("#", TOKEN_HASH),
     token_row("(", TOKEN_LPAREN),
     token_row(")", TOKEN_RPAREN),

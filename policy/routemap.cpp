@@ -333,10 +333,13 @@ int open_set(block_reader &r, const keyword_rule &rule, void *rec) {
 constinit keyword_table_of routemaptokens{
     {
         token_row("BEGIN", TOKEN_BEGIN),
-        group_key("DESCRIPTION", 0, open_description, &description_def),
-        group_key("TYPE", 0, open_type, &type_def),
-        group_key("MATCH", 0, open_match, &match_def),
-        group_key("SET", 0, open_set, &set_def),
+        group_key("DESCRIPTION", 0, open_description, &description_def,
+                  "`DESCRIPTION = ( ... )`: it opens a route map, to which the entries after it belong"),
+        group_key("TYPE", 0, open_type, &type_def,
+                  "`TYPE # n = ( ... )`, after a DESCRIPTION (else \"ERROR: Route map name has to be specified "
+                  "first\"): sequence n of the map, once each"),
+        group_key("MATCH", 0, open_match, &match_def, "`MATCH # n = ( ... )`, after a DESCRIPTION, as TYPE"),
+        group_key("SET", 0, open_set, &set_def, "`SET # n = ( ... )`, after a DESCRIPTION, as TYPE"),
         token_row("#", TOKEN_HASH),
         token_row("(", TOKEN_LPAREN),
         token_row(")", TOKEN_RPAREN),

@@ -48,6 +48,11 @@ int empty_list(block_reader &r, void *rec) {
     return 1;
 }
 
+// What the reference says of a list read with empty_list.
+inline constexpr char kEmptyListOthers[] =
+    "An empty `( )` is refused by the entry's checks, which name the first keyword missing, and ends the block. "
+    "Any other word is refused with \"ERROR: Invalid attribute name\".";
+
 // The longest-value message of these blocks (token, Line).
 extern const char kMaxLength[];
 
@@ -64,7 +69,8 @@ extern const char kBlockInvalid[];
 
 // A separated list's loop: an unknown or repeated keyword stops the block.
 constexpr loop_options list_options(const char *equal_msg, bool equal_token, const char *separator_msg,
-                                    int (*other)(block_reader &, void *)) {
+                                    int (*other)(block_reader &, void *),
+                                    const char *others = kEmptyListOthers) {
     return {.style = loop_style::separated,
             .invalid_msg = kInvalidName,
             .dup_msg = kDuplicate,
@@ -72,7 +78,8 @@ constexpr loop_options list_options(const char *equal_msg, bool equal_token, con
             .equal_msg = equal_msg,
             .equal_token = equal_token,
             .separator_msg = separator_msg,
-            .other = other};
+            .other = other,
+            .others = others};
 }
 
 // An entry "= ( ... )" whose "=" and "(" messages take the line only.
@@ -93,9 +100,11 @@ constexpr entry_def list_entry(keyword_table *keys, int (*check)(block_reader &,
 
 // A word of the block that opens an entry, any number of times: `open`
 // reads `entry` (through the rule) with what it reads first.
-constexpr keyword_rule group_key(const char *name, int mandatory, attr_check open, const entry_def *entry) {
+// `written`: how the entry is written, for the reference.
+constexpr keyword_rule group_key(const char *name, int mandatory, attr_check open, const entry_def *entry,
+                                 const char *written) {
     return keyword_rule{.name = name, .type = TOKEN_GROUP, .mandatory = mandatory, .kind = value_kind::none,
-                        .repeatable = true, .after = open, .entry = entry};
+                        .repeatable = true, .after = open, .entry = entry, .written = written};
 }
 
 // The list's mandatory keywords: 0 all there, else 1 (logged with `msg`).

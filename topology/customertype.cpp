@@ -318,6 +318,10 @@ constexpr keyword_rule own_reader(const char *name, int type, int maxlen, attr_c
                         .kind = value_kind::none, .after = step, .tag = tag, .checks = checks, .values = values};
 }
 
+constexpr char kConnectionForm[] =
+    "`CONNECTION # [TYPE #] n # m = ( ... )` after the NODETYPEs, or `CONNECTION # m = ( ... )` after "
+    "CONNECTIONTYPE's CONNECTTO";
+
 constinit keyword_table_of customertypestokens{
     {
         token_row("BEGIN", TOKEN_BEGIN),
@@ -339,10 +343,8 @@ constinit keyword_table_of customertypestokens{
                    "type's NOOFINSTANCES), interface instance m"),
         {.name = "VARIABLE", .type = TOKEN_GROUP, .kind = value_kind::entry, .entry = &variable_entry,
          .file = file_definition<file_custvar>},
-        with_entry(own_reader("CONNECTION", TOKEN_GROUP, 0, take_connection, 0,
-                              "`CONNECTION # [TYPE #] n # m = ( ... )` after the NODETYPEs, or `CONNECTION # m = "
-                              "( ... )` after CONNECTIONTYPE's CONNECTTO"),
-                   &interface_entry),
+        with_entry(own_reader("CONNECTION", TOKEN_GROUP, 0, take_connection, 0, kConnectionForm), &interface_entry,
+                   kConnectionForm),
         {.name = "QOSPOLICYLIST", .type = TOKEN_GROUP, .maxlen = 100, .kind = value_kind::entry,
          .entry = &custqoslist_entry, .file = file_qoslist},
         own_reader("NODE-VARIABLE", TOKEN_GROUP, 0, take_nodevariables, 0,
@@ -365,7 +367,10 @@ constinit keyword_table_of customertypestokens{
         token_row("END", TOKEN_END),
     },
     // Repeated keywords are each the keyword's own business.
-    {.invalid_msg = "ERROR: Invalid attribute name : %s @%d\n", .error_ends = true, .other = not_an_attribute}};
+    {.invalid_msg = "ERROR: Invalid attribute name : %s @%d\n",
+     .error_ends = true,
+     .other = not_an_attribute,
+     .others = "Any other word is refused with \"ERROR: Invalid attribute name\"."}};
 
 }  // namespace
 

@@ -41,17 +41,21 @@ int check_trackinterface(block_reader &r, const keyword_rule &, void *rec) {
 
 constinit keyword_table_of hsrptokens{
     {
-        with_checks(token_row("MEMBER", TOKEN_LIST, 0, 1),
+        // No keyword of a group is required of it: the marks say what its
+        // code holds.
+        with_checks(token_row("MEMBER", TOKEN_LIST),
                     "`HSRP#n.MEMBER = ( node type , TRACKINTERFACE = ... , TRACKPRIORITY = n )`: a member of the "
                     "connection type"),
-        with_checks(token_row("IPADDRESS", TOKEN_GROUP, 80, 1),
-                    "`HSRP#n.IPADDRESS = ( ... )`: the group's address, as the connection type's IPADDRESS"),
-        {.name = "AUTHENTICATION", .mandatory = 1, .before = not_a_member_attribute,
+        with_checks(token_row("IPADDRESS", TOKEN_GROUP, 80),
+                    "`HSRP#n.IPADDRESS = ( ... )`: the group's address, as the connection type's IPADDRESS; needed "
+                    "before the group's HSRPPRIORITY (\"IPADDRESS for this HSRP group is not defined\")"),
+        {.name = "AUTHENTICATION", .before = not_a_member_attribute,
          .checks = "a statement of its own, `HSRP#n.AUTHENTICATION = value`, not inside MEMBER"},
-        {.name = "TRACKINTERFACE", .mandatory = 1, .length = length_rule::field,
+        {.name = "TRACKINTERFACE", .length = length_rule::field,
          .field = NDL_TEXT(hsrp_member_rec, trackinterface), .after = check_trackinterface,
-         .checks = "an interface of the member's node type"},
-        {.name = "TRACKPRIORITY", .mandatory = 1, .kind = value_kind::number,
+         .checks = "an interface of the member's node type; needed with a TRACKPRIORITY above 0 (\"TRACKINTERFACE "
+                   "is not specified for the priority\")"},
+        {.name = "TRACKPRIORITY", .kind = value_kind::number,
          .kind_msg = "Track priority has to be numeric. :%s @ %d\n", .field = NDL_INT(hsrp_member_rec, trackpriority)},
         token_row("#", TOKEN_HASH),
         token_row("(", TOKEN_LPAREN),

@@ -79,8 +79,8 @@ constinit keyword_table_of logicalconnectiontokens{
         listed("PATHTYPE", 0, 4, NDL_TEXT(vc_class_rec, pathtype)),
         {.name = "MAXCONN", .maxlen = 80, .length = length_rule::own, .before = take_pathmaxconn,
          .checks = "a number of at least 1"},
-        with_entry(token_row("MEMBER", TOKEN_GROUP, 80, 1), &vcmember_def),
-        with_entry(token_row("MEMBERFILTER", TOKEN_GROUP, 80), &memberfilter_def),
+        with_entry(token_row("MEMBER", TOKEN_GROUP, 80, 1), &vcmember_def, kMemberForm),
+        with_entry(token_row("MEMBERFILTER", TOKEN_GROUP, 80), &memberfilter_def, kMemberFilterForm),
         token_row("=", TOKEN_EQUAL),
         token_row("END", TOKEN_END),
     },
@@ -90,7 +90,8 @@ constinit keyword_table_of logicalconnectiontokens{
      .equal_msg = "ERROR: Invalid syntax '=' expected:%s @%d\n",
      .eof_ends = true,
      .error_ends = true,
-     .other = read_group}};
+     .other = read_group,
+     .others = "Any other word is refused with \"ERROR: Invalid attribute name\"."}};
 
 // MEMBER and MEMBERFILTER. A failed group does not stop the block, which
 // reads on from the next token; but a file that ended inside the group

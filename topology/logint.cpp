@@ -53,10 +53,18 @@ constinit keyword_table_of loopbacktokens{
                     "node type's interfaces"),
         with_checks(token_row("TUNNEL", TOKEN_LOOPBACK), "opens a statement as LOOPBACK does: `TUNNEL#n.KEYWORD`"),
         token_row("#", TOKEN_HASH),
-        with_entry(token_row("IPADDRESS", TOKEN_GROUP, 80, 1), &ipaddress_def),
-        with_entry(token_row("DEPENDENCY", TOKEN_GROUP, 80), &dependency_def),
-        with_entry(token_row("INSTANCEID", TOKEN_GROUP, 0), &instances_def),
-        with_entry(token_row("SELECTIONMETHOD", TOKEN_GROUP, 30), &selmethod_def),
+        with_entry(token_row("IPADDRESS", TOKEN_GROUP, 80, 1), &ipaddress_def,
+                   "`LOOPBACK#N.IPADDRESS = ( ... )` or `TUNNEL#N.IPADDRESS = ( ... )`: it opens the address "
+                   "assignment of that interface, and the statements of the interface after it add to it"),
+        with_entry(token_row("DEPENDENCY", TOKEN_GROUP, 80), &dependency_def,
+                   "`LOOPBACK#N.DEPENDENCY = ( ... )` or `TUNNEL#N.DEPENDENCY = ( ... )`, after an IPADDRESS "
+                   "of the same interface number, to whose assignment it adds"),
+        with_entry(token_row("INSTANCEID", TOKEN_GROUP, 0), &instances_def,
+                   "`LOOPBACK#N.INSTANCEID = ( NAME , ... )` or `TUNNEL#N.INSTANCEID = ( NAME , ... )`: variable "
+                   "names, comma-separated, added to the assignment the last IPADDRESS opened"),
+        with_entry(token_row("SELECTIONMETHOD", TOKEN_GROUP, 30), &selmethod_def,
+                   "`LOOPBACK#N.SELECTIONMETHOD = ( ... )` or `TUNNEL#N.SELECTIONMETHOD = ( ... )`, added to the "
+                   "assignment the last IPADDRESS opened"),
         {.name = "ADDRESSOWNER", .maxlen = 200,
          .toolong_msg = "ERROR: Token size exceed maximum limit : '%s' @ %d\n", .toolong_err = on_error::fail,
          .field = NDL_TEXT(assignment_attrs, owner), .after = check_addressowner,

@@ -315,12 +315,14 @@ constinit keyword_table_of pooltypestokens{
          .field = NDL_ROWS(pooltype_ctx, subpools, subcount), .repeatable = true, .after = file_subpools,
          .checks = "after a TYPE, whose service type, host types and owner it pools; items up to 30 characters"},
         // Read by open_map, which checks for a TYPE first.
-        with_entry(token_row("POOLTYPEMAP", TOKEN_GROUP, 30), &map_def),
+        with_entry(token_row("POOLTYPEMAP", TOKEN_GROUP, 30), &map_def, "`POOLTYPEMAP = ( ... )`, after a TYPE"),
         token_row("=", TOKEN_EQUAL),
         token_row("END", TOKEN_END),
     },
     {.invalid_msg = "ERROR : Invalid Input %s @%d %d\n", .equal_msg = kEqualSpacedMsg, .error_ends = true,
-     .other = open_map}};
+     .other = open_map,
+     .others = "Before any `TYPE`, `POOLTYPEMAP` is refused with \"ERROR : Please specify servicetype before "
+               "mapping\". Any other word is refused with \"ERROR : Invalid Input\"."}};
 
 }  // namespace
 

@@ -256,6 +256,9 @@ int extract_members(FILE *fp, int connectionno, const char *connectionname, cons
 int extract_interfaces(FILE *fp, int connectionno);
 // What those two read, for the reference.
 extern const entry_def member_def;
+// How a MEMBER list is written (it opens with NODE), for the reference.
+inline constexpr char kMemberForm[] =
+    "`MEMBER = ( NODE = DOMAIN.TYPE , ... )`: NODE first, then the other keywords, comma-separated";
 extern const entry_def interfaces_def;
 // 1 when the node type is a member of the connection.
 int validate_domainfixedconn(const char *domainname, const char *nodetype, int connectionno);
@@ -272,6 +275,8 @@ int read_filter_names(FILE *fp, int connectionno, int (*known)(int connectionno,
                       void (*file)(int connectionno, int sequence, const char *name));
 // What read_filter_names reads: names, no keywords.
 extern const entry_def memberfilter_def;
+inline constexpr char kMemberFilterForm[] =
+    "`MEMBERFILTER = ( NAME , ... )`: variable names, comma-separated; `( )` names none";
 int extract_memberfilters(FILE *fp, int connectionno);
 int validate_domainconnfilters(int connectionno, const char *name);
 domain_conn_filter_rec *first_filter(int connectionno);

@@ -306,4 +306,29 @@ TEST_F(BlockExamples, EachRuleOfABlocksOwnCodeIsHeld) {
     }
 }
 
+// A block whose own code reads the words its table lacks says what it does
+// with any other: a stray word in its example gets the message it quotes.
+TEST_F(BlockExamples, AnOtherWordGetsTheMessageTheBlockQuotes) {
+    const std::string refused = "Any other word is refused with \"";
+    int held = 0;
+    for (const block_at &b : blocks) {
+        const char *others = b.keys.table->options.others;
+        if (!others || b.keys.word || !b.keys.doc || !b.keys.doc->example) continue;
+        std::string said = others;
+        size_t at = said.find(refused);
+        if (at == std::string::npos) continue;
+        at += refused.size();
+        std::string message = said.substr(at, said.find('"', at) - at);
+        SCOPED_TRACE(b.name() + ": " + message);
+        std::string example = example_of(b);
+        size_t end = example.rfind("END");
+        ASSERT_NE(end, std::string::npos);
+        std::string stray = example.substr(0, end) + "  STRAYWORD = 1\n" + example.substr(end);
+        EXPECT_NE(load(b, stray), 0) << stray << log;
+        EXPECT_NE(log.find(message), std::string::npos) << stray << log;
+        ++held;
+    }
+    EXPECT_GE(held, 3) << "POOL-TYPE, LOGICAL-PATH and CUSTOMER-TYPE say what they refuse";
+}
+
 }  // namespace

@@ -14,6 +14,7 @@
 #include <fstream>
 #include <map>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -151,16 +152,22 @@ void style_line(const keyword_table &table, bool has_rows, bool word) {
     } else {
         put("No keywords of its own.\n");
     }
-    if (o.other && !word) put("Other words are read by the block's own code.\n");
+    if (!o.other || word) return;
+    // What the block's code does with other words is kept beside its table.
+    if (!o.others) throw std::runtime_error("a table whose code reads other words does not say what it does");
+    put(std::string(o.others) + "\n");
 }
 
 std::string entry_form(const keyword_rule &rule, const entry_def &e) {
+    // An entry that the keyword's own code reads: its form is kept beside
+    // the table.
+    if (rule.kind != value_kind::entry) {
+        if (!rule.written) throw std::runtime_error(std::string("no written form for ") + rule.name);
+        return "Written " + std::string(rule.written) + ".\n";
+    }
     std::string key = *rule.name ? rule.name : "word";
-    // The keyword's own check may read words before the entry (a number).
-    if (rule.kind != value_kind::entry) key += " ...";
     std::string form = e.begin_end ? "`" + key + " BEGIN ... END`" : "`" + key + " = ( ... )`";
     if (e.repeated) form += ", and more entries after it as `, ( ... )`";
-    if (rule.kind != value_kind::entry) form += "; the keyword's own code reads what stands between, if anything";
     return "Written " + form + ".\n";
 }
 
