@@ -58,7 +58,27 @@ bool empty_on_disk(const Conn &c) {
     return stat(wal, &st) != 0 ? errno == ENOENT : st.st_size == 0;
 }
 
+// The write-ahead log as this connection's last transaction left it: any
+// commit by another connection since would have written into it.
+bool wal_as_left(const Conn &c) {
+    char wal[PATH_MAX + 16];
+    struct stat st;
+    return c.wal_noted && companion(c, "-wal", wal) && stat(wal, &st) == 0 && st.st_size == c.wal_size &&
+           st.st_mtim.tv_sec == c.wal_mtime.tv_sec && st.st_mtim.tv_nsec == c.wal_mtime.tv_nsec;
+}
+
 }  // namespace
+
+void note_transaction_end(Conn &c) {
+    if (c.claim_fd < 0 || !c.created) return;
+    char wal[PATH_MAX + 16];
+    struct stat st;
+    c.wal_noted = companion(c, "-wal", wal) && stat(wal, &st) == 0;
+    if (c.wal_noted) {
+        c.wal_size = st.st_size;
+        c.wal_mtime = st.st_mtim;
+    }
+}
 
 void claim_repository(Conn &c) {
     if (!plain_file(c.path)) return;
@@ -88,9 +108,27 @@ void note_opened(Conn &c) {
         c.opened_version = data_version(c);
 }
 
+void renew_version(Conn &c) {
+    if (!c.version) return;
+    sqlite3_finalize(c.version);
+    c.version = nullptr;
+    if (sqlite3_prepare_v2(c.db, "PRAGMA data_version", -1, &c.version, nullptr) != SQLITE_OK) {
+        c.version = nullptr;
+        c.opened_version = -1;
+        return;
+    }
+    // Once through now: the read at close then finds its room made.
+    data_version(c);
+}
+
 bool unused_repository(Conn &c) {
     if (c.claim_fd < 0 || !c.created || c.committed || !c.failed) return false;
-    bool untouched = (c.opened_version >= 0 && data_version(c) == c.opened_version) || empty_on_disk(c);
+    long long version = c.opened_version >= 0 ? data_version(c) : -1;
+    // Where data_version cannot be read (memory gone), a logon that failed
+    // while it wrote the schema into the empty file under the write lock
+    // tells as much: nobody else committed before it rolled back.
+    bool untouched = (version >= 0 && version == c.opened_version) ||
+                     (version < 0 && (c.schema_unwritten || wal_as_left(c))) || empty_on_disk(c);
     return untouched && flock(c.claim_fd, LOCK_EX | LOCK_NB) == 0;
 }
 

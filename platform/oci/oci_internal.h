@@ -6,9 +6,11 @@
 #include "oci.h"
 
 #include <sqlite3.h>
+#include <sys/types.h>
 
 #include <atomic>
 #include <cstdint>
+#include <ctime>
 #include <memory>
 #include <new>
 #include <string>
@@ -141,6 +143,20 @@ struct Conn {
     // only) and read then: it changes when another connection commits.
     sqlite3_stmt *version = nullptr;
     long long opened_version = -1;
+    // The schema was being written into the empty file under the write
+    // lock and never committed: nobody else can have committed since.
+    bool schema_unwritten = false;
+    // The write-ahead log as the last transaction here left it (a file
+    // this process created only): where data_version cannot be read, an
+    // unchanged log says nobody else committed since.
+    bool wal_noted = false;
+    off_t wal_size = 0;
+    struct timespec wal_mtime = {};
+    // ROLLBACK, prepared when the file was opened: a rollback when memory
+    // has run out needs no parser. A rollback that failed all the same
+    // leaves its work pending: no commit may keep it.
+    sqlite3_stmt *rollback = nullptr;
+    bool rollback_pending = false;
     // No session has begun here yet, or the last transaction was rolled
     // back (asked for, a commit that failed, a session never ended).
     bool failed = true;
@@ -151,6 +167,11 @@ struct Conn {
 // releases the claim, removing the file and its companions when told to.
 void claim_repository(Conn &c);
 void note_opened(Conn &c);
+// Prepares the data_version statement again after the connection's own
+// schema change expired it; the value noted at open stands.
+void renew_version(Conn &c);
+// Notes the write-ahead log as a transaction of the connection left it.
+void note_transaction_end(Conn &c);
 bool unused_repository(Conn &c);
 void release_claim(Conn &c, bool remove);
 

@@ -59,7 +59,10 @@ std::unique_ptr<Conn> open_repository(const std::string &path, std::string &why)
                                      nullptr, nullptr);
     }
     if (rc == SQLITE_OK) rc = sqlite3_exec(c->db, "PRAGMA case_sensitive_like=ON", nullptr, nullptr, nullptr);
-    if (rc == SQLITE_OK) note_opened(*c);
+    if (rc == SQLITE_OK) {
+        note_opened(*c);
+        if (sqlite3_prepare_v2(c->db, "ROLLBACK", -1, &c->rollback, nullptr) != SQLITE_OK) c->rollback = nullptr;
+    }
     if (rc != SQLITE_OK) {
         const char *text = c->db ? sqlite3_errmsg(c->db) : sqlite3_errstr(rc);
         int code = c->db ? sqlite3_extended_errcode(c->db) : rc;
@@ -96,6 +99,7 @@ bool settle_layout(Conn &c, int expected, Error *e) {
         if (!exec(c.db, "BEGIN IMMEDIATE")) return fail_sql(e, c.db, where), false;
         bool ok = read_layout(c.db, tables, layout);
         if (ok && tables == 0) {
+            c.schema_unwritten = c.created;
             const char *versioned = reinterpret_cast<const char *>(kSchemaVersioned);
             std::string schema = expected == OCIX_LAYOUT_VERSIONED ? versioned : older_schema(versioned);
             ok = exec(c.db, schema.c_str()) &&
@@ -107,6 +111,8 @@ bool settle_layout(Conn &c, int expected, Error *e) {
             exec(c.db, "ROLLBACK");
             return false;
         }
+        c.schema_unwritten = false;
+        note_transaction_end(c);
     }
     if (layout == expected) {
         const char *versioned = reinterpret_cast<const char *>(kSchemaVersioned);
@@ -133,6 +139,22 @@ void end_cursors(Conn &c) {
 
 bool in_transaction(const Conn &c) { return !sqlite3_get_autocommit(c.db); }
 
+// With the statement prepared at open where there is one. A rollback that
+// SQLite made itself (after a failure for want of memory) is as good.
+bool roll_back(Conn &c) {
+    bool done;
+    if (c.rollback) {
+        done = sqlite3_step(c.rollback) == SQLITE_DONE;
+        sqlite3_reset(c.rollback);
+    } else {
+        done = exec(c.db, "ROLLBACK");
+    }
+    done = done || !in_transaction(c);
+    c.rollback_pending = !done;
+    if (done) note_transaction_end(c);
+    return done;
+}
+
 // Ends the open transaction, if any. A commit that fails rolls the
 // transaction back: its work is never committed later by someone else.
 sword finish(Conn &c, Error *e, bool commit) {
@@ -140,10 +162,17 @@ sword finish(Conn &c, Error *e, bool commit) {
     // A rollback asked for ends a failed call, whatever it had written.
     if (!commit) c.failed = true;
     if (!in_transaction(c)) return OCI_SUCCESS;
-    if (!commit) return exec(c.db, "ROLLBACK") ? OCI_SUCCESS : fail_sql(e, c.db, "ROLLBACK");
+    if (!commit) return roll_back(c) ? OCI_SUCCESS : fail_sql(e, c.db, "ROLLBACK");
+    // The work of a failed call whose rollback failed is never committed.
+    if (c.rollback_pending) {
+        c.failed = true;
+        if (!roll_back(c)) return fail_sql(e, c.db, "ROLLBACK");
+        return fail(e, SQLITE_ABORT, "the transaction was rolled back: an earlier rollback had failed");
+    }
     sword status = fault_take(Fault::Commit, e);
     if (!status) {
         if (exec(c.db, "COMMIT")) {
+            note_transaction_end(c);
             c.failed = false;
             c.committed = true;
             return OCI_SUCCESS;
@@ -151,7 +180,7 @@ sword finish(Conn &c, Error *e, bool commit) {
         status = fail_sql(e, c.db, "");
     }
     c.failed = true;
-    exec(c.db, "ROLLBACK");
+    roll_back(c);
     e->text = "COMMIT failed, the transaction was rolled back: " + e->text;
     return status;
 }
@@ -213,10 +242,12 @@ Conn::~Conn() {
         release_claim(*this, unused_repository(*this));
         return;
     }
-    if (in_transaction(*this)) exec(db, "ROLLBACK");
+    if (in_transaction(*this)) roll_back(*this);
     bool remove = unused_repository(*this);
     sqlite3_finalize(version);
     version = nullptr;
+    sqlite3_finalize(rollback);
+    rollback = nullptr;
     settle_wal(*this, remove);
     // Every statement prepared here is finalized by now; one left over
     // would keep the file open.
@@ -236,7 +267,7 @@ Session::~Session() {
     if (active && server && server->conn) {
         if (in_transaction(*server->conn)) server->conn->failed = true;
         end_cursors(*server->conn);
-        if (in_transaction(*server->conn)) exec(server->conn->db, "ROLLBACK");
+        if (in_transaction(*server->conn)) roll_back(*server->conn);
         server->conn->active = nullptr;
     }
 }
@@ -317,6 +348,15 @@ sword OCISessionBegin(OCISvcCtx *svchp, OCIError *errhp, OCISession *usrhp, ub4,
         Conn &c = *srv->conn;
         try {
             if (!settle_layout(c, g_expected_layout.load(), e)) return OCI_ERROR;
+            // A schema written here expired every statement prepared before
+            // it: those a failure needs at the close are prepared again
+            // while memory is there, so that they need none then.
+            renew_version(c);
+            if (c.rollback) {
+                sqlite3_finalize(c.rollback);
+                c.rollback = nullptr;
+                if (sqlite3_prepare_v2(c.db, "ROLLBACK", -1, &c.rollback, nullptr) != SQLITE_OK) c.rollback = nullptr;
+            }
         } catch (const std::bad_alloc &) {
             // A schema half made is not left in an open transaction.
             if (in_transaction(c)) exec(c.db, "ROLLBACK");
