@@ -42,6 +42,34 @@ std::string default_repository() {
     return env && *env ? env : "repository.db";
 }
 
+bool exec(sqlite3 *db, const char *sql) { return sqlite3_exec(db, sql, nullptr, nullptr, nullptr) == SQLITE_OK; }
+
+// ROLLBACK made ready while memory is there: a failure for want of it then
+// rolls back without the parser. Prepared again after the connection's own
+// schema change, which expires it.
+void prepare_rollback(Conn &c) {
+    sqlite3_finalize(c.rollback);
+    if (sqlite3_prepare_v2(c.db, "ROLLBACK", -1, &c.rollback, nullptr) != SQLITE_OK) c.rollback = nullptr;
+}
+
+bool in_transaction(const Conn &c) { return !sqlite3_get_autocommit(c.db); }
+
+// With the statement prepared at open where there is one. A rollback that
+// SQLite made itself (after a failure for want of memory) is as good.
+bool roll_back(Conn &c) {
+    bool done;
+    if (c.rollback) {
+        done = sqlite3_step(c.rollback) == SQLITE_DONE;
+        sqlite3_reset(c.rollback);
+    } else {
+        done = exec(c.db, "ROLLBACK");
+    }
+    done = done || !in_transaction(c);
+    c.rollback_pending = !done;
+    if (done) note_transaction_end(c);
+    return done;
+}
+
 std::unique_ptr<Conn> open_repository(const std::string &path, std::string &why) {
     close_repositories_at_exit();
     auto c = std::make_unique<Conn>();
@@ -61,7 +89,7 @@ std::unique_ptr<Conn> open_repository(const std::string &path, std::string &why)
     if (rc == SQLITE_OK) rc = sqlite3_exec(c->db, "PRAGMA case_sensitive_like=ON", nullptr, nullptr, nullptr);
     if (rc == SQLITE_OK) {
         note_opened(*c);
-        if (sqlite3_prepare_v2(c->db, "ROLLBACK", -1, &c->rollback, nullptr) != SQLITE_OK) c->rollback = nullptr;
+        prepare_rollback(*c);
     }
     if (rc != SQLITE_OK) {
         const char *text = c->db ? sqlite3_errmsg(c->db) : sqlite3_errstr(rc);
@@ -86,8 +114,6 @@ bool read_layout(sqlite3 *db, int &tables, int &layout) {
            query_int(db, "PRAGMA user_version", layout);
 }
 
-bool exec(sqlite3 *db, const char *sql) { return sqlite3_exec(db, sql, nullptr, nullptr, nullptr) == SQLITE_OK; }
-
 // An empty repository gets the expected layout's schema; one of another
 // layout is refused. Nothing is written into a file that is no database.
 bool settle_layout(Conn &c, int expected, Error *e) {
@@ -108,7 +134,7 @@ bool settle_layout(Conn &c, int expected, Error *e) {
         }
         if (!ok || !exec(c.db, "COMMIT")) {
             fail_sql(e, c.db, format("cannot create the schema of the repository \"%s\"", c.path.c_str()));
-            exec(c.db, "ROLLBACK");
+            roll_back(c);
             return false;
         }
         c.schema_unwritten = false;
@@ -135,24 +161,6 @@ void end_cursors(Conn &c) {
         sqlite3_reset(st->sql);
         st->cursor = Cursor::None;
     }
-}
-
-bool in_transaction(const Conn &c) { return !sqlite3_get_autocommit(c.db); }
-
-// With the statement prepared at open where there is one. A rollback that
-// SQLite made itself (after a failure for want of memory) is as good.
-bool roll_back(Conn &c) {
-    bool done;
-    if (c.rollback) {
-        done = sqlite3_step(c.rollback) == SQLITE_DONE;
-        sqlite3_reset(c.rollback);
-    } else {
-        done = exec(c.db, "ROLLBACK");
-    }
-    done = done || !in_transaction(c);
-    c.rollback_pending = !done;
-    if (done) note_transaction_end(c);
-    return done;
 }
 
 // Ends the open transaction, if any. A commit that fails rolls the
@@ -352,14 +360,10 @@ sword OCISessionBegin(OCISvcCtx *svchp, OCIError *errhp, OCISession *usrhp, ub4,
             // it: those a failure needs at the close are prepared again
             // while memory is there, so that they need none then.
             renew_version(c);
-            if (c.rollback) {
-                sqlite3_finalize(c.rollback);
-                c.rollback = nullptr;
-                if (sqlite3_prepare_v2(c.db, "ROLLBACK", -1, &c.rollback, nullptr) != SQLITE_OK) c.rollback = nullptr;
-            }
+            prepare_rollback(c);
         } catch (const std::bad_alloc &) {
             // A schema half made is not left in an open transaction.
-            if (in_transaction(c)) exec(c.db, "ROLLBACK");
+            if (in_transaction(c)) roll_back(c);
             throw;
         }
         ses->active = true;
