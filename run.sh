@@ -7,6 +7,8 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/deps.sh benchmark
+# NDL_JOBS caps the build's parallel jobs (every core by default).
+[ -z "${NDL_JOBS:-}" ] || export CMAKE_BUILD_PARALLEL_LEVEL=$NDL_JOBS
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DNDL_PGO= -DNDL_TESTS=OFF -DNDL_BENCH=ON >/dev/null
 cmake --build build
 bin=build/bin

@@ -8,14 +8,40 @@ cd "$(dirname "$0")"
 # The tests, their reference runs in Python, and the README's commands,
 # which read the repository with the SQLite shell.
 scripts/deps.sh gtest python3 sqlite3
+# NDL_JOBS caps the parallel jobs of the builds and the tests (every core
+# by default).
+jobs=${NDL_JOBS:-$(nproc)}
+export CMAKE_BUILD_PARALLEL_LEVEL=$jobs
+# part DIR [CTEST ARGS]: one build's tests, their output kept for the
+# summary; a failure fails the script at its end, after both parts.
+status=0
+part() {
+  local dir=$1
+  shift
+  (cd "$dir" && ctest --output-on-failure -j "$jobs" "$@") 2>&1 | tee "$dir/ctest-part.log" || status=1
+}
+# tally DIR: "PASSED FAILED SKIPPED" of that part, from ctest's last lines.
+tally() {
+  local log=$1/ctest-part.log total failed skipped
+  total=$(sed -n 's/.* tests* failed out of \([0-9][0-9]*\)$/\1/p' "$log" | tail -1)
+  failed=$(sed -n 's/.* \([0-9][0-9]*\) tests* failed out of .*/\1/p' "$log" | tail -1)
+  skipped=$(grep -c ' (Skipped)$' "$log" || true)
+  echo "$((${total:-0} - ${failed:-0} - skipped)) ${failed:-0} $skipped"
+}
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DNDL_SANITIZE=ON -DNDL_BENCH=OFF
 cmake --build build-asan
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-(cd build-asan && ctest --output-on-failure -j "$(nproc)")
+part build-asan
+read -r _ _ skipped < <(tally build-asan)
+echo "The $skipped tests skipped above need a build without AddressSanitizer: they run next, in the plain build."
 # AddressSanitizer reserves terabytes of address space, and its allocator
 # aborts where ours throws and owns malloc: a limit on the address space,
 # and the sweeps that fail C allocations, need a build without it.
 cmake -S . -B build-plain -G Ninja -DCMAKE_BUILD_TYPE=Debug -DNDL_SANITIZE=OFF -DNDL_BENCH=OFF
 cmake --build build-plain --target core_memory_limit_test alloc_sweep_test
-cd build-plain && ctest --output-on-failure -j "$(nproc)" -R '^AddressSpaceLimit\.|^Runs/ExhaustionSweep\.EveryCAllocation'
+part build-plain -R '^AddressSpaceLimit\.|^Runs/ExhaustionSweep\.EveryCAllocation'
+read -r p1 f1 s1 < <(tally build-asan)
+read -r p2 f2 s2 < <(tally build-plain)
+echo "All tests: $((p1 + p2)) passed, $((f1 + f2)) failed, $s2 skipped (sanitized build: $p1 passed, $f1 failed, $s1 skipped; plain build: $p2 passed, $f2 failed, $s2 skipped)."
+exit "$status"

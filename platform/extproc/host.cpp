@@ -54,7 +54,7 @@ std::string exe_dir() {
 
 // Where an installed host finds the deliverables from its own folder.
 #ifndef NDL_LIBDIR_FROM_BIN
-#define NDL_LIBDIR_FROM_BIN "../lib"
+#define NDL_LIBDIR_FROM_BIN "../lib/ndl"
 #endif
 
 std::string library_file(const std::string &library) {

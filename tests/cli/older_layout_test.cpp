@@ -63,7 +63,7 @@ TEST(OlderLayoutRules, DerivedWholeAfterAnyFailedAllocation) {
     ASSERT_EQ(rules->count, steps + 1);  // and the NETWORK step
     for (size_t i = 0; i < rules->count; ++i)
         for (const writer_desc *d : {rules->order[i].first, rules->order[i].second}) {
-            if (d) EXPECT_EQ(placeholders(d->insert), static_cast<int>(d->nvals)) << d->label;
+            if (d) { EXPECT_EQ(placeholders(d->insert), static_cast<int>(d->nvals)) << d->label; }
         }
 }
 

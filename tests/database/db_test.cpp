@@ -234,7 +234,7 @@ TEST_F(Db, ConversionsDefaultsAndFailureLabels) {
         const std::string tail = "Error in loading data.\n<br>";
         ASSERT_GE(log_text.size(), tail.size());
         EXPECT_EQ(log_text.substr(log_text.size() - tail.size()), tail) << log_text;
-        if (c.status_line) EXPECT_EQ(log_text.find("<br>Error  - "), std::strlen(c.log) - 4) << log_text;
+        if (c.status_line) { EXPECT_EQ(log_text.find("<br>Error  - "), std::strlen(c.log) - 4) << log_text; }
         else EXPECT_EQ(log_text, c.log + tail);
         envhp = env;
         ASSERT_TRUE(exec(std::string("DELETE FROM ") + c.table));

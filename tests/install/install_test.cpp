@@ -1,11 +1,15 @@
-// cmake --install puts the programs and the libraries they load into a
-// prefix, nothing else; the prefix works wherever it is moved.
+// cmake --install puts the programs, the libraries they link or load, their
+// manual pages and the documentation into a prefix, nothing else; the
+// prefix works wherever it is moved.
 #include <dlfcn.h>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <regex>
 #include <set>
+#include <sstream>
 #include <string>
 
 #include "run_program.h"
@@ -15,7 +19,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const std::string kBin = NDL_INSTALL_BINDIR, kLib = NDL_INSTALL_LIBDIR;
+const std::string kBin = NDL_INSTALL_BINDIR, kLib = NDL_INSTALL_LIBDIR, kPriv = kLib + "/ndl",
+                  kMan = NDL_INSTALL_MANDIR "/man1", kDoc = NDL_INSTALL_DOCDIR;
+const std::string kPrograms[] = {"extproc", "cfgload", "encrypt"};
 
 std::set<std::string> installed(const std::string &prefix) {
     std::set<std::string> files;
@@ -24,17 +30,77 @@ std::set<std::string> installed(const std::string &prefix) {
     return files;
 }
 
+// What a prefix holds: the programs, the private library folder, a page
+// for every program, and the documents in the tree's own layout.
+std::set<std::string> expected_files() {
+    std::set<std::string> files{kPriv + "/libndloci.so." NDL_SOVERSION, kPriv + "/libndloci.so." NDL_VERSION,
+                                kPriv + "/libcfgproc.so", kPriv + "/libaddrkit.so", kPriv + "/libtmplibaddrkit.so",
+                                kPriv + "/libfolderwalk.so", kDoc + "/README.md", kDoc + "/docs/ndl-reference.md"};
+    for (const std::string &p : kPrograms) {
+        files.insert(kBin + "/" + p);
+        files.insert(kMan + "/" + p + ".1");
+    }
+    for (const char *dir : {"examples", "docs/examples"})
+        for (const fs::directory_entry &e : fs::directory_iterator(fs::path(NDL_SOURCE_DIR) / dir))
+            if (e.path().extension() == ".ndl") files.insert(kDoc + "/" + dir + "/" + e.path().filename().string());
+    return files;
+}
+
+std::string read_file(const fs::path &p) {
+    std::ifstream in(p);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+// The run path an ELF file carries, as readelf shows it.
+std::string runpath(const std::string &file) {
+    ProgramRun r = run_program("/usr/bin/readelf", {"-d", file});
+    std::smatch m;
+    static const std::regex kPath(R"(\((?:RUNPATH|RPATH)\)[^\[]*\[([^\]]*)\])");
+    return std::regex_search(r.out, m, kPath) ? m[1].str() : "<none: " + r.err + ">";
+}
+
+// A package is staged with DESTDIR under the prefix it will have: the
+// library folder holds nothing of the project but its private folder, every
+// program has its page, run paths are relative, and the documents' links
+// hold where they are installed.
+TEST(Install, APackageStagedWithDestdirKeepsItsLibrariesPrivate) {
+    TempTree tree;
+    const std::string stage = tree.path("stage");
+    ProgramRun r = run_program(NDL_CMAKE, {"--install", NDL_BUILD_DIR, "--prefix", "/usr"}, Stdout::Captured,
+                               {"DESTDIR=" + stage});
+    ASSERT_EQ(r.status, 0) << r.out << r.err;
+    std::set<std::string> want;
+    for (const std::string &f : expected_files()) want.insert("usr/" + f);
+    EXPECT_EQ(installed(stage), want);
+
+    const std::string usr = stage + "/usr/";
+    for (const std::string &p : kPrograms)
+        EXPECT_EQ(runpath(usr + kBin + "/" + p), "$ORIGIN/" NDL_LIBDIR_FROM_BIN) << p;
+    for (const fs::directory_entry &e : fs::directory_iterator(usr + kPriv))
+        if (!e.is_symlink()) { EXPECT_EQ(runpath(e.path().string()), "$ORIGIN") << e.path(); }
+
+    // The host finds a library by name in the private folder.
+    unsetenv("NDL_LIBDIR");
+    unsetenv("LD_LIBRARY_PATH");
+    r = run_program(usr + kBin + "/extproc", {"call", "folderwalk", "_Z7dirlistPcS_", NDL_EXAMPLES});
+    EXPECT_EQ(r.out, "return: 0\nout: .#..#\n") << r.err;
+
+    static const std::regex kLink(R"(\]\(([^)#:\s]+)(#[^)]*)?\))");
+    for (const std::string &doc : {kDoc + "/README.md", kDoc + "/docs/ndl-reference.md"}) {
+        std::string text = read_file(usr + doc);
+        for (std::sregex_iterator it(text.begin(), text.end(), kLink), end; it != end; ++it)
+            EXPECT_TRUE(fs::exists(fs::path(usr + doc).parent_path() / (*it)[1].str())) << doc << ": " << (*it)[1];
+    }
+}
+
 TEST(Install, APrefixLoadsTheSampleWhereverItIsMoved) {
     TempTree tree;
     const std::string staged = tree.path("staged"), moved = tree.path("moved");
     ProgramRun r = run_program(NDL_CMAKE, {"--install", NDL_BUILD_DIR, "--prefix", staged});
     ASSERT_EQ(r.status, 0) << r.out << r.err;
-    const std::string so = kLib + "/libndloci.so." NDL_SOVERSION;
-    EXPECT_EQ(installed(staged),
-              (std::set<std::string>{kBin + "/extproc", kBin + "/cfgload", kBin + "/encrypt",
-                                     kBin + "/tmplibaddrkit_driver", so, kLib + "/libndloci.so." NDL_VERSION,
-                                     kLib + "/libcfgproc.so", kLib + "/libaddrkit.so", kLib + "/libtmplibaddrkit.so",
-                                     kLib + "/libfolderwalk.so"}));
+    EXPECT_EQ(installed(staged), expected_files());
     fs::rename(staged, moved);
 
     // Only what the prefix holds: no library folder named, no build beside,
@@ -43,7 +109,7 @@ TEST(Install, APrefixLoadsTheSampleWhereverItIsMoved) {
     unsetenv("NDL_REPOSITORY");
     unsetenv("LD_LIBRARY_PATH");
     const std::string bin = moved + "/" + kBin;
-    for (const std::string program : {"extproc", "cfgload", "encrypt"}) {
+    for (const std::string &program : kPrograms) {
         r = run_program(bin + "/" + program, {"--version"});
         EXPECT_EQ(r.status, 0) << r.err;
         EXPECT_EQ(r.out, program + " " NDL_VERSION "\n");
@@ -71,7 +137,7 @@ TEST(Install, TheLayerCarriesNoFaultHook) {
     const std::string prefix = tree.path("prefix");
     ProgramRun r = run_program(NDL_CMAKE, {"--install", NDL_BUILD_DIR, "--prefix", prefix});
     ASSERT_EQ(r.status, 0) << r.out << r.err;
-    for (const std::string &layer : {prefix + "/" + kLib + "/libndloci.so." NDL_SOVERSION,
+    for (const std::string &layer : {prefix + "/" + kPriv + "/libndloci.so." NDL_SOVERSION,
                                      std::string(NDL_BIN_DIR) + "/libndloci.so." NDL_SOVERSION}) {
         // A copy of its own beside the tests' layer, which has the same name.
         void *lib = dlopen(layer.c_str(), RTLD_NOW | RTLD_LOCAL);

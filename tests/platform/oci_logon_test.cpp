@@ -90,7 +90,7 @@ TEST(OciLogon, ACommittedRepositoryStaysWhateverFailsAfter) {
             ASSERT_EQ(l.begin_status, OCI_SUCCESS) << l.begin_error;
             ASSERT_EQ(l.exec(kRow), OCI_SUCCESS) << l.error();
             ASSERT_EQ(l.commit(), OCI_SUCCESS) << l.error();
-            if (after == FailedStatement) EXPECT_EQ(l.exec(kRow), OCI_ERROR);  // the same key again
+            if (after == FailedStatement) { EXPECT_EQ(l.exec(kRow), OCI_ERROR); }  // the same key again
             if (after != NeverEnded) {
                 EXPECT_EQ(l.rollback(), OCI_SUCCESS);
                 EXPECT_EQ(l.end(), OCI_SUCCESS);
@@ -276,10 +276,11 @@ TEST(OciLogon, HandlesChurnedInTheThousandsAreFoundOnlyWhileLive) {
             if (!live[at]) continue;
             ub4 other = type_of(at) == OCI_HTYPE_STMT ? OCI_HTYPE_ERROR : OCI_HTYPE_STMT;
             EXPECT_EQ(OCIAttrSet(live[at], other, nullptr, 0, OCI_ATTR_USERNAME, l.err), OCI_INVALID_HANDLE);
-            if (type_of(at) == OCI_HTYPE_STMT)
+            if (type_of(at) == OCI_HTYPE_STMT) {
                 EXPECT_EQ(OCIStmtPrepare(static_cast<OCIStmt *>(live[at]), l.err,
                                          reinterpret_cast<const text *>(sql.data()), 8, OCI_NTV_SYNTAX, OCI_DEFAULT),
                           OCI_SUCCESS);
+            }
         }
         for (dvoid *h : freed) {
             EXPECT_EQ(OCIHandleFree(h, OCI_HTYPE_STMT), OCI_INVALID_HANDLE);
@@ -289,7 +290,7 @@ TEST(OciLogon, HandlesChurnedInTheThousandsAreFoundOnlyWhileLive) {
         for (size_t i = 0; i < before / 3; ++i) alloc(static_cast<int>(live.size()));
     }
     for (size_t at = 0; at < live.size(); ++at)
-        if (live[at]) EXPECT_EQ(OCIHandleFree(live[at], type_of(at)), OCI_SUCCESS);
+        if (live[at]) { EXPECT_EQ(OCIHandleFree(live[at], type_of(at)), OCI_SUCCESS); }
 }
 
 }  // namespace

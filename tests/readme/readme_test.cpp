@@ -88,11 +88,21 @@ TEST(Readme, EveryCommandRunsAsWritten) {
         ASSERT_EQ(r.status, 0) << setup << "\n" << r.out << r.err;
     }
 
+    // The tree as a checkout with the project's .gitignore: what the
+    // commands write leaves `git status` clean.
+    fs::copy_file(fs::path(NDL_SOURCE_DIR) / ".gitignore", root + "/.gitignore");
+    const bool git = shell(root, "git init -q && printf '/examples\\n/.gitignore\\n' >> .git/info/exclude").status == 0;
+
     for (size_t i = 2; i < commands.size(); ++i) {
         ProgramRun r = shell(root, commands[i]);
         EXPECT_EQ(r.status, 0) << commands[i] << "\n" << r.out << r.err;
         EXPECT_EQ(r.err.find("rror"), std::string::npos) << commands[i] << "\n" << r.err;
+        if (git) {
+            EXPECT_EQ(shell(root, "git status --porcelain --untracked-files=all").out, "") << commands[i];
+        }
     }
+    fs::remove_all(root + "/.git");
+    fs::remove(root + "/.gitignore");
     // The last lines start over: nothing the commands made is left.
     std::vector<std::string> left;
     for (const fs::directory_entry &e : fs::directory_iterator(root))

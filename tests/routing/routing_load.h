@@ -59,7 +59,7 @@ protected:
             const std::string name = "cut" + std::to_string(i + 1) + ".ndl";
             write_file(name, cuts[i].text);
             Outcome r = without_file_lines(load(name, "updateversion", dir));
-            if (cuts[i].errors.empty()) EXPECT_EQ(r.ret, 2) << name;
+            if (cuts[i].errors.empty()) { EXPECT_EQ(r.ret, 2) << name; }
             // The file's last line says where it was cut.
             else
                 expect_refused(r, cuts[i].errors,
