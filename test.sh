@@ -17,5 +17,5 @@ export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 # aborts where ours throws and owns malloc: a limit on the address space,
 # and the sweeps that fail C allocations, need a build without it.
 cmake -S . -B build-plain -G Ninja -DCMAKE_BUILD_TYPE=Debug -DNDL_SANITIZE=OFF -DNDL_BENCH=OFF
-cmake --build build-plain --target core_memory_limit_test alloc_sweep_test
-cd build-plain && ctest --output-on-failure -j "$(nproc)" -R '^AddressSpaceLimit\.|^Runs/ExhaustionSweep\.EveryCAllocation'
+cmake --build build-plain --target core_memory_limit_test alloc_sweep_test io_sweep_test
+cd build-plain && ctest --output-on-failure -j "$(nproc)" -R '^AddressSpaceLimit\.|^Runs/ExhaustionSweep\.EveryCAllocation|^Runs/IoFaults\.'
