@@ -11,9 +11,9 @@
 //   NDL_FS_LOG=FILE     every write, truncation, sync, creation and unlink
 //                       is logged with its bytes, and every flush of
 //                       standard output, for rebuilding power losses
-//   NDL_FS_COUNT=FILE   receives at exit "CALLS WRITES FAILED UNLINKS": the
-//                       calls counted, the writes among them, how many
-//                       failed, and how many of those were unlinks
+//   NDL_FS_COUNT=FILE   receives at exit "CALLS WRITES FAILED UNLINKS LOCKS":
+//                       the calls counted, the writes among them, how many
+//                       failed, and how many of those were unlinks, locks
 // A build with AddressSanitizer intercepts these calls itself: the shim is
 // for a plain build.
 #include <dlfcn.h>
@@ -54,7 +54,7 @@ struct State {
     bool only_syncs = false;
     int log = -1;
     const char *count_file = nullptr;
-    std::atomic<long> calls{0}, writes{0}, failed{0}, unlinks_failed{0};
+    std::atomic<long> calls{0}, writes{0}, failed{0}, unlinks_failed{0}, locks_failed{0};
     char paths[kMostFds][kPathMax] = {};  // of the fds opened in the folder; "" for others
 };
 State st;
@@ -111,7 +111,7 @@ void log_event(char kind, long long a, long long b, const char *path, const void
     if (data && len) log_raw(data, len);
 }
 
-enum class Call { Other, Write, Sync, Unlink };
+enum class Call { Other, Write, Sync, Unlink, Lock };
 
 // Whether this counted call fails (errno then set); ends the process
 // before a write or sync when told to.
@@ -125,6 +125,7 @@ bool refuse(Call kind) {
     if (!st.fail.fails(n, "NDL_FS_FAIL")) return false;
     ++st.failed;
     if (kind == Call::Unlink) ++st.unlinks_failed;
+    if (kind == Call::Lock) ++st.locks_failed;
     errno = st.err;
     return true;
 }
@@ -141,8 +142,8 @@ __attribute__((destructor)) void report_count() {
     int fd = real_open(st.count_file, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (fd < 0) return;
     char buf[128];
-    int len = std::snprintf(buf, sizeof buf, "%ld %ld %ld %ld\n", st.calls.load(), st.writes.load(),
-                            st.failed.load(), st.unlinks_failed.load());
+    int len = std::snprintf(buf, sizeof buf, "%ld %ld %ld %ld %ld\n", st.calls.load(), st.writes.load(),
+                            st.failed.load(), st.unlinks_failed.load(), st.locks_failed.load());
     if (len > 0 && real_write(fd, buf, static_cast<size_t>(len)) < 0) {
         // The sweep then finds no count and says so.
     }
@@ -179,7 +180,7 @@ bool lock_command(int cmd) {
 }
 
 int counted_fcntl(int (*fn)(int, int, ...), int fd, int cmd, void *arg) {
-    if (lock_command(cmd) && fd_path(fd) && refuse(Call::Other)) return -1;
+    if (lock_command(cmd) && fd_path(fd) && refuse(Call::Lock)) return -1;
     return fn(fd, cmd, arg);
 }
 
@@ -228,15 +229,6 @@ EXPORTED int open(const char *path, int flags, ...) {
     return counted_open(real_open, path, flags, mode);
 }
 
-EXPORTED int open64(const char *path, int flags, ...) {
-    va_list ap;
-    va_start(ap, flags);
-    mode_t mode = mode_arg(flags, ap);
-    va_end(ap);
-    REAL(open64);
-    return counted_open(real_open64, path, flags, mode);
-}
-
 EXPORTED int openat(int dirfd, const char *path, int flags, ...) {
     va_list ap;
     va_start(ap, flags);
@@ -266,12 +258,6 @@ EXPORTED ssize_t pread(int fd, void *buf, size_t n, off_t at) {
     return real_pread(fd, buf, n, at);
 }
 
-EXPORTED ssize_t pread64(int fd, void *buf, size_t n, off_t at) {
-    REAL(pread64);
-    if (fd_path(fd) && refuse(Call::Other)) return -1;
-    return real_pread64(fd, buf, n, at);
-}
-
 EXPORTED ssize_t write(int fd, const void *buf, size_t n) {
     REAL(write);
     return counted_write([&] { return real_write(fd, buf, n); }, fd, buf, -1);
@@ -280,11 +266,6 @@ EXPORTED ssize_t write(int fd, const void *buf, size_t n) {
 EXPORTED ssize_t pwrite(int fd, const void *buf, size_t n, off_t at) {
     REAL(pwrite);
     return counted_write([&] { return real_pwrite(fd, buf, n, at); }, fd, buf, at);
-}
-
-EXPORTED ssize_t pwrite64(int fd, const void *buf, size_t n, off_t at) {
-    REAL(pwrite64);
-    return counted_write([&] { return real_pwrite64(fd, buf, n, at); }, fd, buf, at);
 }
 
 EXPORTED int fsync(int fd) {
@@ -302,11 +283,6 @@ EXPORTED int ftruncate(int fd, off_t size) {
     return counted_truncate(real_ftruncate, fd, size);
 }
 
-EXPORTED int ftruncate64(int fd, off_t size) {
-    REAL(ftruncate64);
-    return counted_truncate(real_ftruncate64, fd, size);
-}
-
 EXPORTED int fcntl(int fd, int cmd, ...) {
     va_list ap;
     va_start(ap, cmd);
@@ -314,15 +290,6 @@ EXPORTED int fcntl(int fd, int cmd, ...) {
     va_end(ap);
     REAL(fcntl);
     return counted_fcntl(real_fcntl, fd, cmd, arg);
-}
-
-EXPORTED int fcntl64(int fd, int cmd, ...) {
-    va_list ap;
-    va_start(ap, cmd);
-    void *arg = va_arg(ap, void *);
-    va_end(ap);
-    REAL(fcntl64);
-    return counted_fcntl(real_fcntl64, fd, cmd, arg);
 }
 
 EXPORTED int unlink(const char *path) {
@@ -349,10 +316,14 @@ EXPORTED void *mmap(void *addr, size_t n, int prot, int flags, int fd, off_t at)
     return real_mmap(addr, n, prot, flags, fd, at);
 }
 
-EXPORTED void *mmap64(void *addr, size_t n, int prot, int flags, int fd, off_t at) {
-    REAL(mmap64);
-    if (fd_path(fd) && refuse(Call::Other)) return MAP_FAILED;
-    return real_mmap64(addr, n, prot, flags, fd, at);
-}
+// On a 64-bit system each *64 call is the same as its plain one.
+#define SAME_AS(name) __attribute__((alias(#name), visibility("default")))
+int open64(const char *, int, ...) SAME_AS(open);
+ssize_t pread64(int, void *, size_t, off_t) SAME_AS(pread);
+ssize_t pwrite64(int, const void *, size_t, off_t) SAME_AS(pwrite);
+int ftruncate64(int, off_t) SAME_AS(ftruncate);
+int fcntl64(int, int, ...) SAME_AS(fcntl);
+void *mmap64(void *, size_t, int, int, int, off_t) SAME_AS(mmap);
+static_assert(sizeof(off_t) == 8, "the *64 calls take another offset");
 
 }  // extern "C"
