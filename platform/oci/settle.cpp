@@ -26,9 +26,8 @@ constexpr int kSettleWaitMs = 200;
 // returns.
 thread_local unsigned long t_landed = 0;
 
-// Replaces SQLite's default hook, which checkpoints as this does but
-// fails the COMMIT it follows when the checkpoint fails: the transaction is
-// stored all the same, and the close tries the checkpoint again.
+// Takes the place of SQLite's default hook and checkpoints as it does,
+// whatever the checkpoint's outcome: the transaction is stored by then.
 int on_commit(void *, sqlite3 *db, const char *name, int frames) {
     ++t_landed;
     if (frames >= kAutoCheckpointFrames)
