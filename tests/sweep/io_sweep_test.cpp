@@ -218,8 +218,10 @@ protected:
         return {};
     }
 
-    // A second, unfailed load on what the run left.
-    std::string second_load() const {
+    // A second, unfailed load on what the run left, unless it left what the
+    // whole run leaves.
+    std::string second_load(const Outcome &o) const {
+        if (o.run.status == 0 && o.dump == whole_.dump && o.files == whole_.files) return {};
         ProgramRun r = launch(GetParam().again, {});
         return r.status == 0 ? "" : "the second load failed: " + r.out.substr(r.out.size() - std::min<size_t>(r.out.size(), 200)) + r.err;
     }
@@ -260,7 +262,7 @@ protected:
                 Outcome o = run({"NDL_FS_FAIL=" + nth, std::string("NDL_FS_ERRNO=") + err});
                 std::string point = std::string(err) + ":" + nth;
                 tally(verdict(o, false), point, o.run);
-                tally(second_load(), point, o.run);
+                tally(second_load(o), point, o.run);
                 ++runs;
             }
         std::printf("%ld runs of %ld calls: %zu ways of ending wrongly\n", runs, whole_.counts.calls, wrong_.size());
@@ -283,11 +285,23 @@ TEST_P(IoFaults, ACrashAtEveryWriteLeavesOneStateWhole) {
         Outcome o = run({"NDL_FS_CRASH=" + std::to_string(n)});
         std::string point = "crash:" + std::to_string(n);
         tally(verdict(o, true), point, o.run);
-        tally(second_load(), point, o.run);
+        tally(second_load(o), point, o.run);
         ++runs;
     }
     std::printf("%ld runs of %ld writes and syncs: %zu ways of ending wrongly\n", runs, whole_.counts.writes,
                 wrong_.size());
+    report();
+}
+
+// The logon's first calls, each failing once whatever the stride: an open
+// for writing that fails leaves SQLite a file it can only read, which the
+// logon refuses before the log's files are made beside it.
+TEST_P(IoFaults, EachOfTheFirstCallsFailsOnce) {
+    for (long n = 1; n <= 12; ++n) {
+        Outcome o = run({"NDL_FS_FAIL=" + std::to_string(n)});
+        tally(verdict(o, false), "EIO:" + std::to_string(n), o.run);
+        tally(second_load(o), "EIO:" + std::to_string(n), o.run);
+    }
     report();
 }
 
@@ -301,7 +315,7 @@ TEST_P(IoFaults, EverySyncFailsOnceAndFromThereOn) {
             std::string nth = std::to_string(n) + mode;
             Outcome o = run({"NDL_FS_ONLY=sync", "NDL_FS_FAIL=" + nth});
             tally(verdict(o, false), "sync:" + nth, o.run);
-            tally(second_load(), "sync:" + nth, o.run);
+            tally(second_load(o), "sync:" + nth, o.run);
         }
     report();
 }
@@ -336,13 +350,13 @@ TEST_P(IoFaults, ACommitWhoseSyncFailsIsSettledBeforeItsStatus) {
         EXPECT_EQ(o.run.status, GetParam().failure);
         EXPECT_NE((o.run.out + o.run.err).find(kUnknown), std::string::npos) << o.run.out << o.run.err;
         EXPECT_EQ(o.run.out.find("nothing was stored"), std::string::npos) << o.run.out;
-        EXPECT_EQ(second_load(), "");
+        EXPECT_EQ(second_load(o), "");
         o = run({"NDL_FS_FAIL=" + std::to_string(commit), std::string("NDL_FS_ERRNO=") + err});
         EXPECT_EQ(verdict(o, false), "") << err << "\n" << o.run.out << o.run.err;
         EXPECT_NE((o.run.out + o.run.err).find("COMMIT failed, the transaction was rolled back"), std::string::npos)
             << o.run.out << o.run.err;
         EXPECT_EQ(o.dump, base_dump_);
-        EXPECT_EQ(second_load(), "");
+        EXPECT_EQ(second_load(o), "");
     }
 }
 
