@@ -17,7 +17,6 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -30,6 +29,7 @@
 
 #include "repo_test.h"
 #include "run_program.h"
+#include "sweep_dump.h"
 
 namespace {
 
@@ -107,28 +107,6 @@ std::string asan_options() {
 }
 
 bool contains(const std::string &s, const char *what) { return s.find(what) != std::string::npos; }
-
-// A timestamp stored by SYSDATE differs from run to run: each becomes
-// "<time>" (a scan: std::regex takes most of a run's time).
-std::string masked_dump(const std::string &db) {
-    static constexpr char kShape[] = "dddd-dd-dd dd:dd:dd";
-    constexpr size_t kLen = sizeof kShape - 1;
-    std::string dump = repository_dump(db), out;
-    size_t i = 0;
-    while (i < dump.size()) {
-        bool stamp = i + kLen <= dump.size();
-        for (size_t k = 0; stamp && k < kLen; ++k)
-            stamp = kShape[k] == 'd' ? std::isdigit(static_cast<unsigned char>(dump[i + k])) != 0
-                                     : dump[i + k] == kShape[k];
-        if (stamp) {
-            out += "<time>";
-            i += kLen;
-        } else {
-            out += dump[i++];
-        }
-    }
-    return out;
-}
 
 struct Outcome {
     ProgramRun run;
