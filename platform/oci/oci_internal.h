@@ -417,7 +417,13 @@ std::string older_schema(std::string_view versioned);
 // lacks (one made by an earlier build), and the version indexes when it
 // holds several versions or networks; its rows stay as they are.
 void add_missing_indexes(sqlite3 *db, std::string_view schema);
-// After a row of POLICYVERSIONS or NETWORKS is stored: the version indexes,
+// The tables whose rows count the versions and the networks, as the version
+// indexes' text names them: the layer knows no table of the loader itself.
+struct Deciders {
+    std::string_view versions, networks;
+};
+const Deciders &deciders();
+// After a row of one of those tables is stored: the version indexes,
 // in the open transaction, once the repository holds a second version or
 // network. All of them or none: a failure leaves the load as it was.
 void add_version_indexes(sqlite3 *db);

@@ -307,7 +307,8 @@ bool try_cached_insert(Conn *c, std::string_view text, Error *e, sword &status) 
     // since a cached shape is stepped only when every parameter is bound
     // anew or holds what lies, this time, where its text lies.
     sqlite3_reset(s);
-    if (status == OCI_SUCCESS && (names(table, "POLICYVERSIONS") || names(table, "NETWORKS"))) add_version_indexes(c->db);
+    if (status == OCI_SUCCESS && (names(table, deciders().versions) || names(table, deciders().networks)))
+        add_version_indexes(c->db);
     return true;
 }
 
