@@ -97,55 +97,6 @@ size_t skip_comment(std::string_view s, size_t i) {
     return i;
 }
 
-}  // namespace
-
-std::string map_dialect(std::string_view s) {
-    std::string out;
-    out.reserve(s.size() + 32);
-    size_t i = 0;
-    bool first_token = true;
-    bool delete_target = false;  // the text began with DELETE; its table comes next
-    char last = 0;               // last significant character copied
-    while (i < s.size()) {
-        char c = s[i];
-        size_t after_comment = skip_comment(s, i);
-        if (after_comment != i) {
-            out.append(s.substr(i, after_comment - i));
-            i = after_comment;
-            continue;
-        }
-        if (is_blank(c)) {
-            out += c;
-            ++i;
-            continue;
-        }
-        size_t j = i + 1;
-        bool word = is_word_char(c);
-        if (c == '\'' || c == '"') {
-            bool doubled = false, nul = false;
-            j = scan_quoted(s.data(), i, s.size(), doubled, nul);
-        } else if (word) {
-            while (j < s.size() && is_word_char(s[j])) ++j;
-        }
-        std::string_view tok = s.substr(i, j - i);
-        if (delete_target) {
-            if ((word && !same_word(tok, "FROM")) || c == '"') out += "FROM ";
-            delete_target = false;
-        }
-        if (first_token && word && same_word(tok, "DELETE")) delete_target = true;
-        if (word && last != '.' && same_word(tok, "SYSDATE"))
-            out += kSysdateSql;
-        else
-            out.append(tok);
-        first_token = false;
-        last = word ? 'a' : c;
-        i = j;
-    }
-    return out;
-}
-
-namespace {
-
 // Whether the word tok, which ends at s[j], calls an aggregate.
 bool aggregate(std::string_view s, std::string_view tok, size_t j) {
     if (!same_word(tok, "COUNT") && !same_word(tok, "MAX") && !same_word(tok, "MIN") && !same_word(tok, "SUM") &&
@@ -155,9 +106,15 @@ bool aggregate(std::string_view s, std::string_view tok, size_t j) {
     return j < s.size() && s[j] == '(';
 }
 
-}  // namespace
+// What a backend's dialect asks of a statement's text.
+struct Rules {
+    const char *sysdate;   // what SYSDATE becomes
+    const char *order;     // a query of one table is ordered by it, when set
+    bool quote_offset;     // the word offset is a column's name
+    bool one_statement;    // a text after a top-level ';' is cut off, its place told
+};
 
-std::string map_dialect_server(std::string_view s, const char *sysdate, const char *order, size_t &tail) {
+std::string map_with(std::string_view s, const Rules &rules, size_t &tail) {
     std::string out;
     out.reserve(s.size() + 64);
     tail = std::string_view::npos;
@@ -185,6 +142,7 @@ std::string map_dialect_server(std::string_view s, const char *sysdate, const ch
         }
         if (end != std::string_view::npos) {
             tail = i;
+            out.resize(end);
             return out;
         }
         size_t j = i + 1;
@@ -205,8 +163,8 @@ std::string map_dialect_server(std::string_view s, const char *sysdate, const ch
         if (c == '(') ++depth;
         if (c == ')') --depth;
         // An aggregate in the select list, however deep (NVL(MAX(a), 0)).
-        if (select && from == Before && word && aggregate(s, tok, j)) single = false;
-        if (select && depth == 0) {
+        if (rules.order && select && from == Before && word && aggregate(s, tok, j)) single = false;
+        if (rules.order && select && depth == 0) {
             if (from == Table) from = After;
             if (word && same_word(tok, "FROM") && from == Before) {
                 from = Table;
@@ -220,11 +178,11 @@ std::string map_dialect_server(std::string_view s, const char *sysdate, const ch
                 ordered = true;
             }
         }
-        if (c == ';' && depth == 0) {
+        if (rules.one_statement && c == ';' && depth == 0) {
             end = out.size();
         } else if (word && last != '.' && same_word(tok, "SYSDATE")) {
-            out += sysdate;
-        } else if (word && last != '.' && same_word(tok, "OFFSET")) {
+            out += rules.sysdate;
+        } else if (rules.quote_offset && word && last != '.' && same_word(tok, "OFFSET")) {
             out += "\"offset\"";
         } else {
             out.append(tok);
@@ -234,12 +192,23 @@ std::string map_dialect_server(std::string_view s, const char *sysdate, const ch
         i = j;
     }
     if (end != std::string_view::npos) out.resize(end);
-    if (select && single && from != Before && order) {
+    if (select && single && from != Before && rules.order) {
         while (!out.empty() && is_blank(out.back())) out.pop_back();
         out += ordered ? ", " : " ORDER BY ";
-        out += order;
+        out += rules.order;
     }
     return out;
+}
+
+}  // namespace
+
+std::string map_dialect(std::string_view s) {
+    size_t tail;
+    return map_with(s, Rules{kSysdateSql, nullptr, false, false}, tail);
+}
+
+std::string map_dialect_server(std::string_view s, const char *sysdate, const char *order, size_t &tail) {
+    return map_with(s, Rules{sysdate, order, true, true}, tail);
 }
 
 namespace {

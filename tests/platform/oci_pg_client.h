@@ -41,4 +41,21 @@ protected:
     std::string repo;
 };
 
+// A made repository and a session on it.
+class PgSession : public PgTest {
+protected:
+    void SetUp() override {
+        PgTest::SetUp();
+        if (IsSkipped() || HasFatalFailure()) return;
+        made();
+        l = pg_logon(repo);
+        ASSERT_EQ(l->begin_status, OCI_SUCCESS) << l->begin_error;
+    }
+    void TearDown() override {
+        l.reset();
+        PgTest::TearDown();
+    }
+    std::unique_ptr<Logon> l;
+};
+
 #endif

@@ -8,21 +8,7 @@
 
 namespace {
 
-class PgDialect : public PgTest {
-protected:
-    void SetUp() override {
-        PgTest::SetUp();
-        if (IsSkipped() || HasFatalFailure()) return;
-        made();
-        l = pg_logon(repo);
-        ASSERT_EQ(l->begin_status, OCI_SUCCESS) << l->begin_error;
-    }
-    void TearDown() override {
-        l.reset();
-        PgTest::TearDown();
-    }
-    std::unique_ptr<Logon> l;
-};
+using PgDialect = PgSession;
 
 TEST_F(PgDialect, TheCallersTextsRunAsOnAFile) {
     // SYSDATE stores SQLite's shape of a date; DELETE without FROM.

@@ -5,21 +5,7 @@
 
 namespace {
 
-class PgWrite : public PgTest {
-protected:
-    void SetUp() override {
-        PgTest::SetUp();
-        if (IsSkipped() || HasFatalFailure()) return;
-        made();
-        l = pg_logon(repo);
-        ASSERT_EQ(l->begin_status, OCI_SUCCESS) << l->begin_error;
-    }
-    void TearDown() override {
-        l.reset();
-        PgTest::TearDown();
-    }
-    std::unique_ptr<Logon> l;
-};
+using PgWrite = PgSession;
 
 TEST_F(PgWrite, RowsInARowAreStoredAsTheirInsertsSay) {
     const char *values[] = {"plain", "it''s", "tab\there", "back\\slash", "new\nline", "", "-", "\\N"};
