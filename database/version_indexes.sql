@@ -7,6 +7,8 @@
 -- every insert cost its 30 MB load about 950 M of 6,960 M instructions.
 -- They are made in the transaction that stores the second network or
 -- version, or at logon when a repository holds several already.
+-- Versions are rows of: POLICYVERSIONS
+-- Networks are rows of: NETWORKS
 CREATE INDEX IF NOT EXISTS policyversions_version ON POLICYVERSIONS (networkid, ndlversion);
 CREATE INDEX IF NOT EXISTS domainstaticroute_version ON DOMAINSTATICROUTE (networkid, ndlversion);
 CREATE INDEX IF NOT EXISTS domainprotocols_version ON DOMAINPROTOCOLS (networkid, ndlversion);

@@ -4,7 +4,8 @@
 # stops. When nothing is missing it does nothing, on any system.
 #   scripts/deps.sh [NEED...]
 # Every build needs a C compiler and a C++20 one, CMake 3.24 or newer,
-# Ninja, and SQLite's and OpenSSL's (libcrypto) headers and libraries. NEED
+# Ninja, SQLite's, OpenSSL's (libcrypto) and libpq's (PostgreSQL's client,
+# found through pkg-config) headers and libraries. NEED
 # adds: gtest (GoogleTest, the tests), benchmark (Google Benchmark, the
 # benchmarks), python3 (the tests' reference runs), sqlite3 (the SQLite
 # shell the README reads the repository with), libfuzzer (clang with
@@ -19,6 +20,7 @@ declare -A what=(
   [ninja]="Ninja"
   [sqlite]="SQLite's headers and library (sqlite3.h, -lsqlite3)"
   [openssl]="OpenSSL's headers and libcrypto (openssl/evp.h, -lcrypto)"
+  [libpq]="libpq's headers and library through pkg-config (libpq-fe.h, -lpq)"
   [gtest]="GoogleTest (gtest/gtest.h, -lgtest)"
   [benchmark]="Google Benchmark (benchmark/benchmark.h, -lbenchmark)"
   [python3]="python3"
@@ -27,11 +29,11 @@ declare -A what=(
 )
 declare -A debian=(
   [cc]="gcc" [cxx]="g++" [cmake]="cmake" [ninja]="ninja-build" [sqlite]="libsqlite3-dev"
-  [openssl]="libssl-dev" [gtest]="libgtest-dev" [benchmark]="libbenchmark-dev" [python3]="python3"
+  [openssl]="libssl-dev" [libpq]="libpq-dev pkg-config" [gtest]="libgtest-dev" [benchmark]="libbenchmark-dev" [python3]="python3"
   [sqlite3]="sqlite3" [libfuzzer]="clang libclang-rt-dev"
 )
 
-needs=(cc cxx cmake ninja sqlite openssl)
+needs=(cc cxx cmake ninja sqlite openssl libpq)
 for n in "$@"; do
   case $n in
     gtest|benchmark|python3|sqlite3|libfuzzer) needs+=("$n") ;;
@@ -97,6 +99,10 @@ EOF
     ninja) command -v ninja >/dev/null 2>&1 || command -v ninja-build >/dev/null 2>&1 ;;
     sqlite) offers "$cc" c sqlite3.h -lsqlite3 ;;
     openssl) offers "$cc" c openssl/evp.h -lcrypto ;;
+    libpq) pkg-config --exists libpq 2>/dev/null &&
+      # shellcheck disable=SC2046
+      builds "$cc" c $(pkg-config --cflags --libs libpq) <<< '#include <libpq-fe.h>
+int main(void) { return PQlibVersion() > 0 ? 0 : 1; }' ;;
     gtest) offers "$cxx" c++ gtest/gtest.h -lgtest -pthread ;;
     benchmark) offers "$cxx" c++ benchmark/benchmark.h -lbenchmark -pthread ;;
     python3|sqlite3) command -v "$1" >/dev/null 2>&1 ;;

@@ -97,15 +97,36 @@ size_t skip_comment(std::string_view s, size_t i) {
     return i;
 }
 
-}  // namespace
+// Whether the word tok, which ends at s[j], calls an aggregate.
+bool aggregate(std::string_view s, std::string_view tok, size_t j) {
+    if (!same_word(tok, "COUNT") && !same_word(tok, "MAX") && !same_word(tok, "MIN") && !same_word(tok, "SUM") &&
+        !same_word(tok, "AVG"))
+        return false;
+    while (j < s.size() && is_blank(s[j])) ++j;
+    return j < s.size() && s[j] == '(';
+}
 
-std::string map_dialect(std::string_view s) {
+// What a backend's dialect asks of a statement's text.
+struct Rules {
+    const char *sysdate;   // what SYSDATE becomes
+    const char *order;     // a query of one table is ordered by it, when set
+    bool quote_offset;     // the word offset is a column's name
+    bool one_statement;    // a text after a top-level ';' is cut off, its place told
+};
+
+std::string map_with(std::string_view s, const Rules &rules, size_t &tail) {
     std::string out;
-    out.reserve(s.size() + 32);
+    out.reserve(s.size() + 64);
+    tail = std::string_view::npos;
     size_t i = 0;
-    bool first_token = true;
-    bool delete_target = false;  // the text began with DELETE; its table comes next
-    char last = 0;               // last significant character copied
+    bool first_token = true, delete_target = false;
+    char last = 0;
+    // What the top level of a query says, for its order: one table after
+    // FROM, nothing that groups, merges or aggregates, an ORDER BY or none.
+    bool select = false, single = true, ordered = false;
+    int depth = 0;
+    enum { Before, Table, After } from = Before;
+    size_t end = std::string_view::npos;  // the top-level ';', where a tail begins
     while (i < s.size()) {
         char c = s[i];
         size_t after_comment = skip_comment(s, i);
@@ -118,6 +139,11 @@ std::string map_dialect(std::string_view s) {
             out += c;
             ++i;
             continue;
+        }
+        if (end != std::string_view::npos) {
+            tail = i;
+            out.resize(end);
+            return out;
         }
         size_t j = i + 1;
         bool word = is_word_char(c);
@@ -133,15 +159,56 @@ std::string map_dialect(std::string_view s) {
             delete_target = false;
         }
         if (first_token && word && same_word(tok, "DELETE")) delete_target = true;
-        if (word && last != '.' && same_word(tok, "SYSDATE"))
-            out += kSysdateSql;
-        else
+        if (first_token && word && same_word(tok, "SELECT")) select = true;
+        if (c == '(') ++depth;
+        if (c == ')') --depth;
+        // An aggregate in the select list, however deep (NVL(MAX(a), 0)).
+        if (rules.order && select && from == Before && word && aggregate(s, tok, j)) single = false;
+        if (rules.order && select && depth == 0) {
+            if (from == Table) from = After;
+            if (word && same_word(tok, "FROM") && from == Before) {
+                from = Table;
+            } else if (from == After && (c == ',' || (word && (same_word(tok, "JOIN") || same_word(tok, "AS"))))) {
+                single = false;
+            } else if (word && (same_word(tok, "GROUP") || same_word(tok, "DISTINCT") || same_word(tok, "UNION") ||
+                                same_word(tok, "HAVING") || same_word(tok, "LIMIT") || same_word(tok, "FOR") ||
+                                same_word(tok, "EXCEPT") || same_word(tok, "INTERSECT"))) {
+                single = false;
+            } else if (word && same_word(tok, "ORDER")) {
+                ordered = true;
+            }
+        }
+        if (rules.one_statement && c == ';' && depth == 0) {
+            end = out.size();
+        } else if (word && last != '.' && same_word(tok, "SYSDATE")) {
+            out += rules.sysdate;
+        } else if (rules.quote_offset && word && last != '.' && same_word(tok, "OFFSET")) {
+            out += "\"offset\"";
+        } else {
             out.append(tok);
+        }
         first_token = false;
         last = word ? 'a' : c;
         i = j;
     }
+    if (end != std::string_view::npos) out.resize(end);
+    if (select && single && from != Before && rules.order) {
+        while (!out.empty() && is_blank(out.back())) out.pop_back();
+        out += ordered ? ", " : " ORDER BY ";
+        out += rules.order;
+    }
     return out;
+}
+
+}  // namespace
+
+std::string map_dialect(std::string_view s) {
+    size_t tail;
+    return map_with(s, Rules{kSysdateSql, nullptr, false, false}, tail);
+}
+
+std::string map_dialect_server(std::string_view s, const char *sysdate, const char *order, size_t &tail) {
+    return map_with(s, Rules{sysdate, order, true, true}, tail);
 }
 
 namespace {

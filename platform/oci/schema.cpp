@@ -36,7 +36,10 @@ std::string older_column(std::string_view line) {
     std::string_view body = trim_right(line.substr(0, std::min(marker, line.find("--"))));
     if (marker == std::string_view::npos) return std::string(body);
     std::string_view type = line.substr(marker + kOlderType.size());
-    std::string column(body.substr(0, body.find_last_of(' ') + 1));
+    // The name and its padding, then the older type in place of the type.
+    size_t after_name = body.find(' ', first);
+    std::string column(body.substr(0, after_name == std::string_view::npos ? body.size()
+                                                                          : body.find_first_not_of(' ', after_name)));
     column.append(type);
     return column;
 }
@@ -93,18 +96,19 @@ std::string missing_indexes(sqlite3 *db, std::string_view schema) {
 
 // What the repository holds two of, if it keeps policy versions: versions
 // or networks. Found by the rowid bounds, never by reading the tables. The
-// older layout has no POLICYVERSIONS, and so no answer.
+// older layout has no table of versions, and so no answer.
 struct Several {
     bool versions = false, networks = false;
     bool any() const { return versions || networks; }
 };
 
 Several holds_several(sqlite3 *db) {
-    static const char kSeveral[] =
-        "SELECT (SELECT max(rowid) FROM POLICYVERSIONS) > (SELECT min(rowid) FROM POLICYVERSIONS),"
-        " (SELECT max(rowid) FROM NETWORKS) > (SELECT min(rowid) FROM NETWORKS)";
+    const Deciders &d = deciders();
+    std::string several = "SELECT (SELECT max(rowid) FROM " + std::string(d.versions) + ") > (SELECT min(rowid) FROM " +
+                          std::string(d.versions) + "), (SELECT max(rowid) FROM " + std::string(d.networks) +
+                          ") > (SELECT min(rowid) FROM " + std::string(d.networks) + ")";
     sqlite3_stmt *raw = nullptr;
-    sqlite3_prepare_v2(db, kSeveral, -1, &raw, nullptr);
+    sqlite3_prepare_v2(db, several.c_str(), -1, &raw, nullptr);
     PreparedSql s(raw);
     Several out;
     if (s && sqlite3_step(s.get()) == SQLITE_ROW) {
@@ -126,6 +130,23 @@ std::string_view version_indexes(Several several) {
 
 }  // namespace
 
+// The tables named after "-- Versions are rows of: " and "-- Networks are
+// rows of: " in the version indexes' text: where they lie in it, so that
+// knowing them allocates nothing.
+const Deciders &deciders() {
+    static const Deciders d = [] {
+        std::string_view text = reinterpret_cast<const char *>(kVersionIndexes);
+        auto after = [text](std::string_view mark) {
+            size_t at = text.find(mark);
+            if (at == std::string_view::npos) return std::string_view();
+            at += mark.size();
+            return text.substr(at, text.find_first_of(" \n", at) - at);
+        };
+        return Deciders{after("-- Versions are rows of: "), after("-- Networks are rows of: ")};
+    }();
+    return d;
+}
+
 void add_missing_indexes(sqlite3 *db, std::string_view schema) {
     std::string missing = missing_indexes(db, schema) + missing_indexes(db, version_indexes(holds_several(db)));
     if (missing.empty()) return;
@@ -137,9 +158,9 @@ void add_missing_indexes(sqlite3 *db, std::string_view schema) {
 }
 
 void add_version_indexes(sqlite3 *db) {
-    Several several = holds_several(db);
-    if (!several.any()) return;
     try {
+        Several several = holds_several(db);
+        if (!several.any()) return;
         std::string missing = missing_indexes(db, version_indexes(several));
         if (missing.empty()) return;
         // A savepoint inside the load's transaction: committed with its
