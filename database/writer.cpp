@@ -225,6 +225,21 @@ int run_statement(const char *sql, size_t len) {
     return g_loaderror == 1 ? 0 : 1;
 }
 
+// Rows the layer still has on their way to a server are stored before the
+// table is done, so that a failure among them is reported as this table's.
+int sync_rows() {
+    if (createfile) return 1;
+    if (!envhp) {
+        g_loaderror = 1;
+        return 0;
+    }
+    sword status = ocix_sync(svchp, errhp);
+    if (status == OCI_SUCCESS) return 1;
+    checkerr(errhp, status);
+    cleanup();
+    return g_loaderror == 1 ? 0 : 1;
+}
+
 int write_table(const writer_desc &d, FILE *loadfp) {
     set_label(d.label);
     if (d.del && !emit_delete(loadfp, d.del, d.comment)) return 0;
@@ -248,7 +263,7 @@ int write_table(const writer_desc &d, FILE *loadfp) {
             if (!emit_row(loadfp, format_row(sql, table_format, rec, entry, ++pos, seq))) return 0;
         }
     }
-    if (!table_end(loadfp)) return 0;
+    if (!sync_rows() || !table_end(loadfp)) return 0;
     g_tablename[0] = '\0';
     return 1;
 }

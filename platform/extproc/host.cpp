@@ -324,7 +324,9 @@ static std::string attach_repository(Session::Handles &h, const std::string &rep
     static char user[] = "extproc";
     OCIAttrSet(h.ses, OCI_HTYPE_SESSION, user, sizeof user - 1, OCI_ATTR_USERNAME, h.err);
     OCIAttrSet(h.ses, OCI_HTYPE_SESSION, user, sizeof user - 1, OCI_ATTR_PASSWORD, h.err);
-    st = OCISessionBegin(h.svc, h.err, h.ses, OCI_CRED_RDBMS, OCI_DEFAULT);
+    // A server repository's account is the one its name or libpq's
+    // environment gives.
+    st = OCISessionBegin(h.svc, h.err, h.ses, OCI_CRED_EXT, OCI_DEFAULT);
     if (st != OCI_SUCCESS) return oci_text(h.err, st);
     h.attached = h.begun = true;
     OCIAttrSet(h.svc, OCI_HTYPE_SVCCTX, h.ses, 0, OCI_ATTR_SESSION, h.err);

@@ -146,6 +146,104 @@ std::string map_dialect(std::string_view s) {
 
 namespace {
 
+// Whether the word tok, which ends at s[j], calls an aggregate.
+bool aggregate(std::string_view s, std::string_view tok, size_t j) {
+    if (!same_word(tok, "COUNT") && !same_word(tok, "MAX") && !same_word(tok, "MIN") && !same_word(tok, "SUM") &&
+        !same_word(tok, "AVG"))
+        return false;
+    while (j < s.size() && is_blank(s[j])) ++j;
+    return j < s.size() && s[j] == '(';
+}
+
+}  // namespace
+
+std::string map_dialect_server(std::string_view s, const char *sysdate, const char *order, size_t &tail) {
+    std::string out;
+    out.reserve(s.size() + 64);
+    tail = std::string_view::npos;
+    size_t i = 0;
+    bool first_token = true, delete_target = false;
+    char last = 0;
+    // What the top level of a query says, for its order: one table after
+    // FROM, nothing that groups, merges or aggregates, an ORDER BY or none.
+    bool select = false, single = true, ordered = false;
+    int depth = 0;
+    enum { Before, Table, After } from = Before;
+    size_t end = std::string_view::npos;  // the top-level ';', where a tail begins
+    while (i < s.size()) {
+        char c = s[i];
+        size_t after_comment = skip_comment(s, i);
+        if (after_comment != i) {
+            out.append(s.substr(i, after_comment - i));
+            i = after_comment;
+            continue;
+        }
+        if (is_blank(c)) {
+            out += c;
+            ++i;
+            continue;
+        }
+        if (end != std::string_view::npos) {
+            tail = i;
+            return out;
+        }
+        size_t j = i + 1;
+        bool word = is_word_char(c);
+        if (c == '\'' || c == '"') {
+            bool doubled = false, nul = false;
+            j = scan_quoted(s.data(), i, s.size(), doubled, nul);
+        } else if (word) {
+            while (j < s.size() && is_word_char(s[j])) ++j;
+        }
+        std::string_view tok = s.substr(i, j - i);
+        if (delete_target) {
+            if ((word && !same_word(tok, "FROM")) || c == '"') out += "FROM ";
+            delete_target = false;
+        }
+        if (first_token && word && same_word(tok, "DELETE")) delete_target = true;
+        if (first_token && word && same_word(tok, "SELECT")) select = true;
+        if (c == '(') ++depth;
+        if (c == ')') --depth;
+        // An aggregate in the select list, however deep (NVL(MAX(a), 0)).
+        if (select && from == Before && word && aggregate(s, tok, j)) single = false;
+        if (select && depth == 0) {
+            if (from == Table) from = After;
+            if (word && same_word(tok, "FROM") && from == Before) {
+                from = Table;
+            } else if (from == After && (c == ',' || (word && (same_word(tok, "JOIN") || same_word(tok, "AS"))))) {
+                single = false;
+            } else if (word && (same_word(tok, "GROUP") || same_word(tok, "DISTINCT") || same_word(tok, "UNION") ||
+                                same_word(tok, "HAVING") || same_word(tok, "LIMIT") || same_word(tok, "FOR") ||
+                                same_word(tok, "EXCEPT") || same_word(tok, "INTERSECT"))) {
+                single = false;
+            } else if (word && same_word(tok, "ORDER")) {
+                ordered = true;
+            }
+        }
+        if (c == ';' && depth == 0) {
+            end = out.size();
+        } else if (word && last != '.' && same_word(tok, "SYSDATE")) {
+            out += sysdate;
+        } else if (word && last != '.' && same_word(tok, "OFFSET")) {
+            out += "\"offset\"";
+        } else {
+            out.append(tok);
+        }
+        first_token = false;
+        last = word ? 'a' : c;
+        i = j;
+    }
+    if (end != std::string_view::npos) out.resize(end);
+    if (select && single && from != Before && order) {
+        while (!out.empty() && is_blank(out.back())) out.pop_back();
+        out += ordered ? ", " : " ORDER BY ";
+        out += order;
+    }
+    return out;
+}
+
+namespace {
+
 // Whether the keyword `k` (upper case) starts at s[i] as a whole word; the
 // exact spelling is tried before the fold.
 bool keyword_at(std::string_view s, size_t i, std::string_view k) {

@@ -16,7 +16,7 @@ namespace {
 constexpr int kKinds = static_cast<int>(Fault::Count);
 const char *const kKindNames[kKinds] = {"prepare",   "define",    "execute",      "fetch",     "lobwrite",
                                         "lobread",   "loblength", "sessionbegin", "extprocenv", "commit",
-                                        "checkpoint"};
+                                        "checkpoint", "commitdrop"};
 
 struct Armed {
     int left = 0;  // calls to go; the fault fires when it reaches 0

@@ -52,6 +52,9 @@ typedef struct OCIExtProcContext OCIExtProcContext;
 #define OCI_NTV_SYNTAX 1
 #define OCI_FETCH_NEXT 2
 #define OCI_CRED_RDBMS 1
+/* The account is the one the repository's name or the environment gives
+   (a server repository); the session's user name and password are unused. */
+#define OCI_CRED_EXT 2
 #define OCI_ONE_PIECE 0
 #define SQLCS_IMPLICIT 1
 
@@ -150,6 +153,12 @@ OCI_API void ocix_expect_layout(int layout);
    external procedure. */
 OCI_API OCIExtProcContext *ocix_context_create(OCIEnv *envh, OCISvcCtx *svch, OCIError *errh);
 OCI_API void ocix_context_free(OCIExtProcContext *ctx);
+
+/* Writes the layer still has on their way (rows streamed to a server) are
+   finished: OCI_ERROR with the error of the statement that failed among
+   them, else OCI_SUCCESS. A writer calls it before it moves on from a
+   table, so that a failure is reported against that table. */
+OCI_API sword ocix_sync(OCISvcCtx *svchp, OCIError *errhp);
 
 /* CLOB content access for the host (no handles needed). */
 OCI_API const char *ocix_lob_text(const OCILobLocator *locp, ub4 *lenp);

@@ -8,6 +8,8 @@
 #include <sqlite3.h>
 #include <sys/types.h>
 
+struct pg_result;  // libpq's PGresult
+
 #include <atomic>
 #include <cstdint>
 #include <ctime>
@@ -41,6 +43,33 @@ enum ErrorCode : sb4 {
 struct Env;
 struct Stmt;
 struct Session;
+struct Error;
+
+// One open repository behind a server handle: a SQLite file (Conn) or a
+// database on a PostgreSQL server (PgRepo, postgres.cpp). Handles, errors,
+// LOBs, the define rules and the fault hook stay above it.
+struct Backend {
+    virtual ~Backend() = default;
+    Session *active = nullptr;  // the session logged on here
+    // The logon: the account where the backend has one (`external`: the
+    // credentials come from the repository's name or the environment, not
+    // the session) and the repository's layout, made or refused.
+    virtual sword begin(Session &ses, int layout, bool external, Error *e) = 0;
+    // Runs a prepared statement in the session's transaction.
+    virtual sword execute(Stmt *st, Error *e, ub4 iters) = 0;
+    // The defines get the current row; the next row (OCI_NO_DATA at the end).
+    virtual sword deliver(Stmt *st, Error *e) = 0;
+    virtual sword step(Stmt *st, Error *e) = 0;
+    // Ends the open transaction; a commit settled before it is reported.
+    virtual sword finish(Error *e, bool commit) = 0;
+    // Writes still on their way are done: a failure among them is reported
+    // now, against the statements that caused it.
+    virtual sword sync(Error *) { return OCI_SUCCESS; }
+    // The active session goes without ending: its transaction is rolled back.
+    virtual void abandon() = 0;
+    // A statement gives back what it holds here.
+    virtual void release(Stmt *st) = 0;
+};
 
 struct Handle {
     Handle(ub4 t, Env *e) : type(t), env(e) {}
@@ -110,11 +139,17 @@ struct LastShape {
 };
 
 // One open repository file and what is prepared on it.
-struct Conn {
-    ~Conn();
+struct Conn : Backend {
+    ~Conn() override;
+    sword begin(Session &ses, int layout, bool external, Error *e) override;
+    sword execute(Stmt *st, Error *e, ub4 iters) override;
+    sword deliver(Stmt *st, Error *e) override;
+    sword step(Stmt *st, Error *e) override;
+    sword finish(Error *e, bool commit) override;
+    void abandon() override;
+    void release(Stmt *st) override;
     sqlite3 *db = nullptr;
     std::string path;
-    Session *active = nullptr;              // the session logged on here
     int busy_ms = 0;                        // how long a statement waits for a lock
     // A session committed a transaction here (the schema written at the
     // first logon is not one).
@@ -179,7 +214,7 @@ struct Server : Handle {
     static constexpr ub4 kType = OCI_HTYPE_SERVER;
     explicit Server(Env *e) : Handle(kType, e) {}
     ~Server() override;
-    std::unique_ptr<Conn> conn;
+    std::unique_ptr<Backend> conn;
     bool attach_tried = false;
     std::string attach_error;  // why the attach failed, for the session begin
 };
@@ -188,7 +223,8 @@ struct Session : Handle {
     static constexpr ub4 kType = OCI_HTYPE_SESSION;
     explicit Session(Env *e) : Handle(kType, e) {}
     ~Session() override;
-    std::string user, password;  // kept; the repository has no accounts
+    // Kept; a file has no accounts, a server checks them at the logon.
+    std::string user, password;
     Server *server = nullptr;    // set while active
     bool active = false;
 };
@@ -218,8 +254,11 @@ struct Stmt : Handle {
     ~Stmt() override;
     std::string text;
     bool prepared = false;
-    Conn *conn = nullptr;         // where sql is prepared
+    Backend *conn = nullptr;      // what holds state of this statement
     sqlite3_stmt *sql = nullptr;  // plain path only; cached INSERTs are never kept here
+    // On a server: the rows of the query and the one the defines get.
+    pg_result *rows = nullptr;
+    int row = 0;
     bool query = false;
     Cursor cursor = Cursor::None;
     std::vector<Define *> defines;  // sorted by position
@@ -267,8 +306,9 @@ sword out_of_memory(Error *e) noexcept;
 std::string format(const char *fmt, ...) __attribute__((format(printf, 1, 2)));
 
 // ---- faults (faults.cpp) ----
+// CommitDrop: a server's connection is lost once COMMIT has gone out.
 enum class Fault { Prepare, Define, Execute, Fetch, LobWrite, LobRead, LobLength,
-                   SessionBegin, ExtprocEnv, Commit, Checkpoint, Count };
+                   SessionBegin, ExtprocEnv, Commit, Checkpoint, CommitDrop, Count };
 #ifdef NDL_FAULT_HOOK
 // Only the layer built for the tests can fail a call on purpose.
 // Reads NDL_OCI_FAULT once per process.
@@ -305,8 +345,44 @@ template <class F> sword api_call(Error *e, bool handles_live, Fault kind, F &&b
 }
 
 // ---- sessions (session.cpp) ----
-// The connection of a logged-on service context, or null with a message.
-Conn *session_conn(SvcCtx *svc, Error *e);
+// The repository of a logged-on service context, or null with a message.
+Backend *session_conn(SvcCtx *svc, Error *e);
+// Loads wait for each other this long (NDL_BUSY_TIMEOUT_MS), in ms.
+int busy_timeout_ms();
+const char *layout_name(int layout);
+
+// ---- the server backend (postgres.cpp) ----
+// Whether `name` names a repository on a server: postgresql://, postgres://
+// or pg:DBNAME.
+bool server_repository(std::string_view name);
+// The server repository `name`, not yet connected (that is the logon's).
+std::unique_ptr<Backend> open_server_repository(const std::string &name);
+
+// ---- the define rules (statement.cpp) ----
+// One value of a row, as a backend hands it to the defines.
+struct Cell {
+    enum Kind { Null, Int, Real, Text } kind = Null;
+    sqlite3_int64 i = 0;
+    double r = 0;
+    const char *text = nullptr;  // Text: `len` bytes, NUL-terminated
+    size_t len = 0;
+    // Where SQLite holds it: the text a refusal shows is SQLite's own.
+    sqlite3_stmt *stmt = nullptr;
+    int col = 0;
+};
+// Puts one value into its define; a text cut notes the first position cut.
+sword define_value(Define *d, const Cell &v, Error *e, ub4 &cut);
+// OCI_SUCCESS, or the note of the first text cut.
+sword deliver_done(Error *e, ub4 cut);
+// Copies a row into the defines of st: cell(col) gives column col (from 0).
+template <class CellOf> sword deliver_cells(Stmt *st, Error *e, CellOf &&cell) {
+    ub4 cut = 0;
+    for (Define *d : st->defines)
+        if (sword r = define_value(d, cell(static_cast<int>(d->pos - 1)), e, cut)) return r;
+    return deliver_done(e, cut);
+}
+// Defines beyond the query's columns are refused before the first row.
+sword check_define_positions(Stmt *st, Error *e, int ncol);
 // A session's transaction opens at its first statement, with the write
 // lock (waiting up to the busy timeout); OCI_SUCCESS or the error.
 sword open_transaction(Conn *c, Error *e);
@@ -315,6 +391,10 @@ void release_sql(Stmt *st);
 // ---- dialect (dialect.cpp) ----
 extern const char kSysdateSql[];
 std::string map_dialect(std::string_view text);
+// The same for the server: SYSDATE, DELETE's FROM, the word offset quoted,
+// and a query of one table gets its rows in insertion order (by `order`).
+// `tail` is set where a second statement begins, or npos.
+std::string map_dialect_server(std::string_view text, const char *sysdate, const char *order, size_t &tail);
 
 // Recognises "INSERT INTO t VALUES (literals)" in two steps: the head up to
 // the "(" (the table as written; 0 when the text has another form), then
@@ -328,6 +408,9 @@ void literal_insert_key(std::string_view table, const std::vector<Literal> &vals
 // ---- schema texts (generated at build time) ----
 extern const unsigned char kSchemaVersioned[];
 extern const unsigned char kVersionIndexes[];
+// The same, translated for the server.
+extern const unsigned char kServerSchemaVersioned[];
+extern const unsigned char kServerVersionIndexes[];
 // The older, unversioned layout, derived from the versioned schema text.
 std::string older_schema(std::string_view versioned);
 // Gives a repository of the layout `schema` the indexes of that text it

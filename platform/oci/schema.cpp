@@ -36,7 +36,10 @@ std::string older_column(std::string_view line) {
     std::string_view body = trim_right(line.substr(0, std::min(marker, line.find("--"))));
     if (marker == std::string_view::npos) return std::string(body);
     std::string_view type = line.substr(marker + kOlderType.size());
-    std::string column(body.substr(0, body.find_last_of(' ') + 1));
+    // The name and its padding, then the older type in place of the type.
+    size_t after_name = body.find(' ', first);
+    std::string column(body.substr(0, after_name == std::string_view::npos ? body.size()
+                                                                          : body.find_first_not_of(' ', after_name)));
     column.append(type);
     return column;
 }

@@ -20,18 +20,6 @@ std::atomic<int> g_expected_layout{OCIX_LAYOUT_VERSIONED};
 // milliseconds), then give up with an error rather than hang.
 constexpr int kBusyTimeoutMs = 60000;
 
-int busy_timeout_ms() {
-    const char *env = std::getenv("NDL_BUSY_TIMEOUT_MS");
-    if (!env || !*env) return kBusyTimeoutMs;
-    char *end = nullptr;
-    long ms = std::strtol(env, &end, 10);
-    return *end || ms < 0 || ms > 3600000 ? kBusyTimeoutMs : static_cast<int>(ms);
-}
-
-const char *layout_name(int layout) {
-    return layout == OCIX_LAYOUT_VERSIONED ? "versioned" : "unversioned";
-}
-
 // NVL(a,b): a unless it is NULL.
 void nvl(sqlite3_context *ctx, int, sqlite3_value **argv) {
     sqlite3_result_value(ctx, sqlite3_value_type(argv[0]) != SQLITE_NULL ? argv[0] : argv[1]);
@@ -197,9 +185,9 @@ sword end_transaction(OCISvcCtx *svchp, OCIError *errhp, bool commit) {
     Error *e = as<Error>(errhp);
     SvcCtx *svc = as<SvcCtx>(svchp);
     return api_call(e, svc, Fault::Count, [&]() -> sword {
-        Conn *c = session_conn(svc, e);
+        Backend *c = session_conn(svc, e);
         if (!c) return OCI_ERROR;
-        return finish(*c, e, commit);
+        return c->finish(e, commit);
     });
 }
 
@@ -230,6 +218,52 @@ void settle_wal(Conn &c, bool removed) {
 }
 
 }  // namespace
+
+int busy_timeout_ms() {
+    const char *env = std::getenv("NDL_BUSY_TIMEOUT_MS");
+    if (!env || !*env) return kBusyTimeoutMs;
+    char *end = nullptr;
+    long ms = std::strtol(env, &end, 10);
+    return *end || ms < 0 || ms > 3600000 ? kBusyTimeoutMs : static_cast<int>(ms);
+}
+
+const char *layout_name(int layout) {
+    return layout == OCIX_LAYOUT_VERSIONED ? "versioned" : "unversioned";
+}
+
+sword Conn::begin(Session &, int layout, bool, Error *e) {
+    try {
+        if (!settle_layout(*this, layout, e)) return OCI_ERROR;
+        // A schema written here expired every statement prepared before
+        // it: those a failure needs at the close are prepared again
+        // while memory is there, so that they need none then.
+        renew_version(*this);
+        prepare_rollback(*this);
+    } catch (const std::bad_alloc &) {
+        // A schema half made is not left in an open transaction.
+        if (in_transaction(*this)) roll_back(*this);
+        throw;
+    }
+    failed = false;
+    return OCI_SUCCESS;
+}
+
+sword Conn::finish(Error *e, bool commit) { return ndloci::finish(*this, e, commit); }
+
+void Conn::abandon() {
+    if (in_transaction(*this)) failed = true;
+    end_cursors(*this);
+    if (in_transaction(*this)) roll_back(*this);
+}
+
+void Conn::release(Stmt *st) {
+    if (st->sql) sqlite3_finalize(st->sql);
+    users.erase(st);
+    st->sql = nullptr;
+    st->conn = nullptr;
+    st->query = false;
+    st->cursor = Cursor::None;
+}
 
 Conn::~Conn() {
     for (Stmt *st : users) {
@@ -273,14 +307,12 @@ Server::~Server() = default;
 
 Session::~Session() {
     if (active && server && server->conn) {
-        if (in_transaction(*server->conn)) server->conn->failed = true;
-        end_cursors(*server->conn);
-        if (in_transaction(*server->conn)) roll_back(*server->conn);
+        server->conn->abandon();
         server->conn->active = nullptr;
     }
 }
 
-Conn *session_conn(SvcCtx *svc, Error *e) {
+Backend *session_conn(SvcCtx *svc, Error *e) {
     Server *srv = as<Server>(svc->server);
     if (!srv || !srv->conn || !srv->conn->active) {
         fail(e, kErrLogon, "not logged on: no session has begun on this service context");
@@ -302,8 +334,7 @@ sword open_transaction(Conn *c, Error *e) {
 }
 
 void release_sql(Stmt *st) {
-    if (st->sql) sqlite3_finalize(st->sql);
-    if (st->conn) st->conn->users.erase(st);
+    if (st->conn) return st->conn->release(st);
     st->sql = nullptr;
     st->conn = nullptr;
     st->query = false;
@@ -330,7 +361,10 @@ sword OCIServerAttach(OCIServer *srvhp, OCIError *errhp, const text *dblink, sb4
             std::string path = dblink && dblink_len > 0
                                    ? std::string(reinterpret_cast<const char *>(dblink), dblink_len)
                                    : default_repository();
-            srv->conn = open_repository(path, srv->attach_error);
+            if (server_repository(path))
+                srv->conn = open_server_repository(path);
+            else
+                srv->conn = open_repository(path, srv->attach_error);
         } catch (const std::bad_alloc &) {
             // What the session begin reports after it.
             srv->attach_error.assign(kOutOfMemory);
@@ -342,7 +376,7 @@ sword OCIServerAttach(OCIServer *srvhp, OCIError *errhp, const text *dblink, sb4
     });
 }
 
-sword OCISessionBegin(OCISvcCtx *svchp, OCIError *errhp, OCISession *usrhp, ub4, ub4) {
+sword OCISessionBegin(OCISvcCtx *svchp, OCIError *errhp, OCISession *usrhp, ub4 credt, ub4) {
     SvcCtx *svc = as<SvcCtx>(svchp);
     Error *e = as<Error>(errhp);
     Session *ses = as<Session>(usrhp);
@@ -353,23 +387,11 @@ sword OCISessionBegin(OCISvcCtx *svchp, OCIError *errhp, OCISession *usrhp, ub4,
             return fail(e, kErrLogon, srv->attach_tried ? srv->attach_error : "the server handle was never attached");
         if (ses->active) return fail(e, kErrLogon, "the session has already begun");
         if (srv->conn->active) return fail(e, kErrLogon, "another session is active on this server");
-        Conn &c = *srv->conn;
-        try {
-            if (!settle_layout(c, g_expected_layout.load(), e)) return OCI_ERROR;
-            // A schema written here expired every statement prepared before
-            // it: those a failure needs at the close are prepared again
-            // while memory is there, so that they need none then.
-            renew_version(c);
-            prepare_rollback(c);
-        } catch (const std::bad_alloc &) {
-            // A schema half made is not left in an open transaction.
-            if (in_transaction(c)) roll_back(c);
-            throw;
-        }
+        Backend &c = *srv->conn;
+        if (sword r = c.begin(*ses, g_expected_layout.load(), credt == OCI_CRED_EXT, e)) return r;
         ses->active = true;
         ses->server = srv;
         c.active = ses;
-        c.failed = false;
         svc->session = ses;  // whether or not the caller sets it afterwards
         return OCI_SUCCESS;
     });
@@ -381,12 +403,22 @@ sword OCISessionEnd(OCISvcCtx *svchp, OCIError *errhp, OCISession *usrhp, ub4) {
     Session *ses = as<Session>(usrhp ? static_cast<const void *>(usrhp) : svc ? svc->session : nullptr);
     return api_call(e, svc && ses, Fault::Count, [&]() -> sword {
         if (!ses->active) return fail(e, kErrLogon, "the session is not active");
-        Conn &c = *ses->server->conn;
-        if (sword r = finish(c, e, true); r != OCI_SUCCESS) return r;
+        Backend &c = *ses->server->conn;
+        if (sword r = c.finish(e, true); r != OCI_SUCCESS) return r;
         ses->active = false;
         ses->server = nullptr;
         c.active = nullptr;
         return OCI_SUCCESS;
+    });
+}
+
+sword ocix_sync(OCISvcCtx *svchp, OCIError *errhp) {
+    Error *e = as<Error>(errhp);
+    SvcCtx *svc = as<SvcCtx>(svchp);
+    return api_call(e, svc, Fault::Count, [&]() -> sword {
+        Backend *c = session_conn(svc, e);
+        if (!c) return OCI_ERROR;
+        return c->sync(e);
     });
 }
 

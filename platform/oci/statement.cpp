@@ -56,22 +56,21 @@ bool number_text(const char *p, double &v) {
     return true;
 }
 
-// Why a column value does not fit SQLT_INT, or null when it does.
-const char *int32_problem(sqlite3_stmt *s, int col, int type, int32_t &out) {
-    double v = 0;
-    if (type == SQLITE_INTEGER) {
-        sqlite3_int64 i = sqlite3_column_int64(s, col);
-        if (i < INT32_MIN || i > INT32_MAX) return "is out of the 32-bit range";
-        out = static_cast<int32_t>(i);
+// Why a value does not fit SQLT_INT, or null when it does.
+const char *int32_problem(const Cell &v, int32_t &out) {
+    double d = 0;
+    if (v.kind == Cell::Int) {
+        if (v.i < INT32_MIN || v.i > INT32_MAX) return "is out of the 32-bit range";
+        out = static_cast<int32_t>(v.i);
         return nullptr;
     }
-    if (type == SQLITE_FLOAT)
-        v = sqlite3_column_double(s, col);
-    else if (type != SQLITE_TEXT || !number_text(reinterpret_cast<const char *>(sqlite3_column_text(s, col)), v))
+    if (v.kind == Cell::Real)
+        d = v.r;
+    else if (v.kind != Cell::Text || !number_text(v.text, d))
         return "is not a number";
-    if (!std::isfinite(v) || v != std::trunc(v)) return "is not an integer";
-    if (v < -2147483648.0 || v > 2147483647.0) return "is out of the 32-bit range";
-    out = static_cast<int32_t>(v);
+    if (!std::isfinite(d) || d != std::trunc(d)) return "is not an integer";
+    if (d < -2147483648.0 || d > 2147483647.0) return "is out of the 32-bit range";
+    out = static_cast<int32_t>(d);
     return nullptr;
 }
 
@@ -81,49 +80,87 @@ size_t real_text(double v, char *buf, size_t size) {
     return static_cast<size_t>(std::clamp(n, 0, static_cast<int>(size) - 1));
 }
 
+Cell sqlite_cell(sqlite3_stmt *s, int col) {
+    Cell v;
+    v.stmt = s;
+    v.col = col;
+    switch (sqlite3_column_type(s, col)) {
+    case SQLITE_NULL: v.kind = Cell::Null; break;
+    case SQLITE_INTEGER: v.kind = Cell::Int; v.i = sqlite3_column_int64(s, col); break;
+    case SQLITE_FLOAT: v.kind = Cell::Real; v.r = sqlite3_column_double(s, col); break;
+    default:
+        v.kind = Cell::Text;
+        v.text = reinterpret_cast<const char *>(sqlite3_column_text(s, col));
+        v.len = v.text ? static_cast<size_t>(sqlite3_column_bytes(s, col)) : 0;
+        if (!v.text) v.text = "";
+    }
+    return v;
+}
+
 // Copies the current row into the defines.
 sword deliver(Stmt *st, Error *e) {
     sqlite3_stmt *s = st->sql;
-    ub4 cut = 0;
-    for (Define *d : st->defines) {
-        int col = static_cast<int>(d->pos - 1);
-        int type = sqlite3_column_type(s, col);
-        if (type == SQLITE_NULL)
-            return fail(e, kErrNullFetch, format("fetched column value is NULL (position %u)", d->pos));
-        if (d->dty == SQLT_INT) {
-            int32_t v = 0;
-            if (const char *why = int32_problem(s, col, type, v)) {
-                const char *shown = reinterpret_cast<const char *>(sqlite3_column_text(s, col));
-                return fail(e, kErrNumber, format("fetched value \"%.60s\" at position %u %s for a 4-byte integer",
-                                                  shown ? shown : "", d->pos, why));
+    return deliver_cells(st, e, [s](int col) { return sqlite_cell(s, col); });
+}
+
+}  // namespace
+
+sword define_value(Define *d, const Cell &v, Error *e, ub4 &cut) {
+    if (v.kind == Cell::Null)
+        return fail(e, kErrNullFetch, format("fetched column value is NULL (position %u)", d->pos));
+    char num[48];
+    if (d->dty == SQLT_INT) {
+        int32_t n = 0;
+        if (const char *why = int32_problem(v, n)) {
+            const char *shown = v.text;
+            if (v.stmt) {
+                shown = reinterpret_cast<const char *>(sqlite3_column_text(v.stmt, v.col));
+            } else if (v.kind == Cell::Int) {
+                std::snprintf(num, sizeof num, "%lld", static_cast<long long>(v.i));
+                shown = num;
+            } else if (v.kind == Cell::Real) {
+                real_text(v.r, num, sizeof num);
+                shown = num;
             }
-            std::memcpy(d->buf, &v, sizeof v);
-            continue;
+            return fail(e, kErrNumber, format("fetched value \"%.60s\" at position %u %s for a 4-byte integer",
+                                              shown ? shown : "", d->pos, why));
         }
-        char num[48];
-        const char *p = num;
-        size_t len;
-        if (type == SQLITE_INTEGER) {
-            len = static_cast<size_t>(
-                std::snprintf(num, sizeof num, "%lld", static_cast<long long>(sqlite3_column_int64(s, col))));
-        } else if (type == SQLITE_FLOAT) {
-            len = real_text(sqlite3_column_double(s, col), num, sizeof num);
-        } else {
-            p = reinterpret_cast<const char *>(sqlite3_column_text(s, col));
-            len = p ? static_cast<size_t>(sqlite3_column_bytes(s, col)) : 0;
-            if (!p) p = "";
-        }
-        size_t room = static_cast<size_t>(d->size) - 1;
-        if (len > room) {
-            len = room;
-            if (!cut) cut = d->pos;
-        }
-        std::memcpy(d->buf, p, len);
-        static_cast<char *>(d->buf)[len] = 0;
+        std::memcpy(d->buf, &n, sizeof n);
+        return OCI_SUCCESS;
     }
+    const char *p = num;
+    size_t len;
+    if (v.kind == Cell::Int) {
+        len = static_cast<size_t>(std::snprintf(num, sizeof num, "%lld", static_cast<long long>(v.i)));
+    } else if (v.kind == Cell::Real) {
+        len = real_text(v.r, num, sizeof num);
+    } else {
+        p = v.text;
+        len = v.len;
+    }
+    size_t room = static_cast<size_t>(d->size) - 1;
+    if (len > room) {
+        len = room;
+        if (!cut) cut = d->pos;
+    }
+    std::memcpy(d->buf, p, len);
+    static_cast<char *>(d->buf)[len] = 0;
+    return OCI_SUCCESS;
+}
+
+sword deliver_done(Error *e, ub4 cut) {
     if (cut) return info(e, kErrTruncated, format("fetched column value was truncated (position %u)", cut));
     return OCI_SUCCESS;
 }
+
+sword check_define_positions(Stmt *st, Error *e, int ncol) {
+    for (Define *d : st->defines)
+        if (d->pos > static_cast<ub4>(ncol))
+            return fail(e, kErrUsage, format("define position %u is beyond the %d columns of the query", d->pos, ncol));
+    return OCI_SUCCESS;
+}
+
+namespace {
 
 sword step_row(Stmt *st, Error *e) {
     int rc = sqlite3_step(st->sql);
@@ -133,7 +170,7 @@ sword step_row(Stmt *st, Error *e) {
     }
     st->cursor = Cursor::Done;
     if (rc == SQLITE_DONE) return OCI_NO_DATA;
-    return fail_sql(e, st->conn->db, "");
+    return fail_sql(e, static_cast<Conn *>(st->conn)->db, "");
 }
 
 // Whether the file's texts are UTF-8: SQLite keeps a text bound
@@ -305,10 +342,7 @@ sword run_plain(Conn *c, Stmt *st, Error *e, ub4 iters) {
         sqlite3_reset(s);
         return r;
     }
-    int ncol = sqlite3_column_count(s);
-    for (Define *d : st->defines)
-        if (d->pos > static_cast<ub4>(ncol))
-            return fail(e, kErrUsage, format("define position %u is beyond the %d columns of the query", d->pos, ncol));
+    if (sword r = check_define_positions(st, e, sqlite3_column_count(s))) return r;
     if (iters == 1) return step_row(st, e);
     // Zero iterations: run the query now, so that its failures show here,
     // and keep the first row for the first fetch.
@@ -323,6 +357,18 @@ Stmt::~Stmt() {
     release_sql(this);
     drop_defines(this);
 }
+
+sword Conn::execute(Stmt *st, Error *e, ub4 iters) {
+    sword status = open_transaction(this, e);
+    if (status != OCI_SUCCESS) return status;
+    bool kept = st->sql && st->conn == this;  // executed again without a new prepare
+    if (kept || iters != 1 || !try_cached_insert(this, st->text, e, status)) status = run_plain(this, st, e, iters);
+    return status;
+}
+
+sword Conn::deliver(Stmt *st, Error *e) { return ndloci::deliver(st, e); }
+
+sword Conn::step(Stmt *st, Error *e) { return step_row(st, e); }
 
 }  // namespace ndloci
 
@@ -397,14 +443,10 @@ sword OCIStmtExecute(OCISvcCtx *svchp, OCIStmt *stmtp, OCIError *errhp, ub4 iter
     return api_call(e, svc && st, Fault::Execute, [&]() -> sword {
         if (!st->prepared) return fail(e, kErrUsage, "the statement was executed before it was prepared");
         if (iters > 1) return fail(e, kErrUsage, "iteration counts above 1 are not supported");
-        Conn *c = session_conn(svc, e);
+        Backend *c = session_conn(svc, e);
         if (!c) return OCI_ERROR;
         st->cursor = Cursor::None;
-        sword status = open_transaction(c, e);
-        if (status != OCI_SUCCESS) return status;
-        bool kept = st->sql && st->conn == c;  // executed again without a new prepare
-        if (kept || iters != 1 || !try_cached_insert(c, st->text, e, status)) status = run_plain(c, st, e, iters);
-        return status;
+        return c->execute(st, e, iters);
     });
 }
 
@@ -418,10 +460,10 @@ sword OCIStmtFetch(OCIStmt *stmtp, OCIError *errhp, ub4 nrows, ub2 orientation, 
         switch (st->cursor) {
         case Cursor::None: return fail(e, kErrUsage, "fetch out of sequence: no query was executed");
         case Cursor::Done: return OCI_NO_DATA;
-        case Cursor::Pending: st->cursor = Cursor::Open; return deliver(st, e);
+        case Cursor::Pending: st->cursor = Cursor::Open; return st->conn->deliver(st, e);
         case Cursor::Open: break;
         }
-        return step_row(st, e);
+        return st->conn->step(st, e);
     });
 }
 

@@ -23,7 +23,9 @@ int main(int argc, char **argv) {
         std::fprintf(stderr, "usage: oci_child DB [--end] STATEMENT...\n");
         return 2;
     }
-    client = new Logon(argv[1]);
+    // A server repository's account is in its name.
+    bool server = std::strncmp(argv[1], "postgres", 8) == 0 || std::strncmp(argv[1], "pg:", 3) == 0;
+    client = new Logon(argv[1], OCIX_LAYOUT_VERSIONED, server ? OCI_CRED_EXT : OCI_CRED_RDBMS);
     std::printf("begin: %d %s\n", client->begin_status, client->begin_error.c_str());
     bool end = false;
     for (int i = 2; i < argc; ++i) {

@@ -23,9 +23,11 @@ struct TempDir {
 };
 
 // The logon sequence of the command-line loader: the session attribute is
-// set after the session began.
+// set after the session began. `credt` OCI_CRED_EXT takes a server
+// repository's account from its name, as the host does.
 struct Logon {
-    explicit Logon(const std::string &db, int layout = OCIX_LAYOUT_VERSIONED) {
+    explicit Logon(const std::string &db, int layout = OCIX_LAYOUT_VERSIONED, ub4 credt = OCI_CRED_RDBMS,
+                   const std::string &user = "tester", const std::string &password = "secret") {
         OCIInitialize(OCI_DEFAULT, nullptr, nullptr, nullptr, nullptr);
         OCIEnvInit(&env, OCI_DEFAULT, 0, nullptr);
         OCIHandleAlloc(env, reinterpret_cast<dvoid **>(&err), OCI_HTYPE_ERROR, 0, nullptr);
@@ -36,10 +38,12 @@ struct Logon {
                                         static_cast<sb4>(db.size()), OCI_DEFAULT);
         OCIAttrSet(svc, OCI_HTYPE_SVCCTX, srv, 0, OCI_ATTR_SERVER, err);
         OCIHandleAlloc(env, reinterpret_cast<dvoid **>(&ses), OCI_HTYPE_SESSION, 0, nullptr);
-        OCIAttrSet(ses, OCI_HTYPE_SESSION, const_cast<char *>("tester"), 6, OCI_ATTR_USERNAME, err);
-        OCIAttrSet(ses, OCI_HTYPE_SESSION, const_cast<char *>("secret"), 6, OCI_ATTR_PASSWORD, err);
+        OCIAttrSet(ses, OCI_HTYPE_SESSION, const_cast<char *>(user.c_str()), static_cast<ub4>(user.size()),
+                   OCI_ATTR_USERNAME, err);
+        OCIAttrSet(ses, OCI_HTYPE_SESSION, const_cast<char *>(password.c_str()), static_cast<ub4>(password.size()),
+                   OCI_ATTR_PASSWORD, err);
         ocix_expect_layout(layout);
-        begin_status = OCISessionBegin(svc, err, ses, OCI_CRED_RDBMS, OCI_DEFAULT);
+        begin_status = OCISessionBegin(svc, err, ses, credt, OCI_DEFAULT);
         begin_error = error();
         OCIAttrSet(svc, OCI_HTYPE_SVCCTX, ses, 0, OCI_ATTR_SESSION, err);
     }
