@@ -51,7 +51,7 @@ inline bool on_server_backend() {
         const char *b = std::getenv("NDL_TEST_BACKEND");
         if (b && std::string(b) == "pg") return true;
         std::string args = read_text("/proc/self/cmdline");
-        return args.find(std::string("\0--ndl-backend=pg\0", 19)) != std::string::npos;
+        return args.find(std::string("\0--ndl-backend=pg\0", 18)) != std::string::npos;
     }();
     return server;
 }
@@ -251,10 +251,16 @@ inline std::string repository_dump(const std::string &db, bool insertion_order =
         }
         return dump;
     }
-    std::string dump;
+    // By their names in lower case, as the server sorts them.
+    std::vector<std::pair<std::string, std::string>> tables;
     for (const std::string &table : repository_tables(db)) {
         std::string lower = table;
         for (char &c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        tables.emplace_back(lower, table);
+    }
+    std::sort(tables.begin(), tables.end());
+    std::string dump;
+    for (const auto &[lower, table] : tables) {
         dump += "== " + lower + "\n";
         std::vector<std::string> rows =
             query_rows(db, "SELECT * FROM " + table + (insertion_order ? " ORDER BY rowid" : ""));
@@ -331,6 +337,21 @@ private:
     bool ok_ = false;
 };
 
+// Gives the repository of session S its schema: SQLite makes it at the
+// logon, the server with the first statement (in the transaction that the
+// session's end commits).
+inline bool make_schema(extproc::Session &s) {
+    const extproc::Session::Handles &h = s.handles();
+    OCIStmt *st = nullptr;
+    const char query[] = "SELECT count(*) FROM networks";
+    bool ok = OCIHandleAlloc(h.env, reinterpret_cast<dvoid **>(&st), OCI_HTYPE_STMT, 0, nullptr) == OCI_SUCCESS &&
+              OCIStmtPrepare(st, h.err, reinterpret_cast<const text *>(query), sizeof query - 1, OCI_NTV_SYNTAX,
+                             OCI_DEFAULT) == OCI_SUCCESS &&
+              OCIStmtExecute(h.svc, st, h.err, 0, 0, nullptr, nullptr, OCI_DEFAULT) == OCI_SUCCESS;
+    if (st) OCIHandleFree(st, OCI_HTYPE_STMT);
+    return ok;
+}
+
 class RepoTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -340,8 +361,9 @@ protected:
         if (on_server_backend() && !pg_server_available()) GTEST_SKIP() << "no test server (PGHOST, PGPORT)";
         db = fresh_repository(dir);
         ASSERT_FALSE(db.empty());
-        extproc::Session s(db);  // a new repository gets its schema
+        extproc::Session s(db);
         ASSERT_TRUE(s.ok()) << s.error();
+        ASSERT_TRUE(make_schema(s));
     }
     void TearDown() override {
         clear_faults();
