@@ -87,22 +87,30 @@ inline std::string server_copy(const std::string &repository) {
     return uri_for(name);
 }
 
+// A repository is there: its file, or on the server its schema.
+inline bool repository_exists(const std::string &name);
+
 // Gives back what fresh_repository made on the server; a file goes with
 // its folder.
 inline void drop_repository(const std::string &name) {
     if (is_server_repository(name)) pg_drop_database(name);
 }
 
-// cfgload's connection id for REPOSITORY, and the account it logs on with:
-// a file's path, or pg:DBNAME on the test server.
-inline std::string connection_id(const std::string &repository) {
-    return is_server_repository(repository) ? "pg:" + pg_server_detail::dbname_of(repository) : repository;
+// The account a logon takes: on SQLite any, on the server the test
+// server's own.
+inline std::string account_user() {
+    return on_server_backend() ? pg_server_detail::env("NDL_TEST_PG_USER") : "scott";
 }
-inline std::string login_for(const std::string &repository, const std::string &user = "scott",
-                             const std::string &password = "tiger") {
-    if (!is_server_repository(repository)) return user + "/" + password + "/" + repository;
-    return pg_server_detail::env("NDL_TEST_PG_USER") + "/" + pg_server_detail::env("NDL_TEST_PG_PASSWORD") + "/" +
-           connection_id(repository);
+inline std::string account() {
+    return on_server_backend() ? account_user() + "/" + pg_server_detail::env("NDL_TEST_PG_PASSWORD") : "scott/tiger";
+}
+
+// cfgload's login for REPOSITORY: the account and the connection id, a
+// file's name in the working folder, or pg:DBNAME on the test server.
+inline std::string login_for(const std::string &repository) {
+    return account() + "/" +
+           (is_server_repository(repository) ? "pg:" + pg_server_detail::dbname_of(repository)
+                                             : std::filesystem::path(repository).filename().string());
 }
 
 // A test that only means something on SQLite (its file, -wal, PRAGMA, query
@@ -268,6 +276,10 @@ inline std::string repository_dump(const std::string &db, bool insertion_order =
         for (const std::string &row : rows) dump += row + "\n";
     }
     return dump;
+}
+
+inline bool repository_exists(const std::string &name) {
+    return is_server_repository(name) ? !repository_tables(name).empty() : std::filesystem::exists(name);
 }
 
 // A date stored by SYSDATE differs from run to run and between backends:
