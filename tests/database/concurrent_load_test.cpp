@@ -45,7 +45,7 @@ TEST_F(ConcurrentLoad, LoadsStartedTogetherAreAllStored) {
 
     std::vector<FILE *> loads;
     for (const std::string &f : files) {
-        std::string cmd = std::string(NDL_BIN_DIR) + "/extproc --repository " + db + " parse --dir " + dir +
+        std::string cmd = std::string(NDL_BIN_DIR) + "/extproc --repository '" + db + "' parse --dir " + dir +
                           " --files " + f + " 2>&1";
         loads.push_back(popen(cmd.c_str(), "r"));
         ASSERT_NE(loads.back(), nullptr);

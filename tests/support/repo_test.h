@@ -163,7 +163,7 @@ inline std::string server_columns(const std::string &db, const std::string &tabl
 // server's own column.
 inline std::string server_query(const std::string &db, std::string query) {
     query = replace_word(query, "sqlite_master",
-                         std::string("(SELECT upper(table_name) AS name, 'table' AS type FROM information_schema.tables "
+                         std::string("(SELECT table_name AS name, 'table' AS type FROM information_schema.tables "
                                      "WHERE table_schema = current_schema() AND table_type = 'BASE TABLE' AND "
                                      "table_name NOT LIKE '") +
                              kServerOwnPrefix + "') AS sqlite_master");
