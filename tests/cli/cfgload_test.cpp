@@ -165,7 +165,9 @@ TEST_F(Cfgload, ModesPlainOverwriteAndOverwritedata) {
               (std::vector<std::string>{"1|SMALL|O'Brien Labs"}));
     EXPECT_EQ(rows("SELECT addresspoolname, startaddress FROM ipaddresspools"),
               (std::vector<std::string>{"P1|10.0.0.1"}));
-    if (!on_server_backend()) EXPECT_EQ(rows("PRAGMA user_version"), (std::vector<std::string>{"2"})) << "the older layout";
+    if (!on_server_backend()) {
+        EXPECT_EQ(rows("PRAGMA user_version"), (std::vector<std::string>{"2"})) << "the older layout";
+    }
 
     // A stored network takes its TOPOLOGY again only in a mode that allows it.
     r = load("small.ndl");
