@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds with AddressSanitizer and
-# UndefinedBehaviorSanitizer, and runs every test; then, in a plain build of
+# UndefinedBehaviorSanitizer, and runs every test, the end-to-end suites on
+# SQLite and again on a private PostgreSQL cluster; then, in a plain build of
 # just what they need, the loads under an address-space limit, which skip
 # themselves in the sanitized one, and the loads with C allocations failing.
 set -euo pipefail
 cd "$(dirname "$0")"
 # The tests, their reference runs in Python, and the README's commands,
-# which read the repository with the SQLite shell.
-scripts/deps.sh gtest python3 sqlite3
+# which read the repository with the SQLite shell; the server for the
+# suites' second run.
+scripts/deps.sh gtest python3 sqlite3 pgserver
 # NDL_JOBS caps the parallel jobs of the builds and the tests (every core
 # by default).
 jobs=${NDL_JOBS:-$(nproc)}
@@ -32,6 +34,11 @@ cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DNDL_SANITIZE=ON -DN
 cmake --build build-asan
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+# The cluster is stopped and its folder removed however the tests end.
+cluster=$(mktemp -d /tmp/ndl-pg-XXXXXX)
+here=$PWD
+trap '"$here/scripts/pg-cluster.sh" stop "$cluster"' EXIT
+eval "$(scripts/pg-cluster.sh start "$cluster")"
 part build-asan
 read -r _ _ skipped < <(tally build-asan)
 echo "The $skipped tests skipped above need a build without AddressSanitizer: they run next, in the plain build."

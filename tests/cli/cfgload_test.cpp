@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -41,14 +42,34 @@ protected:
         // working directory: it cannot hold a "/".
         home = fs::current_path();
         fs::current_path(dir);
-        db = dir + "/repo.db";
-        login = "scott/tiger/repo.db";
+        if (on_server_backend() && !pg_server_available()) GTEST_SKIP() << "no test server (PGHOST, PGPORT)";
+        db = fresh("repo.db");
+        login = login_for(db);
     }
     void TearDown() override {
         unsetenv("NDL_OCI_FAULT");
         unsetenv("NDL_REPOSITORY");
+        for (const std::string &r : made) drop_repository(r);
         fs::current_path(home);
         fs::remove_all(dir);
+    }
+
+    // A new repository: the file NAME of the test's folder, or a database on
+    // the server, dropped at the end.
+    std::string fresh(const std::string &name) { return made.emplace_back(fresh_repository(dir, name)); }
+    // What a session of the test's own left in a repository it made (the
+    // server makes the schema with the first statement).
+    static void give_schema(const std::string &repository) {
+        extproc::Session s(repository);
+        ASSERT_TRUE(s.ok()) << s.error();
+        ASSERT_TRUE(make_schema(s));
+    }
+    std::string connected() const { return "Connected to ORACLE as " + account_user() + "\n"; }
+    // The test's folder holds the repository's file, or nothing on the server.
+    std::vector<std::string> with_repository(std::vector<std::string> names) const {
+        if (!on_server_backend()) names.push_back(fs::path(db).filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
     }
 
     ProgramRun cfgload(std::vector<std::string> args) { return run_program(kCfgload, std::move(args)); }
@@ -69,6 +90,7 @@ protected:
 
     fs::path home;
     std::string dir, db, login;
+    std::vector<std::string> made;
 };
 
 TEST_F(Cfgload, UsageTextsAndRefusedArguments) {
@@ -113,36 +135,39 @@ TEST_F(Cfgload, OpenFailuresGoToStandardErrorBeforeTheLogon) {
     r = load("small.ndl", {"createfile", dir + "/no/such/dir/out"});
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.err, "open failed for " + dir + "/no/such/dir/out.sql\n");
-    EXPECT_FALSE(fs::exists(db)) << "the load file is opened before the logon";
+    EXPECT_FALSE(repository_exists(db)) << "the load file is opened before the logon";
 }
 
 TEST_F(Cfgload, LoginSplitsAtEverySlashAndDefaultsToTheClientDatabase) {
     // A fourth part is ignored.
-    ProgramRun r = cfgload({kData + "small.ndl", "scott/tiger/repo.db/extra"});
+    ProgramRun r = cfgload({kData + "small.ndl", login + "/extra"});
     EXPECT_EQ(r.status, 0) << r.out;
-    EXPECT_EQ(r.out.substr(0, 26), "Connected to ORACLE as sco");
+    EXPECT_EQ(r.out.substr(0, 26), connected().substr(0, 26));
     // No connection id, with or without the trailing slash: $NDL_REPOSITORY.
-    std::string other = dir + "/default.db";
+    std::string other = fresh("default.db");
     setenv("NDL_REPOSITORY", other.c_str(), 1);
-    for (const char *user : {"u/p", "u/p/"}) {
-        r = cfgload({kData + "small.ndl", user, "overwrite"});
+    const std::string user = on_server_backend() ? account() : "u/p";
+    for (const std::string &as : {user, user + "/"}) {
+        r = cfgload({kData + "small.ndl", as, "overwrite"});
         EXPECT_EQ(r.status, 0) << r.out;
-        EXPECT_NE(r.out.find("Connected to ORACLE as u\n"), std::string::npos);
+        EXPECT_NE(r.out.find("Connected to ORACLE as " + user.substr(0, user.find('/')) + "\n"), std::string::npos);
     }
-    EXPECT_TRUE(fs::exists(other));
+    EXPECT_TRUE(repository_exists(other));
 }
 
 TEST_F(Cfgload, ModesPlainOverwriteAndOverwritedata) {
     ProgramRun r = load("small.ndl");
     ASSERT_EQ(r.status, 0) << r.out;
-    EXPECT_EQ(r.out, "Connected to ORACLE as scott\nfile  successfully loaded \n");
+    EXPECT_EQ(r.out, connected() + "file  successfully loaded \n");
     // The run closed its repository: the file alone holds what it stored.
-    EXPECT_EQ(files(), (std::vector<std::string>{"repo.db"}));
+    EXPECT_EQ(files(), with_repository({}));
     EXPECT_EQ(rows("SELECT networkid, networkname, organization FROM networks"),
               (std::vector<std::string>{"1|SMALL|O'Brien Labs"}));
     EXPECT_EQ(rows("SELECT addresspoolname, startaddress FROM ipaddresspools"),
               (std::vector<std::string>{"P1|10.0.0.1"}));
-    EXPECT_EQ(rows("PRAGMA user_version"), (std::vector<std::string>{"2"})) << "the older layout";
+    if (!on_server_backend()) {
+        EXPECT_EQ(rows("PRAGMA user_version"), (std::vector<std::string>{"2"})) << "the older layout";
+    }
 
     // A stored network takes its TOPOLOGY again only in a mode that allows it.
     r = load("small.ndl");
@@ -202,14 +227,17 @@ TEST_F(Cfgload, FailedParseAndFailedWriteCommitNothing) {
 
     // A write that fails part-way: the rows written before it stay
     // uncommitted and go with the process.
-    sql("CREATE TRIGGER refuse AFTER DELETE ON IPADDRESSPOOLS BEGIN SELECT RAISE(ABORT, 'refused here'); END");
+    sql(on_server_backend()
+            ? "CREATE FUNCTION refuse() RETURNS trigger LANGUAGE plpgsql AS $$BEGIN RAISE EXCEPTION 'refused here'; "
+              "END$$; CREATE TRIGGER refuse AFTER DELETE ON IPADDRESSPOOLS FOR EACH ROW EXECUTE FUNCTION refuse()"
+            : "CREATE TRIGGER refuse AFTER DELETE ON IPADDRESSPOOLS BEGIN SELECT RAISE(ABORT, 'refused here'); END");
     r = load("small.ndl", {"overwrite"});
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.out.find("Error table IPADDRESSPOOLS - "), std::string::npos) << r.out;
     EXPECT_EQ(r.out.substr(r.out.size() - 23), "EXITING DUE TO ERRORS.\n");
     EXPECT_EQ(rows("SELECT * FROM domainvariables"), before);
     EXPECT_EQ(rows("SELECT count(*) FROM ipaddresspools"), (std::vector<std::string>{"1"}));
-    sql("DROP TRIGGER refuse");
+    sql(on_server_backend() ? "DROP TRIGGER refuse ON IPADDRESSPOOLS" : "DROP TRIGGER refuse");
 
     // A commit that fails is a failed run, not a success.
     setenv("NDL_OCI_FAULT", "commit:1", 1);
@@ -223,7 +251,7 @@ TEST_F(Cfgload, FailedParseAndFailedWriteCommitNothing) {
 TEST_F(Cfgload, LoadFileIsTheGoldenTextAndNothingIsExecuted) {
     ProgramRun r = load("small.ndl", {"createfile", dir + "/out"});
     ASSERT_EQ(r.status, 0) << r.out;
-    EXPECT_EQ(r.out, "Connected to ORACLE as scott\nLoad file " + dir +
+    EXPECT_EQ(r.out, connected() + "Load file " + dir +
                          "/out.sql successfully created \nLoad the file using sqlplus utility.\n");
     EXPECT_EQ(read_text(dir + "/out.sql"), read_text(kData + "small.sql"));
     EXPECT_EQ(rows("SELECT count(*) FROM networks"), (std::vector<std::string>{"0"}));
@@ -304,6 +332,7 @@ TEST_F(Cfgload, AFailedRunLeavesNoNewRepositoryNorLoadFile) {
         EXPECT_EQ(r.out.find("successfully"), std::string::npos) << r.out;
         EXPECT_EQ(r.err.find("must stay beside it"), std::string::npos) << r.err;
         EXPECT_EQ(files(), std::vector<std::string>{"bom.ndl"});
+        EXPECT_FALSE(repository_exists(db));
     }
 }
 
@@ -329,18 +358,15 @@ TEST_F(Cfgload, FailedRunsLeaveNoLoadFile) {
 }
 
 TEST_F(Cfgload, EachLoaderRefusesTheOtherLayout) {
-    {
-        extproc::Session versioned(db);  // the library's layout
-        ASSERT_TRUE(versioned.ok()) << versioned.error();
-    }
+    ASSERT_NO_FATAL_FAILURE(give_schema(db));  // the library's layout
     ProgramRun r = load("small.ndl");
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.out.find("has the versioned layout; this program expects the unversioned layout"), std::string::npos)
         << r.out;
     EXPECT_EQ(r.out.substr(r.out.size() - 29), "Error in db initialization..\n");
 
-    std::string older = dir + "/older.db";
-    login = "scott/tiger/older.db";
+    std::string older = fresh("older.db");
+    login = login_for(older);
     ASSERT_EQ(load("small.ndl").status, 0);
     extproc::Session library(older);
     EXPECT_FALSE(library.ok());
@@ -363,7 +389,7 @@ TEST_F(Cfgload, FilterListStartNumbersAreUniquePerNodeType) {
               std::string::npos)
         << r.out;
     // The failed run made the repository: it leaves none.
-    EXPECT_FALSE(fs::exists(db));
+    EXPECT_FALSE(repository_exists(db));
 
     extproc::Session session(dir + "/lib.db");
     ASSERT_TRUE(session.ok()) << session.error();
@@ -400,13 +426,18 @@ const Loader kLoaders[] = {{"cfgload", 1}, {"extproc", 2}};
 
 class BothLoaders : public Cfgload {
 protected:
-    std::string repo(const Loader &l, const std::string &tag = "") const { return dir + "/" + l.name + tag + ".db"; }
+    // The repository of loader L (and TAG), made on first use.
+    std::string repo(const Loader &l, const std::string &tag = "") {
+        std::string &r = repos[l.name + tag];
+        if (r.empty()) r = fresh(l.name + tag + ".db");
+        return r;
+    }
     // Loads FILES (paths as given); AGAIN reloads a stored network.
     ProgramRun run(const Loader &l, const std::string &files, bool again, Stdout to = Stdout::Captured,
                    const std::string &tag = "") {
         std::string db_file = repo(l, tag);
         if (l.name == "cfgload") {
-            std::vector<std::string> args{files, "scott/tiger/" + fs::path(db_file).filename().string()};
+            std::vector<std::string> args{files, login_for(db_file)};
             if (again) args.push_back("overwrite");
             return run_program(kCfgload, args, to);
         }
@@ -414,12 +445,13 @@ protected:
         if (again) args.insert(args.end(), {"--mode", "UpdateVersion"});
         return run_program(std::string(NDL_BIN_DIR) + "/extproc", args, to);
     }
-    std::vector<std::string> stored(const Loader &l, const std::string &tag = "") const {
+    std::vector<std::string> stored(const Loader &l, const std::string &tag = "") {
         std::vector<std::string> all = query_rows(repo(l, tag), "SELECT networkname, organization FROM networks");
         for (const std::string &row : query_rows(repo(l, tag), "SELECT * FROM domainvariables ORDER BY 1, 2, 3"))
             all.push_back(row);
         return all;
     }
+    std::map<std::string, std::string> repos;
 };
 
 TEST_F(BothLoaders, ADirectoryIsAFileThatCannotBeOpened) {

@@ -1,6 +1,8 @@
 // A fresh repository in a folder of its own, loads of NDL files through the
 // host as the database calls the loader, and the stored rows read with SQL:
-// the frame of every end-to-end test of the loader.
+// the frame of every end-to-end test of the loader. With NDL_TEST_BACKEND=pg
+// in the environment each fresh repository is a fresh database on the test
+// server (pg_server.h), read through libpq, and dropped at the end.
 #ifndef NDL_TESTS_SUPPORT_REPO_TEST_H
 #define NDL_TESTS_SUPPORT_REPO_TEST_H
 
@@ -10,6 +12,8 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cctype>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -19,6 +23,7 @@
 #include "fault_hook.h"
 #include "host.h"
 #include "oci.h"
+#include "pg_server.h"
 
 // The whole content of a file, byte for byte.
 inline std::string read_text(const std::string &path) {
@@ -38,9 +43,146 @@ inline int open_fds() {
     return n;
 }
 
-// Rows of a query on the repository file `db` (which must exist), columns
-// joined by "|", NULL shown as <null>.
+// The backend this run's fresh repositories are on: the server with
+// NDL_TEST_BACKEND=pg, or --ndl-backend=pg among the test's arguments (as
+// ctest runs the suites' second registration).
+inline bool on_server_backend() {
+    static const bool server = [] {
+        const char *b = std::getenv("NDL_TEST_BACKEND");
+        if (b && std::string(b) == "pg") return true;
+        std::string args = read_text("/proc/self/cmdline");
+        return args.find(std::string("\0--ndl-backend=pg\0", 18)) != std::string::npos;
+    }();
+    return server;
+}
+
+// A repository name the layer takes for a server database.
+inline bool is_server_repository(const std::string &name) {
+    for (const char *p : {"postgresql://", "postgres://", "pg:"})
+        if (name.rfind(p, 0) == 0) return true;
+    return false;
+}
+
+// The name of the test that is running, for a database to be told by.
+inline std::string current_test_name() {
+    const ::testing::TestInfo *t = ::testing::UnitTest::GetInstance()->current_test_info();
+    return t ? std::string(t->test_suite_name()) + "." + t->name() : "test";
+}
+
+// A new repository: the file NAME in DIR (which need not exist yet), or on
+// the server a new, empty database.
+inline std::string fresh_repository(const std::string &dir, const std::string &name = "repository.db") {
+    return on_server_backend() ? pg_fresh_database(current_test_name()) : dir + "/" + name;
+}
+
+// A new server database holding what the database REPOSITORY holds (which
+// nobody may be connected to): the copy a run starts from.
+inline std::string server_copy(const std::string &repository) {
+    using namespace pg_server_detail;
+    static unsigned copies = 0;
+    std::string name = dbname_of(repository) + "_c" + std::to_string(copies++);
+    pg_run_sql(uri_for("postgres"), "DROP DATABASE IF EXISTS " + quote_ident(name));
+    pg_run_sql(uri_for("postgres"),
+               "CREATE DATABASE " + quote_ident(name) + " TEMPLATE " + quote_ident(dbname_of(repository)));
+    return uri_for(name);
+}
+
+// A repository is there: its file, or on the server its schema.
+inline bool repository_exists(const std::string &name);
+
+// Gives back what fresh_repository made on the server; a file goes with
+// its folder.
+inline void drop_repository(const std::string &name) {
+    if (is_server_repository(name)) pg_drop_database(name);
+}
+
+// The account a logon takes: on SQLite any, on the server the test
+// server's own.
+inline std::string account_user() {
+    return on_server_backend() ? pg_server_detail::env("NDL_TEST_PG_USER") : "scott";
+}
+inline std::string account() {
+    return on_server_backend() ? account_user() + "/" + pg_server_detail::env("NDL_TEST_PG_PASSWORD") : "scott/tiger";
+}
+
+// cfgload's login for REPOSITORY: the account and the connection id, a
+// file's name in the working folder, or pg:DBNAME on the test server.
+inline std::string login_for(const std::string &repository) {
+    return account() + "/" +
+           (is_server_repository(repository) ? "pg:" + pg_server_detail::dbname_of(repository)
+                                             : std::filesystem::path(repository).filename().string());
+}
+
+// A test that only means something on SQLite (its file, -wal, PRAGMA, query
+// plans) skips itself on the server, and the other way round.
+#define SKIP_UNLESS_SQLITE()                                                      \
+    do {                                                                          \
+        if (on_server_backend()) GTEST_SKIP() << "only meaningful on SQLite";     \
+    } while (0)
+#define SKIP_UNLESS_SERVER()                                                          \
+    do {                                                                              \
+        if (!on_server_backend()) GTEST_SKIP() << "only meaningful on the server";    \
+        if (!pg_server_available()) GTEST_SKIP() << "no test server (PGHOST, PGPORT)"; \
+    } while (0)
+
+// The server's own tables and column (the layout, commit tokens, the
+// insertion order that SQLite's rowid gives) start with this.
+constexpr char kServerOwnPrefix[] = "ndl\\_%";
+
+inline bool is_word_char(char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_'; }
+
+// Replaces every whole word FROM in TEXT by TO.
+inline std::string replace_word(std::string text, const std::string &from, const std::string &to) {
+    for (size_t at = 0; (at = text.find(from, at)) != std::string::npos;) {
+        bool whole = (at == 0 || !is_word_char(text[at - 1])) &&
+                     (at + from.size() == text.size() || !is_word_char(text[at + from.size()]));
+        if (!whole) {
+            at += from.size();
+            continue;
+        }
+        text.replace(at, from.size(), to);
+        at += to.size();
+    }
+    return text;
+}
+
+// The columns of TABLE that the loader wrote, in their order, quoted for a
+// select list.
+inline std::string server_columns(const std::string &db, const std::string &table) {
+    std::string list;
+    for (const std::string &c : pg_query_rows(db, "SELECT column_name FROM information_schema.columns WHERE "
+                                                  "table_schema = current_schema() AND table_name = lower('" +
+                                                      table + "') AND column_name NOT LIKE '" + kServerOwnPrefix +
+                                                      "' ORDER BY ordinal_position"))
+        list += (list.empty() ? "\"" : ", \"") + c + "\"";
+    return list.empty() ? "*" : list;
+}
+
+// The tests' SQL as the server takes it: the schema's tables as SQLite lists
+// them, rowid as the insertion order, and "SELECT * FROM TABLE" without the
+// server's own column.
+inline std::string server_query(const std::string &db, std::string query) {
+    query = replace_word(query, "sqlite_master",
+                         std::string("(SELECT table_name AS name, 'table' AS type FROM information_schema.tables "
+                                     "WHERE table_schema = current_schema() AND table_type = 'BASE TABLE' AND "
+                                     "table_name NOT LIKE '") +
+                             kServerOwnPrefix + "') AS sqlite_master");
+    query = replace_word(query, "rowid", "ndl_seq");
+    const std::string star = "SELECT * FROM ";
+    for (size_t at = 0; (at = query.find(star, at)) != std::string::npos;) {
+        size_t name = at + star.size(), end = name;
+        while (end < query.size() && is_word_char(query[end])) ++end;
+        std::string columns = server_columns(db, query.substr(name, end - name));
+        query.replace(at, star.size(), "SELECT " + columns + " FROM ");
+        at += columns.size();
+    }
+    return query;
+}
+
+// Rows of a query on the repository `db` (a file, which must exist, or a
+// server database), columns joined by "|", NULL shown as <null>.
 inline std::vector<std::string> query_rows(const std::string &db, const std::string &query) {
+    if (is_server_repository(db)) return pg_query_rows(db, server_query(db, query));
     std::vector<std::string> out;
     sqlite3 *h = nullptr;
     sqlite3_stmt *st = nullptr;
@@ -62,21 +204,111 @@ inline std::vector<std::string> query_rows(const std::string &db, const std::str
     return out;
 }
 
-// Every row of every table of the repository `db`, table by table, rows in
-// order: two dumps are equal when the stored data is.
-inline std::string repository_dump(const std::string &db) {
+// The repository's tables, by name.
+inline std::vector<std::string> repository_tables(const std::string &db) {
+    return query_rows(db, "SELECT name FROM sqlite_master WHERE type = 'table' ORDER BY name");
+}
+
+// The rows of each query of QUERIES on the server database DB, over one
+// connection (a dump would otherwise connect once per table).
+inline std::vector<std::vector<std::string>> server_rows(const std::string &db,
+                                                         const std::vector<std::string> &queries) {
+    std::vector<std::vector<std::string>> out;
+    PGconn *c = pg_server_detail::connect(db);
+    if (!c) return out;
+    for (const std::string &q : queries) {
+        std::vector<std::string> &rows = out.emplace_back();
+        PGresult *r = PQexec(c, q.c_str());
+        if (PQresultStatus(r) != PGRES_TUPLES_OK) ADD_FAILURE() << "query failed: " << q << ": " << PQerrorMessage(c);
+        for (int i = 0; PQresultStatus(r) == PGRES_TUPLES_OK && i < PQntuples(r); ++i) {
+            std::string row;
+            for (int j = 0; j < PQnfields(r); ++j)
+                row += (j ? "|" : "") + std::string(PQgetisnull(r, i, j) ? "<null>" : PQgetvalue(r, i, j));
+            rows.push_back(row);
+        }
+        PQclear(r);
+    }
+    PQfinish(c);
+    return out;
+}
+
+// Every row of every table of the repository `db`, table by table (names
+// in lower case, as both backends hold them), rows sorted, or in the order
+// they were inserted: two dumps are equal when the stored data is.
+inline std::string repository_dump(const std::string &db, bool insertion_order = false) {
+    if (is_server_repository(db)) {
+        // Each table with the columns the loader wrote, in one query.
+        std::vector<std::string> tables = server_rows(
+            db, {std::string("SELECT table_name, string_agg(quote_ident(column_name::text), ', ' ORDER BY "
+                             "ordinal_position) FROM information_schema.columns WHERE table_schema = current_schema() "
+                             "AND table_name NOT LIKE '") +
+                    kServerOwnPrefix + "' AND column_name NOT LIKE '" + kServerOwnPrefix +
+                    "' GROUP BY table_name ORDER BY table_name"})[0];
+        std::vector<std::string> queries;
+        for (const std::string &t : tables) {
+            size_t bar = t.find('|');
+            queries.push_back("SELECT " + t.substr(bar + 1) + " FROM " + t.substr(0, bar) +
+                              (insertion_order ? " ORDER BY ndl_seq" : ""));
+        }
+        std::vector<std::vector<std::string>> rows = server_rows(db, queries);
+        std::string dump;
+        for (size_t i = 0; i < tables.size() && i < rows.size(); ++i) {
+            if (!insertion_order) std::sort(rows[i].begin(), rows[i].end());
+            dump += "== " + tables[i].substr(0, tables[i].find('|')) + "\n";
+            for (const std::string &row : rows[i]) dump += row + "\n";
+        }
+        return dump;
+    }
+    // By their names in lower case, as the server sorts them.
+    std::vector<std::pair<std::string, std::string>> tables;
+    for (const std::string &table : repository_tables(db)) {
+        std::string lower = table;
+        for (char &c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        tables.emplace_back(lower, table);
+    }
+    std::sort(tables.begin(), tables.end());
     std::string dump;
-    for (const std::string &table :
-         query_rows(db, "SELECT name FROM sqlite_master WHERE type = 'table' ORDER BY name")) {
-        dump += "== " + table + "\n";
-        std::vector<std::string> rows = query_rows(db, "SELECT * FROM \"" + table + "\"");
-        std::sort(rows.begin(), rows.end());
+    for (const auto &[lower, table] : tables) {
+        dump += "== " + lower + "\n";
+        std::vector<std::string> rows =
+            query_rows(db, "SELECT * FROM " + table + (insertion_order ? " ORDER BY rowid" : ""));
+        if (!insertion_order) std::sort(rows.begin(), rows.end());
         for (const std::string &row : rows) dump += row + "\n";
     }
     return dump;
 }
 
+inline bool repository_exists(const std::string &name) {
+    return is_server_repository(name) ? !repository_tables(name).empty() : std::filesystem::exists(name);
+}
+
+// A date stored by SYSDATE differs from run to run and between backends:
+// each becomes "<time>", seconds or fractions after it too (a scan:
+// std::regex takes most of a run's time).
+inline std::string mask_dates(const std::string &dump) {
+    static constexpr char kShape[] = "dddd-dd-dd dd:dd:dd";
+    constexpr size_t kLen = sizeof kShape - 1;
+    std::string out;
+    size_t i = 0;
+    while (i < dump.size()) {
+        bool stamp = i + kLen <= dump.size();
+        for (size_t k = 0; stamp && k < kLen; ++k)
+            stamp = kShape[k] == 'd' ? std::isdigit(static_cast<unsigned char>(dump[i + k])) != 0
+                                     : dump[i + k] == kShape[k];
+        if (!stamp) {
+            out += dump[i++];
+            continue;
+        }
+        out += "<time>";
+        i += kLen;
+        if (i < dump.size() && dump[i] == '.')
+            for (++i; i < dump.size() && std::isdigit(static_cast<unsigned char>(dump[i]));) ++i;
+    }
+    return out;
+}
+
 inline void run_sql(const std::string &db, const std::string &text) {
+    if (is_server_repository(db)) return pg_run_sql(db, text);
     sqlite3 *h = nullptr;
     ASSERT_EQ(sqlite3_open(db.c_str(), &h), SQLITE_OK);
     char *err = nullptr;
@@ -85,19 +317,85 @@ inline void run_sql(const std::string &db, const std::string &text) {
     sqlite3_close(h);
 }
 
+// A reader holding a transaction open on the repository after QUERY, as a
+// designer's query tool may: loads must neither wait for it nor fail.
+class HeldReader {
+public:
+    HeldReader(const std::string &db, const std::string &query) {
+        const std::string begin = "BEGIN; " + query;
+        if (is_server_repository(db)) {
+            pg_ = pg_server_detail::connect(db);
+            PGresult *r = pg_ ? PQexec(pg_, begin.c_str()) : nullptr;
+            ok_ = r && PQresultStatus(r) == PGRES_TUPLES_OK;
+            PQclear(r);
+        } else {
+            ok_ = sqlite3_open(db.c_str(), &lite_) == SQLITE_OK &&
+                  sqlite3_exec(lite_, begin.c_str(), nullptr, nullptr, nullptr) == SQLITE_OK;
+        }
+    }
+    ~HeldReader() {
+        if (pg_) PQclear(PQexec(pg_, "COMMIT"));
+        PQfinish(pg_);
+        if (lite_) sqlite3_exec(lite_, "COMMIT", nullptr, nullptr, nullptr);
+        sqlite3_close(lite_);
+    }
+    HeldReader(const HeldReader &) = delete;
+    HeldReader &operator=(const HeldReader &) = delete;
+    bool ok() const { return ok_; }
+
+private:
+    sqlite3 *lite_ = nullptr;
+    PGconn *pg_ = nullptr;
+    bool ok_ = false;
+};
+
+// Gives the repository of session S its schema: SQLite makes it at the
+// logon, the server with the first statement (in the transaction that the
+// session's end commits).
+inline bool make_schema(extproc::Session &s) {
+    const extproc::Session::Handles &h = s.handles();
+    OCIStmt *st = nullptr;
+    const char query[] = "SELECT count(*) FROM networks";
+    bool ok = OCIHandleAlloc(h.env, reinterpret_cast<dvoid **>(&st), OCI_HTYPE_STMT, 0, nullptr) == OCI_SUCCESS &&
+              OCIStmtPrepare(st, h.err, reinterpret_cast<const text *>(query), sizeof query - 1, OCI_NTV_SYNTAX,
+                             OCI_DEFAULT) == OCI_SUCCESS &&
+              OCIStmtExecute(h.svc, st, h.err, 0, 0, nullptr, nullptr, OCI_DEFAULT) == OCI_SUCCESS;
+    if (st) OCIHandleFree(st, OCI_HTYPE_STMT);
+    return ok;
+}
+
 class RepoTest : public ::testing::Test {
 protected:
     void SetUp() override {
         char tmpl[] = "/tmp/ndl-test-XXXXXX";
         ASSERT_NE(mkdtemp(tmpl), nullptr);
         dir = tmpl;
-        db = dir + "/repository.db";
-        extproc::Session s(db);  // a new repository gets its schema
+        if (on_server_backend() && !pg_server_available()) GTEST_SKIP() << "no test server (PGHOST, PGPORT)";
+        db = fresh_repository(dir);
+        ASSERT_FALSE(db.empty());
+        extproc::Session s(db);
         ASSERT_TRUE(s.ok()) << s.error();
+        ASSERT_TRUE(make_schema(s));
     }
     void TearDown() override {
         clear_faults();
+        if (!db.empty() && !HasFailure() && !IsSkipped()) keep_stored_rows();
+        drop_repository(db);
         std::filesystem::remove_all(dir);
+    }
+
+    // What a passing test stored, in insertion order, as a file under
+    // NDL_TEST_ROWS for the comparison of the two backends. A test whose
+    // rows differ from run to run (loads racing) says so.
+    void keep_stored_rows() const {
+#ifdef NDL_TEST_ROWS
+        if (!compare_rows) return;
+        std::string name = current_test_name(), to = std::string(NDL_TEST_ROWS) + (on_server_backend() ? "/pg" : "/sqlite");
+        for (char &c : name)
+            if (c == '/') c = '_';
+        std::filesystem::create_directories(to);
+        std::ofstream(to + "/" + name, std::ios::binary) << mask_dates(repository_dump(db, true));
+#endif
     }
 
     // NDL_parsefile on FILES of the folder REPOSITORY, in a session of its
@@ -121,6 +419,7 @@ protected:
     void write_file(const std::string &name, const std::string &text) const { std::ofstream(dir + "/" + name) << text; }
 
     std::string dir, db, log;
+    bool compare_rows = true;
 };
 
 #endif

@@ -13,7 +13,9 @@
 // and each of the last few, which run after the commit,
 // NDL_SWEEP_SHARD=i/n only the ith of n shares of them
 // (scripts/alloc-sweep.sh runs every N in parallel shares),
-// NDL_SWEEP_FROM=N starts at N (default 1: the start-up too).
+// NDL_SWEEP_FROM=N starts at N (default 1: the start-up too),
+// NDL_SWEEP_STRIDE_SCALE=K widens CI's strides K times (default 5 on the
+// server, 1 on SQLite).
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -74,7 +76,7 @@ const Sweep kSweeps[] = {
     {"reload", "extproc",
      {"--repository", "@DB", "parse", "--dir", NDL_EXAMPLES, "--files", kSample, "--mode", "updateversion"},
      Base::Sample, 2, false},
-    {"cfgload", "cfgload", {NDL_EXAMPLES "/network.ndl", "ndl/ndl"}, Base::New, 1, false},
+    {"cfgload", "cfgload", {NDL_EXAMPLES "/network.ndl", "@LOGIN"}, Base::New, 1, false},
     {"subnet", "extproc", {"call", "addrkit", "C_get_next_subnw", "10.0.0.0", "8", "10.0.0.0", "24", "24"},
      Base::None, 2, true},
     {"aggregateLob", "extproc", {"call", "addrkit", "C_aggregateLob", "@@DIR/networks", "@@DIR/prefixes"},
@@ -108,6 +110,10 @@ std::string asan_options() {
 
 bool contains(const std::string &s, const char *what) { return s.find(what) != std::string::npos; }
 
+// On the server each run starts from a database of its own: CI's strides
+// are wider there.
+long stride_scale() { return std::max(1L, env_long("NDL_SWEEP_STRIDE_SCALE", on_server_backend() ? 5 : 1)); }
+
 struct Outcome {
     ProgramRun run;
     std::string bytes, dump;  // of the repository after the run
@@ -123,7 +129,9 @@ protected:
         char tmpl[] = "/tmp/ndl-sweep-XXXXXX";
         ASSERT_NE(mkdtemp(tmpl), nullptr);
         dir_ = tmpl;
-        db_ = dir_ + "/repository.db";
+        if (on_server_backend() && !pg_server_available()) GTEST_SKIP() << "no test server (PGHOST, PGPORT)";
+        server_ = on_server_backend() && GetParam().base != Base::None;
+        db_ = server_ ? fresh_repository(dir_) : dir_ + "/repository.db";
         std::ofstream(dir_ + "/networks") << "10.0.0.0 10.0.1.0";
         std::ofstream(dir_ + "/prefixes") << "24 24";
         std::ofstream(dir_ + "/used") << "10.0.0.1 10.0.0.2";
@@ -132,11 +140,17 @@ protected:
             ProgramRun r =
                 run_program(exe("extproc"), {"--repository", db_, "parse", "--dir", NDL_EXAMPLES, "--files", kSample});
             ASSERT_EQ(r.status, 0) << r.out << r.err;
-            base_ = read_text(db_);
+            if (!server_) base_ = read_text(db_);
             base_dump_ = masked_dump(db_);
         }
     }
-    void TearDown() override { std::filesystem::remove_all(dir_); }
+    void TearDown() override {
+        if (server_) {
+            drop_repository(work_);
+            drop_repository(db_);
+        }
+        std::filesystem::remove_all(dir_);
+    }
 
     static std::string exe(const std::string &program) { return std::string(NDL_BIN_DIR) + "/" + program; }
 
@@ -144,15 +158,29 @@ protected:
     Outcome run(std::vector<std::string> args, std::vector<std::string> env) {
         const Sweep &s = GetParam();
         std::filesystem::remove_all(dir_ + "/made");
+        if (server_) {
+            // A database of its own: the base's copy, or a new one.
+            drop_repository(work_);
+            work_ = s.base == Base::Sample ? server_copy(db_) : fresh_repository(dir_);
+        }
         for (const char *end : kEnds) std::filesystem::remove(work_ + end);
-        if (s.base == Base::Sample) std::ofstream(work_, std::ios::binary) << base_;
+        if (s.base == Base::Sample && !server_) std::ofstream(work_, std::ios::binary) << base_;
         for (std::string &a : args) {
             if (a == "@DB") a = work_;
+            // The default database of the environment, or the server's account.
+            if (a == "@LOGIN") a = server_ ? login_for(work_) : "ndl/ndl";
             for (size_t at; (at = a.find("@DIR")) != std::string::npos;) a.replace(at, 4, dir_);
         }
         env.push_back("NDL_REPOSITORY=" + work_);
         Outcome o;
         o.run = run_program(exe(s.program), args, Stdout::Captured, env);
+        if (server_) {
+            // The server keeps no file: a new database that holds no table
+            // is as good as none.
+            o.dump = masked_dump(work_);
+            o.file = !repository_tables(work_).empty();
+            return o;
+        }
         if (s.base != Base::None && std::filesystem::exists(work_)) {
             o.bytes = read_text(work_);
             // Unchanged bytes hold the same rows (SQLite's -wal is empty then).
@@ -235,7 +263,7 @@ protected:
     void sweep(const Shim &shim, bool lasting) {
         work_ = dir_ + "/work.db";
         SetUpShards();
-        long stride = std::max(1L, env_long("NDL_SWEEP_STRIDE", lasting ? shim.lasting : shim.once));
+        long stride = std::max(1L, env_long("NDL_SWEEP_STRIDE", (lasting ? shim.lasting : shim.once) * stride_scale()));
         ASSERT_NO_FATAL_FAILURE(measure_whole(shim));
         std::map<std::string, std::vector<std::string>> wrong;
         // Every Sth N, and each of the last ones: what runs after the commit.
@@ -264,11 +292,12 @@ protected:
         }
     }
 
+    bool server_ = false;  // the repositories are server databases
     std::string dir_, db_, base_, base_dump_;
     std::string work_ = "";
     Outcome whole_;
     long allocations_ = 0, shard_ = 0, shards_ = 1;
-    long stride_ = std::max(1L, env_long("NDL_SWEEP_STRIDE", kCiStride));
+    long stride_ = std::max(1L, env_long("NDL_SWEEP_STRIDE", kCiStride * stride_scale()));
 };
 
 TEST_P(AllocSweep, EveryAllocationFailsInTurn) { sweep(kNewShim, false); }

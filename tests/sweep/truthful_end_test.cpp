@@ -40,7 +40,8 @@ TEST_F(TruthfulEnd, ACallThatCannotReachItsLogSaysWhyOnStandardError) {
     EXPECT_NE(r.err.find("wrote nothing to its log"), std::string::npos) << r.err;
 }
 
-TEST_F(TruthfulEnd, TheWalWarningComesOnlyFromAProgramThatCommitted) {
+TEST_F(TruthfulEnd, TheSqliteWalWarningComesOnlyFromAProgramThatCommitted) {
+    SKIP_UNLESS_SQLITE();
     const std::string warning = "could not be closed whole";
     // A load refused: nothing of it committed, nothing to warn of.
     ProgramRun r = extproc("missing.ndl", {"NDL_OCI_FAULT=checkpoint:1"});

@@ -1,0 +1,162 @@
+// The sample network grown to 2,000 copies (about 30 MB, every block kind)
+// loaded by the host program into a new repository on each backend, and
+// loaded again onto it (updateversion, which reads every stored row back),
+// the backends taking turns within each iteration. Reports each backend's
+// wall time and CPU time (the client's, and on the server the cluster's
+// processes' too) and the ratios server/SQLite. The server is the one the
+// tests use: PGHOST, PGPORT, NDL_TEST_PG_USER, NDL_TEST_PG_PASSWORD, as
+// scripts/pg-cluster.sh start prints them.
+#include <benchmark/benchmark.h>
+#include <dirent.h>
+#include <libpq-fe.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "run_program.h"
+#include "sample_network.h"
+
+namespace {
+
+const std::string kBin = NDL_BIN_DIR;
+
+std::string env(const char *name) {
+    const char *v = std::getenv(name);
+    return v ? v : "";
+}
+
+std::string server_uri(const std::string &db) {
+    return "postgresql://" + env("NDL_TEST_PG_USER") + ":" + env("NDL_TEST_PG_PASSWORD") + "@/" + db +
+           "?host=" + env("PGHOST") + "&port=" + env("PGPORT");
+}
+
+bool server_sql(const std::string &sql) {
+    PGconn *c = PQconnectdb(server_uri("postgres").c_str());
+    bool ok = PQstatus(c) == CONNECTION_OK;
+    if (ok) {
+        PGresult *r = PQexec(c, sql.c_str());
+        ok = PQresultStatus(r) == PGRES_COMMAND_OK;
+        PQclear(r);
+    }
+    PQfinish(c);
+    return ok;
+}
+
+// Seconds of CPU in a /proc/PID/stat: its own, and with CHILDREN that of
+// the children it has reaped (a server's ended sessions).
+double proc_cpu(const std::string &pid, bool children) {
+    std::ifstream in("/proc/" + pid + "/stat");
+    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    size_t paren = text.rfind(')');
+    if (paren == std::string::npos) return 0;
+    std::istringstream fields(text.substr(paren + 2));
+    std::string f;
+    double ticks = 0;
+    for (int i = 3; fields >> f && i <= 17; ++i)
+        if (i == 14 || i == 15 || (children && (i == 16 || i == 17))) ticks += std::atof(f.c_str());
+    return ticks / static_cast<double>(sysconf(_SC_CLK_TCK));
+}
+
+// The cluster's CPU so far: the postmaster with its ended sessions, and
+// every process it still runs (pg-cluster.sh keeps its data in PGHOST/data).
+double server_cpu() {
+    std::ifstream pidfile(env("PGHOST") + "/data/postmaster.pid");
+    std::string master;
+    if (!(pidfile >> master)) return 0;
+    double total = proc_cpu(master, true);
+    if (DIR *d = opendir("/proc")) {
+        while (dirent *e = readdir(d)) {
+            std::string pid = e->d_name;
+            if (pid.find_first_not_of("0123456789") != std::string::npos || pid == master) continue;
+            std::ifstream st("/proc/" + pid + "/stat");
+            std::string text((std::istreambuf_iterator<char>(st)), std::istreambuf_iterator<char>());
+            size_t paren = text.rfind(')');
+            std::istringstream fields(paren == std::string::npos ? "" : text.substr(paren + 2));
+            std::string state, ppid;
+            if (fields >> state >> ppid && ppid == master) total += proc_cpu(pid, false);
+        }
+        closedir(d);
+    }
+    return total;
+}
+
+double children_cpu() {
+    rusage u{};
+    getrusage(RUSAGE_CHILDREN, &u);
+    return static_cast<double>(u.ru_utime.tv_sec + u.ru_stime.tv_sec) +
+           static_cast<double>(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
+}
+
+struct Cost {
+    double wall = 0, cpu = 0;
+};
+
+// One load of the network in DIR into REPOSITORY in MODE, added to COST;
+// false when it did not load cleanly.
+bool load(const std::string &dir, const std::string &repository, const char *mode, bool server, Cost &cost) {
+    std::string files;
+    for (const char *f : sample::kFiles) files += (files.empty() ? "" : ",") + std::string(f);
+    double cpu0 = children_cpu() + (server ? server_cpu() : 0);
+    auto t0 = std::chrono::steady_clock::now();
+    ProgramRun r = run_program(kBin + "/extproc",
+                               {"--repository", repository, "parse", "--dir", dir, "--files", files, "--mode", mode,
+                                "--raw"});
+    cost.wall += std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+    cost.cpu += children_cpu() + (server ? server_cpu() : 0) - cpu0;
+    return r.status == 0 && r.out.find("rror") == std::string::npos;
+}
+
+void BM_BothBackends(benchmark::State &state) {
+    if (env("PGHOST").empty() || env("NDL_TEST_PG_USER").empty()) {
+        state.SkipWithError("no server: eval \"$(scripts/pg-cluster.sh start DIR)\" first");
+        return;
+    }
+    char tmpl[] = "/tmp/ndl-server-bench-XXXXXX";
+    std::string dir = mkdtemp(tmpl);
+    double bytes = 0;
+    auto files = sample::network(static_cast<int>(state.range(0)));
+    for (size_t f = 0; f < files.size(); ++f) {
+        std::ofstream(dir + "/" + sample::kFiles[f], std::ios::binary) << files[f];
+        bytes += static_cast<double>(files[f].size());
+    }
+    Cost fresh[2], reload[2];  // [0] SQLite, [1] the server
+    bool ok = true;
+    for (auto _ : state) {
+        std::filesystem::remove(dir + "/bench.db");
+        const std::string name = "ndl_bench_" + std::to_string(getpid());
+        ok = server_sql("DROP DATABASE IF EXISTS " + name) && server_sql("CREATE DATABASE " + name);
+        const std::string repos[2] = {dir + "/bench.db", server_uri(name)};
+        for (int b = 0; ok && b < 2; ++b) ok = load(dir, repos[b], "initializedata", b == 1, fresh[b]);
+        for (int b = 0; ok && b < 2; ++b) ok = load(dir, repos[b], "updateversion", b == 1, reload[b]);
+        server_sql("DROP DATABASE IF EXISTS " + name);
+        if (!ok) {
+            state.SkipWithError("a load did not end cleanly");
+            break;
+        }
+    }
+    std::filesystem::remove_all(dir);
+    if (!ok || state.iterations() == 0) return;
+    double n = static_cast<double>(state.iterations());
+    state.counters["ndl_MB"] = bytes / 1e6;
+    state.counters["sqlite_fresh_s"] = fresh[0].wall / n;
+    state.counters["server_fresh_s"] = fresh[1].wall / n;
+    state.counters["fresh_wall_ratio"] = fresh[1].wall / fresh[0].wall;
+    state.counters["fresh_cpu_ratio"] = fresh[1].cpu / fresh[0].cpu;
+    state.counters["sqlite_reload_s"] = reload[0].wall / n;
+    state.counters["server_reload_s"] = reload[1].wall / n;
+    state.counters["reload_wall_ratio"] = reload[1].wall / reload[0].wall;
+    state.counters["reload_cpu_ratio"] = reload[1].cpu / reload[0].cpu;
+}
+
+BENCHMARK(BM_BothBackends)->Arg(2000)->Unit(benchmark::kSecond)->Iterations(3)->UseRealTime();
+
+}  // namespace
+
+BENCHMARK_MAIN();
