@@ -102,12 +102,31 @@ group('VARIABLE', cols="""
     uniquec               VARCHAR2(300)   T
 """, select=['displayname', 'variabletype', 'updatestatus', 'isoptional', 'minvalue?0', 'maxvalue?0', 'defaultvalue?', 'listname?', 'variablevalue?', 'uniquec?'])
 
-table('NETWORKS',
-      rec='network_rec',
-      list='prnetwork',
-      release='TOPOLOGY',
-      before='',
-      pad=16,
+# The head of the multicast tables: a node's entry and its policy context.
+group('MULTICAST', cols="""
+    networkid             NUMBER(10)      -
+    domainname            VARCHAR2(300)   N
+    nodetype              VARCHAR2(300)   N
+    sequence              NUMBER(10)      -
+    context1              VARCHAR2(300)   T
+    context2              VARCHAR2(300)   T
+    context3              VARCHAR2(300)   T
+""", select=['-networkid', 'domainname', 'nodetype', 'sequence', 'context1?', 'context2?', 'context3?'])
+
+# The head of the QoS rule tables: the node, the rule's owner and usages, its policy context (the usages are read where each table reads them).
+group('QOSRULE', cols="""
+    networkid             NUMBER(10)      -
+    domainname            VARCHAR2(300)   T
+    nodetype              VARCHAR2(300)   T
+    owner                 VARCHAR2(300)   T
+    usage1                VARCHAR2(300)   T
+    usage2                VARCHAR2(300)   T
+    context1              VARCHAR2(300)   T
+    context2              VARCHAR2(300)   T
+    context3              VARCHAR2(300)   T
+""", select=['-networkid', 'domainname', 'nodetype', 'owner', 'context1?', 'context2?', 'context3?'])
+
+table('NETWORKS', rec='network_rec', list='prnetwork', release='TOPOLOGY', before='', pad=16,
       cols="""
     networkid             NUMBER(10) NOT NULL PRIMARY KEY  -
     networkname           VARCHAR2(30) NOT NULL  N
@@ -124,8 +143,7 @@ table('NETWORKS',
       write=write(name='k_w_networks', exported=True, delete='DELETE NETWORKS WHERE networkid=%d',
                   comment='-- Delete network\n'))
 
-table('PROJECT',
-      pad=11,
+table('PROJECT', pad=11,
       cols="""
     networkid             NUMBER(10) NOT NULL  -
     version               NUMBER(10) NOT NULL  -
@@ -139,20 +157,14 @@ table('PROJECT',
     remarks               VARCHAR2(300)   -
 """)
 
-table('POLICYVERSIONS',
-      note='versioned only',
-      pad=10,
+table('POLICYVERSIONS', note='versioned only', pad=10,
       cols="""
     networkid             NUMBER(10) NOT NULL  -
     ndlversion            NUMBER(10) NOT NULL  -
     remarks               VARCHAR2(300)   -
 """)
 
-table('LISTVALUES',
-      rec='list_value_rec',
-      list='prlistvalues',
-      release='TOPOLOGY',
-      before='\n-- Stored network: topology, customer, routing, policy and QoS tables.\n\n',
+table('LISTVALUES', rec='list_value_rec', list='prlistvalues', release='TOPOLOGY', before='\n-- Stored network: topology, customer, routing, policy and QoS tables.\n\n',
       cols="""
     networkid             NUMBER(10)      -
     listname              VARCHAR2(300)   N
@@ -161,11 +173,7 @@ table('LISTVALUES',
       read=read(),
       write=write())
 
-table('VALIDINTBANDWIDTH',
-      rec='valid_int_bandwidth_rec',
-      list='prvalidintbandwidth',
-      release='TOPOLOGY',
-      note='versioned only',
+table('VALIDINTBANDWIDTH', rec='valid_int_bandwidth_rec', list='prvalidintbandwidth', release='TOPOLOGY', note='versioned only',
       cols="""
     networkid             NUMBER(10)      -
     interfacetype         VARCHAR2(300)   N
@@ -174,10 +182,7 @@ table('VALIDINTBANDWIDTH',
       read=read(table='VALIDINTBANDWIDTH', label='VALIDINTBANDWIDTH'),
       write=write())
 
-table('DOMAIN',
-      rec='domain_rec',
-      list='prdomains',
-      release='TOPOLOGY',
+table('DOMAIN', rec='domain_rec', list='prdomains', release='TOPOLOGY',
       cols="""
     networkid             NUMBER(10)      -
     domainname            VARCHAR2(300)   N
@@ -185,10 +190,7 @@ table('DOMAIN',
       read=read(name='k_r_domains'),
       write=write(delete='DELETE DOMAIN WHERE networkid=%d\n'))
 
-table('DOMAINVARIABLES',
-      rec='domain_variable_rec',
-      list='prdomainvariables',
-      release='TOPOLOGY',
+table('DOMAINVARIABLES', rec='domain_variable_rec', list='prdomainvariables', release='TOPOLOGY',
       cols="""
     networkid             NUMBER(10)      -
     domainname            VARCHAR2(300)   N
@@ -199,10 +201,7 @@ table('DOMAINVARIABLES',
       read=read(select=['networkid', 'domainname', 'sequence', '~variablename', '~@VARIABLE']),
       write=write(insert="INSERT INTO DOMAINVARIABLES VALUES (%d,'%s', %d,'%s',@VARIABLE)"))
 
-table('DOMAINNODES',
-      rec='domain_node_rec',
-      list='prdomainnodes',
-      release='TOPOLOGY',
+table('DOMAINNODES', rec='domain_node_rec', list='prdomainnodes', release='TOPOLOGY',
       cols="""
     networkid             NUMBER(10)      -
     domainname            VARCHAR2(300)   N
@@ -220,13 +219,12 @@ table('DOMAINNODES',
     routedprotocols       NUMBER(10)      -
     controller            NUMBER(10)      -
 """,
-      read=read(select=['networkid', 'domainname', 'nodetype', 'nodeidstart', 'minnode', 'maxnode', 'hostname?', 'devicetype', 'iscpe', 'remoteaccess', 'remoteaddrtype', 'natinside', 'nataddrtype', 'routedprotocols', 'controller']),
+      read=read(select=['networkid', 'domainname', 'nodetype', 'nodeidstart', 'minnode', 'maxnode',
+                        'hostname?', 'devicetype', 'iscpe', 'remoteaccess', 'remoteaddrtype', 'natinside',
+                        'nataddrtype', 'routedprotocols', 'controller']),
       write=write(insert="INSERT INTO DOMAINNODES VALUES (%d,'%s','%s',%d, %d,%d,'%s', '%s',%d , %d, '%s',%d, '%s',%d,%d)"))
 
-table('DOMAINNODEVARS',
-      rec='domain_node_var_rec',
-      list='prdomainnodevars',
-      release='TOPOLOGY',
+table('DOMAINNODEVARS', rec='domain_node_var_rec', list='prdomainnodevars', release='TOPOLOGY',
       cols="""
     networkid             NUMBER(10)      -
     domainname            VARCHAR2(300)   N
@@ -238,10 +236,7 @@ table('DOMAINNODEVARS',
       read=read(select=['networkid', 'domainname', 'sequence', 'variablename', '~@VARIABLE', 'nodetype']),
       write=write(insert="INSERT INTO DOMAINNODEVARS VALUES (%d,'%s','%s', %d, '%s',@VARIABLE)"))
 
-table('DOMAINSERVICES',
-      rec='domain_service_rec',
-      list='prdomainservices',
-      release='TOPOLOGY',
+table('DOMAINSERVICES', rec='domain_service_rec', list='prdomainservices', release='TOPOLOGY',
       cols="""
     networkid             NUMBER(10)      -
     domainname            VARCHAR2(300)   N
@@ -252,10 +247,7 @@ table('DOMAINSERVICES',
       read=read(select=['networkid', 'domainname', 'nodetype', 'servicename', 'sourceaddress?'], name='k_r_domainservice'),
       write=write(insert="INSERT INTO DOMAINSERVICES VALUES (%d,'%s','%s', '%s', '%s')"))
 
-table('DOMAINCONNECTIONS',
-      rec='domain_connection_rec',
-      list='prdomainconnections',
-      release='TOPOLOGY',
+table('DOMAINCONNECTIONS', rec='domain_connection_rec', list='prdomainconnections', release='TOPOLOGY',
       cols="""
     networkid             NUMBER(10)      -
     domainname1           VARCHAR2(300)   N
@@ -267,10 +259,7 @@ table('DOMAINCONNECTIONS',
       read=read(),
       write=write(insert="INSERT INTO DOMAINCONNECTIONS VALUES (%d,'%s','%s', '%s', %d, %d)"))
 
-table('DOMAINFIXEDCONN',
-      rec='domain_fixed_conn_rec',
-      list='prdomainfixedconn',
-      release='TOPOLOGY',
+table('DOMAINFIXEDCONN', rec='domain_fixed_conn_rec', list='prdomainfixedconn', release='TOPOLOGY',
       cols="""
     networkid             NUMBER(10)      -
     connectionno          NUMBER(10)      -
@@ -282,13 +271,11 @@ table('DOMAINFIXEDCONN',
     maxconn               NUMBER(10)      -
     secondaryip           NUMBER(10)      -
 """,
-      read=read(select=['networkid', 'connectionno', 'domainname', 'nodetype', 'nattype', 'authserver?', 'minconn', 'maxconn', 'secondaryip?0']),
+      read=read(select=['networkid', 'connectionno', 'domainname', 'nodetype', 'nattype', 'authserver?',
+                        'minconn', 'maxconn', 'secondaryip?0']),
       write=write(comment='-- Delete domainfixedconns\n', insert="INSERT INTO DOMAINFIXEDCONN VALUES (%d,%d,'%s','%s','%s','%s', %d, %d,%d)"))
 
-table('DOMAININTNAMES',
-      rec='domain_int_name_rec',
-      list='prdomainintnames',
-      release='TOPOLOGY',
+table('DOMAININTNAMES', rec='domain_int_name_rec', list='prdomainintnames', release='TOPOLOGY',
       cols="""
     networkid             NUMBER(10)      -
     connectionno          NUMBER(10)      -
@@ -300,10 +287,7 @@ table('DOMAININTNAMES',
       read=read(select=['-networkid', 'connectionno', 'domainname', 'nodetype', 'instanceno', 'interfacename'], label='domainintnames'),
       write=write(insert="INSERT INTO DOMAININTNAMES VALUES (%d,%d,'%s','%s', %d, '%s')"))
 
-table('DOMAINCONNVARS',
-      rec='domain_conn_var_rec',
-      list='prdomainconnvars',
-      release='TOPOLOGY',
+table('DOMAINCONNVARS', rec='domain_conn_var_rec', list='prdomainconnvars', release='TOPOLOGY',
       cols="""
     networkid             NUMBER(10)      -
     connectionno          NUMBER(10)      -
@@ -314,10 +298,7 @@ table('DOMAINCONNVARS',
       read=read(select=['networkid', 'connectionno', 'sequence', 'variablename', '~@VARIABLE']),
       write=write())
 
-table('DOMAINCONNTYPES',
-      rec='domain_conn_type_rec',
-      list='prdomainconntypes',
-      release='TOPOLOGY',
+table('DOMAINCONNTYPES', rec='domain_conn_type_rec', list='prdomainconntypes', release='TOPOLOGY',
       cols="""
     networkid             NUMBER(10)      -
     connectionno          NUMBER(10)      -
@@ -330,13 +311,11 @@ table('DOMAINCONNTYPES',
     valcheck              VARCHAR2(300)   N
     maxconn               NUMBER(10)      -
 """,
-      read=read(select=['-networkid', 'connectionno', 'connectionname', 'connectionscope', 'connectiontype', 'networktypes', 'addresstype', '~prefix', 'valcheck', 'maxconn']),
+      read=read(select=['-networkid', 'connectionno', 'connectionname', 'connectionscope', 'connectiontype',
+                        'networktypes', 'addresstype', '~prefix', 'valcheck', 'maxconn']),
       write=write(insert="INSERT INTO DOMAINCONNTYPES VALUES (%d,%d,'%s','%s', '%s', %d, '%s','%s','%s',%d)"))
 
-table('DOMAININSTVARS',
-      rec='domain_inst_var_rec',
-      list='prdomaininstancevars',
-      release='TOPOLOGY',
+table('DOMAININSTVARS', rec='domain_inst_var_rec', list='prdomaininstancevars', release='TOPOLOGY',
       cols="""
     networkid             NUMBER(10)      -
     connectionname        VARCHAR2(300)   T
@@ -346,10 +325,7 @@ table('DOMAININSTVARS',
       read=read(select=['-networkid', 'connectionname', 'sequenceno', 'variablename'], name='k_r_domaininstancevars'),
       write=write(comment='-- Delete domaininstancevars\n', insert="INSERT INTO DOMAININSTVARS VALUES (%d,'%s', %d, '%s')"))
 
-table('DOMAINREMOTETYPES',
-      rec='domain_remote_type_rec',
-      list='prdomainremotetypes',
-      release='TOPOLOGY',
+table('DOMAINREMOTETYPES', rec='domain_remote_type_rec', list='prdomainremotetypes', release='TOPOLOGY',
       cols="""
     networkid             NUMBER(10)      -
     connectionno          NUMBER(10)      -
@@ -362,10 +338,7 @@ table('DOMAINREMOTETYPES',
       read=read(select=['-networkid', 'connectionno', 'peruser', 'isdn', 'async', 'dialout', 'dialin']),
       write=write(insert='INSERT INTO DOMAINREMOTETYPES VALUES (%d,%d, %d, %d,%d,%d,%d)'))
 
-table('DOMAININTTYPES',
-      rec='domain_int_type_rec',
-      list='prdomaininttypes',
-      release='TOPOLOGY',
+table('DOMAININTTYPES', rec='domain_int_type_rec', list='prdomaininttypes', release='TOPOLOGY',
       cols="""
     networkid             NUMBER(10)      -
     connectionno          NUMBER(10)      -
@@ -376,13 +349,11 @@ table('DOMAININTTYPES',
     authenticationtype    VARCHAR2(300)   N
     conntype              VARCHAR2(300)   N
 """,
-      read=read(select=['-networkid', 'connectionno', 'interfacetype', 'encapsulationtype', 'isauthenticated', 'subinterface', 'authenticationtype?', "conntype=NVL(conntype, 'IS NULL')"]),
+      read=read(select=['-networkid', 'connectionno', 'interfacetype', 'encapsulationtype', 'isauthenticated',
+                        'subinterface', 'authenticationtype?', "conntype=NVL(conntype, 'IS NULL')"]),
       write=write(insert="INSERT INTO DOMAININTTYPES VALUES (%d,%d, '%s', '%s',%d,%d,'%s','%s')"))
 
-table('HSRPMEMBER',
-      rec='hsrp_member_rec',
-      list='prhsrpmember',
-      release='TOPOLOGY',
+table('HSRPMEMBER', rec='hsrp_member_rec', list='prhsrpmember', release='TOPOLOGY',
       cols="""
     networkid             NUMBER(10)      -
     connectionno          NUMBER(10)      -
@@ -393,13 +364,11 @@ table('HSRPMEMBER',
     trackinterface        VARCHAR2(300)   T
     trackpriority         NUMBER(10)      -
 """,
-      read=read(select=['networkid', 'connectionno', 'sequenceno', 'domainname', 'nodetype', 'subsequenceno', 'trackinterface?', 'trackpriority?0']),
+      read=read(select=['networkid', 'connectionno', 'sequenceno', 'domainname', 'nodetype', 'subsequenceno',
+                        'trackinterface?', 'trackpriority?0']),
       write=write(insert="INSERT INTO HSRPMEMBER VALUES (%d,%d, %d, '%s', '%s',%d, '%s',%d)"))
 
-table('HSRPCONNECTIONS',
-      rec='hsrp_connection_rec',
-      list='prhsrpconnections',
-      release='TOPOLOGY',
+table('HSRPCONNECTIONS', rec='hsrp_connection_rec', list='prhsrpconnections', release='TOPOLOGY',
       cols="""
     networkid             NUMBER(10)      -
     connectionno          NUMBER(10)      -
@@ -409,13 +378,11 @@ table('HSRPCONNECTIONS',
     subsequenceno         NUMBER(10)      -
     hsrppriority          VARCHAR2(300)   300
 """,
-      read=read(select=['networkid', 'connectionno', 'sequenceno', 'addresstype', 'authenticated', 'subsequenceno', 'hsrppriority?']),
+      read=read(select=['networkid', 'connectionno', 'sequenceno', 'addresstype', 'authenticated',
+                        'subsequenceno', 'hsrppriority?']),
       write=write(insert="INSERT INTO HSRPCONNECTIONS VALUES (%d,%d, %d, '%s',%d,%d,'%s')"))
 
-table('DOMAINCONNFILTERS',
-      rec='domain_conn_filter_rec',
-      list='prdomconnfilters',
-      release='TOPOLOGY',
+table('DOMAINCONNFILTERS', rec='domain_conn_filter_rec', list='prdomconnfilters', release='TOPOLOGY',
       cols="""
     networkid             NUMBER(10)      -
     connectionno          NUMBER(10)      -
@@ -425,10 +392,7 @@ table('DOMAINCONNFILTERS',
       read=read(),
       write=write(insert="INSERT INTO DOMAINCONNFILTERS VALUES (%d, %d, %d, '%s')"))
 
-table('IPADDRESSPOOLS',
-      rec='ip_address_pool_rec',
-      list='praddresspools',
-      release='TOPOLOGY',
+table('IPADDRESSPOOLS', rec='ip_address_pool_rec', list='praddresspools', release='TOPOLOGY',
       cols="""
     networkid             NUMBER(10)      -
     addresspoolname       VARCHAR2(300)   T
@@ -439,10 +403,7 @@ table('IPADDRESSPOOLS',
       read=read(),
       write=write(insert="INSERT INTO IPADDRESSPOOLS VALUES (%d,'%s', '%s', '%s','%s')"))
 
-table('ADDRESSASSIGN',
-      rec='address_assign_rec',
-      list='praddressassign',
-      release='TOPOLOGY',
+table('ADDRESSASSIGN', rec='address_assign_rec', list='praddressassign', release='TOPOLOGY',
       cols="""
     networkid             NUMBER(10)      -
     namedpointtype        NUMBER(10)      -
@@ -460,13 +421,12 @@ table('ADDRESSASSIGN',
     poolownervar          VARCHAR2(300)   T
     poolclass             VARCHAR2(300)   T     versioned-only
 """,
-      read=read(select=['networkid', 'namedpointtype', 'namedendpoint', 'addresspoolname', 'sequence', 'scope?', 'offset?', 'ipaddress?', 'poolname?', 'servicetype?', 'hosttype?', 'nattype?', 'poolowner?', 'poolownervar?', 'poolclass?']),
+      read=read(select=['networkid', 'namedpointtype', 'namedendpoint', 'addresspoolname', 'sequence',
+                        'scope?', 'offset?', 'ipaddress?', 'poolname?', 'servicetype?', 'hosttype?',
+                        'nattype?', 'poolowner?', 'poolownervar?', 'poolclass?']),
       write=write(insert="INSERT INTO ADDRESSASSIGN VALUES (%d, %d, '%s', '%s',%d, '%s','%s','%s','%s','%s','%s','%s','%s','%s','%s')"))
 
-table('ADDRESSDEPENDENCY',
-      rec='address_dependency_rec',
-      list='praddressdependency',
-      release='TOPOLOGY',
+table('ADDRESSDEPENDENCY', rec='address_dependency_rec', list='praddressdependency', release='TOPOLOGY',
       cols="""
     networkid             NUMBER(10)      -
     namedpointtype        NUMBER(10)      -
@@ -477,13 +437,11 @@ table('ADDRESSDEPENDENCY',
     minvalue              NUMBER(10)      -
     maxvalue              NUMBER(10)      -
 """,
-      read=read(select=['networkid', 'namedpointtype', 'namedendpoint', 'addresspoolname', 'sequence', 'variablename', 'minvalue:numtext', 'maxvalue:numtext']),
+      read=read(select=['networkid', 'namedpointtype', 'namedendpoint', 'addresspoolname', 'sequence',
+                        'variablename', 'minvalue:numtext', 'maxvalue:numtext']),
       write=write(insert="INSERT INTO ADDRESSDEPENDENCY VALUES (%d, %d, '%s', '%s',%d ,'%s',%d, %d)"))
 
-table('DOMAINNODECONNBKP',
-      rec='domain_node_conn_bkp_rec',
-      list='prdomainnodeconnbkp',
-      release='TOPOLOGY',
+table('DOMAINNODECONNBKP', rec='domain_node_conn_bkp_rec', list='prdomainnodeconnbkp', release='TOPOLOGY',
       cols="""
     networkid             NUMBER(10)      -
     domainname            VARCHAR2(300)   N
@@ -495,10 +453,7 @@ table('DOMAINNODECONNBKP',
       read=read(),
       write=write(insert="INSERT INTO DOMAINNODECONNBKP VALUES (%d, '%s', '%s', '%s','%s', '%s')"))
 
-table('DOMAINNODELOGINT',
-      rec='domain_node_log_int_rec',
-      list='prdomainnodelogint',
-      release='TOPOLOGY',
+table('DOMAINNODELOGINT', rec='domain_node_log_int_rec', list='prdomainnodelogint', release='TOPOLOGY',
       cols="""
     networkid             NUMBER(10)      -
     domainname            VARCHAR2(300)   N
@@ -511,13 +466,11 @@ table('DOMAINNODELOGINT',
     dependency            VARCHAR2(300)   N
     valcheck              VARCHAR2(300)   N
 """,
-      read=read(select=['networkid', 'domainname', 'nodetype', 'devicetype', 'intno', 'addresstype', 'prefix', 'dependency', 'valcheck', 'inttype']),
+      read=read(select=['networkid', 'domainname', 'nodetype', 'devicetype', 'intno', 'addresstype', 'prefix',
+                        'dependency', 'valcheck', 'inttype']),
       write=write(insert="INSERT INTO DOMAINNODELOGINT VALUES (%d, '%s', '%s', '%s','%s','%s', '%s',%d,'%s','%s')"))
 
-table('NETWORKVARS',
-      rec='network_var_rec',
-      list='prnetworkvars',
-      release='TOPOLOGY',
+table('NETWORKVARS', rec='network_var_rec', list='prnetworkvars', release='TOPOLOGY',
       cols="""
     networkid             NUMBER(10)      -
     sequence              NUMBER(10)      -
@@ -528,10 +481,7 @@ table('NETWORKVARS',
       read=read(),
       write=write(insert="INSERT INTO NETWORKVARS VALUES (%d, %d,'%s','%s','%s')"))
 
-table('APSMEMBER',
-      rec='aps_member_rec',
-      list='prconnapsdatalist',
-      release='TOPOLOGY',
+table('APSMEMBER', rec='aps_member_rec', list='prconnapsdatalist', release='TOPOLOGY',
       cols="""
     networkid             NUMBER(10)      -
     connectionno          NUMBER(10)      -
@@ -542,10 +492,7 @@ table('APSMEMBER',
       read=read(select=['-networkid', 'connectionno', 'interfacemode', 'domainname', 'nodetype'], name='k_r_connapsmember'),
       write=write())
 
-table('SERVICETYPENAMES',
-      rec='service_type_name_rec',
-      list='prservicetypenames',
-      release='TOPOLOGY',
+table('SERVICETYPENAMES', rec='service_type_name_rec', list='prservicetypenames', release='TOPOLOGY',
       cols="""
     networkid             NUMBER(10)      -
     servicetype           VARCHAR2(300)   N
@@ -554,10 +501,7 @@ table('SERVICETYPENAMES',
       read=read(),
       write=write(comment='-- Delete servicenametypes\n', insert="INSERT INTO SERVICETYPENAMES VALUES (%d, '%s','%s')"))
 
-table('SERVICETYPES',
-      rec='service_type_rec',
-      list='prservicetypes',
-      release='TOPOLOGY',
+table('SERVICETYPES', rec='service_type_rec', list='prservicetypes', release='TOPOLOGY',
       cols="""
     networkid             NUMBER(10)      -
     servicetype           VARCHAR2(300)   N
@@ -566,10 +510,7 @@ table('SERVICETYPES',
       read=read(),
       write=write(insert="INSERT INTO SERVICETYPES VALUES (%d, '%s','%s')"))
 
-table('SERVICETYPEVARS',
-      rec='service_type_var_rec',
-      list='prservicetypevars',
-      release='TOPOLOGY',
+table('SERVICETYPEVARS', rec='service_type_var_rec', list='prservicetypevars', release='TOPOLOGY',
       cols="""
     networkid             NUMBER(10)      -
     servicetype           VARCHAR2(300)   N
@@ -580,10 +521,7 @@ table('SERVICETYPEVARS',
       read=read(select=['networkid', 'servicetype', 'sequence', 'variablename', '@VARIABLE']),
       write=write(insert="INSERT INTO SERVICETYPEVARS VALUES (%d, '%s', %d,'%s',@VARIABLE)"))
 
-table('POOLTYPES',
-      rec='pool_type_rec',
-      list='prpooltypes',
-      release='TOPOLOGY',
+table('POOLTYPES', rec='pool_type_rec', list='prpooltypes', release='TOPOLOGY',
       cols="""
     networkid             NUMBER(10)      -
     servicetype           VARCHAR2(300)   N
@@ -594,10 +532,7 @@ table('POOLTYPES',
       read=read(),
       write=write(insert="INSERT INTO POOLTYPES VALUES (%d, '%s','%s', '%s','%s')"))
 
-table('COMPOOLTYPES',
-      rec='com_pool_type_rec',
-      list='prpooltypemap',
-      release='TOPOLOGY',
+table('COMPOOLTYPES', rec='com_pool_type_rec', list='prpooltypemap', release='TOPOLOGY',
       cols="""
     networkid             NUMBER(10)      -
     servicetype           VARCHAR2(300)   N
@@ -608,10 +543,7 @@ table('COMPOOLTYPES',
       read=read(select=['networkid', 'servicetype', 'hosttype', 'communicationtype', 'addressmode'], name='k_r_pooltypemap'),
       write=write(insert="INSERT INTO COMPOOLTYPES VALUES (%d, '%s','%s', '%s','%s')"))
 
-table('POOLSEQUENCE',
-      rec='pool_sequence_rec',
-      list='prpoolsequence',
-      release='TOPOLOGY',
+table('POOLSEQUENCE', rec='pool_sequence_rec', list='prpoolsequence', release='TOPOLOGY',
       cols="""
     networkid             NUMBER(10)      -
     servicetype           VARCHAR2(300)   N
@@ -623,10 +555,7 @@ table('POOLSEQUENCE',
       read=read(select=['networkid', 'servicetype', 'hosttype', 'poolowner', 'sequence', 'variablename']),
       write=write(insert="INSERT INTO POOLSEQUENCE VALUES (%d, '%s','%s','%s', %d ,'%s')"))
 
-table('POOLCLASS',
-      rec='pool_class_rec',
-      list='prpoolclass',
-      release='TOPOLOGY',
+table('POOLCLASS', rec='pool_class_rec', list='prpoolclass', release='TOPOLOGY',
       cols="""
     networkid             NUMBER(10)      -
     name                  VARCHAR2(300)   N
@@ -637,10 +566,7 @@ table('POOLCLASS',
       read=read(),
       write=write(insert="INSERT INTO POOLCLASS VALUES (%d, '%s','%s', %d, %d)"))
 
-table('POOLCLASSMAPPING',
-      rec='pool_class_mapping_rec',
-      list='prpoolclassmap',
-      release='CUSTOMER',
+table('POOLCLASSMAPPING', rec='pool_class_mapping_rec', list='prpoolclassmap', release='CUSTOMER',
       cols="""
     networkid             NUMBER(10)      -
     conntypename          VARCHAR2(300)   T
@@ -653,11 +579,7 @@ table('POOLCLASSMAPPING',
       read=read(name='k_r_poolclassmap'),
       write=write())
 
-table('SYSTEMLISTVALUES',
-      rec='system_list_rec',
-      entry='system_list_elem_rec', sub='elemlist',
-      list='pr_systemlist',
-      release='TOPOLOGY',
+table('SYSTEMLISTVALUES', rec='system_list_rec', entry='system_list_elem_rec', sub='elemlist', list='pr_systemlist', release='TOPOLOGY',
       cols="""
     networkid             NUMBER(10)      -
     listname              VARCHAR2(300)   T
@@ -667,10 +589,7 @@ table('SYSTEMLISTVALUES',
       read=read(select=['-networkid', 'listname', 'displayname', 'elementvalue'], order='ORDER BY networkid,listname'),
       write=write(delete='DELETE SYSTEMLISTVALUES  WHERE networkid=%d'))
 
-table('VCCLASS',
-      rec='vc_class_rec',
-      list='prlogconntypes',
-      release='TOPOLOGY',
+table('VCCLASS', rec='vc_class_rec', list='prlogconntypes', release='TOPOLOGY',
       cols="""
     networkid             NUMBER(10)      -
     connectionno          NUMBER(10)      -
@@ -683,13 +602,11 @@ table('VCCLASS',
     maxconn               NUMBER(10)      -
     isauthenticated       NUMBER(10)      -
 """,
-      read=read(select=['-networkid', 'connectionno', 'connectionname', 'encapsulationtype', 'connectiontype', 'pathmode', 'pathtype', 'scope', 'maxconn', 'isauthenticated']),
+      read=read(select=['-networkid', 'connectionno', 'connectionname', 'encapsulationtype', 'connectiontype',
+                        'pathmode', 'pathtype', 'scope', 'maxconn', 'isauthenticated']),
       write=write(insert="INSERT INTO VCCLASS VALUES (%d, %d,'%s','%s','%s','%s','%s','%s',%d,'%d')"))
 
-table('VCMEMBERFILTERS',
-      rec='vc_member_filter_rec',
-      list='prvcconnfilters',
-      release='TOPOLOGY',
+table('VCMEMBERFILTERS', rec='vc_member_filter_rec', list='prvcconnfilters', release='TOPOLOGY',
       cols="""
     networkid             NUMBER(10)      -
     connectionno          NUMBER(10)      -
@@ -699,10 +616,7 @@ table('VCMEMBERFILTERS',
       read=read(select=['-networkid', 'connectionno', 'sequence', 'variablename'], name='k_r_vcconnfilters'),
       write=write(insert="INSERT INTO VCMEMBERFILTERS VALUES (%d, %d, %d, '%s')"))
 
-table('VCMEMBERCLASS',
-      rec='vc_member_class_rec',
-      list='prvcmembers',
-      release='TOPOLOGY',
+table('VCMEMBERCLASS', rec='vc_member_class_rec', list='prvcmembers', release='TOPOLOGY',
       cols="""
     networkid             NUMBER(10)      -
     connectionno          NUMBER(10)      -
@@ -716,14 +630,11 @@ table('VCMEMBERCLASS',
     connectionname        VARCHAR2(300)   T
     tunnelsource          VARCHAR2(300)   T
 """,
-      read=read(select=['-networkid', 'connectionno', 'sequence', 'domainname', 'nodetype', 'minconn', 'maxconn', 'membertype', 'interface?', 'connectionname?', 'tunnelsource?'], name='k_r_vcmembers'),
+      read=read(select=['-networkid', 'connectionno', 'sequence', 'domainname', 'nodetype', 'minconn',
+                        'maxconn', 'membertype', 'interface?', 'connectionname?', 'tunnelsource?'], name='k_r_vcmembers'),
       write=write(insert="INSERT INTO VCMEMBERCLASS VALUES ( %d, %d,%d,'%s','%s',%d,%d,'%s','%s','%s','%s')"))
 
-table('GLOBALLISTVARS',
-      rec='global_list_var_rec',
-      list='prgloballistvars',
-      release='TOPOLOGY',
-      note='versioned only',
+table('GLOBALLISTVARS', rec='global_list_var_rec', list='prgloballistvars', release='TOPOLOGY', note='versioned only',
       cols="""
     networkid             NUMBER(10)      -
     listid                VARCHAR2(300)   32
@@ -733,10 +644,7 @@ table('GLOBALLISTVARS',
       read=read(select=['-networkid', 'listid', 'sequence', 'variablename'], label='GlobalListvars'),
       write=write())
 
-table('CUSTCONNTYPES',
-      rec='cust_conn_type_rec',
-      list='prcustconntypes',
-      release='CUSTOMER',
+table('CUSTCONNTYPES', rec='cust_conn_type_rec', list='prcustconntypes', release='CUSTOMER',
       cols="""
     networkid             NUMBER(10)      -
     servicetype           VARCHAR2(300)   N
@@ -751,15 +659,12 @@ table('CUSTCONNTYPES',
     directconnect         NUMBER(10)      -
     custsitetype          VARCHAR2(300)   N
 """,
-      read=read(select=['networkid', '~servicetype', '~conntypename', 'connectto?', 'scope1?', 'scope2?', 'scope3?', 'domainname?', "~addressmode=NVL(addressmode,'AUTOMATIC')", 'routingenabled?0', 'directconnect?0', 'custsitetype']),
+      read=read(select=['networkid', '~servicetype', '~conntypename', 'connectto?', 'scope1?', 'scope2?',
+                        'scope3?', 'domainname?', "~addressmode=NVL(addressmode,'AUTOMATIC')",
+                        'routingenabled?0', 'directconnect?0', 'custsitetype']),
       write=write(insert="INSERT INTO CUSTCONNTYPES VALUES (%d,'%s', '%s','%s','%s','%s', '%s' ,'%s','%s',%d,%d,'%s')"))
 
-table('CUSTCONNQOSPOLICY',
-      rec='cust_conn_type_rec',
-      entry='cust_conn_qos_policy_rec', sub='qospolicylist',
-      list='prcustconntypes',
-      release='CUSTOMER',
-      key=('sublist', 'conntype', 'servicetype conntypename'),
+table('CUSTCONNQOSPOLICY', rec='cust_conn_type_rec', entry='cust_conn_qos_policy_rec', sub='qospolicylist', list='prcustconntypes', release='CUSTOMER', key=('sublist', 'conntype', 'servicetype conntypename'),
       cols="""
     networkid             NUMBER(10)      -
     servicetype           VARCHAR2(300)   N
@@ -768,13 +673,11 @@ table('CUSTCONNQOSPOLICY',
     qospolicylistname     VARCHAR2(300)   T     entry
     policyname            VARCHAR2(300)   T     entry
 """,
-      read=read(select=['-networkid', '-servicetype', '-conntypename', '-sequence', '~qospolicylistname', '~policyname'], name='k_r_custconnqospolicies', order='ORDER BY networkid,servicetype,conntypename,sequence', nested=True),
+      read=read(select=['-networkid', '-servicetype', '-conntypename', '-sequence', '~qospolicylistname',
+                        '~policyname'], name='k_r_custconnqospolicies', order='ORDER BY networkid,servicetype,conntypename,sequence', nested=True),
       write=write(insert="INSERT INTO CUSTCONNQOSPOLICY VALUES (%d,'%s', '%s',%d,'%s','%s')"))
 
-table('CUSTCONNADDRTYPES',
-      rec='cust_conn_addr_type_rec',
-      list='prcustconnaddrtypes',
-      release='CUSTOMER',
+table('CUSTCONNADDRTYPES', rec='cust_conn_addr_type_rec', list='prcustconnaddrtypes', release='CUSTOMER',
       cols="""
     networkid             NUMBER(10)      -
     servicetype           VARCHAR2(300)   N
@@ -785,10 +688,7 @@ table('CUSTCONNADDRTYPES',
       read=read(select=['-networkid', '~servicetype', '~conntypename', 'sequence', 'addrtype?'], name='k_r_custaddrtypes'),
       write=write())
 
-table('CUSTCONNNODES',
-      rec='cust_conn_node_rec',
-      list='prcustconnnodes',
-      release='CUSTOMER',
+table('CUSTCONNNODES', rec='cust_conn_node_rec', list='prcustconnnodes', release='CUSTOMER',
       cols="""
     networkid             NUMBER(10)      -
     servicetype           VARCHAR2(300)   N
@@ -799,12 +699,7 @@ table('CUSTCONNNODES',
       read=read(select=['networkid', '~servicetype', '~conntypename', 'nodetype?', 'noofnodeinstance?0']),
       write=write(insert="INSERT INTO CUSTCONNNODES VALUES (%d, '%s','%s','%s',%d)"))
 
-table('CUSTCONNNODESLB',
-      rec='cust_conn_node_rec',
-      entry='cust_conn_node_lb_rec', sub='loopbacklist',
-      list='prcustconnnodes',
-      release='CUSTOMER',
-      key=('sublist', 'node', 'servicetype conntypename nodetype'),
+table('CUSTCONNNODESLB', rec='cust_conn_node_rec', entry='cust_conn_node_lb_rec', sub='loopbacklist', list='prcustconnnodes', release='CUSTOMER', key=('sublist', 'node', 'servicetype conntypename nodetype'),
       cols="""
     networkid             NUMBER(10)      -
     servicetype           VARCHAR2(300)   N
@@ -815,13 +710,11 @@ table('CUSTCONNNODESLB',
     isloopback            NUMBER(10)      -     entry
     lbinstance            VARCHAR2(300)   30    entry
 """,
-      read=read(select=['-networkid', '-servicetype', '-conntypename', '-nodetype', 'nodeinstance', 'lbinstance', 'isloopback', 'loopbacktype'], name='k_r_custconnnodesloopback', order='ORDER BY networkid,servicetype,conntypename,nodetype', nested=True),
+      read=read(select=['-networkid', '-servicetype', '-conntypename', '-nodetype', 'nodeinstance',
+                        'lbinstance', 'isloopback', 'loopbacktype'], name='k_r_custconnnodesloopback', order='ORDER BY networkid,servicetype,conntypename,nodetype', nested=True),
       write=write(comment='-- Delete CUSTCONNNODESLB\n', insert="INSERT INTO CUSTCONNNODESLB VALUES (%d, '%s','%s','%s',%d,'%s',%d,'%s')"))
 
-table('CUSTCONNINTERFACES',
-      rec='cust_conn_interface_rec',
-      list='prcustconninterfaces',
-      release='CUSTOMER',
+table('CUSTCONNINTERFACES', rec='cust_conn_interface_rec', list='prcustconninterfaces', release='CUSTOMER',
       cols="""
     networkid             NUMBER(10)      -
     servicetype           VARCHAR2(300)   N
@@ -835,13 +728,12 @@ table('CUSTCONNINTERFACES',
     remotedomain          VARCHAR2(300)   T
     remotenodetype        VARCHAR2(300)   T
 """,
-      read=read(select=['networkid', 'instanceno', 'nodeinstance', '~servicetype', '~conntypename', '~nodetype', '~connectionname', '~interfacetype', '~encapsulationtype', 'remotedomain?', 'remotenodetype?']),
+      read=read(select=['networkid', 'instanceno', 'nodeinstance', '~servicetype', '~conntypename',
+                        '~nodetype', '~connectionname', '~interfacetype', '~encapsulationtype',
+                        'remotedomain?', 'remotenodetype?']),
       write=write(insert="INSERT INTO CUSTCONNINTERFACES VALUES (%d,'%s', '%s','%s',%d, '%s', %d ,'%s','%s','%s','%s')"))
 
-table('CUSTVARS',
-      rec='cust_var_rec',
-      list='prcustvars',
-      release='CUSTOMER',
+table('CUSTVARS', rec='cust_var_rec', list='prcustvars', release='CUSTOMER',
       cols="""
     networkid             NUMBER(10)      -
     servicetype           VARCHAR2(300)   N
@@ -852,13 +744,12 @@ table('CUSTVARS',
 """,
       # Its stored sequence is read after the defaults: the statement's text
       # keeps that order, so the select names the attributes one by one.
-      read=read(select=['networkid', '~servicetype', '~conntypename', '~variablename', '~displayname', '~variabletype', '~updatestatus', 'isoptional', 'minvalue?0', 'maxvalue?0', 'defaultvalue?', 'sequence:numtext', 'listname?', 'variablevalue?', 'uniquec?']),
+      read=read(select=['networkid', '~servicetype', '~conntypename', '~variablename', '~displayname',
+                        '~variabletype', '~updatestatus', 'isoptional', 'minvalue?0', 'maxvalue?0',
+                        'defaultvalue?', 'sequence:numtext', 'listname?', 'variablevalue?', 'uniquec?']),
       write=write(insert="INSERT INTO CUSTVARS VALUES (%d, '%s', '%s', %d,'%s',@VARIABLE)"))
 
-table('CUSTNODEVARS',
-      rec='cust_node_var_rec',
-      list='prcustnodevars',
-      release='CUSTOMER',
+table('CUSTNODEVARS', rec='cust_node_var_rec', list='prcustnodevars', release='CUSTOMER',
       cols="""
     networkid             NUMBER(10)      -
     servicetype           VARCHAR2(300)   N
@@ -868,13 +759,11 @@ table('CUSTNODEVARS',
     variablename          VARCHAR2(300)   T
     variablevalue         VARCHAR2(300)   T
 """,
-      read=read(select=['networkid:runid', 'servicetype', 'conntypename', 'nodetype', 'nodeinstance', 'variablename', 'variablevalue']),
+      read=read(select=['networkid:runid', 'servicetype', 'conntypename', 'nodetype', 'nodeinstance',
+                        'variablename', 'variablevalue']),
       write=write())
 
-table('CUSTCONNVARS',
-      rec='cust_conn_var_rec',
-      list='prcustconnvars',
-      release='CUSTOMER',
+table('CUSTCONNVARS', rec='cust_conn_var_rec', list='prcustconnvars', release='CUSTOMER',
       cols="""
     networkid             NUMBER(10)      -
     servicetype           VARCHAR2(300)   N
@@ -886,13 +775,11 @@ table('CUSTCONNVARS',
     variablename          VARCHAR2(300)   T
     variablevalue         VARCHAR2(300)   T
 """,
-      read=read(select=['networkid:runid', 'servicetype', 'conntypename', 'nodetype', 'nodeinstance', 'connectionname', 'instanceno', 'variablename', 'variablevalue']),
+      read=read(select=['networkid:runid', 'servicetype', 'conntypename', 'nodetype', 'nodeinstance',
+                        'connectionname', 'instanceno', 'variablename', 'variablevalue']),
       write=write())
 
-table('CUSTCONNHSRPVARS',
-      rec='cust_conn_hsrp_var_rec',
-      list='prcusthsrpvars',
-      release='CUSTOMER',
+table('CUSTCONNHSRPVARS', rec='cust_conn_hsrp_var_rec', list='prcusthsrpvars', release='CUSTOMER',
       cols="""
     networkid             NUMBER(10)      -
     servicetype           VARCHAR2(300)   N
@@ -905,13 +792,11 @@ table('CUSTCONNHSRPVARS',
     variablename          VARCHAR2(300)   T
     variablevalue         VARCHAR2(300)   T
 """,
-      read=read(select=['networkid:runid', 'servicetype', 'conntypename', 'nodetype', 'nodeinstance', 'connectionname', 'instanceno', 'sequenceno', 'variablename', 'variablevalue'], name='k_r_custhsrpvars', fetch_label='Custhsrpvars'),
+      read=read(select=['networkid:runid', 'servicetype', 'conntypename', 'nodetype', 'nodeinstance',
+                        'connectionname', 'instanceno', 'sequenceno', 'variablename', 'variablevalue'], name='k_r_custhsrpvars', fetch_label='Custhsrpvars'),
       write=write())
 
-table('CUSTCONNFILTERS',
-      rec='cust_conn_filter_rec',
-      list='prcustconnfilters',
-      release='CUSTOMER',
+table('CUSTCONNFILTERS', rec='cust_conn_filter_rec', list='prcustconnfilters', release='CUSTOMER',
       cols="""
     networkid             NUMBER(10)      -
     servicetype           VARCHAR2(300)   N
@@ -923,13 +808,11 @@ table('CUSTCONNFILTERS',
     remotevariablename    VARCHAR2(300)   T
     remotevarcondition    VARCHAR2(300)   T
 """,
-      read=read(select=['networkid:runid', 'servicetype', 'conntypename', 'nodetype', 'nodeinstance', 'connectionname', 'instanceno', 'remotevariablename', 'remotevarcondition'], form='filling'),
+      read=read(select=['networkid:runid', 'servicetype', 'conntypename', 'nodetype', 'nodeinstance',
+                        'connectionname', 'instanceno', 'remotevariablename', 'remotevarcondition'], form='filling'),
       write=write())
 
-table('DOMAINSTATICROUTE',
-      rec='domain_static_route_rec',
-      list='prdomainstaticroute',
-      release='ROUTING',
+table('DOMAINSTATICROUTE', rec='domain_static_route_rec', list='prdomainstaticroute', release='ROUTING',
       cols="""
     networkid             NUMBER(10)      -
     domainname            VARCHAR2(300)   N
@@ -945,13 +828,11 @@ table('DOMAINSTATICROUTE',
     weight                VARCHAR2(300)   N
     ndlversion            NUMBER(10)      -
 """,
-      read=read(select=['networkid', 'domainname', 'nodetype', '~protocol', 'addrno', 'context1?', 'context2?', 'context3?', 'sourceaddr', 'sourcemask?:numtext', '~destination', 'weight?']),
+      read=read(select=['networkid', 'domainname', 'nodetype', '~protocol', 'addrno', 'context1?', 'context2?',
+                        'context3?', 'sourceaddr', 'sourcemask?:numtext', '~destination', 'weight?']),
       write=write(insert="INSERT INTO DOMAINSTATICROUTE VALUES (%d, '%s', '%s', '%s',%d ,'%s','%s','%s','%s',%d,'%s','%s',%d)"))
 
-table('DOMAINPROTOCOLS',
-      rec='domain_protocol_rec',
-      list='prdomainprotocols',
-      release='ROUTING',
+table('DOMAINPROTOCOLS', rec='domain_protocol_rec', list='prdomainprotocols', release='ROUTING',
       cols="""
     networkid             NUMBER(10)      -
     domainname            VARCHAR2(300)   N
@@ -964,13 +845,11 @@ table('DOMAINPROTOCOLS',
     usagecondition        VARCHAR2(300)   T
     ndlversion            NUMBER(10)      -
 """,
-      read=read(select=['networkid', 'domainname', 'nodetype', 'protocol', 'asn', 'mandatory', 'routerid?', 'clusterid?', "usagecondition=NVL(usagecondition, 'IS NULL')"]),
+      read=read(select=['networkid', 'domainname', 'nodetype', 'protocol', 'asn', 'mandatory', 'routerid?',
+                        'clusterid?', "usagecondition=NVL(usagecondition, 'IS NULL')"]),
       write=write(insert="INSERT INTO DOMAINPROTOCOLS VALUES (%d, '%s', '%s', '%s','%s', '%s','%s', '%s', '%s',%d)"))
 
-table('DOMAINPASSIVEINT',
-      rec='domain_passive_int_rec',
-      list='prdomainpassiveint',
-      release='ROUTING',
+table('DOMAINPASSIVEINT', rec='domain_passive_int_rec', list='prdomainpassiveint', release='ROUTING',
       cols="""
     networkid             NUMBER(10)      -
     domainname            VARCHAR2(300)   N
@@ -983,10 +862,7 @@ table('DOMAINPASSIVEINT',
       read=read(form='returning'),
       write=write(insert="INSERT INTO DOMAINPASSIVEINT VALUES (%d, '%s', '%s', '%s','%s' ,'%s',%d)"))
 
-table('DOMAINADDRSUMMARY',
-      rec='domain_addr_summary_rec',
-      list='prdomainaddrsummary',
-      release='ROUTING',
+table('DOMAINADDRSUMMARY', rec='domain_addr_summary_rec', list='prdomainaddrsummary', release='ROUTING',
       cols="""
     networkid             NUMBER(10)      -
     domainname            VARCHAR2(300)   N
@@ -1001,10 +877,7 @@ table('DOMAINADDRSUMMARY',
       read=read(select=['networkid', 'domainname', 'nodetype', 'protocol', 'asn', 'summary', 'prefix', 'tag?']),
       write=write(insert="INSERT INTO DOMAINADDRSUMMARY VALUES (%d, '%s', '%s', '%s','%s','%s', %d, '%s',%d)"))
 
-table('DOMAINBGPNETWORK',
-      rec='domain_bgp_network_rec',
-      list='prdomainbgpnetwork',
-      release='ROUTING',
+table('DOMAINBGPNETWORK', rec='domain_bgp_network_rec', list='prdomainbgpnetwork', release='ROUTING',
       cols="""
     networkid             NUMBER(10)      -
     domainname            VARCHAR2(300)   N
@@ -1017,13 +890,11 @@ table('DOMAINBGPNETWORK',
     routemapname          VARCHAR2(300)   T
     ndlversion            NUMBER(10)      -
 """,
-      read=read(select=['networkid', 'domainname', 'nodetype', 'protocol', 'asn', 'networkno', 'networkaddr', 'networkmask=NVL(networkmask,-1)', 'routemapname?']),
+      read=read(select=['networkid', 'domainname', 'nodetype', 'protocol', 'asn', 'networkno', 'networkaddr',
+                        'networkmask=NVL(networkmask,-1)', 'routemapname?']),
       write=write(insert="INSERT INTO DOMAINBGPNETWORK VALUES (%d, '%s', '%s', '%s','%s',%d, '%s',%d,'%s',%d)"))
 
-table('DOMAINREDIST',
-      rec='domain_redist_rec',
-      list='prdomainredist',
-      release='ROUTING',
+table('DOMAINREDIST', rec='domain_redist_rec', list='prdomainredist', release='ROUTING',
       cols="""
     networkid             NUMBER(10)      -
     domainname            VARCHAR2(300)   N
@@ -1044,13 +915,12 @@ table('DOMAINREDIST',
     context3              VARCHAR2(300)   T     versioned-only
     sequence              NUMBER(10)      -     versioned-only
 """,
-      read=read(select=['networkid', 'domainname', 'nodetype', 'protocol', 'asn', 'redistprotocol', 'redistasn', 'metric?', 'metrictype?', 'route_map?', 'tag?', 'weight?', 'match?', 'context1?', 'context2?', 'context3?', 'sequence']),
+      read=read(select=['networkid', 'domainname', 'nodetype', 'protocol', 'asn', 'redistprotocol',
+                        'redistasn', 'metric?', 'metrictype?', 'route_map?', 'tag?', 'weight?', 'match?',
+                        'context1?', 'context2?', 'context3?', 'sequence']),
       write=write(insert="INSERT INTO DOMAINREDIST VALUES (%d, '%s', '%s', '%s','%s' ,'%s','%s','%s','%s','%s','%s','%s','%s',%d,'%s','%s','%s',%d)"))
 
-table('DOMAINOSPFDEFAULT',
-      rec='domain_ospf_default_rec',
-      list='prdomainospfdefault',
-      release='ROUTING',
+table('DOMAINOSPFDEFAULT', rec='domain_ospf_default_rec', list='prdomainospfdefault', release='ROUTING',
       cols="""
     networkid             NUMBER(10)      -
     domainname            VARCHAR2(300)   N
@@ -1062,13 +932,13 @@ table('DOMAINOSPFDEFAULT',
     routemap              VARCHAR2(300)   T
     ndlversion            NUMBER(10)      -
 """,
-      read=read(select=['networkid', 'domainname', 'nodetype', 'protocol', 'asn', 'metric?', 'metrictype?', 'routemap?', '// tag, weight and match: fetched and dropped; the table keeps only the', '// nine columns its writer stores, so constants stand in for them.', "-='IS NULL'", "-='IS NULL'", "-='IS NULL'"], name='k_r_ospfdefault'),
+      read=read(select=['networkid', 'domainname', 'nodetype', 'protocol', 'asn', 'metric?', 'metrictype?',
+                        'routemap?', '// tag, weight and match: fetched and dropped; the table keeps only the',
+                        '// nine columns its writer stores, so constants stand in for them.', "-='IS NULL'",
+                        "-='IS NULL'", "-='IS NULL'"], name='k_r_ospfdefault'),
       write=write(insert="INSERT INTO DOMAINOSPFDEFAULT VALUES (%d, '%s', '%s', '%s','%s' ,'%s','%s','%s',%d)"))
 
-table('DOMAINNODEAREAS',
-      rec='domain_node_area_rec',
-      list='prdomainnodeareas',
-      release='ROUTING',
+table('DOMAINNODEAREAS', rec='domain_node_area_rec', list='prdomainnodeareas', release='ROUTING',
       cols="""
     networkid             NUMBER(10)      -
     domainname            VARCHAR2(300)   N
@@ -1083,13 +953,11 @@ table('DOMAINNODEAREAS',
     stubtype              VARCHAR2(300)   N
     ndlversion            NUMBER(10)      -
 """,
-      read=read(select=['networkid', 'domainname', 'nodetype', 'routingprotocol', 'routedprotocol', 'asn', 'areaid', 'sequenceno', 'summaryaddr?', 'summarmask?0', 'stubtype?']),
+      read=read(select=['networkid', 'domainname', 'nodetype', 'routingprotocol', 'routedprotocol', 'asn',
+                        'areaid', 'sequenceno', 'summaryaddr?', 'summarmask?0', 'stubtype?']),
       write=write(insert="INSERT INTO DOMAINNODEAREAS VALUES (%d, '%s', '%s', '%s','%s','%s', '%s',%d,'%s',%d,'%s',%d)"))
 
-table('DOMAINNODEAREARANGES',
-      rec='domain_node_area_range_rec',
-      list='prdomainnodearearanges',
-      release='ROUTING',
+table('DOMAINNODEAREARANGES', rec='domain_node_area_range_rec', list='prdomainnodearearanges', release='ROUTING',
       cols="""
     networkid             NUMBER(10)      -
     domainname            VARCHAR2(300)   N
@@ -1104,13 +972,11 @@ table('DOMAINNODEAREARANGES',
     summarmask            NUMBER(10)      -
     ndlversion            NUMBER(10)      -
 """,
-      read=read(select=['networkid', 'domainname', 'nodetype', 'routingprotocol', 'routedprotocol', 'asn', 'sequenceno', 'subsequenceno', 'summaryaddr?', 'summarmask?0', 'areaid']),
+      read=read(select=['networkid', 'domainname', 'nodetype', 'routingprotocol', 'routedprotocol', 'asn',
+                        'sequenceno', 'subsequenceno', 'summaryaddr?', 'summarmask?0', 'areaid']),
       write=write(insert="INSERT INTO DOMAINNODEAREARANGES VALUES (%d, '%s', '%s', '%s','%s','%s', '%s',%d, %d,'%s',%d,%d)"))
 
-table('DOMAINCONNAREAS',
-      rec='domain_conn_area_rec',
-      list='prdomainconnareas',
-      release='ROUTING',
+table('DOMAINCONNAREAS', rec='domain_conn_area_rec', list='prdomainconnareas', release='ROUTING',
       cols="""
     networkid             NUMBER(10)      -
     domainname            VARCHAR2(300)   N
@@ -1125,13 +991,11 @@ table('DOMAINCONNAREAS',
     authenticated         NUMBER(10)      -
     ndlversion            NUMBER(10)      -
 """,
-      read=read(select=['networkid', 'domainname', 'nodetype', 'routingprotocol', 'routedprotocol', 'asn', 'sequenceno', 'namedinterface', 'summaryaddr?', 'summarmask?0', 'authenticated']),
+      read=read(select=['networkid', 'domainname', 'nodetype', 'routingprotocol', 'routedprotocol', 'asn',
+                        'sequenceno', 'namedinterface', 'summaryaddr?', 'summarmask?0', 'authenticated']),
       write=write(insert="INSERT INTO DOMAINCONNAREAS VALUES (%d, '%s', '%s', '%s','%s','%s',%d,'%s','%s',%d,%d,%d)", older_delete='DELETE  DOMAINCONNAREAS WHERE networkid=%d'))
 
-table('DOMAINDISTLIST',
-      rec='domain_dist_list_rec',
-      list='prdomaindistlist',
-      release='ROUTING',
+table('DOMAINDISTLIST', rec='domain_dist_list_rec', list='prdomaindistlist', release='ROUTING',
       cols="""
     networkid             NUMBER(10)      -
     domainname            VARCHAR2(300)   N
@@ -1151,13 +1015,12 @@ table('DOMAINDISTLIST',
     redistasn             VARCHAR2(300)   T
     ndlversion            NUMBER(10)      -
 """,
-      read=read(select=['networkid', 'domainname', 'nodetype', 'protocol', 'sequence', 'asn?', 'redistprotocol?', 'redistasn?', 'context1?', 'context2?', 'context3?', 'listtype', 'acl', 'direction', 'type?0', 'interfacename']),
+      read=read(select=['networkid', 'domainname', 'nodetype', 'protocol', 'sequence', 'asn?',
+                        'redistprotocol?', 'redistasn?', 'context1?', 'context2?', 'context3?', 'listtype',
+                        'acl', 'direction', 'type?0', 'interfacename']),
       write=write(insert="INSERT INTO DOMAINDISTLIST VALUES (%d, '%s', '%s', '%s',%d,'%s','%s','%s','%s',%d,'%s','%s',%d,'%s','%s','%s',%d)"))
 
-table('DOMAINBGPADDRAGRR',
-      rec='domain_bgp_addr_agrr_rec',
-      list='prdomainbgpaddragrr',
-      release='ROUTING',
+table('DOMAINBGPADDRAGRR', rec='domain_bgp_addr_agrr_rec', list='prdomainbgpaddragrr', release='ROUTING',
       cols="""
     networkid             NUMBER(10)      -
     domainname            VARCHAR2(300)   N
@@ -1175,13 +1038,12 @@ table('DOMAINBGPADDRAGRR',
     context3              VARCHAR2(300)   T     versioned-only
     ndlversion            NUMBER(10)      -
 """,
-      read=read(select=['networkid', 'domainname', 'nodetype', 'networkno', 'networkaddr', 'networkprefix', 'asset', 'summaryonly', 'advertisemap?', 'supressmap?', 'attributemap?', 'context1?', 'context2?', 'context3?']),
+      read=read(select=['networkid', 'domainname', 'nodetype', 'networkno', 'networkaddr', 'networkprefix',
+                        'asset', 'summaryonly', 'advertisemap?', 'supressmap?', 'attributemap?', 'context1?',
+                        'context2?', 'context3?']),
       write=write(insert="INSERT INTO DOMAINBGPADDRAGRR VALUES (%d, '%s', '%s', %d,'%s',%d, %d, %d, '%s','%s','%s','%s','%s','%s',%d)"))
 
-table('DOMAINBGPPEER',
-      rec='domain_bgp_peer_rec',
-      list='prdomainbgppeer',
-      release='ROUTING',
+table('DOMAINBGPPEER', rec='domain_bgp_peer_rec', list='prdomainbgppeer', release='ROUTING',
       cols="""
     networkid             NUMBER(10)      -
     domainname            VARCHAR2(300)   N
@@ -1207,13 +1069,14 @@ table('DOMAINBGPPEER',
     sendcommunity         NUMBER(10)      -
     ndlversion            NUMBER(10)      -
 """,
-      read=read(select=['networkid', 'domainname', 'nodetype', 'peername', 'updatesource?', 'remoteas?', 'passwordreqd', 'routemapin?', 'routemapout?', 'filterlistin?', 'filterlistout?', 'distlistin?', 'distlistout?', 'prefixlistin?', 'prefixlistout?', 'routereflector?0', 'nexthopself?0', 'weight?', 'ebgp_multihop?', 'defaultoriginate?0', 'defaultoriginate_rm?', 'sendcommunity?0']),
+      read=read(select=['networkid', 'domainname', 'nodetype', 'peername', 'updatesource?', 'remoteas?',
+                        'passwordreqd', 'routemapin?', 'routemapout?', 'filterlistin?', 'filterlistout?',
+                        'distlistin?', 'distlistout?', 'prefixlistin?', 'prefixlistout?', 'routereflector?0',
+                        'nexthopself?0', 'weight?', 'ebgp_multihop?', 'defaultoriginate?0',
+                        'defaultoriginate_rm?', 'sendcommunity?0']),
       write=write(insert="INSERT INTO DOMAINBGPPEER VALUES (%d, '%s', '%s', '%s','%s','%s',%d,'%s','%s','%s','%s','%s','%s','%s','%s',%d,%d,'%s','%s',%d,'%s',%d,%d)"))
 
-table('DOMAINBGPINFO',
-      rec='domain_bgp_info_rec',
-      list='prdomainbgpinfo',
-      release='ROUTING',
+table('DOMAINBGPINFO', rec='domain_bgp_info_rec', list='prdomainbgpinfo', release='ROUTING',
       cols="""
     networkid             NUMBER(10)      -
     domainname            VARCHAR2(300)   N
@@ -1244,13 +1107,15 @@ table('DOMAINBGPINFO',
     peername              VARCHAR2(300)   T
     ndlversion            NUMBER(10)      -
 """,
-      read=read(select=['networkid', 'domainname', 'nodetype', 'peername?', 'updatesource?', 'remoteas?', 'passwordreqd?0', 'routemapin?', 'routemapout?', 'filterlistin?', 'filterlistout?', 'distlistin?', 'distlistout?', 'prefixlistin?', 'prefixlistout?', 'routereflector?0', 'nexthopself?0', 'weight?', 'ebgpmultihop?', 'defaultoriginate?0', 'defaultoriginate_rm?', 'sendcommunity?0', 'context1?', 'context2?', 'context3?', 'neighbor?', 'sequence?0']),
+      read=read(select=['networkid', 'domainname', 'nodetype', 'peername?', 'updatesource?', 'remoteas?',
+                        'passwordreqd?0', 'routemapin?', 'routemapout?', 'filterlistin?', 'filterlistout?',
+                        'distlistin?', 'distlistout?', 'prefixlistin?', 'prefixlistout?', 'routereflector?0',
+                        'nexthopself?0', 'weight?', 'ebgpmultihop?', 'defaultoriginate?0',
+                        'defaultoriginate_rm?', 'sendcommunity?0', 'context1?', 'context2?', 'context3?',
+                        'neighbor?', 'sequence?0']),
       write=write(insert="INSERT INTO DOMAINBGPINFO VALUES (%d, '%s', '%s',%d,'%s','%s','%s', '%s','%s','%s',%d,'%s','%s','%s','%s','%s','%s','%s','%s',%d,%d,'%s','%s',%d,'%s',%d,'%s',%d)"))
 
-table('DOMAINBGPPEERRULE',
-      rec='domain_bgp_peer_rule_rec',
-      list='prdomainbgppeerrule',
-      release='ROUTING',
+table('DOMAINBGPPEERRULE', rec='domain_bgp_peer_rule_rec', list='prdomainbgppeerrule', release='ROUTING',
       cols="""
     networkid             NUMBER(10)      -
     domainname            VARCHAR2(300)   N
@@ -1263,10 +1128,7 @@ table('DOMAINBGPPEERRULE',
       read=read(),
       write=write(insert="INSERT INTO DOMAINBGPPEERRULE VALUES (%d, '%s', '%s', '%s','%s','%s',%d)"))
 
-table('DOMAINOFFSETLIST',
-      rec='domain_offset_list_rec',
-      list='prdomainoffsetlist',
-      release='ROUTING',
+table('DOMAINOFFSETLIST', rec='domain_offset_list_rec', list='prdomainoffsetlist', release='ROUTING',
       cols="""
     networkid             NUMBER(10)      -
     domainname            VARCHAR2(300)   N
@@ -1282,73 +1144,44 @@ table('DOMAINOFFSETLIST',
     interfacename         VARCHAR2(300)   T
     ndlversion            NUMBER(10)      -
 """,
-      read=read(select=['networkid', 'domainname', 'nodetype', 'protocol', 'sequence', 'context1?', 'context2?', 'context3?', 'acl', 'direction', 'offset', 'interfacename?']),
+      read=read(select=['networkid', 'domainname', 'nodetype', 'protocol', 'sequence', 'context1?',
+                        'context2?', 'context3?', 'acl', 'direction', 'offset', 'interfacename?']),
       write=write(insert="INSERT INTO DOMAINOFFSETLIST VALUES (%d, '%s', '%s', '%s',%d,'%s','%s','%s','%s','%s','%s','%s',%d)"))
 
-table('PIMRPCLASS',
-      rec='pim_rp_class_rec',
-      list='prpimrp',
-      release='ROUTING',
+table('PIMRPCLASS', rec='pim_rp_class_rec', list='prpimrp', release='ROUTING',
       cols="""
-    networkid             NUMBER(10)      -
-    domainname            VARCHAR2(300)   N
-    nodetype              VARCHAR2(300)   N
-    sequence              NUMBER(10)      -
-    context1              VARCHAR2(300)   T
-    context2              VARCHAR2(300)   T
-    context3              VARCHAR2(300)   T
+    @MULTICAST
     mcastmode             VARCHAR2(300)   N
     rpaddress             VARCHAR2(300)   T
     rpacl                 VARCHAR2(300)   T
     ndlversion            NUMBER(10)      -
 """,
-      read=read(select=['-networkid', 'domainname', 'nodetype', 'sequence', 'context1?', 'context2?', 'context3?', '~mcastmode', 'rpaddress?', 'rpacl?'], name='k_r_pimrp'),
+      read=read(select=['@MULTICAST', '~mcastmode', 'rpaddress?', 'rpacl?'], name='k_r_pimrp'),
       write=write(insert="INSERT INTO PIMRPCLASS VALUES (%d, '%s', '%s', %d,'%s' ,'%s','%s','%s','%s','%s',%d)", older_comment='-- Delete Pimrpclass\n'))
 
-table('PIMACCEPTCLASS',
-      rec='pim_accept_class_rec',
-      list='prpimacceptrp',
-      release='ROUTING',
+table('PIMACCEPTCLASS', rec='pim_accept_class_rec', list='prpimacceptrp', release='ROUTING',
       cols="""
-    networkid             NUMBER(10)      -
-    domainname            VARCHAR2(300)   N
-    nodetype              VARCHAR2(300)   N
-    sequence              NUMBER(10)      -
-    context1              VARCHAR2(300)   T
-    context2              VARCHAR2(300)   T
-    context3              VARCHAR2(300)   T
+    @MULTICAST
     acceptrpaddr          VARCHAR2(300)   T
     acceptrpacl           VARCHAR2(300)   T
     autorp                NUMBER(10)      -
     ndlversion            NUMBER(10)      -
 """,
-      read=read(select=['-networkid', 'domainname', 'nodetype', 'sequence', 'context1?', 'context2?', 'context3?', 'acceptrpaddr?', 'acceptrpacl?', 'autorp?0'], name='k_r_pimacceptrp', form='filling_status'),
+      read=read(select=['@MULTICAST', 'acceptrpaddr?', 'acceptrpacl?', 'autorp?0'], name='k_r_pimacceptrp', form='filling_status'),
       write=write(insert="INSERT INTO PIMACCEPTCLASS VALUES (%d, '%s', '%s', %d,'%s' ,'%s','%s','%s','%s',%d,%d)", older_comment='-- Delete Pimacceptclass\n'))
 
-table('PIMBSRCLASS',
-      rec='pim_bsr_class_rec',
-      list='prpimbsr',
-      release='ROUTING',
+table('PIMBSRCLASS', rec='pim_bsr_class_rec', list='prpimbsr', release='ROUTING',
       cols="""
-    networkid             NUMBER(10)      -
-    domainname            VARCHAR2(300)   N
-    nodetype              VARCHAR2(300)   N
-    sequence              NUMBER(10)      -
-    context1              VARCHAR2(300)   T
-    context2              VARCHAR2(300)   T
-    context3              VARCHAR2(300)   T
+    @MULTICAST
     bsrcandint            VARCHAR2(300)   T
     bsrcandmasklen        VARCHAR2(300)   T
     priority              VARCHAR2(300)   T
     ndlversion            NUMBER(10)      -
 """,
-      read=read(select=['-networkid', 'domainname', 'nodetype', 'sequence', 'context1?', 'context2?', 'context3?', 'bsrcandint?', 'bsrcandmasklen?', 'priority?'], name='k_r_pimbsr', form='filling_status'),
+      read=read(select=['@MULTICAST', 'bsrcandint?', 'bsrcandmasklen?', 'priority?'], name='k_r_pimbsr', form='filling_status'),
       write=write(insert="INSERT INTO PIMBSRCLASS VALUES (%d, '%s', '%s', %d,'%s' ,'%s','%s','%s','%s','%s',%d)", older_comment='-- Delete Pimbsrclass\n'))
 
-table('PIMREGISTERCLASS',
-      rec='pim_register_class_rec',
-      list='prpimregister',
-      release='ROUTING',
+table('PIMREGISTERCLASS', rec='pim_register_class_rec', list='prpimregister', release='ROUTING',
       cols="""
     networkid             NUMBER(10)      -
     domainname            VARCHAR2(300)   N
@@ -1359,13 +1192,11 @@ table('PIMREGISTERCLASS',
     acceptregisterrate    VARCHAR2(300)   T
     ndlversion            NUMBER(10)      -
 """,
-      read=read(select=['-networkid', 'domainname', 'nodetype', 'registersource?', 'registerrate?', 'acceptregisteracl?', 'acceptregisterrate?'], name='k_r_pimregister', form='filling_status'),
+      read=read(select=['-networkid', 'domainname', 'nodetype', 'registersource?', 'registerrate?',
+                        'acceptregisteracl?', 'acceptregisterrate?'], name='k_r_pimregister', form='filling_status'),
       write=write(insert="INSERT INTO PIMREGISTERCLASS VALUES (%d,'%s' ,'%s','%s','%s','%s','%s',%d)", older_comment='-- Delete Pimregisterclass\n'))
 
-table('PIMMEMBERRATECLASS',
-      rec='pim_member_rate_class_rec',
-      list='prpimrate',
-      release='ROUTING',
+table('PIMMEMBERRATECLASS', rec='pim_member_rate_class_rec', list='prpimrate', release='ROUTING',
       cols="""
     networkid             NUMBER(10)      -
     domainname            VARCHAR2(300)   N
@@ -1381,21 +1212,12 @@ table('PIMMEMBERRATECLASS',
     sourcelist            VARCHAR2(300)   T
     ndlversion            NUMBER(10)      -
 """,
-      read=read(select=['-networkid', 'domainname', 'nodetype', 'sequence', 'context1?', 'context2?', 'context3?', 'namedinterface?', 'direction?', 'rate?', 'grouplist?', 'sourcelist?'], name='k_r_pimrate', form='filling_status'),
+      read=read(select=['@MULTICAST', 'namedinterface?', 'direction?', 'rate?', 'grouplist?', 'sourcelist?'], name='k_r_pimrate', form='filling_status'),
       write=write(insert="INSERT INTO PIMMEMBERRATECLASS VALUES (%d, '%s', '%s','%s', %d,'%s' ,'%s','%s','%s','%s','%s','%s',%d)", older_comment='-- Delete Pimmemberrateclass\n'))
 
-table('PIMMEMBERCLASS',
-      rec='pim_member_class_rec',
-      list='prpimmember',
-      release='ROUTING',
+table('PIMMEMBERCLASS', rec='pim_member_class_rec', list='prpimmember', release='ROUTING',
       cols="""
-    networkid             NUMBER(10)      -
-    domainname            VARCHAR2(300)   N
-    nodetype              VARCHAR2(300)   N
-    sequence              NUMBER(10)      -
-    context1              VARCHAR2(300)   T
-    context2              VARCHAR2(300)   T
-    context3              VARCHAR2(300)   T
+    @MULTICAST
     namedinterface        VARCHAR2(300)   T
     mcastmode             VARCHAR2(300)   N
     neighborfilter        VARCHAR2(300)   T
@@ -1403,50 +1225,30 @@ table('PIMMEMBERCLASS',
     boundaryacl           VARCHAR2(300)   T
     ndlversion            NUMBER(10)      -
 """,
-      read=read(select=['-networkid', 'domainname', 'nodetype', 'sequence', 'context1?', 'context2?', 'context3?', 'namedinterface?', 'mcastmode?', 'neighborfilter?', 'inrate?', 'boundaryacl?'], name='k_r_pimmember', form='filling_status'),
+      read=read(select=['@MULTICAST', 'namedinterface?', 'mcastmode?', 'neighborfilter?', 'inrate?',
+                        'boundaryacl?'], name='k_r_pimmember', form='filling_status'),
       write=write(insert="INSERT INTO PIMMEMBERCLASS VALUES (%d, '%s', '%s',%d,'%s' ,'%s','%s','%s','%s','%s','%s', '%s',%d)", older_comment='-- Delete Pimmemberclass\n'))
 
-table('PIMRPFILTERCLASS',
-      rec='pim_rp_filter_class_rec',
-      list='prautorpfilter',
-      release='ROUTING',
+table('PIMRPFILTERCLASS', rec='pim_rp_filter_class_rec', list='prautorpfilter', release='ROUTING',
       cols="""
-    networkid             NUMBER(10)      -
-    domainname            VARCHAR2(300)   N
-    nodetype              VARCHAR2(300)   N
-    sequence              NUMBER(10)      -
-    context1              VARCHAR2(300)   T
-    context2              VARCHAR2(300)   T
-    context3              VARCHAR2(300)   T
+    @MULTICAST
     rpfilter              VARCHAR2(300)   T
     rpgroupfilter         VARCHAR2(300)   T
     ndlversion            NUMBER(10)      -
 """,
-      read=read(select=['-networkid', 'domainname', 'nodetype', 'sequence', 'context1?', 'context2?', 'context3?', 'rpfilter?', 'rpgroupfilter?'], name='k_r_autorpfilter', form='filling_status'),
+      read=read(select=['@MULTICAST', 'rpfilter?', 'rpgroupfilter?'], name='k_r_autorpfilter', form='filling_status'),
       write=write(insert="INSERT INTO PIMRPFILTERCLASS VALUES (%d, '%s', '%s', %d,'%s' ,'%s','%s','%s','%s',%d)", older_comment='-- Delete Pimrpfilterclass\n'))
 
-table('PIMAUTORPCLASS',
-      rec='pim_auto_rp_class_rec',
-      list='prmappingagent',
-      release='ROUTING',
+table('PIMAUTORPCLASS', rec='pim_auto_rp_class_rec', list='prmappingagent', release='ROUTING',
       cols="""
-    networkid             NUMBER(10)      -
-    domainname            VARCHAR2(300)   N
-    nodetype              VARCHAR2(300)   N
-    sequence              NUMBER(10)      -
-    context1              VARCHAR2(300)   T
-    context2              VARCHAR2(300)   T
-    context3              VARCHAR2(300)   T
+    @MULTICAST
     discoverint           VARCHAR2(300)   T
     ndlversion            NUMBER(10)      -
 """,
-      read=read(select=['-networkid', 'domainname', 'nodetype', 'sequence', 'context1?', 'context2?', 'context3?', 'discoverint?'], name='k_r_mapppingagent', form='filling_status'),
+      read=read(select=['@MULTICAST', 'discoverint?'], name='k_r_mapppingagent', form='filling_status'),
       write=write(insert="INSERT INTO PIMAUTORPCLASS VALUES (%d, '%s', '%s', %d,'%s' ,'%s','%s','%s',%d)", older_comment='-- Delete Pimautorpclass\n'))
 
-table('MSDPCLASS',
-      rec='msdp_class_rec',
-      list='prmsdpclass',
-      release='ROUTING',
+table('MSDPCLASS', rec='msdp_class_rec', list='prmsdpclass', release='ROUTING',
       cols="""
     networkid             NUMBER(10)      -
     domainname            VARCHAR2(300)   N
@@ -1458,13 +1260,11 @@ table('MSDPCLASS',
     borderasaddr          VARCHAR2(300)   T
     ndlversion            NUMBER(10)      -
 """,
-      read=read(select=['-networkid', 'domainname', 'nodetype', 'redistacl?', 'redistasnpathacl?', 'redistroutemap?', 'originatorid?', 'borderasaddr?'], form='filling_status'),
+      read=read(select=['-networkid', 'domainname', 'nodetype', 'redistacl?', 'redistasnpathacl?',
+                        'redistroutemap?', 'originatorid?', 'borderasaddr?'], form='filling_status'),
       write=write(insert="INSERT INTO MSDPCLASS VALUES ( %d,'%s' ,'%s','%s','%s','%s','%s', '%s',%d)", older_comment='-- Delete Msdpclass\n'))
 
-table('MSDPNEIGHBORCLASS',
-      rec='msdp_neighbor_class_rec',
-      list='prmsdppeer',
-      release='ROUTING',
+table('MSDPNEIGHBORCLASS', rec='msdp_neighbor_class_rec', list='prmsdppeer', release='ROUTING',
       cols="""
     networkid             NUMBER(10)      -
     domainname            VARCHAR2(300)   N
@@ -1486,32 +1286,23 @@ table('MSDPNEIGHBORCLASS',
     meshgroup             VARCHAR2(300)   T
     ndlversion            NUMBER(10)      -
 """,
-      read=read(select=['-networkid', 'domainname', 'nodetype', 'sequence', 'neighbor', 'context1?', 'context2?', 'context3?', 'connectsource?', 'remoteas?', 'description?', 'safilterinacl?', 'safilteroutacl?', 'safilterinmap?', 'safilteroutmap?', 'defaultpeer?0', 'defprefixlist?', 'meshgroup?'], name='k_r_msdppeer', form='filling_status'),
+      read=read(select=['-networkid', 'domainname', 'nodetype', 'sequence', 'neighbor', 'context1?',
+                        'context2?', 'context3?', 'connectsource?', 'remoteas?', 'description?',
+                        'safilterinacl?', 'safilteroutacl?', 'safilterinmap?', 'safilteroutmap?',
+                        'defaultpeer?0', 'defprefixlist?', 'meshgroup?'], name='k_r_msdppeer', form='filling_status'),
       write=write(insert="INSERT INTO MSDPNEIGHBORCLASS VALUES ( %d,'%s' ,'%s',%d,'%s','%s','%s','%s', '%s','%s','%s','%s','%s','%s','%s',%d,'%s','%s',%d)", older_comment='-- Delete MsdpNEIGHBORCLASS\n'))
 
-table('IGMPINTCLASS',
-      rec='igmp_int_class_rec',
-      list='prigmpmember',
-      release='ROUTING',
+table('IGMPINTCLASS', rec='igmp_int_class_rec', list='prigmpmember', release='ROUTING',
       cols="""
-    networkid             NUMBER(10)      -
-    domainname            VARCHAR2(300)   N
-    nodetype              VARCHAR2(300)   N
-    sequence              NUMBER(10)      -
-    context1              VARCHAR2(300)   T
-    context2              VARCHAR2(300)   T
-    context3              VARCHAR2(300)   T
+    @MULTICAST
     namedinterface        VARCHAR2(300)   T
     accessgroup           VARCHAR2(300)   T
     ndlversion            NUMBER(10)      -
 """,
-      read=read(select=['-networkid', 'domainname', 'nodetype', 'sequence', 'context1?', 'context2?', 'context3?', 'namedinterface?', 'accessgroup?'], name='k_r_igmpmember', form='filling_status'),
+      read=read(select=['@MULTICAST', 'namedinterface?', 'accessgroup?'], name='k_r_igmpmember', form='filling_status'),
       write=write(insert="INSERT INTO IGMPINTCLASS VALUES ( %d,'%s' ,'%s',%d,'%s','%s','%s','%s', '%s',%d)", older_comment='-- Delete Igmpintclass\n'))
 
-table('IGMPINTADDRCLASS',
-      rec='igmp_int_addr_class_rec',
-      list='prigmpgroup',
-      release='ROUTING',
+table('IGMPINTADDRCLASS', rec='igmp_int_addr_class_rec', list='prigmpgroup', release='ROUTING',
       cols="""
     networkid             NUMBER(10)      -
     domainname            VARCHAR2(300)   N
@@ -1525,21 +1316,13 @@ table('IGMPINTADDRCLASS',
     groupaddress          VARCHAR2(300)   T
     ndlversion            NUMBER(10)      -
 """,
-      read=read(select=['-networkid', 'domainname', 'nodetype', 'sequence', '~namedinterface', '~addrtype', '~groupaddress', 'context1?', 'context2?', 'context3?'], name='k_r_igmpgroup', form='filling_status'),
+      read=read(select=['-networkid', 'domainname', 'nodetype', 'sequence', '~namedinterface', '~addrtype',
+                        '~groupaddress', 'context1?', 'context2?', 'context3?'], name='k_r_igmpgroup', form='filling_status'),
       write=write(insert="INSERT INTO IGMPINTADDRCLASS VALUES ( %d,'%s' ,'%s','%s','%s','%s','%s',%d,'%s','%s',%d)", older_comment='-- Delete Igmpintaddrclass\n'))
 
-table('DVMRPINTCLASS',
-      rec='dvmrp_int_class_rec',
-      list='prdvmrpmember',
-      release='ROUTING',
+table('DVMRPINTCLASS', rec='dvmrp_int_class_rec', list='prdvmrpmember', release='ROUTING',
       cols="""
-    networkid             NUMBER(10)      -
-    domainname            VARCHAR2(300)   N
-    nodetype              VARCHAR2(300)   N
-    sequence              NUMBER(10)      -
-    context1              VARCHAR2(300)   T
-    context2              VARCHAR2(300)   T
-    context3              VARCHAR2(300)   T
+    @MULTICAST
     namedinterface        VARCHAR2(300)   T
     metric                VARCHAR2(300)   T
     metricacl             VARCHAR2(300)   T
@@ -1552,13 +1335,12 @@ table('DVMRPINTCLASS',
     outoffset             VARCHAR2(300)   T
     ndlversion            NUMBER(10)      -
 """,
-      read=read(select=['-networkid', 'domainname', 'nodetype', 'sequence', 'namedinterface', 'context1?', 'context2?', 'context3?', 'metric?', 'metricacl?', 'acceptfilter?', 'neighborfilter?', 'summaryaddr?', 'summarymask?', 'summarymetric?', 'inoffset?', 'outoffset?'], name='k_r_dvmrpmember', form='filling_status'),
+      read=read(select=['-networkid', 'domainname', 'nodetype', 'sequence', 'namedinterface', 'context1?',
+                        'context2?', 'context3?', 'metric?', 'metricacl?', 'acceptfilter?', 'neighborfilter?',
+                        'summaryaddr?', 'summarymask?', 'summarymetric?', 'inoffset?', 'outoffset?'], name='k_r_dvmrpmember', form='filling_status'),
       write=write(insert="INSERT INTO DVMRPINTCLASS VALUES ( %d,'%s' ,'%s',%d,'%s','%s','%s','%s', '%s','%s','%s','%s','%s','%s','%s','%s','%s',%d)", older_comment='-- Delete DVMRPINTCLASS\n'))
 
-table('DOMAINROUTEMAP',
-      rec='domain_route_map_rec',
-      list='prdomainroutemap',
-      release='ROUTING',
+table('DOMAINROUTEMAP', rec='domain_route_map_rec', list='prdomainroutemap', release='ROUTING',
       cols="""
     networkid             NUMBER(10)      -
     domainname            VARCHAR2(300)   N
@@ -1575,13 +1357,11 @@ table('DOMAINROUTEMAP',
     mapseqinc             NUMBER(10)      -
     ndlversion            NUMBER(10)      -
 """,
-      read=read(select=['networkid', 'domainname', 'nodetype', 'context1?', 'context2?', 'context3?', 'routemap', 'usage', 'owner', 'sequence:numtext', 'type', 'repeatby?', 'mapseqinc']),
+      read=read(select=['networkid', 'domainname', 'nodetype', 'context1?', 'context2?', 'context3?',
+                        'routemap', 'usage', 'owner', 'sequence:numtext', 'type', 'repeatby?', 'mapseqinc']),
       write=write())
 
-table('ROUTEMAPMATCHLIST',
-      rec='route_map_match_list_rec',
-      list='prroutemapmatchlist',
-      release='ROUTING',
+table('ROUTEMAPMATCHLIST', rec='route_map_match_list_rec', list='prroutemapmatchlist', release='ROUTING',
       cols="""
     networkid             NUMBER(10)      -
     domainname            VARCHAR2(300)   N
@@ -1593,13 +1373,11 @@ table('ROUTEMAPMATCHLIST',
     matchvalue            VARCHAR2(300)   T
     ndlversion            NUMBER(10)      -
 """,
-      read=read(select=['networkid', 'domainname', 'nodetype', 'routemap', 'sequence:numtext', 'matchsequence:numtext', 'matchtype', 'matchvalue'], name='k_r_domainroutemapmatchlist'),
+      read=read(select=['networkid', 'domainname', 'nodetype', 'routemap', 'sequence:numtext',
+                        'matchsequence:numtext', 'matchtype', 'matchvalue'], name='k_r_domainroutemapmatchlist'),
       write=write())
 
-table('ROUTEMAPSETLIST',
-      rec='route_map_set_list_rec',
-      list='prroutemapsetlist',
-      release='ROUTING',
+table('ROUTEMAPSETLIST', rec='route_map_set_list_rec', list='prroutemapsetlist', release='ROUTING',
       cols="""
     networkid             NUMBER(10)      -
     domainname            VARCHAR2(300)   N
@@ -1611,13 +1389,11 @@ table('ROUTEMAPSETLIST',
     setvalue              VARCHAR2(300)   T
     ndlversion            NUMBER(10)      -
 """,
-      read=read(select=['networkid', 'domainname', 'nodetype', 'routemap', 'sequence:numtext', 'setsequence:numtext', 'settype', 'setvalue'], name='k_r_domainroutemapsetlist'),
+      read=read(select=['networkid', 'domainname', 'nodetype', 'routemap', 'sequence:numtext',
+                        'setsequence:numtext', 'settype', 'setvalue'], name='k_r_domainroutemapsetlist'),
       write=write())
 
-table('DOMAINACCESSLIST',
-      rec='domain_access_list_rec',
-      list='prdomainaccesslist',
-      release='ACCESSLIST',
+table('DOMAINACCESSLIST', rec='domain_access_list_rec', list='prdomainaccesslist', release='ACCESSLIST',
       cols="""
     networkid             NUMBER(10)      -
     domainname            VARCHAR2(300)   N
@@ -1636,13 +1412,12 @@ table('DOMAINACCESSLIST',
     usage                 VARCHAR2(300)   T
     ndlversion            NUMBER(10)      -
 """,
-      read=read(select=['networkid', 'domainname', 'nodetype', 'context1?', 'context2?', 'context3?', 'acltype', 'usage', 'owner?', 'sequence', 'nametype', 'aclname', 'aclstart', 'aclinc?0', 'direction?']),
+      read=read(select=['networkid', 'domainname', 'nodetype', 'context1?', 'context2?', 'context3?',
+                        'acltype', 'usage', 'owner?', 'sequence', 'nametype', 'aclname', 'aclstart',
+                        'aclinc?0', 'direction?']),
       write=write())
 
-table('DOMAINEXTACL',
-      rec='domain_ext_acl_rec',
-      list='prdomainextacl',
-      release='ACCESSLIST',
+table('DOMAINEXTACL', rec='domain_ext_acl_rec', list='prdomainextacl', release='ACCESSLIST',
       cols="""
     networkid             NUMBER(10)      -
     domainname            VARCHAR2(300)   N
@@ -1658,13 +1433,11 @@ table('DOMAINEXTACL',
     maskdncb              NUMBER(10)      -
     ndlversion            NUMBER(10)      -
 """,
-      read=read(select=['networkid', 'domainname', 'nodetype', 'mask?0', 'maskdncb?0', 'hostdncb?0', 'sequence', 'subsequence', 'type', 'repeatby?', 'protocol', 'hostnetworkno']),
+      read=read(select=['networkid', 'domainname', 'nodetype', 'mask?0', 'maskdncb?0', 'hostdncb?0',
+                        'sequence', 'subsequence', 'type', 'repeatby?', 'protocol', 'hostnetworkno']),
       write=write(insert="INSERT INTO DOMAINEXTACL VALUES (%d,'%s','%s',%d, %d,'%s','%s','%s','%s',%d,%d,%d,%d)"))
 
-table('DOMAINACLLIST',
-      rec='domain_acl_list_rec',
-      list='prdomainacllist',
-      release='ACCESSLIST',
+table('DOMAINACLLIST', rec='domain_acl_list_rec', list='prdomainacllist', release='ACCESSLIST',
       cols="""
     networkid             NUMBER(10)      -
     domainname            VARCHAR2(300)   N
@@ -1693,31 +1466,24 @@ table('DOMAINACLLIST',
     log                   NUMBER(10)      -
     ndlversion            NUMBER(10)      -
 """,
-      read=read(select=['networkid', 'domainname', 'nodetype', 'sequence', 'subsequence', 'repeatby?', '~type', '~protocoltype', 'protocol?', 'source?', 'sourceprefix?0', '~sourceportoptype', 'sourceportop?', 'sourceporttype?', 'sourceport?', 'dest?', 'destprefix?0', '~destportoptype', 'destportop?', '~destporttype', 'destport?', 'precedence?', 'tos?', 'established?0', 'log?0']),
+      read=read(select=['networkid', 'domainname', 'nodetype', 'sequence', 'subsequence', 'repeatby?', '~type',
+                        '~protocoltype', 'protocol?', 'source?', 'sourceprefix?0', '~sourceportoptype',
+                        'sourceportop?', 'sourceporttype?', 'sourceport?', 'dest?', 'destprefix?0',
+                        '~destportoptype', 'destportop?', '~destporttype', 'destport?', 'precedence?', 'tos?',
+                        'established?0', 'log?0']),
       write=write(insert="INSERT INTO DOMAINACLLIST VALUES (%d,'%s','%s',%d, %d,'%s','%s','%s','%s','%s',%d,'%s','%s','%s','%s','%s',%d,'%s','%s','%s','%s','%s','%s',%d,%d,%d)"))
 
-table('DOMAINPREFIXHDR',
-      rec='domain_prefix_hdr_rec',
-      list='prdomainprefixhdr',
-      release='ROUTING',
+table('DOMAINPREFIXHDR', rec='domain_prefix_hdr_rec', list='prdomainprefixhdr', release='ROUTING',
       cols="""
-    networkid             NUMBER(10)      -
-    domainname            VARCHAR2(300)   N
-    nodetype              VARCHAR2(300)   N
-    sequence              NUMBER(10)      -
-    context1              VARCHAR2(300)   T
-    context2              VARCHAR2(300)   T
-    context3              VARCHAR2(300)   T
+    @MULTICAST
     listname              VARCHAR2(300)   T
     ndlversion            NUMBER(10)      -
 """,
-      read=read(select=['networkid', 'domainname', 'nodetype', 'context1?', 'context2?', 'context3?', 'sequence', 'listname']),
+      read=read(select=['networkid', 'domainname', 'nodetype', 'context1?', 'context2?', 'context3?',
+                        'sequence', 'listname']),
       write=write())
 
-table('DOMAINPREFIXLIST',
-      rec='domain_prefix_list_rec',
-      list='prdomainprefixlist',
-      release='ROUTING',
+table('DOMAINPREFIXLIST', rec='domain_prefix_list_rec', list='prdomainprefixlist', release='ROUTING',
       cols="""
     networkid             NUMBER(10)      -
     domainname            VARCHAR2(300)   N
@@ -1732,13 +1498,11 @@ table('DOMAINPREFIXLIST',
     gelen                 NUMBER(10)      -
     ndlversion            NUMBER(10)      -
 """,
-      read=read(select=['networkid', 'domainname', 'nodetype', 'lelen?0', 'gelen?0', 'length?0', 'sequence', 'subsequence', 'type', 'repeatby?', 'network']),
+      read=read(select=['networkid', 'domainname', 'nodetype', 'lelen?0', 'gelen?0', 'length?0', 'sequence',
+                        'subsequence', 'type', 'repeatby?', 'network']),
       write=write())
 
-table('DOMAINFILTERLIST',
-      rec='domain_filter_list_rec',
-      list='prdomainfilterlist',
-      release='ROUTING',
+table('DOMAINFILTERLIST', rec='domain_filter_list_rec', list='prdomainfilterlist', release='ROUTING',
       cols="""
     networkid             NUMBER(10)      -
     domainname            VARCHAR2(300)   N
@@ -1754,13 +1518,11 @@ table('DOMAINFILTERLIST',
     substring             VARCHAR2(300)   T
     ndlversion            NUMBER(10)      -
 """,
-      read=read(select=['networkid', 'domainname', 'nodetype', 'context1?', 'context2?', 'context3?', 'type?', 'sequence', 'filtertype?', 'aclseqstart', 'aclseqinc?0', 'substring?']),
+      read=read(select=['networkid', 'domainname', 'nodetype', 'context1?', 'context2?', 'context3?', 'type?',
+                        'sequence', 'filtertype?', 'aclseqstart', 'aclseqinc?0', 'substring?']),
       write=write(insert="INSERT INTO DOMAINFILTERLIST VALUES (%d,'%s','%s',%d, '%s' ,%d,'%s','%s','%s','%s','%s','%s',%d)"))
 
-table('DOMAINQUEUES',
-      rec='domain_queue_rec',
-      list='prdomainqueues',
-      release='FIREWALL',
+table('DOMAINQUEUES', rec='domain_queue_rec', list='prdomainqueues', release='FIREWALL',
       cols="""
     networkid             NUMBER(10)      -
     domainname            VARCHAR2(300)   N
@@ -1772,13 +1534,11 @@ table('DOMAINQUEUES',
     owner                 VARCHAR2(300)   T
     ndlversion            NUMBER(10)      -
 """,
-      read=read(select=['networkid', 'domainname', 'nodetype', '~queuetype', '~queuename', '~classifiertype', '~usage', '~owner']),
+      read=read(select=['networkid', 'domainname', 'nodetype', '~queuetype', '~queuename', '~classifiertype',
+                        '~usage', '~owner']),
       write=write(insert="INSERT INTO DOMAINQUEUES VALUES (%d,'%s','%s','%s', '%s','%s','%s','%s',%d)"))
 
-table('DOMAINCUSTSUBQ',
-      rec='domain_cust_subq_rec',
-      list='prdomaincustsubq',
-      release='FIREWALL',
+table('DOMAINCUSTSUBQ', rec='domain_cust_subq_rec', list='prdomaincustsubq', release='FIREWALL',
       cols="""
     networkid             NUMBER(10)      -
     domainname            VARCHAR2(300)   N
@@ -1790,13 +1550,11 @@ table('DOMAINCUSTSUBQ',
     bytecount             VARCHAR2(300)   T
     ndlversion            NUMBER(10)      -
 """,
-      read=read(select=['networkid', 'domainname', 'nodetype', '~queuename', '~subqueuename', 'classifier?', 'isdefault', 'bytecount?']),
+      read=read(select=['networkid', 'domainname', 'nodetype', '~queuename', '~subqueuename', 'classifier?',
+                        'isdefault', 'bytecount?']),
       write=write(insert="INSERT INTO DOMAINCUSTSUBQ VALUES (%d,'%s','%s','%s', '%s','%s',%d,'%s',%d)"))
 
-table('DOMAINMAPCLASS',
-      rec='domain_map_class_rec',
-      list='prdomainmapclass',
-      release='ROUTING',
+table('DOMAINMAPCLASS', rec='domain_map_class_rec', list='prdomainmapclass', release='ROUTING',
       cols="""
     networkid             NUMBER(10)      -
     domainname            VARCHAR2(300)   N
@@ -1819,13 +1577,13 @@ table('DOMAINMAPCLASS',
     peak                  VARCHAR2(300)   T
     ndlversion            NUMBER(10)      -
 """,
-      read=read(select=['networkid', 'domainname', 'nodetype', '~mapclassname', 'context1?', 'context2?', 'context3?', '~usage', '~owner', 'burstsizein?', 'burstsizeout?', 'burstexcessin?', 'burstexcessout?', 'cirin?', 'cirout?', 'customqueue?', 'priorityqueue?', 'average?', 'peak?']),
+      read=read(select=['networkid', 'domainname', 'nodetype', '~mapclassname', 'context1?', 'context2?',
+                        'context3?', '~usage', '~owner', 'burstsizein?', 'burstsizeout?', 'burstexcessin?',
+                        'burstexcessout?', 'cirin?', 'cirout?', 'customqueue?', 'priorityqueue?', 'average?',
+                        'peak?']),
       write=write(insert="INSERT INTO DOMAINMAPCLASS VALUES (%d, '%s','%s', '%s' ,'%s','%s', '%s','%s','%s', '%s' ,'%s','%s','%s', '%s' ,'%s','%s','%s', '%s' ,'%s',%d)", older_comment='-- Delete domainnmapclass\n'))
 
-table('SERVICEENROLLVARS',
-      rec='service_enroll_var_rec',
-      list='prqosservenrollvar',
-      release='QOS',
+table('SERVICEENROLLVARS', rec='service_enroll_var_rec', list='prqosservenrollvar', release='QOS',
       cols="""
     networkid             NUMBER(10)      -
     sequence              NUMBER(10)      -
@@ -1835,20 +1593,9 @@ table('SERVICEENROLLVARS',
       read=read(select=['networkid', 'sequence', '~variablename', '~@VARIABLE'], name='k_r_servenrollvars', label='ServiceEnrollvars', fetch_label='Serviceenrollvars', form='filling'),
       write=write(insert="INSERT INTO SERVICEENROLLVARS VALUES (%d, %d,'%s',@VARIABLE)"))
 
-table('QOSPOLICERULECLASS',
-      rec='qos_police_rule_class_rec',
-      list='prpoliceruledesclist',
-      release='QOS',
+table('QOSPOLICERULECLASS', rec='qos_police_rule_class_rec', list='prpoliceruledesclist', release='QOS',
       cols="""
-    networkid             NUMBER(10)      -
-    domainname            VARCHAR2(300)   T
-    nodetype              VARCHAR2(300)   T
-    owner                 VARCHAR2(300)   T
-    usage1                VARCHAR2(300)   T
-    usage2                VARCHAR2(300)   T
-    context1              VARCHAR2(300)   T
-    context2              VARCHAR2(300)   T
-    context3              VARCHAR2(300)   T
+    @QOSRULE
     policerulename        VARCHAR2(300)   T
     sequence              NUMBER(10)      -
     matchrulename         VARCHAR2(300)   T
@@ -1860,25 +1607,13 @@ table('QOSPOLICERULECLASS',
     repeatby              VARCHAR2(300)   T
     ndlversion            NUMBER(10)      -
 """,
-      read=read(select=['-networkid', '~domainname', '~nodetype', '~owner', 'context1?', 'context2?', 'context3?', '~policerulename', 'sequence', 'matchrulename?', 'bitrate?', 'burstsize?', 'excessburstsize?', 'exceedrate?', 'violaterate?', '~usage1', '~usage2', 'repeatby?'], name='k_r_policeruletable'),
+      read=read(select=['~@QOSRULE', '~policerulename', 'sequence', 'matchrulename?', 'bitrate?', 'burstsize?',
+                        'excessburstsize?', 'exceedrate?', 'violaterate?', '~usage1', '~usage2', 'repeatby?'], name='k_r_policeruletable'),
       write=write(older_delete='DELETE QOSPOLICERULECLASS WHERE networkid=%d\n', older_comment='-- Delete policerule\n'))
 
-table('QOSPOLICEACTIONCLASS',
-      rec='qos_police_rule_class_rec',
-      entry='qos_police_action_class_rec', sub='actionlist',
-      list='prpoliceruledesclist',
-      release='QOS',
-      key=('sublist', 'rule', 'domainname nodetype policerulename'),
+table('QOSPOLICEACTIONCLASS', rec='qos_police_rule_class_rec', entry='qos_police_action_class_rec', sub='actionlist', list='prpoliceruledesclist', release='QOS', key=('sublist', 'rule', 'domainname nodetype policerulename'),
       cols="""
-    networkid             NUMBER(10)      -
-    domainname            VARCHAR2(300)   T
-    nodetype              VARCHAR2(300)   T
-    owner                 VARCHAR2(300)   T
-    usage1                VARCHAR2(300)   T
-    usage2                VARCHAR2(300)   T
-    context1              VARCHAR2(300)   T
-    context2              VARCHAR2(300)   T
-    context3              VARCHAR2(300)   T
+    @QOSRULE
     policerulename        VARCHAR2(300)   T
     sequence              NUMBER(10)      -
     subsequence           NUMBER(10)      -     w=pos
@@ -1891,21 +1626,9 @@ table('QOSPOLICEACTIONCLASS',
       read=read(select=['actiontype?', 'action?', 'actionvalue?'], name='k_r_policeactions', order='ORDER BY subsequence', nested=True),
       write=write(older_delete='DELETE QOSPOLICEACTIONCLASS WHERE networkid=%d\n', older_comment='-- Delete policeactionrule\n'))
 
-table('QOSDROPRULECLASS',
-      rec='qos_drop_rule_class_rec',
-      entry='qos_drop_rule_class_elem_rec', sub='elemlist',
-      list='prdropruledesclist',
-      release='QOS',
+table('QOSDROPRULECLASS', rec='qos_drop_rule_class_rec', entry='qos_drop_rule_class_elem_rec', sub='elemlist', list='prdropruledesclist', release='QOS',
       cols="""
-    networkid             NUMBER(10)      -
-    domainname            VARCHAR2(300)   T
-    nodetype              VARCHAR2(300)   T
-    owner                 VARCHAR2(300)   T
-    usage1                VARCHAR2(300)   T
-    usage2                VARCHAR2(300)   T
-    context1              VARCHAR2(300)   T
-    context2              VARCHAR2(300)   T
-    context3              VARCHAR2(300)   T
+    @QOSRULE
     droprulename          VARCHAR2(300)   T
     droptype              VARCHAR2(300)   T
     sequence              NUMBER(10)      -     w=pos
@@ -1915,23 +1638,13 @@ table('QOSDROPRULECLASS',
     repeatby              VARCHAR2(300)   T
     ndlversion            NUMBER(10)      -
 """,
-      read=read(select=['-networkid', '~domainname', '~nodetype', '~owner', 'context1?', 'context2?', 'context3?', '~droprulename', 'sequence', 'droptype?', 'dropsubtype?', 'dropparam1?', 'dropparam2?', '~usage1', '~usage2', 'repeatby?'], name='k_r_dropruletable', order='ORDER BY networkid, domainname, nodetype, droprulename, sequence'),
+      read=read(select=['~@QOSRULE', '~droprulename', 'sequence', 'droptype?', 'dropsubtype?', 'dropparam1?',
+                        'dropparam2?', '~usage1', '~usage2', 'repeatby?'], name='k_r_dropruletable', order='ORDER BY networkid, domainname, nodetype, droprulename, sequence'),
       write=write(insert_empty="INSERT INTO QOSDROPRULECLASS VALUES (%d,'%s','%s','%s','%s','%s','%s','%s','%s','%s','%s',%d,'','','','%s',%d)", older_delete='DELETE QOSDROPRULECLASS WHERE networkid=%d\n', older_comment='-- Delete QOSDROPRULECLASS\n'))
 
-table('QOSSHAPERULECLASS',
-      rec='qos_shape_rule_class_rec',
-      list='prshaperuledesclist',
-      release='QOS',
+table('QOSSHAPERULECLASS', rec='qos_shape_rule_class_rec', list='prshaperuledesclist', release='QOS',
       cols="""
-    networkid             NUMBER(10)      -
-    domainname            VARCHAR2(300)   T
-    nodetype              VARCHAR2(300)   T
-    owner                 VARCHAR2(300)   T
-    usage1                VARCHAR2(300)   T
-    usage2                VARCHAR2(300)   T
-    context1              VARCHAR2(300)   T
-    context2              VARCHAR2(300)   T
-    context3              VARCHAR2(300)   T
+    @QOSRULE
     shaperulename         VARCHAR2(300)   T
     sequence              NUMBER(10)      -
     matchrulename         VARCHAR2(300)   T
@@ -1945,23 +1658,14 @@ table('QOSSHAPERULECLASS',
     repeatby              VARCHAR2(300)   T
     ndlversion            NUMBER(10)      -
 """,
-      read=read(select=['-networkid', '~domainname', '~nodetype', '~owner', 'context1?', 'context2?', 'context3?', '~shaperulename', 'sequence', 'matchrulename?', 'bitratetype?', 'bitrate?', 'sustainedrate?', 'excessrate?', 'burstsize?', 'excessburstsize?', 'queuelength?', '~usage1', '~usage2', 'repeatby?'], name='k_r_shaperuletable'),
+      read=read(select=['~@QOSRULE', '~shaperulename', 'sequence', 'matchrulename?', 'bitratetype?',
+                        'bitrate?', 'sustainedrate?', 'excessrate?', 'burstsize?', 'excessburstsize?',
+                        'queuelength?', '~usage1', '~usage2', 'repeatby?'], name='k_r_shaperuletable'),
       write=write(older_delete='DELETE QOSSHAPERULECLASS WHERE networkid=%d\n', older_comment='-- Delete QOSSHAPERULECLASS\n'))
 
-table('QOSMARKRULECLASS',
-      rec='qos_mark_rule_class_rec',
-      list='prmarkruledesclist',
-      release='QOS',
+table('QOSMARKRULECLASS', rec='qos_mark_rule_class_rec', list='prmarkruledesclist', release='QOS',
       cols="""
-    networkid             NUMBER(10)      -
-    domainname            VARCHAR2(300)   T
-    nodetype              VARCHAR2(300)   T
-    owner                 VARCHAR2(300)   T
-    usage1                VARCHAR2(300)   T
-    usage2                VARCHAR2(300)   T
-    context1              VARCHAR2(300)   T
-    context2              VARCHAR2(300)   T
-    context3              VARCHAR2(300)   T
+    @QOSRULE
     markrulename          VARCHAR2(300)   T
     sequence              NUMBER(10)      -
     marktype              VARCHAR2(300)   T
@@ -1969,24 +1673,13 @@ table('QOSMARKRULECLASS',
     repeatby              VARCHAR2(300)   T
     ndlversion            NUMBER(10)      -
 """,
-      read=read(select=['-networkid', '~domainname', '~nodetype', '~owner', 'context1?', 'context2?', 'context3?', '~markrulename', 'sequence', 'marktype?', 'markvalue?', '~usage1', '~usage2', 'repeatby?'], name='k_r_markruletable'),
+      read=read(select=['~@QOSRULE', '~markrulename', 'sequence', 'marktype?', 'markvalue?', '~usage1',
+                        '~usage2', 'repeatby?'], name='k_r_markruletable'),
       write=write(older_delete='DELETE QOSMARKRULECLASS WHERE networkid=%d\n', older_comment='-- Delete markrule\n'))
 
-table('QOSMATCHRULECLASS',
-      rec='qos_match_rule_class_rec',
-      entry='qos_match_rule_class_elem_rec', sub='elemlist',
-      list='prmatchruledesclist',
-      release='QOS',
+table('QOSMATCHRULECLASS', rec='qos_match_rule_class_rec', entry='qos_match_rule_class_elem_rec', sub='elemlist', list='prmatchruledesclist', release='QOS',
       cols="""
-    networkid             NUMBER(10)      -
-    domainname            VARCHAR2(300)   T
-    nodetype              VARCHAR2(300)   T
-    owner                 VARCHAR2(300)   T
-    usage1                VARCHAR2(300)   T
-    usage2                VARCHAR2(300)   T
-    context1              VARCHAR2(300)   T
-    context2              VARCHAR2(300)   T
-    context3              VARCHAR2(300)   T
+    @QOSRULE
     matchrulename         VARCHAR2(300)   T
     matchdnf              NUMBER(10)      uint16_t
     sequence              NUMBER(10)      -     w=pos
@@ -1996,13 +1689,11 @@ table('QOSMATCHRULECLASS',
     repeatby              VARCHAR2(300)   T
     ndlversion            NUMBER(10)      -
 """,
-      read=read(select=['-networkid', '~domainname', '~nodetype', '~owner', 'context1?', 'context2?', 'context3?', '~matchrulename', 'matchdnf?0:flag16', 'sequence', 'matchtype?', 'matchvalue?', 'matchnegated?0:flag16', '~usage1', '~usage2', 'repeatby?'], name='k_r_matchruletable', order='ORDER BY domainname, nodetype, matchrulename, sequence'),
+      read=read(select=['~@QOSRULE', '~matchrulename', 'matchdnf?0:flag16', 'sequence', 'matchtype?',
+                        'matchvalue?', 'matchnegated?0:flag16', '~usage1', '~usage2', 'repeatby?'], name='k_r_matchruletable', order='ORDER BY domainname, nodetype, matchrulename, sequence'),
       write=write(older_delete='DELETE QOSMATCHRULECLASS WHERE networkid=%d\n', older_comment='-- Delete matchrule\n'))
 
-table('QOSPOLICYCLASS',
-      rec='qos_policy_class_rec',
-      list='prqospolicydesclist',
-      release='QOS',
+table('QOSPOLICYCLASS', rec='qos_policy_class_rec', list='prqospolicydesclist', release='QOS',
       cols="""
     networkid             NUMBER(10)      -
     domainname            VARCHAR2(300)   T
@@ -2025,15 +1716,12 @@ table('QOSPOLICYCLASS',
     droprule              VARCHAR2(300)   T
     ndlversion            NUMBER(10)      -
 """,
-      read=read(select=['-networkid', '~domainname', '~nodetype', '~owner', 'context1?', 'context2?', 'context3?', '~policyname', 'policyid', 'mandatory?0', 'classrulename?', 'direction?', 'queuetype?', 'markrule?', 'policerule?', 'shaperule?', 'droprule?', '~usage1', '~usage2'], name='k_r_policyruletable'),
+      read=read(select=['~@QOSRULE', '~policyname', 'policyid', 'mandatory?0', 'classrulename?', 'direction?',
+                        'queuetype?', 'markrule?', 'policerule?', 'shaperule?', 'droprule?', '~usage1',
+                        '~usage2'], name='k_r_policyruletable'),
       write=write(older_delete='DELETE QOSPOLICYCLASS WHERE networkid=%d\n', older_comment='-- Delete QOSPOLICYCLASS\n'))
 
-table('QOSSUBQUEUECLASS',
-      rec='qos_policy_class_rec',
-      entry='qos_sub_queue_class_rec', sub='subqueuelist',
-      list='prqospolicydesclist',
-      release='QOS',
-      key=('sublist', 'class', 'domainname nodetype classrulename'),
+table('QOSSUBQUEUECLASS', rec='qos_policy_class_rec', entry='qos_sub_queue_class_rec', sub='subqueuelist', list='prqospolicydesclist', release='QOS', key=('sublist', 'class', 'domainname nodetype classrulename'),
       cols="""
     networkid             NUMBER(10)      -
     domainname            VARCHAR2(300)   T
@@ -2065,12 +1753,13 @@ table('QOSSUBQUEUECLASS',
     repeatby              VARCHAR2(300)   T     entry
     ndlversion            NUMBER(10)      -
 """,
-      read=read(select=['markrule?', 'shaperule?', 'matchrule?', 'markrule?', 'droprule?', 'policerule?', 'fairqueuecount?', 'queuepriority?', 'queuebytespercycle?', 'queuelength?', 'queuebwtype?', 'queuebandwidth?', 'subqueuename?', 'isdefault?0:flag16', 'matchdnf?0:flag16', 'sequence?0', 'repeatby?'], name='k_r_subqueues', order='ORDER BY sequence', nested=True),
+      read=read(select=['markrule?', 'shaperule?', 'matchrule?', 'markrule?', 'droprule?', 'policerule?',
+                        'fairqueuecount?', 'queuepriority?', 'queuebytespercycle?', 'queuelength?',
+                        'queuebwtype?', 'queuebandwidth?', 'subqueuename?', 'isdefault?0:flag16',
+                        'matchdnf?0:flag16', 'sequence?0', 'repeatby?'], name='k_r_subqueues', order='ORDER BY sequence', nested=True),
       write=write(older_delete='DELETE QOSSUBQUEUECLASS WHERE networkid=%d\n', older_comment='-- Delete QOSSUBQUEUECLASS\n'))
 
-table('custsite',
-      before='\n-- Instance tables that other applications of the repository keep; the\n-- loader only counts their live rows.\n',
-      key=('instance', 'connectiontype', 'connectiontype'),
+table('custsite', before='\n-- Instance tables that other applications of the repository keep; the\n-- loader only counts their live rows.\n', key=('instance', 'connectiontype', 'connectiontype'),
       cols="""
     networkid             NUMBER(10)      -
     version               NUMBER(10)      -
@@ -2080,8 +1769,7 @@ table('custsite',
     changetype            NUMBER(10)      -
 """)
 
-table('nodeconn',
-      key=('instance', 'connectionname', 'connectionname'),
+table('nodeconn', key=('instance', 'connectionname', 'connectionname'),
       cols="""
     networkid             NUMBER(10)      -
     version               NUMBER(10)      -
@@ -2091,8 +1779,7 @@ table('nodeconn',
     changetype            NUMBER(10)      -
 """)
 
-table('nodeinst',
-      key=('instance', 'nodetype', 'domainname nodetype'),
+table('nodeinst', key=('instance', 'nodetype', 'domainname nodetype'),
       cols="""
     networkid             NUMBER(10)      -
     version               NUMBER(10)      -
@@ -2104,8 +1791,7 @@ table('nodeinst',
     changetype            NUMBER(10)      -
 """)
 
-table('domaininstance',
-      key=('instance', 'domainname', 'domainname'),
+table('domaininstance', key=('instance', 'domainname', 'domainname'),
       cols="""
     networkid             NUMBER(10)      -
     version               NUMBER(10)      -
