@@ -43,8 +43,6 @@ class Col:
                 self.w = f[2:]
             elif f not in ('entry', 'versioned-only'):
                 raise Fail('%s.%s: unknown flag %r' % (table, self.name, f))
-        if ' ' in ' '.join(flags) and self.older_type and ' ' in self.older_type:
-            pass
 
     @property
     def number(self):
@@ -223,7 +221,6 @@ KINDS = ('int', 'text', 'flag16', 'numtext', 'runid')
 
 def reader_cols(t, rd):
     """The select items of a reader: (comment) or (expr, kind, copy, target, rec, field)."""
-    nested = t.entry is not None and rd.get('rec', t.rec) == t.entry and False
     select = rd.get('select')
     if select is None:
         select = [c.name for c in t.cols if c.name != 'ndlversion']
@@ -296,7 +293,6 @@ def check_format(t, fmt, vals, marks, with_entry=True):
     """Every placeholder of `fmt` takes the next value, of its kind: a format
     with one "%s" too many would read past the values."""
     got = re.findall(r"%[a-z]", fmt)
-    want = [m for m in marks if not m.startswith("'") or '%' in m]
     kinds = [('%d' if v[1] == 'int' else '%s') for v in vals]
     if not with_entry:
         kinds = [k for k, v in zip(kinds, vals) if not v[0].startswith('VN_')]
@@ -431,7 +427,7 @@ def records():
         lines = ['#define NDL_STORED_%s' % rec] + ['    %s %s;' % (ctype, f) for f, ctype in fields.items()]
         width = max(len(l) for l in lines) + 1
         out.append('\n' + ' \\\n'.join(l.ljust(width) if i < len(lines) - 1 else l
-                                          for i, l in enumerate(lines)).replace(' ' * 0, '') + '\n')
+                                          for i, l in enumerate(lines)) + '\n')
     out.append('\n#endif\n')
     return ''.join(out)
 
