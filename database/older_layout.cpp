@@ -20,62 +20,23 @@
 namespace ndldb {
 namespace {
 
-// Tables of the library's layout that the older one lacks.
-const char *const kAbsentTables[] = {"POLICYVERSIONS", "VALIDINTBANDWIDTH", "GLOBALLISTVARS"};
-
-// Columns the older layout lacks; its readers take an empty value instead.
 struct absent_column {
     const char *table;
     const char *column;
 };
-const absent_column kAbsentColumns[] = {
-    {"ADDRESSASSIGN", "poolclass"},    {"POOLCLASS", "isshared"},         {"DOMAINREDIST", "context1"},
-    {"DOMAINREDIST", "context2"},      {"DOMAINREDIST", "context3"},      {"DOMAINREDIST", "sequence"},
-    {"DOMAINBGPADDRAGRR", "context1"}, {"DOMAINBGPADDRAGRR", "context2"}, {"DOMAINBGPADDRAGRR", "context3"},
-};
-
-// Rows that end earlier than at the version value: the values they keep.
 struct shorter_row {
     const char *table;
     size_t keep;
 };
-const shorter_row kShorterRows[] = {{"DOMAINBGPADDRAGRR", 11}, {"ADDRESSASSIGN", 14}, {"POOLCLASS", 4}};
-
-// The DELETE texts and load-file comments that are not the plain ones.
 struct delete_text {
     const char *table;
     const char *del;      // null: the plain text
     const char *comment;  // null: the plain comment
 };
-const delete_text kDeleteTexts[] = {
-    {"DOMAINCONNAREAS", "DELETE  DOMAINCONNAREAS WHERE networkid=%d", nullptr},
-    {"IGMPINTADDRCLASS", nullptr, "-- Delete Igmpintaddrclass\n"},
-    {"IGMPINTCLASS", nullptr, "-- Delete Igmpintclass\n"},
-    {"DVMRPINTCLASS", nullptr, "-- Delete DVMRPINTCLASS\n"},
-    {"MSDPNEIGHBORCLASS", nullptr, "-- Delete MsdpNEIGHBORCLASS\n"},
-    {"MSDPCLASS", nullptr, "-- Delete Msdpclass\n"},
-    {"PIMREGISTERCLASS", nullptr, "-- Delete Pimregisterclass\n"},
-    {"PIMMEMBERCLASS", nullptr, "-- Delete Pimmemberclass\n"},
-    {"PIMAUTORPCLASS", nullptr, "-- Delete Pimautorpclass\n"},
-    {"PIMRPFILTERCLASS", nullptr, "-- Delete Pimrpfilterclass\n"},
-    {"PIMMEMBERRATECLASS", nullptr, "-- Delete Pimmemberrateclass\n"},
-    {"PIMBSRCLASS", nullptr, "-- Delete Pimbsrclass\n"},
-    {"PIMACCEPTCLASS", nullptr, "-- Delete Pimacceptclass\n"},
-    {"PIMRPCLASS", nullptr, "-- Delete Pimrpclass\n"},
-    {"DOMAINMAPCLASS", nullptr, "-- Delete domainnmapclass\n"},
-    {"QOSMATCHRULECLASS", "DELETE QOSMATCHRULECLASS WHERE networkid=%d\n", "-- Delete matchrule\n"},
-    {"QOSMARKRULECLASS", "DELETE QOSMARKRULECLASS WHERE networkid=%d\n", "-- Delete markrule\n"},
-    {"QOSPOLICERULECLASS", "DELETE QOSPOLICERULECLASS WHERE networkid=%d\n", "-- Delete policerule\n"},
-    {"QOSPOLICEACTIONCLASS", "DELETE QOSPOLICEACTIONCLASS WHERE networkid=%d\n", "-- Delete policeactionrule\n"},
-    {"QOSSHAPERULECLASS", "DELETE QOSSHAPERULECLASS WHERE networkid=%d\n", "-- Delete QOSSHAPERULECLASS\n"},
-    {"QOSDROPRULECLASS", "DELETE QOSDROPRULECLASS WHERE networkid=%d\n", "-- Delete QOSDROPRULECLASS\n"},
-    {"QOSPOLICYCLASS", "DELETE QOSPOLICYCLASS WHERE networkid=%d\n", "-- Delete QOSPOLICYCLASS\n"},
-    {"QOSSUBQUEUECLASS", "DELETE QOSSUBQUEUECLASS WHERE networkid=%d\n", "-- Delete QOSSUBQUEUECLASS\n"},
-};
 
-// DOMAINFILTERLIST's start number is a number column here.
-constexpr const char *kFilterList = "DOMAINFILTERLIST";
-constexpr size_t kFilterListStart = 4;  // aclseqstart among its values
+// What the older layout lacks and writes otherwise, from the tables'
+// declaration.
+#include "older_layout.inc"
 
 bool same_name(const char *a, const char *b) { return strcasecmp(a, b) == 0; }
 

@@ -195,6 +195,9 @@ int load_section(const read_section &section);
 // NETWORKS rewritten on every run, PROJECT checked: the older rule.
 int print_network_always(const writer_desc *, FILE *loadfp);
 
+// NETWORKS, written by its own routine.
+extern const writer_desc k_w_networks;
+
 // Every description, for the schema test and the benchmark.
 extern const reader_desc *const kAllReaders[];
 extern const size_t kAllReadersCount;

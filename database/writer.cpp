@@ -4,6 +4,7 @@
 // every text value has its quotes doubled on the way in.
 #include <cerrno>
 #include <charconv>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -66,8 +67,10 @@ struct pieces {
 };
 
 // Each "%d" and "%s" of `fmt` takes the next value; the entry's values are
-// skipped for a record written without an entry.
-void split_format(pieces &out, const char *fmt, const writer_desc &d, bool with_entry) {
+// skipped for a record written without an entry. False when the format and
+// the values do not pair off: a placeholder left without a value would read
+// past them.
+bool split_format(pieces &out, const char *fmt, const writer_desc &d, bool with_entry) {
     out.parts.clear();
     out.runs.clear();
     out.bound = 1;  // the NUL
@@ -78,20 +81,26 @@ void split_format(pieces &out, const char *fmt, const writer_desc &d, bool with_
         out.runs.append(text, len);
         out.bound += len;
     };
+    auto skip_entry = [&] {
+        while (next < d.nvals && !with_entry && d.vals[next].target == 1) ++next;
+    };
     for (const char *p = std::strchr(fmt, '%'); p; p = std::strchr(p, '%')) {
         if (p[1] != 'd' && p[1] != 's') {
             ++p;
             continue;
         }
-        while (next < d.nvals && !with_entry && d.vals[next].target == 1) ++next;
+        skip_entry();
+        if (next == d.nvals) return false;
         const value_desc *v = &d.vals[next++];
         add_run(run, static_cast<size_t>(p - run), v, p[1] == 'd');
         out.bound += p[1] == 'd' ? 11 : 2 * v->size;
         p += 2;
         run = p;
     }
+    skip_entry();
     add_run(run, std::strlen(run), nullptr, false);
     out.runs.append(kBlock, '\0');
+    return next == d.nvals;
 }
 
 char *put_run(char *w, const pieces &fmt, const piece &p) {
@@ -145,8 +154,14 @@ size_t format_row(row_room &out, const pieces &fmt, const void *rec, const void 
 size_t format_row(row_room &out, const char *fmt, const writer_desc &d, const void *rec, const void *entry,
                   int pos, int qosseq) {
     pieces split;
-    split_format(split, fmt, d, entry != nullptr);
+    if (!split_format(split, fmt, d, entry != nullptr)) return SIZE_MAX;
     return format_row(out, split, rec, entry, pos, qosseq);
+}
+
+// A description whose INSERT and values do not pair off writes nothing.
+int unpaired_format() {
+    logmsg("ERROR: %s: its INSERT and its values do not pair off\n", g_tablename);
+    return 0;
 }
 
 void set_label(const char *label) { std::snprintf(g_tablename, sizeof g_tablename, "%s", label); }
@@ -168,7 +183,10 @@ int emit(FILE *loadfp, const char *sql, size_t len) {
 
 int emit(FILE *loadfp, const char *sql) { return emit(loadfp, sql, std::strlen(sql)); }
 
-int emit_row(FILE *loadfp, size_t len) { return emit(loadfp, insert_buffer.bytes.data(), len); }
+int emit_row(FILE *loadfp, size_t len) {
+    if (len == SIZE_MAX) return unpaired_format();
+    return emit(loadfp, insert_buffer.bytes.data(), len);
+}
 
 int emit_delete(FILE *loadfp, const char *del, const char *comment) {
     char sql[200];
@@ -242,11 +260,12 @@ int sync_rows() {
 
 int write_table(const writer_desc &d, FILE *loadfp) {
     set_label(d.label);
-    if (d.del && !emit_delete(loadfp, d.del, d.comment)) return 0;
     row_room &sql = insert_buffer;
     bool sub = d.sub.headoff != kDropped;
-    split_format(table_format, d.insert, d, sub);
-    if (sub && d.insert_empty) split_format(empty_format, d.insert_empty, d, false);
+    if (!split_format(table_format, d.insert, d, sub) ||
+        (sub && d.insert_empty && !split_format(empty_format, d.insert_empty, d, false)))
+        return unpaired_format();
+    if (d.del && !emit_delete(loadfp, d.del, d.comment)) return 0;
     for (const void *rec = d.list.head(); rec; rec = link_of(rec, d.nextoff)) {
         if (!sub) {
             if (!emit_row(loadfp, format_row(sql, table_format, rec, nullptr, 0, 0))) return 0;
@@ -274,31 +293,18 @@ namespace {
 // (else only a new network gets one), and the PROJECT check follows.
 int write_network(FILE *loadfp, bool rewrite) {
     set_label("table NETWORKS");
-    if (rewrite && !emit_delete(loadfp, "DELETE NETWORKS WHERE networkid=%d", "-- Delete network\n")) return 0;
+    const writer_desc &d = k_w_networks;
+    if (rewrite && !emit_delete(loadfp, d.del, d.comment)) return 0;
     if (!rewrite && !g_newnetwork) {
         g_tablename[0] = '\0';
         return 1;
     }
-    static const value_desc kNetworkValues[] = {
-        {val_netid, 0, 0, 0},
-        {val_text, 0, offsetof(network_rec, networkname), decltype(network_rec::networkname)::capacity},
-        {val_text, 0, offsetof(network_rec, organization), decltype(network_rec::organization)::capacity},
-        {val_text, 0, offsetof(network_rec, address), decltype(network_rec::address)::capacity},
-        {val_text, 0, offsetof(network_rec, city), decltype(network_rec::city)::capacity},
-        {val_text, 0, offsetof(network_rec, country), decltype(network_rec::country)::capacity},
-        {val_text, 0, offsetof(network_rec, networkzonename), decltype(network_rec::networkzonename)::capacity},
-        {val_text, 0, offsetof(network_rec, exportedzonename), decltype(network_rec::exportedzonename)::capacity},
-        {val_text, 0, offsetof(network_rec, securitygroup), decltype(network_rec::securitygroup)::capacity},
-    };
-    static const writer_desc kNetworks = {
-        "table NETWORKS", nullptr, nullptr, "INSERT INTO NETWORKS VALUES (%d,'%s','%s','%s','%s','%s','%s','%s','%s')",
-        nullptr, kNetworkValues, std::size(kNetworkValues), {nullptr, nullptr, nullptr}, 0, {kDropped, 0}};
     // Without a NETWORK record the row still names the network the run is
     // bound to, rather than reading through an empty list.
     network_rec bound{};
     bound.networkname = oldnetworkname;
     const network_rec *rec = prnetwork ? static_cast<network_rec *>(prnetwork) : &bound;
-    if (!emit_row(loadfp, format_row(insert_buffer, kNetworks.insert, kNetworks, rec, nullptr, 0, 0)) ||
+    if (!emit_row(loadfp, format_row(insert_buffer, d.insert, d, rec, nullptr, 0, 0)) ||
         !table_end(loadfp))
         return 0;
 

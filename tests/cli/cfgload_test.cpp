@@ -186,7 +186,10 @@ TEST_F(Cfgload, ModesPlainOverwriteAndOverwritedata) {
 
 TEST_F(Cfgload, OtherSectionsKeepTheStoredTopologyAndRewriteTheirTables) {
     ASSERT_EQ(load("small.ndl").status, 0);
-    sql("INSERT INTO DOMAINSTATICROUTE VALUES (1,'EAST','PE','10.9.0.0','255.255.0.0','n','1','','','','','')");
+    sql("INSERT INTO DOMAINSTATICROUTE ("
+        "networkid, domainname, nodetype, protocol, addrno, context1, context2, context3, "
+        "sourceaddr, sourcemask, destination, weight"
+        ") VALUES (1,'EAST','PE','10.9.0.0','255.255.0.0','n','1','','','','','')");
     ProgramRun r = load("small_routing.ndl");
     ASSERT_EQ(r.status, 0) << r.out;
     // The parsed (empty) ROUTING section replaced the stored routes; the

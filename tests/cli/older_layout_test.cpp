@@ -311,8 +311,12 @@ TEST_F(OlderLayout, PoolsInterfacesAndServicesMustStay) {
 
 TEST_F(OlderLayout, TheTopologyCheckRunsItsComparisonsUnderOverwritedataAndOnlyWarns) {
     networkid = 1;
-    ASSERT_EQ(logon->exec("INSERT INTO IPADDRESSPOOLS VALUES (1,'P9','IP','10.9.0.1','10.9.0.9')"), OCI_SUCCESS);
-    ASSERT_EQ(logon->exec("INSERT INTO DOMAINSERVICES VALUES (1,'EAST','PE','NTP','')"), OCI_SUCCESS);
+    ASSERT_EQ(logon->exec("INSERT INTO IPADDRESSPOOLS ("
+        "networkid, addresspoolname, protocoltype, startaddress, endaddress"
+        ") VALUES (1,'P9','IP','10.9.0.1','10.9.0.9')"), OCI_SUCCESS);
+    ASSERT_EQ(logon->exec("INSERT INTO DOMAINSERVICES ("
+        "networkid, domainname, nodetype, servicename, sourceaddress"
+        ") VALUES (1,'EAST','PE','NTP','')"), OCI_SUCCESS);
     overwritedata = 1;
     EXPECT_EQ(NDL_validateTopology(), 1);
     EXPECT_EQ(log_text,

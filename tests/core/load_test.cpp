@@ -58,7 +58,10 @@ protected:
     // The stored network row: its text columns are read without NVL, so
     // they hold empty texts, as the writer leaves them.
     // The network as topo.ndl describes it: its TOPOLOGY section changes nothing stored.
-    void store_lab1() { sql("INSERT INTO networks VALUES (1, 'LAB1', 'Lab', '1 Main St', 'Porto', 'PT', 'lab.example', 'ext.lab.example', 'ALL')"); }
+    void store_lab1() { sql("INSERT INTO networks ("
+        "networkid, networkname, organization, address, city, country, networkzonename, "
+        "exportedzonename, securitygroup"
+        ") VALUES (1, 'LAB1', 'Lab', '1 Main St', 'Porto', 'PT', 'lab.example', 'ext.lab.example', 'ALL')"); }
 
     std::string write(const std::string &name, const std::string &text, const std::string &in = "") {
         std::string path = (in.empty() ? dir : in) + "/" + name;

@@ -73,7 +73,9 @@ V findings(const V &messages) {
 
 TEST_F(InventoryLoad, ADroppedNodeTypeInUseIsRefused) {
     write("b.ndl", topology(true, false));
-    sql("INSERT INTO nodeinst VALUES (1,1,'WEST',2,'PE',1,1,0)");
+    sql("INSERT INTO nodeinst ("
+        "networkid, version, domainname, domainid, nodetype, nodeid, seqno, changetype"
+        ") VALUES (1,1,'WEST',2,'PE',1,1,0)");
     const V before = counts();
     Outcome r = run("b.ndl");
     EXPECT_EQ(r.ret, 2);
@@ -92,8 +94,12 @@ TEST_F(InventoryLoad, ADroppedNodeTypeInUseIsRefused) {
 TEST_F(InventoryLoad, ADroppedNodeTypeNotInUseNeedsTheCustomerSection) {
     write("b.ndl", topology(true, false));
     // The one node instance was deleted since.
-    sql("INSERT INTO nodeinst VALUES (1,1,'WEST',2,'PE',1,1,0)");
-    sql("INSERT INTO nodeinst VALUES (1,1,'WEST',2,'PE',1,2,1)");
+    sql("INSERT INTO nodeinst ("
+        "networkid, version, domainname, domainid, nodetype, nodeid, seqno, changetype"
+        ") VALUES (1,1,'WEST',2,'PE',1,1,0)");
+    sql("INSERT INTO nodeinst ("
+        "networkid, version, domainname, domainid, nodetype, nodeid, seqno, changetype"
+        ") VALUES (1,1,'WEST',2,'PE',1,2,1)");
     const V warnings = {"WARNING:Domain 'WEST' Nodetype 'PE' is being deleted\n",
                         "WARNING:Variable 'HOSTNAME' of Domain 'WEST' Nodetype 'PE' is being deleted\n"};
     const V before = counts();
@@ -112,8 +118,12 @@ TEST_F(InventoryLoad, ADroppedNodeTypeNotInUseNeedsTheCustomerSection) {
 
 TEST_F(InventoryLoad, InitializeDataChecksNothing) {
     write("b.ndl", topology(false, false));
-    sql("INSERT INTO nodeinst VALUES (1,1,'WEST',2,'PE',1,1,0)");
-    sql("INSERT INTO domaininstance VALUES (1,1,'WEST',2,1,0)");
+    sql("INSERT INTO nodeinst ("
+        "networkid, version, domainname, domainid, nodetype, nodeid, seqno, changetype"
+        ") VALUES (1,1,'WEST',2,'PE',1,1,0)");
+    sql("INSERT INTO domaininstance ("
+        "networkid, version, domainname, domainid, seqno, changetype"
+        ") VALUES (1,1,'WEST',2,1,0)");
     Outcome r = run("b.ndl", "initializedata");
     EXPECT_EQ(r.ret, 0) << ::testing::PrintToString(r.messages);
     EXPECT_EQ(findings(r.messages), V{});
@@ -122,7 +132,9 @@ TEST_F(InventoryLoad, InitializeDataChecksNothing) {
 
 TEST_F(InventoryLoad, ADroppedDomain) {
     write("b.ndl", topology(false, false));
-    sql("INSERT INTO domaininstance VALUES (1,1,'WEST',2,1,0)");
+    sql("INSERT INTO domaininstance ("
+        "networkid, version, domainname, domainid, seqno, changetype"
+        ") VALUES (1,1,'WEST',2,1,0)");
     const V before = counts();
     Outcome r = run("b.ndl");
     EXPECT_EQ(r.ret, 2);
@@ -131,7 +143,9 @@ TEST_F(InventoryLoad, ADroppedDomain) {
 
     // Not in use: the domain, its variables, its node type and its node
     // variables are each warned about.
-    sql("INSERT INTO domaininstance VALUES (1,1,'WEST',2,2,1)");
+    sql("INSERT INTO domaininstance ("
+        "networkid, version, domainname, domainid, seqno, changetype"
+        ") VALUES (1,1,'WEST',2,2,1)");
     const V unchanged = counts();
     r = run("b.ndl");
     EXPECT_EQ(r.ret, 2);
@@ -154,22 +168,42 @@ TEST_F(InventoryLoad, StoredRowsTheSectionDrops) {
         V found;
         int ret;
     } cases[] = {
-        {{"INSERT INTO domainconntypes VALUES (1,8,'LAN','GLOBAL','P2P',0,'IPV4','30','NONE',1)",
-          "INSERT INTO nodeconn VALUES (1,1,100,1,'LAN',0)"},
+        {{"INSERT INTO domainconntypes ("
+            "networkid, connectionno, connectionname, connectionscope, connectiontype, "
+            "networktypes, addresstype, prefix, valcheck, maxconn"
+            ") VALUES (1,8,'LAN','GLOBAL','P2P',0,'IPV4','30','NONE',1)",
+          "INSERT INTO nodeconn ("
+              "networkid, version, connectionid, seqno, connectionname, changetype"
+              ") VALUES (1,1,100,1,'LAN',0)"},
          {"ERROR:Connection 'LAN'  is modified/deleted, delete all instances first.\n"},
          2},
-        {{"INSERT INTO domainconntypes VALUES (1,8,'LAN','GLOBAL','P2P',0,'IPV4','30','NONE',1)"},
+        {{"INSERT INTO domainconntypes ("
+            "networkid, connectionno, connectionname, connectionscope, connectiontype, "
+            "networktypes, addresstype, prefix, valcheck, maxconn"
+            ") VALUES (1,8,'LAN','GLOBAL','P2P',0,'IPV4','30','NONE',1)"},
          {"WARNING:Connection 'LAN'  is modified/deleted.\n", kTopologyRule},
          2},
-        {{"INSERT INTO servicetypes VALUES (1,'VPN','CE')"}, {"ERROR: Service type VPN with hosttype CE is deleted.\n"}, 2},
-        {{"INSERT INTO pooltypes VALUES (1,'VPN','CE','NODE','NONE')"},
+        {{"INSERT INTO servicetypes ("
+            "networkid, servicetype, hosttype"
+            ") VALUES (1,'VPN','CE')"}, {"ERROR: Service type VPN with hosttype CE is deleted.\n"}, 2},
+        {{"INSERT INTO pooltypes ("
+            "networkid, servicetype, hosttype, poolowner, validation"
+            ") VALUES (1,'VPN','CE','NODE','NONE')"},
          {"ERROR: Pooltype for service VPN :hosttype CE is changed/deleted.\n"},
          2},
-        {{"INSERT INTO poolclass VALUES (1,'GOLD','G1',1,0)"}, {"ERROR: Poolclass  G1  changed/deleted.\n"}, 2},
-        {{"INSERT INTO vcclass VALUES (1,9,'PATH','PPP','VC','ANY','PVC','GLOBAL',5,0)"},
+        {{"INSERT INTO poolclass ("
+            "networkid, name, value, isdefault, isshared"
+            ") VALUES (1,'GOLD','G1',1,0)"}, {"ERROR: Poolclass  G1  changed/deleted.\n"}, 2},
+        {{"INSERT INTO vcclass ("
+            "networkid, connectionno, connectionname, encapsulationtype, connectiontype, "
+            "pathmode, pathtype, scope, maxconn, isauthenticated"
+            ") VALUES (1,9,'PATH','PPP','VC','ANY','PVC','GLOBAL',5,0)"},
          {"ERROR: VCCLASS entry for Connection 'PATH': is modified/deleted. \n"},
          2},
-        {{"INSERT INTO vcmemberclass VALUES (1,9,1,'EAST','PE',1,2,'END','Serial0','PATH',NULL)"},
+        {{"INSERT INTO vcmemberclass ("
+            "networkid, connectionno, sequence, domainname, nodetype, minconn, maxconn, "
+            "membertype, interface, connectionname, tunnelsource"
+            ") VALUES (1,9,1,'EAST','PE',1,2,'END','Serial0','PATH',NULL)"},
          {"ERROR: member EAST-PE entry for Connection 'PATH': is modified/deleted. \n"},
          2},
     };
@@ -188,9 +222,16 @@ TEST_F(InventoryLoad, StoredRowsTheSectionDrops) {
 }
 
 TEST_F(InventoryLoad, ADroppedCustomerType) {
-    sql("INSERT INTO custconntypes VALUES (1,'VPN','GOLD','EAST','','','','EAST','AUTOMATIC',1,0,'SITE')");
-    sql("INSERT INTO poolclassmapping VALUES (1,'GOLD','PE','CE','NONE','G1',0)");
-    sql("INSERT INTO custsite VALUES (1,1,40,1,'GOLD',0)");
+    sql("INSERT INTO custconntypes ("
+        "networkid, servicetype, conntypename, connectto, scope1, scope2, scope3, domainname, "
+        "addressmode, routingenabled, directconnect, custsitetype"
+        ") VALUES (1,'VPN','GOLD','EAST','','','','EAST','AUTOMATIC',1,0,'SITE')");
+    sql("INSERT INTO poolclassmapping ("
+        "networkid, conntypename, roletype, hosttype, nattype, poolclass, enrollforall"
+        ") VALUES (1,'GOLD','PE','CE','NONE','G1',0)");
+    sql("INSERT INTO custsite ("
+        "networkid, version, customerid, seqno, connectiontype, changetype"
+        ") VALUES (1,1,40,1,'GOLD',0)");
     const V before = counts();
     Outcome r = run("customer.ndl", "");
     EXPECT_EQ(r.ret, 2);
@@ -199,7 +240,9 @@ TEST_F(InventoryLoad, ADroppedCustomerType) {
 
     // Once the site is gone the type only warns, and the mapping's text
     // reads ERROR in a run that succeeds.
-    sql("INSERT INTO custsite VALUES (1,1,40,2,'GOLD',1)");
+    sql("INSERT INTO custsite ("
+        "networkid, version, customerid, seqno, connectiontype, changetype"
+        ") VALUES (1,1,40,2,'GOLD',1)");
     r = run("customer.ndl", "");
     EXPECT_EQ(r.ret, 0) << ::testing::PrintToString(r.messages);
     EXPECT_EQ(findings(r.messages),
@@ -211,7 +254,9 @@ TEST_F(InventoryLoad, ADroppedCustomerType) {
 
 TEST_F(InventoryLoad, AFailedCountFailsTheLoadAndChangesNothing) {
     write("b.ndl", topology(true, false));
-    sql("INSERT INTO nodeinst VALUES (1,1,'WEST',2,'PE',1,1,0)");
+    sql("INSERT INTO nodeinst ("
+        "networkid, version, domainname, domainid, nodetype, nodeid, seqno, changetype"
+        ") VALUES (1,1,'WEST',2,'PE',1,1,0)");
     const V before = counts();
     // The refused run ends with the count query: its last execute. A fault
     // fires when it falls within the run, so the last k that changes the

@@ -109,107 +109,209 @@ struct Case {
     bool customer;
 };
 
-const char kLiveNode[] = "INSERT INTO nodeinst VALUES (1,1,'EAST',5,'PE',1,1,0)";
-const char kDeadNode[] = "INSERT INTO nodeinst VALUES (1,1,'EAST',5,'PE',1,1,0);INSERT INTO nodeinst VALUES (1,1,'EAST',5,'PE',1,2,1)";
-const char kLiveDomain[] = "INSERT INTO domaininstance VALUES (1,1,'EAST',5,1,0)";
-const char kDeadDomain[] = "INSERT INTO domaininstance VALUES (1,1,'EAST',5,1,0);INSERT INTO domaininstance VALUES (1,1,'EAST',5,2,1)";
-const char kLiveWan[] = "INSERT INTO nodeconn VALUES (1,1,100,1,'WAN',0)";
-const char kDeadWan[] = "INSERT INTO nodeconn VALUES (1,1,100,1,'WAN',0);INSERT INTO nodeconn VALUES (1,1,100,2,'WAN',1)";
-const char kLiveSite[] = "INSERT INTO custsite VALUES (1,1,40,1,'GOLD',0)";
-const char kDeadSite[] = "INSERT INTO custsite VALUES (1,1,40,1,'GOLD',0);INSERT INTO custsite VALUES (1,1,40,2,'GOLD',1)";
+const char kLiveNode[] = "INSERT INTO nodeinst ("
+    "networkid, version, domainname, domainid, nodetype, nodeid, seqno, changetype"
+    ") VALUES (1,1,'EAST',5,'PE',1,1,0)";
+const char kDeadNode[] = "INSERT INTO nodeinst ("
+    "networkid, version, domainname, domainid, nodetype, nodeid, seqno, changetype"
+    ") VALUES (1,1,'EAST',5,'PE',1,1,0);INSERT INTO nodeinst (networkid, version, domainname, domainid, nodetype, nodeid, seqno, changetype) VALUES (1,1,'EAST',5,'PE',1,2,1)";
+const char kLiveDomain[] = "INSERT INTO domaininstance ("
+    "networkid, version, domainname, domainid, seqno, changetype"
+    ") VALUES (1,1,'EAST',5,1,0)";
+const char kDeadDomain[] = "INSERT INTO domaininstance ("
+    "networkid, version, domainname, domainid, seqno, changetype"
+    ") VALUES (1,1,'EAST',5,1,0);INSERT INTO domaininstance (networkid, version, domainname, domainid, seqno, changetype) VALUES (1,1,'EAST',5,2,1)";
+const char kLiveWan[] = "INSERT INTO nodeconn ("
+    "networkid, version, connectionid, seqno, connectionname, changetype"
+    ") VALUES (1,1,100,1,'WAN',0)";
+const char kDeadWan[] = "INSERT INTO nodeconn ("
+    "networkid, version, connectionid, seqno, connectionname, changetype"
+    ") VALUES (1,1,100,1,'WAN',0);INSERT INTO nodeconn (networkid, version, connectionid, seqno, connectionname, changetype) VALUES (1,1,100,2,'WAN',1)";
+const char kLiveSite[] = "INSERT INTO custsite ("
+    "networkid, version, customerid, seqno, connectiontype, changetype"
+    ") VALUES (1,1,40,1,'GOLD',0)";
+const char kDeadSite[] = "INSERT INTO custsite ("
+    "networkid, version, customerid, seqno, connectiontype, changetype"
+    ") VALUES (1,1,40,1,'GOLD',0);INSERT INTO custsite (networkid, version, customerid, seqno, connectiontype, changetype) VALUES (1,1,40,2,'GOLD',1)";
 
 const Case kCases[] = {
-    {"INSERT INTO networks VALUES (1,'LAB','Org','A','C','PT','z','x','ALL')", nullptr, nullptr,
+    {"INSERT INTO networks ("
+        "networkid, networkname, organization, address, city, country, networkzonename, "
+        "exportedzonename, securitygroup"
+        ") VALUES (1,'LAB','Org','A','C','PT','z','x','ALL')", nullptr, nullptr,
      "ERROR:Network data for 'LAB' is changed\n", "", false, false},
-    {"INSERT INTO domain VALUES (1,'EAST')", kLiveDomain, kDeadDomain,
+    {"INSERT INTO domain (networkid, domainname) VALUES (1,'EAST')", kLiveDomain, kDeadDomain,
      "ERROR:Domain 'EAST' is being deleted, remove all domain instances first\n", "WARNING:Domain 'EAST' is deleted.\n",
      true, false},
-    {"INSERT INTO domainvariables VALUES (1,'EAST',1,'SITE','Site','STRING','FIXED',0,0,0,NULL,NULL,NULL,NULL)",
+    {"INSERT INTO domainvariables ("
+        "networkid, domainname, sequence, variablename, displayname, variabletype, updatestatus, "
+        "isoptional, minvalue, maxvalue, defaultvalue, listname, variablevalue, uniquec"
+        ") VALUES (1,'EAST',1,'SITE','Site','STRING','FIXED',0,0,0,NULL,NULL,NULL,NULL)",
      kLiveDomain, kDeadDomain,
      "ERROR:Domain variable 'SITE'  for domain 'EAST' is modified/deleted, delete domain instaces first\n",
      "WARNING:Domain variable 'SITE'  for domain 'EAST' is modified/deleted.\n", true, false},
-    {"INSERT INTO domainconntypes VALUES (1,8,'LAN','GLOBAL','P2P',0,'IPV4','30','NONE',1)",
-     "INSERT INTO nodeconn VALUES (1,1,100,1,'LAN',0)",
-     "INSERT INTO nodeconn VALUES (1,1,100,1,'LAN',0);INSERT INTO nodeconn VALUES (1,1,100,2,'LAN',1)",
+    {"INSERT INTO domainconntypes ("
+        "networkid, connectionno, connectionname, connectionscope, connectiontype, networktypes, "
+        "addresstype, prefix, valcheck, maxconn"
+        ") VALUES (1,8,'LAN','GLOBAL','P2P',0,'IPV4','30','NONE',1)",
+     "INSERT INTO nodeconn ("
+         "networkid, version, connectionid, seqno, connectionname, changetype"
+         ") VALUES (1,1,100,1,'LAN',0)",
+     "INSERT INTO nodeconn ("
+         "networkid, version, connectionid, seqno, connectionname, changetype"
+         ") VALUES (1,1,100,1,'LAN',0);INSERT INTO nodeconn (networkid, version, connectionid, seqno, connectionname, changetype) VALUES (1,1,100,2,'LAN',1)",
      "ERROR:Connection 'LAN'  is modified/deleted, delete all instances first.\n",
      "WARNING:Connection 'LAN'  is modified/deleted.\n", true, false},
-    {"INSERT INTO domainfixedconn VALUES (1,7,'EAST','PE','NONE',NULL,1,2,0)", kLiveWan, kDeadWan,
+    {"INSERT INTO domainfixedconn ("
+        "networkid, connectionno, domainname, nodetype, nattype, authserver, minconn, maxconn, "
+        "secondaryip"
+        ") VALUES (1,7,'EAST','PE','NONE',NULL,1,2,0)", kLiveWan, kDeadWan,
      "ERROR:Connection 'WAN' Domain EAST Nodetype PE has modified/deleted  nattype/authserver/secondaryip "
      "specification.\n Please check the MEMBER entry for this connection.\n",
      "WARNING:Connection 'WAN' Domain EAST Nodetype PE has modified/deleted nattype/authserver/secondaryip "
      "specification.\nPlease check the MEMBER entry for this connection.\n",
      true, false},
-    {"INSERT INTO domainconnvars VALUES (1,7,1,'VLAN','Vlan','NUMBER','FIXED',0,0,0,NULL,NULL,NULL,NULL)", kLiveWan,
+    {"INSERT INTO domainconnvars ("
+        "networkid, connectionno, sequence, variablename, displayname, variabletype, "
+        "updatestatus, isoptional, minvalue, maxvalue, defaultvalue, listname, variablevalue, "
+        "uniquec"
+        ") VALUES (1,7,1,'VLAN','Vlan','NUMBER','FIXED',0,0,0,NULL,NULL,NULL,NULL)", kLiveWan,
      kDeadWan,
      "ERROR:Connection variable 'VLAN' for connectiontype 'WAN'  is being deleted, delete connection instances first\n",
      "WARNING:Connection variable 'VLAN' for connectiontype 'WAN' is deleted.\n", true, false},
-    {"INSERT INTO domainnodes VALUES (1,'EAST','PE',1,9,1,NULL,'router',0,0,'',0,'',0,0)", kLiveNode, kDeadNode,
+    {"INSERT INTO domainnodes ("
+        "networkid, domainname, nodetype, nodeidstart, maxnode, minnode, hostname, devicetype, "
+        "iscpe, remoteaccess, remoteaddrtype, natinside, nataddrtype, routedprotocols, "
+        "controller"
+        ") VALUES (1,'EAST','PE',1,9,1,NULL,'router',0,0,'',0,'',0,0)", kLiveNode, kDeadNode,
      "ERROR:Domain 'EAST' Nodetype 'PE' is being deleted, delete node instances first\n",
      "WARNING:Domain 'EAST' Nodetype 'PE' is being deleted\n", true, false},
-    {"INSERT INTO domainnodevars VALUES (1,'EAST','PE',1,'HOSTNAME','Host','STRING','VARIABLE',0,0,0,NULL,NULL,NULL,"
+    {"INSERT INTO domainnodevars ("
+        "networkid, domainname, nodetype, sequence, variablename, displayname, variabletype, "
+        "updatestatus, isoptional, minvalue, maxvalue, defaultvalue, listname, variablevalue, "
+        "uniquec"
+        ") VALUES (1,'EAST','PE',1,'HOSTNAME','Host','STRING','VARIABLE',0,0,0,NULL,NULL,NULL,"
      "NULL)",
      kLiveNode, kDeadNode,
      "ERROR:Variable 'HOSTNAME' of Domain 'EAST' :Nodetype 'PE': is being deleted, delete node instances first\n",
      "WARNING:Variable 'HOSTNAME' of Domain 'EAST' Nodetype 'PE' is being deleted\n", true, false},
-    {"INSERT INTO domainremotetypes VALUES (1,7,1,0,0,1,1)", kLiveWan, kDeadWan,
+    {"INSERT INTO domainremotetypes ("
+        "networkid, connectionno, peruser, isdn, async, dialout, dialin"
+        ") VALUES (1,7,1,0,0,1,1)", kLiveWan, kDeadWan,
      "ERROR:Connection  'WAN'  has different remote attributes.\n",
      "WARNING:Connection  'WAN'  has different remote attributes.\n", true, false},
-    {"INSERT INTO domaininttypes VALUES (1,7,'Serial','HDLC',0,0,'NONE','P2P')", kLiveWan, kDeadWan,
+    {"INSERT INTO domaininttypes ("
+        "networkid, connectionno, interfacetype, encapsulationtype, isauthenticated, "
+        "subinterface, authenticationtype, conntype"
+        ") VALUES (1,7,'Serial','HDLC',0,0,'NONE','P2P')", kLiveWan, kDeadWan,
      "ERROR:Connection no 'WAN'  interface type 'Serial' is modified/deleted.\n",
      "WARNING:Connection no 'WAN'  interface type 'Serial' is modified/deleted.\n", true, false},
-    {"INSERT INTO domaininstvars VALUES (1,'WAN',1,'CIRCUIT')", kLiveWan, kDeadWan,
+    {"INSERT INTO domaininstvars ("
+        "networkid, connectionname, sequenceno, variablename"
+        ") VALUES (1,'WAN',1,'CIRCUIT')", kLiveWan, kDeadWan,
      "ERROR:Connection 'WAN' instanceid variable 'CIRCUIT' is deleted.\n",
      "WARNING:Connection 'WAN'  instanceid variable 'CIRCUIT' is deleted.\n", true, false},
-    {"INSERT INTO hsrpmember VALUES (1,7,2,'EAST','PE',1,'Serial0',10)", kLiveWan, kDeadWan,
+    {"INSERT INTO hsrpmember ("
+        "networkid, connectionno, sequenceno, domainname, nodetype, subsequenceno, "
+        "trackinterface, trackpriority"
+        ") VALUES (1,7,2,'EAST','PE',1,'Serial0',10)", kLiveWan, kDeadWan,
      "ERROR:Connection 'WAN' Domain: EAST Node: PE HSRP member 2 is changed/deleted.\n",
      "WARNING:Connection 'WAN' Domain: EAST Node: PE HSRP member 2 is changed/deleted.\n", true, false},
-    {"INSERT INTO hsrpconnections VALUES (1,7,3,'IPV4',0,1,'100')", kLiveWan, kDeadWan,
+    {"INSERT INTO hsrpconnections ("
+        "networkid, connectionno, sequenceno, addresstype, authenticated, subsequenceno, "
+        "hsrppriority"
+        ") VALUES (1,7,3,'IPV4',0,1,'100')", kLiveWan, kDeadWan,
      "ERROR: HSRP for connection  'WAN' group 3 is changed/deleted. \n",
      "WARNING: HSRP for connection 'WAN' group 3 is changed/deleted. \n", true, false},
-    {"INSERT INTO addressassign VALUES (1,1,'WAN','POOL1',1,'GLOBAL','0',NULL,'P1',NULL,NULL,NULL,NULL,NULL,NULL)",
+    {"INSERT INTO addressassign ("
+        "networkid, namedpointtype, namedendpoint, addresspoolname, sequence, scope, offset, "
+        "ipaddress, poolname, servicetype, hosttype, nattype, poolowner, poolownervar, "
+        "poolclass"
+        ") VALUES (1,1,'WAN','POOL1',1,'GLOBAL','0',NULL,'P1',NULL,NULL,NULL,NULL,NULL,NULL)",
      kLiveWan, kDeadWan, "ERROR: Addressassign entry for WAN is changed/deleted. \n",
      "WARNING: Addressassign entry for WAN is changed/deleted. \n", true, false},
-    {"INSERT INTO domainnodelogint VALUES (1,'EAST','PE','router','Loopback','0','IPV4',32,'NONE','NONE')", kLiveNode,
+    {"INSERT INTO domainnodelogint ("
+        "networkid, domainname, nodetype, devicetype, inttype, intno, addresstype, prefix, "
+        "dependency, valcheck"
+        ") VALUES (1,'EAST','PE','router','Loopback','0','IPV4',32,'NONE','NONE')", kLiveNode,
      kDeadNode, "ERROR: Logicalinterface entry for domain EAST nodetype PE is changed/deleted. \n",
      "WARNING: Logicalinterface entry for domain EAST nodetype PE is changed/deleted. \n", true, false},
-    {"INSERT INTO servicetypes VALUES (1,'VPN','CE')", nullptr, nullptr,
+    {"INSERT INTO servicetypes (networkid, servicetype, hosttype) VALUES (1,'VPN','CE')", nullptr, nullptr,
      "ERROR: Service type VPN with hosttype CE is deleted.\n", "", false, false},
-    {"INSERT INTO servicetypevars VALUES (1,'VPN',1,'VRF','Vrf','STRING','FIXED',0,0,0,NULL,NULL,NULL,NULL)", nullptr,
+    {"INSERT INTO servicetypevars ("
+        "networkid, servicetype, sequence, variablename, displayname, variabletype, "
+        "updatestatus, isoptional, minvalue, maxvalue, defaultvalue, listname, variablevalue, "
+        "uniquec"
+        ") VALUES (1,'VPN',1,'VRF','Vrf','STRING','FIXED',0,0,0,NULL,NULL,NULL,NULL)", nullptr,
      nullptr, "ERROR: Variable VRF of servicetype VPN is deleted.\n", "", false, false},
-    {"INSERT INTO networkvars VALUES (1,1,'ASN','NUMBER','65000')", nullptr, nullptr,
+    {"INSERT INTO networkvars ("
+        "networkid, sequence, variablename, variabletype, variablevalue"
+        ") VALUES (1,1,'ASN','NUMBER','65000')", nullptr, nullptr,
      "ERROR: Network variable ASN is deleted.\n", "", false, false},
-    {"INSERT INTO pooltypes VALUES (1,'VPN','CE','NODE','NONE')", nullptr, nullptr,
+    {"INSERT INTO pooltypes ("
+        "networkid, servicetype, hosttype, poolowner, validation"
+        ") VALUES (1,'VPN','CE','NODE','NONE')", nullptr, nullptr,
      "ERROR: Pooltype for service VPN :hosttype CE is changed/deleted.\n", "", false, false},
-    {"INSERT INTO compooltypes VALUES (1,'VPN','P2P','CE','AUTO')", nullptr, nullptr,
+    {"INSERT INTO compooltypes ("
+        "networkid, servicetype, communicationtype, hosttype, addressmode"
+        ") VALUES (1,'VPN','P2P','CE','AUTO')", nullptr, nullptr,
      "ERROR: Pooltypemap for service VPN :communication type P2P is changed/deleted.\n", "", false, false},
-    {"INSERT INTO poolclass VALUES (1,'GOLD','G1',1,0)", nullptr, nullptr, "ERROR: Poolclass  G1  changed/deleted.\n",
+    {"INSERT INTO poolclass ("
+        "networkid, name, value, isdefault, isshared"
+        ") VALUES (1,'GOLD','G1',1,0)", nullptr, nullptr, "ERROR: Poolclass  G1  changed/deleted.\n",
      "", false, false},
-    {"INSERT INTO poolsequence VALUES (1,'VPN','NODE','CE',1,'SITE')", nullptr, nullptr,
+    {"INSERT INTO poolsequence ("
+        "networkid, servicetype, poolowner, hosttype, sequence, variablename"
+        ") VALUES (1,'VPN','NODE','CE',1,'SITE')", nullptr, nullptr,
      "ERROR: Poolsequence  variable SITE for service VPN :hosttype CE is changed/deleted.\n", "", false, false},
-    {"INSERT INTO apsmember VALUES (1,7,'EAST','PE',1)", kLiveWan, kDeadWan,
+    {"INSERT INTO apsmember ("
+        "networkid, connectionno, domainname, nodetype, interfacemode"
+        ") VALUES (1,7,'EAST','PE',1)", kLiveWan, kDeadWan,
      "ERROR: APSmember for connection 'WAN' , domain:EAST nodetype:PE is changed/deleted\n",
      "WARNING: APSmember for connection 'WAN' , domain:EAST nodetype:PE is changed/deleted\n", false, false},
-    {"INSERT INTO vcclass VALUES (1,9,'PATH','PPP','VC','ANY','PVC','GLOBAL',5,0)", nullptr, nullptr,
+    {"INSERT INTO vcclass ("
+        "networkid, connectionno, connectionname, encapsulationtype, connectiontype, pathmode, "
+        "pathtype, scope, maxconn, isauthenticated"
+        ") VALUES (1,9,'PATH','PPP','VC','ANY','PVC','GLOBAL',5,0)", nullptr, nullptr,
      "ERROR: VCCLASS entry for Connection 'PATH': is modified/deleted. \n", "", false, false},
-    {"INSERT INTO vcmemberclass VALUES (1,9,1,'EAST','PE',1,2,'END','Serial0','PATH',NULL)", nullptr, nullptr,
+    {"INSERT INTO vcmemberclass ("
+        "networkid, connectionno, sequence, domainname, nodetype, minconn, maxconn, membertype, "
+        "interface, connectionname, tunnelsource"
+        ") VALUES (1,9,1,'EAST','PE',1,2,'END','Serial0','PATH',NULL)", nullptr, nullptr,
      "ERROR: member EAST-PE entry for Connection 'PATH': is modified/deleted. \n", "", false, false},
-    {"INSERT INTO custconntypes VALUES (1,'VPN','GOLD','EAST','','','','EAST','AUTOMATIC',1,0,'SITE')", kLiveSite,
+    {"INSERT INTO custconntypes ("
+        "networkid, servicetype, conntypename, connectto, scope1, scope2, scope3, domainname, "
+        "addressmode, routingenabled, directconnect, custsitetype"
+        ") VALUES (1,'VPN','GOLD','EAST','','','','EAST','AUTOMATIC',1,0,'SITE')", kLiveSite,
      kDeadSite, "ERROR: Customer connectiontype 'GOLD' is modified/deleted. \n",
      "WARNING:Customer connectiontype 'GOLD' is modified/deleted. \n", false, true},
-    {"INSERT INTO custvars VALUES (1,'VPN','GOLD','1','SITEID','Site','STRING','FIXED',0,0,0,NULL,NULL,NULL,NULL)",
+    {"INSERT INTO custvars ("
+        "networkid, servicetype, conntypename, sequence, variablename, displayname, "
+        "variabletype, updatestatus, isoptional, minvalue, maxvalue, defaultvalue, listname, "
+        "variablevalue, uniquec"
+        ") VALUES (1,'VPN','GOLD','1','SITEID','Site','STRING','FIXED',0,0,0,NULL,NULL,NULL,NULL)",
      kLiveSite, kDeadSite, "ERROR: Variable 'SITEID' is modified/deleted for customertype 'GOLD'\n",
      "WARNING: Variable 'SITEID' is modified/deleted for customertype 'GOLD'\n", false, true},
-    {"INSERT INTO custconnaddrtypes VALUES (1,'VPN','GOLD',1,'NAT')", kLiveSite, kDeadSite,
+    {"INSERT INTO custconnaddrtypes ("
+        "networkid, servicetype, conntypename, sequence, addrtype"
+        ") VALUES (1,'VPN','GOLD',1,'NAT')", kLiveSite, kDeadSite,
      "ERROR: Customer connectiontype 'GOLD'  nataddresstype 'NAT'is modified/deleted. \n",
      "WARNING:Customer connectiontype 'GOLD'  nataddresstype 'NAT'is modified/deleted. \n", false, true},
-    {"INSERT INTO custconnnodes VALUES (1,'VPN','GOLD','CE',2)", kLiveSite, kDeadSite,
+    {"INSERT INTO custconnnodes ("
+        "networkid, servicetype, conntypename, nodetype, noofnodeinstance"
+        ") VALUES (1,'VPN','GOLD','CE',2)", kLiveSite, kDeadSite,
      "ERROR: Customer connectiontype 'GOLD' has nodetype/nodeinstances  modified/deleted. \n",
      "WARNING:Customer connectiontype 'GOLD' has nodetype/nodeinstances  modified/deleted. \n", false, true},
-    {"INSERT INTO custconninterfaces VALUES (1,'VPN','GOLD','CE',1,'WAN',1,'Serial','HDLC',NULL,NULL)", kLiveSite,
+    {"INSERT INTO custconninterfaces ("
+        "networkid, servicetype, conntypename, nodetype, nodeinstance, connectionname, "
+        "instanceno, interfacetype, encapsulationtype, remotedomain, remotenodetype"
+        ") VALUES (1,'VPN','GOLD','CE',1,'WAN',1,'Serial','HDLC',NULL,NULL)", kLiveSite,
      kDeadSite, "ERROR: Customer connectiontype 'GOLD': Connection:WAN: interface Serial is modified/deleted. \n",
      "WARNING:Customer connectiontype 'GOLD': Connection:WAN: interface Serial is modified/deleted. \n", false, true},
     // One text for both outcomes, as the mapping has it.
-    {"INSERT INTO poolclassmapping VALUES (1,'GOLD','PE','CE','NONE','G1',0)", kLiveSite, kDeadSite,
+    {"INSERT INTO poolclassmapping ("
+        "networkid, conntypename, roletype, hosttype, nattype, poolclass, enrollforall"
+        ") VALUES (1,'GOLD','PE','CE','NONE','G1',0)", kLiveSite, kDeadSite,
      "ERROR: Poolclassmapping for Connectiontype 'GOLD': hostype CE-- nattype NONE is modified/deleted. \n",
      "ERROR: Poolclassmapping for Connectiontype 'GOLD': hostype CE-- nattype NONE is modified/deleted. \n", false,
      true},
@@ -257,9 +359,15 @@ TEST_F(Inventory, NothingStoredOrNothingChangedSaysNothing) {
 
     // Stored rows equal to the parsed ones on their keys; the other fields
     // (the domain variable's display name) may change freely.
-    sql("INSERT INTO domain VALUES (1,'EAST')");
-    sql("INSERT INTO domainvariables VALUES (1,'EAST',1,'SITE','Old name','STRING','FIXED',0,0,0,NULL,NULL,NULL,NULL)");
-    sql("INSERT INTO domainconntypes VALUES (1,7,'WAN','','',0,'','','',1)");
+    sql("INSERT INTO domain (networkid, domainname) VALUES (1,'EAST')");
+    sql("INSERT INTO domainvariables ("
+        "networkid, domainname, sequence, variablename, displayname, variabletype, updatestatus, "
+        "isoptional, minvalue, maxvalue, defaultvalue, listname, variablevalue, uniquec"
+        ") VALUES (1,'EAST',1,'SITE','Old name','STRING','FIXED',0,0,0,NULL,NULL,NULL,NULL)");
+    sql("INSERT INTO domainconntypes ("
+        "networkid, connectionno, connectionname, connectionscope, connectiontype, networktypes, "
+        "addresstype, prefix, valcheck, maxconn"
+        ") VALUES (1,7,'WAN','','',0,'','','',1)");
     sql(kLiveDomain);
     add(prdomains)->domainname = "EAST";
     auto *v = add(prdomainvariables);
@@ -273,7 +381,10 @@ TEST_F(Inventory, NothingStoredOrNothingChangedSaysNothing) {
 
 TEST_F(Inventory, AChangedKeyCountsAsADeletion) {
     // The connection type's scope changed: the stored row has no counterpart.
-    sql("INSERT INTO domainconntypes VALUES (1,7,'WAN','GLOBAL','P2P',0,'IPV4','30','NONE',1)");
+    sql("INSERT INTO domainconntypes ("
+        "networkid, connectionno, connectionname, connectionscope, connectiontype, networktypes, "
+        "addresstype, prefix, valcheck, maxconn"
+        ") VALUES (1,7,'WAN','GLOBAL','P2P',0,'IPV4','30','NONE',1)");
     sql(kLiveWan);
     auto *c = add(prdomainconntypes);
     c->connectionno = 7;
@@ -296,7 +407,10 @@ TEST_F(Inventory, AChangedKeyCountsAsADeletion) {
     EXPECT_EQ(log_text, "");
 
     // A changed logical interface dependency is a change too.
-    sql("INSERT INTO domainnodelogint VALUES (1,'EAST','PE','router','Loopback','0','IPV4',32,'NONE','NONE')");
+    sql("INSERT INTO domainnodelogint ("
+        "networkid, domainname, nodetype, devicetype, inttype, intno, addresstype, prefix, "
+        "dependency, valcheck"
+        ") VALUES (1,'EAST','PE','router','Loopback','0','IPV4',32,'NONE','NONE')");
     auto *li = add(prdomainnodelogint);
     li->domainname = "EAST";
     li->nodetype = "PE";
@@ -313,12 +427,18 @@ TEST_F(Inventory, AChangedKeyCountsAsADeletion) {
 }
 
 TEST_F(Inventory, InstanceHistoryCountsItsLatestRowPerInstance) {
-    sql("INSERT INTO domainnodes VALUES (1,'EAST','PE',1,9,1,NULL,'router',0,0,'',0,'',0,0)");
+    sql("INSERT INTO domainnodes ("
+        "networkid, domainname, nodetype, nodeidstart, maxnode, minnode, hostname, devicetype, "
+        "iscpe, remoteaccess, remoteaddrtype, natinside, nataddrtype, routedprotocols, "
+        "controller"
+        ") VALUES (1,'EAST','PE',1,9,1,NULL,'router',0,0,'',0,'',0,0)");
     // Node 1 was deleted and later brought back; node 2 is gone; another
     // network's and another node type's live nodes do not count.
     for (const char *row : {"(1,1,'EAST',5,'PE',1,1,1)", "(1,1,'EAST',5,'PE',1,2,0)", "(1,1,'EAST',5,'PE',2,1,0)",
                             "(1,1,'EAST',5,'PE',2,2,1)", "(2,1,'EAST',5,'PE',3,1,0)", "(1,1,'EAST',5,'CE',4,1,0)"})
-        sql(std::string("INSERT INTO nodeinst VALUES ") + row);
+        sql(std::string("INSERT INTO nodeinst ("
+            "networkid, version, domainname, domainid, nodetype, nodeid, seqno, changetype"
+            ") VALUES ") + row);
     EXPECT_EQ(count_nodeinst("EAST", "PE"), 1);
     EXPECT_EQ(count_nodeinst("EAST", "P'E"), 0);
     EXPECT_EQ(g_tablename[0], '\0');
@@ -327,19 +447,23 @@ TEST_F(Inventory, InstanceHistoryCountsItsLatestRowPerInstance) {
 }
 
 TEST_F(Inventory, QuotesInStoredNamesStayInsideTheirText) {
-    sql("INSERT INTO domain VALUES (1,'O''NEIL')");
-    sql("INSERT INTO domaininstance VALUES (1,1,'O''NEIL',5,1,0)");
+    sql("INSERT INTO domain (networkid, domainname) VALUES (1,'O''NEIL')");
+    sql("INSERT INTO domaininstance ("
+        "networkid, version, domainname, domainid, seqno, changetype"
+        ") VALUES (1,1,'O''NEIL',5,1,0)");
     EXPECT_EQ(NDL_validateTopology(), 0);
     EXPECT_EQ(messages(), (V{"ERROR:Domain 'O'NEIL' is being deleted, remove all domain instances first\n"}));
     EXPECT_EQ(g_loaderror, 0);
 }
 
 TEST_F(Inventory, WarningsBeforeARefusalAreLoggedAndTheCheckStopsThere) {
-    sql("INSERT INTO domain VALUES (1,'WEST')");
-    sql("INSERT INTO domain VALUES (1,'EAST')");
-    sql("INSERT INTO domain VALUES (1,'NORTH')");
+    sql("INSERT INTO domain (networkid, domainname) VALUES (1,'WEST')");
+    sql("INSERT INTO domain (networkid, domainname) VALUES (1,'EAST')");
+    sql("INSERT INTO domain (networkid, domainname) VALUES (1,'NORTH')");
     sql(kLiveDomain);
-    sql("INSERT INTO servicetypes VALUES (1,'VPN','CE')");  // a later table, never reached
+    sql("INSERT INTO servicetypes ("
+        "networkid, servicetype, hosttype"
+        ") VALUES (1,'VPN','CE')");  // a later table, never reached
     EXPECT_EQ(NDL_validateTopology(), 0);
     EXPECT_EQ(messages(), (V{"WARNING:Domain 'WEST' is deleted.\n",
                              "ERROR:Domain 'EAST' is being deleted, remove all domain instances first\n"}));
@@ -349,19 +473,37 @@ TEST_F(Inventory, WarningsBeforeARefusalAreLoggedAndTheCheckStopsThere) {
 TEST_F(Inventory, ConnectionNamesComeFromTheParsedConnectionTypes) {
     // The stored connection type is only warned about, but its HSRP group
     // can no longer be named.
-    sql("INSERT INTO domainconntypes VALUES (1,99,'OLD','GLOBAL','P2P',0,'IPV4','30','NONE',1)");
-    sql("INSERT INTO hsrpconnections VALUES (1,99,3,'IPV4',0,1,'100')");
+    sql("INSERT INTO domainconntypes ("
+        "networkid, connectionno, connectionname, connectionscope, connectiontype, networktypes, "
+        "addresstype, prefix, valcheck, maxconn"
+        ") VALUES (1,99,'OLD','GLOBAL','P2P',0,'IPV4','30','NONE',1)");
+    sql("INSERT INTO hsrpconnections ("
+        "networkid, connectionno, sequenceno, addresstype, authenticated, subsequenceno, "
+        "hsrppriority"
+        ") VALUES (1,99,3,'IPV4',0,1,'100')");
     EXPECT_EQ(NDL_validateTopology(), 0);
     EXPECT_EQ(messages(), (V{"WARNING:Connection 'OLD'  is modified/deleted.\n",
                              "ERROR:connection name for connection number 99 could not be found \n"}));
 }
 
 TEST_F(Inventory, SubListsAreComparedWithTheMatchingRecord) {
-    sql("INSERT INTO custconntypes VALUES (1,'VPN','GOLD','EAST','','','','EAST','AUTOMATIC',1,0,'SITE')");
-    sql("INSERT INTO custconnqospolicy VALUES (1,'VPN','GOLD',1,'LIST1','POLICY1')");
-    sql("INSERT INTO custconnqospolicy VALUES (1,'VPN','GOLD',2,'LIST1','POLICY2')");
-    sql("INSERT INTO custconnnodes VALUES (1,'VPN','GOLD','CE',2)");
-    sql("INSERT INTO custconnnodeslb VALUES (1,'VPN','GOLD','CE',1,'LOOP',1,'0')");
+    sql("INSERT INTO custconntypes ("
+        "networkid, servicetype, conntypename, connectto, scope1, scope2, scope3, domainname, "
+        "addressmode, routingenabled, directconnect, custsitetype"
+        ") VALUES (1,'VPN','GOLD','EAST','','','','EAST','AUTOMATIC',1,0,'SITE')");
+    sql("INSERT INTO custconnqospolicy ("
+        "networkid, servicetype, conntypename, sequence, qospolicylistname, policyname"
+        ") VALUES (1,'VPN','GOLD',1,'LIST1','POLICY1')");
+    sql("INSERT INTO custconnqospolicy ("
+        "networkid, servicetype, conntypename, sequence, qospolicylistname, policyname"
+        ") VALUES (1,'VPN','GOLD',2,'LIST1','POLICY2')");
+    sql("INSERT INTO custconnnodes ("
+        "networkid, servicetype, conntypename, nodetype, noofnodeinstance"
+        ") VALUES (1,'VPN','GOLD','CE',2)");
+    sql("INSERT INTO custconnnodeslb ("
+        "networkid, servicetype, conntypename, nodetype, nodeinstance, loopbacktype, isloopback, "
+        "lbinstance"
+        ") VALUES (1,'VPN','GOLD','CE',1,'LOOP',1,'0')");
     auto *t = add(prcustconntypes);
     t->servicetype = "VPN";
     t->conntypename = "GOLD";
@@ -393,10 +535,20 @@ TEST_F(Inventory, SubListsAreComparedWithTheMatchingRecord) {
 
     // A changed loopback with a live site refuses.
     fresh();
-    sql("INSERT INTO custconntypes VALUES (1,'VPN','GOLD','EAST','','','','EAST','AUTOMATIC',1,0,'SITE')");
-    sql("INSERT INTO custconnqospolicy VALUES (1,'VPN','GOLD',1,'LIST1','POLICY2')");
-    sql("INSERT INTO custconnnodes VALUES (1,'VPN','GOLD','CE',2)");
-    sql("INSERT INTO custconnnodeslb VALUES (1,'VPN','GOLD','CE',1,'LOOP',1,'7')");
+    sql("INSERT INTO custconntypes ("
+        "networkid, servicetype, conntypename, connectto, scope1, scope2, scope3, domainname, "
+        "addressmode, routingenabled, directconnect, custsitetype"
+        ") VALUES (1,'VPN','GOLD','EAST','','','','EAST','AUTOMATIC',1,0,'SITE')");
+    sql("INSERT INTO custconnqospolicy ("
+        "networkid, servicetype, conntypename, sequence, qospolicylistname, policyname"
+        ") VALUES (1,'VPN','GOLD',1,'LIST1','POLICY2')");
+    sql("INSERT INTO custconnnodes ("
+        "networkid, servicetype, conntypename, nodetype, noofnodeinstance"
+        ") VALUES (1,'VPN','GOLD','CE',2)");
+    sql("INSERT INTO custconnnodeslb ("
+        "networkid, servicetype, conntypename, nodetype, nodeinstance, loopbacktype, isloopback, "
+        "lbinstance"
+        ") VALUES (1,'VPN','GOLD','CE',1,'LOOP',1,'7')");
     sql(kLiveSite);
     EXPECT_EQ(NDL_validateCustomer(), 0);
     EXPECT_EQ(messages(), (V{"ERROR: loopback list for Customer connectiontype 'GOLD' is modified/deleted. \n"}));
@@ -408,9 +560,13 @@ TEST_F(Inventory, SubListsAreComparedWithTheMatchingRecord) {
 TEST_F(Inventory, EachKeyIsCountedOncePerCheck) {
     for (int run = 0; run < 2; ++run) {
         fresh();
-        sql("INSERT INTO domain VALUES (1,'EAST')");
+        sql("INSERT INTO domain (networkid, domainname) VALUES (1,'EAST')");
         for (const char *name : {"A", "B", "C"})
-            sql(std::string("INSERT INTO domainvariables VALUES (1,'EAST',1,'") + name +
+            sql(std::string("INSERT INTO domainvariables ("
+                "networkid, domainname, sequence, variablename, displayname, variabletype, "
+                "updatestatus, isoptional, minvalue, maxvalue, defaultvalue, listname, "
+                "variablevalue, uniquec"
+                ") VALUES (1,'EAST',1,'") + name +
                 "','','STRING','FIXED',0,0,0,NULL,NULL,NULL,NULL)");
         releasememory("ALL");
         add(prdomains)->domainname = "EAST";
@@ -446,7 +602,7 @@ TEST_F(Inventory, FailedCountsAndReadsRefuseTheCheck) {
     for (const Fault &f : faults) {
         SCOPED_TRACE(std::string(f.kind) + " " + std::to_string(f.nth));
         fresh();
-        sql("INSERT INTO domain VALUES (1,'EAST')");
+        sql("INSERT INTO domain (networkid, domainname) VALUES (1,'EAST')");
         inject_fault(f.kind, f.nth, OCI_ERROR);
         EXPECT_EQ(NDL_validateTopology(), 0);
         clear_faults();

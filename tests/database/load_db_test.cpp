@@ -31,7 +31,10 @@ protected:
         return out;
     }
     void protocol_row(int version) {
-        sql("INSERT INTO DOMAINPROTOCOLS VALUES (1,'D','N','OSPF','1','0',NULL,NULL,NULL," + std::to_string(version) + ")");
+        sql("INSERT INTO DOMAINPROTOCOLS ("
+            "networkid, domainname, nodetype, protocol, asn, mandatory, routerid, clusterid, "
+            "usagecondition, ndlversion"
+            ") VALUES (1,'D','N','OSPF','1','0',NULL,NULL,NULL," + std::to_string(version) + ")");
     }
 };
 
@@ -65,7 +68,7 @@ TEST_F(DbLoad, VersionsAcrossRuns) {
 TEST_F(DbLoad, AFaultInAnyStatementChangesNothing) {
     ASSERT_EQ(run("topo.ndl", ""), 0) << log;
     protocol_row(1);
-    sql("INSERT INTO DOMAIN VALUES (1,'CORE')");
+    sql("INSERT INTO DOMAIN (networkid, domainname) VALUES (1,'CORE')");
     const std::vector<std::string> before = counts();
     int write_failures = 0;
     // Every other statement, reads and writes alike.

@@ -46,7 +46,10 @@ TEST(OciLogon, NewFileGetsTheExpectedLayout) {
 // was there before, stays.
 TEST(OciLogon, AFailedFirstSessionLeavesNoRepository) {
     TempDir dir;
-    const std::string kRow = "INSERT INTO networks VALUES (1, 'N', 'O', 'A', 'C', 'PT', 'z', 'e', 'ALL')";
+    const std::string kRow = "INSERT INTO networks ("
+        "networkid, networkname, organization, address, city, country, networkzonename, "
+        "exportedzonename, securitygroup"
+        ") VALUES (1, 'N', 'O', 'A', 'C', 'PT', 'z', 'e', 'ALL')";
     auto fail_in = [&](const std::string &db, const std::function<void()> &meanwhile) {
         auto l = std::make_unique<Logon>(db);
         ASSERT_EQ(l->begin_status, OCI_SUCCESS) << l->begin_error;
@@ -81,7 +84,10 @@ TEST(OciLogon, AFailedFirstSessionLeavesNoRepository) {
 // does not see.
 TEST(OciLogon, ACommittedRepositoryStaysWhateverFailsAfter) {
     TempDir dir;
-    const std::string kRow = "INSERT INTO networks VALUES (1, 'N', 'O', 'A', 'C', 'PT', 'z', 'e', 'ALL')";
+    const std::string kRow = "INSERT INTO networks ("
+        "networkid, networkname, organization, address, city, country, networkzonename, "
+        "exportedzonename, securitygroup"
+        ") VALUES (1, 'N', 'O', 'A', 'C', 'PT', 'z', 'e', 'ALL')";
     enum After { EmptyRollback, FailedStatement, NeverEnded };
     for (After after : {EmptyRollback, FailedStatement, NeverEnded}) {
         const std::string db = dir.file(("after" + std::to_string(after) + ".db").c_str());

@@ -53,8 +53,8 @@ TEST_F(OciStmt, OneStatementPerText) {
     EXPECT_EQ(l.exec("INSERT INTO T VALUES (4,'d',NULL,0) \t\n"), OCI_SUCCESS) << l.error();
     EXPECT_EQ(l.value("SELECT group_concat(a) FROM T"), "4");
     // the policy-version query of the loader, tabs and all
-    EXPECT_EQ(l.exec("INSERT INTO POLICYVERSIONS VALUES (7,1,'')"), OCI_SUCCESS);
-    EXPECT_EQ(l.exec("INSERT INTO POLICYVERSIONS VALUES (7,3,'')"), OCI_SUCCESS);
+    EXPECT_EQ(l.exec("INSERT INTO POLICYVERSIONS (networkid, ndlversion, remarks) VALUES (7,1,'')"), OCI_SUCCESS);
+    EXPECT_EQ(l.exec("INSERT INTO POLICYVERSIONS (networkid, ndlversion, remarks) VALUES (7,3,'')"), OCI_SUCCESS);
     EXPECT_EQ(l.value("SELECT ndlversion FROM policyversions \t\t\t\t WHERE \t\t\t\t (networkid,ndlversion) "
                       "\t\t\t\t in \t\t\t\t (select networkid,max(ndlversion) \t\t\t\t\tfrom policyversions "
                       "\t\t\t\t\twhere \t\t\t\t\t\tnetworkid=7 \t\t\t\t\tgroup by networkid \t\t\t\t )"),

@@ -86,9 +86,17 @@ TEST_F(FirewallLoad, EveryErrorInOnePass) {
 TEST_F(FirewallLoad, EachSectionReplacesOnlyItsOwnLists) {
     ASSERT_EQ(policy("qos.ndl").ret, 0);
     // A route filter as a ROUTING section stores it.
-    sql("INSERT INTO domainaccesslist VALUES (1,'D','CE',7,'standard','STRING','RF',0,0,'D','','','',' ',"
+    sql("INSERT INTO domainaccesslist ("
+        "networkid, domainname, nodetype, sequence, acltype, nametype, aclname, aclstart, "
+        "aclinc, owner, context1, context2, context3, direction, usage, ndlversion"
+        ") VALUES (1,'D','CE',7,'standard','STRING','RF',0,0,'D','','','',' ',"
         "'route-filter',1)");
-    sql("INSERT INTO domainacllist VALUES (1,'D','CE',7,1,'','permit','IGNORE','ip','',0,'IGNORE','',"
+    sql("INSERT INTO domainacllist ("
+        "networkid, domainname, nodetype, sequence, subsequence, repeatby, type, protocoltype, "
+        "protocol, source, sourceprefix, sourceportoptype, sourceportop, sourceporttype, "
+        "sourceport, dest, destprefix, destportoptype, destportop, destporttype, destport, "
+        "precedence, tos, established, log, ndlversion"
+        ") VALUES (1,'D','CE',7,1,'','permit','IGNORE','ip','',0,'IGNORE','',"
         "'IGNORE','','',0,'IGNORE','','IGNORE','','','',-1,0,1)");
     ASSERT_EQ(policy("firewall.ndl").ret, 0);
     ASSERT_EQ(policy("firewall.ndl").ret, 0);  // again: the stored firewall lists are replaced
@@ -122,9 +130,18 @@ TEST_F(FirewallLoad, EachSectionReplacesOnlyItsOwnLists) {
 // load included; an access list of a QoS policy is stored with usage QOS.
 TEST_F(FirewallLoad, QueuesAreCarriedForward) {
     ASSERT_EQ(policy("firewall.ndl").ret, 0);
-    sql("INSERT INTO domainqueues VALUES (1,'D','PE','custom','Q1','acl','QOS','D.PE',1)");
-    sql("INSERT INTO domaincustsubq VALUES (1,'D','PE','Q1','S1','c',1,'1500',1)");
-    sql("INSERT INTO domainaccesslist VALUES (1,'D','CE',9,'standard','STRING','P',0,0,'POL','','','',' ',"
+    sql("INSERT INTO domainqueues ("
+        "networkid, domainname, nodetype, queuetype, queuename, classifiertype, usage, owner, "
+        "ndlversion"
+        ") VALUES (1,'D','PE','custom','Q1','acl','QOS','D.PE',1)");
+    sql("INSERT INTO domaincustsubq ("
+        "networkid, domainname, nodetype, queuename, subqueuename, classifier, isdefault, "
+        "bytecount, ndlversion"
+        ") VALUES (1,'D','PE','Q1','S1','c',1,'1500',1)");
+    sql("INSERT INTO domainaccesslist ("
+        "networkid, domainname, nodetype, sequence, acltype, nametype, aclname, aclstart, "
+        "aclinc, owner, context1, context2, context3, direction, usage, ndlversion"
+        ") VALUES (1,'D','CE',9,'standard','STRING','P',0,0,'POL','','','',' ',"
         "'QOSPOLICY',1)");
     ASSERT_EQ(policy("firewall.ndl", "createversion").ret, 0);
     EXPECT_EQ(rows("SELECT * FROM domainqueues WHERE ndlversion=2"),

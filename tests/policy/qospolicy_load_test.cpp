@@ -27,9 +27,14 @@ protected:
     }
     // A customer type of the network that names `policy` (none when empty).
     void store_customer_type(const std::string &type, const std::string &policy) {
-        sql("INSERT INTO custconntypes VALUES (1,'DIA','" + type + "','CORE.PE','','','','CORE','STATIC',0,1,'CPE')");
+        sql("INSERT INTO custconntypes ("
+            "networkid, servicetype, conntypename, connectto, scope1, scope2, scope3, "
+            "domainname, addressmode, routingenabled, directconnect, custsitetype"
+            ") VALUES (1,'DIA','" + type + "','CORE.PE','','','','CORE','STATIC',0,1,'CPE')");
         if (!policy.empty())
-            sql("INSERT INTO custconnqospolicy VALUES (1,'DIA','" + type + "',1,'LIST1','" + policy + "')");
+            sql("INSERT INTO custconnqospolicy ("
+                "networkid, servicetype, conntypename, sequence, qospolicylistname, policyname"
+                ") VALUES (1,'DIA','" + type + "',1,'LIST1','" + policy + "')");
     }
 };
 

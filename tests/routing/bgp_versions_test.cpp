@@ -49,7 +49,13 @@ TEST_F(BgpVersions, LaterLoadsCopyEveryBgpRowUnchanged) {
     for (int i = 0; i < 8; ++i) values += ", " + text(static_cast<char>('h' + i), 300);  // maps and lists
     values += ", 1, 1, " + text('w', 300) + ", " + text('e', 300) + ", 1, " + text('d', 300) + ", 1, " +
               text('p', 300) + ", 1";
-    sql("INSERT INTO domainbgpinfo VALUES (" + values + ")");
+    sql("INSERT INTO domainbgpinfo ("
+        "networkid, domainname, nodetype, sequence, neighbor, context1, context2, context3, "
+        "updatesource, remoteas, passwordreqd, routemapin, routemapout, filterlistin, "
+        "filterlistout, distlistin, distlistout, prefixlistin, prefixlistout, routereflector, "
+        "nexthopself, weight, ebgpmultihop, defaultoriginate, defaultoriginate_rm, "
+        "sendcommunity, peername, ndlversion"
+        ") VALUES (" + values + ")");
     write_file("fw.ndl", "NETWORKNAME = RTLAB, SECTION = FIREWALL\n");
     Outcome r = load("fw.ndl", "createversion", dir);
     ASSERT_EQ(r.ret, 0) << ::testing::PrintToString(r.messages);
@@ -76,10 +82,15 @@ TEST_F(BgpVersions, StoredNullsAreReadByEachColumnsRule) {
     // A null mask is -1, null flags and sequence 0, null texts empty; a
     // text "IS NULL" is empty where its column may be null and kept where
     // it may not.
-    sql("INSERT INTO domainbgpnetwork VALUES (1, 'CORE', 'PE', 'BGP', '9', 7, 'EVALIP(10.7.0.0)', NULL, NULL, 1)");
+    sql("INSERT INTO domainbgpnetwork ("
+        "networkid, domainname, nodetype, protocol, asn, networkno, networkaddr, networkmask, "
+        "routemapname, ndlversion"
+        ") VALUES (1, 'CORE', 'PE', 'BGP', '9', 7, 'EVALIP(10.7.0.0)', NULL, NULL, 1)");
     sql("INSERT INTO domainbgpinfo (networkid, domainname, nodetype, neighbor, weight, ndlversion) "
         "VALUES (1, 'CORE', 'PE', 'EVALIP(10.7.0.1)', 'IS NULL', 1)");
-    sql("INSERT INTO domainbgppeerrule VALUES (1, 'CORE', 'PE', 'ZZ', 'HOSTNAME', 'IS NULL', 1)");
+    sql("INSERT INTO domainbgppeerrule ("
+        "networkid, domainname, nodetype, peername, variablename, variablevalue, ndlversion"
+        ") VALUES (1, 'CORE', 'PE', 'ZZ', 'HOSTNAME', 'IS NULL', 1)");
     std::ofstream(dir + "/fw.ndl") << "NETWORKNAME = RTLAB, SECTION = FIREWALL\n";
     Outcome r = load("fw.ndl", "createversion", dir);
     ASSERT_EQ(r.ret, 0) << ::testing::PrintToString(r.messages);

@@ -61,7 +61,9 @@ TEST_F(CustomerLoad, StoredCustomerTypesAreReadBackAndWrittenUnchanged) {
     ASSERT_EQ(load("customer_valid.ndl", "", kCustomerData).ret, 0);
     // Lists A, A, B, A under one type: the sequences change with each
     // change of list name.
-    sql("INSERT INTO custconnqospolicy VALUES (1,'VPN','DIAL',1,'A','P1'), (1,'VPN','DIAL',1,'A','P2'), "
+    sql("INSERT INTO custconnqospolicy ("
+        "networkid, servicetype, conntypename, sequence, qospolicylistname, policyname"
+        ") VALUES (1,'VPN','DIAL',1,'A','P1'), (1,'VPN','DIAL',1,'A','P2'), "
         "(1,'VPN','DIAL',2,'B','P3'), (1,'VPN','DIAL',3,'A','P4')");
     const char *tables[] = {"custconntypes",    "custconnqospolicy", "custconnaddrtypes", "custconnnodes",
                             "custconnnodeslb",  "custconninterfaces", "custconnfilters",  "custvars",

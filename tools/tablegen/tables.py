@@ -1,0 +1,1813 @@
+# The stored tables, each declared once: its columns in their stored order
+# (the order of the writers' INSERT values), the width of each text in its
+# record, its reader and its writer, its key, and where the older,
+# unversioned layout (cfgload's) differs, and the group its list is released
+# with. tools/tablegen/gen_tables.py makes database/schema.sql,
+# database/version_indexes.sql, database/tables.inc (the reader and writer
+# descriptions), database/older_layout.inc, core/records_stored.h (the
+# records' stored fields), core/records_lists.h and core/release.inc (the
+# list heads and their release) from it: run "tools/tablegen/gen_tables.py ."
+# after a change, and commit what it writes.
+#
+# A column is one line: name, SQL type, width, flags (two spaces or more
+# between them). The width is that of the record's text field: N (kName),
+# T (kText), a number, or - for a number or a column no record keeps.
+# Flags:
+#   entry           the field is the entry's (the sub-list record's)
+#   versioned-only  the older layout lacks the column
+#   older=TYPE      the older layout's type where it differs
+#   w=VALUE         the writer's value where it is not the field of the
+#                   column's name: pos (the entry's position), qosseq (the
+#                   list number), 'TEXT' (a constant in the INSERT) or the
+#                   name of the field written instead
+# networkid is written as the run's network, ndlversion as its version.
+#
+# table(NAME, cols, rec=record type, list=its list head, entry=, sub= (the
+# entry's record type and the record's sub-list field), key=(index group,
+# index suffix, key columns after networkid), before= (schema text before
+# the table), note=, pad= (the schema's column alignment), release= (the
+# group of RELEASE_GROUPS its list is released with), read=, write=)
+#
+# read(): select (default every column but ndlversion, in order) is a list
+# of items: NAME, NAME? (NVL(NAME,'IS NULL')), NAME?0 (NVL(NAME,0)),
+# NAME=EXPR; a leading - drops the value, a leading ~ turns the "IS NULL"
+# rule of a text the other way, :flag16 :numtext :runid set its kind. Also
+# name=, table=, label=, fetch_label=, versioned=, order=, form=, list=,
+# nested=True (read into the entry record, by a routine of its own).
+# write(): insert= (the INSERT text where its spacing is its own; its
+# placeholders are checked against the columns), insert_empty=, delete=,
+# comment=, label=, name=, older_delete=, older_comment=, exported=True (a
+# writer of its own routine, outside kAllWriters).
+#
+# group(NAME, cols, select): columns several tables keep in the same order;
+# a table's columns name them by a line "@NAME", its select by "@NAME" (or
+# "~@NAME": the "IS NULL" rule of their bare texts the other way), its
+# INSERT text by "@NAME" (their placeholders joined by commas).
+
+SCHEMA_HEAD = """\
+-- The repository, versioned layout: what cfgproc reads and writes.
+-- Column order is the writers' INSERT value order (their INSERTs name no
+-- columns); the readers select the same columns by name.
+--
+-- The older, unversioned layout that cfgload writes is derived from this
+-- file when a repository is created (platform/oci/schema.cpp): it has no
+-- ndlversion columns, no table, column or trigger marked "versioned only",
+-- and the type that "older layout:" gives where the two differ.
+
+"""
+
+INDEX_GROUPS['instance'] = """\
+-- The instances of one design value are found by it: the live-instance
+-- counts of the loader's checks read only those rows.
+"""
+INDEX_GROUPS['sublist'] = """\
+-- Sub-lists read back one query per parent record are found by the parent's
+-- key, not by a walk of the whole table for each parent. Every column is one
+-- the query fixes, so the rows of a parent come in the order they always did.
+"""
+TRIGGER_HEAD = """\
+-- A policy version's rule rows live and die with its POLICYVERSIONS row:
+-- a rewritten version never holds its rows twice, and initializing a
+-- network leaves no older rules behind.
+"""
+VERSION_INDEX_HEAD = """\
+-- The indexes of a repository that holds several policy versions or
+-- several networks. A version's rows are read, replaced and deleted by
+-- their network and version, and a repository that keeps its versions for
+-- years reads only the version it asks for. The sub-lists read one query per
+-- parent carry the parent's key too. A repository of one network with one
+-- version has none of them: every row is that version's, and keeping them on
+-- every insert cost its 30 MB load about 950 M of 6,960 M instructions.
+-- They are made in the transaction that stores the second network or
+-- version, or at logon when a repository holds several already.
+"""
+NETWORK_INDEX_HEAD = """\
+-- With several networks (not versions: in a repository of one network they
+-- would be read instead of the table, every row of which matches), every
+-- other table is read and deleted by its network through this index rather
+-- than a walk of every network's rows.
+"""
+
+# The attributes of a VARIABLE, which six tables keep after its name.
+group('VARIABLE', cols="""
+    displayname           VARCHAR2(300)   T
+    variabletype          VARCHAR2(300)   T
+    updatestatus          VARCHAR2(300)   T
+    isoptional            NUMBER(10)      -
+    minvalue              NUMBER(10)      -
+    maxvalue              NUMBER(10)      -
+    defaultvalue          VARCHAR2(300)   T
+    listname              VARCHAR2(300)   T
+    variablevalue         VARCHAR2(300)   T
+    uniquec               VARCHAR2(300)   T
+""", select=['displayname', 'variabletype', 'updatestatus', 'isoptional', 'minvalue?0', 'maxvalue?0', 'defaultvalue?', 'listname?', 'variablevalue?', 'uniquec?'])
+
+# The head of the multicast tables: a node's entry and its policy context.
+group('MULTICAST', cols="""
+    networkid             NUMBER(10)      -
+    domainname            VARCHAR2(300)   N
+    nodetype              VARCHAR2(300)   N
+    sequence              NUMBER(10)      -
+    context1              VARCHAR2(300)   T
+    context2              VARCHAR2(300)   T
+    context3              VARCHAR2(300)   T
+""", select=['-networkid', 'domainname', 'nodetype', 'sequence', 'context1?', 'context2?', 'context3?'])
+
+# The head of the QoS rule tables: the node, the rule's owner and usages, its policy context (the usages are read where each table reads them).
+group('QOSRULE', cols="""
+    networkid             NUMBER(10)      -
+    domainname            VARCHAR2(300)   T
+    nodetype              VARCHAR2(300)   T
+    owner                 VARCHAR2(300)   T
+    usage1                VARCHAR2(300)   T
+    usage2                VARCHAR2(300)   T
+    context1              VARCHAR2(300)   T
+    context2              VARCHAR2(300)   T
+    context3              VARCHAR2(300)   T
+""", select=['-networkid', 'domainname', 'nodetype', 'owner', 'context1?', 'context2?', 'context3?'])
+
+table('NETWORKS', rec='network_rec', list='prnetwork', release='TOPOLOGY', before='', pad=16,
+      cols="""
+    networkid             NUMBER(10) NOT NULL PRIMARY KEY  -
+    networkname           VARCHAR2(30) NOT NULL  N
+    organization          VARCHAR2(300)   T
+    address               VARCHAR2(300)   T
+    city                  VARCHAR2(300)   T
+    country               VARCHAR2(300)   T
+    networkzonename       VARCHAR2(300)   T
+    exportedzonename      VARCHAR2(300)   T
+    securitygroup         VARCHAR2(300)   T
+""",
+      read=read(name='k_r_network', label='networks'),
+      # Written by its own routine (writer.cpp), not in the order of the rest.
+      write=write(name='k_w_networks', exported=True, delete='DELETE NETWORKS WHERE networkid=%d',
+                  comment='-- Delete network\n'))
+
+table('PROJECT', pad=11,
+      cols="""
+    networkid             NUMBER(10) NOT NULL  -
+    version               NUMBER(10) NOT NULL  -
+    state                 VARCHAR2(30)    -
+    description           VARCHAR2(300)   -
+    revision              NUMBER(10)      -
+    owner                 VARCHAR2(30)    -
+    created               DATE            -
+    modified              DATE            -
+    locked                NUMBER(10)      -
+    remarks               VARCHAR2(300)   -
+""")
+
+table('POLICYVERSIONS', note='versioned only', pad=10,
+      cols="""
+    networkid             NUMBER(10) NOT NULL  -
+    ndlversion            NUMBER(10) NOT NULL  -
+    remarks               VARCHAR2(300)   -
+""")
+
+table('LISTVALUES', rec='list_value_rec', list='prlistvalues', release='TOPOLOGY', before='\n-- Stored network: topology, customer, routing, policy and QoS tables.\n\n',
+      cols="""
+    networkid             NUMBER(10)      -
+    listname              VARCHAR2(300)   N
+    elementvalue          VARCHAR2(300)   T
+""",
+      read=read(),
+      write=write())
+
+table('VALIDINTBANDWIDTH', rec='valid_int_bandwidth_rec', list='prvalidintbandwidth', release='TOPOLOGY', note='versioned only',
+      cols="""
+    networkid             NUMBER(10)      -
+    interfacetype         VARCHAR2(300)   N
+    bandwidth             VARCHAR2(300)   T
+""",
+      read=read(table='VALIDINTBANDWIDTH', label='VALIDINTBANDWIDTH'),
+      write=write())
+
+table('DOMAIN', rec='domain_rec', list='prdomains', release='TOPOLOGY',
+      cols="""
+    networkid             NUMBER(10)      -
+    domainname            VARCHAR2(300)   N
+""",
+      read=read(name='k_r_domains'),
+      write=write(delete='DELETE DOMAIN WHERE networkid=%d\n'))
+
+table('DOMAINVARIABLES', rec='domain_variable_rec', list='prdomainvariables', release='TOPOLOGY',
+      cols="""
+    networkid             NUMBER(10)      -
+    domainname            VARCHAR2(300)   N
+    sequence              NUMBER(10)      -
+    variablename          VARCHAR2(300)   T
+    @VARIABLE
+""",
+      read=read(select=['networkid', 'domainname', 'sequence', '~variablename', '~@VARIABLE']),
+      write=write(insert="INSERT INTO DOMAINVARIABLES VALUES (%d,'%s', %d,'%s',@VARIABLE)"))
+
+table('DOMAINNODES', rec='domain_node_rec', list='prdomainnodes', release='TOPOLOGY',
+      cols="""
+    networkid             NUMBER(10)      -
+    domainname            VARCHAR2(300)   N
+    nodetype              VARCHAR2(300)   N
+    nodeidstart           NUMBER(10)      -
+    maxnode               NUMBER(10)      -
+    minnode               NUMBER(10)      -
+    hostname              VARCHAR2(300)   T
+    devicetype            VARCHAR2(300)   T
+    iscpe                 NUMBER(10)      -
+    remoteaccess          NUMBER(10)      -
+    remoteaddrtype        VARCHAR2(300)   T
+    natinside             NUMBER(10)      -
+    nataddrtype           VARCHAR2(300)   T
+    routedprotocols       NUMBER(10)      -
+    controller            NUMBER(10)      -
+""",
+      read=read(select=['networkid', 'domainname', 'nodetype', 'nodeidstart', 'minnode', 'maxnode',
+                        'hostname?', 'devicetype', 'iscpe', 'remoteaccess', 'remoteaddrtype', 'natinside',
+                        'nataddrtype', 'routedprotocols', 'controller']),
+      write=write(insert="INSERT INTO DOMAINNODES VALUES (%d,'%s','%s',%d, %d,%d,'%s', '%s',%d , %d, '%s',%d, '%s',%d,%d)"))
+
+table('DOMAINNODEVARS', rec='domain_node_var_rec', list='prdomainnodevars', release='TOPOLOGY',
+      cols="""
+    networkid             NUMBER(10)      -
+    domainname            VARCHAR2(300)   N
+    nodetype              VARCHAR2(300)   N
+    sequence              NUMBER(10)      -
+    variablename          VARCHAR2(300)   N
+    @VARIABLE
+""",
+      read=read(select=['networkid', 'domainname', 'sequence', 'variablename', '~@VARIABLE', 'nodetype']),
+      write=write(insert="INSERT INTO DOMAINNODEVARS VALUES (%d,'%s','%s', %d, '%s',@VARIABLE)"))
+
+table('DOMAINSERVICES', rec='domain_service_rec', list='prdomainservices', release='TOPOLOGY',
+      cols="""
+    networkid             NUMBER(10)      -
+    domainname            VARCHAR2(300)   N
+    nodetype              VARCHAR2(300)   N
+    servicename           VARCHAR2(300)   N
+    sourceaddress         VARCHAR2(300)   T
+""",
+      read=read(select=['networkid', 'domainname', 'nodetype', 'servicename', 'sourceaddress?'], name='k_r_domainservice'),
+      write=write(insert="INSERT INTO DOMAINSERVICES VALUES (%d,'%s','%s', '%s', '%s')"))
+
+table('DOMAINCONNECTIONS', rec='domain_connection_rec', list='prdomainconnections', release='TOPOLOGY',
+      cols="""
+    networkid             NUMBER(10)      -
+    domainname1           VARCHAR2(300)   N
+    domainname2           VARCHAR2(300)   N
+    conntype              VARCHAR2(300)   N
+    maxconn               NUMBER(10)      -
+    minconn               NUMBER(10)      -
+""",
+      read=read(),
+      write=write(insert="INSERT INTO DOMAINCONNECTIONS VALUES (%d,'%s','%s', '%s', %d, %d)"))
+
+table('DOMAINFIXEDCONN', rec='domain_fixed_conn_rec', list='prdomainfixedconn', release='TOPOLOGY',
+      cols="""
+    networkid             NUMBER(10)      -
+    connectionno          NUMBER(10)      -
+    domainname            VARCHAR2(300)   N
+    nodetype              VARCHAR2(300)   N
+    nattype               VARCHAR2(300)   N
+    authserver            VARCHAR2(300)   N
+    minconn               NUMBER(10)      -
+    maxconn               NUMBER(10)      -
+    secondaryip           NUMBER(10)      -
+""",
+      read=read(select=['networkid', 'connectionno', 'domainname', 'nodetype', 'nattype', 'authserver?',
+                        'minconn', 'maxconn', 'secondaryip?0']),
+      write=write(comment='-- Delete domainfixedconns\n', insert="INSERT INTO DOMAINFIXEDCONN VALUES (%d,%d,'%s','%s','%s','%s', %d, %d,%d)"))
+
+table('DOMAININTNAMES', rec='domain_int_name_rec', list='prdomainintnames', release='TOPOLOGY',
+      cols="""
+    networkid             NUMBER(10)      -
+    connectionno          NUMBER(10)      -
+    domainname            VARCHAR2(300)   N
+    nodetype              VARCHAR2(300)   N
+    instanceno            NUMBER(10)      -
+    interfacename         VARCHAR2(300)   N
+""",
+      read=read(select=['-networkid', 'connectionno', 'domainname', 'nodetype', 'instanceno', 'interfacename'], label='domainintnames'),
+      write=write(insert="INSERT INTO DOMAININTNAMES VALUES (%d,%d,'%s','%s', %d, '%s')"))
+
+table('DOMAINCONNVARS', rec='domain_conn_var_rec', list='prdomainconnvars', release='TOPOLOGY',
+      cols="""
+    networkid             NUMBER(10)      -
+    connectionno          NUMBER(10)      -
+    sequence              NUMBER(10)      -
+    variablename          VARCHAR2(300)   T
+    @VARIABLE
+""",
+      read=read(select=['networkid', 'connectionno', 'sequence', 'variablename', '~@VARIABLE']),
+      write=write())
+
+table('DOMAINCONNTYPES', rec='domain_conn_type_rec', list='prdomainconntypes', release='TOPOLOGY',
+      cols="""
+    networkid             NUMBER(10)      -
+    connectionno          NUMBER(10)      -
+    connectionname        VARCHAR2(300)   T
+    connectionscope       VARCHAR2(300)   T
+    connectiontype        VARCHAR2(300)   T
+    networktypes          NUMBER(10)      -
+    addresstype           VARCHAR2(300)   T
+    prefix                VARCHAR2(300)   T
+    valcheck              VARCHAR2(300)   N
+    maxconn               NUMBER(10)      -
+""",
+      read=read(select=['-networkid', 'connectionno', 'connectionname', 'connectionscope', 'connectiontype',
+                        'networktypes', 'addresstype', '~prefix', 'valcheck', 'maxconn']),
+      write=write(insert="INSERT INTO DOMAINCONNTYPES VALUES (%d,%d,'%s','%s', '%s', %d, '%s','%s','%s',%d)"))
+
+table('DOMAININSTVARS', rec='domain_inst_var_rec', list='prdomaininstancevars', release='TOPOLOGY',
+      cols="""
+    networkid             NUMBER(10)      -
+    connectionname        VARCHAR2(300)   T
+    sequenceno            NUMBER(10)      -
+    variablename          VARCHAR2(300)   T
+""",
+      read=read(select=['-networkid', 'connectionname', 'sequenceno', 'variablename'], name='k_r_domaininstancevars'),
+      write=write(comment='-- Delete domaininstancevars\n', insert="INSERT INTO DOMAININSTVARS VALUES (%d,'%s', %d, '%s')"))
+
+table('DOMAINREMOTETYPES', rec='domain_remote_type_rec', list='prdomainremotetypes', release='TOPOLOGY',
+      cols="""
+    networkid             NUMBER(10)      -
+    connectionno          NUMBER(10)      -
+    peruser               NUMBER(10)      -
+    isdn                  NUMBER(10)      -
+    async                 NUMBER(10)      -
+    dialout               NUMBER(10)      -
+    dialin                NUMBER(10)      -
+""",
+      read=read(select=['-networkid', 'connectionno', 'peruser', 'isdn', 'async', 'dialout', 'dialin']),
+      write=write(insert='INSERT INTO DOMAINREMOTETYPES VALUES (%d,%d, %d, %d,%d,%d,%d)'))
+
+table('DOMAININTTYPES', rec='domain_int_type_rec', list='prdomaininttypes', release='TOPOLOGY',
+      cols="""
+    networkid             NUMBER(10)      -
+    connectionno          NUMBER(10)      -
+    interfacetype         VARCHAR2(300)   N
+    encapsulationtype     VARCHAR2(300)   N
+    isauthenticated       NUMBER(10)      -
+    subinterface          NUMBER(10)      -
+    authenticationtype    VARCHAR2(300)   N
+    conntype              VARCHAR2(300)   N
+""",
+      read=read(select=['-networkid', 'connectionno', 'interfacetype', 'encapsulationtype', 'isauthenticated',
+                        'subinterface', 'authenticationtype?', "conntype=NVL(conntype, 'IS NULL')"]),
+      write=write(insert="INSERT INTO DOMAININTTYPES VALUES (%d,%d, '%s', '%s',%d,%d,'%s','%s')"))
+
+table('HSRPMEMBER', rec='hsrp_member_rec', list='prhsrpmember', release='TOPOLOGY',
+      cols="""
+    networkid             NUMBER(10)      -
+    connectionno          NUMBER(10)      -
+    sequenceno            NUMBER(10)      -
+    domainname            VARCHAR2(300)   N
+    nodetype              VARCHAR2(300)   N
+    subsequenceno         NUMBER(10)      -
+    trackinterface        VARCHAR2(300)   T
+    trackpriority         NUMBER(10)      -
+""",
+      read=read(select=['networkid', 'connectionno', 'sequenceno', 'domainname', 'nodetype', 'subsequenceno',
+                        'trackinterface?', 'trackpriority?0']),
+      write=write(insert="INSERT INTO HSRPMEMBER VALUES (%d,%d, %d, '%s', '%s',%d, '%s',%d)"))
+
+table('HSRPCONNECTIONS', rec='hsrp_connection_rec', list='prhsrpconnections', release='TOPOLOGY',
+      cols="""
+    networkid             NUMBER(10)      -
+    connectionno          NUMBER(10)      -
+    sequenceno            NUMBER(10)      -
+    addresstype           VARCHAR2(300)   N
+    authenticated         NUMBER(10)      -
+    subsequenceno         NUMBER(10)      -
+    hsrppriority          VARCHAR2(300)   300
+""",
+      read=read(select=['networkid', 'connectionno', 'sequenceno', 'addresstype', 'authenticated',
+                        'subsequenceno', 'hsrppriority?']),
+      write=write(insert="INSERT INTO HSRPCONNECTIONS VALUES (%d,%d, %d, '%s',%d,%d,'%s')"))
+
+table('DOMAINCONNFILTERS', rec='domain_conn_filter_rec', list='prdomconnfilters', release='TOPOLOGY',
+      cols="""
+    networkid             NUMBER(10)      -
+    connectionno          NUMBER(10)      -
+    sequence              NUMBER(10)      -
+    variablename          VARCHAR2(300)   T
+""",
+      read=read(),
+      write=write(insert="INSERT INTO DOMAINCONNFILTERS VALUES (%d, %d, %d, '%s')"))
+
+table('IPADDRESSPOOLS', rec='ip_address_pool_rec', list='praddresspools', release='TOPOLOGY',
+      cols="""
+    networkid             NUMBER(10)      -
+    addresspoolname       VARCHAR2(300)   T
+    protocoltype          VARCHAR2(300)   30
+    startaddress          VARCHAR2(300)   N
+    endaddress            VARCHAR2(300)   N
+""",
+      read=read(),
+      write=write(insert="INSERT INTO IPADDRESSPOOLS VALUES (%d,'%s', '%s', '%s','%s')"))
+
+table('ADDRESSASSIGN', rec='address_assign_rec', list='praddressassign', release='TOPOLOGY',
+      cols="""
+    networkid             NUMBER(10)      -
+    namedpointtype        NUMBER(10)      -
+    namedendpoint         VARCHAR2(300)   T
+    addresspoolname       VARCHAR2(300)   T
+    sequence              NUMBER(10)      -
+    scope                 VARCHAR2(300)   T
+    offset                VARCHAR2(300)   T
+    ipaddress             VARCHAR2(300)   T
+    poolname              VARCHAR2(300)   T
+    servicetype           VARCHAR2(300)   T
+    hosttype              VARCHAR2(300)   T
+    nattype               VARCHAR2(300)   T
+    poolowner             VARCHAR2(300)   T
+    poolownervar          VARCHAR2(300)   T
+    poolclass             VARCHAR2(300)   T     versioned-only
+""",
+      read=read(select=['networkid', 'namedpointtype', 'namedendpoint', 'addresspoolname', 'sequence',
+                        'scope?', 'offset?', 'ipaddress?', 'poolname?', 'servicetype?', 'hosttype?',
+                        'nattype?', 'poolowner?', 'poolownervar?', 'poolclass?']),
+      write=write(insert="INSERT INTO ADDRESSASSIGN VALUES (%d, %d, '%s', '%s',%d, '%s','%s','%s','%s','%s','%s','%s','%s','%s','%s')"))
+
+table('ADDRESSDEPENDENCY', rec='address_dependency_rec', list='praddressdependency', release='TOPOLOGY',
+      cols="""
+    networkid             NUMBER(10)      -
+    namedpointtype        NUMBER(10)      -
+    namedendpoint         VARCHAR2(300)   T
+    addresspoolname       VARCHAR2(300)   N
+    sequence              NUMBER(10)      -
+    variablename          VARCHAR2(300)   N
+    minvalue              NUMBER(10)      -
+    maxvalue              NUMBER(10)      -
+""",
+      read=read(select=['networkid', 'namedpointtype', 'namedendpoint', 'addresspoolname', 'sequence',
+                        'variablename', 'minvalue:numtext', 'maxvalue:numtext']),
+      write=write(insert="INSERT INTO ADDRESSDEPENDENCY VALUES (%d, %d, '%s', '%s',%d ,'%s',%d, %d)"))
+
+table('DOMAINNODECONNBKP', rec='domain_node_conn_bkp_rec', list='prdomainnodeconnbkp', release='TOPOLOGY',
+      cols="""
+    networkid             NUMBER(10)      -
+    domainname            VARCHAR2(300)   N
+    nodetype              VARCHAR2(300)   N
+    scope                 VARCHAR2(300)   N
+    connectionname        VARCHAR2(300)   T
+    backupconnname        VARCHAR2(300)   T
+""",
+      read=read(),
+      write=write(insert="INSERT INTO DOMAINNODECONNBKP VALUES (%d, '%s', '%s', '%s','%s', '%s')"))
+
+table('DOMAINNODELOGINT', rec='domain_node_log_int_rec', list='prdomainnodelogint', release='TOPOLOGY',
+      cols="""
+    networkid             NUMBER(10)      -
+    domainname            VARCHAR2(300)   N
+    nodetype              VARCHAR2(300)   N
+    devicetype            VARCHAR2(300)   N
+    inttype               VARCHAR2(300)   N
+    intno                 VARCHAR2(300)   30
+    addresstype           VARCHAR2(300)   T
+    prefix                NUMBER(10)      -
+    dependency            VARCHAR2(300)   N
+    valcheck              VARCHAR2(300)   N
+""",
+      read=read(select=['networkid', 'domainname', 'nodetype', 'devicetype', 'intno', 'addresstype', 'prefix',
+                        'dependency', 'valcheck', 'inttype']),
+      write=write(insert="INSERT INTO DOMAINNODELOGINT VALUES (%d, '%s', '%s', '%s','%s','%s', '%s',%d,'%s','%s')"))
+
+table('NETWORKVARS', rec='network_var_rec', list='prnetworkvars', release='TOPOLOGY',
+      cols="""
+    networkid             NUMBER(10)      -
+    sequence              NUMBER(10)      -
+    variablename          VARCHAR2(300)   N
+    variabletype          VARCHAR2(300)   T
+    variablevalue         VARCHAR2(300)   T
+""",
+      read=read(),
+      write=write(insert="INSERT INTO NETWORKVARS VALUES (%d, %d,'%s','%s','%s')"))
+
+table('APSMEMBER', rec='aps_member_rec', list='prconnapsdatalist', release='TOPOLOGY',
+      cols="""
+    networkid             NUMBER(10)      -
+    connectionno          NUMBER(10)      -
+    domainname            VARCHAR2(300)   N
+    nodetype              VARCHAR2(300)   N
+    interfacemode         NUMBER(10)      -
+""",
+      read=read(select=['-networkid', 'connectionno', 'interfacemode', 'domainname', 'nodetype'], name='k_r_connapsmember'),
+      write=write())
+
+table('SERVICETYPENAMES', rec='service_type_name_rec', list='prservicetypenames', release='TOPOLOGY',
+      cols="""
+    networkid             NUMBER(10)      -
+    servicetype           VARCHAR2(300)   N
+    servicename           VARCHAR2(300)   N
+""",
+      read=read(),
+      write=write(comment='-- Delete servicenametypes\n', insert="INSERT INTO SERVICETYPENAMES VALUES (%d, '%s','%s')"))
+
+table('SERVICETYPES', rec='service_type_rec', list='prservicetypes', release='TOPOLOGY',
+      cols="""
+    networkid             NUMBER(10)      -
+    servicetype           VARCHAR2(300)   N
+    hosttype              VARCHAR2(300)   N
+""",
+      read=read(),
+      write=write(insert="INSERT INTO SERVICETYPES VALUES (%d, '%s','%s')"))
+
+table('SERVICETYPEVARS', rec='service_type_var_rec', list='prservicetypevars', release='TOPOLOGY',
+      cols="""
+    networkid             NUMBER(10)      -
+    servicetype           VARCHAR2(300)   N
+    sequence              NUMBER(10)      -
+    variablename          VARCHAR2(300)   N
+    @VARIABLE
+""",
+      read=read(select=['networkid', 'servicetype', 'sequence', 'variablename', '@VARIABLE']),
+      write=write(insert="INSERT INTO SERVICETYPEVARS VALUES (%d, '%s', %d,'%s',@VARIABLE)"))
+
+table('POOLTYPES', rec='pool_type_rec', list='prpooltypes', release='TOPOLOGY',
+      cols="""
+    networkid             NUMBER(10)      -
+    servicetype           VARCHAR2(300)   N
+    hosttype              VARCHAR2(300)   N
+    poolowner             VARCHAR2(300)   T
+    validation            VARCHAR2(300)   N
+""",
+      read=read(),
+      write=write(insert="INSERT INTO POOLTYPES VALUES (%d, '%s','%s', '%s','%s')"))
+
+table('COMPOOLTYPES', rec='com_pool_type_rec', list='prpooltypemap', release='TOPOLOGY',
+      cols="""
+    networkid             NUMBER(10)      -
+    servicetype           VARCHAR2(300)   N
+    communicationtype     VARCHAR2(300)   T
+    hosttype              VARCHAR2(300)   N
+    addressmode           VARCHAR2(300)   T
+""",
+      read=read(select=['networkid', 'servicetype', 'hosttype', 'communicationtype', 'addressmode'], name='k_r_pooltypemap'),
+      write=write(insert="INSERT INTO COMPOOLTYPES VALUES (%d, '%s','%s', '%s','%s')"))
+
+table('POOLSEQUENCE', rec='pool_sequence_rec', list='prpoolsequence', release='TOPOLOGY',
+      cols="""
+    networkid             NUMBER(10)      -
+    servicetype           VARCHAR2(300)   N
+    poolowner             VARCHAR2(300)   N
+    hosttype              VARCHAR2(300)   N
+    sequence              NUMBER(10)      -
+    variablename          VARCHAR2(300)   N
+""",
+      read=read(select=['networkid', 'servicetype', 'hosttype', 'poolowner', 'sequence', 'variablename']),
+      write=write(insert="INSERT INTO POOLSEQUENCE VALUES (%d, '%s','%s','%s', %d ,'%s')"))
+
+table('POOLCLASS', rec='pool_class_rec', list='prpoolclass', release='TOPOLOGY',
+      cols="""
+    networkid             NUMBER(10)      -
+    name                  VARCHAR2(300)   N
+    value                 VARCHAR2(300)   N
+    isdefault             NUMBER(10)      -
+    isshared              NUMBER(10)      -     versioned-only
+""",
+      read=read(),
+      write=write(insert="INSERT INTO POOLCLASS VALUES (%d, '%s','%s', %d, %d)"))
+
+table('POOLCLASSMAPPING', rec='pool_class_mapping_rec', list='prpoolclassmap', release='CUSTOMER',
+      cols="""
+    networkid             NUMBER(10)      -
+    conntypename          VARCHAR2(300)   T
+    roletype              VARCHAR2(300)   N
+    hosttype              VARCHAR2(300)   N
+    nattype               VARCHAR2(300)   N
+    poolclass             VARCHAR2(300)   N
+    enrollforall          NUMBER(10)      -
+""",
+      read=read(name='k_r_poolclassmap'),
+      write=write())
+
+table('SYSTEMLISTVALUES', rec='system_list_rec', entry='system_list_elem_rec', sub='elemlist', list='pr_systemlist', release='TOPOLOGY',
+      cols="""
+    networkid             NUMBER(10)      -
+    listname              VARCHAR2(300)   T
+    displayname           VARCHAR2(300)   T     entry
+    elementvalue          VARCHAR2(300)   T     entry
+""",
+      read=read(select=['-networkid', 'listname', 'displayname', 'elementvalue'], order='ORDER BY networkid,listname'),
+      write=write(delete='DELETE SYSTEMLISTVALUES  WHERE networkid=%d'))
+
+table('VCCLASS', rec='vc_class_rec', list='prlogconntypes', release='TOPOLOGY',
+      cols="""
+    networkid             NUMBER(10)      -
+    connectionno          NUMBER(10)      -
+    connectionname        VARCHAR2(300)   T
+    encapsulationtype     VARCHAR2(300)   T
+    connectiontype        VARCHAR2(300)   N
+    pathmode              VARCHAR2(300)   T
+    pathtype              VARCHAR2(300)   N
+    scope                 VARCHAR2(300)   N
+    maxconn               NUMBER(10)      -
+    isauthenticated       NUMBER(10)      -
+""",
+      read=read(select=['-networkid', 'connectionno', 'connectionname', 'encapsulationtype', 'connectiontype',
+                        'pathmode', 'pathtype', 'scope', 'maxconn', 'isauthenticated']),
+      write=write(insert="INSERT INTO VCCLASS VALUES (%d, %d,'%s','%s','%s','%s','%s','%s',%d,'%d')"))
+
+table('VCMEMBERFILTERS', rec='vc_member_filter_rec', list='prvcconnfilters', release='TOPOLOGY',
+      cols="""
+    networkid             NUMBER(10)      -
+    connectionno          NUMBER(10)      -
+    sequence              NUMBER(10)      -
+    variablename          VARCHAR2(300)   T
+""",
+      read=read(select=['-networkid', 'connectionno', 'sequence', 'variablename'], name='k_r_vcconnfilters'),
+      write=write(insert="INSERT INTO VCMEMBERFILTERS VALUES (%d, %d, %d, '%s')"))
+
+table('VCMEMBERCLASS', rec='vc_member_class_rec', list='prvcmembers', release='TOPOLOGY',
+      cols="""
+    networkid             NUMBER(10)      -
+    connectionno          NUMBER(10)      -
+    sequence              NUMBER(10)      -
+    domainname            VARCHAR2(300)   N
+    nodetype              VARCHAR2(300)   N
+    minconn               NUMBER(10)      -
+    maxconn               NUMBER(10)      -
+    membertype            VARCHAR2(300)   T
+    interface             VARCHAR2(300)   T
+    connectionname        VARCHAR2(300)   T
+    tunnelsource          VARCHAR2(300)   T
+""",
+      read=read(select=['-networkid', 'connectionno', 'sequence', 'domainname', 'nodetype', 'minconn',
+                        'maxconn', 'membertype', 'interface?', 'connectionname?', 'tunnelsource?'], name='k_r_vcmembers'),
+      write=write(insert="INSERT INTO VCMEMBERCLASS VALUES ( %d, %d,%d,'%s','%s',%d,%d,'%s','%s','%s','%s')"))
+
+table('GLOBALLISTVARS', rec='global_list_var_rec', list='prgloballistvars', release='TOPOLOGY', note='versioned only',
+      cols="""
+    networkid             NUMBER(10)      -
+    listid                VARCHAR2(300)   32
+    sequence              NUMBER(10)      -
+    variablename          VARCHAR2(300)   T
+""",
+      read=read(select=['-networkid', 'listid', 'sequence', 'variablename'], label='GlobalListvars'),
+      write=write())
+
+table('CUSTCONNTYPES', rec='cust_conn_type_rec', list='prcustconntypes', release='CUSTOMER',
+      cols="""
+    networkid             NUMBER(10)      -
+    servicetype           VARCHAR2(300)   N
+    conntypename          VARCHAR2(300)   N
+    connectto             VARCHAR2(300)   T
+    scope1                VARCHAR2(300)   T
+    scope2                VARCHAR2(300)   T
+    scope3                VARCHAR2(300)   T
+    domainname            VARCHAR2(300)   T
+    addressmode           VARCHAR2(300)   T
+    routingenabled        NUMBER(10)      -
+    directconnect         NUMBER(10)      -
+    custsitetype          VARCHAR2(300)   N
+""",
+      read=read(select=['networkid', '~servicetype', '~conntypename', 'connectto?', 'scope1?', 'scope2?',
+                        'scope3?', 'domainname?', "~addressmode=NVL(addressmode,'AUTOMATIC')",
+                        'routingenabled?0', 'directconnect?0', 'custsitetype']),
+      write=write(insert="INSERT INTO CUSTCONNTYPES VALUES (%d,'%s', '%s','%s','%s','%s', '%s' ,'%s','%s',%d,%d,'%s')"))
+
+table('CUSTCONNQOSPOLICY', rec='cust_conn_type_rec', entry='cust_conn_qos_policy_rec', sub='qospolicylist', list='prcustconntypes', release='CUSTOMER', key=('sublist', 'conntype', 'servicetype conntypename'),
+      cols="""
+    networkid             NUMBER(10)      -
+    servicetype           VARCHAR2(300)   N
+    conntypename          VARCHAR2(300)   N
+    sequence              NUMBER(10)      -     w=qosseq
+    qospolicylistname     VARCHAR2(300)   T     entry
+    policyname            VARCHAR2(300)   T     entry
+""",
+      read=read(select=['-networkid', '-servicetype', '-conntypename', '-sequence', '~qospolicylistname',
+                        '~policyname'], name='k_r_custconnqospolicies', order='ORDER BY networkid,servicetype,conntypename,sequence', nested=True),
+      write=write(insert="INSERT INTO CUSTCONNQOSPOLICY VALUES (%d,'%s', '%s',%d,'%s','%s')"))
+
+table('CUSTCONNADDRTYPES', rec='cust_conn_addr_type_rec', list='prcustconnaddrtypes', release='CUSTOMER',
+      cols="""
+    networkid             NUMBER(10)      -
+    servicetype           VARCHAR2(300)   N
+    conntypename          VARCHAR2(300)   N
+    sequence              NUMBER(10)      -
+    addrtype              VARCHAR2(300)   T
+""",
+      read=read(select=['-networkid', '~servicetype', '~conntypename', 'sequence', 'addrtype?'], name='k_r_custaddrtypes'),
+      write=write())
+
+table('CUSTCONNNODES', rec='cust_conn_node_rec', list='prcustconnnodes', release='CUSTOMER',
+      cols="""
+    networkid             NUMBER(10)      -
+    servicetype           VARCHAR2(300)   N
+    conntypename          VARCHAR2(300)   N
+    nodetype              VARCHAR2(300)   T
+    noofnodeinstance      NUMBER(10)      -
+""",
+      read=read(select=['networkid', '~servicetype', '~conntypename', 'nodetype?', 'noofnodeinstance?0']),
+      write=write(insert="INSERT INTO CUSTCONNNODES VALUES (%d, '%s','%s','%s',%d)"))
+
+table('CUSTCONNNODESLB', rec='cust_conn_node_rec', entry='cust_conn_node_lb_rec', sub='loopbacklist', list='prcustconnnodes', release='CUSTOMER', key=('sublist', 'node', 'servicetype conntypename nodetype'),
+      cols="""
+    networkid             NUMBER(10)      -
+    servicetype           VARCHAR2(300)   N
+    conntypename          VARCHAR2(300)   N
+    nodetype              VARCHAR2(300)   T
+    nodeinstance          NUMBER(10)      -     entry
+    loopbacktype          VARCHAR2(300)   30    entry
+    isloopback            NUMBER(10)      -     entry
+    lbinstance            VARCHAR2(300)   30    entry
+""",
+      read=read(select=['-networkid', '-servicetype', '-conntypename', '-nodetype', 'nodeinstance',
+                        'lbinstance', 'isloopback', 'loopbacktype'], name='k_r_custconnnodesloopback', order='ORDER BY networkid,servicetype,conntypename,nodetype', nested=True),
+      write=write(comment='-- Delete CUSTCONNNODESLB\n', insert="INSERT INTO CUSTCONNNODESLB VALUES (%d, '%s','%s','%s',%d,'%s',%d,'%s')"))
+
+table('CUSTCONNINTERFACES', rec='cust_conn_interface_rec', list='prcustconninterfaces', release='CUSTOMER',
+      cols="""
+    networkid             NUMBER(10)      -
+    servicetype           VARCHAR2(300)   N
+    conntypename          VARCHAR2(300)   N
+    nodetype              VARCHAR2(300)   T
+    nodeinstance          NUMBER(10)      -
+    connectionname        VARCHAR2(300)   T
+    instanceno            NUMBER(10)      -
+    interfacetype         VARCHAR2(300)   T
+    encapsulationtype     VARCHAR2(300)   T
+    remotedomain          VARCHAR2(300)   T
+    remotenodetype        VARCHAR2(300)   T
+""",
+      read=read(select=['networkid', 'instanceno', 'nodeinstance', '~servicetype', '~conntypename',
+                        '~nodetype', '~connectionname', '~interfacetype', '~encapsulationtype',
+                        'remotedomain?', 'remotenodetype?']),
+      write=write(insert="INSERT INTO CUSTCONNINTERFACES VALUES (%d,'%s', '%s','%s',%d, '%s', %d ,'%s','%s','%s','%s')"))
+
+table('CUSTVARS', rec='cust_var_rec', list='prcustvars', release='CUSTOMER',
+      cols="""
+    networkid             NUMBER(10)      -
+    servicetype           VARCHAR2(300)   N
+    conntypename          VARCHAR2(300)   N
+    sequence              NUMBER(10)      -
+    variablename          VARCHAR2(300)   N
+    @VARIABLE
+""",
+      # Its stored sequence is read after the defaults: the statement's text
+      # keeps that order, so the select names the attributes one by one.
+      read=read(select=['networkid', '~servicetype', '~conntypename', '~variablename', '~displayname',
+                        '~variabletype', '~updatestatus', 'isoptional', 'minvalue?0', 'maxvalue?0',
+                        'defaultvalue?', 'sequence:numtext', 'listname?', 'variablevalue?', 'uniquec?']),
+      write=write(insert="INSERT INTO CUSTVARS VALUES (%d, '%s', '%s', %d,'%s',@VARIABLE)"))
+
+table('CUSTNODEVARS', rec='cust_node_var_rec', list='prcustnodevars', release='CUSTOMER',
+      cols="""
+    networkid             NUMBER(10)      -
+    servicetype           VARCHAR2(300)   N
+    conntypename          VARCHAR2(300)   T
+    nodetype              VARCHAR2(300)   T
+    nodeinstance          NUMBER(10)      -
+    variablename          VARCHAR2(300)   T
+    variablevalue         VARCHAR2(300)   T
+""",
+      read=read(select=['networkid:runid', 'servicetype', 'conntypename', 'nodetype', 'nodeinstance',
+                        'variablename', 'variablevalue']),
+      write=write())
+
+table('CUSTCONNVARS', rec='cust_conn_var_rec', list='prcustconnvars', release='CUSTOMER',
+      cols="""
+    networkid             NUMBER(10)      -
+    servicetype           VARCHAR2(300)   N
+    conntypename          VARCHAR2(300)   T
+    nodetype              VARCHAR2(300)   T
+    nodeinstance          NUMBER(10)      -
+    connectionname        VARCHAR2(300)   T
+    instanceno            NUMBER(10)      -
+    variablename          VARCHAR2(300)   T
+    variablevalue         VARCHAR2(300)   T
+""",
+      read=read(select=['networkid:runid', 'servicetype', 'conntypename', 'nodetype', 'nodeinstance',
+                        'connectionname', 'instanceno', 'variablename', 'variablevalue']),
+      write=write())
+
+table('CUSTCONNHSRPVARS', rec='cust_conn_hsrp_var_rec', list='prcusthsrpvars', release='CUSTOMER',
+      cols="""
+    networkid             NUMBER(10)      -
+    servicetype           VARCHAR2(300)   N
+    conntypename          VARCHAR2(300)   T
+    nodetype              VARCHAR2(300)   T
+    nodeinstance          NUMBER(10)      -
+    connectionname        VARCHAR2(300)   T
+    instanceno            NUMBER(10)      -
+    sequenceno            NUMBER(10)      -
+    variablename          VARCHAR2(300)   T
+    variablevalue         VARCHAR2(300)   T
+""",
+      read=read(select=['networkid:runid', 'servicetype', 'conntypename', 'nodetype', 'nodeinstance',
+                        'connectionname', 'instanceno', 'sequenceno', 'variablename', 'variablevalue'], name='k_r_custhsrpvars', fetch_label='Custhsrpvars'),
+      write=write())
+
+table('CUSTCONNFILTERS', rec='cust_conn_filter_rec', list='prcustconnfilters', release='CUSTOMER',
+      cols="""
+    networkid             NUMBER(10)      -
+    servicetype           VARCHAR2(300)   N
+    conntypename          VARCHAR2(300)   T
+    nodetype              VARCHAR2(300)   T
+    nodeinstance          NUMBER(10)      -
+    connectionname        VARCHAR2(300)   T
+    instanceno            NUMBER(10)      -
+    remotevariablename    VARCHAR2(300)   T
+    remotevarcondition    VARCHAR2(300)   T
+""",
+      read=read(select=['networkid:runid', 'servicetype', 'conntypename', 'nodetype', 'nodeinstance',
+                        'connectionname', 'instanceno', 'remotevariablename', 'remotevarcondition'], form='filling'),
+      write=write())
+
+table('DOMAINSTATICROUTE', rec='domain_static_route_rec', list='prdomainstaticroute', release='ROUTING',
+      cols="""
+    networkid             NUMBER(10)      -
+    domainname            VARCHAR2(300)   N
+    nodetype              VARCHAR2(300)   N
+    protocol              VARCHAR2(300)   N
+    addrno                NUMBER(10)      -
+    context1              VARCHAR2(300)   T
+    context2              VARCHAR2(300)   T
+    context3              VARCHAR2(300)   T
+    sourceaddr            VARCHAR2(300)   T
+    sourcemask            NUMBER(10)      -
+    destination           VARCHAR2(300)   T
+    weight                VARCHAR2(300)   N
+    ndlversion            NUMBER(10)      -
+""",
+      read=read(select=['networkid', 'domainname', 'nodetype', '~protocol', 'addrno', 'context1?', 'context2?',
+                        'context3?', 'sourceaddr', 'sourcemask?:numtext', '~destination', 'weight?']),
+      write=write(insert="INSERT INTO DOMAINSTATICROUTE VALUES (%d, '%s', '%s', '%s',%d ,'%s','%s','%s','%s',%d,'%s','%s',%d)"))
+
+table('DOMAINPROTOCOLS', rec='domain_protocol_rec', list='prdomainprotocols', release='ROUTING',
+      cols="""
+    networkid             NUMBER(10)      -
+    domainname            VARCHAR2(300)   N
+    nodetype              VARCHAR2(300)   N
+    protocol              VARCHAR2(300)   N
+    asn                   VARCHAR2(300)   T
+    mandatory             VARCHAR2(300)   N
+    routerid              VARCHAR2(300)   T
+    clusterid             VARCHAR2(300)   T
+    usagecondition        VARCHAR2(300)   T
+    ndlversion            NUMBER(10)      -
+""",
+      read=read(select=['networkid', 'domainname', 'nodetype', 'protocol', 'asn', 'mandatory', 'routerid?',
+                        'clusterid?', "usagecondition=NVL(usagecondition, 'IS NULL')"]),
+      write=write(insert="INSERT INTO DOMAINPROTOCOLS VALUES (%d, '%s', '%s', '%s','%s', '%s','%s', '%s', '%s',%d)"))
+
+table('DOMAINPASSIVEINT', rec='domain_passive_int_rec', list='prdomainpassiveint', release='ROUTING',
+      cols="""
+    networkid             NUMBER(10)      -
+    domainname            VARCHAR2(300)   N
+    nodetype              VARCHAR2(300)   N
+    protocol              VARCHAR2(300)   N
+    asn                   VARCHAR2(300)   T
+    interfacename         VARCHAR2(300)   T
+    ndlversion            NUMBER(10)      -
+""",
+      read=read(form='returning'),
+      write=write(insert="INSERT INTO DOMAINPASSIVEINT VALUES (%d, '%s', '%s', '%s','%s' ,'%s',%d)"))
+
+table('DOMAINADDRSUMMARY', rec='domain_addr_summary_rec', list='prdomainaddrsummary', release='ROUTING',
+      cols="""
+    networkid             NUMBER(10)      -
+    domainname            VARCHAR2(300)   N
+    nodetype              VARCHAR2(300)   N
+    protocol              VARCHAR2(300)   N
+    asn                   VARCHAR2(300)   T
+    summary               VARCHAR2(300)   T
+    prefix                NUMBER(10)      -
+    tag                   VARCHAR2(300)   T
+    ndlversion            NUMBER(10)      -
+""",
+      read=read(select=['networkid', 'domainname', 'nodetype', 'protocol', 'asn', 'summary', 'prefix', 'tag?']),
+      write=write(insert="INSERT INTO DOMAINADDRSUMMARY VALUES (%d, '%s', '%s', '%s','%s','%s', %d, '%s',%d)"))
+
+table('DOMAINBGPNETWORK', rec='domain_bgp_network_rec', list='prdomainbgpnetwork', release='ROUTING',
+      cols="""
+    networkid             NUMBER(10)      -
+    domainname            VARCHAR2(300)   N
+    nodetype              VARCHAR2(300)   N
+    protocol              VARCHAR2(300)   N
+    asn                   VARCHAR2(300)   T
+    networkno             NUMBER(10)      -
+    networkaddr           VARCHAR2(300)   T
+    networkmask           NUMBER(10)      -
+    routemapname          VARCHAR2(300)   T
+    ndlversion            NUMBER(10)      -
+""",
+      read=read(select=['networkid', 'domainname', 'nodetype', 'protocol', 'asn', 'networkno', 'networkaddr',
+                        'networkmask=NVL(networkmask,-1)', 'routemapname?']),
+      write=write(insert="INSERT INTO DOMAINBGPNETWORK VALUES (%d, '%s', '%s', '%s','%s',%d, '%s',%d,'%s',%d)"))
+
+table('DOMAINREDIST', rec='domain_redist_rec', list='prdomainredist', release='ROUTING',
+      cols="""
+    networkid             NUMBER(10)      -
+    domainname            VARCHAR2(300)   N
+    nodetype              VARCHAR2(300)   N
+    protocol              VARCHAR2(300)   N
+    asn                   VARCHAR2(300)   T
+    redistprotocol        VARCHAR2(300)   N
+    redistasn             VARCHAR2(300)   T
+    metric                VARCHAR2(300)   T
+    metrictype            VARCHAR2(300)   T
+    route_map             VARCHAR2(300)   T
+    tag                   VARCHAR2(300)   T
+    weight                VARCHAR2(300)   T
+    match                 VARCHAR2(300)   T
+    ndlversion            NUMBER(10)      -
+    context1              VARCHAR2(300)   T     versioned-only
+    context2              VARCHAR2(300)   T     versioned-only
+    context3              VARCHAR2(300)   T     versioned-only
+    sequence              NUMBER(10)      -     versioned-only
+""",
+      read=read(select=['networkid', 'domainname', 'nodetype', 'protocol', 'asn', 'redistprotocol',
+                        'redistasn', 'metric?', 'metrictype?', 'route_map?', 'tag?', 'weight?', 'match?',
+                        'context1?', 'context2?', 'context3?', 'sequence']),
+      write=write(insert="INSERT INTO DOMAINREDIST VALUES (%d, '%s', '%s', '%s','%s' ,'%s','%s','%s','%s','%s','%s','%s','%s',%d,'%s','%s','%s',%d)"))
+
+table('DOMAINOSPFDEFAULT', rec='domain_ospf_default_rec', list='prdomainospfdefault', release='ROUTING',
+      cols="""
+    networkid             NUMBER(10)      -
+    domainname            VARCHAR2(300)   N
+    nodetype              VARCHAR2(300)   N
+    protocol              VARCHAR2(300)   N
+    asn                   VARCHAR2(300)   T
+    metric                VARCHAR2(300)   T
+    metrictype            VARCHAR2(300)   T
+    routemap              VARCHAR2(300)   T
+    ndlversion            NUMBER(10)      -
+""",
+      read=read(select=['networkid', 'domainname', 'nodetype', 'protocol', 'asn', 'metric?', 'metrictype?',
+                        'routemap?', '// tag, weight and match: fetched and dropped; the table keeps only the',
+                        '// nine columns its writer stores, so constants stand in for them.', "-='IS NULL'",
+                        "-='IS NULL'", "-='IS NULL'"], name='k_r_ospfdefault'),
+      write=write(insert="INSERT INTO DOMAINOSPFDEFAULT VALUES (%d, '%s', '%s', '%s','%s' ,'%s','%s','%s',%d)"))
+
+table('DOMAINNODEAREAS', rec='domain_node_area_rec', list='prdomainnodeareas', release='ROUTING',
+      cols="""
+    networkid             NUMBER(10)      -
+    domainname            VARCHAR2(300)   N
+    nodetype              VARCHAR2(300)   N
+    routingprotocol       VARCHAR2(300)   N
+    routedprotocol        VARCHAR2(300)   N
+    asn                   VARCHAR2(300)   T
+    areaid                VARCHAR2(300)   T
+    sequenceno            NUMBER(10)      -
+    summaryaddr           VARCHAR2(300)   T
+    summarmask            NUMBER(10)      -
+    stubtype              VARCHAR2(300)   N
+    ndlversion            NUMBER(10)      -
+""",
+      read=read(select=['networkid', 'domainname', 'nodetype', 'routingprotocol', 'routedprotocol', 'asn',
+                        'areaid', 'sequenceno', 'summaryaddr?', 'summarmask?0', 'stubtype?']),
+      write=write(insert="INSERT INTO DOMAINNODEAREAS VALUES (%d, '%s', '%s', '%s','%s','%s', '%s',%d,'%s',%d,'%s',%d)"))
+
+table('DOMAINNODEAREARANGES', rec='domain_node_area_range_rec', list='prdomainnodearearanges', release='ROUTING',
+      cols="""
+    networkid             NUMBER(10)      -
+    domainname            VARCHAR2(300)   N
+    nodetype              VARCHAR2(300)   N
+    routingprotocol       VARCHAR2(300)   N
+    routedprotocol        VARCHAR2(300)   N
+    asn                   VARCHAR2(300)   T
+    areaid                VARCHAR2(300)   T
+    sequenceno            NUMBER(10)      -
+    subsequenceno         NUMBER(10)      -
+    summaryaddr           VARCHAR2(300)   T
+    summarmask            NUMBER(10)      -
+    ndlversion            NUMBER(10)      -
+""",
+      read=read(select=['networkid', 'domainname', 'nodetype', 'routingprotocol', 'routedprotocol', 'asn',
+                        'sequenceno', 'subsequenceno', 'summaryaddr?', 'summarmask?0', 'areaid']),
+      write=write(insert="INSERT INTO DOMAINNODEAREARANGES VALUES (%d, '%s', '%s', '%s','%s','%s', '%s',%d, %d,'%s',%d,%d)"))
+
+table('DOMAINCONNAREAS', rec='domain_conn_area_rec', list='prdomainconnareas', release='ROUTING',
+      cols="""
+    networkid             NUMBER(10)      -
+    domainname            VARCHAR2(300)   N
+    nodetype              VARCHAR2(300)   N
+    routingprotocol       VARCHAR2(300)   N
+    routedprotocol        VARCHAR2(300)   N
+    asn                   VARCHAR2(300)   T
+    sequenceno            NUMBER(10)      -
+    namedinterface        VARCHAR2(300)   T
+    summaryaddr           VARCHAR2(300)   T
+    summarmask            NUMBER(10)      -
+    authenticated         NUMBER(10)      -
+    ndlversion            NUMBER(10)      -
+""",
+      read=read(select=['networkid', 'domainname', 'nodetype', 'routingprotocol', 'routedprotocol', 'asn',
+                        'sequenceno', 'namedinterface', 'summaryaddr?', 'summarmask?0', 'authenticated']),
+      write=write(insert="INSERT INTO DOMAINCONNAREAS VALUES (%d, '%s', '%s', '%s','%s','%s',%d,'%s','%s',%d,%d,%d)", older_delete='DELETE  DOMAINCONNAREAS WHERE networkid=%d'))
+
+table('DOMAINDISTLIST', rec='domain_dist_list_rec', list='prdomaindistlist', release='ROUTING',
+      cols="""
+    networkid             NUMBER(10)      -
+    domainname            VARCHAR2(300)   N
+    nodetype              VARCHAR2(300)   N
+    protocol              VARCHAR2(300)   N
+    sequence              NUMBER(10)      -
+    asn                   VARCHAR2(300)   T
+    context1              VARCHAR2(300)   T
+    context2              VARCHAR2(300)   T
+    context3              VARCHAR2(300)   T
+    listtype              NUMBER(10)      -
+    acl                   VARCHAR2(300)   T
+    direction             VARCHAR2(300)   N
+    type                  NUMBER(10)      -
+    interfacename         VARCHAR2(300)   T
+    redistprotocol        VARCHAR2(300)   T
+    redistasn             VARCHAR2(300)   T
+    ndlversion            NUMBER(10)      -
+""",
+      read=read(select=['networkid', 'domainname', 'nodetype', 'protocol', 'sequence', 'asn?',
+                        'redistprotocol?', 'redistasn?', 'context1?', 'context2?', 'context3?', 'listtype',
+                        'acl', 'direction', 'type?0', 'interfacename']),
+      write=write(insert="INSERT INTO DOMAINDISTLIST VALUES (%d, '%s', '%s', '%s',%d,'%s','%s','%s','%s',%d,'%s','%s',%d,'%s','%s','%s',%d)"))
+
+table('DOMAINBGPADDRAGRR', rec='domain_bgp_addr_agrr_rec', list='prdomainbgpaddragrr', release='ROUTING',
+      cols="""
+    networkid             NUMBER(10)      -
+    domainname            VARCHAR2(300)   N
+    nodetype              VARCHAR2(300)   N
+    networkno             NUMBER(10)      -
+    networkaddr           VARCHAR2(300)   T
+    networkprefix         NUMBER(10)      -
+    asset                 NUMBER(10)      -
+    summaryonly           NUMBER(10)      -
+    advertisemap          VARCHAR2(300)   T
+    supressmap            VARCHAR2(300)   T
+    attributemap          VARCHAR2(300)   T
+    context1              VARCHAR2(300)   T     versioned-only
+    context2              VARCHAR2(300)   T     versioned-only
+    context3              VARCHAR2(300)   T     versioned-only
+    ndlversion            NUMBER(10)      -
+""",
+      read=read(select=['networkid', 'domainname', 'nodetype', 'networkno', 'networkaddr', 'networkprefix',
+                        'asset', 'summaryonly', 'advertisemap?', 'supressmap?', 'attributemap?', 'context1?',
+                        'context2?', 'context3?']),
+      write=write(insert="INSERT INTO DOMAINBGPADDRAGRR VALUES (%d, '%s', '%s', %d,'%s',%d, %d, %d, '%s','%s','%s','%s','%s','%s',%d)"))
+
+table('DOMAINBGPPEER', rec='domain_bgp_peer_rec', list='prdomainbgppeer', release='ROUTING',
+      cols="""
+    networkid             NUMBER(10)      -
+    domainname            VARCHAR2(300)   N
+    nodetype              VARCHAR2(300)   N
+    peername              VARCHAR2(300)   T
+    updatesource          VARCHAR2(300)   T
+    remoteas              VARCHAR2(300)   N
+    passwordreqd          NUMBER(10)      -
+    routemapin            VARCHAR2(300)   T
+    routemapout           VARCHAR2(300)   T
+    filterlistin          VARCHAR2(300)   T
+    filterlistout         VARCHAR2(300)   T
+    distlistin            VARCHAR2(300)   T
+    distlistout           VARCHAR2(300)   T
+    prefixlistin          VARCHAR2(300)   T
+    prefixlistout         VARCHAR2(300)   T
+    routereflector        NUMBER(10)      -
+    nexthopself           NUMBER(10)      -
+    weight                VARCHAR2(300)   T
+    ebgp_multihop         VARCHAR2(300)   T
+    defaultoriginate      NUMBER(10)      -
+    defaultoriginate_rm   VARCHAR2(300)   T
+    sendcommunity         NUMBER(10)      -
+    ndlversion            NUMBER(10)      -
+""",
+      read=read(select=['networkid', 'domainname', 'nodetype', 'peername', 'updatesource?', 'remoteas?',
+                        'passwordreqd', 'routemapin?', 'routemapout?', 'filterlistin?', 'filterlistout?',
+                        'distlistin?', 'distlistout?', 'prefixlistin?', 'prefixlistout?', 'routereflector?0',
+                        'nexthopself?0', 'weight?', 'ebgp_multihop?', 'defaultoriginate?0',
+                        'defaultoriginate_rm?', 'sendcommunity?0']),
+      write=write(insert="INSERT INTO DOMAINBGPPEER VALUES (%d, '%s', '%s', '%s','%s','%s',%d,'%s','%s','%s','%s','%s','%s','%s','%s',%d,%d,'%s','%s',%d,'%s',%d,%d)"))
+
+table('DOMAINBGPINFO', rec='domain_bgp_info_rec', list='prdomainbgpinfo', release='ROUTING',
+      cols="""
+    networkid             NUMBER(10)      -
+    domainname            VARCHAR2(300)   N
+    nodetype              VARCHAR2(300)   N
+    sequence              NUMBER(10)      -
+    neighbor              VARCHAR2(300)   T
+    context1              VARCHAR2(300)   T
+    context2              VARCHAR2(300)   T
+    context3              VARCHAR2(300)   T
+    updatesource          VARCHAR2(300)   T
+    remoteas              VARCHAR2(300)   N
+    passwordreqd          NUMBER(10)      -
+    routemapin            VARCHAR2(300)   T
+    routemapout           VARCHAR2(300)   T
+    filterlistin          VARCHAR2(300)   T
+    filterlistout         VARCHAR2(300)   T
+    distlistin            VARCHAR2(300)   T
+    distlistout           VARCHAR2(300)   T
+    prefixlistin          VARCHAR2(300)   T
+    prefixlistout         VARCHAR2(300)   T
+    routereflector        NUMBER(10)      -
+    nexthopself           NUMBER(10)      -
+    weight                VARCHAR2(300)   T
+    ebgpmultihop          VARCHAR2(300)   T
+    defaultoriginate      NUMBER(10)      -
+    defaultoriginate_rm   VARCHAR2(300)   T
+    sendcommunity         NUMBER(10)      -
+    peername              VARCHAR2(300)   T
+    ndlversion            NUMBER(10)      -
+""",
+      read=read(select=['networkid', 'domainname', 'nodetype', 'peername?', 'updatesource?', 'remoteas?',
+                        'passwordreqd?0', 'routemapin?', 'routemapout?', 'filterlistin?', 'filterlistout?',
+                        'distlistin?', 'distlistout?', 'prefixlistin?', 'prefixlistout?', 'routereflector?0',
+                        'nexthopself?0', 'weight?', 'ebgpmultihop?', 'defaultoriginate?0',
+                        'defaultoriginate_rm?', 'sendcommunity?0', 'context1?', 'context2?', 'context3?',
+                        'neighbor?', 'sequence?0']),
+      write=write(insert="INSERT INTO DOMAINBGPINFO VALUES (%d, '%s', '%s',%d,'%s','%s','%s', '%s','%s','%s',%d,'%s','%s','%s','%s','%s','%s','%s','%s',%d,%d,'%s','%s',%d,'%s',%d,'%s',%d)"))
+
+table('DOMAINBGPPEERRULE', rec='domain_bgp_peer_rule_rec', list='prdomainbgppeerrule', release='ROUTING',
+      cols="""
+    networkid             NUMBER(10)      -
+    domainname            VARCHAR2(300)   N
+    nodetype              VARCHAR2(300)   N
+    peername              VARCHAR2(300)   T
+    variablename          VARCHAR2(300)   T
+    variablevalue         VARCHAR2(300)   T
+    ndlversion            NUMBER(10)      -
+""",
+      read=read(),
+      write=write(insert="INSERT INTO DOMAINBGPPEERRULE VALUES (%d, '%s', '%s', '%s','%s','%s',%d)"))
+
+table('DOMAINOFFSETLIST', rec='domain_offset_list_rec', list='prdomainoffsetlist', release='ROUTING',
+      cols="""
+    networkid             NUMBER(10)      -
+    domainname            VARCHAR2(300)   N
+    nodetype              VARCHAR2(300)   N
+    protocol              VARCHAR2(300)   N
+    sequence              NUMBER(10)      -
+    context1              VARCHAR2(300)   T
+    context2              VARCHAR2(300)   T
+    context3              VARCHAR2(300)   T
+    acl                   VARCHAR2(300)   T
+    direction             VARCHAR2(300)   N
+    offset                VARCHAR2(300)   N
+    interfacename         VARCHAR2(300)   T
+    ndlversion            NUMBER(10)      -
+""",
+      read=read(select=['networkid', 'domainname', 'nodetype', 'protocol', 'sequence', 'context1?',
+                        'context2?', 'context3?', 'acl', 'direction', 'offset', 'interfacename?']),
+      write=write(insert="INSERT INTO DOMAINOFFSETLIST VALUES (%d, '%s', '%s', '%s',%d,'%s','%s','%s','%s','%s','%s','%s',%d)"))
+
+table('PIMRPCLASS', rec='pim_rp_class_rec', list='prpimrp', release='ROUTING',
+      cols="""
+    @MULTICAST
+    mcastmode             VARCHAR2(300)   N
+    rpaddress             VARCHAR2(300)   T
+    rpacl                 VARCHAR2(300)   T
+    ndlversion            NUMBER(10)      -
+""",
+      read=read(select=['@MULTICAST', '~mcastmode', 'rpaddress?', 'rpacl?'], name='k_r_pimrp'),
+      write=write(insert="INSERT INTO PIMRPCLASS VALUES (%d, '%s', '%s', %d,'%s' ,'%s','%s','%s','%s','%s',%d)", older_comment='-- Delete Pimrpclass\n'))
+
+table('PIMACCEPTCLASS', rec='pim_accept_class_rec', list='prpimacceptrp', release='ROUTING',
+      cols="""
+    @MULTICAST
+    acceptrpaddr          VARCHAR2(300)   T
+    acceptrpacl           VARCHAR2(300)   T
+    autorp                NUMBER(10)      -
+    ndlversion            NUMBER(10)      -
+""",
+      read=read(select=['@MULTICAST', 'acceptrpaddr?', 'acceptrpacl?', 'autorp?0'], name='k_r_pimacceptrp', form='filling_status'),
+      write=write(insert="INSERT INTO PIMACCEPTCLASS VALUES (%d, '%s', '%s', %d,'%s' ,'%s','%s','%s','%s',%d,%d)", older_comment='-- Delete Pimacceptclass\n'))
+
+table('PIMBSRCLASS', rec='pim_bsr_class_rec', list='prpimbsr', release='ROUTING',
+      cols="""
+    @MULTICAST
+    bsrcandint            VARCHAR2(300)   T
+    bsrcandmasklen        VARCHAR2(300)   T
+    priority              VARCHAR2(300)   T
+    ndlversion            NUMBER(10)      -
+""",
+      read=read(select=['@MULTICAST', 'bsrcandint?', 'bsrcandmasklen?', 'priority?'], name='k_r_pimbsr', form='filling_status'),
+      write=write(insert="INSERT INTO PIMBSRCLASS VALUES (%d, '%s', '%s', %d,'%s' ,'%s','%s','%s','%s','%s',%d)", older_comment='-- Delete Pimbsrclass\n'))
+
+table('PIMREGISTERCLASS', rec='pim_register_class_rec', list='prpimregister', release='ROUTING',
+      cols="""
+    networkid             NUMBER(10)      -
+    domainname            VARCHAR2(300)   N
+    nodetype              VARCHAR2(300)   N
+    registersource        VARCHAR2(300)   T
+    registerrate          VARCHAR2(300)   T
+    acceptregisteracl     VARCHAR2(300)   T
+    acceptregisterrate    VARCHAR2(300)   T
+    ndlversion            NUMBER(10)      -
+""",
+      read=read(select=['-networkid', 'domainname', 'nodetype', 'registersource?', 'registerrate?',
+                        'acceptregisteracl?', 'acceptregisterrate?'], name='k_r_pimregister', form='filling_status'),
+      write=write(insert="INSERT INTO PIMREGISTERCLASS VALUES (%d,'%s' ,'%s','%s','%s','%s','%s',%d)", older_comment='-- Delete Pimregisterclass\n'))
+
+table('PIMMEMBERRATECLASS', rec='pim_member_rate_class_rec', list='prpimrate', release='ROUTING',
+      cols="""
+    networkid             NUMBER(10)      -
+    domainname            VARCHAR2(300)   N
+    nodetype              VARCHAR2(300)   N
+    namedinterface        VARCHAR2(300)   T
+    sequence              NUMBER(10)      -
+    context1              VARCHAR2(300)   T
+    context2              VARCHAR2(300)   T
+    context3              VARCHAR2(300)   T
+    direction             VARCHAR2(300)   N
+    rate                  VARCHAR2(300)   T
+    grouplist             VARCHAR2(300)   T
+    sourcelist            VARCHAR2(300)   T
+    ndlversion            NUMBER(10)      -
+""",
+      read=read(select=['@MULTICAST', 'namedinterface?', 'direction?', 'rate?', 'grouplist?', 'sourcelist?'], name='k_r_pimrate', form='filling_status'),
+      write=write(insert="INSERT INTO PIMMEMBERRATECLASS VALUES (%d, '%s', '%s','%s', %d,'%s' ,'%s','%s','%s','%s','%s','%s',%d)", older_comment='-- Delete Pimmemberrateclass\n'))
+
+table('PIMMEMBERCLASS', rec='pim_member_class_rec', list='prpimmember', release='ROUTING',
+      cols="""
+    @MULTICAST
+    namedinterface        VARCHAR2(300)   T
+    mcastmode             VARCHAR2(300)   N
+    neighborfilter        VARCHAR2(300)   T
+    inrate                VARCHAR2(300)   T
+    boundaryacl           VARCHAR2(300)   T
+    ndlversion            NUMBER(10)      -
+""",
+      read=read(select=['@MULTICAST', 'namedinterface?', 'mcastmode?', 'neighborfilter?', 'inrate?',
+                        'boundaryacl?'], name='k_r_pimmember', form='filling_status'),
+      write=write(insert="INSERT INTO PIMMEMBERCLASS VALUES (%d, '%s', '%s',%d,'%s' ,'%s','%s','%s','%s','%s','%s', '%s',%d)", older_comment='-- Delete Pimmemberclass\n'))
+
+table('PIMRPFILTERCLASS', rec='pim_rp_filter_class_rec', list='prautorpfilter', release='ROUTING',
+      cols="""
+    @MULTICAST
+    rpfilter              VARCHAR2(300)   T
+    rpgroupfilter         VARCHAR2(300)   T
+    ndlversion            NUMBER(10)      -
+""",
+      read=read(select=['@MULTICAST', 'rpfilter?', 'rpgroupfilter?'], name='k_r_autorpfilter', form='filling_status'),
+      write=write(insert="INSERT INTO PIMRPFILTERCLASS VALUES (%d, '%s', '%s', %d,'%s' ,'%s','%s','%s','%s',%d)", older_comment='-- Delete Pimrpfilterclass\n'))
+
+table('PIMAUTORPCLASS', rec='pim_auto_rp_class_rec', list='prmappingagent', release='ROUTING',
+      cols="""
+    @MULTICAST
+    discoverint           VARCHAR2(300)   T
+    ndlversion            NUMBER(10)      -
+""",
+      read=read(select=['@MULTICAST', 'discoverint?'], name='k_r_mapppingagent', form='filling_status'),
+      write=write(insert="INSERT INTO PIMAUTORPCLASS VALUES (%d, '%s', '%s', %d,'%s' ,'%s','%s','%s',%d)", older_comment='-- Delete Pimautorpclass\n'))
+
+table('MSDPCLASS', rec='msdp_class_rec', list='prmsdpclass', release='ROUTING',
+      cols="""
+    networkid             NUMBER(10)      -
+    domainname            VARCHAR2(300)   N
+    nodetype              VARCHAR2(300)   N
+    redistacl             VARCHAR2(300)   T
+    redistasnpathacl      VARCHAR2(300)   T
+    redistroutemap        VARCHAR2(300)   T
+    originatorid          VARCHAR2(300)   T
+    borderasaddr          VARCHAR2(300)   T
+    ndlversion            NUMBER(10)      -
+""",
+      read=read(select=['-networkid', 'domainname', 'nodetype', 'redistacl?', 'redistasnpathacl?',
+                        'redistroutemap?', 'originatorid?', 'borderasaddr?'], form='filling_status'),
+      write=write(insert="INSERT INTO MSDPCLASS VALUES ( %d,'%s' ,'%s','%s','%s','%s','%s', '%s',%d)", older_comment='-- Delete Msdpclass\n'))
+
+table('MSDPNEIGHBORCLASS', rec='msdp_neighbor_class_rec', list='prmsdppeer', release='ROUTING',
+      cols="""
+    networkid             NUMBER(10)      -
+    domainname            VARCHAR2(300)   N
+    nodetype              VARCHAR2(300)   N
+    sequence              NUMBER(10)      -
+    neighbor              VARCHAR2(300)   T
+    context1              VARCHAR2(300)   T
+    context2              VARCHAR2(300)   T
+    context3              VARCHAR2(300)   T
+    connectsource         VARCHAR2(300)   T
+    remoteas              VARCHAR2(300)   T
+    description           VARCHAR2(300)   T
+    safilterinacl         VARCHAR2(300)   T
+    safilteroutacl        VARCHAR2(300)   T
+    safilterinmap         VARCHAR2(300)   T
+    safilteroutmap        VARCHAR2(300)   T
+    defaultpeer           NUMBER(10)      -
+    defprefixlist         VARCHAR2(300)   T
+    meshgroup             VARCHAR2(300)   T
+    ndlversion            NUMBER(10)      -
+""",
+      read=read(select=['-networkid', 'domainname', 'nodetype', 'sequence', 'neighbor', 'context1?',
+                        'context2?', 'context3?', 'connectsource?', 'remoteas?', 'description?',
+                        'safilterinacl?', 'safilteroutacl?', 'safilterinmap?', 'safilteroutmap?',
+                        'defaultpeer?0', 'defprefixlist?', 'meshgroup?'], name='k_r_msdppeer', form='filling_status'),
+      write=write(insert="INSERT INTO MSDPNEIGHBORCLASS VALUES ( %d,'%s' ,'%s',%d,'%s','%s','%s','%s', '%s','%s','%s','%s','%s','%s','%s',%d,'%s','%s',%d)", older_comment='-- Delete MsdpNEIGHBORCLASS\n'))
+
+table('IGMPINTCLASS', rec='igmp_int_class_rec', list='prigmpmember', release='ROUTING',
+      cols="""
+    @MULTICAST
+    namedinterface        VARCHAR2(300)   T
+    accessgroup           VARCHAR2(300)   T
+    ndlversion            NUMBER(10)      -
+""",
+      read=read(select=['@MULTICAST', 'namedinterface?', 'accessgroup?'], name='k_r_igmpmember', form='filling_status'),
+      write=write(insert="INSERT INTO IGMPINTCLASS VALUES ( %d,'%s' ,'%s',%d,'%s','%s','%s','%s', '%s',%d)", older_comment='-- Delete Igmpintclass\n'))
+
+table('IGMPINTADDRCLASS', rec='igmp_int_addr_class_rec', list='prigmpgroup', release='ROUTING',
+      cols="""
+    networkid             NUMBER(10)      -
+    domainname            VARCHAR2(300)   N
+    nodetype              VARCHAR2(300)   N
+    context1              VARCHAR2(300)   T
+    context2              VARCHAR2(300)   T
+    context3              VARCHAR2(300)   T
+    namedinterface        VARCHAR2(300)   T
+    sequence              NUMBER(10)      -
+    addrtype              VARCHAR2(300)   T
+    groupaddress          VARCHAR2(300)   T
+    ndlversion            NUMBER(10)      -
+""",
+      read=read(select=['-networkid', 'domainname', 'nodetype', 'sequence', '~namedinterface', '~addrtype',
+                        '~groupaddress', 'context1?', 'context2?', 'context3?'], name='k_r_igmpgroup', form='filling_status'),
+      write=write(insert="INSERT INTO IGMPINTADDRCLASS VALUES ( %d,'%s' ,'%s','%s','%s','%s','%s',%d,'%s','%s',%d)", older_comment='-- Delete Igmpintaddrclass\n'))
+
+table('DVMRPINTCLASS', rec='dvmrp_int_class_rec', list='prdvmrpmember', release='ROUTING',
+      cols="""
+    @MULTICAST
+    namedinterface        VARCHAR2(300)   T
+    metric                VARCHAR2(300)   T
+    metricacl             VARCHAR2(300)   T
+    acceptfilter          VARCHAR2(300)   T
+    neighborfilter        VARCHAR2(300)   T
+    summaryaddr           VARCHAR2(300)   T
+    summarymask           VARCHAR2(300)   T
+    summarymetric         VARCHAR2(300)   T
+    inoffset              VARCHAR2(300)   T
+    outoffset             VARCHAR2(300)   T
+    ndlversion            NUMBER(10)      -
+""",
+      read=read(select=['-networkid', 'domainname', 'nodetype', 'sequence', 'namedinterface', 'context1?',
+                        'context2?', 'context3?', 'metric?', 'metricacl?', 'acceptfilter?', 'neighborfilter?',
+                        'summaryaddr?', 'summarymask?', 'summarymetric?', 'inoffset?', 'outoffset?'], name='k_r_dvmrpmember', form='filling_status'),
+      write=write(insert="INSERT INTO DVMRPINTCLASS VALUES ( %d,'%s' ,'%s',%d,'%s','%s','%s','%s', '%s','%s','%s','%s','%s','%s','%s','%s','%s',%d)", older_comment='-- Delete DVMRPINTCLASS\n'))
+
+table('DOMAINROUTEMAP', rec='domain_route_map_rec', list='prdomainroutemap', release='ROUTING',
+      cols="""
+    networkid             NUMBER(10)      -
+    domainname            VARCHAR2(300)   N
+    nodetype              VARCHAR2(300)   N
+    context1              VARCHAR2(300)   T
+    context2              VARCHAR2(300)   T
+    context3              VARCHAR2(300)   T
+    routemap              VARCHAR2(300)   T
+    usage                 VARCHAR2(300)   T
+    owner                 VARCHAR2(300)   T
+    sequence              NUMBER(10)      -
+    type                  VARCHAR2(300)   N
+    repeatby              VARCHAR2(300)   T
+    mapseqinc             NUMBER(10)      -
+    ndlversion            NUMBER(10)      -
+""",
+      read=read(select=['networkid', 'domainname', 'nodetype', 'context1?', 'context2?', 'context3?',
+                        'routemap', 'usage', 'owner', 'sequence:numtext', 'type', 'repeatby?', 'mapseqinc']),
+      write=write())
+
+table('ROUTEMAPMATCHLIST', rec='route_map_match_list_rec', list='prroutemapmatchlist', release='ROUTING',
+      cols="""
+    networkid             NUMBER(10)      -
+    domainname            VARCHAR2(300)   N
+    nodetype              VARCHAR2(300)   N
+    routemap              VARCHAR2(300)   T
+    sequence              NUMBER(10)      -
+    matchsequence         NUMBER(10)      -
+    matchtype             VARCHAR2(300)   T
+    matchvalue            VARCHAR2(300)   T
+    ndlversion            NUMBER(10)      -
+""",
+      read=read(select=['networkid', 'domainname', 'nodetype', 'routemap', 'sequence:numtext',
+                        'matchsequence:numtext', 'matchtype', 'matchvalue'], name='k_r_domainroutemapmatchlist'),
+      write=write())
+
+table('ROUTEMAPSETLIST', rec='route_map_set_list_rec', list='prroutemapsetlist', release='ROUTING',
+      cols="""
+    networkid             NUMBER(10)      -
+    domainname            VARCHAR2(300)   N
+    nodetype              VARCHAR2(300)   N
+    routemap              VARCHAR2(300)   T
+    sequence              NUMBER(10)      -
+    setsequence           NUMBER(10)      -
+    settype               VARCHAR2(300)   T
+    setvalue              VARCHAR2(300)   T
+    ndlversion            NUMBER(10)      -
+""",
+      read=read(select=['networkid', 'domainname', 'nodetype', 'routemap', 'sequence:numtext',
+                        'setsequence:numtext', 'settype', 'setvalue'], name='k_r_domainroutemapsetlist'),
+      write=write())
+
+table('DOMAINACCESSLIST', rec='domain_access_list_rec', list='prdomainaccesslist', release='ACCESSLIST',
+      cols="""
+    networkid             NUMBER(10)      -
+    domainname            VARCHAR2(300)   N
+    nodetype              VARCHAR2(300)   N
+    sequence              NUMBER(10)      -
+    acltype               VARCHAR2(300)   T
+    nametype              VARCHAR2(300)   T
+    aclname               VARCHAR2(300)   T
+    aclstart              NUMBER(10)      -
+    aclinc                NUMBER(10)      -
+    owner                 VARCHAR2(300)   T
+    context1              VARCHAR2(300)   T
+    context2              VARCHAR2(300)   T
+    context3              VARCHAR2(300)   T
+    direction             VARCHAR2(300)   N
+    usage                 VARCHAR2(300)   T
+    ndlversion            NUMBER(10)      -
+""",
+      read=read(select=['networkid', 'domainname', 'nodetype', 'context1?', 'context2?', 'context3?',
+                        'acltype', 'usage', 'owner?', 'sequence', 'nametype', 'aclname', 'aclstart',
+                        'aclinc?0', 'direction?']),
+      write=write())
+
+table('DOMAINEXTACL', rec='domain_ext_acl_rec', list='prdomainextacl', release='ACCESSLIST',
+      cols="""
+    networkid             NUMBER(10)      -
+    domainname            VARCHAR2(300)   N
+    nodetype              VARCHAR2(300)   N
+    sequence              NUMBER(10)      -
+    subsequence           NUMBER(10)      -
+    repeatby              VARCHAR2(300)   T
+    type                  VARCHAR2(300)   T
+    protocol              VARCHAR2(300)   T
+    hostnetworkno         VARCHAR2(300)   T
+    hostdncb              NUMBER(10)      -
+    mask                  NUMBER(10)      -
+    maskdncb              NUMBER(10)      -
+    ndlversion            NUMBER(10)      -
+""",
+      read=read(select=['networkid', 'domainname', 'nodetype', 'mask?0', 'maskdncb?0', 'hostdncb?0',
+                        'sequence', 'subsequence', 'type', 'repeatby?', 'protocol', 'hostnetworkno']),
+      write=write(insert="INSERT INTO DOMAINEXTACL VALUES (%d,'%s','%s',%d, %d,'%s','%s','%s','%s',%d,%d,%d,%d)"))
+
+table('DOMAINACLLIST', rec='domain_acl_list_rec', list='prdomainacllist', release='ACCESSLIST',
+      cols="""
+    networkid             NUMBER(10)      -
+    domainname            VARCHAR2(300)   N
+    nodetype              VARCHAR2(300)   N
+    sequence              NUMBER(10)      -
+    subsequence           NUMBER(10)      -
+    repeatby              VARCHAR2(300)   T
+    type                  VARCHAR2(300)   T
+    protocoltype          VARCHAR2(300)   N
+    protocol              VARCHAR2(300)   T
+    source                VARCHAR2(300)   T
+    sourceprefix          NUMBER(10)      -
+    sourceportoptype      VARCHAR2(300)   N
+    sourceportop          VARCHAR2(300)   N
+    sourceporttype        VARCHAR2(300)   N
+    sourceport            VARCHAR2(300)   N
+    dest                  VARCHAR2(300)   T
+    destprefix            NUMBER(10)      -
+    destportoptype        VARCHAR2(300)   N
+    destportop            VARCHAR2(300)   N
+    destporttype          VARCHAR2(300)   N
+    destport              VARCHAR2(300)   N
+    precedence            VARCHAR2(300)   N
+    tos                   VARCHAR2(300)   N
+    established           NUMBER(10)      -
+    log                   NUMBER(10)      -
+    ndlversion            NUMBER(10)      -
+""",
+      read=read(select=['networkid', 'domainname', 'nodetype', 'sequence', 'subsequence', 'repeatby?', '~type',
+                        '~protocoltype', 'protocol?', 'source?', 'sourceprefix?0', '~sourceportoptype',
+                        'sourceportop?', 'sourceporttype?', 'sourceport?', 'dest?', 'destprefix?0',
+                        '~destportoptype', 'destportop?', '~destporttype', 'destport?', 'precedence?', 'tos?',
+                        'established?0', 'log?0']),
+      write=write(insert="INSERT INTO DOMAINACLLIST VALUES (%d,'%s','%s',%d, %d,'%s','%s','%s','%s','%s',%d,'%s','%s','%s','%s','%s',%d,'%s','%s','%s','%s','%s','%s',%d,%d,%d)"))
+
+table('DOMAINPREFIXHDR', rec='domain_prefix_hdr_rec', list='prdomainprefixhdr', release='ROUTING',
+      cols="""
+    @MULTICAST
+    listname              VARCHAR2(300)   T
+    ndlversion            NUMBER(10)      -
+""",
+      read=read(select=['networkid', 'domainname', 'nodetype', 'context1?', 'context2?', 'context3?',
+                        'sequence', 'listname']),
+      write=write())
+
+table('DOMAINPREFIXLIST', rec='domain_prefix_list_rec', list='prdomainprefixlist', release='ROUTING',
+      cols="""
+    networkid             NUMBER(10)      -
+    domainname            VARCHAR2(300)   N
+    nodetype              VARCHAR2(300)   N
+    sequence              NUMBER(10)      -
+    subsequence           NUMBER(10)      -
+    repeatby              VARCHAR2(300)   T
+    type                  VARCHAR2(300)   T
+    network               VARCHAR2(300)   T
+    length                NUMBER(10)      -
+    lelen                 NUMBER(10)      -
+    gelen                 NUMBER(10)      -
+    ndlversion            NUMBER(10)      -
+""",
+      read=read(select=['networkid', 'domainname', 'nodetype', 'lelen?0', 'gelen?0', 'length?0', 'sequence',
+                        'subsequence', 'type', 'repeatby?', 'network']),
+      write=write())
+
+table('DOMAINFILTERLIST', rec='domain_filter_list_rec', list='prdomainfilterlist', release='ROUTING',
+      cols="""
+    networkid             NUMBER(10)      -
+    domainname            VARCHAR2(300)   N
+    nodetype              VARCHAR2(300)   N
+    sequence              NUMBER(10)      -
+    aclseqstart           VARCHAR2(300)   T     older=NUMBER(10)
+    aclseqinc             NUMBER(10)      -
+    context1              VARCHAR2(300)   T
+    context2              VARCHAR2(300)   T
+    context3              VARCHAR2(300)   T
+    filtertype            VARCHAR2(300)   N
+    type                  VARCHAR2(300)   T
+    substring             VARCHAR2(300)   T
+    ndlversion            NUMBER(10)      -
+""",
+      read=read(select=['networkid', 'domainname', 'nodetype', 'context1?', 'context2?', 'context3?', 'type?',
+                        'sequence', 'filtertype?', 'aclseqstart', 'aclseqinc?0', 'substring?']),
+      write=write(insert="INSERT INTO DOMAINFILTERLIST VALUES (%d,'%s','%s',%d, '%s' ,%d,'%s','%s','%s','%s','%s','%s',%d)"))
+
+table('DOMAINQUEUES', rec='domain_queue_rec', list='prdomainqueues', release='FIREWALL',
+      cols="""
+    networkid             NUMBER(10)      -
+    domainname            VARCHAR2(300)   N
+    nodetype              VARCHAR2(300)   N
+    queuetype             VARCHAR2(300)   T
+    queuename             VARCHAR2(300)   T
+    classifiertype        VARCHAR2(300)   T
+    usage                 VARCHAR2(300)   T
+    owner                 VARCHAR2(300)   T
+    ndlversion            NUMBER(10)      -
+""",
+      read=read(select=['networkid', 'domainname', 'nodetype', '~queuetype', '~queuename', '~classifiertype',
+                        '~usage', '~owner']),
+      write=write(insert="INSERT INTO DOMAINQUEUES VALUES (%d,'%s','%s','%s', '%s','%s','%s','%s',%d)"))
+
+table('DOMAINCUSTSUBQ', rec='domain_cust_subq_rec', list='prdomaincustsubq', release='FIREWALL',
+      cols="""
+    networkid             NUMBER(10)      -
+    domainname            VARCHAR2(300)   N
+    nodetype              VARCHAR2(300)   N
+    queuename             VARCHAR2(300)   T
+    subqueuename          VARCHAR2(300)   T
+    classifier            VARCHAR2(300)   T
+    isdefault             NUMBER(10)      -
+    bytecount             VARCHAR2(300)   T
+    ndlversion            NUMBER(10)      -
+""",
+      read=read(select=['networkid', 'domainname', 'nodetype', '~queuename', '~subqueuename', 'classifier?',
+                        'isdefault', 'bytecount?']),
+      write=write(insert="INSERT INTO DOMAINCUSTSUBQ VALUES (%d,'%s','%s','%s', '%s','%s',%d,'%s',%d)"))
+
+table('DOMAINMAPCLASS', rec='domain_map_class_rec', list='prdomainmapclass', release='ROUTING',
+      cols="""
+    networkid             NUMBER(10)      -
+    domainname            VARCHAR2(300)   N
+    nodetype              VARCHAR2(300)   N
+    mapclassname          VARCHAR2(300)   T
+    context1              VARCHAR2(300)   T
+    context2              VARCHAR2(300)   T
+    context3              VARCHAR2(300)   T
+    usage                 VARCHAR2(300)   T
+    owner                 VARCHAR2(300)   T
+    burstsizein           VARCHAR2(300)   T
+    burstexcessin         VARCHAR2(300)   T
+    cirin                 VARCHAR2(300)   T
+    burstsizeout          VARCHAR2(300)   T
+    burstexcessout        VARCHAR2(300)   T
+    cirout                VARCHAR2(300)   T
+    customqueue           VARCHAR2(300)   T
+    priorityqueue         VARCHAR2(300)   T
+    average               VARCHAR2(300)   T
+    peak                  VARCHAR2(300)   T
+    ndlversion            NUMBER(10)      -
+""",
+      read=read(select=['networkid', 'domainname', 'nodetype', '~mapclassname', 'context1?', 'context2?',
+                        'context3?', '~usage', '~owner', 'burstsizein?', 'burstsizeout?', 'burstexcessin?',
+                        'burstexcessout?', 'cirin?', 'cirout?', 'customqueue?', 'priorityqueue?', 'average?',
+                        'peak?']),
+      write=write(insert="INSERT INTO DOMAINMAPCLASS VALUES (%d, '%s','%s', '%s' ,'%s','%s', '%s','%s','%s', '%s' ,'%s','%s','%s', '%s' ,'%s','%s','%s', '%s' ,'%s',%d)", older_comment='-- Delete domainnmapclass\n'))
+
+table('SERVICEENROLLVARS', rec='service_enroll_var_rec', list='prqosservenrollvar', release='QOS',
+      cols="""
+    networkid             NUMBER(10)      -
+    sequence              NUMBER(10)      -
+    variablename          VARCHAR2(300)   T
+    @VARIABLE
+""",
+      read=read(select=['networkid', 'sequence', '~variablename', '~@VARIABLE'], name='k_r_servenrollvars', label='ServiceEnrollvars', fetch_label='Serviceenrollvars', form='filling'),
+      write=write(insert="INSERT INTO SERVICEENROLLVARS VALUES (%d, %d,'%s',@VARIABLE)"))
+
+table('QOSPOLICERULECLASS', rec='qos_police_rule_class_rec', list='prpoliceruledesclist', release='QOS',
+      cols="""
+    @QOSRULE
+    policerulename        VARCHAR2(300)   T
+    sequence              NUMBER(10)      -
+    matchrulename         VARCHAR2(300)   T
+    bitrate               VARCHAR2(300)   T
+    burstsize             VARCHAR2(300)   T
+    excessburstsize       VARCHAR2(300)   T
+    exceedrate            VARCHAR2(300)   T
+    violaterate           VARCHAR2(300)   T
+    repeatby              VARCHAR2(300)   T
+    ndlversion            NUMBER(10)      -
+""",
+      read=read(select=['~@QOSRULE', '~policerulename', 'sequence', 'matchrulename?', 'bitrate?', 'burstsize?',
+                        'excessburstsize?', 'exceedrate?', 'violaterate?', '~usage1', '~usage2', 'repeatby?'], name='k_r_policeruletable'),
+      write=write(older_delete='DELETE QOSPOLICERULECLASS WHERE networkid=%d\n', older_comment='-- Delete policerule\n'))
+
+table('QOSPOLICEACTIONCLASS', rec='qos_police_rule_class_rec', entry='qos_police_action_class_rec', sub='actionlist', list='prpoliceruledesclist', release='QOS', key=('sublist', 'rule', 'domainname nodetype policerulename'),
+      cols="""
+    @QOSRULE
+    policerulename        VARCHAR2(300)   T
+    sequence              NUMBER(10)      -
+    subsequence           NUMBER(10)      -     w=pos
+    actiontype            VARCHAR2(300)   T     entry
+    action                VARCHAR2(300)   T     entry
+    actionvalue           VARCHAR2(300)   T     entry
+    repeatby              VARCHAR2(300)   T
+    ndlversion            NUMBER(10)      -
+""",
+      read=read(select=['actiontype?', 'action?', 'actionvalue?'], name='k_r_policeactions', order='ORDER BY subsequence', nested=True),
+      write=write(older_delete='DELETE QOSPOLICEACTIONCLASS WHERE networkid=%d\n', older_comment='-- Delete policeactionrule\n'))
+
+table('QOSDROPRULECLASS', rec='qos_drop_rule_class_rec', entry='qos_drop_rule_class_elem_rec', sub='elemlist', list='prdropruledesclist', release='QOS',
+      cols="""
+    @QOSRULE
+    droprulename          VARCHAR2(300)   T
+    droptype              VARCHAR2(300)   T
+    sequence              NUMBER(10)      -     w=pos
+    dropsubtype           VARCHAR2(300)   300   entry
+    dropparam1            VARCHAR2(300)   300   entry
+    dropparam2            VARCHAR2(300)   300   entry
+    repeatby              VARCHAR2(300)   T
+    ndlversion            NUMBER(10)      -
+""",
+      read=read(select=['~@QOSRULE', '~droprulename', 'sequence', 'droptype?', 'dropsubtype?', 'dropparam1?',
+                        'dropparam2?', '~usage1', '~usage2', 'repeatby?'], name='k_r_dropruletable', order='ORDER BY networkid, domainname, nodetype, droprulename, sequence'),
+      write=write(insert_empty="INSERT INTO QOSDROPRULECLASS VALUES (%d,'%s','%s','%s','%s','%s','%s','%s','%s','%s','%s',%d,'','','','%s',%d)", older_delete='DELETE QOSDROPRULECLASS WHERE networkid=%d\n', older_comment='-- Delete QOSDROPRULECLASS\n'))
+
+table('QOSSHAPERULECLASS', rec='qos_shape_rule_class_rec', list='prshaperuledesclist', release='QOS',
+      cols="""
+    @QOSRULE
+    shaperulename         VARCHAR2(300)   T
+    sequence              NUMBER(10)      -
+    matchrulename         VARCHAR2(300)   T
+    bitratetype           VARCHAR2(300)   T
+    bitrate               VARCHAR2(300)   T
+    sustainedrate         VARCHAR2(300)   T
+    excessrate            VARCHAR2(300)   T
+    burstsize             VARCHAR2(300)   T
+    excessburstsize       VARCHAR2(300)   T
+    queuelength           VARCHAR2(300)   T
+    repeatby              VARCHAR2(300)   T
+    ndlversion            NUMBER(10)      -
+""",
+      read=read(select=['~@QOSRULE', '~shaperulename', 'sequence', 'matchrulename?', 'bitratetype?',
+                        'bitrate?', 'sustainedrate?', 'excessrate?', 'burstsize?', 'excessburstsize?',
+                        'queuelength?', '~usage1', '~usage2', 'repeatby?'], name='k_r_shaperuletable'),
+      write=write(older_delete='DELETE QOSSHAPERULECLASS WHERE networkid=%d\n', older_comment='-- Delete QOSSHAPERULECLASS\n'))
+
+table('QOSMARKRULECLASS', rec='qos_mark_rule_class_rec', list='prmarkruledesclist', release='QOS',
+      cols="""
+    @QOSRULE
+    markrulename          VARCHAR2(300)   T
+    sequence              NUMBER(10)      -
+    marktype              VARCHAR2(300)   T
+    markvalue             VARCHAR2(300)   T
+    repeatby              VARCHAR2(300)   T
+    ndlversion            NUMBER(10)      -
+""",
+      read=read(select=['~@QOSRULE', '~markrulename', 'sequence', 'marktype?', 'markvalue?', '~usage1',
+                        '~usage2', 'repeatby?'], name='k_r_markruletable'),
+      write=write(older_delete='DELETE QOSMARKRULECLASS WHERE networkid=%d\n', older_comment='-- Delete markrule\n'))
+
+table('QOSMATCHRULECLASS', rec='qos_match_rule_class_rec', entry='qos_match_rule_class_elem_rec', sub='elemlist', list='prmatchruledesclist', release='QOS',
+      cols="""
+    @QOSRULE
+    matchrulename         VARCHAR2(300)   T
+    matchdnf              NUMBER(10)      uint16_t
+    sequence              NUMBER(10)      -     w=pos
+    matchtype             VARCHAR2(300)   T     entry
+    matchvalue            VARCHAR2(300)   T     entry
+    matchnegated          NUMBER(10)      uint16_t  entry
+    repeatby              VARCHAR2(300)   T
+    ndlversion            NUMBER(10)      -
+""",
+      read=read(select=['~@QOSRULE', '~matchrulename', 'matchdnf?0:flag16', 'sequence', 'matchtype?',
+                        'matchvalue?', 'matchnegated?0:flag16', '~usage1', '~usage2', 'repeatby?'], name='k_r_matchruletable', order='ORDER BY domainname, nodetype, matchrulename, sequence'),
+      write=write(older_delete='DELETE QOSMATCHRULECLASS WHERE networkid=%d\n', older_comment='-- Delete matchrule\n'))
+
+table('QOSPOLICYCLASS', rec='qos_policy_class_rec', list='prqospolicydesclist', release='QOS',
+      cols="""
+    networkid             NUMBER(10)      -
+    domainname            VARCHAR2(300)   T
+    nodetype              VARCHAR2(300)   T
+    policyname            VARCHAR2(300)   T
+    policyid              NUMBER(10)      -
+    owner                 VARCHAR2(300)   T
+    usage1                VARCHAR2(300)   T
+    usage2                VARCHAR2(300)   T
+    mandatory             NUMBER(10)      -
+    context1              VARCHAR2(300)   T
+    context2              VARCHAR2(300)   T
+    context3              VARCHAR2(300)   T
+    classrulename         VARCHAR2(300)   T
+    direction             VARCHAR2(300)   T
+    queuetype             VARCHAR2(300)   T
+    markrule              VARCHAR2(300)   T
+    policerule            VARCHAR2(300)   T
+    shaperule             VARCHAR2(300)   T
+    droprule              VARCHAR2(300)   T
+    ndlversion            NUMBER(10)      -
+""",
+      read=read(select=['~@QOSRULE', '~policyname', 'policyid', 'mandatory?0', 'classrulename?', 'direction?',
+                        'queuetype?', 'markrule?', 'policerule?', 'shaperule?', 'droprule?', '~usage1',
+                        '~usage2'], name='k_r_policyruletable'),
+      write=write(older_delete='DELETE QOSPOLICYCLASS WHERE networkid=%d\n', older_comment='-- Delete QOSPOLICYCLASS\n'))
+
+table('QOSSUBQUEUECLASS', rec='qos_policy_class_rec', entry='qos_sub_queue_class_rec', sub='subqueuelist', list='prqospolicydesclist', release='QOS', key=('sublist', 'class', 'domainname nodetype classrulename'),
+      cols="""
+    networkid             NUMBER(10)      -
+    domainname            VARCHAR2(300)   T
+    nodetype              VARCHAR2(300)   T
+    classrulename         VARCHAR2(300)   T
+    classtype             VARCHAR2(300)   -     w='POLICY'
+    direction             VARCHAR2(300)   T
+    context1              VARCHAR2(300)   T
+    context2              VARCHAR2(300)   T
+    context3              VARCHAR2(300)   T
+    policyid              NUMBER(10)      -
+    classname             VARCHAR2(300)   -     w=classrulename
+    queuetype             VARCHAR2(300)   T
+    sequence              NUMBER(10)      -     entry
+    subqueuename          VARCHAR2(300)   T     entry
+    queuebandwidth        VARCHAR2(300)   T     entry
+    queuebwtype           VARCHAR2(300)   T     entry
+    queuelength           VARCHAR2(300)   T     entry
+    queuebytespercycle    VARCHAR2(300)   T     entry
+    queuepriority         VARCHAR2(300)   T     entry
+    isdefault             NUMBER(10)      uint16_t  entry
+    fairqueuecount        VARCHAR2(300)   T     entry
+    matchrule             VARCHAR2(300)   T     entry
+    matchdnf              NUMBER(10)      uint16_t  entry
+    markrule              VARCHAR2(300)   T     entry
+    policerule            VARCHAR2(300)   T     entry
+    shaperule             VARCHAR2(300)   T     entry
+    droprule              VARCHAR2(300)   T     entry
+    repeatby              VARCHAR2(300)   T     entry
+    ndlversion            NUMBER(10)      -
+""",
+      read=read(select=['markrule?', 'shaperule?', 'matchrule?', 'markrule?', 'droprule?', 'policerule?',
+                        'fairqueuecount?', 'queuepriority?', 'queuebytespercycle?', 'queuelength?',
+                        'queuebwtype?', 'queuebandwidth?', 'subqueuename?', 'isdefault?0:flag16',
+                        'matchdnf?0:flag16', 'sequence?0', 'repeatby?'], name='k_r_subqueues', order='ORDER BY sequence', nested=True),
+      write=write(older_delete='DELETE QOSSUBQUEUECLASS WHERE networkid=%d\n', older_comment='-- Delete QOSSUBQUEUECLASS\n'))
+
+table('custsite', before='\n-- Instance tables that other applications of the repository keep; the\n-- loader only counts their live rows.\n', key=('instance', 'connectiontype', 'connectiontype'),
+      cols="""
+    networkid             NUMBER(10)      -
+    version               NUMBER(10)      -
+    customerid            NUMBER(10)      -
+    seqno                 NUMBER(10)      -
+    connectiontype        VARCHAR2(300)   -
+    changetype            NUMBER(10)      -
+""")
+
+table('nodeconn', key=('instance', 'connectionname', 'connectionname'),
+      cols="""
+    networkid             NUMBER(10)      -
+    version               NUMBER(10)      -
+    connectionid          NUMBER(10)      -
+    seqno                 NUMBER(10)      -
+    connectionname        VARCHAR2(300)   -
+    changetype            NUMBER(10)      -
+""")
+
+table('nodeinst', key=('instance', 'nodetype', 'domainname nodetype'),
+      cols="""
+    networkid             NUMBER(10)      -
+    version               NUMBER(10)      -
+    domainname            VARCHAR2(300)   -
+    domainid              NUMBER(10)      -
+    nodetype              VARCHAR2(300)   -
+    nodeid                NUMBER(10)      -
+    seqno                 NUMBER(10)      -
+    changetype            NUMBER(10)      -
+""")
+
+table('domaininstance', key=('instance', 'domainname', 'domainname'),
+      cols="""
+    networkid             NUMBER(10)      -
+    version               NUMBER(10)      -
+    domainname            VARCHAR2(300)   -
+    domainid              NUMBER(10)      -
+    seqno                 NUMBER(10)      -
+    changetype            NUMBER(10)      -
+""")
+
+# The groups a run releases its lists by (releasememory), in the order "ALL"
+# releases them; each table's list names its group by release=.
+RELEASE_GROUPS = ['TOPOLOGY', 'CUSTOMER', 'ROUTING', 'FIREWALL', 'QOS', 'ACCESSLIST']
+
+# Lists checked and released, never stored.
+unstored_list('prdomainsnmpcommunity', 'domain_snmp_community_rec', release='TOPOLOGY')
+unstored_list('prvrfclass', 'vrf_class_rec', release='ROUTING')
+unstored_list('prvrfmemberfilter', 'vrf_member_filter_rec', release='ROUTING')
+unstored_list('prvrfroutetarget', 'vrf_route_target_rec', release='ROUTING')
+unstored_list('prvrfdescription', 'vrf_description_rec', release='ROUTING')
