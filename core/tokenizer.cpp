@@ -333,35 +333,46 @@ FILE *open_ndl_file(const char *path) {
 
 namespace {
 
-bool ascii_text(unsigned char c) { return (c >= 0x20 && c < 0x7F) || c == '\t' || c == '\r' || c == '\n'; }
-
-// The first N bytes of B, in pairs, are UTF-16 of ASCII text: each pair holds
-// its NUL at NUL (1 little-endian, 0 big-endian) and ASCII text beside it,
-// and one is more than a blank. An 8-bit file whose first line holds NULs
-// has NUL beside NUL, or its line end beside the next line.
-bool utf16_ascii(const unsigned char *b, size_t n, size_t nul) {
-    bool printable = false;
-    for (size_t i = 0; i + 1 < n; i += 2) {
-        unsigned char c = b[i + 1 - nul];
-        if (b[i + nul] != 0 || !ascii_text(c)) return false;
-        printable |= c > ' ' && c < 0x7F;
+// Of the first N bytes of B in groups of WIDTH (2 or 4), at least half hold
+// NULs everywhere but at CHAR (the same place in each) and a character
+// there, and none is NULs only. An 8-bit file whose first line holds NULs
+// has NUL beside NUL, or a line end beside text: its groups are either
+// NULs only or mostly without a NUL. A letter beyond ASCII is a group
+// without those NULs, which half of the groups may be.
+bool wide_text(const unsigned char *b, size_t n, size_t width, size_t at) {
+    size_t groups = 0, narrow = 0;
+    for (size_t i = 0; i + width <= n; i += width, ++groups) {
+        size_t nuls = 0;
+        for (size_t k = 0; k < width; ++k) nuls += b[i + k] == 0;
+        if (nuls == width) return false;
+        narrow += nuls == width - 1 && b[i + at] != 0;
     }
-    return printable;
+    return narrow > 0 && narrow * 2 >= groups;
 }
 
 }  // namespace
 
-FILE *open_ndl_text(const char *path, bool &utf16) {
-    utf16 = false;
+const char *text_encoding(const unsigned char *head, size_t n) {
+    auto starts = [&](const char *mark, size_t len) { return n >= len && std::memcmp(head, mark, len) == 0; };
+    // UTF-32's little-endian mark begins with UTF-16's: it is asked first.
+    if (starts("\x00\x00\xFE\xFF", 4) || starts("\xFF\xFE\x00\x00", 4) || wide_text(head, n, 4, 0) ||
+        wide_text(head, n, 4, 3))
+        return "UTF-32";
+    if (starts("\xFF\xFE", 2) || starts("\xFE\xFF", 2) || wide_text(head, n, 2, 0) || wide_text(head, n, 2, 1))
+        return "UTF-16";
+    return nullptr;
+}
+
+FILE *open_ndl_text(const char *path, const char *&refused) {
+    refused = nullptr;
     FILE *fp = open_ndl_file(path);  // a regular file, or null
     if (!fp) return fp;
     // The first bytes, whatever lines they hold.
     unsigned char head[256];
     size_t n = std::fread(head, 1, sizeof head, fp);
-    bool mark16 = n >= 2 && ((head[0] == 0xFF && head[1] == 0xFE) || (head[0] == 0xFE && head[1] == 0xFF));
-    utf16 = mark16 || utf16_ascii(head, n, 0) || utf16_ascii(head, n, 1);
+    refused = text_encoding(head, n);
     bool mark8 = n >= 3 && head[0] == 0xEF && head[1] == 0xBB && head[2] == 0xBF;
-    if (!utf16 && std::fseek(fp, mark8 ? 3 : 0, SEEK_SET) == 0) return fp;
+    if (!refused && std::fseek(fp, mark8 ? 3 : 0, SEEK_SET) == 0) return fp;
     std::fclose(fp);
     return nullptr;
 }

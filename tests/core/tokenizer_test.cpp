@@ -405,6 +405,99 @@ TEST_F(Tokenizer, TokensCutByTheStreamBuffer) {
     std::remove(path);
 }
 
+// Text as an editor saves it in UTF-16 (WIDTH 2) or UTF-32 (WIDTH 4), from
+// UTF-8 of the basic plane.
+std::string wide(const std::string &utf8, size_t width, bool little, bool mark) {
+    std::vector<unsigned> points;
+    if (mark) points.push_back(0xFEFF);
+    for (size_t i = 0; i < utf8.size();) {
+        unsigned char c = static_cast<unsigned char>(utf8[i]);
+        size_t len = c < 0x80 ? 1 : c < 0xE0 ? 2 : 3;
+        unsigned cp = len == 1 ? c : len == 2 ? c & 0x1F : c & 0x0F;
+        for (size_t k = 1; k < len; ++k) cp = cp << 6 | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
+        points.push_back(cp);
+        i += len;
+    }
+    std::string out;
+    for (unsigned cp : points)
+        for (size_t k = 0; k < width; ++k)
+            out += static_cast<char>(cp >> 8 * (little ? k : width - 1 - k) & 0xFF);
+    return out;
+}
+
+const char *encoding_of(const std::string &text) {
+    return text_encoding(reinterpret_cast<const unsigned char *>(text.data()), std::min<size_t>(text.size(), 256));
+}
+
+// A file in UTF-16 or UTF-32, either byte order, with its mark or without,
+// is told whatever letters its first line holds; 8-bit text is not, NULs in
+// its first line or not.
+TEST(TextEncoding, WideTextIsToldByItsMarkOrItsPairsAndFours) {
+    const std::string header = "NETWORKNAME = lab\nSECTION = TOPOLOGY\nNETWORK\n  NAME = lab\nEND\n";
+    for (const std::string first : {"", "\n", "\r\n", "-- r\xc3\xa9seau de l'agence\n", "-- \xd1\x81\xd0\xb5\xd1\x82\xd1\x8c\n",
+                                    "-- \xce\xb4\xce\xaf\xce\xba\xcf\x84\xcf\x85\xce\xbf\n"})
+        for (size_t width : {size_t{2}, size_t{4}})
+            for (bool little : {true, false})
+                for (bool mark : {true, false}) {
+                    SCOPED_TRACE(testing::Message() << testing::PrintToString(first) << " width " << width
+                                                    << (little ? " LE" : " BE") << (mark ? " marked" : ""));
+                    const char *name = encoding_of(wide(first + header, width, little, mark));
+                    ASSERT_NE(name, nullptr);
+                    EXPECT_STREQ(name, width == 2 ? "UTF-16" : "UTF-32");
+                }
+    // UTF-32's little-endian mark begins as UTF-16's does.
+    EXPECT_STREQ(encoding_of(std::string("\xFF\xFE\0\0", 4)), "UTF-32");
+    EXPECT_STREQ(encoding_of(std::string("\xFF\xFE" "A\0", 4)), "UTF-16");
+    EXPECT_STREQ(encoding_of(std::string("\0\0\xFE\xFF", 4)), "UTF-32");
+
+    for (const std::string &first :
+         {std::string(), std::string("\xEF\xBB\xBF"), std::string("-- r\xe9seau\n"), std::string("-- r\xc3\xa9seau\n"),
+          std::string("\0\0\n", 3), std::string("\0\r\n", 3), std::string("\0 \0 \n", 5), std::string("\0\0\0\n", 4),
+          std::string(256, '\0'), std::string(255, '\0') + "\n"})
+        EXPECT_EQ(encoding_of(first + header), nullptr) << testing::PrintToString(first);
+    for (const std::string &tiny : {std::string(), std::string("\0", 1), std::string("A"), std::string("\xFF")})
+        EXPECT_EQ(encoding_of(tiny), nullptr) << testing::PrintToString(tiny);
+}
+
+// The opener refuses by the first bytes, names the encoding, and leaves an
+// 8-bit file to be read from its start, past a UTF-8 mark.
+TEST(TextEncoding, TheOpenerRefusesByName) {
+    char path[] = "/tmp/ndl-encoding-XXXXXX";
+    int fd = mkstemp(path);
+    ASSERT_GE(fd, 0);
+    close(fd);
+    struct Case {
+        std::string bytes;
+        const char *refused;
+        std::string read;  // what the opened file holds from where it is
+    } cases[] = {
+        {wide("-- \xd1\x81\xd0\xb5\xd1\x82\xd1\x8c\nNETWORKNAME = x\n", 2, true, false), "UTF-16", ""},
+        {wide("NETWORKNAME = x\n", 4, false, true), "UTF-32", ""},
+        {"\xEF\xBB\xBFNETWORKNAME = x\n", nullptr, "NETWORKNAME = x\n"},
+        {std::string("\0\0\nNETWORKNAME = x\n", 19), nullptr, std::string("\0\0\nNETWORKNAME = x\n", 19)},
+    };
+    for (const Case &c : cases) {
+        FILE *out = std::fopen(path, "wb");
+        ASSERT_NE(out, nullptr);
+        std::fwrite(c.bytes.data(), 1, c.bytes.size(), out);
+        std::fclose(out);
+        const char *refused = "unset";
+        FILE *fp = open_ndl_text(path, refused);
+        if (c.refused) {
+            EXPECT_EQ(fp, nullptr);
+            EXPECT_STREQ(refused, c.refused);
+        } else {
+            ASSERT_NE(fp, nullptr);
+            EXPECT_EQ(refused, nullptr);
+            std::string got(64, '\0');
+            got.resize(std::fread(got.data(), 1, got.size(), fp));
+            EXPECT_EQ(got, c.read);
+            std::fclose(fp);
+        }
+    }
+    std::remove(path);
+}
+
 TEST(TextServices, CompareAndConvert) {
     EXPECT_EQ(casestrcmp("EnD", "end"), 0);
     EXPECT_EQ(casestrcmp("end", "ends"), 1);
