@@ -113,8 +113,14 @@ const token_entry *matched_keyword();
 bool token_has_lower();
 // Pushes one token back: the next get_token serves it.
 void setnexttoken(const char *token, int kind);
-// Before each file: line 1, no pushed-back token, no look-ahead character.
+// Before each file: line 1, no pushed-back token, no look-ahead character,
+// nothing of the last file's stream in the tokenizer's buffer.
 void reset_tokenizer();
+// The tokenizer reads its stream ahead into a buffer of its own, this much
+// at a time: the stream's own state (feof) says where the reads are, this
+// says whether the tokenizer itself has met the stream's end.
+constexpr size_t kReadChunk = 64 * 1024;
+bool tokenizer_at_end();
 
 // Opens an NDL file for reading; null when it cannot be opened. Only a
 // regular file holds text: a directory, a FIFO, a device or a socket is a
