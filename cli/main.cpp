@@ -220,11 +220,11 @@ int run(int argc, char **argv) {
         }
     }
 
-    bool utf16 = false;
-    FILE *fp = open_ndl_text(inputname, utf16);
+    const char *refused = nullptr;
+    FILE *fp = open_ndl_text(inputname, refused);
     if (!fp) {
-        if (utf16)
-            std::fprintf(stderr, kUtf16Refusal, inputname);
+        if (refused)
+            std::fprintf(stderr, kEncodingRefusal, refused, inputname);
         else
             std::fprintf(stderr, "open failed for %s%s\n", inputname, errno == ENOMEM ? " (out of memory)" : "");
         return 1;

@@ -221,7 +221,7 @@ int block_reader::read() {
     }
     // A quoted text cut by the end of the file is a token error like any
     // other to the block's steps; only the end that follows it is the end.
-    cut = kind == TOKEN_ERROR && std::feof(fp);
+    cut = kind == TOKEN_ERROR && tokenizer_at_end();
     return kind;
 }
 

@@ -67,11 +67,11 @@ void final_cleanup() {
 
 // Paths are joined with "\" and shown so; the file system reads it as a
 // separator.
-FILE *open_input(const char *path, bool &utf16) {
+FILE *open_input(const char *path, const char *&refused) {
     std::string native(path);
     for (char &c : native)
         if (c == '\\') c = '/';
-    return open_ndl_text(native.c_str(), utf16);
+    return open_ndl_text(native.c_str(), refused);
 }
 
 // Opens every named file; false (message logged, everything released) on the
@@ -99,11 +99,11 @@ bool open_files(char *names, const char *repository, file_list &list) {
         } else {
             path = name;
         }
-        bool utf16 = false;
-        FILE *fp = open_input(path.c_str(), utf16);
+        const char *refused = nullptr;
+        FILE *fp = open_input(path.c_str(), refused);
         if (!fp) {
-            if (utf16)
-                logmsg(kUtf16Refusal, path.c_str());
+            if (refused)
+                logmsg(kEncodingRefusal, refused, path.c_str());
             else
                 logmsg("ERROR: File cannot be opened for parsing: %s %s\n", path.c_str(),
                        errno == ENOMEM ? "(out of memory) " : "");

@@ -123,18 +123,59 @@ int fold(int c) { return charmap.fold[static_cast<unsigned char>(c)]; }
 
 bool is_punct(int c) { return c != EOF && charmap.cls[static_cast<unsigned char>(c)] == kPunct; }
 
+// The tokenizer's own read buffer: the bytes of the stream it reads that
+// it has not taken yet, read a chunk at a time through the stream's public
+// interface. It serves one stream: reset_tokenizer lets it go, and a call
+// with another stream starts over on that one. Static, so that reading
+// allocates nothing and a load's peak memory does not grow with it.
+struct Input {
+    FILE *fp = nullptr;
+    const unsigned char *p = nullptr, *end = nullptr;  // the bytes not taken
+    bool at_end = false;  // a read met the stream's end
+    bool failed = false;  // a read failed: the input ends there
+    unsigned char buf[kReadChunk];
+};
+Input input;
+
+void use_stream(FILE *fp) {
+    input.fp = fp;
+    input.p = input.end = input.buf;
+    input.at_end = input.failed = false;
+}
+inline void bind_stream(FILE *fp) {
+    if (fp != input.fp) use_stream(fp);
+}
+
+// The next chunk; false when none came. A read that fails ends the input
+// as its end would, but the load fails, with its message: the blocks the
+// file lost must not be taken as deleted.
+[[gnu::noinline]] bool refill() {
+    if (input.failed) return false;
+    size_t n = std::fread(input.buf, 1, sizeof input.buf, input.fp);
+    input.p = input.buf;
+    input.end = input.buf + n;
+    if (n) return true;
+    if (std::ferror(input.fp)) {
+        input.failed = true;
+        logmsg("ERROR: File cannot be read to its end (%s) @ %d\n", std::strerror(errno), Line);
+        g_error = 1;
+    } else {
+        input.at_end = true;
+    }
+    return false;
+}
+
 // Reads one byte, counting lines as they are read. Only the real end of the
 // input ends it: a byte 0xFF is an ordinary byte, so that a stray one cannot
 // silently cut off the rest of a file (and the stored rows of its blocks).
 // As a text-mode read on the original platform, CR LF is one line end.
-// The stream is the run's own: it is read without taking its lock per byte.
-int next_char(FILE *fp) {
-    int c = getc_unlocked(fp);
+int next_char() {
+    if (input.p == input.end && !refill()) return EOF;
+    int c = *input.p++;
     if (c > '\r') return c;  // neither line end
-    if (c == '\r') {
-        int after = getc_unlocked(fp);
-        if (after == '\n') c = '\n';
-        else if (after != EOF) std::ungetc(after, fp);
+    if (c == '\r' && (input.p < input.end || refill()) && *input.p == '\n') {
+        ++input.p;
+        c = '\n';
     }
     if (c == '\n') ++Line;
     return c;
@@ -184,24 +225,19 @@ struct ScanMap {
 };
 constexpr ScanMap scanmap;
 
-// Reads `fp` the way next_char does, but takes the bytes that its glibc
-// buffer holds in place: a blank, a line end or a word's byte costs no
-// call. A CR (which next_char pairs with the LF after it) and the buffer's
-// end go through next_char. The position is handed back to the stream by
-// store(), which must come before anything else reads `fp` and before
-// get_token returns. Elsewhere than glibc, every byte goes through
-// next_char.
+// Reads the input the way next_char does, but takes the bytes that the
+// buffer holds from a local copy of its position: a blank, a line end or a
+// word's byte costs no call. A CR (which next_char pairs with the LF after
+// it) and the buffer's end go through next_char. The position is handed
+// back by store(), which must come before anything else reads the input
+// and before get_token returns.
 class Cursor {
 public:
-    explicit Cursor(FILE *fp) : fp_(fp) { load(); }
+    Cursor() { load(); }
 
-    void store() {
-#ifdef __GLIBC__
-        fp_->_IO_read_ptr = reinterpret_cast<char *>(const_cast<unsigned char *>(p_));
-#endif
-    }
+    void store() { input.p = p_; }
 
-    // next_char(fp).
+    // next_char().
     int get() {
         if (p_ < end_) {
             int b = *p_;
@@ -261,19 +297,16 @@ public:
 
 private:
     void load() {
-#ifdef __GLIBC__
-        p_ = reinterpret_cast<const unsigned char *>(fp_->_IO_read_ptr);
-        end_ = reinterpret_cast<const unsigned char *>(fp_->_IO_read_end);
-#endif
+        p_ = input.p;
+        end_ = input.end;
     }
     int slow() {
         store();
-        int c = next_char(fp_);
+        int c = next_char();
         load();
         return c;
     }
 
-    FILE *fp_;
     const unsigned char *p_ = nullptr, *end_ = nullptr;
 };
 
@@ -333,41 +366,56 @@ FILE *open_ndl_file(const char *path) {
 
 namespace {
 
-bool ascii_text(unsigned char c) { return (c >= 0x20 && c < 0x7F) || c == '\t' || c == '\r' || c == '\n'; }
-
-// The first N bytes of B, in pairs, are UTF-16 of ASCII text: each pair holds
-// its NUL at NUL (1 little-endian, 0 big-endian) and ASCII text beside it,
-// and one is more than a blank. An 8-bit file whose first line holds NULs
-// has NUL beside NUL, or its line end beside the next line.
-bool utf16_ascii(const unsigned char *b, size_t n, size_t nul) {
-    bool printable = false;
-    for (size_t i = 0; i + 1 < n; i += 2) {
-        unsigned char c = b[i + 1 - nul];
-        if (b[i + nul] != 0 || !ascii_text(c)) return false;
-        printable |= c > ' ' && c < 0x7F;
+// Of the first N bytes of B in groups of WIDTH (2 or 4), at least half hold
+// NULs everywhere but at CHAR (the same place in each) and a character
+// there, and none is NULs only. An 8-bit file whose first line holds NULs
+// has NUL beside NUL, or a line end beside text: its groups are either
+// NULs only or mostly without a NUL. A letter beyond ASCII is a group
+// without those NULs, which half of the groups may be.
+bool wide_text(const unsigned char *b, size_t n, size_t width, size_t at) {
+    size_t groups = 0, narrow = 0;
+    for (size_t i = 0; i + width <= n; i += width, ++groups) {
+        size_t nuls = 0;
+        for (size_t k = 0; k < width; ++k) nuls += b[i + k] == 0;
+        if (nuls == width) return false;
+        narrow += nuls == width - 1 && b[i + at] != 0;
     }
-    return printable;
+    return narrow > 0 && narrow * 2 >= groups;
 }
 
 }  // namespace
 
-FILE *open_ndl_text(const char *path, bool &utf16) {
-    utf16 = false;
+const char *text_encoding(const unsigned char *head, size_t n) {
+    auto starts = [&](const char *mark, size_t len) { return n >= len && std::memcmp(head, mark, len) == 0; };
+    // UTF-32's little-endian mark begins with UTF-16's: it is asked first.
+    if (starts("\x00\x00\xFE\xFF", 4) || starts("\xFF\xFE\x00\x00", 4) || wide_text(head, n, 4, 0) ||
+        wide_text(head, n, 4, 3))
+        return "UTF-32";
+    if (starts("\xFF\xFE", 2) || starts("\xFE\xFF", 2) || wide_text(head, n, 2, 0) || wide_text(head, n, 2, 1))
+        return "UTF-16";
+    return nullptr;
+}
+
+FILE *open_ndl_text(const char *path, const char *&refused) {
+    refused = nullptr;
     FILE *fp = open_ndl_file(path);  // a regular file, or null
     if (!fp) return fp;
     // The first bytes, whatever lines they hold.
     unsigned char head[256];
     size_t n = std::fread(head, 1, sizeof head, fp);
-    bool mark16 = n >= 2 && ((head[0] == 0xFF && head[1] == 0xFE) || (head[0] == 0xFE && head[1] == 0xFF));
-    utf16 = mark16 || utf16_ascii(head, n, 0) || utf16_ascii(head, n, 1);
+    refused = text_encoding(head, n);
     bool mark8 = n >= 3 && head[0] == 0xEF && head[1] == 0xBB && head[2] == 0xBF;
-    if (!utf16 && std::fseek(fp, mark8 ? 3 : 0, SEEK_SET) == 0) return fp;
+    if (!refused && std::fseek(fp, mark8 ? 3 : 0, SEEK_SET) == 0) return fp;
     std::fclose(fp);
     return nullptr;
 }
 
+bool tokenizer_at_end() { return input.at_end; }
+
 void reset_tokenizer() {
     Line = 1;
+    // The buffer's bytes are the last file's; its stream may be closed.
+    input.fp = nullptr;
     b_nexttokeninmem = false;
     // A look-ahead left by an earlier file or a failed call must not start
     // the next file's first token.
@@ -426,7 +474,8 @@ int read_quoted(Cursor &in, char *token) {
 }  // namespace
 
 int parseQuoteString(FILE *fp, char *token) {
-    Cursor in(fp);
+    bind_stream(fp);
+    Cursor in;
     int kind = read_quoted(in, token);
     in.store();
     return kind;
@@ -452,7 +501,7 @@ inline int punct_token(char *token, token_entry **buckets, int c) {
 // byte through a Cursor. get_token's fast path leaves anything unusual to
 // it.
 int read_token(FILE *fp, char *token, token_entry **buckets) {
-    Cursor in(fp);
+    Cursor in;
     for (;;) {
         token[0] = '\0';
         int c = last;
@@ -543,7 +592,7 @@ int read_token(FILE *fp, char *token, token_entry **buckets) {
 // token after it is read as if the loop had gone on.
 [[gnu::noinline]] int after_comment(FILE *fp, char *token, token_entry **buckets, bool ended_by_newline) {
     if (!ended_by_newline) {
-        Cursor in(fp);
+        Cursor in;
         int c = in.skip_line();
         in.store();
         if (c == EOF) {
@@ -573,24 +622,25 @@ int read_token(FILE *fp, char *token, token_entry **buckets) {
 
 // The common token comes first: blanks and newlines, then punctuation, a
 // quoted text or a word ended by a blank, a newline or punctuation, all in
-// the stream's buffer. Nothing is taken until the token is known to be
+// the tokenizer's buffer. Nothing is taken until the token is known to be
 // such; anything else (the buffer's end, a CR, a token too long, a NUL in
 // quotes, a pushed-back token) is left whole to read_token_afresh. It rests
-// on glibc's read buffer holding, between its read and end pointers, the
-// very bytes next_char would read next. Measured on the every-block load
-// against the Cursor alone: 592.2 M instructions against 598.4 M on 3 MB
-// (callgrind, 0.990x); CPU time (user+sys) on 30 MB the same within the
-// noise, 1.01x and 1.02x (medians of 15 and 20 interleaved pairs, ranges
-// 0.89-1.27 and 0.68-1.42).
+// on the buffer holding, from input.p to input.end, the very bytes
+// next_char would read next. The buffer of its own against the stream's
+// private fields it replaced (the every-block load, against main before
+// it): 592.8 M instructions against 591.9 M on 3 MB (callgrind, 1.002x,
+// the stream check per token); CPU time (user+sys) on 30 MB 1.40 s against
+// 1.49 s, 0.93x (medians of 9 interleaved pairs, range 0.80-1.07); the
+// createversion of the policy sections onto 40 versions 1141.2 M against
+// 1141.5 M (1.000x), CPU time 1.00x (range 0.84-1.19).
 int get_token(FILE *fp, char *token, token_entry **buckets) {
-#ifdef __GLIBC__
+    bind_stream(fp);
     if (!b_nexttokeninmem && last != EOF) {
         int c = last;
         unsigned k = scanmap.k[c];
         if (k == kScanPunct) return punct_token(token, buckets, c);
         if (k == kScanBlank || k == kScanNewline || k == kScanCr) {
-            auto *p = reinterpret_cast<const unsigned char *>(fp->_IO_read_ptr);
-            auto *end = reinterpret_cast<const unsigned char *>(fp->_IO_read_end);
+            const unsigned char *p = input.p, *end = input.end;
             int lines = 0;
             for (;; ++p) {
                 if (p >= end) goto general;
@@ -601,7 +651,7 @@ int get_token(FILE *fp, char *token, token_entry **buckets) {
                 ++lines;
             }
             if (k == kScanPunct) {
-                fp->_IO_read_ptr = reinterpret_cast<char *>(const_cast<unsigned char *>(p + 1));
+                input.p = p + 1;
                 Line += lines;
                 return punct_token(token, buckets, c);
             }
@@ -619,10 +669,10 @@ int get_token(FILE *fp, char *token, token_entry **buckets) {
                     std::memcpy(token, p, n);
                     token[n] = '\0';
                     last = ' ';
-                    fp->_IO_read_ptr = reinterpret_cast<char *>(const_cast<unsigned char *>(q + 1));
+                    input.p = q + 1;
                     return TOKEN_QUOTED;
                 }
-                fp->_IO_read_ptr = reinterpret_cast<char *>(const_cast<unsigned char *>(p));
+                input.p = p;
                 return parseQuoteString(fp, token);
             }
             if (k != kScanWord) goto general;  // a CR
@@ -643,7 +693,7 @@ int get_token(FILE *fp, char *token, token_entry **buckets) {
             size_t n = static_cast<size_t>(q - p);
             std::memcpy(token, p, n);
             token[n] = '\0';
-            fp->_IO_read_ptr = reinterpret_cast<char *>(const_cast<unsigned char *>(q + 1));
+            input.p = q + 1;
             bool ended_by_newline = k == kScanNewline;
             Line += lines + ended_by_newline;
             last = ended_by_newline ? ' ' : after;
@@ -655,7 +705,6 @@ int get_token(FILE *fp, char *token, token_entry **buckets) {
         }
     }
 general:
-#endif
     return read_token_afresh(fp, token, buckets);
 }
 

@@ -113,22 +113,34 @@ const token_entry *matched_keyword();
 bool token_has_lower();
 // Pushes one token back: the next get_token serves it.
 void setnexttoken(const char *token, int kind);
-// Before each file: line 1, no pushed-back token, no look-ahead character.
+// Before each file: line 1, no pushed-back token, no look-ahead character,
+// nothing of the last file's stream in the tokenizer's buffer.
 void reset_tokenizer();
+// The tokenizer reads its stream ahead into a buffer of its own, this much
+// at a time: the stream's own state (feof) says where the reads are, this
+// says whether the tokenizer itself has met the stream's end.
+constexpr size_t kReadChunk = 64 * 1024;
+bool tokenizer_at_end();
 
 // Opens an NDL file for reading; null when it cannot be opened. Only a
 // regular file holds text: a directory, a FIFO, a device or a socket is a
 // file that cannot be opened, refused at once.
 FILE *open_ndl_file(const char *path);
+// The name of the encoding of a text in an encoding the loader does not
+// read, told by its first N bytes: "UTF-32" (its mark, or text of three
+// NULs beside a character in most of its fours), "UTF-16" (its mark, or a
+// NUL beside a character in most of its pairs, whatever letters the others
+// hold); null for 8-bit text.
+const char *text_encoding(const unsigned char *head, size_t n);
 // Opens an NDL file as editors save it: past a UTF-8 byte-order mark at its
-// very start (line numbers stay as they are). A UTF-16 file (its mark, or
-// ASCII text with a NUL in every second byte of its first bytes, whatever
-// lines they hold) is not opened: null with `utf16` set, for the caller to
-// report with kUtf16Refusal.
-FILE *open_ndl_text(const char *path, bool &utf16);
-// printf format of the refusal of a UTF-16 file; %s is its path.
-constexpr const char kUtf16Refusal[] =
-    "ERROR: File is UTF-16 text, save it as 8-bit text (UTF-8 or ASCII) and parse it again: %s \n";
+// very start (line numbers stay as they are). A file in an encoding the
+// loader does not read is not opened: null with `refused` set to the
+// encoding's name, for the caller to report with kEncodingRefusal.
+FILE *open_ndl_text(const char *path, const char *&refused);
+// printf format of the refusal of a file by its encoding: the encoding's
+// name, then the path.
+constexpr const char kEncodingRefusal[] =
+    "ERROR: File is %s text, save it as 8-bit text (UTF-8 or ASCII) and parse it again: %s \n";
 int parseQuoteString(FILE *fp, char *token);
 int ispun(int c);
 // Equal ignoring case (A-Z and a-z alike, every other byte as it is),

@@ -482,6 +482,25 @@ TEST_F(BothLoaders, ADirectoryIsAFileThatCannotBeOpened) {
     }
 }
 
+// Text in UTF-16 without a mark (a Cyrillic first line) or UTF-32 is refused
+// by its encoding's name before the logon: nothing stored, no repository
+// file left.
+TEST_F(BothLoaders, WideTextIsRefusedByItsEncoding) {
+    const std::pair<std::string, std::string> wide[] = {{kData + "small_utf16le_cyrillic.ndl", "UTF-16"},
+                                                        {kData + "small_utf32le_bom.ndl", "UTF-32"}};
+    for (const Loader &l : kLoaders)
+        for (const auto &[file, encoding] : wide) {
+            SCOPED_TRACE(l.name + " " + encoding);
+            ProgramRun r = run(l, file, false);
+            std::string said = "ERROR: File is " + encoding +
+                               " text, save it as 8-bit text (UTF-8 or ASCII) and parse it again: " + file + " \n";
+            EXPECT_EQ(r.status, l.refused);
+            EXPECT_EQ(l.name == "cfgload" ? r.err : r.out, l.name == "cfgload" ? said : said + "\n");
+            EXPECT_EQ(l.name == "cfgload" ? r.out : r.err, "");
+            for (const char *suffix : {"", "-wal", "-shm", "-journal"}) EXPECT_FALSE(fs::exists(repo(l) + suffix)) << suffix;
+        }
+}
+
 // The log of a load tells what was stored or refused; when it cannot be
 // written that is told on standard error, and the exit status still says
 // what was stored: a committed load is not reported failed.

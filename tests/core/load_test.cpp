@@ -175,7 +175,7 @@ TEST_F(Load, ErrorInSecondFileEndsTheRun) {
 
 // ---- files as editors save them ----
 
-TEST_F(Load, AUtf8MarkIsSkippedAUtf16FileRefused) {
+TEST_F(Load, AUtf8MarkIsSkippedWideTextRefused) {
     Outcome r = run(kData, "topo_bom.ndl,routing.ndl");
     EXPECT_EQ(r.ret, 0);
     EXPECT_EQ(r.log, file_line(in_data("topo_bom.ndl")) + file_line(in_data("routing.ndl")) + kGlobal + kLoaded);
@@ -187,12 +187,17 @@ TEST_F(Load, AUtf8MarkIsSkippedAUtf16FileRefused) {
                          "Error: Invalid block type : FOO @ 3\n<br>"
                          "Error: Invalid block type : CUSTOM-QUEUE @ 4\n<br>" +
                          kExit);
-    // Refused before anything is parsed, with or without a mark.
-    for (const char *utf16 : {"topo_utf16le.ndl", "topo_utf16be.ndl"}) {
-        r = run(kData, std::string("topo.ndl,") + utf16, "updateversion");
+    // Refused before anything is parsed, with or without a mark, whatever
+    // letters the first line holds.
+    const std::pair<const char *, const char *> wide[] = {
+        {"topo_utf16le.ndl", "UTF-16"}, {"topo_utf16be.ndl", "UTF-16"}, {"topo_utf16le_cyrillic.ndl", "UTF-16"},
+        {"topo_utf16be_accented.ndl", "UTF-16"}, {"topo_utf32le.ndl", "UTF-32"}, {"topo_utf32be_bom.ndl", "UTF-32"}};
+    for (auto [file, encoding] : wide) {
+        r = run(kData, std::string("topo.ndl,") + file, "updateversion");
         EXPECT_EQ(r.ret, 2);
-        EXPECT_EQ(r.log, "ERROR: File is UTF-16 text, save it as 8-bit text (UTF-8 or ASCII) and parse it again: " +
-                             in_data(utf16) + " \n<br>");
+        EXPECT_EQ(r.log, std::string("ERROR: File is ") + encoding +
+                             " text, save it as 8-bit text (UTF-8 or ASCII) and parse it again: " + in_data(file) +
+                             " \n<br>");
     }
 }
 

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -259,8 +260,7 @@ TEST_F(Tokenizer, KeywordLookup) {
     for (int kind : {41, 42, 43, int{TOKEN_WORD}, int{TOKEN_WORD}, 42}) EXPECT_EQ(get_token(fp, token, b), kind) << token;
 }
 
-// A stream that hands out its text a byte per read: nothing is ever
-// buffered ahead, so every byte goes the byte-wise way.
+// A stream that hands out its text a byte per read.
 struct Bytewise {
     std::string text;
     size_t pos = 0;
@@ -291,17 +291,17 @@ std::pair<std::vector<Step>, std::string> read_all(FILE *fp, token_entry **bucke
     char token[kTokenSize];
     for (int i = 0; i < 100000; ++i) {
         int kind = get_token(fp, token, buckets);
-        out.push_back({{kind, token, Line}, std::feof(fp) != 0});
+        out.push_back({{kind, token, Line}, tokenizer_at_end()});
         if (kind == TOKEN_EOF) break;
     }
     std::fclose(fp);
     return {out, log_text};
 }
 
-// The tokenizer takes what a stream holds buffered in place and leaves the
+// The tokenizer takes what its buffer holds in place and leaves the
 // buffer's end to byte-wise reads: a word, a quoted text, a CR LF or a
-// comment cut by the end of a file's buffer (4096 bytes, or a small one)
-// reads as it does a byte at a time, and as it should.
+// comment cut by the end of a chunk it read reads as it does a byte at a
+// time, and as it should, whatever the stream's own buffer.
 TEST_F(Tokenizer, TokensCutByTheStreamBuffer) {
     const std::string w299(299, 'w'), v300(300, 'v'), q298(298, 'q'), r299(299, 'r');
     struct Case {
@@ -351,9 +351,9 @@ TEST_F(Tokenizer, TokensCutByTheStreamBuffer) {
         std::vector<size_t> cuts;  // how far into the text a buffer ends
         for (size_t k = 0; k <= c.text.size(); ++k)
             if (k < 24 || c.text.size() - k < 8 || k == c.text.size() / 2) cuts.push_back(k);
-        for (size_t boundary : {size_t{4096}, size_t{8192}}) {
+        for (size_t boundary : {kReadChunk, 2 * kReadChunk}) {
             for (size_t cut : cuts) {
-                if (boundary == 8192 && cut > 2 && c.text.size() - cut > 2) continue;
+                if (boundary > kReadChunk && cut > 2 && c.text.size() - cut > 2) continue;
                 size_t offset = boundary - cut;
                 size_t comments = (offset - line.size()) / comment.size();
                 std::string text;
@@ -400,6 +400,206 @@ TEST_F(Tokenizer, TokensCutByTheStreamBuffer) {
                     EXPECT_EQ(got_log, want_log);
                 }
             }
+        }
+    }
+    std::remove(path);
+}
+
+// A stream whose reads fail once its first `good` bytes are read.
+struct FailingRead {
+    std::string text;
+    size_t good, pos = 0;
+    static ssize_t read(void *cookie, char *buf, size_t n) {
+        auto *s = static_cast<FailingRead *>(cookie);
+        if (s->pos == s->good) {
+            errno = EIO;
+            return -1;
+        }
+        size_t k = std::min(n, s->good - s->pos);
+        std::memcpy(buf, s->text.data() + s->pos, k);
+        s->pos += k;
+        return static_cast<ssize_t>(k);
+    }
+};
+
+// A read that fails ends the input where it failed, and the load fails with
+// its message, whether it fails in the first chunk or a later one; the end
+// of the stream was not met. A quoted text it cuts is cut by the failure.
+TEST_F(Tokenizer, AReadThatFailsEndsTheInputAndFailsTheLoad) {
+    const std::string lines = [] {
+        std::string t;
+        while (t.size() < kReadChunk + 100) t += "NAME = x\n";
+        return t;
+    }();
+    for (size_t good : {size_t{18}, lines.size() - 9 * 5}) {
+        SCOPED_TRACE(good);
+        InitialiseGlobalData();
+        reset_tokenizer();
+        log_text.clear();
+        FailingRead src{lines + "\"never read\"\n", good};
+        FILE *f = fopencookie(&src, "r", cookie_io_functions_t{FailingRead::read, nullptr, nullptr, nullptr});
+        ASSERT_NE(f, nullptr);
+        char token[kTokenSize];
+        size_t words = 0;
+        int kind;
+        while ((kind = get_token(f, token, buckets)) != TOKEN_EOF) ++words;
+        std::fclose(f);
+        EXPECT_EQ(words, good / 9 * 3);
+        int line = static_cast<int>(good / 9) + 1;
+        EXPECT_EQ(Line, line);
+        EXPECT_EQ(log_text, "ERROR: File cannot be read to its end (Input/output error) @ " + std::to_string(line) +
+                                "\n<br>");
+        EXPECT_EQ(g_error, 1);
+        EXPECT_FALSE(tokenizer_at_end());
+    }
+    // Cut inside a quoted text.
+    InitialiseGlobalData();
+    reset_tokenizer();
+    log_text.clear();
+    FailingRead src{"NAME = \"cut here\"\n", 12};
+    FILE *f = fopencookie(&src, "r", cookie_io_functions_t{FailingRead::read, nullptr, nullptr, nullptr});
+    ASSERT_NE(f, nullptr);
+    char token[kTokenSize];
+    EXPECT_EQ(get_token(f, token, buckets), TOKEN_ATTRIBUTE);
+    EXPECT_EQ(get_token(f, token, buckets), TOKEN_EQUAL);
+    EXPECT_EQ(get_token(f, token, buckets), TOKEN_ERROR);
+    EXPECT_EQ(get_token(f, token, buckets), TOKEN_EOF);
+    std::fclose(f);
+    EXPECT_EQ(log_text, "ERROR: File cannot be read to its end (Input/output error) @ 1\n<br>");
+    EXPECT_FALSE(tokenizer_at_end());
+}
+
+// A file that shrinks or grows while it is read is read as it stands when
+// the tokenizer reaches each chunk: what it already read is its, what comes
+// after is the file's bytes then.
+TEST_F(Tokenizer, AFileThatShrinksOrGrowsIsReadAsItStands) {
+    char path[] = "/tmp/ndl-growing-XXXXXX";
+    int fd = mkstemp(path);
+    ASSERT_GE(fd, 0);
+    auto lines = [](size_t bytes) { return bytes / 2; };  // "w\n" lines
+    for (bool grow : {false, true}) {
+        SCOPED_TRACE(grow ? "grows" : "shrinks");
+        size_t first = grow ? kReadChunk + kReadChunk / 2 : 3 * kReadChunk, then = grow ? first : kReadChunk + kReadChunk / 2;
+        std::string text;
+        for (size_t i = 0; i < lines(first); ++i) text += "w\n";
+        ASSERT_EQ(ftruncate(fd, 0), 0);
+        ASSERT_EQ(pwrite(fd, text.data(), text.size(), 0), static_cast<ssize_t>(text.size()));
+        const char *refused = nullptr;
+        FILE *f = open_ndl_text(path, refused);
+        ASSERT_NE(f, nullptr);
+        reset_tokenizer();
+        char token[kTokenSize];
+        ASSERT_EQ(get_token(f, token, buckets), TOKEN_WORD);
+        if (grow) {
+            const std::string tail = "END\n";
+            ASSERT_EQ(pwrite(fd, tail.data(), tail.size(), static_cast<off_t>(first)), 4);
+        } else {
+            ASSERT_EQ(ftruncate(fd, static_cast<off_t>(then)), 0);
+        }
+        size_t words = 1;
+        int kind, last_kind = 0;
+        while ((kind = get_token(f, token, buckets)) != TOKEN_EOF) {
+            ++words;
+            last_kind = kind;
+        }
+        std::fclose(f);
+        EXPECT_EQ(words, lines(then) + grow);
+        EXPECT_EQ(last_kind, grow ? TOKEN_END : TOKEN_WORD);
+        EXPECT_EQ(Line, static_cast<int>(lines(then) + grow) + 1);
+        EXPECT_TRUE(tokenizer_at_end());
+    }
+    close(fd);
+    std::remove(path);
+}
+
+// Text as an editor saves it in UTF-16 (WIDTH 2) or UTF-32 (WIDTH 4), from
+// UTF-8 of the basic plane.
+std::string wide(const std::string &utf8, size_t width, bool little, bool mark) {
+    std::vector<unsigned> points;
+    if (mark) points.push_back(0xFEFF);
+    for (size_t i = 0; i < utf8.size();) {
+        unsigned char c = static_cast<unsigned char>(utf8[i]);
+        size_t len = c < 0x80 ? 1 : c < 0xE0 ? 2 : 3;
+        unsigned cp = len == 1 ? c : len == 2 ? c & 0x1F : c & 0x0F;
+        for (size_t k = 1; k < len; ++k) cp = cp << 6 | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
+        points.push_back(cp);
+        i += len;
+    }
+    std::string out;
+    for (unsigned cp : points)
+        for (size_t k = 0; k < width; ++k)
+            out += static_cast<char>(cp >> 8 * (little ? k : width - 1 - k) & 0xFF);
+    return out;
+}
+
+const char *encoding_of(const std::string &text) {
+    return text_encoding(reinterpret_cast<const unsigned char *>(text.data()), std::min<size_t>(text.size(), 256));
+}
+
+// A file in UTF-16 or UTF-32, either byte order, with its mark or without,
+// is told whatever letters its first line holds; 8-bit text is not, NULs in
+// its first line or not.
+TEST(TextEncoding, WideTextIsToldByItsMarkOrItsPairsAndFours) {
+    const std::string header = "NETWORKNAME = lab\nSECTION = TOPOLOGY\nNETWORK\n  NAME = lab\nEND\n";
+    for (const std::string first : {"", "\n", "\r\n", "-- r\xc3\xa9seau de l'agence\n", "-- \xd1\x81\xd0\xb5\xd1\x82\xd1\x8c\n",
+                                    "-- \xce\xb4\xce\xaf\xce\xba\xcf\x84\xcf\x85\xce\xbf\n"})
+        for (size_t width : {size_t{2}, size_t{4}})
+            for (bool little : {true, false})
+                for (bool mark : {true, false}) {
+                    SCOPED_TRACE(testing::Message() << testing::PrintToString(first) << " width " << width
+                                                    << (little ? " LE" : " BE") << (mark ? " marked" : ""));
+                    const char *name = encoding_of(wide(first + header, width, little, mark));
+                    ASSERT_NE(name, nullptr);
+                    EXPECT_STREQ(name, width == 2 ? "UTF-16" : "UTF-32");
+                }
+    // UTF-32's little-endian mark begins as UTF-16's does.
+    EXPECT_STREQ(encoding_of(std::string("\xFF\xFE\0\0", 4)), "UTF-32");
+    EXPECT_STREQ(encoding_of(std::string("\xFF\xFE" "A\0", 4)), "UTF-16");
+    EXPECT_STREQ(encoding_of(std::string("\0\0\xFE\xFF", 4)), "UTF-32");
+
+    for (const std::string &first :
+         {std::string(), std::string("\xEF\xBB\xBF"), std::string("-- r\xe9seau\n"), std::string("-- r\xc3\xa9seau\n"),
+          std::string("\0\0\n", 3), std::string("\0\r\n", 3), std::string("\0 \0 \n", 5), std::string("\0\0\0\n", 4),
+          std::string(256, '\0'), std::string(255, '\0') + "\n"})
+        EXPECT_EQ(encoding_of(first + header), nullptr) << testing::PrintToString(first);
+    for (const std::string &tiny : {std::string(), std::string("\0", 1), std::string("A"), std::string("\xFF")})
+        EXPECT_EQ(encoding_of(tiny), nullptr) << testing::PrintToString(tiny);
+}
+
+// The opener refuses by the first bytes, names the encoding, and leaves an
+// 8-bit file to be read from its start, past a UTF-8 mark.
+TEST(TextEncoding, TheOpenerRefusesByName) {
+    char path[] = "/tmp/ndl-encoding-XXXXXX";
+    int fd = mkstemp(path);
+    ASSERT_GE(fd, 0);
+    close(fd);
+    struct Case {
+        std::string bytes;
+        const char *refused;
+        std::string read;  // what the opened file holds from where it is
+    } cases[] = {
+        {wide("-- \xd1\x81\xd0\xb5\xd1\x82\xd1\x8c\nNETWORKNAME = x\n", 2, true, false), "UTF-16", ""},
+        {wide("NETWORKNAME = x\n", 4, false, true), "UTF-32", ""},
+        {"\xEF\xBB\xBFNETWORKNAME = x\n", nullptr, "NETWORKNAME = x\n"},
+        {std::string("\0\0\nNETWORKNAME = x\n", 19), nullptr, std::string("\0\0\nNETWORKNAME = x\n", 19)},
+    };
+    for (const Case &c : cases) {
+        FILE *out = std::fopen(path, "wb");
+        ASSERT_NE(out, nullptr);
+        std::fwrite(c.bytes.data(), 1, c.bytes.size(), out);
+        std::fclose(out);
+        const char *refused = "unset";
+        FILE *fp = open_ndl_text(path, refused);
+        if (c.refused) {
+            EXPECT_EQ(fp, nullptr);
+            EXPECT_STREQ(refused, c.refused);
+        } else {
+            ASSERT_NE(fp, nullptr);
+            EXPECT_EQ(refused, nullptr);
+            std::string got(64, '\0');
+            got.resize(std::fread(got.data(), 1, got.size(), fp));
+            EXPECT_EQ(got, c.read);
+            std::fclose(fp);
         }
     }
     std::remove(path);
