@@ -617,6 +617,11 @@ constexpr block_rule qos_acl_rules[] = {
     kAclOwnerRule,
 };
 
+void acl_lists(reference_out &out) {
+    out.text("An address entry's PRECEDENCE (in any case, stored lower case) is one of these:");
+    write_vendor_list(out, "aclprecedencetypes", "PRECEDENCE");
+}
+
 const block_doc routing_acl_doc{
     .header = "DOMAIN.TYPE BEGIN",
     .needs = "NODES",
@@ -625,7 +630,8 @@ const block_doc routing_acl_doc{
                "                  OWNER = \"NORTH.PE\" , USAGE = route-filter )\n"
                "  FORMAT = ( TYPE = permit )\n"
                "END\n",
-    .rules = routing_acl_rules};
+    .rules = routing_acl_rules,
+    .lists = acl_lists};
 const block_doc firewall_acl_doc{
     .header = "DOMAIN.TYPE BEGIN",
     .needs = "NODES",
@@ -634,7 +640,8 @@ const block_doc firewall_acl_doc{
                "                  OWNER = \"NORTH.PE\" , USAGE = snmp )\n"
                "  FORMAT = ( TYPE = permit )\n"
                "END\n",
-    .rules = firewall_acl_rules};
+    .rules = firewall_acl_rules,
+    .lists = acl_lists};
 const block_doc qos_acl_doc{
     .header = "DOMAIN.TYPE BEGIN",
     .needs = "NODES",
@@ -643,7 +650,8 @@ const block_doc qos_acl_doc{
                "                  OWNER = \"NORTH.PE\" , USAGE = QOS )\n"
                "  FORMAT = ( TYPE = permit )\n"
                "END\n",
-    .rules = qos_acl_rules};
+    .rules = qos_acl_rules,
+    .lists = acl_lists};
 
 }  // namespace
 

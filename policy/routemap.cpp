@@ -363,9 +363,18 @@ int parse_routemap(FILE *fp, FILE *, const char *) {
 
 namespace {
 
-const block_doc routemap_doc = node_block_doc("DOMAIN.TYPE BEGIN",
-                                              "ROUTEMAP NORTH.PE BEGIN\n"
-                                              "END\n");
+void routemap_lists(reference_out &out) {
+    out.text("A MATCH's MATCHNAME (written in any case, stored lower case), and what its MATCHVALUE takes "
+             "(another name gives \"ERROR: Wrong value: '...' \"):");
+    write_vendor_list(out, kMatch.vendortable, "MATCHNAME");
+    out.text("A SET's SETNAME, and what its SETVALUE takes:");
+    write_vendor_list(out, kSet.vendortable, "SETNAME");
+}
+
+const block_doc routemap_doc = with_lists(node_block_doc("DOMAIN.TYPE BEGIN",
+                                                         "ROUTEMAP NORTH.PE BEGIN\n"
+                                                         "END\n"),
+                                          routemap_lists);
 
 }  // namespace
 
