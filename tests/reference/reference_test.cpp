@@ -2,6 +2,8 @@
 // NETWORK block are those a load asks for, one after another, in its order.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -150,6 +152,71 @@ TEST_F(Reference, TopologyBlocksListTheirOwnLists) {
             EXPECT_TRUE(has_row(text, heading, keyword)) << heading << " without " << keyword;
         }
     }
+}
+
+// The part of the reference from `heading` to the next heading of its
+// level or above.
+std::string part(const std::string &text, const std::string &heading) {
+    size_t at = text.find("\n" + heading + "\n");
+    if (at == std::string::npos) return "";
+    std::string level = heading.substr(0, heading.find(' ') + 1);
+    size_t end = at + heading.size() + 2;
+    for (;;) {
+        end = text.find("\n#", end);
+        if (end == std::string::npos) break;
+        size_t hashes = text.find(' ', end + 1) - end - 1;
+        if (hashes <= level.size() - 1) break;
+        ++end;
+    }
+    return text.substr(at, end == std::string::npos ? std::string::npos : end - at);
+}
+
+// The index of messages is made from the sources: a message that none of
+// its families explains stops the reference, one that a family explains
+// is listed under it with what gives it; the messages that name the wrong
+// thing say what they mean.
+TEST_F(Reference, IndexesEveryLoggedMessage) {
+    namespace fs = std::filesystem;
+    const fs::path source = NDL_SOURCE_TREE, tree = fs::path(dir) / "tree";
+    fs::create_directories(tree / "core");
+    for (const fs::directory_entry &e : fs::directory_iterator(source))
+        if (e.is_directory() && e.path().filename() != "core" && e.path().filename().string()[0] != '.')
+            fs::create_directory_symlink(e.path(), tree / e.path().filename());
+    for (const fs::directory_entry &e : fs::directory_iterator(source / "core"))
+        fs::create_symlink(e.path(), tree / "core" / e.path().filename());
+    auto with_message = [&](const std::string &text) {
+        std::ofstream(tree / "core" / "added.cpp") << "// A new check.\nvoid added() { logmsg(\"" << text
+                                                  << " @ %d\\n\", Line); }\n";
+        return run_program(NDL_REFERENCE_TOOL, {"--root", tree.string()});
+    };
+    ProgramRun unknown = with_message("ERROR: Zebra crossing at the junction");
+    EXPECT_NE(unknown.status, 0);
+    EXPECT_NE(unknown.err.find("a message without an entry in tools/ndlref/messages.txt: ERROR: Zebra crossing"),
+              std::string::npos)
+        << unknown.err;
+    ProgramRun known = with_message("ERROR: Mandatory zebra not given");
+    ASSERT_EQ(known.status, 0) << known.err;
+    std::string missing = part(known.out, "### A mandatory keyword or part is missing");
+    EXPECT_NE(missing.find("| `ERROR: Mandatory zebra not given @ %d` | `core/added.cpp` |"), std::string::npos)
+        << missing.substr(0, 2000);
+
+    std::string text = reference();
+    std::string queues = part(text, "### Two QoS policies with one queue group");
+    EXPECT_NE(queues.find("QUEUEGROUPNAME"), std::string::npos) << queues;
+    EXPECT_NE(queues.find("`Error: duplicate QOSPOLICY description: '%s' @ %d`"), std::string::npos) << queues;
+    std::string connvar = part(text, "### A connection variable that the loader defines itself");
+    EXPECT_NE(connvar.find("LINKID"), std::string::npos) << connvar;
+    EXPECT_NE(connvar.find("**What it means:**"), std::string::npos) << connvar;
+}
+
+// The picture of what comes before what joins the blocks that the examples
+// need, within a section and across sections.
+TEST_F(Reference, PicturesWhatIsDefinedBeforeWhat) {
+    std::string picture = part(reference(), "## What is defined before what");
+    EXPECT_NE(picture.find("```mermaid\nflowchart LR\n"), std::string::npos) << picture;
+    for (const char *edge : {"TOPOLOGY_DOMAIN --> TOPOLOGY_NODES", "TOPOLOGY_NODES --> ROUTING_ROUTING_OSPF",
+                             "TOPOLOGY_SERVICE_TYPE --> CUSTOMER_CUSTOMER_TYPE", "TOPOLOGY_NODES --> QOS_QOSPOLICY"})
+        EXPECT_NE(picture.find(edge), std::string::npos) << edge << "\n" << picture;
 }
 
 }  // namespace

@@ -37,6 +37,8 @@ int addtooutput() {
 namespace {
 
 std::string out;
+// The tree whose sources and texts the reference is printed from.
+std::filesystem::path source_root = NDL_SOURCE_DIR;
 
 void put(const std::string &text) { out += text; }
 
@@ -559,7 +561,7 @@ std::string message_cell(const std::string &text) {
 }
 
 void write_message_index() {
-    std::filesystem::path root(NDL_SOURCE_DIR);
+    const std::filesystem::path &root = source_root;
     message_index index = read_families(root / "tools/ndlref/messages.txt");
     std::map<std::string, std::set<std::string>> sources;  // message -> what gives it
     std::vector<std::string> order;
@@ -666,7 +668,7 @@ void write_functions(const std::string &place, std::map<std::string, function_ex
 }
 
 void write_expressions() {
-    std::filesystem::path dir = std::filesystem::path(NDL_SOURCE_DIR) / "tools/ndlref";
+    std::filesystem::path dir = source_root / "tools/ndlref";
     std::map<std::string, function_example> examples;
     std::istringstream rows(read_file(dir / "functions.txt"));
     for (std::string line; std::getline(rows, line);) {
@@ -690,7 +692,7 @@ void write_expressions() {
 
 // The hand-written chapter; until it is written, its heading.
 void write_frame() {
-    std::string frame = read_file(std::filesystem::path(NDL_SOURCE_DIR) / "tools/ndlref/frame.md");
+    std::string frame = read_file(source_root / "tools/ndlref/frame.md");
     size_t at = 0;
     while (at < frame.size()) {
         size_t end = frame.find('\n', at);
@@ -710,7 +712,7 @@ void write_frame() {
 
 // The complete example files, one per section, if there are any.
 void write_example_files() {
-    std::filesystem::path dir = std::filesystem::path(NDL_SOURCE_DIR) / "docs/examples";
+    std::filesystem::path dir = source_root / "docs/examples";
     std::vector<std::string> files;
     std::error_code ec;
     for (const auto &f : std::filesystem::directory_iterator(dir, ec))
@@ -762,7 +764,13 @@ void write_reference() {
 
 }  // namespace
 
-int main() {
+// `--root DIR`: another tree's sources and texts (a test's copy).
+int main(int argc, char **argv) {
+    if (argc == 3 && std::strcmp(argv[1], "--root") == 0) source_root = argv[2];
+    else if (argc != 1) {
+        std::fprintf(stderr, "usage: ndlref [--root DIR]\n");
+        return 2;
+    }
     try {
         write_reference();
     } catch (const std::exception &e) {
