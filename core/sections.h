@@ -51,6 +51,9 @@ public:
     // A table: its heading row, then its rows of as many cells.
     virtual void table(std::initializer_list<std::string_view> head) = 0;
     virtual void row(std::initializer_list<std::string_view> cells) = 0;
+    // Blocks that use a value of the list and load after the block's own
+    // example needs (the reference test loads each).
+    virtual void example(std::string_view blocks) = 0;
 
 protected:
     ~reference_out() = default;
@@ -61,6 +64,9 @@ std::string values_text(const value_table *values, const char *last = " or ");
 // The words of a vendor table (by its name) and what VALUE takes beside
 // each, headed `word`: the table its check reads.
 void write_vendor_list(reference_out &out, const char *tablename, std::string_view word);
+// `form` with "%1" as a word of the vendor table and "%2" as a VALUE that
+// word takes without naming anything of the network.
+std::string vendor_example(const char *tablename, std::string_view form);
 
 // What the reference says of a block beyond its keyword table, kept beside
 // that table: how it opens, what must be loaded before it, the smallest

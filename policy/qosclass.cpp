@@ -267,6 +267,19 @@ void class_usage_lists(reference_out &out) {
     for (const queue_usage &q : kQueueUsages)
         out.row({"`" + std::string(q.queuetype) + "`", "`" + std::string(q.usage) + "`"});
     out.row({"any other", "`" + std::string(kOtherQueueUsage) + "`"});
+    auto example = [&](const char *queuetype, const char *usage) {
+        out.example("QOSMATCHRULES NORTH.PE BEGIN\n"
+                    "  DESCRIPTION = ( NAME = EXAMPLE , USAGE = " + std::string(usage) + " )\n"
+                    "  MATCH # 1 = ( TYPE = \"ip dscp\" , VALUE = \"ef\" )\n"
+                    "END\n"
+                    "QOSPOLICY NORTH.PE M BEGIN\n"
+                    "  DESCRIPTION = ( NAME = EXAMPLE , OWNER = \"NORTH\" , QUEUEGROUPNAME = EXAMPLE ,\n"
+                    "                  DIRECTION = in , USAGE = CUSTOMER , QUEUETYPE = " + std::string(queuetype) + " )\n"
+                    "  CLASS # 1 = ( NAME = FIRST , MATCHRULENAME = EXAMPLE )\n"
+                    "END\n");
+    };
+    for (const queue_usage &q : kQueueUsages) example(q.queuetype, q.usage);
+    example("CLASS-BASED", kOtherQueueUsage);
     out.text("A police rule's MATCHRULENAME takes USAGE `POLICERULE`, a shape rule's `SHAPERULE`.");
 }
 

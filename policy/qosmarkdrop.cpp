@@ -292,6 +292,9 @@ namespace {
 void mark_lists(reference_out &out) {
     out.text("A mark rule's TYPE, and what its VALUE takes (another TYPE gives \"ERROR: Wrong value: '...' \"):");
     write_vendor_list(out, "qosmarktypes", "TYPE");
+    out.example(vendor_example("qosmarktypes", "QOSMARKRULES NORTH.PE BEGIN\n"
+                                                "  DESCRIPTION = ( NAME = EXAMPLE , TYPE = \"%1\" , VALUE = \"%2\" )\n"
+                                                "END\n"));
 }
 
 const block_doc qosmark_doc =

@@ -260,6 +260,12 @@ void match_lists(reference_out &out) {
         out.text("A MATCH's TYPE in a rule of USAGE " + usages +
                  ", and what its VALUE takes (another TYPE gives \"ERROR: Wrong value: '...' \"):");
         write_vendor_list(out, t.table, "TYPE");
+        out.example(vendor_example(t.table, "QOSMATCHRULES NORTH.PE BEGIN\n"
+                                            "  DESCRIPTION = ( NAME = EXAMPLE , USAGE = " +
+                                                std::string(t.usage) +
+                                                " )\n"
+                                                "  MATCH # 1 = ( TYPE = \"%1\" , VALUE = \"%2\" )\n"
+                                                "END\n"));
     }
 }
 

@@ -442,6 +442,11 @@ void police_lists(reference_out &out) {
     write_vendor_list(out, "qosintpoliceactions", "action");
     out.text("In a class:");
     write_vendor_list(out, "qosclasspoliceactions", "action");
+    for (const char *table : {"qosintpoliceactions", "qosclasspoliceactions"})
+        out.example(vendor_example(table, "QOSPOLICERULES NORTH.PE BEGIN\n"
+                                          "  DESCRIPTION = ( NAME = EXAMPLE , BITRATE = 2000000 , BURSTSIZE = 375000 ,\n"
+                                          "                  CONFIRMACTION = %1 , EXCEEDACTION = drop )\n"
+                                          "END\n"));
     out.text("A police match (MATCHRULE, or the rule MATCHRULENAME names, of USAGE `POLICERULE`) takes these TYPEs:");
     write_vendor_list(out, "qosintpolicematchtypes", "TYPE");
 }

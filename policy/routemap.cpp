@@ -3,6 +3,7 @@
 // and SET # n add clauses to sequence n.
 #include <cstdint>
 #include <cstring>
+#include <string>
 #include <unordered_set>
 
 #include "policy.h"
@@ -369,6 +370,11 @@ void routemap_lists(reference_out &out) {
     write_vendor_list(out, kMatch.vendortable, "MATCHNAME");
     out.text("A SET's SETNAME, and what its SETVALUE takes:");
     write_vendor_list(out, kSet.vendortable, "SETNAME");
+    const std::string map = "ROUTEMAP NORTH.PE BEGIN\n"
+                            "  DESCRIPTION = ( NAME = \"EXAMPLE\" , USAGE = ospf , OWNER = \"NORTH.PE\" )\n"
+                            "  TYPE # 10 = ( ACTION = permit )\n";
+    out.example(vendor_example(kMatch.vendortable, map + "  MATCH # 10 = ( MATCHNAME = \"%1\" , MATCHVALUE = \"%2\" )\nEND\n"));
+    out.example(vendor_example(kSet.vendortable, map + "  SET # 10 = ( SETNAME = \"%1\" , SETVALUE = \"%2\" )\nEND\n"));
 }
 
 const block_doc routemap_doc = with_lists(node_block_doc("DOMAIN.TYPE BEGIN",

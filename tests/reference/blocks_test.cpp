@@ -331,4 +331,34 @@ TEST_F(BlockExamples, AnOtherWordGetsTheMessageTheBlockQuotes) {
     EXPECT_GE(held, 3) << "POOL-TYPE, LOGICAL-PATH and CUSTOMER-TYPE say what they refuse";
 }
 
+// The examples a block's value lists give: each uses a value of its list
+// (or every reserved name) and loads where the block's example loads.
+class list_examples : public reference_out {
+public:
+    void text(std::string_view) override {}
+    void table(std::initializer_list<std::string_view>) override {}
+    void row(std::initializer_list<std::string_view>) override { ++rows; }
+    void example(std::string_view blocks) override { examples.emplace_back(blocks); }
+    std::vector<std::string> examples;
+    int rows = 0;
+};
+
+TEST_F(BlockExamples, EachValueListsExampleLoads) {
+    int lists = 0;
+    for (const block_at &b : blocks) {
+        if (!b.keys.doc || !b.keys.doc->lists) continue;
+        SCOPED_TRACE(std::string(section_name(b.section)) + " " + b.name());
+        list_examples out;
+        b.keys.doc->lists(out);
+        EXPECT_GT(out.rows, 0);
+        EXPECT_FALSE(out.examples.empty()) << "a value list without an example";
+        for (const std::string &example : out.examples) {
+            ++lists;
+            EXPECT_EQ(load(b, example), 0) << example << log;
+            EXPECT_EQ(log.find("ERROR"), std::string::npos) << example << log;
+        }
+    }
+    EXPECT_GE(lists, 12);
+}
+
 }  // namespace

@@ -309,6 +309,13 @@ public:
         put(line + "\n");
     }
 
+    void example(std::string_view blocks) override {
+        if (blocks.empty()) throw std::runtime_error("a value list's example is empty");
+        put("\nFor example (it loads after what the block's own example needs):\n\n```\n" + std::string(blocks) +
+            "```\n");
+        in_table_ = false;
+    }
+
 private:
     bool in_table_ = false;
 };
