@@ -219,4 +219,46 @@ TEST_F(Reference, PicturesWhatIsDefinedBeforeWhat) {
         EXPECT_NE(picture.find(edge), std::string::npos) << edge << "\n" << picture;
 }
 
+// The reference's table of changes to a stored topology, change by change:
+// each loads onto a fresh store of the example files as the table says.
+TEST_F(Reference, StoredTopologyChangesDoWhatTheReferenceSays) {
+    namespace fs = std::filesystem;
+    const std::string examples = std::string(NDL_SOURCE_TREE) + "/docs/examples";
+    std::ifstream in(examples + "/1-topology.ndl");
+    std::stringstream topology;
+    topology << in.rdbuf();
+    fs::copy_file(examples + "/2-customer.ndl", dir + "/2-customer.ndl");
+    auto changed = [&](const std::string &from, const std::string &to, bool with_customer) {
+        std::string text = topology.str();
+        size_t at = text.find(from);
+        EXPECT_NE(at, std::string::npos) << from;
+        write_file("changed.ndl", text.replace(at, from.size(), to));
+        fs::remove(db);
+        extproc::Session fresh(db);
+        EXPECT_EQ(parse(examples, "1-topology.ndl,2-customer.ndl").ret, 0) << log;
+        return parse(dir, with_customer ? "changed.ndl,2-customer.ndl" : "changed.ndl", "updateversion").ret;
+    };
+    auto silent = [&](const std::string &what) {
+        EXPECT_EQ(log.find("WARNING"), std::string::npos) << what << log;
+        EXPECT_EQ(log.find("ERROR"), std::string::npos) << what << log;
+    };
+    EXPECT_EQ(changed("MINVALUE = 1 , MAXVALUE = 50 )\nEND", "MINVALUE = 1 , MAXVALUE = 20 )\nEND", false), 0) << log;
+    silent("a narrowed NODEID range");
+    EXPECT_EQ(changed("TYPE = NUMBER , VALUE = 65010 )", "TYPE = NUMBER , VALUE = 65011 )", false), 0) << log;
+    silent("a NETWORKVARS value");
+    EXPECT_EQ(changed("NODES SOUTH.CPE BEGIN\n",
+                      "NODES SOUTH.CPE BEGIN\n  VARIABLE = ( NAME = EXTRA , MODE = VARIABLE-UNASSIGNED , TYPE = STRING )\n",
+                      false),
+              0)
+        << log;
+    silent("an added node variable");
+    const std::string warning = "WARNING:Connection 'PE-CPE'  is modified/deleted.";
+    EXPECT_NE(changed("TYPE = POINT-TO-POINT", "TYPE = BROADCAST", false), 0) << log;
+    EXPECT_NE(log.find(warning), std::string::npos) << log;
+    EXPECT_NE(log.find("ERROR: Entried in topology section seems to be modified or deleted"), std::string::npos) << log;
+    EXPECT_EQ(changed("TYPE = POINT-TO-POINT", "TYPE = BROADCAST", true), 0) << log;
+    EXPECT_NE(log.find(warning), std::string::npos) << log;
+    EXPECT_EQ(log.find("ERROR"), std::string::npos) << log;
+}
+
 }  // namespace
