@@ -1,15 +1,22 @@
 // The pieces of the reference that the section libraries share when they
 // print their own value tables.
+#include <cstring>
 #include <string>
 
 #include "sections.h"
 #include "validations.h"
 
+std::string value_word(const char *value) {
+    // The characters that end a word for the tokenizer, and blanks.
+    bool split = std::strpbrk(value, " \t=(),#.;&>") != nullptr;
+    return split ? "`\"" + std::string(value) + "\"`" : "`" + std::string(value) + "`";
+}
+
 std::string values_text(const value_table *values, const char *last) {
     std::string text;
     for (const value_table *v = values; **v; ++v) {
         if (v != values) text += v[1][0] ? ", " : last;
-        text += "`" + std::string(*v) + "`";
+        text += value_word(*v);
     }
     return text;
 }

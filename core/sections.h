@@ -59,6 +59,9 @@ protected:
     ~reference_out() = default;
 };
 
+// A value as a designer writes it, in backticks: quoted where the
+// tokenizer would split it (`"802.1Q"`).
+std::string value_word(const char *value);
 // "`A`, `B` or `C`": the values of a table, as the reference writes them.
 std::string values_text(const value_table *values, const char *last = " or ");
 // The words of a vendor table (by its name) and what VALUE takes beside

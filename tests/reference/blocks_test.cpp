@@ -361,4 +361,89 @@ TEST_F(BlockExamples, EachValueListsExampleLoads) {
     EXPECT_GE(lists, 12);
 }
 
+// The example with the value of `key` inside the entries `path` replaced
+// by `value`; empty when the example does not hold the keyword.
+std::string with_value(const std::string &example, const std::vector<std::string> &path, const std::string &key,
+                       const std::string &value) {
+    size_t from = example.find('\n') + 1, to = example.rfind("END");
+    for (const std::string &entry : path) {
+        size_t at = find_key(example, from, to, entry, true);
+        if (at == std::string::npos) return "";
+        size_t open = example.find('(', at);
+        to = value_end(example, open) - 1;
+        from = open + 1;
+    }
+    size_t at = find_key(example, from, to, key, false);
+    if (at == std::string::npos) return "";
+    size_t eq = example.find_first_not_of(" \t", at + key.size());
+    if (eq == std::string::npos || example[eq] != '=') return "";
+    size_t start = example.find_first_not_of(" \t", eq + 1), end = value_end(example, eq + 1);
+    return example.substr(0, start) + value + example.substr(end);
+}
+
+// Every keyword with a list of values, to any depth, with its path and
+// what the other rows of its table say they need ("ADDRESSTYPE is ...").
+struct listed_key {
+    std::vector<std::string> path;
+    const keyword_rule *rule;
+    std::string needs;
+};
+
+void listed_keys(const keyword_table &table, const std::vector<std::string> &path,
+                 std::set<const keyword_table *> &open, std::vector<listed_key> &out) {
+    std::string needs;
+    for (const keyword_rule &rule : table.rows())
+        if (rule.mandatory_when) needs += std::string(rule.mandatory_when) + "\n";
+    for (const keyword_rule &rule : table.rows()) {
+        if (rule.values && *rule.name) out.push_back({path, &rule, needs});
+        if (!rule.entry || !rule.entry->keys) continue;
+        std::vector<std::string> inner = path;
+        inner.push_back(rule.name);
+        for (const entry_def *e = rule.entry; e; e = e->otherwise)
+            if (open.insert(e->keys).second) {
+                listed_keys(*e->keys, inner, open, out);
+                open.erase(e->keys);
+            }
+    }
+}
+
+// A keyword's list of values, as the reference writes it, holds values
+// the block takes: the example with the list's last value loads, written
+// as the reference writes it (quoted where the value has a dot). A value
+// that the reference says another keyword must come with is passed over.
+TEST_F(BlockExamples, AValueOfEachKeywordsListLoads) {
+    int held = 0;
+    for (const block_at &b : blocks) {
+        if (!b.keys.doc || !b.keys.doc->example) continue;
+        std::vector<listed_key> keys;
+        std::set<const keyword_table *> open{b.keys.table};
+        listed_keys(*b.keys.table, {}, open, keys);
+        for (const listed_key &k : keys) {
+            const value_table *last = k.rule->values;
+            while (last[1][0]) ++last;
+            auto needed = [&](const char *v) {
+                std::string value = v;
+                for (size_t at = k.needs.find(value); at != std::string::npos; at = k.needs.find(value, at + 1)) {
+                    size_t end = at + value.size();
+                    bool whole = (at == 0 || !word_char(k.needs[at - 1])) &&
+                                 (end == k.needs.size() || !word_char(k.needs[end]));
+                    if (whole) return true;
+                }
+                return false;
+            };
+            while (last != k.rule->values && needed(*last)) --last;
+            if (needed(*last)) continue;
+            std::string word = value_word(*last);
+            word = word.substr(1, word.size() - 2);  // without the backticks
+            if (k.rule->kind == value_kind::quoted && word[0] != '"') word = "\"" + word + "\"";
+            std::string example = with_value(example_of(b), k.path, k.rule->name, word);
+            if (example.empty()) continue;
+            SCOPED_TRACE(b.name() + " " + k.rule->name + " = " + word);
+            EXPECT_EQ(load(b, example), 0) << example << log;
+            ++held;
+        }
+    }
+    EXPECT_GE(held, 10);
+}
+
 }  // namespace

@@ -125,7 +125,7 @@ std::string longest_cell(const keyword_rule &rule) {
 // "one of `A`, `B`": a list of fixed values.
 std::string one_of(const value_table *values) {
     std::string text = "one of ";
-    for (const value_table *v = values; **v; ++v) text += (v == values ? "`" : ", `") + std::string(*v) + "`";
+    for (const value_table *v = values; **v; ++v) text += (v == values ? "" : ", ") + value_word(*v);
     return text;
 }
 
