@@ -116,6 +116,21 @@ size_t find_key(const std::string &s, size_t from, size_t to, const std::string 
     return std::string::npos;
 }
 
+// [from, to): the inside of the entries `path` of the example, or of the
+// block when the path is empty; false when the example does not open them.
+bool inside(const std::string &example, const std::vector<std::string> &path, size_t &from, size_t &to) {
+    from = example.find('\n') + 1;
+    to = example.rfind("END");
+    for (const std::string &entry : path) {
+        size_t at = find_key(example, from, to, entry, true);
+        if (at == std::string::npos) return false;
+        size_t open = example.find('(', at);
+        to = value_end(example, open) - 1;
+        from = open + 1;
+    }
+    return true;
+}
+
 // The example without `key` inside the entries `path`: at the block's
 // level its whole line goes, in an entry the keyword, its value and one
 // comma; a word that the block's own code reads (`inline`) goes alone
@@ -123,14 +138,8 @@ size_t find_key(const std::string &s, size_t from, size_t to, const std::string 
 // example does not hold it.
 std::string without(const std::string &example, const std::vector<std::string> &path, const std::string &key,
                     bool inline_word = false) {
-    size_t from = example.find('\n') + 1, to = example.rfind("END");
-    for (const std::string &entry : path) {
-        size_t at = find_key(example, from, to, entry, true);
-        if (at == std::string::npos) return "";
-        size_t open = example.find('(', at);
-        to = value_end(example, open) - 1;
-        from = open + 1;
-    }
+    size_t from = 0, to = 0;
+    if (!inside(example, path, from, to)) return "";
     size_t at = find_key(example, from, to, key, false, inline_word);
     if (at == std::string::npos) return "";
     size_t end = at;
@@ -365,14 +374,8 @@ TEST_F(BlockExamples, EachValueListsExampleLoads) {
 // by `value`; empty when the example does not hold the keyword.
 std::string with_value(const std::string &example, const std::vector<std::string> &path, const std::string &key,
                        const std::string &value) {
-    size_t from = example.find('\n') + 1, to = example.rfind("END");
-    for (const std::string &entry : path) {
-        size_t at = find_key(example, from, to, entry, true);
-        if (at == std::string::npos) return "";
-        size_t open = example.find('(', at);
-        to = value_end(example, open) - 1;
-        from = open + 1;
-    }
+    size_t from = 0, to = 0;
+    if (!inside(example, path, from, to)) return "";
     size_t at = find_key(example, from, to, key, false);
     if (at == std::string::npos) return "";
     size_t eq = example.find_first_not_of(" \t", at + key.size());

@@ -261,4 +261,27 @@ TEST_F(Reference, StoredTopologyChangesDoWhatTheReferenceSays) {
     EXPECT_EQ(log.find("ERROR"), std::string::npos) << log;
 }
 
+// What the index says of a match rule of another USAGE: logged as an
+// ERROR, and the load goes on and stores.
+TEST_F(Reference, AMatchRuleOfAnotherUsageIsLoggedAndTheLoadGoesOn) {
+    const std::string examples = std::string(NDL_SOURCE_TREE) + "/docs/examples";
+    ASSERT_EQ(parse(examples, "1-topology.ndl,2-customer.ndl").ret, 0) << log;
+    write_file("qos.ndl",
+               "NETWORKNAME = LABNET, SECTION = QOS\n"
+               "QOSMATCHRULES NORTH.PE BEGIN\n"
+               "  DESCRIPTION = ( NAME = VOICE , USAGE = CLASS )\n"
+               "  MATCH # 1 = ( TYPE = \"ip dscp\" , VALUE = \"ef\" )\n"
+               "END\n"
+               "QOSPOLICY NORTH.PE M BEGIN\n"
+               "  DESCRIPTION = ( NAME = PE-CUSTOMER-IN , OWNER = \"NORTH\" , QUEUEGROUPNAME = PE-CUSTOMER ,\n"
+               "                  DIRECTION = in , USAGE = CUSTOMER , QUEUETYPE = PRIORITY )\n"
+               "  CLASS # 1 = ( NAME = VOICE , MATCHRULENAME = VOICE )\n"
+               "END\n");
+    EXPECT_EQ(parse(dir, "qos.ndl").ret, 0) << log;
+    EXPECT_NE(log.find("ERROR: Wrong USAGE for referred MATCHRULE 'VOICE' : @ 9"), std::string::npos) << log;
+    std::string family = part(reference(), "### A match rule of another USAGE");
+    EXPECT_NE(family.find("the load goes on"), std::string::npos) << family;
+    EXPECT_NE(family.find("PRIORITYQUEUE"), std::string::npos) << family;
+}
+
 }  // namespace

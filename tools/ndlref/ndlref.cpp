@@ -349,7 +349,8 @@ std::string names_of(const system_var_entry *table) {
 void write_system_names() {
     heading("##", "Names the loader defines");
     put("\nThese variables exist without a definition, in the place the table names. A value may use them as "
-        "it uses a variable of its own (`<LINKID>`, `LOCALVAR(HOSTNAME)`). A definition of the same name "
+        "it uses a variable of its own: by name in an address (`\"10.255.0.NODEID\"`), through a variable "
+        "function elsewhere (`LOCALVAR(HOSTNAME)`). A definition of the same name "
         "collides with the loader's: a connection type's `VARIABLE = ( NAME = LINKID , ... )` gives "
         "\"ERROR: Duplicate variable defined for  connection : CORE-LINK LINKID\", although the file defines "
         "LINKID once.\n\n| where | names (type) |\n|---|---|\n");
