@@ -268,6 +268,25 @@ int validatecfgvaltypes(const vendor_value_entry *table, const char *word, const
     return 1;
 }
 
+// What VALUE takes beside a word of a vendor table, by the word's kind: the
+// reference's words for the switch above.
+const char *vendor_value_text(int kind) {
+    switch (kind) {
+        case 1:
+        case 2: return "the name of an access list of the node type (one not defined is a warning)";
+        case 3: return "nothing: VALUE is left out or empty";
+        case 4: return "the name of a match rule of the node type";
+        case 5:
+        case 6:
+        case 7:
+        case 9: return "a value as written, with variables in `<...>` where it needs them";
+        case 8:
+            return "a number, a NUMBER variable as `<LOCALVAR(NAME)>`, or `EVALEXP(...)` or `LOOKUP(...)`; "
+                   "a name such as `cs1` is no number (write `8`)";
+        default: return "anything (not checked)";
+    }
+}
+
 // ---- number and function values ----
 
 int validate_numberfunction(const char *domainname, const char *nodetype, const char *context1,

@@ -13,8 +13,10 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <initializer_list>
 #include <iterator>
 #include <span>
+#include <string>
 #include <string_view>
 
 #include "tokenizer.h"
@@ -40,6 +42,35 @@ struct block_rule {
     const char *example = nullptr;
 };
 
+// Where a block's own value tables are printed into the reference: the
+// code that owns a table, and checks with it, writes its rows, so that the
+// reference cannot say other than the check does.
+class reference_out {
+public:
+    virtual void text(std::string_view paragraph) = 0;
+    // A table: its heading row, then its rows of as many cells.
+    virtual void table(std::initializer_list<std::string_view> head) = 0;
+    virtual void row(std::initializer_list<std::string_view> cells) = 0;
+    // Blocks that use a value of the list and load after the block's own
+    // example needs (the reference test loads each).
+    virtual void example(std::string_view blocks) = 0;
+
+protected:
+    ~reference_out() = default;
+};
+
+// A value as a designer writes it, in backticks: quoted where the
+// tokenizer would split it (`"802.1Q"`).
+std::string value_word(const char *value);
+// "`A`, `B` or `C`": the values of a table, as the reference writes them.
+std::string values_text(const value_table *values, const char *last = " or ");
+// The words of a vendor table (by its name) and what VALUE takes beside
+// each, headed `word`: the table its check reads.
+void write_vendor_list(reference_out &out, const char *tablename, std::string_view word);
+// `form` with "%1" as a word of the vendor table and "%2" as a VALUE that
+// word takes without naming anything of the network.
+std::string vendor_example(const char *tablename, std::string_view form);
+
 // What the reference says of a block beyond its keyword table, kept beside
 // that table: how it opens, what must be loaded before it, the smallest
 // block that loads, and the rules of its own code.
@@ -56,7 +87,15 @@ struct block_doc {
     // parser takes its own).
     const char *example = nullptr;
     std::span<const block_rule> rules{};
+    // The value lists its own code reads (and what they depend on), and the
+    // names it defines itself.
+    void (*lists)(reference_out &out) = nullptr;
 };
+
+constexpr block_doc with_lists(block_doc doc, void (*lists)(reference_out &out)) {
+    doc.lists = lists;
+    return doc;
+}
 
 // The rule of every block named after a node type, as its example writes
 // it (NORTH.PE, of the NODES example).

@@ -141,6 +141,8 @@ int get_vendorspecific_validation(const char *vendor, const char *tablename,
 int validatecfgvaltypes(const vendor_value_entry *table, const char *word, const char *value,
                         char *message, const char *domainname, const char *nodetype,
                         const char *context1, const char *context2, const char *context3);
+// The reference's text of what VALUE takes beside a word of `kind`.
+const char *vendor_value_text(int kind);
 int validate_numberfunction(const char *domainname, const char *nodetype, const char *context1,
                             const char *context2, const char *context3, const char *value);
 int validate_expressionfunc(const char *domainname, const char *nodetype, const char *context1,

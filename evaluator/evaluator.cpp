@@ -70,6 +70,8 @@ constexpr int kFunctions = sizeof functionTable / sizeof functionTable[0];
 
 }  // namespace
 
+const char *evaluatorFunctionName(int i) { return i >= 0 && i < kFunctions ? functionTable[i].name : nullptr; }
+
 void diagnoseError(const char *message) {
     EvalKernelPcb &p = evalKernel_pcb;
     if (p.status == kRunning) p.status = kSemanticError;

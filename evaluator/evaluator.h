@@ -26,6 +26,10 @@ extern error_record errorRecord;
 // 0 when the whole text was parsed and evaluated, 1 otherwise.
 int evaluateExpression(const char *text);
 
+// The name of the i-th function that expressions may call (from 0), or
+// null past the last: the reference lists them from here.
+const char *evaluatorFunctionName(int i);
+
 // The one way to empty the variable table: releases the copied names too.
 void resetVariables();
 

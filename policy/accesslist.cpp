@@ -4,6 +4,7 @@
 // readers.
 #include <cstdint>
 #include <cstring>
+#include <string>
 
 #include "lookup.h"
 #include "policy_blocks.h"
@@ -617,6 +618,22 @@ constexpr block_rule qos_acl_rules[] = {
     kAclOwnerRule,
 };
 
+// The precedence list, with an example list of the section's own usage.
+void acl_lists(reference_out &out, const char *usage) {
+    out.text("An address entry's PRECEDENCE (in any case, stored lower case) is one of these:");
+    write_vendor_list(out, "aclprecedencetypes", "PRECEDENCE");
+    out.example(vendor_example("aclprecedencetypes",
+                               "ACCESSLIST NORTH.PE BEGIN\n"
+                               "  DESCRIPTION = ( ACL-TYPE = extended , NAME-TYPE = STRING ,\n"
+                               "                  OWNER = \"NORTH.PE\" , USAGE = " + std::string(usage) + " )\n"
+                               "  FORMAT = ( TYPE = permit , PROTOCOL = tcp , SOURCE = \"LOCALIP(INTERFACE)\" ,\n"
+                               "             SOURCE-PREFIX = AUTO , PRECEDENCE = %1 )\n"
+                               "END\n"));
+}
+void routing_acl_lists(reference_out &out) { acl_lists(out, RoutingAccessUsages[0]); }
+void firewall_acl_lists(reference_out &out) { acl_lists(out, FirewallAccessUsages[0]); }
+void qos_acl_lists(reference_out &out) { acl_lists(out, QosAccessUsages[0]); }
+
 const block_doc routing_acl_doc{
     .header = "DOMAIN.TYPE BEGIN",
     .needs = "NODES",
@@ -625,7 +642,8 @@ const block_doc routing_acl_doc{
                "                  OWNER = \"NORTH.PE\" , USAGE = route-filter )\n"
                "  FORMAT = ( TYPE = permit )\n"
                "END\n",
-    .rules = routing_acl_rules};
+    .rules = routing_acl_rules,
+    .lists = routing_acl_lists};
 const block_doc firewall_acl_doc{
     .header = "DOMAIN.TYPE BEGIN",
     .needs = "NODES",
@@ -634,7 +652,8 @@ const block_doc firewall_acl_doc{
                "                  OWNER = \"NORTH.PE\" , USAGE = snmp )\n"
                "  FORMAT = ( TYPE = permit )\n"
                "END\n",
-    .rules = firewall_acl_rules};
+    .rules = firewall_acl_rules,
+    .lists = firewall_acl_lists};
 const block_doc qos_acl_doc{
     .header = "DOMAIN.TYPE BEGIN",
     .needs = "NODES",
@@ -643,7 +662,8 @@ const block_doc qos_acl_doc{
                "                  OWNER = \"NORTH.PE\" , USAGE = QOS )\n"
                "  FORMAT = ( TYPE = permit )\n"
                "END\n",
-    .rules = qos_acl_rules};
+    .rules = qos_acl_rules,
+    .lists = qos_acl_lists};
 
 }  // namespace
 

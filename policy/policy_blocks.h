@@ -279,6 +279,8 @@ int extract_QOSPolicy_class(FILE *fp, qos_policy_class_rec *policy, int number, 
 // table, a drop rule of that type made under `site`'s name, and its
 // out-field set. 0, or 1 after a reported error.
 int attach_droptype(block_reader &r, qos_rule_site &site, const qos_scope &scope);
+// For the reference: which USAGE a class's referred match rule takes.
+void class_usage_lists(reference_out &out);
 
 // 1 when no enrolment variable of that name was read yet; else 0 with the
 // message formatted into g_errormsg.

@@ -110,7 +110,10 @@ int format_checks(block_reader &r, void *, void *) {
 }
 
 constexpr keyword_rule length_key(const char *name, int tag, field_ref field) {
-    return keyword_rule{.name = name, .field = field, .before = length, .tag = tag, .checks = "after PREFIX"};
+    return keyword_rule{.name = name, .field = field, .before = length, .tag = tag,
+                        .checks = tag ? "a number from 1 to 32, or `AUTO`; only after PREFIX"
+                                      : "a number from 1 to 32, or `AUTO` (any case), never 0: the default route "
+                                        "`\"EVALIP(0.0.0.0)\"` takes `AUTO`"};
 }
 
 constinit keyword_table_of prefixtokens{

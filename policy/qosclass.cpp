@@ -2,6 +2,7 @@
 // attributes, its match rule (named or embedded) and, in a CLASS-BASED
 // policy, its own mark, police, shape and drop rules.
 #include <cstring>
+#include <string>
 
 #include "lookup.h"
 #include "policy_blocks.h"
@@ -241,13 +242,46 @@ const entry_def qos_class_def{.keys = &QOSpolicies_classtokens};
 
 namespace {
 
+// The USAGE of the match rules a class refers to, by its policy's
+// QUEUETYPE; any other queue type takes CLASS.
+struct queue_usage {
+    const char *queuetype;
+    const char *usage;
+};
+const queue_usage kQueueUsages[] = {{"CUSTOM", "CUSTOMQUEUE"}, {"PRIORITY", "PRIORITYQUEUE"}};
+const char kOtherQueueUsage[] = "CLASS";
+
 const char *match_usage(const char *queuetype) {
-    if (!std::strcmp(queuetype, "CUSTOM")) return "CUSTOMQUEUE";
-    if (!std::strcmp(queuetype, "PRIORITY")) return "PRIORITYQUEUE";
-    return "CLASS";
+    for (const queue_usage &q : kQueueUsages)
+        if (!std::strcmp(queuetype, q.queuetype)) return q.usage;
+    return kOtherQueueUsage;
 }
 
 }  // namespace
+
+void class_usage_lists(reference_out &out) {
+    out.text("A class's MATCHRULENAME (and the rule a MATCHRULE builds) takes the USAGE that its policy's "
+             "QUEUETYPE gives; a rule of another USAGE is logged as \"ERROR: Wrong USAGE for referred MATCHRULE\", "
+             "which does not fail the load:");
+    out.table({"QUEUETYPE", "USAGE of the referred MATCHRULE"});
+    for (const queue_usage &q : kQueueUsages)
+        out.row({"`" + std::string(q.queuetype) + "`", "`" + std::string(q.usage) + "`"});
+    out.row({"any other", "`" + std::string(kOtherQueueUsage) + "`"});
+    auto example = [&](const char *queuetype, const char *usage) {
+        out.example("QOSMATCHRULES NORTH.PE BEGIN\n"
+                    "  DESCRIPTION = ( NAME = EXAMPLE , USAGE = " + std::string(usage) + " )\n"
+                    "  MATCH # 1 = ( TYPE = \"ip dscp\" , VALUE = \"ef\" )\n"
+                    "END\n"
+                    "QOSPOLICY NORTH.PE M BEGIN\n"
+                    "  DESCRIPTION = ( NAME = EXAMPLE , OWNER = \"NORTH\" , QUEUEGROUPNAME = EXAMPLE ,\n"
+                    "                  DIRECTION = in , USAGE = CUSTOMER , QUEUETYPE = " + std::string(queuetype) + " )\n"
+                    "  CLASS # 1 = ( NAME = FIRST , MATCHRULENAME = EXAMPLE )\n"
+                    "END\n");
+    };
+    for (const queue_usage &q : kQueueUsages) example(q.queuetype, q.usage);
+    example("CLASS-BASED", kOtherQueueUsage);
+    out.text("A police rule's MATCHRULENAME takes USAGE `POLICERULE`, a shape rule's `SHAPERULE`.");
+}
 
 int extract_QOSPolicy_class(FILE *fp, qos_policy_class_rec *policy, int number, int *counts) {
     block_reader r(fp, *qos_class_def.keys);

@@ -289,10 +289,20 @@ int parse_qosdroprules(FILE *fp, FILE *, const char *) {
 
 namespace {
 
-const block_doc qosmark_doc = node_block_doc("DOMAIN.TYPE BEGIN",
-                                             "QOSMARKRULES NORTH.PE BEGIN\n"
-                                             "  DESCRIPTION = ( NAME = MARK , TYPE = \"ip precedence\" , VALUE = \"5\" )\n"
-                                             "END\n");
+void mark_lists(reference_out &out) {
+    out.text("A mark rule's TYPE, and what its VALUE takes (another TYPE gives \"ERROR: Wrong value: '...' \"):");
+    write_vendor_list(out, "qosmarktypes", "TYPE");
+    out.example(vendor_example("qosmarktypes", "QOSMARKRULES NORTH.PE BEGIN\n"
+                                                "  DESCRIPTION = ( NAME = EXAMPLE , TYPE = \"%1\" , VALUE = \"%2\" )\n"
+                                                "END\n"));
+}
+
+const block_doc qosmark_doc =
+    with_lists(node_block_doc("DOMAIN.TYPE BEGIN",
+                              "QOSMARKRULES NORTH.PE BEGIN\n"
+                              "  DESCRIPTION = ( NAME = MARK , TYPE = \"ip precedence\" , VALUE = \"5\" )\n"
+                              "END\n"),
+               mark_lists);
 const block_doc qosdrop_doc = node_block_doc("DOMAIN.TYPE BEGIN",
                                              "QOSDROPRULES NORTH.PE BEGIN\n"
                                              "  DESCRIPTION = ( NAME = WRED , TYPE = RED )\n"

@@ -2,6 +2,7 @@
 // entries, and the lookups of match rules that the other QoS blocks and the
 // value checks make.
 #include <cstring>
+#include <string>
 
 #include "lookup.h"
 #include "policy.h"
@@ -41,7 +42,7 @@ constinit keyword_table_of matchrules_desctokens{
     {
         {.name = "NAME", .mandatory = 1, .maxlen = 100, .field = NDL_TEXT(match_desc, rec.matchrulename)},
         {.name = "USAGE", .mandatory = 1, .maxlen = 30, .field = NDL_TEXT(match_desc, rec.usage1), .upper = true,
-         .after = usage_check, .checks = "`CLASS`, `POLICERULE`, `SHAPERULE`, `CUSTOMQUEUE` or `PRIORITYQUEUE`"},
+         .after = usage_check, .values = matchruleusages},
         {.name = "MATCHDNF", .maxlen = 1, .length = length_rule::own, .upper = true, .after = matchdnf_check,
          .checks = "`TRUE` or `FALSE`"},
         {.name = "CONTEXT", .maxlen = 100, .kind = value_kind::quoted, .length = length_rule::own,
@@ -117,12 +118,21 @@ int match_item(block_reader &r, void *ctx) {
     return 0;
 }
 
-// The vendor table of a match entry follows the usage of its rule.
+// The vendor table of a match entry follows the usage of its rule; the
+// reference prints the same rows.
+struct usage_table {
+    const char *usage;
+    const char *table;
+};
+const usage_table kMatchTables[] = {
+    {"CLASS", "qosclassmatchtypes"},        {"CUSTOMQUEUE", "qosclassmatchtypes"},
+    {"PRIORITYQUEUE", "qosclassmatchtypes"}, {"SHAPERULE", "qosintshapematchtypes"},
+    {"POLICERULE", "qosintpolicematchtypes"},
+};
+
 const char *match_table(const char *usage) {
-    if (!std::strcmp(usage, "CLASS") || !std::strcmp(usage, "CUSTOMQUEUE") || !std::strcmp(usage, "PRIORITYQUEUE"))
-        return "qosclassmatchtypes";
-    if (!std::strcmp(usage, "SHAPERULE")) return "qosintshapematchtypes";
-    if (!std::strcmp(usage, "POLICERULE")) return "qosintpolicematchtypes";
+    for (const usage_table &t : kMatchTables)
+        if (!std::strcmp(usage, t.usage)) return t.table;
     return nullptr;
 }
 
@@ -236,11 +246,35 @@ int parse_qosmatchrules(FILE *fp, FILE *, const char *) {
 
 namespace {
 
-const block_doc qosmatch_doc = node_block_doc("DOMAIN.TYPE BEGIN",
-                                              "QOSMATCHRULES NORTH.PE BEGIN\n"
-                                              "  DESCRIPTION = ( NAME = VOICE , USAGE = CLASS )\n"
-                                              "  MATCH # 1 = ( TYPE = \"ip dscp\" , VALUE = \"ef\" )\n"
-                                              "END\n");
+// A MATCH's TYPE, by the USAGE of its rule: the rows of kMatchTables, one
+// list per vendor table.
+void match_lists(reference_out &out) {
+    for (const usage_table &t : kMatchTables) {
+        std::string usages;
+        for (const usage_table &u : kMatchTables) {
+            if (std::strcmp(u.table, t.table) != 0) continue;
+            if (usages.empty() && &u != &t) break;  // listed with an earlier usage
+            usages += (usages.empty() ? "`" : ", `") + std::string(u.usage) + "`";
+        }
+        if (usages.empty()) continue;
+        out.text("A MATCH's TYPE in a rule of USAGE " + usages +
+                 ", and what its VALUE takes (another TYPE gives \"ERROR: Wrong value: '...' \"):");
+        write_vendor_list(out, t.table, "TYPE");
+        out.example(vendor_example(t.table, "QOSMATCHRULES NORTH.PE BEGIN\n"
+                                            "  DESCRIPTION = ( NAME = EXAMPLE , USAGE = " +
+                                                std::string(t.usage) +
+                                                " )\n"
+                                                "  MATCH # 1 = ( TYPE = \"%1\" , VALUE = \"%2\" )\n"
+                                                "END\n"));
+    }
+}
+
+const block_doc qosmatch_doc = with_lists(node_block_doc("DOMAIN.TYPE BEGIN",
+                                                         "QOSMATCHRULES NORTH.PE BEGIN\n"
+                                                         "  DESCRIPTION = ( NAME = VOICE , USAGE = CLASS )\n"
+                                                         "  MATCH # 1 = ( TYPE = \"ip dscp\" , VALUE = \"ef\" )\n"
+                                                         "END\n"),
+                                          match_lists);
 
 }  // namespace
 

@@ -433,11 +433,31 @@ int parse_qosshaperules(FILE *fp, FILE *, const char *) {
 
 namespace {
 
-const block_doc qospolice_doc = node_block_doc("DOMAIN.TYPE BEGIN",
-                                               "QOSPOLICERULES NORTH.PE BEGIN\n"
-                                               "  DESCRIPTION = ( NAME = LIMIT , BITRATE = 2000000 , BURSTSIZE = 375000 ,\n"
-                                               "                  CONFIRMACTION = transmit , EXCEEDACTION = drop )\n"
-                                               "END\n");
+// The actions as the check above reads them: a rule inside a policy by its
+// level's table, a free-standing one by either.
+void police_lists(reference_out &out) {
+    out.text("EXCEEDACTION, CONFIRMACTION and VIOLATEACTION, and what the ...ACTIONVALUE after each takes. "
+             "A rule inside a QOSPOLICY class is held to the class's list, one at the policy level to the "
+             "policy's, a free-standing rule to either. At the policy level:");
+    write_vendor_list(out, "qosintpoliceactions", "action");
+    out.text("In a class:");
+    write_vendor_list(out, "qosclasspoliceactions", "action");
+    for (const char *table : {"qosintpoliceactions", "qosclasspoliceactions"})
+        out.example(vendor_example(table, "QOSPOLICERULES NORTH.PE BEGIN\n"
+                                          "  DESCRIPTION = ( NAME = EXAMPLE , BITRATE = 2000000 , BURSTSIZE = 375000 ,\n"
+                                          "                  CONFIRMACTION = %1 , EXCEEDACTION = drop )\n"
+                                          "END\n"));
+    out.text("A police match (MATCHRULE, or the rule MATCHRULENAME names, of USAGE `POLICERULE`) takes these TYPEs:");
+    write_vendor_list(out, "qosintpolicematchtypes", "TYPE");
+}
+
+const block_doc qospolice_doc = with_lists(
+    node_block_doc("DOMAIN.TYPE BEGIN",
+                   "QOSPOLICERULES NORTH.PE BEGIN\n"
+                   "  DESCRIPTION = ( NAME = LIMIT , BITRATE = 2000000 , BURSTSIZE = 375000 ,\n"
+                   "                  CONFIRMACTION = transmit , EXCEEDACTION = drop )\n"
+                   "END\n"),
+    police_lists);
 const block_doc qosshape_doc = node_block_doc("DOMAIN.TYPE BEGIN",
                                               "QOSSHAPERULES NORTH.PE BEGIN\n"
                                               "  DESCRIPTION = ( NAME = SHAPE )\n"

@@ -356,9 +356,22 @@ int parse_qospolicy(FILE *fp, FILE *, const char *) {
 
 namespace {
 
-const block_doc qospolicy_doc = node_block_doc("DOMAIN.TYPE M BEGIN",
-                                               "QOSPOLICY NORTH.PE M BEGIN\n"
-                                               "END\n");
+void qospolicy_lists(reference_out &out) {
+    class_usage_lists(out);
+    out.text("DROPTYPE, at the policy level or in a class, is one of these (in any case, stored upper case):");
+    write_vendor_list(out, "qosdroptypes", "drop type");
+    out.example(vendor_example("qosdroptypes",
+                               "QOSPOLICY NORTH.PE M BEGIN\n"
+                               "  DESCRIPTION = ( NAME = EXAMPLE , OWNER = \"NORTH\" , QUEUEGROUPNAME = EXAMPLE ,\n"
+                               "                  DIRECTION = in , USAGE = CUSTOMER , QUEUETYPE = CLASS-BASED )\n"
+                               "  CLASS # 1 = ( NAME = DEFAULT , DROPTYPE = %1 )\n"
+                               "END\n"));
+}
+
+const block_doc qospolicy_doc = with_lists(node_block_doc("DOMAIN.TYPE M BEGIN",
+                                                          "QOSPOLICY NORTH.PE M BEGIN\n"
+                                                          "END\n"),
+                                           qospolicy_lists);
 
 }  // namespace
 

@@ -3,6 +3,7 @@
 // and SET # n add clauses to sequence n.
 #include <cstdint>
 #include <cstring>
+#include <string>
 #include <unordered_set>
 
 #include "policy.h"
@@ -363,9 +364,23 @@ int parse_routemap(FILE *fp, FILE *, const char *) {
 
 namespace {
 
-const block_doc routemap_doc = node_block_doc("DOMAIN.TYPE BEGIN",
-                                              "ROUTEMAP NORTH.PE BEGIN\n"
-                                              "END\n");
+void routemap_lists(reference_out &out) {
+    out.text("A MATCH's MATCHNAME (written in any case, stored lower case), and what its MATCHVALUE takes "
+             "(another name gives \"ERROR: Wrong value: '...' \"):");
+    write_vendor_list(out, kMatch.vendortable, "MATCHNAME");
+    out.text("A SET's SETNAME, and what its SETVALUE takes:");
+    write_vendor_list(out, kSet.vendortable, "SETNAME");
+    const std::string map = "ROUTEMAP NORTH.PE BEGIN\n"
+                            "  DESCRIPTION = ( NAME = \"EXAMPLE\" , USAGE = ospf , OWNER = \"NORTH.PE\" )\n"
+                            "  TYPE # 10 = ( ACTION = permit )\n";
+    out.example(vendor_example(kMatch.vendortable, map + "  MATCH # 10 = ( MATCHNAME = \"%1\" , MATCHVALUE = \"%2\" )\nEND\n"));
+    out.example(vendor_example(kSet.vendortable, map + "  SET # 10 = ( SETNAME = \"%1\" , SETVALUE = \"%2\" )\nEND\n"));
+}
+
+const block_doc routemap_doc = with_lists(node_block_doc("DOMAIN.TYPE BEGIN",
+                                                         "ROUTEMAP NORTH.PE BEGIN\n"
+                                                         "END\n"),
+                                          routemap_lists);
 
 }  // namespace
 

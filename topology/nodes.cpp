@@ -3,6 +3,7 @@
 #include <cctype>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 #include "records_topology.h"
 #include "registry.h"
@@ -40,6 +41,8 @@ struct reserved_name {
     text_field<kText> domain_node_rec::*text = nullptr;    // a value of a fixed list
     const value_table *choices = nullptr;
     const char *choice_msg = nullptr;                      // (value, Line)
+    const char *doc = "";                                  // what the reference says it is
+    const char *example = "";  // its VARIABLE entry after the name, as the reference shows it
 };
 
 bool set_flag(block_reader &, var_def &def, node_ctx &ctx, const reserved_name &row) {
@@ -107,24 +110,40 @@ using N = domain_node_rec;
 // The reserved names, compared exactly (upper case). An action answers true
 // when the variable is a property only and is not stored.
 const reserved_name kReserved[] = {
-    {"HOSTNAME", nullptr, set_hostname},
+    {"HOSTNAME", nullptr, set_hostname, nullptr, nullptr, nullptr, nullptr, "the node's host name; also a node variable",
+     "MODE = VARIABLE-UNASSIGNED , TYPE = STRING"},
     {"DEVICETYPE", nullptr, set_choice, nullptr, &N::devicetype, DeviceTypes,
-     "ERROR : Invalid value for DEVICETYPE, ('SWITCH' or 'ROUTER' expected) : %s @%d\n"},
-    {"NODEID", nullptr, set_nodeid},
-    {"MINNODE", "NUMBER", set_count, &N::minnode},
-    {"MAXNODE", "NUMBER", set_count, &N::maxnode},
-    {"ISCPE", "BOOLEAN", set_flag, &N::iscpe},
-    {"REMOTEACCESS", "BOOLEAN", set_flag, &N::remoteaccess},
-    {"NATINSIDE", "BOOLEAN", set_flag, &N::natinside},
-    {"CONTROLLER", "BOOLEAN", set_flag, &N::controller},
+     "ERROR : Invalid value for DEVICETYPE, ('SWITCH' or 'ROUTER' expected) : %s @%d\n", "the kind of device",
+     "MODE = FIXED-ASSIGNED , TYPE = STRING , VALUE = \"router\""},
+    {"NODEID", nullptr, set_nodeid, nullptr, nullptr, nullptr, nullptr, "of TYPE RANGE: MINVALUE and MAXVALUE bound the node numbers",
+     "MODE = VARIABLE-UNASSIGNED , TYPE = RANGE , MINVALUE = 1 , MAXVALUE = 50"},
+    {"MINNODE", "NUMBER", set_count, &N::minnode, nullptr, nullptr, nullptr, "the fewest nodes; also a node variable",
+     "MODE = FIXED-ASSIGNED , TYPE = NUMBER , VALUE = 1"},
+    {"MAXNODE", "NUMBER", set_count, &N::maxnode, nullptr, nullptr, nullptr, "the most nodes; also a node variable",
+     "MODE = FIXED-ASSIGNED , TYPE = NUMBER , VALUE = 50"},
+    {"ISCPE", "BOOLEAN", set_flag, &N::iscpe, nullptr, nullptr, nullptr, "a flag of the node type",
+     "MODE = FIXED-ASSIGNED , TYPE = BOOLEAN , VALUE = FALSE"},
+    {"REMOTEACCESS", "BOOLEAN", set_flag, &N::remoteaccess, nullptr, nullptr, nullptr, "a flag of the node type",
+     "MODE = FIXED-ASSIGNED , TYPE = BOOLEAN , VALUE = FALSE"},
+    {"NATINSIDE", "BOOLEAN", set_flag, &N::natinside, nullptr, nullptr, nullptr, "a flag of the node type",
+     "MODE = FIXED-ASSIGNED , TYPE = BOOLEAN , VALUE = FALSE"},
+    {"CONTROLLER", "BOOLEAN", set_flag, &N::controller, nullptr, nullptr, nullptr, "a flag of the node type",
+     "MODE = FIXED-ASSIGNED , TYPE = BOOLEAN , VALUE = FALSE"},
     {"REMOTEADDRTYPE", nullptr, set_choice, nullptr, &N::remoteaddrtype, RemoteAddrTypes,
-     "ERROR : Invalid value for REMOTEADDRTYPE, Valid values are 'STATIC','DYNAMIC' or 'NONE' : %s @%d\n"},
+     "ERROR : Invalid value for REMOTEADDRTYPE, Valid values are 'STATIC','DYNAMIC' or 'NONE' : %s @%d\n",
+     "how remote addresses are given",
+     "MODE = FIXED-ASSIGNED , TYPE = STRING , VALUE = \"static\""},
     {"NATADDRTYPE", nullptr, set_choice, nullptr, &N::nataddrtype, NatTypes,
-     "ERROR : Invalid value for NATADDRTYPE, Valid values are 'STATIC','DYNAMIC','BOTH' or 'NONE'  : %s @%d\n"},
+     "ERROR : Invalid value for NATADDRTYPE, Valid values are 'STATIC','DYNAMIC','BOTH' or 'NONE'  : %s @%d\n",
+     "how NAT addresses are given",
+     "MODE = FIXED-ASSIGNED , TYPE = STRING , VALUE = \"none\""},
     {"ROUTEDPROTOCOLS", nullptr, set_routedprotocols, nullptr, nullptr, RoutedProtocols,
-     "ERROR : Invalid value for ROUTEDPROTOCOLS, ('IP','IPX'  or 'BOTH') : %s @%d\n"},
-    {"EXTSERVICES", nullptr, set_extservices},
-    {"SOURCE", nullptr, set_source},
+     "ERROR : Invalid value for ROUTEDPROTOCOLS, ('IP','IPX'  or 'BOTH') : %s @%d\n", "the protocols routed",
+     "MODE = FIXED-ASSIGNED , TYPE = STRING , VALUE = \"ip\""},
+    {"EXTSERVICES", nullptr, set_extservices, nullptr, nullptr, nullptr, nullptr, "of TYPE LIST: the services of the node",
+     "MODE = FIXED-ASSIGNED , TYPE = LIST , VALUE = \"DNS\""},
+    {"SOURCE", nullptr, set_source, nullptr, nullptr, nullptr, nullptr, "of TYPE STRING",
+     "MODE = FIXED-ASSIGNED , TYPE = STRING , VALUE = \"lab\""},
     {nullptr, nullptr, nullptr},
 };
 
@@ -266,6 +285,21 @@ constexpr block_rule nodes_rules[] = {
      .part = "\"router\"", .instead = "\"hub\""},
 };
 
+// The reserved names as kReserved holds them.
+void nodes_lists(reference_out &out) {
+    out.text("Variables of these names are the node type's own properties, read as the table says; every other "
+             "name is a node variable. The names are compared exactly, in upper case.");
+    out.table({"NAME", "TYPE", "VALUE", "what it is"});
+    std::string example = "NODES NORTH.PE BEGIN\n";
+    for (const reserved_name *n = kReserved; n->name; ++n) {
+        out.row({"`" + std::string(n->name) + "`", n->type ? "`" + std::string(n->type) + "`" : std::string(),
+                 n->choices ? values_text(n->choices) + " (stored upper case)" : std::string(), n->doc});
+        example += "  VARIABLE = ( NAME = " + std::string(n->name) + " , " + n->example + " )\n";
+    }
+    out.text("Every one of them in one block:");
+    out.example(example + "END\n");
+}
+
 const block_doc nodes_doc{.header = "DOMAIN.TYPE BEGIN",
                           .needs = "DOMAIN",
                           .example = "NODES NORTH.PE BEGIN\n"
@@ -274,7 +308,8 @@ const block_doc nodes_doc{.header = "DOMAIN.TYPE BEGIN",
                                      "MINVALUE = 1 , MAXVALUE = 50 )\n"
                                      "  VARIABLE = ( NAME = DEVICETYPE , MODE = FIXED-ASSIGNED , VALUE = \"router\" )\n"
                                      "END\n",
-                          .rules = nodes_rules};
+                          .rules = nodes_rules,
+                          .lists = nodes_lists};
 
 }  // namespace
 

@@ -83,14 +83,17 @@ constinit keyword_table_of inpvartokens{
     {
         name_rule("NAME", 1, NDL_TEXT(var_def, name)),
         {.name = "MODE", .mandatory = 1, .maxlen = 30, .toolong_err = on_error::fail,
-         .field = NDL_TEXT(var_def, mode), .upper = true, .values = VariableTypes},
+         .field = NDL_TEXT(var_def, mode), .upper = true,
+         .checks = "every mode but VARIABLE-UNASSIGNED takes a VALUE; DERIVED-VAR's has two parts joined by a dot "
+                   "(`\"A.B\"`), else \"Wrong value for DERIVED-VAR\"",
+         .values = VariableTypes},
         {.name = "TYPE", .maxlen = 30, .toolong_err = on_error::fail, .field = NDL_TEXT(var_def, type),
          .upper = true, .before = type_first, .checks = "given before VALUE, DEFAULTVALUE and LISTNAME",
          .values = DomainVarTypes},
         // The value's length is checked only for quoted types.
         {.name = "VALUE", .maxlen = 100, .length = length_rule::own, .after = typed_value, .tag = 0,
          .checks = "TRUE or FALSE for a BOOLEAN, a number for a NUMBER, else a quoted text of up to 100 characters",
-         .mandatory_when = "MODE is FIXED-ASSIGNED"},
+         .mandatory_when = "MODE is FIXED-ASSIGNED, DYNAMIC-ASSIGNED or DERIVED-VAR"},
         {.name = "MINVALUE", .kind = value_kind::number,
          .kind_msg = "ERROR : Invalid value for MINVALUE attribute. Must be a number : %s @%d\n",
          .kind_err = on_error::flag, .field = NDL_TEXT(var_def, minvalue), .after = range_bound, .tag = 0,

@@ -116,6 +116,21 @@ size_t find_key(const std::string &s, size_t from, size_t to, const std::string 
     return std::string::npos;
 }
 
+// [from, to): the inside of the entries `path` of the example, or of the
+// block when the path is empty; false when the example does not open them.
+bool inside(const std::string &example, const std::vector<std::string> &path, size_t &from, size_t &to) {
+    from = example.find('\n') + 1;
+    to = example.rfind("END");
+    for (const std::string &entry : path) {
+        size_t at = find_key(example, from, to, entry, true);
+        if (at == std::string::npos) return false;
+        size_t open = example.find('(', at);
+        to = value_end(example, open) - 1;
+        from = open + 1;
+    }
+    return true;
+}
+
 // The example without `key` inside the entries `path`: at the block's
 // level its whole line goes, in an entry the keyword, its value and one
 // comma; a word that the block's own code reads (`inline`) goes alone
@@ -123,14 +138,8 @@ size_t find_key(const std::string &s, size_t from, size_t to, const std::string 
 // example does not hold it.
 std::string without(const std::string &example, const std::vector<std::string> &path, const std::string &key,
                     bool inline_word = false) {
-    size_t from = example.find('\n') + 1, to = example.rfind("END");
-    for (const std::string &entry : path) {
-        size_t at = find_key(example, from, to, entry, true);
-        if (at == std::string::npos) return "";
-        size_t open = example.find('(', at);
-        to = value_end(example, open) - 1;
-        from = open + 1;
-    }
+    size_t from = 0, to = 0;
+    if (!inside(example, path, from, to)) return "";
     size_t at = find_key(example, from, to, key, false, inline_word);
     if (at == std::string::npos) return "";
     size_t end = at;
@@ -329,6 +338,115 @@ TEST_F(BlockExamples, AnOtherWordGetsTheMessageTheBlockQuotes) {
         ++held;
     }
     EXPECT_GE(held, 3) << "POOL-TYPE, LOGICAL-PATH and CUSTOMER-TYPE say what they refuse";
+}
+
+// The examples a block's value lists give: each uses a value of its list
+// (or every reserved name) and loads where the block's example loads.
+class list_examples : public reference_out {
+public:
+    void text(std::string_view) override {}
+    void table(std::initializer_list<std::string_view>) override {}
+    void row(std::initializer_list<std::string_view>) override { ++rows; }
+    void example(std::string_view blocks) override { examples.emplace_back(blocks); }
+    std::vector<std::string> examples;
+    int rows = 0;
+};
+
+TEST_F(BlockExamples, EachValueListsExampleLoads) {
+    int lists = 0;
+    for (const block_at &b : blocks) {
+        if (!b.keys.doc || !b.keys.doc->lists) continue;
+        SCOPED_TRACE(std::string(section_name(b.section)) + " " + b.name());
+        list_examples out;
+        b.keys.doc->lists(out);
+        EXPECT_GT(out.rows, 0);
+        EXPECT_FALSE(out.examples.empty()) << "a value list without an example";
+        for (const std::string &example : out.examples) {
+            ++lists;
+            EXPECT_EQ(load(b, example), 0) << example << log;
+            EXPECT_EQ(log.find("ERROR"), std::string::npos) << example << log;
+        }
+    }
+    EXPECT_GE(lists, 12);
+}
+
+// The example with the value of `key` inside the entries `path` replaced
+// by `value`; empty when the example does not hold the keyword.
+std::string with_value(const std::string &example, const std::vector<std::string> &path, const std::string &key,
+                       const std::string &value) {
+    size_t from = 0, to = 0;
+    if (!inside(example, path, from, to)) return "";
+    size_t at = find_key(example, from, to, key, false);
+    if (at == std::string::npos) return "";
+    size_t eq = example.find_first_not_of(" \t", at + key.size());
+    if (eq == std::string::npos || example[eq] != '=') return "";
+    size_t start = example.find_first_not_of(" \t", eq + 1), end = value_end(example, eq + 1);
+    return example.substr(0, start) + value + example.substr(end);
+}
+
+// Every keyword with a list of values, to any depth, with its path and
+// what the other rows of its table say they need ("ADDRESSTYPE is ...").
+struct listed_key {
+    std::vector<std::string> path;
+    const keyword_rule *rule;
+    std::string needs;
+};
+
+void listed_keys(const keyword_table &table, const std::vector<std::string> &path,
+                 std::set<const keyword_table *> &open, std::vector<listed_key> &out) {
+    std::string needs;
+    for (const keyword_rule &rule : table.rows())
+        if (rule.mandatory_when) needs += std::string(rule.mandatory_when) + "\n";
+    for (const keyword_rule &rule : table.rows()) {
+        if (rule.values && *rule.name) out.push_back({path, &rule, needs});
+        if (!rule.entry || !rule.entry->keys) continue;
+        std::vector<std::string> inner = path;
+        inner.push_back(rule.name);
+        for (const entry_def *e = rule.entry; e; e = e->otherwise)
+            if (open.insert(e->keys).second) {
+                listed_keys(*e->keys, inner, open, out);
+                open.erase(e->keys);
+            }
+    }
+}
+
+// A keyword's list of values, as the reference writes it, holds values
+// the block takes: the example with the list's last value loads, written
+// as the reference writes it (quoted where the value has a dot). A value
+// that the reference says another keyword must come with is passed over.
+TEST_F(BlockExamples, AValueOfEachKeywordsListLoads) {
+    int held = 0;
+    for (const block_at &b : blocks) {
+        if (!b.keys.doc || !b.keys.doc->example) continue;
+        std::vector<listed_key> keys;
+        std::set<const keyword_table *> open{b.keys.table};
+        listed_keys(*b.keys.table, {}, open, keys);
+        for (const listed_key &k : keys) {
+            const value_table *last = k.rule->values;
+            while (last[1][0]) ++last;
+            auto needed = [&](const char *v) {
+                std::string value = v;
+                for (size_t at = k.needs.find(value); at != std::string::npos; at = k.needs.find(value, at + 1)) {
+                    size_t end = at + value.size();
+                    bool whole = (at == 0 || !word_char(k.needs[at - 1])) &&
+                                 (end == k.needs.size() || !word_char(k.needs[end]));
+                    if (whole) return true;
+                }
+                return false;
+            };
+            while (last != k.rule->values && needed(*last)) --last;
+            if (needed(*last)) continue;
+            std::string word = value_word(*last);
+            word = word.substr(1, word.size() - 2);  // without the backticks
+            if (k.rule->kind == value_kind::quoted && word[0] != '"') word = "\"" + word + "\"";
+            std::string example = with_value(example_of(b), k.path, k.rule->name, word);
+            if (example.empty()) continue;
+            SCOPED_TRACE(b.name() + " " + k.rule->name + " = " + word);
+            EXPECT_EQ(load(b, example), 0) << example << log;
+            ++held;
+        }
+    }
+    EXPECT_GE(held, 10);
 }
 
 }  // namespace

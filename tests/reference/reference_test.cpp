@@ -2,6 +2,8 @@
 // NETWORK block are those a load asks for, one after another, in its order.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -150,6 +152,136 @@ TEST_F(Reference, TopologyBlocksListTheirOwnLists) {
             EXPECT_TRUE(has_row(text, heading, keyword)) << heading << " without " << keyword;
         }
     }
+}
+
+// The part of the reference from `heading` to the next heading of its
+// level or above.
+std::string part(const std::string &text, const std::string &heading) {
+    size_t at = text.find("\n" + heading + "\n");
+    if (at == std::string::npos) return "";
+    std::string level = heading.substr(0, heading.find(' ') + 1);
+    size_t end = at + heading.size() + 2;
+    for (;;) {
+        end = text.find("\n#", end);
+        if (end == std::string::npos) break;
+        size_t hashes = text.find(' ', end + 1) - end - 1;
+        if (hashes <= level.size() - 1) break;
+        ++end;
+    }
+    return text.substr(at, end == std::string::npos ? std::string::npos : end - at);
+}
+
+// The index of messages is made from the sources: a message that none of
+// its families explains stops the reference, one that a family explains
+// is listed under it with what gives it; the messages that name the wrong
+// thing say what they mean.
+TEST_F(Reference, IndexesEveryLoggedMessage) {
+    namespace fs = std::filesystem;
+    const fs::path source = NDL_SOURCE_TREE, tree = fs::path(dir) / "tree";
+    fs::create_directories(tree / "core");
+    for (const fs::directory_entry &e : fs::directory_iterator(source))
+        if (e.is_directory() && e.path().filename() != "core" && e.path().filename().string()[0] != '.')
+            fs::create_directory_symlink(e.path(), tree / e.path().filename());
+    for (const fs::directory_entry &e : fs::directory_iterator(source / "core"))
+        fs::create_symlink(e.path(), tree / "core" / e.path().filename());
+    auto with_message = [&](const std::string &text) {
+        std::ofstream(tree / "core" / "added.cpp") << "// A new check.\nvoid added() { logmsg(\"" << text
+                                                  << " @ %d\\n\", Line); }\n";
+        return run_program(NDL_REFERENCE_TOOL, {"--root", tree.string()});
+    };
+    ProgramRun unknown = with_message("ERROR: Zebra crossing at the junction");
+    EXPECT_NE(unknown.status, 0);
+    EXPECT_NE(unknown.err.find("a message without an entry in tools/ndlref/messages.txt: ERROR: Zebra crossing"),
+              std::string::npos)
+        << unknown.err;
+    ProgramRun known = with_message("ERROR: Mandatory zebra not given");
+    ASSERT_EQ(known.status, 0) << known.err;
+    std::string missing = part(known.out, "### A mandatory keyword or part is missing");
+    EXPECT_NE(missing.find("| `ERROR: Mandatory zebra not given @ %d` | `core/added.cpp` |"), std::string::npos)
+        << missing.substr(0, 2000);
+
+    std::string text = reference();
+    std::string queues = part(text, "### Two QoS policies with one queue group");
+    EXPECT_NE(queues.find("QUEUEGROUPNAME"), std::string::npos) << queues;
+    EXPECT_NE(queues.find("`Error: duplicate QOSPOLICY description: '%s' @ %d`"), std::string::npos) << queues;
+    std::string connvar = part(text, "### A connection variable that the loader defines itself");
+    EXPECT_NE(connvar.find("LINKID"), std::string::npos) << connvar;
+    EXPECT_NE(connvar.find("**What it means:**"), std::string::npos) << connvar;
+}
+
+// The picture of what comes before what joins the blocks that the examples
+// need, within a section and across sections.
+TEST_F(Reference, PicturesWhatIsDefinedBeforeWhat) {
+    std::string picture = part(reference(), "## What is defined before what");
+    EXPECT_NE(picture.find("```mermaid\nflowchart LR\n"), std::string::npos) << picture;
+    for (const char *edge : {"TOPOLOGY_DOMAIN --> TOPOLOGY_NODES", "TOPOLOGY_NODES --> ROUTING_ROUTING_OSPF",
+                             "TOPOLOGY_SERVICE_TYPE --> CUSTOMER_CUSTOMER_TYPE", "TOPOLOGY_NODES --> QOS_QOSPOLICY"})
+        EXPECT_NE(picture.find(edge), std::string::npos) << edge << "\n" << picture;
+}
+
+// The reference's table of changes to a stored topology, change by change:
+// each loads onto a fresh store of the example files as the table says.
+TEST_F(Reference, StoredTopologyChangesDoWhatTheReferenceSays) {
+    namespace fs = std::filesystem;
+    const std::string examples = std::string(NDL_SOURCE_TREE) + "/docs/examples";
+    std::ifstream in(examples + "/1-topology.ndl");
+    std::stringstream topology;
+    topology << in.rdbuf();
+    fs::copy_file(examples + "/2-customer.ndl", dir + "/2-customer.ndl");
+    auto changed = [&](const std::string &from, const std::string &to, bool with_customer) {
+        std::string text = topology.str();
+        size_t at = text.find(from);
+        EXPECT_NE(at, std::string::npos) << from;
+        write_file("changed.ndl", text.replace(at, from.size(), to));
+        fs::remove(db);
+        extproc::Session fresh(db);
+        EXPECT_EQ(parse(examples, "1-topology.ndl,2-customer.ndl").ret, 0) << log;
+        return parse(dir, with_customer ? "changed.ndl,2-customer.ndl" : "changed.ndl", "updateversion").ret;
+    };
+    auto silent = [&](const std::string &what) {
+        EXPECT_EQ(log.find("WARNING"), std::string::npos) << what << log;
+        EXPECT_EQ(log.find("ERROR"), std::string::npos) << what << log;
+    };
+    EXPECT_EQ(changed("MINVALUE = 1 , MAXVALUE = 50 )\nEND", "MINVALUE = 1 , MAXVALUE = 20 )\nEND", false), 0) << log;
+    silent("a narrowed NODEID range");
+    EXPECT_EQ(changed("TYPE = NUMBER , VALUE = 65010 )", "TYPE = NUMBER , VALUE = 65011 )", false), 0) << log;
+    silent("a NETWORKVARS value");
+    EXPECT_EQ(changed("NODES SOUTH.CPE BEGIN\n",
+                      "NODES SOUTH.CPE BEGIN\n  VARIABLE = ( NAME = EXTRA , MODE = VARIABLE-UNASSIGNED , TYPE = STRING )\n",
+                      false),
+              0)
+        << log;
+    silent("an added node variable");
+    const std::string warning = "WARNING:Connection 'PE-CPE'  is modified/deleted.";
+    EXPECT_NE(changed("TYPE = POINT-TO-POINT", "TYPE = BROADCAST", false), 0) << log;
+    EXPECT_NE(log.find(warning), std::string::npos) << log;
+    EXPECT_NE(log.find("ERROR: Entried in topology section seems to be modified or deleted"), std::string::npos) << log;
+    EXPECT_EQ(changed("TYPE = POINT-TO-POINT", "TYPE = BROADCAST", true), 0) << log;
+    EXPECT_NE(log.find(warning), std::string::npos) << log;
+    EXPECT_EQ(log.find("ERROR"), std::string::npos) << log;
+}
+
+// What the index says of a match rule of another USAGE: logged as an
+// ERROR, and the load goes on and stores.
+TEST_F(Reference, AMatchRuleOfAnotherUsageIsLoggedAndTheLoadGoesOn) {
+    const std::string examples = std::string(NDL_SOURCE_TREE) + "/docs/examples";
+    ASSERT_EQ(parse(examples, "1-topology.ndl,2-customer.ndl").ret, 0) << log;
+    write_file("qos.ndl",
+               "NETWORKNAME = LABNET, SECTION = QOS\n"
+               "QOSMATCHRULES NORTH.PE BEGIN\n"
+               "  DESCRIPTION = ( NAME = VOICE , USAGE = CLASS )\n"
+               "  MATCH # 1 = ( TYPE = \"ip dscp\" , VALUE = \"ef\" )\n"
+               "END\n"
+               "QOSPOLICY NORTH.PE M BEGIN\n"
+               "  DESCRIPTION = ( NAME = PE-CUSTOMER-IN , OWNER = \"NORTH\" , QUEUEGROUPNAME = PE-CUSTOMER ,\n"
+               "                  DIRECTION = in , USAGE = CUSTOMER , QUEUETYPE = PRIORITY )\n"
+               "  CLASS # 1 = ( NAME = VOICE , MATCHRULENAME = VOICE )\n"
+               "END\n");
+    EXPECT_EQ(parse(dir, "qos.ndl").ret, 0) << log;
+    EXPECT_NE(log.find("ERROR: Wrong USAGE for referred MATCHRULE 'VOICE' : @ 9"), std::string::npos) << log;
+    std::string family = part(reference(), "### A match rule of another USAGE");
+    EXPECT_NE(family.find("the load goes on"), std::string::npos) << family;
+    EXPECT_NE(family.find("PRIORITYQUEUE"), std::string::npos) << family;
 }
 
 }  // namespace

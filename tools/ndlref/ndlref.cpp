@@ -13,15 +13,20 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <regex>
+#include <set>
 #include <sstream>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "block.h"
+#include "evaluator.h"
+#include "registry.h"
 #include "runstate.h"
 #include "sections.h"
 #include "tokenizer.h"
+#include "validations.h"
 
 // The loader's code links a log writer; nothing here parses, so nothing logs.
 int addtooutput() {
@@ -32,6 +37,8 @@ int addtooutput() {
 namespace {
 
 std::string out;
+// The tree whose sources and texts the reference is printed from.
+std::filesystem::path source_root = NDL_SOURCE_DIR;
 
 void put(const std::string &text) { out += text; }
 
@@ -68,6 +75,8 @@ size_t list_capacity(const keyword_rule &rule) { return rule.field.size / sizeof
 // A row whose own check reads an entry names it: the entry is listed too.
 bool opens_entry(const keyword_rule &rule) { return rule.entry && rule.entry->keys; }
 
+std::string one_of(const value_table *values);
+
 std::string value_cell(const keyword_rule &rule) {
     if (opens_entry(rule)) return "entry (below)";
     if (rule.refused) return "none: the keyword is refused";
@@ -76,8 +85,11 @@ std::string value_cell(const keyword_rule &rule) {
     case value_kind::quoted: return "quoted text";
     case value_kind::number: return "number";
     case value_kind::word: return "word";
+    // What its own check takes says more than "any token".
     case value_kind::name:
-    case value_kind::any: return "any token";
+    case value_kind::any:
+        if (rule.checks) return rule.checks;
+        return rule.values ? one_of(rule.values) : "any token";
     case value_kind::list:
         if (rule.field.size && rule.field.type == field_ref::rows)
             return "quoted list, comma-separated, up to " + std::to_string(list_capacity(rule)) + " items";
@@ -113,7 +125,7 @@ std::string longest_cell(const keyword_rule &rule) {
 // "one of `A`, `B`": a list of fixed values.
 std::string one_of(const value_table *values) {
     std::string text = "one of ";
-    for (const value_table *v = values; **v; ++v) text += (v == values ? "`" : ", `") + std::string(*v) + "`";
+    for (const value_table *v = values; **v; ++v) text += (v == values ? "" : ", ") + value_word(*v);
     return text;
 }
 
@@ -129,7 +141,9 @@ std::string notes_cell(const keyword_rule &rule) {
     bool read_alone = rule.kind == value_kind::entry || rule.kind == value_kind::none;
     // A row without a value of its own says its check in the value column.
     bool in_value = rule.kind == value_kind::token || rule.kind == value_kind::none;
-    if (rule.values) notes.push_back(one_of(rule.values));
+    bool any_value = rule.kind == value_kind::any || rule.kind == value_kind::name;
+    in_value |= any_value && rule.checks;
+    if (rule.values && !(any_value && !rule.checks)) notes.push_back(one_of(rule.values));
     if (rule.checks && !in_value) notes.push_back(rule.checks);
     else if (!read_alone && checked && !rule.values) notes.push_back("checked further");
     std::string cell;
@@ -272,9 +286,421 @@ void write_doc(const block_doc &doc, const std::string &keyword) {
     put(example_of(doc, keyword) + "```\n");
 }
 
+// A block's own value tables, as Markdown.
+class markdown_out : public reference_out {
+public:
+    void text(std::string_view paragraph) override {
+        put("\n" + std::string(paragraph) + "\n");
+        in_table_ = false;
+    }
+    void table(std::initializer_list<std::string_view> head) override {
+        std::string line = "\n|", rule = "|";
+        for (std::string_view h : head) {
+            line += " " + std::string(h) + " |";
+            rule += "---|";
+        }
+        put(line + "\n" + rule + "\n");
+        in_table_ = true;
+    }
+    void row(std::initializer_list<std::string_view> cells) override {
+        if (!in_table_) throw std::runtime_error("a row of a value list without its table");
+        std::string line = "|";
+        for (std::string_view c : cells) line += " " + std::string(c) + " |";
+        put(line + "\n");
+    }
+
+    void example(std::string_view blocks) override {
+        if (blocks.empty()) throw std::runtime_error("a value list's example is empty");
+        put("\nFor example (it loads after what the block's own example needs):\n\n```\n" + std::string(blocks) +
+            "```\n");
+        in_table_ = false;
+    }
+
+private:
+    bool in_table_ = false;
+};
+
+void write_lists(const block_doc &doc, const std::string &block) {
+    if (!doc.lists) return;
+    put("\n#### " + block + ": values and names\n");
+    markdown_out md;
+    doc.lists(md);
+}
+
+// The type of a name the loader defines, by the code the variable tables
+// give it.
+std::string type_name(int code) {
+    for (const char *name : {"STRING", "NUMBER", "BOOLEAN"}) {
+        int c = 0;
+        if (getdatatypes(name, &c) && c == code) return name;
+    }
+    throw std::runtime_error("a variable type without a name: " + std::to_string(code));
+}
+
+std::string names_of(const system_var_entry *table) {
+    std::string text;
+    for (const system_var_entry *v = table; v->name; ++v)
+        text += std::string(v == table ? "" : ", ") + "`" + v->name + "` (" + type_name(v->type) + ")";
+    return text;
+}
+
+// The variables every load knows without a definition, from the tables the
+// variable lookups read first.
+void write_system_names() {
+    heading("##", "Names the loader defines");
+    put("\nThese variables exist without a definition, in the place the table names. A value may use them as "
+        "it uses a variable of its own: by name in an address (`\"10.255.0.NODEID\"`), through a variable "
+        "function elsewhere (`LOCALVAR(HOSTNAME)`). A definition of the same name "
+        "collides with the loader's: a connection type's `VARIABLE = ( NAME = LINKID , ... )` gives "
+        "\"ERROR: Duplicate variable defined for  connection : CORE-LINK LINKID\", although the file defines "
+        "LINKID once.\n\n| where | names (type) |\n|---|---|\n");
+    const std::pair<const char *, const system_var_entry *> tables[] = {
+        {"a connection (CONNECTIONTYPE, and the values written for it)", connsystemvar},
+        {"a node (the node type's values)", nodesystemvar},
+        {"a domain (every node type of it)", domainsystemvar},
+        {"a community (SERVICE-TYPE)", communitysystemvar},
+        {"a customer (CUSTOMER-TYPE)", customersystemvars},
+    };
+    for (const auto &[where, table] : tables) put("| " + std::string(where) + " | " + names_of(table) + " |\n");
+    put("\nThe NODES block gives some variable names a meaning of their own (its chapter lists them), and "
+        "SYSTEMLIST takes only the lists of the system that its chapter names.\n");
+}
+
+// The first word of each line of `text` that opens a block.
+std::vector<std::string> block_words(const std::string &text) {
+    std::vector<std::string> words;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        if (line.empty() || std::isspace(static_cast<unsigned char>(line[0]))) continue;
+        std::string word = line.substr(0, line.find(' '));
+        if (word != "END") words.push_back(word);
+    }
+    return words;
+}
+
+std::string node_id(const std::string &block) {
+    std::string id;
+    for (char c : block) id += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+    return id;
+}
+
+// What must be defined before what: each block's needs and the blocks its
+// example shows first, the data its example loads by.
+void write_order_picture() {
+    heading("##", "What is defined before what");
+    put("\nAn arrow runs from a block to a block that names what it defines: the second loads only after "
+        "the first, in the same load or a stored one. Blocks of no arrow stand alone.\n\n```mermaid\n"
+        "flowchart LR\n");
+    std::vector<std::pair<std::string, std::string>> edges;
+    for (int i = 0; const char *name = section_name(i); ++i) {
+        const section_def *def = registered_section(name);
+        if (!def || !def->blocks) continue;
+        put("  subgraph " + std::string(name) + "\n");
+        std::vector<std::string> seen;
+        for (const block_entry *b = def->blocks; b->kind; ++b) {
+            std::string block = block_name(b->kind);
+            if (std::find(seen.begin(), seen.end(), block) != seen.end()) continue;
+            seen.push_back(block);
+            put("    " + std::string(name) + "_" + node_id(block) + "[" + block + "]\n");
+            if (!b->keys) continue;
+            const block_doc *doc = b->keys().doc;
+            if (!doc) continue;
+            std::vector<std::string> from = block_words(doc->before);
+            std::istringstream needs(doc->needs);
+            for (std::string w; needs >> w;) from.push_back(w);
+            for (const std::string &f : from) edges.push_back({f, std::string(name) + "_" + node_id(block)});
+        }
+        put("  end\n");
+    }
+    // A need names a block of its own section, else of the nearest before it.
+    for (const auto &[from, to] : edges) {
+        std::string section = to.substr(0, to.find('_'));
+        std::string at;
+        for (int i = 0; const char *name = section_name(i); ++i) {
+            const section_def *def = registered_section(name);
+            bool has = false;
+            for (const block_entry *b = def && def->blocks ? def->blocks : nullptr; b && b->kind; ++b)
+                has |= from == block_name(b->kind);
+            if (has) at = name;
+            if (section == name) break;
+        }
+        if (at.empty()) throw std::runtime_error("a block needs an unknown block: " + from);
+        put("  " + at + "_" + node_id(from) + " --> " + to + "\n");
+    }
+    put("```\n");
+}
+
+// ---- the index of messages ----
+
+struct message_family {
+    std::string title, cause, means, fix;
+    std::vector<std::regex> patterns;
+    std::vector<std::string> messages;  // in the order met
+};
+
+struct message_index {
+    std::vector<message_family> families;
+    std::map<std::string, std::string> given_by;  // source path -> what gives its messages
+};
+
+std::string trim(const std::string &text) {
+    size_t from = text.find_first_not_of(" \t"), to = text.find_last_not_of(" \t");
+    return from == std::string::npos ? "" : text.substr(from, to - from + 1);
+}
+
+message_index read_families(const std::filesystem::path &path) {
+    message_index index;
+    std::istringstream in(read_file(path));
+    for (std::string line; std::getline(in, line);) {
+        if (line.empty() || (line[0] == '#' && line.rfind("## ", 0) != 0)) continue;
+        if (line.rfind("## ", 0) == 0) {
+            index.families.push_back({line.substr(3), "", "", "", {}, {}});
+            continue;
+        }
+        size_t colon = line.find(": ");
+        if (colon == std::string::npos) throw std::runtime_error("messages.txt: a line of no kind: " + line);
+        std::string kind = line.substr(0, colon), text = line.substr(colon + 2);
+        if (kind == "given-by") {
+            size_t bar = text.find(" | ");
+            index.given_by[text.substr(0, bar)] = text.substr(bar + 3);
+            continue;
+        }
+        if (index.families.empty()) throw std::runtime_error("messages.txt: a line before the first family");
+        message_family &f = index.families.back();
+        if (kind == "match") f.patterns.emplace_back(text, std::regex::ECMAScript | std::regex::icase);
+        else if (kind == "cause") f.cause = text;
+        else if (kind == "means") f.means = text;
+        else if (kind == "fix") f.fix = text;
+        else throw std::runtime_error("messages.txt: an unknown line: " + line);
+    }
+    for (const message_family &f : index.families)
+        if (f.patterns.empty() || f.cause.empty() || f.fix.empty())
+            throw std::runtime_error("messages.txt: the family '" + f.title + "' lacks a match, a cause or a fix");
+    return index;
+}
+
+// A C++ source's string literals, with the literals that only white space
+// or comments part joined as the compiler joins them; each with whether it
+// is the first argument of a log call.
+struct literal {
+    std::string text;
+    bool logged;
+};
+
+std::vector<literal> literals_of(const std::string &src) {
+    std::vector<literal> found;
+    std::string last_word;  // the identifier before the last "("
+    bool joinable = false, after_call = false;
+    for (size_t i = 0; i < src.size(); ++i) {
+        char c = src[i];
+        if (c == '/' && i + 1 < src.size() && src[i + 1] == '/') {
+            i = src.find('\n', i);
+            if (i == std::string::npos) break;
+            continue;
+        }
+        if (c == '/' && i + 1 < src.size() && src[i + 1] == '*') {
+            i = src.find("*/", i + 2);
+            if (i == std::string::npos) break;
+            ++i;
+            continue;
+        }
+        if (c == '\'') {  // a character literal
+            for (++i; i < src.size() && src[i] != '\''; ++i)
+                if (src[i] == '\\') ++i;
+            joinable = false;
+            continue;
+        }
+        if (c == '"') {
+            std::string text;
+            for (++i; i < src.size() && src[i] != '"'; ++i) {
+                if (src[i] != '\\') {
+                    text += src[i];
+                    continue;
+                }
+                char e = src[++i];
+                text += e == 'n' ? '\n' : e == 't' ? '\t' : e;
+            }
+            if (joinable) found.back().text += text;
+            else found.push_back({text, after_call});
+            joinable = true;
+            after_call = false;
+            continue;
+        }
+        if (std::isspace(static_cast<unsigned char>(c))) continue;
+        joinable = false;
+        if (std::isalnum(static_cast<unsigned char>(c)) || c == '_') {
+            size_t end = i;
+            while (end < src.size() && (std::isalnum(static_cast<unsigned char>(src[end])) || src[end] == '_')) ++end;
+            last_word = src.substr(i, end - i);
+            i = end - 1;
+            after_call = false;
+            continue;
+        }
+        after_call = c == '(' && (last_word == "logmsg" || last_word == "setmsg" || last_word == "fail" ||
+                                  last_word == "flag");
+        last_word.clear();
+    }
+    return found;
+}
+
+// A literal is a message when it reads as one: it opens as the log's
+// messages do, or ends with the line it is about, or a log call takes it
+// whole. Formats of other messages ("%s @ %d") are not.
+bool is_message(const literal &l) {
+    static const std::regex opens("^(ERROR|Error|error|WARNING|Warning|warning)");
+    static const std::regex line_at("@ ?%d");
+    if (l.text.size() < 7 || l.text[0] == '%') return false;
+    return l.logged || std::regex_search(l.text, opens) || std::regex_search(l.text, line_at);
+}
+
+// The loader's sources, in their folders (both loaders log them).
+const char *const kLoaderFolders[] = {"core", "topology", "routing", "policy", "database", "cli"};
+
+// One row of the index: a message as a designer reads it in the log.
+std::string message_cell(const std::string &text) {
+    std::string cell;
+    for (char c : text) {
+        if (c == '\n' || c == '\t') c = ' ';
+        if (c == '|') cell += "\\|";
+        else cell += c;
+    }
+    cell = trim(cell);
+    return cell.find('`') == std::string::npos ? "`" + cell + "`" : "``" + cell + "``";
+}
+
+void write_message_index() {
+    const std::filesystem::path &root = source_root;
+    message_index index = read_families(root / "tools/ndlref/messages.txt");
+    std::map<std::string, std::set<std::string>> sources;  // message -> what gives it
+    std::vector<std::string> order;
+    for (const char *folder : kLoaderFolders) {
+        std::vector<std::filesystem::path> files;
+        for (const auto &f : std::filesystem::directory_iterator(root / folder))
+            if (f.path().extension() == ".cpp" || f.path().extension() == ".h") files.push_back(f.path());
+        std::sort(files.begin(), files.end());
+        for (const auto &file : files) {
+            std::string rel = std::string(folder) + "/" + file.filename().string();
+            auto given = index.given_by.find(rel);
+            std::string by = given == index.given_by.end() ? "`" + rel + "`" : given->second;
+            for (const literal &l : literals_of(read_file(file))) {
+                if (!is_message(l)) continue;
+                std::string text = trim(l.text);
+                if (sources[text].insert(by).second && sources[text].size() == 1) order.push_back(text);
+            }
+        }
+    }
+    for (const std::string &text : order) {
+        message_family *family = nullptr;
+        for (message_family &f : index.families) {
+            for (const std::regex &p : f.patterns)
+                if (std::regex_search(text, p)) family = &f;
+            if (family) break;
+        }
+        if (!family) throw std::runtime_error("a message without an entry in tools/ndlref/messages.txt: " + text);
+        family->messages.push_back(text);
+    }
+    heading("##", "Messages");
+    put("\nEvery message that the loader's code can log, by what causes it. `%s` stands for the word, name or "
+        "value met, `%d` for a number, and the number after `@` is the line (see \"The frame of a file\" for "
+        "which line). A message may come from several places; *given by* names them. Most messages are "
+        "errors: the load stores nothing. A WARNING, and the few messages the family says, let it go on.\n");
+    for (const message_family &f : index.families) {
+        if (f.messages.empty()) continue;
+        heading("###", f.title);
+        put("\n**Cause:** " + f.cause + "\n");
+        if (!f.means.empty()) put("\n**What it means:** " + f.means + "\n");
+        put("\n**Fix:** " + f.fix + "\n\n| message | given by |\n|---|---|\n");
+        std::vector<std::string> sorted = f.messages;
+        std::sort(sorted.begin(), sorted.end());
+        for (const std::string &m : sorted) {
+            std::string by;
+            for (const std::string &b : sources[m]) by += (by.empty() ? "" : ", ") + b;
+            put("| " + message_cell(m) + " | " + by + " |\n");
+        }
+    }
+}
+
+// ---- the expression language ----
+
+struct function_example {
+    std::string place, example, value;
+    bool listed = false;
+};
+
+std::string cell(const std::string &text) {
+    std::string c;
+    for (char ch : text) c += ch == '|' ? std::string("\\|") : std::string(1, ch);
+    return c;
+}
+
+// What a function of the loader's tables yields: its kind in the table it
+// stands in.
+const char *place_of(const function_entry *table, int kind) {
+    if (table == ContextFunctions) return "context";
+    if (table == Expfunctions) return "number";
+    switch (kind) {
+    case 1: return "address";
+    case 2: return "interface";
+    case 3: return "variable";
+    }
+    throw std::runtime_error("a function of no known kind: " + std::to_string(kind));
+}
+
+void write_functions(const std::string &place, std::map<std::string, function_example> &examples) {
+    auto example_of = [&](const std::string &name) -> function_example & {
+        auto at = examples.find(name);
+        if (at == examples.end()) throw std::runtime_error("a function without an example in functions.txt: " + name);
+        if (at->second.place != place)
+            throw std::runtime_error("functions.txt puts " + name + " among the " + at->second.place + " functions");
+        at->second.listed = true;
+        return at->second;
+    };
+    if (place == "arithmetic") {
+        put("\nThe functions a statement may call, each with a statement and the value it leaves in `x`:\n\n"
+            "| function | statement | x |\n|---|---|---|\n");
+        for (int i = 0; const char *name = evaluatorFunctionName(i); ++i) {
+            function_example &e = example_of(name);
+            put("| `" + std::string(name) + "` | `" + cell(e.example) + "` | " + e.value + " |\n");
+        }
+        return;
+    }
+    put("\n| function | evaluated on | example |\n|---|---|---|\n");
+    std::set<std::string> done;
+    for (const function_entry *table : {Functions, ContextFunctions, Expfunctions})
+        for (const function_entry *f = table; f->name[0]; ++f) {
+            if (place_of(table, f->kind) != place || !done.insert(f->name).second) continue;
+            function_example &e = example_of(f->name);
+            put("| `" + std::string(f->name) + "` | " + (f->scope == 1 ? "this node" : "the context") + " | `\"" +
+                cell(e.example) + "\"` |\n");
+        }
+}
+
+void write_expressions() {
+    std::filesystem::path dir = source_root / "tools/ndlref";
+    std::map<std::string, function_example> examples;
+    std::istringstream rows(read_file(dir / "functions.txt"));
+    for (std::string line; std::getline(rows, line);) {
+        if (line.empty() || line[0] == '#') continue;
+        std::vector<std::string> cells;
+        std::istringstream in(line);
+        for (std::string c; std::getline(in, c, '|');) cells.push_back(trim(c));
+        if (cells.size() < 3) throw std::runtime_error("functions.txt: " + line);
+        examples[cells[0]] = {cells[1], cells[2], cells.size() > 3 ? cells[3] : ""};
+    }
+    std::istringstream in(read_file(dir / "expressions.md"));
+    for (std::string line; std::getline(in, line);) {
+        if (line.rfind("## ", 0) == 0) heading("##", line.substr(3));
+        else if (line.rfind("### ", 0) == 0) heading("###", line.substr(4));
+        else if (line.rfind("@functions ", 0) == 0) write_functions(line.substr(11), examples);
+        else put(line + "\n");
+    }
+    for (const auto &[name, e] : examples)
+        if (!e.listed) throw std::runtime_error("functions.txt has an example of no function: " + name);
+}
+
 // The hand-written chapter; until it is written, its heading.
 void write_frame() {
-    std::string frame = read_file(std::filesystem::path(NDL_SOURCE_DIR) / "tools/ndlref/frame.md");
+    std::string frame = read_file(source_root / "tools/ndlref/frame.md");
     size_t at = 0;
     while (at < frame.size()) {
         size_t end = frame.find('\n', at);
@@ -294,7 +720,7 @@ void write_frame() {
 
 // The complete example files, one per section, if there are any.
 void write_example_files() {
-    std::filesystem::path dir = std::filesystem::path(NDL_SOURCE_DIR) / "docs/examples";
+    std::filesystem::path dir = source_root / "docs/examples";
     std::vector<std::string> files;
     std::error_code ec;
     for (const auto &f : std::filesystem::directory_iterator(dir, ec))
@@ -308,6 +734,7 @@ void write_example_files() {
 
 void write_reference() {
     write_frame();
+    write_expressions();
     // A block whose parser is another's: its keywords are listed once.
     std::map<const keyword_table *, std::string> first_listed;
     for (int i = 0; const char *name = section_name(i); ++i) {
@@ -334,14 +761,24 @@ void write_reference() {
             }
             if (keys.doc) put("\n");
             write_table(*keys.table, keys.word, block);
+            if (keys.doc) write_lists(*keys.doc, block);
         }
     }
+    write_system_names();
+    write_order_picture();
+    write_message_index();
     write_example_files();
 }
 
 }  // namespace
 
-int main() {
+// `--root DIR`: another tree's sources and texts (a test's copy).
+int main(int argc, char **argv) {
+    if (argc == 3 && std::strcmp(argv[1], "--root") == 0) source_root = argv[2];
+    else if (argc != 1) {
+        std::fprintf(stderr, "usage: ndlref [--root DIR]\n");
+        return 2;
+    }
     try {
         write_reference();
     } catch (const std::exception &e) {
