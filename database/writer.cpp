@@ -1,7 +1,8 @@
 // The statement writer: one writer routine for every described table, the
-// NETWORKS/PROJECT and POLICYVERSIONS writers, load_data and print_info.
+// NETWORKS/PROJECT and POLICYVERSIONS writers and print_info.
 // Statements are built in a growable buffer, so no row is ever cut, and
 // every text value has its quotes doubled on the way in.
+#include <cassert>
 #include <cerrno>
 #include <charconv>
 #include <cstdio>
@@ -84,6 +85,8 @@ void split_format(pieces &out, const char *fmt, const writer_desc &d, bool with_
             continue;
         }
         while (next < d.nvals && !with_entry && d.vals[next].target == 1) ++next;
+        // A format holds no more values than its description.
+        assert(next < d.nvals);
         const value_desc *v = &d.vals[next++];
         add_run(run, static_cast<size_t>(p - run), v, p[1] == 'd');
         out.bound += p[1] == 'd' ? 11 : 2 * v->size;
@@ -358,8 +361,6 @@ int print_domainaccesslist(const writer_desc *d, FILE *loadfp) {
 }  // namespace ndldb
 
 using namespace ndldb;
-
-int load_data() { return run_statement(insert_buffer.c_str()); }
 
 int print_info(FILE *loadfp) {
     g_tablename[0] = '\0';
