@@ -11,7 +11,8 @@
    addtooutput): a use of it is no dependency.
 3. No cycle holds more than MAX_CYCLE files.
 
-Usage: check-shape.py BUILD_DIR [--report]
+Usage: check-shape.py BUILD_DIR [--report] [--source DIR]
+DIR is the source tree (default: the one this script is in).
 Exit 0 when the shape holds, 1 with what breaks it, 2 on a usage error.
 """
 import json
@@ -219,11 +220,17 @@ def check_symbols(src, entries, report):
 
 
 def main(argv):
-    if len(argv) < 2 or len(argv) > 3 or (len(argv) == 3 and argv[2] != "--report"):
+    args = argv[1:]
+    report = "--report" in args
+    args = [a for a in args if a != "--report"]
+    src = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+    if len(args) == 3 and args[1] == "--source":
+        src = os.path.abspath(args[2])
+        args = args[:1]
+    if len(args) != 1:
         print(__doc__, file=sys.stderr)
         return 2
-    build = argv[1]
-    src = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+    build = args[0]
     try:
         with open(os.path.join(build, "compile_commands.json")) as fh:
             entries = json.load(fh)
@@ -231,7 +238,7 @@ def main(argv):
         print(f"check-shape: {e}", file=sys.stderr)
         return 2
     faults = check_includes(src, entries)
-    sym_faults, count = check_symbols(src, entries, len(argv) == 3)
+    sym_faults, count = check_symbols(src, entries, report)
     faults += sym_faults
     if count == 0:
         print("check-shape: no product object found; build first", file=sys.stderr)
