@@ -8,7 +8,7 @@
 # adds: gtest (GoogleTest, the tests), benchmark (Google Benchmark, the
 # benchmarks), python3 (the tests' reference runs), sqlite3 (the SQLite
 # shell the README reads the repository with), libfuzzer (clang with
-# libFuzzer, the fuzz targets).
+# libFuzzer, the fuzz targets), gcovr (the line coverage of CI).
 set -euo pipefail
 
 # What each need is called in a message, and the Debian packages that give it.
@@ -24,18 +24,19 @@ declare -A what=(
   [python3]="python3"
   [sqlite3]="the SQLite shell (sqlite3)"
   [libfuzzer]="clang++ with libFuzzer (-fsanitize=fuzzer)"
+  [gcovr]="gcovr (line coverage)"
 )
 declare -A debian=(
   [cc]="gcc" [cxx]="g++" [cmake]="cmake" [ninja]="ninja-build" [sqlite]="libsqlite3-dev"
   [openssl]="libssl-dev" [gtest]="libgtest-dev" [benchmark]="libbenchmark-dev" [python3]="python3"
-  [sqlite3]="sqlite3" [libfuzzer]="clang libclang-rt-dev"
+  [sqlite3]="sqlite3" [libfuzzer]="clang libclang-rt-dev" [gcovr]="gcovr"
 )
 
 needs=(cc cxx cmake ninja sqlite openssl)
 for n in "$@"; do
   case $n in
-    gtest|benchmark|python3|sqlite3|libfuzzer) needs+=("$n") ;;
-    *) echo "deps.sh: unknown need '$n' (gtest, benchmark, python3, sqlite3 or libfuzzer)" >&2; exit 2 ;;
+    gtest|benchmark|python3|sqlite3|libfuzzer|gcovr) needs+=("$n") ;;
+    *) echo "deps.sh: unknown need '$n' (gtest, benchmark, python3, sqlite3, libfuzzer or gcovr)" >&2; exit 2 ;;
   esac
 done
 
@@ -99,7 +100,7 @@ EOF
     openssl) offers "$cc" c openssl/evp.h -lcrypto ;;
     gtest) offers "$cxx" c++ gtest/gtest.h -lgtest -pthread ;;
     benchmark) offers "$cxx" c++ benchmark/benchmark.h -lbenchmark -pthread ;;
-    python3|sqlite3) command -v "$1" >/dev/null 2>&1 ;;
+    python3|sqlite3|gcovr) command -v "$1" >/dev/null 2>&1 ;;
     libfuzzer) command -v clang >/dev/null 2>&1 && builds clang++ c++ -fsanitize=fuzzer,address <<< '#include <cstddef>
 #include <cstdint>
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *, size_t) { return 0; }' ;;
