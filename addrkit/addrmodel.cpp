@@ -92,13 +92,6 @@ const char *denumberize(ip_t addr) {
     return buffer;
 }
 
-// Junk never counts as 255.255.255.255 here: an unreadable text is outside.
-int subipaddress(std::string_view first, std::string_view last, std::string_view address) {
-    unsigned char f[4], l[4], a[4];
-    if (!inet_pton4(first, f) || !inet_pton4(last, l) || !inet_pton4(address, a)) return 2;
-    return from_bytes(f) <= from_bytes(a) && from_bytes(a) <= from_bytes(l) ? 0 : 2;
-}
-
 int multicast_reservedrange(std::string_view address) {
     unsigned char b[4];
     if (!inet_pton4(address, b)) return 2;
@@ -180,23 +173,6 @@ size_t first_repeat(const std::vector<ip_t> &values) {
     return at;
 }
 
-void SortIPAddressPrefix(ip_t *networks, int *prefixes, int *count) {
-    std::vector<std::pair<ip_t, int>> v(static_cast<size_t>(std::max(*count, 0)));
-    for (size_t i = 0; i < v.size(); ++i) v[i] = {networks[i], prefixes[i]};
-    // Equal addresses: the widest block sorts last and is the one kept.
-    std::sort(v.begin(), v.end(), [](const auto &a, const auto &b) {
-        return a.first != b.first ? a.first < b.first : a.second > b.second;
-    });
-    int n = 0;
-    for (size_t i = 0; i < v.size(); ++i) {
-        if (i + 1 < v.size() && v[i + 1].first == v[i].first) continue;
-        networks[n] = v[i].first;
-        prefixes[n] = v[i].second;
-        ++n;
-    }
-    *count = n;
-}
-
 void findsubnet(ip_t low, ip_t high, ip_t *network, int *prefix) {
     int n = static_cast<int>(std::bit_width(low ^ high));
     *network = low & mask_of(32 - n);
@@ -219,25 +195,6 @@ void bestfit(ip_t first, std::uint64_t end, std::uint64_t slack, ip_t *network, 
     }
     *network = static_cast<ip_t>(f);
     *prefix = 32 - std::min(n, 32);
-}
-
-int get_in_seq(const ip_t *networks, const int *prefixes, int last, std::uint64_t slack,
-               int *position, ip_t *network, int *prefix) {
-    int pos = *position;
-    if (pos > last) return 1;
-    // The run continues while the next network touches or overlaps any
-    // network of the run so far, not only the one before it.
-    std::uint64_t end = networks[pos] + block_size(prefixes[pos]);
-    int k = pos;
-    while (k < last && networks[k + 1] <= end + slack) {
-        ++k;
-        end = std::max(end, networks[k] + block_size(prefixes[k]));
-    }
-    bestfit(networks[pos], end, slack, network, prefix);
-    std::uint64_t covered_end = *network + block_size(*prefix);
-    while (pos <= last && networks[pos] < covered_end) ++pos;
-    *position = pos;
-    return 0;
 }
 
 bool read_items(std::string_view list, int max, std::vector<std::string_view> &items, std::string &err) {

@@ -42,8 +42,6 @@ bool inet_ntop4(const unsigned char src[4], char *dst, std::size_t size);
 // The dotted text of ADDR in a static buffer that the next call overwrites.
 const char *denumberize(ip_t addr);
 
-// 0 when first <= address <= last, else 2 (also when a text is no address).
-int subipaddress(std::string_view first, std::string_view last, std::string_view address);
 // 0 when ADDRESS lies in 224.0.0.0-224.0.0.255 or 224.0.1.0-224.0.1.255.
 int multicast_reservedrange(std::string_view address);
 // 'a' .. 'e'; 127.x.x.x counts as 'b'.
@@ -66,9 +64,6 @@ void SortIPAddress(ip_t *addrs, int count);
 // The position of the earliest second appearance of a value; VALUES.size()
 // when every value is there once.
 std::size_t first_repeat(const std::vector<ip_t> &values);
-// Sorts the networks ascending (prefixes move along) and keeps one entry per
-// network address: the widest block, so no address is lost.
-void SortIPAddressPrefix(ip_t *networks, int *prefixes, int *count);
 
 // The smallest aligned block holding LOW and HIGH; 0.0.0.0/0 when they
 // differ in the top bit.
@@ -78,12 +73,6 @@ void findsubnetforprefix(ip_t low, ip_t high, ip_t *network, int limit);
 // The largest aligned block that starts at FIRST and ends before END (one
 // past the last address to cover), with SLACK addresses of tolerance.
 void bestfit(ip_t first, std::uint64_t end, std::uint64_t slack, ip_t *network, int *prefix);
-// Over networks sorted ascending: the next covering block of the run that
-// starts at *POSITION; 1 when past LAST, else 0 and *POSITION moved past the
-// networks the block covers.
-int get_in_seq(const ip_t *networks, const int *prefixes, int last, std::uint64_t slack,
-               int *position, ip_t *network, int *prefix);
-
 // List texts: items separated by blanks (runs of blanks are one separator).
 // Each reader refuses more than MAX items with a message in ERR.
 struct Address {

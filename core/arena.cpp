@@ -1,6 +1,7 @@
 // The run's arena: every record and the texts they hold, in chunks that
 // are freed together when the run's records are, and given back to the
 // system then: the library lives on in its host between calls.
+#include <cassert>
 #include <cstdarg>
 #include <cstdint>
 #include <cstdio>
@@ -69,6 +70,8 @@ void *huge_page() {
 // Out of line: the records' and texts' paths that find room save no
 // registers for it.
 __attribute__((noinline)) char *new_chunk(size_t bytes) {
+    // A chunk of its own only for what is larger than kLarge.
+    assert(bytes == kChunk || bytes > kLarge);
     void *m = bytes == kChunk ? huge_page() : std::malloc(sizeof(chunk) + bytes);
     if (!m) throw std::bad_alloc();
     auto *c = static_cast<chunk *>(m);
@@ -93,6 +96,7 @@ char *take(region &r, size_t bytes) {
     }
     char *p = r.next;
     r.next += bytes;
+    assert(r.next <= r.end);
     return p;
 }
 

@@ -54,8 +54,6 @@ int retrieve_data();
 // file mode (createfile) the statements go to `loadfp` instead of running.
 // 1 when all were written, 0 at the first failure (g_tablename names it).
 int print_info(FILE *loadfp);
-// Runs the statement last formatted by a writer: 1 ran, 0 failed.
-int load_data();
 // Inventory checks: the stored rows of the section's tables against the
 // parsed ones. Nonzero keeps the parsed section, 0 refuses it (a changed row
 // that live instances use, or a failed read or count). A changed topology
@@ -145,9 +143,5 @@ cust_conn_addr_type_rec *load_custaddrtypes();
 cust_conn_interface_rec *load_custconninterfaces();
 cust_conn_node_rec *load_custconnnodes();
 int load_custconnnodesloopback(cust_conn_node_rec *list);
-cust_node_var_rec *load_custnodevars();
-cust_conn_var_rec *load_custconnvars();
-cust_conn_hsrp_var_rec *load_custhsrpvars();
-int load_custconnfilters();
 
 #endif

@@ -1,6 +1,5 @@
-// Services of the run driver that block parsers of every section share:
-// flagging an input error and reading a "domain . nodetype" reference.
-#include <cstdarg>
+// Reading a "domain . nodetype" reference, as block parsers of every
+// section do.
 #include <cstdio>
 #include <cstring>
 
@@ -8,21 +7,6 @@
 #include "registry.h"
 #include "runstate.h"
 #include "tokenizer.h"
-
-void keep_error_token(int kind, const char *token) {
-    g_prevtokentype = kind;
-    std::snprintf(g_prevtoken, sizeof g_prevtoken, "%s", token);
-}
-
-void flag_error(int kind, const char *token, const char *fmt, ...) {
-    va_list ap;
-    va_start(ap, fmt);
-    std::vsnprintf(g_errormsg, sizeof g_errormsg, fmt, ap);
-    va_end(ap);
-    g_error = 1;
-    keep_error_token(kind, token);
-    addtooutput();
-}
 
 namespace {
 

@@ -1,6 +1,6 @@
-// The run state and the run and section driver: section headers, the binding
-// of a run to its network, and the block loop of every section.
-#include <cstdarg>
+// The run and section driver: section headers, the binding of a run to its
+// network, and the block loop of every section. The run state it drives is
+// in runstate.cpp.
 #include <cstdlib>
 #include <cstring>
 #include <iterator>
@@ -15,37 +15,6 @@
 #include "tokenizer.h"
 #include "sections.h"
 #include "validations.h"
-
-char g_errormsg[kMsgSize];
-int g_error;
-int g_prevtokentype;
-char g_prevtoken[kTokenSize];
-int outputindex = 1;
-OCILobLocator **g_outputlob;
-
-int networkid = 1;
-int overwrite, overwritedata, g_createversion, createfile;
-int g_topologyparsed, g_customerparsed, g_routingparsed, g_firewallparsed, g_qosparsed;
-int g_newnetwork;
-int g_topologymodified;
-int policeuniquenumber, matchuniquenumber, policynumber, g_connectionno;
-section_header g_section;
-char oldnetworkname[kNetworkNameSize];
-
-void setmsg(const char *fmt, ...) {
-    va_list ap;
-    va_start(ap, fmt);
-    std::vsnprintf(g_errormsg, sizeof g_errormsg, fmt, ap);
-    va_end(ap);
-}
-
-void logmsg(const char *fmt, ...) {
-    va_list ap;
-    va_start(ap, fmt);
-    std::vsnprintf(g_errormsg, sizeof g_errormsg, fmt, ap);
-    va_end(ap);
-    addtooutput();
-}
 
 void InitialiseGlobalData() {
     g_errormsg[0] = '\0';
@@ -63,31 +32,6 @@ void InitialiseGlobalData() {
     policeuniquenumber = matchuniquenumber = policynumber = g_connectionno = 0;
     // Nothing an index held in an earlier run of the library may answer now.
     lookup::resync_indexes();
-}
-
-int inet_pton4(const char *src, unsigned char *dst) {
-    unsigned char octets[4] = {0, 0, 0, 0};
-    int started = 0;
-    bool saw_digit = false;
-    for (; *src; ++src) {
-        char c = *src;
-        if (c >= '0' && c <= '9') {
-            if (!saw_digit) {
-                if (++started > 4) return 0;
-                saw_digit = true;
-            }
-            unsigned value = octets[started - 1] * 10u + static_cast<unsigned>(c - '0');
-            if (value > 255) return 0;
-            octets[started - 1] = static_cast<unsigned char>(value);
-        } else if (c == '.' && saw_digit && started < 4) {
-            saw_digit = false;
-        } else {
-            return 0;
-        }
-    }
-    if (started < 4 || !saw_digit) return 0;
-    std::memcpy(dst, octets, 4);
-    return 1;
 }
 
 namespace {
@@ -191,11 +135,6 @@ const char *section_name(int i) { return i >= 0 && i < kSections ? kSectionNames
 const section_def *registered_section(const char *name) {
     int i = section_index(name);
     return i < 0 ? nullptr : registered[i].def;
-}
-
-section_services &services() {
-    static section_services provided;
-    return provided;
 }
 
 int run_section(FILE *fp, FILE *loadfp, const section_def &def) {

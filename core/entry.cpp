@@ -9,6 +9,7 @@
 #include <string>
 
 #include "database.h"
+#include "entry.h"
 #include "export.h"
 #include "records_policy.h"
 #include "runstate.h"

@@ -4,6 +4,7 @@
 #ifndef NDL_CORE_LOOKUP_H
 #define NDL_CORE_LOOKUP_H
 
+#include <cassert>
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
@@ -362,6 +363,8 @@ private:
         group &g = base::entry_for(groups_, rec, [](const group &e) { return e.first; },
                                    [&] { return group{rec, kEnd, kEnd}; });
         auto at = static_cast<uint32_t>(members_.size());
+        // A group's tail is its last member.
+        assert(g.tail == kEnd || members_[g.tail].next == kEnd);
         members_.push_back({rec, kEnd});
         if (g.tail == kEnd) g.head = at;
         else members_[g.tail].next = at;

@@ -3,6 +3,7 @@
 #ifndef NDL_CORE_RECORDS_COMMON_H
 #define NDL_CORE_RECORDS_COMMON_H
 
+#include <cassert>
 #include <cstddef>
 #include <cstdint>
 #include <cstdarg>
@@ -180,6 +181,8 @@ struct tail_list {
         // A tail that is not the list's own (the head was set directly) is
         // found again.
         if (head && (!tail || tail->next)) tail = last_record(head);
+        // A record appended twice would close the list into a ring.
+        assert(!head || rec != tail);
         if (tail && head) tail->next = rec;
         else head = rec;
         tail = rec;

@@ -120,9 +120,6 @@ using MC = domain_map_class_rec;
 group_index<MC, &MC::domainname, &MC::nodetype, &MC::mapclassname> mapclasses_by_name(prdomainmapclass);
 using PH = domain_prefix_hdr_rec;
 keyed_index<PH, &PH::domainname, &PH::nodetype, &PH::listname> prefixes_by_name(prdomainprefixhdr);
-using NA = domain_node_area_rec;
-keyed_index<NA, &NA::domainname, &NA::nodetype, &NA::routingprotocol, &NA::routedprotocol> areas_by_protocol(
-    prdomainnodeareas);
 using RM = domain_route_map_rec;
 keyed_index<RM, &RM::domainname, &RM::nodetype, &RM::routemap> routemaps_by_name(prdomainroutemap);
 keyed_index<RM, &RM::domainname, &RM::nodetype, &RM::routemap, &RM::sequence> routemaps_by_sequence(
@@ -416,17 +413,6 @@ int validate_prefixlist(const char *domainname, const char *nodetype, const char
                         const char * /*context1*/, const char * /*context2*/,
                         const char * /*context3*/) {
     return found(prefixes_by_name.find(domainname, nodetype, listname));
-}
-
-int validate_domainnodeareas(const char *domainname, const char *nodetype,
-                             const char *routingprotocol, const char *routedprotocol,
-                             const char * /*process*/, int *nextseq) {
-    *nextseq = 1;
-    NA *r = areas_by_protocol.find(domainname, nodetype, routingprotocol, routedprotocol);
-    if (!r) return 0;
-    // A stored number at the top of the range stays there instead of wrapping.
-    *nextseq = r->sequenceno < INT32_MAX ? r->sequenceno + 1 : INT32_MAX;
-    return 1;
 }
 
 int validate_accesslist(const char *domainname, const char *nodetype, const char *context1,

@@ -108,10 +108,6 @@ int validate_domainmapclass(const char *domainname, const char *nodetype, const 
                             const char *context2, const char *context3, const char *mapclassname);
 int validate_prefixlist(const char *domainname, const char *nodetype, const char *listname,
                         const char *context1, const char *context2, const char *context3);
-// *nextseq is 1, or the first matching entry's sequence number plus 1.
-int validate_domainnodeareas(const char *domainname, const char *nodetype,
-                             const char *routingprotocol, const char *routedprotocol,
-                             const char *process, int *nextseq);
 // nametype "STRING" matches by name, "SEQUENCE" by start sequence; a SEQUENCE
 // with a context is warned about unless quiet.
 int validate_accesslist(const char *domainname, const char *nodetype, const char *context1,

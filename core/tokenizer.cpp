@@ -89,8 +89,6 @@ const vendor_map_entry globalvendormap[] = {
     {nullptr, nullptr, nullptr},
 };
 
-int Line = 1;
-
 namespace {
 
 constexpr char punct[] = "=();,#.&>";
@@ -120,8 +118,6 @@ char nextinmemtoken[301];
 int nextinmemtokentype = 0;
 
 int fold(int c) { return charmap.fold[static_cast<unsigned char>(c)]; }
-
-bool is_punct(int c) { return c != EOF && charmap.cls[static_cast<unsigned char>(c)] == kPunct; }
 
 // The tokenizer's own read buffer: the bytes of the stream it reads that
 // it has not taken yet, read a chunk at a time through the stream's public
@@ -428,8 +424,6 @@ void setnexttoken(const char *token, int kind) {
     b_nexttokeninmem = true;
 }
 
-int ispun(int c) { return is_punct(c); }
-
 int casestrcmp(const char *a, const char *b) { return same_word(a, b) ? 0 : 1; }
 
 namespace {
@@ -723,14 +717,6 @@ int set_foundflag(token_entry *table, const char *keyword) {
     return 1;
 }
 
-int check_tokenlength(token_entry *table, const char *keyword, const char *value) {
-    size_t len = std::strlen(value);
-    if (table)
-        for (token_entry *e = table; e->name; ++e)
-            if (std::strcmp(e->name, keyword) == 0) return len <= static_cast<size_t>(e->maxlen);
-    return len == 0;
-}
-
 int get_vendorspecific_flag(const char *vendor, const char *tablename, const char *keyword) {
     const vendor_map_entry *m = globalvendormap;
     for (; m->vendor; ++m)
@@ -781,86 +767,5 @@ void converttolow(char *dest, const char *src, size_t size) { convert_case(dest,
 int checkisnumber(const char *text) {
     for (; *text; ++text)
         if (*text < '0' || *text > '9') return 0;
-    return 1;
-}
-
-int validate_evalexp(const char *domainname, const char *nodetype, const char *context1,
-                     const char *context2, const char *context3, const char *value) {
-    std::string work(value);
-    size_t start = work.find_first_not_of(" \t");
-    work.erase(0, start == std::string::npos ? work.size() : start);
-    size_t open = work.find('(');
-    if (open == std::string::npos) {
-        if (checkisnumber(work.c_str())) return 1;
-        logmsg("ERROR: Invalid expression function: '%s' @ %d\n", value, Line);
-        return 0;
-    }
-    if (work.compare(0, open, "EVALEXP") != 0) {
-        logmsg("ERROR: Invalid expression function: '%s' @ %d\n", value, Line);
-        return 0;
-    }
-    int depth = 0;
-    size_t close = std::string::npos;
-    for (size_t i = open; i < work.size(); ++i) {
-        if (work[i] == '(') ++depth;
-        else if (work[i] == ')' && --depth == 0) {
-            close = i;
-            break;
-        }
-    }
-    if (close == std::string::npos) {
-        logmsg("ERROR: Syntax error, unmatched paranthesis: '%s' @ %d\n", value, Line);
-        return 0;
-    }
-    if (close + 1 < work.size()) {
-        logmsg("ERROR: Invalid characted after EVALEXP: '%s' @ %d\n", value, Line);
-        return 0;
-    }
-    std::string expr = work.substr(open, close - open + 1);
-
-    int type = 0;
-    if (!validate_commandvar(domainname, nodetype, context1, context2, context3, expr.c_str(), &type)) {
-        addtooutput();
-        return 0;
-    }
-    if (type != 12 && type != 8) {
-        logmsg("ERROR: One of variable in expression is not of type 'NUMBER': '%s' @ %d\n",
-               expr.c_str(), Line);
-        return 0;
-    }
-
-    // Every <variable> becomes a test number; the blanks after it go too.
-    std::string test;
-    size_t i = expr.find_first_not_of(' ');
-    while (i != std::string::npos && i < expr.size()) {
-        if (expr[i] == '<') {
-            size_t end = expr.find('>', i);
-            test += "123.987468";
-            if (end == std::string::npos) break;
-            i = expr.find_first_not_of(' ', end + 1);
-        } else {
-            test += expr[i++];
-        }
-    }
-    // Division becomes multiplication so that a test value cannot divide by
-    // zero; a slash that cannot be a division is a syntax error.
-    for (size_t k = 0; k < test.size(); ++k) {
-        if (test[k] != '/') continue;
-        if (k == 0 || test[k - 1] == '*' || (k + 1 < test.size() && test[k + 1] == '*')) {
-            logmsg("ERROR: Expression syntax error: '%s' @ %d\n", value, Line);
-            return 0;
-        }
-        test[k] = '*';
-    }
-
-    resetVariables();
-    if (evaluateExpression(test.c_str()) != 0) {
-        logmsg("ERROR: Expression syntax error: '%s' @ %d\n", value, Line);
-        return 0;
-    }
-    if (nVariables > 0) {
-        logmsg("Error in eval expression: variables not defined in <>: '%s' @ %d\n", value, Line);
-        return 0;
-    }
     return 1;
 }

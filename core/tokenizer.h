@@ -142,7 +142,6 @@ FILE *open_ndl_text(const char *path, const char *&refused);
 constexpr const char kEncodingRefusal[] =
     "ERROR: File is %s text, save it as 8-bit text (UTF-8 or ASCII) and parse it again: %s \n";
 int parseQuoteString(FILE *fp, char *token);
-int ispun(int c);
 // Equal ignoring case (A-Z and a-z alike, every other byte as it is),
 // inline: what a block reader compares its token with is mostly one
 // punctuation character, which for a literal `b` comes down to two byte
@@ -165,7 +164,6 @@ int casestrcmp(const char *a, const char *b);
 
 int clear_foundflag(token_entry *table);
 int set_foundflag(token_entry *table, const char *keyword);
-int check_tokenlength(token_entry *table, const char *keyword, const char *value);
 // `missing` receives the first missing keyword (room for 31 bytes).
 int validate_mandatoryfields(const char *vendor, const char *tablename, token_entry *table,
                              char *missing);

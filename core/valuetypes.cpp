@@ -16,6 +16,31 @@
 using valtext::is_one_of;
 using valtext::split;
 
+int inet_pton4(const char *src, unsigned char *dst) {
+    unsigned char octets[4] = {0, 0, 0, 0};
+    int started = 0;
+    bool saw_digit = false;
+    for (; *src; ++src) {
+        char c = *src;
+        if (c >= '0' && c <= '9') {
+            if (!saw_digit) {
+                if (++started > 4) return 0;
+                saw_digit = true;
+            }
+            unsigned value = octets[started - 1] * 10u + static_cast<unsigned>(c - '0');
+            if (value > 255) return 0;
+            octets[started - 1] = static_cast<unsigned char>(value);
+        } else if (c == '.' && saw_digit && started < 4) {
+            saw_digit = false;
+        } else {
+            return 0;
+        }
+    }
+    if (started < 4 || !saw_digit) return 0;
+    std::memcpy(dst, octets, 4);
+    return 1;
+}
+
 // ---- tables ----
 
 namespace {

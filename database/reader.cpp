@@ -3,6 +3,7 @@
 // the tail of its list. The few tables whose rows build two-level lists
 // (system lists, QoS rules, nested actions and subqueues, customer
 // sub-lists) use the same query routine with their own row handling.
+#include <cassert>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
@@ -70,6 +71,8 @@ int32_t leading_number(const char *s) {
 // Copies the fetched row into the fields of one target; false when a text
 // does not fit its field (the load then fails with the table's label).
 bool fill(const reader_desc &d, const std::vector<cell> &cells, int target, void *rec) {
+    // A cell for every column of the description, as the defines bound.
+    assert(cells.size() == d.ncols);
     char *base = static_cast<char *>(rec);
     for (size_t i = 0; i < d.ncols; ++i) {
         const column_desc &c = d.cols[i];

@@ -127,7 +127,7 @@ struct raw_list {
 int read_table(const reader_desc &d, raw_list *out);
 // Writes one table by its description: 1 written, 0 at the first failure.
 int write_table(const writer_desc &d, FILE *loadfp);
-// Runs one statement (the writers' load_data): 1 ran, 0 failed.
+// Runs one statement: 1 ran, 0 failed.
 int run_statement(const char *sql);
 int run_statement(const char *sql, size_t len);
 

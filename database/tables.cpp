@@ -319,9 +319,5 @@ cust_conn_type_rec *load_custconntypes() { return read_list<cust_conn_type_rec>(
 cust_conn_addr_type_rec *load_custaddrtypes() { return read_list<cust_conn_addr_type_rec>(k_r_custaddrtypes); }
 cust_conn_interface_rec *load_custconninterfaces() { return read_list<cust_conn_interface_rec>(k_r_custconninterfaces); }
 cust_conn_node_rec *load_custconnnodes() { return read_list<cust_conn_node_rec>(k_r_custconnnodes); }
-cust_node_var_rec *load_custnodevars() { return read_list<cust_node_var_rec>(k_r_custnodevars); }
-cust_conn_var_rec *load_custconnvars() { return read_list<cust_conn_var_rec>(k_r_custconnvars); }
-cust_conn_hsrp_var_rec *load_custhsrpvars() { return read_list<cust_conn_hsrp_var_rec>(k_r_custhsrpvars); }
 int load_custconnqospolicies(cust_conn_type_rec *list) { return read_custqospolicies_of(k_r_custconnqospolicies, list); }
 int load_custconnnodesloopback(cust_conn_node_rec *list) { return read_custloopbacks_of(k_r_custconnnodesloopback, list); }
-int load_custconnfilters() { return read_table(k_r_custconnfilters, nullptr); }

@@ -1,7 +1,8 @@
 // The statement writer: one writer routine for every described table, the
-// NETWORKS/PROJECT and POLICYVERSIONS writers, load_data and print_info.
+// NETWORKS/PROJECT and POLICYVERSIONS writers and print_info.
 // Statements are built in a growable buffer, so no row is ever cut, and
 // every text value has its quotes doubled on the way in.
+#include <cassert>
 #include <cerrno>
 #include <charconv>
 #include <cstdint>
@@ -379,8 +380,6 @@ int print_domainaccesslist(const writer_desc *d, FILE *loadfp) {
 }  // namespace ndldb
 
 using namespace ndldb;
-
-int load_data() { return run_statement(insert_buffer.c_str()); }
 
 int print_info(FILE *loadfp) {
     g_tablename[0] = '\0';

@@ -8,6 +8,7 @@
 #include "../platform/export.h"
 #include "../platform/guard.h"
 #include "../platform/extproc/outparam.h"
+#include "c_evaluate_expression.h"
 #include "evaluator.h"
 
 #ifndef NDL_EVAL_TEXT_SIZE

@@ -3,73 +3,85 @@
 #include <algorithm>
 #include <cstring>
 
+// The exports' own declarations, which every line is checked against.
+#include "c_evaluate_expression.h"
+#include "dirprocs.h"
+#include "entry.h"
+#include "folderwalk.h"
+#include "lobprocs.h"
+#include "procedures.h"
+#include "solaris.h"
+
 namespace extproc {
 
 using namespace param;
 
+// A line of export FN under its own name.
+#define NDL_LINE(library, fn, ...) line<&fn>(library, #fn, __VA_ARGS__)
+
 // clang-format off
 const CallSpec kCallSpecs[] = {
-    {"cfgproc", "NDL_parsefile", 6, {ctx, clob_out("log"), text_in("repository"), text_in("files"), text_in("mode"), text_out("message", 4000)}, kRepository},
+    NDL_LINE("cfgproc", NDL_parsefile, {ctx, clob_out("log"), text_in("repository"), text_in("files"), text_in("mode"), text_out("message", 4000)}, kRepository),
     // The address library: validation.
-    {"addrkit", "C_validate_multicastaddr", 2, {text_in("address"), text_out("error", 4000)}},
-    {"addrkit", "C_check_subipaddress2", 4, {text_in("network"), int_in("prefix"), text_in("address"), text_out("error", 4000)}},
-    {"addrkit", "C_check_subipaddress", 5, {text_in("first"), text_in("last"), text_in("network"), int_in("prefix"), text_out("error", 4000)}},
-    {"addrkit", "C_ipaddress_innet", 5, {text_in("network"), int_in("prefix"), text_in("parent"), int_in("parentprefix"), text_out("error", 4000)}},
-    {"addrkit", "C_validate_ipaddress_fornw", 4, {text_in("network"), int_in("prefix"), text_in("addresses"), text_out("error", 4000)}},
-    {"addrkit", "C_validate_network", 5, {text_in("network"), int_in("prefix"), text_in("assigned"), text_in("assignedprefixes"), text_out("error", 4000)}},
-    {"addrkit", "C_validate_subnetwork", 7, {text_in("network"), int_in("prefix"), text_in("parent"), int_in("parentprefix"), text_in("assigned"), text_in("assignedprefixes"), text_out("error", 4000)}},
-    {"addrkit", "C_ValidateAddressRange", 3, {text_in("first"), text_in("last"), text_out("error", 4000)}},
-    {"addrkit", "C_ValidateIPAddressInRange", 4, {text_in("first"), text_in("last"), text_in("address"), text_out("error", 4000)}},
+    NDL_LINE("addrkit", C_validate_multicastaddr, {text_in("address"), text_out("error", 4000)}),
+    NDL_LINE("addrkit", C_check_subipaddress2, {text_in("network"), int_in("prefix"), text_in("address"), text_out("error", 4000)}),
+    NDL_LINE("addrkit", C_check_subipaddress, {text_in("first"), text_in("last"), text_in("network"), int_in("prefix"), text_out("error", 4000)}),
+    NDL_LINE("addrkit", C_ipaddress_innet, {text_in("network"), int_in("prefix"), text_in("parent"), int_in("parentprefix"), text_out("error", 4000)}),
+    NDL_LINE("addrkit", C_validate_ipaddress_fornw, {text_in("network"), int_in("prefix"), text_in("addresses"), text_out("error", 4000)}),
+    NDL_LINE("addrkit", C_validate_network, {text_in("network"), int_in("prefix"), text_in("assigned"), text_in("assignedprefixes"), text_out("error", 4000)}),
+    NDL_LINE("addrkit", C_validate_subnetwork, {text_in("network"), int_in("prefix"), text_in("parent"), int_in("parentprefix"), text_in("assigned"), text_in("assignedprefixes"), text_out("error", 4000)}),
+    NDL_LINE("addrkit", C_ValidateAddressRange, {text_in("first"), text_in("last"), text_out("error", 4000)}),
+    NDL_LINE("addrkit", C_ValidateIPAddressInRange, {text_in("first"), text_in("last"), text_in("address"), text_out("error", 4000)}),
     // The address library: masks, conversions, lists and ranges.
-    {"addrkit", "C_compute_network", 4, {text_in("address"), int_in("prefix"), text_out("result", 4000), text_out("error", 4000)}},
-    {"addrkit", "C_compute_mask", 3, {int_in("prefix"), text_out("result", 4000), text_out("error", 4000)}},
-    {"addrkit", "C_compute_inversemask", 3, {int_in("prefix"), text_out("result", 4000), text_out("error", 4000)}},
-    {"addrkit", "C_ExtractNetworkBroadcast", 5, {text_in("address"), int_in("prefix"), text_out("network", 4000), text_out("broadcast", 4000), text_out("error", 4000)}},
-    {"addrkit", "C_ConvertIP", 4, {text_in("address"), text_in("mode"), text_out("result", 4000), text_out("error", 4000)}},
-    {"addrkit", "C_GetIPAddressList", 6, {text_out("result", 32767), text_in("network"), int_in("prefix"), int_in("start"), int_out("next"), text_out("error", 4000)}},
-    {"addrkit", "C_GetAddressRange", 4, {text_out("result", 32767), text_in("first"), text_in("last"), text_out("error", 4000)}},
-    {"addrkit", "C_PoolRanges", 5, {text_in("addresses"), text_out("ranges", 32767), text_out("masks", 32767), text_out("commonmask", 4000), text_out("error", 4000)}},
-    {"addrkit", "C_NetPoolRanges", 7, {text_in("networks"), text_in("prefixes"), int_in("hostonly"), text_out("ranges", 32767), text_out("masks", 32767), text_out("commonmask", 4000), text_out("error", 4000)}},
+    NDL_LINE("addrkit", C_compute_network, {text_in("address"), int_in("prefix"), text_out("result", 4000), text_out("error", 4000)}),
+    NDL_LINE("addrkit", C_compute_mask, {int_in("prefix"), text_out("result", 4000), text_out("error", 4000)}),
+    NDL_LINE("addrkit", C_compute_inversemask, {int_in("prefix"), text_out("result", 4000), text_out("error", 4000)}),
+    NDL_LINE("addrkit", C_ExtractNetworkBroadcast, {text_in("address"), int_in("prefix"), text_out("network", 4000), text_out("broadcast", 4000), text_out("error", 4000)}),
+    NDL_LINE("addrkit", C_ConvertIP, {text_in("address"), text_in("mode"), text_out("result", 4000), text_out("error", 4000)}),
+    NDL_LINE("addrkit", C_GetIPAddressList, {text_out("result", 32767), text_in("network"), int_in("prefix"), int_in("start"), int_out("next"), text_out("error", 4000)}),
+    NDL_LINE("addrkit", C_GetAddressRange, {text_out("result", 32767), text_in("first"), text_in("last"), text_out("error", 4000)}),
+    NDL_LINE("addrkit", C_PoolRanges, {text_in("addresses"), text_out("ranges", 32767), text_out("masks", 32767), text_out("commonmask", 4000), text_out("error", 4000)}),
+    NDL_LINE("addrkit", C_NetPoolRanges, {text_in("networks"), text_in("prefixes"), int_in("hostonly"), text_out("ranges", 32767), text_out("masks", 32767), text_out("commonmask", 4000), text_out("error", 4000)}),
     // The address library: subnets, aggregation, host and NAT addresses. C_get_largest_subnw takes
     // arrays, which no call specification can pass: it has no line here.
-    {"addrkit", "C_get_next_subnw", 7, {text_in("parent"), int_in("prefix"), text_in("used"), text_in("usedprefixes"), int_in("wanted"), text_out("result", 4000), text_out("error", 4000)}},
-    {"addrkit", "C_get_maxsubnw_size", 8, {text_in("parent"), int_in("prefix"), text_in("used"), text_in("usedprefixes"), int_out("parentsize"), int_out("usedtotal"), int_out("largest"), text_out("error", 4000)}},
-    {"addrkit", "C_aggregate_toone", 5, {text_in("networks"), text_in("prefixes"), text_out("result", 4000), int_out("prefix"), text_out("error", 4000)}},
-    {"addrkit", "C_aggregate_toprefix", 5, {text_in("networks"), text_in("prefixes"), text_out("result", 4000), int_in("limit"), text_out("error", 4000)}},
-    {"addrkit", "C_aggregate", 5, {text_in("networks"), text_in("prefixes"), text_out("networklist", 32767), text_out("prefixlist", 32767), text_out("error", 4000)}},
-    {"addrkit", "C_get_ipaddress_fornw", 5, {text_out("result", 4000), text_in("network"), int_in("prefix"), text_in("used"), text_out("error", 4000)}},
-    {"addrkit", "C_get_ipaddress_nat", 5, {text_out("result", 4000), text_in("network"), int_in("prefix"), text_in("used"), text_out("error", 4000)}},
-    {"addrkit", "C_get_ipaddress_forptopnw", 6, {text_out("first", 4000), text_out("second", 4000), text_in("network"), int_in("prefix"), text_in("used"), text_out("error", 4000)}},
-    {"addrkit", "C_get_ipaddress_foroff", 5, {text_out("result", 4000), text_in("network"), int_in("prefix"), int_in("offset"), text_out("error", 4000)}},
-    {"addrkit", "C_get_ipaddress_natx", 8, {text_out("result", 32767), text_in("pool"), int_in("prefix"), text_in("used"), text_in("usedprefixes"), int_in("count"), int_in("contiguous"), text_out("error", 4000)}},
-    {"addrkit", "C_get_ipaddress_natnet", 10, {text_out("networklist", 32767), text_out("prefixlist", 32767), text_in("pool"), int_in("prefix"), text_in("used"), text_in("usedprefixes"), int_in("count"), int_in("contiguous"), int_in("expand"), text_out("error", 4000)}},
-    {"addrkit", "C_evaluate_expression", 5, {text_in("prefix"), text_in("name"), text_in("expression"), text_out("result", 4000), text_out("error", 4000)}},
+    NDL_LINE("addrkit", C_get_next_subnw, {text_in("parent"), int_in("prefix"), text_in("used"), text_in("usedprefixes"), int_in("wanted"), text_out("result", 4000), text_out("error", 4000)}),
+    NDL_LINE("addrkit", C_get_maxsubnw_size, {text_in("parent"), int_in("prefix"), text_in("used"), text_in("usedprefixes"), int_out("parentsize"), int_out("usedtotal"), int_out("largest"), text_out("error", 4000)}),
+    NDL_LINE("addrkit", C_aggregate_toone, {text_in("networks"), text_in("prefixes"), text_out("result", 4000), int_out("prefix"), text_out("error", 4000)}),
+    NDL_LINE("addrkit", C_aggregate_toprefix, {text_in("networks"), text_in("prefixes"), text_out("result", 4000), int_in("limit"), text_out("error", 4000)}),
+    NDL_LINE("addrkit", C_aggregate, {text_in("networks"), text_in("prefixes"), text_out("networklist", 32767), text_out("prefixlist", 32767), text_out("error", 4000)}),
+    NDL_LINE("addrkit", C_get_ipaddress_fornw, {text_out("result", 4000), text_in("network"), int_in("prefix"), text_in("used"), text_out("error", 4000)}),
+    NDL_LINE("addrkit", C_get_ipaddress_nat, {text_out("result", 4000), text_in("network"), int_in("prefix"), text_in("used"), text_out("error", 4000)}),
+    NDL_LINE("addrkit", C_get_ipaddress_forptopnw, {text_out("first", 4000), text_out("second", 4000), text_in("network"), int_in("prefix"), text_in("used"), text_out("error", 4000)}),
+    NDL_LINE("addrkit", C_get_ipaddress_foroff, {text_out("result", 4000), text_in("network"), int_in("prefix"), int_in("offset"), text_out("error", 4000)}),
+    NDL_LINE("addrkit", C_get_ipaddress_natx, {text_out("result", 32767), text_in("pool"), int_in("prefix"), text_in("used"), text_in("usedprefixes"), int_in("count"), int_in("contiguous"), text_out("error", 4000)}),
+    NDL_LINE("addrkit", C_get_ipaddress_natnet, {text_out("networklist", 32767), text_out("prefixlist", 32767), text_in("pool"), int_in("prefix"), text_in("used"), text_in("usedprefixes"), int_in("count"), int_in("contiguous"), int_in("expand"), text_out("error", 4000)}),
+    NDL_LINE("addrkit", C_evaluate_expression, {text_in("prefix"), text_in("name"), text_in("expression"), text_out("result", 4000), text_out("error", 4000)}),
     // The address library: list inputs and results as CLOBs.
-    {"addrkit", "C_get_maxsubnw_sizeLob", 9, {ctx, text_in("parent"), int_in("prefix"), clob_in("used"), clob_in("usedprefixes"), int_out("parentsize"), int_out("usedtotal"), int_out("largest"), text_out("error", 4000)}},
-    {"addrkit", "C_PoolRangesLob", 6, {ctx, clob_in("addresses"), clob_out("ranges"), clob_out("masks"), text_out("commonmask", 4000), text_out("error", 4000)}},
-    {"addrkit", "C_get_ipaddress_fornwLob", 6, {ctx, text_out("result", 4000), text_in("network"), int_in("prefix"), clob_in("used"), text_out("error", 4000)}},
-    {"addrkit", "C_get_next_subnwLob", 8, {ctx, text_in("parent"), int_in("prefix"), clob_in("used"), clob_in("usedprefixes"), int_in("wanted"), text_out("result", 4000), text_out("error", 4000)}},
-    {"addrkit", "C_get_ipaddress_forptopnwLob", 7, {ctx, text_out("first", 4000), text_out("second", 4000), text_in("network"), int_in("prefix"), clob_in("used"), text_out("error", 4000)}},
-    {"addrkit", "C_get_ipaddress_natxLob", 8, {ctx, text_out("result", 32767), text_in("pool"), int_in("prefix"), clob_in("used"), clob_in("usedprefixes"), int_in("count"), text_out("error", 4000)}},
-    {"addrkit", "C_validate_ipaddress_fornwLob", 5, {ctx, text_in("network"), int_in("prefix"), clob_in("addresses"), text_out("error", 4000)}},
-    {"addrkit", "C_aggregate_tooneLob", 6, {ctx, clob_in("networks"), clob_in("prefixes"), text_out("result", 4000), int_out("prefix"), text_out("error", 4000)}},
-    {"addrkit", "C_aggregate_toprefixLob", 6, {ctx, clob_in("networks"), clob_in("prefixes"), text_out("result", 4000), int_in("limit"), text_out("error", 4000)}},
-    {"addrkit", "C_aggregateLob", 6, {ctx, clob_in("networks"), clob_in("prefixes"), clob_out("networklist"), clob_out("prefixlist"), text_out("error", 4000)}},
-    {"addrkit", "C_validate_networkLob", 6, {ctx, text_in("network"), int_in("prefix"), clob_in("assigned"), clob_in("assignedprefixes"), text_out("error", 4000)}},
-    {"addrkit", "C_validate_subnetworkLob", 8, {ctx, text_in("network"), int_in("prefix"), text_in("parent"), int_in("parentprefix"), clob_in("assigned"), clob_in("assignedprefixes"), text_out("error", 4000)}},
-    {"addrkit", "C_GetIPAddressListLob", 7, {ctx, clob_out("result"), text_in("network"), int_in("prefix"), int_in("start"), int_out("next"), text_out("error", 4000)}},
-    {"addrkit", "C_GetAddressRangeLob", 5, {ctx, clob_out("result"), text_in("first"), text_in("last"), text_out("error", 4000)}},
-    {"addrkit", "C_NetPoolRangesLob", 8, {ctx, clob_in("networks"), clob_in("prefixes"), int_in("hostonly"), clob_out("ranges"), clob_out("masks"), text_out("commonmask", 4000), text_out("error", 4000)}},
-    {"addrkit", "C_get_ipaddress_natnetLob", 11, {ctx, clob_out("networklist"), clob_out("prefixlist"), text_in("pool"), int_in("prefix"), clob_in("used"), clob_in("usedprefixes"), int_in("count"), int_in("contiguous"), int_in("expand"), text_out("error", 4000)}},
+    NDL_LINE("addrkit", C_get_maxsubnw_sizeLob, {ctx, text_in("parent"), int_in("prefix"), clob_in("used"), clob_in("usedprefixes"), int_out("parentsize"), int_out("usedtotal"), int_out("largest"), text_out("error", 4000)}),
+    NDL_LINE("addrkit", C_PoolRangesLob, {ctx, clob_in("addresses"), clob_out("ranges"), clob_out("masks"), text_out("commonmask", 4000), text_out("error", 4000)}),
+    NDL_LINE("addrkit", C_get_ipaddress_fornwLob, {ctx, text_out("result", 4000), text_in("network"), int_in("prefix"), clob_in("used"), text_out("error", 4000)}),
+    NDL_LINE("addrkit", C_get_next_subnwLob, {ctx, text_in("parent"), int_in("prefix"), clob_in("used"), clob_in("usedprefixes"), int_in("wanted"), text_out("result", 4000), text_out("error", 4000)}),
+    NDL_LINE("addrkit", C_get_ipaddress_forptopnwLob, {ctx, text_out("first", 4000), text_out("second", 4000), text_in("network"), int_in("prefix"), clob_in("used"), text_out("error", 4000)}),
+    NDL_LINE("addrkit", C_get_ipaddress_natxLob, {ctx, text_out("result", 32767), text_in("pool"), int_in("prefix"), clob_in("used"), clob_in("usedprefixes"), int_in("count"), text_out("error", 4000)}),
+    NDL_LINE("addrkit", C_validate_ipaddress_fornwLob, {ctx, text_in("network"), int_in("prefix"), clob_in("addresses"), text_out("error", 4000)}),
+    NDL_LINE("addrkit", C_aggregate_tooneLob, {ctx, clob_in("networks"), clob_in("prefixes"), text_out("result", 4000), int_out("prefix"), text_out("error", 4000)}),
+    NDL_LINE("addrkit", C_aggregate_toprefixLob, {ctx, clob_in("networks"), clob_in("prefixes"), text_out("result", 4000), int_in("limit"), text_out("error", 4000)}),
+    NDL_LINE("addrkit", C_aggregateLob, {ctx, clob_in("networks"), clob_in("prefixes"), clob_out("networklist"), clob_out("prefixlist"), text_out("error", 4000)}),
+    NDL_LINE("addrkit", C_validate_networkLob, {ctx, text_in("network"), int_in("prefix"), clob_in("assigned"), clob_in("assignedprefixes"), text_out("error", 4000)}),
+    NDL_LINE("addrkit", C_validate_subnetworkLob, {ctx, text_in("network"), int_in("prefix"), text_in("parent"), int_in("parentprefix"), clob_in("assigned"), clob_in("assignedprefixes"), text_out("error", 4000)}),
+    NDL_LINE("addrkit", C_GetIPAddressListLob, {ctx, clob_out("result"), text_in("network"), int_in("prefix"), int_in("start"), int_out("next"), text_out("error", 4000)}),
+    NDL_LINE("addrkit", C_GetAddressRangeLob, {ctx, clob_out("result"), text_in("first"), text_in("last"), text_out("error", 4000)}),
+    NDL_LINE("addrkit", C_NetPoolRangesLob, {ctx, clob_in("networks"), clob_in("prefixes"), int_in("hostonly"), clob_out("ranges"), clob_out("masks"), text_out("commonmask", 4000), text_out("error", 4000)}),
+    NDL_LINE("addrkit", C_get_ipaddress_natnetLob, {ctx, clob_out("networklist"), clob_out("prefixlist"), text_in("pool"), int_in("prefix"), clob_in("used"), clob_in("usedprefixes"), int_in("count"), int_in("contiguous"), int_in("expand"), text_out("error", 4000)}),
     // The address library: directories under a base directory.
-    {"addrkit", "C_check_dir", 3, {text_in("base"), text_in("name"), text_out("error", 4000)}},
-    {"addrkit", "C_create_dir", 3, {text_in("base"), text_in("name"), text_out("error", 4000)}},
-    {"addrkit", "C_remove_dir", 3, {text_in("base"), text_in("name"), text_out("error", 4000)}},
+    NDL_LINE("addrkit", C_check_dir, {text_in("base"), text_in("name"), text_out("error", 4000)}),
+    NDL_LINE("addrkit", C_create_dir, {text_in("base"), text_in("name"), text_out("error", 4000)}),
+    NDL_LINE("addrkit", C_remove_dir, {text_in("base"), text_in("name"), text_out("error", 4000)}),
     // The second build of the address library takes every line of addrkit (see
     // find_callspec) and adds its own.
-    {"tmplibaddrkit", "C_get_ipaddress_natLob", 6, {ctx, text_out("result", 4000), text_in("network"), int_in("prefix"), clob_in("used"), text_out("error", 4000)}},
+    NDL_LINE("tmplibaddrkit", C_get_ipaddress_natLob, {ctx, text_out("result", 4000), text_in("network"), int_in("prefix"), clob_in("used"), text_out("error", 4000)}),
     // The directory lister, under the decorated name of dirlist(char*, char*).
-    {"folderwalk", "_Z7dirlistPcS_", 2, {text_in("dir"), buf_out("out", 32768)}},
+    line<&dirlist>("folderwalk", "_Z7dirlistPcS_", {text_in("dir"), buf_out("out", 32768)}),
     {nullptr, nullptr, 0, {}},
 };
 // clang-format on

@@ -3,8 +3,14 @@
 #ifndef NDL_EXTPROC_CALLSPECS_H
 #define NDL_EXTPROC_CALLSPECS_H
 
+#include <cstddef>
 #include <string>
+#include <tuple>
+#include <type_traits>
 #include <vector>
+
+struct OCIExtProcContext;
+struct OCILobLocator;
 
 namespace extproc {
 
@@ -66,6 +72,63 @@ constexpr ParamSpec clob_out(const char *n) { return {ParamKind::ClobOut, n, 0};
 constexpr ParamSpec buf_out(const char *n, int size) { return {ParamKind::BufOut, n, size}; }
 constexpr bool kRepository = true;
 }  // namespace param
+
+// A line checked against the export's own declaration: each parameter kind
+// takes the machine-level arguments it passes (a text out is the buffer,
+// its length and its indicator), in order, and nothing is left over. A line
+// that does not match does not build.
+namespace check {
+
+template <class T> constexpr bool is_text_in = std::is_same_v<T, const char *> || std::is_same_v<T, char *>;
+
+template <class... A>
+struct args {
+    template <std::size_t I>
+    using at = std::tuple_element_t<I, std::tuple<A..., void, void, void>>;
+
+    template <std::size_t I>
+    static consteval bool from(const ParamSpec *p, const ParamSpec *end) {
+        if (p == end) return I == sizeof...(A);
+        if constexpr (I >= sizeof...(A)) {
+            return false;
+        } else {
+            using T = at<I>;
+            switch (p->kind) {
+                case ParamKind::Context:
+                    return std::is_same_v<T, OCIExtProcContext *> && from<I + 1>(p + 1, end);
+                case ParamKind::TextIn: return is_text_in<T> && from<I + 1>(p + 1, end);
+                case ParamKind::IntIn:
+                    return (std::is_same_v<T, int> || std::is_same_v<T, unsigned>) && from<I + 1>(p + 1, end);
+                case ParamKind::IntOut: return std::is_same_v<T, int *> && from<I + 1>(p + 1, end);
+                case ParamKind::ClobIn: return std::is_same_v<T, OCILobLocator *> && from<I + 1>(p + 1, end);
+                case ParamKind::ClobOut: return std::is_same_v<T, OCILobLocator **> && from<I + 1>(p + 1, end);
+                case ParamKind::BufOut: return std::is_same_v<T, char *> && from<I + 1>(p + 1, end);
+                case ParamKind::TextOut:
+                    return std::is_same_v<T, char *> && std::is_same_v<at<I + 1>, int> &&
+                           std::is_same_v<at<I + 2>, int *> && from<I + 3>(p + 1, end);
+            }
+            return false;
+        }
+    }
+};
+
+template <class F> struct signature;
+template <class... A> struct signature<int(A...)> : args<A...> {};
+
+}  // namespace check
+
+// The table's line for export F: library, symbol name, parameters. Fails to
+// build where the parameters are not F's.
+template <auto F, std::size_t N>
+consteval CallSpec line(const char *library, const char *procedure, const ParamSpec (&params)[N],
+                        bool repository = false) {
+    static_assert(N <= kMaxParams, "more parameters than a call specification holds");
+    if (!check::signature<std::remove_pointer_t<decltype(F)>>::template from<0>(params, params + N))
+        throw "the call specification does not match the export's declaration";
+    CallSpec s{library, procedure, static_cast<int>(N), {}, repository};
+    for (std::size_t i = 0; i < N; ++i) s.params[i] = params[i];
+    return s;
+}
 
 }  // namespace extproc
 

@@ -61,9 +61,6 @@ TEST(AddressClass, LettersByValue) {
     EXPECT_EQ(multicast_reservedrange("224.0.0.0"), 0);
     EXPECT_EQ(multicast_reservedrange("224.0.2.0"), 2);
     EXPECT_EQ(multicast_reservedrange("junk"), 2);
-    EXPECT_EQ(subipaddress("10.0.0.1", "10.0.0.9", "10.0.0.9"), 0);
-    EXPECT_EQ(subipaddress("10.0.0.1", "10.0.0.9", "10.0.0.10"), 2);
-    EXPECT_EQ(subipaddress("10.0.0.1", "255.255.255.255", "junk"), 2);
 }
 
 TEST(AddressChecks, CodesAndMessages) {
@@ -135,48 +132,6 @@ TEST(CoveringBlocks, BestfitTakesTheLargestAlignedStart) {
     EXPECT_EQ(prefix, 24);
 }
 
-// Repeats passes of get_in_seq until nothing more merges, as aggregation does.
-std::vector<std::string> aggregate(std::vector<std::pair<const char *, int>> input) {
-    std::vector<ip_t> nets;
-    std::vector<int> prefixes;
-    for (auto &[t, p] : input) {
-        nets.push_back(ip(t));
-        prefixes.push_back(p);
-    }
-    while (true) {
-        int count = static_cast<int>(nets.size());
-        SortIPAddressPrefix(nets.data(), prefixes.data(), &count);
-        int read = count, pos = 0;
-        std::vector<ip_t> n2;
-        std::vector<int> p2;
-        ip_t net;
-        int prefix;
-        while (get_in_seq(nets.data(), prefixes.data(), count - 1, 0, &pos, &net, &prefix) == 0) {
-            n2.push_back(net);
-            p2.push_back(prefix);
-        }
-        nets = n2;
-        prefixes = p2;
-        if (static_cast<int>(n2.size()) == read) break;
-    }
-    std::vector<std::string> out;
-    for (size_t i = 0; i < nets.size(); ++i) out.push_back(std::string(denumberize(nets[i])) + "/" + std::to_string(prefixes[i]));
-    return out;
-}
-
-TEST(CoveringBlocks, RunsOfNetworksAggregate) {
-    using V = std::vector<std::string>;
-    EXPECT_EQ(aggregate({{"10.0.0.0", 24}, {"10.0.1.0", 24}}), V{"10.0.0.0/23"});
-    EXPECT_EQ(aggregate({{"10.0.1.0", 24}, {"10.0.2.0", 24}}), (V{"10.0.1.0/24", "10.0.2.0/24"}));
-    // A wide block followed by narrower ones inside it keeps all its addresses.
-    EXPECT_EQ(aggregate({{"10.0.0.0", 8}, {"10.0.1.0", 24}, {"10.5.0.0", 16}}), V{"10.0.0.0/8"});
-    // The same address twice: the wider block is the one kept.
-    EXPECT_EQ(aggregate({{"10.0.0.0", 24}, {"10.0.0.0", 16}}), V{"10.0.0.0/16"});
-    EXPECT_EQ(aggregate({{"10.0.0.0", 16}, {"10.0.0.0", 24}}), V{"10.0.0.0/16"});
-    // The top of the space ends there.
-    EXPECT_EQ(aggregate({{"255.255.255.0", 24}, {"255.255.254.0", 24}}), V{"255.255.254.0/23"});
-    EXPECT_EQ(aggregate({{"0.0.0.0", 1}, {"128.0.0.0", 1}}), V{"0.0.0.0/0"});
-}
 
 TEST(Lists, BlanksSeparateAndBoundsHold) {
     std::vector<std::string_view> items;

@@ -287,20 +287,6 @@ TEST_F(Registry, RoutePolicyLists) {
     EXPECT_EQ(validate_domainmapclass("D", "PE", "", "VRF1", "X", "GOLD"), 1);
     EXPECT_EQ(validate_domainmapclass("D", "PE", "VRF1", "X", "X", "GOLD"), 0);  // wrong place
 
-    int next = 0;
-    EXPECT_EQ(validate_domainnodeareas("D", "PE", "OSPF", "IP", "1", &next), 0);
-    EXPECT_EQ(next, 1);
-    for (int seq : {4, 8}) {
-        domain_node_area_rec *a = add(prdomainnodeareas);
-        set(a->domainname, "D");
-        set(a->nodetype, "PE");
-        set(a->routingprotocol, "OSPF");
-        set(a->routedprotocol, "IP");
-        a->sequenceno = seq;
-    }
-    EXPECT_EQ(validate_domainnodeareas("D", "PE", "OSPF", "IP", "other", &next), 1);
-    EXPECT_EQ(next, 5);  // the first entry's number
-
     domain_route_map_rec *rm = add(prdomainroutemap);
     set(rm->domainname, "D");
     set(rm->nodetype, "PE");

@@ -2,7 +2,7 @@
 // malloc and free, where the Nth allocation since the process started
 // fails, as an exhausted heap would. NDL_FAIL_NEW=N fails the Nth only,
 // N+ the Nth and every later one (unset or 0: none); NDL_COUNT_NEW=FILE
-// receives, at exit, how many the run made. Only operator new is counted:
+// receives, at exit, how many the run made and how many of them failed. Only operator new is counted:
 // C code (SQLite, malloc) is not touched (malloc_shim.cpp fails that).
 #include <atomic>
 #include <cstdlib>
@@ -29,7 +29,7 @@ void *allocate_nothrow(std::size_t n) noexcept {
     return std::malloc(n ? n : 1);
 }
 
-__attribute__((destructor)) void report_count() { write_count("NDL_COUNT_NEW", made.load()); }
+__attribute__((destructor)) void report_count() { write_count("NDL_COUNT_NEW", made.load(), fail_at.failed); }
 
 }  // namespace
 

@@ -3,7 +3,7 @@
 // main started fails, as an exhausted heap would. SQLite and operator new
 // allocate through them. NDL_FAIL_MALLOC=N fails the Nth only, N+ the Nth
 // and every later one (unset or 0: none); NDL_COUNT_MALLOC=FILE receives,
-// at exit, how many the run made. A build with AddressSanitizer owns
+// at exit, how many the run made and how many of them failed. A build with AddressSanitizer owns
 // malloc: the shim is for a plain build.
 #include <dlfcn.h>
 #include <fcntl.h>
@@ -44,7 +44,7 @@ int counted_main(int argc, char **argv, char **envp) {
     return real_main(argc, argv, envp);
 }
 
-__attribute__((destructor)) void report_count() { write_count("NDL_COUNT_MALLOC", made.load()); }
+__attribute__((destructor)) void report_count() { write_count("NDL_COUNT_MALLOC", made.load(), fail_at.failed); }
 
 }  // namespace
 

@@ -19,6 +19,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -65,27 +66,35 @@ struct Sweep {
     Base base;
     int failure;          // the status of a failed run
     bool procedure;       // a failed procedure also ends 1 with "return: N"
+    // The OCI faults whose first call must change the run: the kinds of
+    // call the program makes. None: it makes no OCI call.
+    const char *oci_faults = "";
 };
 void PrintTo(const Sweep &s, std::ostream *os) { *os << s.name; }
+
+// What a load through the host makes, and a call with CLOBs.
+constexpr const char *kLoadFaults = "prepare define execute fetch lobwrite sessionbegin extprocenv commit checkpoint";
+constexpr const char *kLobFaults = "lobwrite lobread loblength extprocenv";
 
 const std::string kSample = "network.ndl,customer.ndl,routing.ndl,firewall.ndl,qos.ndl";
 
 const Sweep kSweeps[] = {
     {"fresh", "extproc", {"--repository", "@DB", "parse", "--dir", NDL_EXAMPLES, "--files", kSample}, Base::New, 2,
-     false},
+     false, kLoadFaults},
     {"reload", "extproc",
      {"--repository", "@DB", "parse", "--dir", NDL_EXAMPLES, "--files", kSample, "--mode", "updateversion"},
-     Base::Sample, 2, false},
-    {"cfgload", "cfgload", {NDL_EXAMPLES "/network.ndl", "@LOGIN"}, Base::New, 1, false},
+     Base::Sample, 2, false, kLoadFaults},
+    {"cfgload", "cfgload", {NDL_EXAMPLES "/network.ndl", "@LOGIN"}, Base::New, 1, false,
+     "prepare define execute fetch sessionbegin commit checkpoint"},
     {"subnet", "extproc", {"call", "addrkit", "C_get_next_subnw", "10.0.0.0", "8", "10.0.0.0", "24", "24"},
      Base::None, 2, true},
     {"aggregateLob", "extproc", {"call", "addrkit", "C_aggregateLob", "@@DIR/networks", "@@DIR/prefixes"},
-     Base::None, 2, true},
+     Base::None, 2, true, kLobFaults},
     {"create_dir", "extproc", {"call", "addrkit", "C_create_dir", "@DIR", "made"}, Base::None, 2, true},
     {"solaris_subnet", "extproc",
      {"call", "tmplibaddrkit", "C_get_next_subnw", "10.0.0.0", "8", "10.0.0.0", "24", "24"}, Base::None, 2, true},
     {"natLob", "extproc", {"call", "tmplibaddrkit", "C_get_ipaddress_natLob", "10.0.0.0", "24", "@@DIR/used"},
-     Base::None, 2, true},
+     Base::None, 2, true, kLobFaults},
     {"evaluate", "extproc", {"call", "addrkit", "C_evaluate_expression", "p", "x", "sqrt(16)+max(2,3)*4"},
      Base::None, 2, true},
     {"dirlist", "extproc", {"call", "folderwalk", "_Z7dirlistPcS_", NDL_EXAMPLES}, Base::None, 2, true},
@@ -93,6 +102,21 @@ const Sweep kSweeps[] = {
 
 const char *const kFaultKinds[] = {"prepare",   "define",       "execute",    "fetch",  "lobwrite",  "lobread",
                                    "loblength", "sessionbegin", "extprocenv", "commit", "checkpoint"};
+
+std::vector<std::string> split_words(const std::string &text) {
+    std::istringstream in(text);
+    std::vector<std::string> words;
+    for (std::string w; in >> w;) words.push_back(w);
+    return words;
+}
+
+// How many allocations the shim failed, from its count file ("made failed").
+long failed_of(const std::string &count) {
+    std::istringstream in(count);
+    long made = 0, failed = -1;
+    in >> made >> failed;
+    return failed;
+}
 
 long env_long(const char *name, long fallback) {
     const char *v = std::getenv(name);
@@ -275,8 +299,16 @@ protected:
         for (long n : points) {
             if (!mine(step++)) continue;
             std::string nth = std::to_string(n) + (lasting ? "+" : "");
-            Outcome o = run({"LD_PRELOAD=" + std::string(shim.library), shim.fail + ("=" + nth), asan_options()});
-            tally(wrong, judge(o, true), nth, o.run);
+            std::string count = dir_ + "/count";
+            std::filesystem::remove(count);
+            Outcome o = run({"LD_PRELOAD=" + std::string(shim.library), shim.fail + ("=" + nth),
+                             shim.count + ("=" + count), asan_options()});
+            std::string why = judge(o, true);
+            // A run that ended (a crash leaves no count) failed its Nth
+            // allocation, or it tested nothing.
+            if (why.empty() && std::filesystem::exists(count) && failed_of(read_text(count)) < 1)
+                why = "the Nth allocation did not fail";
+            tally(wrong, why, nth, o.run);
             ++runs;
         }
         std::printf("%ld runs of %ld allocations, stride %ld: %zu ways of ending wrongly\n", runs, allocations_,
@@ -303,23 +335,34 @@ protected:
 TEST_P(AllocSweep, EveryAllocationFailsInTurn) { sweep(kNewShim, false); }
 
 TEST_P(AllocSweep, EveryOciFaultFiresInTurn) {
+    if (!*GetParam().oci_faults) GTEST_SKIP() << "it makes no OCI call";
     work_ = dir_ + "/work.db";
     SetUpShards();
     whole_ = run({});
     std::map<std::string, std::vector<std::string>> wrong;
+    std::string fired, silent;
     long which = 0;
     for (const char *kind : kFaultKinds) {
         if (!mine(which++)) continue;
         // Until the fault no longer fires: the run is then the whole one.
-        for (long k = 1; k < kMostFaultPoints; k += stride_) {
+        long k = 1;
+        for (; k < kMostFaultPoints; k += stride_) {
             Outcome o = run({std::string("NDL_OCI_FAULT=") + kind + ":" + std::to_string(k)});
             if (o.run.status == whole_.run.status && o.run.out == whole_.run.out && o.run.err == whole_.run.err &&
                 o.dump == whole_.dump)
                 break;
             tally(wrong, judge(o, false), std::string(kind) + ":" + std::to_string(k), o.run);
         }
+        (k > 1 ? fired : silent) += std::string(" ") + kind;
     }
     report(wrong);
+    // The kinds whose first call changed the run are the ones the sweep
+    // tested; each the program makes must be among them.
+    std::printf("faults that fired:%s; that changed nothing:%s\n", fired.c_str(), silent.c_str());
+    for (const std::string &kind : split_words(GetParam().oci_faults)) {
+        if (!mine(std::find(std::begin(kFaultKinds), std::end(kFaultKinds), kind) - std::begin(kFaultKinds))) continue;
+        EXPECT_NE((fired + " ").find(" " + kind + " "), std::string::npos) << "the " << kind << " fault never fired";
+    }
 }
 
 // The loads and a call (most of whose C allocations load its library),
