@@ -189,7 +189,7 @@ TEST_F(Cfgload, OtherSectionsKeepTheStoredTopologyAndRewriteTheirTables) {
     sql("INSERT INTO DOMAINSTATICROUTE ("
         "networkid, domainname, nodetype, protocol, addrno, context1, context2, context3, "
         "sourceaddr, sourcemask, destination, weight"
-        ") VALUES (1,'EAST','PE','10.9.0.0','255.255.0.0','n','1','','','','','')");
+        ") VALUES (1,'EAST','PE','STATIC',1,'','','','10.9.0.0',16,'10.1.0.1','1')");
     ProgramRun r = load("small_routing.ndl");
     ASSERT_EQ(r.status, 0) << r.out;
     // The parsed (empty) ROUTING section replaced the stored routes; the

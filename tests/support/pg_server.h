@@ -11,6 +11,7 @@
 #include <atomic>
 #include <cctype>
 #include <cstdlib>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -69,6 +70,39 @@ inline std::string dbname_of(const std::string &repository) {
     return name;
 }
 
+// One connection per repository, kept for the process: a connection costs
+// the server a process and an authentication, and a dump reads every
+// table. Nothing here leaves a transaction open, so no load waits for it.
+struct Kept : std::map<std::string, PGconn *> {
+    ~Kept() {
+        for (auto &kept : *this) PQfinish(kept.second);
+    }
+};
+inline Kept &connections() {
+    static Kept open;
+    return open;
+}
+
+inline PGconn *shared(const std::string &repository) {
+    PGconn *&c = connections()[repository];
+    if (c && PQstatus(c) != CONNECTION_OK) {
+        PQfinish(c);
+        c = nullptr;
+    }
+    if (!c) c = connect(repository);
+    return c;
+}
+
+// Closes the shared connections to the database NAME, which is to be
+// dropped or copied: nobody may be connected to it then.
+inline void forget(const std::string &name) {
+    for (auto &[repository, c] : connections())
+        if (c && dbname_of(repository) == name) {
+            PQfinish(c);
+            c = nullptr;
+        }
+}
+
 inline std::string quote_ident(const std::string &s) {
     std::string out = "\"";
     for (char c : s) out += c == '"' ? std::string("\"\"") : std::string(1, c);
@@ -96,13 +130,12 @@ inline std::string pg_fresh_database(const std::string &hint) {
         tag += isalnum(static_cast<unsigned char>(c)) ? static_cast<char>(tolower(static_cast<unsigned char>(c))) : '_';
     }
     std::string name = "ndl_" + tag + "_" + std::to_string(getpid()) + "_" + std::to_string(counter++);
-    PGconn *c = connect(uri_for("postgres"));
+    PGconn *c = shared(uri_for("postgres"));
     if (!c) return "";
     PQclear(PQexec(c, ("DROP DATABASE IF EXISTS " + quote_ident(name)).c_str()));
     PGresult *r = PQexec(c, ("CREATE DATABASE " + quote_ident(name) + " TEMPLATE template0").c_str());
     if (PQresultStatus(r) != PGRES_COMMAND_OK) ADD_FAILURE() << "CREATE DATABASE " << name << ": " << PQerrorMessage(c);
     PQclear(r);
-    PQfinish(c);
     return uri_for(name);
 }
 
@@ -110,7 +143,7 @@ inline std::string pg_fresh_database(const std::string &hint) {
 // <null>: as query_rows does for a SQLite file.
 inline std::vector<std::string> pg_query_rows(const std::string &repository, const std::string &sql) {
     std::vector<std::string> out;
-    PGconn *c = pg_server_detail::connect(repository);
+    PGconn *c = pg_server_detail::shared(repository);
     if (!c) return out;
     PGresult *r = PQexec(c, sql.c_str());
     if (PQresultStatus(r) == PGRES_TUPLES_OK) {
@@ -124,19 +157,17 @@ inline std::vector<std::string> pg_query_rows(const std::string &repository, con
         ADD_FAILURE() << "query failed: " << sql << ": " << PQerrorMessage(c);
     }
     PQclear(r);
-    PQfinish(c);
     return out;
 }
 
 // Runs `sql` (one or more statements) on `repository`, committed.
 inline void pg_run_sql(const std::string &repository, const std::string &sql) {
-    PGconn *c = pg_server_detail::connect(repository);
+    PGconn *c = pg_server_detail::shared(repository);
     if (!c) return;
     PGresult *r = PQexec(c, sql.c_str());
     ExecStatusType st = PQresultStatus(r);
     EXPECT_TRUE(st == PGRES_COMMAND_OK || st == PGRES_TUPLES_OK) << sql << ": " << PQerrorMessage(c);
     PQclear(r);
-    PQfinish(c);
 }
 
 // Drops the database `repository` names, ending any session still on it.
@@ -144,8 +175,8 @@ inline void pg_drop_database(const std::string &repository) {
     using namespace pg_server_detail;
     std::string name = dbname_of(repository);
     if (name.empty()) return;
-    PGconn *c = connect(uri_for("postgres"));
+    forget(name);
+    PGconn *c = shared(uri_for("postgres"));
     if (!c) return;
     PQclear(PQexec(c, ("DROP DATABASE IF EXISTS " + quote_ident(name) + " WITH (FORCE)").c_str()));
-    PQfinish(c);
 }

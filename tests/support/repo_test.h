@@ -33,13 +33,15 @@ inline std::string read_text(const std::string &path) {
     return s.str();
 }
 
-// The descriptors the process has open: a run must leave as many as it found.
+// The descriptors the process has open: a run must leave as many as it
+// found. The tests' own kept server connections are not the run's.
 inline int open_fds() {
     int n = 0;
     if (DIR *d = opendir("/proc/self/fd")) {
         while (readdir(d)) ++n;
         closedir(d);
     }
+    for (const auto &kept : pg_server_detail::connections()) n -= kept.second && PQsocket(kept.second) >= 0;
     return n;
 }
 
@@ -81,6 +83,7 @@ inline std::string server_copy(const std::string &repository) {
     using namespace pg_server_detail;
     static unsigned copies = 0;
     std::string name = dbname_of(repository) + "_c" + std::to_string(copies++);
+    forget(dbname_of(repository));
     pg_run_sql(uri_for("postgres"), "DROP DATABASE IF EXISTS " + quote_ident(name));
     pg_run_sql(uri_for("postgres"),
                "CREATE DATABASE " + quote_ident(name) + " TEMPLATE " + quote_ident(dbname_of(repository)));
@@ -159,7 +162,7 @@ inline std::string server_columns(const std::string &db, const std::string &tabl
 }
 
 // The tests' SQL as the server takes it: the schema's tables as SQLite lists
-// them, rowid as the insertion order, and "SELECT * FROM TABLE" without the
+// them, rowid as the insertion order, and "*" of a table without the
 // server's own column.
 inline std::string server_query(const std::string &db, std::string query) {
     query = replace_word(query, "sqlite_master",
@@ -168,13 +171,20 @@ inline std::string server_query(const std::string &db, std::string query) {
                                      "table_name NOT LIKE '") +
                              kServerOwnPrefix + "') AS sqlite_master");
     query = replace_word(query, "rowid", "ndl_seq");
-    const std::string star = "SELECT * FROM ";
+    // "*" of "SELECT * FROM T" or "SELECT 'T', * FROM T".
+    const std::string star = "* FROM ";
     for (size_t at = 0; (at = query.find(star, at)) != std::string::npos;) {
         size_t name = at + star.size(), end = name;
+        bool listed = at >= 2 && query[at - 1] == ' ' &&
+                      (query[at - 2] == ',' || (at >= 7 && query.compare(at - 7, 6, "SELECT") == 0));
+        if (!listed) {
+            at = name;
+            continue;
+        }
         while (end < query.size() && is_word_char(query[end])) ++end;
         std::string columns = server_columns(db, query.substr(name, end - name));
-        query.replace(at, star.size(), "SELECT " + columns + " FROM ");
-        at += columns.size();
+        query.replace(at, 1, columns);
+        at += columns.size() + star.size();
     }
     return query;
 }
@@ -214,7 +224,7 @@ inline std::vector<std::string> repository_tables(const std::string &db) {
 inline std::vector<std::vector<std::string>> server_rows(const std::string &db,
                                                          const std::vector<std::string> &queries) {
     std::vector<std::vector<std::string>> out;
-    PGconn *c = pg_server_detail::connect(db);
+    PGconn *c = pg_server_detail::shared(db);
     if (!c) return out;
     for (const std::string &q : queries) {
         std::vector<std::string> &rows = out.emplace_back();
@@ -228,7 +238,6 @@ inline std::vector<std::vector<std::string>> server_rows(const std::string &db,
         }
         PQclear(r);
     }
-    PQfinish(c);
     return out;
 }
 

@@ -199,7 +199,8 @@ def schema_sql(env):
 
 
 def version_indexes_sql(env):
-    out = [SQL_GENERATED, env['VERSION_INDEX_HEAD']]
+    out = [SQL_GENERATED, env['VERSION_INDEX_HEAD'],
+           '-- Versions are rows of: %s\n-- Networks are rows of: %s\n' % (env['VERSIONS_TABLE'], env['NETWORKS_TABLE'])]
     for t in TABLES:
         if t.versioned:
             key = ', ' + ', '.join(t.key[2].split()) if t.key else ''

@@ -81,6 +81,10 @@ VERSION_INDEX_HEAD = """\
 -- They are made in the transaction that stores the second network or
 -- version, or at logon when a repository holds several already.
 """
+# The tables whose rows count the versions and the networks: the OCI layer
+# reads them from the index text's marked lines, as it names no table.
+VERSIONS_TABLE = 'POLICYVERSIONS'
+NETWORKS_TABLE = 'NETWORKS'
 NETWORK_INDEX_HEAD = """\
 -- With several networks (not versions: in a repository of one network they
 -- would be read instead of the table, every row of which matches), every
