@@ -15,7 +15,7 @@ protected:
     // Every row of a table under one version, the version left out.
     V version_rows(const std::string &t, int version) const {
         return rows("SELECT * FROM (SELECT * FROM " + t + " WHERE ndlversion = " + std::to_string(version) +
-                    " ORDER BY rowid)");
+                    " ORDER BY rowid) AS v");
     }
     static std::string without_version(std::string row, const std::string &t) {
         // The version is last but in DOMAINREDIST, where it stands fourteenth.
