@@ -41,7 +41,7 @@ trap '"$here/scripts/pg-cluster.sh" stop "$cluster"' EXIT
 eval "$(scripts/pg-cluster.sh start "$cluster")"
 part build-asan
 read -r _ _ skipped < <(tally build-asan)
-echo "The $skipped tests skipped above need a build without AddressSanitizer: they run next, in the plain build."
+echo "Of the $skipped tests skipped above, those that need a build without AddressSanitizer run next, in the plain build; the others mean something on one backend only."
 # AddressSanitizer reserves terabytes of address space, and its allocator
 # aborts where ours throws and owns malloc: a limit on the address space,
 # and the sweeps that fail C allocations, need a build without it.
