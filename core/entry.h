@@ -1,5 +1,5 @@
 // The export of libcfgproc.so: one load run, called by the database's
-// external-procedure agent (and by the host, whose call specification is
+// external-procedure agent (and by the host, whose parameter list is
 // checked against this declaration).
 #ifndef NDL_CORE_ENTRY_H
 #define NDL_CORE_ENTRY_H

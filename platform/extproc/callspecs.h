@@ -122,9 +122,9 @@ template <class... A> struct signature<int(A...)> : args<A...> {};
 template <auto F, std::size_t N>
 consteval CallSpec line(const char *library, const char *procedure, const ParamSpec (&params)[N],
                         bool repository = false) {
-    static_assert(N <= kMaxParams, "more parameters than a call specification holds");
+    static_assert(N <= kMaxParams, "more parameters than a parameter list holds");
     if (!check::signature<std::remove_pointer_t<decltype(F)>>::template from<0>(params, params + N))
-        throw "the call specification does not match the export's declaration";
+        throw "the parameter list does not match the export's declaration";
     CallSpec s{library, procedure, static_cast<int>(N), {}, repository};
     for (std::size_t i = 0; i < N; ++i) s.params[i] = params[i];
     return s;
