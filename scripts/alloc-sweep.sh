@@ -12,14 +12,16 @@ cd "$(dirname "$0")/.."
 build=${1:-build-asan}
 jobs=${2:-4}
 filter=${3:-*}
-cmake --build "$build" --target alloc_sweep_test
+# scripts/io-sweep.sh runs its own sweep test through this.
+test=${NDL_SWEEP_TEST:-alloc_sweep_test}
+cmake --build "$build" --target "$test"
 export NDL_LIBDIR=$PWD/$build/bin NDL_SWEEP_STRIDE=${NDL_SWEEP_STRIDE:-1}
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1}
 logs=$(mktemp -d)
 # Every sweep in JOBS shares, each share a process of its own.
 seq 0 $((jobs - 1)) | xargs -P "$jobs" -I{} sh -c \
-    "NDL_SWEEP_SHARD={}/$jobs '$build/bin/alloc_sweep_test' --gtest_filter='$filter' > '$logs/{}.log' 2>&1" || true
-grep -h "runs: " "$logs"/*.log | sort | uniq -c || true
+    "NDL_SWEEP_SHARD={}/$jobs '$build/bin/$test' --gtest_filter='$filter' > '$logs/{}.log' 2>&1" || true
+grep -h "runs: \|runs of " "$logs"/*.log | sort | uniq -c || true
 if grep -q "FAILED TEST" "$logs"/*.log; then
     echo "some runs ended wrongly; logs in $logs"
     exit 1

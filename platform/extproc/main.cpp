@@ -27,6 +27,14 @@ constexpr const char *kUsage =
 // The modes the loader knows. It takes any other word for a plain load; a
 // shell user who mistyped one is told instead.
 constexpr char kNotCommitted[] = "ERROR: the load could not be committed: nothing was stored\n";
+constexpr char kCommitUnknown[] = "ERROR: the load could not be committed, and " OCIX_COMMIT_UNKNOWN "\n";
+
+// What a load's call left stored, as its messages tell it.
+const char *stored(bool committed, const extproc::CallResult &r) {
+    return committed ? "the load was committed"
+           : r.error.find(OCIX_COMMIT_UNKNOWN) != std::string::npos ? OCIX_COMMIT_UNKNOWN
+                                                                    : "nothing was stored";
+}
 
 constexpr const char *kModes[] = {"createversion", "updateversion", "initializedata"};
 
@@ -127,7 +135,8 @@ int finish(const Command &c, const extproc::CallResult &r, extproc::Session &ses
         if (!out.empty() && out.back() != '\n') out.push_back('\n');
         // The log ends saying what was stored: a load whose commit failed
         // said it was loaded before its commit was tried.
-        if (r.ret == 0 && !r.error.empty()) out += kNotCommitted;
+        if (r.ret == 0 && !r.error.empty())
+            out += r.error.find(OCIX_COMMIT_UNKNOWN) != std::string::npos ? kCommitUnknown : kNotCommitted;
     } else {
         out = extproc::format_call(r);
     }
@@ -151,7 +160,7 @@ int finish(const Command &c, const extproc::CallResult &r, extproc::Session &ses
     // printed values are its result: without them it failed.
     if (c.parse) {
         std::fprintf(stderr, "extproc: the log could not be written (%s): %s\n", lost.c_str(),
-                     committed ? "the load was committed" : "nothing was stored");
+                     stored(committed, r));
         return status;
     }
     std::fprintf(stderr, "extproc: the result could not be written (%s)\n", lost.c_str());
@@ -256,7 +265,7 @@ int main(int argc, char **argv) try {
         const char *what = handling_out_of_memory() ? "out of memory" : handled_what();
         if (c.parse)
             std::fprintf(stderr, "extproc: %s after the load: %s\n", what,
-                         committed ? "the load was committed" : "nothing was stored");
+                         stored(committed, r));
         else
             std::fprintf(stderr, "extproc: %s: the result could not be written\n", what);
         return c.parse ? status : 1;

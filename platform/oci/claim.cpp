@@ -49,12 +49,14 @@ bool companion(const Conn &c, const char *suffix, char (&name)[PATH_MAX + 16]) {
     return c.path.size() < PATH_MAX && std::snprintf(name, sizeof name, "%s%s", c.path.c_str(), suffix) > 0;
 }
 
-// Nothing is in the file yet, nor in its write-ahead log, where a new
-// database's first pages go.
+// Nothing is in the file yet but the first page, which the switch into the
+// write-ahead log writes (every table's rows lie on pages after it), nor in
+// the log, where every commit since goes.
 bool empty_on_disk(const Conn &c) {
+    constexpr off_t kFirstPage = 4096;  // SQLite's page size for a new file
     struct stat st;
     char wal[PATH_MAX + 16];
-    if (fstat(c.claim_fd, &st) != 0 || st.st_size != 0 || !companion(c, "-wal", wal)) return false;
+    if (fstat(c.claim_fd, &st) != 0 || st.st_size > kFirstPage || !companion(c, "-wal", wal)) return false;
     return stat(wal, &st) != 0 ? errno == ENOENT : st.st_size == 0;
 }
 

@@ -147,6 +147,8 @@ OCI_API sword ociepgoe(OCIExtProcContext *with_context, OCIEnv **envh, OCISvcCtx
    is refused there. */
 #define OCIX_LAYOUT_VERSIONED 1
 #define OCIX_LAYOUT_UNVERSIONED 2
+// What the error of a commit whose outcome could not be settled says.
+#define OCIX_COMMIT_UNKNOWN "whether the transaction was stored cannot be known"
 OCI_API void ocix_expect_layout(int layout);
 
 /* A context carrying a session's handles, as the agent hands it to an

@@ -388,6 +388,15 @@ sword check_define_positions(Stmt *st, Error *e, int ncol);
 sword open_transaction(Conn *c, Error *e);
 void release_sql(Stmt *st);
 
+// ---- commits (settle.cpp) ----
+// Counts, from the connection's open on, the commits that reached the log.
+void watch_commits(sqlite3 *db);
+unsigned long commits_landed();
+// After a COMMIT that failed and the rollback: whether it was stored all
+// the same (commits_landed() was LANDED_BEFORE it); else makes it certainly
+// absent where it can, and leaves in e what a reader now finds.
+bool settle_commit(Conn &c, Error *e, unsigned long landed_before);
+
 // ---- dialect (dialect.cpp) ----
 extern const char kSysdateSql[];
 std::string map_dialect(std::string_view text);

@@ -65,12 +65,23 @@ std::unique_ptr<Conn> open_repository(const std::string &path, std::string &why)
     claim_repository(*c);
     int rc = sqlite3_open_v2(path.c_str(), &c->db,
                              SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr);
+    // Where the file cannot be opened for writing SQLite opens it for
+    // reading: a load could only fail at its first write, after the log's
+    // files were made beside it.
+    if (rc == SQLITE_OK && sqlite3_db_readonly(c->db, "main") == 1) {
+        why = format("cannot open the repository \"%s\" for writing", path.c_str());
+        return nullptr;
+    }
     if (rc == SQLITE_OK) {
         sqlite3_extended_result_codes(c->db, 1);
         c->busy_ms = busy_timeout_ms();
         sqlite3_busy_timeout(c->db, c->busy_ms);
         // Readers then never block a commit; the mode stays with the file.
         sqlite3_exec(c->db, "PRAGMA journal_mode=WAL", nullptr, nullptr, nullptr);
+        // Each commit's log synced before its status: what survives a power
+        // loss (settle.cpp).
+        sqlite3_exec(c->db, "PRAGMA synchronous=FULL", nullptr, nullptr, nullptr);
+        watch_commits(c->db);
         rc = sqlite3_create_function(c->db, "NVL", 2, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, nvl,
                                      nullptr, nullptr);
     }
@@ -167,13 +178,23 @@ sword finish(Conn &c, Error *e, bool commit) {
     }
     sword status = fault_take(Fault::Commit, e);
     if (!status) {
-        if (exec(c.db, "COMMIT")) {
+        unsigned long landed = commits_landed();
+        bool stored = exec(c.db, "COMMIT");
+        if (!stored) {
+            // Settled before the status is given (settle.cpp).
+            status = fail_sql(e, c.db, "");
+            c.failed = true;
+            roll_back(c);
+            stored = settle_commit(c, e, landed);
+        }
+        if (stored) {
             note_transaction_end(c);
             c.failed = false;
             c.committed = true;
             return OCI_SUCCESS;
         }
-        status = fail_sql(e, c.db, "");
+        c.failed = true;
+        return status;
     }
     c.failed = true;
     roll_back(c);
