@@ -192,9 +192,12 @@ struct Conn : Backend {
     // leaves its work pending: no commit may keep it.
     sqlite3_stmt *rollback = nullptr;
     bool rollback_pending = false;
+    sqlite3_stmt *commit = nullptr;  // COMMIT, prepared beside ROLLBACK
     // No session has begun here yet, or the last transaction was rolled
     // back (asked for, a commit that failed, a session never ended).
     bool failed = true;
+    // The file is in the write-ahead log mode (settle.cpp reads its index).
+    bool wal = false;
 };
 
 // Claims the file before SQLite opens it; notes the file as SQLite opened
@@ -389,13 +392,22 @@ sword open_transaction(Conn *c, Error *e);
 void release_sql(Stmt *st);
 
 // ---- commits (settle.cpp) ----
-// Counts, from the connection's open on, the commits that reached the log.
-void watch_commits(sqlite3 *db);
-unsigned long commits_landed();
-// After a COMMIT that failed and the rollback: whether it was stored all
-// the same (commits_landed() was LANDED_BEFORE it); else makes it certainly
-// absent where it can, and leaves in e what a reader now finds.
-bool settle_commit(Conn &c, Error *e, unsigned long landed_before);
+// The log's index as a commit starts from it (read under the write lock).
+struct CommitMark {
+    bool known = false;
+    uint32_t last_frame = 0, salt[2] = {};
+};
+// Taken just before COMMIT, with room made in e for the message of a
+// commit whose outcome cannot be known: OCI_ERROR (out of memory) without.
+sword mark_commit(const Conn &c, Error *e, CommitMark &mark) noexcept;
+// After a COMMIT that failed, before the rollback: 1 when every reader now
+// finds the transaction (the index counts it), 0 when none does yet, -1
+// when the index cannot be read.
+int commit_indexed(const Conn &c, const CommitMark &before);
+// After the rollback of a COMMIT that failed with CODE and that the index
+// does not count (INDEX_READ: it could be read): makes the transaction
+// certainly absent where it can, and leaves in e what a reader finds.
+void settle_commit(Conn &c, Error *e, int code, bool index_read) noexcept;
 
 // ---- dialect (dialect.cpp) ----
 extern const char kSysdateSql[];

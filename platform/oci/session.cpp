@@ -32,12 +32,21 @@ std::string default_repository() {
 
 bool exec(sqlite3 *db, const char *sql) { return sqlite3_exec(db, sql, nullptr, nullptr, nullptr) == SQLITE_OK; }
 
-// ROLLBACK made ready while memory is there: a failure for want of it then
-// rolls back without the parser. Prepared again after the connection's own
-// schema change, which expires it.
-void prepare_rollback(Conn &c) {
+// The journal mode the file is in, as PRAGMA journal_mode answers.
+int note_wal(void *wal, int, char **values, char **) {
+    *static_cast<bool *>(wal) = values[0] && std::strcmp(values[0], "wal") == 0;
+    return 0;
+}
+
+// ROLLBACK and COMMIT made ready while memory is there: a failure for want
+// of it then rolls back without the parser, and a COMMIT that fails for it
+// has begun writing. Prepared again after the connection's own schema
+// change, which expires them.
+void prepare_ends(Conn &c) {
     sqlite3_finalize(c.rollback);
     if (sqlite3_prepare_v2(c.db, "ROLLBACK", -1, &c.rollback, nullptr) != SQLITE_OK) c.rollback = nullptr;
+    sqlite3_finalize(c.commit);
+    if (sqlite3_prepare_v2(c.db, "COMMIT", -1, &c.commit, nullptr) != SQLITE_OK) c.commit = nullptr;
 }
 
 bool in_transaction(const Conn &c) { return !sqlite3_get_autocommit(c.db); }
@@ -77,18 +86,20 @@ std::unique_ptr<Conn> open_repository(const std::string &path, std::string &why)
         c->busy_ms = busy_timeout_ms();
         sqlite3_busy_timeout(c->db, c->busy_ms);
         // Readers then never block a commit; the mode stays with the file.
-        sqlite3_exec(c->db, "PRAGMA journal_mode=WAL", nullptr, nullptr, nullptr);
+        // Where it cannot be had (a file system without shared memory, a
+        // failure) the file keeps its own, and a commit that fails there
+        // cannot be settled (settle.cpp).
+        sqlite3_exec(c->db, "PRAGMA journal_mode=WAL", note_wal, &c->wal, nullptr);
         // Each commit's log synced before its status: what survives a power
-        // loss (settle.cpp).
+        // loss.
         sqlite3_exec(c->db, "PRAGMA synchronous=FULL", nullptr, nullptr, nullptr);
-        watch_commits(c->db);
         rc = sqlite3_create_function(c->db, "NVL", 2, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, nvl,
                                      nullptr, nullptr);
     }
     if (rc == SQLITE_OK) rc = sqlite3_exec(c->db, "PRAGMA case_sensitive_like=ON", nullptr, nullptr, nullptr);
     if (rc == SQLITE_OK) {
         note_opened(*c);
-        prepare_rollback(*c);
+        prepare_ends(*c);
     }
     if (rc != SQLITE_OK) {
         const char *text = c->db ? sqlite3_errmsg(c->db) : sqlite3_errstr(rc);
@@ -176,27 +187,45 @@ sword finish(Conn &c, Error *e, bool commit) {
         if (!roll_back(c)) return fail_sql(e, c.db, "ROLLBACK");
         return fail(e, SQLITE_ABORT, "the transaction was rolled back: an earlier rollback had failed");
     }
-    sword status = fault_take(Fault::Commit, e);
-    if (!status) {
-        unsigned long landed = commits_landed();
-        bool stored = exec(c.db, "COMMIT");
-        if (!stored) {
-            // Settled before the status is given (settle.cpp).
-            status = fail_sql(e, c.db, "");
-            c.failed = true;
-            roll_back(c);
-            stored = settle_commit(c, e, landed);
-        }
-        if (stored) {
-            note_transaction_end(c);
-            c.failed = false;
-            c.committed = true;
-            return OCI_SUCCESS;
-        }
-        c.failed = true;
-        return status;
-    }
+    // Until it is stored the transaction counts as failed: a failure for
+    // want of memory on the way leaves nothing for the session's end to
+    // commit.
     c.failed = true;
+    sword status = fault_take(Fault::Commit, e);
+    CommitMark mark;
+    if (!status) status = mark_commit(c, e, mark);
+    if (!status && !c.commit) {
+        prepare_ends(c);
+        if (!c.commit) status = fail_sql(e, c.db, "");
+    }
+    if (!status) {
+        bool stored = sqlite3_step(c.commit) == SQLITE_DONE;
+        if (!stored) {
+            // Settled by what a reader finds before the status is given
+            // (settle.cpp): a failure after the index counts the commit
+            // leaves it stored.
+            int code = sqlite3_extended_errcode(c.db);
+            int indexed = commit_indexed(c, mark);
+            stored = indexed == 1;
+            if (!stored) {
+                status = OCI_ERROR;
+                try {
+                    fail_sql(e, c.db, "");
+                } catch (const std::bad_alloc &) {
+                    out_of_memory(e);
+                }
+                sqlite3_reset(c.commit);
+                roll_back(c);
+                settle_commit(c, e, code, indexed == 0);
+                return status;
+            }
+        }
+        sqlite3_reset(c.commit);
+        note_transaction_end(c);
+        c.failed = false;
+        c.committed = true;
+        return OCI_SUCCESS;
+    }
     roll_back(c);
     e->text = "COMMIT failed, the transaction was rolled back: " + e->text;
     return status;
@@ -259,7 +288,7 @@ sword Conn::begin(Session &, int layout, bool, Error *e) {
         // it: those a failure needs at the close are prepared again
         // while memory is there, so that they need none then.
         renew_version(*this);
-        prepare_rollback(*this);
+        prepare_ends(*this);
     } catch (const std::bad_alloc &) {
         // A schema half made is not left in an open transaction.
         if (in_transaction(*this)) roll_back(*this);
@@ -311,6 +340,8 @@ Conn::~Conn() {
     version = nullptr;
     sqlite3_finalize(rollback);
     rollback = nullptr;
+    sqlite3_finalize(commit);
+    commit = nullptr;
     settle_wal(*this, remove);
     // Every statement prepared here is finalized by now; one left over
     // would keep the file open.

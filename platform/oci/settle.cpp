@@ -1,41 +1,74 @@
 // A commit whose outcome is not certain is settled before its status is
-// given. A COMMIT that fails in the write-ahead log may have written every
-// frame of its transaction, its commit frame last, and failed only at the
-// sync: SQLite then rolls back here, yet the next connection to recover
-// the log from the file finds the transaction whole. A later transaction
-// written over those frames makes it certainly absent; where none can be
-// written, nobody can tell yet, and the status says so.
+// given, by what a reader sees. Every reader of a repository in the
+// write-ahead log mode starts from the log's index header in the shared
+// memory beside it: a commit is there for them once the header counts its
+// frames, which SQLite writes last, after the sync. COMMIT may fail after
+// that (for want of memory), and then the transaction is stored; or before
+// it, with every frame written and only the sync failed: SQLite then rolls
+// back here, yet a later connection that rebuilds the index from the log
+// finds the transaction whole. A later transaction written over those
+// frames makes it certainly absent; where none can be written, nobody can
+// tell yet, and the status says so.
 #include "oci_internal.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
+#include <cstring>
+#include <new>
+#include <string>
 
 namespace ndloci {
 
 namespace {
 
-// SQLite's own threshold for checkpointing after a commit.
-constexpr int kAutoCheckpointFrames = 1000;
 // How long the settling waits for the write lock: a lock that fails for an
 // I/O error reads as busy, and the load's own timeout would be waited out
 // in full; a load that took the lock in between leaves the outcome unknown.
 constexpr int kSettleWaitMs = 200;
 
-// Commits of this thread's connections that reached the log whole: the
-// hook runs after the commit frame is synced and indexed, before COMMIT
-// returns.
-thread_local unsigned long t_landed = 0;
-
-// Takes the place of SQLite's default hook and checkpoints as it does,
-// whatever the checkpoint's outcome: the transaction is stored by then.
-int on_commit(void *, sqlite3 *db, const char *name, int frames) {
-    ++t_landed;
-    if (frames >= kAutoCheckpointFrames)
-        sqlite3_wal_checkpoint_v2(db, name, SQLITE_CHECKPOINT_PASSIVE, nullptr, nullptr);
-    return SQLITE_OK;
-}
+// The log index's header as SQLite lays it out in the shared memory, twice
+// over, in the machine's byte order.
+struct IndexHeader {
+    uint32_t version, unused, change;
+    uint8_t initialised, big_endian_checksums;
+    uint16_t page_size;
+    uint32_t last_frame, pages;
+    uint32_t frame_checksum[2], salt[2], checksum[2];
+};
+static_assert(sizeof(IndexHeader) == 48, "the header's layout");
+constexpr int kIndexRegion = 32768;  // SQLite's unit of the shared memory
 
 bool exec(sqlite3 *db, const char *sql) { return sqlite3_exec(db, sql, nullptr, nullptr, nullptr) == SQLITE_OK; }
+
+// The header as mapped: nothing allocated, no I/O. Its two copies agree
+// but while a writer holds the write lock between writing them.
+bool read_header(const Conn &c, IndexHeader &out) {
+    if (!c.wal) return false;
+    sqlite3_file *file = nullptr;
+    if (sqlite3_file_control(c.db, "main", SQLITE_FCNTL_FILE_POINTER, &file) != SQLITE_OK || !file ||
+        !file->pMethods || file->pMethods->iVersion < 2 || !file->pMethods->xShmMap)
+        return false;
+    volatile void *region = nullptr;
+    if (file->pMethods->xShmMap(file, 0, kIndexRegion, 0, &region) != SQLITE_OK || !region) return false;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        IndexHeader copies[2];
+        std::memcpy(copies, const_cast<const void *>(region), sizeof copies);
+        if (std::memcmp(&copies[0], &copies[1], sizeof copies[0]) == 0 && copies[0].initialised) {
+            out = copies[0];
+            return true;
+        }
+    }
+    return false;
+}
+
+// Whether the header counts a commit that BEFORE did not: more frames of
+// the same log, or any frame of a log started anew (a new log, no frame
+// yet, is no commit).
+bool counts_a_commit(const IndexHeader &before, const IndexHeader &after) {
+    bool same_log = before.salt[0] == after.salt[0] && before.salt[1] == after.salt[1];
+    return same_log ? after.last_frame > before.last_frame : after.last_frame > 0;
+}
 
 // One committed transaction that changes nothing: page 1 written again
 // with the value it holds goes into the log right after the last indexed
@@ -59,28 +92,55 @@ bool overwrite_frames(sqlite3 *db) {
 
 }  // namespace
 
-void watch_commits(sqlite3 *db) { sqlite3_wal_hook(db, on_commit, nullptr); }
+// What the message of an outcome that cannot be known says where there is
+// no memory to say more: its room is made before COMMIT.
+constexpr char kUnknownShort[] = "COMMIT failed, and " OCIX_COMMIT_UNKNOWN;
 
-unsigned long commits_landed() { return t_landed; }
+sword mark_commit(const Conn &c, Error *e, CommitMark &mark) noexcept {
+    try {
+        e->text.reserve(sizeof kUnknownShort);
+    } catch (const std::bad_alloc &) {
+        return out_of_memory(e);
+    }
+    IndexHeader h;
+    mark.known = read_header(c, h);
+    if (mark.known) {
+        mark.last_frame = h.last_frame;
+        mark.salt[0] = h.salt[0];
+        mark.salt[1] = h.salt[1];
+    }
+    return OCI_SUCCESS;
+}
 
-bool settle_commit(Conn &c, Error *e, unsigned long landed_before) {
-    if (t_landed != landed_before) return true;
+int commit_indexed(const Conn &c, const CommitMark &before) {
+    IndexHeader now, then{};
+    if (!before.known || !read_header(c, now)) return -1;
+    then.last_frame = before.last_frame;
+    then.salt[0] = before.salt[0];
+    then.salt[1] = before.salt[1];
+    return counts_a_commit(then, now) ? 1 : 0;
+}
+
+void settle_commit(Conn &c, Error *e, int code, bool index_read) noexcept {
     // A frame that could not be written is written before the commit frame,
-    // the transaction's last: the log never holds it whole.
-    int code = e->code;  // COMMIT's own, as the rollback since may have set another
-    bool absent = code == SQLITE_FULL || code == SQLITE_IOERR_WRITE;
-    if (!absent) {
+    // the transaction's last: the log never holds it whole. Any other
+    // failure may have come after the commit frame was written.
+    bool absent = index_read && (code == SQLITE_FULL || code == SQLITE_IOERR_WRITE);
+    if (index_read && !absent) {
         sqlite3_busy_timeout(c.db, std::min(c.busy_ms, kSettleWaitMs));
         // Another try where the first write fails once.
         absent = overwrite_frames(c.db) || overwrite_frames(c.db);
         sqlite3_busy_timeout(c.db, c.busy_ms);
     }
-    if (absent) {
-        e->text = "COMMIT failed, the transaction was rolled back: " + e->text;
-        return false;
+    try {
+        if (absent)
+            e->text = "COMMIT failed, the transaction was rolled back: " + e->text;
+        else
+            e->text = std::string(kUnknownShort) + " (a later reader finds it whole or not at all): " + e->text;
+    } catch (const std::bad_alloc &) {
+        // A rolled-back commit's text says why it failed as it stands.
+        if (!absent) e->text.assign(kUnknownShort);
     }
-    e->text = "COMMIT failed, and " OCIX_COMMIT_UNKNOWN " (a later reader finds it whole or not at all): " + e->text;
-    return false;
 }
 
 }  // namespace ndloci

@@ -194,7 +194,10 @@ protected:
                 return "status " + std::to_string(r.status) + " is neither success nor failure";
         }
         if (!o.dump.empty() && o.integrity != "ok") return "integrity check: " + o.integrity;
-        bool old_rows = o.dump == base_dump_, new_rows = o.dump == whole_.dump;
+        // A crash cannot remove the new file it made: the schema that the
+        // logon commits holds no rows, as no file did.
+        bool old_rows = o.dump == base_dump_ || (crash && s.base == Base::New && no_rows(o.dump));
+        bool new_rows = o.dump == whole_.dump;
         if (!old_rows && !new_rows) {
             // A new file whose removal failed holds no rows.
             if (s.base == Base::New && o.counts.unlinks_failed && no_rows(o.dump) && r.status != 0) return {};
