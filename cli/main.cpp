@@ -49,6 +49,9 @@ char loadtemp[kArgSize + 8];
 // The session ended: what was loaded is stored (or the load file is
 // whole), whatever fails later.
 bool committed = false;
+// The session's commit failed and could not be settled: whether it was
+// stored cannot be known.
+bool commit_unknown = false;
 
 int fail(const char *text) {
     print_log("%s", text);
@@ -183,7 +186,7 @@ bool place_loadfile() { return std::rename(loadtemp, loadname) == 0 || lose_load
 void report_lost_log(int status) {
     const char *why = log_lost();
     if (!why) return;
-    const char *outcome = status != 0 ? "nothing was stored"
+    const char *outcome = status != 0 ? (commit_unknown ? OCIX_COMMIT_UNKNOWN : "nothing was stored")
                           : createfile ? "the load file was created"
                                        : "the load was committed";
     std::fprintf(stderr, "cfgload: the log could not be written (%s): %s\n", why, outcome);
@@ -265,6 +268,12 @@ int run(int argc, char **argv) {
     std::snprintf(g_tablename, sizeof g_tablename, "%s", "session end");
     sword status = OCISessionEnd(svchp, errhp, authp, OCI_DEFAULT);
     if (status != OCI_SUCCESS) {
+        char text[512] = "";
+        sb4 code = 0;
+        if (status == OCI_ERROR)
+            OCIErrorGet(errhp, 1, nullptr, &code, reinterpret_cast<OraText *>(text), sizeof text, OCI_HTYPE_ERROR);
+        text[sizeof text - 1] = '\0';
+        commit_unknown = std::strstr(text, OCIX_COMMIT_UNKNOWN) != nullptr;
         checkerr(errhp, status);
         if (createfile) unlink(loadtemp);
         return stop("EXITING DUE TO ERRORS.\n");
