@@ -407,9 +407,9 @@ TEST_F(ExtprocHost, RepositoryBeforeOrAfterTheCommand) {
     EXPECT_EQ(r.out.rfind("return: 0\nresult: --repository--repository\n", 0), 0u) << r.out;
     if (!fs::exists(kBin + "/libcfgproc.so")) return;
     std::string third = another("third.db");
-    r = extproc({"parse", "--files", "", "--repository", third, "--raw"}, {}, false);
+    r = extproc({"parse", "--dir", NDL_EXAMPLES, "--files", "network.ndl", "--repository", third, "--raw"}, {}, false);
     EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_TRUE(repository_exists(third));
+    EXPECT_EQ(query_value(third, "SELECT networkname FROM networks"), "SAMPLENET");
 }
 
 // A parse that fails into a repository it made leaves none; one already

@@ -88,13 +88,16 @@ protected:
         expect_cut_short(text, {"ERROR: Unexpected end of file @ " + std::to_string(lines + 1) + " \n"}, note);
     }
     // Every table's rows, sorted: the readers may order rows otherwise than
-    // the file did, but no row may appear, vanish or change.
+    // the file did, but no row may appear, vanish or change. By the table's
+    // name in capitals, whatever case the backend keeps it in.
     std::map<std::string, std::vector<std::string>> snapshot() const {
         std::map<std::string, std::vector<std::string>> all;
         for (const std::string &t : rows("SELECT name FROM sqlite_master WHERE type = 'table' ORDER BY name")) {
             std::vector<std::string> r = rows("SELECT * FROM \"" + t + "\"");
             std::sort(r.begin(), r.end());
-            all[t] = r;
+            std::string name = t;
+            for (char &c : name) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+            all[name] = r;
         }
         return all;
     }
