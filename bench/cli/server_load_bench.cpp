@@ -3,7 +3,8 @@
 // loaded again onto it (updateversion, which reads every stored row back),
 // the backends taking turns within each iteration. Reports each backend's
 // wall time and CPU time (the client's, and on the server the cluster's
-// processes' too) and the ratios server/SQLite. The server is the one the
+// processes' too), the ratios server/SQLite, and the client's peak resident
+// memory over the size of the NDL text (each load runs through peak_rss). The server is the one the
 // tests use: PGHOST, PGPORT, NDL_TEST_PG_USER, NDL_TEST_PG_PASSWORD, as
 // scripts/pg-cluster.sh start prints them.
 #include <benchmark/benchmark.h>
@@ -12,6 +13,7 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -96,6 +98,7 @@ double children_cpu() {
 
 struct Cost {
     double wall = 0, cpu = 0;
+    long peak_kb = 0;  // the largest of the client's runs
 };
 
 // One load of the network in DIR into REPOSITORY in MODE, added to COST;
@@ -105,11 +108,12 @@ bool load(const std::string &dir, const std::string &repository, const char *mod
     for (const char *f : sample::kFiles) files += (files.empty() ? "" : ",") + std::string(f);
     double cpu0 = children_cpu() + (server ? server_cpu() : 0);
     auto t0 = std::chrono::steady_clock::now();
-    ProgramRun r = run_program(kBin + "/extproc",
-                               {"--repository", repository, "parse", "--dir", dir, "--files", files, "--mode", mode,
-                                "--raw"});
+    ProgramRun r = run_program(NDL_BENCH_DIR "/peak_rss", {kBin + "/extproc", "--repository", repository, "parse",
+                                                           "--dir", dir, "--files", files, "--mode", mode, "--raw"});
     cost.wall += std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
     cost.cpu += children_cpu() + (server ? server_cpu() : 0) - cpu0;
+    size_t at = r.err.rfind("peak_kb=");
+    if (at != std::string::npos) cost.peak_kb = std::max(cost.peak_kb, std::atol(r.err.c_str() + at + 8));
     return r.status == 0 && r.out.find("rror") == std::string::npos;
 }
 
@@ -153,6 +157,10 @@ void BM_BothBackends(benchmark::State &state) {
     state.counters["server_reload_s"] = reload[1].wall / n;
     state.counters["reload_wall_ratio"] = reload[1].wall / reload[0].wall;
     state.counters["reload_cpu_ratio"] = reload[1].cpu / reload[0].cpu;
+    // The client's peak over the NDL text, on each backend.
+    for (int b = 0; b < 2; ++b)
+        state.counters[b ? "server_peak_per_ndl" : "sqlite_peak_per_ndl"] =
+            static_cast<double>(std::max(fresh[b].peak_kb, reload[b].peak_kb)) * 1024 / bytes;
 }
 
 BENCHMARK(BM_BothBackends)->Arg(2000)->Unit(benchmark::kSecond)->Iterations(3)->UseRealTime();

@@ -69,7 +69,20 @@ struct Backend {
     virtual void abandon() = 0;
     // A statement gives back what it holds here.
     virtual void release(Stmt *st) = 0;
+    int busy_ms = 0;                   // how long a load waits for another's lock
+    std::unordered_set<Stmt *> users;  // statements holding state here
 };
+
+// What each backend declares of the interface above: the calls that have
+// no default.
+#define NDL_BACKEND_CALLS                                              \
+    sword begin(Session &ses, int layout, bool external, Error *e) override; \
+    sword execute(Stmt *st, Error *e, ub4 iters) override;           \
+    sword deliver(Stmt *st, Error *e) override;                      \
+    sword step(Stmt *st, Error *e) override;                         \
+    sword finish(Error *e, bool commit) override;                    \
+    void abandon() override;                                         \
+    void release(Stmt *st) override;
 
 struct Handle {
     Handle(ub4 t, Env *e) : type(t), env(e) {}
@@ -141,20 +154,12 @@ struct LastShape {
 // One open repository file and what is prepared on it.
 struct Conn : Backend {
     ~Conn() override;
-    sword begin(Session &ses, int layout, bool external, Error *e) override;
-    sword execute(Stmt *st, Error *e, ub4 iters) override;
-    sword deliver(Stmt *st, Error *e) override;
-    sword step(Stmt *st, Error *e) override;
-    sword finish(Error *e, bool commit) override;
-    void abandon() override;
-    void release(Stmt *st) override;
+    NDL_BACKEND_CALLS
     sqlite3 *db = nullptr;
     std::string path;
-    int busy_ms = 0;                        // how long a statement waits for a lock
     // A session committed a transaction here (the schema written at the
     // first logon is not one).
     bool committed = false;
-    std::unordered_set<Stmt *> users;       // statements holding a prepared statement here
     std::unordered_map<std::string, CachedInsert> inserts;  // by normalised INSERT text
     LastShape last;
     // The head of the last literal INSERT ("INSERT INTO t VALUES (") and

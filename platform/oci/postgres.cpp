@@ -155,16 +155,11 @@ std::string lower(std::string_view s) {
 }
 
 struct PgRepo : Backend {
-    explicit PgRepo(std::string n) : name(std::move(n)), shown(shown_name(name)) {}
+    explicit PgRepo(std::string n)
+        : name(std::move(n)), shown(shown_name(name)), dbname(name.rfind("pg:", 0) == 0 ? name.substr(3) : name) {}
     ~PgRepo() override;
-    sword begin(Session &ses, int layout, bool external, Error *e) override;
-    sword execute(Stmt *st, Error *e, ub4 iters) override;
-    sword deliver(Stmt *st, Error *e) override;
-    sword step(Stmt *st, Error *e) override;
-    sword finish(Error *e, bool commit) override;
+    NDL_BACKEND_CALLS
     sword sync(Error *e) override { return end_copy(e); }
-    void abandon() override;
-    void release(Stmt *st) override;
 
     PGconn *connect();
     sword server_error(Error *e, const PGresult *r, std::string_view what);
@@ -174,10 +169,12 @@ struct PgRepo : Backend {
     sword run(Stmt *st, Error *e, ub4 iters);
     bool copy_row(std::string_view table, Error *e, sword &status);
     sword end_copy(Error *e);
-    sword settle(const std::string &token, Error *e);
+    sword settle(const std::string &ask, bool memory, Error *e);
     void end_cursors();
+    void roll_back();
 
     std::string name, shown;
+    std::string dbname;  // what libpq takes for the name: connecting allocates none of ours
     std::string user, password;
     bool external = false;
     int layout = OCIX_LAYOUT_VERSIONED;
@@ -187,8 +184,6 @@ struct PgRepo : Backend {
     bool broken = false;
     bool in_transaction = false;
     bool needs_schema = false;  // an empty database: the first load makes it
-    int busy_ms = 0;
-    std::unordered_set<Stmt *> users;
     // The last statement was a literal INSERT into this table, run alone;
     // the rows after it go by COPY.
     std::string last_insert;
@@ -203,7 +198,6 @@ PGconn *PgRepo::connect() {
     // The name first, so that the login's account given after it holds.
     const char *keys[8], *vals[8];
     int n = 0;
-    std::string dbname = name.rfind("pg:", 0) == 0 ? name.substr(3) : name;
     keys[n] = "dbname", vals[n++] = dbname.c_str();
     if (!external && !user.empty()) keys[n] = "user", vals[n++] = user.c_str();
     if (!external && !password.empty()) keys[n] = "password", vals[n++] = password.c_str();
@@ -221,6 +215,18 @@ PgRepo::~PgRepo() {
     }
     // The server rolls back what was not committed.
     if (pg) PQfinish(pg);
+}
+
+// A connection that cannot take the ROLLBACK (libpq out of memory) is
+// dropped: the server rolls back then, and no later statement joins the
+// transaction.
+void PgRepo::roll_back() {
+    if (!pg) return;
+    Result r(PQexec(pg, "ROLLBACK"));
+    if (r.status() == PGRES_COMMAND_OK) return;
+    PQfinish(pg);
+    pg = nullptr;
+    broken = true;
 }
 
 void PgRepo::end_cursors() {
@@ -326,7 +332,7 @@ sword PgRepo::open_transaction(Error *e) {
     Result r(PQexec(pg, kBeginLocked));
     if (r.status() != PGRES_TUPLES_OK) {
         sword s = server_error(e, r.r, "cannot open a transaction");
-        if (pg) PQclear(PQexec(pg, "ROLLBACK"));
+        roll_back();
         return s;
     }
     in_transaction = true;
@@ -344,7 +350,7 @@ sword PgRepo::open_transaction(Error *e) {
             s = server_error(e, r.r, format("cannot create the schema of the repository \"%s\"", shown.c_str()));
     }
     if (s) {
-        if (pg) PQclear(PQexec(pg, "ROLLBACK"));
+        roll_back();
         in_transaction = false;
         return s;
     }
@@ -434,7 +440,8 @@ sword PgRepo::end_copy(Error *e) {
     Result r(PQgetResult(pg));
     sword s = OCI_SUCCESS;
     if (r.status() != PGRES_COMMAND_OK) {
-        if (!r.r || PQstatus(pg) == CONNECTION_BAD) return lost(e);
+        // No SQLSTATE: libpq's own failure (its memory), not the server's.
+        if (!r.r || PQstatus(pg) == CONNECTION_BAD || !PQresultErrorField(r.r, PG_DIAG_SQLSTATE)) return lost(e);
         const char *primary = PQresultErrorField(r.r, PG_DIAG_MESSAGE_PRIMARY);
         const char *context = PQresultErrorField(r.r, PG_DIAG_CONTEXT);
         // COPY's line n is the table's row n + 1: the first ran alone.
@@ -519,27 +526,35 @@ sword PgRepo::step(Stmt *st, Error *e) {
     return deliver(st, e);
 }
 
-// Whether the transaction of `token` committed, asked on a new connection
-// once the old transaction has ended: its lock is free then.
-sword PgRepo::settle(const std::string &token, Error *e) {
+// What a commit whose answer was lost says, by why it was lost (the
+// connection, or libpq's memory) and what a new connection found.
+constexpr const char *kLostCommit[2][2] = {
+    {"COMMIT failed, the transaction was rolled back: the connection to the server was lost before it committed",
+     "COMMIT's outcome is unknown: the connection to the server was lost, and no new connection could tell whether "
+     "the transaction committed"},
+    {"COMMIT failed, the transaction was rolled back: out of memory before it committed",
+     "COMMIT's outcome is unknown: out of memory, and no new connection could tell whether the transaction "
+     "committed"},
+};
+
+// Whether the transaction of the commit token that `ask` looks for
+// committed, asked on a new connection once the old transaction has ended:
+// its lock is free then. Runs after COMMIT went out, so it allocates none
+// of ours: `ask` was written before, the error's room was made then.
+sword PgRepo::settle(const std::string &ask, bool memory, Error *e) {
     PGconn *c = connect();
-    std::string outcome = "unknown";
+    enum { Lost, Unknown, Committed } outcome = Unknown;
     if (c && PQstatus(c) == CONNECTION_OK) {
-        std::string q = format("SET lock_timeout = %d; %s; SELECT count(*) FROM ndl_commits WHERE token = '%s'",
-                               busy_ms, kBeginLocked, token.c_str());
-        Result r(PQexec(c, q.c_str()));
-        if (r.status() == PGRES_TUPLES_OK) outcome = std::atol(PQgetvalue(r.r, 0, 0)) == 1 ? "committed" : "lost";
+        PGresult *r = PQexec(c, ask.c_str());
+        if (PQresultStatus(r) == PGRES_TUPLES_OK) outcome = std::atol(PQgetvalue(r, 0, 0)) == 1 ? Committed : Lost;
+        PQclear(r);
         PQclear(PQexec(c, "ROLLBACK"));
     }
     PQfinish(c);
-    if (outcome == "committed") return OCI_SUCCESS;
-    if (outcome == "lost")
-        return fail(e, kErrServer,
-                    "COMMIT failed, the transaction was rolled back: the connection to the server was lost before it "
-                    "committed");
-    return fail(e, kErrServer,
-                "COMMIT's outcome is unknown: the connection to the server was lost, and no new connection could "
-                "tell whether the transaction committed");
+    if (outcome == Committed) return OCI_SUCCESS;
+    e->code = kErrServer;
+    e->text.assign(kLostCommit[memory][outcome == Unknown]);
+    return OCI_ERROR;
 }
 
 sword PgRepo::finish(Error *e, bool commit) {
@@ -550,20 +565,13 @@ sword PgRepo::finish(Error *e, bool commit) {
         copy_table.clear();
         copy_buf.clear();
         in_transaction = false;
-        // A connection that cannot take the ROLLBACK is dropped: the server
-        // rolls back then.
-        Result r(PQexec(pg, "ROLLBACK"));
-        if (r.status() != PGRES_COMMAND_OK) {
-            PQfinish(pg);
-            pg = nullptr;
-            broken = true;
-        }
+        roll_back();
         return OCI_SUCCESS;
     }
     sword status = end_copy(e);
     if (!status) status = fault_take(Fault::Commit, e);
     if (status) {
-        if (pg) PQclear(PQexec(pg, "ROLLBACK"));
+        roll_back();
         in_transaction = false;
         e->text = "COMMIT failed, the transaction was rolled back: " + e->text;
         return status;
@@ -578,28 +586,46 @@ sword PgRepo::finish(Error *e, bool commit) {
     for (unsigned char b : raw) token += format("%02x", random ? b : 0);
     std::string q = "DELETE FROM ndl_commits WHERE written < now() - interval '1 day'; INSERT INTO ndl_commits (token) "
                     "VALUES ('" + token + "'); COMMIT";
+    // Once COMMIT has gone out nothing of ours allocates: the question for
+    // a lost answer and the room of its message are made now.
+    std::string ask = format("SET lock_timeout = %d; %s; SELECT count(*) FROM ndl_commits WHERE token = '%s'",
+                             busy_ms, kBeginLocked, token.c_str());
+    e->text.reserve(std::strlen(kLostCommit[1][1]) + 1);
     in_transaction = false;
     bool sent = PQsendQuery(pg, q.c_str()) == 1;
     if (sent && fault_take(Fault::CommitDrop, nullptr)) shutdown(PQsocket(pg), SHUT_RDWR);
-    bool ok = sent;
-    const PGresult *failed = nullptr;
-    std::vector<PGresult *> results;
+    // The three statements' results. An error the server sent has its
+    // SQLSTATE; one of libpq's own (its memory) has none, and says nothing
+    // of what the server did.
+    PGresult *results[3] = {};
+    int got = 0;
+    bool ok = sent, local = !sent;
+    const PGresult *refused = nullptr;
     while (PGresult *r = PQgetResult(pg)) {
-        results.push_back(r);
         if (PQresultStatus(r) != PGRES_COMMAND_OK) {
             ok = false;
-            if (!failed) failed = r;
+            if (!PQresultErrorField(r, PG_DIAG_SQLSTATE))
+                local = true;
+            else if (!refused)
+                refused = r;
+        }
+        if (got < 3) {
+            results[got++] = r;
+        } else {
+            PQclear(r);
+            ok = false;
         }
     }
-    if (ok && results.size() == 3 && PQstatus(pg) == CONNECTION_OK) {
+    bool connected = PQstatus(pg) == CONNECTION_OK;
+    if (ok && got == 3 && connected) {
         for (PGresult *r : results) PQclear(r);
         return OCI_SUCCESS;
     }
-    if (PQstatus(pg) != CONNECTION_BAD && failed) {
+    if (connected && refused && !local) {
         // The server answered: it rolled the transaction back.
-        status = server_error(e, failed, "");
+        status = server_error(e, refused, "");
         for (PGresult *r : results) PQclear(r);
-        PQclear(PQexec(pg, "ROLLBACK"));
+        roll_back();
         e->text = "COMMIT failed, the transaction was rolled back: " + e->text;
         return status;
     }
@@ -608,7 +634,7 @@ sword PgRepo::finish(Error *e, bool commit) {
     PQfinish(pg);
     pg = nullptr;
     broken = true;
-    return settle(token, e);
+    return settle(ask, connected, e);
 }
 
 void PgRepo::abandon() {
@@ -616,7 +642,7 @@ void PgRepo::abandon() {
     copy_table.clear();
     copy_buf.clear();
     last_insert.clear();
-    if (in_transaction && pg) PQclear(PQexec(pg, "ROLLBACK"));
+    if (in_transaction) roll_back();
     in_transaction = false;
 }
 

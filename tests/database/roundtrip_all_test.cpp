@@ -97,8 +97,8 @@ protected:
     // texts that the readers read as numbers.
     std::string value_for(const field_facts &f, const std::string &t, const std::string &c, int row) const {
         if (c == "networkid" || c == "ndlversion") return "1";
-        V type = rows("SELECT type FROM pragma_table_info('" + t + "') WHERE lower(name)='" + c + "'");
-        if (!type.empty() && type[0].rfind("NUMBER", 0) == 0) return std::to_string(number_value(c, row));
+        for (const TableColumn &col : table_columns(db, t))
+            if (col.number && lower(col.name) == c) return std::to_string(number_value(c, row));
         if (f.numtext.count(t + "." + c)) return quoted(std::to_string(number_value(c, row)));
         auto w = f.width.find(c);
         return quoted(text_value(c, row, w == f.width.end() ? 300 : w->second));
@@ -155,8 +155,7 @@ protected:
         std::map<std::string, V> columns;
         V tables = rows("SELECT name FROM sqlite_master WHERE type='table' ORDER BY name");
         for (const std::string &table : tables)
-            for (const std::string &c : rows("SELECT lower(name) FROM pragma_table_info('" + table + "')"))
-                columns[lower(table)].push_back(c);
+            for (const TableColumn &c : table_columns(db, table)) columns[lower(table)].push_back(lower(c.name));
         auto forced = forced_values(f, columns);
         for (const std::string &table : tables) {
             std::string t = lower(table);
@@ -188,7 +187,8 @@ protected:
     // Where two snapshots of a table differ: the rows' columns that changed.
     std::string differences(const std::string &table, const V &a, const V &b) const {
         if (a.size() != b.size()) return std::to_string(a.size()) + " rows became " + std::to_string(b.size());
-        V names = rows("SELECT name FROM pragma_table_info('" + table + "')");
+        V names;
+        for (const TableColumn &c : table_columns(db, table)) names.push_back(c.name);
         auto split = [](const std::string &r) {
             V out;
             size_t at = 0;

@@ -124,7 +124,7 @@ NDL_EXPORT int T_write(OCIExtProcContext *ctx, char *value, int status, char *er
     if (st != OCI_SUCCESS) return fail(error, errorlen, errorind, "Error in get oci env %d", st);
     std::string quoted;
     for (const char *c = value; *c; ++c) quoted += *c == '\'' ? std::string("''") : std::string(1, *c);
-    if ((st = run_sql(e, "CREATE TABLE IF NOT EXISTS HOSTROWS (VAL VARCHAR2(300))")) != OCI_SUCCESS ||
+    if ((st = run_sql(e, "CREATE TABLE IF NOT EXISTS HOSTROWS (VAL VARCHAR(300))")) != OCI_SUCCESS ||
         (st = run_sql(e, "INSERT INTO HOSTROWS VALUES ('" + quoted + "')")) != OCI_SUCCESS)
         return fail(error, errorlen, errorind, "Error in write %d", st);
     return status;

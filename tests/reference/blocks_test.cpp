@@ -208,7 +208,7 @@ protected:
             files += (files.empty() ? "" : ",") + name;
         }
         // Each load into a repository of its own.
-        std::filesystem::remove(db);
+        renew_repository();
         extproc::Session fresh(db);
         EXPECT_TRUE(fresh.ok()) << fresh.error();
         return parse(dir, files).ret;

@@ -233,7 +233,7 @@ TEST_F(Reference, StoredTopologyChangesDoWhatTheReferenceSays) {
         size_t at = text.find(from);
         EXPECT_NE(at, std::string::npos) << from;
         write_file("changed.ndl", text.replace(at, from.size(), to));
-        fs::remove(db);
+        renew_repository();
         extproc::Session fresh(db);
         EXPECT_EQ(parse(examples, "1-topology.ndl,2-customer.ndl").ret, 0) << log;
         return parse(dir, with_customer ? "changed.ndl,2-customer.ndl" : "changed.ndl", "updateversion").ret;

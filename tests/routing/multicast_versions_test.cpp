@@ -34,10 +34,13 @@ TEST_F(MulticastVersions, LaterLoadsCopyOnlyTheRunsNetworkAndVersion) {
         const std::string table = t;
         v1[table] = version_rows(table, 1);
         ASSERT_FALSE(v1[table].empty()) << table;
-        sql("CREATE TEMP TABLE x AS SELECT * FROM " + table + " WHERE ndlversion = 1;"
-            "UPDATE x SET networkid = 99; INSERT INTO " + table + " SELECT * FROM x;"
-            "UPDATE x SET networkid = 1, ndlversion = 0; INSERT INTO " + table + " SELECT * FROM x;"
-            "UPDATE x SET ndlversion = 7; INSERT INTO " + table + " SELECT * FROM x;");
+        // The loader's columns by name: the server's own one fills itself.
+        std::string cols;
+        for (const TableColumn &c : table_columns(db, table)) cols += (cols.empty() ? "" : ", ") + c.name;
+        const std::string insert = "INSERT INTO " + table + " (" + cols + ") SELECT * FROM x;";
+        sql("CREATE TEMP TABLE x AS SELECT " + cols + " FROM " + table + " WHERE ndlversion = 1;"
+            "UPDATE x SET networkid = 99; " + insert + "UPDATE x SET networkid = 1, ndlversion = 0; " + insert +
+            "UPDATE x SET ndlversion = 7; " + insert + "DROP TABLE x;");
         others[table] = rows("SELECT * FROM " + table + " WHERE networkid = 99 OR ndlversion <> 1 ORDER BY rowid");
     }
     write_file("fw.ndl", "NETWORKNAME = RTLAB, SECTION = FIREWALL\n");

@@ -3,8 +3,11 @@
 // main started fails, as an exhausted heap would. SQLite and operator new
 // allocate through them. NDL_FAIL_MALLOC=N fails the Nth only, N+ the Nth
 // and every later one (unset or 0: none); NDL_COUNT_MALLOC=FILE receives,
-// at exit, how many the run made and how many of them failed. A build with AddressSanitizer owns
-// malloc: the shim is for a plain build.
+// at exit, how many the run made and how many of them failed;
+// NDL_MALLOC_FROM=LIB:FILE receives the numbers of those that a library
+// whose path holds LIB made itself, one a line (what a sweep must not stride
+// over). A build with AddressSanitizer owns malloc: the shim is for a plain
+// build.
 #include <dlfcn.h>
 #include <fcntl.h>
 #include <unistd.h>
@@ -13,6 +16,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 #include "fail_at.h"
 
@@ -31,9 +35,33 @@ std::atomic<bool> started{false};
 std::atomic<long> made{0};
 FailAt fail_at;
 
-bool refuse() {
+// The allocations a library made itself, by number: dladdr allocates
+// nothing, and only a run that asks pays for it.
+constexpr long kMostMarked = 1 << 18;
+long marked[kMostMarked];
+long nmarked = 0;
+const char *mark_lib = nullptr;  // LIB of NDL_MALLOC_FROM; "" when unset
+size_t mark_lib_len = 0;
+
+void mark(long n, const void *caller) {
+    if (!mark_lib) {
+        const char *v = std::getenv("NDL_MALLOC_FROM");
+        const char *colon = v ? std::strchr(v, ':') : nullptr;
+        mark_lib = colon ? v : "";
+        mark_lib_len = colon ? static_cast<size_t>(colon - v) : 0;
+    }
+    if (!mark_lib_len || nmarked == kMostMarked) return;
+    Dl_info info;
+    if (dladdr(caller, &info) && info.dli_fname && memmem(info.dli_fname, std::strlen(info.dli_fname), mark_lib,
+                                                           mark_lib_len))
+        marked[nmarked++] = n;
+}
+
+bool refuse(const void *caller) {
     if (!started.load(std::memory_order_relaxed)) return false;
-    return fail_at.fails(++made, "NDL_FAIL_MALLOC");
+    long n = ++made;
+    mark(n, caller);
+    return fail_at.fails(n, "NDL_FAIL_MALLOC");
 }
 
 using Main = int (*)(int, char **, char **);
@@ -44,7 +72,18 @@ int counted_main(int argc, char **argv, char **envp) {
     return real_main(argc, argv, envp);
 }
 
-__attribute__((destructor)) void report_count() { write_count("NDL_COUNT_MALLOC", made.load(), fail_at.failed); }
+__attribute__((destructor)) void report_count() {
+    write_count("NDL_COUNT_MALLOC", made.load(), fail_at.failed);
+    if (!mark_lib_len) return;
+    int fd = open(mark_lib + mark_lib_len + 1, O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    if (fd < 0) return;
+    char line[24];
+    for (long i = 0; i < nmarked; ++i) {
+        int len = std::snprintf(line, sizeof line, "%ld\n", marked[i]);
+        if (write(fd, line, static_cast<size_t>(len)) != len) break;
+    }
+    close(fd);
+}
 
 }  // namespace
 
@@ -54,7 +93,7 @@ __attribute__((destructor)) void report_count() { write_count("NDL_COUNT_MALLOC"
 extern "C" {
 
 EXPORTED void *malloc(size_t n) {
-    if (refuse()) {
+    if (refuse(__builtin_return_address(0))) {
         errno = ENOMEM;
         return nullptr;
     }
@@ -62,7 +101,7 @@ EXPORTED void *malloc(size_t n) {
 }
 
 EXPORTED void *calloc(size_t count, size_t n) {
-    if (refuse()) {
+    if (refuse(__builtin_return_address(0))) {
         errno = ENOMEM;
         return nullptr;
     }
@@ -71,7 +110,7 @@ EXPORTED void *calloc(size_t count, size_t n) {
 
 EXPORTED void *realloc(void *p, size_t n) {
     // realloc(p, 0) frees: nothing to fail.
-    if ((!p || n) && refuse()) {
+    if ((!p || n) && refuse(__builtin_return_address(0))) {
         errno = ENOMEM;
         return nullptr;
     }
@@ -80,7 +119,7 @@ EXPORTED void *realloc(void *p, size_t n) {
 
 EXPORTED int posix_memalign(void **out, size_t alignment, size_t n) {
     if (alignment < sizeof(void *) || (alignment & (alignment - 1))) return EINVAL;
-    if (refuse()) return ENOMEM;
+    if (refuse(__builtin_return_address(0))) return ENOMEM;
     void *p = __libc_memalign(alignment, n);
     if (!p) return ENOMEM;
     *out = p;

@@ -181,8 +181,10 @@ inline std::string server_query(const std::string &db, std::string query) {
             at = name;
             continue;
         }
+        bool quoted = name < query.size() && query[name] == '"';
+        end += quoted;
         while (end < query.size() && is_word_char(query[end])) ++end;
-        std::string columns = server_columns(db, query.substr(name, end - name));
+        std::string columns = server_columns(db, query.substr(name + quoted, end - name - quoted));
         query.replace(at, 1, columns);
         at += columns.size() + star.size();
     }
@@ -285,6 +287,33 @@ inline std::string repository_dump(const std::string &db, bool insertion_order =
         for (const std::string &row : rows) dump += row + "\n";
     }
     return dump;
+}
+
+// What the repository holds, to tell that a run left it as it was: the
+// file's bytes, or on the server every row in the order stored.
+inline std::string repository_state(const std::string &db) {
+    return is_server_repository(db) ? repository_dump(db, true) : read_text(db);
+}
+
+// The columns of TABLE in their order (on the server without its own), and
+// whether each holds numbers.
+struct TableColumn {
+    std::string name;
+    bool number = false;
+};
+inline std::vector<TableColumn> table_columns(const std::string &db, const std::string &table) {
+    std::vector<TableColumn> out;
+    std::vector<std::string> found =
+        is_server_repository(db)
+            ? pg_query_rows(db, "SELECT column_name, data_type IN ('bigint', 'integer') FROM information_schema.columns "
+                                "WHERE table_schema = current_schema() AND table_name = lower('" + table +
+                                    "') AND column_name NOT LIKE '" + kServerOwnPrefix + "' ORDER BY ordinal_position")
+            : query_rows(db, "SELECT name, type LIKE 'NUMBER%' FROM pragma_table_info('" + table + "') ORDER BY cid");
+    for (const std::string &row : found) {
+        size_t bar = row.rfind('|');
+        out.push_back({row.substr(0, bar), row.substr(bar + 1) == "1" || row.substr(bar + 1) == "t"});
+    }
+    return out;
 }
 
 inline bool repository_exists(const std::string &name) {
@@ -420,6 +449,17 @@ protected:
         log.clear();
         if (const extproc::OutValue *out = r.out("log")) log = out->value;
         return r;
+    }
+
+    // Each load into a repository of its own: the old one goes, a new
+    // empty one takes its place.
+    void renew_repository() {
+        if (is_server_repository(db)) {
+            drop_repository(db);
+            db = fresh_repository(dir);
+            return;
+        }
+        for (const char *end : {"", "-wal", "-shm", "-journal"}) std::filesystem::remove(db + end);
     }
 
     std::vector<std::string> rows(const std::string &query) const { return query_rows(db, query); }

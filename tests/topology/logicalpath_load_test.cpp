@@ -20,7 +20,10 @@ TEST_F(TopoLoad, LogicalPathRows) {
                  "1|3|1|NORTH|CE|1|1|INGRESS||PE-CE|"}));
     EXPECT_EQ(rows("SELECT * FROM vcmemberfilters ORDER BY rowid"),
               (V{"1|1|1|SITEID", "1|1|2|SITENAME", "1|1|1|NODEID"}));
-    EXPECT_EQ(rows("SELECT typeof(isauthenticated) FROM vcclass"), (V{"integer", "integer"}));
+    // SQLite keeps each value's own type; the server's column has one.
+    if (!on_server_backend()) {
+        EXPECT_EQ(rows("SELECT typeof(isauthenticated) FROM vcclass"), (V{"integer", "integer"}));
+    }
 
     // Loaded again, the stored paths pass the inventory checks unchanged.
     expect_reload_unchanged("logicalpath_valid.ndl", "SELECT * FROM vcmemberclass ORDER BY rowid");

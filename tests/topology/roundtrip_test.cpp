@@ -45,7 +45,7 @@ TEST_F(RoundTrip, EveryTableIsReadBackAndWrittenUnchanged) {
                                          "1|3|2|SOUTH|CPE|0|1|EGRESS||PE-CPE|"}));
     EXPECT_EQ(first["VCMEMBERFILTERS"], (V{"1|3|1|NODEID", "1|3|1|SITENAME", "1|3|2|CUSTOMERID"}));
     EXPECT_EQ(rows("SELECT variablevalue FROM domainconnvars WHERE variablename = 'CARRIER'"), V{"Joe's"});
-    EXPECT_EQ(rows("SELECT offset FROM addressassign WHERE namedpointtype = 4"), V{"it's 2"});
+    EXPECT_EQ(rows("SELECT \"offset\" FROM addressassign WHERE namedpointtype = 4"), V{"it's 2"});
     EXPECT_EQ(rows("SELECT organization FROM networks"), V{"O'Brien & Sons"});
     EXPECT_EQ(rows("SELECT variablevalue FROM domainvariables WHERE domainname = 'SOUTH' AND sequence = 2"),
               V{"it's"});

@@ -88,13 +88,16 @@ protected:
         expect_cut_short(text, {"ERROR: Unexpected end of file @ " + std::to_string(lines + 1) + " \n"}, note);
     }
     // Every table's rows, sorted: the readers may order rows otherwise than
-    // the file did, but no row may appear, vanish or change.
+    // the file did, but no row may appear, vanish or change. By the table's
+    // name in capitals, whatever case the backend keeps it in.
     std::map<std::string, std::vector<std::string>> snapshot() const {
         std::map<std::string, std::vector<std::string>> all;
         for (const std::string &t : rows("SELECT name FROM sqlite_master WHERE type = 'table' ORDER BY name")) {
             std::vector<std::string> r = rows("SELECT * FROM \"" + t + "\"");
             std::sort(r.begin(), r.end());
-            all[t] = r;
+            std::string name = t;
+            for (char &c : name) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+            all[name] = r;
         }
         return all;
     }
@@ -113,15 +116,15 @@ protected:
         std::vector<std::string> errors;
     };
     // Each cut, loaded as an update, is refused with exactly its errors and
-    // leaves the repository as it was, byte for byte; the rows are compared
+    // leaves the repository as it was (a file byte for byte); the rows are compared
     // once more at the end. Noted by the cut's last line.
     void expect_cuts_refused(const std::vector<CutText> &cuts) {
         const auto stored = snapshot();
-        const std::string bytes = read_text(db);
+        const std::string bytes = repository_state(db);
         for (const CutText &c : cuts) {
             const std::string note = c.text.substr(c.text.rfind('\n', c.text.size() - 2) + 1);
             expect_cut_short(c.text, c.errors, note);
-            EXPECT_EQ(read_text(db), bytes) << note;
+            EXPECT_EQ(repository_state(db), bytes) << note;
         }
         expect_same(stored, snapshot());
     }
@@ -159,7 +162,7 @@ protected:
     // Loads `files` of `folder` whole, then each case as an update: the
     // last file with an over-long token right after the first `marker`.
     // Each is refused with exactly its errors (the file lines left out) and
-    // leaves the repository file as it was, byte for byte.
+    // leaves the repository as it was (a file byte for byte).
     void expect_token_errors(const char *folder, const std::vector<std::string> &files,
                              const std::vector<TokenErrorAt> &cases) {
         expect_altered(folder, files, cases, [](const std::string &text, size_t at) {
@@ -189,7 +192,7 @@ protected:
         Outcome whole = load(names, "", dir);
         ASSERT_EQ(whole.ret, 0) << ::testing::PrintToString(whole.messages);
         const auto stored = snapshot();
-        const std::string bytes = read_text(db);
+        const std::string bytes = repository_state(db);
         const std::string text = read_text(std::string(folder) + "/" + files.back());
         for (const TokenErrorAt &c : cases) {
             size_t at = text.find(c.marker);
@@ -202,7 +205,7 @@ protected:
             for (const std::string &m : errors_of(r.messages))
                 if (m.find("--- FILE:") == std::string::npos) errors.push_back(m);
             EXPECT_EQ(errors, c.errors) << c.marker;
-            EXPECT_EQ(read_text(db), bytes) << c.marker;
+            EXPECT_EQ(repository_state(db), bytes) << c.marker;
         }
         expect_same(stored, snapshot());
     }
