@@ -111,6 +111,19 @@ const section_frame frames[] = {
 };
 static_assert(std::size(frames) == kSections, "a frame for every section");
 
+// The lookup of a section no library offers blocks for: the frame's
+// keywords only.
+struct frame_table {
+    token_entry tokens[std::size(kFrameKeywords) + 1] = {};
+    token_entry *buckets[kBuckets] = {};
+    constexpr frame_table() {
+        for (size_t i = 0; i < std::size(kFrameKeywords); ++i)
+            tokens[i] = token_entry{kFrameKeywords[i].name, 0, 0, 0, kFrameKeywords[i].kind, 0, 0, nullptr};
+        hash_init(tokens, buckets);
+    }
+};
+constinit frame_table frame_lookup;
+
 // The place of a section in kSectionNames, or -1.
 int section_index(const char *name) {
     for (int i = 0; i < kSections; ++i)
@@ -138,8 +151,7 @@ const section_def *registered_section(const char *name) {
 }
 
 int run_section(FILE *fp, FILE *loadfp, const section_def &def) {
-    token_entry *buckets[kBuckets];
-    hash_init(majortokens, buckets);
+    token_entry **buckets = def.keywords ? def.keywords : frame_lookup.buckets;
     const section_frame *frame = &frames[section_index(def.name)];
     if (frame->start_check && !frame->start_check()) {
         g_error = 1;
@@ -167,9 +179,9 @@ int run_section(FILE *fp, FILE *loadfp, const section_def &def) {
         const block_entry *block = def.blocks;
         while (block && block->kind && block->kind != kind) ++block;
         int failed = 1;
-        if (block && block->kind && block->parse) {
+        if (block && block->kind) {
             failed = run_block(block->parse, fp, loadfp, block->arg);
-            if (!failed && def.after_block && def.after_block(kind, token)) return 1;
+            if (!failed && block->after && block->after(kind, token)) return 1;
         } else {
             logmsg("Error: Invalid block type : %s @ %d\n", token, Line);
             g_error = 1;
@@ -307,5 +319,5 @@ int parse(FILE *fp, FILE *loadfp, int fileno) {
     // offers its blocks.
     if (int i = section_index(section); i >= 0 && registered[i].dispatcher)
         return registered[i].dispatcher(fp, loadfp) ? 1 : 0;
-    return run_section(fp, loadfp, section_def{section, nullptr}) ? 1 : 0;
+    return run_section(fp, loadfp, section_def{section}) ? 1 : 0;
 }

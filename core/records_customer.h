@@ -7,26 +7,11 @@
 #include "records_lists.h"
 #include "records_stored.h"
 
-struct cust_conn_qos_policy_rec {  // CUSTCONNQOSPOLICY, under a customer type
-    NDL_STORED(cust_conn_qos_policy_rec)
-    cust_conn_qos_policy_rec *next;
-};
-
 struct cust_conn_type_rec {  // CUSTCONNTYPES
     int32_t dbflag;
     NDL_STORED(cust_conn_type_rec)
     tail_list<cust_conn_qos_policy_rec> qospolicylist;
     cust_conn_type_rec *next;
-};
-
-struct cust_conn_addr_type_rec {  // CUSTCONNADDRTYPES
-    NDL_STORED(cust_conn_addr_type_rec)
-    cust_conn_addr_type_rec *next;
-};
-
-struct cust_conn_node_lb_rec {  // CUSTCONNNODESLB, under a customer node
-    NDL_STORED(cust_conn_node_lb_rec)
-    cust_conn_node_lb_rec *next;
 };
 
 struct cust_conn_node_rec {  // CUSTCONNNODES
@@ -40,11 +25,6 @@ struct cust_var_rec {  // CUSTVARS
     int32_t line;
     NDL_STORED(cust_var_rec)
     cust_var_rec *next;
-};
-
-struct pool_class_mapping_rec {  // POOLCLASSMAPPING
-    NDL_STORED(pool_class_mapping_rec)
-    pool_class_mapping_rec *next;
 };
 
 struct cust_conn_interface_rec {  // CUSTCONNINTERFACES
@@ -69,11 +49,6 @@ struct cust_node_var_rec {  // CUSTNODEVARS
     int32_t dbflag;
     NDL_STORED(cust_node_var_rec)
     cust_node_var_rec *next;
-};
-
-struct cust_conn_filter_rec {  // CUSTCONNFILTERS
-    NDL_STORED(cust_conn_filter_rec)
-    cust_conn_filter_rec *next;
 };
 
 #endif

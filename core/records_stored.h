@@ -2,9 +2,13 @@
 // edit the declaration instead.
 //
 // The stored fields of each record, as its tables declare them: a record
-// writes NDL_STORED(its type) where they stand among its own fields.
+// that core/records_*.h declares by hand, with fields of its own, writes
+// NDL_STORED(its type) where they stand among them; every other record
+// is its stored fields and its link, declared here.
 #ifndef NDL_CORE_RECORDS_STORED_H
 #define NDL_CORE_RECORDS_STORED_H
+
+#include "records_common.h"
 
 #define NDL_STORED(R) NDL_STORED_##R
 
@@ -1176,5 +1180,400 @@
     uint16_t matchdnf;                      \
     int32_t sequence;                       \
     text_field<kText> repeatby;
+
+struct network_rec {  // NETWORKS
+    NDL_STORED(network_rec)
+    network_rec *next;
+};
+
+struct list_value_rec {  // LISTVALUES
+    NDL_STORED(list_value_rec)
+    list_value_rec *next;
+};
+
+struct valid_int_bandwidth_rec {  // VALIDINTBANDWIDTH
+    NDL_STORED(valid_int_bandwidth_rec)
+    valid_int_bandwidth_rec *next;
+};
+
+struct domain_rec {  // DOMAIN
+    NDL_STORED(domain_rec)
+    domain_rec *next;
+};
+
+struct domain_node_rec {  // DOMAINNODES
+    NDL_STORED(domain_node_rec)
+    domain_node_rec *next;
+};
+
+struct domain_service_rec {  // DOMAINSERVICES
+    NDL_STORED(domain_service_rec)
+    domain_service_rec *next;
+};
+
+struct domain_connection_rec {  // DOMAINCONNECTIONS
+    NDL_STORED(domain_connection_rec)
+    domain_connection_rec *next;
+};
+
+struct domain_fixed_conn_rec {  // DOMAINFIXEDCONN
+    NDL_STORED(domain_fixed_conn_rec)
+    domain_fixed_conn_rec *next;
+};
+
+struct domain_int_name_rec {  // DOMAININTNAMES
+    NDL_STORED(domain_int_name_rec)
+    domain_int_name_rec *next;
+};
+
+struct domain_conn_type_rec {  // DOMAINCONNTYPES
+    NDL_STORED(domain_conn_type_rec)
+    domain_conn_type_rec *next;
+};
+
+struct domain_inst_var_rec {  // DOMAININSTVARS
+    NDL_STORED(domain_inst_var_rec)
+    domain_inst_var_rec *next;
+};
+
+struct domain_remote_type_rec {  // DOMAINREMOTETYPES
+    NDL_STORED(domain_remote_type_rec)
+    domain_remote_type_rec *next;
+};
+
+struct domain_int_type_rec {  // DOMAININTTYPES
+    NDL_STORED(domain_int_type_rec)
+    domain_int_type_rec *next;
+};
+
+struct hsrp_member_rec {  // HSRPMEMBER
+    NDL_STORED(hsrp_member_rec)
+    hsrp_member_rec *next;
+};
+
+struct hsrp_connection_rec {  // HSRPCONNECTIONS
+    NDL_STORED(hsrp_connection_rec)
+    hsrp_connection_rec *next;
+};
+
+struct domain_conn_filter_rec {  // DOMAINCONNFILTERS
+    NDL_STORED(domain_conn_filter_rec)
+    domain_conn_filter_rec *next;
+};
+
+struct ip_address_pool_rec {  // IPADDRESSPOOLS
+    NDL_STORED(ip_address_pool_rec)
+    ip_address_pool_rec *next;
+};
+
+struct address_assign_rec {  // ADDRESSASSIGN
+    NDL_STORED(address_assign_rec)
+    address_assign_rec *next;
+};
+
+struct address_dependency_rec {  // ADDRESSDEPENDENCY
+    NDL_STORED(address_dependency_rec)
+    address_dependency_rec *next;
+};
+
+struct domain_node_conn_bkp_rec {  // DOMAINNODECONNBKP
+    NDL_STORED(domain_node_conn_bkp_rec)
+    domain_node_conn_bkp_rec *next;
+};
+
+struct domain_node_log_int_rec {  // DOMAINNODELOGINT
+    NDL_STORED(domain_node_log_int_rec)
+    domain_node_log_int_rec *next;
+};
+
+struct aps_member_rec {  // APSMEMBER
+    NDL_STORED(aps_member_rec)
+    aps_member_rec *next;
+};
+
+struct service_type_name_rec {  // SERVICETYPENAMES
+    NDL_STORED(service_type_name_rec)
+    service_type_name_rec *next;
+};
+
+struct service_type_rec {  // SERVICETYPES
+    NDL_STORED(service_type_rec)
+    service_type_rec *next;
+};
+
+struct pool_type_rec {  // POOLTYPES
+    NDL_STORED(pool_type_rec)
+    pool_type_rec *next;
+};
+
+struct com_pool_type_rec {  // COMPOOLTYPES
+    NDL_STORED(com_pool_type_rec)
+    com_pool_type_rec *next;
+};
+
+struct pool_sequence_rec {  // POOLSEQUENCE
+    NDL_STORED(pool_sequence_rec)
+    pool_sequence_rec *next;
+};
+
+struct pool_class_rec {  // POOLCLASS
+    NDL_STORED(pool_class_rec)
+    pool_class_rec *next;
+};
+
+struct pool_class_mapping_rec {  // POOLCLASSMAPPING
+    NDL_STORED(pool_class_mapping_rec)
+    pool_class_mapping_rec *next;
+};
+
+struct system_list_elem_rec {  // SYSTEMLISTVALUES
+    NDL_STORED(system_list_elem_rec)
+    system_list_elem_rec *next;
+};
+
+struct vc_class_rec {  // VCCLASS
+    NDL_STORED(vc_class_rec)
+    vc_class_rec *next;
+};
+
+struct vc_member_filter_rec {  // VCMEMBERFILTERS
+    NDL_STORED(vc_member_filter_rec)
+    vc_member_filter_rec *next;
+};
+
+struct vc_member_class_rec {  // VCMEMBERCLASS
+    NDL_STORED(vc_member_class_rec)
+    vc_member_class_rec *next;
+};
+
+struct global_list_var_rec {  // GLOBALLISTVARS
+    NDL_STORED(global_list_var_rec)
+    global_list_var_rec *next;
+};
+
+struct cust_conn_qos_policy_rec {  // CUSTCONNQOSPOLICY
+    NDL_STORED(cust_conn_qos_policy_rec)
+    cust_conn_qos_policy_rec *next;
+};
+
+struct cust_conn_addr_type_rec {  // CUSTCONNADDRTYPES
+    NDL_STORED(cust_conn_addr_type_rec)
+    cust_conn_addr_type_rec *next;
+};
+
+struct cust_conn_node_lb_rec {  // CUSTCONNNODESLB
+    NDL_STORED(cust_conn_node_lb_rec)
+    cust_conn_node_lb_rec *next;
+};
+
+struct cust_conn_filter_rec {  // CUSTCONNFILTERS
+    NDL_STORED(cust_conn_filter_rec)
+    cust_conn_filter_rec *next;
+};
+
+struct domain_static_route_rec {  // DOMAINSTATICROUTE
+    NDL_STORED(domain_static_route_rec)
+    domain_static_route_rec *next;
+};
+
+struct domain_passive_int_rec {  // DOMAINPASSIVEINT
+    NDL_STORED(domain_passive_int_rec)
+    domain_passive_int_rec *next;
+};
+
+struct domain_addr_summary_rec {  // DOMAINADDRSUMMARY
+    NDL_STORED(domain_addr_summary_rec)
+    domain_addr_summary_rec *next;
+};
+
+struct domain_redist_rec {  // DOMAINREDIST
+    NDL_STORED(domain_redist_rec)
+    domain_redist_rec *next;
+};
+
+struct domain_ospf_default_rec {  // DOMAINOSPFDEFAULT
+    NDL_STORED(domain_ospf_default_rec)
+    domain_ospf_default_rec *next;
+};
+
+struct domain_node_area_rec {  // DOMAINNODEAREAS
+    NDL_STORED(domain_node_area_rec)
+    domain_node_area_rec *next;
+};
+
+struct domain_node_area_range_rec {  // DOMAINNODEAREARANGES
+    NDL_STORED(domain_node_area_range_rec)
+    domain_node_area_range_rec *next;
+};
+
+struct domain_conn_area_rec {  // DOMAINCONNAREAS
+    NDL_STORED(domain_conn_area_rec)
+    domain_conn_area_rec *next;
+};
+
+struct domain_dist_list_rec {  // DOMAINDISTLIST
+    NDL_STORED(domain_dist_list_rec)
+    domain_dist_list_rec *next;
+};
+
+struct domain_offset_list_rec {  // DOMAINOFFSETLIST
+    NDL_STORED(domain_offset_list_rec)
+    domain_offset_list_rec *next;
+};
+
+struct pim_rp_class_rec {  // PIMRPCLASS
+    NDL_STORED(pim_rp_class_rec)
+    pim_rp_class_rec *next;
+};
+
+struct pim_accept_class_rec {  // PIMACCEPTCLASS
+    NDL_STORED(pim_accept_class_rec)
+    pim_accept_class_rec *next;
+};
+
+struct pim_bsr_class_rec {  // PIMBSRCLASS
+    NDL_STORED(pim_bsr_class_rec)
+    pim_bsr_class_rec *next;
+};
+
+struct pim_register_class_rec {  // PIMREGISTERCLASS
+    NDL_STORED(pim_register_class_rec)
+    pim_register_class_rec *next;
+};
+
+struct pim_member_rate_class_rec {  // PIMMEMBERRATECLASS
+    NDL_STORED(pim_member_rate_class_rec)
+    pim_member_rate_class_rec *next;
+};
+
+struct pim_member_class_rec {  // PIMMEMBERCLASS
+    NDL_STORED(pim_member_class_rec)
+    pim_member_class_rec *next;
+};
+
+struct pim_rp_filter_class_rec {  // PIMRPFILTERCLASS
+    NDL_STORED(pim_rp_filter_class_rec)
+    pim_rp_filter_class_rec *next;
+};
+
+struct pim_auto_rp_class_rec {  // PIMAUTORPCLASS
+    NDL_STORED(pim_auto_rp_class_rec)
+    pim_auto_rp_class_rec *next;
+};
+
+struct msdp_class_rec {  // MSDPCLASS
+    NDL_STORED(msdp_class_rec)
+    msdp_class_rec *next;
+};
+
+struct msdp_neighbor_class_rec {  // MSDPNEIGHBORCLASS
+    NDL_STORED(msdp_neighbor_class_rec)
+    msdp_neighbor_class_rec *next;
+};
+
+struct igmp_int_class_rec {  // IGMPINTCLASS
+    NDL_STORED(igmp_int_class_rec)
+    igmp_int_class_rec *next;
+};
+
+struct igmp_int_addr_class_rec {  // IGMPINTADDRCLASS
+    NDL_STORED(igmp_int_addr_class_rec)
+    igmp_int_addr_class_rec *next;
+};
+
+struct dvmrp_int_class_rec {  // DVMRPINTCLASS
+    NDL_STORED(dvmrp_int_class_rec)
+    dvmrp_int_class_rec *next;
+};
+
+struct domain_route_map_rec {  // DOMAINROUTEMAP
+    NDL_STORED(domain_route_map_rec)
+    domain_route_map_rec *next;
+};
+
+struct route_map_match_list_rec {  // ROUTEMAPMATCHLIST
+    NDL_STORED(route_map_match_list_rec)
+    route_map_match_list_rec *next;
+};
+
+struct route_map_set_list_rec {  // ROUTEMAPSETLIST
+    NDL_STORED(route_map_set_list_rec)
+    route_map_set_list_rec *next;
+};
+
+struct domain_access_list_rec {  // DOMAINACCESSLIST
+    NDL_STORED(domain_access_list_rec)
+    domain_access_list_rec *next;
+};
+
+struct domain_ext_acl_rec {  // DOMAINEXTACL
+    NDL_STORED(domain_ext_acl_rec)
+    domain_ext_acl_rec *next;
+};
+
+struct domain_acl_list_rec {  // DOMAINACLLIST
+    NDL_STORED(domain_acl_list_rec)
+    domain_acl_list_rec *next;
+};
+
+struct domain_prefix_hdr_rec {  // DOMAINPREFIXHDR
+    NDL_STORED(domain_prefix_hdr_rec)
+    domain_prefix_hdr_rec *next;
+};
+
+struct domain_prefix_list_rec {  // DOMAINPREFIXLIST
+    NDL_STORED(domain_prefix_list_rec)
+    domain_prefix_list_rec *next;
+};
+
+struct domain_filter_list_rec {  // DOMAINFILTERLIST
+    NDL_STORED(domain_filter_list_rec)
+    domain_filter_list_rec *next;
+};
+
+struct domain_queue_rec {  // DOMAINQUEUES
+    NDL_STORED(domain_queue_rec)
+    domain_queue_rec *next;
+};
+
+struct domain_cust_subq_rec {  // DOMAINCUSTSUBQ
+    NDL_STORED(domain_cust_subq_rec)
+    domain_cust_subq_rec *next;
+};
+
+struct domain_map_class_rec {  // DOMAINMAPCLASS
+    NDL_STORED(domain_map_class_rec)
+    domain_map_class_rec *next;
+};
+
+struct qos_police_action_class_rec {  // QOSPOLICEACTIONCLASS
+    NDL_STORED(qos_police_action_class_rec)
+    qos_police_action_class_rec *next;
+};
+
+struct qos_drop_rule_class_elem_rec {  // QOSDROPRULECLASS
+    NDL_STORED(qos_drop_rule_class_elem_rec)
+    qos_drop_rule_class_elem_rec *next;
+};
+
+struct qos_shape_rule_class_rec {  // QOSSHAPERULECLASS
+    NDL_STORED(qos_shape_rule_class_rec)
+    qos_shape_rule_class_rec *next;
+};
+
+struct qos_mark_rule_class_rec {  // QOSMARKRULECLASS
+    NDL_STORED(qos_mark_rule_class_rec)
+    qos_mark_rule_class_rec *next;
+};
+
+struct qos_match_rule_class_elem_rec {  // QOSMATCHRULECLASS
+    NDL_STORED(qos_match_rule_class_elem_rec)
+    qos_match_rule_class_elem_rec *next;
+};
+
+struct qos_sub_queue_class_rec {  // QOSSUBQUEUECLASS
+    NDL_STORED(qos_sub_queue_class_rec)
+    qos_sub_queue_class_rec *next;
+};
 
 #endif

@@ -121,22 +121,102 @@ struct block_keys {
     const block_doc *doc = nullptr;
 };
 
-// One block keyword of a section and its parser; a table ends with kind 0.
+// One block of a section, registered whole by the library that owns it:
+// the keyword as a file writes it (upper case; read in any case), the kind
+// the tokenizer gives it, its parser and what the parser reads. A section's
+// rows are the only place its keywords are spelled: its block lookup is
+// made from them when it is compiled (block_table_of).
 struct block_entry {
-    int kind;
-    block_parser parse;
-    const char *arg;  // protocol or list kind handed to the parser
+    const char *keyword = nullptr;
+    int kind = 0;
+    block_parser parse = nullptr;
+    const char *arg = nullptr;  // protocol or list kind handed to the parser
     block_keys (*keys)() = nullptr;  // the parser's keywords
+    // After the block was read without error: nonzero ends the section at
+    // once (the check has logged and kept the token).
+    int (*after)(int kind, const char *token) = nullptr;
+};
+
+// The keywords of the section frame, which every block lookup knows
+// beside the section's own: a header ends the section.
+struct frame_keyword {
+    const char *name;
+    int kind;
+};
+inline constexpr frame_keyword kFrameKeywords[] = {{"NETWORKNAME", KW_NETWORKNAME}, {"SECTION", TOKEN_ATTRIBUTE}};
+
+namespace block_detail {
+constexpr bool same(const char *a, const char *b) {
+    for (; *a == *b; ++a, ++b)
+        if (!*a) return true;
+    return false;
+}
+// Kinds the tokenizer gives other tokens, and the frame's: a block's kind
+// is none of them (nor 0, which ends the rows and means "no keyword").
+constexpr bool tokenizer_kind(int kind) {
+    for (int k : {TOKEN_EOF, TOKEN_ERROR, TOKEN_WORD, TOKEN_NUMBER, TOKEN_LPAREN, TOKEN_RPAREN, TOKEN_EQUAL,
+                  TOKEN_END, TOKEN_HASH, TOKEN_GROUP, TOKEN_ATTRIBUTE, TOKEN_LOOPBACK, TOKEN_QUOTED,
+                  TOKEN_BEGIN, TOKEN_TO, TOKEN_SCOPE, TOKEN_LIST, TOKEN_AREA, KW_NETWORKNAME})
+        if (k == kind) return true;
+    return kind == 0;
+}
+}  // namespace block_detail
+
+// The rows of a section's N blocks, checked and hashed by the compiler, so
+// that it can be `constinit`:
+//   constinit block_table_of thing_blocks{{
+//       {"THING", 70, parse_thing, nullptr, thing_keys},
+//       ...}};
+// A row without its keyword, a keyword or kind given twice, or a kind the
+// tokenizer gives other tokens does not compile. (Whether a function's
+// address is null is no constant to the compiler: the parser is the row's
+// to give.)
+template <size_t N>
+class block_table_of {
+public:
+    constexpr block_table_of(const block_entry (&rows)[N]) {
+        for (size_t i = 0; i < N; ++i) {
+            const block_entry &b = rows[i];
+            if (!b.keyword || !*b.keyword) throw "a block row names its keyword";
+            if (block_detail::tokenizer_kind(b.kind)) throw "a block's kind is one the tokenizer gives other tokens";
+            for (const char *p = b.keyword; *p; ++p)
+                if (*p >= 'a' && *p <= 'z') throw "a block keyword is written in upper case";
+            for (size_t j = 0; j < i; ++j)
+                if (rows[j].kind == b.kind || block_detail::same(rows[j].keyword, b.keyword))
+                    throw "a block keyword or kind given twice in a section";
+            rows_of_[i] = b;
+            tokens_of_[std::size(kFrameKeywords) + i] = token_entry{b.keyword, 0, 0, 0, b.kind, 0, 0, nullptr};
+        }
+        for (size_t i = 0; i < std::size(kFrameKeywords); ++i)
+            tokens_of_[i] = token_entry{kFrameKeywords[i].name, 0, 0, 0, kFrameKeywords[i].kind, 0, 0, nullptr};
+        hash_init(tokens_of_, buckets_);
+    }
+    block_table_of(const block_table_of &) = delete;
+    block_table_of &operator=(const block_table_of &) = delete;
+
+    // The rows, ended by a row of kind 0.
+    constexpr const block_entry *rows() const { return rows_of_; }
+    // The buckets of the block keywords and the frame's.
+    constexpr token_entry **buckets() { return buckets_; }
+
+private:
+    block_entry rows_of_[N + 1] = {};
+    token_entry tokens_of_[std::size(kFrameKeywords) + N + 1] = {};
+    token_entry *buckets_[kBuckets] = {};
 };
 
 struct section_def {
-    const char *name;           // as in sectionnames
-    const block_entry *blocks;  // null: none yet
+    const char *name;  // as in sectionnames
+    const block_entry *blocks = nullptr;  // ended by kind 0; null: none
+    token_entry **keywords = nullptr;     // the lookup of its blocks; null: the frame's only
     // At the end of the file and at the next header; 0 fails the section.
     int (*closing)() = nullptr;
-    // After a block read without error: nonzero ends the section at once
-    // (the check has logged and kept the token).
-    int (*after_block)(int kind, const char *token) = nullptr;
+
+    // The bare frame: every block keyword is an invalid block type.
+    constexpr explicit section_def(const char *section) : name(section) {}
+    template <size_t N>
+    constexpr section_def(const char *section, block_table_of<N> &table, int (*close)() = nullptr)
+        : name(section), blocks(table.rows()), keywords(table.buckets()), closing(close) {}
 };
 
 // The block loop of a section (start checks, blocks, skip_block, closing

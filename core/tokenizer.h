@@ -26,23 +26,9 @@ enum {
     TOKEN_SCOPE = 35,
     TOKEN_LIST = 38,
     TOKEN_AREA = 39,
-};
-
-// Block and section keywords of majortokens.
-enum {
-    KW_NETWORK = 8, KW_DOMAIN = 9, KW_NODES = 10, KW_ADDRESSPOOL = 11,
-    KW_LOGICALINTERFACE = 12, KW_CONNECTIONS = 13, KW_CONNECTIONTYPE = 14,
-    KW_ROUTING_STATIC = 15, KW_ROUTING_OSPF = 16, KW_ROUTING_EIGRP = 17,
-    KW_ROUTING_IGRP = 18, KW_ROUTING_RIP = 19, KW_ROUTING_BGP = 20, KW_ROUTEMAP = 21,
-    KW_PREFIXLIST = 22, KW_ASNLIST = 24, KW_COMMUNITYLIST = 25, KW_ACCESSLIST = 26,
-    KW_CUSTOM_QUEUE = 41, KW_NETWORKVARS = 42, KW_SERVICE_TYPE = 43, KW_POOL_TYPE = 44,
-    KW_CUSTOMER_TYPE = 45, KW_MAP_CLASS = 46, KW_LISTDEFS = 47, KW_QOSMATCHRULES = 48,
-    KW_QOSMARKRULES = 49, KW_QOSPOLICERULES = 50, KW_QOSSHAPERULES = 51,
-    KW_QOSDROPRULES = 52, KW_QOSPOLICY = 53, KW_SYSTEMLIST = 55, KW_NETWORKNAME = 56,
-    KW_POOL_CLASS = 57, KW_QOS_SERVICE_ENROLLVAR = 58, KW_LOGICAL_PATH = 59,
-    KW_ROUTING_PIM = 60, KW_ROUTING_MSDP = 61, KW_ROUTING_IGMP = 62, KW_ROUTING_DVMRP = 63,
-    KW_INTERFACE_BANDWIDTH_LIST = 64, KW_VRF = 65, KW_MPLS = 66, KW_LDP = 67, KW_RSPVP = 68,
-    KW_TAGSWITCHING = 69, KW_GLOBALLISTS = 70,
+    // The section header's first word. Block keywords and their kinds are
+    // the sections' own (core/sections.h, block_entry).
+    KW_NETWORKNAME = 56,
 };
 
 // One row of a keyword table; a table ends with a row whose name is null.
@@ -62,7 +48,6 @@ constexpr int kBuckets = 32;
 // empty row.
 typedef char value_table[301];
 
-extern token_entry majortokens[];
 extern token_entry mainsectiontokens[];
 extern const value_table sectionnames[];
 

@@ -1,6 +1,5 @@
 // The FIREWALL and QOS sections: their dispatchers, block rows and closing
-// steps, and the services the core asks of them. Block rows join as their
-// parsers are built.
+// steps, and the services the core asks of them.
 #include "policy.h"
 #include "policy_blocks.h"
 #include "sections.h"
@@ -10,22 +9,20 @@ namespace {
 
 int qos_closing() { return validate_custpolicies() ? 1 : 0; }
 
-const block_entry firewall_blocks[] = {
-    {KW_ACCESSLIST, parse_accesslist, nullptr, firewall_accesslist_keys},
-    {0, nullptr, nullptr},
-};
+constinit block_table_of firewall_blocks{{
+    {"ACCESSLIST", 26, parse_accesslist, nullptr, firewall_accesslist_keys},
+}};
 
-const block_entry qos_blocks[] = {
-    {KW_QOSMATCHRULES, parse_qosmatchrules, nullptr, qosmatchrules_keys},
-    {KW_QOSMARKRULES, parse_qosmarkrules, nullptr, qosmarkrules_keys},
-    {KW_QOSPOLICERULES, parse_qospolicerules, nullptr, qospolicerules_keys},
-    {KW_QOSSHAPERULES, parse_qosshaperules, nullptr, qosshaperules_keys},
-    {KW_QOSDROPRULES, parse_qosdroprules, nullptr, qosdroprules_keys},
-    {KW_ACCESSLIST, parse_accesslist, nullptr, qos_accesslist_keys},
-    {KW_QOSPOLICY, parse_qospolicy, nullptr, qospolicy_keys},
-    {KW_QOS_SERVICE_ENROLLVAR, parse_serviceenrollvar, nullptr, serviceenrollvar_keys},
-    {0, nullptr, nullptr},
-};
+constinit block_table_of qos_blocks{{
+    {"QOSMATCHRULES", 48, parse_qosmatchrules, nullptr, qosmatchrules_keys},
+    {"QOSMARKRULES", 49, parse_qosmarkrules, nullptr, qosmarkrules_keys},
+    {"QOSPOLICERULES", 50, parse_qospolicerules, nullptr, qospolicerules_keys},
+    {"QOSSHAPERULES", 51, parse_qosshaperules, nullptr, qosshaperules_keys},
+    {"QOSDROPRULES", 52, parse_qosdroprules, nullptr, qosdroprules_keys},
+    {"ACCESSLIST", 26, parse_accesslist, nullptr, qos_accesslist_keys},
+    {"QOSPOLICY", 53, parse_qospolicy, nullptr, qospolicy_keys},
+    {"QOS-SERVICE-ENROLLVAR", 58, parse_serviceenrollvar, nullptr, serviceenrollvar_keys},
+}};
 
 const section_def firewall_section{"FIREWALL", firewall_blocks};
 const section_def qos_section{"QOS", qos_blocks, qos_closing};

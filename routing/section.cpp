@@ -9,31 +9,30 @@
 
 namespace {
 
-const block_entry routing_blocks[] = {
-    {KW_ROUTING_STATIC, parse_staticroute, nullptr, staticroute_keys},
-    {KW_ROUTING_OSPF, parse_ospf, nullptr, ospf_keys},
-    {KW_ROUTING_EIGRP, parse_eigrp, "EIGRP", eigrp_keys},
-    {KW_ROUTING_IGRP, parse_eigrp, "IGRP", eigrp_keys},
-    {KW_ROUTING_RIP, parse_rip, nullptr, rip_keys},
-    {KW_ROUTING_BGP, parse_bgp, nullptr, bgp_keys},
-    {KW_MPLS, parse_protocolblock, "MPLS", protocolblock_keys},
-    {KW_LDP, parse_protocolblock, "LDP", protocolblock_keys},
+constinit block_table_of routing_blocks{{
+    {"ROUTING-STATIC", 15, parse_staticroute, nullptr, staticroute_keys},
+    {"ROUTING-OSPF", 16, parse_ospf, nullptr, ospf_keys},
+    {"ROUTING-EIGRP", 17, parse_eigrp, "EIGRP", eigrp_keys},
+    {"ROUTING-IGRP", 18, parse_eigrp, "IGRP", eigrp_keys},
+    {"ROUTING-RIP", 19, parse_rip, nullptr, rip_keys},
+    {"ROUTING-BGP", 20, parse_bgp, nullptr, bgp_keys},
+    {"MPLS", 66, parse_protocolblock, "MPLS", protocolblock_keys},
+    {"LDP", 67, parse_protocolblock, "LDP", protocolblock_keys},
     // The keyword is spelled RSPVP; the protocol it declares is RSVP.
-    {KW_RSPVP, parse_protocolblock, "RSVP", protocolblock_keys},
-    {KW_TAGSWITCHING, parse_protocolblock, "TAGSWITCHING", protocolblock_keys},
-    {KW_ROUTEMAP, parse_routemap, nullptr, routemap_keys},
-    {KW_PREFIXLIST, parse_prefixlist, nullptr, prefixlist_keys},
-    {KW_ASNLIST, parse_asncommlist, "ASN", asncommlist_keys},
-    {KW_COMMUNITYLIST, parse_asncommlist, "COMMUNITY", asncommlist_keys},
-    {KW_ACCESSLIST, parse_accesslist, nullptr, accesslist_keys},
-    {KW_MAP_CLASS, parse_domainmapclass, nullptr, domainmapclass_keys},
-    {KW_ROUTING_PIM, parse_pim, nullptr, pim_keys},
-    {KW_ROUTING_MSDP, parse_msdp, nullptr, msdp_keys},
-    {KW_ROUTING_IGMP, parse_igmp, nullptr, igmp_keys},
-    {KW_ROUTING_DVMRP, parse_dvmrp, nullptr, dvmrp_keys},
-    {KW_VRF, parse_vrf, nullptr, vrf_keys},
-    {0, nullptr, nullptr},
-};
+    {"RSPVP", 68, parse_protocolblock, "RSVP", protocolblock_keys},
+    {"TAGSWITCHING", 69, parse_protocolblock, "TAGSWITCHING", protocolblock_keys},
+    {"ROUTEMAP", 21, parse_routemap, nullptr, routemap_keys},
+    {"PREFIXLIST", 22, parse_prefixlist, nullptr, prefixlist_keys},
+    {"ASNLIST", 24, parse_asncommlist, "ASN", asncommlist_keys},
+    {"COMMUNITYLIST", 25, parse_asncommlist, "COMMUNITY", asncommlist_keys},
+    {"ACCESSLIST", 26, parse_accesslist, nullptr, accesslist_keys},
+    {"MAP-CLASS", 46, parse_domainmapclass, nullptr, domainmapclass_keys},
+    {"ROUTING-PIM", 60, parse_pim, nullptr, pim_keys},
+    {"ROUTING-MSDP", 61, parse_msdp, nullptr, msdp_keys},
+    {"ROUTING-IGMP", 62, parse_igmp, nullptr, igmp_keys},
+    {"ROUTING-DVMRP", 63, parse_dvmrp, nullptr, dvmrp_keys},
+    {"VRF", 65, parse_vrf, nullptr, vrf_keys},
+}};
 
 // The references to route maps, filter and prefix lists are warnings only.
 int routing_closing() {

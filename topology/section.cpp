@@ -1,6 +1,6 @@
 // The TOPOLOGY and CUSTOMER sections: their dispatchers, block rows and
-// closing steps. Block rows join as their parsers are built; until then a
-// block keyword without its parser reads as an invalid block type.
+// closing steps. A block row is all there is of a block keyword: its text,
+// its kind, its parser and its keys.
 #include <cstring>
 
 #include "database.h"
@@ -11,30 +11,38 @@
 
 namespace {
 
-const block_entry topology_blocks[] = {
-    {KW_NETWORK, parse_network, nullptr, network_keys},
-    {KW_LISTDEFS, parse_listdefs, nullptr, listdefs_keys},
-    {KW_NETWORKVARS, parse_networkvars, nullptr, networkvars_keys},
-    {KW_DOMAIN, parse_domains, nullptr, domain_keys},
-    {KW_NODES, parse_nodes, nullptr, nodes_keys},
-    {KW_ADDRESSPOOL, parse_addresspools, nullptr, addresspool_keys},
-    {KW_SYSTEMLIST, parse_systemlist, nullptr, systemlist_keys},
-    {KW_GLOBALLISTS, parse_globallists, nullptr, globallists_keys},
-    {KW_INTERFACE_BANDWIDTH_LIST, parse_intbandwidthlist, nullptr, intbandwidthlist_keys},
-    {KW_SERVICE_TYPE, parse_servicetypes, nullptr, servicetypes_keys},
-    {KW_POOL_CLASS, parse_poolclass, nullptr, poolclass_keys},
-    {KW_POOL_TYPE, parse_pooltypes, nullptr, pooltypes_keys},
-    {KW_LOGICALINTERFACE, parse_logint, nullptr, logint_keys},
-    {KW_CONNECTIONS, parse_connections, nullptr, connections_keys},
-    {KW_CONNECTIONTYPE, parse_connectiontypes, nullptr, connectiontypes_keys},
-    {KW_LOGICAL_PATH, parse_logicalconnection, nullptr, logicalpath_keys},
-    {0, nullptr, nullptr},
-};
+// The NETWORK block must name the network of its section header; else the
+// section ends at once.
+int network_matches_header(int kind, const char *token) {
+    if (prnetwork && std::strcmp(prnetwork->networkname, g_section.networkname) == 0) return 0;
+    logmsg("ERROR:Network name does not match with the section header\n");
+    g_error = 1;
+    keep_error_token(kind, token);
+    return 1;
+}
 
-const block_entry customer_blocks[] = {
-    {KW_CUSTOMER_TYPE, parse_customertype, nullptr, customertype_keys},
-    {0, nullptr, nullptr},
-};
+constinit block_table_of topology_blocks{{
+    {"NETWORK", 8, parse_network, nullptr, network_keys, network_matches_header},
+    {"LISTDEFS", 47, parse_listdefs, nullptr, listdefs_keys},
+    {"NETWORKVARS", 42, parse_networkvars, nullptr, networkvars_keys},
+    {"DOMAIN", 9, parse_domains, nullptr, domain_keys},
+    {"NODES", 10, parse_nodes, nullptr, nodes_keys},
+    {"ADDRESSPOOL", 11, parse_addresspools, nullptr, addresspool_keys},
+    {"SYSTEMLIST", 55, parse_systemlist, nullptr, systemlist_keys},
+    {"GLOBALLISTS", 70, parse_globallists, nullptr, globallists_keys},
+    {"INTERFACE-BANDWIDTH-LIST", 64, parse_intbandwidthlist, nullptr, intbandwidthlist_keys},
+    {"SERVICE-TYPE", 43, parse_servicetypes, nullptr, servicetypes_keys},
+    {"POOL-CLASS", 57, parse_poolclass, nullptr, poolclass_keys},
+    {"POOL-TYPE", 44, parse_pooltypes, nullptr, pooltypes_keys},
+    {"LOGICALINTERFACE", 12, parse_logint, nullptr, logint_keys},
+    {"CONNECTIONS", 13, parse_connections, nullptr, connections_keys},
+    {"CONNECTIONTYPE", 14, parse_connectiontypes, nullptr, connectiontypes_keys},
+    {"LOGICAL-PATH", 59, parse_logicalconnection, nullptr, logicalpath_keys},
+}};
+
+constinit block_table_of customer_blocks{{
+    {"CUSTOMER-TYPE", 45, parse_customertype, nullptr, customertype_keys},
+}};
 
 int topology_closing() {
     validateuser_vars();
@@ -49,18 +57,7 @@ int customer_closing() {
     return 1;
 }
 
-// The NETWORK block must name the network of its section header; else the
-// section ends at once.
-int network_matches_header(int kind, const char *token) {
-    if (kind != KW_NETWORK) return 0;
-    if (prnetwork && std::strcmp(prnetwork->networkname, g_section.networkname) == 0) return 0;
-    logmsg("ERROR:Network name does not match with the section header\n");
-    g_error = 1;
-    keep_error_token(KW_NETWORK, token);
-    return 1;
-}
-
-const section_def topology_section{"TOPOLOGY", topology_blocks, topology_closing, network_matches_header};
+const section_def topology_section{"TOPOLOGY", topology_blocks, topology_closing};
 const section_def customer_section{"CUSTOMER", customer_blocks, customer_closing};
 
 }  // namespace

@@ -2,4 +2,6 @@
 if(TARGET ndlcore)
   ndl_add_fuzz(tokenizer SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/tokenizer_fuzz.cpp LIBS ndlcore
                CORPUS ${CMAKE_CURRENT_SOURCE_DIR}/seeds/tokenizer)
+  # The block keywords are the sections' own.
+  ndl_link_sections(tokenizer)
 endif()

@@ -19,17 +19,11 @@
 
 namespace {
 
-const char *block_name(int kind) {
-    for (const token_entry *e = majortokens; e->name; ++e)
-        if (e->type == kind) return e->name;
-    return "?";
-}
-
 struct block_at {
     int section;
     const block_entry *entry;
     block_keys keys;
-    std::string name() const { return block_name(entry->kind); }
+    std::string name() const { return entry->keyword; }
 };
 
 std::vector<block_at> all_blocks() {

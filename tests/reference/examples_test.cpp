@@ -45,12 +45,6 @@ std::set<std::string> first_words(const std::string &text) {
     return words;
 }
 
-const char *block_keyword(int kind) {
-    for (const token_entry *e = majortokens; e->name; ++e)
-        if (e->type == kind) return e->name;
-    return nullptr;
-}
-
 // What a log says that a clean load must not.
 void expect_clean(const ProgramRun &run, const std::string &what) {
     EXPECT_EQ(run.status, 0) << what << "\n" << run.out << run.err;
@@ -81,7 +75,7 @@ TEST_F(DocExamples, OneFilePerSectionInSectionOrderHoldingEveryBlockKind) {
         const section_def *def = registered_section(section);
         ASSERT_TRUE(def && def->blocks) << section;
         for (const block_entry *b = def->blocks; b->kind; ++b) {
-            const char *keyword = block_keyword(b->kind);
+            const char *keyword = b->keyword;
             ASSERT_NE(keyword, nullptr) << "block kind " << b->kind;
             EXPECT_TRUE(words.count(keyword)) << "no " << keyword << " block";
         }

@@ -42,12 +42,6 @@ std::filesystem::path source_root = NDL_SOURCE_DIR;
 
 void put(const std::string &text) { out += text; }
 
-const char *block_name(int kind) {
-    for (const token_entry *e = majortokens; e->name; ++e)
-        if (e->type == kind) return e->name;
-    return "?";
-}
-
 bool is_word(const char *name) { return std::isalpha(static_cast<unsigned char>(name[0])) != 0; }
 
 // Rows a designer writes: attributes and entries, and the words a block
@@ -398,7 +392,7 @@ void write_order_picture() {
         put("  subgraph " + std::string(name) + "\n");
         std::vector<std::string> seen;
         for (const block_entry *b = def->blocks; b->kind; ++b) {
-            std::string block = block_name(b->kind);
+            std::string block = b->keyword;
             if (std::find(seen.begin(), seen.end(), block) != seen.end()) continue;
             seen.push_back(block);
             put("    " + std::string(name) + "_" + node_id(block) + "[" + block + "]\n");
@@ -420,7 +414,7 @@ void write_order_picture() {
             const section_def *def = registered_section(name);
             bool has = false;
             for (const block_entry *b = def && def->blocks ? def->blocks : nullptr; b && b->kind; ++b)
-                has |= from == block_name(b->kind);
+                has |= from == b->keyword;
             if (has) at = name;
             if (section == name) break;
         }
@@ -745,7 +739,7 @@ void write_reference() {
             continue;
         }
         for (const block_entry *b = def->blocks; b->kind; ++b) {
-            std::string block = block_name(b->kind);
+            std::string block = b->keyword;
             heading("###", block);
             put("\n");
             if (!b->keys) {

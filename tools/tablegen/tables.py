@@ -5,7 +5,8 @@
 # with. tools/tablegen/gen_tables.py makes database/schema.sql,
 # database/version_indexes.sql, database/tables.inc (the reader and writer
 # descriptions), database/older_layout.inc, core/records_stored.h (the
-# records' stored fields), core/records_lists.h and core/release.inc (the
+# records' stored fields, and the whole of every record that
+# core/records_*.h does not declare by hand), core/records_lists.h and core/release.inc (the
 # list heads and their release) from it: run "tools/tablegen/gen_tables.py ."
 # after a change, and commit what it writes.
 #
@@ -942,6 +943,7 @@ table('DOMAINOSPFDEFAULT', rec='domain_ospf_default_rec', list='prdomainospfdefa
                         "-='IS NULL'", "-='IS NULL'"], name='k_r_ospfdefault'),
       write=write(insert="INSERT INTO DOMAINOSPFDEFAULT VALUES (%d, '%s', '%s', '%s','%s' ,'%s','%s','%s',%d)"))
 
+# Its record also holds the RIP and EIGRP protocol entries of the block parsers.
 table('DOMAINNODEAREAS', rec='domain_node_area_rec', list='prdomainnodeareas', release='ROUTING',
       cols="""
     networkid             NUMBER(10)      -
