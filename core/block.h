@@ -272,6 +272,14 @@ constexpr keyword_rule with_checks(keyword_rule k, const char *checks, const val
     return k;
 }
 
+// A token row that its block reads with code of its own: `step` (called
+// with the keyword in r.tok) reads what follows it. The block finds the
+// keyword through the table (own_row) instead of comparing texts.
+constexpr keyword_rule read_by(keyword_rule k, attr_check step) {
+    k.after = step;
+    return k;
+}
+
 // How a run of attributes is written:
 //  block     "KEY = value ..." up to END;
 //  separated "KEY = value , KEY = value )", the "(" already read;
@@ -498,6 +506,13 @@ public:
 private:
     void vreport(const char *fmt, va_list ap);
 };
+
+// The row of r.tok (upper case) in the reader's table, when its own code
+// reads it (read_by); else null.
+inline const keyword_rule *own_row(const block_reader &r) {
+    const keyword_rule *k = r.keys->row(r.tok);
+    return k && k->kind == value_kind::token && k->after ? k : nullptr;
+}
 
 // How an entry is read. Forms: "= ( ... )" (the attribute loop of the
 // entry's table, separated or ordered) or "BEGIN ... END" (block style);
