@@ -338,6 +338,7 @@ int read_area(block_reader &r, const keyword_rule &, void *rec) {
 constinit keyword_table_of ospftokens{
     {
         token_row("BEGIN", TOKEN_BEGIN),
+        kProcessRow,
         instancename_row(),
         ownercontext_row(),
         usagecondition_row(),

@@ -222,7 +222,8 @@ int take_ipaddress(block_reader &r, const keyword_rule &, void *rec) { return op
 
 int take_selmethod(block_reader &r, const keyword_rule &rule, void *rec) {
     conntype_ctx &ctx = ctx_of(rec);
-    if (!ctx.assignments) return r.fail("ERROR: IPADDRESS need to be given before giving '%s': @ %d\n", rule.name, Line);
+    if (!ctx.assignments)
+        return r.fail("ERROR: IPADDRESS need to be given before giving '%s': @ %d\n", rule.name, Line);
     ctx.a.selline = Line;
     return extract_selmethod(r.fp, ctx.a.ip.addresstype, &ctx.a.sel);
 }
@@ -302,7 +303,8 @@ constinit keyword_table_of connectiontypestokens{
                    "`HSRP#N.MEMBER = ( ... )`, `HSRP#N.IPADDRESS = ( ... )`, `HSRP#N.AUTHENTICATION = value` or "
                    "`HSRP#N.HSRPPRIORITY = ...`, each a statement of standby group N"),
         with_entry(read_by(token_row("APS", TOKEN_GROUP), take_aps), &aps_def, "`APS = ( ... )`"),
-        with_entry(read_by(token_row("MEMBERFILTER", TOKEN_GROUP, kMemberFilterMax), take_memberfilters), &memberfilter_def, kMemberFilterForm),
+        with_entry(read_by(token_row("MEMBERFILTER", TOKEN_GROUP, kMemberFilterMax), take_memberfilters),
+                   &memberfilter_def, kMemberFilterForm),
         token_row("#", TOKEN_HASH),
         token_row("(", TOKEN_LPAREN),
         token_row(")", TOKEN_RPAREN),

@@ -508,30 +508,35 @@ int take_pair_name(block_reader &r, const keyword_rule &, void *rec) {
     return take_connection_name(r, c.s, c.ref, c.name, &c.connectionno);
 }
 
-int take_bandwidth(block_reader &r, const keyword_rule &rule, void *rec) {
+// A key whose value is a quoted list of the system list of its name: each
+// entry filed as a value of the key. The messages are the key's own.
+struct listed_pair {
+    const char *quoted_msg;  // (Line), or (token, Line) with quoted_token
+    bool quoted_token;
+    const char *missing_msg;  // (entry, Line)
+};
+constexpr listed_pair kListedPairs[] = {
+    {"ERROR: BANDWIDTH List should be given in quoted strings @%d\n", false,
+     "One of entry in BANDWIDTH list is not present in Systemlist definitions: '%s'  @%d\n"},
+    {"ERROR : String expected for HSRPPRIORITY list: %s @ %d\n", true,
+     "One of the entries in HSRP PRIORITY list is not present in Systemlist definition: '%s' @%d\n"},
+};
+
+template <auto &List>
+int take_listed(block_reader &r, const keyword_rule &rule, void *rec) {
     pair_ctx &c = pair_of(rec);
+    const listed_pair &p = kListedPairs[rule.tag];
     listed_values values;
-    if (read_systemlist_values(r, rule.name, "ERROR: BANDWIDTH List should be given in quoted strings @%d\n", false,
-                               "One of entry in BANDWIDTH list is not present in Systemlist definitions: "
-                               "'%s'  @%d\n",
-                               values))
-        return 1;
+    if (read_systemlist_values(r, rule.name, p.quoted_msg, p.quoted_token, p.missing_msg, values)) return 1;
     for (int i = 0; i < values.count; ++i)
-        file_connection_value(prcustconnvars, c.b, c.ref, c.name, 0, rule.name, values.rows[i]);
+        file_connection_value(List, c.b, c.ref, c.name, c.group, rule.name, values.rows[i]);
     return 0;
 }
 
-int take_hsrppriority(block_reader &r, const keyword_rule &rule, void *rec) {
-    pair_ctx &c = pair_of(rec);
-    listed_values values;
-    if (read_systemlist_values(r, rule.name, "ERROR : String expected for HSRPPRIORITY list: %s @ %d\n", true,
-                               "One of the entries in HSRP PRIORITY list is not present in Systemlist "
-                               "definition: '%s' @%d\n",
-                               values))
-        return 1;
-    for (int i = 0; i < values.count; ++i)
-        file_connection_value(prcusthsrpvars, c.b, c.ref, c.name, c.group, rule.name, values.rows[i]);
-    return 0;
+constexpr keyword_rule listed_row(const char *name, int tag, attr_check step, const char *checks) {
+    keyword_rule k = with_checks(token_row(name, TOKEN_WORD), checks);
+    k.tag = tag;
+    return read_by(k, step);
 }
 
 int take_trackinterface(block_reader &r, const keyword_rule &rule, void *rec) {
@@ -557,14 +562,12 @@ constexpr keyword_rule kPairNameRow =
 // Looked up by name only: the reader keeps customerinterfacetokens.
 constinit keyword_table_of connvarpairs{
     {kPairNameRow,
-     read_by(with_checks(token_row("BANDWIDTH", TOKEN_WORD), "a quoted list of the system list BANDWIDTH"),
-             take_bandwidth)},
+     listed_row("BANDWIDTH", 0, take_listed<prcustconnvars>, "a quoted list of the system list BANDWIDTH")},
     {.style = loop_style::separated}};
 
 constinit keyword_table_of hsrpvarpairs{
     {kPairNameRow,
-     read_by(with_checks(token_row("HSRPPRIORITY", TOKEN_WORD), "a quoted list of the system list HSRPPRIORITY"),
-             take_hsrppriority),
+     listed_row("HSRPPRIORITY", 1, take_listed<prcusthsrpvars>, "a quoted list of the system list HSRPPRIORITY"),
      read_by(with_checks(token_row("TRACKINTERFACE", TOKEN_WORD), "an interface variable of the node type"),
              take_trackinterface),
      read_by(with_checks(token_row("TRACKPRIORITY", TOKEN_WORD), "a number"), take_trackpriority)},

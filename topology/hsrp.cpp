@@ -146,7 +146,8 @@ int read_group_address(block_reader &r, const keyword_rule &, void *statement) {
     if (!r.expect("=", "ERROR: Invalid syntax '=' expected: %s @%d\n")) return 1;
     if (!r.expect("(", "ERROR: Invalid syntax '(' expected : %s @%d\n")) return 1;
     r.read_upper();
-    if (!r.is(kAddressTypeRow.name)) return r.fail("ERROR: Invalid syntax Keyword 'ADDRESSTYPE' expected : %s @%d\n", r.tok, Line);
+    if (!r.is(kAddressTypeRow.name))
+        return r.fail("ERROR: Invalid syntax Keyword 'ADDRESSTYPE' expected : %s @%d\n", r.tok, Line);
     if (!r.expect("=", kGroupEqualMsg)) return 1;
     r.read();
     if (r.kind != TOKEN_WORD) return r.fail("ERROR: Invalid syntax variable name expected :%s @ %d\n", r.tok, Line);

@@ -208,7 +208,8 @@ void write_table(const keyword_table &table, const keyword_rule *word, const std
     if (follows)
         put("After it, these keywords, read by their own code, up to the first other word.\n");
     else
-        style_line(table, !rows.empty(), word != nullptr, own_code && !rows.empty() && !word && table.options.style == loop_style::block);
+        style_line(table, !rows.empty(), word != nullptr,
+                   own_code && !rows.empty() && !word && table.options.style == loop_style::block);
     if (rows.empty()) return;
     put("\n| Keyword | Mandatory | Value | Longest | Notes |\n|---|---|---|---|---|\n");
     for (const keyword_rule *rule : rows)
