@@ -228,6 +228,8 @@ struct keyword_rule {
     // Values: ahead of the kind and length checks. Entries: once the
     // keyword is read, before the entry (with the owner's record).
     attr_check before = nullptr;
+    // Values: once stored. A token row: the step its block's own code runs
+    // on the keyword (read_by); the loop never runs it.
     attr_check after = nullptr;
     int tag = 0;              // free for the block's checks
     // Kind entry: how the entry is read. Other kinds: the entry that the
