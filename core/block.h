@@ -228,6 +228,8 @@ struct keyword_rule {
     // Values: ahead of the kind and length checks. Entries: once the
     // keyword is read, before the entry (with the owner's record).
     attr_check before = nullptr;
+    // Values: once stored. A token row: the step its block's own code runs
+    // on the keyword (read_by); the loop never runs it.
     attr_check after = nullptr;
     int tag = 0;              // free for the block's checks
     // Kind entry: how the entry is read. Other kinds: the entry that the
@@ -269,6 +271,14 @@ constexpr keyword_rule with_entry(keyword_rule k, const entry_def *entry, const 
 constexpr keyword_rule with_checks(keyword_rule k, const char *checks, const value_table *values = nullptr) {
     k.checks = checks;
     k.values = values;
+    return k;
+}
+
+// A token row that its block reads with code of its own: `step` (called
+// with the keyword in r.tok) reads what follows it. The block finds the
+// keyword through the table (own_row) instead of comparing texts.
+constexpr keyword_rule read_by(keyword_rule k, attr_check step) {
+    k.after = step;
     return k;
 }
 
@@ -498,6 +508,13 @@ public:
 private:
     void vreport(const char *fmt, va_list ap);
 };
+
+// The row of r.tok (upper case) in the reader's table, when its own code
+// reads it (read_by); else null.
+inline const keyword_rule *own_row(const block_reader &r) {
+    const keyword_rule *k = r.keys->row(r.tok);
+    return k && k->kind == value_kind::token && k->after ? k : nullptr;
+}
 
 // How an entry is read. Forms: "= ( ... )" (the attribute loop of the
 // entry's table, separated or ordered) or "BEGIN ... END" (block style);

@@ -484,22 +484,7 @@ constinit keyword_table_of accesstokens{
     },
     {.invalid_msg = kBlockInvalid, .error_ends = true}};
 
-// A QoS policy's own access lists: descriptions (as ACCESSLIST) and their
-// FORMAT lines, read by the policy's code (extract_policy_acl).
-constinit keyword_table_of acltokens{{
-    with_entry(token_row("ACCESSLIST", TOKEN_GROUP), &description_def,
-               "`ACCESSLIST = ( ... )`: it opens an access list of the policy, as ACCESSLIST's DESCRIPTION"),
-    with_entry(token_row("FORMAT", TOKEN_GROUP), &format_def,
-               "`FORMAT = ( ... )`, after such an ACCESSLIST (else \"Error: Acl Description  has to specifed "
-               "first.\")"),
-    token_row("(", TOKEN_LPAREN),
-    token_row(")", TOKEN_RPAREN),
-    token_row("=", TOKEN_EQUAL),
-}};
-
 }  // namespace
-
-const entry_def qos_access_def{.keys = &accessdesctokens, .then = &acltokens};
 
 int extract_description(FILE *fp, const char *domainname, const char *nodetype, int *sequence, char *context1,
                         char *context2, char *context3, const domain_access_list_rec *templ, int embedded) {
@@ -671,37 +656,71 @@ block_keys accesslist_keys() { return {&accesstokens, nullptr, &routing_acl_doc}
 block_keys firewall_accesslist_keys() { return {&accesstokens, nullptr, &firewall_acl_doc}; }
 block_keys qos_accesslist_keys() { return {&accesstokens, nullptr, &qos_acl_doc}; }
 
-int extract_policy_acl(FILE *fp, const qos_policy_class_rec &policy) {
-    block_reader r(fp, acltokens);
+namespace {
+
+// A QoS policy's access lists as extract_policy_acl reads them.
+struct policy_acl {
+    const qos_policy_class_rec &policy;
     domain_access_list_rec templ{};
-    templ.owner = policy.classrulename.c_str();
-    templ.usage = "QOSPOLICY";
-    templ.direction.format("%.30s", policy.direction.c_str());
     char context1[kText], context2[kText], context3[kText];
     int sequence = 0, formats = 0, kind = 2;
     bool described = false;
+};
+
+policy_acl &acl_of(void *rec) { return *static_cast<policy_acl *>(rec); }
+
+int take_policy_list(block_reader &r, const keyword_rule &, void *rec) {
+    policy_acl &a = acl_of(rec);
+    const qos_policy_class_rec &policy = a.policy;
+    if (a.described && !a.formats) return r.fail("Error: No formats declared for access list @d\n");
+    a.described = true;
+    a.formats = 0;
+    a.kind = 2;
+    // Each list starts from the policy's contexts.
+    valtext::copy_field(a.context1, kText, policy.context1.c_str());
+    valtext::copy_field(a.context2, kText, policy.context2.c_str());
+    valtext::copy_field(a.context3, kText, policy.context3.c_str());
+    return extract_description(r.fp, policy.domainname, policy.nodetype, &a.sequence, a.context1, a.context2,
+                               a.context3, &a.templ, 1);
+}
+
+int take_policy_format(block_reader &r, const keyword_rule &, void *rec) {
+    policy_acl &a = acl_of(rec);
+    if (!a.described) return r.fail("Error: Acl Description  has to specifed first. : %s  @%d\n", r.tok, Line);
+    return extract_format(r.fp, a.policy.domainname, a.policy.nodetype, a.sequence, &a.formats, &a.kind, a.context1,
+                          a.context2, a.context3);
+}
+
+// A QoS policy's own access lists: descriptions (as ACCESSLIST) and their
+// FORMAT lines, read by the policy's code (extract_policy_acl).
+constinit keyword_table_of acltokens{{
+    with_entry(read_by(token_row("ACCESSLIST", TOKEN_GROUP), take_policy_list), &description_def,
+               "`ACCESSLIST = ( ... )`: it opens an access list of the policy, as ACCESSLIST's DESCRIPTION"),
+    with_entry(read_by(token_row("FORMAT", TOKEN_GROUP), take_policy_format), &format_def,
+               "`FORMAT = ( ... )`, after such an ACCESSLIST (else \"Error: Acl Description  has to specifed "
+               "first.\")"),
+    token_row("(", TOKEN_LPAREN),
+    token_row(")", TOKEN_RPAREN),
+    token_row("=", TOKEN_EQUAL),
+}};
+
+}  // namespace
+
+const entry_def qos_access_def{.keys = &accessdesctokens, .then = &acltokens};
+
+int extract_policy_acl(FILE *fp, const qos_policy_class_rec &policy) {
+    block_reader r(fp, acltokens);
+    policy_acl a{policy};
+    a.templ.owner = policy.classrulename.c_str();
+    a.templ.usage = "QOSPOLICY";
+    a.templ.direction.format("%.30s", policy.direction.c_str());
     for (;;) {
         r.read_upper();
-        if (r.kind == TOKEN_GROUP && r.is("ACCESSLIST")) {
-            if (described && !formats) return r.fail("Error: No formats declared for access list @d\n");
-            described = true;
-            formats = 0;
-            kind = 2;
-            // Each list starts from the policy's contexts.
-            valtext::copy_field(context1, kText, policy.context1.c_str());
-            valtext::copy_field(context2, kText, policy.context2.c_str());
-            valtext::copy_field(context3, kText, policy.context3.c_str());
-            if (extract_description(fp, policy.domainname, policy.nodetype, &sequence, context1, context2, context3,
-                                    &templ, 1))
-                return 1;
-        } else if (r.kind == TOKEN_GROUP && r.is("FORMAT")) {
-            if (!described) return r.fail("Error: Acl Description  has to specifed first. : %s  @%d\n", r.tok, Line);
-            if (extract_format(fp, policy.domainname, policy.nodetype, sequence, &formats, &kind, context1, context2,
-                               context3))
-                return 1;
-        } else {
+        const keyword_rule *row = r.kind == TOKEN_GROUP ? own_row(r) : nullptr;
+        if (!row) {
             r.push_back();
             return 0;
         }
+        if (row->after(r, *row, &a)) return 1;
     }
 }

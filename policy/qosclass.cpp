@@ -176,9 +176,11 @@ int class_matchrule(block_reader &r, class_desc &c) {
     return extract_matchdata(r.fp, c.match);
 }
 
+int take_matchrule(block_reader &r, const keyword_rule &, void *ctx) { return class_matchrule(r, cls(ctx)); }
+
 int class_group(block_reader &r, void *ctx) {
     class_desc &c = cls(ctx);
-    if (r.is("MATCHRULE")) return class_matchrule(r, c);
+    if (const keyword_rule *row = own_row(r)) return row->after(r, *row, ctx);
     if (!is_type(c, "CLASS-BASED")) return r.fail(kClassBasedRules, Line);
     c.rules = true;
     char keyword[kTokenSize];
@@ -218,7 +220,8 @@ constinit keyword_table_of QOSpolicies_classtokens{
         class_row("POLICERULENAME", 100, {}, rulename_place, rulename_value, false, kClassRule),
         class_row("SHAPERULENAME", 100, {}, rulename_place, rulename_value, false, kClassRule),
         class_row("DROPRULENAME", 100, {}, rulename_place, rulename_value, false, kClassRule),
-        with_entry(token_row("MATCHRULE", TOKEN_GROUP, 100), &match_data_def, kInnerMatchRule),
+        with_entry(read_by(token_row("MATCHRULE", TOKEN_GROUP, 100), take_matchrule), &match_data_def,
+                   kInnerMatchRule),
         with_entry(token_row("MARKRULE", TOKEN_GROUP, 100), &mark_description_def,
                    "`MARKRULE = ( ... )`, a mark rule written in the class"),
         with_entry(token_row("POLICERULE", TOKEN_GROUP, 100), &police_description_def,

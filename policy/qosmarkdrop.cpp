@@ -89,10 +89,13 @@ constinit keyword_table_of dropsubrulesdatatokens{
 
 const entry_def dropsub_data_def{.keys = &dropsubrulesdatatokens};
 
-constinit keyword_table_of dropsubrulestokens{{
+constexpr keyword_rule kDropSubRuleRow =
     with_entry(token_row("DROPSUBRULE", TOKEN_GROUP), &dropsub_data_def,
                "`DROPSUBRULE # n = ( ... )`, after the DESCRIPTION of a drop rule: its sub-rules numbered 1, 2, 3 "
-               "in order"),
+               "in order");
+
+constinit keyword_table_of dropsubrulestokens{{
+    kDropSubRuleRow,
     token_row("#", TOKEN_HASH),
     token_row("(", TOKEN_LPAREN),
     token_row(")", TOKEN_RPAREN),
@@ -129,7 +132,7 @@ int extract_subdroptypes(FILE *fp, qos_drop_rule_class_rec *rule) {
     for (int expected = 1;; ++expected) {
         r.read();
         if (r.error_ends()) return 0;
-        if (std::strcmp(r.tok, "DROPSUBRULE") != 0) {
+        if (std::strcmp(r.tok, kDropSubRuleRow.name) != 0) {
             r.push_back();
             return 0;
         }

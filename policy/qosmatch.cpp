@@ -79,10 +79,13 @@ const entry_def match_data_def{.keys = &matchrules_matchtokens};
 
 namespace {
 
+int open_matchrule(block_reader &r, const keyword_rule &, void *ctx);
+
 constinit keyword_table_of matchrulestokens{{
     token_row("BEGIN", TOKEN_BEGIN),
-    qos_group_row("DESCRIPTION", &match_description_def,
-                  "`DESCRIPTION = ( ... )`: it opens a match rule, to which the MATCHes after it belong"),
+    read_by(qos_group_row("DESCRIPTION", &match_description_def,
+                          "`DESCRIPTION = ( ... )`: it opens a match rule, to which the MATCHes after it belong"),
+            open_matchrule),
     qos_group_row("MATCH", &match_data_def, "`MATCH # n = ( ... )`: the rule's matches numbered 1, 2, 3 in order"),
     token_row("#", TOKEN_HASH),
     token_row("(", TOKEN_LPAREN),
@@ -100,14 +103,17 @@ struct match_block {
 
 constexpr const char kNoMatchMsg[] = "Error: Atleast one MATCH should be specified after previous match descripton @%d\n";
 
+int open_matchrule(block_reader &r, const keyword_rule &, void *ctx) {
+    match_block &b = *static_cast<match_block *>(ctx);
+    if (b.expected == 1) return r.fail(kNoMatchMsg, Line);
+    if (extract_matchrule_description(r.fp, b.domainname, b.nodetype, &b.current)) return 1;
+    b.expected = 1;
+    return 0;
+}
+
 int match_item(block_reader &r, void *ctx) {
     match_block &b = *static_cast<match_block *>(ctx);
-    if (r.is("DESCRIPTION")) {
-        if (b.expected == 1) return r.fail(kNoMatchMsg, Line);
-        if (extract_matchrule_description(r.fp, b.domainname, b.nodetype, &b.current)) return 1;
-        b.expected = 1;
-        return 0;
-    }
+    if (const keyword_rule *row = own_row(r)) return row->after(r, *row, ctx);
     if (!b.current) return r.fail("Error: DESCRIPTION needs to be given before match @%d\n", Line);
     int32_t number = 0;
     if (read_numbered(r, b.expected, "Error: Match in QosMatch rule do not follow the proper sequence: %d %s @ %d\n",

@@ -202,7 +202,13 @@ struct policy_block {
     qos_rule_site site;
 };
 
-int start_policy(block_reader &r, policy_block &b) {
+policy_block &block_of(void *rec) { return *static_cast<policy_block *>(rec); }
+
+// ---- the keywords the block's own code reads: each row's step, the value
+// (or the group's first token) in r.tok ----
+
+int start_policy(block_reader &r, const keyword_rule &, void *rec) {
+    policy_block &b = block_of(rec);
     qos_policy_class_rec *p = nullptr;
     if (extract_QOSPolicy_description(r.fp, b.domainname, b.nodetype, b.mandatory, &p)) return 1;
     b.policy = p;
@@ -217,7 +223,8 @@ int start_policy(block_reader &r, policy_block &b) {
     return 0;
 }
 
-int read_class(block_reader &r, policy_block &b) {
+int read_class(block_reader &r, const keyword_rule &, void *rec) {
+    policy_block &b = block_of(rec);
     if (!b.policy) return r.fail("Error: Description needs to be given before class @%d\n", Line);
     int32_t number = 0;
     if (read_numbered(r, b.expected, "Error: class in Qospolicy rule do not follow the proper sequence: %d %s @ %d\n",
@@ -229,6 +236,21 @@ int read_class(block_reader &r, policy_block &b) {
     return 0;
 }
 
+int take_accesslist(block_reader &r, const keyword_rule &, void *rec) {
+    policy_block &b = block_of(rec);
+    if (!b.policy || b.classes)
+        return r.fail("Error: ACCESSLIST should be given only between POLICY DESCRIPTION and CLASS @%d\n", Line);
+    r.push_back();
+    return extract_policy_acl(r.fp, *b.policy);
+}
+
+int take_droptype(block_reader &r, const keyword_rule &, void *rec) {
+    policy_block &b = block_of(rec);
+    if (!b.policy) return r.fail("Error: Invalid Attribute @%d\n", Line);
+    return attach_droptype(r, b.site, scope_of(*b.policy));
+}
+
+// A keyword of the table: its own step, else a rule of the policy level.
 int policy_item(block_reader &r, void *ctx) {
     policy_block &b = *static_cast<policy_block *>(ctx);
     char keyword[kTokenSize];
@@ -238,21 +260,10 @@ int policy_item(block_reader &r, void *ctx) {
         if (!r.expect("=", "Error: Invalid syntax '=' expected @ %d\n", false)) return 1;
         r.read();
     }
-    if (!std::strcmp(keyword, "DESCRIPTION")) return start_policy(r, b);
-    if (!std::strcmp(keyword, "CLASS")) return read_class(r, b);
-    if (!std::strcmp(keyword, "ACCESSLIST")) {
-        if (!b.policy || b.classes)
-            return r.fail("Error: ACCESSLIST should be given only between POLICY DESCRIPTION and CLASS @%d\n", Line);
-        r.push_back();
-        return extract_policy_acl(r.fp, *b.policy);
-    }
-    if (!std::strcmp(keyword, "DROPTYPE")) {
-        if (!b.policy) return r.fail("Error: Invalid Attribute @%d\n", Line);
-        return attach_droptype(r, b.site, scope_of(*b.policy));
-    }
+    const keyword_rule *row = r.keys->row(keyword);
+    if (row->after) return row->after(r, *row, &b);
     // The rules of the policy level stand before its first class.
     if (!b.policy || b.classes) return r.fail("ERROR: Invalid Attribute @%d\n", Line);
-    const keyword_rule *row = r.keys->row(keyword);
     if (attribute && std::strlen(r.tok) > static_cast<size_t>(row->maxlen)) return r.fail(kQosTooLong, r.tok, Line);
     return extract_commonqosdata(r, keyword, attribute ? r.tok : "", b.site);
 }
@@ -262,14 +273,14 @@ constexpr char kPolicyRuleName[] =
 
 constinit keyword_table_of QOSpoliciesrulestokens{{
     token_row("BEGIN", TOKEN_BEGIN),
-    with_entry(token_row("DESCRIPTION", TOKEN_GROUP, 0), &policy_description_def,
+    with_entry(read_by(token_row("DESCRIPTION", TOKEN_GROUP, 0), start_policy), &policy_description_def,
                "`DESCRIPTION = ( ... )`: it opens a policy, to which the keywords after it belong"),
-    with_entry(token_row("CLASS", TOKEN_GROUP), &qos_class_def,
+    with_entry(read_by(token_row("CLASS", TOKEN_GROUP), read_class), &qos_class_def,
                "`CLASS # n = ( ... )`, after the DESCRIPTION: the policy's classes numbered 1, 2, 3 in order"),
-    with_entry(token_row("ACCESSLIST", TOKEN_GROUP), &qos_access_def,
+    with_entry(read_by(token_row("ACCESSLIST", TOKEN_GROUP), take_accesslist), &qos_access_def,
                "`ACCESSLIST = ( ... )` and its `FORMAT = ( ... )` entries, as many lists as needed, between the "
                "policy's DESCRIPTION and its first CLASS"),
-    with_checks(token_row("DROPTYPE", TOKEN_ATTRIBUTE, 30), "`= value`, after a DESCRIPTION"),
+    read_by(with_checks(token_row("DROPTYPE", TOKEN_ATTRIBUTE, 30), "`= value`, after a DESCRIPTION"), take_droptype),
     with_checks(token_row("MARKRULENAME", TOKEN_ATTRIBUTE, 100), kPolicyRuleName),
     with_checks(token_row("POLICERULENAME", TOKEN_ATTRIBUTE, 100), kPolicyRuleName),
     with_checks(token_row("SHAPERULENAME", TOKEN_ATTRIBUTE, 100), kPolicyRuleName),

@@ -258,9 +258,16 @@ constexpr keyword_rule block_row(keyword_rule k) {
     return k;
 }
 
+// Compared as written: "asn" is no keyword here.
+constexpr keyword_rule kAsnRow =
+    with_checks(token_row("ASN", TOKEN_WORD),
+                "in the block's head after the node type: `ASN n`, in upper case, n a number or a quoted value the "
+                "node type can resolve");
+
 constinit keyword_table_of bgptokens{
     {
         token_row("BEGIN", TOKEN_BEGIN),
+        kAsnRow,
         block_row(instancename_row()),
         block_row(ownercontext_row()),
         {.name = "ROUTERID", .maxlen = 30, .length = length_rule::own, .repeatable = true, .after = router_id,
@@ -289,8 +296,8 @@ constinit keyword_table_of bgptokens{
 // ASN and the AS number, kept as written (a number or a quoted value).
 int read_asn(block_reader &r, routing_block &b) {
     r.read();
-    // Compared as written: "asn" is no keyword here.
-    if (std::strcmp(r.tok, "ASN") != 0) return r.fail("Error: Syntax error . Keyword 'ASN' expected: %s  @%d\n", r.tok, Line);
+    if (std::strcmp(r.tok, kAsnRow.name) != 0)
+        return r.fail("Error: Syntax error . Keyword 'ASN' expected: %s  @%d\n", r.tok, Line);
     r.read();
     if (r.kind != TOKEN_NUMBER && r.kind != TOKEN_QUOTED)
         return r.fail("Error: Syntax error. Numeric field or Quoted string expected for ASN field: %s  @%d\n", r.tok,

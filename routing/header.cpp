@@ -68,7 +68,7 @@ int read_header(block_reader &r, const header_spec &h, routing_block &b) {
     if (h.after_node && h.after_node(r, b)) return 1;
     if (h.process_msg) {
         r.read_upper();
-        if (std::strcmp(r.tok, "PROCESS") != 0) return r.fail(h.process_msg, r.tok, Line);
+        if (std::strcmp(r.tok, kProcessRow.name) != 0) return r.fail(h.process_msg, r.tok, Line);
         r.read();
         if (r.kind != TOKEN_NUMBER)
             return h.number_named ? r.fail(h.number_msg, b.protocol, r.tok, Line) : r.fail(h.number_msg, r.tok, Line);

@@ -241,32 +241,69 @@ int extract_range(block_reader &r, routing_block &b, ospf_area &a) {
     return 0;
 }
 
+// What an AREA statement's keyword works on.
+struct area_statement {
+    routing_block &b;
+    ospf_area &a;
+};
+
+area_statement &statement_of(void *rec) { return *static_cast<area_statement *>(rec); }
+
+int take_authentication(block_reader &r, const keyword_rule &, void *rec) {
+    if (!r.expect("=", "Error: Invalid syntax '=' expected %s @ %d\n")) return 1;
+    r.read_upper();
+    if (!validate_var(Boolean, r.tok))
+        return r.fail("Error: Invalid syntax boolean value expected : %s @ %d\n", r.tok, Line);
+    statement_of(rec).a.authenticated = std::strcmp(r.tok, "TRUE") == 0 ? 1 : 0;
+    return 0;
+}
+
+int take_stub(block_reader &r, const keyword_rule &, void *rec) {
+    if (!r.expect("=", "Error: Invalid syntax '=' expected : %s @ %d\n")) return 1;
+    r.read();
+    converttolow(r.tok, r.tok, sizeof r.tok);
+    if (!validate_var(StubTypes, r.tok))
+        return r.fail("Error: Invalid syntax boolean value expected : %s @ %d\n", r.tok, Line);
+    std::strcpy(statement_of(rec).a.stubtype, r.tok);
+    return 0;
+}
+
+int take_network(block_reader &r, const keyword_rule &, void *rec) {
+    area_statement &st = statement_of(rec);
+    return extract_network(r, st.b, st.a);
+}
+
+int take_range(block_reader &r, const keyword_rule &, void *rec) {
+    area_statement &st = statement_of(rec);
+    return extract_range(r, st.b, st.a);
+}
+
+// The keywords after "AREA # id .", looked up by name (the reader keeps
+// the block's table).
+constinit keyword_table_of ospfareatokens{{
+    read_by(with_checks(token_row("AUTHENTICATION", TOKEN_WORD), "`= TRUE` or `= FALSE`", Boolean),
+            take_authentication),
+    read_by(with_checks(token_row("STUB", TOKEN_WORD), "`= value`, in any case (stored lower case)", StubTypes),
+            take_stub),
+    read_by(with_checks(token_row("NETWORK", TOKEN_WORD),
+                        "`= ( \"interface\" , ... )`: interfaces of the node type, replacing those given before"),
+            take_network),
+    with_entry(read_by(token_row("RANGE", TOKEN_WORD), take_range), &range_entry_def,
+               "`AREA # id . RANGE = ( ... )`, once for each range of the area"),
+}};
+
+const entry_def area_def{.keys = &ospfareatokens};
+
 // The end of the file meets each step's own check: the "." and the
 // attribute name are refused, so are the empty values.
 int extract_area(block_reader &r, routing_block &b, ospf_area &a) {
     r.read();
     if (!r.is(".")) return r.fail("Error: Attribute qualifier '.' expected: %s @ %d\n", r.tok, Line);
     r.read_upper();
-    if (!std::strcmp(r.tok, "AUTHENTICATION")) {
-        if (!r.expect("=", "Error: Invalid syntax '=' expected %s @ %d\n")) return 1;
-        r.read_upper();
-        if (!validate_var(Boolean, r.tok))
-            return r.fail("Error: Invalid syntax boolean value expected : %s @ %d\n", r.tok, Line);
-        a.authenticated = std::strcmp(r.tok, "TRUE") == 0 ? 1 : 0;
-        return 0;
-    }
-    if (!std::strcmp(r.tok, "STUB")) {
-        if (!r.expect("=", "Error: Invalid syntax '=' expected : %s @ %d\n")) return 1;
-        r.read();
-        converttolow(r.tok, r.tok, sizeof r.tok);
-        if (!validate_var(StubTypes, r.tok))
-            return r.fail("Error: Invalid syntax boolean value expected : %s @ %d\n", r.tok, Line);
-        std::strcpy(a.stubtype, r.tok);
-        return 0;
-    }
-    if (!std::strcmp(r.tok, "NETWORK")) return extract_network(r, b, a);
-    if (!std::strcmp(r.tok, "RANGE")) return extract_range(r, b, a);
-    return r.fail("Error : Invalid attribute name for OSPF AREA : %s @%d\n", r.tok, Line);
+    const keyword_rule *row = ospfareatokens.row(r.tok);
+    if (!row) return r.fail("Error : Invalid attribute name for OSPF AREA : %s @%d\n", r.tok, Line);
+    area_statement st{b, a};
+    return row->after(r, *row, &st);
 }
 
 int read_area(block_reader &r, const keyword_rule &, void *rec) {
@@ -301,14 +338,13 @@ int read_area(block_reader &r, const keyword_rule &, void *rec) {
 constinit keyword_table_of ospftokens{
     {
         token_row("BEGIN", TOKEN_BEGIN),
+        kProcessRow,
         instancename_row(),
         ownercontext_row(),
         usagecondition_row(),
-        {.name = "AREA", .type = TOKEN_AREA, .kind = value_kind::none, .repeatable = true, .after = read_area,
-         .checks = "`AREA # id . KEYWORD ...`, the id a number or a variable of the node type, KEYWORD one of "
-                   "`AUTHENTICATION = TRUE` (or FALSE), `STUB = stub` (or nssa), "
-                   "`NETWORK = ( \"interface\" , ... )`, "
-                   "`RANGE = ( ADDRESS = ... , PREFIX = n )`"},
+        with_entry({.name = "AREA", .type = TOKEN_AREA, .kind = value_kind::none, .repeatable = true,
+                    .after = read_area},
+                   &area_def, "`AREA # id . KEYWORD ...`, the id a number or a variable of the node type"),
         token_row("#", TOKEN_HASH),
         passiveint_row(),
         {.name = "SUMMARY", .type = TOKEN_GROUP, .kind = value_kind::entry, .repeatable = true,

@@ -134,6 +134,7 @@ constinit keyword_table_of riptokens{
 constinit keyword_table_of eigrptokens{
     {
         token_row("BEGIN", TOKEN_BEGIN),
+        kProcessRow,
         usagecondition_row(),
         instancename_row(),
         ownercontext_row(),

@@ -100,6 +100,11 @@ inline constexpr header_spec kLabelHeader{
     .lenient = false,
 };
 
+// PROCESS in the head of the blocks whose header_spec has a process_msg:
+// a row of their tables, compared by read_header.
+inline constexpr keyword_rule kProcessRow =
+    with_checks(token_row("PROCESS", TOKEN_WORD), "in the block's head after the node type: `PROCESS n`, n a number");
+
 // Starts a block: instance "GLOBAL", the protocol name and counters.
 void start_block(routing_block &b, const char *protocol);
 // Reads the header: 0 read (errors may be flagged), 1 stopped.

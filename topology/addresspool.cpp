@@ -94,7 +94,11 @@ int read_pool(block_reader &r) {
     return read_keyword(r, pool_row, &ctx) == 1 ? 1 : 0;
 }
 
-constinit keyword_table_of pooltokens{{token_row("BEGIN", TOKEN_BEGIN), token_row("END", TOKEN_END)}};
+// The block's name, the one kind of pool there is.
+constexpr keyword_rule kPoolKindRow =
+    with_checks(token_row("NETWORK-ADDR-POOL", TOKEN_WORD), "the block's name after ADDRESSPOOL, in any case");
+
+constinit keyword_table_of pooltokens{{token_row("BEGIN", TOKEN_BEGIN), kPoolKindRow, token_row("END", TOKEN_END)}};
 
 }  // namespace
 
@@ -112,7 +116,7 @@ int parse_addresspools(FILE *fp, FILE *, const char *) {
     block_reader r(fp, pooltokens, kPoolEofMsg);
     r.read_upper();
     if (r.kind == TOKEN_ERROR) return r.fail(kPoolEofMsg, Line);
-    if (std::strcmp(r.tok, "NETWORK-ADDR-POOL") != 0)
+    if (std::strcmp(r.tok, kPoolKindRow.name) != 0)
         r.flag("ERROR: Unknown pool type encountered, 'NETWORK-ADDR-POOL' expected: %s @ %d ", r.tok, Line);
     if (!r.expect("BEGIN", "ERROR: Keyword 'BEGIN' expected : %s @%d\n")) return 1;
     return parse_networkpool(fp);

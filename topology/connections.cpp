@@ -16,12 +16,18 @@ const char kEqualMsg[] = "ERROR: Invalid syntax '=' expected: %s @ %d\n";
 const char kCommaMsg[] = "ERROR: Invalid syntax ',' expected: %s @ %d\n";
 const char kScopeMsg[] = "ERROR: Invalid syntax . Scope type 'INTERNAL' or 'EXTERNAL' expected @ %d\n";
 
+// The two limits, in either order.
+constexpr keyword_rule kMinRow =
+    with_checks(token_row("MIN", TOKEN_ATTRIBUTE, 0, 1), "a number, after SCOPE (MIN and MAX in either order)");
+constexpr keyword_rule kMaxRow =
+    with_checks(token_row("MAX", TOKEN_ATTRIBUTE, 0, 1), "a number above 0 and not below MIN");
+
 constinit keyword_table_of connectiontokens{{
     with_checks(token_row("TO", TOKEN_TO, 0, 1), "between two domains defined before it: "
                                                  "`DOMAIN TO DOMAIN = ( SCOPE = ... , MIN = n , MAX = n )`"),
     token_row("BEGIN", TOKEN_BEGIN),
-    with_checks(token_row("MIN", TOKEN_ATTRIBUTE, 0, 1), "a number, after SCOPE (MIN and MAX in either order)"),
-    with_checks(token_row("MAX", TOKEN_ATTRIBUTE, 0, 1), "a number above 0 and not below MIN"),
+    kMinRow,
+    kMaxRow,
     with_checks(token_row("SCOPE", TOKEN_SCOPE, 30, 1), "first in the parentheses", Scope),
     token_row("(", TOKEN_LPAREN),
     token_row(")", TOKEN_RPAREN),
@@ -44,9 +50,9 @@ int read_limit(block_reader &r, limits &l, bool second) {
         return r.fail(second ? "ERROR: Invalid syntax variable type expected: %s @ %d\n"
                              : "ERROR: Invalid syntax variable type expected :%s @ %d\n",
                       r.tok, Line);
-    bool is_min = r.is("MIN");
+    bool is_min = r.is(kMinRow.name);
     char name[kName];
-    std::snprintf(name, sizeof name, "%s", is_min ? "MIN" : "MAX");
+    std::snprintf(name, sizeof name, "%s", is_min ? kMinRow.name : kMaxRow.name);
     bool &seen = is_min ? l.min_seen : l.max_seen;
     // The same limit twice would leave the other one unset.
     if (seen) {

@@ -93,47 +93,6 @@ constexpr keyword_rule attribute(const char *name, int mandatory, int maxlen, at
                         .upper = upper, .after = step, .checks = checks, .values = values};
 }
 
-constinit keyword_table_of connectiontypestokens{
-    {
-        token_row("BEGIN", TOKEN_BEGIN),
-        attribute("TYPE", 0, 30, take_type, true, NetworkTypes),
-        attribute("SCOPE", 0, 30, take_scope, true, Scope),
-        {.name = "MAXCONNECTIONS", .maxlen = 30, .kind = value_kind::number, .length = length_rule::own,
-         .kind_msg = "Numeric value is expected for max connections.%s @%d\n", .after = take_maxconn,
-         .checks = "a number of 32 bits"},
-        attribute("VALIDATION", 0, 30, take_validation, true, ValidationTypes),
-        with_entry(token_row("IPADDRESS", TOKEN_GROUP, 80, 1), &ipaddress_def,
-                   "`IPADDRESS = ( ... )`: it opens an address assignment, and the SELECTIONMETHOD and "
-                   "INSTANCEID after it add to it"),
-        with_entry(token_row("SELECTIONMETHOD", TOKEN_GROUP, 80), &selmethod_def,
-                   "`SELECTIONMETHOD = ( ... )`, after an IPADDRESS, whose assignment it adds to"),
-        with_entry(token_row("DEPENDENCY", TOKEN_GROUP), &dependency_def,
-                   "`DEPENDENCY = ( ... )`: it adds to the assignment the last IPADDRESS opened; before the first "
-                   "IPADDRESS, to the first"),
-        attribute("ADDRESSOWNER", 0, 200, take_owner, false, nullptr, "an owner such as `DOMAIN.TYPE`; once"),
-        attribute("VALIDATIONPOOL", 0, 30, take_validationpool, false, nullptr, "a pool of the ADDRESSPOOL block"),
-        with_entry(token_row("INSTANCEID", TOKEN_LIST, kInstanceIdMax), &instances_def,
-                   "`INSTANCEID = ( NAME , ... )`, after an IPADDRESS, once for each: variable names, "
-                   "comma-separated"),
-        attribute("ROUTEDPROTOCOLS", 0, 0, take_routedprotocols, true, RoutedProtocols),
-        with_entry(token_row("MEMBER", TOKEN_GROUP, 0), &member_def, kMemberForm),
-        with_entry(token_row("INTERFACETYPES", TOKEN_GROUP, 0), &interfaces_def,
-                   "`INTERFACETYPES = ( TYPE = type , ... )`: TYPE first, then the other keywords, comma-separated"),
-        with_entry(token_row("VARIABLE", TOKEN_GROUP), &variable_entry,
-                   "`VARIABLE = ( ... )`, before any IPADDRESS"),
-        with_entry(token_row("HSRP", TOKEN_GROUP), &hsrp_def,
-                   "`HSRP#N.MEMBER = ( ... )`, `HSRP#N.IPADDRESS = ( ... )`, `HSRP#N.AUTHENTICATION = value` or "
-                   "`HSRP#N.HSRPPRIORITY = ...`, each a statement of standby group N"),
-        with_entry(token_row("APS", TOKEN_GROUP), &aps_def, "`APS = ( ... )`"),
-        with_entry(token_row("MEMBERFILTER", TOKEN_GROUP, kMemberFilterMax), &memberfilter_def, kMemberFilterForm),
-        token_row("#", TOKEN_HASH),
-        token_row("(", TOKEN_LPAREN),
-        token_row(")", TOKEN_RPAREN),
-        token_row("=", TOKEN_EQUAL),
-        token_row("END", TOKEN_END),
-    },
-    {.equal_msg = "ERROR: Invalid syntax '=' expected:%s @%d\n"}};
-
 // ---- filing ----
 
 void insert_connection(conntype_ctx &ctx) {
@@ -257,37 +216,109 @@ int open_assignment(block_reader &r, conntype_ctx &ctx) {
     return extract_ipaddress(r.fp, &a.ip, "CONNECTION");
 }
 
-// A group keyword (upper case) in r.tok.
-int read_group(block_reader &r, conntype_ctx &ctx) {
+// ---- group keywords: each row's own step, the keyword in r.tok ----
+
+int take_ipaddress(block_reader &r, const keyword_rule &, void *rec) { return open_assignment(r, ctx_of(rec)); }
+
+int take_selmethod(block_reader &r, const keyword_rule &rule, void *rec) {
+    conntype_ctx &ctx = ctx_of(rec);
+    if (!ctx.assignments)
+        return r.fail("ERROR: IPADDRESS need to be given before giving '%s': @ %d\n", rule.name, Line);
+    ctx.a.selline = Line;
+    return extract_selmethod(r.fp, ctx.a.ip.addresstype, &ctx.a.sel);
+}
+
+int take_dependency(block_reader &r, const keyword_rule &, void *rec) {
+    return extract_dependency(r.fp, ctx_of(rec).a.dependencies);
+}
+
+int take_instances(block_reader &r, const keyword_rule &rule, void *rec) {
+    conntype_ctx &ctx = ctx_of(rec);
     address_assignment &a = ctx.a;
-    const char *keyword = r.keys->row(r.tok)->name;
-    auto is = [keyword](const char *name) { return std::strcmp(keyword, name) == 0; };
-    if (!is("IPADDRESS") && !is("VARIABLE")) set_foundflag(r.table, keyword);
-    if (is("APS")) return extract_APS(r.fp, ctx.connectionno);
-    if (is("IPADDRESS")) return open_assignment(r, ctx);
-    if (is("SELECTIONMETHOD")) {
-        if (!ctx.assignments) return r.fail("ERROR: IPADDRESS need to be given before giving '%s': @ %d\n", keyword, Line);
-        a.selline = Line;
-        return extract_selmethod(r.fp, a.ip.addresstype, &a.sel);
-    }
-    if (is("DEPENDENCY")) return extract_dependency(r.fp, a.dependencies);
-    if (is("INSTANCEID")) {
-        if (a.instances)
-            r.flag("ERROR: Multiple '%s' for same ipaddress assignement in connection type '%s' : @ %d\n", keyword,
-                   ctx.name, Line);
-        a.instline = Line;
-        domain_inst_var_rec *first = nullptr;
-        if (extract_instances(r.fp, ctx.name, ctx.assignments, &first)) return 1;
-        if (!a.instances) a.instances = first;
-        return 0;
-    }
-    if (is("MEMBERFILTER")) return extract_memberfilters(r.fp, ctx.connectionno);
-    if (is("MEMBER")) return extract_members(r.fp, ctx.connectionno, ctx.name, ctx.type);
-    if (is("INTERFACETYPES")) return extract_interfaces(r.fp, ctx.connectionno);
-    if (is("HSRP")) return extract_hsrp(r.fp, ctx.connectionno, ctx.name, a, &ctx.authenticated);
-    // VARIABLE
+    if (a.instances)
+        r.flag("ERROR: Multiple '%s' for same ipaddress assignement in connection type '%s' : @ %d\n", rule.name,
+               ctx.name, Line);
+    a.instline = Line;
+    domain_inst_var_rec *first = nullptr;
+    if (extract_instances(r.fp, ctx.name, ctx.assignments, &first)) return 1;
+    if (!a.instances) a.instances = first;
+    return 0;
+}
+
+int take_members(block_reader &r, const keyword_rule &, void *rec) {
+    conntype_ctx &ctx = ctx_of(rec);
+    return extract_members(r.fp, ctx.connectionno, ctx.name, ctx.type);
+}
+
+int take_interfaces(block_reader &r, const keyword_rule &, void *rec) {
+    return extract_interfaces(r.fp, ctx_of(rec).connectionno);
+}
+
+int take_variable(block_reader &r, const keyword_rule &, void *rec) {
+    conntype_ctx &ctx = ctx_of(rec);
     if (ctx.assignments) return r.fail("ERROR: Give VARIABLE definition before IPADDRESS: @ %d\n", Line);
     return file_variable(r, ctx);
+}
+
+int take_hsrp(block_reader &r, const keyword_rule &, void *rec) {
+    conntype_ctx &ctx = ctx_of(rec);
+    return extract_hsrp(r.fp, ctx.connectionno, ctx.name, ctx.a, &ctx.authenticated);
+}
+
+int take_aps(block_reader &r, const keyword_rule &, void *rec) { return extract_APS(r.fp, ctx_of(rec).connectionno); }
+
+int take_memberfilters(block_reader &r, const keyword_rule &, void *rec) {
+    return extract_memberfilters(r.fp, ctx_of(rec).connectionno);
+}
+
+constinit keyword_table_of connectiontypestokens{
+    {
+        token_row("BEGIN", TOKEN_BEGIN),
+        attribute("TYPE", 0, 30, take_type, true, NetworkTypes),
+        attribute("SCOPE", 0, 30, take_scope, true, Scope),
+        {.name = "MAXCONNECTIONS", .maxlen = 30, .kind = value_kind::number, .length = length_rule::own,
+         .kind_msg = "Numeric value is expected for max connections.%s @%d\n", .after = take_maxconn,
+         .checks = "a number of 32 bits"},
+        attribute("VALIDATION", 0, 30, take_validation, true, ValidationTypes),
+        with_entry(read_by(token_row("IPADDRESS", TOKEN_GROUP, 80, 1), take_ipaddress), &ipaddress_def,
+                   "`IPADDRESS = ( ... )`: it opens an address assignment, and the SELECTIONMETHOD and "
+                   "INSTANCEID after it add to it"),
+        with_entry(read_by(token_row("SELECTIONMETHOD", TOKEN_GROUP, 80), take_selmethod), &selmethod_def,
+                   "`SELECTIONMETHOD = ( ... )`, after an IPADDRESS, whose assignment it adds to"),
+        with_entry(read_by(token_row("DEPENDENCY", TOKEN_GROUP), take_dependency), &dependency_def,
+                   "`DEPENDENCY = ( ... )`: it adds to the assignment the last IPADDRESS opened; before the first "
+                   "IPADDRESS, to the first"),
+        attribute("ADDRESSOWNER", 0, 200, take_owner, false, nullptr, "an owner such as `DOMAIN.TYPE`; once"),
+        attribute("VALIDATIONPOOL", 0, 30, take_validationpool, false, nullptr, "a pool of the ADDRESSPOOL block"),
+        with_entry(read_by(token_row("INSTANCEID", TOKEN_LIST, kInstanceIdMax), take_instances), &instances_def,
+                   "`INSTANCEID = ( NAME , ... )`, after an IPADDRESS, once for each: variable names, "
+                   "comma-separated"),
+        attribute("ROUTEDPROTOCOLS", 0, 0, take_routedprotocols, true, RoutedProtocols),
+        with_entry(read_by(token_row("MEMBER", TOKEN_GROUP, 0), take_members), &member_def, kMemberForm),
+        with_entry(read_by(token_row("INTERFACETYPES", TOKEN_GROUP, 0), take_interfaces), &interfaces_def,
+                   "`INTERFACETYPES = ( TYPE = type , ... )`: TYPE first, then the other keywords, comma-separated"),
+        with_entry(read_by(token_row("VARIABLE", TOKEN_GROUP), take_variable), &variable_entry,
+                   "`VARIABLE = ( ... )`, before any IPADDRESS"),
+        with_entry(read_by(token_row("HSRP", TOKEN_GROUP), take_hsrp), &hsrp_def,
+                   "`HSRP#N.MEMBER = ( ... )`, `HSRP#N.IPADDRESS = ( ... )`, `HSRP#N.AUTHENTICATION = value` or "
+                   "`HSRP#N.HSRPPRIORITY = ...`, each a statement of standby group N"),
+        with_entry(read_by(token_row("APS", TOKEN_GROUP), take_aps), &aps_def, "`APS = ( ... )`"),
+        with_entry(read_by(token_row("MEMBERFILTER", TOKEN_GROUP, kMemberFilterMax), take_memberfilters),
+                   &memberfilter_def, kMemberFilterForm),
+        token_row("#", TOKEN_HASH),
+        token_row("(", TOKEN_LPAREN),
+        token_row(")", TOKEN_RPAREN),
+        token_row("=", TOKEN_EQUAL),
+        token_row("END", TOKEN_END),
+    },
+    {.equal_msg = "ERROR: Invalid syntax '=' expected:%s @%d\n"}};
+
+// A group keyword (upper case) in r.tok: IPADDRESS and VARIABLE may come
+// again and are not marked found.
+int read_group(block_reader &r, conntype_ctx &ctx) {
+    const keyword_rule &row = *own_row(r);
+    if (row.after != take_ipaddress && row.after != take_variable) set_foundflag(r.table, row.name);
+    return row.after(r, row, &ctx);
 }
 
 }  // namespace

@@ -487,34 +487,133 @@ int extract_custnodeinterfaces(FILE *fp, const customer_block &b, int mode) {
     return 0;
 }
 
+namespace {
+
+// ---- CONNECTION-VARIABLE and HSRP-VARIABLE: NAME first, then the other
+// pairs, each key's own step ----
+
+struct pair_ctx {
+    const customer_block &b;
+    const connection_ref &ref;
+    entry_scope s;
+    int32_t group = 0;  // HSRP-VARIABLE: the standby group
+    char name[kText] = "";
+    int connectionno = 0;
+};
+
+pair_ctx &pair_of(void *rec) { return *static_cast<pair_ctx *>(rec); }
+
+int take_pair_name(block_reader &r, const keyword_rule &, void *rec) {
+    pair_ctx &c = pair_of(rec);
+    return take_connection_name(r, c.s, c.ref, c.name, &c.connectionno);
+}
+
+// A key whose value is a quoted list of the system list of its name: each
+// entry filed as a value of the key. The messages are the key's own.
+struct listed_pair {
+    const char *quoted_msg;  // (Line), or (token, Line) with quoted_token
+    bool quoted_token;
+    const char *missing_msg;  // (entry, Line)
+};
+constexpr listed_pair kListedPairs[] = {
+    {"ERROR: BANDWIDTH List should be given in quoted strings @%d\n", false,
+     "One of entry in BANDWIDTH list is not present in Systemlist definitions: '%s'  @%d\n"},
+    {"ERROR : String expected for HSRPPRIORITY list: %s @ %d\n", true,
+     "One of the entries in HSRP PRIORITY list is not present in Systemlist definition: '%s' @%d\n"},
+};
+
+template <auto &List>
+int take_listed(block_reader &r, const keyword_rule &rule, void *rec) {
+    pair_ctx &c = pair_of(rec);
+    const listed_pair &p = kListedPairs[rule.tag];
+    listed_values values;
+    if (read_systemlist_values(r, rule.name, p.quoted_msg, p.quoted_token, p.missing_msg, values)) return 1;
+    for (int i = 0; i < values.count; ++i)
+        file_connection_value(List, c.b, c.ref, c.name, c.group, rule.name, values.rows[i]);
+    return 0;
+}
+
+constexpr keyword_rule listed_row(const char *name, int tag, attr_check step, const char *checks) {
+    keyword_rule k = with_checks(token_row(name, TOKEN_WORD), checks);
+    k.tag = tag;
+    return read_by(k, step);
+}
+
+int take_trackinterface(block_reader &r, const keyword_rule &rule, void *rec) {
+    pair_ctx &c = pair_of(rec);
+    int type = 0;
+    if (!validate_commandvar(c.s.domainname, c.s.nodetype, "", "", "", r.tok, &type)) return fail_pending(r);
+    file_connection_value(prcusthsrpvars, c.b, c.ref, c.name, c.group, rule.name, r.tok);
+    return 0;
+}
+
+int take_trackpriority(block_reader &r, const keyword_rule &rule, void *rec) {
+    pair_ctx &c = pair_of(rec);
+    if (r.kind != TOKEN_NUMBER) return r.fail(" TRACKPRIORITY value has to be numeric. @%d\n", Line);
+    file_connection_value(prcusthsrpvars, c.b, c.ref, c.name, c.group, rule.name, r.tok);
+    return 0;
+}
+
+constexpr keyword_rule kPairNameRow =
+    read_by(with_checks(token_row("NAME", TOKEN_ATTRIBUTE, 30),
+                        "first: a connection of the node type at that instance"),
+            take_pair_name);
+
+// Looked up by name only: the reader keeps customerinterfacetokens.
+constinit keyword_table_of connvarpairs{
+    {kPairNameRow,
+     listed_row("BANDWIDTH", 0, take_listed<prcustconnvars>, "a quoted list of the system list BANDWIDTH")},
+    {.style = loop_style::separated}};
+
+constinit keyword_table_of hsrpvarpairs{
+    {kPairNameRow,
+     listed_row("HSRPPRIORITY", 1, take_listed<prcusthsrpvars>, "a quoted list of the system list HSRPPRIORITY"),
+     read_by(with_checks(token_row("TRACKINTERFACE", TOKEN_WORD), "an interface variable of the node type"),
+             take_trackinterface),
+     read_by(with_checks(token_row("TRACKPRIORITY", TOKEN_WORD), "a number"), take_trackpriority)},
+    {.style = loop_style::separated}};
+
+// The pair of `key`: NAME first; a key without a row of `pairs` goes to
+// `other` (null: it is refused).
+int take_pair(block_reader &r, const keyword_table &pairs, const char *key, pair_ctx &c,
+              int (*other)(block_reader &r, const char *key, pair_ctx &c)) {
+    const keyword_rule *row = pairs.row(key);
+    if (row && row->after == take_pair_name) return row->after(r, *row, &c);
+    if (!c.name[0]) return r.fail(kNameFirstMsg, Line);
+    if (row) return row->after(r, *row, &c);
+    if (other) return other(r, key, c);
+    return r.fail("Invalid variable specified. %s @ %d\n", key, Line);
+}
+
+// A variable of the connection type.
+int take_connection_variable(block_reader &r, const char *key, pair_ctx &c) {
+    int type = 0;
+    if (!validate_domainconnvars(c.connectionno, key, &type))
+        return r.fail("Invalid variable '%s' for the connection %s : %d \n", key, c.name, Line);
+    file_connection_value(prcustconnvars, c.b, c.ref, c.name, 0, key, r.tok);
+    return 0;
+}
+
+}  // namespace
+
+const entry_def connvar_entry{.keys = &connvarpairs};
+const entry_def hsrpvar_entry{.keys = &hsrpvarpairs};
+
+namespace {
+
+int extract_pairs(block_reader &r, const keyword_table &pairs, pair_ctx &c,
+                  int (*other)(block_reader &r, const char *key, pair_ctx &c)) {
+    return read_pairs(r, [&](const char *key) { return take_pair(r, pairs, key, c, other); });
+}
+
+}  // namespace
+
 int extract_custconnvariables(FILE *fp, const customer_block &b, int mode) {
     block_reader r(fp, customerinterfacetokens);
     connection_ref ref;
     if (read_connection_ref(r, b, mode, kNodeInstanceMsg, &ref)) return 1;
-    entry_scope s = checked_scope(b, mode, ref);
-    char name[kText] = "";
-    int connectionno = 0;
-    return read_pairs(r, [&](const char *key) {
-        if (std::strcmp(key, "NAME") == 0) return take_connection_name(r, s, ref, name, &connectionno);
-        if (!name[0]) return r.fail(kNameFirstMsg, Line);
-        if (std::strcmp(key, "BANDWIDTH") == 0) {
-            listed_values values;
-            if (read_systemlist_values(r, "BANDWIDTH", "ERROR: BANDWIDTH List should be given in quoted strings @%d\n",
-                                       false,
-                                       "One of entry in BANDWIDTH list is not present in Systemlist definitions: "
-                                       "'%s'  @%d\n",
-                                       values))
-                return 1;
-            for (int i = 0; i < values.count; ++i)
-                file_connection_value(prcustconnvars, b, ref, name, 0, key, values.rows[i]);
-            return 0;
-        }
-        int type = 0;
-        if (!validate_domainconnvars(connectionno, key, &type))
-            return r.fail("Invalid variable '%s' for the connection %s : %d \n", key, name, Line);
-        file_connection_value(prcustconnvars, b, ref, name, 0, key, r.tok);
-        return 0;
-    });
+    pair_ctx c{b, ref, checked_scope(b, mode, ref)};
+    return extract_pairs(r, connvarpairs, c, take_connection_variable);
 }
 
 int extract_custhsrpvariables(FILE *fp, const customer_block &b) {
@@ -523,35 +622,8 @@ int extract_custhsrpvariables(FILE *fp, const customer_block &b) {
     if (read_connection_ref(r, b, kNodeMode, kNodeInstanceMsg, &ref)) return 1;
     int32_t group = 0;
     if (read_instance(r, "ERROR: HSRP group  number expected %s @%d\n", &group)) return 1;
-    entry_scope s = checked_scope(b, kNodeMode, ref);
-    char name[kText] = "";
-    int connectionno = 0;
-    return read_pairs(r, [&](const char *key) {
-        if (std::strcmp(key, "NAME") == 0) return take_connection_name(r, s, ref, name, &connectionno);
-        if (!name[0]) return r.fail(kNameFirstMsg, Line);
-        if (std::strcmp(key, "HSRPPRIORITY") == 0) {
-            listed_values values;
-            if (read_systemlist_values(r, "HSRPPRIORITY", "ERROR : String expected for HSRPPRIORITY list: %s @ %d\n",
-                                       true,
-                                       "One of the entries in HSRP PRIORITY list is not present in Systemlist "
-                                       "definition: '%s' @%d\n",
-                                       values))
-                return 1;
-            for (int i = 0; i < values.count; ++i)
-                file_connection_value(prcusthsrpvars, b, ref, name, group, key, values.rows[i]);
-            return 0;
-        }
-        if (std::strcmp(key, "TRACKINTERFACE") == 0) {
-            int type = 0;
-            if (!validate_commandvar(s.domainname, s.nodetype, "", "", "", r.tok, &type)) return fail_pending(r);
-        } else if (std::strcmp(key, "TRACKPRIORITY") == 0) {
-            if (r.kind != TOKEN_NUMBER) return r.fail(" TRACKPRIORITY value has to be numeric. @%d\n", Line);
-        } else {
-            return r.fail("Invalid variable specified. %s @ %d\n", key, Line);
-        }
-        file_connection_value(prcusthsrpvars, b, ref, name, group, key, r.tok);
-        return 0;
-    });
+    pair_ctx c{b, ref, checked_scope(b, kNodeMode, ref), group};
+    return extract_pairs(r, hsrpvarpairs, c, nullptr);
 }
 
 int extract_custnodevariables(FILE *fp, const customer_block &b) {

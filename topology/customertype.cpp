@@ -322,6 +322,13 @@ constexpr char kConnectionForm[] =
     "`CONNECTION # [TYPE #] n # m = ( ... )` after the NODETYPEs, or `CONNECTION # m = ( ... )` after "
     "CONNECTIONTYPE's CONNECTTO";
 
+constexpr char kConnVarForm[] =
+    "`CONNECTION-VARIABLE # [TYPE #] n # m = ( NAME = connection , VARIABLE = value , ... )`: NAME first, then "
+    "variables of that connection type and the keywords below";
+constexpr char kHsrpVarForm[] =
+    "`HSRP-VARIABLE # [TYPE #] n # m # g = ( NAME = connection , KEYWORD = value , ... )`, as CONNECTION-VARIABLE "
+    "with the HSRP group number g after the instances: NAME first, then only the keywords below";
+
 constinit keyword_table_of customertypestokens{
     {
         token_row("BEGIN", TOKEN_BEGIN),
@@ -350,14 +357,10 @@ constinit keyword_table_of customertypestokens{
         own_reader("NODE-VARIABLE", TOKEN_GROUP, 0, take_nodevariables, 0,
                    "`NODE-VARIABLE # [TYPE #] n = ( VARIABLE = value , ... )`: variables of the node type, values of "
                    "up to 100 characters"),
-        own_reader("CONNECTION-VARIABLE", TOKEN_GROUP, 0, take_connection, 1,
-                   "`CONNECTION-VARIABLE # [TYPE #] n # m = ( NAME = connection , VARIABLE = value , ... )`: NAME "
-                   "first, then variables of that connection type; BANDWIDTH a quoted list of the system list "
-                   "BANDWIDTH"),
-        own_reader("HSRP-VARIABLE", TOKEN_GROUP, 0, take_nodevariables, 1,
-                   "as CONNECTION-VARIABLE, with the HSRP group number after the instances: NAME first, then "
-                   "HSRPPRIORITY (a quoted list of the system list HSRPPRIORITY), TRACKINTERFACE or TRACKPRIORITY "
-                   "(a number)"),
+        with_entry(own_reader("CONNECTION-VARIABLE", TOKEN_GROUP, 0, take_connection, 1, kConnVarForm),
+                   &connvar_entry, kConnVarForm),
+        with_entry(own_reader("HSRP-VARIABLE", TOKEN_GROUP, 0, take_nodevariables, 1, kHsrpVarForm), &hsrpvar_entry,
+                   kHsrpVarForm),
         {.name = "POOLCLASSMAP", .type = TOKEN_GROUP, .kind = value_kind::entry, .entry = &poolclassmap_entry,
          .file = file_poolclassmap},
         token_row("#", TOKEN_HASH),

@@ -41,14 +41,9 @@ int check_trackinterface(block_reader &r, const keyword_rule &, void *rec) {
 
 constinit keyword_table_of hsrptokens{
     {
-        // No keyword of a group is required of it: the marks say what its
-        // code holds.
-        with_checks(token_row("MEMBER", TOKEN_LIST),
-                    "`HSRP#n.MEMBER = ( node type , TRACKINTERFACE = ... , TRACKPRIORITY = n )`: a member of the "
-                    "connection type"),
-        with_checks(token_row("IPADDRESS", TOKEN_GROUP, 80),
-                    "`HSRP#n.IPADDRESS = ( ... )`: the group's address, as the connection type's IPADDRESS; needed "
-                    "before the group's HSRPPRIORITY (\"IPADDRESS for this HSRP group is not defined\")"),
+        // Statements, no attributes of a member: the tokenizer's rows only.
+        refused_row("MEMBER", TOKEN_LIST),
+        refused_row("IPADDRESS", TOKEN_GROUP, 80),
         {.name = "AUTHENTICATION", .before = not_a_member_attribute,
          .checks = "a statement of its own, `HSRP#n.AUTHENTICATION = value`, not inside MEMBER"},
         {.name = "TRACKINTERFACE", .length = length_rule::field,
@@ -77,8 +72,9 @@ const domain_node_rules kHsrpNode{
     .unknown_node = "ERROR: Invalid node . Not defined : %s  @%d\n",
 };
 
+// What a statement "HSRP # n . KEYWORD ..." works on.
 struct hsrp_statement {
-    block_reader &r;
+    int subsequence;  // the next member's
     int connectionno;
     const char *connectionname;
     int group;
@@ -89,8 +85,10 @@ struct hsrp_statement {
 // The group's address record (subsequence 1), or null.
 hsrp_connection_rec *group_address(int connectionno, int group) { return hsrp_by_entry.find(connectionno, group, 1); }
 
-int read_member(hsrp_statement &s, int subsequence) {
-    block_reader &r = s.r;
+hsrp_statement &statement_of(void *rec) { return *static_cast<hsrp_statement *>(rec); }
+
+int read_member(block_reader &r, const keyword_rule &, void *statement) {
+    hsrp_statement &s = statement_of(statement);
     if (!r.expect("=", "ERROR: Invalid syntax '=' expected: %s @%d\n")) return 1;
     if (!r.expect("(", "ERROR: Invalid syntax '(' expected: %s @%d\n")) return 1;
     r.read();
@@ -100,15 +98,15 @@ int read_member(hsrp_statement &s, int subsequence) {
         return r.fail("TRACKINTERFACE is not specified for the priority :  @%d\n", Line);
     m.connectionno = s.connectionno;
     m.sequenceno = s.group;
-    m.subsequenceno = subsequence;
+    m.subsequenceno = s.subsequence;
     hsrp_member_rec *rec = alloc_record<hsrp_member_rec>();
     *rec = m;
     append_record(prhsrpmember, rec);
     return 0;
 }
 
-int read_authentication(hsrp_statement &s) {
-    block_reader &r = s.r;
+int read_authentication(block_reader &r, const keyword_rule &, void *statement) {
+    hsrp_statement &s = statement_of(statement);
     if (!r.expect("=", "ERROR: Invalid syntax '=' expected:%s @ %d\n")) return 1;
     r.read_upper();
     if (!validate_var(Boolean, r.tok))
@@ -130,12 +128,26 @@ int read_quoted_in_place(block_reader &r, const char *keyword, const char *comma
     return 0;
 }
 
-int read_group_address(hsrp_statement &s) {
-    block_reader &r = s.r;
+// The group's address, read in place: ADDRESSTYPE first, then ADDRESS or
+// OFFSET as the type asks.
+constexpr keyword_rule kAddressTypeRow =
+    with_checks(token_row("ADDRESSTYPE", TOKEN_WORD), "first: `= type`, a word", AddressTypes);
+constexpr keyword_rule kAddressRow = with_checks(
+    token_row("ADDRESS", TOKEN_WORD), "`, ADDRESS = \"address\"` after ADDRESSTYPE ADDRESS-FIXED or NETWORK-FIXED");
+constexpr keyword_rule kOffsetRow =
+    with_checks(token_row("OFFSET", TOKEN_WORD),
+                "`, OFFSET = \"n\"` after ADDRESSTYPE ADDRESS-HOST-POOL or ADDRESS-CONNECTION-POOL");
+constinit keyword_table_of hsrpaddresstokens{{kAddressTypeRow, kAddressRow, kOffsetRow},
+                                              {.style = loop_style::separated}};
+const entry_def hsrp_address_def{.keys = &hsrpaddresstokens};
+
+int read_group_address(block_reader &r, const keyword_rule &, void *statement) {
+    hsrp_statement &s = statement_of(statement);
     if (!r.expect("=", "ERROR: Invalid syntax '=' expected: %s @%d\n")) return 1;
     if (!r.expect("(", "ERROR: Invalid syntax '(' expected : %s @%d\n")) return 1;
     r.read_upper();
-    if (!r.is("ADDRESSTYPE")) return r.fail("ERROR: Invalid syntax Keyword 'ADDRESSTYPE' expected : %s @%d\n", r.tok, Line);
+    if (!r.is(kAddressTypeRow.name))
+        return r.fail("ERROR: Invalid syntax Keyword 'ADDRESSTYPE' expected : %s @%d\n", r.tok, Line);
     if (!r.expect("=", kGroupEqualMsg)) return 1;
     r.read();
     if (r.kind != TOKEN_WORD) return r.fail("ERROR: Invalid syntax variable name expected :%s @ %d\n", r.tok, Line);
@@ -158,13 +170,13 @@ int read_group_address(hsrp_statement &s) {
     const char *type = h.addresstype;
     bool has_address = false;
     if (same(type, "ADDRESS-FIXED") || same(type, "NETWORK-FIXED")) {
-        if (read_quoted_in_place(r, "ADDRESS", "ERROR: Invalid syntax ',' expected:%s @ %d\n",
+        if (read_quoted_in_place(r, kAddressRow.name, "ERROR: Invalid syntax ',' expected:%s @ %d\n",
                                  "ERROR: Invalid syntax Keyword 'ADDRESS' expected :%s @ %d\n", kGroupEqualMsg,
                                  "ERROR: Invalid syntax ipaddress expected :%s @ %d\n", ip.address))
             return 1;
         has_address = true;
     } else if (same(type, "ADDRESS-HOST-POOL") || same(type, "ADDRESS-CONNECTION-POOL")) {
-        if (read_quoted_in_place(r, "OFFSET", "ERROR: Invalid syntax ',' expected :%s @ %d\n",
+        if (read_quoted_in_place(r, kOffsetRow.name, "ERROR: Invalid syntax ',' expected :%s @ %d\n",
                                  "ERROR: Invalid syntax Keyword 'OFFSET' expected:%s @ %d\n",
                                  "ERROR: Invalid syntax '=' expected :%s @ %d\n",
                                  "ERROR: Number expected for offset :%s @ %d\n", ip.offset))
@@ -184,8 +196,8 @@ void set_priority(hsrp_connection_rec &h, const char *entry) {
     h.hsrppriority = entry;  // cut to the field as before
 }
 
-int read_priorities(hsrp_statement &s) {
-    block_reader &r = s.r;
+int read_priorities(block_reader &r, const keyword_rule &, void *statement) {
+    hsrp_statement &s = statement_of(statement);
     if (!r.expect("=", "ERROR : Invalid syntax '=' expected: %s @%d\n")) return 1;
     r.read();
     if (r.kind != TOKEN_QUOTED) return r.fail("ERROR : String expected for PRIORITY list: %s @ %d\n", r.tok, Line);
@@ -227,6 +239,25 @@ int read_priorities(hsrp_statement &s) {
     }
     return 0;
 }
+
+const entry_def hsrp_member_def{.keys = &hsrptokens};
+
+// The statements after "HSRP # n .", each read by its row's step (the
+// reader keeps the member's table: these rows are no tokens of it).
+constinit keyword_table_of hsrpstatements{{
+    with_entry(read_by(token_row("MEMBER", TOKEN_LIST), read_member), &hsrp_member_def,
+               "`HSRP#n.MEMBER = ( node type , TRACKINTERFACE = ... , TRACKPRIORITY = n )`: a member of the "
+               "connection type"),
+    with_entry(read_by(token_row("IPADDRESS", TOKEN_GROUP), read_group_address), &hsrp_address_def,
+               "`HSRP#n.IPADDRESS = ( ADDRESSTYPE = type , ... )`: the group's address, as the connection "
+               "type's IPADDRESS; needed before the group's HSRPPRIORITY (\"IPADDRESS for this HSRP group is not "
+               "defined\")"),
+    read_by(with_checks(token_row("AUTHENTICATION", TOKEN_ATTRIBUTE), "`HSRP#n.AUTHENTICATION = value`", Boolean),
+            read_authentication),
+    read_by(with_checks(token_row("HSRPPRIORITY", TOKEN_WORD),
+                        "`HSRP#n.HSRPPRIORITY = \"A, B\"`: a quoted list of the system list HSRPPRIORITY; once"),
+            read_priorities),
+}};
 
 // ---- APS ----
 
@@ -281,14 +312,13 @@ const entry_def aps_def{.keys = &connectionAPStokens,
                         .open_msg = kOpenMsg,
                         .check = file_aps};
 
-// Read by extract_hsrp, not by read_entry: the statements after "# n ." and
-// a member's keywords.
-const entry_def hsrp_def{.keys = &hsrptokens};
+// Read by extract_hsrp, not by read_entry: the statements after "# n .".
+const entry_def hsrp_def{.keys = &hsrpstatements};
 
 int extract_hsrp(FILE *fp, int connectionno, const char *connectionname, const address_assignment &a,
                  int *authenticated) {
     // The group's own end-of-file text, its token empty.
-    block_reader r(fp, *hsrp_def.keys, "Unexpected end of file :  @%d\n");
+    block_reader r(fp, hsrptokens, "Unexpected end of file :  @%d\n");
     if (!r.expect("#", "ERROR: Keyword '#' expected: %s @%d\n")) return 1;
     r.read();
     int32_t group = 0;
@@ -299,12 +329,10 @@ int extract_hsrp(FILE *fp, int connectionno, const char *connectionname, const a
     // no member of the group holds.
     int subsequence = free_member_number.get(connectionno, group);
     r.read_upper();
-    hsrp_statement s{r, connectionno, connectionname, group, a, authenticated};
-    if (r.is("MEMBER")) return read_member(s, subsequence);
-    if (r.is("AUTHENTICATION")) return read_authentication(s);
-    if (r.is("IPADDRESS")) return read_group_address(s);
-    if (r.is("HSRPPRIORITY")) return read_priorities(s);
-    return r.fail("ERROR :Invalid attribute name for HSRP : %s @%d\n", r.tok, Line);
+    hsrp_statement s{subsequence, connectionno, connectionname, group, a, authenticated};
+    const keyword_rule *statement = hsrpstatements.row(r.tok);
+    if (!statement) return r.fail("ERROR :Invalid attribute name for HSRP : %s @%d\n", r.tok, Line);
+    return statement->after(r, *statement, &s);
 }
 
 int extract_APS(FILE *fp, int connectionno) {

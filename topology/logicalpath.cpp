@@ -66,6 +66,8 @@ constexpr keyword_rule listed(const char *name, int mandatory, int tag, field_re
 }
 
 int read_group(block_reader &r, void *rec);
+int take_members(block_reader &r, const keyword_rule &, void *rec);
+int take_memberfilters(block_reader &r, const keyword_rule &, void *rec);
 
 constinit keyword_table_of logicalconnectiontokens{
     {
@@ -79,8 +81,9 @@ constinit keyword_table_of logicalconnectiontokens{
         listed("PATHTYPE", 0, 4, NDL_TEXT(vc_class_rec, pathtype)),
         {.name = "MAXCONN", .maxlen = 80, .length = length_rule::own, .before = take_pathmaxconn,
          .checks = "a number of at least 1"},
-        with_entry(token_row("MEMBER", TOKEN_GROUP, 80, 1), &vcmember_def, kMemberForm),
-        with_entry(token_row("MEMBERFILTER", TOKEN_GROUP, 80), &memberfilter_def, kMemberFilterForm),
+        with_entry(read_by(token_row("MEMBER", TOKEN_GROUP, 80, 1), take_members), &vcmember_def, kMemberForm),
+        with_entry(read_by(token_row("MEMBERFILTER", TOKEN_GROUP, 80), take_memberfilters), &memberfilter_def,
+                   kMemberFilterForm),
         token_row("=", TOKEN_EQUAL),
         token_row("END", TOKEN_END),
     },
@@ -96,11 +99,19 @@ constinit keyword_table_of logicalconnectiontokens{
 // MEMBER and MEMBERFILTER. A failed group does not stop the block, which
 // reads on from the next token; but a file that ended inside the group
 // (reported there) ends the block too.
+int take_members(block_reader &r, const keyword_rule &, void *rec) {
+    return extract_vcmembers(r.fp, static_cast<vc_class_rec *>(rec)->connectionno);
+}
+
+int take_memberfilters(block_reader &r, const keyword_rule &, void *rec) {
+    return extract_vcmemberfilters(r.fp, static_cast<vc_class_rec *>(rec)->connectionno);
+}
+
 int read_group(block_reader &r, void *rec) {
     if (r.kind != TOKEN_GROUP) return -1;
     set_foundflag(r.table, r.tok);
-    int connectionno = static_cast<vc_class_rec *>(rec)->connectionno;
-    int failed = r.is("MEMBER") ? extract_vcmembers(r.fp, connectionno) : extract_vcmemberfilters(r.fp, connectionno);
+    const keyword_rule &row = *own_row(r);
+    int failed = row.after(r, row, rec);
     return failed && g_prevtokentype == TOKEN_EOF ? 1 : 0;
 }
 

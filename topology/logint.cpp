@@ -43,6 +43,12 @@ int check_validation(block_reader &r, const keyword_rule &, void *) {
     return 0;
 }
 
+// A group statement's own step: rec is its statement.
+int open_interface(block_reader &r, const keyword_rule &rule, void *rec);
+int take_selmethod(block_reader &r, const keyword_rule &rule, void *rec);
+int take_instances(block_reader &r, const keyword_rule &rule, void *rec);
+int take_dependency(block_reader &r, const keyword_rule &rule, void *rec);
+
 // The attributes go into the open assignment; the groups are read by their
 // own readers. The found flags and the mandatory check are per assignment.
 constinit keyword_table_of loopbacktokens{
@@ -53,16 +59,16 @@ constinit keyword_table_of loopbacktokens{
                     "node type's interfaces"),
         with_checks(token_row("TUNNEL", TOKEN_LOOPBACK), "opens a statement as LOOPBACK does: `TUNNEL#n.KEYWORD`"),
         token_row("#", TOKEN_HASH),
-        with_entry(token_row("IPADDRESS", TOKEN_GROUP, 80, 1), &ipaddress_def,
+        with_entry(read_by(token_row("IPADDRESS", TOKEN_GROUP, 80, 1), open_interface), &ipaddress_def,
                    "`LOOPBACK#N.IPADDRESS = ( ... )` or `TUNNEL#N.IPADDRESS = ( ... )`: it opens the address "
                    "assignment of that interface, and the statements of the interface after it add to it"),
-        with_entry(token_row("DEPENDENCY", TOKEN_GROUP, 80), &dependency_def,
+        with_entry(read_by(token_row("DEPENDENCY", TOKEN_GROUP, 80), take_dependency), &dependency_def,
                    "`LOOPBACK#N.DEPENDENCY = ( ... )` or `TUNNEL#N.DEPENDENCY = ( ... )`, after an IPADDRESS "
                    "of the same interface number, to whose assignment it adds"),
-        with_entry(token_row("INSTANCEID", TOKEN_GROUP, 0), &instances_def,
+        with_entry(read_by(token_row("INSTANCEID", TOKEN_GROUP, 0), take_instances), &instances_def,
                    "`LOOPBACK#N.INSTANCEID = ( NAME , ... )` or `TUNNEL#N.INSTANCEID = ( NAME , ... )`: variable "
                    "names, comma-separated, added to the assignment the last IPADDRESS opened"),
-        with_entry(token_row("SELECTIONMETHOD", TOKEN_GROUP, 30), &selmethod_def,
+        with_entry(read_by(token_row("SELECTIONMETHOD", TOKEN_GROUP, 30), take_selmethod), &selmethod_def,
                    "`LOOPBACK#N.SELECTIONMETHOD = ( ... )` or `TUNNEL#N.SELECTIONMETHOD = ( ... )`, added to the "
                    "assignment the last IPADDRESS opened"),
         {.name = "ADDRESSOWNER", .maxlen = 200,
@@ -145,43 +151,68 @@ int read_attribute(block_reader &r, logint_ctx &ctx, const char *intno) {
     return 0;
 }
 
-// A group statement: the keyword is in r.tok.
-int read_group(block_reader &r, logint_ctx &ctx, const char *inttype, const char *intno) {
+// A group statement of interface `inttype` # `intno`.
+struct group_statement {
+    logint_ctx &ctx;
+    const char *inttype;
+    const char *intno;
+};
+
+group_statement &statement_of(void *rec) { return *static_cast<group_statement *>(rec); }
+
+// IPADDRESS: the open assignment is finished, the interface's opened.
+int open_interface(block_reader &r, const keyword_rule &rule, void *rec) {
+    group_statement &st = statement_of(rec);
+    logint_ctx &ctx = st.ctx;
     address_assignment &a = ctx.a;
-    const char *keyword = r.keys->row(r.tok)->name;
-    if (!std::strcmp(keyword, "IPADDRESS")) {
-        if (ctx.open && finish_assignment(r, ctx, false)) return 1;
-        clear_foundflag(r.table);
-        set_foundflag(r.table, keyword);
-        a.reset();
-        a.line = Line;
-        std::strcpy(ctx.intno, intno);
-        std::strcpy(ctx.inttype, inttype);
-        std::snprintf(ctx.endpoint, sizeof ctx.endpoint, "%s:%s:%s%s", ctx.domainname, ctx.nodetype, inttype,
-                      intno);
-        ctx.open = true;
-        if (extract_ipaddress(r.fp, &a.ip, "LOGICALINT")) return 1;
-        return 0;
-    }
-    if (!ctx.open) return r.fail(kAssignFirstMsg, keyword, Line);
-    if (!std::strcmp(keyword, "SELECTIONMETHOD")) {
-        set_foundflag(r.table, keyword);
-        a.selline = Line;
-        return extract_selmethod(r.fp, a.ip.addresstype, &a.sel);
-    }
-    if (!std::strcmp(keyword, "INSTANCEID")) {
-        if (a.instances)
-            return r.fail("ERROR: Multiple '%s' for same ipaddress assignement in logical interface block : @ %d\n",
-                          keyword, Line);
-        set_foundflag(r.table, keyword);
-        a.instline = Line;
-        return extract_instances(r.fp, ctx.endpoint, 0, &a.instances);
-    }
-    if (!std::strcmp(keyword, "DEPENDENCY") && !std::strcmp(intno, ctx.intno)) {
-        set_foundflag(r.table, keyword);
-        return extract_dependency(r.fp, a.dependencies);
-    }
-    return r.fail("ERROR:Invalid attribute name encountered : %s @%d\n", keyword, Line);
+    if (ctx.open && finish_assignment(r, ctx, false)) return 1;
+    clear_foundflag(r.table);
+    set_foundflag(r.table, rule.name);
+    a.reset();
+    a.line = Line;
+    std::strcpy(ctx.intno, st.intno);
+    std::strcpy(ctx.inttype, st.inttype);
+    std::snprintf(ctx.endpoint, sizeof ctx.endpoint, "%s:%s:%s%s", ctx.domainname, ctx.nodetype, st.inttype,
+                  st.intno);
+    ctx.open = true;
+    if (extract_ipaddress(r.fp, &a.ip, "LOGICALINT")) return 1;
+    return 0;
+}
+
+int take_selmethod(block_reader &r, const keyword_rule &rule, void *rec) {
+    address_assignment &a = statement_of(rec).ctx.a;
+    set_foundflag(r.table, rule.name);
+    a.selline = Line;
+    return extract_selmethod(r.fp, a.ip.addresstype, &a.sel);
+}
+
+int take_instances(block_reader &r, const keyword_rule &rule, void *rec) {
+    logint_ctx &ctx = statement_of(rec).ctx;
+    address_assignment &a = ctx.a;
+    if (a.instances)
+        return r.fail("ERROR: Multiple '%s' for same ipaddress assignement in logical interface block : @ %d\n",
+                      rule.name, Line);
+    set_foundflag(r.table, rule.name);
+    a.instline = Line;
+    return extract_instances(r.fp, ctx.endpoint, 0, &a.instances);
+}
+
+// Only for the interface whose assignment is open.
+int take_dependency(block_reader &r, const keyword_rule &rule, void *rec) {
+    group_statement &st = statement_of(rec);
+    if (std::strcmp(st.intno, st.ctx.intno) != 0)
+        return r.fail("ERROR:Invalid attribute name encountered : %s @%d\n", rule.name, Line);
+    set_foundflag(r.table, rule.name);
+    return extract_dependency(r.fp, st.ctx.a.dependencies);
+}
+
+// A group statement: the keyword is in r.tok. IPADDRESS opens an
+// assignment; the others need one open.
+int read_group(block_reader &r, logint_ctx &ctx, const char *inttype, const char *intno) {
+    const keyword_rule &row = *own_row(r);
+    group_statement st{ctx, inttype, intno};
+    if (row.after != open_interface && !ctx.open) return r.fail(kAssignFirstMsg, row.name, Line);
+    return row.after(r, row, &st);
 }
 
 // One statement, its kind keyword upper-cased in r.tok.

@@ -107,6 +107,17 @@ bool set_source(block_reader &r, var_def &def, node_ctx &ctx, const reserved_nam
 }
 
 using N = domain_node_rec;
+
+// A NUMBER that is also a node variable, its number kept in the node.
+constexpr reserved_name count_name(const char *name, int32_t N::*number, const char *doc, const char *example) {
+    return {.name = name, .type = "NUMBER", .action = set_count, .number = number, .doc = doc, .example = example};
+}
+// A BOOLEAN flag of the node type.
+constexpr reserved_name flag_name(const char *name, int32_t N::*number) {
+    return {.name = name, .type = "BOOLEAN", .action = set_flag, .number = number, .doc = "a flag of the node type",
+            .example = "MODE = FIXED-ASSIGNED , TYPE = BOOLEAN , VALUE = FALSE"};
+}
+
 // The reserved names, compared exactly (upper case). An action answers true
 // when the variable is a property only and is not stored.
 const reserved_name kReserved[] = {
@@ -117,18 +128,14 @@ const reserved_name kReserved[] = {
      "MODE = FIXED-ASSIGNED , TYPE = STRING , VALUE = \"router\""},
     {"NODEID", nullptr, set_nodeid, nullptr, nullptr, nullptr, nullptr, "of TYPE RANGE: MINVALUE and MAXVALUE bound the node numbers",
      "MODE = VARIABLE-UNASSIGNED , TYPE = RANGE , MINVALUE = 1 , MAXVALUE = 50"},
-    {"MINNODE", "NUMBER", set_count, &N::minnode, nullptr, nullptr, nullptr, "the fewest nodes; also a node variable",
-     "MODE = FIXED-ASSIGNED , TYPE = NUMBER , VALUE = 1"},
-    {"MAXNODE", "NUMBER", set_count, &N::maxnode, nullptr, nullptr, nullptr, "the most nodes; also a node variable",
-     "MODE = FIXED-ASSIGNED , TYPE = NUMBER , VALUE = 50"},
-    {"ISCPE", "BOOLEAN", set_flag, &N::iscpe, nullptr, nullptr, nullptr, "a flag of the node type",
-     "MODE = FIXED-ASSIGNED , TYPE = BOOLEAN , VALUE = FALSE"},
-    {"REMOTEACCESS", "BOOLEAN", set_flag, &N::remoteaccess, nullptr, nullptr, nullptr, "a flag of the node type",
-     "MODE = FIXED-ASSIGNED , TYPE = BOOLEAN , VALUE = FALSE"},
-    {"NATINSIDE", "BOOLEAN", set_flag, &N::natinside, nullptr, nullptr, nullptr, "a flag of the node type",
-     "MODE = FIXED-ASSIGNED , TYPE = BOOLEAN , VALUE = FALSE"},
-    {"CONTROLLER", "BOOLEAN", set_flag, &N::controller, nullptr, nullptr, nullptr, "a flag of the node type",
-     "MODE = FIXED-ASSIGNED , TYPE = BOOLEAN , VALUE = FALSE"},
+    count_name("MINNODE", &N::minnode, "the fewest nodes; also a node variable",
+               "MODE = FIXED-ASSIGNED , TYPE = NUMBER , VALUE = 1"),
+    count_name("MAXNODE", &N::maxnode, "the most nodes; also a node variable",
+               "MODE = FIXED-ASSIGNED , TYPE = NUMBER , VALUE = 50"),
+    flag_name("ISCPE", &N::iscpe),
+    flag_name("REMOTEACCESS", &N::remoteaccess),
+    flag_name("NATINSIDE", &N::natinside),
+    flag_name("CONTROLLER", &N::controller),
     {"REMOTEADDRTYPE", nullptr, set_choice, nullptr, &N::remoteaddrtype, RemoteAddrTypes,
      "ERROR : Invalid value for REMOTEADDRTYPE, Valid values are 'STATIC','DYNAMIC' or 'NONE' : %s @%d\n",
      "how remote addresses are given",

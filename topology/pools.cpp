@@ -298,8 +298,8 @@ int file_subpools(block_reader &r, const keyword_rule &rule, void *owner) {
 
 // A mapping needs a TYPE before it: checked ahead of its "=".
 int open_map(block_reader &r, void *owner) {
-    if (r.kind != TOKEN_GROUP || !r.is("POOLTYPEMAP")) return -1;
-    set_foundflag(r.table, "POOLTYPEMAP");
+    if (r.kind != TOKEN_GROUP || !r.is(map_row.name)) return -1;
+    set_foundflag(r.table, map_row.name);
     if (!static_cast<pooltype_ctx *>(owner)->typed)
         return r.fail("ERROR : Please specify servicetype before mapping @ %d \n", Line);
     return read_keyword(r, map_row, owner) == 1 ? 1 : 0;

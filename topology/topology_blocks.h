@@ -380,6 +380,8 @@ extern const entry_def poolclassmap_entry;  // POOLCLASSMAP: files its pool_clas
 extern const entry_def interface_entry;
 int extract_custnodeinterfaces(FILE *fp, const customer_block &b, int mode);
 int extract_custconnvariables(FILE *fp, const customer_block &b, int mode);
+// The pairs CONNECTION-VARIABLE and HSRP-VARIABLE read, for the reference.
+extern const entry_def connvar_entry, hsrpvar_entry;
 int extract_custnodevariables(FILE *fp, const customer_block &b);
 int extract_custhsrpvariables(FILE *fp, const customer_block &b);
 

@@ -231,6 +231,32 @@ TEST_F(BlockExamples, EveryBlockHasAnExample) {
     }
 }
 
+// A keyword that its block's own code reads (read_by) is dispatched by its
+// name: another row of that name before it would hide its step, and the
+// keyword would never be read.
+TEST_F(BlockExamples, EachKeywordWithAStepOfItsOwnIsFoundByItsName) {
+    std::set<const keyword_table *> seen;
+    std::vector<const keyword_table *> todo;
+    for (const block_at &b : blocks) todo.push_back(b.keys.table);
+    size_t steps = 0;
+    while (!todo.empty()) {
+        const keyword_table *table = todo.back();
+        todo.pop_back();
+        if (!table || !seen.insert(table).second) continue;
+        for (const keyword_rule &k : table->rows()) {
+            if (k.kind == value_kind::token && k.after) {
+                ++steps;
+                EXPECT_EQ(table->row(k.name), &k) << k.name << " is hidden by an earlier row of its name";
+            }
+            for (const entry_def *e = k.entry; e; e = e->otherwise) {
+                todo.push_back(e->keys);
+                todo.push_back(e->then);
+            }
+        }
+    }
+    EXPECT_GE(steps, 30u) << "the keywords read by their own steps are no longer reached from the blocks";
+}
+
 TEST_F(BlockExamples, TheExampleLoadsAndEachMandatoryKeywordIsAskedFor) {
     // Keywords mandatory only with another value, and the rules whose
     // examples meet that value (the rules' own test loads them).

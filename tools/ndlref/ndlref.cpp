@@ -125,7 +125,8 @@ std::string one_of(const value_table *values) {
 
 std::string notes_cell(const keyword_rule &rule) {
     std::vector<std::string> notes;
-    bool checked = rule.before || rule.after;
+    // A token row's step reads it (read_by): no check of a value.
+    bool checked = (rule.before || rule.after) && rule.kind != value_kind::token;
     // The loop lets a repeatable keyword come again; a check of its own may
     // still refuse a second one.
     if (rule.repeatable)
@@ -147,9 +148,12 @@ std::string notes_cell(const keyword_rule &rule) {
 
 // `word`: the block names what its other words open, so the line about
 // them is not needed.
-void style_line(const keyword_table &table, bool has_rows, bool word) {
+void style_line(const keyword_table &table, bool has_rows, bool word, bool own_code) {
     const loop_options &o = table.options;
-    if (has_rows) {
+    if (own_code) {
+        // No attribute loop reads the table: its rows say how each is written.
+        put("Each keyword is read by its own code, written as its row says.\n");
+    } else if (has_rows) {
         switch (o.style) {
         case loop_style::block: put("Written `KEYWORD = value`, one after another, up to `END`.\n"); break;
         case loop_style::separated: put("Written `KEYWORD = value`, separated by `,`, up to `)`.\n"); break;
@@ -188,13 +192,18 @@ std::map<const keyword_table *, std::string> written_at;
 void write_table(const keyword_table &table, const keyword_rule *word, const std::string &path,
                  bool follows = false) {
     std::vector<const keyword_rule *> rows;
-    for (const keyword_rule &rule : table.rows())
-        if (listed(rule)) rows.push_back(&rule);
+    bool own_code = true;  // every row read by a step of its own (read_by)
+    for (const keyword_rule &rule : table.rows()) {
+        if (!listed(rule)) continue;
+        rows.push_back(&rule);
+        own_code &= rule.kind == value_kind::token && rule.after;
+    }
     if (word) rows.push_back(word);
     if (follows)
         put("After it, these keywords, read by their own code, up to the first other word.\n");
     else
-        style_line(table, !rows.empty(), word != nullptr);
+        style_line(table, !rows.empty(), word != nullptr,
+                   own_code && !rows.empty() && !word && table.options.style == loop_style::block);
     if (rows.empty()) return;
     put("\n| Keyword | Mandatory | Value | Longest | Notes |\n|---|---|---|---|---|\n");
     for (const keyword_rule *rule : rows)
