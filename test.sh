@@ -3,7 +3,8 @@
 # UndefinedBehaviorSanitizer, and runs every test, the end-to-end suites on
 # SQLite and again on a private PostgreSQL cluster; then, in a plain build of
 # just what they need, the loads under an address-space limit, which skip
-# themselves in the sanitized one, and the loads with C allocations failing.
+# themselves in the sanitized one, and the loads with C allocations failing;
+# last, the line coverage of the product's code against its floor.
 set -euo pipefail
 cd "$(dirname "$0")"
 # The tests, their reference runs in Python, and the README's commands,
