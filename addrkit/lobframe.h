@@ -49,6 +49,13 @@ inline constexpr ListClob kNewtworkTab{"Error in get lob len for newtwork tab %d
                                        "network"};
 inline constexpr ListClob kAddressTab{"Error in get lob len for address tab %d", "Error in read on address tab %d",
                                       "address"};
+// Those whose read error carries the Oracle error text.
+inline constexpr ListClob kPoolAddressTab{"Error in get lob len for network tab %d",
+                                          "Error in read on network tab \n%s", "network", true};
+inline constexpr ListClob kMaxsubnwNetworkTab{"Error in get lob len for address tab %d",
+                                              "Error in read on network tab \n%s", "network", true};
+inline constexpr ListClob kMaxsubnwPrefixTab{"Error in get lob len for prefix tab %d",
+                                             "Error in read on prefix tab \n%s", "prefix", true};
 
 // A list never needs more characters than this per item it may hold: a
 // longer CLOB is refused before it is read.

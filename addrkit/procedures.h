@@ -1,50 +1,129 @@
-// The exported address procedures. Every text out-parameter is a triple
-// (buffer, declared length, indicator); the error triple comes last.
+// The exported address procedures, one row each: the parameters before the
+// error triple (error text, declared length, indicator), which ends every
+// procedure. The rows give the procedures' declarations (here), the host's
+// parameter lists (platform/extproc/callspecs.cpp) and, for the procedures
+// with a *Lob twin, the twin whole: its declaration (lobprocs.h), its
+// definition (lobprocs.cpp) and its parameter list.
+//
+// A parameter is one of
+//   text_in(name)            const char *
+//   int_in(name)             int               uint_in(name): unsigned int
+//   int_out(name)            int *             int_out_zero(name): one that the
+//                                              twin zeroes before it reads its CLOBs
+//   text_out(name, size)     char *, int, int *: buffer, declared length, indicator
+//   list_in(name, clob[, most])       a space-separated list; the twin takes a CLOB,
+//                                     read with CLOB's messages (lobframe.h), of at
+//                                     most MOST characters (kMaxListChars)
+//   list_out(name, size[, message[, last]])  a list result; the twin's is a CLOB by
+//                                     reference, written with those messages (LobOut)
+//   plain_int(name, value)   an int in that the twin does not take: it passes VALUE
+//
+// PROC(name, parameters...): a procedure alone.
+// LOB(name, callee, parameters...): with a twin that reads its list CLOBs
+//   (the last first) and calls CALLEE, the procedure or one with its
+//   parameters, with their texts.
+// LOB_BODY(name, body, parameters...): with a twin that runs BODY (Proc &,
+//   then the parameters, each text result an OutText &) with its list
+//   results in CLOBs.
 #ifndef NDL_ADDRKIT_PROCEDURES_H
 #define NDL_ADDRKIT_PROCEDURES_H
 
 #include "export.h"
 
+struct OCIExtProcContext;
+struct OCILobLocator;
+
+// clang-format off
+#define NDL_ADDRKIT_PROCEDURES(PROC, LOB, LOB_BODY) \
+    /* Validation: 0 when the check holds, 2 with a message otherwise. */ \
+    PROC(C_validate_multicastaddr, text_in(address)) \
+    PROC(C_check_subipaddress2, text_in(network), int_in(prefix), text_in(address)) \
+    PROC(C_check_subipaddress, text_in(first), text_in(last), text_in(network), int_in(prefix)) \
+    PROC(C_ipaddress_innet, text_in(network), int_in(prefix), text_in(parent), int_in(parentprefix)) \
+    LOB(C_validate_ipaddress_fornw, C_validate_ipaddress_fornw, text_in(network), int_in(prefix), list_in(addresses, kIpaddressTab2)) \
+    LOB(C_validate_network, C_validate_network, text_in(network), int_in(prefix), list_in(assigned, kNetworkTab), list_in(assignedprefixes, kPrefixTab)) \
+    LOB(C_validate_subnetwork, C_validate_subnetwork, text_in(network), int_in(prefix), text_in(parent), int_in(parentprefix), list_in(assigned, kNetworkTab), list_in(assignedprefixes, kPrefixTab)) \
+    PROC(C_ValidateAddressRange, text_in(first), text_in(last)) \
+    PROC(C_ValidateIPAddressInRange, text_in(first), text_in(last), text_in(address)) \
+    /* Masks and conversions. */ \
+    PROC(C_compute_network, text_in(address), int_in(prefix), text_out(result, 4000)) \
+    PROC(C_compute_mask, int_in(prefix), text_out(result, 4000)) \
+    PROC(C_compute_inversemask, int_in(prefix), text_out(result, 4000)) \
+    PROC(C_ExtractNetworkBroadcast, text_in(address), int_in(prefix), text_out(network, 4000), text_out(broadcast, 4000)) \
+    PROC(C_ConvertIP, text_in(address), text_in(mode), text_out(result, 4000)) \
+    /* Address lists and ranges. */ \
+    LOB_BODY(C_GetIPAddressList, address_list_to_end, list_out(result, 32767), text_in(network), int_in(prefix), int_in(start), int_out_zero(next)) \
+    LOB_BODY(C_GetAddressRange, address_range, list_out(result, 32767), text_in(first), text_in(last)) \
+    LOB_BODY(C_PoolRanges, pool_ranges, list_in(addresses, kPoolAddressTab, kMaxPoolAddresses * kCharsPerItem), \
+             list_out(ranges, 32767, "Error in OCILobWrite(1) -- %d %d %s\n", "Error in OCILobWrite (3)-- %d %d %s\n"), \
+             list_out(masks, 32767, "Error in OCILobWrite (2) -- %d %d %s\n", "Error in OCILobWrite (4) -- %d %d %s\n"), \
+             text_out(commonmask, 4000)) \
+    LOB_BODY(C_NetPoolRanges, net_pool_ranges, list_in(networks, kNetworkTab2), list_in(prefixes, kPrefixTab2), int_in(hostonly), \
+             list_out(ranges, 32767, "Error in OCILobWrite(1) -- %d %d %s\n"), list_out(masks, 32767, "Error in OCILobWrite (2) -- %d %d %s\n"), \
+             text_out(commonmask, 4000)) \
+    /* Subnet allocation; these set g_errorcode. */ \
+    LOB(C_get_next_subnw, keeping_errorcode<C_get_next_subnw>, text_in(parent), int_in(prefix), list_in(used, kNetworkTab2), list_in(usedprefixes, kPrefixTab2), int_in(wanted), text_out(result, 4000)) \
+    LOB(C_get_maxsubnw_size, C_get_maxsubnw_size, text_in(parent), int_in(prefix), list_in(used, kMaxsubnwNetworkTab), list_in(usedprefixes, kMaxsubnwPrefixTab), \
+        int_out(parentsize), int_out_zero(usedtotal), int_out_zero(largest)) \
+    /* Aggregation. */ \
+    LOB(C_aggregate_toone, C_aggregate_toone, list_in(networks, kAddressTab), list_in(prefixes, kPrefixTab2), text_out(result, 4000), int_out(prefix)) \
+    LOB(C_aggregate_toprefix, C_aggregate_toprefix, list_in(networks, kIpaddressTab2), list_in(prefixes, kPrefixTab2), text_out(result, 4000), int_in(limit)) \
+    LOB_BODY(C_aggregate, aggregate_blocks, list_in(networks, kNewtworkTab), list_in(prefixes, kPrefixTab), list_out(networklist, 32767), list_out(prefixlist, 32767)) \
+    /* Host, point-to-point and NAT addresses. */ \
+    LOB(C_get_ipaddress_fornw, fornw_valid_network, text_out(result, 4000), text_in(network), int_in(prefix), list_in(used, kIpaddressTab2)) \
+    PROC(C_get_ipaddress_nat, text_out(result, 4000), text_in(network), int_in(prefix), text_in(used)) \
+    LOB(C_get_ipaddress_forptopnw, C_get_ipaddress_forptopnw, text_out(first, 4000), text_out(second, 4000), text_in(network), int_in(prefix), list_in(used, kIpaddressTab)) \
+    PROC(C_get_ipaddress_foroff, text_out(result, 4000), text_in(network), int_in(prefix), uint_in(offset)) \
+    LOB(C_get_ipaddress_natx, C_get_ipaddress_natx, text_out(result, 32767), text_in(pool), int_in(prefix), list_in(used, kIpaddressTab2, kNatNetworkText - 1), \
+        list_in(usedprefixes, kPrefixTab2, kNatPrefixText - 1), int_in(count), plain_int(contiguous, 0)) \
+    LOB_BODY(C_get_ipaddress_natnet, nat_networks, list_out(networklist, 32767), list_out(prefixlist, 32767), text_in(pool), int_in(prefix), \
+             list_in(used, kIpaddressLobTab), list_in(usedprefixes, kPrefixTab2), int_in(count), int_in(contiguous), int_in(expand))
+// clang-format on
+
+// NDL_FOR_EACH(M, a, b, ...): M(a) M(b) ...; NDL_KIND(M, p): M's form of a
+// parameter, M_kind(args) for p = kind(args).
+#define NDL_PARENS ()
+#define NDL_EXPAND(...) NDL_EXPAND3(NDL_EXPAND3(NDL_EXPAND3(NDL_EXPAND3(__VA_ARGS__))))
+#define NDL_EXPAND3(...) NDL_EXPAND2(NDL_EXPAND2(NDL_EXPAND2(NDL_EXPAND2(__VA_ARGS__))))
+#define NDL_EXPAND2(...) NDL_EXPAND1(NDL_EXPAND1(NDL_EXPAND1(NDL_EXPAND1(__VA_ARGS__))))
+#define NDL_EXPAND1(...) __VA_ARGS__
+#define NDL_FOR_EACH(m, ...) __VA_OPT__(NDL_EXPAND(NDL_FOR_EACH_NEXT(m, __VA_ARGS__)))
+#define NDL_FOR_EACH_NEXT(m, a, ...) m(a) __VA_OPT__(NDL_FOR_EACH_AGAIN NDL_PARENS(m, __VA_ARGS__))
+#define NDL_FOR_EACH_AGAIN() NDL_FOR_EACH_NEXT
+
+// A parameter as the procedure declares it, each followed by a comma.
+#define NDL_DECL(p) NDL_DECL_##p
+#define NDL_DECL_text_in(n) const char *n,
+#define NDL_DECL_int_in(n) int n,
+#define NDL_DECL_uint_in(n) unsigned int n,
+#define NDL_DECL_int_out(n) int *n,
+#define NDL_DECL_int_out_zero(n) int *n,
+#define NDL_DECL_text_out(n, size) char *n, int n##len, int *n##ind,
+#define NDL_DECL_list_in(n, ...) const char *n,
+#define NDL_DECL_list_out(n, ...) char *n, int n##len, int *n##ind,
+#define NDL_DECL_plain_int(n, value) int n,
+// ... and as its twin declares it.
+#define NDL_LOB_DECL(p) NDL_LOB_DECL_##p
+#define NDL_LOB_DECL_text_in NDL_DECL_text_in
+#define NDL_LOB_DECL_int_in NDL_DECL_int_in
+#define NDL_LOB_DECL_uint_in NDL_DECL_uint_in
+#define NDL_LOB_DECL_int_out NDL_DECL_int_out
+#define NDL_LOB_DECL_int_out_zero NDL_DECL_int_out_zero
+#define NDL_LOB_DECL_text_out NDL_DECL_text_out
+#define NDL_LOB_DECL_list_in(n, ...) OCILobLocator *n,
+#define NDL_LOB_DECL_list_out(n, ...) OCILobLocator **n,
+#define NDL_LOB_DECL_plain_int(n, value)
+
 #define NDL_ERR char *err, int errlen, int *errind
+#define NDL_DECLARE(name, ...) NDL_EXPORT int name(NDL_FOR_EACH(NDL_DECL, __VA_ARGS__) NDL_ERR);
+#define NDL_DECLARE_LOB(name, callee, ...) NDL_DECLARE(name, __VA_ARGS__)
+NDL_ADDRKIT_PROCEDURES(NDL_DECLARE, NDL_DECLARE_LOB, NDL_DECLARE_LOB)
+#undef NDL_DECLARE
+#undef NDL_DECLARE_LOB
 
-// Validation: 0 when the check holds, 2 with a message otherwise.
-NDL_EXPORT int C_validate_multicastaddr(const char *address, NDL_ERR);
-NDL_EXPORT int C_check_subipaddress2(const char *network, int prefix, const char *address, NDL_ERR);
-NDL_EXPORT int C_check_subipaddress(const char *first, const char *last, const char *network, int prefix,
-                                    NDL_ERR);
-NDL_EXPORT int C_ipaddress_innet(const char *network, int prefix, const char *parent, int parentprefix,
-                                 NDL_ERR);
-NDL_EXPORT int C_validate_ipaddress_fornw(const char *network, int prefix, const char *addresses, NDL_ERR);
-NDL_EXPORT int C_validate_network(const char *network, int prefix, const char *assigned,
-                                  const char *assignedprefixes, NDL_ERR);
-NDL_EXPORT int C_validate_subnetwork(const char *network, int prefix, const char *parent, int parentprefix,
-                                     const char *assigned, const char *assignedprefixes, NDL_ERR);
-NDL_EXPORT int C_ValidateAddressRange(const char *first, const char *last, NDL_ERR);
-NDL_EXPORT int C_ValidateIPAddressInRange(const char *first, const char *last, const char *address, NDL_ERR);
-
-// Masks and conversions.
-NDL_EXPORT int C_compute_network(const char *address, int prefix, char *res, int reslen, int *resind, NDL_ERR);
-NDL_EXPORT int C_compute_mask(int prefix, char *res, int reslen, int *resind, NDL_ERR);
-NDL_EXPORT int C_compute_inversemask(int prefix, char *res, int reslen, int *resind, NDL_ERR);
-NDL_EXPORT int C_ExtractNetworkBroadcast(const char *address, int prefix, char *net, int netlen, int *netind,
-                                         char *bcast, int bcastlen, int *bcastind, NDL_ERR);
-NDL_EXPORT int C_ConvertIP(const char *address, const char *mode, char *res, int reslen, int *resind, NDL_ERR);
-
-// Address lists and ranges.
-NDL_EXPORT int C_GetIPAddressList(char *res, int reslen, int *resind, const char *network, int prefix, int start,
-                                  int *next, NDL_ERR);
-NDL_EXPORT int C_GetAddressRange(char *res, int reslen, int *resind, const char *first, const char *last,
-                                 NDL_ERR);
-NDL_EXPORT int C_PoolRanges(const char *addresses, char *ranges, int rangeslen, int *rangesind, char *masks,
-                            int maskslen, int *masksind, char *common, int commonlen, int *commonind, NDL_ERR);
-NDL_EXPORT int C_NetPoolRanges(const char *networks, const char *prefixes, int hostonly, char *ranges,
-                               int rangeslen, int *rangesind, char *masks, int maskslen, int *masksind,
-                               char *common, int commonlen, int *commonind, NDL_ERR);
-
-// Subnet allocation; these set g_errorcode.
-NDL_EXPORT int C_get_next_subnw(const char *parent, int prefix, const char *used, const char *usedprefixes,
-                                int wanted, char *res, int reslen, int *resind, NDL_ERR);
-// A build may leave this one out of its exports (NDL_HIDE_LARGEST_SUBNW).
+// Subnet allocation with the used blocks in arrays, which no parameter list
+// of the host can pass. A build may leave it out of its exports
+// (NDL_HIDE_LARGEST_SUBNW).
 #ifdef NDL_HIDE_LARGEST_SUBNW
 #define NDL_LARGEST_EXPORT extern "C"
 #else
@@ -54,31 +133,6 @@ NDL_LARGEST_EXPORT int C_get_largest_subnw(const char *parent, int prefix, const
                                            const int *usedprefixes, int count, int *best, char *res, int reslen,
                                            int *resind, NDL_ERR);
 #undef NDL_LARGEST_EXPORT
-NDL_EXPORT int C_get_maxsubnw_size(const char *parent, int prefix, const char *used, const char *usedprefixes,
-                                   int *parentsize, int *usedtotal, int *largest, NDL_ERR);
-
-// Aggregation.
-NDL_EXPORT int C_aggregate_toone(const char *networks, const char *prefixes, char *res, int reslen, int *resind,
-                                 int *prefix, NDL_ERR);
-NDL_EXPORT int C_aggregate_toprefix(const char *networks, const char *prefixes, char *res, int reslen, int *resind,
-                                    int limit, NDL_ERR);
-NDL_EXPORT int C_aggregate(const char *networks, const char *prefixes, char *nets, int netslen, int *netsind,
-                           char *prefs, int prefslen, int *prefsind, NDL_ERR);
-
-// Host, point-to-point and NAT addresses.
-NDL_EXPORT int C_get_ipaddress_fornw(char *res, int reslen, int *resind, const char *network, int prefix,
-                                     const char *used, NDL_ERR);
-NDL_EXPORT int C_get_ipaddress_nat(char *res, int reslen, int *resind, const char *network, int prefix,
-                                   const char *used, NDL_ERR);
-NDL_EXPORT int C_get_ipaddress_forptopnw(char *first, int firstlen, int *firstind, char *second, int secondlen,
-                                         int *secondind, const char *network, int prefix, const char *used, NDL_ERR);
-NDL_EXPORT int C_get_ipaddress_foroff(char *res, int reslen, int *resind, const char *network, int prefix,
-                                      unsigned int offset, NDL_ERR);
-NDL_EXPORT int C_get_ipaddress_natx(char *res, int reslen, int *resind, const char *pool, int prefix,
-                                    const char *used, const char *usedprefixes, int count, int contiguous, NDL_ERR);
-NDL_EXPORT int C_get_ipaddress_natnet(char *nets, int netslen, int *netsind, char *prefs, int prefslen,
-                                      int *prefsind, const char *pool, int prefix, const char *used,
-                                      const char *usedprefixes, int count, int contiguous, int expand, NDL_ERR);
 
 #undef NDL_ERR
 

@@ -19,60 +19,44 @@ using namespace param;
 // A line of export FN under its own name.
 #define NDL_LINE(library, fn, ...) line<&fn>(library, #fn, __VA_ARGS__)
 
+// The lines of the address procedures and their twins, from their rows: a
+// parameter as the procedure's line and as the twin's writes it, each
+// followed by a comma; the error triple ends both.
+#define NDL_PARAM(p) NDL_PARAM_##p
+#define NDL_PARAM_text_in(n) text_in(#n),
+#define NDL_PARAM_int_in(n) int_in(#n),
+#define NDL_PARAM_uint_in(n) int_in(#n),
+#define NDL_PARAM_int_out(n) int_out(#n),
+#define NDL_PARAM_int_out_zero(n) int_out(#n),
+#define NDL_PARAM_text_out(n, size) text_out(#n, size),
+#define NDL_PARAM_list_in(n, ...) text_in(#n),
+#define NDL_PARAM_list_out(n, size, ...) text_out(#n, size),
+#define NDL_PARAM_plain_int(n, value) int_in(#n),
+#define NDL_LOB_PARAM(p) NDL_LOB_PARAM_##p
+#define NDL_LOB_PARAM_text_in NDL_PARAM_text_in
+#define NDL_LOB_PARAM_int_in NDL_PARAM_int_in
+#define NDL_LOB_PARAM_uint_in NDL_PARAM_uint_in
+#define NDL_LOB_PARAM_int_out NDL_PARAM_int_out
+#define NDL_LOB_PARAM_int_out_zero NDL_PARAM_int_out_zero
+#define NDL_LOB_PARAM_text_out NDL_PARAM_text_out
+#define NDL_LOB_PARAM_list_in(n, ...) clob_in(#n),
+#define NDL_LOB_PARAM_list_out(n, ...) clob_out(#n),
+#define NDL_LOB_PARAM_plain_int(n, value)
+#define NDL_PLAIN_LINE(fn, ...) \
+    line<&fn>("addrkit", #fn, {NDL_FOR_EACH(NDL_PARAM, __VA_ARGS__) text_out("error", 4000)}),
+#define NDL_PLAIN_LINE_OF_TWIN(fn, callee, ...) NDL_PLAIN_LINE(fn, __VA_ARGS__)
+#define NDL_TWIN_LINE(fn, callee, ...) \
+    line<&fn##Lob>("addrkit", #fn "Lob", {ctx, NDL_FOR_EACH(NDL_LOB_PARAM, __VA_ARGS__) text_out("error", 4000)}),
+#define NDL_NO_LINE(...)
+
 // clang-format off
 const CallSpec kCallSpecs[] = {
     NDL_LINE("cfgproc", NDL_parsefile, {ctx, clob_out("log"), text_in("repository"), text_in("files"), text_in("mode"), text_out("message", 4000)}, kRepository),
-    // The address library: validation.
-    NDL_LINE("addrkit", C_validate_multicastaddr, {text_in("address"), text_out("error", 4000)}),
-    NDL_LINE("addrkit", C_check_subipaddress2, {text_in("network"), int_in("prefix"), text_in("address"), text_out("error", 4000)}),
-    NDL_LINE("addrkit", C_check_subipaddress, {text_in("first"), text_in("last"), text_in("network"), int_in("prefix"), text_out("error", 4000)}),
-    NDL_LINE("addrkit", C_ipaddress_innet, {text_in("network"), int_in("prefix"), text_in("parent"), int_in("parentprefix"), text_out("error", 4000)}),
-    NDL_LINE("addrkit", C_validate_ipaddress_fornw, {text_in("network"), int_in("prefix"), text_in("addresses"), text_out("error", 4000)}),
-    NDL_LINE("addrkit", C_validate_network, {text_in("network"), int_in("prefix"), text_in("assigned"), text_in("assignedprefixes"), text_out("error", 4000)}),
-    NDL_LINE("addrkit", C_validate_subnetwork, {text_in("network"), int_in("prefix"), text_in("parent"), int_in("parentprefix"), text_in("assigned"), text_in("assignedprefixes"), text_out("error", 4000)}),
-    NDL_LINE("addrkit", C_ValidateAddressRange, {text_in("first"), text_in("last"), text_out("error", 4000)}),
-    NDL_LINE("addrkit", C_ValidateIPAddressInRange, {text_in("first"), text_in("last"), text_in("address"), text_out("error", 4000)}),
-    // The address library: masks, conversions, lists and ranges.
-    NDL_LINE("addrkit", C_compute_network, {text_in("address"), int_in("prefix"), text_out("result", 4000), text_out("error", 4000)}),
-    NDL_LINE("addrkit", C_compute_mask, {int_in("prefix"), text_out("result", 4000), text_out("error", 4000)}),
-    NDL_LINE("addrkit", C_compute_inversemask, {int_in("prefix"), text_out("result", 4000), text_out("error", 4000)}),
-    NDL_LINE("addrkit", C_ExtractNetworkBroadcast, {text_in("address"), int_in("prefix"), text_out("network", 4000), text_out("broadcast", 4000), text_out("error", 4000)}),
-    NDL_LINE("addrkit", C_ConvertIP, {text_in("address"), text_in("mode"), text_out("result", 4000), text_out("error", 4000)}),
-    NDL_LINE("addrkit", C_GetIPAddressList, {text_out("result", 32767), text_in("network"), int_in("prefix"), int_in("start"), int_out("next"), text_out("error", 4000)}),
-    NDL_LINE("addrkit", C_GetAddressRange, {text_out("result", 32767), text_in("first"), text_in("last"), text_out("error", 4000)}),
-    NDL_LINE("addrkit", C_PoolRanges, {text_in("addresses"), text_out("ranges", 32767), text_out("masks", 32767), text_out("commonmask", 4000), text_out("error", 4000)}),
-    NDL_LINE("addrkit", C_NetPoolRanges, {text_in("networks"), text_in("prefixes"), int_in("hostonly"), text_out("ranges", 32767), text_out("masks", 32767), text_out("commonmask", 4000), text_out("error", 4000)}),
-    // The address library: subnets, aggregation, host and NAT addresses. C_get_largest_subnw takes
-    // arrays, which no call specification can pass: it has no line here.
-    NDL_LINE("addrkit", C_get_next_subnw, {text_in("parent"), int_in("prefix"), text_in("used"), text_in("usedprefixes"), int_in("wanted"), text_out("result", 4000), text_out("error", 4000)}),
-    NDL_LINE("addrkit", C_get_maxsubnw_size, {text_in("parent"), int_in("prefix"), text_in("used"), text_in("usedprefixes"), int_out("parentsize"), int_out("usedtotal"), int_out("largest"), text_out("error", 4000)}),
-    NDL_LINE("addrkit", C_aggregate_toone, {text_in("networks"), text_in("prefixes"), text_out("result", 4000), int_out("prefix"), text_out("error", 4000)}),
-    NDL_LINE("addrkit", C_aggregate_toprefix, {text_in("networks"), text_in("prefixes"), text_out("result", 4000), int_in("limit"), text_out("error", 4000)}),
-    NDL_LINE("addrkit", C_aggregate, {text_in("networks"), text_in("prefixes"), text_out("networklist", 32767), text_out("prefixlist", 32767), text_out("error", 4000)}),
-    NDL_LINE("addrkit", C_get_ipaddress_fornw, {text_out("result", 4000), text_in("network"), int_in("prefix"), text_in("used"), text_out("error", 4000)}),
-    NDL_LINE("addrkit", C_get_ipaddress_nat, {text_out("result", 4000), text_in("network"), int_in("prefix"), text_in("used"), text_out("error", 4000)}),
-    NDL_LINE("addrkit", C_get_ipaddress_forptopnw, {text_out("first", 4000), text_out("second", 4000), text_in("network"), int_in("prefix"), text_in("used"), text_out("error", 4000)}),
-    NDL_LINE("addrkit", C_get_ipaddress_foroff, {text_out("result", 4000), text_in("network"), int_in("prefix"), int_in("offset"), text_out("error", 4000)}),
-    NDL_LINE("addrkit", C_get_ipaddress_natx, {text_out("result", 32767), text_in("pool"), int_in("prefix"), text_in("used"), text_in("usedprefixes"), int_in("count"), int_in("contiguous"), text_out("error", 4000)}),
-    NDL_LINE("addrkit", C_get_ipaddress_natnet, {text_out("networklist", 32767), text_out("prefixlist", 32767), text_in("pool"), int_in("prefix"), text_in("used"), text_in("usedprefixes"), int_in("count"), int_in("contiguous"), int_in("expand"), text_out("error", 4000)}),
+    // The address library: its procedures (the rows of procedures.h), the
+    // expression procedure, and the procedures' *Lob twins.
+    NDL_ADDRKIT_PROCEDURES(NDL_PLAIN_LINE, NDL_PLAIN_LINE_OF_TWIN, NDL_PLAIN_LINE_OF_TWIN)
     NDL_LINE("addrkit", C_evaluate_expression, {text_in("prefix"), text_in("name"), text_in("expression"), text_out("result", 4000), text_out("error", 4000)}),
-    // The address library: list inputs and results as CLOBs.
-    NDL_LINE("addrkit", C_get_maxsubnw_sizeLob, {ctx, text_in("parent"), int_in("prefix"), clob_in("used"), clob_in("usedprefixes"), int_out("parentsize"), int_out("usedtotal"), int_out("largest"), text_out("error", 4000)}),
-    NDL_LINE("addrkit", C_PoolRangesLob, {ctx, clob_in("addresses"), clob_out("ranges"), clob_out("masks"), text_out("commonmask", 4000), text_out("error", 4000)}),
-    NDL_LINE("addrkit", C_get_ipaddress_fornwLob, {ctx, text_out("result", 4000), text_in("network"), int_in("prefix"), clob_in("used"), text_out("error", 4000)}),
-    NDL_LINE("addrkit", C_get_next_subnwLob, {ctx, text_in("parent"), int_in("prefix"), clob_in("used"), clob_in("usedprefixes"), int_in("wanted"), text_out("result", 4000), text_out("error", 4000)}),
-    NDL_LINE("addrkit", C_get_ipaddress_forptopnwLob, {ctx, text_out("first", 4000), text_out("second", 4000), text_in("network"), int_in("prefix"), clob_in("used"), text_out("error", 4000)}),
-    NDL_LINE("addrkit", C_get_ipaddress_natxLob, {ctx, text_out("result", 32767), text_in("pool"), int_in("prefix"), clob_in("used"), clob_in("usedprefixes"), int_in("count"), text_out("error", 4000)}),
-    NDL_LINE("addrkit", C_validate_ipaddress_fornwLob, {ctx, text_in("network"), int_in("prefix"), clob_in("addresses"), text_out("error", 4000)}),
-    NDL_LINE("addrkit", C_aggregate_tooneLob, {ctx, clob_in("networks"), clob_in("prefixes"), text_out("result", 4000), int_out("prefix"), text_out("error", 4000)}),
-    NDL_LINE("addrkit", C_aggregate_toprefixLob, {ctx, clob_in("networks"), clob_in("prefixes"), text_out("result", 4000), int_in("limit"), text_out("error", 4000)}),
-    NDL_LINE("addrkit", C_aggregateLob, {ctx, clob_in("networks"), clob_in("prefixes"), clob_out("networklist"), clob_out("prefixlist"), text_out("error", 4000)}),
-    NDL_LINE("addrkit", C_validate_networkLob, {ctx, text_in("network"), int_in("prefix"), clob_in("assigned"), clob_in("assignedprefixes"), text_out("error", 4000)}),
-    NDL_LINE("addrkit", C_validate_subnetworkLob, {ctx, text_in("network"), int_in("prefix"), text_in("parent"), int_in("parentprefix"), clob_in("assigned"), clob_in("assignedprefixes"), text_out("error", 4000)}),
-    NDL_LINE("addrkit", C_GetIPAddressListLob, {ctx, clob_out("result"), text_in("network"), int_in("prefix"), int_in("start"), int_out("next"), text_out("error", 4000)}),
-    NDL_LINE("addrkit", C_GetAddressRangeLob, {ctx, clob_out("result"), text_in("first"), text_in("last"), text_out("error", 4000)}),
-    NDL_LINE("addrkit", C_NetPoolRangesLob, {ctx, clob_in("networks"), clob_in("prefixes"), int_in("hostonly"), clob_out("ranges"), clob_out("masks"), text_out("commonmask", 4000), text_out("error", 4000)}),
-    NDL_LINE("addrkit", C_get_ipaddress_natnetLob, {ctx, clob_out("networklist"), clob_out("prefixlist"), text_in("pool"), int_in("prefix"), clob_in("used"), clob_in("usedprefixes"), int_in("count"), int_in("contiguous"), int_in("expand"), text_out("error", 4000)}),
+    NDL_ADDRKIT_PROCEDURES(NDL_NO_LINE, NDL_TWIN_LINE, NDL_TWIN_LINE)
     // The address library: directories under a base directory.
     NDL_LINE("addrkit", C_check_dir, {text_in("base"), text_in("name"), text_out("error", 4000)}),
     NDL_LINE("addrkit", C_create_dir, {text_in("base"), text_in("name"), text_out("error", 4000)}),
