@@ -364,6 +364,55 @@ TEST_F(BlockExamples, EachRepeatOfAUniqueNameGetsItsMessage) {
     EXPECT_GE(held, 40);
 }
 
+// The keyword loop's repeat message, which the reference gives each
+// table: in a block's example, a keyword line given twice, or the first
+// keyword of an entry given twice inside its parentheses, logs it.
+TEST_F(BlockExamples, AKeywordGivenTwiceGetsItsTablesMessage) {
+    int held = 0;
+    for (const block_at &b : blocks) {
+        if (!b.keys.doc || !b.keys.doc->example) continue;
+        std::string example = example_of(b);
+        bool line_done = false, entry_done = false;
+        for (size_t at = example.find('\n') + 1; at < example.size();) {
+            size_t end = example.find('\n', at) + 1;
+            std::string line = example.substr(at, end - at);
+            size_t line_at = at;
+            at = end;
+            size_t to = line.find_first_of(" =", 2);
+            if (line.compare(0, 2, "  ") != 0 || line[2] == ' ' || to == std::string::npos) continue;
+            const keyword_rule *rule = b.keys.table->row(line.substr(2, to - 2).c_str());
+            bool entry = rule && rule->entry && rule->entry->keys;
+            if (!rule || (rule->kind == value_kind::token && !entry)) continue;
+            std::string twice;
+            const char *message = nullptr;
+            if (entry && !entry_done) {
+                const loop_options &o = rule->entry->keys->options;
+                size_t open = line.find("( "), comma = line.find(" , ");
+                if (!o.dup_msg || o.style != loop_style::separated || open == std::string::npos ||
+                    comma == std::string::npos)
+                    continue;
+                std::string first = line.substr(open + 2, comma + 3 - open - 2);
+                twice = example.substr(0, line_at + open + 2) + first + example.substr(line_at + open + 2);
+                message = o.dup_msg;
+                entry_done = true;
+            } else if (!entry && rule->kind != value_kind::entry && !rule->repeatable && !line_done) {
+                const loop_options &o = b.keys.table->options;
+                if (!o.dup_msg || o.style != loop_style::block) continue;
+                twice = example.substr(0, end) + line + example.substr(end);
+                message = o.dup_msg;
+                line_done = true;
+            } else {
+                continue;
+            }
+            SCOPED_TRACE(b.name() + ": " + line);
+            EXPECT_NE(load(b, twice), 0) << twice << log;
+            EXPECT_TRUE(std::regex_search(log, logged(message))) << message << "\n" << twice << log;
+            ++held;
+        }
+    }
+    EXPECT_GE(held, 10);
+}
+
 // A block whose own code reads the words its table lacks says what it does
 // with any other: a stray word in its example gets the message it quotes.
 TEST_F(BlockExamples, AnOtherWordGetsTheMessageTheBlockQuotes) {

@@ -362,10 +362,15 @@ std::string lower_first(std::string text) {
         text[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(text[0])));
     return text;
 }
+
 // Each block's heading, for the index to link to (the first of a name).
 std::map<std::string, std::string> block_anchor;
 
-std::string quoted_message(const char *text) { return "\"" + message_key(text) + "\""; }
+std::string quoted_message(const char *text) {
+    std::string cell;
+    for (char c : message_key(text)) cell += c == '|' ? std::string("\\|") : std::string(1, c);
+    return "\"" + cell + "\"";
+}
 
 // The keyword tables of a block and of its entries, to any depth, by the
 // message a repeated keyword gets (empty: none, the loop reads it again).
@@ -542,6 +547,7 @@ void write_order_picture() {
 struct specific_cause {
     std::regex pattern;
     std::string block, cause;  // one of them
+    std::string name;          // with a block: what the message misses, "a domain"
     std::string line;          // in messages.txt, for a pattern that meets no message
     bool met = false;
 };
@@ -591,8 +597,18 @@ message_index read_families(const std::filesystem::path &path) {
         else if (kind == "defined-by" || kind == "when") {
             size_t bar = text.find(" | ");
             if (bar == std::string::npos) throw std::runtime_error("messages.txt: a line without its ' | ': " + line);
-            specific_cause c{std::regex(text.substr(0, bar), std::regex::ECMAScript | std::regex::icase), "", "", line};
-            (kind == "when" ? c.cause : c.block) = text.substr(bar + 3);
+            specific_cause c{std::regex(text.substr(0, bar), std::regex::ECMAScript | std::regex::icase), "", "", "",
+                             line};
+            std::string rest = text.substr(bar + 3);
+            if (kind == "when") {
+                c.cause = rest;
+            } else {
+                size_t second = rest.find(" | ");
+                if (second == std::string::npos)
+                    throw std::runtime_error("messages.txt: a defined-by line without the name it misses: " + line);
+                c.block = rest.substr(0, second);
+                c.name = rest.substr(second + 3);
+            }
             f.specific.push_back(std::move(c));
         }
         else throw std::runtime_error("messages.txt: an unknown line: " + line);
@@ -720,7 +736,7 @@ std::string cause_cell(message_family &f, const std::string &text) {
         }
         auto at = block_anchor.find(c.block);
         if (at == block_anchor.end()) throw std::runtime_error("messages.txt: defined-by a block of no section: " + c.line);
-        causes.push_back("a name that no [" + c.block + "](#" + at->second + ") block defined before it");
+        causes.push_back(c.name + " that no [" + c.block + "](#" + at->second + ") block defined before it");
     }
     if (causes.empty() && f.each) without_cause.push_back(f.title + ": " + key);
     std::string cell;
@@ -785,7 +801,9 @@ void write_message_index() {
     put("\nEvery message that the loader's code can log, by what causes it. `%s` stands for the word, name or "
         "value met, `%d` for a number, and the number after `@` is the line (see \"The frame of a file\" for "
         "which line). A message may come from several places; *given by* names them. Most messages are "
-        "errors: the load stores nothing. A WARNING, and the few messages the family says, let it go on.\n");
+        "errors: the load stores nothing. A WARNING, and the few messages the family says, let it go on. Where "
+        "a message's text does not say what was done, *what the designer did* says it: the uniqueness a repeat "
+        "breaks (each block's \"what must be unique\" table), or the block that must define a name first.\n");
     std::set<std::string> keys;
     for (const std::string &text : order) keys.insert(message_key(text));
     check_causes(keys);
