@@ -42,6 +42,29 @@ struct block_rule {
     const char *example = nullptr;
 };
 
+// A name or entry that must be unique, and within what, as the block's own
+// code checks it; the reference test loads the repeat and finds `message`.
+struct block_unique {
+    const char *what = nullptr;    // "Its name", "A VARIABLE's NAME"
+    const char *within = nullptr;  // "the network", "the node type"
+    // The message as the code logs it: its format, "%s" and "%d" in it.
+    const char *message = nullptr;
+    // The repeat: `part` of the example followed by `again` (null: `part`
+    // once more); without a part, the whole example again (or `again`
+    // after it).
+    const char *part = nullptr;
+    const char *again = nullptr;
+    // The whole block, when the block's example does not hold the part,
+    // and the blocks whose examples it loads after besides the block's
+    // own needs.
+    const char *example = nullptr;
+    const char *needs = "";
+    // What the message means where its words name another thing.
+    const char *means = nullptr;
+    // The repeat is logged and the load goes on (a WARNING).
+    bool loads = false;
+};
+
 // Where a block's own value tables are printed into the reference: the
 // code that owns a table, and checks with it, writes its rows, so that the
 // reference cannot say other than the check does.
@@ -87,6 +110,8 @@ struct block_doc {
     // parser takes its own).
     const char *example = nullptr;
     std::span<const block_rule> rules{};
+    // What must be unique, besides each keyword of its tables.
+    std::span<const block_unique> unique{};
     // The value lists its own code reads (and what they depend on), and the
     // names it defines itself.
     void (*lists)(reference_out &out) = nullptr;
@@ -94,6 +119,11 @@ struct block_doc {
 
 constexpr block_doc with_lists(block_doc doc, void (*lists)(reference_out &out)) {
     doc.lists = lists;
+    return doc;
+}
+
+constexpr block_doc with_unique(block_doc doc, std::span<const block_unique> unique) {
+    doc.unique = unique;
     return doc;
 }
 

@@ -603,6 +603,37 @@ constexpr block_rule qos_acl_rules[] = {
     kAclOwnerRule,
 };
 
+// An access list's name and start sequence are the node type's, whatever
+// the section.
+constexpr char kAclDuplicate[] = "ERROR : Duplicate aclname/sequence (%s/%d) for domain/node (%s/%s) @%d\n";
+constexpr block_unique kAclNameRow{
+    .what = "ACL-NAME, when NAME-TYPE is STRING (a list without ACL-NAME has the empty name)",
+    .within = "the node type (the access lists of every section)", .message = kAclDuplicate};
+// `example`: a list by sequence, of the section's own usage.
+constexpr block_unique acl_sequence_row(const char *example) {
+    return {.what = "ACL-SEQSTART, when NAME-TYPE is SEQUENCE",
+            .within = "the node type (the access lists of every section)", .message = kAclDuplicate,
+            .example = example};
+}
+constexpr block_unique routing_acl_unique[] = {
+    kAclNameRow, acl_sequence_row("ACCESSLIST NORTH.PE BEGIN\n"
+                                  "  DESCRIPTION = ( ACL-TYPE = standard , NAME-TYPE = SEQUENCE , ACL-SEQSTART = 10 ,\n"
+                                  "                  OWNER = \"NORTH.PE\" , USAGE = route-filter )\n"
+                                  "  FORMAT = ( TYPE = permit )\n"
+                                  "END\n")};
+constexpr block_unique firewall_acl_unique[] = {
+    kAclNameRow, acl_sequence_row("ACCESSLIST NORTH.PE BEGIN\n"
+                                  "  DESCRIPTION = ( ACL-TYPE = standard , NAME-TYPE = SEQUENCE , ACL-SEQSTART = 10 ,\n"
+                                  "                  OWNER = \"NORTH.PE\" , USAGE = snmp )\n"
+                                  "  FORMAT = ( TYPE = permit )\n"
+                                  "END\n")};
+constexpr block_unique qos_acl_unique[] = {
+    kAclNameRow, acl_sequence_row("ACCESSLIST NORTH.PE BEGIN\n"
+                                  "  DESCRIPTION = ( ACL-TYPE = standard , NAME-TYPE = SEQUENCE , ACL-SEQSTART = 10 ,\n"
+                                  "                  OWNER = \"NORTH.PE\" , USAGE = QOS )\n"
+                                  "  FORMAT = ( TYPE = permit )\n"
+                                  "END\n")};
+
 // The precedence list, with an example list of the section's own usage.
 void acl_lists(reference_out &out, const char *usage) {
     out.text("An address entry's PRECEDENCE (in any case, stored lower case) is one of these:");
@@ -628,6 +659,7 @@ const block_doc routing_acl_doc{
                "  FORMAT = ( TYPE = permit )\n"
                "END\n",
     .rules = routing_acl_rules,
+    .unique = routing_acl_unique,
     .lists = routing_acl_lists};
 const block_doc firewall_acl_doc{
     .header = "DOMAIN.TYPE BEGIN",
@@ -638,6 +670,7 @@ const block_doc firewall_acl_doc{
                "  FORMAT = ( TYPE = permit )\n"
                "END\n",
     .rules = firewall_acl_rules,
+    .unique = firewall_acl_unique,
     .lists = firewall_acl_lists};
 const block_doc qos_acl_doc{
     .header = "DOMAIN.TYPE BEGIN",
@@ -648,6 +681,7 @@ const block_doc qos_acl_doc{
                "  FORMAT = ( TYPE = permit )\n"
                "END\n",
     .rules = qos_acl_rules,
+    .unique = qos_acl_unique,
     .lists = qos_acl_lists};
 
 }  // namespace

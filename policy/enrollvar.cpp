@@ -77,9 +77,19 @@ int validate_custpolicies() {
 
 namespace {
 
+constexpr block_unique enrollvar_unique[] = {
+    {.what = "A VARIABLE's NAME", .within = "the network (every QOS-SERVICE-ENROLLVAR block)",
+     .message = "Error: duplicate serviceenroll variablename : '%s' @ %d\n ", .part = "BEGIN\n",
+     .again = "  VARIABLE = ( NAME = ACCESSBANDWIDTH , MODE = VARIABLE-UNASSIGNED , TYPE = RANGE ,\n"
+              "               MINVALUE = 64 , MAXVALUE = 100000 )\n"
+              "  VARIABLE = ( NAME = ACCESSBANDWIDTH , MODE = VARIABLE-UNASSIGNED , TYPE = RANGE ,\n"
+              "               MINVALUE = 64 , MAXVALUE = 100000 )\n"},
+};
+
 const block_doc enrollvar_doc{.header = "BEGIN",
                               .example = "QOS-SERVICE-ENROLLVAR BEGIN\n"
-                                         "END\n"};
+                                         "END\n",
+                              .unique = enrollvar_unique};
 
 }  // namespace
 

@@ -203,11 +203,21 @@ constexpr block_rule asncommlist_rules[] = {
                 "END\n"},
 };
 
+constexpr block_unique asncommlist_unique[] = {
+    {.what = "A DESCRIPTION's FLT-SEQSTART", .within = "the node type's lists of the kind (ASNLIST or COMMUNITYLIST)",
+     .message = "ERROR: Duplicate FLT-SEQSTART '%s' for %s list of %s.%s @ %d\n",
+     .example = "ASNLIST NORTH.PE BEGIN\n"
+                "  DESCRIPTION = ( FLT-SEQSTART = 50 , FLT-SEQINC = 1 )\n"
+                "  FORMAT = ( TYPE = permit , SUBSTRING = \"_65001_\" )\n"
+                "END\n"},
+};
+
 const block_doc asncommlist_doc{.header = "DOMAIN.TYPE BEGIN",
                                 .needs = "NODES",
                                 .example = "ASNLIST NORTH.PE BEGIN\n"
                                            "END\n",
-                                .rules = asncommlist_rules};
+                                .rules = asncommlist_rules,
+                                .unique = asncommlist_unique};
 
 }  // namespace
 

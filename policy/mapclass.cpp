@@ -207,11 +207,24 @@ int parse_domainmapclass(FILE *fp, FILE *, const char *) {
 
 namespace {
 
-const block_doc mapclass_doc = node_block_doc("DOMAIN.TYPE BEGIN",
-                                              "MAP-CLASS NORTH.PE BEGIN\n"
-                                              "  DESCRIPTION = ( NAME = \"FR\" , USAGE = framerelay ,\n"
-                                              "                  OWNER = \"NORTH.PE\" )\n"
-                                              "END\n");
+// A map class is kept with its ATTRIBUTES: two of them name one twice.
+constexpr block_unique mapclass_unique[] = {
+    {.what = "A DESCRIPTION's NAME, once ATTRIBUTES have kept it, unless each of its three CONTEXT places differs "
+             "from the other's (two places both left out are the same)",
+     .within = "the node type (every MAP-CLASS block of it)",
+     .message = "ERROR: Duplicate definition for mapclass. Already defined for node : %s @ %d\n",
+     .example = "MAP-CLASS NORTH.PE BEGIN\n"
+                "  DESCRIPTION = ( NAME = \"FR\" , USAGE = framerelay , OWNER = \"NORTH.PE\" )\n"
+                "  ATTRIBUTES = ( PEAK = 64000 )\n"
+                "END\n"},
+};
+
+const block_doc mapclass_doc = with_unique(node_block_doc("DOMAIN.TYPE BEGIN",
+                                                          "MAP-CLASS NORTH.PE BEGIN\n"
+                                                          "  DESCRIPTION = ( NAME = \"FR\" , USAGE = framerelay ,\n"
+                                                          "                  OWNER = \"NORTH.PE\" )\n"
+                                                          "END\n"),
+                                           mapclass_unique);
 
 }  // namespace
 

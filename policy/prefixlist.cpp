@@ -228,11 +228,17 @@ int parse_prefixlist(FILE *fp, FILE *, const char *) {
 
 namespace {
 
-const block_doc prefixlist_doc = node_block_doc("DOMAIN.TYPE BEGIN",
-                                                "PREFIXLIST NORTH.PE BEGIN\n"
-                                                "  DESCRIPTION = ( PFX-NAME = \"PL\" )\n"
-                                                "  FORMAT = ( TYPE = permit , NETWORK = \"EVALIP(10.0.0.0)\" )\n"
-                                                "END\n");
+constexpr block_unique prefixlist_unique[] = {
+    {.what = "A DESCRIPTION's PFX-NAME (its CONTEXT not counted)", .within = "the node type",
+     .message = "WARNING: Possible Duplicate definition for prefix list.  : %s @ %d\n", .loads = true},
+};
+
+const block_doc prefixlist_doc = with_unique(node_block_doc("DOMAIN.TYPE BEGIN",
+                                                            "PREFIXLIST NORTH.PE BEGIN\n"
+                                                            "  DESCRIPTION = ( PFX-NAME = \"PL\" )\n"
+                                                            "  FORMAT = ( TYPE = permit , NETWORK = \"EVALIP(10.0.0.0)\" )\n"
+                                                            "END\n"),
+                                             prefixlist_unique);
 
 }  // namespace
 

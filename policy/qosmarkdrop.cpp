@@ -300,16 +300,27 @@ void mark_lists(reference_out &out) {
                                                 "END\n"));
 }
 
+constexpr block_unique qosmark_unique[] = {
+    {.what = "A DESCRIPTION's NAME", .within = "the node type (every QOSMARKRULES block of it)",
+     .message = "Error: Duplicate MARK RULE %s "},
+};
+constexpr block_unique qosdrop_unique[] = {
+    {.what = "A DESCRIPTION's NAME", .within = "the node type (every QOSDROPRULES block of it)",
+     .message = "Error: duplicate qos drop rule %s "},
+};
+
 const block_doc qosmark_doc =
-    with_lists(node_block_doc("DOMAIN.TYPE BEGIN",
-                              "QOSMARKRULES NORTH.PE BEGIN\n"
-                              "  DESCRIPTION = ( NAME = MARK , TYPE = \"ip precedence\" , VALUE = \"5\" )\n"
-                              "END\n"),
+    with_lists(with_unique(node_block_doc("DOMAIN.TYPE BEGIN",
+                                          "QOSMARKRULES NORTH.PE BEGIN\n"
+                                          "  DESCRIPTION = ( NAME = MARK , TYPE = \"ip precedence\" , VALUE = \"5\" )\n"
+                                          "END\n"),
+                           qosmark_unique),
                mark_lists);
-const block_doc qosdrop_doc = node_block_doc("DOMAIN.TYPE BEGIN",
-                                             "QOSDROPRULES NORTH.PE BEGIN\n"
-                                             "  DESCRIPTION = ( NAME = WRED , TYPE = RED )\n"
-                                             "END\n");
+const block_doc qosdrop_doc = with_unique(node_block_doc("DOMAIN.TYPE BEGIN",
+                                                         "QOSDROPRULES NORTH.PE BEGIN\n"
+                                                         "  DESCRIPTION = ( NAME = WRED , TYPE = RED )\n"
+                                                         "END\n"),
+                                          qosdrop_unique);
 
 }  // namespace
 

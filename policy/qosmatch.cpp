@@ -275,11 +275,17 @@ void match_lists(reference_out &out) {
     }
 }
 
-const block_doc qosmatch_doc = with_lists(node_block_doc("DOMAIN.TYPE BEGIN",
+constexpr block_unique qosmatch_unique[] = {
+    {.what = "A DESCRIPTION's NAME", .within = "the node type (every QOSMATCHRULES block of it)",
+     .message = "Error: duplicate Match name %s  "},
+};
+
+const block_doc qosmatch_doc = with_lists(with_unique(node_block_doc("DOMAIN.TYPE BEGIN",
                                                          "QOSMATCHRULES NORTH.PE BEGIN\n"
                                                          "  DESCRIPTION = ( NAME = VOICE , USAGE = CLASS )\n"
                                                          "  MATCH # 1 = ( TYPE = \"ip dscp\" , VALUE = \"ef\" )\n"
                                                          "END\n"),
+                                                      qosmatch_unique),
                                           match_lists);
 
 }  // namespace

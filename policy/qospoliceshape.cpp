@@ -451,17 +451,28 @@ void police_lists(reference_out &out) {
     write_vendor_list(out, "qosintpolicematchtypes", "TYPE");
 }
 
+constexpr block_unique qospolice_unique[] = {
+    {.what = "A DESCRIPTION's NAME", .within = "the node type (every QOSPOLICERULES block of it)",
+     .message = "Error: duplicate or multiple qos police rule %s "},
+};
+constexpr block_unique qosshape_unique[] = {
+    {.what = "A DESCRIPTION's NAME", .within = "the node type (every QOSSHAPERULES block of it)",
+     .message = "Error: duplicate qos shape rule %s "},
+};
+
 const block_doc qospolice_doc = with_lists(
-    node_block_doc("DOMAIN.TYPE BEGIN",
-                   "QOSPOLICERULES NORTH.PE BEGIN\n"
-                   "  DESCRIPTION = ( NAME = LIMIT , BITRATE = 2000000 , BURSTSIZE = 375000 ,\n"
-                   "                  CONFIRMACTION = transmit , EXCEEDACTION = drop )\n"
-                   "END\n"),
+    with_unique(node_block_doc("DOMAIN.TYPE BEGIN",
+                               "QOSPOLICERULES NORTH.PE BEGIN\n"
+                               "  DESCRIPTION = ( NAME = LIMIT , BITRATE = 2000000 , BURSTSIZE = 375000 ,\n"
+                               "                  CONFIRMACTION = transmit , EXCEEDACTION = drop )\n"
+                               "END\n"),
+                qospolice_unique),
     police_lists);
-const block_doc qosshape_doc = node_block_doc("DOMAIN.TYPE BEGIN",
-                                              "QOSSHAPERULES NORTH.PE BEGIN\n"
-                                              "  DESCRIPTION = ( NAME = SHAPE )\n"
-                                              "END\n");
+const block_doc qosshape_doc = with_unique(node_block_doc("DOMAIN.TYPE BEGIN",
+                                                          "QOSSHAPERULES NORTH.PE BEGIN\n"
+                                                          "  DESCRIPTION = ( NAME = SHAPE )\n"
+                                                          "END\n"),
+                                           qosshape_unique);
 
 }  // namespace
 

@@ -379,9 +379,53 @@ void qospolicy_lists(reference_out &out) {
                                "END\n"));
 }
 
-const block_doc qospolicy_doc = with_lists(node_block_doc("DOMAIN.TYPE M BEGIN",
-                                                          "QOSPOLICY NORTH.PE M BEGIN\n"
-                                                          "END\n"),
+// A policy of one class, and the policies its rows add after it.
+constexpr char kOnePolicy[] = "QOSPOLICY NORTH.PE M BEGIN\n"
+                              "  DESCRIPTION = ( NAME = GOLD , OWNER = \"NORTH\" , QUEUEGROUPNAME = GOLD-Q ,\n"
+                              "                  DIRECTION = in , USAGE = CUSTOMER , QUEUETYPE = CLASS-BASED )\n"
+                              "  CLASS # 1 = ( NAME = DEFAULT )\n"
+                              "END\n";
+constexpr char kPolicyClass[] = "  CLASS # 1 = ( NAME = DEFAULT )\n";
+constexpr char kPolicyDuplicate[] = "Error: duplicate QOSPOLICY description: '%s' @ %d\n ";
+// One rule of a kind, named or written, at the policy's level or in a
+// class: `again` names the rule of `needs` twice at the policy's level.
+constexpr block_unique rule_name_row(const rule_words &w, const char *what, const char *again, const char *needs) {
+    return {.what = what,
+            .within = "the policy's level, or a class", .message = w.multiple,
+            .part = "QUEUETYPE = CLASS-BASED )\n", .again = again, .example = kOnePolicy, .needs = needs};
+}
+
+constexpr block_unique qospolicy_unique[] = {
+    {.what = "A DESCRIPTION's NAME", .within = "the node type (every QOSPOLICY block of it)",
+     .message = kPolicyDuplicate, .part = kPolicyClass,
+     .again = "  DESCRIPTION = ( NAME = GOLD , OWNER = \"NORTH\" , QUEUEGROUPNAME = SILVER-Q ,\n"
+              "                  DIRECTION = in , USAGE = CUSTOMER , QUEUETYPE = CLASS-BASED )\n"
+              "  CLASS # 1 = ( NAME = DEFAULT )\n",
+     .example = kOnePolicy},
+    {.what = "A DESCRIPTION's QUEUEGROUPNAME", .within = "the node type (every QOSPOLICY block of it)",
+     .message = kPolicyDuplicate, .part = kPolicyClass,
+     .again = "  DESCRIPTION = ( NAME = SILVER , OWNER = \"NORTH\" , QUEUEGROUPNAME = GOLD-Q ,\n"
+              "                  DIRECTION = in , USAGE = CUSTOMER , QUEUETYPE = CLASS-BASED )\n"
+              "  CLASS # 1 = ( NAME = DEFAULT )\n",
+     .example = kOnePolicy,
+     .means = "the name it quotes is the NAME of the second policy, although its QUEUEGROUPNAME is the one shared"},
+    {.what = "A CLASS's NAME", .within = "the policy", .message = "ERROR: Duplicate class : '%s' @ %d\n",
+     .part = kPolicyClass, .again = "  CLASS # 2 = ( NAME = DEFAULT )\n", .example = kOnePolicy},
+    {.what = "DROPTYPE, after a DROPTYPE or DROPRULENAME (in a class a second DROPTYPE is a repeated keyword)",
+     .within = "the policy's level, or a class", .message = "ERROR: Drop rule redefinition: @ %d\n",
+     .part = "QUEUETYPE = CLASS-BASED )\n", .again = "  DROPTYPE = RED\n  DROPTYPE = RED\n", .example = kOnePolicy},
+    rule_name_row(kWords[QOS_MARK], "MARKRULENAME (one mark rule, named or written as MARKRULE)", "  MARKRULENAME = MARK\n  MARKRULENAME = MARK\n", "QOSMARKRULES"),
+    rule_name_row(kWords[QOS_POLICE], "POLICERULENAME (one police rule, named or written as POLICERULE)",
+                  "  POLICERULENAME = LIMIT\n  POLICERULENAME = LIMIT\n", "QOSPOLICERULES"),
+    rule_name_row(kWords[QOS_SHAPE], "SHAPERULENAME (one shape rule, named or written as SHAPERULE)",
+                  "  SHAPERULENAME = SHAPE\n  SHAPERULENAME = SHAPE\n", "QOSSHAPERULES"),
+    rule_name_row(kWords[QOS_DROP], "DROPRULENAME (one drop rule, named or given by DROPTYPE)", "  DROPRULENAME = WRED\n  DROPRULENAME = WRED\n", "QOSDROPRULES"),
+};
+
+const block_doc qospolicy_doc = with_lists(with_unique(node_block_doc("DOMAIN.TYPE M BEGIN",
+                                                                      "QOSPOLICY NORTH.PE M BEGIN\n"
+                                                                      "END\n"),
+                                                       qospolicy_unique),
                                            qospolicy_lists);
 
 }  // namespace

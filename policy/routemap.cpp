@@ -377,9 +377,30 @@ void routemap_lists(reference_out &out) {
     out.example(vendor_example(kSet.vendortable, map + "  SET # 10 = ( SETNAME = \"%1\" , SETVALUE = \"%2\" )\nEND\n"));
 }
 
-const block_doc routemap_doc = with_lists(node_block_doc("DOMAIN.TYPE BEGIN",
-                                                         "ROUTEMAP NORTH.PE BEGIN\n"
-                                                         "END\n"),
+// A route map with a clause of each kind.
+constexpr char kRouteMap[] = "ROUTEMAP NORTH.PE BEGIN\n"
+                             "  DESCRIPTION = ( NAME = \"EXAMPLE\" , USAGE = ospf , OWNER = \"NORTH.PE\" )\n"
+                             "  TYPE # 10 = ( ACTION = permit )\n"
+                             "  MATCH # 10 = ( MATCHNAME = \"ip address\" , MATCHVALUE = \"1\" )\n"
+                             "  SET # 10 = ( SETNAME = \"automatic-tag\" , SETVALUE = \"1\" )\n"
+                             "END\n";
+constexpr block_unique routemap_unique[] = {
+    {.what = "A DESCRIPTION's NAME (its CONTEXT not counted)", .within = "the node type (every ROUTEMAP block of it)",
+     .message = "ERROR: Duplicate definition for route map. Already defined for node : %s @ %d\n",
+     .example = kRouteMap},
+    {.what = "A TYPE's number, `TYPE # n`", .within = "the block",
+     .message = "ERROR: Duplicate TYPE in ROUTEMAP: @ %d \n", .part = "  TYPE # 10 = ( ACTION = permit )\n",
+     .example = kRouteMap},
+    {.what = "The n-th MATCH of a TYPE number", .within = "the route map (a NAME described again repeats its clauses)",
+     .message = "ERROR: Duplicate value for routemap match list : %s %s %s %d %d\n", .example = kRouteMap},
+    {.what = "The n-th SET of a TYPE number", .within = "the route map (a NAME described again repeats its clauses)",
+     .message = "ERROR: Duplicate value for routemap set list : %s %s %s %d %d\n", .example = kRouteMap},
+};
+
+const block_doc routemap_doc = with_lists(with_unique(node_block_doc("DOMAIN.TYPE BEGIN",
+                                                                     "ROUTEMAP NORTH.PE BEGIN\n"
+                                                                     "END\n"),
+                                                      routemap_unique),
                                           routemap_lists);
 
 }  // namespace

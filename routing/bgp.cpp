@@ -336,9 +336,18 @@ int parse_bgp(FILE *fp, FILE *, const char *) {
 
 namespace {
 
-const block_doc bgp_doc = node_block_doc("DOMAIN.TYPE ASN n M BEGIN",
-                                         "ROUTING-BGP NORTH.PE ASN 65010 M BEGIN\n"
-                                         "END\n", kProtocolRules);
+constexpr block_unique bgp_unique[] = {
+    {.what = "Its ASN with its INSTANCENAME (GLOBAL when not given)", .within = "the node type",
+     .message = "Error: Protocl BGP has already been defined for %s:%s %s@%d\n"},
+    {.what = "A PEER's PEER-NAME", .within = "the node type (every ROUTING-BGP block of it)",
+     .message = "Error: Duplicate peer name. Already defined : %s @ %d\n", .part = "M BEGIN\n",
+     .again = "  PEER = ( PEER-NAME = IBGP , REMOTEAS = 65010 )\n  PEER = ( PEER-NAME = IBGP , REMOTEAS = 65010 )\n"},
+};
+
+const block_doc bgp_doc = with_unique(node_block_doc("DOMAIN.TYPE ASN n M BEGIN",
+                                                     "ROUTING-BGP NORTH.PE ASN 65010 M BEGIN\n"
+                                                     "END\n", kProtocolRules),
+                                      bgp_unique);
 
 }  // namespace
 

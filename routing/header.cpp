@@ -210,9 +210,15 @@ int parse_protocolblock(FILE *fp, FILE *, const char *protocol) {
 
 namespace {
 
-const block_doc protocol_doc = node_block_doc("DOMAIN.TYPE M BEGIN",
-                                              "MPLS NORTH.PE M BEGIN\n"
-                                              "END\n", kProtocolRules);
+constexpr block_unique protocol_unique[] = {
+    {.what = "The protocol (one block of each)", .within = "the node type",
+     .message = "Error: Protocl '%s' has already been defined for %s:%s @%d\n"},
+};
+
+const block_doc protocol_doc = with_unique(node_block_doc("DOMAIN.TYPE M BEGIN",
+                                                          "MPLS NORTH.PE M BEGIN\n"
+                                                          "END\n", kProtocolRules),
+                                           protocol_unique);
 
 }  // namespace
 

@@ -48,6 +48,12 @@ extern const char kMcastEqualMsg[];  // "Error: Invalid syntax '=' expected @ %d
 extern const char kMaxGivenMsg[];    // "ERROR: Maximum of three contexts can be given: @ %d\n"
 extern const char kInterfaceMsg[];   // "Error: Interfacename  expected: %s @ %d\n"
 
+// What every multicast block holds unique (read_mcast's check).
+inline constexpr block_unique kMulticastUnique[] = {
+    {.what = "The protocol (one block of each)", .within = "the node type",
+     .message = "Error: Protocl %s has already been defined for %s:%s @%d\n"},
+};
+
 // The body loop of the blocks, and the loop of every sub-block list.
 inline constexpr loop_options kMcastBody{.invalid_msg = kBadKeyMsg, .error_ends = true};
 

@@ -64,9 +64,9 @@ int parse_dvmrp(FILE *fp, FILE *, const char *) { return parse_mcast(fp, dvmrpto
 
 namespace {
 
-const block_doc dvmrp_doc = node_block_doc("DOMAIN.TYPE M BEGIN",
+const block_doc dvmrp_doc = with_unique(node_block_doc("DOMAIN.TYPE M BEGIN",
                                            "ROUTING-DVMRP NORTH.PE M BEGIN\n"
-                                           "END\n", kProtocolRules);
+                                           "END\n", kProtocolRules), kMulticastUnique);
 
 }  // namespace
 

@@ -90,9 +90,9 @@ int parse_igmp(FILE *fp, FILE *, const char *) { return parse_mcast(fp, igmptoke
 
 namespace {
 
-const block_doc igmp_doc = node_block_doc("DOMAIN.TYPE M BEGIN",
+const block_doc igmp_doc = with_unique(node_block_doc("DOMAIN.TYPE M BEGIN",
                                           "ROUTING-IGMP NORTH.PE M BEGIN\n"
-                                          "END\n", kProtocolRules);
+                                          "END\n", kProtocolRules), kMulticastUnique);
 
 }  // namespace
 

@@ -164,7 +164,8 @@ const block_doc msdp_doc{.header = "DOMAIN.TYPE M BEGIN",
                          .example = "ROUTING-MSDP NORTH.PE M BEGIN\n"
                                     "  ORIGINATORID = \"LOCALINT(INTERFACE.Loopback0)\"\n"
                                     "END\n",
-                         .rules = msdp_rules};
+                         .rules = msdp_rules,
+                         .unique = kMulticastUnique};
 
 }  // namespace
 

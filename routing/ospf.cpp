@@ -399,12 +399,18 @@ constexpr block_rule ospf_rules[] = {
      .message = "Area not defined for OSPF"},
 };
 
+constexpr block_unique ospf_unique[] = {
+    {.what = "Its PROCESS number with its INSTANCENAME (GLOBAL when not given)", .within = "the node type",
+     .message = "Error: Protocol OSPF has already been defined for %s:%s %s @%d\n"},
+};
+
 const block_doc ospf_doc{.header = "DOMAIN.TYPE PROCESS n M BEGIN",
                          .needs = "NODES",
                          .example = "ROUTING-OSPF NORTH.PE PROCESS 1 M BEGIN\n"
                                     "  AREA # 0 . AUTHENTICATION = TRUE\n"
                                     "END\n",
-                         .rules = ospf_rules};
+                         .rules = ospf_rules,
+                         .unique = ospf_unique};
 
 }  // namespace
 

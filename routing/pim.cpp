@@ -135,9 +135,9 @@ int parse_pim(FILE *fp, FILE *, const char *) { return parse_mcast(fp, pimtokens
 
 namespace {
 
-const block_doc pim_doc = node_block_doc("DOMAIN.TYPE M BEGIN",
+const block_doc pim_doc = with_unique(node_block_doc("DOMAIN.TYPE M BEGIN",
                                          "ROUTING-PIM NORTH.PE M BEGIN\n"
-                                         "END\n", kProtocolRules);
+                                         "END\n", kProtocolRules), kMulticastUnique);
 
 }  // namespace
 

@@ -217,12 +217,25 @@ int parse_eigrp(FILE *fp, FILE *, const char *name) {
 
 namespace {
 
-const block_doc rip_doc = node_block_doc("DOMAIN.TYPE M BEGIN",
-                                         "ROUTING-RIP NORTH.PE M BEGIN\n"
-                                         "END\n", kProtocolRules);
+constexpr block_unique rip_unique[] = {
+    {.what = "The protocol with its INSTANCENAME (GLOBAL when not given)", .within = "the node type",
+     .message = "Error: Protocl RIP has already been defined for %s:%s @%d\n"},
+};
 
-const block_doc eigrp_doc = node_block_doc("DOMAIN.TYPE PROCESS n M BEGIN",
-                                           "ROUTING-EIGRP NORTH.PE PROCESS 100 M BEGIN\nEND\n", kProtocolRules);
+constexpr block_unique eigrp_unique[] = {
+    {.what = "The protocol with its PROCESS number and INSTANCENAME (GLOBAL when not given)",
+     .within = "the node type", .message = "Error: Protocol %s has already been defined for %s:%s %s @%d\n"},
+};
+
+const block_doc rip_doc = with_unique(node_block_doc("DOMAIN.TYPE M BEGIN",
+                                                     "ROUTING-RIP NORTH.PE M BEGIN\n"
+                                                     "END\n", kProtocolRules),
+                                      rip_unique);
+
+const block_doc eigrp_doc = with_unique(node_block_doc("DOMAIN.TYPE PROCESS n M BEGIN",
+                                                       "ROUTING-EIGRP NORTH.PE PROCESS 100 M BEGIN\nEND\n",
+                                                       kProtocolRules),
+                                        eigrp_unique);
 
 }  // namespace
 

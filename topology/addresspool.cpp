@@ -129,10 +129,22 @@ constexpr block_rule addresspool_rules[] = {
      .message = "ERROR: Unknown pool type encountered, 'NETWORK-ADDR-POOL' expected"},
 };
 
+constexpr char kPoolExample[] =
+    "ADDRESSPOOL NETWORK-ADDR-POOL BEGIN\n"
+    "  CORE = ( STARTADDR = \"10.0.0.0\" , ENDADDR = \"10.0.255.255\" , PROTOCOL = IP )\n"
+    "END\n";
+constexpr block_unique addresspool_unique[] = {
+    {.what = "A pool's name with its PROTOCOL", .within = "the network (every ADDRESSPOOL block)",
+     .message = "ERROR: Duplicate definition address pool : %s @%d\n",
+     .part = "  CORE = ( STARTADDR = \"10.0.0.0\" , ENDADDR = \"10.0.255.255\" , PROTOCOL = IP )\n",
+     .example = kPoolExample},
+};
+
 const block_doc addresspool_doc{.header = "NETWORK-ADDR-POOL BEGIN",
                                 .example = "ADDRESSPOOL NETWORK-ADDR-POOL BEGIN\n"
                                            "END\n",
-                                .rules = addresspool_rules};
+                                .rules = addresspool_rules,
+                                .unique = addresspool_unique};
 
 }  // namespace
 

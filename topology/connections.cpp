@@ -139,10 +139,14 @@ int parse_connections(FILE *fp, FILE *, const char *) {
 
 namespace {
 
-constexpr block_rule connections_rules[] = {
-    {.text = "Each pair of domains is given once", .part = "END",
-     .instead = "  NORTH TO NORTH = ( SCOPE = INTERNAL , MIN = 0 , MAX = 100 )\nEND",
-     .message = "Duplicate definition of connections"},
+constexpr block_unique connections_unique[] = {
+    {.what = "A pair of domains in its order (`A TO B`, not `B TO A`) with its SCOPE",
+     .within = "the network", .message = "ERROR: Duplicate definition of connections : %s TO %s  @%d \n",
+     .part = "  NORTH TO NORTH = ( SCOPE = INTERNAL , MIN = 0 , MAX = 100 )\n"},
+    {.what = "MIN, and MAX", .within = "a pair's parentheses", .message = "ERROR: Duplicate token: '%s' @ %d\n",
+     .part = "MIN = 0 , "},
+    {.what = "The CONNECTIONS block, once it has given a pair", .within = "the load",
+     .message = "ERROR: Redefinition of CONNECTIONS block: @ %d\n"},
 };
 
 const block_doc connections_doc{.header = "BEGIN",
@@ -150,7 +154,7 @@ const block_doc connections_doc{.header = "BEGIN",
                                 .example = "CONNECTIONS BEGIN\n"
                                            "  NORTH TO NORTH = ( SCOPE = INTERNAL , MIN = 0 , MAX = 100 )\n"
                                            "END\n",
-                                .rules = connections_rules};
+                                .unique = connections_unique};
 
 }  // namespace
 

@@ -379,9 +379,51 @@ namespace {
 constexpr block_rule connectiontype_rules[] = {
     {.text = "It gives IPADDRESS", .part = "  IPADDRESS = ( ADDRESSTYPE = ADDRESS-UNASSIGNED )\n",
      .message = "ERROR: IP address not defined for connection"},
-    {.text = "Its name is given once", .part = "END\n",
-     .instead = "END\nCONNECTIONTYPE PE-PE BEGIN\n  IPADDRESS = ( ADDRESSTYPE = ADDRESS-UNASSIGNED )\nEND\n",
-     .message = "ERROR: Connection already defined"},
+};
+
+// A connection type with a member, for the rows that name one.
+constexpr char kMemberExample[] = "CONNECTIONTYPE PE-PE BEGIN\n"
+                                  "  MEMBER = ( NODE = NORTH.PE , MINCONN = 0 , MAXCONN = 10 )\n"
+                                  "  IPADDRESS = ( ADDRESSTYPE = ADDRESS-UNASSIGNED )\n"
+                                  "END\n";
+constexpr char kIpaddress[] = "  IPADDRESS = ( ADDRESSTYPE = ADDRESS-UNASSIGNED )\n";
+
+constexpr block_unique connectiontype_unique[] = {
+    {.what = "Its name", .within = "the network (every CONNECTIONTYPE)",
+     .message = "ERROR: Connection already defined :%s @%d\n"},
+    {.what = "A VARIABLE's NAME", .within = "the connection type",
+     .message = "ERROR: Duplicate variable defined for  connection : %s %s @%d\n",
+     .part = "BEGIN\n", .again = "  VARIABLE = ( NAME = CIRCUIT , MODE = VARIABLE-UNASSIGNED , TYPE = NUMBER )\n"
+                                 "  VARIABLE = ( NAME = CIRCUIT , MODE = VARIABLE-UNASSIGNED , TYPE = NUMBER )\n"},
+    {.what = "A VARIABLE's NAME", .within = "the names the loader defines for every connection (see \"Names the "
+                                             "loader defines\")",
+     .message = "ERROR: Duplicate variable defined for  connection : %s %s @%d\n",
+     .part = "BEGIN\n", .again = "  VARIABLE = ( NAME = LINKID , MODE = VARIABLE-UNASSIGNED , TYPE = NUMBER )\n",
+     .means = "\"Duplicate\" although the file defines the name once: the other definition is the loader's"},
+    {.what = "ADDRESSOWNER", .within = "the block (it stands for all its IPADDRESS groups)",
+     .message = "ERROR: Duplicate specification for ADDRESSOWNER : @ %d\n", .part = kIpaddress,
+     .again = "  ADDRESSOWNER = \"NORTH.PE\"\n  ADDRESSOWNER = \"NORTH.PE\"\n"},
+    {.what = "INSTANCEID", .within = "an IPADDRESS group (the one before it)",
+     .message = "ERROR: Multiple '%s' for same ipaddress assignement in connection type '%s' : @ %d\n",
+     .part = kIpaddress, .again = "  INSTANCEID = ( NODEID )\n  INSTANCEID = ( NODEID )\n",
+     .example = kMemberExample},
+    {.what = "A MEMBER's NODE", .within = "the connection type",
+     .message = "ERROR: Duplicate MEMBER in connection for same domain and nodetype. :  @%d\n",
+     .part = "  MEMBER = ( NODE = NORTH.PE , MINCONN = 0 , MAXCONN = 10 )\n", .example = kMemberExample},
+    {.what = "A variable of MEMBERFILTER", .within = "the connection type (every MEMBERFILTER of it)",
+     .message = "ERROR: Duplicate MEMBERFILTER variable: '%s' @ %d\n", .part = kIpaddress,
+     .again = "  MEMBERFILTER = ( HOSTNAME , HOSTNAME )\n", .example = kMemberExample},
+    {.what = "An APS entry's MEMBER", .within = "the connection type",
+     .message = "ERROR: Duplicate APS block for same nodetype and domainname in connectiontype @%d\n",
+     .part = kIpaddress,
+     .again = "  APS = ( MEMBER = NORTH.PE , MODE = WORKING )\n  APS = ( MEMBER = NORTH.PE , MODE = PROTECTED )\n",
+     .example = kMemberExample},
+    {.what = "An HSRP group's IPADDRESS", .within = "the group (`HSRP#n.`)",
+     .message = "ERROR: Duplicate token: '%s' @ %d\n", .part = kIpaddress,
+     .again = "  HSRP#1.MEMBER = ( NORTH.PE )\n"
+              "  HSRP#1.IPADDRESS = ( ADDRESSTYPE = ADDRESS-UNASSIGNED )\n"
+              "  HSRP#1.IPADDRESS = ( ADDRESSTYPE = ADDRESS-UNASSIGNED )\n",
+     .example = kMemberExample, .means = "the keyword it quotes is IPADDRESS"},
 };
 
 const block_doc connectiontype_doc{.header = "name BEGIN",
@@ -389,7 +431,8 @@ const block_doc connectiontype_doc{.header = "name BEGIN",
                                    .example = "CONNECTIONTYPE PE-PE BEGIN\n"
                                               "  IPADDRESS = ( ADDRESSTYPE = ADDRESS-UNASSIGNED )\n"
                                               "END\n",
-                                   .rules = connectiontype_rules};
+                                   .rules = connectiontype_rules,
+                                   .unique = connectiontype_unique};
 
 }  // namespace
 

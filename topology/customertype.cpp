@@ -420,12 +420,50 @@ constexpr block_rule customertype_rules[] = {
      .instead = "SERVICETYPE = DIA", .message = "ERROR : Service not defined"},
 };
 
+constexpr char kServiceLine[] = "  SERVICETYPE = VPN\n";
+// A customer type with a node of the NODES example.
+constexpr char kCustomerNode[] = "CUSTOMER-TYPE BUSINESS BEGIN\n"
+                                 "  SERVICETYPE = VPN\n"
+                                 "  DOMAIN = NORTH\n"
+                                 "  NODETYPE = ( NODETYPE = PE , NOOFINSTANCES = 1 )\n"
+                                 "END\n";
+constexpr block_unique customertype_unique[] = {
+    {.what = "Its name", .within = "the network (every CUSTOMER-TYPE)",
+     .message = "ERROR: Customer type already defined : %s \n @%d"},
+    {.what = "A VARIABLE's NAME", .within = "the customer type",
+     .message = "ERROR: Duplicate variable defined for customer connectiontype : %s %s @%d\n", .part = kServiceLine,
+     .again = "  VARIABLE = ( NAME = CONTRACTID , MODE = VARIABLE-UNASSIGNED , TYPE = STRING )\n"
+              "  VARIABLE = ( NAME = CONTRACTID , MODE = VARIABLE-UNASSIGNED , TYPE = STRING )\n"},
+    {.what = "A NODETYPE entry's NODETYPE", .within = "the customer type",
+     .message = "ERROR :Duplicate entry for node type  : %s @ %d \n",
+     .part = "  NODETYPE = ( NODETYPE = PE , NOOFINSTANCES = 1 )\n", .example = kCustomerNode, .needs = "NODES"},
+    {.what = "A QOSPOLICYLIST's NAME", .within = "the customer type",
+     .message = "ERROR: Duplicate policy list @ %d \n", .part = kServiceLine,
+     .again = "  QOSPOLICYLIST = ( NAME = INBOUND , LIST = \"PE-IN\" )\n"
+              "  QOSPOLICYLIST = ( NAME = INBOUND , LIST = \"PE-OUT\" )\n"},
+    {.what = "A POOLCLASSMAP's HOSTTYPE and NATTYPE with its ROLETYPE (an entry of ENROLLALL = TRUE takes every "
+             "ROLETYPE)",
+     .within = "the customer type",
+     .message = "ERROR: duplicate/invalid poolclassmap entry for hosttype '%s', and nattype '%s' : @ %d\n",
+     .part = kServiceLine,
+     .again = "  POOLCLASSMAP = ( ROLETYPE = PRIMARY , HOSTTYPE = CPE , NATTYPE = PAT , CLASS = GOLD )\n"
+              "  POOLCLASSMAP = ( ROLETYPE = PRIMARY , HOSTTYPE = CPE , NATTYPE = PAT , CLASS = GOLD )\n",
+     .needs = "POOL-CLASS"},
+    {.what = "A LOOPBACK (or TUNNEL) of a node instance and interface instance, `# n # m`",
+     .within = "the node type of the customer type",
+     .message = "ERROR: duplicate definition of %s for node %d instance %s @ %d\n",
+     .part = "  NODETYPE = ( NODETYPE = PE , NOOFINSTANCES = 1 )\n",
+     .again = "  LOOPBACK # 1 # 0 = TRUE\n  LOOPBACK # 1 # 0 = TRUE\n", .example = kCustomerNode,
+     .needs = "LOGICALINTERFACE"},
+};
+
 const block_doc customertype_doc{.header = "name BEGIN",
                                  .needs = "SERVICE-TYPE",
                                  .example = "CUSTOMER-TYPE BUSINESS BEGIN\n"
                                             "  SERVICETYPE = VPN\n"
                                             "END\n",
-                                 .rules = customertype_rules};
+                                 .rules = customertype_rules,
+                                 .unique = customertype_unique};
 
 }  // namespace
 

@@ -92,13 +92,22 @@ constexpr block_rule domain_rules[] = {
     {.part = "  VARIABLE = ( NAME = SITENAME , MODE = VARIABLE-UNASSIGNED )\n", .message = kDomainMissing},
 };
 
+constexpr block_unique domain_unique[] = {
+    {.what = "Its name", .within = "the network (the domains loaded and stored)",
+     .message = "ERROR : Duplicate definition of domain: %s @%d \n"},
+    {.what = "A VARIABLE's NAME", .within = "the domain",
+     .message = "ERROR : Duplicate definition of domain variable : %s @ %d\n",
+     .part = "  VARIABLE = ( NAME = SITENAME , MODE = VARIABLE-UNASSIGNED )\n"},
+};
+
 const block_doc domain_doc{.header = "name BEGIN",
                            .example = "DOMAIN NORTH BEGIN\n"
                                       "  VARIABLE = ( NAME = COUNTRYCODE , MODE = FIXED-ASSIGNED , VALUE = \"PT\" )\n"
                                       "  VARIABLE = ( NAME = LOCATIONCODE , MODE = FIXED-ASSIGNED , VALUE = \"OPO\" )\n"
                                       "  VARIABLE = ( NAME = SITENAME , MODE = VARIABLE-UNASSIGNED )\n"
                                       "END\n",
-                           .rules = domain_rules};
+                           .rules = domain_rules,
+                           .unique = domain_unique};
 
 }  // namespace
 

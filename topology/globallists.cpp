@@ -137,12 +137,32 @@ int parse_intbandwidthlist(FILE *fp, FILE *, const char *) { return read_list_bl
 
 namespace {
 
+constexpr char kGlobalList[] = "GLOBALLISTS BEGIN\n"
+                               "  SITEVARS = ( SITECODE , SITECONTACT )\n"
+                               "END\n";
+// A list's identifier and its variables share one set of names.
+constexpr block_unique globallists_unique[] = {
+    {.what = "A list's identifier", .within = "the identifiers and variables of every global list of the network",
+     .message = "ERROR: Duplicate listid '%s' in the Global list@ %d \n",
+     .part = "  SITEVARS = ( SITECODE , SITECONTACT )\n", .again = "  SITEVARS = ( SITEPHONE )\n",
+     .example = kGlobalList},
+    {.what = "A variable of a list", .within = "the identifiers and variables of every global list of the network",
+     .message = "ERROR: Duplicate variable '%s' in the Global list@ %d \n", .part = "SITECODE , ",
+     .example = kGlobalList},
+};
+
 const block_doc globallists_doc{.header = "BEGIN",
                                 .example = "GLOBALLISTS BEGIN\n"
-                                           "END\n"};
+                                           "END\n",
+                                .unique = globallists_unique};
 
 constexpr block_rule intbandwidth_rules[] = {
     {.text = "Each bandwidth is a value of the system list BANDWIDTH", .part = "\"T1\"", .instead = "\"T9\""},
+};
+
+constexpr block_unique intbandwidth_unique[] = {
+    {.what = "A bandwidth of an INTERFACE's NAME", .within = "the network (every INTERFACE of that NAME)",
+     .message = kDuplicateElementMsg, .part = "\"T1", .again = ", T1"},
 };
 
 const block_doc intbandwidthlist_doc{.header = "BEGIN",
@@ -150,7 +170,8 @@ const block_doc intbandwidthlist_doc{.header = "BEGIN",
                                      .example = "INTERFACE-BANDWIDTH-LIST BEGIN\n"
                                                 "  INTERFACE = ( NAME = Serial , BANDWIDTH = \"T1\" )\n"
                                                 "END\n",
-                                     .rules = intbandwidth_rules};
+                                     .rules = intbandwidth_rules,
+                                     .unique = intbandwidth_unique};
 
 }  // namespace
 

@@ -198,11 +198,18 @@ constexpr block_rule systemlist_rules[] = {
      .instead = "SYSTEMLIST SPEEDS", .message = "is not a system defined list"},
 };
 
+constexpr block_unique systemlist_unique[] = {
+    {.what = "Its name", .within = "the network", .message = "ERROR: System list already exists %s @ %d \n"},
+    {.what = "A LISTVARIABLE's NAME", .within = "the list", .message = "ERROR: Duplicate variable '%s' in the System list %s @ %d \n",
+     .part = "  LISTVARIABLE = ( NAME = T1 , VALUE = 1544 )\n"},
+};
+
 const block_doc systemlist_doc{.header = "name BEGIN",
                                .example = "SYSTEMLIST BANDWIDTH BEGIN\n"
                                           "  LISTVARIABLE = ( NAME = T1 , VALUE = 1544 )\n"
                                           "END\n",
-                               .rules = systemlist_rules};
+                               .rules = systemlist_rules,
+                               .unique = systemlist_unique};
 
 }  // namespace
 

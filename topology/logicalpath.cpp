@@ -251,6 +251,11 @@ int parse_logicalconnection(FILE *fp, FILE *, const char *) {
 
 namespace {
 
+constexpr block_unique logicalpath_unique[] = {
+    {.what = "Its name", .within = "the network's LOGICAL-PATH blocks (a CONNECTIONTYPE may have the same name)",
+     .message = "ERROR: Logical Connection '%s' is already defined :@%d\n"},
+};
+
 const block_doc logicalpath_doc{.header = "name BEGIN",
                                 .needs = "NODES",
                                 .example = "LOGICAL-PATH PE-GRE BEGIN\n"
@@ -259,7 +264,8 @@ const block_doc logicalpath_doc{.header = "name BEGIN",
                                            "  SCOPE = INTERNAL\n"
                                            "  MEMBER = ( NODE = NORTH.PE , MINCONN = 0 , MAXCONN = 4 ,\n"
                                            "             MEMBERTYPE = INGRESS )\n"
-                                           "END\n"};
+                                           "END\n",
+                                .unique = logicalpath_unique};
 
 }  // namespace
 

@@ -328,13 +328,21 @@ constexpr block_rule logint_rules[] = {
      .example = kPoolLoopback},
 };
 
+constexpr block_unique logint_unique[] = {
+    {.what = "INSTANCEID", .within = "an interface's IPADDRESS assignment",
+     .message = "ERROR: Multiple '%s' for same ipaddress assignement in logical interface block : @ %d\n",
+     .part = "  LOOPBACK#0.VALIDATION = NONE\n",
+     .again = "  LOOPBACK#0.INSTANCEID = ( NODEID )\n  LOOPBACK#0.INSTANCEID = ( NODEID )\n"},
+};
+
 const block_doc logint_doc{.header = "DOMAIN.TYPE BEGIN",
                            .needs = "NODES",
                            .example = "LOGICALINTERFACE NORTH.PE BEGIN\n"
                                       "  LOOPBACK#0.IPADDRESS = ( ADDRESSTYPE = ADDRESS-UNASSIGNED )\n"
                                       "  LOOPBACK#0.VALIDATION = NONE\n"
                                       "END\n",
-                           .rules = logint_rules};
+                           .rules = logint_rules,
+                           .unique = logint_unique};
 
 }  // namespace
 

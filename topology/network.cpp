@@ -65,6 +65,11 @@ constexpr block_rule network_rules[] = {
      .instead = "NETWORK OTHER", .message = "ERROR:Network name does not match with the section header"},
 };
 
+constexpr block_unique network_unique[] = {
+    {.what = "The NETWORK block", .within = "the load (one block, whatever its name)",
+     .message = "ERROR: Multiple Network blocks @ %d \n"},
+};
+
 const block_doc network_doc{.header = "name BEGIN",
                             .example = "NETWORK LAB BEGIN\n"
                                        "  ORGANIZATION = \"Lab Networks\"\n"
@@ -74,7 +79,8 @@ const block_doc network_doc{.header = "name BEGIN",
                                        "  NETWORKZONENAME = \"lab.example\"\n"
                                        "  EXPORTEDZONENAME = \"ext.lab.example\"\n"
                                        "END\n",
-                            .rules = network_rules};
+                            .rules = network_rules,
+                            .unique = network_unique};
 
 }  // namespace
 

@@ -307,6 +307,24 @@ void nodes_lists(reference_out &out) {
     out.example(example + "END\n");
 }
 
+constexpr block_unique nodes_unique[] = {
+    {.what = "Its name, `DOMAIN.TYPE`", .within = "the network",
+     .message = "ERROR : Duplicate definition for node :%s @%d\n",
+     .means = "the name it quotes is the node type's, without its domain"},
+    {.what = "A VARIABLE's NAME (HOSTNAME, MINNODE and MAXNODE too, which are also node variables)",
+     .within = "the node type", .message = "duplicate definition of domain node variable: '%s' @ %d \n",
+     .part = "  VARIABLE = ( NAME = HOSTNAME , MODE = VARIABLE-UNASSIGNED )\n"},
+    {.what = "A service of EXTSERVICES' VALUE", .within = "the node type",
+     .message = "ERROR : Duplicate service for node %s %s : %s @ %d\n", .part = "VALUE = \"DNS", .again = ", DNS",
+     .example = "NODES NORTH.PE BEGIN\n"
+                "  VARIABLE = ( NAME = HOSTNAME , MODE = VARIABLE-UNASSIGNED )\n"
+                "  VARIABLE = ( NAME = NODEID , MODE = VARIABLE-UNASSIGNED , TYPE = RANGE , MINVALUE = 1 , "
+                "MAXVALUE = 50 )\n"
+                "  VARIABLE = ( NAME = DEVICETYPE , MODE = FIXED-ASSIGNED , VALUE = \"router\" )\n"
+                "  VARIABLE = ( NAME = EXTSERVICES , MODE = FIXED-ASSIGNED , TYPE = LIST , VALUE = \"DNS\" )\n"
+                "END\n"},
+};
+
 const block_doc nodes_doc{.header = "DOMAIN.TYPE BEGIN",
                           .needs = "DOMAIN",
                           .example = "NODES NORTH.PE BEGIN\n"
@@ -316,6 +334,7 @@ const block_doc nodes_doc{.header = "DOMAIN.TYPE BEGIN",
                                      "  VARIABLE = ( NAME = DEVICETYPE , MODE = FIXED-ASSIGNED , VALUE = \"router\" )\n"
                                      "END\n",
                           .rules = nodes_rules,
+                          .unique = nodes_unique,
                           .lists = nodes_lists};
 
 }  // namespace

@@ -343,14 +343,30 @@ int parse_pooltypes(FILE *fp, FILE *, const char *) {
 
 namespace {
 
+constexpr block_unique poolclass_unique[] = {
+    {.what = "NAME (its other keywords may repeat, the later value taken)", .within = "a CLASS entry",
+     .message = "ERROR: Duplicate token NAME @ %d\n", .part = "NAME = GOLD", .again = " , NAME = SILVER"},
+};
+
 const block_doc poolclass_doc{.header = "BEGIN",
                               .example = "POOL-CLASS BEGIN\n"
                                          "  CLASS = ( NAME = GOLD )\n"
-                                         "END\n"};
+                                         "END\n",
+                              .unique = poolclass_unique};
 
 constexpr block_rule pooltype_rules[] = {
     {.text = "A TYPE names a service type and host types that a SERVICE-TYPE block defined",
      .part = "SERVICETYPE = VPN", .instead = "SERVICETYPE = DIA", .message = "Service type not defined"},
+};
+
+constexpr char kPoolTypeLine[] = "  TYPE = ( SERVICETYPE = VPN , HOSTTYPE = \"CE\" , POOLOWNER = PROVIDER )\n";
+constexpr block_unique pooltype_unique[] = {
+    {.what = "A TYPE's SERVICETYPE, each of its HOSTTYPE and its POOLOWNER", .within = "the network",
+     .message = "ERROR: Syntax error. Duplicate definition for pooltype : %s/%s/%s @ %d\n", .part = kPoolTypeLine},
+    {.what = "A POOLTYPEMAP's HOSTTYPE and COMMUNICATION-TYPE with the service type of the TYPE before it",
+     .within = "the network", .message = "ERROR : Duplicate  poolttypemap entry @ %d\n", .part = kPoolTypeLine,
+     .again = "  POOLTYPEMAP = ( COMMUNICATION-TYPE = SRV-CLIENT , HOSTTYPE = CE )\n"
+              "  POOLTYPEMAP = ( COMMUNICATION-TYPE = SRV-CLIENT , HOSTTYPE = CE )\n"},
 };
 
 const block_doc pooltype_doc{.header = "BEGIN",
@@ -362,7 +378,8 @@ const block_doc pooltype_doc{.header = "BEGIN",
                                         "  TYPE = ( SERVICETYPE = VPN , HOSTTYPE = \"CE\" , POOLOWNER = PROVIDER )\n"
                                         "  SUBPOOLS = \"WAN\"\n"
                                         "END\n",
-                             .rules = pooltype_rules};
+                             .rules = pooltype_rules,
+                             .unique = pooltype_unique};
 
 }  // namespace
 

@@ -122,11 +122,28 @@ constexpr block_rule servicetype_rules[] = {
      .instead = "SERVICE-TYPE XYZ", .message = "Invalid service type specified"},
 };
 
+constexpr block_unique servicetype_unique[] = {
+    {.what = "Its name, the service type", .within = "the network",
+     .message = "ERROR: Service type already exists: '%s' @ %d \n"},
+    {.what = "SERVICENAME", .within = "the network (every SERVICE-TYPE, and a SERVICENAME given again in its own)",
+     .message = "ERROR: Service name already exists: '%s' @ %d\n",
+     .again = "SERVICE-TYPE DIA BEGIN\n  SERVICENAME = Corporate\nEND\n"},
+    {.what = "A host type of HOSTTYPE", .within = "the service type",
+     .message = "ERROR :Duplicate servicename/hosttype : %s %s @ %d\n", .part = "  SERVICENAME = Corporate\n",
+     .again = "  HOSTTYPE = \"router, router\"\n"},
+    {.what = "A VARIABLE's NAME", .within = "the service type",
+     .message = "ERROR : Duplicate definition of servicetype variable  :%s @%d\n",
+     .part = "  SERVICENAME = Corporate\n",
+     .again = "  VARIABLE = ( NAME = TIER , MODE = FIXED-ASSIGNED , VALUE = \"gold\" )\n"
+              "  VARIABLE = ( NAME = TIER , MODE = FIXED-ASSIGNED , VALUE = \"gold\" )\n"},
+};
+
 const block_doc servicetype_doc{.header = "name BEGIN",
                                 .example = "SERVICE-TYPE VPN BEGIN\n"
                                            "  SERVICENAME = Corporate\n"
                                            "END\n",
-                                .rules = servicetype_rules};
+                                .rules = servicetype_rules,
+                                .unique = servicetype_unique};
 
 }  // namespace
 

@@ -240,10 +240,18 @@ constexpr block_rule networkvars_rules[] = {
     {.part = " , VALUE = \"65010\"", .message = "A value is expected for type STRING", .example = kFixedVariable},
 };
 
+constexpr block_unique networkvars_unique[] = {
+    {.what = "A VARIABLE's NAME", .within = "the network (every NETWORKVARS block of it)",
+     .message = "ERROR Duplicate definition of network variable : %s @%d\n",
+     .part = "  VARIABLE = ( NAME = ASNUMBER , MODE = FIXED-ASSIGNED , VALUE = \"65010\" )\n",
+     .example = kFixedVariable},
+};
+
 const block_doc networkvars_doc{.header = "BEGIN",
                                 .example = "NETWORKVARS BEGIN\n"
                                            "END\n",
-                                .rules = networkvars_rules};
+                                .rules = networkvars_rules,
+                                .unique = networkvars_unique};
 
 }  // namespace
 

@@ -8,6 +8,7 @@
 #include <cctype>
 #include <cstring>
 #include <filesystem>
+#include <regex>
 #include <set>
 #include <string>
 #include <vector>
@@ -188,9 +189,10 @@ protected:
 
     // The files of a load of `text` as block `b`'s section holds it, after
     // the examples `b` needs: one file per section up to its own.
-    int load(const block_at &b, const std::string &text) {
+    int load(const block_at &b, const std::string &text, const std::string &more = "") {
         std::vector<const block_at *> order;
-        add_needs(b, order);
+        add_needs(b.keys.doc->needs, b.section, order);
+        add_needs(more, b.section, order);
         std::string files;
         for (int s = 0; s <= b.section; ++s) {
             std::string file = "NETWORKNAME = LAB, SECTION = " + std::string(section_name(s)) + "\n";
@@ -208,17 +210,16 @@ protected:
         return parse(dir, files).ret;
     }
 
-    void add_needs(const block_at &b, std::vector<const block_at *> &order) {
-        std::string needs = b.keys.doc->needs;
+    void add_needs(const std::string &needs, int section, std::vector<const block_at *> &order) {
         for (size_t at = 0; at < needs.size();) {
             size_t end = needs.find(' ', at);
             if (end == std::string::npos) end = needs.size();
             std::string name = needs.substr(at, end - at);
             at = end + 1;
             if (name.empty()) continue;
-            const block_at *n = find_need(blocks, name, b.section);
-            ASSERT_NE(n, nullptr) << b.name() << " needs " << name << ", which has no example";
-            add_needs(*n, order);
+            const block_at *n = find_need(blocks, name, section);
+            ASSERT_NE(n, nullptr) << "a need of " << name << ", which has no example";
+            add_needs(n->keys.doc->needs, n->section, order);
             if (std::find(order.begin(), order.end(), n) == order.end()) order.push_back(n);
         }
     }
@@ -333,6 +334,103 @@ TEST_F(BlockExamples, EachRuleOfABlocksOwnCodeIsHeld) {
             }
         }
     }
+}
+
+// A message's format as a pattern of its log line: "%s" any text, "%d" a
+// number, the blanks at its ends left out.
+std::regex logged(const std::string &format) {
+    std::string text = format;
+    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back()))) text.pop_back();
+    std::string pattern;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '%' && i + 1 < text.size() && (text[i + 1] == 's' || text[i + 1] == 'd')) {
+            pattern += text[++i] == 's' ? "[\\s\\S]*?" : "-?[0-9]+";
+            continue;
+        }
+        if (std::strchr("\\^$.|?*+()[]{}", text[i])) pattern += '\\';
+        pattern += text[i];
+    }
+    return std::regex(pattern);
+}
+
+// What the reference says must be unique is what a load refuses: the
+// example with the repeat logs the row's message.
+TEST_F(BlockExamples, EachRepeatOfAUniqueNameGetsItsMessage) {
+    int held = 0;
+    for (const block_at &b : blocks) {
+        if (!b.keys.doc) continue;
+        for (const block_unique &u : b.keys.doc->unique) {
+            SCOPED_TRACE(b.name() + ": " + u.what + " within " + u.within);
+            std::string example = u.example ? with_keyword(b, u.example) : example_of(b);
+            if (u.example) {
+                ASSERT_EQ(load(b, example, u.needs), 0) << example << log;
+            }
+            std::string repeated;
+            if (!u.part) {
+                repeated = example + (u.again ? u.again : example);
+            } else {
+                size_t at = example.find(u.part);
+                ASSERT_NE(at, std::string::npos) << "the example lacks " << u.part;
+                size_t end = at + std::strlen(u.part);
+                repeated = example.substr(0, end) + (u.again ? u.again : u.part) + example.substr(end);
+            }
+            int ret = load(b, repeated, u.needs);
+            if (u.loads) EXPECT_EQ(ret, 0) << repeated << log;
+            else EXPECT_NE(ret, 0) << repeated << log;
+            EXPECT_TRUE(std::regex_search(log, logged(u.message))) << u.message << "\n" << repeated << log;
+            ++held;
+        }
+    }
+    EXPECT_GE(held, 40);
+}
+
+// The keyword loop's repeat message, which the reference gives each
+// table: in a block's example, a keyword line given twice, or the first
+// keyword of an entry given twice inside its parentheses, logs it.
+TEST_F(BlockExamples, AKeywordGivenTwiceGetsItsTablesMessage) {
+    int held = 0;
+    for (const block_at &b : blocks) {
+        if (!b.keys.doc || !b.keys.doc->example) continue;
+        std::string example = example_of(b);
+        bool line_done = false, entry_done = false;
+        for (size_t at = example.find('\n') + 1; at < example.size();) {
+            size_t end = example.find('\n', at) + 1;
+            std::string line = example.substr(at, end - at);
+            size_t line_at = at;
+            at = end;
+            size_t to = line.find_first_of(" =", 2);
+            if (line.compare(0, 2, "  ") != 0 || line[2] == ' ' || to == std::string::npos) continue;
+            const keyword_rule *rule = b.keys.table->row(line.substr(2, to - 2).c_str());
+            bool entry = rule && rule->entry && rule->entry->keys;
+            if (!rule || (rule->kind == value_kind::token && !entry)) continue;
+            std::string twice;
+            const char *message = nullptr;
+            if (entry && !entry_done) {
+                const loop_options &o = rule->entry->keys->options;
+                size_t open = line.find("( "), comma = line.find(" , ");
+                if (!o.dup_msg || o.style != loop_style::separated || open == std::string::npos ||
+                    comma == std::string::npos)
+                    continue;
+                std::string first = line.substr(open + 2, comma + 3 - open - 2);
+                twice = example.substr(0, line_at + open + 2) + first + example.substr(line_at + open + 2);
+                message = o.dup_msg;
+                entry_done = true;
+            } else if (!entry && rule->kind != value_kind::entry && !rule->repeatable && !line_done) {
+                const loop_options &o = b.keys.table->options;
+                if (!o.dup_msg || o.style != loop_style::block) continue;
+                twice = example.substr(0, end) + line + example.substr(end);
+                message = o.dup_msg;
+                line_done = true;
+            } else {
+                continue;
+            }
+            SCOPED_TRACE(b.name() + ": " + line);
+            EXPECT_NE(load(b, twice), 0) << twice << log;
+            EXPECT_TRUE(std::regex_search(log, logged(message))) << message << "\n" << twice << log;
+            ++held;
+        }
+    }
+    EXPECT_GE(held, 10);
 }
 
 // A block whose own code reads the words its table lacks says what it does

@@ -199,6 +199,19 @@ TEST_F(Reference, IndexesEveryLoggedMessage) {
     std::string missing = part(known.out, "### A mandatory keyword or part is missing");
     EXPECT_NE(missing.find("| `ERROR: Mandatory zebra not given @ %d` | `core/added.cpp` |"), std::string::npos)
         << missing.substr(0, 2000);
+    // A repeat, or a name not defined, needs a cause of its own: a
+    // uniqueness row of its block, or a line of its family.
+    for (const char *own : {"ERROR: Duplicate zebra", "ERROR: Zebra not defined"}) {
+        ProgramRun bare = with_message(own);
+        EXPECT_NE(bare.status, 0) << own;
+        EXPECT_NE(bare.err.find(std::string("messages without a cause of their own")), std::string::npos) << bare.err;
+        EXPECT_NE(bare.err.find(own), std::string::npos) << bare.err;
+    }
+    ProgramRun domain = with_message("ERROR: Domain undefined for the zebra");
+    ASSERT_EQ(domain.status, 0) << domain.err;
+    EXPECT_NE(domain.out.find("| `ERROR: Domain undefined for the zebra @ %d` | `core/added.cpp` | A domain that no "
+                              "[DOMAIN](#domain) block defined before it |"),
+              std::string::npos);
 
     std::string text = reference();
     std::string queues = part(text, "### Two QoS policies with one queue group");
@@ -207,6 +220,14 @@ TEST_F(Reference, IndexesEveryLoggedMessage) {
     std::string connvar = part(text, "### A connection variable that the loader defines itself");
     EXPECT_NE(connvar.find("LINKID"), std::string::npos) << connvar;
     EXPECT_NE(connvar.find("**What it means:**"), std::string::npos) << connvar;
+    // A repeat's message points to the uniqueness row it breaks.
+    std::string twice = part(text, "### Something defined twice");
+    EXPECT_NE(twice.find("| `ERROR : Duplicate definition of domain: %s @%d` | DOMAIN | Its name again, within the "
+                         "network (the domains loaded and stored): the uniqueness of "
+                         "[DOMAIN](#domain-what-must-be-unique) |"),
+              std::string::npos)
+        << twice.substr(0, 3000);
+    EXPECT_NE(text.find("\n#### DOMAIN: what must be unique\n"), std::string::npos);
 }
 
 // The picture of what comes before what joins the blocks that the examples

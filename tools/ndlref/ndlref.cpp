@@ -255,11 +255,13 @@ std::string read_file(const std::filesystem::path &path) {
 
 std::string toc;
 
-void heading(const std::string &level, const std::string &text) {
-    std::string link = "[" + text + "](#" + anchor(text) + ")";
+std::string heading(const std::string &level, const std::string &text) {
+    std::string id = anchor(text);
+    std::string link = "[" + text + "](#" + id + ")";
     if (level == "##") toc += "- " + link + "\n";
     if (level == "###") toc += "  - " + link + "\n";
     put("\n" + level + " " + text + "\n");
+    return id;
 }
 
 // The example of `doc` as block `keyword` writes it: a block read by
@@ -328,6 +330,114 @@ void write_lists(const block_doc &doc, const std::string &block) {
     put("\n#### " + block + ": values and names\n");
     markdown_out md;
     doc.lists(md);
+}
+
+// ---- what must be unique ----
+
+// A message as the index keys it: one line, without the blanks around it.
+std::string message_key(const std::string &text) {
+    std::string key;
+    for (char c : text) key += c == '\n' || c == '\t' ? ' ' : c;
+    size_t from = key.find_first_not_of(' '), to = key.find_last_not_of(' ');
+    return from == std::string::npos ? "" : key.substr(from, to - from + 1);
+}
+
+// What the index of messages says of a message that a uniqueness row (or
+// a keyword table's repeat) gives, by the message's key: each cause once,
+// with the blocks that give it.
+struct repeat_cause {
+    std::string text;
+    std::vector<std::string> blocks;  // links to their uniqueness tables
+};
+std::map<std::string, std::vector<repeat_cause>> repeat_causes;
+
+void add_repeat_cause(const char *message, const std::string &text, const std::string &link) {
+    std::vector<repeat_cause> &causes = repeat_causes[message_key(message)];
+    auto same = std::find_if(causes.begin(), causes.end(), [&](const repeat_cause &c) { return c.text == text; });
+    if (same == causes.end()) causes.push_back({text, {link}});
+    else if (std::find(same->blocks.begin(), same->blocks.end(), link) == same->blocks.end())
+        same->blocks.push_back(link);
+}
+
+// "Its name" as the middle of a sentence; a keyword stays as written.
+std::string lower_first(std::string text) {
+    if (text.size() > 1 && std::islower(static_cast<unsigned char>(text[1])))
+        text[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(text[0])));
+    return text;
+}
+
+// Each block's heading, for the index to link to (the first of a name).
+std::map<std::string, std::string> block_anchor;
+
+std::string quoted_message(const char *text) {
+    std::string cell;
+    for (char c : message_key(text)) cell += c == '|' ? std::string("\\|") : std::string(1, c);
+    return "\"" + cell + "\"";
+}
+
+// The keyword tables of a block and of its entries, to any depth, by the
+// message a repeated keyword gets (empty: none, the loop reads it again).
+void keyword_repeats(const keyword_table &table, const std::string &place, std::set<const keyword_table *> &seen,
+                     std::map<std::string, std::vector<std::string>> &by_message) {
+    if (!seen.insert(&table).second) return;
+    bool any = false;
+    for (const keyword_rule &rule : table.rows())
+        any |= listed(rule) && !rule.repeatable && rule.kind != value_kind::token;
+    // An ordered run takes each keyword once by its form.
+    if (any && table.options.style != loop_style::ordered) {
+        std::vector<std::string> &places = by_message[table.options.dup_msg ? table.options.dup_msg : ""];
+        if (std::find(places.begin(), places.end(), place) == places.end()) places.push_back(place);
+    }
+    for (const keyword_rule &rule : table.rows()) {
+        if (!opens_entry(rule)) continue;
+        for (const entry_def *e = rule.entry; e; e = e->otherwise) {
+            std::string here = place + " › " + (*rule.name ? rule.name : "*word*");
+            keyword_repeats(*e->keys, here, seen, by_message);
+            if (e->then) keyword_repeats(*e->then, here, seen, by_message);
+        }
+    }
+}
+
+std::string places_text(const std::vector<std::string> &places) {
+    std::string text;
+    for (size_t i = 0; i < places.size(); ++i)
+        text += (i ? i + 1 == places.size() ? " and " : ", " : "") + places[i];
+    return text;
+}
+
+// The block's uniqueness: each keyword of its tables (the loop's check),
+// then the names and entries its own code holds unique.
+void write_unique(const block_doc *doc, const keyword_table *table, const std::string &block) {
+    std::map<std::string, std::vector<std::string>> by_message;
+    if (table) {
+        std::set<const keyword_table *> seen;
+        keyword_repeats(*table, block, seen, by_message);
+    }
+    bool own = doc && !doc->unique.empty();
+    if (by_message.empty() && !own) return;
+    std::string id = anchor(block + ": what must be unique");
+    std::string link = "[" + block + "](#" + id + ")";
+    put("\n#### " + block + ": what must be unique\n\n| What | Unique within | A repeat gets |\n|---|---|---|\n");
+    for (const auto &[message, places] : by_message) {
+        std::string what = "Each keyword of " + places_text(places) + ", but those that may repeat";
+        if (message.empty()) {
+            put("| " + what + " | the block or entry it stands in | no message of the keyword loop: the keyword is "
+                "read again, unless its own check refuses it (its Value or Notes say *once*) |\n");
+            continue;
+        }
+        put("| " + what + " | the block or entry it stands in | " + quoted_message(message.c_str()) + " |\n");
+        add_repeat_cause(message.c_str(), "a keyword that stands once given again, in a block or entry of", link);
+    }
+    if (!own) return;
+    for (const block_unique &u : doc->unique) {
+        if (!u.what || !u.within || !u.message)
+            throw std::runtime_error(block + ": a uniqueness row without its what, within or message");
+        std::string gets = quoted_message(u.message);
+        if (u.loads) gets += ", a warning: the load goes on";
+        if (u.means) gets += "; " + std::string(u.means);
+        put("| " + std::string(u.what) + " | " + u.within + " | " + gets + " |\n");
+        add_repeat_cause(u.message, lower_first(u.what) + " again, within " + u.within + ": the uniqueness of", link);
+    }
 }
 
 // The type of a name the loader defines, by the code the variable tables
@@ -435,10 +545,22 @@ void write_order_picture() {
 
 // ---- the index of messages ----
 
+// Messages of a family (by a pattern) whose text does not say what the
+// designer did: the block that must define the name first, or the cause.
+struct specific_cause {
+    std::regex pattern;
+    std::string block, cause;  // one of them
+    std::string name;          // with a block: what the message misses, "a domain"
+    std::string line;          // in messages.txt, for a pattern that meets no message
+    bool met = false;
+};
+
 struct message_family {
     std::string title, cause, means, fix;
     std::vector<std::regex> patterns;
     std::vector<std::string> messages;  // in the order met
+    std::vector<specific_cause> specific;
+    bool each = false;  // every message needs a cause of its own
 };
 
 struct message_index {
@@ -457,7 +579,7 @@ message_index read_families(const std::filesystem::path &path) {
     for (std::string line; std::getline(in, line);) {
         if (line.empty() || (line[0] == '#' && line.rfind("## ", 0) != 0)) continue;
         if (line.rfind("## ", 0) == 0) {
-            index.families.push_back({line.substr(3), "", "", "", {}, {}});
+            index.families.push_back({line.substr(3), "", "", "", {}, {}, {}});
             continue;
         }
         size_t colon = line.find(": ");
@@ -474,6 +596,24 @@ message_index read_families(const std::filesystem::path &path) {
         else if (kind == "cause") f.cause = text;
         else if (kind == "means") f.means = text;
         else if (kind == "fix") f.fix = text;
+        else if (kind == "each") f.each = text == "its own cause";
+        else if (kind == "defined-by" || kind == "when") {
+            size_t bar = text.find(" | ");
+            if (bar == std::string::npos) throw std::runtime_error("messages.txt: a line without its ' | ': " + line);
+            specific_cause c{std::regex(text.substr(0, bar), std::regex::ECMAScript | std::regex::icase), "", "", "",
+                             line};
+            std::string rest = text.substr(bar + 3);
+            if (kind == "when") {
+                c.cause = rest;
+            } else {
+                size_t second = rest.find(" | ");
+                if (second == std::string::npos)
+                    throw std::runtime_error("messages.txt: a defined-by line without the name it misses: " + line);
+                c.block = rest.substr(0, second);
+                c.name = rest.substr(second + 3);
+            }
+            f.specific.push_back(std::move(c));
+        }
         else throw std::runtime_error("messages.txt: an unknown line: " + line);
     }
     for (const message_family &f : index.families)
@@ -488,12 +628,13 @@ message_index read_families(const std::filesystem::path &path) {
 struct literal {
     std::string text;
     bool logged;
+    bool doc = false;  // a reference row's `.message =`: what a test finds, no message site
 };
 
 std::vector<literal> literals_of(const std::string &src) {
     std::vector<literal> found;
     std::string last_word;  // the identifier before the last "("
-    bool joinable = false, after_call = false;
+    bool joinable = false, after_call = false, after_doc = false;
     for (size_t i = 0; i < src.size(); ++i) {
         char c = src[i];
         if (c == '/' && i + 1 < src.size() && src[i + 1] == '/') {
@@ -524,9 +665,9 @@ std::vector<literal> literals_of(const std::string &src) {
                 text += e == 'n' ? '\n' : e == 't' ? '\t' : e;
             }
             if (joinable) found.back().text += text;
-            else found.push_back({text, after_call});
+            else found.push_back({text, after_call, after_doc});
             joinable = true;
-            after_call = false;
+            after_call = after_doc = false;
             continue;
         }
         if (std::isspace(static_cast<unsigned char>(c))) continue;
@@ -541,6 +682,7 @@ std::vector<literal> literals_of(const std::string &src) {
         }
         after_call = c == '(' && (last_word == "logmsg" || last_word == "setmsg" || last_word == "fail" ||
                                   last_word == "flag");
+        after_doc = c == '=' && last_word == "message";
         last_word.clear();
     }
     return found;
@@ -552,7 +694,7 @@ std::vector<literal> literals_of(const std::string &src) {
 bool is_message(const literal &l) {
     static const std::regex opens("^(ERROR|Error|error|WARNING|Warning|warning)");
     static const std::regex line_at("@ ?%d");
-    if (l.text.size() < 7 || l.text[0] == '%') return false;
+    if (l.doc || l.text.size() < 7 || l.text[0] == '%') return false;
     return l.logged || std::regex_search(l.text, opens) || std::regex_search(l.text, line_at);
 }
 
@@ -569,6 +711,62 @@ std::string message_cell(const std::string &text) {
     }
     cell = trim(cell);
     return cell.find('`') == std::string::npos ? "`" + cell + "`" : "``" + cell + "``";
+}
+
+// The messages of a family that needs each one's cause, and has none.
+std::vector<std::string> without_cause;
+
+// Each message's own cause: the uniqueness rows and keyword tables that
+// give it, else the first of the family's patterns in messages.txt that
+// it meets; empty where the family's cause says it all.
+std::string cause_cell(message_family &f, const std::string &text) {
+    std::string key = message_key(text);
+    std::vector<std::string> causes;
+    auto repeat = repeat_causes.find(key);
+    if (repeat != repeat_causes.end())
+        for (const repeat_cause &c : repeat->second) {
+            std::string blocks;
+            for (size_t i = 0; i < c.blocks.size(); ++i) blocks += (i ? ", " : " ") + c.blocks[i];
+            causes.push_back(c.text + blocks);
+        }
+    for (specific_cause &c : f.specific) {
+        if (!causes.empty()) break;
+        if (!std::regex_search(text, c.pattern)) continue;
+        c.met = true;
+        if (!c.cause.empty()) {
+            causes.push_back(c.cause);
+            break;
+        }
+        auto at = block_anchor.find(c.block);
+        if (at == block_anchor.end()) throw std::runtime_error("messages.txt: defined-by a block of no section: " + c.line);
+        causes.push_back(c.name + " that no [" + c.block + "](#" + at->second + ") block defined before it");
+    }
+    if (causes.empty() && f.each) without_cause.push_back(f.title + ": " + key);
+    std::string cell;
+    for (const std::string &c : causes) cell += (cell.empty() ? "" : "; ") + c;
+    if (!cell.empty()) cell[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(cell[0])));
+    std::string escaped;
+    for (char c : cell) escaped += c == '|' ? std::string("\\|") : std::string(1, c);
+    return escaped;
+}
+
+// A uniqueness row whose message no code logs is stale, as is a pattern
+// of messages.txt that gives no message its cause.
+void check_causes(const std::set<std::string> &keys) {
+    for (const auto &[text, causes] : repeat_causes)
+        if (!keys.count(text)) throw std::runtime_error("a uniqueness row's message that no code logs: " + text);
+}
+
+void check_patterns_met(const message_index &index) {
+    if (!without_cause.empty()) {
+        std::string all;
+        for (const std::string &m : without_cause) all += "\n  " + m;
+        throw std::runtime_error("messages without a cause of their own (a uniqueness row, or a defined-by or when "
+                                 "line of their family in tools/ndlref/messages.txt):" + all);
+    }
+    for (const message_family &f : index.families)
+        for (const specific_cause &c : f.specific)
+            if (!c.met) throw std::runtime_error("messages.txt: a line that gives no message its cause: " + c.line);
 }
 
 void write_message_index() {
@@ -606,21 +804,27 @@ void write_message_index() {
     put("\nEvery message that the loader's code can log, by what causes it. `%s` stands for the word, name or "
         "value met, `%d` for a number, and the number after `@` is the line (see \"The frame of a file\" for "
         "which line). A message may come from several places; *given by* names them. Most messages are "
-        "errors: the load stores nothing. A WARNING, and the few messages the family says, let it go on.\n");
-    for (const message_family &f : index.families) {
+        "errors: the load stores nothing. A WARNING, and the few messages the family says, let it go on. Where "
+        "a message's text does not say what was done, *what the designer did* says it: the uniqueness a repeat "
+        "breaks (each block's \"what must be unique\" table), or the block that must define a name first.\n");
+    std::set<std::string> keys;
+    for (const std::string &text : order) keys.insert(message_key(text));
+    check_causes(keys);
+    for (message_family &f : index.families) {
         if (f.messages.empty()) continue;
         heading("###", f.title);
         put("\n**Cause:** " + f.cause + "\n");
         if (!f.means.empty()) put("\n**What it means:** " + f.means + "\n");
-        put("\n**Fix:** " + f.fix + "\n\n| message | given by |\n|---|---|\n");
+        put("\n**Fix:** " + f.fix + "\n\n| message | given by | what the designer did |\n|---|---|---|\n");
         std::vector<std::string> sorted = f.messages;
         std::sort(sorted.begin(), sorted.end());
         for (const std::string &m : sorted) {
             std::string by;
             for (const std::string &b : sources[m]) by += (by.empty() ? "" : ", ") + b;
-            put("| " + message_cell(m) + " | " + by + " |\n");
+            put("| " + message_cell(m) + " | " + by + " | " + cause_cell(f, m) + " |\n");
         }
     }
+    check_patterns_met(index);
 }
 
 // ---- the expression language ----
@@ -740,6 +944,7 @@ void write_reference() {
     write_expressions();
     // A block whose parser is another's: its keywords are listed once.
     std::map<const keyword_table *, std::string> first_listed;
+    std::set<const block_doc *> unique_written;
     for (int i = 0; const char *name = section_name(i); ++i) {
         heading("##", name);
         const section_def *def = registered_section(name);
@@ -749,7 +954,7 @@ void write_reference() {
         }
         for (const block_entry *b = def->blocks; b->kind; ++b) {
             std::string block = b->keyword;
-            heading("###", block);
+            block_anchor.emplace(block, heading("###", block));
             put("\n");
             if (!b->keys) {
                 put("Its parser names no keyword table.\n");
@@ -758,13 +963,17 @@ void write_reference() {
             block_keys keys = b->keys();
             if (keys.doc) write_doc(*keys.doc, block);
             auto [at, added] = first_listed.emplace(keys.table, block + " (" + name + ")");
+            // A doc shared with the first block is written there.
+            bool own_doc = keys.doc && unique_written.insert(keys.doc).second;
             if (!added) {
                 put("\nRead by the parser of " + at->second + ": the same keywords.\n");
+                if (own_doc) write_unique(keys.doc, nullptr, block);
                 continue;
             }
             if (keys.doc) put("\n");
             write_table(*keys.table, keys.word, block);
             if (keys.doc) write_lists(*keys.doc, block);
+            write_unique(own_doc ? keys.doc : nullptr, keys.table, block);
         }
     }
     write_system_names();
