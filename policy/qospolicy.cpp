@@ -268,7 +268,8 @@ constinit keyword_table_of QOSpoliciesrulestokens{{
                "`CLASS # n = ( ... )`, after the DESCRIPTION: the policy's classes numbered 1, 2, 3 in order"),
     with_entry(token_row("ACCESSLIST", TOKEN_GROUP), &qos_access_def,
                "`ACCESSLIST = ( ... )` and its `FORMAT = ( ... )` entries, as many lists as needed, between the "
-               "policy's DESCRIPTION and its first CLASS"),
+               "policy's DESCRIPTION and its first CLASS. Such a list serves only the matches written in the "
+               "policy (a class's MATCHRULE): a QOSMATCHRULES block names the lists of ACCESSLIST blocks"),
     with_checks(token_row("DROPTYPE", TOKEN_ATTRIBUTE, 30), "`= value`, after a DESCRIPTION"),
     with_checks(token_row("MARKRULENAME", TOKEN_ATTRIBUTE, 100), kPolicyRuleName),
     with_checks(token_row("POLICERULENAME", TOKEN_ATTRIBUTE, 100), kPolicyRuleName),

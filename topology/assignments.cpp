@@ -227,7 +227,7 @@ constinit keyword_table_of connpoolselmethtokens{
                  check_poolowner, hostpoolowners),
         sel_rule("POOLOWNERVAR", 30, NDL_TEXT(sel_reading, g.poolownervar), SEL_POOLOWNERVAR, kHostPoolOnly),
         sel_rule("POOLCLASS", 30, NDL_TEXT(sel_reading, g.poolclass), SEL_POOLCLASS,
-                 "once; a class of the POOL-CLASS block"),
+                 "once; a class of the POOL-CLASS block, by its DISPLAYNAME when it has one"),
         token_row("(", TOKEN_LPAREN),
         token_row(")", TOKEN_RPAREN),
         token_row("=", TOKEN_EQUAL),

@@ -1,7 +1,7 @@
 // Networks written from the language reference alone, unlike its examples
 // in shape: an enterprise with its customers and QoS, and a provider with
-// OSPF, BGP and route policy. Each loads into a fresh repository cleanly and
-// stores what its designer wrote.
+// OSPF, BGP, route policy and firewall lists. Each loads into a fresh
+// repository cleanly and stores what its designer wrote.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -41,27 +41,27 @@ TEST_F(DesignerNetworks, EnterpriseTopologyCustomersAndQos) {
     EXPECT_EQ(rows("SELECT listname, count(*) FROM listvalues GROUP BY listname ORDER BY 1"),
               (Rows{"FLOORS|4", "SITESIZE|3"}));
     EXPECT_EQ(rows("SELECT connectionname, connectiontype, addresstype FROM domainconntypes ORDER BY 1"),
-              (Rows{"CORE-ACCESS|BROADCAST|ADDRESS-UNASSIGNED", "HQ-BRANCH|POINT-TO-POINT|ADDRESS-CONNECTION-POOL",
-                    "HQ-DC|POINT-TO-POINT|NETWORK-FIXED"}));
+              (Rows{"CORE-ACCESS|BROADCAST|ADDRESS-UNASSIGNED", "DC-SERVERS|BROADCAST|ADDRESS-HOST-POOL",
+                    "HQ-BRANCH|POINT-TO-POINT|ADDRESS-CONNECTION-POOL", "HQ-DC|POINT-TO-POINT|NETWORK-FIXED"}));
     EXPECT_EQ(rows("SELECT conntypename, servicetype FROM custconntypes ORDER BY 1"),
-              (Rows{"CAMPUSFLOOR|VPN", "SMALLBRANCH|VPN"}));
+              (Rows{"CAMPUSFLOOR|VPN", "HOSTEDAPP|VPN", "SMALLBRANCH|VPN"}));
     EXPECT_EQ(rows("SELECT conntypename, policyname FROM custconnqospolicy ORDER BY 2"),
               (Rows{"SMALLBRANCH|LAN-IN", "SMALLBRANCH|WAN-OUT"}));
     // A policy of each queue type; the policy-level shape and police rules
     // carry the match rules they name.
     EXPECT_EQ(rows("SELECT domainname || '.' || nodetype, policyname, queuetype FROM qospolicyclass ORDER BY 2"),
-              (Rows{"BRANCH.RTR|LAN-IN|PRIORITY", "HQ.CORE|UPLINK-CQ|CUSTOM", "BRANCH.RTR|WAN-OUT|CLASS-BASED",
-                    "BRANCH.RTR|WAN-OUT-BACKUP|CLASS-BASED"}));
+              (Rows{"BRANCH.RTR|LAN-IN|PRIORITY", "DC.SPINE|SERVERS-OUT|CLASS-BASED", "HQ.CORE|UPLINK-CQ|CUSTOM",
+                    "BRANCH.RTR|WAN-OUT|CLASS-BASED", "BRANCH.RTR|WAN-OUT-BACKUP|CLASS-BASED"}));
     EXPECT_EQ(rows("SELECT matchrulename FROM qospoliceruleclass WHERE matchrulename <> '' UNION ALL "
                    "SELECT matchrulename FROM qosshaperuleclass WHERE matchrulename <> '' ORDER BY 1"),
               (Rows{"VOICE-POLICED", "WAN-TRAFFIC"}));
 }
 
-TEST_F(DesignerNetworks, ProviderWithOspfBgpAndRoutePolicy) {
-    load_clean("sp-topology.ndl,sp-customer.ndl,sp-routing.ndl");
+TEST_F(DesignerNetworks, ProviderWithOspfBgpRoutePolicyAndFirewall) {
+    load_clean("sp-topology.ndl,sp-customer.ndl,sp-routing.ndl,sp-firewall.ndl");
 
     EXPECT_EQ(rows("SELECT protocol, count(*) FROM domainprotocols GROUP BY protocol ORDER BY 1"),
-              (Rows{"BGP|3", "LDP|2", "MPLS|2", "OSPF|3"}));
+              (Rows{"BGP|3", "LDP|2", "MPLS|2", "OSPF|3", "RIP|1"}));
     EXPECT_EQ(rows("SELECT DISTINCT routemap, usage FROM domainroutemap ORDER BY 1"),
               (Rows{"CE-IN|bgp", "CE-OUT|bgp", "CONNECTED-TO-OSPF|ospf", "STATIC-TO-BGP|routepolicy",
                     "VRF-<VAR(VRFNAME)>-EXPORT|routepolicy"}));
@@ -77,6 +77,8 @@ TEST_F(DesignerNetworks, ProviderWithOspfBgpAndRoutePolicy) {
     EXPECT_EQ(rows("SELECT peername, routemapin, routemapout, prefixlistin, filterlistin FROM domainbgppeer "
                    "WHERE peername = 'CUSTOMERS'"),
               Rows{"CUSTOMERS|CE-IN|CE-OUT|CUST-NETS|10"});
+    EXPECT_EQ(rows("SELECT aclname, usage FROM domainaccesslist WHERE aclname <> ' ' ORDER BY 1"),
+              (Rows{"BOGONS|route-filter", "CE-<VAR(VRFNAME)>-IN|interface", "NOC-VTY|vty"}));
 }
 
 }  // namespace
