@@ -1,7 +1,7 @@
 // Networks written from the language reference alone, unlike its examples
-// in shape: an enterprise with its customers and QoS, and a provider with
-// OSPF, BGP, route policy and firewall lists. Each loads into a fresh
-// repository cleanly and stores what its designer wrote.
+// in shape: an enterprise with its customers, routing and QoS, and a
+// provider with OSPF, BGP, route policy and firewall lists. Each loads into
+// a fresh repository cleanly and stores what its designer wrote.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -27,8 +27,8 @@ protected:
     }
 };
 
-TEST_F(DesignerNetworks, EnterpriseTopologyCustomersAndQos) {
-    load_clean("enterprise-topology.ndl,enterprise-customer.ndl,enterprise-qos.ndl");
+TEST_F(DesignerNetworks, EnterpriseTopologyCustomersRoutingAndQos) {
+    load_clean("enterprise-topology.ndl,enterprise-customer.ndl,enterprise-routing.ndl,enterprise-qos.ndl");
 
     EXPECT_EQ(rows("SELECT networkname, organization FROM networks"), Rows{"ACMECORP|Acme Corporation"});
     EXPECT_EQ(rows("SELECT domainname || '.' || nodetype FROM domainnodes ORDER BY 1"),
@@ -45,6 +45,10 @@ TEST_F(DesignerNetworks, EnterpriseTopologyCustomersAndQos) {
                     "HQ-BRANCH|POINT-TO-POINT|ADDRESS-CONNECTION-POOL", "HQ-DC|POINT-TO-POINT|NETWORK-FIXED"}));
     EXPECT_EQ(rows("SELECT conntypename, servicetype FROM custconntypes ORDER BY 1"),
               (Rows{"CAMPUSFLOOR|VPN", "HOSTEDAPP|VPN", "SMALLBRANCH|VPN"}));
+    EXPECT_EQ(rows("SELECT protocol, count(*) FROM domainprotocols GROUP BY protocol ORDER BY 1"),
+              (Rows{"EIGRP|2", "PIM|1"}));
+    EXPECT_EQ(rows("SELECT routemap, sequence, repeatby, mapseqinc FROM domainroutemap"),
+              Rows{"STATIC-IN|10|BYCONN(HQ-BRANCH)|10"});
     EXPECT_EQ(rows("SELECT conntypename, policyname FROM custconnqospolicy ORDER BY 2"),
               (Rows{"SMALLBRANCH|LAN-IN", "SMALLBRANCH|WAN-OUT"}));
     // A policy of each queue type; the policy-level shape and police rules
