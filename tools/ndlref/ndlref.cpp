@@ -391,7 +391,11 @@ std::string node_id(const std::string &block) {
 void write_order_picture() {
     heading("##", "What is defined before what");
     put("\nAn arrow runs from a block to a block that names what it defines: the second loads only after "
-        "the first, in the same load or a stored one. Blocks of no arrow stand alone.\n\n```mermaid\n"
+        "the first, in the same load or a stored one. The arrows are those that every block of its kind needs; "
+        "a block that names more, by its keywords, needs the blocks that define those names before it too (a "
+        "QOSPOLICY's MATCHRULENAME a QOSMATCHRULES block, a LOGICALINTERFACE's VALIDATIONPOOL the ADDRESSPOOL, "
+        "a LOGICAL-PATH MEMBER's CONNECTION the CONNECTIONTYPE), except the lists that routing blocks name, which "
+        "are looked for after the last file.\n\n```mermaid\n"
         "flowchart LR\n");
     std::vector<std::pair<std::string, std::string>> edges;
     for (int i = 0; const char *name = section_name(i); ++i) {
