@@ -173,10 +173,19 @@ constexpr keyword_rule context_row() {
             .checks = "a context of the node type, such as `\"BYHOST()\"`"};
 }
 
+// REPEATBY, MATCHRULENAME and MATCHRULE stand at a policy's level only.
+constexpr char kPolicyLevelOnly[] =
+    "a context of the node type; only at the policy level of a QOSPOLICY (a rule written between its DESCRIPTION "
+    "and first CLASS), never in a free-standing rule nor in a class";
+
+constexpr char kPolicyLevelMatchRule[] =
+    "`MATCHRULE = ( TYPE = ... , VALUE = ... )`, a match written in the list; only at the policy level of a "
+    "QOSPOLICY, as MATCHRULENAME";
+
 constexpr keyword_rule repeatby_row(attr_check store) {
     return {.name = "REPEATBY", .maxlen = 100, .kind = value_kind::quoted, .length = length_rule::own,
             .kind_msg = "Error: Specify repeatby value within quotes: %s @ %d\n", .before = repeatby_place,
-            .after = store, .checks = "at the policy level: a context of the node type"};
+            .after = store, .checks = kPolicyLevelOnly};
 }
 
 constexpr keyword_rule action_row(const char *name, int mandatory) {
@@ -193,7 +202,9 @@ constexpr keyword_rule action_value_row(const char *name, const char *order_msg)
 constexpr keyword_rule matchrulename_row(int maxlen, field_ref field) {
     return {.name = "MATCHRULENAME", .maxlen = maxlen, .field = field, .before = matchrulename_place,
             .after = matchrulename_value,
-            .checks = "not for the default class, nor with MATCHRULE; a match rule of the node type"};
+            .checks = "not with MATCHRULE; a match rule of the node type; only at the policy level of a QOSPOLICY "
+                      "(`POLICERULE = ( ... )` or `SHAPERULE = ( ... )` between its DESCRIPTION and first CLASS), "
+                      "never in a free-standing rule nor in a class"};
 }
 
 constinit keyword_table_of policerules_desctokens{
@@ -216,7 +227,7 @@ constinit keyword_table_of policerules_desctokens{
                          "Error VIOLATEACTIONVALUE should come immediately after VIOLATEACTION @%d\n"),
         matchrulename_row(30, NDL_TEXT(police_desc, rec.matchrulename)),
         text_row("EXCESSBURSTSIZE", 0, 100, NDL_TEXT(police_desc, rec.excessburstsize)),
-        with_entry(token_row("MATCHRULE", TOKEN_GROUP, 100), &match_data_def, kInnerMatchRule),
+        with_entry(token_row("MATCHRULE", TOKEN_GROUP, 100), &match_data_def, kPolicyLevelMatchRule),
         token_row("(", TOKEN_LPAREN),
         token_row(")", TOKEN_RPAREN),
         token_row("=", TOKEN_EQUAL),
@@ -237,7 +248,7 @@ constinit keyword_table_of shaperules_desctokens{
         text_row("QUEUELENGTH", 0, 100, NDL_TEXT(shape_desc, rec.queuelength)),
         text_row("EXCESSBURSTSIZE", 0, 100, NDL_TEXT(shape_desc, rec.excessburstsize)),
         matchrulename_row(100, NDL_TEXT(shape_desc, rec.matchrulename)),
-        with_entry(token_row("MATCHRULE", TOKEN_GROUP), &match_data_def, kInnerMatchRule),
+        with_entry(token_row("MATCHRULE", TOKEN_GROUP), &match_data_def, kPolicyLevelMatchRule),
         text_row("EXCEEDRATE", 0, 100, NDL_TEXT(shape_desc, rec.excessrate)),
         token_row("(", TOKEN_LPAREN),
         token_row(")", TOKEN_RPAREN),

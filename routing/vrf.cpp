@@ -237,9 +237,14 @@ int parse_vrf(FILE *fp, FILE *, const char *) {
 
 namespace {
 
+constexpr block_rule vrf_rules[] = {
+    kNodeTypeNameRule,
+    {.text = "It is read and checked, and nothing of it is stored: no table of the repository holds a VRF"}};
+
 const block_doc vrf_doc = node_block_doc("DOMAIN.TYPE BEGIN",
                                          "VRF NORTH.PE BEGIN\n"
-                                         "END\n");
+                                         "END\n",
+                                         vrf_rules);
 
 }  // namespace
 

@@ -72,7 +72,11 @@ constinit keyword_table_of ipaddresstokens{
          .kind_msg = "ERROR: Invalid syntax ipaddress expected in quoted string:%s @ %d\n",
          .toolong_msg = kLimitMsg, .toolong_err = on_error::fail,
          .order_msg = "ERROR: Invalid syntax Keyword,  'ADDRESS' expected :%s @ %d\n",
-         .field = NDL_TEXT(ip_reading, g.address), .checks = "after ADDRESSTYPE",
+         .field = NDL_TEXT(ip_reading, g.address),
+         .checks = "after ADDRESSTYPE. For ADDRESS-FIXED and NETWORK-FIXED a dotted address with no function "
+                   "around it, each of its four parts a number or arithmetic over NUMBER variables "
+                   "(`\"10.255.0.NODEID\"`, never `\"EVALIP(...)\"`): the variables of the connection type, or of "
+                   "the node type ADDRESSOWNER names (an interface without ADDRESSOWNER has none)",
          .mandatory_when = "ADDRESSTYPE is ADDRESS-FIXED, UNNUMBERED or NETWORK-FIXED"},
         token_row("(", TOKEN_LPAREN),
         token_row(")", TOKEN_RPAREN),
@@ -223,7 +227,7 @@ constinit keyword_table_of connpoolselmethtokens{
                  check_poolowner, hostpoolowners),
         sel_rule("POOLOWNERVAR", 30, NDL_TEXT(sel_reading, g.poolownervar), SEL_POOLOWNERVAR, kHostPoolOnly),
         sel_rule("POOLCLASS", 30, NDL_TEXT(sel_reading, g.poolclass), SEL_POOLCLASS,
-                 "once; a class of the POOL-CLASS block"),
+                 "once; a class of the POOL-CLASS block, by its DISPLAYNAME when it has one"),
         token_row("(", TOKEN_LPAREN),
         token_row(")", TOKEN_RPAREN),
         token_row("=", TOKEN_EQUAL),

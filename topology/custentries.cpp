@@ -176,7 +176,8 @@ constinit keyword_table_of poolclassmaptokens{
                      "a host type of a SERVICE-TYPE"),
         mapping_text("NATTYPE", 30, NDL_TEXT(pool_class_mapping_rec, nattype), take_nattype, nullptr, NatTypes2),
         mapping_text("CLASS", 30, NDL_TEXT(pool_class_mapping_rec, poolclass), take_class,
-                     "a class of the POOL-CLASS block"),
+                     "a class of the POOL-CLASS block, by its DISPLAYNAME when it has one; read upper-cased, "
+                     "so a class whose name has a lower-case letter cannot be given"),
         {.name = "ENROLLALL", .maxlen = 30, .length = length_rule::own, .upper = true, .after = take_enrollall,
          .checks = "`TRUE` enrols every customer; any other word does not"},
         token_row("(", TOKEN_LPAREN),
@@ -230,20 +231,27 @@ int take_remotenodefilter(block_reader &r, const keyword_rule &, void *entry) {
 }
 
 constexpr keyword_rule interface_text(const char *name, int mandatory, int maxlen, field_ref field,
-                                      bool upper = false) {
+                                      bool upper = false, const char *checks = nullptr) {
     return keyword_rule{.name = name, .mandatory = mandatory, .maxlen = maxlen,
                         .length = maxlen ? length_rule::table : length_rule::field,
                         .toolong_msg = "ERROR: Token length exceeds maximum limit: '%s' @ %d\n",
-                        .toolong_err = on_error::fail, .field = field, .upper = upper};
+                        .toolong_err = on_error::fail, .field = field, .upper = upper, .checks = checks};
 }
+
+// What validate_nodeconnections holds the three to.
+constexpr char kInterfacePair[] =
+    "with ENCAPSULATION, the TYPE and ENCAPSULATION of one of the INTERFACETYPES of the connection type NAME "
+    "names (a connection type without INTERFACETYPES takes none)";
 
 // Also the keywords of the variable entries, which read their pairs
 // themselves.
 constinit keyword_table_of customerinterfacetokens{
     {
-        interface_text("NAME", 1, 30, NDL_TEXT(interface_group, rec.connectionname)),
-        interface_text("INTERFACETYPE", 1, 30, NDL_TEXT(interface_group, rec.interfacetype), true),
-        interface_text("ENCAPSULATION", 1, 0, NDL_TEXT(interface_group, rec.encapsulationtype), true),
+        interface_text("NAME", 1, 30, NDL_TEXT(interface_group, rec.connectionname), false,
+                       "a CONNECTIONTYPE of the topology; the node type a member of it"),
+        interface_text("INTERFACETYPE", 1, 30, NDL_TEXT(interface_group, rec.interfacetype), true, kInterfacePair),
+        interface_text("ENCAPSULATION", 1, 0, NDL_TEXT(interface_group, rec.encapsulationtype), true,
+                       "as INTERFACETYPE"),
         interface_text("REMOTEDOMAINID", 0, 30, NDL_TEXT(interface_group, rec.remotedomain)),
         interface_text("REMOTENODEID", 0, 30, NDL_TEXT(interface_group, rec.remotenodetype)),
         refused_row("SPEED", TOKEN_ATTRIBUTE, 30),

@@ -84,7 +84,7 @@ namespace {
 
 constexpr char kDomainMissing[] = "variables COUNTRYCODE, LOCATIONCODE and SITENAME are essential";
 constexpr block_rule domain_rules[] = {
-    {.text = "It defines the variables COUNTRYCODE, LOCATIONCODE and SITENAME",
+    {.text = "Its VARIABLEs must include COUNTRYCODE, LOCATIONCODE and SITENAME",
      .part = "  VARIABLE = ( NAME = COUNTRYCODE , MODE = FIXED-ASSIGNED , VALUE = \"PT\" )\n",
      .message = kDomainMissing},
     {.part = "  VARIABLE = ( NAME = LOCATIONCODE , MODE = FIXED-ASSIGNED , VALUE = \"OPO\" )\n",

@@ -281,7 +281,7 @@ constexpr char kNodesMissing[] = "'DEVICETYPE' , 'HOSTNAME' and 'NODEID' are man
 constexpr block_rule nodes_rules[] = {
     {.text = "Its name is a domain, a dot and a node type: `DOMAIN.TYPE`, the domain defined before it",
      .part = "NODES NORTH.PE", .instead = "NODES WEST.PE"},
-    {.text = "It defines the variables HOSTNAME, NODEID and DEVICETYPE",
+    {.text = "Its VARIABLEs must include HOSTNAME, NODEID and DEVICETYPE",
      .part = "  VARIABLE = ( NAME = HOSTNAME , MODE = VARIABLE-UNASSIGNED )\n", .message = kNodesMissing},
     {.part = "  VARIABLE = ( NAME = NODEID , MODE = VARIABLE-UNASSIGNED , TYPE = RANGE , MINVALUE = 1 , "
              "MAXVALUE = 50 )\n",

@@ -62,7 +62,8 @@ constinit keyword_table_of classtokens{
          .checks = "once"},
         {.name = "DISPLAYNAME", .maxlen = 30, .toolong_err = on_error::fail,
          .field = NDL_TEXT(class_entry, rec.name), .repeatable = true, .after = class_displayname,
-         .checks = "the class's name when not given"},
+         .checks = "the name other blocks give the class by (POOLCLASS, a POOLCLASSMAP's CLASS); NAME when not "
+                   "given"},
         // Compared only, never stored as text.
         {.name = "DEFAULT", .length = length_rule::own, .repeatable = true, .after = class_default,
          .checks = "`TRUE` makes the class the default; any other word does not"},

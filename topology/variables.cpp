@@ -105,7 +105,8 @@ constinit keyword_table_of inpvartokens{
         {.name = "DEFAULTVALUE", .maxlen = 100, .length = length_rule::own, .after = typed_value, .tag = 1,
          .checks = "as VALUE"},
         {.name = "LISTNAME", .maxlen = 100, .toolong_err = on_error::fail,
-         .field = NDL_TEXT(var_def, listname)},
+         .field = NDL_TEXT(var_def, listname),
+         .checks = "only with TYPE STATIC-LIST (a LIST of the LISTDEFS block) or DYNAMIC-LIST, never with LIST"},
         // Held to its field only.
         {.name = "UNIQUECONS", .maxlen = 100, .length = length_rule::field,
          .field = NDL_TEXT(var_def, uniquec), .upper = true, .after = uniquecons, .values = Constraints},

@@ -78,7 +78,7 @@ std::string value_cell(const keyword_rule &rule) {
     case value_kind::token: return rule.checks ? rule.checks : "read by the block's own code";
     case value_kind::quoted: return "quoted text";
     case value_kind::number: return "number";
-    case value_kind::word: return "word";
+    case value_kind::word: return "word, not a number";
     // What its own check takes says more than "any token".
     case value_kind::name:
     case value_kind::any:
@@ -463,10 +463,12 @@ void write_system_names() {
     heading("##", "Names the loader defines");
     put("\nThese variables exist without a definition, in the place the table names. A value may use them as "
         "it uses a variable of its own: by name in an address (`\"10.255.0.NODEID\"`), through a variable "
-        "function elsewhere (`LOCALVAR(HOSTNAME)`). A definition of the same name "
-        "collides with the loader's: a connection type's `VARIABLE = ( NAME = LINKID , ... )` gives "
+        "function elsewhere (`LOCALVAR(HOSTNAME)`). A connection's names collide with a definition of the same "
+        "name: a connection type's `VARIABLE = ( NAME = LINKID , ... )` gives "
         "\"ERROR: Duplicate variable defined for  connection : CORE-LINK LINKID\", although the file defines "
-        "LINKID once.\n\n| where | names (type) |\n|---|---|\n");
+        "LINKID once. In the other places a VARIABLE of the same name is taken as any other, and the DOMAIN and "
+        "NODES blocks must even define some of these names themselves (their chapters say which).\n\n"
+        "| where | names (type) |\n|---|---|\n");
     const std::pair<const char *, const system_var_entry *> tables[] = {
         {"a connection (CONNECTIONTYPE, and the values written for it)", connsystemvar},
         {"a node (the node type's values)", nodesystemvar},
@@ -502,7 +504,11 @@ std::string node_id(const std::string &block) {
 void write_order_picture() {
     heading("##", "What is defined before what");
     put("\nAn arrow runs from a block to a block that names what it defines: the second loads only after "
-        "the first, in the same load or a stored one. Blocks of no arrow stand alone.\n\n```mermaid\n"
+        "the first, in the same load or a stored one. The arrows are those that every block of its kind needs; "
+        "a block that names more, by its keywords, needs the blocks that define those names before it too (a "
+        "QOSPOLICY's MATCHRULENAME a QOSMATCHRULES block, a LOGICALINTERFACE's VALIDATIONPOOL the ADDRESSPOOL, "
+        "a LOGICAL-PATH MEMBER's CONNECTION the CONNECTIONTYPE), except the lists that routing blocks name, which "
+        "are looked for after the last file.\n\n```mermaid\n"
         "flowchart LR\n");
     std::vector<std::pair<std::string, std::string>> edges;
     for (int i = 0; const char *name = section_name(i); ++i) {
