@@ -279,7 +279,7 @@ constinit keyword_table_of QOSpoliciesrulestokens{{
                "`CLASS # n = ( ... )`, after the DESCRIPTION: the policy's classes numbered 1, 2, 3 in order"),
     with_entry(read_by(token_row("ACCESSLIST", TOKEN_GROUP), take_accesslist), &qos_access_def,
                "`ACCESSLIST = ( ... )` and its `FORMAT = ( ... )` entries, as many lists as needed, between the "
-                "policy's DESCRIPTION and its first CLASS. Such a list serves only the matches written in the "
+               "policy's DESCRIPTION and its first CLASS. Such a list serves only the matches written in the "
                "policy (a class's MATCHRULE): a QOSMATCHRULES block names the lists of ACCESSLIST blocks"),
     read_by(with_checks(token_row("DROPTYPE", TOKEN_ATTRIBUTE, 30), "`= value`, after a DESCRIPTION"), take_droptype),
     with_checks(token_row("MARKRULENAME", TOKEN_ATTRIBUTE, 100), kPolicyRuleName),
