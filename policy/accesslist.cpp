@@ -609,6 +609,11 @@ constexpr char kAclDuplicate[] = "ERROR : Duplicate aclname/sequence (%s/%d) for
 constexpr block_unique kAclNameRow{
     .what = "ACL-NAME, when NAME-TYPE is STRING (a list without ACL-NAME has the empty name)",
     .within = "the node type (the access lists of every section)", .message = kAclDuplicate};
+// NAME-TYPE's own check, after the loop's repeat message.
+constexpr block_unique kAclNameTypeRow{
+    .what = "NAME-TYPE", .within = "a DESCRIPTION",
+    .message = "ERROR: name-type can only be specifed once for an accesslist: %s @ %d\n",
+    .part = "NAME-TYPE = STRING ,", .again = " NAME-TYPE = STRING ,"};
 // `example`: a list by sequence, of the section's own usage.
 constexpr block_unique acl_sequence_row(const char *example) {
     return {.what = "ACL-SEQSTART, when NAME-TYPE is SEQUENCE",
@@ -616,19 +621,19 @@ constexpr block_unique acl_sequence_row(const char *example) {
             .example = example};
 }
 constexpr block_unique routing_acl_unique[] = {
-    kAclNameRow, acl_sequence_row("ACCESSLIST NORTH.PE BEGIN\n"
+    kAclNameRow, kAclNameTypeRow, acl_sequence_row("ACCESSLIST NORTH.PE BEGIN\n"
                                   "  DESCRIPTION = ( ACL-TYPE = standard , NAME-TYPE = SEQUENCE , ACL-SEQSTART = 10 ,\n"
                                   "                  OWNER = \"NORTH.PE\" , USAGE = route-filter )\n"
                                   "  FORMAT = ( TYPE = permit )\n"
                                   "END\n")};
 constexpr block_unique firewall_acl_unique[] = {
-    kAclNameRow, acl_sequence_row("ACCESSLIST NORTH.PE BEGIN\n"
+    kAclNameRow, kAclNameTypeRow, acl_sequence_row("ACCESSLIST NORTH.PE BEGIN\n"
                                   "  DESCRIPTION = ( ACL-TYPE = standard , NAME-TYPE = SEQUENCE , ACL-SEQSTART = 10 ,\n"
                                   "                  OWNER = \"NORTH.PE\" , USAGE = snmp )\n"
                                   "  FORMAT = ( TYPE = permit )\n"
                                   "END\n")};
 constexpr block_unique qos_acl_unique[] = {
-    kAclNameRow, acl_sequence_row("ACCESSLIST NORTH.PE BEGIN\n"
+    kAclNameRow, kAclNameTypeRow, acl_sequence_row("ACCESSLIST NORTH.PE BEGIN\n"
                                   "  DESCRIPTION = ( ACL-TYPE = standard , NAME-TYPE = SEQUENCE , ACL-SEQSTART = 10 ,\n"
                                   "                  OWNER = \"NORTH.PE\" , USAGE = QOS )\n"
                                   "  FORMAT = ( TYPE = permit )\n"
