@@ -568,29 +568,45 @@ sword PgRepo::finish(Error *e, bool commit) {
         roll_back();
         return OCI_SUCCESS;
     }
-    sword status = end_copy(e);
-    if (!status) status = fault_take(Fault::Commit, e);
+    // Until COMMIT goes out, a failure here (memory) is the transaction's
+    // end: rolled back, never committed by a later call.
+    std::string q, ask;
+    sword status = OCI_SUCCESS;
+    try {
+        status = end_copy(e);
+        if (!status) status = fault_take(Fault::Commit, e);
+        if (!status) {
+            // The token is written in the transaction: a new connection
+            // finds it if and only if the transaction committed.
+            unsigned char raw[16] = {};
+            int fd = open("/dev/urandom", O_RDONLY | O_CLOEXEC);
+            bool random = fd >= 0 && read(fd, raw, sizeof raw) == static_cast<ssize_t>(sizeof raw);
+            if (fd >= 0) close(fd);
+            std::string token = format("%d-%ld-", PQbackendPID(pg), static_cast<long>(time(nullptr)));
+            for (unsigned char b : raw) token += format("%02x", random ? b : 0);
+            q = "DELETE FROM ndl_commits WHERE written < now() - interval '1 day'; INSERT INTO ndl_commits (token) "
+                "VALUES ('" + token + "'); COMMIT";
+            // Once COMMIT has gone out nothing of ours allocates: the
+            // question for a lost answer and the room of its message are
+            // made now.
+            ask = format("SET lock_timeout = %d; %s; SELECT count(*) FROM ndl_commits WHERE token = '%s'", busy_ms,
+                         kBeginLocked, token.c_str());
+            e->text.reserve(std::strlen(kLostCommit[1][1]) + 1);
+        }
+    } catch (const std::bad_alloc &) {
+        // libpq's ROLLBACK allocates in C; where it cannot, the connection
+        // goes and the server rolls back.
+        copy_table.clear();
+        in_transaction = false;
+        roll_back();
+        throw;
+    }
     if (status) {
         roll_back();
         in_transaction = false;
         e->text = "COMMIT failed, the transaction was rolled back: " + e->text;
         return status;
     }
-    // The token is written in the transaction: a new connection finds it
-    // if and only if the transaction committed.
-    unsigned char raw[16] = {};
-    int fd = open("/dev/urandom", O_RDONLY | O_CLOEXEC);
-    bool random = fd >= 0 && read(fd, raw, sizeof raw) == static_cast<ssize_t>(sizeof raw);
-    if (fd >= 0) close(fd);
-    std::string token = format("%d-%ld-", PQbackendPID(pg), static_cast<long>(time(nullptr)));
-    for (unsigned char b : raw) token += format("%02x", random ? b : 0);
-    std::string q = "DELETE FROM ndl_commits WHERE written < now() - interval '1 day'; INSERT INTO ndl_commits (token) "
-                    "VALUES ('" + token + "'); COMMIT";
-    // Once COMMIT has gone out nothing of ours allocates: the question for
-    // a lost answer and the room of its message are made now.
-    std::string ask = format("SET lock_timeout = %d; %s; SELECT count(*) FROM ndl_commits WHERE token = '%s'",
-                             busy_ms, kBeginLocked, token.c_str());
-    e->text.reserve(std::strlen(kLostCommit[1][1]) + 1);
     in_transaction = false;
     bool sent = PQsendQuery(pg, q.c_str()) == 1;
     if (sent && fault_take(Fault::CommitDrop, nullptr)) shutdown(PQsocket(pg), SHUT_RDWR);
