@@ -198,6 +198,7 @@ struct Conn : Backend {
     sqlite3_stmt *rollback = nullptr;
     bool rollback_pending = false;
     sqlite3_stmt *commit = nullptr;  // COMMIT, prepared beside ROLLBACK
+    std::string settle_room;          // see make_settle_room
     // No session has begun here yet, or the last transaction was rolled
     // back (asked for, a commit that failed, a session never ended).
     bool failed = true;
@@ -402,9 +403,12 @@ struct CommitMark {
     bool known = false;
     uint32_t last_frame = 0, salt[2] = {};
 };
-// Taken just before COMMIT, with room made in e for the message of a
-// commit whose outcome cannot be known: OCI_ERROR (out of memory) without.
-sword mark_commit(const Conn &c, Error *e, CommitMark &mark) noexcept;
+// Room for the message of a commit whose outcome cannot be known, made at
+// the logon (may throw std::bad_alloc).
+void make_settle_room(Conn &c);
+// Taken just before COMMIT; false, nothing changed, where the room for that
+// message, given away by an earlier commit, cannot be made again.
+bool mark_commit(Conn &c, CommitMark &mark) noexcept;
 // After a COMMIT that failed, before the rollback: 1 when every reader now
 // finds the transaction (the index counts it), 0 when none does yet, -1
 // when the index cannot be read.

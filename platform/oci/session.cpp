@@ -187,13 +187,13 @@ sword finish(Conn &c, Error *e, bool commit) {
         if (!roll_back(c)) return fail_sql(e, c.db, "ROLLBACK");
         return fail(e, SQLITE_ABORT, "the transaction was rolled back: an earlier rollback had failed");
     }
+    sword status = fault_take(Fault::Commit, e);
+    CommitMark mark;
+    if (!status && !mark_commit(c, mark)) return out_of_memory(e);
     // Until it is stored the transaction counts as failed: a failure for
     // want of memory on the way leaves nothing for the session's end to
     // commit.
     c.failed = true;
-    sword status = fault_take(Fault::Commit, e);
-    CommitMark mark;
-    if (!status) status = mark_commit(c, e, mark);
     if (!status && !c.commit) {
         prepare_ends(c);
         if (!c.commit) status = fail_sql(e, c.db, "");
@@ -282,6 +282,7 @@ const char *layout_name(int layout) {
 }
 
 sword Conn::begin(Session &, int layout, bool, Error *e) {
+    make_settle_room(*this);
     try {
         if (!settle_layout(*this, layout, e)) return OCI_ERROR;
         // A schema written here expired every statement prepared before

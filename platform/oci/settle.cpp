@@ -93,15 +93,18 @@ bool overwrite_frames(sqlite3 *db) {
 }  // namespace
 
 // What the message of an outcome that cannot be known says where there is
-// no memory to say more: its room is made before COMMIT.
+// no memory to say more: it is written into room the connection keeps.
 constexpr char kUnknownShort[] = "COMMIT failed, and " OCIX_COMMIT_UNKNOWN;
 
-sword mark_commit(const Conn &c, Error *e, CommitMark &mark) noexcept {
-    try {
-        e->text.reserve(sizeof kUnknownShort);
-    } catch (const std::bad_alloc &) {
-        return out_of_memory(e);
-    }
+void make_settle_room(Conn &c) { c.settle_room.reserve(sizeof kUnknownShort); }
+
+bool mark_commit(Conn &c, CommitMark &mark) noexcept {
+    // The room given away by the last commit that could not be settled.
+    if (c.settle_room.capacity() < sizeof kUnknownShort) try {
+            make_settle_room(c);
+        } catch (const std::bad_alloc &) {
+            return false;
+        }
     IndexHeader h;
     mark.known = read_header(c, h);
     if (mark.known) {
@@ -109,7 +112,7 @@ sword mark_commit(const Conn &c, Error *e, CommitMark &mark) noexcept {
         mark.salt[0] = h.salt[0];
         mark.salt[1] = h.salt[1];
     }
-    return OCI_SUCCESS;
+    return true;
 }
 
 int commit_indexed(const Conn &c, const CommitMark &before) {
@@ -138,8 +141,12 @@ void settle_commit(Conn &c, Error *e, int code, bool index_read) noexcept {
         else
             e->text = std::string(kUnknownShort) + " (a later reader finds it whole or not at all): " + e->text;
     } catch (const std::bad_alloc &) {
-        // A rolled-back commit's text says why it failed as it stands.
-        if (!absent) e->text.assign(kUnknownShort);
+        // A rolled-back commit's text says why it failed as it stands; the
+        // other is written into the room kept for it and handed over.
+        if (!absent) {
+            c.settle_room.assign(kUnknownShort);
+            e->text.swap(c.settle_room);
+        }
     }
 }
 
