@@ -67,6 +67,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <span>
 
 #include "records_common.h"
@@ -509,11 +510,14 @@ private:
     void vreport(const char *fmt, va_list ap);
 };
 
-// The row of r.tok (upper case) in the reader's table, when its own code
-// reads it (read_by); else null.
+// The row of r.tok (upper case) in the reader's table that its own code
+// reads (read_by), or null. The same keyword may stand before it as an
+// attribute of the table's loop.
 inline const keyword_rule *own_row(const block_reader &r) {
-    const keyword_rule *k = r.keys->row(r.tok);
-    return k && k->kind == value_kind::token && k->after ? k : nullptr;
+    for (const keyword_rule &k : r.keys->rows())
+        if (k.name[0] == r.tok[0] && k.kind == value_kind::token && k.after && std::strcmp(k.name, r.tok) == 0)
+            return &k;
+    return nullptr;
 }
 
 // How an entry is read. Forms: "= ( ... )" (the attribute loop of the

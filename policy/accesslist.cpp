@@ -701,7 +701,7 @@ namespace {
 struct policy_acl {
     const qos_policy_class_rec &policy;
     domain_access_list_rec templ{};
-    char context1[kText], context2[kText], context3[kText];
+    char context1[kText] = "", context2[kText] = "", context3[kText] = "";
     int sequence = 0, formats = 0, kind = 2;
     bool described = false;
 };

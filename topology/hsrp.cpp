@@ -39,13 +39,46 @@ int check_trackinterface(block_reader &r, const keyword_rule &, void *rec) {
     return 0;
 }
 
+// The group's address, read in place: ADDRESSTYPE first, then ADDRESS or
+// OFFSET as the type asks.
+constexpr keyword_rule kAddressTypeRow =
+    with_checks(token_row("ADDRESSTYPE", TOKEN_WORD), "first: `= type`, a word", AddressTypes);
+constexpr keyword_rule kAddressRow = with_checks(
+    token_row("ADDRESS", TOKEN_WORD), "`, ADDRESS = \"address\"` after ADDRESSTYPE ADDRESS-FIXED or NETWORK-FIXED");
+constexpr keyword_rule kOffsetRow =
+    with_checks(token_row("OFFSET", TOKEN_WORD),
+                "`, OFFSET = \"n\"` after ADDRESSTYPE ADDRESS-HOST-POOL or ADDRESS-CONNECTION-POOL");
+constinit keyword_table_of hsrpaddresstokens{{kAddressTypeRow, kAddressRow, kOffsetRow},
+                                              {.style = loop_style::separated}};
+const entry_def hsrp_address_def{.keys = &hsrpaddresstokens};
+
+// The statements after "HSRP # n .": each its row's step, with the statement.
+int read_member(block_reader &r, const keyword_rule &, void *statement);
+int read_group_address(block_reader &r, const keyword_rule &, void *statement);
+int read_authentication(block_reader &r, const keyword_rule &, void *statement);
+int read_priorities(block_reader &r, const keyword_rule &, void *statement);
+
+// The statements of a group and, in the same rows, the keywords of a
+// member: a statement is no attribute of a member.
 constinit keyword_table_of hsrptokens{
     {
-        // Statements, no attributes of a member: the tokenizer's rows only.
-        refused_row("MEMBER", TOKEN_LIST),
-        refused_row("IPADDRESS", TOKEN_GROUP, 80),
+        read_by(with_checks(token_row("MEMBER", TOKEN_LIST),
+                            "`HSRP#n.MEMBER = ( node type , TRACKINTERFACE = ... , TRACKPRIORITY = n )`: a member of "
+                            "the connection type"),
+                read_member),
+        with_entry(read_by(token_row("IPADDRESS", TOKEN_GROUP, 80), read_group_address), &hsrp_address_def,
+                   "`HSRP#n.IPADDRESS = ( ADDRESSTYPE = type , ... )`: the group's address, as the connection "
+                   "type's IPADDRESS; needed before the group's HSRPPRIORITY (\"IPADDRESS for this HSRP group is "
+                   "not defined\")"),
+        // Inside MEMBER the loop meets this row, and refuses it; the
+        // statement is the row after it.
         {.name = "AUTHENTICATION", .before = not_a_member_attribute,
-         .checks = "a statement of its own, `HSRP#n.AUTHENTICATION = value`, not inside MEMBER"},
+         .checks = "not inside MEMBER: a statement of its own (the next row)"},
+        read_by(with_checks(token_row("AUTHENTICATION", TOKEN_ATTRIBUTE), "`HSRP#n.AUTHENTICATION = value`", Boolean),
+                read_authentication),
+        read_by(with_checks(token_row("HSRPPRIORITY", TOKEN_WORD),
+                            "`HSRP#n.HSRPPRIORITY = \"A, B\"`: a quoted list of the system list HSRPPRIORITY; once"),
+                read_priorities),
         {.name = "TRACKINTERFACE", .length = length_rule::field,
          .field = NDL_TEXT(hsrp_member_rec, trackinterface), .after = check_trackinterface,
          .checks = "an interface of the member's node type; needed with a TRACKPRIORITY above 0 (\"TRACKINTERFACE "
@@ -128,18 +161,6 @@ int read_quoted_in_place(block_reader &r, const char *keyword, const char *comma
     return 0;
 }
 
-// The group's address, read in place: ADDRESSTYPE first, then ADDRESS or
-// OFFSET as the type asks.
-constexpr keyword_rule kAddressTypeRow =
-    with_checks(token_row("ADDRESSTYPE", TOKEN_WORD), "first: `= type`, a word", AddressTypes);
-constexpr keyword_rule kAddressRow = with_checks(
-    token_row("ADDRESS", TOKEN_WORD), "`, ADDRESS = \"address\"` after ADDRESSTYPE ADDRESS-FIXED or NETWORK-FIXED");
-constexpr keyword_rule kOffsetRow =
-    with_checks(token_row("OFFSET", TOKEN_WORD),
-                "`, OFFSET = \"n\"` after ADDRESSTYPE ADDRESS-HOST-POOL or ADDRESS-CONNECTION-POOL");
-constinit keyword_table_of hsrpaddresstokens{{kAddressTypeRow, kAddressRow, kOffsetRow},
-                                              {.style = loop_style::separated}};
-const entry_def hsrp_address_def{.keys = &hsrpaddresstokens};
 
 int read_group_address(block_reader &r, const keyword_rule &, void *statement) {
     hsrp_statement &s = statement_of(statement);
@@ -240,25 +261,6 @@ int read_priorities(block_reader &r, const keyword_rule &, void *statement) {
     return 0;
 }
 
-const entry_def hsrp_member_def{.keys = &hsrptokens};
-
-// The statements after "HSRP # n .", each read by its row's step (the
-// reader keeps the member's table: these rows are no tokens of it).
-constinit keyword_table_of hsrpstatements{{
-    with_entry(read_by(token_row("MEMBER", TOKEN_LIST), read_member), &hsrp_member_def,
-               "`HSRP#n.MEMBER = ( node type , TRACKINTERFACE = ... , TRACKPRIORITY = n )`: a member of the "
-               "connection type"),
-    with_entry(read_by(token_row("IPADDRESS", TOKEN_GROUP), read_group_address), &hsrp_address_def,
-               "`HSRP#n.IPADDRESS = ( ADDRESSTYPE = type , ... )`: the group's address, as the connection "
-               "type's IPADDRESS; needed before the group's HSRPPRIORITY (\"IPADDRESS for this HSRP group is not "
-               "defined\")"),
-    read_by(with_checks(token_row("AUTHENTICATION", TOKEN_ATTRIBUTE), "`HSRP#n.AUTHENTICATION = value`", Boolean),
-            read_authentication),
-    read_by(with_checks(token_row("HSRPPRIORITY", TOKEN_WORD),
-                        "`HSRP#n.HSRPPRIORITY = \"A, B\"`: a quoted list of the system list HSRPPRIORITY; once"),
-            read_priorities),
-}};
-
 // ---- APS ----
 
 int take_aps_member(block_reader &r, const keyword_rule &, void *rec) {
@@ -312,8 +314,9 @@ const entry_def aps_def{.keys = &connectionAPStokens,
                         .open_msg = kOpenMsg,
                         .check = file_aps};
 
-// Read by extract_hsrp, not by read_entry: the statements after "# n .".
-const entry_def hsrp_def{.keys = &hsrpstatements};
+// Read by extract_hsrp, not by read_entry: the statements after "# n ." and
+// a member's keywords.
+const entry_def hsrp_def{.keys = &hsrptokens};
 
 int extract_hsrp(FILE *fp, int connectionno, const char *connectionname, const address_assignment &a,
                  int *authenticated) {
@@ -330,7 +333,7 @@ int extract_hsrp(FILE *fp, int connectionno, const char *connectionname, const a
     int subsequence = free_member_number.get(connectionno, group);
     r.read_upper();
     hsrp_statement s{subsequence, connectionno, connectionname, group, a, authenticated};
-    const keyword_rule *statement = hsrpstatements.row(r.tok);
+    const keyword_rule *statement = own_row(r);
     if (!statement) return r.fail("ERROR :Invalid attribute name for HSRP : %s @%d\n", r.tok, Line);
     return statement->after(r, *statement, &s);
 }

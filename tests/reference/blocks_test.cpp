@@ -233,9 +233,10 @@ TEST_F(BlockExamples, EveryBlockHasAnExample) {
 }
 
 // A keyword that its block's own code reads (read_by) is dispatched by its
-// name: another row of that name before it would hide its step, and the
-// keyword would never be read.
-TEST_F(BlockExamples, EachKeywordWithAStepOfItsOwnIsFoundByItsName) {
+// name to the first such row: a second one of that name in its table would
+// never be read, and a table the blocks do not reach is not in the
+// reference.
+TEST_F(BlockExamples, EachKeywordWithAStepOfItsOwnIsReachedByItsName) {
     std::set<const keyword_table *> seen;
     std::vector<const keyword_table *> todo;
     for (const block_at &b : blocks) todo.push_back(b.keys.table);
@@ -244,10 +245,11 @@ TEST_F(BlockExamples, EachKeywordWithAStepOfItsOwnIsFoundByItsName) {
         const keyword_table *table = todo.back();
         todo.pop_back();
         if (!table || !seen.insert(table).second) continue;
+        std::set<std::string> names;
         for (const keyword_rule &k : table->rows()) {
             if (k.kind == value_kind::token && k.after) {
                 ++steps;
-                EXPECT_EQ(table->row(k.name), &k) << k.name << " is hidden by an earlier row of its name";
+                EXPECT_TRUE(names.insert(k.name).second) << k.name << " has two rows with steps of their own";
             }
             for (const entry_def *e = k.entry; e; e = e->otherwise) {
                 todo.push_back(e->keys);
@@ -255,7 +257,7 @@ TEST_F(BlockExamples, EachKeywordWithAStepOfItsOwnIsFoundByItsName) {
             }
         }
     }
-    EXPECT_GE(steps, 30u) << "the keywords read by their own steps are no longer reached from the blocks";
+    EXPECT_GE(steps, 40u) << "keywords read by steps of their own are no longer reached from the blocks";
 }
 
 TEST_F(BlockExamples, TheExampleLoadsAndEachMandatoryKeywordIsAskedFor) {
