@@ -593,6 +593,61 @@ TEST_F(Db, PolicyVersionRule) {
     }
 }
 
+// Every status a statement can end with, as the policy version's lookup
+// meets it: reported with the texts the loads have always written, the
+// load failed, and no table left named; a lookup that finds no row is
+// version 0.
+TEST_F(Db, EveryStatusOfTheVersionLookupIsReported) {
+    struct Case {
+        const char *kind;
+        sword status;
+        const char *log;
+    } cases[] = {
+        {"define", OCI_SUCCESS_WITH_INFO, "Error table POLICYVERSIONS - OCI_SUCCESS_WITH_INFO\n<br>"},
+        {"define", OCI_NEED_DATA, "Error table POLICYVERSIONS - OCI_NEED_DATA\n<br>"},
+        {"define", OCI_NO_DATA, "Error table POLICYVERSIONS - OCI_NODATA\n<br>"},
+        {"define", OCI_INVALID_HANDLE, "Error table POLICYVERSIONS - OCI_INVALID_HANDLE\n<br>"},
+        {"define", OCI_STILL_EXECUTING, "Error table POLICYVERSIONS - OCI_STILL_EXECUTE\n<br>"},
+        {"define", OCI_CONTINUE, "Error table POLICYVERSIONS - OCI_CONTINUE\n<br>"},
+        {"execute", OCI_INVALID_HANDLE, "Error table POLICYVERSIONS - OCI_INVALID_HANDLE\n<br>"},
+    };
+    for (const Case &c : cases) {
+        envhp = env;
+        g_loaderror = 0;
+        log_text.clear();
+        inject_fault(c.kind, 1, c.status);
+        EXPECT_EQ(load_policyversion(), -1) << c.kind << " " << c.status;
+        EXPECT_EQ(log_text, c.log);
+        EXPECT_EQ(g_loaderror, 1);
+        EXPECT_EQ(envhp, nullptr);
+        EXPECT_STREQ(g_tablename, "");
+        clear_faults();
+    }
+    envhp = env;
+    g_loaderror = 0;
+    log_text.clear();
+    g_ndlversion = 7;
+    inject_fault("execute", 1, OCI_NO_DATA);
+    EXPECT_EQ(load_policyversion(), 1);
+    EXPECT_EQ(g_ndlversion, 0);
+    EXPECT_EQ(g_loaderror, 0);
+    EXPECT_EQ(log_text, "");
+}
+
+// A quoted text fills its buffer up to the NUL or is refused whole, never
+// cut (a doubled quote counts twice).
+TEST(SqlQuote, FitsItsBufferOrIsRefusedWhole) {
+    char buf[5];
+    EXPECT_TRUE(sql_quote(buf, sizeof buf, "a'b"));
+    EXPECT_STREQ(buf, "a''b");
+    EXPECT_TRUE(sql_quote(buf, sizeof buf, "abcd"));
+    EXPECT_STREQ(buf, "abcd");
+    EXPECT_FALSE(sql_quote(buf, sizeof buf, "abc'"));
+    EXPECT_STREQ(buf, "");
+    EXPECT_FALSE(sql_quote(buf, sizeof buf, "abcde"));
+    EXPECT_STREQ(buf, "");
+}
+
 // The library lives on between runs: a second run reads the stored topology
 // back and looks its names up through the indexes the first run filled.
 // Under the sanitizers a stale index entry is a read of freed memory.
