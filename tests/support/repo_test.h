@@ -432,8 +432,27 @@ protected:
         for (char &c : name)
             if (c == '/') c = '_';
         std::filesystem::create_directories(to);
-        std::ofstream(to + "/" + name, std::ios::binary) << mask_dates(repository_dump(db, true));
+        std::ofstream(to + "/" + name, std::ios::binary) << rows_only(mask_dates(repository_dump(db, true)));
 #endif
+    }
+
+    // A dump without its empty tables: a server database that no load
+    // committed to has no tables yet, where a SQLite file has them empty.
+    static std::string rows_only(const std::string &dump) {
+        std::string out, header;
+        for (size_t at = 0; at < dump.size();) {
+            size_t end = dump.find('\n', at);
+            end = end == std::string::npos ? dump.size() : end + 1;
+            std::string line = dump.substr(at, end - at);
+            at = end;
+            if (line.rfind("== ", 0) == 0) {
+                header = line;
+                continue;
+            }
+            out += header + line;
+            header.clear();
+        }
+        return out;
     }
 
     // NDL_parsefile on FILES of the folder REPOSITORY, in a session of its
