@@ -3,14 +3,13 @@
 # UndefinedBehaviorSanitizer, and runs every test, the end-to-end suites on
 # SQLite and again on a private PostgreSQL cluster; then, in a plain build of
 # just what they need, the loads under an address-space limit, which skip
-# themselves in the sanitized one, and the loads with C allocations failing;
-# last, the line coverage of the product's code against its floor.
+# themselves in the sanitized one, and the loads with C allocations failing.
 set -euo pipefail
 cd "$(dirname "$0")"
 # The tests, their reference runs in Python, and the README's commands,
 # which read the repository with the SQLite shell; the server for the
 # suites' second run.
-scripts/deps.sh gtest python3 sqlite3 pgserver gcovr
+scripts/deps.sh gtest python3 sqlite3 pgserver
 # NDL_JOBS caps the parallel jobs of the builds and the tests (every core
 # by default).
 jobs=${NDL_JOBS:-$(nproc)}
@@ -31,11 +30,7 @@ tally() {
   skipped=$(grep -c ' (Skipped)$' "$log" || true)
   echo "$((${total:-0} - ${failed:-0} - skipped)) ${failed:-0} $skipped"
 }
-# The sanitized build also counts the lines its tests run (the coverage
-# step at the end), from zero: counts left by an earlier run would count
-# lines this one did not run, and clash with the objects rebuilt.
-cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DNDL_SANITIZE=ON -DNDL_COVERAGE=ON -DNDL_BENCH=OFF
-find build-asan -name '*.gcda' -delete
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DNDL_SANITIZE=ON -DNDL_BENCH=OFF
 cmake --build build-asan
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
@@ -56,7 +51,4 @@ part build-plain -R '^AddressSpaceLimit\.|^Runs/ExhaustionSweep\.EveryCAllocatio
 read -r p1 f1 s1 < <(tally build-asan)
 read -r p2 f2 s2 < <(tally build-plain)
 echo "All tests: $((p1 + p2)) passed, $((f1 + f2)) failed, $s2 skipped (sanitized build: $p1 passed, $f1 failed, $s1 skipped; plain build: $p2 passed, $f2 failed, $s2 skipped)."
-# Coverage: the product's lines that the sanitized build's tests ran; below
-# the floor (scripts/coverage-floor) the run fails.
-scripts/coverage.sh build-asan || status=1
 exit "$status"
