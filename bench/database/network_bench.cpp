@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "block_keywords.h"
 #include "sample_network.h"
 #include "sections.h"
 #include "timed_load.h"
@@ -56,19 +57,9 @@ void BM_SampleNetworkTokens(benchmark::State &state) {
         std::fwrite(text.data(), 1, text.size(), f);
         std::fclose(f);
     }
-    // Every section's block keywords and the frame's, once each.
     std::vector<token_entry> keywords;
-    for (const frame_keyword &k : kFrameKeywords) keywords.push_back({k.name, 0, 0, 0, k.kind, 0, 0, nullptr});
-    for (int i = 0; const char *name = section_name(i); ++i) {
-        const section_def *def = registered_section(name);
-        for (const block_entry *b = def ? def->blocks : nullptr; b && b->kind; ++b)
-            if (std::none_of(keywords.begin(), keywords.end(),
-                             [b](const token_entry &e) { return std::strcmp(e.name, b->keyword) == 0; }))
-                keywords.push_back({b->keyword, 0, 0, 0, b->kind, 0, 0, nullptr});
-    }
-    keywords.push_back({});
     token_entry *buckets[kBuckets];
-    hash_init(keywords.data(), buckets);
+    every_block_keyword(keywords, buckets);
     char token[kTokenSize];
     size_t tokens = 0;
     for (auto _ : state) {

@@ -4,4 +4,5 @@ if(TARGET ndlcore)
                CORPUS ${CMAKE_CURRENT_SOURCE_DIR}/seeds/tokenizer)
   # The block keywords are the sections' own.
   ndl_link_sections(tokenizer)
+  target_include_directories(tokenizer PRIVATE ${CMAKE_SOURCE_DIR}/tests/support)
 endif()

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "block_keywords.h"
 #include "runstate.h"
 #include "sections.h"
 #include "tokenizer.h"
@@ -91,19 +92,7 @@ int addtooutput() {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     static token_entry *buckets[kBuckets];
     static std::vector<token_entry> keywords;
-    if (keywords.empty()) {
-        // Every section's block keywords and the frame's, once each.
-        for (const frame_keyword &k : kFrameKeywords) keywords.push_back({k.name, 0, 0, 0, k.kind, 0, 0, nullptr});
-        for (int i = 0; const char *name = section_name(i); ++i) {
-            const section_def *def = registered_section(name);
-            for (const block_entry *b = def ? def->blocks : nullptr; b && b->kind; ++b)
-                if (std::none_of(keywords.begin(), keywords.end(),
-                                 [b](const token_entry &e) { return std::strcmp(e.name, b->keyword) == 0; }))
-                    keywords.push_back({b->keyword, 0, 0, 0, b->kind, 0, 0, nullptr});
-        }
-        keywords.push_back({});
-        hash_init(keywords.data(), buckets);
-    }
+    if (keywords.empty()) every_block_keyword(keywords, buckets);
     if (size == 0) return 0;
     // One input in four sits after line ends across the end of the first
     // chunk the tokenizer reads.
