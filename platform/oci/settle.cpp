@@ -115,6 +115,9 @@ bool mark_commit(Conn &c, CommitMark &mark) noexcept {
     return true;
 }
 
+// A commit counted here is taken for this transaction's: another load
+// could only put its own there by taking the write lock, writing and
+// syncing a whole commit between COMMIT's failure and this read.
 int commit_indexed(const Conn &c, const CommitMark &before) {
     IndexHeader now, then{};
     if (!before.known || !read_header(c, now)) return -1;
