@@ -7,9 +7,11 @@
 #include <dlfcn.h>
 #include <fcntl.h>
 #include <libpq-fe.h>
+#include <poll.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -25,20 +27,24 @@ namespace {
 // fresh load into a file), which a load into a file never uses. The names
 // below hide libpq's own in this file, so the calls read as libpq's.
 #define NDL_LIBPQ(X)                                                                                            \
-    X(PQbackendPID) X(PQclear) X(PQconnectdbParams) X(PQerrorMessage) X(PQexec) X(PQfinish) X(PQgetResult)  \
-    X(PQgetisnull) X(PQgetlength) X(PQgetvalue) X(PQnfields) X(PQntuples) X(PQputCopyData) X(PQputCopyEnd)  \
-    X(PQresultErrorField) X(PQresultErrorMessage) X(PQresultStatus) X(PQsendQuery) X(PQsocket) X(PQstatus)
+    X(PQbackendPID) X(PQclear) X(PQconnectdbParams) X(PQconsumeInput) X(PQerrorMessage) X(PQfinish)         \
+    X(PQgetResult) X(PQgetisnull) X(PQgetlength) X(PQgetvalue) X(PQisBusy) X(PQnfields) X(PQntuples)        \
+    X(PQputCopyData) X(PQputCopyEnd) X(PQresultErrorField) X(PQresultErrorMessage) X(PQresultStatus)        \
+    X(PQsendQuery) X(PQsocket) X(PQstatus)
 #define NDL_DECLARE(f) decltype(&::f) f = nullptr;
 NDL_LIBPQ(NDL_DECLARE)
 #undef NDL_DECLARE
 
-// Why libpq could not be loaded, or null once it is.
+// Why libpq could not be loaded, or null once it is. Memory that failed
+// the load throws, and a later logon tries again.
 const char *libpq_missing() {
     static const char *why = "libpq was never loaded";
     static std::once_flag once;
     std::call_once(once, [] {
+        errno = 0;
         void *h = dlopen("libpq.so.5", RTLD_NOW | RTLD_LOCAL);
         if (!h) {
+            if (errno == ENOMEM) throw std::bad_alloc();
             why = "the server backend needs PostgreSQL's client library (libpq.so.5), which cannot be loaded";
             return;
         }
@@ -107,6 +113,78 @@ struct Result {
     PGresult *r;
 };
 
+// libpq's input is read and parsed again this often while it is busy.
+constexpr int kPollMs = 20;
+// Rounds in a row, no byte coming, that libpq's parse fails for memory
+// before the session is given up for it.
+constexpr int kMemoryRounds = 10;
+// A statement waits out the lock timeout at most; a minute more is far
+// beyond what any of a load's takes (the schema, a table's COPY: seconds).
+constexpr int kQuietMarginMs = 60000;
+
+// How a wait for libpq's next result ended.
+enum class Wait { Ready, Memory, Silent };
+
+long now_ms() {
+    timespec t{};
+    clock_gettime(CLOCK_MONOTONIC, &t);
+    return static_cast<long>(t.tv_sec) * 1000 + t.tv_nsec / 1000000;
+}
+
+// Waits until libpq's next result is whole, or it has none. libpq's own
+// wait (PQexec, PQgetResult) parses once, then waits for bytes; when that
+// parse failed for memory, the message stays in its buffer, and the server,
+// which waits for us, sends nothing more. Here every round parses again.
+// Allocates nothing of ours: it runs after COMMIT has gone out.
+Wait wait_ready(PGconn *c, int quiet_limit_ms) {
+    long last = now_ms();
+    int short_rounds = 0;
+    for (;;) {
+        // A failed malloc says ENOMEM; libpq's parser keeps quiet about it.
+        errno = 0;
+        if (!PQisBusy(c)) return Wait::Ready;
+        bool memory = errno == ENOMEM;
+        pollfd p{PQsocket(c), POLLIN, 0};
+        int ready = poll(&p, 1, kPollMs);
+        // Read even when poll saw nothing: SSL may hold bytes already taken
+        // from the socket. A closed connection then makes PQisBusy false.
+        if (PQconsumeInput(c)) {
+            if (ready > 0) last = now_ms();
+        } else if (PQstatus(c) != CONNECTION_BAD) {
+            memory = true;  // its input buffer could not grow
+            if (ready > 0) poll(nullptr, 0, kPollMs);
+        }
+        short_rounds = memory ? short_rounds + 1 : 0;
+        if (short_rounds >= kMemoryRounds) return Wait::Memory;
+        if (now_ms() - last > quiet_limit_ms) return Wait::Silent;
+    }
+}
+
+// libpq's next result, or null when it has none or the wait gave up (`how`
+// says which).
+PGresult *next_result(PGconn *c, int quiet_limit_ms, Wait &how) {
+    how = wait_ready(c, quiet_limit_ms);
+    return how == Wait::Ready ? PQgetResult(c) : nullptr;
+}
+
+// PQexec without its wait: the last result of the text, or its COPY's;
+// null when the text could not be sent (libpq's memory, a lost connection)
+// or the wait gave up.
+PGresult *exec(PGconn *c, const char *sql, int quiet_limit_ms, Wait &how) {
+    how = Wait::Ready;
+    if (!c || PQsendQuery(c, sql) != 1) return nullptr;
+    PGresult *last = nullptr;
+    while (PGresult *r = next_result(c, quiet_limit_ms, how)) {
+        PQclear(last);
+        last = r;
+        ExecStatusType s = PQresultStatus(r);
+        if (s == PGRES_COPY_IN || s == PGRES_COPY_OUT || s == PGRES_COPY_BOTH || PQstatus(c) == CONNECTION_BAD) break;
+    }
+    if (how == Wait::Ready) return last;
+    PQclear(last);
+    return nullptr;
+}
+
 std::string trimmed(const char *s) {
     std::string t = s ? s : "";
     while (!t.empty() && (t.back() == '\n' || t.back() == ' ')) t.pop_back();
@@ -162,6 +240,7 @@ struct PgRepo : Backend {
     sword sync(Error *e) override { return end_copy(e); }
 
     PGconn *connect();
+    PGresult *run_text(const char *sql) { return exec(pg, sql, quiet_ms, waited); }
     sword server_error(Error *e, const PGresult *r, std::string_view what);
     sword lost(Error *e);
     sword read_layout(Error *e, bool &found);
@@ -179,6 +258,8 @@ struct PgRepo : Backend {
     bool external = false;
     int layout = OCIX_LAYOUT_VERSIONED;
     PGconn *pg = nullptr;
+    int quiet_ms = kQuietMarginMs;  // how long libpq may stay busy with no byte coming
+    Wait waited = Wait::Ready;      // how the last wait for a result ended
     // The session has lost its server (a dropped connection, libpq out of
     // memory): nothing more runs, and its transaction is gone.
     bool broken = false;
@@ -222,7 +303,7 @@ PgRepo::~PgRepo() {
 // transaction.
 void PgRepo::roll_back() {
     if (!pg) return;
-    Result r(PQexec(pg, "ROLLBACK"));
+    Result r(run_text("ROLLBACK"));
     if (r.status() == PGRES_COMMAND_OK) return;
     PQfinish(pg);
     pg = nullptr;
@@ -240,7 +321,16 @@ void PgRepo::end_cursors() {
 // A lost connection, or libpq out of memory: the session ends here, and the
 // server rolls its transaction back.
 sword PgRepo::lost(Error *e) {
-    std::string why = pg && PQstatus(pg) == CONNECTION_BAD ? trimmed(PQerrorMessage(pg)) : kOutOfMemory;
+    // The session ends even where its message finds no memory.
+    std::string why;
+    try {
+        if (pg && PQstatus(pg) == CONNECTION_BAD)
+            why = trimmed(PQerrorMessage(pg));
+        else if (waited == Wait::Silent)
+            why = format("the server sent nothing for %d ms", quiet_ms);
+    } catch (const std::bad_alloc &) {
+    }
+    if (why.empty()) why = kOutOfMemory;  // fits the string's own room
     bool memory = why.find("out of memory") != std::string::npos;
     end_cursors();
     PQfinish(pg);
@@ -270,16 +360,15 @@ sword PgRepo::server_error(Error *e, const PGresult *r, std::string_view what) {
 }
 
 sword PgRepo::read_layout(Error *e, bool &found) {
-    Result r(PQexec(pg,
-                    "SELECT (SELECT count(*) FROM pg_tables WHERE schemaname = current_schema()),"
-                    " (SELECT count(*) FROM pg_tables WHERE schemaname = current_schema() AND tablename = 'ndl_layout')"));
+    Result r(run_text("SELECT (SELECT count(*) FROM pg_tables WHERE schemaname = current_schema()),"
+                      " (SELECT count(*) FROM pg_tables WHERE schemaname = current_schema() AND tablename = 'ndl_layout')"));
     if (r.status() != PGRES_TUPLES_OK) return server_error(e, r.r, format("cannot use the repository \"%s\"", shown.c_str()));
     long tables = std::atol(PQgetvalue(r.r, 0, 0));
     bool has_layout = std::atol(PQgetvalue(r.r, 0, 1)) == 1;
     found = tables > 0;
     if (!found) return OCI_SUCCESS;
     if (!has_layout) return fail(e, kErrLayout, format("the repository \"%s\" records no layout", shown.c_str()));
-    r.reset(PQexec(pg, "SELECT layout FROM ndl_layout"));
+    r.reset(run_text("SELECT layout FROM ndl_layout"));
     if (r.status() != PGRES_TUPLES_OK) return server_error(e, r.r, format("cannot use the repository \"%s\"", shown.c_str()));
     int recorded = PQntuples(r.r) == 1 ? std::atoi(PQgetvalue(r.r, 0, 0)) : 0;
     if (recorded == layout) return OCI_SUCCESS;
@@ -298,13 +387,19 @@ sword PgRepo::begin(Session &ses, int expected, bool ext, Error *e) {
     external = ext;
     layout = expected;
     busy_ms = busy_timeout_ms();
+    quiet_ms = busy_ms + kQuietMarginMs;
     if (const char *why = libpq_missing())
         return fail(e, kErrLogon, format("cannot log on to the repository \"%s\": %s", shown.c_str(), why));
     PQfinish(pg);
+    errno = 0;
     pg = connect();
     if (!pg) return out_of_memory(e);
     if (PQstatus(pg) != CONNECTION_OK) {
+        // A failed malloc says ENOMEM; libpq's words may not ("could not
+        // calculate client proof").
+        bool memory = errno == ENOMEM;
         std::string why = logon_reason(pg);
+        if (memory && why.find("out of memory") == std::string::npos) why += " (out of memory)";
         PQfinish(pg);
         pg = nullptr;
         return fail(e, kErrLogon, format("cannot log on to the repository \"%s\": %s", shown.c_str(), why.c_str()));
@@ -312,7 +407,7 @@ sword PgRepo::begin(Session &ses, int expected, bool ext, Error *e) {
     std::string setup = format("SET client_min_messages = warning; SET lock_timeout = %d; "
                                "SET default_transaction_isolation = 'read committed'",
                                busy_ms);
-    Result r(PQexec(pg, setup.c_str()));
+    Result r(run_text(setup.c_str()));
     if (r.status() != PGRES_COMMAND_OK) return server_error(e, r.r, format("cannot use the repository \"%s\"", shown.c_str()));
     bool found = false;
     if (sword s = read_layout(e, found)) {
@@ -329,7 +424,7 @@ sword PgRepo::begin(Session &ses, int expected, bool ext, Error *e) {
 // leaves it empty, and a second first load waits and finds it made.
 sword PgRepo::open_transaction(Error *e) {
     if (in_transaction) return OCI_SUCCESS;
-    Result r(PQexec(pg, kBeginLocked));
+    Result r(run_text(kBeginLocked));
     if (r.status() != PGRES_TUPLES_OK) {
         sword s = server_error(e, r.r, "cannot open a transaction");
         roll_back();
@@ -345,7 +440,7 @@ sword PgRepo::open_transaction(Error *e) {
         if (layout == OCIX_LAYOUT_VERSIONED) schema += reinterpret_cast<const char *>(kServerVersionIndexes);
         schema += kOwnObjects;
         schema += format("INSERT INTO ndl_layout VALUES (%d);\n", layout);
-        r.reset(PQexec(pg, schema.c_str()));
+        r.reset(run_text(schema.c_str()));
         if (r.status() != PGRES_COMMAND_OK)
             s = server_error(e, r.r, format("cannot create the schema of the repository \"%s\"", shown.c_str()));
     }
@@ -369,7 +464,7 @@ bool PgRepo::copy_row(std::string_view table, Error *e, sword &status) {
             std::string q = "SELECT string_agg(quote_ident(attname), ',' ORDER BY attnum) FROM pg_attribute "
                             "WHERE attrelid = to_regclass('" + key + "') AND attnum > 0 AND NOT attisdropped "
                             "AND attname <> 'ndl_seq' GROUP BY attrelid";
-            Result r(PQexec(pg, q.c_str()));
+            Result r(run_text(q.c_str()));
             if (r.status() != PGRES_TUPLES_OK) {
                 status = server_error(e, r.r, "");
                 return true;
@@ -389,7 +484,7 @@ bool PgRepo::copy_row(std::string_view table, Error *e, sword &status) {
             }
             if (v + 1 < literals.size()) ++at;
         }
-        Result r(PQexec(pg, ("COPY " + key + " (" + std::string(cols.substr(0, at)) + ") FROM STDIN").c_str()));
+        Result r(run_text(("COPY " + key + " (" + std::string(cols.substr(0, at)) + ") FROM STDIN").c_str()));
         if (r.status() != PGRES_COPY_IN) {
             status = server_error(e, r.r, "");
             return true;
@@ -437,7 +532,7 @@ sword PgRepo::end_copy(Error *e) {
         PQputCopyEnd(pg, nullptr) != 1)
         return lost(e);
     copy_buf.clear();
-    Result r(PQgetResult(pg));
+    Result r(next_result(pg, quiet_ms, waited));
     sword s = OCI_SUCCESS;
     if (r.status() != PGRES_COMMAND_OK) {
         // No SQLSTATE: libpq's own failure (its memory), not the server's.
@@ -454,8 +549,8 @@ sword PgRepo::end_copy(Error *e) {
                  line ? format("%s (row %ld of those written into %s in a row)", primary ? primary : "", line + 1, table.c_str())
                       : format("%s (rows written into %s)", primary ? primary : "", table.c_str()));
     }
-    while (PGresult *more = PQgetResult(pg)) PQclear(more);
-    return s;
+    while (PGresult *more = next_result(pg, quiet_ms, waited)) PQclear(more);
+    return waited == Wait::Ready ? s : lost(e);
 }
 
 sword PgRepo::run(Stmt *st, Error *e, ub4 iters) {
@@ -467,7 +562,7 @@ sword PgRepo::run(Stmt *st, Error *e, ub4 iters) {
     std::string_view head = std::string_view(sql).substr(first, 6);
     bool query = lower(head) == "select" || lower(head.substr(0, 4)) == "with";
     if (!query && iters == 0) return fail(e, kErrUsage, "a statement that is not a query needs one iteration");
-    Result r(PQexec(pg, sql.c_str()));
+    Result r(run_text(sql.c_str()));
     ExecStatusType status = r.status();
     if (status == PGRES_COMMAND_OK) return OCI_SUCCESS;
     if (status != PGRES_TUPLES_OK) return server_error(e, r.r, "");
@@ -545,10 +640,11 @@ sword PgRepo::settle(const std::string &ask, bool memory, Error *e) {
     PGconn *c = connect();
     enum { Lost, Unknown, Committed } outcome = Unknown;
     if (c && PQstatus(c) == CONNECTION_OK) {
-        PGresult *r = PQexec(c, ask.c_str());
+        Wait how = Wait::Ready;
+        PGresult *r = exec(c, ask.c_str(), quiet_ms, how);
         if (PQresultStatus(r) == PGRES_TUPLES_OK) outcome = std::atol(PQgetvalue(r, 0, 0)) == 1 ? Committed : Lost;
         PQclear(r);
-        PQclear(PQexec(c, "ROLLBACK"));
+        PQclear(exec(c, "ROLLBACK", quiet_ms, how));
     }
     PQfinish(c);
     if (outcome == Committed) return OCI_SUCCESS;
@@ -617,7 +713,8 @@ sword PgRepo::finish(Error *e, bool commit) {
     int got = 0;
     bool ok = sent, local = !sent;
     const PGresult *refused = nullptr;
-    while (PGresult *r = PQgetResult(pg)) {
+    Wait how = Wait::Ready;
+    while (PGresult *r = sent ? next_result(pg, quiet_ms, how) : nullptr) {
         if (PQresultStatus(r) != PGRES_COMMAND_OK) {
             ok = false;
             if (!PQresultErrorField(r, PG_DIAG_SQLSTATE))
@@ -632,7 +729,8 @@ sword PgRepo::finish(Error *e, bool commit) {
             ok = false;
         }
     }
-    bool connected = PQstatus(pg) == CONNECTION_OK;
+    // A wait that gave up heard no whole answer.
+    bool connected = PQstatus(pg) == CONNECTION_OK && how == Wait::Ready;
     if (ok && got == 3 && connected) {
         for (PGresult *r : results) PQclear(r);
         return OCI_SUCCESS;
@@ -646,11 +744,13 @@ sword PgRepo::finish(Error *e, bool commit) {
         return status;
     }
     for (PGresult *r : results) PQclear(r);
-    // No answer: what a reader now sees decides.
+    // No answer: what a reader now sees decides. libpq's memory failed
+    // where it stays connected, or where its parse gave up for it.
+    bool memory = how == Wait::Memory || connected;
     PQfinish(pg);
     pg = nullptr;
     broken = true;
-    return settle(ask, connected, e);
+    return settle(ask, memory, e);
 }
 
 void PgRepo::abandon() {
