@@ -263,6 +263,9 @@ struct PgRepo : Backend {
     // The session has lost its server (a dropped connection, libpq out of
     // memory): nothing more runs, and its transaction is gone.
     bool broken = false;
+    // A transaction the lost session took with it: a later commit of it
+    // fails, never says it stored what the server rolled back.
+    bool lost_work = false;
     bool in_transaction = false;
     bool needs_schema = false;  // an empty database: the first load makes it
     // The last statement was a literal INSERT into this table, run alone;
@@ -338,6 +341,7 @@ sword PgRepo::lost(Error *e) {
     broken = true;
     bool was = in_transaction;
     in_transaction = false;
+    lost_work = lost_work || was;
     copy_table.clear();
     return fail(e, memory ? kErrMemory : kErrLogon,
                 format("the session with the server repository \"%s\" has ended%s: %s", shown.c_str(),
@@ -656,6 +660,13 @@ sword PgRepo::settle(const std::string &ask, bool memory, Error *e) {
 sword PgRepo::finish(Error *e, bool commit) {
     end_cursors();
     last_insert.clear();
+    if (lost_work) {
+        lost_work = false;
+        if (commit)
+            return fail(e, kErrLogon,
+                        format("the session with the server repository \"%s\" has ended and its transaction was "
+                               "rolled back", shown.c_str()));
+    }
     if (!in_transaction) return OCI_SUCCESS;
     if (!commit) {
         copy_table.clear();

@@ -117,4 +117,18 @@ TEST_F(PgTest, ACommitWhoseConnectionDroppedIsSettled) {
     EXPECT_EQ(one("SELECT count(*) FROM networks"), "1");
 }
 
+// A statement that finds the session gone took the transaction with it: a
+// commit after it, by a caller that went on, says so.
+TEST_F(PgTest, ACommitAfterTheSessionWasLostFails) {
+    made();
+    auto l = pg_logon(repo);
+    ASSERT_EQ(l->exec(kRow1), OCI_SUCCESS) << l->error();
+    std::string pid = l->value("SELECT pg_backend_pid()");
+    pg_run_sql(repo, "SELECT pg_terminate_backend(" + pid + ")");
+    EXPECT_EQ(l->exec("SELECT 1 FROM networks"), OCI_ERROR);
+    EXPECT_EQ(l->commit(), OCI_ERROR);
+    EXPECT_NE(l->error().find("has ended and its transaction was rolled back"), std::string::npos) << l->error();
+    EXPECT_EQ(one("SELECT count(*) FROM networks"), "0");
+}
+
 }  // namespace
