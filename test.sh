@@ -4,6 +4,8 @@
 # SQLite and again on a private PostgreSQL cluster; then, in a plain build of
 # just what they need, the loads under an address-space limit, which skip
 # themselves in the sanitized one, and the loads with C allocations failing.
+# The sanitized build counts the lines its tests run: the product's line
+# coverage must stay at its floor (scripts/coverage.sh).
 set -euo pipefail
 cd "$(dirname "$0")"
 # The tests, their reference runs in Python, and the README's commands,
@@ -30,8 +32,11 @@ tally() {
   skipped=$(grep -c ' (Skipped)$' "$log" || true)
   echo "$((${total:-0} - ${failed:-0} - skipped)) ${failed:-0} $skipped"
 }
-cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DNDL_SANITIZE=ON -DNDL_BENCH=OFF
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DNDL_SANITIZE=ON -DNDL_BENCH=OFF -DNDL_COVERAGE=ON
 cmake --build build-asan
+# Counters of an earlier run would add to this one's, and those of objects
+# rebuilt since do not match them; the build's own test listing ran some.
+find build-asan -name '*.gcda' -delete
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 # The cluster is stopped and its folder removed however the tests end.
@@ -42,6 +47,7 @@ eval "$(scripts/pg-cluster.sh start "$cluster")"
 part build-asan
 read -r _ _ skipped < <(tally build-asan)
 echo "Of the $skipped tests skipped above, those that need a build without AddressSanitizer run next, in the plain build; the others mean something on one backend only."
+scripts/coverage.sh build-asan || status=1
 # AddressSanitizer reserves terabytes of address space, and its allocator
 # aborts where ours throws and owns malloc: a limit on the address space,
 # and the sweeps that fail C allocations, need a build without it.

@@ -10,7 +10,7 @@
 # benchmarks), python3 (the tests' reference runs), sqlite3 (the SQLite
 # shell the README reads the repository with), libfuzzer (clang with
 # libFuzzer, the fuzz targets), pgserver (the PostgreSQL server, for the
-# tests' private cluster), gcovr (the line coverage of CI).
+# tests' private cluster).
 set -euo pipefail
 
 # What each need is called in a message, and the Debian packages that give it.
@@ -28,19 +28,18 @@ declare -A what=(
   [sqlite3]="the SQLite shell (sqlite3)"
   [libfuzzer]="clang++ with libFuzzer (-fsanitize=fuzzer)"
   [pgserver]="the PostgreSQL server (initdb, pg_ctl)"
-  [gcovr]="gcovr (line coverage)"
 )
 declare -A debian=(
   [cc]="gcc" [cxx]="g++" [cmake]="cmake" [ninja]="ninja-build" [sqlite]="libsqlite3-dev"
   [openssl]="libssl-dev" [libpq]="libpq-dev pkg-config" [gtest]="libgtest-dev" [benchmark]="libbenchmark-dev" [python3]="python3"
-  [sqlite3]="sqlite3" [libfuzzer]="clang libclang-rt-dev" [pgserver]="postgresql" [gcovr]="gcovr"
+  [sqlite3]="sqlite3" [libfuzzer]="clang libclang-rt-dev" [pgserver]="postgresql"
 )
 
 needs=(cc cxx cmake ninja sqlite openssl libpq)
 for n in "$@"; do
   case $n in
-    gtest|benchmark|python3|sqlite3|libfuzzer|pgserver|gcovr) needs+=("$n") ;;
-    *) echo "deps.sh: unknown need '$n' (gtest, benchmark, python3, sqlite3, libfuzzer, pgserver or gcovr)" >&2; exit 2 ;;
+    gtest|benchmark|python3|sqlite3|libfuzzer|pgserver) needs+=("$n") ;;
+    *) echo "deps.sh: unknown need '$n' (gtest, benchmark, python3, sqlite3, libfuzzer or pgserver)" >&2; exit 2 ;;
   esac
 done
 
@@ -108,7 +107,7 @@ EOF
 int main(void) { return PQlibVersion() > 0 ? 0 : 1; }' ;;
     gtest) offers "$cxx" c++ gtest/gtest.h -lgtest -pthread ;;
     benchmark) offers "$cxx" c++ benchmark/benchmark.h -lbenchmark -pthread ;;
-    python3|sqlite3|gcovr) command -v "$1" >/dev/null 2>&1 ;;
+    python3|sqlite3) command -v "$1" >/dev/null 2>&1 ;;
     # Debian keeps the server's programs out of the PATH, under its version.
     pgserver) command -v initdb >/dev/null 2>&1 || compgen -G '/usr/lib/postgresql/*/bin/initdb' >/dev/null ;;
     libfuzzer) command -v clang >/dev/null 2>&1 && builds clang++ c++ -fsanitize=fuzzer,address <<< '#include <cstddef>
