@@ -1,8 +1,8 @@
 #!/usr/bin/env python3
 """Generates what the stored tables' declaration (tables.py) implies: the
 repository schema, its version and network indexes, the reader and writer
-descriptions, the older layout's differences, the records' stored fields
-and the run's list heads and their release.
+descriptions and the orders they run in, the older layout's differences,
+the records' stored fields and the run's list heads and their release.
 
     gen_tables.py ROOT   writes database/schema.sql,
                          database/version_indexes.sql, database/tables.inc,
