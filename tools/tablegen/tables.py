@@ -38,8 +38,9 @@
 # write(): insert= (the INSERT text where its spacing is its own; its
 # placeholders are checked against the columns), insert_empty=, delete=,
 # comment=, label=, name=, older_delete=, older_comment=, exported=True (a
-# writer of its own routine, outside kAllWriters), described=False (no
-# description: the routine writes the table whole).
+# writer of its own routine, outside kAllWriters, which the routine reaches
+# by name: its step hands it none), described=False (no description: the
+# routine writes the table whole).
 #
 # Order: the readers of a section (READ_SECTIONS) run in the order of their
 # read(step=N), the writers in the order of their write(step=N); the order
@@ -48,9 +49,9 @@
 # Both take routine= (the routine the step runs instead of the generic
 # reader or writer, with the description); write() takes step_name= (the
 # step's name where it is not the routine's nor "print_" and the table's).
-# A table read or written in another's step, after it, says within=TABLE
-# instead of step=: its reader is that routine's child, its writer that
-# step's second.
+# A table read or written in another table's step says within=TABLE instead
+# of step=: its reader is handed to that step's routine (the nested reader),
+# its writer runs second in that step.
 #
 # group(NAME, cols, select): columns several tables keep in the same order;
 # a table's columns name them by a line "@NAME", its select by "@NAME" (or
