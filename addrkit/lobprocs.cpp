@@ -152,6 +152,7 @@ int address_list_to_end(Proc &p, OutText &out, const char *network, int prefix, 
     PROC_GUARD
 #define NDL_NO_TWIN(...)
 
+// The twins of SECOND_LOB rows exist in the second build alone.
 #ifdef NDL_SECOND_BUILD
 #define NDL_SECOND_TWIN NDL_TWIN_CALL
 #else
