@@ -5,10 +5,7 @@
 #include <string>
 
 #include "addrmodel.h"
-#include "lobframe.h"
 #include "pathmap.h"
-#include "procedures.h"
-#include "procframe.h"
 
 namespace {
 
@@ -30,17 +27,6 @@ void append_log(const char *format, A... args) noexcept {
 }
 
 }  // namespace
-
-int C_get_ipaddress_natLob(OCIExtProcContext *ctx, char *res, int reslen, int *resind, const char *network,
-                           int prefix, OCILobLocator *used, char *err, int errlen, int *errind) try {
-    Proc p(err, errlen, errind);
-    p.result(res, reslen, resind);
-    Lobs lobs(p, ctx);
-    std::string list;
-    if (!lobs.read(used, kIpaddressTab, list)) return p.fail();
-    return C_get_ipaddress_nat(res, reslen, resind, network, prefix, list.c_str(), err, errlen, errind);
-}
-PROC_GUARD
 
 void writelog(const char *text) { append_log("%s", text); }
 

@@ -1,16 +1,12 @@
-// What only the second build of the address library offers: NAT allocation
-// with its used list in a CLOB, a debugging log, and CIDR helpers.
+// What only the second build of the address library offers beside its
+// twins of the rows of procedures.h (SECOND_LOB): a debugging log, and CIDR
+// helpers.
 #ifndef NDL_ADDRKIT_SOLARIS_H
 #define NDL_ADDRKIT_SOLARIS_H
 
 #include <cstdint>
 
 #include "export.h"
-#include "oci.h"
-
-// C_get_ipaddress_nat with the used addresses read from USED.
-NDL_EXPORT int C_get_ipaddress_natLob(OCIExtProcContext *ctx, char *res, int reslen, int *resind, const char *network,
-                                      int prefix, OCILobLocator *used, char *err, int errlen, int *errind);
 
 // Append TEXT, or the decimal VALUE, to the debugging log; a log that cannot
 // be opened is passed over.

@@ -152,4 +152,10 @@ int address_list_to_end(Proc &p, OutText &out, const char *network, int prefix, 
     PROC_GUARD
 #define NDL_NO_TWIN(...)
 
-NDL_ADDRKIT_PROCEDURES(NDL_NO_TWIN, NDL_TWIN_CALL, NDL_TWIN_BODY)
+// The twins of SECOND_LOB rows exist in the second build alone.
+#ifdef NDL_SECOND_BUILD
+#define NDL_SECOND_TWIN NDL_TWIN_CALL
+#else
+#define NDL_SECOND_TWIN NDL_NO_TWIN
+#endif
+NDL_ADDRKIT_PROCEDURES(NDL_NO_TWIN, NDL_TWIN_CALL, NDL_TWIN_BODY, NDL_SECOND_TWIN)

@@ -1,7 +1,8 @@
 // The *Lob twins of the address procedures (the rows of procedures.h): the
 // external-procedure context first, list inputs as CLOB locators, list
 // results as CLOB locators by reference. Each answers as the procedure it
-// stands for.
+// stands for. The second build's own twins (SECOND_LOB) are declared for
+// both: only the second defines them.
 #ifndef NDL_ADDRKIT_LOBPROCS_H
 #define NDL_ADDRKIT_LOBPROCS_H
 
@@ -11,7 +12,7 @@
     NDL_EXPORT int name##Lob(OCIExtProcContext *ctx, NDL_FOR_EACH(NDL_LOB_DECL, __VA_ARGS__) char *err, \
                              int errlen, int *errind);
 #define NDL_NO_TWIN(...)
-NDL_ADDRKIT_PROCEDURES(NDL_NO_TWIN, NDL_DECLARE_TWIN, NDL_DECLARE_TWIN)
+NDL_ADDRKIT_PROCEDURES(NDL_NO_TWIN, NDL_DECLARE_TWIN, NDL_DECLARE_TWIN, NDL_DECLARE_TWIN)
 #undef NDL_DECLARE_TWIN
 #undef NDL_NO_TWIN
 

@@ -25,6 +25,8 @@
 // LOB_BODY(name, body, parameters...): with a twin that runs BODY (Proc &,
 //   then the parameters, each text result an OutText &) with its list
 //   results in CLOBs.
+// SECOND_LOB(name, callee, parameters...): as LOB, the twin only in the
+//   second build (tmplibaddrkit, which defines NDL_SECOND_BUILD).
 #ifndef NDL_ADDRKIT_PROCEDURES_H
 #define NDL_ADDRKIT_PROCEDURES_H
 
@@ -34,7 +36,7 @@ struct OCIExtProcContext;
 struct OCILobLocator;
 
 // clang-format off
-#define NDL_ADDRKIT_PROCEDURES(PROC, LOB, LOB_BODY) \
+#define NDL_ADDRKIT_PROCEDURES(PROC, LOB, LOB_BODY, SECOND_LOB) \
     /* Validation: 0 when the check holds, 2 with a message otherwise. */ \
     PROC(C_validate_multicastaddr, text_in(address)) \
     PROC(C_check_subipaddress2, text_in(network), int_in(prefix), text_in(address)) \
@@ -71,7 +73,7 @@ struct OCILobLocator;
     LOB_BODY(C_aggregate, aggregate_blocks, list_in(networks, kNewtworkTab), list_in(prefixes, kPrefixTab), list_out(networklist, 32767), list_out(prefixlist, 32767)) \
     /* Host, point-to-point and NAT addresses. */ \
     LOB(C_get_ipaddress_fornw, fornw_valid_network, text_out(result, 4000), text_in(network), int_in(prefix), list_in(used, kIpaddressTab2)) \
-    PROC(C_get_ipaddress_nat, text_out(result, 4000), text_in(network), int_in(prefix), text_in(used)) \
+    SECOND_LOB(C_get_ipaddress_nat, C_get_ipaddress_nat, text_out(result, 4000), text_in(network), int_in(prefix), list_in(used, kIpaddressTab)) \
     LOB(C_get_ipaddress_forptopnw, C_get_ipaddress_forptopnw, text_out(first, 4000), text_out(second, 4000), text_in(network), int_in(prefix), list_in(used, kIpaddressTab)) \
     PROC(C_get_ipaddress_foroff, text_out(result, 4000), text_in(network), int_in(prefix), uint_in(offset)) \
     LOB(C_get_ipaddress_natx, C_get_ipaddress_natx, text_out(result, 32767), text_in(pool), int_in(prefix), list_in(used, kIpaddressTab2, kNatNetworkText - 1), \
@@ -117,7 +119,7 @@ struct OCILobLocator;
 #define NDL_ERR char *err, int errlen, int *errind
 #define NDL_DECLARE(name, ...) NDL_EXPORT int name(NDL_FOR_EACH(NDL_DECL, __VA_ARGS__) NDL_ERR);
 #define NDL_DECLARE_LOB(name, callee, ...) NDL_DECLARE(name, __VA_ARGS__)
-NDL_ADDRKIT_PROCEDURES(NDL_DECLARE, NDL_DECLARE_LOB, NDL_DECLARE_LOB)
+NDL_ADDRKIT_PROCEDURES(NDL_DECLARE, NDL_DECLARE_LOB, NDL_DECLARE_LOB, NDL_DECLARE_LOB)
 #undef NDL_DECLARE
 #undef NDL_DECLARE_LOB
 

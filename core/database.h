@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdio>
+#include <cstring>
 
 #include "oci.h"
 #include "records_customer.h"
@@ -33,9 +34,22 @@ void log_memory_cause(OCIError *err, sword status, const char *table);
 // reader or writer makes an OCI call, and raises g_loaderror.
 sword cleanup();
 
-// Copies `src` into a field of `size` bytes, storing "IS NULL" as the empty
-// string. False, with the field empty, when the text does not fit.
-bool locstrcpy(char *dst, size_t size, const char *src);
+// Copies `src` into a text field of `size` bytes (its width, NUL included).
+// False, with the field empty, when the text does not fit.
+inline bool textcpy(text_slot &dst, size_t size, const char *src) {
+    size_t n = std::strlen(src);
+    if (n >= size) {
+        dst.clear();
+        return false;
+    }
+    text_access::assign(&dst, src, n);
+    return true;
+}
+// The same, storing "IS NULL" as the empty string. Inline, as textcpy: the
+// readers copy every text they fetch through one or the other.
+inline bool locstrcpy(text_slot &dst, size_t size, const char *src) {
+    return textcpy(dst, size, std::strcmp(src, "IS NULL") == 0 ? "" : src);
+}
 
 // Writes `src` into `dst` (of `size` bytes) with every single quote doubled,
 // ready to stand between quotes in a statement. False, with `dst` empty, when

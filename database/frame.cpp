@@ -78,17 +78,6 @@ sword cleanup() {
     return OCI_SUCCESS;
 }
 
-bool locstrcpy(char *dst, size_t size, const char *src) {
-    if (std::strcmp(src, "IS NULL") == 0) src = "";
-    size_t n = std::strlen(src);
-    if (n >= size) {
-        dst[0] = '\0';
-        return false;
-    }
-    std::memcpy(dst, src, n + 1);
-    return true;
-}
-
 bool sql_quote(char *dst, size_t size, const char *src) {
     size_t n = 0;
     for (; *src; ++src) {

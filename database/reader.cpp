@@ -98,11 +98,9 @@ bool fill(const reader_desc &d, const std::vector<cell> &cells, int target, void
             break;
         }
         case col_text: {
-            const char *src = cells[i].s;
-            if (c.copy == copy_loc && std::strcmp(src, "IS NULL") == 0) src = "";
-            size_t n = std::strlen(src);
-            if (n >= c.size) return false;
-            text_access::assign(field, src, n);
+            text_slot &dst = *static_cast<text_slot *>(static_cast<void *>(field));
+            if (!(c.copy == copy_loc ? locstrcpy(dst, c.size, cells[i].s) : textcpy(dst, c.size, cells[i].s)))
+                return false;
             break;
         }
         }

@@ -10,7 +10,6 @@
 #include "folderwalk.h"
 #include "lobprocs.h"
 #include "procedures.h"
-#include "solaris.h"
 
 namespace extproc {
 
@@ -45,8 +44,10 @@ using namespace param;
 #define NDL_PLAIN_LINE(fn, ...) \
     line<&fn>("addrkit", #fn, {NDL_FOR_EACH(NDL_PARAM, __VA_ARGS__) text_out("error", 4000)}),
 #define NDL_PLAIN_LINE_OF_TWIN(fn, callee, ...) NDL_PLAIN_LINE(fn, __VA_ARGS__)
-#define NDL_TWIN_LINE(fn, callee, ...) \
-    line<&fn##Lob>("addrkit", #fn "Lob", {ctx, NDL_FOR_EACH(NDL_LOB_PARAM, __VA_ARGS__) text_out("error", 4000)}),
+#define NDL_TWIN_LINE_OF(library, fn, ...) \
+    line<&fn##Lob>(library, #fn "Lob", {ctx, NDL_FOR_EACH(NDL_LOB_PARAM, __VA_ARGS__) text_out("error", 4000)}),
+#define NDL_TWIN_LINE(fn, callee, ...) NDL_TWIN_LINE_OF("addrkit", fn, __VA_ARGS__)
+#define NDL_SECOND_TWIN_LINE(fn, callee, ...) NDL_TWIN_LINE_OF("tmplibaddrkit", fn, __VA_ARGS__)
 #define NDL_NO_LINE(...)
 
 // clang-format off
@@ -54,16 +55,16 @@ const CallSpec kCallSpecs[] = {
     NDL_LINE("cfgproc", NDL_parsefile, {ctx, clob_out("log"), text_in("repository"), text_in("files"), text_in("mode"), text_out("message", 4000)}, kRepository),
     // The address library: its procedures (the rows of procedures.h), the
     // expression procedure, and the procedures' *Lob twins.
-    NDL_ADDRKIT_PROCEDURES(NDL_PLAIN_LINE, NDL_PLAIN_LINE_OF_TWIN, NDL_PLAIN_LINE_OF_TWIN)
+    NDL_ADDRKIT_PROCEDURES(NDL_PLAIN_LINE, NDL_PLAIN_LINE_OF_TWIN, NDL_PLAIN_LINE_OF_TWIN, NDL_PLAIN_LINE_OF_TWIN)
     NDL_LINE("addrkit", C_evaluate_expression, {text_in("prefix"), text_in("name"), text_in("expression"), text_out("result", 4000), text_out("error", 4000)}),
-    NDL_ADDRKIT_PROCEDURES(NDL_NO_LINE, NDL_TWIN_LINE, NDL_TWIN_LINE)
+    NDL_ADDRKIT_PROCEDURES(NDL_NO_LINE, NDL_TWIN_LINE, NDL_TWIN_LINE, NDL_NO_LINE)
     // The address library: directories under a base directory.
     NDL_LINE("addrkit", C_check_dir, {text_in("base"), text_in("name"), text_out("error", 4000)}),
     NDL_LINE("addrkit", C_create_dir, {text_in("base"), text_in("name"), text_out("error", 4000)}),
     NDL_LINE("addrkit", C_remove_dir, {text_in("base"), text_in("name"), text_out("error", 4000)}),
     // The second build of the address library takes every line of addrkit (see
-    // find_callspec) and adds its own.
-    NDL_LINE("tmplibaddrkit", C_get_ipaddress_natLob, {ctx, text_out("result", 4000), text_in("network"), int_in("prefix"), clob_in("used"), text_out("error", 4000)}),
+    // find_callspec) and adds its own twins.
+    NDL_ADDRKIT_PROCEDURES(NDL_NO_LINE, NDL_NO_LINE, NDL_NO_LINE, NDL_SECOND_TWIN_LINE)
     // The directory lister, under the decorated name of dirlist(char*, char*).
     line<&dirlist>("folderwalk", "_Z7dirlistPcS_", {text_in("dir"), buf_out("out", 32768)}),
     {nullptr, nullptr, 0, {}},

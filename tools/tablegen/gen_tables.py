@@ -1,8 +1,8 @@
 #!/usr/bin/env python3
 """Generates what the stored tables' declaration (tables.py) implies: the
 repository schema, its version and network indexes, the reader and writer
-descriptions, the older layout's differences, the records' stored fields
-and the run's list heads and their release.
+descriptions and the orders they run in, the older layout's differences,
+the records' stored fields and the run's list heads and their release.
 
     gen_tables.py ROOT   writes database/schema.sql,
                          database/version_indexes.sql, database/tables.inc,
@@ -67,7 +67,9 @@ class Table:
         self.before, self.note, self.pad, self.key = before, note, pad, key
         self.cols = [Col(l, name) for l in expand_lines(cols, name)]
         self.by_name = {c.name: c for c in self.cols}
-        self.read, self.write = read, write
+        # A table its routine writes whole has a write step and no description.
+        self.read, self.write_step = read, write
+        self.write = write if write is None or write.kw.get('described', True) else None
         self.upper = name.upper()
         self.versioned = 'ndlversion' in self.by_name
         if len(self.by_name) != len(self.cols):
@@ -373,6 +375,74 @@ def descriptions():
     return ''.join(out)
 
 
+def reader_name(t):
+    return t.read.kw.get('name', 'k_r_' + t.name.lower())
+
+
+def writer_name(t):
+    return t.write.kw.get('name', 'k_w_' + t.name.lower())
+
+
+def steps(tables, kw_of, what):
+    """The tables of one order by their step=, and the table each one's
+    within= joins to its step."""
+    by_name = {t.name: t for t in tables}
+    ordered, joined = {}, {}
+    for t in tables:
+        kw = kw_of(t)
+        if 'within' in kw:
+            parent = by_name.get(kw['within'])
+            if parent is None or 'step' not in kw_of(parent) or 'step' in kw or 'routine' in kw:
+                raise Fail('%s: its %s within= names no table with a step, or it has a step of its own' % (t.name, what))
+            if parent.name in joined:
+                raise Fail('%s: the %s step of %s joins one table only' % (t.name, what, parent.name))
+            joined[parent.name] = t
+        elif 'step' not in kw:
+            raise Fail('%s: its %s has no step= (nor within=)' % (t.name, what))
+        elif kw['step'] in ordered:
+            raise Fail('%s: %s step %d is %s\'s too' % (t.name, what, kw['step'], ordered[kw['step']].name))
+        else:
+            ordered[kw['step']] = t
+    return [ordered[k] for k in sorted(ordered)], joined
+
+
+def orders(env):
+    """The section readers' orders and the writers' order, by the tables'
+    read and write steps."""
+    out = ['\nnamespace {\n\n// ---------------------------------------------------------------- orders\n']
+    sections = env['READ_SECTIONS']
+    readable = [t for t in TABLES if t.read is not None]
+    for name, groups in sections:
+        tables = [t for t in readable if t.release in groups]
+        ordered, joined = steps(tables, lambda t: t.read.kw, 'reader')
+        out.append('\nconst read_step k%sSteps[] = {\n' % name)
+        for t in ordered:
+            child = joined.get(t.name)
+            out.append('    {&%s, %s, %s},\n' % (reader_name(t), '&' + reader_name(child) if child else 'nullptr',
+                                               t.read.kw.get('routine', 'nullptr')))
+        out.append('};\n')
+    lost = [t.name for t in readable if not any(t.release in groups for _, groups in sections)]
+    if lost:
+        raise Fail('%s: read in no section of READ_SECTIONS' % ', '.join(lost))
+    out.append('\n}  // namespace\n\nconst read_section kSections[%d] = {\n' % len(sections))
+    for name, groups in sections:
+        out.append('    {k%sSteps, std::size(k%sSteps)},\n' % (name, name))
+    out.append('};\n\nconst write_step kWriteOrder[] = {\n')
+    ordered, joined = steps([t for t in TABLES if t.write_step is not None], lambda t: t.write_step.kw, 'writer')
+    for t in ordered:
+        kw = t.write_step.kw
+        if t.write is None and 'routine' not in kw:
+            raise Fail('%s: a table written without a description is written by its routine=' % t.name)
+        # An exported writer's routine reaches its description by name.
+        first = 'nullptr' if t.write is None or t.write.kw.get('exported') else '&' + writer_name(t)
+        second = joined.get(t.name)
+        out.append('    {%s, %s, %s, %s},\n' % (
+            c_string(kw.get('step_name', kw.get('routine', 'print_' + t.name.lower()))), first,
+            '&' + writer_name(second) if second else 'nullptr', kw.get('routine', 'nullptr')))
+    out.append('};\nconst size_t kWriteOrderCount = std::size(kWriteOrder);\n')
+    return ''.join(out)
+
+
 # ---------------------------------------------------------------- records
 
 def stored_fields():
@@ -568,7 +638,7 @@ def main():
         files = {
             'database/schema.sql': schema_sql(env),
             'database/version_indexes.sql': version_indexes_sql(env),
-            'database/tables.inc': descriptions(),
+            'database/tables.inc': descriptions() + orders(env),
             'database/older_layout.inc': older_layout(),
             'core/records_stored.h': records(),
             'core/records_lists.h': list_heads(env),

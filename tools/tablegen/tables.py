@@ -38,7 +38,20 @@
 # write(): insert= (the INSERT text where its spacing is its own; its
 # placeholders are checked against the columns), insert_empty=, delete=,
 # comment=, label=, name=, older_delete=, older_comment=, exported=True (a
-# writer of its own routine, outside kAllWriters).
+# writer of its own routine, outside kAllWriters, which the routine reaches
+# by name: its step hands it none), described=False (no description: the
+# routine writes the table whole).
+#
+# Order: the readers of a section (READ_SECTIONS) run in the order of their
+# read(step=N), the writers in the order of their write(step=N); the order
+# decides the statements' order, and so the load files and messages. Steps
+# go in tens, so a new table takes a free number between its neighbours.
+# Both take routine= (the routine the step runs instead of the generic
+# reader or writer, with the description); write() takes step_name= (the
+# step's name where it is not the routine's nor "print_" and the table's).
+# A table read or written in another table's step says within=TABLE instead
+# of step=: its reader is handed to that step's routine (the nested reader),
+# its writer runs second in that step.
 #
 # group(NAME, cols, select): columns several tables keep in the same order;
 # a table's columns name them by a line "@NAME", its select by "@NAME" (or
@@ -143,10 +156,10 @@ table('NETWORKS', rec='network_rec', list='prnetwork', release='TOPOLOGY', befor
     exportedzonename      VARCHAR2(300)   T
     securitygroup         VARCHAR2(300)   T
 """,
-      read=read(name='k_r_network', label='networks'),
-      # Written by its own routine (writer.cpp), not in the order of the rest.
-      write=write(name='k_w_networks', exported=True, delete='DELETE NETWORKS WHERE networkid=%d',
-                  comment='-- Delete network\n'))
+      read=read(step=10, name='k_r_network', label='networks'),
+      # Written by its own routine (writer.cpp), which reaches the description by name.
+      write=write(step=10, routine='print_network', name='k_w_networks', exported=True,
+                  delete='DELETE NETWORKS WHERE networkid=%d', comment='-- Delete network\n'))
 
 table('PROJECT', pad=11,
       cols="""
@@ -167,7 +180,8 @@ table('POLICYVERSIONS', note='versioned only', pad=10,
     networkid             NUMBER(10) NOT NULL  -
     ndlversion            NUMBER(10) NOT NULL  -
     remarks               VARCHAR2(300)   -
-""")
+""",
+      write=write(step=20, routine='print_policyversions', described=False))
 
 table('LISTVALUES', rec='list_value_rec', list='prlistvalues', release='TOPOLOGY', before='\n-- Stored network: topology, customer, routing, policy and QoS tables.\n\n',
       cols="""
@@ -175,8 +189,8 @@ table('LISTVALUES', rec='list_value_rec', list='prlistvalues', release='TOPOLOGY
     listname              VARCHAR2(300)   N
     elementvalue          VARCHAR2(300)   T
 """,
-      read=read(),
-      write=write())
+      read=read(step=30),
+      write=write(step=30))
 
 table('VALIDINTBANDWIDTH', rec='valid_int_bandwidth_rec', list='prvalidintbandwidth', release='TOPOLOGY', note='versioned only',
       cols="""
@@ -184,16 +198,16 @@ table('VALIDINTBANDWIDTH', rec='valid_int_bandwidth_rec', list='prvalidintbandwi
     interfacetype         VARCHAR2(300)   N
     bandwidth             VARCHAR2(300)   T
 """,
-      read=read(table='VALIDINTBANDWIDTH', label='VALIDINTBANDWIDTH'),
-      write=write())
+      read=read(step=50, table='VALIDINTBANDWIDTH', label='VALIDINTBANDWIDTH'),
+      write=write(step=40))
 
 table('DOMAIN', rec='domain_rec', list='prdomains', release='TOPOLOGY',
       cols="""
     networkid             NUMBER(10)      -
     domainname            VARCHAR2(300)   N
 """,
-      read=read(name='k_r_domains'),
-      write=write(delete='DELETE DOMAIN WHERE networkid=%d\n'))
+      read=read(step=20, name='k_r_domains'),
+      write=write(step=50, delete='DELETE DOMAIN WHERE networkid=%d\n'))
 
 table('DOMAINVARIABLES', rec='domain_variable_rec', list='prdomainvariables', release='TOPOLOGY',
       cols="""
@@ -203,8 +217,8 @@ table('DOMAINVARIABLES', rec='domain_variable_rec', list='prdomainvariables', re
     variablename          VARCHAR2(300)   T
     @VARIABLE
 """,
-      read=read(select=['networkid', 'domainname', 'sequence', '~variablename', '~@VARIABLE']),
-      write=write(insert="INSERT INTO DOMAINVARIABLES VALUES (%d,'%s', %d,'%s',@VARIABLE)"))
+      read=read(step=60, select=['networkid', 'domainname', 'sequence', '~variablename', '~@VARIABLE']),
+      write=write(step=60, insert="INSERT INTO DOMAINVARIABLES VALUES (%d,'%s', %d,'%s',@VARIABLE)"))
 
 table('DOMAINNODES', rec='domain_node_rec', list='prdomainnodes', release='TOPOLOGY',
       cols="""
@@ -224,10 +238,10 @@ table('DOMAINNODES', rec='domain_node_rec', list='prdomainnodes', release='TOPOL
     routedprotocols       NUMBER(10)      -
     controller            NUMBER(10)      -
 """,
-      read=read(select=['networkid', 'domainname', 'nodetype', 'nodeidstart', 'minnode', 'maxnode',
-                        'hostname?', 'devicetype', 'iscpe', 'remoteaccess', 'remoteaddrtype', 'natinside',
-                        'nataddrtype', 'routedprotocols', 'controller']),
-      write=write(insert="INSERT INTO DOMAINNODES VALUES (%d,'%s','%s',%d, %d,%d,'%s', '%s',%d , %d, '%s',%d, '%s',%d,%d)"))
+      read=read(step=80, select=['networkid', 'domainname', 'nodetype', 'nodeidstart', 'minnode', 'maxnode',
+                                 'hostname?', 'devicetype', 'iscpe', 'remoteaccess', 'remoteaddrtype', 'natinside',
+                                 'nataddrtype', 'routedprotocols', 'controller']),
+      write=write(step=70, insert="INSERT INTO DOMAINNODES VALUES (%d,'%s','%s',%d, %d,%d,'%s', '%s',%d , %d, '%s',%d, '%s',%d,%d)"))
 
 table('DOMAINNODEVARS', rec='domain_node_var_rec', list='prdomainnodevars', release='TOPOLOGY',
       cols="""
@@ -238,8 +252,8 @@ table('DOMAINNODEVARS', rec='domain_node_var_rec', list='prdomainnodevars', rele
     variablename          VARCHAR2(300)   N
     @VARIABLE
 """,
-      read=read(select=['networkid', 'domainname', 'sequence', 'variablename', '~@VARIABLE', 'nodetype']),
-      write=write(insert="INSERT INTO DOMAINNODEVARS VALUES (%d,'%s','%s', %d, '%s',@VARIABLE)"))
+      read=read(step=90, select=['networkid', 'domainname', 'sequence', 'variablename', '~@VARIABLE', 'nodetype']),
+      write=write(step=80, insert="INSERT INTO DOMAINNODEVARS VALUES (%d,'%s','%s', %d, '%s',@VARIABLE)"))
 
 table('DOMAINSERVICES', rec='domain_service_rec', list='prdomainservices', release='TOPOLOGY',
       cols="""
@@ -249,8 +263,8 @@ table('DOMAINSERVICES', rec='domain_service_rec', list='prdomainservices', relea
     servicename           VARCHAR2(300)   N
     sourceaddress         VARCHAR2(300)   T
 """,
-      read=read(select=['networkid', 'domainname', 'nodetype', 'servicename', 'sourceaddress?'], name='k_r_domainservice'),
-      write=write(insert="INSERT INTO DOMAINSERVICES VALUES (%d,'%s','%s', '%s', '%s')"))
+      read=read(step=100, select=['networkid', 'domainname', 'nodetype', 'servicename', 'sourceaddress?'], name='k_r_domainservice'),
+      write=write(step=90, step_name='print_domainservice', insert="INSERT INTO DOMAINSERVICES VALUES (%d,'%s','%s', '%s', '%s')"))
 
 table('DOMAINCONNECTIONS', rec='domain_connection_rec', list='prdomainconnections', release='TOPOLOGY',
       cols="""
@@ -261,8 +275,8 @@ table('DOMAINCONNECTIONS', rec='domain_connection_rec', list='prdomainconnection
     maxconn               NUMBER(10)      -
     minconn               NUMBER(10)      -
 """,
-      read=read(),
-      write=write(insert="INSERT INTO DOMAINCONNECTIONS VALUES (%d,'%s','%s', '%s', %d, %d)"))
+      read=read(step=110),
+      write=write(step=100, insert="INSERT INTO DOMAINCONNECTIONS VALUES (%d,'%s','%s', '%s', %d, %d)"))
 
 table('DOMAINFIXEDCONN', rec='domain_fixed_conn_rec', list='prdomainfixedconn', release='TOPOLOGY',
       cols="""
@@ -276,9 +290,9 @@ table('DOMAINFIXEDCONN', rec='domain_fixed_conn_rec', list='prdomainfixedconn', 
     maxconn               NUMBER(10)      -
     secondaryip           NUMBER(10)      -
 """,
-      read=read(select=['networkid', 'connectionno', 'domainname', 'nodetype', 'nattype', 'authserver?',
-                        'minconn', 'maxconn', 'secondaryip?0']),
-      write=write(comment='-- Delete domainfixedconns\n', insert="INSERT INTO DOMAINFIXEDCONN VALUES (%d,%d,'%s','%s','%s','%s', %d, %d,%d)"))
+      read=read(step=120, select=['networkid', 'connectionno', 'domainname', 'nodetype', 'nattype', 'authserver?',
+                                  'minconn', 'maxconn', 'secondaryip?0']),
+      write=write(step=110, comment='-- Delete domainfixedconns\n', insert="INSERT INTO DOMAINFIXEDCONN VALUES (%d,%d,'%s','%s','%s','%s', %d, %d,%d)"))
 
 table('DOMAININTNAMES', rec='domain_int_name_rec', list='prdomainintnames', release='TOPOLOGY',
       cols="""
@@ -289,8 +303,8 @@ table('DOMAININTNAMES', rec='domain_int_name_rec', list='prdomainintnames', rele
     instanceno            NUMBER(10)      -
     interfacename         VARCHAR2(300)   N
 """,
-      read=read(select=['-networkid', 'connectionno', 'domainname', 'nodetype', 'instanceno', 'interfacename'], label='domainintnames'),
-      write=write(insert="INSERT INTO DOMAININTNAMES VALUES (%d,%d,'%s','%s', %d, '%s')"))
+      read=read(step=130, select=['-networkid', 'connectionno', 'domainname', 'nodetype', 'instanceno', 'interfacename'], label='domainintnames'),
+      write=write(step=120, insert="INSERT INTO DOMAININTNAMES VALUES (%d,%d,'%s','%s', %d, '%s')"))
 
 table('DOMAINCONNVARS', rec='domain_conn_var_rec', list='prdomainconnvars', release='TOPOLOGY',
       cols="""
@@ -300,8 +314,8 @@ table('DOMAINCONNVARS', rec='domain_conn_var_rec', list='prdomainconnvars', rele
     variablename          VARCHAR2(300)   T
     @VARIABLE
 """,
-      read=read(select=['networkid', 'connectionno', 'sequence', 'variablename', '~@VARIABLE']),
-      write=write())
+      read=read(step=70, select=['networkid', 'connectionno', 'sequence', 'variablename', '~@VARIABLE']),
+      write=write(step=130))
 
 table('DOMAINCONNTYPES', rec='domain_conn_type_rec', list='prdomainconntypes', release='TOPOLOGY',
       cols="""
@@ -316,9 +330,9 @@ table('DOMAINCONNTYPES', rec='domain_conn_type_rec', list='prdomainconntypes', r
     valcheck              VARCHAR2(300)   N
     maxconn               NUMBER(10)      -
 """,
-      read=read(select=['-networkid', 'connectionno', 'connectionname', 'connectionscope', 'connectiontype',
-                        'networktypes', 'addresstype', '~prefix', 'valcheck', 'maxconn']),
-      write=write(insert="INSERT INTO DOMAINCONNTYPES VALUES (%d,%d,'%s','%s', '%s', %d, '%s','%s','%s',%d)"))
+      read=read(step=140, select=['-networkid', 'connectionno', 'connectionname', 'connectionscope', 'connectiontype',
+                                  'networktypes', 'addresstype', '~prefix', 'valcheck', 'maxconn']),
+      write=write(step=140, insert="INSERT INTO DOMAINCONNTYPES VALUES (%d,%d,'%s','%s', '%s', %d, '%s','%s','%s',%d)"))
 
 table('DOMAININSTVARS', rec='domain_inst_var_rec', list='prdomaininstancevars', release='TOPOLOGY',
       cols="""
@@ -327,8 +341,8 @@ table('DOMAININSTVARS', rec='domain_inst_var_rec', list='prdomaininstancevars', 
     sequenceno            NUMBER(10)      -
     variablename          VARCHAR2(300)   T
 """,
-      read=read(select=['-networkid', 'connectionname', 'sequenceno', 'variablename'], name='k_r_domaininstancevars'),
-      write=write(comment='-- Delete domaininstancevars\n', insert="INSERT INTO DOMAININSTVARS VALUES (%d,'%s', %d, '%s')"))
+      read=read(step=170, select=['-networkid', 'connectionname', 'sequenceno', 'variablename'], name='k_r_domaininstancevars'),
+      write=write(step=150, step_name='print_domaininstancevars', comment='-- Delete domaininstancevars\n', insert="INSERT INTO DOMAININSTVARS VALUES (%d,'%s', %d, '%s')"))
 
 table('DOMAINREMOTETYPES', rec='domain_remote_type_rec', list='prdomainremotetypes', release='TOPOLOGY',
       cols="""
@@ -340,8 +354,8 @@ table('DOMAINREMOTETYPES', rec='domain_remote_type_rec', list='prdomainremotetyp
     dialout               NUMBER(10)      -
     dialin                NUMBER(10)      -
 """,
-      read=read(select=['-networkid', 'connectionno', 'peruser', 'isdn', 'async', 'dialout', 'dialin']),
-      write=write(insert='INSERT INTO DOMAINREMOTETYPES VALUES (%d,%d, %d, %d,%d,%d,%d)'))
+      read=read(step=150, select=['-networkid', 'connectionno', 'peruser', 'isdn', 'async', 'dialout', 'dialin']),
+      write=write(step=160, insert='INSERT INTO DOMAINREMOTETYPES VALUES (%d,%d, %d, %d,%d,%d,%d)'))
 
 table('DOMAININTTYPES', rec='domain_int_type_rec', list='prdomaininttypes', release='TOPOLOGY',
       cols="""
@@ -354,9 +368,9 @@ table('DOMAININTTYPES', rec='domain_int_type_rec', list='prdomaininttypes', rele
     authenticationtype    VARCHAR2(300)   N
     conntype              VARCHAR2(300)   N
 """,
-      read=read(select=['-networkid', 'connectionno', 'interfacetype', 'encapsulationtype', 'isauthenticated',
-                        'subinterface', 'authenticationtype?', "conntype=NVL(conntype, 'IS NULL')"]),
-      write=write(insert="INSERT INTO DOMAININTTYPES VALUES (%d,%d, '%s', '%s',%d,%d,'%s','%s')"))
+      read=read(step=160, select=['-networkid', 'connectionno', 'interfacetype', 'encapsulationtype', 'isauthenticated',
+                                  'subinterface', 'authenticationtype?', "conntype=NVL(conntype, 'IS NULL')"]),
+      write=write(step=170, insert="INSERT INTO DOMAININTTYPES VALUES (%d,%d, '%s', '%s',%d,%d,'%s','%s')"))
 
 table('HSRPMEMBER', rec='hsrp_member_rec', list='prhsrpmember', release='TOPOLOGY',
       cols="""
@@ -369,9 +383,9 @@ table('HSRPMEMBER', rec='hsrp_member_rec', list='prhsrpmember', release='TOPOLOG
     trackinterface        VARCHAR2(300)   T
     trackpriority         NUMBER(10)      -
 """,
-      read=read(select=['networkid', 'connectionno', 'sequenceno', 'domainname', 'nodetype', 'subsequenceno',
-                        'trackinterface?', 'trackpriority?0']),
-      write=write(insert="INSERT INTO HSRPMEMBER VALUES (%d,%d, %d, '%s', '%s',%d, '%s',%d)"))
+      read=read(step=180, select=['networkid', 'connectionno', 'sequenceno', 'domainname', 'nodetype', 'subsequenceno',
+                                  'trackinterface?', 'trackpriority?0']),
+      write=write(step=180, insert="INSERT INTO HSRPMEMBER VALUES (%d,%d, %d, '%s', '%s',%d, '%s',%d)"))
 
 table('HSRPCONNECTIONS', rec='hsrp_connection_rec', list='prhsrpconnections', release='TOPOLOGY',
       cols="""
@@ -383,9 +397,9 @@ table('HSRPCONNECTIONS', rec='hsrp_connection_rec', list='prhsrpconnections', re
     subsequenceno         NUMBER(10)      -
     hsrppriority          VARCHAR2(300)   300
 """,
-      read=read(select=['networkid', 'connectionno', 'sequenceno', 'addresstype', 'authenticated',
-                        'subsequenceno', 'hsrppriority?']),
-      write=write(insert="INSERT INTO HSRPCONNECTIONS VALUES (%d,%d, %d, '%s',%d,%d,'%s')"))
+      read=read(step=190, select=['networkid', 'connectionno', 'sequenceno', 'addresstype', 'authenticated',
+                                  'subsequenceno', 'hsrppriority?']),
+      write=write(step=190, insert="INSERT INTO HSRPCONNECTIONS VALUES (%d,%d, %d, '%s',%d,%d,'%s')"))
 
 table('DOMAINCONNFILTERS', rec='domain_conn_filter_rec', list='prdomconnfilters', release='TOPOLOGY',
       cols="""
@@ -394,8 +408,8 @@ table('DOMAINCONNFILTERS', rec='domain_conn_filter_rec', list='prdomconnfilters'
     sequence              NUMBER(10)      -
     variablename          VARCHAR2(300)   T
 """,
-      read=read(),
-      write=write(insert="INSERT INTO DOMAINCONNFILTERS VALUES (%d, %d, %d, '%s')"))
+      read=read(step=340),
+      write=write(step=200, insert="INSERT INTO DOMAINCONNFILTERS VALUES (%d, %d, %d, '%s')"))
 
 table('IPADDRESSPOOLS', rec='ip_address_pool_rec', list='praddresspools', release='TOPOLOGY',
       cols="""
@@ -405,8 +419,8 @@ table('IPADDRESSPOOLS', rec='ip_address_pool_rec', list='praddresspools', releas
     startaddress          VARCHAR2(300)   N
     endaddress            VARCHAR2(300)   N
 """,
-      read=read(),
-      write=write(insert="INSERT INTO IPADDRESSPOOLS VALUES (%d,'%s', '%s', '%s','%s')"))
+      read=read(step=200),
+      write=write(step=210, insert="INSERT INTO IPADDRESSPOOLS VALUES (%d,'%s', '%s', '%s','%s')"))
 
 table('ADDRESSASSIGN', rec='address_assign_rec', list='praddressassign', release='TOPOLOGY',
       cols="""
@@ -426,10 +440,10 @@ table('ADDRESSASSIGN', rec='address_assign_rec', list='praddressassign', release
     poolownervar          VARCHAR2(300)   T
     poolclass             VARCHAR2(300)   T     versioned-only
 """,
-      read=read(select=['networkid', 'namedpointtype', 'namedendpoint', 'addresspoolname', 'sequence',
-                        'scope?', 'offset?', 'ipaddress?', 'poolname?', 'servicetype?', 'hosttype?',
-                        'nattype?', 'poolowner?', 'poolownervar?', 'poolclass?']),
-      write=write(insert="INSERT INTO ADDRESSASSIGN VALUES (%d, %d, '%s', '%s',%d, '%s','%s','%s','%s','%s','%s','%s','%s','%s','%s')"))
+      read=read(step=210, select=['networkid', 'namedpointtype', 'namedendpoint', 'addresspoolname', 'sequence',
+                                  'scope?', 'offset?', 'ipaddress?', 'poolname?', 'servicetype?', 'hosttype?',
+                                  'nattype?', 'poolowner?', 'poolownervar?', 'poolclass?']),
+      write=write(step=220, insert="INSERT INTO ADDRESSASSIGN VALUES (%d, %d, '%s', '%s',%d, '%s','%s','%s','%s','%s','%s','%s','%s','%s','%s')"))
 
 table('ADDRESSDEPENDENCY', rec='address_dependency_rec', list='praddressdependency', release='TOPOLOGY',
       cols="""
@@ -442,9 +456,9 @@ table('ADDRESSDEPENDENCY', rec='address_dependency_rec', list='praddressdependen
     minvalue              NUMBER(10)      -
     maxvalue              NUMBER(10)      -
 """,
-      read=read(select=['networkid', 'namedpointtype', 'namedendpoint', 'addresspoolname', 'sequence',
-                        'variablename', 'minvalue:numtext', 'maxvalue:numtext']),
-      write=write(insert="INSERT INTO ADDRESSDEPENDENCY VALUES (%d, %d, '%s', '%s',%d ,'%s',%d, %d)"))
+      read=read(step=220, select=['networkid', 'namedpointtype', 'namedendpoint', 'addresspoolname', 'sequence',
+                                  'variablename', 'minvalue:numtext', 'maxvalue:numtext']),
+      write=write(step=230, insert="INSERT INTO ADDRESSDEPENDENCY VALUES (%d, %d, '%s', '%s',%d ,'%s',%d, %d)"))
 
 table('DOMAINNODECONNBKP', rec='domain_node_conn_bkp_rec', list='prdomainnodeconnbkp', release='TOPOLOGY',
       cols="""
@@ -455,8 +469,8 @@ table('DOMAINNODECONNBKP', rec='domain_node_conn_bkp_rec', list='prdomainnodecon
     connectionname        VARCHAR2(300)   T
     backupconnname        VARCHAR2(300)   T
 """,
-      read=read(),
-      write=write(insert="INSERT INTO DOMAINNODECONNBKP VALUES (%d, '%s', '%s', '%s','%s', '%s')"))
+      read=read(step=230),
+      write=write(step=240, insert="INSERT INTO DOMAINNODECONNBKP VALUES (%d, '%s', '%s', '%s','%s', '%s')"))
 
 table('DOMAINNODELOGINT', rec='domain_node_log_int_rec', list='prdomainnodelogint', release='TOPOLOGY',
       cols="""
@@ -471,9 +485,9 @@ table('DOMAINNODELOGINT', rec='domain_node_log_int_rec', list='prdomainnodelogin
     dependency            VARCHAR2(300)   N
     valcheck              VARCHAR2(300)   N
 """,
-      read=read(select=['networkid', 'domainname', 'nodetype', 'devicetype', 'intno', 'addresstype', 'prefix',
-                        'dependency', 'valcheck', 'inttype']),
-      write=write(insert="INSERT INTO DOMAINNODELOGINT VALUES (%d, '%s', '%s', '%s','%s','%s', '%s',%d,'%s','%s')"))
+      read=read(step=240, select=['networkid', 'domainname', 'nodetype', 'devicetype', 'intno', 'addresstype', 'prefix',
+                                  'dependency', 'valcheck', 'inttype']),
+      write=write(step=250, insert="INSERT INTO DOMAINNODELOGINT VALUES (%d, '%s', '%s', '%s','%s','%s', '%s',%d,'%s','%s')"))
 
 table('NETWORKVARS', rec='network_var_rec', list='prnetworkvars', release='TOPOLOGY',
       cols="""
@@ -483,8 +497,8 @@ table('NETWORKVARS', rec='network_var_rec', list='prnetworkvars', release='TOPOL
     variabletype          VARCHAR2(300)   T
     variablevalue         VARCHAR2(300)   T
 """,
-      read=read(),
-      write=write(insert="INSERT INTO NETWORKVARS VALUES (%d, %d,'%s','%s','%s')"))
+      read=read(step=280),
+      write=write(step=530, insert="INSERT INTO NETWORKVARS VALUES (%d, %d,'%s','%s','%s')"))
 
 table('APSMEMBER', rec='aps_member_rec', list='prconnapsdatalist', release='TOPOLOGY',
       cols="""
@@ -494,8 +508,8 @@ table('APSMEMBER', rec='aps_member_rec', list='prconnapsdatalist', release='TOPO
     nodetype              VARCHAR2(300)   N
     interfacemode         NUMBER(10)      -
 """,
-      read=read(select=['-networkid', 'connectionno', 'interfacemode', 'domainname', 'nodetype'], name='k_r_connapsmember'),
-      write=write())
+      read=read(step=320, select=['-networkid', 'connectionno', 'interfacemode', 'domainname', 'nodetype'], name='k_r_connapsmember'),
+      write=write(step=560, step_name='print_connapsdata'))
 
 table('SERVICETYPENAMES', rec='service_type_name_rec', list='prservicetypenames', release='TOPOLOGY',
       cols="""
@@ -503,8 +517,8 @@ table('SERVICETYPENAMES', rec='service_type_name_rec', list='prservicetypenames'
     servicetype           VARCHAR2(300)   N
     servicename           VARCHAR2(300)   N
 """,
-      read=read(),
-      write=write(comment='-- Delete servicenametypes\n', insert="INSERT INTO SERVICETYPENAMES VALUES (%d, '%s','%s')"))
+      read=read(step=260),
+      write=write(step=600, comment='-- Delete servicenametypes\n', insert="INSERT INTO SERVICETYPENAMES VALUES (%d, '%s','%s')"))
 
 table('SERVICETYPES', rec='service_type_rec', list='prservicetypes', release='TOPOLOGY',
       cols="""
@@ -512,8 +526,8 @@ table('SERVICETYPES', rec='service_type_rec', list='prservicetypes', release='TO
     servicetype           VARCHAR2(300)   N
     hosttype              VARCHAR2(300)   N
 """,
-      read=read(),
-      write=write(insert="INSERT INTO SERVICETYPES VALUES (%d, '%s','%s')"))
+      read=read(step=250),
+      write=write(step=610, insert="INSERT INTO SERVICETYPES VALUES (%d, '%s','%s')"))
 
 table('SERVICETYPEVARS', rec='service_type_var_rec', list='prservicetypevars', release='TOPOLOGY',
       cols="""
@@ -523,8 +537,8 @@ table('SERVICETYPEVARS', rec='service_type_var_rec', list='prservicetypevars', r
     variablename          VARCHAR2(300)   N
     @VARIABLE
 """,
-      read=read(select=['networkid', 'servicetype', 'sequence', 'variablename', '@VARIABLE']),
-      write=write(insert="INSERT INTO SERVICETYPEVARS VALUES (%d, '%s', %d,'%s',@VARIABLE)"))
+      read=read(step=270, select=['networkid', 'servicetype', 'sequence', 'variablename', '@VARIABLE']),
+      write=write(step=620, insert="INSERT INTO SERVICETYPEVARS VALUES (%d, '%s', %d,'%s',@VARIABLE)"))
 
 table('POOLTYPES', rec='pool_type_rec', list='prpooltypes', release='TOPOLOGY',
       cols="""
@@ -534,8 +548,8 @@ table('POOLTYPES', rec='pool_type_rec', list='prpooltypes', release='TOPOLOGY',
     poolowner             VARCHAR2(300)   T
     validation            VARCHAR2(300)   N
 """,
-      read=read(),
-      write=write(insert="INSERT INTO POOLTYPES VALUES (%d, '%s','%s', '%s','%s')"))
+      read=read(step=290),
+      write=write(step=630, insert="INSERT INTO POOLTYPES VALUES (%d, '%s','%s', '%s','%s')"))
 
 table('COMPOOLTYPES', rec='com_pool_type_rec', list='prpooltypemap', release='TOPOLOGY',
       cols="""
@@ -545,8 +559,8 @@ table('COMPOOLTYPES', rec='com_pool_type_rec', list='prpooltypemap', release='TO
     hosttype              VARCHAR2(300)   N
     addressmode           VARCHAR2(300)   T
 """,
-      read=read(select=['networkid', 'servicetype', 'hosttype', 'communicationtype', 'addressmode'], name='k_r_pooltypemap'),
-      write=write(insert="INSERT INTO COMPOOLTYPES VALUES (%d, '%s','%s', '%s','%s')"))
+      read=read(step=300, select=['networkid', 'servicetype', 'hosttype', 'communicationtype', 'addressmode'], name='k_r_pooltypemap'),
+      write=write(step=640, step_name='print_pooltypemap', insert="INSERT INTO COMPOOLTYPES VALUES (%d, '%s','%s', '%s','%s')"))
 
 table('POOLSEQUENCE', rec='pool_sequence_rec', list='prpoolsequence', release='TOPOLOGY',
       cols="""
@@ -557,8 +571,8 @@ table('POOLSEQUENCE', rec='pool_sequence_rec', list='prpoolsequence', release='T
     sequence              NUMBER(10)      -
     variablename          VARCHAR2(300)   N
 """,
-      read=read(select=['networkid', 'servicetype', 'hosttype', 'poolowner', 'sequence', 'variablename']),
-      write=write(insert="INSERT INTO POOLSEQUENCE VALUES (%d, '%s','%s','%s', %d ,'%s')"))
+      read=read(step=310, select=['networkid', 'servicetype', 'hosttype', 'poolowner', 'sequence', 'variablename']),
+      write=write(step=650, insert="INSERT INTO POOLSEQUENCE VALUES (%d, '%s','%s','%s', %d ,'%s')"))
 
 table('POOLCLASS', rec='pool_class_rec', list='prpoolclass', release='TOPOLOGY',
       cols="""
@@ -568,8 +582,8 @@ table('POOLCLASS', rec='pool_class_rec', list='prpoolclass', release='TOPOLOGY',
     isdefault             NUMBER(10)      -
     isshared              NUMBER(10)      -     versioned-only
 """,
-      read=read(),
-      write=write(insert="INSERT INTO POOLCLASS VALUES (%d, '%s','%s', %d, %d)"))
+      read=read(step=350),
+      write=write(step=660, step_name='print_poolclasses', insert="INSERT INTO POOLCLASS VALUES (%d, '%s','%s', %d, %d)"))
 
 table('POOLCLASSMAPPING', rec='pool_class_mapping_rec', list='prpoolclassmap', release='CUSTOMER',
       cols="""
@@ -581,8 +595,8 @@ table('POOLCLASSMAPPING', rec='pool_class_mapping_rec', list='prpoolclassmap', r
     poolclass             VARCHAR2(300)   N
     enrollforall          NUMBER(10)      -
 """,
-      read=read(name='k_r_poolclassmap'),
-      write=write())
+      read=read(step=120, name='k_r_poolclassmap'),
+      write=write(step=670, step_name='print_poolclassmap'))
 
 table('SYSTEMLISTVALUES', rec='system_list_rec', entry='system_list_elem_rec', sub='elemlist', list='pr_systemlist', release='TOPOLOGY',
       cols="""
@@ -591,8 +605,8 @@ table('SYSTEMLISTVALUES', rec='system_list_rec', entry='system_list_elem_rec', s
     displayname           VARCHAR2(300)   T     entry
     elementvalue          VARCHAR2(300)   T     entry
 """,
-      read=read(select=['-networkid', 'listname', 'displayname', 'elementvalue'], order='ORDER BY networkid,listname'),
-      write=write(delete='DELETE SYSTEMLISTVALUES  WHERE networkid=%d'))
+      read=read(step=330, routine='read_systemlist', select=['-networkid', 'listname', 'displayname', 'elementvalue'], order='ORDER BY networkid,listname'),
+      write=write(step=680, delete='DELETE SYSTEMLISTVALUES  WHERE networkid=%d'))
 
 table('VCCLASS', rec='vc_class_rec', list='prlogconntypes', release='TOPOLOGY',
       cols="""
@@ -607,9 +621,9 @@ table('VCCLASS', rec='vc_class_rec', list='prlogconntypes', release='TOPOLOGY',
     maxconn               NUMBER(10)      -
     isauthenticated       NUMBER(10)      -
 """,
-      read=read(select=['-networkid', 'connectionno', 'connectionname', 'encapsulationtype', 'connectiontype',
-                        'pathmode', 'pathtype', 'scope', 'maxconn', 'isauthenticated']),
-      write=write(insert="INSERT INTO VCCLASS VALUES (%d, %d,'%s','%s','%s','%s','%s','%s',%d,'%d')"))
+      read=read(step=360, select=['-networkid', 'connectionno', 'connectionname', 'encapsulationtype', 'connectiontype',
+                                  'pathmode', 'pathtype', 'scope', 'maxconn', 'isauthenticated']),
+      write=write(step=820, insert="INSERT INTO VCCLASS VALUES (%d, %d,'%s','%s','%s','%s','%s','%s',%d,'%d')"))
 
 table('VCMEMBERFILTERS', rec='vc_member_filter_rec', list='prvcconnfilters', release='TOPOLOGY',
       cols="""
@@ -618,8 +632,8 @@ table('VCMEMBERFILTERS', rec='vc_member_filter_rec', list='prvcconnfilters', rel
     sequence              NUMBER(10)      -
     variablename          VARCHAR2(300)   T
 """,
-      read=read(select=['-networkid', 'connectionno', 'sequence', 'variablename'], name='k_r_vcconnfilters'),
-      write=write(insert="INSERT INTO VCMEMBERFILTERS VALUES (%d, %d, %d, '%s')"))
+      read=read(step=380, select=['-networkid', 'connectionno', 'sequence', 'variablename'], name='k_r_vcconnfilters'),
+      write=write(step=830, step_name='print_vcconnfilters', insert="INSERT INTO VCMEMBERFILTERS VALUES (%d, %d, %d, '%s')"))
 
 table('VCMEMBERCLASS', rec='vc_member_class_rec', list='prvcmembers', release='TOPOLOGY',
       cols="""
@@ -635,9 +649,9 @@ table('VCMEMBERCLASS', rec='vc_member_class_rec', list='prvcmembers', release='T
     connectionname        VARCHAR2(300)   T
     tunnelsource          VARCHAR2(300)   T
 """,
-      read=read(select=['-networkid', 'connectionno', 'sequence', 'domainname', 'nodetype', 'minconn',
-                        'maxconn', 'membertype', 'interface?', 'connectionname?', 'tunnelsource?'], name='k_r_vcmembers'),
-      write=write(insert="INSERT INTO VCMEMBERCLASS VALUES ( %d, %d,%d,'%s','%s',%d,%d,'%s','%s','%s','%s')"))
+      read=read(step=370, select=['-networkid', 'connectionno', 'sequence', 'domainname', 'nodetype', 'minconn',
+                                  'maxconn', 'membertype', 'interface?', 'connectionname?', 'tunnelsource?'], name='k_r_vcmembers'),
+      write=write(step=840, step_name='print_vcmembers', insert="INSERT INTO VCMEMBERCLASS VALUES ( %d, %d,%d,'%s','%s',%d,%d,'%s','%s','%s','%s')"))
 
 table('GLOBALLISTVARS', rec='global_list_var_rec', list='prgloballistvars', release='TOPOLOGY', note='versioned only',
       cols="""
@@ -646,8 +660,8 @@ table('GLOBALLISTVARS', rec='global_list_var_rec', list='prgloballistvars', rele
     sequence              NUMBER(10)      -
     variablename          VARCHAR2(300)   T
 """,
-      read=read(select=['-networkid', 'listid', 'sequence', 'variablename'], label='GlobalListvars'),
-      write=write())
+      read=read(step=40, select=['-networkid', 'listid', 'sequence', 'variablename'], label='GlobalListvars'),
+      write=write(step=980))
 
 table('CUSTCONNTYPES', rec='cust_conn_type_rec', list='prcustconntypes', release='CUSTOMER',
       cols="""
@@ -664,10 +678,10 @@ table('CUSTCONNTYPES', rec='cust_conn_type_rec', list='prcustconntypes', release
     directconnect         NUMBER(10)      -
     custsitetype          VARCHAR2(300)   N
 """,
-      read=read(select=['networkid', '~servicetype', '~conntypename', 'connectto?', 'scope1?', 'scope2?',
-                        'scope3?', 'domainname?', "~addressmode=NVL(addressmode,'AUTOMATIC')",
-                        'routingenabled?0', 'directconnect?0', 'custsitetype']),
-      write=write(insert="INSERT INTO CUSTCONNTYPES VALUES (%d,'%s', '%s','%s','%s','%s', '%s' ,'%s','%s',%d,%d,'%s')"))
+      read=read(step=20, select=['networkid', '~servicetype', '~conntypename', 'connectto?', 'scope1?', 'scope2?',
+                                 'scope3?', 'domainname?', "~addressmode=NVL(addressmode,'AUTOMATIC')",
+                                 'routingenabled?0', 'directconnect?0', 'custsitetype']),
+      write=write(step=540, insert="INSERT INTO CUSTCONNTYPES VALUES (%d,'%s', '%s','%s','%s','%s', '%s' ,'%s','%s',%d,%d,'%s')"))
 
 table('CUSTCONNQOSPOLICY', rec='cust_conn_type_rec', entry='cust_conn_qos_policy_rec', sub='qospolicylist', list='prcustconntypes', release='CUSTOMER', key=('sublist', 'conntype', 'servicetype conntypename'),
       cols="""
@@ -678,9 +692,9 @@ table('CUSTCONNQOSPOLICY', rec='cust_conn_type_rec', entry='cust_conn_qos_policy
     qospolicylistname     VARCHAR2(300)   T     entry
     policyname            VARCHAR2(300)   T     entry
 """,
-      read=read(select=['-networkid', '-servicetype', '-conntypename', '-sequence', '~qospolicylistname',
-                        '~policyname'], name='k_r_custconnqospolicies', order='ORDER BY networkid,servicetype,conntypename,sequence', nested=True),
-      write=write(insert="INSERT INTO CUSTCONNQOSPOLICY VALUES (%d,'%s', '%s',%d,'%s','%s')"))
+      read=read(step=30, routine='read_custqospolicies', select=['-networkid', '-servicetype', '-conntypename', '-sequence', '~qospolicylistname',
+                                                                 '~policyname'], name='k_r_custconnqospolicies', order='ORDER BY networkid,servicetype,conntypename,sequence', nested=True),
+      write=write(within='CUSTCONNTYPES', insert="INSERT INTO CUSTCONNQOSPOLICY VALUES (%d,'%s', '%s',%d,'%s','%s')"))
 
 table('CUSTCONNADDRTYPES', rec='cust_conn_addr_type_rec', list='prcustconnaddrtypes', release='CUSTOMER',
       cols="""
@@ -690,8 +704,8 @@ table('CUSTCONNADDRTYPES', rec='cust_conn_addr_type_rec', list='prcustconnaddrty
     sequence              NUMBER(10)      -
     addrtype              VARCHAR2(300)   T
 """,
-      read=read(select=['-networkid', '~servicetype', '~conntypename', 'sequence', 'addrtype?'], name='k_r_custaddrtypes'),
-      write=write())
+      read=read(step=40, select=['-networkid', '~servicetype', '~conntypename', 'sequence', 'addrtype?'], name='k_r_custaddrtypes'),
+      write=write(step=550))
 
 table('CUSTCONNNODES', rec='cust_conn_node_rec', list='prcustconnnodes', release='CUSTOMER',
       cols="""
@@ -701,8 +715,8 @@ table('CUSTCONNNODES', rec='cust_conn_node_rec', list='prcustconnnodes', release
     nodetype              VARCHAR2(300)   T
     noofnodeinstance      NUMBER(10)      -
 """,
-      read=read(select=['networkid', '~servicetype', '~conntypename', 'nodetype?', 'noofnodeinstance?0']),
-      write=write(insert="INSERT INTO CUSTCONNNODES VALUES (%d, '%s','%s','%s',%d)"))
+      read=read(step=60, select=['networkid', '~servicetype', '~conntypename', 'nodetype?', 'noofnodeinstance?0']),
+      write=write(step=570, insert="INSERT INTO CUSTCONNNODES VALUES (%d, '%s','%s','%s',%d)"))
 
 table('CUSTCONNNODESLB', rec='cust_conn_node_rec', entry='cust_conn_node_lb_rec', sub='loopbacklist', list='prcustconnnodes', release='CUSTOMER', key=('sublist', 'node', 'servicetype conntypename nodetype'),
       cols="""
@@ -715,9 +729,9 @@ table('CUSTCONNNODESLB', rec='cust_conn_node_rec', entry='cust_conn_node_lb_rec'
     isloopback            NUMBER(10)      -     entry
     lbinstance            VARCHAR2(300)   30    entry
 """,
-      read=read(select=['-networkid', '-servicetype', '-conntypename', '-nodetype', 'nodeinstance',
-                        'lbinstance', 'isloopback', 'loopbacktype'], name='k_r_custconnnodesloopback', order='ORDER BY networkid,servicetype,conntypename,nodetype', nested=True),
-      write=write(comment='-- Delete CUSTCONNNODESLB\n', insert="INSERT INTO CUSTCONNNODESLB VALUES (%d, '%s','%s','%s',%d,'%s',%d,'%s')"))
+      read=read(step=70, routine='read_custloopbacks', select=['-networkid', '-servicetype', '-conntypename', '-nodetype', 'nodeinstance',
+                                                               'lbinstance', 'isloopback', 'loopbacktype'], name='k_r_custconnnodesloopback', order='ORDER BY networkid,servicetype,conntypename,nodetype', nested=True),
+      write=write(within='CUSTCONNNODES', comment='-- Delete CUSTCONNNODESLB\n', insert="INSERT INTO CUSTCONNNODESLB VALUES (%d, '%s','%s','%s',%d,'%s',%d,'%s')"))
 
 table('CUSTCONNINTERFACES', rec='cust_conn_interface_rec', list='prcustconninterfaces', release='CUSTOMER',
       cols="""
@@ -733,10 +747,10 @@ table('CUSTCONNINTERFACES', rec='cust_conn_interface_rec', list='prcustconninter
     remotedomain          VARCHAR2(300)   T
     remotenodetype        VARCHAR2(300)   T
 """,
-      read=read(select=['networkid', 'instanceno', 'nodeinstance', '~servicetype', '~conntypename',
-                        '~nodetype', '~connectionname', '~interfacetype', '~encapsulationtype',
-                        'remotedomain?', 'remotenodetype?']),
-      write=write(insert="INSERT INTO CUSTCONNINTERFACES VALUES (%d,'%s', '%s','%s',%d, '%s', %d ,'%s','%s','%s','%s')"))
+      read=read(step=50, select=['networkid', 'instanceno', 'nodeinstance', '~servicetype', '~conntypename',
+                                 '~nodetype', '~connectionname', '~interfacetype', '~encapsulationtype',
+                                 'remotedomain?', 'remotenodetype?']),
+      write=write(step=580, insert="INSERT INTO CUSTCONNINTERFACES VALUES (%d,'%s', '%s','%s',%d, '%s', %d ,'%s','%s','%s','%s')"))
 
 table('CUSTVARS', rec='cust_var_rec', list='prcustvars', release='CUSTOMER',
       cols="""
@@ -749,10 +763,10 @@ table('CUSTVARS', rec='cust_var_rec', list='prcustvars', release='CUSTOMER',
 """,
       # Its stored sequence is read after the defaults: the statement's text
       # keeps that order, so the select names the attributes one by one.
-      read=read(select=['networkid', '~servicetype', '~conntypename', '~variablename', '~displayname',
-                        '~variabletype', '~updatestatus', 'isoptional', 'minvalue?0', 'maxvalue?0',
-                        'defaultvalue?', 'sequence:numtext', 'listname?', 'variablevalue?', 'uniquec?']),
-      write=write(insert="INSERT INTO CUSTVARS VALUES (%d, '%s', '%s', %d,'%s',@VARIABLE)"))
+      read=read(step=10, select=['networkid', '~servicetype', '~conntypename', '~variablename', '~displayname',
+                                 '~variabletype', '~updatestatus', 'isoptional', 'minvalue?0', 'maxvalue?0',
+                                 'defaultvalue?', 'sequence:numtext', 'listname?', 'variablevalue?', 'uniquec?']),
+      write=write(step=590, insert="INSERT INTO CUSTVARS VALUES (%d, '%s', '%s', %d,'%s',@VARIABLE)"))
 
 table('CUSTNODEVARS', rec='cust_node_var_rec', list='prcustnodevars', release='CUSTOMER',
       cols="""
@@ -764,9 +778,9 @@ table('CUSTNODEVARS', rec='cust_node_var_rec', list='prcustnodevars', release='C
     variablename          VARCHAR2(300)   T
     variablevalue         VARCHAR2(300)   T
 """,
-      read=read(select=['networkid:runid', 'servicetype', 'conntypename', 'nodetype', 'nodeinstance',
-                        'variablename', 'variablevalue']),
-      write=write())
+      read=read(step=80, select=['networkid:runid', 'servicetype', 'conntypename', 'nodetype', 'nodeinstance',
+                                 'variablename', 'variablevalue']),
+      write=write(step=770))
 
 table('CUSTCONNVARS', rec='cust_conn_var_rec', list='prcustconnvars', release='CUSTOMER',
       cols="""
@@ -780,9 +794,9 @@ table('CUSTCONNVARS', rec='cust_conn_var_rec', list='prcustconnvars', release='C
     variablename          VARCHAR2(300)   T
     variablevalue         VARCHAR2(300)   T
 """,
-      read=read(select=['networkid:runid', 'servicetype', 'conntypename', 'nodetype', 'nodeinstance',
-                        'connectionname', 'instanceno', 'variablename', 'variablevalue']),
-      write=write())
+      read=read(step=90, select=['networkid:runid', 'servicetype', 'conntypename', 'nodetype', 'nodeinstance',
+                                 'connectionname', 'instanceno', 'variablename', 'variablevalue']),
+      write=write(step=780))
 
 table('CUSTCONNHSRPVARS', rec='cust_conn_hsrp_var_rec', list='prcusthsrpvars', release='CUSTOMER',
       cols="""
@@ -797,9 +811,9 @@ table('CUSTCONNHSRPVARS', rec='cust_conn_hsrp_var_rec', list='prcusthsrpvars', r
     variablename          VARCHAR2(300)   T
     variablevalue         VARCHAR2(300)   T
 """,
-      read=read(select=['networkid:runid', 'servicetype', 'conntypename', 'nodetype', 'nodeinstance',
-                        'connectionname', 'instanceno', 'sequenceno', 'variablename', 'variablevalue'], name='k_r_custhsrpvars', fetch_label='Custhsrpvars'),
-      write=write())
+      read=read(step=100, select=['networkid:runid', 'servicetype', 'conntypename', 'nodetype', 'nodeinstance',
+                                  'connectionname', 'instanceno', 'sequenceno', 'variablename', 'variablevalue'], name='k_r_custhsrpvars', fetch_label='Custhsrpvars'),
+      write=write(step=790, step_name='print_custhsrpvars'))
 
 table('CUSTCONNFILTERS', rec='cust_conn_filter_rec', list='prcustconnfilters', release='CUSTOMER',
       cols="""
@@ -813,9 +827,9 @@ table('CUSTCONNFILTERS', rec='cust_conn_filter_rec', list='prcustconnfilters', r
     remotevariablename    VARCHAR2(300)   T
     remotevarcondition    VARCHAR2(300)   T
 """,
-      read=read(select=['networkid:runid', 'servicetype', 'conntypename', 'nodetype', 'nodeinstance',
-                        'connectionname', 'instanceno', 'remotevariablename', 'remotevarcondition'], form='filling'),
-      write=write())
+      read=read(step=110, select=['networkid:runid', 'servicetype', 'conntypename', 'nodetype', 'nodeinstance',
+                                  'connectionname', 'instanceno', 'remotevariablename', 'remotevarcondition'], form='filling'),
+      write=write(step=800))
 
 table('DOMAINSTATICROUTE', rec='domain_static_route_rec', list='prdomainstaticroute', release='ROUTING',
       cols="""
@@ -833,9 +847,9 @@ table('DOMAINSTATICROUTE', rec='domain_static_route_rec', list='prdomainstaticro
     weight                VARCHAR2(300)   N
     ndlversion            NUMBER(10)      -
 """,
-      read=read(select=['networkid', 'domainname', 'nodetype', '~protocol', 'addrno', 'context1?', 'context2?',
-                        'context3?', 'sourceaddr', 'sourcemask?:numtext', '~destination', 'weight?']),
-      write=write(insert="INSERT INTO DOMAINSTATICROUTE VALUES (%d, '%s', '%s', '%s',%d ,'%s','%s','%s','%s',%d,'%s','%s',%d)"))
+      read=read(step=210, select=['networkid', 'domainname', 'nodetype', '~protocol', 'addrno', 'context1?', 'context2?',
+                                  'context3?', 'sourceaddr', 'sourcemask?:numtext', '~destination', 'weight?']),
+      write=write(step=260, insert="INSERT INTO DOMAINSTATICROUTE VALUES (%d, '%s', '%s', '%s',%d ,'%s','%s','%s','%s',%d,'%s','%s',%d)"))
 
 table('DOMAINPROTOCOLS', rec='domain_protocol_rec', list='prdomainprotocols', release='ROUTING',
       cols="""
@@ -850,9 +864,9 @@ table('DOMAINPROTOCOLS', rec='domain_protocol_rec', list='prdomainprotocols', re
     usagecondition        VARCHAR2(300)   T
     ndlversion            NUMBER(10)      -
 """,
-      read=read(select=['networkid', 'domainname', 'nodetype', 'protocol', 'asn', 'mandatory', 'routerid?',
-                        'clusterid?', "usagecondition=NVL(usagecondition, 'IS NULL')"]),
-      write=write(insert="INSERT INTO DOMAINPROTOCOLS VALUES (%d, '%s', '%s', '%s','%s', '%s','%s', '%s', '%s',%d)"))
+      read=read(step=10, select=['networkid', 'domainname', 'nodetype', 'protocol', 'asn', 'mandatory', 'routerid?',
+                                 'clusterid?', "usagecondition=NVL(usagecondition, 'IS NULL')"]),
+      write=write(step=270, insert="INSERT INTO DOMAINPROTOCOLS VALUES (%d, '%s', '%s', '%s','%s', '%s','%s', '%s', '%s',%d)"))
 
 table('DOMAINPASSIVEINT', rec='domain_passive_int_rec', list='prdomainpassiveint', release='ROUTING',
       cols="""
@@ -864,8 +878,8 @@ table('DOMAINPASSIVEINT', rec='domain_passive_int_rec', list='prdomainpassiveint
     interfacename         VARCHAR2(300)   T
     ndlversion            NUMBER(10)      -
 """,
-      read=read(form='returning'),
-      write=write(insert="INSERT INTO DOMAINPASSIVEINT VALUES (%d, '%s', '%s', '%s','%s' ,'%s',%d)"))
+      read=read(step=230, form='returning'),
+      write=write(step=280, insert="INSERT INTO DOMAINPASSIVEINT VALUES (%d, '%s', '%s', '%s','%s' ,'%s',%d)"))
 
 table('DOMAINADDRSUMMARY', rec='domain_addr_summary_rec', list='prdomainaddrsummary', release='ROUTING',
       cols="""
@@ -879,8 +893,8 @@ table('DOMAINADDRSUMMARY', rec='domain_addr_summary_rec', list='prdomainaddrsumm
     tag                   VARCHAR2(300)   T
     ndlversion            NUMBER(10)      -
 """,
-      read=read(select=['networkid', 'domainname', 'nodetype', 'protocol', 'asn', 'summary', 'prefix', 'tag?']),
-      write=write(insert="INSERT INTO DOMAINADDRSUMMARY VALUES (%d, '%s', '%s', '%s','%s','%s', %d, '%s',%d)"))
+      read=read(step=20, select=['networkid', 'domainname', 'nodetype', 'protocol', 'asn', 'summary', 'prefix', 'tag?']),
+      write=write(step=290, insert="INSERT INTO DOMAINADDRSUMMARY VALUES (%d, '%s', '%s', '%s','%s','%s', %d, '%s',%d)"))
 
 table('DOMAINBGPNETWORK', rec='domain_bgp_network_rec', list='prdomainbgpnetwork', release='ROUTING',
       cols="""
@@ -895,9 +909,9 @@ table('DOMAINBGPNETWORK', rec='domain_bgp_network_rec', list='prdomainbgpnetwork
     routemapname          VARCHAR2(300)   T
     ndlversion            NUMBER(10)      -
 """,
-      read=read(select=['networkid', 'domainname', 'nodetype', 'protocol', 'asn', 'networkno', 'networkaddr',
-                        'networkmask=NVL(networkmask,-1)', 'routemapname?']),
-      write=write(insert="INSERT INTO DOMAINBGPNETWORK VALUES (%d, '%s', '%s', '%s','%s',%d, '%s',%d,'%s',%d)"))
+      read=read(step=30, select=['networkid', 'domainname', 'nodetype', 'protocol', 'asn', 'networkno', 'networkaddr',
+                                 'networkmask=NVL(networkmask,-1)', 'routemapname?']),
+      write=write(step=300, insert="INSERT INTO DOMAINBGPNETWORK VALUES (%d, '%s', '%s', '%s','%s',%d, '%s',%d,'%s',%d)"))
 
 table('DOMAINREDIST', rec='domain_redist_rec', list='prdomainredist', release='ROUTING',
       cols="""
@@ -920,10 +934,10 @@ table('DOMAINREDIST', rec='domain_redist_rec', list='prdomainredist', release='R
     context3              VARCHAR2(300)   T     versioned-only
     sequence              NUMBER(10)      -     versioned-only
 """,
-      read=read(select=['networkid', 'domainname', 'nodetype', 'protocol', 'asn', 'redistprotocol',
-                        'redistasn', 'metric?', 'metrictype?', 'route_map?', 'tag?', 'weight?', 'match?',
-                        'context1?', 'context2?', 'context3?', 'sequence']),
-      write=write(insert="INSERT INTO DOMAINREDIST VALUES (%d, '%s', '%s', '%s','%s' ,'%s','%s','%s','%s','%s','%s','%s','%s',%d,'%s','%s','%s',%d)"))
+      read=read(step=60, select=['networkid', 'domainname', 'nodetype', 'protocol', 'asn', 'redistprotocol',
+                                 'redistasn', 'metric?', 'metrictype?', 'route_map?', 'tag?', 'weight?', 'match?',
+                                 'context1?', 'context2?', 'context3?', 'sequence']),
+      write=write(step=310, insert="INSERT INTO DOMAINREDIST VALUES (%d, '%s', '%s', '%s','%s' ,'%s','%s','%s','%s','%s','%s','%s','%s',%d,'%s','%s','%s',%d)"))
 
 table('DOMAINOSPFDEFAULT', rec='domain_ospf_default_rec', list='prdomainospfdefault', release='ROUTING',
       cols="""
@@ -937,11 +951,11 @@ table('DOMAINOSPFDEFAULT', rec='domain_ospf_default_rec', list='prdomainospfdefa
     routemap              VARCHAR2(300)   T
     ndlversion            NUMBER(10)      -
 """,
-      read=read(select=['networkid', 'domainname', 'nodetype', 'protocol', 'asn', 'metric?', 'metrictype?',
-                        'routemap?', '// tag, weight and match: fetched and dropped; the table keeps only the',
-                        '// nine columns its writer stores, so constants stand in for them.', "-='IS NULL'",
-                        "-='IS NULL'", "-='IS NULL'"], name='k_r_ospfdefault'),
-      write=write(insert="INSERT INTO DOMAINOSPFDEFAULT VALUES (%d, '%s', '%s', '%s','%s' ,'%s','%s','%s',%d)"))
+      read=read(step=70, select=['networkid', 'domainname', 'nodetype', 'protocol', 'asn', 'metric?', 'metrictype?',
+                                 'routemap?', '// tag, weight and match: fetched and dropped; the table keeps only the',
+                                 '// nine columns its writer stores, so constants stand in for them.', "-='IS NULL'",
+                                 "-='IS NULL'", "-='IS NULL'"], name='k_r_ospfdefault'),
+      write=write(step=320, insert="INSERT INTO DOMAINOSPFDEFAULT VALUES (%d, '%s', '%s', '%s','%s' ,'%s','%s','%s',%d)"))
 
 # Its record also holds the RIP and EIGRP protocol entries of the block parsers.
 table('DOMAINNODEAREAS', rec='domain_node_area_rec', list='prdomainnodeareas', release='ROUTING',
@@ -959,9 +973,9 @@ table('DOMAINNODEAREAS', rec='domain_node_area_rec', list='prdomainnodeareas', r
     stubtype              VARCHAR2(300)   N
     ndlversion            NUMBER(10)      -
 """,
-      read=read(select=['networkid', 'domainname', 'nodetype', 'routingprotocol', 'routedprotocol', 'asn',
-                        'areaid', 'sequenceno', 'summaryaddr?', 'summarmask?0', 'stubtype?']),
-      write=write(insert="INSERT INTO DOMAINNODEAREAS VALUES (%d, '%s', '%s', '%s','%s','%s', '%s',%d,'%s',%d,'%s',%d)"))
+      read=read(step=40, select=['networkid', 'domainname', 'nodetype', 'routingprotocol', 'routedprotocol', 'asn',
+                                 'areaid', 'sequenceno', 'summaryaddr?', 'summarmask?0', 'stubtype?']),
+      write=write(step=330, insert="INSERT INTO DOMAINNODEAREAS VALUES (%d, '%s', '%s', '%s','%s','%s', '%s',%d,'%s',%d,'%s',%d)"))
 
 table('DOMAINNODEAREARANGES', rec='domain_node_area_range_rec', list='prdomainnodearearanges', release='ROUTING',
       cols="""
@@ -978,9 +992,9 @@ table('DOMAINNODEAREARANGES', rec='domain_node_area_range_rec', list='prdomainno
     summarmask            NUMBER(10)      -
     ndlversion            NUMBER(10)      -
 """,
-      read=read(select=['networkid', 'domainname', 'nodetype', 'routingprotocol', 'routedprotocol', 'asn',
-                        'sequenceno', 'subsequenceno', 'summaryaddr?', 'summarmask?0', 'areaid']),
-      write=write(insert="INSERT INTO DOMAINNODEAREARANGES VALUES (%d, '%s', '%s', '%s','%s','%s', '%s',%d, %d,'%s',%d,%d)"))
+      read=read(step=130, select=['networkid', 'domainname', 'nodetype', 'routingprotocol', 'routedprotocol', 'asn',
+                                  'sequenceno', 'subsequenceno', 'summaryaddr?', 'summarmask?0', 'areaid']),
+      write=write(step=340, insert="INSERT INTO DOMAINNODEAREARANGES VALUES (%d, '%s', '%s', '%s','%s','%s', '%s',%d, %d,'%s',%d,%d)"))
 
 table('DOMAINCONNAREAS', rec='domain_conn_area_rec', list='prdomainconnareas', release='ROUTING',
       cols="""
@@ -997,9 +1011,9 @@ table('DOMAINCONNAREAS', rec='domain_conn_area_rec', list='prdomainconnareas', r
     authenticated         NUMBER(10)      -
     ndlversion            NUMBER(10)      -
 """,
-      read=read(select=['networkid', 'domainname', 'nodetype', 'routingprotocol', 'routedprotocol', 'asn',
-                        'sequenceno', 'namedinterface', 'summaryaddr?', 'summarmask?0', 'authenticated']),
-      write=write(insert="INSERT INTO DOMAINCONNAREAS VALUES (%d, '%s', '%s', '%s','%s','%s',%d,'%s','%s',%d,%d,%d)", older_delete='DELETE  DOMAINCONNAREAS WHERE networkid=%d'))
+      read=read(step=50, select=['networkid', 'domainname', 'nodetype', 'routingprotocol', 'routedprotocol', 'asn',
+                                 'sequenceno', 'namedinterface', 'summaryaddr?', 'summarmask?0', 'authenticated']),
+      write=write(step=350, insert="INSERT INTO DOMAINCONNAREAS VALUES (%d, '%s', '%s', '%s','%s','%s',%d,'%s','%s',%d,%d,%d)", older_delete='DELETE  DOMAINCONNAREAS WHERE networkid=%d'))
 
 table('DOMAINDISTLIST', rec='domain_dist_list_rec', list='prdomaindistlist', release='ROUTING',
       cols="""
@@ -1021,10 +1035,10 @@ table('DOMAINDISTLIST', rec='domain_dist_list_rec', list='prdomaindistlist', rel
     redistasn             VARCHAR2(300)   T
     ndlversion            NUMBER(10)      -
 """,
-      read=read(select=['networkid', 'domainname', 'nodetype', 'protocol', 'sequence', 'asn?',
-                        'redistprotocol?', 'redistasn?', 'context1?', 'context2?', 'context3?', 'listtype',
-                        'acl', 'direction', 'type?0', 'interfacename']),
-      write=write(insert="INSERT INTO DOMAINDISTLIST VALUES (%d, '%s', '%s', '%s',%d,'%s','%s','%s','%s',%d,'%s','%s',%d,'%s','%s','%s',%d)"))
+      read=read(step=80, select=['networkid', 'domainname', 'nodetype', 'protocol', 'sequence', 'asn?',
+                                 'redistprotocol?', 'redistasn?', 'context1?', 'context2?', 'context3?', 'listtype',
+                                 'acl', 'direction', 'type?0', 'interfacename']),
+      write=write(step=360, insert="INSERT INTO DOMAINDISTLIST VALUES (%d, '%s', '%s', '%s',%d,'%s','%s','%s','%s',%d,'%s','%s',%d,'%s','%s','%s',%d)"))
 
 table('DOMAINBGPADDRAGRR', rec='domain_bgp_addr_agrr_rec', list='prdomainbgpaddragrr', release='ROUTING',
       cols="""
@@ -1044,10 +1058,10 @@ table('DOMAINBGPADDRAGRR', rec='domain_bgp_addr_agrr_rec', list='prdomainbgpaddr
     context3              VARCHAR2(300)   T     versioned-only
     ndlversion            NUMBER(10)      -
 """,
-      read=read(select=['networkid', 'domainname', 'nodetype', 'networkno', 'networkaddr', 'networkprefix',
-                        'asset', 'summaryonly', 'advertisemap?', 'supressmap?', 'attributemap?', 'context1?',
-                        'context2?', 'context3?']),
-      write=write(insert="INSERT INTO DOMAINBGPADDRAGRR VALUES (%d, '%s', '%s', %d,'%s',%d, %d, %d, '%s','%s','%s','%s','%s','%s',%d)"))
+      read=read(step=90, select=['networkid', 'domainname', 'nodetype', 'networkno', 'networkaddr', 'networkprefix',
+                                 'asset', 'summaryonly', 'advertisemap?', 'supressmap?', 'attributemap?', 'context1?',
+                                 'context2?', 'context3?']),
+      write=write(step=370, insert="INSERT INTO DOMAINBGPADDRAGRR VALUES (%d, '%s', '%s', %d,'%s',%d, %d, %d, '%s','%s','%s','%s','%s','%s',%d)"))
 
 table('DOMAINBGPPEER', rec='domain_bgp_peer_rec', list='prdomainbgppeer', release='ROUTING',
       cols="""
@@ -1075,12 +1089,12 @@ table('DOMAINBGPPEER', rec='domain_bgp_peer_rec', list='prdomainbgppeer', releas
     sendcommunity         NUMBER(10)      -
     ndlversion            NUMBER(10)      -
 """,
-      read=read(select=['networkid', 'domainname', 'nodetype', 'peername', 'updatesource?', 'remoteas?',
-                        'passwordreqd', 'routemapin?', 'routemapout?', 'filterlistin?', 'filterlistout?',
-                        'distlistin?', 'distlistout?', 'prefixlistin?', 'prefixlistout?', 'routereflector?0',
-                        'nexthopself?0', 'weight?', 'ebgp_multihop?', 'defaultoriginate?0',
-                        'defaultoriginate_rm?', 'sendcommunity?0']),
-      write=write(insert="INSERT INTO DOMAINBGPPEER VALUES (%d, '%s', '%s', '%s','%s','%s',%d,'%s','%s','%s','%s','%s','%s','%s','%s',%d,%d,'%s','%s',%d,'%s',%d,%d)"))
+      read=read(step=100, select=['networkid', 'domainname', 'nodetype', 'peername', 'updatesource?', 'remoteas?',
+                                  'passwordreqd', 'routemapin?', 'routemapout?', 'filterlistin?', 'filterlistout?',
+                                  'distlistin?', 'distlistout?', 'prefixlistin?', 'prefixlistout?', 'routereflector?0',
+                                  'nexthopself?0', 'weight?', 'ebgp_multihop?', 'defaultoriginate?0',
+                                  'defaultoriginate_rm?', 'sendcommunity?0']),
+      write=write(step=380, insert="INSERT INTO DOMAINBGPPEER VALUES (%d, '%s', '%s', '%s','%s','%s',%d,'%s','%s','%s','%s','%s','%s','%s','%s',%d,%d,'%s','%s',%d,'%s',%d,%d)"))
 
 table('DOMAINBGPINFO', rec='domain_bgp_info_rec', list='prdomainbgpinfo', release='ROUTING',
       cols="""
@@ -1113,13 +1127,13 @@ table('DOMAINBGPINFO', rec='domain_bgp_info_rec', list='prdomainbgpinfo', releas
     peername              VARCHAR2(300)   T
     ndlversion            NUMBER(10)      -
 """,
-      read=read(select=['networkid', 'domainname', 'nodetype', 'peername?', 'updatesource?', 'remoteas?',
-                        'passwordreqd?0', 'routemapin?', 'routemapout?', 'filterlistin?', 'filterlistout?',
-                        'distlistin?', 'distlistout?', 'prefixlistin?', 'prefixlistout?', 'routereflector?0',
-                        'nexthopself?0', 'weight?', 'ebgpmultihop?', 'defaultoriginate?0',
-                        'defaultoriginate_rm?', 'sendcommunity?0', 'context1?', 'context2?', 'context3?',
-                        'neighbor?', 'sequence?0']),
-      write=write(insert="INSERT INTO DOMAINBGPINFO VALUES (%d, '%s', '%s',%d,'%s','%s','%s', '%s','%s','%s',%d,'%s','%s','%s','%s','%s','%s','%s','%s',%d,%d,'%s','%s',%d,'%s',%d,'%s',%d)"))
+      read=read(step=110, select=['networkid', 'domainname', 'nodetype', 'peername?', 'updatesource?', 'remoteas?',
+                                  'passwordreqd?0', 'routemapin?', 'routemapout?', 'filterlistin?', 'filterlistout?',
+                                  'distlistin?', 'distlistout?', 'prefixlistin?', 'prefixlistout?', 'routereflector?0',
+                                  'nexthopself?0', 'weight?', 'ebgpmultihop?', 'defaultoriginate?0',
+                                  'defaultoriginate_rm?', 'sendcommunity?0', 'context1?', 'context2?', 'context3?',
+                                  'neighbor?', 'sequence?0']),
+      write=write(step=390, insert="INSERT INTO DOMAINBGPINFO VALUES (%d, '%s', '%s',%d,'%s','%s','%s', '%s','%s','%s',%d,'%s','%s','%s','%s','%s','%s','%s','%s',%d,%d,'%s','%s',%d,'%s',%d,'%s',%d)"))
 
 table('DOMAINBGPPEERRULE', rec='domain_bgp_peer_rule_rec', list='prdomainbgppeerrule', release='ROUTING',
       cols="""
@@ -1131,8 +1145,8 @@ table('DOMAINBGPPEERRULE', rec='domain_bgp_peer_rule_rec', list='prdomainbgppeer
     variablevalue         VARCHAR2(300)   T
     ndlversion            NUMBER(10)      -
 """,
-      read=read(),
-      write=write(insert="INSERT INTO DOMAINBGPPEERRULE VALUES (%d, '%s', '%s', '%s','%s','%s',%d)"))
+      read=read(step=120),
+      write=write(step=400, insert="INSERT INTO DOMAINBGPPEERRULE VALUES (%d, '%s', '%s', '%s','%s','%s',%d)"))
 
 table('DOMAINOFFSETLIST', rec='domain_offset_list_rec', list='prdomainoffsetlist', release='ROUTING',
       cols="""
@@ -1150,9 +1164,9 @@ table('DOMAINOFFSETLIST', rec='domain_offset_list_rec', list='prdomainoffsetlist
     interfacename         VARCHAR2(300)   T
     ndlversion            NUMBER(10)      -
 """,
-      read=read(select=['networkid', 'domainname', 'nodetype', 'protocol', 'sequence', 'context1?',
-                        'context2?', 'context3?', 'acl', 'direction', 'offset', 'interfacename?']),
-      write=write(insert="INSERT INTO DOMAINOFFSETLIST VALUES (%d, '%s', '%s', '%s',%d,'%s','%s','%s','%s','%s','%s','%s',%d)"))
+      read=read(step=220, select=['networkid', 'domainname', 'nodetype', 'protocol', 'sequence', 'context1?',
+                                  'context2?', 'context3?', 'acl', 'direction', 'offset', 'interfacename?']),
+      write=write(step=810, insert="INSERT INTO DOMAINOFFSETLIST VALUES (%d, '%s', '%s', '%s',%d,'%s','%s','%s','%s','%s','%s','%s',%d)"))
 
 table('PIMRPCLASS', rec='pim_rp_class_rec', list='prpimrp', release='ROUTING',
       cols="""
@@ -1162,8 +1176,8 @@ table('PIMRPCLASS', rec='pim_rp_class_rec', list='prpimrp', release='ROUTING',
     rpacl                 VARCHAR2(300)   T
     ndlversion            NUMBER(10)      -
 """,
-      read=read(select=['@MULTICAST', '~mcastmode', 'rpaddress?', 'rpacl?'], name='k_r_pimrp'),
-      write=write(insert="INSERT INTO PIMRPCLASS VALUES (%d, '%s', '%s', %d,'%s' ,'%s','%s','%s','%s','%s',%d)", older_comment='-- Delete Pimrpclass\n'))
+      read=read(step=240, select=['@MULTICAST', '~mcastmode', 'rpaddress?', 'rpacl?'], name='k_r_pimrp'),
+      write=write(step=850, insert="INSERT INTO PIMRPCLASS VALUES (%d, '%s', '%s', %d,'%s' ,'%s','%s','%s','%s','%s',%d)", older_comment='-- Delete Pimrpclass\n'))
 
 table('PIMACCEPTCLASS', rec='pim_accept_class_rec', list='prpimacceptrp', release='ROUTING',
       cols="""
@@ -1173,8 +1187,8 @@ table('PIMACCEPTCLASS', rec='pim_accept_class_rec', list='prpimacceptrp', releas
     autorp                NUMBER(10)      -
     ndlversion            NUMBER(10)      -
 """,
-      read=read(select=['@MULTICAST', 'acceptrpaddr?', 'acceptrpacl?', 'autorp?0'], name='k_r_pimacceptrp', form='filling_status'),
-      write=write(insert="INSERT INTO PIMACCEPTCLASS VALUES (%d, '%s', '%s', %d,'%s' ,'%s','%s','%s','%s',%d,%d)", older_comment='-- Delete Pimacceptclass\n'))
+      read=read(step=250, select=['@MULTICAST', 'acceptrpaddr?', 'acceptrpacl?', 'autorp?0'], name='k_r_pimacceptrp', form='filling_status'),
+      write=write(step=860, step_name='print_pimacceptrpclass', insert="INSERT INTO PIMACCEPTCLASS VALUES (%d, '%s', '%s', %d,'%s' ,'%s','%s','%s','%s',%d,%d)", older_comment='-- Delete Pimacceptclass\n'))
 
 table('PIMBSRCLASS', rec='pim_bsr_class_rec', list='prpimbsr', release='ROUTING',
       cols="""
@@ -1184,8 +1198,8 @@ table('PIMBSRCLASS', rec='pim_bsr_class_rec', list='prpimbsr', release='ROUTING'
     priority              VARCHAR2(300)   T
     ndlversion            NUMBER(10)      -
 """,
-      read=read(select=['@MULTICAST', 'bsrcandint?', 'bsrcandmasklen?', 'priority?'], name='k_r_pimbsr', form='filling_status'),
-      write=write(insert="INSERT INTO PIMBSRCLASS VALUES (%d, '%s', '%s', %d,'%s' ,'%s','%s','%s','%s','%s',%d)", older_comment='-- Delete Pimbsrclass\n'))
+      read=read(step=260, select=['@MULTICAST', 'bsrcandint?', 'bsrcandmasklen?', 'priority?'], name='k_r_pimbsr', form='filling_status'),
+      write=write(step=870, step_name='print_pimbsr', insert="INSERT INTO PIMBSRCLASS VALUES (%d, '%s', '%s', %d,'%s' ,'%s','%s','%s','%s','%s',%d)", older_comment='-- Delete Pimbsrclass\n'))
 
 table('PIMREGISTERCLASS', rec='pim_register_class_rec', list='prpimregister', release='ROUTING',
       cols="""
@@ -1198,9 +1212,9 @@ table('PIMREGISTERCLASS', rec='pim_register_class_rec', list='prpimregister', re
     acceptregisterrate    VARCHAR2(300)   T
     ndlversion            NUMBER(10)      -
 """,
-      read=read(select=['-networkid', 'domainname', 'nodetype', 'registersource?', 'registerrate?',
-                        'acceptregisteracl?', 'acceptregisterrate?'], name='k_r_pimregister', form='filling_status'),
-      write=write(insert="INSERT INTO PIMREGISTERCLASS VALUES (%d,'%s' ,'%s','%s','%s','%s','%s',%d)", older_comment='-- Delete Pimregisterclass\n'))
+      read=read(step=270, select=['-networkid', 'domainname', 'nodetype', 'registersource?', 'registerrate?',
+                                  'acceptregisteracl?', 'acceptregisterrate?'], name='k_r_pimregister', form='filling_status'),
+      write=write(step=880, step_name='print_pimregister', insert="INSERT INTO PIMREGISTERCLASS VALUES (%d,'%s' ,'%s','%s','%s','%s','%s',%d)", older_comment='-- Delete Pimregisterclass\n'))
 
 table('PIMMEMBERRATECLASS', rec='pim_member_rate_class_rec', list='prpimrate', release='ROUTING',
       cols="""
@@ -1218,8 +1232,8 @@ table('PIMMEMBERRATECLASS', rec='pim_member_rate_class_rec', list='prpimrate', r
     sourcelist            VARCHAR2(300)   T
     ndlversion            NUMBER(10)      -
 """,
-      read=read(select=['@MULTICAST', 'namedinterface?', 'direction?', 'rate?', 'grouplist?', 'sourcelist?'], name='k_r_pimrate', form='filling_status'),
-      write=write(insert="INSERT INTO PIMMEMBERRATECLASS VALUES (%d, '%s', '%s','%s', %d,'%s' ,'%s','%s','%s','%s','%s','%s',%d)", older_comment='-- Delete Pimmemberrateclass\n'))
+      read=read(step=280, select=['@MULTICAST', 'namedinterface?', 'direction?', 'rate?', 'grouplist?', 'sourcelist?'], name='k_r_pimrate', form='filling_status'),
+      write=write(step=890, step_name='print_pimrate', insert="INSERT INTO PIMMEMBERRATECLASS VALUES (%d, '%s', '%s','%s', %d,'%s' ,'%s','%s','%s','%s','%s','%s',%d)", older_comment='-- Delete Pimmemberrateclass\n'))
 
 table('PIMMEMBERCLASS', rec='pim_member_class_rec', list='prpimmember', release='ROUTING',
       cols="""
@@ -1231,9 +1245,9 @@ table('PIMMEMBERCLASS', rec='pim_member_class_rec', list='prpimmember', release=
     boundaryacl           VARCHAR2(300)   T
     ndlversion            NUMBER(10)      -
 """,
-      read=read(select=['@MULTICAST', 'namedinterface?', 'mcastmode?', 'neighborfilter?', 'inrate?',
-                        'boundaryacl?'], name='k_r_pimmember', form='filling_status'),
-      write=write(insert="INSERT INTO PIMMEMBERCLASS VALUES (%d, '%s', '%s',%d,'%s' ,'%s','%s','%s','%s','%s','%s', '%s',%d)", older_comment='-- Delete Pimmemberclass\n'))
+      read=read(step=290, select=['@MULTICAST', 'namedinterface?', 'mcastmode?', 'neighborfilter?', 'inrate?',
+                                  'boundaryacl?'], name='k_r_pimmember', form='filling_status'),
+      write=write(step=900, step_name='print_pimmember', insert="INSERT INTO PIMMEMBERCLASS VALUES (%d, '%s', '%s',%d,'%s' ,'%s','%s','%s','%s','%s','%s', '%s',%d)", older_comment='-- Delete Pimmemberclass\n'))
 
 table('PIMRPFILTERCLASS', rec='pim_rp_filter_class_rec', list='prautorpfilter', release='ROUTING',
       cols="""
@@ -1242,8 +1256,8 @@ table('PIMRPFILTERCLASS', rec='pim_rp_filter_class_rec', list='prautorpfilter', 
     rpgroupfilter         VARCHAR2(300)   T
     ndlversion            NUMBER(10)      -
 """,
-      read=read(select=['@MULTICAST', 'rpfilter?', 'rpgroupfilter?'], name='k_r_autorpfilter', form='filling_status'),
-      write=write(insert="INSERT INTO PIMRPFILTERCLASS VALUES (%d, '%s', '%s', %d,'%s' ,'%s','%s','%s','%s',%d)", older_comment='-- Delete Pimrpfilterclass\n'))
+      read=read(step=300, select=['@MULTICAST', 'rpfilter?', 'rpgroupfilter?'], name='k_r_autorpfilter', form='filling_status'),
+      write=write(step=910, step_name='print_autorpfilter', insert="INSERT INTO PIMRPFILTERCLASS VALUES (%d, '%s', '%s', %d,'%s' ,'%s','%s','%s','%s',%d)", older_comment='-- Delete Pimrpfilterclass\n'))
 
 table('PIMAUTORPCLASS', rec='pim_auto_rp_class_rec', list='prmappingagent', release='ROUTING',
       cols="""
@@ -1251,8 +1265,8 @@ table('PIMAUTORPCLASS', rec='pim_auto_rp_class_rec', list='prmappingagent', rele
     discoverint           VARCHAR2(300)   T
     ndlversion            NUMBER(10)      -
 """,
-      read=read(select=['@MULTICAST', 'discoverint?'], name='k_r_mapppingagent', form='filling_status'),
-      write=write(insert="INSERT INTO PIMAUTORPCLASS VALUES (%d, '%s', '%s', %d,'%s' ,'%s','%s','%s',%d)", older_comment='-- Delete Pimautorpclass\n'))
+      read=read(step=310, select=['@MULTICAST', 'discoverint?'], name='k_r_mapppingagent', form='filling_status'),
+      write=write(step=920, step_name='print_mappingagent', insert="INSERT INTO PIMAUTORPCLASS VALUES (%d, '%s', '%s', %d,'%s' ,'%s','%s','%s',%d)", older_comment='-- Delete Pimautorpclass\n'))
 
 table('MSDPCLASS', rec='msdp_class_rec', list='prmsdpclass', release='ROUTING',
       cols="""
@@ -1266,9 +1280,9 @@ table('MSDPCLASS', rec='msdp_class_rec', list='prmsdpclass', release='ROUTING',
     borderasaddr          VARCHAR2(300)   T
     ndlversion            NUMBER(10)      -
 """,
-      read=read(select=['-networkid', 'domainname', 'nodetype', 'redistacl?', 'redistasnpathacl?',
-                        'redistroutemap?', 'originatorid?', 'borderasaddr?'], form='filling_status'),
-      write=write(insert="INSERT INTO MSDPCLASS VALUES ( %d,'%s' ,'%s','%s','%s','%s','%s', '%s',%d)", older_comment='-- Delete Msdpclass\n'))
+      read=read(step=320, select=['-networkid', 'domainname', 'nodetype', 'redistacl?', 'redistasnpathacl?',
+                                  'redistroutemap?', 'originatorid?', 'borderasaddr?'], form='filling_status'),
+      write=write(step=930, insert="INSERT INTO MSDPCLASS VALUES ( %d,'%s' ,'%s','%s','%s','%s','%s', '%s',%d)", older_comment='-- Delete Msdpclass\n'))
 
 table('MSDPNEIGHBORCLASS', rec='msdp_neighbor_class_rec', list='prmsdppeer', release='ROUTING',
       cols="""
@@ -1292,11 +1306,11 @@ table('MSDPNEIGHBORCLASS', rec='msdp_neighbor_class_rec', list='prmsdppeer', rel
     meshgroup             VARCHAR2(300)   T
     ndlversion            NUMBER(10)      -
 """,
-      read=read(select=['-networkid', 'domainname', 'nodetype', 'sequence', 'neighbor', 'context1?',
-                        'context2?', 'context3?', 'connectsource?', 'remoteas?', 'description?',
-                        'safilterinacl?', 'safilteroutacl?', 'safilterinmap?', 'safilteroutmap?',
-                        'defaultpeer?0', 'defprefixlist?', 'meshgroup?'], name='k_r_msdppeer', form='filling_status'),
-      write=write(insert="INSERT INTO MSDPNEIGHBORCLASS VALUES ( %d,'%s' ,'%s',%d,'%s','%s','%s','%s', '%s','%s','%s','%s','%s','%s','%s',%d,'%s','%s',%d)", older_comment='-- Delete MsdpNEIGHBORCLASS\n'))
+      read=read(step=330, select=['-networkid', 'domainname', 'nodetype', 'sequence', 'neighbor', 'context1?',
+                                  'context2?', 'context3?', 'connectsource?', 'remoteas?', 'description?',
+                                  'safilterinacl?', 'safilteroutacl?', 'safilterinmap?', 'safilteroutmap?',
+                                  'defaultpeer?0', 'defprefixlist?', 'meshgroup?'], name='k_r_msdppeer', form='filling_status'),
+      write=write(step=940, step_name='print_msdppeer', insert="INSERT INTO MSDPNEIGHBORCLASS VALUES ( %d,'%s' ,'%s',%d,'%s','%s','%s','%s', '%s','%s','%s','%s','%s','%s','%s',%d,'%s','%s',%d)", older_comment='-- Delete MsdpNEIGHBORCLASS\n'))
 
 table('IGMPINTCLASS', rec='igmp_int_class_rec', list='prigmpmember', release='ROUTING',
       cols="""
@@ -1305,8 +1319,8 @@ table('IGMPINTCLASS', rec='igmp_int_class_rec', list='prigmpmember', release='RO
     accessgroup           VARCHAR2(300)   T
     ndlversion            NUMBER(10)      -
 """,
-      read=read(select=['@MULTICAST', 'namedinterface?', 'accessgroup?'], name='k_r_igmpmember', form='filling_status'),
-      write=write(insert="INSERT INTO IGMPINTCLASS VALUES ( %d,'%s' ,'%s',%d,'%s','%s','%s','%s', '%s',%d)", older_comment='-- Delete Igmpintclass\n'))
+      read=read(step=340, select=['@MULTICAST', 'namedinterface?', 'accessgroup?'], name='k_r_igmpmember', form='filling_status'),
+      write=write(step=950, step_name='print_igmpmember', insert="INSERT INTO IGMPINTCLASS VALUES ( %d,'%s' ,'%s',%d,'%s','%s','%s','%s', '%s',%d)", older_comment='-- Delete Igmpintclass\n'))
 
 table('IGMPINTADDRCLASS', rec='igmp_int_addr_class_rec', list='prigmpgroup', release='ROUTING',
       cols="""
@@ -1322,9 +1336,9 @@ table('IGMPINTADDRCLASS', rec='igmp_int_addr_class_rec', list='prigmpgroup', rel
     groupaddress          VARCHAR2(300)   T
     ndlversion            NUMBER(10)      -
 """,
-      read=read(select=['-networkid', 'domainname', 'nodetype', 'sequence', '~namedinterface', '~addrtype',
-                        '~groupaddress', 'context1?', 'context2?', 'context3?'], name='k_r_igmpgroup', form='filling_status'),
-      write=write(insert="INSERT INTO IGMPINTADDRCLASS VALUES ( %d,'%s' ,'%s','%s','%s','%s','%s',%d,'%s','%s',%d)", older_comment='-- Delete Igmpintaddrclass\n'))
+      read=read(step=350, select=['-networkid', 'domainname', 'nodetype', 'sequence', '~namedinterface', '~addrtype',
+                                  '~groupaddress', 'context1?', 'context2?', 'context3?'], name='k_r_igmpgroup', form='filling_status'),
+      write=write(step=960, step_name='print_igmpgroup', insert="INSERT INTO IGMPINTADDRCLASS VALUES ( %d,'%s' ,'%s','%s','%s','%s','%s',%d,'%s','%s',%d)", older_comment='-- Delete Igmpintaddrclass\n'))
 
 table('DVMRPINTCLASS', rec='dvmrp_int_class_rec', list='prdvmrpmember', release='ROUTING',
       cols="""
@@ -1341,10 +1355,10 @@ table('DVMRPINTCLASS', rec='dvmrp_int_class_rec', list='prdvmrpmember', release=
     outoffset             VARCHAR2(300)   T
     ndlversion            NUMBER(10)      -
 """,
-      read=read(select=['-networkid', 'domainname', 'nodetype', 'sequence', 'namedinterface', 'context1?',
-                        'context2?', 'context3?', 'metric?', 'metricacl?', 'acceptfilter?', 'neighborfilter?',
-                        'summaryaddr?', 'summarymask?', 'summarymetric?', 'inoffset?', 'outoffset?'], name='k_r_dvmrpmember', form='filling_status'),
-      write=write(insert="INSERT INTO DVMRPINTCLASS VALUES ( %d,'%s' ,'%s',%d,'%s','%s','%s','%s', '%s','%s','%s','%s','%s','%s','%s','%s','%s',%d)", older_comment='-- Delete DVMRPINTCLASS\n'))
+      read=read(step=360, select=['-networkid', 'domainname', 'nodetype', 'sequence', 'namedinterface', 'context1?',
+                                  'context2?', 'context3?', 'metric?', 'metricacl?', 'acceptfilter?', 'neighborfilter?',
+                                  'summaryaddr?', 'summarymask?', 'summarymetric?', 'inoffset?', 'outoffset?'], name='k_r_dvmrpmember', form='filling_status'),
+      write=write(step=970, step_name='print_dvmrpmember', insert="INSERT INTO DVMRPINTCLASS VALUES ( %d,'%s' ,'%s',%d,'%s','%s','%s','%s', '%s','%s','%s','%s','%s','%s','%s','%s','%s',%d)", older_comment='-- Delete DVMRPINTCLASS\n'))
 
 table('DOMAINROUTEMAP', rec='domain_route_map_rec', list='prdomainroutemap', release='ROUTING',
       cols="""
@@ -1363,9 +1377,9 @@ table('DOMAINROUTEMAP', rec='domain_route_map_rec', list='prdomainroutemap', rel
     mapseqinc             NUMBER(10)      -
     ndlversion            NUMBER(10)      -
 """,
-      read=read(select=['networkid', 'domainname', 'nodetype', 'context1?', 'context2?', 'context3?',
-                        'routemap', 'usage', 'owner', 'sequence:numtext', 'type', 'repeatby?', 'mapseqinc']),
-      write=write())
+      read=read(step=160, select=['networkid', 'domainname', 'nodetype', 'context1?', 'context2?', 'context3?',
+                                  'routemap', 'usage', 'owner', 'sequence:numtext', 'type', 'repeatby?', 'mapseqinc']),
+      write=write(step=410))
 
 table('ROUTEMAPMATCHLIST', rec='route_map_match_list_rec', list='prroutemapmatchlist', release='ROUTING',
       cols="""
@@ -1379,9 +1393,9 @@ table('ROUTEMAPMATCHLIST', rec='route_map_match_list_rec', list='prroutemapmatch
     matchvalue            VARCHAR2(300)   T
     ndlversion            NUMBER(10)      -
 """,
-      read=read(select=['networkid', 'domainname', 'nodetype', 'routemap', 'sequence:numtext',
-                        'matchsequence:numtext', 'matchtype', 'matchvalue'], name='k_r_domainroutemapmatchlist'),
-      write=write())
+      read=read(step=170, select=['networkid', 'domainname', 'nodetype', 'routemap', 'sequence:numtext',
+                                  'matchsequence:numtext', 'matchtype', 'matchvalue'], name='k_r_domainroutemapmatchlist'),
+      write=write(step=420))
 
 table('ROUTEMAPSETLIST', rec='route_map_set_list_rec', list='prroutemapsetlist', release='ROUTING',
       cols="""
@@ -1395,9 +1409,9 @@ table('ROUTEMAPSETLIST', rec='route_map_set_list_rec', list='prroutemapsetlist',
     setvalue              VARCHAR2(300)   T
     ndlversion            NUMBER(10)      -
 """,
-      read=read(select=['networkid', 'domainname', 'nodetype', 'routemap', 'sequence:numtext',
-                        'setsequence:numtext', 'settype', 'setvalue'], name='k_r_domainroutemapsetlist'),
-      write=write())
+      read=read(step=180, select=['networkid', 'domainname', 'nodetype', 'routemap', 'sequence:numtext',
+                                  'setsequence:numtext', 'settype', 'setvalue'], name='k_r_domainroutemapsetlist'),
+      write=write(step=430))
 
 table('DOMAINACCESSLIST', rec='domain_access_list_rec', list='prdomainaccesslist', release='ACCESSLIST',
       cols="""
@@ -1418,10 +1432,10 @@ table('DOMAINACCESSLIST', rec='domain_access_list_rec', list='prdomainaccesslist
     usage                 VARCHAR2(300)   T
     ndlversion            NUMBER(10)      -
 """,
-      read=read(select=['networkid', 'domainname', 'nodetype', 'context1?', 'context2?', 'context3?',
-                        'acltype', 'usage', 'owner?', 'sequence', 'nametype', 'aclname', 'aclstart',
-                        'aclinc?0', 'direction?']),
-      write=write())
+      read=read(step=10, select=['networkid', 'domainname', 'nodetype', 'context1?', 'context2?', 'context3?',
+                                 'acltype', 'usage', 'owner?', 'sequence', 'nametype', 'aclname', 'aclstart',
+                                 'aclinc?0', 'direction?']),
+      write=write(step=440, routine='print_domainaccesslist'))
 
 table('DOMAINEXTACL', rec='domain_ext_acl_rec', list='prdomainextacl', release='ACCESSLIST',
       cols="""
@@ -1439,9 +1453,9 @@ table('DOMAINEXTACL', rec='domain_ext_acl_rec', list='prdomainextacl', release='
     maskdncb              NUMBER(10)      -
     ndlversion            NUMBER(10)      -
 """,
-      read=read(select=['networkid', 'domainname', 'nodetype', 'mask?0', 'maskdncb?0', 'hostdncb?0',
-                        'sequence', 'subsequence', 'type', 'repeatby?', 'protocol', 'hostnetworkno']),
-      write=write(insert="INSERT INTO DOMAINEXTACL VALUES (%d,'%s','%s',%d, %d,'%s','%s','%s','%s',%d,%d,%d,%d)"))
+      read=read(step=30, select=['networkid', 'domainname', 'nodetype', 'mask?0', 'maskdncb?0', 'hostdncb?0',
+                                 'sequence', 'subsequence', 'type', 'repeatby?', 'protocol', 'hostnetworkno']),
+      write=write(step=450, insert="INSERT INTO DOMAINEXTACL VALUES (%d,'%s','%s',%d, %d,'%s','%s','%s','%s',%d,%d,%d,%d)"))
 
 table('DOMAINACLLIST', rec='domain_acl_list_rec', list='prdomainacllist', release='ACCESSLIST',
       cols="""
@@ -1472,12 +1486,12 @@ table('DOMAINACLLIST', rec='domain_acl_list_rec', list='prdomainacllist', releas
     log                   NUMBER(10)      -
     ndlversion            NUMBER(10)      -
 """,
-      read=read(select=['networkid', 'domainname', 'nodetype', 'sequence', 'subsequence', 'repeatby?', '~type',
-                        '~protocoltype', 'protocol?', 'source?', 'sourceprefix?0', '~sourceportoptype',
-                        'sourceportop?', 'sourceporttype?', 'sourceport?', 'dest?', 'destprefix?0',
-                        '~destportoptype', 'destportop?', '~destporttype', 'destport?', 'precedence?', 'tos?',
-                        'established?0', 'log?0']),
-      write=write(insert="INSERT INTO DOMAINACLLIST VALUES (%d,'%s','%s',%d, %d,'%s','%s','%s','%s','%s',%d,'%s','%s','%s','%s','%s',%d,'%s','%s','%s','%s','%s','%s',%d,%d,%d)"))
+      read=read(step=20, select=['networkid', 'domainname', 'nodetype', 'sequence', 'subsequence', 'repeatby?', '~type',
+                                 '~protocoltype', 'protocol?', 'source?', 'sourceprefix?0', '~sourceportoptype',
+                                 'sourceportop?', 'sourceporttype?', 'sourceport?', 'dest?', 'destprefix?0',
+                                 '~destportoptype', 'destportop?', '~destporttype', 'destport?', 'precedence?', 'tos?',
+                                 'established?0', 'log?0']),
+      write=write(step=460, insert="INSERT INTO DOMAINACLLIST VALUES (%d,'%s','%s',%d, %d,'%s','%s','%s','%s','%s',%d,'%s','%s','%s','%s','%s',%d,'%s','%s','%s','%s','%s','%s',%d,%d,%d)"))
 
 table('DOMAINPREFIXHDR', rec='domain_prefix_hdr_rec', list='prdomainprefixhdr', release='ROUTING',
       cols="""
@@ -1485,9 +1499,9 @@ table('DOMAINPREFIXHDR', rec='domain_prefix_hdr_rec', list='prdomainprefixhdr', 
     listname              VARCHAR2(300)   T
     ndlversion            NUMBER(10)      -
 """,
-      read=read(select=['networkid', 'domainname', 'nodetype', 'context1?', 'context2?', 'context3?',
-                        'sequence', 'listname']),
-      write=write())
+      read=read(step=140, select=['networkid', 'domainname', 'nodetype', 'context1?', 'context2?', 'context3?',
+                                  'sequence', 'listname']),
+      write=write(step=470))
 
 table('DOMAINPREFIXLIST', rec='domain_prefix_list_rec', list='prdomainprefixlist', release='ROUTING',
       cols="""
@@ -1504,9 +1518,9 @@ table('DOMAINPREFIXLIST', rec='domain_prefix_list_rec', list='prdomainprefixlist
     gelen                 NUMBER(10)      -
     ndlversion            NUMBER(10)      -
 """,
-      read=read(select=['networkid', 'domainname', 'nodetype', 'lelen?0', 'gelen?0', 'length?0', 'sequence',
-                        'subsequence', 'type', 'repeatby?', 'network']),
-      write=write())
+      read=read(step=150, select=['networkid', 'domainname', 'nodetype', 'lelen?0', 'gelen?0', 'length?0', 'sequence',
+                                  'subsequence', 'type', 'repeatby?', 'network']),
+      write=write(step=480))
 
 table('DOMAINFILTERLIST', rec='domain_filter_list_rec', list='prdomainfilterlist', release='ROUTING',
       cols="""
@@ -1524,9 +1538,9 @@ table('DOMAINFILTERLIST', rec='domain_filter_list_rec', list='prdomainfilterlist
     substring             VARCHAR2(300)   T
     ndlversion            NUMBER(10)      -
 """,
-      read=read(select=['networkid', 'domainname', 'nodetype', 'context1?', 'context2?', 'context3?', 'type?',
-                        'sequence', 'filtertype?', 'aclseqstart', 'aclseqinc?0', 'substring?']),
-      write=write(insert="INSERT INTO DOMAINFILTERLIST VALUES (%d,'%s','%s',%d, '%s' ,%d,'%s','%s','%s','%s','%s','%s',%d)"))
+      read=read(step=200, select=['networkid', 'domainname', 'nodetype', 'context1?', 'context2?', 'context3?', 'type?',
+                                  'sequence', 'filtertype?', 'aclseqstart', 'aclseqinc?0', 'substring?']),
+      write=write(step=490, insert="INSERT INTO DOMAINFILTERLIST VALUES (%d,'%s','%s',%d, '%s' ,%d,'%s','%s','%s','%s','%s','%s',%d)"))
 
 table('DOMAINQUEUES', rec='domain_queue_rec', list='prdomainqueues', release='FIREWALL',
       cols="""
@@ -1540,9 +1554,9 @@ table('DOMAINQUEUES', rec='domain_queue_rec', list='prdomainqueues', release='FI
     owner                 VARCHAR2(300)   T
     ndlversion            NUMBER(10)      -
 """,
-      read=read(select=['networkid', 'domainname', 'nodetype', '~queuetype', '~queuename', '~classifiertype',
-                        '~usage', '~owner']),
-      write=write(insert="INSERT INTO DOMAINQUEUES VALUES (%d,'%s','%s','%s', '%s','%s','%s','%s',%d)"))
+      read=read(step=40, select=['networkid', 'domainname', 'nodetype', '~queuetype', '~queuename', '~classifiertype',
+                                 '~usage', '~owner']),
+      write=write(step=500, insert="INSERT INTO DOMAINQUEUES VALUES (%d,'%s','%s','%s', '%s','%s','%s','%s',%d)"))
 
 table('DOMAINCUSTSUBQ', rec='domain_cust_subq_rec', list='prdomaincustsubq', release='FIREWALL',
       cols="""
@@ -1556,9 +1570,9 @@ table('DOMAINCUSTSUBQ', rec='domain_cust_subq_rec', list='prdomaincustsubq', rel
     bytecount             VARCHAR2(300)   T
     ndlversion            NUMBER(10)      -
 """,
-      read=read(select=['networkid', 'domainname', 'nodetype', '~queuename', '~subqueuename', 'classifier?',
-                        'isdefault', 'bytecount?']),
-      write=write(insert="INSERT INTO DOMAINCUSTSUBQ VALUES (%d,'%s','%s','%s', '%s','%s',%d,'%s',%d)"))
+      read=read(step=50, select=['networkid', 'domainname', 'nodetype', '~queuename', '~subqueuename', 'classifier?',
+                                 'isdefault', 'bytecount?']),
+      write=write(step=510, insert="INSERT INTO DOMAINCUSTSUBQ VALUES (%d,'%s','%s','%s', '%s','%s',%d,'%s',%d)"))
 
 table('DOMAINMAPCLASS', rec='domain_map_class_rec', list='prdomainmapclass', release='ROUTING',
       cols="""
@@ -1583,11 +1597,11 @@ table('DOMAINMAPCLASS', rec='domain_map_class_rec', list='prdomainmapclass', rel
     peak                  VARCHAR2(300)   T
     ndlversion            NUMBER(10)      -
 """,
-      read=read(select=['networkid', 'domainname', 'nodetype', '~mapclassname', 'context1?', 'context2?',
-                        'context3?', '~usage', '~owner', 'burstsizein?', 'burstsizeout?', 'burstexcessin?',
-                        'burstexcessout?', 'cirin?', 'cirout?', 'customqueue?', 'priorityqueue?', 'average?',
-                        'peak?']),
-      write=write(insert="INSERT INTO DOMAINMAPCLASS VALUES (%d, '%s','%s', '%s' ,'%s','%s', '%s','%s','%s', '%s' ,'%s','%s','%s', '%s' ,'%s','%s','%s', '%s' ,'%s',%d)", older_comment='-- Delete domainnmapclass\n'))
+      read=read(step=190, select=['networkid', 'domainname', 'nodetype', '~mapclassname', 'context1?', 'context2?',
+                                  'context3?', '~usage', '~owner', 'burstsizein?', 'burstsizeout?', 'burstexcessin?',
+                                  'burstexcessout?', 'cirin?', 'cirout?', 'customqueue?', 'priorityqueue?', 'average?',
+                                  'peak?']),
+      write=write(step=520, insert="INSERT INTO DOMAINMAPCLASS VALUES (%d, '%s','%s', '%s' ,'%s','%s', '%s','%s','%s', '%s' ,'%s','%s','%s', '%s' ,'%s','%s','%s', '%s' ,'%s',%d)", older_comment='-- Delete domainnmapclass\n'))
 
 table('SERVICEENROLLVARS', rec='service_enroll_var_rec', list='prqosservenrollvar', release='QOS',
       cols="""
@@ -1596,8 +1610,8 @@ table('SERVICEENROLLVARS', rec='service_enroll_var_rec', list='prqosservenrollva
     variablename          VARCHAR2(300)   T
     @VARIABLE
 """,
-      read=read(select=['networkid', 'sequence', '~variablename', '~@VARIABLE'], name='k_r_servenrollvars', label='ServiceEnrollvars', fetch_label='Serviceenrollvars', form='filling'),
-      write=write(insert="INSERT INTO SERVICEENROLLVARS VALUES (%d, %d,'%s',@VARIABLE)"))
+      read=read(step=70, select=['networkid', 'sequence', '~variablename', '~@VARIABLE'], name='k_r_servenrollvars', label='ServiceEnrollvars', fetch_label='Serviceenrollvars', form='filling'),
+      write=write(step=690, step_name='print_servenrollvar', insert="INSERT INTO SERVICEENROLLVARS VALUES (%d, %d,'%s',@VARIABLE)"))
 
 table('QOSPOLICERULECLASS', rec='qos_police_rule_class_rec', list='prpoliceruledesclist', release='QOS',
       cols="""
@@ -1613,9 +1627,9 @@ table('QOSPOLICERULECLASS', rec='qos_police_rule_class_rec', list='prpoliceruled
     repeatby              VARCHAR2(300)   T
     ndlversion            NUMBER(10)      -
 """,
-      read=read(select=['~@QOSRULE', '~policerulename', 'sequence', 'matchrulename?', 'bitrate?', 'burstsize?',
-                        'excessburstsize?', 'exceedrate?', 'violaterate?', '~usage1', '~usage2', 'repeatby?'], name='k_r_policeruletable'),
-      write=write(older_delete='DELETE QOSPOLICERULECLASS WHERE networkid=%d\n', older_comment='-- Delete policerule\n'))
+      read=read(step=40, routine='read_policerules', select=['~@QOSRULE', '~policerulename', 'sequence', 'matchrulename?', 'bitrate?', 'burstsize?',
+                                                             'excessburstsize?', 'exceedrate?', 'violaterate?', '~usage1', '~usage2', 'repeatby?'], name='k_r_policeruletable'),
+      write=write(step=700, step_name='print_qospolicelist', older_delete='DELETE QOSPOLICERULECLASS WHERE networkid=%d\n', older_comment='-- Delete policerule\n'))
 
 table('QOSPOLICEACTIONCLASS', rec='qos_police_rule_class_rec', entry='qos_police_action_class_rec', sub='actionlist', list='prpoliceruledesclist', release='QOS', key=('sublist', 'rule', 'domainname nodetype policerulename'),
       cols="""
@@ -1629,8 +1643,8 @@ table('QOSPOLICEACTIONCLASS', rec='qos_police_rule_class_rec', entry='qos_police
     repeatby              VARCHAR2(300)   T
     ndlversion            NUMBER(10)      -
 """,
-      read=read(select=['actiontype?', 'action?', 'actionvalue?'], name='k_r_policeactions', order='ORDER BY subsequence', nested=True),
-      write=write(older_delete='DELETE QOSPOLICEACTIONCLASS WHERE networkid=%d\n', older_comment='-- Delete policeactionrule\n'))
+      read=read(within='QOSPOLICERULECLASS', select=['actiontype?', 'action?', 'actionvalue?'], name='k_r_policeactions', order='ORDER BY subsequence', nested=True),
+      write=write(within='QOSPOLICERULECLASS', older_delete='DELETE QOSPOLICEACTIONCLASS WHERE networkid=%d\n', older_comment='-- Delete policeactionrule\n'))
 
 table('QOSDROPRULECLASS', rec='qos_drop_rule_class_rec', entry='qos_drop_rule_class_elem_rec', sub='elemlist', list='prdropruledesclist', release='QOS',
       cols="""
@@ -1644,9 +1658,9 @@ table('QOSDROPRULECLASS', rec='qos_drop_rule_class_rec', entry='qos_drop_rule_cl
     repeatby              VARCHAR2(300)   T
     ndlversion            NUMBER(10)      -
 """,
-      read=read(select=['~@QOSRULE', '~droprulename', 'sequence', 'droptype?', 'dropsubtype?', 'dropparam1?',
-                        'dropparam2?', '~usage1', '~usage2', 'repeatby?'], name='k_r_dropruletable', order='ORDER BY networkid, domainname, nodetype, droprulename, sequence'),
-      write=write(insert_empty="INSERT INTO QOSDROPRULECLASS VALUES (%d,'%s','%s','%s','%s','%s','%s','%s','%s','%s','%s',%d,'','','','%s',%d)", older_delete='DELETE QOSDROPRULECLASS WHERE networkid=%d\n', older_comment='-- Delete QOSDROPRULECLASS\n'))
+      read=read(step=50, routine='read_droprules', select=['~@QOSRULE', '~droprulename', 'sequence', 'droptype?', 'dropsubtype?', 'dropparam1?',
+                                                           'dropparam2?', '~usage1', '~usage2', 'repeatby?'], name='k_r_dropruletable', order='ORDER BY networkid, domainname, nodetype, droprulename, sequence'),
+      write=write(step=710, step_name='print_droprules', insert_empty="INSERT INTO QOSDROPRULECLASS VALUES (%d,'%s','%s','%s','%s','%s','%s','%s','%s','%s','%s',%d,'','','','%s',%d)", older_delete='DELETE QOSDROPRULECLASS WHERE networkid=%d\n', older_comment='-- Delete QOSDROPRULECLASS\n'))
 
 table('QOSSHAPERULECLASS', rec='qos_shape_rule_class_rec', list='prshaperuledesclist', release='QOS',
       cols="""
@@ -1664,10 +1678,10 @@ table('QOSSHAPERULECLASS', rec='qos_shape_rule_class_rec', list='prshaperuledesc
     repeatby              VARCHAR2(300)   T
     ndlversion            NUMBER(10)      -
 """,
-      read=read(select=['~@QOSRULE', '~shaperulename', 'sequence', 'matchrulename?', 'bitratetype?',
-                        'bitrate?', 'sustainedrate?', 'excessrate?', 'burstsize?', 'excessburstsize?',
-                        'queuelength?', '~usage1', '~usage2', 'repeatby?'], name='k_r_shaperuletable'),
-      write=write(older_delete='DELETE QOSSHAPERULECLASS WHERE networkid=%d\n', older_comment='-- Delete QOSSHAPERULECLASS\n'))
+      read=read(step=30, select=['~@QOSRULE', '~shaperulename', 'sequence', 'matchrulename?', 'bitratetype?',
+                                 'bitrate?', 'sustainedrate?', 'excessrate?', 'burstsize?', 'excessburstsize?',
+                                 'queuelength?', '~usage1', '~usage2', 'repeatby?'], name='k_r_shaperuletable'),
+      write=write(step=720, step_name='print_shaperules', older_delete='DELETE QOSSHAPERULECLASS WHERE networkid=%d\n', older_comment='-- Delete QOSSHAPERULECLASS\n'))
 
 table('QOSMARKRULECLASS', rec='qos_mark_rule_class_rec', list='prmarkruledesclist', release='QOS',
       cols="""
@@ -1679,9 +1693,9 @@ table('QOSMARKRULECLASS', rec='qos_mark_rule_class_rec', list='prmarkruledesclis
     repeatby              VARCHAR2(300)   T
     ndlversion            NUMBER(10)      -
 """,
-      read=read(select=['~@QOSRULE', '~markrulename', 'sequence', 'marktype?', 'markvalue?', '~usage1',
-                        '~usage2', 'repeatby?'], name='k_r_markruletable'),
-      write=write(older_delete='DELETE QOSMARKRULECLASS WHERE networkid=%d\n', older_comment='-- Delete markrule\n'))
+      read=read(step=20, select=['~@QOSRULE', '~markrulename', 'sequence', 'marktype?', 'markvalue?', '~usage1',
+                                 '~usage2', 'repeatby?'], name='k_r_markruletable'),
+      write=write(step=730, step_name='print_qosmarktable', older_delete='DELETE QOSMARKRULECLASS WHERE networkid=%d\n', older_comment='-- Delete markrule\n'))
 
 table('QOSMATCHRULECLASS', rec='qos_match_rule_class_rec', entry='qos_match_rule_class_elem_rec', sub='elemlist', list='prmatchruledesclist', release='QOS',
       cols="""
@@ -1695,9 +1709,9 @@ table('QOSMATCHRULECLASS', rec='qos_match_rule_class_rec', entry='qos_match_rule
     repeatby              VARCHAR2(300)   T
     ndlversion            NUMBER(10)      -
 """,
-      read=read(select=['~@QOSRULE', '~matchrulename', 'matchdnf?0:flag16', 'sequence', 'matchtype?',
-                        'matchvalue?', 'matchnegated?0:flag16', '~usage1', '~usage2', 'repeatby?'], name='k_r_matchruletable', order='ORDER BY domainname, nodetype, matchrulename, sequence'),
-      write=write(older_delete='DELETE QOSMATCHRULECLASS WHERE networkid=%d\n', older_comment='-- Delete matchrule\n'))
+      read=read(step=10, routine='read_matchrules', select=['~@QOSRULE', '~matchrulename', 'matchdnf?0:flag16', 'sequence', 'matchtype?',
+                                                            'matchvalue?', 'matchnegated?0:flag16', '~usage1', '~usage2', 'repeatby?'], name='k_r_matchruletable', order='ORDER BY domainname, nodetype, matchrulename, sequence'),
+      write=write(step=740, step_name='print_matchruletable', older_delete='DELETE QOSMATCHRULECLASS WHERE networkid=%d\n', older_comment='-- Delete matchrule\n'))
 
 table('QOSPOLICYCLASS', rec='qos_policy_class_rec', list='prqospolicydesclist', release='QOS',
       cols="""
@@ -1722,10 +1736,10 @@ table('QOSPOLICYCLASS', rec='qos_policy_class_rec', list='prqospolicydesclist', 
     droprule              VARCHAR2(300)   T
     ndlversion            NUMBER(10)      -
 """,
-      read=read(select=['~@QOSRULE', '~policyname', 'policyid', 'mandatory?0', 'classrulename?', 'direction?',
-                        'queuetype?', 'markrule?', 'policerule?', 'shaperule?', 'droprule?', '~usage1',
-                        '~usage2'], name='k_r_policyruletable'),
-      write=write(older_delete='DELETE QOSPOLICYCLASS WHERE networkid=%d\n', older_comment='-- Delete QOSPOLICYCLASS\n'))
+      read=read(step=60, routine='read_policyclasses', select=['~@QOSRULE', '~policyname', 'policyid', 'mandatory?0', 'classrulename?', 'direction?',
+                                                               'queuetype?', 'markrule?', 'policerule?', 'shaperule?', 'droprule?', '~usage1',
+                                                               '~usage2'], name='k_r_policyruletable'),
+      write=write(step=750, step_name='print_qospolicyclasstable', older_delete='DELETE QOSPOLICYCLASS WHERE networkid=%d\n', older_comment='-- Delete QOSPOLICYCLASS\n'))
 
 table('QOSSUBQUEUECLASS', rec='qos_policy_class_rec', entry='qos_sub_queue_class_rec', sub='subqueuelist', list='prqospolicydesclist', release='QOS', key=('sublist', 'class', 'domainname nodetype classrulename'),
       cols="""
@@ -1759,11 +1773,11 @@ table('QOSSUBQUEUECLASS', rec='qos_policy_class_rec', entry='qos_sub_queue_class
     repeatby              VARCHAR2(300)   T     entry
     ndlversion            NUMBER(10)      -
 """,
-      read=read(select=['markrule?', 'shaperule?', 'matchrule?', 'markrule?', 'droprule?', 'policerule?',
-                        'fairqueuecount?', 'queuepriority?', 'queuebytespercycle?', 'queuelength?',
-                        'queuebwtype?', 'queuebandwidth?', 'subqueuename?', 'isdefault?0:flag16',
-                        'matchdnf?0:flag16', 'sequence?0', 'repeatby?'], name='k_r_subqueues', order='ORDER BY sequence', nested=True),
-      write=write(older_delete='DELETE QOSSUBQUEUECLASS WHERE networkid=%d\n', older_comment='-- Delete QOSSUBQUEUECLASS\n'))
+      read=read(within='QOSPOLICYCLASS', select=['markrule?', 'shaperule?', 'matchrule?', 'markrule?', 'droprule?', 'policerule?',
+                                                 'fairqueuecount?', 'queuepriority?', 'queuebytespercycle?', 'queuelength?',
+                                                 'queuebwtype?', 'queuebandwidth?', 'subqueuename?', 'isdefault?0:flag16',
+                                                 'matchdnf?0:flag16', 'sequence?0', 'repeatby?'], name='k_r_subqueues', order='ORDER BY sequence', nested=True),
+      write=write(step=760, step_name='print_qossubqueuetable', older_delete='DELETE QOSSUBQUEUECLASS WHERE networkid=%d\n', older_comment='-- Delete QOSSUBQUEUECLASS\n'))
 
 table('custsite', before='\n-- Instance tables that other applications of the repository keep; the\n-- loader only counts their live rows.\n', key=('instance', 'connectiontype', 'connectiontype'),
       cols="""
@@ -1810,6 +1824,12 @@ table('domaininstance', key=('instance', 'domainname', 'domainname'),
 # The groups a run releases its lists by (releasememory), in the order "ALL"
 # releases them; each table's list names its group by release=.
 RELEASE_GROUPS = ['TOPOLOGY', 'CUSTOMER', 'ROUTING', 'FIREWALL', 'QOS', 'ACCESSLIST']
+
+# The sections whose stored rows a run reads back (kSections, in this order),
+# each named by the release groups of its tables' lists; within a section its
+# tables are read in the order of their read steps.
+READ_SECTIONS = [('Topology', ['TOPOLOGY']), ('Customer', ['CUSTOMER']), ('Routing', ['ROUTING']),
+                 ('Firewall', ['ACCESSLIST', 'FIREWALL']), ('Qos', ['QOS'])]
 
 # Lists checked and released, never stored.
 unstored_list('prdomainsnmpcommunity', 'domain_snmp_community_rec', release='TOPOLOGY')
