@@ -214,7 +214,7 @@ TEST_F(Cfgload, AnRpBesideAutoRpTrueIsNotChecked) {
 
 TEST_F(Cfgload, FailedParseAndFailedWriteCommitNothing) {
     ASSERT_EQ(load("small.ndl").status, 0);
-    std::vector<std::string> before = rows("SELECT * FROM domainvariables");
+    std::vector<std::string> before = table_dump(db, "domainvariables");
 
     ProgramRun r = load("small_error.ndl", {"overwrite"});
     EXPECT_EQ(r.status, 1);
@@ -238,7 +238,7 @@ TEST_F(Cfgload, FailedParseAndFailedWriteCommitNothing) {
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.out.find("Error table IPADDRESSPOOLS - "), std::string::npos) << r.out;
     EXPECT_EQ(r.out.substr(r.out.size() - 23), "EXITING DUE TO ERRORS.\n");
-    EXPECT_EQ(rows("SELECT * FROM domainvariables"), before);
+    EXPECT_EQ(table_dump(db, "domainvariables"), before);
     EXPECT_EQ(rows("SELECT count(*) FROM ipaddresspools"), (std::vector<std::string>{"1"}));
     sql(on_server_backend() ? "DROP TRIGGER refuse ON IPADDRESSPOOLS" : "DROP TRIGGER refuse");
 
@@ -450,7 +450,7 @@ protected:
     }
     std::vector<std::string> stored(const Loader &l, const std::string &tag = "") {
         std::vector<std::string> all = query_rows(repo(l, tag), "SELECT networkname, organization FROM networks");
-        for (const std::string &row : query_rows(repo(l, tag), "SELECT * FROM domainvariables ORDER BY 1, 2, 3"))
+        for (const std::string &row : table_dump(repo(l, tag), "domainvariables", "ORDER BY 1, 2, 3"))
             all.push_back(row);
         return all;
     }

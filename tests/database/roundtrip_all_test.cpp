@@ -218,7 +218,7 @@ protected:
     std::map<std::string, V> snapshot() const {
         std::map<std::string, V> all;
         for (const std::string &t : rows("SELECT name FROM sqlite_master WHERE type='table' ORDER BY name")) {
-            V r = rows("SELECT * FROM \"" + t + "\"");
+            V r = dump_rows("\"" + t + "\"");
             std::sort(r.begin(), r.end());
             all[lower(t)] = r;
         }

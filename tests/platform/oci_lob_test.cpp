@@ -82,7 +82,7 @@ TEST_F(OciLob, ErrorTextsAreBounded) {
     text buf[8] = "unset";
     sb4 code = 0;
     EXPECT_EQ(OCIErrorGet(l.err, 1, nullptr, &code, buf, sizeof buf, OCI_HTYPE_ERROR), OCI_NO_DATA);
-    EXPECT_EQ(l.exec("SELECT * FROM no_such_table"), OCI_ERROR);
+    EXPECT_EQ(l.exec("SELECT a FROM no_such_table"), OCI_ERROR);
     EXPECT_EQ(OCIErrorGet(l.err, 1, nullptr, &code, buf, sizeof buf, OCI_HTYPE_ERROR), OCI_SUCCESS);
     EXPECT_NE(code, 0);
     EXPECT_STREQ(reinterpret_cast<char *>(buf), "no such");

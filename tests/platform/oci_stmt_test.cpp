@@ -224,7 +224,7 @@ TEST_F(OciStmt, LiteralInsertShapesNeverMix) {
             }
     for (int t = 0; t < tables; t += 23) {
         std::string u = "U" + std::to_string(t);
-        EXPECT_EQ(l.value("SELECT group_concat(a || ':' || s, ' ') FROM (SELECT * FROM " + u +
+        EXPECT_EQ(l.value("SELECT group_concat(a || ':' || s, ' ') FROM (SELECT a, s FROM " + u +
                           " WHERE a % 10 < 2 ORDER BY rowid)"),
                   "0:x 1:y's 10:x 11:y's")
             << u;
@@ -251,7 +251,7 @@ TEST_F(OciStmt, LiteralInsertShapesNeverMix) {
     ASSERT_EQ(l.exec("INSERT INTO T VALUES (106, 'e', SYSDATE, 1)"), OCI_SUCCESS);
     EXPECT_EQ(l.exec("INSERT INTO T VALUES ("), OCI_ERROR);
     ASSERT_EQ(l.exec("INSERT INTO U0 VALUES (107, 'f', SYSDATE)"), OCI_SUCCESS);
-    EXPECT_EQ(l.value("SELECT group_concat(a || s, ' ') FROM (SELECT * FROM T WHERE a > 101 ORDER BY a)"),
+    EXPECT_EQ(l.value("SELECT group_concat(a || s, ' ') FROM (SELECT a, s FROM T WHERE a > 101 ORDER BY a)"),
               "102a 103b 104c 105d 106e");
     EXPECT_EQ(l.value("SELECT s FROM U0 WHERE a = 107"), "f");
 }
@@ -283,7 +283,7 @@ TEST_F(OciStmt, LiteralInsertsKeepNothingOfTheRowBefore) {
     ASSERT_EQ(l.exec("INSERT INTO T VALUES (9, 'op', SYSDATE, 8)"), OCI_SUCCESS) << l.error();
     ASSERT_EQ(exec_on(other, "INSERT INTO T VALUES (9, 'qr', SYSDATE, 9)"), OCI_SUCCESS) << l.error();
     EXPECT_EQ(l.value("SELECT group_concat(a || ':' || (CASE WHEN length(s) > 9 THEN length(s) ELSE s END) || ':' || "
-                      "r, ' ') FROM (SELECT * FROM T ORDER BY rowid)"),
+                      "r, ' ') FROM (SELECT a, s, r FROM T ORDER BY rowid)"),
               "1:ab:7 2:cd:7 3:e':7 4:fg:7 5:280:8 6:ij:8 7:kl:8 8:mn:8 9:op:8 9:qr:9");
     EXPECT_EQ(OCIHandleFree(other, OCI_HTYPE_STMT), OCI_SUCCESS);
 }
@@ -306,7 +306,7 @@ TEST(OciStmtEncoding, RowsOfAUtf16FileStoreTheirOwnTexts) {
     for (const char *r : {"INSERT INTO T VALUES (1, 'ab')", "INSERT INTO T VALUES (2, 'cd')",
                           "INSERT INTO T VALUES (3, 'ef')"})
         ASSERT_EQ(l.exec(r), OCI_SUCCESS) << r << ": " << l.error();
-    EXPECT_EQ(l.value("SELECT group_concat(a || s, ' ') FROM (SELECT * FROM T ORDER BY rowid)"), "1ab 2cd 3ef");
+    EXPECT_EQ(l.value("SELECT group_concat(a || s, ' ') FROM (SELECT a, s FROM T ORDER BY rowid)"), "1ab 2cd 3ef");
 }
 
 }  // namespace

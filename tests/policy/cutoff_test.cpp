@@ -28,7 +28,7 @@ protected:
                               "domainacllist", "domainextacl", "qosmatchruleclass", "qosmarkruleclass",
                               "qospoliceruleclass", "qospoliceactionclass", "qosshaperuleclass", "qosdropruleclass",
                               "qospolicyclass", "qossubqueueclass", "serviceenrollvars"})
-            for (const std::string &row : rows(std::string("SELECT * FROM ") + t + " ORDER BY rowid"))
+            for (const std::string &row : dump_rows(t, "ORDER BY rowid"))
                 all.push_back(std::string(t) + ": " + row);
         return all;
     }

@@ -32,21 +32,28 @@ TEST_F(FirewallLoad, CorpusRows) {
     std::vector<std::string> expected{kWarning};
     expected.insert(expected.end(), kClean.begin(), kClean.end());
     EXPECT_EQ(r.messages, expected);
-    EXPECT_EQ(rows("SELECT * FROM domainaccesslist ORDER BY nodetype DESC, sequence"),
+    EXPECT_EQ(rows("SELECT networkid, domainname, nodetype, sequence, acltype, nametype, aclname, aclstart, aclinc, "
+                   "owner, context1, context2, context3, direction, usage, ndlversion FROM domainaccesslist ORDER BY "
+                   "nodetype DESC, sequence"),
               (std::vector<std::string>{
                   "1|D|PE|1|standard-named|STRING|MGMT|0|0|D.PE|BYHOST()||| |snmp|1",
                   "1|D|PE|2|extended|SEQUENCE| |110|10|D||||in|vty|1",
                   "1|D|PE|3|standard|STRING|CON-<LOCALVAR(HOSTNAME)>|0|0|D.PE|BYHOST()||| |console|1",
                   "1|D|CE|1|standard|STRING|CE|0|0|D.CE|||| |aux|1",
               }));
-    EXPECT_EQ(rows("SELECT * FROM domainacllist ORDER BY nodetype DESC, sequence, subsequence"),
+    EXPECT_EQ(rows("SELECT networkid, domainname, nodetype, sequence, subsequence, repeatby, type, protocoltype, "
+                   "protocol, source, sourceprefix, sourceportoptype, sourceportop, sourceporttype, sourceport, dest, "
+                   "destprefix, destportoptype, destportop, destporttype, destport, precedence, tos, established, log, "
+                   "ndlversion FROM domainacllist ORDER BY nodetype DESC, sequence, subsequence"),
               (std::vector<std::string>{
                   "1|D|PE|1|1||permit|IGNORE|ip|LOCALIP(INTERFACE)|-1|IGNORE||IGNORE|||0|IGNORE||IGNORE||||-1|0|1",
                   "1|D|PE|1|2||deny|USER|tcp||0|IGNORE||IGNORE||IP(INTERFACE)|0|USER|eq|USER|22|||-1|1|1",
                   "1|D|PE|3|1||permit|IGNORE|ip||0|IGNORE||AUTO|||0|IGNORE||IGNORE||critical|8|-1|0|1",
                   "1|D|CE|1|1||permit|IGNORE|ip||0|IGNORE||IGNORE|||0|IGNORE||IGNORE||||-1|0|1",
               }));
-    EXPECT_EQ(rows("SELECT * FROM domainextacl ORDER BY sequence, subsequence"),
+    EXPECT_EQ(rows("SELECT networkid, domainname, nodetype, sequence, subsequence, repeatby, type, protocol, "
+                   "hostnetworkno, hostdncb, mask, maskdncb, ndlversion FROM domainextacl ORDER BY sequence, "
+                   "subsequence"),
               (std::vector<std::string>{
                   "1|D|PE|2|1||permit|ip|LOCALIP(INTERFACE)|0|24|0|1",
                   "1|D|PE|2|2|BYHOST()|deny|ip|IP(INTERFACE)|0|0|-1|1",
@@ -144,9 +151,11 @@ TEST_F(FirewallLoad, QueuesAreCarriedForward) {
         ") VALUES (1,'D','CE',9,'standard','STRING','P',0,0,'POL','','','',' ',"
         "'QOSPOLICY',1)");
     ASSERT_EQ(policy("firewall.ndl", "createversion").ret, 0);
-    EXPECT_EQ(rows("SELECT * FROM domainqueues WHERE ndlversion=2"),
+    EXPECT_EQ(rows("SELECT networkid, domainname, nodetype, queuetype, queuename, classifiertype, usage, owner, "
+                   "ndlversion FROM domainqueues WHERE ndlversion=2"),
               (std::vector<std::string>{"1|D|PE|custom|Q1|acl|QOS|D.PE|2"}));
-    EXPECT_EQ(rows("SELECT * FROM domaincustsubq WHERE ndlversion=2"),
+    EXPECT_EQ(rows("SELECT networkid, domainname, nodetype, queuename, subqueuename, classifier, isdefault, bytecount, "
+                   "ndlversion FROM domaincustsubq WHERE ndlversion=2"),
               (std::vector<std::string>{"1|D|PE|Q1|S1|c|1|1500|2"}));
     EXPECT_EQ(rows("SELECT usage FROM domainaccesslist WHERE ndlversion=2 AND aclname='P'"),
               (std::vector<std::string>{"QOS"}));

@@ -27,9 +27,25 @@ protected:
     Outcome policy(const std::string &files) { return load(files, "", kPolicy); }
     V policy_rows() {
         V all;
-        for (const char *t : {"domainroutemap", "routemapmatchlist", "routemapsetlist", "domainprefixhdr",
-                              "domainprefixlist", "domainfilterlist", "domainmapclass"}) {
-            V part = rows(std::string("SELECT '") + t + "', * FROM " + t);
+        const std::pair<const char *, const char *> tables[] = {
+            {"domainroutemap", "networkid, domainname, nodetype, context1, context2, context3, routemap, usage, owner, "
+                               "sequence, type, repeatby, mapseqinc, ndlversion"},
+            {"routemapmatchlist", "networkid, domainname, nodetype, routemap, sequence, matchsequence, matchtype, "
+                                  "matchvalue, ndlversion"},
+            {"routemapsetlist", "networkid, domainname, nodetype, routemap, sequence, setsequence, settype, setvalue, "
+                                "ndlversion"},
+            {"domainprefixhdr", "networkid, domainname, nodetype, sequence, context1, context2, context3, listname, "
+                                "ndlversion"},
+            {"domainprefixlist", "networkid, domainname, nodetype, sequence, subsequence, repeatby, type, network, "
+                                 "length, lelen, gelen, ndlversion"},
+            {"domainfilterlist", "networkid, domainname, nodetype, sequence, aclseqstart, aclseqinc, context1, "
+                                 "context2, context3, filtertype, type, substring, ndlversion"},
+            {"domainmapclass", "networkid, domainname, nodetype, mapclassname, context1, context2, context3, usage, "
+                               "owner, burstsizein, burstexcessin, cirin, burstsizeout, burstexcessout, cirout, "
+                               "customqueue, priorityqueue, average, peak, ndlversion"},
+        };
+        for (const auto &[t, columns] : tables) {
+            V part = rows(std::string("SELECT '") + t + "', " + columns + " FROM " + t);
             all.insert(all.end(), part.begin(), part.end());
         }
         return all;

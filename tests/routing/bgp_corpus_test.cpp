@@ -16,35 +16,52 @@ TEST_F(RoutingLoad, BgpCorpusStoresEveryTableInColumnOrder) {
     // The router and cluster ids go with the declaration (the second
     // ROUTERID wins); another instance of the same AS is a process of its
     // own; a quoted AS number is kept as written.
-    EXPECT_EQ(table("DOMAINPROTOCOLS"),
+    EXPECT_EQ(table("DOMAINPROTOCOLS", "networkid, domainname, nodetype, protocol, asn, mandatory, routerid, "
+                                       "clusterid, usagecondition, ndlversion"),
               (V{"1|CORE|PE|BGP|65000|O|EVALIP(10.0.0.1)|7|BYHOST()|1", "1|CORE|PE|BGP|65000|M||||1",
                  "1|EDGE|CE|BGP|65100|M||||1"}));
     // Route map in before out, as the columns have them.
-    EXPECT_EQ(table("DOMAINBGPPEER"),
+    EXPECT_EQ(table("DOMAINBGPPEER", "networkid, domainname, nodetype, peername, updatesource, remoteas, passwordreqd, "
+                                     "routemapin, routemapout, filterlistin, filterlistout, distlistin, distlistout, "
+                                     "prefixlistin, prefixlistout, routereflector, nexthopself, weight, ebgp_multihop, "
+                                     "defaultoriginate, defaultoriginate_rm, sendcommunity, ndlversion"),
               (V{"1|CORE|PE|RR|LOCALINT(INTERFACE.Loopback0)|65000|0|RR-IN|RR-OUT|F1|F2|D1|D2|P1|P2|1|1|10|2|1|RR-DEF|1|1",
                  "1|CORE|PE|CLIENTS|||0|||||||||0|0|||0||0|1"}));
     // One row per variable; an empty member list adds none.
-    EXPECT_EQ(table("DOMAINBGPPEERRULE"), (V{"1|CORE|PE|RR|HOSTNAME|pe1|1", "1|CORE|PE|RR|NODEID|3|1"}));
+    EXPECT_EQ(table("DOMAINBGPPEERRULE", "networkid, domainname, nodetype, peername, variablename, variablevalue, "
+                                         "ndlversion"), (V{"1|CORE|PE|RR|HOSTNAME|pe1|1", "1|CORE|PE|RR|NODEID|3|1"}));
     // Neighbors numbered per block; without a peer group the peer name is
     // a blank; the peer of the first block serves the second.
-    EXPECT_EQ(table("DOMAINBGPINFO"),
+    EXPECT_EQ(table("DOMAINBGPINFO", "networkid, domainname, nodetype, sequence, neighbor, context1, context2, "
+                                     "context3, updatesource, remoteas, passwordreqd, routemapin, routemapout, "
+                                     "filterlistin, filterlistout, distlistin, distlistout, prefixlistin, "
+                                     "prefixlistout, routereflector, nexthopself, weight, ebgpmultihop, "
+                                     "defaultoriginate, defaultoriginate_rm, sendcommunity, peername, ndlversion"),
               (V{"1|CORE|PE|1|EVALIP(10.0.0.2)|BYHOST()|BYSERVICE(UNICAST.ALL.ALL)||LOCALINT(INTERFACE.Loopback0)|65001|1|"
                  "N-IN|N-OUT|NF1|NF2|ND1|ND2|NP1|NP2|1|1|20|3|1|N-DEF|1|RR|1",
                  "1|CORE|PE|2|EVALIP(10.0.0.3)|||||65002|0|||||||||0|0|5||0||0| |1",
                  "1|CORE|PE|1|EVALIP(10.9.0.1)||||||0|||||||||0|0|||0||0|RR|1"}));
     // "0.0.0.0" with its prefix 0 given first; no PREFIX is mask 0.
-    EXPECT_EQ(table("DOMAINBGPNETWORK"),
+    EXPECT_EQ(table("DOMAINBGPNETWORK", "networkid, domainname, nodetype, protocol, asn, networkno, networkaddr, "
+                                        "networkmask, routemapname, ndlversion"),
               (V{"1|CORE|PE|BGP|65000|1|EVALIP(10.1.0.0)|16|NET-RM|1", "1|CORE|PE|BGP|65000|2|0.0.0.0|0||1",
                  "1|CORE|PE|BGP|65000|3|EVALIP(10.2.0.0)|0||1", "1|CORE|PE|BGP|65000|1|EVALIP(10.9.0.0)|24||1"}));
     // AUTO is -1; the address is stored as written (no trailing blank).
-    EXPECT_EQ(table("DOMAINBGPADDRAGRR"),
+    EXPECT_EQ(table("DOMAINBGPADDRAGRR", "networkid, domainname, nodetype, networkno, networkaddr, networkprefix, "
+                                         "asset, summaryonly, advertisemap, supressmap, attributemap, context1, "
+                                         "context2, context3, ndlversion"),
               (V{"1|CORE|PE|1|EVALIP(10.0.0.0)|-1|1|0|AG-A|AG-S|AG-T|BYHOST()|BYSERVICE(UNICAST.ALL.ALL)|BYHOST()|1",
                  "1|CORE|PE|2|EVALIP(10.0.0.0)|8|0|1|||||||1", "1|CORE|PE|1|0.0.0.0|0|0|0|||||||1"}));
     // The shared lists carry the AS number; their sequences restart per block.
-    EXPECT_EQ(table("DOMAINREDIST"),
+    EXPECT_EQ(table("DOMAINREDIST", "networkid, domainname, nodetype, protocol, asn, redistprotocol, redistasn, "
+                                    "metric, metrictype, route_map, tag, weight, match, ndlversion, context1, "
+                                    "context2, context3, sequence"),
               (V{"1|CORE|PE|BGP|65000|ospf|10|||||||1||||1", "1|CORE|PE|BGP|65000|static||||ST-BGP||||1||||2",
                  "1|CORE|PE|BGP|65000|connected||||||||1||||1"}));
-    EXPECT_EQ(table("DOMAINDISTLIST"), (V{"1|CORE|PE|BGP|1|65000||||0|ACL-BGP|in|0|INT(INTERFACE.Serial0)|||1"}));
+    EXPECT_EQ(table("DOMAINDISTLIST", "networkid, domainname, nodetype, protocol, sequence, asn, context1, context2, "
+                                      "context3, listtype, acl, direction, type, interfacename, redistprotocol, "
+                                      "redistasn, ndlversion"),
+              (V{"1|CORE|PE|BGP|1|65000||||0|ACL-BGP|in|0|INT(INTERFACE.Serial0)|||1"}));
 }
 
 TEST_F(RoutingLoad, BgpPeersAreFoundAcrossTheBlocksOfANodeType) {

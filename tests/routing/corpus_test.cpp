@@ -9,36 +9,45 @@ TEST_F(RoutingLoad, CorpusStoresEveryBlockInColumnOrder) {
 
     // Static routes: numbered per block; PREFIX 0 given before "0.0.0.0"
     // is the default route; AUTO is -1.
-    EXPECT_EQ(table("DOMAINSTATICROUTE"),
+    EXPECT_EQ(table("DOMAINSTATICROUTE", "networkid, domainname, nodetype, protocol, addrno, context1, context2, "
+                                         "context3, sourceaddr, sourcemask, destination, weight, ndlversion"),
               (V{"1|CORE|PE|IP|1||||0.0.0.0|0|INT(INTERFACE.Serial0)||1",
                  "1|CORE|PE|IP|2|BYHOST()|BYSERVICE(UNICAST.ALL.ALL)||EVALIP(10.2.0.0)|-1|EVALIP(10.9.9.9)|200|1"}));
     // RSPVP declares RSVP; label switching has process 1; RIP 0.
-    EXPECT_EQ(table("DOMAINPROTOCOLS"),
+    EXPECT_EQ(table("DOMAINPROTOCOLS", "networkid, domainname, nodetype, protocol, asn, mandatory, routerid, "
+                                       "clusterid, usagecondition, ndlversion"),
               (V{"1|CORE|PE|OSPF|10|O|||BYSERVICE(UNICAST.ALL.ALL)|1", "1|CORE|P|RIP|0|M||||1",
                  "1|EDGE|CE|EIGRP|100|M||||1", "1|EDGE|CE|IGRP|10|O||||1", "1|CORE|P|MPLS|1|M||||1",
                  "1|CORE|P|LDP|1|O||||1", "1|CORE|PE|RSVP|1|O||||1", "1|EDGE|CE|TAGSWITCHING|1|M||||1"}));
-    EXPECT_EQ(table("DOMAINPASSIVEINT"),
+    EXPECT_EQ(table("DOMAINPASSIVEINT", "networkid, domainname, nodetype, protocol, asn, interfacename, ndlversion"),
               (V{"1|CORE|PE|OSPF|10|LOCALINT(INTERFACE.Loopback0)|1", "1|CORE|PE|OSPF|10|INT(INTERFACE.Serial9)|1",
                  "1|CORE|P|RIP|0|INT(INTERFACE.Ethernet2)|1"}));
-    EXPECT_EQ(table("DOMAINADDRSUMMARY"), (V{"1|CORE|PE|OSPF|10|EVALIP(10.128.0.0)|9|77|1"}));
+    EXPECT_EQ(table("DOMAINADDRSUMMARY", "networkid, domainname, nodetype, protocol, asn, summary, prefix, tag, "
+                                         "ndlversion"), (V{"1|CORE|PE|OSPF|10|EVALIP(10.128.0.0)|9|77|1"}));
     // Protocols lower-cased; the sequence between the version and the end.
-    EXPECT_EQ(table("DOMAINREDIST"),
+    EXPECT_EQ(table("DOMAINREDIST", "networkid, domainname, nodetype, protocol, asn, redistprotocol, redistasn, "
+                                    "metric, metrictype, route_map, tag, weight, match, ndlversion, context1, "
+                                    "context2, context3, sequence"),
               (V{"1|CORE|PE|OSPF|10|static||10|type-1|STATIC-IN||||1||||1",
                  "1|CORE|PE|OSPF|10|bgp|65001||||5|9|internal|1|BYHOST()|||2",
                  "1|CORE|P|RIP|0|connected||||||||1||||1"}));
-    EXPECT_EQ(table("DOMAINOSPFDEFAULT"), (V{"1|CORE|PE|OSPF|10|5|type-2|DEFAULT-OUT|1"}));
+    EXPECT_EQ(table("DOMAINOSPFDEFAULT", "networkid, domainname, nodetype, protocol, asn, metric, metrictype, "
+                                         "routemap, ndlversion"), (V{"1|CORE|PE|OSPF|10|5|type-2|DEFAULT-OUT|1"}));
     // Areas 0, 1 and BACKBONE (a node variable) numbered 1, 2, 3; RIP and
     // EIGRP one area row each, with asn 0.
-    EXPECT_EQ(table("DOMAINNODEAREAS"),
+    EXPECT_EQ(table("DOMAINNODEAREAS", "networkid, domainname, nodetype, routingprotocol, routedprotocol, asn, areaid, "
+                                       "sequenceno, summaryaddr, summarmask, stubtype, ndlversion"),
               (V{"1|CORE|PE|OSPF|IP|10|0|1||0||1", "1|CORE|PE|OSPF|IP|10|1|2||0|nssa|1",
                  "1|CORE|PE|OSPF|IP|10|BACKBONE|3||0||1", "1|CORE|P|RIP|IP|0|0|1||0||1",
                  "1|EDGE|CE|EIGRP|IP|0|0|1||0||1"}));
-    EXPECT_EQ(table("DOMAINNODEAREARANGES"),
+    EXPECT_EQ(table("DOMAINNODEAREARANGES", "networkid, domainname, nodetype, routingprotocol, routedprotocol, asn, "
+                                            "areaid, sequenceno, subsequenceno, summaryaddr, summarmask, ndlversion"),
               (V{"1|CORE|PE|OSPF|IP|10|0|1|1|EVALIP(10.0.0.0)|16|1",
                  "1|CORE|PE|OSPF|IP|10|1|2|2|EVALIP(10.1.0.0)|-1|1"}));
     // The area's authentication on its interfaces; the EIGRP summary
     // "0.0.0.0" with its prefix 0 given first.
-    EXPECT_EQ(table("DOMAINCONNAREAS"),
+    EXPECT_EQ(table("DOMAINCONNAREAS", "networkid, domainname, nodetype, routingprotocol, routedprotocol, asn, "
+                                       "sequenceno, namedinterface, summaryaddr, summarmask, authenticated, ndlversion"),
               (V{"1|CORE|PE|OSPF|IP|10|1|LOCALINT(INTERFACE.Loopback0)||0|1|1",
                  "1|CORE|PE|OSPF|IP|10|1|INT(INTERFACE.Serial0)||0|1|1",
                  "1|CORE|PE|OSPF|IP|10|3|INT(INTERFACE.Serial1)||0|0|1",
@@ -46,10 +55,14 @@ TEST_F(RoutingLoad, CorpusStoresEveryBlockInColumnOrder) {
                  "1|CORE|P|RIP|IP|0|1|INT(INTERFACE.Ethernet1)|EVALIP(10.3.0.0)|16|1|1",
                  "1|EDGE|CE|EIGRP|IP|100|1|INT(INTERFACE.Serial0)|0.0.0.0|0|0|1"}));
     // PREFIX-NAME alone names the list (listtype 1).
-    EXPECT_EQ(table("DOMAINDISTLIST"),
+    EXPECT_EQ(table("DOMAINDISTLIST", "networkid, domainname, nodetype, protocol, sequence, asn, context1, context2, "
+                                      "context3, listtype, acl, direction, type, interfacename, redistprotocol, "
+                                      "redistasn, ndlversion"),
               (V{"1|CORE|PE|OSPF|1|10|BYHOST()|||1|PL-IN|in|0|INT(INTERFACE.Serial0)|rip||1",
                  "1|CORE|P|RIP|1|0||||0|ACL-OUT|out|0|INT(INTERFACE.Ethernet0)|||1"}));
-    EXPECT_EQ(table("DOMAINOFFSETLIST"), (V{"1|CORE|P|RIP|1||||ACL-OFF|in|3|INT(INTERFACE.Ethernet1)|1"}));
+    EXPECT_EQ(table("DOMAINOFFSETLIST", "networkid, domainname, nodetype, protocol, sequence, context1, context2, "
+                                        "context3, acl, direction, offset, interfacename, ndlversion"),
+              (V{"1|CORE|P|RIP|1||||ACL-OFF|in|3|INT(INTERFACE.Ethernet1)|1"}));
     EXPECT_EQ(rows("SELECT ndlversion FROM policyversions"), V{"1"});
 }
 

@@ -316,6 +316,23 @@ inline std::vector<TableColumn> table_columns(const std::string &db, const std::
     return out;
 }
 
+// Every column of every row of TABLE, TAIL (a WHERE, an ORDER BY) after it:
+// a row dump, for a check that rows stayed as they were, not what they hold.
+inline std::vector<std::string> table_dump(const std::string &db, const std::string &table,
+                                           const std::string &tail = "") {
+    return query_rows(db, "SELECT * FROM " + table + (tail.empty() ? "" : " " + tail));
+}
+
+// TABLE's columns by name in their order, those in LEAVE left out: the
+// select list of rows compared with rows (one version's with another's).
+inline std::string select_list(const std::string &db, const std::string &table,
+                               std::initializer_list<std::string> leave = {}) {
+    std::string list;
+    for (const TableColumn &c : table_columns(db, table))
+        if (std::find(leave.begin(), leave.end(), c.name) == leave.end()) list += (list.empty() ? "" : ", ") + c.name;
+    return list;
+}
+
 inline bool repository_exists(const std::string &name) {
     return is_server_repository(name) ? !repository_tables(name).empty() : std::filesystem::exists(name);
 }
@@ -482,6 +499,9 @@ protected:
     }
 
     std::vector<std::string> rows(const std::string &query) const { return query_rows(db, query); }
+    std::vector<std::string> dump_rows(const std::string &table, const std::string &tail = "") const {
+        return table_dump(db, table, tail);
+    }
     void sql(const std::string &text) const { run_sql(db, text); }
     // Writes `text` as the file `name` of the test's folder.
     void write_file(const std::string &name, const std::string &text) const { std::ofstream(dir + "/" + name) << text; }

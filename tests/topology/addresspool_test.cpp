@@ -18,7 +18,8 @@ TEST_F(TopoLoad, PoolsAreStoredWithUpperCaseProtocols) {
     ASSERT_EQ(r.ret, 0) << ::testing::PrintToString(r.messages);
     EXPECT_EQ(r.messages, kClean);
     // The same name under IP and IPX is two pools.
-    EXPECT_EQ(rows("SELECT * FROM ipaddresspools ORDER BY rowid"),
+    EXPECT_EQ(rows("SELECT networkid, addresspoolname, protocoltype, startaddress, endaddress FROM ipaddresspools "
+                   "ORDER BY rowid"),
               (V{"1|P1|IP|10.0.0.1|10.0.0.254", "1|P1|IPX|10.1.0.1|10.1.0.254",
                  "1|LOOPBACKS|IP|192.168.255.0|192.168.255.255"}));
 }

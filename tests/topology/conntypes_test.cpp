@@ -11,33 +11,48 @@ TEST_F(TopoLoad, ConnectionTypeWithEveryGroup) {
     EXPECT_EQ(r.messages, kClean);
     // The record comes from the first assignment; the defaults of a block
     // without MAXCONNECTIONS and VALIDATION; IPX files 1, BOTH 2.
-    EXPECT_EQ(rows("SELECT * FROM domainconntypes ORDER BY rowid"),
+    EXPECT_EQ(rows("SELECT networkid, connectionno, connectionname, connectionscope, connectiontype, networktypes, "
+                   "addresstype, prefix, valcheck, maxconn FROM domainconntypes ORDER BY rowid"),
               (V{"1|1|PE-CE|INTERNAL|POINT-TO-POINT|2|ADDRESS-FIXED|30|NODE-UNIQUE|100",
                  "1|2|DIAL|EXTERNAL|NETWORK-REMOTE|1|UNNUMBERED:LOOPBACK0|0|NETWORK-UNIQUE|99999"}));
-    EXPECT_EQ(rows("SELECT * FROM domainconnvars"), V{"1|1|1|VLAN|VLAN|NUMBER|VARIABLE-UNASSIGNED|0|0|0||||"});
-    EXPECT_EQ(rows("SELECT * FROM domainfixedconn ORDER BY rowid"),
+    EXPECT_EQ(rows("SELECT networkid, connectionno, sequence, variablename, displayname, variabletype, updatestatus, "
+                   "isoptional, minvalue, maxvalue, defaultvalue, listname, variablevalue, uniquec FROM domainconnvars"),
+              V{"1|1|1|VLAN|VLAN|NUMBER|VARIABLE-UNASSIGNED|0|0|0||||"});
+    EXPECT_EQ(rows("SELECT networkid, connectionno, domainname, nodetype, nattype, authserver, minconn, maxconn, "
+                   "secondaryip FROM domainfixedconn ORDER BY rowid"),
               (V{"1|1|NORTH|PE|NONE|NONE|1|10|0", "1|1|NORTH|CE|OUTSIDE|TACACS|1|1|0", "1|2|NORTH|CE|NONE|NONE|0|1|0"}));
-    EXPECT_EQ(rows("SELECT * FROM domainintnames ORDER BY rowid"),
+    EXPECT_EQ(rows("SELECT networkid, connectionno, domainname, nodetype, instanceno, interfacename FROM "
+                   "domainintnames ORDER BY rowid"),
               (V{"1|1|NORTH|PE|1|Serial0/0", "1|1|NORTH|PE|2|Serial0/1"}));
-    EXPECT_EQ(rows("SELECT * FROM domainremotetypes"), V{"1|2|0|1|0|0|0"});
-    EXPECT_EQ(rows("SELECT * FROM domaininttypes ORDER BY rowid"),
+    EXPECT_EQ(rows("SELECT networkid, connectionno, peruser, isdn, async, dialout, dialin FROM domainremotetypes"),
+              V{"1|2|0|1|0|0|0"});
+    EXPECT_EQ(rows("SELECT networkid, connectionno, interfacetype, encapsulationtype, isauthenticated, subinterface, "
+                   "authenticationtype, conntype FROM domaininttypes ORDER BY rowid"),
               (V{"1|1|SERIAL|PPP|1|0|CHAP|POINT-TO-POINT", "1|2|BRI|PPP|0|0|NONE|POINT-TO-POINT"}));
-    EXPECT_EQ(rows("SELECT * FROM domainnodeconnbkp"), V{"1|NORTH|CE|NODE|DIAL|PE-CE"});
-    EXPECT_EQ(rows("SELECT * FROM hsrpmember ORDER BY rowid"),
+    EXPECT_EQ(rows("SELECT networkid, domainname, nodetype, scope, connectionname, backupconnname FROM "
+                   "domainnodeconnbkp"), V{"1|NORTH|CE|NODE|DIAL|PE-CE"});
+    EXPECT_EQ(rows("SELECT networkid, connectionno, sequenceno, domainname, nodetype, subsequenceno, trackinterface, "
+                   "trackpriority FROM hsrpmember ORDER BY rowid"),
               (V{"1|1|1|NORTH|PE|1|Serial0/0|10", "1|1|1|NORTH|CE|2||0"}));
-    EXPECT_EQ(rows("SELECT * FROM hsrpconnections ORDER BY rowid"),
+    EXPECT_EQ(rows("SELECT networkid, connectionno, sequenceno, addresstype, authenticated, subsequenceno, "
+                   "hsrppriority FROM hsrpconnections ORDER BY rowid"),
               (V{"1|1|1|ADDRESS-FIXED|1|1|110", "1|1|1|ADDRESS-FIXED|1|2|100"}));
-    EXPECT_EQ(rows("SELECT * FROM apsmember ORDER BY rowid"), (V{"1|1|NORTH|PE|0", "1|1|NORTH|CE|1"}));
-    EXPECT_EQ(rows("SELECT * FROM domainconnfilters"), V{"1|1|1|SITEID"});
+    EXPECT_EQ(rows("SELECT networkid, connectionno, domainname, nodetype, interfacemode FROM apsmember ORDER BY rowid"),
+              (V{"1|1|NORTH|PE|0", "1|1|NORTH|CE|1"}));
+    EXPECT_EQ(rows("SELECT networkid, connectionno, sequence, variablename FROM domainconnfilters"), V{"1|1|1|SITEID"});
     // The HSRP group's address is filed as its statement is read, the
     // link's when the block ends; an unnumbered link has none.
-    EXPECT_EQ(rows("SELECT * FROM addressassign ORDER BY rowid"),
+    EXPECT_EQ(rows("SELECT networkid, namedpointtype, namedendpoint, addresspoolname, sequence, scope, offset, "
+                   "ipaddress, poolname, servicetype, hosttype, nattype, poolowner, poolownervar, poolclass FROM "
+                   "addressassign ORDER BY rowid"),
               (V{"1|3|PE-CE:HSRP1|LINKS|1|NORTH||10.VLAN.LINKID.254|||||||",
                  "1|1|PE-CE|LINKS|1|NORTH||10.VLAN.LINKID.1|||||||"}));
-    EXPECT_EQ(rows("SELECT * FROM addressdependency"), V{"1|1|PE-CE|LINKS|1|VLAN|1|200"});
-    EXPECT_EQ(rows("SELECT * FROM domaininstvars"), V{"1|PE-CE|1|VLAN"});
+    EXPECT_EQ(rows("SELECT networkid, namedpointtype, namedendpoint, addresspoolname, sequence, variablename, "
+                   "minvalue, maxvalue FROM addressdependency"), V{"1|1|PE-CE|LINKS|1|VLAN|1|200"});
+    EXPECT_EQ(rows("SELECT networkid, connectionname, sequenceno, variablename FROM domaininstvars"),
+              V{"1|PE-CE|1|VLAN"});
     // Loaded again, nothing changes.
-    expect_reload_unchanged("conntype_valid.ndl", "SELECT * FROM domainconntypes ORDER BY rowid");
+    expect_reload_unchanged("conntype_valid.ndl", "domainconntypes");
 }
 
 namespace {
@@ -175,7 +190,7 @@ TEST_F(TopoLoad, ConnectionNameWithPercentSignsIsFiledUnchanged) {
 
 TEST_F(TopoLoad, FileEndingInsideConnectionTypeKeepsTheStoredRows) {
     ASSERT_EQ(load("conntype_valid.ndl").ret, 0);
-    V before = rows("SELECT * FROM domainconntypes ORDER BY rowid");
+    V before = dump_rows("domainconntypes", "ORDER BY rowid");
     const std::string text = data_text("conntype_valid.ndl");
     // Between statements (the block's end-of-file text), inside a group
     // (the group's step), inside a quoted value (no quoted text to the
@@ -190,6 +205,6 @@ TEST_F(TopoLoad, FileEndingInsideConnectionTypeKeepsTheStoredRows) {
     };
     for (const auto &[cut_at, errors] : cuts) {
         expect_cut_short(text.substr(0, text.find(cut_at)), errors, cut_at);
-        EXPECT_EQ(rows("SELECT * FROM domainconntypes ORDER BY rowid"), before);
+        EXPECT_EQ(dump_rows("domainconntypes", "ORDER BY rowid"), before);
     }
 }

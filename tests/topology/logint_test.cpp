@@ -41,21 +41,25 @@ TEST_F(TopoLoad, LogicalInterfacesAndTheirAssignments) {
     ASSERT_EQ(r.ret, 0) << ::testing::PrintToString(r.messages);
     EXPECT_EQ(r.messages, kClean);
     // One record per interface, from its first assignment.
-    EXPECT_EQ(rows("SELECT * FROM domainnodelogint ORDER BY rowid"),
+    EXPECT_EQ(rows("SELECT networkid, domainname, nodetype, devicetype, inttype, intno, addresstype, prefix, "
+                   "dependency, valcheck FROM domainnodelogint ORDER BY rowid"),
               (V{"1|NORTH|PE|ROUTER|LOOPBACK|0|ADDRESS-FIXED|32|RACK|NODE-UNIQUE",
                  "1|NORTH|PE|ROUTER|TUNNEL|N|UNNUMBERED|0| |NETWORK-UNIQUE",
                  "1|NORTH|PE|ROUTER|LOOPBACK|1|ADDRESS-UNASSIGNED|0| |NONE",
                  "1|NORTH|PE|ROUTER|LOOPBACK|2|ADDRESS-HOST-POOL|32| |NONE",
                  "1|NORTH|PE|ROUTER|TUNNEL|3|ADDRESS-CONNECTION-POOL|30|RACK|NETWORK-UNIQUE"}));
     // Unnumbered and unassigned interfaces have no address records.
-    EXPECT_EQ(rows("SELECT * FROM addressassign ORDER BY rowid"),
+    EXPECT_EQ(rows("SELECT networkid, namedpointtype, namedendpoint, addresspoolname, sequence, scope, offset, "
+                   "ipaddress, poolname, servicetype, hosttype, nattype, poolowner, poolownervar, poolclass FROM "
+                   "addressassign ORDER BY rowid"),
               (V{"1|1|NORTH:PE:LOOPBACK0|LOOPBACKS|0|NORTH.PE||10.255.SITEID.NODEID|||||||",
                  "1|1|NORTH:PE:LOOPBACK0||0|||10.254.0.0|||||||",
                  "1|1|NORTH:PE:LOOPBACK2||0|NORTH.PE|1|||VPN|PE|NONE|COMMUNITY|RACK|Gold",
                  "1|4|NORTH:PE:TUNNEL3||0||2||CORE||||GLOBAL||"}));
-    EXPECT_EQ(rows("SELECT * FROM addressdependency ORDER BY rowid"),
+    EXPECT_EQ(rows("SELECT networkid, namedpointtype, namedendpoint, addresspoolname, sequence, variablename, "
+                   "minvalue, maxvalue FROM addressdependency ORDER BY rowid"),
               (V{"1|1|NORTH:PE:LOOPBACK0|LOOPBACKS|0|RACK|1|40", "1|4|NORTH:PE:TUNNEL3||0|RACK|2|9"}));
-    EXPECT_EQ(rows("SELECT * FROM domaininstvars ORDER BY rowid"),
+    EXPECT_EQ(rows("SELECT networkid, connectionname, sequenceno, variablename FROM domaininstvars ORDER BY rowid"),
               (V{"1|NORTH:PE:LOOPBACK0|0|RACK", "1|NORTH:PE:LOOPBACK0|0|SITEID"}));
 }
 
@@ -150,14 +154,14 @@ TEST_F(TopoLoad, LogicalInterfaceStatementSyntaxStopsTheBlock) {
 
 TEST_F(TopoLoad, FileEndingInsideLogicalInterfaceKeepsTheStoredRows) {
     ASSERT_EQ(load("logint_valid.ndl").ret, 0);
-    V before = rows("SELECT * FROM domainnodelogint ORDER BY rowid");
-    V addresses = rows("SELECT * FROM addressassign ORDER BY rowid");
+    V before = dump_rows("domainnodelogint", "ORDER BY rowid");
+    V addresses = dump_rows("addressassign", "ORDER BY rowid");
     const std::string text = data_text("logint_valid.ndl");
     // Between statements the block's own end-of-file text.
     expect_cut_short(text.substr(0, text.find("  LOOPBACK#1.IPADDRESS")), {"ERROR: Unexpected end of file : @ 43\n"},
                      "between statements");
-    EXPECT_EQ(rows("SELECT * FROM domainnodelogint ORDER BY rowid"), before);
-    EXPECT_EQ(rows("SELECT * FROM addressassign ORDER BY rowid"), addresses);
+    EXPECT_EQ(dump_rows("domainnodelogint", "ORDER BY rowid"), before);
+    EXPECT_EQ(dump_rows("addressassign", "ORDER BY rowid"), addresses);
     // Also inside a group.
     Outcome r = load_text(with_node("LOGICALINTERFACE NORTH.PE BEGIN\n  LOOPBACK#0.IPADDRESS = ( ADDRESSTYPE = UNNUMBERED ,\n"),
                   "updateversion");

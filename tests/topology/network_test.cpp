@@ -25,7 +25,7 @@ protected:
     // Every row of a table, one line each, in a stable order.
     std::string table_rows(const std::string &table) {
         std::string out;
-        for (const std::string &row : rows("SELECT * FROM " + table + " ORDER BY 1,2,3")) out += row + "\n";
+        for (const std::string &row : dump_rows(table, "ORDER BY 1,2,3")) out += row + "\n";
         return out;
     }
     std::string all_tables() {

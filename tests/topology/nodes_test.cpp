@@ -28,7 +28,8 @@ TEST_F(TopoLoad, NodeTypesTakeTheirReservedVariables) {
               (V{"EAST|PE|1|HOSTNAME|STRING|FIXED-ASSIGNED|0|pe-east", "EAST|CPE|1|MAXNODE|NUMBER|FIXED-ASSIGNED|0|7",
                  "EAST|CPE|2|MINNODE|NUMBER|FIXED-ASSIGNED|0|2", "EAST|CPE|3|HOSTNAME|STRING|VARIABLE-UNASSIGNED|0|",
                  "EAST|CPE|4|CUSTOMER|STRING|VARIABLE-UNASSIGNED|1|"}));
-    EXPECT_EQ(rows("SELECT * FROM domainservices ORDER BY rowid"),
+    EXPECT_EQ(rows("SELECT networkid, domainname, nodetype, servicename, sourceaddress FROM domainservices ORDER BY "
+                   "rowid"),
               (V{"1|EAST|PE|DNS|loopback0", "1|EAST|PE|NTP|loopback0"}));
 }
 

@@ -59,7 +59,9 @@ TEST_F(RoundTrip, EveryTableIsReadBackAndWrittenUnchanged) {
     EXPECT_EQ(first["COMPOOLTYPES"].size(), 2u);
     EXPECT_EQ(first["POOLSEQUENCE"].size(), 5u);
     EXPECT_EQ(rows("SELECT servicename FROM servicetypenames WHERE servicetype = 'VPN'"), V{"Joe's VPN"});
-    EXPECT_EQ(rows("SELECT * FROM servicetypevars WHERE variablename = 'RDBASE'"),
+    EXPECT_EQ(rows("SELECT networkid, servicetype, sequence, variablename, displayname, variabletype, updatestatus, "
+                   "isoptional, minvalue, maxvalue, defaultvalue, listname, variablevalue, uniquec FROM "
+                   "servicetypevars WHERE variablename = 'RDBASE'"),
               V{"1|VPN|2|RDBASE|RDBASE|RANGE|FIXED-ASSIGNED|0|7|99|8||it's|NODE"});
 
     // Another section only: the topology goes through the readers and the

@@ -26,21 +26,28 @@ TEST_F(ServiceLoad, BlocksBecomeRowsInColumnOrder) {
     Outcome r = load("services_valid.ndl");
     ASSERT_EQ(r.ret, 0) << ::testing::PrintToString(r.messages);
     EXPECT_EQ(r.messages, kClean);
-    EXPECT_EQ(rows("SELECT * FROM globallistvars ORDER BY rowid"),
+    EXPECT_EQ(rows("SELECT networkid, listid, sequence, variablename FROM globallistvars ORDER BY rowid"),
               (V{"1|SITEVARS|1|SITECODE", "1|SITEVARS|2|contact", "1|LINKVARS|1|CIRCUITID"}));
-    EXPECT_EQ(rows("SELECT * FROM validintbandwidth ORDER BY rowid"),
+    EXPECT_EQ(rows("SELECT networkid, interfacetype, bandwidth FROM validintbandwidth ORDER BY rowid"),
               (V{"1|Serial|T1", "1|Serial|E1", "1|E1-Controller|E1"}));
-    EXPECT_EQ(rows("SELECT * FROM servicetypenames ORDER BY rowid"), (V{"1|VPN|Corporate", "1|DIA|Internet"}));
-    EXPECT_EQ(rows("SELECT * FROM servicetypes ORDER BY rowid"), (V{"1|VPN|CE", "1|VPN|PE", "1|DIA|CPE"}));
-    EXPECT_EQ(rows("SELECT * FROM servicetypevars ORDER BY rowid"),
+    EXPECT_EQ(rows("SELECT networkid, servicetype, servicename FROM servicetypenames ORDER BY rowid"),
+              (V{"1|VPN|Corporate", "1|DIA|Internet"}));
+    EXPECT_EQ(rows("SELECT networkid, servicetype, hosttype FROM servicetypes ORDER BY rowid"),
+              (V{"1|VPN|CE", "1|VPN|PE", "1|DIA|CPE"}));
+    EXPECT_EQ(rows("SELECT networkid, servicetype, sequence, variablename, displayname, variabletype, updatestatus, "
+                   "isoptional, minvalue, maxvalue, defaultvalue, listname, variablevalue, uniquec FROM "
+                   "servicetypevars ORDER BY rowid"),
               (V{"1|VPN|1|VRFNAME|Vrf|STRING|VARIABLE-UNASSIGNED|0|0|0||||",
                  "1|VPN|2|RDBASE|RDBASE|RANGE|FIXED-ASSIGNED|0|10|99|||10|"}));
     // name (the display name) before value.
-    EXPECT_EQ(rows("SELECT * FROM poolclass ORDER BY rowid"), (V{"1|GOLD|GOLD|1|0", "1|Silver|SILVER|0|1"}));
-    EXPECT_EQ(rows("SELECT * FROM pooltypes ORDER BY rowid"),
+    EXPECT_EQ(rows("SELECT networkid, name, value, isdefault, isshared FROM poolclass ORDER BY rowid"),
+              (V{"1|GOLD|GOLD|1|0", "1|Silver|SILVER|0|1"}));
+    EXPECT_EQ(rows("SELECT networkid, servicetype, hosttype, poolowner, validation FROM pooltypes ORDER BY rowid"),
               (V{"1|VPN|CE|Provider|POOLUNIQUE", "1|VPN|PE|Provider|POOLUNIQUE", "1|DIA|CPE|Customer|NETWORKUNIQUE"}));
-    EXPECT_EQ(rows("SELECT * FROM compooltypes ORDER BY rowid"), V{"1|VPN|SRV-CLIENT|CE|Provider"});
-    EXPECT_EQ(rows("SELECT * FROM poolsequence ORDER BY rowid"),
+    EXPECT_EQ(rows("SELECT networkid, servicetype, communicationtype, hosttype, addressmode FROM compooltypes ORDER BY "
+                   "rowid"), V{"1|VPN|SRV-CLIENT|CE|Provider"});
+    EXPECT_EQ(rows("SELECT networkid, servicetype, poolowner, hosttype, sequence, variablename FROM poolsequence ORDER "
+                   "BY rowid"),
               (V{"1|VPN|Provider|CE|1|WAN", "1|VPN|Provider|CE|2|LOOP", "1|VPN|Provider|PE|1|WAN",
                  "1|VPN|Provider|PE|2|LOOP", "1|DIA|Customer|CPE|1|LAN"}));
 }

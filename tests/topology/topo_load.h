@@ -54,12 +54,12 @@ protected:
         return load("t.ndl", mode, dir);
     }
 
-    // Loaded again as an update, `file` leaves what `query` reads as it was.
-    void expect_reload_unchanged(const std::string &file, const std::string &query) {
-        const std::vector<std::string> before = rows(query);
+    // Loaded again as an update, `file` leaves the rows of `table` as they were.
+    void expect_reload_unchanged(const std::string &file, const std::string &table) {
+        const std::vector<std::string> before = dump_rows(table, "ORDER BY rowid");
         Outcome r = load(file, "updateversion");
         EXPECT_EQ(r.ret, 0) << ::testing::PrintToString(r.messages);
-        EXPECT_EQ(rows(query), before);
+        EXPECT_EQ(dump_rows(table, "ORDER BY rowid"), before);
     }
     // A run that failed on a file ending inside a block, on whatever line.
     static void expect_unexpected_end(const Outcome &r, const std::string &note) {
@@ -93,7 +93,7 @@ protected:
     std::map<std::string, std::vector<std::string>> snapshot() const {
         std::map<std::string, std::vector<std::string>> all;
         for (const std::string &t : rows("SELECT name FROM sqlite_master WHERE type = 'table' ORDER BY name")) {
-            std::vector<std::string> r = rows("SELECT * FROM \"" + t + "\"");
+            std::vector<std::string> r = dump_rows("\"" + t + "\"");
             std::sort(r.begin(), r.end());
             std::string name = t;
             for (char &c : name) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
