@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <arpa/inet.h>
 #include <bit>
+#include <cassert>
 #include <climits>
 #include <cstdarg>
 #include <cstdio>
@@ -37,6 +38,7 @@ int format_ip(ip_t addr, char *out) {
         if (shift) *p++ = '.';
     }
     *p = '\0';
+    assert(p - out <= 15);  // "255.255.255.255": 16 bytes with the NUL
     return static_cast<int>(p - out);
 }
 

@@ -1,5 +1,6 @@
 #include "lobframe.h"
 
+#include <cassert>
 #include <cstring>
 
 namespace {
@@ -57,6 +58,7 @@ bool Lobs::read(OCILobLocator *lob, const ListClob &how, std::string &text, std:
     }
     // The list ends where a C text would.
     text.resize(std::strlen(text.c_str()));
+    assert(text.size() <= max_chars);
     return true;
 }
 
@@ -110,6 +112,7 @@ bool LobOut::flush(const char *message) {
     }
     offset_ += amount;
     pending_.clear();
+    assert(offset_ - 1 == total_);  // everything appended is written, in order
     return true;
 }
 

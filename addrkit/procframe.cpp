@@ -1,6 +1,7 @@
 #include "procframe.h"
 
 #include <algorithm>
+#include <cassert>
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
@@ -31,6 +32,7 @@ bool OutText::put(std::string_view piece) {
     std::memcpy(buf_ + len_, piece.data(), piece.size());
     len_ += piece.size();
     buf_[len_] = '\0';
+    assert(!cap_ || len_ < cap_);  // within the declared length, its NUL included
     return true;
 }
 
@@ -61,12 +63,14 @@ Proc::Proc(char *err, int errlen, int *errind, bool set_error_indicator)
 }
 
 OutText &Proc::result(char *buf, int len, int *ind, bool keep_indicator) {
+    assert(nresults_ < kMaxResults);
     results_[nresults_] = OutText(buf, len, ind);
     keep_indicator_[nresults_] = keep_indicator;
     return results_[nresults_++];
 }
 
 OutText &Proc::result(TextSink &sink) {
+    assert(nresults_ < kMaxResults);
     results_[nresults_] = OutText(&sink);
     return results_[nresults_++];
 }

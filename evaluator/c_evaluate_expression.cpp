@@ -2,6 +2,7 @@
 // prefix + name + " = " + expression + ";" is evaluated and the variable's
 // value comes back as decimal text. The variable table is not emptied, so
 // values set by one call are read by the next in the same process.
+#include <cassert>
 #include <cstdio>
 #include <cstring>
 
@@ -43,6 +44,7 @@ NDL_EXPORT int C_evaluate_expression(char *prefix, char *name, char *expression,
         return fail(resultInd, error, errorLen, errorInd, message);
     }
     std::snprintf(text, sizeof text, "%s%s = %s;", prefix, name, expression);
+    assert(std::strlen(text) + 1 == need);  // whole, never cut
 
     if (evaluateExpression(text) != 0) {
         std::snprintf(message, sizeof message, "%s at line %d, column %d\n",

@@ -2,6 +2,7 @@
 // computed the moment it is reduced, so one pass both checks the text and
 // evaluates it. The tables come from gen_parse_tables.py; the parse stack is
 // a fixed array, so no nesting of the input reaches the machine stack.
+#include <cassert>
 #include <climits>
 #include <cmath>
 #include <cstdio>
@@ -332,6 +333,7 @@ void evalKernel() {
                     states[++top] = static_cast<short>(state);
                     value[top] = v;
                 } else {  // "A: B token"
+                    assert(top >= 1);  // B stands on the stack below the token
                     value[top + 1].count = c;
                     EvalValue v = reduceValue(rule.action, &value[top], 2);
                     state = kGotoChain[kGotoRow[states[top - 1]][rule.lhs]][kNumTokens];
@@ -352,6 +354,7 @@ void evalKernel() {
             p.status = kSuccess;
             break;
         }
+        assert(rule.length <= top);  // a rule reduces symbols above the start state
         EvalValue v = reduceValue(rule.action, &value[top - rule.length + 1], rule.length);
         if (p.status != kRunning) break;  // an error ends the parse with its step
         top -= rule.length;
@@ -362,6 +365,7 @@ void evalKernel() {
         // Rules that only pass a value on are taken at once, as the token
         // read ahead (or none) calls for them.
         state = kGotoChain[kGotoRow[states[top]][rule.lhs]][token < 0 ? kNumTokens : token];
+        assert(state > 0 && state < kNumStates);  // a goto never returns to the start state
         states[++top] = static_cast<short>(state);
         value[top] = v;
     }

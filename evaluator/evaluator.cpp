@@ -2,6 +2,7 @@
 // and argument stacks, the variable table and the function table.
 #include <math.h>
 
+#include <cassert>
 #include <climits>
 #include <cstdlib>
 #include <cstring>
@@ -92,6 +93,7 @@ void resetCharStack() { charStackTop = 0; }
 
 char *popString(int n) {
     if (n > charStackTop) n = charStackTop;
+    assert(n >= 0 && charStackTop <= kCharStackSize);  // the NUL's byte is the one past the stack
     charStack[charStackTop] = '\0';
     charStackTop -= n;
     return charStack + charStackTop;
@@ -118,6 +120,8 @@ double *locateVariable(int n) {
     // A slot past the end may still hold a name from before the table was
     // emptied by hand; it is about to be overwritten.
     std::free(variable[nVariables].name);
+    assert(low == 0 || compareNames(variable[low - 1].name, copy) < 0);  // sorted, no name twice
+    assert(low == nVariables || compareNames(copy, variable[low].name) < 0);
     std::memmove(&variable[low + 1], &variable[low], (nVariables - low) * sizeof variable[0]);
     variable[low].name = copy;
     variable[low].value = 0.0;
@@ -145,6 +149,7 @@ void pushArg(double x) {
 
 double *popArgs(int n) {
     if (n > argStackTop) n = argStackTop;
+    assert(n >= 0 && argStackTop <= kArgStackSize);
     argStackTop -= n;
     return argStack + argStackTop;
 }

@@ -171,6 +171,7 @@ int open_attributes(block_reader &r, const keyword_rule &rule, void *rec) {
     const R &d = static_cast<class_block *>(rec)->desc;
     if (!d.mapclassname[0]) return r.fail("ERROR: Map class name has to be specified first : %s  @%d\n", r.tok, Line);
     R c = d;
+    assert(rule.entry && rule.entry->choose(d.usage).keys);  // a group keyword's row names the entry it reads
     keyword_table &keys = *rule.entry->choose(d.usage).keys;
     bool framerelay = &keys == &mapclassattributesFRtokens;
     if (read_attributes_of(r.fp, keys, framerelay ? "mapclassattributesFRtokens" : "mapclassattributesATMtokens", c))

@@ -173,6 +173,8 @@ int open_description(block_reader &r, const keyword_rule &rule, void *rec) {
     e.hdr.domainname = b.domainname;
     e.hdr.nodetype = b.nodetype;
     e.hdr.sequence = ++b.sequence;
+    assert(e.hdr.sequence > largest_sequence(b.domainname, b.nodetype));  // no two lists share a number
+    assert(rule.entry);  // a group keyword's row names the entry it reads
     if (read_entry(r.fp, *rule.entry, &e, &b)) return 1;
     b.hdr = e.hdr;
     b.described = true;

@@ -153,6 +153,7 @@ int action_value_place(block_reader &r, const keyword_rule &rule, void *ctx) {
 
 int action_value(block_reader &r, const keyword_rule &, void *ctx) {
     qos_police_action_class_rec *a = police(ctx).rec.actionlist.tail;
+    assert(a && !a->next);  // action_value_place: the action just read is the list's last
     a->actionvalue = r.tok;
     return 0;
 }

@@ -305,6 +305,7 @@ int read_asn(block_reader &r, routing_block &b) {
     int type = 0;
     if (!validate_commandvar(b.domainname, b.nodetype, "", "", "", r.tok, &type)) return fail_pending(r);
     // A token holds at most 299 characters: it fits.
+    assert(std::strlen(r.tok) < sizeof b.process);
     store_text(b.process, sizeof b.process, r.tok, kText - 1);
     return 0;
 }

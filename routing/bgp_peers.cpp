@@ -297,6 +297,7 @@ int extract_bgppeermember(block_reader &owner, const keyword_rule &, void *rec) 
     if (!validate_domainbgppeer(b.domainname, b.nodetype, r.tok)) return r.fail(kUndefinedPeerMsg, r.tok, Line);
     // A token holds at most 299 characters: every copy below fits.
     char peername[kText];
+    assert(std::strlen(r.tok) < sizeof peername);
     store_text(peername, sizeof peername, r.tok, kText - 1);
     if (!r.expect("=", kLineEqualMsg, false) || !r.expect("(", kLineOpenMsg, false)) return 1;
     r.read();

@@ -115,6 +115,7 @@ int usage_condition(block_reader &r, const keyword_rule &, void *rec) {
     int kind = 0;
     if (!validate_context(b.domainname, b.nodetype, r.tok, &kind)) return fail_pending(r);
     // A token holds at most 299 characters: it always fits.
+    assert(std::strlen(r.tok) < sizeof b.usagecondition);
     store_text(b.usagecondition, sizeof b.usagecondition, r.tok, kText - 1);
     return 0;
 }

@@ -351,6 +351,7 @@ int parse_connectiontypes(FILE *fp, FILE *, const char *) {
     if (r.kind == TOKEN_ERROR) return r.fail(kEofMsg, Line);
     if (validate_domainconntypes(r.tok)) r.flag("ERROR: Connection already defined :%s @%d\n", r.tok, Line);
     if (std::strlen(r.tok) > 80) return r.fail("ERROR: Token exceeds maximum size: '%s' @ %d\n", r.tok, Line);
+    assert(std::strlen(r.tok) < sizeof ctx->name);
     std::strcpy(ctx->name, r.tok);  // at most 80 characters
     if (!r.expect("BEGIN", "ERROR: Keword 'BEGIN' expected :%s @%d\n")) return 1;
 

@@ -401,6 +401,7 @@ int parse_customertype(FILE *fp, FILE *, const char *) {
                       t.conntypename.c_str(), Line);
     r.check_mandatory("customertype", "ERROR: token '%s' is missing in CUSTOMER-TYPE  block : @ %d\n", r.start_line);
     append_record(prcustconntypes, ctx->type);
+    assert(ctx->addrcount <= static_cast<int>(std::size(ctx->addrtypes)));
     for (int i = 0; i < ctx->addrcount; ++i) {
         auto *rec = alloc_record<cust_conn_addr_type_rec>();
         rec->servicetype = t.servicetype;
@@ -409,6 +410,7 @@ int parse_customertype(FILE *fp, FILE *, const char *) {
         keep(rec->addrtype, ctx->addrtypes[i]);
         append_record(prcustconnaddrtypes, rec);
     }
+    assert(prcustconntypes.tail == ctx->type);  // else the block's end would free a listed record
     ctx->type = nullptr;  // the list holds it now
     return 0;
 }

@@ -157,6 +157,7 @@ int read_quoted_in_place(block_reader &r, const char *keyword, const char *comma
     if (!r.expect("=", equal_msg)) return 1;
     r.read();
     if (r.kind != TOKEN_QUOTED) return r.fail(kind_msg, r.tok, Line);
+    assert(std::memchr(r.tok, '\0', kTokenSize) && kTokenSize <= kText);  // the copy carries the NUL
     std::memcpy(field, r.tok, kTokenSize);  // a token fits the field
     return 0;
 }

@@ -91,6 +91,7 @@ int take_interfaces(block_reader &r, const keyword_rule &, void *rec) {
     if (extractlist(r.tok, m.interfaces, kMaxInterfaceNames, &count)) {
         return fail_pending(r);
     }
+    assert(count <= kMaxInterfaceNames);
     for (int i = 0; i < count; ++i)
         if (std::strlen(m.interfaces[i]) > static_cast<size_t>(kName - 1))
             return r.fail("ERROR: Token exceed maximum size: '%s' @ %d\n", m.interfaces[i], Line);

@@ -39,6 +39,7 @@ int typed_value(block_reader &r, const keyword_rule &rule, void *rec) {
         if (std::strlen(r.tok) > 100) return r.fail(kTooLongMsg, r.tok, Line);
     }
     // A token holds at most 299 characters: it fits the 300 of the field.
+    assert(std::strlen(r.tok) < kText);
     store_text(field, kText, r.tok, kText - 1);
     return 0;
 }
