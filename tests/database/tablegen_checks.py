@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
-"""The declaration's checks: a table whose reader's order omits, repeats or
-invents a column, whose statements are written out by hand instead of made
+"""The declaration's checks: a table whose reader moves a column twice or
+names no column, whose statements are written out by hand instead of made
 from its columns, whose records disagree with its columns, or whose place in the readers' or
 writers' order is missing or taken, is refused when it is generated, before
 any code is built from it."""
@@ -39,12 +39,13 @@ def refused(what, other=None, **kw):
 refused('an INSERT written out by hand', write=g.Write(insert="INSERT INTO LISTVALUES VALUES (%d,'%s','%s')"))
 refused('a spacing of no column', write=g.Write(spacing={'listnam': ', '}))
 refused('a select list written out by hand', read=g.Read(select=['networkid', 'listname', 'elementvalue']))
-refused('a select order that omits a column', read=g.Read(step=10, select_order='listname networkid'))
-refused('a select order that repeats a column',
-        read=g.Read(step=10, select_order='listname networkid elementvalue listname'))
-refused('a select order of no column', read=g.Read(step=10, select_order='listname networkid elementvalue x'))
-refused('a select order naming a column not read',
-        cols=COLS.replace('T\n', 'T     unread\n'), read=g.Read(step=10, select_order='listname networkid elementvalue'))
+refused('an order written out by hand', read=g.Read(step=10, select_order='listname networkid elementvalue'))
+refused('a move of a column twice',
+        read=g.Read(step=10, read_after=[('listname', None), ('elementvalue', None), ('listname', 'elementvalue')]))
+refused('a move of a column after itself', read=g.Read(step=10, read_after=[('listname', 'listname')]))
+refused('a move of no column', read=g.Read(step=10, read_after=[('listnam', None)]))
+refused('a move after a column not read', cols=COLS.replace('T\n', 'T     unread\n'),
+        read=g.Read(step=10, read_after=[('listname', 'elementvalue')]))
 refused('a read form for no column', read=g.Read(step=10, r={'listnam': '?'}))
 refused('an empty entry column that is a number', write=g.Write(insert_empty=True),
         cols=COLS + '    extra  NUMBER(10)  -  entry\n')
@@ -72,6 +73,13 @@ assert '{"NVL(added,\'IS NULL\')", col_text, copy_loc, 0, FIELD(list_value_rec, 
 cols = COLS.replace('    elementvalue', '    added                 NUMBER(10)      -\n    elementvalue')
 assert "INSERT INTO LISTVALUES VALUES ( %d, '%s',%d , '%s' )" in made(
     cols, write=g.Write(spacing={'networkid': ' ', 'listname': ', ', 'elementvalue': ' , ', ')': ' '})), cols
+# Moves in turn: last first, then another after it; a new column keeps its place.
+text = made(COLS + '    added                 VARCHAR2(300)   T\n',
+            read=g.Read(step=10, read_after=[('elementvalue', None), ('networkid', 'elementvalue')]))
+assert ('_cols[] = {\n    {"elementvalue", col_text, copy_plain, 0, FIELD(list_value_rec, elementvalue)},\n'
+        '    {"networkid", col_int, copy_plain, 0, FIELD(list_value_rec, networkid)},\n'
+        '    {"listname", col_text, copy_plain, 0, FIELD(list_value_rec, listname)},\n'
+        '    {"added", col_text, copy_plain, 0, FIELD(list_value_rec, added)},\n};') in text, text
 # Read forms: an expression with spaces, a dropped value, an unread column.
 text = made(COLS.replace('N\n', "N     r=~=NVL(listname, 'X')\n").replace('T\n', 'T     unread\n')
             .replace('-\n', '-     r=-\n'), read=g.Read(step=10))

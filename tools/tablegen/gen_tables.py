@@ -208,13 +208,14 @@ KINDS = ('int', 'text', 'flag16', 'numtext', 'runid')
 
 def select_items(t, rd):
     """A reader's items, from its table's columns: each read column once, in
-    the columns' order or in the reader's select_order (a nested reader
-    reads the entry's columns, and its parent's only to drop them), by its read form (its
-    r= flag, or the reader's r= where a shared group's line does not fit);
-    lead= and tail= items read no column of their own (a constant, a comment,
-    a column read a second time)."""
+    the columns' order but where read_after= moves one after another (None:
+    first); a nested reader reads the entry's columns, and its parent's only
+    to drop them. Each by its read form: its r= flag, or the reader's r=
+    where a shared group's line does not fit. lead= and tail= items read no
+    column of their own (a constant, a comment, a column read a second
+    time)."""
     if 'select' in rd:
-        raise Fail('%s: a reader takes its items from the columns (r=, select_order=), not a select list' % t.name)
+        raise Fail('%s: a reader takes its items from the columns (r=, read_after=), not a select list' % t.name)
     forms = rd.get('r', {})
     for name in forms:
         if name not in t.by_name:
@@ -228,23 +229,19 @@ def select_items(t, rd):
         return c.name != 'ndlversion' and not c.unread
 
     cols = [c for c in t.cols if read(c)]
-    order = rd.get('select_order')
-    if order is not None:
-        names = order.split()
-        by_name = {c.name: c for c in cols}
-        for n in names:
-            if n not in by_name:
-                raise Fail('%s: the select_order names %r, which is no column it reads' % (t.name, n))
-        seen = set()
-        for n in names:
-            if n in seen:
-                raise Fail('%s: the select_order names %s twice' % (t.name, n))
-            seen.add(n)
-        missing = [c.name for c in cols if c.name not in seen]
-        if missing:
-            raise Fail('%s: the select_order omits %s (name it, or mark the column unread)'
-                       % (t.name, ', '.join(missing)))
-        cols = [by_name[n] for n in names]
+    if 'select_order' in rd:
+        raise Fail('%s: a reader\'s order is the columns\', with read_after= where it is not' % t.name)
+    by_name = {c.name: c for c in cols}
+    moved = set()
+    for name, after in rd.get('read_after', []):
+        for n in (name, after):
+            if n is not None and n not in by_name:
+                raise Fail('%s: read_after names %r, which is no column it reads' % (t.name, n))
+        if name in moved or name == after:
+            raise Fail('%s: read_after moves %s twice, or after itself' % (t.name, name))
+        moved.add(name)
+        cols.remove(by_name[name])
+        cols.insert(0 if after is None else cols.index(by_name[after]) + 1, by_name[name])
     return list(rd.get('lead', [])) + [c.item(forms.get(c.name)) for c in cols] + list(rd.get('tail', []))
 
 

@@ -7,8 +7,9 @@
 # descriptions), database/older_layout.inc, core/records_stored.h (the
 # records' stored fields, and the whole of every record that
 # core/records_*.h does not declare by hand), core/records_lists.h and core/release.inc (the
-# list heads and their release) from it: run "tools/tablegen/gen_tables.py ."
-# after a change, and commit what it writes.
+# list heads and their release) from it: run scripts/regen.sh after a
+# change (it runs the generator and remakes what follows from it), and
+# commit what it writes.
 #
 # A column is one line: name, SQL type, width, flags (two spaces or more
 # between them). The width is that of the record's text field: N (kName),
@@ -40,9 +41,9 @@
 # alone. read(): the select is every column but ndlversion and those
 # unread, each by its r= form, in the columns' order; nested=True (read
 # into the entry record, by a routine of its own) reads the entry's columns
-# and those whose form drops them. select_order= (the names, spaced) is the
-# select's order where it is not the columns': it names every column read,
-# once. r={NAME: FORM} gives a column of a shared group the form it takes
+# and those whose form drops them. read_after=[(NAME, OTHER), ...] reads
+# NAME right after OTHER (None: first) where the select's order is not the
+# columns', each move in turn, a column moved once. r={NAME: FORM} gives a column of a shared group the form it takes
 # in this reader ('unread': not selected); lead= and tail= are items before
 # and after the columns' that read no column of their own (a constant
 # "-='TEXT'", a comment "// ...", a column read a second time). Also name=,
@@ -252,7 +253,7 @@ table('DOMAINNODES', rec='domain_node_rec', list='prdomainnodes', release='TOPOL
     routedprotocols       NUMBER(10)      -
     controller            NUMBER(10)      -
 """,
-      read=read(step=80, select_order='networkid domainname nodetype nodeidstart minnode maxnode hostname devicetype iscpe remoteaccess remoteaddrtype natinside nataddrtype routedprotocols controller'),
+      read=read(step=80, read_after=[('maxnode', 'minnode')]),
       write=write(step=70, spacing={'maxnode': ', ', 'devicetype': ', ', 'remoteaccess': ' , ', 'remoteaddrtype': ', ', 'nataddrtype': ', '}))
 
 table('DOMAINNODEVARS', rec='domain_node_var_rec', list='prdomainnodevars', release='TOPOLOGY',
@@ -264,7 +265,7 @@ table('DOMAINNODEVARS', rec='domain_node_var_rec', list='prdomainnodevars', rele
     variablename          VARCHAR2(300)   N
     ~@VARIABLE
 """,
-      read=read(step=90, select_order='networkid domainname sequence variablename displayname variabletype updatestatus isoptional minvalue maxvalue defaultvalue listname variablevalue uniquec nodetype'),
+      read=read(step=90, read_after=[('nodetype', 'uniquec')]),
       write=write(step=80, spacing={'sequence': ', ', 'variablename': ', '}))
 
 table('DOMAINSERVICES', rec='domain_service_rec', list='prdomainservices', release='TOPOLOGY',
@@ -489,7 +490,7 @@ table('DOMAINNODELOGINT', rec='domain_node_log_int_rec', list='prdomainnodelogin
     dependency            VARCHAR2(300)   N
     valcheck              VARCHAR2(300)   N
 """,
-      read=read(step=240, select_order='networkid domainname nodetype devicetype intno addresstype prefix dependency valcheck inttype'),
+      read=read(step=240, read_after=[('inttype', 'valcheck')]),
       write=write(step=250, spacing={'domainname': ', ', 'nodetype': ', ', 'devicetype': ', ', 'addresstype': ', '}))
 
 table('NETWORKVARS', rec='network_var_rec', list='prnetworkvars', release='TOPOLOGY',
@@ -511,7 +512,7 @@ table('APSMEMBER', rec='aps_member_rec', list='prconnapsdatalist', release='TOPO
     nodetype              VARCHAR2(300)   N
     interfacemode         NUMBER(10)      -
 """,
-      read=read(step=320, select_order='networkid connectionno interfacemode domainname nodetype', name='k_r_connapsmember'),
+      read=read(step=320, read_after=[('interfacemode', 'connectionno')], name='k_r_connapsmember'),
       write=write(step=560, step_name='print_connapsdata'))
 
 table('SERVICETYPENAMES', rec='service_type_name_rec', list='prservicetypenames', release='TOPOLOGY',
@@ -562,7 +563,7 @@ table('COMPOOLTYPES', rec='com_pool_type_rec', list='prpooltypemap', release='TO
     hosttype              VARCHAR2(300)   N
     addressmode           VARCHAR2(300)   T
 """,
-      read=read(step=300, select_order='networkid servicetype hosttype communicationtype addressmode', name='k_r_pooltypemap'),
+      read=read(step=300, read_after=[('communicationtype', 'hosttype')], name='k_r_pooltypemap'),
       write=write(step=640, step_name='print_pooltypemap', spacing={'servicetype': ', ', 'hosttype': ', '}))
 
 table('POOLSEQUENCE', rec='pool_sequence_rec', list='prpoolsequence', release='TOPOLOGY',
@@ -574,7 +575,7 @@ table('POOLSEQUENCE', rec='pool_sequence_rec', list='prpoolsequence', release='T
     sequence              NUMBER(10)      -
     variablename          VARCHAR2(300)   N
 """,
-      read=read(step=310, select_order='networkid servicetype hosttype poolowner sequence variablename'),
+      read=read(step=310, read_after=[('poolowner', 'hosttype')]),
       write=write(step=650, spacing={'servicetype': ', ', 'sequence': ', ', 'variablename': ' ,'}))
 
 table('POOLCLASS', rec='pool_class_rec', list='prpoolclass', release='TOPOLOGY',
@@ -727,7 +728,7 @@ table('CUSTCONNNODESLB', rec='cust_conn_node_rec', entry='cust_conn_node_lb_rec'
     isloopback            NUMBER(10)      -     entry
     lbinstance            VARCHAR2(300)   30    entry
 """,
-      read=read(step=70, routine='read_custloopbacks', select_order='networkid servicetype conntypename nodetype nodeinstance lbinstance isloopback loopbacktype', name='k_r_custconnnodesloopback', order='ORDER BY networkid,servicetype,conntypename,nodetype', nested=True),
+      read=read(step=70, routine='read_custloopbacks', read_after=[('isloopback', 'lbinstance'), ('loopbacktype', 'isloopback')], name='k_r_custconnnodesloopback', order='ORDER BY networkid,servicetype,conntypename,nodetype', nested=True),
       write=write(within='CUSTCONNNODES', comment='-- Delete CUSTCONNNODESLB\n', spacing={'servicetype': ', '}))
 
 table('CUSTCONNINTERFACES', rec='cust_conn_interface_rec', list='prcustconninterfaces', release='CUSTOMER',
@@ -744,7 +745,7 @@ table('CUSTCONNINTERFACES', rec='cust_conn_interface_rec', list='prcustconninter
     remotedomain          VARCHAR2(300)   T     r=?
     remotenodetype        VARCHAR2(300)   T     r=?
 """,
-      read=read(step=50, select_order='networkid instanceno nodeinstance servicetype conntypename nodetype connectionname interfacetype encapsulationtype remotedomain remotenodetype'),
+      read=read(step=50, read_after=[('instanceno', 'networkid'), ('nodeinstance', 'instanceno')]),
       write=write(step=580, spacing={'conntypename': ', ', 'connectionname': ', ', 'instanceno': ', ', 'interfacetype': ' ,'}))
 
 table('CUSTVARS', rec='cust_var_rec', list='prcustvars', release='CUSTOMER',
@@ -758,7 +759,7 @@ table('CUSTVARS', rec='cust_var_rec', list='prcustvars', release='CUSTOMER',
 """,
       # Its stored sequence is read after the defaults: the statement's text
       # keeps that order.
-      read=read(step=10, select_order='networkid servicetype conntypename variablename displayname variabletype updatestatus isoptional minvalue maxvalue defaultvalue sequence listname variablevalue uniquec'),
+      read=read(step=10, read_after=[('sequence', 'defaultvalue')]),
       write=write(step=590, spacing={'servicetype': ', ', 'conntypename': ', ', 'sequence': ', '}))
 
 table('CUSTNODEVARS', rec='cust_node_var_rec', list='prcustnodevars', release='CUSTOMER',
@@ -972,7 +973,7 @@ table('DOMAINNODEAREARANGES', rec='domain_node_area_range_rec', list='prdomainno
     summarmask            NUMBER(10)      -     r=?0
     ndlversion            NUMBER(10)      -
 """,
-      read=read(step=130, select_order='networkid domainname nodetype routingprotocol routedprotocol asn sequenceno subsequenceno summaryaddr summarmask areaid'),
+      read=read(step=130, read_after=[('areaid', 'summarmask')]),
       write=write(step=340, spacing={'domainname': ', ', 'nodetype': ', ', 'routingprotocol': ', ', 'areaid': ', ', 'subsequenceno': ', '}))
 
 table('DOMAINCONNAREAS', rec='domain_conn_area_rec', list='prdomainconnareas', release='ROUTING',
@@ -1013,7 +1014,7 @@ table('DOMAINDISTLIST', rec='domain_dist_list_rec', list='prdomaindistlist', rel
     redistasn             VARCHAR2(300)   T     r=?
     ndlversion            NUMBER(10)      -
 """,
-      read=read(step=80, select_order='networkid domainname nodetype protocol sequence asn redistprotocol redistasn context1 context2 context3 listtype acl direction type interfacename'),
+      read=read(step=80, read_after=[('redistprotocol', 'asn'), ('redistasn', 'redistprotocol')]),
       write=write(step=360, spacing={'domainname': ', ', 'nodetype': ', ', 'protocol': ', '}))
 
 table('DOMAINBGPADDRAGRR', rec='domain_bgp_addr_agrr_rec', list='prdomainbgpaddragrr', release='ROUTING',
@@ -1097,7 +1098,7 @@ table('DOMAINBGPINFO', rec='domain_bgp_info_rec', list='prdomainbgpinfo', releas
     peername              VARCHAR2(300)   T     r=?
     ndlversion            NUMBER(10)      -
 """,
-      read=read(step=110, select_order='networkid domainname nodetype peername updatesource remoteas passwordreqd routemapin routemapout filterlistin filterlistout distlistin distlistout prefixlistin prefixlistout routereflector nexthopself weight ebgpmultihop defaultoriginate defaultoriginate_rm sendcommunity context1 context2 context3 neighbor sequence'),
+      read=read(step=110, read_after=[('peername', 'nodetype'), ('context1', 'sendcommunity'), ('context2', 'context1'), ('context3', 'context2'), ('neighbor', 'context3'), ('sequence', 'neighbor')]),
       write=write(step=390, spacing={'domainname': ', ', 'nodetype': ', ', 'context3': ', '}))
 
 table('DOMAINBGPPEERRULE', rec='domain_bgp_peer_rule_rec', list='prdomainbgppeerrule', release='ROUTING',
@@ -1195,7 +1196,7 @@ table('PIMMEMBERRATECLASS', rec='pim_member_rate_class_rec', list='prpimrate', r
     sourcelist            VARCHAR2(300)   T     r=?
     ndlversion            NUMBER(10)      -
 """,
-      read=read(step=280, select_order='networkid domainname nodetype sequence context1 context2 context3 namedinterface direction rate grouplist sourcelist', name='k_r_pimrate', form='filling_status'),
+      read=read(step=280, read_after=[('namedinterface', 'context3')], name='k_r_pimrate', form='filling_status'),
       write=write(step=890, step_name='print_pimrate', spacing={'domainname': ', ', 'nodetype': ', ', 'sequence': ', ', 'context2': ' ,'}, older_comment='-- Delete Pimmemberrateclass\n'))
 
 table('PIMMEMBERCLASS', rec='pim_member_class_rec', list='prpimmember', release='ROUTING',
@@ -1294,7 +1295,7 @@ table('IGMPINTADDRCLASS', rec='igmp_int_addr_class_rec', list='prigmpgroup', rel
     groupaddress          VARCHAR2(300)   T     r=~
     ndlversion            NUMBER(10)      -
 """,
-      read=read(step=350, select_order='networkid domainname nodetype sequence namedinterface addrtype groupaddress context1 context2 context3', name='k_r_igmpgroup', form='filling_status'),
+      read=read(step=350, read_after=[('namedinterface', 'sequence'), ('context1', 'groupaddress'), ('context2', 'context1'), ('context3', 'context2')], name='k_r_igmpgroup', form='filling_status'),
       write=write(step=960, step_name='print_igmpgroup', spacing={'networkid': ' ', 'nodetype': ' ,'}, older_comment='-- Delete Igmpintaddrclass\n'))
 
 table('DVMRPINTCLASS', rec='dvmrp_int_class_rec', list='prdvmrpmember', release='ROUTING',
@@ -1312,7 +1313,7 @@ table('DVMRPINTCLASS', rec='dvmrp_int_class_rec', list='prdvmrpmember', release=
     outoffset             VARCHAR2(300)   T     r=?
     ndlversion            NUMBER(10)      -
 """,
-      read=read(step=360, select_order='networkid domainname nodetype sequence namedinterface context1 context2 context3 metric metricacl acceptfilter neighborfilter summaryaddr summarymask summarymetric inoffset outoffset', name='k_r_dvmrpmember', form='filling_status'),
+      read=read(step=360, read_after=[('namedinterface', 'sequence')], name='k_r_dvmrpmember', form='filling_status'),
       write=write(step=970, step_name='print_dvmrpmember', spacing={'networkid': ' ', 'nodetype': ' ,', 'metric': ', '}, older_comment='-- Delete DVMRPINTCLASS\n'))
 
 table('DOMAINROUTEMAP', rec='domain_route_map_rec', list='prdomainroutemap', release='ROUTING',
@@ -1384,7 +1385,7 @@ table('DOMAINACCESSLIST', rec='domain_access_list_rec', list='prdomainaccesslist
     usage                 VARCHAR2(300)   T
     ndlversion            NUMBER(10)      -
 """,
-      read=read(step=10, select_order='networkid domainname nodetype context1 context2 context3 acltype usage owner sequence nametype aclname aclstart aclinc direction'),
+      read=read(step=10, read_after=[('context1', 'nodetype'), ('context2', 'context1'), ('context3', 'context2'), ('usage', 'acltype'), ('owner', 'usage'), ('sequence', 'owner')]),
       write=write(step=440, routine='print_domainaccesslist'))
 
 table('DOMAINEXTACL', rec='domain_ext_acl_rec', list='prdomainextacl', release='ACCESSLIST',
@@ -1403,7 +1404,7 @@ table('DOMAINEXTACL', rec='domain_ext_acl_rec', list='prdomainextacl', release='
     maskdncb              NUMBER(10)      -     r=?0
     ndlversion            NUMBER(10)      -
 """,
-      read=read(step=30, select_order='networkid domainname nodetype mask maskdncb hostdncb sequence subsequence type repeatby protocol hostnetworkno'),
+      read=read(step=30, read_after=[('mask', 'nodetype'), ('maskdncb', 'mask'), ('hostdncb', 'maskdncb'), ('repeatby', 'type')]),
       write=write(step=450, spacing={'subsequence': ', '}))
 
 table('DOMAINACLLIST', rec='domain_acl_list_rec', list='prdomainacllist', release='ACCESSLIST',
@@ -1444,7 +1445,7 @@ table('DOMAINPREFIXHDR', rec='domain_prefix_hdr_rec', list='prdomainprefixhdr', 
     listname              VARCHAR2(300)   T
     ndlversion            NUMBER(10)      -
 """,
-      read=read(step=140, select_order='networkid domainname nodetype context1 context2 context3 sequence listname', r={'networkid': ''}),
+      read=read(step=140, read_after=[('sequence', 'context3')], r={'networkid': ''}),
       write=write(step=470))
 
 table('DOMAINPREFIXLIST', rec='domain_prefix_list_rec', list='prdomainprefixlist', release='ROUTING',
@@ -1462,7 +1463,7 @@ table('DOMAINPREFIXLIST', rec='domain_prefix_list_rec', list='prdomainprefixlist
     gelen                 NUMBER(10)      -     r=?0
     ndlversion            NUMBER(10)      -
 """,
-      read=read(step=150, select_order='networkid domainname nodetype lelen gelen length sequence subsequence type repeatby network'),
+      read=read(step=150, read_after=[('lelen', 'nodetype'), ('gelen', 'lelen'), ('length', 'gelen'), ('repeatby', 'type')]),
       write=write(step=480))
 
 table('DOMAINFILTERLIST', rec='domain_filter_list_rec', list='prdomainfilterlist', release='ROUTING',
@@ -1481,7 +1482,7 @@ table('DOMAINFILTERLIST', rec='domain_filter_list_rec', list='prdomainfilterlist
     substring             VARCHAR2(300)   T     r=?
     ndlversion            NUMBER(10)      -
 """,
-      read=read(step=200, select_order='networkid domainname nodetype context1 context2 context3 type sequence filtertype aclseqstart aclseqinc substring'),
+      read=read(step=200, read_after=[('sequence', 'type'), ('filtertype', 'sequence'), ('aclseqstart', 'filtertype'), ('aclseqinc', 'aclseqstart')]),
       write=write(step=490, spacing={'aclseqstart': ', ', 'aclseqinc': ' ,'}))
 
 table('DOMAINQUEUES', rec='domain_queue_rec', list='prdomainqueues', release='FIREWALL',
@@ -1537,7 +1538,7 @@ table('DOMAINMAPCLASS', rec='domain_map_class_rec', list='prdomainmapclass', rel
     peak                  VARCHAR2(300)   T     r=?
     ndlversion            NUMBER(10)      -
 """,
-      read=read(step=190, select_order='networkid domainname nodetype mapclassname context1 context2 context3 usage owner burstsizein burstsizeout burstexcessin burstexcessout cirin cirout customqueue priorityqueue average peak'),
+      read=read(step=190, read_after=[('burstexcessin', 'burstsizeout'), ('cirin', 'burstexcessout')]),
       write=write(step=520, spacing={'domainname': ', ', 'mapclassname': ', ', 'context1': ' ,', 'context3': ', ', 'burstsizein': ', ', 'burstexcessin': ' ,', 'burstexcessout': ', ', 'cirout': ' ,', 'average': ', ', 'peak': ' ,'}, older_comment='-- Delete domainnmapclass\n'))
 
 table('SERVICEENROLLVARS', rec='service_enroll_var_rec', list='prqosservenrollvar', release='QOS',
@@ -1564,7 +1565,7 @@ table('QOSPOLICERULECLASS', rec='qos_police_rule_class_rec', list='prpoliceruled
     repeatby              VARCHAR2(300)   T     r=?
     ndlversion            NUMBER(10)      -
 """,
-      read=read(step=40, routine='read_policerules', select_order='networkid domainname nodetype owner context1 context2 context3 policerulename sequence matchrulename bitrate burstsize excessburstsize exceedrate violaterate usage1 usage2 repeatby', name='k_r_policeruletable'),
+      read=read(step=40, routine='read_policerules', read_after=[('usage1', 'violaterate'), ('usage2', 'usage1')], name='k_r_policeruletable'),
       write=write(step=700, step_name='print_qospolicelist', older_delete='DELETE QOSPOLICERULECLASS WHERE networkid=%d\n', older_comment='-- Delete policerule\n'))
 
 table('QOSPOLICEACTIONCLASS', rec='qos_police_rule_class_rec', entry='qos_police_action_class_rec', sub='actionlist', list='prpoliceruledesclist', release='QOS', key=('sublist', 'rule', 'domainname nodetype policerulename'),
@@ -1594,7 +1595,7 @@ table('QOSDROPRULECLASS', rec='qos_drop_rule_class_rec', entry='qos_drop_rule_cl
     repeatby              VARCHAR2(300)   T     r=?
     ndlversion            NUMBER(10)      -
 """,
-      read=read(step=50, routine='read_droprules', select_order='networkid domainname nodetype owner context1 context2 context3 droprulename sequence droptype dropsubtype dropparam1 dropparam2 usage1 usage2 repeatby', name='k_r_dropruletable', order='ORDER BY networkid, domainname, nodetype, droprulename, sequence'),
+      read=read(step=50, routine='read_droprules', read_after=[('droptype', 'sequence'), ('usage1', 'dropparam2'), ('usage2', 'usage1')], name='k_r_dropruletable', order='ORDER BY networkid, domainname, nodetype, droprulename, sequence'),
       write=write(step=710, step_name='print_droprules', insert_empty=True, older_delete='DELETE QOSDROPRULECLASS WHERE networkid=%d\n', older_comment='-- Delete QOSDROPRULECLASS\n'))
 
 table('QOSSHAPERULECLASS', rec='qos_shape_rule_class_rec', list='prshaperuledesclist', release='QOS',
@@ -1613,7 +1614,7 @@ table('QOSSHAPERULECLASS', rec='qos_shape_rule_class_rec', list='prshaperuledesc
     repeatby              VARCHAR2(300)   T     r=?
     ndlversion            NUMBER(10)      -
 """,
-      read=read(step=30, select_order='networkid domainname nodetype owner context1 context2 context3 shaperulename sequence matchrulename bitratetype bitrate sustainedrate excessrate burstsize excessburstsize queuelength usage1 usage2 repeatby', name='k_r_shaperuletable'),
+      read=read(step=30, read_after=[('usage1', 'queuelength'), ('usage2', 'usage1')], name='k_r_shaperuletable'),
       write=write(step=720, step_name='print_shaperules', older_delete='DELETE QOSSHAPERULECLASS WHERE networkid=%d\n', older_comment='-- Delete QOSSHAPERULECLASS\n'))
 
 table('QOSMARKRULECLASS', rec='qos_mark_rule_class_rec', list='prmarkruledesclist', release='QOS',
@@ -1626,7 +1627,7 @@ table('QOSMARKRULECLASS', rec='qos_mark_rule_class_rec', list='prmarkruledesclis
     repeatby              VARCHAR2(300)   T     r=?
     ndlversion            NUMBER(10)      -
 """,
-      read=read(step=20, select_order='networkid domainname nodetype owner context1 context2 context3 markrulename sequence marktype markvalue usage1 usage2 repeatby', name='k_r_markruletable'),
+      read=read(step=20, read_after=[('usage1', 'markvalue'), ('usage2', 'usage1')], name='k_r_markruletable'),
       write=write(step=730, step_name='print_qosmarktable', older_delete='DELETE QOSMARKRULECLASS WHERE networkid=%d\n', older_comment='-- Delete markrule\n'))
 
 table('QOSMATCHRULECLASS', rec='qos_match_rule_class_rec', entry='qos_match_rule_class_elem_rec', sub='elemlist', list='prmatchruledesclist', release='QOS',
@@ -1641,7 +1642,7 @@ table('QOSMATCHRULECLASS', rec='qos_match_rule_class_rec', entry='qos_match_rule
     repeatby              VARCHAR2(300)   T     r=?
     ndlversion            NUMBER(10)      -
 """,
-      read=read(step=10, routine='read_matchrules', select_order='networkid domainname nodetype owner context1 context2 context3 matchrulename matchdnf sequence matchtype matchvalue matchnegated usage1 usage2 repeatby', name='k_r_matchruletable', order='ORDER BY domainname, nodetype, matchrulename, sequence'),
+      read=read(step=10, routine='read_matchrules', read_after=[('usage1', 'matchnegated'), ('usage2', 'usage1')], name='k_r_matchruletable', order='ORDER BY domainname, nodetype, matchrulename, sequence'),
       write=write(step=740, step_name='print_matchruletable', older_delete='DELETE QOSMATCHRULECLASS WHERE networkid=%d\n', older_comment='-- Delete matchrule\n'))
 
 table('QOSPOLICYCLASS', rec='qos_policy_class_rec', list='prqospolicydesclist', release='QOS',
@@ -1667,7 +1668,7 @@ table('QOSPOLICYCLASS', rec='qos_policy_class_rec', list='prqospolicydesclist', 
     droprule              VARCHAR2(300)   T     r=?
     ndlversion            NUMBER(10)      -
 """,
-      read=read(step=60, routine='read_policyclasses', select_order='networkid domainname nodetype owner context1 context2 context3 policyname policyid mandatory classrulename direction queuetype markrule policerule shaperule droprule usage1 usage2', name='k_r_policyruletable'),
+      read=read(step=60, routine='read_policyclasses', read_after=[('policyname', 'context3'), ('policyid', 'policyname'), ('mandatory', 'policyid'), ('usage1', 'droprule'), ('usage2', 'usage1')], name='k_r_policyruletable'),
       write=write(step=750, step_name='print_qospolicyclasstable', older_delete='DELETE QOSPOLICYCLASS WHERE networkid=%d\n', older_comment='-- Delete QOSPOLICYCLASS\n'))
 
 table('QOSSUBQUEUECLASS', rec='qos_policy_class_rec', entry='qos_sub_queue_class_rec', sub='subqueuelist', list='prqospolicydesclist', release='QOS', key=('sublist', 'class', 'domainname nodetype classrulename'),
@@ -1702,7 +1703,7 @@ table('QOSSUBQUEUECLASS', rec='qos_policy_class_rec', entry='qos_sub_queue_class
     repeatby              VARCHAR2(300)   T     entry r=?
     ndlversion            NUMBER(10)      -
 """,
-      read=read(within='QOSPOLICYCLASS', select_order='shaperule matchrule markrule droprule policerule fairqueuecount queuepriority queuebytespercycle queuelength queuebwtype queuebandwidth subqueuename isdefault matchdnf sequence repeatby', lead=['markrule?'], name='k_r_subqueues', order='ORDER BY sequence', nested=True),
+      read=read(within='QOSPOLICYCLASS', read_after=[('shaperule', None), ('policerule', 'droprule'), ('fairqueuecount', 'policerule'), ('queuepriority', 'fairqueuecount'), ('queuebytespercycle', 'queuepriority'), ('queuelength', 'queuebytespercycle'), ('queuebwtype', 'queuelength'), ('queuebandwidth', 'queuebwtype'), ('subqueuename', 'queuebandwidth'), ('isdefault', 'subqueuename'), ('matchdnf', 'isdefault'), ('sequence', 'matchdnf')], lead=['markrule?'], name='k_r_subqueues', order='ORDER BY sequence', nested=True),
       write=write(step=760, step_name='print_qossubqueuetable', older_delete='DELETE QOSSUBQUEUECLASS WHERE networkid=%d\n', older_comment='-- Delete QOSSUBQUEUECLASS\n'))
 
 table('custsite', before='\n-- Instance tables that other applications of the repository keep; the\n-- loader only counts their live rows.\n', key=('instance', 'connectiontype', 'connectiontype'),
