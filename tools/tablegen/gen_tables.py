@@ -308,7 +308,9 @@ def writer_vals(t):
             field = w or c.name
             kind = 'I' if c.number else 'S'
             vals.append(('V%s_%s(%s, %s)' % ('N' if level else 'O', kind, rec, field), 'int' if c.number else 'text'))
-        marks.append('%d' if c.number and not c.quoted else "'%d'" if c.number else "'%s'")
+        if c.quoted and not c.number:
+            raise Fail('%s.%s: only a number is quoted' % (t.name, c.name))
+        marks.append("'%d'" if c.quoted else '%d' if c.number else "'%s'")
     return vals, marks
 
 
