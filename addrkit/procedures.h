@@ -139,7 +139,6 @@ NDL_ADDRKIT_PROCEDURES(NDL_DECLARE, NDL_DECLARE_LOB, NDL_DECLARE_LOB, NDL_DECLAR
 // and the row's export is never defined. NDL_ADDRKIT_ROWS_DEFINED() ends each
 // file that defines procedures: there the address of an overloaded name does
 // not resolve, and the build stops at the procedure's name.
-#include <type_traits>
 #define NDL_ROW_DEFINED(name, ...)                                                                     \
     static_assert(std::is_same_v<decltype(&name), int (*)(NDL_FOR_EACH(NDL_DECL, __VA_ARGS__) NDL_ERR)>, \
                   #name " is not defined as its row declares it");
