@@ -42,7 +42,8 @@ fi
 if [[ ! -f $build/build.ninja ]]; then
   cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DNDL_SANITIZE=OFF -DNDL_BENCH=OFF >/dev/null
 fi
-cmake --build "$build" --target ndlref cfgload database_test >/dev/null
+cmake --build "$build" --target ndlref cfgload database_test >"$out/build.log" ||
+  { cat "$out/build.log" >&2; exit 1; }
 bin=$(cd "$build/bin" && pwd)
 ndlref=$(cd "$build/tools/ndlref" && pwd)/ndlref
 
