@@ -48,6 +48,8 @@ part build-asan
 read -r _ _ skipped < <(tally build-asan)
 echo "Of the $skipped tests skipped above, those that need a build without AddressSanitizer run next, in the plain build; the others mean something on one backend only."
 scripts/coverage.sh build-asan || status=1
+# Every derived file is what its source makes now.
+scripts/regen.sh --check build-asan || status=1
 # AddressSanitizer reserves terabytes of address space, and its allocator
 # aborts where ours throws and owns malloc: a limit on the address space,
 # and the sweeps that fail C allocations, need a build without it.

@@ -133,3 +133,5 @@ int C_NetPoolRanges(const char *networks, const char *prefixes, int hostonly, ch
     return net_pool_ranges(p, networks, prefixes, hostonly, r, m, p.result(common, commonlen, commonind));
 }
 PROC_GUARD
+
+NDL_ADDRKIT_ROWS_DEFINED()

@@ -93,3 +93,5 @@ int C_aggregate(const char *networks, const char *prefixes, char *nets, int nets
     return aggregate_blocks(p, networks, prefixes, out_nets, p.result(prefs, prefslen, prefsind));
 }
 PROC_GUARD
+
+NDL_ADDRKIT_ROWS_DEFINED()

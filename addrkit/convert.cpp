@@ -77,3 +77,5 @@ int C_ConvertIP(const char *address, const char *mode, char *res, int reslen, in
     return p.done();
 }
 PROC_GUARD
+
+NDL_ADDRKIT_ROWS_DEFINED()

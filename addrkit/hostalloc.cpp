@@ -292,3 +292,5 @@ int C_get_ipaddress_natnet(char *nets, int netslen, int *netsind, char *prefs, i
                         contiguous, expand);
 }
 PROC_GUARD
+
+NDL_ADDRKIT_ROWS_DEFINED()

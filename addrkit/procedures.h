@@ -30,6 +30,8 @@
 #ifndef NDL_ADDRKIT_PROCEDURES_H
 #define NDL_ADDRKIT_PROCEDURES_H
 
+#include <type_traits>
+
 #include "export.h"
 
 struct OCIExtProcContext;
@@ -82,6 +84,15 @@ struct OCILobLocator;
              list_in(used, kIpaddressLobTab), list_in(usedprefixes, kPrefixTab2), int_in(count), int_in(contiguous), int_in(expand))
 // clang-format on
 
+// The order `extproc call` lists the *Lob twins in: their own table's order,
+// not the rows'. The host's build checks that it names every twin of the
+// first build once.
+#define NDL_ADDRKIT_TWINS_LISTED                                                                          \
+    "C_get_maxsubnw_size", "C_PoolRanges", "C_get_ipaddress_fornw", "C_get_next_subnw",                 \
+        "C_get_ipaddress_forptopnw", "C_get_ipaddress_natx", "C_validate_ipaddress_fornw", "C_aggregate_toone", \
+        "C_aggregate_toprefix", "C_aggregate", "C_validate_network", "C_validate_subnetwork", "C_GetIPAddressList", \
+        "C_GetAddressRange", "C_NetPoolRanges", "C_get_ipaddress_natnet"
+
 // NDL_FOR_EACH(M, a, b, ...): M(a) M(b) ...; NDL_KIND(M, p): M's form of a
 // parameter, M_kind(args) for p = kind(args).
 #define NDL_PARENS ()
@@ -123,6 +134,22 @@ NDL_ADDRKIT_PROCEDURES(NDL_DECLARE, NDL_DECLARE_LOB, NDL_DECLARE_LOB, NDL_DECLAR
 #undef NDL_DECLARE
 #undef NDL_DECLARE_LOB
 
+// A definition whose parameters differ from its row (long *count where the
+// row says int) is a second function, a C++ overload that nothing exports,
+// and the row's export is never defined. NDL_ADDRKIT_ROWS_DEFINED() ends each
+// file that defines procedures: there the address of an overloaded name does
+// not resolve, and the build stops at the procedure's name.
+#define NDL_ROW_DEFINED(name, ...)                                                                     \
+    static_assert(std::is_same_v<decltype(&name), int (*)(NDL_FOR_EACH(NDL_DECL, __VA_ARGS__) NDL_ERR)>, \
+                  #name " is not defined as its row declares it");
+#define NDL_ROW_DEFINED_LOB(name, callee, ...) NDL_ROW_DEFINED(name, __VA_ARGS__)
+#define NDL_ADDRKIT_ROWS_DEFINED()                                                                  \
+    NDL_ADDRKIT_PROCEDURES(NDL_ROW_DEFINED, NDL_ROW_DEFINED_LOB, NDL_ROW_DEFINED_LOB, NDL_ROW_DEFINED_LOB) \
+    static_assert(std::is_same_v<decltype(&C_get_largest_subnw),                                    \
+                                 int (*)(const char *, int, const unsigned int *, const int *, int, int *, char *, \
+                                         int, int *, char *, int, int *)>,                          \
+                  "C_get_largest_subnw is not defined as declared");
+
 // Subnet allocation with the used blocks in arrays, which no parameter list
 // of the host can pass. A build may leave it out of its exports
 // (NDL_HIDE_LARGEST_SUBNW).
@@ -135,7 +162,5 @@ NDL_LARGEST_EXPORT int C_get_largest_subnw(const char *parent, int prefix, const
                                            const int *usedprefixes, int count, int *best, char *res, int reslen,
                                            int *resind, NDL_ERR);
 #undef NDL_LARGEST_EXPORT
-
-#undef NDL_ERR
 
 #endif

@@ -120,3 +120,5 @@ int C_get_maxsubnw_size(const char *parent, int prefix, const char *used, const 
     return p.done();
 }
 PROC_GUARD
+
+NDL_ADDRKIT_ROWS_DEFINED()

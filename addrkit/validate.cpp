@@ -169,3 +169,5 @@ int C_ValidateIPAddressInRange(const char *first, const char *last, const char *
     return p.done();
 }
 PROC_GUARD
+
+NDL_ADDRKIT_ROWS_DEFINED()

@@ -1,6 +1,7 @@
 #include "callspecs.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 
 // The exports' own declarations, which every line is checked against.
@@ -50,26 +51,76 @@ using namespace param;
 #define NDL_SECOND_TWIN_LINE(fn, callee, ...) NDL_TWIN_LINE_OF("tmplibaddrkit", fn, __VA_ARGS__)
 #define NDL_NO_LINE(...)
 
+namespace {
+
+consteval bool same_text(const char *a, const char *b) {
+    while (*a && *a == *b) ++a, ++b;
+    return *a == *b;
+}
+
+// The twins of the first build, in the rows' order.
 // clang-format off
-const CallSpec kCallSpecs[] = {
-    NDL_LINE("cfgproc", NDL_parsefile, {ctx, clob_out("log"), text_in("repository"), text_in("files"), text_in("mode"), text_out("message", 4000)}, kRepository),
-    // The address library: its procedures (the rows of procedures.h), the
-    // expression procedure, and the procedures' *Lob twins.
-    NDL_ADDRKIT_PROCEDURES(NDL_PLAIN_LINE, NDL_PLAIN_LINE_OF_TWIN, NDL_PLAIN_LINE_OF_TWIN, NDL_PLAIN_LINE_OF_TWIN)
-    NDL_LINE("addrkit", C_evaluate_expression, {text_in("prefix"), text_in("name"), text_in("expression"), text_out("result", 4000), text_out("error", 4000)}),
-    NDL_ADDRKIT_PROCEDURES(NDL_NO_LINE, NDL_TWIN_LINE, NDL_TWIN_LINE, NDL_NO_LINE)
-    // The address library: directories under a base directory.
-    NDL_LINE("addrkit", C_check_dir, {text_in("base"), text_in("name"), text_out("error", 4000)}),
-    NDL_LINE("addrkit", C_create_dir, {text_in("base"), text_in("name"), text_out("error", 4000)}),
-    NDL_LINE("addrkit", C_remove_dir, {text_in("base"), text_in("name"), text_out("error", 4000)}),
-    // The second build of the address library takes every line of addrkit (see
-    // find_callspec) and adds its own twins.
-    NDL_ADDRKIT_PROCEDURES(NDL_NO_LINE, NDL_NO_LINE, NDL_NO_LINE, NDL_SECOND_TWIN_LINE)
-    // The directory lister, under the decorated name of dirlist(char*, char*).
-    line<&dirlist>("folderwalk", "_Z7dirlistPcS_", {text_in("dir"), buf_out("out", 32768)}),
-    {nullptr, nullptr, 0, {}},
-};
+constexpr CallSpec kTwinsByRow[] = {NDL_ADDRKIT_PROCEDURES(NDL_NO_LINE, NDL_TWIN_LINE, NDL_TWIN_LINE, NDL_NO_LINE)};
 // clang-format on
+constexpr const char *kTwinsListed[] = {NDL_ADDRKIT_TWINS_LISTED};
+static_assert(std::size(kTwinsListed) == std::size(kTwinsByRow),
+              "NDL_ADDRKIT_TWINS_LISTED (procedures.h) names every twin of the first build once");
+
+// The twins in their listing order (procedures.h): the build fails unless
+// that order names each twin once (a name too many or too few, or none).
+template <std::size_t N>
+consteval std::array<CallSpec, N> listed(const CallSpec (&by_row)[N], const char *const (&order)[N]) {
+    std::array<CallSpec, N> out{};
+    for (std::size_t i = 0; i < N; ++i) {
+        std::size_t found = N;
+        for (std::size_t j = 0; j < N; ++j) {
+            const char *twin = by_row[j].procedure, *name = order[i];
+            while (*name && *name == *twin) ++name, ++twin;
+            if (!*name && same_text(twin, "Lob")) found = j;
+        }
+        if (found == N) throw "the twins' listing names a procedure with no twin";
+        for (std::size_t k = 0; k < i; ++k)
+            if (same_text(order[k], order[i])) throw "the twins' listing names a twin twice";
+        out[i] = by_row[found];
+    }
+    return out;
+}
+
+template <std::size_t... N>
+consteval auto joined(const std::array<CallSpec, N> &...parts) {
+    std::array<CallSpec, (N + ...)> out{};
+    std::size_t at = 0;
+    ((std::copy(parts.begin(), parts.end(), out.begin() + at), at += N), ...);
+    return out;
+}
+
+// clang-format off
+constexpr auto kAllLines = joined(
+    std::to_array<CallSpec>({
+        NDL_LINE("cfgproc", NDL_parsefile, {ctx, clob_out("log"), text_in("repository"), text_in("files"), text_in("mode"), text_out("message", 4000)}, kRepository),
+        // The address library: its procedures (the rows of procedures.h), the
+        // expression procedure, and the procedures' *Lob twins.
+        NDL_ADDRKIT_PROCEDURES(NDL_PLAIN_LINE, NDL_PLAIN_LINE_OF_TWIN, NDL_PLAIN_LINE_OF_TWIN, NDL_PLAIN_LINE_OF_TWIN)
+        NDL_LINE("addrkit", C_evaluate_expression, {text_in("prefix"), text_in("name"), text_in("expression"), text_out("result", 4000), text_out("error", 4000)}),
+    }),
+    listed(kTwinsByRow, kTwinsListed),
+    std::to_array<CallSpec>({
+        // The address library: directories under a base directory.
+        NDL_LINE("addrkit", C_check_dir, {text_in("base"), text_in("name"), text_out("error", 4000)}),
+        NDL_LINE("addrkit", C_create_dir, {text_in("base"), text_in("name"), text_out("error", 4000)}),
+        NDL_LINE("addrkit", C_remove_dir, {text_in("base"), text_in("name"), text_out("error", 4000)}),
+        // The second build of the address library takes every line of addrkit (see
+        // find_callspec) and adds its own twins.
+        NDL_ADDRKIT_PROCEDURES(NDL_NO_LINE, NDL_NO_LINE, NDL_NO_LINE, NDL_SECOND_TWIN_LINE)
+        // The directory lister, under the decorated name of dirlist(char*, char*).
+        line<&dirlist>("folderwalk", "_Z7dirlistPcS_", {text_in("dir"), buf_out("out", 32768)}),
+        {nullptr, nullptr, 0, {}},
+    }));
+// clang-format on
+
+}  // namespace
+
+const CallSpec *const kCallSpecs = kAllLines.data();
 
 #ifndef NDL_TEST_CALLSPECS
 const CallSpec kTestCallSpecs[] = {{nullptr, nullptr, 0, {}}};
@@ -77,7 +128,7 @@ const CallSpec kTestCallSpecs[] = {{nullptr, nullptr, 0, {}}};
 
 namespace {
 
-constexpr const CallSpec *kTables[] = {kCallSpecs, kTestCallSpecs};
+constexpr const CallSpec *kTables[] = {kAllLines.data(), kTestCallSpecs};
 
 // The second build of the address library is bound by addrkit's lines too.
 constexpr const char *kSecondBuild = "tmplibaddrkit";

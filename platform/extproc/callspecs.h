@@ -44,7 +44,7 @@ struct CallSpec {
 };
 
 // The one table, one line per export; ends with a null library.
-extern const CallSpec kCallSpecs[];
+extern const CallSpec *const kCallSpecs;
 // The lines of the test library (tests/hosttest), linked in only where the
 // tests are built; elsewhere the table is empty.
 extern const CallSpec kTestCallSpecs[];

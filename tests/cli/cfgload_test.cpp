@@ -256,7 +256,8 @@ TEST_F(Cfgload, LoadFileIsTheGoldenTextAndNothingIsExecuted) {
     ASSERT_EQ(r.status, 0) << r.out;
     EXPECT_EQ(r.out, connected() + "Load file " + dir +
                          "/out.sql successfully created \nLoad the file using sqlplus utility.\n");
-    EXPECT_EQ(read_text(dir + "/out.sql"), read_text(kData + "small.sql"));
+    EXPECT_EQ(read_text(dir + "/out.sql"), read_text(kData + "small.sql"))
+        << "(a change meant to change the load file: run scripts/regen.sh)";
     EXPECT_EQ(rows("SELECT count(*) FROM networks"), (std::vector<std::string>{"0"}));
     for (const std::string &name : files())
         EXPECT_TRUE(name == "out.sql" || name.rfind("repo.db", 0) == 0) << name;

@@ -391,6 +391,7 @@ std::string folded(const std::string &s) {
 // texts, by writer and round: "== LABEL ROUND", then its lines.
 using golden = std::map<std::string, std::vector<std::string>>;
 const char *const kWriterGolden = NDL_TEST_DATA "/database/writer_statements.txt";
+const char *const kRegenerate = "\n(a change meant to change the texts: run scripts/regen.sh)";
 
 golden read_golden(const char *path) {
     golden out;
@@ -457,8 +458,8 @@ std::vector<std::string> insert_lines(const std::string &text) {
 
 // Every writer's statements, for texts that need care and numbers at their
 // limits, byte for byte as in the committed file. NDL_WRITER_GOLDEN=FILE
-// writes what the writers give there instead (for a change that means to
-// change the texts).
+// writes what the writers give there too (scripts/regen.sh does, for a
+// change that means to change the texts).
 TEST_F(Db, EveryWriterFormatsItsStatementsAsBefore) {
     createfile = 1;
     networkid = -7;
@@ -503,10 +504,10 @@ TEST_F(Db, EveryWriterFormatsItsStatementsAsBefore) {
     for (const auto &[key, rows] : expect) {
         auto it = got.find(key);
         if (it == got.end()) ADD_FAILURE() << "no statements of " << key;
-        else EXPECT_EQ(it->second, rows) << key;
+        else EXPECT_EQ(it->second, rows) << key << kRegenerate;
     }
     for (const auto &[key, rows] : got)
-        if (!expect.count(key)) ADD_FAILURE() << "statements of " << key << " that the file lacks";
+        if (!expect.count(key)) ADD_FAILURE() << "statements of " << key << " that the file lacks" << kRegenerate;
 }
 
 // A description whose INSERT takes one value too many, or too few, writes

@@ -11,6 +11,6 @@ foreach(name database/schema.sql database/version_indexes.sql database/tables.in
   execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${OUT}/${name} ${SOURCE_DIR}/${name}
                   RESULT_VARIABLE diff)
   if(NOT diff EQUAL 0)
-    message(FATAL_ERROR "${name} is stale: run tools/tablegen/gen_tables.py .")
+    message(FATAL_ERROR "${name} is stale: run scripts/regen.sh")
   endif()
 endforeach()

@@ -7,5 +7,5 @@ endif()
 execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${OUT} ${SOURCE_DIR}/parse_tables.inc
                 RESULT_VARIABLE diff)
 if(NOT diff EQUAL 0)
-  message(FATAL_ERROR "evaluator/parse_tables.inc is stale: run gen_parse_tables.py")
+  message(FATAL_ERROR "evaluator/parse_tables.inc is stale: run scripts/regen.sh")
 endif()

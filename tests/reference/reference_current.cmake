@@ -5,6 +5,6 @@ if(NOT rc EQUAL 0)
 endif()
 execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${OUT} ${DOC} RESULT_VARIABLE diff)
 if(NOT diff EQUAL 0)
-  message(FATAL_ERROR "docs/ndl-reference.md is not what the parser's tables say; "
-                      "regenerate it: ${TOOL} > ${DOC}")
+  message(FATAL_ERROR "docs/ndl-reference.md is stale, not what the parser's tables say: "
+                      "run scripts/regen.sh")
 endif()

@@ -25,28 +25,43 @@ class Fail(Exception):
 
 
 class Col:
-    def __init__(self, line, table):
-        parts = re.split(r'\s{2,}', line.strip())
+    def __init__(self, line, table, flip=False):
+        parts = re.split(r'\s{2,}', line.strip(), maxsplit=3)
         if len(parts) < 3:
             raise Fail('%s: a column is "name  TYPE  width  [flags]": %r' % (table, line))
         self.name, self.type, width = parts[0], parts[1], parts[2]
         self.width = None if width == '-' else {'N': 'kName', 'T': 'kText'}.get(width, width)
-        flags = parts[3].split(' ') if len(parts) > 3 else []
+        flags = parts[3] if len(parts) > 3 else ''
+        # r= is the last flag: its read form may hold spaces.
+        m = re.search(r'(?:^|\s)r=(.*)$', flags)
+        self.read = m.group(1).strip() if m else ''
+        flags = (flags[:m.start()] if m else flags).split()
         self.entry = 'entry' in flags
         self.versioned_only = 'versioned-only' in flags
+        self.unread = 'unread' in flags
         self.older_type = None
         self.w = None  # writer value: None as the column says, else pos, qosseq, 'LITERAL' or a field name
+        self.quoted = 'quoted' in flags
         for f in flags:
             if f.startswith('older='):
                 self.older_type = f[6:]
             elif f.startswith('w='):
                 self.w = f[2:]
-            elif f not in ('entry', 'versioned-only'):
+            elif f not in ('entry', 'versioned-only', 'unread', 'quoted'):
                 raise Fail('%s.%s: unknown flag %r' % (table, self.name, f))
+        # A group named "~@NAME" reads its bare texts the other way round.
+        if flip and not self.number and not any(ch in self.read for ch in '?=:'):
+            self.read = '~' + self.read
 
     @property
     def number(self):
         return self.type.startswith('NUMBER')
+
+    def item(self, form=None):
+        """The reader's item for this column: its read form around its name."""
+        form = self.read if form is None else form
+        m = re.match(r'^([-~]*)(.*)$', form)
+        return m.group(1) + self.name + m.group(2)
 
 
 class Read:
@@ -65,7 +80,7 @@ class Table:
         self.release = release
         self.name, self.rec, self.entry, self.sub, self.list = name, rec, entry, sub, list
         self.before, self.note, self.pad, self.key = before, note, pad, key
-        self.cols = [Col(l, name) for l in expand_lines(cols, name)]
+        self.cols = [Col(l, name, flip) for l, flip in expand_lines(cols, name)]
         self.by_name = {c.name: c for c in self.cols}
         # A table its routine writes whole has a write step and no description.
         self.read, self.write_step = read, write
@@ -83,61 +98,30 @@ GROUPS = {}
 
 class Group:
     """Columns that several tables share, in the same order: a table names
-    them by a line "@NAME" of its columns, its reader by the item "@NAME"
-    ("~@NAME" turns the "IS NULL" rule of their bare texts the other way),
-    its INSERT text by "@NAME" (their placeholders joined by commas)."""
+    them by a line "@NAME" of its columns ("~@NAME" turns the "IS NULL"
+    rule of their bare texts the other way)."""
 
-    def __init__(self, name, cols, select):
-        self.name, self.lines, self.select = name, [l for l in cols.split('\n') if l.strip()], select
+    def __init__(self, name, cols):
+        self.name, self.lines = name, [l for l in cols.split('\n') if l.strip()]
 
 
-def group(name, cols, select):
-    GROUPS[name] = Group(name, cols, select)
+def group(name, cols):
+    GROUPS[name] = Group(name, cols)
 
 
 def expand_lines(text, table):
+    """The column lines, each with whether its group is read flipped."""
     lines = []
     for l in text.split('\n'):
-        if l.strip().startswith('@'):
-            g = GROUPS.get(l.strip()[1:])
+        ref = l.strip()
+        if ref.startswith('@') or ref.startswith('~@'):
+            g = GROUPS.get(ref.lstrip('~@'))
             if g is None:
-                raise Fail('%s: no column group %s' % (table, l.strip()))
-            lines.extend(g.lines)
-        elif l.strip():
-            lines.append(l)
+                raise Fail('%s: no column group %s' % (table, ref))
+            lines.extend((gl, ref.startswith('~')) for gl in g.lines)
+        elif ref:
+            lines.append((l, False))
     return lines
-
-
-def expand_select(select, table):
-    out = []
-    for tok in select:
-        flip = tok.startswith('~@')
-        if tok.startswith('@') or flip:
-            g = GROUPS.get(tok.lstrip('~@'))
-            if g is None:
-                raise Fail('%s: no column group %s' % (table, tok))
-            for item in g.select:
-                bare = not any(ch in item for ch in '?=:')
-                out.append('~' + item if flip and bare and not g_number(g, item) else item)
-        else:
-            out.append(tok)
-    return out
-
-
-def g_number(g, item):
-    for l in g.lines:
-        parts = re.split(r'\s{2,}', l.strip())
-        if parts[0] == item.lstrip('-~'):
-            return parts[1].startswith('NUMBER')
-    return False
-
-
-def expand_format(fmt, table, marks_of):
-    for name, g in GROUPS.items():
-        key = '@' + name
-        if key in fmt:
-            fmt = fmt.replace(key, ','.join(marks_of(g)))
-    return fmt
 
 
 def table(name, **kw):
@@ -222,12 +206,48 @@ def version_indexes_sql(env):
 KINDS = ('int', 'text', 'flag16', 'numtext', 'runid')
 
 
+def select_items(t, rd):
+    """A reader's items, from its table's columns: each read column once, in
+    the columns' order but where read_after= moves one after another (None:
+    first); a nested reader reads the entry's columns, and its parent's only
+    to drop them. Each by its read form: its r= flag, or the reader's r=
+    where a shared group's line does not fit. lead= and tail= items read no
+    column of their own (a constant, a comment, a column read a second
+    time)."""
+    if 'select' in rd:
+        raise Fail('%s: a reader takes its items from the columns (r=, read_after=), not a select list' % t.name)
+    forms = rd.get('r', {})
+    for name in forms:
+        if name not in t.by_name:
+            raise Fail('%s: the reader\'s r= names %r, which is no column' % (t.name, name))
+
+    def read(c):
+        if forms.get(c.name) == 'unread':
+            return False
+        if rd.get('_nested'):  # the entry's columns; the parent's only when dropped
+            return (c.entry or forms.get(c.name, c.read).startswith('-')) and not c.unread
+        return c.name != 'ndlversion' and not c.unread
+
+    cols = [c for c in t.cols if read(c)]
+    if 'select_order' in rd:
+        raise Fail('%s: a reader\'s order is the columns\', with read_after= where it is not' % t.name)
+    by_name = {c.name: c for c in cols}
+    moved = set()
+    for name, after in rd.get('read_after', []):
+        for n in (name, after):
+            if n is not None and n not in by_name:
+                raise Fail('%s: read_after names %r, which is no column it reads' % (t.name, n))
+        if name in moved or name == after:
+            raise Fail('%s: read_after moves %s twice, or after itself' % (t.name, name))
+        moved.add(name)
+        cols.remove(by_name[name])
+        cols.insert(0 if after is None else cols.index(by_name[after]) + 1, by_name[name])
+    return list(rd.get('lead', [])) + [c.item(forms.get(c.name)) for c in cols] + list(rd.get('tail', []))
+
+
 def reader_cols(t, rd):
     """The select items of a reader: (comment) or (expr, kind, copy, target, rec, field)."""
-    select = rd.get('select')
-    if select is None:
-        select = [c.name for c in t.cols if c.name != 'ndlversion']
-    select = expand_select(select, t.name)
+    select = select_items(t, rd)
     rec = rd['_rec']
     items = []
     for tok in select:
@@ -288,7 +308,9 @@ def writer_vals(t):
             field = w or c.name
             kind = 'I' if c.number else 'S'
             vals.append(('V%s_%s(%s, %s)' % ('N' if level else 'O', kind, rec, field), 'int' if c.number else 'text'))
-        marks.append('%d' if c.number else "'%s'")
+        if c.quoted and not c.number:
+            raise Fail('%s.%s: only a number is quoted' % (t.name, c.name))
+        marks.append("'%d'" if c.quoted else '%d' if c.number else "'%s'")
     return vals, marks
 
 
@@ -306,8 +328,26 @@ def check_format(t, fmt, vals, marks, with_entry=True):
             raise Fail('%s: the INSERT lacks the constant %s' % (t.name, m))
 
 
-def default_insert(t, marks):
-    return 'INSERT INTO %s VALUES (%s)' % (t.name, ','.join(marks))
+def insert_text(t, wd, marks, empty=False):
+    """The INSERT text, one placeholder per column in the columns' order;
+    spacing= keeps a table's own spacing: the text before a column's
+    placeholder where it is not "," (after the "(" for the first), and
+    before the ")" by the key ")". insert_empty=True: the entry's columns
+    empty, for a record without entries."""
+    if 'insert' in wd:
+        raise Fail('%s: the INSERT text is made from the columns (spacing=), not written out' % t.name)
+    spacing = wd.get('spacing', {})
+    for name in spacing:
+        if name != ')' and name not in t.by_name:
+            raise Fail('%s: spacing= names %r, which is no column' % (t.name, name))
+    out = []
+    for i, (c, m) in enumerate(zip(t.cols, marks)):
+        if empty and c.entry:
+            if c.number:
+                raise Fail('%s.%s: an entry column left empty is a text' % (t.name, c.name))
+            m = "''"
+        out.append(spacing.get(c.name, '' if i == 0 else ',') + m)
+    return 'INSERT INTO %s VALUES (%s%s)' % (t.name, ''.join(out), spacing.get(')', ''))
 
 
 def descriptions():
@@ -321,6 +361,7 @@ def descriptions():
         rd = dict(t.read.kw)
         nested = rd.pop('nested', False)
         rd['_rec'] = t.entry if nested else rd.get('rec', t.rec)
+        rd['_nested'] = nested
         name = rd.get('name', 'k_r_' + t.name.lower())
         readers.append(name)
         out.append('\nconst column_desc %s_cols[] = {\n' % name)
@@ -347,11 +388,11 @@ def descriptions():
         wd = t.write.kw
         name = wd.get('name', 'k_w_' + t.name.lower())
         vals, marks = writer_vals(t)
-        group_marks = lambda g: ['%d' if Col(l, t.name).number else "'%s'" for l in g.lines]
-        insert = expand_format(wd.get('insert', default_insert(t, marks)), t.name, group_marks)
+        insert = insert_text(t, wd, marks)
         check_format(t, insert, vals, marks)
-        if wd.get('insert_empty'):
-            check_format(t, wd['insert_empty'], vals, marks, with_entry=False)
+        insert_empty = insert_text(t, wd, marks, empty=True) if wd.get('insert_empty') else None
+        if insert_empty:
+            check_format(t, insert_empty, vals, marks, with_entry=False)
         dele = wd.get('delete', None if t.versioned else 'DELETE %s WHERE networkid=%%d' % t.name)
         comment = wd.get('comment', None if t.versioned else '-- Delete %s\n' % t.name.lower())
         out.append('\nconst value_desc %s_vals[] = {%s};\n' % (name, ', '.join(v[0] for v in vals)))
@@ -359,12 +400,12 @@ def descriptions():
         if wd.get('exported'):  # defined below, outside this unit's own names
             exported.append((name, '{%s, %s, %s, %s, %s, VALS(%s_vals), LIST(%s, %s), %s}' % (
                 c_string(wd.get('label', 'table ' + t.name)), c_opt(dele), c_opt(comment), c_string(insert),
-                c_opt(wd.get('insert_empty')), name, t.rec, t.list, sub)))
+                c_opt(insert_empty), name, t.rec, t.list, sub)))
             continue
         writers.append(name)
         out.append('const writer_desc %s = {%s, %s, %s, %s, %s, VALS(%s_vals), LIST(%s, %s), %s};\n' % (
             name, c_string(wd.get('label', 'table ' + t.name)), c_opt(dele), c_opt(comment), c_string(insert),
-            c_opt(wd.get('insert_empty')), name, t.rec, t.list, sub))
+            c_opt(insert_empty), name, t.rec, t.list, sub))
     out.append('\n}  // namespace\n')
     for name, body in exported:
         out.append('\nconst writer_desc %s = %s;\n' % (name, body))
@@ -467,6 +508,7 @@ def stored_fields():
         if t.read is not None:
             rd = dict(t.read.kw)
             rd['_rec'] = t.entry if rd.get('nested') else rd.get('rec', t.rec)
+            rd['_nested'] = rd.get('nested', False)
             for it in reader_cols(t, rd):
                 if not isinstance(it, str) and it[5]:
                     add(it[4], it[5], t.by_name[it[5]], t)

@@ -7,8 +7,9 @@
 # descriptions), database/older_layout.inc, core/records_stored.h (the
 # records' stored fields, and the whole of every record that
 # core/records_*.h does not declare by hand), core/records_lists.h and core/release.inc (the
-# list heads and their release) from it: run "tools/tablegen/gen_tables.py ."
-# after a change, and commit what it writes.
+# list heads and their release) from it: run scripts/regen.sh after a
+# change (it runs the generator and remakes what follows from it), and
+# commit what it writes.
 #
 # A column is one line: name, SQL type, width, flags (two spaces or more
 # between them). The width is that of the record's text field: N (kName),
@@ -21,6 +22,13 @@
 #                   column's name: pos (the entry's position), qosseq (the
 #                   list number), 'TEXT' (a constant in the INSERT) or the
 #                   name of the field written instead
+#   quoted          a number the INSERT writes quoted ('%d')
+#   unread          the reader does not select the column
+#   r=FORM          how the reader selects it (the last flag; it may hold
+#                   spaces): ? (NVL(NAME,'IS NULL')), ?0 (NVL(NAME,0)),
+#                   =EXPR (the expression EXPR), a leading - drops the
+#                   value, a leading ~ turns the "IS NULL" rule of a text
+#                   the other way, :flag16 :numtext :runid set its kind
 # networkid is written as the run's network, ndlversion as its version.
 #
 # table(NAME, cols, rec=record type, list=its list head, entry=, sub= (the
@@ -29,18 +37,26 @@
 # the table), note=, pad= (the schema's column alignment), release= (the
 # group of RELEASE_GROUPS its list is released with), read=, write=)
 #
-# read(): select (default every column but ndlversion, in order) is a list
-# of items: NAME, NAME? (NVL(NAME,'IS NULL')), NAME?0 (NVL(NAME,0)),
-# NAME=EXPR; a leading - drops the value, a leading ~ turns the "IS NULL"
-# rule of a text the other way, :flag16 :numtext :runid set its kind. Also
-# name=, table=, label=, fetch_label=, versioned=, order=, form=, list=,
-# nested=True (read into the entry record, by a routine of its own).
-# write(): insert= (the INSERT text where its spacing is its own; its
-# placeholders are checked against the columns), insert_empty=, delete=,
-# comment=, label=, name=, older_delete=, older_comment=, exported=True (a
-# writer of its own routine, outside kAllWriters, which the routine reaches
-# by name: its step hands it none), described=False (no description: the
-# routine writes the table whole).
+# Both statements are made from the columns, so a new column is its line
+# alone. read(): the select is every column but ndlversion and those
+# unread, each by its r= form, in the columns' order; nested=True (read
+# into the entry record, by a routine of its own) reads the entry's columns
+# and those whose form drops them. read_after=[(NAME, OTHER), ...] reads
+# NAME right after OTHER (None: first) where the select's order is not the
+# columns', each move in turn, a column moved once. r={NAME: FORM} gives a column of a shared group the form it takes
+# in this reader ('unread': not selected); lead= and tail= are items before
+# and after the columns' that read no column of their own (a constant
+# "-='TEXT'", a comment "// ...", a column read a second time). Also name=,
+# table=, label=, fetch_label=, versioned=, order=, form=, list=.
+# write(): the INSERT takes one placeholder per column in their order;
+# spacing={NAME: TEXT} keeps a table's own spacing (the text before a
+# column's placeholder where it is not ",", after the "(" for the first
+# column; ")" names the text before the closing parenthesis);
+# insert_empty=True (a second INSERT for a record without entries, the
+# entry's columns empty), delete=, comment=, label=, name=, older_delete=,
+# older_comment=, exported=True (a writer of its own routine, outside
+# kAllWriters, which the routine reaches by name: its step hands it none),
+# described=False (no description: the routine writes the table whole).
 #
 # Order: the readers of a section (READ_SECTIONS) run in the order of their
 # read(step=N), the writers in the order of their write(step=N); the order
@@ -53,10 +69,9 @@
 # of step=: its reader is handed to that step's routine (the nested reader),
 # its writer runs second in that step.
 #
-# group(NAME, cols, select): columns several tables keep in the same order;
-# a table's columns name them by a line "@NAME", its select by "@NAME" (or
-# "~@NAME": the "IS NULL" rule of their bare texts the other way), its
-# INSERT text by "@NAME" (their placeholders joined by commas).
+# group(NAME, cols): columns several tables keep in the same order, with
+# their flags; a table's columns name them by a line "@NAME" ("~@NAME":
+# the "IS NULL" rule of their bare texts the other way).
 
 SCHEMA_HEAD = """\
 -- The repository, versioned layout: what cfgproc reads and writes.
@@ -112,37 +127,37 @@ group('VARIABLE', cols="""
     variabletype          VARCHAR2(300)   T
     updatestatus          VARCHAR2(300)   T
     isoptional            NUMBER(10)      -
-    minvalue              NUMBER(10)      -
-    maxvalue              NUMBER(10)      -
-    defaultvalue          VARCHAR2(300)   T
-    listname              VARCHAR2(300)   T
-    variablevalue         VARCHAR2(300)   T
-    uniquec               VARCHAR2(300)   T
-""", select=['displayname', 'variabletype', 'updatestatus', 'isoptional', 'minvalue?0', 'maxvalue?0', 'defaultvalue?', 'listname?', 'variablevalue?', 'uniquec?'])
+    minvalue              NUMBER(10)      -     r=?0
+    maxvalue              NUMBER(10)      -     r=?0
+    defaultvalue          VARCHAR2(300)   T     r=?
+    listname              VARCHAR2(300)   T     r=?
+    variablevalue         VARCHAR2(300)   T     r=?
+    uniquec               VARCHAR2(300)   T     r=?
+""")
 
 # The head of the multicast tables: a node's entry and its policy context.
 group('MULTICAST', cols="""
-    networkid             NUMBER(10)      -
+    networkid             NUMBER(10)      -     r=-
     domainname            VARCHAR2(300)   N
     nodetype              VARCHAR2(300)   N
     sequence              NUMBER(10)      -
-    context1              VARCHAR2(300)   T
-    context2              VARCHAR2(300)   T
-    context3              VARCHAR2(300)   T
-""", select=['-networkid', 'domainname', 'nodetype', 'sequence', 'context1?', 'context2?', 'context3?'])
+    context1              VARCHAR2(300)   T     r=?
+    context2              VARCHAR2(300)   T     r=?
+    context3              VARCHAR2(300)   T     r=?
+""")
 
 # The head of the QoS rule tables: the node, the rule's owner and usages, its policy context (the usages are read where each table reads them).
 group('QOSRULE', cols="""
-    networkid             NUMBER(10)      -
+    networkid             NUMBER(10)      -     r=-
     domainname            VARCHAR2(300)   T
     nodetype              VARCHAR2(300)   T
     owner                 VARCHAR2(300)   T
     usage1                VARCHAR2(300)   T
     usage2                VARCHAR2(300)   T
-    context1              VARCHAR2(300)   T
-    context2              VARCHAR2(300)   T
-    context3              VARCHAR2(300)   T
-""", select=['-networkid', 'domainname', 'nodetype', 'owner', 'context1?', 'context2?', 'context3?'])
+    context1              VARCHAR2(300)   T     r=?
+    context2              VARCHAR2(300)   T     r=?
+    context3              VARCHAR2(300)   T     r=?
+""")
 
 table('NETWORKS', rec='network_rec', list='prnetwork', release='TOPOLOGY', before='', pad=16,
       cols="""
@@ -214,11 +229,11 @@ table('DOMAINVARIABLES', rec='domain_variable_rec', list='prdomainvariables', re
     networkid             NUMBER(10)      -
     domainname            VARCHAR2(300)   N
     sequence              NUMBER(10)      -
-    variablename          VARCHAR2(300)   T
-    @VARIABLE
+    variablename          VARCHAR2(300)   T     r=~
+    ~@VARIABLE
 """,
-      read=read(step=60, select=['networkid', 'domainname', 'sequence', '~variablename', '~@VARIABLE']),
-      write=write(step=60, insert="INSERT INTO DOMAINVARIABLES VALUES (%d,'%s', %d,'%s',@VARIABLE)"))
+      read=read(step=60),
+      write=write(step=60, spacing={'sequence': ', '}))
 
 table('DOMAINNODES', rec='domain_node_rec', list='prdomainnodes', release='TOPOLOGY',
       cols="""
@@ -228,7 +243,7 @@ table('DOMAINNODES', rec='domain_node_rec', list='prdomainnodes', release='TOPOL
     nodeidstart           NUMBER(10)      -
     maxnode               NUMBER(10)      -
     minnode               NUMBER(10)      -
-    hostname              VARCHAR2(300)   T
+    hostname              VARCHAR2(300)   T     r=?
     devicetype            VARCHAR2(300)   T
     iscpe                 NUMBER(10)      -
     remoteaccess          NUMBER(10)      -
@@ -238,10 +253,8 @@ table('DOMAINNODES', rec='domain_node_rec', list='prdomainnodes', release='TOPOL
     routedprotocols       NUMBER(10)      -
     controller            NUMBER(10)      -
 """,
-      read=read(step=80, select=['networkid', 'domainname', 'nodetype', 'nodeidstart', 'minnode', 'maxnode',
-                                 'hostname?', 'devicetype', 'iscpe', 'remoteaccess', 'remoteaddrtype', 'natinside',
-                                 'nataddrtype', 'routedprotocols', 'controller']),
-      write=write(step=70, insert="INSERT INTO DOMAINNODES VALUES (%d,'%s','%s',%d, %d,%d,'%s', '%s',%d , %d, '%s',%d, '%s',%d,%d)"))
+      read=read(step=80, read_after=[('maxnode', 'minnode')]),
+      write=write(step=70, spacing={'maxnode': ', ', 'devicetype': ', ', 'remoteaccess': ' , ', 'remoteaddrtype': ', ', 'nataddrtype': ', '}))
 
 table('DOMAINNODEVARS', rec='domain_node_var_rec', list='prdomainnodevars', release='TOPOLOGY',
       cols="""
@@ -250,10 +263,10 @@ table('DOMAINNODEVARS', rec='domain_node_var_rec', list='prdomainnodevars', rele
     nodetype              VARCHAR2(300)   N
     sequence              NUMBER(10)      -
     variablename          VARCHAR2(300)   N
-    @VARIABLE
+    ~@VARIABLE
 """,
-      read=read(step=90, select=['networkid', 'domainname', 'sequence', 'variablename', '~@VARIABLE', 'nodetype']),
-      write=write(step=80, insert="INSERT INTO DOMAINNODEVARS VALUES (%d,'%s','%s', %d, '%s',@VARIABLE)"))
+      read=read(step=90, read_after=[('nodetype', 'uniquec')]),
+      write=write(step=80, spacing={'sequence': ', ', 'variablename': ', '}))
 
 table('DOMAINSERVICES', rec='domain_service_rec', list='prdomainservices', release='TOPOLOGY',
       cols="""
@@ -261,10 +274,10 @@ table('DOMAINSERVICES', rec='domain_service_rec', list='prdomainservices', relea
     domainname            VARCHAR2(300)   N
     nodetype              VARCHAR2(300)   N
     servicename           VARCHAR2(300)   N
-    sourceaddress         VARCHAR2(300)   T
+    sourceaddress         VARCHAR2(300)   T     r=?
 """,
-      read=read(step=100, select=['networkid', 'domainname', 'nodetype', 'servicename', 'sourceaddress?'], name='k_r_domainservice'),
-      write=write(step=90, step_name='print_domainservice', insert="INSERT INTO DOMAINSERVICES VALUES (%d,'%s','%s', '%s', '%s')"))
+      read=read(step=100, name='k_r_domainservice'),
+      write=write(step=90, step_name='print_domainservice', spacing={'servicename': ', ', 'sourceaddress': ', '}))
 
 table('DOMAINCONNECTIONS', rec='domain_connection_rec', list='prdomainconnections', release='TOPOLOGY',
       cols="""
@@ -276,7 +289,7 @@ table('DOMAINCONNECTIONS', rec='domain_connection_rec', list='prdomainconnection
     minconn               NUMBER(10)      -
 """,
       read=read(step=110),
-      write=write(step=100, insert="INSERT INTO DOMAINCONNECTIONS VALUES (%d,'%s','%s', '%s', %d, %d)"))
+      write=write(step=100, spacing={'conntype': ', ', 'maxconn': ', ', 'minconn': ', '}))
 
 table('DOMAINFIXEDCONN', rec='domain_fixed_conn_rec', list='prdomainfixedconn', release='TOPOLOGY',
       cols="""
@@ -285,26 +298,25 @@ table('DOMAINFIXEDCONN', rec='domain_fixed_conn_rec', list='prdomainfixedconn', 
     domainname            VARCHAR2(300)   N
     nodetype              VARCHAR2(300)   N
     nattype               VARCHAR2(300)   N
-    authserver            VARCHAR2(300)   N
+    authserver            VARCHAR2(300)   N     r=?
     minconn               NUMBER(10)      -
     maxconn               NUMBER(10)      -
-    secondaryip           NUMBER(10)      -
+    secondaryip           NUMBER(10)      -     r=?0
 """,
-      read=read(step=120, select=['networkid', 'connectionno', 'domainname', 'nodetype', 'nattype', 'authserver?',
-                                  'minconn', 'maxconn', 'secondaryip?0']),
-      write=write(step=110, comment='-- Delete domainfixedconns\n', insert="INSERT INTO DOMAINFIXEDCONN VALUES (%d,%d,'%s','%s','%s','%s', %d, %d,%d)"))
+      read=read(step=120),
+      write=write(step=110, comment='-- Delete domainfixedconns\n', spacing={'minconn': ', ', 'maxconn': ', '}))
 
 table('DOMAININTNAMES', rec='domain_int_name_rec', list='prdomainintnames', release='TOPOLOGY',
       cols="""
-    networkid             NUMBER(10)      -
+    networkid             NUMBER(10)      -     r=-
     connectionno          NUMBER(10)      -
     domainname            VARCHAR2(300)   N
     nodetype              VARCHAR2(300)   N
     instanceno            NUMBER(10)      -
     interfacename         VARCHAR2(300)   N
 """,
-      read=read(step=130, select=['-networkid', 'connectionno', 'domainname', 'nodetype', 'instanceno', 'interfacename'], label='domainintnames'),
-      write=write(step=120, insert="INSERT INTO DOMAININTNAMES VALUES (%d,%d,'%s','%s', %d, '%s')"))
+      read=read(step=130, label='domainintnames'),
+      write=write(step=120, spacing={'instanceno': ', ', 'interfacename': ', '}))
 
 table('DOMAINCONNVARS', rec='domain_conn_var_rec', list='prdomainconnvars', release='TOPOLOGY',
       cols="""
@@ -312,41 +324,40 @@ table('DOMAINCONNVARS', rec='domain_conn_var_rec', list='prdomainconnvars', rele
     connectionno          NUMBER(10)      -
     sequence              NUMBER(10)      -
     variablename          VARCHAR2(300)   T
-    @VARIABLE
+    ~@VARIABLE
 """,
-      read=read(step=70, select=['networkid', 'connectionno', 'sequence', 'variablename', '~@VARIABLE']),
+      read=read(step=70),
       write=write(step=130))
 
 table('DOMAINCONNTYPES', rec='domain_conn_type_rec', list='prdomainconntypes', release='TOPOLOGY',
       cols="""
-    networkid             NUMBER(10)      -
+    networkid             NUMBER(10)      -     r=-
     connectionno          NUMBER(10)      -
     connectionname        VARCHAR2(300)   T
     connectionscope       VARCHAR2(300)   T
     connectiontype        VARCHAR2(300)   T
     networktypes          NUMBER(10)      -
     addresstype           VARCHAR2(300)   T
-    prefix                VARCHAR2(300)   T
+    prefix                VARCHAR2(300)   T     r=~
     valcheck              VARCHAR2(300)   N
     maxconn               NUMBER(10)      -
 """,
-      read=read(step=140, select=['-networkid', 'connectionno', 'connectionname', 'connectionscope', 'connectiontype',
-                                  'networktypes', 'addresstype', '~prefix', 'valcheck', 'maxconn']),
-      write=write(step=140, insert="INSERT INTO DOMAINCONNTYPES VALUES (%d,%d,'%s','%s', '%s', %d, '%s','%s','%s',%d)"))
+      read=read(step=140),
+      write=write(step=140, spacing={'connectiontype': ', ', 'networktypes': ', ', 'addresstype': ', '}))
 
 table('DOMAININSTVARS', rec='domain_inst_var_rec', list='prdomaininstancevars', release='TOPOLOGY',
       cols="""
-    networkid             NUMBER(10)      -
+    networkid             NUMBER(10)      -     r=-
     connectionname        VARCHAR2(300)   T
     sequenceno            NUMBER(10)      -
     variablename          VARCHAR2(300)   T
 """,
-      read=read(step=170, select=['-networkid', 'connectionname', 'sequenceno', 'variablename'], name='k_r_domaininstancevars'),
-      write=write(step=150, step_name='print_domaininstancevars', comment='-- Delete domaininstancevars\n', insert="INSERT INTO DOMAININSTVARS VALUES (%d,'%s', %d, '%s')"))
+      read=read(step=170, name='k_r_domaininstancevars'),
+      write=write(step=150, step_name='print_domaininstancevars', comment='-- Delete domaininstancevars\n', spacing={'sequenceno': ', ', 'variablename': ', '}))
 
 table('DOMAINREMOTETYPES', rec='domain_remote_type_rec', list='prdomainremotetypes', release='TOPOLOGY',
       cols="""
-    networkid             NUMBER(10)      -
+    networkid             NUMBER(10)      -     r=-
     connectionno          NUMBER(10)      -
     peruser               NUMBER(10)      -
     isdn                  NUMBER(10)      -
@@ -354,23 +365,22 @@ table('DOMAINREMOTETYPES', rec='domain_remote_type_rec', list='prdomainremotetyp
     dialout               NUMBER(10)      -
     dialin                NUMBER(10)      -
 """,
-      read=read(step=150, select=['-networkid', 'connectionno', 'peruser', 'isdn', 'async', 'dialout', 'dialin']),
-      write=write(step=160, insert='INSERT INTO DOMAINREMOTETYPES VALUES (%d,%d, %d, %d,%d,%d,%d)'))
+      read=read(step=150),
+      write=write(step=160, spacing={'peruser': ', ', 'isdn': ', '}))
 
 table('DOMAININTTYPES', rec='domain_int_type_rec', list='prdomaininttypes', release='TOPOLOGY',
       cols="""
-    networkid             NUMBER(10)      -
+    networkid             NUMBER(10)      -     r=-
     connectionno          NUMBER(10)      -
     interfacetype         VARCHAR2(300)   N
     encapsulationtype     VARCHAR2(300)   N
     isauthenticated       NUMBER(10)      -
     subinterface          NUMBER(10)      -
-    authenticationtype    VARCHAR2(300)   N
-    conntype              VARCHAR2(300)   N
+    authenticationtype    VARCHAR2(300)   N     r=?
+    conntype              VARCHAR2(300)   N     r==NVL(conntype, 'IS NULL')
 """,
-      read=read(step=160, select=['-networkid', 'connectionno', 'interfacetype', 'encapsulationtype', 'isauthenticated',
-                                  'subinterface', 'authenticationtype?', "conntype=NVL(conntype, 'IS NULL')"]),
-      write=write(step=170, insert="INSERT INTO DOMAININTTYPES VALUES (%d,%d, '%s', '%s',%d,%d,'%s','%s')"))
+      read=read(step=160),
+      write=write(step=170, spacing={'interfacetype': ', ', 'encapsulationtype': ', '}))
 
 table('HSRPMEMBER', rec='hsrp_member_rec', list='prhsrpmember', release='TOPOLOGY',
       cols="""
@@ -380,12 +390,11 @@ table('HSRPMEMBER', rec='hsrp_member_rec', list='prhsrpmember', release='TOPOLOG
     domainname            VARCHAR2(300)   N
     nodetype              VARCHAR2(300)   N
     subsequenceno         NUMBER(10)      -
-    trackinterface        VARCHAR2(300)   T
-    trackpriority         NUMBER(10)      -
+    trackinterface        VARCHAR2(300)   T     r=?
+    trackpriority         NUMBER(10)      -     r=?0
 """,
-      read=read(step=180, select=['networkid', 'connectionno', 'sequenceno', 'domainname', 'nodetype', 'subsequenceno',
-                                  'trackinterface?', 'trackpriority?0']),
-      write=write(step=180, insert="INSERT INTO HSRPMEMBER VALUES (%d,%d, %d, '%s', '%s',%d, '%s',%d)"))
+      read=read(step=180),
+      write=write(step=180, spacing={'sequenceno': ', ', 'domainname': ', ', 'nodetype': ', ', 'trackinterface': ', '}))
 
 table('HSRPCONNECTIONS', rec='hsrp_connection_rec', list='prhsrpconnections', release='TOPOLOGY',
       cols="""
@@ -395,11 +404,10 @@ table('HSRPCONNECTIONS', rec='hsrp_connection_rec', list='prhsrpconnections', re
     addresstype           VARCHAR2(300)   N
     authenticated         NUMBER(10)      -
     subsequenceno         NUMBER(10)      -
-    hsrppriority          VARCHAR2(300)   300
+    hsrppriority          VARCHAR2(300)   300   r=?
 """,
-      read=read(step=190, select=['networkid', 'connectionno', 'sequenceno', 'addresstype', 'authenticated',
-                                  'subsequenceno', 'hsrppriority?']),
-      write=write(step=190, insert="INSERT INTO HSRPCONNECTIONS VALUES (%d,%d, %d, '%s',%d,%d,'%s')"))
+      read=read(step=190),
+      write=write(step=190, spacing={'sequenceno': ', ', 'addresstype': ', '}))
 
 table('DOMAINCONNFILTERS', rec='domain_conn_filter_rec', list='prdomconnfilters', release='TOPOLOGY',
       cols="""
@@ -409,7 +417,7 @@ table('DOMAINCONNFILTERS', rec='domain_conn_filter_rec', list='prdomconnfilters'
     variablename          VARCHAR2(300)   T
 """,
       read=read(step=340),
-      write=write(step=200, insert="INSERT INTO DOMAINCONNFILTERS VALUES (%d, %d, %d, '%s')"))
+      write=write(step=200, spacing={'connectionno': ', ', 'sequence': ', ', 'variablename': ', '}))
 
 table('IPADDRESSPOOLS', rec='ip_address_pool_rec', list='praddresspools', release='TOPOLOGY',
       cols="""
@@ -420,7 +428,7 @@ table('IPADDRESSPOOLS', rec='ip_address_pool_rec', list='praddresspools', releas
     endaddress            VARCHAR2(300)   N
 """,
       read=read(step=200),
-      write=write(step=210, insert="INSERT INTO IPADDRESSPOOLS VALUES (%d,'%s', '%s', '%s','%s')"))
+      write=write(step=210, spacing={'protocoltype': ', ', 'startaddress': ', '}))
 
 table('ADDRESSASSIGN', rec='address_assign_rec', list='praddressassign', release='TOPOLOGY',
       cols="""
@@ -429,21 +437,19 @@ table('ADDRESSASSIGN', rec='address_assign_rec', list='praddressassign', release
     namedendpoint         VARCHAR2(300)   T
     addresspoolname       VARCHAR2(300)   T
     sequence              NUMBER(10)      -
-    scope                 VARCHAR2(300)   T
-    offset                VARCHAR2(300)   T
-    ipaddress             VARCHAR2(300)   T
-    poolname              VARCHAR2(300)   T
-    servicetype           VARCHAR2(300)   T
-    hosttype              VARCHAR2(300)   T
-    nattype               VARCHAR2(300)   T
-    poolowner             VARCHAR2(300)   T
-    poolownervar          VARCHAR2(300)   T
-    poolclass             VARCHAR2(300)   T     versioned-only
+    scope                 VARCHAR2(300)   T     r=?
+    offset                VARCHAR2(300)   T     r=?
+    ipaddress             VARCHAR2(300)   T     r=?
+    poolname              VARCHAR2(300)   T     r=?
+    servicetype           VARCHAR2(300)   T     r=?
+    hosttype              VARCHAR2(300)   T     r=?
+    nattype               VARCHAR2(300)   T     r=?
+    poolowner             VARCHAR2(300)   T     r=?
+    poolownervar          VARCHAR2(300)   T     r=?
+    poolclass             VARCHAR2(300)   T     versioned-only r=?
 """,
-      read=read(step=210, select=['networkid', 'namedpointtype', 'namedendpoint', 'addresspoolname', 'sequence',
-                                  'scope?', 'offset?', 'ipaddress?', 'poolname?', 'servicetype?', 'hosttype?',
-                                  'nattype?', 'poolowner?', 'poolownervar?', 'poolclass?']),
-      write=write(step=220, insert="INSERT INTO ADDRESSASSIGN VALUES (%d, %d, '%s', '%s',%d, '%s','%s','%s','%s','%s','%s','%s','%s','%s','%s')"))
+      read=read(step=210),
+      write=write(step=220, spacing={'namedpointtype': ', ', 'namedendpoint': ', ', 'addresspoolname': ', ', 'scope': ', '}))
 
 table('ADDRESSDEPENDENCY', rec='address_dependency_rec', list='praddressdependency', release='TOPOLOGY',
       cols="""
@@ -453,12 +459,11 @@ table('ADDRESSDEPENDENCY', rec='address_dependency_rec', list='praddressdependen
     addresspoolname       VARCHAR2(300)   N
     sequence              NUMBER(10)      -
     variablename          VARCHAR2(300)   N
-    minvalue              NUMBER(10)      -
-    maxvalue              NUMBER(10)      -
+    minvalue              NUMBER(10)      -     r=:numtext
+    maxvalue              NUMBER(10)      -     r=:numtext
 """,
-      read=read(step=220, select=['networkid', 'namedpointtype', 'namedendpoint', 'addresspoolname', 'sequence',
-                                  'variablename', 'minvalue:numtext', 'maxvalue:numtext']),
-      write=write(step=230, insert="INSERT INTO ADDRESSDEPENDENCY VALUES (%d, %d, '%s', '%s',%d ,'%s',%d, %d)"))
+      read=read(step=220),
+      write=write(step=230, spacing={'namedpointtype': ', ', 'namedendpoint': ', ', 'addresspoolname': ', ', 'variablename': ' ,', 'maxvalue': ', '}))
 
 table('DOMAINNODECONNBKP', rec='domain_node_conn_bkp_rec', list='prdomainnodeconnbkp', release='TOPOLOGY',
       cols="""
@@ -470,7 +475,7 @@ table('DOMAINNODECONNBKP', rec='domain_node_conn_bkp_rec', list='prdomainnodecon
     backupconnname        VARCHAR2(300)   T
 """,
       read=read(step=230),
-      write=write(step=240, insert="INSERT INTO DOMAINNODECONNBKP VALUES (%d, '%s', '%s', '%s','%s', '%s')"))
+      write=write(step=240, spacing={'domainname': ', ', 'nodetype': ', ', 'scope': ', ', 'backupconnname': ', '}))
 
 table('DOMAINNODELOGINT', rec='domain_node_log_int_rec', list='prdomainnodelogint', release='TOPOLOGY',
       cols="""
@@ -485,9 +490,8 @@ table('DOMAINNODELOGINT', rec='domain_node_log_int_rec', list='prdomainnodelogin
     dependency            VARCHAR2(300)   N
     valcheck              VARCHAR2(300)   N
 """,
-      read=read(step=240, select=['networkid', 'domainname', 'nodetype', 'devicetype', 'intno', 'addresstype', 'prefix',
-                                  'dependency', 'valcheck', 'inttype']),
-      write=write(step=250, insert="INSERT INTO DOMAINNODELOGINT VALUES (%d, '%s', '%s', '%s','%s','%s', '%s',%d,'%s','%s')"))
+      read=read(step=240, read_after=[('inttype', 'valcheck')]),
+      write=write(step=250, spacing={'domainname': ', ', 'nodetype': ', ', 'devicetype': ', ', 'addresstype': ', '}))
 
 table('NETWORKVARS', rec='network_var_rec', list='prnetworkvars', release='TOPOLOGY',
       cols="""
@@ -498,17 +502,17 @@ table('NETWORKVARS', rec='network_var_rec', list='prnetworkvars', release='TOPOL
     variablevalue         VARCHAR2(300)   T
 """,
       read=read(step=280),
-      write=write(step=530, insert="INSERT INTO NETWORKVARS VALUES (%d, %d,'%s','%s','%s')"))
+      write=write(step=530, spacing={'sequence': ', '}))
 
 table('APSMEMBER', rec='aps_member_rec', list='prconnapsdatalist', release='TOPOLOGY',
       cols="""
-    networkid             NUMBER(10)      -
+    networkid             NUMBER(10)      -     r=-
     connectionno          NUMBER(10)      -
     domainname            VARCHAR2(300)   N
     nodetype              VARCHAR2(300)   N
     interfacemode         NUMBER(10)      -
 """,
-      read=read(step=320, select=['-networkid', 'connectionno', 'interfacemode', 'domainname', 'nodetype'], name='k_r_connapsmember'),
+      read=read(step=320, read_after=[('interfacemode', 'connectionno')], name='k_r_connapsmember'),
       write=write(step=560, step_name='print_connapsdata'))
 
 table('SERVICETYPENAMES', rec='service_type_name_rec', list='prservicetypenames', release='TOPOLOGY',
@@ -518,7 +522,7 @@ table('SERVICETYPENAMES', rec='service_type_name_rec', list='prservicetypenames'
     servicename           VARCHAR2(300)   N
 """,
       read=read(step=260),
-      write=write(step=600, comment='-- Delete servicenametypes\n', insert="INSERT INTO SERVICETYPENAMES VALUES (%d, '%s','%s')"))
+      write=write(step=600, comment='-- Delete servicenametypes\n', spacing={'servicetype': ', '}))
 
 table('SERVICETYPES', rec='service_type_rec', list='prservicetypes', release='TOPOLOGY',
       cols="""
@@ -527,7 +531,7 @@ table('SERVICETYPES', rec='service_type_rec', list='prservicetypes', release='TO
     hosttype              VARCHAR2(300)   N
 """,
       read=read(step=250),
-      write=write(step=610, insert="INSERT INTO SERVICETYPES VALUES (%d, '%s','%s')"))
+      write=write(step=610, spacing={'servicetype': ', '}))
 
 table('SERVICETYPEVARS', rec='service_type_var_rec', list='prservicetypevars', release='TOPOLOGY',
       cols="""
@@ -537,8 +541,8 @@ table('SERVICETYPEVARS', rec='service_type_var_rec', list='prservicetypevars', r
     variablename          VARCHAR2(300)   N
     @VARIABLE
 """,
-      read=read(step=270, select=['networkid', 'servicetype', 'sequence', 'variablename', '@VARIABLE']),
-      write=write(step=620, insert="INSERT INTO SERVICETYPEVARS VALUES (%d, '%s', %d,'%s',@VARIABLE)"))
+      read=read(step=270),
+      write=write(step=620, spacing={'servicetype': ', ', 'sequence': ', '}))
 
 table('POOLTYPES', rec='pool_type_rec', list='prpooltypes', release='TOPOLOGY',
       cols="""
@@ -549,7 +553,7 @@ table('POOLTYPES', rec='pool_type_rec', list='prpooltypes', release='TOPOLOGY',
     validation            VARCHAR2(300)   N
 """,
       read=read(step=290),
-      write=write(step=630, insert="INSERT INTO POOLTYPES VALUES (%d, '%s','%s', '%s','%s')"))
+      write=write(step=630, spacing={'servicetype': ', ', 'poolowner': ', '}))
 
 table('COMPOOLTYPES', rec='com_pool_type_rec', list='prpooltypemap', release='TOPOLOGY',
       cols="""
@@ -559,8 +563,8 @@ table('COMPOOLTYPES', rec='com_pool_type_rec', list='prpooltypemap', release='TO
     hosttype              VARCHAR2(300)   N
     addressmode           VARCHAR2(300)   T
 """,
-      read=read(step=300, select=['networkid', 'servicetype', 'hosttype', 'communicationtype', 'addressmode'], name='k_r_pooltypemap'),
-      write=write(step=640, step_name='print_pooltypemap', insert="INSERT INTO COMPOOLTYPES VALUES (%d, '%s','%s', '%s','%s')"))
+      read=read(step=300, read_after=[('communicationtype', 'hosttype')], name='k_r_pooltypemap'),
+      write=write(step=640, step_name='print_pooltypemap', spacing={'servicetype': ', ', 'hosttype': ', '}))
 
 table('POOLSEQUENCE', rec='pool_sequence_rec', list='prpoolsequence', release='TOPOLOGY',
       cols="""
@@ -571,8 +575,8 @@ table('POOLSEQUENCE', rec='pool_sequence_rec', list='prpoolsequence', release='T
     sequence              NUMBER(10)      -
     variablename          VARCHAR2(300)   N
 """,
-      read=read(step=310, select=['networkid', 'servicetype', 'hosttype', 'poolowner', 'sequence', 'variablename']),
-      write=write(step=650, insert="INSERT INTO POOLSEQUENCE VALUES (%d, '%s','%s','%s', %d ,'%s')"))
+      read=read(step=310, read_after=[('poolowner', 'hosttype')]),
+      write=write(step=650, spacing={'servicetype': ', ', 'sequence': ', ', 'variablename': ' ,'}))
 
 table('POOLCLASS', rec='pool_class_rec', list='prpoolclass', release='TOPOLOGY',
       cols="""
@@ -583,7 +587,7 @@ table('POOLCLASS', rec='pool_class_rec', list='prpoolclass', release='TOPOLOGY',
     isshared              NUMBER(10)      -     versioned-only
 """,
       read=read(step=350),
-      write=write(step=660, step_name='print_poolclasses', insert="INSERT INTO POOLCLASS VALUES (%d, '%s','%s', %d, %d)"))
+      write=write(step=660, step_name='print_poolclasses', spacing={'name': ', ', 'isdefault': ', ', 'isshared': ', '}))
 
 table('POOLCLASSMAPPING', rec='pool_class_mapping_rec', list='prpoolclassmap', release='CUSTOMER',
       cols="""
@@ -600,17 +604,17 @@ table('POOLCLASSMAPPING', rec='pool_class_mapping_rec', list='prpoolclassmap', r
 
 table('SYSTEMLISTVALUES', rec='system_list_rec', entry='system_list_elem_rec', sub='elemlist', list='pr_systemlist', release='TOPOLOGY',
       cols="""
-    networkid             NUMBER(10)      -
+    networkid             NUMBER(10)      -     r=-
     listname              VARCHAR2(300)   T
     displayname           VARCHAR2(300)   T     entry
     elementvalue          VARCHAR2(300)   T     entry
 """,
-      read=read(step=330, routine='read_systemlist', select=['-networkid', 'listname', 'displayname', 'elementvalue'], order='ORDER BY networkid,listname'),
+      read=read(step=330, routine='read_systemlist', order='ORDER BY networkid,listname'),
       write=write(step=680, delete='DELETE SYSTEMLISTVALUES  WHERE networkid=%d'))
 
 table('VCCLASS', rec='vc_class_rec', list='prlogconntypes', release='TOPOLOGY',
       cols="""
-    networkid             NUMBER(10)      -
+    networkid             NUMBER(10)      -     r=-
     connectionno          NUMBER(10)      -
     connectionname        VARCHAR2(300)   T
     encapsulationtype     VARCHAR2(300)   T
@@ -619,25 +623,24 @@ table('VCCLASS', rec='vc_class_rec', list='prlogconntypes', release='TOPOLOGY',
     pathtype              VARCHAR2(300)   N
     scope                 VARCHAR2(300)   N
     maxconn               NUMBER(10)      -
-    isauthenticated       NUMBER(10)      -
+    isauthenticated       NUMBER(10)      -     quoted
 """,
-      read=read(step=360, select=['-networkid', 'connectionno', 'connectionname', 'encapsulationtype', 'connectiontype',
-                                  'pathmode', 'pathtype', 'scope', 'maxconn', 'isauthenticated']),
-      write=write(step=820, insert="INSERT INTO VCCLASS VALUES (%d, %d,'%s','%s','%s','%s','%s','%s',%d,'%d')"))
+      read=read(step=360),
+      write=write(step=820, spacing={'connectionno': ', '}))
 
 table('VCMEMBERFILTERS', rec='vc_member_filter_rec', list='prvcconnfilters', release='TOPOLOGY',
       cols="""
-    networkid             NUMBER(10)      -
+    networkid             NUMBER(10)      -     r=-
     connectionno          NUMBER(10)      -
     sequence              NUMBER(10)      -
     variablename          VARCHAR2(300)   T
 """,
-      read=read(step=380, select=['-networkid', 'connectionno', 'sequence', 'variablename'], name='k_r_vcconnfilters'),
-      write=write(step=830, step_name='print_vcconnfilters', insert="INSERT INTO VCMEMBERFILTERS VALUES (%d, %d, %d, '%s')"))
+      read=read(step=380, name='k_r_vcconnfilters'),
+      write=write(step=830, step_name='print_vcconnfilters', spacing={'connectionno': ', ', 'sequence': ', ', 'variablename': ', '}))
 
 table('VCMEMBERCLASS', rec='vc_member_class_rec', list='prvcmembers', release='TOPOLOGY',
       cols="""
-    networkid             NUMBER(10)      -
+    networkid             NUMBER(10)      -     r=-
     connectionno          NUMBER(10)      -
     sequence              NUMBER(10)      -
     domainname            VARCHAR2(300)   N
@@ -645,132 +648,123 @@ table('VCMEMBERCLASS', rec='vc_member_class_rec', list='prvcmembers', release='T
     minconn               NUMBER(10)      -
     maxconn               NUMBER(10)      -
     membertype            VARCHAR2(300)   T
-    interface             VARCHAR2(300)   T
-    connectionname        VARCHAR2(300)   T
-    tunnelsource          VARCHAR2(300)   T
+    interface             VARCHAR2(300)   T     r=?
+    connectionname        VARCHAR2(300)   T     r=?
+    tunnelsource          VARCHAR2(300)   T     r=?
 """,
-      read=read(step=370, select=['-networkid', 'connectionno', 'sequence', 'domainname', 'nodetype', 'minconn',
-                                  'maxconn', 'membertype', 'interface?', 'connectionname?', 'tunnelsource?'], name='k_r_vcmembers'),
-      write=write(step=840, step_name='print_vcmembers', insert="INSERT INTO VCMEMBERCLASS VALUES ( %d, %d,%d,'%s','%s',%d,%d,'%s','%s','%s','%s')"))
+      read=read(step=370, name='k_r_vcmembers'),
+      write=write(step=840, step_name='print_vcmembers', spacing={'networkid': ' ', 'connectionno': ', '}))
 
 table('GLOBALLISTVARS', rec='global_list_var_rec', list='prgloballistvars', release='TOPOLOGY', note='versioned only',
       cols="""
-    networkid             NUMBER(10)      -
+    networkid             NUMBER(10)      -     r=-
     listid                VARCHAR2(300)   32
     sequence              NUMBER(10)      -
     variablename          VARCHAR2(300)   T
 """,
-      read=read(step=40, select=['-networkid', 'listid', 'sequence', 'variablename'], label='GlobalListvars'),
+      read=read(step=40, label='GlobalListvars'),
       write=write(step=980))
 
 table('CUSTCONNTYPES', rec='cust_conn_type_rec', list='prcustconntypes', release='CUSTOMER',
       cols="""
     networkid             NUMBER(10)      -
-    servicetype           VARCHAR2(300)   N
-    conntypename          VARCHAR2(300)   N
-    connectto             VARCHAR2(300)   T
-    scope1                VARCHAR2(300)   T
-    scope2                VARCHAR2(300)   T
-    scope3                VARCHAR2(300)   T
-    domainname            VARCHAR2(300)   T
-    addressmode           VARCHAR2(300)   T
-    routingenabled        NUMBER(10)      -
-    directconnect         NUMBER(10)      -
+    servicetype           VARCHAR2(300)   N     r=~
+    conntypename          VARCHAR2(300)   N     r=~
+    connectto             VARCHAR2(300)   T     r=?
+    scope1                VARCHAR2(300)   T     r=?
+    scope2                VARCHAR2(300)   T     r=?
+    scope3                VARCHAR2(300)   T     r=?
+    domainname            VARCHAR2(300)   T     r=?
+    addressmode           VARCHAR2(300)   T     r=~=NVL(addressmode,'AUTOMATIC')
+    routingenabled        NUMBER(10)      -     r=?0
+    directconnect         NUMBER(10)      -     r=?0
     custsitetype          VARCHAR2(300)   N
 """,
-      read=read(step=20, select=['networkid', '~servicetype', '~conntypename', 'connectto?', 'scope1?', 'scope2?',
-                                 'scope3?', 'domainname?', "~addressmode=NVL(addressmode,'AUTOMATIC')",
-                                 'routingenabled?0', 'directconnect?0', 'custsitetype']),
-      write=write(step=540, insert="INSERT INTO CUSTCONNTYPES VALUES (%d,'%s', '%s','%s','%s','%s', '%s' ,'%s','%s',%d,%d,'%s')"))
+      read=read(step=20),
+      write=write(step=540, spacing={'conntypename': ', ', 'scope3': ', ', 'domainname': ' ,'}))
 
 table('CUSTCONNQOSPOLICY', rec='cust_conn_type_rec', entry='cust_conn_qos_policy_rec', sub='qospolicylist', list='prcustconntypes', release='CUSTOMER', key=('sublist', 'conntype', 'servicetype conntypename'),
       cols="""
-    networkid             NUMBER(10)      -
-    servicetype           VARCHAR2(300)   N
-    conntypename          VARCHAR2(300)   N
-    sequence              NUMBER(10)      -     w=qosseq
-    qospolicylistname     VARCHAR2(300)   T     entry
-    policyname            VARCHAR2(300)   T     entry
+    networkid             NUMBER(10)      -     r=-
+    servicetype           VARCHAR2(300)   N     r=-
+    conntypename          VARCHAR2(300)   N     r=-
+    sequence              NUMBER(10)      -     w=qosseq r=-
+    qospolicylistname     VARCHAR2(300)   T     entry r=~
+    policyname            VARCHAR2(300)   T     entry r=~
 """,
-      read=read(step=30, routine='read_custqospolicies', select=['-networkid', '-servicetype', '-conntypename', '-sequence', '~qospolicylistname',
-                                                                 '~policyname'], name='k_r_custconnqospolicies', order='ORDER BY networkid,servicetype,conntypename,sequence', nested=True),
-      write=write(within='CUSTCONNTYPES', insert="INSERT INTO CUSTCONNQOSPOLICY VALUES (%d,'%s', '%s',%d,'%s','%s')"))
+      read=read(step=30, routine='read_custqospolicies', name='k_r_custconnqospolicies', order='ORDER BY networkid,servicetype,conntypename,sequence', nested=True),
+      write=write(within='CUSTCONNTYPES', spacing={'conntypename': ', '}))
 
 table('CUSTCONNADDRTYPES', rec='cust_conn_addr_type_rec', list='prcustconnaddrtypes', release='CUSTOMER',
       cols="""
-    networkid             NUMBER(10)      -
-    servicetype           VARCHAR2(300)   N
-    conntypename          VARCHAR2(300)   N
+    networkid             NUMBER(10)      -     r=-
+    servicetype           VARCHAR2(300)   N     r=~
+    conntypename          VARCHAR2(300)   N     r=~
     sequence              NUMBER(10)      -
-    addrtype              VARCHAR2(300)   T
+    addrtype              VARCHAR2(300)   T     r=?
 """,
-      read=read(step=40, select=['-networkid', '~servicetype', '~conntypename', 'sequence', 'addrtype?'], name='k_r_custaddrtypes'),
+      read=read(step=40, name='k_r_custaddrtypes'),
       write=write(step=550))
 
 table('CUSTCONNNODES', rec='cust_conn_node_rec', list='prcustconnnodes', release='CUSTOMER',
       cols="""
     networkid             NUMBER(10)      -
-    servicetype           VARCHAR2(300)   N
-    conntypename          VARCHAR2(300)   N
-    nodetype              VARCHAR2(300)   T
-    noofnodeinstance      NUMBER(10)      -
+    servicetype           VARCHAR2(300)   N     r=~
+    conntypename          VARCHAR2(300)   N     r=~
+    nodetype              VARCHAR2(300)   T     r=?
+    noofnodeinstance      NUMBER(10)      -     r=?0
 """,
-      read=read(step=60, select=['networkid', '~servicetype', '~conntypename', 'nodetype?', 'noofnodeinstance?0']),
-      write=write(step=570, insert="INSERT INTO CUSTCONNNODES VALUES (%d, '%s','%s','%s',%d)"))
+      read=read(step=60),
+      write=write(step=570, spacing={'servicetype': ', '}))
 
 table('CUSTCONNNODESLB', rec='cust_conn_node_rec', entry='cust_conn_node_lb_rec', sub='loopbacklist', list='prcustconnnodes', release='CUSTOMER', key=('sublist', 'node', 'servicetype conntypename nodetype'),
       cols="""
-    networkid             NUMBER(10)      -
-    servicetype           VARCHAR2(300)   N
-    conntypename          VARCHAR2(300)   N
-    nodetype              VARCHAR2(300)   T
+    networkid             NUMBER(10)      -     r=-
+    servicetype           VARCHAR2(300)   N     r=-
+    conntypename          VARCHAR2(300)   N     r=-
+    nodetype              VARCHAR2(300)   T     r=-
     nodeinstance          NUMBER(10)      -     entry
     loopbacktype          VARCHAR2(300)   30    entry
     isloopback            NUMBER(10)      -     entry
     lbinstance            VARCHAR2(300)   30    entry
 """,
-      read=read(step=70, routine='read_custloopbacks', select=['-networkid', '-servicetype', '-conntypename', '-nodetype', 'nodeinstance',
-                                                               'lbinstance', 'isloopback', 'loopbacktype'], name='k_r_custconnnodesloopback', order='ORDER BY networkid,servicetype,conntypename,nodetype', nested=True),
-      write=write(within='CUSTCONNNODES', comment='-- Delete CUSTCONNNODESLB\n', insert="INSERT INTO CUSTCONNNODESLB VALUES (%d, '%s','%s','%s',%d,'%s',%d,'%s')"))
+      read=read(step=70, routine='read_custloopbacks', read_after=[('isloopback', 'lbinstance'), ('loopbacktype', 'isloopback')], name='k_r_custconnnodesloopback', order='ORDER BY networkid,servicetype,conntypename,nodetype', nested=True),
+      write=write(within='CUSTCONNNODES', comment='-- Delete CUSTCONNNODESLB\n', spacing={'servicetype': ', '}))
 
 table('CUSTCONNINTERFACES', rec='cust_conn_interface_rec', list='prcustconninterfaces', release='CUSTOMER',
       cols="""
     networkid             NUMBER(10)      -
-    servicetype           VARCHAR2(300)   N
-    conntypename          VARCHAR2(300)   N
-    nodetype              VARCHAR2(300)   T
+    servicetype           VARCHAR2(300)   N     r=~
+    conntypename          VARCHAR2(300)   N     r=~
+    nodetype              VARCHAR2(300)   T     r=~
     nodeinstance          NUMBER(10)      -
-    connectionname        VARCHAR2(300)   T
+    connectionname        VARCHAR2(300)   T     r=~
     instanceno            NUMBER(10)      -
-    interfacetype         VARCHAR2(300)   T
-    encapsulationtype     VARCHAR2(300)   T
-    remotedomain          VARCHAR2(300)   T
-    remotenodetype        VARCHAR2(300)   T
+    interfacetype         VARCHAR2(300)   T     r=~
+    encapsulationtype     VARCHAR2(300)   T     r=~
+    remotedomain          VARCHAR2(300)   T     r=?
+    remotenodetype        VARCHAR2(300)   T     r=?
 """,
-      read=read(step=50, select=['networkid', 'instanceno', 'nodeinstance', '~servicetype', '~conntypename',
-                                 '~nodetype', '~connectionname', '~interfacetype', '~encapsulationtype',
-                                 'remotedomain?', 'remotenodetype?']),
-      write=write(step=580, insert="INSERT INTO CUSTCONNINTERFACES VALUES (%d,'%s', '%s','%s',%d, '%s', %d ,'%s','%s','%s','%s')"))
+      read=read(step=50, read_after=[('instanceno', 'networkid'), ('nodeinstance', 'instanceno')]),
+      write=write(step=580, spacing={'conntypename': ', ', 'connectionname': ', ', 'instanceno': ', ', 'interfacetype': ' ,'}))
 
 table('CUSTVARS', rec='cust_var_rec', list='prcustvars', release='CUSTOMER',
       cols="""
     networkid             NUMBER(10)      -
-    servicetype           VARCHAR2(300)   N
-    conntypename          VARCHAR2(300)   N
-    sequence              NUMBER(10)      -
-    variablename          VARCHAR2(300)   N
-    @VARIABLE
+    servicetype           VARCHAR2(300)   N     r=~
+    conntypename          VARCHAR2(300)   N     r=~
+    sequence              NUMBER(10)      -     r=:numtext
+    variablename          VARCHAR2(300)   N     r=~
+    ~@VARIABLE
 """,
       # Its stored sequence is read after the defaults: the statement's text
-      # keeps that order, so the select names the attributes one by one.
-      read=read(step=10, select=['networkid', '~servicetype', '~conntypename', '~variablename', '~displayname',
-                                 '~variabletype', '~updatestatus', 'isoptional', 'minvalue?0', 'maxvalue?0',
-                                 'defaultvalue?', 'sequence:numtext', 'listname?', 'variablevalue?', 'uniquec?']),
-      write=write(step=590, insert="INSERT INTO CUSTVARS VALUES (%d, '%s', '%s', %d,'%s',@VARIABLE)"))
+      # keeps that order.
+      read=read(step=10, read_after=[('sequence', 'defaultvalue')]),
+      write=write(step=590, spacing={'servicetype': ', ', 'conntypename': ', ', 'sequence': ', '}))
 
 table('CUSTNODEVARS', rec='cust_node_var_rec', list='prcustnodevars', release='CUSTOMER',
       cols="""
-    networkid             NUMBER(10)      -
+    networkid             NUMBER(10)      -     r=:runid
     servicetype           VARCHAR2(300)   N
     conntypename          VARCHAR2(300)   T
     nodetype              VARCHAR2(300)   T
@@ -778,13 +772,12 @@ table('CUSTNODEVARS', rec='cust_node_var_rec', list='prcustnodevars', release='C
     variablename          VARCHAR2(300)   T
     variablevalue         VARCHAR2(300)   T
 """,
-      read=read(step=80, select=['networkid:runid', 'servicetype', 'conntypename', 'nodetype', 'nodeinstance',
-                                 'variablename', 'variablevalue']),
+      read=read(step=80),
       write=write(step=770))
 
 table('CUSTCONNVARS', rec='cust_conn_var_rec', list='prcustconnvars', release='CUSTOMER',
       cols="""
-    networkid             NUMBER(10)      -
+    networkid             NUMBER(10)      -     r=:runid
     servicetype           VARCHAR2(300)   N
     conntypename          VARCHAR2(300)   T
     nodetype              VARCHAR2(300)   T
@@ -794,13 +787,12 @@ table('CUSTCONNVARS', rec='cust_conn_var_rec', list='prcustconnvars', release='C
     variablename          VARCHAR2(300)   T
     variablevalue         VARCHAR2(300)   T
 """,
-      read=read(step=90, select=['networkid:runid', 'servicetype', 'conntypename', 'nodetype', 'nodeinstance',
-                                 'connectionname', 'instanceno', 'variablename', 'variablevalue']),
+      read=read(step=90),
       write=write(step=780))
 
 table('CUSTCONNHSRPVARS', rec='cust_conn_hsrp_var_rec', list='prcusthsrpvars', release='CUSTOMER',
       cols="""
-    networkid             NUMBER(10)      -
+    networkid             NUMBER(10)      -     r=:runid
     servicetype           VARCHAR2(300)   N
     conntypename          VARCHAR2(300)   T
     nodetype              VARCHAR2(300)   T
@@ -811,13 +803,12 @@ table('CUSTCONNHSRPVARS', rec='cust_conn_hsrp_var_rec', list='prcusthsrpvars', r
     variablename          VARCHAR2(300)   T
     variablevalue         VARCHAR2(300)   T
 """,
-      read=read(step=100, select=['networkid:runid', 'servicetype', 'conntypename', 'nodetype', 'nodeinstance',
-                                  'connectionname', 'instanceno', 'sequenceno', 'variablename', 'variablevalue'], name='k_r_custhsrpvars', fetch_label='Custhsrpvars'),
+      read=read(step=100, name='k_r_custhsrpvars', fetch_label='Custhsrpvars'),
       write=write(step=790, step_name='print_custhsrpvars'))
 
 table('CUSTCONNFILTERS', rec='cust_conn_filter_rec', list='prcustconnfilters', release='CUSTOMER',
       cols="""
-    networkid             NUMBER(10)      -
+    networkid             NUMBER(10)      -     r=:runid
     servicetype           VARCHAR2(300)   N
     conntypename          VARCHAR2(300)   T
     nodetype              VARCHAR2(300)   T
@@ -827,8 +818,7 @@ table('CUSTCONNFILTERS', rec='cust_conn_filter_rec', list='prcustconnfilters', r
     remotevariablename    VARCHAR2(300)   T
     remotevarcondition    VARCHAR2(300)   T
 """,
-      read=read(step=110, select=['networkid:runid', 'servicetype', 'conntypename', 'nodetype', 'nodeinstance',
-                                  'connectionname', 'instanceno', 'remotevariablename', 'remotevarcondition'], form='filling'),
+      read=read(step=110, form='filling'),
       write=write(step=800))
 
 table('DOMAINSTATICROUTE', rec='domain_static_route_rec', list='prdomainstaticroute', release='ROUTING',
@@ -836,20 +826,19 @@ table('DOMAINSTATICROUTE', rec='domain_static_route_rec', list='prdomainstaticro
     networkid             NUMBER(10)      -
     domainname            VARCHAR2(300)   N
     nodetype              VARCHAR2(300)   N
-    protocol              VARCHAR2(300)   N
+    protocol              VARCHAR2(300)   N     r=~
     addrno                NUMBER(10)      -
-    context1              VARCHAR2(300)   T
-    context2              VARCHAR2(300)   T
-    context3              VARCHAR2(300)   T
+    context1              VARCHAR2(300)   T     r=?
+    context2              VARCHAR2(300)   T     r=?
+    context3              VARCHAR2(300)   T     r=?
     sourceaddr            VARCHAR2(300)   T
-    sourcemask            NUMBER(10)      -
-    destination           VARCHAR2(300)   T
-    weight                VARCHAR2(300)   N
+    sourcemask            NUMBER(10)      -     r=?:numtext
+    destination           VARCHAR2(300)   T     r=~
+    weight                VARCHAR2(300)   N     r=?
     ndlversion            NUMBER(10)      -
 """,
-      read=read(step=210, select=['networkid', 'domainname', 'nodetype', '~protocol', 'addrno', 'context1?', 'context2?',
-                                  'context3?', 'sourceaddr', 'sourcemask?:numtext', '~destination', 'weight?']),
-      write=write(step=260, insert="INSERT INTO DOMAINSTATICROUTE VALUES (%d, '%s', '%s', '%s',%d ,'%s','%s','%s','%s',%d,'%s','%s',%d)"))
+      read=read(step=210),
+      write=write(step=260, spacing={'domainname': ', ', 'nodetype': ', ', 'protocol': ', ', 'context1': ' ,'}))
 
 table('DOMAINPROTOCOLS', rec='domain_protocol_rec', list='prdomainprotocols', release='ROUTING',
       cols="""
@@ -859,14 +848,13 @@ table('DOMAINPROTOCOLS', rec='domain_protocol_rec', list='prdomainprotocols', re
     protocol              VARCHAR2(300)   N
     asn                   VARCHAR2(300)   T
     mandatory             VARCHAR2(300)   N
-    routerid              VARCHAR2(300)   T
-    clusterid             VARCHAR2(300)   T
-    usagecondition        VARCHAR2(300)   T
+    routerid              VARCHAR2(300)   T     r=?
+    clusterid             VARCHAR2(300)   T     r=?
+    usagecondition        VARCHAR2(300)   T     r==NVL(usagecondition, 'IS NULL')
     ndlversion            NUMBER(10)      -
 """,
-      read=read(step=10, select=['networkid', 'domainname', 'nodetype', 'protocol', 'asn', 'mandatory', 'routerid?',
-                                 'clusterid?', "usagecondition=NVL(usagecondition, 'IS NULL')"]),
-      write=write(step=270, insert="INSERT INTO DOMAINPROTOCOLS VALUES (%d, '%s', '%s', '%s','%s', '%s','%s', '%s', '%s',%d)"))
+      read=read(step=10),
+      write=write(step=270, spacing={'domainname': ', ', 'nodetype': ', ', 'protocol': ', ', 'mandatory': ', ', 'clusterid': ', ', 'usagecondition': ', '}))
 
 table('DOMAINPASSIVEINT', rec='domain_passive_int_rec', list='prdomainpassiveint', release='ROUTING',
       cols="""
@@ -879,7 +867,7 @@ table('DOMAINPASSIVEINT', rec='domain_passive_int_rec', list='prdomainpassiveint
     ndlversion            NUMBER(10)      -
 """,
       read=read(step=230, form='returning'),
-      write=write(step=280, insert="INSERT INTO DOMAINPASSIVEINT VALUES (%d, '%s', '%s', '%s','%s' ,'%s',%d)"))
+      write=write(step=280, spacing={'domainname': ', ', 'nodetype': ', ', 'protocol': ', ', 'interfacename': ' ,'}))
 
 table('DOMAINADDRSUMMARY', rec='domain_addr_summary_rec', list='prdomainaddrsummary', release='ROUTING',
       cols="""
@@ -890,11 +878,11 @@ table('DOMAINADDRSUMMARY', rec='domain_addr_summary_rec', list='prdomainaddrsumm
     asn                   VARCHAR2(300)   T
     summary               VARCHAR2(300)   T
     prefix                NUMBER(10)      -
-    tag                   VARCHAR2(300)   T
+    tag                   VARCHAR2(300)   T     r=?
     ndlversion            NUMBER(10)      -
 """,
-      read=read(step=20, select=['networkid', 'domainname', 'nodetype', 'protocol', 'asn', 'summary', 'prefix', 'tag?']),
-      write=write(step=290, insert="INSERT INTO DOMAINADDRSUMMARY VALUES (%d, '%s', '%s', '%s','%s','%s', %d, '%s',%d)"))
+      read=read(step=20),
+      write=write(step=290, spacing={'domainname': ', ', 'nodetype': ', ', 'protocol': ', ', 'prefix': ', ', 'tag': ', '}))
 
 table('DOMAINBGPNETWORK', rec='domain_bgp_network_rec', list='prdomainbgpnetwork', release='ROUTING',
       cols="""
@@ -905,13 +893,12 @@ table('DOMAINBGPNETWORK', rec='domain_bgp_network_rec', list='prdomainbgpnetwork
     asn                   VARCHAR2(300)   T
     networkno             NUMBER(10)      -
     networkaddr           VARCHAR2(300)   T
-    networkmask           NUMBER(10)      -
-    routemapname          VARCHAR2(300)   T
+    networkmask           NUMBER(10)      -     r==NVL(networkmask,-1)
+    routemapname          VARCHAR2(300)   T     r=?
     ndlversion            NUMBER(10)      -
 """,
-      read=read(step=30, select=['networkid', 'domainname', 'nodetype', 'protocol', 'asn', 'networkno', 'networkaddr',
-                                 'networkmask=NVL(networkmask,-1)', 'routemapname?']),
-      write=write(step=300, insert="INSERT INTO DOMAINBGPNETWORK VALUES (%d, '%s', '%s', '%s','%s',%d, '%s',%d,'%s',%d)"))
+      read=read(step=30),
+      write=write(step=300, spacing={'domainname': ', ', 'nodetype': ', ', 'protocol': ', ', 'networkaddr': ', '}))
 
 table('DOMAINREDIST', rec='domain_redist_rec', list='prdomainredist', release='ROUTING',
       cols="""
@@ -922,22 +909,20 @@ table('DOMAINREDIST', rec='domain_redist_rec', list='prdomainredist', release='R
     asn                   VARCHAR2(300)   T
     redistprotocol        VARCHAR2(300)   N
     redistasn             VARCHAR2(300)   T
-    metric                VARCHAR2(300)   T
-    metrictype            VARCHAR2(300)   T
-    route_map             VARCHAR2(300)   T
-    tag                   VARCHAR2(300)   T
-    weight                VARCHAR2(300)   T
-    match                 VARCHAR2(300)   T
+    metric                VARCHAR2(300)   T     r=?
+    metrictype            VARCHAR2(300)   T     r=?
+    route_map             VARCHAR2(300)   T     r=?
+    tag                   VARCHAR2(300)   T     r=?
+    weight                VARCHAR2(300)   T     r=?
+    match                 VARCHAR2(300)   T     r=?
     ndlversion            NUMBER(10)      -
-    context1              VARCHAR2(300)   T     versioned-only
-    context2              VARCHAR2(300)   T     versioned-only
-    context3              VARCHAR2(300)   T     versioned-only
+    context1              VARCHAR2(300)   T     versioned-only r=?
+    context2              VARCHAR2(300)   T     versioned-only r=?
+    context3              VARCHAR2(300)   T     versioned-only r=?
     sequence              NUMBER(10)      -     versioned-only
 """,
-      read=read(step=60, select=['networkid', 'domainname', 'nodetype', 'protocol', 'asn', 'redistprotocol',
-                                 'redistasn', 'metric?', 'metrictype?', 'route_map?', 'tag?', 'weight?', 'match?',
-                                 'context1?', 'context2?', 'context3?', 'sequence']),
-      write=write(step=310, insert="INSERT INTO DOMAINREDIST VALUES (%d, '%s', '%s', '%s','%s' ,'%s','%s','%s','%s','%s','%s','%s','%s',%d,'%s','%s','%s',%d)"))
+      read=read(step=60),
+      write=write(step=310, spacing={'domainname': ', ', 'nodetype': ', ', 'protocol': ', ', 'redistprotocol': ' ,'}))
 
 table('DOMAINOSPFDEFAULT', rec='domain_ospf_default_rec', list='prdomainospfdefault', release='ROUTING',
       cols="""
@@ -946,16 +931,13 @@ table('DOMAINOSPFDEFAULT', rec='domain_ospf_default_rec', list='prdomainospfdefa
     nodetype              VARCHAR2(300)   N
     protocol              VARCHAR2(300)   N
     asn                   VARCHAR2(300)   T
-    metric                VARCHAR2(300)   T
-    metrictype            VARCHAR2(300)   T
-    routemap              VARCHAR2(300)   T
+    metric                VARCHAR2(300)   T     r=?
+    metrictype            VARCHAR2(300)   T     r=?
+    routemap              VARCHAR2(300)   T     r=?
     ndlversion            NUMBER(10)      -
 """,
-      read=read(step=70, select=['networkid', 'domainname', 'nodetype', 'protocol', 'asn', 'metric?', 'metrictype?',
-                                 'routemap?', '// tag, weight and match: fetched and dropped; the table keeps only the',
-                                 '// nine columns its writer stores, so constants stand in for them.', "-='IS NULL'",
-                                 "-='IS NULL'", "-='IS NULL'"], name='k_r_ospfdefault'),
-      write=write(step=320, insert="INSERT INTO DOMAINOSPFDEFAULT VALUES (%d, '%s', '%s', '%s','%s' ,'%s','%s','%s',%d)"))
+      read=read(step=70, tail=['// tag, weight and match: fetched and dropped; the table keeps only the', '// nine columns its writer stores, so constants stand in for them.', "-='IS NULL'", "-='IS NULL'", "-='IS NULL'"], name='k_r_ospfdefault'),
+      write=write(step=320, spacing={'domainname': ', ', 'nodetype': ', ', 'protocol': ', ', 'metric': ' ,'}))
 
 # Its record also holds the RIP and EIGRP protocol entries of the block parsers.
 table('DOMAINNODEAREAS', rec='domain_node_area_rec', list='prdomainnodeareas', release='ROUTING',
@@ -968,14 +950,13 @@ table('DOMAINNODEAREAS', rec='domain_node_area_rec', list='prdomainnodeareas', r
     asn                   VARCHAR2(300)   T
     areaid                VARCHAR2(300)   T
     sequenceno            NUMBER(10)      -
-    summaryaddr           VARCHAR2(300)   T
-    summarmask            NUMBER(10)      -
-    stubtype              VARCHAR2(300)   N
+    summaryaddr           VARCHAR2(300)   T     r=?
+    summarmask            NUMBER(10)      -     r=?0
+    stubtype              VARCHAR2(300)   N     r=?
     ndlversion            NUMBER(10)      -
 """,
-      read=read(step=40, select=['networkid', 'domainname', 'nodetype', 'routingprotocol', 'routedprotocol', 'asn',
-                                 'areaid', 'sequenceno', 'summaryaddr?', 'summarmask?0', 'stubtype?']),
-      write=write(step=330, insert="INSERT INTO DOMAINNODEAREAS VALUES (%d, '%s', '%s', '%s','%s','%s', '%s',%d,'%s',%d,'%s',%d)"))
+      read=read(step=40),
+      write=write(step=330, spacing={'domainname': ', ', 'nodetype': ', ', 'routingprotocol': ', ', 'areaid': ', '}))
 
 table('DOMAINNODEAREARANGES', rec='domain_node_area_range_rec', list='prdomainnodearearanges', release='ROUTING',
       cols="""
@@ -988,13 +969,12 @@ table('DOMAINNODEAREARANGES', rec='domain_node_area_range_rec', list='prdomainno
     areaid                VARCHAR2(300)   T
     sequenceno            NUMBER(10)      -
     subsequenceno         NUMBER(10)      -
-    summaryaddr           VARCHAR2(300)   T
-    summarmask            NUMBER(10)      -
+    summaryaddr           VARCHAR2(300)   T     r=?
+    summarmask            NUMBER(10)      -     r=?0
     ndlversion            NUMBER(10)      -
 """,
-      read=read(step=130, select=['networkid', 'domainname', 'nodetype', 'routingprotocol', 'routedprotocol', 'asn',
-                                  'sequenceno', 'subsequenceno', 'summaryaddr?', 'summarmask?0', 'areaid']),
-      write=write(step=340, insert="INSERT INTO DOMAINNODEAREARANGES VALUES (%d, '%s', '%s', '%s','%s','%s', '%s',%d, %d,'%s',%d,%d)"))
+      read=read(step=130, read_after=[('areaid', 'summarmask')]),
+      write=write(step=340, spacing={'domainname': ', ', 'nodetype': ', ', 'routingprotocol': ', ', 'areaid': ', ', 'subsequenceno': ', '}))
 
 table('DOMAINCONNAREAS', rec='domain_conn_area_rec', list='prdomainconnareas', release='ROUTING',
       cols="""
@@ -1006,14 +986,13 @@ table('DOMAINCONNAREAS', rec='domain_conn_area_rec', list='prdomainconnareas', r
     asn                   VARCHAR2(300)   T
     sequenceno            NUMBER(10)      -
     namedinterface        VARCHAR2(300)   T
-    summaryaddr           VARCHAR2(300)   T
-    summarmask            NUMBER(10)      -
+    summaryaddr           VARCHAR2(300)   T     r=?
+    summarmask            NUMBER(10)      -     r=?0
     authenticated         NUMBER(10)      -
     ndlversion            NUMBER(10)      -
 """,
-      read=read(step=50, select=['networkid', 'domainname', 'nodetype', 'routingprotocol', 'routedprotocol', 'asn',
-                                 'sequenceno', 'namedinterface', 'summaryaddr?', 'summarmask?0', 'authenticated']),
-      write=write(step=350, insert="INSERT INTO DOMAINCONNAREAS VALUES (%d, '%s', '%s', '%s','%s','%s',%d,'%s','%s',%d,%d,%d)", older_delete='DELETE  DOMAINCONNAREAS WHERE networkid=%d'))
+      read=read(step=50),
+      write=write(step=350, spacing={'domainname': ', ', 'nodetype': ', ', 'routingprotocol': ', '}, older_delete='DELETE  DOMAINCONNAREAS WHERE networkid=%d'))
 
 table('DOMAINDISTLIST', rec='domain_dist_list_rec', list='prdomaindistlist', release='ROUTING',
       cols="""
@@ -1022,23 +1001,21 @@ table('DOMAINDISTLIST', rec='domain_dist_list_rec', list='prdomaindistlist', rel
     nodetype              VARCHAR2(300)   N
     protocol              VARCHAR2(300)   N
     sequence              NUMBER(10)      -
-    asn                   VARCHAR2(300)   T
-    context1              VARCHAR2(300)   T
-    context2              VARCHAR2(300)   T
-    context3              VARCHAR2(300)   T
+    asn                   VARCHAR2(300)   T     r=?
+    context1              VARCHAR2(300)   T     r=?
+    context2              VARCHAR2(300)   T     r=?
+    context3              VARCHAR2(300)   T     r=?
     listtype              NUMBER(10)      -
     acl                   VARCHAR2(300)   T
     direction             VARCHAR2(300)   N
-    type                  NUMBER(10)      -
+    type                  NUMBER(10)      -     r=?0
     interfacename         VARCHAR2(300)   T
-    redistprotocol        VARCHAR2(300)   T
-    redistasn             VARCHAR2(300)   T
+    redistprotocol        VARCHAR2(300)   T     r=?
+    redistasn             VARCHAR2(300)   T     r=?
     ndlversion            NUMBER(10)      -
 """,
-      read=read(step=80, select=['networkid', 'domainname', 'nodetype', 'protocol', 'sequence', 'asn?',
-                                 'redistprotocol?', 'redistasn?', 'context1?', 'context2?', 'context3?', 'listtype',
-                                 'acl', 'direction', 'type?0', 'interfacename']),
-      write=write(step=360, insert="INSERT INTO DOMAINDISTLIST VALUES (%d, '%s', '%s', '%s',%d,'%s','%s','%s','%s',%d,'%s','%s',%d,'%s','%s','%s',%d)"))
+      read=read(step=80, read_after=[('redistprotocol', 'asn'), ('redistasn', 'redistprotocol')]),
+      write=write(step=360, spacing={'domainname': ', ', 'nodetype': ', ', 'protocol': ', '}))
 
 table('DOMAINBGPADDRAGRR', rec='domain_bgp_addr_agrr_rec', list='prdomainbgpaddragrr', release='ROUTING',
       cols="""
@@ -1050,18 +1027,16 @@ table('DOMAINBGPADDRAGRR', rec='domain_bgp_addr_agrr_rec', list='prdomainbgpaddr
     networkprefix         NUMBER(10)      -
     asset                 NUMBER(10)      -
     summaryonly           NUMBER(10)      -
-    advertisemap          VARCHAR2(300)   T
-    supressmap            VARCHAR2(300)   T
-    attributemap          VARCHAR2(300)   T
-    context1              VARCHAR2(300)   T     versioned-only
-    context2              VARCHAR2(300)   T     versioned-only
-    context3              VARCHAR2(300)   T     versioned-only
+    advertisemap          VARCHAR2(300)   T     r=?
+    supressmap            VARCHAR2(300)   T     r=?
+    attributemap          VARCHAR2(300)   T     r=?
+    context1              VARCHAR2(300)   T     versioned-only r=?
+    context2              VARCHAR2(300)   T     versioned-only r=?
+    context3              VARCHAR2(300)   T     versioned-only r=?
     ndlversion            NUMBER(10)      -
 """,
-      read=read(step=90, select=['networkid', 'domainname', 'nodetype', 'networkno', 'networkaddr', 'networkprefix',
-                                 'asset', 'summaryonly', 'advertisemap?', 'supressmap?', 'attributemap?', 'context1?',
-                                 'context2?', 'context3?']),
-      write=write(step=370, insert="INSERT INTO DOMAINBGPADDRAGRR VALUES (%d, '%s', '%s', %d,'%s',%d, %d, %d, '%s','%s','%s','%s','%s','%s',%d)"))
+      read=read(step=90),
+      write=write(step=370, spacing={'domainname': ', ', 'nodetype': ', ', 'networkno': ', ', 'asset': ', ', 'summaryonly': ', ', 'advertisemap': ', '}))
 
 table('DOMAINBGPPEER', rec='domain_bgp_peer_rec', list='prdomainbgppeer', release='ROUTING',
       cols="""
@@ -1069,71 +1044,62 @@ table('DOMAINBGPPEER', rec='domain_bgp_peer_rec', list='prdomainbgppeer', releas
     domainname            VARCHAR2(300)   N
     nodetype              VARCHAR2(300)   N
     peername              VARCHAR2(300)   T
-    updatesource          VARCHAR2(300)   T
-    remoteas              VARCHAR2(300)   N
+    updatesource          VARCHAR2(300)   T     r=?
+    remoteas              VARCHAR2(300)   N     r=?
     passwordreqd          NUMBER(10)      -
-    routemapin            VARCHAR2(300)   T
-    routemapout           VARCHAR2(300)   T
-    filterlistin          VARCHAR2(300)   T
-    filterlistout         VARCHAR2(300)   T
-    distlistin            VARCHAR2(300)   T
-    distlistout           VARCHAR2(300)   T
-    prefixlistin          VARCHAR2(300)   T
-    prefixlistout         VARCHAR2(300)   T
-    routereflector        NUMBER(10)      -
-    nexthopself           NUMBER(10)      -
-    weight                VARCHAR2(300)   T
-    ebgp_multihop         VARCHAR2(300)   T
-    defaultoriginate      NUMBER(10)      -
-    defaultoriginate_rm   VARCHAR2(300)   T
-    sendcommunity         NUMBER(10)      -
+    routemapin            VARCHAR2(300)   T     r=?
+    routemapout           VARCHAR2(300)   T     r=?
+    filterlistin          VARCHAR2(300)   T     r=?
+    filterlistout         VARCHAR2(300)   T     r=?
+    distlistin            VARCHAR2(300)   T     r=?
+    distlistout           VARCHAR2(300)   T     r=?
+    prefixlistin          VARCHAR2(300)   T     r=?
+    prefixlistout         VARCHAR2(300)   T     r=?
+    routereflector        NUMBER(10)      -     r=?0
+    nexthopself           NUMBER(10)      -     r=?0
+    weight                VARCHAR2(300)   T     r=?
+    ebgp_multihop         VARCHAR2(300)   T     r=?
+    defaultoriginate      NUMBER(10)      -     r=?0
+    defaultoriginate_rm   VARCHAR2(300)   T     r=?
+    sendcommunity         NUMBER(10)      -     r=?0
     ndlversion            NUMBER(10)      -
 """,
-      read=read(step=100, select=['networkid', 'domainname', 'nodetype', 'peername', 'updatesource?', 'remoteas?',
-                                  'passwordreqd', 'routemapin?', 'routemapout?', 'filterlistin?', 'filterlistout?',
-                                  'distlistin?', 'distlistout?', 'prefixlistin?', 'prefixlistout?', 'routereflector?0',
-                                  'nexthopself?0', 'weight?', 'ebgp_multihop?', 'defaultoriginate?0',
-                                  'defaultoriginate_rm?', 'sendcommunity?0']),
-      write=write(step=380, insert="INSERT INTO DOMAINBGPPEER VALUES (%d, '%s', '%s', '%s','%s','%s',%d,'%s','%s','%s','%s','%s','%s','%s','%s',%d,%d,'%s','%s',%d,'%s',%d,%d)"))
+      read=read(step=100),
+      write=write(step=380, spacing={'domainname': ', ', 'nodetype': ', ', 'peername': ', '}))
 
 table('DOMAINBGPINFO', rec='domain_bgp_info_rec', list='prdomainbgpinfo', release='ROUTING',
       cols="""
     networkid             NUMBER(10)      -
     domainname            VARCHAR2(300)   N
     nodetype              VARCHAR2(300)   N
-    sequence              NUMBER(10)      -
-    neighbor              VARCHAR2(300)   T
-    context1              VARCHAR2(300)   T
-    context2              VARCHAR2(300)   T
-    context3              VARCHAR2(300)   T
-    updatesource          VARCHAR2(300)   T
-    remoteas              VARCHAR2(300)   N
-    passwordreqd          NUMBER(10)      -
-    routemapin            VARCHAR2(300)   T
-    routemapout           VARCHAR2(300)   T
-    filterlistin          VARCHAR2(300)   T
-    filterlistout         VARCHAR2(300)   T
-    distlistin            VARCHAR2(300)   T
-    distlistout           VARCHAR2(300)   T
-    prefixlistin          VARCHAR2(300)   T
-    prefixlistout         VARCHAR2(300)   T
-    routereflector        NUMBER(10)      -
-    nexthopself           NUMBER(10)      -
-    weight                VARCHAR2(300)   T
-    ebgpmultihop          VARCHAR2(300)   T
-    defaultoriginate      NUMBER(10)      -
-    defaultoriginate_rm   VARCHAR2(300)   T
-    sendcommunity         NUMBER(10)      -
-    peername              VARCHAR2(300)   T
+    sequence              NUMBER(10)      -     r=?0
+    neighbor              VARCHAR2(300)   T     r=?
+    context1              VARCHAR2(300)   T     r=?
+    context2              VARCHAR2(300)   T     r=?
+    context3              VARCHAR2(300)   T     r=?
+    updatesource          VARCHAR2(300)   T     r=?
+    remoteas              VARCHAR2(300)   N     r=?
+    passwordreqd          NUMBER(10)      -     r=?0
+    routemapin            VARCHAR2(300)   T     r=?
+    routemapout           VARCHAR2(300)   T     r=?
+    filterlistin          VARCHAR2(300)   T     r=?
+    filterlistout         VARCHAR2(300)   T     r=?
+    distlistin            VARCHAR2(300)   T     r=?
+    distlistout           VARCHAR2(300)   T     r=?
+    prefixlistin          VARCHAR2(300)   T     r=?
+    prefixlistout         VARCHAR2(300)   T     r=?
+    routereflector        NUMBER(10)      -     r=?0
+    nexthopself           NUMBER(10)      -     r=?0
+    weight                VARCHAR2(300)   T     r=?
+    ebgpmultihop          VARCHAR2(300)   T     r=?
+    defaultoriginate      NUMBER(10)      -     r=?0
+    defaultoriginate_rm   VARCHAR2(300)   T     r=?
+    sendcommunity         NUMBER(10)      -     r=?0
+    peername              VARCHAR2(300)   T     r=?
     ndlversion            NUMBER(10)      -
 """,
-      read=read(step=110, select=['networkid', 'domainname', 'nodetype', 'peername?', 'updatesource?', 'remoteas?',
-                                  'passwordreqd?0', 'routemapin?', 'routemapout?', 'filterlistin?', 'filterlistout?',
-                                  'distlistin?', 'distlistout?', 'prefixlistin?', 'prefixlistout?', 'routereflector?0',
-                                  'nexthopself?0', 'weight?', 'ebgpmultihop?', 'defaultoriginate?0',
-                                  'defaultoriginate_rm?', 'sendcommunity?0', 'context1?', 'context2?', 'context3?',
-                                  'neighbor?', 'sequence?0']),
-      write=write(step=390, insert="INSERT INTO DOMAINBGPINFO VALUES (%d, '%s', '%s',%d,'%s','%s','%s', '%s','%s','%s',%d,'%s','%s','%s','%s','%s','%s','%s','%s',%d,%d,'%s','%s',%d,'%s',%d,'%s',%d)"))
+      read=read(step=110, read_after=[('peername', 'nodetype'), ('context1', 'sendcommunity'), ('context2', 'context1'), ('context3', 'context2'), ('neighbor', 'context3'), ('sequence', 'neighbor')]),
+      write=write(step=390, spacing={'domainname': ', ', 'nodetype': ', ', 'context3': ', '}))
 
 table('DOMAINBGPPEERRULE', rec='domain_bgp_peer_rule_rec', list='prdomainbgppeerrule', release='ROUTING',
       cols="""
@@ -1146,7 +1112,7 @@ table('DOMAINBGPPEERRULE', rec='domain_bgp_peer_rule_rec', list='prdomainbgppeer
     ndlversion            NUMBER(10)      -
 """,
       read=read(step=120),
-      write=write(step=400, insert="INSERT INTO DOMAINBGPPEERRULE VALUES (%d, '%s', '%s', '%s','%s','%s',%d)"))
+      write=write(step=400, spacing={'domainname': ', ', 'nodetype': ', ', 'peername': ', '}))
 
 table('DOMAINOFFSETLIST', rec='domain_offset_list_rec', list='prdomainoffsetlist', release='ROUTING',
       cols="""
@@ -1155,230 +1121,219 @@ table('DOMAINOFFSETLIST', rec='domain_offset_list_rec', list='prdomainoffsetlist
     nodetype              VARCHAR2(300)   N
     protocol              VARCHAR2(300)   N
     sequence              NUMBER(10)      -
-    context1              VARCHAR2(300)   T
-    context2              VARCHAR2(300)   T
-    context3              VARCHAR2(300)   T
+    context1              VARCHAR2(300)   T     r=?
+    context2              VARCHAR2(300)   T     r=?
+    context3              VARCHAR2(300)   T     r=?
     acl                   VARCHAR2(300)   T
     direction             VARCHAR2(300)   N
     offset                VARCHAR2(300)   N
-    interfacename         VARCHAR2(300)   T
+    interfacename         VARCHAR2(300)   T     r=?
     ndlversion            NUMBER(10)      -
 """,
-      read=read(step=220, select=['networkid', 'domainname', 'nodetype', 'protocol', 'sequence', 'context1?',
-                                  'context2?', 'context3?', 'acl', 'direction', 'offset', 'interfacename?']),
-      write=write(step=810, insert="INSERT INTO DOMAINOFFSETLIST VALUES (%d, '%s', '%s', '%s',%d,'%s','%s','%s','%s','%s','%s','%s',%d)"))
+      read=read(step=220),
+      write=write(step=810, spacing={'domainname': ', ', 'nodetype': ', ', 'protocol': ', '}))
 
 table('PIMRPCLASS', rec='pim_rp_class_rec', list='prpimrp', release='ROUTING',
       cols="""
     @MULTICAST
-    mcastmode             VARCHAR2(300)   N
-    rpaddress             VARCHAR2(300)   T
-    rpacl                 VARCHAR2(300)   T
+    mcastmode             VARCHAR2(300)   N     r=~
+    rpaddress             VARCHAR2(300)   T     r=?
+    rpacl                 VARCHAR2(300)   T     r=?
     ndlversion            NUMBER(10)      -
 """,
-      read=read(step=240, select=['@MULTICAST', '~mcastmode', 'rpaddress?', 'rpacl?'], name='k_r_pimrp'),
-      write=write(step=850, insert="INSERT INTO PIMRPCLASS VALUES (%d, '%s', '%s', %d,'%s' ,'%s','%s','%s','%s','%s',%d)", older_comment='-- Delete Pimrpclass\n'))
+      read=read(step=240, name='k_r_pimrp'),
+      write=write(step=850, spacing={'domainname': ', ', 'nodetype': ', ', 'sequence': ', ', 'context2': ' ,'}, older_comment='-- Delete Pimrpclass\n'))
 
 table('PIMACCEPTCLASS', rec='pim_accept_class_rec', list='prpimacceptrp', release='ROUTING',
       cols="""
     @MULTICAST
-    acceptrpaddr          VARCHAR2(300)   T
-    acceptrpacl           VARCHAR2(300)   T
-    autorp                NUMBER(10)      -
+    acceptrpaddr          VARCHAR2(300)   T     r=?
+    acceptrpacl           VARCHAR2(300)   T     r=?
+    autorp                NUMBER(10)      -     r=?0
     ndlversion            NUMBER(10)      -
 """,
-      read=read(step=250, select=['@MULTICAST', 'acceptrpaddr?', 'acceptrpacl?', 'autorp?0'], name='k_r_pimacceptrp', form='filling_status'),
-      write=write(step=860, step_name='print_pimacceptrpclass', insert="INSERT INTO PIMACCEPTCLASS VALUES (%d, '%s', '%s', %d,'%s' ,'%s','%s','%s','%s',%d,%d)", older_comment='-- Delete Pimacceptclass\n'))
+      read=read(step=250, name='k_r_pimacceptrp', form='filling_status'),
+      write=write(step=860, step_name='print_pimacceptrpclass', spacing={'domainname': ', ', 'nodetype': ', ', 'sequence': ', ', 'context2': ' ,'}, older_comment='-- Delete Pimacceptclass\n'))
 
 table('PIMBSRCLASS', rec='pim_bsr_class_rec', list='prpimbsr', release='ROUTING',
       cols="""
     @MULTICAST
-    bsrcandint            VARCHAR2(300)   T
-    bsrcandmasklen        VARCHAR2(300)   T
-    priority              VARCHAR2(300)   T
+    bsrcandint            VARCHAR2(300)   T     r=?
+    bsrcandmasklen        VARCHAR2(300)   T     r=?
+    priority              VARCHAR2(300)   T     r=?
     ndlversion            NUMBER(10)      -
 """,
-      read=read(step=260, select=['@MULTICAST', 'bsrcandint?', 'bsrcandmasklen?', 'priority?'], name='k_r_pimbsr', form='filling_status'),
-      write=write(step=870, step_name='print_pimbsr', insert="INSERT INTO PIMBSRCLASS VALUES (%d, '%s', '%s', %d,'%s' ,'%s','%s','%s','%s','%s',%d)", older_comment='-- Delete Pimbsrclass\n'))
+      read=read(step=260, name='k_r_pimbsr', form='filling_status'),
+      write=write(step=870, step_name='print_pimbsr', spacing={'domainname': ', ', 'nodetype': ', ', 'sequence': ', ', 'context2': ' ,'}, older_comment='-- Delete Pimbsrclass\n'))
 
 table('PIMREGISTERCLASS', rec='pim_register_class_rec', list='prpimregister', release='ROUTING',
       cols="""
-    networkid             NUMBER(10)      -
+    networkid             NUMBER(10)      -     r=-
     domainname            VARCHAR2(300)   N
     nodetype              VARCHAR2(300)   N
-    registersource        VARCHAR2(300)   T
-    registerrate          VARCHAR2(300)   T
-    acceptregisteracl     VARCHAR2(300)   T
-    acceptregisterrate    VARCHAR2(300)   T
+    registersource        VARCHAR2(300)   T     r=?
+    registerrate          VARCHAR2(300)   T     r=?
+    acceptregisteracl     VARCHAR2(300)   T     r=?
+    acceptregisterrate    VARCHAR2(300)   T     r=?
     ndlversion            NUMBER(10)      -
 """,
-      read=read(step=270, select=['-networkid', 'domainname', 'nodetype', 'registersource?', 'registerrate?',
-                                  'acceptregisteracl?', 'acceptregisterrate?'], name='k_r_pimregister', form='filling_status'),
-      write=write(step=880, step_name='print_pimregister', insert="INSERT INTO PIMREGISTERCLASS VALUES (%d,'%s' ,'%s','%s','%s','%s','%s',%d)", older_comment='-- Delete Pimregisterclass\n'))
+      read=read(step=270, name='k_r_pimregister', form='filling_status'),
+      write=write(step=880, step_name='print_pimregister', spacing={'nodetype': ' ,'}, older_comment='-- Delete Pimregisterclass\n'))
 
 table('PIMMEMBERRATECLASS', rec='pim_member_rate_class_rec', list='prpimrate', release='ROUTING',
       cols="""
-    networkid             NUMBER(10)      -
+    networkid             NUMBER(10)      -     r=-
     domainname            VARCHAR2(300)   N
     nodetype              VARCHAR2(300)   N
-    namedinterface        VARCHAR2(300)   T
+    namedinterface        VARCHAR2(300)   T     r=?
     sequence              NUMBER(10)      -
-    context1              VARCHAR2(300)   T
-    context2              VARCHAR2(300)   T
-    context3              VARCHAR2(300)   T
-    direction             VARCHAR2(300)   N
-    rate                  VARCHAR2(300)   T
-    grouplist             VARCHAR2(300)   T
-    sourcelist            VARCHAR2(300)   T
+    context1              VARCHAR2(300)   T     r=?
+    context2              VARCHAR2(300)   T     r=?
+    context3              VARCHAR2(300)   T     r=?
+    direction             VARCHAR2(300)   N     r=?
+    rate                  VARCHAR2(300)   T     r=?
+    grouplist             VARCHAR2(300)   T     r=?
+    sourcelist            VARCHAR2(300)   T     r=?
     ndlversion            NUMBER(10)      -
 """,
-      read=read(step=280, select=['@MULTICAST', 'namedinterface?', 'direction?', 'rate?', 'grouplist?', 'sourcelist?'], name='k_r_pimrate', form='filling_status'),
-      write=write(step=890, step_name='print_pimrate', insert="INSERT INTO PIMMEMBERRATECLASS VALUES (%d, '%s', '%s','%s', %d,'%s' ,'%s','%s','%s','%s','%s','%s',%d)", older_comment='-- Delete Pimmemberrateclass\n'))
+      read=read(step=280, read_after=[('namedinterface', 'context3')], name='k_r_pimrate', form='filling_status'),
+      write=write(step=890, step_name='print_pimrate', spacing={'domainname': ', ', 'nodetype': ', ', 'sequence': ', ', 'context2': ' ,'}, older_comment='-- Delete Pimmemberrateclass\n'))
 
 table('PIMMEMBERCLASS', rec='pim_member_class_rec', list='prpimmember', release='ROUTING',
       cols="""
     @MULTICAST
-    namedinterface        VARCHAR2(300)   T
-    mcastmode             VARCHAR2(300)   N
-    neighborfilter        VARCHAR2(300)   T
-    inrate                VARCHAR2(300)   T
-    boundaryacl           VARCHAR2(300)   T
+    namedinterface        VARCHAR2(300)   T     r=?
+    mcastmode             VARCHAR2(300)   N     r=?
+    neighborfilter        VARCHAR2(300)   T     r=?
+    inrate                VARCHAR2(300)   T     r=?
+    boundaryacl           VARCHAR2(300)   T     r=?
     ndlversion            NUMBER(10)      -
 """,
-      read=read(step=290, select=['@MULTICAST', 'namedinterface?', 'mcastmode?', 'neighborfilter?', 'inrate?',
-                                  'boundaryacl?'], name='k_r_pimmember', form='filling_status'),
-      write=write(step=900, step_name='print_pimmember', insert="INSERT INTO PIMMEMBERCLASS VALUES (%d, '%s', '%s',%d,'%s' ,'%s','%s','%s','%s','%s','%s', '%s',%d)", older_comment='-- Delete Pimmemberclass\n'))
+      read=read(step=290, name='k_r_pimmember', form='filling_status'),
+      write=write(step=900, step_name='print_pimmember', spacing={'domainname': ', ', 'nodetype': ', ', 'context2': ' ,', 'boundaryacl': ', '}, older_comment='-- Delete Pimmemberclass\n'))
 
 table('PIMRPFILTERCLASS', rec='pim_rp_filter_class_rec', list='prautorpfilter', release='ROUTING',
       cols="""
     @MULTICAST
-    rpfilter              VARCHAR2(300)   T
-    rpgroupfilter         VARCHAR2(300)   T
+    rpfilter              VARCHAR2(300)   T     r=?
+    rpgroupfilter         VARCHAR2(300)   T     r=?
     ndlversion            NUMBER(10)      -
 """,
-      read=read(step=300, select=['@MULTICAST', 'rpfilter?', 'rpgroupfilter?'], name='k_r_autorpfilter', form='filling_status'),
-      write=write(step=910, step_name='print_autorpfilter', insert="INSERT INTO PIMRPFILTERCLASS VALUES (%d, '%s', '%s', %d,'%s' ,'%s','%s','%s','%s',%d)", older_comment='-- Delete Pimrpfilterclass\n'))
+      read=read(step=300, name='k_r_autorpfilter', form='filling_status'),
+      write=write(step=910, step_name='print_autorpfilter', spacing={'domainname': ', ', 'nodetype': ', ', 'sequence': ', ', 'context2': ' ,'}, older_comment='-- Delete Pimrpfilterclass\n'))
 
 table('PIMAUTORPCLASS', rec='pim_auto_rp_class_rec', list='prmappingagent', release='ROUTING',
       cols="""
     @MULTICAST
-    discoverint           VARCHAR2(300)   T
+    discoverint           VARCHAR2(300)   T     r=?
     ndlversion            NUMBER(10)      -
 """,
-      read=read(step=310, select=['@MULTICAST', 'discoverint?'], name='k_r_mapppingagent', form='filling_status'),
-      write=write(step=920, step_name='print_mappingagent', insert="INSERT INTO PIMAUTORPCLASS VALUES (%d, '%s', '%s', %d,'%s' ,'%s','%s','%s',%d)", older_comment='-- Delete Pimautorpclass\n'))
+      read=read(step=310, name='k_r_mapppingagent', form='filling_status'),
+      write=write(step=920, step_name='print_mappingagent', spacing={'domainname': ', ', 'nodetype': ', ', 'sequence': ', ', 'context2': ' ,'}, older_comment='-- Delete Pimautorpclass\n'))
 
 table('MSDPCLASS', rec='msdp_class_rec', list='prmsdpclass', release='ROUTING',
       cols="""
-    networkid             NUMBER(10)      -
+    networkid             NUMBER(10)      -     r=-
     domainname            VARCHAR2(300)   N
     nodetype              VARCHAR2(300)   N
-    redistacl             VARCHAR2(300)   T
-    redistasnpathacl      VARCHAR2(300)   T
-    redistroutemap        VARCHAR2(300)   T
-    originatorid          VARCHAR2(300)   T
-    borderasaddr          VARCHAR2(300)   T
+    redistacl             VARCHAR2(300)   T     r=?
+    redistasnpathacl      VARCHAR2(300)   T     r=?
+    redistroutemap        VARCHAR2(300)   T     r=?
+    originatorid          VARCHAR2(300)   T     r=?
+    borderasaddr          VARCHAR2(300)   T     r=?
     ndlversion            NUMBER(10)      -
 """,
-      read=read(step=320, select=['-networkid', 'domainname', 'nodetype', 'redistacl?', 'redistasnpathacl?',
-                                  'redistroutemap?', 'originatorid?', 'borderasaddr?'], form='filling_status'),
-      write=write(step=930, insert="INSERT INTO MSDPCLASS VALUES ( %d,'%s' ,'%s','%s','%s','%s','%s', '%s',%d)", older_comment='-- Delete Msdpclass\n'))
+      read=read(step=320, form='filling_status'),
+      write=write(step=930, spacing={'networkid': ' ', 'nodetype': ' ,', 'borderasaddr': ', '}, older_comment='-- Delete Msdpclass\n'))
 
 table('MSDPNEIGHBORCLASS', rec='msdp_neighbor_class_rec', list='prmsdppeer', release='ROUTING',
       cols="""
-    networkid             NUMBER(10)      -
+    networkid             NUMBER(10)      -     r=-
     domainname            VARCHAR2(300)   N
     nodetype              VARCHAR2(300)   N
     sequence              NUMBER(10)      -
     neighbor              VARCHAR2(300)   T
-    context1              VARCHAR2(300)   T
-    context2              VARCHAR2(300)   T
-    context3              VARCHAR2(300)   T
-    connectsource         VARCHAR2(300)   T
-    remoteas              VARCHAR2(300)   T
-    description           VARCHAR2(300)   T
-    safilterinacl         VARCHAR2(300)   T
-    safilteroutacl        VARCHAR2(300)   T
-    safilterinmap         VARCHAR2(300)   T
-    safilteroutmap        VARCHAR2(300)   T
-    defaultpeer           NUMBER(10)      -
-    defprefixlist         VARCHAR2(300)   T
-    meshgroup             VARCHAR2(300)   T
+    context1              VARCHAR2(300)   T     r=?
+    context2              VARCHAR2(300)   T     r=?
+    context3              VARCHAR2(300)   T     r=?
+    connectsource         VARCHAR2(300)   T     r=?
+    remoteas              VARCHAR2(300)   T     r=?
+    description           VARCHAR2(300)   T     r=?
+    safilterinacl         VARCHAR2(300)   T     r=?
+    safilteroutacl        VARCHAR2(300)   T     r=?
+    safilterinmap         VARCHAR2(300)   T     r=?
+    safilteroutmap        VARCHAR2(300)   T     r=?
+    defaultpeer           NUMBER(10)      -     r=?0
+    defprefixlist         VARCHAR2(300)   T     r=?
+    meshgroup             VARCHAR2(300)   T     r=?
     ndlversion            NUMBER(10)      -
 """,
-      read=read(step=330, select=['-networkid', 'domainname', 'nodetype', 'sequence', 'neighbor', 'context1?',
-                                  'context2?', 'context3?', 'connectsource?', 'remoteas?', 'description?',
-                                  'safilterinacl?', 'safilteroutacl?', 'safilterinmap?', 'safilteroutmap?',
-                                  'defaultpeer?0', 'defprefixlist?', 'meshgroup?'], name='k_r_msdppeer', form='filling_status'),
-      write=write(step=940, step_name='print_msdppeer', insert="INSERT INTO MSDPNEIGHBORCLASS VALUES ( %d,'%s' ,'%s',%d,'%s','%s','%s','%s', '%s','%s','%s','%s','%s','%s','%s',%d,'%s','%s',%d)", older_comment='-- Delete MsdpNEIGHBORCLASS\n'))
+      read=read(step=330, name='k_r_msdppeer', form='filling_status'),
+      write=write(step=940, step_name='print_msdppeer', spacing={'networkid': ' ', 'nodetype': ' ,', 'connectsource': ', '}, older_comment='-- Delete MsdpNEIGHBORCLASS\n'))
 
 table('IGMPINTCLASS', rec='igmp_int_class_rec', list='prigmpmember', release='ROUTING',
       cols="""
     @MULTICAST
-    namedinterface        VARCHAR2(300)   T
-    accessgroup           VARCHAR2(300)   T
+    namedinterface        VARCHAR2(300)   T     r=?
+    accessgroup           VARCHAR2(300)   T     r=?
     ndlversion            NUMBER(10)      -
 """,
-      read=read(step=340, select=['@MULTICAST', 'namedinterface?', 'accessgroup?'], name='k_r_igmpmember', form='filling_status'),
-      write=write(step=950, step_name='print_igmpmember', insert="INSERT INTO IGMPINTCLASS VALUES ( %d,'%s' ,'%s',%d,'%s','%s','%s','%s', '%s',%d)", older_comment='-- Delete Igmpintclass\n'))
+      read=read(step=340, name='k_r_igmpmember', form='filling_status'),
+      write=write(step=950, step_name='print_igmpmember', spacing={'networkid': ' ', 'nodetype': ' ,', 'accessgroup': ', '}, older_comment='-- Delete Igmpintclass\n'))
 
 table('IGMPINTADDRCLASS', rec='igmp_int_addr_class_rec', list='prigmpgroup', release='ROUTING',
       cols="""
-    networkid             NUMBER(10)      -
+    networkid             NUMBER(10)      -     r=-
     domainname            VARCHAR2(300)   N
     nodetype              VARCHAR2(300)   N
-    context1              VARCHAR2(300)   T
-    context2              VARCHAR2(300)   T
-    context3              VARCHAR2(300)   T
-    namedinterface        VARCHAR2(300)   T
+    context1              VARCHAR2(300)   T     r=?
+    context2              VARCHAR2(300)   T     r=?
+    context3              VARCHAR2(300)   T     r=?
+    namedinterface        VARCHAR2(300)   T     r=~
     sequence              NUMBER(10)      -
-    addrtype              VARCHAR2(300)   T
-    groupaddress          VARCHAR2(300)   T
+    addrtype              VARCHAR2(300)   T     r=~
+    groupaddress          VARCHAR2(300)   T     r=~
     ndlversion            NUMBER(10)      -
 """,
-      read=read(step=350, select=['-networkid', 'domainname', 'nodetype', 'sequence', '~namedinterface', '~addrtype',
-                                  '~groupaddress', 'context1?', 'context2?', 'context3?'], name='k_r_igmpgroup', form='filling_status'),
-      write=write(step=960, step_name='print_igmpgroup', insert="INSERT INTO IGMPINTADDRCLASS VALUES ( %d,'%s' ,'%s','%s','%s','%s','%s',%d,'%s','%s',%d)", older_comment='-- Delete Igmpintaddrclass\n'))
+      read=read(step=350, read_after=[('namedinterface', 'sequence'), ('context1', 'groupaddress'), ('context2', 'context1'), ('context3', 'context2')], name='k_r_igmpgroup', form='filling_status'),
+      write=write(step=960, step_name='print_igmpgroup', spacing={'networkid': ' ', 'nodetype': ' ,'}, older_comment='-- Delete Igmpintaddrclass\n'))
 
 table('DVMRPINTCLASS', rec='dvmrp_int_class_rec', list='prdvmrpmember', release='ROUTING',
       cols="""
     @MULTICAST
     namedinterface        VARCHAR2(300)   T
-    metric                VARCHAR2(300)   T
-    metricacl             VARCHAR2(300)   T
-    acceptfilter          VARCHAR2(300)   T
-    neighborfilter        VARCHAR2(300)   T
-    summaryaddr           VARCHAR2(300)   T
-    summarymask           VARCHAR2(300)   T
-    summarymetric         VARCHAR2(300)   T
-    inoffset              VARCHAR2(300)   T
-    outoffset             VARCHAR2(300)   T
+    metric                VARCHAR2(300)   T     r=?
+    metricacl             VARCHAR2(300)   T     r=?
+    acceptfilter          VARCHAR2(300)   T     r=?
+    neighborfilter        VARCHAR2(300)   T     r=?
+    summaryaddr           VARCHAR2(300)   T     r=?
+    summarymask           VARCHAR2(300)   T     r=?
+    summarymetric         VARCHAR2(300)   T     r=?
+    inoffset              VARCHAR2(300)   T     r=?
+    outoffset             VARCHAR2(300)   T     r=?
     ndlversion            NUMBER(10)      -
 """,
-      read=read(step=360, select=['-networkid', 'domainname', 'nodetype', 'sequence', 'namedinterface', 'context1?',
-                                  'context2?', 'context3?', 'metric?', 'metricacl?', 'acceptfilter?', 'neighborfilter?',
-                                  'summaryaddr?', 'summarymask?', 'summarymetric?', 'inoffset?', 'outoffset?'], name='k_r_dvmrpmember', form='filling_status'),
-      write=write(step=970, step_name='print_dvmrpmember', insert="INSERT INTO DVMRPINTCLASS VALUES ( %d,'%s' ,'%s',%d,'%s','%s','%s','%s', '%s','%s','%s','%s','%s','%s','%s','%s','%s',%d)", older_comment='-- Delete DVMRPINTCLASS\n'))
+      read=read(step=360, read_after=[('namedinterface', 'sequence')], name='k_r_dvmrpmember', form='filling_status'),
+      write=write(step=970, step_name='print_dvmrpmember', spacing={'networkid': ' ', 'nodetype': ' ,', 'metric': ', '}, older_comment='-- Delete DVMRPINTCLASS\n'))
 
 table('DOMAINROUTEMAP', rec='domain_route_map_rec', list='prdomainroutemap', release='ROUTING',
       cols="""
     networkid             NUMBER(10)      -
     domainname            VARCHAR2(300)   N
     nodetype              VARCHAR2(300)   N
-    context1              VARCHAR2(300)   T
-    context2              VARCHAR2(300)   T
-    context3              VARCHAR2(300)   T
+    context1              VARCHAR2(300)   T     r=?
+    context2              VARCHAR2(300)   T     r=?
+    context3              VARCHAR2(300)   T     r=?
     routemap              VARCHAR2(300)   T
     usage                 VARCHAR2(300)   T
     owner                 VARCHAR2(300)   T
-    sequence              NUMBER(10)      -
+    sequence              NUMBER(10)      -     r=:numtext
     type                  VARCHAR2(300)   N
-    repeatby              VARCHAR2(300)   T
+    repeatby              VARCHAR2(300)   T     r=?
     mapseqinc             NUMBER(10)      -
     ndlversion            NUMBER(10)      -
 """,
-      read=read(step=160, select=['networkid', 'domainname', 'nodetype', 'context1?', 'context2?', 'context3?',
-                                  'routemap', 'usage', 'owner', 'sequence:numtext', 'type', 'repeatby?', 'mapseqinc']),
+      read=read(step=160),
       write=write(step=410))
 
 table('ROUTEMAPMATCHLIST', rec='route_map_match_list_rec', list='prroutemapmatchlist', release='ROUTING',
@@ -1387,14 +1342,13 @@ table('ROUTEMAPMATCHLIST', rec='route_map_match_list_rec', list='prroutemapmatch
     domainname            VARCHAR2(300)   N
     nodetype              VARCHAR2(300)   N
     routemap              VARCHAR2(300)   T
-    sequence              NUMBER(10)      -
-    matchsequence         NUMBER(10)      -
+    sequence              NUMBER(10)      -     r=:numtext
+    matchsequence         NUMBER(10)      -     r=:numtext
     matchtype             VARCHAR2(300)   T
     matchvalue            VARCHAR2(300)   T
     ndlversion            NUMBER(10)      -
 """,
-      read=read(step=170, select=['networkid', 'domainname', 'nodetype', 'routemap', 'sequence:numtext',
-                                  'matchsequence:numtext', 'matchtype', 'matchvalue'], name='k_r_domainroutemapmatchlist'),
+      read=read(step=170, name='k_r_domainroutemapmatchlist'),
       write=write(step=420))
 
 table('ROUTEMAPSETLIST', rec='route_map_set_list_rec', list='prroutemapsetlist', release='ROUTING',
@@ -1403,14 +1357,13 @@ table('ROUTEMAPSETLIST', rec='route_map_set_list_rec', list='prroutemapsetlist',
     domainname            VARCHAR2(300)   N
     nodetype              VARCHAR2(300)   N
     routemap              VARCHAR2(300)   T
-    sequence              NUMBER(10)      -
-    setsequence           NUMBER(10)      -
+    sequence              NUMBER(10)      -     r=:numtext
+    setsequence           NUMBER(10)      -     r=:numtext
     settype               VARCHAR2(300)   T
     setvalue              VARCHAR2(300)   T
     ndlversion            NUMBER(10)      -
 """,
-      read=read(step=180, select=['networkid', 'domainname', 'nodetype', 'routemap', 'sequence:numtext',
-                                  'setsequence:numtext', 'settype', 'setvalue'], name='k_r_domainroutemapsetlist'),
+      read=read(step=180, name='k_r_domainroutemapsetlist'),
       write=write(step=430))
 
 table('DOMAINACCESSLIST', rec='domain_access_list_rec', list='prdomainaccesslist', release='ACCESSLIST',
@@ -1423,18 +1376,16 @@ table('DOMAINACCESSLIST', rec='domain_access_list_rec', list='prdomainaccesslist
     nametype              VARCHAR2(300)   T
     aclname               VARCHAR2(300)   T
     aclstart              NUMBER(10)      -
-    aclinc                NUMBER(10)      -
-    owner                 VARCHAR2(300)   T
-    context1              VARCHAR2(300)   T
-    context2              VARCHAR2(300)   T
-    context3              VARCHAR2(300)   T
-    direction             VARCHAR2(300)   N
+    aclinc                NUMBER(10)      -     r=?0
+    owner                 VARCHAR2(300)   T     r=?
+    context1              VARCHAR2(300)   T     r=?
+    context2              VARCHAR2(300)   T     r=?
+    context3              VARCHAR2(300)   T     r=?
+    direction             VARCHAR2(300)   N     r=?
     usage                 VARCHAR2(300)   T
     ndlversion            NUMBER(10)      -
 """,
-      read=read(step=10, select=['networkid', 'domainname', 'nodetype', 'context1?', 'context2?', 'context3?',
-                                 'acltype', 'usage', 'owner?', 'sequence', 'nametype', 'aclname', 'aclstart',
-                                 'aclinc?0', 'direction?']),
+      read=read(step=10, read_after=[('context1', 'nodetype'), ('context2', 'context1'), ('context3', 'context2'), ('usage', 'acltype'), ('owner', 'usage'), ('sequence', 'owner')]),
       write=write(step=440, routine='print_domainaccesslist'))
 
 table('DOMAINEXTACL', rec='domain_ext_acl_rec', list='prdomainextacl', release='ACCESSLIST',
@@ -1444,18 +1395,17 @@ table('DOMAINEXTACL', rec='domain_ext_acl_rec', list='prdomainextacl', release='
     nodetype              VARCHAR2(300)   N
     sequence              NUMBER(10)      -
     subsequence           NUMBER(10)      -
-    repeatby              VARCHAR2(300)   T
+    repeatby              VARCHAR2(300)   T     r=?
     type                  VARCHAR2(300)   T
     protocol              VARCHAR2(300)   T
     hostnetworkno         VARCHAR2(300)   T
-    hostdncb              NUMBER(10)      -
-    mask                  NUMBER(10)      -
-    maskdncb              NUMBER(10)      -
+    hostdncb              NUMBER(10)      -     r=?0
+    mask                  NUMBER(10)      -     r=?0
+    maskdncb              NUMBER(10)      -     r=?0
     ndlversion            NUMBER(10)      -
 """,
-      read=read(step=30, select=['networkid', 'domainname', 'nodetype', 'mask?0', 'maskdncb?0', 'hostdncb?0',
-                                 'sequence', 'subsequence', 'type', 'repeatby?', 'protocol', 'hostnetworkno']),
-      write=write(step=450, insert="INSERT INTO DOMAINEXTACL VALUES (%d,'%s','%s',%d, %d,'%s','%s','%s','%s',%d,%d,%d,%d)"))
+      read=read(step=30, read_after=[('mask', 'nodetype'), ('maskdncb', 'mask'), ('hostdncb', 'maskdncb'), ('repeatby', 'type')]),
+      write=write(step=450, spacing={'subsequence': ', '}))
 
 table('DOMAINACLLIST', rec='domain_acl_list_rec', list='prdomainacllist', release='ACCESSLIST',
       cols="""
@@ -1464,34 +1414,30 @@ table('DOMAINACLLIST', rec='domain_acl_list_rec', list='prdomainacllist', releas
     nodetype              VARCHAR2(300)   N
     sequence              NUMBER(10)      -
     subsequence           NUMBER(10)      -
-    repeatby              VARCHAR2(300)   T
-    type                  VARCHAR2(300)   T
-    protocoltype          VARCHAR2(300)   N
-    protocol              VARCHAR2(300)   T
-    source                VARCHAR2(300)   T
-    sourceprefix          NUMBER(10)      -
-    sourceportoptype      VARCHAR2(300)   N
-    sourceportop          VARCHAR2(300)   N
-    sourceporttype        VARCHAR2(300)   N
-    sourceport            VARCHAR2(300)   N
-    dest                  VARCHAR2(300)   T
-    destprefix            NUMBER(10)      -
-    destportoptype        VARCHAR2(300)   N
-    destportop            VARCHAR2(300)   N
-    destporttype          VARCHAR2(300)   N
-    destport              VARCHAR2(300)   N
-    precedence            VARCHAR2(300)   N
-    tos                   VARCHAR2(300)   N
-    established           NUMBER(10)      -
-    log                   NUMBER(10)      -
+    repeatby              VARCHAR2(300)   T     r=?
+    type                  VARCHAR2(300)   T     r=~
+    protocoltype          VARCHAR2(300)   N     r=~
+    protocol              VARCHAR2(300)   T     r=?
+    source                VARCHAR2(300)   T     r=?
+    sourceprefix          NUMBER(10)      -     r=?0
+    sourceportoptype      VARCHAR2(300)   N     r=~
+    sourceportop          VARCHAR2(300)   N     r=?
+    sourceporttype        VARCHAR2(300)   N     r=?
+    sourceport            VARCHAR2(300)   N     r=?
+    dest                  VARCHAR2(300)   T     r=?
+    destprefix            NUMBER(10)      -     r=?0
+    destportoptype        VARCHAR2(300)   N     r=~
+    destportop            VARCHAR2(300)   N     r=?
+    destporttype          VARCHAR2(300)   N     r=~
+    destport              VARCHAR2(300)   N     r=?
+    precedence            VARCHAR2(300)   N     r=?
+    tos                   VARCHAR2(300)   N     r=?
+    established           NUMBER(10)      -     r=?0
+    log                   NUMBER(10)      -     r=?0
     ndlversion            NUMBER(10)      -
 """,
-      read=read(step=20, select=['networkid', 'domainname', 'nodetype', 'sequence', 'subsequence', 'repeatby?', '~type',
-                                 '~protocoltype', 'protocol?', 'source?', 'sourceprefix?0', '~sourceportoptype',
-                                 'sourceportop?', 'sourceporttype?', 'sourceport?', 'dest?', 'destprefix?0',
-                                 '~destportoptype', 'destportop?', '~destporttype', 'destport?', 'precedence?', 'tos?',
-                                 'established?0', 'log?0']),
-      write=write(step=460, insert="INSERT INTO DOMAINACLLIST VALUES (%d,'%s','%s',%d, %d,'%s','%s','%s','%s','%s',%d,'%s','%s','%s','%s','%s',%d,'%s','%s','%s','%s','%s','%s',%d,%d,%d)"))
+      read=read(step=20),
+      write=write(step=460, spacing={'subsequence': ', '}))
 
 table('DOMAINPREFIXHDR', rec='domain_prefix_hdr_rec', list='prdomainprefixhdr', release='ROUTING',
       cols="""
@@ -1499,8 +1445,7 @@ table('DOMAINPREFIXHDR', rec='domain_prefix_hdr_rec', list='prdomainprefixhdr', 
     listname              VARCHAR2(300)   T
     ndlversion            NUMBER(10)      -
 """,
-      read=read(step=140, select=['networkid', 'domainname', 'nodetype', 'context1?', 'context2?', 'context3?',
-                                  'sequence', 'listname']),
+      read=read(step=140, read_after=[('sequence', 'context3')], r={'networkid': ''}),
       write=write(step=470))
 
 table('DOMAINPREFIXLIST', rec='domain_prefix_list_rec', list='prdomainprefixlist', release='ROUTING',
@@ -1510,16 +1455,15 @@ table('DOMAINPREFIXLIST', rec='domain_prefix_list_rec', list='prdomainprefixlist
     nodetype              VARCHAR2(300)   N
     sequence              NUMBER(10)      -
     subsequence           NUMBER(10)      -
-    repeatby              VARCHAR2(300)   T
+    repeatby              VARCHAR2(300)   T     r=?
     type                  VARCHAR2(300)   T
     network               VARCHAR2(300)   T
-    length                NUMBER(10)      -
-    lelen                 NUMBER(10)      -
-    gelen                 NUMBER(10)      -
+    length                NUMBER(10)      -     r=?0
+    lelen                 NUMBER(10)      -     r=?0
+    gelen                 NUMBER(10)      -     r=?0
     ndlversion            NUMBER(10)      -
 """,
-      read=read(step=150, select=['networkid', 'domainname', 'nodetype', 'lelen?0', 'gelen?0', 'length?0', 'sequence',
-                                  'subsequence', 'type', 'repeatby?', 'network']),
+      read=read(step=150, read_after=[('lelen', 'nodetype'), ('gelen', 'lelen'), ('length', 'gelen'), ('repeatby', 'type')]),
       write=write(step=480))
 
 table('DOMAINFILTERLIST', rec='domain_filter_list_rec', list='prdomainfilterlist', release='ROUTING',
@@ -1529,106 +1473,99 @@ table('DOMAINFILTERLIST', rec='domain_filter_list_rec', list='prdomainfilterlist
     nodetype              VARCHAR2(300)   N
     sequence              NUMBER(10)      -
     aclseqstart           VARCHAR2(300)   T     older=NUMBER(10)
-    aclseqinc             NUMBER(10)      -
-    context1              VARCHAR2(300)   T
-    context2              VARCHAR2(300)   T
-    context3              VARCHAR2(300)   T
-    filtertype            VARCHAR2(300)   N
-    type                  VARCHAR2(300)   T
-    substring             VARCHAR2(300)   T
+    aclseqinc             NUMBER(10)      -     r=?0
+    context1              VARCHAR2(300)   T     r=?
+    context2              VARCHAR2(300)   T     r=?
+    context3              VARCHAR2(300)   T     r=?
+    filtertype            VARCHAR2(300)   N     r=?
+    type                  VARCHAR2(300)   T     r=?
+    substring             VARCHAR2(300)   T     r=?
     ndlversion            NUMBER(10)      -
 """,
-      read=read(step=200, select=['networkid', 'domainname', 'nodetype', 'context1?', 'context2?', 'context3?', 'type?',
-                                  'sequence', 'filtertype?', 'aclseqstart', 'aclseqinc?0', 'substring?']),
-      write=write(step=490, insert="INSERT INTO DOMAINFILTERLIST VALUES (%d,'%s','%s',%d, '%s' ,%d,'%s','%s','%s','%s','%s','%s',%d)"))
+      read=read(step=200, read_after=[('sequence', 'type'), ('filtertype', 'sequence'), ('aclseqstart', 'filtertype'), ('aclseqinc', 'aclseqstart')]),
+      write=write(step=490, spacing={'aclseqstart': ', ', 'aclseqinc': ' ,'}))
 
 table('DOMAINQUEUES', rec='domain_queue_rec', list='prdomainqueues', release='FIREWALL',
       cols="""
     networkid             NUMBER(10)      -
     domainname            VARCHAR2(300)   N
     nodetype              VARCHAR2(300)   N
-    queuetype             VARCHAR2(300)   T
-    queuename             VARCHAR2(300)   T
-    classifiertype        VARCHAR2(300)   T
-    usage                 VARCHAR2(300)   T
-    owner                 VARCHAR2(300)   T
+    queuetype             VARCHAR2(300)   T     r=~
+    queuename             VARCHAR2(300)   T     r=~
+    classifiertype        VARCHAR2(300)   T     r=~
+    usage                 VARCHAR2(300)   T     r=~
+    owner                 VARCHAR2(300)   T     r=~
     ndlversion            NUMBER(10)      -
 """,
-      read=read(step=40, select=['networkid', 'domainname', 'nodetype', '~queuetype', '~queuename', '~classifiertype',
-                                 '~usage', '~owner']),
-      write=write(step=500, insert="INSERT INTO DOMAINQUEUES VALUES (%d,'%s','%s','%s', '%s','%s','%s','%s',%d)"))
+      read=read(step=40),
+      write=write(step=500, spacing={'queuename': ', '}))
 
 table('DOMAINCUSTSUBQ', rec='domain_cust_subq_rec', list='prdomaincustsubq', release='FIREWALL',
       cols="""
     networkid             NUMBER(10)      -
     domainname            VARCHAR2(300)   N
     nodetype              VARCHAR2(300)   N
-    queuename             VARCHAR2(300)   T
-    subqueuename          VARCHAR2(300)   T
-    classifier            VARCHAR2(300)   T
+    queuename             VARCHAR2(300)   T     r=~
+    subqueuename          VARCHAR2(300)   T     r=~
+    classifier            VARCHAR2(300)   T     r=?
     isdefault             NUMBER(10)      -
-    bytecount             VARCHAR2(300)   T
+    bytecount             VARCHAR2(300)   T     r=?
     ndlversion            NUMBER(10)      -
 """,
-      read=read(step=50, select=['networkid', 'domainname', 'nodetype', '~queuename', '~subqueuename', 'classifier?',
-                                 'isdefault', 'bytecount?']),
-      write=write(step=510, insert="INSERT INTO DOMAINCUSTSUBQ VALUES (%d,'%s','%s','%s', '%s','%s',%d,'%s',%d)"))
+      read=read(step=50),
+      write=write(step=510, spacing={'subqueuename': ', '}))
 
 table('DOMAINMAPCLASS', rec='domain_map_class_rec', list='prdomainmapclass', release='ROUTING',
       cols="""
     networkid             NUMBER(10)      -
     domainname            VARCHAR2(300)   N
     nodetype              VARCHAR2(300)   N
-    mapclassname          VARCHAR2(300)   T
-    context1              VARCHAR2(300)   T
-    context2              VARCHAR2(300)   T
-    context3              VARCHAR2(300)   T
-    usage                 VARCHAR2(300)   T
-    owner                 VARCHAR2(300)   T
-    burstsizein           VARCHAR2(300)   T
-    burstexcessin         VARCHAR2(300)   T
-    cirin                 VARCHAR2(300)   T
-    burstsizeout          VARCHAR2(300)   T
-    burstexcessout        VARCHAR2(300)   T
-    cirout                VARCHAR2(300)   T
-    customqueue           VARCHAR2(300)   T
-    priorityqueue         VARCHAR2(300)   T
-    average               VARCHAR2(300)   T
-    peak                  VARCHAR2(300)   T
+    mapclassname          VARCHAR2(300)   T     r=~
+    context1              VARCHAR2(300)   T     r=?
+    context2              VARCHAR2(300)   T     r=?
+    context3              VARCHAR2(300)   T     r=?
+    usage                 VARCHAR2(300)   T     r=~
+    owner                 VARCHAR2(300)   T     r=~
+    burstsizein           VARCHAR2(300)   T     r=?
+    burstexcessin         VARCHAR2(300)   T     r=?
+    cirin                 VARCHAR2(300)   T     r=?
+    burstsizeout          VARCHAR2(300)   T     r=?
+    burstexcessout        VARCHAR2(300)   T     r=?
+    cirout                VARCHAR2(300)   T     r=?
+    customqueue           VARCHAR2(300)   T     r=?
+    priorityqueue         VARCHAR2(300)   T     r=?
+    average               VARCHAR2(300)   T     r=?
+    peak                  VARCHAR2(300)   T     r=?
     ndlversion            NUMBER(10)      -
 """,
-      read=read(step=190, select=['networkid', 'domainname', 'nodetype', '~mapclassname', 'context1?', 'context2?',
-                                  'context3?', '~usage', '~owner', 'burstsizein?', 'burstsizeout?', 'burstexcessin?',
-                                  'burstexcessout?', 'cirin?', 'cirout?', 'customqueue?', 'priorityqueue?', 'average?',
-                                  'peak?']),
-      write=write(step=520, insert="INSERT INTO DOMAINMAPCLASS VALUES (%d, '%s','%s', '%s' ,'%s','%s', '%s','%s','%s', '%s' ,'%s','%s','%s', '%s' ,'%s','%s','%s', '%s' ,'%s',%d)", older_comment='-- Delete domainnmapclass\n'))
+      read=read(step=190, read_after=[('burstexcessin', 'burstsizeout'), ('cirin', 'burstexcessout')]),
+      write=write(step=520, spacing={'domainname': ', ', 'mapclassname': ', ', 'context1': ' ,', 'context3': ', ', 'burstsizein': ', ', 'burstexcessin': ' ,', 'burstexcessout': ', ', 'cirout': ' ,', 'average': ', ', 'peak': ' ,'}, older_comment='-- Delete domainnmapclass\n'))
 
 table('SERVICEENROLLVARS', rec='service_enroll_var_rec', list='prqosservenrollvar', release='QOS',
       cols="""
     networkid             NUMBER(10)      -
     sequence              NUMBER(10)      -
-    variablename          VARCHAR2(300)   T
-    @VARIABLE
+    variablename          VARCHAR2(300)   T     r=~
+    ~@VARIABLE
 """,
-      read=read(step=70, select=['networkid', 'sequence', '~variablename', '~@VARIABLE'], name='k_r_servenrollvars', label='ServiceEnrollvars', fetch_label='Serviceenrollvars', form='filling'),
-      write=write(step=690, step_name='print_servenrollvar', insert="INSERT INTO SERVICEENROLLVARS VALUES (%d, %d,'%s',@VARIABLE)"))
+      read=read(step=70, name='k_r_servenrollvars', label='ServiceEnrollvars', fetch_label='Serviceenrollvars', form='filling'),
+      write=write(step=690, step_name='print_servenrollvar', spacing={'sequence': ', '}))
 
 table('QOSPOLICERULECLASS', rec='qos_police_rule_class_rec', list='prpoliceruledesclist', release='QOS',
       cols="""
-    @QOSRULE
-    policerulename        VARCHAR2(300)   T
+    ~@QOSRULE
+    policerulename        VARCHAR2(300)   T     r=~
     sequence              NUMBER(10)      -
-    matchrulename         VARCHAR2(300)   T
-    bitrate               VARCHAR2(300)   T
-    burstsize             VARCHAR2(300)   T
-    excessburstsize       VARCHAR2(300)   T
-    exceedrate            VARCHAR2(300)   T
-    violaterate           VARCHAR2(300)   T
-    repeatby              VARCHAR2(300)   T
+    matchrulename         VARCHAR2(300)   T     r=?
+    bitrate               VARCHAR2(300)   T     r=?
+    burstsize             VARCHAR2(300)   T     r=?
+    excessburstsize       VARCHAR2(300)   T     r=?
+    exceedrate            VARCHAR2(300)   T     r=?
+    violaterate           VARCHAR2(300)   T     r=?
+    repeatby              VARCHAR2(300)   T     r=?
     ndlversion            NUMBER(10)      -
 """,
-      read=read(step=40, routine='read_policerules', select=['~@QOSRULE', '~policerulename', 'sequence', 'matchrulename?', 'bitrate?', 'burstsize?',
-                                                             'excessburstsize?', 'exceedrate?', 'violaterate?', '~usage1', '~usage2', 'repeatby?'], name='k_r_policeruletable'),
+      read=read(step=40, routine='read_policerules', read_after=[('usage1', 'violaterate'), ('usage2', 'usage1')], name='k_r_policeruletable'),
       write=write(step=700, step_name='print_qospolicelist', older_delete='DELETE QOSPOLICERULECLASS WHERE networkid=%d\n', older_comment='-- Delete policerule\n'))
 
 table('QOSPOLICEACTIONCLASS', rec='qos_police_rule_class_rec', entry='qos_police_action_class_rec', sub='actionlist', list='prpoliceruledesclist', release='QOS', key=('sublist', 'rule', 'domainname nodetype policerulename'),
@@ -1637,108 +1574,101 @@ table('QOSPOLICEACTIONCLASS', rec='qos_police_rule_class_rec', entry='qos_police
     policerulename        VARCHAR2(300)   T
     sequence              NUMBER(10)      -
     subsequence           NUMBER(10)      -     w=pos
-    actiontype            VARCHAR2(300)   T     entry
-    action                VARCHAR2(300)   T     entry
-    actionvalue           VARCHAR2(300)   T     entry
+    actiontype            VARCHAR2(300)   T     entry r=?
+    action                VARCHAR2(300)   T     entry r=?
+    actionvalue           VARCHAR2(300)   T     entry r=?
     repeatby              VARCHAR2(300)   T
     ndlversion            NUMBER(10)      -
 """,
-      read=read(within='QOSPOLICERULECLASS', select=['actiontype?', 'action?', 'actionvalue?'], name='k_r_policeactions', order='ORDER BY subsequence', nested=True),
+      read=read(within='QOSPOLICERULECLASS', r={'networkid': 'unread'}, name='k_r_policeactions', order='ORDER BY subsequence', nested=True),
       write=write(within='QOSPOLICERULECLASS', older_delete='DELETE QOSPOLICEACTIONCLASS WHERE networkid=%d\n', older_comment='-- Delete policeactionrule\n'))
 
 table('QOSDROPRULECLASS', rec='qos_drop_rule_class_rec', entry='qos_drop_rule_class_elem_rec', sub='elemlist', list='prdropruledesclist', release='QOS',
       cols="""
-    @QOSRULE
-    droprulename          VARCHAR2(300)   T
-    droptype              VARCHAR2(300)   T
+    ~@QOSRULE
+    droprulename          VARCHAR2(300)   T     r=~
+    droptype              VARCHAR2(300)   T     r=?
     sequence              NUMBER(10)      -     w=pos
-    dropsubtype           VARCHAR2(300)   300   entry
-    dropparam1            VARCHAR2(300)   300   entry
-    dropparam2            VARCHAR2(300)   300   entry
-    repeatby              VARCHAR2(300)   T
+    dropsubtype           VARCHAR2(300)   300   entry r=?
+    dropparam1            VARCHAR2(300)   300   entry r=?
+    dropparam2            VARCHAR2(300)   300   entry r=?
+    repeatby              VARCHAR2(300)   T     r=?
     ndlversion            NUMBER(10)      -
 """,
-      read=read(step=50, routine='read_droprules', select=['~@QOSRULE', '~droprulename', 'sequence', 'droptype?', 'dropsubtype?', 'dropparam1?',
-                                                           'dropparam2?', '~usage1', '~usage2', 'repeatby?'], name='k_r_dropruletable', order='ORDER BY networkid, domainname, nodetype, droprulename, sequence'),
-      write=write(step=710, step_name='print_droprules', insert_empty="INSERT INTO QOSDROPRULECLASS VALUES (%d,'%s','%s','%s','%s','%s','%s','%s','%s','%s','%s',%d,'','','','%s',%d)", older_delete='DELETE QOSDROPRULECLASS WHERE networkid=%d\n', older_comment='-- Delete QOSDROPRULECLASS\n'))
+      read=read(step=50, routine='read_droprules', read_after=[('droptype', 'sequence'), ('usage1', 'dropparam2'), ('usage2', 'usage1')], name='k_r_dropruletable', order='ORDER BY networkid, domainname, nodetype, droprulename, sequence'),
+      write=write(step=710, step_name='print_droprules', insert_empty=True, older_delete='DELETE QOSDROPRULECLASS WHERE networkid=%d\n', older_comment='-- Delete QOSDROPRULECLASS\n'))
 
 table('QOSSHAPERULECLASS', rec='qos_shape_rule_class_rec', list='prshaperuledesclist', release='QOS',
       cols="""
-    @QOSRULE
-    shaperulename         VARCHAR2(300)   T
+    ~@QOSRULE
+    shaperulename         VARCHAR2(300)   T     r=~
     sequence              NUMBER(10)      -
-    matchrulename         VARCHAR2(300)   T
-    bitratetype           VARCHAR2(300)   T
-    bitrate               VARCHAR2(300)   T
-    sustainedrate         VARCHAR2(300)   T
-    excessrate            VARCHAR2(300)   T
-    burstsize             VARCHAR2(300)   T
-    excessburstsize       VARCHAR2(300)   T
-    queuelength           VARCHAR2(300)   T
-    repeatby              VARCHAR2(300)   T
+    matchrulename         VARCHAR2(300)   T     r=?
+    bitratetype           VARCHAR2(300)   T     r=?
+    bitrate               VARCHAR2(300)   T     r=?
+    sustainedrate         VARCHAR2(300)   T     r=?
+    excessrate            VARCHAR2(300)   T     r=?
+    burstsize             VARCHAR2(300)   T     r=?
+    excessburstsize       VARCHAR2(300)   T     r=?
+    queuelength           VARCHAR2(300)   T     r=?
+    repeatby              VARCHAR2(300)   T     r=?
     ndlversion            NUMBER(10)      -
 """,
-      read=read(step=30, select=['~@QOSRULE', '~shaperulename', 'sequence', 'matchrulename?', 'bitratetype?',
-                                 'bitrate?', 'sustainedrate?', 'excessrate?', 'burstsize?', 'excessburstsize?',
-                                 'queuelength?', '~usage1', '~usage2', 'repeatby?'], name='k_r_shaperuletable'),
+      read=read(step=30, read_after=[('usage1', 'queuelength'), ('usage2', 'usage1')], name='k_r_shaperuletable'),
       write=write(step=720, step_name='print_shaperules', older_delete='DELETE QOSSHAPERULECLASS WHERE networkid=%d\n', older_comment='-- Delete QOSSHAPERULECLASS\n'))
 
 table('QOSMARKRULECLASS', rec='qos_mark_rule_class_rec', list='prmarkruledesclist', release='QOS',
       cols="""
-    @QOSRULE
-    markrulename          VARCHAR2(300)   T
+    ~@QOSRULE
+    markrulename          VARCHAR2(300)   T     r=~
     sequence              NUMBER(10)      -
-    marktype              VARCHAR2(300)   T
-    markvalue             VARCHAR2(300)   T
-    repeatby              VARCHAR2(300)   T
+    marktype              VARCHAR2(300)   T     r=?
+    markvalue             VARCHAR2(300)   T     r=?
+    repeatby              VARCHAR2(300)   T     r=?
     ndlversion            NUMBER(10)      -
 """,
-      read=read(step=20, select=['~@QOSRULE', '~markrulename', 'sequence', 'marktype?', 'markvalue?', '~usage1',
-                                 '~usage2', 'repeatby?'], name='k_r_markruletable'),
+      read=read(step=20, read_after=[('usage1', 'markvalue'), ('usage2', 'usage1')], name='k_r_markruletable'),
       write=write(step=730, step_name='print_qosmarktable', older_delete='DELETE QOSMARKRULECLASS WHERE networkid=%d\n', older_comment='-- Delete markrule\n'))
 
 table('QOSMATCHRULECLASS', rec='qos_match_rule_class_rec', entry='qos_match_rule_class_elem_rec', sub='elemlist', list='prmatchruledesclist', release='QOS',
       cols="""
-    @QOSRULE
-    matchrulename         VARCHAR2(300)   T
-    matchdnf              NUMBER(10)      uint16_t
+    ~@QOSRULE
+    matchrulename         VARCHAR2(300)   T     r=~
+    matchdnf              NUMBER(10)      uint16_t  r=?0:flag16
     sequence              NUMBER(10)      -     w=pos
-    matchtype             VARCHAR2(300)   T     entry
-    matchvalue            VARCHAR2(300)   T     entry
-    matchnegated          NUMBER(10)      uint16_t  entry
-    repeatby              VARCHAR2(300)   T
+    matchtype             VARCHAR2(300)   T     entry r=?
+    matchvalue            VARCHAR2(300)   T     entry r=?
+    matchnegated          NUMBER(10)      uint16_t  entry r=?0:flag16
+    repeatby              VARCHAR2(300)   T     r=?
     ndlversion            NUMBER(10)      -
 """,
-      read=read(step=10, routine='read_matchrules', select=['~@QOSRULE', '~matchrulename', 'matchdnf?0:flag16', 'sequence', 'matchtype?',
-                                                            'matchvalue?', 'matchnegated?0:flag16', '~usage1', '~usage2', 'repeatby?'], name='k_r_matchruletable', order='ORDER BY domainname, nodetype, matchrulename, sequence'),
+      read=read(step=10, routine='read_matchrules', read_after=[('usage1', 'matchnegated'), ('usage2', 'usage1')], name='k_r_matchruletable', order='ORDER BY domainname, nodetype, matchrulename, sequence'),
       write=write(step=740, step_name='print_matchruletable', older_delete='DELETE QOSMATCHRULECLASS WHERE networkid=%d\n', older_comment='-- Delete matchrule\n'))
 
 table('QOSPOLICYCLASS', rec='qos_policy_class_rec', list='prqospolicydesclist', release='QOS',
       cols="""
-    networkid             NUMBER(10)      -
-    domainname            VARCHAR2(300)   T
-    nodetype              VARCHAR2(300)   T
-    policyname            VARCHAR2(300)   T
+    networkid             NUMBER(10)      -     r=-
+    domainname            VARCHAR2(300)   T     r=~
+    nodetype              VARCHAR2(300)   T     r=~
+    policyname            VARCHAR2(300)   T     r=~
     policyid              NUMBER(10)      -
-    owner                 VARCHAR2(300)   T
-    usage1                VARCHAR2(300)   T
-    usage2                VARCHAR2(300)   T
-    mandatory             NUMBER(10)      -
-    context1              VARCHAR2(300)   T
-    context2              VARCHAR2(300)   T
-    context3              VARCHAR2(300)   T
-    classrulename         VARCHAR2(300)   T
-    direction             VARCHAR2(300)   T
-    queuetype             VARCHAR2(300)   T
-    markrule              VARCHAR2(300)   T
-    policerule            VARCHAR2(300)   T
-    shaperule             VARCHAR2(300)   T
-    droprule              VARCHAR2(300)   T
+    owner                 VARCHAR2(300)   T     r=~
+    usage1                VARCHAR2(300)   T     r=~
+    usage2                VARCHAR2(300)   T     r=~
+    mandatory             NUMBER(10)      -     r=?0
+    context1              VARCHAR2(300)   T     r=?
+    context2              VARCHAR2(300)   T     r=?
+    context3              VARCHAR2(300)   T     r=?
+    classrulename         VARCHAR2(300)   T     r=?
+    direction             VARCHAR2(300)   T     r=?
+    queuetype             VARCHAR2(300)   T     r=?
+    markrule              VARCHAR2(300)   T     r=?
+    policerule            VARCHAR2(300)   T     r=?
+    shaperule             VARCHAR2(300)   T     r=?
+    droprule              VARCHAR2(300)   T     r=?
     ndlversion            NUMBER(10)      -
 """,
-      read=read(step=60, routine='read_policyclasses', select=['~@QOSRULE', '~policyname', 'policyid', 'mandatory?0', 'classrulename?', 'direction?',
-                                                               'queuetype?', 'markrule?', 'policerule?', 'shaperule?', 'droprule?', '~usage1',
-                                                               '~usage2'], name='k_r_policyruletable'),
+      read=read(step=60, routine='read_policyclasses', read_after=[('policyname', 'context3'), ('policyid', 'policyname'), ('mandatory', 'policyid'), ('usage1', 'droprule'), ('usage2', 'usage1')], name='k_r_policyruletable'),
       write=write(step=750, step_name='print_qospolicyclasstable', older_delete='DELETE QOSPOLICYCLASS WHERE networkid=%d\n', older_comment='-- Delete QOSPOLICYCLASS\n'))
 
 table('QOSSUBQUEUECLASS', rec='qos_policy_class_rec', entry='qos_sub_queue_class_rec', sub='subqueuelist', list='prqospolicydesclist', release='QOS', key=('sublist', 'class', 'domainname nodetype classrulename'),
@@ -1755,28 +1685,25 @@ table('QOSSUBQUEUECLASS', rec='qos_policy_class_rec', entry='qos_sub_queue_class
     policyid              NUMBER(10)      -
     classname             VARCHAR2(300)   -     w=classrulename
     queuetype             VARCHAR2(300)   T
-    sequence              NUMBER(10)      -     entry
-    subqueuename          VARCHAR2(300)   T     entry
-    queuebandwidth        VARCHAR2(300)   T     entry
-    queuebwtype           VARCHAR2(300)   T     entry
-    queuelength           VARCHAR2(300)   T     entry
-    queuebytespercycle    VARCHAR2(300)   T     entry
-    queuepriority         VARCHAR2(300)   T     entry
-    isdefault             NUMBER(10)      uint16_t  entry
-    fairqueuecount        VARCHAR2(300)   T     entry
-    matchrule             VARCHAR2(300)   T     entry
-    matchdnf              NUMBER(10)      uint16_t  entry
-    markrule              VARCHAR2(300)   T     entry
-    policerule            VARCHAR2(300)   T     entry
-    shaperule             VARCHAR2(300)   T     entry
-    droprule              VARCHAR2(300)   T     entry
-    repeatby              VARCHAR2(300)   T     entry
+    sequence              NUMBER(10)      -     entry r=?0
+    subqueuename          VARCHAR2(300)   T     entry r=?
+    queuebandwidth        VARCHAR2(300)   T     entry r=?
+    queuebwtype           VARCHAR2(300)   T     entry r=?
+    queuelength           VARCHAR2(300)   T     entry r=?
+    queuebytespercycle    VARCHAR2(300)   T     entry r=?
+    queuepriority         VARCHAR2(300)   T     entry r=?
+    isdefault             NUMBER(10)      uint16_t  entry r=?0:flag16
+    fairqueuecount        VARCHAR2(300)   T     entry r=?
+    matchrule             VARCHAR2(300)   T     entry r=?
+    matchdnf              NUMBER(10)      uint16_t  entry r=?0:flag16
+    markrule              VARCHAR2(300)   T     entry r=?
+    policerule            VARCHAR2(300)   T     entry r=?
+    shaperule             VARCHAR2(300)   T     entry r=?
+    droprule              VARCHAR2(300)   T     entry r=?
+    repeatby              VARCHAR2(300)   T     entry r=?
     ndlversion            NUMBER(10)      -
 """,
-      read=read(within='QOSPOLICYCLASS', select=['markrule?', 'shaperule?', 'matchrule?', 'markrule?', 'droprule?', 'policerule?',
-                                                 'fairqueuecount?', 'queuepriority?', 'queuebytespercycle?', 'queuelength?',
-                                                 'queuebwtype?', 'queuebandwidth?', 'subqueuename?', 'isdefault?0:flag16',
-                                                 'matchdnf?0:flag16', 'sequence?0', 'repeatby?'], name='k_r_subqueues', order='ORDER BY sequence', nested=True),
+      read=read(within='QOSPOLICYCLASS', read_after=[('shaperule', None), ('policerule', 'droprule'), ('fairqueuecount', 'policerule'), ('queuepriority', 'fairqueuecount'), ('queuebytespercycle', 'queuepriority'), ('queuelength', 'queuebytespercycle'), ('queuebwtype', 'queuelength'), ('queuebandwidth', 'queuebwtype'), ('subqueuename', 'queuebandwidth'), ('isdefault', 'subqueuename'), ('matchdnf', 'isdefault'), ('sequence', 'matchdnf')], lead=['markrule?'], name='k_r_subqueues', order='ORDER BY sequence', nested=True),
       write=write(step=760, step_name='print_qossubqueuetable', older_delete='DELETE QOSSUBQUEUECLASS WHERE networkid=%d\n', older_comment='-- Delete QOSSUBQUEUECLASS\n'))
 
 table('custsite', before='\n-- Instance tables that other applications of the repository keep; the\n-- loader only counts their live rows.\n', key=('instance', 'connectiontype', 'connectiontype'),
