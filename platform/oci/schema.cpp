@@ -113,8 +113,10 @@ bool holds_several(sqlite3 *db, Several &out) {
                           std::string(d.versions) + "), (SELECT max(rowid) FROM " + std::string(d.networks) +
                           ") > (SELECT min(rowid) FROM " + std::string(d.networks) + ")";
     sqlite3_stmt *raw = nullptr;
-    sqlite3_prepare_v2(db, several.c_str(), -1, &raw, nullptr);
+    int rc = sqlite3_prepare_v2(db, several.c_str(), -1, &raw, nullptr);
     PreparedSql s(raw);
+    // The older layout lacks the table: no answer, and no failure.
+    if (rc == SQLITE_ERROR) return true;
     if (!s || own_step(s.get()) != SQLITE_ROW) return false;
     out.versions = sqlite3_column_int(s.get(), 0) == 1;
     out.networks = sqlite3_column_int(s.get(), 1) == 1;
