@@ -55,8 +55,22 @@ scripts/regen.sh --check build-asan || status=1
 # and the sweeps that fail C allocations, need a build without it.
 cmake -S . -B build-plain -G Ninja -DCMAKE_BUILD_TYPE=Debug -DNDL_SANITIZE=OFF -DNDL_BENCH=OFF
 cmake --build build-plain --target core_memory_limit_test alloc_sweep_test io_sweep_test stored_rows_test
+# The C sweeps try every Sth allocation from an offset that changes with
+# the commit (a fixed one outside git): commits in turn try every N, and a
+# failure prints its N and the command that repeats it.
+NDL_SWEEP_OFFSET=$( (git rev-parse HEAD 2>/dev/null || echo none) | cksum | cut -d' ' -f1)
+export NDL_SWEEP_OFFSET
 part build-plain -R '^AddressSpaceLimit\.|^Runs/ExhaustionSweep\.EveryCAllocation|^pg\.Runs/ExhaustionSweep\.EveryCAllocationFailsInTurn|^Runs/IoFaults\.'
+# Every N of the write and the commit: each of the last 7,000 C allocations
+# of a fresh load and of a reload fails in turn (the stride left out), in
+# parallel shares.
+tail_sweep=0
+NDL_SWEEP_TAIL=7000 NDL_SWEEP_STRIDE=1000000000 scripts/alloc-sweep.sh build-plain "$jobs" \
+    'Runs/ExhaustionSweep.EveryCAllocationFailsInTurn/fresh:Runs/ExhaustionSweep.EveryCAllocationFailsInTurn/reload' ||
+    tail_sweep=1
+[ "$tail_sweep" = 0 ] || status=1
 read -r p1 f1 s1 < <(tally build-asan)
 read -r p2 f2 s2 < <(tally build-plain)
 echo "All tests: $((p1 + p2)) passed, $((f1 + f2)) failed, $s2 skipped (sanitized build: $p1 passed, $f1 failed, $s1 skipped; plain build: $p2 passed, $f2 failed, $s2 skipped)."
+echo "The last 7,000 C allocations of a fresh load and a reload, each failing in turn: $([ "$tail_sweep" = 0 ] && echo "every run ended rightly" || echo "some runs ended wrongly (above)")."
 exit "$status"

@@ -6,6 +6,7 @@
 #include <climits>
 #include <cstdlib>
 #include <cstring>
+#include <new>
 
 #include "eval_kernel.h"
 
@@ -111,12 +112,15 @@ double *locateVariable(int n) {
         else
             low = middle + 1;
     }
-    char *copy = nVariables < kMaxVariables ? strdup(name) : nullptr;
-    if (!copy) {  // full, or no memory for the name
+    if (nVariables >= kMaxVariables) {
         diagnoseError("Symbol Table Full");
         scratchValue = 0.0;
         return &scratchValue;
     }
+    // No memory for the name is no fault of the text: the caller's
+    // failure for memory, never a syntax error.
+    char *copy = strdup(name);
+    if (!copy) throw std::bad_alloc();
     // A slot past the end may still hold a name from before the table was
     // emptied by hand; it is about to be overwritten.
     std::free(variable[nVariables].name);

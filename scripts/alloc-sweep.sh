@@ -6,7 +6,9 @@
 # BUILD_DIR defaults to build-asan (LeakSanitizer on; about a second a
 # run); a plain build (-DNDL_SANITIZE=OFF) runs several times faster, and
 # only it fails C allocations (the C sweeps skip themselves under
-# AddressSanitizer). NDL_SWEEP_STRIDE=S tries every Sth N instead.
+# AddressSanitizer). NDL_SWEEP_STRIDE=S tries every Sth N instead (from
+# NDL_SWEEP_OFFSET on, with each of the last NDL_SWEEP_TAIL); a failure
+# prints the command that repeats its first N.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build-asan}

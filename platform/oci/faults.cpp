@@ -16,7 +16,7 @@ namespace {
 constexpr int kKinds = static_cast<int>(Fault::Count);
 const char *const kKindNames[kKinds] = {"prepare",   "define",    "execute",      "fetch",     "lobwrite",
                                         "lobread",   "loblength", "sessionbegin", "extprocenv", "commit",
-                                        "checkpoint", "commitdrop"};
+                                        "checkpoint", "commitdrop", "ownquery"};
 
 struct Armed {
     int left = 0;  // calls to go; the fault fires when it reaches 0
@@ -110,6 +110,20 @@ sword fault_take(Fault kind, Error *e) {
     return status;
 }
 
+int run_out_of_memory(sqlite3 *db) {
+    sqlite3_stmt *s = nullptr;
+    if (sqlite3_prepare_v2(db, "SELECT randomblob(1048576) FROM sqlite_master", -1, &s, nullptr) != SQLITE_OK)
+        return sqlite3_errcode(db);
+    // Held to the memory it has: the blob finds no room.
+    sqlite3_int64 soft = sqlite3_soft_heap_limit64(-1);
+    sqlite3_int64 hard = sqlite3_hard_heap_limit64(sqlite3_memory_used());
+    sqlite3_step(s);
+    sqlite3_hard_heap_limit64(hard);
+    sqlite3_soft_heap_limit64(soft);
+    // The statement's error becomes the connection's.
+    return sqlite3_finalize(s);
+}
+
 }  // namespace ndloci
 
 using namespace ndloci;
@@ -120,7 +134,8 @@ extern "C" {
 // returns status instead of running. Kinds are named "prepare", "define",
 // "execute", "fetch", "lobwrite", "lobread", "loblength", "sessionbegin",
 // "extprocenv", "commit" (the commit fails and its transaction is rolled
-// back) and "checkpoint" (the closing one). A status of 0 clears the kind.
+// back), "checkpoint" (the closing one) and "ownquery" (a query the layer
+// makes for itself runs out of memory). A status of 0 clears the kind.
 // The variable NDL_OCI_FAULT ("execute:5" or "execute:5:-1,fetch:2") arms
 // the same faults at the first call of a process.
 OCI_API void ocix_inject_fault(const char *kind, int nth, sword status);

@@ -204,6 +204,11 @@ struct Conn : Backend {
     bool failed = true;
     // The file is in the write-ahead log mode (settle.cpp reads its index).
     bool wal = false;
+    // SQLite rolled the session's transaction back by itself after a
+    // failure (of memory, the disk, a lock): the code of that failure.
+    // Until the caller rolls back, every call fails at once, the commit
+    // too: nothing of the load may run, or commit, outside its transaction.
+    int lost = 0;
 };
 
 // Claims the file before SQLite opens it; notes the file as SQLite opened
@@ -316,8 +321,9 @@ std::string format(const char *fmt, ...) __attribute__((format(printf, 1, 2)));
 
 // ---- faults (faults.cpp) ----
 // CommitDrop: a server's connection is lost once COMMIT has gone out.
+// OwnQuery: a query the SQLite layer makes for itself runs out of memory.
 enum class Fault { Prepare, Define, Execute, Fetch, LobWrite, LobRead, LobLength,
-                   SessionBegin, ExtprocEnv, Commit, Checkpoint, CommitDrop, Count };
+                   SessionBegin, ExtprocEnv, Commit, Checkpoint, CommitDrop, OwnQuery, Count };
 #ifdef NDL_FAULT_HOOK
 // Only the layer built for the tests can fail a call on purpose.
 // Reads NDL_OCI_FAULT once per process.
@@ -328,12 +334,25 @@ sword fault_take(Fault kind, Error *e);
 // Whether any kind is armed: calls skip fault_take while none is.
 extern std::atomic<int> g_faults_armed;
 inline bool faults_armed() { return g_faults_armed.load(std::memory_order_relaxed) != 0; }
+// SQLite runs out of memory on `db` as it would when the heap is exhausted:
+// a statement that needs room gets none. SQLite may roll the transaction
+// back by itself; its error is the connection's. Returns its code.
+int run_out_of_memory(sqlite3 *db);
 #else
 // The product's layer fails no call on purpose and reads no variable for it.
 inline void layer_init() {}
 constexpr sword fault_take(Fault, Error *) { return 0; }
 constexpr bool faults_armed() { return false; }
+inline int run_out_of_memory(sqlite3 *) { return SQLITE_NOMEM; }
 #endif
+
+// A step of a query the SQLite layer makes for itself; where its fault
+// fires (at the query's first step), SQLite runs out of memory in its place.
+inline int own_step(sqlite3_stmt *s) {
+    if (faults_armed() && !sqlite3_stmt_busy(s) && fault_take(Fault::OwnQuery, nullptr))
+        return run_out_of_memory(sqlite3_db_handle(s));
+    return sqlite3_step(s);
+}
 
 // The frame of every call that reports into an error handle: handles that
 // are not live give OCI_INVALID_HANDLE, an armed fault of the kind fires
@@ -370,7 +389,8 @@ std::unique_ptr<Backend> open_server_repository(const std::string &name);
 // ---- the define rules (statement.cpp) ----
 // One value of a row, as a backend hands it to the defines.
 struct Cell {
-    enum Kind { Null, Int, Real, Text } kind = Null;
+    // Unread: SQLite ran out of memory handing the value over.
+    enum Kind { Null, Int, Real, Text, Unread } kind = Null;
     sqlite3_int64 i = 0;
     double r = 0;
     const char *text = nullptr;  // Text: `len` bytes, NUL-terminated
@@ -395,6 +415,12 @@ sword check_define_positions(Stmt *st, Error *e, int ncol);
 // A session's transaction opens at its first statement, with the write
 // lock (waiting up to the busy timeout); OCI_SUCCESS or the error.
 sword open_transaction(Conn *c, Error *e);
+// After a call of the session that failed (STATUS OCI_ERROR, or THREW when
+// an allocation failed): where SQLite rolled the transaction back, the
+// session is lost, and the failure says so. Returns STATUS.
+sword note_lost(Conn &c, Error *e, sword status, bool threw = false);
+// The answer of every call of a lost session.
+sword refuse_lost(const Conn &c, Error *e);
 void release_sql(Stmt *st);
 
 // ---- commits (settle.cpp) ----
@@ -446,7 +472,9 @@ std::string older_schema(std::string_view versioned);
 // Gives a repository of the layout `schema` the indexes of that text it
 // lacks (one made by an earlier build), and the version indexes when it
 // holds several versions or networks; its rows stay as they are.
-void add_missing_indexes(sqlite3 *db, std::string_view schema);
+// A query of its own that failed fails it, with SQLite's error in e after
+// WHERE; indexes the file cannot take now (busy, read-only) it goes without.
+sword add_missing_indexes(sqlite3 *db, std::string_view schema, Error *e, std::string_view where);
 // The tables whose rows count the versions and the networks, as the version
 // indexes' text names them: the layer knows no table of the loader itself.
 struct Deciders {
@@ -455,8 +483,9 @@ struct Deciders {
 const Deciders &deciders();
 // After a row of one of those tables is stored: the version indexes,
 // in the open transaction, once the repository holds a second version or
-// network. All of them or none: a failure leaves the load as it was.
-void add_version_indexes(sqlite3 *db);
+// network. A step that failed leaves its error in e (the statement that
+// called for them fails with it) and undoes the indexes made.
+sword add_version_indexes(sqlite3 *db, Error *e);
 
 }  // namespace ndloci
 

@@ -64,26 +64,29 @@ std::string older_table(const std::vector<std::string_view> &lines) {
     return out;
 }
 
-std::unordered_set<std::string> index_names(sqlite3 *db) {
-    std::unordered_set<std::string> names;
+// The names of the file's indexes; false when they cannot be read.
+bool index_names(sqlite3 *db, std::unordered_set<std::string> &names) {
     sqlite3_stmt *raw = nullptr;
     sqlite3_prepare_v2(db, "SELECT name FROM sqlite_master WHERE type='index'", -1, &raw, nullptr);
     // Finalized when a name cannot be kept, too.
     PreparedSql s(raw);
-    while (s && sqlite3_step(s.get()) == SQLITE_ROW)
+    if (!s) return false;
+    int rc;
+    while ((rc = own_step(s.get())) == SQLITE_ROW)
         if (const unsigned char *name = sqlite3_column_text(s.get(), 0)) names.emplace(reinterpret_cast<const char *>(name));
-    return names;
+    return rc == SQLITE_DONE;
 }
 
 }  // namespace
 
 namespace {
 
-// The CREATE INDEX statements of `schema` whose index `db` lacks.
-std::string missing_indexes(sqlite3 *db, std::string_view schema) {
+// The CREATE INDEX statements of `schema` whose index `db` lacks, into
+// `missing`; false when the file's indexes cannot be read.
+bool missing_indexes(sqlite3 *db, std::string_view schema, std::string &missing) {
     constexpr std::string_view kCreate = "CREATE INDEX IF NOT EXISTS ";
-    std::string missing;
-    std::unordered_set<std::string> present = index_names(db);
+    std::unordered_set<std::string> present;
+    if (!index_names(db, present)) return false;
     for (size_t at = schema.find(kCreate); at != std::string_view::npos; at = schema.find(kCreate, at + 1)) {
         size_t name = at + kCreate.size();
         size_t end = schema.find(';', name);
@@ -91,7 +94,7 @@ std::string missing_indexes(sqlite3 *db, std::string_view schema) {
         if (!present.count(std::string(schema.substr(name, schema.find(' ', name) - name))))
             missing.append(schema.substr(at, end + 1 - at)).append("\n");
     }
-    return missing;
+    return true;
 }
 
 // What the repository holds two of, if it keeps policy versions: versions
@@ -102,20 +105,22 @@ struct Several {
     bool any() const { return versions || networks; }
 };
 
-Several holds_several(sqlite3 *db) {
+// False when the bounds cannot be read: a failure of SQLite's own, which
+// may have rolled the transaction back.
+bool holds_several(sqlite3 *db, Several &out) {
     const Deciders &d = deciders();
     std::string several = "SELECT (SELECT max(rowid) FROM " + std::string(d.versions) + ") > (SELECT min(rowid) FROM " +
                           std::string(d.versions) + "), (SELECT max(rowid) FROM " + std::string(d.networks) +
                           ") > (SELECT min(rowid) FROM " + std::string(d.networks) + ")";
     sqlite3_stmt *raw = nullptr;
-    sqlite3_prepare_v2(db, several.c_str(), -1, &raw, nullptr);
+    int rc = sqlite3_prepare_v2(db, several.c_str(), -1, &raw, nullptr);
     PreparedSql s(raw);
-    Several out;
-    if (s && sqlite3_step(s.get()) == SQLITE_ROW) {
-        out.versions = sqlite3_column_int(s.get(), 0) == 1;
-        out.networks = sqlite3_column_int(s.get(), 1) == 1;
-    }
-    return out;
+    // The older layout lacks the table: no answer, and no failure.
+    if (rc == SQLITE_ERROR) return true;
+    if (!s || own_step(s.get()) != SQLITE_ROW) return false;
+    out.versions = sqlite3_column_int(s.get(), 0) == 1;
+    out.networks = sqlite3_column_int(s.get(), 1) == 1;
+    return true;
 }
 
 // The version indexes that `several` calls for: those of several versions
@@ -147,32 +152,41 @@ const Deciders &deciders() {
     return d;
 }
 
-void add_missing_indexes(sqlite3 *db, std::string_view schema) {
-    std::string missing = missing_indexes(db, schema) + missing_indexes(db, version_indexes(holds_several(db)));
-    if (missing.empty()) return;
+sword add_missing_indexes(sqlite3 *db, std::string_view schema, Error *e, std::string_view where) {
+    std::string missing;
+    Several several;
+    if (!missing_indexes(db, schema, missing) || !holds_several(db, several) ||
+        !missing_indexes(db, version_indexes(several), missing))
+        return fail_sql(e, db, where);
+    if (missing.empty()) return OCI_SUCCESS;
     // Asked for only when one is missing; a repository that cannot take
     // them now (busy, read-only) is used as it is and gets them next time.
-    if (sqlite3_exec(db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) != SQLITE_OK) return;
+    if (sqlite3_exec(db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) != SQLITE_OK) return OCI_SUCCESS;
     bool ok = sqlite3_exec(db, missing.c_str(), nullptr, nullptr, nullptr) == SQLITE_OK;
     sqlite3_exec(db, ok ? "COMMIT" : "ROLLBACK", nullptr, nullptr, nullptr);
+    return OCI_SUCCESS;
 }
 
-void add_version_indexes(sqlite3 *db) {
-    try {
-        Several several = holds_several(db);
-        if (!several.any()) return;
-        std::string missing = missing_indexes(db, version_indexes(several));
-        if (missing.empty()) return;
-        // A savepoint inside the load's transaction: committed with its
-        // rows, rolled back with them, and undone alone when one fails (the
-        // next version or network stored tries again).
-        if (sqlite3_exec(db, "SAVEPOINT version_indexes", nullptr, nullptr, nullptr) != SQLITE_OK) return;
-        bool ok = sqlite3_exec(db, missing.c_str(), nullptr, nullptr, nullptr) == SQLITE_OK;
-        if (!ok) sqlite3_exec(db, "ROLLBACK TO version_indexes", nullptr, nullptr, nullptr);
-        sqlite3_exec(db, "RELEASE version_indexes", nullptr, nullptr, nullptr);
-    } catch (const std::bad_alloc &) {
-        // Without room for their texts the load goes on without them.
+sword add_version_indexes(sqlite3 *db, Error *e) {
+    Several several;
+    if (!holds_several(db, several)) return fail_sql(e, db, "");
+    if (!several.any()) return OCI_SUCCESS;
+    std::string missing;
+    if (!missing_indexes(db, version_indexes(several), missing)) return fail_sql(e, db, "");
+    if (missing.empty()) return OCI_SUCCESS;
+    // A savepoint inside the load's transaction: committed with its rows,
+    // rolled back with them, and undone alone when one fails, whose error
+    // the statement that called for them then reports.
+    if (sqlite3_exec(db, "SAVEPOINT version_indexes", nullptr, nullptr, nullptr) != SQLITE_OK)
+        return fail_sql(e, db, "");
+    sword status = OCI_SUCCESS;
+    if (sqlite3_exec(db, missing.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK) {
+        status = fail_sql(e, db, "");
+        // Gone with the transaction where SQLite rolled it back itself.
+        if (!sqlite3_get_autocommit(db)) sqlite3_exec(db, "ROLLBACK TO version_indexes", nullptr, nullptr, nullptr);
     }
+    if (!sqlite3_get_autocommit(db)) sqlite3_exec(db, "RELEASE version_indexes", nullptr, nullptr, nullptr);
+    return status;
 }
 
 std::string older_schema(std::string_view versioned) {

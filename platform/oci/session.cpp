@@ -152,8 +152,8 @@ bool settle_layout(Conn &c, int expected, Error *e) {
     }
     if (layout == expected) {
         const char *versioned = reinterpret_cast<const char *>(kSchemaVersioned);
-        add_missing_indexes(c.db, expected == OCIX_LAYOUT_VERSIONED ? versioned : older_schema(versioned));
-        return true;
+        return !add_missing_indexes(c.db, expected == OCIX_LAYOUT_VERSIONED ? versioned : older_schema(versioned), e,
+                                    where);
     }
     if (layout == OCIX_LAYOUT_VERSIONED || layout == OCIX_LAYOUT_UNVERSIONED)
         fail(e, kErrLayout,
@@ -177,6 +177,10 @@ void end_cursors(Conn &c) {
 // transaction back: its work is never committed later by someone else.
 sword finish(Conn &c, Error *e, bool commit) {
     end_cursors(c);
+    // A lost transaction is never committed: the rollback the caller asks
+    // for ends it.
+    if (c.lost && commit) return refuse_lost(c, e);
+    c.lost = 0;
     // A rollback asked for ends a failed call, whatever it had written.
     if (!commit) c.failed = true;
     if (!in_transaction(c)) return OCI_SUCCESS;
@@ -302,6 +306,7 @@ sword Conn::begin(Session &, int layout, bool, Error *e) {
 sword Conn::finish(Error *e, bool commit) { return ndloci::finish(*this, e, commit); }
 
 void Conn::abandon() {
+    lost = 0;
     if (in_transaction(*this)) failed = true;
     end_cursors(*this);
     if (in_transaction(*this)) roll_back(*this);
@@ -384,6 +389,28 @@ sword open_transaction(Conn *c, Error *e) {
     return fail(e, code,
                 format("the repository \"%s\" is locked by another session; gave up after waiting %d ms",
                        c->path.c_str(), c->busy_ms));
+}
+
+sword note_lost(Conn &c, Error *e, sword status, bool threw) {
+    // A COMMIT or ROLLBACK the caller ran as a statement ends it too.
+    if ((!threw && status != OCI_ERROR) || c.lost || in_transaction(c)) return status;
+    // Nothing after it may run outside the transaction, each statement
+    // committed alone: the session fails until its caller rolls back.
+    int code = sqlite3_extended_errcode(c.db);
+    c.lost = code && code != SQLITE_ROW && code != SQLITE_DONE ? code : SQLITE_ABORT;
+    c.failed = true;
+    end_cursors(c);
+    note_transaction_end(c);
+    // The failure's own words say why (memory, the disk, a lock).
+    if (!threw) e->text += ": the repository rolled the transaction back, nothing of it is stored";
+    return status;
+}
+
+sword refuse_lost(const Conn &c, Error *e) {
+    const char *why = sqlite3_errstr(c.lost);
+    return fail(e, c.lost,
+                format("the repository rolled the transaction back after a failure (%s%s): nothing of it is stored",
+                       why, std::strstr(why, "memory") ? "" : memory_note(c.lost)));
 }
 
 void release_sql(Stmt *st) {

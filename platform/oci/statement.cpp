@@ -92,6 +92,9 @@ size_t real_text(double v, char *buf, size_t size) {
         v.kind = Cell::Text;
         v.text = reinterpret_cast<const char *>(sqlite3_column_text(s, col));
         v.len = v.text ? static_cast<size_t>(sqlite3_column_bytes(s, col)) : 0;
+        // Null for want of memory (a blob given its terminator): no value,
+        // never an empty text.
+        if (!v.text && sqlite3_errcode(sqlite3_db_handle(s)) == SQLITE_NOMEM) v.kind = Cell::Unread;
         if (!v.text) v.text = "";
     }
     return v;
@@ -121,6 +124,8 @@ size_t real_text(double v, char *buf, size_t size) {
 // the server backend's.
 [[gnu::always_inline]] inline sword put_value(Define *d, const Cell &v, Error *e, ub4 &cut) {
     if (v.kind == Cell::Null) return refuse_null(d, e);
+    if (v.kind == Cell::Unread) [[unlikely]]
+        return out_of_memory(e);
     if (d->dty == SQLT_INT) {
         int32_t n = 0;
         if (const char *why = int32_problem(v, n)) return refuse_int(d, v, why, e);
@@ -188,13 +193,16 @@ sword step_row(Stmt *st, Error *e) {
 
 // Whether the file's texts are UTF-8: SQLite keeps a text bound
 // SQLITE_STATIC where it lies then, and converts it into a copy otherwise.
-bool texts_stay_bound(sqlite3 *db) {
-    sqlite3_stmt *s = nullptr;
-    bool utf8 = sqlite3_prepare_v2(db, "PRAGMA encoding", -1, &s, nullptr) == SQLITE_OK &&
-                sqlite3_step(s) == SQLITE_ROW && sqlite3_column_text(s, 0) &&
-                std::strcmp(reinterpret_cast<const char *>(sqlite3_column_text(s, 0)), "UTF-8") == 0;
-    sqlite3_finalize(s);
-    return utf8;
+// -1 when it cannot be read: a failure of SQLite's, which may have rolled
+// the transaction back.
+int texts_stay_bound(sqlite3 *db) {
+    sqlite3_stmt *raw = nullptr;
+    sqlite3_prepare_v2(db, "PRAGMA encoding", -1, &raw, nullptr);
+    PreparedSql s(raw);
+    if (!s || own_step(s.get()) != SQLITE_ROW) return -1;
+    const unsigned char *encoding = sqlite3_column_text(s.get(), 0);
+    if (!encoding) return -1;
+    return std::strcmp(reinterpret_cast<const char *>(encoding), "UTF-8") == 0;
 }
 
 // The writers' "INSERT INTO t VALUES (literals)": one prepared statement per
@@ -239,7 +247,10 @@ CachedInsert *cached_insert(Conn *c, const std::string &key, size_t params, Erro
         return nullptr;
     }
     fresh.held.resize(params);
-    if (c->texts_stay < 0) c->texts_stay = texts_stay_bound(c->db);
+    if (c->texts_stay < 0 && (c->texts_stay = texts_stay_bound(c->db)) < 0) {
+        fail_sql(e, c->db, "");
+        return nullptr;
+    }
     return &c->inserts.emplace(key, std::move(fresh)).first->second;
 }
 
@@ -321,7 +332,7 @@ bool try_cached_insert(Conn *c, std::string_view text, Error *e, sword &status) 
     // anew or holds what lies, this time, where its text lies.
     sqlite3_reset(s);
     if (status == OCI_SUCCESS && (names(table, deciders().versions) || names(table, deciders().networks)))
-        add_version_indexes(c->db);
+        status = add_version_indexes(c->db, e);
     return true;
 }
 
@@ -373,16 +384,25 @@ Stmt::~Stmt() {
 }
 
 sword Conn::execute(Stmt *st, Error *e, ub4 iters) {
+    if (lost) return refuse_lost(*this, e);
     sword status = open_transaction(this, e);
     if (status != OCI_SUCCESS) return status;
     bool kept = st->sql && st->conn == this;  // executed again without a new prepare
-    if (kept || iters != 1 || !try_cached_insert(this, st->text, e, status)) status = run_plain(this, st, e, iters);
-    return status;
+    try {
+        if (kept || iters != 1 || !try_cached_insert(this, st->text, e, status)) status = run_plain(this, st, e, iters);
+    } catch (const std::bad_alloc &) {
+        note_lost(*this, e, OCI_ERROR, true);
+        throw;
+    }
+    return note_lost(*this, e, status);
 }
 
-sword Conn::deliver(Stmt *st, Error *e) { return ndloci::deliver(st, e); }
+sword Conn::deliver(Stmt *st, Error *e) { return lost ? refuse_lost(*this, e) : ndloci::deliver(st, e); }
 
-sword Conn::step(Stmt *st, Error *e) { return step_row(st, e); }
+sword Conn::step(Stmt *st, Error *e) {
+    if (lost) return refuse_lost(*this, e);
+    return note_lost(*this, e, step_row(st, e));
+}
 
 }  // namespace ndloci
 

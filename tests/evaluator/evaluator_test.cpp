@@ -3,10 +3,26 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
+#include <new>
 #include <string>
 
 #include "evaluator.h"
+
+namespace {
+bool g_no_memory_for_names = false;
+}  // namespace
+
+// The C library's, but for a heap that is exhausted while the test says so:
+// the evaluator copies each new name with it.
+extern "C" char *strdup(const char *s) noexcept {
+    if (g_no_memory_for_names) return nullptr;
+    size_t n = std::strlen(s) + 1;
+    char *copy = static_cast<char *>(std::malloc(n));
+    if (copy) std::memcpy(copy, s, n);
+    return copy;
+}
 
 namespace {
 
@@ -194,6 +210,18 @@ TEST_F(Eval, SyntaxErrors) {
     fails("x == == 1", "Unexpected '='", 1, 6);
     fails("a + b+= 2", "Unexpected \"+=\"", 1, 6);
     fails("a + b += 2", "Unexpected '='", 1, 8);
+}
+
+// A new name that finds no memory fails the caller for memory, never as a
+// fault of the text ("Symbol Table Full" read as bad input); the table
+// stays as it was and the next evaluation works.
+TEST_F(Eval, ANameWithoutMemoryIsAFailureForMemory) {
+    ASSERT_EQ(evaluateExpression("a = 1"), 0);
+    g_no_memory_for_names = true;
+    EXPECT_THROW(evaluateExpression("b = a + 1"), std::bad_alloc);
+    g_no_memory_for_names = false;
+    EXPECT_EQ(names(), "a ");
+    EXPECT_EQ(x("x = a + 2"), 3);
 }
 
 TEST_F(Eval, Limits) {

@@ -144,6 +144,58 @@ TEST_F(OciTxn, FailedCommitRollsBack) {
     EXPECT_EQ(count(db), "0");
 }
 
+// Where SQLite rolls the transaction back by itself (a query the layer
+// makes for itself runs out of memory, after a network's row is stored),
+// the session is lost: that call fails for memory, every later one fails
+// at once, the commit too, and nothing runs or commits outside the
+// transaction. The caller's rollback ends it; the session then works again.
+TEST_F(OciTxn, ATransactionSqliteRolledBackLosesTheSessionUntilItsRollback) {
+    const std::string network = "INSERT INTO NETWORKS VALUES (%d,'net','','','','','','','')";
+    auto row = [&](int id) {
+        char sql[128];
+        std::snprintf(sql, sizeof sql, network.c_str(), id);
+        return std::string(sql);
+    };
+    Logon l(db);
+    ASSERT_EQ(l.exec("INSERT INTO T VALUES (1,'a')"), OCI_SUCCESS) << l.error();
+    ASSERT_EQ(l.exec(row(1)), OCI_SUCCESS) << l.error();
+    // The second network calls for the version indexes, after its count.
+    inject_fault("ownquery", 1, OCI_ERROR);
+    EXPECT_EQ(l.exec(row(2)), OCI_ERROR);
+    clear_faults();
+    EXPECT_NE(l.error().find("out of memory"), std::string::npos) << l.error();
+    EXPECT_NE(l.error().find("rolled the transaction back"), std::string::npos) << l.error();
+    const std::string lost = "the repository rolled the transaction back after a failure (out of memory)";
+    EXPECT_EQ(l.exec("INSERT INTO T VALUES (2,'b')"), OCI_ERROR);
+    EXPECT_NE(l.error().find(lost), std::string::npos) << l.error();
+    EXPECT_EQ(l.value("SELECT count(*) FROM T"), "status -1: " + l.error());
+    EXPECT_NE(l.error().find(lost), std::string::npos) << l.error();
+    EXPECT_EQ(l.commit(), OCI_ERROR);
+    EXPECT_NE(l.error().find(lost), std::string::npos) << l.error();
+    EXPECT_EQ(l.end(), OCI_ERROR);
+    EXPECT_EQ(count(db), "0");
+    EXPECT_EQ(raw_value(db, "SELECT count(*) FROM NETWORKS"), "0");
+    // Rolled back by its caller, the session starts a transaction anew.
+    EXPECT_EQ(l.rollback(), OCI_SUCCESS) << l.error();
+    ASSERT_EQ(l.exec("INSERT INTO T VALUES (3,'c')"), OCI_SUCCESS) << l.error();
+    EXPECT_EQ(l.end(), OCI_SUCCESS) << l.error();
+    EXPECT_EQ(count(db), "1");
+    EXPECT_EQ(raw_value(db, "SELECT count(*) FROM NETWORKS"), "0");
+}
+
+// The layer's own queries at the logon (the indexes a repository lacks)
+// report their failure too.
+TEST_F(OciTxn, AQueryOfTheLayerAtTheLogonThatFailsFailsTheLogon) {
+    Logon l(db);
+    ASSERT_EQ(l.exec("INSERT INTO NETWORKS VALUES (1,'net','','','','','','','')"), OCI_SUCCESS) << l.error();
+    ASSERT_EQ(l.end(), OCI_SUCCESS);
+    inject_fault("ownquery", 1, OCI_ERROR);
+    Logon again(db);
+    clear_faults();
+    EXPECT_EQ(again.begin_status, OCI_ERROR);
+    EXPECT_NE(again.begin_error.find("out of memory"), std::string::npos) << again.begin_error;
+}
+
 // A closed repository holds its committed rows in its own file; where the
 // closing checkpoint cannot finish (a full disk, here on purpose) the
 // program says that the "-wal" file holds them and must stay beside it.

@@ -12,6 +12,10 @@
 //
 // NDL_SWEEP_STRIDE=S tries every Sth N (CI's defaults below; 1 for all)
 // and each of the last few, which run after the commit,
+// NDL_SWEEP_OFFSET=K starts each stride K further on (test.sh derives it
+// from the commit, so that commits in turn try every N),
+// NDL_SWEEP_TAIL=T tries each of the last T (default 40),
+// NDL_SWEEP_ONLY=N tries that N alone (what a failure says to repeat),
 // NDL_SWEEP_SHARD=i/n only the ith of n shares of them
 // (scripts/alloc-sweep.sh runs every N in parallel shares),
 // NDL_SWEEP_FROM=N starts at N (default 1: the start-up too),
@@ -41,6 +45,8 @@ constexpr long kCiStride = 97;  // CI's stride of OCI fault points
 constexpr long kMostFaultPoints = 100000;
 // The last allocations of a run, each swept whatever the stride.
 constexpr long kTail = 40;
+// Where the strides start by default: the offset of a run without one.
+constexpr long kOffset = 0;
 // CI's stride through the C allocations libpq makes itself.
 constexpr long kLibpqStride = 19;
 
@@ -76,7 +82,8 @@ struct Sweep {
 void PrintTo(const Sweep &s, std::ostream *os) { *os << s.name; }
 
 // What a load through the host makes, and a call with CLOBs.
-constexpr const char *kLoadFaults = "prepare define execute fetch lobwrite sessionbegin extprocenv commit checkpoint";
+constexpr const char *kLoadFaults =
+    "prepare define execute fetch lobwrite sessionbegin extprocenv commit checkpoint ownquery";
 constexpr const char *kLobFaults = "lobwrite lobread loblength extprocenv";
 
 const std::string kSample = "network.ndl,customer.ndl,routing.ndl,firewall.ndl,qos.ndl";
@@ -88,7 +95,7 @@ const Sweep kSweeps[] = {
      {"--repository", "@DB", "parse", "--dir", NDL_EXAMPLES, "--files", kSample, "--mode", "updateversion"},
      Base::Sample, 2, false, kLoadFaults},
     {"cfgload", "cfgload", {NDL_EXAMPLES "/network.ndl", "@LOGIN"}, Base::New, 1, false,
-     "prepare define execute fetch sessionbegin commit checkpoint"},
+     "prepare define execute fetch sessionbegin commit checkpoint ownquery"},
     {"subnet", "extproc", {"call", "addrkit", "C_get_next_subnw", "10.0.0.0", "8", "10.0.0.0", "24", "24"},
      Base::None, 2, true},
     {"aggregateLob", "extproc", {"call", "addrkit", "C_aggregateLob", "@@DIR/networks", "@@DIR/prefixes"},
@@ -103,8 +110,8 @@ const Sweep kSweeps[] = {
     {"dirlist", "extproc", {"call", "folderwalk", "_Z7dirlistPcS_", NDL_EXAMPLES}, Base::None, 2, true},
 };
 
-const char *const kFaultKinds[] = {"prepare",   "define",       "execute",    "fetch",  "lobwrite",  "lobread",
-                                   "loblength", "sessionbegin", "extprocenv", "commit", "checkpoint"};
+const char *const kFaultKinds[] = {"prepare",      "define",     "execute", "fetch",      "lobwrite", "lobread",
+                                   "loblength",    "sessionbegin", "extprocenv", "commit", "checkpoint", "ownquery"};
 
 std::vector<std::string> split_words(const std::string &text) {
     std::istringstream in(text);
@@ -114,10 +121,12 @@ std::vector<std::string> split_words(const std::string &text) {
 }
 
 // The kinds a backend's layer makes of a sweep's list: the server keeps no
-// log file to checkpoint at the end.
+// log file to checkpoint at the end, and its layer no queries of its own.
 std::vector<std::string> required_faults(const Sweep &s) {
     std::vector<std::string> kinds = split_words(s.oci_faults);
-    if (on_server_backend()) kinds.erase(std::remove(kinds.begin(), kinds.end(), "checkpoint"), kinds.end());
+    if (on_server_backend())
+        for (const char *sqlite_only : {"checkpoint", "ownquery"})
+            kinds.erase(std::remove(kinds.begin(), kinds.end(), sqlite_only), kinds.end());
     return kinds;
 }
 
@@ -277,11 +286,19 @@ protected:
         points.push_back(point);
     }
 
-    static void report(const std::map<std::string, std::vector<std::string>> &wrong) {
+    // Each way of ending wrongly, its points, the first run's output and,
+    // where the points are allocations, the command that repeats the first.
+    void report(const std::map<std::string, std::vector<std::string>> &wrong, bool allocations = false) const {
+        const ::testing::TestInfo *test = ::testing::UnitTest::GetInstance()->current_test_info();
         for (const auto &[why, points] : wrong) {
             std::string list;
             for (size_t i = 1; i < points.size() && i < 400; ++i) list += " " + points[i];
-            ADD_FAILURE() << points.size() - 1 << " runs: " << why << ":" << list << "\nthe first:" << points[0];
+            std::string repeat;
+            if (allocations)
+                repeat = "\nrepeat it: (cd " NDL_BIN_DIR "/.. && NDL_SWEEP_ONLY=" + std::to_string(std::stol(points[1])) +
+                         " ctest --output-on-failure -R '^" + (server_ ? "pg\\." : "") + test->test_suite_name() +
+                         "\\." + test->name() + "$')";
+            ADD_FAILURE() << points.size() - 1 << " runs: " << why << ":" << list << repeat << "\nthe first:" << points[0];
         }
     }
 
@@ -312,15 +329,19 @@ protected:
         long stride = std::max(1L, env_long("NDL_SWEEP_STRIDE", (lasting ? shim.lasting : shim.once) * stride_scale()));
         ASSERT_NO_FATAL_FAILURE(measure_whole(shim));
         std::map<std::string, std::vector<std::string>> wrong;
-        // Every Sth N, and each of the last ones: what runs after the commit.
+        // Every Sth N from the offset on, and each of the last ones: the
+        // write, the commit and what runs after it.
         long first = env_long("NDL_SWEEP_FROM", 1);
+        long offset = std::max(0L, env_long("NDL_SWEEP_OFFSET", kOffset));
+        long tail = std::max(0L, env_long("NDL_SWEEP_TAIL", kTail));
         std::set<long> points;
-        for (long n = first; n <= allocations_; n += stride) points.insert(n);
-        for (long n = std::max(first, allocations_ - kTail + 1); n <= allocations_; ++n) points.insert(n);
+        for (long n = first + offset % stride; n <= allocations_; n += stride) points.insert(n);
+        for (long n = std::max(first, allocations_ - tail + 1); n <= allocations_; ++n) points.insert(n);
         // libpq's own, a thousand in a load, at a stride of their own.
         long libpq_stride = std::max(1L, env_long("NDL_SWEEP_STRIDE", kLibpqStride));
-        for (size_t i = 0; i < libpq_.size(); i += static_cast<size_t>(libpq_stride))
+        for (size_t i = static_cast<size_t>(offset % libpq_stride); i < libpq_.size(); i += static_cast<size_t>(libpq_stride))
             if (libpq_[i] >= first) points.insert(libpq_[i]);
+        if (long only = env_long("NDL_SWEEP_ONLY", 0); only > 0) points = {only};
         long step = 0, runs = 0;
         for (long n : points) {
             if (!mine(step++)) continue;
@@ -337,9 +358,10 @@ protected:
             tally(wrong, why, nth, o.run);
             ++runs;
         }
-        std::printf("%ld runs of %ld allocations (%zu of them libpq's), stride %ld: %zu ways of ending wrongly\n",
-                    runs, allocations_, libpq_.size(), stride, wrong.size());
-        report(wrong);
+        std::printf("%ld runs of %ld allocations (%zu of them libpq's), stride %ld from offset %ld, the last %ld: %zu "
+                    "ways of ending wrongly\n",
+                    runs, allocations_, libpq_.size(), stride, offset % stride, tail, wrong.size());
+        report(wrong, true);
     }
 
     void SetUpShards() {

@@ -7,6 +7,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "repo_test.h"
 #include "run_program.h"
@@ -52,6 +53,40 @@ TEST_F(TruthfulEnd, TheSqliteWalWarningComesOnlyFromAProgramThatCommitted) {
     EXPECT_EQ(r.status, 0);
     EXPECT_NE(r.err.find(warning), std::string::npos) << r.err;
     EXPECT_NE(rows("SELECT count(*) FROM networks"), std::vector<std::string>{"0"});
+}
+
+// A query the SQLite layer makes for itself (the count that calls for the
+// version indexes, the file's indexes, its encoding) runs out of memory in
+// turn, at each point it is made; SQLite may roll the transaction back by
+// itself. A fresh load and a reload then fail for memory, nothing stored,
+// and nothing of the load runs outside its transaction.
+TEST_F(TruthfulEnd, ALoadWhoseOwnQueriesRunOutOfMemoryStoresNothing) {
+    SKIP_UNLESS_SQLITE();
+    const std::string all = "network.ndl,customer.ndl,routing.ndl,firewall.ndl,qos.ndl";
+    for (bool reload : {false, true}) {
+        std::string repository = dir + (reload ? "/reload.db" : "/fresh.db");
+        std::vector<std::string> args{"--repository", repository, "parse", "--dir", NDL_EXAMPLES, "--files", all};
+        if (reload) ASSERT_EQ(run_program(kBin + "/extproc", args).status, 0);
+        std::string before = reload ? repository_dump(repository) : "";
+        if (reload) args.insert(args.end(), {"--mode", "updateversion"});
+        int rolled_back = 0, k = 1;
+        for (;; ++k) {
+            ProgramRun r =
+                run_program(kBin + "/extproc", args, Stdout::Captured, {"NDL_OCI_FAULT=ownquery:" + std::to_string(k)});
+            if (r.status == 0) break;  // past the last such query
+            SCOPED_TRACE((reload ? "reload, query " : "fresh load, query ") + std::to_string(k));
+            EXPECT_EQ(r.status, 2) << r.out << r.err;
+            EXPECT_NE((r.out + r.err).find("out of memory"), std::string::npos) << r.out << r.err;
+            EXPECT_EQ(r.out.find("successfully loaded"), std::string::npos) << r.out;
+            rolled_back += r.out.find("the repository rolled the transaction back") != std::string::npos;
+            if (reload)
+                EXPECT_EQ(repository_dump(repository), before);
+            else
+                EXPECT_FALSE(std::filesystem::exists(repository));
+        }
+        EXPECT_GT(k, 3) << "no query of the layer's own failed";
+        EXPECT_GT(rolled_back, 0) << "no transaction was rolled back by SQLite itself";
+    }
 }
 
 // A FIFO nobody writes and a device that never ends: both loaders refuse
