@@ -12,15 +12,16 @@ constexpr char kAddrTypeMsg[] = "Error: Invalid addresstype for IGMP : %s @ %d\n
 
 using IM = igmp_int_class_rec;
 
-constinit keyword_table_of igmpmembertokens{{
-                                                mcast_key("INTERFACE", NDL_TEXT(IM, namedinterface), 1, 0,
+constinit keyword_table_of igmpmembertokens{
+    {
+        mcast_key("INTERFACE", NDL_TEXT(IM, namedinterface), 1, 0,
                   "the interface that runs IGMP: " MCAST_INTERFACE),
-                                                mcast_key("ACL", NDL_TEXT(IM, accessgroup), 0, 0,
+        mcast_key("ACL", NDL_TEXT(IM, accessgroup), 0, 0,
                   "the access group: the access list of the groups its hosts may join: " MCAST_KEPT),
-                                                mcast_context<IM>(),
-                                                MCAST_PUNCTUATION,
-                                            },
-                                            kMcastList};
+        mcast_context<IM>(),
+        MCAST_PUNCTUATION,
+    },
+    kMcastList};
 
 int check_member(block_reader &r, void *entry, void *) {
     IM &e = *static_cast<IM *>(entry);

@@ -58,17 +58,18 @@ struct redistribute_entry {
 };
 using RD = redistribute_entry;
 
-constinit keyword_table_of msdpredistributetokens{{
-                                                      mcast_key("ACL", NDL_TEXT(RD, acl), 0, 100,
+constinit keyword_table_of msdpredistributetokens{
+    {
+        mcast_key("ACL", NDL_TEXT(RD, acl), 0, 100,
                   "the access list of the sources whose SA messages are originated: " MCAST_KEPT),
-                                                      mcast_key("ASNLIST", NDL_TEXT(RD, asnlist), 0, 100,
+        mcast_key("ASNLIST", NDL_TEXT(RD, asnlist), 0, 100,
                   "the AS-path list of the sources whose SA messages are originated: " MCAST_KEPT),
-                                                      mcast_key("ROUTEMAP", NDL_TEXT(RD, routemap), 0, 100,
+        mcast_key("ROUTEMAP", NDL_TEXT(RD, routemap), 0, 100,
                   "the route map of the sources whose SA messages are originated: " MCAST_KEPT),
-                                                      MCAST_PUNCTUATION,
-                                                      token_row("END", TOKEN_END),
-                                                  },
-                                                  kMcastList};
+        MCAST_PUNCTUATION,
+        token_row("END", TOKEN_END),
+    },
+    kMcastList};
 
 // A later REDISTRIBUTE replaces only the keys it gives.
 int check_redistribute(block_reader &r, void *entry, void *owner) {

@@ -13,18 +13,20 @@ constexpr char kDirectionMsg[] = "Error: Invalid Direction value :%s @ %d\n";
 
 using RG = pim_register_class_rec;
 
-constinit keyword_table_of pimregistertokens{{
-                                                 mcast_key("SOURCE", NDL_TEXT(RG, registersource), 0, 0,
-                  "the interface whose address register messages carry: " MCAST_INTERFACE "; a REGISTER without it fails"),
-                                                 mcast_key("RATE", NDL_TEXT(RG, registerrate), 0, 0,
+constinit keyword_table_of pimregistertokens{
+    {
+        mcast_key("SOURCE", NDL_TEXT(RG, registersource), 0, 0,
+                  "the interface whose address register messages carry: " MCAST_INTERFACE
+                  "; a REGISTER without it fails"),
+        mcast_key("RATE", NDL_TEXT(RG, registerrate), 0, 0,
                   "the most register messages a second: " MCAST_NUMBER),
-                                                 mcast_key("ACCEPTRATE", NDL_TEXT(RG, acceptregisterrate), 0, 0,
+        mcast_key("ACCEPTRATE", NDL_TEXT(RG, acceptregisterrate), 0, 0,
                   "the most register messages a second accepted: " MCAST_NUMBER),
-                                                 mcast_key("ACCEPTACL", NDL_TEXT(RG, acceptregisteracl), 0, 0,
+        mcast_key("ACCEPTACL", NDL_TEXT(RG, acceptregisteracl), 0, 0,
                   "the access list of the sources whose registers are accepted: " MCAST_KEPT),
-                                                 MCAST_PUNCTUATION,
-                                             },
-                                             kMcastList};
+        MCAST_PUNCTUATION,
+    },
+    kMcastList};
 
 // The messages after ")" name the last token read, the ")" itself.
 int check_register(block_reader &r, void *entry, void *) {

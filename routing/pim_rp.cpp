@@ -74,16 +74,17 @@ int check_rpaccept(block_reader &r, void *entry, void *) {
 
 using BS = pim_bsr_class_rec;
 
-constinit keyword_table_of pimbsrtokens{{
-                                            mcast_key("INTERFACE", NDL_TEXT(BS, bsrcandint), 1, 100,
+constinit keyword_table_of pimbsrtokens{
+    {
+        mcast_key("INTERFACE", NDL_TEXT(BS, bsrcandint), 1, 100,
                   "the interface of the candidate bootstrap router: " MCAST_INTERFACE),
-                                            mcast_key("HASH-MASK-LEN", NDL_TEXT(BS, bsrcandmasklen), 0, 0,
+        mcast_key("HASH-MASK-LEN", NDL_TEXT(BS, bsrcandmasklen), 0, 0,
                   "the length of the hash mask: " MCAST_NUMBER),
-                                            mcast_key("PRIORITY", NDL_TEXT(BS, priority), 0, 0,
+        mcast_key("PRIORITY", NDL_TEXT(BS, priority), 0, 0,
                   "the candidate's priority: " MCAST_NUMBER),
-                                            MCAST_PUNCTUATION,
-                                        },
-                                        kMcastList};
+        MCAST_PUNCTUATION,
+    },
+    kMcastList};
 
 int check_bsr(block_reader &r, void *entry, void *) {
     BS &e = *static_cast<BS *>(entry);
@@ -101,13 +102,14 @@ int check_bsr(block_reader &r, void *entry, void *) {
 
 using MA = pim_auto_rp_class_rec;
 
-constinit keyword_table_of mappingagenttokens{{
-                                                  mcast_key("INTERFACE", NDL_TEXT(MA, discoverint), 1, 0,
+constinit keyword_table_of mappingagenttokens{
+    {
+        mcast_key("INTERFACE", NDL_TEXT(MA, discoverint), 1, 0,
                   "the interface of the rendezvous-point mapping agent: " MCAST_INTERFACE),
-                                                  mcast_context<MA>(),
-                                                  MCAST_PUNCTUATION,
-                                              },
-                                              kMcastList};
+        mcast_context<MA>(),
+        MCAST_PUNCTUATION,
+    },
+    kMcastList};
 
 int check_mappingagent(block_reader &r, void *entry, void *) {
     MA &e = *static_cast<MA *>(entry);
@@ -122,15 +124,16 @@ int check_mappingagent(block_reader &r, void *entry, void *) {
 
 using RF = pim_rp_filter_class_rec;
 
-constinit keyword_table_of autorpfiltertokens{{
-                                                  mcast_key("RPLIST", NDL_TEXT(RF, rpfilter), 0, 0,
+constinit keyword_table_of autorpfiltertokens{
+    {
+        mcast_key("RPLIST", NDL_TEXT(RF, rpfilter), 0, 0,
                   "the access list of the rendezvous points accepted from announcements: " MCAST_KEPT),
-                                                  mcast_key("GROUPLIST", NDL_TEXT(RF, rpgroupfilter), 0, 0,
+        mcast_key("GROUPLIST", NDL_TEXT(RF, rpgroupfilter), 0, 0,
                   "the access list of the groups they may serve: " MCAST_KEPT),
-                                                  mcast_context<RF>(),
-                                                  MCAST_PUNCTUATION,
-                                              },
-                                              kMcastList};
+        mcast_context<RF>(),
+        MCAST_PUNCTUATION,
+    },
+    kMcastList};
 
 int check_autorpfilter(block_reader &r, void *, void *) {
     return mcast_mandatory(
