@@ -21,14 +21,24 @@ namespace {
 
 constexpr size_t kArgSize = 320;  // input name, login, load-file name
 
-const char kUsageShort[] =
-    "Usage: <input file> <Oracle usercode>/<Oracle password>[/<connectionid>]  "
-    "[<overwrite/overwritedata/createfile> <outputfile name>]\n";
+#define USAGE_SHORT                                                              \
+    "Usage: <input file> <Oracle usercode>/<Oracle password>[/<connectionid>]  " \
+    "[<overwrite/overwritedata/createfile> <outputfile name>]\n"
+const char kUsageShort[] = USAGE_SHORT;
 const char kUsage[] =
     "Usage: <input file> <Oracle usercode>/<Oracle password>[/<connectionid>] "
     "[<overwrite/createfile> <outputfile name>]\n";
 const char kUsageNoOutput[] =
     "Usage: <input file> <Oracle usercode> <Oracle password> [<owerrite/createfile> <outputfile name>]\n";
+// --help: the usage of a call with too few arguments, and what it names.
+const char kHelp[] = USAGE_SHORT
+    "ovcreatefile <outputfile name> writes the load file of a stored network, as overwrite would load it.\n"
+    "The connectionid names the repository: a SQLite file in the working folder, or pg:DBNAME, the database\n"
+    "DBNAME on the PostgreSQL server that libpq's PG* variables (PGHOST, PGPORT) name, where usercode and\n"
+    "password are the server's account. Without it: $NDL_REPOSITORY (a file, postgresql://..., postgres://...\n"
+    "or pg:DBNAME), else repository.db.\n"
+    "NDL_BUSY_TIMEOUT_MS: how long a load waits for another load, in milliseconds.\n"
+    "cfgload --help | --version\n";
 
 char default_user[] = "tavlo";
 char default_password[] = "wexpa";
@@ -297,6 +307,7 @@ int main(int argc, char **argv) try {
     // A closed pipe is a write that fails, never a kill after the commit.
     std::signal(SIGPIPE, SIG_IGN);
     if (argc == 2 && std::strcmp(argv[1], "--version") == 0) return print_version("cfgload");
+    if (argc == 2 && std::strcmp(argv[1], "--help") == 0) return print_help("cfgload", kHelp);
     int status = run(argc, argv);
     report_lost_log(status);
     return status;

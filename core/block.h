@@ -247,7 +247,18 @@ struct keyword_rule {
     // A row whose own code reads its entry: how the entry is written
     // (`LOOPBACK#N.IPADDRESS = ( ... )`), for the reference.
     const char *written = nullptr;
+    // What is stored when the keyword is left out, where that is not empty.
+    const char *unset = nullptr;
 };
+
+// For the reference: what validate_commandvar holds a value to. Only its
+// <...> parts are looked up; the rest is stored as written.
+// A number's default written once: the code takes the number, the row
+// (`unset`) its text.
+#define NDL_TEXT_OF(n) NDL_TEXT_OF_(n)
+#define NDL_TEXT_OF_(n) #n
+
+#define NDL_COMMAND_VALUE "its `<...>` parts must resolve on the node type; other text is stored as written, unchecked"
 
 // A row the tokenizer needs but the attribute loop does not read.
 constexpr keyword_rule token_row(const char *name, int type, int maxlen = 0, int mandatory = 0) {

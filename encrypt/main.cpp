@@ -11,10 +11,17 @@
 
 namespace {
 
+#define USAGE "Usage :encrypt <-e(For encryption)> <String to Encrypt> <key(optional)> \n"
+
 int usage() {
-    std::fputs("Usage :encrypt <-e(For encryption)> <String to Encrypt> <key(optional)> \n", stdout);
+    std::fputs(USAGE, stdout);
     return 1;
 }
+
+// --help: the usage, and what it leaves unsaid.
+const char kHelp[] = USAGE
+    "-e encrypts the string, -d decrypts it; the key is derived from the key text, else a built-in one.\n"
+    "encrypt --help | --version\n";
 
 // The printed line is the program's only result: one that did not reach
 // standard output is a failure, told on standard error.
@@ -30,6 +37,7 @@ int main(int argc, char **argv) try {
     // A closed pipe is a write that fails, told like any other.
     std::signal(SIGPIPE, SIG_IGN);
     if (argc == 2 && std::strcmp(argv[1], "--version") == 0) return print_version("encrypt");
+    if (argc == 2 && std::strcmp(argv[1], "--help") == 0) return print_help("encrypt", kHelp);
     if (argc != 3 && argc != 4) return finish(usage());
     bool encrypt = std::strcmp(argv[1], "-e") == 0;
     if (!encrypt && std::strcmp(argv[1], "-d") != 0) return finish(usage());

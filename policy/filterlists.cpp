@@ -111,7 +111,7 @@ constinit keyword_table_of asncomtokens{
     {
         permit_deny_key(NDL_TEXT(format_entry, type)),
         quoted_key("SUBSTRING", 1, 200, "ERROR: Specify substring within quotes: %s @ %d\n",
-                   NDL_TEXT(format_entry, substring), substring, "a value the node type can resolve"),
+                   NDL_TEXT(format_entry, substring), substring, NDL_COMMAND_VALUE),
         token_row("(", TOKEN_LPAREN),
         token_row(")", TOKEN_RPAREN),
         token_row("=", TOKEN_EQUAL),

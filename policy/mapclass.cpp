@@ -95,7 +95,7 @@ constexpr keyword_rule rate(const char *name, field_ref field) {
 constexpr keyword_rule queue(const char *name, field_ref field) {
     return keyword_rule{.name = name, .maxlen = 80, .toolong_msg = kMaxLength, .toolong_err = on_error::fail,
                         .field = field, .after = queue_value,
-                        .checks = "a value the node type can resolve"};
+                        .checks = NDL_COMMAND_VALUE};
 }
 
 constexpr loop_options attribute_options =

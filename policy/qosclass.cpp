@@ -18,6 +18,9 @@ lookup::sub_index<qos_policy_class_rec, qos_sub_queue_class_rec, &qos_policy_cla
 
 const char kClassBasedRules[] =
     "ERROR: 'POLICERULE, SHAPERULE, MARKRULE, DROPRULE' can be given to only queuetype 'CLASS-BASED': @ %d\n";
+// The USAGE of the match rule that a class's own MATCHRULE entries build,
+// whatever its policy's QUEUETYPE.
+const char kInlineMatchUsage[] = "CLASS";
 const value_table BandwidthTypes[] = {"PERCENT", "ABSOLUTE", ""};
 const value_table QueuePriorities[] = {"HIGH", "MEDIUM", "NORMAL", "LOW", ""};
 
@@ -166,7 +169,7 @@ int class_matchrule(block_reader &r, class_desc &c) {
         else
             t.matchrulename = c.name;
         t.owner = c.rec.subqueuename;
-        t.usage1 = "CLASS";
+        t.usage1 = kInlineMatchUsage;
         t.usage2 = p.direction;
         t.repeatby = site_now(c).repeatby;
         c.match = add_embedded_matchrule(t);
@@ -263,9 +266,10 @@ const char *match_usage(const char *queuetype) {
 }  // namespace
 
 void class_usage_lists(reference_out &out) {
-    out.text("A class's MATCHRULENAME (and the rule a MATCHRULE builds) takes the USAGE that its policy's "
-             "QUEUETYPE gives; a rule of another USAGE is logged as \"ERROR: Wrong USAGE for referred MATCHRULE\", "
-             "which does not fail the load:");
+    out.text("A class's MATCHRULENAME takes the USAGE that its policy's QUEUETYPE gives; a rule of another USAGE "
+             "is logged as \"ERROR: Wrong USAGE for referred MATCHRULE\", which does not fail the load. The rule "
+             "that a class's own MATCHRULE entries build is stored with USAGE `" + std::string(kInlineMatchUsage) +
+             "` whatever the QUEUETYPE:");
     out.table({"QUEUETYPE", "USAGE of the referred MATCHRULE"});
     for (const queue_usage &q : kQueueUsages)
         out.row({"`" + std::string(q.queuetype) + "`", "`" + std::string(q.usage) + "`"});

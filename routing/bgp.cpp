@@ -97,7 +97,7 @@ constinit keyword_table_of bgpnetworktokens{
          .checks = "a number up to 32, or AUTO; 0 only with the address `\"0.0.0.0\"`"},
         bgp_key({.name = "ROUTEMAP", .maxlen = 30, .kind = value_kind::quoted, .kind_msg = kRoutemapQuotesMsg,
                  .field = NDL_TEXT(NE, rec.routemapname), .before = quoted_commandvar,
-                 .checks = "quoted: a name the node type can resolve"}),
+                 .checks = "quoted: " NDL_COMMAND_VALUE}),
         token_row("(", TOKEN_LPAREN),
         token_row(")", TOKEN_RPAREN),
         token_row("=", TOKEN_EQUAL),
@@ -174,13 +174,13 @@ constinit keyword_table_of bgpaggregatetokens{
          .upper = true, .after = bgp_boolean, .tag = kBoolToken, .checks = "`TRUE` or `FALSE`"},
         bgp_key({.name = "SUPPRESS-MAP", .maxlen = 80, .kind = value_kind::quoted, .kind_msg = kRoutemapQuotesMsg,
                  .field = NDL_TEXT(AE, rec.supressmap), .before = quoted_commandvar,
-                 .checks = "quoted: a name the node type can resolve"}),
+                 .checks = "quoted: " NDL_COMMAND_VALUE}),
         bgp_key({.name = "ADVERTISE-MAP", .maxlen = 80, .kind = value_kind::quoted, .kind_msg = kRoutemapQuotesMsg,
                  .field = NDL_TEXT(AE, rec.advertisemap), .before = quoted_commandvar,
-                 .checks = "quoted: a name the node type can resolve"}),
+                 .checks = "quoted: " NDL_COMMAND_VALUE}),
         bgp_key({.name = "ATTRIBUTE-MAP", .maxlen = 80, .kind = value_kind::quoted, .kind_msg = kRoutemapQuotesMsg,
                  .field = NDL_TEXT(AE, rec.attributemap), .before = quoted_commandvar,
-                 .checks = "quoted: a name the node type can resolve"}),
+                 .checks = "quoted: " NDL_COMMAND_VALUE}),
         // Any context fits its slot: only the slots are counted.
         {.name = "CONTEXT", .maxlen = 200, .kind = value_kind::quoted, .length = length_rule::own,
          .kind_msg = "Error: Specify context  within quotes: %s @ %d\n", .repeatable = true,
@@ -261,8 +261,8 @@ constexpr keyword_rule block_row(keyword_rule k) {
 // Compared as written: "asn" is no keyword here.
 constexpr keyword_rule kAsnRow =
     with_checks(token_row("ASN", TOKEN_WORD),
-                "in the block's head after the node type: `ASN n`, in upper case, n a number or a quoted value the "
-                "node type can resolve");
+                "in the block's head after the node type: `ASN n`, in upper case, n a number or a quoted text; "
+                NDL_COMMAND_VALUE);
 
 constinit keyword_table_of bgptokens{
     {
@@ -274,7 +274,7 @@ constinit keyword_table_of bgptokens{
          .checks = "a quoted address of the node type"},
         usagecondition_row(),
         {.name = "CLUSTERID", .maxlen = 30, .length = length_rule::own, .repeatable = true, .after = cluster_id,
-         .checks = "quoted: a value the node type can resolve, up to 30 characters"},
+         .checks = "quoted, up to 30 characters: " NDL_COMMAND_VALUE},
         {.name = "NETWORK", .type = TOKEN_GROUP, .kind = value_kind::entry, .repeatable = true,
          .entry = &network_entry_def, .file = file_network},
         {.name = "AGGREGATE", .type = TOKEN_GROUP, .kind = value_kind::entry, .repeatable = true,

@@ -114,11 +114,11 @@ constinit keyword_table_of bgpneighbortokens{
                  .field = NDL_TEXT(NB, rec.updatesource)}),
         bgp_key({.name = "REMOTEAS", .maxlen = 30, .kind_msg = "ERRor: Temote asn expected (NUMBER or STRING) : %s @ %d\n",
                  .field = NDL_TEXT(NB, rec.remoteas), .before = number_or_quoted,
-                 .checks = "a number or a quoted text"},
+                 .checks = "a number or a quoted text, stored as written, unchecked"},
                 kErrMaxLenMsg),
         bgp_key({.name = "WEIGHT", .maxlen = 30, .kind_msg = "ERRor: Number expected for weight : %s @ %d\n",
                  .field = NDL_TEXT(NB, rec.weight), .before = neighbor_weight,
-                 .checks = "a number, or a quoted value the node type can resolve"},
+                 .checks = "a number, or quoted: " NDL_COMMAND_VALUE},
                 kErrMaxLenMsg),
         // Not stored: held to its 30-character field.
         bgp_key({.name = "ADDRTYPE", .maxlen = 30, .field = NDL_TEXT(NB, rec.addrtype), .upper = true}),
@@ -208,7 +208,7 @@ int update_source(block_reader &r, const keyword_rule &rule, void *rec) {
 // A route map or list named in a peer: checked at once, without contexts.
 constexpr keyword_rule peer_list_key(const char *name, field_ref field, const char *quotes, const char *toolong) {
     return bgp_key({.name = name, .maxlen = 100, .kind = value_kind::quoted, .kind_msg = quotes, .field = field,
-                    .before = quoted_commandvar, .checks = "quoted: a name the node type can resolve"},
+                    .before = quoted_commandvar, .checks = "quoted: " NDL_COMMAND_VALUE},
                    toolong);
 }
 
@@ -243,7 +243,7 @@ constinit keyword_table_of bgppeertokens{
                  .kind_msg = "Error: Number expected for weight : %s @ %d\n", .field = NDL_TEXT(PE, rec.weight)}),
         bgp_key({.name = "REMOTEAS", .maxlen = 30, .kind_msg = "Error: Remote asn expected : %s @ %d\n",
                  .field = NDL_TEXT(PE, rec.remoteas), .before = number_or_quoted,
-                 .checks = "a number or a quoted text"}),
+                 .checks = "a number or a quoted text, stored as written, unchecked"}),
         token_row("#", TOKEN_HASH),
         token_row("(", TOKEN_LPAREN),
         token_row(")", TOKEN_RPAREN),

@@ -25,7 +25,7 @@ const char kMaxDefinedMsg[] = "ERROR: Maximum of three contexts can be defined: 
 
 void start_block(routing_block &b, const char *protocol) {
     b = routing_block{};
-    std::strcpy(b.instancename, "GLOBAL");
+    std::strcpy(b.instancename, kInstanceUnset);
     b.protocol = protocol;
     b.asn = b.process;
 }

@@ -32,8 +32,8 @@ constexpr keyword_rule context_key(keyword_rule k) {
     return k;
 }
 
-constexpr char kResolvable[] = "a value the node type can resolve (a variable, or a function of its variables)";
-constexpr char kNumberOrValue[] = "once; a number, or a quoted value the node type can resolve";
+constexpr char kResolvable[] = NDL_COMMAND_VALUE;
+constexpr char kNumberOrValue[] = "once; a number, or quoted: " NDL_COMMAND_VALUE;
 
 // Entries know their node and contexts through their record.
 template <class E>

@@ -91,10 +91,22 @@ constexpr keyword_rule subblock_row(const char *name, const entry_def &def, entr
 // A key whose value is kept as given (refused when it does not fit): the
 // tables give longest values that nothing checks; what a value must fit is
 // its field.
-constexpr keyword_rule mcast_key(const char *name, field_ref field, int mandatory = 0, int maxlen = 0) {
+// `checks`: what the value means and what the reader holds it to, for the
+// reference.
+constexpr keyword_rule mcast_key(const char *name, field_ref field, int mandatory = 0, int maxlen = 0,
+                                 const char *checks = nullptr) {
     return {.name = name, .mandatory = mandatory, .maxlen = maxlen, .length = length_rule::field,
-            .toolong_msg = kMaxLenMsg, .toolong_err = on_error::fail, .field = field};
+            .toolong_msg = kMaxLenMsg, .toolong_err = on_error::fail, .field = field, .checks = checks};
 }
+
+// What the readers' checks after ")" take, for the reference.
+#define MCAST_INTERFACE                                                                                         \
+    "an interface function such as `\"LOCALINT(INTERFACE.Ethernet0)\"` (a bare name is refused), checked when " \
+    "the list closes"
+#define MCAST_NUMBER                                                                                       \
+    "a number, a NUMBER variable, `EVALEXP(...)` or `LOOKUP(...)`, checked when the list closes (left out, " \
+    "it passes)"
+#define MCAST_KEPT "stored as written, unchecked"
 
 // USAGE-CONDITION of ROUTING-PIM, -IGMP and -DVMRP (an attribute there).
 constexpr keyword_rule mcast_usage_row() {

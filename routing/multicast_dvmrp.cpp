@@ -14,21 +14,30 @@ int mask_after_address(block_reader &r, const keyword_rule &, void *) {
 
 constinit keyword_table_of dvmrpmembertokens{
     {
-        mcast_key("INTERFACE", NDL_TEXT(DM, namedinterface), 1),
-        mcast_key("METRIC", NDL_TEXT(DM, metric)),
-        mcast_key("METRICACL", NDL_TEXT(DM, metricacl)),
-        mcast_key("ACCEPTFILTER", NDL_TEXT(DM, acceptfilter)),
-        mcast_key("NEIGHBORFILTER", NDL_TEXT(DM, neighborfilter)),
-        mcast_key("SUMMARYADDRESS", NDL_TEXT(DM, summaryaddr)),
+        mcast_key("INTERFACE", NDL_TEXT(DM, namedinterface), 1, 0,
+                  "the interface that runs DVMRP: " MCAST_INTERFACE),
+        mcast_key("METRIC", NDL_TEXT(DM, metric), 0, 0,
+                  "the metric of the routes it advertises: " MCAST_NUMBER),
+        mcast_key("METRICACL", NDL_TEXT(DM, metricacl), 0, 0,
+                  "the access list of the routes that METRIC applies to: " MCAST_KEPT),
+        mcast_key("ACCEPTFILTER", NDL_TEXT(DM, acceptfilter), 0, 0,
+                  "the access list of the routes it accepts: " MCAST_KEPT),
+        mcast_key("NEIGHBORFILTER", NDL_TEXT(DM, neighborfilter), 0, 0,
+                  "the access list of the DVMRP neighbors it accepts: " MCAST_KEPT),
+        mcast_key("SUMMARYADDRESS", NDL_TEXT(DM, summaryaddr), 0, 0,
+                  "the address of a summary route it advertises: " MCAST_KEPT),
         [] {
             keyword_rule k = mcast_key("SUMMARYMASK", NDL_TEXT(DM, summarymask));
             k.before = mask_after_address;
-            k.checks = "after SUMMARYADDRESS";
+            k.checks = "the summary route's mask, after SUMMARYADDRESS: " MCAST_KEPT;
             return k;
         }(),
-        mcast_key("SUMMARYMETRIC", NDL_TEXT(DM, summarymetric)),
-        mcast_key("OFFSETIN", NDL_TEXT(DM, inoffset)),
-        mcast_key("OFFSETOUT", NDL_TEXT(DM, outoffset)),
+        mcast_key("SUMMARYMETRIC", NDL_TEXT(DM, summarymetric), 0, 0,
+                  "the summary route's metric: " MCAST_KEPT),
+        mcast_key("OFFSETIN", NDL_TEXT(DM, inoffset), 0, 0,
+                  "the offset added to the metric of routes received: " MCAST_KEPT),
+        mcast_key("OFFSETOUT", NDL_TEXT(DM, outoffset), 0, 0,
+                  "the offset added to the metric of routes sent: " MCAST_KEPT),
         mcast_context<DM>(),
         MCAST_PUNCTUATION,
         token_row("END", TOKEN_END),

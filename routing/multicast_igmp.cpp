@@ -12,13 +12,16 @@ constexpr char kAddrTypeMsg[] = "Error: Invalid addresstype for IGMP : %s @ %d\n
 
 using IM = igmp_int_class_rec;
 
-constinit keyword_table_of igmpmembertokens{{
-                                                mcast_key("INTERFACE", NDL_TEXT(IM, namedinterface), 1),
-                                                mcast_key("ACL", NDL_TEXT(IM, accessgroup)),
-                                                mcast_context<IM>(),
-                                                MCAST_PUNCTUATION,
-                                            },
-                                            kMcastList};
+constinit keyword_table_of igmpmembertokens{
+    {
+        mcast_key("INTERFACE", NDL_TEXT(IM, namedinterface), 1, 0,
+                  "the interface that runs IGMP: " MCAST_INTERFACE),
+        mcast_key("ACL", NDL_TEXT(IM, accessgroup), 0, 0,
+                  "the access group: the access list of the groups its hosts may join: " MCAST_KEPT),
+        mcast_context<IM>(),
+        MCAST_PUNCTUATION,
+    },
+    kMcastList};
 
 int check_member(block_reader &r, void *entry, void *) {
     IM &e = *static_cast<IM *>(entry);
@@ -38,7 +41,8 @@ using IG = igmp_int_addr_class_rec;
 
 constinit keyword_table_of igmpgrouptokens{
     {
-        mcast_key("INTERFACE", NDL_TEXT(IG, namedinterface), 1),
+        mcast_key("INTERFACE", NDL_TEXT(IG, namedinterface), 1, 0,
+                  "the interface that joins the group statically: " MCAST_INTERFACE " (without the GROUP's CONTEXT)"),
         [] {
             keyword_rule k = mcast_key("ADDRTYPE", NDL_TEXT(IG, addrtype), 1);
             k.before = one_of<IGMPAddrTypes, kAddrTypeMsg>;
@@ -46,7 +50,8 @@ constinit keyword_table_of igmpgrouptokens{
             return k;
         }(),
         mcast_context<IG>(false),
-        mcast_key("ADDRESS", NDL_TEXT(IG, groupaddress), 1),
+        mcast_key("ADDRESS", NDL_TEXT(IG, groupaddress), 1, 0,
+                  "the group's address: " MCAST_KEPT " (not checked as a multicast address)"),
         MCAST_PUNCTUATION,
     },
     kMcastList};

@@ -12,17 +12,27 @@ using MP = msdp_neighbor_class_rec;
 
 constinit keyword_table_of msdppeertokens{
     {
-        mcast_key("NEIGHBOR", NDL_TEXT(MP, neighbor), 1, 100),
-        mcast_key("CONNECTSOURCE", NDL_TEXT(MP, connectsource), 0, 100),
-        mcast_key("REMOTEAS", NDL_TEXT(MP, remoteas), 0, 100),
-        mcast_key("DESCRIPTION", NDL_TEXT(MP, description), 0, 100),
-        mcast_key("ACLIN", NDL_TEXT(MP, safilterinacl), 0, 100),
-        mcast_key("ACLOUT", NDL_TEXT(MP, safilteroutacl), 0, 100),
-        mcast_key("ROUTEMAPIN", NDL_TEXT(MP, safilterinmap), 0, 100),
-        mcast_key("ROUTEMAPOUT", NDL_TEXT(MP, safilteroutmap), 0, 100),
+        mcast_key("NEIGHBOR", NDL_TEXT(MP, neighbor), 1, 100,
+                  "the peer's address: " MCAST_KEPT),
+        mcast_key("CONNECTSOURCE", NDL_TEXT(MP, connectsource), 0, 100,
+                  "the interface whose address the session starts from: " MCAST_INTERFACE "; a PEER without it fails"),
+        mcast_key("REMOTEAS", NDL_TEXT(MP, remoteas), 0, 100,
+                  "the peer's AS number: " MCAST_KEPT),
+        mcast_key("DESCRIPTION", NDL_TEXT(MP, description), 0, 100,
+                  "a description of the peer: " MCAST_KEPT),
+        mcast_key("ACLIN", NDL_TEXT(MP, safilterinacl), 0, 100,
+                  "the access list that filters the SA messages received: " MCAST_KEPT),
+        mcast_key("ACLOUT", NDL_TEXT(MP, safilteroutacl), 0, 100,
+                  "the access list that filters the SA messages sent: " MCAST_KEPT),
+        mcast_key("ROUTEMAPIN", NDL_TEXT(MP, safilterinmap), 0, 100,
+                  "the route map that filters the SA messages received: " MCAST_KEPT),
+        mcast_key("ROUTEMAPOUT", NDL_TEXT(MP, safilteroutmap), 0, 100,
+                  "the route map that filters the SA messages sent: " MCAST_KEPT),
         truth_key<MP, &MP::defaultpeer, truth::latest>("DEFAULTPEER", 100),
-        mcast_key("DEFAULTPREFIXLIST", NDL_TEXT(MP, defprefixlist), 0, 100),
-        mcast_key("MESHGROUP", NDL_TEXT(MP, meshgroup), 0, 100),
+        mcast_key("DEFAULTPREFIXLIST", NDL_TEXT(MP, defprefixlist), 0, 100,
+                  "the prefix list of a default peer: " MCAST_KEPT),
+        mcast_key("MESHGROUP", NDL_TEXT(MP, meshgroup), 0, 100,
+                  "the name of the mesh group the peer belongs to: " MCAST_KEPT),
         mcast_context<MP>(),
         MCAST_PUNCTUATION,
     },
@@ -48,14 +58,18 @@ struct redistribute_entry {
 };
 using RD = redistribute_entry;
 
-constinit keyword_table_of msdpredistributetokens{{
-                                                      mcast_key("ACL", NDL_TEXT(RD, acl), 0, 100),
-                                                      mcast_key("ASNLIST", NDL_TEXT(RD, asnlist), 0, 100),
-                                                      mcast_key("ROUTEMAP", NDL_TEXT(RD, routemap), 0, 100),
-                                                      MCAST_PUNCTUATION,
-                                                      token_row("END", TOKEN_END),
-                                                  },
-                                                  kMcastList};
+constinit keyword_table_of msdpredistributetokens{
+    {
+        mcast_key("ACL", NDL_TEXT(RD, acl), 0, 100,
+                  "the access list of the sources whose SA messages are originated: " MCAST_KEPT),
+        mcast_key("ASNLIST", NDL_TEXT(RD, asnlist), 0, 100,
+                  "the AS-path list of the sources whose SA messages are originated: " MCAST_KEPT),
+        mcast_key("ROUTEMAP", NDL_TEXT(RD, routemap), 0, 100,
+                  "the route map of the sources whose SA messages are originated: " MCAST_KEPT),
+        MCAST_PUNCTUATION,
+        token_row("END", TOKEN_END),
+    },
+    kMcastList};
 
 // A later REDISTRIBUTE replaces only the keys it gives.
 int check_redistribute(block_reader &r, void *entry, void *owner) {
@@ -102,8 +116,18 @@ constinit keyword_table_of msdptokens{
             k.checks = usagecondition_row().checks;
             return k;
         }(),
-        block_key("ORIGINATORID", NDL_TEXT(mcast_block, msdp.originatorid)),
-        block_key("BORDERSAADDRESS", NDL_TEXT(mcast_block, msdp.borderasaddr)),
+        [] {
+            keyword_rule k = block_key("ORIGINATORID", NDL_TEXT(mcast_block, msdp.originatorid));
+            k.checks = "the interface whose address SA messages carry as their originator: an interface function "
+                       "such as `\"LOCALINT(INTERFACE.Loopback0)\"` (a bare name is refused), checked at END; a "
+                       "block without it fails";
+            return k;
+        }(),
+        [] {
+            keyword_rule k = block_key("BORDERSAADDRESS", NDL_TEXT(mcast_block, msdp.borderasaddr));
+            k.checks = "the border address of SA messages: " MCAST_KEPT;
+            return k;
+        }(),
         {.name = "REDISTRIBUTE", .type = TOKEN_GROUP, .kind = value_kind::entry, .repeatable = true,
          .entry = &redistribute_def},
         subblock_row("PEER", peer_entry, file_mcast<MP, prmsdppeer, kSeqPeer>),

@@ -150,7 +150,7 @@ constinit keyword_table_of ospfsummarytokens{
         {.name = "TAG", .maxlen = 80, .kind = value_kind::quoted,
          .kind_msg = "Error: Specify tag value within quotes: %s @ %d\n", .toolong_msg = kMaxLenMsg,
          .toolong_err = on_error::fail, .field = NDL_TEXT(SU, rec.tag), .repeatable = true, .before = key_once,
-         .after = summary_tag, .checks = "once; a value the node type can resolve"},
+         .after = summary_tag, .checks = "once; " NDL_COMMAND_VALUE},
         token_row("(", TOKEN_LPAREN),
         token_row(")", TOKEN_RPAREN),
         token_row("=", TOKEN_EQUAL),

@@ -13,14 +13,20 @@ constexpr char kDirectionMsg[] = "Error: Invalid Direction value :%s @ %d\n";
 
 using RG = pim_register_class_rec;
 
-constinit keyword_table_of pimregistertokens{{
-                                                 mcast_key("SOURCE", NDL_TEXT(RG, registersource)),
-                                                 mcast_key("RATE", NDL_TEXT(RG, registerrate)),
-                                                 mcast_key("ACCEPTRATE", NDL_TEXT(RG, acceptregisterrate)),
-                                                 mcast_key("ACCEPTACL", NDL_TEXT(RG, acceptregisteracl)),
-                                                 MCAST_PUNCTUATION,
-                                             },
-                                             kMcastList};
+constinit keyword_table_of pimregistertokens{
+    {
+        mcast_key("SOURCE", NDL_TEXT(RG, registersource), 0, 0,
+                  "the interface whose address register messages carry: " MCAST_INTERFACE
+                  "; a REGISTER without it fails"),
+        mcast_key("RATE", NDL_TEXT(RG, registerrate), 0, 0,
+                  "the most register messages a second: " MCAST_NUMBER),
+        mcast_key("ACCEPTRATE", NDL_TEXT(RG, acceptregisterrate), 0, 0,
+                  "the most register messages a second accepted: " MCAST_NUMBER),
+        mcast_key("ACCEPTACL", NDL_TEXT(RG, acceptregisteracl), 0, 0,
+                  "the access list of the sources whose registers are accepted: " MCAST_KEPT),
+        MCAST_PUNCTUATION,
+    },
+    kMcastList};
 
 // The messages after ")" name the last token read, the ")" itself.
 int check_register(block_reader &r, void *entry, void *) {
@@ -50,16 +56,20 @@ using PM = pim_member_class_rec;
 
 constinit keyword_table_of pimmembertokens{
     {
-        mcast_key("INTERFACE", NDL_TEXT(PM, namedinterface), 1, 100),
-        mcast_key("INRATE", NDL_TEXT(PM, inrate)),
+        mcast_key("INTERFACE", NDL_TEXT(PM, namedinterface), 1, 100,
+                  "the interface that runs PIM: " MCAST_INTERFACE),
+        mcast_key("INRATE", NDL_TEXT(PM, inrate), 0, 0,
+                  "the rate limit of the multicast traffic it receives: " MCAST_NUMBER),
         [] {
             keyword_rule k = mcast_key("MODE", NDL_TEXT(PM, mcastmode));
             k.before = one_of<PimModes, kModeMsg>;
             k.values = PimModes;
             return k;
         }(),
-        mcast_key("NEIGHBORFILTER", NDL_TEXT(PM, neighborfilter)),
-        mcast_key("BOUNDARYACL", NDL_TEXT(PM, boundaryacl)),
+        mcast_key("NEIGHBORFILTER", NDL_TEXT(PM, neighborfilter), 0, 0,
+                  "the access list of the PIM neighbors it accepts: " MCAST_KEPT),
+        mcast_key("BOUNDARYACL", NDL_TEXT(PM, boundaryacl), 0, 0,
+                  "the access list of the multicast boundary on the interface: " MCAST_KEPT),
         mcast_context<PM>(),
         MCAST_PUNCTUATION,
     },
@@ -82,16 +92,20 @@ using PR = pim_member_rate_class_rec;
 
 constinit keyword_table_of pimratetokens{
     {
-        mcast_key("INTERFACE", NDL_TEXT(PR, namedinterface), 1, 100),
-        mcast_key("RATE", NDL_TEXT(PR, rate), 1),
+        mcast_key("INTERFACE", NDL_TEXT(PR, namedinterface), 1, 100,
+                  "the interface whose multicast rate is limited: " MCAST_INTERFACE),
+        mcast_key("RATE", NDL_TEXT(PR, rate), 1, 0,
+                  "the rate limit: " MCAST_NUMBER),
         [] {
             keyword_rule k = mcast_key("DIRECTION", NDL_TEXT(PR, direction));
             k.before = one_of<Direction, kDirectionMsg>;
             k.values = Direction;
             return k;
         }(),
-        mcast_key("GROUPLIST", NDL_TEXT(PR, grouplist)),
-        mcast_key("SOURCELIST", NDL_TEXT(PR, sourcelist)),
+        mcast_key("GROUPLIST", NDL_TEXT(PR, grouplist), 0, 0,
+                  "the access list of the groups limited: " MCAST_KEPT),
+        mcast_key("SOURCELIST", NDL_TEXT(PR, sourcelist), 0, 0,
+                  "the access list of the sources limited: " MCAST_KEPT),
         mcast_context<PR>(),
         MCAST_PUNCTUATION,
     },

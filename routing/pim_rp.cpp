@@ -11,8 +11,9 @@ constexpr char kRpQuotesMsg[] = "Error: Please specify RP within quotes: %s @ %d
 constexpr char kAclQuotesMsg[] = "Error: Please specify ACL within quotes: %s @ %d\n";
 
 // A key whose value must be a quoted string.
-constexpr keyword_rule quoted_key(const char *name, field_ref field, const char *msg, int mandatory) {
-    keyword_rule k = mcast_key(name, field, mandatory, 100);
+constexpr keyword_rule quoted_key(const char *name, field_ref field, const char *msg, int mandatory,
+                                  const char *checks) {
+    keyword_rule k = mcast_key(name, field, mandatory, 100, checks);
     k.kind = value_kind::quoted;
     k.kind_msg = msg;
     return k;
@@ -30,8 +31,9 @@ constinit keyword_table_of pimrptokens{
             k.values = RPModes;
             return k;
         }(),
-        quoted_key("RP", NDL_TEXT(RP, rpaddress), kRpQuotesMsg, 1),
-        quoted_key("ACL-NAME", NDL_TEXT(RP, rpacl), kAclQuotesMsg, 1),
+        quoted_key("RP", NDL_TEXT(RP, rpaddress), kRpQuotesMsg, 1, "the rendezvous point's address: " MCAST_KEPT),
+        quoted_key("ACL-NAME", NDL_TEXT(RP, rpacl), kAclQuotesMsg, 1,
+                   "the access list of the groups it serves: " MCAST_KEPT),
         mcast_context<RP>(),
         MCAST_PUNCTUATION,
     },
@@ -48,8 +50,10 @@ using RA = pim_accept_class_rec;
 
 constinit keyword_table_of pimrpaccepttokens{
     {
-        quoted_key("RP", NDL_TEXT(RA, acceptrpaddr), kRpQuotesMsg, 0),
-        quoted_key("ACL-NAME", NDL_TEXT(RA, acceptrpacl), kAclQuotesMsg, 0),
+        quoted_key("RP", NDL_TEXT(RA, acceptrpaddr), kRpQuotesMsg, 0,
+                   "the rendezvous point accepted: " MCAST_KEPT "; not with AUTO-RP = TRUE"),
+        quoted_key("ACL-NAME", NDL_TEXT(RA, acceptrpacl), kAclQuotesMsg, 0,
+                   "the access list of the groups accepted for it: " MCAST_KEPT),
         mcast_context<RA>(),
         truth_key<RA, &RA::autorp, truth::latest>("AUTO-RP", 30),
         MCAST_PUNCTUATION,
@@ -70,13 +74,17 @@ int check_rpaccept(block_reader &r, void *entry, void *) {
 
 using BS = pim_bsr_class_rec;
 
-constinit keyword_table_of pimbsrtokens{{
-                                            mcast_key("INTERFACE", NDL_TEXT(BS, bsrcandint), 1, 100),
-                                            mcast_key("HASH-MASK-LEN", NDL_TEXT(BS, bsrcandmasklen)),
-                                            mcast_key("PRIORITY", NDL_TEXT(BS, priority)),
-                                            MCAST_PUNCTUATION,
-                                        },
-                                        kMcastList};
+constinit keyword_table_of pimbsrtokens{
+    {
+        mcast_key("INTERFACE", NDL_TEXT(BS, bsrcandint), 1, 100,
+                  "the interface of the candidate bootstrap router: " MCAST_INTERFACE),
+        mcast_key("HASH-MASK-LEN", NDL_TEXT(BS, bsrcandmasklen), 0, 0,
+                  "the length of the hash mask: " MCAST_NUMBER),
+        mcast_key("PRIORITY", NDL_TEXT(BS, priority), 0, 0,
+                  "the candidate's priority: " MCAST_NUMBER),
+        MCAST_PUNCTUATION,
+    },
+    kMcastList};
 
 int check_bsr(block_reader &r, void *entry, void *) {
     BS &e = *static_cast<BS *>(entry);
@@ -94,12 +102,14 @@ int check_bsr(block_reader &r, void *entry, void *) {
 
 using MA = pim_auto_rp_class_rec;
 
-constinit keyword_table_of mappingagenttokens{{
-                                                  mcast_key("INTERFACE", NDL_TEXT(MA, discoverint), 1),
-                                                  mcast_context<MA>(),
-                                                  MCAST_PUNCTUATION,
-                                              },
-                                              kMcastList};
+constinit keyword_table_of mappingagenttokens{
+    {
+        mcast_key("INTERFACE", NDL_TEXT(MA, discoverint), 1, 0,
+                  "the interface of the rendezvous-point mapping agent: " MCAST_INTERFACE),
+        mcast_context<MA>(),
+        MCAST_PUNCTUATION,
+    },
+    kMcastList};
 
 int check_mappingagent(block_reader &r, void *entry, void *) {
     MA &e = *static_cast<MA *>(entry);
@@ -114,13 +124,16 @@ int check_mappingagent(block_reader &r, void *entry, void *) {
 
 using RF = pim_rp_filter_class_rec;
 
-constinit keyword_table_of autorpfiltertokens{{
-                                                  mcast_key("RPLIST", NDL_TEXT(RF, rpfilter)),
-                                                  mcast_key("GROUPLIST", NDL_TEXT(RF, rpgroupfilter)),
-                                                  mcast_context<RF>(),
-                                                  MCAST_PUNCTUATION,
-                                              },
-                                              kMcastList};
+constinit keyword_table_of autorpfiltertokens{
+    {
+        mcast_key("RPLIST", NDL_TEXT(RF, rpfilter), 0, 0,
+                  "the access list of the rendezvous points accepted from announcements: " MCAST_KEPT),
+        mcast_key("GROUPLIST", NDL_TEXT(RF, rpgroupfilter), 0, 0,
+                  "the access list of the groups they may serve: " MCAST_KEPT),
+        mcast_context<RF>(),
+        MCAST_PUNCTUATION,
+    },
+    kMcastList};
 
 int check_autorpfilter(block_reader &r, void *, void *) {
     return mcast_mandatory(

@@ -125,13 +125,16 @@ int owner_context(block_reader &r, const keyword_rule &, void *rec);
 // that check.
 int usage_condition(block_reader &r, const keyword_rule &, void *rec);
 
+// The instance of a routing block without INSTANCENAME.
+inline constexpr char kInstanceUnset[] = "GLOBAL";
+
 // The instance name and the owning context go into 30-character fields: a
 // longer value is refused and stops the block.
 constexpr keyword_rule instancename_row() {
     return {.name = "INSTANCENAME", .length = length_rule::field, .toolong_msg = kMaxLenMsg,
             .toolong_err = on_error::fail, .equal_msg = kBlockEqualMsg,
             .field = NDL_TEXT(routing_block, instancename), .repeatable = true, .before = body_value,
-            .checks = "a name of up to 30 characters"};
+            .checks = "a name of up to 30 characters", .unset = kInstanceUnset};
 }
 
 constexpr keyword_rule ownercontext_row() {

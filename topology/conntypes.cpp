@@ -18,13 +18,17 @@ const char kLimitMsg[] = "ERROR: Token size exceed maximum limit : '%s' @ %d\n";
 const char kHostPoolMsg[] =
     "ERROR: SELECTIONMETHOD should be defined for addresstype '%s' in connection block '%s' : @ %d\n";
 
+// What MAXCONNECTIONS and VALIDATION are when left out.
+#define MAXCONNECTIONS_UNSET 99999
+constexpr char kValidationUnset[] = "NETWORK-UNIQUE";
+
 struct conntype_ctx {
     conntype_ctx() {}  // provided, so that the assignment's rows are not zeroed
     int connectionno = 0;
     char name[kText] = "";
     char type[kText] = "";
     char scope[kText] = "";
-    int32_t maxconn = 99999;
+    int32_t maxconn = MAXCONNECTIONS_UNSET;
     int32_t routed = 0;
     int authenticated = 0;  // of the HSRP groups
     int assignments = 0;    // IPADDRESS groups so far
@@ -278,8 +282,12 @@ constinit keyword_table_of connectiontypestokens{
         attribute("SCOPE", 0, 30, take_scope, true, Scope),
         {.name = "MAXCONNECTIONS", .maxlen = 30, .kind = value_kind::number, .length = length_rule::own,
          .kind_msg = "Numeric value is expected for max connections.%s @%d\n", .after = take_maxconn,
-         .checks = "a number of 32 bits"},
-        attribute("VALIDATION", 0, 30, take_validation, true, ValidationTypes),
+         .checks = "a number of 32 bits", .unset = NDL_TEXT_OF(MAXCONNECTIONS_UNSET)},
+        [] {
+            keyword_rule k = attribute("VALIDATION", 0, 30, take_validation, true, ValidationTypes);
+            k.unset = kValidationUnset;
+            return k;
+        }(),
         with_entry(read_by(token_row("IPADDRESS", TOKEN_GROUP, 80, 1), take_ipaddress), &ipaddress_def,
                    "`IPADDRESS = ( ... )`: it opens an address assignment, and the SELECTIONMETHOD and "
                    "INSTANCEID after it add to it"),
@@ -344,7 +352,7 @@ int parse_connectiontypes(FILE *fp, FILE *, const char *) {
     block_reader r(fp, connectiontypestokens);
     address_assignment &a = ctx->a;
     a.reset();
-    std::strcpy(a.attrs.validation, "NETWORK-UNIQUE");
+    std::strcpy(a.attrs.validation, kValidationUnset);
     a.attrs.connlist[0] = ctx->connectionno;
 
     r.read();

@@ -60,10 +60,16 @@ int take_pathmaxconn(block_reader &r, const keyword_rule &rule, void *rec) {
     return 0;
 }
 
-constexpr keyword_rule listed(const char *name, int mandatory, int tag, field_ref field) {
+constexpr keyword_rule listed(const char *name, int mandatory, int tag, field_ref field, const char *unset = nullptr) {
     return keyword_rule{.name = name, .mandatory = mandatory, .maxlen = 80, .length = length_rule::field,
-                        .field = field, .before = check_listed, .tag = tag, .values = kListed[tag].values};
+                        .field = field, .before = check_listed, .tag = tag, .values = kListed[tag].values,
+                        .unset = unset};
 }
+
+// What MODE, PATHTYPE and MAXCONN of a path are when left out.
+constexpr char kPathModeUnset[] = "LOOSE";
+constexpr char kPathTypeUnset[] = "UNIDIRECTIONAL";
+#define PATH_MAXCONN_UNSET 99
 
 int read_group(block_reader &r, void *rec);
 int take_members(block_reader &r, const keyword_rule &, void *rec);
@@ -77,10 +83,10 @@ constinit keyword_table_of logicalconnectiontokens{
         {.name = "AUTHENTICATION", .maxlen = 80, .length = length_rule::own, .after = take_authentication,
          .checks = "TRUE authenticates; any other word does not"},
         listed("SCOPE", 1, 2, NDL_TEXT(vc_class_rec, scope)),
-        listed("MODE", 0, 3, NDL_TEXT(vc_class_rec, pathmode)),
-        listed("PATHTYPE", 0, 4, NDL_TEXT(vc_class_rec, pathtype)),
+        listed("MODE", 0, 3, NDL_TEXT(vc_class_rec, pathmode), kPathModeUnset),
+        listed("PATHTYPE", 0, 4, NDL_TEXT(vc_class_rec, pathtype), kPathTypeUnset),
         {.name = "MAXCONN", .maxlen = 80, .length = length_rule::own, .before = take_pathmaxconn,
-         .checks = "a number of at least 1"},
+         .checks = "a number of at least 1", .unset = NDL_TEXT_OF(PATH_MAXCONN_UNSET)},
         with_entry(read_by(token_row("MEMBER", TOKEN_GROUP, 80, 1), take_members), &vcmember_def, kMemberForm),
         with_entry(read_by(token_row("MEMBERFILTER", TOKEN_GROUP, 80), take_memberfilters), &memberfilter_def,
                    kMemberFilterForm),
@@ -226,9 +232,9 @@ int extract_vcmemberfilters(FILE *fp, int connectionno) {
 int parse_logicalconnection(FILE *fp, FILE *, const char *) {
     block_reader r(fp, logicalconnectiontokens);
     vc_class_rec path{};
-    path.maxconn = 99;
-    path.pathmode = "LOOSE";
-    path.pathtype = "UNIDIRECTIONAL";
+    path.maxconn = PATH_MAXCONN_UNSET;
+    path.pathmode = kPathModeUnset;
+    path.pathtype = kPathTypeUnset;
     // Taken before anything is read: a block that fails has its number too.
     path.connectionno = ++g_connectionno;
 

@@ -120,6 +120,10 @@ constexpr keyword_rule dial_rule(const char *name, int tag) {
                         .checks = "for a remote member only", .values = Boolean};
 }
 
+// What a member's and an interface type's keywords are when left out.
+constexpr char kNone[] = "NONE";
+constexpr char kBackupUnset[] = "NODE";
+
 // Flagged texts of 30-character fields: a longer one is refused (size
 // message, the field stays empty).
 constinit keyword_table_of membertokens{
@@ -127,9 +131,9 @@ constinit keyword_table_of membertokens{
         {.name = "NODE", .mandatory = 1, .maxlen = 30, .before = repeated_head,
          .checks = "first in the parentheses, a node type `DOMAIN.TYPE`; not again"},
         {.name = "AUTHSERVER", .maxlen = 30, .field = NDL_TEXT(member_reading, fixed.authserver), .upper = true,
-         .after = check_authserver, .values = AuthServers},
+         .after = check_authserver, .values = AuthServers, .unset = kNone},
         {.name = "NATTYPE", .maxlen = 30, .field = NDL_TEXT(member_reading, fixed.nattype), .upper = true,
-         .after = check_nattype, .values = NatIntTypes},
+         .after = check_nattype, .values = NatIntTypes, .unset = kNone},
         number_rule("MINCONN", 1, "ERROR: Number expected for MINCONN: %s @ %d\n",
                     NDL_INT(member_reading, fixed.minconn)),
         number_rule("MAXCONN", 1, "ERROR: Number expected for MAXCONN: %s @ %d\n",
@@ -144,7 +148,7 @@ constinit keyword_table_of membertokens{
          .field = NDL_TEXT(member_reading, backupconn), .after = check_backupconn,
          .checks = "a CONNECTIONTYPE defined before it"},
         {.name = "BACKUPTYPE", .maxlen = 30, .field = NDL_TEXT(member_reading, backuptype), .upper = true,
-         .after = check_backuptype, .values = BackupType},
+         .after = check_backuptype, .values = BackupType, .unset = kBackupUnset},
         dial_rule("ISDN", 1),
         dial_rule("ASYNC", 2),
         dial_rule("DIALIN", 4),
@@ -239,7 +243,7 @@ constinit keyword_table_of interfacetypetokens{
         {.name = "AUTHENTICATION", .mandatory = 1, .length = length_rule::own, .upper = true,
          .after = take_authentication, .values = Boolean},
         {.name = "AUTHTYPE", .maxlen = 30, .field = NDL_TEXT(domain_int_type_rec, authenticationtype),
-         .upper = true, .after = check_authtype, .values = AuthTypes},
+         .upper = true, .after = check_authtype, .values = AuthTypes, .unset = kNone},
         {.name = "SUBINTERFACE", .mandatory = 1, .length = length_rule::own, .upper = true,
          .after = take_subinterface, .values = Boolean},
         {.name = "CONNECTIONTYPE", .maxlen = 30, .field = NDL_TEXT(domain_int_type_rec, conntype), .upper = true,
@@ -304,10 +308,10 @@ int extract_members(FILE *fp, int connectionno, const char *connectionname, cons
     block_reader r(fp, *member_def.keys, kGroupEofLineMsg);
     auto m = std::make_unique<member_reading>();
     m->is_remote = std::strcmp(networktype, "NETWORK-REMOTE") == 0;
-    m->fixed.nattype = "NONE";
-    m->fixed.authserver = "NONE";
+    m->fixed.nattype = kNone;
+    m->fixed.authserver = kNone;
     m->fixed.maxconn = 9999;
-    std::strcpy(m->backuptype, "NODE");
+    std::strcpy(m->backuptype, kBackupUnset);
     if (!open_group(r, "NODE", "ERROR: Invalid syntax Keword 'NODE' expected :%s @ %d\n")) return 1;
     r.read();
     domain_fixed_conn_rec &f = m->fixed;
@@ -325,7 +329,7 @@ int extract_interfaces(FILE *fp, int connectionno) {
     domain_int_type_rec rec{};
     rec.connectionno = connectionno;
     rec.encapsulationtype = "NONE";
-    rec.authenticationtype = "NONE";
+    rec.authenticationtype = kNone;
     rec.conntype = "POINT-TO-POINT";
     if (!open_group(r, "TYPE", "ERROR: Invalid sytax Keword 'TYPE' expected :%s @ %d\n")) return 1;
     // A token error is reported as read; the type is compared upper-cased.

@@ -8,10 +8,13 @@
 namespace {
 
 constexpr char kQuotedMsg[] = "ERROR : Invalid syntax specify value within quoted string: %s @ %d\n";
+// SECURITYGROUP left out.
+constexpr char kAllGroups[] = "ALL";
 
-constexpr keyword_rule network_attr(const char *keyword, int mandatory, int maxlen, field_ref field) {
+constexpr keyword_rule network_attr(const char *keyword, int mandatory, int maxlen, field_ref field,
+                                    const char *unset = nullptr) {
     return keyword_rule{.name = keyword, .mandatory = mandatory, .maxlen = maxlen,
-                        .kind = value_kind::quoted, .kind_msg = kQuotedMsg, .field = field};
+                        .kind = value_kind::quoted, .kind_msg = kQuotedMsg, .field = field, .unset = unset};
 }
 
 constinit keyword_table_of networktokens{
@@ -23,7 +26,7 @@ constinit keyword_table_of networktokens{
         network_attr("COUNTRY", 1, 80, NDL_TEXT(network_rec, country)),
         network_attr("NETWORKZONENAME", 1, 60, NDL_TEXT(network_rec, networkzonename)),
         network_attr("EXPORTEDZONENAME", 1, 60, NDL_TEXT(network_rec, exportedzonename)),
-        network_attr("SECURITYGROUP", 0, 30, NDL_TEXT(network_rec, securitygroup)),
+        network_attr("SECURITYGROUP", 0, 30, NDL_TEXT(network_rec, securitygroup), kAllGroups),
         token_row("(", TOKEN_LPAREN),
         token_row(")", TOKEN_RPAREN),
         token_row("=", TOKEN_EQUAL),
@@ -46,7 +49,7 @@ int parse_network(FILE *fp, FILE *, const char *) {
     // The record counts from here on: a second NETWORK block is refused even
     // when this one stops.
     network_rec *rec = alloc_record<network_rec>();
-    rec->securitygroup = "ALL";
+    rec->securitygroup = kAllGroups;
     append_record(prnetwork, rec);
 
     if (!r.read_name(rec->networkname, kName - 1, kTooLongMsg)) return 1;

@@ -12,6 +12,8 @@ namespace {
 
 const value_table communicationtypes[] = {"SRV-CLIENT", "SRV-ANY", "ANY-ANY", ""};
 const value_table poolvalidationlist[] = {"NETWORKUNIQUE", "POOLUNIQUE", "NONE", ""};
+// VALIDATION of a pool type left out.
+constexpr char kPoolValidationUnset[] = "POOLUNIQUE";
 
 constexpr char kOpenMsg[] = "ERROR: Invalid syntax '(' expected @%s  %d\n";
 constexpr char kEqualMsg[] = "ERROR: Invalid syntax '=' expected : %s @ %d\n";
@@ -158,7 +160,7 @@ constinit keyword_table_of pooltypestypetokens{
          .field = NDL_TEXT(type_entry, poolowner)},
         {.name = "VALIDATION", .maxlen = 30, .toolong_err = on_error::fail,
          .field = NDL_TEXT(type_entry, validation), .upper = true, .after = type_validation,
-         .values = poolvalidationlist},
+         .values = poolvalidationlist, .unset = kPoolValidationUnset},
         token_row("(", TOKEN_LPAREN),
         token_row(")", TOKEN_RPAREN),
         token_row("=", TOKEN_EQUAL),
@@ -169,7 +171,7 @@ constinit keyword_table_of pooltypestypetokens{
      .equal_msg = kEqualMsg,
      .separator_msg = "ERROR :  ',' or ')' expected : %s @ %d\n"}};
 
-void type_defaults(void *entry, void *) { std::strcpy(static_cast<type_entry *>(entry)->validation, "POOLUNIQUE"); }
+void type_defaults(void *entry, void *) { std::strcpy(static_cast<type_entry *>(entry)->validation, kPoolValidationUnset); }
 
 // After ")": one pool type per host type, then the mandatory keywords.
 int type_complete(block_reader &r, void *entry, void *) {

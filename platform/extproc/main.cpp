@@ -16,11 +16,15 @@
 namespace {
 
 constexpr const char *kUsage =
-    "usage: extproc [--repository FILE] parse [--dir DIR] --files A,B [--mode MODE] [--raw]\n"
-    "       extproc [--repository FILE] call LIBRARY PROCEDURE [ARG...]\n"
+    "usage: extproc [--repository REPO] parse [--dir DIR] --files A,B [--mode MODE] [--raw]\n"
+    "       extproc [--repository REPO] call LIBRARY PROCEDURE [ARG...]\n"
     "       extproc call [LIBRARY]\n"
     "       extproc --help | --version\n"
-    "--repository FILE may also follow parse, among its options, or call, before LIBRARY.\n"
+    "--repository REPO may also follow parse, among its options, or call, before LIBRARY.\n"
+    "REPO names a SQLite file, or a database on a PostgreSQL server: postgresql://... or postgres://...\n"
+    "(a libpq URI), or pg:DBNAME on the server that libpq's PG* variables (PGHOST, PGPORT, PGUSER,\n"
+    "PGPASSWORD) name. Without it: $NDL_REPOSITORY, else repository.db in the working folder.\n"
+    "NDL_BUSY_TIMEOUT_MS: how long a load waits for another load, in milliseconds.\n"
     "MODE is createversion, updateversion or initializedata, in any case; without it the load is plain.\n"
     "call without a procedure lists the procedures of LIBRARY (else of every library) with their parameters.\n";
 
@@ -185,11 +189,7 @@ int main(int argc, char **argv) try {
     const std::string &cmd = a[i++];
     std::string lost;
     if (cmd == "--version") return print_version("extproc");
-    if (cmd == "--help" || cmd == "-h") {
-        if (print(kUsage, lost)) return 0;
-        std::fprintf(stderr, "extproc: the usage could not be written (%s)\n", lost.c_str());
-        return 1;
-    }
+    if (cmd == "--help" || cmd == "-h") return print_help("extproc", kUsage);
     if (cmd == "parse") {
         if (!read_parse(a, i, c, why)) return usage(why);
     } else if (cmd == "call") {

@@ -99,6 +99,14 @@ TEST_F(Cfgload, UsageTextsAndRefusedArguments) {
     EXPECT_EQ(r.out, kUsageShort);
     r = cfgload({"only-one"});
     EXPECT_EQ(r.out, kUsageShort);
+    // Asked for, the usage is the answer, with the repositories it names.
+    r = cfgload({"--help"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out.rfind(kUsageShort, 0), 0u) << r.out;
+    for (const char *named : {"pg:DBNAME", "postgresql://", "postgres://", "NDL_REPOSITORY", "PGHOST",
+                              "NDL_BUSY_TIMEOUT_MS", "ovcreatefile"})
+        EXPECT_NE(r.out.find(named), std::string::npos) << named << " in\n" << r.out;
+    EXPECT_EQ(r.err, "");
 
     for (const char *bad : {"scott", "scott/", "/tiger", "", "scott//x"}) {
         r = cfgload({kData + "small.ndl", bad});

@@ -58,6 +58,14 @@ TEST_F(DbLoad, VersionsAcrossRuns) {
     EXPECT_EQ(rows("SELECT ndlversion FROM policyversions ORDER BY 1"), (std::vector<std::string>{"1", "2"}));
     EXPECT_EQ(rows("SELECT ndlversion FROM domainprotocols ORDER BY 1"), (std::vector<std::string>{"1", "2"}));
 
+    // initializedata of a policy section alone keeps every version and warns
+    // of nothing: the highest version's rows are replaced as a plain load's.
+    ASSERT_EQ(run("fw.ndl", "initializedata"), 0) << log;
+    EXPECT_EQ(log, "\n --- FILE:  " + dir + "\\fw.ndl --- \n<br><left>---- Global Validations ----</left><br>"
+                   "files  successfully loaded \n<br>");
+    EXPECT_EQ(rows("SELECT ndlversion FROM policyversions ORDER BY 1"), (std::vector<std::string>{"1", "2"}));
+    EXPECT_EQ(rows("SELECT ndlversion FROM domainprotocols ORDER BY 1"), (std::vector<std::string>{"1", "2"}));
+
     // initializedata starts again at version 1; no older rule row remains.
     ASSERT_EQ(run("topo.ndl", "initializedata"), 0) << log;
     EXPECT_EQ(rows("SELECT ndlversion FROM policyversions"), std::vector<std::string>{"1"});

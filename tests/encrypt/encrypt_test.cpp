@@ -37,6 +37,14 @@ TEST(Encrypt, WrongCommandLinesPrintTheUsage) {
         EXPECT_EQ(r.status, 1);
         EXPECT_EQ(r.out, kUsage);
     }
+    // Asked for, the usage is the answer: status 0, and a word on the keys.
+    ProgramRun r = encrypt({"--help"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, kUsage +
+                         "-e encrypts the string, -d decrypts it; the key is derived from the key text, else a "
+                         "built-in one.\nencrypt --help | --version\n");
+    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(encrypt({"--help", "x"}).out, kUsage);
 }
 
 TEST(Encrypt, RoundTripsWithAndWithoutAKey) {
@@ -103,6 +111,9 @@ TEST(Encrypt, ALostOutputIsAFailure) {
             EXPECT_EQ(r.status, 1) << args[0] << " " << why;
             EXPECT_EQ(r.err, "encrypt: the output could not be written (" + why + ")\n");
         }
+        ProgramRun r = run_program(NDL_BIN_DIR "/encrypt", {"--help"}, to);
+        EXPECT_EQ(r.status, 1) << why;
+        EXPECT_EQ(r.err, "encrypt: the usage could not be written (" + why + ")\n");
     }
 }
 

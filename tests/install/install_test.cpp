@@ -40,9 +40,11 @@ std::set<std::string> expected_files() {
         files.insert(kBin + "/" + p);
         files.insert(kMan + "/" + p + ".1");
     }
+    // The example networks in folders of their own too.
     for (const char *dir : {"examples", "docs/examples"})
-        for (const fs::directory_entry &e : fs::directory_iterator(fs::path(NDL_SOURCE_DIR) / dir))
-            if (e.path().extension() == ".ndl") files.insert(kDoc + "/" + dir + "/" + e.path().filename().string());
+        for (const fs::directory_entry &e : fs::recursive_directory_iterator(fs::path(NDL_SOURCE_DIR) / dir))
+            if (e.path().extension() == ".ndl")
+                files.insert(kDoc + "/" + dir + "/" + e.path().lexically_relative(fs::path(NDL_SOURCE_DIR) / dir).string());
     return files;
 }
 

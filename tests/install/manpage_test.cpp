@@ -3,6 +3,7 @@
 // all, the page documents nothing the usage does not.
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <regex>
@@ -27,8 +28,8 @@ struct Page {
 const Page kPages[] = {
     {"extproc", {{"--help"}}, true},
     // Too few arguments, and a mode it does not know, print two usages.
-    {"cfgload", {{}, {"a.ndl", "u/p/r.db", "nomode"}}, false},
-    {"encrypt", {{}}, false},
+    {"cfgload", {{}, {"a.ndl", "u/p/r.db", "nomode"}, {"--help"}}, false},
+    {"encrypt", {{}, {"--help"}}, false},
 };
 
 // A roff line as text: font changes, the macro name and quotes gone.
@@ -97,11 +98,15 @@ TEST(ManualPage, NamesEverythingTheUsageNames) {
     TempTree tree;
     for (const Page &p : kPages) {
         SCOPED_TRACE(p.program);
-        std::ifstream file(std::string(NDL_SOURCE_DIR) + "/docs/man/" + p.program + ".1");
+        std::ifstream file(std::string(NDL_MAN_DIR) + "/" + p.program + ".1");
         std::stringstream roff;
         roff << file.rdbuf();
         ASSERT_FALSE(roff.str().empty());
-        EXPECT_EQ(roff.str().rfind(".TH ", 0), 0u);
+        // Dated with the release, beside its version.
+        std::string upper = p.program;
+        for (char &c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        EXPECT_EQ(roff.str().rfind(".TH " + upper + " 1 \"" NDL_RELEASE_DATE "\" \"ndl " NDL_VERSION "\" \"User Commands\"\n", 0),
+                  0u);
         EXPECT_NE(roff.str().find("\n.SH NAME\n" + p.program + " \\- "), std::string::npos);
         std::set<std::string> tags;
         const std::string text = page_text(roff.str(), tags);
@@ -128,7 +133,7 @@ TEST(ManualPage, RendersWithoutWarnings) {
     if (!fs::exists("/usr/bin/groff")) GTEST_SKIP() << "no groff";
     for (const Page &p : kPages) {
         ProgramRun r = run_program("/usr/bin/groff", {"-man", "-ww", "-z", "-Tutf8",
-                                                      std::string(NDL_SOURCE_DIR) + "/docs/man/" + p.program + ".1"});
+                                                      std::string(NDL_MAN_DIR) + "/" + p.program + ".1"});
         EXPECT_EQ(r.status, 0) << p.program;
         EXPECT_EQ(r.err, "") << p.program;
     }

@@ -337,7 +337,7 @@ TEST_F(ExtprocHost, ProgramFollowsCommandLineConventions) {
         SCOPED_TRACE(c.args.back());
         EXPECT_EQ(r.status, c.status) << r.err;
         if (c.usage_out) {
-            EXPECT_EQ(r.out.rfind("usage: extproc [--repository FILE] parse ", 0), 0u) << r.out;
+            EXPECT_EQ(r.out.rfind("usage: extproc [--repository REPO] parse ", 0), 0u) << r.out;
             EXPECT_NE(r.out.find("createversion, updateversion or initializedata"), std::string::npos) << r.out;
         } else {
             EXPECT_EQ(r.out, "");

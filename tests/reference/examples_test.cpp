@@ -55,11 +55,15 @@ void expect_clean(const ProgramRun &run, const std::string &what) {
 
 class DocExamples : public RepoTest {
 protected:
-    ProgramRun load(const std::string &files) {
-        return run_program(std::string(NDL_BIN_DIR) + "/extproc",
-                           {"--repository", db, "parse", "--dir", kExamples, "--files", files});
+    ProgramRun load(const std::string &files, const std::string &folder = "", const std::string &mode = "") {
+        std::vector<std::string> args{"--repository", db,    "parse",   "--dir",
+                                      kExamples + folder, "--files", files};
+        if (!mode.empty()) args.insert(args.end(), {"--mode", mode});
+        return run_program(std::string(NDL_BIN_DIR) + "/extproc", args);
     }
 };
+
+using Rows = std::vector<std::string>;
 
 TEST_F(DocExamples, OneFilePerSectionInSectionOrderHoldingEveryBlockKind) {
     std::vector<std::string> names = example_files();
@@ -110,6 +114,61 @@ TEST_F(DocExamples, LoadTogetherInOneRunAndAgainWithUpdateversion) {
                                    {"--repository", db, "parse", "--dir", kExamples, "--files", all, "--mode",
                                     "updateversion"});
     expect_clean(again, "updateversion");
+}
+
+// The networks of their own, beside the files of LABNET: each loads cleanly
+// into a fresh repository, in the order its first file gives.
+TEST_F(DocExamples, MulticastCampusLoads) {
+    expect_clean(load("1-topology.ndl,2-routing.ndl", "/multicast"), "multicast");
+    EXPECT_EQ(rows("SELECT domainname || '.' || nodetype, protocol FROM domainprotocols ORDER BY 1, 2"),
+              (Rows{"CAMPUS.BUILDING|IGMP", "CAMPUS.BUILDING|OSPF", "CAMPUS.BUILDING|PIM", "CAMPUS.CORE|MSDP",
+                    "CAMPUS.CORE|OSPF", "CAMPUS.CORE|PIM"}));
+    EXPECT_EQ(rows("SELECT nodetype, namedinterface, mcastmode, boundaryacl FROM pimmemberclass ORDER BY 1, 2"),
+              (Rows{"BUILDING|LOCALINT(INTERFACE.Gi0/0)|sparse-mode|", "BUILDING|LOCALINT(INTERFACE.Vlan10)|sparse-mode|",
+                    "CORE|LOCALINT(INTERFACE.Gi1/0)|sparse-mode|SCOPED",
+                    "CORE|LOCALINT(INTERFACE.Loopback0)|sparse-mode|"}));
+    EXPECT_EQ(rows("SELECT neighbor, meshgroup FROM msdpneighborclass ORDER BY 1"),
+              (Rows{"10.0.0.2|CORE-RP", "10.0.0.3|CORE-RP"}));
+    EXPECT_EQ(rows("SELECT namedinterface, addrtype, groupaddress FROM igmpintaddrclass"),
+              Rows{"LOCALINT(INTERFACE.Vlan10)|JOIN|239.255.255.254"});
+}
+
+// Three policy versions: the first stored plainly, two more made with
+// createversion, each a whole copy holding the sections it did not load.
+TEST_F(DocExamples, VersionedFirewallKeepsThreePolicyVersions) {
+    const std::string folder = "/versioned-firewall";
+    expect_clean(load("1-topology.ndl,2-policy-v1.ndl", folder), "version 1");
+    expect_clean(load("3-policy-v2.ndl", folder, "createversion"), "version 2");
+    expect_clean(load("4-policy-v3.ndl", folder, "createversion"), "version 3");
+    EXPECT_EQ(rows("SELECT ndlversion FROM policyversions ORDER BY 1"), (Rows{"1", "2", "3"}));
+    // NO-BOGONS gains a line in version 2; version 3 keeps it.
+    EXPECT_EQ(rows("SELECT ndlversion, count(*) FROM domainprefixlist GROUP BY ndlversion ORDER BY 1"),
+              (Rows{"1|3", "2|4", "3|4"}));
+    EXPECT_EQ(rows("SELECT ndlversion, substring FROM domainfilterlist WHERE type = 'deny' ORDER BY 1"),
+              (Rows{"1|_6451[2-9]_", "2|_6451[1-9]_", "3|_6451[1-9]_"}));
+    EXPECT_EQ(rows("SELECT DISTINCT ndlversion, routemap FROM domainroutemap ORDER BY 1, 2"),
+              (Rows{"1|UPSTREAM-IN", "1|UPSTREAM-OUT", "2|UPSTREAM-IN", "2|UPSTREAM-OUT", "3|UPSTREAM-IN",
+                    "3|UPSTREAM-OUT"}));
+    EXPECT_EQ(rows("SELECT ndlversion, remoteas FROM domainbgpinfo ORDER BY 1"),
+              (Rows{"1|<LOCALVAR(UPSTREAMAS)>", "2|<LOCALVAR(UPSTREAMAS)>", "3|<LOCALVAR(UPSTREAMAS)>"}));
+    // The firewall changes in version 3 alone.
+    EXPECT_EQ(rows("SELECT ndlversion, count(*) FROM domainacllist GROUP BY ndlversion ORDER BY 1"),
+              (Rows{"1|1", "2|1", "3|2"}));
+}
+
+// HSRP on the LAN, and a policy of each queue type.
+TEST_F(DocExamples, HsrpWithQosOfThreeQueueTypes) {
+    expect_clean(load("1-topology.ndl,2-qos.ndl", "/hsrp-qos"), "hsrp-qos");
+    EXPECT_EQ(rows("SELECT sequenceno, domainname || '.' || nodetype, trackinterface, trackpriority FROM hsrpmember"),
+              Rows{"1|HQ.GW|Gi0/0|20"});
+    EXPECT_EQ(rows("SELECT sequenceno, authenticated, hsrppriority FROM hsrpconnections ORDER BY 3"),
+              (Rows{"1|1|ACTIVE", "1|1|STANDBY"}));
+    EXPECT_EQ(rows("SELECT policyname, queuetype FROM qospolicyclass ORDER BY 1"),
+              (Rows{"BACKUP-CQ|CUSTOM", "LAN-PQ|PRIORITY", "WAN-OUT|CLASS-BASED"}));
+    // The rule a class's own MATCHRULE builds is of USAGE CLASS, in a
+    // PRIORITY policy too.
+    EXPECT_EQ(rows("SELECT DISTINCT matchrulename, usage1 FROM qosmatchruleclass ORDER BY 1"),
+              (Rows{"2-LAN-PQ-cl-2|CLASS", "BACKUP-CQ|CUSTOMQUEUE", "VOICE|CLASS", "VOICE-PQ|PRIORITYQUEUE"}));
 }
 
 }  // namespace
