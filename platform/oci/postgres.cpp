@@ -636,6 +636,18 @@ sword PgRepo::step(Stmt *st, Error *e) {
     return deliver(st, e);
 }
 
+// The fault of a COMMIT whose answer is lost: the answer is waited for (a
+// while), thrown away, and the connection cut, so that the server has
+// committed and the layer never heard it.
+void lose_answer(int fd) {
+    pollfd p{fd, POLLIN, 0};
+    poll(&p, 1, 5000);
+    char sink[512];
+    while (recv(fd, sink, sizeof sink, MSG_DONTWAIT) > 0) {
+    }
+    shutdown(fd, SHUT_RDWR);
+}
+
 // What a commit whose answer was lost says, by why it was lost (the
 // connection, or libpq's memory) and what new connections found.
 enum Settled { RolledBack, Unknown, ReadBack, kSettledKinds };
@@ -744,7 +756,7 @@ sword PgRepo::finish(Error *e, bool commit) {
     }
     in_transaction = false;
     bool sent = PQsendQuery(pg, "COMMIT") == 1;
-    if (sent && fault_take(Fault::CommitDrop, nullptr)) shutdown(PQsocket(pg), SHUT_RDWR);
+    if (sent && fault_take(Fault::CommitDrop, nullptr)) lose_answer(PQsocket(pg));
     // COMMIT's result. An error the server sent has its SQLSTATE; one of
     // libpq's own (its memory) has none, and says nothing of what the
     // server did.

@@ -21,7 +21,9 @@
 
 namespace {
 
-const std::string kSample = "network.ndl,customer.ndl,routing.ndl,firewall.ndl,qos.ndl";
+// One file keeps the tests short: what is held is the COMMIT, whatever it
+// stores.
+const std::string kSample = "network.ndl";
 const std::string kScript = std::string(NDL_SOURCE_DIR) + "/scripts/pg-cluster.sh";
 const char kReadBack[] =
     "COMMIT's answer was lost (the connection to the server was lost) and read back on a new connection: the "
@@ -179,7 +181,8 @@ TEST_F(HeldCommit, ALoadWhoseAnswerStaysLostEndsUnknown) {
         EXPECT_TRUE(has(r.out, cfgload ? "EXITING, THE OUTCOME IS UNKNOWN" : "look for its rows in the repository"))
             << r.out;
         EXPECT_TRUE(has(r.err + r.out, "no new connection within the busy timeout")) << r.out << r.err;
-        for (const char *never : {"nothing was stored", "NOT CHANGED", "rolled back", "successfully"})
+        // extproc's log says the files were loaded before the commit.
+        for (const char *never : {"nothing was stored", "NOT CHANGED", "rolled back", cfgload ? "successfully" : "NOTE"})
             EXPECT_FALSE(has(r.out + r.err, never)) << never << "\n" << r.out << r.err;
         std::string found = mask_dates(repository_dump(db));
         EXPECT_TRUE(found.empty() || found == whole(program, cfgload)) << found;
