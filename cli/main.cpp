@@ -60,8 +60,11 @@ char loadtemp[kArgSize + 8];
 // whole), whatever fails later.
 bool committed = false;
 // The session's commit failed and could not be settled: whether it was
-// stored cannot be known.
+// stored cannot be known, and the run ends with a status of its own.
 bool commit_unknown = false;
+constexpr int kUnknownStatus = 3;
+const char kUnknownEnd[] = "EXITING, THE OUTCOME IS UNKNOWN: " OCIX_COMMIT_UNKNOWN
+                           "; look for the network's rows in the repository before loading it again\n";
 
 int fail(const char *text) {
     print_log("%s", text);
@@ -196,9 +199,10 @@ bool place_loadfile() { return std::rename(loadtemp, loadname) == 0 || lose_load
 void report_lost_log(int status) {
     const char *why = log_lost();
     if (!why) return;
-    const char *outcome = status != 0 ? (commit_unknown ? OCIX_COMMIT_UNKNOWN : "nothing was stored")
-                          : createfile ? "the load file was created"
-                                       : "the load was committed";
+    const char *outcome = commit_unknown ? OCIX_COMMIT_UNKNOWN
+                          : status != 0  ? "nothing was stored"
+                          : createfile   ? "the load file was created"
+                                         : "the load was committed";
     std::fprintf(stderr, "cfgload: the log could not be written (%s): %s\n", why, outcome);
 }
 
@@ -277,17 +281,24 @@ int run(int argc, char **argv) {
     // fails is a failed run, and its load file never appears.
     std::snprintf(g_tablename, sizeof g_tablename, "%s", "session end");
     sword status = OCISessionEnd(svchp, errhp, authp, OCI_DEFAULT);
-    if (status != OCI_SUCCESS) {
-        char text[512] = "";
-        sb4 code = 0;
-        if (status == OCI_ERROR)
-            OCIErrorGet(errhp, 1, nullptr, &code, reinterpret_cast<OraText *>(text), sizeof text, OCI_HTYPE_ERROR);
-        text[sizeof text - 1] = '\0';
-        commit_unknown = std::strstr(text, OCIX_COMMIT_UNKNOWN) != nullptr;
+    // How a commit was settled is told by the layer's code, never its words.
+    char text[512] = "";
+    sb4 code = 0;
+    if (status == OCI_ERROR || status == OCI_SUCCESS_WITH_INFO)
+        OCIErrorGet(errhp, 1, nullptr, &code, reinterpret_cast<OraText *>(text), sizeof text, OCI_HTYPE_ERROR);
+    text[sizeof text - 1] = '\0';
+    if (status != OCI_SUCCESS && status != OCI_SUCCESS_WITH_INFO) {
+        commit_unknown = status == OCI_ERROR && code == OCIX_ERR_COMMIT_UNKNOWN;
         checkerr(errhp, status);
         if (createfile) unlink(loadtemp);
+        if (commit_unknown) {
+            stop(kUnknownEnd);
+            return kUnknownStatus;
+        }
         return stop("EXITING DUE TO ERRORS.\n");
     }
+    // Stored after its answer was lost and read back: the log says so.
+    if (status == OCI_SUCCESS_WITH_INFO) print_log("NOTE: %s\n", text);
     g_tablename[0] = '\0';
     if (createfile && !place_loadfile()) return stop("EXITING DUE TO ERRORS.\n");
     committed = true;
@@ -324,6 +335,12 @@ int main(int argc, char **argv) try {
     // ended, so nothing is committed, and no load file is left behind.
     if (loadtemp[0]) unlink(loadtemp);
     roll_back();
+    // Unless the session's end was tried, and could not tell.
+    if (commit_unknown) {
+        fail(kUnknownEnd);
+        report_lost_log(kUnknownStatus);
+        return kUnknownStatus;
+    }
     log_stopped_load();
     int status = fail(kNotChanged);
     report_lost_log(status);

@@ -6,11 +6,15 @@
 #                                     libpq and the tests at it
 #   scripts/pg-cluster.sh stop DIR    stops it and removes DIR, whatever
 #                                     state it was left in
+#   scripts/pg-cluster.sh halt DIR    stops the server at once, as a crash
+#                                     would (the folder stays)
+#   scripts/pg-cluster.sh resume DIR  starts a halted server again, on its
+#                                     socket and port
 # Run as root, the cluster belongs to the postgres user (initdb refuses
 # root). PG_BINDIR names the server's programs when they are not on PATH.
 set -euo pipefail
 
-usage() { echo "usage: $0 start|stop DIR" >&2; exit 2; }
+usage() { echo "usage: $0 start|stop|halt|resume DIR" >&2; exit 2; }
 [ $# -eq 2 ] || usage
 cmd=$1
 dir=$2
@@ -62,6 +66,15 @@ free_port() {
   return 1
 }
 
+# Starts the server of DIR on PORT. fsync=off: the cluster is thrown away
+# with its folder, and creating a database per test would otherwise wait on
+# the disk.
+launch() {
+  as_owner "$bindir/pg_ctl" start -D "$dir/data" -w -t 60 -l "$dir/server.log" \
+    -o "-c listen_addresses=127.0.0.1 -c port=$1 -c unix_socket_directories='$dir' -c fsync=off" \
+    >/dev/null 2>&1
+}
+
 start_cluster() {
   [ -x "$bindir/initdb" ] || { echo "pg-cluster.sh: no PostgreSQL server programs found (set PG_BINDIR)" >&2; exit 1; }
   if [ -e "$dir/data/PG_VERSION" ]; then
@@ -91,14 +104,10 @@ start_cluster() {
   fi
   rm -f "$pwfile"
 
-  # fsync=off: the cluster is thrown away with its folder, and creating a
-  # database per test would otherwise wait on the disk.
   local port tries=0
   while :; do
     port=$(free_port) || { echo "pg-cluster.sh: no free port" >&2; exit 1; }
-    if as_owner "$bindir/pg_ctl" start -D "$dir/data" -w -t 60 -l "$dir/server.log" \
-        -o "-c listen_addresses=127.0.0.1 -c port=$port -c unix_socket_directories='$dir' -c fsync=off" \
-        >/dev/null 2>&1; then
+    if launch "$port"; then
       break
     fi
     tries=$((tries + 1))
@@ -117,5 +126,7 @@ start_cluster() {
 case $cmd in
   start) start_cluster ;;
   stop) stop_cluster ;;
+  halt) as_owner "$bindir/pg_ctl" stop -D "$dir/data" -m immediate -w -t 30 >/dev/null ;;
+  resume) launch "$(sed -n 's/.* PGPORT=\([0-9]*\) .*/\1/p' "$dir/env")" || { tail -n 20 "$dir/server.log" >&2; exit 1; } ;;
   *) usage ;;
 esac

@@ -386,7 +386,7 @@ bool Session::close() noexcept {
     h.calling = false;
     if (h.begun) {
         sword st = OCISessionEnd(h.svc, h.err, h.ses, OCI_DEFAULT);
-        if (st != OCI_SUCCESS) {
+        if (st != OCI_SUCCESS && st != OCI_SUCCESS_WITH_INFO) {
             static constexpr char kHead[] = "cannot end the session: ";
             std::memcpy(h.error, kHead, sizeof kHead);
             oci_text(h.err, st, h.error + sizeof kHead - 1, sizeof h.error - (sizeof kHead - 1));
@@ -441,8 +441,21 @@ CallResult Session::call(const std::string &library, const std::string &procedur
     if (h.attached) {
         sword st =
             r.ret == 0 ? OCITransCommit(h.svc, h.err, OCI_DEFAULT) : OCITransRollback(h.svc, h.err, OCI_DEFAULT);
-        if (st != OCI_SUCCESS)
+        // How the commit was settled is told by the layer's code, never by
+        // its words.
+        sb4 code = 0;
+        if (st == OCI_ERROR || st == OCI_SUCCESS_WITH_INFO)
+            OCIErrorGet(h.err, 1, nullptr, &code, nullptr, 0, OCI_HTYPE_ERROR);
+        if (st == OCI_SUCCESS_WITH_INFO) {
+            // Stored: a note that cannot be kept changes nothing of that.
+            try {
+                r.note = oci_text(h.err, st);
+            } catch (const std::bad_alloc &) {
+            }
+        } else if (st != OCI_SUCCESS) {
+            r.commit_unknown = r.ret == 0 && code == OCIX_ERR_COMMIT_UNKNOWN;
             r.error = std::string(r.ret == 0 ? "commit" : "rollback") + " failed: " + oci_text(h.err, st);
+        }
     }
     // What was committed stays so: a failure from here on loses only the
     // results, and says so.

@@ -30,6 +30,12 @@ struct CallResult {
     // Why the export was not called, or why its transaction could not be
     // ended; empty when all went well.
     std::string error;
+    // The commit failed in a way that leaves unknown whether it was stored
+    // (the layer said so by its error code); `error` says why.
+    bool commit_unknown = false;
+    // What the layer said of a commit that succeeded only after it was
+    // settled (its answer lost, then read back); empty otherwise.
+    std::string note;
     // What could not be done once the transaction was ended (the results
     // then are lost), a fixed text; null when nothing.
     const char *after = nullptr;

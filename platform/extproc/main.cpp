@@ -31,13 +31,15 @@ constexpr const char *kUsage =
 // The modes the loader knows. It takes any other word for a plain load; a
 // shell user who mistyped one is told instead.
 constexpr char kNotCommitted[] = "ERROR: the load could not be committed: nothing was stored\n";
-constexpr char kCommitUnknown[] = "ERROR: the load could not be committed, and " OCIX_COMMIT_UNKNOWN "\n";
+constexpr char kCommitUnknown[] =
+    "ERROR: the load's commit could not be confirmed, and " OCIX_COMMIT_UNKNOWN
+    ": look for its rows in the repository (its network in NETWORKS) before loading it again\n";
+// The status of a call whose commit's outcome cannot be known.
+constexpr int kUnknownStatus = 3;
 
-// What a load's call left stored, as its messages tell it.
+// What a load's call left stored, as the layer told it.
 const char *stored(bool committed, const extproc::CallResult &r) {
-    return committed ? "the load was committed"
-           : r.error.find(OCIX_COMMIT_UNKNOWN) != std::string::npos ? OCIX_COMMIT_UNKNOWN
-                                                                    : "nothing was stored";
+    return committed ? "the load was committed" : r.commit_unknown ? OCIX_COMMIT_UNKNOWN : "nothing was stored";
 }
 
 constexpr const char *kModes[] = {"createversion", "updateversion", "initializedata"};
@@ -139,14 +141,15 @@ int finish(const Command &c, const extproc::CallResult &r, extproc::Session &ses
         if (!out.empty() && out.back() != '\n') out.push_back('\n');
         // The log ends saying what was stored: a load whose commit failed
         // said it was loaded before its commit was tried.
-        if (r.ret == 0 && !r.error.empty())
-            out += r.error.find(OCIX_COMMIT_UNKNOWN) != std::string::npos ? kCommitUnknown : kNotCommitted;
+        if (r.ret == 0 && !r.error.empty()) out += r.commit_unknown ? kCommitUnknown : kNotCommitted;
+        // A commit settled after its answer was lost says how.
+        if (committed && !r.note.empty()) out += "NOTE: " + r.note + "\n";
     } else {
         out = extproc::format_call(r);
     }
     if (r.after) {
         std::fprintf(stderr, "extproc: %s%s\n", r.after, committed ? ": the load was committed" : "");
-        if (!c.parse) return 1;
+        if (!c.parse) return r.commit_unknown ? status : 1;
     }
     bool written = print(out, lost);
     if (!r.error.empty()) std::fprintf(stderr, "extproc: %s\n", r.error.c_str());
@@ -156,7 +159,7 @@ int finish(const Command &c, const extproc::CallResult &r, extproc::Session &ses
     if (!session.close()) {
         std::fprintf(stderr, "extproc: %s%s\n", session.error().data(),
                      committed ? ": the load was committed" : "");
-        if (!committed) status = 2;
+        if (!committed && !r.commit_unknown) status = 2;
     }
     if (written) return status;
     // The log of a load tells what was already committed or rolled back: its
@@ -255,9 +258,10 @@ int main(int argc, char **argv) try {
     // From here on a load's status is what its call committed: nothing that
     // fails later (memory, the output, the close) changes it.
     bool committed = c.parse && r.ret == 0 && r.error.empty();
-    // A call whose work could not be committed did not succeed; a procedure
+    // A call whose work could not be committed did not succeed, one whose
+    // commit's outcome cannot be known has a status of its own; a procedure
     // that returned other than 0 failed.
-    int status = !r.error.empty() ? 2 : c.parse ? r.ret : r.ret == 0 ? 0 : 1;
+    int status = r.commit_unknown ? kUnknownStatus : !r.error.empty() ? 2 : c.parse ? r.ret : r.ret == 0 ? 0 : 1;
     try {
         return finish(c, r, session, status);
     } catch (...) {
@@ -268,7 +272,7 @@ int main(int argc, char **argv) try {
                          stored(committed, r));
         else
             std::fprintf(stderr, "extproc: %s: the result could not be written\n", what);
-        return c.parse ? status : 1;
+        return c.parse || r.commit_unknown ? status : 1;
     }
 } catch (...) {
     // Nothing thrown ends the program unreported.

@@ -149,6 +149,12 @@ OCI_API sword ociepgoe(OCIExtProcContext *with_context, OCIEnv **envh, OCISvcCtx
 #define OCIX_LAYOUT_UNVERSIONED 2
 // What the error of a commit whose outcome could not be settled says.
 #define OCIX_COMMIT_UNKNOWN "whether the transaction was stored cannot be known"
+/* The error codes (OCIErrorGet) that tell how a commit whose answer was lost
+   or whose sync failed was settled: with OCI_ERROR, whether it was stored
+   cannot be known; with OCI_SUCCESS_WITH_INFO, it was read back as stored.
+   A caller tells its own status by them, never by the message's words. */
+#define OCIX_ERR_COMMIT_UNKNOWN 30011
+#define OCIX_INFO_COMMIT_READ_BACK 30012
 OCI_API void ocix_expect_layout(int layout);
 
 /* A context carrying a session's handles, as the agent hands it to an

@@ -38,6 +38,9 @@ enum ErrorCode : sb4 {
     kErrInjected = 30007,   // fault injected on purpose
     kErrLob = 30008,        // LOB offset or size out of bounds
     kErrMemory = 30009,     // allocation failed
+    // 30010: the server refused a statement (postgres.cpp)
+    kErrCommitUnknown = OCIX_ERR_COMMIT_UNKNOWN,     // a commit's outcome cannot be known
+    kErrCommitReadBack = OCIX_INFO_COMMIT_READ_BACK, // a lost commit's answer, read back: stored
 };
 
 struct Env;

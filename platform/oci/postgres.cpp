@@ -5,12 +5,12 @@
 #include "oci_internal.h"
 
 #include <dlfcn.h>
-#include <fcntl.h>
 #include <libpq-fe.h>
 #include <poll.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -27,7 +27,7 @@ namespace {
 // fresh load into a file), which a load into a file never uses. The names
 // below hide libpq's own in this file, so the calls read as libpq's.
 #define NDL_LIBPQ(X)                                                                                            \
-    X(PQbackendPID) X(PQclear) X(PQconnectdbParams) X(PQconsumeInput) X(PQerrorMessage) X(PQfinish)         \
+    X(PQclear) X(PQcmdStatus) X(PQconnectdbParams) X(PQconsumeInput) X(PQerrorMessage) X(PQfinish)         \
     X(PQgetResult) X(PQgetisnull) X(PQgetlength) X(PQgetvalue) X(PQisBusy) X(PQnfields) X(PQntuples)        \
     X(PQputCopyData) X(PQputCopyEnd) X(PQresultErrorField) X(PQresultErrorMessage) X(PQresultStatus)        \
     X(PQsendQuery) X(PQsocket) X(PQstatus)
@@ -70,17 +70,18 @@ constexpr char kSysdate[] = "to_char(localtimestamp, 'YYYY-MM-DD HH24:MI:SS')";
 constexpr char kOrderColumn[] = "ndl_seq";
 
 // One load at a time in a repository (the database's current schema); the
-// lock ends with the transaction, committed or not.
+// lock ends with the transaction, committed or not. The transaction's id
+// comes with the lock, at no cost of its own: a commit whose answer was
+// lost is looked up by it.
 constexpr char kBeginLocked[] =
     "BEGIN ISOLATION LEVEL READ COMMITTED; "
-    "SELECT pg_advisory_xact_lock(hashtext('ndl repository ' || current_schema()))";
+    "SELECT pg_advisory_xact_lock(hashtext('ndl repository ' || current_schema())), txid_current()";
 
-// What the layer keeps beside the loader's tables: the layout, the tokens
-// that tell a commit whose answer was lost, and NVL for the three ways the
-// statements call it (COALESCE cannot take a number and a text).
+// What the layer keeps beside the loader's tables: the layout, and NVL for
+// the three ways the statements call it (COALESCE cannot take a number and
+// a text).
 const char kOwnObjects[] =
     "CREATE TABLE ndl_layout (layout integer NOT NULL);\n"
-    "CREATE TABLE ndl_commits (token text COLLATE \"C\" PRIMARY KEY, written timestamptz NOT NULL DEFAULT now());\n"
     "CREATE FUNCTION nvl(a text, b text) RETURNS text LANGUAGE sql IMMUTABLE AS 'SELECT coalesce(a, b)';\n"
     "CREATE FUNCTION nvl(a bigint, b text) RETURNS text LANGUAGE sql IMMUTABLE AS 'SELECT coalesce(a::text, b)';\n"
     "CREATE FUNCTION nvl(a bigint, b bigint) RETURNS bigint LANGUAGE sql IMMUTABLE AS 'SELECT coalesce(a, b)';\n"
@@ -248,7 +249,7 @@ struct PgRepo : Backend {
     sword run(Stmt *st, Error *e, ub4 iters);
     bool copy_row(std::string_view table, Error *e, sword &status);
     sword end_copy(Error *e);
-    sword settle(const std::string &ask, bool memory, Error *e);
+    sword settle(bool memory, Error *e);
     void end_cursors();
     void roll_back();
 
@@ -268,6 +269,10 @@ struct PgRepo : Backend {
     bool lost_work = false;
     bool in_transaction = false;
     bool needs_schema = false;  // an empty database: the first load makes it
+    // The question whether the open transaction committed, by its id, made
+    // when it began: a commit whose answer was lost asks it, allocating
+    // nothing. Empty when the id is not known.
+    char ask[48] = "";
     // The last statement was a literal INSERT into this table, run alone;
     // the rows after it go by COPY.
     std::string last_insert;
@@ -435,6 +440,12 @@ sword PgRepo::open_transaction(Error *e) {
         return s;
     }
     in_transaction = true;
+    const char *id = PQnfields(r.r) == 2 && PQntuples(r.r) == 1 ? PQgetvalue(r.r, 0, 1) : "";
+    bool digits = *id && std::strlen(id) < 21 && std::strspn(id, "0123456789") == std::strlen(id);
+    if (digits)
+        std::snprintf(ask, sizeof ask, "SELECT txid_status(%s)", id);
+    else
+        ask[0] = '\0';
     if (!needs_schema) return OCI_SUCCESS;
     bool found = false;
     sword s = read_layout(e, found);
@@ -625,35 +636,80 @@ sword PgRepo::step(Stmt *st, Error *e) {
     return deliver(st, e);
 }
 
-// What a commit whose answer was lost says, by why it was lost (the
-// connection, or libpq's memory) and what a new connection found.
-constexpr const char *kLostCommit[2][2] = {
-    {"COMMIT failed, the transaction was rolled back: the connection to the server was lost before it committed",
-     "COMMIT's outcome is unknown: the connection to the server was lost, and no new connection could tell whether "
-     "the transaction committed"},
-    {"COMMIT failed, the transaction was rolled back: out of memory before it committed",
-     "COMMIT's outcome is unknown: out of memory, and no new connection could tell whether the transaction "
-     "committed"},
-};
-
-// Whether the transaction of the commit token that `ask` looks for
-// committed, asked on a new connection once the old transaction has ended:
-// its lock is free then. Runs after COMMIT went out, so it allocates none
-// of ours: `ask` was written before, the error's room was made then.
-sword PgRepo::settle(const std::string &ask, bool memory, Error *e) {
-    PGconn *c = connect();
-    enum { Lost, Unknown, Committed } outcome = Unknown;
-    if (c && PQstatus(c) == CONNECTION_OK) {
-        Wait how = Wait::Ready;
-        PGresult *r = exec(c, ask.c_str(), quiet_ms, how);
-        if (PQresultStatus(r) == PGRES_TUPLES_OK) outcome = std::atol(PQgetvalue(r, 0, 0)) == 1 ? Committed : Lost;
-        PQclear(r);
-        PQclear(exec(c, "ROLLBACK", quiet_ms, how));
+// The fault of a COMMIT whose answer is lost: the answer is waited for (a
+// while), thrown away, and the connection cut, so that the server has
+// committed and the layer never heard it.
+void lose_answer(int fd) {
+    pollfd p{fd, POLLIN, 0};
+    poll(&p, 1, 5000);
+    char sink[512];
+    while (recv(fd, sink, sizeof sink, MSG_DONTWAIT) > 0) {
     }
-    PQfinish(c);
-    if (outcome == Committed) return OCI_SUCCESS;
-    e->code = kErrServer;
-    e->text.assign(kLostCommit[memory][outcome == Unknown]);
+    shutdown(fd, SHUT_RDWR);
+}
+
+// What a commit whose answer was lost says, by why it was lost (the
+// connection, or libpq's memory) and what new connections found.
+enum Settled { RolledBack, Unknown, ReadBack, kSettledKinds };
+#define NDL_LOST_WHY_CONNECTION "the connection to the server was lost"
+#define NDL_LOST_WHY_MEMORY "out of memory"
+#define NDL_LOST_COMMIT(why)                                                                                     \
+    {"COMMIT failed, the transaction was rolled back: " why " before it committed",                              \
+     "COMMIT's outcome is unknown: " why ", and no new connection within the busy timeout (NDL_BUSY_TIMEOUT_MS) " \
+     "could tell whether the transaction committed, so " OCIX_COMMIT_UNKNOWN " yet: once the server answers "     \
+     "again, the repository's rows show whether it was",                                                          \
+     "COMMIT's answer was lost (" why ") and read back on a new connection: the transaction committed"}
+constexpr const char *kLostCommit[2][kSettledKinds] = {NDL_LOST_COMMIT(NDL_LOST_WHY_CONNECTION),
+                                                       NDL_LOST_COMMIT(NDL_LOST_WHY_MEMORY)};
+#undef NDL_LOST_COMMIT
+#undef NDL_LOST_WHY_CONNECTION
+#undef NDL_LOST_WHY_MEMORY
+// Room enough for the longest of them.
+constexpr size_t lost_commit_room() {
+    size_t most = 0;
+    for (const auto &why : kLostCommit)
+        for (const char *text : why) most = std::max(most, std::char_traits<char>::length(text) + 1);
+    return most;
+}
+// A new connection is tried this often while the server is away.
+constexpr int kSettlePauseMs = 100;
+
+// Whether the transaction committed, asked on new connections for up to the
+// busy timeout: a server restarting comes back within it, and an old
+// session still ending its COMMIT (waiting for a standby, or for the
+// server to notice it lost us) answers "in progress" until it is done.
+// Runs after COMMIT went out, so it allocates none of ours: the question
+// was written when the transaction began, the error's room before COMMIT.
+sword PgRepo::settle(bool memory, Error *e) {
+    Settled outcome = Unknown;
+    long deadline = now_ms() + busy_ms;
+    while (ask[0]) {
+        PGconn *c = connect();
+        if (c && PQstatus(c) == CONNECTION_OK) {
+            Wait how = Wait::Ready;
+            // The answer is a moment's work: waited for no longer than the
+            // settling lasts, or a second.
+            int quiet = static_cast<int>(std::max(deadline - now_ms(), 1000L));
+            PGresult *r = exec(c, ask, quiet, how);
+            if (PQresultStatus(r) == PGRES_TUPLES_OK && PQntuples(r) == 1 && !PQgetisnull(r, 0, 0)) {
+                const char *status = PQgetvalue(r, 0, 0);
+                if (std::strcmp(status, "committed") == 0)
+                    outcome = ReadBack;
+                else if (std::strcmp(status, "aborted") == 0)
+                    outcome = RolledBack;
+            }
+            PQclear(r);
+        }
+        PQfinish(c);
+        if (outcome != Unknown || now_ms() >= deadline) break;
+        poll(nullptr, 0, static_cast<int>(std::min<long>(kSettlePauseMs, std::max(deadline - now_ms(), 1L))));
+    }
+    e->text.assign(kLostCommit[memory][outcome]);
+    if (outcome == ReadBack) {
+        e->code = kErrCommitReadBack;
+        return OCI_SUCCESS_WITH_INFO;
+    }
+    e->code = outcome == Unknown ? kErrCommitUnknown : kErrServer;
     return OCI_ERROR;
 }
 
@@ -677,29 +733,13 @@ sword PgRepo::finish(Error *e, bool commit) {
     }
     // Until COMMIT goes out, a failure here (memory) is the transaction's
     // end: rolled back, never committed by a later call.
-    std::string q, ask;
     sword status = OCI_SUCCESS;
     try {
         status = end_copy(e);
         if (!status) status = fault_take(Fault::Commit, e);
-        if (!status) {
-            // The token is written in the transaction: a new connection
-            // finds it if and only if the transaction committed.
-            unsigned char raw[16] = {};
-            int fd = open("/dev/urandom", O_RDONLY | O_CLOEXEC);
-            bool random = fd >= 0 && read(fd, raw, sizeof raw) == static_cast<ssize_t>(sizeof raw);
-            if (fd >= 0) close(fd);
-            std::string token = format("%d-%ld-", PQbackendPID(pg), static_cast<long>(time(nullptr)));
-            for (unsigned char b : raw) token += format("%02x", random ? b : 0);
-            q = "DELETE FROM ndl_commits WHERE written < now() - interval '1 day'; INSERT INTO ndl_commits (token) "
-                "VALUES ('" + token + "'); COMMIT";
-            // Once COMMIT has gone out nothing of ours allocates: the
-            // question for a lost answer and the room of its message are
-            // made now.
-            ask = format("SET lock_timeout = %d; %s; SELECT count(*) FROM ndl_commits WHERE token = '%s'", busy_ms,
-                         kBeginLocked, token.c_str());
-            e->text.reserve(std::strlen(kLostCommit[1][1]) + 1);
-        }
+        // Once COMMIT has gone out nothing of ours allocates: the room of
+        // a lost answer's message is made now.
+        if (!status) e->text.reserve(lost_commit_room());
     } catch (const std::bad_alloc &) {
         // libpq's ROLLBACK allocates in C; where it cannot, the connection
         // goes and the server rolls back.
@@ -715,53 +755,49 @@ sword PgRepo::finish(Error *e, bool commit) {
         return status;
     }
     in_transaction = false;
-    bool sent = PQsendQuery(pg, q.c_str()) == 1;
-    if (sent && fault_take(Fault::CommitDrop, nullptr)) shutdown(PQsocket(pg), SHUT_RDWR);
-    // The three statements' results. An error the server sent has its
-    // SQLSTATE; one of libpq's own (its memory) has none, and says nothing
-    // of what the server did.
-    PGresult *results[3] = {};
+    bool sent = PQsendQuery(pg, "COMMIT") == 1;
+    if (sent && fault_take(Fault::CommitDrop, nullptr)) lose_answer(PQsocket(pg));
+    // COMMIT's result. An error the server sent has its SQLSTATE; one of
+    // libpq's own (its memory) has none, and says nothing of what the
+    // server did.
+    PGresult *answer = nullptr;
     int got = 0;
-    bool ok = sent, local = !sent;
-    const PGresult *refused = nullptr;
+    bool local = !sent;
     Wait how = Wait::Ready;
     while (PGresult *r = sent ? next_result(pg, quiet_ms, how) : nullptr) {
-        if (PQresultStatus(r) != PGRES_COMMAND_OK) {
-            ok = false;
-            if (!PQresultErrorField(r, PG_DIAG_SQLSTATE))
-                local = true;
-            else if (!refused)
-                refused = r;
-        }
-        if (got < 3) {
-            results[got++] = r;
-        } else {
+        if (PQresultStatus(r) != PGRES_COMMAND_OK && !PQresultErrorField(r, PG_DIAG_SQLSTATE)) local = true;
+        if (got++ == 0)
+            answer = r;
+        else
             PQclear(r);
-            ok = false;
-        }
     }
     // A wait that gave up heard no whole answer.
     bool connected = PQstatus(pg) == CONNECTION_OK && how == Wait::Ready;
-    if (ok && got == 3 && connected) {
-        for (PGresult *r : results) PQclear(r);
-        return OCI_SUCCESS;
-    }
-    if (connected && refused && !local) {
+    if (connected && !local && got == 1) {
+        // COMMIT of a transaction that an earlier statement failed answers
+        // ROLLBACK.
+        bool committed = PQresultStatus(answer) == PGRES_COMMAND_OK && std::strcmp(PQcmdStatus(answer), "COMMIT") == 0;
+        if (committed) {
+            PQclear(answer);
+            return OCI_SUCCESS;
+        }
         // The server answered: it rolled the transaction back.
-        status = server_error(e, refused, "");
-        for (PGresult *r : results) PQclear(r);
+        status = PQresultStatus(answer) == PGRES_COMMAND_OK
+                     ? fail(e, kErrServer, "a statement of the transaction had failed")
+                     : server_error(e, answer, "");
+        PQclear(answer);
         roll_back();
         e->text = "COMMIT failed, the transaction was rolled back: " + e->text;
         return status;
     }
-    for (PGresult *r : results) PQclear(r);
+    PQclear(answer);
     // No answer: what a reader now sees decides. libpq's memory failed
     // where it stays connected, or where its parse gave up for it.
     bool memory = how == Wait::Memory || connected;
     PQfinish(pg);
     pg = nullptr;
     broken = true;
-    return settle(ask, memory, e);
+    return settle(memory, e);
 }
 
 void PgRepo::abandon() {

@@ -484,11 +484,13 @@ sword OCISessionEnd(OCISvcCtx *svchp, OCIError *errhp, OCISession *usrhp, ub4) {
     return api_call(e, svc && ses, Fault::Count, [&]() -> sword {
         if (!ses->active) return fail(e, kErrLogon, "the session is not active");
         Backend &c = *ses->server->conn;
-        if (sword r = c.finish(e, true); r != OCI_SUCCESS) return r;
+        // Stored, maybe with a word on how it was settled.
+        sword r = c.finish(e, true);
+        if (r != OCI_SUCCESS && r != OCI_SUCCESS_WITH_INFO) return r;
         ses->active = false;
         ses->server = nullptr;
         c.active = nullptr;
-        return OCI_SUCCESS;
+        return r;
     });
 }
 

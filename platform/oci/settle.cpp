@@ -138,11 +138,16 @@ void settle_commit(Conn &c, Error *e, int code, bool index_read) noexcept {
         absent = overwrite_frames(c.db) || overwrite_frames(c.db);
         sqlite3_busy_timeout(c.db, c.busy_ms);
     }
+    // The status of an outcome that cannot be known is its own, whatever
+    // the message finds room to say.
+    if (!absent) e->code = kErrCommitUnknown;
     try {
         if (absent)
             e->text = "COMMIT failed, the transaction was rolled back: " + e->text;
         else
-            e->text = std::string(kUnknownShort) + " (a later reader finds it whole or not at all): " + e->text;
+            e->text = std::string(kUnknownShort) +
+                      " (the next reader of the repository finds it whole or not at all: look for its rows "
+                      "there): " + e->text;
     } catch (const std::bad_alloc &) {
         // A rolled-back commit's text says why it failed as it stands; the
         // other is written into the room kept for it and handed over.

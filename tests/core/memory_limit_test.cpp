@@ -57,6 +57,7 @@ class AddressSpaceLimit : public RepoTest {
 protected:
     void SetUp() override {
         RepoTest::SetUp();
+        if (IsSkipped() || HasFatalFailure()) return;
 #ifdef NDL_ASAN
         GTEST_SKIP() << "an address-space limit needs a build without AddressSanitizer (test.sh runs one)";
 #endif

@@ -16,6 +16,7 @@ class InventoryLoad : public TopoLoad {
 protected:
     void SetUp() override {
         TopoLoad::SetUp();
+        if (IsSkipped() || HasFatalFailure()) return;
         write("customer.ndl", "NETWORKNAME = LAB, SECTION = CUSTOMER\n");
         Outcome r = load_text(topology(true, true));
         ASSERT_EQ(r.ret, 0) << ::testing::PrintToString(r.messages);

@@ -16,6 +16,7 @@ class DbLoad : public RepoTest {
 protected:
     void SetUp() override {
         RepoTest::SetUp();
+        if (IsSkipped() || HasFatalFailure()) return;
         std::ofstream(dir + "/topo.ndl") << "NETWORKNAME = NEW, SECTION = TOPOLOGY\n";
         std::ofstream(dir + "/fw.ndl") << "NETWORKNAME = NEW, SECTION = FIREWALL\n";
     }

@@ -42,6 +42,7 @@ protected:
     void SetUp() override {
         sqlite3_auto_extension(reinterpret_cast<void (*)()>(watch_connection));
         RepoTest::SetUp();
+        if (IsSkipped() || HasFatalFailure()) return;
     }
     void TearDown() override {
         g_traced = nullptr;

@@ -100,8 +100,15 @@ TEST_F(PgTest, ACommitWhoseConnectionDroppedIsSettled) {
         auto l = pg_logon(repo);
         ASSERT_EQ(l->exec(kRow1), OCI_SUCCESS) << l->error();
         inject_fault("commitdrop", 1, OCI_ERROR);
-        EXPECT_EQ(l->commit(), OCI_SUCCESS) << l->error();
+        // Stored, with a word that its answer was read back.
+        EXPECT_EQ(l->commit(), OCI_SUCCESS_WITH_INFO) << l->error();
         clear_faults();
+        sb4 code = 0;
+        OCIErrorGet(l->err, 1, nullptr, &code, nullptr, 0, OCI_HTYPE_ERROR);
+        EXPECT_EQ(code, OCIX_INFO_COMMIT_READ_BACK);
+        EXPECT_NE(l->error().find("answer was lost (the connection to the server was lost) and read back"),
+                  std::string::npos)
+            << l->error();
     }
     EXPECT_EQ(one("SELECT count(*) FROM networks"), "1");
     {
@@ -111,10 +118,25 @@ TEST_F(PgTest, ACommitWhoseConnectionDroppedIsSettled) {
         pg_run_sql(repo, "SELECT pg_terminate_backend(" + pid + ")");
         EXPECT_EQ(l->commit(), OCI_ERROR);
         EXPECT_NE(l->error().find("rolled back"), std::string::npos) << l->error();
+        sb4 code = 0;
+        OCIErrorGet(l->err, 1, nullptr, &code, nullptr, 0, OCI_HTYPE_ERROR);
+        EXPECT_NE(code, OCIX_ERR_COMMIT_UNKNOWN);
         // The session has ended: nothing more runs on it.
         EXPECT_EQ(l->exec(kRow2), OCI_ERROR);
     }
     EXPECT_EQ(one("SELECT count(*) FROM networks"), "1");
+}
+
+// COMMIT of a transaction that a statement failed answers ROLLBACK: the
+// commit fails, and nothing of it is stored.
+TEST_F(PgTest, ACommitAfterAFailedStatementFails) {
+    made();
+    auto l = pg_logon(repo);
+    ASSERT_EQ(l->exec(kRow1), OCI_SUCCESS) << l->error();
+    EXPECT_EQ(l->exec("UPDATE nowhere SET a = 1"), OCI_ERROR);
+    EXPECT_EQ(l->commit(), OCI_ERROR);
+    EXPECT_NE(l->error().find("COMMIT failed, the transaction was rolled back"), std::string::npos) << l->error();
+    EXPECT_EQ(one("SELECT count(*) FROM networks"), "0");
 }
 
 // A statement that finds the session gone took the transaction with it: a

@@ -21,6 +21,7 @@ class RoutePolicyLoad : public TopoLoad {
 protected:
     void SetUp() override {
         TopoLoad::SetUp();
+        if (IsSkipped() || HasFatalFailure()) return;
         ASSERT_EQ(load("network.ndl", "", kPolicy).ret, 0);
         ASSERT_EQ(load("firewall.ndl", "", kPolicy).ret, 0);
     }

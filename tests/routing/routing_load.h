@@ -20,6 +20,7 @@ class RoutingLoad : public TopoLoad {
 protected:
     void SetUp() override {
         TopoLoad::SetUp();
+        if (IsSkipped() || HasFatalFailure()) return;
         std::filesystem::copy_file(std::string(kRouting) + "/topo.ndl", dir + "/topo.ndl");
     }
 

@@ -476,6 +476,12 @@ protected:
     // own; the log lands in `log`. `fault` arms an OCI fault after the logon.
     extproc::CallResult parse(const std::string &repository, const std::string &files,
                               const std::string &mode = "", const char *fault = nullptr, int nth = 0) {
+        // Without its repository (a skipped or failed set-up) a session
+        // would open the default one in the working folder.
+        if (db.empty()) {
+            ADD_FAILURE() << "no repository: the fixture's set-up did not make one";
+            return {};
+        }
         extproc::Session s(db);
         EXPECT_TRUE(s.ok()) << s.error();
         if (fault) inject_fault(fault, nth, OCI_ERROR);

@@ -34,6 +34,25 @@ TEST_F(TruthfulEnd, ALoadWhoseCommitFailsEndsItsLogSayingNothingWasStored) {
     EXPECT_EQ(repository_dump(db), before);
 }
 
+// A COMMIT whose answer the connection lost is read back on a new one: the
+// load stands, and its log says how that was found, on both loaders.
+TEST_F(TruthfulEnd, ALoadWhoseCommitAnswerWasLostIsReadBack) {
+    SKIP_UNLESS_SERVER();
+    const std::string note = "NOTE: COMMIT's answer was lost (the connection to the server was lost) and read back "
+                             "on a new connection: the transaction committed\n";
+    ProgramRun r = extproc("network.ndl", {"NDL_OCI_FAULT=commitdrop:1"});
+    EXPECT_EQ(r.status, 0) << r.out << r.err;
+    EXPECT_TRUE(r.out.ends_with("files  successfully loaded \n\n" + note)) << r.out;
+    EXPECT_EQ(rows("SELECT count(*) FROM networks"), std::vector<std::string>{"1"});
+    std::string cli = fresh_repository(dir, "cli.db");
+    r = run_program(kBin + "/cfgload", {NDL_EXAMPLES "/network.ndl", login_for(cli)}, Stdout::Captured,
+                    {"NDL_OCI_FAULT=commitdrop:1"});
+    EXPECT_EQ(r.status, 0) << r.out << r.err;
+    EXPECT_TRUE(r.out.ends_with(note + "file  successfully loaded \n")) << r.out;
+    EXPECT_EQ(query_rows(cli, "SELECT count(*) FROM networks"), std::vector<std::string>{"1"});
+    drop_repository(cli);
+}
+
 TEST_F(TruthfulEnd, ACallThatCannotReachItsLogSaysWhyOnStandardError) {
     ProgramRun r = extproc("network.ndl", {"NDL_OCI_FAULT=extprocenv:1"});
     EXPECT_EQ(r.status, 2);

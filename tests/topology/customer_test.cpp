@@ -19,6 +19,7 @@ class CustomerLoad : public TopoLoad {
 protected:
     void SetUp() override {
         TopoLoad::SetUp();
+        if (IsSkipped() || HasFatalFailure()) return;
         Outcome r = load("topology.ndl", "", kCustomerData);
         ASSERT_EQ(r.ret, 0) << ::testing::PrintToString(r.messages);
     }
