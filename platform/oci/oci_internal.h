@@ -334,6 +334,16 @@ inline void layer_init() {}
 constexpr sword fault_take(Fault, Error *) { return 0; }
 constexpr bool faults_armed() { return false; }
 #endif
+// How long a server's answer may stay silent beyond the busy timeout: a
+// statement waits out the lock timeout at most, and a minute more is far
+// beyond what any of a load's takes (the schema, a table's COPY: seconds).
+// The tests' layer takes NDL_OCI_QUIET_MARGIN_MS instead, so that a
+// silent network is tried in seconds.
+#ifdef NDL_FAULT_HOOK
+int quiet_margin_ms();
+#else
+constexpr int quiet_margin_ms() { return 60000; }
+#endif
 
 // The frame of every call that reports into an error handle: handles that
 // are not live give OCI_INVALID_HANDLE, an armed fault of the kind fires
