@@ -28,8 +28,8 @@ namespace {
 // fresh load into a file), which a load into a file never uses. The names
 // below hide libpq's own in this file, so the calls read as libpq's.
 #define NDL_LIBPQ(X)                                                                                            \
-    X(PQbackendPID) X(PQclear) X(PQconnectdbParams) X(PQconninfo) X(PQconninfoFree) X(PQconsumeInput) X(PQerrorMessage) X(PQfinish)         \
-    X(PQgetResult) X(PQgetisnull) X(PQgetlength) X(PQgetvalue) X(PQisBusy) X(PQnfields) X(PQntuples)        \
+    X(PQbackendPID) X(PQclear) X(PQconnectdbParams) X(PQconninfo) X(PQconninfoFree) X(PQconsumeInput)        \
+    X(PQerrorMessage) X(PQfinish) X(PQgetResult) X(PQgetisnull) X(PQgetlength) X(PQgetvalue) X(PQisBusy) X(PQnfields) X(PQntuples)        \
     X(PQputCopyData) X(PQputCopyEnd) X(PQresultErrorField) X(PQresultErrorMessage) X(PQresultStatus)        \
     X(PQsendQuery) X(PQsocket) X(PQstatus)
 #define NDL_DECLARE(f) decltype(&::f) f = nullptr;
@@ -327,7 +327,8 @@ void hide_secrets(std::string &text, const std::string &name) {
         for (size_t i = 0; i < raw.size(); ++i) {
             if (raw[i] == '\\' && i + 1 < raw.size()) {
                 plain += raw[++i];
-            } else if (raw[i] == '%' && i + 2 < raw.size() && hex_digit(raw[i + 1]) >= 0 && hex_digit(raw[i + 2]) >= 0) {
+            } else if (raw[i] == '%' && i + 2 < raw.size() && hex_digit(raw[i + 1]) >= 0 &&
+                       hex_digit(raw[i + 2]) >= 0) {
                 plain += static_cast<char>(hex_digit(raw[i + 1]) * 16 + hex_digit(raw[i + 2]));
                 i += 2;
             } else {
@@ -487,7 +488,7 @@ struct PgRepo : Backend {
     int layout = OCIX_LAYOUT_VERSIONED;
     PGconn *pg = nullptr;
     int quiet_ms = quiet_margin_ms();  // how long libpq may stay busy with no byte coming
-    Wait waited = Wait::Ready;      // how the last wait for a result ended
+    Wait waited = Wait::Ready;         // how the last wait for a result ended
     // The session has lost its server (a dropped connection, libpq out of
     // memory): nothing more runs, and its transaction is gone.
     bool broken = false;
@@ -661,15 +662,17 @@ sword PgRepo::begin(Session &ses, int expected, bool ext, Error *e) {
         PQconninfoFree(info);
     }
     std::string schema = quoted_name(named_schema(options.c_str()));
+    // The encoding the layer's texts go to the server in.
+    const char *client_encoding = "UTF8";
     std::string setup =
         format("SET client_min_messages = warning; SET lock_timeout = %d; "
                "SET default_transaction_isolation = 'read committed'; SET standard_conforming_strings = on; "
-               "SET client_encoding = 'UTF8'; SET DateStyle = 'ISO, YMD'; SET IntervalStyle = 'postgres'; %s; "
+               "SET client_encoding = '%s'; SET DateStyle = 'ISO, YMD'; %s; "
                "SET idle_in_transaction_session_timeout = %d; SET tcp_keepalives_idle = %s; "
                "SET tcp_keepalives_interval = %s; SET tcp_keepalives_count = 3; SET search_path = %s; "
                "SELECT current_schema()",
-               busy_ms, client_time_zone().c_str(), quiet_ms, keepalive_idle.c_str(), keepalive_interval.c_str(),
-               schema.c_str());
+               busy_ms, client_encoding, client_time_zone().c_str(), quiet_ms, keepalive_idle.c_str(),
+               keepalive_interval.c_str(), schema.c_str());
     Result r(run_text(setup.c_str()));
     if (r.status() != PGRES_TUPLES_OK) return server_error(e, r.r, format("cannot use the repository \"%s\"", shown.c_str()));
     if (PQgetisnull(r.r, 0, 0)) {
