@@ -656,10 +656,16 @@ sword PgRepo::begin(Session &ses, int expected, bool ext, Error *e) {
     // alone on the path, the client's zone for SYSDATE, dates in one style,
     // and a transaction the server drops when this client has gone silent.
     std::string options;
-    if (PQconninfoOption *info = PQconninfo(pg)) {
-        for (PQconninfoOption *o = info; o->keyword; ++o)
+    {
+        auto free_info = [](PQconninfoOption *o) { PQconninfoFree(o); };
+        std::unique_ptr<PQconninfoOption, decltype(free_info)> info(PQconninfo(pg), free_info);
+        if (!info) {  // libpq's memory: the name's schema cannot be read
+            PQfinish(pg);
+            pg = nullptr;
+            return out_of_memory(e);
+        }
+        for (PQconninfoOption *o = info.get(); o->keyword; ++o)
             if (std::strcmp(o->keyword, "options") == 0 && o->val) options = o->val;
-        PQconninfoFree(info);
     }
     std::string schema = quoted_name(named_schema(options.c_str()));
     // The encoding the layer's texts go to the server in.
