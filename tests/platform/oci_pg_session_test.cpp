@@ -40,27 +40,28 @@ std::string over_tcp(const std::string &repo, int port) {
            std::to_string(port) + "/" + db;
 }
 
-// Sets TZ for this process while it lives.
-struct ZoneForTest {
-    explicit ZoneForTest(const char *zone) {
-        if (const char *old = std::getenv("TZ")) before = old, had = true;
-        setenv("TZ", zone, 1);
+// Sets a variable of this process while it lives (TZ read again).
+struct VariableForTest {
+    VariableForTest(const char *name, const char *value) : name(name) {
+        if (const char *old = std::getenv(name)) before = old, had = true;
+        setenv(name, value, 1);
         tzset();
     }
-    ~ZoneForTest() {
+    ~VariableForTest() {
         if (had)
-            setenv("TZ", before.c_str(), 1);
+            setenv(name, before.c_str(), 1);
         else
-            unsetenv("TZ");
+            unsetenv(name);
         tzset();
     }
+    const char *name;
     std::string before;
     bool had = false;
 };
 
 // Now, in the zone TZ names, as SYSDATE stores it (to the minute).
 std::string local_minute(const char *zone) {
-    ZoneForTest z(zone);
+    VariableForTest z("TZ", zone);
     time_t now = time(nullptr);
     tm t{};
     localtime_r(&now, &t);
@@ -90,23 +91,6 @@ struct HeldLock {
     bool ok = false;
 };
 
-// Sets a variable of this process while it lives.
-struct VariableForTest {
-    VariableForTest(const char *name, const char *value) : name(name) {
-        if (const char *old = std::getenv(name)) before = old, had = true;
-        setenv(name, value, 1);
-    }
-    ~VariableForTest() {
-        if (had)
-            setenv(name, before.c_str(), 1);
-        else
-            unsetenv(name);
-    }
-    const char *name;
-    std::string before;
-    bool had = false;
-};
-
 TEST_F(PgTest, TheLogonPinsTheSessionWhateverTheDatabaseSays) {
     VariableForTest busy("NDL_BUSY_TIMEOUT_MS", "5000");
     std::string db = pg_server_detail::dbname_of(repo);
@@ -120,7 +104,7 @@ TEST_F(PgTest, TheLogonPinsTheSessionWhateverTheDatabaseSays) {
         const char *tz, *zone;
     } zones[] = {{"Asia/Tokyo", "Asia/Tokyo"}, {":Europe/Lisbon", "Europe/Lisbon"}, {"JST-9", "<+09>-09"}};
     for (const Case &c : zones) {
-        ZoneForTest z(c.tz);
+        VariableForTest z("TZ", c.tz);
         auto l = pg_logon(repo);
         ASSERT_EQ(l->begin_status, OCI_SUCCESS) << l->begin_error;
         EXPECT_EQ(l->value("SELECT current_setting('standard_conforming_strings')"), "on");
