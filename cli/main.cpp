@@ -100,6 +100,16 @@ bool split_login() {
     return true;
 }
 
+// The login's password, and one the connection id holds, leave the process
+// list once copied: the argument is overwritten in place.
+void hide_login_password(char *arg) {
+    char *pw = std::strchr(arg, '/');
+    if (!pw) return;
+    char *id = std::strchr(++pw, '/');
+    std::memset(pw, 'x', static_cast<size_t>((id ? id : pw + std::strlen(pw)) - pw));
+    if (id) ocix_hide_password(id + 1);
+}
+
 // Set when an allocation of the logon failed: the one cause that
 // "Error in db initialization.." is then told with.
 bool logon_out_of_memory = false;
@@ -214,6 +224,7 @@ int run(int argc, char **argv) {
     // Longer arguments than the buffers hold are refused, never cut.
     if (!copy_arg(inputname, argv[1]) || !copy_arg(login, argv[2])) return fail(kUsage);
     if (!split_login()) return fail(kUsage);
+    hide_login_password(argv[2]);
     if (argc > 3) {
         const char *mode = argv[3];
         if (casestrcmp(mode, "overwrite") == 0) {

@@ -181,6 +181,9 @@ int main(int argc, char **argv) try {
     // the load was committed.
     std::signal(SIGPIPE, SIG_IGN);
     std::vector<std::string> a(argv + 1, argv + argc);
+    // Read: a repository's password leaves the process list.
+    for (int k = 1; k + 1 < argc; ++k)
+        if (std::strcmp(argv[k], "--repository") == 0) ocix_hide_password(argv[k + 1]);
     Command c;
     std::string why;
     size_t i = 0;

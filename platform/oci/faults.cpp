@@ -90,6 +90,12 @@ void layer_init() {
     (void)read;
 }
 
+int quiet_margin_ms() {
+    const char *v = std::getenv("NDL_OCI_QUIET_MARGIN_MS");
+    long ms = 0;
+    return v && whole_number(v, 3600000, ms) && ms >= 0 ? static_cast<int>(ms) : 60000;
+}
+
 sword fault_take(Fault kind, Error *e) {
     layer_init();
     if (g_faults_armed.load(std::memory_order_relaxed) == 0) return 0;

@@ -168,6 +168,11 @@ OCI_API void ocix_context_free(OCIExtProcContext *ctx);
    table, so that a failure is reported against that table. */
 OCI_API sword ocix_sync(OCISvcCtx *svchp, OCIError *errhp);
 
+/* Overwrites in place every password a repository's name holds (a URI's
+   user info or password= parameter, a keyword/value password=, after
+   "pg:" too): the programs hide it in their argument vector once read. */
+OCI_API void ocix_hide_password(char *name);
+
 /* CLOB content access for the host (no handles needed). */
 OCI_API const char *ocix_lob_text(const OCILobLocator *locp, ub4 *lenp);
 

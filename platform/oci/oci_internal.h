@@ -348,6 +348,16 @@ constexpr sword fault_take(Fault, Error *) { return 0; }
 constexpr bool faults_armed() { return false; }
 inline int run_out_of_memory(sqlite3 *) { return SQLITE_NOMEM; }
 #endif
+// How long a server's answer may stay silent beyond the busy timeout: a
+// statement waits out the lock timeout at most, and a minute more is far
+// beyond what any of a load's takes (the schema, a table's COPY: seconds).
+// The tests' layer takes NDL_OCI_QUIET_MARGIN_MS instead, so that a
+// silent network is tried in seconds.
+#ifdef NDL_FAULT_HOOK
+int quiet_margin_ms();
+#else
+constexpr int quiet_margin_ms() { return 60000; }
+#endif
 
 // A step of a query the SQLite layer makes for itself; where its fault
 // fires (at the query's first step), SQLite runs out of memory in its place.

@@ -27,8 +27,9 @@ namespace {
 // fresh load into a file), which a load into a file never uses. The names
 // below hide libpq's own in this file, so the calls read as libpq's.
 #define NDL_LIBPQ(X)                                                                                            \
-    X(PQclear) X(PQcmdStatus) X(PQconnectdbParams) X(PQconsumeInput) X(PQerrorMessage) X(PQfinish)         \
-    X(PQgetResult) X(PQgetisnull) X(PQgetlength) X(PQgetvalue) X(PQisBusy) X(PQnfields) X(PQntuples)        \
+    X(PQbackendPID) X(PQclear) X(PQcmdStatus) X(PQconnectdbParams) X(PQconninfo) X(PQconninfoFree)          \
+    X(PQconsumeInput) X(PQerrorMessage) X(PQfinish) X(PQgetResult) X(PQgetisnull) X(PQgetlength)           \
+    X(PQgetvalue) X(PQisBusy) X(PQnfields) X(PQntuples)                                                      \
     X(PQputCopyData) X(PQputCopyEnd) X(PQresultErrorField) X(PQresultErrorMessage) X(PQresultStatus)        \
     X(PQsendQuery) X(PQsocket) X(PQstatus)
 #define NDL_DECLARE(f) decltype(&::f) f = nullptr;
@@ -86,7 +87,8 @@ const char kOwnObjects[] =
     "CREATE FUNCTION nvl(a bigint, b text) RETURNS text LANGUAGE sql IMMUTABLE AS 'SELECT coalesce(a::text, b)';\n"
     "CREATE FUNCTION nvl(a bigint, b bigint) RETURNS bigint LANGUAGE sql IMMUTABLE AS 'SELECT coalesce(a, b)';\n"
     "DO $$ DECLARE t record; BEGIN\n"
-    "  FOR t IN SELECT c.relname FROM pg_class c WHERE c.relnamespace = current_schema()::regnamespace\n"
+    "  FOR t IN SELECT c.relname FROM pg_class c\n"
+    "           WHERE c.relnamespace = (SELECT oid FROM pg_namespace WHERE nspname = current_schema())\n"
     "           AND c.relkind = 'r' AND c.relname NOT LIKE 'ndl\\_%' LOOP\n"
     "    EXECUTE format('ALTER TABLE %I ADD COLUMN ndl_seq bigint GENERATED ALWAYS AS IDENTITY', t.relname);\n"
     "  END LOOP;\n"
@@ -119,9 +121,6 @@ constexpr int kPollMs = 20;
 // Rounds in a row, no byte coming, that libpq's parse fails for memory
 // before the session is given up for it.
 constexpr int kMemoryRounds = 10;
-// A statement waits out the lock timeout at most; a minute more is far
-// beyond what any of a load's takes (the schema, a table's COPY: seconds).
-constexpr int kQuietMarginMs = 60000;
 
 // How a wait for libpq's next result ended.
 enum class Wait { Ready, Memory, Silent };
@@ -192,17 +191,116 @@ std::string trimmed(const char *s) {
     return t;
 }
 
-// A repository name fit to be shown: a URI's password is left out.
+// Where a repository name holds a password, in every form libpq takes it
+// from the name (after "pg:" too): a URI's user info, a URI's password=
+// parameter, a keyword/value password=. `f(secret, cut)`: the password's
+// own characters, and what a shown name leaves out with them. Allocates
+// nothing: the programs call it on their argument vector.
+struct Span {
+    size_t begin, end;
+};
+
+bool is_space(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v'; }
+
+int hex_digit(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
+
+// Whether a URI parameter's name, percent-decoded as libpq reads it, is
+// "password".
+bool names_password(std::string_view key) {
+    constexpr std::string_view kPassword = "password";
+    size_t n = 0;
+    for (size_t i = 0; i < key.size(); ++i, ++n) {
+        char c = key[i];
+        if (c == '%' && i + 2 < key.size() && hex_digit(key[i + 1]) >= 0 && hex_digit(key[i + 2]) >= 0) {
+            c = static_cast<char>(hex_digit(key[i + 1]) * 16 + hex_digit(key[i + 2]));
+            i += 2;
+        }
+        if (n >= kPassword.size() || c != kPassword[n]) return false;
+    }
+    return n == kPassword.size();
+}
+
+template <class F> void for_each_secret(std::string_view name, F &&f) {
+    size_t base = name.rfind("pg:", 0) == 0 ? 3 : 0;
+    std::string_view s = name.substr(base);
+    size_t scheme = s.rfind("postgresql://", 0) == 0 ? 13 : s.rfind("postgres://", 0) == 0 ? 11 : 0;
+    if (scheme) {
+        // libpq's user info ends at the first "@" before any "/".
+        size_t p = scheme;
+        while (p < s.size() && s[p] != '@' && s[p] != '/') ++p;
+        size_t host = scheme;
+        if (p < s.size() && s[p] == '@') {
+            size_t colon = s.find(':', scheme);
+            if (colon < p) f(Span{base + colon + 1, base + p}, Span{base + colon, base + p});
+            host = p + 1;
+        }
+        size_t q = s.find('?', host);
+        while (q != std::string_view::npos && q < s.size()) {
+            size_t start = q + 1, amp = s.find('&', start);
+            size_t stop = amp == std::string_view::npos ? s.size() : amp;
+            size_t eq = s.find('=', start);
+            if (eq < stop && names_password(s.substr(start, eq - start))) {
+                // The parameter goes with the "&" after it, or the last one
+                // with the one before it.
+                Span cut = amp != std::string_view::npos ? Span{start, amp + 1} : Span{q, stop};
+                f(Span{base + eq + 1, base + stop}, Span{base + cut.begin, base + cut.end});
+            }
+            q = amp;
+        }
+        return;
+    }
+    if (s.find('=') == std::string_view::npos) return;  // a plain database name
+    // keyword = value, values quoted or with backslash escapes.
+    size_t p = 0;
+    while (p < s.size()) {
+        while (p < s.size() && is_space(s[p])) ++p;
+        size_t key = p;
+        while (p < s.size() && s[p] != '=' && !is_space(s[p])) ++p;
+        std::string_view keyword = s.substr(key, p - key);
+        while (p < s.size() && is_space(s[p])) ++p;
+        if (p >= s.size() || s[p] != '=') return;  // libpq refuses the rest
+        ++p;
+        while (p < s.size() && is_space(s[p])) ++p;
+        size_t value = p;
+        if (p < s.size() && s[p] == '\'') {
+            for (++p; p < s.size() && s[p] != '\''; ++p)
+                if (s[p] == '\\' && p + 1 < s.size()) ++p;
+            if (p < s.size()) ++p;
+        } else {
+            for (; p < s.size() && !is_space(s[p]); ++p)
+                if (s[p] == '\\' && p + 1 < s.size()) ++p;
+        }
+        if (keyword == "password") {
+            size_t stop = p;
+            while (stop < s.size() && is_space(s[stop])) ++stop;
+            f(Span{base + value, base + p}, Span{base + key, base + stop});
+        }
+    }
+}
+
+// A repository name fit to be shown: every password is left out.
 std::string shown_name(const std::string &name) {
-    size_t scheme = name.find("://");
-    if (scheme == std::string::npos) return name;
-    size_t start = scheme + 3;
-    size_t at = name.find('@', start);
-    size_t slash = name.find('/', start);
-    if (at == std::string::npos || (slash != std::string::npos && slash < at)) return name;
-    size_t colon = name.find(':', start);
-    if (colon == std::string::npos || colon > at) return name;
-    return name.substr(0, colon) + name.substr(at);
+    std::string out;
+    size_t from = 0;
+    for_each_secret(name, [&](Span, Span cut) {
+        out.append(name, from, cut.begin - from);
+        from = cut.end;
+    });
+    out.append(name, from, std::string::npos);
+    while (!out.empty() && is_space(out.back())) out.pop_back();
+    return out;
+}
+
+// `text` with every occurrence of `secret` masked.
+void mask(std::string &text, std::string_view secret) {
+    if (secret.empty()) return;
+    for (size_t at = text.find(secret); at != std::string::npos; at = text.find(secret, at + 3))
+        text.replace(at, secret.size(), "***");
 }
 
 // The server's reason for a refused connection, without libpq's framing
@@ -218,6 +316,133 @@ std::string logon_reason(PGconn *c) {
     }
     size_t nl = m.find('\n');
     return nl == std::string::npos ? m : m.substr(0, nl);
+}
+
+// `text` without the passwords of the repository's name: libpq quotes
+// what it could not read of a name ("invalid URI query parameter", ...).
+void hide_secrets(std::string &text, const std::string &name) {
+    for_each_secret(name, [&](Span secret, Span) {
+        std::string_view whole = std::string_view(name).substr(secret.begin, secret.end - secret.begin), raw = whole;
+        std::string plain;  // unquoted, unescaped, percent-decoded: as libpq may echo it
+        if (raw.size() >= 2 && raw.front() == '\'' && raw.back() == '\'') raw = raw.substr(1, raw.size() - 2);
+        for (size_t i = 0; i < raw.size(); ++i) {
+            if (raw[i] == '\\' && i + 1 < raw.size()) {
+                plain += raw[++i];
+            } else if (raw[i] == '%' && i + 2 < raw.size() && hex_digit(raw[i + 1]) >= 0 &&
+                       hex_digit(raw[i + 2]) >= 0) {
+                plain += static_cast<char>(hex_digit(raw[i + 1]) * 16 + hex_digit(raw[i + 2]));
+                i += 2;
+            } else {
+                plain += raw[i];
+            }
+        }
+        mask(text, whole);
+        mask(text, raw);
+        mask(text, plain);
+    });
+}
+
+// The schema that the repository's name sets with libpq's options
+// ("-c search_path=team", read as the server reads them), or "public": the
+// first of its path that is not "$user", whose schema anyone with CREATE on
+// the database may make.
+std::string named_schema(const char *options) {
+    std::vector<std::string> words(1);
+    for (const char *p = options ? options : ""; *p; ++p) {
+        if (is_space(*p)) {
+            if (!words.back().empty()) words.emplace_back();
+        } else {
+            if (*p == '\\' && p[1]) ++p;
+            words.back() += *p;
+        }
+    }
+    std::string path;
+    bool found = false;
+    for (size_t i = 0; i < words.size(); ++i) {
+        std::string w = words[i];
+        if (w == "-c" && i + 1 < words.size())
+            w = words[++i];
+        else if (w.rfind("-c", 0) == 0)
+            w = w.substr(2);
+        else if (w.rfind("--", 0) == 0)
+            w = w.substr(2);
+        else
+            continue;
+        size_t eq = w.find('=');
+        if (eq == std::string::npos) continue;
+        std::string key = w.substr(0, eq);
+        for (char &c : key) c = c == '-' ? '_' : static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        if (key != "search_path") continue;
+        path = w.substr(eq + 1);
+        found = true;
+    }
+    if (!found) return "public";
+    // The path's names: quoted ones as written, others in lower case.
+    for (size_t p = 0; p < path.size();) {
+        while (p < path.size() && (is_space(path[p]) || path[p] == ',')) ++p;
+        std::string one;
+        if (p < path.size() && path[p] == '"') {
+            for (++p; p < path.size(); ++p) {
+                if (path[p] == '"') {
+                    if (p + 1 < path.size() && path[p + 1] == '"') {
+                        one += '"';
+                        ++p;
+                        continue;
+                    }
+                    ++p;
+                    break;
+                }
+                one += path[p];
+            }
+        } else {
+            while (p < path.size() && path[p] != ',' && !is_space(path[p]))
+                one += static_cast<char>(std::tolower(static_cast<unsigned char>(path[p++])));
+        }
+        while (p < path.size() && path[p] != ',') ++p;
+        if (!one.empty() && one != "$user") return one;
+    }
+    return "public";
+}
+
+std::string quoted_name(const std::string &name) {
+    std::string out = "\"";
+    for (char c : name) out += c == '"' ? std::string("\"\"") : std::string(1, c);
+    return out + "\"";
+}
+
+// The client's own time zone, as the C library reads it (TZ, else the zone
+// file /etc/localtime links to, else /etc/timezone), so that SYSDATE is the
+// designer's local time on both backends. A zone the zone files lack (a
+// rule such as "JST-9") goes as the offset the C library finds now.
+std::string client_time_zone() {
+    std::string zone;
+    if (const char *tz = std::getenv("TZ")) {
+        zone = tz[0] == ':' ? tz + 1 : tz;
+        if (zone.empty()) zone = "UTC";  // the C library's reading of an empty TZ
+    } else {
+        char link[512];
+        ssize_t n = readlink("/etc/localtime", link, sizeof link - 1);
+        if (n > 0) {
+            zone.assign(link, static_cast<size_t>(n));
+        } else if (FILE *f = std::fopen("/etc/timezone", "re")) {
+            if (std::fgets(link, sizeof link, f)) zone = trimmed(link);
+            std::fclose(f);
+        }
+    }
+    size_t files = zone.find("zoneinfo/");
+    if (files != std::string::npos) zone.erase(0, files + 9);
+    bool plain = !zone.empty() && zone.find("..") == std::string::npos && zone[0] != '/';
+    for (char c : zone)
+        plain = plain && (std::isalnum(static_cast<unsigned char>(c)) || std::strchr("/_+-.", c));
+    const char *dir = std::getenv("TZDIR");
+    std::string file = std::string(dir && *dir ? dir : "/usr/share/zoneinfo") + "/" + zone;
+    if (plain && access(file.c_str(), R_OK) == 0) return "SET TIME ZONE '" + zone + "'";
+    time_t now = time(nullptr);
+    tm local{};
+    localtime_r(&now, &local);
+    long minutes = local.tm_gmtoff / 60;
+    return format("SET TIME ZONE INTERVAL '%c%02ld:%02ld' HOUR TO MINUTE", minutes < 0 ? '-' : '+',
+                  std::labs(minutes) / 60, std::labs(minutes) % 60);
 }
 
 bool table_word(std::string_view t) {
@@ -256,11 +481,15 @@ struct PgRepo : Backend {
     std::string name, shown;
     std::string dbname;  // what libpq takes for the name: connecting allocates none of ours
     std::string user, password;
+    // What every connection of the session takes at its start: TCP
+    // keepalives, so that each side lets go of a dead peer, and, once the
+    // logon has pinned it, the repository's schema.
+    std::string keepalive_idle, keepalive_interval, pinned_options;
     bool external = false;
     int layout = OCIX_LAYOUT_VERSIONED;
     PGconn *pg = nullptr;
-    int quiet_ms = kQuietMarginMs;  // how long libpq may stay busy with no byte coming
-    Wait waited = Wait::Ready;      // how the last wait for a result ended
+    int quiet_ms = quiet_margin_ms();  // how long libpq may stay busy with no byte coming
+    Wait waited = Wait::Ready;         // how the last wait for a result ended
     // The session has lost its server (a dropped connection, libpq out of
     // memory): nothing more runs, and its transaction is gone.
     bool broken = false;
@@ -284,12 +513,18 @@ struct PgRepo : Backend {
 };
 
 PGconn *PgRepo::connect() {
-    // The name first, so that the login's account given after it holds.
-    const char *keys[8], *vals[8];
+    // The keepalives before the name, which may set its own; the login's
+    // account and the pinned schema after it, so that they hold.
+    const char *keys[12], *vals[12];
     int n = 0;
+    keys[n] = "keepalives", vals[n++] = "1";
+    keys[n] = "keepalives_idle", vals[n++] = keepalive_idle.c_str();
+    keys[n] = "keepalives_interval", vals[n++] = keepalive_interval.c_str();
+    keys[n] = "keepalives_count", vals[n++] = "3";
     keys[n] = "dbname", vals[n++] = dbname.c_str();
     if (!external && !user.empty()) keys[n] = "user", vals[n++] = user.c_str();
     if (!external && !password.empty()) keys[n] = "password", vals[n++] = password.c_str();
+    if (!pinned_options.empty()) keys[n] = "options", vals[n++] = pinned_options.c_str();
     keys[n] = "fallback_application_name", vals[n++] = "ndl";
     keys[n] = nullptr, vals[n] = nullptr;
     return PQconnectdbParams(keys, vals, 1);
@@ -335,7 +570,9 @@ sword PgRepo::lost(Error *e) {
         if (pg && PQstatus(pg) == CONNECTION_BAD)
             why = trimmed(PQerrorMessage(pg));
         else if (waited == Wait::Silent)
-            why = format("the server sent nothing for %d ms", quiet_ms);
+            why = format("the server sent nothing for %d ms; the server rolls the transaction back by itself, and "
+                         "frees the repository's lock, within %d ms of the network's going silent",
+                         quiet_ms, quiet_ms);
     } catch (const std::bad_alloc &) {
     }
     if (why.empty()) why = kOutOfMemory;  // fits the string's own room
@@ -396,7 +633,12 @@ sword PgRepo::begin(Session &ses, int expected, bool ext, Error *e) {
     external = ext;
     layout = expected;
     busy_ms = busy_timeout_ms();
-    quiet_ms = busy_ms + kQuietMarginMs;
+    quiet_ms = busy_ms + quiet_margin_ms();
+    // A peer gone silent is given up within the quiet limit: after half of
+    // it, three probes in the other half.
+    keepalive_idle = std::to_string(std::max(1, quiet_ms / 2000));
+    keepalive_interval = std::to_string(std::max(1, quiet_ms / 6000));
+    pinned_options.clear();
     if (const char *why = libpq_missing())
         return fail(e, kErrLogon, format("cannot log on to the repository \"%s\": %s", shown.c_str(), why));
     PQfinish(pg);
@@ -408,16 +650,56 @@ sword PgRepo::begin(Session &ses, int expected, bool ext, Error *e) {
         // calculate client proof").
         bool memory = errno == ENOMEM;
         std::string why = logon_reason(pg);
+        hide_secrets(why, name);
         if (memory && why.find("out of memory") == std::string::npos) why += " (out of memory)";
         PQfinish(pg);
         pg = nullptr;
         return fail(e, kErrLogon, format("cannot log on to the repository \"%s\": %s", shown.c_str(), why.c_str()));
     }
-    std::string setup = format("SET client_min_messages = warning; SET lock_timeout = %d; "
-                               "SET default_transaction_isolation = 'read committed'",
-                               busy_ms);
+    // The session pinned in one round trip, whatever the database's or the
+    // role's defaults: literals read as written, the repository's schema
+    // alone on the path, the client's zone for SYSDATE, dates in one style,
+    // and a transaction the server drops when this client has gone silent.
+    std::string options;
+    {
+        auto free_info = [](PQconninfoOption *o) { PQconninfoFree(o); };
+        std::unique_ptr<PQconninfoOption, decltype(free_info)> info(PQconninfo(pg), free_info);
+        if (!info) {  // libpq's memory: the name's schema cannot be read
+            PQfinish(pg);
+            pg = nullptr;
+            return out_of_memory(e);
+        }
+        for (PQconninfoOption *o = info.get(); o->keyword; ++o)
+            if (std::strcmp(o->keyword, "options") == 0 && o->val) options = o->val;
+    }
+    std::string schema = quoted_name(named_schema(options.c_str()));
+    // The encoding the layer's texts go to the server in.
+    const char *client_encoding = "UTF8";
+    std::string setup =
+        format("SET client_min_messages = warning; SET lock_timeout = %d; "
+               "SET default_transaction_isolation = 'read committed'; SET standard_conforming_strings = on; "
+               "SET client_encoding = '%s'; SET DateStyle = 'ISO, YMD'; %s; "
+               "SET idle_in_transaction_session_timeout = %d; SET tcp_keepalives_idle = %s; "
+               "SET tcp_keepalives_interval = %s; SET tcp_keepalives_count = 3; SET search_path = %s; "
+               "SELECT current_schema()",
+               busy_ms, client_encoding, client_time_zone().c_str(), quiet_ms, keepalive_idle.c_str(),
+               keepalive_interval.c_str(), schema.c_str());
     Result r(run_text(setup.c_str()));
-    if (r.status() != PGRES_COMMAND_OK) return server_error(e, r.r, format("cannot use the repository \"%s\"", shown.c_str()));
+    if (r.status() != PGRES_TUPLES_OK) return server_error(e, r.r, format("cannot use the repository \"%s\"", shown.c_str()));
+    if (PQgetisnull(r.r, 0, 0)) {
+        PQfinish(pg);
+        pg = nullptr;
+        return fail(e, kErrLogon,
+                    format("cannot use the repository \"%s\": its schema %s does not exist (a name sets another "
+                           "with libpq's options, -c search_path=SCHEMA)", shown.c_str(), schema.c_str()));
+    }
+    // A new connection of the session (a commit's outcome asked for) reads
+    // the same schema; a backslash keeps the options' words together.
+    pinned_options = options.empty() ? "-c search_path=" : options + " -c search_path=";
+    for (char c : schema) {
+        if (is_space(c) || c == '\\') pinned_options += '\\';
+        pinned_options += c;
+    }
     bool found = false;
     if (sword s = read_layout(e, found)) {
         PQfinish(pg);
@@ -831,3 +1113,10 @@ std::unique_ptr<Backend> open_server_repository(const std::string &name) {
 }
 
 }  // namespace ndloci
+
+extern "C" void ocix_hide_password(char *name) {
+    if (!name || !ndloci::server_repository(name)) return;
+    ndloci::for_each_secret(name, [name](ndloci::Span secret, ndloci::Span) {
+        std::memset(name + secret.begin, 'x', secret.end - secret.begin);
+    });
+}

@@ -286,6 +286,35 @@ TEST_F(Cfgload, LoadFileIsTheGoldenTextAndNothingIsExecuted) {
 
 // A UTF-8 mark is skipped (lines numbered as without it); a UTF-16 file is
 // refused before the logon.
+// The login's password leaves the process list once read: a load held by
+// another session's lock shows its command line without it.
+TEST_F(Cfgload, ThePasswordLeavesTheProcessListDuringALoad) {
+    ASSERT_EQ(load("small.ndl").status, 0);
+    const std::string password = login.substr(login.find('/') + 1, login.rfind('/') - login.find('/') - 1);
+    ASSERT_FALSE(password.empty());
+    // A writer on SQLite; the repository's lock on the server.
+    auto held = std::make_unique<HeldReader>(
+        db, on_server_backend() ? "SELECT pg_advisory_xact_lock(hashtext('ndl repository public'))"
+                                : "DELETE FROM networks WHERE networkid = -1");
+    ASSERT_TRUE(held->ok());
+    auto p = start_program(kCfgload, {kData + "small.ndl", login, "overwrite"}, {"NDL_BUSY_TIMEOUT_MS=30000"});
+    ASSERT_GT(p->pid, 0);
+    std::string seen;
+    for (int i = 0; i < 500 && p->running(); ++i) {
+        seen = p->command_line();
+        if (!seen.empty() && seen.find(password) == std::string::npos) break;
+        usleep(20000);
+    }
+    EXPECT_TRUE(p->running()) << "the load did not wait for the other session";
+    EXPECT_EQ(seen.find(password), std::string::npos) << seen;
+    EXPECT_NE(seen.find(account_user() + "/"), std::string::npos) << seen;
+    held.reset();
+    ProgramRun r = p->finish();
+    EXPECT_EQ(r.status, 0) << r.out << r.err;
+    EXPECT_NE(r.out.find("file  successfully loaded"), std::string::npos) << r.out;
+    EXPECT_EQ(r.out.find(password), std::string::npos) << r.out;
+}
+
 TEST_F(Cfgload, FilesAsEditorsSaveThem) {
     ProgramRun plain = load("small_error.ndl"), marked = load("small_error_bom.ndl");
     EXPECT_EQ(marked.status, 1);

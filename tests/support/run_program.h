@@ -8,8 +8,10 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -73,6 +75,63 @@ inline ProgramRun run_program(const std::string &exe, std::vector<std::string> a
     std::fclose(out);
     std::fclose(err);
     return r;
+}
+
+// A program started and left running (its output captured), for a test
+// that looks at it while it runs: finish() waits for its end.
+struct RunningProgram {
+    pid_t pid = -1;
+    FILE *out = nullptr, *err = nullptr;
+    ProgramRun finish() {
+        ProgramRun r;
+        int ws = 0;
+        if (pid > 0 && waitpid(pid, &ws, 0) == pid) r.status = WIFEXITED(ws) ? WEXITSTATUS(ws) : -1;
+        pid = -1;
+        if (out) r.out = slurp_fd(fileno(out));
+        if (err) r.err = slurp_fd(fileno(err));
+        for (FILE *f : {out, err})
+            if (f) std::fclose(f);
+        out = err = nullptr;
+        return r;
+    }
+    bool running() const { return pid > 0 && waitpid(pid, nullptr, WNOHANG) == 0; }
+    // Its command line as the process list shows it, NULs as spaces.
+    std::string command_line() const {
+        std::string s;
+        if (FILE *f = std::fopen(("/proc/" + std::to_string(pid) + "/cmdline").c_str(), "r")) {
+            for (int c; (c = std::fgetc(f)) != EOF;) s += c ? static_cast<char>(c) : ' ';
+            std::fclose(f);
+        }
+        return s;
+    }
+    ~RunningProgram() {
+        if (pid > 0) kill(pid, SIGKILL);
+        finish();
+    }
+};
+
+// ENV entries ("NAME=value") are added to the program's environment.
+inline std::unique_ptr<RunningProgram> start_program(const std::string &exe, std::vector<std::string> args,
+                                                     std::vector<std::string> env = {}) {
+    auto p = std::make_unique<RunningProgram>();
+    p->out = std::tmpfile();
+    p->err = std::tmpfile();
+    if (!p->out || !p->err) return p;
+    std::vector<char *> argv{const_cast<char *>(exe.c_str())};
+    for (std::string &a : args) argv.push_back(a.data());
+    argv.push_back(nullptr);
+    std::vector<char *> envp;
+    for (std::string &e : env) envp.push_back(e.data());
+    for (char **e = environ; *e; ++e) envp.push_back(*e);
+    envp.push_back(nullptr);
+    posix_spawn_file_actions_t fa;
+    posix_spawn_file_actions_init(&fa);
+    posix_spawn_file_actions_adddup2(&fa, fileno(p->out), STDOUT_FILENO);
+    posix_spawn_file_actions_adddup2(&fa, fileno(p->err), STDERR_FILENO);
+    posix_spawn_file_actions_addopen(&fa, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+    if (posix_spawn(&p->pid, exe.c_str(), &fa, nullptr, argv.data(), envp.data()) != 0) p->pid = -1;
+    posix_spawn_file_actions_destroy(&fa);
+    return p;
 }
 
 #endif
