@@ -83,13 +83,28 @@ const char kOwnObjects[] =
     "CREATE TABLE ndl_commits (token text COLLATE \"C\" PRIMARY KEY, written timestamptz NOT NULL DEFAULT now());\n"
     "CREATE FUNCTION nvl(a text, b text) RETURNS text LANGUAGE sql IMMUTABLE AS 'SELECT coalesce(a, b)';\n"
     "CREATE FUNCTION nvl(a bigint, b text) RETURNS text LANGUAGE sql IMMUTABLE AS 'SELECT coalesce(a::text, b)';\n"
-    "CREATE FUNCTION nvl(a bigint, b bigint) RETURNS bigint LANGUAGE sql IMMUTABLE AS 'SELECT coalesce(a, b)';\n"
-    "DO $$ DECLARE t record; BEGIN\n"
-    "  FOR t IN SELECT c.relname FROM pg_class c WHERE c.relnamespace = current_schema()::regnamespace\n"
-    "           AND c.relkind = 'r' AND c.relname NOT LIKE 'ndl\\_%' LOOP\n"
-    "    EXECUTE format('ALTER TABLE %I ADD COLUMN ndl_seq bigint GENERATED ALWAYS AS IDENTITY', t.relname);\n"
-    "  END LOOP;\n"
-    "END $$;\n";
+    "CREATE FUNCTION nvl(a bigint, b bigint) RETURNS bigint LANGUAGE sql IMMUTABLE AS 'SELECT coalesce(a, b)';\n";
+
+// Every table of the loader's schema gets the order column as its last,
+// written into its CREATE TABLE (on a line of its own: the last column's
+// line may end in a comment). Added by ALTER TABLE afterwards instead, the
+// 106 tables took 2.5 s against 1.5 s (psql, the same text, one transaction,
+// alternating runs on a loaded machine), with the same columns.
+std::string with_order_column(std::string_view schema) {
+    std::string out;
+    out.reserve(schema.size() + 64 * 128);
+    size_t from = 0;
+    for (size_t at = schema.find("CREATE TABLE "); at != std::string_view::npos;
+         at = schema.find("CREATE TABLE ", from)) {
+        size_t end = schema.find("\n);", at);
+        if (end == std::string_view::npos) break;
+        out.append(schema.substr(from, end - from));
+        out += "\n  , ndl_seq bigint GENERATED ALWAYS AS IDENTITY";
+        from = end;
+    }
+    out.append(schema.substr(from));
+    return out;
+}
 
 // Rows of one table are streamed in one COPY; this much is handed to libpq
 // at a time.
@@ -521,7 +536,8 @@ sword PgRepo::open_transaction(Error *e) {
     sword s = read_layout(e, found);
     if (!s && !found) {
         std::string_view versioned = reinterpret_cast<const char *>(kServerSchemaVersioned);
-        std::string schema = layout == OCIX_LAYOUT_VERSIONED ? std::string(versioned) : older_schema(versioned);
+        std::string schema = with_order_column(layout == OCIX_LAYOUT_VERSIONED ? std::string(versioned)
+                                                                               : older_schema(versioned));
         if (layout == OCIX_LAYOUT_VERSIONED) schema += reinterpret_cast<const char *>(kServerVersionIndexes);
         schema += kOwnObjects;
         schema += format("INSERT INTO ndl_layout VALUES (%d);\n", layout);
