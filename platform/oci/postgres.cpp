@@ -221,7 +221,7 @@ void param_value(const Param &p, std::string &out) {
     out += '\0';
 }
 
-// Shapes prepared in one session at most; a session that sends more (texts
+// Shapes kept in one session at most; a session that sends more (texts
 // that differ beyond their values) runs the others unprepared.
 constexpr size_t kShapesKept = 1000;
 
@@ -318,8 +318,9 @@ struct PgRepo : Backend {
     std::unordered_map<std::string, std::string> columns;  // COPY's column list, by table
     std::vector<Literal> literals;
     // The values of the statement being run, as parameters, and the
-    // statements prepared in this session: their names, by their text and
-    // their parameters' types. A name is never given twice.
+    // statement shapes this session has used: the names of those prepared
+    // (empty until a second use), by their text and their parameters'
+    // types. A name is never given twice.
     std::vector<Param> params;
     std::string param_text, shape_key;
     std::vector<const char *> param_values;
@@ -328,8 +329,8 @@ struct PgRepo : Backend {
     unsigned long shapes_named = 0;
 };
 
-// Runs `sql` with the values of `params`, preparing its shape on its first
-// use in the session: the last result, or null as run_text. A text goes
+// Runs `sql` with the values of `params`, its shape prepared once in the
+// session: the last result, or null as run_text. A text goes
 // with no type, as a quoted literal does, and takes the type its place
 // gives it; an integer goes as the integer a literal of its digits is.
 PGresult *PgRepo::run_prepared(const std::string &sql) {
@@ -347,27 +348,24 @@ PGresult *PgRepo::run_prepared(const std::string &sql) {
     for (const char *v = param_text.data(); param_values.size() < params.size(); v += std::strlen(v) + 1)
         param_values.push_back(v);
     const int n = static_cast<int>(params.size());
+    // A shape's first use runs unprepared, in one round trip as a prepared
+    // one does: most of a load's statements other than its rows (a DELETE
+    // per table) come once. Its second use prepares it.
     auto it = shapes.find(shape_key);
-    if (it == shapes.end() && shapes.size() >= kShapesKept) {
+    if (it == shapes.end()) {
+        if (shapes.size() < kShapesKept) shapes.emplace(shape_key, std::string());
         if (!pg || PQsendQueryParams(pg, sql.c_str(), n, param_types.data(), param_values.data(), nullptr, nullptr,
                                      0) != 1)
             return nullptr;
         return last_result(pg, quiet_ms, waited);
     }
-    if (it == shapes.end()) {
+    if (it->second.empty()) {
         std::string name = format("ndl_%lu", ++shapes_named);
-        auto added = shapes.emplace(shape_key, std::move(name)).first;
-        if (!pg || PQsendPrepare(pg, added->second.c_str(), sql.c_str(), n, param_types.data()) != 1) {
-            shapes.erase(added);
-            return nullptr;
-        }
+        if (!pg || PQsendPrepare(pg, name.c_str(), sql.c_str(), n, param_types.data()) != 1) return nullptr;
         PGresult *r = last_result(pg, quiet_ms, waited);
-        if (!r || PQresultStatus(r) != PGRES_COMMAND_OK) {
-            shapes.erase(added);
-            return r;
-        }
+        if (!r || PQresultStatus(r) != PGRES_COMMAND_OK) return r;
         PQclear(r);
-        it = added;
+        it->second.swap(name);
     }
     if (PQsendQueryPrepared(pg, it->second.c_str(), n, param_values.data(), nullptr, nullptr, 0) != 1) return nullptr;
     return last_result(pg, quiet_ms, waited);
