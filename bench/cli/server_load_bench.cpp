@@ -1,7 +1,8 @@
-// The sample network grown to 2,000 copies (about 30 MB, every block kind)
-// loaded by the host program into a new repository on each backend, and
-// loaded again onto it (updateversion, which reads every stored row back),
-// the backends taking turns within each iteration. Reports each backend's
+// The sample network grown to 67, 667 and 2,000 copies (about 1, 10 and
+// 30 MB, every block kind) loaded by the host program into a new repository
+// on each backend, loaded again onto it (updateversion, which reads every
+// stored row back), and loaded as a new version (createversion), the
+// backends taking turns within each iteration. Reports each backend's
 // wall time and CPU time (the client's, and on the server the cluster's
 // processes' too), the ratios server/SQLite, and the client's peak resident
 // memory over the size of the NDL text (each load runs through peak_rss). The server is the one the
@@ -130,7 +131,7 @@ void BM_BothBackends(benchmark::State &state) {
         std::ofstream(dir + "/" + sample::kFiles[f], std::ios::binary) << files[f];
         bytes += static_cast<double>(files[f].size());
     }
-    Cost fresh[2], reload[2];  // [0] SQLite, [1] the server
+    Cost fresh[2], reload[2], created[2];  // [0] SQLite, [1] the server
     bool ok = true;
     for (auto _ : state) {
         std::filesystem::remove(dir + "/bench.db");
@@ -139,6 +140,7 @@ void BM_BothBackends(benchmark::State &state) {
         const std::string repos[2] = {dir + "/bench.db", server_uri(name)};
         for (int b = 0; ok && b < 2; ++b) ok = load(dir, repos[b], "initializedata", b == 1, fresh[b]);
         for (int b = 0; ok && b < 2; ++b) ok = load(dir, repos[b], "updateversion", b == 1, reload[b]);
+        for (int b = 0; ok && b < 2; ++b) ok = load(dir, repos[b], "createversion", b == 1, created[b]);
         server_sql("DROP DATABASE IF EXISTS " + name);
         if (!ok) {
             state.SkipWithError("a load did not end cleanly");
@@ -157,13 +159,17 @@ void BM_BothBackends(benchmark::State &state) {
     state.counters["server_reload_s"] = reload[1].wall / n;
     state.counters["reload_wall_ratio"] = reload[1].wall / reload[0].wall;
     state.counters["reload_cpu_ratio"] = reload[1].cpu / reload[0].cpu;
+    state.counters["sqlite_create_s"] = created[0].wall / n;
+    state.counters["server_create_s"] = created[1].wall / n;
+    state.counters["create_wall_ratio"] = created[1].wall / created[0].wall;
+    state.counters["create_cpu_ratio"] = created[1].cpu / created[0].cpu;
     // The client's peak over the NDL text, on each backend.
     for (int b = 0; b < 2; ++b)
         state.counters[b ? "server_peak_per_ndl" : "sqlite_peak_per_ndl"] =
-            static_cast<double>(std::max(fresh[b].peak_kb, reload[b].peak_kb)) * 1024 / bytes;
+            static_cast<double>(std::max({fresh[b].peak_kb, reload[b].peak_kb, created[b].peak_kb})) * 1024 / bytes;
 }
 
-BENCHMARK(BM_BothBackends)->Arg(2000)->Unit(benchmark::kSecond)->Iterations(3)->UseRealTime();
+BENCHMARK(BM_BothBackends)->Arg(67)->Arg(667)->Arg(2000)->Unit(benchmark::kSecond)->Iterations(3)->UseRealTime();
 
 }  // namespace
 

@@ -6,6 +6,7 @@
 #include "oci_internal.h"
 
 #include <cctype>
+#include <charconv>
 #include <cstdint>
 #include <cstring>
 
@@ -83,6 +84,23 @@ size_t next_quote_or_nul(const char *d, size_t j, size_t n, char q) {
     }
 }
 
+// Whether the quoted text that opens at d[i], and that scan_quoted says
+// ends at j, has its closing quote: at the end of the text (j == n) the
+// last quote may be half of a doubled one.
+bool quote_closed(const char *d, size_t i, size_t j, size_t n) {
+    if (j < n) return true;
+    const char q = d[i];
+    for (size_t k = i + 1; k < n; ++k) {
+        if (d[k] != q) continue;
+        if (k + 1 < n && d[k + 1] == q) {
+            ++k;
+            continue;
+        }
+        return k + 1 == n;
+    }
+    return false;
+}
+
 // Index just past a comment that starts at i, or i when none starts there.
 size_t skip_comment(std::string_view s, size_t i) {
     if (i + 1 >= s.size()) return i;
@@ -112,7 +130,33 @@ struct Rules {
     const char *order;     // a query of one table is ordered by it, when set
     bool quote_offset;     // the word offset is a column's name
     bool one_statement;    // a text after a top-level ';' is cut off, its place told
+    // Where a query's or DML's literals go as parameters, when set.
+    std::vector<Param> *params;
 };
+
+// A literal that a type name prefixes (DATE '...') takes no parameter.
+bool typed_literal_word(std::string_view w) {
+    return same_word(w, "DATE") || same_word(w, "TIME") || same_word(w, "TIMESTAMP") || same_word(w, "INTERVAL");
+}
+
+// The words that end an ORDER BY or GROUP BY list, whose integers are
+// column positions, not values.
+bool ends_by_list(std::string_view w) {
+    return same_word(w, "LIMIT") || same_word(w, "OFFSET") || same_word(w, "HAVING") || same_word(w, "FOR") ||
+           same_word(w, "UNION") || same_word(w, "EXCEPT") || same_word(w, "INTERSECT") || same_word(w, "FETCH") ||
+           same_word(w, "WINDOW");
+}
+
+// The digits of tok as an integer of 32 bits, or -1 when tok is not one.
+long small_integer(std::string_view tok) {
+    if (tok.empty() || tok.size() > 10) return -1;
+    long v = 0;
+    for (char c : tok) {
+        if (!is_digit(c)) return -1;
+        v = v * 10 + (c - '0');
+    }
+    return v <= 2147483647L ? v : -1;
+}
 
 std::string map_with(std::string_view s, const Rules &rules, size_t &tail) {
     std::string out;
@@ -127,6 +171,11 @@ std::string map_with(std::string_view s, const Rules &rules, size_t &tail) {
     int depth = 0;
     enum { Before, Table, After } from = Before;
     size_t end = std::string_view::npos;  // the top-level ';', where a tail begins
+    // Literals become parameters in a query or DML (a utility statement
+    // takes none); not in the column positions of ORDER BY and GROUP BY.
+    bool data = false, by_list = false;
+    std::string_view prev_word;
+    if (rules.params) rules.params->clear();
     while (i < s.size()) {
         char c = s[i];
         size_t after_comment = skip_comment(s, i);
@@ -154,6 +203,23 @@ std::string map_with(std::string_view s, const Rules &rules, size_t &tail) {
             while (j < s.size() && is_word_char(s[j])) ++j;
         }
         std::string_view tok = s.substr(i, j - i);
+        if (first_token && word && rules.params)
+            data = same_word(tok, "SELECT") || same_word(tok, "INSERT") || same_word(tok, "UPDATE") ||
+                   same_word(tok, "DELETE") || same_word(tok, "WITH");
+        if (word && same_word(tok, "BY")) by_list = true;
+        else if (by_list && ((word && ends_by_list(tok)) || c == ')')) by_list = false;
+        bool param = false;
+        if (data && c == '\'' && !(i > 0 && is_word_char(s[i - 1])) &&
+            !(last == 'a' && typed_literal_word(prev_word)) && quote_closed(s.data(), i, j, s.size())) {
+            bool doubled = false, nul = false;
+            scan_quoted(s.data(), i, s.size(), doubled, nul);
+            rules.params->push_back(Param{tok.substr(1, tok.size() - 2), true, doubled});
+            param = true;
+        } else if (data && word && is_digit(c) && !by_list && last != '.' && (j >= s.size() || s[j] != '.') &&
+                   small_integer(tok) >= 0) {
+            rules.params->push_back(Param{tok, false, false});
+            param = true;
+        }
         if (delete_target) {
             if ((word && !same_word(tok, "FROM")) || c == '"') out += "FROM ";
             delete_target = false;
@@ -180,6 +246,10 @@ std::string map_with(std::string_view s, const Rules &rules, size_t &tail) {
         }
         if (rules.one_statement && c == ';' && depth == 0) {
             end = out.size();
+        } else if (param) {
+            char number[16];
+            number[0] = '$';
+            out.append(number, std::to_chars(number + 1, number + sizeof number, rules.params->size()).ptr);
         } else if (word && last != '.' && same_word(tok, "SYSDATE")) {
             out += rules.sysdate;
         } else if (rules.quote_offset && word && last != '.' && same_word(tok, "OFFSET")) {
@@ -188,6 +258,7 @@ std::string map_with(std::string_view s, const Rules &rules, size_t &tail) {
             out.append(tok);
         }
         first_token = false;
+        if (word) prev_word = tok;
         last = word ? 'a' : c;
         i = j;
     }
@@ -204,11 +275,12 @@ std::string map_with(std::string_view s, const Rules &rules, size_t &tail) {
 
 std::string map_dialect(std::string_view s) {
     size_t tail;
-    return map_with(s, Rules{kSysdateSql, nullptr, false, false}, tail);
+    return map_with(s, Rules{kSysdateSql, nullptr, false, false, nullptr}, tail);
 }
 
-std::string map_dialect_server(std::string_view s, const char *sysdate, const char *order, size_t &tail) {
-    return map_with(s, Rules{sysdate, order, true, true}, tail);
+std::string map_dialect_server(std::string_view s, const char *sysdate, const char *order, size_t &tail,
+                               std::vector<Param> &params) {
+    return map_with(s, Rules{sysdate, order, true, true, &params}, tail);
 }
 
 namespace {

@@ -460,10 +460,21 @@ void settle_commit(Conn &c, Error *e, int code, bool index_read) noexcept;
 // ---- dialect (dialect.cpp) ----
 extern const char kSysdateSql[];
 std::string map_dialect(std::string_view text);
+// A value the server's dialect takes out of a statement's text, to go to
+// the server as a parameter: a quoted text (raw: between the quotes, quotes
+// still doubled) or an integer of 32 bits (raw: its digits).
+struct Param {
+    std::string_view raw;
+    bool text;
+    bool doubled;  // text: raw holds '' pairs
+};
 // The same for the server: SYSDATE, DELETE's FROM, the word offset quoted,
 // and a query of one table gets its rows in insertion order (by `order`).
-// `tail` is set where a second statement begins, or npos.
-std::string map_dialect_server(std::string_view text, const char *sysdate, const char *order, size_t &tail);
+// `tail` is set where a second statement begins, or npos. In a query or DML
+// statement every literal becomes $1, $2... and its value goes to `params`
+// (in order): no value of a file is ever read as SQL by the server.
+std::string map_dialect_server(std::string_view text, const char *sysdate, const char *order, size_t &tail,
+                               std::vector<Param> &params);
 
 // Recognises "INSERT INTO t VALUES (literals)" in two steps: the head up to
 // the "(" (the table as written; 0 when the text has another form), then

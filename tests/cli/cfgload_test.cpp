@@ -564,4 +564,66 @@ TEST_F(BothLoaders, ALostLogIsToldAndTheStatusStillSaysWhatWasStored) {
     }
 }
 
+// Values that would be SQL if spliced into a statement's text are stored as
+// written, the first load and the reload alike, by both loaders. On the
+// server the database reads backslashes as escapes in literals
+// (standard_conforming_strings off), and its log of every statement shows
+// none of the values in a statement's text: they went as parameters.
+TEST_F(BothLoaders, ValuesThatLookLikeSqlAreStoredAsWrittenAndNeverRunAsSql) {
+    const std::vector<std::string> network = {
+        "x\\'); CREATE TABLE pwned (a int); --|$$; DROP TABLE networks; $$|C:\\temp\\ -- it's; done|P'T|a\\\\b.example"};
+    const std::vector<std::string> variables = {"COUNTRYCODE|x\\'); DELETE FROM networks; --",
+                                                "LOCATIONCODE|$$ ; -- \\ '", "SITENAME|"};
+    // Fragments of the values above that no statement of ours holds.
+    const char *fragments[] = {"pwned", "DROP TABLE networks", "DELETE FROM networks", "C:\\temp", "P'T",
+                               "$$ ;", "a\\\\b"};
+    const bool server = on_server_backend();
+    const std::string log_path = pg_server_detail::env("PGHOST") + "/server.log";
+    for (const Loader &l : kLoaders) {
+        SCOPED_TRACE(l.name);
+        const std::string db_name = repo(l);
+        std::streamoff log_from = 0;
+        if (server) {
+            std::string name = pg_server_detail::quote_ident(pg_server_detail::dbname_of(db_name));
+            run_sql(db_name, "ALTER DATABASE " + name + " SET standard_conforming_strings = off");
+            run_sql(db_name, "ALTER DATABASE " + name + " SET log_statement = 'all'");
+            std::ifstream log(log_path, std::ios::binary | std::ios::ate);
+            ASSERT_TRUE(log) << log_path;
+            log_from = log.tellg();
+        }
+        for (bool again : {false, true}) {
+            ProgramRun r = run(l, kData + "hostile_values.ndl", again);
+            EXPECT_EQ(r.status, 0) << r.out << r.err;
+            EXPECT_EQ(r.out.find("rror"), std::string::npos) << r.out;
+        }
+        std::string statements;
+        if (server) {
+            // Every entry of the log that shows a statement's text: the
+            // values' own entries (DETAIL: parameters) are left out.
+            std::ifstream log(log_path, std::ios::binary);
+            log.seekg(log_from);
+            std::string line;
+            bool keep = false;
+            while (std::getline(log, line)) {
+                bool starts = line.size() > 4 && std::isdigit(static_cast<unsigned char>(line[0])) &&
+                              line.find(" [") != std::string::npos;
+                if (starts)
+                    keep = line.find("LOG:  statement: ") != std::string::npos ||
+                           line.find("LOG:  execute ") != std::string::npos ||
+                           line.find("STATEMENT:  ") != std::string::npos;
+                if (keep) statements += line + "\n";
+            }
+            EXPECT_NE(statements.find("INSERT INTO NETWORKS VALUES ($1,"), std::string::npos) << statements;
+            for (const char *f : fragments) EXPECT_EQ(statements.find(f), std::string::npos) << f << "\n" << statements;
+        }
+        EXPECT_EQ(query_rows(db_name, "SELECT organization, address, city, country, networkzonename FROM networks"),
+                  network);
+        EXPECT_EQ(query_rows(db_name, "SELECT variablename, variablevalue FROM domainvariables ORDER BY 1"), variables);
+        if (server) {
+            EXPECT_EQ(query_rows(db_name, "SELECT count(*) FROM pg_tables WHERE tablename LIKE 'pw%'"),
+                      (std::vector<std::string>{"0"}));
+        }
+    }
+}
+
 }  // namespace

@@ -31,6 +31,11 @@ TEST_F(PgDialect, TheCallersTextsRunAsOnAFile) {
     EXPECT_EQ(l->value("SELECT count(*) FROM networks WHERE networkname LIKE 'n%'"), "1");
     EXPECT_EQ(l->value("SELECT networkname FROM networks ORDER BY networkname"), "Net");
     EXPECT_EQ(l->value("SELECT count(*) FROM networks WHERE organization = ''"), "1");
+    // Literals go as parameters; an ORDER BY's column positions and a
+    // literal that a type name prefixes stay in the text.
+    EXPECT_EQ(l->value("SELECT networkname, networkid FROM networks ORDER BY 2 DESC"), "net");
+    EXPECT_EQ(l->value("SELECT count(*) FROM networks WHERE DATE '2020-01-02' > DATE '2020-01-01'"), "2");
+    EXPECT_EQ(l->value("SELECT 'O''Brien' || ' \\ ' || 7 FROM networks WHERE networkid = -(-2)"), "O'Brien \\ 7");
     // One statement per text.
     EXPECT_EQ(l->exec("DELETE networks WHERE networkid = 1; DELETE networks"), OCI_ERROR);
     EXPECT_NE(l->error().find("one statement per text"), std::string::npos) << l->error();
