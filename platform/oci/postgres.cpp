@@ -29,7 +29,7 @@ namespace {
 #define NDL_LIBPQ(X)                                                                                            \
     X(PQbackendPID) X(PQclear) X(PQconnectdbParams) X(PQconsumeInput) X(PQerrorMessage) X(PQfinish)         \
     X(PQgetResult) X(PQgetisnull) X(PQgetlength) X(PQgetvalue) X(PQisBusy) X(PQnfields) X(PQntuples)        \
-    X(PQputCopyData) X(PQputCopyEnd) X(PQresultErrorField) X(PQresultErrorMessage) X(PQresultStatus)        \
+    X(PQparameterStatus) X(PQputCopyData) X(PQputCopyEnd) X(PQresultErrorField) X(PQresultErrorMessage) X(PQresultStatus)        \
     X(PQsendQuery) X(PQsocket) X(PQstatus)
 #define NDL_DECLARE(f) decltype(&::f) f = nullptr;
 NDL_LIBPQ(NDL_DECLARE)
@@ -185,6 +185,24 @@ PGresult *exec(PGconn *c, const char *sql, int quiet_limit_ms, Wait &how) {
     return nullptr;
 }
 
+// What a database keeps of the letters, by its encoding.
+int letters_of(const char *server_encoding) {
+    std::string_view enc = server_encoding ? server_encoding : "";
+    if (enc == "SQL_ASCII") return OCIX_LETTERS_BYTES;
+    if (enc == "UTF8") return OCIX_LETTERS_ALL;
+    if (enc == "LATIN1") return OCIX_LETTERS_LATIN1;
+    return OCIX_LETTERS_OTHER;
+}
+
+// The client_encoding that keeps the letters of texts written as `texts`
+// says: the server converts between it and its own. SQL_ASCII converts
+// nothing and would take UTF8's texts only when they are valid UTF-8: its
+// bytes go as they are, as into a file.
+const char *client_encoding(int letters, int texts) {
+    if (letters == OCIX_LETTERS_BYTES) return "SQL_ASCII";
+    return texts == OCIX_TEXT_LATIN1 ? "LATIN1" : "UTF8";
+}
+
 std::string trimmed(const char *s) {
     std::string t = s ? s : "";
     while (!t.empty() && (t.back() == '\n' || t.back() == ' ')) t.pop_back();
@@ -238,6 +256,9 @@ struct PgRepo : Backend {
     ~PgRepo() override;
     NDL_BACKEND_CALLS
     sword sync(Error *e) override { return end_copy(e); }
+    int letters() const override { return held; }
+    sword text_encoding(int encoding, Error *e) override;
+    sword agree_encoding(Error *e);
 
     PGconn *connect();
     PGresult *run_text(const char *sql) { return exec(pg, sql, quiet_ms, waited); }
@@ -276,6 +297,12 @@ struct PgRepo : Backend {
     long copy_rows = 0;
     std::unordered_map<std::string, std::string> columns;  // COPY's column list, by table
     std::vector<Literal> literals;
+    int held = OCIX_LETTERS_BYTES;  // what the database keeps of the letters
+    int texts = OCIX_TEXT_UTF8;     // how the caller's texts are written
+    // The client_encoding in force, null when unknown: one set inside a
+    // transaction goes with its rollback.
+    const char *applied = nullptr;
+    bool applied_in_transaction = false;
 };
 
 PGconn *PgRepo::connect() {
@@ -305,6 +332,8 @@ PgRepo::~PgRepo() {
 // dropped: the server rolls back then, and no later statement joins the
 // transaction.
 void PgRepo::roll_back() {
+    if (applied_in_transaction) applied = nullptr;
+    applied_in_transaction = false;
     if (!pg) return;
     Result r(run_text("ROLLBACK"));
     if (r.status() == PGRES_COMMAND_OK) return;
@@ -360,6 +389,10 @@ sword PgRepo::server_error(Error *e, const PGresult *r, std::string_view what) {
         return fail(e, kErrServer,
                     format("the repository \"%s\" is locked by another session; gave up after waiting %d ms",
                            shown.c_str(), busy_ms));
+    // A letter that the database, or the texts' encoding, cannot hold.
+    if (state && (std::strcmp(state, "22P05") == 0 || std::strcmp(state, "22021") == 0))
+        text += "; save the files as UTF-8 and keep the repository in a database whose encoding is UTF8, "
+                "which holds every letter";
     return fail(e, kErrServer, std::move(text));
 }
 
@@ -408,11 +441,15 @@ sword PgRepo::begin(Session &ses, int expected, bool ext, Error *e) {
         pg = nullptr;
         return fail(e, kErrLogon, format("cannot log on to the repository \"%s\": %s", shown.c_str(), why.c_str()));
     }
+    held = letters_of(PQparameterStatus(pg, "server_encoding"));
+    texts = OCIX_TEXT_UTF8;
     std::string setup = format("SET client_min_messages = warning; SET lock_timeout = %d; "
-                               "SET default_transaction_isolation = 'read committed'",
-                               busy_ms);
+                               "SET default_transaction_isolation = 'read committed'; SET client_encoding = '%s'",
+                               busy_ms, client_encoding(held, texts));
     Result r(run_text(setup.c_str()));
     if (r.status() != PGRES_COMMAND_OK) return server_error(e, r.r, format("cannot use the repository \"%s\"", shown.c_str()));
+    applied = client_encoding(held, texts);
+    applied_in_transaction = false;
     bool found = false;
     if (sword s = read_layout(e, found)) {
         PQfinish(pg);
@@ -428,6 +465,7 @@ sword PgRepo::begin(Session &ses, int expected, bool ext, Error *e) {
 // leaves it empty, and a second first load waits and finds it made.
 sword PgRepo::open_transaction(Error *e) {
     if (in_transaction) return OCI_SUCCESS;
+    if (sword s = agree_encoding(e)) return s;
     Result r(run_text(kBeginLocked));
     if (r.status() != PGRES_TUPLES_OK) {
         sword s = server_error(e, r.r, "cannot open a transaction");
@@ -555,6 +593,28 @@ sword PgRepo::end_copy(Error *e) {
     }
     while (PGresult *more = next_result(pg, quiet_ms, waited)) PQclear(more);
     return waited == Wait::Ready ? s : lost(e);
+}
+
+// The server converts each text between the session's client_encoding and
+// its own, both ways: values in statements, COPY's rows, the rows read
+// back, its messages. Set where it differs from what the texts need.
+sword PgRepo::agree_encoding(Error *e) {
+    const char *want = client_encoding(held, texts);
+    if (applied == want) return OCI_SUCCESS;
+    if (sword s = end_copy(e)) return s;
+    Result r(run_text(format("SET client_encoding = '%s'", want).c_str()));
+    if (r.status() != PGRES_COMMAND_OK) return server_error(e, r.r, format("cannot use the repository \"%s\"", shown.c_str()));
+    applied = want;
+    applied_in_transaction = in_transaction;
+    return OCI_SUCCESS;
+}
+
+sword PgRepo::text_encoding(int encoding, Error *e) {
+    if (broken || !pg)
+        return fail(e, kErrLogon, format("the session with the server repository \"%s\" has ended", shown.c_str()));
+    texts = encoding;
+    // Outside a transaction it waits for the next one to begin.
+    return in_transaction ? agree_encoding(e) : OCI_SUCCESS;
 }
 
 sword PgRepo::run(Stmt *st, Error *e, ub4 iters) {
@@ -744,6 +804,7 @@ sword PgRepo::finish(Error *e, bool commit) {
     bool connected = PQstatus(pg) == CONNECTION_OK && how == Wait::Ready;
     if (ok && got == 3 && connected) {
         for (PGresult *r : results) PQclear(r);
+        applied_in_transaction = false;
         return OCI_SUCCESS;
     }
     if (connected && refused && !local) {
