@@ -29,8 +29,8 @@ namespace {
 #define NDL_LIBPQ(X)                                                                                            \
     X(PQbackendPID) X(PQclear) X(PQconnectdbParams) X(PQconsumeInput) X(PQerrorMessage) X(PQfinish)         \
     X(PQgetResult) X(PQgetisnull) X(PQgetlength) X(PQgetvalue) X(PQisBusy) X(PQnfields) X(PQntuples)        \
-    X(PQparameterStatus) X(PQputCopyData) X(PQputCopyEnd) X(PQresultErrorField) X(PQresultErrorMessage) X(PQresultStatus)        \
-    X(PQsendQuery) X(PQsocket) X(PQstatus)
+    X(PQputCopyData) X(PQputCopyEnd) X(PQresultErrorField) X(PQresultErrorMessage) X(PQresultStatus)        \
+    X(PQsendQuery) X(PQsocket) X(PQstatus) X(PQparameterStatus)
 #define NDL_DECLARE(f) decltype(&::f) f = nullptr;
 NDL_LIBPQ(NDL_DECLARE)
 #undef NDL_DECLARE
@@ -600,7 +600,7 @@ sword PgRepo::end_copy(Error *e) {
 // back, its messages. Set where it differs from what the texts need.
 sword PgRepo::agree_encoding(Error *e) {
     const char *want = client_encoding(held, texts);
-    if (applied == want) return OCI_SUCCESS;
+    if (applied && std::strcmp(applied, want) == 0) return OCI_SUCCESS;
     if (sword s = end_copy(e)) return s;
     Result r(run_text(format("SET client_encoding = '%s'", want).c_str()));
     if (r.status() != PGRES_COMMAND_OK) return server_error(e, r.r, format("cannot use the repository \"%s\"", shown.c_str()));
