@@ -88,7 +88,7 @@ bool agree_letters(FILE *const *files, const char *const *paths, int count) {
     for (int i = 0; i < count; ++i) {
         FileLetters f = scan_letters(files[i]);
         if (!f.readable) {
-            logmsg("ERROR: File cannot be read: %s \n", paths[i]);
+            logmsg("ERROR: File cannot be read to its end: %s \n", paths[i]);
             return false;
         }
         if (f.kind == FileLetters::Utf8 && f.wide_line && held == OCIX_LETTERS_LATIN1) {
