@@ -11,6 +11,7 @@
 #include <initializer_list>
 
 #include "database.h"
+#include "letters.h"
 #include "log_stdout.h"
 #include "runstate.h"
 #include "stopped_load.h"
@@ -279,6 +280,8 @@ int run(int argc, char **argv) {
         releasememory("ALL");
         return 1;
     };
+    const char *name = inputname;
+    if (!agree_letters(&fp, &name, 1)) return stop("EXITING DUE TO ERRORS, DATABASE TABLES ARE NOT CHANGED\n");
     if (!parse(fp, loadfp, 1)) return stop("Error in parsing.\n");
     if (g_error) return stop("EXITING DUE TO ERRORS, DATABASE TABLES ARE NOT CHANGED\n");
     if (!print_info(loadfp)) return stop("EXITING DUE TO ERRORS.\n");

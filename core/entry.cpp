@@ -11,6 +11,7 @@
 #include "database.h"
 #include "entry.h"
 #include "export.h"
+#include "letters.h"
 #include "records_policy.h"
 #include "runstate.h"
 #include "sections.h"
@@ -173,6 +174,11 @@ int run(OCIExtProcContext *ctx, const char *repository, char *names, const char 
 
     file_list list;
     if (!open_files(names, repository, list)) {
+        free_statements();
+        return 2;
+    }
+    if (!agree_letters(list.files, list.paths, list.count)) {
+        list.release();
         free_statements();
         return 2;
     }

@@ -173,6 +173,23 @@ OCI_API sword ocix_sync(OCISvcCtx *svchp, OCIError *errhp);
    "pg:" too): the programs hide it in their argument vector once read. */
 OCI_API void ocix_hide_password(char *name);
 
+/* The letters of a repository's texts. A SQLite file, and a server
+   database in SQL_ASCII, keep the bytes they are given (OCIX_LETTERS_BYTES);
+   any other server database keeps letters, in its own encoding: every one
+   (UTF8: OCIX_LETTERS_ALL), those of Latin-1 (LATIN1: OCIX_LETTERS_LATIN1),
+   or those its encoding holds (OCIX_LETTERS_OTHER: the server refuses the
+   rest). There the caller says how its texts are written, UTF-8 (the
+   default of every logon) or Latin-1, for what it sends and what it reads
+   back, from the next statement on. */
+#define OCIX_LETTERS_BYTES 0
+#define OCIX_LETTERS_ALL 1
+#define OCIX_LETTERS_LATIN1 2
+#define OCIX_LETTERS_OTHER 3
+#define OCIX_TEXT_UTF8 0
+#define OCIX_TEXT_LATIN1 1
+OCI_API sword ocix_repository_letters(OCISvcCtx *svchp, OCIError *errhp, int *letters);
+OCI_API sword ocix_text_encoding(OCISvcCtx *svchp, OCIError *errhp, int encoding);
+
 /* CLOB content access for the host (no handles needed). */
 OCI_API const char *ocix_lob_text(const OCILobLocator *locp, ub4 *lenp);
 

@@ -68,6 +68,10 @@ struct Backend {
     // Writes still on their way are done: a failure among them is reported
     // now, against the statements that caused it.
     virtual sword sync(Error *) { return OCI_SUCCESS; }
+    // What the repository keeps of a text's letters (OCIX_LETTERS_*), and how
+    // the session's texts are written (OCIX_TEXT_*): a file keeps bytes.
+    virtual int letters() const { return OCIX_LETTERS_BYTES; }
+    virtual sword text_encoding(int, Error *) { return OCI_SUCCESS; }
     // The active session goes without ending: its transaction is rolled back.
     virtual void abandon() = 0;
     // A statement gives back what it holds here.

@@ -31,7 +31,8 @@ namespace {
     X(PQconsumeInput) X(PQerrorMessage) X(PQfinish) X(PQgetResult) X(PQgetisnull) X(PQgetlength)           \
     X(PQgetvalue) X(PQisBusy) X(PQnfields) X(PQntuples)                                                      \
     X(PQputCopyData) X(PQputCopyEnd) X(PQresultErrorField) X(PQresultErrorMessage) X(PQresultStatus)        \
-    X(PQsendPrepare) X(PQsendQuery) X(PQsendQueryParams) X(PQsendQueryPrepared) X(PQsocket) X(PQstatus)
+    X(PQsendPrepare) X(PQsendQuery) X(PQsendQueryParams) X(PQsendQueryPrepared) X(PQsocket) X(PQstatus)        \
+    X(PQparameterStatus)
 #define NDL_DECLARE(f) decltype(&::f) f = nullptr;
 NDL_LIBPQ(NDL_DECLARE)
 #undef NDL_DECLARE
@@ -223,6 +224,25 @@ void param_value(const Param &p, std::string &out) {
 // Shapes kept in one session at most; a session that sends more (texts
 // that differ beyond their values) runs the others unprepared.
 constexpr size_t kShapesKept = 1000;
+
+
+// What a database keeps of the letters, by its encoding.
+int letters_of(const char *server_encoding) {
+    std::string_view enc = server_encoding ? server_encoding : "";
+    if (enc == "SQL_ASCII") return OCIX_LETTERS_BYTES;
+    if (enc == "UTF8") return OCIX_LETTERS_ALL;
+    if (enc == "LATIN1") return OCIX_LETTERS_LATIN1;
+    return OCIX_LETTERS_OTHER;
+}
+
+// The client_encoding that keeps the letters of texts written as `texts`
+// says: the server converts between it and its own. SQL_ASCII converts
+// nothing and would take UTF8's texts only when they are valid UTF-8: its
+// bytes go as they are, as into a file.
+const char *client_encoding(int letters, int texts) {
+    if (letters == OCIX_LETTERS_BYTES) return "SQL_ASCII";
+    return texts == OCIX_TEXT_LATIN1 ? "LATIN1" : "UTF8";
+}
 
 std::string trimmed(const char *s) {
     std::string t = s ? s : "";
@@ -503,6 +523,9 @@ struct PgRepo : Backend {
     ~PgRepo() override;
     NDL_BACKEND_CALLS
     sword sync(Error *e) override { return end_copy(e); }
+    int letters() const override { return held; }
+    sword text_encoding(int encoding, Error *e) override;
+    sword agree_encoding(Error *e);
 
     PGconn *connect();
     PGresult *run_text(const char *sql) { return exec(pg, sql, quiet_ms, waited); }
@@ -560,6 +583,12 @@ struct PgRepo : Backend {
     std::vector<Oid> param_types;
     std::unordered_map<std::string, std::string> shapes;
     unsigned long shapes_named = 0;
+    int held = OCIX_LETTERS_BYTES;  // what the database keeps of the letters
+    int texts = OCIX_TEXT_UTF8;     // how the caller's texts are written
+    // The client_encoding in force, null when unknown: one set inside a
+    // transaction goes with its rollback.
+    const char *applied = nullptr;
+    bool applied_in_transaction = false;
 };
 
 // Runs `sql` with the values of `params`, its shape prepared once in the
@@ -637,6 +666,8 @@ PgRepo::~PgRepo() {
 // dropped: the server rolls back then, and no later statement joins the
 // transaction.
 void PgRepo::roll_back() {
+    if (applied_in_transaction) applied = nullptr;
+    applied_in_transaction = false;
     if (!pg) return;
     Result r(run_text("ROLLBACK"));
     if (r.status() == PGRES_COMMAND_OK) return;
@@ -694,6 +725,10 @@ sword PgRepo::server_error(Error *e, const PGresult *r, std::string_view what) {
         return fail(e, kErrServer,
                     format("the repository \"%s\" is locked by another session; gave up after waiting %d ms",
                            shown.c_str(), busy_ms));
+    // A letter that the database, or the texts' encoding, cannot hold.
+    if (state && (std::strcmp(state, "22P05") == 0 || std::strcmp(state, "22021") == 0))
+        text += "; save the files as UTF-8 and keep the repository in a database whose encoding is UTF8, "
+                "which holds every letter";
     return fail(e, kErrServer, std::move(text));
 }
 
@@ -766,8 +801,11 @@ sword PgRepo::begin(Session &ses, int expected, bool ext, Error *e) {
             if (std::strcmp(o->keyword, "options") == 0 && o->val) options = o->val;
     }
     std::string schema = quoted_name(named_schema(options.c_str()));
-    // The encoding the layer's texts go to the server in.
-    const char *client_encoding = "UTF8";
+    // The encoding the layer's texts go to the server in: the caller's
+    // texts are UTF-8 until it says otherwise.
+    held = letters_of(PQparameterStatus(pg, "server_encoding"));
+    texts = OCIX_TEXT_UTF8;
+    const char *encoding = client_encoding(held, texts);
     std::string setup =
         format("SET client_min_messages = warning; SET lock_timeout = %d; "
                "SET default_transaction_isolation = 'read committed'; SET standard_conforming_strings = on; "
@@ -775,10 +813,12 @@ sword PgRepo::begin(Session &ses, int expected, bool ext, Error *e) {
                "SET idle_in_transaction_session_timeout = %d; SET tcp_keepalives_idle = %s; "
                "SET tcp_keepalives_interval = %s; SET tcp_keepalives_count = 3; SET search_path = %s; "
                "SELECT current_schema()",
-               busy_ms, client_encoding, client_time_zone().c_str(), quiet_ms, keepalive_idle.c_str(),
+               busy_ms, encoding, client_time_zone().c_str(), quiet_ms, keepalive_idle.c_str(),
                keepalive_interval.c_str(), schema.c_str());
     Result r(run_text(setup.c_str()));
     if (r.status() != PGRES_TUPLES_OK) return server_error(e, r.r, format("cannot use the repository \"%s\"", shown.c_str()));
+    applied = encoding;
+    applied_in_transaction = false;
     if (PQgetisnull(r.r, 0, 0)) {
         PQfinish(pg);
         pg = nullptr;
@@ -808,6 +848,7 @@ sword PgRepo::begin(Session &ses, int expected, bool ext, Error *e) {
 // leaves it empty, and a second first load waits and finds it made.
 sword PgRepo::open_transaction(Error *e) {
     if (in_transaction) return OCI_SUCCESS;
+    if (sword s = agree_encoding(e)) return s;
     Result r(run_text(kBeginLocked));
     if (r.status() != PGRES_TUPLES_OK) {
         sword s = server_error(e, r.r, "cannot open a transaction");
@@ -942,6 +983,28 @@ sword PgRepo::end_copy(Error *e) {
     }
     while (PGresult *more = next_result(pg, quiet_ms, waited)) PQclear(more);
     return waited == Wait::Ready ? s : lost(e);
+}
+
+// The server converts each text between the session's client_encoding and
+// its own, both ways: values in statements, COPY's rows, the rows read
+// back, its messages. Set where it differs from what the texts need.
+sword PgRepo::agree_encoding(Error *e) {
+    const char *want = client_encoding(held, texts);
+    if (applied && std::strcmp(applied, want) == 0) return OCI_SUCCESS;
+    if (sword s = end_copy(e)) return s;
+    Result r(run_text(format("SET client_encoding = '%s'", want).c_str()));
+    if (r.status() != PGRES_COMMAND_OK) return server_error(e, r.r, format("cannot use the repository \"%s\"", shown.c_str()));
+    applied = want;
+    applied_in_transaction = in_transaction;
+    return OCI_SUCCESS;
+}
+
+sword PgRepo::text_encoding(int encoding, Error *e) {
+    if (broken || !pg)
+        return fail(e, kErrLogon, format("the session with the server repository \"%s\" has ended", shown.c_str()));
+    texts = encoding;
+    // Outside a transaction it waits for the next one to begin.
+    return in_transaction ? agree_encoding(e) : OCI_SUCCESS;
 }
 
 sword PgRepo::run(Stmt *st, Error *e, ub4 iters) {
@@ -1158,6 +1221,7 @@ sword PgRepo::finish(Error *e, bool commit) {
         bool committed = PQresultStatus(answer) == PGRES_COMMAND_OK && std::strcmp(PQcmdStatus(answer), "COMMIT") == 0;
         if (committed) {
             PQclear(answer);
+            applied_in_transaction = false;
             return OCI_SUCCESS;
         }
         // The server answered: it rolled the transaction back.

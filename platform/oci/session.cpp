@@ -504,6 +504,29 @@ sword ocix_sync(OCISvcCtx *svchp, OCIError *errhp) {
     });
 }
 
+sword ocix_repository_letters(OCISvcCtx *svchp, OCIError *errhp, int *letters) {
+    Error *e = as<Error>(errhp);
+    SvcCtx *svc = as<SvcCtx>(svchp);
+    return api_call(e, svc, Fault::Count, [&]() -> sword {
+        Backend *c = session_conn(svc, e);
+        if (!c) return OCI_ERROR;
+        if (letters) *letters = c->letters();
+        return OCI_SUCCESS;
+    });
+}
+
+sword ocix_text_encoding(OCISvcCtx *svchp, OCIError *errhp, int encoding) {
+    Error *e = as<Error>(errhp);
+    SvcCtx *svc = as<SvcCtx>(svchp);
+    return api_call(e, svc, Fault::Count, [&]() -> sword {
+        Backend *c = session_conn(svc, e);
+        if (!c) return OCI_ERROR;
+        if (encoding != OCIX_TEXT_UTF8 && encoding != OCIX_TEXT_LATIN1)
+            return fail(e, kErrUsage, format("unknown text encoding %d", encoding));
+        return c->text_encoding(encoding, e);
+    });
+}
+
 sword OCITransCommit(OCISvcCtx *svchp, OCIError *errhp, ub4) {
     return end_transaction(svchp, errhp, true);
 }

@@ -15,6 +15,7 @@
 
 #include "memory_log.h"
 #include "runstate.h"
+#include "letters.h"
 #include "tokenizer.h"
 
 namespace {
@@ -709,3 +710,44 @@ TEST(EvalExp, ChecksByEvaluation) {
 }
 
 }  // namespace
+
+// A file is UTF-8 when the whole of it is, else Latin-1, told with the line
+// where it stops being UTF-8; a UTF-8 file's first letter beyond Latin-1 is
+// found wherever it stands, a letter cut by a read's chunk included. The
+// stream is left where it stood.
+TEST(TextEncoding, FilesAreUtf8WhenValidAndLatinOneOtherwise) {
+    struct Case {
+        std::string bytes;
+        FileLetters::Kind kind;
+        int first, latin1, wide;
+    } cases[] = {
+        {"NETWORK x\n", FileLetters::Ascii, 0, 0, 0},
+        {"a\nSoci\xc3\xa9t\xc3\xa9\n", FileLetters::Utf8, 2, 0, 0},
+        {"a\nb\nSoci\xe9t\xe9\n", FileLetters::Latin1, 3, 3, 0},
+        {"\xc3\xa9\n\n\xe2\x82\xac\n", FileLetters::Utf8, 1, 0, 3},
+        {"\xc3\xa9\n\xe9 \xe2\x82\xac\n", FileLetters::Latin1, 1, 2, 0},  // Latin-1 then: no wide letter
+        {"x\n\xc0\xaf\n", FileLetters::Latin1, 2, 2, 0},                    // a longer form of "/"
+        {"\xed\xa0\x80\n", FileLetters::Latin1, 1, 1, 0},                   // a surrogate
+        {"\xf4\x90\x80\x80\n", FileLetters::Latin1, 1, 1, 0},               // beyond U+10FFFF
+        {"x\n\xf0\x9f\x98\x80\n", FileLetters::Utf8, 2, 0, 2},
+        {"x\n\xc3", FileLetters::Latin1, 2, 2, 0},                           // cut by the end
+        {"\xc3\xa9\n\xc3\xa9\n\xc3\x00", FileLetters::Latin1, 1, 3, 0},
+        {std::string(16383, 'a') + "\xe2\x82\xac\n", FileLetters::Utf8, 1, 0, 1},
+        {std::string(16383, '\n') + "\xc3\xa9" + std::string(5, '\n') + "\xc3(", FileLetters::Latin1, 16384, 16389, 0},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.bytes.substr(0, 40)));
+        std::string with_mark = "\xEF\xBB\xBF" + c.bytes;
+        FILE *fp = fmemopen(with_mark.data(), with_mark.size(), "rb");
+        ASSERT_NE(fp, nullptr);
+        ASSERT_EQ(std::fseek(fp, 3, SEEK_SET), 0);
+        FileLetters f = scan_letters(fp);
+        EXPECT_TRUE(f.readable);
+        EXPECT_EQ(f.kind, c.kind);
+        EXPECT_EQ(f.first_line, c.first);
+        EXPECT_EQ(f.latin1_line, c.latin1);
+        EXPECT_EQ(f.wide_line, c.wide);
+        EXPECT_EQ(std::ftell(fp), 3);
+        std::fclose(fp);
+    }
+}
