@@ -61,7 +61,7 @@ TEST_F(RoutingLoad, CorpusStoresEveryBlockInColumnOrder) {
               (V{"1|CORE|PE|OSPF|1|10|BYHOST()|||1|PL-IN|in|0|INT(INTERFACE.Serial0)|rip||1",
                  "1|CORE|P|RIP|1|0||||0|ACL-OUT|out|0|INT(INTERFACE.Ethernet0)|||1"}));
     EXPECT_EQ(table("DOMAINOFFSETLIST", "networkid, domainname, nodetype, protocol, sequence, context1, context2, "
-                                        "context3, acl, direction, offset, interfacename, ndlversion"),
+                                        "context3, acl, direction, \"offset\", interfacename, ndlversion"),
               (V{"1|CORE|P|RIP|1||||ACL-OFF|in|3|INT(INTERFACE.Ethernet1)|1"}));
     EXPECT_EQ(rows("SELECT ndlversion FROM policyversions"), V{"1"});
 }

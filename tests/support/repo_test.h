@@ -324,12 +324,14 @@ inline std::vector<std::string> table_dump(const std::string &db, const std::str
 }
 
 // TABLE's columns by name in their order, those in LEAVE left out: the
-// select list of rows compared with rows (one version's with another's).
+// select list of rows compared with rows (one version's with another's),
+// each name quoted (the server reserves "offset").
 inline std::string select_list(const std::string &db, const std::string &table,
                                std::initializer_list<std::string> leave = {}) {
     std::string list;
     for (const TableColumn &c : table_columns(db, table))
-        if (std::find(leave.begin(), leave.end(), c.name) == leave.end()) list += (list.empty() ? "" : ", ") + c.name;
+        if (std::find(leave.begin(), leave.end(), c.name) == leave.end())
+            list += (list.empty() ? "\"" : ", \"") + c.name + "\"";
     return list;
 }
 

@@ -42,7 +42,7 @@ TEST_F(TopoLoad, ConnectionTypeWithEveryGroup) {
     EXPECT_EQ(rows("SELECT networkid, connectionno, sequence, variablename FROM domainconnfilters"), V{"1|1|1|SITEID"});
     // The HSRP group's address is filed as its statement is read, the
     // link's when the block ends; an unnumbered link has none.
-    EXPECT_EQ(rows("SELECT networkid, namedpointtype, namedendpoint, addresspoolname, sequence, scope, offset, "
+    EXPECT_EQ(rows("SELECT networkid, namedpointtype, namedendpoint, addresspoolname, sequence, scope, \"offset\", "
                    "ipaddress, poolname, servicetype, hosttype, nattype, poolowner, poolownervar, poolclass FROM "
                    "addressassign ORDER BY rowid"),
               (V{"1|3|PE-CE:HSRP1|LINKS|1|NORTH||10.VLAN.LINKID.254|||||||",

@@ -49,7 +49,7 @@ TEST_F(TopoLoad, LogicalInterfacesAndTheirAssignments) {
                  "1|NORTH|PE|ROUTER|LOOPBACK|2|ADDRESS-HOST-POOL|32| |NONE",
                  "1|NORTH|PE|ROUTER|TUNNEL|3|ADDRESS-CONNECTION-POOL|30|RACK|NETWORK-UNIQUE"}));
     // Unnumbered and unassigned interfaces have no address records.
-    EXPECT_EQ(rows("SELECT networkid, namedpointtype, namedendpoint, addresspoolname, sequence, scope, offset, "
+    EXPECT_EQ(rows("SELECT networkid, namedpointtype, namedendpoint, addresspoolname, sequence, scope, \"offset\", "
                    "ipaddress, poolname, servicetype, hosttype, nattype, poolowner, poolownervar, poolclass FROM "
                    "addressassign ORDER BY rowid"),
               (V{"1|1|NORTH:PE:LOOPBACK0|LOOPBACKS|0|NORTH.PE||10.255.SITEID.NODEID|||||||",
