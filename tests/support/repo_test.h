@@ -128,7 +128,7 @@ inline std::string login_for(const std::string &repository) {
         if (!pg_server_available()) GTEST_SKIP() << "no test server (PGHOST, PGPORT)"; \
     } while (0)
 
-// The server's own tables and column (the layout, commit tokens, the
+// The server's own table and column (the layout, the
 // insertion order that SQLite's rowid gives) start with this.
 constexpr char kServerOwnPrefix[] = "ndl\\_%";
 
