@@ -34,6 +34,20 @@ inline std::string slurp_fd(int fd) {
     return s;
 }
 
+// A program's argument vector and environment (ENV's entries, then this
+// process's), pointing into ARGS and ENV: they must outlive the spawn.
+struct SpawnVectors {
+    std::vector<char *> argv, envp;
+    SpawnVectors(const std::string &exe, std::vector<std::string> &args, std::vector<std::string> &env)
+        : argv{const_cast<char *>(exe.c_str())} {
+        for (std::string &a : args) argv.push_back(a.data());
+        argv.push_back(nullptr);
+        for (std::string &e : env) envp.push_back(e.data());
+        for (char **e = environ; *e; ++e) envp.push_back(*e);
+        envp.push_back(nullptr);
+    }
+};
+
 // ENV entries ("NAME=value") are added to the program's environment.
 inline ProgramRun run_program(const std::string &exe, std::vector<std::string> args,
                               Stdout to = Stdout::Captured, std::vector<std::string> env = {}) {
@@ -47,13 +61,7 @@ inline ProgramRun run_program(const std::string &exe, std::vector<std::string> a
     }
     // The reader is gone before the program starts: its first write fails.
     if (to == Stdout::ClosedPipe) close(pipe_fds[0]);
-    std::vector<char *> argv{const_cast<char *>(exe.c_str())};
-    for (std::string &a : args) argv.push_back(a.data());
-    argv.push_back(nullptr);
-    std::vector<char *> envp;
-    for (std::string &e : env) envp.push_back(e.data());
-    for (char **e = environ; *e; ++e) envp.push_back(*e);
-    envp.push_back(nullptr);
+    SpawnVectors v(exe, args, env);
     posix_spawn_file_actions_t fa;
     posix_spawn_file_actions_init(&fa);
     if (to == Stdout::Full)
@@ -63,7 +71,7 @@ inline ProgramRun run_program(const std::string &exe, std::vector<std::string> a
     posix_spawn_file_actions_adddup2(&fa, fileno(err), STDERR_FILENO);
     posix_spawn_file_actions_addopen(&fa, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
     pid_t pid;
-    if (posix_spawn(&pid, exe.c_str(), &fa, nullptr, argv.data(), envp.data()) == 0) {
+    if (posix_spawn(&pid, exe.c_str(), &fa, nullptr, v.argv.data(), v.envp.data()) == 0) {
         int ws = 0;
         waitpid(pid, &ws, 0);
         r.status = WIFEXITED(ws) ? WEXITSTATUS(ws) : -1;
@@ -117,19 +125,13 @@ inline std::unique_ptr<RunningProgram> start_program(const std::string &exe, std
     p->out = std::tmpfile();
     p->err = std::tmpfile();
     if (!p->out || !p->err) return p;
-    std::vector<char *> argv{const_cast<char *>(exe.c_str())};
-    for (std::string &a : args) argv.push_back(a.data());
-    argv.push_back(nullptr);
-    std::vector<char *> envp;
-    for (std::string &e : env) envp.push_back(e.data());
-    for (char **e = environ; *e; ++e) envp.push_back(*e);
-    envp.push_back(nullptr);
+    SpawnVectors v(exe, args, env);
     posix_spawn_file_actions_t fa;
     posix_spawn_file_actions_init(&fa);
     posix_spawn_file_actions_adddup2(&fa, fileno(p->out), STDOUT_FILENO);
     posix_spawn_file_actions_adddup2(&fa, fileno(p->err), STDERR_FILENO);
     posix_spawn_file_actions_addopen(&fa, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
-    if (posix_spawn(&p->pid, exe.c_str(), &fa, nullptr, argv.data(), envp.data()) != 0) p->pid = -1;
+    if (posix_spawn(&p->pid, exe.c_str(), &fa, nullptr, v.argv.data(), v.envp.data()) != 0) p->pid = -1;
     posix_spawn_file_actions_destroy(&fa);
     return p;
 }
