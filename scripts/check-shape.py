@@ -3,21 +3,28 @@
 
 1. No include reaches up: a product file includes only files of its own
    folder or of a folder on a lower layer (LAYERS below).
-2. No symbol cycle spans folders: between the product's objects (one per
-   source, from compile_commands.json), file A depends on file B when A
-   leaves undefined a symbol that B defines. A strongly connected group of
-   files from more than one folder fails. A symbol that several product
-   files define is a seam the deliverable chooses at link time (the log's
-   addtooutput): a use of it is no dependency.
-3. No cycle holds more than MAX_CYCLE files.
+2. Symbols resolve within each deliverable: every program and shared
+   library the build links from product objects (read from the build's own
+   link and archive commands) is taken as the linker takes it, its objects
+   and the archive members it pulls in. File A depends on file B when A
+   leaves undefined a symbol that B defines in the same deliverable (or in a
+   product library it links). A symbol that two objects of one deliverable
+   define fails: which one the deliverable runs is an accident of the link.
+   One definition in each of two deliverables is no fault.
+3. No cycle between folders: folder A depends on folder B when a file of A
+   depends on a file of B; a cycle fails with its links and an example file
+   pair of each.
+4. No cycle holds more than MAX_CYCLE files.
 
 Usage: check-shape.py BUILD_DIR [--report] [--source DIR]
-DIR is the source tree (default: the one this script is in).
+DIR is the source tree (default: the one this script is in). The build is a
+Ninja one (NINJA names the program, default ninja).
 Exit 0 when the shape holds, 1 with what breaks it, 2 on a usage error.
 """
 import json
 import os
 import re
+import shlex
 import subprocess
 import sys
 
@@ -28,6 +35,8 @@ LAYERS = [
     ["evaluator"],
     ["core"],
     ["database"],
+    # The loader's top: the driver, the entry point and the log.
+    ["loader"],
     ["topology"],
     ["policy"],
     ["routing"],
@@ -38,11 +47,9 @@ LAYERS = [
     # stands above them and reads their declarations.
     ["platform/extproc"],
 ]
-# Files of a deliverable that live beside the core they wrap: the library
-# build's entry point and its log.
-DELIVERABLE_FILES = {"core/entry.cpp": "cli", "core/log_clob.cpp": "cli"}
 # Headers of the lowest layer that live in the host's folder: the
-# out-parameter conventions every export follows.
+# out-parameter conventions every export follows. Their own includes are
+# checked as the lowest layer's.
 PLATFORM_HEADERS = {"platform/extproc/outparam.h"}
 MAX_CYCLE = 5
 PRODUCT_SUFFIXES = (".cpp", ".c", ".h", ".inc")
@@ -98,9 +105,7 @@ def check_includes(src, entries):
     faults = []
     for f in files:
         here = folder_of(f)
-        if f in PLATFORM_HEADERS:
-            continue
-        mine = layer_of(DELIVERABLE_FILES.get(f, here))
+        mine = 0 if f in PLATFORM_HEADERS else layer_of(here)
         with open(os.path.join(src, f), encoding="utf-8", errors="replace") as fh:
             for n, line in enumerate(fh, 1):
                 m = re.match(r'\s*#\s*include\s+"([^"]+)"', line)
@@ -120,45 +125,9 @@ def check_includes(src, entries):
                 theirs = 0 if target in PLATFORM_HEADERS else layer_of(folder_of(target))
                 if theirs is None or folder_of(target) == here:
                     continue
-                if theirs > mine or (theirs == mine and folder_of(target) != here
-                                     and f not in DELIVERABLE_FILES):
+                if theirs >= mine:
                     faults.append(f"{f}:{n}: includes {target}, which is not on a lower layer")
     return faults
-
-
-def objects(src, entries):
-    seen = {}
-    for e in entries:
-        rel = os.path.relpath(e["file"], src)
-        if rel in seen or layer_of(folder_of(rel)) is None or rel.startswith(".."):
-            continue
-        m = re.search(r"\s-o\s+(\S+)", e["command"])
-        if not m:
-            continue
-        obj = os.path.join(e["directory"], m.group(1))
-        if os.path.exists(obj):
-            seen[rel] = obj
-    return seen
-
-
-def symbols(obj):
-    out = subprocess.run(["nm", "-P", obj], capture_output=True, text=True, check=True).stdout
-    defined, undefined = set(), set()
-    for line in out.splitlines():
-        parts = line.split()
-        if len(parts) < 2:
-            continue
-        name, kind = parts[0], parts[1]
-        # Type information: the sanitizer's vptr check names it in every
-        # file that touches a class with virtual members; it is defined
-        # with the class's first virtual function, not called.
-        if name.startswith(("_ZTI", "_ZTS")):
-            continue
-        if kind == "U":
-            undefined.add(name)
-        elif kind in "TDBRGSV":
-            defined.add(name)
-    return defined, undefined
 
 
 def strongly_connected(nodes, edges):
@@ -193,35 +162,249 @@ def strongly_connected(nodes, edges):
     return groups
 
 
-def check_symbols(src, entries, report):
-    objs = objects(src, entries)
-    table = {f: symbols(o) for f, o in objs.items()}
-    definers = {}
-    for f, (defined, _) in table.items():
-        for s in defined:
-            definers.setdefault(s, []).append(f)
-    edges = {}
-    for f, (_, undefined) in table.items():
-        for s in undefined:
-            where = definers.get(s, [])
-            if len(where) == 1 and where[0] != f:
-                edges.setdefault(f, set()).add(where[0])
-    faults = []
+def build_relative(path, src, build):
+    """A source's name in the tree: generated sources by their place in the build."""
+    if os.path.commonpath([path, build]) == build:
+        return os.path.relpath(path, build)
+    return os.path.relpath(path, src)
+
+
+def is_product(rel):
+    return not rel.startswith("..") and layer_of(folder_of(rel)) is not None
+
+
+def object_sources(src, build, entries):
+    """Each compiled object's source file."""
+    out = {}
+    for e in entries:
+        obj = e.get("output")
+        if obj is None:
+            m = re.search(r"\s-o\s+(\S+)", e.get("command", ""))
+            if not m:
+                continue
+            obj = m.group(1)
+        path = os.path.normpath(os.path.join(e["directory"], e["file"]))
+        out[os.path.normpath(os.path.join(e["directory"], obj))] = build_relative(path, src, build)
+    return out
+
+
+def build_commands(build):
+    """Every command of the build, split at its "&&" into argument lists."""
+    ninja = os.environ.get("NINJA", "ninja")
+    try:
+        run = subprocess.run([ninja, "-C", build, "-t", "compdb"], capture_output=True, text=True)
+    except OSError as e:
+        raise RuntimeError(f"{ninja}: {e}")
+    if run.returncode != 0:
+        raise RuntimeError(f"{ninja} -t compdb: {run.stderr.strip() or 'failed'} (a Ninja build is needed)")
+    out = []
+    for e in json.loads(run.stdout):
+        for part in e["command"].split("&&"):
+            try:
+                argv = shlex.split(part)
+            except ValueError:
+                continue
+            if argv:
+                out.append((e["directory"], argv))
+    return out
+
+
+def links(commands):
+    """The archives (path -> members) and links (output -> inputs) of the build.
+
+    An input is (kind, path, whole): kind "o" an object, "a" an archive
+    (whole when the link takes every member), "so" a shared library."""
+    archives, linked = {}, {}
+    for directory, argv in commands:
+        at = lambda p: os.path.normpath(os.path.join(directory, p))
+        tool = os.path.basename(argv[0])
+        if re.fullmatch(r"(.*-)?ar", tool) and len(argv) > 2 and argv[2].endswith(".a"):
+            archives.setdefault(at(argv[2]), []).extend(at(a) for a in argv[3:] if a.endswith(".o"))
+            continue
+        if "-c" in argv or "-o" not in argv or not any(a.endswith(".o") for a in argv):
+            continue
+        at_out = argv.index("-o") + 1
+        out = at(argv[at_out])
+        whole, inputs = False, []
+        for a in argv[1:at_out - 1] + argv[at_out + 1:]:
+            if a.startswith("-Wl,"):
+                for flag in a[4:].split(","):
+                    if flag == "--whole-archive":
+                        whole = True
+                    elif flag in ("--no-whole-archive", "--pop-state"):
+                        whole = False
+            elif a.endswith(".o"):
+                inputs.append(("o", at(a), True))
+            elif a.endswith(".a"):
+                inputs.append(("a", at(a), whole))
+            elif re.search(r"\.so(\.\d+)*$", a) and not a.startswith("-"):
+                inputs.append(("so", at(a), False))
+        linked[out] = inputs
+    return archives, linked
+
+
+_symbols = {}
+
+
+def symbols(obj):
+    """(strong definitions, weak definitions, undefined) of an object."""
+    if obj in _symbols:
+        return _symbols[obj]
+    out = subprocess.run(["nm", "-P", obj], capture_output=True, text=True, check=True).stdout
+    strong, weak, undefined = set(), set(), set()
+    for line in out.splitlines():
+        parts = line.split()
+        if len(parts) < 2:
+            continue
+        name, kind = parts[0], parts[1]
+        # Type information: the sanitizer's vptr check names it in every
+        # file that touches a class with virtual members; it is defined
+        # with the class's first virtual function, not called.
+        if name.startswith(("_ZTI", "_ZTS")):
+            continue
+        if kind == "U":
+            undefined.add(name)
+        elif kind in "TDBRGS":
+            strong.add(name)
+        elif kind in "WVuC":
+            weak.add(name)
+    _symbols[obj] = (strong, weak, undefined)
+    return _symbols[obj]
+
+
+def pulled_in(inputs, archives):
+    """The objects a link takes: its own, every member of an archive it takes
+    whole, and the members of the others that define what is still missing."""
+    objs = [p for kind, p, _ in inputs if kind == "o" and os.path.exists(p)]
+    spare = []
+    for kind, path, whole in inputs:
+        if kind == "a":
+            members = [m for m in archives.get(path, []) if os.path.exists(m)]
+            (objs if whole else spare).extend(m for m in members if m not in objs)
+    defined, missing = set(), set()
+    for o in objs:
+        strong, weak, undefined = symbols(o)
+        defined |= strong | weak
+        missing |= undefined
+    missing -= defined
+    pulled = True
+    while pulled:
+        pulled = False
+        for m in list(spare):
+            strong, weak, undefined = symbols(m)
+            if (strong | weak) & missing:
+                objs.append(m)
+                spare.remove(m)
+                defined |= strong | weak
+                missing = (missing | undefined) - defined
+                pulled = True
+    return objs
+
+
+def definers(objs):
+    """symbol -> (objects defining it strongly, objects defining it weakly)."""
+    out = {}
+    for o in objs:
+        strong, weak, _ = symbols(o)
+        for s in strong:
+            out.setdefault(s, ([], []))[0].append(o)
+        for s in weak:
+            out.setdefault(s, ([], []))[1].append(o)
+    return out
+
+
+def deliverables(build, source_of):
+    """Every program and shared library linked from product objects alone:
+    output -> (its objects, the deliverables it links)."""
+    archives, linked = links(build_commands(build))
+    products = {}
+    for out, inputs in linked.items():
+        own = [p for kind, p, _ in inputs if kind == "o"]
+        if own and all(is_product(source_of.get(p, "..")) for p in own):
+            products[out] = inputs
+    real = {os.path.realpath(out): out for out in products}
+    found = {}
+    for out, inputs in products.items():
+        uses = [real[os.path.realpath(p)] for kind, p, _ in inputs
+                if kind == "so" and os.path.realpath(p) in real]
+        found[out] = (pulled_in(inputs, archives), uses)
+    return found
+
+
+def check_symbols(src, build, entries, report):
+    source_of = object_sources(src, build, entries)
+    name = lambda o: source_of.get(o, os.path.relpath(o, build))
+    found = deliverables(build, source_of)
+    tables = {out: definers(objs) for out, (objs, _) in found.items()}
+    faults, nodes, edges, example = [], set(), {}, {}
+    for out, (objs, uses) in sorted(found.items()):
+        where = os.path.relpath(out, build)
+        table = tables[out]
+        for s, (strong, _) in sorted(table.items()):
+            if len(strong) > 1:
+                faults.append(f"{demangle(s)} is defined {len(strong)} times in {where}: "
+                              + ", ".join(sorted(name(o) for o in strong)))
+        for o in objs:
+            here = name(o)
+            if not is_product(here):
+                continue
+            nodes.add(here)
+            for s in symbols(o)[2]:
+                # This deliverable first, then the product libraries it links.
+                for t in [table] + [tables[u] for u in uses]:
+                    strong, weak = t.get(s, ([], []))
+                    if strong or weak:
+                        break
+                for d in strong or weak:
+                    there = name(d)
+                    if there != here and is_product(there):
+                        edges.setdefault(here, set()).add(there)
+                        example.setdefault((here, there), s)
+        if report:
+            print(f"{where}: {len(objs)} objects" + (f", links {', '.join(os.path.relpath(u, build) for u in uses)}" if uses else ""))
     largest = 0
-    for group in strongly_connected(table.keys(), edges):
+    for group in strongly_connected(nodes, edges):
         if len(group) < 2:
             continue
         largest = max(largest, len(group))
-        folders = sorted({folder_of(f) for f in group})
         if report:
             print(f"cycle of {len(group)}: {' '.join(group)}")
-        if len(folders) > 1:
-            faults.append(f"a symbol cycle spans {', '.join(folders)}: {' '.join(group)}")
         if len(group) > MAX_CYCLE:
             faults.append(f"a symbol cycle of {len(group)} files (at most {MAX_CYCLE}): {' '.join(group)}")
+    faults += check_folders(edges, example)
     if report:
-        print(f"{len(table)} objects, largest cycle {largest} files")
-    return faults, len(table)
+        print(f"{len(nodes)} product files, largest cycle {largest} files")
+    return faults, len(nodes)
+
+
+def check_folders(edges, example):
+    """Folder A depends on folder B when a file of A depends on one of B; a
+    strongly connected group of folders fails, with each of its links."""
+    pairs = {}
+    for a, targets in edges.items():
+        for b in targets:
+            if folder_of(a) != folder_of(b):
+                pairs.setdefault((folder_of(a), folder_of(b)), []).append((a, b))
+    graph = {}
+    for fa, fb in pairs:
+        graph.setdefault(fa, set()).add(fb)
+    faults = []
+    for group in strongly_connected({f for p in pairs for f in p}, graph):
+        if len(group) < 2:
+            continue
+        lines = [f"a cycle between folders {', '.join(group)}:"]
+        for (fa, fb), files in sorted(pairs.items()):
+            if fa in group and fb in group:
+                a, b = sorted(files)[0]
+                lines.append(f"  {fa} -> {fb}: {len(files)} link{'s' if len(files) > 1 else ''}, "
+                             f"e.g. {a} -> {b} ({demangle(example[(a, b)])})")
+        faults.append("\n".join(lines))
+    return faults
+
+
+def demangle(symbol):
+    run = subprocess.run(["c++filt", symbol], capture_output=True, text=True)
+    return run.stdout.strip() or symbol if run.returncode == 0 else symbol
 
 
 def main(argv):
@@ -235,15 +418,15 @@ def main(argv):
     if len(args) != 1:
         print(__doc__, file=sys.stderr)
         return 2
-    build = args[0]
+    build = os.path.abspath(args[0])
     try:
         with open(os.path.join(build, "compile_commands.json")) as fh:
             entries = json.load(fh)
-    except OSError as e:
+        faults = check_includes(src, entries)
+        sym_faults, count = check_symbols(src, build, entries, report)
+    except (OSError, RuntimeError) as e:
         print(f"check-shape: {e}", file=sys.stderr)
         return 2
-    faults = check_includes(src, entries)
-    sym_faults, count = check_symbols(src, entries, report)
     faults += sym_faults
     if count == 0:
         print("check-shape: no product object found; build first", file=sys.stderr)
