@@ -349,7 +349,8 @@ def check_symbols(src, build, entries, report):
             if not is_product(here):
                 continue
             nodes.add(here)
-            for s in symbols(o)[2]:
+            # In order: the example of each link is then the same every run.
+            for s in sorted(symbols(o)[2]):
                 # This deliverable first, then the product libraries it links.
                 for t in [table] + [tables[u] for u in uses]:
                     strong, weak = t.get(s, ([], []))
