@@ -362,7 +362,8 @@ def check_symbols(src, build, entries, report):
                         edges.setdefault(here, set()).add(there)
                         example.setdefault((here, there), s)
         if report:
-            print(f"{where}: {len(objs)} objects" + (f", links {', '.join(os.path.relpath(u, build) for u in uses)}" if uses else ""))
+            linked = ", ".join(os.path.relpath(u, build) for u in uses)
+            print(f"{where}: {len(objs)} objects" + (f", links {linked}" if uses else ""))
     largest = 0
     for group in strongly_connected(nodes, edges):
         if len(group) < 2:
