@@ -12,15 +12,20 @@
 #include <vector>
 
 #include "callspecs.h"
+#include "dirprocs.h"
 #include "run_program.h"
 
 namespace {
 
 const std::string kBin = NDL_BIN_DIR;
 
-// What the second address build leaves out of the first's lines.
+// What the second address build leaves out of the first's lines: the
+// directory procedures.
+#define NDL_NAME(fn, ...) #fn,
+constexpr const char *kDirProcedures[] = {NDL_ADDRKIT_DIR_PROCEDURES(NDL_NAME)};
+
 bool left_out_of_second(const char *procedure) {
-    for (const char *name : {"C_check_dir", "C_create_dir", "C_remove_dir"})
+    for (const char *name : kDirProcedures)
         if (std::strcmp(name, procedure) == 0) return true;
     return false;
 }
