@@ -90,10 +90,10 @@
 
 // A parameter as the procedure declares it (the row kinds of export.h and
 // the address procedures' own) ...
-#define NDL_ROW_PARAM_int_out_zero(n) int *n
-#define NDL_ROW_PARAM_list_in(n, ...) const char *n
-#define NDL_ROW_PARAM_list_out(n, ...) char *n, int n##len, int *n##ind
-#define NDL_ROW_PARAM_plain_int(n, value) int n
+#define NDL_ROW_PARAM_int_out_zero(n) NDL_ROW_PARAM_int_out(n)
+#define NDL_ROW_PARAM_list_in(n, ...) NDL_ROW_PARAM_text_in(n)
+#define NDL_ROW_PARAM_list_out(n, size, ...) NDL_ROW_PARAM_text_out(n, size)
+#define NDL_ROW_PARAM_plain_int(n, value) NDL_ROW_PARAM_int_in(n)
 // ... and as its twin declares it, each followed by a comma.
 #define NDL_LOB_DECL(p) NDL_LOB_DECL_##p
 #define NDL_LOB_DECL_text_in(n) NDL_ROW_PARAM_text_in(n),
@@ -119,10 +119,7 @@ NDL_ADDRKIT_PROCEDURES(NDL_DECLARE_PROC, NDL_DECLARE_LOB, NDL_DECLARE_LOB, NDL_D
 #define NDL_PROC_DEFINED_LOB(name, callee, ...) NDL_PROC_DEFINED(name, __VA_ARGS__)
 #define NDL_ADDRKIT_ROWS_DEFINED()                                                                     \
     NDL_ADDRKIT_PROCEDURES(NDL_PROC_DEFINED, NDL_PROC_DEFINED_LOB, NDL_PROC_DEFINED_LOB, NDL_PROC_DEFINED_LOB) \
-    static_assert(std::is_same_v<decltype(&C_get_largest_subnw),                                       \
-                                 int (*)(const char *, int, const unsigned int *, const int *, int, int *, char *, \
-                                         int, int *, NDL_ROW_PARAMS(NDL_ERROR_OUT))>,                   \
-                  "C_get_largest_subnw is not defined as declared");
+    NDL_DEFINED_AS_DECLARED(C_get_largest_subnw)
 
 // Subnet allocation with the used blocks in arrays, which no parameter list
 // of the host can pass. A build may leave it out of its exports

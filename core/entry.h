@@ -7,8 +7,8 @@
 #include "export.h"
 #include "oci.h"
 
-#define NDL_PARSEFILE_ROW(M) \
-    M(NDL_parsefile, context, clob_out(log), text_arg(repository), text_arg(files), text_arg(mode), text_out(message, 4000))
+#define NDL_PARSEFILE_ROW(M) M(NDL_parsefile, context, clob_out(log), text_arg(repository), text_arg(files), \
+                               text_arg(mode), text_out(message, 4000))
 NDL_PARSEFILE_ROW(NDL_DECLARE_ROW)
 
 #endif

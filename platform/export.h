@@ -33,7 +33,8 @@ struct OCILobLocator;
 //   int_out(name)            int *
 //   text_out(name, size)     char *, int, int *: buffer, declared length (SIZE,
 //                                              the host's), indicator
-//   clob_out(name)           OCILobLocator **, by reference
+//   clob_in(name)            OCILobLocator *   clob_out(name): OCILobLocator **,
+//                                              by reference
 //   buf_out(name, size)      char *: a buffer of SIZE bytes alone
 // The row gives the export's declaration (NDL_DECLARE_ROW), the check of its
 // definition (NDL_ROW_DEFINED) and the host's parameter list
@@ -46,6 +47,7 @@ struct OCILobLocator;
 #define NDL_ROW_PARAM_uint_in(n) unsigned int n
 #define NDL_ROW_PARAM_int_out(n) int *n
 #define NDL_ROW_PARAM_text_out(n, size) char *n, int n##len, int *n##ind
+#define NDL_ROW_PARAM_clob_in(n) OCILobLocator *n
 #define NDL_ROW_PARAM_clob_out(n) OCILobLocator **n
 #define NDL_ROW_PARAM_buf_out(n, size) char *n
 #define NDL_ROW_PARAMS(...) NDL_JOINED(NDL_ROW_PARAM, __VA_ARGS__)
@@ -60,5 +62,9 @@ struct OCILobLocator;
 #define NDL_ROW_DEFINED(name, ...)                                                     \
     static_assert(std::is_same_v<decltype(&name), int (*)(NDL_ROW_PARAMS(__VA_ARGS__))>, \
                   #name " is not defined as its row declares it");
+// After the definition of an export that has no row but its declaration: it
+// stops the build in the same way when a definition overloads the name.
+#define NDL_DEFINED_AS_DECLARED(name) \
+    static_assert(std::is_pointer_v<decltype(&name)>, #name " is defined as declared");
 
 #endif

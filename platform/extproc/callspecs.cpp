@@ -16,20 +16,8 @@ namespace extproc {
 
 using namespace param;
 
-// A parameter of a row (export.h, procedures.h) as the export's line writes
-// it and as the line of an address procedure's twin writes it, each followed
-// by a comma.
-#define NDL_PARAM(p) NDL_PARAM_##p
-#define NDL_PARAM_context ctx,
-#define NDL_PARAM_text_in(n) text_in(#n),
-#define NDL_PARAM_text_arg(n) text_in(#n),
-#define NDL_PARAM_int_in(n) int_in(#n),
-#define NDL_PARAM_uint_in(n) int_in(#n),
-#define NDL_PARAM_int_out(n) int_out(#n),
+// The address procedures' own kinds of parameter (procedures.h).
 #define NDL_PARAM_int_out_zero(n) int_out(#n),
-#define NDL_PARAM_text_out(n, size) text_out(#n, size),
-#define NDL_PARAM_clob_out(n) clob_out(#n),
-#define NDL_PARAM_buf_out(n, size) buf_out(#n, size),
 #define NDL_PARAM_list_in(n, ...) text_in(#n),
 #define NDL_PARAM_list_out(n, size, ...) text_out(#n, size),
 #define NDL_PARAM_plain_int(n, value) int_in(#n),
@@ -43,9 +31,9 @@ using namespace param;
 #define NDL_LOB_PARAM_list_in(n, ...) clob_in(#n),
 #define NDL_LOB_PARAM_list_out(n, ...) clob_out(#n),
 #define NDL_LOB_PARAM_plain_int(n, value)
+
 // The lines of the rows: export FN under its own name, or dirlist under its
 // decorated name, that of dirlist(char*, char*).
-#define NDL_PARAMS(...) {NDL_FOR_EACH(NDL_PARAM, __VA_ARGS__)}
 #define NDL_CFGPROC_LINE(fn, ...) line<&fn>("cfgproc", #fn, NDL_PARAMS(__VA_ARGS__), kRepository),
 #define NDL_ADDRKIT_LINE(fn, ...) line<&fn>("addrkit", #fn, NDL_PARAMS(__VA_ARGS__)),
 #define NDL_DIRLIST_LINE(fn, ...) line<&fn>("folderwalk", "_Z7dirlistPcS_", NDL_PARAMS(__VA_ARGS__)),

@@ -4,11 +4,13 @@
 #include "c_evaluate_expression.h"
 #include "dirprocs.h"
 #include "folderwalk.h"
+#include "solaris.h"
 
 #define NDL_IS_C_compute_mask 1
 #define NDL_IS_C_check_dir 2
 #define NDL_IS_dirlist 3
 #define NDL_IS_C_evaluate_expression 4
+#define NDL_IS_count_on_bits 5
 #define NDL_WHICH(name) NDL_WHICH_(name)
 #define NDL_WHICH_(name) NDL_IS_##name
 
@@ -30,9 +32,13 @@ int C_evaluate_expression(char *prefix, char *name, char *expression, char *resu
     return prefix[0] + name[0] + expression[0] + result[0] + resultLen + *resultInd + error[0] + errorLen +
            *errorInd;
 }
+#elif defined(NDL_MISMATCH) && NDL_WHICH(NDL_MISMATCH) == 5
+// An export with no row but its declaration.
+int count_on_bits(unsigned long number) { return static_cast<int>(number); }
 #endif
 
 NDL_ADDRKIT_ROWS_DEFINED()
 NDL_ADDRKIT_DIR_PROCEDURES(NDL_PROC_DEFINED)
 NDL_DIRLIST_ROW(NDL_ROW_DEFINED)
 NDL_EVALUATE_EXPRESSION_ROW(NDL_ROW_DEFINED)
+NDL_DEFINED_AS_DECLARED(count_on_bits)

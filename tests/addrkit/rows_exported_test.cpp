@@ -31,12 +31,13 @@ bool left_out_of_second(const char *procedure) {
 }
 
 TEST(RowsExported, EveryLibraryExportsEveryOneOfItsLines) {
-    for (const char *library : {"addrkit", "tmplibaddrkit", "cfgproc", "folderwalk"}) {
+    for (const char *library : {"addrkit", "tmplibaddrkit", "cfgproc", "folderwalk", "hosttest"}) {
         SCOPED_TRACE(library);
         void *lib = dlopen((kBin + "/lib" + library + ".so").c_str(), RTLD_NOW | RTLD_LOCAL);
         ASSERT_NE(lib, nullptr) << dlerror();
         std::vector<const extproc::CallSpec *> lines = extproc::library_callspecs(library);
-        EXPECT_GT(lines.size(), std::strcmp(library, "cfgproc") && std::strcmp(library, "folderwalk") ? 40u : 0u);
+        bool address = !std::strcmp(library, "addrkit") || !std::strcmp(library, "tmplibaddrkit");
+        EXPECT_GT(lines.size(), address ? 40u : 0u);
         for (const extproc::CallSpec *s : lines) {
             if (std::strcmp(library, "tmplibaddrkit") == 0 && left_out_of_second(s->procedure)) {
                 EXPECT_EQ(dlsym(lib, s->procedure), nullptr) << s->procedure;
