@@ -57,3 +57,8 @@ std::int64_t add_offset(const char *base, int prefix) {
 }
 
 int count_on_bits(unsigned int number) { return std::popcount(number); }
+NDL_DEFINED_AS_DECLARED(writelog)
+NDL_DEFINED_AS_DECLARED(writeint)
+NDL_DEFINED_AS_DECLARED(cidrize)
+NDL_DEFINED_AS_DECLARED(add_offset)
+NDL_DEFINED_AS_DECLARED(count_on_bits)

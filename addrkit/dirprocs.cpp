@@ -232,3 +232,4 @@ int C_remove_dir(const char *base, const char *name, ERR_ARGS) try {
     return p.done();
 }
 PROC_GUARD
+NDL_ADDRKIT_DIR_PROCEDURES(NDL_PROC_DEFINED)

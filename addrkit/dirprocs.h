@@ -4,13 +4,17 @@
 #ifndef NDL_ADDRKIT_DIRPROCS_H
 #define NDL_ADDRKIT_DIRPROCS_H
 
-#include "export.h"
+#include "procedures.h"
 
-// BASE: the base directory ("" for the default); NAME: the directory below
-// it. Both answer 0, or 2 with the error triple filled.
-NDL_EXPORT int C_check_dir(const char *base, const char *name, char *err, int errlen, int *errind);
-NDL_EXPORT int C_remove_dir(const char *base, const char *name, char *err, int errlen, int *errind);
-// 0, or -1 with the error triple filled.
-NDL_EXPORT int C_create_dir(const char *base, const char *name, char *err, int errlen, int *errind);
+// One row each, as the address procedures' (procedures.h). BASE: the base
+// directory ("" for the default); NAME: the directory below it.
+#define NDL_ADDRKIT_DIR_PROCEDURES(PROC) \
+    /* 0, or 2 with the error triple filled. */ \
+    PROC(C_check_dir, text_in(base), text_in(name)) \
+    /* 0, or -1 with the error triple filled. */ \
+    PROC(C_create_dir, text_in(base), text_in(name)) \
+    /* 0, or 2 with the error triple filled. */ \
+    PROC(C_remove_dir, text_in(base), text_in(name))
+NDL_ADDRKIT_DIR_PROCEDURES(NDL_DECLARE_PROC)
 
 #endif

@@ -8,9 +8,9 @@
 
 #include "procedures.h"
 
-#define NDL_DECLARE_TWIN(name, callee, ...)                                                          \
-    NDL_EXPORT int name##Lob(OCIExtProcContext *ctx, NDL_FOR_EACH(NDL_LOB_DECL, __VA_ARGS__) char *err, \
-                             int errlen, int *errind);
+#define NDL_DECLARE_TWIN(name, callee, ...)                                                  \
+    NDL_EXPORT int name##Lob(OCIExtProcContext *ctx, NDL_FOR_EACH(NDL_LOB_DECL, __VA_ARGS__) \
+                                 NDL_ROW_PARAMS(NDL_ERROR_OUT));
 #define NDL_NO_TWIN(...)
 NDL_ADDRKIT_PROCEDURES(NDL_NO_TWIN, NDL_DECLARE_TWIN, NDL_DECLARE_TWIN, NDL_DECLARE_TWIN)
 #undef NDL_DECLARE_TWIN

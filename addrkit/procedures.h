@@ -30,12 +30,7 @@
 #ifndef NDL_ADDRKIT_PROCEDURES_H
 #define NDL_ADDRKIT_PROCEDURES_H
 
-#include <type_traits>
-
 #include "export.h"
-
-struct OCIExtProcContext;
-struct OCILobLocator;
 
 // clang-format off
 #define NDL_ADDRKIT_PROCEDURES(PROC, LOB, LOB_BODY, SECOND_LOB) \
@@ -93,62 +88,38 @@ struct OCILobLocator;
         "C_aggregate_toprefix", "C_aggregate", "C_validate_network", "C_validate_subnetwork", "C_GetIPAddressList", \
         "C_GetAddressRange", "C_NetPoolRanges", "C_get_ipaddress_natnet"
 
-// NDL_FOR_EACH(M, a, b, ...): M(a) M(b) ...; NDL_KIND(M, p): M's form of a
-// parameter, M_kind(args) for p = kind(args).
-#define NDL_PARENS ()
-#define NDL_EXPAND(...) NDL_EXPAND3(NDL_EXPAND3(NDL_EXPAND3(NDL_EXPAND3(__VA_ARGS__))))
-#define NDL_EXPAND3(...) NDL_EXPAND2(NDL_EXPAND2(NDL_EXPAND2(NDL_EXPAND2(__VA_ARGS__))))
-#define NDL_EXPAND2(...) NDL_EXPAND1(NDL_EXPAND1(NDL_EXPAND1(NDL_EXPAND1(__VA_ARGS__))))
-#define NDL_EXPAND1(...) __VA_ARGS__
-#define NDL_FOR_EACH(m, ...) __VA_OPT__(NDL_EXPAND(NDL_FOR_EACH_NEXT(m, __VA_ARGS__)))
-#define NDL_FOR_EACH_NEXT(m, a, ...) m(a) __VA_OPT__(NDL_FOR_EACH_AGAIN NDL_PARENS(m, __VA_ARGS__))
-#define NDL_FOR_EACH_AGAIN() NDL_FOR_EACH_NEXT
-
-// A parameter as the procedure declares it, each followed by a comma.
-#define NDL_DECL(p) NDL_DECL_##p
-#define NDL_DECL_text_in(n) const char *n,
-#define NDL_DECL_int_in(n) int n,
-#define NDL_DECL_uint_in(n) unsigned int n,
-#define NDL_DECL_int_out(n) int *n,
-#define NDL_DECL_int_out_zero(n) int *n,
-#define NDL_DECL_text_out(n, size) char *n, int n##len, int *n##ind,
-#define NDL_DECL_list_in(n, ...) const char *n,
-#define NDL_DECL_list_out(n, ...) char *n, int n##len, int *n##ind,
-#define NDL_DECL_plain_int(n, value) int n,
-// ... and as its twin declares it.
+// A parameter as the procedure declares it (the row kinds of export.h and
+// the address procedures' own) ...
+#define NDL_ROW_PARAM_int_out_zero(n) NDL_ROW_PARAM_int_out(n)
+#define NDL_ROW_PARAM_list_in(n, ...) NDL_ROW_PARAM_text_in(n)
+#define NDL_ROW_PARAM_list_out(n, size, ...) NDL_ROW_PARAM_text_out(n, size)
+#define NDL_ROW_PARAM_plain_int(n, value) NDL_ROW_PARAM_int_in(n)
+// ... and as its twin declares it, each followed by a comma.
 #define NDL_LOB_DECL(p) NDL_LOB_DECL_##p
-#define NDL_LOB_DECL_text_in NDL_DECL_text_in
-#define NDL_LOB_DECL_int_in NDL_DECL_int_in
-#define NDL_LOB_DECL_uint_in NDL_DECL_uint_in
-#define NDL_LOB_DECL_int_out NDL_DECL_int_out
-#define NDL_LOB_DECL_int_out_zero NDL_DECL_int_out_zero
-#define NDL_LOB_DECL_text_out NDL_DECL_text_out
+#define NDL_LOB_DECL_text_in(n) NDL_ROW_PARAM_text_in(n),
+#define NDL_LOB_DECL_int_in(n) NDL_ROW_PARAM_int_in(n),
+#define NDL_LOB_DECL_uint_in(n) NDL_ROW_PARAM_uint_in(n),
+#define NDL_LOB_DECL_int_out(n) NDL_ROW_PARAM_int_out(n),
+#define NDL_LOB_DECL_int_out_zero(n) NDL_ROW_PARAM_int_out_zero(n),
+#define NDL_LOB_DECL_text_out(n, size) NDL_ROW_PARAM_text_out(n, size),
 #define NDL_LOB_DECL_list_in(n, ...) OCILobLocator *n,
 #define NDL_LOB_DECL_list_out(n, ...) OCILobLocator **n,
 #define NDL_LOB_DECL_plain_int(n, value)
 
-#define NDL_ERR char *err, int errlen, int *errind
-#define NDL_DECLARE(name, ...) NDL_EXPORT int name(NDL_FOR_EACH(NDL_DECL, __VA_ARGS__) NDL_ERR);
-#define NDL_DECLARE_LOB(name, callee, ...) NDL_DECLARE(name, __VA_ARGS__)
-NDL_ADDRKIT_PROCEDURES(NDL_DECLARE, NDL_DECLARE_LOB, NDL_DECLARE_LOB, NDL_DECLARE_LOB)
-#undef NDL_DECLARE
+// The error triple that ends every procedure, after its row's parameters.
+#define NDL_ERROR_OUT text_out(error, 4000)
+#define NDL_DECLARE_PROC(name, ...) NDL_DECLARE_ROW(name, __VA_ARGS__, NDL_ERROR_OUT)
+#define NDL_DECLARE_LOB(name, callee, ...) NDL_DECLARE_PROC(name, __VA_ARGS__)
+NDL_ADDRKIT_PROCEDURES(NDL_DECLARE_PROC, NDL_DECLARE_LOB, NDL_DECLARE_LOB, NDL_DECLARE_LOB)
 #undef NDL_DECLARE_LOB
 
-// A definition whose parameters differ from its row (long *count where the
-// row says int) is a second function, a C++ overload that nothing exports,
-// and the row's export is never defined. NDL_ADDRKIT_ROWS_DEFINED() ends each
-// file that defines procedures: there the address of an overloaded name does
-// not resolve, and the build stops at the procedure's name.
-#define NDL_ROW_DEFINED(name, ...)                                                                     \
-    static_assert(std::is_same_v<decltype(&name), int (*)(NDL_FOR_EACH(NDL_DECL, __VA_ARGS__) NDL_ERR)>, \
-                  #name " is not defined as its row declares it");
-#define NDL_ROW_DEFINED_LOB(name, callee, ...) NDL_ROW_DEFINED(name, __VA_ARGS__)
-#define NDL_ADDRKIT_ROWS_DEFINED()                                                                  \
-    NDL_ADDRKIT_PROCEDURES(NDL_ROW_DEFINED, NDL_ROW_DEFINED_LOB, NDL_ROW_DEFINED_LOB, NDL_ROW_DEFINED_LOB) \
-    static_assert(std::is_same_v<decltype(&C_get_largest_subnw),                                    \
-                                 int (*)(const char *, int, const unsigned int *, const int *, int, int *, char *, \
-                                         int, int *, char *, int, int *)>,                          \
-                  "C_get_largest_subnw is not defined as declared");
+// NDL_ADDRKIT_ROWS_DEFINED() ends each file that defines procedures
+// (NDL_ROW_DEFINED, export.h).
+#define NDL_PROC_DEFINED(name, ...) NDL_ROW_DEFINED(name, __VA_ARGS__, NDL_ERROR_OUT)
+#define NDL_PROC_DEFINED_LOB(name, callee, ...) NDL_PROC_DEFINED(name, __VA_ARGS__)
+#define NDL_ADDRKIT_ROWS_DEFINED()                                                                     \
+    NDL_ADDRKIT_PROCEDURES(NDL_PROC_DEFINED, NDL_PROC_DEFINED_LOB, NDL_PROC_DEFINED_LOB, NDL_PROC_DEFINED_LOB) \
+    NDL_DEFINED_AS_DECLARED(C_get_largest_subnw)
 
 // Subnet allocation with the used blocks in arrays, which no parameter list
 // of the host can pass. A build may leave it out of its exports
@@ -160,7 +131,7 @@ NDL_ADDRKIT_PROCEDURES(NDL_DECLARE, NDL_DECLARE_LOB, NDL_DECLARE_LOB, NDL_DECLAR
 #endif
 NDL_LARGEST_EXPORT int C_get_largest_subnw(const char *parent, int prefix, const unsigned int *used,
                                            const int *usedprefixes, int count, int *best, char *res, int reslen,
-                                           int *resind, NDL_ERR);
+                                           int *resind, NDL_ROW_PARAMS(NDL_ERROR_OUT));
 #undef NDL_LARGEST_EXPORT
 
 #endif

@@ -248,3 +248,4 @@ NDL_EXPORT int NDL_parsefile(OCIExtProcContext *ctx, OCILobLocator **log, char *
         return 2;
     }
 }
+NDL_PARSEFILE_ROW(NDL_ROW_DEFINED)

@@ -7,7 +7,8 @@
 #include "export.h"
 #include "oci.h"
 
-NDL_EXPORT int NDL_parsefile(OCIExtProcContext *ctx, OCILobLocator **log, char *repository, char *filelist,
-                             char *mode, char *message, int messagelen, int *messageind);
+#define NDL_PARSEFILE_ROW(M) M(NDL_parsefile, context, clob_out(log), text_arg(repository), text_arg(files), \
+                               text_arg(mode), text_out(message, 4000))
+NDL_PARSEFILE_ROW(NDL_DECLARE_ROW)
 
 #endif

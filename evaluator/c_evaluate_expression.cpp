@@ -75,3 +75,4 @@ NDL_EXPORT int C_evaluate_expression(char *prefix, char *name, char *expression,
     procedure_error_text(text, sizeof text);
     return fail(resultInd, error, errorLen, errorInd, text);
 }
+NDL_EVALUATE_EXPRESSION_ROW(NDL_ROW_DEFINED)

@@ -4,7 +4,10 @@
 
 #include "../platform/export.h"
 
-NDL_EXPORT int C_evaluate_expression(char *prefix, char *name, char *expression, char *result, int resultLen,
-                                     int *resultInd, char *error, int errorLen, int *errorInd);
+// Its row (export.h).
+#define NDL_EVALUATE_EXPRESSION_ROW(M)                                                               \
+    M(C_evaluate_expression, text_arg(prefix), text_arg(name), text_arg(expression), text_out(result, 4000), \
+      text_out(error, 4000))
+NDL_EVALUATE_EXPRESSION_ROW(NDL_DECLARE_ROW)
 
 #endif

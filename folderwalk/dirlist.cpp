@@ -62,3 +62,4 @@ int dirlist(char *dir, char *out) try {
     out[0] = '\0';
     return 1;
 }
+NDL_DIRLIST_ROW(NDL_ROW_DEFINED)

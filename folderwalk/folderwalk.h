@@ -11,7 +11,8 @@ constexpr int kDirlistCapacity = 32768;
 // Writes into OUT (kDirlistCapacity bytes) the name of every plain
 // subdirectory of DIR, "." and ".." included, each followed by "#". 0 after
 // the listing; 1 with OUT empty when DIR cannot be searched or the listing
-// does not fit.
-NDL_EXPORT_CXX int dirlist(char *dir, char *out);
+// does not fit. Its row (export.h):
+#define NDL_DIRLIST_ROW(M) M(dirlist, text_arg(dir), buf_out(out, kDirlistCapacity))
+NDL_DIRLIST_ROW(NDL_DECLARE_ROW_CXX)
 
 #endif

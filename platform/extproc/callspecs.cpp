@@ -16,19 +16,8 @@ namespace extproc {
 
 using namespace param;
 
-// A line of export FN under its own name.
-#define NDL_LINE(library, fn, ...) line<&fn>(library, #fn, __VA_ARGS__)
-
-// The lines of the address procedures and their twins, from their rows: a
-// parameter as the procedure's line and as the twin's writes it, each
-// followed by a comma; the error triple ends both.
-#define NDL_PARAM(p) NDL_PARAM_##p
-#define NDL_PARAM_text_in(n) text_in(#n),
-#define NDL_PARAM_int_in(n) int_in(#n),
-#define NDL_PARAM_uint_in(n) int_in(#n),
-#define NDL_PARAM_int_out(n) int_out(#n),
+// The address procedures' own kinds of parameter (procedures.h).
 #define NDL_PARAM_int_out_zero(n) int_out(#n),
-#define NDL_PARAM_text_out(n, size) text_out(#n, size),
 #define NDL_PARAM_list_in(n, ...) text_in(#n),
 #define NDL_PARAM_list_out(n, size, ...) text_out(#n, size),
 #define NDL_PARAM_plain_int(n, value) int_in(#n),
@@ -42,11 +31,17 @@ using namespace param;
 #define NDL_LOB_PARAM_list_in(n, ...) clob_in(#n),
 #define NDL_LOB_PARAM_list_out(n, ...) clob_out(#n),
 #define NDL_LOB_PARAM_plain_int(n, value)
-#define NDL_PLAIN_LINE(fn, ...) \
-    line<&fn>("addrkit", #fn, {NDL_FOR_EACH(NDL_PARAM, __VA_ARGS__) text_out("error", 4000)}),
+
+// The lines of the rows: export FN under its own name, or dirlist under its
+// decorated name, that of dirlist(char*, char*).
+#define NDL_CFGPROC_LINE(fn, ...) line<&fn>("cfgproc", #fn, NDL_PARAMS(__VA_ARGS__), kRepository),
+#define NDL_ADDRKIT_LINE(fn, ...) line<&fn>("addrkit", #fn, NDL_PARAMS(__VA_ARGS__)),
+#define NDL_DIRLIST_LINE(fn, ...) line<&fn>("folderwalk", "_Z7dirlistPcS_", NDL_PARAMS(__VA_ARGS__)),
+// The address procedures' lines and their twins', the error triple last.
+#define NDL_PLAIN_LINE(fn, ...) NDL_ADDRKIT_LINE(fn, __VA_ARGS__, NDL_ERROR_OUT)
 #define NDL_PLAIN_LINE_OF_TWIN(fn, callee, ...) NDL_PLAIN_LINE(fn, __VA_ARGS__)
 #define NDL_TWIN_LINE_OF(library, fn, ...) \
-    line<&fn##Lob>(library, #fn "Lob", {ctx, NDL_FOR_EACH(NDL_LOB_PARAM, __VA_ARGS__) text_out("error", 4000)}),
+    line<&fn##Lob>(library, #fn "Lob", {ctx, NDL_FOR_EACH(NDL_LOB_PARAM, __VA_ARGS__, NDL_ERROR_OUT)}),
 #define NDL_TWIN_LINE(fn, callee, ...) NDL_TWIN_LINE_OF("addrkit", fn, __VA_ARGS__)
 #define NDL_SECOND_TWIN_LINE(fn, callee, ...) NDL_TWIN_LINE_OF("tmplibaddrkit", fn, __VA_ARGS__)
 #define NDL_NO_LINE(...)
@@ -97,23 +92,21 @@ consteval auto joined(const std::array<CallSpec, N> &...parts) {
 // clang-format off
 constexpr auto kAllLines = joined(
     std::to_array<CallSpec>({
-        NDL_LINE("cfgproc", NDL_parsefile, {ctx, clob_out("log"), text_in("repository"), text_in("files"), text_in("mode"), text_out("message", 4000)}, kRepository),
+        NDL_PARSEFILE_ROW(NDL_CFGPROC_LINE)
         // The address library: its procedures (the rows of procedures.h), the
         // expression procedure, and the procedures' *Lob twins.
         NDL_ADDRKIT_PROCEDURES(NDL_PLAIN_LINE, NDL_PLAIN_LINE_OF_TWIN, NDL_PLAIN_LINE_OF_TWIN, NDL_PLAIN_LINE_OF_TWIN)
-        NDL_LINE("addrkit", C_evaluate_expression, {text_in("prefix"), text_in("name"), text_in("expression"), text_out("result", 4000), text_out("error", 4000)}),
+        NDL_EVALUATE_EXPRESSION_ROW(NDL_ADDRKIT_LINE)
     }),
     listed(kTwinsByRow, kTwinsListed),
     std::to_array<CallSpec>({
         // The address library: directories under a base directory.
-        NDL_LINE("addrkit", C_check_dir, {text_in("base"), text_in("name"), text_out("error", 4000)}),
-        NDL_LINE("addrkit", C_create_dir, {text_in("base"), text_in("name"), text_out("error", 4000)}),
-        NDL_LINE("addrkit", C_remove_dir, {text_in("base"), text_in("name"), text_out("error", 4000)}),
+        NDL_ADDRKIT_DIR_PROCEDURES(NDL_PLAIN_LINE)
         // The second build of the address library takes every line of addrkit (see
         // find_callspec) and adds its own twins.
         NDL_ADDRKIT_PROCEDURES(NDL_NO_LINE, NDL_NO_LINE, NDL_NO_LINE, NDL_SECOND_TWIN_LINE)
-        // The directory lister, under the decorated name of dirlist(char*, char*).
-        line<&dirlist>("folderwalk", "_Z7dirlistPcS_", {text_in("dir"), buf_out("out", 32768)}),
+        // The directory lister.
+        NDL_DIRLIST_ROW(NDL_DIRLIST_LINE)
         {nullptr, nullptr, 0, {}},
     }));
 // clang-format on

@@ -130,6 +130,21 @@ consteval CallSpec line(const char *library, const char *procedure, const ParamS
     return s;
 }
 
+// A parameter of an export's row (export.h) as its line writes it, each
+// followed by a comma, and the row's parameters as a line takes them.
+#define NDL_PARAM(p) NDL_PARAM_##p
+#define NDL_PARAM_context ctx,
+#define NDL_PARAM_text_in(n) text_in(#n),
+#define NDL_PARAM_text_arg(n) text_in(#n),
+#define NDL_PARAM_int_in(n) int_in(#n),
+#define NDL_PARAM_uint_in(n) int_in(#n),
+#define NDL_PARAM_int_out(n) int_out(#n),
+#define NDL_PARAM_text_out(n, size) text_out(#n, size),
+#define NDL_PARAM_clob_in(n) clob_in(#n),
+#define NDL_PARAM_clob_out(n) clob_out(#n),
+#define NDL_PARAM_buf_out(n, size) buf_out(#n, size),
+#define NDL_PARAMS(...) {NDL_FOR_EACH(NDL_PARAM, __VA_ARGS__)}
+
 }  // namespace extproc
 
 #endif

@@ -1,20 +1,19 @@
-// The test library's lines of the call table: the host knows them only in
-// a build with the tests.
+// The test library's lines of the call table, from its rows (hosttest.h):
+// the host knows them only in a build with the tests.
 #include "callspecs.h"
+
+#include "hosttest.h"
 
 namespace extproc {
 
 using namespace param;
 
-// clang-format off
+#define NDL_TEST_LINE(fn, ...) line<&fn>("hosttest", #fn, NDL_PARAMS(__VA_ARGS__)),
+#define NDL_TEST_REPOSITORY_LINE(fn, ...) line<&fn>("hosttest", #fn, NDL_PARAMS(__VA_ARGS__), kRepository),
+
 const CallSpec kTestCallSpecs[] = {
-    // One export per parameter kind.
-    {"hosttest", "T_echo", 5, {text_in("text"), int_in("number"), text_out("result", 4000), int_out("length"), text_out("error", 4000)}},
-    {"hosttest", "T_clob", 5, {ctx, clob_in("input"), clob_out("output"), int_out("length"), text_out("error", 4000)}},
-    {"hosttest", "T_write", 4, {ctx, text_in("value"), int_in("status"), text_out("error", 4000)}, kRepository},
-    {"hosttest", "T_parsefile", 6, {ctx, clob_out("log"), text_in("repository"), text_in("files"), text_in("mode"), text_out("message", 4000)}},
+    NDL_HOSTTEST_PROCEDURES(NDL_TEST_LINE, NDL_TEST_REPOSITORY_LINE)
     {nullptr, nullptr, 0, {}},
 };
-// clang-format on
 
 }  // namespace extproc

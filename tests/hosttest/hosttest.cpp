@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "export.h"
+#include "hosttest.h"
 #include "oci.h"
 #include "outparam.h"
 
@@ -157,3 +157,4 @@ NDL_EXPORT int T_parsefile(OCIExtProcContext *ctx, OCILobLocator **log, char *re
     }
     return list.empty() ? 2 : 0;
 }
+NDL_HOSTTEST_PROCEDURES(NDL_ROW_DEFINED, NDL_ROW_DEFINED)
