@@ -14,6 +14,10 @@
 constexpr int kName = 31;
 constexpr int kText = 301;
 
+// A record's stored fields, as core/records_SECTION_stored.h declares them
+// from its tables.
+#define NDL_STORED(R) NDL_STORED_##R
+
 // ---- the run's memory: texts and records ----
 //
 // A record's text field holds at most N-1 characters, as a char[N] column

@@ -4,8 +4,7 @@
 #define NDL_CORE_RECORDS_CUSTOMER_H
 
 #include "records_common.h"
-#include "records_lists.h"
-#include "records_stored.h"
+#include "records_customer_stored.h"
 
 struct cust_conn_type_rec {  // CUSTCONNTYPES
     int32_t dbflag;

@@ -7,8 +7,7 @@
 #include <cstdio>
 
 #include "records_common.h"
-#include "records_lists.h"
-#include "records_stored.h"
+#include "records_policy_stored.h"
 
 // ---- route policy ----
 

@@ -5,8 +5,7 @@
 #define NDL_CORE_RECORDS_TOPOLOGY_H
 
 #include "records_common.h"
-#include "records_lists.h"
-#include "records_stored.h"
+#include "records_topology_stored.h"
 
 // Variable records carry the input line of their declaration first: the
 // end-of-section owner checks report against it.

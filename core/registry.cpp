@@ -7,6 +7,9 @@
 #include <cstring>
 
 #include "lookup.h"
+#include "records_customer.h"
+#include "records_policy.h"
+#include "records_routing.h"
 #include "registry_internal.h"
 #include "runstate.h"
 #include "validations.h"

@@ -13,11 +13,16 @@
 
 #include <cstddef>
 
-#include "records_customer.h"
-#include "records_policy.h"
-#include "records_routing.h"
-#include "records_topology.h"
+#include "records_common.h"
 #include "tokenizer.h"
+
+// Only the records that a check takes or gives: a file that uses a record
+// includes its section's header, and a change of a table rebuilds only those.
+struct aps_member_rec;
+struct com_pool_type_rec;
+struct cust_conn_node_rec;
+struct domain_route_map_rec;
+struct system_list_rec;
 
 // ---- topology and customer lists ----
 

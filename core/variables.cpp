@@ -5,6 +5,8 @@
 #include <vector>
 
 #include "lookup.h"
+#include "records_customer.h"
+#include "records_routing.h"
 #include "registry.h"
 #include "registry_internal.h"
 #include "runstate.h"

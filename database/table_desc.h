@@ -9,7 +9,9 @@
 #include <cstdio>
 
 #include "records_common.h"
-#include "records_customer.h"
+
+struct cust_conn_node_rec;
+struct cust_conn_type_rec;
 
 namespace ndldb {
 

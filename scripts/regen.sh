@@ -3,8 +3,9 @@
 # declaration or to what the programs print:
 #   the tables' files         tools/tablegen/gen_tables.py (database/schema.sql,
 #                             database/version_indexes.sql, database/tables.inc,
-#                             database/older_layout.inc, core/records_stored.h,
-#                             core/records_lists.h, core/release.inc)
+#                             database/older_layout.inc, core/release.inc and
+#                             each section's core/records_SECTION_stored.h;
+#                             "gen_tables.py --list" names them)
 #   the expression parser's   evaluator/parse_tables.inc
 #   the language reference    docs/ndl-reference.md, printed by ndlref
 #   the writers' statements   tests/data/database/writer_statements.txt
@@ -30,8 +31,8 @@ trap 'rm -rf "$out"' EXIT
 python3 tools/tablegen/gen_tables.py "$out"
 mkdir -p "$out/evaluator"
 python3 evaluator/gen_parse_tables.py "$out/evaluator/parse_tables.inc"
-generated=(database/schema.sql database/version_indexes.sql database/tables.inc database/older_layout.inc
-           core/records_stored.h core/records_lists.h core/release.inc evaluator/parse_tables.inc)
+mapfile -t generated < <(python3 tools/tablegen/gen_tables.py --list)
+generated+=(evaluator/parse_tables.inc)
 # The build compiles the generated files: in place before it, unless checking.
 if ((!check)); then
   for f in "${generated[@]}"; do

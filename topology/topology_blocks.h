@@ -14,11 +14,16 @@
 #include <vector>
 
 #include "block.h"
-#include "records_customer.h"
 #include "records_topology.h"
 #include "sections.h"
 #include "topology.h"
 #include "validations.h"
+
+// The customer blocks' records, for the files that read those blocks.
+struct cust_conn_node_lb_rec;
+struct cust_conn_node_rec;
+struct cust_conn_qos_policy_rec;
+struct cust_conn_type_rec;
 
 // ---- VARIABLE definitions ----
 // A plain word that opens a definition, as the reference names it

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "lookup.h"
+#include "records_topology.h"
 #include "registry.h"
 #include "runstate.h"
 

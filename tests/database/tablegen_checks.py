@@ -1,8 +1,8 @@
 #!/usr/bin/env python3
 """The declaration's checks: a table whose reader moves a column twice or
 names no column, whose statements are written out by hand instead of made
-from its columns, whose records disagree with its columns, or whose place in the readers' or
-writers' order is missing or taken, is refused when it is generated, before
+from its columns, whose records disagree with its columns or belong to two sections' headers, or
+whose place in the readers' or writers' order is missing or taken, is refused when it is generated, before
 any code is built from it."""
 import os
 import sys
@@ -57,6 +57,42 @@ refused('two writers at one step', write=g.Write(step=10), other={'write': g.Wri
 refused('a writer within no table that has a step', write=g.Write(within='DOMAIN'), other={'write': g.Write()})
 refused('a table written whole by no routine', write=g.Write(step=10, described=False))
 refused('a reader in no section', read=g.Read(step=10), release='ROUTING')
+
+# Each record, its fields and its list go to the header of one section.
+SECTIONS = {'RELEASE_GROUPS': ['TOPOLOGY', 'ROUTING'], 'RECORD_SECTIONS': {'TOPOLOGY': 'topology', 'ROUTING': 'routing'}}
+
+
+def sectioned(what, tables):
+    g.TABLES.clear()
+    g.UNSTORED.clear()
+    for name, rec, lst, kw in tables:
+        g.table(name, rec=rec, list=lst, cols=COLS, write=g.Write(), **kw)
+    try:
+        files = g.records(SECTIONS)
+    except g.Fail as e:
+        if what:
+            print('refused as it should be: %s: %s' % (what, e))
+            return None
+        raise
+    if what:
+        sys.exit('not refused: ' + what)
+    return files
+
+
+sectioned('a record of two sections', [('LISTVALUES', 'list_value_rec', 'prlistvalues', {'release': 'TOPOLOGY'}),
+                                        ('DOMAIN', 'list_value_rec', 'prdomains', {'release': 'ROUTING'})])
+sectioned('records of a section that has no header', [('LISTVALUES', 'list_value_rec', 'prlistvalues',
+                                                       {'release': 'TOPOLOGY', 'records': 'qos'})])
+sectioned('a record declared by hand in another section\'s header',
+          [('NETWORKVARS', 'network_var_rec', 'prnetworkvars', {'release': 'ROUTING'})])
+files = sectioned(None, [('LISTVALUES', 'list_value_rec', 'prlistvalues', {'release': 'TOPOLOGY'}),
+                         ('DOMAIN', 'domain_rec', 'prdomains', {'release': 'TOPOLOGY', 'records': 'routing'})])
+topology, routing = files['core/records_topology_stored.h'], files['core/records_routing_stored.h']
+assert 'struct list_value_rec {' in topology and 'extern record_list<list_value_rec> prlistvalues;' in topology, topology
+assert 'domain_rec' not in topology, topology
+assert '#define NDL_STORED_domain_rec' in routing and 'extern record_list<domain_rec> prdomains;' in routing, routing
+assert 'list_value_rec' not in routing, routing
+
 
 def made(cols, **kw):
     g.TABLES.clear()

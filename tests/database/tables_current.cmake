@@ -6,8 +6,14 @@ execute_process(COMMAND ${PYTHON} ${SOURCE_DIR}/tools/tablegen/gen_tables.py ${O
 if(NOT rc EQUAL 0)
   message(FATAL_ERROR "gen_tables.py failed")
 endif()
-foreach(name database/schema.sql database/version_indexes.sql database/tables.inc database/older_layout.inc
-             core/records_stored.h core/records_lists.h core/release.inc)
+execute_process(COMMAND ${PYTHON} ${SOURCE_DIR}/tools/tablegen/gen_tables.py --list
+                OUTPUT_VARIABLE names RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "gen_tables.py --list failed")
+endif()
+string(REPLACE "\n" ";" names "${names}")
+list(FILTER names EXCLUDE REGEX "^$")
+foreach(name ${names})
   execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${OUT}/${name} ${SOURCE_DIR}/${name}
                   RESULT_VARIABLE diff)
   if(NOT diff EQUAL 0)

@@ -9,6 +9,10 @@
 #include <string>
 
 #include "records_common.h"
+#include "records_customer.h"
+#include "records_policy.h"
+#include "records_routing.h"
+#include "records_topology.h"
 #include "registry.h"
 #include "runstate.h"
 

@@ -4,10 +4,10 @@
 # unversioned layout (cfgload's) differs, and the group its list is released
 # with. tools/tablegen/gen_tables.py makes database/schema.sql,
 # database/version_indexes.sql, database/tables.inc (the reader and writer
-# descriptions), database/older_layout.inc, core/records_stored.h (the
-# records' stored fields, and the whole of every record that
-# core/records_*.h does not declare by hand), core/records_lists.h and core/release.inc (the
-# list heads and their release) from it: run scripts/regen.sh after a
+# descriptions), database/older_layout.inc, core/records_SECTION_stored.h
+# (a section's records' stored fields, the whole of every record that
+# core/records_SECTION.h does not declare by hand, and the section's list
+# heads) and core/release.inc (the lists' release) from it: run scripts/regen.sh after a
 # change (it runs the generator and remakes what follows from it), and
 # commit what it writes.
 #
@@ -35,7 +35,8 @@
 # entry's record type and the record's sub-list field), key=(index group,
 # index suffix, key columns after networkid), before= (schema text before
 # the table), note=, pad= (the schema's column alignment), release= (the
-# group of RELEASE_GROUPS its list is released with), read=, write=)
+# group of RELEASE_GROUPS its list is released with), records= (the section
+# of its records where it is not its release group's), read=, write=)
 #
 # Both statements are made from the columns, so a new column is its line
 # alone. read(): the select is every column but ndlversion and those
@@ -1316,7 +1317,7 @@ table('DVMRPINTCLASS', rec='dvmrp_int_class_rec', list='prdvmrpmember', release=
       read=read(step=360, read_after=[('namedinterface', 'sequence')], name='k_r_dvmrpmember', form='filling_status'),
       write=write(step=970, step_name='print_dvmrpmember', spacing={'networkid': ' ', 'nodetype': ' ,', 'metric': ', '}, older_comment='-- Delete DVMRPINTCLASS\n'))
 
-table('DOMAINROUTEMAP', rec='domain_route_map_rec', list='prdomainroutemap', release='ROUTING',
+table('DOMAINROUTEMAP', rec='domain_route_map_rec', list='prdomainroutemap', release='ROUTING', records='policy',
       cols="""
     networkid             NUMBER(10)      -
     domainname            VARCHAR2(300)   N
@@ -1336,7 +1337,7 @@ table('DOMAINROUTEMAP', rec='domain_route_map_rec', list='prdomainroutemap', rel
       read=read(step=160),
       write=write(step=410))
 
-table('ROUTEMAPMATCHLIST', rec='route_map_match_list_rec', list='prroutemapmatchlist', release='ROUTING',
+table('ROUTEMAPMATCHLIST', rec='route_map_match_list_rec', list='prroutemapmatchlist', release='ROUTING', records='policy',
       cols="""
     networkid             NUMBER(10)      -
     domainname            VARCHAR2(300)   N
@@ -1351,7 +1352,7 @@ table('ROUTEMAPMATCHLIST', rec='route_map_match_list_rec', list='prroutemapmatch
       read=read(step=170, name='k_r_domainroutemapmatchlist'),
       write=write(step=420))
 
-table('ROUTEMAPSETLIST', rec='route_map_set_list_rec', list='prroutemapsetlist', release='ROUTING',
+table('ROUTEMAPSETLIST', rec='route_map_set_list_rec', list='prroutemapsetlist', release='ROUTING', records='policy',
       cols="""
     networkid             NUMBER(10)      -
     domainname            VARCHAR2(300)   N
@@ -1439,7 +1440,7 @@ table('DOMAINACLLIST', rec='domain_acl_list_rec', list='prdomainacllist', releas
       read=read(step=20),
       write=write(step=460, spacing={'subsequence': ', '}))
 
-table('DOMAINPREFIXHDR', rec='domain_prefix_hdr_rec', list='prdomainprefixhdr', release='ROUTING',
+table('DOMAINPREFIXHDR', rec='domain_prefix_hdr_rec', list='prdomainprefixhdr', release='ROUTING', records='policy',
       cols="""
     @MULTICAST
     listname              VARCHAR2(300)   T
@@ -1448,7 +1449,7 @@ table('DOMAINPREFIXHDR', rec='domain_prefix_hdr_rec', list='prdomainprefixhdr', 
       read=read(step=140, read_after=[('sequence', 'context3')], r={'networkid': ''}),
       write=write(step=470))
 
-table('DOMAINPREFIXLIST', rec='domain_prefix_list_rec', list='prdomainprefixlist', release='ROUTING',
+table('DOMAINPREFIXLIST', rec='domain_prefix_list_rec', list='prdomainprefixlist', release='ROUTING', records='policy',
       cols="""
     networkid             NUMBER(10)      -
     domainname            VARCHAR2(300)   N
@@ -1466,7 +1467,7 @@ table('DOMAINPREFIXLIST', rec='domain_prefix_list_rec', list='prdomainprefixlist
       read=read(step=150, read_after=[('lelen', 'nodetype'), ('gelen', 'lelen'), ('length', 'gelen'), ('repeatby', 'type')]),
       write=write(step=480))
 
-table('DOMAINFILTERLIST', rec='domain_filter_list_rec', list='prdomainfilterlist', release='ROUTING',
+table('DOMAINFILTERLIST', rec='domain_filter_list_rec', list='prdomainfilterlist', release='ROUTING', records='policy',
       cols="""
     networkid             NUMBER(10)      -
     domainname            VARCHAR2(300)   N
@@ -1515,7 +1516,7 @@ table('DOMAINCUSTSUBQ', rec='domain_cust_subq_rec', list='prdomaincustsubq', rel
       read=read(step=50),
       write=write(step=510, spacing={'subqueuename': ', '}))
 
-table('DOMAINMAPCLASS', rec='domain_map_class_rec', list='prdomainmapclass', release='ROUTING',
+table('DOMAINMAPCLASS', rec='domain_map_class_rec', list='prdomainmapclass', release='ROUTING', records='policy',
       cols="""
     networkid             NUMBER(10)      -
     domainname            VARCHAR2(300)   N
@@ -1751,6 +1752,13 @@ table('domaininstance', key=('instance', 'domainname', 'domainname'),
 # The groups a run releases its lists by (releasememory), in the order "ALL"
 # releases them; each table's list names its group by release=.
 RELEASE_GROUPS = ['TOPOLOGY', 'CUSTOMER', 'ROUTING', 'FIREWALL', 'QOS', 'ACCESSLIST']
+
+# The section whose records a table's are, by its release group (records=
+# on a table where it is another): core/records_SECTION.h declares them,
+# with core/records_SECTION_stored.h, so that a change of a table rebuilds
+# only the code that includes its section's records.
+RECORD_SECTIONS = {'TOPOLOGY': 'topology', 'CUSTOMER': 'customer', 'ROUTING': 'routing', 'FIREWALL': 'policy',
+                   'QOS': 'policy', 'ACCESSLIST': 'policy'}
 
 # The sections whose stored rows a run reads back (kSections, in this order),
 # each named by the release groups of its tables' lists; within a section its
