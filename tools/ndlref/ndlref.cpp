@@ -706,7 +706,7 @@ bool is_message(const literal &l) {
 }
 
 // The loader's sources, in their folders (both loaders log them).
-const char *const kLoaderFolders[] = {"core", "topology", "routing", "policy", "database", "cli"};
+const char *const kLoaderFolders[] = {"core", "loader", "topology", "routing", "policy", "database", "cli"};
 
 // One row of the index: a message as a designer reads it in the log.
 std::string message_cell(const std::string &text) {
