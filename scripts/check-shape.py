@@ -28,6 +28,9 @@ LAYERS = [
     ["evaluator"],
     ["core"],
     ["database"],
+    # The run and section driver, which the sections register with and
+    # call, and the library build's entry point and log.
+    ["loader"],
     ["topology"],
     ["policy"],
     ["routing"],
@@ -38,9 +41,8 @@ LAYERS = [
     # stands above them and reads their declarations.
     ["platform/extproc"],
 ]
-# Files of a deliverable that live beside the core they wrap: the library
-# build's entry point and its log.
-DELIVERABLE_FILES = {"core/entry.cpp": "cli", "core/log_clob.cpp": "cli"}
+# Files that stand on another layer than their folder's: none.
+DELIVERABLE_FILES = {}
 # Headers of the lowest layer that live in the host's folder: the
 # out-parameter conventions every export follows.
 PLATFORM_HEADERS = {"platform/extproc/outparam.h"}

@@ -11,8 +11,6 @@
 #include "registry.h"
 #include "runstate.h"
 
-int addtooutput() { return 1; }
-
 namespace {
 
 std::vector<std::string> names;
