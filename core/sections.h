@@ -270,8 +270,6 @@ private:
     }
 };
 
-using section_dispatcher = int (*)(FILE *fp, FILE *loadfp);
-
 // ---- services the core asks of the sections ----
 struct section_services {
     // An access list of that name for the node type (policy sections).

@@ -6,7 +6,8 @@
 
 #include <cstdio>
 
-#include "sections.h"
+struct section_def;   // sections.h
+class section_slot;   // sections.h
 
 // Resets the run state at the start of a call (record lists excepted: every
 // run ends with them released).
@@ -27,6 +28,7 @@ int skip_block(FILE *fp, FILE *loadfp, int *found);
 // steps, the next header): 1 success, 0 failure.
 int run_section(FILE *fp, FILE *loadfp, const section_def &def);
 
+using section_dispatcher = int (*)(FILE *fp, FILE *loadfp);
 // Called once per section library, from its registration object; `def` is
 // the section's block rows, for whoever lists them. A second registration
 // of a section replaces the first.
