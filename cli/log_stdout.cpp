@@ -7,8 +7,6 @@
 #include <cstdio>
 #include <cstring>
 
-#include "runstate.h"
-
 namespace {
 
 bool lost = false;
@@ -17,6 +15,12 @@ int lost_errno = 0;  // of the first write that failed
 void note_failure() {
     lost = true;
     lost_errno = errno ? errno : EIO;
+}
+
+void append_line(void *to, const char *message) {
+    FILE *out = static_cast<FILE *>(to);
+    if (lost) return;
+    if (std::fprintf(out, "%s\n", message) < 0 || std::ferror(out)) note_failure();
 }
 
 }  // namespace
@@ -30,12 +34,9 @@ void print_log(const char *format, ...) {
     if (n < 0 || std::ferror(stdout)) note_failure();
 }
 
+log_sink stdout_log() { return {append_line, stdout}; }
+
 const char *log_lost() {
     if (!lost && (std::fflush(stdout) != 0 || std::ferror(stdout))) note_failure();
     return lost ? std::strerror(lost_errno) : nullptr;
-}
-
-int addtooutput() {
-    print_log("%s\n", g_errormsg);
-    return 1;
 }

@@ -4,8 +4,13 @@
 #ifndef NDL_CLI_LOG_STDOUT_H
 #define NDL_CLI_LOG_STDOUT_H
 
+#include "runstate.h"
+
 // Prints on standard output unless a write there has failed already.
 void print_log(const char *format, ...) __attribute__((format(printf, 1, 2)));
+
+// The log of the run: each message on standard output, then a line break.
+log_sink stdout_log();
 
 // After a last flush: why some of the log was lost, or nullptr when all of
 // it was written.

@@ -11,6 +11,7 @@
 #include <initializer_list>
 
 #include "database.h"
+#include "driver.h"
 #include "letters.h"
 #include "log_stdout.h"
 #include "runstate.h"
@@ -331,6 +332,7 @@ int run(int argc, char **argv) {
 int main(int argc, char **argv) try {
     // A closed pipe is a write that fails, never a kill after the commit.
     std::signal(SIGPIPE, SIG_IGN);
+    set_log(stdout_log());
     if (argc == 2 && std::strcmp(argv[1], "--version") == 0) return print_version("cfgload");
     if (argc == 2 && std::strcmp(argv[1], "--help") == 0) return print_help("cfgload", kHelp);
     int status = run(argc, argv);

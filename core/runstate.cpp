@@ -1,6 +1,6 @@
 // The run state and the log's message buffer, with the helpers that fill it.
-// A leaf: it uses nothing of the loader but the log itself, which each
-// deliverable links (addtooutput), so every other unit may depend on it.
+// A leaf: it uses nothing of the loader, and writes the log through what the
+// deliverable handed it, so every other unit may depend on it.
 #include <cstdarg>
 #include <cstdio>
 
@@ -12,8 +12,6 @@ char g_errormsg[kMsgSize];
 int g_error;
 int g_prevtokentype;
 char g_prevtoken[kTokenSize];
-int outputindex = 1;
-OCILobLocator **g_outputlob;
 
 int networkid = 1;
 int overwrite, overwritedata, g_createversion, createfile;
@@ -23,6 +21,22 @@ int g_topologymodified;
 int policeuniquenumber, matchuniquenumber, policynumber, g_connectionno;
 section_header g_section;
 char oldnetworkname[kNetworkNameSize];
+
+namespace {
+// Constant-initialised: a sink installed before main (a test's) holds.
+constinit log_sink g_log;
+}  // namespace
+
+log_sink set_log(log_sink sink) {
+    log_sink before = g_log;
+    g_log = sink;
+    return before;
+}
+
+int addtooutput() {
+    if (g_log.append) g_log.append(g_log.to, g_errormsg);
+    return 1;
+}
 
 void setmsg(const char *fmt, ...) {
     va_list ap;

@@ -1,11 +1,10 @@
-// Run state of the loader, the log and its message conventions, and the run
-// and section driver. All state is global: one run at a time per process.
+// Run state of the loader, the log and its message conventions. All state is
+// global: one run at a time per process. The driver that runs it is
+// loader/driver.h.
 #ifndef NDL_CORE_RUNSTATE_H
 #define NDL_CORE_RUNSTATE_H
 
 #include <cstdio>
-
-struct OCILobLocator;
 
 constexpr int kMsgSize = 1000;         // a formatted message holds 999 characters
 constexpr int kTokenSize = 300;        // a token holds 299 characters
@@ -17,12 +16,30 @@ extern int g_error;             // an input error was reported in this run
 extern int g_prevtokentype;     // the token at the last error, for skip_block
 extern char g_prevtoken[kTokenSize];
 extern int Line;                // line of the file being read
-extern int outputindex;         // next 1-based write offset in the log CLOB
-extern OCILobLocator **g_outputlob;
 
-// Appends g_errormsg and "<br>" to the log. The library build writes the
-// caller's CLOB, the command-line build standard output: which one is chosen
-// by what the deliverable links.
+// Where the log goes, handed in by the deliverable that runs the load: the
+// library build the caller's CLOB, the command-line build standard output.
+// `append` writes one message and the build's separator to `to`; it
+// allocates nothing that can fail where the write itself cannot.
+struct log_sink {
+    void (*append)(void *to, const char *message) = nullptr;
+    void *to = nullptr;
+};
+// Sends the log to `sink` from now on (none: messages are formatted and
+// dropped) and gives back where it went before.
+log_sink set_log(log_sink sink);
+// Sends the log to a sink for as long as it lives, then back where it went.
+class scoped_log {
+public:
+    explicit scoped_log(log_sink sink) : before_(set_log(sink)) {}
+    ~scoped_log() { set_log(before_); }
+    scoped_log(const scoped_log &) = delete;
+    scoped_log &operator=(const scoped_log &) = delete;
+
+private:
+    log_sink before_;
+};
+// Appends g_errormsg to the log.
 int addtooutput();
 // Formats into g_errormsg (cut at 999 characters) without logging it.
 void setmsg(const char *fmt, ...) __attribute__((format(printf, 1, 2)));
@@ -47,22 +64,6 @@ struct section_header {
 };
 extern section_header g_section;
 extern char oldnetworkname[kNetworkNameSize];  // the network the run is bound to
-
-// Resets the run state at the start of a call (record lists excepted: every
-// run ends with them released).
-void InitialiseGlobalData();
-
-// ---- driver ----
-// The driver functions return 1 for success and 0 for failure.
-// fileno: 1 the first section of the run, 2 the first of a later file, 0 a
-// later section of the same file (its NETWORKNAME already read).
-int parse(FILE *fp, FILE *loadfp, int fileno);
-int parse_section(FILE *fp, FILE *loadfp);
-// 1 bound (or refused with g_error set), 0 network unknown, -1 database failure.
-int set_networkid(const char *name);
-// Skips to the next END or NETWORKNAME after a block error: 1 resumed (with
-// *found set at a NETWORKNAME), 0 at the end of the file.
-int skip_block(FILE *fp, FILE *loadfp, int *found);
 
 // Keeps the token at which an error was found, for skip_block.
 void keep_error_token(int kind, const char *token);

@@ -1,9 +1,9 @@
-// How the section libraries join the driver. The driver owns the section
-// frame (headers, the order rules, the block loop and skip_block); each
-// section library owns its dispatcher, its block rows and its closing
-// steps, and registers the dispatcher under its section name. A section
-// that no library registers is still read: every block keyword of it is an
-// invalid block type.
+// How the section libraries join the driver (loader/driver.h, where they
+// register). The driver owns the section frame (headers, the order rules,
+// the block loop and skip_block); each section library owns its dispatcher,
+// its block rows and its closing steps, and registers the dispatcher under
+// its section name. A section that no library registers is still read:
+// every block keyword of it is an invalid block type.
 //
 // The core asks a few services of the sections above it (an access list or
 // a match rule exists, the checks run after the last file); a section
@@ -249,10 +249,6 @@ struct section_def {
         : name(section), blocks(table.rows()), keywords(table.buckets()), closing(close) {}
 };
 
-// The block loop of a section (start checks, blocks, skip_block, closing
-// steps, the next header): 1 success, 0 failure.
-int run_section(FILE *fp, FILE *loadfp, const section_def &def);
-
 // The sections the driver reads, in its order.
 inline constexpr const char *kSectionNames[] = {"TOPOLOGY", "CUSTOMER", "ROUTING", "FIREWALL", "QOS"};
 constexpr int kSections = static_cast<int>(std::size(kSectionNames));
@@ -273,16 +269,6 @@ private:
         throw "not a section of the driver";
     }
 };
-
-using section_dispatcher = int (*)(FILE *fp, FILE *loadfp);
-// Called once per section library, from its registration object; `def` is
-// the section's block rows, for whoever lists them. A second registration
-// of a section replaces the first.
-void register_section(section_slot section, section_dispatcher dispatcher, const section_def *def = nullptr);
-// The sections in the driver's order (i from 0; null past the last).
-const char *section_name(int i);
-// What a section library registered under `name` (null: none, or no rows).
-const section_def *registered_section(const char *name);
 
 // ---- services the core asks of the sections ----
 struct section_services {

@@ -1,8 +1,7 @@
 // Loading control and what every reader, writer and the run driver share:
-// the handle set, OCI status reports, quoting, emptying a section's lists,
-// the policy version and the section readers.
+// the handle set, OCI status reports, quoting, the policy version and the
+// section readers.
 #include <cstring>
-#include <initializer_list>
 
 #include "database.h"
 #include "runstate.h"
@@ -91,23 +90,6 @@ bool sql_quote(char *dst, size_t size, const char *src) {
     }
     dst[n] = '\0';
     return true;
-}
-
-int clear_structures(const char *section) {
-    bool all = overwritedata != 0;
-    if (std::strcmp(section, "TOPOLOGY") == 0) {
-        releasememory(all ? "ALL" : "TOPOLOGY");
-    } else if (std::strcmp(section, "CUSTOMER") == 0) {
-        if (all)
-            for (const char *group : {"ROUTING", "FIREWALL", "QOS", "ACCESSLIST"}) releasememory(group);
-        releasememory("CUSTOMER");
-    } else if (std::strcmp(section, "ROUTING") == 0 || std::strcmp(section, "QOS") == 0) {
-        releasememory(section);
-    }
-    // FIREWALL: its queue lists are built by no block, only carried forward
-    // from the stored rows; releasing them would lose them for good. Its
-    // access lists are replaced by the access-list filter.
-    return 0;
 }
 
 int load_policyversion() {

@@ -1,5 +1,6 @@
 // The FIREWALL and QOS sections: their dispatchers, block rows and closing
 // steps, and the services the core asks of them.
+#include "driver.h"
 #include "policy.h"
 #include "policy_blocks.h"
 #include "sections.h"

@@ -2,6 +2,7 @@
 // route-policy blocks of the section (ROUTEMAP, PREFIXLIST, ASNLIST,
 // COMMUNITYLIST, ACCESSLIST, MAP-CLASS) are policy/'s.
 #include "bgp.h"
+#include "driver.h"
 #include "policy.h"
 #include "routing.h"
 #include "routing_blocks.h"

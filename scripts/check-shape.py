@@ -35,7 +35,8 @@ LAYERS = [
     ["evaluator"],
     ["core"],
     ["database"],
-    # The loader's top: the driver, the entry point and the log.
+    # The run and section driver, which the sections register with and
+    # call, and the library build's entry point and log.
     ["loader"],
     ["topology"],
     ["policy"],

@@ -19,7 +19,7 @@ scripts/deps.sh python3
 # The product: every folder that builds a deliverable, not the tests,
 # benchmarks, tools or generated files; its counters are those of its own
 # objects (the test build of the OCI layer included).
-python3 scripts/coverage-lines.py "$build" core database evaluator topology policy routing cli \
+python3 scripts/coverage-lines.py "$build" core database loader evaluator topology policy routing cli \
   addrkit addrkit-solaris folderwalk encrypt platform >"$build/coverage-summary.txt"
 cat "$build/coverage-summary.txt"
 rate=$(sed -n 's/^lines: \([0-9.]*\)%.*/\1/p' "$build/coverage-summary.txt")

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "database.h"
+#include "driver.h"
 #include "records_topology.h"
 #include "sections.h"
 #include "topology_blocks.h"

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "database.h"
+#include "driver.h"
 #include "host.h"
 #include "runstate.h"
 

@@ -128,6 +128,4 @@ BENCHMARK(BM_RawSqliteRead)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond
 
 }  // namespace
 
-int addtooutput() { return 1; }
-
 BENCHMARK_MAIN();

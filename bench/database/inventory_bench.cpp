@@ -169,6 +169,4 @@ BENCHMARK(BM_CheckDroppedNodeTypes)->Arg(1000)->Arg(10000)->Unit(benchmark::kMil
 
 }  // namespace
 
-int addtooutput() { return 1; }
-
 BENCHMARK_MAIN();

@@ -109,6 +109,4 @@ BENCHMARK(BM_LongBlock)
 
 }  // namespace
 
-int addtooutput() { return 1; }
-
 BENCHMARK_MAIN();

@@ -92,6 +92,4 @@ BENCHMARK(BM_FiveSectionLoad)->Arg(1000)->Arg(2500)->Arg(5000)->Arg(10000)->Unit
 
 }  // namespace
 
-int addtooutput() { return 1; }
-
 BENCHMARK_MAIN();

@@ -14,6 +14,7 @@
 
 #include "bench_repo.h"
 #include "database.h"
+#include "driver.h"
 #include "raw_insert.h"
 #include "runstate.h"
 #include "tokenizer.h"

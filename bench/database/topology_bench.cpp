@@ -29,6 +29,4 @@ BENCHMARK(BM_TopologyLoad)->Arg(1000)->Arg(10000)->Arg(50000)->Unit(benchmark::k
 
 }  // namespace
 
-int addtooutput() { return 1; }
-
 BENCHMARK_MAIN();

@@ -12,8 +12,6 @@
 #include "registry.h"
 #include "runstate.h"
 
-int addtooutput() { return 1; }
-
 namespace {
 
 std::vector<std::string> names;

@@ -11,6 +11,7 @@
 
 #include "cli_checks.h"
 #include "database.h"
+#include "driver.h"
 #include "failing_new.h"
 #include "memory_log.h"
 #include "oci_client.h"

@@ -1,5 +1,6 @@
 // Compiled by the tests, never built: a section library registers under the
 // name of one of the driver's sections, or does not compile.
+#include "driver.h"
 #include "sections.h"
 
 namespace {

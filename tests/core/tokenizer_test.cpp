@@ -13,6 +13,7 @@
 #include <utility>
 #include <vector>
 
+#include "driver.h"
 #include "memory_log.h"
 #include "runstate.h"
 #include "letters.h"

@@ -16,6 +16,7 @@
 #include <vector>
 #include <string>
 
+#include "driver.h"
 #include "memory_log.h"
 #include "database.h"
 #include "fault_hook.h"

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "database.h"
+#include "driver.h"
 #include "fault_hook.h"
 #include "host.h"
 #include "inventory.h"

@@ -1,6 +1,6 @@
 # The NDL tokenizer.
-if(TARGET ndlcore)
-  ndl_add_fuzz(tokenizer SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/tokenizer_fuzz.cpp LIBS ndlcore
+if(TARGET ndlloader)
+  ndl_add_fuzz(tokenizer SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/tokenizer_fuzz.cpp LIBS ndlloader
                CORPUS ${CMAKE_CURRENT_SOURCE_DIR}/seeds/tokenizer)
   # The block keywords are the sections' own.
   ndl_link_sections(tokenizer)

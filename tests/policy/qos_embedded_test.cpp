@@ -6,6 +6,7 @@
 #include <string>
 
 #include "block_test.h"
+#include "driver.h"
 #include "policy.h"
 #include "policy_blocks.h"
 

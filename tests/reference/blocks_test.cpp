@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "block.h"
+#include "driver.h"
 #include "repo_test.h"
 #include "sections.h"
 #include "tokenizer.h"

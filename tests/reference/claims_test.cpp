@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "block.h"
+#include "driver.h"
 #include "repo_test.h"
 #include "sections.h"
 

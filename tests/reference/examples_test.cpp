@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "driver.h"
 #include "repo_test.h"
 #include "run_program.h"
 #include "sections.h"

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <vector>
 
+#include "driver.h"
 #include "sections.h"
 #include "tokenizer.h"
 

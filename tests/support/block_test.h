@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "driver.h"
 #include "records_topology.h"
 #include "runstate.h"
 #include "tokenizer.h"

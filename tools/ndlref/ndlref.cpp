@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "block.h"
+#include "driver.h"
 #include "evaluator.h"
 #include "registry.h"
 #include "runstate.h"
@@ -28,13 +29,11 @@
 #include "tokenizer.h"
 #include "validations.h"
 
-// The loader's code links a log writer; nothing here parses, so nothing logs.
-int addtooutput() {
-    std::fprintf(stderr, "%s\n", g_errormsg);
-    return 1;
-}
-
 namespace {
+
+// Nothing here parses, so nothing should log; what does goes to standard
+// error, never into the reference.
+void to_stderr(void *, const char *message) { std::fprintf(stderr, "%s\n", message); }
 
 std::string out;
 // The tree whose sources and texts the reference is printed from.
@@ -706,7 +705,7 @@ bool is_message(const literal &l) {
 }
 
 // The loader's sources, in their folders (both loaders log them).
-const char *const kLoaderFolders[] = {"core", "topology", "routing", "policy", "database", "cli"};
+const char *const kLoaderFolders[] = {"core", "loader", "topology", "routing", "policy", "database", "cli"};
 
 // One row of the index: a message as a designer reads it in the log.
 std::string message_cell(const std::string &text) {
@@ -1019,6 +1018,7 @@ void write_reference() {
 
 // `--root DIR`: another tree's sources and texts (a test's copy).
 int main(int argc, char **argv) {
+    set_log({to_stderr, nullptr});
     if (argc == 3 && std::strcmp(argv[1], "--root") == 0) source_root = argv[2];
     else if (argc != 1) {
         std::fprintf(stderr, "usage: ndlref [--root DIR]\n");

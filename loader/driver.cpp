@@ -1,9 +1,12 @@
 // The run and section driver: section headers, the binding of a run to its
-// network, and the block loop of every section. The run state it drives is
-// in runstate.cpp.
+// network, the lists a section rebuilds, and the block loop of every
+// section. The run state it drives is the core's (runstate.cpp).
 #include <cstdlib>
 #include <cstring>
+#include <initializer_list>
 #include <iterator>
+
+#include "driver.h"
 
 #include "block.h"
 #include "database.h"
@@ -21,7 +24,6 @@ void InitialiseGlobalData() {
     g_error = 0;
     g_prevtokentype = 0;
     Line = 1;
-    outputindex = 1;
     networkid = 1;
     overwrite = overwritedata = g_createversion = createfile = 0;
     g_topologyparsed = g_customerparsed = g_routingparsed = g_firewallparsed = g_qosparsed = 0;
@@ -60,6 +62,23 @@ int query_int(const char *sql, int *value) {
         return -1;
     }
     return status;
+}
+
+// Empties the lists that the named section rebuilds.
+void clear_structures(const char *section) {
+    bool all = overwritedata != 0;
+    if (std::strcmp(section, "TOPOLOGY") == 0) {
+        releasememory(all ? "ALL" : "TOPOLOGY");
+    } else if (std::strcmp(section, "CUSTOMER") == 0) {
+        if (all)
+            for (const char *group : {"ROUTING", "FIREWALL", "QOS", "ACCESSLIST"}) releasememory(group);
+        releasememory("CUSTOMER");
+    } else if (std::strcmp(section, "ROUTING") == 0 || std::strcmp(section, "QOS") == 0) {
+        releasememory(section);
+    }
+    // FIREWALL: its queue lists are built by no block, only carried forward
+    // from the stored rows; releasing them would lose them for good. Its
+    // access lists are replaced by the access-list filter.
 }
 
 // ---- sections ----

@@ -1,7 +1,8 @@
-// What the loader needs of the database layer: the OCI handle set of a run,
-// the load state, and the readers, writers and inventory checks.
-#ifndef NDL_CORE_DATABASE_H
-#define NDL_CORE_DATABASE_H
+// The database layer, as the layers above it use it: the OCI handle set of a
+// run, the load state, status reports and quoting, and the readers, writers
+// and inventory checks.
+#ifndef NDL_DATABASE_DATABASE_H
+#define NDL_DATABASE_DATABASE_H
 
 #include <cstddef>
 #include <cstdio>
@@ -56,8 +57,6 @@ inline bool locstrcpy(text_slot &dst, size_t size, const char *src) {
 // the quoted text does not fit.
 bool sql_quote(char *dst, size_t size, const char *src);
 
-// Empties the lists that the named section rebuilds (always 0).
-int clear_structures(const char *section);
 // The highest stored policy version of the network into g_ndlversion:
 // 1, or -1 on an OCI failure.
 int load_policyversion();

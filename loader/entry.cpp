@@ -9,9 +9,11 @@
 #include <string>
 
 #include "database.h"
+#include "driver.h"
 #include "entry.h"
 #include "export.h"
 #include "letters.h"
+#include "log_clob.h"
 #include "records_policy.h"
 #include "runstate.h"
 #include "sections.h"
@@ -147,13 +149,15 @@ void closing_warnings() {
                unparsed.c_str());
 }
 
-int run(OCIExtProcContext *ctx, const char *repository, char *names, const char *mode, int *msgind) {
+int run(OCIExtProcContext *ctx, const char *repository, char *names, const char *mode, int *msgind,
+        clob_log &log) {
     sword status = ociepgoe(ctx, &envhp, &svchp, &errhp);
     if (status != 0) {
         *msgind = 0;
         logmsg("Error in get oci env %d", status);
         return 2;
     }
+    log.attach(svchp, errhp);
     stmthp = stmthp1 = nullptr;
     for (OCIStmt **stmt : {&stmthp, &stmthp1}) {
         sword got = OCIHandleAlloc(envhp, reinterpret_cast<dvoid **>(stmt), OCI_HTYPE_STMT, 0, nullptr);
@@ -230,7 +234,8 @@ NDL_EXPORT int NDL_parsefile(OCIExtProcContext *ctx, OCILobLocator **log, char *
                              int *messageind) {
     int ignored = 0;
     int *msgind = messageind ? messageind : &ignored;
-    g_outputlob = log;
+    clob_log to_clob(log);
+    scoped_log logging(to_clob.sink());
     // Nothing thrown reaches the agent: a run out of memory is a failed
     // load, its rows left to the caller's rollback, and the library is
     // ready for the next call.
@@ -240,7 +245,7 @@ NDL_EXPORT int NDL_parsefile(OCIExtProcContext *ctx, OCILobLocator **log, char *
         g_createversion = 0;
         std::unique_ptr<char, decltype(&std::free)> names(strdup(filelist ? filelist : ""), &std::free);
         if (!names) throw std::bad_alloc();
-        return run(ctx, repository ? repository : "", names.get(), mode, msgind);
+        return run(ctx, repository ? repository : "", names.get(), mode, msgind, to_clob);
     } catch (...) {
         final_cleanup();
         *msgind = 0;

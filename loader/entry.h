@@ -1,8 +1,8 @@
 // The export of libcfgproc.so: one load run, called by the database's
 // external-procedure agent (and by the host, whose parameter list is
 // checked against this declaration).
-#ifndef NDL_CORE_ENTRY_H
-#define NDL_CORE_ENTRY_H
+#ifndef NDL_LOADER_ENTRY_H
+#define NDL_LOADER_ENTRY_H
 
 #include "export.h"
 #include "oci.h"

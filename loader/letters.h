@@ -1,6 +1,6 @@
 // How a run's files are written, for a repository that keeps letters.
-#ifndef NDL_CORE_LETTERS_H
-#define NDL_CORE_LETTERS_H
+#ifndef NDL_LOADER_LETTERS_H
+#define NDL_LOADER_LETTERS_H
 
 #include <cstdio>
 
