@@ -14,19 +14,27 @@
 int parsetopologysec(FILE *fp, FILE *loadfp);
 int parsecustomersec(FILE *fp, FILE *loadfp);
 
-// The eleven results of one VARIABLE definition, and the line it began on.
+// The texts of a VARIABLE definition that its records keep as they are:
+// X(field, the records' column, width). An attribute of the VARIABLE group
+// (tools/tablegen/tables.py) that is such a text is one line here.
+#define NDL_VARIABLE_TEXTS(X)                  \
+    X(displayname, displayname, kName)         \
+    X(name, variablename, kName)               \
+    X(mode, updatestatus, kName) /* upper case; "VARIABLE-UNASSIGNED" by default */ \
+    X(type, variabletype, kName) /* upper case; "STRING" by default */              \
+    X(value, variablevalue, kText)             \
+    X(listname, listname, kText)               \
+    X(defaultvalue, defaultvalue, kText)       \
+    X(uniquec, uniquec, kText)
+
+// The results of one VARIABLE definition, and the line it began on.
 struct var_def {
     int32_t line;
-    char displayname[kName];
-    char name[kName];
-    char mode[kName];  // upper case; "VARIABLE-UNASSIGNED" by default
-    char type[kName];  // upper case; "STRING" by default
-    char value[kText];
+#define NDL_VARIABLE_FIELD(field, column, width) char field[width];
+    NDL_VARIABLE_TEXTS(NDL_VARIABLE_FIELD)
+#undef NDL_VARIABLE_FIELD
     char minvalue[kText];
     char maxvalue[kText];
-    char listname[kText];
-    char defaultvalue[kText];
-    char uniquec[kText];
     int16_t isoptional;
 };
 // Reads one definition "= ( KEY = value , ... )" right after the keyword
@@ -53,16 +61,12 @@ int32_t variable_bound(const char *text);
 // those records is at least as wide as the definition's, so nothing is cut.
 template <class Rec>
 void fill_variable_record(const var_def &def, Rec *rec) {
-    static_assert(decltype(rec->variablename)::capacity >= sizeof def.name);
     rec->line = def.line;
-    rec->variablename = def.name;
-    rec->displayname = def.displayname;
-    rec->variabletype = def.type;
-    rec->updatestatus = def.mode;
-    rec->defaultvalue = def.defaultvalue;
-    rec->listname = def.listname;
-    rec->variablevalue = def.value;
-    rec->uniquec = def.uniquec;
+#define NDL_VARIABLE_COPY(field, column, width)                           \
+    static_assert(decltype(rec->column)::capacity >= sizeof def.field); \
+    rec->column = def.field;
+    NDL_VARIABLE_TEXTS(NDL_VARIABLE_COPY)
+#undef NDL_VARIABLE_COPY
     rec->isoptional = def.isoptional;
     rec->minvalue = variable_bound(def.minvalue);
     rec->maxvalue = variable_bound(def.maxvalue);
