@@ -990,7 +990,8 @@ sword PgRepo::open_transaction(Error *e) {
 bool PgRepo::read_columns(Error *e, sword &status) {
     Result r(run_text("SELECT c.relname, string_agg(quote_ident(a.attname), ',' ORDER BY a.attnum) "
                       "FROM pg_class c JOIN pg_attribute a ON a.attrelid = c.oid "
-                      "WHERE c.relnamespace = to_regnamespace(current_schema()) AND c.relkind = 'r' "
+                      "JOIN pg_namespace n ON n.oid = c.relnamespace "
+                      "WHERE n.nspname = current_schema() AND c.relkind = 'r' "
                       "AND a.attnum > 0 AND NOT a.attisdropped AND a.attname <> 'ndl_seq' GROUP BY c.relname"));
     if (r.status() != PGRES_TUPLES_OK) {
         status = server_error(e, r.r, "");
