@@ -157,14 +157,24 @@ long now_ms() {
 // parse failed for memory, the message stays in its buffer, and the server,
 // which waits for us, sends nothing more. Here every round parses again.
 // Allocates nothing of ours: it runs after COMMIT has gone out.
+// Whether an allocation of libpq's failed in its parser since the last wait
+// began (PQgetResult parses too). In pipeline mode a message it could not
+// parse for memory may be gone for good: the sync it waits for never comes.
+thread_local bool t_parse_memory = false;
+
 Wait wait_ready(PGconn *c, int quiet_limit_ms) {
     long last = now_ms();
     int short_rounds = 0;
+    // Rounds without a byte since a parse failed for memory.
+    int still_rounds = 0;
+    bool parse_memory = t_parse_memory;
+    t_parse_memory = false;
     for (;;) {
         // A failed malloc says ENOMEM; libpq's parser keeps quiet about it.
         errno = 0;
         if (!PQisBusy(c)) return Wait::Ready;
         bool memory = errno == ENOMEM;
+        parse_memory = parse_memory || memory;
         pollfd p{PQsocket(c), POLLIN, 0};
         int ready = poll(&p, 1, kPollMs);
         // Read even when poll saw nothing: SSL may hold bytes already taken
@@ -176,7 +186,8 @@ Wait wait_ready(PGconn *c, int quiet_limit_ms) {
             if (ready > 0) poll(nullptr, 0, kPollMs);
         }
         short_rounds = memory ? short_rounds + 1 : 0;
-        if (short_rounds >= kMemoryRounds) return Wait::Memory;
+        still_rounds = ready > 0 ? 0 : still_rounds + 1;
+        if (short_rounds >= kMemoryRounds || (parse_memory && still_rounds >= kMemoryRounds)) return Wait::Memory;
         if (now_ms() - last > quiet_limit_ms) return Wait::Silent;
     }
 }
@@ -185,7 +196,11 @@ Wait wait_ready(PGconn *c, int quiet_limit_ms) {
 // says which).
 PGresult *next_result(PGconn *c, int quiet_limit_ms, Wait &how) {
     how = wait_ready(c, quiet_limit_ms);
-    return how == Wait::Ready ? PQgetResult(c) : nullptr;
+    if (how != Wait::Ready) return nullptr;
+    errno = 0;
+    PGresult *r = PQgetResult(c);
+    if (errno == ENOMEM) t_parse_memory = true;
+    return r;
 }
 
 // The last result of what was sent, or its COPY's; null when the wait
@@ -655,6 +670,15 @@ bool PgRepo::send_prepared(const std::string &sql) {
     return true;
 }
 
+// A failure libpq made itself for want of memory (the server's own carry a
+// SQLSTATE). Its parser may then have dropped a message, the pipeline's sync
+// among them, and would wait for it until the server gave up on us.
+bool libpq_out_of_memory(const PGresult *r) {
+    if (PQresultErrorField(r, PG_DIAG_SQLSTATE)) return false;
+    const char *m = PQresultErrorMessage(r);
+    return m && std::strstr(m, "out of memory");
+}
+
 // Reads the results of everything sent into the pipeline, behind one sync,
 // and leaves pipeline mode. The first statement that failed is reported
 // (those after it the server skipped); LAST, when given, gets the result of
@@ -680,6 +704,11 @@ sword PgRepo::collect(Error *e, PGresult **last) {
         if (s == PGRES_PIPELINE_SYNC) {
             PQclear(r);
             break;
+        }
+        if (s == PGRES_FATAL_ERROR && libpq_out_of_memory(r)) {
+            PQclear(r);
+            if (last) PQclear(*last), *last = nullptr;
+            return lost(e);  // says memory: the connection is still up
         }
         bool ok = s == PGRES_COMMAND_OK || s == PGRES_TUPLES_OK;
         if (!ok && item < pending.size() && pending[item]) pending[item]->clear();  // not prepared after all
@@ -714,8 +743,10 @@ bool PgRepo::discard() {
             continue;
         }
         bool synced = PQresultStatus(r) == PGRES_PIPELINE_SYNC;
+        bool memory = PQresultStatus(r) == PGRES_FATAL_ERROR && libpq_out_of_memory(r);
         PQclear(r);
         if (synced) break;
+        if (memory) ok = false;
         ok = PQstatus(pg) != CONNECTION_BAD;
     }
     for (std::string *name : pending)
@@ -815,7 +846,7 @@ sword PgRepo::server_error(Error *e, const PGresult *r, std::string_view what) {
     std::string text(what);
     if (!text.empty()) text += ": ";
     text += primary ? primary : trimmed(PQresultErrorMessage(r));
-    if (text.find("out of memory") != std::string::npos && !PQresultErrorField(r, PG_DIAG_SQLSTATE)) return lost(e);
+    if (libpq_out_of_memory(r)) return lost(e);
     const char *state = PQresultErrorField(r, PG_DIAG_SQLSTATE);
     if (state && std::strcmp(state, "55P03") == 0)
         return fail(e, kErrServer,
