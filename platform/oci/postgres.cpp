@@ -92,15 +92,9 @@ const char kOwnObjects[] =
 // written into its CREATE TABLE (on a line of its own: the last column's
 // line may end in a comment). Added by ALTER TABLE afterwards instead, the
 // 106 tables took 2.5 s against 1.5 s (psql, the same text, one transaction,
-// alternating runs on a loaded machine), with the same columns. Its values
-// come from one sequence for every table, made first: an identity column
-// per table made a sequence per table, and the schema took 175 ms against
-// 130 ms (median of 10 alternating runs of the text, psql's timing, loaded
-// machine; without the column at all 105 ms). Rows keep their order within
-// a table either way: the values only grow, and loads take turns.
-constexpr char kOrderSequence[] = "CREATE SEQUENCE ndl_order;\n";
+// alternating runs on a loaded machine), with the same columns.
 std::string with_order_column(std::string_view schema) {
-    std::string out = kOrderSequence;
+    std::string out;
     out.reserve(schema.size() + 64 * 128);
     size_t from = 0;
     for (size_t at = schema.find("CREATE TABLE "); at != std::string_view::npos;
@@ -108,7 +102,7 @@ std::string with_order_column(std::string_view schema) {
         size_t end = schema.find("\n);", at);
         if (end == std::string_view::npos) break;
         out.append(schema.substr(from, end - from));
-        out += "\n  , ndl_seq bigint NOT NULL DEFAULT nextval('ndl_order')";
+        out += "\n  , ndl_seq bigint GENERATED ALWAYS AS IDENTITY";
         from = end;
     }
     out.append(schema.substr(from));
