@@ -91,6 +91,24 @@ struct HeldLock {
     bool ok = false;
 };
 
+// A table's DELETE is answered with the statement after it: its failure
+// is still logged under its own table, and the reload stores nothing (the
+// rows written before it keep their places).
+TEST_F(PgTest, AFailedDeleteIsLoggedUnderItsTable) {
+    ProgramRun first = load(repo, "initializedata");
+    ASSERT_EQ(first.status, 0) << first.out;
+    const std::string kPlaces = "SELECT (SELECT string_agg(ndl_seq::text, ',') FROM networks), "
+                                "(SELECT string_agg(ndl_seq::text, ',') FROM domain)";
+    std::vector<std::string> before = pg_query_rows(repo, kPlaces);
+    pg_run_sql(repo, "CREATE FUNCTION no_deletes() RETURNS trigger LANGUAGE plpgsql AS "
+                     "$$BEGIN RAISE EXCEPTION 'no deletes of domain'; END$$; "
+                     "CREATE TRIGGER no_deletes BEFORE DELETE ON domain EXECUTE FUNCTION no_deletes()");
+    ProgramRun again = load(repo, "updateversion");
+    EXPECT_NE(again.status, 0);
+    EXPECT_NE(again.out.find("Error table DOMAIN - no deletes of domain"), std::string::npos) << again.out;
+    EXPECT_EQ(pg_query_rows(repo, kPlaces), before);
+}
+
 TEST_F(PgTest, TheLogonPinsTheSessionWhateverTheDatabaseSays) {
     VariableForTest busy("NDL_BUSY_TIMEOUT_MS", "5000");
     std::string db = pg_server_detail::dbname_of(repo);
