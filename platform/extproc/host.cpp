@@ -354,7 +354,12 @@ static std::string logon(Session::Handles &h, const std::string &repository, Att
     }
     h.ctx = ocix_context_create(h.env, h.svc, h.err);
     if (!h.ctx) {
-        if (h.begun) OCISessionEnd(h.svc, h.err, h.ses, OCI_DEFAULT);
+        // Rolled back first: a session ended with nothing failed counts as
+        // kept, and a repository file this logon created would stay.
+        if (h.begun) {
+            OCITransRollback(h.svc, h.err, OCI_DEFAULT);
+            OCISessionEnd(h.svc, h.err, h.ses, OCI_DEFAULT);
+        }
         h.begun = false;
         return "cannot create the external-procedure context (out of memory)";
     }

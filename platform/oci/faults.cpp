@@ -16,7 +16,7 @@ namespace {
 constexpr int kKinds = static_cast<int>(Fault::Count);
 const char *const kKindNames[kKinds] = {"prepare",   "define",    "execute",      "fetch",     "lobwrite",
                                         "lobread",   "loblength", "sessionbegin", "extprocenv", "commit",
-                                        "checkpoint", "commitdrop", "ownquery"};
+                                        "checkpoint", "commitdrop", "ownquery", "context"};
 
 struct Armed {
     int left = 0;  // calls to go; the fault fires when it reaches 0
@@ -142,8 +142,9 @@ extern "C" {
 // returns status instead of running. Kinds are named "prepare", "define",
 // "execute", "fetch", "lobwrite", "lobread", "loblength", "sessionbegin",
 // "extprocenv", "commit" (the commit fails and its transaction is rolled
-// back), "checkpoint" (the closing one) and "ownquery" (a query the layer
-// makes for itself runs out of memory). A status of 0 clears the kind.
+// back), "checkpoint" (the closing one), "ownquery" (a query the layer
+// makes for itself runs out of memory) and "context" (no external-procedure
+// context is made, as when memory runs out). A status of 0 clears the kind.
 // The variable NDL_OCI_FAULT ("execute:5" or "execute:5:-1,fetch:2") arms
 // the same faults at the first call of a process.
 OCI_API void ocix_inject_fault(const char *kind, int nth, sword status);

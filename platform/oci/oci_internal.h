@@ -330,7 +330,7 @@ std::string format(const char *fmt, ...) __attribute__((format(printf, 1, 2)));
 // CommitDrop: a server's connection is lost once COMMIT has gone out.
 // OwnQuery: a query the SQLite layer makes for itself runs out of memory.
 enum class Fault { Prepare, Define, Execute, Fetch, LobWrite, LobRead, LobLength,
-                   SessionBegin, ExtprocEnv, Commit, Checkpoint, CommitDrop, OwnQuery, Count };
+                   SessionBegin, ExtprocEnv, Commit, Checkpoint, CommitDrop, OwnQuery, Context, Count };
 #ifdef NDL_FAULT_HOOK
 // Only the layer built for the tests can fail a call on purpose.
 // Reads NDL_OCI_FAULT once per process.

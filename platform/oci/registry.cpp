@@ -381,6 +381,10 @@ OCIExtProcContext *ocix_context_create(OCIEnv *envh, OCISvcCtx *svch, OCIError *
     if (!env || !as<SvcCtx>(svch) || !as<Error>(errh)) return nullptr;
     env->code = 0;
     env->why = nullptr;
+    if (fault_take(Fault::Context, as<Error>(errh))) {
+        refuse(env, kErrMemory, kOutOfMemory);
+        return nullptr;
+    }
     try {
         auto ctx = std::make_unique<Context>();
         ctx->envh = envh;

@@ -86,8 +86,8 @@ void PrintTo(const Sweep &s, std::ostream *os) { *os << s.name; }
 
 // What a load through the host makes, and a call with CLOBs.
 constexpr const char *kLoadFaults =
-    "prepare define execute fetch lobwrite sessionbegin extprocenv commit checkpoint ownquery";
-constexpr const char *kLobFaults = "lobwrite lobread loblength extprocenv";
+    "prepare define execute fetch lobwrite sessionbegin extprocenv commit checkpoint ownquery context";
+constexpr const char *kLobFaults = "lobwrite lobread loblength extprocenv context";
 
 const std::string kSample = "network.ndl,customer.ndl,routing.ndl,firewall.ndl,qos.ndl";
 
@@ -114,7 +114,8 @@ const Sweep kSweeps[] = {
 };
 
 const char *const kFaultKinds[] = {"prepare",      "define",     "execute", "fetch",      "lobwrite", "lobread",
-                                   "loblength",    "sessionbegin", "extprocenv", "commit", "checkpoint", "ownquery"};
+                                   "loblength",    "sessionbegin", "extprocenv", "commit", "checkpoint", "ownquery",
+                                   "context"};
 
 std::vector<std::string> split_words(const std::string &text) {
     std::istringstream in(text);
