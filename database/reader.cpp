@@ -8,6 +8,7 @@
 #include <climits>
 #include <cstdlib>
 #include <cstring>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -142,13 +143,18 @@ std::string select_text(const reader_desc &d, const std::string &filter) {
     return sql;
 }
 
-// Runs `sql` on `stmt` with one define per column of `d` and hands every row
-// to `row`, which answers false when the row cannot be kept. 1 read to the
-// end, 0 a failed fetch (logged, g_loaderror raised), -1 a failed prepare,
-// define or execute. Once the environment is dropped nothing more is asked
-// of it and the load has failed.
-template <class Row>
-int query(OCIStmt *stmt, const std::string &sql, const reader_desc &d, std::vector<cell> &cells, Row &&row) {
+// A failed execute of d's query (or its deferred result), logged: -1.
+int execute_failed(const reader_desc &d, sword status) {
+    logmsg("Table : %s\n", d.label);
+    checkerr(errhp, status);
+    cleanup();
+    return -1;
+}
+
+// Prepares d's query `sql` on `stmt` with a define per column into `cells`
+// and executes it in `mode` (OCIX_DEFERRED: its result is asked for
+// later). 1, or -1 after a failure, logged.
+int start(OCIStmt *stmt, const std::string &sql, const reader_desc &d, std::vector<cell> &cells, ub4 mode) {
     if (!envhp) {
         g_loaderror = 1;
         return -1;
@@ -172,13 +178,17 @@ int query(OCIStmt *stmt, const std::string &sql, const reader_desc &d, std::vect
             return -1;
         }
     }
-    sword status = OCIStmtExecute(svchp, stmt, errhp, 0, 0, nullptr, nullptr, OCI_DEFAULT);
-    if (status != OCI_SUCCESS && status != OCI_NO_DATA) {
-        logmsg("Table : %s\n", d.label);
-        checkerr(errhp, status);
-        cleanup();
-        return -1;
-    }
+    sword status = OCIStmtExecute(svchp, stmt, errhp, 0, 0, nullptr, nullptr, mode);
+    if (status != OCI_SUCCESS && status != OCI_NO_DATA) return execute_failed(d, status);
+    return 1;
+}
+
+// The rows of the query executed on `stmt`, each handed to `row` (false:
+// refused). 1 when read to the end, 0 after a failed fetch or a refused
+// row (logged), -1 when a nested reader dropped the environment.
+template <class Row>
+int fetch_rows(OCIStmt *stmt, const reader_desc &d, Row &&row) {
+    sword status;
     bool refused = false;
     for (;;) {
         status = OCIStmtFetch(stmt, errhp, 1, OCI_FETCH_NEXT, OCI_DEFAULT);
@@ -199,10 +209,20 @@ int query(OCIStmt *stmt, const std::string &sql, const reader_desc &d, std::vect
     return 0;
 }
 
-// Reads a nested sub-list with `filter` on `stmt` into `out`.
-int read_sublist(OCIStmt *stmt, const reader_desc &d, const std::string &filter, raw_list &out) {
-    std::vector<cell> cells;
-    return query(stmt, select_text(d, filter), d, cells, [&] {
+// Runs `sql` on `stmt` with one define per column of `d` and hands every row
+// to `row`, which answers false when the row cannot be kept. 1 read to the
+// end, 0 a failed fetch (logged, g_loaderror raised), -1 a failed prepare,
+// define or execute. Once the environment is dropped nothing more is asked
+// of it and the load has failed.
+template <class Row>
+int query(OCIStmt *stmt, const std::string &sql, const reader_desc &d, std::vector<cell> &cells, Row &&row) {
+    int started = start(stmt, sql, d, cells, OCI_DEFAULT);
+    return started == 1 ? fetch_rows(stmt, d, row) : started;
+}
+
+// A sub-list's row: a record of d appended to `out`.
+auto sublist_row(const reader_desc &d, const std::vector<cell> &cells, raw_list &out) {
+    return [&d, &cells, &out] {
         void *rec = new_record(d.recsize);
         if (!fill(d, cells, 0, rec)) {
             free_record(rec, d.recsize);
@@ -210,7 +230,13 @@ int read_sublist(OCIStmt *stmt, const reader_desc &d, const std::string &filter,
         }
         append(out, rec, d.nextoff);
         return true;
-    });
+    };
+}
+
+// Reads a nested sub-list with `filter` on `stmt` into `out`.
+int read_sublist(OCIStmt *stmt, const reader_desc &d, const std::string &filter, raw_list &out) {
+    std::vector<cell> cells;
+    return query(stmt, select_text(d, filter), d, cells, sublist_row(d, cells, out));
 }
 
 std::string key_filter(const reader_desc &d, std::initializer_list<std::pair<const char *, const char *>> keys) {
@@ -270,18 +296,56 @@ int read_nested(const reader_desc &d, const reader_desc &child, Filter filter, A
     });
 }
 
-// Customer sub-lists: one query per record of the parent list, on the main
-// statement handle once the parent's own read is over.
+// Statement handles of their own for queries deferred together, freed
+// with the window.
+struct Window {
+    static constexpr size_t kSize = 64;
+    OCIStmt *stmts[kSize] = {};
+    std::vector<cell> cells[kSize];
+    size_t made = 0;
+    OCIStmt *at(size_t i) {
+        for (; made <= i; ++made)
+            if (OCIHandleAlloc(envhp, reinterpret_cast<dvoid **>(&stmts[made]), OCI_HTYPE_STMT, 0, nullptr) !=
+                OCI_SUCCESS)
+                throw std::bad_alloc();
+        return stmts[i];
+    }
+    ~Window() {
+        for (size_t i = 0; i < made; ++i) OCIHandleFree(stmts[i], OCI_HTYPE_STMT);
+    }
+};
+
+// Customer sub-lists: one query per record of the parent list, once the
+// parent's own read is over. A window of them is executed deferred, so
+// that a server answers them in one round trip, then each is read in
+// turn, as if it had run alone: the first that fails ends the read. One
+// that cannot be executed ends it at once, with the environment, as it
+// would have in its turn: nothing of the run reaches the database after.
 template <class Parent, class Filter, class Attach>
 int read_per_parent(Parent *parent, const reader_desc &child, Filter filter, Attach attach) {
-    for (; parent; parent = parent->next) {
-        raw_list sub;
-        int result = read_sublist(stmthp, child, filter(*parent), sub);
-        if (result != 1) {
-            if (result == 0) free_chain(sub.head, child.nextoff, child.recsize);
-            return result;
+    Window w;
+    while (parent) {
+        size_t sent = 0;
+        for (Parent *p = parent; p && sent < Window::kSize; p = p->next, ++sent) {
+            if (!envhp) {
+                g_loaderror = 1;
+                return -1;
+            }
+            if (int started = start(w.at(sent), select_text(child, filter(*p)), child, w.cells[sent], OCIX_DEFERRED);
+                started != 1)
+                return started;
         }
-        attach(*parent, sub.head);
+        for (size_t i = 0; i < sent; ++i, parent = parent->next) {
+            sword status = ocix_stmt_result(svchp, w.stmts[i], errhp);
+            if (status != OCI_SUCCESS && status != OCI_NO_DATA) return execute_failed(child, status);
+            raw_list sub;
+            int result = fetch_rows(w.stmts[i], child, sublist_row(child, w.cells[i], sub));
+            if (result != 1) {
+                if (result == 0) free_chain(sub.head, child.nextoff, child.recsize);
+                return result;
+            }
+            attach(*parent, sub.head);
+        }
     }
     return 1;
 }

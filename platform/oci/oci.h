@@ -168,6 +168,14 @@ OCI_API void ocix_context_free(OCIExtProcContext *ctx);
    table, so that a failure is reported against that table. */
 OCI_API sword ocix_sync(OCISvcCtx *svchp, OCIError *errhp);
 
+/* OCIStmtExecute's mode for a query (no iterations) whose result the
+   caller asks for later with ocix_stmt_result, before its first fetch:
+   queries deferred one after the other go to a server together and are
+   answered in one round trip. Each is answered as if it had run alone at
+   its execute; a failure is reported by its own ocix_stmt_result. */
+#define OCIX_DEFERRED 0x40000000u
+OCI_API sword ocix_stmt_result(OCISvcCtx *svchp, OCIStmt *stmtp, OCIError *errhp);
+
 /* Overwrites in place every password a repository's name holds (a URI's
    user info or password= parameter, a keyword/value password=, after
    "pg:" too): the programs hide it in their argument vector once read. */

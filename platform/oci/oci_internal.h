@@ -60,6 +60,11 @@ struct Backend {
     virtual sword begin(Session &ses, int layout, bool external, Error *e) = 0;
     // Runs a prepared statement in the session's transaction.
     virtual sword execute(Stmt *st, Error *e, ub4 iters) = 0;
+    // A query executed with OCIX_DEFERRED, and its result asked for: where
+    // queries cost a round trip, those deferred together share one. By
+    // default it runs when its result is asked for.
+    virtual sword defer(Stmt *st, Error *e);
+    virtual sword resolve(Stmt *st, Error *e) { return execute(st, e, 0); }
     // The defines get the current row; the next row (OCI_NO_DATA at the end).
     virtual sword deliver(Stmt *st, Error *e) = 0;
     virtual sword step(Stmt *st, Error *e) = 0;
@@ -267,7 +272,8 @@ struct Define : Handle {
     ub2 dty = 0;
 };
 
-enum class Cursor { None, Pending, Open, Done };
+// Deferred: executed with OCIX_DEFERRED, its result not yet asked for.
+enum class Cursor { None, Deferred, Pending, Open, Done };
 
 struct Stmt : Handle {
     static constexpr ub4 kType = OCI_HTYPE_STMT;
@@ -280,6 +286,10 @@ struct Stmt : Handle {
     // On a server: the rows of the query and the one the defines get.
     pg_result *rows = nullptr;
     int row = 0;
+    // A deferred query on a server: its answer is still in the pipeline
+    // (awaiting), or came as this error.
+    bool awaiting = false;
+    pg_result *failure = nullptr;
     bool query = false;
     Cursor cursor = Cursor::None;
     std::vector<Define *> defines;  // sorted by position

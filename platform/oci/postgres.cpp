@@ -537,6 +537,8 @@ struct PgRepo : Backend {
         : name(std::move(n)), shown(shown_name(name)), dbname(name.rfind("pg:", 0) == 0 ? name.substr(3) : name) {}
     ~PgRepo() override;
     NDL_BACKEND_CALLS
+    sword defer(Stmt *st, Error *e) override;
+    sword resolve(Stmt *st, Error *e) override;
     sword sync(Error *e) override {
         if (sword s = collect(e)) return s;
         return end_copy(e);
@@ -607,10 +609,18 @@ struct PgRepo : Backend {
     unsigned long shapes_named = 0;
     // Statements go to the server in libpq's pipeline mode: sent without
     // waiting, their results read together behind one sync. `pending`
-    // holds, in order, one entry per result still to come: the name of a
-    // shape whose PREPARE it answers (cleared where that failed), or null.
+    // holds, in order, one entry per result still to come. Deferred
+    // queries share a pipeline with nothing else: a failure among them is
+    // each one's own, and the server skips those after it, which then run
+    // again alone when their result is asked for.
+    struct Pending {
+        std::string *shape = nullptr;  // the name of a shape whose PREPARE this answers (cleared where it failed)
+        Stmt *query = nullptr;         // the deferred query this answers, while it waits
+        bool deferred = false;         // sent for a deferred query
+    };
     bool piped = false;
-    std::vector<std::string *> pending;
+    std::vector<Pending> pending;
+    size_t deferred = 0;  // deferred queries in the pipeline
     int held = OCIX_LETTERS_BYTES;  // what the database keeps of the letters
     int texts = OCIX_TEXT_UTF8;     // how the caller's texts are written
     // The client_encoding in force, null when unknown: one set inside a
@@ -639,7 +649,7 @@ bool PgRepo::send_prepared(const std::string &sql) {
         param_values.push_back(v);
     const int n = static_cast<int>(params.size());
     // Room for the entries first: what libpq has taken is always counted.
-    pending.reserve(pending.size() + 2);
+    if (pending.capacity() < pending.size() + 2) pending.reserve(2 * pending.size() + 8);
     if (!pg || (!piped && PQenterPipelineMode(pg) != 1)) return false;
     piped = true;
     // A shape's first use runs unprepared, in one round trip as a prepared
@@ -650,17 +660,17 @@ bool PgRepo::send_prepared(const std::string &sql) {
         if (shapes.size() < kShapesKept) shapes.emplace(shape_key, std::string());
         if (PQsendQueryParams(pg, sql.c_str(), n, param_types.data(), param_values.data(), nullptr, nullptr, 0) != 1)
             return false;
-        pending.push_back(nullptr);
+        pending.push_back(Pending{});
         return true;
     }
     if (it->second.empty()) {
         std::string name = format("ndl_%lu", ++shapes_named);
         if (PQsendPrepare(pg, name.c_str(), sql.c_str(), n, param_types.data()) != 1) return false;
         it->second.swap(name);
-        pending.push_back(&it->second);
+        pending.push_back(Pending{&it->second});
     }
     if (PQsendQueryPrepared(pg, it->second.c_str(), n, param_values.data(), nullptr, nullptr, 0) != 1) return false;
-    pending.push_back(nullptr);
+    pending.push_back(Pending{});
     return true;
 }
 
@@ -705,8 +715,20 @@ sword PgRepo::collect(Error *e, PGresult **last) {
             return lost(e);  // says memory: the connection is still up
         }
         bool ok = s == PGRES_COMMAND_OK || s == PGRES_TUPLES_OK;
-        if (!ok && item < pending.size() && pending[item]) pending[item]->clear();  // not prepared after all
-        if (s == PGRES_FATAL_ERROR && !failed.r) {
+        Pending *p = item < pending.size() ? &pending[item] : nullptr;
+        if (!ok && p && p->shape) p->shape->clear();  // not prepared after all
+        if (p && p->deferred) {
+            // Kept for the query it answers; a PREPARE's answer, or a
+            // query skipped behind a failure, leaves nothing.
+            Stmt *q = p->query;
+            if (q && s == PGRES_TUPLES_OK && !q->rows) {
+                q->rows = r;
+            } else if (q && s == PGRES_FATAL_ERROR && !q->failure) {
+                q->failure = r;
+            } else {
+                PQclear(r);
+            }
+        } else if (s == PGRES_FATAL_ERROR && !failed.r) {
             failed.reset(r);
         } else if (last && ok && item + 1 == pending.size() && !*last) {
             *last = r;
@@ -715,7 +737,10 @@ sword PgRepo::collect(Error *e, PGresult **last) {
         }
         if (PQstatus(pg) == CONNECTION_BAD) break;
     }
+    for (Pending &p : pending)
+        if (p.query) p.query->awaiting = false;
     pending.clear();
+    deferred = 0;
     Result kept(last ? *last : nullptr);
     if (PQstatus(pg) == CONNECTION_BAD || PQexitPipelineMode(pg) != 1) return lost(e);
     piped = false;
@@ -743,9 +768,12 @@ bool PgRepo::discard() {
         if (memory) ok = false;
         ok = PQstatus(pg) != CONNECTION_BAD;
     }
-    for (std::string *name : pending)
-        if (name) name->clear();
+    for (Pending &p : pending) {
+        if (p.shape) p.shape->clear();
+        if (p.query) p.query->awaiting = false;
+    }
     pending.clear();
+    deferred = 0;
     piped = false;
     return ok && PQexitPipelineMode(pg) == 1;
 }
@@ -799,6 +827,9 @@ void PgRepo::end_cursors() {
     for (Stmt *st : users) {
         PQclear(st->rows);
         st->rows = nullptr;
+        PQclear(st->failure);
+        st->failure = nullptr;
+        st->awaiting = false;
         st->cursor = Cursor::None;
     }
 }
@@ -825,6 +856,7 @@ sword PgRepo::lost(Error *e) {
     broken = true;
     piped = false;
     pending.clear();
+    deferred = 0;
     bool was = in_transaction;
     in_transaction = false;
     lost_work = lost_work || was;
@@ -893,6 +925,7 @@ sword PgRepo::begin(Session &ses, int expected, bool ext, Error *e) {
     shapes.clear();  // prepared on the session that ended
     piped = false;
     pending.clear();
+    deferred = 0;
     errno = 0;
     pg = connect();
     if (!pg) return out_of_memory(e);
@@ -1171,6 +1204,9 @@ sword PgRepo::run(Stmt *st, Error *e, ub4 iters) {
     std::string_view head = std::string_view(sql).substr(first, 6);
     bool query = lower(head) == "select" || lower(head.substr(0, 4)) == "with";
     if (!query && iters == 0) return refuse(kErrUsage, "a statement that is not a query needs one iteration");
+    // Deferred queries are answered first: their pipeline holds nothing else.
+    if (deferred)
+        if (sword s = collect(e)) return s;
     if (!send_prepared(sql)) return lost(e);
     // A DELETE's result waits in the pipeline for the statement after it:
     // the writers follow a table's DELETE with its rows or its ocix_sync,
@@ -1214,6 +1250,66 @@ sword PgRepo::execute(Stmt *st, Error *e, ub4 iters) {
     else
         last_insert.clear();
     return status;
+}
+
+sword PgRepo::defer(Stmt *st, Error *e) {
+    if (broken || !pg)
+        return fail(e, kErrLogon, format("the session with the server repository \"%s\" has ended", shown.c_str()));
+    release(st);
+    if (sword s = open_transaction(e)) return s;
+    if (sword s = end_copy(e)) return s;
+    last_insert.clear();
+    // Whatever else is on its way is answered first, so that its failure
+    // is reported now, as it would have been.
+    if (!deferred)
+        if (sword s = collect(e)) return s;
+    size_t tail = 0;
+    std::string sql = map_dialect_server(st->text, kSysdate, kOrderColumn, tail, params);
+    size_t first = sql.find_first_not_of(" \t\n\r\f");
+    std::string_view head = first == std::string::npos ? "" : std::string_view(sql).substr(first, 6);
+    bool query = lower(head) == "select" || lower(head.substr(0, 4)) == "with";
+    bool plain = tail == std::string_view::npos && query;
+    for (const Param &p : params) plain = plain && p.raw.find('\0') == std::string_view::npos;
+    // What would be refused is refused by its result, as by its execute.
+    if (!plain) {
+        st->cursor = Cursor::Deferred;
+        return OCI_SUCCESS;
+    }
+    // Listed before it is sent: a session that ends clears what it holds.
+    users.insert(st);
+    st->conn = this;
+    st->query = true;
+    size_t from = pending.size();
+    if (!send_prepared(sql)) return lost(e);
+    for (size_t i = from; i < pending.size(); ++i) pending[i].deferred = true;
+    pending.back().query = st;
+    st->awaiting = true;
+    st->cursor = Cursor::Deferred;
+    ++deferred;
+    return OCI_SUCCESS;
+}
+
+sword PgRepo::resolve(Stmt *st, Error *e) {
+    if (broken || !pg)
+        return fail(e, kErrLogon, format("the session with the server repository \"%s\" has ended", shown.c_str()));
+    if (st->awaiting)
+        if (sword s = collect(e)) return s;
+    if (st->failure) {
+        Result r(st->failure);
+        st->failure = nullptr;
+        return server_error(e, r.r, "");
+    }
+    // Skipped behind another's failure, or refused before it was sent:
+    // run alone now, as it would have run at its execute.
+    if (!st->rows) {
+        if (sword s = open_transaction(e)) return s;
+        if (sword s = end_copy(e)) return s;
+        return run(st, e, 0);
+    }
+    st->row = 0;
+    if (sword s = check_define_positions(st, e, PQnfields(st->rows))) return s;
+    st->cursor = PQntuples(st->rows) > 0 ? Cursor::Pending : Cursor::Done;
+    return OCI_SUCCESS;
 }
 
 sword PgRepo::deliver(Stmt *st, Error *e) {
@@ -1416,6 +1512,13 @@ void PgRepo::abandon() {
 void PgRepo::release(Stmt *st) {
     PQclear(st->rows);
     st->rows = nullptr;
+    PQclear(st->failure);
+    st->failure = nullptr;
+    // An answer still to come goes to nobody.
+    if (st->awaiting)
+        for (Pending &p : pending)
+            if (p.query == st) p.query = nullptr;
+    st->awaiting = false;
     users.erase(st);
     st->conn = nullptr;
     st->query = false;

@@ -483,7 +483,7 @@ sword OCIDefineByPos(OCIStmt *stmtp, OCIDefine **defnp, OCIError *errhp, ub4 pos
 }
 
 sword OCIStmtExecute(OCISvcCtx *svchp, OCIStmt *stmtp, OCIError *errhp, ub4 iters, ub4, const OCISnapshot *,
-                     OCISnapshot *, ub4) {
+                     OCISnapshot *, ub4 mode) {
     SvcCtx *svc = as<SvcCtx>(svchp);
     Stmt *st = as<Stmt>(stmtp);
     Error *e = as<Error>(errhp);
@@ -493,7 +493,30 @@ sword OCIStmtExecute(OCISvcCtx *svchp, OCIStmt *stmtp, OCIError *errhp, ub4 iter
         Backend *c = session_conn(svc, e);
         if (!c) return OCI_ERROR;
         st->cursor = Cursor::None;
+        if ((mode & OCIX_DEFERRED) && iters == 0) return c->defer(st, e);
         return c->execute(st, e, iters);
+    });
+}
+
+}  // extern "C"
+
+sword ndloci::Backend::defer(Stmt *st, Error *) {
+    st->cursor = Cursor::Deferred;
+    return OCI_SUCCESS;
+}
+
+extern "C" {
+
+sword ocix_stmt_result(OCISvcCtx *svchp, OCIStmt *stmtp, OCIError *errhp) {
+    SvcCtx *svc = as<SvcCtx>(svchp);
+    Stmt *st = as<Stmt>(stmtp);
+    Error *e = as<Error>(errhp);
+    return api_call(e, svc && st, Fault::Count, [&]() -> sword {
+        if (st->cursor != Cursor::Deferred) return fail(e, kErrUsage, "no deferred query was executed");
+        Backend *c = session_conn(svc, e);
+        if (!c) return OCI_ERROR;
+        st->cursor = Cursor::None;
+        return c->resolve(st, e);
     });
 }
 
@@ -506,6 +529,8 @@ sword OCIStmtFetch(OCIStmt *stmtp, OCIError *errhp, ub4 nrows, ub2 orientation, 
             return fail(e, kErrUsage, "only OCI_FETCH_NEXT is supported");
         switch (st->cursor) {
         case Cursor::None: return fail(e, kErrUsage, "fetch out of sequence: no query was executed");
+        case Cursor::Deferred:
+            return fail(e, kErrUsage, "fetch out of sequence: the deferred query's result was not asked for");
         case Cursor::Done: return OCI_NO_DATA;
         case Cursor::Pending: st->cursor = Cursor::Open; return st->conn->deliver(st, e);
         case Cursor::Open: break;

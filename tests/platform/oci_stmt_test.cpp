@@ -90,6 +90,33 @@ TEST_F(OciStmt, ZeroAndOneIterations) {
     EXPECT_EQ(OCIStmtExecute(l.svc, l.stmt, l.err, 1, 0, nullptr, nullptr, OCI_DEFAULT), OCI_ERROR);
 }
 
+// On a file a deferred query runs when its result is asked for: it sees
+// what was written before that, and its failure is its result's.
+TEST_F(OciStmt, ADeferredQueryRunsAtItsResult) {
+    int32_t a = -7;
+    ASSERT_EQ(l.prepare("SELECT count(*) FROM T"), OCI_SUCCESS);
+    ASSERT_EQ(l.define_int(1, &a), OCI_SUCCESS);
+    ASSERT_EQ(OCIStmtExecute(l.svc, l.stmt, l.err, 0, 0, nullptr, nullptr, OCIX_DEFERRED), OCI_SUCCESS);
+    EXPECT_EQ(l.fetch(), OCI_ERROR);
+    EXPECT_NE(l.error().find("was not asked for"), std::string::npos) << l.error();
+    OCIStmt *other = nullptr;
+    OCIHandleAlloc(l.env, reinterpret_cast<dvoid **>(&other), OCI_HTYPE_STMT, 0, nullptr);
+    const std::string insert = "INSERT INTO T VALUES (1,'x',NULL,0)";
+    OCIStmtPrepare(other, l.err, reinterpret_cast<const text *>(insert.data()), static_cast<ub4>(insert.size()),
+                   OCI_NTV_SYNTAX, OCI_DEFAULT);
+    ASSERT_EQ(OCIStmtExecute(l.svc, other, l.err, 1, 0, nullptr, nullptr, OCI_DEFAULT), OCI_SUCCESS);
+    ASSERT_EQ(ocix_stmt_result(l.svc, l.stmt, l.err), OCI_SUCCESS) << l.error();
+    ASSERT_EQ(l.fetch(), OCI_SUCCESS) << l.error();
+    EXPECT_EQ(a, 1);
+    EXPECT_EQ(ocix_stmt_result(l.svc, l.stmt, l.err), OCI_ERROR);
+    EXPECT_EQ(l.error(), "no deferred query was executed");
+    ASSERT_EQ(l.prepare("SELECT missing FROM T"), OCI_SUCCESS);
+    ASSERT_EQ(OCIStmtExecute(l.svc, l.stmt, l.err, 0, 0, nullptr, nullptr, OCIX_DEFERRED), OCI_SUCCESS);
+    EXPECT_EQ(ocix_stmt_result(l.svc, l.stmt, l.err), OCI_ERROR);
+    EXPECT_NE(l.error().find("no such column"), std::string::npos) << l.error();
+    OCIHandleFree(other, OCI_HTYPE_STMT);
+}
+
 TEST_F(OciStmt, FetchRulesOfDefinesWithoutIndicators) {
     struct Case {
         const char *expr;
