@@ -720,7 +720,7 @@ sword PgRepo::collect(Error *e, PGresult **last) {
         if (p && p->deferred) {
             // Kept for the query it answers; a PREPARE's answer, or a
             // query skipped behind a failure, leaves nothing.
-            Stmt *q = p->query;
+            Stmt *q = p->query && p->query->awaiting ? p->query : nullptr;  // not ended since
             if (q && s == PGRES_TUPLES_OK && !q->rows) {
                 q->rows = r;
             } else if (q && s == PGRES_FATAL_ERROR && !q->failure) {
