@@ -233,12 +233,6 @@ auto sublist_row(const reader_desc &d, const std::vector<cell> &cells, raw_list 
     };
 }
 
-// Reads a nested sub-list with `filter` on `stmt` into `out`.
-int read_sublist(OCIStmt *stmt, const reader_desc &d, const std::string &filter, raw_list &out) {
-    std::vector<cell> cells;
-    return query(stmt, select_text(d, filter), d, cells, sublist_row(d, cells, out));
-}
-
 std::string key_filter(const reader_desc &d, std::initializer_list<std::pair<const char *, const char *>> keys) {
     std::string f = network_filter(d);
     for (const auto &[column, value] : keys) f += std::string(" AND ") + column + "='" + quoted(value) + "'";
@@ -276,26 +270,6 @@ int read_folded(const reader_desc &d) {
     });
 }
 
-// A parent table whose every row runs a nested query on the second
-// statement handle while its own fetch stays open.
-template <class Parent, class Filter, class Attach>
-int read_nested(const reader_desc &d, const reader_desc &child, Filter filter, Attach attach) {
-    d.list.set(nullptr, nullptr);
-    std::vector<cell> cells;
-    return query(stmthp, select_text(d, network_filter(d)), d, cells, [&] {
-        auto *rec = static_cast<Parent *>(new_record(sizeof(Parent)));
-        if (!fill(d, cells, 0, rec)) {
-            free_record(rec);
-            return false;
-        }
-        raw_list sub;
-        read_sublist(stmthp1, child, filter(*rec), sub);
-        attach(*rec, sub.head);
-        d.list.append(rec);
-        return true;
-    });
-}
-
 // Statement handles of their own for queries deferred together, freed
 // with the window.
 struct Window {
@@ -314,6 +288,52 @@ struct Window {
         for (size_t i = 0; i < made; ++i) OCIHandleFree(stmts[i], OCI_HTYPE_STMT);
     }
 };
+
+// A parent table whose every row runs a nested query while its own fetch
+// stays open. The nested queries of a window of parents are executed
+// deferred and read when the window is full or the parents are all
+// fetched; each parent joins the list once its sub-list is read, whole or
+// as far as its failed query got, as if it had run alone.
+template <class Parent, class Filter, class Attach>
+int read_nested(const reader_desc &d, const reader_desc &child, Filter filter, Attach attach) {
+    d.list.set(nullptr, nullptr);
+    std::vector<cell> cells;
+    Window w;
+    Parent *held[Window::kSize];
+    size_t sent = 0;
+    // The held parents join the list; their sub-lists are read while the
+    // environment stands (one that drops it leaves the rest without).
+    auto drain = [&] {
+        for (size_t i = 0; i < sent; ++i) {
+            raw_list sub;
+            if (envhp) {
+                sword status = ocix_stmt_result(svchp, w.stmts[i], errhp);
+                if (status != OCI_SUCCESS && status != OCI_NO_DATA) execute_failed(child, status);
+                else fetch_rows(w.stmts[i], child, sublist_row(child, w.cells[i], sub));
+            }
+            attach(*held[i], sub.head);
+            d.list.append(held[i]);
+        }
+        sent = 0;
+    };
+    int result = query(stmthp, select_text(d, network_filter(d)), d, cells, [&] {
+        auto *rec = static_cast<Parent *>(new_record(sizeof(Parent)));
+        if (!fill(d, cells, 0, rec)) {
+            free_record(rec);
+            return false;
+        }
+        OCIStmt *stmt = w.at(sent);
+        held[sent++] = rec;
+        // One that cannot be executed drops the environment: the parents
+        // held join the list as they are, and the read ends.
+        if (start(stmt, select_text(child, filter(*rec)), child, w.cells[sent - 1], OCIX_DEFERRED) != 1 ||
+            sent == Window::kSize)
+            drain();
+        return true;
+    });
+    drain();
+    return result;
+}
 
 // Customer sub-lists: one query per record of the parent list, once the
 // parent's own read is over. A window of them is executed deferred, so
