@@ -297,7 +297,10 @@ struct Stmt : Handle {
 
 struct Lob : Handle {
     static constexpr ub4 kType = OCI_DTYPE_LOB;
-    explicit Lob(Env *e) : Handle(kType, e) {}
+    // Room for a load's log when the locator is made: a write within it
+    // allocates nothing, so no line of it is lost for memory mid-load.
+    static constexpr size_t kRoom = 64 * 1024;
+    explicit Lob(Env *e) : Handle(kType, e) { data.reserve(kRoom); }
     std::string data;
 };
 

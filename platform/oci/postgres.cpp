@@ -32,7 +32,7 @@ namespace {
     X(PQgetvalue) X(PQisBusy) X(PQnfields) X(PQntuples)                                                      \
     X(PQputCopyData) X(PQputCopyEnd) X(PQresultErrorField) X(PQresultErrorMessage) X(PQresultStatus)        \
     X(PQsendPrepare) X(PQsendQuery) X(PQsendQueryParams) X(PQsendQueryPrepared) X(PQsocket) X(PQstatus)        \
-    X(PQparameterStatus) X(PQenterPipelineMode) X(PQexitPipelineMode) X(PQpipelineSync)
+    X(PQparameterStatus) X(PQenterPipelineMode) X(PQexitPipelineMode) X(PQpipelineSync) X(PQtransactionStatus)
 #define NDL_DECLARE(f) decltype(&::f) f = nullptr;
 NDL_LIBPQ(NDL_DECLARE)
 #undef NDL_DECLARE
@@ -814,6 +814,13 @@ void PgRepo::roll_back() {
     if (applied_in_transaction) applied = nullptr;
     applied_in_transaction = false;
     if (!pg) return;
+    // A COPY left open (memory ran out while its rows were made) is ended
+    // first, and any answer still unread taken: else the connection would
+    // refuse the ROLLBACK, and with it the session's next load.
+    if (!piped && PQtransactionStatus(pg) == PQTRANS_ACTIVE) {
+        PQputCopyEnd(pg, "the transaction is rolled back");
+        while (PGresult *r = next_result(pg, quiet_ms, waited)) PQclear(r);
+    }
     if (discard()) {
         Result r(run_text("ROLLBACK"));
         if (r.status() == PGRES_COMMAND_OK) return;

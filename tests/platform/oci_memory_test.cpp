@@ -281,6 +281,30 @@ TEST_P(OciMemory, EachAllocationFailingInTurn) {
     }
 }
 
+// A load's log, up to the room its locator is made with, is written
+// without an allocation: no line of it is lost where memory runs out.
+TEST(OciLobRoom, ALogWithinItsRoomAllocatesNothing) {
+    TempDir dir;
+    Client c(dir.file("r.db"));
+    ASSERT_EQ(c.logon(), OCI_SUCCESS) << c.error();
+    ASSERT_EQ(c.lob_alloc(), OCI_SUCCESS);
+    const std::string line(100, 'x');
+    long made = -1;
+    ub4 offset = 1;
+    sword status = with_failing_allocation(
+        0,
+        [&] {
+            sword s = OCI_SUCCESS;
+            for (int i = 0; i < 600 && s == OCI_SUCCESS; ++i, offset += static_cast<ub4>(line.size()))
+                s = c.lob_write(line, offset);
+            return s;
+        },
+        &made);
+    EXPECT_EQ(status, OCI_SUCCESS) << c.error();
+    EXPECT_EQ(made, 0);
+    c.free_all();
+}
+
 INSTANTIATE_TEST_SUITE_P(EveryCall, OciMemory, ::testing::ValuesIn(kSteps),
                          [](const ::testing::TestParamInfo<Step> &info) {
                              std::string name;

@@ -84,6 +84,19 @@ TEST_F(PgWrite, AFailedDeleteIsReportedByWhatFollowsIt) {
     }
 }
 
+// A rollback while a table's rows stream by COPY (a load stopped mid-table)
+// ends the COPY: the session takes the next load.
+TEST_F(PgWrite, ARollbackInTheMiddleOfATablesRowsLeavesTheSessionWhole) {
+    ASSERT_EQ(l->exec(kNetwork), OCI_SUCCESS) << l->error();
+    ASSERT_EQ(l->exec("INSERT INTO domain VALUES (1, 'D1')"), OCI_SUCCESS) << l->error();
+    ASSERT_EQ(l->exec("INSERT INTO domain VALUES (1, 'D2')"), OCI_SUCCESS) << l->error();
+    ASSERT_EQ(l->rollback(), OCI_SUCCESS) << l->error();
+    ASSERT_EQ(l->exec(kNetwork), OCI_SUCCESS) << l->error();
+    EXPECT_EQ(l->value("SELECT count(*) FROM domain"), "0");
+    ASSERT_EQ(l->end(), OCI_SUCCESS) << l->error();
+    EXPECT_EQ(one("SELECT count(*) FROM networks"), "1");
+}
+
 // A connection cut while a DELETE's result is on its way ends the session
 // as any lost connection does: the transaction rolled back, nothing stored.
 TEST_F(PgWrite, AConnectionCutWithAResultPendingEndsTheSession) {
