@@ -277,12 +277,13 @@ struct Window {
     OCIStmt *stmts[kSize] = {};
     std::vector<cell> cells[kSize];
     size_t made = 0;
+    // Null once the environment is dropped: start() then refuses it.
     OCIStmt *at(size_t i) {
-        for (; made <= i; ++made)
+        for (; envhp && made <= i; ++made)
             if (OCIHandleAlloc(envhp, reinterpret_cast<dvoid **>(&stmts[made]), OCI_HTYPE_STMT, 0, nullptr) !=
                 OCI_SUCCESS)
                 throw std::bad_alloc();
-        return stmts[i];
+        return i < made ? stmts[i] : nullptr;
     }
     ~Window() {
         for (size_t i = 0; i < made; ++i) OCIHandleFree(stmts[i], OCI_HTYPE_STMT);
@@ -347,10 +348,6 @@ int read_per_parent(Parent *parent, const reader_desc &child, Filter filter, Att
     while (parent) {
         size_t sent = 0;
         for (Parent *p = parent; p && sent < Window::kSize; p = p->next, ++sent) {
-            if (!envhp) {
-                g_loaderror = 1;
-                return -1;
-            }
             if (int started = start(w.at(sent), select_text(child, filter(*p)), child, w.cells[sent], OCIX_DEFERRED);
                 started != 1)
                 return started;

@@ -561,7 +561,8 @@ struct PgRepo : Backend {
     bool copy_row(std::string_view table, Error *e, sword &status);
     sword end_copy(Error *e);
     sword settle(bool memory, Error *e);
-    void end_cursors();
+    // WAITING_STAY: deferred queries still waiting keep asking for their result.
+    void end_cursors(bool waiting_stay = false);
     void roll_back();
 
     std::string name, shown;
@@ -737,12 +738,13 @@ sword PgRepo::collect(Error *e, PGresult **last) {
         }
         if (PQstatus(pg) == CONNECTION_BAD) break;
     }
+    Result kept(last ? *last : nullptr);
+    // Deferred queries still waiting then hear the session's end.
+    if (PQstatus(pg) == CONNECTION_BAD || PQexitPipelineMode(pg) != 1) return lost(e);
     for (Pending &p : pending)
         if (p.query) p.query->awaiting = false;
     pending.clear();
     deferred = 0;
-    Result kept(last ? *last : nullptr);
-    if (PQstatus(pg) == CONNECTION_BAD || PQexitPipelineMode(pg) != 1) return lost(e);
     piped = false;
     if (failed.r) return server_error(e, failed.r, "");
     if (last) *last = kept.release();
@@ -830,14 +832,15 @@ void PgRepo::roll_back() {
     broken = true;
 }
 
-void PgRepo::end_cursors() {
+void PgRepo::end_cursors(bool waiting_stay) {
     for (Stmt *st : users) {
+        Cursor after = waiting_stay && st->awaiting ? Cursor::Deferred : Cursor::None;
         PQclear(st->rows);
         st->rows = nullptr;
         PQclear(st->failure);
         st->failure = nullptr;
         st->awaiting = false;
-        st->cursor = Cursor::None;
+        st->cursor = after;
     }
 }
 
@@ -857,7 +860,8 @@ sword PgRepo::lost(Error *e) {
     }
     if (why.empty()) why = kOutOfMemory;  // fits the string's own room
     bool memory = why.find("out of memory") != std::string::npos;
-    end_cursors();
+    // Deferred queries still waiting are answered with the session's end.
+    end_cursors(true);
     PQfinish(pg);
     pg = nullptr;
     broken = true;

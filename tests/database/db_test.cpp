@@ -274,6 +274,20 @@ TEST_F(Db, OverlongValueFailsInsteadOfOverrunning) {
     EXPECT_EQ(static_cast<domain_rec *>(prdomains), nullptr);
 }
 
+// A sub-list read per parent stops at the parent whose rows cannot be kept.
+TEST_F(Db, APerParentSubListThatCannotBeKeptFailsTheReader) {
+    for (const char *type : {"C1", "C2", "C3"})
+        ASSERT_TRUE(exec(std::string("INSERT INTO CUSTCONNTYPES (networkid, servicetype, conntypename, custsitetype) "
+                                     "VALUES (1,'S','") + type + "','x')"));
+    ASSERT_TRUE(exec("INSERT INTO CUSTCONNQOSPOLICY VALUES (1,'S','C1',1,'L','P')"));
+    // A NULL sequence, which no NVL guards.
+    ASSERT_TRUE(exec("INSERT INTO CUSTCONNQOSPOLICY VALUES (1,'S','C2',NULL,'L','P')"));
+    EXPECT_EQ(retrieve_data(), 0);
+    EXPECT_EQ(log_text.rfind("Table : Custconnqospolicy\n<br>", 0), 0u) << log_text;
+    EXPECT_NE(log_text.find("Error in loading data.\n<br>"), std::string::npos) << log_text;
+    EXPECT_EQ(g_loaderror, 1);
+}
+
 TEST_F(Db, LoggedOnlyStatusStillFailsTheReader) {
     inject_fault("define", 1, OCI_SUCCESS_WITH_INFO);
     EXPECT_EQ(retrieve_data(), 0);
