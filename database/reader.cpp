@@ -271,9 +271,18 @@ int read_folded(const reader_desc &d) {
 }
 
 // Statement handles of their own for queries deferred together, freed
-// with the window.
+// with the window: as many as a server answers in one round trip, one on
+// a file. A 1 MB reload on a server: 961 round trips before, 441 with
+// them; over 7 interleaved pairs wall 0.494 -> 0.397 s, client and server
+// CPU 0.441 -> 0.374 s. On a file 64 statements open at once took 0.6 %
+// more instructions (callgrind) for nothing; one takes 0.04 % fewer.
 struct Window {
     static constexpr size_t kSize = 64;
+    Window() {
+        int together = 0;
+        size = ocix_deferral(svchp, errhp, &together) == OCI_SUCCESS && together ? kSize : 1;
+    }
+    size_t size;
     OCIStmt *stmts[kSize] = {};
     std::vector<cell> cells[kSize];
     size_t made = 0;
@@ -291,10 +300,10 @@ struct Window {
 };
 
 // A parent table whose every row runs a nested query while its own fetch
-// stays open. The nested queries of a window of parents are executed
-// deferred and read when the window is full or the parents are all
-// fetched; each parent joins the list once its sub-list is read, whole or
-// as far as its failed query got, as if it had run alone.
+// stays open. Each parent joins the list as it is fetched; the nested
+// queries of a window of parents are executed deferred and read into
+// their parents when the window is full or the parents are all fetched,
+// each whole or as far as its failed query got, as if it had run alone.
 template <class Parent, class Filter, class Attach>
 int read_nested(const reader_desc &d, const reader_desc &child, Filter filter, Attach attach) {
     d.list.set(nullptr, nullptr);
@@ -302,33 +311,32 @@ int read_nested(const reader_desc &d, const reader_desc &child, Filter filter, A
     Window w;
     Parent *held[Window::kSize];
     size_t sent = 0;
-    // The held parents join the list; their sub-lists are read while the
-    // environment stands (one that drops it leaves the rest without).
+    // The held parents' sub-lists are read while the environment stands
+    // (one that drops it leaves the rest without).
     auto drain = [&] {
-        for (size_t i = 0; i < sent; ++i) {
+        for (size_t i = 0; i < sent && envhp; ++i) {
             raw_list sub;
-            if (envhp) {
-                sword status = ocix_stmt_result(svchp, w.stmts[i], errhp);
-                if (status != OCI_SUCCESS && status != OCI_NO_DATA) execute_failed(child, status);
-                else fetch_rows(w.stmts[i], child, sublist_row(child, w.cells[i], sub));
-            }
+            sword status = ocix_stmt_result(svchp, w.stmts[i], errhp);
+            if (status != OCI_SUCCESS && status != OCI_NO_DATA) execute_failed(child, status);
+            else fetch_rows(w.stmts[i], child, sublist_row(child, w.cells[i], sub));
             attach(*held[i], sub.head);
-            d.list.append(held[i]);
         }
         sent = 0;
     };
     int result = query(stmthp, select_text(d, network_filter(d)), d, cells, [&] {
+        // The handle first: a record is never made that nothing holds.
+        OCIStmt *stmt = w.at(sent);
         auto *rec = static_cast<Parent *>(new_record(sizeof(Parent)));
         if (!fill(d, cells, 0, rec)) {
             free_record(rec);
             return false;
         }
-        OCIStmt *stmt = w.at(sent);
+        d.list.append(rec);
         held[sent++] = rec;
         // One that cannot be executed drops the environment: the parents
-        // held join the list as they are, and the read ends.
+        // held keep no sub-list, and the read ends.
         if (start(stmt, select_text(child, filter(*rec)), child, w.cells[sent - 1], OCIX_DEFERRED) != 1 ||
-            sent == Window::kSize)
+            sent == w.size)
             drain();
         return true;
     });
@@ -347,7 +355,7 @@ int read_per_parent(Parent *parent, const reader_desc &child, Filter filter, Att
     Window w;
     while (parent) {
         size_t sent = 0;
-        for (Parent *p = parent; p && sent < Window::kSize; p = p->next, ++sent) {
+        for (Parent *p = parent; p && sent < w.size; p = p->next, ++sent) {
             if (int started = start(w.at(sent), select_text(child, filter(*p)), child, w.cells[sent], OCIX_DEFERRED);
                 started != 1)
                 return started;

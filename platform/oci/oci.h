@@ -175,6 +175,10 @@ OCI_API sword ocix_sync(OCISvcCtx *svchp, OCIError *errhp);
    its execute; a failure is reported by its own ocix_stmt_result. */
 #define OCIX_DEFERRED 0x40000000u
 OCI_API sword ocix_stmt_result(OCISvcCtx *svchp, OCIStmt *stmtp, OCIError *errhp);
+/* Whether deferred queries share their round trips (*together 1: a
+   server), or each runs at its result anyway (0: a file), where keeping
+   many open at once only costs. */
+OCI_API sword ocix_deferral(OCISvcCtx *svchp, OCIError *errhp, int *together);
 
 /* Overwrites in place every password a repository's name holds (a URI's
    user info or password= parameter, a keyword/value password=, after

@@ -65,6 +65,7 @@ struct Backend {
     // default it runs when its result is asked for.
     virtual sword defer(Stmt *st, Error *e);
     virtual sword resolve(Stmt *st, Error *e) { return execute(st, e, 0); }
+    virtual bool answers_together() const { return false; }
     // The defines get the current row; the next row (OCI_NO_DATA at the end).
     virtual sword deliver(Stmt *st, Error *e) = 0;
     virtual sword step(Stmt *st, Error *e) = 0;

@@ -539,6 +539,7 @@ struct PgRepo : Backend {
     NDL_BACKEND_CALLS
     sword defer(Stmt *st, Error *e) override;
     sword resolve(Stmt *st, Error *e) override;
+    bool answers_together() const override { return true; }
     sword sync(Error *e) override {
         if (sword s = collect(e)) return s;
         return end_copy(e);
@@ -558,6 +559,15 @@ struct PgRepo : Backend {
     sword read_layout(Error *e, bool &found);
     sword open_transaction(Error *e);
     sword run(Stmt *st, Error *e, ub4 iters);
+    // Refuses a call on a session that has lost its server.
+    sword ended(Error *e) {
+        return fail(e, kErrLogon, format("the session with the server repository \"%s\" has ended", shown.c_str()));
+    }
+    struct Refusal {
+        sb4 code = 0;
+        const char *why = nullptr;
+    };
+    Refusal server_text(const Stmt *st, std::string &sql, std::string &head, bool &query);
     bool copy_row(std::string_view table, Error *e, sword &status);
     sword end_copy(Error *e);
     sword settle(bool memory, Error *e);
@@ -918,7 +928,7 @@ sword PgRepo::read_layout(Error *e, bool &found) {
 }
 
 sword PgRepo::begin(Session &ses, int expected, bool ext, Error *e) {
-    if (broken) return fail(e, kErrLogon, format("the session with the server repository \"%s\" has ended", shown.c_str()));
+    if (broken) return ended(e);
     user = ses.user;
     password = ses.password;
     external = ext;
@@ -1190,11 +1200,27 @@ sword PgRepo::agree_encoding(Error *e) {
 }
 
 sword PgRepo::text_encoding(int encoding, Error *e) {
-    if (broken || !pg)
-        return fail(e, kErrLogon, format("the session with the server repository \"%s\" has ended", shown.c_str()));
+    if (broken || !pg) return ended(e);
     texts = encoding;
     // Outside a transaction it waits for the next one to begin.
     return in_transaction ? agree_encoding(e) : OCI_SUCCESS;
+}
+
+// The statement's text for the server, its values in `params`, its first
+// word (lower case) and whether it is a query; or why the server cannot
+// take it as written.
+PgRepo::Refusal PgRepo::server_text(const Stmt *st, std::string &sql, std::string &head, bool &query) {
+    size_t tail = 0;
+    sql = map_dialect_server(st->text, kSysdate, kOrderColumn, tail, params);
+    if (tail != std::string_view::npos) return {kErrUsage, "one statement per text: text follows the first statement"};
+    for (const Param &p : params)
+        if (p.raw.find('\0') != std::string_view::npos)
+            return {kErrServer, "a text value holds a NUL byte, which the server cannot store"};
+    size_t first = sql.find_first_not_of(" \t\n\r\f");
+    if (first == std::string::npos) return {kErrUsage, "the statement text is empty"};
+    head = lower(std::string_view(sql).substr(first, 6));
+    query = head == "select" || head.rfind("with", 0) == 0;
+    return {};
 }
 
 sword PgRepo::run(Stmt *st, Error *e, ub4 iters) {
@@ -1204,16 +1230,9 @@ sword PgRepo::run(Stmt *st, Error *e, ub4 iters) {
         if (sword s = collect(e)) return s;
         return fail(e, code, why);
     };
-    size_t tail = 0;
-    std::string sql = map_dialect_server(st->text, kSysdate, kOrderColumn, tail, params);
-    if (tail != std::string_view::npos) return refuse(kErrUsage, "one statement per text: text follows the first statement");
-    for (const Param &p : params)
-        if (p.raw.find('\0') != std::string_view::npos)
-            return refuse(kErrServer, "a text value holds a NUL byte, which the server cannot store");
-    size_t first = sql.find_first_not_of(" \t\n\r\f");
-    if (first == std::string::npos) return refuse(kErrUsage, "the statement text is empty");
-    std::string_view head = std::string_view(sql).substr(first, 6);
-    bool query = lower(head) == "select" || lower(head.substr(0, 4)) == "with";
+    std::string sql, head;
+    bool query = false;
+    if (Refusal no = server_text(st, sql, head, query); no.why) return refuse(no.code, no.why);
     if (!query && iters == 0) return refuse(kErrUsage, "a statement that is not a query needs one iteration");
     // Deferred queries are answered first: their pipeline holds nothing else.
     if (deferred)
@@ -1224,7 +1243,7 @@ sword PgRepo::run(Stmt *st, Error *e, ub4 iters) {
     // under the same table's label, so a failure is still reported as that
     // table's. Anything else is answered before the call returns (a
     // writer's last statement may be followed by another table's).
-    if (!query && lower(head) == "delete") return OCI_SUCCESS;
+    if (!query && head == "delete") return OCI_SUCCESS;
     PGresult *last = nullptr;
     if (sword s = collect(e, &last)) return s;
     Result r(last);
@@ -1244,8 +1263,7 @@ sword PgRepo::run(Stmt *st, Error *e, ub4 iters) {
 }
 
 sword PgRepo::execute(Stmt *st, Error *e, ub4 iters) {
-    if (broken || !pg)
-        return fail(e, kErrLogon, format("the session with the server repository \"%s\" has ended", shown.c_str()));
+    if (broken || !pg) return ended(e);
     release(st);
     if (sword s = open_transaction(e)) return s;
     std::string_view text = st->text, table;
@@ -1264,8 +1282,7 @@ sword PgRepo::execute(Stmt *st, Error *e, ub4 iters) {
 }
 
 sword PgRepo::defer(Stmt *st, Error *e) {
-    if (broken || !pg)
-        return fail(e, kErrLogon, format("the session with the server repository \"%s\" has ended", shown.c_str()));
+    if (broken || !pg) return ended(e);
     release(st);
     if (sword s = open_transaction(e)) return s;
     if (sword s = end_copy(e)) return s;
@@ -1274,15 +1291,11 @@ sword PgRepo::defer(Stmt *st, Error *e) {
     // is reported now, as it would have been.
     if (!deferred)
         if (sword s = collect(e)) return s;
-    size_t tail = 0;
-    std::string sql = map_dialect_server(st->text, kSysdate, kOrderColumn, tail, params);
-    size_t first = sql.find_first_not_of(" \t\n\r\f");
-    std::string_view head = first == std::string::npos ? "" : std::string_view(sql).substr(first, 6);
-    bool query = lower(head) == "select" || lower(head.substr(0, 4)) == "with";
-    bool plain = tail == std::string_view::npos && query;
-    for (const Param &p : params) plain = plain && p.raw.find('\0') == std::string_view::npos;
-    // What would be refused is refused by its result, as by its execute.
-    if (!plain) {
+    std::string sql, head;
+    bool query = false;
+    // What would be refused, or runs as no query, does so at its result,
+    // as it would have at its execute.
+    if (server_text(st, sql, head, query).why || !query) {
         st->cursor = Cursor::Deferred;
         return OCI_SUCCESS;
     }
@@ -1301,8 +1314,7 @@ sword PgRepo::defer(Stmt *st, Error *e) {
 }
 
 sword PgRepo::resolve(Stmt *st, Error *e) {
-    if (broken || !pg)
-        return fail(e, kErrLogon, format("the session with the server repository \"%s\" has ended", shown.c_str()));
+    if (broken || !pg) return ended(e);
     if (st->awaiting)
         if (sword s = collect(e)) return s;
     if (st->failure) {

@@ -520,6 +520,17 @@ sword ocix_stmt_result(OCISvcCtx *svchp, OCIStmt *stmtp, OCIError *errhp) {
     });
 }
 
+sword ocix_deferral(OCISvcCtx *svchp, OCIError *errhp, int *together) {
+    SvcCtx *svc = as<SvcCtx>(svchp);
+    Error *e = as<Error>(errhp);
+    return api_call(e, svc && together, Fault::Count, [&]() -> sword {
+        Backend *c = session_conn(svc, e);
+        if (!c) return OCI_ERROR;
+        *together = c->answers_together() ? 1 : 0;
+        return OCI_SUCCESS;
+    });
+}
+
 sword OCIStmtFetch(OCIStmt *stmtp, OCIError *errhp, ub4 nrows, ub2 orientation, ub4) {
     Stmt *st = as<Stmt>(stmtp);
     Error *e = as<Error>(errhp);
